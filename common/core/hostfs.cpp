@@ -1,0 +1,203 @@
+#include "core/hostfs.h"
+
+#include <cctype>
+#include <cstring>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace hostfs {
+
+bool HasWildcards(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+
+namespace {
+
+// Windows wildcard match, letter case ignored; "x.*" also matches a name without a dot.
+bool Match(const char* p, const char* s) {
+  for (; *p; ++p) {
+    if (*p == '*') {
+      while (*p == '*') ++p;
+      if (!*p) return true;
+      if (p[0] == '.' && p[1] == '*' && !p[2] && !std::strchr(s, '.')) return true;
+      for (; *s; ++s)
+        if (Match(p, s)) return true;
+      return Match(p, s);
+    }
+    if (!*s) return p[0] == '.' && p[1] == '*' && !p[2];
+    if (*p != '?' && std::tolower(static_cast<unsigned char>(*p)) != std::tolower(static_cast<unsigned char>(*s)))
+      return false;
+    ++s;
+  }
+  return !*s;
+}
+
+std::string ParentPart(const std::string& name, std::string* last) {
+  size_t slash = name.find_last_of("\\/:");
+  if (last) *last = slash == std::string::npos ? name : name.substr(slash + 1);
+  return slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+}
+
+}  // namespace
+
+#ifdef _WIN32
+
+std::vector<Entry> Find(const std::string& pattern) {
+  std::vector<Entry> out;
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return out;
+  std::string dir = ParentPart(pattern, nullptr);
+  do {
+    std::string n = fd.cFileName;
+    if (n == "." || n == "..") continue;
+    if (fd.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) continue;
+    out.push_back({dir + n, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+  return out;
+}
+
+std::FILE* OpenRead(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
+
+bool WriteWhole(const std::string& name, const std::string& bytes) {
+  std::string tmp = name + ".~tmp";
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = (std::fclose(f) == 0) && ok;
+  if (ok) ok = MoveFileExA(tmp.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  if (!ok) DeleteFileA(tmp.c_str());
+  return ok;
+}
+
+bool Remove(const std::string& name) { return !HasWildcards(name) && DeleteFileA(name.c_str()) != 0; }
+bool MakeDirectory(const std::string& name) { return CreateDirectoryA(name.c_str(), nullptr) != 0; }
+bool Rename(const std::string& from, const std::string& to) { return MoveFileA(from.c_str(), to.c_str()) != 0; }
+bool Copy(const std::string& from, const std::string& to) { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }
+bool IsDirectory(const std::string& name) {
+  DWORD a = GetFileAttributesA(name.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+#else
+
+namespace {
+
+// Host form of a Windows name: separators turned, drive dropped, each existing component
+// found again in its real letter case. Components that do not exist stay as given.
+std::string Host(const std::string& name) {
+  std::string s = name;
+  for (char& c : s)
+    if (c == '\\') c = '/';
+  if (s.size() >= 2 && std::isalpha(static_cast<unsigned char>(s[0])) && s[1] == ':') s = s.substr(2);
+  std::string base = (!s.empty() && s[0] == '/') ? "/" : "";
+  std::string out = base;
+  size_t i = base.size();
+  while (i <= s.size()) {
+    size_t j = s.find('/', i);
+    if (j == std::string::npos) j = s.size();
+    std::string comp = s.substr(i, j - i);
+    if (!comp.empty()) {
+      std::string dir = out.empty() ? "." : out;
+      std::string probe = (out.empty() ? "" : (out.back() == '/' ? out : out + "/")) + comp;
+      struct stat st;
+      if (comp != "." && comp != ".." && lstat(probe.c_str(), &st) != 0) {
+        if (DIR* d = opendir(dir.c_str())) {
+          while (dirent* e = readdir(d)) {
+            if (strcasecmp(e->d_name, comp.c_str()) == 0) { comp = e->d_name; break; }
+          }
+          closedir(d);
+        }
+      }
+      if (!out.empty() && out.back() != '/') out += '/';
+      out += comp;
+    }
+    i = j + 1;
+  }
+  if (out.empty()) out = ".";
+  return out;
+}
+
+}  // namespace
+
+std::vector<Entry> Find(const std::string& pattern) {
+  std::vector<Entry> out;
+  std::string last;
+  std::string parent = ParentPart(pattern, &last);
+  if (last.empty()) return out;
+  std::string dir = parent.empty() ? "." : Host(parent);
+  std::string prefix = parent.empty() ? "" : (dir.back() == '/' ? dir : dir + "/");
+  DIR* d = opendir(dir.c_str());
+  if (!d) return out;
+  while (dirent* e = readdir(d)) {
+    std::string n = e->d_name;
+    if (n[0] == '.') continue;  // ".", ".." and hidden names
+    if (!Match(last.c_str(), n.c_str())) continue;
+    std::string full = prefix + n;
+    struct stat st;
+    if (stat(full.c_str(), &st) != 0) continue;
+    out.push_back({full, S_ISDIR(st.st_mode)});
+  }
+  closedir(d);
+  return out;
+}
+
+std::FILE* OpenRead(const std::string& name) {
+  std::string h = Host(name);
+  struct stat st;
+  if (stat(h.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return nullptr;
+  return std::fopen(h.c_str(), "rb");
+}
+
+bool WriteWhole(const std::string& name, const std::string& bytes) {
+  std::string h = Host(name);
+  std::string tmp = h + ".~tmp";
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = (std::fflush(f) == 0) && ok;
+  ok = (std::fclose(f) == 0) && ok;
+  if (ok) ok = std::rename(tmp.c_str(), h.c_str()) == 0;
+  if (!ok) std::remove(tmp.c_str());
+  return ok;
+}
+
+bool Remove(const std::string& name) {
+  if (HasWildcards(name)) return false;
+  std::string h = Host(name);
+  struct stat st;
+  if (stat(h.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  return std::remove(h.c_str()) == 0;
+}
+bool MakeDirectory(const std::string& name) { return mkdir(Host(name).c_str(), 0777) == 0; }
+bool Rename(const std::string& from, const std::string& to) {
+  std::string t = Host(to);
+  struct stat st;
+  if (stat(t.c_str(), &st) == 0) return false;  // Windows' move does not replace
+  return std::rename(Host(from).c_str(), t.c_str()) == 0;
+}
+bool Copy(const std::string& from, const std::string& to) {
+  std::FILE* in = OpenRead(from);
+  if (!in) return false;
+  std::string bytes;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) bytes.append(buf, n);
+  std::fclose(in);
+  return WriteWhole(to, bytes);
+}
+bool IsDirectory(const std::string& name) {
+  struct stat st;
+  return stat(Host(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+#endif
+
+}  // namespace hostfs

@@ -1,0 +1,68 @@
+#include "core/textfiles.h"
+
+#include "core/hostfs.h"
+#include "core/jobspec.h"
+
+void LoadTextLines(const std::string& fileName, TextLineArray& lines, int capacity, int& count) {
+  count = 0;
+  if (!FileExists(fileName)) return;
+  std::FILE* f = hostfs::OpenRead(fileName);
+  if (!f) return;
+  if (capacity < 0) capacity = 0;
+  if (lines.size() < static_cast<size_t>(capacity) + 1) lines.resize(static_cast<size_t>(capacity) + 1);
+  std::string bytes;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+  std::fclose(f);
+  size_t end = bytes.find('\x1a');  // Ctrl-Z ends the data
+  if (end == std::string::npos) end = bytes.size();
+  size_t i = 0;
+  while (i < end) {
+    size_t cr = bytes.find('\r', i);
+    if (cr == std::string::npos || cr > end) cr = end;
+    ++count;
+    if (lines.size() <= static_cast<size_t>(count)) lines.resize(static_cast<size_t>(count) * 2 + 1);
+    lines[count] = bytes.substr(i, cr - i);  // a lone LF stays inside the line
+    i = cr + 1;
+    if (cr < end && i < end && bytes[i] == '\n') ++i;
+  }
+}
+
+bool SaveTextLines(const std::string& fileName, const TextLineArray& lines, int count) {
+  std::string bytes;
+  for (int i = 1; i <= count; ++i) {
+    if (static_cast<size_t>(i) < lines.size()) bytes += lines[i];
+    bytes += "\r\n";
+  }
+  return hostfs::WriteWhole(fileName, bytes);
+}
+
+bool FileExists(const std::string& fileName) {
+  if (fileName.empty()) return false;
+  return !hostfs::Find(fileName).empty();
+}
+
+void DeleteIfExists(const std::string& fileName) {
+  if (hostfs::HasWildcards(fileName)) return;
+  if (FileExists(fileName)) hostfs::Remove(fileName);
+}
+
+void EnsureJobDirectory(const std::string& jobSpec) {
+  JobPathParts parts;
+  int code = 0;
+  ValidatePath(jobSpec, parts, code);
+  if (parts.driveAndDirectory.empty() || parts.directory.empty()) return;
+  // Every missing level, from the top down.
+  std::string path = parts.drive + "\\";
+  const std::string& dir = parts.directory;
+  size_t i = 0;
+  while (i <= dir.size()) {
+    size_t j = dir.find('\\', i);
+    if (j == std::string::npos) j = dir.size();
+    path += dir.substr(i, j - i);
+    if (!hostfs::IsDirectory(path)) hostfs::MakeDirectory(path);
+    path += "\\";
+    i = j + 1;
+  }
+}
