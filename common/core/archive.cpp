@@ -1,0 +1,163 @@
+#include "core/archive.h"
+
+#include <cctype>
+#include <vector>
+
+#include "core/hostfs.h"
+#include "core/textfiles.h"
+
+namespace {
+
+const char* const kLastJob = "LASTJOB.ZIP";
+const char* const kZipVersion = "ZIPVER.zip";
+
+bool SameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
+
+std::string BareName(const std::string& path) {
+  size_t s = path.find_last_of("\\/:");
+  return s == std::string::npos ? path : path.substr(s + 1);
+}
+
+// The job's folder with its trailing separator ("" for a job in the current directory).
+std::string FolderOf(const std::string& path) {
+  size_t s = path.find_last_of("\\/:");
+  return s == std::string::npos ? std::string() : path.substr(0, s + 1);
+}
+
+// The loose files of a job: <job>.<ext> exactly (never another job such as BEAM10, never the
+// archive itself or the archive under construction).
+std::vector<std::string> LooseFiles(const std::string& spec) {
+  std::vector<std::string> out;
+  std::string base = BareName(spec);
+  std::string folder = FolderOf(spec);
+  for (const auto& e : hostfs::Find(spec + ".*")) {
+    if (e.directory) continue;
+    std::string name = BareName(e.path);
+    if (!(SameText(name, base) || (name.size() > base.size() && SameText(name.substr(0, base.size() + 1), base + "."))))
+      continue;
+    if (SameText(name, base + ".ZIP") || SameText(name, kZipVersion)) continue;
+    out.push_back(folder + name);
+  }
+  return out;
+}
+
+bool ReadWhole(const std::string& name, std::string& bytes) {
+  std::FILE* f = hostfs::OpenRead(name);
+  if (!f) return false;
+  bytes.clear();
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+  bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
+}
+
+bool SafeEntryName(const std::string& name) {
+  if (name.empty() || name == "." || name.find("..") != std::string::npos) return false;
+  return name.find_first_of("\\/:") == std::string::npos;
+}
+
+}  // namespace
+
+#ifndef _WIN32
+const ZipApi* LoadZipApi() { return nullptr; }
+#endif
+
+bool ZipJobFiles(const std::string& jobSpec) {
+  const ZipApi* z = LoadZipApi();
+  if (!z) return false;
+  std::vector<std::string> files = LooseFiles(jobSpec);
+  if (files.empty()) return false;
+  std::string zipName = FolderOf(jobSpec) + kZipVersion;
+  DeleteIfExists(zipName);
+  void* zip = z->zipOpen(zipName.c_str(), 0);
+  if (!zip) return false;
+  bool ok = true;
+  for (const auto& file : files) {
+    std::string bytes;
+    if (!ReadWhole(file, bytes)) { ok = false; break; }
+    ZipApi::FileInfo info{};  // no time stamps
+    if (z->zipOpenNewFileInZip(zip, BareName(file).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, 8, -1) != 0) {
+      ok = false;
+      break;
+    }
+    if (!bytes.empty() && z->zipWriteInFileInZip(zip, bytes.data(), static_cast<unsigned>(bytes.size())) != 0) ok = false;
+    if (z->zipCloseFileInZip(zip) != 0) ok = false;
+    if (!ok) break;
+  }
+  if (z->zipClose(zip, nullptr) != 0) ok = false;
+  // The new archive must read back whole before the loose files give way to it.
+  if (ok) {
+    void* unz = z->unzOpen(zipName.c_str());
+    ZipApi::GlobalInfo g{};
+    ok = unz && z->unzGetGlobalInfo(unz, &g) == 0 && g.entries == files.size();
+    if (unz) z->unzClose(unz);
+  }
+  if (!ok) {
+    DeleteIfExists(zipName);
+    return false;
+  }
+  for (const auto& file : files) DeleteIfExists(file);
+  if (!hostfs::Rename(zipName, jobSpec + ".ZIP")) return false;
+  return true;
+}
+
+bool UnzipArchive(const std::string& archiveName) {
+  const ZipApi* z = LoadZipApi();
+  if (!z) return false;
+  std::string folder = FolderOf(archiveName);
+  void* unz = z->unzOpen(archiveName.c_str());
+  if (!unz) return false;
+  struct Item { std::string name, bytes; };
+  std::vector<Item> items;
+  bool ok = true;
+  ZipApi::GlobalInfo g{};
+  if (z->unzGetGlobalInfo(unz, &g) != 0) ok = false;
+  int step = ok ? z->unzGoToFirstFile(unz) : -1;
+  for (unsigned long i = 0; ok && i < g.entries; ++i) {
+    if (step != 0) { ok = false; break; }
+    ZipApi::EntryInfo info{};
+    char name[260] = {};
+    if (z->unzGetCurrentFileInfo(unz, &info, name, sizeof name - 1, nullptr, 0, nullptr, 0) != 0 ||
+        !SafeEntryName(name) || info.uncompressedSize > (1u << 30)) {
+      ok = false;
+      break;
+    }
+    if (z->unzOpenCurrentFile(unz) != 0) { ok = false; break; }
+    std::string bytes(info.uncompressedSize, '\0');
+    int n = bytes.empty() ? 0 : z->unzReadCurrentFile(unz, &bytes[0], static_cast<unsigned>(bytes.size()));
+    char extra;
+    bool whole = n == static_cast<int>(bytes.size()) && z->unzReadCurrentFile(unz, &extra, 1) == 0;
+    // Closing an entry read to its end checks its CRC.
+    if (z->unzCloseCurrentFile(unz) != 0 || !whole) { ok = false; break; }
+    if (!bytes.empty()) items.push_back({name, std::move(bytes)});
+    step = (i + 1 < g.entries) ? z->unzGoToNextFile(unz) : 0;
+  }
+  z->unzClose(unz);
+  if (!ok) return false;
+  for (const auto& it : items) hostfs::WriteWhole(folder + it.name, it.bytes);
+  return true;
+}
+
+void OpenJobFromZip(const std::string& jobSpec) {
+  if (FileExists(jobSpec + ".ZIP") && LoadZipApi()) UnzipArchive(jobSpec + ".ZIP");
+}
+
+void ArchiveJob(const std::string& jobSpec, const std::string& geometryExtension) {
+  if (jobSpec.empty() || !LoadZipApi()) return;
+  std::string archive = jobSpec + ".ZIP";
+  if (FileExists(archive)) {
+    // Without the old archive set aside, packing could overwrite or pack it: leave everything.
+    if (!hostfs::Rename(archive, kLastJob)) return;
+  }
+  if (!LooseFiles(jobSpec).empty()) ZipJobFiles(jobSpec);
+  if (FileExists(archive) && FileExists(kLastJob)) DeleteIfExists(kLastJob);
+  if (FileExists(jobSpec + geometryExtension) && FileExists(kLastJob)) DeleteIfExists(kLastJob);
+  if (FileExists(kLastJob)) hostfs::Rename(kLastJob, archive);
+}
