@@ -70,8 +70,13 @@ int PageField(const char* name, int kind, int doc, float x, float y, int align, 
 
 }  // namespace
 
-int dpStartDoc(void* parent, const std::string& title, const std::string& file, int units, int paper,
+int dpStartDoc(void* parent, const std::string& title, const std::string& fileText, int units, int paper,
                int orientation, int bin, int flags, const std::string& extra) {
+  // The programs hand the name over in a fixed-length buffer: its padding is no part of it, and
+  // a buffer of blanks names no file.
+  size_t from = fileText.find_first_not_of(std::string(" \0", 2));
+  size_t to = fileText.find_last_not_of(std::string(" \0", 2));
+  const std::string file = from == std::string::npos ? std::string() : fileText.substr(from, to - from + 1);
   char parentText[32];
   std::snprintf(parentText, sizeof parentText, "%llu",
                 static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(parent)));

@@ -68,7 +68,8 @@ enum DocError {
 };
 
 // Begins a document with its first page. parent: the window that owns the preview (0 for none);
-// file: the ".DDC" file to write when the document ends, empty for none.
+// file: the ".DDC" file to write when the document ends, empty (or blank) for none; blanks around
+// the name are not part of it.
 int dpStartDoc(void* parent, const std::string& title, const std::string& file, int units, int paper,
                int orientation, int bin, int flags, const std::string& extra = std::string());
 // Sets the font of the texts, page numbers and page counts placed after it (until the next

@@ -105,13 +105,26 @@ TEST(DocumentFile, TwoPagesReadBackWithEveryTextFontPictureBookmarkAndFooter) {
 
 TEST(DocumentFile, WithoutAFileNameNothingIsWritten) {
   TestDirectory dir;
-  int doc = dpStartDoc(nullptr, "RESULTS", "", 1, 9, 0, 7, 128);
+  for (const std::string& none : {std::string(), std::string(300, ' '), std::string("  \0\0", 4)}) {
+    int doc = dpStartDoc(nullptr, "RESULTS", none, 1, 9, 0, 7, 128);
+    ASSERT_GE(doc, 1);
+    dpText(doc, 1.5f, 2, 0, "x");
+    Document d;
+    EXPECT_EQ(CloseDocument(doc, d), 0);
+    EXPECT_EQ(d.pages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  }
+}
+
+TEST(DocumentFile, TheFileNameIsTakenWithoutThePaddingOfItsBuffer) {
+  TestDirectory dir;
+  std::string buffer = "JOB1_RESULTS.DDC";
+  buffer.resize(300, ' ');
+  int doc = dpStartDoc(nullptr, "RESULTS", buffer, 1, 9, 0, 7, 128);
   ASSERT_GE(doc, 1);
-  dpText(doc, 1.5f, 2, 0, "x");
   Document d;
   EXPECT_EQ(CloseDocument(doc, d), 0);
-  EXPECT_EQ(d.pages.size(), 1u);
-  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  EXPECT_TRUE(std::filesystem::exists("JOB1_RESULTS.DDC"));
 }
 
 TEST(DocumentFile, AGraphPageTooWideForPortraitLiesLandscape) {

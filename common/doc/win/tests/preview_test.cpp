@@ -188,6 +188,34 @@ TEST(Preview, ShowsPageOneTurnsToPageTwoAndBackAndJumpsByBookmark) {
   }
 }
 
+TEST(Preview, TheOwnerWindowWaitsDisabledWhileThePreviewIsOpen) {
+  TestDirectory dir;
+  HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(owner, nullptr);
+  int doc = dpStartDoc(owner, "RESULTS", "", 1, 9, 0, 7, 128);
+  dpText(doc, 1.5f, 2, 0, "Results of Analysis");
+  bool ownerEnabled = true, listShown = true;
+  HWND previewOwner = nullptr;
+  int waits = 0;
+  RunScript([&]() {
+    HWND f = FindWindowA(kPreviewClass, nullptr);
+    if (!f) return ++waits < 100;
+    ownerEnabled = IsWindowEnabled(owner);
+    previewOwner = GetWindow(f, GW_OWNER);
+    listShown = GetDlgItem(f, kPreviewBookmarks) != nullptr;  // no bookmarks: no list
+    PostMessageA(f, WM_KEYDOWN, VK_ESCAPE, 0);
+    return false;
+  });
+  EXPECT_EQ(dpEndDoc(doc, 4), 0);
+  EXPECT_FALSE(ownerEnabled);
+  EXPECT_EQ(previewOwner, owner);
+  EXPECT_FALSE(listShown);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  EXPECT_EQ(FindWindowA(kPreviewClass, nullptr), nullptr);
+  DestroyWindow(owner);
+}
+
 TEST(Preview, PagesAreDrawnWhereTheDocumentPlacesThem) {
   TestDirectory dir;
   WriteBytes("graph.bmp", MakeBitmap(16, 8, 0x0000FF));
@@ -349,6 +377,17 @@ TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
   });
   EXPECT_EQ(code, 1u);
   EXPECT_EQ(text, "Document File 'BAD.DDC' is Damaged!   It cannot be Shown.");
+
+  text.clear();
+  code = RunViewer("", [&]() {
+    HWND box = FindWindowA("#32770", "WARNING!");
+    if (!box) return true;
+    text = Text(GetDlgItem(box, 0xFFFF));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return false;
+  });
+  EXPECT_EQ(code, 1u);
+  EXPECT_EQ(text, "No Document File was Named!   Start DocView with the Name of a '.DDC' File.");
 }
 
 TEST(Printing, WithNoPrinterNothingIsPrintedAndTheCallReturns) {
