@@ -209,13 +209,14 @@ int dpNewPage(int doc, int paper, int orientation, int bin) {
 
 namespace ddoc {
 
-int CloseDocument(int handle, Document& out, void** parent) {
+int CloseDocument(int handle, Document& out, void** parent, std::string* fileOut) {
   OpenDocument* d = Find(handle);
   if (!d) return kDocHandleError;
   for (Page& p : d->doc.pages) ResolveOrientation(p);
   out = std::move(d->doc);
   if (parent) *parent = d->parent;
   std::string file = d->file;
+  if (fileOut) *fileOut = file;
   Open().erase(handle);
   if (!file.empty() && !WriteDocumentFile(file, out)) return kDocWriteError;
   return 0;

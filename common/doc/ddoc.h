@@ -89,7 +89,8 @@ int dpPageNo(int doc, float x, float y, int align, int reserved);
 int dpPageCount(int doc, float x, float y, int align, int reserved);
 // Ends the current page and begins the next one with its paper, orientation and paper bin.
 int dpNewPage(int doc, int paper, int orientation, int bin);
-// Ends the document: writes its file when one was named, then previews (even mode, returns when
-// the preview is closed) or prints (odd mode). No printer, or a cancelled print dialog, prints
-// nothing and returns 0. Windows build only; the portable form is ddoc::CloseDocument.
+// Ends the document: writes its file when one was named (a file that cannot be written gives a
+// "WARNING!" box and kDocWriteError), then previews (even mode, returns when the preview is
+// closed) or prints (odd mode). No printer, or a cancelled print dialog, prints nothing and
+// returns 0. Windows build only; the portable form is ddoc::CloseDocument.
 int dpEndDoc(int doc, int mode);

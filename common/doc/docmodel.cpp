@@ -357,6 +357,10 @@ std::string DocFileMessage(DocFileError error, const std::string& name) {
   return std::string();
 }
 
+std::string DocWriteMessage(const std::string& name) {
+  return "Document File '" + name + "' could not be Written!   Check the Disk and its Folder.";
+}
+
 std::string TraceText(const std::string& text) {
   std::string out;
   for (char c : text) {

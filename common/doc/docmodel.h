@@ -76,11 +76,13 @@ bool WriteDocumentFile(const std::string& name, const Document& doc);
 DocFileError ReadDocumentFile(const std::string& name, Document& out);
 // The message that tells the user why a document file cannot be shown.
 std::string DocFileMessage(DocFileError error, const std::string& name);
+// The message that tells the user that a document file could not be written.
+std::string DocWriteMessage(const std::string& name);
 
 // Ends an open document without showing it (dpEndDoc's first half): the pages' orientations are
 // settled, the document is handed over and its file written when one was named. Returns 0,
 // kDocHandleError, or kDocWriteError (the document is handed over all the same).
-int CloseDocument(int handle, Document& out, void** parent = nullptr);
+int CloseDocument(int handle, Document& out, void** parent = nullptr, std::string* file = nullptr);
 
 // The trace form of a text (CR and LF spelt out) and of a number.
 std::string TraceText(const std::string& text);

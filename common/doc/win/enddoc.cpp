@@ -36,9 +36,12 @@ int dpEndDoc(int doc, int mode) {
   std::string call = "dpEndDoc|" + std::to_string(doc) + "|" + std::to_string(mode);
   ddoc::Document d;
   void* parent = nullptr;
-  int result = ddoc::CloseDocument(doc, d, &parent);
+  std::string file;
+  int result = ddoc::CloseDocument(doc, d, &parent, &file);
   if (result != kDocHandleError) {
-    // A file that could not be written is reported by the result; the pages still go out.
+    // The program has already told the user where the file goes: that it is not there must be
+    // said. The pages still go to the preview or the printer.
+    if (result == kDocWriteError) ddoc::WarningBox(ddoc::DocWriteMessage(file));
     HWND owner = static_cast<HWND>(parent);
     if (mode % 2 != 0) {
       ddoc::PrintDocumentPages(d, owner);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gdiplus.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -415,6 +416,22 @@ TEST(Printing, WithNoPrinterNothingIsPrintedAndTheCallReturns) {
   EXPECT_FALSE(PrinterInstalled());
   EXPECT_NE(trace.Text().find("print|none|"), std::string::npos) << trace.Text();
   EXPECT_NE(trace.Text().find("dpEndDoc|" + std::to_string(doc) + "|5|=0\n"), std::string::npos);
+}
+
+TEST(Printing, AFileThatCannotBeWrittenIsReportedAndThePagesStillGoOut) {
+  TestDirectory dir;
+  std::filesystem::create_directory("OUT");
+  docfixture::TraceFile trace;
+  int doc = dpStartDoc(nullptr, "RESULTS", "OUT\\JOB1_RESULTS.DDC", 1, 9, 0, 7, 128);
+  ASSERT_GE(doc, 1);
+  dpText(doc, 1.5f, 2, 0, "Results of Analysis");
+  std::filesystem::remove("OUT");
+  std::string text;
+  int waits = 0;
+  AnswerWarning(text, waits);
+  EXPECT_EQ(dpEndDoc(doc, 1), kDocWriteError);
+  EXPECT_EQ(text, "Document File 'OUT\\JOB1_RESULTS.DDC' could not be Written!   Check the Disk and its Folder.");
+  EXPECT_NE(trace.Text().find("print|none|"), std::string::npos);
 }
 
 }  // namespace
