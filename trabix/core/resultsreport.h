@@ -1,0 +1,47 @@
+#pragma once
+// The results report of one load case, <job>.RB<c>: the user's report (the results document
+// prints it) and the source of the response graphs, which parse its tables back.
+#include <ctime>
+#include <string>
+
+#include "core/textfiles.h"
+#include "trabix/core/elementterms.h"
+#include "trabix/core/soilmodels.h"
+
+namespace trabix {
+
+enum SoilKind { NoSoil = 0, HalfSpaceSoil = 1, WinklerSoil = 2 };
+
+// Builds the report's lines (1..count) and writes them to the file, replacing an older report.
+//  kind           soil kind (SoilKind)
+//  displacements  freedom 2i-1 the translation of node i [m], 2i its rotation [rad]
+//  pressures      contact pressures [kPa]: half-space one per node and the total reaction at
+//                 n + 1; Winkler node 1 at 1, node i > 1 at 2i-2 (left) and 2i-1 (right), the
+//                 total at 2n
+//  nodes          n, the number of nodes
+//  abscissae      node distances from the left edge [m]
+//  endForces      per element: shear i, moment i, shear j, moment j (strip: length-direction
+//                 moments at i and j in columns 5 and 6)
+//  soilEndForces  soil forces at the element ends (used when kind is not NoSoil)
+//  strip          the job is a strip (else a beam)
+// Returns false when the file cannot be written.
+bool WriteResultsReport(int kind, const Vector& displacements, const Vector& pressures, int nodes, const Vector& abscissae,
+                        const EndForceTable& endForces, const SoilEndForces& soilEndForces, bool strip,
+                        const std::string& fileName, const std::string& header);
+// The same lines without writing them.
+TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
+                                 const Vector& abscissae, const EndForceTable& endForces,
+                                 const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count);
+
+// The clock of the report's date line (local time by default); tests set their own. A null
+// clock restores the default.
+using ReportClock = std::tm (*)();
+void SetReportClock(ReportClock clock);
+// "MM-DD-YYYY" of the clock's date.
+std::string ReportDateText();
+
+// Right-aligns a formatted number in a field of blanks; a text wider than the field drops its
+// trailing blanks to fit and, when still wider, widens the field: a number is never cut.
+std::string FitField(const std::string& text, size_t width);
+
+}  // namespace trabix

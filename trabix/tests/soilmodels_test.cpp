@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "trabix/core/soilmodels.h"
+
+namespace trabix {
+namespace {
+
+// Integral over one half of an element of k(x) N_a(x) N_b(x) with k linear between ki and kj
+// and linear shape functions; Simpson's rule is exact for the cubic integrand.
+double HalfIntegral(int half, int a, int b, double length, double ki, double kj) {
+  auto f = [&](double xi) {
+    double k = ki * (1 - xi) + kj * xi;
+    double na = a == 1 ? 1 - xi : xi, nb = b == 1 ? 1 - xi : xi;
+    return k * na * nb;
+  };
+  double lo = half == 1 ? 0.0 : 0.5, hi = lo + 0.5;
+  return length * (hi - lo) / 6 * (f(lo) + 4 * f((lo + hi) / 2) + f(hi));
+}
+
+TEST(WinklerSoilMatrix, HalvesAreTheIntegralsOfTheModulus) {
+  const struct {
+    double length, width, ki, kj;
+  } cases[] = {{1.0, 1.0, 192.0, 192.0}, {0.5, 2.0, 1.0e4, 1.0e4}, {2.0, 1.0, 1.0e4, 3.0e4}, {0.25, 0.4, 5.0e4, 0.0}};
+  for (const auto& c : cases) {
+    for (int half = 1; half <= 2; ++half) {
+      SoilMatrix s(3, 2);
+      WinklerSoilMatrix(half, s, 2, c.length, c.width, c.ki, c.kj);
+      EXPECT_NEAR(static_cast<double>(s(2, 1)), c.width * HalfIntegral(half, 1, 1, c.length, c.ki, c.kj), 1e-9 * c.ki + 1e-9);
+      EXPECT_NEAR(static_cast<double>(s(2, 2)), c.width * HalfIntegral(half, 1, 2, c.length, c.ki, c.kj), 1e-9 * c.ki + 1e-9);
+      EXPECT_NEAR(static_cast<double>(s(3, 1)), c.width * HalfIntegral(half, 2, 2, c.length, c.ki, c.kj), 1e-9 * c.ki + 1e-9);
+      EXPECT_EQ(s(1, 1), 0.0L);
+      EXPECT_EQ(s(3, 2), 0.0L);
+    }
+  }
+  // k constant: 56, 16, 8 and 8, 16, 56 times k L w / 192; the whole element k L w / 3, / 6, / 3.
+  const double k = 3.0e4, l = 0.8, w = 1.5, unit = k * l * w / 192;
+  SoilMatrix first(2, 2), second(2, 2), both(2, 2);
+  WinklerSoilMatrix(1, first, 1, l, w, k, k);
+  WinklerSoilMatrix(2, second, 1, l, w, k, k);
+  WinklerSoilMatrix(1, both, 1, l, w, k, k);
+  WinklerSoilMatrix(2, both, 1, l, w, k, k);
+  const double expected[3][3] = {{56, 16, 8}, {8, 16, 56}, {64, 32, 64}};
+  const SoilMatrix* got[3] = {&first, &second, &both};
+  for (int t = 0; t < 3; ++t) {
+    EXPECT_NEAR(static_cast<double>((*got[t])(1, 1)), expected[t][0] * unit, 1e-9);
+    EXPECT_NEAR(static_cast<double>((*got[t])(1, 2)), expected[t][1] * unit, 1e-9);
+    EXPECT_NEAR(static_cast<double>((*got[t])(2, 1)), expected[t][2] * unit, 1e-9);
+  }
+  EXPECT_NEAR(static_cast<double>(both(1, 1)), k * l * w / 3, 1e-9);
+  EXPECT_NEAR(static_cast<double>(both(1, 2)), k * l * w / 6, 1e-9);
+}
+
+TEST(WinklerReactions, UniformSettlementGivesModulusTimesArea) {
+  Vector length = {0, 1.0, 2.0}, width = {0, 0.5, 0.5};
+  Table2D<double> moduli;
+  moduli(1, 1) = moduli(1, 2) = 2.0e4;
+  moduli(2, 1) = 2.0e4;
+  moduli(2, 2) = 4.0e4;
+  Vector u = {0, 0.01, 0.0, 0.01, 0.0, 0.01, 0.0};
+  SoilEndForces forces;
+  double total = 0;
+  WinklerReactions(u, 2, length, width, moduli, forces, total);
+  // The pressure k u integrated over each element: element 1 200 kPa x 0.5 m^2, element 2
+  // (200 + 400) / 2 kPa x 1 m^2.
+  EXPECT_NEAR(forces.atI[1] + forces.atJ[1], 100.0, 1e-9);
+  EXPECT_NEAR(forces.atI[2] + forces.atJ[2], 300.0, 1e-9);
+  EXPECT_NEAR(total, 400.0, 1e-9);
+}
+
+// Settlement factor of the corner of a uniformly loaded flexible rectangle B x L (Steinbrenner):
+// w = q B (1 - nu^2) / (pi E) x CornerFactor(L / B).
+double CornerFactor(double m) {
+  return m * std::log((1 + std::sqrt(1 + m * m)) / m) + std::log(m + std::sqrt(1 + m * m));
+}
+
+TEST(HalfSpaceFlexibility, OwnTermIsTheSettlementOfTheNodesRectangle) {
+  // Two elements of a beam 6 m wide: half-widths 3 (above 2: still the beam's own).
+  Vector x = {0, 0.0, 1.5, 2.4}, b = {0, 6.0, 6.0};
+  SoilMatrix f;
+  HalfSpaceFlexibility(f, 3, x, b, false, 0);
+  // Node 2 carries R on the rectangle from -0.5 to +0.3 m along the beam, 6 m across: the
+  // settlement of its point under the pressure R / area, per unit R and pi E' = 1.
+  double al = 0.5, ar = 0.3, h = 3.0, area = (al + ar) * 2 * h;
+  double corners = 2 * al * CornerFactor(h / al) + 2 * ar * CornerFactor(h / ar);
+  EXPECT_NEAR(static_cast<double>(f(2, 2)), corners / area, 1e-12);
+  // Node 3 seen from node 1: a line load across the width at 2.4 m.
+  EXPECT_NEAR(static_cast<double>(f(1, 3)), std::asinh(3.0 / 2.4) / 3.0, 1e-12);
+  EXPECT_EQ(f(3, 1), f(1, 3));
+  EXPECT_NEAR(static_cast<double>(f(1, 2)), std::asinh(3.0 / 1.5) / 3.0, 1e-12);
+}
+
+TEST(HalfSpaceFlexibility, StripForcesArePerMetre) {
+  // Strip 0.08 m wide taken 20 x as long (1.6 m): half-width 0.8, yet its nodal forces act on a
+  // metre of length: the denominators use half-widths of 0.5.
+  for (double stripWidth : {0.08, 2.0}) {
+    double b = 20 * stripWidth, h = b / 2;
+    double l = stripWidth / 2;
+    Vector x = {0, 0.0, l, 2 * l}, widths = {0, b, b};
+    SoilMatrix f;
+    HalfSpaceFlexibility(f, 3, x, widths, true, 0);
+    double a = l / 3;
+    double corner = a * std::asinh(h / a) + h * std::asinh(a / h);
+    EXPECT_NEAR(static_cast<double>(f(1, 1)), corner / (0.5 * a), 1e-12 * corner / a) << stripWidth;
+    EXPECT_NEAR(static_cast<double>(f(2, 2)), 2 * corner / (a), 1e-12 * corner / a);
+    EXPECT_NEAR(static_cast<double>(f(1, 2)), 2 * std::asinh(h / l) / 1.0, 1e-12) << stripWidth;
+    EXPECT_NEAR(static_cast<double>(f(1, 3)), std::asinh(h / (2 * l)) / 0.5, 1e-12) << stripWidth;
+  }
+}
+
+TEST(HalfSpaceFlexibility, SymmetricHalfAddsTheMirrorImage) {
+  // Whole: 4 equal elements; half: 2 elements with its axis at the last node.
+  Vector xw = {0, 0, 1, 2, 3, 4}, bw = {0, 2, 2, 2, 2};
+  Vector xh = {0, 0, 1, 2}, bh = {0, 2, 2};
+  SoilMatrix whole, half, anti;
+  HalfSpaceFlexibility(whole, 5, xw, bw, false, 0);
+  HalfSpaceFlexibility(half, 3, xh, bh, false, 1);
+  HalfSpaceFlexibility(anti, 3, xh, bh, false, -1);
+  // Loads that the half carries at the axis count half (the other half is its mirror).
+  EXPECT_NEAR(static_cast<double>(half(1, 3)) / 2, static_cast<double>(whole(1, 3)), 1e-12);
+  EXPECT_NEAR(static_cast<double>(half(3, 3)) / 2, static_cast<double>(whole(3, 3)), 1e-12);
+  EXPECT_NEAR(static_cast<double>(half(1, 2)), static_cast<double>(whole(1, 2) + whole(1, 4)), 1e-12);
+  // Antisymmetric: the axis node's row is a unit diagonal and nothing else.
+  EXPECT_EQ(anti(3, 3), 1.0L);
+  EXPECT_NEAR(static_cast<double>(anti(1, 3)), 0.0, 1e-15);
+  EXPECT_NEAR(static_cast<double>(anti(2, 3)), 0.0, 1e-15);
+  EXPECT_NEAR(static_cast<double>(anti(1, 2)), static_cast<double>(whole(1, 2) - whole(1, 4)), 1e-12);
+}
+
+TEST(InvertSoilMatrix, InverseTimesMatrixIsIdentity) {
+  const int n = 6;
+  SoilMatrix a(n, n), inv;
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) a(i, j) = 1.0L / (1 + std::abs(i - j)) + (i == j ? 2 : 0);
+  ASSERT_TRUE(InvertSoilMatrix(a, inv, 3.0L));
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) {
+      long double sum = 0;
+      for (int k = 1; k <= n; ++k) sum += a(i, k) * inv(k, j);
+      EXPECT_NEAR(static_cast<double>(sum), i == j ? 3.0 : 0.0, 1e-15);
+    }
+  SoilMatrix singular(2, 2);
+  singular(1, 1) = singular(1, 2) = singular(2, 1) = singular(2, 2) = 1;
+  EXPECT_FALSE(InvertSoilMatrix(singular, inv, 1.0L));
+}
+
+std::vector<std::string> CrossFlags(double ev, double eh, double gv, double nuh, double nuv) {
+  std::vector<std::string> flags(14);
+  char buf[64];
+  double v[5] = {ev, eh, gv, nuh, nuv};
+  for (int i = 0; i < 5; ++i) {
+    std::snprintf(buf, sizeof buf, "%.17g", v[i]);
+    flags[8 + i] = buf;
+  }
+  return flags;
+}
+
+TEST(CrossAnisotropicModulus, IsotropicInputGivesThePlaneStrainModulus) {
+  for (double e : {1.0e4, 3.5e5}) {
+    for (double nu : {0.0, 0.1, 0.2, 0.25, 0.3, 0.35, 0.4, 0.45, 0.49}) {
+      long double modulus = 0;
+      ASSERT_TRUE(CrossAnisotropicModulus(CrossFlags(e, e, e / (2 * (1 + nu)), nu, nu), modulus)) << nu;
+      double expected = e / (1 - nu * nu);
+      EXPECT_NEAR(static_cast<double>(modulus), expected, 1e-9 * expected) << "nu " << nu;
+    }
+  }
+  long double modulus = 0;  // NUv = 0.5 is nudged below 0.5
+  ASSERT_TRUE(CrossAnisotropicModulus(CrossFlags(1.0e4, 1.0e4, 1.0e4 / 3, 0.5, 0.5), modulus));
+  EXPECT_NEAR(static_cast<double>(modulus), 1.0e4 / 0.75, 1e-6 * 1.0e4 / 0.75);
+}
+
+TEST(CrossAnisotropicModulus, StifferSoilGivesAStifferSurface) {
+  long double soft = 0, stiff = 0, shear = 0;
+  ASSERT_TRUE(CrossAnisotropicModulus(CrossFlags(2.0e4, 4.0e4, 8.0e3, 0.2, 0.15), soft));
+  ASSERT_TRUE(CrossAnisotropicModulus(CrossFlags(4.0e4, 4.0e4, 8.0e3, 0.2, 0.15), stiff));
+  ASSERT_TRUE(CrossAnisotropicModulus(CrossFlags(2.0e4, 4.0e4, 1.6e4, 0.2, 0.15), shear));
+  EXPECT_GT(stiff, soft);
+  EXPECT_GT(shear, soft);
+  // Scaling every modulus scales the result.
+  long double doubled = 0;
+  ASSERT_TRUE(CrossAnisotropicModulus(CrossFlags(4.0e4, 8.0e4, 1.6e4, 0.2, 0.15), doubled));
+  EXPECT_NEAR(static_cast<double>(doubled / soft), 2.0, 1e-12);
+}
+
+TEST(CrossAnisotropicModulus, InadmissibleConstantsAreRefused) {
+  const struct {
+    double ev, eh, gv, nuh, nuv;
+  } cases[] = {
+      {0, 1e4, 4e3, 0.3, 0.3},     // no vertical modulus
+      {1e4, 1e4, 0, 0.3, 0.3},     // no shear modulus
+      {1e4, -1e4, 4e3, 0.3, 0.3},  // negative horizontal modulus
+      {1e4, 1e4, 4e3, 0.3, 0.7},   // 1 - NUh - 2 NUv^2 Ev / Eh below 0
+      {1e4, 1e4, 4e3, 1.5, 0.1},   // NUh above 1
+      {1e4, 1e4, 4e3, -1.0, 0.1},  // NUh of -1
+      {4e4, 1e4, 4e3, 0.0, 0.4},   // 1 - NUv^2 Ev / Eh of 0.36 but A below 0
+  };
+  for (const auto& c : cases) {
+    long double modulus = 1;
+    EXPECT_FALSE(CrossAnisotropicModulus(CrossFlags(c.ev, c.eh, c.gv, c.nuh, c.nuv), modulus))
+        << c.ev << " " << c.eh << " " << c.gv << " " << c.nuh << " " << c.nuv;
+    EXPECT_EQ(modulus, 0.0L);
+  }
+}
+
+TEST(HalfSpaceReactions, PressuresOverTributaryAreasAndSoilEndForces) {
+  const int n = 3;
+  SoilMatrix s(n, n);
+  for (int i = 1; i <= n; ++i) s(i, i) = 100;
+  s(1, 2) = s(2, 1) = -10;
+  Vector u = {0, 0.1, 0, 0.2, 0, 0.3, 0};
+  Vector length = {0, 2.0, 1.0}, width = {0, 0.5, 0.5};
+  Vector p;
+  SoilEndForces forces;
+  HalfSpaceReactions(u, s, n, length, width, false, p, forces);
+  // R = (8, 19, 30); areas A1 = 0.5, A2 = 0.25.
+  EXPECT_NEAR(p[1], 8 / 0.5, 1e-12);
+  EXPECT_NEAR(p[2], 19 / 0.75, 1e-12);
+  EXPECT_NEAR(p[3], 30 / 0.25, 1e-12);
+  EXPECT_NEAR(p[4], 57, 1e-12);
+  EXPECT_NEAR(forces.atI[1] + forces.atJ[1] + forces.atI[2] + forces.atJ[2], 57, 1e-12);
+  EXPECT_NEAR(forces.atJ[1], p[2] * 0.5, 1e-12);
+  // A strip's pressures are per metre of its length, whatever its elements' widths.
+  HalfSpaceReactions(u, s, n, length, {0, 40.0, 40.0}, true, p, forces);
+  EXPECT_NEAR(p[1], 8 / 1.0, 1e-12);
+  EXPECT_NEAR(p[3], 30 / 0.5, 1e-12);
+}
+
+}  // namespace
+}  // namespace trabix
