@@ -1,0 +1,342 @@
+#include "trabix/core/analysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
+#include "trabix/core/resultsreport.h"
+
+namespace trabix {
+
+namespace {
+
+const long double kPi = 4 * std::atan(1.0L);
+
+bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && Trim(SupportFlags[item]) == "Y"; }
+
+bool Finite(double v) { return std::isfinite(v); }
+
+// Adds a 4 x 4 element matrix at the freedoms of element e (upper triangle, band storage).
+void AddElementMatrix(BandMatrix& a, int e, const ElementMatrix& k) {
+  for (int r = 1; r <= 4; ++r)
+    for (int c = r; c <= 4; ++c) a(2 * e - 2 + r, c - r + 1) += k[r][c];
+}
+
+}  // namespace
+
+std::string SolverStopMessage(int code) {
+  const std::string crlf = "\r\n";
+  switch (code) {
+    case kStopIterationUnstable:
+      return "The ITERARTION PROCESS is Unstable!" + crlf + crlf + "  INCREASE the NUMBER of ELEMENTS " + crlf +
+             "  and/or change OTHER DATA ITEMS! ";
+    case kStopLoadTooLarge:
+      return "The LOAD is too LARGE to be CARRIED OUT" + crlf + crlf + "      by SOIL with the given Yield Stress! ";
+    case kStopBadJobData:
+      return "The GEOMETRY DATA are Incomplete or cannot be Analysed!" + crlf + crlf + "Correct the Data!";
+    case kStopBadHalfSpace:
+      return std::string(kHalfSpaceDataMessage) + crlf + crlf + "Correct the Data!";
+    case kStopReportNotWritten:
+      return "The RESULTS File cannot be Written!" + crlf + crlf + "Check the JOB Directory!";
+    case kStopYieldNotBuilt:
+      return "The Soil YIELDS under this Load:" + crlf + "the ELASTIC-PLASTIC Analysis is not Available!";
+    default:
+      return "The SYSTEM is Unstable!" + crlf + crlf + "Change the SYSTEM Data!         ";
+  }
+}
+
+std::vector<SolverTone> SolverStopTones(int code) {
+  if (code == kStopSystemUnstable || code == kStopLoadTooLarge) return {{100, 550}, {294, 250}, {100, 550}, {294, 250}};
+  return {{330, 250}, {294, 250}, {330, 250}, {294, 250}};
+}
+
+int ReadBeamJob(BeamModel& model) {
+  if (TextLines.size() < 5001) TextLines.resize(5001);
+  if (Trim(LoadCaseName).empty()) return kSolverNoJob;
+  int count = 0;
+  LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
+  int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
+  if (dataLine == 0) return kSolverNoJob;
+  int present = ReadElementTable(TextLines, count, dataLine);
+  int elements = ElementCount();
+  if (elements < 1 || present < elements) return kStopBadJobData;
+
+  if (StructureFlags.size() < 6) StructureFlags.resize(6);
+  StructureFlags[5].clear();  // the load file says which loads a symmetric half carries
+  int nodal = 0, trapezoidal = 0, temperature = 0;
+  count = 0;
+  LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
+  ReadLoadData(TextLines, count, nodal, trapezoidal, temperature);
+  count = 0;
+  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  ReadSupportData(TextLines, count);
+
+  BeamModel& m = model;
+  m.elements = elements;
+  m.nodes = elements + 1;
+  m.strip = IsStrip();
+  m.symmetric = IsSymmetricHalf();
+  m.symmetricLoads = m.symmetric && HasSymmetricLoads();
+  m.modulus = GeometryValues[3];
+  if (!Finite(m.modulus)) return kStopBadJobData;
+  if (m.modulus < 1.0E-7) m.modulus = 1.0E-10;  // given as zero
+  m.poisson = m.strip ? GeometryValues[4] : 0.0;
+  m.expansion = GeometryValues[5];
+  if (!(1 - m.poisson * m.poisson > 0) || !Finite(m.expansion)) return kStopBadJobData;
+  double stripWidth = GeometryValues[1];
+  m.length.assign(elements + 1, 0.0);
+  m.width = m.inertia = m.depth = m.length;
+  m.x.assign(m.nodes + 1, 0.0);
+  for (int e = 1; e <= elements; ++e) {
+    double l = ElementTable(e, 1), b, h;
+    if (m.strip) {
+      h = ElementTable(e, 2);
+      b = (m.symmetric ? 40 : 20) * stripWidth;
+      m.inertia[e] = h * h * h / (12 * (1 - m.poisson * m.poisson));
+    } else {
+      b = ElementTable(e, 2);
+      h = ElementTable(e, 3);
+      m.inertia[e] = b * h * h * h / 12;
+    }
+    if (!(l > 0 && b > 0 && h > 0) || !Finite(l) || !Finite(b) || !Finite(h)) return kStopBadJobData;
+    m.length[e] = l;
+    m.width[e] = b;
+    m.depth[e] = h;
+    m.x[e + 1] = m.x[e] + l;
+  }
+  return kSolverDone;
+}
+
+int FormSoilMatrices(BeamModel& m) {
+  const int n = m.nodes;
+  m.soilKind = NoSoil;
+  if (IsYes(4)) {
+    m.soilKind = WinklerSoil;
+    m.soil.Resize(n, 2);
+    m.capacity = 0;
+    for (int e = 1; e <= m.elements; ++e) {
+      double w = m.strip ? 1.0 : m.width[e];
+      double ki = SoilTable(e, 1), kj = SoilTable(e, 2);
+      if (!Finite(ki) || !Finite(kj)) return kStopBadJobData;
+      WinklerSoilMatrix(1, m.soil, e, m.length[e], w, ki, kj);
+      WinklerSoilMatrix(2, m.soil, e, m.length[e], w, ki, kj);
+      m.capacity += m.length[e] * (SoilTable(e, 3) + SoilTable(e, 4)) / 2 * w;
+    }
+    return kSolverDone;
+  }
+  if (!IsYes(5) && !IsYes(6)) return kSolverDone;
+
+  m.soilKind = HalfSpaceSoil;
+  if (IsYes(5)) {
+    long double e = ParseNumber(SupportFlags[8]);
+    long double nu = ParseNumber(SupportFlags[9]);
+    if (!(nu >= 0 && nu <= 0.5)) nu = 0;
+    m.soilModulus = e / (1 - nu * nu);
+    m.yieldStress = ParseNumber(SupportFlags[10]);
+  } else {
+    if (!CrossAnisotropicModulus(SupportFlags, m.soilModulus)) return kStopBadHalfSpace;
+    m.yieldStress = ParseNumber(SupportFlags[13]);
+  }
+  if (!(m.soilModulus > 0) || !std::isfinite(static_cast<double>(m.soilModulus))) return kStopBadHalfSpace;
+  if (m.yieldStress <= 0.01) YieldAnalysis = 0;
+  if (m.strip) {
+    m.capacity = GeometryValues[1] * m.yieldStress;
+  } else {
+    m.capacity = 0;
+    for (int e = 1; e <= m.elements; ++e) m.capacity += m.length[e] * m.width[e] * m.yieldStress;
+  }
+  int symmetry = m.symmetric ? (m.symmetricLoads ? 1 : -1) : 0;
+  HalfSpaceFlexibility(m.flexibility, n, m.x, m.width, m.strip, symmetry);
+  if (!InvertSoilMatrix(m.flexibility, m.soil, kPi * m.soilModulus)) return kStopSystemUnstable;
+  return kSolverDone;
+}
+
+void AssembleSystem(BeamModel& m) {
+  const int n = m.nodes;
+  m.equations = 2 * n;
+  m.bandWidth = m.soilKind == HalfSpaceSoil ? 2 * n : 4;
+  m.system.Resize(m.equations, m.bandWidth);
+  for (int e = 1; e <= m.elements; ++e) {
+    ElementMatrix k;
+    ElementStiffness(k, m.length[e], m.inertia[e], m.modulus);
+    AddElementMatrix(m.system, e, k);
+  }
+  m.elementMatrix = m.system;
+  if (m.soilKind == WinklerSoil) AddSoilMatrixFull(m.system, n, m.soil);
+  if (m.soilKind == HalfSpaceSoil) AddSoilMatrix(m.system, n, m.soil, 0);
+  AddNodalSprings(m.system, m.effectiveSprings, SpringTable, n);
+
+  m.fixedFreedoms.clear();
+  m.supportNodes = IsYes(2) ? UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
+  if (IsYes(1)) m.fixedFreedoms.push_back(2);
+  if (m.symmetric) {
+    // The last node lies on the axis: symmetric loads turn no section there, antisymmetric
+    // ones move none.
+    if (m.symmetricLoads) m.fixedFreedoms.push_back(2 * n);
+    else if (std::find(m.supportNodes.begin(), m.supportNodes.end(), n) == m.supportNodes.end()) m.supportNodes.push_back(n);
+  } else if (IsYes(7)) {
+    m.fixedFreedoms.push_back(2 * n);
+  }
+  int nodeCount = static_cast<int>(m.supportNodes.size());
+  m.otherwiseSupported = m.effectiveSprings >= 2 || nodeCount >= 2 || (m.effectiveSprings >= 1 && nodeCount >= 1);
+  ImposeSupports(m.system, m.fixedFreedoms, m.bandWidth);
+  ImposeNodeSupports(m.system, m.supportNodes, m.bandWidth);
+}
+
+void FormLoadVector(BeamModel& m) {
+  const int n = m.nodes;
+  m.load.assign(m.equations + 1, 0.0);
+  m.fixedEnd.Resize(m.elements);
+  double uniform = LoadValues[1], density = LoadValues[2];
+  for (int e = 1; e <= m.elements; ++e) {
+    // Self weight [kN/m]: mass density x g over the cross-section (a strip per metre).
+    double self = density > 0 ? density * 9.81 / 1000 * (m.strip ? m.depth[e] : m.width[e] * m.depth[e]) : 0.0;
+    double pi = LoadTable(e, 1) + uniform + self, pj = LoadTable(e, 2) + uniform + self;
+    if (pi != 0 || pj != 0) TrapezoidalLoadTerms(e, m.length[e], pi, pj, m.fixedEnd, m.load);
+  }
+  for (int i = 1; i <= n; ++i) {
+    m.load[2 * i - 1] += NodalLoadTable(i, 1);
+    m.load[2 * i] += NodalLoadTable(i, 2);
+  }
+  for (int e = 1; e <= m.elements; ++e) {
+    double change = TemperatureTable(e, 2) - TemperatureTable(e, 1);  // below minus above
+    if (change == 0) continue;
+    // Warmer below: the element would sag freely; held at both ends it hogs by M_T.
+    double mt = m.modulus * m.inertia[e] * (1 + m.poisson) * m.expansion * change / m.depth[e];
+    m.fixedEnd(e, 2) -= mt;
+    m.fixedEnd(e, 4) += mt;
+    if (m.strip) {
+      m.fixedEnd(e, 5) -= mt;
+      m.fixedEnd(e, 6) += mt;
+    }
+    m.load[2 * e] += mt;
+    m.load[2 * e + 2] -= mt;
+  }
+  m.keptLoad = m.load;
+  for (int r : m.fixedFreedoms) m.load[r] = 0.0;
+  for (int k : m.supportNodes) m.load[2 * k - 1] = 0.0;
+}
+
+int SolveElastic(BeamModel& m) {
+  const int n = m.nodes;
+  m.zeroModulus = m.soilKind == HalfSpaceSoil && m.modulus <= 1.1E-10;
+  if (!m.zeroModulus) {
+    m.u = m.load;
+    std::string message;
+    BandSolve(m.system, m.equations, m.u, message, m.bandWidth, 3);
+    if (message == kSingularMessage) return kStopSystemUnstable;
+    for (int i = 1; i <= m.equations; ++i)
+      if (!Finite(m.u[i])) return kStopSystemUnstable;
+    return kSolverDone;
+  }
+  // Without bending stiffness every node settles as the soil surface does under the loads.
+  m.u.assign(m.equations + 1, 0.0);
+  long double scale = kPi * m.soilModulus;
+  for (int i = 1; i <= n; ++i) {
+    long double w = 0;
+    for (int j = 1; j <= n; ++j) w += m.flexibility(i, j) * m.keptLoad[2 * j - 1];
+    m.u[2 * i - 1] = static_cast<double>(w / scale);
+  }
+  auto fixed = [&m](int r) { return std::find(m.fixedFreedoms.begin(), m.fixedFreedoms.end(), r) != m.fixedFreedoms.end(); };
+  auto w = [&m](int i) { return m.u[2 * i - 1]; };
+  for (int i = 2; i <= n - 1; ++i) {
+    double ll = m.length[i - 1], lr = m.length[i];
+    m.u[2 * i] = (w(i + 1) * ll * ll - w(i - 1) * lr * lr + w(i) * (lr * lr - ll * ll)) / (ll * lr * (ll + lr));
+  }
+  m.u[2] = fixed(2) ? 0.0 : (w(2) - w(1)) / m.length[1];
+  m.u[2 * n] = fixed(2 * n) ? 0.0 : (w(n) - w(n - 1)) / m.length[n - 1];
+  return kSolverDone;
+}
+
+void SoilReactions(BeamModel& m) {
+  const int n = m.nodes;
+  m.soilEnd.Resize(m.elements);
+  if (m.soilKind == HalfSpaceSoil) {
+    HalfSpaceReactions(m.u, m.soil, n, m.length, m.width, m.strip, m.pressures, m.soilEnd);
+  } else if (m.soilKind == WinklerSoil) {
+    Vector w(m.elements + 1);
+    for (int e = 1; e <= m.elements; ++e) w[e] = m.strip ? 1.0 : m.width[e];
+    double total = 0;
+    WinklerReactions(m.u, m.elements, m.length, w, SoilTable, m.soilEnd, total);
+    m.pressures.assign(2 * n + 1, 0.0);
+    for (int e = 1; e <= m.elements; ++e) {
+      m.pressures[2 * e - 1] = SoilTable(e, 1) * m.u[2 * e - 1];
+      m.pressures[2 * e] = SoilTable(e, 2) * m.u[2 * e + 1];
+    }
+    m.pressures[2 * n] = total;
+  } else {
+    m.pressures.clear();
+  }
+}
+
+void FormEndForces(BeamModel& m) {
+  m.endForces.Resize(m.elements);
+  for (int e = 1; e <= m.elements; ++e) {
+    for (int c = 1; c <= 6; ++c) m.endForces(e, c) = m.fixedEnd(e, c);
+    if (m.zeroModulus) {
+      // No bending stiffness: no moments, only the element's own load and its soil.
+      m.endForces(e, 2) = m.endForces(e, 4) = m.endForces(e, 5) = m.endForces(e, 6) = 0.0;
+    } else if (m.modulus > 1.0E-5) {
+      ElementMatrix k;
+      ElementStiffness(k, m.length[e], m.inertia[e], m.modulus);
+      double u[5] = {0.0, m.u[2 * e - 1], m.u[2 * e], m.u[2 * e + 1], m.u[2 * e + 2]}, f[5];
+      ElementEndForces(k, u, f);
+      for (int c = 1; c <= 4; ++c) m.endForces(e, c) += f[c];
+      if (m.strip) {
+        m.endForces(e, 5) += m.poisson * f[2];
+        m.endForces(e, 6) += m.poisson * f[4];
+      }
+    }
+    for (int c = 1; c <= 6; ++c)
+      if (std::fabs(m.endForces(e, c)) < 1.0E-4) m.endForces(e, c) = 0.0;
+  }
+}
+
+namespace {
+
+// Whether some soil node or element end reaches its yield stress under the elastic solution.
+bool SoilYields(const BeamModel& m) {
+  if (m.soilKind == HalfSpaceSoil) {
+    for (int i = 1; i <= m.nodes; ++i)
+      if (std::fabs(m.pressures[i]) - m.yieldStress >= 0) return true;
+  } else if (m.soilKind == WinklerSoil) {
+    for (int e = 1; e <= m.elements; ++e)
+      for (int end = 0; end < 2; ++end) {
+        double y = SoilTable(e, 3 + end), p = m.pressures[2 * e - 1 + end];
+        if (y > 0 && std::fabs(p) - y >= 0) return true;
+      }
+  }
+  return false;
+}
+
+}  // namespace
+
+int AnalyseLoadCase() {
+  if (!Trim(LoadCaseName).empty()) DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
+  BeamModel m;
+  int code = ReadBeamJob(m);
+  if (code == kSolverDone) code = FormSoilMatrices(m);
+  if (code != kSolverDone) return code;
+  AssembleSystem(m);
+  FormLoadVector(m);
+  code = SolveElastic(m);
+  if (code != kSolverDone) return code;
+  SoilReactions(m);
+  if (YieldAnalysis == 1 && m.soilKind != NoSoil) {
+    double total = m.soilKind == HalfSpaceSoil ? m.pressures[m.nodes + 1] : m.pressures[2 * m.nodes];
+    if (1.1 * total > m.capacity) return kStopLoadTooLarge;
+    if (SoilYields(m)) return kStopYieldNotBuilt;
+  }
+  FormEndForces(m);
+  std::string header = "Job: " + JobSpec + " //  Load Case: '" + Trim(LoadCaseName) + "'";
+  if (!WriteResultsReport(m.soilKind, m.u, m.pressures, m.nodes, m.x, m.endForces, m.soilEnd, m.strip,
+                          ResultsFileName(JobSpec, LoadCaseName), header))
+    return kStopReportNotWritten;
+  return kSolverDone;
+}
+
+}  // namespace trabix
