@@ -8,3 +8,4 @@ std::vector<std::string> TextLines(2);
 std::string StructureType;
 std::string Substructure;
 std::string JobSpec;
+Table2D<double> JobDataTable;

@@ -46,3 +46,7 @@ extern std::vector<std::string> TextLines;      // the shared line array of the 
 extern std::string StructureType;        // "BEAM/STRIP", "PLATE", "TANK"
 extern std::string Substructure;         // "BEAM"/"STRIP", "BASE PLATE"/"WALL"/"ROOF STRUCTURE"
 extern std::string JobSpec;              // the open job, without extension
+// Corvane's geometry values (substructure 0..8, item 0..6): substructure 1 the beam/strip, the
+// circular plate or the tank's base plate, 2 the tank's wall, 3 its roof; item 1 the number of
+// elements, the further items per structure type (the geometry readers fill it).
+extern Table2D<double> JobDataTable;

@@ -1,0 +1,91 @@
+// A sample data dialog built with the run-time dialog layer, to look at:
+//   dialog_sample.exe          the data dialog alone
+// Layout (dialog units): heading 120 over line 99, two framed field groups with Enter-key
+// navigation, option buttons that toggle, a check box, a list, and "&Ok" (55) / "&Cancel" (2).
+#include <windows.h>
+
+#include "core/globals.h"
+#include "win/dialogs.h"
+#include "win/fieldkeys.h"
+#include "win/messages.h"
+
+namespace {
+
+HBRUSH Background, White;
+
+DialogTemplate SampleDialog() {
+  DialogTemplate d = NewDialog("   BEAM/STRIP ANALYSIS.   JOB: D:\\BEAMS\\BEAM1", 0, 0, 300, 200);
+  AddLabel(d, 120, " HALF SPACE DATA:", 60, 6, 180, 10, SS_CENTER);
+  AddLine(d, 99, 60, 17, 180, 2);
+  AddFrame(d, 130, " MODULI OF ELASTICITY OF HALF-SPACE: ", 10, 24, 280, 56);
+  const char* labels[] = {"for Vertical Direction, E[kPa]= ", "for Horizontal Direction, E[kPa]= ",
+                          "Quasi Shear Modulus, G[kPa]= ", "Complementary Horizontal Strain, Nu= ",
+                          "Vertical Strain, Nu= "};
+  for (int i = 0; i < 5; ++i) {
+    int y = i < 3 ? 36 + 14 * i : 100 + 14 * (i - 3);
+    AddLabel(d, 110 + i, labels[i], 16, y + 2, 150, 10, SS_RIGHT);
+    AddField(d, 240 + i, i < 3 ? "30000.0" : "0.3", 170, y, 80, 12);
+  }
+  AddFrame(d, 131 + 1000, " POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 10, 88, 280, 42);
+  AddOption(d, 201, "&Isotropic", 16, 138, 70, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, 202, "C&ross-anisotropic", 90, 138, 90, 12);
+  AddCheckBox(d, 131, " &ENTER / EDIT Support DATA ", 16, 154, 150, 12);
+  AddListBox(d, 300, 190, 136, 100, 32);
+  AddButton(d, 55, "&Ok", 95, 178, 40, 14);
+  AddButton(d, 2, "&Cancel", 165, 178, 40, 14);
+  SetControlCallback(d, 201, ToggleCheckProc);
+  SetControlCallback(d, 202, ToggleCheckProc);
+  OnOpen(d, [](HWND dialog) {
+    for (const char* item : {"Winkler soil", "Isotropic half-space", "Cross-anisotropic half-space"})
+      SendDlgItemMessageA(dialog, 300, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    CheckDlgButton(dialog, 202, BST_CHECKED);
+    SetFixedFont(dialog, 120);
+    SetFocus(GetDlgItem(dialog, 240));
+    PlacePointer(dialog, 115, 185);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      SharedIntegers(4, 0) = 5;
+      SharedIntegers(4, 1) = 240;
+      SubclassControls(dialog, 240, 244, EditSubclassProc);
+      Background = CreateSolidBrush(RGB(255, 255, 200));
+      White = CreateSolidBrush(RGB(255, 255, 255));
+      return TRUE;
+    case WM_CTLCOLOREDIT:
+      if (reinterpret_cast<HWND>(lParam) == GetFocus())
+        return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0), White, false);
+      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 255), Background, false);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORDLG:
+      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 128), Background);
+    case WM_COMMAND:
+      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
+        InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
+      } else if (LOWORD(wParam) == 55) {
+        for (int id = 240; id <= 244; ++id) {
+          std::string text;
+          int code = id < 243 ? 2 : 6;
+          WarnIncorrectData(dialog, id, text, id < 243 ? "+.0123456789Ee" : "+-.0123456789Ee", code);
+          if (code) return TRUE;
+        }
+        EndDialog(dialog, 1);
+      }
+      return TRUE;
+    case WM_DESTROY:
+      RestoreControls(dialog, 240, 244);
+      DeleteObject(Background);
+      DeleteObject(White);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  return static_cast<int>(ShowModalDialog(SampleDialog(), nullptr, SampleDialogProc));
+}

@@ -1,0 +1,413 @@
+#include "win/dialogs.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "win/messages.h"
+
+namespace {
+
+const char* const ContextProp = "SuiteDialogContext";
+
+// What a live dialog needs of its template; owned by the window, freed at WM_NCDESTROY.
+struct DialogContext {
+  DLGPROC callback = nullptr;
+  std::vector<std::pair<int, DLGPROC>> controlCallbacks;
+  std::vector<std::function<void(HWND)>> openActions;
+  unsigned flags = 0;
+  LPARAM param = 0;
+  bool modal = false;
+  bool open = false;
+  bool* reached = nullptr;  // the creating call's own flag: the window took the context over
+};
+
+// Little-endian builder of an in-memory DLGTEMPLATEEX.
+class TemplateBytes {
+ public:
+  void Word(WORD w) { Raw(&w, sizeof w); }
+  void Dword(DWORD d) { Raw(&d, sizeof d); }
+  void Short(short s) { Raw(&s, sizeof s); }
+  void Text(const std::string& s) {  // single-byte text as the template's UTF-16 string
+    int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    if (n) MultiByteToWideChar(CP_ACP, 0, s.c_str(), static_cast<int>(s.size()), &w[0], n);
+    for (wchar_t c : w) Word(static_cast<WORD>(c));
+    Word(0);
+  }
+  void AlignDword() {
+    while (bytes_.size() % 4) bytes_.push_back(0);
+  }
+  void PatchWord(size_t at, WORD w) { std::memcpy(&bytes_[at], &w, sizeof w); }
+  size_t Size() const { return bytes_.size(); }
+  // DWORD-aligned copy (the system requires the template to start on a DWORD boundary).
+  std::vector<DWORD> Aligned() const {
+    std::vector<DWORD> out((bytes_.size() + 3) / 4, 0);
+    std::memcpy(out.data(), bytes_.data(), bytes_.size());
+    return out;
+  }
+
+ private:
+  void Raw(const void* p, size_t n) {
+    const unsigned char* c = static_cast<const unsigned char*>(p);
+    bytes_.insert(bytes_.end(), c, c + n);
+  }
+  std::vector<unsigned char> bytes_;
+};
+
+std::vector<DWORD> BuildTemplate(const DialogTemplate& d, bool headerOnly) {
+  TemplateBytes t;
+  size_t count = headerOnly ? 0 : d.controls.size();
+  t.Word(1);       // dlgVer
+  t.Word(0xFFFF);  // signature: extended template
+  t.Dword(0);      // helpID
+  t.Dword(d.exStyle);
+  t.Dword(d.style | DS_SETFONT);
+  t.Word(static_cast<WORD>(count));
+  t.Short(static_cast<short>(d.x));
+  t.Short(static_cast<short>(d.y));
+  t.Short(static_cast<short>(d.width));
+  t.Short(static_cast<short>(d.height));
+  t.Word(0);  // no menu
+  t.Word(0);  // standard dialog class
+  t.Text(d.caption);
+  t.Word(static_cast<WORD>(d.fontSize));
+  t.Word(FW_NORMAL);
+  t.Word(0x0100);  // italic 0, charset DEFAULT_CHARSET (1)
+  t.Text(d.fontName);
+  for (size_t i = 0; i < count; ++i) {
+    const DialogControl& c = d.controls[i];
+    t.AlignDword();
+    t.Dword(0);  // helpID
+    t.Dword(c.exStyle);
+    t.Dword(c.style | WS_CHILD | WS_VISIBLE);
+    t.Short(static_cast<short>(c.x));
+    t.Short(static_cast<short>(c.y));
+    t.Short(static_cast<short>(c.width));
+    t.Short(static_cast<short>(c.height));
+    t.Dword(static_cast<DWORD>(c.id));
+    t.Text(c.windowClass);
+    t.Text(c.text);
+    t.Word(0);  // no creation data
+  }
+  return t.Aligned();
+}
+
+DialogContext* ContextOf(HWND dialog) { return static_cast<DialogContext*>(GetPropA(dialog, ContextProp)); }
+
+bool FocusInside(HWND dialog) {
+  HWND f = GetFocus();
+  return f && (f == dialog || IsChild(dialog, f));
+}
+
+INT_PTR CALLBACK LayerProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_INITDIALOG) {
+    auto* c = reinterpret_cast<DialogContext*>(lParam);
+    SetPropA(dialog, ContextProp, c);
+    c->open = true;
+    if (c->reached) *c->reached = true;
+    c->reached = nullptr;
+    if (c->flags & DialogCentred) CenterWindow(dialog);
+    if (c->flags & DialogNoMoveSize) RemoveMoveAndSize(dialog);
+    for (auto& action : c->openActions) action(dialog);
+    INT_PTR result = c->callback ? c->callback(dialog, msg, wParam, c->param) : TRUE;
+    // A focus the builder or the callback set stays; otherwise the system takes the first tab stop.
+    if (FocusInside(dialog)) return FALSE;
+    return result;
+  }
+  DialogContext* c = ContextOf(dialog);
+  if (!c || !c->open) return FALSE;
+  INT_PTR result = FALSE;
+  if (msg == WM_COMMAND || msg == WM_NOTIFY) {
+    int id;
+    if (msg == WM_NOTIFY) {
+      id = static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->idFrom);
+    } else {
+      id = lParam ? GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) : LOWORD(wParam);
+    }
+    for (auto& cc : c->controlCallbacks) {
+      if (cc.first == id && cc.second(dialog, msg, wParam, lParam)) return TRUE;
+    }
+  }
+  if (c->callback) result = c->callback(dialog, msg, wParam, lParam);
+  if (!result && c->modal && msg == WM_COMMAND && LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == BN_CLICKED) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  if (msg == WM_NCDESTROY) {
+    RemovePropA(dialog, ContextProp);
+    delete c;
+  }
+  return result;
+}
+
+bool NeedsCommonControls(const DialogTemplate& d) {
+  for (const auto& c : d.controls) {
+    if (lstrcmpiA(c.windowClass.c_str(), "BUTTON") && lstrcmpiA(c.windowClass.c_str(), "EDIT") &&
+        lstrcmpiA(c.windowClass.c_str(), "STATIC") && lstrcmpiA(c.windowClass.c_str(), "LISTBOX") &&
+        lstrcmpiA(c.windowClass.c_str(), "COMBOBOX")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void LoadCommonControls() {
+  static bool done = false;
+  if (done) return;
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  done = true;
+}
+
+// The context travels as WM_INITDIALOG's lParam and hands the caller's param on to the callback.
+DialogContext* NewContext(const DialogTemplate& d, DLGPROC callback, bool modal, LPARAM param) {
+  auto* c = new DialogContext;
+  c->callback = callback;
+  c->controlCallbacks = d.controlCallbacks;
+  c->openActions = d.openActions;
+  c->flags = d.flags;
+  c->modal = modal;
+  c->param = param;
+  return c;
+}
+
+}  // namespace
+
+DialogTemplate NewDialog(const std::string& caption, int x, int y, int width, int height, DWORD style,
+                         DWORD exStyle, unsigned flags) {
+  DialogTemplate d;
+  d.caption = caption;
+  d.x = x;
+  d.y = y;
+  d.width = width;
+  d.height = height;
+  d.style = style;
+  d.exStyle = exStyle;
+  d.flags = flags;
+  return d;
+}
+
+void AddControl(DialogTemplate& d, const std::string& windowClass, int id, const std::string& text, int x, int y,
+                int width, int height, DWORD style, DWORD exStyle) {
+  d.controls.push_back({windowClass, id, text, x, y, width, height, style, exStyle});
+}
+
+void AddLabel(DialogTemplate& d, int id, const std::string& text, int x, int y, int width, int height, DWORD style,
+              DWORD exStyle) {
+  AddControl(d, "STATIC", id, text, x, y, width, height, style, exStyle);
+}
+
+void AddField(DialogTemplate& d, int id, const std::string& text, int x, int y, int width, int height, DWORD style,
+              DWORD exStyle) {
+  AddControl(d, "EDIT", id, text, x, y, width, height, style, exStyle);
+}
+
+void AddButton(DialogTemplate& d, int id, const std::string& text, int x, int y, int width, int height, DWORD style,
+               DWORD exStyle) {
+  AddControl(d, "BUTTON", id, text, x, y, width, height, style, exStyle);
+}
+
+void AddCheckBox(DialogTemplate& d, int id, const std::string& text, int x, int y, int width, int height,
+                 DWORD style, DWORD exStyle) {
+  AddControl(d, "BUTTON", id, text, x, y, width, height, style, exStyle);
+}
+
+void AddOption(DialogTemplate& d, int id, const std::string& text, int x, int y, int width, int height, DWORD style,
+               DWORD exStyle) {
+  AddControl(d, "BUTTON", id, text, x, y, width, height, style, exStyle);
+}
+
+void AddFrame(DialogTemplate& d, int id, const std::string& text, int x, int y, int width, int height, DWORD style,
+              DWORD exStyle) {
+  AddControl(d, "BUTTON", id, text, x, y, width, height, style, exStyle);
+}
+
+void AddLine(DialogTemplate& d, int id, int x, int y, int width, int height, DWORD style) {
+  AddControl(d, "STATIC", id, "", x, y, width, height, style);
+}
+
+void AddListBox(DialogTemplate& d, int id, int x, int y, int width, int height, DWORD style, DWORD exStyle) {
+  AddControl(d, "LISTBOX", id, "", x, y, width, height, style, exStyle);
+}
+
+void AddCheckList(DialogTemplate& d, int id, int x, int y, int width, int height, DWORD style, DWORD exStyle) {
+  AddControl(d, "LISTBOX", id, "", x, y, width, height, style, exStyle);
+}
+
+void AddComboBox(DialogTemplate& d, int id, int x, int y, int width, int height, DWORD style, DWORD exStyle) {
+  AddControl(d, "COMBOBOX", id, "", x, y, width, height, style, exStyle);
+}
+
+void AddTabControl(DialogTemplate& d, int id, int x, int y, int width, int height, DWORD style, DWORD exStyle) {
+  AddControl(d, WC_TABCONTROLA, id, "", x, y, width, height, style, exStyle);
+}
+
+void SetControlCallback(DialogTemplate& d, int id, DLGPROC callback) { d.controlCallbacks.emplace_back(id, callback); }
+
+void OnOpen(DialogTemplate& d, std::function<void(HWND)> action) { d.openActions.push_back(std::move(action)); }
+
+INT_PTR ShowModalDialog(const DialogTemplate& d, HWND owner, DLGPROC callback, LPARAM param) {
+  if (NeedsCommonControls(d)) LoadCommonControls();
+  std::vector<DWORD> t = BuildTemplate(d, false);
+  DialogContext* c = NewContext(d, callback, true, param);
+  bool reached = false;
+  c->reached = &reached;
+  INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()),
+                                           owner, LayerProc, reinterpret_cast<LPARAM>(c));
+  // Created dialogs free their context when destroyed; a failed creation never reached it.
+  if (!reached) delete c;
+  return result;
+}
+
+HWND CreateModelessDialog(const DialogTemplate& d, HWND parent, DLGPROC callback, LPARAM param) {
+  if (NeedsCommonControls(d)) LoadCommonControls();
+  std::vector<DWORD> t = BuildTemplate(d, false);
+  DialogContext* c = NewContext(d, callback, false, param);
+  bool reached = false;
+  c->reached = &reached;
+  HWND h = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), parent,
+                                      LayerProc, reinterpret_cast<LPARAM>(c));
+  if (!reached) delete c;
+  return h;
+}
+
+HWND CreateDialogControl(HWND dialog, const std::string& windowClass, int id, const std::string& text, int x, int y,
+                         int width, int height, DWORD style, DWORD exStyle) {
+  if (lstrcmpiA(windowClass.c_str(), WC_TABCONTROLA) == 0) LoadCommonControls();
+  // Corner and size converted each on its own, as the system does for the template's controls.
+  int left = x, top = y, w = width, h = height;
+  UnitsToPixels(dialog, left, top);
+  UnitsToPixels(dialog, w, h);
+  HWND control = CreateWindowExA(exStyle, windowClass.c_str(), text.c_str(), style | WS_CHILD | WS_VISIBLE, left, top, w, h, dialog,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  if (control) SendMessageA(control, WM_SETFONT, SendMessageA(dialog, WM_GETFONT, 0, 0), FALSE);
+  return control;
+}
+
+void UnitsToPixels(HWND dialog, int& x, int& y) {
+  RECT r{0, 0, x, y};
+  MapDialogRect(dialog, &r);
+  x = r.right - r.left;
+  y = r.bottom - r.top;
+}
+
+void PixelsToUnits(HWND dialog, int& x, int& y) {
+  RECT base{0, 0, 4, 8};
+  MapDialogRect(dialog, &base);
+  if (base.right > 0) x = MulDiv(x, 4, base.right);
+  if (base.bottom > 0) y = MulDiv(y, 8, base.bottom);
+}
+
+void CenterWindow(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
+  int y = (GetSystemMetrics(SM_CYSCREEN) - (h + GetSystemMetrics(SM_CYCAPTION))) / 2 + 7;
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void RemoveMoveAndSize(HWND window) {
+  HMENU menu = GetSystemMenu(window, FALSE);
+  if (!menu) return;
+  RemoveMenu(menu, SC_MOVE, MF_BYCOMMAND);
+  RemoveMenu(menu, SC_SIZE, MF_BYCOMMAND);
+}
+
+void SetFixedFont(HWND dialog, int id) {
+  SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)), TRUE);
+}
+
+INT_PTR ColourControl(HDC dc, COLORREF text, HBRUSH brush, bool transparent) {
+  SetTextColor(dc, text);
+  if (transparent) {
+    SetBkMode(dc, TRANSPARENT);
+  } else {
+    LOGBRUSH lb{};
+    if (brush && GetObjectA(brush, sizeof lb, &lb)) SetBkColor(dc, lb.lbColor);
+    SetBkMode(dc, OPAQUE);
+  }
+  return reinterpret_cast<INT_PTR>(brush);
+}
+
+int TextWidth(HWND dialog, HDC dc, const std::string& text, int& height) {
+  // Two characters beyond the trimmed length, so a text that ends early is padded with blanks.
+  size_t n = Trim(text).size() + 2;
+  std::string measured = text.substr(0, n);
+  measured.resize(n, ' ');
+  SIZE size{0, 0};
+  GetTextExtentPoint32A(dc, measured.c_str(), static_cast<int>(measured.size()), &size);
+  int w = size.cx, h = size.cy;
+  PixelsToUnits(dialog, w, h);
+  height = h;
+  return w;
+}
+
+int DialogTextWidth(const DialogTemplate& d, const std::string& text, int& height) {
+  // A hidden dialog of the same header gives the font and the units.
+  DialogTemplate probe = d;
+  probe.style &= ~(WS_VISIBLE | WS_CHILD);
+  probe.style |= WS_POPUP;
+  std::vector<DWORD> t = BuildTemplate(probe, true);
+  HWND h = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(t.data()), nullptr,
+                                      [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+  if (!h) {
+    height = 0;
+    return 0;
+  }
+  HDC dc = GetDC(h);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0)));
+  int w = TextWidth(h, dc, text, height);
+  SelectObject(dc, old);
+  ReleaseDC(h, dc);
+  DestroyWindow(h);
+  return w;
+}
+
+INT_PTR CALLBACK CloseDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+INT_PTR CALLBACK ToggleCheckProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
+  int id = lParam ? GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) : LOWORD(wParam);
+  *ProgramMessages.answer = static_cast<int>(IsDlgButtonChecked(dialog, id));
+  if (id == SharedIntegers(0, 0) && SharedIntegers(0, 1) == 1) {
+    CheckDlgButton(dialog, id, BST_UNCHECKED);
+    SharedIntegers(0, 1) = 0;
+  } else {
+    CheckDlgButton(dialog, id, BST_CHECKED);
+    SharedIntegers(0, 1) = 1;
+  }
+  SharedIntegers(0, 0) = id;
+  return FALSE;
+}
+
+int FirstCheckedButton(HWND dialog, int first, int last) {
+  for (int id = first; id <= last; ++id) {
+    if (SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) & 1) return id;
+  }
+  return 0;
+}
+
+DWORD WINAPI MessagePumpThread(LPVOID window) {
+  HWND w = static_cast<HWND>(window);
+  // A thread can only move its own queue; it wakes on its own messages or every 50 ms to look
+  // whether the window still exists.
+  while (IsWindow(w)) {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
+  return 1;
+}

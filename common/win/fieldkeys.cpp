@@ -1,0 +1,112 @@
+#include "win/fieldkeys.h"
+
+#include "core/globals.h"
+
+namespace {
+
+const char* const PreviousProp = "SuitePreviousProc";
+
+// Kept per control, so buttons and fields (different classes) and nested dialogs can share one
+// procedure.
+LRESULT PassOn(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, PreviousProp));
+  if (msg == WM_NCDESTROY && previous) {
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    RemovePropA(control, PreviousProp);
+  }
+  return previous ? CallWindowProcA(previous, control, msg, wParam, lParam) : DefWindowProcA(control, msg, wParam, lParam);
+}
+
+bool EnterReleased(UINT msg, WPARAM wParam) { return msg == WM_KEYUP && wParam == VK_RETURN; }
+
+void Press(HWND dialog, int id) {
+  if (HWND button = GetDlgItem(dialog, id)) SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+void Focus(HWND dialog, int id) {
+  if (HWND field = GetDlgItem(dialog, id)) SetFocus(field);
+}
+
+void PressAsProc2(HWND dialog, int id) {
+  if (id == 56 || id == 131 || id == 196 || id == 197 || id == 198) {
+    Press(dialog, id);
+  } else {
+    Press(dialog, 55);
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  HWND dialog = GetParent(control);
+  int id = GetDlgCtrlID(control);
+  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1), last = first + n - 1;
+  if (EnterReleased(msg, wParam)) {
+    if (id < last) {
+      Focus(dialog, id + 1);
+    } else {
+      Press(dialog, 55);
+    }
+  } else if (msg == WM_KEYDOWN && wParam == VK_UP && id > first && id <= last) {
+    Focus(dialog, id - 1);
+  } else if (msg == WM_KEYDOWN && wParam == VK_DOWN && id >= first && id < last) {
+    Focus(dialog, id + 1);
+  }
+  return PassOn(control, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK EditSubclassProc2(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (EnterReleased(msg, wParam)) PressAsProc2(GetParent(control), GetDlgCtrlID(control));
+  return PassOn(control, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (EnterReleased(msg, wParam)) {
+    HWND dialog = GetParent(control);
+    int id = GetDlgCtrlID(control);
+    if (id >= 201 && id <= 203) {
+      bool any = false;
+      for (int b = 196; b <= 198; ++b) {
+        if (GetDlgItem(dialog, b)) {
+          Press(dialog, b);
+          any = true;
+        }
+      }
+      if (!any) Press(dialog, 9876);
+    }
+    PressAsProc2(dialog, id);
+  }
+  return PassOn(control, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (EnterReleased(msg, wParam)) {
+    HWND dialog = GetParent(control);
+    Press(dialog, GetDlgItem(dialog, 131) ? 131 : 9876);
+  }
+  return PassOn(control, msg, wParam, lParam);
+}
+
+void SubclassControl(HWND dialog, int id, WNDPROC proc) {
+  HWND control = GetDlgItem(dialog, id);
+  if (!control || GetPropA(control, PreviousProp)) return;
+  auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+  SetPropA(control, PreviousProp, reinterpret_cast<HANDLE>(previous));
+}
+
+void SubclassControls(HWND dialog, int first, int last, WNDPROC proc) {
+  for (int id = first; id <= last; ++id) SubclassControl(dialog, id, proc);
+}
+
+void RestoreControl(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  if (!control) return;
+  if (auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, PreviousProp))) {
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    RemovePropA(control, PreviousProp);
+  }
+}
+
+void RestoreControls(HWND dialog, int first, int last) {
+  for (int id = first; id <= last; ++id) RestoreControl(dialog, id);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Enter-key field navigation of the data dialogs: Enter (the key-up of Return) does not end a data
+// dialog; it moves through the numeric fields and presses the dialog's action button. A dialog
+// installs one of the four procedures on its fields or buttons at initialisation with
+// SubclassControl; each control keeps its own previous procedure, gets it back with
+// RestoreControl (or by itself when it is destroyed), and receives every message after the
+// procedure has acted. "Press" sends BM_CLICK to the button of that id in the same dialog; a
+// missing button is not pressed.
+#include <windows.h>
+
+// Fields f .. f+n-1 with n = SharedIntegers(4,0), f = SharedIntegers(4,1): Enter moves to the next
+// field, and in the last presses button 55; Up (key-down) moves to the previous field from f+1
+// on, Down to the next up to f+n-2.
+LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+// Enter on a control with id 56, 131, 196, 197 or 198 presses that control; on any other, button 55.
+LRESULT CALLBACK EditSubclassProc2(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+// Enter on 201, 202 or 203 first presses each of the buttons 196, 197, 198 that exists (9876 when
+// none does); then, on every control, as EditSubclassProc2.
+LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+// Enter presses button 131 when the dialog has one, else button 9876.
+LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Installs proc on the control id of the dialog (on each id from first to last).
+void SubclassControl(HWND dialog, int id, WNDPROC proc);
+void SubclassControls(HWND dialog, int first, int last, WNDPROC proc);
+// Gives the control its previous procedure back.
+void RestoreControl(HWND dialog, int id);
+void RestoreControls(HWND dialog, int first, int last);

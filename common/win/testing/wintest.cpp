@@ -1,0 +1,209 @@
+#include "win/testing/wintest.h"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace wintest {
+namespace {
+
+struct Script {
+  std::vector<Step> steps;
+  size_t next = 0;
+  size_t done = 0;
+  DWORD start = 0;
+  int timeoutMs = 0;
+  UINT_PTR timer = 0;
+  bool timedOut = false;
+};
+Script* Running = nullptr;
+
+BOOL CALLBACK EndEveryDialog(HWND window, LPARAM) {
+  char cls[32] = {0};
+  GetClassNameA(window, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") == 0) EndDialog(window, 0);
+  return TRUE;
+}
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+  Script* s = Running;
+  if (!s) return;
+  if (s->next >= s->steps.size()) return;
+  if (GetTickCount() - s->start > static_cast<DWORD>(s->timeoutMs)) {
+    s->timedOut = true;
+    s->next = s->steps.size();
+    EnumThreadWindows(GetCurrentThreadId(), EndEveryDialog, 0);
+    return;
+  }
+  // The index moves on before the step runs: a step that opens a modal window lets the next steps
+  // run inside that window's loop.
+  size_t i = s->next++;
+  if (s->steps[i]()) {
+    ++s->done;
+  } else if (s->next == i + 1) {
+    s->next = i;
+  }
+}
+
+struct Found {
+  std::string caption;
+  HWND window = nullptr;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM lp) {
+  auto* f = reinterpret_cast<Found*>(lp);
+  char cls[32] = {0};
+  GetClassNameA(window, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+  char text[512] = {0};
+  GetWindowTextA(window, text, sizeof text);
+  if (f->caption == text) {
+    f->window = window;  // windows are listed newest first
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::string Unescape(const std::string& field) {
+  std::string out;
+  for (size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 1 < field.size()) {
+      char c = field[++i];
+      out += c == 't' ? '\t' : c == 'r' ? '\r' : c == 'n' ? '\n' : c;
+    } else {
+      out += field[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+ScriptResult RunScript(std::vector<Step> steps, const std::function<void()>& body, int timeoutMs, int intervalMs) {
+  Script s;
+  s.steps = std::move(steps);
+  s.start = GetTickCount();
+  s.timeoutMs = timeoutMs;
+  Script* outer = Running;
+  Running = &s;
+  s.timer = SetTimer(nullptr, 0, static_cast<UINT>(intervalMs), Tick);
+  body();
+  KillTimer(nullptr, s.timer);
+  Running = outer;
+  ScriptResult r;
+  r.stepsDone = s.done;
+  r.timedOut = s.timedOut;
+  r.finished = !s.timedOut && s.done == s.steps.size();
+  return r;
+}
+
+Step WhenDialog(const std::string& caption, std::function<void(HWND)> act) {
+  return [caption, act]() {
+    HWND h = FindDialog(caption);
+    if (!h) return false;
+    act(h);
+    return true;
+  };
+}
+
+Step Do(std::function<void()> act) {
+  return [act]() {
+    act();
+    return true;
+  };
+}
+
+HWND FindDialog(const std::string& caption) {
+  Found f;
+  f.caption = caption;
+  EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&f));
+  return f.window;
+}
+
+std::string BoxText(HWND box) {
+  char text[2048] = {0};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
+}
+
+void AnswerBox(HWND box, int answer) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0); }
+
+void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void PostClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void PressKey(HWND control, UINT virtualKey) {
+  UINT scan = MapVirtualKeyA(virtualKey, 0);
+  PostMessageA(control, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
+  PostMessageA(control, WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16) | (1LL << 30) | (1LL << 31));
+}
+
+void SetText(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
+
+std::string GetText(HWND dialog, int id) {
+  char text[2048] = {0};
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}
+
+void Pump() {
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+  }
+}
+
+TraceCapture::TraceCapture() {
+  char dir[MAX_PATH] = {0}, name[MAX_PATH] = {0};
+  GetTempPathA(MAX_PATH, dir);
+  GetTempFileNameA(dir, "trc", 0, name);
+  path_ = name;
+  DeleteFileA(path_.c_str());
+  _putenv_s("SUITE_TRACE", path_.c_str());
+}
+
+TraceCapture::~TraceCapture() {
+  _putenv_s("SUITE_TRACE", "");
+  DeleteFileA(path_.c_str());
+}
+
+std::vector<std::vector<std::string>> TraceCapture::Records() const {
+  std::vector<std::vector<std::string>> out;
+  std::ifstream in(path_, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.push_back(SplitTraceLine(line));
+  }
+  return out;
+}
+
+std::vector<std::vector<std::string>> TraceCapture::Records(const std::string& kind) const {
+  std::vector<std::vector<std::string>> out;
+  for (auto& r : Records()) {
+    if (!r.empty() && r[0] == kind) out.push_back(r);
+  }
+  return out;
+}
+
+void TraceCapture::Clear() { DeleteFileA(path_.c_str()); }
+
+std::vector<std::string> SplitTraceLine(const std::string& line) {
+  std::vector<std::string> fields;
+  std::string current;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '\\' && i + 1 < line.size()) {
+      current += line[i];
+      current += line[++i];
+    } else if (line[i] == '\t') {
+      fields.push_back(Unescape(current));
+      current.clear();
+    } else {
+      current += line[i];
+    }
+  }
+  fields.push_back(Unescape(current));
+  return fields;
+}
+
+}  // namespace wintest

@@ -1,0 +1,86 @@
+#pragma once
+// GUI test harness for the cross build: drives real dialogs and message boxes under Wine + Xvfb
+// (or on Windows) and reads the trace. Link the library suite_wintest; it needs no test framework.
+//
+// A modal dialog or box runs its own message loop, which still dispatches thread timers. RunScript
+// starts such a timer, runs the code that opens the dialog, and on each tick runs the next step of
+// a script. A step returns true when it is done and false to be tried again on the next tick (for
+// instance while the window it waits for is not there yet). Steps may open further modal windows;
+// the following steps then run inside those windows' loops.
+//
+//   bool ok = wintest::RunScript({
+//       wintest::WhenDialog("WARNING!", [&](HWND box) { text = wintest::BoxText(box);
+//                                                     wintest::AnswerBox(box, IDOK); }),
+//     }, [&] { WarnIncorrectData(dialog, 101, field, NumberCharsUnsigned, code); }).finished;
+//
+// Rules that keep scripts from hanging:
+// - click with PostClick (not Click) where the click opens another modal dialog or box, so the
+//   step returns and the next steps run inside the new window's loop;
+// - a script that is not done by its time limit closes every dialog and box of the thread (they end
+//   with 0), so the test fails instead of hanging.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wintest {
+
+using Step = std::function<bool()>;
+
+struct ScriptResult {
+  bool finished = false;   // every step ran to its end
+  size_t stepsDone = 0;
+  bool timedOut = false;
+};
+
+// Runs body while the steps run, one per tick of intervalMs. The script stops when the last step is
+// done or when timeoutMs have passed.
+ScriptResult RunScript(std::vector<Step> steps, const std::function<void()>& body, int timeoutMs = 10000,
+                       int intervalMs = 50);
+
+// A step that waits for an enabled dialog or message box of this thread with that caption, then
+// runs act on it.
+Step WhenDialog(const std::string& caption, std::function<void(HWND)> act);
+// A step that runs act once.
+Step Do(std::function<void()> act);
+
+// The enabled, visible dialog or message box ("#32770") of this thread with that caption
+// (the newest when several are), NULL when there is none.
+HWND FindDialog(const std::string& caption);
+// The text of a message box.
+std::string BoxText(HWND box);
+// Ends a message box with the answer (IDOK, IDYES, IDNO).
+void AnswerBox(HWND box, int answer);
+// Clicks button id of the dialog: sent (returns after the click's handling) or posted.
+void Click(HWND dialog, int id);
+void PostClick(HWND dialog, int id);
+// Posts the key-down and key-up of a virtual key to a control, as the keyboard would.
+void PressKey(HWND control, UINT virtualKey);
+void SetText(HWND dialog, int id, const std::string& text);
+std::string GetText(HWND dialog, int id);
+// Processes the thread's pending messages (posted keys and clicks) outside a modal loop.
+void Pump();
+
+// Catches the trace: sets SUITE_TRACE to a fresh file for its lifetime and removes both afterwards.
+class TraceCapture {
+ public:
+  TraceCapture();
+  ~TraceCapture();
+  TraceCapture(const TraceCapture&) = delete;
+  TraceCapture& operator=(const TraceCapture&) = delete;
+  // The records written so far, each split into its fields (escapes undone).
+  std::vector<std::vector<std::string>> Records() const;
+  // The records of one kind ("TONE", "BOX", "POINTER").
+  std::vector<std::vector<std::string>> Records(const std::string& kind) const;
+  void Clear();
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// Splits one trace line into its fields and undoes the escapes.
+std::vector<std::string> SplitTraceLine(const std::string& line);
+
+}  // namespace wintest

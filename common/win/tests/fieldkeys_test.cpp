@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <vector>
+
+#include "core/globals.h"
+#include "win/dialogs.h"
+#include "win/fieldkeys.h"
+#include "win/testing/wintest.h"
+
+namespace {
+
+using wintest::Do;
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+// Counts the presses of every button; ends only through EndDialog from the script.
+std::map<int, int> Presses;
+INT_PTR CALLBACK CountingProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam) {
+    ++Presses[LOWORD(wParam)];
+    return TRUE;
+  }
+  return FALSE;
+}
+
+int FocusId() { return GetDlgCtrlID(GetFocus()); }
+
+TEST(EditSubclassProc, EnterWalksTheFieldsAndPressesButton55OnceFromTheLast) {
+  SharedIntegers(4, 0) = 3;
+  SharedIntegers(4, 1) = 101;
+  DialogTemplate d = NewDialog("Navigation", 0, 0, 160, 100);
+  for (int i = 0; i < 3; ++i) AddField(d, 101 + i, "", 10, 10 + 16 * i, 60, 12);
+  AddButton(d, 55, "&Ok", 30, 70, 40, 14);
+  AddButton(d, 56, "&Cancel", 80, 70, 40, 14);
+  OnOpen(d, [](HWND dialog) {
+    SubclassControls(dialog, 101, 103, EditSubclassProc);
+    SetFocus(GetDlgItem(dialog, 101));
+  });
+  Presses.clear();
+  HWND dialog = nullptr;
+  std::vector<int> focus;
+  auto key = [&](UINT vk) {
+    return Do([&, vk] {
+      focus.push_back(FocusId());
+      wintest::PressKey(GetFocus(), vk);
+    });
+  };
+  auto run = RunScript({WhenDialog("Navigation", [&](HWND h) { dialog = h; }),
+                        key(VK_UP),      // in 101: nothing
+                        key(VK_RETURN),  // 101 -> 102
+                        key(VK_RETURN),  // 102 -> 103
+                        key(VK_DOWN),    // in 103: nothing
+                        key(VK_UP),      // 103 -> 102
+                        key(VK_DOWN),    // 102 -> 103
+                        key(VK_RETURN),  // in 103: presses 55
+                        Do([&] {
+                          focus.push_back(FocusId());
+                          EndDialog(dialog, 0);
+                        })},
+                       [&] { ShowModalDialog(d, nullptr, CountingProc); });
+  ASSERT_TRUE(run.finished);
+  // The press is a click: the button takes the focus, as with the mouse.
+  EXPECT_EQ(focus, (std::vector<int>{101, 101, 102, 103, 103, 102, 103, 55}));
+  EXPECT_EQ(Presses[55], 1);
+  EXPECT_EQ(Presses.size(), 1u);
+}
+
+struct PressCase {
+  const char* name;
+  WNDPROC proc;
+  std::vector<int> buttons;  // buttons the dialog has besides the control
+  int control;               // id of the subclassed control (a field or a button)
+  std::map<int, int> pressed;
+};
+
+TEST(EnterKeyProcedures, PressTheButtonsTheirTableNames) {
+  const PressCase cases[] = {
+      {"4 without 131 presses 9876", EditSubclassProc4, {9876, 55}, 101, {{9876, 1}}},
+      {"4 with 131 presses 131", EditSubclassProc4, {131, 9876}, 101, {{131, 1}}},
+      {"2 on 56 presses itself", EditSubclassProc2, {55}, 56, {{56, 1}}},
+      {"2 on 131 presses itself", EditSubclassProc2, {55}, 131, {{131, 1}}},
+      {"2 on a field presses 55", EditSubclassProc2, {55, 56}, 101, {{55, 1}}},
+      {"3 on 201 presses the action button", EditSubclassProc3, {197, 2}, 201, {{197, 1}}},
+      {"3 on 201 without action presses 9876", EditSubclassProc3, {9876, 2}, 201, {{9876, 1}}},
+      {"3 on the action button presses it", EditSubclassProc3, {2}, 198, {{198, 1}}},
+  };
+  for (const auto& c : cases) {
+    DialogTemplate d = NewDialog("Enter keys", 0, 0, 200, 100);
+    if (c.control >= 201 && c.control <= 203) {
+      AddOption(d, c.control, "&Option", 10, 10, 80, 12);
+    } else if (c.control < 100) {
+      AddButton(d, c.control, "&Self", 10, 10, 60, 14);
+    } else if (c.control == 131 || (c.control >= 196 && c.control <= 198)) {
+      AddButton(d, c.control, "&Self", 10, 10, 60, 14);
+    } else {
+      AddField(d, c.control, "", 10, 10, 60, 12);
+    }
+    int x = 10;
+    for (int b : c.buttons) {
+      AddButton(d, b, "B", x, 60, 30, 14);
+      x += 35;
+    }
+    WNDPROC proc = c.proc;
+    int control = c.control;
+    OnOpen(d, [proc, control](HWND dialog) {
+      SubclassControl(dialog, control, proc);
+      SetFocus(GetDlgItem(dialog, control));
+    });
+    Presses.clear();
+    HWND dialog = nullptr;
+    auto run = RunScript({WhenDialog("Enter keys",
+                                     [&](HWND h) {
+                                       dialog = h;
+                                       // Key-up alone: the key-down of Return is the dialog's own.
+                                       PostMessageA(GetDlgItem(h, control), WM_KEYUP, VK_RETURN, 0xC0000001);
+                                     }),
+                          Do([&] { EndDialog(dialog, 0); })},
+                         [&] { ShowModalDialog(d, nullptr, CountingProc); });
+    ASSERT_TRUE(run.finished) << c.name;
+    EXPECT_EQ(Presses, c.pressed) << c.name;
+  }
+}
+
+TEST(SubclassControl, RestoreGivesThePreviousProcedureBack) {
+  DialogTemplate d = NewDialog("Restore", 0, 0, 120, 60);
+  AddField(d, 101, "", 10, 10, 60, 12);
+  HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
+  HWND field = GetDlgItem(dialog, 101);
+  LONG_PTR original = GetWindowLongPtrA(field, GWLP_WNDPROC);
+  SubclassControl(dialog, 101, EditSubclassProc);
+  EXPECT_EQ(GetWindowLongPtrA(field, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(EditSubclassProc));
+  SubclassControl(dialog, 101, EditSubclassProc);  // twice is once
+  RestoreControl(dialog, 101);
+  EXPECT_EQ(GetWindowLongPtrA(field, GWLP_WNDPROC), original);
+  // The field still works as an edit field.
+  SetWindowTextA(field, "12.5");
+  char text[16];
+  GetWindowTextA(field, text, sizeof text);
+  EXPECT_STREQ(text, "12.5");
+  DestroyWindow(dialog);
+}
+
+}  // namespace
