@@ -632,6 +632,22 @@ bool WriteJpegFile(const Picture* p, const std::string& file, long quality) {
   return gfxinternal::WriteJpeg(file, w, h, rows.data(), stride, quality);
 }
 
+// The clipboard's owner: a hidden message-only window of the library, so that a picture whose
+// window is gone (or never existed) can still be copied (a clipboard opened without an owner
+// window takes no data).
+HWND ClipboardOwner() {
+  static HWND owner = nullptr;
+  if (owner && IsWindow(owner)) return owner;
+  WNDCLASSA wc;
+  std::memset(&wc, 0, sizeof wc);
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "SuiteGraphicsClipboard";
+  RegisterClassA(&wc);
+  owner = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  return owner;
+}
+
 bool CopyToClipboard(const Picture* p) {
   int stride = 0;
   std::vector<unsigned char> rows = BottomUpRows(p, &stride);
@@ -648,7 +664,8 @@ bool CopyToClipboard(const Picture* p) {
   GlobalUnlock(mem);
   // Another program may hold the clipboard for a moment.
   bool open = false;
-  for (int i = 0; i < 20 && !(open = OpenClipboard(p->hwnd)); ++i) Sleep(25);
+  HWND owner = ClipboardOwner();
+  for (int i = 0; i < 20 && !(open = OpenClipboard(owner)); ++i) Sleep(25);
   if (!open) {
     GlobalFree(mem);
     return false;
@@ -1172,7 +1189,12 @@ void GradientPanel(long window, const std::string& text, const std::string& face
   p->gradient = gfxcalc::GradientDefined(style) ? style : 1;
   TextRow(p, text, kGfxTextFullWidth | kGfxTextFill | kGfxTextCentre);
   p->gradient = 0;
-  SetMode(p, kGfxShow);
+  // Shown; within a hold the screen still waits for the end of the picture.
+  if (p->held) {
+    if (p->hwnd) ShowWindow(p->hwnd, SW_SHOWNA);
+  } else {
+    SetMode(p, kGfxShow);
+  }
 }
 
 long Gfx_OleStringParams() {

@@ -80,7 +80,8 @@ constexpr long kGfxTextAdvance = 0x00100000;    // row: afterwards the current p
                                                 // end of the text, so the next row continues it
 constexpr long kGfxTextFill = 0x01000000;       // fill the text's band with the current brush first
 constexpr long kGfxTextFullWidth = 0x10000000;  // the band spans the window's width at the current
-                                                // y (x is not used)
+                                                // y (x is not used; without alignment the text
+                                                // starts at the left edge)
 // So 0x10000001 is a row centred across the window, 0x11000001 the same on a brush-filled band
 // (a gradient heading), 33 a single-line box with the text centred in it.
 // Text starts at the current point: the top left corner of its first character (for turned text
@@ -176,7 +177,7 @@ void DrawPolygon(const std::vector<GfxPoint>& points);  // closed and filled
 void DrawPolygonEx(long window, const std::vector<GfxPoint>& points);
 
 // ----- text -----
-// Font: face; sizeX and sizeY give the character box in world units: the row is sizeY high and
+// Font: face (empty: the face stays); sizeX and sizeY give the character box in world units: the row is sizeY high and
 // the characters are as wide as the face makes them for that height, stretched by
 // sizeX / sizeY as seen on the screen (equal values on a square world: the face's own shape);
 // sizes of 0 or less give a 16-pixel row. weight 0..1000 (400 normal, 700 bold; small values
@@ -224,9 +225,9 @@ long PrintGfxWindowEx(long window);
 
 // ----- panels -----
 // A heading band: fills a band across the window at the current y, as high as a row of the
-// current font, with gradient brush `style` (1..9), draws the text centred in it, returns to the
-// plain brush and shows the window. A non-empty `face` replaces the font's face and a size above 0
-// both font sizes first.
+// current font, with gradient brush `style` (1..9; others give 1), draws the text centred in it,
+// returns to the plain brush and shows the window (during a hold it is shown when the hold ends).
+// A non-empty `face` replaces the font's face and a size above 0 both font sizes first.
 void GradientPanel(long window, const std::string& text, const std::string& face, long style, double size = 0);
 
 // The programs' string glue of the former graphics interface. Strings pass here as std::string,

@@ -451,8 +451,10 @@ TEST_F(GfxTest, ClosingTheCurrentWindowHandsBackThePreviousOne) {
   GfxWindowEx(0, kGfxClose);  // the view, being current
   DrawFrom(3, 4);
   EXPECT_TRUE(trace.Has("gfx DrawFrom(3, 4) w" + std::to_string(screen)));
-  // An explicit number does not change the current window; selecting does.
+  // Opening makes the new window current; selecting another makes that one current.
   long graph = OpenGfxEx(2, parent_, 0, 0, 100, 100);
+  DrawFrom(9, 9);
+  EXPECT_TRUE(trace.Has("gfx DrawFrom(9, 9) w2"));
   GfxWindowEx(screen, kGfxSelect);
   DrawFrom(5, 6);
   EXPECT_TRUE(trace.Has("gfx DrawFrom(5, 6) w" + std::to_string(screen)));
@@ -475,14 +477,21 @@ TEST_F(GfxTest, HideShowAndHoldControlWhatTheScreenShows) {
   EXPECT_FALSE(IsWindowVisible(child));
   GfxWindowEx(n, kGfxShow);
   EXPECT_TRUE(IsWindowVisible(child));
-  // Held: drawing does not reach the screen until shown.
+  // Held: drawing, a gradient panel included, does not reach the screen until shown.
   GfxWindowEx(n, kGfxHold);
   BrushColorEx(n, 0);
   GfxCLSEx(n);
+  GfxWorldEx(n, 0, 0, 200, 100);  // units are pixels
+  DrawFromEx(n, 0, 30);
+  GradientPanel(n, "", "Arial", 9, 20);
   Pump();
   EXPECT_EQ(CaptureWindow(child).Count(0, 0, 200, 100, {255, 255, 255}, 0), 200 * 100);
   GfxWindowEx(n, kGfxShow);
-  EXPECT_EQ(CaptureWindow(child).Count(0, 0, 200, 100, {0, 0, 0}, 0), 200 * 100);
+  Image shown = CaptureWindow(child);
+  EXPECT_EQ(shown.Count(0, 0, 200, 25, {0, 0, 0}, 0), 200 * 25);
+  EXPECT_TRUE(Near(shown.At(100, 30), FromColour(gfxcalc::GradientColour(9, 0)), 8)) << Show(shown.At(100, 30));
+  EXPECT_TRUE(Near(shown.At(100, 49), FromColour(gfxcalc::GradientColour(9, 1)), 8)) << Show(shown.At(100, 49));
+  EXPECT_EQ(shown.Count(0, 50, 200, 100, {0, 0, 0}, 0), 200 * 50);
   GfxWindowEx(n, kGfxClose);
   EXPECT_EQ(GraphicsChild(parent_), nullptr);
 }
@@ -498,6 +507,14 @@ TEST_F(GfxTest, APictureOutlivesItsParentUntilClosed) {
   Image img;
   ASSERT_TRUE(ReadBmp("view.bmp", &img));
   EXPECT_TRUE(Near(img.At(60, 40), {0, 128, 0}, 0));
+  // It can still be copied to the clipboard.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  EXPECT_EQ(SaveGfxWindowEx(0, "CLIPBOARD"), 1);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
+  CloseClipboard();
   GfxWindowEx(0, kGfxClose);
   EXPECT_EQ(SaveGfxWindowEx(n, "gone.bmp"), 0);
 }
