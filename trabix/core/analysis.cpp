@@ -126,9 +126,13 @@ int FormSoilMatrices(BeamModel& m) {
       WinklerSoilMatrix(2, m.soil, e, m.length[e], w, ki, kj);
       m.capacity += m.length[e] * (SoilTable(e, 3) + SoilTable(e, 4)) / 2 * w;
     }
-    return kSolverDone;
+    return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
   }
-  if (!IsYes(5) && !IsYes(6)) return kSolverDone;
+  if (!IsYes(5) && !IsYes(6)) {
+    // Only a half-space carries a structure without bending stiffness (node by node); on springs
+    // or a Winkler foundation its free ends would turn without limit.
+    return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
+  }
 
   m.soilKind = HalfSpaceSoil;
   if (IsYes(5)) {

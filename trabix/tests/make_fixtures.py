@@ -199,6 +199,8 @@ strip('HSXISO', 2, 40, 0.3, 0.0, 0.2, 0.0,
       lambda j: [('Q', loads(j, 'Q', uniform=100))])
 strip('HSSTRIP', 2, 20, 0.5, 3.0e7, 0.2, 0.0, lambda j: supports(j, True, False, 'N', 'N', iso=(2e4, 0.3, 600)),
       lambda j: [('Q', loads(j, 'Q', uniform=80, nodal=[(11, 50, 0)]))])
+strip('HSSYM', 1, 10, 0.5, 3.0e7, 0.2, 0.0, lambda j: supports(j, True, True, 'N', 'N', iso=(2e4, 0.3, 600)),
+      lambda j: [('Q', loads(j, 'Q', True, uniform=80, nodal=[(11, 25, 0)]))], symmetric=True)
 strip('HSBAD', 2, 4, 0.5, 3.0e7, 0.2, 0.0,
       lambda j: supports(j, True, False, 'N', 'N', cross=(1e4, 1e4, 4e3, 0.3, 0.7, 0)),
       lambda j: [('Q', loads(j, 'Q', uniform=80))])
