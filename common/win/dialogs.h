@@ -34,6 +34,9 @@
 //   returns FALSE the dialog callback gets them too;
 // - a modal dialog whose callbacks leave IDCANCEL (Esc, the close box, a button with id 2)
 //   unhandled ends with 0.
+// Control ids may exceed 65535 (the check list's 77777777): WM_COMMAND carries only the low 16 bits
+// in LOWORD(wParam), so callbacks take such an id from GetDlgCtrlID((HWND)lParam); control
+// callbacks are matched on the whole id.
 // The programs are built without a visual-styles manifest, so colours set on check boxes and
 // option buttons through WM_CTLCOLORSTATIC apply on Windows as under Wine.
 #include <windows.h>

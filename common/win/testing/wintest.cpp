@@ -27,13 +27,13 @@ BOOL CALLBACK EndEveryDialog(HWND window, LPARAM) {
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   Script* s = Running;
   if (!s) return;
-  if (s->next >= s->steps.size()) return;
-  if (GetTickCount() - s->start > static_cast<DWORD>(s->timeoutMs)) {
+  // Once timed out, every dialog and box the body still opens is ended too.
+  if (s->timedOut || (s->next < s->steps.size() && GetTickCount() - s->start > static_cast<DWORD>(s->timeoutMs))) {
     s->timedOut = true;
-    s->next = s->steps.size();
     EnumThreadWindows(GetCurrentThreadId(), EndEveryDialog, 0);
     return;
   }
+  if (s->next >= s->steps.size()) return;
   // The index moves on before the step runs: a step that opens a modal window lets the next steps
   // run inside that window's loop.
   size_t i = s->next++;

@@ -17,7 +17,7 @@
 // - click with PostClick (not Click) where the click opens another modal dialog or box, so the
 //   step returns and the next steps run inside the new window's loop;
 // - a script that is not done by its time limit closes every dialog and box of the thread (they end
-//   with 0), so the test fails instead of hanging.
+//   with 0), and so does every one the body opens after that: the test fails instead of hanging.
 #include <windows.h>
 
 #include <functional>
