@@ -19,7 +19,7 @@
 // (x1, y1)-(x2, y2) onto the whole window, x1 at the left edge, y1 at the top (y grows downwards
 // when y2 > y1). Until a world is set, a window has 1023 units across its width and as many units
 // of the same size downwards as its height holds (610 x 305 pixels: 0..1023 by 0..511.5).
-// Radii of circles and arcs, pen widths and text widths are x units; heights are y units.
+// Circle radii, x radii, pen widths and text widths are x units; y radii and text heights y units.
 //
 // COLOURS are 0x00BBGGRR values (Win32 COLORREF): 255 red, 0xFF0000 (16711680) blue.
 //
