@@ -281,8 +281,9 @@ HWND CreateDialogControl(HWND dialog, const std::string& windowClass, int id, co
   int left = x, top = y, w = width, h = height;
   UnitsToPixels(dialog, left, top);
   UnitsToPixels(dialog, w, h);
-  HWND control = CreateWindowExA(exStyle, windowClass.c_str(), text.c_str(), style | WS_CHILD | WS_VISIBLE, left, top, w, h, dialog,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  HWND control = CreateWindowExA(exStyle, windowClass.c_str(), text.c_str(), style | WS_CHILD | WS_VISIBLE, left, top,
+                                 w, h, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleA(nullptr), nullptr);
   if (control) SendMessageA(control, WM_SETFONT, SendMessageA(dialog, WM_GETFONT, 0, 0), FALSE);
   return control;
 }

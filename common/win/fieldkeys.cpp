@@ -14,7 +14,8 @@ LRESULT PassOn(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RemovePropA(control, PreviousProp);
   }
-  return previous ? CallWindowProcA(previous, control, msg, wParam, lParam) : DefWindowProcA(control, msg, wParam, lParam);
+  if (!previous) return DefWindowProcA(control, msg, wParam, lParam);
+  return CallWindowProcA(previous, control, msg, wParam, lParam);
 }
 
 bool EnterReleased(UINT msg, WPARAM wParam) { return msg == WM_KEYUP && wParam == VK_RETURN; }

@@ -398,7 +398,9 @@ TEST(MessagePumpThread, EndsWithOneSoonAfterItsWindowIsGoneAndDoesNotSpin) {
   EXPECT_EQ(WaitForSingleObject(thread, 0), static_cast<DWORD>(WAIT_TIMEOUT));
   FILETIME created, exited, kernel, user;
   ASSERT_TRUE(GetThreadTimes(thread, &created, &exited, &kernel, &user));
-  auto ms = [](FILETIME f) { return ((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 10000; };
+  auto ms = [](FILETIME f) {
+    return ((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 10000;
+  };
   EXPECT_LT(ms(kernel) + ms(user), 200u);  // a spinning thread would have used all of the 600 ms
   DestroyWindow(window);
   EXPECT_EQ(WaitForSingleObject(thread, 1000), static_cast<DWORD>(WAIT_OBJECT_0));
