@@ -42,8 +42,6 @@ std::string SolverStopMessage(int code) {
       return std::string(kHalfSpaceDataMessage) + crlf + crlf + "Correct the Data!";
     case kStopReportNotWritten:
       return "The RESULTS File cannot be Written!" + crlf + crlf + "Check the JOB Directory!";
-    case kStopYieldNotBuilt:
-      return "The Soil YIELDS under this Load:" + crlf + "the ELASTIC-PLASTIC Analysis is not Available!";
     default:
       return "The SYSTEM is Unstable!" + crlf + crlf + "Change the SYSTEM Data!         ";
   }
@@ -52,6 +50,22 @@ std::string SolverStopMessage(int code) {
 std::vector<SolverTone> SolverStopTones(int code) {
   if (code == kStopSystemUnstable || code == kStopLoadTooLarge) return {{100, 550}, {294, 250}, {100, 550}, {294, 250}};
   return {{330, 250}, {294, 250}, {330, 250}, {294, 250}};
+}
+
+SolverWarningData SolverWarningFor(int code) {
+  SolverWarningData w;
+  if (code <= kSolverDone) return w;
+  w.caption = "WARNING!";
+  w.text = SolverStopMessage(code);
+  w.tones = SolverStopTones(code);
+  return w;
+}
+
+int YieldPassLimit(int nodes) {
+  // Rounded to the nearest, a half to the even neighbour: 21 nodes give 10, 23 give 12.
+  if (nodes > 80) return static_cast<int>(std::nearbyint(nodes / 4.0));
+  if (nodes > 20) return static_cast<int>(std::nearbyint(nodes / 2.0));
+  return nodes;
 }
 
 int ReadBeamJob(BeamModel& model) {
@@ -118,14 +132,21 @@ int FormSoilMatrices(BeamModel& m) {
     m.soilKind = WinklerSoil;
     m.soil.Resize(n, 2);
     m.capacity = 0;
+    m.capacityKnown = true;
+    bool yields = false;
     for (int e = 1; e <= m.elements; ++e) {
       double w = m.strip ? 1.0 : m.width[e];
-      double ki = SoilTable(e, 1), kj = SoilTable(e, 2);
-      if (!Finite(ki) || !Finite(kj)) return kStopBadJobData;
+      double ki = SoilTable(e, 1), kj = SoilTable(e, 2), yi = SoilTable(e, 3), yj = SoilTable(e, 4);
+      if (!Finite(ki) || !Finite(kj) || !Finite(yi) || !Finite(yj)) return kStopBadJobData;
       WinklerSoilMatrix(1, m.soil, e, m.length[e], w, ki, kj);
       WinklerSoilMatrix(2, m.soil, e, m.length[e], w, ki, kj);
-      m.capacity += m.length[e] * (SoilTable(e, 3) + SoilTable(e, 4)) / 2 * w;
+      m.capacity += m.length[e] * (yi + yj) / 2 * w;
+      // An end without a yield stress never yields: the soil there carries any load, so the
+      // capacity of the whole foundation is unbounded.
+      if (yi <= 0 || yj <= 0) m.capacityKnown = false;
+      if (yi > 0.01 || yj > 0.01) yields = true;
     }
+    if (!yields) YieldAnalysis = 0;  // no yield stress given: the soil stays elastic
     return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
   }
   if (!IsYes(5) && !IsYes(6)) {
@@ -146,6 +167,7 @@ int FormSoilMatrices(BeamModel& m) {
     m.yieldStress = ParseNumber(SupportFlags[13]);
   }
   if (!(m.soilModulus > 0) || !std::isfinite(static_cast<double>(m.soilModulus))) return kStopBadHalfSpace;
+  if (!Finite(m.yieldStress)) return kStopBadHalfSpace;
   if (m.yieldStress <= 0.01) YieldAnalysis = 0;
   if (m.strip) {
     m.capacity = GeometryValues[1] * m.yieldStress;
@@ -163,16 +185,12 @@ void AssembleSystem(BeamModel& m) {
   const int n = m.nodes;
   m.equations = 2 * n;
   m.bandWidth = m.soilKind == HalfSpaceSoil ? 2 * n : 4;
-  m.system.Resize(m.equations, m.bandWidth);
+  m.elementMatrix.Resize(m.equations, 4);  // a bending matrix couples a freedom with the next three
   for (int e = 1; e <= m.elements; ++e) {
     ElementMatrix k;
     ElementStiffness(k, m.length[e], m.inertia[e], m.modulus);
-    AddElementMatrix(m.system, e, k);
+    AddElementMatrix(m.elementMatrix, e, k);
   }
-  m.elementMatrix = m.system;
-  if (m.soilKind == WinklerSoil) AddSoilMatrixFull(m.system, n, m.soil);
-  if (m.soilKind == HalfSpaceSoil) AddSoilMatrix(m.system, n, m.soil, 0);
-  AddNodalSprings(m.system, m.effectiveSprings, SpringTable, n);
 
   m.fixedFreedoms.clear();
   m.supportNodes = IsYes(2) ? UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
@@ -185,10 +203,30 @@ void AssembleSystem(BeamModel& m) {
   } else if (IsYes(7)) {
     m.fixedFreedoms.push_back(2 * n);
   }
+  m.system = BuildSystem(m, m.soil, 0, m.equations, m.bandWidth, &m.effectiveSprings);
   int nodeCount = static_cast<int>(m.supportNodes.size());
   m.otherwiseSupported = m.effectiveSprings >= 2 || nodeCount >= 2 || (m.effectiveSprings >= 1 && nodeCount >= 1);
-  ImposeSupports(m.system, m.fixedFreedoms, m.bandWidth);
-  ImposeNodeSupports(m.system, m.supportNodes, m.bandWidth);
+}
+
+BandMatrix BuildSystem(const BeamModel& m, const SoilMatrix& soil, int extra, int equations, int width,
+                       int* effectiveSprings) {
+  const int n = m.nodes;
+  BandMatrix a(equations, width);
+  for (int r = 1; r <= 2 * n; ++r)
+    for (int c = 1; c <= std::min(4, width); ++c) a(r, c) = m.elementMatrix(r, c);
+  if (m.soilKind == WinklerSoil) AddSoilMatrixFull(a, n, soil);
+  if (m.soilKind == HalfSpaceSoil) AddSoilMatrix(a, n, soil, extra);
+  int springs = 0;
+  AddNodalSprings(a, springs, SpringTable, n);
+  if (effectiveSprings) *effectiveSprings = springs;
+  ImposeSupports(a, m.fixedFreedoms, width);
+  ImposeNodeSupports(a, m.supportNodes, width);
+  return a;
+}
+
+void ClearImposedLoads(const BeamModel& m, Vector& load) {
+  for (int r : m.fixedFreedoms) load[r] = 0.0;
+  for (int k : m.supportNodes) load[2 * k - 1] = 0.0;
 }
 
 void FormLoadVector(BeamModel& m) {
@@ -221,8 +259,8 @@ void FormLoadVector(BeamModel& m) {
     m.load[2 * e + 2] -= mt;
   }
   m.keptLoad = m.load;
-  for (int r : m.fixedFreedoms) m.load[r] = 0.0;
-  for (int k : m.supportNodes) m.load[2 * k - 1] = 0.0;
+  m.keptFixedEnd = m.fixedEnd;
+  ClearImposedLoads(m, m.load);
 }
 
 int SolveElastic(BeamModel& m) {
@@ -302,26 +340,188 @@ void FormEndForces(BeamModel& m) {
 
 namespace {
 
-// Whether some soil node or element end reaches its yield stress under the elastic solution.
-bool SoilYields(const BeamModel& m) {
-  if (m.soilKind == HalfSpaceSoil) {
-    for (int i = 1; i <= m.nodes; ++i)
-      if (std::fabs(m.pressures[i]) - m.yieldStress >= 0) return true;
-  } else if (m.soilKind == WinklerSoil) {
-    for (int e = 1; e <= m.elements; ++e)
-      for (int end = 0; end < 2; ++end) {
-        double y = SoilTable(e, 3 + end), p = m.pressures[2 * e - 1 + end];
-        if (y > 0 && std::fabs(p) - y >= 0) return true;
+double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
+
+// Solves a system of the iteration; false when it is singular or the solution is not finite.
+bool SolvePass(BandMatrix& a, int equations, Vector& b) {
+  std::string message;
+  BandSolve(a, equations, b, message, a.Width(), 3);
+  if (message == kSingularMessage) return false;
+  for (int i = 1; i <= equations; ++i)
+    if (!Finite(b[i])) return false;
+  return true;
+}
+
+// Half-space: a node whose pressure reaches the yield stress y carries exactly +-y from then on;
+// its structure translation is loosed from the soil, which takes the yield force at an extra
+// unknown of its own (the soil surface under the node). Passes repeat while pressures change.
+int HalfSpaceYieldIteration(BeamModel& m) {
+  const int n = m.nodes;
+  const double y = m.yieldStress;
+  const int limit = YieldPassLimit(n);
+  // The yield force of a node is its yield pressure over the node's own contact area, the same
+  // area that turns its soil reaction into a pressure: a yielded node then shows exactly what
+  // it carries, also where the width changes.
+  const Vector area = NodeContactAreas(n, m.length, m.width, m.strip);
+  std::vector<int> status(n + 1, 0);
+  Vector yieldPressure(n + 1, 0.0);
+  int passes = 0;
+  for (;;) {
+    std::fill(status.begin(), status.end(), 0);
+    std::fill(yieldPressure.begin(), yieldPressure.end(), 0.0);
+    int yielded = 0;
+    for (int i = 1; i <= n; ++i) {
+      double p = m.pressures[i];
+      if (std::fabs(p) - y >= 0) {
+        status[i] = 1;
+        yieldPressure[i] = Sign(p) * y;
+        ++yielded;
       }
+    }
+    if (yielded == 0 && passes == 0) break;  // nothing yields: the elastic solution stands
+    if (passes >= limit) return kStopIterationUnstable;
+    if (yielded > 0) {
+      int elastic = 0;
+      for (int i = 1; i <= n - 1; ++i) elastic += status[i] == 0;
+      if (elastic <= 2 && !m.otherwiseSupported) return kStopSystemUnstable;
+    }
+    // A pass without yielded nodes (every one was unloaded) solves the elastic system again, so
+    // that the iteration never ends on the solution of a contact state it has left.
+    const int equations = 2 * n + yielded;
+    SoilMatrix soil(n + yielded, n + yielded);
+    CopySoilMatrix(m.soil, soil, n, n);
+    BorderYieldedNodes(soil, status, n);
+    BandMatrix a = BuildSystem(m, soil, yielded, equations, equations);
+    Vector u(equations + 1, 0.0);
+    for (int r = 1; r <= 2 * n; ++r) u[r] = m.keptLoad[r];
+    for (int i = 1, k = 0; i <= n; ++i) {
+      if (status[i] != 1) continue;
+      double force = -yieldPressure[i] * area[i];  // the soil holds the structure up by y A
+      u[2 * i - 1] += force;
+      u[2 * n + ++k] = -force;  // and takes y A down at its surface
+    }
+    ClearImposedLoads(m, u);
+    if (!SolvePass(a, equations, u)) return kStopSystemUnstable;
+    YieldPassPressures(u, m.surface, soil, n, m.length, m.width, m.strip, status, yieldPressure, m.pressures, m.soilEnd);
+    m.u.assign(u.begin(), u.begin() + 2 * n + 1);
+    int elastic = 0;
+    bool changed = false;
+    for (int i = 1; i <= n - 1; ++i) {
+      double p = m.pressures[i];
+      if (std::fabs(std::fabs(p) - y) / y >= 0.001) ++elastic;
+      if (std::fabs(p) - y >= 0.001) changed = true;
+    }
+    m.yieldPasses = ++passes;
+    m.yieldStatus = status;
+    if (yielded > 0 && elastic <= 2 && !m.otherwiseSupported) return kStopSystemUnstable;
+    bool halved = false;
+    if (!changed) {
+      // Unloading: where the structure has lifted off the soil surface under a yielded node
+      // (or pressed into it against a tension), the node lets go of half its yield pressure
+      // and is elastic again in the next pass.
+      for (int i = 1; i <= n; ++i) {
+        if (status[i] != 1) continue;
+        double ui = m.u[2 * i - 1], di = m.surface[i];
+        if ((yieldPressure[i] > 0 && ui < di) || (yieldPressure[i] <= 0 && ui > di)) {
+          m.pressures[i] = yieldPressure[i] / 2;
+          halved = true;
+        }
+      }
+    }
+    // A changed pressure yields in the next pass. (With at most two elastic nodes left only a
+    // structure held otherwise gets here: it goes on yielding rather than ending above y.)
+    if (!halved && !changed) break;
   }
-  return false;
+  return kSolverDone;
+}
+
+// Winkler foundation: each element half yields on its own; a yielded half carries the stepwise
+// load of its yield stress and stays yielded, so every further pass yields at least one more
+// half and the iteration ends after at most 2 (n - 1) passes.
+int WinklerYieldIteration(BeamModel& m) {
+  const int n = m.nodes, elements = m.elements;
+  std::vector<int> half(2 * elements + 1, 0);
+  Vector w(elements + 1, 1.0);
+  for (int e = 1; e <= elements; ++e) w[e] = m.strip ? 1.0 : m.width[e];
+  int passes = 0;
+  for (;;) {
+    std::fill(half.begin(), half.end(), 0);
+    SoilMatrix soil(n, 2);
+    Vector u = m.keptLoad;
+    EndForceTable fixedEnd = m.keptFixedEnd;
+    int elastic = 0;
+    bool yielded = false;
+    for (int e = 1; e <= elements; ++e) {
+      for (int end = 0; end < 2; ++end) {
+        const int at = 2 * e - 1 + end;
+        double y = SoilTable(e, 3 + end), p = m.pressures[at];
+        if (y <= 0 || std::fabs(p) - y < 0) {
+          WinklerSoilMatrix(end + 1, soil, e, m.length[e], w[e], SoilTable(e, 1), SoilTable(e, 2));
+          ++elastic;
+          continue;
+        }
+        half[at] = 1;
+        yielded = true;
+        double q = -Sign(p) * y * w[e];  // the soil's yield pressure holds the half up
+        YieldForceTerms(e, m.length[e], end == 0 ? q : 0.0, end == 0 ? 0.0 : q, fixedEnd, u);
+        m.pressures[at] = Sign(p) * y;
+      }
+    }
+    if (!yielded) break;  // only in the first pass: the elastic solution stands
+    if (elastic <= 2 && !m.otherwiseSupported) return kStopSystemUnstable;
+    BandMatrix a = BuildSystem(m, soil, 0, m.equations, m.bandWidth);
+    ClearImposedLoads(m, u);
+    if (!SolvePass(a, m.equations, u)) return kStopSystemUnstable;
+    m.u = u;
+    m.fixedEnd = fixedEnd;
+    elastic = 0;
+    bool changed = false;
+    for (int e = 1; e <= elements; ++e) {
+      for (int end = 0; end < 2; ++end) {
+        const int at = 2 * e - 1 + end;
+        if (half[at] == 1) continue;
+        double y = SoilTable(e, 3 + end);
+        double p = SoilTable(e, 1 + end) * u[2 * (e + end) - 1];
+        m.pressures[at] = p;
+        // An end without a yield stress is elastic for good (nothing to divide by).
+        if (y <= 0 || std::fabs(std::fabs(p) - y) / y >= 0.001) ++elastic;
+        if (y > 0 && std::fabs(p) - y >= 0) changed = true;
+      }
+    }
+    m.yieldPasses = ++passes;
+    if (elastic <= 2 && !m.otherwiseSupported) return kStopSystemUnstable;
+    if (!changed) break;
+  }
+  m.yieldStatus = half;
+  if (passes >= 1) {
+    double total = 0;
+    ElementResults(m.u, half, m.soilEnd, elements, m.length, w, SoilTable, m.pressures, total);
+    m.pressures[2 * n] = total;
+  }
+  return kSolverDone;
 }
 
 }  // namespace
 
+int YieldIteration(BeamModel& m) {
+  m.yieldPasses = 0;
+  if (m.soilKind == HalfSpaceSoil) {
+    // Without bending stiffness every node carries its own load: there is nothing to
+    // redistribute, and the bordered system would be held by the 1E-10 modulus alone.
+    if (m.zeroModulus) return kSolverDone;
+    return HalfSpaceYieldIteration(m);
+  }
+  if (m.soilKind == WinklerSoil) return WinklerYieldIteration(m);
+  return kSolverDone;
+}
+
 int AnalyseLoadCase() {
-  if (!Trim(LoadCaseName).empty()) DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
   BeamModel m;
+  return AnalyseLoadCase(m);
+}
+
+int AnalyseLoadCase(BeamModel& m) {
+  if (!Trim(LoadCaseName).empty()) DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
   int code = ReadBeamJob(m);
   if (code == kSolverDone) code = FormSoilMatrices(m);
   if (code != kSolverDone) return code;
@@ -332,8 +532,9 @@ int AnalyseLoadCase() {
   SoilReactions(m);
   if (YieldAnalysis == 1 && m.soilKind != NoSoil) {
     double total = m.soilKind == HalfSpaceSoil ? m.pressures[m.nodes + 1] : m.pressures[2 * m.nodes];
-    if (1.1 * total > m.capacity) return kStopLoadTooLarge;
-    if (SoilYields(m)) return kStopYieldNotBuilt;
+    if (m.capacityKnown && 1.1 * total > m.capacity) return kStopLoadTooLarge;
+    code = YieldIteration(m);
+    if (code != kSolverDone) return code;
   }
   FormEndForces(m);
   std::string header = "Job: " + JobSpec + " //  Load Case: '" + Trim(LoadCaseName) + "'";

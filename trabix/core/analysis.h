@@ -17,15 +17,15 @@ enum SolverStop {
   kSolverNoJob = -1,           // no geometry file, no "DATA" line or no load case: ends silently
   kSolverDone = 0,             // the results report is written
   kStopIterationUnstable = 1,  // the yield iteration does not settle within its pass limit
-  kStopSystemUnstable = 2,     // the system is a mechanism (singular or nearly so)
+  kStopSystemUnstable = 2,     // the system is a mechanism (singular or nearly so, or too few elastic soil nodes)
   kStopLoadTooLarge = 3,       // 1.1 x the soil reaction exceeds what the soil can carry
   kStopBadJobData = 4,         // the element table is incomplete or a value cannot be analysed
   kStopBadHalfSpace = 5,       // the half-space constants describe no elastic soil
   kStopReportNotWritten = 6,   // the results report cannot be written
-  kStopYieldNotBuilt = 9,      // elastic-plastic mode with yielding soil: not available yet
 };
 
-// The warning of a stop: its text (lines joined by CR LF) and its four tones.
+// The warning of a stop: its text (lines joined by CR LF) and its four tones. Code 1, 3, 4, 5
+// and 6 have their own texts; any other code gives the text of code 2.
 struct SolverTone {
   int frequency;  // Hz
   int duration;   // ms
@@ -33,10 +33,24 @@ struct SolverTone {
 std::string SolverStopMessage(int code);
 std::vector<SolverTone> SolverStopTones(int code);
 
+// What the program shows for a stop: the four tones, then a task-modal warning box (exclamation
+// icon, OK) with this caption and text, owned by the analysis dialog. Nothing (an empty text,
+// no tones) for kSolverDone and kSolverNoJob.
+struct SolverWarningData {
+  std::string caption;
+  std::string text;
+  std::vector<SolverTone> tones;
+};
+SolverWarningData SolverWarningFor(int code);
+
 // Analyses the current load case of the current job (globals JobSpec and LoadCaseName) in the
 // mode given by YieldAnalysis (0 elastic, 1 elastic-plastic). The case's old results report is
 // deleted first, so that a stop leaves none behind. Returns a SolverStop code.
 int AnalyseLoadCase();
+
+// The pass limit of the half-space yield iteration for n nodes: n; for n > 20 n/2, for n > 80
+// n/4, rounded to the nearest whole number (halves to even).
+int YieldPassLimit(int nodes);
 
 // What one analysis works on: the prepared structure, its matrices and its results. Kept
 // together so that the yield iterations can reuse the elastic parts.
@@ -50,12 +64,13 @@ struct BeamModel {
   SoilMatrix soil;                       // Winkler: per node 2 columns; half-space: n x n stiffness
   SoilMatrix flexibility;                // half-space flexibility (not yet divided by pi E')
   long double soilModulus = 0;           // E' of the half-space
-  double yieldStress = 0, capacity = 0;
+  double yieldStress = 0, capacity = 0;  // half-space yield stress; capacity of the soil [kN]
+  bool capacityKnown = true;             // Winkler: false when some end never yields (y <= 0)
   int equations = 0, bandWidth = 0;
   BandMatrix elementMatrix;              // element bending terms only
   BandMatrix system;                     // everything assembled, supports imposed
   Vector load, keptLoad;                 // keptLoad: before the imposed freedoms were cleared
-  EndForceTable fixedEnd;
+  EndForceTable fixedEnd, keptFixedEnd;  // keptFixedEnd: of the loads alone, before any yield terms
   std::vector<int> supportNodes;         // unyielding nodes (with an antisymmetric axis)
   std::vector<int> fixedFreedoms;        // fixed edge rotations and a symmetric axis
   int effectiveSprings = 0;
@@ -65,7 +80,15 @@ struct BeamModel {
   EndForceTable endForces;
   SoilEndForces soilEnd;
   bool zeroModulus = false;
+  // Elastic-plastic iteration: passes made, and the contact state at its end: half-space per
+  // node 1..n, Winkler per element half (2e-1 next to node i, 2e next to node j); 1 yielded.
+  int yieldPasses = 0;
+  std::vector<int> yieldStatus;
+  Vector surface;  // half-space: soil surface displacement under each node [m]
 };
+
+// AnalyseLoadCase keeping what the analysis worked on (passes, contact states, results).
+int AnalyseLoadCase(BeamModel& model);
 
 // Driver steps, in order; each returns kSolverDone or a stop code.
 int ReadBeamJob(BeamModel& model);         // job files into the globals, the model prepared
@@ -74,6 +97,15 @@ void AssembleSystem(BeamModel& model);     // element, soil, springs and support
 void FormLoadVector(BeamModel& model);     // element, nodal and temperature loads
 int SolveElastic(BeamModel& model);        // one solution (or the zero-modulus translations)
 void SoilReactions(BeamModel& model);      // pressures, soil end forces and total reaction
+int YieldIteration(BeamModel& model);      // elastic-plastic mode: the contact iteration
 void FormEndForces(BeamModel& model);      // element end forces from the displacements
+// The system of the model's structure with a given soil matrix: element terms, the soil
+// (Winkler: per node two columns; half-space: (n + extra) x (n + extra) with `extra` bordered
+// yielded nodes), springs, fixities and unyielding nodes; `equations` rows of half band `width`.
+// effectiveSprings (when given) := the spring constants above 1.0.
+BandMatrix BuildSystem(const BeamModel& model, const SoilMatrix& soil, int extra, int equations, int width,
+                       int* effectiveSprings = nullptr);
+// Clears the loads of all imposed freedoms (unyielding translations, fixed rotations, the axis).
+void ClearImposedLoads(const BeamModel& model, Vector& load);
 
 }  // namespace trabix

@@ -174,4 +174,103 @@ void HalfSpaceReactions(const Vector& u, const SoilMatrix& s, int n, const Vecto
   }
 }
 
+void YieldForceTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load) {
+  double l2 = length * length;
+  double t[5] = {0.0, -(13 * pi + 3 * pj) * length / 32, -(11 * pi + 5 * pj) * l2 / 192, -(3 * pi + 13 * pj) * length / 32,
+                 (5 * pi + 11 * pj) * l2 / 192};
+  for (int c = 1; c <= 4; ++c) {
+    fixedEnd(e, c) += t[c];
+    load[2 * e - 2 + c] -= t[c];
+  }
+}
+
+void CopySoilMatrix(const SoilMatrix& from, SoilMatrix& to, int rows, int columns) {
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= columns; ++c) to(r, c) = from(r, c);
+}
+
+void BorderYieldedNodes(SoilMatrix& s, const std::vector<int>& status, int n) {
+  const int size = s.Rows();
+  int k = 0;
+  for (int i = 1; i <= n; ++i) {
+    if (status[i] != 1) continue;
+    int to = n + ++k;
+    for (int c = 1; c <= size; ++c) std::swap(s(i, c), s(to, c));
+    for (int r = 1; r <= size; ++r) std::swap(s(r, i), s(r, to));
+  }
+}
+
+Vector NodeContactAreas(int n, const Vector& length, const Vector& width, bool strip) {
+  Vector area(n + 1, 0.0);
+  for (int e = 1; e <= n - 1; ++e) {
+    double a = length[e] * (strip ? 1.0 : width[e]) / 2;
+    area[e] += a;
+    area[e + 1] += a;
+  }
+  return area;
+}
+
+void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, int n, const Vector& length,
+                        const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
+                        Vector& pressures, SoilEndForces& forces) {
+  const int size = s.Rows();
+  std::vector<long double> v(size + 1, 0.0L);
+  for (int k = 1; k <= size; ++k) v[k] = k <= n ? u[2 * k - 1] : u[n + k];
+  surface.assign(n + 1, 0.0);
+  int k = 0;
+  for (int i = 1; i <= n; ++i) surface[i] = static_cast<double>(status[i] == 1 ? v[n + ++k] : v[i]);
+  pressures.assign(n + 2, 0.0);
+  forces.Resize(n - 1);
+  Vector part(n + 1, 0.0);  // A_e = L_e w_e / 2; A_0 = A_n = 0
+  for (int e = 1; e <= n - 1; ++e) part[e] = length[e] * (strip ? 1.0 : width[e]) / 2;
+  long double total = 0;
+  for (int i = 1; i <= size; ++i) {
+    long double r = 0;
+    for (int j = 1; j <= size; ++j) r += s(i, j) * v[j];
+    total += r;
+    if (i <= n) {
+      double a = part[i - 1] + part[i];
+      pressures[i] = a > 0 ? static_cast<double>(r / a) : 0.0;
+    }
+  }
+  pressures[n + 1] = static_cast<double>(total);
+  for (int i = 1; i <= n; ++i)
+    if (status[i] == 1) pressures[i] = yieldPressure[i];
+  for (int e = 1; e <= n - 1; ++e) {
+    forces.atI[e] = pressures[e] * part[e];
+    forces.atJ[e] = pressures[e + 1] * part[e];
+  }
+}
+
+void ElementResults(const Vector& u, const std::vector<int>& halfStatus, SoilEndForces& forces, int elements,
+                    const Vector& length, const Vector& width, const Table2D<double>& moduli, const Vector& pressures,
+                    double& total) {
+  forces.Resize(elements);
+  long double sum = 0;
+  for (int e = 1; e <= elements; ++e) {
+    long double l = length[e], w = width[e];
+    long double ui = u[2 * e - 1], uj = u[2 * e + 1];
+    bool yieldI = halfStatus[2 * e - 1] == 1, yieldJ = halfStatus[2 * e] == 1;
+    long double a = l * moduli.Get(e, 1) * w / 192, c = l * moduli.Get(e, 2) * w / 192;
+    long double fi = 0, fj = 0;
+    if (!yieldI && !yieldJ) {
+      long double ri = l * moduli.Get(e, 1) * w / 12, rj = l * moduli.Get(e, 2) * w / 12;
+      fi = (3 * ri + rj) * ui + (ri + rj) * uj;
+      fj = (ri + rj) * ui + (ri + 3 * rj) * uj;
+    } else if (yieldI && !yieldJ) {  // only the half next to node j is elastic
+      fi = (3 * a + 5 * c) * ui + (5 * a + 11 * c) * uj;
+      fj = (5 * a + 11 * c) * ui + (11 * a + 45 * c) * uj;
+    } else if (!yieldI && yieldJ) {  // only the half next to node i is elastic
+      fi = (45 * a + 11 * c) * ui + (11 * a + 5 * c) * uj;
+      fj = (11 * a + 5 * c) * ui + (5 * a + 3 * c) * uj;
+    }
+    forces.atI[e] = static_cast<double>(fi);
+    forces.atJ[e] = static_cast<double>(fj);
+    sum += fi + fj;
+    if (yieldI) sum += l * pressures[2 * e - 1] * w / 2;
+    if (yieldJ) sum += l * pressures[2 * e] * w / 2;
+  }
+  total = static_cast<double>(sum);
+}
+
 }  // namespace trabix

@@ -53,4 +53,47 @@ extern const char* const kHalfSpaceDataMessage;
 void HalfSpaceReactions(const Vector& u, const SoilMatrix& s, int n, const Vector& length, const Vector& width,
                         bool strip, Vector& pressures, SoilEndForces& forces);
 
+// ---------------------------------------------------------------------------------------------
+// Terms of the elastic-plastic iterations
+
+// Consistent end terms of a stepwise load on element e of length L: intensity pi [kN/m] on the
+// half next to node i, pj on the half next to node j (downward positive), in the sense of
+// TrapezoidalLoadTerms: added to the element's fixed-end row (columns 1..4) and subtracted from
+// the load vector at freedoms 2e-1, 2e, 2e+1, 2e+2. pi = pj = p gives the terms of a uniform p.
+void YieldForceTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load);
+
+// Copies rows 1..rows, columns 1..columns of `from` into `to` (which is at least that large).
+void CopySoilMatrix(const SoilMatrix& from, SoilMatrix& to, int rows, int columns);
+
+// Borders the yielded nodes of a half-space soil matrix: s is (n + Y) x (n + Y) with the n x n
+// soil stiffness in its top left corner and zeros elsewhere; for each node i with status 1,
+// taken in node order k = 1..Y, row i is exchanged with row n + k and then column i with column
+// n + k. The node's own soil row and column become zero (its translation is no longer tied to
+// the soil) and position n + k (the soil surface under the node) takes over its couplings.
+void BorderYieldedNodes(SoilMatrix& s, const std::vector<int>& status, int n);
+
+// Tributary contact area of every node of a half-space job: A_{i-1} + A_i with A_e = L_e w_e / 2
+// (w_e = b_e for a beam, 1.0 for a strip per metre); index 1..n.
+Vector NodeContactAreas(int n, const Vector& length, const Vector& width, bool strip);
+
+// Reactions and pressures of one pass of the half-space yield iteration. u: the solution of the
+// bordered system (2n + Y entries; the soil surface under the k-th yielded node is u(2n + k)).
+// The soil displacements v (n + Y) are v_k = u(2k-1) and v_{n+k} = u(2n+k); R = S v; the
+// pressure of node i is R_i over its contact area, the total reaction (the sum of all n + Y
+// entries of R) is stored at pressures(n + 1), and every yielded node (status 1) then carries
+// its signed yield pressure. Soil end forces (p_e A_e, p_{e+1} A_e). surface(i): the soil
+// surface displacement under node i (its translation, or for a yielded node its extra unknown).
+void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, int n, const Vector& length,
+                        const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
+                        Vector& pressures, SoilEndForces& forces);
+
+// Winkler soil end forces of every element after the yield iteration. halfStatus(2e-1) and
+// halfStatus(2e): 1 when the half of element e next to node i (next to node j) has yielded;
+// the forces come from the element's elastic halves alone (from its translations u(2e-1) and
+// u(2e+1)); total := their sum plus L p w / 2 for every yielded half, p the (signed yield)
+// pressure of its end, pressures(2e-1) or pressures(2e). width: w_e (1.0 for a strip).
+void ElementResults(const Vector& u, const std::vector<int>& halfStatus, SoilEndForces& forces, int elements,
+                    const Vector& length, const Vector& width, const Table2D<double>& moduli, const Vector& pressures,
+                    double& total);
+
 }  // namespace trabix

@@ -212,3 +212,30 @@ beam('NOSUP', 4, 4, 0.3, 0.5, 3.0e7, lambda j: supports(j, False, False, 'N', 'N
      lambda j: [('P', loads(j, 'P', nodal=[(3, 10, 0)]))])
 beam('MECH', 4, 4, 0.3, 0.5, 3.0e7, lambda j: supports(j, False, False, 'N', 'N', '2'),
      lambda j: [('P', loads(j, 'P', nodal=[(3, 10, 0)]))])
+
+# --- Elastic-plastic analyses -----------------------------------------------------------------
+# A beam on Winkler soil (yield stress 100 kPa) whose centre load of 800 kN yields the soil under
+# the middle of its length; its symmetric half; the same with ends that never yield (y = 0).
+wy = [(e, 2e4, 2e4, 100, 100) for e in range(1, 21)]
+beam('WINKYLD', 10, 20, 1.0, 0.4, 3.0e7, lambda j: supports(j, False, False, 'N', 'N', winkler=wy),
+     lambda j: [('P', loads(j, 'P', nodal=[(11, 800, 0)]))])
+geo = geometry('WINKYSYM', False, True, 5, 10, 3.0e7, 0.0, 0.0, [(0.5, 1.0, 0.4)] * 10)
+job('WINKYSYM', geo, supports('WINKYSYM', False, True, 'N', 'N', winkler=wy[:10]),
+    [('P', loads('WINKYSYM', 'P', True, nodal=[(11, 400, 0)]))])
+wm = [(e, 2e4, 2e4, 0 if e in (1, 2, 19, 20) else 100, 0 if e in (1, 2, 19, 20) else 100) for e in range(1, 21)]
+beam('WINKMIX', 10, 20, 1.0, 0.4, 3.0e7, lambda j: supports(j, False, False, 'N', 'N', winkler=wm),
+     lambda j: [('P', loads(j, 'P', nodal=[(11, 1000, 0)]))])
+# Stiff strips on the half-space: the edges yield (130 kPa); a load near one edge whose yield
+# zone grows a node a pass and needs more passes than 21 nodes allow; a moment below and above
+# the strip's plastic moment y B^2 / 4 = 100 kNm/m, free and held by two rotational springs.
+hs = lambda y, springs=(): (lambda j: supports(j, True, False, 'N', 'N', springs=springs, iso=(2e4, 0.3, y)))
+strip('HSYIELD', 2, 20, 0.5, 3.0e7, 0.2, 0.0, hs(130), lambda j: [('Q', loads(j, 'Q', uniform=80, nodal=[(11, 50, 0)]))])
+strip('HSSLOW', 2, 20, 0.5, 3.0e7, 0.2, 0.0, hs(80), lambda j: [('Q', loads(j, 'Q', uniform=20, nodal=[(12, 104, 0)]))])
+moments = lambda j: [('Moderate', loads(j, 'Moderate', uniform=10, nodal=[(11, 0, 50)])),
+                     ('Excess', loads(j, 'Excess', uniform=10, nodal=[(11, 0, 200)]))]
+strip('HSMOMENT', 2, 20, 0.5, 3.0e7, 0.2, 0.0, hs(100), moments)
+strip('HSMOMSPR', 2, 20, 0.5, 3.0e7, 0.2, 0.0, hs(100, [(1, 0, 1e3), (21, 0, 1e3)]), moments)
+# A strip without bending stiffness whose load exceeds the yield stress near its left edge.
+strip('HSZEROY', 2, 40, 0.3, 0.0, 0.2, 0.0, hs(120),
+      lambda j: [('Q', loads(j, 'Q', uniform=100, trapezoidal=[(e, 60, 60) for e in range(1, 5)]))])
+

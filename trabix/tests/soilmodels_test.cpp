@@ -226,5 +226,158 @@ TEST(HalfSpaceReactions, PressuresOverTributaryAreasAndSoilEndForces) {
   EXPECT_NEAR(p[3], 30 / 0.5, 1e-12);
 }
 
+// Fixed-end terms of a load p(x) on an element: minus the integrals of p times the four bending
+// shape functions (translation i, rotation i, translation j, rotation j), by Simpson's rule on
+// each half, exact for the cubic shape functions under a load constant on each half.
+void StepLoadIntegrals(double length, double pi, double pj, double t[5]) {
+  auto shape = [length](int k, double xi) {
+    switch (k) {
+      case 1: return 1 - 3 * xi * xi + 2 * xi * xi * xi;
+      case 2: return length * xi * (1 - xi) * (1 - xi);
+      case 3: return 3 * xi * xi - 2 * xi * xi * xi;
+      default: return -length * xi * xi * (1 - xi);
+    }
+  };
+  for (int k = 1; k <= 4; ++k) {
+    double sum = 0;
+    for (int h = 0; h < 2; ++h) {
+      double lo = 0.5 * h, hi = lo + 0.5, p = h == 0 ? pi : pj;
+      sum += p * length * (hi - lo) / 6 * (shape(k, lo) + 4 * shape(k, (lo + hi) / 2) + shape(k, hi));
+    }
+    t[k] = -sum;
+  }
+}
+
+TEST(YieldForceTerms, AreTheConsistentTermsOfAStepwiseLoad) {
+  const struct {
+    double length, pi, pj;
+  } cases[] = {{1.0, 10.0, 0.0}, {0.5, 0.0, -200.0}, {2.0, 30.0, -12.0}};
+  for (const auto& c : cases) {
+    EndForceTable fixedEnd;
+    fixedEnd.Resize(3);
+    Vector load(9, 1.0);
+    YieldForceTerms(2, c.length, c.pi, c.pj, fixedEnd, load);
+    double t[5];
+    StepLoadIntegrals(c.length, c.pi, c.pj, t);
+    for (int k = 1; k <= 4; ++k) {
+      EXPECT_NEAR(fixedEnd(2, k), t[k], 1e-12 * (1 + std::fabs(t[k]))) << k;
+      EXPECT_NEAR(load[2 + k], 1.0 - t[k], 1e-12 * (1 + std::fabs(t[k]))) << k;
+    }
+    EXPECT_EQ(load[1], 1.0);
+    EXPECT_EQ(load[2], 1.0);
+    EXPECT_EQ(fixedEnd(1, 1), 0.0);
+  }
+  // One intensity on both halves: the terms of the uniform load.
+  EndForceTable a, b;
+  a.Resize(1);
+  b.Resize(1);
+  Vector la(5, 0.0), lb(5, 0.0);
+  YieldForceTerms(1, 1.7, -45.0, -45.0, a, la);
+  TrapezoidalLoadTerms(1, 1.7, -45.0, -45.0, b, lb);
+  for (int k = 1; k <= 4; ++k) EXPECT_NEAR(a(1, k), b(1, k), 1e-12);
+}
+
+// A symmetric 4 x 4 soil matrix with distinct entries: S(i, j) = 10 i + j for i <= j.
+SoilMatrix NumberedSoil() {
+  SoilMatrix s(4, 4);
+  for (int i = 1; i <= 4; ++i)
+    for (int j = i; j <= 4; ++j) s(i, j) = s(j, i) = 10 * i + j;
+  return s;
+}
+
+TEST(BorderYieldedNodes, MovesTheYieldedNodesCouplingsToTheExtraPositions) {
+  SoilMatrix s = NumberedSoil();
+  SoilMatrix b(6, 6);
+  CopySoilMatrix(s, b, 4, 4);
+  std::vector<int> status = {0, 0, 1, 0, 1};  // nodes 2 and 4 yielded
+  BorderYieldedNodes(b, status, 4);
+  // Node 2 went to position 5, node 4 to position 6; their own rows and columns are empty.
+  const int position[] = {0, 1, 5, 3, 6};
+  for (int i = 1; i <= 4; ++i)
+    for (int j = 1; j <= 4; ++j) EXPECT_EQ(b(position[i], position[j]), s(i, j)) << i << "," << j;
+  for (int k = 1; k <= 6; ++k) {
+    EXPECT_EQ(b(2, k), 0.0L);
+    EXPECT_EQ(b(k, 2), 0.0L);
+    EXPECT_EQ(b(4, k), 0.0L);
+    EXPECT_EQ(b(k, 4), 0.0L);
+  }
+}
+
+TEST(YieldPassPressures, YieldedNodesCarryTheirYieldPressureAndTheSoilTakesTheRest) {
+  const int n = 4;
+  SoilMatrix s = NumberedSoil();
+  Vector length = {0, 1.0, 2.0, 1.0}, width = {0, 0.5, 0.5, 0.5};
+  // No yielded node: the reactions of the elastic soil.
+  Vector u = {0, 0.01, 0, 0.02, 0, 0.03, 0, 0.04, 0};
+  Vector surface, p, q;
+  SoilEndForces forces, reference;
+  std::vector<int> none(n + 1, 0);
+  YieldPassPressures(u, surface, s, n, length, width, false, none, Vector(n + 1, 0.0), p, forces);
+  HalfSpaceReactions(u, s, n, length, width, false, q, reference);
+  ASSERT_EQ(p.size(), q.size());
+  for (size_t i = 1; i < p.size(); ++i) EXPECT_DOUBLE_EQ(p[i], q[i]) << i;
+  for (int i = 1; i <= n; ++i) EXPECT_EQ(surface[i], u[2 * i - 1]);
+  // Node 3 yielded: the soil surface under it is the extra unknown u(2n + 1).
+  SoilMatrix b(5, 5);
+  CopySoilMatrix(s, b, 4, 4);
+  std::vector<int> status = {0, 0, 0, 1, 0};
+  BorderYieldedNodes(b, status, n);
+  Vector yieldPressure = {0, 0, 0, -7.5, 0};
+  Vector ub = {0, 0.01, 0, 0.02, 0, 0.025, 0, 0.04, 0, 0.03};
+  YieldPassPressures(ub, surface, b, n, length, width, false, status, yieldPressure, p, forces);
+  EXPECT_EQ(p[3], -7.5);
+  EXPECT_EQ(surface[3], 0.03);
+  EXPECT_EQ(surface[2], 0.02);
+  // The soil sees the surface, not the structure, under node 3.
+  double r2 = 0, total = 0;
+  const double v[] = {0, 0.01, 0.02, 0.03, 0.04};
+  for (int j = 1; j <= 4; ++j) r2 += static_cast<double>(s(2, j)) * v[j];
+  EXPECT_NEAR(p[2], r2 / (0.25 + 0.5), 1e-12);
+  for (int i = 1; i <= 4; ++i)
+    for (int j = 1; j <= 4; ++j) total += static_cast<double>(s(i, j)) * v[j];
+  EXPECT_NEAR(p[n + 1], total, 1e-12);
+  EXPECT_NEAR(forces.atJ[2], -7.5 * 0.5, 1e-12);  // node 3's yield pressure on element 2's half
+  EXPECT_NEAR(forces.atI[3], -7.5 * 0.25, 1e-12);
+}
+
+TEST(NodeContactAreas, HalfOfEachNeighbouringElement) {
+  Vector length = {0, 1.0, 2.0, 1.0}, width = {0, 0.4, 0.8, 0.4};
+  Vector beam = NodeContactAreas(4, length, width, false);
+  EXPECT_DOUBLE_EQ(beam[1], 0.2);
+  EXPECT_DOUBLE_EQ(beam[2], 0.2 + 0.8);  // a width change at node 2
+  EXPECT_DOUBLE_EQ(beam[4], 0.2);
+  Vector strip = NodeContactAreas(4, length, {0, 40.0, 40.0, 40.0}, true);
+  EXPECT_DOUBLE_EQ(strip[2], 1.5);
+}
+
+TEST(ElementResults, ForcesOfTheElasticHalvesAndTheYieldPressures) {
+  Vector length = {0, 0.8, 0.8, 0.8}, width = {0, 1.5, 1.5, 1.5};
+  Table2D<double> moduli;
+  for (int e = 1; e <= 3; ++e) {
+    moduli(e, 1) = 1.0e4 * e;
+    moduli(e, 2) = 2.0e4 * e;
+  }
+  Vector u = {0, 0.010, 0.0, 0.012, 0.0, 0.011, 0.0, 0.009, 0.0};
+  Vector p = {0, 0, 0, -80.0, 0, 60.0, 90.0, 0};  // element ends: 2e-1 at i, 2e at j
+  // Element 1 elastic, element 2 yielded next to node i, element 3 yielded on both halves.
+  std::vector<int> status = {0, 0, 0, 1, 0, 1, 1};
+  SoilEndForces forces, elastic;
+  double total = 0, elasticTotal = 0;
+  ElementResults(u, status, forces, 3, length, width, moduli, p, total);
+  WinklerReactions(u, 3, length, width, moduli, elastic, elasticTotal);
+  EXPECT_NEAR(forces.atI[1], elastic.atI[1], 1e-9);
+  EXPECT_NEAR(forces.atJ[1], elastic.atJ[1], 1e-9);
+  // Element 2: the half next to node j alone (WinklerSoilMatrix half 2) times the translations.
+  SoilMatrix half(2, 2);
+  WinklerSoilMatrix(2, half, 1, 0.8, 1.5, moduli(2, 1), moduli(2, 2));
+  double ui = u[3], uj = u[5];
+  EXPECT_NEAR(forces.atI[2], static_cast<double>(half(1, 1)) * ui + static_cast<double>(half(1, 2)) * uj, 1e-9);
+  EXPECT_NEAR(forces.atJ[2], static_cast<double>(half(1, 2)) * ui + static_cast<double>(half(2, 1)) * uj, 1e-9);
+  EXPECT_EQ(forces.atI[3], 0.0);
+  EXPECT_EQ(forces.atJ[3], 0.0);
+  double expected = forces.atI[1] + forces.atJ[1] + forces.atI[2] + forces.atJ[2] + 0.8 * 1.5 / 2 * (-80.0 + 60.0 + 90.0);
+  EXPECT_NEAR(total, expected, 1e-9);
+}
+
 }  // namespace
 }  // namespace trabix

@@ -16,8 +16,10 @@ int RunSolveTool(const std::vector<std::string>& args, std::string& output) {
   JobSpec = args[0];
   LoadCaseName = args[1].substr(0, 29);  // the current-case buffer holds 29 characters
   YieldAnalysis = (args.size() == 3 && (args[2] == "plastic" || args[2] == "1")) ? 1 : 0;
-  int code = AnalyseLoadCase();
+  BeamModel model;
+  int code = AnalyseLoadCase(model);
   output = "code " + std::to_string(code) + "\n";
+  if (code >= 0) output += "passes " + std::to_string(model.yieldPasses) + "\n";
   if (code == kSolverDone) output += "report " + ResultsFileName(JobSpec, LoadCaseName) + "\n";
   else if (code > 0) output += SolverStopMessage(code) + "\n";
   return code >= 0 ? code : 100;

@@ -5,8 +5,9 @@
 //
 //   trabix_solve <job specification> <load case> [elastic|plastic]
 //
-// Prints the outcome (the solver's code and, for a stop, its message) and returns the code as
-// the exit status (100 when the job has no geometry or no load case, 64 for a wrong command line).
+// Prints the outcome (the solver's code, the passes of the yield iteration and, for a stop, its
+// message) and returns the code as the exit status (100 when the job has no geometry or no load
+// case, 64 for a wrong command line).
 #include <string>
 #include <vector>
 
