@@ -239,3 +239,39 @@ strip('HSMOMSPR', 2, 20, 0.5, 3.0e7, 0.2, 0.0, hs(100, [(1, 0, 1e3), (21, 0, 1e3
 strip('HSZEROY', 2, 40, 0.3, 0.0, 0.2, 0.0, hs(120),
       lambda j: [('Q', loads(j, 'Q', uniform=100, trapezoidal=[(e, 60, 60) for e in range(1, 5)]))])
 
+# --- Pre-analysis checks ----------------------------------------------------------------------
+# A beam of 4 elements and a symmetric half of 2, each with a load case; the support files of the
+# check's rules in checks/ (copied over <job>.SUP by the tests).
+beam('CHECK', 4, 4, 0.3, 0.5, 3.0e7, lambda j: supports(j, False, False, 'N', 'N', '1, 5'),
+     lambda j: [('A', loads(j, 'A', uniform=10))])
+geo = geometry('CHECKSYM', False, True, 2, 2, 3.0e7, 0.0, 0.0, [(1.0, 0.3, 0.5)] * 2)
+job('CHECKSYM', geo, supports('CHECKSYM', False, True, 'N', 'N', '1'), [('A', loads('CHECKSYM', 'A', True, uniform=10))])
+os.makedirs(os.path.join(OUT, 'checks'), exist_ok=True)
+wk4 = [(e, 2e4, 2e4, 100, 100) for e in range(1, 5)]
+iso = (2e4, 0.3, 100)
+cross = (2e4, 4e4, 8e3, 0.2, 0.15, 100)
+for name, args in [
+        ('NONE', dict()),
+        ('LEFTONLY', dict(left='Y')),
+        ('RIGHTONLY', dict(right='Y')),
+        ('RIGHTONE', dict(right='Y', unyielding='3')),
+        ('ONENODE', dict(unyielding='3')),
+        ('TWONODES', dict(unyielding='1, 5')),
+        ('LEADZERO', dict(unyielding='1, 05')),
+        ('REPEATED', dict(unyielding='3, 3')),
+        ('SPRINGS2', dict(springs=[(1, 5000, 0), (5, 5000, 0)])),
+        ('SPRING1', dict(springs=[(3, 5000, 0)])),
+        ('NODESPRING', dict(unyielding='1', springs=[(5, 5000, 0)])),
+        ('R13', dict(left='Y', unyielding='1', springs=[(1, 0, 250)])),
+        ('R23', dict(unyielding='1, 5', springs=[(5, 5000, 0)])),
+        ('R13AND23', dict(left='Y', unyielding='1, 5', springs=[(1, 0, 250), (5, 5000, 0)])),
+        ('LEFTSPRING', dict(left='Y', springs=[(1, 5000, 0)])),
+        ('WINKLER', dict(winkler=wk4)),
+        ('WINKISO', dict(winkler=wk4, iso=iso)),
+        ('WINKCROSS', dict(winkler=wk4, cross=cross)),
+        ('ISOCROSS', dict(iso=iso, cross=cross)),
+        ('ALLSOIL', dict(winkler=wk4, iso=iso, cross=cross))]:
+    a = dict(left='N', right='N')
+    a.update(args)
+    left, right = a.pop('left'), a.pop('right')
+    write(os.path.join('checks', name + '.SUP'), supports('CHECK', False, False, left, right, **a))
