@@ -235,6 +235,10 @@ moments = lambda j: [('Moderate', loads(j, 'Moderate', uniform=10, nodal=[(11, 0
                      ('Excess', loads(j, 'Excess', uniform=10, nodal=[(11, 0, 200)]))]
 strip('HSMOMENT', 2, 20, 0.5, 3.0e7, 0.2, 0.0, hs(100), moments)
 strip('HSMOMSPR', 2, 20, 0.5, 3.0e7, 0.2, 0.0, hs(100, [(1, 0, 1e3), (21, 0, 1e3)]), moments)
+# A beam on the half-space whose width steps from 0.8 m to 1.2 m at node 7, where it yields.
+geo = geometry('HSWIDTH', False, False, 6, 12, 3.0e7, 0.0, 0.0, [(0.5, 0.8, 0.5)] * 6 + [(0.5, 1.2, 0.5)] * 6)
+job('HSWIDTH', geo, supports('HSWIDTH', False, False, 'N', 'N', iso=(3e4, 0.25, 100)),
+    [('L', loads('HSWIDTH', 'L', uniform=20, nodal=[(7, 400, 0)]))])
 # A strip without bending stiffness whose load exceeds the yield stress near its left edge.
 strip('HSZEROY', 2, 40, 0.3, 0.0, 0.2, 0.0, hs(120),
       lambda j: [('Q', loads(j, 'Q', uniform=100, trapezoidal=[(e, 60, 60) for e in range(1, 5)]))])

@@ -249,6 +249,24 @@ TEST_F(YieldTest, HalfSpaceStripYieldsAtItsEdgesAndHoldsTheLoad) {
   EXPECT_GT(elastic_run.report.displacements.front().pressure, 3 * 130.0);
 }
 
+TEST_F(YieldTest, YieldedNodeWhereTheWidthChangesCarriesItsPressureOverItsOwnArea) {
+  // Node 7 joins elements 0.8 m and 1.2 m wide: yielded, it carries 100 kPa over 0.2 + 0.3 m^2,
+  // and the printed pressures account for the whole load, shear by shear.
+  PlasticRun r = Analyse("HSWIDTH", "L", "plastic");
+  ASSERT_EQ(r.status, 0) << r.output;
+  ASSERT_EQ(r.report.displacements.size(), 13u);
+  EXPECT_EQ(r.report.displacements[6].pressure, 100.0);
+  double carried = 0;
+  for (int i = 0; i < 13; ++i) {
+    double area = (i > 0 ? 0.25 * (i <= 6 ? 0.8 : 1.2) : 0.0) + (i < 12 ? 0.25 * (i < 6 ? 0.8 : 1.2) : 0.0);
+    carried += r.report.displacements[i].pressure * area;
+  }
+  EXPECT_NEAR(carried, 20 * 6 + 400, 0.005);
+  EXPECT_NEAR(r.report.total, 20 * 6 + 400, kPrinted);
+  EXPECT_NEAR(r.report.forces.front().values[1], 0.0, 0.02);
+  EXPECT_NEAR(r.report.forces.back().values[0], 0.0, 0.02);
+}
+
 TEST_F(YieldTest, HalfSpaceStripUnderAMomentYieldsInCompressionAndTension) {
   // 50 kNm/m is half the strip's plastic moment y B^2 / 4 = 100 kNm/m.
   PlasticRun r = Analyse("HSMOMENT", "Moderate", "plastic");
