@@ -249,6 +249,26 @@ TEST_F(YieldTest, HalfSpaceStripYieldsAtItsEdgesAndHoldsTheLoad) {
   EXPECT_GT(elastic_run.report.displacements.front().pressure, 3 * 130.0);
 }
 
+TEST_F(YieldTest, HalfSpaceSymmetricHalfYieldsAsTheWholeStrip) {
+  PlasticRun whole = Analyse("HSYIELD", "Q", "plastic");
+  CopyJob("HSSYM");  // the left half of the same strip and load, with y = 600 kPa
+  EditFile("HSSYM.SUP", "ISOTROPIC YIELD STRESS: 600.00", "ISOTROPIC YIELD STRESS: 130.00");
+  PlasticRun half;
+  half.status = RunSolveTool({"HSSYM", "Q", "plastic"}, half.output);
+  half.report = ReadReport("HSSYM.RBQ");
+  ASSERT_EQ(whole.status, 0) << whole.output;
+  ASSERT_EQ(half.status, 0) << half.output;
+  ASSERT_EQ(half.report.displacements.size(), 11u);
+  for (size_t i = 0; i < 11; ++i) {
+    const auto& a = whole.report.displacements[i];
+    const auto& b = half.report.displacements[i];
+    EXPECT_EQ(a.pressure == 130.0, b.pressure == 130.0) << "node " << i + 1;  // the same nodes yield
+    EXPECT_NEAR(a.translation, b.translation, 0.001 * a.translation) << "node " << i + 1;
+    EXPECT_NEAR(a.pressure, b.pressure, 0.01 * a.pressure) << "node " << i + 1;
+  }
+  EXPECT_NEAR(half.report.total, whole.report.total / 2, kPrinted);
+}
+
 TEST_F(YieldTest, YieldedNodeWhereTheWidthChangesCarriesItsPressureOverItsOwnArea) {
   // Node 7 joins elements 0.8 m and 1.2 m wide: yielded, it carries 100 kPa over 0.2 + 0.3 m^2,
   // and the printed pressures account for the whole load, shear by shear.
