@@ -46,8 +46,8 @@ int ParseResultsTable(const TextLineArray& lines, int lineCount, int mode, bool 
   }
   int rows = end - start;
   if (rows < 1) return 0;
+  table.Redim(rows, columns);  // every row cleared
   for (int r = 1; r <= rows; ++r) {
-    for (int c = 0; c <= columns; ++c) table(r, c) = 0.0f;
     std::vector<float> v = Numbers(lines[static_cast<size_t>(start + r - 1)]);
     if (!v.empty()) table(r, 0) = v[0];
     int values = static_cast<int>(v.size()) - 1;
