@@ -1,0 +1,124 @@
+// Corvane's forms to look at:
+//   corvane_forms_sample.exe grid       the element table of a tank's shell roof (25 elements)
+//   corvane_forms_sample.exe beam       the element table of a beam (8 elements)
+//   corvane_forms_sample.exe nodal      the nodal load table of a beam with unyielding nodes 1 and 3
+//   corvane_forms_sample.exe load       the load data form generating a nodal load column
+//   corvane_forms_sample.exe thermal    the wall's thermal and shrinkage/swelling form
+//   corvane_forms_sample.exe shell      the roof shell dialog
+#include <windows.h>
+
+#include <string>
+
+#include "core/numbers.h"
+#include "corvane/core/globals.h"
+#include "corvane/forms/forms.h"
+
+using namespace corvane;
+
+namespace {
+
+void Geometry(const char* type, const char* sub, int n, bool shell) {
+  StructureType = type;
+  Substructure = sub;
+  JobSpec = "C:\\TANKS\\SAMPLE";
+  GeometryAnswers.assign(8, "N");
+  GeometryAnswers[4] = shell ? "Y" : "N";
+  GeometryAnswers[7] = "Y";
+  JobDataTable.Redim(8, 6);
+  JobDataTable(1, 1) = n;
+  JobDataTable(1, 2) = 8;
+  JobDataTable(2, 2) = 12;
+  JobDataTable(3, 1) = n;
+  JobDataTable(3, 3) = 12;
+  int columns = shell || std::string(sub) == "BEAM" ? 3 : 2;
+  CellTexts.Redim(columns + 1, n);
+  for (int r = 1; r <= n; ++r) {
+    CellTexts(1, r) = NumberToText(r);
+    CellTexts(2, r) = shell ? "4.8000E-1" : "1";
+    CellTexts(3, r) = shell ? "1.2000E-1" : "0.5";
+    if (columns == 3) CellTexts(4, r) = shell ? "0.08" : "0.6";
+  }
+  FormTexts.Redim(6, 6);
+  FormTexts(0, 0) = "GEOMETRY";
+  TableKind = 0;
+  SetTableLayout(1, n, columns);
+  DialogAnswer = static_cast<int>(ShowModalDialog(BuildDataTable(), nullptr, DataTableProc));
+}
+
+void NodalTable() {
+  StructureType = "BEAM/STRIP";
+  Substructure = "BEAM";
+  JobSpec = "C:\\BEAMS\\SAMPLE";
+  LoadCaseName = "Dead load";
+  UnyieldingNodes = "1,3";
+  FormTexts.Redim(6, 6);
+  FormTexts(0, 0) = "NODAL";
+  FormTexts(0, 1) = " NODAL LOAD DATA. Load Case: " + LoadCaseName;
+  FormTexts(1, 0) = "&INPUT SAME LOADS AT ALL NODES";
+  FormTexts(1, 1) = "&GENERATE";
+  FormTexts(2, 0) = "Node";
+  FormTexts(2, 1) = "Nodal Loads";
+  FormTexts(3, 0) = "i";
+  FormTexts(3, 1) = "Pvi [kN] ";
+  FormTexts(3, 2) = "Mi [kN.m] ";
+  CellTexts.Redim(3, 9);
+  for (int r = 1; r <= 9; ++r) {
+    CellTexts(1, r) = "   " + Trim(NumberToText(r));
+    CellTexts(2, r) = r == 5 ? "120" : "0";
+    CellTexts(3, r) = "0";
+  }
+  TableKind = 2;
+  SetTableLayout(1, 9, 2);
+  DialogAnswer = static_cast<int>(ShowModalDialog(BuildDataTable(), nullptr, DataTableProc));
+}
+
+void LoadForm(int mode) {
+  LoadCaseName = "Dead load";
+  Substructure = mode == 7 ? "WALL" : "BEAM";
+  FormTexts.Redim(6, 6);
+  FormTexts(5, 0) = " Start Node No :";
+  FormTexts(5, 1) = " End Node No :";
+  FormTexts(5, 2) = " Step :";
+  FormTexts(5, 3) = " NODAL LOAD";
+  FormTexts(5, 4) = " Force Pvi [kN] =";
+  SharedIntegers(4, 0) = mode == 7 ? 8 : 4;
+  SharedIntegers(4, 1) = mode == 7 ? 237 : 241;
+  SharedIntegers(4, 2) = 9;
+  LoadTable.Redim(12, 4);
+  LoadTable(10, 1) = 12.5f;
+  LoadTable(7, 2) = -1.2e-4f;
+  DialogAnswer = static_cast<int>(ShowModalDialog(LoadGenerationDialog(mode), nullptr, LoadDataDialogProc));
+}
+
+void Shell() {
+  StructureType = "TANK";
+  JobSpec = "C:\\TANKS\\SAMPLE";
+  JobDataTable.Redim(8, 6);
+  JobDataTable(2, 2) = 12;
+  JobDataTable(3, 1) = 25;
+  JobDataTable(3, 3) = 12;
+  SharedIntegers(4, 0) = 3;
+  SharedIntegers(4, 1) = 241;
+  DialogAnswer = static_cast<int>(ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  UseCorvaneGrid();
+  std::string what = Trim(commandLine ? commandLine : "");
+  if (what == "beam") {
+    Geometry("BEAM/STRIP", "BEAM", 8, false);
+  } else if (what == "nodal") {
+    NodalTable();
+  } else if (what == "load") {
+    LoadForm(4);
+  } else if (what == "thermal") {
+    LoadForm(7);
+  } else if (what == "shell") {
+    Shell();
+  } else {
+    Geometry("TANK", "ROOF STRUCTURE", 25, true);
+  }
+  return 0;
+}

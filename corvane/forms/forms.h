@@ -1,0 +1,64 @@
+#pragma once
+// Corvane's data forms and its profile of the shared data grid (win/grid.h).
+//
+// Load data form: one modal form for every small set of load values (the scalar values of a load
+// case and the parameters of the load tables' buttons). The caller fills the template (FormTexts,
+// SharedIntegers (4,0) number of fields, (4,1) first field id, (4,2) rows of the table) and
+// passes a mode:
+//   0 uniform load and mass density (one field: a shell roof's mass density), 1 linear load
+//   between nodes i and m, 2 and 3 the same loads at all nodes (two or three values), 4 5 6
+//   generation of value column 1 2 3 over a range, 7 thermal and shrinkage/swelling values (eight
+//   fields for a wall, four otherwise), 9 hydrostatic load, 10 uniform temperature changes of
+//   beam/strip elements, 11 12 generation of the "Above" or "Below" temperature column.
+// It ends with 1 when accepted, the field texts (trimmed, normalised) in FieldTexts 1..n; Cancel
+// ends it with 0 and DialogStatus "ZZZ".
+//
+// Roof shell dialog: the meridian of a tank's shell roof. It ends with 1 and FieldTexts 1 x1,
+// 2 z1, 3 the wall radius, 4 "0.0", 5 "1" dome or "2" cone, 6 the dome radius, 7 "UNIFORM" or
+// "NON-UNIFORM"; Cancel ends it with 0 and DialogStatus "ZZZ".
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "win/dialogs.h"
+#include "win/grid.h"
+
+namespace corvane {
+
+DialogTemplate LoadGenerationDialog(int mode);
+INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+DialogTemplate RoofShellDialog();
+INT_PTR CALLBACK RoofShellDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The dialogs and stores of the data tables that belong to the data-entry commands. Empty
+// dialogs do nothing; the stores default to StoreSupportCells and StoreLoadCells.
+struct TableDialogs {
+  // The uniform-value dialog of a geometry or support column (1..3): leaves the value text in
+  // DialogStatus, "ZZZ" when cancelled.
+  std::function<void(HWND table, int column)> uniform;
+  // The generation dialog of a geometry or support column (1..3): 1 with FieldTexts 1 start,
+  // 2 end, 3 step and 4 the value text; "ZZZ" in DialogStatus when cancelled.
+  std::function<int(HWND table, int column)> generation;
+  // OK of a support table ("ELASTIC", "WINKLER") and of a load table ("NODAL", "TRAPEZOIDAL",
+  // "TEMPERATURE"): the cells into the work tables.
+  std::function<void(const std::string& kind, int rows, int columns)> storeSupport;
+  std::function<void(const std::string& kind, int rows, int columns)> storeLoad;
+  TableDialogs();
+};
+extern TableDialogs TableDialogHooks;
+
+// Corvane's tables in the data grid: layout constants, headings and buttons by table and
+// substructure, the character filter, the unyielding nodes' locked first cells, the column
+// buttons and the OK checks. The grid text parameters are FormTexts: (0,0) the kind word
+// ("GEOMETRY", "ELASTIC", "WINKLER", "NODAL", "TRAPEZOIDAL", "TEMPERATURE"), (0,1) the title
+// (support and load tables; a load table's caption too), (1,0) and (1,1) the texts of the two
+// buttons, (2,0) and (2,1) the upper headings over the number column and over the value columns,
+// (3,0) the lower heading of the number column, (3,1..3) the headings of the value columns and,
+// for support tables, (4,0) and (4,1) a remark.
+GridProfile CorvaneGridProfile();
+// Makes it the running program's grid profile.
+void UseCorvaneGrid();
+
+}  // namespace corvane

@@ -1,0 +1,184 @@
+#include "core/fieldcheck.h"
+#include "core/numbers.h"
+#include "corvane/core/globals.h"
+#include "corvane/core/roofshell.h"
+#include "corvane/forms/forms.h"
+#include "win/fieldkeys.h"
+#include "win/messages.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kDome = 201, kCone = 202, kUniform = 203;
+constexpr int kX1 = 241, kZ1 = 242, kRadius = 243;
+constexpr int kOr = 308, kRadiusLabel = 309;
+
+const char* const kShellMessage = "Incorrect SHELL Data!\r\n\r\n      Correct the Data!         ";
+
+HBRUSH Brushes[6] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+
+std::string Text(double value) { return Trim(NumberToText(value)); }
+
+void ShowDomeRadius(HWND dialog, bool show) {
+  for (int id : {kOr, kRadiusLabel, kRadius}) ShowWindow(GetDlgItem(dialog, id), show ? SW_SHOW : SW_HIDE);
+  // Enter walks the fields of the form as it is: two for a cone, three for a dome.
+  SharedIntegers(4, 0) = show ? 3 : 2;
+  SharedIntegers(4, 1) = kX1;
+}
+
+void Refuse(HWND dialog) {
+  WarningTones();
+  ShowMessage(dialog, kShellMessage, "WARNING!", WarningBoxStyle, DialogAnswer);
+}
+
+void Accept(HWND dialog) {
+  std::string x1, z1;
+  int code = 7;
+  WarnIncorrectData(dialog, kX1, x1, NumberCharsSigned, code);
+  if (code > 1) return;
+  code = 7;
+  WarnIncorrectData(dialog, kZ1, z1, NumberCharsSigned, code);
+  if (code > 1) return;
+  FieldTexts.assign(8, std::string());
+  FieldTexts[1] = x1;
+  FieldTexts[2] = z1;
+  FieldTexts[3] = Text(JobDataTable.Get(2, 2));
+  FieldTexts[4] = "0.0";
+  double ro = JobDataTable.Get(3, 3);
+  RoofShellShape shape;
+  shape.kind = RoofType == 2 ? ConeRoof : DomeRoof;
+  shape.x1 = ParseNumber(x1);
+  shape.z1 = ParseNumber(z1);
+  shape.rw = ParseNumber(FieldTexts[3]);
+  if (!RoofShellPointsValid(shape.x1, shape.z1, shape.rw, ro)) {
+    Refuse(dialog);
+    return;
+  }
+  if (shape.kind == DomeRoof) {
+    std::string radius;
+    code = 3;  // a radius is not negative
+    WarnIncorrectData(dialog, kRadius, radius, NumberCharsUnsigned, code);
+    if (code > 1) return;
+    FieldTexts[5] = "1";
+    FieldTexts[6] = radius;
+    shape.radius = ParseNumber(radius);
+  } else {
+    FieldTexts[5] = "2";
+  }
+  // The meridian must fall toward the wall over the whole roof: the z-components come from it.
+  if (!RoofShellShapeValid(shape, ro)) {
+    Refuse(dialog);
+    return;
+  }
+  FieldTexts[7] = IsDlgButtonChecked(dialog, kUniform) == BST_CHECKED ? "UNIFORM" : "NON-UNIFORM";
+  EndDialog(dialog, 1);
+}
+
+}  // namespace
+
+DialogTemplate RoofShellDialog() {
+  DialogTemplate d = NewDialog("   " + StructureType + " ANALYSIS.   JOB: " + JobSpec, 0, 0, 330, 226);
+  AddLabel(d, 120, " ROOF SHELL GEOMETRY DATA:", 40, 6, 250, 10, SS_CENTER);
+  AddLine(d, 99, 40, 17, 250, 2);
+  AddFrame(d, 297, " REMARKS:", 8, 22, 314, 76);
+  AddLabel(d, 298,
+           "  The Shell Geometry can be given in terms of Coordinates of a point related to wall top (Point 2 - "
+           "default point) and another point (such as Point 1) or, for a dome, Shell Radius.\r\n"
+           "  Note that if the 'Uniform Element Width' button is NOT CHECKED Element x-Components MUST be entered at "
+           "first (see Previous Screen) whilst z-Components will be calculated by the program.",
+           14, 32, 302, 62);
+  AddLabel(d, 301, "SELECT ROOF TYPE", 14, 104, 120, 10);
+  AddOption(d, kDome, " DOME Roof", 20, 116, 70, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, kCone, " CONICAL Roof", 100, 116, 80, 12);
+  AddCheckBox(d, kUniform, " Uniform Element Width", 200, 116, 110, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddLabel(d, 302, "x-Coordinate [m]", 110, 136, 80, 10, SS_CENTER);
+  AddLabel(d, 303, "z-Coordinate [m]", 200, 136, 80, 10, SS_CENTER);
+  AddLabel(d, 304, "FIRST  Point:", 20, 150, 80, 10, SS_RIGHT);
+  AddLabel(d, 305, "SECOND Point:", 20, 166, 80, 10, SS_RIGHT);
+  AddField(d, kX1, Text(JobDataTable.Get(3, 2)), 110, 148, 80, 12);
+  AddField(d, kZ1, "", 200, 148, 80, 12);
+  AddLabel(d, 306, Text(JobDataTable.Get(2, 2)), 110, 164, 80, 12, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, 307, "0.0", 200, 164, 80, 12, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, kOr, " or ", 60, 184, 20, 10, SS_CENTER);
+  AddLabel(d, kRadiusLabel, " Dome Radius [m] ", 84, 184, 106, 10, SS_RIGHT);
+  AddField(d, kRadius, "", 200, 182, 80, 12);
+  AddButton(d, 55, "&Ok", 110, 204, 40, 14);
+  AddButton(d, 56, "&Cancel", 180, 204, 40, 14);
+  OnOpen(d, [](HWND dialog) {
+    RoofType = 1;
+    CheckDlgButton(dialog, kDome, BST_CHECKED);
+    ShowDomeRadius(dialog, true);
+    SubclassControls(dialog, kX1, kRadius, EditSubclassProc);
+    SetFocus(GetDlgItem(dialog, kX1));
+  });
+  return d;
+}
+
+INT_PTR CALLBACK RoofShellDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      Brushes[0] = CreateSolidBrush(RGB(230, 240, 255));  // the dialog
+      Brushes[1] = CreateSolidBrush(RGB(255, 255, 255));  // fields
+      Brushes[2] = CreateSolidBrush(RGB(255, 255, 200));  // the focused field
+      Brushes[3] = CreateSolidBrush(RGB(255, 250, 230));  // remarks
+      Brushes[4] = CreateSolidBrush(RGB(0, 0, 128));      // roof type choice
+      Brushes[5] = CreateSolidBrush(RGB(210, 225, 255));  // the second point's fixed texts
+      return TRUE;
+    case WM_CTLCOLORDLG:
+      return reinterpret_cast<INT_PTR>(Brushes[0]);
+    case WM_CTLCOLOREDIT:
+      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 160),
+                           reinterpret_cast<HWND>(lParam) == GetFocus() ? Brushes[2] : Brushes[1], false);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      switch (GetDlgCtrlID(reinterpret_cast<HWND>(lParam))) {
+        case 298: return ColourControl(dc, RGB(0, 0, 0), Brushes[3], false);
+        case kDome: case kCone: case kUniform: return ColourControl(dc, RGB(255, 255, 255), Brushes[4], false);
+        case 306: case 307: return ColourControl(dc, RGB(0, 0, 0), Brushes[5], false);
+        case 120: case 301: return ColourControl(dc, RGB(128, 0, 0), Brushes[0], true);
+        default: return ColourControl(dc, RGB(0, 0, 160), Brushes[0], true);
+      }
+    }
+    case WM_COMMAND: {
+      int id = LOWORD(wParam);
+      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
+        InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
+        return FALSE;
+      }
+      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
+      if (id == kDome && IsDlgButtonChecked(dialog, kDome) == BST_CHECKED && RoofType == 2) {
+        RoofType = 1;
+        ShowDomeRadius(dialog, true);
+        SetFocus(GetDlgItem(dialog, kRadius));
+        return TRUE;
+      }
+      if (id == kCone && IsDlgButtonChecked(dialog, kCone) == BST_CHECKED && RoofType == 1) {
+        RoofType = 2;
+        ShowDomeRadius(dialog, false);
+        return TRUE;
+      }
+      if (id == 55) {
+        Accept(dialog);
+        return TRUE;
+      }
+      if (id == 56 || id == IDCANCEL) {
+        DialogStatus = "ZZZ";
+        EndDialog(dialog, 0);
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_DESTROY:
+      RestoreControls(dialog, kX1, kRadius);
+      for (HBRUSH& b : Brushes) {
+        if (b) DeleteObject(b);
+        b = nullptr;
+      }
+      return FALSE;
+  }
+  return FALSE;
+}
+
+}  // namespace corvane
