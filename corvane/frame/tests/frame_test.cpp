@@ -1,0 +1,491 @@
+// Corvane's frame driven in-process: the main window, the notice, the menus and their commands,
+// with the real job and load-case dialogs, under Wine (or Windows).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../../../common/tests/testdir.h"
+#include "core/archive.h"
+#include "core/globals.h"
+#include "core/textfiles.h"
+#include "corvane/frame/frame.h"
+#include "gfx/gfx.h"
+#include "win/testing/wintest.h"
+
+namespace fs = std::filesystem;
+using namespace corvane;
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+namespace {
+
+const char* const kNotice = "  ZOR SOFTWARE";
+const char* const kBeamJobs = "  BEAM/STRIP Job Name Specification/Selection";
+const char* const kPlateJobs = "  PLATE Job Name Specification/Selection";
+const char* const kTypeQuestion = "StructureType Change Enquiry";
+
+std::string WindowText(HWND w) {
+  char text[512] = {0};
+  GetWindowTextA(w, text, sizeof text);
+  return text;
+}
+
+fs::path ExeFolder() {
+  char exe[MAX_PATH] = {0};
+  DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  return fs::path(std::string(exe, n)).parent_path();
+}
+
+// One menu item as the tests compare it: its text, its id (0 for a popup or separator) and
+// whether it is greyed; a popup's items follow it indented by two blanks.
+void DescribeMenu(HMENU menu, const std::string& indent, std::vector<std::string>& out) {
+  int n = GetMenuItemCount(menu);
+  for (int i = 0; i < n; ++i) {
+    char text[256] = {0};
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    if (info.fType & MFT_SEPARATOR) {
+      out.push_back(indent + "-");
+      continue;
+    }
+    std::string line = indent + text;
+    if (!info.hSubMenu) line += " " + std::to_string(info.wID);
+    if (info.fState & MFS_GRAYED) line += " (greyed)";
+    out.push_back(line);
+    if (info.hSubMenu) DescribeMenu(info.hSubMenu, indent + "  ", out);
+  }
+}
+
+std::vector<std::string> MenuBar() {
+  std::vector<std::string> out;
+  if (HMENU m = GetMenu(MainWindow)) DescribeMenu(m, "", out);
+  return out;
+}
+
+const std::vector<std::string> kHelpItems = {"&Help", "  &Help/Information 7204",
+                                             "  -",   "  &About Software 7205",
+                                             "  -",   "  A&bout Author/Contact Address 6699"};
+const std::vector<std::string> kTypeItems = {"  &Beam/Strip 7206", "  -", "  &Plate 7207", "  -", "  &Tank 7208"};
+
+std::vector<std::string> Join(std::vector<std::vector<std::string>> parts) {
+  std::vector<std::string> out;
+  for (auto& p : parts) out.insert(out.end(), p.begin(), p.end());
+  return out;
+}
+
+std::vector<std::string> JobMenu(bool analysisEnabled) {
+  return Join(
+      {{"&Close 2", "&Data Input", "   &Geometry and Material Properties Data 7306", "  -", "   &Support Data 7307",
+        "  -", "   &Load Data 7308", analysisEnabled ? "&Analysis 888" : "&Analysis 888 (greyed)",
+        "Data/Results &Presentation", "  &Preview/Print/Save Data/Results 7777", "  -",
+        "  P&lot Structural Response Fields 7666", "&New Structure/Job"},
+       kTypeItems,
+       {"&Save Job As 878"},
+       kHelpItems});
+}
+
+// The entries of a zip archive by name, with their contents.
+std::vector<std::pair<std::string, std::string>> ZipEntries(const std::string& archive) {
+  std::vector<std::pair<std::string, std::string>> out;
+  const ZipApi* z = LoadZipApi();
+  if (!z) return out;
+  void* unz = z->unzOpen(archive.c_str());
+  if (!unz) return out;
+  for (int step = z->unzGoToFirstFile(unz); step == 0; step = z->unzGoToNextFile(unz)) {
+    ZipApi::EntryInfo info{};
+    char name[260] = {0};
+    z->unzGetCurrentFileInfo(unz, &info, name, sizeof name - 1, nullptr, 0, nullptr, 0);
+    std::string bytes(info.uncompressedSize, '\0');
+    z->unzOpenCurrentFile(unz);
+    if (!bytes.empty()) z->unzReadCurrentFile(unz, &bytes[0], static_cast<unsigned>(bytes.size()));
+    z->unzCloseCurrentFile(unz);
+    out.emplace_back(name, bytes);
+  }
+  z->unzClose(unz);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+std::set<std::string> FilesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+  return names;
+}
+
+// A job's data as a user's commands would leave it: text files and one with every byte value.
+const std::vector<std::pair<std::string, std::string>>& JobFiles() {
+  static const std::vector<std::pair<std::string, std::string>> files = [] {
+    std::string all;
+    for (int i = 0; i < 256; ++i) all += static_cast<char>(i);
+    return std::vector<std::pair<std::string, std::string>>{
+        {".CAS", "A\r\n"},
+        {".GEO", "Job: X // GEOMETRY & MAT. PROPERTIES\r\n"},
+        {".LDA", all + all},
+        {".SUP", "Job: X // SUPPORTS\r\n"},
+    };
+  }();
+  return files;
+}
+
+class CorvaneFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    JobSpec.clear();
+    StructureType.clear();
+    Substructure.clear();
+    LoadCaseName.clear();
+    DimensionGlobals();
+    ASSERT_NE(CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
+  }
+  void TearDown() override {
+    if (MainWindow) DestroyWindow(MainWindow);
+    DrainQuit();
+    CloseScreen();
+  }
+  // The quit message the program posted, taken off the queue so later dialogs run; true when there was one.
+  static bool DrainQuit() {
+    MSG m;
+    bool quit = false;
+    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quit = true;
+    return quit;
+  }
+  void ProvideZlib() { fs::copy_file(ExeFolder() / "ZLIB.DLL", dir.path() / "ZLIB.DLL"); }
+  std::string Spec(const std::string& rest) const { return dir.path().string() + "\\" + rest; }
+  static void Command(int id) { SendMessageA(MainWindow, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+  // Runs a command while the steps drive its dialogs; the script must finish.
+  static void Run(int id, std::vector<wintest::Step> steps) {
+    auto run = RunScript(std::move(steps), [id] { Command(id); });
+    EXPECT_TRUE(run.finished) << "command " << id;
+  }
+  static void Agree() {
+    auto run = RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, 9876); })}, ShowNotice);
+    EXPECT_TRUE(run.finished);
+  }
+  static wintest::Step AcceptJob(const char* caption, const std::string& spec) {
+    return WhenDialog(caption, [spec](HWND d) {
+      wintest::SetText(d, 7555, spec);
+      wintest::Click(d, IDOK);
+    });
+  }
+  static wintest::Step Cancel(const char* caption) {
+    return WhenDialog(caption, [](HWND d) { wintest::Click(d, IDCANCEL); });
+  }
+  static wintest::Step Answer(const char* caption, int answer) {
+    return WhenDialog(caption, [answer](HWND box) { wintest::AnswerBox(box, answer); });
+  }
+  // Opens a job of the start menu's "&Beam/Strip".
+  void OpenBeamJob(const std::string& spec) {
+    Agree();
+    Run(7206, {AcceptJob(kBeamJobs, spec)});
+  }
+  void WriteJobFiles(const std::string& spec) {
+    for (const auto& f : JobFiles()) WriteBytes(spec + f.first, f.second);
+  }
+
+  TestDirectory dir;
+};
+
+TEST_F(CorvaneFrame, TheNoticeExitEndsTheProgramWithoutAMenuOrAFile) {
+  std::string agree, exitText;
+  auto run = RunScript({WhenDialog(kNotice,
+                                   [&](HWND d) {
+                                     agree = wintest::GetText(d, 9876);
+                                     exitText = wintest::GetText(d, 2);
+                                     wintest::Click(d, 2);
+                                   })},
+                       ShowNotice);
+  EXPECT_TRUE(run.finished);
+  EXPECT_EQ(agree, "I Agree - &Continue");
+  EXPECT_EQ(exitText, "&Exit");
+  EXPECT_EQ(GetMenu(MainWindow), nullptr);
+  EXPECT_TRUE(DrainQuit());
+  EXPECT_TRUE(FilesIn(dir.path()).empty());
+}
+
+TEST_F(CorvaneFrame, IAgreeInstallsTheStartMenu) {
+  EXPECT_EQ(GetMenu(MainWindow), nullptr);
+  Agree();
+  EXPECT_FALSE(DrainQuit());
+  EXPECT_EQ(MenuBar(), Join({{"&Close 2", "&Structure Type"}, kTypeItems, kHelpItems}));
+  EXPECT_EQ(WindowText(MainWindow), "      ZOR Program");
+}
+
+TEST_F(CorvaneFrame, ABeamJobOnDriveCOpensWithItsListCaptionMenuAndScreen) {
+  const std::string job = "C:\\BEAMS\\BEAM1";
+  // Never touch a real job of that name; the folder is made by the test when it is missing.
+  if (fs::exists("C:\\BEAMS\\BEAM1.ZIP") || fs::exists("C:\\BEAMS\\BEAM1.GEO"))
+    GTEST_SKIP() << "C:\\BEAMS\\BEAM1 exists";
+  bool folderWasThere = fs::exists("C:\\BEAMS");
+  OpenBeamJob(job);
+  EXPECT_TRUE(fs::is_directory("C:\\BEAMS"));
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines("FJOB$.BEA", lines, 50, count);
+  ASSERT_EQ(count, 1);
+  EXPECT_EQ(lines[1], job);
+  EXPECT_EQ(WindowText(MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: C:\\BEAMS\\BEAM1");
+  EXPECT_EQ(MenuBar(), JobMenu(false));
+  EXPECT_EQ(StructureType, "BEAM/STRIP");
+  EXPECT_EQ(Substructure, "BEAM");
+  HWND screen = FindWindowExA(MainWindow, nullptr, kGfxWindowClass, nullptr);
+  EXPECT_TRUE(screen && IsWindowVisible(screen));
+
+  // Leaving the job by the close command, with ZLIB.DLL present, packs it beside its files.
+  ProvideZlib();
+  WriteJobFiles(job);
+  Command(2);
+  EXPECT_TRUE(DrainQuit());
+  auto entries = ZipEntries("C:\\BEAMS\\BEAM1.ZIP");
+  std::vector<std::string> names;
+  for (const auto& e : entries) names.push_back(e.first);
+  EXPECT_EQ(names, (std::vector<std::string>{"BEAM1.CAS", "BEAM1.GEO", "BEAM1.LDA", "BEAM1.SUP"}));
+  for (const auto& f : JobFiles()) EXPECT_FALSE(fs::exists(job + f.first)) << f.first;
+  fs::remove("C:\\BEAMS\\BEAM1.ZIP");
+  if (!folderWasThere) fs::remove("C:\\BEAMS");
+}
+
+TEST_F(CorvaneFrame, LeavingAJobPacksItAndOpeningItRestoresEveryFile) {
+  ProvideZlib();
+  fs::path folder = dir.path() / "BEAMS";
+  std::string job = Spec("BEAMS\\BEAM1");
+  OpenBeamJob(job);
+  WriteJobFiles(job);
+  WriteBytes((folder / "BEAM10.GEO").string(), "another job");
+
+  // Another structure type leaves the job.
+  Run(7207, {Answer(kTypeQuestion, IDYES), Cancel(kPlateJobs)});
+  EXPECT_EQ(StructureType, "BEAM/STRIP");
+  EXPECT_TRUE(JobSpec.empty());
+  std::vector<std::pair<std::string, std::string>> expected;
+  for (const auto& f : JobFiles()) expected.emplace_back("BEAM1" + f.first, f.second);
+  EXPECT_EQ(ZipEntries(job + ".ZIP"), expected);
+  EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"BEAM1.ZIP", "BEAM10.GEO"}));
+  EXPECT_FALSE(fs::exists("LASTJOB.ZIP"));
+  EXPECT_EQ(ReadBytes((folder / "BEAM10.GEO").string()), "another job");
+
+  // Opening it again (the first listed job is offered) restores every file byte for byte.
+  Run(7206, {WhenDialog(kBeamJobs, [](HWND d) { wintest::Click(d, IDOK); })});
+  EXPECT_EQ(JobSpec, job);
+  for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
+  EXPECT_EQ(MenuBar(), JobMenu(true));  // the job has a load case
+}
+
+TEST_F(CorvaneFrame, WithoutZlibNothingIsPackedUnpackedOrDeleted) {
+  fs::path folder = dir.path() / "BEAMS";
+  std::string job = Spec("BEAMS\\BEAM1");
+  fs::create_directories(folder);
+  WriteJobFiles(job);
+  WriteBytes(job + ".ZIP", "an old archive");
+  OpenBeamJob(job);
+  Run(7206, {Cancel(kBeamJobs)});  // the same type again leaves and keeps the job
+  Command(2);
+  EXPECT_TRUE(DrainQuit());
+  for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
+  EXPECT_EQ(ReadBytes(job + ".ZIP"), "an old archive");
+  EXPECT_FALSE(fs::exists("LASTJOB.ZIP"));
+  EXPECT_FALSE(fs::exists(folder / "ZIPVER.zip"));
+}
+
+TEST_F(CorvaneFrame, AHostileOrDamagedArchiveWritesNothingWhenTheJobIsOpened) {
+  ProvideZlib();
+  const ZipApi* z = LoadZipApi();
+  ASSERT_NE(z, nullptr);
+  fs::path folder = dir.path() / "JOBS";
+  fs::create_directories(folder);
+  // EVIL: an entry that names the folder above the job's.
+  void* zip = z->zipOpen(Spec("JOBS\\EVIL.ZIP").c_str(), 0);
+  ASSERT_NE(zip, nullptr);
+  ZipApi::FileInfo info{};
+  for (const char* entry : {"EVIL.GEO", "..\\EVIL.TXT"}) {
+    ASSERT_EQ(z->zipOpenNewFileInZip(zip, entry, &info, nullptr, 0, nullptr, 0, nullptr, 8, -1), 0);
+    ASSERT_EQ(z->zipWriteInFileInZip(zip, "bad", 3), 0);
+    ASSERT_EQ(z->zipCloseFileInZip(zip), 0);
+  }
+  ASSERT_EQ(z->zipClose(zip, nullptr), 0);
+  // CUT: a good archive cut in half, beside newer loose data.
+  WriteJobFiles(Spec("JOBS\\CUT"));
+  ASSERT_TRUE(ZipJobFiles(Spec("JOBS\\CUT")));
+  std::string packed = ReadBytes(Spec("JOBS\\CUT.ZIP"));
+  WriteBytes(Spec("JOBS\\CUT.ZIP"), packed.substr(0, packed.size() / 2));
+  WriteBytes(Spec("JOBS\\CUT.GEO"), "newer loose data");
+
+  Agree();
+  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\EVIL"))});
+  EXPECT_FALSE(fs::exists(dir.path() / "EVIL.TXT"));
+  EXPECT_FALSE(fs::exists(folder / "EVIL.GEO"));
+  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\CUT"))});
+  EXPECT_EQ(ReadBytes(Spec("JOBS\\CUT.GEO")), "newer loose data");
+  EXPECT_FALSE(fs::exists(Spec("JOBS\\CUT.SUP")));
+}
+
+TEST_F(CorvaneFrame, AnotherTypeAnsweredNoKeepsTheJobAndItsMenu) {
+  ProvideZlib();
+  std::string job = Spec("BEAMS\\BEAM1");
+  OpenBeamJob(job);
+  WriteJobFiles(job);
+  HMENU menu = GetMenu(MainWindow);
+  std::string question;
+  Run(7208, {WhenDialog(kTypeQuestion, [&](HWND box) {
+        question = wintest::BoxText(box);
+        wintest::AnswerBox(box, IDNO);
+      })});
+  EXPECT_EQ(question, "Do you realy want to consider another Type of Structure?");
+  EXPECT_EQ(JobSpec, job);
+  EXPECT_EQ(StructureType, "BEAM/STRIP");
+  EXPECT_EQ(GetMenu(MainWindow), menu);
+  for (const auto& f : JobFiles()) EXPECT_TRUE(fs::exists(job + f.first)) << f.first;
+  EXPECT_FALSE(fs::exists(job + ".ZIP"));
+}
+
+TEST_F(CorvaneFrame, TheSameTypeAgainCancelledKeepsTheJobOpenWithAllItsData) {
+  ProvideZlib();
+  std::string job = Spec("BEAMS\\BEAM1");
+  OpenBeamJob(job);
+  WriteJobFiles(job);
+  Run(7206, {Cancel(kBeamJobs)});
+  EXPECT_EQ(JobSpec, job);
+  EXPECT_EQ(StructureType, "BEAM/STRIP");
+  EXPECT_EQ(WindowText(MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: " + job);
+  // The job was packed on leaving and is open again: its files are back beside the archive.
+  for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
+  EXPECT_TRUE(fs::exists(job + ".ZIP"));
+  // Data written now is packed with the rest when the job is left.
+  WriteBytes(job + ".SUP", "new supports");
+  Command(2);
+  EXPECT_TRUE(DrainQuit());
+  auto entries = ZipEntries(job + ".ZIP");
+  ASSERT_EQ(entries.size(), JobFiles().size());
+  EXPECT_EQ(entries[3], (std::pair<std::string, std::string>{"BEAM1.SUP", "new supports"}));
+  EXPECT_EQ(entries[1].second, JobFiles()[1].second);
+}
+
+TEST_F(CorvaneFrame, ADataCommandWithoutAJobOpensTheJobDialogAndCancelRunsNothing) {
+  std::string job = Spec("BEAMS\\BEAM1");
+  OpenBeamJob(job);
+  Run(7208, {Answer(kTypeQuestion, IDYES), Cancel("  TANK Job Name Specification/Selection")});
+  ASSERT_TRUE(JobSpec.empty());
+  // Were the load-case dialog shown after the cancelled job dialog, the second step would end it.
+  bool loadCasesShown = false;
+  auto run = RunScript({Cancel(kBeamJobs), WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
+                                                      [&](HWND d) {
+                                                        loadCasesShown = true;
+                                                        EndDialog(d, 0);
+                                                      })},
+                       [] { Command(7308); });
+  EXPECT_EQ(run.stepsDone, 1u);
+  EXPECT_FALSE(loadCasesShown);
+  EXPECT_FALSE(fs::exists(job + ".CAS"));
+}
+
+TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
+  Agree();
+  std::string job = Spec("TANKS\\TANK1");
+  const char* loads = "  TANK: Load Name Specification/Selection";
+  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  EXPECT_EQ(Substructure, "BASE PLATE");
+  EXPECT_EQ(MenuBar(), JobMenu(false));
+  Run(7308, {WhenDialog(loads, [](HWND d) {
+        wintest::SetText(d, 7555, "B");
+        wintest::PostClick(d, 9876);
+      })});
+  EXPECT_EQ(DialogAnswer, 1);
+  EXPECT_EQ(LoadCaseName, "B");
+  EXPECT_EQ(ReadBytes(job + ".CAS"), "B\r\n");
+  EXPECT_EQ(WindowText(MainWindow), "     TANK ANALYSIS.   JOB: " + job + "     Load Case: B");
+  EXPECT_EQ(MenuBar(), JobMenu(true));
+
+  // "a" after "A" is refused: both would use one load file.
+  Run(7308, {WhenDialog(loads, [](HWND d) {
+        wintest::SetText(d, 7555, "A");
+        wintest::PostClick(d, 9876);
+      })});
+  std::string warning;
+  Run(7308, {WhenDialog(loads,
+                        [](HWND d) {
+                          wintest::SetText(d, 7555, "a2");
+                          wintest::PostClick(d, 9876);
+                        }),
+             WhenDialog("WARNING!",
+                        [&](HWND box) {
+                          warning = wintest::BoxText(box);
+                          wintest::AnswerBox(box, IDOK);
+                        }),
+             Cancel(loads)});
+  EXPECT_EQ(warning, "FIRST Letters of LOAD CASE NAMES MUST be DISTINCT!\r\n\r\nCorrect the LOAD NAME!");
+  EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\nB\r\n");
+
+  for (const char* e : {".LDB", ".RPB", ".RWB", ".RRB", ".RBB", ".LDA"}) WriteBytes(job + e, e);
+  Run(7308, {WhenDialog(loads,
+                        [](HWND d) {
+                          SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);
+                          wintest::PostClick(d, 7209);
+                        }),
+             Answer("Current Selection DELETION Enquiry", IDYES), WhenDialog(loads, [](HWND d) {
+               wintest::SetText(d, 7555, "");
+               wintest::PostClick(d, 9876);
+             })});
+  for (const char* gone : {".LDB", ".RPB", ".RWB", ".RRB"}) EXPECT_FALSE(fs::exists(job + gone)) << gone;
+  for (const char* kept : {".RBB", ".LDA"}) EXPECT_TRUE(fs::exists(job + kept)) << kept;
+  EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\n");
+}
+
+TEST_F(CorvaneFrame, TheBackgroundShadesFromBlueToDarkBlueInTwoHundredBands) {
+  RedrawWindow(MainWindow, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+  RECT client;
+  GetClientRect(MainWindow, &client);
+  int w = client.right, h = client.bottom;
+  // A picture of the client area, saved as a 24-bit BMP and read back.
+  HDC windowDc = GetDC(MainWindow);
+  HDC memory = CreateCompatibleDC(windowDc);
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;  // bottom-up, as BMP files are
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(windowDc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, windowDc, 0, 0, SRCCOPY);
+  GdiFlush();
+  SelectObject(memory, old);
+  int stride = (w * 3 + 3) & ~3;
+  {
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * h);
+    std::ofstream out("background.bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+    out.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+    out.write(static_cast<const char*>(bits), stride * h);
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(MainWindow, windowDc);
+
+  std::string bmp = ReadBytes("background.bmp");
+  ASSERT_EQ(bmp.size(), sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + static_cast<size_t>(stride * h));
+  auto pixel = [&](int x, int y) {  // y from the top
+    size_t at = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + static_cast<size_t>(stride) * (h - 1 - y) + x * 3;
+    auto b = static_cast<unsigned char>(bmp[at]), g = static_cast<unsigned char>(bmp[at + 1]),
+         r = static_cast<unsigned char>(bmp[at + 2]);
+    return RGB(r, g, b);
+  };
+  EXPECT_EQ(pixel(5, 0), RGB(0, 0, 255));
+  EXPECT_EQ(pixel(w - 1, 0), RGB(0, 0, 255));
+  EXPECT_EQ(pixel(5, h - 1), RGB(0, 0, 56));
+  EXPECT_EQ(pixel(w / 2, (h * 100 + h / 2) / 200), RGB(0, 0, 155));  // the middle of band 100
+}
+
+}  // namespace
