@@ -368,3 +368,34 @@ TEST_F(LinearLoad, WallUsesItsOwnElements) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(LoadFile, FileCutShortReadsTheRowsItHas) {
+  TestDirectory dir;
+  JobSpec = "CUT";
+  LoadCaseName = "Snow";
+  SetJob({"BEAM/STRIP", "BEAM", 4, 0, 0, "N", 0, 0});
+  TextLineArray lines = {"",
+                         "Job: CUT // LOADS (Snow)",
+                         "BEAM LOAD DATA:",
+                         "Uniform Load [kN/m]:- 2.5",
+                         "NODAL LOADING:",
+                         " Node 'i'      Downward Force Pi      Clockwise Moment Mi",
+                         "                     [kN]                   [kN*m]",
+                         "    2              100.0000                -20.0000",
+                         "    5               50.0000                  0.0000"};
+  SaveTextLines("CUT.LDS", lines, 8);
+  LoadTable.Redim(12, 4);
+  SizeLoadTables(1, 4, 0, 0);
+  ReadLoadFile(1);
+  EXPECT_FLOAT_EQ(LoadTable(1, 1), -2.5f);
+  EXPECT_FLOAT_EQ(NodalLoadTable(2, 1), 100.0f);
+  EXPECT_FLOAT_EQ(NodalLoadTable(2, 2), -20.0f);
+  EXPECT_FLOAT_EQ(NodalLoadTable(3, 1), 0.0f);
+  EXPECT_EQ(NodalLoadTable.Rows(), 6);  // a row past the last node is not taken
+}
+
+}  // namespace
+}  // namespace corvane

@@ -271,3 +271,29 @@ TEST(SupportFile, MissingFileGivesEveryAnswerNo) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(SupportFile, FileCutShortReadsTheRowsItHas) {
+  TestDirectory dir;
+  JobSpec = "CUT";
+  SetJob({"BEAM/STRIP", "BEAM", 3, 0, 0, 0, 0});
+  ASSERT_TRUE(SaveGeometryFile(JobSpec));
+  TextLineArray lines = {"", "Job: CUT // SUPPORTS", "BEAM/STRIP SUPPORT DATA:", "Left Edge Fixed against Rotation (?):  Y",
+                         "WINKLER FOUNDATION:", " Elment 'i'   Subgrade Modulus", "(Nodes i,j)       [kPa/m] ",
+                         "    1            2.00000E+4", "    3            2.50000E+4"};
+  SaveTextLines("CUT.SUP", lines, 8);
+  int n1 = 0, n2 = 0, n3 = 0, ok = 0;
+  LoadSupportFile(1, n1, n2, n3, 0, ok);
+  ASSERT_EQ(ok, 1);
+  EXPECT_EQ(SupportFlags[1], "Y");
+  EXPECT_EQ(SupportFlags[4], "Y");
+  EXPECT_EQ(SupportFlags[7], "N");
+  EXPECT_FLOAT_EQ(WinklerTable(1, 1), 20000.0f);
+  EXPECT_FLOAT_EQ(WinklerTable(3, 1), 25000.0f);
+  EXPECT_FLOAT_EQ(WinklerTable(2, 1), 0.0f);
+}
+
+}  // namespace
+}  // namespace corvane
