@@ -86,6 +86,7 @@ void ScrollTo(int top) {
   if (focus && GetParent(focus) == Page) {
     EnableWindow(focus, TRUE);
     SetFocus(focus);
+    SendMessageA(focus, EM_SETSEL, 0, -1);  // the cell shows another row now
   }
   InvalidateRect(Page, nullptr, TRUE);
 }
@@ -101,6 +102,7 @@ void FocusPage() {
   HWND cell = FocusedCellId ? GetDlgItem(Page, FocusedCellId) : nullptr;
   if (cell && IsWindowEnabled(cell)) {
     SetFocus(cell);
+    SendMessageA(cell, EM_SETSEL, 0, -1);
     return;
   }
   for (int r = 1; r <= VisibleRows; ++r)
@@ -108,6 +110,7 @@ void FocusPage() {
       HWND free = GetDlgItem(Page, CellId(r, c));
       if (free && IsWindowEnabled(free)) {
         SetFocus(free);
+        SendMessageA(free, EM_SETSEL, 0, -1);
         return;
       }
     }
@@ -339,6 +342,8 @@ INT_PTR CALLBACK TablePageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam
         if (HIWORD(wParam) == EN_SETFOCUS) {
           FocusedCellId = LOWORD(wParam);
           CellFromControlId();
+          // A cell arrived at is selected whole: what is typed replaces it.
+          SendMessageA(reinterpret_cast<HWND>(lParam), EM_SETSEL, 0, -1);
         }
         InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
       }
