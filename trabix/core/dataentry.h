@@ -1,0 +1,113 @@
+#pragma once
+// The portable part of Trabix's data entry: what the geometry, support and table dialogs decide
+// about the texts the user typed, the generation commands that fill table columns, the cell locks
+// of the nodal tables, the unyielding-node marks, and the files the dialogs write when accepted.
+// The dialogs themselves (trabix/entry) only move texts between controls and these routines.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/globals.h"
+
+namespace trabix {
+
+// ---- Ranges of the generation commands ----
+
+// GENERATE over rows start, start + step, ... end of a table of `rows` rows: refused when the
+// start is below 1, the step below 1 or above end - start, the start not below the end, or the
+// end beyond the table.
+bool GenerationRangeValid(int start, int end, int step, int rows);
+// A function between nodes i = start and m = end (value dialog mode 1): the start must be 1 or
+// more and not above the end; for the Winkler table the end must not pass the last node
+// (`nodes`), the constants a and b must not be negative, and a negative exponent is refused
+// when the range starts at node 1 (z = 0 there).
+bool NodeRangeValid(int start, int end, int nodes, bool winkler, double a, double b, double exponent);
+
+// ---- Generation into CellTexts (first index the column, second the row) ----
+
+// The cell text of a generated value: 8 significant digits, magnitudes below 0.00001 as 0,
+// then the mask "####.000" without its leading blanks.
+std::string GeneratedCellText(double value);
+// k = A + B z^n between nodes i and m (fields 1..5: i, m, A, B, n; index 0 unused) into
+// CellTexts columns firstColumn + 2 (at node i) and firstColumn + 3 (at node j) of elements
+// i..m-1, z measured from node 1 along the element lengths (index 1..N). Nothing happens unless
+// 0 < i < m <= N + 1, or when the lengths over the range add up to 0.
+void ApplyNodeFunction(int firstColumn, const std::vector<std::string>& fields, const std::vector<double>& lengths);
+// A load varying linearly from qi at node i to qm at node m (fields 1..4: i, m, qi, qm) into
+// CellTexts columns 2 and 3 of elements i..m-1. Nothing happens unless 0 < i < m <= N + 1, or
+// when the lengths over the range add up to 0.
+void LinearLoadBetweenNodes(const std::vector<std::string>& fields, const std::vector<double>& lengths);
+// The element lengths (index 1..N) of ElementTable.
+std::vector<double> ElementLengths();
+
+// ---- Locks of the nodal tables ----
+
+// Flags 1..4 (index 0 unused): 1 node 1 value 1, 2 node 1 value 2, 3 last node value 1,
+// 4 last node value 2. From SupportFlags, UnyieldingNodes, StructureFlags and GeometryValues.
+// "NODAL": 1 node 1 unyielding, 2 left edge fixed, 3 last node unyielding or a symmetric half
+// with antisymmetric loads, 4 right edge fixed or a symmetric half with symmetric loads.
+// "ELASTIC": the support terms only (the load symmetry belongs to a load case). The unyielding
+// nodes count only when SupportFlags item 2 is "Y". Other kinds: all 0.
+std::array<int, 5> TableLockFlags(const std::string& kind);
+// Whether the cell of data row `row` (1..rows), value column `column` (1 or 2) is locked.
+bool CellIsLocked(const std::array<int, 5>& flags, int row, int column, int rows);
+
+// ---- Unyielding-node marks ----
+
+// Marks of nodes 1..nodes (index 0 unused) from a node list: 1 for each listed node in range.
+std::vector<int> NodeMarks(const std::string& list, int nodes);
+// The marked nodes joined by "," only (empty when none is marked).
+std::string JoinMarkedNodes(const std::vector<int>& marks);
+// The keyboard and mouse toggle: a set mark becomes 0, a clear one -1.
+int ToggleMark(int mark);
+
+// ---- Tables and cell texts ----
+
+// Removes the rows (1..rows) whose values (columns 1..columns) are all 0, moving later rows up
+// (their numbers in column 0 go with them) and zeroing the freed rows. Returns the rows left.
+int CompactZeroRows(Table2D<double>& table, int rows, int columns);
+// A value in a table cell: 7 significant digits without blanks, "0" when empty.
+std::string TableCellText(double value);
+// Cuts a cell text to `width` characters, except a text in exponent form, which would turn into
+// another number.
+std::string CutCellText(const std::string& text, int width = 11);
+
+// ---- Checks of the dialogs ----
+
+// The five texts of the geometry dialog (index 1..5): the first failing item, 0 when all pass.
+// 1 length above 0; 2 not checked; 3 modulus 0 or more; 4, 5 0 or more (signed characters);
+// a strip moreover needs Poisson's ratio below 1.
+int GeometryItemProblem(const std::vector<std::string>& texts, bool strip);
+// The geometry details table in CellTexts (rows 1..rows; column 2 length, 3 width or depth, 4
+// depth of a beam) against the overall length: the message of the failing check (the later
+// one when several fail), empty when the table is sound.
+std::string GeometryTableProblem(int rows, bool strip, double length);
+// The texts of the half-space dialog (index 1..3 or 1..6) of kind "ISOTROPIC" or
+// "CROSS-ANISOTROPIC": the last failing item in the order of the tests, 0 when all pass.
+int HalfSpaceProblem(const std::string& kind, const std::vector<std::string>& texts);
+// The initial texts of the half-space dialog (index 1..3 or 1..6) from SupportFlags 8...
+std::vector<std::string> HalfSpaceTexts(const std::string& kind);
+
+// ---- Job files of the data entry ----
+
+// Empties the job tables before a job's files are read, so that nothing of another job shows.
+void ClearEntryTables();
+// The geometry dialog's OK: texts 1..5 into GeometryValues, the structure answers, then
+// <job>.geo rewritten with the general values and, when the old file had an element table,
+// the table for the new count (rows beyond the old count zero, beam and strip depths moved
+// into each other's column when the kind changed). Returns whether the file was written.
+bool SaveGeometryDialogData(const std::string& job, const std::vector<std::string>& texts, bool strip, bool half);
+// Fills CellTexts for the geometry details table (n rows, 4 or 3 columns) from GeometryValues and
+// ElementTable: lengths of 0 become total length / n.
+void FillGeometryCells();
+// Reads the geometry details cells back into ElementTable and writes <job>.geo.
+bool SaveGeometryCells(const std::string& job);
+// The support file rewritten from SupportFlags, UnyieldingNodes, SpringTable and SoilTable:
+// tables without a non-zero row switch their item off.
+bool SaveSupportFile(const std::string& job);
+// Cells of the "ELASTIC" (nodes, kv, kr) and "WINKLER" (elements, four values) tables and back.
+void FillSupportCells(const std::string& kind);
+// Reads the cells of the table back; when no value exceeds 0.00001 the table's item goes "N".
+void StoreSupportCells(const std::string& kind);
+
+}  // namespace trabix

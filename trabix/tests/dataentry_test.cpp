@@ -1,0 +1,325 @@
+// The data entry's portable rules: generation ranges, the node function and the linear load, the
+// locks of nodal tables, the unyielding-node marks, the dialogs' checks and the files written.
+#include <gtest/gtest.h>
+
+#include "testsupport.h"
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "trabix/core/dataentry.h"
+#include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
+
+namespace trabix {
+namespace {
+
+TEST(GenerationRange, Cases) {
+  struct Case { int start, end, step, rows; bool valid; };
+  const Case cases[] = {
+      {1, 1, 1, 10, false},  // start must be below the end
+      {1, 5, 4, 10, true},
+      {1, 5, 5, 10, false},  // step beyond end - start
+      {0, 5, 1, 10, false},  // start 0
+      {1, 5, 0, 10, false},  // step 0 would never end
+      {1, 11, 1, 10, false},  // end past the table
+      {1, 10, 1, 10, true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(GenerationRangeValid(c.start, c.end, c.step, c.rows), c.valid)
+        << c.start << " " << c.end << " " << c.step << " " << c.rows;
+}
+
+TEST(NodeRange, Cases) {
+  struct Case { int start, end, nodes; bool winkler; double a, b, n; bool valid; };
+  const Case cases[] = {
+      {1, 1, 5, false, 0, 0, 1, true},   // start = end accepted
+      {0, 3, 5, false, 0, 0, 1, false},  // an empty start reads 0
+      {4, 3, 5, false, 0, 0, 1, false},
+      {1, 6, 5, false, 0, 0, 1, true},   // loads: the value dialog tests no end
+      {1, 6, 5, true, 0, 0, 1, false},   // Winkler: end past the last node
+      {1, 5, 5, true, -1, 0, 1, false},
+      {1, 5, 5, true, 0, -1, 1, false},
+      {1, 5, 5, true, 100, 10, -0.5, false},  // infinite at node 1
+      {2, 5, 5, true, 100, 10, -0.5, true},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(NodeRangeValid(c.start, c.end, c.nodes, c.winkler, c.a, c.b, c.n), c.valid) << c.start << " " << c.end;
+}
+
+// Winkler cells of `rows` elements, every value "x".
+void FreshCells(int rows) {
+  CellTexts.Redim(5, rows);
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 2; c <= 5; ++c) CellTexts(c, r) = "x";
+}
+
+TEST(NodeFunction, Cases) {
+  const std::vector<double> lengths = {0, 1, 1, 1};  // three elements of 1 m
+  struct Case { std::vector<std::string> fields; std::vector<std::string> e1, e2, e3; };
+  const Case cases[] = {
+      {{"", "1", "3", "100", "0", "1"}, {"100.000", "100.000"}, {"100.000", "100.000"}, {"x", "x"}},
+      {{"", "1", "3", "0", "10", "1"}, {".000", "10.000"}, {"10.000", "20.000"}, {"x", "x"}},
+      {{"", "2", "4", "0", "10", "1"}, {"x", "x"}, {"10.000", "20.000"}, {"20.000", "30.000"}},
+      {{"", "2", "2", "0", "10", "1"}, {"x", "x"}, {"x", "x"}, {"x", "x"}},  // i = m
+      {{"", "0", "3", "0", "10", "1"}, {"x", "x"}, {"x", "x"}, {"x", "x"}},  // i = 0
+      {{"", "1", "5", "0", "10", "1"}, {"x", "x"}, {"x", "x"}, {"x", "x"}},  // m past the last node
+  };
+  for (const Case& c : cases) {
+    FreshCells(3);
+    ApplyNodeFunction(0, c.fields, lengths);
+    EXPECT_EQ(CellTexts(2, 1), c.e1[0]);
+    EXPECT_EQ(CellTexts(3, 1), c.e1[1]);
+    EXPECT_EQ(CellTexts(2, 2), c.e2[0]);
+    EXPECT_EQ(CellTexts(3, 2), c.e2[1]);
+    EXPECT_EQ(CellTexts(2, 3), c.e3[0]);
+    EXPECT_EQ(CellTexts(3, 3), c.e3[1]);
+    EXPECT_EQ(CellTexts(4, 1), "x");  // the yield columns untouched
+  }
+  // The yield columns from the pair's first column 2.
+  FreshCells(3);
+  ApplyNodeFunction(2, {"", "1", "2", "50", "0", "1"}, lengths);
+  EXPECT_EQ(CellTexts(4, 1), "50.000");
+  EXPECT_EQ(CellTexts(5, 1), "50.000");
+  EXPECT_EQ(CellTexts(2, 1), "x");
+  // No element table: nothing to measure z with.
+  FreshCells(3);
+  ApplyNodeFunction(0, {"", "1", "3", "0", "10", "1"}, {0, 0, 0, 0});
+  EXPECT_EQ(CellTexts(2, 1), "x");
+}
+
+TEST(LinearLoad, NodeOneToLastNode) {
+  const int n = 4;
+  const std::vector<double> lengths(n + 1, 2.5);
+  FreshCells(n);
+  LinearLoadBetweenNodes({"", "1", "5", "10", "20"}, lengths);
+  for (int k = 1; k <= n; ++k) {
+    EXPECT_EQ(CellTexts(2, k), LTrim(FormatNumber(10 + 10.0 * (k - 1) / n, "####.000"))) << k;
+    EXPECT_EQ(CellTexts(3, k), LTrim(FormatNumber(10 + 10.0 * k / n, "####.000"))) << k;
+  }
+  EXPECT_EQ(CellTexts(3, 4), "20.000");
+  FreshCells(n);
+  LinearLoadBetweenNodes({"", "1", "5", "10", "20"}, std::vector<double>(n + 1, 0.0));
+  EXPECT_EQ(CellTexts(2, 1), "x");
+  LinearLoadBetweenNodes({"", "1", "6", "10", "20"}, lengths);
+  EXPECT_EQ(CellTexts(2, 1), "x");
+}
+
+void Job(int elements, const std::string& left, const std::string& unyielding, const std::string& nodes,
+         const std::string& right, const std::string& half, const std::string& loads) {
+  ClearEntryTables();
+  GeometryValues[2] = elements;
+  SupportFlags[1] = left;
+  SupportFlags[2] = unyielding;
+  UnyieldingNodes = nodes;
+  SupportFlags[7] = right;
+  StructureFlags[4] = half;
+  StructureFlags[5] = loads;
+}
+
+TEST(LockFlags, Cases) {
+  struct Case { const char* kind; int elements; const char *left, *unyielding, *nodes, *right, *half, *loads;
+                std::array<int, 5> flags; };
+  const Case cases[] = {
+      {"NODAL", 4, "Y", "Y", "1,3", "N", "N", "", {0, 1, 1, 0, 0}},
+      {"NODAL", 4, "N", "Y", " ,5, ", "Y", "N", "", {0, 0, 0, 1, 1}},
+      {"NODAL", 4, "N", "N", "1,5", "N", "N", "", {0, 0, 0, 0, 0}},  // list without item 2
+      {"NODAL", 4, "N", "N", "", "N", "Y", "A", {0, 0, 0, 1, 0}},     // antisymmetric: force
+      {"NODAL", 4, "N", "N", "", "N", "Y", "S", {0, 0, 0, 0, 1}},     // symmetric: moment
+      {"ELASTIC", 4, "N", "N", "", "N", "Y", "A", {0, 0, 0, 0, 0}},   // no load case here
+      {"ELASTIC", 4, "Y", "Y", "1,5", "Y", "N", "", {0, 1, 1, 1, 1}},
+      {"WINKLER", 4, "Y", "Y", "1,5", "Y", "N", "", {0, 0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    Job(c.elements, c.left, c.unyielding, c.nodes, c.right, c.half, c.loads);
+    EXPECT_EQ(TableLockFlags(c.kind), c.flags) << c.kind << " " << c.nodes;
+  }
+  std::array<int, 5> flags{0, 1, 1, 0, 1};
+  EXPECT_TRUE(CellIsLocked(flags, 1, 1, 5));
+  EXPECT_TRUE(CellIsLocked(flags, 1, 2, 5));
+  EXPECT_FALSE(CellIsLocked(flags, 5, 1, 5));
+  EXPECT_TRUE(CellIsLocked(flags, 5, 2, 5));
+  EXPECT_FALSE(CellIsLocked(flags, 3, 2, 5));
+}
+
+TEST(NodeMarks, ParseJoinToggle) {
+  std::vector<int> marks = NodeMarks(" ,1, 5,9,12,", 10);
+  ASSERT_EQ(marks.size(), 11u);
+  EXPECT_EQ(marks[1], 1);
+  EXPECT_EQ(marks[5], 1);
+  EXPECT_EQ(marks[9], 1);
+  EXPECT_EQ(JoinMarkedNodes(marks), "1,5,9");  // 12 is past the last node and gone
+  EXPECT_EQ(JoinMarkedNodes(NodeMarks("", 5)), "");
+  EXPECT_EQ(ToggleMark(1), 0);
+  EXPECT_EQ(ToggleMark(-1), 0);
+  EXPECT_EQ(ToggleMark(0), -1);
+  marks[2] = ToggleMark(marks[2]);
+  EXPECT_EQ(JoinMarkedNodes(marks), "1,2,5,9");
+}
+
+TEST(CompactZeroRows, MovesRowsUp) {
+  Table2D<double> t;
+  t.Redim(4, 2);
+  for (int r = 1; r <= 4; ++r) t(r, 0) = r;
+  t(2, 1) = 5;
+  t(4, 2) = 7;
+  EXPECT_EQ(CompactZeroRows(t, 4, 2), 2);
+  EXPECT_EQ(t(1, 0), 2);
+  EXPECT_EQ(t(1, 1), 5);
+  EXPECT_EQ(t(2, 0), 4);
+  EXPECT_EQ(t(2, 2), 7);
+  EXPECT_EQ(t(3, 0), 0);
+  EXPECT_EQ(t(4, 2), 0);
+  Table2D<double> zero;
+  zero.Redim(3, 2);
+  EXPECT_EQ(CompactZeroRows(zero, 3, 2), 0);
+}
+
+TEST(CellTextRules, CutAndValues) {
+  EXPECT_EQ(CutCellText("1.234568E-03"), "1.234568E-03");  // cutting would change the number
+  EXPECT_EQ(CutCellText("123456.78912345"), "123456.7891");
+  EXPECT_EQ(CutCellText("2.5"), "2.5");
+  EXPECT_EQ(TableCellText(0), "0");
+  EXPECT_EQ(TableCellText(1234.5), "1234.5");
+  EXPECT_EQ(TableCellText(1.0 / 3), ".3333333");
+}
+
+TEST(GeometryItems, Cases) {
+  struct Case { std::vector<std::string> texts; bool strip; int item; };
+  const Case cases[] = {
+      {{"", "10", "5", "2E7", "0.2", "1E-5"}, false, 0},
+      {{"", "0", "5", "2E7", "0.2", "1E-5"}, false, 1},
+      {{"", "-1", "5", "2E7", "0.2", "1E-5"}, false, 1},
+      {{"", "10", "5", "0", "0.2", "1E-5"}, false, 0},    // modulus 0 accepted
+      {{"", "10", "", "2E7", "0.2", "1E-5"}, false, 0},   // element count not checked
+      {{"", "10", "5", "2..7", "0.2", "1E-5"}, false, 3},
+      {{"", "10", "5", "2E7", "0.2", "1E-5E"}, false, 5},
+      {{"", "10", "5", "2E7", "-0.2", "1E-5"}, false, 4},
+      {{"", "10", "5", "2E7", "1", "1E-5"}, false, 0},    // a beam ignores Poisson's ratio
+      {{"", "10", "5", "2E7", "1", "1E-5"}, true, 4},     // a strip would divide by 0
+      {{"", "10", "5", "2E7", "0.99", "1E-5"}, true, 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(GeometryItemProblem(c.texts, c.strip), c.item) << c.texts[1] << c.texts[3];
+}
+
+TEST(HalfSpaceItems, Cases) {
+  struct Case { const char* kind; std::vector<std::string> texts; int item; };
+  const Case cases[] = {
+      {"ISOTROPIC", {"", "20000", "0.3", ""}, 0},
+      {"ISOTROPIC", {"", "0", "0.3", "10"}, 1},
+      {"ISOTROPIC", {"", "20000", "-0.3", "10"}, 0},
+      {"CROSS-ANISOTROPIC", {"", "1E4", "2E4", "5E3", "0.2", "0.3", "10"}, 0},
+      {"CROSS-ANISOTROPIC", {"", "0", "0", "0", "0.2", "0.3", "10"}, 3},
+      {"CROSS-ANISOTROPIC", {"", "1E4", "2E4", "5E3", "0.2", "0.3", "-10"}, 6},
+      {"CROSS-ANISOTROPIC", {"", "1E4", "2E4", "5E3", "x", "0.3", "-10"}, 4},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HalfSpaceProblem(c.kind, c.texts), c.item) << c.kind;
+  ClearEntryTables();
+  SupportFlags[8] = "20000";
+  std::vector<std::string> texts = HalfSpaceTexts("ISOTROPIC");
+  EXPECT_EQ(texts[1], "20000");
+  EXPECT_EQ(texts[2], "0.0");
+  EXPECT_EQ(texts[3], "0.0");
+}
+
+class EntryFiles : public ::testing::Test {
+ protected:
+  TestDirectory dir_;
+  std::vector<std::string> Lines(const std::string& file) {
+    std::vector<std::string> lines(5001);
+    int count = 0;
+    LoadTextLines(file, lines, 5000, count);
+    lines.resize(static_cast<size_t>(count) + 1);
+    return lines;
+  }
+};
+
+TEST_F(EntryFiles, NewJobWithoutTableThenBeamToStrip) {
+  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "2", "2E7", "0.2", "1E-5"}, false, false));
+  std::vector<std::string> lines = Lines("JOB.geo");
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[1], "Job: JOB // GEOMETRY & MAT. PROPERTIES");
+  EXPECT_EQ(lines[2], "DATA:  BEAM!");
+  EXPECT_EQ(lines[7], "");
+  EXPECT_EQ(lines[8], "--------------------- END OF GEOMETRY DATA ---------------------");
+
+  // The details table of the new job: the length shared out equally.
+  ClearEntryTables();
+  GeometryValues[1] = 10;
+  GeometryValues[2] = 2;
+  StructureFlags[1] = "N";
+  FillGeometryCells();
+  EXPECT_EQ(CellTexts(2, 1), "5");
+  EXPECT_EQ(CellTexts(2, 2), "5");
+  EXPECT_EQ(CellTexts(3, 1), "0.0000");
+  EXPECT_EQ(GeometryTableProblem(2, false, 10), "Incorrect Element Moment of Inertia Data");
+  CellTexts(3, 1) = CellTexts(3, 2) = "0.5";
+  CellTexts(4, 1) = CellTexts(4, 2) = "0.8";
+  EXPECT_EQ(GeometryTableProblem(2, false, 10), "");
+  CellTexts(2, 2) = "5.02";
+  EXPECT_EQ(GeometryTableProblem(2, false, 10), "Incorrect Element Length Data");
+  CellTexts(2, 2) = "5";
+  ASSERT_TRUE(SaveGeometryCells("JOB"));
+  EXPECT_EQ(Lines("JOB.geo").size(), 11u);
+
+  // BEAM to STRIP keeps the lengths and moves the depths.
+  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "3", "2E7", "0.2", "1E-5"}, true, true));
+  lines = Lines("JOB.geo");
+  EXPECT_EQ(lines[2], "DATA:  SYMMETRIC STRIP!");
+  TextLines = Lines("JOB.geo");
+  TextLines.resize(5001);
+  int count = static_cast<int>(lines.size()) - 1;
+  ClearEntryTables();
+  int at = ReadGeometryHeader(TextLines, count);
+  ASSERT_GT(at, 0);
+  EXPECT_EQ(ReadElementTable(TextLines, count, at), 3);
+  EXPECT_DOUBLE_EQ(ElementTable(1, 1), 5);
+  EXPECT_DOUBLE_EQ(ElementTable(1, 2), 0.8);
+  EXPECT_DOUBLE_EQ(ElementTable(3, 1), 0);  // beyond the old count
+}
+
+TEST_F(EntryFiles, SupportFileWithoutSprings) {
+  ClearEntryTables();
+  GeometryValues[2] = 3;
+  SupportFlags[2] = "Y";
+  UnyieldingNodes = "1,4";
+  SupportFlags[3] = "Y";
+  SpringTable.Redim(4, 2);
+  SupportFlags[4] = "Y";
+  SoilTable.Redim(3, 4);
+  SoilTable(2, 1) = 1000;
+  ASSERT_TRUE(SaveSupportFile("JOB"));
+  EXPECT_EQ(SupportFlags[3], "N");
+  std::vector<std::string> lines = Lines("JOB.SUP");
+  std::string all;
+  for (const std::string& l : lines) all += l + "\n";
+  EXPECT_EQ(all.find("ELASTIC SUPPORTS"), std::string::npos);
+  EXPECT_NE(all.find("UNYIELDING SUPPORTS at Nodes: 1,4"), std::string::npos);
+  EXPECT_NE(all.find("WINKLER FOUNDATION:"), std::string::npos);
+
+  // Read back: one Winkler row, of element 2.
+  TextLines = lines;
+  TextLines.resize(5001);
+  ReadSupportData(TextLines, static_cast<int>(lines.size()) - 1);
+  EXPECT_EQ(SupportFlags[3], "N");
+  EXPECT_EQ(SupportFlags[4], "Y");
+  EXPECT_DOUBLE_EQ(SoilTable(2, 1), 1000);
+  EXPECT_DOUBLE_EQ(SoilTable(1, 1), 0);
+}
+
+TEST_F(EntryFiles, SupportCellsOfNewJob) {
+  ClearEntryTables();
+  GeometryValues[2] = 2;
+  StructureFlags[1] = "N";
+  FillSupportCells("ELASTIC");
+  EXPECT_EQ(CellTexts(1, 3), "    3");
+  EXPECT_EQ(CellTexts(2, 3), "0");
+  FillSupportCells("WINKLER");
+  EXPECT_EQ(CellTexts(5, 2), "0");
+  CellTexts(2, 1) = "0.000001";
+  SupportFlags[4] = "Y";
+  StoreSupportCells("WINKLER");
+  EXPECT_EQ(SupportFlags[4], "N");
+}
+
+}  // namespace
+}  // namespace trabix
