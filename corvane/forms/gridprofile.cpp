@@ -273,7 +273,13 @@ bool Accept(HWND table) {
     }
     if (ShellRoof()) AnswerSlot(GeometryAnswers, 7) = IsDlgButtonChecked(table, kCurve) == BST_CHECKED ? "Y" : "N";
     StoreGeometryCells(TableRows, TableColumns);
-    SaveGeometryFile(JobSpec);
+    // The table stays open when its data could not be kept: nothing typed is lost.
+    if (!SaveGeometryFile(JobSpec)) {
+      WarningTones();
+      ShowMessage(table, "The GEOMETRY File " + JobSpec + ".geo cannot be Written!", "WARNING!", WarningBoxStyle,
+                  DialogAnswer);
+      return false;
+    }
   } else if (TableKind == 1) {
     if (TableDialogHooks.storeSupport) TableDialogHooks.storeSupport(Kind(), TableRows, TableColumns);
   } else {

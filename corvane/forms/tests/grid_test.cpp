@@ -257,6 +257,17 @@ TEST(CorvaneGrid, OkOfAGeometryTableWritesTheGeometryFile) {
   EXPECT_FLOAT_EQ(WorkTables[1](2, 3), 0.75f);
 }
 
+TEST(CorvaneGrid, GeometryFileThatCannotBeWrittenKeepsTheTableOpen) {
+  TestDirectory dir;
+  Beam(4, 10);
+  JobSpec = "NOFOLDER\\BEAMJOB";
+  wintest::TraceCapture trace;
+  EXPECT_EQ(Show({Press(9876), Answer(), Press(12121)}), 0);
+  auto boxes = trace.Records("BOX");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0][2], "The GEOMETRY File NOFOLDER\\BEAMJOB.geo cannot be Written!");
+}
+
 TEST(CorvaneGrid, UniformAndGenerationAcceptedAfterACancelledOne) {
   Beam(6, 6);
   int calls = 0;
