@@ -1,0 +1,139 @@
+#include "win/outputchooser.h"
+
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/trace.h"
+#include "win/fieldkeys.h"
+#include "win/messages.h"
+
+namespace {
+
+// Per open chooser: its profile, the pointer to return to and its colour brushes.
+struct ChooserState {
+  const OutputChooserProfile* profile = nullptr;
+  POINT pointer{0, 0};
+  HBRUSH brushes[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
+};
+
+const COLORREF kColours[5] = {RGB(0, 0, 128), RGB(230, 230, 255), RGB(255, 255, 225), RGB(225, 255, 225),
+                              RGB(255, 235, 225)};
+
+ChooserState* State(HWND dialog) { return reinterpret_cast<ChooserState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
+
+}  // namespace
+
+int OutputMode(bool preview, bool save) { return (preview ? 0 : 1) + (save ? 0 : 4); }
+
+std::string OutputChooserCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase) {
+  return " " + structureTitle + ";  " + "Job: " + job + "; Load: " + loadCase;
+}
+
+std::string PresentationCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase) {
+  return "     " + structureTitle + " ANALYSIS.   JOB: " + job + "     Load Case: " + loadCase;
+}
+
+DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
+  DialogTemplate d = NewDialog(
+      OutputChooserCaption(profile.structureTitle, JobSpec, profile.loadCaseName ? *profile.loadCaseName : ""), 10, 10,
+      288, 133, DataDialogStyle, 0, DialogNoMoveSize);
+  AddLabel(d, 120, "PREVIEW/PRINT/SAVE DATA/RESULTS DIALOG:", 40, 22, 210, 10, SS_CENTER);
+  AddLine(d, 99, 40, 32, 210, 2);
+  AddLabel(d, 111, "Select one of the following Options", 10, 47, 192, 13, SS_CENTER | SS_SUNKEN);
+  AddButton(d, 55, "&DATA", 10, 61, 192, 14);
+  AddButton(d, 56, "&RESULTS", 10, 75, 192, 14);
+  AddButton(d, 1234, "&EXIT", 124, 98, 40, 14);
+  AddCheckBox(d, 201, "&Save", 215, 47, 60, 14, WS_TABSTOP | BS_AUTOCHECKBOX, WS_EX_CLIENTEDGE);
+  AddOption(d, 202, "&Print", 215, 61, 60, 14, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
+  AddOption(d, 203, "Pre&view", 215, 75, 60, 14, WS_TABSTOP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
+  OnOpen(d, [](HWND dialog) {
+    HFONT fixed = static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
+    for (int id : {55, 56, 1234, 111}) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(fixed), TRUE);
+    CheckDlgButton(dialog, 203, BST_CHECKED);
+    SetFocus(GetDlgItem(dialog, 55));
+    PlacePointer(dialog, 106, 82);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_INITDIALOG: {
+      auto* state = new ChooserState;
+      state->profile = reinterpret_cast<const OutputChooserProfile*>(lParam);
+      GetCursorPos(&state->pointer);
+      for (int i = 0; i < 5; ++i) state->brushes[i] = CreateSolidBrush(kColours[i]);
+      SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
+      // Enter on a focused button presses it.
+      SubclassControl(dialog, 55, EditSubclassProc2);
+      SubclassControl(dialog, 56, EditSubclassProc2);
+      return FALSE;  // the focus stays on "&DATA"
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      ChooserState* state = State(dialog);
+      if (!state) return FALSE;
+      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      int k = id == 120 ? 1 : id == 111 ? 2 : id == 201 ? 3 : (id == 202 || id == 203) ? 4 : -1;
+      if (k < 0) return FALSE;
+      SetTextColor(dc, kColours[0]);
+      SetBkColor(dc, kColours[k]);
+      return reinterpret_cast<INT_PTR>(state->brushes[k]);
+    }
+    case WM_COMMAND: {
+      ChooserState* state = State(dialog);
+      const int id = LOWORD(wParam);
+      if (!state) return FALSE;
+      const OutputChooserProfile& p = *state->profile;
+      if ((id == 55 || id == 56) && HIWORD(wParam) == BN_CLICKED) {
+        const bool preview = IsDlgButtonChecked(dialog, 203) == BST_CHECKED;
+        const bool save = IsDlgButtonChecked(dialog, 201) == BST_CHECKED;
+        const int mode = OutputMode(preview, save);
+        TraceLine("OutputChoice|" + std::to_string(id) + "|" + std::to_string(mode));
+        if (id == 55 && p.outputData) p.outputData(mode, dialog);
+        if (id == 56 && p.outputResults) p.outputResults(mode, dialog);
+        // Back to where the user was, and on to the other output.
+        EnableWindow(dialog, TRUE);
+        MovePointer(state->pointer.x, state->pointer.y - (id == 56 ? 22 : 0));
+        SetFocus(GetDlgItem(dialog, id == 55 ? 56 : 55));
+        InvalidateRect(dialog, nullptr, TRUE);
+        return TRUE;
+      }
+      if (id == 202 && p.preview) *p.preview = 0;
+      if (id == 203 && p.preview) *p.preview = 1;
+      if (id == 1234) {
+        EndDialog(dialog, 0);
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_DESTROY: {
+      ChooserState* state = State(dialog);
+      if (!state) return FALSE;
+      RestoreControl(dialog, 55);
+      RestoreControl(dialog, 56);
+      for (HBRUSH b : state->brushes)
+        if (b) DeleteObject(b);
+      SetWindowLongPtrA(dialog, DWLP_USER, 0);
+      delete state;
+      return FALSE;
+    }
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR ShowOutputChooser(HWND owner, const OutputChooserProfile& profile) {
+  if (profile.preview) *profile.preview = 1;
+  return ShowModalDialog(OutputChoiceDialog(profile), owner, OutputChoiceDialogProc, reinterpret_cast<LPARAM>(&profile));
+}
+
+void PresentationCommand(HWND owner, const OutputChooserProfile& profile) {
+  int end = profile.chooseLoadCase ? profile.chooseLoadCase() : 0;
+  if (profile.answer) *profile.answer = end;
+  if (end != 1) return;
+  std::string loadCase = profile.loadCaseName ? *profile.loadCaseName : std::string();
+  if (owner) SetWindowTextA(owner, PresentationCaption(profile.structureTitle, JobSpec, loadCase).c_str());
+  if (profile.loadCaseName) *profile.loadCaseName = Trim(*profile.loadCaseName);
+  ShowOutputChooser(owner, profile);
+}
