@@ -241,19 +241,24 @@ std::string FormatWithSection(const Decimal& exact, bool negative, const std::st
     if (static_cast<int>(block.size()) < sec.intPlaces)
       block.insert(0, sec.intPlaces - block.size(), sec.fillChar);
   }
+  // Without a fill the minus stands right before the first digit place, after any leading text,
+  // so a written number always reads back ("- 5.25" would read as 0).
+  bool signPending = negative && !sec.fill;
   std::string out;
-  bool haveInt = false;
   for (const auto& it : sec.items) {
+    if (signPending && it.kind != Section::Literal) {
+      out += '-';
+      signPending = false;
+    }
     switch (it.kind) {
       case Section::Literal: out += it.text; break;
-      case Section::IntBlock: out += block; haveInt = true; break;
+      case Section::IntBlock: out += block; break;
       case Section::Point: out += '.'; break;
       case Section::FracBlock: out += fracDigits; break;
       case Section::Exponent: out += expText; break;
     }
   }
-  (void)haveInt;
-  if (negative && !sec.fill) out.insert(0, "-");
+  if (signPending) out.insert(0, "-");
   return out;
 }
 

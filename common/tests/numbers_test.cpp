@@ -51,7 +51,9 @@ const MaskCase kMaskCases[] = {
     {2.25, "\"L=\"0.0\" m\"", "L=2.2 m"},
     {5, "\\#0", "#5"},
     {5, "0abc", "5"},                         // other characters are dropped
-    {-5, "$0", "-$5"},
+    {-5, "$0", "$-5"},                        // the minus stands left of the digits
+    {-5.25, " ##0.00", " -5.25"},             // and reads back: never "- 5.25"
+    {-5.25, "\"P=\" 0.0", "P= -5.2"},
     {0.5, "#.##", ".5"},
     {0, "#.##", "."},                         // decision: all "#" masks show nothing for zero
     {1.5, "0.0#", "1.5"},
@@ -145,6 +147,8 @@ TEST(ParseNumber, ReadsBackWhatTheMasksWrite) {
   const double values[] = {1.5, -1.5, 12345.678, 0.001, -2.5e-7, 6.02e23};
   for (double v : values) {
     EXPECT_NEAR(ParseNumber(FormatNumber(v, "#.0000E+##")), v, std::fabs(v) * 1e-4);
+    EXPECT_NEAR(ParseNumber(FormatNumber(v, " ###0.00000")), v, 1e-5);
+    EXPECT_NEAR(ParseNumber(FormatNumber(v, "* ###0.00000")), v, 1e-5);
     EXPECT_DOUBLE_EQ(ParseNumber(NumberToText(v)), v);
   }
 }

@@ -56,9 +56,8 @@ void Lines(TextLineArray& lines, int& at, std::initializer_list<std::string> tex
   for (const std::string& t : texts) Put(lines, ++at, t);
 }
 
-// A labelled value as the listing writes it: a mask that begins with a blank puts the minus sign
-// of a negative value in front of that blank ("- 5.25"), so the sign is joined to its digits
-// before the number is read.
+// A labelled value as the listing writes it. A sign parted from its digits by blanks ("- 5.25",
+// as older listings wrote negative values) is joined to them before the number is read.
 double ListedValue(const std::string& text) {
   std::string t = Trim(text);
   if (t.size() > 1 && (t[0] == '-' || t[0] == '+') && t[1] == ' ') t = t.substr(0, 1) + LTrim(t.substr(1));
