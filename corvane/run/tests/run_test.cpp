@@ -1,0 +1,205 @@
+// Corvane's analysis command under Wine: the check, the case, the caption, the analysis dialog,
+// the recording ANALYSIS.exe with the command line it got, the old results deleted first, the
+// six tones; the missing solver; a failed check that starts nothing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "../../../common/tests/testdir.h"
+#include "core/globals.h"
+#include "core/textfiles.h"
+#include "corvane/core/geometryfile.h"
+#include "corvane/core/globals.h"
+#include "corvane/core/supportfile.h"
+#include "corvane/run/run.h"
+#include "win/testing/wintest.h"
+
+namespace corvane {
+namespace {
+
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+std::string WindowText(HWND w) {
+  char text[512] = {0};
+  GetWindowTextA(w, text, sizeof text);
+  return text;
+}
+
+std::string ReadAll(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// A beam on a Winkler foundation with one load case, under folder\name in the current directory.
+std::string MakeBeamJob(const std::string& folder, const std::string& name) {
+  std::filesystem::create_directories(folder);
+  std::string job = (std::filesystem::current_path() / folder / name).string();
+  StructureType = "BEAM/STRIP";
+  Substructure = "BEAM";
+  JobSpec = job;
+  JobDataTable.Redim(8, 6);
+  GeometryAnswers.assign(8, "N");
+  JobDataTable(1, 1) = 4;
+  JobDataTable(1, 2) = 4;
+  JobDataTable(1, 3) = 3e7;
+  JobDataTable(1, 4) = 0.2;
+  WorkTables[1].Redim(4, 3);
+  for (int r = 1; r <= 4; ++r) WorkTables[1](r, 1) = 1, WorkTables[1](r, 2) = 0.5f, WorkTables[1](r, 3) = 0.5f;
+  EXPECT_TRUE(SaveGeometryFile(job));
+  ClearSupportFlags(1);
+  SupportFlags[4] = "Y";
+  WinklerTable.Redim(4, 1);
+  for (int r = 1; r <= 4; ++r) WinklerTable(r, 0) = static_cast<float>(r), WinklerTable(r, 1) = 1000;
+  ElasticSupportTable.Redim(5, 2);
+  EXPECT_TRUE(SaveSupportFile(1));
+  TextLineArray cases = {"", "DEAD LOAD"};
+  EXPECT_TRUE(SaveTextLines(job + ".CAS", cases, 1));
+  return job;
+}
+
+void CopySolver() {
+  char self[MAX_PATH] = {0};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::filesystem::copy_file(std::filesystem::path(self).parent_path() / "ANALYSIS.exe", "ANALYSIS.exe");
+}
+
+std::vector<std::string> Tones(const wintest::TraceCapture& trace) {
+  std::vector<std::string> t;
+  for (const auto& r : trace.Records("TONE")) t.push_back(r[1] + "/" + r[2]);
+  return t;
+}
+
+const std::vector<std::string> kSixTones = {"330/250", "294/250", "300/200", "204/280", "330/250", "294/250"};
+
+class AnalysisCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    owner_ = CreateWindowExA(0, "STATIC", "Corvane", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+  }
+  void TearDown() override { DestroyWindow(owner_); }
+  TestDirectory dir_;
+  HWND owner_ = nullptr;
+};
+
+TEST_F(AnalysisCommandTest, StartsTheSolverWithTheWholeCommandLine) {
+  const struct {
+    const char* folder;
+    const char* name;
+  } jobs[] = {{"JOBS", "B1"},
+              {"A VERY LONG FOLDER NAME FOR THE JOBS OF THE BRIDGE FOUNDATIONS\\AND ONE MORE LEVEL",
+               "A LONG JOB NAME OF THE NORTH ABUTMENT BEAM"}};
+  CopySolver();
+  for (const auto& j : jobs) {
+    std::string folder = j.folder;
+    for (char& c : folder)
+      if (c == '\\') c = '/';
+    const std::string job = MakeBeamJob(folder, j.name);
+    WriteBytes(job + ".RBD", "old results\r\n");
+    std::filesystem::remove("ANALYSIS_CALL.TXT");
+    wintest::TraceCapture trace;
+    std::vector<std::string> buttons;
+    bool sized = false;
+    auto result = RunScript(
+        {WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job,
+                    [&](HWND d) {
+                      for (int id : {1, 1234}) buttons.push_back(std::to_string(id) + " " + WindowText(GetDlgItem(d, id)));
+                      RECT c, want = {0, 0, 400, 280};
+                      GetClientRect(d, &c);
+                      MapDialogRect(d, &want);
+                      sized = c.right == want.right && c.bottom == want.bottom;
+                      EXPECT_EQ(WindowText(owner_), "     BEAM/STRIP ANALYSIS.   JOB: " + job + "     Load Case:   DEAD LOAD  ");
+                      wintest::PostClick(d, 1);
+                    })},
+        [&] {
+          RunAnalysisCommand(owner_, [] {
+            LoadCaseName = "  DEAD LOAD  ";
+            return 1;
+          });
+        },
+        30000);
+    EXPECT_TRUE(result.finished) << job;
+    EXPECT_EQ(buttons, (std::vector<std::string>{"1 &ANALYSE", "1234 &CANCEL"}));
+    EXPECT_TRUE(sized);
+    EXPECT_EQ(ReadAll("ANALYSIS_CALL.TXT"), "ANALYSIS.exe BEAM/STRIP," + job + ",DEAD LOAD");
+    EXPECT_FALSE(std::filesystem::exists(job + ".RBD"));
+    EXPECT_EQ(Tones(trace), kSixTones);
+    std::vector<std::vector<std::string>> panels = trace.Records("PANEL");
+    ASSERT_FALSE(panels.empty());
+    EXPECT_EQ(panels.front(), (std::vector<std::string>{"PANEL", "1", "ANALYSIS can Commence Now!",
+                                                         "Structure Type:   BEAM/STRIP", "Job Name:   " + job,
+                                                         "Load Name:   DEAD LOAD", "", "Click ANALYSE if you want to proceed,",
+                                                         "Click CANCEL otherwise."}));
+    EXPECT_EQ(panels.back(), (std::vector<std::string>{"PANEL", "2", "ANALYSIS in Progress!", "", "Please Wait..."}));
+  }
+}
+
+TEST_F(AnalysisCommandTest, MissingSolverWarnsThenTones) {
+  const std::string job = MakeBeamJob("JOBS", "B2");
+  wintest::TraceCapture trace;
+  std::string warning;
+  auto result = RunScript({WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job, [&](HWND d) { wintest::PostClick(d, 1); }),
+                           WhenDialog("WARNING!",
+                                      [&](HWND box) {
+                                        warning = wintest::BoxText(box);
+                                        wintest::AnswerBox(box, IDOK);
+                                      })},
+                          [&] {
+                            RunAnalysisCommand(owner_, [] {
+                              LoadCaseName = "DEAD LOAD";
+                              return 1;
+                            });
+                          });
+  EXPECT_TRUE(result.finished);
+  EXPECT_EQ(warning, "ANALYSIS.exe File is MISSING\r\n\r\nPut this File into the Corvane.exe Directory!");
+  EXPECT_EQ(Tones(trace), kSixTones);
+}
+
+TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {
+  CopySolver();
+  const std::string job = MakeBeamJob("JOBS", "B3");
+  std::filesystem::remove(job + ".SUP");
+  wintest::TraceCapture trace;
+  std::string question;
+  int asked = 0;
+  auto result = RunScript({WhenDialog(" WARNING!",
+                                      [&](HWND box) {
+                                        question = wintest::BoxText(box);
+                                        wintest::AnswerBox(box, IDNO);
+                                      })},
+                          [&] {
+                            RunAnalysisCommand(owner_, [&] {
+                              ++asked;
+                              return 1;
+                            });
+                          });
+  EXPECT_TRUE(result.finished);
+  EXPECT_EQ(question, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ");
+  EXPECT_EQ(trace.Records("BEEP").size(), 3u);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(DialogAnswer, 0);
+  EXPECT_FALSE(std::filesystem::exists("ANALYSIS_CALL.TXT"));
+  EXPECT_TRUE(Tones(trace).empty());
+}
+
+TEST_F(AnalysisCommandTest, TankRoofResultsGoWhenTheDialogOpensEvenOnCancel) {
+  StructureType = "TANK";
+  JobSpec = (std::filesystem::current_path() / "T1").string();
+  LoadCaseName = "Wind";
+  WriteBytes(JobSpec + ".RRW", "old roof\r\n");
+  WriteBytes(JobSpec + ".RWW", "old wall\r\n");
+  auto result = RunScript({WhenDialog("   TANK ANALYSIS.   JOB: " + JobSpec, [&](HWND d) { wintest::Click(d, 1234); })},
+                          [&] { EXPECT_EQ(ShowModalDialog(AnalysisDialog(owner_), owner_, AnalysisDialogProc), 0); });
+  EXPECT_TRUE(result.finished);
+  EXPECT_FALSE(std::filesystem::exists(JobSpec + ".RRW"));
+  EXPECT_TRUE(std::filesystem::exists(JobSpec + ".RWW"));
+}
+
+}  // namespace
+}  // namespace corvane
