@@ -358,6 +358,7 @@ TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
     if (!f) return true;
     label = Text(GetDlgItem(f, kPreviewPageLabel));
     caption = Text(f);
+    if (label.empty()) return true;  // found while it is still being set up: look again
     PostMessageA(f, WM_CLOSE, 0, 0);
     return false;
   });
@@ -373,6 +374,7 @@ TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
     HWND box = FindWindowA("#32770", "WARNING!");
     if (!box) return true;
     text = Text(GetDlgItem(box, 0xFFFF));
+    if (text.empty()) return true;  // found while it is still being set up: look again
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return false;
   });
@@ -384,6 +386,7 @@ TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
     HWND box = FindWindowA("#32770", "WARNING!");
     if (!box) return true;
     text = Text(GetDlgItem(box, 0xFFFF));
+    if (text.empty()) return true;  // found while it is still being set up: look again
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return false;
   });
