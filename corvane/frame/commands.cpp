@@ -2,14 +2,29 @@
 // plotting and save-as. The menus already send them; until their routines land they do nothing.
 #include "corvane/frame/frame.h"
 
+#include "corvane/core/checks.h"
+#include "corvane/run/run.h"
+
 namespace corvane {
 
 void GeometryCommand() {}
 void SupportCommand() {}
 void LoadDataCommand() {}
-void AnalysisCommand() {}
-void PresentationCommand() {}
+void AnalysisCommand() {
+  if (!NeedJob()) return;
+  // What a Yes to a correction offer opens; the geometry dialogs come with the data entry.
+  CheckHooks.editSupports = SupportCommand;
+  CheckHooks.editLoadCases = [] {
+    if (ShowLoadCases(1) == 1) LoadDataCommand();
+  };
+  RunAnalysisCommand(MainWindow, [] { return ShowLoadCases(2); });
+}
+void PresentationCommand() {
+  if (NeedJob()) RunPresentationCommand(MainWindow, [] { return ShowLoadCases(2); });
+}
 void PlotCommand() {}
-void SaveJobAsCommand() {}
+void SaveJobAsCommand() {
+  if (NeedJob()) RunSaveJobAsCommand(ShowJobDialog);
+}
 
 }  // namespace corvane

@@ -95,7 +95,7 @@ void AnalysisReadyScreen(HWND dialog, int x, int y, int width, int height, int m
   auto font = [&](const char* face, int size, int weight) {
     return CreateFontA(-size, 0, 0, 0, weight, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, face);
   };
-  HFONT heading = font("Arial", height / 9, FW_BOLD), rows = font("Times New Roman", height / 14, FW_NORMAL);
+  HFONT heading = font("Arial", height / 13, FW_BOLD), rows = font("Times New Roman", height / 16, FW_NORMAL);
   HGDIOBJ old = SelectObject(dc, heading);
   SetTextColor(dc, RGB(255, 255, 0));
   RECT top = {r.left, r.top + height / 12, r.right, r.top + height / 4};
