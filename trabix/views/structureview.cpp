@@ -1,0 +1,292 @@
+// The explanatory pictures beside Trabix's table windows: a schematic beam of a few nodes with
+// the symbol of the table's support or load kind at node i or element i-j. They are fixed
+// drawings; only beam or strip and the symmetric half change them.
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "gfx/gfx.h"
+#include "trabix/core/globals.h"
+#include "trabix/views/views.h"
+
+namespace trabix {
+
+namespace {
+
+constexpr long kBlue = 0xFF0000;
+constexpr long kRed = 255;
+constexpr long kBlack = 0;
+constexpr long kHeadingFlags = 0x11000001;  // centred across the width on a brush-filled band
+constexpr long kAdvance = 0x100000;         // the next row continues this one
+const double kNodeX[] = {100, 220, 340, 460, 580, 700, 820, 920};
+constexpr double kAxisY = 400;
+
+// The scale variant of the picture being drawn (1 wide screen, 2 narrow).
+int viewScale = 1;
+
+bool IsStrip() { return StructureFlags.size() > 1 && StructureFlags[1] == "Y"; }
+bool IsSymmetricHalf() { return StructureFlags.size() > 4 && StructureFlags[4] == "Y"; }
+
+long ViewBackground() { return Hsw(40, 240, 180); }
+
+void Text(double x, double y, const std::string& text, long flags = 0) {
+  DrawFromEx(0, x, y);
+  DrawTextRowEx(0, text, flags);
+}
+
+void LabelFont(long colour, long effects) {
+  GfxFontEx(0, "Times New Roman", 28, 34, 5, colour);
+  GfxFontEffectsEx(0, effects);
+}
+
+void NumberFont() {
+  GfxFontEx(0, "Times New Roman", 40, 40, 0, kBlack);
+  GfxFontWeightEx(0, 400);
+  GfxFontEffectsEx(0, 0);
+}
+
+void NodeCircle(double x, double y) {
+  BrushColorEx(0, RGB(0, 255, 255));
+  DrawFromEx(0, x, y);
+  DrawCircleEx(0, 6);
+}
+
+void Polyline(const std::vector<GfxPoint>& points, double width, long colour) {
+  PenWidthEx(0, width);
+  PenColorEx(0, colour);
+  DrawMultiLineEx(0, points);
+}
+
+// A pointer arrow from (x1, y1) to the head at (x2, y2).
+void PointerArrow(double x1, double y1, double x2, double y2) {
+  double dx = x2 - x1, dy = y2 - y1;
+  double length = std::max(1.0, std::sqrt(dx * dx + dy * dy));
+  double ux = dx / length, uy = dy / length;
+  GfxPoint tip{x2, y2};
+  GfxPoint left{x2 - 9 * ux + 5 * uy, y2 - 9 * uy - 5 * ux};
+  GfxPoint right{x2 - 9 * ux - 5 * uy, y2 - 9 * uy + 5 * ux};
+  Polyline({{x1, y1}, tip, left, tip, right}, 1, kBlack);
+}
+
+void NodeNumbers(double y) {
+  NumberFont();
+  const struct {
+    int node;
+    const char* text;
+  } numbers[] = {{0, "1"}, {1, "2"}, {3, "i"}, {4, "j"}, {7, "n"}};
+  for (const auto& n : numbers) Text(kNodeX[n.node] - 20 + 6, y, n.text);
+}
+
+// "Element" in red and "i" in blue with a pointer to element i-j.
+void ElementLabel(double y) {
+  LabelFont(kRed, 0);
+  Text(300, y, "Element ", kAdvance);
+  LabelFont(kBlue, 1);
+  DrawTextRowEx(0, "i");
+  PointerArrow(410, y + 18, 515, kAxisY - 8);
+}
+
+// A downward load arrow of the given length whose tip touches the axis at x.
+void LoadArrow(double x, double length, long colour, double width) {
+  PenColorEx(0, colour);
+  PenWidthEx(0, width);
+  DrawLineEx(0, x, kAxisY - 6 - length, x, kAxisY - 6);
+  BrushColorEx(0, colour);
+  PenWidthEx(0, 1);
+  DrawPolygonEx(0, {{x - 6, kAxisY - 18}, {x + 6, kAxisY - 18}, {x, kAxisY - 6}});
+}
+
+}  // namespace
+
+void DrawStructureView(HWND window, long left, long top, long width, long height, const std::string& view,
+                       int scale, const std::string& kindWord) {
+  viewScale = scale;
+  OpenGfx(window, left, top, width, height);
+  GfxWindow(kGfxHold);
+  GfxWindow(kGfxSelect);
+  // The drawing spans x -10..950 and y 0..620: fitted whole with round nodes, centred.
+  if (width > 0 && height > 0) {
+    double s = std::min(width / 960.0, height / 620.0);
+    double w = width / s, h = height / s;
+    GfxWorldEx(0, 470 - w / 2, 310 - h / 2, 470 + w / 2, 310 + h / 2);
+  }
+  BrushColorEx(0, ViewBackground());
+  GfxCLS();
+  DrawBeamAxis();
+  if (view == "Geom") {
+    DrawGeometryIdealization(scale);
+  } else if (view == "Supp") {
+    DrawSupports(scale, kindWord);
+  } else if (view == "Load") {
+    DrawLoads(scale, kindWord);
+  }
+  GfxWindow(kGfxShow);
+}
+
+void DrawBeamAxis() {
+  PenWidthEx(0, 2);
+  PenColorEx(0, Hsw(0, 255, 0));
+  DrawLineEx(0, 100, kAxisY, 920, kAxisY);
+  PenWidthEx(0, 1);
+  PenColorEx(0, kBlack);
+  for (double x : kNodeX) NodeCircle(x, kAxisY);
+  if (IsSymmetricHalf()) {
+    PenEx(0, 30000, 3, 10);
+    PenColorEx(0, Hsw(255, 255, 0));
+    DrawLineEx(0, 920, 220, 920, 500);
+    GfxFontEx(0, "Arial", 32, 45, 8, kBlue);
+    GfxFontEffectsEx(0, 1);
+    Text(905, 175, "C");
+    Text(922, 190, "L");
+  }
+  PenEx(0, 0, 0, 1);
+}
+
+LegendPlace DrawLegend(int scale, const std::string& heading, const std::string& position) {
+  viewScale = scale;
+  GfxFontEx(0, "Arial", 60, 60, 500, kBlue);
+  GfxFontEffectsEx(0, 11);
+  GradientBrushEx(0, 4);
+  Text(0, 20, heading, kHeadingFlags);
+  GradientBrushEx(0, 0);
+
+  NumberFont();
+  PenEx(0, 0, 0, 1);
+  NodeCircle(140, 228);
+  LegendPlace place;
+  place.numberY = position == "TOP" ? kAxisY - 60 : kAxisY + 14;
+  place.labelY = position == "TOP" ? 470 : 300;
+  NodeNumbers(place.numberY);
+
+  LabelFont(kRed, 0);
+  Text(160, 211, "Designates ", kAdvance);
+  LabelFont(kBlue, 1);
+  DrawTextRowEx(0, IsStrip() ? "Nodal Line " : "Node ", kAdvance);
+  DrawTextRowEx(0, "i");
+  return place;
+}
+
+void DrawGeometryIdealization(int scale) {
+  DrawLegend(scale, "GEOMETRY IDEALIZATION", "TOP");
+  PenWidthEx(0, 30);
+  PenColorEx(0, Hsw(100, 255, 0));
+  DrawLineEx(0, 460, kAxisY, 580, kAxisY);
+  PenEx(0, 0, 0, 1);
+  NodeCircle(460, kAxisY);
+  NodeCircle(580, kAxisY);
+
+  // The length dimension of element i-j and the pointers to its length and thickness.
+  Polyline({{467, 435}, {460, 440}, {467, 445}, {460, 440}, {580, 440}, {574, 435}, {580, 440}, {573, 447}}, 1,
+           kBlack);
+  DrawLineEx(0, 460, 405, 460, 440);
+  DrawLineEx(0, 580, 405, 580, 440);
+  Polyline({{450, 320}, {500, 320}, {500, 395}, {505, 388}, {500, 395}, {494, 387}}, 1, kBlack);
+  Polyline({{550, 320}, {540, 320}, {540, 395}, {545, 388}, {540, 395}, {534, 387}}, 1, kBlack);
+  Polyline({{540, 417}, {540, 405}, {545, 411}, {540, 405}, {534, 413}}, 1, kBlack);
+  LabelFont(kBlue, 1);
+  Text(512, 448, "L");
+  Text(552, 420, "h");
+
+  GfxBkgdColorEx(0, ViewBackground());
+  GfxBkgdModeEx(0, 0);
+  LabelFont(kRed, 0);
+  Text(380, 290, "Element ", kAdvance);
+  LabelFont(kBlue, 1);
+  DrawTextRowEx(0, "i");
+}
+
+void DrawSupports(int scale, const std::string& kindWord) {
+  if (kindWord == "UNYIELD") {
+    LegendPlace place = DrawLegend(scale, "UNYIELDING SUPPORTS", "TOP");
+    BrushColorEx(0, RGB(128, 128, 128));
+    PenColorEx(0, RGB(128, 128, 128));
+    DrawPolygonEx(0, {{460, 407}, {430, 452}, {490, 452}});
+    PenEx(0, 0, 0, 1);
+    LabelFont(kBlue, 1);
+    Text(560, place.labelY + 20, "Unyielding Support");
+    PointerArrow(555, place.labelY + 36, 482, 440);
+  } else if (kindWord == "ELASTIC") {
+    LegendPlace place = DrawLegend(scale, "ELASTIC RESTRAINTS", "TOP");
+    // The translational spring hangs below node i; the rotational one lies across it.
+    Polyline({{460, 407}, {460, 420}, {445, 428}, {475, 443}, {445, 458}, {475, 473}, {460, 481}, {460, 495}}, 15,
+             RGB(128, 128, 128));
+    Polyline({{423, kAxisY}, {433, 385}, {448, 415}, {460, kAxisY}, {472, 385}, {487, 415}, {497, kAxisY}}, 15,
+             RGB(128, 128, 128));
+    PenEx(0, 0, 0, 1);
+    LabelFont(kBlue, 1);
+    Text(560, place.labelY + 20, "Translational Restraint ", kAdvance);
+    LabelFont(kRed, 0);
+    DrawTextRowEx(0, "(kv)");
+    PointerArrow(555, place.labelY + 36, 482, 465);
+    LabelFont(kBlue, 1);
+    Text(560, 300, "Rotational Restraint ", kAdvance);
+    LabelFont(kRed, 0);
+    DrawTextRowEx(0, "(kr)");
+    PointerArrow(555, 318, 497, 390);
+  } else {
+    LegendPlace place = DrawLegend(scale, "WINKLER FOUNDATION", "TOP");
+    LabelFont(kRed, 0);
+    Text(380, 290, "Element ", kAdvance);
+    LabelFont(kBlue, 1);
+    DrawTextRowEx(0, "i");
+    PointerArrow(470, 325, 515, kAxisY - 8);
+    BrushStyleEx(0, 2);
+    BrushHatchEx(0, 5);
+    BrushColorEx(0, kBlue);
+    PenStyleEx(0, 99);
+    DrawFromEx(0, 460, 407);
+    DrawRectEx(0, 120, 20);
+    BrushStyleEx(0, 0);
+    PenEx(0, 0, 0, 1);
+    LabelFont(kBlue, 1);
+    Text(150, place.labelY + 20, "Winkler Found.");
+    LabelFont(kRed, 0);
+    Text(350, place.labelY + 20, "(k=const.)");
+    PointerArrow(420, place.labelY + 36, 500, 430);
+  }
+}
+
+void DrawLoads(int scale, const std::string& kindWord) {
+  const long loadColour = RGB(0, 128, 128);
+  if (kindWord == "TRAPEZOIDAL") {
+    DrawLegend(scale, "TRAPEZOIDAL LOAD", "BOTTOM");
+    ElementLabel(470);
+    for (int k = 0; k <= 6; ++k) LoadArrow(460 + 20 * k, 40 + 4 * k, loadColour, 15);
+    PenEx(0, 0, 0, 1);
+    GfxFontEx(0, "Times New Roman", 28, 34, 5, loadColour);
+    GfxFontEffectsEx(0, 1);
+    Text(430, 320, "qi");
+    Text(588, 300, "qj");
+  } else if (kindWord == "NODAL") {
+    DrawLegend(scale, "NODAL LOADS", "BOTTOM");
+    PenWidthEx(0, 10);
+    PenColorEx(0, loadColour);
+    BrushColorEx(0, loadColour);
+    DrawPolygonEx(0, {{452, 300}, {468, 300}, {468, 365}, {478, 365}, {460, 392}, {442, 365}, {452, 365}});
+    PenEx(0, 0, 0, 1);
+    GfxFontEx(0, "Times New Roman", 28, 34, 5, loadColour);
+    GfxFontEffectsEx(0, 1);
+    Text(475, 295, "Pv");
+    // The moment: an arc round node i with its head at the 45 degree end.
+    const long momentColour = RGB(128, 128, 0);
+    PenWidthEx(0, 15);
+    PenColorEx(0, momentColour);
+    DrawFromEx(0, 460, kAxisY);
+    DrawArc(60, 60, 135, 45);
+    PenWidthEx(0, 1);
+    BrushColorEx(0, momentColour);
+    DrawPolygonEx(0, {{492, 345}, {512, 350}, {503, 369}});
+    PenEx(0, 0, 0, 1);
+    GfxFontEx(0, "Times New Roman", 28, 34, 5, momentColour);
+    GfxFontEffectsEx(0, 1);
+    Text(520, 330, "M");
+  } else if (kindWord == "TEMPERATURE") {
+    DrawLegend(scale, "TEMPERATURE CHANGE", "BOTTOM");
+    ElementLabel(300);
+  }
+}
+
+}  // namespace trabix
