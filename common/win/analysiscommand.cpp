@@ -1,0 +1,33 @@
+#include "win/analysiscommand.h"
+
+#include "core/globals.h"
+#include "win/messages.h"
+
+std::string AnalysisCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase) {
+  return "     " + structureTitle + " ANALYSIS.   JOB: " + job + "     Load Case: " + loadCase;
+}
+
+void AnalysisCommand(const AnalysisCommandProfile& profile, int mode) {
+  int local = 0;
+  int& result = profile.result ? *profile.result : local;
+  int passed = profile.checkJob ? profile.checkJob() : 1;
+  if (passed == 1) {
+    result = profile.chooseLoadCase ? profile.chooseLoadCase() : 0;
+    if (profile.mainWindow && result == 1) {
+      std::string loadCase = profile.loadCaseName ? *profile.loadCaseName : std::string();
+      SetWindowTextA(profile.mainWindow, AnalysisCaption(profile.structureTitle, JobSpec, loadCase).c_str());
+    }
+  } else {
+    result = 0;
+  }
+  if (result != 1) return;
+  result = profile.analysisDialog ? profile.analysisDialog(mode) : 0;
+  if (result != 1) return;
+  // The analysis has run: a short tune tells the user, who may have looked away.
+  Tone(330, 250);
+  Tone(294, 250);
+  Tone(300, 200);
+  Tone(204, 280);
+  Tone(330, 250);
+  Tone(294, 250);
+}

@@ -1,0 +1,87 @@
+#pragma once
+// Trabix's program: start-up, the notice, the main window and its menus, its profiles of the
+// shared job and load-case dialogs, the analysis dialog and the commands of the menus.
+#include <windows.h>
+
+#include <string>
+
+#include "trabix/core/globals.h"
+#include "win/analysiscommand.h"
+#include "win/dialogs.h"
+#include "win/jobdialog.h"
+#include "win/loaddialog.h"
+
+namespace trabix {
+
+// ----- the program's interface globals (guiglobals.cpp) -----
+extern HWND MainWindow;           // the full-screen main window
+extern HMENU MainMenu;            // its menu bar
+extern HWND DialogHandle;         // the dialog being shown modally
+extern int DialogResult;          // the end value of the last modal dialog or message box
+extern HDC MemoryDC;              // kept for the analysis; deleted once, then forgotten
+extern HWND AnalysisDialogHandle; // owner of the solver's stop warnings
+extern std::string StructureTitle;  // "BEAM/STRIP" once the job dialog has been built
+extern std::string StructureKind;   // "STRIP" or "BEAM"
+// Upper bound of the load-case list: the list file is read whole up to it.
+constexpr int kMaxLoadCases = 5000;
+
+// Releases MemoryDC when it is held and forgets it, so that a second release does nothing.
+void ReleaseMemoryDC();
+
+// ----- start-up and main window (startup.cpp) -----
+void DimensionGlobals();
+// Registers the class "BEAM/STRIP ANALYSIS" and creates the full-screen main window, shown.
+HWND CreateMainWindow(HINSTANCE instance, int show);
+// The notice: "I Agree - &Continue" (9876) ends it with 1, "&Exit" (2) posts the quit message
+// and ends it with 0.
+DialogTemplate NoticeDialog();
+INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+void PaintBackground(HWND window);
+int RunMessageLoop();
+int RunTrabix(HINSTANCE instance, int show);
+extern "C" LRESULT CALLBACK TrabixWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// ----- menus and commands (menus.cpp) -----
+HMENU BuildMainMenu();
+void InstallMenu(HMENU menu);
+// Enables "&Analysis" when the job's load-case list and support file both have lines.
+void UpdateAnalysisMenu();
+void DispatchCommand(int id);
+// A command that needs a job: the job dialog when none is open; true when one is.
+bool NeedJob();
+void ParkPointer(int x);
+void NewJobCommand();
+void SaveJobAsCommand();
+void HelpCommand();
+void AuthorBox();
+
+// ----- profiles of the shared dialogs (profiles.cpp) -----
+JobDialogProfile JobDialogOfTrabix();
+// The job dialog; its end value also goes to DialogResult.
+int ShowJobDialog();
+LoadCaseDialogProfile LoadCaseProfile();
+// The load-case dialog in mode 1 (entry) or 2 (choice); its end value also goes to DialogResult.
+int ShowLoadCases(int mode);
+
+// ----- the analysis (analysisdialog.cpp) -----
+DialogTemplate AnalysisDialog(int mode);
+INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The panel of the analysis dialog: ready (inProgress false) or running.
+void AnalysisReadyScreen(HWND dialog, bool inProgress);
+// The tones and the warning box of a solver stop, owned by the analysis dialog.
+void SolverWarning(HWND owner, int code);
+// The job check with the program's correction box and dialogs; 1 when the analysis may start.
+int CheckJobForAnalysis();
+// The menu's analysis commands (888 elastic: mode 0; 889 elastic-plastic: mode 1).
+void AnalyseCommand(int mode);
+// The correction box of the job check: three beeps, the Yes/No question; kAnswerYes or kAnswerNo.
+int AskCorrection(const std::string& message);
+
+// ----- commands whose routines come with the data entry and the graphs; until then nothing -----
+void GeometryCommand();
+void SupportCommand();
+void LoadDataCommand();
+void PlotCommand();
+void PresentationCommand();
+
+}  // namespace trabix

@@ -1,0 +1,20 @@
+// Trabix's interface globals, together in one place.
+#include "app.h"
+
+namespace trabix {
+
+HWND MainWindow = nullptr;
+HMENU MainMenu = nullptr;
+HWND DialogHandle = nullptr;
+int DialogResult = 0;
+HDC MemoryDC = nullptr;
+HWND AnalysisDialogHandle = nullptr;
+std::string StructureTitle;
+std::string StructureKind = "BEAM";
+
+void ReleaseMemoryDC() {
+  if (MemoryDC) DeleteDC(MemoryDC);
+  MemoryDC = nullptr;
+}
+
+}  // namespace trabix

@@ -1,0 +1,54 @@
+// Trabix's profiles of the shared job and load-case dialogs.
+#include "app.h"
+
+namespace trabix {
+
+JobDialogProfile JobDialogOfTrabix() {
+  JobDialogProfile p;
+  // The caption is taken before the title is set: the first job dialog of a run has none.
+  p.caption = "  " + StructureTitle + " Job Name Specification/Selection";
+  StructureTitle = "BEAM/STRIP";
+  StructureKind = StructureFlags.size() > 1 && StructureFlags[1] == "Y" ? "STRIP" : "BEAM";
+  p.structureTitle = StructureTitle;
+  p.list = {"FJOB$.INF", "\\BEAMS\\", "BEAM1"};
+  p.mainWindow = MainWindow;
+  p.answer = &DialogResult;
+  p.afterOk = [] { UpdateAnalysisMenu(); };
+  return p;
+}
+
+int ShowJobDialog() {
+  JobDialogProfile p = JobDialogOfTrabix();
+  DialogResult = ShowJobNameDialog(MainWindow, p);
+  return DialogResult;
+}
+
+LoadCaseDialogProfile LoadCaseProfile() {
+  LoadCaseDialogProfile p;
+  p.structureTitle = StructureTitle.empty() ? "BEAM/STRIP" : StructureTitle;
+  p.maxCases = kMaxLoadCases;
+  p.nameBoxId = 555;
+  p.okId = 55;
+  p.deleteId = 209;
+  p.frameId = 210;
+  p.checkText = " Is LOAD DATA to be ENTERED/EDITED?";
+  p.checkX = 10;
+  p.checkY = 184;
+  p.checkWidth = 188;
+  p.checkHeight = 12;
+  p.focusOnOk = true;
+  p.okEnterKey = true;
+  p.caseFileExtensions = {".LD", ".RB"};
+  p.mainWindow = MainWindow;
+  p.currentCase = &LoadCaseName;
+  p.answer = &DialogResult;
+  return p;
+}
+
+int ShowLoadCases(int mode) {
+  LoadCaseDialogProfile p = LoadCaseProfile();
+  DialogResult = ShowLoadCaseDialog(MainWindow, p, mode);
+  return DialogResult;
+}
+
+}  // namespace trabix
