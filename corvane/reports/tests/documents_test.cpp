@@ -230,3 +230,99 @@ TEST(OutputResults, MissingFilesAreReportedAndLeftOut) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// A result file of the layout each kind has: line 7, first-table headings from line 9, rows up
+// to a zero line E, then text, the second table's headings and rows where the kind puts them.
+std::vector<std::string> ResultFile(const std::string& title, int headings, int firstRows, int textLines, int gap,
+                                    bool beamRule) {
+  std::vector<std::string> r = {title, "2", "3", "4", "5", "6", "Case line", "8"};
+  for (int i = 1; i <= headings; ++i) r.push_back("first heading " + std::to_string(i));
+  for (int i = 1; i <= firstRows; ++i) r.push_back("  " + std::to_string(i) + "  1.5");
+  r.push_back("");  // E
+  for (int i = 1; i <= textLines; ++i) r.push_back("text " + std::to_string(i));
+  if (beamRule) {
+    r.push_back("--------------------");  // D
+    r.push_back("skipped");
+  }
+  for (int i = 0; i < gap; ++i) r.push_back("skipped");
+  r.push_back("second heading 1");
+  r.push_back("second heading 2");
+  if (beamRule) r.push_back("second heading 3");
+  for (int i = 1; i <= 3; ++i) r.push_back("  " + std::to_string(i) + "  7.25");
+  r.push_back("");
+  r.push_back("after");
+  return r;
+}
+
+TEST(OutputResults, SecondTableOfEveryKind) {
+  // A roof with elements: TANKSHELL.GEO has a shell roof; the flat roof is the same file with
+  // its shell answer "N".
+  const struct {
+    const char* name;
+    const char* type;
+    const char* ext;
+    bool shell;
+    std::vector<std::string> file;
+    const char* heading;
+  } cases[] = {
+      {"beam", "BEAM/STRIP", ".RBD", false, ResultFile("BEAM B", 3, 4, 2, 0, true), "Results of Analysis"},
+      {"circular plate", "PLATE", ".RPD", false, ResultFile("PLATE P", 2, 4, 8, 2, false), "Results of Analysis"},
+      {"base plate", "TANK", ".RPD", true, ResultFile("BASE T", 2, 4, 8, 1, false), "BASE PLATE: Results of Analysis"},
+      {"wall", "TANK", ".RWD", true, ResultFile("WALL T", 2, 4, 8, 2, false), "WALL: Results of Analysis"},
+      {"shell roof", "TANK", ".RRD", true, ResultFile("ROOF T", 2, 4, 4, 2, false), "ROOF: Results of Analysis"},
+      {"flat roof", "TANK", ".RRD", false, ResultFile("ROOF T", 2, 4, 8, 1, false), "ROOF: Results of Analysis"},
+  };
+  for (const auto& c : cases) {
+    TestDirectory dir;
+    StructureType = c.type;
+    JobSpec = "J";
+    LoadCaseName = "Dead";
+    if (StructureType == "BEAM/STRIP") {
+      std::filesystem::copy_file(Fixtures() / "BEAM10.GEO", "J.GEO");
+    } else if (StructureType == "PLATE") {
+      std::filesystem::copy_file(Fixtures() / "PLATE.GEO", "J.GEO");
+    } else {
+      TextLineArray g;
+      int n = 0;
+      LoadTextLines((Fixtures() / "TANKSHELL.GEO").string(), g, 100, n);
+      if (!c.shell) {
+        // A flat roof: no shell answer Y and no radial-section line.
+        for (int i = 1; i <= n; ++i)
+          if (g[static_cast<size_t>(i)] == "Shell Structure (?)  Y") g[static_cast<size_t>(i)] = "Shell Structure (?)  N";
+        for (int i = 1; i <= n; ++i)
+          if (g[static_cast<size_t>(i)].compare(0, 14, "Radial Section") == 0) {
+            g.erase(g.begin() + i);
+            --n;
+            break;
+          }
+      }
+      ASSERT_TRUE(SaveTextLines("J.GEO", g, n));
+    }
+    Write(std::string("J") + c.ext, c.file);
+    Boxes boxes;
+    ddoc::Document d;
+    DocumentEnd = [&d](int doc, int) { return ddoc::CloseDocument(doc, d); };
+    OutputResults(4, nullptr);
+    DocumentEnd = nullptr;
+    std::vector<std::string> t = Texts(d);
+    const int h = IndexOf(t, "p1:" + std::string(c.heading));
+    ASSERT_GE(h, 0) << c.name;
+    const int first = IndexOf(t, "p1:first heading 1");
+    ASSERT_GE(first, 0) << c.name;
+    EXPECT_EQ(IndexOf(t, "p1:  4  1.5"), first + (c.type == std::string("BEAM/STRIP") ? 3 : 2) + 3) << c.name;
+    const int second = IndexOf(t, "p1:second heading 1");
+    ASSERT_GE(second, 0) << c.name;
+    const int heads = c.type == std::string("BEAM/STRIP") ? 3 : 2;
+    EXPECT_EQ(t[static_cast<size_t>(second + heads)], "p1:  1  7.25") << c.name;
+    EXPECT_EQ(t[static_cast<size_t>(second + heads + 2)], "p1:  3  7.25") << c.name;
+    EXPECT_EQ(IndexOf(t, "p1:skipped"), -1) << c.name;
+    EXPECT_EQ(IndexOf(t, "p1:after"), -1) << c.name;
+    EXPECT_GE(IndexOf(t, "p1:text 1"), 0) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace corvane
