@@ -161,6 +161,28 @@ TEST_F(AnalysisCommandTest, MissingSolverWarnsThenTones) {
   EXPECT_EQ(Tones(trace), kSixTones);
 }
 
+TEST_F(AnalysisCommandTest, SolverThatCannotStartWarnsThenTones) {
+  const std::string job = MakeBeamJob("JOBS", "B4");
+  WriteBytes("ANALYSIS.exe", "not a program");
+  wintest::TraceCapture trace;
+  std::string warning;
+  auto result = RunScript({WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job, [&](HWND d) { wintest::PostClick(d, 1); }),
+                           WhenDialog("WARNING!",
+                                      [&](HWND box) {
+                                        warning = wintest::BoxText(box);
+                                        wintest::AnswerBox(box, IDOK);
+                                      })},
+                          [&] {
+                            RunAnalysisCommand(owner_, [] {
+                              LoadCaseName = "DEAD LOAD";
+                              return 1;
+                            });
+                          });
+  EXPECT_TRUE(result.finished);
+  EXPECT_EQ(warning, "ANALYSIS.exe could NOT be STARTED\r\n\r\nCheck this File in the Corvane.exe Directory!");
+  EXPECT_EQ(Tones(trace), kSixTones);
+}
+
 TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {
   CopySolver();
   const std::string job = MakeBeamJob("JOBS", "B3");
@@ -182,6 +204,11 @@ TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {
   EXPECT_TRUE(result.finished);
   EXPECT_EQ(question, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ");
   EXPECT_EQ(trace.Records("BEEP").size(), 3u);
+  // The pointer goes onto the question and back.
+  std::vector<std::vector<std::string>> moves = trace.Records("POINTER");
+  ASSERT_GE(moves.size(), 2u);
+  EXPECT_EQ(moves[0][1], std::to_string(static_cast<int>(GetSystemMetrics(SM_CXSCREEN) / 2 * 1.05)));
+  EXPECT_EQ(moves[0][2], std::to_string(static_cast<int>(GetSystemMetrics(SM_CYSCREEN) / 2 * 1.15)));
   EXPECT_EQ(asked, 0);
   EXPECT_EQ(DialogAnswer, 0);
   EXPECT_FALSE(std::filesystem::exists("ANALYSIS_CALL.TXT"));
