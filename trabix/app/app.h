@@ -82,6 +82,15 @@ void GeometryCommand();
 void SupportCommand();
 void LoadDataCommand();
 void PlotCommand();
+
+// ----- the documents (documents.cpp) -----
+extern short OutputPreview;  // 1 preview, 0 print
+// The presentation command: the case chosen, then the output chooser.
 void PresentationCommand();
+// The data and results documents in an output mode (0 preview and keep, 1 print and keep,
+// 4 preview, 5 print); a kept document lies in the program directory as <name>_DATA.DDC or
+// <name>_RESULTS.DDC, with the offer of a text copy.
+void OutputData(int mode, HWND parent);
+void OutputResults(int mode, HWND parent);
 
 }  // namespace trabix

@@ -1,0 +1,134 @@
+// Trabix's documents: the data and results documents kept in the program directory, read back,
+// with their text copies; the modes that keep no file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../../../common/tests/testdir.h"
+#include "../../tests/solvetool.h"
+#include "../../tests/testsupport.h"
+#include "app.h"
+#include "doc/docmodel.h"
+#include "win/testing/wintest.h"
+
+namespace fs = std::filesystem;
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+namespace {
+
+const char kPreviewClassName[] = "SuiteDocPreview";  // the document preview window
+
+// Closes the preview once it is shown.
+wintest::Step ClosePreview() {
+  return [] {
+    HWND f = FindWindowA(kPreviewClassName, nullptr);
+    if (!f) return false;
+    PostMessageA(f, WM_KEYDOWN, VK_ESCAPE, 0);
+    return true;
+  };
+}
+
+struct Output {
+  std::vector<std::string> boxes;
+};
+
+Output RunOutput(bool results, int mode, int answer) {
+  Output o;
+  std::vector<wintest::Step> steps;
+  std::string caption = results ? "RESULTS File Information" : "DATA File Information";
+  if (mode == 0 || mode == 1) {
+    steps.push_back(WhenDialog(caption, [&o](HWND box) {
+      o.boxes.push_back(wintest::BoxText(box));
+      wintest::AnswerBox(box, IDOK);
+    }));
+    steps.push_back(WhenDialog(caption, [&o, answer](HWND box) {
+      o.boxes.push_back(wintest::BoxText(box));
+      wintest::AnswerBox(box, answer);
+    }));
+  }
+  steps.push_back(ClosePreview());
+  EXPECT_TRUE(RunScript(steps, [results, mode] {
+                if (results) trabix::OutputResults(mode, nullptr);
+                else trabix::OutputData(mode, nullptr);
+              }, 20000).finished);
+  return o;
+}
+
+// Every page's footer reads "n of m".
+void ExpectFooters(const ddoc::Document& d) {
+  int pages = static_cast<int>(d.pages.size());
+  for (int page = 1; page <= pages; ++page) {
+    std::string footer;
+    for (const ddoc::Item& it : d.pages[page - 1].items)
+      if (it.y == 28) footer += (footer.empty() ? "" : " ") + ddoc::ItemText(d, page, it);
+    EXPECT_EQ(footer, std::to_string(page) + " of " + std::to_string(pages));
+  }
+}
+
+bool HasText(const ddoc::Document& d, const std::string& text) {
+  for (const auto& page : d.pages)
+    for (const auto& it : page.items)
+      if (it.text == text) return true;
+  return false;
+}
+
+class TrabixDocuments : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    trabix::DimensionGlobals();
+    trabix::testing::CopyJob("WINKYLD");
+    JobSpec = "WINKYLD";
+    trabix::LoadCaseName = "P";
+    trabix::StructureTitle = "BEAM/STRIP";
+    std::string output;
+    ASSERT_EQ(trabix::RunSolveTool({"WINKYLD", "P", "elastic"}, output), 0) << output;
+  }
+  void TearDown() override { JobSpec.clear(); }
+  TestDirectory dir;
+};
+
+TEST_F(TrabixDocuments, TheDataDocumentIsKeptWithItsTextCopy) {
+  Output o = RunOutput(false, 0, IDYES);
+  ASSERT_EQ(o.boxes.size(), 2u);
+  EXPECT_EQ(o.boxes[0],
+            "DATA will be Saved in the PROGRAM Directory in 'WINKYLD_DATA.DDC' File.   \r\n\r\n\r\n"
+            "Double Click at this File to View the DATA!");
+  ddoc::Document d;
+  ASSERT_EQ(ddoc::ReadDocumentFile("WINKYLD_DATA.DDC", d), ddoc::kDocFileOk);
+  std::vector<std::string> marks;
+  for (const auto& b : d.bookmarks) marks.push_back(b.text);
+  EXPECT_EQ(marks, (std::vector<std::string>{" Geometry Data", " SUPPORT Data", " LOAD Data"}));
+  EXPECT_TRUE(HasText(d, " Geometry & Material Properties Data:"));
+  EXPECT_TRUE(HasText(d, " SUPPORT Data:"));
+  ExpectFooters(d);
+  // The text copy: geometry, supports and loads, three empty lines apart.
+  std::string text = ReadBytes("WINKYLD_DATA.TXT");
+  std::string geo = ReadBytes("WINKYLD.GEO"), sup = ReadBytes("WINKYLD.SUP"), ld = ReadBytes("WINKYLD.LDP");
+  EXPECT_EQ(text, geo + "\r\n\r\n\r\n" + sup + "\r\n\r\n\r\n" + ld);
+}
+
+TEST_F(TrabixDocuments, TheResultsDocumentAndItsCopyOfTheReport) {
+  Output o = RunOutput(true, 0, IDYES);
+  ASSERT_EQ(o.boxes.size(), 2u);
+  EXPECT_EQ(ReadBytes("WINKYLD_RESULTS.TXT"), ReadBytes("WINKYLD.RBP"));
+  ddoc::Document d;
+  ASSERT_EQ(ddoc::ReadDocumentFile("WINKYLD_RESULTS.DDC", d), ddoc::kDocFileOk);
+  ASSERT_EQ(d.bookmarks.size(), 1u);
+  EXPECT_EQ(d.bookmarks[0].text, "Results of Analysis");
+  EXPECT_TRUE(HasText(d, "Results of Analysis"));
+  ExpectFooters(d);
+}
+
+TEST_F(TrabixDocuments, PreviewAndPrintOnlyKeepNoFile) {
+  RunOutput(false, 4, IDNO);
+  RunOutput(true, 4, IDNO);
+  EXPECT_FALSE(fs::exists("WINKYLD_DATA.DDC"));
+  EXPECT_FALSE(fs::exists("WINKYLD_RESULTS.DDC"));
+  EXPECT_FALSE(fs::exists("WINKYLD_DATA.TXT"));
+}
+
+}  // namespace
