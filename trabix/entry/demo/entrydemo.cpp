@@ -1,0 +1,44 @@
+// Shows one of the data-entry dialogs on a sample beam job in the current folder, to look at
+// (not a test): entrydemo geometry|details|supports|unyielding|elastic|winkler|isotropic|cross|function
+#include <windows.h>
+
+#include <string>
+
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "trabix/core/dataentry.h"
+#include "trabix/core/globals.h"
+#include "trabix/entry/entry.h"
+#include "win/messages.h"
+
+int main(int argc, char** argv) {
+  using namespace trabix;
+  std::string what = argc > 1 ? argv[1] : "geometry";
+  ProgramMessages.ownerIsDialog = true;
+  ProgramMessages.pauseMs = 0;
+  ProgramMessages.numberCheck = IsNumberText;
+  JobSpec = "DEMO";
+  ClearEntryTables();
+  SaveGeometryDialogData("DEMO", {"", "10", "24", "2E7", "0.2", "1E-5"}, false, false);
+  FillGeometryCells();
+  for (int e = 1; e <= 24; ++e) CellTexts(3, e) = CellTexts(4, e) = "0.5";
+  SaveGeometryCells("DEMO");
+  SupportFlags[1] = "Y";
+  SupportFlags[2] = "Y";
+  UnyieldingNodes = "1,25";
+  SupportFlags[4] = "Y";
+  if (what == "geometry") GeometryCommand(nullptr);
+  else if (what == "details") GeometryDetailsDialog(nullptr);
+  else if (what == "supports") ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc);
+  else if (what == "unyielding") ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc);
+  else if (what == "elastic") SupportTableDialog(nullptr, "ELASTIC");
+  else if (what == "winkler") SupportTableDialog(nullptr, "WINKLER");
+  else if (what == "isotropic") ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc);
+  else if (what == "cross") ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc);
+  else if (what == "function") {
+    FillSupportCells("WINKLER");
+    TableRows = 24;
+    ShowModalDialog(NodeFunctionDialog(false), nullptr, NodeFunctionDialogProc);
+  }
+  return 0;
+}

@@ -1,0 +1,781 @@
+// Trabix's data-entry dialogs and table windows (see entry.h).
+#include "trabix/entry/entry.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "trabix/core/dataentry.h"
+#include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
+#include "win/fieldkeys.h"
+#include "win/messages.h"
+
+namespace trabix {
+
+std::string DialogStatus;
+
+namespace {
+
+const char* const kEnterNewData = "\r\n\r\nENTER NEW DATA.";
+
+// The texts of the table on screen: its kind word, heading, the generation label of each value
+// column, the two rows of each column head and the range word.
+struct TableTexts {
+  std::string kind, heading;
+  std::array<std::string, 5> labels;
+  std::array<std::string, 5> heads, units;
+  std::string groupHead, rangeWord;
+};
+TableTexts Table;
+std::array<int, 5> Locks{};
+int GeometryBox = 0;                     // check box 131 of the geometry dialog at OK
+bool GeometrySaved = false;
+std::vector<int> Marks;                  // the unyielding list's marks, 1..n+1
+WNDPROC SavedListProc = nullptr;
+constexpr int kCheckList = 77777777;
+
+int& Answer() { return *ProgramMessages.answer; }
+
+void Warn(HWND dialog, const std::string& text) {
+  WarningTones();
+  ShowMessage(dialog, text, "WARNING!", WarningBoxStyle, Answer());
+}
+
+void ItemWarning(HWND dialog, int item) {
+  Warn(dialog, "INCORRECT DATA of Item " + NumberToText(item) + "!" + kEnterNewData);
+}
+
+std::string FieldText(HWND dialog, int id) {
+  char buffer[256] = {};
+  GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
+  return Trim(buffer);
+}
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+// Enter moves through fields first..first+count-1 and presses 55 in the last.
+void FieldOrder(HWND dialog, int first, int count) {
+  SharedIntegers(4, 0) = count;
+  SharedIntegers(4, 1) = first;
+  SubclassControls(dialog, first, first + count - 1, EditSubclassProc);
+}
+
+void LoadGeometry() {
+  ClearEntryTables();
+  if (TextLines.size() < 5001) TextLines.resize(5001);
+  int count = 0;
+  LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
+  int at = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
+  if (at > 0) ReadElementTable(TextLines, count, at);
+}
+
+int ShowTable(HWND owner, int kind, int rows, int columns) {
+  ProgramGrid = TrabixGridProfile();
+  TableKind = kind;
+  SetTableLayout(1, rows, columns);
+  DialogTemplate t = BuildDataTable();
+  return static_cast<int>(ShowModalDialog(t, owner, DataTableProc));
+}
+
+int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
+
+// The column commands of the table on screen.
+void TableCommand(HWND table, int id) {
+  if (Table.kind == "GEOMETRY") {
+    int column = (id - 121) / 2 + 1;
+    if (column > TableColumns) return;
+    if ((id - 121) % 2 == 0) {
+      if (ShowModalDialog(UniformGeometryDialog(column), table, UniformGeometryDialogProc) == 1)
+        FillColumn(column + 1, FieldTexts[1]);
+    } else if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) == 1) {
+      ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
+                       static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
+                       FieldTexts[4]);
+    }
+    return;
+  }
+  int column = FocusedValueColumn();
+  if (id == 121) {
+    if (ShowModalDialog(UniformGeometryDialog(column), table, UniformGeometryDialogProc) == 1)
+      FillColumn(column + 1, FieldTexts[1]);
+  } else if (id == 122) {
+    if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) == 1)
+      ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
+                       static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
+                       FieldTexts[4]);
+  } else if ((id == 123 || id == 127) && Table.kind == "WINKLER") {
+    bool yield = id == 127;
+    if (ShowModalDialog(NodeFunctionDialog(yield), table, NodeFunctionDialogProc) == 1)
+      ApplyNodeFunction(yield ? 2 : 0, FieldTexts, ElementLengths());
+  }
+}
+
+bool TableAccept(HWND table) {
+  if (Table.kind == "GEOMETRY") {
+    std::string problem = GeometryTableProblem(TableRows, IsStrip(), GeometryValues[1]);
+    if (!problem.empty()) {
+      Warn(table, problem + "\r\n\r\n          Correct the Data!");
+      return false;
+    }
+    SaveGeometryCells(JobSpec);
+    return true;
+  }
+  if (Table.kind == "ELASTIC" || Table.kind == "WINKLER") StoreSupportCells(Table.kind);
+  return true;
+}
+
+void TableHeadings(DialogTemplate& d) {
+  d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : EntryCaption();
+  int x0 = TableLeft + LabelWidth;
+  AddLabel(d, 108, Table.heading, TableLeft, 4, 300, 10);
+  AddLabel(d, 117, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
+  AddLabel(d, 118, Table.kind == "GEOMETRY" ? "Elem." : Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10,
+           SS_CENTER | SS_SUNKEN);
+  AddLabel(d, 119, Table.kind == "GEOMETRY" ? "No" : Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10,
+           SS_CENTER);
+  for (int c = 1; c <= TableColumns; ++c) {
+    AddLabel(d, 108 + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10,
+             SS_CENTER | SS_SUNKEN);
+    AddLabel(d, 112 + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
+  }
+  int y = d.height;
+  if (Table.kind == "GEOMETRY") {
+    static const char* const uniform[] = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
+    static const char* const generate[] = {"&GENERATE", "G&ENERATE", "GENE&RATE"};
+    for (int c = 1; c <= TableColumns && c <= 3; ++c) {
+      AddButton(d, 119 + 2 * c, uniform[c - 1], x0 + (c - 1) * CellWidth + 2, y, CellWidth - 4, 13);
+      AddButton(d, 120 + 2 * c, generate[c - 1], x0 + (c - 1) * CellWidth + 2, y + 15, CellWidth - 4, 13);
+    }
+    d.height += 32;
+  } else {
+    int w = std::max(d.width - 10, 250);
+    d.width = std::max(d.width, w + 10);
+    AddButton(d, 121, "&SET SAME ELASTIC CONSTANTS AT ALL NODES", 5, y, w, 13);
+    AddButton(d, 122, "&GENERATE", 5, y + 15, w, 13);
+    d.height += 32;
+    if (Table.kind == "WINKLER") {
+      AddButton(d, 123, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", 5, d.height, w, 13);
+      AddButton(d, 127, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5, d.height + 15, w, 13);
+      d.height += 32;
+    }
+  }
+}
+
+}  // namespace
+
+std::string EntryCaption() { return "   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec; }
+
+GridProfile TrabixGridProfile() {
+  GridProfile p;
+  p.layout = [] {
+    RowLabelOffset = 0;
+    if (TableKind == 0) {
+      LabelWidth = IsStrip() ? 60 : 33;
+      CellWidth = IsStrip() ? 70 : 69;
+    } else if (TableKind == 1) {
+      LabelWidth = 55;
+      CellWidth = Table.kind == "WINKLER" ? 58 : 82;
+    } else {
+      LabelWidth = 58;
+      CellWidth = 68;
+    }
+  };
+  p.headings = TableHeadings;
+  p.accepts = [](char ch, int column) {
+    // Lengths take no sign and no exponent; support values are never negative; loads take no
+    // exponent.
+    if (TableKind == 0) return ch == '+' || (column != 1 && (ch == '-' || ch == 'E' || ch == 'e'));
+    if (TableKind == 1) return ch == '+' || ch == 'E' || ch == 'e';
+    return ch == '+' || ch == '-';
+  };
+  p.prepareLocks = [] { Locks = TableLockFlags(Table.kind); };
+  p.locked = [](int row, int column) { return CellIsLocked(Locks, row, column, TableRows); };
+  p.command = TableCommand;
+  p.accept = TableAccept;
+  p.status = &DialogStatus;
+  return p;
+}
+
+// ---------------------------------------------------------------- geometry and material
+
+DialogTemplate GeometryDialog() {
+  LoadGeometry();
+  StructureFlags[0] = StructureFlags[1];
+  std::string texts[6];
+  texts[1] = LTrim(NumberToText(GeometryValues[1]));
+  texts[2] = LTrim(NumberToText(GeometryValues[2]));
+  texts[3] = LTrim(FormatNumber(GeometryValues[3], "0.0000E+##"));
+  texts[4] = LTrim(NumberToText(GeometryValues[4]));
+  texts[5] = LTrim(FormatNumber(GeometryValues[5], "0.000E+##"));
+
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 391, 164);
+  AddLabel(d, 120, " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:", 8, 5, 250, 10);
+  AddFrame(d, 99, "", 5, 20, 381, 74);
+  static const char* const labels[] = {"Beam Length or Strip Width ", "Number of Elements ", "Modulus of Elasticity ",
+                                       "Poisson's Ratio (irrelevant to Beams) ", "Coefficient of Thermal Expansion "};
+  static const char* const units[] = {" m", "", " kPa", "", " 1/Degree (Celsius)"};
+  for (int i = 1; i <= 5; ++i) {
+    int y = 13 * i + 14;
+    AddLabel(d, 110 + i, labels[i - 1], 10, y + 1, 180, 10, SS_RIGHT);
+    AddField(d, 100 + i, texts[i], 192, y, 90, 12,
+             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (i == 2 ? ES_NUMBER : 0));
+    AddLabel(d, 120 + i, units[i - 1], 285, y + 1, 95, 10);
+  }
+  bool strip = IsStrip(), half = IsSymmetricHalf();
+  AddOption(d, 133, " &BEAM ", 10, 100, 80, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, 132, " &STRIP ", 95, 100, 80, 12, BS_AUTORADIOBUTTON);
+  AddOption(d, 134, " &HALF OF SYMMETRIC STRUCTURE ", 185, 100, 200, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, 135, " ENTIRE STRUCTURE BEING &ANALYSED ", 185, 113, 200, 12, BS_AUTORADIOBUTTON);
+  AddCheckBox(d, 131, " &ENTER / EDIT GEOMETRY DATA ", 10, 118, 160, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddButton(d, 55, "&Ok", 150, 131, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, 2, "&Cancel", 200, 131, 40, 14);
+  OnOpen(d, [strip, half](HWND dialog) {
+    for (int id : {120, 111, 112, 113, 114, 115, 101, 102, 103, 104, 105, 133, 132, 134, 135, 131, 55, 2})
+      SetFixedFont(dialog, id);
+    CheckDlgButton(dialog, strip ? 132 : 133, BST_CHECKED);
+    CheckDlgButton(dialog, half ? 134 : 135, BST_CHECKED);
+    CheckDlgButton(dialog, 131, BST_CHECKED);
+    FieldOrder(dialog, 101, 5);
+    for (int id : {131, 132, 133, 134, 135}) SubclassControl(dialog, id, EditSubclassProc2);
+    SetFocus(GetDlgItem(dialog, 101));
+    PlacePointer(dialog, 170, 138);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND) return FALSE;
+  int id = LOWORD(wParam);
+  if (id == 55) {
+    std::vector<std::string> texts(6);
+    for (int i = 1; i <= 5; ++i) texts[i] = FieldText(dialog, 100 + i);
+    bool strip = Checked(dialog, 132);
+    int item = GeometryItemProblem(texts, strip);
+    if (item != 0) {
+      ItemWarning(dialog, item);
+      SetFocus(GetDlgItem(dialog, 100 + item));
+      return TRUE;
+    }
+    GeometrySaved = SaveGeometryDialogData(JobSpec, texts, strip, Checked(dialog, 134));
+    GeometryBox = Checked(dialog, 131) ? 1 : 0;
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  if (id == 2) {
+    GeometrySaved = false;
+    GeometryBox = 0;
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+int GeometryDetailsDialog(HWND owner) {
+  LoadGeometry();
+  Table = TableTexts();
+  Table.kind = "GEOMETRY";
+  Table.heading = " GEOMETRY DETAILS DATA:";
+  bool strip = IsStrip();
+  Table.labels = {"", " Element Length L[m]=", strip ? " Element Depth h[m]=" : " Element Width B[m]=",
+                  " Element Depth H[m]=", ""};
+  Table.heads = {"", "Elem. Length", strip ? "Elem. Depth" : "Elem. Width", "Elem. Depth", ""};
+  Table.units = {"", "L[m]", strip ? "h[m]" : "B[m]", "H[m]", ""};
+  FillGeometryCells();
+  int n = ElementCount();
+  return ShowTable(owner, 0, n, strip ? 2 : 3);
+}
+
+void GeometryCommand(HWND owner) {
+  if (JobSpec.empty()) return;
+  GeometrySaved = false;
+  GeometryBox = 0;
+  ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc);
+  if (GeometrySaved && GeometryBox == 1) GeometryDetailsDialog(owner);
+}
+
+// ---------------------------------------------------------------- range and uniform dialogs
+
+DialogTemplate GenerationDialog(int column) {
+  bool nodes = Table.rangeWord == "NODE";
+  std::string title = Table.rangeWord.empty() ? " GEOMETRY DATA GENERATION:" : Table.heading;
+  std::string value = Table.labels[column];
+  if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
+  const std::string labels[] = {nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):",
+                                nodes ? " END NODE No:" : " END ELEMENT No:", " STEP:", value};
+  const std::string texts[] = {"1", std::to_string(TableRows), "1", Trim(CellTexts.Get(column + 1, 1))};
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 110);
+  int widest = 0, h = 0;
+  for (const std::string& l : labels) widest = std::max(widest, DialogTextWidth(d, l, h));
+  d.width = widest + 100;
+  AddLabel(d, 303, title, 5, 5, d.width - 10, 10);
+  for (int k = 0; k < 4; ++k) {
+    AddLabel(d, 304 + k, labels[k], 5, 20 + 14 * k, widest, 10, SS_RIGHT);
+    AddField(d, 241 + k, texts[k], widest + 8, 19 + 14 * k, 80, 12,
+             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k < 3 ? ES_NUMBER : 0));
+  }
+  AddButton(d, 55, "&Ok", d.width / 2 - 45, 82, 40, 14);
+  AddButton(d, 56, "&Cancel", d.width / 2 + 5, 82, 40, 14);
+  OnOpen(d, [](HWND dialog) {
+    FieldOrder(dialog, 241, 4);
+    SetFocus(GetDlgItem(dialog, 241));
+    PlacePointer(dialog, 20, 89);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND) return FALSE;
+  int id = LOWORD(wParam);
+  if (id == 55) {
+    int kind = Table.kind == "GEOMETRY" ? 2 : (Table.kind == "ELASTIC" || Table.kind == "WINKLER") ? 3 : 7;
+    for (int k = 1; k <= 4; ++k) {
+      int code = k < 4 ? 7 : kind;
+      WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
+      if (code != 0) return TRUE;
+    }
+    if (!GenerationRangeValid(static_cast<int>(ParseNumber(FieldTexts[1])), static_cast<int>(ParseNumber(FieldTexts[2])),
+                              static_cast<int>(ParseNumber(FieldTexts[3])), TableRows)) {
+      Warn(dialog, "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
+      return TRUE;
+    }
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 56 || id == 2) {
+    DialogStatus = "ZZZ";
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+DialogTemplate UniformGeometryDialog(int column) {
+  std::string heading = Table.rangeWord.empty() ? " UNIFORM GEOMETRY DATA GENERATION:" : Table.heading;
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 230, 62);
+  int h = 0;
+  int w = std::max(DialogTextWidth(d, Table.labels[column], h), 60);
+  d.width = std::max(230, w + 100);
+  AddLabel(d, 230, heading, 5, 5, d.width - 10, 10);
+  AddLabel(d, 232, Table.labels[column], 5, 22, w, 10, SS_RIGHT);
+  AddField(d, 231, Trim(CellTexts.Get(column + 1, 1)), w + 8, 21, 80, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
+  AddButton(d, 55, "&Ok", d.width / 2 - 45, 42, 40, 14);
+  AddButton(d, 56, "&Cancel", d.width / 2 + 5, 42, 40, 14);
+  SharedIntegers(3, 0) = column;
+  OnOpen(d, [](HWND dialog) {
+    FieldOrder(dialog, 231, 1);
+    SetFocus(GetDlgItem(dialog, 231));
+    PlacePointer(dialog, 20, 49);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND) return FALSE;
+  int id = LOWORD(wParam);
+  if (id == 55) {
+    int code = Table.kind == "GEOMETRY" ? 2 : (Table.kind == "ELASTIC" || Table.kind == "WINKLER") ? 3 : 7;
+    WarnIncorrectData(dialog, 231, FieldTexts[1], NumberCharsSigned, code);
+    if (code != 0) return TRUE;
+    EnableWindow(GetDlgItem(dialog, 231), FALSE);
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 56 || id == 2) {
+    DialogStatus = "ZZZ";
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+DialogTemplate NodeFunctionDialog(bool yield) {
+  int rows = TableRows;
+  const std::string heading =
+      yield ? " Yield Stress Function [kPa]: f=A+Bz^n " : " Subgrade MODULUS Function [kPa/m]: k=A+Bz^n ";
+  const std::string labels[] = {" Start Node No (i):", " End Node No (m):",
+                                yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=", " Constant B [consistent units]=",
+                                " Exponent n [-]="};
+  const std::string texts[] = {"1", std::to_string(rows + 1), LTrim(CellTexts.Get(yield ? 4 : 2, 1)),
+                               yield ? "" : LTrim(CellTexts.Get(3, rows)), ""};
+  DialogTemplate d = NewDialog(" WINKLER SOIL DATA GENERATION:", 0, 0, 250, 120, DataDialogStyle, 0, DialogNoMoveSize);
+  AddLabel(d, 401, heading, 5, 5, 240, 10);
+  for (int k = 0; k < 5; ++k) {
+    AddLabel(d, 301 + k, labels[k], 5, 20 + 13 * k, 140, 10, SS_RIGHT);
+    AddField(d, 241 + k, texts[k], 150, 19 + 13 * k, 80, 12,
+             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k < 2 ? ES_NUMBER : 0));
+  }
+  AddButton(d, 55, "&Ok", 70, 90, 40, 14);
+  AddButton(d, 56, "&Cancel", 120, 90, 40, 14);
+  OnOpen(d, [](HWND dialog) {
+    FieldOrder(dialog, 241, 5);
+    SetFocus(GetDlgItem(dialog, 241));
+    PlacePointer(dialog, 90, 97);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK NodeFunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND) return FALSE;
+  int id = LOWORD(wParam);
+  if (id == 55) {
+    for (int k = 1; k <= 5; ++k) FieldTexts[k] = FieldText(dialog, 240 + k);
+    for (int k = 3; k <= 5; ++k) {
+      int code = 7;
+      WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
+      if (code != 0) return TRUE;
+    }
+    if (!NodeRangeValid(static_cast<int>(ParseNumber(FieldTexts[1])), static_cast<int>(ParseNumber(FieldTexts[2])),
+                        ElementCount() + 1, true, ParseNumber(FieldTexts[3]), ParseNumber(FieldTexts[4]),
+                        ParseNumber(FieldTexts[5]))) {
+      Warn(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
+      return TRUE;
+    }
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 56 || id == 2) {
+    DialogStatus = "ZZZ";
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- support types
+
+namespace {
+const int kSupportIds[8] = {0, 101, 102, 103, 171, 172, 173, 107};
+bool SupportChosen = false;  // the dialog ended through OK or the ENTER / EDIT button
+bool EditChosen = false;
+
+// The states of the seven controls into SupportFlags; whether any support (items 2 to 6) is on.
+bool SupportsFromControls(HWND dialog, std::array<int, 8>& states) {
+  bool supported = false;
+  for (int i = 1; i <= 7; ++i) {
+    states[i] = Checked(dialog, kSupportIds[i]) ? 1 : 0;
+    if (i >= 2 && i <= 6 && states[i]) supported = true;
+  }
+  return supported;
+}
+}  // namespace
+
+DialogTemplate SupportTypeDialog() {
+  std::array<int, 8> states{};
+  for (int i = 1; i <= 7; ++i) states[i] = i < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[i]) == "Y";
+  bool half = IsSymmetricHalf();
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 160);
+  AddLabel(d, 120, "SPECIFICATION OF SUPPORT TYPES:", 10, 5, 230, 10);
+  AddFrame(d, 99, "", 5, 16, 240, 104);
+  AddCheckBox(d, 101, " &Left Edge Fixed against Rotation", 12, 24, 225, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddCheckBox(d, 102, "&Unyielding Nodal Supports", 12, 38, 225, 12);
+  AddCheckBox(d, 103, "&Vertical and Rotational Elastic Nodal Supports", 12, 52, 225, 12);
+  AddOption(d, 171, " Resting on &Winkler Foundation", 12, 66, 225, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, 172, " Resting on &Isotropic Half-Space", 12, 80, 225, 12, BS_AUTORADIOBUTTON);
+  AddOption(d, 173, " Resting on Cross-&Anisotropic Half-Space", 12, 94, 225, 12, BS_AUTORADIOBUTTON);
+  AddCheckBox(d, 107, " &Right Edge Fixed against Rotation", 12, 106, 225, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddButton(d, 9876, "&OK", 70, 124, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, 2, "&Cancel", 130, 124, 50, 14);
+  AddButton(d, 131, " &ENTER / EDIT Support DATA ", 50, 142, 150, 14);
+  for (int id : {171, 172, 173}) SetControlCallback(d, id, ToggleCheckProc);
+  OnOpen(d, [states, half](HWND dialog) {
+    int option = 0;
+    for (int i = 1; i <= 7; ++i)
+      if (states[i]) {
+        CheckDlgButton(dialog, kSupportIds[i], BST_CHECKED);
+        if (i >= 4 && i <= 6 && option == 0) option = kSupportIds[i];
+      }
+    // The option toggle's memory from this dialog's own states, not from an earlier dialog.
+    SharedIntegers(0, 0) = option;
+    SharedIntegers(0, 1) = option != 0 ? 1 : 0;
+    if (half) EnableWindow(GetDlgItem(dialog, 107), FALSE);
+    SetFocus(GetDlgItem(dialog, 101));
+    PlacePointer(dialog, 125, 149);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND) return FALSE;
+  int id = LOWORD(wParam);
+  if (id == 131 || id == 9876) {
+    std::array<int, 8> states{};
+    if (!SupportsFromControls(dialog, states)) {
+      Warn(dialog, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
+      return TRUE;
+    }
+    if (SupportFlags.size() < 14) SupportFlags.resize(14);
+    for (int i = 1; i <= 7; ++i) SupportFlags[i] = states[i] ? "Y" : "N";
+    SupportChosen = true;
+    EditChosen = id == 131;
+    if (id == 9876) SetFocus(GetDlgItem(dialog, 2));
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- unyielding nodes
+
+namespace {
+void ToggleItem(HWND list, int index) {
+  if (index < 0 || index + 1 >= static_cast<int>(Marks.size())) return;
+  Marks[index + 1] = ToggleMark(Marks[index + 1]);
+  RECT r;
+  if (SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)) != LB_ERR) InvalidateRect(list, &r, TRUE);
+  UpdateWindow(list);
+}
+
+LRESULT CALLBACK CheckListProc(HWND list, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_SPACE)) {
+    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    int at = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+    if (at < 0) at = 0;
+    if (wParam == VK_SPACE) {
+      SendMessageA(list, LB_SETCURSEL, at, 0);
+      ToggleItem(list, at);
+      return 0;
+    }
+    int next = wParam == VK_UP ? at - 1 : at + 1;
+    if (next >= 0 && next < count) {
+      SendMessageA(list, LB_SETCURSEL, next, 0);
+      ToggleItem(list, next);
+    }
+    return 0;
+  }
+  if (msg == WM_LBUTTONDOWN) {
+    LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, lParam);
+    if (HIWORD(hit) == 0) {
+      SetFocus(list);
+      SendMessageA(list, LB_SETCURSEL, LOWORD(hit), 0);
+      ToggleItem(list, LOWORD(hit));
+    }
+    return 0;
+  }
+  return CallWindowProcA(SavedListProc, list, msg, wParam, lParam);
+}
+}  // namespace
+
+DialogTemplate UnyieldingSupportsDialog() {
+  int nodes = ElementCount() + 1;
+  int shown = std::min(15, nodes);
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 200, 0);
+  AddLabel(d, 121, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
+  AddLabel(d, 120, "Set CHECKS at NODES with SUPPORTS", 5, 16, 190, 10);
+  AddLabel(d, 302, "Node No", 40, 30, 60, 10);
+  int h = 0;
+  DialogTextWidth(d, "Node", h);
+  int listHeight = static_cast<int>(shown * (h < 1.85 * 8 ? 10.1 : 12.1) + 1);
+  AddFrame(d, 98, "", 30, 26, 140, listHeight + 20);
+  int y = 46 + listHeight;
+  AddButton(d, 11123, "&REMOVE ALL CHECKS", 40, y, 120, 14);
+  AddButton(d, 9876, "&Ok", 40, y + 18, 55, 14);
+  AddButton(d, 1234, "&Cancel", 105, y + 18, 55, 14);
+  d.height = y + 38;
+  OnOpen(d, [nodes, listHeight](HWND dialog) {
+    for (int id : {121, 120, 302, 11123, 9876, 1234}) SetFixedFont(dialog, id);
+    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", 40, 40, 120, listHeight,
+                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                                    WS_EX_CLIENTEDGE);
+    for (int i = 1; i <= nodes; ++i)
+      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("  " + NumberToText(i)).c_str()));
+    Marks = NodeMarks(UnyieldingNodes, nodes);
+    SavedListProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CheckListProc)));
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    SetFocus(list);
+    RECT r;
+    GetWindowRect(GetDlgItem(dialog, 9876), &r);
+    MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_DRAWITEM) {
+    auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    if (static_cast<int>(item->CtlID) != kCheckList || item->itemID == static_cast<UINT>(-1)) return FALSE;
+    HDC dc = item->hDC;
+    RECT r = item->rcItem;
+    FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
+    int index = static_cast<int>(item->itemID);
+    bool marked = index + 1 < static_cast<int>(Marks.size()) && Marks[index + 1] != 0;
+    RECT box = {r.left + 3, r.top + 2, r.left + 3 + (r.bottom - r.top - 4), r.bottom - 2};
+    DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (marked ? DFCS_CHECKED : 0));
+    char text[64] = {};
+    SendMessageA(item->hwndItem, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(text));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 255));
+    TextOutA(dc, r.left + 18, r.top, text, static_cast<int>(strlen(text)));
+    if (item->itemState & ODS_SELECTED) InvertRect(dc, &r);
+    if (item->itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
+    return TRUE;
+  }
+  if (msg == WM_DESTROY) {
+    HWND list = GetDlgItem(dialog, kCheckList);
+    if (list && SavedListProc) SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SavedListProc));
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  int id = LOWORD(wParam);
+  if (id == 11123) {
+    std::fill(Marks.begin(), Marks.end(), 0);
+    InvalidateRect(GetDlgItem(dialog, kCheckList), nullptr, TRUE);
+    SetFocus(GetDlgItem(dialog, kCheckList));
+    return TRUE;
+  }
+  if (id == 9876) {
+    SupportFlags[2] = "N";
+    std::string list = JoinMarkedNodes(Marks);
+    if (!list.empty()) {
+      UnyieldingNodes = list;
+      SupportFlags[2] = "Y";
+    }
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  if (id == 1234 || id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- spring and Winkler tables
+
+int SupportTableDialog(HWND owner, const std::string& kind) {
+  bool strip = IsStrip();
+  Table = TableTexts();
+  Table.kind = kind;
+  Table.rangeWord = "NODE";
+  int n = ElementCount();
+  if (kind == "ELASTIC") {
+    Table.heading = "LINEAR ELASTIC SUPPORTS DATA:";
+    Table.groupHead = "Elastic Constants";
+    Table.heads = {strip ? "Nodal Line" : "Node", strip ? "kv[kN/m^2]" : "kv[kN/m]",
+                   strip ? "kr[kN*m/rad/m]" : "kr[kN*m/rad]", "", ""};
+    Table.units = {"i", "", "", "", ""};
+    Table.labels = {"", strip ? " Elastic CONSTANT kv[kN/m^2]=" : " Elastic CONSTANT kv[kN/m]=",
+                    strip ? " Elastic CONSTANT kr[kN*m/rad/m]=" : " Elastic CONSTANT kr[kN*m/rad]=", "", ""};
+  } else {
+    Table.heading = "WINKLER SOIL DATA:";
+    Table.groupHead = "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]";
+    Table.heads = {"Element i", "at i, ki", "at j, kj", "at i", "at j"};
+    Table.units = {"Nodes i-j", "", "", "", ""};
+    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
+                    " YIELD STRESS in [kPa]="};
+  }
+  FillSupportCells(kind);
+  return ShowTable(owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
+}
+
+// ---------------------------------------------------------------- half-space
+
+namespace {
+std::string HalfSpaceKind;
+}
+
+DialogTemplate HalfSpaceDialog(const std::string& kind) {
+  HalfSpaceKind = kind;
+  bool iso = kind == "ISOTROPIC";
+  std::vector<std::string> texts = HalfSpaceTexts(kind);
+  static const char* const isoLabels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ",
+                                          "Uniform Yield Stress [kPa]= "};
+  static const char* const crossLabels[] = {"for Vertical Direction, E[kPa]= ", "for Horizontal Direction, E[kPa]= ",
+                                            "Quasi Shear Modulus, G[kPa]= ", "Complementary Horizontal Strain, Nu= ",
+                                            "Vertical Strain, Nu= ", "Yield Stress [kPa]= "};
+  int fields = iso ? 3 : 6;
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 260, 0);
+  int h = 0, widest = 0;
+  for (int i = 0; i < fields; ++i) widest = std::max(widest, DialogTextWidth(d, iso ? isoLabels[i] : crossLabels[i], h));
+  d.width = std::max(220, widest + 105);
+  AddLabel(d, 296, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
+  int y = 18;
+  for (int i = 1; i <= fields; ++i) {
+    if (i == 1) {
+      AddLabel(d, 298, iso ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ", 5, y, d.width - 10, 10);
+      y += 12;
+    }
+    if ((iso && i == 3) || (!iso && i == 4)) {
+      AddLabel(d, 299, iso ? "SOIL PLASTIC PROPERTY:" : "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 5, y,
+               d.width - 10, 10);
+      y += 12;
+    }
+    if (!iso && i == 6) y += 4;
+    AddLabel(d, 300 + i, iso ? isoLabels[i - 1] : crossLabels[i - 1], 5, y + 1, widest, 10, SS_RIGHT);
+    AddField(d, 240 + i, texts[i], widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
+    y += 13;
+  }
+  AddButton(d, 55, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
+  AddButton(d, 2, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
+  d.height = y + 26;
+  OnOpen(d, [fields](HWND dialog) {
+    FieldOrder(dialog, 241, fields);
+    SetFocus(GetDlgItem(dialog, 241));
+    PlacePointer(dialog, 30, 30);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND) return FALSE;
+  int id = LOWORD(wParam);
+  if (id == 55) {
+    int fields = HalfSpaceKind == "ISOTROPIC" ? 3 : 6;
+    std::vector<std::string> texts(static_cast<size_t>(fields) + 1);
+    for (int i = 1; i <= fields; ++i) texts[i] = FieldText(dialog, 240 + i);
+    int item = HalfSpaceProblem(HalfSpaceKind, texts);
+    if (item != 0) {
+      ItemWarning(dialog, item);
+      return TRUE;
+    }
+    if (SupportFlags.size() < 14) SupportFlags.resize(14);
+    for (int i = 1; i <= fields; ++i) SupportFlags[7 + i] = texts[i];
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- the supports command
+
+void EditSupportData(HWND owner) {
+  auto yes = [](int item) { return item < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[item]) == "Y"; };
+  if (yes(2)) ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
+  if (yes(3)) SupportTableDialog(owner, "ELASTIC");
+  if (yes(4)) SupportTableDialog(owner, "WINKLER");
+  if (yes(5)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);
+  if (yes(6)) ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), owner, HalfSpaceDialogProc);
+}
+
+void SupportCommand(HWND owner) {
+  if (JobSpec.empty()) return;
+  ClearEntryTables();
+  if (TextLines.size() < 5001) TextLines.resize(5001);
+  int count = 0;
+  LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
+  int at = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
+  if (at == 0) return;  // no geometry: nothing to support
+  ReadElementTable(TextLines, count, at);
+  count = 0;
+  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  ReadSupportData(TextLines, count);
+  SupportChosen = EditChosen = false;
+  ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
+  if (SupportChosen && EditChosen) EditSupportData(owner);
+  SaveSupportFile(JobSpec);
+}
+
+}  // namespace trabix

@@ -1,0 +1,71 @@
+#pragma once
+// Trabix's data entry on screen: the geometry command (the geometry and material dialog, then
+// the element table) and the supports command (the support types, then the unyielding nodes, the
+// spring and Winkler tables and the half-space data). The decisions about the texts typed and the
+// files written are in trabix/core/dataentry.h.
+#include <windows.h>
+
+#include <string>
+
+#include "core/globals.h"
+#include "win/dialogs.h"
+#include "win/grid.h"
+
+namespace trabix {
+
+// The cancel mark of the data and generation dialogs: "ZZZ" after Cancel.
+extern std::string DialogStatus;
+// The table template of the value dialog, filled by the table's owner: (0,0) the table kind word
+// ("NODAL", "TRAPEZOIDAL", "TEMPERATURE", "WINKLER"); (5,0..5) the labels of the range dialog
+// (start, end, step, heading, value 1, value 2); (6,0..5) those of the first button's dialog.
+// SharedIntegers (4,1) the first field's id and (4,2) the table rows.
+extern Table2D<std::string> FormTexts;
+// The trimmed texts of the last value, range or uniform dialog after OK, 1..
+extern std::vector<std::string> FieldTexts;
+
+// Menu command 306: the geometry and material dialog over owner, then (its check box set) the
+// element table. Needs JobSpec.
+void GeometryCommand(HWND owner);
+// Menu command 307: the support types, the data dialogs of the chosen types, then the support
+// file rewritten (also after Cancel). Needs JobSpec; does nothing when the geometry is missing.
+void SupportCommand(HWND owner);
+
+// The parts, for the tests.
+DialogTemplate GeometryDialog();
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The element table of the geometry in GeometryValues, StructureFlags and ElementTable; OK
+// writes <job>.geo. Returns the table's end value.
+int GeometryDetailsDialog(HWND owner);
+DialogTemplate SupportTypeDialog();
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+void EditSupportData(HWND owner);
+DialogTemplate UnyieldingSupportsDialog();
+INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The "ELASTIC" or "WINKLER" table over owner; OK stores the cells into the support tables.
+int SupportTableDialog(HWND owner, const std::string& kind);
+DialogTemplate HalfSpaceDialog(const std::string& kind);
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The range dialog of GENERATE on value column `column` of the open table.
+DialogTemplate GenerationDialog(int column);
+INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The one-field dialog of UNIFORM on value column `column` of the open table.
+DialogTemplate UniformGeometryDialog(int column);
+INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The function k = A + B z^n between nodes (value dialog mode 1) for the Winkler columns:
+// yield false the moduli, true the yield stresses.
+DialogTemplate NodeFunctionDialog(bool yield);
+INT_PTR CALLBACK NodeFunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The load value and generation dialog of mode 0 (uniform load and mass density), 1 (function
+// over a node range), 2 (same nodal loads at all nodes), 4 and 5 (GENERATE of value column 1 or
+// 2), 10 (uniform temperature changes), 11 and 12 (GENERATE of the temperature above or below).
+// Ends with 1 after OK with valid data, 0 after Cancel (DialogStatus "ZZZ").
+DialogTemplate LoadGenerationDialog(int mode);
+INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Trabix's profile of the data grid (set into ProgramGrid by the table windows).
+GridProfile TrabixGridProfile();
+// The caption of the data dialogs: "   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec.
+std::string EntryCaption();
+
+}  // namespace trabix

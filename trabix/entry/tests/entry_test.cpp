@@ -1,0 +1,391 @@
+// Trabix's data entry on screen, driven under Wine: the geometry dialog and its table, the support
+// types with their data dialogs, and the support file they leave.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "../../../common/tests/testdir.h"
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/textfiles.h"
+#include "trabix/core/dataentry.h"
+#include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
+#include "trabix/entry/entry.h"
+#include "win/messages.h"
+#include "win/testing/wintest.h"
+
+namespace trabix {
+namespace {
+
+using wintest::Do;
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+const char* const kCaption = "   BEAM/STRIP ANALYSIS.   JOB: JOB";
+
+class Entry : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ProgramMessages.ownerIsDialog = true;
+    ProgramMessages.pauseMs = 0;
+    ProgramMessages.numberCheck = IsNumberText;
+    JobSpec = "JOB";
+  }
+  std::vector<std::string> Lines(const std::string& file) {
+    std::vector<std::string> lines(5001);
+    int count = 0;
+    LoadTextLines(file, lines, 5000, count);
+    lines.resize(static_cast<size_t>(count) + 1);
+    return lines;
+  }
+  std::string File(const std::string& file) {
+    std::string all;
+    for (const std::string& l : Lines(file)) all += l + "\n";
+    return all;
+  }
+  // Fills the geometry dialog's five fields.
+  static void Fill(HWND d, const char* length, const char* elements, const char* modulus = "2E7",
+                   const char* nu = "0.2", const char* alpha = "1E-5") {
+    wintest::SetText(d, 101, length);
+    wintest::SetText(d, 102, elements);
+    wintest::SetText(d, 103, modulus);
+    wintest::SetText(d, 104, nu);
+    wintest::SetText(d, 105, alpha);
+  }
+  TestDirectory dir_;
+  wintest::TraceCapture trace_;
+};
+
+TEST_F(Entry, GeometryItemsRefusedThenSavedWithoutTable) {
+  std::vector<std::string> warnings;
+  auto warning = [&](HWND box) {
+    warnings.push_back(wintest::BoxText(box));
+    wintest::AnswerBox(box, IDOK);
+  };
+  std::string focusOnOpen;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    focusOnOpen = std::to_string(GetDlgCtrlID(GetFocus()));
+                                    EXPECT_EQ(wintest::GetText(d, 120), " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:");
+                                    EXPECT_EQ(IsDlgButtonChecked(d, 133), BST_CHECKED);
+                                    EXPECT_EQ(IsDlgButtonChecked(d, 135), BST_CHECKED);
+                                    EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);
+                                    Fill(d, "0", "4");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WhenDialog("WARNING!", warning),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    wintest::SetText(d, 101, "-1");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WhenDialog("WARNING!", warning),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "10", "4", "2.0.7");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WhenDialog("WARNING!", warning),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "10", "4", "0");
+                                    CheckDlgButton(d, 131, BST_UNCHECKED);
+                                    wintest::Click(d, 55);
+                                  })},
+                      [&] { GeometryCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(focusOnOpen, "101");
+  ASSERT_EQ(warnings.size(), 3u);
+  EXPECT_EQ(warnings[0], "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA.");
+  EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA.");
+  EXPECT_EQ(warnings[2], "INCORRECT DATA of Item  3!\r\n\r\nENTER NEW DATA.");
+  EXPECT_EQ(trace_.Records("TONE").size(), 12u);
+  std::vector<std::string> lines = Lines("JOB.geo");
+  ASSERT_EQ(lines.size(), 9u);  // no element table
+  EXPECT_EQ(lines[2], "DATA:  BEAM!");
+}
+
+TEST_F(Entry, EmptyElementCountStoresNoElements) {
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "10", "");
+                                    CheckDlgButton(d, 131, BST_UNCHECKED);
+                                    wintest::Click(d, 55);
+                                  })},
+                      [&] { GeometryCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  std::vector<std::string> lines = Lines("JOB.geo");
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[4].substr(0, 20), "     10          0  ");
+}
+
+TEST_F(Entry, GeometryTableFollowsAndChecks) {
+  std::vector<std::string> warnings, cells;
+  auto table = [&](HWND t) {
+    HWND page = TablePage();
+    cells.push_back(wintest::GetText(page, 3001));
+    cells.push_back(wintest::GetText(page, 3004));
+    cells.push_back(wintest::GetText(page, 3010));
+    wintest::PostClick(t, 9876);  // widths 0
+  };
+  wintest::ScriptResult ok = RunScript(
+      {WhenDialog(kCaption,
+                  [&](HWND d) {
+                    Fill(d, "10", "4");
+                    wintest::PostClick(d, 55);
+                  }),
+       WhenDialog(" GEOMETRY DETAILS DATA:", table),
+       WhenDialog("WARNING!",
+                  [&](HWND box) {
+                    warnings.push_back(wintest::BoxText(box));
+                    wintest::AnswerBox(box, IDOK);
+                  }),
+       WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, 123); }),  // UNIFORM width
+       WhenDialog(kCaption,
+                  [&](HWND u) {
+                    cells.push_back(wintest::GetText(u, 231));
+                    wintest::SetText(u, 231, "0.5");
+                    wintest::Click(u, 55);
+                  }),
+       WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, 126); }),  // GENERATE depth
+       WhenDialog(kCaption,
+                  [&](HWND g) {
+                    cells.push_back(wintest::GetText(g, 242));
+                    wintest::SetText(g, 242, "4");
+                    wintest::SetText(g, 243, "0");
+                    wintest::SetText(g, 244, "0.8");
+                    wintest::PostClick(g, 55);  // step 0 refused
+                  }),
+       WhenDialog("WARNING!",
+                  [&](HWND box) {
+                    warnings.push_back(wintest::BoxText(box));
+                    wintest::AnswerBox(box, IDOK);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND g) {
+                    wintest::SetText(g, 243, "1");
+                    wintest::Click(g, 55);  // rows 1, 2, 3, 4 (the end is included)
+                  }),
+       WhenDialog(" GEOMETRY DETAILS DATA:",
+                  [&](HWND t) {
+                    HWND page = TablePage();
+                    cells.push_back(wintest::GetText(page, 3002));
+                    cells.push_back(wintest::GetText(page, 3012));
+                    wintest::Click(t, 9876);
+                  })},
+      [&] { GeometryCommand(nullptr); });
+  ASSERT_TRUE(ok.finished);
+  ASSERT_EQ(cells.size(), 7u);
+  EXPECT_EQ(cells[0], "2.5");    // 10 m / 4
+  EXPECT_EQ(cells[1], "2.5");
+  EXPECT_EQ(cells[2], "2.5");
+  EXPECT_EQ(cells[3], "0.0000");
+  EXPECT_EQ(cells[4], "4");
+  EXPECT_EQ(cells[5], ".5");  // the text as the field check leaves it
+  EXPECT_EQ(cells[6], ".8");
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_EQ(warnings[0], "Incorrect Element Moment of Inertia Data\r\n\r\n          Correct the Data!");
+  EXPECT_EQ(warnings[1], "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
+  std::vector<std::string> lines = Lines("JOB.geo");
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(lines[7], "    1              2.5000           0.5000           0.8000  ");
+}
+
+// A beam of 4 elements of 2.5 m, with its element table.
+void WriteBeam() {
+  ClearEntryTables();
+  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, false, false));
+  FillGeometryCells();
+  for (int e = 1; e <= 4; ++e) {
+    CellTexts(3, e) = "0.5";
+    CellTexts(4, e) = "0.8";
+  }
+  ASSERT_TRUE(SaveGeometryCells("JOB"));
+}
+
+TEST_F(Entry, OnlyLeftEdgeIsNotSupported) {
+  WriteBeam();
+  std::string warning;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, 107)));
+                                    CheckDlgButton(d, 101, BST_CHECKED);
+                                    wintest::PostClick(d, 9876);
+                                  }),
+                       WhenDialog("WARNING!",
+                                  [&](HWND box) {
+                                    warning = wintest::BoxText(box);
+                                    wintest::AnswerBox(box, IDOK);
+                                  }),
+                       WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
+                      [&] { SupportCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(warning, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
+  // Rewritten after Cancel too.
+  EXPECT_NE(File("JOB.SUP").find("BEAM/STRIP SUPPORT DATA:"), std::string::npos);
+}
+
+TEST_F(Entry, WinklerClickedTwiceLeavesNoSoil) {
+  WriteBeam();
+  int winkler = -1;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    wintest::Click(d, 171);
+                                    wintest::Click(d, 171);
+                                    winkler = IsDlgButtonChecked(d, 171);
+                                    wintest::Click(d, 2);
+                                  })},
+                      [&] { SupportCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(winkler, BST_UNCHECKED);
+}
+
+TEST_F(Entry, SymmetricHalfDisablesRightEdge) {
+  ClearEntryTables();
+  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, false, true));
+  bool enabled = true;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    enabled = IsWindowEnabled(GetDlgItem(d, 107));
+                                    wintest::Click(d, 2);
+                                  })},
+                      [&] { SupportCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_FALSE(enabled);
+}
+
+// Every support type chosen: the data dialogs come in their order and the file holds what they
+// accepted; the springs left 0 leave no spring rows.
+TEST_F(Entry, DataDialogsInOrder) {
+  WriteBeam();
+  std::vector<std::string> seen;
+  std::vector<std::string> warnings;
+  auto warning = [&](HWND box) {
+    warnings.push_back(wintest::BoxText(box));
+    wintest::AnswerBox(box, IDOK);
+  };
+  wintest::ScriptResult ok = RunScript(
+      {WhenDialog(kCaption,
+                  [&](HWND d) {
+                    wintest::Click(d, 102);
+                    wintest::Click(d, 103);
+                    wintest::Click(d, 171);
+                    wintest::PostClick(d, 131);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND u) {  // the unyielding list
+                    HWND list = GetDlgItem(u, 77777777);
+                    seen.push_back("list " + std::to_string(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+                    wintest::PressKey(list, VK_DOWN);  // node 2
+                    wintest::Pump();
+                    wintest::PressKey(list, VK_DOWN);  // node 3
+                    wintest::Pump();
+                    wintest::PressKey(list, VK_UP);    // node 2 again: cleared
+                    wintest::Pump();
+                    wintest::PostClick(u, 9876);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND t) {  // the springs, left 0
+                    seen.push_back("elastic " + wintest::GetText(TablePage(), 3001) + " " +
+                                   wintest::GetText(TablePage(), 3009));
+                    wintest::PostClick(t, 9876);
+                  }),
+       WhenDialog(kCaption, [&](HWND t) { wintest::PostClick(t, 123); }),  // the modulus function
+       WhenDialog(" WINKLER SOIL DATA GENERATION:",
+                  [&](HWND f) {
+                    seen.push_back("function " + wintest::GetText(f, 241) + " " + wintest::GetText(f, 242));
+                    wintest::SetText(f, 243, "100");
+                    wintest::SetText(f, 244, "10");
+                    wintest::SetText(f, 245, "-1");
+                    wintest::PostClick(f, 55);  // infinite at node 1
+                  }),
+       WhenDialog("WARNING!", warning),
+       WhenDialog(" WINKLER SOIL DATA GENERATION:",
+                  [&](HWND f) {
+                    wintest::SetText(f, 245, "1");
+                    wintest::Click(f, 55);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND t) {
+                    seen.push_back("winkler " + wintest::GetText(TablePage(), 3001) + " " +
+                                   wintest::GetText(TablePage(), 3002) + " " + wintest::GetText(TablePage(), 3006));
+                    wintest::PostClick(t, 9876);
+                  })},
+      [&] { SupportCommand(nullptr); });
+  ASSERT_TRUE(ok.finished);
+  ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(seen[0], "list 5");
+  EXPECT_EQ(seen[1], "elastic 0 0");
+  EXPECT_EQ(seen[2], "function 1 5");
+  EXPECT_EQ(seen[3], "winkler 100.000 125.000 150.000");
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
+  std::string file = File("JOB.SUP");
+  EXPECT_NE(file.find("UNYIELDING SUPPORTS at Nodes: 3"), std::string::npos) << file;
+  EXPECT_EQ(file.find("ELASTIC SUPPORTS"), std::string::npos);
+  EXPECT_NE(file.find("WINKLER FOUNDATION:"), std::string::npos);
+}
+
+TEST_F(Entry, HalfSpaceChecks) {
+  WriteBeam();
+  SupportFlags[5] = "Y";
+  std::vector<std::string> warnings;
+  auto warning = [&](HWND box) {
+    warnings.push_back(wintest::BoxText(box));
+    wintest::AnswerBox(box, IDOK);
+  };
+  std::string first;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    first = wintest::GetText(d, 241) + "|" + wintest::GetText(d, 243) + "|" +
+                                            wintest::GetText(d, 301);
+                                    wintest::SetText(d, 241, "0");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WhenDialog("WARNING!", warning),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    wintest::SetText(d, 241, "20000");
+                                    wintest::SetText(d, 242, "-0.3");
+                                    wintest::SetText(d, 243, "");
+                                    wintest::Click(d, 55);
+                                  })},
+                      [&] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(first, "0.0|0.0|Modulus of Elasticity [kPa]= ");
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA.");
+  EXPECT_EQ(SupportFlags[9], "-0.3");
+  EXPECT_EQ(HalfSpaceTexts("ISOTROPIC")[3], "0.0");  // an empty yield stress reopens as 0.0
+
+  warnings.clear();
+  ok = RunScript({WhenDialog(kCaption,
+                             [&](HWND d) {
+                               for (int id : {241, 242, 243}) wintest::SetText(d, id, "0");
+                               wintest::PostClick(d, 55);
+                             }),
+                  WhenDialog("WARNING!", warning),
+                  WhenDialog(kCaption,
+                             [&](HWND d) {
+                               for (int id : {241, 242, 243}) wintest::SetText(d, id, "1E4");
+                               wintest::SetText(d, 246, "-5");
+                               wintest::PostClick(d, 55);
+                             }),
+                  WhenDialog("WARNING!", warning),
+                  WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
+                 [&] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); })
+           .finished;
+  ASSERT_TRUE(ok);
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_EQ(warnings[0], "INCORRECT DATA of Item  3!\r\n\r\nENTER NEW DATA.");
+  EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  6!\r\n\r\nENTER NEW DATA.");
+}
+
+}  // namespace
+}  // namespace trabix

@@ -1,0 +1,161 @@
+// The load value and generation dialog: a small form whose heading, fields and first texts come
+// from the mode and the table template; it only collects and checks texts, the caller applies them.
+#include <algorithm>
+#include <cmath>
+
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "trabix/core/dataentry.h"
+#include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
+#include "trabix/entry/entry.h"
+#include "win/fieldkeys.h"
+#include "win/messages.h"
+
+namespace trabix {
+
+Table2D<std::string> FormTexts;
+std::vector<std::string> FieldTexts(7);
+
+namespace {
+
+int ValueMode = 0;
+
+struct FormField {
+  std::string label, text;
+};
+
+// Number of integer fields (node or element numbers and the step) of a mode.
+int IntegerFields(int mode) {
+  if (mode == 1) return 2;
+  if (mode == 4 || mode == 5 || mode == 11 || mode == 12) return 3;
+  return 0;
+}
+
+std::string Cell(int row, int column) { return LTrim(CellTexts.Get(column, row)); }
+
+std::string ShownValue(double value) {
+  if (std::fabs(value) < 1.0E-4) return "0";
+  return Trim(NumberToText(static_cast<float>(value)));
+}
+
+void Fields(int mode, std::string& heading, std::vector<FormField>& fields) {
+  int rows = SharedIntegers.Get(4, 2);
+  std::string r = std::to_string(rows), r1 = std::to_string(rows + 1);
+  bool winkler = FormTexts.Get(0, 0) == "WINKLER";
+  auto value = [](int i) { return i < static_cast<int>(LoadValues.size()) ? LoadValues[i] : 0.0; };
+  switch (mode) {
+    case 0:
+      heading = FormTexts.Get(6, 3);
+      fields = {{FormTexts.Get(6, 1), ShownValue(value(1))}, {FormTexts.Get(6, 2), ShownValue(value(2))}};
+      break;
+    case 1: {
+      heading = FormTexts.Get(6, 2);
+      bool yield = heading == " Yield Stress Function [kPa]: f=A+Bz^n ";
+      fields = {{FormTexts.Get(6, 0), "1"}, {FormTexts.Get(6, 1), r1},
+                {FormTexts.Get(6, 3), winkler && yield ? Cell(1, 4) : Cell(1, 2)},
+                {FormTexts.Get(6, 4), winkler ? std::string() : Cell(rows, 3)}};
+      if (winkler) fields.push_back({FormTexts.Get(6, 5), ""});
+      break;
+    }
+    case 2:
+      heading = FormTexts.Get(6, 0);
+      fields = {{FormTexts.Get(6, 1), Cell(1, 2)}, {FormTexts.Get(6, 2), Cell(1, 3)}};
+      break;
+    case 4:
+    case 5:
+      heading = FormTexts.Get(5, 3);
+      fields = {{FormTexts.Get(5, 0), "1"}, {FormTexts.Get(5, 1), r}, {FormTexts.Get(5, 2), "1"},
+                {mode == 4 ? FormTexts.Get(5, 4) : FormTexts.Get(5, 5), mode == 4 ? Cell(1, 2) : Cell(1, 3)}};
+      break;
+    case 10:
+      heading = " UNIFORM Temperature Changes [Celsius]:";
+      fields = {{" Above Element, Ta=", Cell(1, 2)}, {" Below Element, Tb=", Cell(1, 3)}};
+      break;
+    default:  // 11, 12
+      heading = " Temperature Change [Celsius]";
+      fields = {{" Start Element No :", "1"}, {" End Element No :", r}, {" Step :", "1"},
+                {mode == 11 ? " Above Element, Ta=" : " Below Element, Tb=", mode == 11 ? Cell(1, 2) : Cell(1, 3)}};
+      break;
+  }
+}
+
+}  // namespace
+
+DialogTemplate LoadGenerationDialog(int mode) {
+  ValueMode = mode;
+  SharedIntegers(3, 1) = mode;
+  std::string heading;
+  std::vector<FormField> fields;
+  Fields(mode, heading, fields);
+  std::string caption = FormTexts.Get(0, 0) == "WINKLER" ? std::string(" WINKLER SOIL DATA GENERATION:")
+                                                         : " LOAD DATA GENERATION - Load Case: " + LoadCaseName;
+  int first = SharedIntegers.Get(4, 1) > 0 ? SharedIntegers.Get(4, 1) : 241;
+  DialogTemplate d = NewDialog(caption, 0, 0, 205, 0, DataDialogStyle, 0,
+                               mode == 0 ? DialogConventional : DialogNoMoveSize);
+  int h = 0, widest = 60;
+  for (const FormField& f : fields) widest = std::max(widest, DialogTextWidth(d, f.label, h));
+  if (mode != 0) d.width = std::max(205, widest + 100);
+  AddLabel(d, 401, heading, 5, 5, d.width - 10, 10);
+  int n = static_cast<int>(fields.size()), integers = IntegerFields(mode);
+  for (int k = 1; k <= n; ++k) {
+    int y = 7 + 13 * k;
+    AddLabel(d, 300 + k, fields[k - 1].label, 5, y + 1, widest, 10, SS_RIGHT);
+    AddField(d, first + k - 1, fields[k - 1].text, widest + 8, y, 80, 12,
+             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k <= integers ? ES_NUMBER : 0));
+  }
+  int y = 7 + 13 * (n + 1) + 6;
+  AddButton(d, 55, "&Ok", d.width / 2 - 45, y, 40, 14);
+  AddButton(d, 56, "&Cancel", d.width / 2 + 5, y, 40, 14);
+  d.height = y + 20;
+  OnOpen(d, [first, n](HWND dialog) {
+    SharedIntegers(4, 0) = n;
+    SharedIntegers(4, 1) = first;
+    SubclassControls(dialog, first, first + n - 1, EditSubclassProc);
+    SetFocus(GetDlgItem(dialog, first));
+    RECT r;
+    GetWindowRect(GetDlgItem(dialog, 55), &r);
+    MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND) return FALSE;
+  int id = LOWORD(wParam);
+  if (id == 56 || id == 2) {
+    DialogStatus = "ZZZ";
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  if (id != 55) return FALSE;
+  int mode = ValueMode;
+  bool winkler = FormTexts.Get(0, 0) == "WINKLER";
+  int integers = IntegerFields(mode);
+  int values = mode == 1 && winkler ? 3 : (integers == 3 ? 1 : 2);
+  int first = SharedIntegers.Get(4, 1);
+  for (int k = 1; k <= integers + values; ++k) {
+    int code = k <= integers ? 55 : 7;
+    WarnIncorrectData(dialog, first + k - 1, FieldTexts[k], NumberCharsSigned, code);
+    if (k > integers && code != 0) return TRUE;  // the integer fields are only read
+  }
+  auto whole = [](const std::string& t) { return static_cast<int>(std::floor(ParseNumber(t))); };
+  bool valid = true;
+  if (mode == 1)
+    valid = NodeRangeValid(whole(FieldTexts[1]), whole(FieldTexts[2]), ElementCount() + 1, winkler,
+                           ParseNumber(FieldTexts[3]), ParseNumber(FieldTexts[4]), ParseNumber(FieldTexts[5]));
+  else if (integers == 3)
+    valid = GenerationRangeValid(whole(FieldTexts[1]), whole(FieldTexts[2]), whole(FieldTexts[3]),
+                                 SharedIntegers.Get(4, 2));
+  if (!valid) {
+    WarningTones();
+    ShowMessage(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ", "WARNING!", WarningBoxStyle,
+                *ProgramMessages.answer);
+    return TRUE;
+  }
+  EndDialog(dialog, 1);
+  return TRUE;
+}
+
+}  // namespace trabix
