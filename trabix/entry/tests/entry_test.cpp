@@ -387,5 +387,29 @@ TEST_F(Entry, HalfSpaceChecks) {
   EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  6!\r\n\r\nENTER NEW DATA.");
 }
 
+TEST_F(Entry, EnterMovesThroughTheFields) {
+  WriteBeam();
+  std::vector<int> focus;
+  HWND dialog = nullptr;
+  auto enter = [&](int id) {
+    return wintest::Do([&, id] { wintest::PressKey(GetDlgItem(dialog, id), VK_RETURN); });
+  };
+  auto record = [&] { return wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }); };
+  bool ok = RunScript({WhenDialog(kCaption, [&](HWND d) { dialog = d; }), record(), enter(101), record(),
+                       enter(102), record(), WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
+                      [&] { GeometryCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(focus, (std::vector<int>{101, 102, 103}));
+
+  focus.clear();
+  ok = RunScript({WhenDialog(kCaption, [&](HWND d) { dialog = d; }), record(), enter(241), record(), enter(242),
+                  record(), WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
+                 [&] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); })
+           .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(focus, (std::vector<int>{241, 242, 243}));
+}
+
 }  // namespace
 }  // namespace trabix
