@@ -44,7 +44,7 @@ void EnterLoadData(HWND dialog) {
 
 DialogTemplate LoadTypeDialog(const std::string& structureTitle) {
   const bool symmetric = IsSymmetricHalf();
-  const int W = 200, H = symmetric ? 150 : 124;
+  const int W = 280, H = symmetric ? 150 : 124;
   DialogTemplate d = NewDialog("   " + structureTitle + " ANALYSIS.   JOB: " + JobSpec + "     Load Case: " + LoadCaseName,
                                0, 0, W, H);
   AddLabel(d, kLoadTypeHeading, "SELECTION OF LOAD TYPE", 20, 8, W - 40, 10, SS_CENTER);
@@ -55,8 +55,8 @@ DialogTemplate LoadTypeDialog(const std::string& structureTitle) {
     AddOption(d, kFirstLoadKind + k, options[k], 40, 28 + 13 * k, W - 80, 12,
               WS_TABSTOP | BS_AUTORADIOBUTTON | (k == 0 ? WS_GROUP : 0));
   if (symmetric) {
-    AddOption(d, kSymmetricLoads, " &SYMMETRIC LOADS ", 40, 84, 70, 12, WS_TABSTOP | BS_AUTORADIOBUTTON | WS_GROUP);
-    AddOption(d, kAntisymmetricLoads, " &ANTISYMMETRIC LOADS ", 108, 84, 84, 12, WS_TABSTOP | BS_AUTORADIOBUTTON);
+    AddOption(d, kSymmetricLoads, " &SYMMETRIC LOADS ", 40, 84, 90, 12, WS_TABSTOP | BS_AUTORADIOBUTTON | WS_GROUP);
+    AddOption(d, kAntisymmetricLoads, " &ANTISYMMETRIC LOADS ", 134, 84, 106, 12, WS_TABSTOP | BS_AUTORADIOBUTTON);
   }
   AddButton(d, kEnterLoadData, "&ENTER / EDIT Load Data", 45, H - 44, W - 90, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
   AddButton(d, 2, "&CLOSE", (W - 50) / 2, H - 22, 50, 14);

@@ -242,9 +242,9 @@ void DrawSupports(int scale, const std::string& kindWord) {
     BrushStyleEx(0, 0);
     PenEx(0, 0, 0, 1);
     LabelFont(kBlue, 1);
-    Text(150, place.labelY + 20, "Winkler Found.");
+    Text(150, place.labelY + 20, "Winkler Found. ", kAdvance);
     LabelFont(kRed, 0);
-    Text(350, place.labelY + 20, "(k=const.)");
+    DrawTextRowEx(0, "(k=const.)");  // right after the label, which the face may make wide
     PointerArrow(420, place.labelY + 36, 500, 430);
   }
 }

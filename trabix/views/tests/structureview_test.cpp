@@ -96,7 +96,7 @@ TEST_F(StructureViewTest, EveryTableKindHasItsHeading) {
   } cases[] = {
       {"Geom", "", "GEOMETRY IDEALIZATION", "Element "},
       {"Supp", "ELASTIC", "ELASTIC RESTRAINTS", "Rotational Restraint "},
-      {"Supp", "WINKLER", "WINKLER FOUNDATION", "Winkler Found."},
+      {"Supp", "WINKLER", "WINKLER FOUNDATION", "Winkler Found. "},
       {"Load", "TRAPEZOIDAL", "TRAPEZOIDAL LOAD", "qj"},
       {"Load", "NODAL", "NODAL LOADS", "Pv"},
       {"Load", "TEMPERATURE", "TEMPERATURE CHANGE", "Element "},
