@@ -52,7 +52,7 @@ void AcceptJob(HWND dialog, const JobDialogProfile& p) {
     SetFocus(combo);
     return;
   }
-  // The specification is checked as a copy: a refused text never becomes the current job.
+  // The job specification is checked as a copy: a refused text never becomes the current job.
   std::string warning = JobSpecWarning(spec);
   if (!warning.empty()) {
     Warn(dialog, p, warning);
@@ -69,7 +69,7 @@ void AcceptJob(HWND dialog, const JobDialogProfile& p) {
   WriteJobList(p.list.listFile, entries);
   JobSpec = spec;
   if (p.mainWindow) SetWindowTextA(p.mainWindow, ("     " + p.structureTitle + " ANALYSIS.   JOB: " + JobSpec).c_str());
-  // The dummy extension makes the last part of the specification count as the file name.
+  // The dummy extension makes the last part of the job specification count as the file name.
   EnsureJobDirectory(JobSpec + ".AAA");
   OpenJobFromZip(JobSpec);
   if (p.afterOk) p.afterOk();

@@ -1,6 +1,6 @@
 #pragma once
 // The job dialog of the analysis programs: the user types a new job specification or picks one
-// of the program's recent jobs; on "&Ok" the specification is validated, the job list is
+// of the program's recent jobs; on "&Ok" the job specification is validated, the job list is
 // rewritten most recent first, the main window's caption names the job, the job's folder is made
 // and its archive unpacked. "&PICK up a JOB that is Not Listed" fills the field from the open-file
 // dialog; "&DELETE/RECYCLE Current Selection" deletes the selected job's files (its archive goes

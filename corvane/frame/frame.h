@@ -8,6 +8,7 @@
 
 #include "corvane/core/globals.h"
 #include "win/dialogs.h"
+#include "win/startup.h"
 #include "win/jobdialog.h"
 #include "win/loaddialog.h"
 
@@ -27,13 +28,9 @@ void DimensionGlobals();
 HWND CreateMainWindow(HINSTANCE instance, int show);
 // The start-up notice: "I Agree - &Continue" (9876) installs the start menu, "&Exit" (2) posts
 // the quit message.
-DialogTemplate NoticeDialog();
-INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 void ShowNotice();
 // The main window's background: 200 bands from RGB(0, 0, 255) at the top to RGB(0, 0, 56).
-void PaintBackground(HWND window);
 // Runs until the quit message and returns its value.
-int RunMessageLoop();
 // The whole start-up, as WinMain runs it.
 int RunCorvane(HINSTANCE instance, int show);
 // The main window procedure, exported from Corvane.exe as WNDPROC.

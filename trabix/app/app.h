@@ -8,6 +8,7 @@
 #include "trabix/core/globals.h"
 #include "win/analysiscommand.h"
 #include "win/dialogs.h"
+#include "win/startup.h"
 #include "win/jobdialog.h"
 #include "win/loaddialog.h"
 
@@ -34,10 +35,6 @@ void DimensionGlobals();
 HWND CreateMainWindow(HINSTANCE instance, int show);
 // The notice: "I Agree - &Continue" (9876) ends it with 1, "&Exit" (2) posts the quit message
 // and ends it with 0.
-DialogTemplate NoticeDialog();
-INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-void PaintBackground(HWND window);
-int RunMessageLoop();
 int RunTrabix(HINSTANCE instance, int show);
 extern "C" LRESULT CALLBACK TrabixWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
