@@ -94,6 +94,24 @@ void PaintBackground(HWND window) {
   ReleaseDC(window, dc);
 }
 
+bool MainWindowPaintMessage(HWND window, UINT msg, LRESULT& result) {
+  if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    EndPaint(window, &ps);
+    result = 0;
+    return true;
+  }
+  if (msg == WM_ERASEBKGND) {
+    PaintBackground(window);
+    result = 1;
+    return true;
+  }
+  return false;
+}
+
 int RunMessageLoop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

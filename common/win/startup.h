@@ -13,5 +13,9 @@ INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
 // Fills the client area with 200 horizontal bands from RGB(0, 0, 255) down to RGB(0, 0, 56).
 void PaintBackground(HWND window);
 
+// The paint and erase messages of a main window: nothing is drawn on paint, the gradient on
+// erase. Returns true, with the reply in `result`, when msg is one of them.
+bool MainWindowPaintMessage(HWND window, UINT msg, LRESULT& result);
+
 // Gets and dispatches messages until the quit message; returns its value.
 int RunMessageLoop();

@@ -69,18 +69,9 @@ int RunTrabix(HINSTANCE instance, int show) {
 }
 
 extern "C" LRESULT CALLBACK TrabixWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (MainWindowPaintMessage(window, msg, painted)) return painted;
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window, &ps);
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, RGB(255, 255, 255));
-      EndPaint(window, &ps);
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      PaintBackground(window);
-      return 1;
     case WM_DESTROY:
       LoadCaseNames.clear();
       SupportFlags.clear();
