@@ -348,4 +348,23 @@ TEST_F(TrabixFrame, SaveJobAsCopiesTheJobRenamesItsHeadersAndPacksTheOldOne) {
   EXPECT_FALSE(fs::exists(oldJob + ".GEO"));
 }
 
+TEST_F(TrabixFrame, TheAuthorBoxHasItsCaptionOurContactLinesAndEndsOnOk) {
+  std::string text, button;
+  trabix::DialogResult = 0;
+  ASSERT_TRUE(RunScript({WhenDialog("Pile Analysis",
+                                    [&](HWND box) {
+                                      text = wintest::GetText(box, 101);
+                                      button = wintest::GetText(box, IDOK);
+                                      wintest::Click(box, IDOK);
+                                    })},
+                        [] { trabix::DispatchCommand(205); })
+                  .finished);
+  EXPECT_EQ(text,
+            "BEAM/STRIP ANALYSIS\r\nAuthor: the ZOR software authors\r\n"
+            "Contact: the address given with your copy of the software");
+  EXPECT_EQ(button, "&Ok");
+  EXPECT_EQ(trabix::DialogResult, 1);
+  EXPECT_EQ(wintest::FindDialog("Pile Analysis"), nullptr);
+}
+
 }  // namespace

@@ -131,4 +131,63 @@ TEST_F(TrabixDocuments, PreviewAndPrintOnlyKeepNoFile) {
   EXPECT_FALSE(fs::exists("WINKYLD_DATA.TXT"));
 }
 
+// A symmetric half (its geometry reads "SYMMETRIC BEAM!") with a symmetric case P and an
+// antisymmetric case Q: the load heading of the data document and the title of the results
+// document state the symmetry; a job that is not a half states none.
+TEST(TrabixSymmetryDocuments, AHalfsDocumentsStateTheSymmetryOfTheCase) {
+  TestDirectory dir;
+  trabix::DimensionGlobals();
+  trabix::StructureTitle = "BEAM/STRIP";
+  trabix::testing::CopyJob("WINKSYM");
+  trabix::testing::CopyJob("WINKYLD");
+  std::string loads = ReadBytes("WINKSYM.LDP");
+  auto replace = [&loads](const std::string& from, const std::string& to) {
+    size_t at = loads.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    loads.replace(at, from.size(), to);
+  };
+  replace("LOADS (P)", "LOADS (Q)");
+  replace("LOAD DATA: SYMMETRIC LOADS", "LOAD DATA: ANTISYMMETRIC LOADS");
+  replace("   41              500.0000", "   21              500.0000");
+  WriteBytes("WINKSYM.LDQ", loads);
+  WriteBytes("WINKSYM.CAS", "P\r\nQ\r\n");
+  struct Case {
+    std::string job, loadCase, loadHeading, resultsTitle;
+  };
+  const Case cases[] = {
+      {"WINKSYM", "P", " LOAD Data;   Case: P   SYMMETRIC LOADS! ",
+       "BEAM/STRIP;   JOB: WINKSYM;   Load: P:  SYMMETRY CASE"},
+      {"WINKSYM", "Q", " LOAD Data;   Case: Q   ANTISYMMETRIC LOADS! ",
+       "BEAM/STRIP;   JOB: WINKSYM;   Load: Q:  ANTISYMMETRY CASE"},
+      {"WINKYLD", "P", " LOAD Data;   Case: P", "BEAM/STRIP;   JOB: WINKYLD;   Load: P"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.job + " " + c.loadCase);
+    JobSpec = c.job;
+    trabix::LoadCaseName = c.loadCase;
+    std::string output;
+    ASSERT_EQ(trabix::RunSolveTool({c.job, c.loadCase, "elastic"}, output), 0) << output;
+    RunOutput(false, 0, IDNO);
+    RunOutput(true, 0, IDNO);
+    ddoc::Document data, results;
+    ASSERT_EQ(ddoc::ReadDocumentFile(c.job + "_DATA.DDC", data), ddoc::kDocFileOk);
+    ASSERT_EQ(ddoc::ReadDocumentFile(c.job + "_RESULTS.DDC", results), ddoc::kDocFileOk);
+    EXPECT_TRUE(HasText(data, c.loadHeading));
+    EXPECT_TRUE(HasText(results, c.resultsTitle));
+    // No other symmetry text stands in the documents.
+    for (const std::string text : {"SYMMETRIC LOADS! ", "ANTISYMMETRIC LOADS! ", ":  SYMMETRY CASE", "ANTISYMMETRY CASE"}) {
+      bool expected = c.loadHeading.find(text) != std::string::npos || c.resultsTitle.find(text) != std::string::npos;
+      bool found = false;
+      for (const ddoc::Document* d : {&data, &results})
+        for (const auto& page : d->pages)
+          for (const auto& it : page.items)
+            if (it.text.find(text) != std::string::npos) found = true;
+      EXPECT_EQ(found, expected) << text;
+    }
+    ExpectFooters(data);
+    ExpectFooters(results);
+  }
+  JobSpec.clear();
+}
+
 }  // namespace

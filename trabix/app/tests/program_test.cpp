@@ -4,138 +4,83 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <functional>
+#include <vector>
 #include <set>
 #include <string>
 
 #include "../../../common/tests/testdir.h"
+#include "../../tests/testsupport.h"
+#include "core/textfiles.h"
+#include "win/testing/program.h"
 
 namespace fs = std::filesystem;
+using wintest::Press;
+using wintest::SetField;
+using wintest::WaitFor;
+using wintest::WindowText;
 
 namespace {
-
-fs::path ExeFolder() {
-  char exe[MAX_PATH] = {0};
-  DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  return fs::path(std::string(exe, n)).parent_path();
-}
-
-std::string WindowText(HWND w) {
-  char text[512] = {0};
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, &ignored);
-  return text;
-}
-
-struct Search {
-  DWORD pid;
-  std::string windowClass, caption;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND w, LPARAM lp) {
-  auto* s = reinterpret_cast<Search*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  char cls[64] = {0};
-  GetClassNameA(w, cls, sizeof cls);
-  if (pid == s->pid && s->windowClass == cls && IsWindowVisible(w) && (s->caption.empty() || WindowText(w) == s->caption)) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-bool WaitFor(const std::function<bool()>& condition) {
-  for (int i = 0; i < 400; ++i) {
-    if (condition()) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
-HWND WaitForWindow(DWORD pid, const std::string& windowClass, const std::string& caption = "") {
-  Search s{pid, windowClass, caption};
-  WaitFor([&] {
-    s.found = nullptr;
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
-    return s.found != nullptr;
-  });
-  return s.found;
-}
-
-void Press(HWND dialog, int id) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void SetField(HWND dialog, int id, const std::string& text) {
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK, 5000,
-                      &ignored);
-}
 
 const char* const kFirstJobCaption = "   Job Name Specification/Selection";
 const char* const kJobCaption = "  BEAM/STRIP Job Name Specification/Selection";
 
+std::string FirstLine(const std::string& file) {
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines(file, lines, 5000, count);
+  return count > 0 ? lines[1] : std::string();
+}
+
+// The lines of a text file from its second on.
+std::vector<std::string> LinesAfterTheFirst(const std::string& file) {
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines(file, lines, 5000, count);
+  return count > 1 ? std::vector<std::string>(lines.begin() + 2, lines.begin() + count + 1) : std::vector<std::string>();
+}
+
 class TrabixProgram : public ::testing::Test {
  protected:
   void Start() {
-    program = dir.path() / "PROGRAM";
-    fs::create_directories(program);
-    fs::create_directories(dir.path() / "ELSEWHERE");
-    fs::copy_file(ExeFolder() / "Trabix.exe", program / "Trabix.exe");
-    fs::copy_file(ExeFolder() / "ZLIB.DLL", program / "ZLIB.DLL");
-    std::string command = "\"" + (program / "Trabix.exe").string() + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               (dir.path() / "ELSEWHERE").string().c_str(), &si, &process));
-    main = WaitForWindow(process.dwProcessId, "BEAM/STRIP ANALYSIS");
+    ASSERT_TRUE(program.Start(dir.path(), "Trabix.exe", {"ZLIB.DLL"}));
+    main = program.WaitForWindow("BEAM/STRIP ANALYSIS");
     ASSERT_NE(main, nullptr);
   }
+  // "I Agree - &Continue" on the notice; the job dialog that follows at once.
   HWND Agree() {
-    HWND notice = WaitForWindow(process.dwProcessId, "#32770", "  ZOR SOFTWARE");
+    HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
     if (!notice) return nullptr;
     Press(notice, 9876);
-    return WaitForWindow(process.dwProcessId, "#32770", kFirstJobCaption);
+    return program.WaitForWindow("#32770", kFirstJobCaption);
   }
-  int WaitForExit() {
-    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    return static_cast<int>(code);
+  // Names a job in the job dialog; true when the main window shows it.
+  bool OpenJob(HWND jobs, const std::string& job) {
+    SetField(jobs, 7555, job);
+    Press(jobs, IDOK);
+    return WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; });
   }
-  std::set<std::string> Files(const fs::path& folder) {
-    std::set<std::string> files;
-    for (const auto& e : fs::directory_iterator(folder)) files.insert(e.path().filename().string());
-    return files;
-  }
-  void TearDown() override {
-    if (process.hProcess) {
-      if (WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-      WaitForSingleObject(process.hProcess, 5000);
-      CloseHandle(process.hThread);
-      CloseHandle(process.hProcess);
-    }
+  // Sends "&Close" and waits for the program to end.
+  int Close() {
+    PostMessageA(main, WM_COMMAND, 2, 0);
+    return program.WaitForExit();
   }
 
   TestDirectory dir;
-  fs::path program;
-  PROCESS_INFORMATION process = {};
+  wintest::Program program;
   HWND main = nullptr;
 };
 
 TEST_F(TrabixProgram, TheNoticesExitEndsTheProgramWithoutAJobDialogOrAFile) {
   Start();
   EXPECT_EQ(WindowText(main), "  BEAM/STRIP ANALYSIS Program");
-  HWND notice = WaitForWindow(process.dwProcessId, "#32770", "  ZOR SOFTWARE");
+  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(notice, 9876)), "I Agree - &Continue");
   EXPECT_EQ(WindowText(GetDlgItem(notice, 2)), "&Exit");
   Press(notice, 2);
-  EXPECT_EQ(WaitForExit(), 0);
-  EXPECT_EQ(Files(program), (std::set<std::string>{"Trabix.exe", "ZLIB.DLL"}));
-  EXPECT_TRUE(Files(dir.path() / "ELSEWHERE").empty());
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Trabix.exe", "ZLIB.DLL"}));
+  EXPECT_TRUE(wintest::FilesIn(dir.path() / "ELSEWHERE").empty());
 }
 
 TEST_F(TrabixProgram, ACancelledJobDialogLeavesNoJobAndADataCommandAsksAgain) {
@@ -147,12 +92,11 @@ TEST_F(TrabixProgram, ACancelledJobDialogLeavesNoJobAndADataCommandAsksAgain) {
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
   EXPECT_EQ(WindowText(main), "  BEAM/STRIP ANALYSIS Program");
   PostMessageA(main, WM_COMMAND, 306, 0);
-  jobs = WaitForWindow(process.dwProcessId, "#32770", kJobCaption);
+  jobs = program.WaitForWindow("#32770", kJobCaption);
   ASSERT_NE(jobs, nullptr);
   Press(jobs, IDCANCEL);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
-  PostMessageA(main, WM_COMMAND, 2, 0);
-  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_EQ(Close(), 0);
 }
 
 TEST_F(TrabixProgram, AJobIsNamedKeptLooseAfterANewJobCancelledAndPackedOnLeaving) {
@@ -160,23 +104,74 @@ TEST_F(TrabixProgram, AJobIsNamedKeptLooseAfterANewJobCancelledAndPackedOnLeavin
   HWND jobs = Agree();
   ASSERT_NE(jobs, nullptr);
   std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
-  SetField(jobs, 7555, job);
-  Press(jobs, IDOK);
-  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
-  EXPECT_EQ(ReadBytes((program / "FJOB$.INF").string()), job + "\r\n");
+  ASSERT_TRUE(OpenJob(jobs, job));
+  EXPECT_EQ(ReadBytes((program.Folder() / "FJOB$.INF").string()), job + "\r\n");
   WriteBytes(job + ".GEO", "Job: geometry\r\n");
   WriteBytes(job + ".SUP", "Job: supports\r\n");
   // "&New Job" packs the job; cancelled, the job stays open with its files loose.
   PostMessageA(main, WM_COMMAND, 206, 0);
-  jobs = WaitForWindow(process.dwProcessId, "#32770", kJobCaption);
+  jobs = program.WaitForWindow("#32770", kJobCaption);
   ASSERT_NE(jobs, nullptr);
   Press(jobs, IDCANCEL);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
   ASSERT_TRUE(WaitFor([&] { return fs::exists(job + ".GEO"); }));
   EXPECT_EQ(ReadBytes(job + ".SUP"), "Job: supports\r\n");
-  PostMessageA(main, WM_COMMAND, 2, 0);
-  EXPECT_EQ(WaitForExit(), 0);
-  EXPECT_EQ(Files(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
+  EXPECT_EQ(Close(), 0);
+  EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
+}
+
+TEST_F(TrabixProgram, HelpStartsTheViewerWithItsFileAndWaitsUntilItIsClosed) {
+  Start();
+  // The viewer is looked for beside the program first: a stand-in there records its call.
+  fs::copy_file(wintest::ExeFolder() / "winhlp32_stub.exe", program.Folder() / "winhlp32.exe");
+  HWND jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  Press(jobs, IDCANCEL);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
+  PostMessageA(main, WM_COMMAND, 204, 0);
+  fs::path call = program.Folder() / "HELP_CALL.TXT";
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !ReadBytes(call.string()).empty(); }));
+  EXPECT_EQ(ReadBytes(call.string()), "winhlp32.exe Tovask.hlp");
+  // While the viewer is open the program waits for it and answers nothing.
+  Sleep(300);
+  EXPECT_FALSE(program.Answers(main, 500));
+  WriteBytes((program.Folder() / "HELP_CLOSE.TXT").string(), "");
+  EXPECT_TRUE(WaitFor([&] { return program.Answers(main, 500); }));
+  EXPECT_EQ(Close(), 0);
+}
+
+TEST_F(TrabixProgram, SaveJobAsRewritesTheNewJobsHeadersAndPacksTheOldJob) {
+  Start();
+  fs::path beams = dir.path() / "BEAMS";
+  fs::create_directories(beams);
+  fs::current_path(beams);
+  trabix::testing::CopyJob("WINKYLD");
+  fs::current_path(dir.path());
+  std::string oldJob = (beams / "WINKYLD").string(), newJob = (beams / "BEAM2").string();
+  HWND jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_TRUE(OpenJob(jobs, oldJob));
+  PostMessageA(main, WM_COMMAND, 878, 0);
+  jobs = program.WaitForWindow("#32770", kJobCaption);
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_TRUE(OpenJob(jobs, newJob));
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(oldJob + ".ZIP") && !fs::exists(oldJob + ".GEO"); }));
+  // Line 1 of the geometry, support and listed load files names the new job; the rest is copied.
+  struct Case {
+    const char* extension;
+    std::string header;
+  };
+  for (const Case& c : {Case{".GEO", " // GEOMETRY & MAT. PROPERTIES"}, Case{".SUP", " // SUPPORTS"},
+                        Case{".LDP", " // LOADS (P)"}}) {
+    EXPECT_EQ(FirstLine(newJob + c.extension), "Job: " + newJob + c.header) << c.extension;
+    EXPECT_EQ(LinesAfterTheFirst(newJob + c.extension),
+              LinesAfterTheFirst((trabix::testing::DataFolder() / ("WINKYLD" + std::string(c.extension))).string()))
+        << c.extension;
+  }
+  EXPECT_EQ(ReadBytes(newJob + ".CAS"), ReadBytes((trabix::testing::DataFolder() / "WINKYLD.CAS").string()));
+  // The old job is archived with no loose file left; leaving packs the new one as well.
+  EXPECT_EQ(Close(), 0);
+  EXPECT_EQ(wintest::FilesIn(beams), (std::set<std::string>{"WINKYLD.ZIP", "BEAM2.ZIP"}));
 }
 
 }  // namespace

@@ -1,0 +1,114 @@
+#include "win/testing/program.h"
+
+namespace fs = std::filesystem;
+
+namespace wintest {
+namespace {
+
+struct Search {
+  DWORD pid;
+  std::string windowClass, caption;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  char cls[64] = {0};
+  GetClassNameA(w, cls, sizeof cls);
+  if (pid == s->pid && s->windowClass == cls && IsWindowVisible(w) &&
+      (s->caption.empty() || WindowText(w) == s->caption)) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+fs::path ExeFolder() {
+  char exe[MAX_PATH] = {0};
+  DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  return fs::path(std::string(exe, n)).parent_path();
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  for (int waited = 0;; waited += 50) {
+    if (condition()) return true;
+    if (waited >= timeoutMs) return false;
+    Sleep(50);
+  }
+}
+
+std::string WindowText(HWND w) {
+  char text[512] = {0};
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, &ignored);
+  return text;
+}
+
+void Press(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void SetField(HWND dialog, int id, const std::string& text) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_BLOCK, 5000,
+                      &ignored);
+}
+
+std::set<std::string> FilesIn(const fs::path& folder) {
+  std::set<std::string> files;
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(folder, ec)) files.insert(e.path().filename().string());
+  return files;
+}
+
+Program::~Program() {
+  if (!process_.hProcess) return;
+  if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, 5000);
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+bool Program::Start(const fs::path& folder, const std::string& exe, const std::vector<std::string>& companions) {
+  program_ = folder / "PROGRAM";
+  fs::path elsewhere = folder / "ELSEWHERE";
+  std::error_code ec;
+  fs::create_directories(program_, ec);
+  fs::create_directories(elsewhere, ec);
+  fs::copy_file(ExeFolder() / exe, program_ / exe, fs::copy_options::overwrite_existing, ec);
+  if (ec) return false;
+  for (const auto& file : companions) fs::copy_file(ExeFolder() / file, program_ / file, fs::copy_options::overwrite_existing, ec);
+  std::string command = "\"" + (program_ / exe).string() + "\"";
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, elsewhere.string().c_str(), &si,
+                        &process_) != FALSE;
+}
+
+HWND Program::WaitForWindow(const std::string& windowClass, const std::string& caption) const {
+  Search s{process_.dwProcessId, windowClass, caption};
+  WaitFor([&] {
+    s.found = nullptr;
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
+    return s.found != nullptr;
+  });
+  return s.found;
+}
+
+int Program::WaitForExit(int timeoutMs) const {
+  if (!process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return static_cast<int>(code);
+}
+
+bool Program::Answers(HWND window, int timeoutMs) const {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, timeoutMs, &ignored) != 0;
+}
+
+}  // namespace wintest

@@ -1,0 +1,67 @@
+#pragma once
+// A program started as a user starts it, for the tests that drive a whole .exe from outside: a
+// copy of the program (and the files it needs beside it) in a folder of its own, the program
+// directory, started from another folder. The test then finds its windows, types into their
+// fields and presses their buttons through messages, as clicks and keys reach them.
+//
+//   wintest::Program p;
+//   ASSERT_TRUE(p.Start(dir.path(), "Trabix.exe", {"ZLIB.DLL"}));
+//   HWND notice = p.WaitForWindow("#32770", "  ZOR SOFTWARE");
+//   wintest::Press(notice, 2);
+//   EXPECT_EQ(p.WaitForExit(), 0);
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace wintest {
+
+// The folder of the running test .exe, where the build puts the programs it tests.
+std::filesystem::path ExeFolder();
+
+// Looks every 50 ms until the condition holds or timeoutMs have passed; whether it held.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
+
+// The text of a window of any process (the call gives up after 5 s on a window that hangs).
+std::string WindowText(HWND window);
+
+// Presses button id of another process's dialog the way a click reaches it (posted).
+void Press(HWND dialog, int id);
+// Sets the text of field id of another process's dialog.
+void SetField(HWND dialog, int id, const std::string& text);
+
+// The names of the entries of a folder (not of its subfolders).
+std::set<std::string> FilesIn(const std::filesystem::path& folder);
+
+class Program {
+ public:
+  Program() = default;
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  // Ends the program when it still runs.
+  ~Program();
+
+  // Copies exe and the companions from ExeFolder() into folder\PROGRAM and starts the copy with
+  // folder\ELSEWHERE as its current directory; false when it could not be started.
+  bool Start(const std::filesystem::path& folder, const std::string& exe,
+             const std::vector<std::string>& companions = {});
+  // A visible top-level window of the program with that class (and caption, when not empty);
+  // NULL when none came within 20 s.
+  HWND WaitForWindow(const std::string& windowClass, const std::string& caption = "") const;
+  // Waits for the program to end; its exit code, or -1 when it still runs after timeoutMs.
+  int WaitForExit(int timeoutMs = 20000) const;
+  // True when the program's window answers messages within timeoutMs (not busy or waiting).
+  bool Answers(HWND window, int timeoutMs = 1000) const;
+
+  DWORD Id() const { return process_.dwProcessId; }
+  const std::filesystem::path& Folder() const { return program_; }
+
+ private:
+  PROCESS_INFORMATION process_ = {};
+  std::filesystem::path program_;
+};
+
+}  // namespace wintest
