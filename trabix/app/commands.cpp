@@ -10,10 +10,12 @@ namespace trabix {
 void GeometryCommand() { GeometryCommand(MainWindow); }
 void SupportCommand() { SupportCommand(MainWindow); }
 
-// The case is chosen by the menu (entry mode); the load type dialog is shown and the load file
-// rewritten. The per-kind load tables are not built yet: choosing a kind opens nothing.
+// The case is chosen by the menu (entry mode); the load type dialog opens the load entry of the
+// chosen kind, and the load file is rewritten.
 void LoadDataCommand() {
-  EditLoadData([] { ShowLoadTypeDialog(MainWindow, StructureTitle, [](int) {}); });
+  EditLoadData([] {
+    ShowLoadTypeDialog(MainWindow, StructureTitle, [](int kind) { LoadEntryWindow(MainWindow, kind); });
+  });
 }
 
 void PlotCommand() {

@@ -12,26 +12,19 @@
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/entry/tablewindow.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
 
 namespace trabix {
 
 std::string DialogStatus;
+TableTexts Table;
 
 namespace {
 
 const char* const kEnterNewData = "\r\n\r\nENTER NEW DATA.";
 
-// The texts of the table on screen: its kind word, heading, the generation label of each value
-// column, the two rows of each column head and the range word.
-struct TableTexts {
-  std::string kind, heading;
-  std::array<std::string, 5> labels;
-  std::array<std::string, 5> heads, units;
-  std::string groupHead, rangeWord;
-};
-TableTexts Table;
 std::array<int, 5> Locks{};
 int GeometryBox = 0;                     // check box 131 of the geometry dialog at OK
 bool GeometrySaved = false;
@@ -74,15 +67,24 @@ void LoadGeometry() {
   if (at > 0) ReadElementTable(TextLines, count, at);
 }
 
-int ShowTable(HWND owner, int kind, int rows, int columns) {
-  ProgramGrid = TrabixGridProfile();
-  TableKind = kind;
-  SetTableLayout(1, rows, columns);
-  DialogTemplate t = BuildDataTable();
-  return static_cast<int>(ShowModalDialog(t, owner, DataTableProc));
-}
-
 int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
+
+int WholeField(int k) { return static_cast<int>(std::floor(ParseNumber(FieldTexts[k]))); }
+
+// A load table's button: the value dialog of its mode, then its texts into the table.
+void LoadTableCommand(HWND table, int id) {
+  int column = FocusedValueColumn();
+  int mode = id == 121 ? Table.firstMode : Table.generateMode + column - 1;
+  if (ShowModalDialog(LoadGenerationDialog(mode), table, LoadGenerationDialogProc) != 1) return;
+  if (id != 121) {
+    ApplyColumnRange(column + 1, WholeField(1), WholeField(2), WholeField(3), FieldTexts[4]);
+  } else if (mode == 1) {
+    LinearLoadBetweenNodes(FieldTexts, ElementLengths());
+  } else {
+    FillColumn(2, FieldTexts[1]);
+    FillColumn(3, FieldTexts[2]);
+  }
+}
 
 // The column commands of the table on screen.
 void TableCommand(HWND table, int id) {
@@ -97,6 +99,10 @@ void TableCommand(HWND table, int id) {
                        static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
                        FieldTexts[4]);
     }
+    return;
+  }
+  if (Table.firstMode != 0) {
+    if (id == 121 || id == 122) LoadTableCommand(table, id);
     return;
   }
   int column = FocusedValueColumn();
@@ -126,11 +132,13 @@ bool TableAccept(HWND table) {
     return true;
   }
   if (Table.kind == "ELASTIC" || Table.kind == "WINKLER") StoreSupportCells(Table.kind);
+  else StoreLoadCells(Table.kind);
   return true;
 }
 
 void TableHeadings(DialogTemplate& d) {
-  d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : EntryCaption();
+  // A load table is captioned by its heading.
+  d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : TableKind == 2 ? Table.heading : EntryCaption();
   int x0 = TableLeft + LabelWidth;
   AddLabel(d, 108, Table.heading, TableLeft, 4, 300, 10);
   AddLabel(d, 117, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
@@ -155,7 +163,7 @@ void TableHeadings(DialogTemplate& d) {
   } else {
     int w = std::max(d.width - 10, 250);
     d.width = std::max(d.width, w + 10);
-    AddButton(d, 121, "&SET SAME ELASTIC CONSTANTS AT ALL NODES", 5, y, w, 13);
+    AddButton(d, 121, Table.firstButton, 5, y, w, 13);
     AddButton(d, 122, "&GENERATE", 5, y + 15, w, 13);
     d.height += 32;
     if (Table.kind == "WINKLER") {
@@ -199,6 +207,14 @@ GridProfile TrabixGridProfile() {
   p.accept = TableAccept;
   p.status = &DialogStatus;
   return p;
+}
+
+int ShowTable(HWND owner, int kind, int rows, int columns) {
+  ProgramGrid = TrabixGridProfile();
+  TableKind = kind;
+  SetTableLayout(1, rows, columns);
+  DialogTemplate t = BuildDataTable();
+  return static_cast<int>(ShowModalDialog(t, owner, DataTableProc));
 }
 
 // ---------------------------------------------------------------- geometry and material
@@ -656,6 +672,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   Table = TableTexts();
   Table.kind = kind;
   Table.rangeWord = "NODE";
+  Table.firstButton = "&SET SAME ELASTIC CONSTANTS AT ALL NODES";
   int n = ElementCount();
   if (kind == "ELASTIC") {
     Table.heading = "LINEAR ELASTIC SUPPORTS DATA:";

@@ -30,6 +30,14 @@ void GeometryCommand(HWND owner);
 // file rewritten (also after Cancel). Needs JobSpec; does nothing when the geometry is missing.
 void SupportCommand(HWND owner);
 
+// The load entry of load kind `kind` of the loads command (1 uniform load and self weight: the
+// value dialog, stored rounded into LoadValues items 1 and 2; 2 nodal, 3 trapezoidal, 4
+// temperature loads: the table window over NodalLoadTable, LoadTable or TemperatureTable, whose
+// OK stores the cells back). Needs the job's geometry, supports and load tables read (as
+// EditLoadData does) and LoadCaseName. The windows open over the active window (the load type
+// dialog), else over owner, so that no second load window can start while one is open.
+void LoadEntryWindow(HWND owner, int kind);
+
 // The parts, for the tests.
 DialogTemplate GeometryDialog();
 INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

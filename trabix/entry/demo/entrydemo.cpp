@@ -1,5 +1,6 @@
 // Shows one of the data-entry dialogs on a sample beam job in the current folder, to look at
-// (not a test): entrydemo geometry|details|supports|unyielding|elastic|winkler|isotropic|cross|function
+// (not a test): entrydemo geometry|details|supports|unyielding|elastic|winkler|isotropic|cross|function|
+// uniform|nodal|trapezoidal|temperature
 #include <windows.h>
 
 #include <string>
@@ -8,6 +9,7 @@
 #include "core/globals.h"
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
 #include "trabix/entry/entry.h"
 #include "win/messages.h"
 
@@ -35,7 +37,18 @@ int main(int argc, char** argv) {
   else if (what == "winkler") SupportTableDialog(nullptr, "WINKLER");
   else if (what == "isotropic") ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc);
   else if (what == "cross") ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc);
-  else if (what == "function") {
+  else if (what == "uniform" || what == "nodal" || what == "trapezoidal" || what == "temperature") {
+    LoadCaseName = "DEAD";
+    int nodal = 0, trapezoidal = 0, temperature = 0;
+    ReadLoadData(TextLines, 0, nodal, trapezoidal, temperature);
+    NodalLoadTable(3, 1) = 12.5;
+    LoadTable(2, 1) = LoadTable(2, 2) = 4;
+    TemperatureTable(1, 1) = 20;
+    LoadValues[1] = 10;
+    const char* kinds[] = {"uniform", "nodal", "trapezoidal", "temperature"};
+    for (int k = 0; k < 4; ++k)
+      if (what == kinds[k]) LoadEntryWindow(nullptr, k + 1);
+  } else if (what == "function") {
     FillSupportCells("WINKLER");
     TableRows = 24;
     ShowModalDialog(NodeFunctionDialog(false), nullptr, NodeFunctionDialogProc);

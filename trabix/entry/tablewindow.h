@@ -1,0 +1,37 @@
+#pragma once
+// Inside the data-entry library: the texts of the table window on screen and the routine that
+// shows it, shared by the geometry, support and load tables (entry.cpp, loadentry.cpp).
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+namespace trabix {
+
+// The texts of the table on screen: its kind word, heading, the generation label of each value
+// column, the two rows of each column head (index 0 the row-label column), the head over all
+// value columns and the range word. Support and load tables have two buttons: firstButton (121)
+// and "&GENERATE" (122). A load table runs the value dialog for both: firstMode for 121 (2 the
+// same loads at all nodes, 1 a linear load between nodes, 10 uniform temperatures), and for 122
+// generateMode on value column 1 and generateMode + 1 on column 2; 0 means the support tables'
+// own uniform and range dialogs.
+struct TableTexts {
+  std::string kind, heading;
+  std::array<std::string, 5> labels;
+  std::array<std::string, 5> heads, units;
+  std::string groupHead, rangeWord;
+  std::string firstButton;
+  int firstMode = 0;
+  int generateMode = 0;
+};
+extern TableTexts Table;
+
+// Shows the table window of TableKind `kind` (0 geometry, 1 supports, 2 loads) over owner with
+// the structure view of its kind beside it; the view is closed when the window has ended.
+// Returns the window's end value (1 after OK).
+int ShowTable(HWND owner, int kind, int rows, int columns);
+
+// The edited cells of a load table ("NODAL", "TRAPEZOIDAL", "TEMPERATURE") into its load table.
+void StoreLoadCells(const std::string& kind);
+
+}  // namespace trabix

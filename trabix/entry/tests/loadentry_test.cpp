@@ -1,0 +1,369 @@
+// The load entry windows under Wine: each load table's heading, buttons and column heads, its
+// locked cells, its value dialogs (linear load between nodes, GENERATE on the focused column,
+// the same values everywhere), the uniform load rounding, and a whole loads command through the
+// windows that writes a load file which reads back.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "../../../common/tests/testdir.h"
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/textfiles.h"
+#include "trabix/core/checks.h"
+#include "trabix/core/dataentry.h"
+#include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
+#include "trabix/core/loadedit.h"
+#include "trabix/entry/entry.h"
+#include "trabix/views/views.h"
+#include "win/grid.h"
+#include "win/messages.h"
+#include "win/testing/wintest.h"
+
+namespace trabix {
+namespace {
+
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+const char* const kValueCaption = " LOAD DATA GENERATION - Load Case: A";
+const char* const kNodal = "NODAL LOAD DATA. Load Case: A";
+const char* const kTrapezoidal = "TRAPEZOIDAL LOAD DATA. Load Case: A";
+const char* const kTemperature = "TEMPERATURE LOAD (Change): ";
+
+std::string Cell(int id) { return wintest::GetText(TablePage(), id); }
+bool CellEnabled(int id) { return IsWindowEnabled(GetDlgItem(TablePage(), id)) != FALSE; }
+void FocusCell(int id) { SetFocus(GetDlgItem(TablePage(), id)); }
+
+class LoadEntry : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ProgramMessages.ownerIsDialog = true;
+    ProgramMessages.pauseMs = 0;
+    ProgramMessages.numberCheck = IsNumberText;
+    JobSpec = "JOB";
+    LoadCaseName = "A";
+    // A beam of 4 elements of 2.5 m, unyielding at node 1 with its left edge fixed.
+    ClearEntryTables();
+    EXPECT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, false, false));
+    FillGeometryCells();
+    for (int e = 1; e <= 4; ++e) CellTexts(3, e) = CellTexts(4, e) = "0.5";
+    EXPECT_TRUE(SaveGeometryCells("JOB"));
+    SupportFlags[1] = SupportFlags[2] = "Y";
+    UnyieldingNodes = "1";
+    EXPECT_TRUE(SaveSupportFile("JOB"));
+  }
+  // The job read as the loads command reads it, with no loads.
+  static void ReadJob() {
+    ASSERT_EQ(LoadSupportFile(), 1);
+    int nodal = 0, trapezoidal = 0, temperature = 0;
+    ReadLoadData(TextLines, 0, nodal, trapezoidal, temperature);
+  }
+  TestDirectory dir_;
+};
+
+// The texts a load table window shows: caption, heading, buttons and the column heads.
+std::string Texts(HWND t) {
+  std::string s = wintest::GetText(t, 108);
+  for (int id : {121, 122, 117, 118, 119, 109, 110}) s += "|" + wintest::GetText(t, id);
+  return s;
+}
+
+TEST_F(LoadEntry, TableWindowsShowTheirTexts) {
+  struct Case {
+    int kind;
+    const char* caption;
+    std::string texts;
+    int rows;
+  };
+  const Case cases[] = {
+      {2, kNodal,
+       "NODAL LOAD DATA. Load Case: A|&INPUT SAME LOADS AT ALL NODES|&GENERATE|Nodal Loads|Node|i|Pvi [kN] |Mi [kN.m] ",
+       5},
+      {3, kTrapezoidal,
+       "TRAPEZOIDAL LOAD DATA. Load Case: A|&SET LINEAR LOAD BETWEEN NODES 'i-m'|&GENERATE| Trapezoidal Load  [kN/m]|"
+       "Element i|Nodes i-j|at i, qi|at j, qj",
+       4},
+      {4, kTemperature,
+       "TEMPERATURE LOAD (Change): |&SET UNIFORM TEMPERATURE CHANGES|&GENERATE|Temperature Change [Celsius]|Element i|"
+       "Nodes i-j|Above Element|Below Element",
+       4},
+  };
+  for (const Case& c : cases) {
+    ReadJob();
+    std::string texts, first;
+    int rows = 0;
+    bool ok = RunScript({WhenDialog(c.caption,
+                                    [&](HWND t) {
+                                      texts = Texts(t);
+                                      rows = TableRows;
+                                      first = Cell(5001) + " " + Cell(3003) + " " + Cell(3004);
+                                      wintest::Click(t, 12121);
+                                    })},
+                        [&] { LoadEntryWindow(nullptr, c.kind); })
+                  .finished;
+    ASSERT_TRUE(ok) << c.kind;
+    EXPECT_EQ(texts, c.texts);
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(first, c.kind == 4 ? "1 0.00 0.00" : "1 0 0");  // temperatures through ###0.00##
+  }
+}
+
+TEST_F(LoadEntry, FixedUnyieldingNodeOneLeavesBothCellsEmptyAndDisabled) {
+  ReadJob();
+  NodalLoadTable(1, 1) = 5;  // a stale load on the supported node
+  NodalLoadTable(1, 2) = 7;
+  NodalLoadTable(2, 1) = 3;
+  std::string cells;
+  bool enabled[3] = {true, true, false};
+  bool ok = RunScript({WhenDialog(kNodal,
+                                  [&](HWND t) {
+                                    cells = "[" + Cell(3001) + "][" + Cell(3002) + "][" + Cell(3003) + "]";
+                                    enabled[0] = CellEnabled(3001);
+                                    enabled[1] = CellEnabled(3002);
+                                    enabled[2] = CellEnabled(3003);
+                                    wintest::Click(t, 9876);
+                                  })},
+                      [&] { LoadEntryWindow(nullptr, 2); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(cells, "[][][3]");
+  EXPECT_FALSE(enabled[0]);
+  EXPECT_FALSE(enabled[1]);
+  EXPECT_TRUE(enabled[2]);
+  EXPECT_EQ(NodalLoadTable.Get(1, 1), 0);
+  EXPECT_EQ(NodalLoadTable.Get(1, 2), 0);
+  EXPECT_EQ(NodalLoadTable.Get(2, 1), 3);
+}
+
+TEST_F(LoadEntry, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
+  ReadJob();
+  std::string dialog;
+  std::vector<std::string> cells;
+  bool ok = RunScript({WhenDialog(kTrapezoidal, [](HWND t) { wintest::PostClick(t, 121); }),
+                       WhenDialog(kValueCaption,
+                                  [&](HWND d) {
+                                    dialog = wintest::GetText(d, 401) + "|" + wintest::GetText(d, 301) +
+                                             wintest::GetText(d, 241) + "|" + wintest::GetText(d, 302) +
+                                             wintest::GetText(d, 242) + "|" + wintest::GetText(d, 303) + "|" +
+                                             wintest::GetText(d, 304);
+                                    wintest::SetText(d, 243, "10");
+                                    wintest::SetText(d, 244, "20");
+                                    wintest::Click(d, 55);
+                                  }),
+                       WhenDialog(kTrapezoidal,
+                                  [&](HWND t) {
+                                    for (int id = 3001; id <= 3008; ++id) cells.push_back(Cell(id));
+                                    wintest::Click(t, 9876);
+                                  })},
+                      [&] { LoadEntryWindow(nullptr, 3); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(dialog,
+            " Intensity of TRAPEZOIDAL LOAD  [kN/m]:| Start Node No (i):1| End Node No (m):5| at Start Node i, qi=|"
+            " at End Node m, qm=");
+  // Element k from 10 + 10 (k - 1) / 4 to 10 + 10 k / 4.
+  EXPECT_EQ(cells, (std::vector<std::string>{"10.000", "12.500", "12.500", "15.000", "15.000", "17.500", "17.500",
+                                             "20.000"}));
+  EXPECT_FLOAT_EQ(LoadTable.Get(4, 2), 20);
+  EXPECT_FLOAT_EQ(LoadTable.Get(2, 1), 12.5);
+}
+
+// GENERATE opens the range dialog of the value column that last had the focus and fills that
+// column only; the first button of the nodal table fills both columns of every free node.
+TEST_F(LoadEntry, GenerateActsOnTheFocusedColumn) {
+  ReadJob();
+  std::vector<std::string> labels;
+  std::string column1, column2;
+  auto generate = [&](int cell) {
+    return WhenDialog(kNodal, [cell](HWND t) {
+      FocusCell(cell);
+      wintest::PostClick(t, 122);
+    });
+  };
+  auto range = [&](const char* start, const char* end, const char* step, const char* value) {
+    return WhenDialog(kValueCaption, [&labels, start, end, step, value](HWND d) {
+      labels.push_back(wintest::GetText(d, 401) + "|" + wintest::GetText(d, 304));
+      wintest::SetText(d, 241, start);
+      wintest::SetText(d, 242, end);
+      wintest::SetText(d, 243, step);
+      wintest::SetText(d, 244, value);
+      wintest::Click(d, 55);
+    });
+  };
+  bool ok = RunScript({generate(3004), range("2", "4", "2", "7.5"), generate(3003), range("3", "5", "1", "-2"),
+                       WhenDialog(kNodal,
+                                  [&](HWND t) {
+                                    for (int r = 1; r <= 5; ++r) {
+                                      column1 += "[" + Cell(3000 + 2 * r - 1) + "]";
+                                      column2 += "[" + Cell(3000 + 2 * r) + "]";
+                                    }
+                                    wintest::PostClick(t, 121);
+                                  }),
+                       WhenDialog(kValueCaption,
+                                  [&](HWND d) {
+                                    labels.push_back(wintest::GetText(d, 401) + "|" + wintest::GetText(d, 301) +
+                                                     wintest::GetText(d, 241));
+                                    wintest::SetText(d, 241, "1");
+                                    wintest::SetText(d, 242, "2");
+                                    wintest::Click(d, 55);
+                                  }),
+                       WhenDialog(kNodal,
+                                  [&](HWND t) {
+                                    column1 += " " + Cell(3001) + Cell(3003) + Cell(3009);
+                                    column2 += " " + Cell(3002) + Cell(3004) + Cell(3010);
+                                    wintest::Click(t, 12121);
+                                  })},
+                      [&] { LoadEntryWindow(nullptr, 2); })
+                .finished;
+  ASSERT_TRUE(ok);
+  ASSERT_EQ(labels.size(), 3u);
+  EXPECT_EQ(labels[0], "NODAL LOAD:| Moment Mi [kN.m] =");  // mode 5
+  EXPECT_EQ(labels[1], "NODAL LOAD:| Force Pvi [kN] =");    // mode 4
+  EXPECT_EQ(labels[2], " NODAL LOADS:| Force Pvi [kN] =");  // mode 2, from node 1's locked cell
+  EXPECT_EQ(column1, "[][0][-2][-2][-2] 11");              // node 1 locked
+  EXPECT_EQ(column2, "[][7.5][0][7.5][0] 22");
+  // CANCEL keeps the loads as they were.
+  EXPECT_EQ(NodalLoadTable.Get(2, 1), 0);
+}
+
+TEST_F(LoadEntry, TemperatureGenerateNumbersItsFieldsFrom241) {
+  ReadJob();
+  std::string dialog, cells;
+  bool ok = RunScript({WhenDialog(kTemperature,
+                                  [](HWND t) {
+                                    FocusCell(3002);
+                                    wintest::PostClick(t, 122);
+                                  }),
+                       WhenDialog(kValueCaption,
+                                  [&](HWND d) {
+                                    dialog = wintest::GetText(d, 401) + "|" + wintest::GetText(d, 304) +
+                                             wintest::GetText(d, 244);
+                                    wintest::SetText(d, 244, "-15");
+                                    wintest::Click(d, 55);
+                                  }),
+                       WhenDialog(kTemperature,
+                                  [&](HWND t) {
+                                    cells = Cell(3001) + " " + Cell(3002) + " " + Cell(3008);
+                                    wintest::Click(t, 9876);
+                                  })},
+                      [&] { LoadEntryWindow(nullptr, 4); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(dialog, " Temperature Change [Celsius]| Below Element, Tb=0.00");  // mode 12
+  EXPECT_EQ(cells, "0.00 -15 -15");
+  EXPECT_FLOAT_EQ(TemperatureTable.Get(3, 2), -15);
+  EXPECT_FLOAT_EQ(TemperatureTable.Get(3, 1), 0);
+}
+
+TEST_F(LoadEntry, UniformLoadIsStoredRounded) {
+  struct Case {
+    const char* load;
+    const char* density;
+    int button;
+    double storedLoad, storedDensity;
+  };
+  const Case cases[] = {
+      {"0.00004", "1.23456", 55, 0, 1.235},
+      {"1.23456", "-0.00009", 55, 1.235, 0},
+      {"7", "8", 56, 3, 2500},  // Cancel changes nothing
+  };
+  for (const Case& c : cases) {
+    ReadJob();
+    LoadValues[1] = 3;
+    LoadValues[2] = 2500;
+    std::string shown;
+    bool ok = RunScript({WhenDialog(kValueCaption,
+                                    [&](HWND d) {
+                                      shown = wintest::GetText(d, 401) + "|" + wintest::GetText(d, 301) +
+                                              wintest::GetText(d, 243) + "|" + wintest::GetText(d, 302) +
+                                              wintest::GetText(d, 244);
+                                      wintest::SetText(d, 243, c.load);
+                                      wintest::SetText(d, 244, c.density);
+                                      wintest::Click(d, c.button);
+                                    })},
+                        [&] { LoadEntryWindow(nullptr, 1); })
+                  .finished;
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(shown, " UNIFORM LOAD AND MATERIAL'S MASS DENSITY| Uniform Load Intensity [kN/m] =3|"
+                     " Material Mass Density [kg/m^3] =2500");
+    EXPECT_DOUBLE_EQ(LoadValues[1], c.storedLoad) << c.load;
+    EXPECT_DOUBLE_EQ(LoadValues[2], c.storedDensity) << c.density;
+  }
+}
+
+// The whole loads command through the windows: each kind in turn from the load type dialog,
+// then the load file, which reads back with what was entered.
+TEST_F(LoadEntry, WholeCommandWritesALoadFileThatReadsBack) {
+  const std::string typeCaption = "   BEAM/STRIP ANALYSIS.   JOB: JOB     Load Case: A";
+  auto enter = [&] { return WhenDialog(typeCaption, [](HWND d) { wintest::PostClick(d, kEnterLoadData); }); };
+  int uniformChecked = 0;
+  int written = 0;
+  bool ok = RunScript(
+                {enter(),
+                 WhenDialog(kValueCaption,
+                            [](HWND d) {
+                              wintest::SetText(d, 243, "1.23456");
+                              wintest::SetText(d, 244, "0.00004");
+                              wintest::Click(d, 55);
+                            }),
+                 enter(),
+                 WhenDialog(kNodal,
+                            [](HWND t) {
+                              wintest::SetText(TablePage(), 3003, "15");
+                              wintest::SetText(TablePage(), 3006, "-2.5");
+                              wintest::Click(t, 9876);
+                            }),
+                 enter(),
+                 WhenDialog(kTrapezoidal,
+                            [](HWND t) {
+                              wintest::SetText(TablePage(), 3003, "4");
+                              wintest::SetText(TablePage(), 3004, "6");
+                              wintest::Click(t, 9876);
+                            }),
+                 enter(), WhenDialog(kTemperature, [](HWND t) { wintest::PostClick(t, 121); }),
+                 WhenDialog(kValueCaption,
+                            [](HWND d) {
+                              wintest::SetText(d, 241, "20");
+                              wintest::SetText(d, 242, "-10");
+                              wintest::Click(d, 55);
+                            }),
+                 WhenDialog(kTemperature, [](HWND t) { wintest::Click(t, 9876); }),
+                 WhenDialog(typeCaption,
+                            [&](HWND d) {
+                              uniformChecked = IsDlgButtonChecked(d, kFirstLoadKind);
+                              wintest::Click(d, 2);
+                            })},
+                [&] {
+                  written = EditLoadData(
+                      [] { ShowLoadTypeDialog(nullptr, "BEAM/STRIP", [](int kind) { LoadEntryWindow(nullptr, kind); }); });
+                })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(uniformChecked, BST_CHECKED);
+  ASSERT_EQ(written, 1);
+
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines("JOB.LDA", lines, 10000, count);
+  ASSERT_GT(count, 2);
+  ASSERT_EQ(LoadSupportFile(), 1);
+  int nodal = 0, trapezoidal = 0, temperature = 0;
+  ReadLoadData(lines, count, nodal, trapezoidal, temperature);
+  EXPECT_DOUBLE_EQ(LoadValues[1], 1.235);
+  EXPECT_DOUBLE_EQ(LoadValues[2], 0);
+  EXPECT_EQ(nodal, 2);
+  EXPECT_EQ(trapezoidal, 1);
+  EXPECT_EQ(temperature, 4);
+  EXPECT_FLOAT_EQ(NodalLoadTable.Get(2, 1), 15);
+  EXPECT_FLOAT_EQ(NodalLoadTable.Get(3, 2), -2.5);
+  EXPECT_FLOAT_EQ(LoadTable.Get(2, 1), 4);
+  EXPECT_FLOAT_EQ(LoadTable.Get(2, 2), 6);
+  for (int e = 1; e <= 4; ++e) {
+    EXPECT_FLOAT_EQ(TemperatureTable.Get(e, 1), 20) << e;
+    EXPECT_FLOAT_EQ(TemperatureTable.Get(e, 2), -10) << e;
+  }
+}
+
+}  // namespace
+}  // namespace trabix
