@@ -8,6 +8,7 @@
 
 #include "corvane/core/globals.h"
 #include "win/dialogs.h"
+#include "win/programframe.h"
 #include "win/startup.h"
 #include "win/jobdialog.h"
 #include "win/loaddialog.h"
@@ -22,6 +23,8 @@ constexpr long kScreenWindow = 1;
 constexpr long kPanelWindow = 2;
 
 // ----- start-up and main window -----
+// Corvane's profile of the shared program frame.
+const ProgramFrameProfile& CorvaneFrame();
 // Dimensions the global arrays.
 void DimensionGlobals();
 // Registers the class "ZOR" and creates the full-screen main window (MainWindow), shown.
@@ -29,9 +32,7 @@ HWND CreateMainWindow(HINSTANCE instance, int show);
 // The start-up notice: "I Agree - &Continue" (9876) installs the start menu, "&Exit" (2) posts
 // the quit message.
 void ShowNotice();
-// The main window's background: 200 bands from RGB(0, 0, 255) at the top to RGB(0, 0, 56).
-// Runs until the quit message and returns its value.
-// The whole start-up, as WinMain runs it.
+// The whole start-up, as WinMain runs it; runs until the quit message and returns its value.
 int RunCorvane(HINSTANCE instance, int show);
 // The main window procedure, exported from Corvane.exe as WNDPROC.
 extern "C" LRESULT CALLBACK CorvaneWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -9,13 +9,8 @@ namespace corvane {
 namespace {
 
 HMENU BuildHelpMenu() {
-  HMENU m = CreatePopupMenu();
-  AppendMenuA(m, MF_STRING, 7204, "&Help/Information");
-  AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(m, MF_STRING, 7205, "&About Software");
-  AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(m, MF_STRING, 6699, "A&bout Author/Contact Address");
-  return m;
+  return SeparatedPopupMenu(
+      {{7204, "&Help/Information"}, {7205, "&About Software"}, {6699, "A&bout Author/Contact Address"}});
 }
 
 // An inform-only box: a caption, centred lines and "&Ok".
@@ -32,13 +27,7 @@ void InformBox(const std::string& text, int lines) {
 }  // namespace
 
 HMENU BuildStructureTypeMenu() {
-  HMENU m = CreatePopupMenu();
-  AppendMenuA(m, MF_STRING, 7206, "&Beam/Strip");
-  AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(m, MF_STRING, 7207, "&Plate");
-  AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(m, MF_STRING, 7208, "&Tank");
-  return m;
+  return SeparatedPopupMenu({{7206, "&Beam/Strip"}, {7207, "&Plate"}, {7208, "&Tank"}});
 }
 
 HMENU BuildStartMenu() {
@@ -57,22 +46,14 @@ void BuildAnalysisMenuItem(HMENU menu) {
 }
 
 HMENU BuildPresentationMenu() {
-  HMENU m = CreatePopupMenu();
-  AppendMenuA(m, MF_STRING, 7777, "&Preview/Print/Save Data/Results");
-  AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(m, MF_STRING, 7666, "P&lot Structural Response Fields");
-  return m;
+  return SeparatedPopupMenu({{7777, "&Preview/Print/Save Data/Results"}, {7666, "P&lot Structural Response Fields"}});
 }
 
 HMENU BuildJobMenu() {
   HMENU bar = CreateMenu();
   AppendMenuA(bar, MF_STRING, 2, "&Close");
-  HMENU data = CreatePopupMenu();
-  AppendMenuA(data, MF_STRING, 7306, " &Geometry and Material Properties Data");
-  AppendMenuA(data, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(data, MF_STRING, 7307, " &Support Data");
-  AppendMenuA(data, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(data, MF_STRING, 7308, " &Load Data");
+  HMENU data = SeparatedPopupMenu(
+      {{7306, " &Geometry and Material Properties Data"}, {7307, " &Support Data"}, {7308, " &Load Data"}});
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(data), "&Data Input");
   BuildAnalysisMenuItem(bar);
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPresentationMenu()), "Data/Results &Presentation");
@@ -82,29 +63,16 @@ HMENU BuildJobMenu() {
   return bar;
 }
 
-void InstallMenu(HMENU menu) {
-  HMENU old = MainMenu;
-  SetMenu(MainWindow, menu);
-  MainMenu = menu;
-  if (old && old != menu) DestroyMenu(old);
-  DrawMenuBar(MainWindow);
-}
+void InstallMenu(HMENU menu) { InstallMenuBar(CorvaneFrame(), menu); }
 
 void EnableAnalysis() {
   EnableMenuItem(MainMenu, 888, MF_BYCOMMAND | MF_ENABLED);
   DrawMenuBar(MainWindow);
 }
 
-void ParkPointer(int x) {
-  POINT p{x, 0};
-  ClientToScreen(MainWindow, &p);
-  MovePointer(p.x, p.y - GetSystemMetrics(SM_CYMENU) / 2);
-}
+void ParkPointer(int x) { ParkPointerOnMenuBar(MainWindow, x); }
 
-bool NeedJob() {
-  if (JobSpec.empty()) ShowJobDialog();
-  return !JobSpec.empty();
-}
+bool NeedJob() { return EnsureJob(ShowJobDialog); }
 
 void ChangeStructureType(const std::string& type) {
   std::string job = JobSpec;
@@ -137,19 +105,7 @@ void ChangeStructureType(const std::string& type) {
   }
 }
 
-void HelpCommand() {
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION pi = {};
-  char commandLine[] = "winhlp32.exe ZORhelp.hlp";
-  if (CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
-}
+void HelpCommand() { RunHelpViewer("ZORhelp.hlp"); }
 
 void AboutBox() {
   InformBox("ZOR SOFTWARE\r\nfor Analysis of Beams, Circular Plates and Cylindrical Tanks\r\non Elastic Foundations",
@@ -163,64 +119,40 @@ void AuthorBox() {
 }
 
 void DispatchCommand(int id) {
-  if (id == 2) {
-    DestroyWindow(MainWindow);  // archives the open job and ends the program
-    return;
-  }
-  int parkX = 60;
-  HideScreen();
-  switch (id) {
-    case 7206:
-      ChangeStructureType("BEAM/STRIP");
-      break;
-    case 7207:
-      ChangeStructureType("PLATE");
-      break;
-    case 7208:
-      ChangeStructureType("TANK");
-      break;
-    case 7306:
-      if (NeedJob()) GeometryCommand();
-      break;
-    case 7307:
-      if (NeedJob()) {
-        SupportCommand();
-        EnableAnalysis();
-      }
-      break;
-    case 7308:
-      if (NeedJob()) {
-        if (ShowLoadCases(1) == 1) LoadDataCommand();
-        EnableAnalysis();
-      }
-      parkX = 100;
-      break;
-    case 888:
-      AnalysisCommand();
-      break;
-    case 7777:
-      PresentationCommand();
-      break;
-    case 7666:
-      PlotCommand();
-      break;
-    case 878:
-      SaveJobAsCommand();
-      break;
-    case 7204:
-      HelpCommand();
-      break;
-    case 7205:
-      AboutBox();
-      break;
-    case 6699:
-      AuthorBox();
-      break;
-    default:
-      break;
-  }
-  ShowScreen();
-  if (MainWindow) ParkPointer(parkX);
+  static const MenuDispatchProfile menu = [] {
+    MenuDispatchProfile p;
+    p.mainWindow = &MainWindow;
+    p.showJobDialog = ShowJobDialog;
+    // The structure screen is hidden while a command's dialogs are shown.
+    p.before = HideScreen;
+    p.after = ShowScreen;
+    p.commands = {
+        {7206, false, [] { ChangeStructureType("BEAM/STRIP"); }},
+        {7207, false, [] { ChangeStructureType("PLATE"); }},
+        {7208, false, [] { ChangeStructureType("TANK"); }},
+        {7306, true, GeometryCommand},
+        {7307, true,
+         [] {
+           SupportCommand();
+           EnableAnalysis();
+         }},
+        {7308, true,
+         [] {
+           if (ShowLoadCases(1) == 1) LoadDataCommand();
+           EnableAnalysis();
+         },
+         100},
+        {888, false, AnalysisCommand},
+        {7777, false, PresentationCommand},
+        {7666, false, PlotCommand},
+        {878, false, SaveJobAsCommand},
+        {7204, false, HelpCommand},
+        {7205, false, AboutBox},
+        {6699, false, AuthorBox},
+    };
+    return p;
+  }();
+  DispatchMenuCommand(menu, id);
 }
 
 }  // namespace corvane

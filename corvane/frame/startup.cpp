@@ -1,11 +1,5 @@
-// Start-up, the main window and the notice.
-#include <cmath>
-
-#include "win/startup.h"
-
-#include "core/archive.h"
+// Start-up, the main window and the notice: Corvane's profile of the shared program frame.
 #include "corvane/frame/frame.h"
-#include "win/files_win.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -15,8 +9,35 @@ HMENU MainMenu = nullptr;
 
 namespace {
 
+// After "I Agree - &Continue" the start menu; the pointer goes onto the window's top edge.
+void AfterNotice(bool agreed) {
+  if (agreed) InstallMenu(BuildStartMenu());
+  POINT p{60, 0};
+  if (IsWindow(MainWindow)) {
+    ClientToScreen(MainWindow, &p);
+    MovePointer(p.x, p.y);
+  }
+}
+
+void ReleaseGlobals() {
+  CloseScreen();
+  LoadCaseNames.clear();
+  JobDataTable.Redim(0, 0);
+  SupportFlags.clear();
+  SharedIntegers.Redim(0, 0);
+  CellTexts.Redim(0, 0);
+  TextLines.clear();
+}
 
 }  // namespace
+
+const ProgramFrameProfile& CorvaneFrame() {
+  static const ProgramFrameProfile frame{"ZOR",             "ZOR",         "      ZOR Program",
+                                         CorvaneWindowProc, &MainWindow,   &MainMenu,
+                                         DimensionGlobals,  AfterNotice,   ReleaseGlobals,
+                                         DispatchCommand};
+  return frame;
+}
 
 void DimensionGlobals() {
   LoadCaseNames.assign(149, std::string());
@@ -27,70 +48,14 @@ void DimensionGlobals() {
   TextLines.assign(2, std::string());
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show) {
-  WNDCLASSA wc = {};
-  wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = CorvaneWindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, "ZOR");
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  wc.lpszClassName = "ZOR";
-  RegisterClassA(&wc);  // a second window of the same run finds the class registered
-  MainWindow = CreateWindowExA(0, "ZOR", "      ZOR Program", WS_POPUP | WS_MAXIMIZE | WS_OVERLAPPEDWINDOW, 0, 0,
-                               GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance,
-                               nullptr);
-  if (!MainWindow) return nullptr;
-  RemoveMenu(GetSystemMenu(MainWindow, FALSE), SC_SIZE, MF_BYCOMMAND);
-  SetWindowLongA(MainWindow, GWL_EXSTYLE, WS_EX_TOPMOST);
-  ShowWindow(MainWindow, show);
-  UpdateWindow(MainWindow);
-  return MainWindow;
-}
+HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, CorvaneFrame()); }
 
-void ShowNotice() {
-  if (ShowModalDialog(NoticeDialog(), MainWindow, NoticeDialogProc) > 0) InstallMenu(BuildStartMenu());
-}
+void ShowNotice() { ShowProgramNotice(CorvaneFrame()); }
 
-int RunCorvane(HINSTANCE instance, int show) {
-  DimensionGlobals();
-  if (!CreateMainWindow(instance, show)) return 0;
-  SetCurrentDirectoryA(ProgramDirectory().c_str());
-  ShowNotice();
-  POINT p{60, 0};
-  if (IsWindow(MainWindow)) {
-    ClientToScreen(MainWindow, &p);
-    MovePointer(p.x, p.y);
-  }
-  return RunMessageLoop();
-}
+int RunCorvane(HINSTANCE instance, int show) { return RunProgram(instance, show, CorvaneFrame()); }
 
 extern "C" LRESULT CALLBACK CorvaneWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT painted = 0;
-  if (MainWindowPaintMessage(window, msg, painted)) return painted;
-  switch (msg) {
-    case WM_DESTROY:
-      CloseScreen();
-      LoadCaseNames.clear();
-      JobDataTable.Redim(0, 0);
-      SupportFlags.clear();
-      SharedIntegers.Redim(0, 0);
-      CellTexts.Redim(0, 0);
-      TextLines.clear();
-      // Leaving the program leaves the job: its files go into its archive.
-      ArchiveJob(JobSpec);
-      if (window == MainWindow) {
-        MainWindow = nullptr;
-        MainMenu = nullptr;  // destroyed with the window
-      }
-      PostQuitMessage(0);
-      return 0;
-    case WM_COMMAND:
-      DispatchCommand(LOWORD(wParam));
-      return 0;
-    default:
-      return DefWindowProcA(window, msg, wParam, lParam);
-  }
+  return ProgramWindowMessage(CorvaneFrame(), window, msg, wParam, lParam);
 }
 
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include "trabix/core/globals.h"
 #include "win/analysiscommand.h"
 #include "win/dialogs.h"
+#include "win/programframe.h"
 #include "win/startup.h"
 #include "win/jobdialog.h"
 #include "win/loaddialog.h"
@@ -30,6 +31,8 @@ constexpr int kMaxLoadCases = 5000;
 void ReleaseMemoryDC();
 
 // ----- start-up and main window (startup.cpp) -----
+// Trabix's profile of the shared program frame.
+const ProgramFrameProfile& TrabixFrame();
 void DimensionGlobals();
 // Registers the class "BEAM/STRIP ANALYSIS" and creates the full-screen main window, shown.
 HWND CreateMainWindow(HINSTANCE instance, int show);

@@ -14,17 +14,6 @@ namespace {
 // Positions on the bar: "&Close", "&Data Input", "&Analysis", ...
 constexpr UINT kAnalysisPosition = 2;
 
-HMENU Popup(std::initializer_list<std::pair<int, const char*>> items) {
-  HMENU m = CreatePopupMenu();
-  bool first = true;
-  for (const auto& item : items) {
-    if (!first) AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(m, MF_STRING, item.first, item.second);
-    first = false;
-  }
-  return m;
-}
-
 bool HasLines(const std::string& file) {
   TextLineArray lines;
   int count = 0;
@@ -38,31 +27,25 @@ HMENU BuildMainMenu() {
   HMENU bar = CreateMenu();
   AppendMenuA(bar, MF_STRING, 2, "&Close");
   AppendMenuA(bar, MF_POPUP,
-              reinterpret_cast<UINT_PTR>(Popup({{306, " &Geometry and Material Properties Data"},
+              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{306, " &Geometry and Material Properties Data"},
                                                 {307, " &Support Data"},
                                                 {308, " &Load Data"}})),
               "&Data Input");
   AppendMenuA(bar, MF_POPUP | MF_GRAYED,
-              reinterpret_cast<UINT_PTR>(Popup({{888, "&Elastic Analysis"}, {889, "Elastic-&Plastic Analysis"}})),
+              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{888, "&Elastic Analysis"}, {889, "Elastic-&Plastic Analysis"}})),
               "&Analysis");
   AppendMenuA(bar, MF_POPUP,
               reinterpret_cast<UINT_PTR>(
-                  Popup({{777, "&Preview/Print/Save Data/Results"}, {666, "P&lot Structural Response Fields"}})),
+                  SeparatedPopupMenu({{777, "&Preview/Print/Save Data/Results"}, {666, "P&lot Structural Response Fields"}})),
               "Data/Results &Presentation");
   AppendMenuA(bar, MF_STRING, 206, "&New Job");
   AppendMenuA(bar, MF_STRING, 878, "&Save Job As");
   AppendMenuA(bar, MF_POPUP,
-              reinterpret_cast<UINT_PTR>(Popup({{204, "&Help/Info"}, {205, "&About Author/Contact Address"}})), "&Help");
+              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{204, "&Help/Info"}, {205, "&About Author/Contact Address"}})), "&Help");
   return bar;
 }
 
-void InstallMenu(HMENU menu) {
-  HMENU old = MainMenu;
-  SetMenu(MainWindow, menu);
-  MainMenu = menu;
-  if (old && old != menu) DestroyMenu(old);
-  DrawMenuBar(MainWindow);
-}
+void InstallMenu(HMENU menu) { InstallMenuBar(TrabixFrame(), menu); }
 
 void UpdateAnalysisMenu() {
   if (!MainMenu) return;
@@ -71,16 +54,9 @@ void UpdateAnalysisMenu() {
   DrawMenuBar(MainWindow);
 }
 
-void ParkPointer(int x) {
-  POINT p{x, 0};
-  ClientToScreen(MainWindow, &p);
-  MovePointer(p.x, p.y - GetSystemMetrics(SM_CYMENU) / 2);
-}
+void ParkPointer(int x) { ParkPointerOnMenuBar(MainWindow, x); }
 
-bool NeedJob() {
-  if (JobSpec.empty()) ShowJobDialog();
-  return !JobSpec.empty();
-}
+bool NeedJob() { return EnsureJob(ShowJobDialog); }
 
 void NewJobCommand() {
   SupportFlags.assign(14, std::string());
@@ -109,19 +85,7 @@ void SaveJobAsCommand() {
   UpdateAnalysisMenu();
 }
 
-void HelpCommand() {
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION pi = {};
-  char commandLine[] = "winhlp32.exe Tovask.hlp";
-  if (CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
-}
+void HelpCommand() { RunHelpViewer("Tovask.hlp"); }
 
 void AuthorBox() {
   const std::string text =
@@ -135,48 +99,36 @@ void AuthorBox() {
 }
 
 void DispatchCommand(int id) {
-  if (id == 2) {
-    DestroyWindow(MainWindow);  // archives the open job and ends the program
-    return;
-  }
-  int parkX = 60;
-  switch (id) {
-    case 306:
-      if (NeedJob()) GeometryCommand();
-      break;
-    case 307:
-      if (NeedJob()) {
-        SupportCommand();
-        UpdateAnalysisMenu();
-      }
-      break;
-    case 308:
-      // The load entry runs only for a case named and ticked in the dialog, so no load file is
-      // ever named after an empty case.
-      if (NeedJob()) {
-        if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
-        UpdateAnalysisMenu();
-      }
-      break;
-    case 888:
-      if (NeedJob()) AnalyseCommand(0);
-      break;
-    case 889:
-      if (NeedJob()) AnalyseCommand(1);
-      break;
-    case 777:
-      if (NeedJob()) PresentationCommand();
-      break;
-    case 666:
-      if (NeedJob()) PlotCommand();
-      break;
-    case 206: NewJobCommand(); break;
-    case 878: SaveJobAsCommand(); break;
-    case 204: HelpCommand(); break;
-    case 205: AuthorBox(); break;
-    default: break;
-  }
-  if (MainWindow) ParkPointer(parkX);
+  static const MenuDispatchProfile menu = [] {
+    MenuDispatchProfile p;
+    p.mainWindow = &MainWindow;
+    p.showJobDialog = ShowJobDialog;
+    p.commands = {
+        {306, true, [] { GeometryCommand(); }},
+        {307, true,
+         [] {
+           SupportCommand();
+           UpdateAnalysisMenu();
+         }},
+        // The load entry runs only for a case named and ticked in the dialog, so no load file is
+        // ever named after an empty case.
+        {308, true,
+         [] {
+           if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
+           UpdateAnalysisMenu();
+         }},
+        {888, true, [] { AnalyseCommand(0); }},
+        {889, true, [] { AnalyseCommand(1); }},
+        {777, true, [] { PresentationCommand(); }},
+        {666, true, [] { PlotCommand(); }},
+        {206, false, NewJobCommand},
+        {878, false, SaveJobAsCommand},
+        {204, false, HelpCommand},
+        {205, false, AuthorBox},
+    };
+    return p;
+  }();
+  DispatchMenuCommand(menu, id);
 }
 
 }  // namespace trabix

@@ -1,24 +1,41 @@
-// Start-up, the notice and the main window.
-#include <cmath>
-
-#include "win/startup.h"
-
+// Start-up, the notice and the main window: Trabix's profile of the shared program frame.
 #include "app.h"
-#include "core/archive.h"
 #include "core/fieldcheck.h"
-#include "gfx/gfx.h"
-#include "win/files_win.h"
 #include "win/messages.h"
 
 namespace trabix {
 
 namespace {
 
-
 // The class name is kept in a fixed text of 80 characters.
 char ClassName[80] = "BEAM/STRIP ANALYSIS";
 
+// After "I Agree - &Continue" the menu and at once the job dialog.
+void AfterNotice(bool agreed) {
+  if (!agreed) return;
+  InstallMenu(BuildMainMenu());
+  ShowJobDialog();
+  if (IsWindow(MainWindow)) ParkPointer(60);
+}
+
+void ReleaseGlobals() {
+  LoadCaseNames.clear();
+  SupportFlags.clear();
+  SharedIntegers.Redim(0, 0);
+  CellTexts.Redim(0, 0);
+  TextLines.clear();
+  ReleaseMemoryDC();
+}
+
 }  // namespace
+
+const ProgramFrameProfile& TrabixFrame() {
+  static const ProgramFrameProfile frame{ClassName,      "BEAMS",         "  BEAM/STRIP ANALYSIS Program",
+                                         TrabixWindowProc, &MainWindow,   &MainMenu,
+                                         DimensionGlobals, AfterNotice,   ReleaseGlobals,
+                                         DispatchCommand};
+  return frame;
+}
 
 void DimensionGlobals() {
   LoadCaseNames.assign(kMaxLoadCases + 1, std::string());
@@ -34,65 +51,12 @@ void DimensionGlobals() {
   ProgramMessages.answer = &DialogResult;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show) {
-  WNDCLASSA wc = {};
-  wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = TrabixWindowProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, "BEAMS");
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  wc.lpszClassName = ClassName;
-  RegisterClassA(&wc);  // a second window of the same run finds the class registered
-  MainWindow = CreateWindowExA(0, ClassName, "  BEAM/STRIP ANALYSIS Program", WS_POPUP | WS_MAXIMIZE | WS_OVERLAPPEDWINDOW,
-                               0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                               instance, nullptr);
-  if (!MainWindow) return nullptr;
-  RemoveMenu(GetSystemMenu(MainWindow, FALSE), SC_SIZE, MF_BYCOMMAND);
-  SetWindowLongA(MainWindow, GWL_EXSTYLE, WS_EX_TOPMOST);
-  ShowWindow(MainWindow, show);
-  UpdateWindow(MainWindow);
-  return MainWindow;
-}
+HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, TrabixFrame()); }
 
-int RunTrabix(HINSTANCE instance, int show) {
-  DimensionGlobals();
-  if (!CreateMainWindow(instance, show)) return 0;
-  SetCurrentDirectoryA(ProgramDirectory().c_str());
-  INT_PTR agreed = ShowModalDialog(NoticeDialog(), MainWindow, NoticeDialogProc);
-  if (agreed > 0) {
-    InstallMenu(BuildMainMenu());
-    ShowJobDialog();
-    if (IsWindow(MainWindow)) ParkPointer(60);
-  }
-  return RunMessageLoop();
-}
+int RunTrabix(HINSTANCE instance, int show) { return RunProgram(instance, show, TrabixFrame()); }
 
 extern "C" LRESULT CALLBACK TrabixWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT painted = 0;
-  if (MainWindowPaintMessage(window, msg, painted)) return painted;
-  switch (msg) {
-    case WM_DESTROY:
-      LoadCaseNames.clear();
-      SupportFlags.clear();
-      SharedIntegers.Redim(0, 0);
-      CellTexts.Redim(0, 0);
-      TextLines.clear();
-      // Leaving the program leaves the job: its files go into its archive.
-      ArchiveJob(JobSpec);
-      ReleaseMemoryDC();
-      if (window == MainWindow) {
-        MainWindow = nullptr;
-        MainMenu = nullptr;  // destroyed with the window
-      }
-      PostQuitMessage(0);
-      return 0;
-    case WM_COMMAND:
-      DispatchCommand(LOWORD(wParam));
-      return 0;
-    default:
-      return DefWindowProcA(window, msg, wParam, lParam);
-  }
+  return ProgramWindowMessage(TrabixFrame(), window, msg, wParam, lParam);
 }
 
 }  // namespace trabix

@@ -1,0 +1,124 @@
+#include "win/programframe.h"
+
+#include "core/archive.h"
+#include "core/globals.h"
+#include "win/dialogs.h"
+#include "win/files_win.h"
+#include "win/messages.h"
+#include "win/startup.h"
+
+HWND CreateProgramWindow(HINSTANCE instance, int show, const ProgramFrameProfile& p) {
+  WNDCLASSA wc = {};
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = p.windowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, p.icon);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  wc.lpszClassName = p.className;
+  RegisterClassA(&wc);  // a second window of the same run finds the class registered
+  HWND window = CreateWindowExA(0, p.className, p.caption, WS_POPUP | WS_MAXIMIZE | WS_OVERLAPPEDWINDOW, 0, 0,
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                instance, nullptr);
+  *p.mainWindow = window;
+  if (!window) return nullptr;
+  RemoveMenu(GetSystemMenu(window, FALSE), SC_SIZE, MF_BYCOMMAND);
+  SetWindowLongA(window, GWL_EXSTYLE, WS_EX_TOPMOST);
+  ShowWindow(window, show);
+  UpdateWindow(window);
+  return window;
+}
+
+bool ShowProgramNotice(const ProgramFrameProfile& p) {
+  bool agreed = ShowModalDialog(NoticeDialog(), *p.mainWindow, NoticeDialogProc) > 0;
+  if (p.afterNotice) p.afterNotice(agreed);
+  return agreed;
+}
+
+int RunProgram(HINSTANCE instance, int show, const ProgramFrameProfile& p) {
+  if (p.dimensionGlobals) p.dimensionGlobals();
+  if (!CreateProgramWindow(instance, show, p)) return 0;
+  SetCurrentDirectoryA(ProgramDirectory().c_str());
+  ShowProgramNotice(p);
+  return RunMessageLoop();
+}
+
+LRESULT ProgramWindowMessage(const ProgramFrameProfile& p, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (MainWindowPaintMessage(window, msg, painted)) return painted;
+  switch (msg) {
+    case WM_DESTROY:
+      if (p.releaseGlobals) p.releaseGlobals();
+      // Leaving the program leaves the job: its files go into its archive.
+      ArchiveJob(JobSpec);
+      if (window == *p.mainWindow) {
+        *p.mainWindow = nullptr;
+        *p.mainMenu = nullptr;  // destroyed with the window
+      }
+      PostQuitMessage(0);
+      return 0;
+    case WM_COMMAND:
+      if (p.dispatch) p.dispatch(LOWORD(wParam));
+      return 0;
+    default:
+      return DefWindowProcA(window, msg, wParam, lParam);
+  }
+}
+
+HMENU SeparatedPopupMenu(std::initializer_list<std::pair<int, const char*>> items) {
+  HMENU m = CreatePopupMenu();
+  bool first = true;
+  for (const auto& item : items) {
+    if (!first) AppendMenuA(m, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(m, MF_STRING, item.first, item.second);
+    first = false;
+  }
+  return m;
+}
+
+void InstallMenuBar(const ProgramFrameProfile& p, HMENU menu) {
+  HMENU old = *p.mainMenu;
+  SetMenu(*p.mainWindow, menu);
+  *p.mainMenu = menu;
+  if (old && old != menu) DestroyMenu(old);
+  DrawMenuBar(*p.mainWindow);
+}
+
+void ParkPointerOnMenuBar(HWND window, int x) {
+  POINT pt{x, 0};
+  ClientToScreen(window, &pt);
+  MovePointer(pt.x, pt.y - GetSystemMetrics(SM_CYMENU) / 2);
+}
+
+bool EnsureJob(const std::function<int()>& showJobDialog) {
+  if (JobSpec.empty()) showJobDialog();
+  return !JobSpec.empty();
+}
+
+void RunHelpViewer(const std::string& helpFile) {
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION pi = {};
+  std::string commandLine = "winhlp32.exe " + helpFile;
+  if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
+}
+
+void DispatchMenuCommand(const MenuDispatchProfile& p, int id) {
+  if (id == 2) {
+    DestroyWindow(*p.mainWindow);  // packs the open job and ends the program
+    return;
+  }
+  const MenuCommand* command = nullptr;
+  for (const MenuCommand& c : p.commands)
+    if (c.id == id) command = &c;
+  if (p.before) p.before();
+  if (command && (!command->needsJob || EnsureJob(p.showJobDialog)) && command->run) command->run();
+  if (p.after) p.after();
+  if (*p.mainWindow) ParkPointerOnMenuBar(*p.mainWindow, command ? command->parkX : 60);
+}
