@@ -129,8 +129,9 @@ struct TableLayout {
 };
 
 // Prints a table: its heading lines, then its rows up to the line before the end; a row that
-// would pass the limit starts a new page with the headings again. row advances.
-void PrintTable(int doc, const TextLineArray& lines, int n, const TableLayout& t, float& row) {
+// would pass the limit starts a new page with the headings again. row advances. Returns the
+// line that ends the table (n + 1 when the file ends first).
+int PrintTable(int doc, const TextLineArray& lines, int n, const TableLayout& t, float& row) {
   const PageProfile pages = CorvanePages();
   std::vector<std::string> headings;
   for (int i = 0; i < t.headingCount; ++i) headings.push_back(Line(lines, t.headingFirst + i));
@@ -150,6 +151,7 @@ void PrintTable(int doc, const TextLineArray& lines, int n, const TableLayout& t
     dpText(doc, 1.5f, row, 0, Line(lines, i));
     row += pages.lineStep;
   }
+  return end;
 }
 
 void PrintText(int doc, const TextLineArray& lines, int first, int last, float& row) {
@@ -172,6 +174,36 @@ void PrintText(int doc, const TextLineArray& lines, int first, int last, float& 
 
 enum ResultKind { kBeamResults, kPlateResults, kBasePlateResults, kWallResults, kFlatRoofResults, kShellRoofResults };
 
+// The part of a result file after a table: text lines first..last, then a table, its headings
+// on a new page when the row is already low. Returns the line that ends the table.
+int PrintPart(int doc, const TextLineArray& lines, int n, int first, int last, const TableLayout& table, float& row) {
+  PrintText(doc, lines, first, last, row);
+  if (row > 23.5f) {
+    PageBreak(doc, CorvanePages());
+    row = CorvanePages().topRow;
+  }
+  return PrintTable(doc, lines, n, table, row);
+}
+
+// The first dash line (a rule that opens a part) from line `from` on; 0 when there is none.
+int DashLine(const TextLineArray& lines, int from, int n) {
+  for (int i = from < 1 ? 1 : from; i <= n; ++i)
+    if (Line(lines, i).compare(0, 1, "-") == 0) return i;
+  return 0;
+}
+
+// The parts after the second table of a base plate's or a roof's file: each opened by a rule of
+// dashes D found from the end of the table before, its text the lines between, headings D + 2
+// and D + 3, rows from D + 4 up to the first zero line from D + 5 on. A part without a first
+// row (no rule, or the file ends or the rows are missing) is left out, and so is what follows.
+void PrintFurtherParts(int doc, const TextLineArray& lines, int n, int end, float& row) {
+  for (int d = DashLine(lines, end, n); d > 0; d = DashLine(lines, end, n)) {
+    if (!IsValueLine(Line(lines, d + 4))) return;
+    row += 0.5f;
+    end = PrintPart(doc, lines, n, end + 1, d - 1, TableLayout{d + 2, 2, d + 4, d + 5}, row);
+  }
+}
+
 // One result file as a section; false (after the message) when it is missing.
 bool ResultSection(int doc, const std::string& file, const std::string& heading, ResultKind kind) {
   TextLineArray lines;
@@ -192,22 +224,11 @@ bool ResultSection(int doc, const std::string& file, const std::string& heading,
   float row = 5.7f;
   const bool beam = kind == kBeamResults;
   const TableLayout first = beam ? TableLayout{9, 3, 12, 14} : TableLayout{9, 2, 11, 12};
-  int e = n + 1;
-  FirstZeroEntry(lines, first.endFrom, n, e);
-  PrintTable(doc, lines, n, first, row);
+  const int e = PrintTable(doc, lines, n, first, row);
   row += 0.5f;
   if (beam) {
-    int d = 0;
-    for (int i = e; i <= n && d == 0; ++i)
-      if (Line(lines, i).compare(0, 1, "-") == 0) d = i;
-    if (d > 0) {
-      PrintText(doc, lines, e + 1, d - 1, row);
-      if (row > 23.5f) {
-        PageBreak(doc, CorvanePages());
-        row = CorvanePages().topRow;
-      }
-      PrintTable(doc, lines, n, TableLayout{d + 2, 3, d + 5, d + 6}, row);
-    }
+    const int d = DashLine(lines, e, n);
+    if (d > 0) PrintPart(doc, lines, n, e + 1, d - 1, TableLayout{d + 2, 3, d + 5, d + 6}, row);
   } else if (e <= n) {
     // Where the second table stands in each kind of result file.
     TableLayout second{};
@@ -218,12 +239,10 @@ bool ResultSection(int doc, const std::string& file, const std::string& heading,
       case kShellRoofResults: second = {e + 7, 2, e + 9, e + 11}, textLast = e + 4; break;
       default: second = {e + 10, 2, e + 12, e + 14}; break;  // base plate, flat roof
     }
-    PrintText(doc, lines, e + 1, textLast, row);
-    if (row > 23.5f) {
-      PageBreak(doc, CorvanePages());
-      row = CorvanePages().topRow;
-    }
-    PrintTable(doc, lines, n, second, row);
+    const int end = PrintPart(doc, lines, n, e + 1, textLast, second, row);
+    // Base plates and roofs go on with their in-plane or axial forces.
+    if (kind == kBasePlateResults || kind == kFlatRoofResults || kind == kShellRoofResults)
+      PrintFurtherParts(doc, lines, n, end, row);
   }
   LastPageFooter(doc, CorvanePages());
   return true;

@@ -14,16 +14,39 @@
 namespace corvane {
 namespace {
 
-std::filesystem::path Fixtures() {
+// This suite's own fixtures (result files), as the program sees the folder.
+std::filesystem::path ReportFixtures() {
   const char* env = std::getenv("SUITE_TEST_DATA");
-  std::string folder = env ? env : "";
-  // The fixtures of the core's tests.
-  std::filesystem::path p = std::filesystem::path(folder).parent_path().parent_path().parent_path() / "core" / "tests" / "data";
+  std::filesystem::path p = env ? env : "";
 #ifdef _WIN32
   std::string s = p.string();
   if (!s.empty() && s[0] == '/') p = "Z:" + s;
 #endif
   return p;
+}
+
+// The fixtures of the core's tests (job files).
+std::filesystem::path Fixtures() {
+  return ReportFixtures().parent_path().parent_path().parent_path() / "core" / "tests" / "data";
+}
+
+// The core's tank fixture as J.GEO: a shell roof, or with shell answer "N" and no
+// radial-section line a flat roof.
+void WriteTankGeometry(const std::string& file, bool shell) {
+  TextLineArray g;
+  int n = 0;
+  LoadTextLines((Fixtures() / "TANKSHELL.GEO").string(), g, 100, n);
+  if (!shell) {
+    for (int i = 1; i <= n; ++i)
+      if (g[static_cast<size_t>(i)] == "Shell Structure (?)  Y") g[static_cast<size_t>(i)] = "Shell Structure (?)  N";
+    for (int i = 1; i <= n; ++i)
+      if (g[static_cast<size_t>(i)].compare(0, 14, "Radial Section") == 0) {
+        g.erase(g.begin() + i);
+        --n;
+        break;
+      }
+  }
+  ASSERT_TRUE(SaveTextLines(file, g, n));
 }
 
 void Write(const std::string& file, const std::vector<std::string>& lines) {
@@ -285,21 +308,7 @@ TEST(OutputResults, SecondTableOfEveryKind) {
     } else if (StructureType == "PLATE") {
       std::filesystem::copy_file(Fixtures() / "PLATE.GEO", "J.GEO");
     } else {
-      TextLineArray g;
-      int n = 0;
-      LoadTextLines((Fixtures() / "TANKSHELL.GEO").string(), g, 100, n);
-      if (!c.shell) {
-        // A flat roof: no shell answer Y and no radial-section line.
-        for (int i = 1; i <= n; ++i)
-          if (g[static_cast<size_t>(i)] == "Shell Structure (?)  Y") g[static_cast<size_t>(i)] = "Shell Structure (?)  N";
-        for (int i = 1; i <= n; ++i)
-          if (g[static_cast<size_t>(i)].compare(0, 14, "Radial Section") == 0) {
-            g.erase(g.begin() + i);
-            --n;
-            break;
-          }
-      }
-      ASSERT_TRUE(SaveTextLines("J.GEO", g, n));
+      WriteTankGeometry("J.GEO", c.shell);
     }
     Write(std::string("J") + c.ext, c.file);
     Boxes boxes;
@@ -321,6 +330,188 @@ TEST(OutputResults, SecondTableOfEveryKind) {
     EXPECT_EQ(IndexOf(t, "p1:skipped"), -1) << c.name;
     EXPECT_EQ(IndexOf(t, "p1:after"), -1) << c.name;
     EXPECT_GE(IndexOf(t, "p1:text 1"), 0) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+std::string Body(const std::string& item) { return item.substr(item.find(':') + 1); }
+int PageOf(const std::string& item) { return std::atoi(item.c_str() + 1); }
+
+// A table of a result file in the document's texts: its heading lines (the lines just above
+// the first row), then every row first..last of the file in order; where the rows go on on the
+// next page, the footer of the page before and the headings again. Returns the pages it spans
+// and the index after its last row in `at` (-1 when the table is not there).
+int WalkTable(const std::vector<std::string>& t, const TextLineArray& f, int headings, int first, int last, int& at,
+              const std::string& name) {
+  auto line = [&f](int i) { return f[static_cast<size_t>(i)]; };
+  auto headingsAt = [&](size_t k) {
+    for (int h = 0; h < headings; ++h)
+      if (k + h >= t.size() || Body(t[k + h]) != line(first - headings + h)) return false;
+    return true;
+  };
+  size_t k = 0;
+  while (k < t.size() && !headingsAt(k)) ++k;
+  at = -1;
+  if (k == t.size()) {
+    ADD_FAILURE() << name << ": no headings " << line(first - headings);
+    return 0;
+  }
+  int pages = 1;
+  k += headings;
+  for (int i = first; i <= last; ++i) {
+    if (k < t.size() && Body(t[k]) != line(i)) {
+      // A page break: the footer (number, "of", count) closes the page, the headings open the next.
+      const int page = PageOf(t[k - 1]);
+      size_t footer = 0;
+      for (; k < t.size() && PageOf(t[k]) == page; ++k) ++footer;
+      EXPECT_EQ(footer, 3u) << name << " row " << i;
+      if (!headingsAt(k) || PageOf(t[k]) != page + 1) {
+        ADD_FAILURE() << name << ": no headings on page " << page + 1 << " before row " << i;
+        return pages;
+      }
+      k += headings;
+      ++pages;
+    }
+    if (k >= t.size() || Body(t[k]) != line(i)) {
+      ADD_FAILURE() << name << ": row " << i << " \"" << line(i) << "\" missing";
+      return pages;
+    }
+    ++k;
+  }
+  at = static_cast<int>(k);
+  return pages;
+}
+
+struct TableAt {
+  int headings, first, last, pages;  // pages: 0 for any
+};
+
+// Every table of a tank's three result files, read back from the document: each table's rows
+// first to last under their headings, the base plate's tables each broken over two pages with
+// their headings repeated, the text before a third table printed, rules and closing lines not.
+TEST(OutputResults, EveryTableOfATanksResultFiles) {
+  const struct {
+    const char* name;
+    bool shell;
+    const char* roof;
+    std::vector<TableAt> roofTables;
+  } cases[] = {
+      {"shell roof", true, "SHELL2.RRW", {{2, 11, 13, 1}, {2, 23, 25, 1}, {2, 32, 34, 1}}},
+      {"flat roof", false, "FLAT2.RRW", {{2, 11, 13, 1}, {2, 26, 28, 1}, {2, 35, 37, 1}}},
+  };
+  const std::vector<TableAt> baseTables = {{2, 11, 71, 2}, {2, 84, 144, 2}, {2, 151, 211, 2}};
+  const std::vector<TableAt> wallTables = {{2, 11, 13, 1}, {2, 27, 29, 1}};
+  for (const auto& c : cases) {
+    TestDirectory dir;
+    StructureType = "TANK";
+    JobSpec = "T1";
+    LoadCaseName = "Water";
+    WriteTankGeometry("T1.GEO", c.shell);
+    std::filesystem::copy_file(ReportFixtures() / "BASE60.RPW", "T1.RPW");
+    std::filesystem::copy_file(ReportFixtures() / "WALL2.RWW", "T1.RWW");
+    std::filesystem::copy_file(ReportFixtures() / c.roof, "T1.RRW");
+    Boxes boxes;
+    OutputResults(0, nullptr);
+    EXPECT_TRUE(boxes.shown.size() == 2u && boxes.shown[1].substr(0, 3) == "ask") << c.name;
+    ddoc::Document d;
+    ASSERT_EQ(ddoc::ReadDocumentFile("T1_RESULTS.DDC", d), ddoc::kDocFileOk) << c.name;
+    CheckFooters(d);
+    const std::vector<std::string> t = Texts(d);
+    const struct {
+      const char* file;
+      const std::vector<TableAt>& tables;
+    } files[] = {{"T1.RPW", baseTables}, {"T1.RWW", wallTables}, {"T1.RRW", c.roofTables}};
+    for (const auto& file : files) {
+      TextLineArray f;
+      int n = 0;
+      LoadTextLines(file.file, f, 1000, n);
+      const std::string name = std::string(c.name) + " " + file.file;
+      // The file's tables in order, from its own section's title on.
+      size_t from = 0;
+      while (from < t.size() && Body(t[from]) != f[1]) ++from;
+      ASSERT_LT(from, t.size()) << name;
+      std::vector<std::string> rest(t.begin() + static_cast<long>(from), t.end());
+      for (size_t k = 0; k < file.tables.size(); ++k) {
+        const TableAt& table = file.tables[k];
+        int at = 0;
+        const std::string what = name + " table " + std::to_string(k + 1);
+        const int pages = WalkTable(rest, f, table.headings, table.first, table.last, at, what);
+        if (at < 0) break;
+        if (table.pages) {
+          EXPECT_EQ(pages, table.pages) << what;
+        }
+        rest.erase(rest.begin(), rest.begin() + at);
+      }
+    }
+    // Rules are not printed; the text between the base plate's second and third tables stands
+    // between them.
+    for (const std::string& item : t) EXPECT_NE(Body(item).compare(0, 3, "---"), 0) << c.name << ": " << item;
+    size_t text = 0;
+    while (text < t.size() && Body(t[text]) != "IN-PLANE DEFORMATION AND FORCES OF THE BASE PLATE:") ++text;
+    ASSERT_LT(text + 1, t.size()) << c.name;
+    EXPECT_EQ(Body(t[text - 1]), "   6.0000     7.4625E+2     7.1250E+1     4.8000E+1") << c.name;
+    size_t third = text;
+    while (third < t.size() && Body(t[third]) != " Radius      Radial         Radial In-Plane   Circumf. In-Plane") ++third;
+    EXPECT_LT(third, t.size()) << c.name;
+  }
+}
+
+
+// What follows a base plate's second table: a part is printed only when its rule is followed by
+// headings and a first row; one without them, or a file that ends first, is left out with all
+// after it, and a further part is printed as the third is.
+TEST(OutputResults, PartsAfterTheSecondTable) {
+  const struct {
+    const char* name;
+    std::vector<std::string> after;  // from the line that ends the second table on
+    std::vector<std::string> printed, left;
+  } cases[] = {
+      {"no rule", {"", "closing text"}, {}, {"closing text"}},
+      {"rule at the end", {"", "part text", "-----"}, {}, {"part text"}},
+      {"cut short", {"", "part text", "-----", "", "third heading 1"}, {}, {"part text", "third heading 1"}},
+      {"no rows", {"", "part text", "-----", "", "third heading 1", "third heading 2", "", "after"}, {},
+       {"part text", "third heading 1", "after"}},
+      {"rule ends the table, a fourth part",
+       {"-----", "", "third heading 1", "third heading 2", "  0  1", "  2  3", "", "part text", "-----", "",
+        "fourth heading 1", "fourth heading 2", "  0  5", "", "-----", "after"},
+       {"third heading 1", "third heading 2", "  0  1", "  2  3", "part text", "fourth heading 1", "fourth heading 2",
+        "  0  5"},
+       {"after"}},
+  };
+  for (const auto& c : cases) {
+    TestDirectory dir;
+    StructureType = "TANK";
+    JobSpec = "J";
+    LoadCaseName = "Dead";
+    WriteTankGeometry("J.GEO", true);
+    std::vector<std::string> file = ResultFile("BASE T", 2, 4, 8, 1, false);
+    file.resize(file.size() - 2);  // up to the second table's last row
+    file.insert(file.end(), c.after.begin(), c.after.end());
+    Write("J.RPD", file);
+    Boxes boxes;
+    ddoc::Document d;
+    DocumentEnd = [&d](int doc, int) { return ddoc::CloseDocument(doc, d); };
+    OutputResults(4, nullptr);
+    DocumentEnd = nullptr;
+    std::vector<std::string> body;
+    for (const std::string& item : Texts(d)) body.push_back(Body(item));
+    // The second table is whole; the parts after it as the case says, in order.
+    const int second = IndexOf(body, "  3  7.25");
+    ASSERT_GE(second, 0) << c.name;
+    int at = second;
+    for (const std::string& s : c.printed) {
+      const int k = IndexOf(body, s);
+      EXPECT_GT(k, at) << c.name << ": " << s;
+      at = k;
+    }
+    for (const std::string& s : c.left) EXPECT_EQ(IndexOf(body, s), -1) << c.name << ": " << s;
+    // The section ends with its footer right after what was printed last.
+    EXPECT_EQ(body[static_cast<size_t>(at) + 1], "1") << c.name;
   }
 }
 
