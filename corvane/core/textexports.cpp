@@ -14,22 +14,20 @@ const char* const kSupportMissingText = "Support Data File is Missing! Enter the
 const char* const kLoadMissingText = "Load Data File is Missing! Enter the Data!";
 const char* const kResultsMissingText = "Results File is Missing! Anylyse the Structure!";
 
-namespace {
+std::string LoadCaseLetter() { return Trim(LoadCaseName).substr(0, 1); }
 
-void Warn(const std::string& text) {
+void ReportWarning(const std::string& text) {
   if (ReportHooks.warn) ReportHooks.warn(text, "WARNING!");
 }
 
-// The first character of the trimmed current case ("" when there is none).
-std::string CaseLetter() { return Trim(LoadCaseName).substr(0, 1); }
-
-// Loads a whole file; false when it is missing or empty.
-bool Load(const std::string& file, TextLineArray& lines, int& n) {
+bool LoadWholeFile(const std::string& file, TextLineArray& lines, int& n) {
   lines.clear();
   n = 0;
   LoadTextLines(file, lines, 10000, n);
   return n > 0;
 }
+
+namespace {
 
 // Appends lines 1..n, after three empty lines when it is not the first part.
 void Join(TextLineArray& out, int& total, const TextLineArray& lines, int n, bool first) {
@@ -65,13 +63,13 @@ std::string JobNamePart() {
 bool WriteDataText() {
   TextLineArray out(1), lines;
   int total = 0, n = 0;
-  if (!Load(JobSpec + ".GEO", lines, n)) Warn(kGeometryMissingText);
+  if (!LoadWholeFile(JobSpec + ".GEO", lines, n)) ReportWarning(kGeometryMissingText);
   Join(out, total, lines, n, true);
-  if (!Load(JobSpec + ".SUP", lines, n)) Warn(kSupportMissingText);
+  if (!LoadWholeFile(JobSpec + ".SUP", lines, n)) ReportWarning(kSupportMissingText);
   Join(out, total, lines, n, false);
-  const std::string c = CaseLetter();
-  if (c.empty() || !Load(JobSpec + ".LD" + c, lines, n)) {
-    Warn(kLoadMissingText);
+  const std::string c = LoadCaseLetter();
+  if (c.empty() || !LoadWholeFile(JobSpec + ".LD" + c, lines, n)) {
+    ReportWarning(kLoadMissingText);
     return false;
   }
   Join(out, total, lines, n, false);
@@ -79,12 +77,12 @@ bool WriteDataText() {
 }
 
 bool WriteResultsText() {
-  const std::string c = CaseLetter();
+  const std::string c = LoadCaseLetter();
   TextLineArray out(1), lines;
   int total = 0, n = 0;
-  if (c.empty() || !Load(JobSpec + ".RP" + c, lines, n)) Warn(kResultsMissingText);
+  if (c.empty() || !LoadWholeFile(JobSpec + ".RP" + c, lines, n)) ReportWarning(kResultsMissingText);
   Join(out, total, lines, n, true);
-  if (c.empty() || !Load(JobSpec + ".RW" + c, lines, n)) Warn(kResultsMissingText);
+  if (c.empty() || !LoadWholeFile(JobSpec + ".RW" + c, lines, n)) ReportWarning(kResultsMissingText);
   Join(out, total, lines, n, false);
   // A tank without roof elements has no roof results: the file ends with the wall's.
   TextLineArray geometry;
@@ -96,8 +94,8 @@ bool WriteResultsText() {
   int s1 = 0, s2 = 0, s3 = 0;
   ReadGeometrySections(geometry, g, GeometryTank, items, answers, s1, s2, s3);
   if (items.Get(3, 1) >= 1) {
-    if (c.empty() || !Load(JobSpec + ".RR" + c, lines, n)) {
-      Warn(kResultsMissingText);
+    if (c.empty() || !LoadWholeFile(JobSpec + ".RR" + c, lines, n)) {
+      ReportWarning(kResultsMissingText);
       return false;
     }
     Join(out, total, lines, n, false);
@@ -107,8 +105,9 @@ bool WriteResultsText() {
 
 void RenameJobHeaders(const std::string& newJob) {
   const std::string job = Trim(newJob);
-  if (!RewriteHeader(job + ".GEO", "Job: " + job + " // GEOMETRY & MAT. PROPERTIES")) Warn(kGeometryMissingText);
-  if (!RewriteHeader(job + ".SUP", "Job: " + job + " // SUPPORTS")) Warn(kSupportMissingText);
+  if (!RewriteHeader(job + ".GEO", "Job: " + job + " // GEOMETRY & MAT. PROPERTIES"))
+    ReportWarning(kGeometryMissingText);
+  if (!RewriteHeader(job + ".SUP", "Job: " + job + " // SUPPORTS")) ReportWarning(kSupportMissingText);
   TextLineArray cases;
   int n = 0;
   LoadTextLines(job + ".CAS", cases, 50, n);

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "core/textfiles.h"
+
 namespace corvane {
 
 // What the reports need of the interface: boxes. An empty hook shows nothing (a question: No).
@@ -28,6 +30,14 @@ extern const char* const kResultsMissingText;   // "Results File is Missing! Any
 
 // The job's name without its folder (the base name of JobSpec + ".AAA").
 std::string JobNamePart();
+
+// The first character of the trimmed current load case, which ends the extensions of the case's
+// load and result files; empty when there is no case.
+std::string LoadCaseLetter();
+// A "WARNING!" box through ReportHooks.
+void ReportWarning(const std::string& text);
+// Loads a whole job or result file (up to 10000 lines); false when it is missing or empty.
+bool LoadWholeFile(const std::string& file, TextLineArray& lines, int& n);
 
 // Geometry, three empty lines, supports, three empty lines, the load file of the current case,
 // into <name>_DATA.TXT. Missing parts are reported; without the load file nothing is written.

@@ -34,19 +34,6 @@ void BeginSection(int doc) {
   sectionUsed = true;
 }
 
-void Warn(const std::string& text) {
-  if (ReportHooks.warn) ReportHooks.warn(text, "WARNING!");
-}
-
-std::string CaseLetter() { return Trim(LoadCaseName).substr(0, 1); }
-
-bool Load(const std::string& file, TextLineArray& lines, int& n) {
-  lines.clear();
-  n = 0;
-  LoadTextLines(file, lines, 10000, n);
-  return n > 0;
-}
-
 std::string Line(const TextLineArray& lines, int i) {
   return i >= 1 && static_cast<size_t>(i) < lines.size() ? lines[static_cast<size_t>(i)] : std::string();
 }
@@ -116,7 +103,7 @@ void FileSections(int doc, const TextLineArray& lines, int n, const std::string&
 bool ReadGeometry() {
   TextLineArray lines;
   int n = 0;
-  if (!Load(JobSpec + ".geo", lines, n)) return false;
+  if (!LoadWholeFile(JobSpec + ".geo", lines, n)) return false;
   JobDataTable.Redim(8, 6);
   GeometryAnswers.assign(8, std::string());
   int s1 = 0, s2 = 0, s3 = 0;
@@ -208,9 +195,9 @@ void PrintFurtherParts(int doc, const TextLineArray& lines, int n, int end, floa
 bool ResultSection(int doc, const std::string& file, const std::string& heading, ResultKind kind) {
   TextLineArray lines;
   int n = 0;
-  Load(file, lines, n);
+  LoadWholeFile(file, lines, n);
   if (n < 5) {
-    Warn(kResultsMissingText);
+    ReportWarning(kResultsMissingText);
     return false;
   }
   BeginSection(doc);
@@ -295,7 +282,7 @@ PageProfile CorvanePages() {
 void PrintGeometryData(int doc) {
   TextLineArray lines;
   int n = 0;
-  if (!Load(JobSpec + ".geo", lines, n)) return Warn(kGeometryMissingText);
+  if (!LoadWholeFile(JobSpec + ".geo", lines, n)) return ReportWarning(kGeometryMissingText);
   const std::string heading[3] = {" Geometry & Material Properties Data:", "WALL Geometry & Material Properties Data:",
                                   "ROOF Geometry & Material Properties Data:"};
   const std::string bookmark[3] = {" Geometry Data", "WALL Geometry Data", "ROOF Geometry Data"};
@@ -305,7 +292,7 @@ void PrintGeometryData(int doc) {
 void PrintSupportData(int doc) {
   TextLineArray lines;
   int n = 0;
-  if (!Load(JobSpec + ".SUP", lines, n)) return Warn(kSupportMissingText);
+  if (!LoadWholeFile(JobSpec + ".SUP", lines, n)) return ReportWarning(kSupportMissingText);
   const std::string heading[3] = {" SUPPORT Data:", "WALL SUPPORT Data", "ROOF SUPPORT Data"};
   const std::string bookmark[3] = {" SUPPORT Data", "WALL SUPPORT Data", "ROOF SUPPORT Data"};
   FileSections(doc, lines, n, StructureType + ";   JOB: " + JobSpec, heading, bookmark);
@@ -314,7 +301,8 @@ void PrintSupportData(int doc) {
 void PrintLoadData(int doc) {
   TextLineArray lines;
   int n = 0;
-  if (CaseLetter().empty() || !Load(JobSpec + ".LD" + CaseLetter(), lines, n)) return Warn(kLoadMissingText);
+  const std::string c = LoadCaseLetter();
+  if (c.empty() || !LoadWholeFile(JobSpec + ".LD" + c, lines, n)) return ReportWarning(kLoadMissingText);
   const std::string load = Trim(LoadCaseName);
   const std::string heading[3] = {" LOAD Data", "WALL LOAD Data;   Load: " + load, "ROOF LOAD Data;   Load: " + load};
   const std::string bookmark[3] = {" LOAD Data", "WALL LOAD Data", "ROOF LOAD Data"};
@@ -322,8 +310,8 @@ void PrintLoadData(int doc) {
 }
 
 void PrintResults(int doc) {
-  if (!ReadGeometry()) return Warn(kGeometryMissingText);
-  const std::string c = CaseLetter();
+  if (!ReadGeometry()) return ReportWarning(kGeometryMissingText);
+  const std::string c = LoadCaseLetter();
   if (StructureType == "BEAM/STRIP") {
     ResultSection(doc, JobSpec + ".RB" + c, "Results of Analysis", kBeamResults);
   } else if (StructureType == "PLATE") {
@@ -350,7 +338,7 @@ void OutputResults(int mode, void* parent) {
   Output(
       mode, parent, "RESULTS",
       [] {
-        const std::string text = JobNamePart() + "_RESULTS.TXT", c = CaseLetter();
+        const std::string text = JobNamePart() + "_RESULTS.TXT", c = LoadCaseLetter();
         if (StructureType == "TANK") {
           WriteResultsText();
           return;
