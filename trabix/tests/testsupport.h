@@ -1,33 +1,21 @@
 #pragma once
 // Helpers of Trabix's tests: the job-file fixtures of tests/data and a reader of results reports.
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "../../common/tests/testdir.h"
+#include "../../common/tests/fixtures.h"
 #include "core/numbers.h"
-#include "core/textfiles.h"
 
 namespace trabix {
 namespace testing {
 
-// The folder of the fixtures (SUITE_TEST_DATA). Under Wine a Linux path is taken on drive Z:.
-inline std::filesystem::path DataFolder() {
-  const char* env = std::getenv("SUITE_TEST_DATA");
 #ifdef TRABIX_TEST_DATA
-  std::string folder = env ? env : TRABIX_TEST_DATA;
+inline std::filesystem::path DataFolder() { return FixtureFolder(TRABIX_TEST_DATA); }
 #else
-  std::string folder = env ? env : "tests/data";
+inline std::filesystem::path DataFolder() { return FixtureFolder("tests/data"); }
 #endif
-#ifdef _WIN32
-  if (!folder.empty() && folder[0] == '/') folder = "Z:" + folder;
-#endif
-  return std::filesystem::absolute(folder);
-}
 
 // Copies every file of a fixture job (<name>.*) into the current directory.
 inline void CopyJob(const std::string& name) {
@@ -40,11 +28,43 @@ inline void CopyJob(const std::string& name) {
 }
 
 inline TextLineArray LoadFixture(const std::string& file, int& count) {
-  TextLineArray lines;
-  LoadTextLines((DataFolder() / file).string(), lines, 5000, count);
-  if (count == 0) ADD_FAILURE() << "fixture " << file << " not found in " << DataFolder().string();
-  if (count == 0) lines.assign(64, std::string());  // the test fails, but does not crash
-  return lines;
+  return LoadFixtureFrom(DataFolder(), file, count);
+}
+
+// A simply supported beam job UNIF, 8 m in 8 elements, under a uniform load q = 10 kN/m alone
+// (case Q), written into the current directory.
+inline void WriteUniformBeamJob() {
+  TextLineArray geo{"",
+                    "Job: UNIF // GEOMETRY & MAT. PROPERTIES",
+                    "DATA:  BEAM!",
+                    "Length [m]  No of Elements  Young's Modulus [kPa]   Poisson's Ratio",
+                    "     8          8             2.5000E+7            0.000",
+                    "Coefficient of Thermal Expansion:   .000E+0",
+                    "Element 'i'  Element Length [m]   Width [m]      Thickness [m]"};
+  for (int i = 1; i <= 8; ++i)
+    geo.push_back("    " + std::to_string(i) + "              1.0000           0.4000           0.6000  ");
+  geo.push_back("");
+  geo.push_back("--------------------- END OF GEOMETRY DATA ---------------------");
+  TextLineArray sup{"",
+                    "Job: UNIF // SUPPORTS",
+                    "BEAM/STRIP SUPPORT DATA:",
+                    "Left Edge Fixed against Rotation (?):  N",
+                    "Right Edge Fixed against Rotation (?):  N",
+                    "UNYIELDING SUPPORTS at Nodes: 1,9",
+                    "",
+                    "------------------------ END OF SUPPORT DATA ------------------------"};
+  TextLineArray load{"",
+                     "Job: UNIF // LOADS (Q)",
+                     "LOAD DATA:",
+                     "Uniform Load [kN/m]: 10.0",
+                     "Self Weight (Mass Density) [kg/m^3]: 0.0",
+                     "",
+                     "------------------------- END OF LOAD DATA -------------------------"};
+  TextLineArray cases{"", "Q"};
+  ASSERT_TRUE(SaveTextLines("UNIF.GEO", geo, static_cast<int>(geo.size()) - 1));
+  ASSERT_TRUE(SaveTextLines("UNIF.SUP", sup, static_cast<int>(sup.size()) - 1));
+  ASSERT_TRUE(SaveTextLines("UNIF.LDQ", load, static_cast<int>(load.size()) - 1));
+  ASSERT_TRUE(SaveTextLines("UNIF.CAS", cases, 1));
 }
 
 // One row of a parsed results report; a blank field reads as NaN.

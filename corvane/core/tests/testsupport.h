@@ -1,37 +1,22 @@
 #pragma once
 // Helpers of Corvane's core tests: the job-file fixtures of tests/data and a line comparison.
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
-#include <gtest/gtest.h>
-
-#include "../../../common/tests/testdir.h"
-#include "core/textfiles.h"
+#include "../../../common/tests/fixtures.h"
 
 namespace corvane {
 namespace testing {
 
-// The folder of the fixtures (SUITE_TEST_DATA). Under Wine a Linux path is taken on drive Z:.
-inline std::filesystem::path DataFolder() {
-  const char* env = std::getenv("SUITE_TEST_DATA");
 #ifdef CORVANE_TEST_DATA
-  std::string folder = env ? env : CORVANE_TEST_DATA;
+inline std::filesystem::path DataFolder() { return FixtureFolder(CORVANE_TEST_DATA); }
 #else
-  std::string folder = env ? env : "tests/data";
+inline std::filesystem::path DataFolder() { return FixtureFolder("tests/data"); }
 #endif
-#ifdef _WIN32
-  if (!folder.empty() && folder[0] == '/') folder = "Z:" + folder;
-#endif
-  return std::filesystem::absolute(folder);
-}
 
 inline TextLineArray LoadFixture(const std::string& file, int& count) {
-  TextLineArray lines;
-  LoadTextLines((DataFolder() / file).string(), lines, 5000, count);
-  if (count == 0) ADD_FAILURE() << "fixture " << file << " not found in " << DataFolder().string();
-  if (count == 0) lines.assign(64, std::string());  // the test fails, but does not crash
-  return lines;
+  return LoadFixtureFrom(DataFolder(), file, count);
 }
 
 // Copies a fixture into the current directory under another name.

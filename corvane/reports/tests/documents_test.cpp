@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "../../../common/tests/testdir.h"
+#include "../../../common/tests/fixtures.h"
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/textexports.h"
@@ -14,16 +14,8 @@
 namespace corvane {
 namespace {
 
-// This suite's own fixtures (result files), as the program sees the folder.
-std::filesystem::path ReportFixtures() {
-  const char* env = std::getenv("SUITE_TEST_DATA");
-  std::filesystem::path p = env ? env : "";
-#ifdef _WIN32
-  std::string s = p.string();
-  if (!s.empty() && s[0] == '/') p = "Z:" + s;
-#endif
-  return p;
-}
+// This suite's own fixtures (result files).
+std::filesystem::path ReportFixtures() { return FixtureFolder("tests/data"); }
 
 // The fixtures of the core's tests (job files).
 std::filesystem::path Fixtures() {

@@ -18,45 +18,11 @@
 namespace trabix {
 namespace {
 
+using testing::WriteUniformBeamJob;
 using wintest::PostClick;
 using wintest::RunScript;
 using wintest::TraceCapture;
 using wintest::WhenDialog;
-
-// A simply supported beam, 8 m in 8 elements, under a uniform load of 10 kN/m.
-void WriteUniformBeamJob() {
-  TextLineArray geo{"",
-                    "Job: UNIF // GEOMETRY & MAT. PROPERTIES",
-                    "DATA:  BEAM!",
-                    "Length [m]  No of Elements  Young's Modulus [kPa]   Poisson's Ratio",
-                    "     8          8             2.5000E+7            0.000",
-                    "Coefficient of Thermal Expansion:   .000E+0",
-                    "Element 'i'  Element Length [m]   Width [m]      Thickness [m]"};
-  for (int i = 1; i <= 8; ++i)
-    geo.push_back("    " + std::to_string(i) + "              1.0000           0.4000           0.6000  ");
-  geo.push_back("");
-  geo.push_back("--------------------- END OF GEOMETRY DATA ---------------------");
-  TextLineArray sup{"",
-                    "Job: UNIF // SUPPORTS",
-                    "BEAM/STRIP SUPPORT DATA:",
-                    "Left Edge Fixed against Rotation (?):  N",
-                    "Right Edge Fixed against Rotation (?):  N",
-                    "UNYIELDING SUPPORTS at Nodes: 1,9",
-                    "",
-                    "------------------------ END OF SUPPORT DATA ------------------------"};
-  TextLineArray load{"",
-                     "Job: UNIF // LOADS (Q)",
-                     "LOAD DATA:",
-                     "Uniform Load [kN/m]: 10.0",
-                     "Self Weight (Mass Density) [kg/m^3]: 0.0",
-                     "",
-                     "------------------------- END OF LOAD DATA -------------------------"};
-  TextLineArray cases{"", "Q"};
-  ASSERT_TRUE(SaveTextLines("UNIF.GEO", geo, static_cast<int>(geo.size()) - 1));
-  ASSERT_TRUE(SaveTextLines("UNIF.SUP", sup, static_cast<int>(sup.size()) - 1));
-  ASSERT_TRUE(SaveTextLines("UNIF.LDQ", load, static_cast<int>(load.size()) - 1));
-  ASSERT_TRUE(SaveTextLines("UNIF.CAS", cases, 1));
-}
 
 std::string ActionCaption(const std::string& job, const std::string& loadCase) {
   return "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: " + loadCase;
