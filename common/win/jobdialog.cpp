@@ -10,6 +10,7 @@
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "win/files_win.h"
+#include "win/listdialog.h"
 #include "win/messages.h"
 
 namespace {
@@ -18,8 +19,9 @@ const char* const StateProp = "SuiteJobDialog";
 
 // What a live job dialog keeps: its profile and the brushes it colours with.
 struct JobDialogState {
+  explicit JobDialogState(const JobDialogProfile* p) : profile(p) {}
   const JobDialogProfile* profile;
-  HBRUSH cyan, blue, purple;
+  ListDialogBrushes brushes;
 };
 
 JobDialogState* StateOf(HWND dialog) { return static_cast<JobDialogState*>(GetPropA(dialog, StateProp)); }
@@ -28,15 +30,6 @@ std::string ControlText(HWND control) {
   int n = GetWindowTextLengthA(control);
   std::string s(static_cast<size_t>(n) + 1, '\0');
   GetWindowTextA(control, &s[0], n + 1);
-  s.resize(static_cast<size_t>(n));
-  return s;
-}
-
-std::string ItemText(HWND combo, int index) {
-  LRESULT n = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (n == CB_ERR) return std::string();
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&s[0]));
   s.resize(static_cast<size_t>(n));
   return s;
 }
@@ -59,12 +52,7 @@ void AcceptJob(HWND dialog, const JobDialogProfile& p) {
     SetFocus(combo);
     return;
   }
-  std::vector<std::string> entries;
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::string e = Trim(ItemText(combo, i));
-    if (!e.empty()) entries.push_back(e);
-  }
+  std::vector<std::string> entries = ComboNames(combo);
   PutJobFirst(entries, spec);
   WriteJobList(p.list.listFile, entries);
   JobSpec = spec;
@@ -109,7 +97,7 @@ void DeleteJob(HWND dialog, const JobDialogProfile& p) {
   if (selection < 0) return;
   // The selected entry, not whatever the field holds, and only a sound specification: a typed
   // text or a damaged list line must not turn into a wildcard delete.
-  std::string spec = Trim(ItemText(combo, selection));
+  std::string spec = Trim(ComboItemText(combo, selection));
   if (spec.empty()) return;
   std::string warning = JobSpecWarning(spec);
   if (!warning.empty()) {
@@ -177,14 +165,7 @@ DialogTemplate JobNameDialog(const JobDialogProfile& p) {
     // its own uses.
     for (int id : {kJobExplanationId, kJobFirstExampleId, kJobSecondExampleId})
       SendDlgItemMessageA(dialog, id, WM_SETFONT, 0, FALSE);
-    // A coarse dialog font leaves less room for the list.
-    RECT unit{0, 0, 4, 0};
-    MapDialogRect(dialog, &unit);
-    if (unit.right / 4.0 >= 1.85) {
-      int w = 170, h = 96;
-      UnitsToPixels(dialog, w, h);
-      SetWindowPos(GetDlgItem(dialog, comboId), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
-    }
+    FitListToCoarseFont(dialog, comboId, 170, 96);
     HWND combo = GetDlgItem(dialog, comboId);
     for (const auto& e : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));
     if (JobSpec.empty() && !entries.empty()) SendMessageA(combo, CB_SETCURSEL, 0, 0);
@@ -196,9 +177,7 @@ DialogTemplate JobNameDialog(const JobDialogProfile& p) {
 
 INT_PTR CALLBACK JobNameDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_INITDIALOG) {
-    auto* s =
-        new JobDialogState{reinterpret_cast<const JobDialogProfile*>(lParam), CreateSolidBrush(RGB(100, 255, 255)),
-                           CreateSolidBrush(RGB(0, 0, 255)), CreateSolidBrush(RGB(128, 0, 128))};
+    auto* s = new JobDialogState(reinterpret_cast<const JobDialogProfile*>(lParam));
     SetPropA(dialog, StateProp, s);
     return TRUE;
   }
@@ -209,13 +188,11 @@ INT_PTR CALLBACK JobNameDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id == p.frameId) return ColourControl(dc, RGB(0, 0, 0), s->cyan);
-      if (id == kJobExplanationId) return ColourControl(dc, RGB(0, 255, 0), s->blue);
-      if (id == kJobHeadingId) return ColourControl(dc, RGB(255, 255, 0), s->purple);
+      if (INT_PTR part = ColourListDialogPart(dc, id, p.frameId, s->brushes)) return part;
       // The examples stand on the blue panel; they leave its lines beside them alone.
       if (id == kJobFirstExampleId || id == kJobSecondExampleId)
         return ColourControl(dc, RGB(255, 255, 255), static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
-      return ColourControl(dc, RGB(255, 255, 255), s->blue);
+      return ColourControl(dc, RGB(255, 255, 255), s->brushes.blue);
     }
     case WM_COMMAND: {
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
@@ -233,9 +210,6 @@ INT_PTR CALLBACK JobNameDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
       return TRUE;
     }
     case WM_DESTROY:
-      DeleteObject(s->cyan);
-      DeleteObject(s->blue);
-      DeleteObject(s->purple);
       RemovePropA(dialog, StateProp);
       delete s;
       return TRUE;

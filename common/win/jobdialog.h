@@ -16,6 +16,7 @@
 #include "core/globals.h"
 #include "core/joblist.h"
 #include "win/dialogs.h"
+#include "win/listdialog.h"
 
 struct JobDialogProfile {
   std::string caption;                // "  BEAM/STRIP Job Name Specification/Selection"
@@ -33,8 +34,8 @@ struct JobDialogProfile {
 };
 
 // The control ids every program shares.
-constexpr int kJobHeadingId = 111, kJobPickId = 666, kJobExplanationId = 109, kJobFirstExampleId = 118,
-              kJobSecondExampleId = 119;
+constexpr int kJobHeadingId = kListHeadingId, kJobPickId = 666, kJobExplanationId = kListPanelId,
+              kJobFirstExampleId = 118, kJobSecondExampleId = 119;
 
 // The builder and the callback. The callback needs the profile as the dialog's parameter:
 // ShowModalDialog(JobNameDialog(p), owner, JobNameDialogProc, reinterpret_cast<LPARAM>(&p)).

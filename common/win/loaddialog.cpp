@@ -10,34 +10,18 @@ namespace {
 
 const char* const StateProp = "SuiteLoadCaseDialog";
 
-// What a live load-case dialog keeps: its profile, its list file and its four brushes.
+// What a live load-case dialog keeps: its profile, its list file and its brushes, one more for
+// the check box.
 struct LoadCaseDialogState {
+  LoadCaseDialogState(const LoadCaseDialogProfile* p, const std::string& list) : profile(p), listFile(list) {}
+  ~LoadCaseDialogState() { DeleteObject(olive); }
   const LoadCaseDialogProfile* profile;
   std::string listFile;
-  HBRUSH cyan, blue, purple, olive;
+  ListDialogBrushes brushes;
+  HBRUSH olive = CreateSolidBrush(RGB(128, 128, 0));
 };
 
 LoadCaseDialogState* StateOf(HWND dialog) { return static_cast<LoadCaseDialogState*>(GetPropA(dialog, StateProp)); }
-
-std::string ItemText(HWND box, int index) {
-  LRESULT n = SendMessageA(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (n == CB_ERR) return std::string();
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&s[0]));
-  s.resize(static_cast<size_t>(n));
-  return s;
-}
-
-// The names the box offers, trimmed, without the empty item of an empty list.
-std::vector<std::string> BoxNames(HWND box) {
-  std::vector<std::string> names;
-  int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::string n = Trim(ItemText(box, i));
-    if (!n.empty()) names.push_back(n);
-  }
-  return names;
-}
 
 void SetListedNames(const std::vector<std::string>& names) {
   LoadCaseNames.assign(1, std::string());
@@ -53,13 +37,13 @@ void ChooseCase(HWND dialog, const LoadCaseDialogState& s) {
   const LoadCaseDialogProfile& p = *s.profile;
   HWND box = GetDlgItem(dialog, p.nameBoxId);
   int selection = static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0));
-  std::string name = selection < 0 ? std::string() : Trim(ItemText(box, selection));
+  std::string name = selection < 0 ? std::string() : Trim(ComboItemText(box, selection));
   // An empty list offers nothing to choose: nothing is written and nothing chosen.
   if (name.empty()) {
     EndDialog(dialog, 0);
     return;
   }
-  std::vector<std::string> names = BoxNames(box);
+  std::vector<std::string> names = ComboNames(box);
   MoveLoadCaseToHead(names, name);
   WriteLoadCaseList(s.listFile, names);
   SetListedNames(names);
@@ -74,7 +58,7 @@ void EnterCase(HWND dialog, const LoadCaseDialogState& s) {
   GetWindowTextA(box, buffer, sizeof buffer);
   // A name of blanks is no name: it would give the case no letter.
   std::string name = Trim(buffer);
-  std::vector<std::string> names = BoxNames(box);
+  std::vector<std::string> names = ComboNames(box);
   if (!name.empty()) {
     LoadCaseRule rule = CheckFirstLetters(name, names, p.maxCases);
     if (rule != LoadCaseRule::Holds) {
@@ -106,7 +90,7 @@ void DeleteCase(HWND dialog, const LoadCaseDialogState& s) {
               QuestionBoxStyle, *p.answer);
   if (*p.answer != IDYES) return;
   // The selected name decides which files go, not a text typed over it.
-  std::string name = Trim(ItemText(box, selection));
+  std::string name = Trim(ComboItemText(box, selection));
   SendMessageA(box, CB_DELETESTRING, static_cast<WPARAM>(selection), 0);
   SendMessageA(box, CB_SETCURSEL, 0, 0);
   if (selection + 1 < static_cast<int>(LoadCaseNames.size()))
@@ -161,14 +145,7 @@ DialogTemplate LoadCaseDialog(const LoadCaseDialogProfile& p, int mode) {
       SetFixedFont(dialog, deleteId);
       for (int id : {kCasePanelId, kCaseNoteId, kCaseCheckId}) SendDlgItemMessageA(dialog, id, WM_SETFONT, 0, FALSE);
       CheckDlgButton(dialog, kCaseCheckId, BST_CHECKED);
-      // A coarse dialog font leaves less room for the list.
-      RECT unit{0, 0, 4, 0};
-      MapDialogRect(dialog, &unit);
-      if (unit.right / 4.0 >= 1.85) {
-        int w = 170, h = 126;
-        UnitsToPixels(dialog, w, h);
-        SetWindowPos(GetDlgItem(dialog, boxId), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
-      }
+      FitListToCoarseFont(dialog, boxId, 170, 126);
     }
     HWND box = GetDlgItem(dialog, boxId);
     for (const auto& n : names) SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
@@ -183,12 +160,7 @@ DialogTemplate LoadCaseDialog(const LoadCaseDialogProfile& p, int mode) {
 INT_PTR CALLBACK LoadCaseDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_INITDIALOG) {
     const auto* p = reinterpret_cast<const LoadCaseDialogProfile*>(lParam);
-    auto* s = new LoadCaseDialogState{p,
-                                      JobSpec + p->listExtension,
-                                      CreateSolidBrush(RGB(100, 255, 255)),
-                                      CreateSolidBrush(RGB(0, 0, 255)),
-                                      CreateSolidBrush(RGB(128, 0, 128)),
-                                      CreateSolidBrush(RGB(128, 128, 0))};
+    auto* s = new LoadCaseDialogState(p, JobSpec + p->listExtension);
     SetPropA(dialog, StateProp, s);
     return TRUE;
   }
@@ -199,11 +171,9 @@ INT_PTR CALLBACK LoadCaseDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id == p.frameId) return ColourControl(dc, RGB(0, 0, 0), s->cyan);
-      if (id == kCasePanelId) return ColourControl(dc, RGB(0, 255, 0), s->blue);
-      if (id == kCaseHeadingId) return ColourControl(dc, RGB(255, 255, 0), s->purple);
+      if (INT_PTR part = ColourListDialogPart(dc, id, p.frameId, s->brushes)) return part;
       if (id == kCaseCheckId) return ColourControl(dc, RGB(255, 255, 255), s->olive);
-      return ColourControl(dc, RGB(255, 255, 255), s->blue);
+      return ColourControl(dc, RGB(255, 255, 255), s->brushes.blue);
     }
     case WM_COMMAND: {
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
@@ -224,10 +194,6 @@ INT_PTR CALLBACK LoadCaseDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return TRUE;
     }
     case WM_DESTROY:
-      DeleteObject(s->cyan);
-      DeleteObject(s->blue);
-      DeleteObject(s->purple);
-      DeleteObject(s->olive);
       RemovePropA(dialog, StateProp);
       delete s;
       return TRUE;

@@ -19,6 +19,7 @@
 
 #include "core/globals.h"
 #include "win/dialogs.h"
+#include "win/listdialog.h"
 
 struct LoadCaseDialogProfile {
   std::string structureTitle;          // captions: "  " + title + ": Load Name Specification/Selection"
@@ -41,7 +42,7 @@ struct LoadCaseDialogProfile {
 };
 
 // The control ids every program shares.
-constexpr int kCaseHeadingId = 111, kCasePanelId = 109, kCaseNoteId = 118, kCaseCheckId = 131;
+constexpr int kCaseHeadingId = kListHeadingId, kCasePanelId = kListPanelId, kCaseNoteId = 118, kCaseCheckId = 131;
 
 // The builder and the callback. The callback needs the profile as the dialog's parameter:
 // ShowModalDialog(LoadCaseDialog(p, mode), owner, LoadCaseDialogProc, reinterpret_cast<LPARAM>(&p)).

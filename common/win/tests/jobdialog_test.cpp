@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../../tests/testdir.h"
+#include "listdialogtest.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "win/jobdialog.h"
@@ -33,24 +34,6 @@ void WriteLines(const std::string& file, const std::vector<std::string>& lines) 
   TextLineArray a(1);
   a.insert(a.end(), lines.begin(), lines.end());
   SaveTextLines(file, a, static_cast<int>(lines.size()));
-}
-
-std::string WindowText(HWND w) {
-  char text[512] = {0};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
-
-std::vector<std::string> ComboItems(HWND dialog, int id) {
-  std::vector<std::string> items;
-  HWND combo = GetDlgItem(dialog, id);
-  int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i) {
-    char text[512] = {0};
-    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
 }
 
 class JobDialog : public ::testing::Test {
@@ -228,11 +211,7 @@ TEST_F(JobDialog, DeleteRecyclesTheSelectedJobsArchiveAndDeletesItsOwnFilesOnly)
                  }),
       selectAndDelete(1),  // ALONE\ONLY, now the second entry
       WhenDialog("Current Selection DELETION/RECYCLE Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
-      WhenDialog(kCaption,
-                 [&](HWND d) {
-                   itemsAfter = ComboItems(d, 7555);
-                   wintest::Click(d, IDCANCEL);
-                 }),
+      ItemsThenCancel(kCaption, 7555, itemsAfter),
   });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(question, "Do you really want to DELETE/RECYCLE the CURRENT SELECTION?");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../../tests/testdir.h"
+#include "listdialogtest.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "win/loaddialog.h"
@@ -21,24 +22,6 @@ using wintest::WhenDialog;
 
 const char* const kCaption = "  BEAM/STRIP: Load Name Specification/Selection";
 const std::string kClash = "FIRST Letters of LOAD CASE NAMES MUST be DISTINCT!\r\n\r\nCorrect the LOAD NAME!";
-
-std::string WindowText(HWND w) {
-  char text[512] = {0};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
-
-std::vector<std::string> ComboItems(HWND dialog, int id) {
-  std::vector<std::string> items;
-  HWND combo = GetDlgItem(dialog, id);
-  int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < n; ++i) {
-    char text[512] = {0};
-    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
-}
 
 class LoadCaseDialogTest : public ::testing::Test {
  protected:
@@ -220,11 +203,7 @@ TEST_F(LoadCaseDialogTest, DeleteRemovesTheSelectedCasesFilesAndNothingElse) {
                               wintest::PostClick(d, 7209);
                             }),
                  WhenDialog("Current Selection DELETION Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
-                 WhenDialog(kCaption,
-                            [&](HWND d) {
-                              itemsAfter = ComboItems(d, 7555);
-                              wintest::Click(d, IDCANCEL);
-                            }),
+                 ItemsThenCancel(kCaption, 7555, itemsAfter),
              });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(question, "Do you really want to DELETE the CURRENT SELECTION?");
@@ -252,12 +231,9 @@ TEST_F(LoadCaseDialogTest, TheListIsReadUpToTheProfilesLimit) {
   SetList(many);
   for (int limit : {50, 5000}) {
     profile.maxCases = limit;
-    size_t items = 0;
-    Run(2, {WhenDialog(kCaption, [&](HWND d) {
-          items = ComboItems(d, 7555).size();
-          wintest::Click(d, IDCANCEL);
-        })});
-    EXPECT_EQ(items, limit == 50 ? 50u : 60u);
+    std::vector<std::string> items;
+    Run(2, {ItemsThenCancel(kCaption, 7555, items)});
+    EXPECT_EQ(items.size(), limit == 50 ? 50u : 60u);
   }
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+// What the tests of the job and load-case dialogs read back from a window: its caption and the
+// items of a combo box as they stand, also as the last step of a dialog's script.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "win/testing/wintest.h"
+
+inline std::string WindowText(HWND w) {
+  char text[512] = {0};
+  GetWindowTextA(w, text, sizeof text);
+  return text;
+}
+
+inline std::vector<std::string> ComboItems(HWND dialog, int id) {
+  std::vector<std::string> items;
+  HWND combo = GetDlgItem(dialog, id);
+  int n = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < n; ++i) {
+    char text[512] = {0};
+    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    items.push_back(text);
+  }
+  return items;
+}
+
+// When the dialog shows: the items of its combo box id, then Cancel.
+inline wintest::Step ItemsThenCancel(const std::string& caption, int id, std::vector<std::string>& items) {
+  return wintest::WhenDialog(caption, [id, &items](HWND d) {
+    items = ComboItems(d, id);
+    wintest::Click(d, IDCANCEL);
+  });
+}
