@@ -116,7 +116,7 @@ void TableCommand(HWND table, int id) {
                        FieldTexts[4]);
   } else if ((id == 123 || id == 127) && Table.kind == "WINKLER") {
     bool yield = id == 127;
-    if (ShowModalDialog(NodeFunctionDialog(yield), table, NodeFunctionDialogProc) == 1)
+    if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadGenerationDialogProc) == 1)
       ApplyNodeFunction(yield ? 2 : 0, FieldTexts, ElementLengths());
   }
 }
@@ -316,150 +316,129 @@ void GeometryCommand(HWND owner) {
 
 // ---------------------------------------------------------------- range and uniform dialogs
 
+namespace {
+
+// One row of a small form: a label on the right of its column and the field after it.
+struct FormRow {
+  int labelId, fieldId;
+  std::string label, text;
+  bool digits;  // the field takes digits only
+};
+
+// A small form over the table window: a heading, the rows, Ok (55) and Cancel (56). Enter moves
+// through the fields and presses Ok in the last; the first field has the focus and the mouse
+// pointer stands on Ok.
+DialogTemplate SmallForm(int headingId, const std::string& heading, const std::vector<FormRow>& rows) {
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 230, 0);
+  int widest = 60, h = 0;
+  for (const FormRow& r : rows) widest = std::max(widest, DialogTextWidth(d, r.label, h));
+  d.width = std::max(230, widest + 100);
+  AddLabel(d, headingId, heading, 5, 5, d.width - 10, 10);
+  int y = 20;
+  for (const FormRow& r : rows) {
+    AddLabel(d, r.labelId, r.label, 5, y + 1, widest, 10, SS_RIGHT);
+    AddField(d, r.fieldId, r.text, widest + 8, y, 80, 12,
+             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (r.digits ? ES_NUMBER : 0));
+    y += 14;
+  }
+  y += 6;
+  AddButton(d, 55, "&Ok", d.width / 2 - 45, y, 40, 14);
+  AddButton(d, 56, "&Cancel", d.width / 2 + 5, y, 40, 14);
+  d.height = y + 20;
+  int first = rows.front().fieldId, count = static_cast<int>(rows.size());
+  OnOpen(d, [first, count, y](HWND dialog) {
+    FieldOrder(dialog, first, count);
+    SetFocus(GetDlgItem(dialog, first));
+    PlacePointer(dialog, 20, y + 7);
+  });
+  return d;
+}
+
+// Ok and Cancel of a small form: Ok ends it with 1 when `valid` passes (which has warned
+// otherwise); Cancel marks the status "ZZZ" and ends it with 0.
+INT_PTR SmallFormCommand(HWND dialog, WPARAM wParam, bool (*valid)(HWND)) {
+  int id = LOWORD(wParam);
+  if (id == 55) {
+    if (valid(dialog)) EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 56 || id == 2) {
+    DialogStatus = "ZZZ";
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// The field check of the table's values: lengths above 0, support values 0 or more, loads any.
+int ValueRule() {
+  if (Table.kind == "GEOMETRY") return 2;
+  return Table.kind == "ELASTIC" || Table.kind == "WINKLER" ? 3 : 7;
+}
+
+bool GenerationValid(HWND dialog) {
+  for (int k = 1; k <= 4; ++k) {
+    int code = k < 4 ? 7 : ValueRule();
+    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
+    if (code != 0) return false;
+  }
+  if (!GenerationRangeValid(WholeField(1), WholeField(2), WholeField(3), TableRows)) {
+    Warn(dialog, "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
+    return false;
+  }
+  return true;
+}
+
+bool UniformValid(HWND dialog) {
+  int code = ValueRule();
+  WarnIncorrectData(dialog, 231, FieldTexts[1], NumberCharsSigned, code);
+  if (code != 0) return false;
+  EnableWindow(GetDlgItem(dialog, 231), FALSE);
+  return true;
+}
+
+}  // namespace
+
 DialogTemplate GenerationDialog(int column) {
   bool nodes = Table.rangeWord == "NODE";
   std::string title = Table.rangeWord.empty() ? " GEOMETRY DATA GENERATION:" : Table.heading;
   std::string value = Table.labels[column];
   if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
-  const std::string labels[] = {nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):",
-                                nodes ? " END NODE No:" : " END ELEMENT No:", " STEP:", value};
-  const std::string texts[] = {"1", std::to_string(TableRows), "1", Trim(CellTexts.Get(column + 1, 1))};
-  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 110);
-  int widest = 0, h = 0;
-  for (const std::string& l : labels) widest = std::max(widest, DialogTextWidth(d, l, h));
-  d.width = widest + 100;
-  AddLabel(d, 303, title, 5, 5, d.width - 10, 10);
-  for (int k = 0; k < 4; ++k) {
-    AddLabel(d, 304 + k, labels[k], 5, 20 + 14 * k, widest, 10, SS_RIGHT);
-    AddField(d, 241 + k, texts[k], widest + 8, 19 + 14 * k, 80, 12,
-             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k < 3 ? ES_NUMBER : 0));
-  }
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, 82, 40, 14);
-  AddButton(d, 56, "&Cancel", d.width / 2 + 5, 82, 40, 14);
-  OnOpen(d, [](HWND dialog) {
-    FieldOrder(dialog, 241, 4);
-    SetFocus(GetDlgItem(dialog, 241));
-    PlacePointer(dialog, 20, 89);
-  });
-  return d;
+  return SmallForm(303, title,
+                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):", "1", true},
+                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(TableRows), true},
+                    {306, 243, " STEP:", "1", true},
+                    {307, 244, value, Trim(CellTexts.Get(column + 1, 1)), false}});
 }
 
 INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 55) {
-    int kind = Table.kind == "GEOMETRY" ? 2 : (Table.kind == "ELASTIC" || Table.kind == "WINKLER") ? 3 : 7;
-    for (int k = 1; k <= 4; ++k) {
-      int code = k < 4 ? 7 : kind;
-      WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
-      if (code != 0) return TRUE;
-    }
-    if (!GenerationRangeValid(static_cast<int>(ParseNumber(FieldTexts[1])), static_cast<int>(ParseNumber(FieldTexts[2])),
-                              static_cast<int>(ParseNumber(FieldTexts[3])), TableRows)) {
-      Warn(dialog, "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
-      return TRUE;
-    }
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 56 || id == 2) {
-    DialogStatus = "ZZZ";
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+  return SmallFormCommand(dialog, wParam, GenerationValid);
 }
 
 DialogTemplate UniformGeometryDialog(int column) {
   std::string heading = Table.rangeWord.empty() ? " UNIFORM GEOMETRY DATA GENERATION:" : Table.heading;
-  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 230, 62);
-  int h = 0;
-  int w = std::max(DialogTextWidth(d, Table.labels[column], h), 60);
-  d.width = std::max(230, w + 100);
-  AddLabel(d, 230, heading, 5, 5, d.width - 10, 10);
-  AddLabel(d, 232, Table.labels[column], 5, 22, w, 10, SS_RIGHT);
-  AddField(d, 231, Trim(CellTexts.Get(column + 1, 1)), w + 8, 21, 80, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, 42, 40, 14);
-  AddButton(d, 56, "&Cancel", d.width / 2 + 5, 42, 40, 14);
   SharedIntegers(3, 0) = column;
-  OnOpen(d, [](HWND dialog) {
-    FieldOrder(dialog, 231, 1);
-    SetFocus(GetDlgItem(dialog, 231));
-    PlacePointer(dialog, 20, 49);
-  });
-  return d;
+  return SmallForm(230, heading, {{232, 231, Table.labels[column], Trim(CellTexts.Get(column + 1, 1)), false}});
 }
 
 INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 55) {
-    int code = Table.kind == "GEOMETRY" ? 2 : (Table.kind == "ELASTIC" || Table.kind == "WINKLER") ? 3 : 7;
-    WarnIncorrectData(dialog, 231, FieldTexts[1], NumberCharsSigned, code);
-    if (code != 0) return TRUE;
-    EnableWindow(GetDlgItem(dialog, 231), FALSE);
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 56 || id == 2) {
-    DialogStatus = "ZZZ";
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+  return SmallFormCommand(dialog, wParam, UniformValid);
 }
 
 DialogTemplate NodeFunctionDialog(bool yield) {
-  int rows = TableRows;
-  const std::string heading =
-      yield ? " Yield Stress Function [kPa]: f=A+Bz^n " : " Subgrade MODULUS Function [kPa/m]: k=A+Bz^n ";
-  const std::string labels[] = {" Start Node No (i):", " End Node No (m):",
-                                yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=", " Constant B [consistent units]=",
-                                " Exponent n [-]="};
-  const std::string texts[] = {"1", std::to_string(rows + 1), LTrim(CellTexts.Get(yield ? 4 : 2, 1)),
-                               yield ? "" : LTrim(CellTexts.Get(3, rows)), ""};
-  DialogTemplate d = NewDialog(" WINKLER SOIL DATA GENERATION:", 0, 0, 250, 120, DataDialogStyle, 0, DialogNoMoveSize);
-  AddLabel(d, 401, heading, 5, 5, 240, 10);
-  for (int k = 0; k < 5; ++k) {
-    AddLabel(d, 301 + k, labels[k], 5, 20 + 13 * k, 140, 10, SS_RIGHT);
-    AddField(d, 241 + k, texts[k], 150, 19 + 13 * k, 80, 12,
-             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k < 2 ? ES_NUMBER : 0));
-  }
-  AddButton(d, 55, "&Ok", 70, 90, 40, 14);
-  AddButton(d, 56, "&Cancel", 120, 90, 40, 14);
-  OnOpen(d, [](HWND dialog) {
-    FieldOrder(dialog, 241, 5);
-    SetFocus(GetDlgItem(dialog, 241));
-    PlacePointer(dialog, 90, 97);
-  });
-  return d;
-}
-
-INT_PTR CALLBACK NodeFunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 55) {
-    for (int k = 1; k <= 5; ++k) FieldTexts[k] = FieldText(dialog, 240 + k);
-    for (int k = 3; k <= 5; ++k) {
-      int code = 7;
-      WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
-      if (code != 0) return TRUE;
-    }
-    if (!NodeRangeValid(static_cast<int>(ParseNumber(FieldTexts[1])), static_cast<int>(ParseNumber(FieldTexts[2])),
-                        ElementCount() + 1, true, ParseNumber(FieldTexts[3]), ParseNumber(FieldTexts[4]),
-                        ParseNumber(FieldTexts[5]))) {
-      Warn(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
-      return TRUE;
-    }
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 56 || id == 2) {
-    DialogStatus = "ZZZ";
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+  FormTexts.Redim(6, 6);
+  FormTexts(0, 0) = "WINKLER";
+  FormTexts(6, 0) = " Start Node No (i):";
+  FormTexts(6, 1) = " End Node No (m):";
+  FormTexts(6, 2) = yield ? " Yield Stress Function [kPa]: f=A+Bz^n " : " Subgrade MODULUS Function [kPa/m]: k=A+Bz^n ";
+  FormTexts(6, 3) = yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=";
+  FormTexts(6, 4) = " Constant B [consistent units]=";
+  FormTexts(6, 5) = " Exponent n [-]=";
+  SharedIntegers(4, 1) = 241;
+  SharedIntegers(4, 2) = TableRows;
+  return LoadGenerationDialog(1);
 }
 
 // ---------------------------------------------------------------- support types

@@ -59,10 +59,10 @@ INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPAR
 // The one-field dialog of UNIFORM on value column `column` of the open table.
 DialogTemplate UniformGeometryDialog(int column);
 INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The function k = A + B z^n between nodes (value dialog mode 1) for the Winkler columns:
-// yield false the moduli, true the yield stresses.
+// The function k = A + B z^n between nodes for the Winkler columns (yield false the moduli,
+// true the yield stresses): the value dialog in mode 1 with the Winkler texts; show it with
+// LoadGenerationDialogProc.
 DialogTemplate NodeFunctionDialog(bool yield);
-INT_PTR CALLBACK NodeFunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // The load value and generation dialog of mode 0 (uniform load and mass density), 1 (function
 // over a node range), 2 (same nodal loads at all nodes), 4 and 5 (GENERATE of value column 1 or

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   } else if (what == "function") {
     FillSupportCells("WINKLER");
     TableRows = 24;
-    ShowModalDialog(NodeFunctionDialog(false), nullptr, NodeFunctionDialogProc);
+    ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadGenerationDialogProc);
   }
   return 0;
 }
