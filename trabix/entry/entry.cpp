@@ -9,10 +9,12 @@
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
+#include "gfx/gfx.h"
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/entry/tablewindow.h"
+#include "trabix/views/views.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
 
@@ -31,6 +33,8 @@ bool GeometrySaved = false;
 std::vector<int> Marks;                  // the unyielding list's marks, 1..n+1
 WNDPROC SavedListProc = nullptr;
 constexpr int kCheckList = 77777777;
+
+bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
 
 int& Answer() { return *ProgramMessages.answer; }
 
@@ -65,6 +69,42 @@ void LoadGeometry() {
   LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
   int at = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
   if (at > 0) ReadElementTable(TextLines, count, at);
+}
+
+// The explanatory picture of the table kind beside the controls of the window: the window grows
+// by the picture's width (and to its height) and stays centred; the picture stands at the top,
+// right of what was there. 610 pixels wide on a screen at least 1024 pixels wide, else 386;
+// 0.718 times as high.
+void OpenStructureView(HWND window, const std::string& kind) {
+  if (ViewOpen) GfxWindowEx(0, kGfxClose);  // one left by a window that was not closed through here
+  bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
+  long width = wide ? 610 : 386;
+  long height = std::lround(width * 0.718);
+  RECT client, outer;
+  GetClientRect(window, &client);
+  GetWindowRect(window, &outer);
+  // The table's scroll bar may reach a little past the laid-out width.
+  long left = client.right;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    left = std::max(left, static_cast<long>(r.right));
+  }
+  long grow = std::max(0L, height - static_cast<long>(client.bottom));
+  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + (left - client.right) + width,
+               outer.bottom - outer.top + grow, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CenterWindow(window);
+  bool supports = kind == "ELASTIC" || kind == "WINKLER" || kind == "UNYIELD";
+  const char* view = kind == "GEOMETRY" ? "Geom" : supports ? "Supp" : "Load";
+  DrawStructureView(window, left, 0, width, height, view, wide ? 1 : 2, kind);
+  ViewOpen = true;
+}
+
+// Closes the structure view once its window has ended.
+void CloseStructureView() {
+  if (ViewOpen) GfxWindowEx(0, kGfxClose);
+  ViewOpen = false;
 }
 
 int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
@@ -203,6 +243,7 @@ GridProfile TrabixGridProfile() {
   };
   p.prepareLocks = [] { Locks = TableLockFlags(Table.kind); };
   p.locked = [](int row, int column) { return CellIsLocked(Locks, row, column, TableRows); };
+  p.initialise = [](HWND table) { OpenStructureView(table, Table.kind); };
   p.command = TableCommand;
   p.accept = TableAccept;
   p.status = &DialogStatus;
@@ -214,7 +255,9 @@ int ShowTable(HWND owner, int kind, int rows, int columns) {
   TableKind = kind;
   SetTableLayout(1, rows, columns);
   DialogTemplate t = BuildDataTable();
-  return static_cast<int>(ShowModalDialog(t, owner, DataTableProc));
+  int end = static_cast<int>(ShowModalDialog(t, owner, DataTableProc));
+  CloseStructureView();
+  return end;
 }
 
 // ---------------------------------------------------------------- geometry and material
@@ -588,6 +631,7 @@ DialogTemplate UnyieldingSupportsDialog() {
     SendMessageA(list, LB_SETCURSEL, 0, 0);
     SetFocus(list);
     RECT r;
+    OpenStructureView(dialog, "UNYIELD");
     GetWindowRect(GetDlgItem(dialog, 9876), &r);
     MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   });
@@ -749,7 +793,10 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
 
 void EditSupportData(HWND owner) {
   auto yes = [](int item) { return item < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[item]) == "Y"; };
-  if (yes(2)) ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
+  if (yes(2)) {
+    ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
+    CloseStructureView();
+  }
   if (yes(3)) SupportTableDialog(owner, "ELASTIC");
   if (yes(4)) SupportTableDialog(owner, "WINKLER");
   if (yes(5)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);

@@ -47,6 +47,8 @@ int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
 INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 void EditSupportData(HWND owner);
+// The unyielding node list with the structure view of the supports beside it; the caller closes
+// the view after the dialog (EditSupportData does).
 DialogTemplate UnyieldingSupportsDialog();
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The "ELASTIC" or "WINKLER" table over owner; OK stores the cells into the support tables.

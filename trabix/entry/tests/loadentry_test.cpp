@@ -1,14 +1,17 @@
 // The load entry windows under Wine: each load table's heading, buttons and column heads, its
 // locked cells, its value dialogs (linear load between nodes, GENERATE on the focused column,
 // the same values everywhere), the uniform load rounding, and a whole loads command through the
-// windows that writes a load file which reads back.
+// windows that writes a load file which reads back; the structure view beside every table window.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <fstream>
 
 #include "../../../common/tests/testdir.h"
 #include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
+#include "gfx/gfx.h"
 #include "trabix/core/checks.h"
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
@@ -362,6 +365,66 @@ TEST_F(LoadEntry, WholeCommandWritesALoadFileThatReadsBack) {
   for (int e = 1; e <= 4; ++e) {
     EXPECT_FLOAT_EQ(TemperatureTable.Get(e, 1), 20) << e;
     EXPECT_FLOAT_EQ(TemperatureTable.Get(e, 2), -10) << e;
+  }
+}
+
+// Every table window has the picture of its kind beside its controls, inside the window, 610 x 438
+// pixels on this 1280-pixel screen; it is closed once the window has ended.
+TEST_F(LoadEntry, StructureViewStandsBesideEveryTableWindow) {
+  const std::string support = "   BEAM/STRIP ANALYSIS.   JOB: JOB";
+  struct Case {
+    std::string caption, heading;
+    std::function<void()> open;
+  };
+  const Case cases[] = {
+      {" GEOMETRY DETAILS DATA:", "GEOMETRY IDEALIZATION", [] { GeometryDetailsDialog(nullptr); }},
+      {support, "UNYIELDING SUPPORTS",
+       [] {
+         for (int i = 1; i <= 7; ++i) SupportFlags[i] = i == 2 ? "Y" : "N";
+         EditSupportData(nullptr);
+       }},
+      {support, "ELASTIC RESTRAINTS", [] { SupportTableDialog(nullptr, "ELASTIC"); }},
+      {support, "WINKLER FOUNDATION", [] { SupportTableDialog(nullptr, "WINKLER"); }},
+      {kNodal, "NODAL LOADS", [] { LoadEntryWindow(nullptr, 2); }},
+      {kTrapezoidal, "TRAPEZOIDAL LOAD", [] { LoadEntryWindow(nullptr, 3); }},
+      {kTemperature, "TEMPERATURE CHANGE", [] { LoadEntryWindow(nullptr, 4); }},
+  };
+  for (const Case& c : cases) {
+    ReadJob();
+    wintest::TraceCapture trace;
+    RECT view{}, client{}, controls{};
+    bool found = false;
+    bool ok = RunScript({WhenDialog(c.caption,
+                                    [&](HWND t) {
+                                      HWND picture = FindWindowExA(t, nullptr, kGfxWindowClass, nullptr);
+                                      found = picture && IsWindowVisible(picture);
+                                      if (picture) GetWindowRect(picture, &view);
+                                      GetClientRect(t, &client);
+                                      MapWindowPoints(t, nullptr, reinterpret_cast<POINT*>(&client), 2);
+                                      HWND table = TableContainer() ? TableContainer() : GetDlgItem(t, 77777777);
+                                      GetWindowRect(table, &controls);
+                                      wintest::Click(t, TableContainer() ? 12121 : 1234);  // CANCEL
+                                    })},
+                        c.open)
+                  .finished;
+    ASSERT_TRUE(ok) << c.heading;
+    EXPECT_TRUE(found) << c.heading;
+    EXPECT_EQ(view.right - view.left, 610) << c.heading;
+    EXPECT_EQ(view.bottom - view.top, 438) << c.heading;
+    EXPECT_GE(view.left, controls.right) << c.heading;  // beside the table, not over it
+    EXPECT_EQ(view.top, client.top) << c.heading;
+    EXPECT_LE(view.right, client.right) << c.heading;
+    EXPECT_LE(view.bottom, client.bottom) << c.heading;
+    std::vector<std::string> lines;
+    std::ifstream in(trace.Path());
+    for (std::string line; std::getline(in, line);)
+      if (line.rfind("gfx ", 0) == 0) lines.push_back(line);
+    ASSERT_FALSE(lines.empty()) << c.heading;
+    EXPECT_EQ(lines.front().rfind("gfx OpenGfx(", 0), 0u) << lines.front();
+    bool heading = false;
+    for (const std::string& l : lines) heading = heading || l.find("\"" + c.heading + "\"") != std::string::npos;
+    EXPECT_TRUE(heading) << c.heading;
+    EXPECT_EQ(lines.back().rfind("gfx GfxWindowEx(0, 1)", 0), 0u) << lines.back();
   }
 }
 
