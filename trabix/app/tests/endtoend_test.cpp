@@ -1,0 +1,273 @@
+// A new user's whole job in Trabix, through its main window and menus with their real dialogs:
+// the notice and a new job, geometry with its details table, Winkler supports, load case "A"
+// with a uniform and a nodal load, the elastic analysis, every graph of the results command, the
+// data and results documents previewed and saved, then "&Close", which packs the job into its
+// archive; opening the job again restores its files.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../../../common/tests/testdir.h"
+#include "../../tests/solvetool.h"
+#include "../../tests/testsupport.h"
+#include "app.h"
+#include "graph/graphwindow.h"
+#include "core/textfiles.h"
+#include "trabix/views/views.h"
+#include "win/grid.h"
+#include "win/testing/program.h"
+#include "win/testing/wintest.h"
+
+namespace fs = std::filesystem;
+using wintest::PostClick;
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+namespace {
+
+const char* const kNotice = "  ZOR SOFTWARE";
+const char* const kFirstJobCaption = "   Job Name Specification/Selection";
+const char* const kCasesCaption = "  BEAM/STRIP: Load Name Specification/Selection";
+
+// The cells of the table window on screen: row r (from 1), column c (from 1) of C columns.
+void SetCell(int columns, int row, int column, const std::string& text) {
+  wintest::SetText(TablePage(), 3000 + (row - 1) * columns + column, text);
+}
+
+// The job's files as they lie in its folder, by name (upper case) with their bytes.
+std::map<std::string, std::string> JobFiles(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : fs::directory_iterator(folder)) {
+    std::string name = e.path().filename().string();
+    for (char& ch : name) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+    files[name] = ReadBytes(e.path().string());
+  }
+  return files;
+}
+
+TextLineArray WithoutDate(const std::string& file) {
+  TextLineArray lines, kept;
+  int count = 0;
+  LoadTextLines(file, lines, 5000, count);
+  for (int i = 1; i <= count; ++i)
+    if (lines[i].find("DATE:") == std::string::npos) kept.push_back(lines[i]);
+  return kept;
+}
+
+class TrabixEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The program directory is the current directory; the archive needs ZLIB.DLL there.
+    fs::copy_file(wintest::ExeFolder() / "ZLIB.DLL", dir.path() / "ZLIB.DLL");
+    job = (dir.path() / "BEAMS" / "BEAM1").string();
+    entryCaption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  }
+  void TearDown() override {
+    if (trabix::MainWindow) DestroyWindow(trabix::MainWindow);
+    JobSpec.clear();
+    DrainQuit();
+  }
+  static bool DrainQuit() {
+    MSG m;
+    bool quit = false;
+    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quit = true;
+    return quit;
+  }
+  // The program as it starts: globals, main window, the notice agreed and the job dialog at once,
+  // in which the job is named.
+  void StartAndOpenJob() {
+    trabix::StructureTitle.clear();
+    JobSpec.clear();
+    trabix::LoadCaseName.clear();
+    trabix::DimensionGlobals();
+    ASSERT_NE(trabix::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
+    ASSERT_TRUE(RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, 9876); }),
+                           WhenDialog(kFirstJobCaption,
+                                      [this](HWND d) {
+                                        wintest::SetText(d, 7555, job);
+                                        wintest::Click(d, IDOK);
+                                      })},
+                          [] { ShowProgramNotice(trabix::TrabixFrame()); })
+                    .finished);
+    ASSERT_EQ(wintest::WindowText(trabix::MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: " + job);
+  }
+  // A menu command while the steps drive its dialogs; the script must finish.
+  void Command(int id, std::vector<wintest::Step> steps) {
+    EXPECT_TRUE(RunScript(std::move(steps), [id] { SendMessageA(trabix::MainWindow, WM_COMMAND, id, 0); }, 30000)
+                    .finished)
+        << "command " << id;
+  }
+  // The load-case choice with case A at the head of the list.
+  static wintest::Step ChooseCaseA() {
+    return WhenDialog(kCasesCaption, [](HWND d) {
+      EXPECT_EQ(wintest::GetText(d, 555), "A");
+      PostClick(d, 55);
+    });
+  }
+  // The "&Analysis" popup of the menu bar is enabled.
+  bool AnalysisEnabled() { return !(GetMenuState(trabix::MainMenu, 2, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)); }
+
+  TestDirectory dir;
+  wintest::TraceCapture trace;
+  std::string job, entryCaption;
+};
+
+TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
+  StartAndOpenJob();
+  EXPECT_FALSE(AnalysisEnabled());
+
+  // Geometry: a beam of 10 m in 4 elements, with its details table (width 0.5 m, depth 0.8 m).
+  Command(306, {WhenDialog(entryCaption,
+                           [](HWND d) {
+                             EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);  // the table follows
+                             wintest::SetText(d, 101, "10");
+                             wintest::SetText(d, 102, "4");
+                             wintest::SetText(d, 103, "2E7");
+                             wintest::SetText(d, 104, "0.2");
+                             wintest::SetText(d, 105, "1E-5");
+                             PostClick(d, 55);
+                           }),
+                WhenDialog(" GEOMETRY DETAILS DATA:", [](HWND t) {
+                  for (int row = 1; row <= 4; ++row) {
+                    EXPECT_EQ(wintest::GetText(TablePage(), 3000 + (row - 1) * 3 + 1), "2.5");
+                    SetCell(3, row, 2, "0.5");
+                    SetCell(3, row, 3, "0.8");
+                  }
+                  PostClick(t, 9876);
+                })});
+  ASSERT_TRUE(fs::exists(job + ".GEO"));
+
+  // Supports: a Winkler foundation of 20000 kPa/m under every element.
+  Command(307, {WhenDialog(entryCaption,
+                           [](HWND d) {
+                             wintest::Click(d, 171);
+                             EXPECT_EQ(IsDlgButtonChecked(d, 171), BST_CHECKED);
+                             PostClick(d, 131);
+                           }),
+                WhenDialog(entryCaption, [](HWND t) {
+                  for (int row = 1; row <= 4; ++row) {
+                    SetCell(4, row, 1, "20000");
+                    SetCell(4, row, 2, "20000");
+                  }
+                  PostClick(t, 9876);
+                })});
+  ASSERT_TRUE(fs::exists(job + ".SUP"));
+  EXPECT_NE(ReadBytes(job + ".SUP").find("WINKLER FOUNDATION:"), std::string::npos);
+
+  // Loads of case "A": a uniform load of 10 kN/m and 50 kN at node 3.
+  const std::string typeCaption = entryCaption + "     Load Case: A";
+  Command(308, {WhenDialog(kCasesCaption,
+                           [](HWND d) {
+                             wintest::SetText(d, 555, "A");
+                             EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);
+                             PostClick(d, 55);
+                           }),
+                WhenDialog(typeCaption, [](HWND d) { PostClick(d, trabix::kEnterLoadData); }),
+                WhenDialog(" LOAD DATA GENERATION - Load Case: A",
+                           [](HWND d) {
+                             wintest::SetText(d, 243, "10");
+                             wintest::SetText(d, 244, "0");
+                             wintest::Click(d, 55);
+                           }),
+                WhenDialog(typeCaption,
+                           [](HWND d) {
+                             EXPECT_EQ(IsDlgButtonChecked(d, trabix::kFirstLoadKind + 1), BST_CHECKED);  // nodal next
+                             PostClick(d, trabix::kEnterLoadData);
+                           }),
+                WhenDialog("NODAL LOAD DATA. Load Case: A",
+                           [](HWND t) {
+                             SetCell(2, 3, 1, "50");
+                             PostClick(t, 9876);
+                           }),
+                WhenDialog(typeCaption, [](HWND d) { PostClick(d, 2); })});
+  ASSERT_TRUE(fs::exists(job + ".LDA"));
+  std::string loads = ReadBytes(job + ".LDA");
+  EXPECT_NE(loads.find("Uniform Load [kN/m]: 10.0\r\n"), std::string::npos) << loads;
+  EXPECT_NE(loads.find("\r\n    3               50.0000"), std::string::npos) << loads;
+  EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\n");
+  EXPECT_TRUE(AnalysisEnabled());
+
+  // The elastic analysis writes the report the solver tool writes for the same job.
+  Command(888, {ChooseCaseA(), WhenDialog(entryCaption, [](HWND d) { PostClick(d, 1); })});
+  ASSERT_TRUE(fs::exists(job + ".RBA"));
+  TextLineArray report = WithoutDate(job + ".RBA");
+  std::string reportBytes = ReadBytes(job + ".RBA");
+  // The soil carries the whole load: 10 kN/m over 10 m and 50 kN.
+  EXPECT_NEAR(trabix::testing::ReadReport(job + ".RBA").total, 150.0, 0.15);
+  {
+    std::string output;
+    ASSERT_EQ(trabix::RunSolveTool({job, "A", "elastic"}, output), 0) << output;
+    EXPECT_EQ(report, WithoutDate(job + ".RBA"));
+    WriteBytes(job + ".RBA", reportBytes);
+  }
+
+  // Every graph: the results command's five actions of a beam on Winkler soil, one after the other.
+  const std::string actions =
+      "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: A";
+  std::vector<int> plotted;
+  int options = 0;
+  std::vector<wintest::Step> steps{ChooseCaseA()};
+  for (int k = 1; k <= 5; ++k) {
+    steps.push_back(WhenDialog(actions, [&, k](HWND d) {
+      if (k == 1)
+        while (GetDlgItem(d, trabix::kFirstActionOption + options)) ++options;
+      for (int o = 0; o < 5; ++o)
+        if (IsDlgButtonChecked(d, trabix::kFirstActionOption + o) == BST_CHECKED) plotted.push_back(o + 1);
+      PostClick(d, trabix::kPlotActionButton);
+    }));
+    steps.push_back(WhenDialog(" GRAPH - Load Case: A", [](HWND g) { PostClick(g, kGraphCloseButton); }));
+  }
+  steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, 2); }));
+  Command(666, steps);
+  EXPECT_EQ(options, 5);
+  EXPECT_EQ(plotted, (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_TRUE(trace.Records("BOX").empty());
+
+  // The data and the results documents, previewed and saved with their text copies.
+  const std::string chooser = " BEAM/STRIP;  Job: " + job + "; Load: A";
+  auto previewClosed = [] {
+    HWND preview = FindWindowA("SuiteDocPreview", nullptr);
+    if (!preview) return false;
+    PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0);
+    return true;
+  };
+  std::vector<wintest::Step> documents{ChooseCaseA()};
+  for (const std::string kind : {"DATA", "RESULTS"}) {
+    documents.push_back(WhenDialog(chooser, [kind](HWND d) {
+      if (IsDlgButtonChecked(d, 201) != BST_CHECKED) wintest::Click(d, 201);  // "&Save"
+      PostClick(d, kind == "DATA" ? 55 : 56);
+    }));
+    documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDOK); }));
+    documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDYES); }));
+    documents.push_back(previewClosed);
+  }
+  documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, 1234); }));
+  Command(777, documents);
+  for (const char* file : {"BEAM1_DATA.DDC", "BEAM1_DATA.TXT", "BEAM1_RESULTS.DDC", "BEAM1_RESULTS.TXT"})
+    EXPECT_TRUE(fs::exists(dir.path() / file)) << file;
+  EXPECT_EQ(ReadBytes((dir.path() / "BEAM1_RESULTS.TXT").string()), reportBytes);
+
+  // "&Close": every file of the job goes into its archive; none is left loose.
+  std::map<std::string, std::string> loose = JobFiles(dir.path() / "BEAMS");
+  std::set<std::string> names;
+  for (const auto& f : loose) names.insert(f.first);
+  EXPECT_EQ(names, (std::set<std::string>{"BEAM1.CAS", "BEAM1.GEO", "BEAM1.LDA", "BEAM1.RBA", "BEAM1.SUP"}));
+  SendMessageA(trabix::MainWindow, WM_COMMAND, 2, 0);
+  EXPECT_EQ(trabix::MainWindow, nullptr);
+  EXPECT_TRUE(DrainQuit());
+  EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
+
+  // Started again, the job named in the job dialog is unpacked as it was left.
+  StartAndOpenJob();
+  std::map<std::string, std::string> restored = JobFiles(dir.path() / "BEAMS");
+  restored.erase("BEAM1.ZIP");
+  EXPECT_EQ(restored, loose);
+  EXPECT_TRUE(AnalysisEnabled());
+}
+
+}  // namespace
