@@ -13,6 +13,7 @@
 #include "../../tests/solvetool.h"
 #include "../../tests/testsupport.h"
 #include "app.h"
+#include "reports.h"
 #include "core/textfiles.h"
 #include "trabix/core/analysis.h"
 #include "win/testing/wintest.h"
@@ -206,15 +207,6 @@ AnalysisRun RunAnalysis(int mode, int button = 1) {
   for (const auto& t : trace.Records("TONE")) r.tones.push_back({t[1], t[2]});
   for (const auto& b : trace.Records("BOX")) r.boxes.push_back({b[1], b[2]});
   return r;
-}
-
-TextLineArray ReportWithoutDate(const std::string& file) {
-  TextLineArray lines, kept;
-  int count = 0;
-  LoadTextLines(file, lines, 5000, count);
-  for (int i = 1; i <= count; ++i)
-    if (lines[i].find("DATE:") == std::string::npos) kept.push_back(lines[i]);
-  return kept;
 }
 
 const std::vector<std::vector<std::string>> kSixTones = {{"330", "250"}, {"294", "250"}, {"300", "200"},

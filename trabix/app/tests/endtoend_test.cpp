@@ -16,6 +16,7 @@
 #include "../../tests/solvetool.h"
 #include "../../tests/testsupport.h"
 #include "app.h"
+#include "reports.h"
 #include "graph/graphwindow.h"
 #include "core/textfiles.h"
 #include "trabix/views/views.h"
@@ -48,15 +49,6 @@ std::map<std::string, std::string> JobFiles(const fs::path& folder) {
     files[name] = ReadBytes(e.path().string());
   }
   return files;
-}
-
-TextLineArray WithoutDate(const std::string& file) {
-  TextLineArray lines, kept;
-  int count = 0;
-  LoadTextLines(file, lines, 5000, count);
-  for (int i = 1; i <= count; ++i)
-    if (lines[i].find("DATE:") == std::string::npos) kept.push_back(lines[i]);
-  return kept;
 }
 
 class TrabixEndToEnd : public ::testing::Test {
@@ -195,14 +187,14 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   // The elastic analysis writes the report the solver tool writes for the same job.
   Command(888, {ChooseCaseA(), WhenDialog(entryCaption, [](HWND d) { PostClick(d, 1); })});
   ASSERT_TRUE(fs::exists(job + ".RBA"));
-  TextLineArray report = WithoutDate(job + ".RBA");
+  TextLineArray report = ReportWithoutDate(job + ".RBA");
   std::string reportBytes = ReadBytes(job + ".RBA");
   // The soil carries the whole load: 10 kN/m over 10 m and 50 kN.
   EXPECT_NEAR(trabix::testing::ReadReport(job + ".RBA").total, 150.0, 0.15);
   {
     std::string output;
     ASSERT_EQ(trabix::RunSolveTool({job, "A", "elastic"}, output), 0) << output;
-    EXPECT_EQ(report, WithoutDate(job + ".RBA"));
+    EXPECT_EQ(report, ReportWithoutDate(job + ".RBA"));
     WriteBytes(job + ".RBA", reportBytes);
   }
 
