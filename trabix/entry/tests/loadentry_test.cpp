@@ -112,6 +112,33 @@ TEST_F(LoadEntry, TableWindowsShowTheirTexts) {
   }
 }
 
+// A strip's loads are per metre of its length: the units of every load label say so.
+TEST_F(LoadEntry, StripLoadsArePerMetre) {
+  ClearEntryTables();
+  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, true, false));
+  ReadJob();
+  std::vector<std::string> seen;
+  auto heads = [&](const char* caption) {
+    return WhenDialog(caption, [&seen](HWND t) {
+      seen.push_back(wintest::GetText(t, 117) + "|" + wintest::GetText(t, 109) + "|" + wintest::GetText(t, 110));
+      wintest::Click(t, 12121);
+    });
+  };
+  auto uniform = WhenDialog(kValueCaption, [&seen](HWND d) {
+    seen.push_back(wintest::GetText(d, 301));
+    wintest::Click(d, 56);
+  });
+  bool ok = RunScript({heads(kNodal), heads(kTrapezoidal), uniform}, [] {
+              LoadEntryWindow(nullptr, 2);
+              LoadEntryWindow(nullptr, 3);
+              LoadEntryWindow(nullptr, 1);
+            }).finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(seen, (std::vector<std::string>{"Nodal Loads|Pvi [kN/m] |Mi [kN.m/m] ",
+                                            " Trapezoidal Load  [kPa]|at i, qi|at j, qj",
+                                            " Uniform Load Intensity [kPa] ="}));
+}
+
 TEST_F(LoadEntry, FixedUnyieldingNodeOneLeavesBothCellsEmptyAndDisabled) {
   ReadJob();
   NodalLoadTable(1, 1) = 5;  // a stale load on the supported node
