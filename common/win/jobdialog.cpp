@@ -186,13 +186,10 @@ INT_PTR CALLBACK JobNameDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
   const JobDialogProfile& p = *s->profile;
   switch (msg) {
     case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (INT_PTR part = ColourListDialogPart(dc, id, p.frameId, s->brushes)) return part;
       // The examples stand on the blue panel; they leave its lines beside them alone.
-      if (id == kJobFirstExampleId || id == kJobSecondExampleId)
-        return ColourControl(dc, RGB(255, 255, 255), static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
-      return ColourControl(dc, RGB(255, 255, 255), s->brushes.blue);
+      HBRUSH none = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+      return ColourListDialogStatic(wParam, lParam, p.frameId, s->brushes,
+                                    {{kJobFirstExampleId, none}, {kJobSecondExampleId, none}});
     }
     case WM_COMMAND: {
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;

@@ -36,9 +36,14 @@ ListDialogBrushes::~ListDialogBrushes() {
   DeleteObject(purple);
 }
 
-INT_PTR ColourListDialogPart(HDC dc, int id, int frameId, const ListDialogBrushes& brushes) {
+INT_PTR ColourListDialogStatic(WPARAM wParam, LPARAM lParam, int frameId, const ListDialogBrushes& brushes,
+                               std::initializer_list<std::pair<int, HBRUSH>> own) {
+  HDC dc = reinterpret_cast<HDC>(wParam);
+  int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
   if (id == frameId) return ColourControl(dc, RGB(0, 0, 0), brushes.cyan);
   if (id == kListPanelId) return ColourControl(dc, RGB(0, 255, 0), brushes.blue);
   if (id == kListHeadingId) return ColourControl(dc, RGB(255, 255, 0), brushes.purple);
-  return 0;
+  for (const auto& control : own)
+    if (id == control.first) return ColourControl(dc, RGB(255, 255, 255), control.second);
+  return ColourControl(dc, RGB(255, 255, 255), brushes.blue);
 }

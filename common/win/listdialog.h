@@ -3,7 +3,9 @@
 // under a framed title, with a heading over the list.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The ids of the heading over the list and of the panel beside it.
@@ -30,6 +32,8 @@ struct ListDialogBrushes {
   ~ListDialogBrushes();
 };
 
-// The colours of the parts both dialogs have: the frame's title black on cyan, the panel green on
-// blue, the heading yellow on purple. 0 for any other control, which the dialog colours itself.
-INT_PTR ColourListDialogPart(HDC dc, int id, int frameId, const ListDialogBrushes& brushes);
+// WM_CTLCOLORSTATIC of the dialogs: the frame's title black on cyan, the panel green on blue, the
+// heading yellow on purple, each of the dialog's own controls white on its brush, any other
+// control white on blue.
+INT_PTR ColourListDialogStatic(WPARAM wParam, LPARAM lParam, int frameId, const ListDialogBrushes& brushes,
+                               std::initializer_list<std::pair<int, HBRUSH>> own = {});

@@ -168,13 +168,8 @@ INT_PTR CALLBACK LoadCaseDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   if (!s) return FALSE;
   const LoadCaseDialogProfile& p = *s->profile;
   switch (msg) {
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (INT_PTR part = ColourListDialogPart(dc, id, p.frameId, s->brushes)) return part;
-      if (id == kCaseCheckId) return ColourControl(dc, RGB(255, 255, 255), s->olive);
-      return ColourControl(dc, RGB(255, 255, 255), s->brushes.blue);
-    }
+    case WM_CTLCOLORSTATIC:
+      return ColourListDialogStatic(wParam, lParam, p.frameId, s->brushes, {{kCaseCheckId, s->olive}});
     case WM_COMMAND: {
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
       int id = LOWORD(wParam);

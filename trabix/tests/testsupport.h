@@ -11,11 +11,11 @@
 namespace trabix {
 namespace testing {
 
-#ifdef TRABIX_TEST_DATA
-inline std::filesystem::path DataFolder() { return FixtureFolder(TRABIX_TEST_DATA); }
-#else
-inline std::filesystem::path DataFolder() { return FixtureFolder("tests/data"); }
+// The build names the fixture folder for a test program started by hand.
+#ifndef TRABIX_TEST_DATA
+#define TRABIX_TEST_DATA "tests/data"
 #endif
+inline std::filesystem::path DataFolder() { return FixtureFolder(TRABIX_TEST_DATA); }
 
 // Copies every file of a fixture job (<name>.*) into the current directory.
 inline void CopyJob(const std::string& name) {

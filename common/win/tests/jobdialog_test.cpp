@@ -152,11 +152,7 @@ TEST_F(JobDialog, ARefusedSpecificationWarnsKeepsTheDialogAndNeverBecomesTheJob)
                      wintest::SetText(d, 7555, c.typed);
                      wintest::PostClick(d, IDOK);
                    }),
-        WhenDialog("WARNING!",
-                   [&](HWND box) {
-                     warning = wintest::BoxText(box);
-                     wintest::AnswerBox(box, IDOK);
-                   }),
+        ReadAndAnswer("WARNING!", warning, IDOK),
         WhenDialog(kCaption,
                    [&](HWND d) {
                      stillOpen = true;
@@ -196,20 +192,10 @@ TEST_F(JobDialog, DeleteRecyclesTheSelectedJobsArchiveAndDeletesItsOwnFilesOnly)
   WriteLines("FJOB$.BEA", listed);
   std::string question;
   std::vector<std::string> itemsAfter;
-  auto selectAndDelete = [&](int index) {
-    return WhenDialog(kCaption, [&, index](HWND d) {
-      SendDlgItemMessageA(d, 7555, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-      wintest::PostClick(d, 7209);
-    });
-  };
   int result = Run({
-      selectAndDelete(0),
-      WhenDialog("Current Selection DELETION/RECYCLE Enquiry",
-                 [&](HWND box) {
-                   question = wintest::BoxText(box);
-                   wintest::AnswerBox(box, IDYES);
-                 }),
-      selectAndDelete(1),  // ALONE\ONLY, now the second entry
+      SelectAndPress(kCaption, 7555, 0, 7209),
+      ReadAndAnswer("Current Selection DELETION/RECYCLE Enquiry", question, IDYES),
+      SelectAndPress(kCaption, 7555, 1, 7209),  // ALONE\ONLY, now the second entry
       WhenDialog("Current Selection DELETION/RECYCLE Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
       ItemsThenCancel(kCaption, 7555, itemsAfter),
   });
@@ -230,16 +216,8 @@ TEST_F(JobDialog, DeleteRefusesAListedWildcard) {
   std::string warning;
   bool asked = false;
   int result = Run({
-      WhenDialog(kCaption,
-                 [&](HWND d) {
-                   SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 0, 0);
-                   wintest::PostClick(d, 7209);
-                 }),
-      WhenDialog("WARNING!",
-                 [&](HWND box) {
-                   warning = wintest::BoxText(box);
-                   wintest::AnswerBox(box, IDOK);
-                 }),
+      SelectAndPress(kCaption, 7555, 0, 7209),
+      ReadAndAnswer("WARNING!", warning, IDOK),
       WhenDialog(kCaption,
                  [&](HWND d) {
                    asked = wintest::FindDialog("Current Selection DELETION/RECYCLE Enquiry") != nullptr;

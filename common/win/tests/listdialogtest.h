@@ -33,3 +33,20 @@ inline wintest::Step ItemsThenCancel(const std::string& caption, int id, std::ve
     wintest::Click(d, IDCANCEL);
   });
 }
+
+// When the dialog shows: item index of the combo box selected, then the button pressed (posted,
+// so that a box it opens can be answered by the next step).
+inline wintest::Step SelectAndPress(const std::string& caption, int comboId, int index, int button) {
+  return wintest::WhenDialog(caption, [comboId, index, button](HWND d) {
+    SendDlgItemMessageA(d, comboId, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    wintest::PostClick(d, button);
+  });
+}
+
+// When the message box shows: its text kept, then the answer given.
+inline wintest::Step ReadAndAnswer(const std::string& caption, std::string& text, int answer) {
+  return wintest::WhenDialog(caption, [&text, answer](HWND box) {
+    text = wintest::BoxText(box);
+    wintest::AnswerBox(box, answer);
+  });
+}

@@ -110,11 +110,7 @@ TEST_F(LoadCaseDialogTest, ABrokenFirstLetterRuleWarnsAfterTonesAndKeepsTheDialo
     std::string warning, field;
     int result = Run(1, {
                             TypeAndOk(c.typed),
-                            WhenDialog("WARNING!",
-                                       [&](HWND box) {
-                                         warning = wintest::BoxText(box);
-                                         wintest::AnswerBox(box, IDOK);
-                                       }),
+                            ReadAndAnswer("WARNING!", warning, IDOK),
                             WhenDialog(kCaption,
                                        [&](HWND d) {
                                          field = wintest::GetText(d, profile.nameBoxId);
@@ -185,16 +181,8 @@ TEST_F(LoadCaseDialogTest, DeleteRemovesTheSelectedCasesFilesAndNothingElse) {
   std::vector<std::string> itemsAfter;
   int result =
       Run(1, {
-                 WhenDialog(kCaption,
-                            [&](HWND d) {
-                              SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 2, 0);  // C, answered No
-                              wintest::PostClick(d, 7209);
-                            }),
-                 WhenDialog("Current Selection DELETION Enquiry",
-                            [&](HWND box) {
-                              question = wintest::BoxText(box);
-                              wintest::AnswerBox(box, IDNO);
-                            }),
+                 SelectAndPress(kCaption, 7555, 2, 7209),  // C, answered No
+                 ReadAndAnswer("Current Selection DELETION Enquiry", question, IDNO),
                  WhenDialog(kCaption,
                             [&](HWND d) {
                               SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);  // Beta
@@ -214,11 +202,7 @@ TEST_F(LoadCaseDialogTest, DeleteRemovesTheSelectedCasesFilesAndNothingElse) {
   EXPECT_EQ(List(), "A\r\nBeta\r\nC\r\n");  // cancelled: the list file keeps the name
 
   // The next OK writes the remaining names.
-  EXPECT_EQ(Run(1, {WhenDialog(kCaption,
-                               [&](HWND d) {
-                                 SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);
-                                 wintest::PostClick(d, 7209);
-                               }),
+  EXPECT_EQ(Run(1, {SelectAndPress(kCaption, 7555, 1, 7209),
                     WhenDialog("Current Selection DELETION Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
                     TypeAndOk("")}),
             0);

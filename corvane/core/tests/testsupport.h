@@ -9,11 +9,11 @@
 namespace corvane {
 namespace testing {
 
-#ifdef CORVANE_TEST_DATA
-inline std::filesystem::path DataFolder() { return FixtureFolder(CORVANE_TEST_DATA); }
-#else
-inline std::filesystem::path DataFolder() { return FixtureFolder("tests/data"); }
+// The build names the fixture folder for a test program started by hand.
+#ifndef CORVANE_TEST_DATA
+#define CORVANE_TEST_DATA "tests/data"
 #endif
+inline std::filesystem::path DataFolder() { return FixtureFolder(CORVANE_TEST_DATA); }
 
 inline TextLineArray LoadFixture(const std::string& file, int& count) {
   return LoadFixtureFrom(DataFolder(), file, count);

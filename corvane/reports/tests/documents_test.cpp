@@ -41,6 +41,13 @@ void WriteTankGeometry(const std::string& file, bool shell) {
   ASSERT_TRUE(SaveTextLines(file, g, n));
 }
 
+// The job the document is made of: structure type, job specification and current load case.
+void SetJob(const std::string& type, const std::string& job, const std::string& loadCase) {
+  StructureType = type;
+  JobSpec = job;
+  LoadCaseName = loadCase;
+}
+
 void Write(const std::string& file, const std::vector<std::string>& lines) {
   TextLineArray l(1);
   l.insert(l.end(), lines.begin(), lines.end());
@@ -61,6 +68,15 @@ struct Boxes {
   }
   ~Boxes() { ReportHooks = ReportPort{}; }
 };
+
+// The results document of output mode 4, which keeps no file: taken as it is closed.
+ddoc::Document ResultsDocument() {
+  ddoc::Document d;
+  DocumentEnd = [&d](int doc, int) { return ddoc::CloseDocument(doc, d); };
+  OutputResults(4, nullptr);
+  DocumentEnd = nullptr;
+  return d;
+}
 
 // The texts of the document, page by page, "p<n>:" + text (footer numbers resolved).
 std::vector<std::string> Texts(const ddoc::Document& d) {
@@ -90,9 +106,7 @@ void CheckFooters(const ddoc::Document& d) {
 
 TEST(OutputData, TankSectionsInOrderWithFootersAndTextFile) {
   TestDirectory dir;
-  StructureType = "TANK";
-  JobSpec = "T1";
-  LoadCaseName = "Water";
+  SetJob("TANK", "T1", "Water");
   std::filesystem::copy_file(Fixtures() / "TANKSHELL.GEO", "T1.GEO");
   std::filesystem::copy_file(Fixtures() / "TANKROOF.SUP", "T1.SUP");
   std::filesystem::copy_file(Fixtures() / "TANKSHELL.LDW", "T1.LDW");
@@ -141,9 +155,7 @@ TEST(OutputData, TankSectionsInOrderWithFootersAndTextFile) {
 
 TEST(OutputData, LongFileBreaksBeforeTheLimit) {
   TestDirectory dir;
-  StructureType = "BEAM/STRIP";
-  JobSpec = "B1";
-  LoadCaseName = "D";
+  SetJob("BEAM/STRIP", "B1", "D");
   std::vector<std::string> geo = {"Job: B1 // GEOMETRY & MAT. PROPERTIES"};
   for (int i = 1; i <= 120; ++i) geo.push_back("   " + std::to_string(i) + "   1.0000   0.5000");
   Write("B1.GEO", geo);
@@ -178,9 +190,7 @@ TEST(OutputData, ModesFourAndFiveKeepNoFile) {
 // and a second table whose rows begin on E + 13 under the headings E + 11, E + 12.
 TEST(OutputResults, PlateTablesWithRepeatedHeadings) {
   TestDirectory dir;
-  StructureType = "PLATE";
-  JobSpec = "P1";
-  LoadCaseName = "Live";
+  SetJob("PLATE", "P1", "Live");
   std::filesystem::copy_file(Fixtures() / "PLATE.GEO", "P1.GEO");
   std::vector<std::string> r = {"CIRCULAR PLATE P1", "2", "3", "4", "5", "6", "Load Case: Live", "8", "Node  Deflection",
                                 "        [mm]"};
@@ -226,9 +236,7 @@ TEST(OutputResults, PlateTablesWithRepeatedHeadings) {
 
 TEST(OutputResults, MissingFilesAreReportedAndLeftOut) {
   TestDirectory dir;
-  StructureType = "TANK";
-  JobSpec = "T1";
-  LoadCaseName = "Water";
+  SetJob("TANK", "T1", "Water");
   std::filesystem::copy_file(Fixtures() / "TANKSHELL.GEO", "T1.GEO");
   std::vector<std::string> wall = {"WALL T1", "2", "3", "4", "5", "6", "Water", "8", "h1", "h2", "  1  5", "  2  6", ""};
   Write("T1.RWW", wall);
@@ -292,9 +300,7 @@ TEST(OutputResults, SecondTableOfEveryKind) {
   };
   for (const auto& c : cases) {
     TestDirectory dir;
-    StructureType = c.type;
-    JobSpec = "J";
-    LoadCaseName = "Dead";
+    SetJob(c.type, "J", "Dead");
     if (StructureType == "BEAM/STRIP") {
       std::filesystem::copy_file(Fixtures() / "BEAM10.GEO", "J.GEO");
     } else if (StructureType == "PLATE") {
@@ -304,10 +310,7 @@ TEST(OutputResults, SecondTableOfEveryKind) {
     }
     Write(std::string("J") + c.ext, c.file);
     Boxes boxes;
-    ddoc::Document d;
-    DocumentEnd = [&d](int doc, int) { return ddoc::CloseDocument(doc, d); };
-    OutputResults(4, nullptr);
-    DocumentEnd = nullptr;
+    const ddoc::Document d = ResultsDocument();
     std::vector<std::string> t = Texts(d);
     const int h = IndexOf(t, "p1:" + std::string(c.heading));
     ASSERT_GE(h, 0) << c.name;
@@ -400,9 +403,7 @@ TEST(OutputResults, EveryTableOfATanksResultFiles) {
   const std::vector<TableAt> wallTables = {{2, 11, 13, 1}, {2, 27, 29, 1}};
   for (const auto& c : cases) {
     TestDirectory dir;
-    StructureType = "TANK";
-    JobSpec = "T1";
-    LoadCaseName = "Water";
+    SetJob("TANK", "T1", "Water");
     WriteTankGeometry("T1.GEO", c.shell);
     std::filesystem::copy_file(ReportFixtures() / "BASE60.RPW", "T1.RPW");
     std::filesystem::copy_file(ReportFixtures() / "WALL2.RWW", "T1.RWW");
@@ -477,19 +478,14 @@ TEST(OutputResults, PartsAfterTheSecondTable) {
   };
   for (const auto& c : cases) {
     TestDirectory dir;
-    StructureType = "TANK";
-    JobSpec = "J";
-    LoadCaseName = "Dead";
+    SetJob("TANK", "J", "Dead");
     WriteTankGeometry("J.GEO", true);
     std::vector<std::string> file = ResultFile("BASE T", 2, 4, 8, 1, false);
     file.resize(file.size() - 2);  // up to the second table's last row
     file.insert(file.end(), c.after.begin(), c.after.end());
     Write("J.RPD", file);
     Boxes boxes;
-    ddoc::Document d;
-    DocumentEnd = [&d](int doc, int) { return ddoc::CloseDocument(doc, d); };
-    OutputResults(4, nullptr);
-    DocumentEnd = nullptr;
+    const ddoc::Document d = ResultsDocument();
     std::vector<std::string> body;
     for (const std::string& item : Texts(d)) body.push_back(Body(item));
     // The second table is whole; the parts after it as the case says, in order.
