@@ -25,18 +25,8 @@ struct Job {
 };
 
 void SetJob(const Job& j) {
-  StructureType = j.type;
-  Substructure = j.substructure;
-  JobDataTable.Redim(8, 6);
-  GeometryAnswers.assign(8, "N");
+  testing::SetJobGeometry(j.type, j.substructure, j.nb, j.nw, j.nr, j.plateInner, j.roofInner);
   GeometryAnswers[4] = j.shell;
-  JobDataTable(1, 1) = j.nb;
-  JobDataTable(2, 1) = j.nw;
-  JobDataTable(3, 1) = j.nr;
-  for (int s = 1; s <= 3; ++s)
-    for (int i = 2; i <= 6; ++i) JobDataTable(s, i) = i < 4 ? 6.0 : 0.2;
-  if (StructureType == "PLATE") JobDataTable(1, 2) = j.plateInner;
-  JobDataTable(3, 2) = j.roofInner;
   for (int s = 1; s <= 3; ++s) {
     WorkTables[s].Redim(0, 0);
     for (int r = 1; r <= ElementCount(s); ++r) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../../../common/tests/fixtures.h"
+#include "corvane/core/globals.h"
 
 namespace corvane {
 namespace testing {
@@ -17,6 +18,24 @@ inline std::filesystem::path DataFolder() { return FixtureFolder(CORVANE_TEST_DA
 
 inline TextLineArray LoadFixture(const std::string& file, int& count) {
   return LoadFixtureFrom(DataFolder(), file, count);
+}
+
+// A job held in the shared tables: its type and substructure, the element counts of the base
+// plate (or beam, strip, plate), wall and roof, lengths, radii and moduli that make a complete
+// geometry file, every answer "N".
+inline void SetJobGeometry(const char* type, const char* substructure, int nb, int nw, int nr, double plateInner,
+                           double roofInner) {
+  StructureType = type;
+  Substructure = substructure;
+  JobDataTable.Redim(8, 6);
+  GeometryAnswers.assign(8, "N");
+  JobDataTable(1, 1) = nb;
+  JobDataTable(2, 1) = nw;
+  JobDataTable(3, 1) = nr;
+  for (int s = 1; s <= 3; ++s)
+    for (int i = 2; i <= 6; ++i) JobDataTable(s, i) = i < 4 ? 6.0 : 0.2;
+  if (StructureType == "PLATE") JobDataTable(1, 2) = plateInner;
+  JobDataTable(3, 2) = roofInner;
 }
 
 // Copies a fixture into the current directory under another name.
