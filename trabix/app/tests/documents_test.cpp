@@ -123,6 +123,25 @@ TEST_F(TrabixDocuments, TheResultsDocumentAndItsCopyOfTheReport) {
   ExpectFooters(d);
 }
 
+// A missing geometry is announced once, with no offer to correct it, and the results are still
+// shown.
+TEST_F(TrabixDocuments, AMissingGeometryIsAnnouncedOnceAndTheResultsStillShown) {
+  fs::remove("WINKYLD.GEO");
+  wintest::TraceCapture trace;
+  EXPECT_TRUE(RunScript({WhenDialog("RESULTS File Information", [](HWND box) { wintest::AnswerBox(box, IDOK); }),
+                         WhenDialog("RESULTS File Information", [](HWND box) { wintest::AnswerBox(box, IDNO); }),
+                         WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }), ClosePreview()},
+                        [] { trabix::OutputResults(0, nullptr); }, 20000)
+                  .finished);
+  std::vector<std::string> boxes;
+  for (const auto& b : trace.Records("BOX")) boxes.push_back(b[1] + ": " + b[2]);
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[2], "WARNING!: Geometry Data File is Missing! Enter the Data!");
+  ddoc::Document d;
+  ASSERT_EQ(ddoc::ReadDocumentFile("WINKYLD_RESULTS.DDC", d), ddoc::kDocFileOk);
+  EXPECT_TRUE(HasText(d, "Results of Analysis"));
+}
+
 TEST_F(TrabixDocuments, PreviewAndPrintOnlyKeepNoFile) {
   RunOutput(false, 4, IDNO);
   RunOutput(true, 4, IDNO);
