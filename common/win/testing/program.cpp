@@ -1,5 +1,9 @@
 #include "win/testing/program.h"
 
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
 namespace fs = std::filesystem;
 
 namespace wintest {
@@ -8,8 +12,22 @@ namespace {
 struct Search {
   DWORD pid;
   std::string windowClass, caption;
+  HWND other = nullptr;
+  bool enabledOnly = false;
   HWND found = nullptr;
 };
+
+struct ControlSearch {
+  int id;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchParent(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<ControlSearch*>(lp);
+  if (!GetDlgItem(w, s->id)) return TRUE;
+  s->found = w;
+  return FALSE;
+}
 
 BOOL CALLBACK MatchWindow(HWND w, LPARAM lp) {
   auto* s = reinterpret_cast<Search*>(lp);
@@ -17,8 +35,8 @@ BOOL CALLBACK MatchWindow(HWND w, LPARAM lp) {
   GetWindowThreadProcessId(w, &pid);
   char cls[64] = {0};
   GetClassNameA(w, cls, sizeof cls);
-  if (pid == s->pid && s->windowClass == cls && IsWindowVisible(w) &&
-      (s->caption.empty() || WindowText(w) == s->caption)) {
+  if (pid == s->pid && s->windowClass == cls && IsWindowVisible(w) && w != s->other &&
+      (!s->enabledOnly || IsWindowEnabled(w)) && (s->caption.empty() || WindowText(w) == s->caption)) {
     s->found = w;
     return FALSE;
   }
@@ -58,6 +76,15 @@ void SetField(HWND dialog, int id, const std::string& text) {
                       &ignored);
 }
 
+void ClickControl(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+HWND ParentOfControl(HWND window, int id) {
+  if (GetDlgItem(window, id)) return window;
+  ControlSearch s{id};
+  EnumChildWindows(window, MatchParent, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 std::set<std::string> FilesIn(const fs::path& folder) {
   std::set<std::string> files;
   std::error_code ec;
@@ -65,15 +92,32 @@ std::set<std::string> FilesIn(const fs::path& folder) {
   return files;
 }
 
-Program::~Program() {
+std::map<std::string, std::string> FileBytesIn(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(folder, ec)) {
+    if (!e.is_regular_file()) continue;
+    std::string name = e.path().filename().string();
+    for (char& ch : name) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+    std::ifstream in(e.path(), std::ios::binary);
+    files[name] = std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  return files;
+}
+
+Program::~Program() { End(); }
+
+void Program::End() {
   if (!process_.hProcess) return;
   if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
   WaitForSingleObject(process_.hProcess, 5000);
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
+  process_ = {};
 }
 
 bool Program::Start(const fs::path& folder, const std::string& exe, const std::vector<std::string>& companions) {
+  End();
   program_ = folder / "PROGRAM";
   fs::path elsewhere = folder / "ELSEWHERE";
   std::error_code ec;
@@ -91,6 +135,16 @@ bool Program::Start(const fs::path& folder, const std::string& exe, const std::v
 
 HWND Program::WaitForWindow(const std::string& windowClass, const std::string& caption) const {
   Search s{process_.dwProcessId, windowClass, caption};
+  WaitFor([&] {
+    s.found = nullptr;
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
+    return s.found != nullptr;
+  });
+  return s.found;
+}
+
+HWND Program::WaitForDialog(const std::string& caption, HWND other) const {
+  Search s{process_.dwProcessId, "#32770", caption, other, true};
   WaitFor([&] {
     s.found = nullptr;
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));

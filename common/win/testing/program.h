@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,9 +33,18 @@ std::string WindowText(HWND window);
 void Press(HWND dialog, int id);
 // Sets the text of field id of another process's dialog.
 void SetField(HWND dialog, int id, const std::string& text);
+// Clicks a check box or option button of another process's dialog, which sets its state as a
+// mouse click does (posted).
+void ClickControl(HWND dialog, int id);
+// The window below window (at any depth) that holds a control with that id, such as the page of
+// cells inside a table dialog; NULL when there is none.
+HWND ParentOfControl(HWND window, int id);
 
 // The names of the entries of a folder (not of its subfolders).
 std::set<std::string> FilesIn(const std::filesystem::path& folder);
+// The files of a folder with their bytes, by name in upper case (as the programs name them,
+// whatever case the file system keeps).
+std::map<std::string, std::string> FileBytesIn(const std::filesystem::path& folder);
 
 class Program {
  public:
@@ -45,12 +55,17 @@ class Program {
   ~Program();
 
   // Copies exe and the companions from ExeFolder() into folder\PROGRAM and starts the copy with
-  // folder\ELSEWHERE as its current directory; false when it could not be started.
+  // folder\ELSEWHERE as its current directory; false when it could not be started. A program
+  // that has ended may be started again.
   bool Start(const std::filesystem::path& folder, const std::string& exe,
              const std::vector<std::string>& companions = {});
   // A visible top-level window of the program with that class (and caption, when not empty);
   // NULL when none came within 20 s.
   HWND WaitForWindow(const std::string& windowClass, const std::string& caption = "") const;
+  // A visible, enabled dialog or message box of the program with that caption other than `other`
+  // (the one the program shows now, not one that its new dialog disabled or that is closing);
+  // NULL when none came within 20 s.
+  HWND WaitForDialog(const std::string& caption, HWND other = nullptr) const;
   // Waits for the program to end; its exit code, or -1 when it still runs after timeoutMs.
   int WaitForExit(int timeoutMs = 20000) const;
   // True when the program's window answers messages within timeoutMs (not busy or waiting).
@@ -60,6 +75,7 @@ class Program {
   const std::filesystem::path& Folder() const { return program_; }
 
  private:
+  void End();
   PROCESS_INFORMATION process_ = {};
   std::filesystem::path program_;
 };

@@ -40,17 +40,6 @@ void SetCell(int columns, int row, int column, const std::string& text) {
   wintest::SetText(TablePage(), 3000 + (row - 1) * columns + column, text);
 }
 
-// The job's files as they lie in its folder, by name (upper case) with their bytes.
-std::map<std::string, std::string> JobFiles(const fs::path& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& e : fs::directory_iterator(folder)) {
-    std::string name = e.path().filename().string();
-    for (char& ch : name) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
-    files[name] = ReadBytes(e.path().string());
-  }
-  return files;
-}
-
 class TrabixEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -245,7 +234,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   EXPECT_EQ(ReadBytes((dir.path() / "BEAM1_RESULTS.TXT").string()), reportBytes);
 
   // "&Close": every file of the job goes into its archive; none is left loose.
-  std::map<std::string, std::string> loose = JobFiles(dir.path() / "BEAMS");
+  std::map<std::string, std::string> loose = wintest::FileBytesIn(dir.path() / "BEAMS");
   std::set<std::string> names;
   for (const auto& f : loose) names.insert(f.first);
   EXPECT_EQ(names, (std::set<std::string>{"BEAM1.CAS", "BEAM1.GEO", "BEAM1.LDA", "BEAM1.RBA", "BEAM1.SUP"}));
@@ -256,7 +245,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
 
   // Started again, the job named in the job dialog is unpacked as it was left.
   StartAndOpenJob();
-  std::map<std::string, std::string> restored = JobFiles(dir.path() / "BEAMS");
+  std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "BEAMS");
   restored.erase("BEAM1.ZIP");
   EXPECT_EQ(restored, loose);
   EXPECT_TRUE(AnalysisEnabled());

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <map>
 #include <vector>
 #include <set>
 #include <string>
@@ -172,6 +173,159 @@ TEST_F(TrabixProgram, SaveJobAsRewritesTheNewJobsHeadersAndPacksTheOldJob) {
   // The old job is archived with no loose file left; leaving packs the new one as well.
   EXPECT_EQ(Close(), 0);
   EXPECT_EQ(wintest::FilesIn(beams), (std::set<std::string>{"WINKYLD.ZIP", "BEAM2.ZIP"}));
+}
+
+// A new user's whole job through Trabix.exe as it is shipped: a new job, geometry with its
+// details table, Winkler supports, case A with a uniform and a nodal load, the elastic analysis,
+// every graph, both documents previewed and saved, "&Close", and the job opened again.
+TEST_F(TrabixProgram, ANewUsersWholeJob) {
+  Start();
+  std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
+  const std::string entry = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  const std::string cases = "  BEAM/STRIP: Load Name Specification/Selection";
+  HWND jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_TRUE(OpenJob(jobs, job));
+  // The dialog of that caption the program shows now; `gone` has closed first.
+  auto next = [&](const std::string& caption, HWND gone = nullptr) {
+    if (gone) WaitFor([&] { return !IsWindow(gone) || !IsWindowVisible(gone); });
+    return program.WaitForDialog(caption);
+  };
+  auto cells = [](HWND table, int columns, int row, int column, const std::string& text) {
+    int id = 3000 + (row - 1) * columns + column;
+    SetField(wintest::ParentOfControl(table, id), id, text);
+  };
+
+  PostMessageA(main, WM_COMMAND, 306, 0);
+  HWND d = next(entry);
+  ASSERT_NE(d, nullptr);
+  const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
+  for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
+  Press(d, 55);
+  HWND t = next(" GEOMETRY DETAILS DATA:", d);
+  ASSERT_NE(t, nullptr);
+  for (int row = 1; row <= 4; ++row) {
+    cells(t, 3, row, 2, "0.5");
+    cells(t, 3, row, 3, "0.8");
+  }
+  Press(t, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && fs::exists(job + ".GEO"); }));
+
+  PostMessageA(main, WM_COMMAND, 307, 0);
+  d = next(entry);
+  ASSERT_NE(d, nullptr);
+  wintest::ClickControl(d, 171);
+  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, 171) == BST_CHECKED; }));
+  Press(d, 131);
+  t = program.WaitForDialog(entry, d);
+  ASSERT_NE(t, nullptr);
+  for (int row = 1; row <= 4; ++row) {
+    cells(t, 4, row, 1, "20000");
+    cells(t, 4, row, 2, "20000");
+  }
+  Press(t, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && ReadBytes(job + ".SUP").find("WINKLER") != std::string::npos; }));
+
+  PostMessageA(main, WM_COMMAND, 308, 0);
+  HWND c = next(cases);
+  ASSERT_NE(c, nullptr);
+  SetField(c, 555, "A");
+  Press(c, 55);
+  const std::string types = entry + "     Load Case: A";
+  HWND ty = next(types, c);
+  ASSERT_NE(ty, nullptr);
+  Press(ty, 131);
+  HWND v = next(" LOAD DATA GENERATION - Load Case: A");
+  ASSERT_NE(v, nullptr);
+  SetField(v, 243, "10");
+  SetField(v, 244, "0");
+  Press(v, 55);
+  ty = next(types, v);
+  ASSERT_NE(ty, nullptr);
+  Press(ty, 131);
+  HWND n = next("NODAL LOAD DATA. Load Case: A");
+  ASSERT_NE(n, nullptr);
+  cells(n, 2, 3, 1, "50");
+  Press(n, 9876);
+  ty = next(types, n);
+  ASSERT_NE(ty, nullptr);
+  Press(ty, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDA"); }));
+  EXPECT_NE(ReadBytes(job + ".LDA").find("    3               50.0000"), std::string::npos);
+
+  PostMessageA(main, WM_COMMAND, 888, 0);
+  c = next(cases);
+  ASSERT_NE(c, nullptr);
+  Press(c, 55);
+  HWND a = next(entry, c);
+  ASSERT_NE(a, nullptr);
+  Press(a, 1);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(a) && fs::exists(job + ".RBA"); }));
+  EXPECT_NEAR(trabix::testing::ReadReport(job + ".RBA").total, 150.0, 0.15);
+
+  PostMessageA(main, WM_COMMAND, 666, 0);
+  c = next(cases);
+  ASSERT_NE(c, nullptr);
+  Press(c, 55);
+  const std::string actions = "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: A";
+  HWND g = c;
+  for (int k = 1; k <= 5; ++k) {
+    HWND s = next(actions, g);
+    ASSERT_NE(s, nullptr) << k;
+    Press(s, 56);
+    g = next(" GRAPH - Load Case: A");
+    ASSERT_NE(g, nullptr) << k;
+    Press(g, 56);
+  }
+  HWND s = next(actions, g);
+  ASSERT_NE(s, nullptr);
+  Press(s, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(s); }));
+
+  PostMessageA(main, WM_COMMAND, 777, 0);
+  c = next(cases);
+  ASSERT_NE(c, nullptr);
+  Press(c, 55);
+  const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: A";
+  HWND chooser = next(chooserCaption, c);
+  ASSERT_NE(chooser, nullptr);
+  HWND previous = nullptr;
+  for (const std::string kind : {"DATA", "RESULTS"}) {
+    chooser = next(chooserCaption, previous);
+    ASSERT_NE(chooser, nullptr);
+    if (IsDlgButtonChecked(chooser, 201) != BST_CHECKED) wintest::ClickControl(chooser, 201);
+    ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(chooser, 201) == BST_CHECKED; }));
+    Press(chooser, kind == "DATA" ? 55 : 56);
+    HWND info = next(kind + " File Information");
+    ASSERT_NE(info, nullptr) << kind;
+    Press(info, IDOK);
+    HWND question = next(kind + " File Information", info);
+    ASSERT_NE(question, nullptr) << kind;
+    Press(question, IDYES);
+    HWND preview = program.WaitForWindow("SuiteDocPreview");
+    ASSERT_NE(preview, nullptr) << kind;
+    PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0);
+    previous = preview;
+  }
+  chooser = next(chooserCaption, previous);
+  ASSERT_NE(chooser, nullptr);
+  Press(chooser, 1234);
+  for (const char* file : {"BEAM1_DATA.DDC", "BEAM1_DATA.TXT", "BEAM1_RESULTS.DDC", "BEAM1_RESULTS.TXT"})
+    EXPECT_TRUE(WaitFor([&] { return fs::exists(program.Folder() / file); })) << file;
+
+  // "&Close" packs the job's files into its archive; started again, the job opens as it was left.
+  std::map<std::string, std::string> loose = wintest::FileBytesIn(dir.path() / "BEAMS");
+  EXPECT_EQ(loose.size(), 5u);
+  EXPECT_EQ(Close(), 0);
+  EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
+  Start();
+  jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_TRUE(OpenJob(jobs, job));
+  std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "BEAMS");
+  restored.erase("BEAM1.ZIP");
+  EXPECT_EQ(restored, loose);
+  EXPECT_EQ(Close(), 0);
 }
 
 }  // namespace
