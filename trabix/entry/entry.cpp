@@ -15,6 +15,7 @@
 #include "trabix/core/jobfiles.h"
 #include "trabix/entry/tablewindow.h"
 #include "trabix/views/views.h"
+#include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
 
@@ -307,7 +308,29 @@ DialogTemplate GeometryDialog() {
   return d;
 }
 
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+namespace {
+// The focused box black on white, the others blue on light yellow; item labels blue on cyan, units
+// green on grey, the heading black on green, the table box white on olive, BEAM and STRIP white on
+// teal. The HALF / ENTIRE options and the frame keep the system's colours.
+const std::vector<ColourRule> kGeometryColours = {
+    {WM_CTLCOLOREDIT, 101, 105, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
+    {WM_CTLCOLOREDIT, 101, 105, RGB(0, 0, 255), RGB(255, 255, 200), false},
+    {WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
+    {WM_CTLCOLORSTATIC, 121, 129, RGB(0, 255, 0), RGB(128, 128, 128)},
+    {WM_CTLCOLORSTATIC, 120, 120, RGB(0, 0, 0), RGB(0, 255, 150)},
+    {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
+    {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)},
+};
+}  // namespace
+
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 101, 105);
+    RestoreControls(dialog, 131, 135);
+    return FALSE;
+  }
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
   if (id == 55) {
@@ -455,6 +478,10 @@ DialogTemplate GenerationDialog(int column) {
 }
 
 INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 241, 244);
+    return FALSE;
+  }
   if (msg != WM_COMMAND) return FALSE;
   return SmallFormCommand(dialog, wParam, GenerationValid);
 }
@@ -465,7 +492,21 @@ DialogTemplate UniformGeometryDialog(int column) {
   return SmallForm(230, heading, {{232, 231, Table.labels[column], Trim(CellTexts.Get(column + 1, 1)), false}});
 }
 
-INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+namespace {
+// The focused field blue on light yellow; the labels blue on the dialog's own colour.
+const std::vector<ColourRule> kUniformColours = {
+    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false, ColourFocused},
+    {WM_CTLCOLORSTATIC, 230, 232, RGB(0, 0, 255), SystemColour(COLOR_BTNFACE)},
+};
+}  // namespace
+
+INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kUniformColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControl(dialog, 231);
+    return FALSE;
+  }
   if (msg != WM_COMMAND) return FALSE;
   return SmallFormCommand(dialog, wParam, UniformValid);
 }
@@ -537,7 +578,18 @@ DialogTemplate SupportTypeDialog() {
   return d;
 }
 
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+namespace {
+// The check boxes and options on brushes of the system's own colours; a button draws its focus
+// mark again by itself when the focus comes or goes.
+const std::vector<ColourRule> kSupportTypeColours = {
+    {WM_CTLCOLORSTATIC, 101, 107, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE)},
+    {WM_CTLCOLORSTATIC, 171, 173, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE)},
+};
+}  // namespace
+
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
   if (id == 131 || id == 9876) {
@@ -638,7 +690,28 @@ DialogTemplate UnyieldingSupportsDialog() {
   return d;
 }
 
+namespace {
+// "Node No" white on teal, every other static text (the frame among them) black on green; the list
+// on the tool-tip background.
+const std::vector<ColourRule> kUnyieldingColours = {
+    {WM_CTLCOLORSTATIC, 302, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
+    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
+};
+
+// Shows the pointer when something (the analysis) has hidden it, without raising the display
+// count above showing.
+void KeepPointerVisible() {
+  int count = ShowCursor(TRUE);
+  while (count < 0) count = ShowCursor(TRUE);
+  if (count > 0) ShowCursor(FALSE);
+}
+}  // namespace
+
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
+  if ((msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) || msg == WM_SETFOCUS) KeepPointerVisible();
   if (msg == WM_DRAWITEM) {
     auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
     if (static_cast<int>(item->CtlID) != kCheckList || item->itemID == static_cast<UINT>(-1)) return FALSE;
@@ -754,6 +827,9 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     AddField(d, 240 + i, texts[i], widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
     y += 13;
   }
+  // The frame around the fields, ahead of them in the template so that it lies beneath them.
+  AddFrame(d, 97, "", 2, 15, d.width - 4, y - 12);
+  std::rotate(d.controls.begin() + 1, d.controls.end() - 1, d.controls.end());
   AddButton(d, 55, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
   AddButton(d, 2, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
   d.height = y + 26;
@@ -765,7 +841,28 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   return d;
 }
 
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+namespace {
+// The focused field black on white, the others blue on light yellow; the field labels black on
+// cyan (the cross-anisotropic yield stress on grey-green), the group heads yellow on dark green,
+// the frame in the system's colours, every other static text yellow on red.
+const std::vector<ColourRule> kHalfSpaceColours = {
+    {WM_CTLCOLOREDIT, 241, 246, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
+    {WM_CTLCOLOREDIT, 241, 246, RGB(0, 0, 255), RGB(255, 255, 200), false},
+    {WM_CTLCOLORSTATIC, 301, 305, RGB(0, 0, 0), RGB(0, 255, 255)},
+    {WM_CTLCOLORSTATIC, 306, 306, RGB(0, 0, 0), RGB(127, 164, 164)},
+    {WM_CTLCOLORSTATIC, 298, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
+    {WM_CTLCOLORSTATIC, 97, 97, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
+};
+}  // namespace
+
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 241, 246);
+    return FALSE;
+  }
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
   if (id == 55) {

@@ -10,6 +10,7 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/entry/entry.h"
+#include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
 
@@ -81,6 +82,16 @@ void Fields(int mode, std::string& heading, std::vector<FormField>& fields) {
   }
 }
 
+// The first field id and the count of the dialog on screen.
+int ValueFirst = 241, ValueCount = 0;
+
+// The field with the focus on the light yellow brush; the labels in the system's colours.
+const std::vector<ColourRule> ValueDialogColours = {
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, SystemColour(COLOR_WINDOWTEXT), RGB(255, 255, 200), false,
+     ColourFocused},
+    {WM_CTLCOLORSTATIC, 301, 310, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
+};
+
 }  // namespace
 
 DialogTemplate LoadGenerationDialog(int mode) {
@@ -99,6 +110,8 @@ DialogTemplate LoadGenerationDialog(int mode) {
   if (mode != 0) d.width = std::max(205, widest + 100);
   AddLabel(d, 401, heading, 5, 5, d.width - 10, 10);
   int n = static_cast<int>(fields.size()), integers = IntegerFields(mode);
+  ValueFirst = first;
+  ValueCount = n;
   for (int k = 1; k <= n; ++k) {
     int y = 7 + 13 * k;
     AddLabel(d, 300 + k, fields[k - 1].label, 5, y + 1, widest, 10, SS_RIGHT);
@@ -121,7 +134,13 @@ DialogTemplate LoadGenerationDialog(int mode) {
   return d;
 }
 
-INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, ValueDialogColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, ValueFirst, ValueFirst + ValueCount - 1);
+    return FALSE;
+  }
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
   if (id == 56 || id == 2) {

@@ -10,6 +10,7 @@
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/loadedit.h"
 #include "trabix/views/views.h"
+#include "win/colours.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -17,10 +18,7 @@ namespace trabix {
 namespace {
 
 std::function<void(int)> loadEntry;  // the entry window of a load kind, while the dialog is shown
-HBRUSH typeBrushes[6] = {};
 POINT typePointer{};
-
-bool IsLoadKindOption(int id) { return id >= kFirstLoadKind && id <= kFirstLoadKind + 3; }
 
 // The chosen kind's entry window; then the next kind is chosen, the first after the last.
 void EnterLoadData(HWND dialog) {
@@ -69,28 +67,24 @@ DialogTemplate LoadTypeDialog(const std::string& structureTitle) {
   return d;
 }
 
+namespace {
+// The ENTER / EDIT button black on green, the load kinds yellow on teal, the heading black on
+// light yellow, every other static control (the frame, the symmetry options) on orange.
+const std::vector<ColourRule> kLoadTypeColours = {
+    {WM_CTLCOLORBTN, kEnterLoadData, kEnterLoadData, RGB(0, 0, 0), RGB(70, 186, 155)},
+    {WM_CTLCOLORSTATIC, kFirstLoadKind, kFirstLoadKind + 3, RGB(255, 255, 0), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, kLoadTypeHeading, kLoadTypeHeading, RGB(0, 0, 0), RGB(255, 255, 200)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 192, 0)},
+};
+}  // namespace
+
 INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kLoadTypeColours, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG:
-      typeBrushes[1] = CreateSolidBrush(RGB(255, 255, 200));
-      typeBrushes[2] = CreateSolidBrush(RGB(70, 186, 155));
-      typeBrushes[4] = CreateSolidBrush(RGB(255, 192, 0));
-      typeBrushes[5] = CreateSolidBrush(RGB(0, 128, 128));
       GetCursorPos(&typePointer);
       return FALSE;
-    case WM_CTLCOLORBTN:
-      if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kEnterLoadData)
-        return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0), typeBrushes[2]);
-      return FALSE;
-    case WM_CTLCOLORSTATIC: {
-      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      if (IsLoadKindOption(id)) return ColourControl(dc, RGB(255, 255, 0), typeBrushes[5]);
-      if (id == kLoadTypeHeading) return ColourControl(dc, RGB(0, 0, 0), typeBrushes[1]);
-      return ColourControl(dc, RGB(0, 0, 0), typeBrushes[4]);
-    }
-    case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(typeBrushes[1]);
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case 2:
@@ -100,12 +94,6 @@ INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
         case kEnterLoadData:
           EnterLoadData(dialog);
           return TRUE;
-      }
-      return FALSE;
-    case WM_DESTROY:
-      for (HBRUSH& b : typeBrushes) {
-        if (b) DeleteObject(b);
-        b = nullptr;
       }
       return FALSE;
   }

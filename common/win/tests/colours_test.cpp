@@ -1,0 +1,146 @@
+// The colour rules of a dialog: brushes made at opening, picked by message, id and focus, the
+// text colour and background set into the device context, brushes deleted with the dialog.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "win/colours.h"
+#include "win/dialogs.h"
+
+namespace {
+
+const std::vector<ColourRule> kRules = {
+    {WM_CTLCOLOREDIT, 101, 102, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
+    {WM_CTLCOLOREDIT, 101, 102, RGB(0, 0, 255), RGB(255, 255, 200), false},
+    {WM_CTLCOLORSTATIC, 111, 111, RGB(0, 0, 255), RGB(0, 255, 255)},
+    {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
+    {WM_CTLCOLORSTATIC, 97, 97, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
+    {WM_CTLCOLORLISTBOX, 301, 301, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
+    {WM_CTLCOLORBTN, 55, 55, RGB(0, 0, 0), RGB(255, 255, 200)},
+};
+
+INT_PTR CALLBACK RulesProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kRules, colour)) return colour;
+  return FALSE;
+}
+
+HWND OpenSample() {
+  DialogTemplate d = NewDialog("Colour rules", 0, 0, 200, 140);
+  d.style |= WS_VISIBLE;
+  AddLabel(d, 111, "Label", 5, 5, 60, 10);
+  AddField(d, 101, "1", 70, 5, 50, 12);
+  AddField(d, 102, "2", 70, 20, 50, 12);
+  AddLabel(d, 120, "Heading", 5, 35, 60, 10);
+  AddCheckBox(d, 131, "Box", 5, 50, 60, 12);
+  AddFrame(d, 97, "", 2, 2, 190, 70);
+  AddListBox(d, 301, 5, 75, 80, 40);
+  AddButton(d, 55, "&Ok", 100, 100, 40, 14);
+  AddButton(d, 2, "&Cancel", 150, 100, 40, 14);
+  OnOpen(d, [](HWND dialog) { SetFocus(GetDlgItem(dialog, 101)); });
+  return CreateModelessDialog(d, nullptr, RulesProc);
+}
+
+COLORREF BrushColour(HBRUSH brush) {
+  LOGBRUSH lb{};
+  GetObjectA(brush, sizeof lb, &lb);
+  return lb.lbColor;
+}
+
+struct Answer {
+  HBRUSH brush;
+  COLORREF text;
+  int mode;
+  COLORREF back;
+};
+
+Answer Ask(HWND dialog, UINT msg, int id, HDC dc) {
+  SetTextColor(dc, RGB(1, 2, 3));
+  SetBkMode(dc, OPAQUE);
+  SetBkColor(dc, RGB(4, 5, 6));
+  auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageA(dialog, msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id))));
+  return {brush, GetTextColor(dc), GetBkMode(dc), GetBkColor(dc)};
+}
+
+TEST(ColourRules, EachControlGetsTheColoursOfItsFirstMatchingRule) {
+  HWND dialog = OpenSample();
+  ASSERT_NE(dialog, nullptr);
+  HDC dc = GetDC(dialog);
+  struct Case {
+    UINT msg;
+    int id;
+    COLORREF brush, text;
+    int mode;
+  };
+  const Case cases[] = {
+      {WM_CTLCOLOREDIT, 101, RGB(255, 255, 255), RGB(0, 0, 0), OPAQUE},      // focused
+      {WM_CTLCOLOREDIT, 102, RGB(255, 255, 200), RGB(0, 0, 255), OPAQUE},    // not focused
+      {WM_CTLCOLORSTATIC, 111, RGB(0, 255, 255), RGB(0, 0, 255), TRANSPARENT},
+      {WM_CTLCOLORSTATIC, 131, RGB(128, 128, 0), RGB(255, 255, 255), TRANSPARENT},
+      {WM_CTLCOLORSTATIC, 97, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT), TRANSPARENT},
+      {WM_CTLCOLORSTATIC, 120, RGB(200, 11, 36), RGB(255, 255, 0), TRANSPARENT},  // every other static
+      {WM_CTLCOLORLISTBOX, 301, GetSysColor(COLOR_INFOBK), RGB(0, 0, 255), TRANSPARENT},
+      {WM_CTLCOLORBTN, 55, RGB(255, 255, 200), RGB(0, 0, 0), TRANSPARENT},
+  };
+  for (const Case& c : cases) {
+    Answer a = Ask(dialog, c.msg, c.id, dc);
+    ASSERT_NE(a.brush, nullptr) << c.id;
+    EXPECT_EQ(BrushColour(a.brush), c.brush) << c.id;
+    EXPECT_EQ(a.text, c.text) << c.id;
+    EXPECT_EQ(a.mode, c.mode) << c.id;
+    if (c.mode == OPAQUE) {
+      EXPECT_EQ(a.back, c.brush) << c.id;
+    }
+  }
+  // System and stock colours are the system's own brushes, not copies.
+  EXPECT_EQ(Ask(dialog, WM_CTLCOLORLISTBOX, 301, dc).brush, GetSysColorBrush(COLOR_INFOBK));
+  EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, 101, dc).brush, GetStockObject(WHITE_BRUSH));
+  // One brush for each colour: the unfocused field and button 55 share theirs.
+  EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, 102, dc).brush, Ask(dialog, WM_CTLCOLORBTN, 55, dc).brush);
+  // No rule: the system's colours.
+  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLORBTN, 2, dc).brush), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, 111, dc).brush), GetSysColor(COLOR_WINDOW));
+  // The focus moves: the colours follow it.
+  SetFocus(GetDlgItem(dialog, 102));
+  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, 101, dc).brush), RGB(255, 255, 200));
+  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, 102, dc).brush), RGB(255, 255, 255));
+  ReleaseDC(dialog, dc);
+  DestroyWindow(dialog);
+}
+
+TEST(ColourRules, BrushesMadeAtOpeningAreDeletedWithTheDialog) {
+  HWND dialog = OpenSample();
+  ASSERT_NE(dialog, nullptr);
+  HDC dc = GetDC(dialog);
+  HBRUSH made[] = {Ask(dialog, WM_CTLCOLOREDIT, 102, dc).brush, Ask(dialog, WM_CTLCOLORSTATIC, 111, dc).brush,
+                   Ask(dialog, WM_CTLCOLORSTATIC, 120, dc).brush};
+  ReleaseDC(dialog, dc);
+  for (HBRUSH b : made) EXPECT_EQ(GetObjectType(b), static_cast<DWORD>(OBJ_BRUSH));
+  DestroyWindow(dialog);
+  for (HBRUSH b : made) EXPECT_EQ(GetObjectType(b), 0u);
+  // The system's brushes stay.
+  EXPECT_EQ(GetObjectType(GetSysColorBrush(COLOR_INFOBK)), static_cast<DWORD>(OBJ_BRUSH));
+}
+
+TEST(ColourRules, AFieldIsRepaintedWhenItsFocusChanges) {
+  HWND dialog = OpenSample();
+  ASSERT_NE(dialog, nullptr);
+  UpdateWindow(dialog);
+  struct Case {
+    int id;
+    WORD code;
+    bool repainted;
+  };
+  const Case cases[] = {{102, EN_SETFOCUS, true}, {101, EN_KILLFOCUS, true}, {111, EN_SETFOCUS, false}};
+  for (const Case& c : cases) {
+    HWND control = GetDlgItem(dialog, c.id);
+    UpdateWindow(control);
+    ValidateRect(control, nullptr);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(c.id, c.code), reinterpret_cast<LPARAM>(control));
+    EXPECT_EQ(GetUpdateRect(control, nullptr, FALSE) != 0, c.repainted) << c.id;
+  }
+  DestroyWindow(dialog);
+}
+
+}  // namespace

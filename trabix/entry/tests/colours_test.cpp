@@ -1,0 +1,341 @@
+// The colours of Trabix's data-entry dialogs under Wine: each dialog's colour messages answered with
+// the brush and text colour its controls are drawn in, the focused field drawn apart; and the
+// unyielding supports list's rows, its OK without marks and the node list it leaves in the file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../../../common/tests/testdir.h"
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/textfiles.h"
+#include "trabix/core/dataentry.h"
+#include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
+#include "trabix/entry/entry.h"
+#include "trabix/views/views.h"
+#include "win/messages.h"
+#include "win/testing/wintest.h"
+
+namespace trabix {
+namespace {
+
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+const char* const kCaption = "   BEAM/STRIP ANALYSIS.   JOB: JOB";
+constexpr int kCheckList = 77777777;
+
+// The system's colours, by the brush and text colour a control keeps when nothing colours it.
+const COLORREF kFace = GetSysColor(COLOR_BTNFACE), kWindow = GetSysColor(COLOR_WINDOW),
+               kText = GetSysColor(COLOR_WINDOWTEXT), kButtonText = GetSysColor(COLOR_BTNTEXT);
+const COLORREF kLightYellow = RGB(255, 255, 200), kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0),
+               kBlue = RGB(0, 0, 255), kYellow = RGB(255, 255, 0);
+
+// One colour message to the dialog about one control, and what it should answer.
+struct Probe {
+  UINT msg;
+  int id;
+  COLORREF brush, text;
+};
+
+COLORREF BrushColour(HBRUSH brush) {
+  LOGBRUSH lb{};
+  if (!brush || !GetObjectA(brush, sizeof lb, &lb)) return 0xFFFFFFFF;
+  return lb.lbColor;
+}
+
+// Sends each probe's message with a real device context of the dialog; the answers, one text each.
+void ExpectColours(HWND dialog, const std::vector<Probe>& probes, const std::string& where) {
+  HDC dc = GetDC(dialog);
+  for (const Probe& p : probes) {
+    HWND control = GetDlgItem(dialog, p.id);
+    ASSERT_NE(control, nullptr) << where << " control " << p.id;
+    SetTextColor(dc, RGB(1, 2, 3));
+    auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageA(dialog, p.msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    EXPECT_EQ(BrushColour(brush), p.brush) << where << " brush of " << p.id;
+    EXPECT_EQ(GetTextColor(dc), p.text) << where << " text of " << p.id;
+  }
+  ReleaseDC(dialog, dc);
+}
+
+class DialogColoursTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ProgramMessages.ownerIsDialog = true;
+    ProgramMessages.pauseMs = 0;
+    ProgramMessages.numberCheck = IsNumberText;
+    JobSpec = "JOB";
+    LoadCaseName = "DEAD";
+    ClearEntryTables();
+    ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, false, false));
+    FillGeometryCells();
+    for (int e = 1; e <= 4; ++e) CellTexts(3, e) = CellTexts(4, e) = "0.5";
+    ASSERT_TRUE(SaveGeometryCells("JOB"));
+  }
+  // Opens a dialog with open, runs look on it while it is on screen, then presses its button close.
+  void WhileShown(const std::string& caption, const std::function<void()>& open, const std::function<void(HWND)>& look,
+                  int close) {
+    bool looked = false;
+    bool finished = RunScript({WhenDialog(caption,
+                                          [&](HWND d) {
+                                            look(d);
+                                            looked = true;
+                                            wintest::Click(d, close);
+                                          })},
+                              open)
+                        .finished;
+    EXPECT_TRUE(finished && looked) << caption;
+  }
+  std::string File(const std::string& name) {
+    std::vector<std::string> lines(5001);
+    int count = 0;
+    LoadTextLines(name, lines, 5000, count);
+    std::string all;
+    for (int i = 1; i <= count; ++i) all += lines[i] + "\n";
+    return all;
+  }
+  TestDirectory dir_;
+  wintest::TraceCapture trace_;
+};
+
+TEST_F(DialogColoursTest, GeometryDialog) {
+  WhileShown(
+      kCaption, [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); },
+      [](HWND d) {
+        ASSERT_EQ(GetDlgCtrlID(GetFocus()), 101);
+        ExpectColours(d,
+                      {{WM_CTLCOLOREDIT, 101, kWhite, kBlack},  // the focused box
+                       {WM_CTLCOLOREDIT, 103, kLightYellow, kBlue},
+                       {WM_CTLCOLOREDIT, 105, kLightYellow, kBlue},
+                       {WM_CTLCOLORSTATIC, 111, RGB(0, 255, 255), kBlue},
+                       {WM_CTLCOLORSTATIC, 115, RGB(0, 255, 255), kBlue},
+                       {WM_CTLCOLORSTATIC, 121, RGB(128, 128, 128), RGB(0, 255, 0)},
+                       {WM_CTLCOLORSTATIC, 125, RGB(128, 128, 128), RGB(0, 255, 0)},
+                       {WM_CTLCOLORSTATIC, 120, RGB(0, 255, 150), kBlack},
+                       {WM_CTLCOLORSTATIC, 131, RGB(128, 128, 0), kWhite},
+                       {WM_CTLCOLORSTATIC, 133, RGB(0, 128, 128), kWhite},
+                       {WM_CTLCOLORSTATIC, 132, RGB(0, 128, 128), kWhite},
+                       {WM_CTLCOLORSTATIC, 134, kFace, kText}},  // HALF / ENTIRE: the system's
+                      "geometry");
+        SetFocus(GetDlgItem(d, 103));
+        ExpectColours(d, {{WM_CTLCOLOREDIT, 101, kLightYellow, kBlue}, {WM_CTLCOLOREDIT, 103, kWhite, kBlack}},
+                      "geometry, focus on 103");
+      },
+      2);
+}
+
+TEST_F(DialogColoursTest, SupportTypesKeepTheSystemsColours) {
+  SupportFlags[2] = "Y";
+  WhileShown(
+      kCaption, [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); },
+      [](HWND d) {
+        ExpectColours(d,
+                      {{WM_CTLCOLORSTATIC, 101, kFace, kButtonText},
+                       {WM_CTLCOLORSTATIC, 102, kFace, kButtonText},
+                       {WM_CTLCOLORSTATIC, 171, kFace, kButtonText},
+                       {WM_CTLCOLORSTATIC, 107, kFace, kButtonText}},
+                      "support types");
+      },
+      2);
+}
+
+TEST_F(DialogColoursTest, UnyieldingSupports) {
+  // The analysis hides the pointer; the list shows it again while it has the focus.
+  int before = ShowCursor(FALSE) + 1;
+  bool showing = false;
+  WhileShown(
+      kCaption, [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); },
+      [&](HWND d) {
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        showing = GetCursorInfo(&info) && (info.flags & CURSOR_SHOWING);
+        ExpectColours(d,
+                      {{WM_CTLCOLORSTATIC, 302, RGB(0, 128, 128), kWhite},
+                       {WM_CTLCOLORSTATIC, 120, RGB(128, 255, 0), kBlack},
+                       {WM_CTLCOLORSTATIC, 121, RGB(128, 255, 0), kBlack},
+                       {WM_CTLCOLORSTATIC, 98, RGB(128, 255, 0), kBlack},  // the frame
+                       {WM_CTLCOLORLISTBOX, kCheckList, GetSysColor(COLOR_INFOBK), kBlue}},
+                      "unyielding");
+      },
+      1234);
+  int now = ShowCursor(TRUE);
+  EXPECT_TRUE(showing);
+  EXPECT_EQ(now, std::max(before - 1, 0) + 1) << "shown, and no higher than showing";
+  while (now > before) now = ShowCursor(FALSE);
+  while (now < before) now = ShowCursor(TRUE);
+}
+
+TEST_F(DialogColoursTest, HalfSpaceIsotropicAndCrossAnisotropic) {
+  WhileShown(
+      kCaption, [] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); },
+      [](HWND d) {
+        ExpectColours(d,
+                      {{WM_CTLCOLOREDIT, 241, kWhite, kBlack},
+                       {WM_CTLCOLOREDIT, 243, kLightYellow, kBlue},
+                       {WM_CTLCOLORSTATIC, 301, RGB(0, 255, 255), kBlack},
+                       {WM_CTLCOLORSTATIC, 303, RGB(0, 255, 255), kBlack},
+                       {WM_CTLCOLORSTATIC, 298, RGB(64, 128, 128), kYellow},
+                       {WM_CTLCOLORSTATIC, 299, RGB(64, 128, 128), kYellow},
+                       {WM_CTLCOLORSTATIC, 97, kFace, kText},
+                       {WM_CTLCOLORSTATIC, 296, RGB(200, 11, 36), kYellow}},  // the heading
+                      "isotropic");
+      },
+      2);
+  WhileShown(
+      kCaption, [] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); },
+      [](HWND d) {
+        SetFocus(GetDlgItem(d, 246));
+        ExpectColours(d,
+                      {{WM_CTLCOLOREDIT, 246, kWhite, kBlack},
+                       {WM_CTLCOLOREDIT, 241, kLightYellow, kBlue},
+                       {WM_CTLCOLORSTATIC, 305, RGB(0, 255, 255), kBlack},
+                       {WM_CTLCOLORSTATIC, 306, RGB(127, 164, 164), kBlack},
+                       {WM_CTLCOLORSTATIC, 299, RGB(64, 128, 128), kYellow}},
+                      "cross-anisotropic");
+      },
+      2);
+}
+
+// The range dialog leaves its colours to the system; the uniform dialog draws its field blue on
+// light yellow while it has the focus.
+TEST_F(DialogColoursTest, RangeAndUniformDialogs) {
+  TableRows = 4;
+  WhileShown(
+      kCaption, [] { ShowModalDialog(GenerationDialog(1), nullptr, GenerationDialogProc); },
+      [](HWND d) {
+        ExpectColours(d, {{WM_CTLCOLORSTATIC, 304, kFace, kText}, {WM_CTLCOLOREDIT, 242, kWindow, kText}},
+                      "range");
+      },
+      56);
+  WhileShown(
+      kCaption, [] { ShowModalDialog(UniformGeometryDialog(1), nullptr, UniformGeometryDialogProc); },
+      [](HWND d) {
+        ExpectColours(d,
+                      {{WM_CTLCOLOREDIT, 231, kLightYellow, kBlue},
+                       {WM_CTLCOLORSTATIC, 232, kFace, kBlue},
+                       {WM_CTLCOLORSTATIC, 230, kFace, kBlue}},
+                      "uniform");
+        SetFocus(GetDlgItem(d, 55));
+        ExpectColours(d, {{WM_CTLCOLOREDIT, 231, kWindow, kText}}, "uniform without focus");
+      },
+      56);
+}
+
+// The value dialog and the Winkler function dialog: the field with the focus on light yellow.
+TEST_F(DialogColoursTest, ValueAndFunctionDialogs) {
+  FormTexts.Redim(6, 6);
+  FormTexts(6, 1) = " Uniform Load Intensity [kN/m] =";
+  FormTexts(6, 2) = " Material Mass Density [kg/m^3] =";
+  FormTexts(6, 3) = " UNIFORM LOAD AND MATERIAL'S MASS DENSITY";
+  SharedIntegers(4, 1) = 243;
+  LoadValues.assign(3, 0.0);
+  WhileShown(
+      " LOAD DATA GENERATION - Load Case: DEAD",
+      [] { ShowModalDialog(LoadGenerationDialog(0), nullptr, LoadGenerationDialogProc); },
+      [](HWND d) {
+        ExpectColours(d,
+                      {{WM_CTLCOLOREDIT, 243, kLightYellow, kText},
+                       {WM_CTLCOLOREDIT, 244, kWindow, kText},
+                       {WM_CTLCOLORSTATIC, 301, kFace, kText},
+                       {WM_CTLCOLORSTATIC, 302, kFace, kText}},
+                      "value");
+      },
+      56);
+  FillSupportCells("WINKLER");
+  TableRows = 4;
+  WhileShown(
+      " WINKLER SOIL DATA GENERATION:",
+      [] { ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadGenerationDialogProc); },
+      [](HWND d) {
+        SetFocus(GetDlgItem(d, 244));
+        ExpectColours(d,
+                      {{WM_CTLCOLOREDIT, 244, kLightYellow, kText},
+                       {WM_CTLCOLOREDIT, 241, kWindow, kText},
+                       {WM_CTLCOLORSTATIC, 305, kFace, kText}},
+                      "function");
+      },
+      56);
+}
+
+TEST_F(DialogColoursTest, LoadTypeDialog) {
+  StructureFlags[4] = "Y";  // half of a symmetric beam: the symmetry options are shown
+  StructureFlags[5] = "S";
+  WhileShown(
+      "   BEAM/STRIP ANALYSIS.   JOB: JOB     Load Case: DEAD",
+      [] { ShowLoadTypeDialog(nullptr, "BEAM/STRIP", [](int) {}); },
+      [](HWND d) {
+        ExpectColours(d,
+                      {{WM_CTLCOLORBTN, kEnterLoadData, RGB(70, 186, 155), kBlack},
+                       {WM_CTLCOLORSTATIC, kFirstLoadKind, RGB(0, 128, 128), kYellow},
+                       {WM_CTLCOLORSTATIC, kFirstLoadKind + 3, RGB(0, 128, 128), kYellow},
+                       {WM_CTLCOLORSTATIC, kLoadTypeHeading, kLightYellow, kBlack},
+                       {WM_CTLCOLORSTATIC, 99, RGB(255, 192, 0), kBlack},
+                       {WM_CTLCOLORSTATIC, kSymmetricLoads, RGB(255, 192, 0), kBlack},
+                       {WM_CTLCOLORSTATIC, kAntisymmetricLoads, RGB(255, 192, 0), kBlack}},
+                      "load type");
+      },
+      2);
+}
+
+// ---------------------------------------------------------------- the unyielding supports list
+
+// Stored nodes 2 and 3 of a beam of 4 elements: the list has 5 rows; REMOVE ALL CHECKS and OK
+// leave item 2 "N", and the file names no unyielding support.
+TEST_F(DialogColoursTest, UnyieldingListOkWithoutMarksGivesNoSupport) {
+  SupportFlags[2] = "Y";
+  UnyieldingNodes = "2,3";
+  ASSERT_TRUE(SaveSupportFile("JOB"));
+  ASSERT_NE(File("JOB.SUP").find("UNYIELDING SUPPORTS at Nodes: 2,3"), std::string::npos);
+  int rows = 0;
+  bool finished = RunScript({WhenDialog(kCaption, [](HWND d) { wintest::PostClick(d, 131); }),
+                             WhenDialog(kCaption,
+                                        [&](HWND u) {
+                                          rows = static_cast<int>(
+                                              SendMessageA(GetDlgItem(u, kCheckList), LB_GETCOUNT, 0, 0));
+                                          wintest::Click(u, 11123);
+                                          wintest::Click(u, 9876);
+                                        })},
+                            [] { SupportCommand(nullptr); })
+                      .finished;
+  ASSERT_TRUE(finished);
+  EXPECT_EQ(rows, 5);
+  EXPECT_EQ(SupportFlags[2], "N");
+  std::string file = File("JOB.SUP");
+  EXPECT_EQ(file.find("UNYIELDING"), std::string::npos) << file;
+}
+
+// A stored list that names node 9 of a beam that now has 5 nodes: after OK with node 5 marked too
+// the list is "1,3,5", joined with commas only, and node 9 is gone from the file.
+TEST_F(DialogColoursTest, UnyieldingListDropsNodesPastTheLastAndJoinsWithCommas) {
+  SupportFlags[2] = "Y";
+  UnyieldingNodes = "1, 3, 9";
+  ASSERT_TRUE(SaveSupportFile("JOB"));
+  ASSERT_NE(File("JOB.SUP").find("9"), std::string::npos);
+  bool finished = RunScript({WhenDialog(kCaption, [](HWND d) { wintest::PostClick(d, 131); }),
+                             WhenDialog(kCaption,
+                                        [](HWND u) {
+                                          HWND list = GetDlgItem(u, kCheckList);
+                                          SendMessageA(list, LB_SETCURSEL, 4, 0);
+                                          wintest::PressKey(list, VK_SPACE);  // node 5
+                                          wintest::Pump();
+                                          wintest::Click(u, 9876);
+                                        })},
+                            [] { SupportCommand(nullptr); })
+                      .finished;
+  ASSERT_TRUE(finished);
+  EXPECT_EQ(SupportFlags[2], "Y");
+  EXPECT_EQ(UnyieldingNodes, "1,3,5");
+  std::string file = File("JOB.SUP");
+  size_t at = file.find("UNYIELDING SUPPORTS at Nodes: ");
+  ASSERT_NE(at, std::string::npos) << file;
+  EXPECT_EQ(file.substr(at, file.find('\n', at) - at), "UNYIELDING SUPPORTS at Nodes: 1,3,5");
+}
+
+}  // namespace
+}  // namespace trabix
