@@ -295,7 +295,8 @@ DialogTemplate GeometryDialog() {
   AddButton(d, 55, "&Ok", 150, 131, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, 2, "&Cancel", 200, 131, 40, 14);
   OnOpen(d, [strip, half](HWND dialog) {
-    for (int id : {120, 111, 112, 113, 114, 115, 101, 102, 103, 104, 105, 133, 132, 134, 135, 131, 55, 2})
+    for (int id : {120, 111, 112, 113, 114, 115, 121, 122, 123, 124, 125, 101, 102, 103, 104, 105, 133, 132, 134, 135,
+                   131, 55, 2})
       SetFixedFont(dialog, id);
     CheckDlgButton(dialog, strip ? 132 : 133, BST_CHECKED);
     CheckDlgButton(dialog, half ? 134 : 135, BST_CHECKED);

@@ -1,6 +1,6 @@
 // Shows one of the data-entry dialogs on a sample beam job in the current folder, to look at
 // (not a test): entrydemo geometry|details|supports|unyielding|elastic|winkler|isotropic|cross|function|
-// uniform|nodal|trapezoidal|temperature
+// uniform|nodal|trapezoidal|temperature|column|range (column: the UNIFORM dialog of a geometry column)
 #include <windows.h>
 
 #include <string>
@@ -52,6 +52,10 @@ int main(int argc, char** argv) {
     FillSupportCells("WINKLER");
     TableRows = 24;
     ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadGenerationDialogProc);
+  } else if (what == "column" || what == "range") {
+    TableRows = 24;
+    if (what == "column") ShowModalDialog(UniformGeometryDialog(1), nullptr, UniformGeometryDialogProc);
+    else ShowModalDialog(GenerationDialog(1), nullptr, GenerationDialogProc);
   }
   return 0;
 }
