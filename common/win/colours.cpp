@@ -84,6 +84,17 @@ bool DialogColours(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const st
     }
     return false;
   }
+  if (msg == WM_CTLCOLORDLG) {
+    // The dialog's own background: only a rule made for this message, and nothing set in the context.
+    for (const ColourRule& r : rules) {
+      if (r.message != WM_CTLCOLORDLG) continue;
+      HBRUSH brush = BrushOf(dialog, r.back);
+      if (!brush) return false;
+      result = reinterpret_cast<INT_PTR>(brush);
+      return true;
+    }
+    return false;
+  }
   if (!IsColourMessage(msg)) return false;
   HWND control = reinterpret_cast<HWND>(lParam);
   HDC dc = reinterpret_cast<HDC>(wParam);

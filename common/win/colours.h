@@ -16,7 +16,8 @@
 // WM_INITDIALOG makes one solid brush for each RGB background of the table (kept with the dialog);
 // a colour message (WM_CTLCOLORSTATIC, -EDIT, -BTN, -LISTBOX) gets the first rule that matches the
 // message, the control's id and its focus, with the text colour and text background set into the
-// device context; WM_DESTROY deletes the brushes. A control whose colours depend on the focus is
+// device context; WM_DESTROY deletes the brushes. A rule of message WM_CTLCOLORDLG (ids and text
+// colour unused) gives the dialog's own background; a rule of message 0 does not. A control whose colours depend on the focus is
 // repainted when it gains or loses the focus (EN_SETFOCUS / EN_KILLFOCUS, and BN_SETFOCUS /
 // BN_KILLFOCUS of buttons with BS_NOTIFY). A colour message that no rule matches is left to the
 // system. Check boxes, option buttons and group frames colour through WM_CTLCOLORSTATIC, push
@@ -40,7 +41,7 @@ constexpr int AllControlsEnd = INT_MAX;
 enum ColourWhen { ColourAlways, ColourFocused, ColourUnfocused };
 
 struct ColourRule {
-  UINT message;     // WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORBTN, WM_CTLCOLORLISTBOX; 0 = any of them
+  UINT message;     // WM_CTLCOLORSTATIC, -EDIT, -BTN, -LISTBOX; 0 = any of these four; WM_CTLCOLORDLG
   int first, last;  // control ids first..last
   COLORREF text;
   COLORREF back;    // the background brush

@@ -5,6 +5,7 @@
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/tablecells.h"
+#include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
@@ -165,7 +166,41 @@ void CheckedFields(int mode, int n, int& first, int& last) {
   last = std::min(last, n);
 }
 
-HBRUSH Brushes[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
+// The form light blue; the focused field dark blue on light yellow, the others on white; headings
+// dark red on pale blue, labels dark blue on the form.
+const std::vector<ColourRule> kLoadFormColours = {
+    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(230, 240, 255)},
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
+    {WM_CTLCOLORSTATIC, 130, 139, RGB(128, 0, 0), RGB(200, 215, 255), false},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(230, 240, 255)},
+};
+
+// Ok: the fields through their checks, then the mode's rule; the form ends with 1 when both hold.
+void Accept(HWND dialog) {
+  int mode = SharedIntegers(4, kModeSlot), n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
+  int from = 1, to = n;
+  CheckedFields(mode, n, from, to);
+  FieldTexts.assign(static_cast<size_t>(n) + 1, std::string());
+  for (int i = 1; i <= n; ++i) {
+    std::string text;
+    int code = 7;  // the number check without a range
+    if (i >= from && i <= to) {
+      WarnIncorrectData(dialog, first + i - 1, text, NumberCharsSigned, code);
+      if (code > 1) return;
+    } else {
+      code = 55;  // read only: these fields are normalised without a warning
+      WarnIncorrectData(dialog, first + i - 1, text, NumberCharsSigned, code);
+      NormaliseNumberText(text, NumberCharsSigned, code, 7);
+    }
+    FieldTexts[static_cast<size_t>(i)] = text;
+  }
+  if (!LoadFormRuleHolds(mode, FieldTexts, n, JobDataTable.Get(2, 3))) {
+    RefuseFormData(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
+    return;
+  }
+  EndDialog(dialog, 1);
+}
 
 }  // namespace
 
@@ -206,76 +241,8 @@ DialogTemplate LoadGenerationDialog(int mode) {
 }
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      Brushes[0] = CreateSolidBrush(RGB(230, 240, 255));  // the form
-      Brushes[1] = CreateSolidBrush(RGB(255, 255, 255));  // fields
-      Brushes[2] = CreateSolidBrush(RGB(255, 255, 200));  // the focused field
-      Brushes[3] = CreateSolidBrush(RGB(200, 215, 255));  // headings
-      Brushes[4] = CreateSolidBrush(RGB(230, 240, 255));  // labels
-      return TRUE;
-    case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(Brushes[0]);
-    case WM_CTLCOLOREDIT:
-      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 160),
-                           reinterpret_cast<HWND>(lParam) == GetFocus() ? Brushes[2] : Brushes[1], false);
-    case WM_CTLCOLORSTATIC: {
-      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id >= 130 && id < 140) return ColourControl(reinterpret_cast<HDC>(wParam), RGB(128, 0, 0), Brushes[3], false);
-      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 160), Brushes[4], true);
-    }
-    case WM_COMMAND: {
-      int id = LOWORD(wParam);
-      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
-        InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
-        return FALSE;
-      }
-      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == 55) {
-        int mode = SharedIntegers(4, kModeSlot), n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
-        int from = 1, to = n;
-        CheckedFields(mode, n, from, to);
-        FieldTexts.assign(static_cast<size_t>(n) + 1, std::string());
-        for (int i = 1; i <= n; ++i) {
-          std::string text;
-          int code = 7;  // the number check without a range
-          if (i >= from && i <= to) {
-            WarnIncorrectData(dialog, first + i - 1, text, NumberCharsSigned, code);
-            if (code > 1) return TRUE;
-          } else {
-            code = 55;  // read only: these fields are normalised without a warning
-            WarnIncorrectData(dialog, first + i - 1, text, NumberCharsSigned, code);
-            NormaliseNumberText(text, NumberCharsSigned, code, 7);
-          }
-          FieldTexts[static_cast<size_t>(i)] = text;
-        }
-        if (!LoadFormRuleHolds(mode, FieldTexts, n, JobDataTable.Get(2, 3))) {
-          WarningTones();
-          ShowMessage(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ", "WARNING!", WarningBoxStyle,
-                      DialogAnswer);
-          return TRUE;
-        }
-        EndDialog(dialog, 1);
-        return TRUE;
-      }
-      if (id == 56 || id == IDCANCEL) {
-        DialogStatus = "ZZZ";
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return FALSE;
-    }
-    case WM_DESTROY: {
-      int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
-      RestoreControls(dialog, first, first + n - 1);
-      for (HBRUSH& b : Brushes) {
-        if (b) DeleteObject(b);
-        b = nullptr;
-      }
-      return FALSE;
-    }
-  }
-  return FALSE;
+  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
+  return FormMessage(dialog, msg, wParam, lParam, {&kLoadFormColours, Accept, nullptr, first, first + n - 1});
 }
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/roofshell.h"
+#include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
@@ -16,7 +17,21 @@ constexpr int kOr = 308, kRadiusLabel = 309;
 
 const char* const kShellMessage = "Incorrect SHELL Data!\r\n\r\n      Correct the Data!         ";
 
-HBRUSH Brushes[6] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+// The dialog light blue; the focused field dark blue on light yellow, the others on white; the
+// remarks black on cream, the roof type choice white on navy, the second point's fixed texts black
+// on pale blue; the heading and "SELECT ROOF TYPE" dark red, every other label and button dark blue.
+// Statics and buttons share their rules (message 0): the fields have theirs before them.
+const std::vector<ColourRule> kRoofShellColours = {
+    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(230, 240, 255)},
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
+    {0, 298, 298, RGB(0, 0, 0), RGB(255, 250, 230), false},
+    {0, kDome, kUniform, RGB(255, 255, 255), RGB(0, 0, 128), false},
+    {0, 306, 307, RGB(0, 0, 0), RGB(210, 225, 255), false},
+    {0, 120, 120, RGB(128, 0, 0), RGB(230, 240, 255)},
+    {0, 301, 301, RGB(128, 0, 0), RGB(230, 240, 255)},
+    {0, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(230, 240, 255)},
+};
 
 std::string Text(double value) { return Trim(NumberToText(value)); }
 
@@ -27,10 +42,7 @@ void ShowDomeRadius(HWND dialog, bool show) {
   SharedIntegers(4, 1) = kX1;
 }
 
-void Refuse(HWND dialog) {
-  WarningTones();
-  ShowMessage(dialog, kShellMessage, "WARNING!", WarningBoxStyle, DialogAnswer);
-}
+void Refuse(HWND dialog) { RefuseFormData(dialog, kShellMessage); }
 
 void Accept(HWND dialog) {
   std::string x1, z1;
@@ -75,6 +87,22 @@ void Accept(HWND dialog) {
   EndDialog(dialog, 1);
 }
 
+// The roof type options: a dome shows its radius field and puts the focus there, a cone hides it.
+bool ChooseRoofType(HWND dialog, int id) {
+  if (id == kDome && IsDlgButtonChecked(dialog, kDome) == BST_CHECKED && RoofType == 2) {
+    RoofType = 1;
+    ShowDomeRadius(dialog, true);
+    SetFocus(GetDlgItem(dialog, kRadius));
+    return true;
+  }
+  if (id == kCone && IsDlgButtonChecked(dialog, kCone) == BST_CHECKED && RoofType == 1) {
+    RoofType = 2;
+    ShowDomeRadius(dialog, false);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 DialogTemplate RoofShellDialog() {
@@ -116,69 +144,7 @@ DialogTemplate RoofShellDialog() {
 }
 
 INT_PTR CALLBACK RoofShellDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      Brushes[0] = CreateSolidBrush(RGB(230, 240, 255));  // the dialog
-      Brushes[1] = CreateSolidBrush(RGB(255, 255, 255));  // fields
-      Brushes[2] = CreateSolidBrush(RGB(255, 255, 200));  // the focused field
-      Brushes[3] = CreateSolidBrush(RGB(255, 250, 230));  // remarks
-      Brushes[4] = CreateSolidBrush(RGB(0, 0, 128));      // roof type choice
-      Brushes[5] = CreateSolidBrush(RGB(210, 225, 255));  // the second point's fixed texts
-      return TRUE;
-    case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(Brushes[0]);
-    case WM_CTLCOLOREDIT:
-      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 160),
-                           reinterpret_cast<HWND>(lParam) == GetFocus() ? Brushes[2] : Brushes[1], false);
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      switch (GetDlgCtrlID(reinterpret_cast<HWND>(lParam))) {
-        case 298: return ColourControl(dc, RGB(0, 0, 0), Brushes[3], false);
-        case kDome: case kCone: case kUniform: return ColourControl(dc, RGB(255, 255, 255), Brushes[4], false);
-        case 306: case 307: return ColourControl(dc, RGB(0, 0, 0), Brushes[5], false);
-        case 120: case 301: return ColourControl(dc, RGB(128, 0, 0), Brushes[0], true);
-        default: return ColourControl(dc, RGB(0, 0, 160), Brushes[0], true);
-      }
-    }
-    case WM_COMMAND: {
-      int id = LOWORD(wParam);
-      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
-        InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
-        return FALSE;
-      }
-      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == kDome && IsDlgButtonChecked(dialog, kDome) == BST_CHECKED && RoofType == 2) {
-        RoofType = 1;
-        ShowDomeRadius(dialog, true);
-        SetFocus(GetDlgItem(dialog, kRadius));
-        return TRUE;
-      }
-      if (id == kCone && IsDlgButtonChecked(dialog, kCone) == BST_CHECKED && RoofType == 1) {
-        RoofType = 2;
-        ShowDomeRadius(dialog, false);
-        return TRUE;
-      }
-      if (id == 55) {
-        Accept(dialog);
-        return TRUE;
-      }
-      if (id == 56 || id == IDCANCEL) {
-        DialogStatus = "ZZZ";
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return FALSE;
-    }
-    case WM_DESTROY:
-      RestoreControls(dialog, kX1, kRadius);
-      for (HBRUSH& b : Brushes) {
-        if (b) DeleteObject(b);
-        b = nullptr;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return FormMessage(dialog, msg, wParam, lParam, {&kRoofShellColours, Accept, ChooseRoofType, kX1, kRadius});
 }
 
 }  // namespace corvane

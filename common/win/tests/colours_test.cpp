@@ -17,6 +17,7 @@ const std::vector<ColourRule> kRules = {
     {WM_CTLCOLORLISTBOX, 301, 301, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
     {WM_CTLCOLORBTN, 55, 55, RGB(0, 0, 0), RGB(255, 255, 200)},
+    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(230, 240, 255)},
 };
 
 INT_PTR CALLBACK RulesProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -98,6 +99,12 @@ TEST(ColourRules, EachControlGetsTheColoursOfItsFirstMatchingRule) {
   EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, 101, dc).brush, GetStockObject(WHITE_BRUSH));
   // One brush for each colour: the unfocused field and button 55 share theirs.
   EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, 102, dc).brush, Ask(dialog, WM_CTLCOLORBTN, 55, dc).brush);
+  // The dialog's own background: its brush, the context left as it was.
+  SetTextColor(dc, RGB(1, 2, 3));
+  auto back = reinterpret_cast<HBRUSH>(
+      SendMessageA(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dialog)));
+  EXPECT_EQ(BrushColour(back), RGB(230, 240, 255));
+  EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
   // No rule: the system's colours.
   EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLORBTN, 2, dc).brush), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, 111, dc).brush), GetSysColor(COLOR_WINDOW));

@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "win/tests/colourprobe.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -65,6 +66,21 @@ TEST(LoadDataForm, GenerationFormShowsItsLabelsDefaultsAndButtons) {
   EXPECT_EQ(buttons, (std::vector<std::string>{"&Ok", "&Cancel"}));
   EXPECT_EQ(focus, 241);
   EXPECT_EQ(DialogStatus, "ZZZ");
+}
+
+TEST(LoadDataForm, ColoursTheFormItsFieldsHeadingsAndLabels) {
+  NodalTemplate();
+  const COLORREF form = RGB(230, 240, 255), darkBlue = RGB(0, 0, 160), unchanged = RGB(1, 2, 3);
+  auto run = RunScript({WhenDialog(kCaption, [&](HWND d) {
+                          ExpectColours(d, {{WM_CTLCOLORDLG, 0, form, unchanged},
+                                            {WM_CTLCOLOREDIT, 241, RGB(255, 255, 200), darkBlue},  // focused
+                                            {WM_CTLCOLOREDIT, 242, RGB(255, 255, 255), darkBlue},
+                                            {WM_CTLCOLORSTATIC, 130, RGB(200, 215, 255), RGB(128, 0, 0)},
+                                            {WM_CTLCOLORSTATIC, 110, form, darkBlue}});
+                          wintest::Click(d, 56);
+                        })},
+                       [] { ShowModalDialog(LoadGenerationDialog(5), nullptr, LoadDataDialogProc); });
+  ASSERT_TRUE(run.finished);
 }
 
 TEST(LoadDataForm, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {

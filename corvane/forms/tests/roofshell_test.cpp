@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "win/tests/colourprobe.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -71,6 +72,28 @@ TEST(RoofShellDialog, ShowsItsFieldsAndTheDomeRadiusOnlyForADome) {
   // dome at opening; cone hides the radius; dome shows it again and puts the focus on it
   EXPECT_EQ(state, (std::vector<int>{1, 1, 1, 1, 0, 0, 0, 2, 1, 1, 1, 1, 243}));
   EXPECT_EQ(DialogStatus, "ZZZ");
+}
+
+TEST(RoofShellDialog, ColoursTheDialogAndEachGroupOfControls) {
+  Tank();
+  const COLORREF back = RGB(230, 240, 255), darkBlue = RGB(0, 0, 160), darkRed = RGB(128, 0, 0),
+                 black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+  auto run = RunScript({WhenDialog(kCaption, [&](HWND d) {
+                          ExpectColours(d, {{WM_CTLCOLORDLG, 0, back, RGB(1, 2, 3)},
+                                            {WM_CTLCOLOREDIT, 241, RGB(255, 255, 200), darkBlue},  // focused
+                                            {WM_CTLCOLOREDIT, 242, white, darkBlue},
+                                            {WM_CTLCOLORSTATIC, 298, RGB(255, 250, 230), black},
+                                            {WM_CTLCOLORSTATIC, 201, RGB(0, 0, 128), white},
+                                            {WM_CTLCOLORSTATIC, 203, RGB(0, 0, 128), white},
+                                            {WM_CTLCOLORSTATIC, 307, RGB(210, 225, 255), black},
+                                            {WM_CTLCOLORSTATIC, 120, back, darkRed},
+                                            {WM_CTLCOLORSTATIC, 301, back, darkRed},
+                                            {WM_CTLCOLORSTATIC, 304, back, darkBlue},
+                                            {WM_CTLCOLORBTN, 55, back, darkBlue}});
+                          wintest::Click(d, 56);
+                        })},
+                       [] { ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
+  ASSERT_TRUE(run.finished);
 }
 
 TEST(RoofShellDialog, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {
