@@ -17,14 +17,17 @@ namespace {
 
 const char* const StateProp = "SuiteJobDialog";
 
-// What a live job dialog keeps: its profile and the brushes it colours with.
+// What a live job dialog keeps: its profile and its colour rules. The examples stand on the blue
+// panel; they leave its lines beside them alone.
 struct JobDialogState {
-  explicit JobDialogState(const JobDialogProfile* p) : profile(p) {}
+  explicit JobDialogState(const JobDialogProfile* p)
+      : profile(p),
+        colours(ListDialogColours(p->frameId, {{kJobFirstExampleId, StockColour(NULL_BRUSH)},
+                                               {kJobSecondExampleId, StockColour(NULL_BRUSH)}})) {}
   const JobDialogProfile* profile;
-  ListDialogBrushes brushes;
+  std::vector<ColourRule> colours;
 };
 
-JobDialogState* StateOf(HWND dialog) { return static_cast<JobDialogState*>(GetPropA(dialog, StateProp)); }
 
 std::string ControlText(HWND control) {
   int n = GetWindowTextLengthA(control);
@@ -176,43 +179,24 @@ DialogTemplate JobNameDialog(const JobDialogProfile& p) {
 }
 
 INT_PTR CALLBACK JobNameDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_INITDIALOG) {
-    auto* s = new JobDialogState(reinterpret_cast<const JobDialogProfile*>(lParam));
-    SetPropA(dialog, StateProp, s);
-    return TRUE;
-  }
-  JobDialogState* s = StateOf(dialog);
-  if (!s) return FALSE;
+  JobDialogState* s = nullptr;
+  INT_PTR handled;
+  auto make = [](LPARAM profile) { return new JobDialogState(reinterpret_cast<const JobDialogProfile*>(profile)); };
+  if (ListDialogState(dialog, msg, wParam, lParam, StateProp, make, s, handled)) return handled;
+  if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
   const JobDialogProfile& p = *s->profile;
-  switch (msg) {
-    case WM_CTLCOLORSTATIC: {
-      // The examples stand on the blue panel; they leave its lines beside them alone.
-      HBRUSH none = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-      return ColourListDialogStatic(wParam, lParam, p.frameId, s->brushes,
-                                    {{kJobFirstExampleId, none}, {kJobSecondExampleId, none}});
-    }
-    case WM_COMMAND: {
-      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      int id = LOWORD(wParam);
-      if (id == IDOK)
-        AcceptJob(dialog, p);
-      else if (id == kJobPickId)
-        PickJob(dialog, p);
-      else if (id == p.deleteId)
-        DeleteJob(dialog, p);
-      else if (id == IDCANCEL)
-        EndDialog(dialog, 0);
-      else
-        return FALSE;
-      return TRUE;
-    }
-    case WM_DESTROY:
-      RemovePropA(dialog, StateProp);
-      delete s;
-      return TRUE;
-    default:
-      return FALSE;
-  }
+  int id = LOWORD(wParam);
+  if (id == IDOK)
+    AcceptJob(dialog, p);
+  else if (id == kJobPickId)
+    PickJob(dialog, p);
+  else if (id == p.deleteId)
+    DeleteJob(dialog, p);
+  else if (id == IDCANCEL)
+    EndDialog(dialog, 0);
+  else
+    return FALSE;
+  return TRUE;
 }
 
 int ShowJobNameDialog(HWND owner, const JobDialogProfile& profile) {

@@ -30,20 +30,14 @@ void FitListToCoarseFont(HWND dialog, int comboId, int width, int height) {
   SetWindowPos(GetDlgItem(dialog, comboId), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-ListDialogBrushes::~ListDialogBrushes() {
-  DeleteObject(cyan);
-  DeleteObject(blue);
-  DeleteObject(purple);
-}
-
-INT_PTR ColourListDialogStatic(WPARAM wParam, LPARAM lParam, int frameId, const ListDialogBrushes& brushes,
-                               std::initializer_list<std::pair<int, HBRUSH>> own) {
-  HDC dc = reinterpret_cast<HDC>(wParam);
-  int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-  if (id == frameId) return ColourControl(dc, RGB(0, 0, 0), brushes.cyan);
-  if (id == kListPanelId) return ColourControl(dc, RGB(0, 255, 0), brushes.blue);
-  if (id == kListHeadingId) return ColourControl(dc, RGB(255, 255, 0), brushes.purple);
-  for (const auto& control : own)
-    if (id == control.first) return ColourControl(dc, RGB(255, 255, 255), control.second);
-  return ColourControl(dc, RGB(255, 255, 255), brushes.blue);
+std::vector<ColourRule> ListDialogColours(int frameId, std::initializer_list<std::pair<int, COLORREF>> own) {
+  const COLORREF white = RGB(255, 255, 255), blue = RGB(0, 0, 255);
+  std::vector<ColourRule> rules = {
+      {WM_CTLCOLORSTATIC, frameId, frameId, RGB(0, 0, 0), RGB(100, 255, 255)},
+      {WM_CTLCOLORSTATIC, kListPanelId, kListPanelId, RGB(0, 255, 0), blue},
+      {WM_CTLCOLORSTATIC, kListHeadingId, kListHeadingId, RGB(255, 255, 0), RGB(128, 0, 128)},
+  };
+  for (const auto& control : own) rules.push_back({WM_CTLCOLORSTATIC, control.first, control.first, white, control.second});
+  rules.push_back({WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, white, blue});
+  return rules;
 }

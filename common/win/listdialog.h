@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "win/colours.h"
+
 // The ids of the heading over the list and of the panel beside it.
 constexpr int kListHeadingId = 111, kListPanelId = 109;
 
@@ -21,19 +23,34 @@ std::vector<std::string> ComboNames(HWND combo);
 // units, measured in the dialog's own font.
 void FitListToCoarseFont(HWND dialog, int comboId, int width, int height);
 
-// The brushes of the dialogs' colours, made with the dialog and released with it.
-struct ListDialogBrushes {
-  HBRUSH cyan = CreateSolidBrush(RGB(100, 255, 255));
-  HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
-  HBRUSH purple = CreateSolidBrush(RGB(128, 0, 128));
-  ListDialogBrushes() = default;
-  ListDialogBrushes(const ListDialogBrushes&) = delete;
-  ListDialogBrushes& operator=(const ListDialogBrushes&) = delete;
-  ~ListDialogBrushes();
-};
+// The colour rules of the dialogs (win/colours.h): the frame's title black on cyan, the panel green
+// on blue, the heading yellow on purple, each of the dialog's own controls white on its colour, any
+// other static control white on blue; all text on a transparent background.
+std::vector<ColourRule> ListDialogColours(int frameId, std::initializer_list<std::pair<int, COLORREF>> own = {});
 
-// WM_CTLCOLORSTATIC of the dialogs: the frame's title black on cyan, the panel green on blue, the
-// heading yellow on purple, each of the dialog's own controls white on its brush, any other
-// control white on blue.
-INT_PTR ColourListDialogStatic(WPARAM wParam, LPARAM lParam, int frameId, const ListDialogBrushes& brushes,
-                               std::initializer_list<std::pair<int, HBRUSH>> own = {});
+// The life of a list dialog's state (a State with a `colours` member) under the window property
+// prop: made by make(lParam) at WM_INITDIALOG, its colour rules answered, deleted at WM_DESTROY.
+// True when the message was dealt with so, result then being what the callback returns; else s is
+// the state and the callback goes on with the message.
+template <class State, class Make>
+bool ListDialogState(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const char* prop, Make make, State*& s,
+                     INT_PTR& result) {
+  if (msg == WM_INITDIALOG) {
+    s = make(lParam);
+    SetPropA(dialog, prop, s);
+    DialogColours(dialog, msg, wParam, lParam, s->colours, result);
+    result = TRUE;
+    return true;
+  }
+  result = FALSE;
+  s = static_cast<State*>(GetPropA(dialog, prop));
+  if (!s) return true;
+  if (DialogColours(dialog, msg, wParam, lParam, s->colours, result)) return true;
+  if (msg == WM_DESTROY) {
+    RemovePropA(dialog, prop);
+    delete s;
+    result = TRUE;
+    return true;
+  }
+  return false;
+}

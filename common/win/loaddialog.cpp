@@ -10,18 +10,16 @@ namespace {
 
 const char* const StateProp = "SuiteLoadCaseDialog";
 
-// What a live load-case dialog keeps: its profile, its list file and its brushes, one more for
-// the check box.
+// What a live load-case dialog keeps: its profile, its list file and its colour rules, the check
+// box white on olive.
 struct LoadCaseDialogState {
-  LoadCaseDialogState(const LoadCaseDialogProfile* p, const std::string& list) : profile(p), listFile(list) {}
-  ~LoadCaseDialogState() { DeleteObject(olive); }
+  LoadCaseDialogState(const LoadCaseDialogProfile* p, const std::string& list)
+      : profile(p), listFile(list), colours(ListDialogColours(p->frameId, {{kCaseCheckId, RGB(128, 128, 0)}})) {}
   const LoadCaseDialogProfile* profile;
   std::string listFile;
-  ListDialogBrushes brushes;
-  HBRUSH olive = CreateSolidBrush(RGB(128, 128, 0));
+  std::vector<ColourRule> colours;
 };
 
-LoadCaseDialogState* StateOf(HWND dialog) { return static_cast<LoadCaseDialogState*>(GetPropA(dialog, StateProp)); }
 
 void SetListedNames(const std::vector<std::string>& names) {
   LoadCaseNames.assign(1, std::string());
@@ -158,43 +156,30 @@ DialogTemplate LoadCaseDialog(const LoadCaseDialogProfile& p, int mode) {
 }
 
 INT_PTR CALLBACK LoadCaseDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_INITDIALOG) {
-    const auto* p = reinterpret_cast<const LoadCaseDialogProfile*>(lParam);
-    auto* s = new LoadCaseDialogState(p, JobSpec + p->listExtension);
-    SetPropA(dialog, StateProp, s);
-    return TRUE;
-  }
-  LoadCaseDialogState* s = StateOf(dialog);
-  if (!s) return FALSE;
+  LoadCaseDialogState* s = nullptr;
+  INT_PTR handled;
+  auto make = [](LPARAM profile) {
+    const auto* p = reinterpret_cast<const LoadCaseDialogProfile*>(profile);
+    return new LoadCaseDialogState(p, JobSpec + p->listExtension);
+  };
+  if (ListDialogState(dialog, msg, wParam, lParam, StateProp, make, s, handled)) return handled;
+  if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
   const LoadCaseDialogProfile& p = *s->profile;
-  switch (msg) {
-    case WM_CTLCOLORSTATIC:
-      return ColourListDialogStatic(wParam, lParam, p.frameId, s->brushes, {{kCaseCheckId, s->olive}});
-    case WM_COMMAND: {
-      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      int id = LOWORD(wParam);
-      bool entry = GetDlgItem(dialog, kCaseCheckId) != nullptr;
-      if (id == p.okId) {
-        if (entry)
-          EnterCase(dialog, *s);
-        else
-          ChooseCase(dialog, *s);
-      } else if (id == p.deleteId && entry) {
-        DeleteCase(dialog, *s);
-      } else if (id == IDCANCEL) {
-        EndDialog(dialog, 0);
-      } else {
-        return FALSE;
-      }
-      return TRUE;
-    }
-    case WM_DESTROY:
-      RemovePropA(dialog, StateProp);
-      delete s;
-      return TRUE;
-    default:
-      return FALSE;
+  int id = LOWORD(wParam);
+  bool entry = GetDlgItem(dialog, kCaseCheckId) != nullptr;
+  if (id == p.okId) {
+    if (entry)
+      EnterCase(dialog, *s);
+    else
+      ChooseCase(dialog, *s);
+  } else if (id == p.deleteId && entry) {
+    DeleteCase(dialog, *s);
+  } else if (id == IDCANCEL) {
+    EndDialog(dialog, 0);
+  } else {
+    return FALSE;
   }
+  return TRUE;
 }
 
 int ShowLoadCaseDialog(HWND owner, const LoadCaseDialogProfile& profile, int mode) {

@@ -94,6 +94,24 @@ TEST_F(JobDialog, ShowsTheListAndExamplesAndAcceptsANewJobFirstInTheList) {
   EXPECT_EQ(afterOkCalls, 1);
 }
 
+TEST_F(JobDialog, ColoursItsPanelAndLeavesTheExamplesBackgroundAlone) {
+  bool looked = false;
+  Run({WhenDialog(kCaption, [&](HWND d) {
+    ExpectListDialogColours(d, profile.frameId, {});
+    HDC dc = GetDC(d);
+    for (int id : {kJobFirstExampleId, kJobSecondExampleId}) {
+      auto brush = SendMessageA(d, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                reinterpret_cast<LPARAM>(GetDlgItem(d, id)));
+      EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), GetStockObject(NULL_BRUSH)) << id;
+      EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 255)) << id;
+    }
+    ReleaseDC(d, dc);
+    looked = true;
+    wintest::Click(d, IDCANCEL);
+  })});
+  EXPECT_TRUE(looked);
+}
+
 TEST_F(JobDialog, AListedJobMovesToTheTopAndAFullListDropsItsOldest) {
   std::vector<std::string> jobs;
   for (int i = 1; i <= 50; ++i) jobs.push_back(Spec("JOBS\\J" + std::to_string(i)));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "win/testing/wintest.h"
+#include "win/tests/colourprobe.h"
 
 inline std::string WindowText(HWND w) {
   char text[512] = {0};
@@ -49,4 +50,13 @@ inline wintest::Step ReadAndAnswer(const std::string& caption, std::string& text
     text = wintest::BoxText(box);
     wintest::AnswerBox(box, answer);
   });
+}
+
+// The colours every list dialog shares, then the dialog's own: the frame's title black on cyan,
+// the panel green on blue, the heading yellow on purple.
+inline void ExpectListDialogColours(HWND dialog, int frameId, std::vector<ColourProbe> own) {
+  own.insert(own.begin(), {{WM_CTLCOLORSTATIC, frameId, RGB(100, 255, 255), RGB(0, 0, 0)},
+                           {WM_CTLCOLORSTATIC, 109, RGB(0, 0, 255), RGB(0, 255, 0)},
+                           {WM_CTLCOLORSTATIC, 111, RGB(128, 0, 128), RGB(255, 255, 0)}});
+  ExpectColours(dialog, own);
 }

@@ -87,6 +87,19 @@ TEST_F(LoadCaseDialogTest, EntryModePutsATypedNameFirstAndEndsWithTheCheckBox) {
   EXPECT_EQ(LoadCaseNames, (std::vector<std::string>{"", std::string(40, 'L'), "A"}));
 }
 
+TEST_F(LoadCaseDialogTest, ColoursItsPanelAndTheCheckBoxWhiteOnOlive) {
+  bool looked = false;
+  Run(1, {WhenDialog(kCaption, [&](HWND d) {
+        const COLORREF white = RGB(255, 255, 255);
+        ExpectListDialogColours(d, profile.frameId,
+                                {{WM_CTLCOLORSTATIC, kCaseCheckId, RGB(128, 128, 0), white},
+                                 {WM_CTLCOLORSTATIC, kCaseNoteId, RGB(0, 0, 255), white}});  // any other
+        looked = true;
+        wintest::Click(d, IDCANCEL);
+      })});
+  EXPECT_TRUE(looked);
+}
+
 TEST_F(LoadCaseDialogTest, ABrokenFirstLetterRuleWarnsAfterTonesAndKeepsTheDialog) {
   std::string fifty;
   const std::string firsts = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!#$%&'()-@^_{}~";
