@@ -9,6 +9,7 @@
 #include "core/textfiles.h"
 #include "doc/ddoc.h"
 #include "gfx/gfx.h"
+#include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
 
@@ -369,22 +370,23 @@ DialogTemplate GraphFileTypeDialog(const std::string& caption) {
   return d;
 }
 
+namespace {
+// The options yellow on teal, every other static or button black (301 blue) on light yellow.
+const std::vector<ColourRule> kFileTypeColours = {
+    {0, 201, 210, RGB(255, 255, 0), RGB(0, 128, 128)},
+    {0, 301, 301, RGB(0, 0, 255), RGB(255, 255, 200)},
+    {0, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
+};
+}  // namespace
+
 INT_PTR CALLBACK GraphFileTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  static HBRUSH optionBrush = nullptr, plainBrush = nullptr;
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kFileTypeColours, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG:
       SetWindowLongPtrA(dialog, DWLP_USER, lParam);
       SubclassControl(dialog, kGraphTypeOk, EditSubclassProc4);
-      if (!optionBrush) optionBrush = CreateSolidBrush(RGB(0, 128, 128));
-      if (!plainBrush) plainBrush = CreateSolidBrush(RGB(255, 255, 200));
       return TRUE;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      if (id >= 201 && id <= 210) return ColourControl(dc, RGB(255, 255, 0), optionBrush);
-      return ColourControl(dc, id == 301 ? RGB(0, 0, 255) : RGB(0, 0, 0), plainBrush);
-    }
     case WM_COMMAND:
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
       if (LOWORD(wParam) == kGraphTypeOk) {
@@ -401,9 +403,6 @@ INT_PTR CALLBACK GraphFileTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, L
       return FALSE;
     case WM_DESTROY:
       RestoreControl(dialog, kGraphTypeOk);
-      if (optionBrush) DeleteObject(optionBrush);
-      if (plainBrush) DeleteObject(plainBrush);
-      optionBrush = plainBrush = nullptr;
       return FALSE;
   }
   return FALSE;

@@ -3,20 +3,26 @@
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "core/trace.h"
+#include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
 
 namespace {
 
-// Per open chooser: its profile, the pointer to return to and its colour brushes.
+// Per open chooser: its profile and the pointer to return to.
 struct ChooserState {
   const OutputChooserProfile* profile = nullptr;
   POINT pointer{0, 0};
-  HBRUSH brushes[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
 };
 
-const COLORREF kColours[5] = {RGB(0, 0, 128), RGB(230, 230, 255), RGB(255, 255, 225), RGB(225, 255, 225),
-                              RGB(255, 235, 225)};
+// Navy text on pale backgrounds: the heading lavender, the prompt cream, Save green, Print and
+// Preview rose. Statics and buttons alike (message 0); the rest keep the system's colours.
+const std::vector<ColourRule> kChooserColours = {
+    {0, 120, 120, RGB(0, 0, 128), RGB(230, 230, 255), false},
+    {0, 111, 111, RGB(0, 0, 128), RGB(255, 255, 225), false},
+    {0, 201, 201, RGB(0, 0, 128), RGB(225, 255, 225), false},
+    {0, 202, 203, RGB(0, 0, 128), RGB(255, 235, 225), false},
+};
 
 ChooserState* State(HWND dialog) { return reinterpret_cast<ChooserState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
 
@@ -56,29 +62,18 @@ DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
 }
 
 INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kChooserColours, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG: {
       auto* state = new ChooserState;
       state->profile = reinterpret_cast<const OutputChooserProfile*>(lParam);
       GetCursorPos(&state->pointer);
-      for (int i = 0; i < 5; ++i) state->brushes[i] = CreateSolidBrush(kColours[i]);
       SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
       // Enter on a focused button presses it.
       SubclassControl(dialog, 55, EditSubclassProc2);
       SubclassControl(dialog, 56, EditSubclassProc2);
       return FALSE;  // the focus stays on "&DATA"
-    }
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      ChooserState* state = State(dialog);
-      if (!state) return FALSE;
-      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      int k = id == 120 ? 1 : id == 111 ? 2 : id == 201 ? 3 : (id == 202 || id == 203) ? 4 : -1;
-      if (k < 0) return FALSE;
-      SetTextColor(dc, kColours[0]);
-      SetBkColor(dc, kColours[k]);
-      return reinterpret_cast<INT_PTR>(state->brushes[k]);
     }
     case WM_COMMAND: {
       ChooserState* state = State(dialog);
@@ -112,8 +107,6 @@ INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       if (!state) return FALSE;
       RestoreControl(dialog, 55);
       RestoreControl(dialog, 56);
-      for (HBRUSH b : state->brushes)
-        if (b) DeleteObject(b);
       SetWindowLongPtrA(dialog, DWLP_USER, 0);
       delete state;
       return FALSE;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "win/colours.h"
 #include "win/messages.h"
 
 namespace {
@@ -26,7 +27,11 @@ const char* const kNoticeText =
     "arises from the use of the software or of its results.\r\n\r\n"
     "Choose \"I Agree - Continue\" to accept these terms, or \"Exit\" to end the program.";
 
-HBRUSH NoticeBrushes[2] = {nullptr, nullptr};
+// The heading green on maroon; the notice's text (a read-only field) white on olive brown.
+const std::vector<ColourRule> kNoticeColours = {
+    {WM_CTLCOLORSTATIC, kNoticeHeadingId, kNoticeHeadingId, RGB(0, 255, 0), RGB(128, 0, 0)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 255), RGB(110, 92, 10), false},
+};
 
 }  // namespace
 
@@ -46,18 +51,11 @@ DialogTemplate NoticeDialog() {
 }
 
 INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kNoticeColours, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG:
-      NoticeBrushes[0] = CreateSolidBrush(RGB(128, 0, 0));
-      NoticeBrushes[1] = CreateSolidBrush(RGB(110, 92, 10));
       return TRUE;
-    case WM_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kNoticeHeadingId)
-        return ColourControl(dc, RGB(0, 255, 0), NoticeBrushes[0]);
-      SetBkColor(dc, RGB(110, 92, 10));
-      return ColourControl(dc, RGB(255, 255, 255), NoticeBrushes[1], false);
-    }
     case WM_COMMAND:
       if (LOWORD(wParam) == kAgreeId) {
         EndDialog(dialog, 1);
@@ -70,10 +68,6 @@ INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
       }
       return FALSE;
     case WM_DESTROY:
-      for (HBRUSH& b : NoticeBrushes) {
-        DeleteObject(b);
-        b = nullptr;
-      }
       return TRUE;
     default:
       return FALSE;

@@ -13,6 +13,7 @@
 #include "../../tests/testdir.h"
 #include "graph/graphwindow.h"
 #include "win/testing/wintest.h"
+#include "win/tests/colourprobe.h"
 
 namespace {
 
@@ -24,6 +25,14 @@ using wintest::WhenDialog;
 
 const std::string kCaption = " GRAPH - Load Case: A dead";
 const std::string kTypeCaption = " BEAM and STRIP ANALYSIS.   JOB: JOB1     Load Case: A dead";
+
+// When the message box shows: its text kept, then OK.
+wintest::Step ReadAndAnswer(const std::string& caption, std::string& text) {
+  return WhenDialog(caption, [&text](HWND box) {
+    text = wintest::BoxText(box);
+    wintest::AnswerBox(box, IDOK);
+  });
+}
 
 GraphProfile BeamProfile() {
   GraphProfile p;
@@ -227,11 +236,7 @@ TEST_F(GraphWindowTest, AJpegOfTheSplineTabIsWrittenAndNamed) {
                                  CheckRadioButton(d, kGraphBmpOption, kGraphJpegOption, kGraphJpegOption);
                                  PostClick(d, kGraphTypeOk);
                                }),
-                    WhenDialog("Graph Bitmap File Information",
-                               [&](HWND box) {
-                                 message = wintest::BoxText(box);
-                                 wintest::AnswerBox(box, IDOK);
-                               }),
+                    ReadAndAnswer("Graph Bitmap File Information", message),
                     Close()},
                    p, n));
   EXPECT_EQ(message, "Graph will be Saved in the Working Directory as 'CSpline.JPG' File   ");
@@ -287,11 +292,7 @@ TEST_F(GraphWindowTest, APictureThatCannotBeWrittenIsAWarningNotAnAnnouncement) 
   std::string caption, message;
   ASSERT_TRUE(Show({WhenDialog(kCaption, [](HWND g) { PostClick(g, kGraphFileButton); }),
                     WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kGraphTypeOk); }),
-                    WhenDialog("WARNING!",
-                               [&](HWND box) {
-                                 message = wintest::BoxText(box);
-                                 wintest::AnswerBox(box, IDOK);
-                               }),
+                    ReadAndAnswer("WARNING!", message),
                     Close()},
                    p, n));
   EXPECT_NE(message.find("'Linear.bmp'"), std::string::npos) << message;
@@ -331,11 +332,7 @@ TEST_F(GraphWindowTest, APrintDocumentThatCannotStartIsReported) {
   std::filesystem::create_directory("GraphBMP.DDC");  // no document file can be made
   std::string message;
   ASSERT_TRUE(Show({WhenDialog(kCaption, [](HWND g) { PostClick(g, kGraphPrintButton); }),
-                    WhenDialog("WARNING!",
-                               [&](HWND box) {
-                                 message = wintest::BoxText(box);
-                                 wintest::AnswerBox(box, IDOK);
-                               }),
+                    ReadAndAnswer("WARNING!", message),
                     Close()},
                    p, n));
   EXPECT_EQ(message, "Error:");
@@ -354,6 +351,10 @@ TEST(GraphFileType, OkGivesTheOptionChosenAndCancelNothing) {
     ASSERT_TRUE(RunScript({WhenDialog("Type caption",
                                       [&](HWND d) {
                                         heading = wintest::GetText(d, 120);
+                                        // the options yellow on teal, the rest black on light yellow
+                                        ExpectColours(d, {{WM_CTLCOLORSTATIC, kGraphBmpOption, RGB(0, 128, 128), RGB(255, 255, 0)},
+                                                          {WM_CTLCOLORSTATIC, 120, RGB(255, 255, 200), RGB(0, 0, 0)},
+                                                          {WM_CTLCOLORBTN, kGraphTypeOk, RGB(255, 255, 200), RGB(0, 0, 0)}});
                                         bmpFirst = IsDlgButtonChecked(d, kGraphBmpOption) == BST_CHECKED;
                                         CheckRadioButton(d, kGraphBmpOption, kGraphJpegOption, c.option);
                                         if (c.button == IDCANCEL) {

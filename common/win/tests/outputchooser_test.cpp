@@ -9,6 +9,7 @@
 #include "core/globals.h"
 #include "win/outputchooser.h"
 #include "win/testing/wintest.h"
+#include "win/tests/colourprobe.h"
 
 namespace {
 
@@ -101,6 +102,29 @@ TEST(OutputChooser, ControlsTextsAndPositions) {
   EXPECT_TRUE(checked);
   EXPECT_EQ(r.preview, 1);  // set when the chooser is built
   EXPECT_TRUE(r.outputs.empty());
+}
+
+TEST(OutputChooser, ColoursItsHeadingPromptAndChoices) {
+  JobSpec = "C:\\TANKS\\T1";
+  Recorder r;
+  OutputChooserProfile p = r.Profile();
+  const COLORREF navy = RGB(0, 0, 128), rose = RGB(255, 235, 225);
+  bool checked = false;
+  auto result = RunScript({WhenDialog(kCaption,
+                                      [&](HWND d) {
+                                        ExpectColours(d, {{WM_CTLCOLORSTATIC, 120, RGB(230, 230, 255), navy},
+                                                          {WM_CTLCOLORSTATIC, 111, RGB(255, 255, 225), navy},
+                                                          {WM_CTLCOLORSTATIC, 201, RGB(225, 255, 225), navy},
+                                                          {WM_CTLCOLORSTATIC, 202, rose, navy},
+                                                          {WM_CTLCOLORBTN, 203, rose, navy},
+                                                          // the buttons keep the system's colours
+                                                          {WM_CTLCOLORBTN, 55, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)}});
+                                        checked = true;
+                                        wintest::Click(d, 1234);
+                                      })},
+                          [&] { ShowOutputChooser(nullptr, p); });
+  EXPECT_TRUE(result.finished);
+  EXPECT_TRUE(checked);
 }
 
 TEST(OutputChooser, FourModesAndStaysOpen) {

@@ -17,6 +17,7 @@
 #include "corvane/frame/frame.h"
 #include "gfx/gfx.h"
 #include "win/testing/wintest.h"
+#include "win/tests/colourprobe.h"
 
 namespace fs = std::filesystem;
 using namespace corvane;
@@ -201,6 +202,9 @@ TEST_F(CorvaneFrame, TheNoticeExitEndsTheProgramWithoutAMenuOrAFile) {
                                    [&](HWND d) {
                                      agree = wintest::GetText(d, 9876);
                                      exitText = wintest::GetText(d, 2);
+                                     // the heading green on maroon, the notice's text white on olive brown
+                                     ExpectColours(d, {{WM_CTLCOLORSTATIC, 101, RGB(128, 0, 0), RGB(0, 255, 0)},
+                                                       {WM_CTLCOLORSTATIC, 102, RGB(110, 92, 10), RGB(255, 255, 255)}});
                                      wintest::Click(d, 2);
                                    })},
                        ShowNotice);
