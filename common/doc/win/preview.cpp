@@ -36,6 +36,11 @@ struct Preview {
 
 Preview* Of(HWND w) { return reinterpret_cast<Preview*>(GetWindowLongPtrA(w, GWLP_USERDATA)); }
 
+// WM_NCCREATE of the preview's windows: the preview they were created for becomes theirs.
+void Adopt(HWND w, LPARAM lp) {
+  SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+}
+
 // Pixels per centimetre at the current zoom, and the paper's size in pixels.
 double Scale(const Preview& p, int viewW, int viewH) {
   const Page& pg = p.doc->pages[static_cast<size_t>(p.page)];
@@ -175,8 +180,7 @@ LRESULT CALLBACK ViewProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   Preview* p = Of(w);
   switch (msg) {
     case WM_NCCREATE:
-      SetWindowLongPtrA(w, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+      Adopt(w, lp);
       break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
@@ -268,8 +272,7 @@ LRESULT CALLBACK FrameProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   Preview* p = Of(w);
   switch (msg) {
     case WM_NCCREATE:
-      SetWindowLongPtrA(w, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+      Adopt(w, lp);
       break;
     case WM_SIZE:
       if (p && p->view) Layout(*p);

@@ -6,17 +6,10 @@
 #include <string>
 
 #include "gfx/gfx.h"
+#include "win/demo/demowindow.h"
 #include "../tests/gfx_scene.h"
 
 namespace {
-
-LRESULT CALLBACK MainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-  if (m == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(h, m, w, l);
-}
 
 void DrawGraph(long n) {
   GfxWorldEx(n, 0, 0, 10000, 10000);
@@ -75,17 +68,8 @@ void DrawGraph(long n) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = MainProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-  wc.lpszClassName = "GfxDemo";
-  RegisterClassA(&wc);
-  HWND main = CreateWindowA("GfxDemo", "Graphics library demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 1000,
-                            740, nullptr, nullptr, instance, nullptr);
-  ShowWindow(main, show);
-  UpdateWindow(main);
+  HWND main =
+      demo::OpenMainWindow(instance, "GfxDemo", "Graphics library demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 1000, 740, show);
   RECT client;
   GetClientRect(main, &client);
   if (lstrcmpiA(commandLine, "graph") == 0) {
@@ -93,11 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   } else {
     gfxscene::DrawScene(OpenGfxEx(1, main, 10, 10, 960, 480));
   }
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  demo::RunMessageLoop();
   GfxWindowEx(2, kGfxClose);
   GfxWindowEx(1, kGfxClose);
   return 0;

@@ -11,16 +11,9 @@
 #include <string>
 
 #include "graph/graphwindow.h"
+#include "win/demo/demowindow.h"
 
 namespace {
-
-LRESULT CALLBACK MainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-  if (m == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(h, m, w, l);
-}
 
 bool WantSpline = false;
 
@@ -41,17 +34,9 @@ void CALLBACK SelectSpline(HWND, UINT, UINT_PTR timer, DWORD) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   std::string args = commandLine ? commandLine : "";
   WantSpline = args.find("spline") != std::string::npos;
-  WNDCLASSA wc = {};
-  wc.lpfnWndProc = MainProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-  wc.lpszClassName = "GraphDemo";
-  RegisterClassA(&wc);
-  HWND main = CreateWindowA("GraphDemo", "     BEAM/STRIP ANALYSIS.   JOB: Z:\\TMP\\JOB1     Load Case: A dead",
-                            WS_OVERLAPPEDWINDOW, 0, 0, 1000, 700, nullptr, nullptr, instance, nullptr);
-  ShowWindow(main, show);
-  UpdateWindow(main);
+  HWND main = demo::OpenMainWindow(instance, "GraphDemo",
+                                   "     BEAM/STRIP ANALYSIS.   JOB: Z:\\TMP\\JOB1     Load Case: A dead",
+                                   WS_OVERLAPPEDWINDOW, 1000, 700, show);
 
   GraphProfile profile;
   profile.heading = "BEAM";
@@ -90,10 +75,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   if (WantSpline) SetTimer(nullptr, 0, 100, SelectSpline);
   ShowGraphWindow(main, profile, action, p, n);
   DestroyWindow(main);
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  demo::RunMessageLoop();
   return 0;
 }

@@ -140,47 +140,36 @@ TEST_F(AnalysisCommandTest, StartsTheSolverWithTheWholeCommandLine) {
   }
 }
 
-TEST_F(AnalysisCommandTest, MissingSolverWarnsThenTones) {
-  const std::string job = MakeBeamJob("JOBS", "B2");
-  wintest::TraceCapture trace;
-  std::string warning;
-  auto result = RunScript({WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job, [&](HWND d) { wintest::PostClick(d, 1); }),
-                           WhenDialog("WARNING!",
-                                      [&](HWND box) {
-                                        warning = wintest::BoxText(box);
-                                        wintest::AnswerBox(box, IDOK);
-                                      })},
-                          [&] {
-                            RunAnalysisCommand(owner_, [] {
-                              LoadCaseName = "DEAD LOAD";
-                              return 1;
+TEST_F(AnalysisCommandTest, MissingOrBrokenSolverWarnsThenTones) {
+  const struct {
+    const char* name;
+    bool written;  // a file that is not a program
+    const char* warning;
+  } cases[] = {
+      {"B2", false, "ANALYSIS.exe File is MISSING\r\n\r\nPut this File into the Corvane.exe Directory!"},
+      {"B4", true, "ANALYSIS.exe could NOT be STARTED\r\n\r\nCheck this File in the Corvane.exe Directory!"},
+  };
+  for (const auto& c : cases) {
+    const std::string job = MakeBeamJob("JOBS", c.name);
+    if (c.written) WriteBytes("ANALYSIS.exe", "not a program");
+    wintest::TraceCapture trace;
+    std::string warning;
+    auto result = RunScript({WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job, [&](HWND d) { wintest::PostClick(d, 1); }),
+                             WhenDialog("WARNING!",
+                                        [&](HWND box) {
+                                          warning = wintest::BoxText(box);
+                                          wintest::AnswerBox(box, IDOK);
+                                        })},
+                            [&] {
+                              RunAnalysisCommand(owner_, [] {
+                                LoadCaseName = "DEAD LOAD";
+                                return 1;
+                              });
                             });
-                          });
-  EXPECT_TRUE(result.finished);
-  EXPECT_EQ(warning, "ANALYSIS.exe File is MISSING\r\n\r\nPut this File into the Corvane.exe Directory!");
-  EXPECT_EQ(Tones(trace), kSixTones);
-}
-
-TEST_F(AnalysisCommandTest, SolverThatCannotStartWarnsThenTones) {
-  const std::string job = MakeBeamJob("JOBS", "B4");
-  WriteBytes("ANALYSIS.exe", "not a program");
-  wintest::TraceCapture trace;
-  std::string warning;
-  auto result = RunScript({WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job, [&](HWND d) { wintest::PostClick(d, 1); }),
-                           WhenDialog("WARNING!",
-                                      [&](HWND box) {
-                                        warning = wintest::BoxText(box);
-                                        wintest::AnswerBox(box, IDOK);
-                                      })},
-                          [&] {
-                            RunAnalysisCommand(owner_, [] {
-                              LoadCaseName = "DEAD LOAD";
-                              return 1;
-                            });
-                          });
-  EXPECT_TRUE(result.finished);
-  EXPECT_EQ(warning, "ANALYSIS.exe could NOT be STARTED\r\n\r\nCheck this File in the Corvane.exe Directory!");
-  EXPECT_EQ(Tones(trace), kSixTones);
+    EXPECT_TRUE(result.finished) << c.name;
+    EXPECT_EQ(warning, c.warning) << c.name;
+    EXPECT_EQ(Tones(trace), kSixTones) << c.name;
+  }
 }
 
 TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {

@@ -345,6 +345,18 @@ DWORD RunViewer(const std::string& file, const std::function<bool()>& handle) {
   return code;
 }
 
+// A handler for RunViewer: keeps the text of the viewer's "WARNING!" box and answers it.
+std::function<bool()> WarningOfViewer(std::string& text) {
+  return [&text]() {
+    HWND box = FindWindowA("#32770", "WARNING!");
+    if (!box) return true;
+    text = Text(GetDlgItem(box, 0xFFFF));
+    if (text.empty()) return true;  // found while it is still being set up: look again
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return false;
+  };
+}
+
 TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
   TestDirectory dir;
   WriteBytes("graph.bmp", MakeBitmap(16, 8, 0x0000FF));
@@ -370,26 +382,12 @@ TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
   good[good.size() - 20] ^= 0x01;
   WriteBytes("BAD.DDC", good);
   std::string text;
-  code = RunViewer("BAD.DDC", [&]() {
-    HWND box = FindWindowA("#32770", "WARNING!");
-    if (!box) return true;
-    text = Text(GetDlgItem(box, 0xFFFF));
-    if (text.empty()) return true;  // found while it is still being set up: look again
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return false;
-  });
+  code = RunViewer("BAD.DDC", WarningOfViewer(text));
   EXPECT_EQ(code, 1u);
   EXPECT_EQ(text, "Document File 'BAD.DDC' is Damaged!   It cannot be Shown.");
 
   text.clear();
-  code = RunViewer("", [&]() {
-    HWND box = FindWindowA("#32770", "WARNING!");
-    if (!box) return true;
-    text = Text(GetDlgItem(box, 0xFFFF));
-    if (text.empty()) return true;  // found while it is still being set up: look again
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return false;
-  });
+  code = RunViewer("", WarningOfViewer(text));
   EXPECT_EQ(code, 1u);
   EXPECT_EQ(text, "No Document File was Named!   Start DocView with the Name of a '.DDC' File.");
 }
