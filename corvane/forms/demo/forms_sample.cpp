@@ -12,6 +12,7 @@
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/tests/formsamples.h"
 
 using namespace corvane;
 
@@ -76,11 +77,7 @@ void LoadForm(int mode) {
   LoadCaseName = "Dead load";
   Substructure = mode == 7 ? "WALL" : "BEAM";
   FormTexts.Redim(6, 6);
-  FormTexts(5, 0) = " Start Node No :";
-  FormTexts(5, 1) = " End Node No :";
-  FormTexts(5, 2) = " Step :";
-  FormTexts(5, 3) = " NODAL LOAD";
-  FormTexts(5, 4) = " Force Pvi [kN] =";
+  NodalGenerationTexts();
   SharedIntegers(4, 0) = mode == 7 ? 8 : 4;
   SharedIntegers(4, 1) = mode == 7 ? 237 : 241;
   SharedIntegers(4, 2) = 9;
@@ -91,14 +88,7 @@ void LoadForm(int mode) {
 }
 
 void Shell() {
-  StructureType = "TANK";
-  JobSpec = "C:\\TANKS\\SAMPLE";
-  JobDataTable.Redim(8, 6);
-  JobDataTable(2, 2) = 12;
-  JobDataTable(3, 1) = 25;
-  JobDataTable(3, 3) = 12;
-  SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = 241;
+  ShellRoofTank("C:\\TANKS\\SAMPLE", 12, 25);
   DialogAnswer = static_cast<int>(ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc));
 }
 

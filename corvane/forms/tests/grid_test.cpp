@@ -11,6 +11,7 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/tests/formsamples.h"
 #include "win/grid.h"
 #include "win/testing/wintest.h"
 
@@ -66,12 +67,7 @@ void TemplateTable(int kind, const char* word, int rows) {
   FormTexts(0, 1) = std::string(" ") + word + " DATA";
   FormTexts(1, 0) = "&SAME";
   FormTexts(1, 1) = "&GENERATE";
-  FormTexts(5, 0) = " Start Node No :";
-  FormTexts(5, 1) = " End Node No :";
-  FormTexts(5, 2) = " Step :";
-  FormTexts(5, 3) = " NODAL LOAD";
-  FormTexts(5, 4) = " Force Pvi [kN] =";
-  FormTexts(5, 5) = " Moment Mi [kN.m] =";
+  NodalGenerationTexts();
   CellTexts.Redim(3, rows);
   for (int r = 1; r <= rows; ++r) {
     CellTexts(1, r) = "   " + Trim(NumberToText(r));

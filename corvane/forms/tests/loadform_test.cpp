@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/tests/formsamples.h"
 #include "win/tests/colourprobe.h"
 #include "win/testing/wintest.h"
 
@@ -25,12 +26,7 @@ void NodalTemplate() {
   LoadCaseName = "Dead";
   Substructure = "BEAM";
   FormTexts.Redim(6, 6);
-  FormTexts(5, 0) = " Start Node No :";
-  FormTexts(5, 1) = " End Node No :";
-  FormTexts(5, 2) = " Step :";
-  FormTexts(5, 3) = " NODAL LOAD";
-  FormTexts(5, 4) = " Force Pvi [kN] =";
-  FormTexts(5, 5) = " Moment Mi [kN.m] =";
+  NodalGenerationTexts();
   SharedIntegers(4, 0) = 4;
   SharedIntegers(4, 1) = 241;
   SharedIntegers(4, 2) = 9;

@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/tests/formsamples.h"
 #include "win/tests/colourprobe.h"
 #include "win/testing/wintest.h"
 
@@ -21,17 +22,7 @@ const char* const kCaption = "   TANK ANALYSIS.   JOB: C:\\T\\T1";
 const char* const kShellBox = "Incorrect SHELL Data!\r\n\r\n      Correct the Data!         ";
 
 // A tank whose wall and roof have a radius of 6 m.
-void Tank() {
-  StructureType = "TANK";
-  JobSpec = "C:\\T\\T1";
-  JobDataTable.Redim(8, 6);
-  JobDataTable(2, 2) = 6;
-  JobDataTable(3, 1) = 4;
-  JobDataTable(3, 2) = 0;
-  JobDataTable(3, 3) = 6;
-  SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = 241;
-}
+void Tank() { ShellRoofTank("C:\\T\\T1", 6, 4); }
 
 bool Visible(HWND d, int id) { return IsWindowVisible(GetDlgItem(d, id)) != 0; }
 
