@@ -2,9 +2,10 @@
 
 #include "core/globals.h"
 #include "win/messages.h"
+#include "win/outputchooser.h"
 
 std::string AnalysisCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase) {
-  return "     " + structureTitle + " ANALYSIS.   JOB: " + job + "     Load Case: " + loadCase;
+  return PresentationCaption(structureTitle, job, loadCase);  // the same caption as after the output chooser
 }
 
 void AnalysisCommand(const AnalysisCommandProfile& profile, int mode) {
@@ -23,7 +24,10 @@ void AnalysisCommand(const AnalysisCommandProfile& profile, int mode) {
   if (result != 1) return;
   result = profile.analysisDialog ? profile.analysisDialog(mode) : 0;
   if (result != 1) return;
-  // The analysis has run: a short tune tells the user, who may have looked away.
+  AnalysisDoneTones();
+}
+
+void AnalysisDoneTones() {
   Tone(330, 250);
   Tone(294, 250);
   Tone(300, 200);

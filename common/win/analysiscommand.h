@@ -30,3 +30,6 @@ std::string AnalysisCaption(const std::string& structureTitle, const std::string
 
 // Runs the command; nothing is reported when the user cancels a dialog or declines a correction.
 void AnalysisCommand(const AnalysisCommandProfile& profile, int mode);
+
+// The six tones that tell the user the analysis has run (who may have looked away).
+void AnalysisDoneTones();

@@ -9,6 +9,7 @@
 #include "corvane/core/textexports.h"
 #include "corvane/reports/documents.h"
 #include "doc/ddoc.h"
+#include "win/analysiscommand.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
 
@@ -215,12 +216,7 @@ void RunAnalysisCommand(HWND mainWindow, const std::function<int()>& chooseLoadC
   if (DialogAnswer != 1) return;
   DialogAnswer = static_cast<int>(ShowModalDialog(AnalysisDialog(mainWindow), mainWindow, AnalysisDialogProc));
   if (DialogAnswer != 1) return;
-  Tone(330, 250);
-  Tone(294, 250);
-  Tone(300, 200);
-  Tone(204, 280);
-  Tone(330, 250);
-  Tone(294, 250);
+  AnalysisDoneTones();
 }
 
 void RunPresentationCommand(HWND mainWindow, const std::function<int()>& chooseLoadCase) {
