@@ -4,6 +4,7 @@
 
 #include "core/globals.h"
 #include "core/numbers.h"
+#include "win/colours.h"
 #include "win/messages.h"
 
 int TableKind = 0;
@@ -41,7 +42,6 @@ int RowPixels = 1;
 
 // The page's brushes: background, focused cell, row labels, locked cells (grey); the table's
 // headings have the fifth.
-HBRUSH PageBrush = nullptr, FocusBrush = nullptr, LabelBrush = nullptr, LockedBrush = nullptr, HeadingBrush = nullptr;
 
 int CellId(int pageRow, int column) { return kFirstCell + (pageRow - 1) * TableColumns + column; }
 
@@ -143,12 +143,20 @@ bool AlwaysTaken(WPARAM ch) {
   return ch == '\t' || ch == '\b' || ch == 3 || ch == 24 || ch == 22 || (ch >= '0' && ch <= '9') || ch == '.';
 }
 
-HBRUSH Brush(COLORREF colour) { return CreateSolidBrush(colour); }
+// The page light yellow; the focused cell black on white, the others blue on the page; the row
+// labels navy on pale blue; a locked (disabled) cell white on grey.
+const std::vector<ColourRule> kPageColours = {
+    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(255, 255, 225)},
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 255), false, ColourFocused},
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(255, 255, 225)},
+    {WM_CTLCOLORSTATIC, kFirstLabel + 1, AllControlsEnd, RGB(0, 0, 128), RGB(200, 220, 255), false},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 255), RGB(128, 128, 128), false},
+};
 
-void DeleteBrush(HBRUSH& b) {
-  if (b) DeleteObject(b);
-  b = nullptr;
-}
+// The table's headings (109..116) navy on pale blue; its other controls keep the system's colours.
+const std::vector<ColourRule> kTableColours = {
+    {WM_CTLCOLORSTATIC, 109, 116, RGB(0, 0, 128), RGB(225, 235, 255), false},
+};
 
 DialogTemplate PageTemplate() {
   DialogTemplate p = NewDialog("", 0, 0, LabelWidth + TableColumns * CellWidth, VisibleRows * RowHeight,
@@ -296,6 +304,12 @@ LRESULT CALLBACK TableCellKeyProc(HWND cell, UINT msg, WPARAM wParam, LPARAM lPa
 }
 
 INT_PTR CALLBACK TablePageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_CTLCOLOREDIT && reinterpret_cast<HWND>(lParam) == GetFocus()) {
+    FocusedCellId = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+    CellFromControlId();
+  }
+  INT_PTR colour;
+  if (DialogColours(page, msg, wParam, lParam, kPageColours, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG: {
       Page = page;
@@ -308,52 +322,22 @@ INT_PTR CALLBACK TablePageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam
           LONG_PTR previous = SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TableCellKeyProc));
           SetPropA(cell, "SuiteCellProc", reinterpret_cast<HANDLE>(previous));
         }
-      PageBrush = Brush(RGB(255, 255, 225));
-      FocusBrush = Brush(RGB(255, 255, 255));
-      LabelBrush = Brush(RGB(200, 220, 255));
-      LockedBrush = Brush(RGB(128, 128, 128));
       FilledTopRow = TopRow;
       StoreTablePage(0, TopRow);
       FocusPage();
       return FALSE;
     }
-    case WM_CTLCOLOREDIT: {
-      HWND cell = reinterpret_cast<HWND>(lParam);
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      if (cell == GetFocus()) {
-        FocusedCellId = GetDlgCtrlID(cell);
-        CellFromControlId();
-        return ColourControl(dc, RGB(0, 0, 0), FocusBrush, false);
-      }
-      return ColourControl(dc, RGB(0, 0, 255), PageBrush, true);
-    }
-    case WM_CTLCOLORSTATIC: {
-      HWND control = reinterpret_cast<HWND>(lParam);
-      int id = GetDlgCtrlID(control);
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      if (id > kFirstLabel) return ColourControl(dc, RGB(0, 0, 128), LabelBrush, false);
-      return ColourControl(dc, RGB(255, 255, 255), LockedBrush, false);  // a locked (disabled) cell
-    }
-    case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(PageBrush);
     case WM_COMMAND:
-      // The focused cell has its own colours.
-      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
-        if (HIWORD(wParam) == EN_SETFOCUS) {
-          FocusedCellId = LOWORD(wParam);
-          CellFromControlId();
-          // A cell arrived at is selected whole: what is typed replaces it.
-          SendMessageA(reinterpret_cast<HWND>(lParam), EM_SETSEL, 0, -1);
-        }
-        InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
+      // (The colour rules repaint a cell whose focus changes.)
+      if (HIWORD(wParam) == EN_SETFOCUS) {
+        FocusedCellId = LOWORD(wParam);
+        CellFromControlId();
+        // A cell arrived at is selected whole: what is typed replaces it.
+        SendMessageA(reinterpret_cast<HWND>(lParam), EM_SETSEL, 0, -1);
       }
       return FALSE;
     case WM_DESTROY:
       if (Page == page) Page = nullptr;
-      DeleteBrush(PageBrush);
-      DeleteBrush(FocusBrush);
-      DeleteBrush(LabelBrush);
-      DeleteBrush(LockedBrush);
       return FALSE;
   }
   return FALSE;
@@ -410,6 +394,8 @@ INT_PTR CALLBACK FillTablePage(HWND container, UINT msg, WPARAM wParam, LPARAM) 
 }
 
 INT_PTR CALLBACK DataTableProc(HWND table, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(table, msg, wParam, lParam, kTableColours, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG: {
       DialogTemplate c = NewDialog("", TableLeft, TableTop, LabelWidth + TableColumns * CellWidth, VisibleRows * RowHeight,
@@ -419,15 +405,8 @@ INT_PTR CALLBACK DataTableProc(HWND table, UINT msg, WPARAM wParam, LPARAM lPara
         ShowWindow(container, SW_SHOW);
         if (HANDLE thread = CreateThread(nullptr, 0, MessagePumpThread, container, 0, nullptr)) CloseHandle(thread);
       }
-      HeadingBrush = Brush(RGB(225, 235, 255));
       if (ProgramGrid.initialise) ProgramGrid.initialise(table);
       FocusPage();
-      return FALSE;
-    }
-    case WM_CTLCOLORSTATIC: {
-      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id >= 109 && id <= 116)
-        return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 128), HeadingBrush, false);
       return FALSE;
     }
     case WM_COMMAND: {
@@ -459,9 +438,6 @@ INT_PTR CALLBACK DataTableProc(HWND table, UINT msg, WPARAM wParam, LPARAM lPara
       }
       return FALSE;
     }
-    case WM_DESTROY:
-      DeleteBrush(HeadingBrush);
-      return FALSE;
   }
   return FALSE;
 }

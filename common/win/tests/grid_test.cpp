@@ -9,6 +9,7 @@
 #include "win/dialogs.h"
 #include "win/grid.h"
 #include "win/testing/wintest.h"
+#include "win/tests/colourprobe.h"
 
 namespace {
 
@@ -233,7 +234,9 @@ TEST(DataGrid, LockedRowStaysDisabledAndEmptyAfterScrolling) {
       }
     });
   };
-  RunTable(25, {look(2, 0), Key(1, 2, VK_NEXT), look(0, 16), Key(1, 2, VK_PRIOR), look(2, 0)}, 9876);
+  // A locked cell is drawn white on grey.
+  auto grey = Do([] { ExpectColours(TablePage(), {{WM_CTLCOLORSTATIC, 3003, RGB(128, 128, 128), RGB(255, 255, 255)}}); });
+  RunTable(25, {look(2, 0), grey, Key(1, 2, VK_NEXT), look(0, 16), Key(1, 2, VK_PRIOR), look(2, 0)}, 9876);
   EXPECT_EQ(state, (std::vector<int>{0, 1, 1, 0, 1, 0, 1, 1}));
   EXPECT_EQ(CellTexts(2, 2), "");
   EXPECT_EQ(CellTexts(3, 2), "b2");

@@ -14,6 +14,7 @@
 #include "corvane/forms/tests/formsamples.h"
 #include "win/grid.h"
 #include "win/testing/wintest.h"
+#include "win/tests/colourprobe.h"
 
 namespace corvane {
 namespace {
@@ -127,6 +128,23 @@ TEST(CorvaneGrid, LayoutOfTheTables) {
     EXPECT_EQ(VisibleRows, c.visible) << c.kind << " " << c.sub;
     EXPECT_EQ(TableWidth, c.label + 5 + c.columns * c.cell + 10);
   }
+}
+
+TEST(CorvaneGrid, ColoursTheHeadingsPageCellsAndRowLabels) {
+  Beam(5, 10);
+  const COLORREF navy = RGB(0, 0, 128), page = RGB(255, 255, 225);
+  Show({Do([] {
+          SetFocus(Cell(1, 2));
+          ExpectColours(Table(), {{WM_CTLCOLORSTATIC, 109, RGB(225, 235, 255), navy},
+                                  {WM_CTLCOLORSTATIC, 113, RGB(225, 235, 255), navy}});
+          // The title keeps the system's colours.
+          ExpectColours(Table(), {{WM_CTLCOLORSTATIC, 120, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)}});
+          ExpectColours(TablePage(), {{WM_CTLCOLORDLG, 0, page, RGB(1, 2, 3)},
+                                      {WM_CTLCOLOREDIT, 3002, RGB(255, 255, 255), RGB(0, 0, 0)},  // focused
+                                      {WM_CTLCOLOREDIT, 3001, page, RGB(0, 0, 255)},
+                                      {WM_CTLCOLORSTATIC, 5001, RGB(200, 220, 255), navy}});
+        }),
+        Press(12121)});
 }
 
 TEST(CorvaneGrid, ScrollsByRowsAndPages) {
