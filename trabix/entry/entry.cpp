@@ -24,6 +24,13 @@ namespace trabix {
 std::string DialogStatus;
 TableTexts Table;
 
+void StartFields(HWND dialog, int first, int count) {
+  SharedIntegers(4, 0) = count;
+  SharedIntegers(4, 1) = first;
+  SubclassControls(dialog, first, first + count - 1, EditSubclassProc);
+  SetFocus(GetDlgItem(dialog, first));
+}
+
 namespace {
 
 const char* const kEnterNewData = "\r\n\r\nENTER NEW DATA.";
@@ -54,14 +61,25 @@ std::string FieldText(HWND dialog, int id) {
   return Trim(buffer);
 }
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-// Enter moves through fields first..first+count-1 and presses 55 in the last.
-void FieldOrder(HWND dialog, int first, int count) {
-  SharedIntegers(4, 0) = count;
-  SharedIntegers(4, 1) = first;
-  SubclassControls(dialog, first, first + count - 1, EditSubclassProc);
+// The trimmed texts of fields first..first+count-1 at [1..count], as the item checks number them.
+std::vector<std::string> TrimmedFields(HWND dialog, int first, int count) {
+  std::vector<std::string> texts(static_cast<size_t>(count) + 1);
+  for (int i = 1; i <= count; ++i) texts[i] = FieldText(dialog, first + i - 1);
+  return texts;
 }
+
+// The rules of a dialog whose fields first..last are drawn the common way, the focused one black
+// on white and the others blue on light yellow, ahead of the dialog's own rules.
+std::vector<ColourRule> WithFieldColours(int first, int last, const std::vector<ColourRule>& own) {
+  std::vector<ColourRule> rules = {
+      {WM_CTLCOLOREDIT, first, last, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
+      {WM_CTLCOLOREDIT, first, last, RGB(0, 0, 255), RGB(255, 255, 200), false},
+  };
+  rules.insert(rules.end(), own.begin(), own.end());
+  return rules;
+}
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 void LoadGeometry() {
   ClearEntryTables();
@@ -301,9 +319,8 @@ DialogTemplate GeometryDialog() {
     CheckDlgButton(dialog, strip ? 132 : 133, BST_CHECKED);
     CheckDlgButton(dialog, half ? 134 : 135, BST_CHECKED);
     CheckDlgButton(dialog, 131, BST_CHECKED);
-    FieldOrder(dialog, 101, 5);
     for (int id : {131, 132, 133, 134, 135}) SubclassControl(dialog, id, EditSubclassProc2);
-    SetFocus(GetDlgItem(dialog, 101));
+    StartFields(dialog, 101, 5);
     PlacePointer(dialog, 170, 138);
   });
   return d;
@@ -313,15 +330,12 @@ namespace {
 // The focused box black on white, the others blue on light yellow; item labels blue on cyan, units
 // green on grey, the heading black on green, the table box white on olive, BEAM and STRIP white on
 // teal. The HALF / ENTIRE options and the frame keep the system's colours.
-const std::vector<ColourRule> kGeometryColours = {
-    {WM_CTLCOLOREDIT, 101, 105, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
-    {WM_CTLCOLOREDIT, 101, 105, RGB(0, 0, 255), RGB(255, 255, 200), false},
-    {WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
-    {WM_CTLCOLORSTATIC, 121, 129, RGB(0, 255, 0), RGB(128, 128, 128)},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(0, 0, 0), RGB(0, 255, 150)},
-    {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
-    {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)},
-};
+const std::vector<ColourRule> kGeometryColours = WithFieldColours(
+    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
+               {WM_CTLCOLORSTATIC, 121, 129, RGB(0, 255, 0), RGB(128, 128, 128)},
+               {WM_CTLCOLORSTATIC, 120, 120, RGB(0, 0, 0), RGB(0, 255, 150)},
+               {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
+               {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)}});
 }  // namespace
 
 INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -335,8 +349,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
   if (id == 55) {
-    std::vector<std::string> texts(6);
-    for (int i = 1; i <= 5; ++i) texts[i] = FieldText(dialog, 100 + i);
+    std::vector<std::string> texts = TrimmedFields(dialog, 101, 5);
     bool strip = Checked(dialog, 132);
     int item = GeometryItemProblem(texts, strip);
     if (item != 0) {
@@ -414,8 +427,7 @@ DialogTemplate SmallForm(int headingId, const std::string& heading, const std::v
   d.height = y + 20;
   int first = rows.front().fieldId, count = static_cast<int>(rows.size());
   OnOpen(d, [first, count, y](HWND dialog) {
-    FieldOrder(dialog, first, count);
-    SetFocus(GetDlgItem(dialog, first));
+    StartFields(dialog, first, count);
     PlacePointer(dialog, 20, y + 7);
   });
   return d;
@@ -835,8 +847,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   AddButton(d, 2, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
   d.height = y + 26;
   OnOpen(d, [fields](HWND dialog) {
-    FieldOrder(dialog, 241, fields);
-    SetFocus(GetDlgItem(dialog, 241));
+    StartFields(dialog, 241, fields);
     PlacePointer(dialog, 30, 30);
   });
   return d;
@@ -846,15 +857,12 @@ namespace {
 // The focused field black on white, the others blue on light yellow; the field labels black on
 // cyan (the cross-anisotropic yield stress on grey-green), the group heads yellow on dark green,
 // the frame in the system's colours, every other static text yellow on red.
-const std::vector<ColourRule> kHalfSpaceColours = {
-    {WM_CTLCOLOREDIT, 241, 246, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
-    {WM_CTLCOLOREDIT, 241, 246, RGB(0, 0, 255), RGB(255, 255, 200), false},
-    {WM_CTLCOLORSTATIC, 301, 305, RGB(0, 0, 0), RGB(0, 255, 255)},
-    {WM_CTLCOLORSTATIC, 306, 306, RGB(0, 0, 0), RGB(127, 164, 164)},
-    {WM_CTLCOLORSTATIC, 298, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
-    {WM_CTLCOLORSTATIC, 97, 97, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
-};
+const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
+    241, 246, {{WM_CTLCOLORSTATIC, 301, 305, RGB(0, 0, 0), RGB(0, 255, 255)},
+               {WM_CTLCOLORSTATIC, 306, 306, RGB(0, 0, 0), RGB(127, 164, 164)},
+               {WM_CTLCOLORSTATIC, 298, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
+               {WM_CTLCOLORSTATIC, 97, 97, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
+               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -868,8 +876,7 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
   int id = LOWORD(wParam);
   if (id == 55) {
     int fields = HalfSpaceKind == "ISOTROPIC" ? 3 : 6;
-    std::vector<std::string> texts(static_cast<size_t>(fields) + 1);
-    for (int i = 1; i <= fields; ++i) texts[i] = FieldText(dialog, 240 + i);
+    std::vector<std::string> texts = TrimmedFields(dialog, 241, fields);
     int item = HalfSpaceProblem(HalfSpaceKind, texts);
     if (item != 0) {
       ItemWarning(dialog, item);

@@ -1,6 +1,7 @@
 #pragma once
 // Inside the data-entry library: the texts of the table window on screen and the routine that
-// shows it, shared by the geometry, support and load tables (entry.cpp, loadentry.cpp).
+// shows it, shared by the geometry, support and load tables (entry.cpp, loadentry.cpp), and the
+// start of every data dialog's fields (entry.cpp, valuedialog.cpp).
 #include <windows.h>
 
 #include <array>
@@ -33,5 +34,9 @@ int ShowTable(HWND owner, int kind, int rows, int columns);
 
 // The edited cells of a load table ("NODAL", "TRAPEZOIDAL", "TEMPERATURE") into its load table.
 void StoreLoadCells(const std::string& kind);
+
+// At a data dialog's opening: Enter moves through fields first..first+count-1 and presses Ok (55)
+// in the last; the first field has the focus.
+void StartFields(HWND dialog, int first, int count);
 
 }  // namespace trabix

@@ -10,6 +10,7 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/entry/entry.h"
+#include "trabix/entry/tablewindow.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
@@ -123,10 +124,7 @@ DialogTemplate LoadGenerationDialog(int mode) {
   AddButton(d, 56, "&Cancel", d.width / 2 + 5, y, 40, 14);
   d.height = y + 20;
   OnOpen(d, [first, n](HWND dialog) {
-    SharedIntegers(4, 0) = n;
-    SharedIntegers(4, 1) = first;
-    SubclassControls(dialog, first, first + n - 1, EditSubclassProc);
-    SetFocus(GetDlgItem(dialog, first));
+    StartFields(dialog, first, n);
     RECT r;
     GetWindowRect(GetDlgItem(dialog, 55), &r);
     MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
