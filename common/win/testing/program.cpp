@@ -59,13 +59,6 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   }
 }
 
-std::string WindowText(HWND w) {
-  char text[512] = {0};
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, &ignored);
-  return text;
-}
-
 void Press(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }

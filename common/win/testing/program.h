@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "win/testing/wintest.h"
+
 namespace wintest {
 
 // The folder of the running test .exe, where the build puts the programs it tests.
@@ -25,9 +27,6 @@ std::filesystem::path ExeFolder();
 
 // Looks every 50 ms until the condition holds or timeoutMs have passed; whether it held.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
-
-// The text of a window of any process (the call gives up after 5 s on a window that hangs).
-std::string WindowText(HWND window);
 
 // Presses button id of another process's dialog the way a click reaches it (posted).
 void Press(HWND dialog, int id);

@@ -145,6 +145,13 @@ std::string GetText(HWND dialog, int id) {
   return text;
 }
 
+std::string WindowText(HWND window) {
+  char text[512] = {0};
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, &ignored);
+  return text;
+}
+
 void Pump() {
   MSG m;
   while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {

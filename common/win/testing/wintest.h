@@ -59,6 +59,9 @@ void PostClick(HWND dialog, int id);
 void PressKey(HWND control, UINT virtualKey);
 void SetText(HWND dialog, int id, const std::string& text);
 std::string GetText(HWND dialog, int id);
+// The text (caption) of a window of this or any other process; the call gives up after 5 s on a
+// window that hangs.
+std::string WindowText(HWND window);
 // Processes the thread's pending messages (posted keys and clicks) outside a modal loop.
 void Pump();
 
