@@ -224,13 +224,7 @@ TEST(HalfSpaceItems, Cases) {
 class EntryFiles : public ::testing::Test {
  protected:
   TestDirectory dir_;
-  std::vector<std::string> Lines(const std::string& file) {
-    std::vector<std::string> lines(5001);
-    int count = 0;
-    LoadTextLines(file, lines, 5000, count);
-    lines.resize(static_cast<size_t>(count) + 1);
-    return lines;
-  }
+  static std::vector<std::string> Lines(const std::string& file) { return testing::FileLines(file); }
 };
 
 TEST_F(EntryFiles, NewJobWithoutTableThenBeamToStrip) {

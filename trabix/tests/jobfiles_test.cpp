@@ -10,6 +10,14 @@ namespace {
 
 using testing::LoadFixture;
 
+// The geometry header of a fixture job read into the globals, as the readers of its other files
+// need it.
+void ReadFixtureGeometry(const std::string& file) {
+  int count = 0;
+  TextLineArray geo = LoadFixture(file, count);
+  ASSERT_EQ(ReadGeometryHeader(geo, count), 2) << file;
+}
+
 void ExpectSameLines(const TextLineArray& got, int gotCount, const TextLineArray& want, int wantCount) {
   ASSERT_EQ(gotCount, wantCount);
   for (int i = 1; i <= wantCount; ++i) EXPECT_EQ(got[i], want[i]) << "line " << i;
@@ -83,8 +91,7 @@ TEST(SupportFile, FixturesRoundTrip) {
   } cases[] = {{"BEAMJOB.GEO", "BEAMJOB.SUP"}, {"STRIPSYM.GEO", "STRIPSYM.SUP"}};
   for (const auto& c : cases) {
     int count = 0;
-    TextLineArray geo = LoadFixture(c.geo, count);
-    ReadGeometryHeader(geo, count);
+    ReadFixtureGeometry(c.geo);
     TextLineArray fixture = LoadFixture(c.sup, count);
     ReadSupportData(fixture, count);
     int n = ElementCount();
@@ -102,8 +109,7 @@ TEST(SupportFile, FixturesRoundTrip) {
 
 TEST(SupportFile, ReadsEverySection) {
   int count = 0;
-  TextLineArray geo = LoadFixture("BEAMJOB.GEO", count);
-  ReadGeometryHeader(geo, count);
+  ReadFixtureGeometry("BEAMJOB.GEO");
   TextLineArray sup = LoadFixture("BEAMJOB.SUP", count);
   ReadSupportData(sup, count);
   const char* flags[] = {"", "Y", "Y", "Y", "Y", "Y", "N", "N"};
@@ -173,8 +179,7 @@ TEST(LoadFile, FixturesRoundTrip) {
   } cases[] = {{"BEAMJOB.GEO", "BEAMJOB.LDA"}, {"STRIPSYM.GEO", "STRIPSYM.LDS"}};
   for (const auto& c : cases) {
     int count = 0;
-    TextLineArray geo = LoadFixture(c.geo, count);
-    ReadGeometryHeader(geo, count);
+    ReadFixtureGeometry(c.geo);
     StructureFlags[5] = "";
     TextLineArray fixture = LoadFixture(c.load, count);
     int nodal = 0, trapezoidal = 0, temperature = 0;
@@ -195,8 +200,7 @@ TEST(LoadFile, FixturesRoundTrip) {
 
 TEST(LoadFile, ReadsValuesTablesAndSymmetry) {
   int count = 0;
-  TextLineArray geo = LoadFixture("BEAMJOB.GEO", count);
-  ReadGeometryHeader(geo, count);
+  ReadFixtureGeometry("BEAMJOB.GEO");
   TextLineArray load = LoadFixture("BEAMJOB.LDA", count);
   int nodal = 0, trapezoidal = 0, temperature = 0;
   ReadLoadData(load, count, nodal, trapezoidal, temperature);
@@ -214,8 +218,7 @@ TEST(LoadFile, ReadsValuesTablesAndSymmetry) {
   EXPECT_EQ(TemperatureTable(2, 1), 5.0);
   EXPECT_EQ(TemperatureTable(2, 2), 25.0);
 
-  TextLineArray sym = LoadFixture("STRIPSYM.GEO", count);
-  ReadGeometryHeader(sym, count);
+  ReadFixtureGeometry("STRIPSYM.GEO");
   StructureFlags[5] = "";
   TextLineArray symLoad = LoadFixture("STRIPSYM.LDS", count);
   ReadLoadData(symLoad, count, nodal, trapezoidal, temperature);

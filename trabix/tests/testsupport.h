@@ -1,5 +1,6 @@
 #pragma once
-// Helpers of Trabix's tests: the job-file fixtures of tests/data and a reader of results reports.
+// Helpers of Trabix's tests: the job-file fixtures of tests/data, a reader of results reports and
+// a fixture job analysed through the solver tool.
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "../../common/tests/fixtures.h"
 #include "core/numbers.h"
+#include "solvetool.h"
 
 namespace trabix {
 namespace testing {
@@ -29,6 +31,15 @@ inline void CopyJob(const std::string& name) {
 
 inline TextLineArray LoadFixture(const std::string& file, int& count) {
   return LoadFixtureFrom(DataFolder(), file, count);
+}
+
+// The lines of a text file in the current directory at [1..count] ([0] empty).
+inline std::vector<std::string> FileLines(const std::string& file) {
+  std::vector<std::string> lines(5001);
+  int count = 0;
+  LoadTextLines(file, lines, 5000, count);
+  lines.resize(static_cast<size_t>(count) + 1);
+  return lines;
 }
 
 // A simply supported beam job UNIF, 8 m in 8 elements, under a uniform load q = 10 kN/m alone
@@ -123,6 +134,38 @@ inline Report ReadReport(const std::string& file) {
   }
   if (i <= r.count && r.lines[i].find("REACTION") != std::string::npos)
     r.total = ParseNumber(r.lines[i].substr(r.lines[i].find(':') + 1));
+  return r;
+}
+
+// Replaces every occurrence of a text in a job file of the current directory.
+inline void EditFile(const std::string& file, const std::string& from, const std::string& to) {
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines(file, lines, 5000, count);
+  bool found = false;
+  for (int i = 1; i <= count; ++i)
+    for (size_t at; (at = lines[i].find(from)) != std::string::npos; found = true) lines[i].replace(at, from.size(), to);
+  ASSERT_TRUE(found) << from << " in " << file;
+  ASSERT_TRUE(SaveTextLines(file, lines, count));
+}
+
+// One load case of a fixture job analysed by the solver tool: its code and output, the passes of
+// the yield iteration it printed (-1 when none) and the report read back.
+struct SolverRun {
+  int status = 0;
+  int passes = -1;
+  std::string output;
+  Report report;
+};
+
+// Copies the fixture job into the current directory and analyses one of its cases.
+inline SolverRun Analyse(const std::string& job, const std::string& loadCase, const std::string& mode = "elastic") {
+  CopyJob(job);
+  SolverRun r;
+  r.status = RunSolveTool({job, loadCase, mode}, r.output);
+  size_t at = r.output.find("passes ");
+  if (at != std::string::npos) r.passes = std::stoi(r.output.substr(at + 7));
+  r.report = ReadReport(job + ".RB" + loadCase.substr(0, 1));
   return r;
 }
 

@@ -14,39 +14,13 @@
 namespace trabix {
 namespace {
 
+using testing::Analyse;
 using testing::CopyJob;
 using testing::DisplacementRow;
+using testing::EditFile;
 using testing::ReadReport;
 using testing::Report;
-
-struct PlasticRun {
-  int status = 0;
-  int passes = -1;
-  std::string output;
-  Report report;
-};
-
-PlasticRun Analyse(const std::string& job, const std::string& loadCase, const std::string& mode) {
-  CopyJob(job);
-  PlasticRun r;
-  r.status = RunSolveTool({job, loadCase, mode}, r.output);
-  size_t at = r.output.find("passes ");
-  if (at != std::string::npos) r.passes = std::stoi(r.output.substr(at + 7));
-  r.report = ReadReport(job + ".RB" + loadCase.substr(0, 1));
-  return r;
-}
-
-// Replaces every occurrence of a text in a job file.
-void EditFile(const std::string& file, const std::string& from, const std::string& to) {
-  TextLineArray lines;
-  int count = 0;
-  LoadTextLines(file, lines, 100, count);
-  bool found = false;
-  for (int i = 1; i <= count; ++i)
-    for (size_t at; (at = lines[i].find(from)) != std::string::npos; found = true) lines[i].replace(at, from.size(), to);
-  ASSERT_TRUE(found) << from << " in " << file;
-  ASSERT_TRUE(SaveTextLines(file, lines, count));
-}
+using testing::SolverRun;
 
 void ExpectSameReport(const Report& a, const Report& b) {
   ASSERT_GT(a.count, 12);
@@ -104,7 +78,7 @@ TEST(SolverWarning, TextsAndTonesOfTheStops) {
 // Winkler soil, k = 2E4 kPa/m and y = 100 kPa everywhere: every printed end pressure is either
 // elastic (k u, below y) or yielded (exactly y, where the beam has pressed in beyond y / k).
 TEST_F(YieldTest, WinklerBeamYieldsUnderPartOfItsLength) {
-  PlasticRun r = Analyse("WINKYLD", "P", "plastic");
+  SolverRun r = Analyse("WINKYLD", "P", "plastic");
   ASSERT_EQ(r.status, 0) << r.output;
   const int n = 21;
   EXPECT_GE(r.passes, 1);
@@ -138,14 +112,14 @@ TEST_F(YieldTest, WinklerBeamYieldsUnderPartOfItsLength) {
   EXPECT_NEAR(r.report.forces[10].values[0], 400, kForce);  // the load splits into two shears
   EXPECT_NEAR(r.report.forces[10].values[1], -400, kForce);
   // The elastic analysis of the same beam presses the soil far beyond y under the load.
-  PlasticRun elastic_run = Analyse("WINKYLD", "P", "elastic");
+  SolverRun elastic_run = Analyse("WINKYLD", "P", "elastic");
   ASSERT_EQ(elastic_run.status, 0);
   EXPECT_GT(elastic_run.report.displacements[10].pressure, 1.5 * y);
 }
 
 TEST_F(YieldTest, WinklerSymmetricHalfYieldsAsTheWholeBeam) {
-  PlasticRun whole = Analyse("WINKYLD", "P", "plastic");
-  PlasticRun half = Analyse("WINKYSYM", "P", "plastic");
+  SolverRun whole = Analyse("WINKYLD", "P", "plastic");
+  SolverRun half = Analyse("WINKYSYM", "P", "plastic");
   ASSERT_EQ(whole.status, 0) << whole.output;
   ASSERT_EQ(half.status, 0) << half.output;
   EXPECT_EQ(half.passes, whole.passes);
@@ -162,7 +136,7 @@ TEST_F(YieldTest, WinklerSymmetricHalfYieldsAsTheWholeBeam) {
 TEST_F(YieldTest, WinklerEndsWithoutYieldStressStayElasticAndNeedNoCapacity) {
   // The four end elements never yield: the load of 1000 kN exceeds what the yielding soil can
   // carry (8 m x 100 kPa), yet the analysis holds.
-  PlasticRun r = Analyse("WINKMIX", "P", "plastic");
+  SolverRun r = Analyse("WINKMIX", "P", "plastic");
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_NEAR(r.report.total, 1000, kPrinted);
   double highest = 0;
@@ -174,8 +148,8 @@ TEST_F(YieldTest, WinklerEndsWithoutYieldStressStayElasticAndNeedNoCapacity) {
   }
   EXPECT_GT(highest, 200.0);  // beside the yielded zone, on soil that never yields
   // No yield stress at all: the request is an elastic analysis, and no capacity stops it.
-  PlasticRun elastic_run = Analyse("WINKLER", "P", "elastic");
-  PlasticRun plastic = Analyse("WINKLER", "P", "plastic");
+  SolverRun elastic_run = Analyse("WINKLER", "P", "elastic");
+  SolverRun plastic = Analyse("WINKLER", "P", "plastic");
   ASSERT_EQ(plastic.status, 0) << plastic.output;
   EXPECT_EQ(plastic.passes, 0);
   ExpectSameReport(plastic.report, elastic_run.report);
@@ -231,7 +205,7 @@ void ExpectHalfSpaceContact(const Report& report, double stripWidth, double soil
 }
 
 TEST_F(YieldTest, HalfSpaceStripYieldsAtItsEdgesAndHoldsTheLoad) {
-  PlasticRun r = Analyse("HSYIELD", "Q", "plastic");
+  SolverRun r = Analyse("HSYIELD", "Q", "plastic");
   ASSERT_EQ(r.status, 0) << r.output;
   EXPECT_GE(r.passes, 1);
   EXPECT_LE(r.passes, YieldPassLimit(21));
@@ -245,15 +219,15 @@ TEST_F(YieldTest, HalfSpaceStripYieldsAtItsEdgesAndHoldsTheLoad) {
   EXPECT_NEAR(r.report.forces.front().values[1], 0.0, 0.02);
   EXPECT_NEAR(r.report.forces.back().values[0], 0.0, 0.02);
   // Elastic, the same strip presses its edges far beyond the yield stress.
-  PlasticRun elastic_run = Analyse("HSYIELD", "Q", "elastic");
+  SolverRun elastic_run = Analyse("HSYIELD", "Q", "elastic");
   EXPECT_GT(elastic_run.report.displacements.front().pressure, 3 * 130.0);
 }
 
 TEST_F(YieldTest, HalfSpaceSymmetricHalfYieldsAsTheWholeStrip) {
-  PlasticRun whole = Analyse("HSYIELD", "Q", "plastic");
+  SolverRun whole = Analyse("HSYIELD", "Q", "plastic");
   CopyJob("HSSYM");  // the left half of the same strip and load, with y = 600 kPa
   EditFile("HSSYM.SUP", "ISOTROPIC YIELD STRESS: 600.00", "ISOTROPIC YIELD STRESS: 130.00");
-  PlasticRun half;
+  SolverRun half;
   half.status = RunSolveTool({"HSSYM", "Q", "plastic"}, half.output);
   half.report = ReadReport("HSSYM.RBQ");
   ASSERT_EQ(whole.status, 0) << whole.output;
@@ -272,7 +246,7 @@ TEST_F(YieldTest, HalfSpaceSymmetricHalfYieldsAsTheWholeStrip) {
 TEST_F(YieldTest, YieldedNodeWhereTheWidthChangesCarriesItsPressureOverItsOwnArea) {
   // Node 7 joins elements 0.8 m and 1.2 m wide: yielded, it carries 100 kPa over 0.2 + 0.3 m^2,
   // and the printed pressures account for the whole load, shear by shear.
-  PlasticRun r = Analyse("HSWIDTH", "L", "plastic");
+  SolverRun r = Analyse("HSWIDTH", "L", "plastic");
   ASSERT_EQ(r.status, 0) << r.output;
   ASSERT_EQ(r.report.displacements.size(), 13u);
   EXPECT_EQ(r.report.displacements[6].pressure, 100.0);
@@ -289,7 +263,7 @@ TEST_F(YieldTest, YieldedNodeWhereTheWidthChangesCarriesItsPressureOverItsOwnAre
 
 TEST_F(YieldTest, HalfSpaceStripUnderAMomentYieldsInCompressionAndTension) {
   // 50 kNm/m is half the strip's plastic moment y B^2 / 4 = 100 kNm/m.
-  PlasticRun r = Analyse("HSMOMENT", "Moderate", "plastic");
+  SolverRun r = Analyse("HSMOMENT", "Moderate", "plastic");
   ASSERT_EQ(r.status, 0) << r.output;
   ExpectHalfSpaceContact(r.report, 2, 2e4, 0.3, 100);
   EXPECT_EQ(r.report.displacements.front().pressure, -100.0);
@@ -336,8 +310,8 @@ TEST_F(YieldTest, StripWhoseNodesAllYieldIsAMechanism) {
 }
 
 TEST_F(YieldTest, HalfSpaceBelowTheYieldStressGivesTheElasticReport) {
-  PlasticRun elastic_run = Analyse("HSSTRIP", "Q", "elastic");
-  PlasticRun plastic = Analyse("HSSTRIP", "Q", "plastic");
+  SolverRun elastic_run = Analyse("HSSTRIP", "Q", "elastic");
+  SolverRun plastic = Analyse("HSSTRIP", "Q", "plastic");
   ASSERT_EQ(plastic.status, 0) << plastic.output;
   EXPECT_EQ(plastic.passes, 0);
   ExpectSameReport(plastic.report, elastic_run.report);
@@ -347,8 +321,8 @@ TEST_F(YieldTest, StripWithoutBendingStiffnessIsAnalysedNodeByNode) {
   // Each node carries its own load: 160 kPa near the left edge stays 160 kPa although the soil
   // yields at 120; the elastic-plastic request gives the elastic report, not a system held by
   // the 1E-10 stand-in modulus.
-  PlasticRun elastic_run = Analyse("HSZEROY", "Q", "elastic");
-  PlasticRun plastic = Analyse("HSZEROY", "Q", "plastic");
+  SolverRun elastic_run = Analyse("HSZEROY", "Q", "elastic");
+  SolverRun plastic = Analyse("HSZEROY", "Q", "plastic");
   ASSERT_EQ(plastic.status, 0) << plastic.output;
   ExpectSameReport(plastic.report, elastic_run.report);
   EXPECT_NEAR(plastic.report.displacements[1].pressure, 160, kPrinted);

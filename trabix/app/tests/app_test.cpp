@@ -21,16 +21,11 @@
 namespace fs = std::filesystem;
 using wintest::RunScript;
 using wintest::WhenDialog;
+using wintest::WindowText;
 
 namespace {
 
 const char* const kCasesCaption = "  BEAM/STRIP: Load Name Specification/Selection";
-
-std::string WindowText(HWND w) {
-  char text[512] = {0};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
 
 std::string MenuText(HMENU menu, UINT position) {
   char text[128] = {0};
@@ -244,12 +239,7 @@ TEST_F(TrabixFrame, AStopShowsItsMessageAfterItsTonesAndLeavesNoReport) {
   trabix::testing::CopyJob("HSSTRIP");
   JobSpec = "HSSTRIP";
   trabix::StructureTitle = "BEAM/STRIP";
-  TextLineArray lines;
-  int count = 0;
-  LoadTextLines("HSSTRIP.SUP", lines, 100, count);
-  for (int i = 1; i <= count; ++i)
-    if (lines[i].rfind("ISOTROPIC YIELD STRESS:", 0) == 0) lines[i] = "ISOTROPIC YIELD STRESS: 90.00[kPa]";
-  ASSERT_TRUE(SaveTextLines("HSSTRIP.SUP", lines, count));
+  trabix::testing::EditFile("HSSTRIP.SUP", "ISOTROPIC YIELD STRESS: 600.00", "ISOTROPIC YIELD STRESS: 90.00");
   wintest::TraceCapture trace;
   std::string boxOwner;
   bool ok = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 55); }),
