@@ -20,6 +20,7 @@
 #include "trabix/views/views.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
+#include "entrytest.h"
 
 namespace trabix {
 namespace {
@@ -67,16 +68,10 @@ void ExpectColours(HWND dialog, const std::vector<Probe>& probes, const std::str
 class DialogColoursTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
+    entrytest::QuietMessages();
     JobSpec = "JOB";
     LoadCaseName = "DEAD";
-    ClearEntryTables();
-    ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, false, false));
-    FillGeometryCells();
-    for (int e = 1; e <= 4; ++e) CellTexts(3, e) = CellTexts(4, e) = "0.5";
-    ASSERT_TRUE(SaveGeometryCells("JOB"));
+    entrytest::SaveBeam();
   }
   // Opens a dialog with open, runs look on it while it is on screen, then presses its button close.
   void WhileShown(const std::string& caption, const std::function<void()>& open, const std::function<void(HWND)>& look,
@@ -91,14 +86,6 @@ class DialogColoursTest : public ::testing::Test {
                               open)
                         .finished;
     EXPECT_TRUE(finished && looked) << caption;
-  }
-  std::string File(const std::string& name) {
-    std::vector<std::string> lines(5001);
-    int count = 0;
-    LoadTextLines(name, lines, 5000, count);
-    std::string all;
-    for (int i = 1; i <= count; ++i) all += lines[i] + "\n";
-    return all;
   }
   TestDirectory dir_;
   wintest::TraceCapture trace_;
@@ -291,7 +278,7 @@ TEST_F(DialogColoursTest, UnyieldingListOkWithoutMarksGivesNoSupport) {
   SupportFlags[2] = "Y";
   UnyieldingNodes = "2,3";
   ASSERT_TRUE(SaveSupportFile("JOB"));
-  ASSERT_NE(File("JOB.SUP").find("UNYIELDING SUPPORTS at Nodes: 2,3"), std::string::npos);
+  ASSERT_NE(entrytest::FileText("JOB.SUP").find("UNYIELDING SUPPORTS at Nodes: 2,3"), std::string::npos);
   int rows = 0;
   bool finished = RunScript({WhenDialog(kCaption, [](HWND d) { wintest::PostClick(d, 131); }),
                              WhenDialog(kCaption,
@@ -306,7 +293,7 @@ TEST_F(DialogColoursTest, UnyieldingListOkWithoutMarksGivesNoSupport) {
   ASSERT_TRUE(finished);
   EXPECT_EQ(rows, 5);
   EXPECT_EQ(SupportFlags[2], "N");
-  std::string file = File("JOB.SUP");
+  std::string file = entrytest::FileText("JOB.SUP");
   EXPECT_EQ(file.find("UNYIELDING"), std::string::npos) << file;
 }
 
@@ -316,7 +303,7 @@ TEST_F(DialogColoursTest, UnyieldingListDropsNodesPastTheLastAndJoinsWithCommas)
   SupportFlags[2] = "Y";
   UnyieldingNodes = "1, 3, 9";
   ASSERT_TRUE(SaveSupportFile("JOB"));
-  ASSERT_NE(File("JOB.SUP").find("9"), std::string::npos);
+  ASSERT_NE(entrytest::FileText("JOB.SUP").find("9"), std::string::npos);
   bool finished = RunScript({WhenDialog(kCaption, [](HWND d) { wintest::PostClick(d, 131); }),
                              WhenDialog(kCaption,
                                         [](HWND u) {
@@ -331,7 +318,7 @@ TEST_F(DialogColoursTest, UnyieldingListDropsNodesPastTheLastAndJoinsWithCommas)
   ASSERT_TRUE(finished);
   EXPECT_EQ(SupportFlags[2], "Y");
   EXPECT_EQ(UnyieldingNodes, "1,3,5");
-  std::string file = File("JOB.SUP");
+  std::string file = entrytest::FileText("JOB.SUP");
   size_t at = file.find("UNYIELDING SUPPORTS at Nodes: ");
   ASSERT_NE(at, std::string::npos) << file;
   EXPECT_EQ(file.substr(at, file.find('\n', at) - at), "UNYIELDING SUPPORTS at Nodes: 1,3,5");

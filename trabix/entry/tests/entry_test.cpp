@@ -13,6 +13,7 @@
 #include "trabix/entry/entry.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
+#include "entrytest.h"
 
 namespace trabix {
 namespace {
@@ -26,22 +27,8 @@ const char* const kCaption = "   BEAM/STRIP ANALYSIS.   JOB: JOB";
 class Entry : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
+    entrytest::QuietMessages();
     JobSpec = "JOB";
-  }
-  std::vector<std::string> Lines(const std::string& file) {
-    std::vector<std::string> lines(5001);
-    int count = 0;
-    LoadTextLines(file, lines, 5000, count);
-    lines.resize(static_cast<size_t>(count) + 1);
-    return lines;
-  }
-  std::string File(const std::string& file) {
-    std::string all;
-    for (const std::string& l : Lines(file)) all += l + "\n";
-    return all;
   }
   // Fills the geometry dialog's five fields.
   static void Fill(HWND d, const char* length, const char* elements, const char* modulus = "2E7",
@@ -101,7 +88,7 @@ TEST_F(Entry, GeometryItemsRefusedThenSavedWithoutTable) {
   EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA.");
   EXPECT_EQ(warnings[2], "INCORRECT DATA of Item  3!\r\n\r\nENTER NEW DATA.");
   EXPECT_EQ(trace_.Records("TONE").size(), 12u);
-  std::vector<std::string> lines = Lines("JOB.geo");
+  std::vector<std::string> lines = entrytest::FileLines("JOB.geo");
   ASSERT_EQ(lines.size(), 9u);  // no element table
   EXPECT_EQ(lines[2], "DATA:  BEAM!");
 }
@@ -116,7 +103,7 @@ TEST_F(Entry, EmptyElementCountStoresNoElements) {
                       [&] { GeometryCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
-  std::vector<std::string> lines = Lines("JOB.geo");
+  std::vector<std::string> lines = entrytest::FileLines("JOB.geo");
   ASSERT_GE(lines.size(), 5u);
   EXPECT_EQ(lines[4].substr(0, 20), "     10          0  ");
 }
@@ -188,22 +175,13 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
   ASSERT_EQ(warnings.size(), 2u);
   EXPECT_EQ(warnings[0], "Incorrect Element Moment of Inertia Data\r\n\r\n          Correct the Data!");
   EXPECT_EQ(warnings[1], "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
-  std::vector<std::string> lines = Lines("JOB.geo");
+  std::vector<std::string> lines = entrytest::FileLines("JOB.geo");
   ASSERT_EQ(lines.size(), 13u);
   EXPECT_EQ(lines[7], "    1              2.5000           0.5000           0.8000  ");
 }
 
-// A beam of 4 elements of 2.5 m, with its element table.
-void WriteBeam() {
-  ClearEntryTables();
-  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, false, false));
-  FillGeometryCells();
-  for (int e = 1; e <= 4; ++e) {
-    CellTexts(3, e) = "0.5";
-    CellTexts(4, e) = "0.8";
-  }
-  ASSERT_TRUE(SaveGeometryCells("JOB"));
-}
+// A beam of 4 elements of 2.5 m, 0.8 m deep, with its element table.
+void WriteBeam() { entrytest::SaveBeam("0.8"); }
 
 TEST_F(Entry, OnlyLeftEdgeIsNotSupported) {
   WriteBeam();
@@ -225,7 +203,7 @@ TEST_F(Entry, OnlyLeftEdgeIsNotSupported) {
   ASSERT_TRUE(ok);
   EXPECT_EQ(warning, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
   // Rewritten after Cancel too.
-  EXPECT_NE(File("JOB.SUP").find("BEAM/STRIP SUPPORT DATA:"), std::string::npos);
+  EXPECT_NE(entrytest::FileText("JOB.SUP").find("BEAM/STRIP SUPPORT DATA:"), std::string::npos);
 }
 
 TEST_F(Entry, WinklerClickedTwiceLeavesNoSoil) {
@@ -245,8 +223,7 @@ TEST_F(Entry, WinklerClickedTwiceLeavesNoSoil) {
 }
 
 TEST_F(Entry, SymmetricHalfDisablesRightEdge) {
-  ClearEntryTables();
-  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, false, true));
+  entrytest::SaveGeometryHeader(false, true);
   bool enabled = true;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
@@ -325,7 +302,7 @@ TEST_F(Entry, DataDialogsInOrder) {
   EXPECT_EQ(seen[3], "winkler 100.000 125.000 150.000");
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0], "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
-  std::string file = File("JOB.SUP");
+  std::string file = entrytest::FileText("JOB.SUP");
   EXPECT_NE(file.find("UNYIELDING SUPPORTS at Nodes: 3"), std::string::npos) << file;
   EXPECT_EQ(file.find("ELASTIC SUPPORTS"), std::string::npos);
   EXPECT_NE(file.find("WINKLER FOUNDATION:"), std::string::npos);

@@ -22,6 +22,7 @@
 #include "win/grid.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
+#include "entrytest.h"
 
 namespace trabix {
 namespace {
@@ -41,17 +42,11 @@ void FocusCell(int id) { SetFocus(GetDlgItem(TablePage(), id)); }
 class LoadEntry : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
+    entrytest::QuietMessages();
     JobSpec = "JOB";
     LoadCaseName = "A";
     // A beam of 4 elements of 2.5 m, unyielding at node 1 with its left edge fixed.
-    ClearEntryTables();
-    EXPECT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, false, false));
-    FillGeometryCells();
-    for (int e = 1; e <= 4; ++e) CellTexts(3, e) = CellTexts(4, e) = "0.5";
-    EXPECT_TRUE(SaveGeometryCells("JOB"));
+    entrytest::SaveBeam();
     SupportFlags[1] = SupportFlags[2] = "Y";
     UnyieldingNodes = "1";
     EXPECT_TRUE(SaveSupportFile("JOB"));
@@ -114,8 +109,7 @@ TEST_F(LoadEntry, TableWindowsShowTheirTexts) {
 
 // A strip's loads are per metre of its length: the units of every load label say so.
 TEST_F(LoadEntry, StripLoadsArePerMetre) {
-  ClearEntryTables();
-  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, true, false));
+  entrytest::SaveGeometryHeader(true);
   ReadJob();
   std::vector<std::string> seen;
   auto heads = [&](const char* caption) {

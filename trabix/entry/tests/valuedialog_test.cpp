@@ -10,6 +10,7 @@
 #include "trabix/entry/entry.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
+#include "entrytest.h"
 
 namespace trabix {
 namespace {
@@ -22,9 +23,7 @@ const char* const kCaption = " LOAD DATA GENERATION - Load Case: DEAD";
 class ValueDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
+    entrytest::QuietMessages();
     LoadCaseName = "DEAD";
     ClearEntryTables();
     GeometryValues[2] = 4;

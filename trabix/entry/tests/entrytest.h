@@ -1,0 +1,58 @@
+#pragma once
+// What the data-entry tests share: the program's messages set up for a test, job JOB's geometry
+// as the geometry dialog saves it, and a job file read back.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/textfiles.h"
+#include "trabix/core/dataentry.h"
+#include "trabix/core/globals.h"
+#include "trabix/core/jobfiles.h"
+#include "../../tests/testsupport.h"
+#include "win/messages.h"
+
+namespace trabix {
+namespace entrytest {
+
+// Message boxes owned by the dialog that shows them, no pauses after them, the program's own
+// number check.
+inline void QuietMessages() {
+  ProgramMessages.ownerIsDialog = true;
+  ProgramMessages.pauseMs = 0;
+  ProgramMessages.numberCheck = IsNumberText;
+}
+
+// Clears the entry tables and saves job JOB's geometry header: 10 m in 4 elements, E = 2E7 kPa,
+// Nu = 0.2, alpha = 1E-5; a strip or a beam, the whole structure or its symmetric half.
+inline void SaveGeometryHeader(bool strip = false, bool half = false) {
+  ClearEntryTables();
+  ASSERT_TRUE(SaveGeometryDialogData("JOB", {"", "10", "4", "2E7", "0.2", "1E-5"}, strip, half));
+}
+
+// A beam of 4 elements of 2.5 m, each 0.5 m wide and `depth` deep, with its element table.
+inline void SaveBeam(const std::string& depth = "0.5") {
+  SaveGeometryHeader();
+  FillGeometryCells();
+  for (int e = 1; e <= 4; ++e) {
+    CellTexts(3, e) = "0.5";
+    CellTexts(4, e) = depth;
+  }
+  ASSERT_TRUE(SaveGeometryCells("JOB"));
+}
+
+using testing::FileLines;
+
+// A text file's lines, each ended by "\n".
+inline std::string FileText(const std::string& file) {
+  std::vector<std::string> lines = FileLines(file);
+  std::string all;
+  for (size_t i = 1; i < lines.size(); ++i) all += lines[i] + "\n";
+  return all;
+}
+
+}  // namespace entrytest
+}  // namespace trabix
