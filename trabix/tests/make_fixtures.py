@@ -33,6 +33,11 @@ def expo(v, decimals, zero_int=False, plus=True):
     sign = '-' if e < 0 else ('+' if plus else '')
     return ('-' if v < 0 else '') + m + 'E' + sign + str(abs(e))
 
+def trimmed(v, decimals):
+    """Up to decimals places, at least one: '#####0.0##'-like."""
+    s = fixed(v, 1, decimals, fill=False).rstrip('0')
+    return s + '0' if s.endswith('.') else s
+
 def plain(v):
     """NumberToText: leading blank, shortest form, no 0 before the point."""
     s = repr(float(v))
@@ -88,14 +93,11 @@ def supports(job, strip, symmetric, left, right, unyielding=None, springs=(), wi
         L.append('ISOTROPIC YIELD STRESS: ' + fixed(y, 1, 2, fill=False) + '[kPa]')
     if cross:
         ev, eh, gv, nuh, nuv, y = cross
-        def ratio(v):
-            s = fixed(v, 1, 4, fill=False).rstrip('0')
-            return s + '0' if s.endswith('.') else s
         L += ['CROSS-ANISOTROPIC ELASTIC HALF-SPACE:', 'Moduli of Elasticity [kPa]:',
               '  for Vertical Direction,   Ev = ' + expo(ev, 5), '  for Horizontal Direction, Eh = ' + expo(eh, 5),
               '  Quasi Shear Modulus,      Gv = ' + expo(gv, 5), "Poisson's Ratios for Effect of Horizontal Stress on:",
-              '  Complementary Horizontal Strain, NUh = ' + ratio(nuh),
-              '  Vertical Strain,                 NUv = ' + ratio(nuv),
+              '  Complementary Horizontal Strain, NUh = ' + trimmed(nuh, 4),
+              '  Vertical Strain,                 NUv = ' + trimmed(nuv, 4),
               'VERTICAL YIELD STRESS: ' + fixed(y, 1, 2, fill=False) + '[kPa]']
     L += ['', '------------------------ END OF SUPPORT DATA ------------------------']
     return L
@@ -103,34 +105,27 @@ def supports(job, strip, symmetric, left, right, unyielding=None, springs=(), wi
 def loads(job, case, symmetric=None, uniform=0.0, density=0.0, nodal=(), trapezoidal=(), temperature=()):
     L = ['Job: %s // LOADS (%s)' % (job, case),
          'LOAD DATA:' + ('' if symmetric is None else (' SYMMETRIC LOADS ' if symmetric else ' ANTISYMMETRIC LOADS '))]
-    # " #####0.0##": up to three decimals, at least one
-    def upto3(v):
-        s = fixed(v, 1, 3, fill=False).rstrip('0')
-        return s + '0' if s.endswith('.') else s
-    L.append('Uniform Load [kN/m]: ' + upto3(uniform))
-    L.append('Self Weight (Mass Density) [kg/m^3]: ' + upto3(density))
-    if nodal:
-        L += ['', 'NODAL LOADING:', " Node 'i'      Downward Force Pi      Clockwise Moment Mi",
-              '                     [kN]                   [kN*m]']
-        for node, p, m in nodal:
-            L.append(fixed(node, 5, 0) + fixed(p, 17, 4, zero_int=False) + fixed(m, 19, 4, zero_int=False))
-        L += ['**REMARK: - NODE NUMBERING STARTS AT BEAM/STRIP LEFT EDGE',
-              '          - DOWNWARD FORCES ARE CONSIDERED TO BE POSITIVE',
-              '          - CLOCKWISE MOMENTS ARE CONSIDERED TO BE POSITIVE']
-    if trapezoidal:
-        L += ['', 'TRAPEZOIDAL LOADING:', " Elment 'i'  Intensity at Node 'i'   Intensity at Node 'j'",
-              '(Nodes i,j)         [kN/m]                  [kN/m]']
-        for e, pi, pj in trapezoidal:
-            L.append(fixed(e, 5, 0) + fixed(pi, 14, 4, zero_int=False) + fixed(pj, 14, 4, zero_int=False))
-        L += ['**REMARK: - ELEMENT NUMBERING STARTS AT BEAM/STRIP LEFT EDGE',
-              '          - DOWNWARD LOADS ARE CONSIDERED TO BE POSITIVE']
-    if temperature:
-        L += ['', 'TEMPERATURE LOADING (CHANGES):', " Elment 'i'     Above the Element       Below the Element",
-              '(Nodes i,j)        [Celsius]               [Celsius]']
-        for e, a, b in temperature:
-            L.append(fixed(e, 5, 0) + fixed(a, 14, 4, zero_int=False) + fixed(b, 14, 4, zero_int=False))
-        L += ['**REMARK: - ELEMENT NUMBERING STARTS AT BEAM/STRIP LEFT EDGE',
-              '          - TEMPERATURE INCREASE IS CONSIDERED TO BE POSITIVE']
+    L.append('Uniform Load [kN/m]: ' + trimmed(uniform, 3))
+    L.append('Self Weight (Mass Density) [kg/m^3]: ' + trimmed(density, 3))
+    # A table of rows (number, first value, second value) under its heads, with its remarks.
+    def table(rows, heads, widths, remarks):
+        if rows:
+            L.extend([''] + heads)
+            for i, a, b in rows:
+                L.append(fixed(i, 5, 0) + fixed(a, widths[0], 4, zero_int=False) + fixed(b, widths[1], 4, zero_int=False))
+            L.extend(remarks)
+    element_first = '**REMARK: - ELEMENT NUMBERING STARTS AT BEAM/STRIP LEFT EDGE'
+    table(nodal, ['NODAL LOADING:', " Node 'i'      Downward Force Pi      Clockwise Moment Mi",
+                  '                     [kN]                   [kN*m]'], (17, 19),
+          ['**REMARK: - NODE NUMBERING STARTS AT BEAM/STRIP LEFT EDGE',
+           '          - DOWNWARD FORCES ARE CONSIDERED TO BE POSITIVE',
+           '          - CLOCKWISE MOMENTS ARE CONSIDERED TO BE POSITIVE'])
+    table(trapezoidal, ['TRAPEZOIDAL LOADING:', " Elment 'i'  Intensity at Node 'i'   Intensity at Node 'j'",
+                        '(Nodes i,j)         [kN/m]                  [kN/m]'], (14, 14),
+          [element_first, '          - DOWNWARD LOADS ARE CONSIDERED TO BE POSITIVE'])
+    table(temperature, ['TEMPERATURE LOADING (CHANGES):', " Elment 'i'     Above the Element       Below the Element",
+                        '(Nodes i,j)        [Celsius]               [Celsius]'], (14, 14),
+          [element_first, '          - TEMPERATURE INCREASE IS CONSIDERED TO BE POSITIVE'])
     L += ['', '------------------------- END OF LOAD DATA -------------------------']
     return L
 
@@ -156,8 +151,8 @@ job('STRIPSYM',
     [('S', loads(J, 'S', True, nodal=[(3, 50, 0)]))])
 
 # --- Analyses with closed forms ---------------------------------------------------------------
-def beam(name, L, ne, b, h, E, sup, cases, alpha=0.0):
-    geo = geometry(name, False, False, L, ne, E, 0.0, alpha, [(L / ne, b, h)] * ne)
+def beam(name, L, ne, b, h, E, sup, cases, alpha=0.0, symmetric=False):
+    geo = geometry(name, False, symmetric, L, ne, E, 0.0, alpha, [(L / ne, b, h)] * ne)
     job(name, geo, sup(name), cases(name))
 
 beam('CANTI', 4, 4, 0.3, 0.5, 3.0e7, lambda j: supports(j, False, False, 'Y', 'N', '1'),
@@ -182,9 +177,8 @@ strip('TSTRIPFF', 3, 3, 0.4, 2.5e7, 0.2, 1.2e-5, lambda j: supports(j, True, Fal
 wk = [(e, 2.5e4, 2.5e4, 0, 0) for e in range(1, 81)]
 beam('WINKLER', 20, 80, 1.0, 0.35, 3.0e7, lambda j: supports(j, False, False, 'N', 'N', winkler=wk),
      lambda j: [('P', loads(j, 'P', nodal=[(41, 1000, 0)]))])
-geo = geometry('WINKSYM', False, True, 10, 40, 3.0e7, 0.0, 0.0, [(0.25, 1.0, 0.35)] * 40)
-job('WINKSYM', geo, supports('WINKSYM', False, True, 'N', 'N', winkler=wk[:40]),
-    [('P', loads('WINKSYM', 'P', True, nodal=[(41, 500, 0)]))])
+beam('WINKSYM', 10, 40, 1.0, 0.35, 3.0e7, lambda j: supports(j, False, True, 'N', 'N', winkler=wk[:40]),
+     lambda j: [('P', loads(j, 'P', True, nodal=[(41, 500, 0)]))], symmetric=True)
 # A Winkler modulus that steps at node 3: the pressure jumps there.
 beam('WINKSTEP', 4, 4, 0.5, 0.4, 3.0e7, lambda j: supports(j, False, False, 'N', 'N',
      winkler=[(1, 1e4, 1e4, 0, 0), (2, 1e4, 1e4, 0, 0), (3, 3e4, 3e4, 0, 0), (4, 3e4, 3e4, 0, 0)]),
@@ -219,9 +213,8 @@ beam('MECH', 4, 4, 0.3, 0.5, 3.0e7, lambda j: supports(j, False, False, 'N', 'N'
 wy = [(e, 2e4, 2e4, 100, 100) for e in range(1, 21)]
 beam('WINKYLD', 10, 20, 1.0, 0.4, 3.0e7, lambda j: supports(j, False, False, 'N', 'N', winkler=wy),
      lambda j: [('P', loads(j, 'P', nodal=[(11, 800, 0)]))])
-geo = geometry('WINKYSYM', False, True, 5, 10, 3.0e7, 0.0, 0.0, [(0.5, 1.0, 0.4)] * 10)
-job('WINKYSYM', geo, supports('WINKYSYM', False, True, 'N', 'N', winkler=wy[:10]),
-    [('P', loads('WINKYSYM', 'P', True, nodal=[(11, 400, 0)]))])
+beam('WINKYSYM', 5, 10, 1.0, 0.4, 3.0e7, lambda j: supports(j, False, True, 'N', 'N', winkler=wy[:10]),
+     lambda j: [('P', loads(j, 'P', True, nodal=[(11, 400, 0)]))], symmetric=True)
 wm = [(e, 2e4, 2e4, 0 if e in (1, 2, 19, 20) else 100, 0 if e in (1, 2, 19, 20) else 100) for e in range(1, 21)]
 beam('WINKMIX', 10, 20, 1.0, 0.4, 3.0e7, lambda j: supports(j, False, False, 'N', 'N', winkler=wm),
      lambda j: [('P', loads(j, 'P', nodal=[(11, 1000, 0)]))])
@@ -248,8 +241,8 @@ strip('HSZEROY', 2, 40, 0.3, 0.0, 0.2, 0.0, hs(120),
 # check's rules in checks/ (copied over <job>.SUP by the tests).
 beam('CHECK', 4, 4, 0.3, 0.5, 3.0e7, lambda j: supports(j, False, False, 'N', 'N', '1, 5'),
      lambda j: [('A', loads(j, 'A', uniform=10))])
-geo = geometry('CHECKSYM', False, True, 2, 2, 3.0e7, 0.0, 0.0, [(1.0, 0.3, 0.5)] * 2)
-job('CHECKSYM', geo, supports('CHECKSYM', False, True, 'N', 'N', '1'), [('A', loads('CHECKSYM', 'A', True, uniform=10))])
+beam('CHECKSYM', 2, 2, 0.3, 0.5, 3.0e7, lambda j: supports(j, False, True, 'N', 'N', '1'),
+     lambda j: [('A', loads(j, 'A', True, uniform=10))], symmetric=True)
 os.makedirs(os.path.join(OUT, 'checks'), exist_ok=True)
 wk4 = [(e, 2e4, 2e4, 100, 100) for e in range(1, 5)]
 iso = (2e4, 0.3, 100)
