@@ -333,15 +333,6 @@ TEST_F(SolverTest, SoilReactionsEqualTheLoads) {
   }
 }
 
-TEST_F(SolverTest, ElasticPlasticModeBelowTheYieldStressGivesTheElasticReport) {
-  SolverRun elastic = Analyse("HSSTRIP", "Q");
-  ASSERT_EQ(elastic.status, 0);
-  SolverRun plastic = Analyse("HSSTRIP", "Q", "plastic");
-  ASSERT_EQ(plastic.status, 0) << plastic.output;
-  ASSERT_EQ(plastic.report.count, elastic.report.count);
-  for (int i = 1; i <= elastic.report.count; ++i) EXPECT_EQ(plastic.report.lines[i], elastic.report.lines[i]);
-}
-
 TEST_F(SolverTest, LoadBeyondTheSoilCapacityStopsWithoutAReport) {
   CopyJob("HSSTRIP");
   // 2 m x 90 kPa carry 180 kN/m, less than 1.1 x 210.
