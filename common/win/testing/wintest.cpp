@@ -105,6 +105,15 @@ Step WhenDialog(const std::string& caption, std::function<void(HWND)> act) {
   };
 }
 
+Step WhenWindow(const std::string& windowClass, std::function<void(HWND)> act) {
+  return [windowClass, act]() {
+    HWND h = FindWindowA(windowClass.c_str(), nullptr);
+    if (!h) return false;
+    act(h);
+    return true;
+  };
+}
+
 Step Do(std::function<void()> act) {
   return [act]() {
     act();

@@ -42,6 +42,8 @@ ScriptResult RunScript(std::vector<Step> steps, const std::function<void()>& bod
 // A step that waits for an enabled dialog or message box of this thread with that caption, then
 // runs act on it.
 Step WhenDialog(const std::string& caption, std::function<void(HWND)> act);
+// A step that waits for a top-level window of that class (any caption), then runs act on it.
+Step WhenWindow(const std::string& windowClass, std::function<void(HWND)> act);
 // A step that runs act once.
 Step Do(std::function<void()> act);
 

@@ -24,12 +24,7 @@ const char kPreviewClassName[] = "SuiteDocPreview";  // the document preview win
 
 // Closes the preview once it is shown.
 wintest::Step ClosePreview() {
-  return [] {
-    HWND f = FindWindowA(kPreviewClassName, nullptr);
-    if (!f) return false;
-    PostMessageA(f, WM_KEYDOWN, VK_ESCAPE, 0);
-    return true;
-  };
+  return wintest::WhenWindow(kPreviewClassName, [](HWND f) { PostMessageA(f, WM_KEYDOWN, VK_ESCAPE, 0); });
 }
 
 struct Output {

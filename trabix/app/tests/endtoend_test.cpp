@@ -211,12 +211,8 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
 
   // The data and the results documents, previewed and saved with their text copies.
   const std::string chooser = " BEAM/STRIP;  Job: " + job + "; Load: A";
-  auto previewClosed = [] {
-    HWND preview = FindWindowA("SuiteDocPreview", nullptr);
-    if (!preview) return false;
-    PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0);
-    return true;
-  };
+  wintest::Step previewClosed =
+      wintest::WhenWindow("SuiteDocPreview", [](HWND preview) { PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0); });
   std::vector<wintest::Step> documents{ChooseCaseA()};
   for (const std::string kind : {"DATA", "RESULTS"}) {
     documents.push_back(WhenDialog(chooser, [kind](HWND d) {
