@@ -45,10 +45,6 @@ class Entry : public ::testing::Test {
 
 TEST_F(Entry, GeometryItemsRefusedThenSavedWithoutTable) {
   std::vector<std::string> warnings;
-  auto warning = [&](HWND box) {
-    warnings.push_back(wintest::BoxText(box));
-    wintest::AnswerBox(box, IDOK);
-  };
   std::string focusOnOpen;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
@@ -60,19 +56,19 @@ TEST_F(Entry, GeometryItemsRefusedThenSavedWithoutTable) {
                                     Fill(d, "0", "4");
                                     wintest::PostClick(d, 55);
                                   }),
-                       WhenDialog("WARNING!", warning),
+                       entrytest::WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     wintest::SetText(d, 101, "-1");
                                     wintest::PostClick(d, 55);
                                   }),
-                       WhenDialog("WARNING!", warning),
+                       entrytest::WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "4", "2.0.7");
                                     wintest::PostClick(d, 55);
                                   }),
-                       WhenDialog("WARNING!", warning),
+                       entrytest::WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "4", "0");
@@ -124,11 +120,7 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
                     wintest::PostClick(d, 55);
                   }),
        WhenDialog(" GEOMETRY DETAILS DATA:", table),
-       WhenDialog("WARNING!",
-                  [&](HWND box) {
-                    warnings.push_back(wintest::BoxText(box));
-                    wintest::AnswerBox(box, IDOK);
-                  }),
+       entrytest::WarningInto(warnings),
        WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, 123); }),  // UNIFORM width
        WhenDialog(kCaption,
                   [&](HWND u) {
@@ -145,11 +137,7 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
                     wintest::SetText(g, 244, "0.8");
                     wintest::PostClick(g, 55);  // step 0 refused
                   }),
-       WhenDialog("WARNING!",
-                  [&](HWND box) {
-                    warnings.push_back(wintest::BoxText(box));
-                    wintest::AnswerBox(box, IDOK);
-                  }),
+       entrytest::WarningInto(warnings),
        WhenDialog(kCaption,
                   [&](HWND g) {
                     wintest::SetText(g, 243, "1");
@@ -192,11 +180,7 @@ TEST_F(Entry, OnlyLeftEdgeIsNotSupported) {
                                     CheckDlgButton(d, 101, BST_CHECKED);
                                     wintest::PostClick(d, 9876);
                                   }),
-                       WhenDialog("WARNING!",
-                                  [&](HWND box) {
-                                    warning = wintest::BoxText(box);
-                                    wintest::AnswerBox(box, IDOK);
-                                  }),
+                       entrytest::WarningInto(warning),
                        WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
                       [&] { SupportCommand(nullptr); })
                 .finished;
@@ -242,10 +226,6 @@ TEST_F(Entry, DataDialogsInOrder) {
   WriteBeam();
   std::vector<std::string> seen;
   std::vector<std::string> warnings;
-  auto warning = [&](HWND box) {
-    warnings.push_back(wintest::BoxText(box));
-    wintest::AnswerBox(box, IDOK);
-  };
   wintest::ScriptResult ok = RunScript(
       {WhenDialog(kCaption,
                   [&](HWND d) {
@@ -281,7 +261,7 @@ TEST_F(Entry, DataDialogsInOrder) {
                     wintest::SetText(f, 245, "-1");
                     wintest::PostClick(f, 55);  // infinite at node 1
                   }),
-       WhenDialog("WARNING!", warning),
+       entrytest::WarningInto(warnings),
        WhenDialog(" WINKLER SOIL DATA GENERATION:",
                   [&](HWND f) {
                     wintest::SetText(f, 245, "1");
@@ -312,10 +292,6 @@ TEST_F(Entry, HalfSpaceChecks) {
   WriteBeam();
   SupportFlags[5] = "Y";
   std::vector<std::string> warnings;
-  auto warning = [&](HWND box) {
-    warnings.push_back(wintest::BoxText(box));
-    wintest::AnswerBox(box, IDOK);
-  };
   std::string first;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
@@ -324,7 +300,7 @@ TEST_F(Entry, HalfSpaceChecks) {
                                     wintest::SetText(d, 241, "0");
                                     wintest::PostClick(d, 55);
                                   }),
-                       WhenDialog("WARNING!", warning),
+                       entrytest::WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     wintest::SetText(d, 241, "20000");
@@ -347,14 +323,14 @@ TEST_F(Entry, HalfSpaceChecks) {
                                for (int id : {241, 242, 243}) wintest::SetText(d, id, "0");
                                wintest::PostClick(d, 55);
                              }),
-                  WhenDialog("WARNING!", warning),
+                  entrytest::WarningInto(warnings),
                   WhenDialog(kCaption,
                              [&](HWND d) {
                                for (int id : {241, 242, 243}) wintest::SetText(d, id, "1E4");
                                wintest::SetText(d, 246, "-5");
                                wintest::PostClick(d, 55);
                              }),
-                  WhenDialog("WARNING!", warning),
+                  entrytest::WarningInto(warnings),
                   WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
                  [&] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); })
            .finished;

@@ -14,6 +14,7 @@
 #include "trabix/core/jobfiles.h"
 #include "../../tests/testsupport.h"
 #include "win/messages.h"
+#include "win/testing/wintest.h"
 
 namespace trabix {
 namespace entrytest {
@@ -24,6 +25,20 @@ inline void QuietMessages() {
   ProgramMessages.ownerIsDialog = true;
   ProgramMessages.pauseMs = 0;
   ProgramMessages.numberCheck = IsNumberText;
+}
+
+// A step that waits for the "WARNING!" box, keeps its text and answers it with OK.
+inline wintest::Step WarningInto(std::vector<std::string>& texts) {
+  return wintest::WhenDialog("WARNING!", [&texts](HWND box) {
+    texts.push_back(wintest::BoxText(box));
+    wintest::AnswerBox(box, IDOK);
+  });
+}
+inline wintest::Step WarningInto(std::string& text) {
+  return wintest::WhenDialog("WARNING!", [&text](HWND box) {
+    text = wintest::BoxText(box);
+    wintest::AnswerBox(box, IDOK);
+  });
 }
 
 // Clears the entry tables and saves job JOB's geometry header: 10 m in 4 elements, E = 2E7 kPa,

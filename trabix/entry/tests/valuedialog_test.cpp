@@ -105,10 +105,7 @@ std::vector<wintest::Step> Try(std::vector<std::pair<int, std::string>> texts, c
       wintest::PostClick(d, 55);
   })};
   if (!refused.empty()) {
-    steps.push_back(WhenDialog("WARNING!", [&seen](HWND box) {
-      seen = wintest::BoxText(box);
-      wintest::AnswerBox(box, IDOK);
-    }));
+    steps.push_back(entrytest::WarningInto(seen));
     steps.push_back(Cancel());
   }
   return steps;
@@ -157,11 +154,7 @@ TEST_F(ValueDialog, WinklerFunctionCaptionAndExponent) {
                                     wintest::SetText(d, 245, "-1");
                                     wintest::PostClick(d, 55);
                                   }),
-                       WhenDialog("WARNING!",
-                                  [&](HWND box) {
-                                    seen = wintest::BoxText(box);
-                                    wintest::AnswerBox(box, IDOK);
-                                  }),
+                       entrytest::WarningInto(seen),
                        WhenDialog(" WINKLER SOIL DATA GENERATION:", [](HWND d) { wintest::Click(d, 56); })},
                       [] { ShowModalDialog(LoadGenerationDialog(1), nullptr, LoadGenerationDialogProc); })
                 .finished;
