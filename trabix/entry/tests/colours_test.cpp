@@ -19,6 +19,7 @@
 #include "trabix/entry/entry.h"
 #include "trabix/views/views.h"
 #include "win/messages.h"
+#include "win/tests/colourprobe.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
 
@@ -37,32 +38,10 @@ const COLORREF kFace = GetSysColor(COLOR_BTNFACE), kWindow = GetSysColor(COLOR_W
 const COLORREF kLightYellow = RGB(255, 255, 200), kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0),
                kBlue = RGB(0, 0, 255), kYellow = RGB(255, 255, 0);
 
-// One colour message to the dialog about one control, and what it should answer.
-struct Probe {
-  UINT msg;
-  int id;
-  COLORREF brush, text;
-};
-
-COLORREF BrushColour(HBRUSH brush) {
-  LOGBRUSH lb{};
-  if (!brush || !GetObjectA(brush, sizeof lb, &lb)) return 0xFFFFFFFF;
-  return lb.lbColor;
-}
-
-// Sends each probe's message with a real device context of the dialog; the answers, one text each.
-void ExpectColours(HWND dialog, const std::vector<Probe>& probes, const std::string& where) {
-  HDC dc = GetDC(dialog);
-  for (const Probe& p : probes) {
-    HWND control = GetDlgItem(dialog, p.id);
-    ASSERT_NE(control, nullptr) << where << " control " << p.id;
-    SetTextColor(dc, RGB(1, 2, 3));
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageA(dialog, p.msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
-    EXPECT_EQ(BrushColour(brush), p.brush) << where << " brush of " << p.id;
-    EXPECT_EQ(GetTextColor(dc), p.text) << where << " text of " << p.id;
-  }
-  ReleaseDC(dialog, dc);
+// The shared colour probe, with the dialog named in every failure.
+void ExpectColours(HWND dialog, const std::vector<ColourProbe>& probes, const std::string& where) {
+  SCOPED_TRACE(where);
+  ::ExpectColours(dialog, probes);
 }
 
 class DialogColoursTest : public ::testing::Test {
