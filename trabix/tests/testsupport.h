@@ -33,13 +33,19 @@ inline TextLineArray LoadFixture(const std::string& file, int& count) {
   return LoadFixtureFrom(DataFolder(), file, count);
 }
 
-// The lines of a text file in the current directory at [1..count] ([0] empty).
+// The lines of a text file at [1..count] ([0] empty).
 inline std::vector<std::string> FileLines(const std::string& file) {
   std::vector<std::string> lines(5001);
   int count = 0;
   LoadTextLines(file, lines, 5000, count);
   lines.resize(static_cast<size_t>(count) + 1);
   return lines;
+}
+
+// The first line of a text file; empty when it has none.
+inline std::string FirstLine(const std::string& file) {
+  std::vector<std::string> lines = FileLines(file);
+  return lines.size() > 1 ? lines[1] : std::string();
 }
 
 // A simply supported beam job UNIF, 8 m in 8 elements, under a uniform load q = 10 kN/m alone

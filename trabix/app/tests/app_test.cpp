@@ -314,12 +314,7 @@ TEST_F(TrabixFrame, SaveJobAsCopiesTheJobRenamesItsHeadersAndPacksTheOldOne) {
                         [] { trabix::DispatchCommand(878); })
                   .finished);
   EXPECT_EQ(JobSpec, newJob);
-  auto first = [](const std::string& file) {
-    TextLineArray lines;
-    int count = 0;
-    LoadTextLines(file, lines, 10, count);
-    return count > 0 ? lines[1] : std::string();
-  };
+  auto first = trabix::testing::FirstLine;
   EXPECT_EQ(first(newJob + ".GEO").rfind("Job: " + newJob, 0), 0u) << first(newJob + ".GEO");
   EXPECT_EQ(first(newJob + ".SUP").rfind("Job: " + newJob, 0), 0u) << first(newJob + ".SUP");
   EXPECT_EQ(first(newJob + ".LDP").rfind("Job: " + newJob, 0), 0u) << first(newJob + ".LDP");

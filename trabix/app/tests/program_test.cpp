@@ -15,6 +15,7 @@
 #include "win/testing/program.h"
 
 namespace fs = std::filesystem;
+using trabix::testing::FirstLine;
 using wintest::Press;
 using wintest::SetField;
 using wintest::WaitFor;
@@ -25,19 +26,10 @@ namespace {
 const char* const kFirstJobCaption = "   Job Name Specification/Selection";
 const char* const kJobCaption = "  BEAM/STRIP Job Name Specification/Selection";
 
-std::string FirstLine(const std::string& file) {
-  TextLineArray lines;
-  int count = 0;
-  LoadTextLines(file, lines, 5000, count);
-  return count > 0 ? lines[1] : std::string();
-}
-
 // The lines of a text file from its second on.
 std::vector<std::string> LinesAfterTheFirst(const std::string& file) {
-  TextLineArray lines;
-  int count = 0;
-  LoadTextLines(file, lines, 5000, count);
-  return count > 1 ? std::vector<std::string>(lines.begin() + 2, lines.begin() + count + 1) : std::vector<std::string>();
+  std::vector<std::string> lines = trabix::testing::FileLines(file);
+  return lines.size() > 2 ? std::vector<std::string>(lines.begin() + 2, lines.end()) : std::vector<std::string>();
 }
 
 class TrabixProgram : public ::testing::Test {
