@@ -64,6 +64,35 @@ std::string GeneratedCellText(double value) {
   return LTrim(FormatNumber(EightDigits(value), "####.000"));
 }
 
+namespace {
+
+// The nodes i (field 1) and m (field 2) of a function between nodes and the length between them;
+// false when they are not i < m within the n + 1 nodes or that length is 0 (no element table).
+bool NodesOfFunction(const std::vector<std::string>& fields, const std::vector<double>& lengths, int& i, int& m,
+                     double& span) {
+  int n = static_cast<int>(lengths.size()) - 1;
+  i = WholeNumber(Field(fields, 1));
+  m = WholeNumber(Field(fields, 2));
+  if (!(i > 0 && m > i && m <= n + 1)) return false;
+  span = 0;
+  for (int e = i; e < m; ++e) span += lengths[e];
+  return span != 0;
+}
+
+// The cells of elements i..m-1 in column and column + 1: value(x) at each element's two ends, x
+// running on from `from` at node i.
+template <class Value>
+void FillElementEnds(int column, int i, int m, const std::vector<double>& lengths, double from, Value value) {
+  double x = from;
+  for (int e = i; e < m; ++e) {
+    CellTexts(column, e) = GeneratedCellText(value(x));
+    CellTexts(column + 1, e) = GeneratedCellText(value(x + lengths[e]));
+    x += lengths[e];
+  }
+}
+
+}  // namespace
+
 std::vector<double> ElementLengths() {
   int n = ElementCount();
   std::vector<double> lengths(static_cast<size_t>(n) + 1, 0.0);
@@ -72,44 +101,25 @@ std::vector<double> ElementLengths() {
 }
 
 void ApplyNodeFunction(int firstColumn, const std::vector<std::string>& fields, const std::vector<double>& lengths) {
-  int n = static_cast<int>(lengths.size()) - 1;
-  int i = WholeNumber(Field(fields, 1));
-  int m = WholeNumber(Field(fields, 2));
+  int i = 0, m = 0;
+  double span = 0;
+  if (!NodesOfFunction(fields, lengths, i, m, span)) return;
   double a = ParseNumber(Field(fields, 3));
   double b = ParseNumber(Field(fields, 4));
   double power = ParseNumber(Field(fields, 5));
-  if (!(i > 0 && i <= n + 1 && m > i && m <= n + 1)) return;
-  double z = 0;
-  for (int e = 1; e < i; ++e) z += lengths[e];
-  double span = 0;
-  for (int e = i; e < m; ++e) span += lengths[e];
-  if (span == 0) return;  // no element table: the distances are all 0
-  for (int e = i; e < m; ++e) {
-    double ki = a + b * std::pow(z, power);
-    double kj = a + b * std::pow(z + lengths[e], power);
-    CellTexts(firstColumn + 2, e) = GeneratedCellText(ki);
-    CellTexts(firstColumn + 3, e) = GeneratedCellText(kj);
-    z += lengths[e];
-  }
+  double depth = 0;  // of node i
+  for (int e = 1; e < i; ++e) depth += lengths[e];
+  FillElementEnds(firstColumn + 2, i, m, lengths, depth, [&](double z) { return a + b * std::pow(z, power); });
 }
 
 void LinearLoadBetweenNodes(const std::vector<std::string>& fields, const std::vector<double>& lengths) {
-  int n = static_cast<int>(lengths.size()) - 1;
-  int i = WholeNumber(Field(fields, 1));
-  int m = WholeNumber(Field(fields, 2));
+  int i = 0, m = 0;
+  double span = 0;
+  if (!NodesOfFunction(fields, lengths, i, m, span)) return;
   double qi = ParseNumber(Field(fields, 3));
   double qm = ParseNumber(Field(fields, 4));
-  if (!(i > 0 && i < n + 1 && m > i && m <= n + 1)) return;
-  double span = 0;
-  for (int e = i; e < m; ++e) span += lengths[e];
-  if (span == 0) return;
   double slope = (qm - qi) / span;
-  double x = 0;
-  for (int e = i; e < m; ++e) {
-    CellTexts(2, e) = GeneratedCellText(qi + x * slope);
-    CellTexts(3, e) = GeneratedCellText(qi + (x + lengths[e]) * slope);
-    x += lengths[e];
-  }
+  FillElementEnds(2, i, m, lengths, 0.0, [&](double x) { return qi + x * slope; });
 }
 
 std::array<int, 5> TableLockFlags(const std::string& kind) {
