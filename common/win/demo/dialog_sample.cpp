@@ -5,13 +5,20 @@
 #include <windows.h>
 
 #include "core/globals.h"
+#include "win/colours.h"
 #include "win/dialogs.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
 
 namespace {
 
-HBRUSH Background, White;
+// Navy labels on light yellow; the focused field black on white, the others blue on the yellow.
+const std::vector<ColourRule> kSampleColours = {
+    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(255, 255, 200)},
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 255), false, ColourFocused},
+    {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(255, 255, 200), false},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(255, 255, 200)},
+};
 
 DialogTemplate SampleDialog() {
   DialogTemplate d = NewDialog("   BEAM/STRIP ANALYSIS.   JOB: D:\\BEAMS\\BEAM1", 0, 0, 300, 200);
@@ -47,25 +54,16 @@ DialogTemplate SampleDialog() {
 }
 
 INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kSampleColours, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG:
       SharedIntegers(4, 0) = 5;
       SharedIntegers(4, 1) = 240;
       SubclassControls(dialog, 240, 244, EditSubclassProc);
-      Background = CreateSolidBrush(RGB(255, 255, 200));
-      White = CreateSolidBrush(RGB(255, 255, 255));
       return TRUE;
-    case WM_CTLCOLOREDIT:
-      if (reinterpret_cast<HWND>(lParam) == GetFocus())
-        return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0), White, false);
-      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 255), Background, false);
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORDLG:
-      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 128), Background);
     case WM_COMMAND:
-      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
-        InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
-      } else if (LOWORD(wParam) == 55) {
+      if (HIWORD(wParam) != EN_SETFOCUS && HIWORD(wParam) != EN_KILLFOCUS && LOWORD(wParam) == 55) {
         for (int id = 240; id <= 244; ++id) {
           std::string text;
           int code = id < 243 ? 2 : 6;
@@ -77,8 +75,6 @@ INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
       return TRUE;
     case WM_DESTROY:
       RestoreControls(dialog, 240, 244);
-      DeleteObject(Background);
-      DeleteObject(White);
       return TRUE;
   }
   return FALSE;

@@ -286,15 +286,23 @@ TEST(Preview, AJpegPictureIsDrawnToo) {
   EXPECT_EQ(page.At(1, 1), RGB(255, 255, 255));
 }
 
-// Answers the first "WARNING!" box that shows up and keeps its text.
-void AnswerWarning(std::string& text, int& waits) {
-  RunScript([&text, &waits]() {
+// Keeps the text of a "WARNING!" box, of this program or another, and answers it; true (look
+// again) while there is none yet.
+std::function<bool()> AnswerWarningBox(std::string& text) {
+  return [&text]() {
     HWND box = FindWindowA("#32770", "WARNING!");
-    if (!box) return ++waits < 100;
+    if (!box) return true;
     text = Text(GetDlgItem(box, 0xFFFF));
-    SendMessageA(box, WM_COMMAND, IDOK, 0);
+    if (text.empty()) return true;  // found while it is still being set up: look again
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     return false;
-  });
+  };
+}
+
+// Answers the first "WARNING!" box this program shows and keeps its text.
+void AnswerWarning(std::string& text, int& waits) {
+  auto answer = AnswerWarningBox(text);
+  RunScript([answer, &waits]() { return answer() && ++waits < 100; });
 }
 
 TEST(Viewer, ACutOffFileGivesAWarningAndNoPreview) {
@@ -345,18 +353,6 @@ DWORD RunViewer(const std::string& file, const std::function<bool()>& handle) {
   return code;
 }
 
-// A handler for RunViewer: keeps the text of the viewer's "WARNING!" box and answers it.
-std::function<bool()> WarningOfViewer(std::string& text) {
-  return [&text]() {
-    HWND box = FindWindowA("#32770", "WARNING!");
-    if (!box) return true;
-    text = Text(GetDlgItem(box, 0xFFFF));
-    if (text.empty()) return true;  // found while it is still being set up: look again
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return false;
-  };
-}
-
 TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
   TestDirectory dir;
   WriteBytes("graph.bmp", MakeBitmap(16, 8, 0x0000FF));
@@ -382,12 +378,12 @@ TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
   good[good.size() - 20] ^= 0x01;
   WriteBytes("BAD.DDC", good);
   std::string text;
-  code = RunViewer("BAD.DDC", WarningOfViewer(text));
+  code = RunViewer("BAD.DDC", AnswerWarningBox(text));
   EXPECT_EQ(code, 1u);
   EXPECT_EQ(text, "Document File 'BAD.DDC' is Damaged!   It cannot be Shown.");
 
   text.clear();
-  code = RunViewer("", WarningOfViewer(text));
+  code = RunViewer("", AnswerWarningBox(text));
   EXPECT_EQ(code, 1u);
   EXPECT_EQ(text, "No Document File was Named!   Start DocView with the Name of a '.DDC' File.");
 }
