@@ -19,10 +19,11 @@
 //
 // Positions and sizes are dialog units of the dialog's font ("MS Sans Serif" 8 unless changed).
 // A callback is an ordinary dialog procedure: it gets WM_INITDIALOG (lParam = the param given to
-// ShowModalDialog), the colour messages (return the brush it made at initialisation; see
-// ColourControl), WM_COMMAND, WM_NOTIFY, WM_DESTROY (delete the brushes there) and the rest; it
-// returns TRUE for what it handled. It ends a modal dialog with EndDialog(dialog, value) (1 for OK);
-// a callback may open further dialogs and boxes and gets control back when they end.
+// ShowModalDialog), the colour messages (best handed to a table of colour rules, win/colours.h;
+// or answered with ColourControl and brushes of its own), WM_COMMAND, WM_NOTIFY, WM_DESTROY and
+// the rest; it returns TRUE for what it handled. It ends a modal dialog with EndDialog(dialog,
+// value) (1 for OK); a callback may open further dialogs and boxes and gets control back when they
+// end.
 //
 // What the layer does besides the plain Win32 dialog:
 // - at opening, before the callback's WM_INITDIALOG: centres the dialog with CenterWindow and
