@@ -20,6 +20,7 @@ namespace {
 using wintest::Do;
 using wintest::PostClick;
 using wintest::RunScript;
+using wintest::WindowText;
 using wintest::TraceCapture;
 using wintest::WhenDialog;
 
@@ -76,11 +77,6 @@ void SelectTab(HWND graph, int tab) {
   SendMessageA(graph, WM_NOTIFY, kGraphTabs, reinterpret_cast<LPARAM>(&nm));
 }
 
-std::string Text(HWND window) {
-  char text[256] = {0};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
 
 std::vector<std::string> TraceLines(const TraceCapture& trace) {
   std::vector<std::string> lines;
@@ -165,7 +161,7 @@ TEST_F(GraphWindowTest, ShowsTheCaptionBothTabsAndTheFourButtons) {
                                    SendMessageA(t, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
                                    tabs.push_back(text);
                                  }
-                                 for (int id = 54; id <= 57; ++id) buttons.push_back(Text(GetDlgItem(g, id)));
+                                 for (int id = 54; id <= 57; ++id) buttons.push_back(WindowText(GetDlgItem(g, id)));
                                  PostClick(g, kGraphCloseButton);
                                })},
                    p, n));

@@ -9,11 +9,8 @@
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
-inline std::string WindowText(HWND w) {
-  char text[512] = {0};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
+using wintest::WindowText;
+
 
 inline std::vector<std::string> ComboItems(HWND dialog, int id) {
   std::vector<std::string> items;

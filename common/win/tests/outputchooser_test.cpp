@@ -14,13 +14,9 @@
 namespace {
 
 using wintest::RunScript;
+using wintest::WindowText;
 using wintest::WhenDialog;
 
-std::string WindowText(HWND w) {
-  char text[512] = {0};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
 
 const char* const kCaption = " TANK;  Job: C:\\TANKS\\T1; Load: WIND";
 

@@ -22,6 +22,7 @@
 namespace fs = std::filesystem;
 using namespace corvane;
 using wintest::RunScript;
+using wintest::WindowText;
 using wintest::WhenDialog;
 
 namespace {
@@ -31,11 +32,6 @@ const char* const kBeamJobs = "  BEAM/STRIP Job Name Specification/Selection";
 const char* const kPlateJobs = "  PLATE Job Name Specification/Selection";
 const char* const kTypeQuestion = "StructureType Change Enquiry";
 
-std::string WindowText(HWND w) {
-  char text[512] = {0};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
 
 fs::path ExeFolder() {
   char exe[MAX_PATH] = {0};

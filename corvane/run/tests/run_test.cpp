@@ -21,13 +21,9 @@ namespace corvane {
 namespace {
 
 using wintest::RunScript;
+using wintest::WindowText;
 using wintest::WhenDialog;
 
-std::string WindowText(HWND w) {
-  char text[512] = {0};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
 
 std::string ReadAll(const std::string& file) {
   std::ifstream in(file, std::ios::binary);

@@ -11,11 +11,14 @@
 #include "../../tests/docfixture.h"
 #include "doc/ddoc.h"
 #include "doc/win/docwin.h"
+#include "win/testing/wintest.h"
 
 using namespace ddoc;
 using docfixture::MakeBitmap;
 
 namespace {
+
+using wintest::WindowText;
 
 // A script of steps run by a thread timer inside whatever modal loop is running (the preview's,
 // a message box's, the print dialog's). A step returns false when the script is done.
@@ -39,11 +42,6 @@ void RunScript(std::function<bool()> step) {
   g_timer = SetTimer(nullptr, 0, 100, Tick);
 }
 
-std::string Text(HWND w) {
-  char buf[512] = "";
-  GetWindowTextA(w, buf, sizeof buf);
-  return buf;
-}
 
 void Click(HWND frame, int id) { SendMessageA(GetDlgItem(frame, id), BM_CLICK, 0, 0); }
 
@@ -143,7 +141,7 @@ TEST(Preview, ShowsPageOneTurnsToPageTwoAndBackAndJumpsByBookmark) {
     HWND f = FindWindowA(kPreviewClass, nullptr);
     if (!f) return ++waits < 100;
     HWND view = GetDlgItem(f, kPreviewPageView);
-    seen.push_back(Text(GetDlgItem(f, kPreviewPageLabel)));
+    seen.push_back(WindowText(GetDlgItem(f, kPreviewPageLabel)));
     green.push_back(CountColour(view, RGB(0, 192, 0)));  // the picture is on page 1 only
     switch (step++) {
       case 0: {
@@ -292,7 +290,7 @@ std::function<bool()> AnswerWarningBox(std::string& text) {
   return [&text]() {
     HWND box = FindWindowA("#32770", "WARNING!");
     if (!box) return true;
-    text = Text(GetDlgItem(box, 0xFFFF));
+    text = WindowText(GetDlgItem(box, 0xFFFF));
     if (text.empty()) return true;  // found while it is still being set up: look again
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return false;
@@ -364,8 +362,8 @@ TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
   DWORD code = RunViewer((dir.path() / "JOB 1_DATA.DDC").string(), [&]() {
     HWND f = FindWindowA(kPreviewClass, nullptr);
     if (!f) return true;
-    label = Text(GetDlgItem(f, kPreviewPageLabel));
-    caption = Text(f);
+    label = WindowText(GetDlgItem(f, kPreviewPageLabel));
+    caption = WindowText(f);
     if (label.empty()) return true;  // found while it is still being set up: look again
     PostMessageA(f, WM_CLOSE, 0, 0);
     return false;
@@ -401,7 +399,7 @@ TEST(Printing, WithNoPrinterNothingIsPrintedAndTheCallReturns) {
     if (++waits > 30) return false;
     HWND w = FindWindowA("#32770", nullptr);
     if (w) {
-      windows.push_back(Text(w));
+      windows.push_back(WindowText(w));
       SendMessageA(w, WM_COMMAND, IDCANCEL, 0);
     }
     return true;
