@@ -102,6 +102,13 @@ wintest::Step Key(int pageRow, int column, UINT vk) {
 wintest::Step Press(int id) {
   return Do([=] { wintest::PostClick(Table(), id); });
 }
+// When the load data form shows: its fields from 241 filled with texts, then Ok.
+wintest::Step FillLoadForm(const std::vector<std::string>& texts) {
+  return WhenDialog(" LOAD DATA GENERATION - Load Case: Dead", [texts](HWND d) {
+    for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, 241 + static_cast<int>(i), texts[i]);
+    wintest::Click(d, 55);
+  });
+}
 wintest::Step Answer() {
   return WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); });
 }
@@ -315,23 +322,11 @@ TEST(CorvaneGrid, LoadGenerationAcceptedAfterACancelledOne) {
   const char* form = " LOAD DATA GENERATION - Load Case: Dead";
   std::vector<std::string> shown;
   EXPECT_EQ(Show({Do([] { SetFocus(Cell(1, 2)); }), Press(122), WhenDialog(form, [](HWND d) { wintest::Click(d, 56); }),
-                  Press(122), WhenDialog(form,
-                                         [](HWND d) {
-                                           wintest::SetText(d, 241, "2");
-                                           wintest::SetText(d, 242, "8");
-                                           wintest::SetText(d, 243, "3");
-                                           wintest::SetText(d, 244, "-7.5");
-                                           wintest::Click(d, 55);
-                                         }),
+                  Press(122), FillLoadForm({"2", "8", "3", "-7.5"}),
                   Do([&] {
                     for (int r = 1; r <= 9; ++r) shown.push_back(CellText(r, 2));
                   }),
-                  Press(121), WhenDialog(form,
-                                         [](HWND d) {
-                                           wintest::SetText(d, 241, "1.5");
-                                           wintest::SetText(d, 242, "0");
-                                           wintest::Click(d, 55);
-                                         }),
+                  Press(121), FillLoadForm({"1.5", "0"}),
                   Press(9876)}),
             1);
   EXPECT_EQ(shown, (std::vector<std::string>{"0", "-7.5", "0", "0", "-7.5", "0", "0", "-7.5", "0"}));
@@ -349,14 +344,7 @@ TEST(CorvaneGrid, LinearLoadBetweenNodesFillsTheTrapezoidalTable) {
   ASSERT_TRUE(SaveGeometryFile(JobSpec));
   TemplateTable(2, "TRAPEZOIDAL", 4);
   std::vector<std::string> shown;
-  Show({Press(121), WhenDialog(" LOAD DATA GENERATION - Load Case: Dead",
-                               [](HWND d) {
-                                 wintest::SetText(d, 241, "2");
-                                 wintest::SetText(d, 242, "5");
-                                 wintest::SetText(d, 243, "0");
-                                 wintest::SetText(d, 244, "6");
-                                 wintest::Click(d, 55);
-                               }),
+  Show({Press(121), FillLoadForm({"2", "5", "0", "6"}),
         Do([&] {
           for (int r = 1; r <= 4; ++r) {
             shown.push_back(CellText(r, 1));

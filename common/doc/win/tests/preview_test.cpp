@@ -215,12 +215,17 @@ TEST(Preview, TheOwnerWindowWaitsDisabledWhileThePreviewIsOpen) {
   DestroyWindow(owner);
 }
 
+// The two-page sample document with a red picture, closed into d (and into file unless it is "").
+void CloseTwoPageSample(const std::string& file, Document& d) {
+  WriteBytes("graph.bmp", MakeBitmap(16, 8, 0x0000FF));
+  int doc = docfixture::StartTwoPageDocument(file, "graph.bmp");
+  ASSERT_EQ(CloseDocument(doc, d), 0);
+}
+
 TEST(Preview, PagesAreDrawnWhereTheDocumentPlacesThem) {
   TestDirectory dir;
-  WriteBytes("graph.bmp", MakeBitmap(16, 8, 0x0000FF));
-  int doc = docfixture::StartTwoPageDocument("", "graph.bmp");
   Document d;
-  ASSERT_EQ(CloseDocument(doc, d), 0);
+  ASSERT_NO_FATAL_FAILURE(CloseTwoPageSample("", d));
   PageImage one(d, 0, 20), two(d, 1, 20);
   EXPECT_EQ(one.At(7.3, 8.5), RGB(255, 0, 0));   // the picture's middle (2.3..12.3, 6..11)
   COLORREF edge = one.At(2.4, 8.5);               // its black first column at the left edge
@@ -305,10 +310,8 @@ void AnswerWarning(std::string& text, int& waits) {
 
 TEST(Viewer, ACutOffFileGivesAWarningAndNoPreview) {
   TestDirectory dir;
-  WriteBytes("graph.bmp", MakeBitmap(16, 8, 0x0000FF));
-  int doc = docfixture::StartTwoPageDocument("GOOD.DDC", "graph.bmp");
   Document d;
-  ASSERT_EQ(CloseDocument(doc, d), 0);
+  ASSERT_NO_FATAL_FAILURE(CloseTwoPageSample("GOOD.DDC", d));
   std::string good = ReadBytes("GOOD.DDC");
   WriteBytes("CUT.DDC", good.substr(0, good.size() * 2 / 3));
   docfixture::TraceFile trace;
@@ -353,10 +356,8 @@ DWORD RunViewer(const std::string& file, const std::function<bool()>& handle) {
 
 TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
   TestDirectory dir;
-  WriteBytes("graph.bmp", MakeBitmap(16, 8, 0x0000FF));
-  int doc = docfixture::StartTwoPageDocument("JOB 1_DATA.DDC", "graph.bmp");
   Document d;
-  ASSERT_EQ(CloseDocument(doc, d), 0);
+  ASSERT_NO_FATAL_FAILURE(CloseTwoPageSample("JOB 1_DATA.DDC", d));
 
   std::string label, caption;
   DWORD code = RunViewer((dir.path() / "JOB 1_DATA.DDC").string(), [&]() {
