@@ -99,6 +99,12 @@ void PlacePointer(HWND dialog, int x, int y) {
   MovePointer(p.x, p.y);
 }
 
+void PointerOnControl(HWND dialog, int id) {
+  RECT r{};
+  GetWindowRect(GetDlgItem(dialog, id), &r);
+  MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
 void WarnIncorrectData(HWND dialog, int id, std::string& text, const std::string& allowed, int& kindAndCode) {
   char buffer[256] = {0};
   GetDlgItemTextA(dialog, id, buffer, sizeof buffer);

@@ -60,6 +60,8 @@ void WarningTones();
 void MovePointer(int x, int y);
 // Moves the pointer to a point of a dialog given in dialog units. Traced.
 void PlacePointer(HWND dialog, int x, int y);
+// Moves the pointer to the centre of control id of the dialog. Traced.
+void PointerOnControl(HWND dialog, int id);
 
 // Reads field id of the dialog (up to 255 characters), trimmed, into text. Kind 55: nothing more.
 // Otherwise checks it with the profile's number check and the allowed set, leaves the code in

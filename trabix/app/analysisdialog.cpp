@@ -46,9 +46,7 @@ DialogTemplate AnalysisDialog(int mode) {
   AddButton(d, kCancelId, "&CANCEL", width / 2 + 10, height - 28, 80, 14);
   OnOpen(d, [](HWND dialog) {
     SetFocus(GetDlgItem(dialog, kAnalyseId));
-    RECT r;
-    GetWindowRect(GetDlgItem(dialog, kAnalyseId), &r);
-    MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PointerOnControl(dialog, kAnalyseId);
   });
   return d;
 }

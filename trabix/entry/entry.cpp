@@ -695,10 +695,8 @@ DialogTemplate UnyieldingSupportsDialog() {
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CheckListProc)));
     SendMessageA(list, LB_SETCURSEL, 0, 0);
     SetFocus(list);
-    RECT r;
     OpenStructureView(dialog, "UNYIELD");
-    GetWindowRect(GetDlgItem(dialog, 9876), &r);
-    MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PointerOnControl(dialog, 9876);
   });
   return d;
 }

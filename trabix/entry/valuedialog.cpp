@@ -125,9 +125,7 @@ DialogTemplate LoadGenerationDialog(int mode) {
   d.height = y + 20;
   OnOpen(d, [first, n](HWND dialog) {
     StartFields(dialog, first, n);
-    RECT r;
-    GetWindowRect(GetDlgItem(dialog, 55), &r);
-    MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PointerOnControl(dialog, 55);
   });
   return d;
 }

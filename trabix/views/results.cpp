@@ -117,9 +117,7 @@ DialogTemplate ActionSelectionDialog(const std::string& structureTitle) {
   OnOpen(d, [](HWND dialog) {
     CheckDlgButton(dialog, kFirstActionOption, BST_CHECKED);
     SetFocus(GetDlgItem(dialog, kPlotActionButton));
-    RECT r;
-    GetWindowRect(GetDlgItem(dialog, kPlotActionButton), &r);
-    MovePointer((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PointerOnControl(dialog, kPlotActionButton);
   });
   return d;
 }
