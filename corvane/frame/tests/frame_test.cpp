@@ -11,16 +11,19 @@
 #include <vector>
 
 #include "../../../common/tests/testdir.h"
+#include "../../../common/tests/ziptest.h"
 #include "core/archive.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "corvane/frame/frame.h"
 #include "gfx/gfx.h"
+#include "win/testing/program.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
 namespace fs = std::filesystem;
 using namespace corvane;
+using wintest::ExeFolder;
 using wintest::RunScript;
 using wintest::WindowText;
 using wintest::WhenDialog;
@@ -31,13 +34,6 @@ const char* const kNotice = "  ZOR SOFTWARE";
 const char* const kBeamJobs = "  BEAM/STRIP Job Name Specification/Selection";
 const char* const kPlateJobs = "  PLATE Job Name Specification/Selection";
 const char* const kTypeQuestion = "StructureType Change Enquiry";
-
-
-fs::path ExeFolder() {
-  char exe[MAX_PATH] = {0};
-  DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  return fs::path(std::string(exe, n)).parent_path();
-}
 
 // One menu item as the tests compare it: its text, its id (0 for a popup or separator) and
 // whether it is greyed; a popup's items follow it indented by two blanks.
@@ -303,15 +299,7 @@ TEST_F(CorvaneFrame, AHostileOrDamagedArchiveWritesNothingWhenTheJobIsOpened) {
   fs::path folder = dir.path() / "JOBS";
   fs::create_directories(folder);
   // EVIL: an entry that names the folder above the job's.
-  void* zip = z->zipOpen(Spec("JOBS\\EVIL.ZIP").c_str(), 0);
-  ASSERT_NE(zip, nullptr);
-  ZipApi::FileInfo info{};
-  for (const char* entry : {"EVIL.GEO", "..\\EVIL.TXT"}) {
-    ASSERT_EQ(z->zipOpenNewFileInZip(zip, entry, &info, nullptr, 0, nullptr, 0, nullptr, 8, -1), 0);
-    ASSERT_EQ(z->zipWriteInFileInZip(zip, "bad", 3), 0);
-    ASSERT_EQ(z->zipCloseFileInZip(zip), 0);
-  }
-  ASSERT_EQ(z->zipClose(zip, nullptr), 0);
+  ASSERT_NO_FATAL_FAILURE(WriteZipEntries(z, Spec("JOBS\\EVIL.ZIP"), {"EVIL.GEO", "..\\EVIL.TXT"}, "bad"));
   // CUT: a good archive cut in half, beside newer loose data.
   WriteJobFiles(Spec("JOBS\\CUT"));
   ASSERT_TRUE(ZipJobFiles(Spec("JOBS\\CUT")));
