@@ -39,6 +39,16 @@ int AddJumpPoints(GraphPoints& points, const ResultRows& table, int rows, int co
   return n;
 }
 
+int ElementEndPoints(GraphPoints& points, const ResultRows& table, int rows, int column) {
+  if (rows < 2) return 0;
+  points.Reserve(2 * (rows - 1));
+  for (int r = 1; r <= rows; ++r) {
+    if (r > 1) points.Set(2 * r - 2, table.Get(r, 0), table.Get(r, column));
+    if (r < rows) points.Set(2 * r - 1, table.Get(r, 0), table.Get(r, column + 1));
+  }
+  return 2 * (rows - 1);
+}
+
 namespace {
 
 // Two abscissae at one place: equal, or apart by less than 1/1000 of the larger magnitude. Equal

@@ -33,6 +33,13 @@ int CopySeriesColumn(GraphPoints& points, const ResultRows& table, int rows, int
 // Returns the point count (0 without rows).
 int AddJumpPoints(GraphPoints& points, const ResultRows& table, int rows, int column);
 
+// The element rule, from the value at the element's left end in column c + 1 of its first node
+// and at its right end in column c of its second node: element e (rows e, e + 1) gives the points
+// 2e - 1 = (distance of row e, column c + 1) and 2e = (distance of row e + 1, column c), two
+// points per element, so a step at a node stands at one abscissa. Returns 2 (rows - 1) (0 with
+// fewer than two rows).
+int ElementEndPoints(GraphPoints& points, const ResultRows& table, int rows, int column);
+
 // Removes redundant points: walking the pairs of neighbours j, j + 1 from the first point, a pair
 // standing at one abscissa (equal, or apart by less than 1/1000 of the larger magnitude) whose
 // ordinates are both below 1.0E-5 in magnitude, or differ by less than 1/1000 of the larger

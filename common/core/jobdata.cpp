@@ -4,15 +4,14 @@
 
 #include "core/numbers.h"
 
-namespace {
-
-std::string rememberedDelimiter = " ";
-
-// Line i of the array, or "" when the array does not reach it (callers pass counts, not sizes).
 const std::string& LineAt(const TextLineArray& lines, int i) {
   static const std::string empty;
   return (i >= 1 && static_cast<size_t>(i) < lines.size()) ? lines[i] : empty;
 }
+
+namespace {
+
+std::string rememberedDelimiter = " ";
 
 std::string StripLeadingRepeats(const std::string& text, const std::string& delimiter) {
   size_t i = 0;

@@ -13,6 +13,9 @@
 #include "core/globals.h"
 #include "core/textfiles.h"
 
+// Line i of the array, or "" when the array does not reach it (callers pass counts, not sizes).
+const std::string& LineAt(const TextLineArray& lines, int i);
+
 // Splits `rest` at the first delimiter: head is the trimmed text before it, rest the trimmed
 // text after it with leading repeats of the delimiter removed. A non-empty `text` starts a new
 // split (rest := text); an empty one continues with the rest. An empty delimiter reuses the one

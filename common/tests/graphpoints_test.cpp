@@ -57,6 +57,17 @@ TEST(GraphPoints, MomentRuleDoublesThePointWhereMomentOrShearJumps) {
   EXPECT_EQ(AddJumpPoints(q, t, 0, 3), 0);
 }
 
+// Rows: distance, shear at the end of the element on the left, shear at the start of the one on
+// the right (the first row has no left value, the last no right value).
+TEST(GraphPoints, ElementRuleGivesBothEndsOfEveryElement) {
+  ResultRows t = Table({{0, 0, 50}, {5, 50, -50}, {10, -50, 0}});
+  GraphPoints p;
+  int n = ElementEndPoints(p, t, 3, 1);
+  EXPECT_EQ(Listed(p, n), (Pairs{{0, 50}, {5, 50}, {5, -50}, {10, -50}}));
+  EXPECT_EQ(ElementEndPoints(p, t, 1, 1), 0);  // a single node has no element
+  EXPECT_EQ(ElementEndPoints(p, t, 0, 1), 0);
+}
+
 struct CompactCase {
   const char* name;
   Pairs in;

@@ -2,29 +2,19 @@
 // Reading the results report <job>.RB<c> back for the response graphs: its force table and its
 // displacement table become a work table, and one structural action of it becomes graph points.
 //
-// Report layout as read (lines numbered from 1): the force table's rows start on line 12 and end
-// before the first line from line 13 on whose leading number reads as 0; the displacement table's
-// rows start 5 lines below the first line after the force table that begins with "-", and end
-// before the first line from the second row on that reads as 0. Every row is a node: its
-// distance, then its values separated by blanks. The first and the last row of the force table
-// leave the values of the missing element blank: the first row's numbers are the right-hand
-// values, the last row's the left-hand ones, and the blank columns read 0.
+// The report's layout is the shared one of core/beamresults.h; the force table's end is searched
+// from line 13 on.
 #include <string>
 #include <vector>
 
+#include "core/beamresults.h"
 #include "core/graphpoints.h"
 #include "core/textfiles.h"
 
 namespace trabix {
 
-// Work table columns. Force table, beam: 1 left shear, 2 right shear, 3 left moment, 4 right
-// moment; strip: 1, 2 shears, 3, 4 width moments, 5, 6 length moments. Displacement table:
-// 1 translation [mm], 2 slope [rad], 3 contact pressure [kPa] (with soil).
-enum ResultsTableMode { ForceTable = 1, DisplacementTable = 2 };
-
-// Parses table `mode` of the report lines 1..lineCount into table (rows from 1, column 0 the
-// distance; every row cleared first) and returns its row count: 0 when the report has no such
-// table (an empty, cut-off or foreign file).
+// ParseBeamResultsTable of Trabix's reports (ResultsTableMode `mode`): 0 rows when the report has
+// no such table (an empty, cut-off or foreign file).
 int ParseResultsTable(const TextLineArray& lines, int lineCount, int mode, bool strip, ResultRows& table);
 
 // The pair rule of the shearing forces: each row gives (distance, left value of column c) and
