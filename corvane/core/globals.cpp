@@ -28,6 +28,11 @@ int RoofKindStarts[6] = {0, 0, 0, 0, 0, 0};
 Table2D<std::string> FormTexts;
 std::vector<std::string> FieldTexts(10);
 int RoofType = 1;
+std::vector<int> GraphState(9, 0);
+TextLineArray ResultLines;
+int ResultLineCount = 0;
+ResultRows ResultTable;
+GraphPoints GraphPointList;
 
 int StructureCode() {
   if (StructureType == "PLATE") return 2;

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "core/graphpoints.h"
+#include "core/textfiles.h"
 
 namespace corvane {
 
@@ -62,6 +64,15 @@ extern Table2D<std::string> FormTexts;
 extern std::vector<std::string> FieldTexts;
 // Roof shell type of the roof shell dialog: 1 dome, 2 cone.
 extern int RoofType;
+
+// The response graphs (corvane/core/results.h): their state, entries 0..8 (GraphStateEntry); the
+// result file of the case being plotted, lines 1..ResultLineCount, kept from the first plot of a
+// showing of the action dialog on; the table parsed last; the points of the action shown last.
+extern std::vector<int> GraphState;
+extern TextLineArray ResultLines;
+extern int ResultLineCount;
+extern ResultRows ResultTable;
+extern GraphPoints GraphPointList;
 
 // Structure type as a number: 1 "BEAM/STRIP" (and any other text), 2 "PLATE", 3 "TANK".
 int StructureCode();
