@@ -27,12 +27,8 @@ struct ResultsState {
   ResultsGraph graph;
   bool strip = false;
   bool soil = false;
-  int actions = 0;
 };
 ResultsState state;
-
-HBRUSH brushes[5] = {};
-POINT savedPointer{};
 
 bool HasSoil() {
   auto yes = [](size_t i) { return SupportFlags.size() > i && SupportFlags[i] == "Y"; };
@@ -89,88 +85,14 @@ int PlotResponseField(HWND owner, int action) {
   return count;
 }
 
-DialogTemplate ActionSelectionDialog(const std::string& structureTitle) {
-  std::vector<ResultsAction> actions = ResultsActions(state.strip, state.soil);
-  int n = static_cast<int>(actions.size());
-  const int W = 300, H = 100 + 13 * n;
-  std::string caption = "  " + structureTitle + " ANALYSIS.   JOB: " + JobSpec +
-                        ": SELECTION OF STRUCTURAL ACTION" + "     Load Case: " + LoadCaseName;
-  DialogTemplate d = NewDialog(caption, 0, 0, W, H, DataDialogStyle, WS_EX_CLIENTEDGE);
-  const std::string heading = "SELECTION OF STRUCTURAL ACTION";
-  int hh = 0;
-  int headingWidth = DialogTextWidth(d, heading, hh) + 8;
-  AddLabel(d, kActionHeading, heading, (W - headingWidth) / 2, 12, headingWidth, 10, SS_CENTER);
-  AddLine(d, kActionRule, (W - headingWidth) / 2, 22, headingWidth, 2);
-  int optionWidth = 0;
-  for (const ResultsAction& a : actions) optionWidth = std::max(optionWidth, DialogTextWidth(d, a.caption, hh));
-  optionWidth += 20;
-  for (int k = 1; k <= n; ++k) {
-    DWORD style = WS_TABSTOP | BS_AUTORADIOBUTTON | WS_BORDER | (k == 1 ? WS_GROUP : 0);
-    AddOption(d, kFirstActionOption + k - 1, actions[k - 1].caption, (W - optionWidth) / 2, 14 + 13 * k,
-              optionWidth, 13, style);
-  }
-  const std::string plot = "&PLOT the SELECTED ACTION";
-  int plotWidth = DialogTextWidth(d, plot, hh) + 16;
-  AddButton(d, kPlotActionButton, plot, (W - plotWidth) / 2, H - 65, plotWidth, 16,
-            WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 2, "&CANCEL", 125, H - 40, 50, 14);
-  OnOpen(d, [](HWND dialog) {
-    CheckDlgButton(dialog, kFirstActionOption, BST_CHECKED);
-    SetFocus(GetDlgItem(dialog, kPlotActionButton));
-    PointerOnControl(dialog, kPlotActionButton);
-  });
-  return d;
-}
-
-INT_PTR CALLBACK ActionSelectionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      brushes[0] = CreateSolidBrush(RGB(255, 255, 200));
-      brushes[1] = CreateSolidBrush(RGB(70, 186, 155));
-      brushes[2] = CreateSolidBrush(RGB(0, 128, 128));
-      brushes[3] = CreateSolidBrush(RGB(192, 192, 192));
-      brushes[4] = CreateSolidBrush(RGB(255, 255, 255));
-      GetCursorPos(&savedPointer);
-      return FALSE;
-    case WM_CTLCOLORBTN:
-      if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kPlotActionButton)
-        return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0), brushes[1]);
-      return FALSE;
-    case WM_CTLCOLORSTATIC: {
-      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id >= kFirstActionOption && id <= kFirstActionOption + 10)
-        return ColourControl(reinterpret_cast<HDC>(wParam), RGB(255, 255, 0), brushes[2]);
-      return ColourControl(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0), brushes[0]);
-    }
-    case WM_CTLCOLORDLG:
-      return reinterpret_cast<INT_PTR>(brushes[0]);
-    case WM_COMMAND: {
-      int id = LOWORD(wParam);
-      if (id == 2) {
-        EndDialog(dialog, 1);
-        return TRUE;
-      }
-      if (id == kPlotActionButton) {
-        int k = FirstCheckedButton(dialog, kFirstActionOption, kFirstActionOption + state.actions - 1);
-        if (k <= 0) return TRUE;
-        k = k - kFirstActionOption + 1;
-        PlotResponseField(dialog, k);
-        SetCursorPos(savedPointer.x, savedPointer.y);
-        CheckDlgButton(dialog, kFirstActionOption + k - 1, BST_UNCHECKED);
-        CheckDlgButton(dialog, kFirstActionOption + (k < state.actions ? k : 0), BST_CHECKED);
-        SetFocus(GetDlgItem(dialog, kPlotActionButton));
-        return TRUE;
-      }
-      return FALSE;
-    }
-    case WM_DESTROY:
-      for (HBRUSH& b : brushes) {
-        if (b) DeleteObject(b);
-        b = nullptr;
-      }
-      return FALSE;
-  }
-  return FALSE;
+ActionDialogProfile TrabixActionProfile(const std::string& structureTitle) {
+  ActionDialogProfile p;
+  p.caption = "  " + structureTitle + " ANALYSIS.   JOB: " + JobSpec + ": SELECTION OF STRUCTURAL ACTION" +
+              "     Load Case: " + LoadCaseName;
+  p.heading = "SELECTION OF STRUCTURAL ACTION";
+  for (const ResultsAction& a : ResultsActions(state.strip, state.soil)) p.options.push_back(a.caption);
+  p.plot = [](HWND dialog, int action) { PlotResponseField(dialog, action); };
+  return p;
 }
 
 void ResultsCommand(HWND mainWindow, const std::string& structureTitle, const std::function<int()>& chooseLoadCase) {
@@ -191,8 +113,7 @@ void ResultsCommand(HWND mainWindow, const std::string& structureTitle, const st
   }
   state.strip = IsStrip();
   state.soil = HasSoil();
-  state.actions = static_cast<int>(ResultsActions(state.strip, state.soil).size());
-  ShowModalDialog(ActionSelectionDialog(structureTitle), mainWindow, ActionSelectionDialogProc);
+  ShowActionSelectionDialog(mainWindow, TrabixActionProfile(structureTitle));
   ClearResultsMemory();
 }
 

@@ -42,17 +42,10 @@ LegendPlace DrawLegend(int scale, const std::string& heading, const std::string&
 // ----- results command and response graphs (results.cpp) -----
 #include <functional>
 
+#include "graph/actiondialog.h"
 #include "graph/graphwindow.h"
 
 namespace trabix {
-
-// Ids of the structural action dialog.
-enum ActionControl {
-  kActionHeading = 120,
-  kActionRule = 99,
-  kFirstActionOption = 201,  // action k is option 200 + k
-  kPlotActionButton = 56,    // "&PLOT the SELECTED ACTION"
-};
 
 // The results command (menu command 666): the load case chosen by chooseLoadCase (the load-case
 // dialog in its choice mode; 1 when a case was chosen, LoadCaseName set), the job's geometry,
@@ -60,10 +53,9 @@ enum ActionControl {
 // shown until it is left. A cancelled case choice ends the command. structureTitle: "BEAM/STRIP".
 void ResultsCommand(HWND mainWindow, const std::string& structureTitle, const std::function<int()>& chooseLoadCase);
 
-// The "SELECTION OF STRUCTURAL ACTION" dialog of the current job and case; its callback plots the
-// chosen action and leaves the dialog open with the next action chosen. "&CANCEL" ends it with 1.
-DialogTemplate ActionSelectionDialog(const std::string& structureTitle);
-INT_PTR CALLBACK ActionSelectionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// Trabix's texts of the shared "SELECTION OF STRUCTURAL ACTION" dialog (graph/actiondialog.h) for
+// the current job and case; its plot button runs PlotResponseField.
+ActionDialogProfile TrabixActionProfile(const std::string& structureTitle);
 // The graph of action k of the current case: its report read at the first plot of a showing
 // ("Results File is Missing!" when there is none), its points, the graph window over owner.
 // Returns the point count shown (0 when nothing was shown).
