@@ -50,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     return 0;
   }
   if (view == "actions") {
-    ShowModalDialog(trabix::ActionSelectionDialog("BEAM/STRIP"), main, trabix::ActionSelectionDialogProc);
+    ShowActionSelectionDialog(main, trabix::TrabixActionProfile("BEAM/STRIP"));
     return 0;
   }
   long width = small ? 386 : 610;
