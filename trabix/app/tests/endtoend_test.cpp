@@ -196,10 +196,10 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   for (int k = 1; k <= 5; ++k) {
     steps.push_back(WhenDialog(actions, [&, k](HWND d) {
       if (k == 1)
-        while (GetDlgItem(d, trabix::kFirstActionOption + options)) ++options;
+        while (GetDlgItem(d, kFirstActionOption + options)) ++options;
       for (int o = 0; o < 5; ++o)
-        if (IsDlgButtonChecked(d, trabix::kFirstActionOption + o) == BST_CHECKED) plotted.push_back(o + 1);
-      PostClick(d, trabix::kPlotActionButton);
+        if (IsDlgButtonChecked(d, kFirstActionOption + o) == BST_CHECKED) plotted.push_back(o + 1);
+      PostClick(d, kPlotActionButton);
     }));
     steps.push_back(WhenDialog(" GRAPH - Load Case: A", [](HWND g) { PostClick(g, kGraphCloseButton); }));
   }
