@@ -203,9 +203,10 @@ std::string LastField(const TextLineArray& lines, int i) {
   return fields.empty() ? std::string() : fields.back();
 }
 
+// The line's last character as it stands: a blank there is an empty answer, not the character
+// before it.
 std::string LastCharacter(const std::string& line) {
-  std::string t = RTrim(line);
-  return t.empty() ? std::string() : t.substr(t.size() - 1);
+  return line.empty() ? std::string() : line.substr(line.size() - 1);
 }
 
 }  // namespace
@@ -255,13 +256,16 @@ void ReadGeometrySections(const TextLineArray& lines, int n, int type, Table2D<d
         answers[7] = Trim(LastCharacter(LineAt(lines, at + 2)));
         base = at + 1;
       }
-      ItemsFromLine(lines, base + 3, jobData, 3, 1, 1);
+      // A roof without elements keeps its values and in-plane answer in the file too.
+      ItemsFromLine(lines, base + 3, jobData, 3, 1, 3);
+      ItemsFromLine(lines, base + 5, jobData, 3, 4, 2);
+      jobData(3, 6) = ValueAfterColon(lines, base + 6);
       if (jobData(3, 1) > 0) {
-        ItemsFromLine(lines, base + 3, jobData, 3, 1, 3);
-        ItemsFromLine(lines, base + 5, jobData, 3, 4, 2);
         answers[3] = LastField(lines, base + 5);
-        jobData(3, 6) = ValueAfterColon(lines, base + 6);
         start3 = answers[4] == "Y" ? base + 9 : base + 8;
+      } else {
+        std::string answer = LastField(lines, base + 5);
+        if (answer == "Y" || answer == "N") answers[3] = answer;
       }
       if (answers[4] == "Y") answers[3] = "Y";
     }

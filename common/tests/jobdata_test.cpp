@@ -175,6 +175,27 @@ TEST(CompactZeroRows, KeepsRowsWithValues) {
   EXPECT_EQ(t(3, 0), 0);
 }
 
+TEST(CompactZeroRows, MovesRowsUp) {
+  Table2D<double> t;
+  t.Redim(4, 2);
+  for (int r = 1; r <= 4; ++r) t(r, 0) = r;
+  t(2, 1) = 5;
+  t(4, 2) = 7;
+  int kept = -1;
+  CompactZeroRows(t, 4, 2, kept);
+  EXPECT_EQ(kept, 2);
+  EXPECT_EQ(t(1, 0), 2);
+  EXPECT_EQ(t(1, 1), 5);
+  EXPECT_EQ(t(2, 0), 4);
+  EXPECT_EQ(t(2, 2), 7);
+  EXPECT_EQ(t(3, 0), 0);
+  EXPECT_EQ(t(4, 2), 0);
+  Table2D<double> zero;
+  zero.Redim(3, 2);
+  CompactZeroRows(zero, 3, 2, kept);
+  EXPECT_EQ(kept, 0);
+}
+
 TEST(ReadGeometrySections, BeamStrip) {
   TextLineArray lines = Lines({"Job: C:\\X // GEOMETRY & MAT. PROPERTIES", "BEAM/STRIP DATA:  strip",
                                "No of Elements  Length [m]  Young's Modulus [kPa]   Poisson's Ratio",

@@ -13,6 +13,7 @@ TEST(CheckFirstLetters, Table) {
     R rule;
   } cases[] = {
       {"B", {"A", "Bx"}, R::ClashesWithListed},
+      {"b", {"A", "Bx"}, R::ClashesWithListed},  // "b" and "Bx" share the files of "B"
       {"B", {"A", "B"}, R::Holds},
       {"C", {"Ax", "Ay"}, R::ListedClash},
       {"  B  ", {" A ", "B "}, R::Holds},     // blanks round the names are ignored

@@ -64,15 +64,16 @@ std::string GeometryCheckMessage(int code, int type) {
   }
 }
 
-std::vector<int> AcceptedUnyieldingNodes(const std::string& list, int limit) {
-  std::vector<int> nodes;
+std::vector<double> AcceptedUnyieldingNodes(const std::string& list, int limit) {
+  std::vector<double> nodes;
   if (Trim(list).empty()) return nodes;
   std::string head, rest;
   SplitAtDelimiter(list, ",", head, rest);
   for (;;) {
     if (static_cast<int>(nodes.size()) >= limit) break;
     double v = std::round(ParseNumber(head));
-    if (v > 0 && v < 1e9 && Trim(head) == Trim(NumberToText(v))) nodes.push_back(static_cast<int>(v));
+    // Kept as read, however large: a node past the structure must reach the range check.
+    if (v > 0 && Trim(head) == Trim(NumberToText(v))) nodes.push_back(v);
     if (rest.empty()) break;
     SplitAtDelimiter("", ",", head, rest);
   }
@@ -190,10 +191,10 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success) {
       message = kSupportsNotSpecifiedMessage;
     } else {
       const int n = n1;
-      std::vector<int> nodes = AcceptedUnyieldingNodes(UnyieldingNodes, n + 1);
+      std::vector<double> nodes = AcceptedUnyieldingNodes(UnyieldingNodes, n + 1);
       bool outside = false;
       if (IsYes(AnswerAt(SupportFlags, 2)))
-        for (int node : nodes) outside = outside || node > n + 1;
+        for (double node : nodes) outside = outside || node > n + 1;
       if (outside) {
         // A node the structure does not have: no support row to read; the user corrects the list.
         message = kUnyieldingUnacceptableMessage;
@@ -205,8 +206,8 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success) {
             if (IsYes(AnswerAt(SupportFlags, 7)) && ElasticSupportTable.Get(n + 1, 2) > 0) first = " 3 ", second = " 7 ";
           }
           if (first.empty() && IsYes(AnswerAt(SupportFlags, 2)))
-            for (int node : nodes)
-              if (ElasticSupportTable.Get(node, 1) > 0) {
+            for (double node : nodes)
+              if (ElasticSupportTable.Get(static_cast<int>(node), 1) > 0) {
                 first = " 2 ", second = " 3 ";
                 break;
               }
@@ -285,31 +286,6 @@ void CheckJobData(int type, int& success) {
       return;
     }
   }
-}
-
-void CheckFirstLetters(std::string& newName, const std::vector<std::string>& names, int& result) {
-  newName = Trim(newName);
-  result = 0;
-  const std::string x = newName.substr(0, 1);
-  auto entry = [&](int i) { return static_cast<size_t>(i) < names.size() ? Trim(names[static_cast<size_t>(i)]) : std::string(); };
-  for (int i = 1; i <= 50; ++i) {
-    std::string e = entry(i);
-    if (!x.empty() && e.compare(0, 1, x) == 0 && e != newName) {
-      result = 1;
-      return;
-    }
-  }
-  int last = 0;
-  for (int i = 1; i <= 50; ++i)
-    if (!entry(i).empty()) last = i;
-  for (int i = 1; i <= last; ++i)
-    for (int j = i + 1; j <= last; ++j) {
-      std::string a = entry(i), b = entry(j);
-      if (!a.empty() && !b.empty() && a[0] == b[0]) {
-        result = 2;
-        return;
-      }
-    }
 }
 
 }  // namespace corvane

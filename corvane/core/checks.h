@@ -51,7 +51,7 @@ std::string GeometryCheckMessage(int code, int type);
 // The accepted entries of an unyielding node list, in order, at most `limit` of them: an entry is
 // accepted when its number, rounded, is above 0 and reads back as the entry itself ("07", "2.5",
 // "3a" are not). Duplicates are kept.
-std::vector<int> AcceptedUnyieldingNodes(const std::string& list, int limit);
+std::vector<double> AcceptedUnyieldingNodes(const std::string& list, int limit);
 
 // Sets code to 0 when `position` lies within 0.005 of the end position or of a node start,
 // start + w1, start + w1 + w2, ... (w = column 1 of rows 1..nodeCount - 1 of the element table,
@@ -77,10 +77,5 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success);
 // declined. The load-case list goes into LoadCaseNames (1..50), the geometry into
 // JobDataTable, GeometryAnswers and WorkTables.
 void CheckJobData(int type, int& success);
-
-// The first-letter rule of the load-case list, letters compared exactly: newName is trimmed in
-// place; result 1 when a listed entry (1..50) begins with its first character but differs from
-// it, else 2 when two of the entries 1..last non-empty begin with the same character, else 0.
-void CheckFirstLetters(std::string& newName, const std::vector<std::string>& names, int& result);
 
 }  // namespace corvane

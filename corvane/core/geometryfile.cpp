@@ -148,6 +148,7 @@ void LoadGeometryFile(const std::string& job, Table2D<float>& table, int substru
     // The file is the only truth: what a damaged or foreign file lacks must not be taken from
     // the job that was open before.
     JobDataTable.Redim(8, 6);
+    ClearFileAnswers();
     int starts[4] = {0, 0, 0, 0};
     ReadGeometrySections(TextLines, n, type, JobDataTable, GeometryAnswers, starts[1], starts[2], starts[3]);
     if (StructureType == "BEAM/STRIP") Substructure = AnswerAt(GeometryAnswers, 1) == "Y" ? "STRIP" : "BEAM";
@@ -191,10 +192,17 @@ void SetRadialSectionAnswer(TextLineArray& lines, int last) {
   lines[static_cast<size_t>(at + 2)] = "Radial Section in form of a CURVE (?)  " + AnswerAt(GeometryAnswers, 7);
 }
 
-bool SaveGeometryFile(const std::string& job) {
+int GeometryFileWrites = 0;
+
+void ClearFileAnswers() {
+  for (int i : {1, 2, 3, 4, 7}) AnswerSlot(GeometryAnswers, i).clear();
+}
+
+void BuildGeometryLines(const std::string& job, TextLineArray& lines, int& count) {
   int type = StructureCode();
-  TextLineArray lines(2);
-  int count = 0, starts[4] = {0, 0, 0, 0};
+  lines.assign(2, std::string());
+  count = 0;
+  int starts[4] = {0, 0, 0, 0};
   ListGeometry(lines, count, GeometryAnswers, starts[1], starts[2], starts[3], type, GeometryHeader(job));
   for (int s = 1; s <= 3; ++s) {
     if (starts[s] == 0) continue;
@@ -202,7 +210,19 @@ bool SaveGeometryFile(const std::string& job) {
                      ElementTableColumns(type, s, GeometryAnswers) == 3, type == 3 ? s : 1);
   }
   if (type == 3) SetRadialSectionAnswer(lines, count);
-  return SaveTextLines(job + ".geo", lines, count);
+}
+
+bool SaveGeometryLines(const std::string& job, const TextLineArray& lines, int count) {
+  if (!SaveTextLines(job + ".geo", lines, count)) return false;
+  ++GeometryFileWrites;
+  return true;
+}
+
+bool SaveGeometryFile(const std::string& job) {
+  TextLineArray lines;
+  int count = 0;
+  BuildGeometryLines(job, lines, count);
+  return SaveGeometryLines(job, lines, count);
 }
 
 }  // namespace corvane

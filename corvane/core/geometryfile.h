@@ -52,6 +52,19 @@ int ElementTableColumns(int type, int substructure, const std::vector<std::strin
 // without that section or without that line is left as it is.
 void SetRadialSectionAnswer(TextLineArray& lines, int last);
 
+// Clears the answers that a geometry file holds (1..4 and 7) before one is read, so that nothing
+// of the job read before stays; 5 and 6 are the dialogs' work items and stay.
+void ClearFileAnswers();
+
+// The lines of <job>.geo (1..count) from JobDataTable, GeometryAnswers and WorkTables for the
+// current StructureType: header, listing and the rows of every substructure.
+void BuildGeometryLines(const std::string& job, TextLineArray& lines, int& count);
+// Saves lines 1..count as <job>.geo; false when the file could not be written.
+bool SaveGeometryLines(const std::string& job, const TextLineArray& lines, int count);
+// How often <job>.geo has been written by the two routines here: the correction paths compare it
+// to know whether a dialog saved geometry.
+extern int GeometryFileWrites;
+
 // Writes <job>.geo whole from JobDataTable, GeometryAnswers and WorkTables for the current
 // StructureType: header, listing and the rows of every substructure. Returns false when the file
 // could not be written.

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/fieldcheck.h"
+#include "core/jobdata.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
@@ -44,13 +45,6 @@ void EnsureLines() {
 }
 
 }  // namespace
-
-bool GenerationRangeValid(int start, int end, int step, int rows) {
-  if (start < 1 || step < 1) return false;
-  if (start >= end) return false;
-  if (step > end - start) return false;
-  return end <= rows;
-}
 
 bool NodeRangeValid(int start, int end, int nodes, bool winkler, double a, double b, double exponent) {
   if (start < 1 || start > end) return false;
@@ -168,32 +162,6 @@ std::string JoinMarkedNodes(const std::vector<int>& marks) {
 int ToggleMark(int mark) {
   int toggled = ~mark;
   return toggled == -2 ? 0 : toggled;
-}
-
-int CompactZeroRows(Table2D<double>& table, int rows, int columns) {
-  int kept = 0;
-  for (int r = 1; r <= rows; ++r) {
-    bool zero = true;
-    for (int c = 1; c <= columns; ++c) zero = zero && table.Get(r, c) == 0;
-    if (zero) continue;
-    ++kept;
-    if (kept != r)
-      for (int c = 0; c <= columns; ++c) table(kept, c) = table.Get(r, c);
-  }
-  for (int r = kept + 1; r <= rows; ++r)
-    for (int c = 0; c <= columns; ++c) table(r, c) = 0;
-  return kept;
-}
-
-std::string TableCellText(double value) {
-  std::string text = Trim(NumberToText(static_cast<float>(value)));
-  return text.empty() ? "0" : text;
-}
-
-std::string CutCellText(const std::string& text, int width) {
-  if (static_cast<int>(text.size()) <= width) return text;
-  if (text.find_first_of("EeDd") != std::string::npos) return text;
-  return text.substr(0, static_cast<size_t>(width));
 }
 
 int GeometryItemProblem(const std::vector<std::string>& texts, bool strip) {
@@ -356,9 +324,10 @@ bool SaveSupportFile(const std::string& job) {
   // Rows are numbered by their node or element before the empty ones are dropped.
   for (int r = 1; r <= n + 1; ++r) SpringTable(r, 0) = r;
   for (int r = 1; r <= n; ++r) SoilTable(r, 0) = r;
-  int springs = CompactZeroRows(SpringTable, n + 1, 2);
+  int springs = 0, soil = 0;
+  CompactZeroRows(SpringTable, n + 1, 2, springs);
   if (springs == 0) SupportFlags[3] = "N";
-  int soil = CompactZeroRows(SoilTable, n, 4);
+  CompactZeroRows(SoilTable, n, 4, soil);
   if (soil == 0) SupportFlags[4] = "N";
   EnsureLines();
   int count = 0, elasticFirst = springs, winklerFirst = soil;

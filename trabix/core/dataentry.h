@@ -8,15 +8,13 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "core/tableentry.h"
 
 namespace trabix {
 
 // ---- Ranges of the generation commands ----
 
-// GENERATE over rows start, start + step, ... end of a table of `rows` rows: refused when the
-// start is below 1, the step below 1 or above end - start, the start not below the end, or the
-// end beyond the table.
-bool GenerationRangeValid(int start, int end, int step, int rows);
+// GenerationRangeValid (core/tableentry.h) checks the ranges of GENERATE.
 // A function between nodes i = start and m = end (value dialog mode 1): the start must be 1 or
 // more and not above the end; for the Winkler table the end must not pass the last node
 // (`nodes`), the constants a and b must not be negative, and a negative exponent is refused
@@ -63,14 +61,8 @@ int ToggleMark(int mark);
 
 // ---- Tables and cell texts ----
 
-// Removes the rows (1..rows) whose values (columns 1..columns) are all 0, moving later rows up
-// (their numbers in column 0 go with them) and zeroing the freed rows. Returns the rows left.
-int CompactZeroRows(Table2D<double>& table, int rows, int columns);
-// A value in a table cell: 7 significant digits without blanks, "0" when empty.
-std::string TableCellText(double value);
-// Cuts a cell text to `width` characters, except a text in exponent form, which would turn into
-// another number.
-std::string CutCellText(const std::string& text, int width = 11);
+// Empty rows are dropped with CompactZeroRows (core/jobdata.h); cell texts are made with
+// TableCellText and CutCellText (core/tableentry.h).
 
 // ---- Checks of the dialogs ----
 

@@ -13,22 +13,6 @@
 namespace trabix {
 namespace {
 
-TEST(GenerationRange, Cases) {
-  struct Case { int start, end, step, rows; bool valid; };
-  const Case cases[] = {
-      {1, 1, 1, 10, false},  // start must be below the end
-      {1, 5, 4, 10, true},
-      {1, 5, 5, 10, false},  // step beyond end - start
-      {0, 5, 1, 10, false},  // start 0
-      {1, 5, 0, 10, false},  // step 0 would never end
-      {1, 11, 1, 10, false},  // end past the table
-      {1, 10, 1, 10, true},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(GenerationRangeValid(c.start, c.end, c.step, c.rows), c.valid)
-        << c.start << " " << c.end << " " << c.step << " " << c.rows;
-}
-
 TEST(NodeRange, Cases) {
   struct Case { int start, end, nodes; bool winkler; double a, b, n; bool valid; };
   const Case cases[] = {
@@ -154,33 +138,6 @@ TEST(NodeMarks, ParseJoinToggle) {
   EXPECT_EQ(ToggleMark(0), -1);
   marks[2] = ToggleMark(marks[2]);
   EXPECT_EQ(JoinMarkedNodes(marks), "1,2,5,9");
-}
-
-TEST(CompactZeroRows, MovesRowsUp) {
-  Table2D<double> t;
-  t.Redim(4, 2);
-  for (int r = 1; r <= 4; ++r) t(r, 0) = r;
-  t(2, 1) = 5;
-  t(4, 2) = 7;
-  EXPECT_EQ(CompactZeroRows(t, 4, 2), 2);
-  EXPECT_EQ(t(1, 0), 2);
-  EXPECT_EQ(t(1, 1), 5);
-  EXPECT_EQ(t(2, 0), 4);
-  EXPECT_EQ(t(2, 2), 7);
-  EXPECT_EQ(t(3, 0), 0);
-  EXPECT_EQ(t(4, 2), 0);
-  Table2D<double> zero;
-  zero.Redim(3, 2);
-  EXPECT_EQ(CompactZeroRows(zero, 3, 2), 0);
-}
-
-TEST(CellTextRules, CutAndValues) {
-  EXPECT_EQ(CutCellText("1.234568E-03"), "1.234568E-03");  // cutting would change the number
-  EXPECT_EQ(CutCellText("123456.78912345"), "123456.7891");
-  EXPECT_EQ(CutCellText("2.5"), "2.5");
-  EXPECT_EQ(TableCellText(0), "0");
-  EXPECT_EQ(TableCellText(1234.5), "1234.5");
-  EXPECT_EQ(TableCellText(1.0 / 3), ".3333333");
 }
 
 TEST(GeometryItems, Cases) {

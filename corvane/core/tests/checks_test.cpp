@@ -159,6 +159,10 @@ TEST(CheckSupportData, RulesAndPairTexts) {
       {"unyielding node above n + 1", kBeam, {{"Y", "Y", "Y", "N", "N", "N", "N"}, "2,6", {{2, 0, 10}}},
        " UNYIELDING SUPPORT DATA UNACCEPTABLE"},
       {"node n + 1 is the last", kBeam, {{"N", "Y", "N", "N", "N", "N", "N"}, "1,5", {}}, ""},
+      {"a node of eleven digits", kBeam, {{"Y", "Y", "N", "N", "N", "N", "N"}, "1,99999999999", {}},
+       " UNYIELDING SUPPORT DATA UNACCEPTABLE"},
+      {"a node of eleven digits, both edges free", kBeam, {{"N", "Y", "N", "N", "N", "N", "N"}, "1,99999999999", {}},
+       " UNYIELDING SUPPORT DATA UNACCEPTABLE"},
   };
   for (const auto& c : cases) EXPECT_EQ(SupportMessage(c.g, c.s), c.message) << c.name;
 }
@@ -190,9 +194,9 @@ TEST(AcceptedUnyieldingNodes, EntriesThatReadBackAsTheirNumber) {
   const struct {
     const char* list;
     int limit;
-    std::vector<int> nodes;
+    std::vector<double> nodes;
   } cases[] = {{"3,07,5", 10, {3, 5}}, {"2.5, 4a, 4", 10, {4}}, {"1,1", 10, {1, 1}}, {"1,2,3", 2, {1, 2}},
-               {"", 10, {}},          {"0,-1, 6", 10, {6}}};
+               {"", 10, {}},          {"0,-1, 6", 10, {6}},     {"1,99999999999", 10, {1, 99999999999.0}}};
   for (const auto& c : cases) EXPECT_EQ(AcceptedUnyieldingNodes(c.list, c.limit), c.nodes) << c.list;
 }
 
@@ -368,26 +372,6 @@ TEST(CheckJobData, UnstableOnlyOnTheFirstPassOfARun) {
   EXPECT_EQ(script.asked,
             (std::vector<std::string>{" UNSTABLE STRUCTURE.", " MODULUS OF ELASTICITY MUST BE BIGGER THAN ZERO"}));
   EXPECT_EQ(script.geometry, 1);
-}
-
-TEST(CheckFirstLetters, Rules) {
-  const struct {
-    const char* name;
-    std::vector<std::string> list;
-    int result;
-    const char* trimmed;
-  } cases[] = {
-      {"  WIND ", {"", "DEAD", "LIVE"}, 0, "WIND"}, {"WAVE", {"", "DEAD", "WIND"}, 1, "WAVE"},
-      {"WIND", {"", "WIND", "DEAD"}, 0, "WIND"},    {"wave", {"", "WIND"}, 0, "wave"},
-      {"WIND", {"", "WIND", "DEAD", "WIND"}, 2, "WIND"}, {"SNOW", {"", "DEAD", "", "DRIFT"}, 2, "SNOW"},
-  };
-  for (const auto& c : cases) {
-    std::string name = c.name;
-    int result = -1;
-    CheckFirstLetters(name, c.list, result);
-    EXPECT_EQ(result, c.result) << c.name;
-    EXPECT_EQ(name, c.trimmed);
-  }
 }
 
 }  // namespace

@@ -317,5 +317,60 @@ TEST(GeometryFile, RadialSectionAnswerGoesOnItsOwnLineOnly) {
   EXPECT_EQ(roof, before);
 }
 
+
+// A tank of base plate and wall (4 elements each) and a roof of nr elements, written by the program.
+void WriteTank(int nr, const std::string& inPlane, const std::string& shell) {
+  testing::SetJobGeometry("TANK", "BASE PLATE", 4, 4, nr, 0, 0);
+  JobSpec = "T";
+  GeometryAnswers[3] = inPlane;
+  GeometryAnswers[4] = shell;
+  for (int s = 1; s <= 3; ++s) {
+    WorkTables[s].Redim(4, 3);
+    for (int r = 1; r <= 4; ++r) WorkTables[s](r, 1) = 1.5f, WorkTables[s](r, 2) = 0.25f;
+  }
+  ASSERT_TRUE(SaveGeometryFile("T"));
+}
+
+TEST(GeometryFile, ARooflessTankKeepsNoRoofAnswerOfTheJobReadBefore) {
+  TestDirectory dir;
+  WriteTank(4, "Y", "N");
+  Table2D<float> table;
+  int ok = 0;
+  LoadGeometryFile("T", table, 0, 3, ok);
+  ASSERT_EQ(GeometryAnswers[3], "Y");
+  GeometryAnswers[6] = "5";  // a roof load table's kind is no file answer
+
+  WriteTank(0, "N", "N");
+  int count = 0;
+  TextLineArray written = FileLines("T.geo", count);
+  GeometryAnswers.assign(8, "Y");
+  GeometryAnswers[6] = "5";
+  LoadGeometryFile("T", table, 0, 3, ok);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(GeometryAnswers[3], "N");
+  EXPECT_EQ(GeometryAnswers[6], "5");
+  ASSERT_TRUE(SaveGeometryFile("T"));
+  int again = 0;
+  TextLineArray saved = FileLines("T.geo", again);
+  ExpectSameLines(saved, again, written, count, "roofless tank saved unchanged");
+}
+
+TEST(GeometryFile, AnEmptyShellAnswerReadsEmptyAndWritesBackUnchanged) {
+  for (const char* shell : {"", "Y", "N"}) {
+    TestDirectory dir;
+    WriteTank(0, "N", shell);
+    int count = 0;
+    TextLineArray written = FileLines("T.geo", count);
+    Table2D<float> table;
+    int ok = 0;
+    LoadGeometryFile("T", table, 0, 3, ok);
+    EXPECT_EQ(GeometryAnswers[4], shell);
+    ASSERT_TRUE(SaveGeometryFile("T"));
+    int again = 0;
+    TextLineArray saved = FileLines("T.geo", again);
+    ExpectSameLines(saved, again, written, count, std::string("shell answer ") + shell);
+  }
+}
+
 }  // namespace
 }  // namespace corvane

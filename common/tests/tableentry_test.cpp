@@ -1,0 +1,37 @@
+// The shared rules of table cells: generation ranges and cell texts.
+#include <gtest/gtest.h>
+
+#include "core/tableentry.h"
+
+namespace {
+
+TEST(GenerationRange, Cases) {
+  struct Case { int start, end, step, rows; bool valid; };
+  const Case cases[] = {
+      {1, 1, 1, 10, false},  // start must be below the end
+      {1, 5, 4, 10, true},
+      {1, 5, 5, 10, false},  // step beyond end - start
+      {0, 5, 1, 10, false},  // start 0
+      {1, 5, 0, 10, false},  // step 0 would never end
+      {1, 11, 1, 10, false},  // end past the table
+      {1, 10, 1, 10, true},
+      {1, 10, 9, 10, true},   // the step may reach the end exactly
+      {1, 10, 10, 10, false},
+      {5, 5, 1, 10, false},
+      {1, 5, -1, 10, false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(GenerationRangeValid(c.start, c.end, c.step, c.rows), c.valid)
+        << c.start << " " << c.end << " " << c.step << " " << c.rows;
+}
+
+TEST(CellTextRules, CutAndValues) {
+  EXPECT_EQ(CutCellText("1.234568E-03"), "1.234568E-03");  // cutting would change the number
+  EXPECT_EQ(CutCellText("123456.78912345"), "123456.7891");
+  EXPECT_EQ(CutCellText("2.5"), "2.5");
+  EXPECT_EQ(TableCellText(0), "0");
+  EXPECT_EQ(TableCellText(1234.5), "1234.5");
+  EXPECT_EQ(TableCellText(1.0 / 3), ".3333333");
+}
+
+}  // namespace
