@@ -27,6 +27,7 @@ Table2D<float> RoofLoadTables[8];
 int RoofKindStarts[6] = {0, 0, 0, 0, 0, 0};
 Table2D<std::string> FormTexts;
 std::vector<std::string> FieldTexts(10);
+std::string TableViewKind;
 int RoofType = 1;
 std::vector<int> GraphState(9, 0);
 TextLineArray ResultLines;

@@ -62,6 +62,8 @@ extern int RoofKindStarts[6];
 // texts of the last form, items 1.. in field order.
 extern Table2D<std::string> FormTexts;
 extern std::vector<std::string> FieldTexts;
+// The kind word of the data table window on screen, kept for its structure view.
+extern std::string TableViewKind;
 // Roof shell type of the roof shell dialog: 1 dome, 2 cone.
 extern int RoofType;
 

@@ -61,4 +61,74 @@ GridProfile CorvaneGridProfile();
 // Makes it the running program's grid profile.
 void UseCorvaneGrid();
 
+
+// ----- Geometry entry -----
+//
+// The generation and uniform value dialogs serve the geometry and support tables; they read the
+// grid's kind word (FormTexts (0,0)) and the generation texts of row kGenerationTextRow: (r,0) the
+// unit "ELEMENT" or "NODE", (r,1..3) the generation labels of value columns 1..3.
+constexpr int kGenerationTextRow = 7;
+std::string GenerationLabel(int column);
+
+// Generation dialog of value column `mode` (1..3): SharedIntegers (4,0) fields from id (4,1) (the
+// grids 4 from 241: start, end, step and the value; the check list 3 from 242, no value, with its
+// own heading). It ends with 1 and FieldTexts 1 start, 2 end, 3 step, 4 the value; Cancel (56)
+// ends it with 0 and DialogStatus "ZZZ".
+DialogTemplate GenerationDialog(int mode);
+INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// Uniform value dialog of a column (1..3; the fourth value is kept in SharedIntegers (3,1)): field
+// 231. It ends with 0, the accepted text in DialogStatus, "ZZZ" when cancelled.
+DialogTemplate UniformGeometryDialog(int column, int fourth);
+INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The two as a grid's column buttons run them (the grids' field groups set and given back).
+int RunGenerationDialog(HWND owner, int column);
+void RunUniformDialog(HWND owner, int column);
+
+// Geometry and material dialog of StructureType and Substructure: reads <job>.geo; OK checks the
+// items, rebuilds and saves the file and ends with 1 when the element table is wanted, else 0;
+// Cancel writes nothing and ends with 0.
+DialogTemplate GeometryDialog();
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The element table of Substructure from WorkTables, laid out and built for DataTableProc.
+DialogTemplate GeometryDetailsDialog();
+// The geometry dialog and, when it ends with 1, the element table; the work tables shrunk after.
+void RunGeometryDialogs(HWND owner);
+// The geometry command: for a tank the substructure choice in mode 1, else RunGeometryDialogs.
+// Returns 1 when <job>.geo was written meanwhile (the callers read it again), else 0.
+int EnterGeometry(HWND owner);
+// The grid's uniform and generation buttons run the dialogs above.
+void UseGeometryEntry();
+
+// The structure view beside a table window. draw gets the table window and the view ("Geom",
+// "Supp", "Load") when the window opens, TableViewKind already holding its kind word; close runs
+// when the window has ended. Empty members draw nothing.
+struct StructureViewPort {
+  std::function<void(HWND table, const std::string& view)> draw;
+  std::function<void()> close;
+};
+extern StructureViewPort StructureViewHooks;
+// Keeps the table's kind word ("GEOMETRY", "UNYIELD", "ELASTIC", "WINKLER", "TRAPEZOIDAL",
+// "NODAL", a roof load kind "3".."7") in TableViewKind and draws the view of that kind.
+void OpenTableView(HWND table, const std::string& kind);
+// Shows a table window built by BuildDataTable modally with DataTableProc, then closes its view.
+// Returns its end value (also in DialogAnswer).
+int ShowTableWindow(HWND owner, const DialogTemplate& table);
+
+// ----- Tank substructure choice -----
+//
+// Mode 1 geometry (RunGeometryDialogs), 2 supports, 3 loads. The options shown follow the roof
+// (TankOptionCount); the action button (199 - mode) runs the mode's data dialog for the checked
+// substructure with this dialog hidden, then selects the next option; "&CANCEL" ends it with 1.
+DialogTemplate TankSubstructureDialog(int mode);
+INT_PTR CALLBACK TankSubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// Shows the choice modally; its end value, also in DialogAnswer.
+int RunTankSubstructureChoice(HWND owner, int mode);
+// The data dialogs of modes 2 and 3 for Substructure, owned by the hidden choice. Empty ones do
+// nothing.
+struct TankSubstructureActions {
+  std::function<void(HWND owner)> supports;  // the support types dialog
+  std::function<void(HWND owner)> loads;     // the load type choice
+};
+extern TankSubstructureActions TankActions;
+
 }  // namespace corvane

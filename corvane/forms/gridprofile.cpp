@@ -189,6 +189,7 @@ void BuildHeadings(DialogTemplate& d) {
 }
 
 void Initialise(HWND table) {
+  OpenTableView(table, Kind());
   if (TableKind == 0 && ShellRoof())
     CheckRadioButton(table, kCurve, kStraight, AnswerAt(GeometryAnswers, 7) == "Y" ? kCurve : kStraight);
 }

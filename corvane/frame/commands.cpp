@@ -1,13 +1,25 @@
-// The commands whose routines come with the data entry, the analysis, the presentation, the
-// plotting and save-as. The menus already send them; until their routines land they do nothing.
+// The commands of the data entry, the analysis, the presentation, the plotting and save-as. The
+// menus already send them; those whose routines have not landed yet do nothing.
 #include "corvane/frame/frame.h"
 
 #include "corvane/core/checks.h"
+#include "corvane/core/geometryfile.h"
+#include "corvane/forms/forms.h"
 #include "corvane/run/run.h"
 
 namespace corvane {
 
-void GeometryCommand() {}
+void InstallEntryPorts() {
+  InstallRunPorts();
+  UseCorvaneGrid();
+  UseGeometryEntry();
+  // A Yes to a geometry correction runs the geometry command; its data are read again when it
+  // saved any.
+  GeometryCorrectionHooks.edit = [] { return EnterGeometry(MainWindow); };
+  CheckHooks.editGeometry = GeometryCorrectionHooks.edit;
+}
+
+void GeometryCommand() { EnterGeometry(MainWindow); }
 void SupportCommand() {}
 void LoadDataCommand() {}
 void AnalysisCommand() {

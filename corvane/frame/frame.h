@@ -74,6 +74,9 @@ void HideScreen();
 void ShowScreen();
 void CloseScreen();
 
+// The ports of the checks, the grid and the data entry filled with Corvane's dialogs.
+void InstallEntryPorts();
+
 // ----- commands whose routines come with the data entry, analysis, presentation, plotting and
 // save-as; until then they do nothing -----
 void GeometryCommand();

@@ -46,6 +46,7 @@ void DimensionGlobals() {
   SharedIntegers.Redim(8, 5);
   CellTexts.Redim(1, 1);
   TextLines.assign(2, std::string());
+  InstallEntryPorts();
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, CorvaneFrame()); }

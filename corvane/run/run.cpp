@@ -5,6 +5,7 @@
 #include "core/saveas.h"
 #include "core/textfiles.h"
 #include "corvane/core/checks.h"
+#include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/textexports.h"
 #include "corvane/reports/documents.h"
@@ -48,6 +49,11 @@ void InstallRunPorts() {
     int answer = kAnswerNo;
     CorrectDataQueryBox(message, answer);
     return answer;
+  };
+  GeometryCorrectionHooks.ask = [](const std::string& message) {
+    int answer = kAnswerNo;
+    CorrectDataQueryBox(message, answer);
+    return answer == kAnswerYes;
   };
   ReportHooks.warn = [](const std::string& text, const std::string& caption) {
     Box(text, caption, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
