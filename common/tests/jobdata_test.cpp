@@ -161,21 +161,7 @@ TEST(ScatterRowsByIndex, RoundsTheIndex) {
   EXPECT_EQ(target(1, 1), 0);
 }
 
-TEST(CompactZeroRows, KeepsRowsWithValues) {
-  Table2D<double> t;
-  t.Redim(3, 2);
-  for (int r = 1; r <= 3; ++r) t(r, 0) = r;
-  t(2, 1) = 5;
-  int count = -1;
-  CompactZeroRows(t, 3, 2, count);
-  EXPECT_EQ(count, 1);
-  EXPECT_EQ(t(1, 0), 2);
-  EXPECT_EQ(t(1, 1), 5);
-  EXPECT_EQ(t(2, 0), 0);
-  EXPECT_EQ(t(3, 0), 0);
-}
-
-TEST(CompactZeroRows, MovesRowsUp) {
+TEST(CompactZeroRows, KeepsRowsWithValuesMovedUp) {
   Table2D<double> t;
   t.Redim(4, 2);
   for (int r = 1; r <= 4; ++r) t(r, 0) = r;
