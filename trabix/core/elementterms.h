@@ -1,108 +1,42 @@
 #pragma once
-// The numerical kernel of the beam/strip solver: the bending matrix of an element, the
-// consistent end terms of element loads, the assembly of springs, supports and soil matrices
-// into a symmetric matrix kept as its half band, and the Gauss elimination that solves it.
-//
-// Freedoms: node i has its translation 2i-1 (downward positive) and its rotation 2i (clockwise
-// positive). Vectors and matrices are numbered from 1 (element 0 unused).
-#include <string>
-#include <vector>
-
-#include "core/globals.h"
+// Trabix's bending terms: the suite's beam kernel with x to the right, translations downward
+// and clockwise rotations, so that rotation = +dv/dx (rotation sign +1).
+#include "core/beamkernel.h"
 
 namespace trabix {
 
-using Vector = std::vector<double>;
+using beamkernel::BandMatrix;
+using beamkernel::ElementMatrix;
+using beamkernel::EndForceTable;
+using beamkernel::SoilEndForces;
+using beamkernel::SoilMatrix;
+using beamkernel::Vector;
 
-// A symmetric matrix stored as rows of its half band: A(r, 1) the diagonal, A(r, c) the
-// coefficient coupling equation r with equation r + c - 1.
-class BandMatrix {
- public:
-  BandMatrix() = default;
-  BandMatrix(int rows, int width) { Resize(rows, width); }
-  void Resize(int rows, int width) {
-    rows_ = rows;
-    width_ = width;
-    a_.assign(static_cast<size_t>(rows + 1) * (width + 1), 0.0);
-  }
-  double& operator()(int r, int c) { return a_[static_cast<size_t>(r) * (width_ + 1) + c]; }
-  double operator()(int r, int c) const { return a_[static_cast<size_t>(r) * (width_ + 1) + c]; }
-  int Rows() const { return rows_; }
-  int Width() const { return width_; }
+using beamkernel::AddNodalSprings;
+using beamkernel::AddSoilMatrix;
+using beamkernel::AddSoilMatrixFull;
+using beamkernel::BandSolve;
+using beamkernel::BorderYieldedNodes;
+using beamkernel::CopySoilMatrix;
+using beamkernel::ElementEndForces;
+using beamkernel::ElementResults;
+using beamkernel::ImposeNodeSupports;
+using beamkernel::ImposeSupports;
+using beamkernel::InvertSoilMatrix;
+using beamkernel::kSingularMessage;
+using beamkernel::WinklerReactions;
+using beamkernel::WinklerSoilMatrix;
 
- private:
-  int rows_ = 0, width_ = 0;
-  std::vector<double> a_;
-};
+constexpr int kRotationSign = +1;
 
-// A square or rectangular matrix of extended precision, numbered from 1 (soil matrices).
-class SoilMatrix {
- public:
-  SoilMatrix() = default;
-  SoilMatrix(int rows, int columns) { Resize(rows, columns); }
-  void Resize(int rows, int columns) {
-    rows_ = rows;
-    columns_ = columns;
-    a_.assign(static_cast<size_t>(rows + 1) * (columns + 1), 0.0L);
-  }
-  long double& operator()(int r, int c) { return a_[static_cast<size_t>(r) * (columns_ + 1) + c]; }
-  long double operator()(int r, int c) const { return a_[static_cast<size_t>(r) * (columns_ + 1) + c]; }
-  int Rows() const { return rows_; }
-  int Columns() const { return columns_; }
-
- private:
-  int rows_ = 0, columns_ = 0;
-  std::vector<long double> a_;
-};
-
-// The element's fixed-end terms: per element shear i, moment i, shear j, moment j and, for a
-// strip, the length-direction moments at i and j (columns 1..6).
-class EndForceTable {
- public:
-  void Resize(int elements) { f_.assign(static_cast<size_t>(elements + 1) * 7, 0.0); }
-  double& operator()(int e, int c) { return f_[static_cast<size_t>(e) * 7 + c]; }
-  double operator()(int e, int c) const { return f_[static_cast<size_t>(e) * 7 + c]; }
-  int Elements() const { return f_.empty() ? 0 : static_cast<int>(f_.size() / 7) - 1; }
-
- private:
-  std::vector<double> f_;
-};
-
-using ElementMatrix = double[5][5];  // rows and columns 1..4: translation i, rotation i, translation j, rotation j
-
-// The bending matrix of an element of length L, second moment I and modulus E.
-void ElementStiffness(ElementMatrix& k, double length, double inertia, double modulus);
-// f = K u for the element's four end displacements (indices 1..4).
-void ElementEndForces(const ElementMatrix& k, const double u[5], double f[5]);
-
-// Consistent end terms of a trapezoidal load of intensities pi, pj [kN/m] (downward positive)
-// on element e of length L: added to the element's fixed-end row (columns 1..4) and
-// subtracted from the load vector at freedoms 2e-1, 2e, 2e+1, 2e+2.
-void TrapezoidalLoadTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load);
-
-// Adds the spring constants of each node (row i of the table: column 1 vertical, column 2
-// rotational; nodes 1..n) to the diagonal; count := the constants greater than 1.0 (the
-// effective springs).
-void AddNodalSprings(BandMatrix& a, int& count, const Table2D<double>& springs, int n);
-// Imposes zero displacement at the listed freedoms: unit diagonal, row and column cleared.
-void ImposeSupports(BandMatrix& a, const std::vector<int>& freedoms, int m);
-// The same for the translations 2k-1 of the listed nodes k.
-void ImposeNodeSupports(BandMatrix& a, const std::vector<int>& nodes, int m);
-// Winkler soil matrix (per node its own term, column 1, and its coupling with the next node,
-// column 2) at the translations.
-void AddSoilMatrixFull(BandMatrix& a, int n, const SoilMatrix& s);
-// Full soil matrix of the n contact nodes and `extra` bordered unknowns 2n+1..2n+extra at the
-// translations: soil index k <= n stands for freedom 2k-1, index n+k for freedom 2n+k.
-void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra);
-
-// Gauss elimination of the band matrix: mode 1 triangularises A, mode 2 reduces and
-// back-substitutes b with an already triangularised A, mode 3 does both. A pivot below 1.0E-30
-// in magnitude, or one that elimination has cancelled to 1.0E-12 of its equation's own
-// diagonal or less (a mechanism that rounding hides), stops at once with `message` :=
-// "MATRIX IS SINGULAR"; A is then partly reduced and b untouched. Otherwise `message` is left as
-// the caller passed it.
-void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, int mode);
-
-extern const char* const kSingularMessage;  // "MATRIX IS SINGULAR"
+inline void ElementStiffness(ElementMatrix& k, double length, double inertia, double modulus) {
+  beamkernel::ElementStiffness(k, length, inertia, modulus, kRotationSign);
+}
+inline void TrapezoidalLoadTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load) {
+  beamkernel::TrapezoidalLoadTerms(e, length, pi, pj, fixedEnd, load, kRotationSign);
+}
+inline void YieldForceTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load) {
+  beamkernel::YieldForceTerms(e, length, pi, pj, fixedEnd, load, kRotationSign);
+}
 
 }  // namespace trabix

@@ -1,21 +1,12 @@
 #include "trabix/core/resultsreport.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "core/numbers.h"
 
 namespace trabix {
 
 namespace {
-
-std::tm LocalClock() {
-  std::time_t now = std::time(nullptr);
-  std::tm* t = std::localtime(&now);
-  return t ? *t : std::tm{};
-}
-
-ReportClock reportClock = LocalClock;
 
 // A value that rounds away to nothing is printed as a clean 0 (never "-0").
 double Clean(double v, double below) { return std::fabs(v) < below || !std::isfinite(v) ? 0.0 : v; }
@@ -52,22 +43,6 @@ std::string TotalText(double v) {
 double At(const Vector& v, int i) { return (i >= 0 && static_cast<size_t>(i) < v.size()) ? v[i] : 0.0; }
 
 }  // namespace
-
-void SetReportClock(ReportClock clock) { reportClock = clock ? clock : LocalClock; }
-
-std::string ReportDateText() {
-  std::tm t = reportClock();
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", t.tm_mon + 1, t.tm_mday, t.tm_year + 1900);
-  return buf;
-}
-
-std::string FitField(const std::string& text, size_t width) {
-  if (text.size() <= width) return std::string(width - text.size(), ' ') + text;
-  size_t end = text.size();
-  while (end > width && text[end - 1] == ' ') --end;
-  return text.substr(0, end);
-}
 
 TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
                                  const Vector& abscissae, const EndForceTable& endForces,

@@ -1,9 +1,9 @@
 #pragma once
 // The results report of one load case, <job>.RB<c>: the user's report (the results document
 // prints it) and the source of the response graphs, which parse its tables back.
-#include <ctime>
 #include <string>
 
+#include "core/reporttext.h"
 #include "core/textfiles.h"
 #include "trabix/core/elementterms.h"
 #include "trabix/core/soilmodels.h"
@@ -32,16 +32,5 @@ bool WriteResultsReport(int kind, const Vector& displacements, const Vector& pre
 TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
                                  const Vector& abscissae, const EndForceTable& endForces,
                                  const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count);
-
-// The clock of the report's date line (local time by default); tests set their own. A null
-// clock restores the default.
-using ReportClock = std::tm (*)();
-void SetReportClock(ReportClock clock);
-// "MM-DD-YYYY" of the clock's date.
-std::string ReportDateText();
-
-// Right-aligns a formatted number in a field of blanks; a text wider than the field drops its
-// trailing blanks to fit and, when still wider, widens the field: a number is never cut.
-std::string FitField(const std::string& text, size_t width);
 
 }  // namespace trabix

@@ -9,36 +9,6 @@ namespace trabix {
 
 const char* const kHalfSpaceDataMessage = "The HALF-SPACE Data describe no Elastic Soil!";
 
-void WinklerSoilMatrix(int half, SoilMatrix& s, int e, double length, double w, double ki, double kj) {
-  long double a = static_cast<long double>(length) * ki * w / 192, c = static_cast<long double>(length) * kj * w / 192;
-  if (half == 1) {
-    s(e, 1) += 45 * a + 11 * c;
-    s(e, 2) += 11 * a + 5 * c;
-    s(e + 1, 1) += 5 * a + 3 * c;
-  } else {
-    s(e, 1) += 3 * a + 5 * c;
-    s(e, 2) += 5 * a + 11 * c;
-    s(e + 1, 1) += 11 * a + 45 * c;
-  }
-}
-
-void WinklerReactions(const Vector& u, int elements, const Vector& length, const Vector& width,
-                      const Table2D<double>& moduli, SoilEndForces& forces, double& total) {
-  forces.Resize(elements);
-  long double sum = 0;
-  for (int e = 1; e <= elements; ++e) {
-    long double ri = static_cast<long double>(length[e]) * moduli.Get(e, 1) * width[e] / 12;
-    long double rj = static_cast<long double>(length[e]) * moduli.Get(e, 2) * width[e] / 12;
-    long double ui = u[2 * e - 1], uj = u[2 * e + 1];
-    long double fi = (3 * ri + rj) * ui + (ri + rj) * uj;
-    long double fj = (ri + rj) * ui + (ri + 3 * rj) * uj;
-    forces.atI[e] = static_cast<double>(fi);
-    forces.atJ[e] = static_cast<double>(fj);
-    sum += fi + fj;
-  }
-  total = static_cast<double>(sum);
-}
-
 namespace {
 
 // Integral of 1/r over the rectangle [0, a] x [0, h] seen from its corner.
@@ -92,48 +62,6 @@ void HalfSpaceFlexibility(SoilMatrix& f, int n, const Vector& x, const Vector& b
   if (symmetry < 0) f(n, n) = 1;
 }
 
-bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor) {
-  int n = in.Rows();
-  SoilMatrix a = in;
-  out.Resize(n, n);
-  for (int i = 1; i <= n; ++i) out(i, i) = 1;
-  long double largest = 0;
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) largest = std::fmax(largest, std::fabs(a(i, j)));
-  for (int c = 1; c <= n; ++c) {
-    int p = c;
-    for (int r = c + 1; r <= n; ++r)
-      if (std::fabs(a(r, c)) > std::fabs(a(p, c))) p = r;
-    if (!(std::fabs(a(p, c)) > 1.0E-15L * largest)) return false;
-    if (p != c)
-      for (int k = 1; k <= n; ++k) {
-        std::swap(a(p, k), a(c, k));
-        std::swap(out(p, k), out(c, k));
-      }
-    long double pivot = a(c, c);
-    for (int k = 1; k <= n; ++k) {
-      a(c, k) /= pivot;
-      out(c, k) /= pivot;
-    }
-    for (int r = 1; r <= n; ++r) {
-      if (r == c) continue;
-      long double m = a(r, c);
-      if (m == 0) continue;
-      for (int k = 1; k <= n; ++k) {
-        a(r, k) -= m * a(c, k);
-        out(r, k) -= m * out(c, k);
-      }
-    }
-  }
-  // The inverse of a symmetric matrix is symmetric: keep it so exactly.
-  for (int i = 1; i <= n; ++i)
-    for (int j = i; j <= n; ++j) {
-      long double v = factor * (out(i, j) + out(j, i)) / 2;
-      out(i, j) = out(j, i) = v;
-    }
-  return true;
-}
-
 bool CrossAnisotropicModulus(const std::vector<std::string>& flags, long double& modulus) {
   modulus = 0;
   auto item = [&flags](int i) -> long double { return flags.size() > static_cast<size_t>(i) ? ParseNumber(flags[i]) : 0.0; };
@@ -171,32 +99,6 @@ void HalfSpaceReactions(const Vector& u, const SoilMatrix& s, int n, const Vecto
   for (int e = 1; e <= n - 1; ++e) {
     forces.atI[e] = pressures[e] * area[e];
     forces.atJ[e] = pressures[e + 1] * area[e];
-  }
-}
-
-void YieldForceTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load) {
-  double l2 = length * length;
-  double t[5] = {0.0, -(13 * pi + 3 * pj) * length / 32, -(11 * pi + 5 * pj) * l2 / 192, -(3 * pi + 13 * pj) * length / 32,
-                 (5 * pi + 11 * pj) * l2 / 192};
-  for (int c = 1; c <= 4; ++c) {
-    fixedEnd(e, c) += t[c];
-    load[2 * e - 2 + c] -= t[c];
-  }
-}
-
-void CopySoilMatrix(const SoilMatrix& from, SoilMatrix& to, int rows, int columns) {
-  for (int r = 1; r <= rows; ++r)
-    for (int c = 1; c <= columns; ++c) to(r, c) = from(r, c);
-}
-
-void BorderYieldedNodes(SoilMatrix& s, const std::vector<int>& status, int n) {
-  const int size = s.Rows();
-  int k = 0;
-  for (int i = 1; i <= n; ++i) {
-    if (status[i] != 1) continue;
-    int to = n + ++k;
-    for (int c = 1; c <= size; ++c) std::swap(s(i, c), s(to, c));
-    for (int r = 1; r <= size; ++r) std::swap(s(r, i), s(r, to));
   }
 }
 
@@ -240,37 +142,6 @@ void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, i
     forces.atI[e] = pressures[e] * part[e];
     forces.atJ[e] = pressures[e + 1] * part[e];
   }
-}
-
-void ElementResults(const Vector& u, const std::vector<int>& halfStatus, SoilEndForces& forces, int elements,
-                    const Vector& length, const Vector& width, const Table2D<double>& moduli, const Vector& pressures,
-                    double& total) {
-  forces.Resize(elements);
-  long double sum = 0;
-  for (int e = 1; e <= elements; ++e) {
-    long double l = length[e], w = width[e];
-    long double ui = u[2 * e - 1], uj = u[2 * e + 1];
-    bool yieldI = halfStatus[2 * e - 1] == 1, yieldJ = halfStatus[2 * e] == 1;
-    long double a = l * moduli.Get(e, 1) * w / 192, c = l * moduli.Get(e, 2) * w / 192;
-    long double fi = 0, fj = 0;
-    if (!yieldI && !yieldJ) {
-      long double ri = l * moduli.Get(e, 1) * w / 12, rj = l * moduli.Get(e, 2) * w / 12;
-      fi = (3 * ri + rj) * ui + (ri + rj) * uj;
-      fj = (ri + rj) * ui + (ri + 3 * rj) * uj;
-    } else if (yieldI && !yieldJ) {  // only the half next to node j is elastic
-      fi = (3 * a + 5 * c) * ui + (5 * a + 11 * c) * uj;
-      fj = (5 * a + 11 * c) * ui + (11 * a + 45 * c) * uj;
-    } else if (!yieldI && yieldJ) {  // only the half next to node i is elastic
-      fi = (45 * a + 11 * c) * ui + (11 * a + 5 * c) * uj;
-      fj = (11 * a + 5 * c) * ui + (5 * a + 3 * c) * uj;
-    }
-    forces.atI[e] = static_cast<double>(fi);
-    forces.atJ[e] = static_cast<double>(fj);
-    sum += fi + fj;
-    if (yieldI) sum += l * pressures[2 * e - 1] * w / 2;
-    if (yieldJ) sum += l * pressures[2 * e] * w / 2;
-  }
-  total = static_cast<double>(sum);
 }
 
 }  // namespace trabix

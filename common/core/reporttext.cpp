@@ -1,0 +1,31 @@
+#include "core/reporttext.h"
+
+#include <cstdio>
+
+namespace {
+
+std::tm LocalClock() {
+  std::time_t now = std::time(nullptr);
+  std::tm* t = std::localtime(&now);
+  return t ? *t : std::tm{};
+}
+
+ReportClock reportClock = LocalClock;
+
+}  // namespace
+
+void SetReportClock(ReportClock clock) { reportClock = clock ? clock : LocalClock; }
+
+std::string ReportDateText() {
+  std::tm t = reportClock();
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", t.tm_mon + 1, t.tm_mday, t.tm_year + 1900);
+  return buf;
+}
+
+std::string FitField(const std::string& text, size_t width) {
+  if (text.size() <= width) return std::string(width - text.size(), ' ') + text;
+  size_t end = text.size();
+  while (end > width && text[end - 1] == ' ') --end;
+  return text.substr(0, end);
+}

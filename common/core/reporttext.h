@@ -1,0 +1,15 @@
+#pragma once
+// Pieces of the programs' results reports: the date line's clock and right-aligned fields.
+#include <ctime>
+#include <string>
+
+// The clock of a report's date and time (local time by default); tests set their own. A null
+// clock restores the default.
+using ReportClock = std::tm (*)();
+void SetReportClock(ReportClock clock);
+// "MM-DD-YYYY" of the clock's date.
+std::string ReportDateText();
+
+// Right-aligns a formatted number in a field of blanks; a text wider than the field drops its
+// trailing blanks to fit and, when still wider, widens the field: a number is never cut.
+std::string FitField(const std::string& text, size_t width);

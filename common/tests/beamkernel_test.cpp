@@ -1,0 +1,134 @@
+#include "core/beamkernel.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace beamkernel {
+namespace {
+
+// With rotation = -du/dx (sign -1) only the translation-rotation couplings change sign.
+TEST(ElementStiffness, RotationSignFlipsOnlyTheCouplings) {
+  const double l = 1.5, i = 0.002, e = 2.0e7, ei = e * i;
+  ElementMatrix plus, minus;
+  ElementStiffness(plus, l, i, e, +1);
+  ElementStiffness(minus, l, i, e, -1);
+  const double c = 6 * ei / (l * l);
+  EXPECT_DOUBLE_EQ(minus[1][2], -c);
+  EXPECT_DOUBLE_EQ(minus[1][4], -c);
+  EXPECT_DOUBLE_EQ(minus[2][3], c);
+  EXPECT_DOUBLE_EQ(minus[3][4], c);
+  const bool coupling[5][5] = {{}, {0, 0, 1, 0, 1}, {0, 1, 0, 1, 0}, {0, 0, 1, 0, 1}, {0, 1, 0, 1, 0}};
+  for (int r = 1; r <= 4; ++r)
+    for (int s = 1; s <= 4; ++s) {
+      EXPECT_EQ(minus[r][s], minus[s][r]);
+      EXPECT_EQ(minus[r][s], coupling[r][s] ? -plus[r][s] : plus[r][s]) << r << s;
+    }
+}
+
+// A pile element held at its top (node i) and pushed at its foot by P: the foot moves
+// P L^3 / (3 EI) and turns by -P L^2 / (2 EI) when rotations are -du/dx.
+TEST(ElementStiffness, CantileverWithRotationSignMinusOne) {
+  const double l = 2.0, i = 0.002, e = 2.0e7, ei = e * i, p = 10.0;
+  ElementMatrix k;
+  ElementStiffness(k, l, i, e, -1);
+  double det = k[3][3] * k[4][4] - k[3][4] * k[4][3];
+  double u = p * k[4][4] / det, theta = -k[4][3] * p / det;
+  EXPECT_NEAR(u, p * l * l * l / (3 * ei), 1e-15);
+  EXPECT_NEAR(theta, -p * l * l / (2 * ei), 1e-15);
+}
+
+TEST(TrapezoidalLoadTerms, MomentTermsTakeTheRotationSign) {
+  const struct {
+    double length, pi, pj;
+  } cases[] = {{1.0, 10.0, 10.0}, {2.0, 0.0, 30.0}, {0.5, -20.0, 5.0}};
+  for (const auto& c : cases) {
+    EndForceTable plus, minus;
+    plus.Resize(1);
+    minus.Resize(1);
+    Vector lp(5, 0.0), lm(5, 0.0);
+    TrapezoidalLoadTerms(1, c.length, c.pi, c.pj, plus, lp, +1);
+    TrapezoidalLoadTerms(1, c.length, c.pi, c.pj, minus, lm, -1);
+    const double l2 = c.length * c.length;
+    EXPECT_DOUBLE_EQ(minus(1, 2), (c.pi / 20 + c.pj / 30) * l2);
+    EXPECT_DOUBLE_EQ(minus(1, 4), -(c.pi / 30 + c.pj / 20) * l2);
+    for (int k : {1, 3}) {
+      EXPECT_EQ(minus(1, k), plus(1, k));
+      EXPECT_EQ(lm[k], lp[k]);
+    }
+    for (int k : {2, 4}) {
+      EXPECT_EQ(minus(1, k), -plus(1, k));
+      EXPECT_EQ(lm[k], -minus(1, k));
+    }
+  }
+}
+
+TEST(YieldForceTerms, MomentTermsTakeTheRotationSign) {
+  EndForceTable plus, minus;
+  plus.Resize(1);
+  minus.Resize(1);
+  Vector lp(5, 0.0), lm(5, 0.0);
+  YieldForceTerms(1, 1.2, 40.0, -15.0, plus, lp, +1);
+  YieldForceTerms(1, 1.2, 40.0, -15.0, minus, lm, -1);
+  for (int k = 1; k <= 4; ++k) {
+    EXPECT_EQ(minus(1, k), k % 2 ? plus(1, k) : -plus(1, k)) << k;
+    EXPECT_EQ(lm[k], k % 2 ? lp[k] : -lp[k]) << k;
+  }
+}
+
+TEST(BandSolve, SmallBandSystemAndItsMultipliers) {
+  BandMatrix a(3, 2);
+  a(1, 1) = 4;
+  a(1, 2) = 1;
+  a(2, 1) = 4;
+  a(2, 2) = 1;
+  a(3, 1) = 4;
+  Vector b = {0.0, 5.0, 6.0, 5.0};
+  std::string message;
+  BandSolve(a, 3, b, message, 2, 3);
+  EXPECT_EQ(message, "");
+  for (int i = 1; i <= 3; ++i) EXPECT_NEAR(b[i], 1.0, 1e-15) << i;
+  EXPECT_DOUBLE_EQ(a(1, 2), 0.25);
+  EXPECT_DOUBLE_EQ(a(2, 1), 3.75);
+  EXPECT_NEAR(a(2, 2), 0.2666667, 5e-8);
+  EXPECT_NEAR(a(3, 1), 3.7333333, 5e-8);
+
+  BandMatrix singular(3, 2);
+  singular(1, 2) = 1;
+  singular(2, 1) = 4;
+  singular(3, 1) = 4;
+  Vector kept = {0.0, 5.0, 6.0, 5.0}, c = kept;
+  BandSolve(singular, 3, c, message, 2, 3);
+  EXPECT_EQ(message, "MATRIX IS SINGULAR");
+  EXPECT_EQ(c, kept);
+}
+
+TEST(WinklerSoilMatrix, HalvesOfALinearModulus) {
+  const struct {
+    int half;
+    double own, coupling, next;
+  } cases[] = {{1, 1744.792, 546.875, 286.458}, {2, 338.542, 703.125, 2630.208}};
+  for (const auto& c : cases) {
+    SoilMatrix s(2, 2);
+    WinklerSoilMatrix(c.half, s, 1, 1.0, 0.5, 10000.0, 20000.0);
+    EXPECT_NEAR(static_cast<double>(s(1, 1)), c.own, 5e-4) << c.half;
+    EXPECT_NEAR(static_cast<double>(s(1, 2)), c.coupling, 5e-4) << c.half;
+    EXPECT_NEAR(static_cast<double>(s(2, 1)), c.next, 5e-4) << c.half;
+  }
+}
+
+TEST(WinklerReactions, EndForcesOfOneTranslatedEnd) {
+  Vector u = {0.0, 1.0, 0.0, 0.0, 0.0}, length = {0.0, 1.0}, width = {0.0, 0.5};
+  Table2D<double> moduli;
+  moduli(1, 1) = 10000.0;
+  moduli(1, 2) = 20000.0;
+  SoilEndForces forces;
+  double total = 0;
+  WinklerReactions(u, 1, length, width, moduli, forces, total);
+  EXPECT_NEAR(forces.atI[1], 2083.333, 5e-4);
+  EXPECT_NEAR(forces.atJ[1], 1250.000, 5e-4);
+  EXPECT_NEAR(total, 3333.333, 5e-4);
+}
+
+}  // namespace
+}  // namespace beamkernel
