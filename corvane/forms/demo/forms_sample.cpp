@@ -5,6 +5,12 @@
 //   corvane_forms_sample.exe load       the load data form generating a nodal load column
 //   corvane_forms_sample.exe thermal    the wall's thermal and shrinkage/swelling form
 //   corvane_forms_sample.exe shell      the roof shell dialog
+//   corvane_forms_sample.exe geometry   the geometry dialog of a new beam job, then its element table
+//   corvane_forms_sample.exe roof       the geometry dialog of a tank's roof
+//   corvane_forms_sample.exe generate   the generation dialog of a beam's element widths
+//   corvane_forms_sample.exe uniform    the uniform value dialog of a beam's element lengths
+//   corvane_forms_sample.exe tank       the tank substructure choice of the geometry
+//   corvane_forms_sample.exe table      the element table of a beam of 8 elements
 #include <windows.h>
 
 #include <string>
@@ -92,6 +98,34 @@ void Shell() {
   DialogAnswer = static_cast<int>(ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc));
 }
 
+// A beam job "SAMPLE" in the current folder, new, with the grid's generation texts.
+void BeamJob() {
+  StructureType = "BEAM/STRIP";
+  Substructure = "BEAM";
+  JobSpec = "SAMPLE";
+  GeometryAnswers.assign(8, std::string());
+  JobDataTable.Redim(8, 6);
+}
+
+// The beam's element table of 8 elements from the work tables.
+void BeamTable() {
+  BeamJob();
+  JobDataTable(1, 1) = 8;
+  JobDataTable(1, 2) = 8;
+  WorkTables[1].Redim(8, 3);
+  for (int r = 1; r <= 8; ++r) WorkTables[1](r, 1) = 1, WorkTables[1](r, 2) = 0.5f, WorkTables[1](r, 3) = 0.6f;
+}
+
+void GenerationSample(bool uniform) {
+  BeamTable();
+  GeometryDetailsDialog();
+  if (uniform) {
+    RunUniformDialog(nullptr, 1);
+  } else {
+    RunGenerationDialog(nullptr, 2);
+  }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
@@ -107,6 +141,26 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     LoadForm(7);
   } else if (what == "shell") {
     Shell();
+  } else if (what == "geometry") {
+    BeamJob();
+    UseGeometryEntry();
+    EnterGeometry(nullptr);
+  } else if (what == "roof") {
+    BeamJob();
+    StructureType = "TANK";
+    Substructure = "ROOF STRUCTURE";
+    ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc);
+  } else if (what == "generate" || what == "uniform") {
+    GenerationSample(what == "uniform");
+  } else if (what == "table") {
+    BeamTable();
+    UseGeometryEntry();
+    ShowTableWindow(nullptr, GeometryDetailsDialog());
+  } else if (what == "tank") {
+    BeamJob();
+    StructureType = "TANK";
+    UseGeometryEntry();
+    EnterGeometry(nullptr);
   } else {
     Geometry("TANK", "ROOF STRUCTURE", 25, true);
   }
