@@ -16,6 +16,7 @@
 #include "win/grid.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
+#include "win/tests/colourprobe.h"
 
 namespace corvane {
 namespace {
@@ -208,7 +209,7 @@ TEST(UniformDialog, ZeroRefusedInAGeometryTableNotInASupportTable) {
       seen.push_back(wintest::GetText(d, 120));
       seen.push_back(GetDlgItem(d, 231) ? "231" : "");
       wintest::SetText(d, 231, "0");
-      wintest::PostClick(d, 55);
+      wintest::PressKey(GetDlgItem(d, 231), VK_RETURN);  // Enter in the only field presses Ok
     })};
     bool geometry = std::string(word) == "GEOMETRY";
     if (geometry) steps.insert(steps.end(), {Warned(warnings), Press(56)});
@@ -401,8 +402,13 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
         wintest::PostClick(d, 9876);
       }),
   };
+  std::vector<std::string> views;
+  StructureViewHooks.draw = [&](HWND, const std::string& view) { views.push_back(TableViewKind + " " + view); };
+  StructureViewHooks.close = [&] { views.push_back("closed"); };
   auto run = RunScript(steps, [] { EnterGeometry(nullptr); }, 30000);
+  StructureViewHooks = StructureViewPort();
   EXPECT_TRUE(run.finished);
+  EXPECT_EQ(views, (std::vector<std::string>{"GEOMETRY Geom", "closed"}));
   EXPECT_TRUE(box131);
   EXPECT_EQ(columns, 3);
   EXPECT_EQ(cells, (std::vector<std::string>{"2.5", ".3", ".6"}));
@@ -423,6 +429,33 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
   EXPECT_FLOAT_EQ(rows(4, 1), 2.5f);
   EXPECT_FLOAT_EQ(rows(4, 2), 0.3f);
   EXPECT_FLOAT_EQ(rows(4, 3), 0.6f);
+}
+
+TEST(GeometryEntry, ACancelledUniformValueLeavesTheColumn) {
+  NewJob("BEAM/STRIP", "BEAM");
+  JobDataTable(1, 1) = 3;
+  JobDataTable(1, 2) = 3;
+  WorkTables[1].Redim(3, 3);
+  for (int r = 1; r <= 3; ++r) WorkTables[1](r, 1) = 1, WorkTables[1](r, 2) = 0.5f, WorkTables[1](r, 3) = 0.25f * r;
+  std::vector<std::string> column;
+  const std::string table = JobCaption();
+  RunScript({WhenDialog(table, [](HWND d) { wintest::PostClick(d, 125); }),
+             WhenDialog(JobCaption(), [](HWND d) {
+               if (!GetDlgItem(d, 231)) return;
+               wintest::SetText(d, 231, "9");
+               wintest::PostClick(d, 56);
+             }),
+             WhenDialog(table, [&](HWND d) {
+               for (int r = 1; r <= 3; ++r) {
+                 char text[32] = {0};
+                 GetWindowTextA(Cell(r, 3), text, sizeof text);
+                 column.push_back(text);
+               }
+               wintest::PostClick(d, 12121);
+             })},
+            [] { ShowTableWindow(nullptr, GeometryDetailsDialog()); });
+  EXPECT_EQ(column, (std::vector<std::string>{".25", ".5", ".75"}));
+  EXPECT_EQ(CellTexts(4, 2), ".5");
 }
 
 TEST(GeometryEntry, AStripTableHasTwoValueColumns) {
@@ -530,6 +563,60 @@ TEST(TankChoice, EnterOnAnOptionPressesTheActionButton) {
             [] { RunTankSubstructureChoice(nullptr, 3); });
   EXPECT_EQ(subs, std::vector<std::string>{"BASE PLATE"});
   TankActions = TankSubstructureActions();
+}
+
+TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
+  TestDirectory dir;
+  NewJob("TANK", "ROOF STRUCTURE");
+  const COLORREF form = RGB(225, 232, 245), teal = RGB(0, 128, 128), white = RGB(255, 255, 255);
+  RunScript({WhenDialog(JobCaption(), [&](HWND d) {
+              ExpectColours(d, {{WM_CTLCOLORDLG, 0, form, RGB(1, 2, 3)},
+                                {WM_CTLCOLOREDIT, 101, RGB(255, 255, 200), RGB(0, 0, 0)},  // focused
+                                {WM_CTLCOLOREDIT, 102, white, RGB(0, 0, 0)},
+                                {WM_CTLCOLORSTATIC, 111, form, RGB(0, 0, 255)},
+                                {WM_CTLCOLORSTATIC, 122, form, RGB(0, 128, 0)},
+                                {WM_CTLCOLORSTATIC, 130, teal, white},
+                                {WM_CTLCOLORSTATIC, 132, teal, white}});
+              wintest::PostClick(d, 2);
+            })},
+            [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
+  GridOf("GEOMETRY", 4);
+  RunScript({WhenDialog(JobCaption(), [&](HWND d) {
+              ExpectColours(d, {{WM_CTLCOLORDLG, 0, RGB(235, 245, 255), RGB(1, 2, 3)},
+                                {WM_CTLCOLOREDIT, 241, RGB(255, 255, 200), RGB(0, 0, 160)},
+                                {WM_CTLCOLOREDIT, 242, white, RGB(0, 0, 160)},
+                                {WM_CTLCOLORSTATIC, 120, RGB(235, 245, 255), RGB(128, 0, 0)},
+                                {WM_CTLCOLORSTATIC, 110, RGB(235, 245, 255), RGB(0, 0, 128)}});
+              wintest::PostClick(d, 56);
+            })},
+            [] { RunGenerationDialog(nullptr, 1); });
+  NewJob("TANK", "BASE PLATE");
+  const COLORREF pale = RGB(255, 255, 200);
+  RunScript({WhenDialog(JobCaption(), [&](HWND d) {
+              ExpectColours(d, {{WM_CTLCOLORDLG, 0, pale, RGB(1, 2, 3)},
+                                {WM_CTLCOLORSTATIC, 201, teal, white},
+                                {WM_CTLCOLORSTATIC, 220, pale, RGB(0, 0, 0)},
+                                {WM_CTLCOLORBTN, 198, pale, RGB(0, 0, 0)}});
+              wintest::PostClick(d, 2);
+            })},
+            [] { RunTankSubstructureChoice(nullptr, 1); });
+}
+
+TEST(TankChoice, FocusAndPointerOnTheActionButton) {
+  TestDirectory dir;
+  NewJob("TANK", "BASE PLATE");
+  int focus = 0;
+  POINT at = {0, 0};
+  RECT button = {0, 0, 0, 0};
+  RunScript({WhenDialog(JobCaption(), [&](HWND d) {
+              focus = GetDlgCtrlID(GetFocus());
+              GetCursorPos(&at);
+              GetWindowRect(GetDlgItem(d, 198), &button);
+              wintest::PostClick(d, 2);
+            })},
+            [] { RunTankSubstructureChoice(nullptr, 1); });
+  EXPECT_EQ(focus, 201);
+  EXPECT_TRUE(PtInRect(&button, at)) << at.x << "," << at.y;
 }
 
 }  // namespace

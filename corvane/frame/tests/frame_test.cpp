@@ -17,6 +17,7 @@
 #include "core/textfiles.h"
 #include "corvane/frame/frame.h"
 #include "gfx/gfx.h"
+#include "win/grid.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
@@ -477,3 +478,116 @@ TEST_F(CorvaneFrame, TheBackgroundShadesFromBlueToDarkBlueInTwoHundredBands) {
 }
 
 }  // namespace
+
+namespace {
+
+// A step for the dialog of that caption that has control id (Corvane's data dialogs share their
+// caption).
+wintest::Step WhenWith(const std::string& caption, int id, std::function<void(HWND)> act) {
+  return [caption, id, act] {
+    HWND d = wintest::FindDialog(caption);
+    if (!d || !GetDlgItem(d, id)) return false;
+    act(d);
+    return true;
+  };
+}
+
+void SetTexts(HWND d, int first, const std::vector<std::string>& texts) {
+  for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, first + static_cast<int>(i), texts[i]);
+}
+
+std::string CheckedOption(HWND d) {
+  for (int id = 201; id <= 203; ++id)
+    if (IsDlgButtonChecked(d, id) == BST_CHECKED) return wintest::GetText(d, id);
+  return "";
+}
+
+}  // namespace
+
+TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadialSection) {
+  Agree();
+  std::string job = Spec("TANKS\\TANK1");
+  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  const std::string caption = "   TANK ANALYSIS.   JOB: " + job;
+  std::vector<std::string> selected;
+  auto choose = [&](int option) {
+    return WhenWith(caption, 220, [&, option](HWND d) {
+      selected.push_back(CheckedOption(d));
+      if (option > 0) wintest::Click(d, 200 + option);
+      wintest::PostClick(d, option < 0 ? 2 : 198);
+    });
+  };
+  auto cancelGeometry = WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, 2); });
+  auto shellRoof = WhenWith(caption, 150, [](HWND d) {
+    SetTexts(d, 101, {"3", "0", "6", "3E7", "0.2", "1E-5"});
+    wintest::Click(d, 132);
+    wintest::PostClick(d, 55);
+  });
+  int columns = 0;
+  bool curveShown = false;
+  auto table = [&](std::function<void(HWND)> act) {
+    return WhenWith(caption + "  ROOF STRUCTURE", 9876, [act, &columns](HWND d) {
+      columns = TableColumns;
+      act(d);
+    });
+  };
+  auto cell = [](int row, int column) { return GetDlgItem(TablePage(), 3000 + (row - 1) * TableColumns + column); };
+  Run(7306, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
+             table([](HWND d) { wintest::PostClick(d, 121); }),
+             WhenWith(caption, 241, [](HWND d) { wintest::PostClick(d, 56); }),  // the roof shell dialog
+             table([&](HWND d) {
+               for (int r = 1; r <= 3; ++r) {
+                 SetWindowTextA(cell(r, 1), "2");
+                 SetWindowTextA(cell(r, 2), "0.5");
+                 SetWindowTextA(cell(r, 3), "0.1");
+               }
+               wintest::Click(d, 7777);
+               wintest::PostClick(d, 9876);
+             }),
+             choose(3), WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, 55); }),
+             table([&](HWND d) {
+               curveShown = IsDlgButtonChecked(d, 7777) == BST_CHECKED;
+               wintest::PostClick(d, 12121);
+             }),
+             choose(-1)});
+  EXPECT_EQ(selected, (std::vector<std::string>{"TANK &BASE PLATE", "TANK &WALL CYLINDER", "TANK &ROOF STRUCTURE",
+                                                "TANK &BASE PLATE", "TANK &BASE PLATE"}));
+  EXPECT_EQ(columns, 3);
+  EXPECT_TRUE(curveShown);
+  std::string geo = ReadBytes(job + ".geo");
+  EXPECT_NE(geo.find("Radial Section in form of a CURVE (?)  Y\r\n"), std::string::npos);
+  EXPECT_NE(geo.find("Shell Structure (?)  Y\r\n"), std::string::npos);
+}
+
+TEST_F(CorvaneFrame, AnalysingABeamWithoutGeometryOffersItsCorrection) {
+  const std::string missing = " BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!\r\n\r\n Do you wish to Correct the Data? ";
+  const std::string supports = " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ";
+  std::string job = Spec("BEAMS\\BEAM1");
+  OpenBeamJob(job);
+  WriteBytes(job + ".CAS", "A\r\n");
+  std::vector<std::string> asked;
+  auto answer = [&](int id) {
+    return WhenDialog(" WARNING!", [&asked, id](HWND box) {
+      asked.push_back(wintest::BoxText(box));
+      wintest::AnswerBox(box, id);
+    });
+  };
+  // No: nothing is opened or written; the check goes on to the supports, declined too.
+  Run(888, {answer(IDNO), answer(IDNO)});
+  EXPECT_EQ(asked, (std::vector<std::string>{missing, supports}));
+  EXPECT_FALSE(fs::exists(job + ".geo"));
+
+  // Yes: the geometry dialog; what it saved is read again and the check goes on.
+  asked.clear();
+  const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  Run(888, {answer(IDYES), WhenWith(caption, 150,
+                                    [](HWND d) {
+                                      SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
+                                      wintest::Click(d, 131);  // no element table
+                                      wintest::PostClick(d, 55);
+                                    }),
+            answer(IDNO)});
+  EXPECT_EQ(asked, (std::vector<std::string>{missing, supports}));
+  EXPECT_TRUE(fs::exists(job + ".geo"));
+  EXPECT_EQ(JobDataTable.Get(1, 1), 4);
+}
