@@ -1,0 +1,511 @@
+#include "murelo/core/analysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/jobdata.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "murelo/core/globals.h"
+#include "murelo/core/jobfiles.h"
+#include "murelo/core/resultsreport.h"
+#include "trabix/core/jobfiles.h"
+#include "trabix/core/resultsreport.h"
+
+namespace murelo {
+
+namespace {
+
+const double kPi = 4 * std::atan(1.0);
+const double kGravity = 9.81 / 1000;  // mass density [kg/m^3] times this gives the unit weight [kN/m^3]
+
+bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && Trim(SupportFlags[item]) == "Y"; }
+
+bool Finite(double v) { return std::isfinite(v); }
+
+// The unknowns of stem node j: its horizontal translation and its rotation (node 1 shares base-plate
+// node m's).
+void StemFreedoms(const WallModel& m, int j, int& u, int& r) {
+  if (j == 1) {
+    u = 3 * m.stemNode - 2;
+    r = 3 * m.stemNode;
+  } else {
+    u = 3 * m.plateNodes + 2 * j - 3;
+    r = 3 * m.plateNodes + 2 * j - 2;
+  }
+}
+
+// The four unknowns of an element: base-plate element e at (w, rotation) of nodes e and e+1, stem
+// element e at (u, rotation) of stem nodes e and e+1.
+void PlateBendingFreedoms(int e, int d[5]) {
+  d[1] = 3 * e - 1;
+  d[2] = 3 * e;
+  d[3] = 3 * e + 2;
+  d[4] = 3 * e + 3;
+}
+void StemElementFreedoms(const WallModel& m, int e, int d[5]) {
+  StemFreedoms(m, e, d[1], d[2]);
+  StemFreedoms(m, e + 1, d[3], d[4]);
+}
+
+void AddElement(DenseMatrix& k, const int d[5], const ElementMatrix& ke) {
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 4; ++c) k(d[r], d[c]) += ke[r][c];
+}
+
+// f = K_e u_e - the element's consistent load terms.
+void ElementForces(const ElementMatrix& ke, const Vector& x, const int d[5], const Vector& loads, int e, double f[5]) {
+  for (int r = 1; r <= 4; ++r) {
+    f[r] = -loads[4 * (e - 1) + r];
+    for (int c = 1; c <= 4; ++c) f[r] += ke[r][c] * x[d[c]];
+  }
+}
+
+double PlateAxialStiffness(const WallModel& m, int e) {
+  return m.plateThickness[e] * m.plateModulus / ((1 - m.platePoisson * m.platePoisson) * m.plateLength[e]);
+}
+
+void PlateBending(const WallModel& m, int e, ElementMatrix& ke) {
+  trabix::ElementStiffness(ke, m.plateLength[e], m.plateInertia[e], m.plateModulus);
+}
+
+// Sets to 0 the values of a column that are negligible beside its largest magnitude.
+void CleanColumns(trabix::EndForceTable& t, int elements) {
+  for (int c = 1; c <= 6; ++c) {
+    double largest = 0;
+    for (int e = 1; e <= elements; ++e) largest = std::max(largest, std::fabs(t(e, c)));
+    if (!(largest > 0)) continue;
+    for (int e = 1; e <= elements; ++e)
+      if (std::fabs(t(e, c)) < 1.0E-4 * largest || std::fabs(t(e, c)) <= 1.0E-10) t(e, c) = 0.0;
+  }
+}
+
+// The tributary width of base-plate node i: half of each element meeting there.
+double TributaryWidth(const WallModel& m, int i) {
+  double w = 0;
+  if (i > 1) w += m.plateLength[i - 1] / 2;
+  if (i < m.plateNodes) w += m.plateLength[i] / 2;
+  return w;
+}
+
+}  // namespace
+
+std::string SolverStopMessage(int code) {
+  const std::string crlf = "\r\n";
+  switch (code) {
+    case kStopIterationUnstableWinkler:
+      return "The ITERARTION PROCESS is Unstable!" + crlf + crlf + "  INCREASE the NUMBER of ELEMENTS! ";
+    case kStopLoadTooLargeWinkler:
+      return "The LOAD is too LARGE to be CARRIED OUT" + crlf + crlf + "     by SOIL with the given Yield Stresses! ";
+    case kStopIterationUnstable:
+    case kStopLoadTooLarge:
+    case kStopBadJobData:
+    case kStopBadHalfSpace:
+    case kStopReportNotWritten:
+      return trabix::SolverStopMessage(code);  // the same texts as the beam/strip solver's
+    default:
+      return trabix::SolverStopMessage(trabix::kStopSystemUnstable);
+  }
+}
+
+std::vector<SolverTone> SolverStopTones(int code) {
+  switch (code) {
+    case kStopIterationUnstable:
+    case kStopLoadTooLarge:
+    case kStopIterationUnstableWinkler:
+    case kStopLoadTooLargeWinkler:
+    case kStopSystemUnstableWinkler:
+      return {{100, 550}, {294, 250}, {100, 550}, {294, 250}};
+    default:
+      return {{330, 250}, {294, 250}, {330, 250}, {294, 250}};
+  }
+}
+
+SolverWarningData SolverWarningFor(int code) {
+  SolverWarningData w;
+  if (code <= kSolverDone) return w;
+  w.caption = "WARNING!";
+  w.text = SolverStopMessage(code);
+  w.tones = SolverStopTones(code);
+  return w;
+}
+
+int ReadWallGeometry(WallModel& m) {
+  TextLines.assign(5001, std::string());
+  int count = 0;
+  LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
+  if (count == 0) return kSolverNoJob;
+  int plateRows = 0, stemRows = 0;
+  ReadGeometrySections(TextLines, count, plateRows, stemRows);
+  if (!(GeneralData(1, 1) >= 0.5)) return kSolverNoJob;
+  if (GeneralData(1, 1) > kMaxElements || GeneralData(2, 1) > kMaxElements) return kStopBadJobData;
+  const int nb = ElementCount(1), ns = ElementCount(2);
+  BasePlateElements.Redim(nb, 4);
+  WallStemElements.Redim(ns, 4);
+  ReadElementTable(TextLines, count, BasePlateElements, nb, 2, plateRows, plateRows + nb - 1);
+  if (stemRows > 0) ReadElementTable(TextLines, count, WallStemElements, ns, 2, stemRows, stemRows + ns - 1);
+
+  m.plateElements = nb;
+  m.stemElements = ns;
+  m.plateNodes = nb + 1;
+  m.stemNodes = ns + 1;
+  m.plateWidth = GeneralData(1, 2);
+  m.plateModulus = GeneralData(1, 3);
+  m.platePoisson = GeneralData(1, 4);
+  m.stemModulus = GeneralData(2, 3);
+  m.stemPoisson = GeneralData(2, 4);
+  if (!Finite(m.plateModulus) || !Finite(m.stemModulus) || !(m.plateWidth > 0) || !Finite(m.plateWidth) ||
+      !(1 - m.platePoisson * m.platePoisson > 0) || !(1 - m.stemPoisson * m.stemPoisson > 0))
+    return kStopBadJobData;
+  if (m.plateModulus < 1.0E-7) m.plateModulus = 1.0E-10;  // given as zero
+
+  bool found = false;
+  m.stemNode = FindStemNode(BasePlateElements, nb, m.plateWidth, GeneralData(1, 5), found);
+  if (!found) return kSolverNoJob;
+
+  m.plateLength.assign(nb + 1, 0.0);
+  m.plateThickness = m.plateInertia = m.plateHalfWidth = m.plateLength;
+  m.plateX.assign(m.plateNodes + 1, 0.0);
+  for (int e = 1; e <= nb; ++e) {
+    double l = BasePlateElements(e, 1), t = BasePlateElements(e, 2);
+    if (!(l > 0 && t > 0) || !Finite(l) || !Finite(t)) return kStopBadJobData;
+    m.plateLength[e] = l;
+    m.plateThickness[e] = t;
+    m.plateInertia[e] = t * t * t / (12 * (1 - m.platePoisson * m.platePoisson));
+    m.plateHalfWidth[e] = 10 * m.plateWidth / 2;  // the plate is taken as 10 times as long as it is wide
+    m.plateX[e + 1] = m.plateX[e] + l;
+  }
+  m.stemLength.assign(ns + 1, 0.0);
+  m.stemThickness = m.stemLength;
+  m.stemS.assign(m.stemNodes + 1, 0.0);
+  for (int e = 1; e <= ns; ++e) {
+    double l = WallStemElements(e, 1), t = WallStemElements(e, 2);
+    if (!(l > 0 && t > 0) || !Finite(l) || !Finite(t)) return kStopBadJobData;
+    m.stemLength[e] = l;
+    m.stemThickness[e] = t;
+    m.stemS[e + 1] = m.stemS[e] + l;
+  }
+  m.unknowns = 3 * m.plateNodes + 2 * (m.stemNodes - 1);
+  return kSolverDone;
+}
+
+int ReadWallSupports(WallModel& m) {
+  TextLines.assign(5001, std::string());
+  int count = 0;
+  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  ReadSupportTables(TextLines, count, m.plateElements, m.stemElements);
+  const int n = m.plateNodes;
+  m.soilKind = trabix::NoSoil;
+  if (IsYes(3)) {
+    // Winkler soil wins when both soils are given, as in the report.
+    m.soilKind = trabix::WinklerSoil;
+    m.winkler.Resize(n, 2);
+    m.moduli.Redim(m.plateElements, 2);
+    for (int e = 1; e <= m.plateElements; ++e) {
+      double ki = WinklerTable(e, 1), kj = WinklerTable(e, 2);
+      if (!Finite(ki) || !Finite(kj)) return kStopBadJobData;
+      m.moduli(e, 1) = ki;
+      m.moduli(e, 2) = kj;
+      trabix::WinklerSoilMatrix(1, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
+      trabix::WinklerSoilMatrix(2, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
+    }
+  } else if (IsYes(4)) {
+    m.soilKind = trabix::HalfSpaceSoil;
+    m.soilModulus = ParseNumber(SupportFlags[7]);
+    m.soilPoisson = ParseNumber(SupportFlags[8]);
+    if (!(m.soilPoisson >= 0 && m.soilPoisson <= 0.5)) m.soilPoisson = 0;
+    m.yieldStress = ParseNumber(SupportFlags[10]);
+    if (!(m.soilModulus > 0) || !Finite(m.soilModulus) || !Finite(m.yieldStress)) return kStopBadHalfSpace;
+    m.capacity = m.plateWidth * m.yieldStress;
+    SoilMatrix f;
+    HalfSpaceFlexibilityCoefficients(f, n, m.plateX, m.plateHalfWidth, m.soilPoisson);
+    long double factor = kPi * static_cast<long double>(m.soilModulus) / (1 - m.soilPoisson * m.soilPoisson);
+    if (!trabix::InvertSoilMatrix(f, m.halfSpace, factor)) return kStopSystemUnstable;
+    m.flexibility.Resize(2 * n, 2 * n);
+    for (int i = 1; i <= 2 * n; ++i)
+      for (int j = 1; j <= 2 * n; ++j) m.flexibility(i, j) = f(i, j) / factor;
+  }
+  return kSolverDone;
+}
+
+void AssembleWallSystem(WallModel& m) {
+  const int n = m.plateNodes;
+  DenseMatrix& k = m.structure;
+  k.Resize(m.unknowns);
+  ElementMatrix ke;
+  int d[5];
+  for (int e = 1; e <= m.stemElements; ++e) {
+    PlateStripElement(ke, m.stemLength[e], m.stemThickness[e], m.stemModulus, m.stemPoisson);
+    StemElementFreedoms(m, e, d);
+    AddElement(k, d, ke);
+  }
+  int springs = 0;
+  for (int j = 1; j <= m.stemNodes; ++j) {
+    int u, r;
+    StemFreedoms(m, j, u, r);
+    k(u, u) += StemRestraintTable.Get(j, 1);
+    k(r, r) += StemRestraintTable.Get(j, 2);
+  }
+  for (int e = 1; e <= m.plateElements; ++e) {
+    PlateBending(m, e, ke);
+    PlateBendingFreedoms(e, d);
+    AddElement(k, d, ke);
+    double a = PlateAxialStiffness(m, e);
+    k(3 * e - 2, 3 * e - 2) += a;
+    k(3 * e + 1, 3 * e + 1) += a;
+    k(3 * e - 2, 3 * e + 1) -= a;
+    k(3 * e + 1, 3 * e - 2) -= a;
+  }
+  for (int i = 1; i <= n; ++i) {
+    double kv = ElasticSupportTable.Get(i, 1), kr = ElasticSupportTable.Get(i, 2);
+    k(3 * i - 1, 3 * i - 1) += kv;
+    k(3 * i, 3 * i) += kr;
+    springs += (kv > 0) + (kr > 0);
+  }
+
+  m.system = m.structure;
+  DenseMatrix& s = m.system;
+  if (m.soilKind == trabix::WinklerSoil) {
+    for (int i = 1; i <= n; ++i) {
+      s(3 * i - 1, 3 * i - 1) += static_cast<double>(m.winkler(i, 1));
+      if (i < n) {
+        double c = static_cast<double>(m.winkler(i, 2));
+        s(3 * i - 1, 3 * i + 2) += c;
+        s(3 * i + 2, 3 * i - 1) += c;
+      }
+    }
+  } else if (m.soilKind == trabix::HalfSpaceSoil) {
+    // Soil index 2i-1 is node i's horizontal translation 3i-2, 2i its vertical one 3i-1.
+    for (int p = 1; p <= 2 * n; ++p)
+      for (int q = 1; q <= 2 * n; ++q) {
+        int fp = p % 2 ? 3 * ((p + 1) / 2) - 2 : 3 * (p / 2) - 1;
+        int fq = q % 2 ? 3 * ((q + 1) / 2) - 2 : 3 * (q / 2) - 1;
+        s(fp, fq) += static_cast<double>(m.halfSpace(p, q));
+      }
+  }
+  m.imposed.clear();
+  if (IsYes(0)) m.imposed.push_back(1);
+  m.unyielding = IsYes(1) ? trabix::UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
+  for (int i : m.unyielding) m.imposed.push_back(3 * i - 1);
+  Vector ignored(m.unknowns + 1, 0.0);
+  for (int r : m.imposed) ImposeFreedom(s, ignored, r);
+  const int nodes = static_cast<int>(m.unyielding.size());
+  m.stable = springs >= 2 || nodes >= 2 || (springs >= 1 && nodes >= 1);
+}
+
+int FormWallLoads(WallModel& m) {
+  int count = 0;
+  LoadCaseNames.assign(51, std::string());
+  LoadTextLines(LoadCaseListFileName(JobSpec), LoadCaseNames, 50, count);
+  if (CaseLetter(LoadCaseName).empty()) return kSolverNoJob;
+  TextLines.assign(5001, std::string());
+  count = 0;
+  LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
+  ReadLoadTables(TextLines, count, m.plateElements, m.stemElements);
+
+  Vector& f = m.load;
+  f.assign(m.unknowns + 1, 0.0);
+  const int n = m.plateNodes;
+  double t[5];
+  int d[5];
+  m.plateLoads.assign(4 * m.plateElements + 1, 0.0);
+  const double plateWeight = LoadTable.Get(1, 2) * kGravity, uniform = LoadTable.Get(1, 1);
+  for (int e = 1; e <= m.plateElements; ++e) {
+    double own = plateWeight * m.plateThickness[e];
+    PlateLoadTerms(m.plateLength[e], uniform + PlateTrapezoidalLoads.Get(e, 1) + own,
+                   uniform + PlateTrapezoidalLoads.Get(e, 2) + own, t);
+    PlateBendingFreedoms(e, d);
+    for (int c = 1; c <= 4; ++c) {
+      m.plateLoads[4 * (e - 1) + c] = t[c];
+      f[d[c]] += t[c];
+    }
+  }
+  for (int i = 1; i <= n; ++i) {
+    f[3 * i - 1] += PlateNodalLoads.Get(i, 1);
+    f[3 * i] += PlateNodalLoads.Get(i, 2);
+  }
+
+  m.stemLoads.assign(4 * m.stemElements + 1, 0.0);
+  m.stemVertical.assign(m.stemElements + 1, 0.0);
+  m.stemNodalVertical.assign(m.stemNodes + 1, 0.0);
+  const double stemWeight = LoadTable.Get(2, 2) * kGravity, horizontal = LoadTable.Get(2, 1);
+  const int joint = 3 * m.stemNode - 1;  // the vertical loads of the stem go down to the base plate here
+  for (int e = 1; e <= m.stemElements; ++e) {
+    double l = m.stemLength[e], th = m.stemThickness[e];
+    double qi = StemVerticalLoads.Get(e, 1), qj = StemVerticalLoads.Get(e, 2);
+    double h[5], couple[5];
+    StemLoadTerms(l, horizontal + StemHorizontalLoads.Get(e, 1), horizontal + StemHorizontalLoads.Get(e, 2), h);
+    // The surface load acts on the backfill face, t/2 from the axis: a clockwise couple q t/2.
+    StemCoupleTerms(l, qi * th / 2, qj * th / 2, couple);
+    StemElementFreedoms(m, e, d);
+    for (int c = 1; c <= 4; ++c) {
+      m.stemLoads[4 * (e - 1) + c] = h[c] + couple[c];
+      f[d[c]] += h[c] + couple[c];
+    }
+    m.stemVertical[e] = stemWeight * th * l + l * (qi + qj) / 2;
+    f[joint] += m.stemVertical[e];
+  }
+  for (int j = 1; j <= m.stemNodes; ++j) {
+    int u, r;
+    StemFreedoms(m, j, u, r);
+    f[u] += StemNodalLoads.Get(j, 1);
+    f[r] += StemNodalLoads.Get(j, 3);
+    m.stemNodalVertical[j] = StemNodalLoads.Get(j, 2);
+    f[joint] += m.stemNodalVertical[j];
+  }
+  for (int i = 1; i <= m.unknowns; ++i)
+    if (!Finite(f[i])) return kStopBadJobData;
+  for (int r : m.imposed) f[r] = 0.0;
+  return kSolverDone;
+}
+
+int SolveWall(WallModel& m) {
+  DenseMatrix k = m.system;
+  Vector f = m.load;
+  if (!SolveDense(k, f, m.x)) return kStopSystemUnstable;
+  return kSolverDone;
+}
+
+void WallReactions(WallModel& m) {
+  const int n = m.plateNodes;
+  m.pressures.assign(n + 1, 0.0);
+  m.horizontalStress.assign(n + 1, 0.0);
+  m.totalReaction = 0;
+  m.soilEnd.Resize(m.plateElements);
+  m.soilEndHorizontal.Resize(m.plateElements);
+  if (m.soilKind == trabix::WinklerSoil) {
+    Vector w(2 * n + 1, 0.0), ones(m.plateElements + 1, 1.0);
+    for (int i = 1; i <= n; ++i) w[2 * i - 1] = m.x[3 * i - 1];
+    trabix::WinklerReactions(w, m.plateElements, m.plateLength, ones, m.moduli, m.soilEnd, m.totalReaction);
+    for (int i = 1; i <= n; ++i) {
+      // The moduli of the element ends at the node, weighted by the elements' half widths.
+      double sum = 0, weight = 0;
+      if (i > 1) {
+        sum += m.moduli(i - 1, 2) * m.plateLength[i - 1];
+        weight += m.plateLength[i - 1];
+      }
+      if (i < n) {
+        sum += m.moduli(i, 1) * m.plateLength[i];
+        weight += m.plateLength[i];
+      }
+      m.pressures[i] = sum / weight * m.x[3 * i - 1];
+    }
+  } else if (m.soilKind == trabix::HalfSpaceSoil) {
+    long double total = 0;
+    for (int i = 1; i <= n; ++i) {
+      long double h = 0, v = 0;
+      for (int j = 1; j <= n; ++j) {
+        long double uj = m.x[3 * j - 2], wj = m.x[3 * j - 1];
+        h += m.halfSpace(2 * i - 1, 2 * j - 1) * uj + m.halfSpace(2 * i - 1, 2 * j) * wj;
+        v += m.halfSpace(2 * i, 2 * j - 1) * uj + m.halfSpace(2 * i, 2 * j) * wj;
+      }
+      total += v;
+      double width = TributaryWidth(m, i);
+      m.pressures[i] = static_cast<double>(v) / width;
+      m.horizontalStress[i] = static_cast<double>(h) / width;
+    }
+    m.totalReaction = static_cast<double>(total);
+    for (int e = 1; e <= m.plateElements; ++e) {
+      double half = m.plateLength[e] / 2;
+      m.soilEnd.atI[e] = m.pressures[e] * half;
+      m.soilEnd.atJ[e] = m.pressures[e + 1] * half;
+      m.soilEndHorizontal.atI[e] = m.horizontalStress[e] * half;
+      m.soilEndHorizontal.atJ[e] = m.horizontalStress[e + 1] * half;
+    }
+  }
+}
+
+void FormWallEndForces(WallModel& m) {
+  ElementMatrix ke;
+  int d[5];
+  double f[5];
+  m.plateForces.Resize(m.plateElements);
+  for (int e = 1; e <= m.plateElements; ++e) {
+    PlateBending(m, e, ke);
+    PlateBendingFreedoms(e, d);
+    ElementForces(ke, m.x, d, m.plateLoads, e, f);
+    // Each element takes back its own share of the soil, so that the soil under it is not
+    // counted as a load on its ends.
+    f[1] += m.soilEnd.atI[e];
+    f[3] += m.soilEnd.atJ[e];
+    double a = PlateAxialStiffness(m, e), du = m.x[3 * e - 2] - m.x[3 * e + 1];
+    double axialI = a * du + m.soilEndHorizontal.atI[e], axialJ = -a * du + m.soilEndHorizontal.atJ[e];
+    m.plateForces(e, 1) = -f[1];
+    m.plateForces(e, 2) = f[2];
+    m.plateForces(e, 3) = f[3];
+    m.plateForces(e, 4) = f[4];
+    m.plateForces(e, 5) = axialI;
+    m.plateForces(e, 6) = -axialJ;
+  }
+  CleanColumns(m.plateForces, m.plateElements);
+
+  m.stemForces.Resize(m.stemElements);
+  // The stem's axial force by statics: minus the vertical load above the section.
+  double above = 0;
+  for (int j = m.stemNodes; j >= 2; --j) {
+    int e = j - 1;
+    above += m.stemNodalVertical[j];
+    m.stemForces(e, 6) = -above;
+    above += m.stemVertical[e];
+    m.stemForces(e, 5) = -above;
+  }
+  for (int e = 1; e <= m.stemElements; ++e) {
+    PlateStripElement(ke, m.stemLength[e], m.stemThickness[e], m.stemModulus, m.stemPoisson);
+    StemElementFreedoms(m, e, d);
+    ElementForces(ke, m.x, d, m.stemLoads, e, f);
+    m.stemForces(e, 1) = f[1];
+    m.stemForces(e, 2) = f[2];
+    m.stemForces(e, 3) = -f[3];
+    m.stemForces(e, 4) = f[4];
+  }
+  CleanColumns(m.stemForces, m.stemElements);
+}
+
+int WriteWallReport(const WallModel& m) {
+  const std::string file = ResultsFileName(JobSpec, LoadCaseName);
+  const std::string header = "Job: " + JobSpec + " //  Load Case: '" + Trim(LoadCaseName) + "'";
+  Table2D<double> plate, stem;
+  plate.Redim(m.plateNodes, 3);
+  for (int i = 1; i <= m.plateNodes; ++i) {
+    plate(i, 1) = m.x[3 * i];
+    plate(i, 2) = m.x[3 * i - 1];
+    plate(i, 3) = m.x[3 * i - 2];
+  }
+  stem.Redim(m.stemNodes, 2);
+  for (int j = 1; j <= m.stemNodes; ++j) {
+    int u, r;
+    StemFreedoms(m, j, u, r);
+    stem(j, 1) = m.x[r];
+    stem(j, 2) = m.x[u];
+  }
+  if (!WriteSubstructureResults(m.soilKind, m.plateForces, plate, m.pressures, m.totalReaction, m.plateLength,
+                                m.plateNodes, file, header, "BASE PLATE") ||
+      !WriteSubstructureResults(0, m.stemForces, stem, Vector(), 0.0, m.stemLength, m.stemNodes, file, header,
+                                "WALL STEM")) {
+    DeleteIfExists(file);  // half a report is no result
+    return kStopReportNotWritten;
+  }
+  return kSolverDone;
+}
+
+int AnalyseLoadCase(WallModel& m) {
+  if (Trim(LoadCaseName).empty()) return kSolverNoJob;
+  DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
+  int code = ReadWallGeometry(m);
+  if (code == kSolverDone) code = ReadWallSupports(m);
+  if (code != kSolverDone) return code;
+  AssembleWallSystem(m);
+  code = FormWallLoads(m);
+  if (code == kSolverDone) code = SolveWall(m);
+  if (code != kSolverDone) return code;
+  WallReactions(m);
+  FormWallEndForces(m);
+  return WriteWallReport(m);
+}
+
+int AnalyseLoadCase() {
+  WallModel model;
+  return AnalyseLoadCase(model);
+}
+
+}  // namespace murelo

@@ -1,0 +1,442 @@
+#include "murelo/core/jobfiles.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <initializer_list>
+
+#include "core/jobdata.h"
+#include "core/numbers.h"
+
+namespace murelo {
+
+const char* const kPlateGeometryMissing = " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
+const char* const kStemGeometryMissing = " WALL STEM GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
+
+namespace {
+
+GeometryCorrectionHook correctionHook = nullptr;
+
+// Sets line i, growing the array as needed.
+void Put(TextLineArray& lines, int i, const std::string& text) {
+  if (lines.size() <= static_cast<size_t>(i)) lines.resize(static_cast<size_t>(i) + 1);
+  lines[i] = text;
+}
+
+std::string Dashes(int n) { return std::string(static_cast<size_t>(n), '-'); }
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+bool IsYes(const std::string& flag) { return Upper(Trim(flag)) == "Y"; }
+bool FlagIsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && IsYes(SupportFlags[item]); }
+
+const std::string& LineAt(const TextLineArray& lines, int i) {
+  static const std::string empty;
+  return (i >= 1 && static_cast<size_t>(i) < lines.size()) ? lines[i] : empty;
+}
+
+// The numbers of line i into items first.. of one substructure (0 for fields a line lacks).
+void ItemsFromLine(const TextLineArray& lines, int i, int sub, const std::vector<int>& items) {
+  std::vector<std::string> fields = SplitFields(LineAt(lines, i));
+  for (size_t k = 0; k < items.size(); ++k)
+    GeneralData(sub, items[k]) = k < fields.size() ? ParseNumber(fields[k]) : 0.0;
+}
+
+int WholeNumber(double v) {
+  if (!(v > 0)) return 0;
+  if (v > kMaxElements) return kMaxElements + 1;
+  return static_cast<int>(std::nearbyint(v));
+}
+
+// A node list holds only blanks, commas and digits, and at least one digit.
+bool IsNodeList(const std::string& text) {
+  bool digit = false;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') digit = true;
+    else if (c != ' ' && c != ',') return false;
+  }
+  return digit;
+}
+
+// Joins formatted number fields. A value too wide for its mask loses the blanks in front of it;
+// one blank is put back so that it never runs into the field before it and reads back whole.
+std::string Joined(std::initializer_list<std::string> fields) {
+  std::string line;
+  for (const std::string& f : fields) {
+    if (!line.empty() && !f.empty() && f[0] != ' ') line += ' ';
+    line += f;
+  }
+  return line;
+}
+
+// Row r of a table as a listing's number field.
+std::string RowNumber(const Table2D<float>& table, int r, const char* mask) {
+  return FormatNumber(static_cast<double>(std::nearbyint(table.Get(r, 0))), mask);
+}
+
+// A table's heading lines and its reserved rows from line `at` on; first := the first row line.
+void Section(TextLineArray& lines, int& at, const std::vector<std::string>& heading, int rows, int& first) {
+  for (const std::string& h : heading) Put(lines, ++at, h);
+  first = at + 1;
+  for (int r = 0; r < rows; ++r) Put(lines, ++at, "");
+}
+
+}  // namespace
+
+std::string CaseLetter(const std::string& caseName) { return Trim(caseName).substr(0, 1); }
+std::string GeometryFileName(const std::string& job) { return job + ".geo"; }
+std::string SupportFileName(const std::string& job) { return job + ".SUP"; }
+std::string LoadCaseListFileName(const std::string& job) { return job + ".COX"; }
+std::string LoadFileName(const std::string& job, const std::string& caseName) { return job + ".LD" + CaseLetter(caseName); }
+std::string ResultsFileName(const std::string& job, const std::string& caseName) {
+  return job + ".RB" + CaseLetter(caseName);
+}
+std::string GeometryHeader(const std::string& job) { return "Job: " + job + " // GEOMETRY & MAT. PROPERTIES"; }
+std::string SupportHeader(const std::string& job) { return "Job: " + job + " // SUPPORTS"; }
+std::string LoadHeader(const std::string& job, const std::string& caseName) {
+  return "Job: " + job + " // LOADS (" + caseName + ")";
+}
+
+int ElementCount(int substructure) { return std::min(WholeNumber(GeneralData(substructure, 1)), kMaxElements); }
+
+// ---------------------------------------------------------------------------------------------
+// Geometry
+
+GeometryLines ListGeometry(TextLineArray& lines, std::string header) {
+  const int n = ElementCount(1), m = ElementCount(2);
+  GeometryLines g;
+  Put(lines, 1, header);
+  Put(lines, 2, Dashes(55));
+  Put(lines, 3, "BASE PLATE DATA:");
+  Put(lines, 4, "No of Elements    Width [m]   Toe Length [m]");
+  Put(lines, 5, Joined({FormatNumber(static_cast<double>(n), "* ######"), FormatNumber(GeneralData(1, 2), "* ##########.0000"),
+                        FormatNumber(GeneralData(1, 5), "* ########.0000")}));
+  Put(lines, 6, "Young's Modulus [kPa]  Poisson's Ratio");
+  Put(lines, 7, Joined({FormatNumber(GeneralData(1, 3), "      #.0000E+##"), FormatNumber(GeneralData(1, 4), "          #.000")}));
+  Put(lines, 8, "Element 'i'  Element Width [m]  Element Thickness [m]");
+  g.plateRows = 9;
+  for (int i = 9; i <= 8 + n; ++i) Put(lines, i, "");
+  Put(lines, 9 + n, Dashes(68));
+  Put(lines, 10 + n, "WALL STEM DATA:");
+  Put(lines, 11 + n, "No of Elements   Height [m] ");
+  Put(lines, 12 + n, Joined({FormatNumber(static_cast<double>(m), "* ######"), FormatNumber(GeneralData(2, 2), "* ##########.0000")}));
+  Put(lines, 13 + n, "Young's Modulus [kPa]  Poisson's Ratio");
+  Put(lines, 14 + n,
+      Joined({FormatNumber(GeneralData(2, 3), "     #.0000E+##"), FormatNumber(GeneralData(2, 4), "             0.000")}));
+  Put(lines, 15 + n, "Element 'i'  Element Width [m]  Element Thickness [m]");
+  g.stemRows = 16 + n;
+  for (int i = 16 + n; i <= 15 + n + m; ++i) Put(lines, i, "");
+  Put(lines, 16 + n + m, "");
+  Put(lines, 17 + n + m, "----------------------- END OF GEOMETRY DATA -----------------------");
+  g.last = 17 + n + m;
+  return g;
+}
+
+void ListGeometryRows(TextLineArray& lines, const Table2D<float>& table, int n, int firstLine) {
+  for (int i = 1; i <= n; ++i)
+    Put(lines, firstLine + i - 1,
+        Joined({FormatNumber(static_cast<double>(i), "* #####"), FormatNumber(table.Get(i, 1), "* ############.######"),
+                FormatNumber(table.Get(i, 2), "* ############.######")}));
+}
+
+void ReadGeometrySections(const TextLineArray& lines, int count, int& plateRows, int& stemRows) {
+  GeneralData.Redim(2, 5);
+  plateRows = stemRows = 0;
+  int at = 0;
+  std::string value;
+  FindLabelLine(lines, 1, count, "BASE PLATE DATA", at, value);
+  if (at > 0) {
+    ItemsFromLine(lines, at + 2, 1, {1, 2, 5});
+    ItemsFromLine(lines, at + 4, 1, {3, 4});
+    plateRows = at + 6;
+  }
+  FindLabelLine(lines, 1, count, "WALL STEM DATA", at, value);
+  if (at > 0) {
+    ItemsFromLine(lines, at + 2, 2, {1, 2});
+    ItemsFromLine(lines, at + 4, 2, {3, 4});
+    stemRows = at + 6;
+  }
+}
+
+void SetGeometryCorrectionHook(GeometryCorrectionHook hook) { correctionHook = hook; }
+
+bool LoadGeometryFile(const std::string& job, Table2D<float>& table, int substructure) {
+  for (;;) {
+    TextLines.assign(5001, std::string());
+    int count = 0;
+    LoadTextLines(GeometryFileName(job), TextLines, 5000, count);
+    int plateRows = 0, stemRows = 0;
+    ReadGeometrySections(TextLines, count, plateRows, stemRows);
+    for (int s = 1; s <= 2; ++s) GeneralData(s, 1) = WholeNumber(GeneralData(s, 1));
+    const char* message = nullptr;
+    if (count == 0 || GeneralData(1, 1) < 2) message = kPlateGeometryMissing;
+    else if (GeneralData(2, 1) < 2) message = kStemGeometryMissing;
+    if (!message) {
+      int n = ElementCount(substructure);
+      int first = substructure == 1 ? plateRows : stemRows;
+      table.Redim(n, 4);
+      ReadElementTable(TextLines, count, table, n, 2, first, first + n - 1);
+      return true;
+    }
+    if (!correctionHook || !correctionHook(message)) return false;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Supports
+
+void ListSupports(TextLineArray& lines, std::string header, std::string nodeList, SupportRowLines& rows) {
+  int at = 0;
+  Put(lines, ++at, header);
+  Put(lines, ++at, Dashes(61));
+  Put(lines, ++at, "BASE PLATE SUPPORT DATA:");
+  Put(lines, ++at, "Toe Horizontally Restrained (?):  " + Upper(Trim(SupportFlags[0])));
+  if (FlagIsYes(1) && !Trim(UnyieldingNodes).empty()) Put(lines, ++at, "UNYIELDING SUPPORTS at Nodes: " + nodeList);
+  const std::string springUnits = "                  [kN/m/m]              [kN*m/rad/m]";
+  int first = 0;
+  if (FlagIsYes(2)) {
+    Section(lines, at, {"ELASTIC SUPPORTS:", "Node 'i'   Vert. Spring Constant   Rotat. Spring Constant", springUnits},
+            rows.elastic, first);
+    rows.elastic = first;
+  } else {
+    rows.elastic = 0;
+  }
+  if (FlagIsYes(3)) {
+    Section(lines, at,
+            {"WINKLER SOIL:", "Element 'i'  Subgrade Mod.    Subgrade Mod.    Yield Stress   Yield Stress",
+             "(Nodes i,j)  at 'i' [kPa/m]   at 'j' [kPa/m]   at 'i' [kPa]   at 'j' [kPa] "},
+            rows.winkler, first);
+    rows.winkler = first;
+  } else {
+    rows.winkler = 0;
+  }
+  if (FlagIsYes(4)) {
+    Put(lines, ++at, "ISOTROPIC ELASTIC HALF-SPACE: E=" + FormatNumber(ParseNumber(SupportFlags[7]), " #.00000E+##") +
+                         "[kPa];   Nu=" + FormatNumber(ParseNumber(SupportFlags[8]), "0.0000"));
+    Put(lines, ++at, "ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(SupportFlags[10]), "##0.00") + "[kPa]");
+  }
+  Put(lines, ++at, Dashes(61));
+  Put(lines, ++at, "WALL STEM RESTRAINT DATA:");
+  if (FlagIsYes(5)) {
+    Section(lines, at, {"ELASTIC NODAL RESTRAINTS:", "Node 'i'    Horiz. Spring Constant  Rotat. Spring Constant", springUnits},
+            rows.restraints, first);
+    rows.restraints = first;
+  } else {
+    rows.restraints = 0;
+  }
+  Put(lines, ++at, "");
+  Put(lines, ++at, "");
+  Put(lines, ++at, "------------------------ END OF SUPPORT DATA ------------------------");
+  rows.last = at;
+}
+
+void ListSupportRows(TextLineArray& lines, const Table2D<float>& table, int columns, int first, int last) {
+  for (int i = first, k = 1; i <= last; ++i, ++k) {
+    const std::string number = RowNumber(table, k, "* #####");
+    if (columns == 4) {
+      Put(lines, i, Joined({number, FormatNumber(table.Get(k, 1), "        0.0000E+###"),
+                            FormatNumber(table.Get(k, 2), "        0.0000E+###"), FormatNumber(table.Get(k, 3), "       * ##0.000"),
+                            FormatNumber(table.Get(k, 4), "      * ##0.000")}));
+    } else {
+      Put(lines, i, Joined({number, FormatNumber(table.Get(k, 1), "         0.000000E+###"),
+                            FormatNumber(table.Get(k, 2), "              0.000000E+###")}));
+    }
+  }
+}
+
+SupportTableLines ReadSupportData(const TextLineArray& lines, int count) {
+  SupportTableLines t;
+  if (SupportFlags.size() < 11) SupportFlags.resize(11);
+  for (int item : {7, 8, 10}) SupportFlags[item].clear();
+  int at = 0;
+  std::string value;
+  FindLabelLine(lines, 1, count, "UNYIELDING SUPPORTS at Nodes", at, value);
+  if (at > 0 && IsNodeList(value)) {
+    SupportFlags[1] = "Y";
+    UnyieldingNodes = value;
+  } else {
+    SupportFlags[1] = "N";
+    UnyieldingNodes.clear();
+  }
+  FindAnswer(lines, count, "Toe Horizontally Restrained (?)", at, value);
+  SupportFlags[0] = value;
+  const char* labels[] = {"ELASTIC SUPPORTS", "WINKLER SOIL", "ELASTIC NODAL RESTRAINTS"};
+  const int items[] = {2, 3, 5};
+  int* firsts[] = {&t.elastic, &t.winkler, &t.restraints};
+  for (int k = 0; k < 3; ++k) {
+    FindLabelLine(lines, 1, count, labels[k], at, value);
+    SupportFlags[items[k]] = at > 0 ? "Y" : "N";
+    *firsts[k] = at > 0 ? at + 3 : 0;
+  }
+  FindLabelLine(lines, 1, count, "ISOTROPIC ELASTIC HALF-SPACE", at, value);
+  SupportFlags[4] = at > 0 ? "Y" : "N";
+  if (at > 0) {
+    std::string modulusPart, poissonPart;
+    SplitAtDelimiter(value, ";", modulusPart, poissonPart);
+    size_t eq = poissonPart.find('=');
+    SupportFlags[8] = eq == std::string::npos ? std::string() : Trim(poissonPart.substr(eq + 1));
+    size_t e1 = modulusPart.find('='), e2 = modulusPart.find('[');
+    SupportFlags[7] = e1 == std::string::npos ? std::string() : Trim(modulusPart.substr(e1 + 1, e2 == std::string::npos ? std::string::npos : e2 - e1 - 1));
+  }
+  FindLabelLine(lines, 1, count, "ISOTROPIC YIELD STRESS", at, value);
+  if (at > 0) SupportFlags[10] = Trim(value.substr(0, value.find('[')));
+  return t;
+}
+
+void ReadSupportTables(const TextLineArray& lines, int count, int plateElements, int stemElements) {
+  ElasticSupportTable.Redim(plateElements + 1, 2);
+  WinklerTable.Redim(plateElements, 4);
+  StemRestraintTable.Redim(stemElements + 1, 2);
+  if (count <= 2) {
+    // No support file: no supports, whatever the last job had.
+    SupportFlags.assign(11, "N");
+    for (int item : {7, 8, 10}) SupportFlags[item].clear();
+    UnyieldingNodes.clear();
+    return;
+  }
+  SupportTableLines t = ReadSupportData(lines, count);
+  ReadIndexedRows(lines, ElasticSupportTable, count, plateElements + 1, 2, t.elastic);
+  ReadIndexedRows(lines, WinklerTable, count, plateElements, 4, t.winkler);
+  ReadIndexedRows(lines, StemRestraintTable, count, stemElements + 1, 2, t.restraints);
+}
+
+bool LoadSupportFile(int& plateElements, int& stemElements) {
+  plateElements = stemElements = 0;
+  if (!LoadGeometryFile(JobSpec, BasePlateElements, 1)) return false;
+  plateElements = ElementCount(1);
+  stemElements = ElementCount(2);
+  for (int i = 1; i <= plateElements; ++i) BasePlateElements(i, 0) = static_cast<float>(i);
+  for (int i = 1; i <= stemElements; ++i) WallStemElements(i, 0) = static_cast<float>(i);
+  TextLines.assign(5001, std::string());
+  int count = 0;
+  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  ReadSupportTables(TextLines, count, plateElements, stemElements);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Loads
+
+void ListLoads(TextLineArray& lines, std::string header, LoadRowLines& rows) {
+  int at = 0;
+  Put(lines, ++at, header);
+  Put(lines, ++at, Dashes(62));
+  Put(lines, ++at, "BASE PLATE LOAD DATA:");
+  Put(lines, ++at, "Uniform Vert. Load [kPa]:" + FormatNumber(LoadTable.Get(1, 1), " ######.00"));
+  Put(lines, ++at, "Self Weight (Mass Density) [kg/m^3]:" + FormatNumber(LoadTable.Get(1, 2), " #####.00"));
+  const std::vector<std::string> trapezoidHeading = {"Element 'i'  Intensity at Node 'i'  Intensity at Node 'j'",
+                                                     "(Nodes i,j)          [kPa]                  [kPa]"};
+  auto table = [&](std::vector<std::string> heading, int& count) {
+    int first = 0;
+    Section(lines, at, heading, count, first);
+    count = first;
+  };
+  if (rows.plateTrapezoidal > 0) {
+    table({"TRAPEZOIDAL LOADING:", trapezoidHeading[0], trapezoidHeading[1]}, rows.plateTrapezoidal);
+  }
+  if (rows.plateNodal > 0) {
+    table({"NODAL LOADING:", " Node 'i'      Downward Force Pi     Clockwise Moment Mi",
+           "                    [kN/m]                [kN*m/m]"},
+          rows.plateNodal);
+  }
+  Put(lines, ++at, "");
+  Put(lines, ++at, "**REMARK: - NODAL LINE NUMBERING STARTS AT BASE PLATE LEFT EDGE (Toe)");
+  Put(lines, ++at, "          - POSITIVE LOADS ACT DOWNWARDS");
+  Put(lines, ++at, "          - POSITIVE MOMENTS TEND TO LIFT UP THE PLATE LEFT EDGE (Toe)");
+  Put(lines, ++at, Dashes(62));
+  Put(lines, ++at, "WALL STEM LOAD DATA:");
+  Put(lines, ++at, "Uniform Horiz. Load [kPa]:" + FormatNumber(LoadTable.Get(2, 1), " ######.00"));
+  Put(lines, ++at, "Self Weight (Mass Density) [kg/m^3]:" + FormatNumber(LoadTable.Get(2, 2), " ######.00"));
+  if (rows.stemHorizontal > 0 || rows.stemVertical > 0) Put(lines, ++at, "TRAPEZOIDAL LOADING:");
+  if (rows.stemHorizontal > 0) table({"HORIZONTAL:", trapezoidHeading[0], trapezoidHeading[1]}, rows.stemHorizontal);
+  if (rows.stemVertical > 0) {
+    table({"VERTICAL (on Surface):", trapezoidHeading[0], trapezoidHeading[1]}, rows.stemVertical);
+  }
+  if (rows.stemNodal > 0) {
+    table({"NODAL LOADING:", " Node 'i'   Outward Force Phi  Downward Force Qvi  Clockwise Moment Mi",
+           "                  [kN/m]            [kN/m]              [kN*m/m]"},
+          rows.stemNodal);
+  }
+  Put(lines, ++at, "");
+  Put(lines, ++at, "**REMARK: - NUMBERING OF NODAL LINES STARTS AT THE STEM BOTTOM");
+  Put(lines, ++at, "          - POSITIVE HORIZONTAL LOADS ACT TO THE LEFT (Heel to Toe Direction)");
+  Put(lines, ++at, "          - POSITIVE VERTICAL LOADS ACT DOWNWARDS");
+  Put(lines, ++at, "          - CLOCKWISE MOMENTS ARE POSITIVE");
+  Put(lines, ++at, "");
+  Put(lines, ++at, "------------------------- END OF LOAD DATA -------------------------");
+  rows.last = at;
+}
+
+void ListLoadRows(TextLineArray& lines, const Table2D<float>& table, int columns, int first, int last) {
+  for (int i = first, k = 1; i <= last; ++i, ++k) {
+    const std::string number = RowNumber(table, k, "* ####");
+    if (columns == 3) {
+      Put(lines, i, Joined({number, FormatNumber(table.Get(k, 1), "* #############.00 "),
+                            FormatNumber(table.Get(k, 2), "* ############.00 "), FormatNumber(table.Get(k, 3), "* ################.00 ")}));
+    } else {
+      Put(lines, i, Joined({number, FormatNumber(table.Get(k, 1), "* ###############.00 "),
+                            FormatNumber(table.Get(k, 2), "* #################.00 ")}));
+    }
+  }
+}
+
+LoadTableLines ReadLoadData(const TextLineArray& lines, int count) {
+  LoadTableLines t;
+  LoadTable.Redim(2, 2);
+  int at = 0;
+  std::string value;
+  FindLabelLine(lines, 3, count, "WALL STEM LOAD DATA", at, value);
+  t.stemSection = at;
+  const int plateEnd = at > 0 ? at - 1 : count;
+  auto number = [&](int first, int last, const char* label, float& target) {
+    int i = 0;
+    std::string v;
+    FindLabelLine(lines, first, last, label, i, v);
+    target = i > 0 ? static_cast<float>(ParseNumber(v)) : 0.0f;
+  };
+  auto rowsBelow = [&](int first, int last, const char* label) {
+    int i = 0;
+    std::string v;
+    FindLabelLine(lines, first, last, label, i, v);
+    return i > 0 ? i + 3 : 0;
+  };
+  number(1, plateEnd, "Uniform Vert. Load [kPa]", LoadTable(1, 1));
+  number(1, plateEnd, "Self Weight (Mass Density) [kg/m^3]", LoadTable(1, 2));
+  t.plateTrapezoidal = rowsBelow(1, plateEnd, "TRAPEZOIDAL LOADING");
+  t.plateNodal = rowsBelow(1, plateEnd, "NODAL LOADING");
+  if (at > 0) {
+    number(at, count, "Uniform Horiz. Load [kPa]", LoadTable(2, 1));
+    number(at, count, "Self Weight (Mass Density) [kg/m^3]", LoadTable(2, 2));
+    int trapezoidal = 0;
+    FindLabelLine(lines, at, count, "TRAPEZOIDAL LOADING", trapezoidal, value);
+    if (trapezoidal > 0) {
+      t.stemHorizontal = rowsBelow(trapezoidal, count, "HORIZONTAL");
+      t.stemVertical = rowsBelow(trapezoidal, count, "VERTICAL (on Surface)");
+    }
+    t.stemNodal = rowsBelow(at, count, "NODAL LOADING");
+  }
+  return t;
+}
+
+void ReadLoadTables(const TextLineArray& lines, int count, int plateElements, int stemElements) {
+  PlateTrapezoidalLoads.Redim(plateElements, 2);
+  PlateNodalLoads.Redim(plateElements + 1, 2);
+  StemHorizontalLoads.Redim(stemElements, 2);
+  StemVerticalLoads.Redim(stemElements, 2);
+  StemNodalLoads.Redim(stemElements + 1, 3);
+  if (count <= 2) {
+    LoadTable.Redim(2, 2);
+    return;
+  }
+  LoadTableLines t = ReadLoadData(lines, count);
+  ReadIndexedRows(lines, PlateTrapezoidalLoads, count, plateElements, 2, t.plateTrapezoidal);
+  ReadIndexedRows(lines, PlateNodalLoads, count, plateElements + 1, 2, t.plateNodal);
+  ReadIndexedRows(lines, StemHorizontalLoads, count, stemElements, 2, t.stemHorizontal);
+  ReadIndexedRows(lines, StemVerticalLoads, count, stemElements, 2, t.stemVertical);
+  ReadIndexedRows(lines, StemNodalLoads, count, stemElements + 1, 3, t.stemNodal);
+}
+
+}  // namespace murelo
