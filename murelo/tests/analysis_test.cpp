@@ -6,7 +6,6 @@
 
 #include "core/hostfs.h"
 #include "testsupport.h"
-#include "trabix/core/resultsreport.h"
 
 namespace murelo {
 namespace {
@@ -21,20 +20,7 @@ using testing::WallSupports;
 
 constexpr double kForce = 0.005 + 1e-9;  // shears and moments print two decimals
 
-std::tm FixedDay() {
-  std::tm t{};
-  t.tm_year = 2026 - 1900;
-  t.tm_mon = 11;
-  t.tm_mday = 10;
-  return t;
-}
-
-class WallSolverTest : public ::testing::Test {
- protected:
-  void SetUp() override { trabix::SetReportClock(FixedDay); }
-  void TearDown() override { trabix::SetReportClock(nullptr); }
-  TestDirectory dir_;
-};
+using WallSolverTest = testing::WallTest;
 
 WallSupports SimplySupported() {
   WallSupports s;

@@ -3,25 +3,11 @@
 
 #include "murelo/core/resultsreport.h"
 #include "testsupport.h"
-#include "trabix/core/resultsreport.h"
 
 namespace murelo {
 namespace {
 
-std::tm FixedDay() {
-  std::tm t{};
-  t.tm_year = 2025 - 1900;
-  t.tm_mon = 2;
-  t.tm_mday = 7;
-  return t;
-}
-
-class ReportTest : public ::testing::Test {
- protected:
-  void SetUp() override { trabix::SetReportClock(FixedDay); }
-  void TearDown() override { trabix::SetReportClock(nullptr); }
-  TestDirectory dir_;
-};
+using ReportTest = testing::WallTest;
 
 // Two elements of 1.5 m: node 2 gets two rows when its forces differ.
 struct Results {

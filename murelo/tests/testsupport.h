@@ -16,9 +16,25 @@
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "solvetool.h"
+#include "trabix/core/resultsreport.h"
 
 namespace murelo {
 namespace testing {
+
+// A fresh working directory and the report clock on a fixed day, 03-07-2025.
+class WallTest : public ::testing::Test {
+ protected:
+  static std::tm FixedDay() {
+    std::tm t{};
+    t.tm_year = 2025 - 1900;
+    t.tm_mon = 2;
+    t.tm_mday = 7;
+    return t;
+  }
+  void SetUp() override { trabix::SetReportClock(FixedDay); }
+  void TearDown() override { trabix::SetReportClock(nullptr); }
+  TestDirectory dir_;
+};
 
 // One substructure of uniform elements.
 struct Part {
