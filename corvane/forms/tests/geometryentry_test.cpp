@@ -313,6 +313,23 @@ TEST(GeometryDialog, ShellChecksAndDisablesTheInPlaneBoxPlateEnablesIt) {
   EXPECT_EQ(state, (std::vector<int>{0, 1, 1, 0, 1, 1}));
 }
 
+TEST(GeometryDialog, ARoofOfNoElementsIsSavedAndEndsWithoutTheTable) {
+  TestDirectory dir;
+  NewJob("TANK", "ROOF STRUCTURE");
+  INT_PTR end = -1;
+  bool box131 = false;
+  RunScript({WhenDialog(JobCaption(), [&](HWND d) {
+              box131 = IsDlgButtonChecked(d, 131) == BST_CHECKED;
+              wintest::SetText(d, 104, "not checked");
+              wintest::PostClick(d, 55);
+            })},
+            [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
+  EXPECT_TRUE(box131);
+  EXPECT_EQ(end, 0);
+  ASSERT_TRUE(FileExists("J.geo"));
+  EXPECT_NE(ReadBytes("J.geo").find("ROOF GEOMETRY DATA:"), std::string::npos);
+}
+
 TEST(GeometryDialog, RefusalsComeAfterTheFourTonesAndKeepTheTexts) {
   TestDirectory dir;
   NewJob("BEAM/STRIP", "BEAM");
