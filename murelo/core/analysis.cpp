@@ -66,11 +66,11 @@ double PlateAxialStiffness(const WallModel& m, int e) {
 }
 
 void PlateBending(const WallModel& m, int e, ElementMatrix& ke) {
-  trabix::ElementStiffness(ke, m.plateLength[e], m.plateInertia[e], m.plateModulus);
+  beamkernel::ElementStiffness(ke, m.plateLength[e], m.plateInertia[e], m.plateModulus, 1);
 }
 
 // Sets to 0 the values of a column that are negligible beside its largest magnitude.
-void CleanColumns(trabix::EndForceTable& t, int elements) {
+void CleanColumns(beamkernel::EndForceTable& t, int elements) {
   for (int c = 1; c <= 6; ++c) {
     double largest = 0;
     for (int e = 1; e <= elements; ++e) largest = std::max(largest, std::fabs(t(e, c)));
@@ -206,8 +206,8 @@ int ReadWallSupports(WallModel& m) {
       if (!Finite(ki) || !Finite(kj)) return kStopBadJobData;
       m.moduli(e, 1) = ki;
       m.moduli(e, 2) = kj;
-      trabix::WinklerSoilMatrix(1, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
-      trabix::WinklerSoilMatrix(2, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
+      beamkernel::WinklerSoilMatrix(1, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
+      beamkernel::WinklerSoilMatrix(2, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
     }
   } else if (IsYes(4)) {
     m.soilKind = trabix::HalfSpaceSoil;
@@ -220,7 +220,7 @@ int ReadWallSupports(WallModel& m) {
     SoilMatrix f;
     HalfSpaceFlexibilityCoefficients(f, n, m.plateX, m.plateHalfWidth, m.soilPoisson);
     long double factor = kPi * static_cast<long double>(m.soilModulus) / (1 - m.soilPoisson * m.soilPoisson);
-    if (!trabix::InvertSoilMatrix(f, m.halfSpace, factor)) return kStopSystemUnstable;
+    if (!beamkernel::InvertSoilMatrix(f, m.halfSpace, factor)) return kStopSystemUnstable;
     m.flexibility.Resize(2 * n, 2 * n);
     for (int i = 1; i <= 2 * n; ++i)
       for (int j = 1; j <= 2 * n; ++j) m.flexibility(i, j) = f(i, j) / factor;
@@ -376,7 +376,7 @@ void WallReactions(WallModel& m) {
   if (m.soilKind == trabix::WinklerSoil) {
     Vector w(2 * n + 1, 0.0), ones(m.plateElements + 1, 1.0);
     for (int i = 1; i <= n; ++i) w[2 * i - 1] = m.x[3 * i - 1];
-    trabix::WinklerReactions(w, m.plateElements, m.plateLength, ones, m.moduli, m.soilEnd, m.totalReaction);
+    beamkernel::WinklerReactions(w, m.plateElements, m.plateLength, ones, m.moduli, m.soilEnd, m.totalReaction);
     for (int i = 1; i <= n; ++i) {
       // The moduli of the element ends at the node, weighted by the elements' half widths.
       double sum = 0, weight = 0;

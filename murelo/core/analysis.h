@@ -72,8 +72,8 @@ struct WallModel {
   Vector pressures;              // per base-plate node: contact pressure [kPa]
   Vector horizontalStress;       // per base-plate node: horizontal contact stress [kPa] (half-space)
   double totalReaction = 0;      // [kN/m]
-  trabix::SoilEndForces soilEnd, soilEndHorizontal;  // soil shares at the base-plate element ends
-  trabix::EndForceTable plateForces, stemForces;     // the six report columns per element
+  beamkernel::SoilEndForces soilEnd, soilEndHorizontal;  // soil shares at the base-plate element ends
+  beamkernel::EndForceTable plateForces, stemForces;     // the six report columns per element
 };
 
 // Analyses the current load case of the current job (globals JobSpec and LoadCaseName)

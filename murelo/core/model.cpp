@@ -20,28 +20,26 @@ int FindStemNode(const Table2D<float>& plate, int elements, double width, double
 }
 
 void PlateStripElement(ElementMatrix& k, double length, double thickness, double modulus, double poisson) {
-  double d = modulus * thickness * thickness * thickness / (12 - 12 * poisson * poisson);
-  double k1 = 12 * d / (length * length * length), k2 = 6 * d / (length * length), k3 = 4 * d / length;
-  const double rows[4][4] = {{k1, -k2, -k1, -k2}, {-k2, k3, k2, k3 / 2}, {-k1, k2, k1, k2}, {-k2, k3 / 2, k2, k3}};
-  for (int r = 0; r <= 4; ++r)
-    for (int c = 0; c <= 4; ++c) k[r][c] = (r > 0 && c > 0) ? rows[r - 1][c - 1] : 0.0;
+  beamkernel::ElementStiffness(k, length, thickness * thickness * thickness / (12 - 12 * poisson * poisson), modulus, -1);
 }
 
-void PlateLoadTerms(double length, double qi, double qj, double f[5]) {
-  // The beam kernel's trapezoidal terms of one element, taken as they enter its load vector.
-  trabix::EndForceTable fixedEnd;
+namespace {
+
+// The beam kernel's trapezoidal terms of one element, taken as they enter its load vector.
+void LoadTerms(double length, double qi, double qj, double f[5], int sign) {
+  beamkernel::EndForceTable fixedEnd;
   fixedEnd.Resize(1);
   Vector load(5, 0.0);
-  trabix::TrapezoidalLoadTerms(1, length, qi, qj, fixedEnd, load);
+  beamkernel::TrapezoidalLoadTerms(1, length, qi, qj, fixedEnd, load, sign);
   f[0] = 0;
   for (int c = 1; c <= 4; ++c) f[c] = load[c];
 }
 
-void StemLoadTerms(double length, double qi, double qj, double f[5]) {
-  PlateLoadTerms(length, qi, qj, f);
-  f[2] = -f[2];
-  f[4] = -f[4];
-}
+}  // namespace
+
+void PlateLoadTerms(double length, double qi, double qj, double f[5]) { LoadTerms(length, qi, qj, f, 1); }
+
+void StemLoadTerms(double length, double qi, double qj, double f[5]) { LoadTerms(length, qi, qj, f, -1); }
 
 void StemCoupleTerms(double length, double mi, double mj, double f[5]) {
   f[0] = 0;

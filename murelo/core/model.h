@@ -10,14 +10,13 @@
 // unknown: its vertical loads go down to 3m-1.
 #include <vector>
 
-#include "trabix/core/elementterms.h"
-#include "trabix/core/soilmodels.h"
+#include "core/beamkernel.h"
 
 namespace murelo {
 
-using trabix::ElementMatrix;
-using trabix::SoilMatrix;
-using trabix::Vector;
+using beamkernel::ElementMatrix;
+using beamkernel::SoilMatrix;
+using beamkernel::Vector;
 
 // A dense square matrix of doubles numbered from 1 (the half-space couples every base-plate node
 // with every other, so the system has no useful band).
@@ -43,7 +42,8 @@ class DenseMatrix {
 int FindStemNode(const Table2D<float>& plate, int elements, double width, double toe, bool& found);
 
 // Bending matrix of a stem element (translation toward the toe and clockwise rotation at i and
-// at j): D = E t^3 / (12 (1 - nu^2)), k1 = 12D/L^3, k2 = 6D/L^2, k3 = 4D/L; K12 = -k2.
+// at j): D = E t^3 / (12 (1 - nu^2)), k1 = 12D/L^3, k2 = 6D/L^2, k3 = 4D/L; K12 = -k2 (the beam
+// kernel's matrix with the rotation sign -1).
 void PlateStripElement(ElementMatrix& k, double length, double thickness, double modulus, double poisson);
 
 // Consistent terms of a load varying linearly from qi to qj along an element of length L, at

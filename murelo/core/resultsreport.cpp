@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/numbers.h"
-#include "trabix/core/resultsreport.h"
+#include "core/reporttext.h"
 
 namespace murelo {
 
@@ -59,7 +59,7 @@ TextLineArray SubstructureResultLines(int soilKind, const EndForceTable& forces,
   TextLineArray lines(1);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
   if (plate) {
-    add(std::string(57, ' ') + "DATE:   " + trabix::ReportDateText());
+    add(std::string(57, ' ') + "DATE:   " + ReportDateText());
     add("");
     add(header);
     add("");

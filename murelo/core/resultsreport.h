@@ -6,12 +6,12 @@
 
 #include "core/globals.h"
 #include "core/textfiles.h"
-#include "trabix/core/elementterms.h"
+#include "core/beamkernel.h"
 
 namespace murelo {
 
-using trabix::EndForceTable;
-using trabix::Vector;
+using beamkernel::EndForceTable;
+using beamkernel::Vector;
 
 // The lines of one section.
 //  soilKind       0 no soil columns, 1 elastic half-space, 2 Winkler soil (the stem always 0)

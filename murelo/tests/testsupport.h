@@ -16,7 +16,7 @@
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "solvetool.h"
-#include "trabix/core/resultsreport.h"
+#include "core/reporttext.h"
 
 namespace murelo {
 namespace testing {
@@ -31,8 +31,8 @@ class WallTest : public ::testing::Test {
     t.tm_mday = 7;
     return t;
   }
-  void SetUp() override { trabix::SetReportClock(FixedDay); }
-  void TearDown() override { trabix::SetReportClock(nullptr); }
+  void SetUp() override { SetReportClock(FixedDay); }
+  void TearDown() override { SetReportClock(nullptr); }
   TestDirectory dir_;
 };
 
