@@ -30,6 +30,11 @@ void ElementEndForces(const ElementMatrix& k, const double u[5], double f[5]) {
   }
 }
 
+void AddElementMatrix(BandMatrix& a, int e, const ElementMatrix& k) {
+  for (int r = 1; r <= 4; ++r)
+    for (int c = r; c <= 4; ++c) a(2 * e - 2 + r, c - r + 1) += k[r][c];
+}
+
 void TrapezoidalLoadTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load, int s) {
   double l2 = length * length;
   double t[5] = {0.0, -(7 * pi + 3 * pj) * length / 20, -s * (pi / 20 + pj / 30) * l2, -(3 * pi + 7 * pj) * length / 20,

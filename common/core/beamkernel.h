@@ -78,6 +78,8 @@ using ElementMatrix = double[5][5];  // rows and columns 1..4: translation i, ro
 void ElementStiffness(ElementMatrix& k, double length, double inertia, double modulus, int s);
 // f = K u for the element's four end displacements (indices 1..4).
 void ElementEndForces(const ElementMatrix& k, const double u[5], double f[5]);
+// Adds an element matrix at the freedoms 2e-1 .. 2e+2 of element e (upper band).
+void AddElementMatrix(BandMatrix& a, int e, const ElementMatrix& k);
 
 // Consistent end terms of a trapezoidal load of intensities pi, pj [kN/m] (in the direction of
 // the translations) on element e of length L: added to the element's fixed-end row (columns

@@ -23,6 +23,13 @@ std::string ReportDateText() {
   return buf;
 }
 
+std::string ReportTimeText() {
+  std::tm t = reportClock();
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
+  return buf;
+}
+
 std::string FitField(const std::string& text, size_t width) {
   if (text.size() <= width) return std::string(width - text.size(), ' ') + text;
   size_t end = text.size();

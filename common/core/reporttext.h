@@ -9,6 +9,8 @@ using ReportClock = std::tm (*)();
 void SetReportClock(ReportClock clock);
 // "MM-DD-YYYY" of the clock's date.
 std::string ReportDateText();
+// "HH:MM:SS" of the clock's time.
+std::string ReportTimeText();
 
 // Right-aligns a formatted number in a field of blanks; a text wider than the field drops its
 // trailing blanks to fit and, when still wider, widens the field: a number is never cut.

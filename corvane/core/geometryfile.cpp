@@ -35,8 +35,6 @@ int RowsAfter(TextLineArray& lines, int& at, int n) {
 
 GeometryCorrection GeometryCorrectionHooks;
 
-std::string GeometryHeader(const std::string& job) { return "Job: " + job + " // GEOMETRY & MAT. PROPERTIES"; }
-
 void ListGeometry(TextLineArray& lines, int& count, const std::vector<std::string>& answers, int& start1,
                   int& start2, int& start3, int type, const std::string& header) {
   start1 = start2 = start3 = 0;

@@ -5,6 +5,8 @@
 // back. Readers open it as <job>.geo: file names are case-insensitive.
 #include <functional>
 #include <string>
+
+#include "core/jobnames.h"
 #include <vector>
 
 #include "core/textfiles.h"
@@ -12,7 +14,7 @@
 
 namespace corvane {
 
-std::string GeometryHeader(const std::string& job);  // "Job: <job> // GEOMETRY & MAT. PROPERTIES"
+using ::GeometryHeader;  // "Job: <job> // GEOMETRY & MAT. PROPERTIES"
 
 // Fills lines 1.. (line 1 the header) except the element rows. Returns the line on which each
 // substructure's rows begin (7 beam/strip; 9 circular plate; tank 10, 18 + NB and the roof's; 0

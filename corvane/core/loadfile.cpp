@@ -109,14 +109,6 @@ bool ShellRoof() { return AnswerAt(GeometryAnswers, 4) == "Y"; }
 
 }  // namespace
 
-std::string LoadHeader(const std::string& job, const std::string& caseName) {
-  return "Job: " + job + " // LOADS (" + caseName + ")";
-}
-
-std::string LoadFileName(const std::string& job, const std::string& caseName) {
-  return job + ".LD" + Trim(caseName).substr(0, 1);
-}
-
 void ListLoads(TextLineArray& lines, int& count, int& nodalRows, int& trapezoidalRows, int& wallNodalRows,
                int& wallTrapezoidalRows, int& roofNodalRows, int& roofElementRows, int type, const std::string& header) {
   int at = 1;

@@ -13,13 +13,15 @@
 // temperature changes: above, below.
 #include <string>
 
+#include "core/jobnames.h"
+
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
 
 namespace corvane {
 
-std::string LoadHeader(const std::string& job, const std::string& caseName);  // "Job: <job> // LOADS (<case>)"
-std::string LoadFileName(const std::string& job, const std::string& caseName);  // <job>.LD<c>
+using ::LoadHeader;  // "Job: <job> // LOADS (<case>)"
+using ::LoadFileName;  // <job>.LD<c>
 
 // Fills lines 1.. (line 1 the header) except the table rows. The six row counts: in the rows of
 // the nodal and trapezoidal tables of substructure 1, the wall's nodal table, the wall's

@@ -139,8 +139,6 @@ void NumberRows(Table2D<float>& table, int rows, int cols) {
 
 }  // namespace
 
-std::string SupportHeader(const std::string& job) { return "Job: " + job + " // SUPPORTS"; }
-
 void ListSupports(const std::vector<std::string>& answers, TextLineArray& lines, int& count, int type, int& elasticRows,
                   int& winklerRows, int& wallRestraintRows, int& wallWinklerRows, const std::string& header,
                   const std::string& unyieldingNodes) {

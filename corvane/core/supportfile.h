@@ -15,6 +15,8 @@
 //     "Y"/"N"), 12 junction at the roof middle surface, 13 roof (outer) edge fixed, 14 roof inner
 //     edge fixed; base plate half-space values 15..19.
 #include <string>
+
+#include "core/jobnames.h"
 #include <vector>
 
 #include "core/textfiles.h"
@@ -22,7 +24,7 @@
 
 namespace corvane {
 
-std::string SupportHeader(const std::string& job);  // "Job: <job> // SUPPORTS"
+using ::SupportHeader;  // "Job: <job> // SUPPORTS"
 
 // Fills lines 1.. (line 1 the header) except the table rows. The four row counts: in the rows of
 // the elastic-support, Winkler, wall restraint and wall Winkler tables, out the line of each

@@ -1,6 +1,7 @@
 #include "corvane/core/textexports.h"
 
 #include "core/jobdata.h"
+#include "core/listing.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
@@ -27,52 +28,21 @@ bool LoadWholeFile(const std::string& file, TextLineArray& lines, int& n) {
   return n > 0;
 }
 
-namespace {
-
-// Appends lines 1..n, after three empty lines when it is not the first part.
-void Join(TextLineArray& out, int& total, const TextLineArray& lines, int n, bool first) {
-  if (!first) {
-    out.resize(static_cast<size_t>(total) + 4);
-    total += 3;
-  }
-  for (int i = 1; i <= n; ++i) out.push_back(lines[static_cast<size_t>(i)]);
-  total += n;
-}
-
-// Rewrites line 1 of a job file that has lines; false when it is missing.
-bool RewriteHeader(const std::string& file, const std::string& header) {
-  TextLineArray lines;
-  int n = 0;
-  LoadTextLines(file, lines, 10000, n);
-  if (n == 0) return false;
-  lines[1] = header;
-  SaveTextLines(file, lines, n);
-  return true;
-}
-
-}  // namespace
-
-std::string JobNamePart() {
-  // What the path check calls the base name of JobSpec + ".AAA"; taken after the last separator
-  // so that a folder with a dot or a job one folder deep still gives the job's own name.
-  const std::string job = Trim(JobSpec);
-  const size_t at = job.find_last_of("\\/:");
-  return at == std::string::npos ? job : job.substr(at + 1);
-}
+std::string JobNamePart() { return JobBaseName(JobSpec); }
 
 bool WriteDataText() {
   TextLineArray out(1), lines;
   int total = 0, n = 0;
   if (!LoadWholeFile(JobSpec + ".GEO", lines, n)) ReportWarning(kGeometryMissingText);
-  Join(out, total, lines, n, true);
+  AppendPart(out, total, lines, n, 0);
   if (!LoadWholeFile(JobSpec + ".SUP", lines, n)) ReportWarning(kSupportMissingText);
-  Join(out, total, lines, n, false);
+  AppendPart(out, total, lines, n, 3);
   const std::string c = LoadCaseLetter();
   if (c.empty() || !LoadWholeFile(JobSpec + ".LD" + c, lines, n)) {
     ReportWarning(kLoadMissingText);
     return false;
   }
-  Join(out, total, lines, n, false);
+  AppendPart(out, total, lines, n, 3);
   return SaveTextLines(JobNamePart() + "_DATA.TXT", out, total);
 }
 
@@ -81,9 +51,9 @@ bool WriteResultsText() {
   TextLineArray out(1), lines;
   int total = 0, n = 0;
   if (c.empty() || !LoadWholeFile(JobSpec + ".RP" + c, lines, n)) ReportWarning(kResultsMissingText);
-  Join(out, total, lines, n, true);
+  AppendPart(out, total, lines, n, 0);
   if (c.empty() || !LoadWholeFile(JobSpec + ".RW" + c, lines, n)) ReportWarning(kResultsMissingText);
-  Join(out, total, lines, n, false);
+  AppendPart(out, total, lines, n, 3);
   // A tank without roof elements has no roof results: the file ends with the wall's.
   TextLineArray geometry;
   int g = 0;
@@ -98,23 +68,23 @@ bool WriteResultsText() {
       ReportWarning(kResultsMissingText);
       return false;
     }
-    Join(out, total, lines, n, false);
+    AppendPart(out, total, lines, n, 3);
   }
   return SaveTextLines(JobNamePart() + "_RESULTS.TXT", out, total);
 }
 
 void RenameJobHeaders(const std::string& newJob) {
   const std::string job = Trim(newJob);
-  if (!RewriteHeader(job + ".GEO", "Job: " + job + " // GEOMETRY & MAT. PROPERTIES"))
+  if (!RewriteFirstLine(job + ".GEO", "Job: " + job + " // GEOMETRY & MAT. PROPERTIES"))
     ReportWarning(kGeometryMissingText);
-  if (!RewriteHeader(job + ".SUP", "Job: " + job + " // SUPPORTS")) ReportWarning(kSupportMissingText);
+  if (!RewriteFirstLine(job + ".SUP", "Job: " + job + " // SUPPORTS")) ReportWarning(kSupportMissingText);
   TextLineArray cases;
   int n = 0;
   LoadTextLines(job + ".CAS", cases, 50, n);
   for (int i = 1; i <= n; ++i) {
     const std::string entry = cases[static_cast<size_t>(i)];
     if (Trim(entry).empty()) continue;
-    RewriteHeader(job + ".LD" + Trim(entry).substr(0, 1), "Job: " + job + " // LOADS (" + entry + ")");
+    RewriteFirstLine(job + ".LD" + Trim(entry).substr(0, 1), "Job: " + job + " // LOADS (" + entry + ")");
   }
 }
 

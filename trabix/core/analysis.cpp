@@ -20,46 +20,23 @@ bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) &&
 
 bool Finite(double v) { return std::isfinite(v); }
 
-// Adds a 4 x 4 element matrix at the freedoms of element e (upper triangle, band storage).
-void AddElementMatrix(BandMatrix& a, int e, const ElementMatrix& k) {
-  for (int r = 1; r <= 4; ++r)
-    for (int c = r; c <= 4; ++c) a(2 * e - 2 + r, c - r + 1) += k[r][c];
+}  // namespace
+
+namespace {
+
+const SolverStopProfile& StopProfile() {
+  static const SolverStopProfile profile{
+      {kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace, kStopReportNotWritten},
+      false,
+      {kStopSystemUnstable, kStopLoadTooLarge}};
+  return profile;
 }
 
 }  // namespace
 
-std::string SolverStopMessage(int code) {
-  const std::string crlf = "\r\n";
-  switch (code) {
-    case kStopIterationUnstable:
-      return "The ITERARTION PROCESS is Unstable!" + crlf + crlf + "  INCREASE the NUMBER of ELEMENTS " + crlf +
-             "  and/or change OTHER DATA ITEMS! ";
-    case kStopLoadTooLarge:
-      return "The LOAD is too LARGE to be CARRIED OUT" + crlf + crlf + "      by SOIL with the given Yield Stress! ";
-    case kStopBadJobData:
-      return "The GEOMETRY DATA are Incomplete or cannot be Analysed!" + crlf + crlf + "Correct the Data!";
-    case kStopBadHalfSpace:
-      return std::string(kHalfSpaceDataMessage) + crlf + crlf + "Correct the Data!";
-    case kStopReportNotWritten:
-      return "The RESULTS File cannot be Written!" + crlf + crlf + "Check the JOB Directory!";
-    default:
-      return "The SYSTEM is Unstable!" + crlf + crlf + "Change the SYSTEM Data!         ";
-  }
-}
-
-std::vector<SolverTone> SolverStopTones(int code) {
-  if (code == kStopSystemUnstable || code == kStopLoadTooLarge) return {{100, 550}, {294, 250}, {100, 550}, {294, 250}};
-  return {{330, 250}, {294, 250}, {330, 250}, {294, 250}};
-}
-
-SolverWarningData SolverWarningFor(int code) {
-  SolverWarningData w;
-  if (code <= kSolverDone) return w;
-  w.caption = "WARNING!";
-  w.text = SolverStopMessage(code);
-  w.tones = SolverStopTones(code);
-  return w;
-}
+std::string SolverStopMessage(int code) { return ::SolverStopMessage(code, StopProfile()); }
+std::vector<SolverTone> SolverStopTones(int code) { return ::SolverStopTones(code, StopProfile()); }
+SolverWarningData SolverWarningFor(int code) { return ::SolverWarningFor(code, StopProfile()); }
 
 int YieldPassLimit(int nodes) {
   // Rounded to the nearest, a half to the even neighbour: 21 nodes give 10, 23 give 12.

@@ -7,45 +7,31 @@
 #include <string>
 #include <vector>
 
+#include "core/solverstops.h"
 #include "trabix/core/elementterms.h"
 #include "trabix/core/soilmodels.h"
 
 namespace trabix {
 
-// Outcomes of AnalyseLoadCase.
-enum SolverStop {
-  kSolverNoJob = -1,           // no geometry file, no "DATA" line or no load case: ends silently
-  kSolverDone = 0,             // the results report is written
-  kStopIterationUnstable = 1,  // the yield iteration does not settle within its pass limit
-  kStopSystemUnstable = 2,     // the system is a mechanism (singular or nearly so, or too few elastic soil nodes)
-  kStopLoadTooLarge = 3,       // 1.1 x the soil reaction exceeds what the soil can carry
-  kStopBadJobData = 4,         // the element table is incomplete or a value cannot be analysed
-  kStopBadHalfSpace = 5,       // the half-space constants describe no elastic soil
-  kStopReportNotWritten = 6,   // the results report cannot be written
+// Outcomes of AnalyseLoadCase: kSolverDone, kSolverNoJob or a stop code (kStop...)
+// (1 to 6).
+enum SolverOutcome {
+  kSolverNoJob = -1,  // no geometry file, no "DATA" line or no load case: ends silently
+  kSolverDone = 0,    // the results report is written
 };
 
 // The warning of a stop: its text (lines joined by CR LF) and its four tones. Code 1, 3, 4, 5
-// and 6 have their own texts; any other code gives the text of code 2.
-struct SolverTone {
-  int frequency;  // Hz
-  int duration;   // ms
-};
+// and 6 have their own texts; any other code gives the text of code 2. What the program shows
+// for a stop: the four tones, then a task-modal warning box (exclamation icon, OK) with this
+// caption and text, owned by the analysis dialog. Nothing (an empty text, no tones) for
+// kSolverDone and kSolverNoJob.
 std::string SolverStopMessage(int code);
 std::vector<SolverTone> SolverStopTones(int code);
-
-// What the program shows for a stop: the four tones, then a task-modal warning box (exclamation
-// icon, OK) with this caption and text, owned by the analysis dialog. Nothing (an empty text,
-// no tones) for kSolverDone and kSolverNoJob.
-struct SolverWarningData {
-  std::string caption;
-  std::string text;
-  std::vector<SolverTone> tones;
-};
 SolverWarningData SolverWarningFor(int code);
 
 // Analyses the current load case of the current job (globals JobSpec and LoadCaseName) in the
 // mode given by YieldAnalysis (0 elastic, 1 elastic-plastic). The case's old results report is
-// deleted first, so that a stop leaves none behind. Returns a SolverStop code.
+// deleted first, so that a stop leaves none behind. Returns a SolverOutcome or a stop code.
 int AnalyseLoadCase();
 
 // The pass limit of the half-space yield iteration for n nodes: n; for n > 20 n/2, for n > 80

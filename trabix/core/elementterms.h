@@ -12,6 +12,7 @@ using beamkernel::SoilEndForces;
 using beamkernel::SoilMatrix;
 using beamkernel::Vector;
 
+using beamkernel::AddElementMatrix;
 using beamkernel::AddNodalSprings;
 using beamkernel::AddSoilMatrix;
 using beamkernel::AddSoilMatrixFull;

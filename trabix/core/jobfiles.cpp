@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/jobdata.h"
+#include "core/listing.h"
 #include "core/numbers.h"
 
 namespace trabix {
@@ -26,12 +27,6 @@ std::string& Item(std::vector<std::string>& v, int i) {
 double& Value(std::vector<double>& v, int i) {
   if (v.size() <= static_cast<size_t>(i)) v.resize(i + 1);
   return v[i];
-}
-
-// Puts a line at index i, growing the array when needed.
-void Put(TextLineArray& lines, int i, const std::string& text) {
-  if (lines.size() <= static_cast<size_t>(i)) lines.resize(i + 1);
-  lines[i] = text;
 }
 
 const std::string& LineAt(const TextLineArray& lines, int n, int i) {
@@ -65,21 +60,9 @@ bool IsStrip() { return StructureFlags.size() > 1 && Trim(StructureFlags[1]) == 
 bool IsSymmetricHalf() { return StructureFlags.size() > 4 && Trim(StructureFlags[4]) == "Y"; }
 bool HasSymmetricLoads() { return StructureFlags.size() > 5 && Trim(StructureFlags[5]) == "S"; }
 
-std::string CaseLetter(const std::string& caseName) { return Trim(caseName).substr(0, 1); }
 std::string GeometryFileName(const std::string& job) { return job + ".geo"; }
 std::string SupportFileName(const std::string& job) { return job + ".SUP"; }
 std::string LoadCaseListFileName(const std::string& job) { return job + ".CAS"; }
-std::string LoadFileName(const std::string& job, const std::string& caseName) {
-  return job + ".LD" + CaseLetter(caseName);
-}
-std::string ResultsFileName(const std::string& job, const std::string& caseName) {
-  return job + ".RB" + CaseLetter(caseName);
-}
-std::string GeometryHeader(const std::string& job) { return "Job: " + job + " // GEOMETRY & MAT. PROPERTIES"; }
-std::string SupportHeader(const std::string& job) { return "Job: " + job + " // SUPPORTS"; }
-std::string LoadHeader(const std::string& job, const std::string& caseName) {
-  return "Job: " + job + " // LOADS (" + caseName + ")";
-}
 
 // ---------------------------------------------------------------------------------------------
 // Geometry file
@@ -88,18 +71,18 @@ void ListGeometry(TextLineArray& lines, int& count, int& firstRow, std::string h
   bool strip = IsStrip(), symmetric = IsSymmetricHalf();
   double elements = std::floor(Value(GeometryValues, 2));
   int n = elements > 0 ? static_cast<int>(std::min<double>(elements, kMaxElements)) : 0;
-  Put(lines, 1, header);
-  Put(lines, 2, std::string("DATA:") + (symmetric ? "  SYMMETRIC " : "  ") + (strip ? "STRIP!" : "BEAM!"));
-  Put(lines, 3, "Length [m]  No of Elements  Young's Modulus [kPa]   Poisson's Ratio");
-  Put(lines, 4, "    " + NumberToText(Value(GeometryValues, 1)) + "         " + NumberToText(elements) +
+  PutLine(lines, 1, header);
+  PutLine(lines, 2, std::string("DATA:") + (symmetric ? "  SYMMETRIC " : "  ") + (strip ? "STRIP!" : "BEAM!"));
+  PutLine(lines, 3, "Length [m]  No of Elements  Young's Modulus [kPa]   Poisson's Ratio");
+  PutLine(lines, 4, "    " + NumberToText(Value(GeometryValues, 1)) + "         " + NumberToText(elements) +
                     FormatNumber(Value(GeometryValues, 3), "             #.0000E+##") +
                     FormatNumber(Value(GeometryValues, 4), "            0.000"));
-  Put(lines, 5, "Coefficient of Thermal Expansion:" + FormatNumber(Value(GeometryValues, 5), "   #.000E+##"));
-  Put(lines, 6, strip ? "Element 'i' Element Length [m]  Thickness [m]"
+  PutLine(lines, 5, "Coefficient of Thermal Expansion:" + FormatNumber(Value(GeometryValues, 5), "   #.000E+##"));
+  PutLine(lines, 6, strip ? "Element 'i' Element Length [m]  Thickness [m]"
                       : "Element 'i'  Element Length [m]   Width [m]      Thickness [m]");
-  for (int i = 7; i <= n + 6; ++i) Put(lines, i, "");
-  Put(lines, n + 7, "");
-  Put(lines, n + 8, kGeometryEnd);
+  for (int i = 7; i <= n + 6; ++i) PutLine(lines, i, "");
+  PutLine(lines, n + 7, "");
+  PutLine(lines, n + 8, kGeometryEnd);
   count = n + 8;
   firstRow = 7;
 }
@@ -110,7 +93,7 @@ void ListElementTable(TextLineArray& lines, const Table2D<double>& table, int ro
                        FormatNumber(table.Get(i, 1), "              0.0000  ") +
                        FormatNumber(table.Get(i, 2), "         0.0000  ");
     if (layout == 1) line += FormatNumber(table.Get(i, 3), "         0.0000  ");
-    Put(lines, firstLine - 1 + i, line);
+    PutLine(lines, firstLine - 1 + i, line);
   }
 }
 
@@ -148,7 +131,7 @@ void ListSupports(TextLineArray& lines, int& count, int& elasticRows, int& winkl
   int springs = elasticRows, soil = winklerRows;
   elasticRows = winklerRows = 0;
   int i = 0;
-  auto add = [&](const std::string& text) { Put(lines, ++i, text); };
+  auto add = [&](const std::string& text) { PutLine(lines, ++i, text); };
   add(header);
   add("BEAM/STRIP SUPPORT DATA:");
   add("Left Edge Fixed against Rotation (?):  " + Upper(Trim(Item(SupportFlags, 1))));
@@ -194,18 +177,8 @@ void ListSupports(TextLineArray& lines, int& count, int& elasticRows, int& winkl
 }
 
 void ListSupportRows(TextLineArray& lines, int kind, int first, int last, const Table2D<double>& table) {
-  for (int line = first; line <= last; ++line) {
-    int r = line - first + 1;
-    std::string text = FormatNumber(table.Get(r, 0), "* #####");
-    if (kind == 3) {
-      text += FormatNumber(table.Get(r, 1), "         0.000000E+###") +
-              FormatNumber(table.Get(r, 2), "              0.000000E+###");
-    } else {
-      text += FormatNumber(table.Get(r, 1), "        0.0000E+###") + FormatNumber(table.Get(r, 2), "        0.0000E+###") +
-              FormatNumber(table.Get(r, 3), "       * ##0.000") + FormatNumber(table.Get(r, 4), "      * ##0.000");
-    }
-    Put(lines, line, text);
-  }
+  if (kind == 3) ListSpringRows(lines, table, first, last);
+  else ListWinklerRows(lines, table, first, last);
 }
 
 void ReadSupportData(const TextLineArray& lines, int n) {
@@ -290,7 +263,7 @@ void ListLoads(TextLineArray& lines, int& count, int& nodalRows, int& trapezoida
   int nodal = nodalRows, trapezoidal = trapezoidalRows, temperature = temperatureRows;
   nodalRows = trapezoidalRows = temperatureRows = 0;
   int i = 0;
-  auto add = [&](const std::string& text) { Put(lines, ++i, text); };
+  auto add = [&](const std::string& text) { PutLine(lines, ++i, text); };
   auto rows = [&](int k) {
     int first = i + 1;
     for (int r = 0; r < k; ++r) add("");
@@ -336,17 +309,16 @@ void ListLoads(TextLineArray& lines, int& count, int& nodalRows, int& trapezoida
 }
 
 void ListLoadRows(TextLineArray& lines, int kind, int first, int last, const Table2D<double>& table, int columns) {
+  if (kind == 3) {
+    ListTableRows(lines, table, first, last, "* ###", {"* ###############.0000", "* #################.0000"});
+    return;
+  }
   for (int line = first; line <= last; ++line) {
     int r = line - first + 1;
     std::string text = FormatNumber(table.Get(r, 0), "* ###");
-    if (kind == 3) {
-      text += FormatNumber(table.Get(r, 1), "* ###############.0000") +
-              FormatNumber(table.Get(r, 2), "* #################.0000");
-    } else {
-      for (int k = 1; k <= columns && k <= 3; ++k)
-        text += FormatNumber(table.Get(r, k), k < 3 ? "* ############.0000" : "* ###############.0000");
-    }
-    Put(lines, line, text);
+    for (int k = 1; k <= columns && k <= 3; ++k)
+      text += FormatNumber(table.Get(r, k), k < 3 ? "* ############.0000" : "* ###############.0000");
+    PutLine(lines, line, text);
   }
 }
 

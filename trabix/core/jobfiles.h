@@ -11,6 +11,7 @@
 // its values 0.
 #include <string>
 
+#include "core/jobnames.h"
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
 
@@ -27,15 +28,15 @@ bool IsSymmetricHalf();    // StructureFlags item 4 is "Y"
 bool HasSymmetricLoads();  // StructureFlags item 5 is "S"
 
 // File names and first lines.
-std::string CaseLetter(const std::string& caseName);  // first character of the trimmed name
+using ::CaseLetter;
 std::string GeometryFileName(const std::string& job);
 std::string SupportFileName(const std::string& job);
 std::string LoadCaseListFileName(const std::string& job);
-std::string LoadFileName(const std::string& job, const std::string& caseName);
-std::string ResultsFileName(const std::string& job, const std::string& caseName);
-std::string GeometryHeader(const std::string& job);
-std::string SupportHeader(const std::string& job);
-std::string LoadHeader(const std::string& job, const std::string& caseName);
+using ::LoadFileName;
+using ::ResultsFileName;
+using ::GeometryHeader;
+using ::SupportHeader;
+using ::LoadHeader;
 
 // The header (and node list) are taken by value: callers may pass a line of the array itself.
 // Geometry file: lines 1..6 and, after the n element rows (left empty for ListElementTable),

@@ -7,8 +7,6 @@
 
 namespace trabix {
 
-const char* const kHalfSpaceDataMessage = "The HALF-SPACE Data describe no Elastic Soil!";
-
 namespace {
 
 // Integral of 1/r over the rectangle [0, a] x [0, h] seen from its corner.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/solverstops.h"
 #include "trabix/core/elementterms.h"
 
 namespace trabix {
@@ -22,7 +23,7 @@ void HalfSpaceFlexibility(SoilMatrix& f, int n, const Vector& x, const Vector& b
 // isotropic input. False (E' := 0) when the constants describe no admissible medium (the square
 // roots are not real or a modulus is not positive).
 bool CrossAnisotropicModulus(const std::vector<std::string>& flags, long double& modulus);
-extern const char* const kHalfSpaceDataMessage;
+using ::kHalfSpaceDataMessage;
 
 // Reactions of the half-space soil stiffness S (n x n) to the translations u(2j-1):
 // pressures(i) = R_i / (A_{i-1} + A_i) with A_e = L_e w_e / 2 (w_e = b_e for a beam, 1.0 for a

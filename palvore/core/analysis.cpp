@@ -1,0 +1,201 @@
+#include "palvore/core/analysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "palvore/core/globals.h"
+#include "palvore/core/jobfiles.h"
+#include "palvore/core/resultsreport.h"
+
+namespace palvore {
+
+namespace {
+
+bool Finite(double v) { return std::isfinite(v); }
+
+const SolverStopProfile& StopProfile() {
+  static const SolverStopProfile profile{{kStopIterationUnstable, kStopReportNotWritten},
+                                         true,
+                                         {kStopIterationUnstable, kStopReportNotWritten}};
+  return profile;
+}
+
+}  // namespace
+
+SolverWarningData SolverWarningFor(int code) { return ::SolverWarningFor(code, StopProfile()); }
+
+int ReadPileJob(PileModel& m) {
+  if (TextLines.size() < 5001) TextLines.resize(5001);
+  if (Trim(LoadCaseName).empty()) return kSolverNoJob;
+  int count = 0;
+  LoadTextLines(JobSpec + ".geo", TextLines, 5000, count);
+  const int firstRow = count > 0 ? ReadGeometrySections(TextLines, count) : 0;
+  if (firstRow == 0) return kSolverNoJob;
+  const int present = ReadElementRows(TextLines, count, firstRow);
+  const int elements = ElementCount();
+  // Without its element rows there is no pile to analyse.
+  if (elements < 1 || present < elements) return kStopSystemUnstable;
+
+  int springsFirst = 0, soilFirst = 0;
+  count = 0;
+  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  ReadSupportData(TextLines, count, springsFirst, soilFirst);
+  int trapezoidalFirst = 0, nodalFirst = 0;
+  count = 0;
+  LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
+  ReadLoadData(TextLines, count > 2 ? count : 0, trapezoidalFirst, nodalFirst);
+
+  m.elements = elements;
+  m.nodes = elements + 1;
+  m.above = ElementsAboveSoil();
+  m.sheetPile = IsSheetPile();
+  m.modulus = Geometry.modulus;
+  if (!Finite(m.modulus)) return kStopSystemUnstable;
+  if (m.modulus < 1.0E-7) m.modulus = 1.0E-10;  // given as zero
+  const double poisson = Geometry.poisson;
+  if (m.sheetPile && !(1 - poisson * poisson > 0)) return kStopSystemUnstable;
+  m.length.assign(elements + 1, 0.0);
+  m.width = m.inertia = m.soilWidth = m.length;
+  m.depth.assign(m.nodes + 1, 0.0);
+  for (int e = 1; e <= elements; ++e) {
+    const double l = Geometry.rows(e, 1);
+    const double b = m.sheetPile ? 1.0 : Geometry.rows(e, 2);
+    double i = Geometry.rows(e, m.sheetPile ? 2 : 3);
+    if (!(l > 0 && b >= 0 && i > 0) || !Finite(l) || !Finite(b) || !Finite(i)) return kStopSystemUnstable;
+    // A sheet pile is a plate strip a metre wide: it bends with the plate stiffness.
+    if (m.sheetPile) i /= 1 - poisson * poisson;
+    m.length[e] = l;
+    m.width[e] = b;
+    m.soilWidth[e] = b;
+    m.inertia[e] = i;
+    m.depth[e + 1] = m.depth[e] + l;
+  }
+  m.embedded = m.depth[m.nodes] - m.depth[m.above + 1];
+  if (m.sheetPile)
+    for (int e = 1; e <= elements; ++e) m.width[e] = 20 * m.embedded;
+  return kSolverDone;
+}
+
+int FormSoilMatrices(PileModel& m) {
+  m.soilKind = NoSoil;
+  m.moduli.Redim(m.elements, 4);
+  if (!SupportFlag(4)) return kSolverDone;
+  m.soilKind = WinklerSoil;
+  for (int e = m.above + 1; e <= m.elements; ++e)
+    for (int c = 1; c <= 4; ++c) {
+      const double v = Supports.soil.Get(e, c);
+      if (!Finite(v)) return kStopSystemUnstable;
+      m.moduli(e, c) = v;
+    }
+  m.soil.Resize(m.nodes, 2);
+  AddWinklerSoil(m, m.soil);
+  return kSolverDone;
+}
+
+void AssembleSystem(PileModel& m) {
+  m.equations = 2 * m.nodes;
+  m.bandWidth = 4;
+  m.elementMatrix.Resize(m.equations, m.bandWidth);
+  for (int e = 1; e <= m.elements; ++e) {
+    ElementMatrix k;
+    beamkernel::ElementStiffness(k, m.length[e], m.inertia[e], m.modulus, kRotationSign);
+    beamkernel::AddElementMatrix(m.elementMatrix, e, k);
+  }
+  m.topFixed = SupportFlag(1);
+  m.fixedFreedoms.clear();
+  if (m.topFixed) m.fixedFreedoms.push_back(2);
+  m.supportNodes = SupportFlag(2) ? UnyieldingNodeList(Supports.unyieldingNodes, m.nodes) : std::vector<int>();
+  m.system = BuildSystem(m, m.soil, &m.effectiveSprings);
+  const int nodeCount = static_cast<int>(m.supportNodes.size());
+  m.otherwiseSupported = m.effectiveSprings >= 2 || nodeCount >= 2 || (m.effectiveSprings >= 1 && nodeCount >= 1);
+}
+
+void FormLoadVector(PileModel& m) {
+  m.load.assign(m.equations + 1, 0.0);
+  m.fixedEnd.Resize(m.elements);
+  for (int e = 1; e <= m.elements; ++e) {
+    const double pi = Loads.trapezoidal.Get(e, 1), pj = Loads.trapezoidal.Get(e, 2);
+    if (pi != 0 || pj != 0)
+      beamkernel::TrapezoidalLoadTerms(e, m.length[e], pi, pj, m.fixedEnd, m.load, kRotationSign);
+  }
+  for (int i = 1; i <= m.nodes; ++i) {
+    m.load[2 * i - 1] += Loads.nodal.Get(i, 1);
+    m.load[2 * i] += Loads.nodal.Get(i, 2);
+  }
+  m.keptLoad = m.load;
+  m.keptFixedEnd = m.fixedEnd;
+  ClearImposedLoads(m, m.load);
+}
+
+int SolveElastic(PileModel& m) {
+  m.u = m.load;
+  std::string message;
+  BandMatrix a = m.system;
+  beamkernel::BandSolve(a, m.equations, m.u, message, m.bandWidth, 3);
+  if (message == beamkernel::kSingularMessage) return kStopSystemUnstable;
+  for (int i = 1; i <= m.equations; ++i)
+    if (!Finite(m.u[i])) return kStopSystemUnstable;
+  return kSolverDone;
+}
+
+void SoilReactions(PileModel& m) {
+  m.soilEnd.Resize(m.elements);
+  m.pressures.assign(2 * m.nodes + 1, 0.0);
+  if (m.soilKind != WinklerSoil) return;
+  for (int e = m.above + 1; e <= m.elements; ++e) {
+    m.pressures[2 * e - 1] = m.moduli(e, 1) * m.u[2 * e - 1];
+    m.pressures[2 * e] = m.moduli(e, 2) * m.u[2 * e + 1];
+  }
+  double total = 0;
+  beamkernel::WinklerReactions(m.u, m.elements, m.length, m.soilWidth, m.moduli, m.soilEnd, total);
+  m.pressures[2 * m.nodes] = total;
+}
+
+void FormEndForces(PileModel& m) {
+  m.endForces.Resize(m.elements);
+  // A pile without bending stiffness carries no element forces.
+  if (!(m.modulus > 1.0E-5)) return;
+  for (int e = 1; e <= m.elements; ++e) {
+    ElementMatrix k;
+    beamkernel::ElementStiffness(k, m.length[e], m.inertia[e], m.modulus, kRotationSign);
+    const double u[5] = {0.0, m.u[2 * e - 1], m.u[2 * e], m.u[2 * e + 1], m.u[2 * e + 2]};
+    double f[5];
+    beamkernel::ElementEndForces(k, u, f);
+    for (int c = 1; c <= 4; ++c) {
+      const double v = m.fixedEnd(e, c) + f[c];
+      m.endForces(e, c) = std::fabs(v) < 1.0E-4 ? 0.0 : v;
+    }
+  }
+}
+
+int WriteResults(const PileModel& m) {
+  const std::string header = Trim("Job: " + JobSpec + " //  Load Case: '" + Trim(LoadCaseName) + "'");
+  if (!WriteResultsReport(m.soilKind, m.u, m.pressures, m.nodes + 1, m.depth, m.endForces, m.soilEnd, m.sheetPile, m.above,
+                          ResultsFileName(JobSpec, LoadCaseName), header))
+    return kStopReportNotWritten;
+  return kSolverDone;
+}
+
+int AnalyseLoadCase() {
+  PileModel m;
+  return AnalyseLoadCase(m);
+}
+
+int AnalyseLoadCase(PileModel& m) {
+  if (!Trim(LoadCaseName).empty()) DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
+  int code = ReadPileJob(m);
+  if (code == kSolverDone) code = FormSoilMatrices(m);
+  if (code != kSolverDone) return code;
+  AssembleSystem(m);
+  FormLoadVector(m);
+  code = SolveElastic(m);
+  if (code != kSolverDone) return code;
+  SoilReactions(m);
+  FormEndForces(m);
+  return WriteResults(m);
+}
+
+}  // namespace palvore

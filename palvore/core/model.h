@@ -1,0 +1,64 @@
+#pragma once
+// Palvore's structural model of a laterally loaded pile or a one-metre strip of sheet-pile wall:
+// the suite's beam kernel with x down the pile from its top (node 1), translations positive to
+// the right and rotations positive clockwise, so that rotation = -du/dx (rotation sign -1).
+// Element e joins nodes e and e+1; elements 1..nA stand above the soil surface.
+#include <vector>
+
+#include "core/beamkernel.h"
+
+namespace palvore {
+
+using beamkernel::BandMatrix;
+using beamkernel::ElementMatrix;
+using beamkernel::EndForceTable;
+using beamkernel::SoilEndForces;
+using beamkernel::SoilMatrix;
+using beamkernel::Vector;
+
+constexpr int kRotationSign = -1;
+
+enum SoilKind { NoSoil = 0, HalfSpaceSoil = 1, WinklerSoil = 2 };
+
+// What one analysis works on: the prepared pile, its matrices and its results. Kept together so
+// that the yield iterations can reuse the elastic parts.
+struct PileModel {
+  int elements = 0, above = 0, nodes = 0;  // nE, nA, nN = nE + 1
+  bool sheetPile = false;
+  double modulus = 0;                      // E (a zero one replaced by 1.0E-10)
+  double embedded = 0;                     // embedded length [m]
+  Vector length, width, inertia;           // per element: L, B (sheet pile: 20 x embedded length), I
+  Vector soilWidth;                        // per element: the width of the soil terms, B or 1.0 (sheet pile)
+  Vector depth;                            // per node: distance from the top [m]
+  int soilKind = NoSoil;
+  Table2D<double> moduli;                  // per element: k at i and j, 0 above the soil surface
+  SoilMatrix soil;                         // Winkler: per node 2 columns
+  int equations = 0, bandWidth = 0;
+  BandMatrix elementMatrix;                // A0: element bending terms only
+  BandMatrix system;                       // everything assembled, supports imposed
+  Vector load, keptLoad;                   // keptLoad: before the imposed freedoms were cleared
+  EndForceTable fixedEnd, keptFixedEnd;    // keptFixedEnd: of the loads alone
+  bool topFixed = false;
+  std::vector<int> supportNodes;           // unyielding nodes
+  std::vector<int> fixedFreedoms;          // the top rotation when it is fixed
+  int effectiveSprings = 0;
+  bool otherwiseSupported = false;         // held without the soil (springs, unyielding nodes)
+  // Results
+  Vector u, pressures;
+  EndForceTable endForces;
+  SoilEndForces soilEnd;
+  // Elastic-plastic iteration: passes made and the contact state at its end.
+  int yieldPasses = 0;
+  std::vector<int> yieldStatus;
+};
+
+// The system of the model's pile with a given Winkler soil matrix: element terms, soil, springs,
+// the unyielding nodes and the top fixity; effectiveSprings (when given) := the spring constants
+// above 1.0.
+BandMatrix BuildSystem(const PileModel& model, const SoilMatrix& soil, int* effectiveSprings = nullptr);
+// Clears the loads of all imposed freedoms (unyielding translations, the fixed top rotation).
+void ClearImposedLoads(const PileModel& model, Vector& load);
+// Adds the Winkler terms of both halves of every embedded element to a cleared soil matrix.
+void AddWinklerSoil(const PileModel& model, SoilMatrix& soil);
+
+}  // namespace palvore
