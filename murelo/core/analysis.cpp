@@ -104,7 +104,7 @@ std::string SolverStopMessage(int code) {
     case kStopReportNotWritten:
       return trabix::SolverStopMessage(code);  // the same texts as the beam/strip solver's
     default:
-      return trabix::SolverStopMessage(trabix::kStopSystemUnstable);
+      return trabix::SolverStopMessage(kStopSystemUnstable);
   }
 }
 

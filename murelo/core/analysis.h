@@ -7,13 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/solverstops.h"
 #include "murelo/core/model.h"
 #include "trabix/core/analysis.h"
 
 namespace murelo {
-
-using trabix::SolverTone;
-using trabix::SolverWarningData;
 
 // Outcomes of AnalyseLoadCase and of the contact iteration.
 enum SolverStop {
