@@ -45,7 +45,7 @@ int YieldPassLimit(int nodes) {
   return nodes;
 }
 
-int ReadBeamJob(BeamModel& model) {
+int ReadBeamFiles() {
   if (TextLines.size() < 5001) TextLines.resize(5001);
   if (Trim(LoadCaseName).empty()) return kSolverNoJob;
   int count = 0;
@@ -53,8 +53,7 @@ int ReadBeamJob(BeamModel& model) {
   int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
   if (dataLine == 0) return kSolverNoJob;
   int present = ReadElementTable(TextLines, count, dataLine);
-  int elements = ElementCount();
-  if (elements < 1 || present < elements) return kStopBadJobData;
+  if (present < ElementCount()) return kStopBadJobData;
 
   if (StructureFlags.size() < 6) StructureFlags.resize(6);
   StructureFlags[5].clear();  // the load file says which loads a symmetric half carries
@@ -65,7 +64,12 @@ int ReadBeamJob(BeamModel& model) {
   count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
   ReadSupportData(TextLines, count);
+  return kSolverDone;
+}
 
+int PrepareBeamModel(BeamModel& model) {
+  int elements = ElementCount();
+  if (elements < 1) return kStopBadJobData;
   BeamModel& m = model;
   m.elements = elements;
   m.nodes = elements + 1;
@@ -497,10 +501,19 @@ int AnalyseLoadCase() {
   return AnalyseLoadCase(m);
 }
 
+int ReadBeamJob(BeamModel& model) {
+  int code = ReadBeamFiles();
+  return code == kSolverDone ? PrepareBeamModel(model) : code;
+}
+
 int AnalyseLoadCase(BeamModel& m) {
   if (!Trim(LoadCaseName).empty()) DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
   int code = ReadBeamJob(m);
-  if (code == kSolverDone) code = FormSoilMatrices(m);
+  return code == kSolverDone ? AnalysePreparedBeam(m) : code;
+}
+
+int AnalysePreparedBeam(BeamModel& m) {
+  int code = FormSoilMatrices(m);
   if (code != kSolverDone) return code;
   AssembleSystem(m);
   FormLoadVector(m);

@@ -75,9 +75,16 @@ struct BeamModel {
 
 // AnalyseLoadCase keeping what the analysis worked on (passes, contact states, results).
 int AnalyseLoadCase(BeamModel& model);
+// The steps after PrepareBeamModel: soil, assembly, loads, solution, the yield iteration in
+// the elastic-plastic mode, end forces and the results report of JobSpec and LoadCaseName
+// (the global tables hold the supports and loads). Another program that fills the tables
+// from its own files analyses its beam through it.
+int AnalysePreparedBeam(BeamModel& model);
 
 // Driver steps, in order; each returns kSolverDone or a stop code.
-int ReadBeamJob(BeamModel& model);         // job files into the globals, the model prepared
+int ReadBeamJob(BeamModel& model);         // ReadBeamFiles, then PrepareBeamModel
+int ReadBeamFiles();                       // the job files of JobSpec and LoadCaseName into the globals
+int PrepareBeamModel(BeamModel& model);    // the structure of the global tables prepared
 int FormSoilMatrices(BeamModel& model);    // Winkler element matrices or half-space stiffness
 void AssembleSystem(BeamModel& model);     // element, soil, springs and supports
 void FormLoadVector(BeamModel& model);     // element, nodal and temperature loads
