@@ -44,6 +44,15 @@ double At(const Vector& v, int i) { return (i >= 0 && static_cast<size_t>(i) < v
 
 }  // namespace
 
+void AddReportOpening(TextLineArray& lines, const std::string& header) {
+  lines.push_back(std::string(57, ' ') + "DATE:   " + ReportDateText());
+  lines.push_back("");
+  lines.push_back(header);
+  lines.push_back("");
+  lines.push_back("--** R E S U L T S  OF  A N A L Y S I S **--");
+  lines.push_back("");
+}
+
 TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
                                  const Vector& abscissae, const EndForceTable& endForces,
                                  const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count) {
@@ -58,12 +67,7 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
 
   TextLineArray lines(1);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
-  add(std::string(57, ' ') + "DATE:   " + ReportDateText());
-  add("");
-  add(header);
-  add("");
-  add("--** R E S U L T S  OF  A N A L Y S I S **--");
-  add("");
+  AddReportOpening(lines, header);
   add(kindWord);
   add(std::string(kindWord.size(), '^'));
 

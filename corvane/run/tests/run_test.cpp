@@ -62,7 +62,7 @@ std::string MakeBeamJob(const std::string& folder, const std::string& name) {
 void CopySolver() {
   char self[MAX_PATH] = {0};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::filesystem::copy_file(std::filesystem::path(self).parent_path() / "ANALYSIS.exe", "ANALYSIS.exe");
+  std::filesystem::copy_file(std::filesystem::path(self).parent_path() / "analysis_recorder.exe", "ANALYSIS.exe");
 }
 
 std::vector<std::string> Tones(const wintest::TraceCapture& trace) {

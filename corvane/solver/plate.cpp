@@ -1,0 +1,314 @@
+#include "corvane/solver/plate.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "corvane/core/checks.h"
+#include "corvane/core/globals.h"
+#include "corvane/solver/solver.h"
+#include "trabix/core/analysis.h"
+#include "core/reporttext.h"
+#include "trabix/core/resultsreport.h"
+
+namespace corvane {
+
+namespace {
+
+const double kTwoPi = 8 * std::atan(1.0);
+
+bool Finite(double v) { return std::isfinite(v); }
+
+// The element's six node freedoms U, V, Theta of node e, then of node e + 1 (1-based freedom
+// numbers 3i-2, 3i-1, 3i).
+void ElementFreedoms(int e, int f[6]) {
+  for (int k = 0; k < 6; ++k) f[k] = 3 * (e - 1) + 1 + k;
+}
+
+}  // namespace
+
+int PreparePlateModel(PlateModel& m, std::string& detail) {
+  const int n = ElementCount(1);
+  if (n < 1) return trabix::kStopBadJobData;
+  const double inner = JobDataTable.Get(1, 2), modulus = JobDataTable.Get(1, 4), nu = JobDataTable.Get(1, 5);
+  if (!Finite(inner) || !(modulus > 0) || !Finite(modulus) || !Finite(nu) || !(1 - nu * nu > 0))
+    return trabix::kStopBadJobData;
+  m = PlateModel();
+  m.elements = n;
+  m.nodes = n + 1;
+  m.solid = inner < 0.0001;
+  m.element.assign(n + 1, ShellElement());
+  m.radius.assign(n + 2, 0.0);
+  m.radius[1] = m.solid ? 0.0 : inner;
+  for (int e = 1; e <= n; ++e) {
+    double width = WorkTables[1].Get(e, 1), t = WorkTables[1].Get(e, 2);
+    if (!(width > 0) || !(t > 0) || !Finite(width) || !Finite(t)) return trabix::kStopBadJobData;
+    m.radius[e + 1] = m.radius[e] + width;
+    ShellElement& el = m.element[e];
+    el.ri = m.radius[e];
+    el.rj = m.radius[e + 1];
+    el.thickness = t;
+    el.modulus = modulus;
+    el.poisson = nu;
+  }
+
+  // Supports.
+  auto yes = [](int item) { return IsYes(AnswerAt(SupportFlags, item)); };
+  if (yes(5) || yes(6)) {
+    detail = "a CIRCULAR PLATE on an ELASTIC HALF-SPACE";
+    return kAnalysisNotAvailable;
+  }
+  if (yes(2)) {
+    for (int node : AcceptedUnyieldingNodes(UnyieldingNodes, 1 << 30)) {
+      if (node > m.nodes) {
+        // A list stored before the elements were reduced: never a node the plate lacks.
+        detail = kUnyieldingUnacceptableMessage;
+        return kAnalysisDataRefused;
+      }
+      if (std::find(m.unyielding.begin(), m.unyielding.end(), node) == m.unyielding.end()) m.unyielding.push_back(node);
+    }
+  }
+  m.spring.assign(m.nodes + 1, 0.0);
+  if (yes(3))
+    for (int i = 1; i <= m.nodes; ++i) m.spring[i] = ElasticSupportTable.Get(i, 1);
+  m.winkler = yes(4);
+  if (m.winkler)
+    for (int e = 1; e <= n; ++e) {
+      m.element[e].soilI = WinklerTable.Get(e, 1);
+      m.element[e].soilJ = WinklerTable.Get(e, 2);
+    }
+  // The file asks for the inner edge of an annular plate and for the edge of a solid one.
+  if (yes(1)) (inner > 0 ? m.fixInner : m.fixOuter) = true;
+  if (yes(7)) m.fixOuter = true;
+
+  // Loads.
+  for (int g : {6, 9})
+    for (int item : {1, 2})
+      if (LoadTable.Get(g, item) != 0) {
+        detail = g == 6 ? "SHRINKAGE/SWELLING STRAINS of a PLATE" : "TEMPERATURE CHANGES of a PLATE";
+        return kAnalysisNotAvailable;
+      }
+  if (!m.solid && std::fabs(LoadTable.Get(5, 1)) > 0.00001) {
+    detail = " A CENTRAL POINT LOAD NEEDS A SOLID PLATE";
+    return kAnalysisDataRefused;
+  }
+  const double uniform = LoadTable.Get(1, 1), density = LoadTable.Get(1, 2);
+  m.pressureI.assign(n + 1, 0.0);
+  m.pressureJ.assign(n + 1, 0.0);
+  for (int e = 1; e <= n; ++e) {
+    double self = density > 0 ? density * 9.81 * m.element[e].thickness / 1000 : 0.0;
+    m.pressureI[e] = uniform + self + TrapezoidalLoadTable.Get(e, 1);
+    m.pressureJ[e] = uniform + self + TrapezoidalLoadTable.Get(e, 2);
+  }
+  m.ringForce.assign(m.nodes + 1, 0.0);
+  m.ringMoment.assign(m.nodes + 1, 0.0);
+  for (int i = 1; i <= m.nodes; ++i) {
+    m.ringForce[i] = NodalLoadTable.Get(i, 1);
+    m.ringMoment[i] = NodalLoadTable.Get(i, 2);
+  }
+  for (int i = 1; i <= m.nodes; ++i)
+    if (!Finite(m.ringForce[i]) || !Finite(m.ringMoment[i]) || !Finite(m.spring[i])) return trabix::kStopBadJobData;
+  for (int e = 1; e <= n; ++e)
+    if (!Finite(m.pressureI[e]) || !Finite(m.pressureJ[e]) || !Finite(m.element[e].soilI) ||
+        !Finite(m.element[e].soilJ))
+      return trabix::kStopBadJobData;
+  return trabix::kSolverDone;
+}
+
+int AnalysePlate(PlateModel& m) {
+  const int n = m.elements, nodes = m.nodes, freedoms = 3 * nodes;
+  // Held freedoms have no equation: every radial translation (no in-plane question), the
+  // unyielding nodes, the held edge rotations and the rotation at a solid plate's centre.
+  std::vector<bool> held(freedoms + 1, false);
+  for (int i = 1; i <= nodes; ++i) held[3 * i - 2] = true;
+  for (int k : m.unyielding) held[3 * k - 1] = true;
+  if (m.fixInner || m.solid) held[3] = true;
+  if (m.fixOuter) held[3 * nodes] = true;
+  std::vector<int> equation(freedoms + 1, 0);
+  int count = 0;
+  for (int f = 1; f <= freedoms; ++f)
+    if (!held[f]) equation[f] = ++count;
+  if (count == 0) return trabix::kStopSystemUnstable;
+
+  std::vector<int> first(count + 1);
+  for (int j = 1; j <= count; ++j) first[j] = j;
+  std::vector<std::array<int, 6>> equations(n + 1);
+  for (int e = 1; e <= n; ++e) {
+    int f[6];
+    ElementFreedoms(e, f);
+    int low = count + 1;
+    for (int k = 0; k < 6; ++k) {
+      equations[e][k] = equation[f[k]];
+      if (equations[e][k] > 0) low = std::min(low, equations[e][k]);
+    }
+    for (int k = 0; k < 6; ++k)
+      if (equations[e][k] > 0) first[equations[e][k]] = std::min(first[equations[e][k]], low);
+  }
+  ProfileMatrix a;
+  a.Shape(first);
+  ShellVector load(count + 1, 0.0);
+  std::vector<ElementVector> terms(n + 1);
+  for (int e = 1; e <= n; ++e) {
+    ElementMatrix6 k, soil;
+    ShellStiffness(m.element[e], k);
+    if (m.winkler) {
+      ShellSoilStiffness(m.element[e], soil);
+      for (int p = 0; p < 6; ++p)
+        for (int q = 0; q < 6; ++q) k[p][q] += soil[p][q];
+    }
+    a.AddElement(equations[e].data(), k);
+    ShellLoadTerms(m.element[e], m.pressureI[e], m.pressureJ[e], 0, 0, terms[e]);
+    for (int p = 0; p < 6; ++p)
+      if (equations[e][p] > 0) load[equations[e][p]] += terms[e][p];
+  }
+  for (int i = 1; i <= nodes; ++i) {
+    const double r = m.radius[i];
+    // At a solid plate's centre the row is a point: its spring and load act once, not per
+    // unit of a circumference (the factor 2 pi of the whole circle is dropped throughout).
+    const bool centre = m.solid && i == 1;
+    const double perRing = centre ? 1 / kTwoPi : r;
+    int v = equation[3 * i - 1], theta = equation[3 * i];
+    if (v > 0) {
+      a.At(v, v) += m.spring[i] * perRing;
+      load[v] += m.ringForce[i] * perRing;
+    }
+    if (theta > 0 && !centre) load[theta] += m.ringMoment[i] * r;
+  }
+  if (!a.Factorise()) return trabix::kStopSystemUnstable;
+  a.Solve(load);
+  m.u.assign(freedoms + 1, 0.0);
+  for (int f = 1; f <= freedoms; ++f)
+    if (equation[f] > 0) {
+      if (!Finite(load[equation[f]])) return trabix::kStopSystemUnstable;
+      m.u[f] = load[equation[f]];
+    }
+
+  // Element end forces: K u with the soil terms, minus the consistent loads.
+  m.rows.assign(nodes + 1, PlateModel::Row());
+  m.totalReaction = 0;
+  std::vector<ElementVector> ends(n + 1);
+  std::vector<ElementVector> disp(n + 1);
+  for (int e = 1; e <= n; ++e) {
+    ElementMatrix6 k, soil;
+    ShellStiffness(m.element[e], k);
+    ShellSoilStiffness(m.element[e], soil);
+    int f[6];
+    ElementFreedoms(e, f);
+    for (int p = 0; p < 6; ++p) disp[e][p] = m.u[f[p]];
+    for (int p = 0; p < 6; ++p) {
+      double structure = 0, ground = 0;
+      for (int q = 0; q < 6; ++q) {
+        structure += k[p][q] * disp[e][q];
+        ground += soil[p][q] * disp[e][q];
+      }
+      if (!m.winkler) ground = 0;
+      ends[e][p] = structure + ground - terms[e][p];
+      if (p == 1 || p == 4) m.totalReaction += ground * kTwoPi;
+    }
+  }
+  for (int i = 1; i <= nodes; ++i) {
+    PlateModel::Row& row = m.rows[i];
+    const int e = i == 1 ? 1 : i - 1;  // the element before the node (node 1: element 1)
+    const ShellElement& el = m.element[e];
+    const double r = m.radius[i], d = BendingRigidity(el), nu = el.poisson;
+    row.translation = m.u[3 * i - 1] * 1000;
+    row.slope = m.u[3 * i];
+    if (i == 1 && m.solid) {
+      // The centre: both moments from element 1's curvature; the shear is infinite under a net
+      // point force and 0 otherwise.
+      row.radial = row.hoop = d * (1 + nu) * MeridionalCurvatureAtI(el, disp[1]);
+      row.infinite = std::fabs(ends[1][1] * kTwoPi) > 1.0E-6;
+    } else {
+      if (i == 1) {
+        row.shear = -ends[1][1] / r;
+        row.radial = ends[1][2] / r;
+      } else {
+        row.shear = ends[e][4] / r;
+        row.radial = -ends[e][5] / r;
+      }
+      row.hoop = nu * row.radial + d * (1 - nu * nu) * (-row.slope / r);
+    }
+    const double t = el.thickness;
+    row.radialStress = 6 * row.radial / (t * t) / 1000;
+    row.hoopStress = 6 * row.hoop / (t * t) / 1000;
+    if (m.winkler) row.pressure = (i == 1 ? el.soilI : el.soilJ) * m.u[3 * i - 1];
+  }
+  return trabix::kSolverDone;
+}
+
+namespace {
+
+// A value of the ".RP" tables, right-aligned in a field of 15: the fixed mask from 0.1 to
+// 10000, the exponent mask otherwise (always for slopes); below 1.0E-9 a clean 0.
+std::string PlateValue(double v, bool exponent = false) {
+  if (!Finite(v) || std::fabs(v) < 1.0E-9) v = 0;
+  const double a = std::fabs(v);
+  bool fixed = !exponent && (a == 0 || (a >= 0.1 && a <= 10000));
+  return FitField(FormatNumber(v, fixed ? "##########0.000" : "#.0000E+##"), 15);
+}
+
+std::string Radius(double r) {
+  if (!Finite(r) || std::fabs(r) < 1.0E-9) r = 0;
+  return FitField(FormatNumber(r, "###0.0000"), 9);
+}
+
+std::string Headings(const std::vector<std::string>& words) {
+  std::string line = FitField(words[0], 9);
+  for (size_t k = 1; k < words.size(); ++k) line += FitField(words[k], 15);
+  return line;
+}
+
+}  // namespace
+
+TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, int& count) {
+  TextLineArray lines(1);
+  auto add = [&lines](const std::string& text) { lines.push_back(text); };
+  trabix::AddReportOpening(lines, header);
+  add("CIRCULAR PLATE");
+  add(std::string(14, '^'));
+  add(Headings({"Radius", "Slope", "Vert.Transl.", "Shear Force", "Radial B.M.", "Circumf. B.M."}));
+  add(Headings({"[m]", "[rad]", "[mm]", "[kN/m]", "[kN*m/m]", "[kN*m/m]"}));
+  for (int i = 1; i <= m.nodes; ++i) {
+    const PlateModel::Row& row = m.rows[i];
+    std::string shear = row.infinite ? FitField("***INFINITY***", 15) : PlateValue(row.shear);
+    add(Radius(m.radius[i]) + PlateValue(row.slope, true) + PlateValue(row.translation) + shear +
+        PlateValue(row.radial) + PlateValue(row.hoop));
+  }
+  add("");
+  // Eight remark lines, none of which reads as a number (the tables end at such lines).
+  add("**REMARKS:");
+  add("   Vertical Translation is POSITIVE if DOWNWARD");
+  add("   Slope (Angle of Rotation) is POSITIVE if CLOCKWISE, Radius to the Right");
+  add("   POSITIVE MOMENTS PRODUCE TENSION IN BOTTOM FIBRES");
+  add("   Shear Force and Moments per Metre of Nodal Line; Q = dMr/dr + (Mr - Mc)/r");
+  add("   Values of a Node are those of the Element before it (Node 1: Element 1)");
+  add("   Bending Stresses in BOTTOM FIBRES (6 M / t^2), POSITIVE in TENSION");
+  add(m.winkler ? "   WINKLER FOUNDATION: Contact Pressure is POSITIVE in COMPRESSION"
+                : "   NO SOIL: Nodal Supports only");
+  add(std::string(75, '-'));
+  add("");
+  if (m.winkler) {
+    add(Headings({"Radius", "Radial Stress", "Circ. Stress", "Contact Press."}));
+    add(Headings({"[m]", "[MPa]", "[MPa]", "[kPa]"}));
+  } else {
+    add(Headings({"Radius", "Radial Stress", "Circ. Stress"}));
+    add(Headings({"[m]", "[MPa]", "[MPa]"}));
+  }
+  for (int i = 1; i <= m.nodes; ++i) {
+    const PlateModel::Row& row = m.rows[i];
+    std::string line = Radius(m.radius[i]) + PlateValue(row.radialStress) + PlateValue(row.hoopStress);
+    if (m.winkler) line += PlateValue(row.pressure);
+    add(line);
+  }
+  add("");
+  if (m.winkler) {
+    double total = Finite(m.totalReaction) && std::fabs(m.totalReaction) >= 1.0E-9 ? m.totalReaction : 0.0;
+    add("TOTAL REACTION FROM ELASTIC FOUNDATION: " + LTrim(PlateValue(total)) + " [kN]");
+  }
+  count = static_cast<int>(lines.size()) - 1;
+  return lines;
+}
+
+}  // namespace corvane

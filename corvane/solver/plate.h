@@ -1,0 +1,49 @@
+#pragma once
+// The circular plate, solid or annular, of Corvane's job tables analysed as the horizontal case
+// of the shell of revolution: nodal-line supports, ring springs, edge fixities and a Winkler
+// foundation; surface loads, ring loads and moments at nodal lines and the central point load
+// of a solid plate. Units: m, kN, kPa; results in mm, rad, kN/m, kN*m/m, MPa and kPa.
+#include <string>
+#include <vector>
+
+#include "core/textfiles.h"
+#include "corvane/solver/shell.h"
+
+namespace corvane {
+
+// What one plate analysis works on and its results, per node 1..nodes (element e joins nodes e
+// and e + 1; index 0 unused).
+struct PlateModel {
+  int elements = 0, nodes = 0;
+  bool solid = false;                  // inner radius below 0.0001: node 1 is the centre
+  std::vector<ShellElement> element;   // 1..elements
+  std::vector<double> radius;          // node radii [m]
+  bool winkler = false;
+  std::vector<double> spring;          // vertical ring spring per node [kN/m^2]; the centre: point spring [kN/m]
+  std::vector<int> unyielding;         // nodes held vertically
+  bool fixInner = false, fixOuter = false;  // edge rotation held
+  std::vector<double> pressureI, pressureJ;  // per element: downward pressure at node i and j [kPa]
+  std::vector<double> ringForce, ringMoment;  // per node [kN/m], [kN*m/m]; the centre: point load [kN]
+  // Results
+  std::vector<double> u;  // 3 per node: U, V, Theta of node i at 3i-2, 3i-1, 3i [m, rad]
+  struct Row {
+    double slope = 0, translation = 0, shear = 0, radial = 0, hoop = 0;  // rad, mm, kN/m, kN*m/m
+    double radialStress = 0, hoopStress = 0, pressure = 0;               // MPa, kPa
+    bool infinite = false;  // the shear at a solid plate's centre under a net point force
+  };
+  std::vector<Row> rows;
+  double totalReaction = 0;  // of the Winkler foundation over the whole circle [kN]
+};
+
+// Fills the model from Corvane's tables of a circular plate (JobDataTable, WorkTables[1],
+// SupportFlags, UnyieldingNodes, ElasticSupportTable, WinklerTable, LoadTable and the load work
+// tables as ReadLoadFile leaves them). Returns 0, or a stop code of the analysis (solver.h);
+// detail receives the text of a refusal.
+int PreparePlateModel(PlateModel& m, std::string& detail);
+// Solves the prepared model and forms its node results. Returns 0, or the stop code of a
+// singular system.
+int AnalysePlate(PlateModel& m);
+// The ".RP" results of the model (lines 1..count) under the header line.
+TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, int& count);
+
+}  // namespace corvane

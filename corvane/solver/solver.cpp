@@ -1,0 +1,147 @@
+#include "corvane/solver/solver.h"
+
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "corvane/core/geometryfile.h"
+#include "corvane/core/globals.h"
+#include "corvane/core/loadfile.h"
+#include "corvane/core/supportfile.h"
+#include "corvane/solver/beam.h"
+#include "corvane/solver/plate.h"
+
+namespace corvane {
+
+namespace {
+
+int TypeCode(const std::string& type) { return type == "PLATE" ? 2 : type == "TANK" ? 3 : 1; }
+
+// Reads the geometry, support and load files of JobSpec and LoadCaseName into Corvane's tables.
+AnalysisOutcome ReadJobFiles(int type) {
+  AnalysisOutcome out;
+  // The solver offers no correction: a missing geometry is reported with the reader's message.
+  std::string missing;
+  GeometryCorrection kept = GeometryCorrectionHooks;
+  GeometryCorrectionHooks.ask = [&missing](const std::string& message) {
+    missing = message;
+    return false;
+  };
+  GeometryCorrectionHooks.edit = nullptr;
+  int ok = 0;
+  LoadGeometryFile(JobSpec, WorkTables[1], 1, type, ok);
+  GeometryCorrectionHooks = kept;
+  if (ok != 1) {
+    out.code = kAnalysisNoGeometry;
+    out.detail = missing;
+    return out;
+  }
+  if (!FileExists(JobSpec + ".SUP")) {
+    out.code = kAnalysisNoSupports;
+    return out;
+  }
+  int n1 = 0, n2 = 0, n3 = 0;
+  LoadSupportFile(type, n1, n2, n3, 0, ok);
+  LoadTable.Redim(12, 4);
+  SizeLoadTables(type, n1, n2, n3);
+  ReadLoadFile(type);
+  return out;
+}
+
+}  // namespace
+
+bool ParseAnalysisCommandLine(const std::string& raw, AnalysisCall& call) {
+  call = AnalysisCall();
+  size_t at = 0;
+  while (at < raw.size() && raw[at] == ' ') ++at;
+  if (at < raw.size() && raw[at] == '"') {
+    size_t close = raw.find('"', at + 1);
+    at = close == std::string::npos ? raw.size() : close + 1;
+  } else {
+    size_t blank = raw.find(' ', at);
+    at = blank == std::string::npos ? raw.size() : blank;
+  }
+  std::string rest = raw.substr(at);
+  size_t first = rest.find(',');
+  size_t second = first == std::string::npos ? std::string::npos : rest.find(',', first + 1);
+  if (second == std::string::npos) return false;
+  call.type = Trim(rest.substr(0, first));
+  call.job = Trim(rest.substr(first + 1, second - first - 1));
+  call.caseName = Trim(rest.substr(second + 1));
+  bool known = call.type == "BEAM/STRIP" || call.type == "PLATE" || call.type == "TANK";
+  return known && !call.job.empty() && !call.caseName.empty();
+}
+
+std::vector<std::string> ResultFileNames(const std::string& job, const std::string& caseName) {
+  const std::string c = Trim(caseName).substr(0, 1);
+  return {job + ".RB" + c, job + ".RP" + c, job + ".RW" + c, job + ".RR" + c};
+}
+
+AnalysisOutcome RunAnalysis(const AnalysisCall& call) {
+  AnalysisOutcome out;
+  StructureType = call.type;
+  JobSpec = call.job;
+  LoadCaseName = call.caseName;
+  // Old results of the case would pass for the new ones after a stop.
+  for (const std::string& name : ResultFileNames(call.job, call.caseName)) DeleteIfExists(name);
+  const int type = TypeCode(call.type);
+  if (type == 3) {
+    out.code = kAnalysisNotAvailable;
+    out.detail = "a TANK";
+    return out;
+  }
+  out = ReadJobFiles(type);
+  if (out.code != 0) return out;
+  if (type == 1) {
+    out.code = AnalyseBeam(call.caseName, out.detail);
+    return out;
+  }
+  PlateModel model;
+  out.code = PreparePlateModel(model, out.detail);
+  if (out.code == 0) out.code = AnalysePlate(model);
+  if (out.code != 0) return out;
+  int count = 0;
+  TextLineArray lines =
+      PlateResultsLines(model, "Job: " + JobSpec + " //  Load Case: '" + call.caseName + "'", count);
+  if (!SaveTextLines(ResultFileNames(call.job, call.caseName)[1], lines, count)) out.code = trabix::kStopReportNotWritten;
+  return out;
+}
+
+trabix::SolverWarningData AnalysisWarningFor(const AnalysisOutcome& outcome) {
+  const std::string crlf = "\r\n";
+  trabix::SolverWarningData w;
+  switch (outcome.code) {
+    case kAnalysisBadCommandLine:
+      w.text = "ANALYSIS.exe is started with the STRUCTURE TYPE, the JOB and the LOAD CASE:" + crlf +
+               "   ANALYSIS.exe TYPE,JOB,LOAD CASE" + crlf + crlf + "Start the ANALYSIS from Corvane!";
+      break;
+    case kAnalysisNoGeometry:
+      w.text = (outcome.detail.empty() ? std::string("Geometry Data File is Missing!") : outcome.detail) + crlf + crlf +
+               "Enter the Data!";
+      break;
+    case kAnalysisNoSupports:
+      w.text = "Support Data File is Missing!" + crlf + crlf + "Enter the Data!";
+      break;
+    case kAnalysisNotAvailable:
+      w.text = "The ANALYSIS of " + outcome.detail + " is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!";
+      break;
+    case kAnalysisDataRefused:
+      w.text = outcome.detail + crlf + crlf + "Correct the Data!";
+      break;
+    default:
+      return trabix::SolverWarningFor(outcome.code);
+  }
+  w.caption = "WARNING!";
+  w.tones = trabix::SolverStopTones(outcome.code);
+  return w;
+}
+
+int AnalysisMain(const std::string& raw, const std::function<void(const trabix::SolverWarningData&)>& warn) {
+  AnalysisCall call;
+  AnalysisOutcome outcome;
+  if (ParseAnalysisCommandLine(raw, call)) outcome = RunAnalysis(call);
+  else outcome.code = kAnalysisBadCommandLine;
+  if (outcome.code != 0 && warn) warn(AnalysisWarningFor(outcome));
+  return outcome.code;
+}
+
+}  // namespace corvane

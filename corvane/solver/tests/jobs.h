@@ -1,0 +1,186 @@
+#pragma once
+// Fixtures of the solver's tests: Corvane jobs written with corvane/core's own writers into the
+// current directory, and the tables of a result file read back.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "corvane/core/geometryfile.h"
+#include "corvane/core/globals.h"
+#include "corvane/core/loadfile.h"
+#include "corvane/core/supportfile.h"
+
+namespace corvane {
+namespace testing {
+
+// A table of `rows` numbered rows (column 0) and `cols` values of 0.
+inline void NumberRows(Table2D<float>& table, int rows, int cols) {
+  table.Redim(rows, cols);
+  for (int r = 1; r <= rows; ++r) table(r, 0) = static_cast<float>(r);
+}
+
+// A circular plate of equal elements between the inner and outer radius.
+struct PlateJob {
+  std::string job = "P1";
+  int elements = 10;
+  double inner = 0, outer = 5, modulus = 3e7, poisson = 0.2, thickness = 0.3;
+  std::string edge1 = "N", edge7 = "N";  // support answers 1 and 7 (edge fixities)
+  std::string unyielding;                // node list; empty: none
+  double winkler = 0;                    // subgrade modulus of every element; 0: no foundation
+  std::vector<std::pair<int, double>> springs;  // node, vertical spring constant
+  double uniform = 0, density = 0, point = 0;   // loads of the case
+  std::vector<std::pair<int, std::pair<double, double>>> rings;  // node, (force, moment)
+  bool halfSpace = false;
+  double temperatureBelow = 0;
+};
+
+inline void WriteGeometry(const PlateJob& p) {
+  StructureType = "PLATE";
+  Substructure = "";
+  JobDataTable.Redim(8, 6);
+  GeometryAnswers.assign(8, "N");
+  JobDataTable(1, 1) = p.elements;
+  JobDataTable(1, 2) = p.inner;
+  JobDataTable(1, 3) = p.outer;
+  JobDataTable(1, 4) = p.modulus;
+  JobDataTable(1, 5) = p.poisson;
+  WorkTables[1].Redim(p.elements, 2);
+  for (int e = 1; e <= p.elements; ++e) {
+    WorkTables[1](e, 1) = static_cast<float>((p.outer - p.inner) / p.elements);
+    WorkTables[1](e, 2) = static_cast<float>(p.thickness);
+  }
+  SaveGeometryFile(p.job);
+}
+
+// Writes <job>.GEO, <job>.SUP and, for the case, <job>.LD<c>.
+inline void WritePlateJob(const PlateJob& p, const std::string& caseName = "A") {
+  JobSpec = p.job;
+  WriteGeometry(p);
+  const int n = p.elements;
+  ClearSupportFlags(2);
+  NumberRows(ElasticSupportTable, n + 1, 2);
+  NumberRows(WinklerTable, n, 2);
+  NumberRows(WallRestraintTable, 0, 2);
+  NumberRows(WallWinklerTable, 0, 1);
+  SupportFlags[1] = p.edge1;
+  SupportFlags[7] = p.edge7;
+  if (!p.unyielding.empty()) {
+    SupportFlags[2] = "Y";
+    UnyieldingNodes = p.unyielding;
+  }
+  if (!p.springs.empty()) SupportFlags[3] = "Y";
+  for (const auto& s : p.springs) ElasticSupportTable(s.first, 1) = static_cast<float>(s.second);
+  if (p.winkler > 0) {
+    SupportFlags[4] = "Y";
+    for (int e = 1; e <= n; ++e) WinklerTable(e, 1) = WinklerTable(e, 2) = static_cast<float>(p.winkler);
+  }
+  if (p.halfSpace) {
+    SupportFlags[5] = "Y";
+    SupportFlags[8] = "20000";
+    SupportFlags[9] = "0.3";
+  }
+  SaveSupportFile(2);
+  LoadCaseName = caseName;
+  SizeLoadTables(2, n, 0, 0);
+  LoadTable.Redim(12, 4);
+  LoadTable(1, 1) = static_cast<float>(p.uniform);
+  LoadTable(1, 2) = static_cast<float>(p.density);
+  LoadTable(9, 2) = static_cast<float>(p.temperatureBelow);
+  NodalLoadTable(1, 1) = static_cast<float>(p.point);  // the central point load of a solid plate
+  for (const auto& r : p.rings) {
+    NodalLoadTable(r.first, 1) = static_cast<float>(r.second.first);
+    NodalLoadTable(r.first, 2) = static_cast<float>(r.second.second);
+  }
+  SaveLoadFile(2);
+}
+
+// A beam (or strip) of equal elements.
+struct BeamJob {
+  std::string job = "B1";
+  int elements = 4;
+  double length = 10, modulus = 3e7, poisson = 0, width = 0.3, depth = 0.6;
+  bool strip = false;
+  std::string unyielding;
+  double winkler = 0;
+  double uniform = 0;
+};
+
+inline void WriteBeamJob(const BeamJob& b, const std::string& caseName = "A") {
+  JobSpec = b.job;
+  StructureType = "BEAM/STRIP";
+  Substructure = b.strip ? "STRIP" : "BEAM";
+  JobDataTable.Redim(8, 6);
+  GeometryAnswers.assign(8, "N");
+  GeometryAnswers[1] = b.strip ? "Y" : "N";
+  JobDataTable(1, 1) = b.elements;
+  JobDataTable(1, 2) = b.length;
+  JobDataTable(1, 3) = b.modulus;
+  JobDataTable(1, 4) = b.poisson;
+  WorkTables[1].Redim(b.elements, 3);
+  for (int e = 1; e <= b.elements; ++e) {
+    WorkTables[1](e, 1) = static_cast<float>(b.length / b.elements);
+    WorkTables[1](e, 2) = static_cast<float>(b.strip ? b.depth : b.width);
+    if (!b.strip) WorkTables[1](e, 3) = static_cast<float>(b.depth);
+  }
+  SaveGeometryFile(b.job);
+  const int n = b.elements;
+  ClearSupportFlags(1);
+  NumberRows(ElasticSupportTable, n + 1, 2);
+  NumberRows(WinklerTable, n, 1);
+  if (!b.unyielding.empty()) {
+    SupportFlags[2] = "Y";
+    UnyieldingNodes = b.unyielding;
+  }
+  if (b.winkler > 0) {
+    SupportFlags[4] = "Y";
+    for (int e = 1; e <= n; ++e) WinklerTable(e, 1) = static_cast<float>(b.winkler);
+  }
+  SaveSupportFile(1);
+  LoadCaseName = caseName;
+  SizeLoadTables(1, n, 0, 0);
+  LoadTable.Redim(12, 4);
+  LoadTable(1, 1) = static_cast<float>(b.uniform);
+  SaveLoadFile(1);
+}
+
+// The lines of a file, [1..count].
+inline std::vector<std::string> Lines(const std::string& file) {
+  std::vector<std::string> lines;
+  int count = 0;
+  LoadTextLines(file, lines, 100000, count);
+  lines.resize(static_cast<size_t>(count) + 1);
+  return lines;
+}
+
+// The blank-separated fields of a line.
+inline std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> out;
+  size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && line[i] == ' ') ++i;
+    size_t j = i;
+    while (j < line.size() && line[j] != ' ') ++j;
+    if (j > i) out.push_back(line.substr(i, j - i));
+    i = j;
+  }
+  return out;
+}
+
+// The numbers of a table's rows: lines from `first` to the line before the next one that reads
+// as no number (the file's own end rule); each row the numbers of its fields.
+inline std::vector<std::vector<double>> TableRows(const std::vector<std::string>& lines, int first) {
+  std::vector<std::vector<double>> rows;
+  for (int i = first; i < static_cast<int>(lines.size()); ++i) {
+    if (i > first && ParseNumber(lines[i]) == 0) break;
+    std::vector<double> row;
+    for (const std::string& f : Fields(lines[i])) row.push_back(ParseNumber(f));
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+}  // namespace testing
+}  // namespace corvane
