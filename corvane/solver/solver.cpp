@@ -26,7 +26,7 @@ AnalysisOutcome ReadJobFiles(int type) {
     missing = message;
     return false;
   };
-  GeometryCorrectionHooks.edit = nullptr;
+  GeometryCorrectionHooks.edit = [] { return 0; };
   int ok = 0;
   LoadGeometryFile(JobSpec, WorkTables[1], 1, type, ok);
   GeometryCorrectionHooks = kept;

@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <set>
+#include <sys/wait.h>
 
 #include "../../../common/tests/testdir.h"
 #include "corvane/solver/solver.h"
@@ -214,6 +219,345 @@ TEST_F(SolverTest, FreePlateOnWinklerSoilSettlesEvenly) {
   }
   std::string total = r.lines[r.e1 + 13 + 11 + 1];
   EXPECT_EQ(total, "TOTAL REACTION FROM ELASTIC FOUNDATION: 785.398 [kN]");  // q pi a^2
+}
+
+
+// The solid plate's edge held against rotation (answer 1 of a solid plate): the clamped plate,
+// w0 = q a^4 / (64 D), M0 = (1 + nu) q a^2 / 16, Mr(a) = -q a^2 / 8.
+TEST_F(SolverTest, SolidPlateEdgeFixityClampsTheEdge) {
+  PlateJob p;
+  p.unyielding = "11";
+  p.edge1 = "Y";
+  p.uniform = 10;
+  WritePlateJob(p);
+  ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+  PlateResults r = ReadPlate("P1.RPA");
+  ASSERT_EQ(r.t1.size(), 11u);
+  const double d = 3e7 * 0.027 / (12 * 0.96);
+  EXPECT_NEAR(r.t1[0][2], 10 * 625 / (64 * d) * 1000, Near(1.389, 0.5));
+  // The centre moment comes from element 1's curvature: the same 0.1 above theory as the
+  // simply supported plate's (the quartic part of w is the same), so 0.6 % here.
+  EXPECT_NEAR(r.t1[0][4], 1.2 * 10 * 25 / 16, Near(18.75, 1.0));
+  EXPECT_DOUBLE_EQ(r.t1[10][1], 0.0);
+  EXPECT_NEAR(r.t1[10][4], -31.25, Near(31.25, 0.1));
+  EXPECT_DOUBLE_EQ(r.t1[10][3], -25.000);
+}
+
+// An annular plate, inner radius 1, outer 5, on an unyielding outer nodal line: the rows stand at
+// the radii of the nodal lines; answer 1 holds the inner edge, answer 7 the outer one. The free
+// inner edge carries no shear and no radial moment; the outer shear carries the whole load,
+// Q(a) = -q (a^2 - b^2) / (2 a).
+TEST_F(SolverTest, AnnularPlateEdgeFixitiesHoldTheEdgesTheyName) {
+  const struct {
+    const char* edge1;
+    const char* edge7;
+  } cases[] = {{"N", "N"}, {"Y", "N"}, {"N", "Y"}, {"Y", "Y"}};
+  for (const auto& c : cases) {
+    PlateJob p;
+    p.inner = 1;
+    p.elements = 8;
+    p.unyielding = "9";
+    p.edge1 = c.edge1;
+    p.edge7 = c.edge7;
+    p.uniform = 10;
+    WritePlateJob(p);
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0) << c.edge1 << c.edge7;
+    PlateResults r = ReadPlate("P1.RPA");
+    ASSERT_EQ(r.t1.size(), 9u);
+    ASSERT_EQ(r.t2.size(), 9u);
+    for (int i = 0; i <= 8; ++i) {
+      EXPECT_DOUBLE_EQ(r.t1[i][0], 1 + 0.5 * i);
+      EXPECT_DOUBLE_EQ(r.t2[i][0], 1 + 0.5 * i);
+    }
+    const bool inner = std::string(c.edge1) == "Y", outer = std::string(c.edge7) == "Y";
+    EXPECT_EQ(r.t1[0][1] == 0, inner) << c.edge1 << c.edge7;
+    EXPECT_EQ(r.t1[8][1] == 0, outer) << c.edge1 << c.edge7;
+    EXPECT_DOUBLE_EQ(r.t1[0][3], 0.0);
+    if (!inner) {
+      EXPECT_DOUBLE_EQ(r.t1[0][4], 0.0);
+    }
+    if (!outer) {
+      EXPECT_DOUBLE_EQ(r.t1[8][4], 0.0);
+    }
+    EXPECT_DOUBLE_EQ(r.t1[8][3], -24.000);
+    EXPECT_GT(r.t1[0][2], 0);
+    EXPECT_DOUBLE_EQ(r.t1[8][2], 0.0);
+  }
+}
+
+// Loads of every kind against their closed forms on the simply supported solid plate of 10
+// elements (D = 70312.5, a = 5, nu = 0.2), and on the free plate on Winkler soil k = 20000.
+TEST_F(SolverTest, PlateLoadsAndSupportsOfEveryKind) {
+  const double d = 3e7 * 0.027 / (12 * 0.96), pi = 4 * std::atan(1.0);
+  {
+    // Central point load P = 100: Q = -P / (2 pi r) exactly, w0 = P a^2 (3 + nu) / (16 pi (1 + nu) D),
+    // the infinite shear marked once on the centre row.
+    PlateJob p;
+    p.unyielding = "11";
+    p.point = 100;
+    WritePlateJob(p);
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    PlateResults r = ReadPlate("P1.RPA");
+    ASSERT_EQ(r.t1.size(), 11u);
+    const std::string& centre = r.lines[11];
+    EXPECT_EQ(centre.find("***INFINITY***"), centre.rfind("***INFINITY***"));
+    EXPECT_NE(centre.find("***INFINITY***"), std::string::npos);
+    for (int i = 1; i <= 10; ++i) EXPECT_NEAR(r.t1[i][3], -100 / (2 * pi * 0.5 * i), 0.0005);
+    EXPECT_NEAR(r.t1[0][2], 100 * 25 * 3.2 / (16 * pi * 1.2 * d) * 1000, Near(1.886, 0.5));
+  }
+  {
+    // The same load on an unyielding centre: no net force at the centre, no infinity; the plate
+    // stays where it is.
+    PlateJob p;
+    p.unyielding = "1";
+    p.point = 100;
+    p.springs = {{11, 1000}};
+    WritePlateJob(p);
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    PlateResults r = ReadPlate("P1.RPA");
+    EXPECT_EQ(r.lines[11].find("INFINITY"), std::string::npos);
+    EXPECT_DOUBLE_EQ(r.t1[0][3], 0.0);
+    for (const auto& row : r.t1) EXPECT_DOUBLE_EQ(row[2], 0.0);
+  }
+  {
+    // A centre row spring is a point spring of kv kN/m: the free plate on it alone takes
+    // P / kv everywhere, carrying the point load itself (no net force, no infinity).
+    PlateJob p;
+    p.springs = {{1, 1000}};
+    p.point = 100;
+    WritePlateJob(p);
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    PlateResults r = ReadPlate("P1.RPA");
+    for (const auto& row : r.t1) EXPECT_DOUBLE_EQ(row[2], 100.000);
+    EXPECT_DOUBLE_EQ(r.t1[0][3], 0.0);
+  }
+  {
+    // A ring spring kv [kN/m^2] at the edge holds the whole load q pi a^2 on its circumference:
+    // w(a) = q a / (2 kv); the plate bends as the simply supported one on top of it.
+    PlateJob p;
+    p.springs = {{11, 1000}};
+    p.uniform = 10;
+    WritePlateJob(p);
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    PlateResults r = ReadPlate("P1.RPA");
+    EXPECT_DOUBLE_EQ(r.t1[10][2], 25.000);
+    EXPECT_NEAR(r.t1[0][2] - r.t1[10][2], 6.019, 0.002);
+  }
+  {
+    // Ring load F = 10 kN/m at r = 2.5: the edge shear is -F r / a; a ring moment M = 10 at
+    // the edge (lifting the centre) bends the whole plate evenly, Mr = Mc = -M,
+    // w0 = -M a^2 / (2 D (1 + nu)).
+    PlateJob p;
+    p.unyielding = "11";
+    p.rings = {{6, {10, 0}}};
+    WritePlateJob(p);
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    PlateResults r = ReadPlate("P1.RPA");
+    EXPECT_DOUBLE_EQ(r.t1[10][3], -5.000);
+    p.rings = {{11, {0, 10}}};
+    WritePlateJob(p);
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    r = ReadPlate("P1.RPA");
+    for (int i = 0; i <= 10; ++i) {
+      EXPECT_NEAR(r.t1[i][4], -10.0, 0.0015) << i;
+      EXPECT_NEAR(r.t1[i][5], -10.0, 0.0015) << i;
+      EXPECT_NEAR(r.t1[i][3], 0.0, 0.0015) << i;
+    }
+    EXPECT_NEAR(r.t1[0][2], -10 * 25 / (2 * d * 1.2) * 1000, 0.0015);
+  }
+  {
+    // Self weight rho g t / 1000 and a trapezoidal load on the free plate on Winkler soil: the
+    // soil carries all of it, the total over the whole circle.
+    PlateJob p;
+    p.winkler = 20000;
+    p.density = 2000;
+    WritePlateJob(p);
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    PlateResults r = ReadPlate("P1.RPA");
+    for (const auto& row : r.t2) EXPECT_DOUBLE_EQ(row[3], 5.886);  // 2000 x 9.81 x 0.3 / 1000
+    ::corvane::TrapezoidalLoadTable(3, 1) = 4;
+    ::corvane::TrapezoidalLoadTable(3, 2) = 8;
+    ::corvane::LoadTable(1, 2) = 0;
+    ASSERT_TRUE(SaveLoadFile(2));
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    r = ReadPlate("P1.RPA");
+    // 2 pi x the integral of (4 + 8 (r - 1)) r dr from 1 to 1.5
+    EXPECT_EQ(r.lines.back(), "TOTAL REACTION FROM ELASTIC FOUNDATION: 24.086 [kN]");
+  }
+}
+
+TEST_F(SolverTest, CommandLineSplitsAtTheFirstTwoCommas) {
+  const struct {
+    const char* line;
+    bool ok;
+    const char* type;
+    const char* job;
+    const char* caseName;
+  } cases[] = {
+      {"ANALYSIS.exe PLATE,C:\\J\\P1,A load, 2", true, "PLATE", "C:\\J\\P1", "A load, 2"},
+      {"\"C:\\Program Files\\Corvane\\ANALYSIS.exe\" BEAM/STRIP,D:\\MY JOBS\\B 1,  dead  ", true, "BEAM/STRIP",
+       "D:\\MY JOBS\\B 1", "dead"},
+      {"ANALYSIS.exe TANK,T1,W", true, "TANK", "T1", "W"},
+      {"ANALYSIS.exe", false, "", "", ""},
+      {"ANALYSIS.exe PLATE,P1", false, "", "", ""},
+      {"ANALYSIS.exe PLATE,P1,  ", false, "", "", ""},
+      {"ANALYSIS.exe PLATE, ,A", false, "", "", ""},
+      {"ANALYSIS.exe ROOF,P1,A", false, "", "", ""},
+  };
+  for (const auto& c : cases) {
+    AnalysisCall call;
+    EXPECT_EQ(ParseAnalysisCommandLine(c.line, call), c.ok) << c.line;
+    if (!c.ok) continue;
+    EXPECT_EQ(call.type, c.type);
+    EXPECT_EQ(call.job, c.job);
+    EXPECT_EQ(call.caseName, c.caseName);
+  }
+}
+
+// The case's old results of every kind go first; the new result file is the only file added
+// beside the job.
+TEST_F(SolverTest, WritesTheCaseResultFileAloneAndDeletesStaleOnes) {
+  std::filesystem::create_directories("J");
+  PlateJob p;
+  p.job = "J\\P1";
+  p.unyielding = "11";
+  p.uniform = 10;
+  WritePlateJob(p, "A load, 2");
+  for (const char* stale : {"J/P1.RWA", "J/P1.RBA", "J/P1.RRA", "J/P1.RPA"}) WriteBytes(stale, "old\r\n");
+  WriteBytes("J/P1.RWB", "another case\r\n");
+  Outcome run = Analyse("ANALYSIS.exe PLATE,J\\P1,A load, 2");
+  ASSERT_EQ(run.code, 0);
+  std::set<std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator("J")) files.insert(e.path().filename().string());
+  EXPECT_EQ(files, (std::set<std::string>{"P1.geo", "P1.SUP", "P1.LDA", "P1.RPA", "P1.RWB"}));
+  EXPECT_EQ(Lines("J/P1.RPA")[3], "Job: J\\P1 //  Load Case: 'A load, 2'");
+}
+
+// Every stop: its warning (caption, text, tones) and no result file, old ones gone.
+TEST_F(SolverTest, StopsWarnAndLeaveNoResults) {
+  const std::string crlf = "\r\n";
+  const std::vector<trabix::SolverTone> warning = {{330, 250}, {294, 250}, {330, 250}, {294, 250}};
+  const std::vector<trabix::SolverTone> unstable = {{100, 550}, {294, 250}, {100, 550}, {294, 250}};
+  struct Case {
+    const char* what;
+    std::function<void()> job;
+    std::string line;
+    int code;
+    std::string text;
+    std::vector<trabix::SolverTone> tones;
+  };
+  PlateJob plain;
+  plain.unyielding = "11";
+  plain.uniform = 10;
+  std::vector<Case> cases = {
+      {"free plate", [] { WritePlateJob(PlateJob()); }, "ANALYSIS.exe PLATE,P1,A", 2,
+       "The SYSTEM is Unstable!" + crlf + crlf + "Change the SYSTEM Data!         ", unstable},
+      {"no command", [] {}, "ANALYSIS.exe", kAnalysisBadCommandLine,
+       "ANALYSIS.exe is started with the STRUCTURE TYPE, the JOB and the LOAD CASE:" + crlf +
+           "   ANALYSIS.exe TYPE,JOB,LOAD CASE" + crlf + crlf + "Start the ANALYSIS from Corvane!",
+       warning},
+      {"no geometry", [] {}, "ANALYSIS.exe PLATE,P1,A", kAnalysisNoGeometry,
+       " CIRCULAR PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!" + crlf + crlf + "Enter the Data!", warning},
+      {"beam geometry for a plate", [] { BeamJob b;
+         b.job = "P1";
+         WriteBeamJob(b); }, "ANALYSIS.exe PLATE,P1,A",
+       kAnalysisNoGeometry, " CIRCULAR PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!" + crlf + crlf + "Enter the Data!",
+       warning},
+      {"no supports", [&] {
+         WritePlateJob(plain);
+         std::filesystem::remove("P1.SUP");
+       },
+       "ANALYSIS.exe PLATE,P1,A", kAnalysisNoSupports,
+       "Support Data File is Missing!" + crlf + crlf + "Enter the Data!", warning},
+      {"tank", [] {}, "ANALYSIS.exe TANK,P1,A", kAnalysisNotAvailable,
+       "The ANALYSIS of a TANK is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!", warning},
+      {"half-space plate", [&] {
+         PlateJob p = plain;
+         p.halfSpace = true;
+         WritePlateJob(p);
+       },
+       "ANALYSIS.exe PLATE,P1,A", kAnalysisNotAvailable,
+       "The ANALYSIS of a CIRCULAR PLATE on an ELASTIC HALF-SPACE is not Available Yet!" + crlf + crlf +
+           "Change the SYSTEM Data!",
+       warning},
+      {"temperature on a plate", [&] {
+         PlateJob p = plain;
+         p.temperatureBelow = 10;
+         WritePlateJob(p);
+       },
+       "ANALYSIS.exe PLATE,P1,A", kAnalysisNotAvailable,
+       "The ANALYSIS of TEMPERATURE CHANGES of a PLATE is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!",
+       warning},
+      {"plate node beyond the last", [&] {
+         PlateJob p = plain;
+         p.unyielding = "11,12";
+         WritePlateJob(p);
+       },
+       "ANALYSIS.exe PLATE,P1,A", kAnalysisDataRefused,
+       " UNYIELDING SUPPORT DATA UNACCEPTABLE" + crlf + crlf + "Correct the Data!", warning},
+      {"beam node beyond the last", [] {
+         BeamJob b;
+         b.job = "P1";
+         b.unyielding = "1,5,9";
+         b.uniform = 10;
+         WriteBeamJob(b);
+       },
+       "ANALYSIS.exe BEAM/STRIP,P1,A", kAnalysisDataRefused,
+       " UNYIELDING SUPPORT DATA UNACCEPTABLE" + crlf + crlf + "Correct the Data!", warning},
+      {"unwritable results", [&] {
+         WritePlateJob(plain);
+         std::filesystem::create_directories("P1.RPA");
+       },
+       "ANALYSIS.exe PLATE,P1,A", trabix::kStopReportNotWritten,
+       "The RESULTS File cannot be Written!" + crlf + crlf + "Check the JOB Directory!", warning},
+  };
+  for (const Case& c : cases) {
+    TestDirectory dir;
+    c.job();
+    for (const char* stale : {"P1.RBA", "P1.RWA", "P1.RRA"}) WriteBytes(stale, "old\r\n");
+    if (!std::filesystem::exists("P1.RPA")) WriteBytes("P1.RPA", "old\r\n");
+    Outcome run = Analyse(c.line);
+    EXPECT_EQ(run.code, c.code) << c.what;
+    ASSERT_EQ(run.warnings.size(), 1u) << c.what;
+    EXPECT_EQ(run.warnings[0].caption, "WARNING!") << c.what;
+    EXPECT_EQ(run.warnings[0].text, c.text) << c.what;
+    std::vector<std::string> tones, want;
+    for (const auto& t : run.warnings[0].tones) tones.push_back(std::to_string(t.frequency) + "/" + std::to_string(t.duration));
+    for (const auto& t : c.tones) want.push_back(std::to_string(t.frequency) + "/" + std::to_string(t.duration));
+    EXPECT_EQ(tones, want) << c.what;
+    // A command line without a job names no files; every other stop leaves none of the case.
+    bool named = c.code != kAnalysisBadCommandLine;
+    for (const char* file : {"P1.RBA", "P1.RWA", "P1.RRA"}) EXPECT_EQ(std::filesystem::exists(file), !named) << c.what << file;
+    EXPECT_EQ(std::filesystem::is_regular_file("P1.RPA"), !named) << c.what;
+  }
+}
+
+// The outside solver reads a missing load file as no loads.
+TEST_F(SolverTest, NoLoadFileMeansNoLoads) {
+  PlateJob p;
+  p.unyielding = "11";
+  p.uniform = 10;
+  WritePlateJob(p);
+  std::filesystem::remove("P1.LDA");
+  ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+  for (const auto& row : ReadPlate("P1.RPA").t1)
+    for (size_t c = 1; c < row.size(); ++c) EXPECT_DOUBLE_EQ(row[c], 0.0);
+}
+
+// The native tool runs the same main: the written file and the exit code of a stop.
+TEST_F(SolverTest, ToolRunsTheSameMain) {
+  PlateJob p;
+  p.unyielding = "11";
+  p.uniform = 10;
+  WritePlateJob(p, "Live");
+  const std::string tool = CORVANE_ANALYSIS_TOOL;
+  EXPECT_EQ(std::system((tool + " \"PLATE,P1,Live\" 2>err.txt").c_str()), 0);
+  EXPECT_EQ(Lines("P1.RPL")[3], "Job: P1 //  Load Case: 'Live'");
+  std::filesystem::remove("P1.SUP");
+  int status = std::system((tool + " \"PLATE,P1,Live\" 2>err.txt").c_str());
+  EXPECT_EQ(WEXITSTATUS(status), kAnalysisNoSupports);
+  EXPECT_EQ(ReadBytes("err.txt"), "WARNING!\nSupport Data File is Missing!\n\nEnter the Data!\n");
+  EXPECT_FALSE(std::filesystem::exists("P1.RPL"));
 }
 
 }  // namespace
