@@ -109,7 +109,8 @@ void Program::End() {
   process_ = {};
 }
 
-bool Program::Start(const fs::path& folder, const std::string& exe, const std::vector<std::string>& companions) {
+bool Program::Start(const fs::path& folder, const std::string& exe, const std::vector<std::string>& companions,
+                    const std::string& commandLine) {
   End();
   program_ = folder / "PROGRAM";
   fs::path elsewhere = folder / "ELSEWHERE";
@@ -119,10 +120,11 @@ bool Program::Start(const fs::path& folder, const std::string& exe, const std::v
   fs::copy_file(ExeFolder() / exe, program_ / exe, fs::copy_options::overwrite_existing, ec);
   if (ec) return false;
   for (const auto& file : companions) fs::copy_file(ExeFolder() / file, program_ / file, fs::copy_options::overwrite_existing, ec);
-  std::string command = "\"" + (program_ / exe).string() + "\"";
+  const std::string path = (program_ / exe).string();
+  std::string command = commandLine.empty() ? "\"" + path + "\"" : commandLine;
   STARTUPINFOA si = {};
   si.cb = sizeof si;
-  return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, elsewhere.string().c_str(), &si,
+  return CreateProcessA(path.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, elsewhere.string().c_str(), &si,
                         &process_) != FALSE;
 }
 

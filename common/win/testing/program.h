@@ -55,9 +55,11 @@ class Program {
 
   // Copies exe and the companions from ExeFolder() into folder\PROGRAM and starts the copy with
   // folder\ELSEWHERE as its current directory; false when it could not be started. A program
-  // that has ended may be started again.
+  // that has ended may be started again. commandLine, when given, is the whole command line the
+  // program gets (as another program starts it: "ANALYSIS.exe PLATE,..."); else the copy's
+  // quoted path.
   bool Start(const std::filesystem::path& folder, const std::string& exe,
-             const std::vector<std::string>& companions = {});
+             const std::vector<std::string>& companions = {}, const std::string& commandLine = "");
   // A visible top-level window of the program with that class (and caption, when not empty);
   // NULL when none came within 20 s.
   HWND WaitForWindow(const std::string& windowClass, const std::string& caption = "") const;

@@ -1,0 +1,77 @@
+// ANALYSIS.exe under Wine, started as Corvane starts it: the plate's result file beside the job
+// in C:\J with the case's stale results gone; a stop sounds its tones, shows its task-modal
+// warning box, writes nothing and ends with its code once the box is answered.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+
+#include "../../../common/tests/testdir.h"
+#include "corvane/solver/solver.h"
+#include "jobs.h"
+#include "win/testing/program.h"
+#include "win/testing/wintest.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AnalysisProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories("C:\\J"); }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all("C:\\J", ec);
+  }
+  TestDirectory dir_;
+};
+
+TEST_F(AnalysisProgramTest, WritesThePlateResultsBesideTheJob) {
+  testing::PlateJob p;
+  p.job = "C:\\J\\P1";
+  p.unyielding = "11";
+  p.uniform = 10;
+  testing::WritePlateJob(p, "A load, 2");
+  WriteBytes("C:\\J\\P1.RWA", "old results\r\n");
+  wintest::Program program;
+  ASSERT_TRUE(program.Start(dir_.path(), "ANALYSIS.exe", {}, "ANALYSIS.exe PLATE,C:\\J\\P1,A load, 2"));
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_FALSE(fs::exists("C:\\J\\P1.RWA"));
+  std::vector<std::string> lines = testing::Lines("C:\\J\\P1.RPA");
+  ASSERT_GT(lines.size(), 21u);
+  EXPECT_EQ(lines[3], "Job: C:\\J\\P1 //  Load Case: 'A load, 2'");
+  EXPECT_EQ(testing::Fields(lines[11]).at(2), "6.019");
+  EXPECT_EQ(wintest::FilesIn("C:\\J"), (std::set<std::string>{"P1.geo", "P1.SUP", "P1.LDA", "P1.RPA"}));
+}
+
+TEST_F(AnalysisProgramTest, SingularPlateWarnsAndWritesNothing) {
+  testing::PlateJob p;
+  p.job = "C:\\J\\P2";
+  p.uniform = 10;
+  testing::WritePlateJob(p);
+  WriteBytes("C:\\J\\P2.RPA", "old results\r\n");
+  wintest::TraceCapture trace;
+  wintest::Program program;
+  ASSERT_TRUE(program.Start(dir_.path(), "ANALYSIS.exe", {}, "ANALYSIS.exe PLATE,C:\\J\\P2,A"));
+  HWND box = program.WaitForDialog("WARNING!");
+  ASSERT_NE(box, nullptr);
+  char text[512] = {0};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  EXPECT_EQ(std::string(text), "The SYSTEM is Unstable!\r\n\r\nChange the SYSTEM Data!         ");
+  EXPECT_EQ(program.WaitForExit(500), -1);  // it waits for the answer
+  wintest::Press(box, IDOK);
+  EXPECT_EQ(program.WaitForExit(), 2);
+  EXPECT_FALSE(fs::exists("C:\\J\\P2.RPA"));
+  std::vector<std::string> tones;
+  for (const auto& r : trace.Records("TONE")) tones.push_back(r[1] + "/" + r[2]);
+  EXPECT_EQ(tones, (std::vector<std::string>{"100/550", "294/250", "100/550", "294/250"}));
+  std::vector<std::vector<std::string>> boxes = trace.Records("BOX");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0][1], "WARNING!");
+  EXPECT_EQ(boxes[0][3], "0x2030");
+  EXPECT_EQ(boxes[0][4], "1");
+}
+
+}  // namespace
+}  // namespace corvane
