@@ -161,6 +161,28 @@ TEST_F(SolverTest, FreeBeamOnWinklerSoilCarriesTheLoadAndSettlesTowardsQOverKb) 
   }
 }
 
+// A strip (answer 1 "Y"): per metre, D = E h^3 / (12 (1 - nu^2)) = 562500, M = q L^2 / 8,
+// w = 5 q L^4 / (384 D).
+TEST_F(SolverTest, SimplySupportedStripIsAnalysedPerMetre) {
+  BeamJob b;
+  b.strip = true;
+  b.poisson = 0.2;
+  b.unyielding = "1,5";
+  b.uniform = 10;
+  WriteBeamJob(b);
+  ASSERT_EQ(Analyse("ANALYSIS.exe BEAM/STRIP,B1,A").code, 0);
+  std::vector<std::string> lines = Lines("B1.RBA");
+  ASSERT_GT(lines.size(), 12u);
+  EXPECT_EQ(lines[7], "STRIP");
+  std::vector<std::vector<double>> forces = TableRows(lines, 12);
+  ASSERT_EQ(forces.size(), 5u);
+  EXPECT_DOUBLE_EQ(forces[2][3], 125.00);  // width bending moment at x = 5
+  std::string total;
+  std::vector<std::vector<double>> moves = BeamDisplacements(lines, total);
+  ASSERT_EQ(moves.size(), 5u);
+  EXPECT_DOUBLE_EQ(moves[2][1], 2.315);
+}
+
 TEST_F(SolverTest, SimplySupportedSolidPlateMatchesPlateTheory) {
   PlateJob p;
   p.unyielding = "11";
