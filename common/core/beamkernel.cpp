@@ -102,6 +102,10 @@ void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra) {
     }
 }
 
+bool SingularPivot(double pivot, double ownDiagonal) {
+  return !(std::fabs(pivot) >= 1.0E-30) || std::fabs(pivot) <= 1.0E-12 * std::fabs(ownDiagonal);
+}
+
 void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, int mode) {
   if (mode == 1 || mode == 3) {
     // The own diagonals before elimination: a pivot that elimination cancels to a tiny part of
@@ -110,7 +114,7 @@ void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, i
     for (int i = 1; i <= neq; ++i) diagonal[i] = std::fabs(a(i, 1));
     for (int i = 1; i <= neq; ++i) {
       double pivot = a(i, 1);
-      if (!(std::fabs(pivot) >= 1.0E-30) || std::fabs(pivot) <= 1.0E-12 * diagonal[i]) {
+      if (SingularPivot(pivot, diagonal[i])) {
         message = kSingularMessage;
         return;
       }

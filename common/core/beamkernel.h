@@ -116,6 +116,11 @@ void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, i
 
 extern const char* const kSingularMessage;  // "MATRIX IS SINGULAR"
 
+// The pivot rule of BandSolve, for every elimination of the suite's symmetric systems: a pivot
+// below 1.0E-30 in magnitude, or one that elimination has cancelled to 1.0E-12 of its
+// equation's own diagonal (its magnitude before elimination) or less, marks a singular system.
+bool SingularPivot(double pivot, double ownDiagonal);
+
 // Soil forces at the two ends of each element (elements 1..n-1), upward on the structure.
 struct SoilEndForces {
   Vector atI, atJ;

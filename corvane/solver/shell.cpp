@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/beamkernel.h"
+
 namespace corvane {
 
 namespace {
@@ -217,7 +219,7 @@ bool ProfileMatrix::Factorise() {
       d -= l * g;
       At(i, j) = l;
     }
-    if (!(std::fabs(d) >= 1.0E-30) || std::fabs(d) <= 1.0E-12 * own) return false;
+    if (beamkernel::SingularPivot(d, own)) return false;
     At(j, j) = d;
   }
   return true;

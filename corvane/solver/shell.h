@@ -55,9 +55,9 @@ class ProfileMatrix {
   // Adds an element matrix: equations[k] the equation of local freedom k (0: a freedom held
   // at zero, which has no equation).
   void AddElement(const int equations[6], const ElementMatrix6& k);
-  // Factorises the matrix as L D L^T in place. A pivot below 1.0E-30 in magnitude, or one that
-  // elimination has cancelled to 1.0E-12 of its equation's own diagonal or less, stops with
-  // false (a singular system, a mechanism that rounding hides).
+  // Factorises the matrix as L D L^T in place; false at the first pivot that BandSolve's rule
+  // finds singular (beamkernel::SingularPivot: a singular system, or a mechanism that rounding
+  // hides).
   bool Factorise();
   // Solves with the factorised matrix; b holds the loads and receives the displacements.
   void Solve(ShellVector& b) const;
