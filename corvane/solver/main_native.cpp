@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
   std::string raw = "corvane_analysis";
   for (int i = 1; i < argc; ++i) raw += std::string(" ") + argv[i];
-  return corvane::AnalysisMain(raw, [](const trabix::SolverWarningData& w) {
+  return corvane::AnalysisMain(raw, [](const SolverWarningData& w) {
     std::string text;
     for (char c : w.text)
       if (c != '\r') text += c;

@@ -6,8 +6,8 @@
 #include "win/messages.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  return corvane::AnalysisMain(GetCommandLineA(), [](const trabix::SolverWarningData& w) {
-    for (const trabix::SolverTone& t : w.tones) Tone(static_cast<float>(t.frequency), static_cast<short>(t.duration));
+  return corvane::AnalysisMain(GetCommandLineA(), [](const SolverWarningData& w) {
+    for (const SolverTone& t : w.tones) Tone(static_cast<float>(t.frequency), static_cast<short>(t.duration));
     ShowMessageBox(w.text, WarningBoxStyle, w.caption);
   });
 }

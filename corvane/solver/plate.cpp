@@ -31,10 +31,10 @@ void ElementFreedoms(int e, int f[6]) {
 
 int PreparePlateModel(PlateModel& m, std::string& detail) {
   const int n = ElementCount(1);
-  if (n < 1) return trabix::kStopBadJobData;
+  if (n < 1) return kStopBadJobData;
   const double inner = JobDataTable.Get(1, 2), modulus = JobDataTable.Get(1, 4), nu = JobDataTable.Get(1, 5);
   if (!Finite(inner) || !(modulus > 0) || !Finite(modulus) || !Finite(nu) || !(1 - nu * nu > 0))
-    return trabix::kStopBadJobData;
+    return kStopBadJobData;
   m = PlateModel();
   m.elements = n;
   m.nodes = n + 1;
@@ -44,7 +44,7 @@ int PreparePlateModel(PlateModel& m, std::string& detail) {
   m.radius[1] = m.solid ? 0.0 : inner;
   for (int e = 1; e <= n; ++e) {
     double width = WorkTables[1].Get(e, 1), t = WorkTables[1].Get(e, 2);
-    if (!(width > 0) || !(t > 0) || !Finite(width) || !Finite(t)) return trabix::kStopBadJobData;
+    if (!(width > 0) || !(t > 0) || !Finite(width) || !Finite(t)) return kStopBadJobData;
     m.radius[e + 1] = m.radius[e] + width;
     ShellElement& el = m.element[e];
     el.ri = m.radius[e];
@@ -109,11 +109,11 @@ int PreparePlateModel(PlateModel& m, std::string& detail) {
     m.ringMoment[i] = NodalLoadTable.Get(i, 2);
   }
   for (int i = 1; i <= m.nodes; ++i)
-    if (!Finite(m.ringForce[i]) || !Finite(m.ringMoment[i]) || !Finite(m.spring[i])) return trabix::kStopBadJobData;
+    if (!Finite(m.ringForce[i]) || !Finite(m.ringMoment[i]) || !Finite(m.spring[i])) return kStopBadJobData;
   for (int e = 1; e <= n; ++e)
     if (!Finite(m.pressureI[e]) || !Finite(m.pressureJ[e]) || !Finite(m.element[e].soilI) ||
         !Finite(m.element[e].soilJ))
-      return trabix::kStopBadJobData;
+      return kStopBadJobData;
   return trabix::kSolverDone;
 }
 
@@ -130,7 +130,7 @@ int AnalysePlate(PlateModel& m) {
   int count = 0;
   for (int f = 1; f <= freedoms; ++f)
     if (!held[f]) equation[f] = ++count;
-  if (count == 0) return trabix::kStopSystemUnstable;
+  if (count == 0) return kStopSystemUnstable;
 
   std::vector<int> first(count + 1);
   for (int j = 1; j <= count; ++j) first[j] = j;
@@ -176,12 +176,12 @@ int AnalysePlate(PlateModel& m) {
     }
     if (theta > 0 && !centre) load[theta] += m.ringMoment[i] * r;
   }
-  if (!a.Factorise()) return trabix::kStopSystemUnstable;
+  if (!a.Factorise()) return kStopSystemUnstable;
   a.Solve(load);
   m.u.assign(freedoms + 1, 0.0);
   for (int f = 1; f <= freedoms; ++f)
     if (equation[f] > 0) {
-      if (!Finite(load[equation[f]])) return trabix::kStopSystemUnstable;
+      if (!Finite(load[equation[f]])) return kStopSystemUnstable;
       m.u[f] = load[equation[f]];
     }
 

@@ -102,13 +102,13 @@ AnalysisOutcome RunAnalysis(const AnalysisCall& call) {
   int count = 0;
   TextLineArray lines =
       PlateResultsLines(model, "Job: " + JobSpec + " //  Load Case: '" + call.caseName + "'", count);
-  if (!SaveTextLines(ResultFileNames(call.job, call.caseName)[1], lines, count)) out.code = trabix::kStopReportNotWritten;
+  if (!SaveTextLines(ResultFileNames(call.job, call.caseName)[1], lines, count)) out.code = kStopReportNotWritten;
   return out;
 }
 
-trabix::SolverWarningData AnalysisWarningFor(const AnalysisOutcome& outcome) {
+SolverWarningData AnalysisWarningFor(const AnalysisOutcome& outcome) {
   const std::string crlf = "\r\n";
-  trabix::SolverWarningData w;
+  SolverWarningData w;
   switch (outcome.code) {
     case kAnalysisBadCommandLine:
       w.text = "ANALYSIS.exe is started with the STRUCTURE TYPE, the JOB and the LOAD CASE:" + crlf +
@@ -135,7 +135,7 @@ trabix::SolverWarningData AnalysisWarningFor(const AnalysisOutcome& outcome) {
   return w;
 }
 
-int AnalysisMain(const std::string& raw, const std::function<void(const trabix::SolverWarningData&)>& warn) {
+int AnalysisMain(const std::string& raw, const std::function<void(const SolverWarningData&)>& warn) {
   AnalysisCall call;
   AnalysisOutcome outcome;
   if (ParseAnalysisCommandLine(raw, call)) outcome = RunAnalysis(call);

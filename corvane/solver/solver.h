@@ -12,7 +12,7 @@
 
 namespace corvane {
 
-// Stops of the outside solver beyond the beam/strip solver's own codes (trabix::SolverStop:
+// Stops of the outside solver beyond the beam/strip solver's own codes (core/solverstops.h:
 // 2 a singular system, 4 data that cannot be analysed, 6 a result file that cannot be written).
 enum AnalysisStop {
   kAnalysisBadCommandLine = 20,  // no structure type, job or case on the command line
@@ -42,11 +42,11 @@ struct AnalysisOutcome {
 AnalysisOutcome RunAnalysis(const AnalysisCall& call);
 
 // The warning of a stop: caption "WARNING!", the text and the four tones.
-trabix::SolverWarningData AnalysisWarningFor(const AnalysisOutcome& outcome);
+SolverWarningData AnalysisWarningFor(const AnalysisOutcome& outcome);
 
 // The whole program: parses the raw command line, runs the analysis and, after a stop, hands
 // its warning to `warn`. Returns the exit code: 0 when the result file is written, else the
 // stop code.
-int AnalysisMain(const std::string& raw, const std::function<void(const trabix::SolverWarningData&)>& warn);
+int AnalysisMain(const std::string& raw, const std::function<void(const SolverWarningData&)>& warn);
 
 }  // namespace corvane

@@ -30,11 +30,11 @@ using testing::WritePlateJob;
 // Runs the solver's main on a command line; the warnings it would show are kept.
 struct Outcome {
   int code = 0;
-  std::vector<trabix::SolverWarningData> warnings;
+  std::vector<SolverWarningData> warnings;
 };
 Outcome Analyse(const std::string& line) {
   Outcome r;
-  r.code = AnalysisMain(line, [&r](const trabix::SolverWarningData& w) { r.warnings.push_back(w); });
+  r.code = AnalysisMain(line, [&r](const SolverWarningData& w) { r.warnings.push_back(w); });
   return r;
 }
 
@@ -458,15 +458,15 @@ TEST_F(SolverTest, WritesTheCaseResultFileAloneAndDeletesStaleOnes) {
 // Every stop: its warning (caption, text, tones) and no result file, old ones gone.
 TEST_F(SolverTest, StopsWarnAndLeaveNoResults) {
   const std::string crlf = "\r\n";
-  const std::vector<trabix::SolverTone> warning = {{330, 250}, {294, 250}, {330, 250}, {294, 250}};
-  const std::vector<trabix::SolverTone> unstable = {{100, 550}, {294, 250}, {100, 550}, {294, 250}};
+  const std::vector<SolverTone> warning = {{330, 250}, {294, 250}, {330, 250}, {294, 250}};
+  const std::vector<SolverTone> unstable = {{100, 550}, {294, 250}, {100, 550}, {294, 250}};
   struct Case {
     const char* what;
     std::function<void()> job;
     std::string line;
     int code;
     std::string text;
-    std::vector<trabix::SolverTone> tones;
+    std::vector<SolverTone> tones;
   };
   PlateJob plain;
   plain.unyielding = "11";
@@ -530,7 +530,7 @@ TEST_F(SolverTest, StopsWarnAndLeaveNoResults) {
          WritePlateJob(plain);
          std::filesystem::create_directories("P1.RPA");
        },
-       "ANALYSIS.exe PLATE,P1,A", trabix::kStopReportNotWritten,
+       "ANALYSIS.exe PLATE,P1,A", kStopReportNotWritten,
        "The RESULTS File cannot be Written!" + crlf + crlf + "Check the JOB Directory!", warning},
   };
   for (const Case& c : cases) {
