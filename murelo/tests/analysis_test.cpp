@@ -144,6 +144,57 @@ TEST_F(WallSolverTest, PlateSelfWeightAndNodalLoadsAsASimpleBeam) {
   EXPECT_NEAR(plate[6].shear, -right, kForce);
 }
 
+TEST_F(WallSolverTest, SpringsCarryWhatStaticsGivesThem) {
+  // A vertical spring in place of the heel's support: the couple of 30 still gives the heel a
+  // reaction of 7.5 down, so the spring lifts the heel by 7.5 / k.
+  WallSupports s;
+  s.unyielding = "1";
+  s.elastic = {{5, 1.0E5, 0}};
+  WallLoads l;
+  l.stemNodal = {{4, 10, 0, 0}};
+  SolverRun r = AnalyseWall(StandardWall(), s, l);
+  ASSERT_EQ(r.status, kSolverDone) << r.output;
+  EXPECT_TRUE(r.model.stable);
+  for (const auto& f : r.report.plate.forces) EXPECT_NEAR(f.shear, 7.5, kForce) << "at " << f.distance;
+  EXPECT_NEAR(r.model.x[3 * 5 - 1], -7.5 / 1.0E5, 1e-12);
+  EXPECT_EQ(r.report.plate.displacements.at(4).first, -0.075);
+
+  // A horizontal restraint at the stem top takes R = k u of the earth pressure's thrust.
+  WallSupports p = SimplySupported();
+  p.restraints = {{4, 1000, 0}};
+  WallLoads e;
+  e.stemHorizontal = {{1, 30, 20}, {2, 20, 10}, {3, 10, 0}};
+  SolverRun t = AnalyseWall(StandardWall(), p, e, "WALL2");
+  ASSERT_EQ(t.status, kSolverDone) << t.output;
+  double reaction = 1000 * t.model.x[t.model.unknowns - 1];
+  ASSERT_GT(reaction, 1);
+  const auto& stem = t.report.stem.forces;
+  ASSERT_EQ(stem.size(), 4u);
+  EXPECT_NEAR(stem[0].moment, 45 - 3 * reaction, kForce);
+  EXPECT_NEAR(stem[0].shear, -45 + reaction, kForce);
+  EXPECT_NEAR(stem[3].shear, reaction, kForce);
+}
+
+TEST_F(WallSolverTest, AHalfSpacePoissonRatioAboveAHalfIsTakenAsZero) {
+  WallSupports s;
+  s.toeRestrained = false;
+  s.halfSpaceModulus = 30000;
+  WallLoads l;
+  l.plateUniform = 100;
+  l.stemNodal = {{4, 10, 0, 0}};
+  s.halfSpacePoisson = 0.6;
+  SolverRun a = AnalyseWall(StandardWall(), s, l);
+  s.halfSpacePoisson = 0;
+  SolverRun b = AnalyseWall(StandardWall(), s, l, "WALL2");
+  s.halfSpacePoisson = 0.3;
+  SolverRun c = AnalyseWall(StandardWall(), s, l, "WALL3");
+  ASSERT_EQ(a.status, kSolverDone) << a.output;
+  ASSERT_EQ(b.status, kSolverDone) << b.output;
+  ASSERT_EQ(a.report.count, b.report.count);
+  for (int i = 4; i <= a.report.count; ++i) EXPECT_EQ(a.report.lines[i], b.report.lines[i]) << "line " << i;
+  EXPECT_NE(a.report.plate.displacements.at(2).first, c.report.plate.displacements.at(2).first);
+}
+
 TEST_F(WallSolverTest, UniformLoadOnWinklerSoilSettlesTheWholePlate) {
   WallSupports s;
   s.winkler = 10000;

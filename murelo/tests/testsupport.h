@@ -92,14 +92,23 @@ struct WallSupports {
   std::string unyielding;
   double winkler = 0;
   double halfSpaceModulus = 0, halfSpacePoisson = 0.3, yieldStress = 0;
+  std::vector<std::vector<double>> elastic, restraints;  // (node, two spring constants) rows
 };
+
+inline void FillRows(Table2D<float>& table, const std::vector<std::vector<double>>& rows) {
+  table.Redim(static_cast<int>(rows.size()), 3);
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (size_t c = 0; c < rows[r].size(); ++c) table(static_cast<int>(r) + 1, static_cast<int>(c)) = static_cast<float>(rows[r][c]);
+}
 
 inline void WriteSupports(const std::string& job, const WallSupports& s, int plateElements) {
   SupportFlags.assign(11, "N");
   SupportFlags[0] = s.toeRestrained ? "Y" : "N";
   SupportFlags[1] = s.unyielding.empty() ? "N" : "Y";
   UnyieldingNodes = s.unyielding;
+  SupportFlags[2] = s.elastic.empty() ? "N" : "Y";
   SupportFlags[3] = s.winkler > 0 ? "Y" : "N";
+  SupportFlags[5] = s.restraints.empty() ? "N" : "Y";
   SupportFlags[4] = s.halfSpaceModulus > 0 ? "Y" : "N";
   SupportFlags[7] = NumberToText(s.halfSpaceModulus);
   SupportFlags[8] = NumberToText(s.halfSpacePoisson);
@@ -109,11 +118,18 @@ inline void WriteSupports(const std::string& job, const WallSupports& s, int pla
     WinklerTable(e, 0) = static_cast<float>(e);
     WinklerTable(e, 1) = WinklerTable(e, 2) = static_cast<float>(s.winkler);
   }
+  FillRows(ElasticSupportTable, s.elastic);
+  FillRows(StemRestraintTable, s.restraints);
   TextLineArray lines(1);
   SupportRowLines rows;
   rows.winkler = s.winkler > 0 ? plateElements : 0;
+  rows.elastic = static_cast<int>(s.elastic.size());
+  rows.restraints = static_cast<int>(s.restraints.size());
   ListSupports(lines, SupportHeader(job), s.unyielding, rows);
   if (rows.winkler > 0) ListSupportRows(lines, WinklerTable, 4, rows.winkler, rows.winkler + plateElements - 1);
+  if (rows.elastic > 0) ListSupportRows(lines, ElasticSupportTable, 2, rows.elastic, rows.elastic + static_cast<int>(s.elastic.size()) - 1);
+  if (rows.restraints > 0)
+    ListSupportRows(lines, StemRestraintTable, 2, rows.restraints, rows.restraints + static_cast<int>(s.restraints.size()) - 1);
   ASSERT_TRUE(SaveTextLines(SupportFileName(job), lines, rows.last));
 }
 
@@ -122,12 +138,6 @@ struct WallLoads {
   double plateUniform = 0, plateDensity = 0, stemUniform = 0, stemDensity = 0;
   std::vector<std::vector<double>> plateNodal, plateTrapezoidal, stemNodal, stemHorizontal, stemVertical;
 };
-
-inline void FillRows(Table2D<float>& table, const std::vector<std::vector<double>>& rows) {
-  table.Redim(static_cast<int>(rows.size()), 3);
-  for (size_t r = 0; r < rows.size(); ++r)
-    for (size_t c = 0; c < rows[r].size(); ++c) table(static_cast<int>(r) + 1, static_cast<int>(c)) = static_cast<float>(rows[r][c]);
-}
 
 // Writes <job>.LD<c> through the listing and <job>.COX with the one case.
 inline void WriteLoads(const std::string& job, const std::string& loadCase, const WallLoads& l) {
