@@ -17,7 +17,8 @@ namespace murelo {
 namespace {
 
 const double kPi = 4 * std::atan(1.0);
-const double kGravity = 9.81 / 1000;  // mass density [kg/m^3] times this gives the unit weight [kN/m^3]
+const double kGravity = 9.81 / 1000;
+const int kMaxUnknowns = 5000;  // mass density [kg/m^3] times this gives the unit weight [kN/m^3]
 
 bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && Trim(SupportFlags[item]) == "Y"; }
 
@@ -137,9 +138,9 @@ int ReadWallGeometry(WallModel& m) {
   if (count == 0) return kSolverNoJob;
   int plateRows = 0, stemRows = 0;
   ReadGeometrySections(TextLines, count, plateRows, stemRows);
-  if (!(GeneralData(1, 1) >= 0.5)) return kSolverNoJob;
   if (GeneralData(1, 1) > kMaxElements || GeneralData(2, 1) > kMaxElements) return kStopBadJobData;
   const int nb = ElementCount(1), ns = ElementCount(2);
+  if (nb < 1) return kSolverNoJob;
   BasePlateElements.Redim(nb, 4);
   WallStemElements.Redim(ns, 4);
   ReadElementTable(TextLines, count, BasePlateElements, nb, 2, plateRows, plateRows + nb - 1);
@@ -186,6 +187,9 @@ int ReadWallGeometry(WallModel& m) {
     m.stemS[e + 1] = m.stemS[e] + l;
   }
   m.unknowns = 3 * m.plateNodes + 2 * (m.stemNodes - 1);
+  // The system is dense: beyond this size its matrices would take gigabytes and the solution
+  // hours, far past any wall's needs.
+  if (m.unknowns > kMaxUnknowns) return kStopBadJobData;
   return kSolverDone;
 }
 

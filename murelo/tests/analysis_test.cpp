@@ -297,7 +297,8 @@ TEST_F(WallSolverTest, StopsWithoutAReport) {
     int code;
   };
   for (const Case& c : {Case{"toe inside an element", kSolverNoJob}, Case{"Winkler soil, toe free", kStopSystemUnstable},
-                        Case{"plate modulus 0", kStopSystemUnstable}, Case{"stem thickness 0", kStopBadJobData}}) {
+                        Case{"plate modulus 0", kStopSystemUnstable}, Case{"stem thickness 0", kStopBadJobData},
+                        Case{"a system too large to solve", kStopBadJobData}}) {
     TestDirectory dir;
     WallGeometry g = StandardWall();
     WallSupports s = SimplySupported();
@@ -310,6 +311,7 @@ TEST_F(WallSolverTest, StopsWithoutAReport) {
     }
     if (what == "plate modulus 0") g.plateModulus = 0;  // taken as 1.0E-10: it cannot hold the stem
     if (what == "stem thickness 0") g.stem.thickness = 0;
+    if (what == "a system too large to solve") g.plate = {2000, 0.002, 0.5};
     // An older report of the case must not pass for a result.
     TextLineArray old{"", "an older report"};
     ASSERT_TRUE(SaveTextLines("WALL.RBA", old, 1));
