@@ -1,5 +1,6 @@
 #include "core/jobdata.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numbers.h"
@@ -182,6 +183,25 @@ void CompactZeroRows(Table2D<T>& table, int n, int cols, int& count) {
 SUITE_JOBDATA_TABLES(float)
 SUITE_JOBDATA_TABLES(double)
 #undef SUITE_JOBDATA_TABLES
+
+std::vector<int> NodeNumbers(const std::string& list, int nodes, bool wholeOnly) {
+  std::vector<int> out;
+  size_t i = 0;
+  while (i <= list.size()) {
+    size_t j = list.find(',', i);
+    if (j == std::string::npos) j = list.size();
+    const std::string piece = Trim(list.substr(i, j - i));
+    i = j + 1;
+    if (piece.empty()) continue;
+    double v = ParseNumber(piece);
+    if (wholeOnly ? v != std::floor(v) : false) continue;
+    v = std::floor(v);
+    if (!(v >= 1) || v > nodes) continue;
+    const int node = static_cast<int>(v);
+    if (std::find(out.begin(), out.end(), node) == out.end()) out.push_back(node);
+  }
+  return out;
+}
 
 namespace {
 

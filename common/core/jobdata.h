@@ -64,6 +64,11 @@ void ScatterRowsByIndex(const Table2D<T>& source, int rows, Table2D<T>& target, 
 template <typename T>
 void CompactZeroRows(Table2D<T>& table, int n, int cols, int& count);
 
+// The node numbers of a comma-separated node list (unyielding supports), in order, a repeated
+// node once: each piece is trimmed and read as a number; one below 1 or above `nodes` names no
+// node. wholeOnly: a number with a fraction names none either; otherwise it is rounded down.
+std::vector<int> NodeNumbers(const std::string& list, int nodes, bool wholeOnly);
+
 // Structure types of the geometry reader.
 enum GeometryType { GeometryBeamStrip = 1, GeometryCircularPlate = 2, GeometryTank = 3 };
 

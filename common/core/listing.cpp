@@ -8,11 +8,26 @@ void PutLine(TextLineArray& lines, int i, const std::string& text) {
   lines[static_cast<size_t>(i)] = text;
 }
 
+namespace {
+
+void AppendField(std::string& line, const std::string& field) {
+  if (!line.empty() && !field.empty() && field[0] != ' ') line += ' ';
+  line += field;
+}
+
+}  // namespace
+
+std::string JoinFields(std::initializer_list<std::string> fields) {
+  std::string line;
+  for (const std::string& f : fields) AppendField(line, f);
+  return line;
+}
+
 std::string TableRowText(const Table2D<double>& table, int row, const char* indexMask,
                          std::initializer_list<const char*> valueMasks) {
   std::string text = FormatNumber(table.Get(row, 0), indexMask);
   int c = 1;
-  for (const char* mask : valueMasks) text += FormatNumber(table.Get(row, c++), mask);
+  for (const char* mask : valueMasks) AppendField(text, FormatNumber(table.Get(row, c++), mask));
   return text;
 }
 

@@ -10,7 +10,12 @@
 // Puts the text at line i, growing the array when needed.
 void PutLine(TextLineArray& lines, int i, const std::string& text);
 
-// One row of a table: column 0 through indexMask, then columns 1, 2, ... through valueMasks.
+// Joins formatted number fields. A value too wide for its mask has no blank left in front of
+// it; one is put back so that it never runs into the field before it and reads back whole.
+std::string JoinFields(std::initializer_list<std::string> fields);
+
+// One row of a table: column 0 through indexMask, then columns 1, 2, ... through valueMasks,
+// joined as JoinFields does.
 std::string TableRowText(const Table2D<double>& table, int row, const char* indexMask,
                          std::initializer_list<const char*> valueMasks);
 // Rows r = 1.. of the table onto lines first..last (row r on line first + r - 1).

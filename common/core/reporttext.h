@@ -3,6 +3,10 @@
 #include <ctime>
 #include <string>
 
+// The soil of a results report: it selects the pressure columns and the total-reaction line
+// (Winkler soil wins when both soils are given).
+enum SoilKind { NoSoil = 0, HalfSpaceSoil = 1, WinklerSoil = 2 };
+
 // The clock of a report's date and time (local time by default); tests set their own. A null
 // clock restores the default.
 using ReportClock = std::tm (*)();

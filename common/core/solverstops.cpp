@@ -18,6 +18,10 @@ std::string SolverStopMessage(int code, const SolverStopProfile& profile) {
              "  and/or change OTHER DATA ITEMS! ";
     case kStopLoadTooLarge:
       return "The LOAD is too LARGE to be CARRIED OUT" + crlf + crlf + "      by SOIL with the given Yield Stress! ";
+    case kStopIterationUnstableNodeWise:
+      return "The ITERARTION PROCESS is Unstable!" + crlf + crlf + "  INCREASE the NUMBER of ELEMENTS! ";
+    case kStopLoadTooLargeNodeWise:
+      return "The LOAD is too LARGE to be CARRIED OUT" + crlf + crlf + "     by SOIL with the given Yield Stresses! ";
     case kStopBadJobData:
       return "The GEOMETRY DATA are Incomplete or cannot be Analysed!" + crlf + crlf + "Correct the Data!";
     case kStopBadHalfSpace:

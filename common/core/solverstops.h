@@ -12,6 +12,8 @@ constexpr int kStopLoadTooLarge = 3;       // 1.1 x the soil reaction exceeds wh
 constexpr int kStopBadJobData = 4;         // the element table is incomplete or a value cannot be analysed
 constexpr int kStopBadHalfSpace = 5;       // the half-space constants describe no elastic soil
 constexpr int kStopReportNotWritten = 6;   // the results report cannot be written
+constexpr int kStopIterationUnstableNodeWise = 7;  // code 1 of an iteration on node-wise yield stresses
+constexpr int kStopLoadTooLargeNodeWise = 8;       // code 3 against node-wise yield stresses
 
 extern const char* const kHalfSpaceDataMessage;  // "The HALF-SPACE Data describe no Elastic Soil!"
 

@@ -233,4 +233,16 @@ TEST(ReadGeometrySections, TankWithShellRoofAndRoofWithoutElements) {
   EXPECT_EQ(s3, 0);  // a roof with 0 elements has no table
 }
 
+TEST(NodeNumbers, ThePiecesThatNameNodesInOrderOnce) {
+  struct Case {
+    const char* list;
+    bool wholeOnly;
+    std::vector<int> nodes;
+  };
+  const Case cases[] = {{"1,5", true, {1, 5}},          {" 3,,2.9, 0, 7, 5,3 ", false, {3, 2, 5}},
+                        {" 3,,2.9, 0, 7, 5,3 ", true, {3, 5}}, {"x, -1, 1E9", false, {}},
+                        {"", true, {}},             {"2, 2.0, 02", true, {2}}};
+  for (const Case& c : cases) EXPECT_EQ(NodeNumbers(c.list, 5, c.wholeOnly), c.nodes) << c.list << " " << c.wholeOnly;
+}
+
 }  // namespace

@@ -9,8 +9,8 @@
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/resultsreport.h"
-#include "trabix/core/jobfiles.h"
-#include "trabix/core/resultsreport.h"
+#include "core/reporttext.h"
+#include "core/solverstops.h"
 
 namespace murelo {
 
@@ -91,45 +91,22 @@ double TributaryWidth(const WallModel& m, int i) {
 
 }  // namespace
 
-std::string SolverStopMessage(int code) {
-  const std::string crlf = "\r\n";
-  switch (code) {
-    case kStopIterationUnstableWinkler:
-      return "The ITERARTION PROCESS is Unstable!" + crlf + crlf + "  INCREASE the NUMBER of ELEMENTS! ";
-    case kStopLoadTooLargeWinkler:
-      return "The LOAD is too LARGE to be CARRIED OUT" + crlf + crlf + "     by SOIL with the given Yield Stresses! ";
-    case kStopIterationUnstable:
-    case kStopLoadTooLarge:
-    case kStopBadJobData:
-    case kStopBadHalfSpace:
-    case kStopReportNotWritten:
-      return trabix::SolverStopMessage(code);  // the same texts as the beam/strip solver's
-    default:
-      return trabix::SolverStopMessage(kStopSystemUnstable);
-  }
+namespace {
+
+const SolverStopProfile& StopProfile() {
+  static const SolverStopProfile profile{{kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace,
+                                          kStopReportNotWritten, kStopIterationUnstableNodeWise, kStopLoadTooLargeNodeWise},
+                                         false,
+                                         {kStopIterationUnstable, kStopLoadTooLarge, kStopIterationUnstableNodeWise,
+                                          kStopLoadTooLargeNodeWise, kStopSystemUnstableNodeWise}};
+  return profile;
 }
 
-std::vector<SolverTone> SolverStopTones(int code) {
-  switch (code) {
-    case kStopIterationUnstable:
-    case kStopLoadTooLarge:
-    case kStopIterationUnstableWinkler:
-    case kStopLoadTooLargeWinkler:
-    case kStopSystemUnstableWinkler:
-      return {{100, 550}, {294, 250}, {100, 550}, {294, 250}};
-    default:
-      return {{330, 250}, {294, 250}, {330, 250}, {294, 250}};
-  }
-}
+}  // namespace
 
-SolverWarningData SolverWarningFor(int code) {
-  SolverWarningData w;
-  if (code <= kSolverDone) return w;
-  w.caption = "WARNING!";
-  w.text = SolverStopMessage(code);
-  w.tones = SolverStopTones(code);
-  return w;
-}
+std::string SolverStopMessage(int code) { return ::SolverStopMessage(code, StopProfile()); }
+std::vector<SolverTone> SolverStopTones(int code) { return ::SolverStopTones(code, StopProfile()); }
+SolverWarningData SolverWarningFor(int code) { return ::SolverWarningFor(code, StopProfile()); }
 
 int ReadWallGeometry(WallModel& m) {
   TextLines.assign(5001, std::string());
@@ -199,10 +176,10 @@ int ReadWallSupports(WallModel& m) {
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
   ReadSupportTables(TextLines, count, m.plateElements, m.stemElements);
   const int n = m.plateNodes;
-  m.soilKind = trabix::NoSoil;
+  m.soilKind = NoSoil;
   if (IsYes(3)) {
     // Winkler soil wins when both soils are given, as in the report.
-    m.soilKind = trabix::WinklerSoil;
+    m.soilKind = WinklerSoil;
     m.winkler.Resize(n, 2);
     m.moduli.Redim(m.plateElements, 2);
     for (int e = 1; e <= m.plateElements; ++e) {
@@ -214,7 +191,7 @@ int ReadWallSupports(WallModel& m) {
       beamkernel::WinklerSoilMatrix(2, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
     }
   } else if (IsYes(4)) {
-    m.soilKind = trabix::HalfSpaceSoil;
+    m.soilKind = HalfSpaceSoil;
     m.soilModulus = ParseNumber(SupportFlags[7]);
     m.soilPoisson = ParseNumber(SupportFlags[8]);
     if (!(m.soilPoisson >= 0 && m.soilPoisson <= 0.5)) m.soilPoisson = 0;
@@ -269,7 +246,7 @@ void AssembleWallSystem(WallModel& m) {
 
   m.system = m.structure;
   DenseMatrix& s = m.system;
-  if (m.soilKind == trabix::WinklerSoil) {
+  if (m.soilKind == WinklerSoil) {
     for (int i = 1; i <= n; ++i) {
       s(3 * i - 1, 3 * i - 1) += static_cast<double>(m.winkler(i, 1));
       if (i < n) {
@@ -278,7 +255,7 @@ void AssembleWallSystem(WallModel& m) {
         s(3 * i + 2, 3 * i - 1) += c;
       }
     }
-  } else if (m.soilKind == trabix::HalfSpaceSoil) {
+  } else if (m.soilKind == HalfSpaceSoil) {
     // Soil index 2i-1 is node i's horizontal translation 3i-2, 2i its vertical one 3i-1.
     for (int p = 1; p <= 2 * n; ++p)
       for (int q = 1; q <= 2 * n; ++q) {
@@ -289,7 +266,7 @@ void AssembleWallSystem(WallModel& m) {
   }
   m.imposed.clear();
   if (IsYes(0)) m.imposed.push_back(1);
-  m.unyielding = IsYes(1) ? trabix::UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
+  m.unyielding = IsYes(1) ? NodeNumbers(UnyieldingNodes, n, true) : std::vector<int>();
   for (int i : m.unyielding) m.imposed.push_back(3 * i - 1);
   Vector ignored(m.unknowns + 1, 0.0);
   for (int r : m.imposed) ImposeFreedom(s, ignored, r);
@@ -377,7 +354,7 @@ void WallReactions(WallModel& m) {
   m.totalReaction = 0;
   m.soilEnd.Resize(m.plateElements);
   m.soilEndHorizontal.Resize(m.plateElements);
-  if (m.soilKind == trabix::WinklerSoil) {
+  if (m.soilKind == WinklerSoil) {
     Vector w(2 * n + 1, 0.0), ones(m.plateElements + 1, 1.0);
     for (int i = 1; i <= n; ++i) w[2 * i - 1] = m.x[3 * i - 1];
     beamkernel::WinklerReactions(w, m.plateElements, m.plateLength, ones, m.moduli, m.soilEnd, m.totalReaction);
@@ -394,7 +371,7 @@ void WallReactions(WallModel& m) {
       }
       m.pressures[i] = sum / weight * m.x[3 * i - 1];
     }
-  } else if (m.soilKind == trabix::HalfSpaceSoil) {
+  } else if (m.soilKind == HalfSpaceSoil) {
     long double total = 0;
     for (int i = 1; i <= n; ++i) {
       long double h = 0, v = 0;

@@ -3,19 +3,19 @@
 namespace murelo {
 
 Table2D<double> GeneralData;
-Table2D<float> BasePlateElements;
-Table2D<float> WallStemElements;
+Table2D<double> BasePlateElements;
+Table2D<double> WallStemElements;
 std::vector<std::string> SupportFlags(11, "N");
 std::string UnyieldingNodes;
-Table2D<float> ElasticSupportTable;
-Table2D<float> WinklerTable;
-Table2D<float> StemRestraintTable;
-Table2D<float> LoadTable;
-Table2D<float> PlateTrapezoidalLoads;
-Table2D<float> PlateNodalLoads;
-Table2D<float> StemHorizontalLoads;
-Table2D<float> StemVerticalLoads;
-Table2D<float> StemNodalLoads;
+Table2D<double> ElasticSupportTable;
+Table2D<double> WinklerTable;
+Table2D<double> StemRestraintTable;
+Table2D<double> LoadTable;
+Table2D<double> PlateTrapezoidalLoads;
+Table2D<double> PlateNodalLoads;
+Table2D<double> StemHorizontalLoads;
+Table2D<double> StemVerticalLoads;
+Table2D<double> StemNodalLoads;
 std::string LoadCaseName;
 std::string CurrentSubstructure = "BASE PLATE";
 

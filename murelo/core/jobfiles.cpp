@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <initializer_list>
 
 #include "core/jobdata.h"
+#include "core/listing.h"
 #include "core/numbers.h"
 
 namespace murelo {
@@ -16,12 +16,6 @@ const char* const kStemGeometryMissing = " WALL STEM GEOMETRY AND MAT. PROPERTIE
 namespace {
 
 GeometryCorrectionHook correctionHook = nullptr;
-
-// Sets line i, growing the array as needed.
-void Put(TextLineArray& lines, int i, const std::string& text) {
-  if (lines.size() <= static_cast<size_t>(i)) lines.resize(static_cast<size_t>(i) + 1);
-  lines[i] = text;
-}
 
 std::string Dashes(int n) { return std::string(static_cast<size_t>(n), '-'); }
 
@@ -55,50 +49,25 @@ int WholeNumber(double v) {
 bool IsNodeList(const std::string& text) {
   bool digit = false;
   for (char c : text) {
-    if (c >= '0' && c <= '9') digit = true;
-    else if (c != ' ' && c != ',') return false;
+    if (c >= '0' && c <= '9')
+      digit = true;
+    else if (c != ' ' && c != ',')
+      return false;
   }
   return digit;
 }
 
-// Joins formatted number fields. A value too wide for its mask loses the blanks in front of it;
-// one blank is put back so that it never runs into the field before it and reads back whole.
-std::string Joined(std::initializer_list<std::string> fields) {
-  std::string line;
-  for (const std::string& f : fields) {
-    if (!line.empty() && !f.empty() && f[0] != ' ') line += ' ';
-    line += f;
-  }
-  return line;
-}
-
-// Row r of a table as a listing's number field.
-std::string RowNumber(const Table2D<float>& table, int r, const char* mask) {
-  return FormatNumber(static_cast<double>(std::nearbyint(table.Get(r, 0))), mask);
-}
-
-// A table's heading lines and its reserved rows from line `at` on; first := the first row line.
-void Section(TextLineArray& lines, int& at, const std::vector<std::string>& heading, int rows, int& first) {
-  for (const std::string& h : heading) Put(lines, ++at, h);
-  first = at + 1;
-  for (int r = 0; r < rows; ++r) Put(lines, ++at, "");
+// A table's heading lines, then the rows reserved for it; returns the first row line.
+int Section(ListingWriter& w, const std::vector<std::string>& heading, int rows) {
+  for (const std::string& h : heading) w.Add(h);
+  return w.Rows(rows);
 }
 
 }  // namespace
 
-std::string CaseLetter(const std::string& caseName) { return Trim(caseName).substr(0, 1); }
 std::string GeometryFileName(const std::string& job) { return job + ".geo"; }
 std::string SupportFileName(const std::string& job) { return job + ".SUP"; }
 std::string LoadCaseListFileName(const std::string& job) { return job + ".COX"; }
-std::string LoadFileName(const std::string& job, const std::string& caseName) { return job + ".LD" + CaseLetter(caseName); }
-std::string ResultsFileName(const std::string& job, const std::string& caseName) {
-  return job + ".RB" + CaseLetter(caseName);
-}
-std::string GeometryHeader(const std::string& job) { return "Job: " + job + " // GEOMETRY & MAT. PROPERTIES"; }
-std::string SupportHeader(const std::string& job) { return "Job: " + job + " // SUPPORTS"; }
-std::string LoadHeader(const std::string& job, const std::string& caseName) {
-  return "Job: " + job + " // LOADS (" + caseName + ")";
-}
 
 int ElementCount(int substructure) { return std::min(WholeNumber(GeneralData(substructure, 1)), kMaxElements); }
 
@@ -108,38 +77,46 @@ int ElementCount(int substructure) { return std::min(WholeNumber(GeneralData(sub
 GeometryLines ListGeometry(TextLineArray& lines, std::string header) {
   const int n = ElementCount(1), m = ElementCount(2);
   GeometryLines g;
-  Put(lines, 1, header);
-  Put(lines, 2, Dashes(55));
-  Put(lines, 3, "BASE PLATE DATA:");
-  Put(lines, 4, "No of Elements    Width [m]   Toe Length [m]");
-  Put(lines, 5, Joined({FormatNumber(static_cast<double>(n), "* ######"), FormatNumber(GeneralData(1, 2), "* ##########.0000"),
-                        FormatNumber(GeneralData(1, 5), "* ########.0000")}));
-  Put(lines, 6, "Young's Modulus [kPa]  Poisson's Ratio");
-  Put(lines, 7, Joined({FormatNumber(GeneralData(1, 3), "      #.0000E+##"), FormatNumber(GeneralData(1, 4), "          #.000")}));
-  Put(lines, 8, "Element 'i'  Element Width [m]  Element Thickness [m]");
+  PutLine(lines, 1, header);
+  PutLine(lines, 2, Dashes(55));
+  PutLine(lines, 3, "BASE PLATE DATA:");
+  PutLine(lines, 4, "No of Elements    Width [m]   Toe Length [m]");
+  PutLine(lines, 5,
+          JoinFields({FormatNumber(static_cast<double>(n), "* ######"),
+                      FormatNumber(GeneralData(1, 2), "* ##########.0000"),
+                      FormatNumber(GeneralData(1, 5), "* ########.0000")}));
+  PutLine(lines, 6, "Young's Modulus [kPa]  Poisson's Ratio");
+  PutLine(lines, 7,
+          JoinFields({FormatNumber(GeneralData(1, 3), "      #.0000E+##"),
+                      FormatNumber(GeneralData(1, 4), "          #.000")}));
+  PutLine(lines, 8, "Element 'i'  Element Width [m]  Element Thickness [m]");
   g.plateRows = 9;
-  for (int i = 9; i <= 8 + n; ++i) Put(lines, i, "");
-  Put(lines, 9 + n, Dashes(68));
-  Put(lines, 10 + n, "WALL STEM DATA:");
-  Put(lines, 11 + n, "No of Elements   Height [m] ");
-  Put(lines, 12 + n, Joined({FormatNumber(static_cast<double>(m), "* ######"), FormatNumber(GeneralData(2, 2), "* ##########.0000")}));
-  Put(lines, 13 + n, "Young's Modulus [kPa]  Poisson's Ratio");
-  Put(lines, 14 + n,
-      Joined({FormatNumber(GeneralData(2, 3), "     #.0000E+##"), FormatNumber(GeneralData(2, 4), "             0.000")}));
-  Put(lines, 15 + n, "Element 'i'  Element Width [m]  Element Thickness [m]");
+  for (int i = 9; i <= 8 + n; ++i) PutLine(lines, i, "");
+  PutLine(lines, 9 + n, Dashes(68));
+  PutLine(lines, 10 + n, "WALL STEM DATA:");
+  PutLine(lines, 11 + n, "No of Elements   Height [m] ");
+  PutLine(lines, 12 + n,
+          JoinFields({FormatNumber(static_cast<double>(m), "* ######"),
+                      FormatNumber(GeneralData(2, 2), "* ##########.0000")}));
+  PutLine(lines, 13 + n, "Young's Modulus [kPa]  Poisson's Ratio");
+  PutLine(lines, 14 + n,
+          JoinFields({FormatNumber(GeneralData(2, 3), "     #.0000E+##"),
+                      FormatNumber(GeneralData(2, 4), "             0.000")}));
+  PutLine(lines, 15 + n, "Element 'i'  Element Width [m]  Element Thickness [m]");
   g.stemRows = 16 + n;
-  for (int i = 16 + n; i <= 15 + n + m; ++i) Put(lines, i, "");
-  Put(lines, 16 + n + m, "");
-  Put(lines, 17 + n + m, "----------------------- END OF GEOMETRY DATA -----------------------");
+  for (int i = 16 + n; i <= 15 + n + m; ++i) PutLine(lines, i, "");
+  PutLine(lines, 16 + n + m, "");
+  PutLine(lines, 17 + n + m, "----------------------- END OF GEOMETRY DATA -----------------------");
   g.last = 17 + n + m;
   return g;
 }
 
-void ListGeometryRows(TextLineArray& lines, const Table2D<float>& table, int n, int firstLine) {
+void ListGeometryRows(TextLineArray& lines, const Table2D<double>& table, int n, int firstLine) {
   for (int i = 1; i <= n; ++i)
-    Put(lines, firstLine + i - 1,
-        Joined({FormatNumber(static_cast<double>(i), "* #####"), FormatNumber(table.Get(i, 1), "* ############.######"),
-                FormatNumber(table.Get(i, 2), "* ############.######")}));
+    PutLine(lines, firstLine + i - 1,
+            JoinFields({FormatNumber(static_cast<double>(i), "* #####"),
+                        FormatNumber(table.Get(i, 1), "* ############.######"),
+                        FormatNumber(table.Get(i, 2), "* ############.######")}));
 }
 
 void ReadGeometrySections(const TextLineArray& lines, int count, int& plateRows, int& stemRows) {
@@ -163,7 +140,7 @@ void ReadGeometrySections(const TextLineArray& lines, int count, int& plateRows,
 
 void SetGeometryCorrectionHook(GeometryCorrectionHook hook) { correctionHook = hook; }
 
-bool LoadGeometryFile(const std::string& job, Table2D<float>& table, int substructure) {
+bool LoadGeometryFile(const std::string& job, Table2D<double>& table, int substructure) {
   for (;;) {
     TextLines.assign(5001, std::string());
     int count = 0;
@@ -172,8 +149,10 @@ bool LoadGeometryFile(const std::string& job, Table2D<float>& table, int substru
     ReadGeometrySections(TextLines, count, plateRows, stemRows);
     for (int s = 1; s <= 2; ++s) GeneralData(s, 1) = WholeNumber(GeneralData(s, 1));
     const char* message = nullptr;
-    if (count == 0 || GeneralData(1, 1) < 2) message = kPlateGeometryMissing;
-    else if (GeneralData(2, 1) < 2) message = kStemGeometryMissing;
+    if (count == 0 || GeneralData(1, 1) < 2)
+      message = kPlateGeometryMissing;
+    else if (GeneralData(2, 1) < 2)
+      message = kStemGeometryMissing;
     if (!message) {
       int n = ElementCount(substructure);
       int first = substructure == 1 ? plateRows : stemRows;
@@ -189,62 +168,49 @@ bool LoadGeometryFile(const std::string& job, Table2D<float>& table, int substru
 // Supports
 
 void ListSupports(TextLineArray& lines, std::string header, std::string nodeList, SupportRowLines& rows) {
-  int at = 0;
-  Put(lines, ++at, header);
-  Put(lines, ++at, Dashes(61));
-  Put(lines, ++at, "BASE PLATE SUPPORT DATA:");
-  Put(lines, ++at, "Toe Horizontally Restrained (?):  " + Upper(Trim(SupportFlags[0])));
-  if (FlagIsYes(1) && !Trim(UnyieldingNodes).empty()) Put(lines, ++at, "UNYIELDING SUPPORTS at Nodes: " + nodeList);
+  ListingWriter w(lines);
+  w.Add(header);
+  w.Add(Dashes(61));
+  w.Add("BASE PLATE SUPPORT DATA:");
+  w.Add("Toe Horizontally Restrained (?):  " + Upper(Trim(SupportFlags[0])));
+  if (FlagIsYes(1) && !Trim(UnyieldingNodes).empty()) w.Add("UNYIELDING SUPPORTS at Nodes: " + nodeList);
   const std::string springUnits = "                  [kN/m/m]              [kN*m/rad/m]";
-  int first = 0;
-  if (FlagIsYes(2)) {
-    Section(lines, at, {"ELASTIC SUPPORTS:", "Node 'i'   Vert. Spring Constant   Rotat. Spring Constant", springUnits},
-            rows.elastic, first);
-    rows.elastic = first;
-  } else {
-    rows.elastic = 0;
-  }
-  if (FlagIsYes(3)) {
-    Section(lines, at,
-            {"WINKLER SOIL:", "Element 'i'  Subgrade Mod.    Subgrade Mod.    Yield Stress   Yield Stress",
-             "(Nodes i,j)  at 'i' [kPa/m]   at 'j' [kPa/m]   at 'i' [kPa]   at 'j' [kPa] "},
-            rows.winkler, first);
-    rows.winkler = first;
-  } else {
-    rows.winkler = 0;
-  }
+  rows.elastic =
+      FlagIsYes(2)
+          ? Section(w, {"ELASTIC SUPPORTS:", "Node 'i'   Vert. Spring Constant   Rotat. Spring Constant", springUnits},
+                    rows.elastic)
+          : 0;
+  rows.winkler =
+      FlagIsYes(3)
+          ? Section(w,
+                    {"WINKLER SOIL:", "Element 'i'  Subgrade Mod.    Subgrade Mod.    Yield Stress   Yield Stress",
+                     "(Nodes i,j)  at 'i' [kPa/m]   at 'j' [kPa/m]   at 'i' [kPa]   at 'j' [kPa] "},
+                    rows.winkler)
+          : 0;
   if (FlagIsYes(4)) {
-    Put(lines, ++at, "ISOTROPIC ELASTIC HALF-SPACE: E=" + FormatNumber(ParseNumber(SupportFlags[7]), " #.00000E+##") +
-                         "[kPa];   Nu=" + FormatNumber(ParseNumber(SupportFlags[8]), "0.0000"));
-    Put(lines, ++at, "ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(SupportFlags[10]), "##0.00") + "[kPa]");
+    w.Add("ISOTROPIC ELASTIC HALF-SPACE: E=" + FormatNumber(ParseNumber(SupportFlags[7]), " #.00000E+##") +
+          "[kPa];   Nu=" + FormatNumber(ParseNumber(SupportFlags[8]), "0.0000"));
+    w.Add("ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(SupportFlags[10]), "##0.00") + "[kPa]");
   }
-  Put(lines, ++at, Dashes(61));
-  Put(lines, ++at, "WALL STEM RESTRAINT DATA:");
-  if (FlagIsYes(5)) {
-    Section(lines, at, {"ELASTIC NODAL RESTRAINTS:", "Node 'i'    Horiz. Spring Constant  Rotat. Spring Constant", springUnits},
-            rows.restraints, first);
-    rows.restraints = first;
-  } else {
-    rows.restraints = 0;
-  }
-  Put(lines, ++at, "");
-  Put(lines, ++at, "");
-  Put(lines, ++at, "------------------------ END OF SUPPORT DATA ------------------------");
-  rows.last = at;
+  w.Add(Dashes(61));
+  w.Add("WALL STEM RESTRAINT DATA:");
+  rows.restraints =
+      FlagIsYes(5) ? Section(w,
+                             {"ELASTIC NODAL RESTRAINTS:", "Node 'i'    Horiz. Spring Constant  Rotat. Spring Constant",
+                              springUnits},
+                             rows.restraints)
+                   : 0;
+  w.Add("");
+  w.Add("");
+  w.Add("------------------------ END OF SUPPORT DATA ------------------------");
+  rows.last = w.Count();
 }
 
-void ListSupportRows(TextLineArray& lines, const Table2D<float>& table, int columns, int first, int last) {
-  for (int i = first, k = 1; i <= last; ++i, ++k) {
-    const std::string number = RowNumber(table, k, "* #####");
-    if (columns == 4) {
-      Put(lines, i, Joined({number, FormatNumber(table.Get(k, 1), "        0.0000E+###"),
-                            FormatNumber(table.Get(k, 2), "        0.0000E+###"), FormatNumber(table.Get(k, 3), "       * ##0.000"),
-                            FormatNumber(table.Get(k, 4), "      * ##0.000")}));
-    } else {
-      Put(lines, i, Joined({number, FormatNumber(table.Get(k, 1), "         0.000000E+###"),
-                            FormatNumber(table.Get(k, 2), "              0.000000E+###")}));
-    }
-  }
+void ListSupportRows(TextLineArray& lines, const Table2D<double>& table, int columns, int first, int last) {
+  if (columns == 4)
+    ListWinklerRows(lines, table, first, last);
+  else
+    ListSpringRows(lines, table, first, last);
 }
 
 SupportTableLines ReadSupportData(const TextLineArray& lines, int count) {
@@ -279,7 +245,9 @@ SupportTableLines ReadSupportData(const TextLineArray& lines, int count) {
     size_t eq = poissonPart.find('=');
     SupportFlags[8] = eq == std::string::npos ? std::string() : Trim(poissonPart.substr(eq + 1));
     size_t e1 = modulusPart.find('='), e2 = modulusPart.find('[');
-    SupportFlags[7] = e1 == std::string::npos ? std::string() : Trim(modulusPart.substr(e1 + 1, e2 == std::string::npos ? std::string::npos : e2 - e1 - 1));
+    SupportFlags[7] = e1 == std::string::npos
+                          ? std::string()
+                          : Trim(modulusPart.substr(e1 + 1, e2 == std::string::npos ? std::string::npos : e2 - e1 - 1));
   }
   FindLabelLine(lines, 1, count, "ISOTROPIC YIELD STRESS", at, value);
   if (at > 0) SupportFlags[10] = Trim(value.substr(0, value.find('[')));
@@ -308,8 +276,8 @@ bool LoadSupportFile(int& plateElements, int& stemElements) {
   if (!LoadGeometryFile(JobSpec, BasePlateElements, 1)) return false;
   plateElements = ElementCount(1);
   stemElements = ElementCount(2);
-  for (int i = 1; i <= plateElements; ++i) BasePlateElements(i, 0) = static_cast<float>(i);
-  for (int i = 1; i <= stemElements; ++i) WallStemElements(i, 0) = static_cast<float>(i);
+  for (int i = 1; i <= plateElements; ++i) BasePlateElements(i, 0) = i;
+  for (int i = 1; i <= stemElements; ++i) WallStemElements(i, 0) = i;
   TextLines.assign(5001, std::string());
   int count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
@@ -321,19 +289,15 @@ bool LoadSupportFile(int& plateElements, int& stemElements) {
 // Loads
 
 void ListLoads(TextLineArray& lines, std::string header, LoadRowLines& rows) {
-  int at = 0;
-  Put(lines, ++at, header);
-  Put(lines, ++at, Dashes(62));
-  Put(lines, ++at, "BASE PLATE LOAD DATA:");
-  Put(lines, ++at, "Uniform Vert. Load [kPa]:" + FormatNumber(LoadTable.Get(1, 1), " ######.00"));
-  Put(lines, ++at, "Self Weight (Mass Density) [kg/m^3]:" + FormatNumber(LoadTable.Get(1, 2), " #####.00"));
+  ListingWriter w(lines);
+  w.Add(header);
+  w.Add(Dashes(62));
+  w.Add("BASE PLATE LOAD DATA:");
+  w.Add("Uniform Vert. Load [kPa]:" + FormatNumber(LoadTable.Get(1, 1), " ######.00"));
+  w.Add("Self Weight (Mass Density) [kg/m^3]:" + FormatNumber(LoadTable.Get(1, 2), " #####.00"));
   const std::vector<std::string> trapezoidHeading = {"Element 'i'  Intensity at Node 'i'  Intensity at Node 'j'",
                                                      "(Nodes i,j)          [kPa]                  [kPa]"};
-  auto table = [&](std::vector<std::string> heading, int& count) {
-    int first = 0;
-    Section(lines, at, heading, count, first);
-    count = first;
-  };
+  auto table = [&w](const std::vector<std::string>& heading, int& count) { count = Section(w, heading, count); };
   if (rows.plateTrapezoidal > 0) {
     table({"TRAPEZOIDAL LOADING:", trapezoidHeading[0], trapezoidHeading[1]}, rows.plateTrapezoidal);
   }
@@ -342,15 +306,15 @@ void ListLoads(TextLineArray& lines, std::string header, LoadRowLines& rows) {
            "                    [kN/m]                [kN*m/m]"},
           rows.plateNodal);
   }
-  Put(lines, ++at, "");
-  Put(lines, ++at, "**REMARK: - NODAL LINE NUMBERING STARTS AT BASE PLATE LEFT EDGE (Toe)");
-  Put(lines, ++at, "          - POSITIVE LOADS ACT DOWNWARDS");
-  Put(lines, ++at, "          - POSITIVE MOMENTS TEND TO LIFT UP THE PLATE LEFT EDGE (Toe)");
-  Put(lines, ++at, Dashes(62));
-  Put(lines, ++at, "WALL STEM LOAD DATA:");
-  Put(lines, ++at, "Uniform Horiz. Load [kPa]:" + FormatNumber(LoadTable.Get(2, 1), " ######.00"));
-  Put(lines, ++at, "Self Weight (Mass Density) [kg/m^3]:" + FormatNumber(LoadTable.Get(2, 2), " ######.00"));
-  if (rows.stemHorizontal > 0 || rows.stemVertical > 0) Put(lines, ++at, "TRAPEZOIDAL LOADING:");
+  w.Add("");
+  w.Add("**REMARK: - NODAL LINE NUMBERING STARTS AT BASE PLATE LEFT EDGE (Toe)");
+  w.Add("          - POSITIVE LOADS ACT DOWNWARDS");
+  w.Add("          - POSITIVE MOMENTS TEND TO LIFT UP THE PLATE LEFT EDGE (Toe)");
+  w.Add(Dashes(62));
+  w.Add("WALL STEM LOAD DATA:");
+  w.Add("Uniform Horiz. Load [kPa]:" + FormatNumber(LoadTable.Get(2, 1), " ######.00"));
+  w.Add("Self Weight (Mass Density) [kg/m^3]:" + FormatNumber(LoadTable.Get(2, 2), " ######.00"));
+  if (rows.stemHorizontal > 0 || rows.stemVertical > 0) w.Add("TRAPEZOIDAL LOADING:");
   if (rows.stemHorizontal > 0) table({"HORIZONTAL:", trapezoidHeading[0], trapezoidHeading[1]}, rows.stemHorizontal);
   if (rows.stemVertical > 0) {
     table({"VERTICAL (on Surface):", trapezoidHeading[0], trapezoidHeading[1]}, rows.stemVertical);
@@ -360,27 +324,22 @@ void ListLoads(TextLineArray& lines, std::string header, LoadRowLines& rows) {
            "                  [kN/m]            [kN/m]              [kN*m/m]"},
           rows.stemNodal);
   }
-  Put(lines, ++at, "");
-  Put(lines, ++at, "**REMARK: - NUMBERING OF NODAL LINES STARTS AT THE STEM BOTTOM");
-  Put(lines, ++at, "          - POSITIVE HORIZONTAL LOADS ACT TO THE LEFT (Heel to Toe Direction)");
-  Put(lines, ++at, "          - POSITIVE VERTICAL LOADS ACT DOWNWARDS");
-  Put(lines, ++at, "          - CLOCKWISE MOMENTS ARE POSITIVE");
-  Put(lines, ++at, "");
-  Put(lines, ++at, "------------------------- END OF LOAD DATA -------------------------");
-  rows.last = at;
+  w.Add("");
+  w.Add("**REMARK: - NUMBERING OF NODAL LINES STARTS AT THE STEM BOTTOM");
+  w.Add("          - POSITIVE HORIZONTAL LOADS ACT TO THE LEFT (Heel to Toe Direction)");
+  w.Add("          - POSITIVE VERTICAL LOADS ACT DOWNWARDS");
+  w.Add("          - CLOCKWISE MOMENTS ARE POSITIVE");
+  w.Add("");
+  w.Add("------------------------- END OF LOAD DATA -------------------------");
+  rows.last = w.Count();
 }
 
-void ListLoadRows(TextLineArray& lines, const Table2D<float>& table, int columns, int first, int last) {
-  for (int i = first, k = 1; i <= last; ++i, ++k) {
-    const std::string number = RowNumber(table, k, "* ####");
-    if (columns == 3) {
-      Put(lines, i, Joined({number, FormatNumber(table.Get(k, 1), "* #############.00 "),
-                            FormatNumber(table.Get(k, 2), "* ############.00 "), FormatNumber(table.Get(k, 3), "* ################.00 ")}));
-    } else {
-      Put(lines, i, Joined({number, FormatNumber(table.Get(k, 1), "* ###############.00 "),
-                            FormatNumber(table.Get(k, 2), "* #################.00 ")}));
-    }
-  }
+void ListLoadRows(TextLineArray& lines, const Table2D<double>& table, int columns, int first, int last) {
+  if (columns == 3)
+    ListTableRows(lines, table, first, last, "* ####",
+                  {"* #############.00 ", "* ############.00 ", "* ################.00 "});
+  else
+    ListTableRows(lines, table, first, last, "* ####", {"* ###############.00 ", "* #################.00 "});
 }
 
 LoadTableLines ReadLoadData(const TextLineArray& lines, int count) {
@@ -391,11 +350,11 @@ LoadTableLines ReadLoadData(const TextLineArray& lines, int count) {
   FindLabelLine(lines, 3, count, "WALL STEM LOAD DATA", at, value);
   t.stemSection = at;
   const int plateEnd = at > 0 ? at - 1 : count;
-  auto number = [&](int first, int last, const char* label, float& target) {
+  auto number = [&](int first, int last, const char* label, double& target) {
     int i = 0;
     std::string v;
     FindLabelLine(lines, first, last, label, i, v);
-    target = i > 0 ? static_cast<float>(ParseNumber(v)) : 0.0f;
+    target = i > 0 ? ParseNumber(v) : 0.0;
   };
   auto rowsBelow = [&](int first, int last, const char* label) {
     int i = 0;

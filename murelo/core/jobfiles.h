@@ -11,6 +11,7 @@
 // murelo/core/globals.h. A missing label leaves its answer "N", its numbers 0 and no table.
 #include <string>
 
+#include "core/jobnames.h"
 #include "core/textfiles.h"
 #include "murelo/core/globals.h"
 
@@ -19,16 +20,10 @@ namespace murelo {
 // An element count of a job: no file of at most 5000 lines holds more rows.
 constexpr int kMaxElements = 5000;
 
-// File names and header lines.
-std::string CaseLetter(const std::string& caseName);  // first character of the trimmed name
+// File names of Murelo's own (the load files, results reports and headers are the suite's).
 std::string GeometryFileName(const std::string& job);
 std::string SupportFileName(const std::string& job);
 std::string LoadCaseListFileName(const std::string& job);
-std::string LoadFileName(const std::string& job, const std::string& caseName);
-std::string ResultsFileName(const std::string& job, const std::string& caseName);
-std::string GeometryHeader(const std::string& job);
-std::string SupportHeader(const std::string& job);
-std::string LoadHeader(const std::string& job, const std::string& caseName);
 
 // Element count of a substructure: GeneralData(s, 1) as a whole number, within 0..kMaxElements.
 int ElementCount(int substructure);
@@ -37,15 +32,15 @@ int ElementCount(int substructure);
 // Geometry file
 
 struct GeometryLines {
-  int last = 0;        // the END line
-  int plateRows = 0;   // first base-plate element row (9)
-  int stemRows = 0;    // first wall-stem element row
+  int last = 0;       // the END line
+  int plateRows = 0;  // first base-plate element row (9)
+  int stemRows = 0;   // first wall-stem element row
 };
 // The whole body from GeneralData (header at line 1), the element rows left empty for
 // ListGeometryRows.
 GeometryLines ListGeometry(TextLineArray& lines, std::string header);
 // Rows 1..n of an element table (width, thickness) onto lines firstLine...
-void ListGeometryRows(TextLineArray& lines, const Table2D<float>& table, int n, int firstLine);
+void ListGeometryRows(TextLineArray& lines, const Table2D<double>& table, int n, int firstLine);
 
 // Fills GeneralData from the "BASE PLATE DATA" and "WALL STEM DATA" sections; plateRows and
 // stemRows := the first element row line of each (0 when its section is missing).
@@ -61,7 +56,7 @@ extern const char* const kStemGeometryMissing;   // " WALL STEM GEOMETRY AND MAT
 // Loads <job>.geo into TextLines, reads its sections and, when both substructures have at least
 // two elements, the element rows of the substructure (1 or 2) into the table. False when a
 // section is missing and the correction was declined.
-bool LoadGeometryFile(const std::string& job, Table2D<float>& table, int substructure);
+bool LoadGeometryFile(const std::string& job, Table2D<double>& table, int substructure);
 
 // ---------------------------------------------------------------------------------------------
 // Support file
@@ -74,7 +69,7 @@ struct SupportRowLines {
 void ListSupports(TextLineArray& lines, std::string header, std::string nodeList, SupportRowLines& rows);
 // Rows 1.. of a support table onto lines first..last: columns 4 (Winkler rows) or 2 (spring
 // constants).
-void ListSupportRows(TextLineArray& lines, const Table2D<float>& table, int columns, int first, int last);
+void ListSupportRows(TextLineArray& lines, const Table2D<double>& table, int columns, int first, int last);
 
 struct SupportTableLines {
   int elastic = 0, winkler = 0, restraints = 0;  // first row line of each table, 0 when absent
@@ -99,7 +94,7 @@ struct LoadRowLines {
 // written (0 when left out).
 void ListLoads(TextLineArray& lines, std::string header, LoadRowLines& rows);
 // Rows 1.. of a load table onto lines first..last: columns 3 (stem nodal loads) or 2.
-void ListLoadRows(TextLineArray& lines, const Table2D<float>& table, int columns, int first, int last);
+void ListLoadRows(TextLineArray& lines, const Table2D<double>& table, int columns, int first, int last);
 
 struct LoadTableLines {
   int plateNodal = 0, plateTrapezoidal = 0, stemNodal = 0, stemHorizontal = 0, stemVertical = 0;

@@ -5,7 +5,7 @@
 
 namespace murelo {
 
-int FindStemNode(const Table2D<float>& plate, int elements, double width, double toe, bool& found) {
+int FindStemNode(const Table2D<double>& plate, int elements, double width, double toe, bool& found) {
   const double tolerance = 0.001;
   found = true;
   if (std::fabs(toe - width) < tolerance) return elements + 1;
@@ -20,7 +20,8 @@ int FindStemNode(const Table2D<float>& plate, int elements, double width, double
 }
 
 void PlateStripElement(ElementMatrix& k, double length, double thickness, double modulus, double poisson) {
-  beamkernel::ElementStiffness(k, length, thickness * thickness * thickness / (12 - 12 * poisson * poisson), modulus, -1);
+  beamkernel::ElementStiffness(k, length, thickness * thickness * thickness / (12 - 12 * poisson * poisson), modulus,
+                               -1);
 }
 
 namespace {
@@ -85,10 +86,14 @@ void HalfSpaceFlexibilityCoefficients(SoilMatrix& f, int nodes, const Vector& x,
     f(2 * i - 1, 2 * i - 1) = 2 * (s + p) / (aL + aR);
     // An end node's missing side is taken as 1/500 of its near side.
     long double c;
-    if (n == 1) c = 0;
-    else if (i == 1) c = k * G(aR / 500, aR, bR) / aR;
-    else if (i == n) c = k * G(-aL, -aL / 500, bL) / aL;
-    else c = k * G(-aL, aR, bR) / (aL + aR);
+    if (n == 1)
+      c = 0;
+    else if (i == 1)
+      c = k * G(aR / 500, aR, bR) / aR;
+    else if (i == n)
+      c = k * G(-aL, -aL / 500, bL) / aL;
+    else
+      c = k * G(-aL, aR, bR) / (aL + aR);
     f(2 * i - 1, 2 * i) = f(2 * i, 2 * i - 1) = c;
     for (int j = i + 1; j <= n; ++j) {
       long double d = static_cast<long double>(x[j]) - x[i];
@@ -146,7 +151,8 @@ bool SolveDense(DenseMatrix& k, Vector& f, Vector& x) {
     for (int j = r + 1; j <= n; ++j) s -= k(r, j) * y[j];
     y[r] = s / k(r, r);
   }
-  for (int r = 1; r <= n; ++r) if (!std::isfinite(y[r])) return false;
+  for (int r = 1; r <= n; ++r)
+    if (!std::isfinite(y[r])) return false;
   x = std::move(y);
   return true;
 }

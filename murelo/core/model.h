@@ -39,7 +39,7 @@ class DenseMatrix {
 // the element widths 1..m-1 of table column 1) is the toe length within 0.001 m. A toe length
 // within 0.001 m of the plate width gives N, one of at most 0.001 m gives node 1. found := false
 // when no node lies there (the stem would stand inside an element).
-int FindStemNode(const Table2D<float>& plate, int elements, double width, double toe, bool& found);
+int FindStemNode(const Table2D<double>& plate, int elements, double width, double toe, bool& found);
 
 // Bending matrix of a stem element (translation toward the toe and clockwise rotation at i and
 // at j): D = E t^3 / (12 (1 - nu^2)), k1 = 12D/L^3, k2 = 6D/L^2, k3 = 4D/L; K12 = -k2 (the beam

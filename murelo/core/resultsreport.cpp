@@ -112,7 +112,8 @@ TextLineArray SubstructureResultLines(int soilKind, const EndForceTable& forces,
   }
   add(plate ? "Distance from  Rotation Angle   Vert. Transl.   Horiz. Transl."
             : "Distance from  Rotation Angle  Horiz. Translation");
-  add(std::string(plate ? "  Left [m]         [rad]            [mm]            [mm]  " : "  Left [m]         [rad]            [mm] ") +
+  add(std::string(plate ? "  Left [m]         [rad]            [mm]            [mm]  "
+                        : "  Left [m]         [rad]            [mm] ") +
       (soil ? "           [kPa] " : ""));
   for (int i = 1; i <= nodes; ++i) {
     std::string row = FormatNumber(std::fabs(x[i]) < 1.0E-9 ? 0.0 : x[i], "* ##0.000    ") +
@@ -123,7 +124,8 @@ TextLineArray SubstructureResultLines(int soilKind, const EndForceTable& forces,
   }
   if (soil) {
     add("");
-    add(std::string(soilKind == 1 ? "TOTAL REACTION FROM ELASTIC FOUNDATION: " : "Estimate of Total Reaction from Elastic Foundation:") +
+    add(std::string(soilKind == 1 ? "TOTAL REACTION FROM ELASTIC FOUNDATION: "
+                                  : "Estimate of Total Reaction from Elastic Foundation:") +
         TotalText(total) + "[kN]");
   }
   add("");

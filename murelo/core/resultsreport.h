@@ -4,9 +4,9 @@
 // response graphs find each section by its name line and read the rows below it.
 #include <string>
 
+#include "core/beamkernel.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
-#include "core/beamkernel.h"
 
 namespace murelo {
 

@@ -47,11 +47,11 @@ TEST_F(JobFileTest, GeometryListingAndItsReader) {
   const double expected[3][6] = {{}, {0, 4, 4, 3.0E7, 0.2, 2}, {0, 3, 3, 3.0E7, 0.2, 0}};
   for (int s = 1; s <= 2; ++s)
     for (int item = 1; item <= 5; ++item) EXPECT_DOUBLE_EQ(GeneralData(s, item), expected[s][item]) << s << "," << item;
-  Table2D<float> stem;
+  Table2D<double> stem;
   ASSERT_TRUE(LoadGeometryFile("WALL", stem, 2));
   for (int e = 1; e <= 3; ++e) {
-    EXPECT_EQ(stem(e, 1), 1.0f);
-    EXPECT_EQ(stem(e, 2), 0.3f);
+    EXPECT_EQ(stem(e, 1), 1.0);
+    EXPECT_EQ(stem(e, 2), 0.3);
   }
 }
 
@@ -61,15 +61,15 @@ TEST_F(JobFileTest, ElementRowsReadByTheirPositionSkippingEmptyLines) {
   TextLineArray lines = Loaded("WALL.geo", count);
   lines[10] = "";  // element 2's row lost: it keeps what the table had
   lines[11] = "      3          1.25           .75     99";
-  Table2D<float> t;
+  Table2D<double> t;
   t.Redim(4, 4);
   t(2, 1) = 7;
   ReadElementTable(lines, count, t, 4, 2, 9, 12);
-  EXPECT_EQ(t(1, 2), 0.5f);
-  EXPECT_EQ(t(2, 1), 7.0f);
-  EXPECT_EQ(t(3, 1), 1.25f);
-  EXPECT_EQ(t(3, 2), 0.75f);
-  EXPECT_EQ(t(3, 3), 0.0f);  // fields beyond the two are ignored
+  EXPECT_EQ(t(1, 2), 0.5);
+  EXPECT_EQ(t(2, 1), 7.0);
+  EXPECT_EQ(t(3, 1), 1.25);
+  EXPECT_EQ(t(3, 2), 0.75);
+  EXPECT_EQ(t(3, 3), 0.0);  // fields beyond the two are ignored
 }
 
 std::vector<std::string> hookMessages;
@@ -84,7 +84,7 @@ bool CorrectOnce(const std::string& message) {
 }
 
 TEST_F(JobFileTest, MissingGeometrySectionsOfferTheCorrection) {
-  Table2D<float> t;
+  Table2D<double> t;
   hookMessages.clear();
   SetGeometryCorrectionHook(nullptr);
   EXPECT_FALSE(LoadGeometryFile("WALL", t, 1));  // no hook: answered No
@@ -103,7 +103,7 @@ TEST_F(JobFileTest, MissingGeometrySectionsOfferTheCorrection) {
   SetGeometryCorrectionHook(CorrectOnce);
   EXPECT_TRUE(LoadGeometryFile("WALL", t, 1));
   EXPECT_EQ(hookMessages.size(), 3u);
-  EXPECT_EQ(t(4, 2), 0.5f);
+  EXPECT_EQ(t(4, 2), 0.5);
   SetGeometryCorrectionHook(nullptr);
 }
 
@@ -139,14 +139,14 @@ TEST_F(JobFileTest, EverySupportSectionReadsBack) {
   SupportFlags[10] = "150";
   UnyieldingNodes = "1, 5";
   ElasticSupportTable.Redim(5, 2);
-  ElasticSupportTable(1, 0) = 2, ElasticSupportTable(1, 1) = 1.5E5f, ElasticSupportTable(1, 2) = 2.5E3f;
+  ElasticSupportTable(1, 0) = 2, ElasticSupportTable(1, 1) = 1.5E5, ElasticSupportTable(1, 2) = 2.5E3;
   WinklerTable.Redim(4, 4);
   for (int e = 1; e <= 4; ++e) {
-    WinklerTable(e, 0) = static_cast<float>(e);
-    WinklerTable(e, 1) = 1E4f * e, WinklerTable(e, 2) = 2E4f, WinklerTable(e, 3) = 50, WinklerTable(e, 4) = 80.5f;
+    WinklerTable(e, 0) = e;
+    WinklerTable(e, 1) = 1E4 * e, WinklerTable(e, 2) = 2E4, WinklerTable(e, 3) = 50, WinklerTable(e, 4) = 80.5;
   }
   StemRestraintTable.Redim(4, 2);
-  StemRestraintTable(1, 0) = 4, StemRestraintTable(1, 1) = 1E6f, StemRestraintTable(1, 2) = 0;
+  StemRestraintTable(1, 0) = 4, StemRestraintTable(1, 1) = 1E6, StemRestraintTable(1, 2) = 0;
   TextLineArray lines(1);
   SupportRowLines rows;
   rows.elastic = 1;
@@ -176,14 +176,14 @@ TEST_F(JobFileTest, EverySupportSectionReadsBack) {
   EXPECT_EQ(SupportFlags[8], "0.3000");
   EXPECT_EQ(SupportFlags[10], "150.00");
   EXPECT_EQ(UnyieldingNodes, "1, 5");
-  EXPECT_EQ(ElasticSupportTable(2, 1), 1.5E5f);
-  EXPECT_EQ(ElasticSupportTable(2, 2), 2.5E3f);
-  EXPECT_EQ(ElasticSupportTable(1, 1), 0.0f);
+  EXPECT_EQ(ElasticSupportTable(2, 1), 1.5E5);
+  EXPECT_EQ(ElasticSupportTable(2, 2), 2.5E3);
+  EXPECT_EQ(ElasticSupportTable(1, 1), 0.0);
   for (int e = 1; e <= 4; ++e) {
-    EXPECT_EQ(WinklerTable(e, 1), 1E4f * e);
-    EXPECT_EQ(WinklerTable(e, 4), 80.5f);
+    EXPECT_EQ(WinklerTable(e, 1), 1E4 * e);
+    EXPECT_EQ(WinklerTable(e, 4), 80.5);
   }
-  EXPECT_EQ(StemRestraintTable(4, 1), 1E6f);
+  EXPECT_EQ(StemRestraintTable(4, 1), 1E6);
 }
 
 TEST_F(JobFileTest, DamagedSupportFilesReadWithoutHarm) {
@@ -194,8 +194,14 @@ TEST_F(JobFileTest, DamagedSupportFilesReadWithoutHarm) {
   };
   for (const Case& c : {Case{"1,5", "Y", "1,5"}, Case{"1,x5", "N", ""}, Case{"", "N", ""}, Case{" , ", "N", ""},
                         Case{"1;5", "N", ""}}) {
-    TextLineArray lines{"", "Job: W // SUPPORTS", "BASE PLATE SUPPORT DATA:", "Toe Horizontally Restrained (?):  N",
-                        std::string("UNYIELDING SUPPORTS at Nodes: ") + c.nodes, "WINKLER SOIL:", "", "",
+    TextLineArray lines{"",
+                        "Job: W // SUPPORTS",
+                        "BASE PLATE SUPPORT DATA:",
+                        "Toe Horizontally Restrained (?):  N",
+                        std::string("UNYIELDING SUPPORTS at Nodes: ") + c.nodes,
+                        "WINKLER SOIL:",
+                        "",
+                        "",
                         "      9        1.0000E+4",  // an element above the count
                         "      2        3.0000E+4        3.0000E+4   1   2   3   4",
                         "      1        2.0000E+4"};  // rows out of order, one cut short
@@ -204,10 +210,10 @@ TEST_F(JobFileTest, DamagedSupportFilesReadWithoutHarm) {
     EXPECT_EQ(UnyieldingNodes, c.list) << c.nodes;
     EXPECT_EQ(SupportFlags[0], "N");
     EXPECT_EQ(SupportFlags[3], "Y");
-    EXPECT_EQ(WinklerTable(1, 1), 2E4f);
-    EXPECT_EQ(WinklerTable(1, 2), 0.0f);
-    EXPECT_EQ(WinklerTable(2, 2), 3E4f);
-    EXPECT_EQ(WinklerTable(2, 3), 1.0f);
+    EXPECT_EQ(WinklerTable(1, 1), 2E4);
+    EXPECT_EQ(WinklerTable(1, 2), 0.0);
+    EXPECT_EQ(WinklerTable(2, 2), 3E4);
+    EXPECT_EQ(WinklerTable(2, 3), 1.0);
   }
   // No file: no supports at all.
   SupportFlags.assign(11, "Y");
@@ -247,19 +253,19 @@ TEST_F(JobFileTest, LoadListingAndItsReader) {
   EXPECT_EQ(lines[count], "------------------------- END OF LOAD DATA -------------------------");
 
   ReadLoadTables(lines, count, 4, 3);
-  EXPECT_EQ(LoadTable(1, 1), 10.0f);
-  EXPECT_EQ(LoadTable(1, 2), 2400.0f);
-  EXPECT_EQ(LoadTable(2, 1), -5.0f);
-  EXPECT_EQ(LoadTable(2, 2), 2500.0f);
-  EXPECT_EQ(PlateTrapezoidalLoads(2, 2), 20.0f);
-  EXPECT_EQ(PlateTrapezoidalLoads(1, 1), 0.0f);
-  EXPECT_EQ(PlateNodalLoads(3, 2), -12.5f);
-  EXPECT_EQ(StemVerticalLoads(1, 2), 6.0f);
-  EXPECT_EQ(StemVerticalLoads(3, 1), 7.0f);
-  EXPECT_EQ(StemHorizontalLoads(1, 1), 0.0f);
-  EXPECT_EQ(StemNodalLoads(4, 1), 10.0f);
-  EXPECT_EQ(StemNodalLoads(4, 2), 20.0f);
-  EXPECT_EQ(StemNodalLoads(4, 3), 30.0f);
+  EXPECT_EQ(LoadTable(1, 1), 10.0);
+  EXPECT_EQ(LoadTable(1, 2), 2400.0);
+  EXPECT_EQ(LoadTable(2, 1), -5.0);
+  EXPECT_EQ(LoadTable(2, 2), 2500.0);
+  EXPECT_EQ(PlateTrapezoidalLoads(2, 2), 20.0);
+  EXPECT_EQ(PlateTrapezoidalLoads(1, 1), 0.0);
+  EXPECT_EQ(PlateNodalLoads(3, 2), -12.5);
+  EXPECT_EQ(StemVerticalLoads(1, 2), 6.0);
+  EXPECT_EQ(StemVerticalLoads(3, 1), 7.0);
+  EXPECT_EQ(StemHorizontalLoads(1, 1), 0.0);
+  EXPECT_EQ(StemNodalLoads(4, 1), 10.0);
+  EXPECT_EQ(StemNodalLoads(4, 2), 20.0);
+  EXPECT_EQ(StemNodalLoads(4, 3), 30.0);
 }
 
 TEST_F(JobFileTest, AValueTooWideForItsMaskReadsBack) {
@@ -272,8 +278,8 @@ TEST_F(JobFileTest, AValueTooWideForItsMaskReadsBack) {
   for (int i = 1; i <= count; ++i) separated = separated || lines[i].rfind("     2 1000000000000000000.00 ", 0) == 0;
   EXPECT_TRUE(separated);
   ReadLoadTables(lines, count, 4, 3);
-  EXPECT_EQ(PlateNodalLoads(2, 1), 1.0E18f);
-  EXPECT_EQ(PlateNodalLoads(2, 2), -3.0f);
+  EXPECT_EQ(PlateNodalLoads(2, 1), 1.0E18);
+  EXPECT_EQ(PlateNodalLoads(2, 2), -3.0);
 }
 
 TEST_F(JobFileTest, AShortLoadFileLeavesEveryLoadZero) {
@@ -281,9 +287,9 @@ TEST_F(JobFileTest, AShortLoadFileLeavesEveryLoadZero) {
   LoadTable(1, 1) = 5;
   TextLineArray lines{"", "Job: WALL // LOADS (A)", "Uniform Vert. Load [kPa]: 10"};
   ReadLoadTables(lines, 2, 4, 3);
-  EXPECT_EQ(LoadTable(1, 1), 0.0f);
+  EXPECT_EQ(LoadTable(1, 1), 0.0);
   ReadLoadTables(lines, 3, 4, 3);
-  EXPECT_EQ(LoadTable(1, 1), 10.0f);
+  EXPECT_EQ(LoadTable(1, 1), 10.0);
 }
 
 TEST_F(JobFileTest, FileNamesOfACase) {

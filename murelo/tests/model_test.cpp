@@ -1,26 +1,26 @@
 // The wall's model: the stem node, the stem's element matrix, the element load terms, the
 // half-space flexibility against closed forms, and the dense solver.
+#include "murelo/core/model.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "murelo/core/model.h"
 
 namespace murelo {
 namespace {
 
 TEST(FindStemNode, FindsTheNodeUnderTheStemAxis) {
-  Table2D<float> plate;
+  Table2D<double> plate;
   plate.Redim(4, 2);
-  for (int i = 1; i <= 4; ++i) plate(i, 1) = 1.0f;
+  for (int i = 1; i <= 4; ++i) plate(i, 1) = 1.0;
   struct Case {
     double toe;
     int node;
     bool found;
   };
-  for (const Case& c : {Case{4.0, 5, true}, Case{4.0005, 5, true}, Case{0.0, 1, true}, Case{0.001, 1, true},
-                        Case{2.0, 3, true}, Case{2.0009, 3, true}, Case{1.0, 2, true}, Case{1.5, 0, false},
-                        Case{2.002, 0, false}, Case{5.0, 0, false}}) {
+  for (const Case& c :
+       {Case{4.0, 5, true}, Case{4.0005, 5, true}, Case{0.0, 1, true}, Case{0.001, 1, true}, Case{2.0, 3, true},
+        Case{2.0009, 3, true}, Case{1.0, 2, true}, Case{1.5, 0, false}, Case{2.002, 0, false}, Case{5.0, 0, false}}) {
     bool found = !c.found;
     int m = FindStemNode(plate, 4, 4.0, c.toe, found);
     EXPECT_EQ(found, c.found) << "toe " << c.toe;

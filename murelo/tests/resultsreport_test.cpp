@@ -1,7 +1,8 @@
 // The results report's layout and number rules, on made-up results of a small wall.
+#include "murelo/core/resultsreport.h"
+
 #include <gtest/gtest.h>
 
-#include "murelo/core/resultsreport.h"
 #include "testsupport.h"
 
 namespace murelo {
@@ -21,8 +22,8 @@ struct Results {
 };
 
 std::string Plate(const Results& r, int kind, double total, int& count, TextLineArray& lines) {
-  lines = SubstructureResultLines(kind, r.forces, r.displacements, r.pressures, total, r.widths, 3, "Job: W //  Load Case: 'A'",
-                                  "BASE PLATE");
+  lines = SubstructureResultLines(kind, r.forces, r.displacements, r.pressures, total, r.widths, 3,
+                                  "Job: W //  Load Case: 'A'", "BASE PLATE");
   count = static_cast<int>(lines.size()) - 1;
   return lines[1];
 }
@@ -46,7 +47,8 @@ TEST_F(ReportTest, LayoutOfBothSections) {
   EXPECT_EQ(l[12], "    0.000            7.50             .00             .00  ");
   ASSERT_EQ(rep.plate.forces.size(), 3u);  // the same values at node 2: one row
   EXPECT_EQ(l[rep.plate.forceEnd], "");
-  EXPECT_EQ(l[rep.plate.firstDisplacement - 3], "                    ----- D I S P L A C E M E N T S -----            Contact Pressure");
+  EXPECT_EQ(l[rep.plate.firstDisplacement - 3],
+            "                    ----- D I S P L A C E M E N T S -----            Contact Pressure");
   EXPECT_EQ(l[rep.plate.firstDisplacement - 1],
             "  Left [m]         [rad]            [mm]            [mm]             [kPa] ");
   ASSERT_EQ(rep.plate.displacements.size(), 3u);
@@ -74,9 +76,10 @@ TEST_F(ReportTest, NumberRulesOfTheTables) {
     double value;
     const char* force;  // the shear field as printed
   };
-  for (const Case& c : {Case{10000, "       1.0000E+4"}, Case{0.1, "           .10  "}, Case{9999.994, "       9999.99  "},
-                        Case{-0.05, "      -5.0000E-2"}, Case{-4E-10, "           .00  "}, Case{0, "           .00  "},
-                        Case{1.0E-9, "       1.0000E-9"}, Case{-12.345, "        -12.35  "}}) {
+  for (const Case& c :
+       {Case{10000, "       1.0000E+4"}, Case{0.1, "           .10  "}, Case{9999.994, "       9999.99  "},
+        Case{-0.05, "      -5.0000E-2"}, Case{-4E-10, "           .00  "}, Case{0, "           .00  "},
+        Case{1.0E-9, "       1.0000E-9"}, Case{-12.345, "        -12.35  "}}) {
     Results r;
     r.forces(1, 1) = c.value;
     r.forces(2, 1) = c.value;

@@ -18,8 +18,10 @@ int RunSolveTool(const std::vector<std::string>& args, std::string& output, Wall
   WallModel& m = model ? *model : own;
   int code = AnalyseLoadCase(m);
   output = "code " + std::to_string(code) + "\n";
-  if (code == kSolverDone) output += "report " + ResultsFileName(JobSpec, LoadCaseName) + "\n";
-  else if (code > 0) output += SolverStopMessage(code) + "\n";
+  if (code == kSolverDone)
+    output += "report " + ResultsFileName(JobSpec, LoadCaseName) + "\n";
+  else if (code > 0)
+    output += SolverStopMessage(code) + "\n";
   return code >= 0 ? code : 100;
 }
 

@@ -11,12 +11,12 @@
 #include "../../common/tests/testdir.h"
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "core/reporttext.h"
 #include "core/textfiles.h"
 #include "murelo/core/analysis.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "solvetool.h"
-#include "core/reporttext.h"
 
 namespace murelo {
 namespace testing {
@@ -55,12 +55,12 @@ struct WallGeometry {
 // The job of the tests: base plate 4 x 1 m, t 0.5, toe 2; stem 3 x 1 m, t 0.3; E 3.0E7, nu 0.2.
 inline WallGeometry StandardWall() { return WallGeometry(); }
 
-inline void FillElements(Table2D<float>& table, const Part& p) {
+inline void FillElements(Table2D<double>& table, const Part& p) {
   table.Redim(p.elements, 4);
   for (int i = 1; i <= p.elements; ++i) {
-    table(i, 0) = static_cast<float>(i);
-    table(i, 1) = static_cast<float>(p.width);
-    table(i, 2) = static_cast<float>(p.thickness);
+    table(i, 0) = i;
+    table(i, 1) = p.width;
+    table(i, 2) = p.thickness;
   }
 }
 
@@ -95,10 +95,10 @@ struct WallSupports {
   std::vector<std::vector<double>> elastic, restraints;  // (node, two spring constants) rows
 };
 
-inline void FillRows(Table2D<float>& table, const std::vector<std::vector<double>>& rows) {
+inline void FillRows(Table2D<double>& table, const std::vector<std::vector<double>>& rows) {
   table.Redim(static_cast<int>(rows.size()), 3);
   for (size_t r = 0; r < rows.size(); ++r)
-    for (size_t c = 0; c < rows[r].size(); ++c) table(static_cast<int>(r) + 1, static_cast<int>(c)) = static_cast<float>(rows[r][c]);
+    for (size_t c = 0; c < rows[r].size(); ++c) table(static_cast<int>(r) + 1, static_cast<int>(c)) = rows[r][c];
 }
 
 inline void WriteSupports(const std::string& job, const WallSupports& s, int plateElements) {
@@ -115,8 +115,8 @@ inline void WriteSupports(const std::string& job, const WallSupports& s, int pla
   SupportFlags[10] = NumberToText(s.yieldStress);
   WinklerTable.Redim(plateElements, 4);
   for (int e = 1; e <= plateElements; ++e) {
-    WinklerTable(e, 0) = static_cast<float>(e);
-    WinklerTable(e, 1) = WinklerTable(e, 2) = static_cast<float>(s.winkler);
+    WinklerTable(e, 0) = e;
+    WinklerTable(e, 1) = WinklerTable(e, 2) = s.winkler;
   }
   FillRows(ElasticSupportTable, s.elastic);
   FillRows(StemRestraintTable, s.restraints);
@@ -127,9 +127,11 @@ inline void WriteSupports(const std::string& job, const WallSupports& s, int pla
   rows.restraints = static_cast<int>(s.restraints.size());
   ListSupports(lines, SupportHeader(job), s.unyielding, rows);
   if (rows.winkler > 0) ListSupportRows(lines, WinklerTable, 4, rows.winkler, rows.winkler + plateElements - 1);
-  if (rows.elastic > 0) ListSupportRows(lines, ElasticSupportTable, 2, rows.elastic, rows.elastic + static_cast<int>(s.elastic.size()) - 1);
+  if (rows.elastic > 0)
+    ListSupportRows(lines, ElasticSupportTable, 2, rows.elastic, rows.elastic + static_cast<int>(s.elastic.size()) - 1);
   if (rows.restraints > 0)
-    ListSupportRows(lines, StemRestraintTable, 2, rows.restraints, rows.restraints + static_cast<int>(s.restraints.size()) - 1);
+    ListSupportRows(lines, StemRestraintTable, 2, rows.restraints,
+                    rows.restraints + static_cast<int>(s.restraints.size()) - 1);
   ASSERT_TRUE(SaveTextLines(SupportFileName(job), lines, rows.last));
 }
 
@@ -142,10 +144,10 @@ struct WallLoads {
 // Writes <job>.LD<c> through the listing and <job>.COX with the one case.
 inline void WriteLoads(const std::string& job, const std::string& loadCase, const WallLoads& l) {
   LoadTable.Redim(2, 2);
-  LoadTable(1, 1) = static_cast<float>(l.plateUniform);
-  LoadTable(1, 2) = static_cast<float>(l.plateDensity);
-  LoadTable(2, 1) = static_cast<float>(l.stemUniform);
-  LoadTable(2, 2) = static_cast<float>(l.stemDensity);
+  LoadTable(1, 1) = l.plateUniform;
+  LoadTable(1, 2) = l.plateDensity;
+  LoadTable(2, 1) = l.stemUniform;
+  LoadTable(2, 2) = l.stemDensity;
   FillRows(PlateNodalLoads, l.plateNodal);
   FillRows(PlateTrapezoidalLoads, l.plateTrapezoidal);
   FillRows(StemNodalLoads, l.stemNodal);
@@ -159,7 +161,7 @@ inline void WriteLoads(const std::string& job, const std::string& loadCase, cons
   rows.stemHorizontal = static_cast<int>(l.stemHorizontal.size());
   rows.stemVertical = static_cast<int>(l.stemVertical.size());
   ListLoads(lines, LoadHeader(job, loadCase), rows);
-  auto list = [&](const Table2D<float>& t, int columns, int first, size_t n) {
+  auto list = [&](const Table2D<double>& t, int columns, int first, size_t n) {
     if (first > 0) ListLoadRows(lines, t, columns, first, first + static_cast<int>(n) - 1);
   };
   list(PlateNodalLoads, 2, rows.plateNodal, l.plateNodal.size());

@@ -215,22 +215,7 @@ void ReadSupportData(const TextLineArray& lines, int n, int& springsFirst, int& 
   }
 }
 
-std::vector<int> UnyieldingNodeList(const std::string& list, int nodes) {
-  std::vector<int> out;
-  size_t i = 0;
-  while (i <= list.size()) {
-    size_t j = list.find(',', i);
-    if (j == std::string::npos) j = list.size();
-    const std::string piece = Trim(list.substr(i, j - i));
-    i = j + 1;
-    if (piece.empty()) continue;
-    const double v = ParseNumber(piece);
-    if (!(v >= 1) || v > nodes || v != std::floor(v)) continue;
-    const int node = static_cast<int>(v);
-    if (std::find(out.begin(), out.end(), node) == out.end()) out.push_back(node);
-  }
-  return out;
-}
+std::vector<int> UnyieldingNodeList(const std::string& list, int nodes) { return NodeNumbers(list, nodes, true); }
 
 // ---------------------------------------------------------------------------------------------
 // Load file

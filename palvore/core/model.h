@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/beamkernel.h"
+#include "core/reporttext.h"
 
 namespace palvore {
 
@@ -17,8 +18,6 @@ using beamkernel::SoilMatrix;
 using beamkernel::Vector;
 
 constexpr int kRotationSign = -1;
-
-enum SoilKind { NoSoil = 0, HalfSpaceSoil = 1, WinklerSoil = 2 };
 
 // What one analysis works on: the prepared pile, its matrices and its results. Kept together so
 // that the yield iterations can reuse the elastic parts.

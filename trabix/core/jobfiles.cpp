@@ -238,22 +238,7 @@ void ReadSupportData(const TextLineArray& lines, int n) {
   }
 }
 
-std::vector<int> UnyieldingNodeList(const std::string& list, int nodes) {
-  std::vector<int> out;
-  size_t i = 0;
-  while (i <= list.size()) {
-    size_t j = list.find(',', i);
-    if (j == std::string::npos) j = list.size();
-    std::string part = Trim(list.substr(i, j - i));
-    i = j + 1;
-    if (part.empty()) continue;
-    double v = std::floor(ParseNumber(part));
-    if (!(v >= 1) || v > nodes) continue;
-    int node = static_cast<int>(v);
-    if (std::find(out.begin(), out.end(), node) == out.end()) out.push_back(node);
-  }
-  return out;
-}
+std::vector<int> UnyieldingNodeList(const std::string& list, int nodes) { return NodeNumbers(list, nodes, false); }
 
 // ---------------------------------------------------------------------------------------------
 // Load file

@@ -10,8 +10,6 @@
 
 namespace trabix {
 
-enum SoilKind { NoSoil = 0, HalfSpaceSoil = 1, WinklerSoil = 2 };
-
 // Builds the report's lines (1..count) and writes them to the file, replacing an older report.
 //  kind           soil kind (SoilKind)
 //  displacements  freedom 2i-1 the translation of node i [m], 2i its rotation [rad]
