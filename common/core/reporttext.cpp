@@ -36,3 +36,13 @@ std::string FitField(const std::string& text, size_t width) {
   while (end > width && text[end - 1] == ' ') --end;
   return text.substr(0, end);
 }
+
+void AddReportOpening(TextLineArray& lines, const std::string& dateLine, const std::string& header) {
+  for (const std::string& line : {dateLine, std::string(), header, std::string(),
+                                  std::string("--** R E S U L T S  OF  A N A L Y S I S **--"), std::string()})
+    lines.push_back(line);
+}
+
+void AddReportOpening(TextLineArray& lines, const std::string& header) {
+  AddReportOpening(lines, std::string(57, ' ') + "DATE:   " + ReportDateText(), header);
+}

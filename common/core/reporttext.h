@@ -3,6 +3,8 @@
 #include <ctime>
 #include <string>
 
+#include "core/textfiles.h"
+
 // The soil of a results report: it selects the pressure columns and the total-reaction line
 // (Winkler soil wins when both soils are given).
 enum SoilKind { NoSoil = 0, HalfSpaceSoil = 1, WinklerSoil = 2 };
@@ -19,3 +21,9 @@ std::string ReportTimeText();
 // Right-aligns a formatted number in a field of blanks; a text wider than the field drops its
 // trailing blanks to fit and, when still wider, widens the field: a number is never cut.
 std::string FitField(const std::string& text, size_t width);
+
+// Lines 1 to 6 of a results report, added to the lines: the date line, an empty line, the
+// header, an empty line, "--** R E S U L T S  OF  A N A L Y S I S **--" and an empty line. The
+// date line is "DATE:   MM-DD-YYYY" from column 58 unless a report has its own.
+void AddReportOpening(TextLineArray& lines, const std::string& header);
+void AddReportOpening(TextLineArray& lines, const std::string& dateLine, const std::string& header);

@@ -59,12 +59,7 @@ TextLineArray SubstructureResultLines(int soilKind, const EndForceTable& forces,
   TextLineArray lines(1);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
   if (plate) {
-    add(std::string(57, ' ') + "DATE:   " + ReportDateText());
-    add("");
-    add(header);
-    add("");
-    add("--** R E S U L T S  OF  A N A L Y S I S **--");
-    add("");
+    AddReportOpening(lines, header);
   } else {
     add("");
     add(std::string(75, '*'));

@@ -63,12 +63,7 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
 
   TextLineArray lines(1);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
-  add(std::string(39, ' ') + "DATE: " + ReportDateText() + ";     TIME: " + ReportTimeText());
-  add("");
-  add(header);
-  add("");
-  add("--** R E S U L T S  OF  A N A L Y S I S **--");
-  add("");
+  AddReportOpening(lines, std::string(39, ' ') + "DATE: " + ReportDateText() + ";     TIME: " + ReportTimeText(), header);
   add("                 S H E A R   F O R C E S  and  B E N D I N G   M O M E N T S ");
   add(std::string("Distance from    Shear Above     Shear Below") + "    Moment Above   Moment Below");
   if (sheetPile) add(std::string("   Top [m]          [kN/m]          [kN/m]") + "         [kN.m/m]        [kN.m/m]");

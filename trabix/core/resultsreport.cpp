@@ -44,15 +44,6 @@ double At(const Vector& v, int i) { return (i >= 0 && static_cast<size_t>(i) < v
 
 }  // namespace
 
-void AddReportOpening(TextLineArray& lines, const std::string& header) {
-  lines.push_back(std::string(57, ' ') + "DATE:   " + ReportDateText());
-  lines.push_back("");
-  lines.push_back(header);
-  lines.push_back("");
-  lines.push_back("--** R E S U L T S  OF  A N A L Y S I S **--");
-  lines.push_back("");
-}
-
 TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
                                  const Vector& abscissae, const EndForceTable& endForces,
                                  const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count) {

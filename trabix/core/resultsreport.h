@@ -31,8 +31,7 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
                                  const Vector& abscissae, const EndForceTable& endForces,
                                  const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count);
 
-// Lines 1 to 6 of a results report, added to lines: the date in columns 58.. of line 1, the
-// header on line 3 and the title on line 5. Corvane's plate results open alike.
-void AddReportOpening(TextLineArray& lines, const std::string& header);
+// The suite's report opening (core/reporttext.h); Corvane's plate results open alike.
+using ::AddReportOpening;
 
 }  // namespace trabix
