@@ -20,8 +20,6 @@ const double kPi = 4 * std::atan(1.0);
 const double kGravity = 9.81 / 1000;
 const int kMaxUnknowns = 5000;  // mass density [kg/m^3] times this gives the unit weight [kN/m^3]
 
-bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && Trim(SupportFlags[item]) == "Y"; }
-
 bool Finite(double v) { return std::isfinite(v); }
 
 // The unknowns of stem node j: its horizontal translation and its rotation (node 1 shares base-plate
@@ -177,7 +175,7 @@ int ReadWallSupports(WallModel& m) {
   ReadSupportTables(TextLines, count, m.plateElements, m.stemElements);
   const int n = m.plateNodes;
   m.soilKind = NoSoil;
-  if (IsYes(3)) {
+  if (SupportFlagIsYes(3)) {
     // Winkler soil wins when both soils are given, as in the report.
     m.soilKind = WinklerSoil;
     m.winkler.Resize(n, 2);
@@ -190,7 +188,7 @@ int ReadWallSupports(WallModel& m) {
       beamkernel::WinklerSoilMatrix(1, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
       beamkernel::WinklerSoilMatrix(2, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
     }
-  } else if (IsYes(4)) {
+  } else if (SupportFlagIsYes(4)) {
     m.soilKind = HalfSpaceSoil;
     m.soilModulus = ParseNumber(SupportFlags[7]);
     m.soilPoisson = ParseNumber(SupportFlags[8]);
@@ -265,8 +263,8 @@ void AssembleWallSystem(WallModel& m) {
       }
   }
   m.imposed.clear();
-  if (IsYes(0)) m.imposed.push_back(1);
-  m.unyielding = IsYes(1) ? NodeNumbers(UnyieldingNodes, n, true) : std::vector<int>();
+  if (SupportFlagIsYes(0)) m.imposed.push_back(1);
+  m.unyielding = SupportFlagIsYes(1) ? NodeNumbers(UnyieldingNodes, n, true) : std::vector<int>();
   for (int i : m.unyielding) m.imposed.push_back(3 * i - 1);
   Vector ignored(m.unknowns + 1, 0.0);
   for (int r : m.imposed) ImposeFreedom(s, ignored, r);

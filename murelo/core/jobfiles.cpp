@@ -24,8 +24,6 @@ std::string Upper(std::string text) {
   return text;
 }
 
-bool IsYes(const std::string& flag) { return Upper(Trim(flag)) == "Y"; }
-bool FlagIsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && IsYes(SupportFlags[item]); }
 
 const std::string& LineAt(const TextLineArray& lines, int i) {
   static const std::string empty;
@@ -68,6 +66,10 @@ int Section(ListingWriter& w, const std::vector<std::string>& heading, int rows)
 std::string GeometryFileName(const std::string& job) { return job + ".geo"; }
 std::string SupportFileName(const std::string& job) { return job + ".SUP"; }
 std::string LoadCaseListFileName(const std::string& job) { return job + ".COX"; }
+
+bool SupportFlagIsYes(int item) {
+  return SupportFlags.size() > static_cast<size_t>(item) && Upper(Trim(SupportFlags[item])) == "Y";
+}
 
 int ElementCount(int substructure) { return std::min(WholeNumber(GeneralData(substructure, 1)), kMaxElements); }
 
@@ -173,21 +175,21 @@ void ListSupports(TextLineArray& lines, std::string header, std::string nodeList
   w.Add(Dashes(61));
   w.Add("BASE PLATE SUPPORT DATA:");
   w.Add("Toe Horizontally Restrained (?):  " + Upper(Trim(SupportFlags[0])));
-  if (FlagIsYes(1) && !Trim(UnyieldingNodes).empty()) w.Add("UNYIELDING SUPPORTS at Nodes: " + nodeList);
+  if (SupportFlagIsYes(1) && !Trim(UnyieldingNodes).empty()) w.Add("UNYIELDING SUPPORTS at Nodes: " + nodeList);
   const std::string springUnits = "                  [kN/m/m]              [kN*m/rad/m]";
   rows.elastic =
-      FlagIsYes(2)
+      SupportFlagIsYes(2)
           ? Section(w, {"ELASTIC SUPPORTS:", "Node 'i'   Vert. Spring Constant   Rotat. Spring Constant", springUnits},
                     rows.elastic)
           : 0;
   rows.winkler =
-      FlagIsYes(3)
+      SupportFlagIsYes(3)
           ? Section(w,
                     {"WINKLER SOIL:", "Element 'i'  Subgrade Mod.    Subgrade Mod.    Yield Stress   Yield Stress",
                      "(Nodes i,j)  at 'i' [kPa/m]   at 'j' [kPa/m]   at 'i' [kPa]   at 'j' [kPa] "},
                     rows.winkler)
           : 0;
-  if (FlagIsYes(4)) {
+  if (SupportFlagIsYes(4)) {
     w.Add("ISOTROPIC ELASTIC HALF-SPACE: E=" + FormatNumber(ParseNumber(SupportFlags[7]), " #.00000E+##") +
           "[kPa];   Nu=" + FormatNumber(ParseNumber(SupportFlags[8]), "0.0000"));
     w.Add("ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(SupportFlags[10]), "##0.00") + "[kPa]");
@@ -195,7 +197,7 @@ void ListSupports(TextLineArray& lines, std::string header, std::string nodeList
   w.Add(Dashes(61));
   w.Add("WALL STEM RESTRAINT DATA:");
   rows.restraints =
-      FlagIsYes(5) ? Section(w,
+      SupportFlagIsYes(5) ? Section(w,
                              {"ELASTIC NODAL RESTRAINTS:", "Node 'i'    Horiz. Spring Constant  Rotat. Spring Constant",
                               springUnits},
                              rows.restraints)

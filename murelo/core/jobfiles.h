@@ -25,6 +25,9 @@ std::string GeometryFileName(const std::string& job);
 std::string SupportFileName(const std::string& job);
 std::string LoadCaseListFileName(const std::string& job);
 
+// SupportFlags item is "Y" (in either case, blanks aside).
+bool SupportFlagIsYes(int item);
+
 // Element count of a substructure: GeneralData(s, 1) as a whole number, within 0..kMaxElements.
 int ElementCount(int substructure);
 

@@ -354,6 +354,24 @@ TEST_F(WallSolverTest, AnUnyieldingNodeBeyondThePlateIsSkipped) {
   for (int i = 4; i <= a.report.count; ++i) EXPECT_EQ(a.report.lines[i], b.report.lines[i]) << "line " << i;
 }
 
+TEST_F(WallSolverTest, AnswersReadInEitherCase) {
+  // Without its toe restraint the wall would slide: a lower-case answer still holds it.
+  WallLoads l;
+  l.stemNodal = {{4, 10, 0, 0}};
+  testing::WriteGeometry("WALL", StandardWall());
+  testing::WriteSupports("WALL", SimplySupported(), 4);
+  testing::WriteLoads("WALL", "A", l);
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines("WALL.SUP", lines, 5000, count);
+  ASSERT_EQ(lines[4], "Toe Horizontally Restrained (?):  Y");
+  lines[4] = "Toe Horizontally Restrained (?):  y ";
+  ASSERT_TRUE(SaveTextLines("WALL.SUP", lines, count));
+  SolverRun r = testing::Analyse("WALL", "A");
+  ASSERT_EQ(r.status, kSolverDone) << r.output;
+  EXPECT_NEAR(r.report.plate.forces.at(0).axial, -10, kForce);
+}
+
 TEST_F(WallSolverTest, AnUnwritableReportStops) {
   WallLoads l;
   l.stemNodal = {{4, 10, 0, 0}};
