@@ -250,7 +250,8 @@ int SolveElastic(BeamModel& m) {
   if (!m.zeroModulus) {
     m.u = m.load;
     std::string message;
-    BandSolve(m.system, m.equations, m.u, message, m.bandWidth, 3);
+    if (m.soilKind == HalfSpaceSoil) CondensedSolve(m.system, m.equations, m.nodes, m.u, message);
+    else BandSolve(m.system, m.equations, m.u, message, m.bandWidth, 3);
     if (message == kSingularMessage) return kStopSystemUnstable;
     for (int i = 1; i <= m.equations; ++i)
       if (!Finite(m.u[i])) return kStopSystemUnstable;
@@ -324,9 +325,11 @@ namespace {
 double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
 
 // Solves a system of the iteration; false when it is singular or the solution is not finite.
-bool SolvePass(BandMatrix& a, int equations, Vector& b) {
+// nodes > 0: a half-space system of that many nodes (its translations couple fully).
+bool SolvePass(BandMatrix& a, int equations, Vector& b, int nodes = 0) {
   std::string message;
-  BandSolve(a, equations, b, message, a.Width(), 3);
+  if (nodes > 0) CondensedSolve(a, equations, nodes, b, message);
+  else BandSolve(a, equations, b, message, a.Width(), 3);
   if (message == kSingularMessage) return false;
   for (int i = 1; i <= equations; ++i)
     if (!Finite(b[i])) return false;
@@ -382,7 +385,7 @@ int HalfSpaceYieldIteration(BeamModel& m) {
       u[2 * n + ++k] = -force;  // and takes y A down at its surface
     }
     ClearImposedLoads(m, u);
-    if (!SolvePass(a, equations, u)) return kStopSystemUnstable;
+    if (!SolvePass(a, equations, u, n)) return kStopSystemUnstable;
     YieldPassPressures(u, m.surface, soil, n, m.length, m.width, m.strip, status, yieldPressure, m.pressures, m.soilEnd);
     m.u.assign(u.begin(), u.begin() + 2 * n + 1);
     int elastic = 0;

@@ -17,6 +17,7 @@ using beamkernel::AddNodalSprings;
 using beamkernel::AddSoilMatrix;
 using beamkernel::AddSoilMatrixFull;
 using beamkernel::BandSolve;
+using beamkernel::CondensedSolve;
 using beamkernel::BorderYieldedNodes;
 using beamkernel::CopySoilMatrix;
 using beamkernel::ElementEndForces;
