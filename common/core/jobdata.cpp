@@ -46,14 +46,17 @@ void SplitAtDelimiter(const std::string& text, const std::string& delimiter, std
 }
 
 std::vector<std::string> SplitFields(const std::string& line) {
+  // The fields are the runs of characters between runs of blanks, taken where they stand.
   std::vector<std::string> fields;
-  std::string head, rest = Trim(line);
-  const std::string blank = " ";
-  while (!rest.empty()) {
-    // An explicit delimiter each time: the remembered one belongs to the callers of the splitter.
-    std::string next = rest;
-    SplitAtDelimiter(next, blank, head, rest);
-    fields.push_back(head);
+  const size_t n = line.size();
+  size_t i = 0;
+  for (;;) {
+    while (i < n && line[i] == ' ') ++i;
+    if (i == n) break;
+    size_t end = line.find(' ', i);
+    if (end == std::string::npos) end = n;
+    fields.emplace_back(line, i, end - i);
+    i = end;
   }
   return fields;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 namespace {
@@ -20,7 +21,12 @@ Decimal ExactDigits(double v, int keep) {
   v = std::fabs(v);
   if (v == 0 || !std::isfinite(v)) return d;
   char buf[128];
-  std::snprintf(buf, sizeof buf, "%.40e", v);  // exact: 41 digits is more than `keep`
+  // 21 correctly rounded digits cut to `keep` (at most 18) are the exact expansion cut, unless
+  // the rounding carried into the kept digits, which leaves the digits after them all zero;
+  // only then are the 41 exact digits needed (they cost several times as much).
+  std::snprintf(buf, sizeof buf, "%.20e", v);
+  if (keep > 18 || (buf[keep + 1] == '0' && buf[keep + 2] == '0' && buf[keep + 3] == '0'))
+    std::snprintf(buf, sizeof buf, "%.40e", v);  // exact: 41 digits is more than `keep`
   std::string s = buf;
   size_t e = s.find('e');
   int exp10 = std::atoi(s.c_str() + e + 1);
@@ -199,8 +205,29 @@ std::string Group(const std::string& digits) {
   return out;
 }
 
+// The masks of a program are a few literals used over and over: each is read once.
+const Section& CachedSection(const std::string& text) {
+  thread_local std::map<std::string, Section> cache;
+  auto it = cache.find(text);
+  if (it == cache.end()) {
+    if (cache.size() >= 256) cache.clear();  // masks made at run time never pile up
+    it = cache.emplace(text, ParseSection(text)).first;
+  }
+  return it->second;
+}
+
+const std::vector<std::string>& CachedSections(const std::string& mask) {
+  thread_local std::map<std::string, std::vector<std::string>> cache;
+  auto it = cache.find(mask);
+  if (it == cache.end()) {
+    if (cache.size() >= 256) cache.clear();
+    it = cache.emplace(mask, SplitSections(mask)).first;
+  }
+  return it->second;
+}
+
 std::string FormatWithSection(const Decimal& exact, bool negative, const std::string& text) {
-  Section sec = ParseSection(text);
+  const Section& sec = CachedSection(text);
   Decimal d = exact;
   if (sec.percent && !d.digits.empty()) d.point += 2;
   int nfrac = static_cast<int>(sec.fracCodes.size());
@@ -262,9 +289,11 @@ std::string FormatWithSection(const Decimal& exact, bool negative, const std::st
   return out;
 }
 
-std::string FormatDecimal(const Decimal& d, bool negative, const std::string& mask, const std::string& plain) {
-  if (mask.empty()) return plain;
-  std::vector<std::string> sections = SplitSections(mask);
+// plain: the text of a value that no mask section formats, made only when needed.
+template <typename Plain>
+std::string FormatDecimal(const Decimal& d, bool negative, const std::string& mask, Plain plain) {
+  if (mask.empty()) return plain();
+  const std::vector<std::string>& sections = CachedSections(mask);
   const std::string* chosen = &sections[0];
   bool neg = negative;
   if (d.digits.empty()) {
@@ -274,7 +303,7 @@ std::string FormatDecimal(const Decimal& d, bool negative, const std::string& ma
     chosen = &sections[1];
     neg = false;  // the negative section prints the negated number
   }
-  if (chosen->empty()) return plain;
+  if (chosen->empty()) return plain();
   return FormatWithSection(d, neg, *chosen);
 }
 
@@ -306,14 +335,20 @@ std::string PlainText(double v, int sig) {
 
 std::string FormatNumber(double value, const std::string& mask) {
   if (!std::isfinite(value)) return NumberToText(value);
-  std::string plain = PlainText(value, 15);
-  return FormatDecimal(ExactDigits(value, 18), value < 0, mask, plain.substr(plain[0] == ' ' ? 1 : 0));
+  auto plain = [value] {
+    std::string p = PlainText(value, 15);
+    return p.substr(p[0] == ' ' ? 1 : 0);
+  };
+  return FormatDecimal(ExactDigits(value, 18), value < 0, mask, plain);
 }
 
 std::string FormatNumber(float value, const std::string& mask) {
   if (!std::isfinite(value)) return NumberToText(value);
-  std::string plain = PlainText(value, 7);
-  return FormatDecimal(RoundedDigits(value, 7), value < 0, mask, plain.substr(plain[0] == ' ' ? 1 : 0));
+  auto plain = [value] {
+    std::string p = PlainText(value, 7);
+    return p.substr(p[0] == ' ' ? 1 : 0);
+  };
+  return FormatDecimal(RoundedDigits(value, 7), value < 0, mask, plain);
 }
 
 std::string NumberToText(double value) {
