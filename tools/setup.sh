@@ -13,6 +13,8 @@ command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
 [ -d /usr/src/googletest ] || need+=(googletest)
 command -v ninja >/dev/null || need+=(ninja-build)
+# LAPACK and BLAS: the reference of the half-space benchmark.
+[ -f /usr/lib/x86_64-linux-gnu/liblapack.a ] || need+=(liblapack-dev libblas-dev)
 if [ ${#need[@]} -gt 0 ]; then
   echo "setup: installing ${need[*]}"
   apt-get update -qq
