@@ -5,6 +5,9 @@
 namespace {
 
 const char* const PreviousProp = "SuitePreviousProc";
+// On a dialog opened while Return was down (chosen from a menu or by a button with Enter): 1 +
+// the key's toggle bit of that press.
+const char* const HeldEnterProp = "SuiteHeldEnter";
 
 // Kept per control, so buttons and fields (different classes) and nested dialogs can share one
 // procedure.
@@ -13,19 +16,29 @@ LRESULT PassOn(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCDESTROY && previous) {
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RemovePropA(control, PreviousProp);
+    RemovePropA(GetParent(control), HeldEnterProp);
   }
   if (!previous) return DefWindowProcA(control, msg, wParam, lParam);
   return CallWindowProcA(previous, control, msg, wParam, lParam);
 }
 
-bool EnterReleased(UINT msg, WPARAM wParam) { return msg == WM_KEYUP && wParam == VK_RETURN; }
+// The release of Return on a control, unless it ends the press that opened the control's dialog
+// (the toggle bit changes with every press, so a later press is told apart).
+bool EnterReleased(HWND control, UINT msg, WPARAM wParam) {
+  if (msg != WM_KEYUP || wParam != VK_RETURN) return false;
+  HWND dialog = GetParent(control);
+  auto held = reinterpret_cast<INT_PTR>(GetPropA(dialog, HeldEnterProp));
+  if (held == 0) return true;
+  RemovePropA(dialog, HeldEnterProp);
+  return held != 1 + (GetKeyState(VK_RETURN) & 1);
+}
 
 void Press(HWND dialog, int id) {
   if (HWND button = GetDlgItem(dialog, id)) SendMessageA(button, BM_CLICK, 0, 0);
 }
 
 void Focus(HWND dialog, int id) {
-  if (HWND field = GetDlgItem(dialog, id)) SetFocus(field);
+  if (HWND field = GetDlgItem(dialog, id)) FocusField(field);
 }
 
 void PressAsProc2(HWND dialog, int id) {
@@ -42,7 +55,7 @@ LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM 
   HWND dialog = GetParent(control);
   int id = GetDlgCtrlID(control);
   int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1), last = first + n - 1;
-  if (EnterReleased(msg, wParam)) {
+  if (EnterReleased(control, msg, wParam)) {
     if (id < last) {
       Focus(dialog, id + 1);
     } else {
@@ -57,12 +70,12 @@ LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM 
 }
 
 LRESULT CALLBACK EditSubclassProc2(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (EnterReleased(msg, wParam)) PressAsProc2(GetParent(control), GetDlgCtrlID(control));
+  if (EnterReleased(control, msg, wParam)) PressAsProc2(GetParent(control), GetDlgCtrlID(control));
   return PassOn(control, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (EnterReleased(msg, wParam)) {
+  if (EnterReleased(control, msg, wParam)) {
     HWND dialog = GetParent(control);
     int id = GetDlgCtrlID(control);
     if (id >= 201 && id <= 203) {
@@ -81,16 +94,25 @@ LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM
 }
 
 LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (EnterReleased(msg, wParam)) {
+  if (EnterReleased(control, msg, wParam)) {
     HWND dialog = GetParent(control);
     Press(dialog, GetDlgItem(dialog, 131) ? 131 : 9876);
   }
   return PassOn(control, msg, wParam, lParam);
 }
 
+void FocusField(HWND field) {
+  SetFocus(field);
+  if (SendMessageA(field, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(field, EM_SETSEL, 0, -1);
+}
+
 void SubclassControl(HWND dialog, int id, WNDPROC proc) {
   HWND control = GetDlgItem(dialog, id);
   if (!control || GetPropA(control, PreviousProp)) return;
+  // The dialog is being opened: a Return still down belongs to whatever opened it.
+  SHORT enter = GetKeyState(VK_RETURN);
+  if (enter < 0 && !GetPropA(dialog, HeldEnterProp))
+    SetPropA(dialog, HeldEnterProp, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(1 + (enter & 1))));
   auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
   SetPropA(control, PreviousProp, reinterpret_cast<HANDLE>(previous));
 }

@@ -5,7 +5,10 @@
 // SubclassControl; each control keeps its own previous procedure, gets it back with
 // RestoreControl (or by itself when it is destroyed), and receives every message after the
 // procedure has acted. "Press" sends BM_CLICK to the button of that id in the same dialog; a
-// missing button is not pressed.
+// missing button is not pressed. The release of a Return pressed before the dialog installed its
+// procedures (the Enter that chose the menu item or pressed the button that opened the dialog) is
+// not the dialog's: it is passed on without acting. A field that the navigation moves to has its
+// whole text selected, as the dialog manager does on Tab, so typing replaces it.
 #include <windows.h>
 
 // Fields f .. f+n-1 with n = SharedIntegers(4,0), f = SharedIntegers(4,1): Enter moves to the next
@@ -19,6 +22,10 @@ LRESULT CALLBACK EditSubclassProc2(HWND control, UINT msg, WPARAM wParam, LPARAM
 LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 // Enter presses button 131 when the dialog has one, else button 9876.
 LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Gives the field the focus with its whole text selected (edit fields; other controls just take
+// the focus).
+void FocusField(HWND field);
 
 // Installs proc on the control id of the dialog (on each id from first to last).
 void SubclassControl(HWND dialog, int id, WNDPROC proc);

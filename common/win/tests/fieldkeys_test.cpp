@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "core/globals.h"
@@ -65,6 +66,86 @@ TEST(EditSubclassProc, EnterWalksTheFieldsAndPressesButton55OnceFromTheLast) {
   EXPECT_EQ(focus, (std::vector<int>{101, 101, 102, 103, 103, 102, 103, 55}));
   EXPECT_EQ(Presses[55], 1);
   EXPECT_EQ(Presses.size(), 1u);
+}
+
+TEST(EditSubclassProc, AFieldMovedToHasItsTextSelectedSoTypingReplacesIt) {
+  SharedIntegers(4, 0) = 2;
+  SharedIntegers(4, 1) = 101;
+  DialogTemplate d = NewDialog("Selection", 0, 0, 160, 80);
+  for (int i = 0; i < 2; ++i) AddField(d, 101 + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
+  AddButton(d, 55, "&Ok", 30, 50, 40, 14);
+  OnOpen(d, [](HWND dialog) {
+    SubclassControls(dialog, 101, 102, EditSubclassProc);
+    FocusField(GetDlgItem(dialog, 101));
+  });
+  HWND dialog = nullptr;
+  auto type = [](char ch) { return Do([ch] { PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(ch), 1); }); };
+  std::string first, second;
+  auto run = RunScript({WhenDialog("Selection", [&](HWND h) { dialog = h; }), type('7'),
+                        Do([&] { wintest::PressKey(GetFocus(), VK_RETURN); }), type('8'), Do([&] {
+                          first = wintest::GetText(dialog, 101);
+                          second = wintest::GetText(dialog, 102);
+                          EndDialog(dialog, 0);
+                        })},
+                       [&] { ShowModalDialog(d, nullptr, CountingProc); });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(first, "7");
+  EXPECT_EQ(second, "8");
+}
+
+// The thread's state of Return as the keyboard leaves it: down or up, with the toggle bit that
+// every press flips.
+void SetReturnState(bool down, bool flip) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  if (flip) keys[VK_RETURN] ^= 0x01;
+  keys[VK_RETURN] = static_cast<BYTE>((keys[VK_RETURN] & 0x01) | (down ? 0x80 : 0));
+  SetKeyboardState(keys);
+}
+
+TEST(EnterKeyProcedures, TheReleaseOfAnEnterPressedBeforeTheDialogOpenedIsNotTheDialogs) {
+  // The Enter that chose the menu item is still down while the dialog is built.
+  SharedIntegers(4, 0) = 2;
+  SharedIntegers(4, 1) = 101;
+  for (WNDPROC proc : {EditSubclassProc, EditSubclassProc2}) {
+    DialogTemplate d = NewDialog("Opened by Enter", 0, 0, 160, 80);
+    for (int i = 0; i < 2; ++i) AddField(d, 101 + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
+    AddButton(d, 55, "&Ok", 30, 50, 40, 14);
+    OnOpen(d, [proc](HWND dialog) {
+      SetReturnState(true, true);
+      SubclassControls(dialog, 101, 102, proc);
+      FocusField(GetDlgItem(dialog, 101));
+    });
+    Presses.clear();
+    HWND dialog = nullptr;
+    int afterRelease = 0, afterPress = 0;
+    int pressesAfterRelease = -1;
+    auto keyUp = [] {
+      SetReturnState(false, false);
+      PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
+    };
+    auto run = RunScript({WhenDialog("Opened by Enter",
+                                     [&](HWND h) {
+                                       dialog = h;
+                                       keyUp();  // the release of the menu's Enter
+                                     }),
+                          Do([&] {
+                            afterRelease = FocusId();
+                            pressesAfterRelease = Presses[55];
+                            SetReturnState(true, true);  // a press of the dialog's own
+                            keyUp();
+                          }),
+                          Do([&] {
+                            afterPress = FocusId();
+                            EndDialog(dialog, 0);
+                          })},
+                         [&] { ShowModalDialog(d, nullptr, CountingProc); });
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(afterRelease, 101);
+    EXPECT_EQ(pressesAfterRelease, 0);
+    if (proc == EditSubclassProc) EXPECT_EQ(afterPress, 102);  // the next press moves on
+    else EXPECT_EQ(Presses[55], 1);                         // or presses Ok
+  }
 }
 
 struct PressCase {
