@@ -11,46 +11,11 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 cross=$(cd "$1" && pwd)
 [ "$(basename "$cross")" = cross ] || { echo "FAIL: $cross is not the cross folder of a build" >&2; exit 1; }
 build=$(dirname "$cross")
-tmp=$(mktemp -d /tmp/run-test-XXXXXX)  # no dot: the jobs folder must suit a job specification
-d=60; while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d+1)); done
-Xvfb :$d -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null & xvfb=$!
-export DISPLAY=:$d SUITE_BUILD=$build SUITE_JOBS=$tmp/jobs WINEPREFIX=$build/wineprefix-run
-unset WINESERVER
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  kill $xvfb 2>/dev/null || true
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-sleep 1
+source "$top/tools/tests/desktop.sh"
+start_desktop run-test "$build/wineprefix-run"
+export SUITE_BUILD=$build SUITE_JOBS=$tmp/jobs
 fail() { echo "FAIL: $*" >&2; [ -f "$tmp/err" ] && sed 's/^/  run: /' "$tmp/err" >&2; exit 1; }
 
-# A visible window whose whole caption is $1, within $2 seconds; its id.
-window() {
-  local w
-  for _ in $(seq $(($2 * 2))); do
-    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.5
-  done
-  return 1
-}
-# Keys typed into the window $1 as a user types them.
-keys() {
-  local w=$1; shift
-  xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
-  sleep 0.3
-  xdotool key --delay 100 "$@"
-}
-# The notice's "I Agree - &Continue", then the job dialog: the keys $1 (a job name, or nothing to
-# take the first listed) and Enter; the main window's caption then names the job $2.
-open_job() {
-  local notice dialog
-  notice=$(window "  ZOR SOFTWARE" 60) || fail "no start-up notice within a minute"
-  keys "$notice" alt+c
-  dialog=$(window "   Job Name Specification/Selection" 20) || fail "no job dialog after the notice"
-  if [ -n "$1" ]; then keys "$dialog" $1 Return; else keys "$dialog" Return; fi
-  main=$(window "     BEAM/STRIP ANALYSIS.   JOB: $2" 20) || fail "the main window does not name the job $2"
-}
 # Waits for run to end after the program was told to; run's status in $status.
 wait_run() {
   for _ in $(seq 60); do kill -0 $runpid 2>/dev/null || break; sleep 0.5; done
@@ -74,7 +39,7 @@ grep -q "^run: trabix_solve ended after [0-9]* s without showing a window" "$tmp
 before=$(ls "$build/cross/bin")
 "$top/run" Trabix >/dev/null 2>"$tmp/err" & runpid=$!
 window "  BEAM/STRIP ANALYSIS Program" 60 >/dev/null || fail "no Trabix main window within a minute"
-open_job "J O B 1" JOB1
+open_trabix_job "J O B 1" JOB1
 printf 'Job: JOB1 // GEOMETRY & MAT. PROPERTIES\r\nkept\r\n' >"$SUITE_JOBS/JOB1.GEO"
 close_and_wait
 [ "$status" = 0 ] || fail "run ended with $status after Trabix was closed"
@@ -85,7 +50,7 @@ grep -q "^JOB1" "$SUITE_JOBS/FJOB\$.INF" || fail "the job list in the jobs folde
 
 # 3. Started again: the job is offered first and opens with its file.
 "$top/run" Trabix >/dev/null 2>"$tmp/err" & runpid=$!
-open_job "" JOB1
+open_trabix_job "" JOB1
 grep -q "^kept" "$SUITE_JOBS/JOB1.GEO" || fail "the job's file did not come back from its archive"
 close_and_wait
 [ "$status" = 0 ] || fail "run ended with $status after Trabix was closed again"

@@ -106,6 +106,11 @@ void ApplyNodeFunction(int firstColumn, const std::vector<std::string>& fields, 
   FillElementEnds(firstColumn + 2, i, m, lengths, depth, [&](double z) { return a + b * std::pow(z, power); });
 }
 
+void SetSameModulus(const std::string& k, int rows) {
+  std::string text = GeneratedCellText(ParseNumber(k));
+  for (int e = 1; e <= rows; ++e) CellTexts(2, e) = CellTexts(3, e) = text;
+}
+
 void LinearLoadBetweenNodes(const std::vector<std::string>& fields, const std::vector<double>& lengths) {
   int i = 0, m = 0;
   double span = 0;
@@ -180,23 +185,16 @@ int GeometryItemProblem(const std::vector<std::string>& texts, bool strip) {
 }
 
 std::string GeometryTableProblem(int rows, bool strip, double length) {
-  std::string message;
-  double sum = 0;
-  for (int r = 1; r <= rows; ++r) sum += ParseNumber(CellTexts.Get(2, r));
   for (int r = 1; r <= rows; ++r)
-    if (!(ParseNumber(CellTexts.Get(3, r)) > 0)) {
-      message = "Incorrect Element Width Data";
-      break;
-    }
+    if (!(ParseNumber(CellTexts.Get(3, r)) > 0)) return "Incorrect Element Width Data";
   if (!strip)
     for (int r = 1; r <= rows; ++r)
-      if (!(ParseNumber(CellTexts.Get(4, r)) > 0)) {
-        message = "Incorrect Element Moment of Inertia Data";
-        break;
-      }
-  if (rows > 0 && !(length > 0 && std::fabs(length - sum) / length <= 0.001))
-    message = "Incorrect Element Length Data";
-  return message;
+      if (!(ParseNumber(CellTexts.Get(4, r)) > 0)) return "Incorrect Element Moment of Inertia Data";
+  // Also a table without rows: its lengths add up to 0, never to the structure's length.
+  double sum = 0;
+  for (int r = 1; r <= rows; ++r) sum += ParseNumber(CellTexts.Get(2, r));
+  if (!(length > 0 && std::fabs(length - sum) / length <= 0.001)) return "Incorrect Element Length Data";
+  return std::string();
 }
 
 int HalfSpaceProblem(const std::string& kind, const std::vector<std::string>& texts) {

@@ -31,6 +31,10 @@ std::string GeneratedCellText(double value);
 // i..m-1, z measured from node 1 along the element lengths (index 1..N). Nothing happens unless
 // 0 < i < m <= N + 1, or when the lengths over the range add up to 0.
 void ApplyNodeFunction(int firstColumn, const std::vector<std::string>& fields, const std::vector<double>& lengths);
+// SET SAME of a "WINKLER" table: the subgrade modulus k (a text) at both ends, CellTexts
+// columns 2 and 3, of every one of `rows` elements, written as a generated value; the yield
+// columns keep theirs.
+void SetSameModulus(const std::string& k, int rows);
 // A load varying linearly from qi at node i to qm at node m (fields 1..4: i, m, qi, qm) into
 // CellTexts columns 2 and 3 of elements i..m-1. Nothing happens unless 0 < i < m <= N + 1, or
 // when the lengths over the range add up to 0.
@@ -71,8 +75,9 @@ int ToggleMark(int mark);
 // a strip moreover needs Poisson's ratio below 1.
 int GeometryItemProblem(const std::vector<std::string>& texts, bool strip);
 // The geometry details table in CellTexts (rows 1..rows; column 2 length, 3 width or depth, 4
-// depth of a beam) against the overall length: the message of the failing check (the later
-// one when several fail), empty when the table is sound.
+// depth of a beam) against the overall length: the message of the first failing check (every
+// width, then a beam's column 4, then the sum of the lengths; a table without rows fails the
+// last), empty when the table is sound.
 std::string GeometryTableProblem(int rows, bool strip, double length);
 // The texts of the half-space dialog (index 1..3 or 1..6) of kind "ISOTROPIC" or
 // "CROSS-ANISOTROPIC": the last failing item in the order of the tests, 0 when all pass.

@@ -28,7 +28,7 @@ void StartFields(HWND dialog, int first, int count) {
   SharedIntegers(4, 0) = count;
   SharedIntegers(4, 1) = first;
   SubclassControls(dialog, first, first + count - 1, EditSubclassProc);
-  SetFocus(GetDlgItem(dialog, first));
+  if (HWND field = GetDlgItem(dialog, first)) FocusField(field);
 }
 
 namespace {
@@ -165,7 +165,11 @@ void TableCommand(HWND table, int id) {
     return;
   }
   int column = FocusedValueColumn();
-  if (id == 121) {
+  if (id == 121 && Table.kind == "WINKLER") {
+    // One subgrade modulus for both ends of every element, whatever column has the focus.
+    if (ShowModalDialog(UniformGeometryDialog(1), table, UniformGeometryDialogProc) == 1)
+      SetSameModulus(FieldTexts[1], TableRows);
+  } else if (id == 121) {
     if (ShowModalDialog(UniformGeometryDialog(column), table, UniformGeometryDialogProc) == 1)
       FillColumn(column + 1, FieldTexts[1]);
   } else if (id == 122) {

@@ -36,7 +36,7 @@ int ShowTable(HWND owner, int kind, int rows, int columns);
 void StoreLoadCells(const std::string& kind);
 
 // At a data dialog's opening: Enter moves through fields first..first+count-1 and presses Ok (55)
-// in the last; the first field has the focus.
+// in the last; the first field has the focus with its text selected, so typing replaces it.
 void StartFields(HWND dialog, int first, int count);
 
 }  // namespace trabix

@@ -2,6 +2,9 @@
 // locks of nodal tables, the unyielding-node marks, the dialogs' checks and the files written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "testsupport.h"
 #include "core/globals.h"
 #include "core/numbers.h"
@@ -69,6 +72,45 @@ TEST(NodeFunction, Cases) {
   FreshCells(3);
   ApplyNodeFunction(0, {"", "1", "3", "0", "10", "1"}, {0, 0, 0, 0});
   EXPECT_EQ(CellTexts(2, 1), "x");
+}
+
+TEST(SetSameModulus, BothModulusColumnsOfEveryElementAndNoYieldColumn) {
+  FreshCells(3);
+  SetSameModulus("20000", 3);
+  for (int e = 1; e <= 3; ++e) {
+    EXPECT_EQ(CellTexts(2, e), "20000.000") << e;
+    EXPECT_EQ(CellTexts(3, e), "20000.000") << e;
+    EXPECT_EQ(CellTexts(4, e), "x") << e;
+    EXPECT_EQ(CellTexts(5, e), "x") << e;
+  }
+  SetSameModulus("0", 3);
+  EXPECT_EQ(CellTexts(3, 3), ".000");  // as the generation writes 0
+}
+
+TEST(GeometryTable, TheFirstFailingCheckInItsOrderIsReported) {
+  // Two elements of a 10 m structure; per row: length, width (or strip depth), beam depth.
+  struct Case { const char* name; std::vector<std::array<const char*, 3>> rows; bool strip; const char* message; };
+  const char* const width = "Incorrect Element Width Data";
+  const char* const depth = "Incorrect Element Moment of Inertia Data";
+  const char* const length = "Incorrect Element Length Data";
+  const Case cases[] = {
+      {"sound", {{"5", "0.5", "0.8"}, {"5", "0.5", "0.8"}}, false, ""},
+      {"every check fails: the widths first", {{"1", "0", "0"}, {"1", "0", "0"}}, false, width},
+      {"one width 0", {{"5", "0.5", "0.8"}, {"5", "0", "0.8"}}, false, width},
+      {"depths and lengths fail: the depths", {{"1", "0.5", "0"}, {"1", "0.5", "0.8"}}, false, depth},
+      {"a strip has no column 4", {{"5", "0.5", "0"}, {"5", "0.5", "0"}}, true, ""},
+      {"lengths off by more than 0.1 %", {{"5", "0.5", "0.8"}, {"5.02", "0.5", "0.8"}}, false, length},
+      {"lengths off by 0.1 %", {{"5", "0.5", "0.8"}, {"5.01", "0.5", "0.8"}}, false, ""},
+      {"no element rows", {}, false, length},
+      {"no element rows of a strip", {}, true, length},
+  };
+  for (const Case& c : cases) {
+    int rows = static_cast<int>(c.rows.size());
+    CellTexts.Redim(4, std::max(rows, 1));
+    for (int r = 1; r <= rows; ++r)
+      for (int k = 0; k < 3; ++k) CellTexts(k + 2, r) = c.rows[r - 1][k];
+    EXPECT_EQ(GeometryTableProblem(rows, c.strip, 10), c.message) << c.name;
+  }
 }
 
 TEST(LinearLoad, NodeOneToLastNode) {
@@ -202,7 +244,7 @@ TEST_F(EntryFiles, NewJobWithoutTableThenBeamToStrip) {
   EXPECT_EQ(CellTexts(2, 1), "5");
   EXPECT_EQ(CellTexts(2, 2), "5");
   EXPECT_EQ(CellTexts(3, 1), "0.0000");
-  EXPECT_EQ(GeometryTableProblem(2, false, 10), "Incorrect Element Moment of Inertia Data");
+  EXPECT_EQ(GeometryTableProblem(2, false, 10), "Incorrect Element Width Data");
   CellTexts(3, 1) = CellTexts(3, 2) = "0.5";
   CellTexts(4, 1) = CellTexts(4, 2) = "0.8";
   EXPECT_EQ(GeometryTableProblem(2, false, 10), "");

@@ -89,6 +89,51 @@ TEST_F(Entry, GeometryItemsRefusedThenSavedWithoutTable) {
   EXPECT_EQ(lines[2], "DATA:  BEAM!");
 }
 
+TEST_F(Entry, TypingAtOnceReplacesTheLengthShown) {
+  std::string length, elements;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND) {
+                                    for (char ch : {'1', '2'}) PostMessageA(GetFocus(), WM_CHAR, ch, 1);
+                                  }),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    length = wintest::GetText(d, 101);
+                                    elements = wintest::GetText(d, 102);
+                                    wintest::Click(d, 2);
+                                  })},
+                      [&] { GeometryCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(length, "12");
+  EXPECT_EQ(elements, "0");
+}
+
+// A table of no elements: OK is refused (their lengths add up to 0), the table stays open, and
+// the file keeps what the geometry dialog wrote.
+TEST_F(Entry, GeometryTableWithoutElementsIsRefused) {
+  std::vector<std::string> warnings;
+  bool stillOpen = false;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "10", "0");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, 9876); }),
+                       entrytest::WarningInto(warnings),
+                       WhenDialog(" GEOMETRY DETAILS DATA:",
+                                  [&](HWND t) {
+                                    stillOpen = true;
+                                    wintest::PostClick(t, 12121);  // CANCEL
+                                  })},
+                      [&] { GeometryCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_TRUE(stillOpen);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], "Incorrect Element Length Data\r\n\r\n          Correct the Data!");
+  EXPECT_EQ(entrytest::FileLines("JOB.geo").size(), 9u);  // no element table
+}
+
 TEST_F(Entry, EmptyElementCountStoresNoElements) {
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
@@ -111,7 +156,7 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
     cells.push_back(wintest::GetText(page, 3001));
     cells.push_back(wintest::GetText(page, 3004));
     cells.push_back(wintest::GetText(page, 3010));
-    wintest::PostClick(t, 9876);  // widths 0
+    wintest::PostClick(t, 9876);  // widths and depths 0: the widths are reported
   };
   wintest::ScriptResult ok = RunScript(
       {WhenDialog(kCaption,
@@ -161,7 +206,7 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
   EXPECT_EQ(cells[5], ".5");  // the text as the field check leaves it
   EXPECT_EQ(cells[6], ".8");
   ASSERT_EQ(warnings.size(), 2u);
-  EXPECT_EQ(warnings[0], "Incorrect Element Moment of Inertia Data\r\n\r\n          Correct the Data!");
+  EXPECT_EQ(warnings[0], "Incorrect Element Width Data\r\n\r\n          Correct the Data!");
   EXPECT_EQ(warnings[1], "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
   std::vector<std::string> lines = entrytest::FileLines("JOB.geo");
   ASSERT_EQ(lines.size(), 13u);
@@ -204,6 +249,59 @@ TEST_F(Entry, WinklerClickedTwiceLeavesNoSoil) {
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(winkler, BST_UNCHECKED);
+}
+
+// SET SAME of the Winkler table asks for one subgrade modulus and puts it at both ends of every
+// element, whatever column has the focus; the yield stresses stay; the support file holds both.
+TEST_F(Entry, WinklerSetSameFillsBothModulusColumns) {
+  WriteBeam();
+  std::string label;
+  std::vector<std::string> cells;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    wintest::Click(d, 171);
+                                    wintest::PostClick(d, 131);
+                                  }),
+                       WhenDialog(kCaption,
+                                  [&](HWND t) {
+                                    HWND page = TablePage();
+                                    wintest::SetText(page, 3003, "50");   // yield stress at i of element 1
+                                    SetFocus(GetDlgItem(page, 3004));     // a yield column has the focus
+                                    wintest::PostClick(t, 121);
+                                  }),
+                       WhenDialog(kCaption,
+                                  [&](HWND u) {
+                                    label = wintest::GetText(u, 232);
+                                    wintest::SetText(u, 231, "20000");
+                                    wintest::Click(u, 55);
+                                  }),
+                       WhenDialog(kCaption,
+                                  [&](HWND t) {
+                                    HWND page = TablePage();
+                                    for (int id = 3001; id <= 3016; ++id) cells.push_back(wintest::GetText(page, id));
+                                    wintest::PostClick(t, 9876);
+                                  })},
+                      [&] { SupportCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(label, " SUBGRADE MODULUS k[kPa/m]=");
+  ASSERT_EQ(cells.size(), 16u);
+  for (int e = 0; e < 4; ++e) {
+    EXPECT_EQ(cells[4 * e], "20000.000") << "element " << e + 1;
+    EXPECT_EQ(cells[4 * e + 1], "20000.000") << "element " << e + 1;
+    EXPECT_EQ(cells[4 * e + 2], e == 0 ? "50" : "0") << "element " << e + 1;
+  }
+  // Each element's row of the Winkler foundation holds the modulus at i and at j.
+  std::vector<std::string> lines = entrytest::FileLines("JOB.SUP");
+  size_t head = 0;
+  for (size_t i = 1; i < lines.size(); ++i)
+    if (lines[i].find("(Nodes i,j)") == 0) head = i;
+  ASSERT_GT(head, 0u);
+  ASSERT_GT(lines.size(), head + 4);
+  EXPECT_EQ(lines[head + 1], "      1        2.0000E+4        2.0000E+4          50.000          0.000");
+  for (size_t e = 2; e <= 4; ++e)
+    EXPECT_EQ(lines[head + e],
+              "      " + std::to_string(e) + "        2.0000E+4        2.0000E+4           0.000          0.000");
 }
 
 TEST_F(Entry, SymmetricHalfDisablesRightEdge) {

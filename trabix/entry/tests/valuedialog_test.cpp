@@ -162,5 +162,26 @@ TEST_F(ValueDialog, WinklerFunctionCaptionAndExponent) {
   EXPECT_EQ(seen, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
 }
 
+// Typing replaces the text a field shows when it gets the focus, at the opening and through Enter.
+TEST_F(ValueDialog, TypingIntoAFieldShowingZeroGivesWhatWasTyped) {
+  LoadValues[1] = 0;
+  auto type = [](char ch) {
+    return wintest::Do([ch] { PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(ch), 1); });
+  };
+  std::string first, second;
+  int end = -1;
+  Shown(0,
+        {type('7'), wintest::Do([] { wintest::PressKey(GetFocus(), VK_RETURN); }), type('5'),
+         WhenDialog(kCaption,
+                    [&](HWND d) {
+                      first = wintest::GetText(d, 241);
+                      second = wintest::GetText(d, 242);
+                      wintest::Click(d, 56);
+                    })},
+        end);
+  EXPECT_EQ(first, "7");
+  EXPECT_EQ(second, "5");
+}
+
 }  // namespace
 }  // namespace trabix
