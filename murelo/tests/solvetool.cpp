@@ -1,5 +1,6 @@
 #include "solvetool.h"
 
+#include "../../common/tests/solvetool.h"
 #include "core/globals.h"
 #include "murelo/core/analysis.h"
 #include "murelo/core/globals.h"
@@ -8,21 +9,21 @@
 namespace murelo {
 
 int RunSolveTool(const std::vector<std::string>& args, std::string& output, WallModel* model) {
-  if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && args[2] != "elastic" && args[2] != "0")) {
-    output = "usage: murelo_solve <job specification> <load case> [elastic]\n";
-    return 64;
-  }
-  JobSpec = args[0];
-  LoadCaseName = args[1].substr(0, 29);  // the current-case buffer holds 29 characters
-  WallModel own;
-  WallModel& m = model ? *model : own;
-  int code = AnalyseLoadCase(m);
-  output = "code " + std::to_string(code) + "\n";
-  if (code == kSolverDone)
-    output += "report " + ResultsFileName(JobSpec, LoadCaseName) + "\n";
-  else if (code > 0)
-    output += SolverStopMessage(code) + "\n";
-  return code >= 0 ? code : 100;
+  SolveToolProfile profile;
+  profile.tool = "murelo_solve";
+  profile.plastic = false;
+  profile.begin = [](const std::string& job, const std::string& loadCase, int) {
+    JobSpec = job;
+    LoadCaseName = loadCase;
+  };
+  profile.analyse = [model](int& passes) {
+    WallModel own;
+    passes = 0;
+    return AnalyseLoadCase(model ? *model : own);
+  };
+  profile.reportName = [] { return ResultsFileName(JobSpec, LoadCaseName); };
+  profile.stopText = [](int code) { return SolverWarningFor(code).text; };
+  return RunSolveToolWith(profile, args, output);
 }
 
 }  // namespace murelo

@@ -5,8 +5,9 @@
 //
 //   murelo_solve <job specification> <load case> [elastic]
 //
-// Prints the outcome (the solver's code and, for a stop, its message) and returns the code as the
-// exit status (100 when the job ends without results silently, 64 for a wrong command line).
+// Prints the outcome as the other programs' solver tools do (common/tests/solvetool.h; the passes
+// are 0, the analysis is elastic) and returns the code as the exit status (100 when the job ends
+// without results silently, 64 for a wrong command line).
 #include <string>
 #include <vector>
 
