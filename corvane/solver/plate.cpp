@@ -9,6 +9,7 @@
 #include "corvane/core/checks.h"
 #include "corvane/core/globals.h"
 #include "corvane/solver/solver.h"
+#include "corvane/solver/system.h"
 #include "trabix/core/analysis.h"
 #include "core/reporttext.h"
 #include "trabix/core/resultsreport.h"
@@ -21,11 +22,6 @@ const double kTwoPi = 8 * std::atan(1.0);
 
 bool Finite(double v) { return std::isfinite(v); }
 
-// The element's six node freedoms U, V, Theta of node e, then of node e + 1 (1-based freedom
-// numbers 3i-2, 3i-1, 3i).
-void ElementFreedoms(int e, int f[6]) {
-  for (int k = 0; k < 6; ++k) f[k] = 3 * (e - 1) + 1 + k;
-}
 
 }  // namespace
 
@@ -118,124 +114,74 @@ int PreparePlateModel(PlateModel& m, std::string& detail) {
 }
 
 int AnalysePlate(PlateModel& m) {
-  const int n = m.elements, nodes = m.nodes, freedoms = 3 * nodes;
+  ShellSystem s;
+  s.Size(m.nodes, m.elements);
+  for (int e = 1; e <= m.elements; ++e) {
+    s.element[e] = m.element[e];
+    s.ends[e] = {e, e + 1};
+  }
   // Held freedoms have no equation: every radial translation (no in-plane question), the
   // unyielding nodes, the held edge rotations and the rotation at a solid plate's centre.
-  std::vector<bool> held(freedoms + 1, false);
-  for (int i = 1; i <= nodes; ++i) held[3 * i - 2] = true;
-  for (int k : m.unyielding) held[3 * k - 1] = true;
-  if (m.fixInner || m.solid) held[3] = true;
-  if (m.fixOuter) held[3 * nodes] = true;
-  std::vector<int> equation(freedoms + 1, 0);
-  int count = 0;
-  for (int f = 1; f <= freedoms; ++f)
-    if (!held[f]) equation[f] = ++count;
-  if (count == 0) return kStopSystemUnstable;
+  for (int i = 1; i <= m.nodes; ++i) {
+    bool held = std::find(m.unyielding.begin(), m.unyielding.end(), i) != m.unyielding.end();
+    if (!held) s.Free(FreedomV(i));
+    bool fixed = (i == 1 && (m.fixInner || m.solid)) || (i == m.nodes && m.fixOuter);
+    if (!fixed) s.Free(FreedomTheta(i));
+  }
+  AddPlateLoads(m, s);
+  if (!s.Solve()) return kStopSystemUnstable;
+  FormPlateRows(s, m);
+  return trabix::kSolverDone;
+}
 
-  std::vector<int> first(count + 1);
-  for (int j = 1; j <= count; ++j) first[j] = j;
-  std::vector<std::array<int, 6>> equations(n + 1);
-  for (int e = 1; e <= n; ++e) {
-    int f[6];
-    ElementFreedoms(e, f);
-    int low = count + 1;
-    for (int k = 0; k < 6; ++k) {
-      equations[e][k] = equation[f[k]];
-      if (equations[e][k] > 0) low = std::min(low, equations[e][k]);
-    }
-    for (int k = 0; k < 6; ++k)
-      if (equations[e][k] > 0) first[equations[e][k]] = std::min(first[equations[e][k]], low);
-  }
-  ProfileMatrix a;
-  a.Shape(first);
-  ShellVector load(count + 1, 0.0);
-  std::vector<ElementVector> terms(n + 1);
-  for (int e = 1; e <= n; ++e) {
-    ElementMatrix6 k, soil;
-    ShellStiffness(m.element[e], k);
-    if (m.winkler) {
-      ShellSoilStiffness(m.element[e], soil);
-      for (int p = 0; p < 6; ++p)
-        for (int q = 0; q < 6; ++q) k[p][q] += soil[p][q];
-    }
-    a.AddElement(equations[e].data(), k);
-    ShellLoadTerms(m.element[e], m.pressureI[e], m.pressureJ[e], 0, 0, terms[e]);
-    for (int p = 0; p < 6; ++p)
-      if (equations[e][p] > 0) load[equations[e][p]] += terms[e][p];
-  }
-  for (int i = 1; i <= nodes; ++i) {
-    const double r = m.radius[i];
+void AddPlateLoads(const PlateModel& m, ShellSystem& s) {
+  for (int e = 1; e <= m.elements; ++e) ShellLoadTerms(m.element[e], m.pressureI[e], m.pressureJ[e], 0, 0, s.elementLoad[e]);
+  for (int i = 1; i <= m.nodes; ++i) {
     // At a solid plate's centre the row is a point: its spring and load act once, not per
     // unit of a circumference (the factor 2 pi of the whole circle is dropped throughout).
     const bool centre = m.solid && i == 1;
-    const double perRing = centre ? 1 / kTwoPi : r;
-    int v = equation[3 * i - 1], theta = equation[3 * i];
-    if (v > 0) {
-      a.At(v, v) += m.spring[i] * perRing;
-      load[v] += m.ringForce[i] * perRing;
-    }
-    if (theta > 0 && !centre) load[theta] += m.ringMoment[i] * r;
+    const double perRing = centre ? 1 / kTwoPi : m.radius[i];
+    s.spring[FreedomV(i)] += m.spring[i] * perRing;
+    s.nodeLoad[FreedomV(i)] += m.ringForce[i] * perRing;
+    if (!centre) s.nodeLoad[FreedomTheta(i)] += m.ringMoment[i] * m.radius[i];
   }
-  if (!a.Factorise()) return kStopSystemUnstable;
-  a.Solve(load);
-  m.u.assign(freedoms + 1, 0.0);
-  for (int f = 1; f <= freedoms; ++f)
-    if (equation[f] > 0) {
-      if (!Finite(load[equation[f]])) return kStopSystemUnstable;
-      m.u[f] = load[equation[f]];
-    }
+}
 
-  // Element end forces: K u with the soil terms, minus the consistent loads.
-  m.rows.assign(nodes + 1, PlateModel::Row());
+void FormPlateRows(const ShellSystem& s, PlateModel& m) {
+  m.u.assign(3 * m.nodes + 1, 0.0);
+  for (int f = 1; f <= 3 * m.nodes; ++f) m.u[f] = s.u[f];
+  m.rows.assign(m.nodes + 1, PlateModel::Row());
   m.totalReaction = 0;
-  std::vector<ElementVector> ends(n + 1);
-  std::vector<ElementVector> disp(n + 1);
-  for (int e = 1; e <= n; ++e) {
-    ElementMatrix6 k, soil;
-    ShellStiffness(m.element[e], k);
-    ShellSoilStiffness(m.element[e], soil);
-    int f[6];
-    ElementFreedoms(e, f);
-    for (int p = 0; p < 6; ++p) disp[e][p] = m.u[f[p]];
-    for (int p = 0; p < 6; ++p) {
-      double structure = 0, ground = 0;
-      for (int q = 0; q < 6; ++q) {
-        structure += k[p][q] * disp[e][q];
-        ground += soil[p][q] * disp[e][q];
-      }
-      if (!m.winkler) ground = 0;
-      ends[e][p] = structure + ground - terms[e][p];
-      if (p == 1 || p == 4) m.totalReaction += ground * kTwoPi;
-    }
-  }
-  for (int i = 1; i <= nodes; ++i) {
+  for (int e = 1; e <= m.elements; ++e) m.totalReaction += (s.soilForce[e][1] + s.soilForce[e][4]) * kTwoPi;
+  for (int i = 1; i <= m.nodes; ++i) {
     PlateModel::Row& row = m.rows[i];
     const int e = i == 1 ? 1 : i - 1;  // the element before the node (node 1: element 1)
     const ShellElement& el = m.element[e];
     const double r = m.radius[i], d = BendingRigidity(el), nu = el.poisson;
-    row.translation = m.u[3 * i - 1] * 1000;
-    row.slope = m.u[3 * i];
+    const double stretch = el.modulus * el.thickness;  // E t
+    row.translation = s.u[FreedomV(i)] * 1000;
+    row.slope = s.u[FreedomTheta(i)];
+    row.radialTranslation = s.u[FreedomU(i)] * 1000;
     if (i == 1 && m.solid) {
-      // The centre: both moments from element 1's curvature; the shear is infinite under a net
-      // point force and 0 otherwise.
-      row.radial = row.hoop = d * (1 + nu) * MeridionalCurvatureAtI(el, disp[1]);
-      row.infinite = std::fabs(ends[1][1] * kTwoPi) > 1.0E-6;
+      // The centre: both moments from element 1's curvature, both in-plane forces from its
+      // strain; the shear is infinite under a net point force and 0 otherwise.
+      row.radial = row.hoop = d * (1 + nu) * MeridionalCurvatureAtI(el, s.displacement[1]);
+      const double strain = (s.displacement[1][3] - s.displacement[1][0]) / MeridianLength(el);
+      row.radialForce = row.hoopForce = stretch / (1 - nu * nu) * (1 + nu) * strain;
+      row.infinite = std::fabs(s.endForce[1][1] * kTwoPi) > 1.0E-6;
     } else {
-      if (i == 1) {
-        row.shear = -ends[1][1] / r;
-        row.radial = ends[1][2] / r;
-      } else {
-        row.shear = ends[e][4] / r;
-        row.radial = -ends[e][5] / r;
-      }
+      SectionForces f = SectionAtEnd(el, s.endForce[e], i > 1);
+      row.shear = f.q;
+      row.radial = f.m;
       row.hoop = nu * row.radial + d * (1 - nu * nu) * (-row.slope / r);
+      row.radialForce = f.n;
+      row.hoopForce = nu * f.n + stretch * (s.u[FreedomU(i)] / r);
     }
     const double t = el.thickness;
     row.radialStress = 6 * row.radial / (t * t) / 1000;
     row.hoopStress = 6 * row.hoop / (t * t) / 1000;
-    if (m.winkler) row.pressure = (i == 1 ? el.soilI : el.soilJ) * m.u[3 * i - 1];
+    if (m.winkler) row.pressure = (i == 1 ? el.soilI : el.soilJ) * s.u[FreedomV(i)];
   }
-  return trabix::kSolverDone;
 }
 
 namespace {

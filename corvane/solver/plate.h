@@ -30,6 +30,7 @@ struct PlateModel {
     double slope = 0, translation = 0, shear = 0, radial = 0, hoop = 0;  // rad, mm, kN/m, kN*m/m
     double radialStress = 0, hoopStress = 0, pressure = 0;               // MPa, kPa
     bool infinite = false;  // the shear at a solid plate's centre under a net point force
+    double radialTranslation = 0, radialForce = 0, hoopForce = 0;  // in-plane: mm, kN/m
   };
   std::vector<Row> rows;
   double totalReaction = 0;  // of the Winkler foundation over the whole circle [kN]
@@ -43,6 +44,12 @@ int PreparePlateModel(PlateModel& m, std::string& detail);
 // Solves the prepared model and forms its node results. Returns 0, or the stop code of a
 // singular system.
 int AnalysePlate(PlateModel& m);
+struct ShellSystem;
+// The plate's element and node loads, springs included, into the system (plate nodes and
+// elements numbered first there).
+void AddPlateLoads(const PlateModel& m, ShellSystem& s);
+// The node rows and the soil's total reaction from the solved system.
+void FormPlateRows(const ShellSystem& s, PlateModel& m);
 // The ".RP" results of the model (lines 1..count) under the header line.
 TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, int& count);
 

@@ -148,16 +148,16 @@ void ShellSoilStiffness(const ShellElement& e, ElementMatrix6& k) {
 }
 
 void ShellLoadTerms(const ShellElement& e, double normalI, double normalJ, double meridionalI, double meridionalJ,
-                    ElementVector& out) {
+                    ElementVector& out, double from, double to) {
   const Frame f = FrameOf(e);
   const double l = f.length;
   double local[6] = {};
   for (int g = 0; g < 4; ++g) {
-    const double x = kGaussPoint[g], r = e.ri + (e.rj - e.ri) * x;
+    const double t = kGaussPoint[g], x = from + (to - from) * t, r = e.ri + (e.rj - e.ri) * x;
     double n[4], d1[4], d2[4];
     Hermite(x, n, d1, d2);
-    const double factor = r * l * kGaussWeight[g];
-    const double pn = normalI + (normalJ - normalI) * x, ps = meridionalI + (meridionalJ - meridionalI) * x;
+    const double factor = r * l * (to - from) * kGaussWeight[g];
+    const double pn = normalI + (normalJ - normalI) * t, ps = meridionalI + (meridionalJ - meridionalI) * t;
     const double shape[4] = {n[0], n[1] * l, n[2], n[3] * l};
     for (int a = 0; a < 4; ++a) local[kNormal[a]] += pn * shape[a] * factor;
     local[0] += ps * (1 - x) * factor;

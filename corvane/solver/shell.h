@@ -20,6 +20,9 @@ using ShellVector = std::vector<double>;
 // The six freedoms of an element: U, V, Theta at node i, then at node j.
 using ElementVector = std::array<double, 6>;
 using ElementMatrix6 = double[6][6];
+struct ElementMatrix6Holder {
+  ElementMatrix6 k;
+};
 
 struct ShellElement {
   double ri = 0, zi = 0, rj = 0, zj = 0;  // node coordinates [m]
@@ -37,8 +40,10 @@ void ShellSoilStiffness(const ShellElement& e, ElementMatrix6& k);
 // Consistent node loads of pressures varying linearly along the element: normal pressure
 // (positive along the normal: downward on a plate) and meridional traction (positive from node
 // i to node j) [kPa].
+// Only over the part from..to of the element (0 node i, 1 node j) the intensities are given at
+// from and at to (a load that ends inside the element).
 void ShellLoadTerms(const ShellElement& e, double normalI, double normalJ, double meridionalI, double meridionalJ,
-                    ElementVector& f);
+                    ElementVector& f, double from = 0, double to = 1);
 // The curvature along the meridian, -d2w/ds2, at node i of the element from its displacements.
 double MeridionalCurvatureAtI(const ShellElement& e, const ElementVector& u);
 
