@@ -26,9 +26,12 @@ bool Finite(double v) { return std::isfinite(v); }
 }  // namespace
 
 int PreparePlateModel(PlateModel& m, std::string& detail) {
+  return PreparePlate(m, detail, JobDataTable.Get(1, 2), JobDataTable.Get(1, 4), JobDataTable.Get(1, 5), false);
+}
+
+int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulus, double nu, bool basePlate) {
   const int n = ElementCount(1);
   if (n < 1) return kStopBadJobData;
-  const double inner = JobDataTable.Get(1, 2), modulus = JobDataTable.Get(1, 4), nu = JobDataTable.Get(1, 5);
   if (!Finite(inner) || !(modulus > 0) || !Finite(modulus) || !Finite(nu) || !(1 - nu * nu > 0))
     return kStopBadJobData;
   m = PlateModel();
@@ -75,9 +78,10 @@ int PreparePlateModel(PlateModel& m, std::string& detail) {
       m.element[e].soilI = WinklerTable.Get(e, 1);
       m.element[e].soilJ = WinklerTable.Get(e, 2);
     }
-  // The file asks for the inner edge of an annular plate and for the edge of a solid one.
-  if (yes(1)) (inner > 0 ? m.fixInner : m.fixOuter) = true;
-  if (yes(7)) m.fixOuter = true;
+  // The file asks for the inner edge of an annular plate and for the edge of a solid one (and of
+  // a tank's base plate, whose answer 7 is the wall's soil).
+  if (yes(1)) (inner > 0 && !basePlate ? m.fixInner : m.fixOuter) = true;
+  if (yes(7) && !basePlate) m.fixOuter = true;
 
   // Loads.
   for (int g : {6, 9})
@@ -184,43 +188,53 @@ void FormPlateRows(const ShellSystem& s, PlateModel& m) {
   }
 }
 
-namespace {
-
-// A value of the ".RP" tables, right-aligned in a field of 15: the fixed mask from 0.1 to
+// A value of the result tables, right-aligned in a field of 15: the fixed mask from 0.1 to
 // 10000, the exponent mask otherwise (always for slopes); below 1.0E-9 a clean 0.
-std::string PlateValue(double v, bool exponent = false) {
+std::string ResultValue(double v, bool exponent) {
   if (!Finite(v) || std::fabs(v) < 1.0E-9) v = 0;
   const double a = std::fabs(v);
   bool fixed = !exponent && (a == 0 || (a >= 0.1 && a <= 10000));
   return FitField(FormatNumber(v, fixed ? "##########0.000" : "#.0000E+##"), 15);
 }
 
-std::string Radius(double r) {
+std::string ResultAbscissa(double r) {
   if (!Finite(r) || std::fabs(r) < 1.0E-9) r = 0;
   return FitField(FormatNumber(r, "###0.0000"), 9);
 }
 
-std::string Headings(const std::vector<std::string>& words) {
+std::string ResultHeadings(const std::vector<std::string>& words) {
   std::string line = FitField(words[0], 9);
   for (size_t k = 1; k < words.size(); ++k) line += FitField(words[k], 15);
   return line;
 }
 
-}  // namespace
+std::string TotalReactionLine(double total) {
+  // A total keeps its decimals however large it is.
+  if (!Finite(total) || std::fabs(total) < 1.0E-9) total = 0;
+  bool fixed = total == 0 || std::fabs(total) >= 0.1;
+  return "TOTAL REACTION FROM ELASTIC FOUNDATION: " + LTrim(FormatNumber(total, fixed ? "##########0.000" : "#.0000E+##")) +
+         " [kN]";
+}
 
 TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, int& count) {
+  return PlateResultsLines(m, header, false, false, count);
+}
+
+TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, bool basePlate, bool inPlane,
+                                int& count) {
   TextLineArray lines(1);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
   trabix::AddReportOpening(lines, header);
-  add("CIRCULAR PLATE");
-  add(std::string(14, '^'));
-  add(Headings({"Radius", "Slope", "Vert.Transl.", "Shear Force", "Radial B.M.", "Circumf. B.M."}));
-  add(Headings({"[m]", "[rad]", "[mm]", "[kN/m]", "[kN*m/m]", "[kN*m/m]"}));
+  const std::string title = basePlate ? "BASE PLATE" : "CIRCULAR PLATE";
+  add(title);
+  add(std::string(title.size(), '^'));
+  add(ResultHeadings({"Radius", "Slope", "Vert.Transl.", "Shear Force", "Radial B.M.", "Circumf. B.M."}));
+  add(ResultHeadings({"[m]", "[rad]", "[mm]", "[kN/m]", "[kN*m/m]", "[kN*m/m]"}));
   for (int i = 1; i <= m.nodes; ++i) {
     const PlateModel::Row& row = m.rows[i];
-    std::string shear = row.infinite ? FitField("***INFINITY***", 15) : PlateValue(row.shear);
-    add(Radius(m.radius[i]) + PlateValue(row.slope, true) + PlateValue(row.translation) + shear +
-        PlateValue(row.radial) + PlateValue(row.hoop));
+    std::string shear = row.infinite ? FitField("***INFINITY***", 15) : ResultValue(row.shear);
+    add(ResultAbscissa(m.radius[i]) + ResultValue(row.slope, true) + ResultValue(row.translation) + shear +
+        ResultValue(row.radial) + ResultValue(row.hoop));
   }
   add("");
   // Eight remark lines, none of which reads as a number (the tables end at such lines).
@@ -234,24 +248,34 @@ TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, 
   add(m.winkler ? "   WINKLER FOUNDATION: Contact Pressure is POSITIVE in COMPRESSION"
                 : "   NO SOIL: Nodal Supports only");
   add(std::string(75, '-'));
-  add("");
+  if (!basePlate) add("");  // a base plate's stress table stands one line higher
   if (m.winkler) {
-    add(Headings({"Radius", "Radial Stress", "Circ. Stress", "Contact Press."}));
-    add(Headings({"[m]", "[MPa]", "[MPa]", "[kPa]"}));
+    add(ResultHeadings({"Radius", "Radial Stress", "Circ. Stress", "Contact Press."}));
+    add(ResultHeadings({"[m]", "[MPa]", "[MPa]", "[kPa]"}));
   } else {
-    add(Headings({"Radius", "Radial Stress", "Circ. Stress"}));
-    add(Headings({"[m]", "[MPa]", "[MPa]"}));
+    add(ResultHeadings({"Radius", "Radial Stress", "Circ. Stress"}));
+    add(ResultHeadings({"[m]", "[MPa]", "[MPa]"}));
   }
   for (int i = 1; i <= m.nodes; ++i) {
     const PlateModel::Row& row = m.rows[i];
-    std::string line = Radius(m.radius[i]) + PlateValue(row.radialStress) + PlateValue(row.hoopStress);
-    if (m.winkler) line += PlateValue(row.pressure);
+    std::string line = ResultAbscissa(m.radius[i]) + ResultValue(row.radialStress) + ResultValue(row.hoopStress);
+    if (m.winkler) line += ResultValue(row.pressure);
     add(line);
   }
   add("");
-  if (m.winkler) {
-    double total = Finite(m.totalReaction) && std::fabs(m.totalReaction) >= 1.0E-9 ? m.totalReaction : 0.0;
-    add("TOTAL REACTION FROM ELASTIC FOUNDATION: " + LTrim(PlateValue(total)) + " [kN]");
+  if (m.winkler) add(TotalReactionLine(m.totalReaction));
+  if (inPlane) {
+    add("IN-PLANE DEFORMATION OF THE BASE PLATE (Forces POSITIVE in TENSION):");
+    add(std::string(75, '-'));
+    add("");
+    add(ResultHeadings({"Radius", "Radial Transl.", "Radial Force", "Circ. Force"}));
+    add(ResultHeadings({"[m]", "[mm]", "[kN/m]", "[kN/m]"}));
+    for (int i = 1; i <= m.nodes; ++i) {
+      const PlateModel::Row& row = m.rows[i];
+      add(ResultAbscissa(m.radius[i]) + ResultValue(row.radialTranslation) + ResultValue(row.radialForce) +
+          ResultValue(row.hoopForce));
+    }
+    add("");
   }
   count = static_cast<int>(lines.size()) - 1;
   return lines;

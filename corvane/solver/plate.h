@@ -41,6 +41,9 @@ struct PlateModel {
 // tables as ReadLoadFile leaves them). Returns 0, or a stop code of the analysis (solver.h);
 // detail receives the text of a refusal.
 int PreparePlateModel(PlateModel& m, std::string& detail);
+// The same for the plate of substructure 1 with the section values given (a tank's base plate:
+// inner radius 0, answer 1 its edge).
+int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulus, double nu, bool basePlate);
 // Solves the prepared model and forms its node results. Returns 0, or the stop code of a
 // singular system.
 int AnalysePlate(PlateModel& m);
@@ -50,7 +53,19 @@ struct ShellSystem;
 void AddPlateLoads(const PlateModel& m, ShellSystem& s);
 // The node rows and the soil's total reaction from the solved system.
 void FormPlateRows(const ShellSystem& s, PlateModel& m);
-// The ".RP" results of the model (lines 1..count) under the header line.
+// The ".RP" results of the model (lines 1..count) under the header line: of a circular plate, or
+// of a tank's base plate (its stress table one line higher; with inPlane its third table, the
+// radial translation and in-plane forces).
 TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, int& count);
+TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, bool basePlate, bool inPlane,
+                                int& count);
+
+// Pieces of the result tables: a value right-aligned in a field of 15 (the fixed mask from 0.1 to
+// 10000, else the exponent mask, always for slopes; below 1.0E-9 a clean 0), an abscissa
+// ("###0.0000" in a field of 9), heading words over those fields, the total reaction line.
+std::string ResultValue(double v, bool exponent = false);
+std::string ResultAbscissa(double r);
+std::string ResultHeadings(const std::vector<std::string>& words);
+std::string TotalReactionLine(double total);
 
 }  // namespace corvane

@@ -122,6 +122,10 @@ void ShellStiffness(const ShellElement& e, ElementMatrix6& k) {
         for (int pair = 0; pair < 2; ++pair) {
           const double* s1 = b[2 * pair];
           const double* s2 = b[2 * pair + 1];
+          if (pair == 0 && !e.meridionalStrain) {
+            v += e.modulus * e.thickness * s2[p] * s2[q];
+            continue;
+          }
           v += stiff[pair] * (s1[p] * s1[q] + s2[p] * s2[q] + nu * (s1[p] * s2[q] + s2[p] * s1[q]));
         }
         k[p][q] += v * factor;

@@ -29,6 +29,9 @@ struct ShellElement {
   double thickness = 0;                   // [m]
   double modulus = 0, poisson = 0;        // E [kPa], nu
   double soilI = 0, soilJ = 0;            // Winkler modulus on the normal at node i and j [kPa/m]
+  // Without meridional strain (a wall whose vertical movement is its first node's) the membrane
+  // carries only its hoop force E t U / r; else both with Poisson's coupling, E t / (1 - nu^2).
+  bool meridionalStrain = true;
 };
 
 double MeridianLength(const ShellElement& e);

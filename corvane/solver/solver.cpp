@@ -9,6 +9,7 @@
 #include "corvane/core/supportfile.h"
 #include "corvane/solver/beam.h"
 #include "corvane/solver/plate.h"
+#include "corvane/solver/tank.h"
 
 namespace corvane {
 
@@ -29,6 +30,7 @@ AnalysisOutcome ReadJobFiles(int type) {
   GeometryCorrectionHooks.edit = [] { return 0; };
   int ok = 0;
   LoadGeometryFile(JobSpec, WorkTables[1], 1, type, ok);
+  if (ok == 1 && type == 3) LoadGeometryFile(JobSpec, WorkTables[2], 2, type, ok);
   GeometryCorrectionHooks = kept;
   if (ok != 1) {
     out.code = kAnalysisNoGeometry;
@@ -84,25 +86,38 @@ AnalysisOutcome RunAnalysis(const AnalysisCall& call) {
   // Old results of the case would pass for the new ones after a stop.
   for (const std::string& name : ResultFileNames(call.job, call.caseName)) DeleteIfExists(name);
   const int type = TypeCode(call.type);
-  if (type == 3) {
-    out.code = kAnalysisNotAvailable;
-    out.detail = "a TANK";
-    return out;
-  }
   out = ReadJobFiles(type);
   if (out.code != 0) return out;
   if (type == 1) {
     out.code = AnalyseBeam(call.caseName, out.detail);
     return out;
   }
-  PlateModel model;
-  out.code = PreparePlateModel(model, out.detail);
-  if (out.code == 0) out.code = AnalysePlate(model);
-  if (out.code != 0) return out;
+  const std::vector<std::string> files = ResultFileNames(call.job, call.caseName);
+  const std::string header = "Job: " + JobSpec + " //  Load Case: '" + call.caseName + "'";
   int count = 0;
-  TextLineArray lines =
-      PlateResultsLines(model, "Job: " + JobSpec + " //  Load Case: '" + call.caseName + "'", count);
-  if (!SaveTextLines(ResultFileNames(call.job, call.caseName)[1], lines, count)) out.code = kStopReportNotWritten;
+  if (type == 2) {
+    PlateModel model;
+    out.code = PreparePlateModel(model, out.detail);
+    if (out.code == 0) out.code = AnalysePlate(model);
+    if (out.code != 0) return out;
+    TextLineArray lines = PlateResultsLines(model, header, count);
+    if (!SaveTextLines(files[1], lines, count)) out.code = kStopReportNotWritten;
+    return out;
+  }
+  TankModel tank;
+  out.code = PrepareTankModel(tank, out.detail);
+  if (out.code == 0) out.code = AnalyseTank(tank);
+  if (out.code != 0) return out;
+  TextLineArray plate = PlateResultsLines(tank.base, header, true, tank.inPlane, count);
+  bool written = SaveTextLines(files[1], plate, count);
+  TextLineArray wall = WallResultsLines(tank, header, count);
+  written = written && SaveTextLines(files[2], wall, count);
+  if (!written) {
+    // Both substructures' results or none.
+    DeleteIfExists(files[1]);
+    DeleteIfExists(files[2]);
+    out.code = kStopReportNotWritten;
+  }
   return out;
 }
 

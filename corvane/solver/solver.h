@@ -1,8 +1,8 @@
 #pragma once
 // Corvane's outside solver, ANALYSIS.exe: reads the job's geometry, support and load files for
 // the structure type, job and load case on its command line, analyses the case and writes its
-// result file beside the job (beam/strip <job>.RB<c>, circular plate <job>.RP<c>; <c> the first
-// character of the case name). Every stop is shown by the program itself (a warning box after
+// result files beside the job (beam/strip <job>.RB<c>, circular plate <job>.RP<c>, a roofless
+// tank's base plate <job>.RP<c> and wall <job>.RW<c>; <c> the first character of the case name). Every stop is shown by the program itself (a warning box after
 // its tones) and leaves no result file: Corvane does not read the solver's exit code.
 #include <functional>
 #include <string>

@@ -146,6 +146,94 @@ inline void WriteBeamJob(const BeamJob& b, const std::string& caseName = "A") {
   SaveLoadFile(1);
 }
 
+// A tank without a roof: base plate of equal rings from the centre, wall of equal rings.
+struct TankJob {
+  std::string job = "T1";
+  int baseElements = 10, wallElements = 16, roofElements = 0;
+  double radius = 10, baseThickness = 0.5, wallRadius = 10, height = 8, wallThickness = 0.3;
+  double modulus = 3e7, poisson = 0.2;
+  std::string inPlane = "N", wallInPlane = "Y";  // geometry answers 1 and 2
+  std::string connection = "M", middlePlane = "Y", topFixed = "N";  // support answers 9, 10, 11
+  std::string unyielding = "11";
+  double winkler = 0, wallWinkler = 0, restraint = 0;  // base soil, wall soil, wall kh at every node
+  double liquidDensity = 1000, liquidDepth = 8, wallDensity = 0, baseDensity = 0;
+  double wallUniform = 0;
+  std::vector<std::pair<int, std::vector<double>>> wallNodal;  // node, (Phi, Qv, M)
+  double wallStrain = 0;
+};
+
+inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
+  JobSpec = t.job;
+  StructureType = "TANK";
+  Substructure = "BASE PLATE";
+  JobDataTable.Redim(8, 6);
+  GeometryAnswers.assign(8, "N");
+  GeometryAnswers[1] = t.inPlane;
+  GeometryAnswers[2] = t.wallInPlane;
+  JobDataTable(1, 1) = t.baseElements;
+  JobDataTable(1, 2) = t.radius;
+  JobDataTable(1, 3) = t.modulus;
+  JobDataTable(1, 4) = t.poisson;
+  JobDataTable(2, 1) = t.wallElements;
+  JobDataTable(2, 2) = t.wallRadius;
+  JobDataTable(2, 3) = t.height;
+  JobDataTable(2, 4) = t.modulus;
+  JobDataTable(2, 5) = t.poisson;
+  JobDataTable(3, 1) = t.roofElements;
+  if (t.roofElements > 0) JobDataTable(3, 3) = t.wallRadius;
+  WorkTables[1].Redim(t.baseElements, 2);
+  for (int e = 1; e <= t.baseElements; ++e) {
+    WorkTables[1](e, 1) = static_cast<float>(t.radius / t.baseElements);
+    WorkTables[1](e, 2) = static_cast<float>(t.baseThickness);
+  }
+  WorkTables[2].Redim(t.wallElements, 2);
+  for (int e = 1; e <= t.wallElements; ++e) {
+    WorkTables[2](e, 1) = static_cast<float>(t.height / t.wallElements);
+    WorkTables[2](e, 2) = static_cast<float>(t.wallThickness);
+  }
+  WorkTables[3].Redim(t.roofElements, 2);
+  for (int e = 1; e <= t.roofElements; ++e) WorkTables[3](e, 1) = 1, WorkTables[3](e, 2) = 0.2f;
+  SaveGeometryFile(t.job);
+  const int nb = t.baseElements, nw = t.wallElements;
+  ClearSupportFlags(3);
+  NumberRows(ElasticSupportTable, nb + 1, 2);
+  NumberRows(WinklerTable, nb, 2);
+  NumberRows(WallRestraintTable, nw + 1, 2);
+  NumberRows(WallWinklerTable, nw, 1);
+  if (!t.unyielding.empty()) {
+    SupportFlags[2] = "Y";
+    UnyieldingNodes = t.unyielding;
+  }
+  if (t.winkler > 0) {
+    SupportFlags[4] = "Y";
+    for (int e = 1; e <= nb; ++e) WinklerTable(e, 1) = WinklerTable(e, 2) = static_cast<float>(t.winkler);
+  }
+  if (t.wallWinkler > 0) {
+    SupportFlags[7] = "Y";
+    for (int e = 1; e <= nw; ++e) WallWinklerTable(e, 1) = static_cast<float>(t.wallWinkler);
+  }
+  if (t.restraint > 0) {
+    SupportFlags[8] = "Y";
+    for (int k = 1; k <= nw + 1; ++k) WallRestraintTable(k, 1) = static_cast<float>(t.restraint);
+  }
+  SupportFlags[9] = t.connection;
+  SupportFlags[10] = t.middlePlane;
+  SupportFlags[11] = t.topFixed;
+  SaveSupportFile(3);
+  LoadCaseName = caseName;
+  SizeLoadTables(3, nb, nw, t.roofElements);
+  LoadTable.Redim(12, 4);
+  LoadTable(1, 2) = static_cast<float>(t.baseDensity);
+  LoadTable(2, 1) = static_cast<float>(t.wallUniform);
+  LoadTable(2, 2) = static_cast<float>(t.wallDensity);
+  LoadTable(4, 1) = static_cast<float>(t.liquidDensity);
+  LoadTable(4, 2) = static_cast<float>(t.liquidDepth);
+  LoadTable(7, 1) = static_cast<float>(t.wallStrain);
+  for (const auto& n : t.wallNodal)
+    for (int c = 1; c <= 3; ++c) WallNodalLoadTable(n.first, c) = static_cast<float>(n.second[c - 1]);
+  SaveLoadFile(3);
+}
+
 // The lines of a file, [1..count].
 inline std::vector<std::string> Lines(const std::string& file) {
   std::vector<std::string> lines;

@@ -491,8 +491,14 @@ TEST_F(SolverTest, StopsWarnAndLeaveNoResults) {
        },
        "ANALYSIS.exe PLATE,P1,A", kAnalysisNoSupports,
        "Support Data File is Missing!" + crlf + crlf + "Enter the Data!", warning},
-      {"tank", [] {}, "ANALYSIS.exe TANK,P1,A", kAnalysisNotAvailable,
-       "The ANALYSIS of a TANK is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!", warning},
+      {"tank with a roof", [] {
+         testing::TankJob t;
+         t.job = "P1";
+         t.roofElements = 2;
+         testing::WriteTankJob(t);
+       },
+       "ANALYSIS.exe TANK,P1,A", kAnalysisNotAvailable,
+       "The ANALYSIS of a TANK with a ROOF is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!", warning},
       {"half-space plate", [&] {
          PlateJob p = plain;
          p.halfSpace = true;

@@ -1,0 +1,47 @@
+#pragma once
+// A cylindrical tank without a roof: the base plate (horizontal, at its middle plane, from the
+// centre) and the wall (vertical, at the wall radius, from its bottom) in one system of shell
+// elements, joined at the base plate's nodal line under the wall monolithically, hinged or free
+// to slide, on the base plate's supports or soil and the wall's soil and restraints; under liquid
+// pressure, wall and floor loads and self weight.
+#include <string>
+#include <vector>
+
+#include "core/textfiles.h"
+#include "corvane/solver/plate.h"
+
+namespace corvane {
+
+struct WallModel {
+  int elements = 0, nodes = 0;
+  double radius = 0, height = 0;
+  std::vector<ShellElement> element;  // 1..elements, from the bottom
+  std::vector<double> x;              // node heights above the wall's first node [m]
+  bool membrane = false;              // answer 2: meridional strain (with Poisson's coupling)
+  struct Row {
+    double slope = 0, translation = 0, shear = 0, moment = 0, hoopMoment = 0;  // rad, mm, kN/m, kN*m/m
+    double stress = 0, hoopStress = 0, axialStress = 0, verticalForce = 0;     // MPa, kN/m
+  };
+  std::vector<Row> rows;
+};
+
+struct TankModel {
+  PlateModel base;
+  bool inPlane = false;     // base plate answer 1: in-plane deformation (radial translations)
+  WallModel wall;
+  int junction = 0;         // the base plate node under the wall
+  char connection = 'M';    // 'M' monolithic, 'H' hinged, 'S' free to slide
+  double offset = 0;        // wall base above the plate's middle plane (t / 2, or 0)
+  bool topFixed = false;    // the top edge held against rotation
+  double liquidDensity = 0, liquidDepth = 0;  // [kg/m^3], [m]
+};
+
+// Fills the model from Corvane's tables of a tank (JobDataTable, GeometryAnswers, WorkTables[1]
+// and [2], the support and load tables). Returns 0, or a stop code with its text in detail.
+int PrepareTankModel(TankModel& t, std::string& detail);
+// Solves the prepared model and forms the rows of both substructures.
+int AnalyseTank(TankModel& t);
+// The wall's ".RW" (lines 1..count).
+TextLineArray WallResultsLines(const TankModel& t, const std::string& header, int& count);
+
+}  // namespace corvane

@@ -1,0 +1,206 @@
+// The tank without a roof through the outside solver's main: the wall against the closed forms
+// of a cylinder under liquid pressure (membrane and Timoshenko's hinged edge), the statics of the
+// joint and of the soil, and the layouts of ".RP" and ".RW" as the readers find them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "../../../common/tests/testdir.h"
+#include "corvane/core/textexports.h"
+#include "corvane/solver/solver.h"
+#include "jobs.h"
+
+namespace corvane {
+namespace {
+
+using testing::Lines;
+using testing::TableRows;
+using testing::TankJob;
+using testing::WriteTankJob;
+
+// The tables of the two files: ".RP" table 1 from line 11, table 2 from E1 + 12, table 3 from
+// the dash line D3 + 4; ".RW" table 1 from line 11, table 2 from E1 + 13.
+struct TankResults {
+  std::vector<std::string> plate, wall;
+  std::vector<std::vector<double>> p1, p2, p3, w1, w2;
+  int plateE1 = 0, plateD3 = 0, wallE1 = 0;
+};
+
+TankResults Analyse(const TankJob& t) {
+  WriteTankJob(t);
+  TankResults r;
+  int code = AnalysisMain("ANALYSIS.exe TANK," + t.job + ",A", nullptr);
+  EXPECT_EQ(code, 0);
+  if (code != 0) return r;
+  r.plate = Lines(t.job + ".RPA");
+  r.wall = Lines(t.job + ".RWA");
+  r.p1 = TableRows(r.plate, 11);
+  r.plateE1 = 11 + static_cast<int>(r.p1.size());
+  r.p2 = TableRows(r.plate, r.plateE1 + 12);
+  for (int i = r.plateE1 + 12 + static_cast<int>(r.p2.size()); i < static_cast<int>(r.plate.size()) && !r.plateD3; ++i)
+    if (!r.plate[i].empty() && r.plate[i][0] == '-') r.plateD3 = i;
+  if (r.plateD3) r.p3 = TableRows(r.plate, r.plateD3 + 4);
+  r.w1 = TableRows(r.wall, 11);
+  r.wallE1 = 11 + static_cast<int>(r.w1.size());
+  r.w2 = TableRows(r.wall, r.wallE1 + 13);
+  return r;
+}
+
+double Near(double want, double percent) { return std::fabs(want) * percent / 100; }
+
+class TankTest : public ::testing::Test {
+ protected:
+  TestDirectory dir_;
+};
+
+// Free to slide, the wall carries the liquid by its hoop force alone: U = gamma (d - x) R^2 / (E t),
+// N_c / t = gamma (d - x) R / t, no bending, no vertical force.
+TEST_F(TankTest, SlidingWallCarriesTheLiquidByHoopForce) {
+  for (const char* membrane : {"Y", "N"}) {
+    TankJob t;
+    t.connection = "S";
+    t.wallInPlane = membrane;
+    TankResults r = Analyse(t);
+    ASSERT_EQ(r.w1.size(), 17u) << membrane;
+    ASSERT_EQ(r.w2.size(), 17u) << membrane;
+    EXPECT_NEAR(r.w1[0][2], 0.872, Near(0.872, 0.2)) << membrane;
+    EXPECT_DOUBLE_EQ(r.w1[8][0], 4.0);
+    EXPECT_NEAR(r.w1[8][2], 0.436, Near(0.436, 0.2)) << membrane;
+    EXPECT_NEAR(r.w2[0][3], 2.616, Near(2.616, 0.2)) << membrane;
+    for (const auto& row : r.w1) EXPECT_LT(std::fabs(row[4]), 0.05) << membrane << " x = " << row[0];
+    for (const auto& row : r.w2) EXPECT_DOUBLE_EQ(row[4], 0.0) << membrane;
+  }
+}
+
+// Hinged to a plate without in-plane deformation: Timoshenko's hinged edge of a long cylinder,
+// beta = (3 (1 - nu^2) / (R t)^2)^(1/4) = 0.7521 /m, Q0 = gamma R t beta d / sqrt(12 (1 - nu^2)),
+// M(x) = Q0 e^(-beta x) sin(beta x) / beta.
+TEST_F(TankTest, HingedWallMatchesTheCylinderTheory) {
+  TankJob t;
+  t.connection = "H";
+  TankResults r = Analyse(t);
+  ASSERT_EQ(r.w1.size(), 17u);
+  const double beta = std::pow(3 * 0.96 / (100 * 0.09), 0.25);
+  const double q0 = 9.81 * 10 * 0.3 * beta * 8 / std::sqrt(12 * 0.96);
+  EXPECT_NEAR(q0, 52.17, 0.005);
+  EXPECT_NEAR(r.w1[0][3], q0, Near(q0, 0.5));
+  EXPECT_DOUBLE_EQ(r.w1[0][4], 0.0);
+  EXPECT_DOUBLE_EQ(r.w1[0][2], 0.0);  // the plate holds the base
+  EXPECT_DOUBLE_EQ(r.w1[2][0], 1.0);
+  const double m1 = q0 * std::exp(-beta) * std::sin(beta) / beta;
+  EXPECT_NEAR(m1, 22.33, 0.01);
+  EXPECT_NEAR(r.w1[2][4], m1, Near(m1, 0.5));
+  EXPECT_NEAR(r.w1[2][5], 0.2 * r.w1[2][4], 0.0015);  // M_c = nu M_x
+}
+
+// The wall's weight (rho g t = 7.3575 kPa over 8 m) comes down as its vertical force.
+TEST_F(TankTest, WallWeightIsItsVerticalForce) {
+  TankJob t;
+  t.connection = "H";
+  t.wallDensity = 2500;
+  for (const char* membrane : {"Y", "N"}) {
+    t.wallInPlane = membrane;
+    TankResults r = Analyse(t);
+    ASSERT_EQ(r.w2.size(), 17u);
+    EXPECT_DOUBLE_EQ(r.w2[0][4], -58.86) << membrane;
+    EXPECT_DOUBLE_EQ(r.w2[8][4], -29.43) << membrane;
+    EXPECT_DOUBLE_EQ(r.w2[16][4], 0.0) << membrane;
+  }
+}
+
+// Monolithic on a plate with in-plane deformation: the joint's statics (the plate's edge moment
+// is the wall's base moment, the wall's base shear the plate's edge in-plane force); on the
+// plate's top face the wall's base moves with the plate's edge through the offset t / 2.
+TEST_F(TankTest, MonolithicJointKeepsItsStatics) {
+  TankJob t;
+  t.inPlane = "Y";
+  TankResults r = Analyse(t);
+  ASSERT_EQ(r.p1.size(), 11u);
+  ASSERT_EQ(r.p3.size(), 11u);
+  ASSERT_EQ(r.w1.size(), 17u);
+  EXPECT_NEAR(r.p1[10][4], r.w1[0][4], 0.001);
+  EXPECT_GT(std::fabs(r.w1[0][4]), 1.0);
+  EXPECT_NEAR(r.p3[10][2], r.w1[0][3], 0.001);
+  EXPECT_GT(std::fabs(r.w1[0][3]), 1.0);
+  EXPECT_NEAR(r.p3[10][1], r.w1[0][2], 0.0005);  // the same radial translation
+  EXPECT_DOUBLE_EQ(r.w1[0][1], r.p1[10][1]);     // and rotation
+
+  t.middlePlane = "N";
+  r = Analyse(t);
+  ASSERT_EQ(r.p3.size(), 11u);
+  EXPECT_NEAR(r.w1[0][2], r.p3[10][1] + 0.25 * r.p1[10][1] * 1000, 0.0015);
+  EXPECT_GT(std::fabs(0.25 * r.p1[10][1] * 1000), 0.01);
+}
+
+// On Winkler soil alone the base plate's soil carries everything: the liquid on the floor
+// (rho g d pi R^2 = 24655.2 kN), the wall and the plate.
+TEST_F(TankTest, SoilCarriesTheWholeTank) {
+  TankJob t;
+  t.unyielding.clear();
+  t.winkler = 50000;
+  TankResults r = Analyse(t);
+  const double pi = 4 * std::atan(1.0), liquid = 9.81 * 8 * pi * 100;
+  EXPECT_NEAR(liquid, 24655.2, 0.05);
+  auto total = [](const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+      if (line.rfind("TOTAL REACTION FROM ELASTIC FOUNDATION: ", 0) == 0) return ParseNumber(line.substr(40));
+    return 0.0;
+  };
+  EXPECT_NEAR(total(r.plate), liquid, liquid * 1E-6);
+  t.wallDensity = 2500;
+  t.baseDensity = 2400;
+  r = Analyse(t);
+  const double wall = 2500 * 9.81 * 0.3 / 1000 * 2 * pi * 10 * 8, plate = 2400 * 9.81 * 0.5 / 1000 * pi * 100;
+  EXPECT_NEAR(total(r.plate), liquid + wall + plate, (liquid + wall + plate) * 1E-6);
+}
+
+// The layouts the readers rely on.
+TEST_F(TankTest, ResultFilesHaveTheReadersLayout) {
+  TankJob t;
+  t.inPlane = "Y";
+  t.winkler = 50000;
+  t.unyielding.clear();
+  TankResults r = Analyse(t);
+  ASSERT_FALSE(r.plate.empty());
+  EXPECT_EQ(r.plate[7], "BASE PLATE");
+  EXPECT_EQ(r.plate[8], "^^^^^^^^^^");
+  EXPECT_EQ(r.plate[r.plateE1 + 9], std::string(75, '-'));
+  EXPECT_EQ(r.p2.size(), 11u);
+  EXPECT_EQ(r.p2[0].size(), 4u);  // radius, two stresses, the contact pressure
+  EXPECT_GT(r.plateD3, r.plateE1 + 12 + 11);
+  EXPECT_EQ(r.plate[r.plateD3], std::string(75, '-'));
+  EXPECT_TRUE(r.plate[r.plateD3 + 1].empty());
+  EXPECT_EQ(r.p3[0].size(), 4u);
+  int dashes = 0;
+  for (size_t i = r.plateE1 + 10; i < r.plate.size(); ++i) dashes += !r.plate[i].empty() && r.plate[i][0] == '-';
+  EXPECT_EQ(dashes, 1);  // D3 alone after table 2
+  for (int i = r.plateE1 + 12 + 11; i < r.plateD3; ++i) EXPECT_EQ(ParseNumber(r.plate[i]), 0) << r.plate[i];
+  EXPECT_EQ(r.wall[7], "WALL");
+  EXPECT_EQ(r.wall[r.wallE1 + 9], std::string(75, '-'));
+  EXPECT_TRUE(r.wall[r.wallE1 + 10].empty());
+  EXPECT_EQ(r.w1[0].size(), 6u);
+  EXPECT_EQ(r.w2.size(), 17u);
+  EXPECT_EQ(r.w2[0].size(), 5u);
+  for (int k = 0; k <= 16; ++k) EXPECT_DOUBLE_EQ(r.w1[k][0], 0.5 * k);
+  // Without in-plane deformation no third table and no dash line after table 2.
+  t.inPlane = "N";
+  r = Analyse(t);
+  EXPECT_EQ(r.plateD3, 0);
+}
+
+// The results text export of a roofless tank joins the base plate's file and the wall's.
+TEST_F(TankTest, ResultsTextJoinsBasePlateAndWall) {
+  TankJob t;
+  TankResults r = Analyse(t);
+  ASSERT_FALSE(r.wall.empty());
+  ReportHooks = ReportPort();
+  ASSERT_TRUE(WriteResultsText());
+  std::vector<std::string> joined = Lines("T1_RESULTS.TXT");
+  std::vector<std::string> want(r.plate);
+  want.insert(want.end(), {"", "", ""});
+  want.insert(want.end(), r.wall.begin() + 1, r.wall.end());
+  EXPECT_EQ(joined, want);
+}
+
+}  // namespace
+}  // namespace corvane
