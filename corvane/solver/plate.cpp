@@ -224,7 +224,7 @@ TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, 
                                 int& count) {
   TextLineArray lines(1);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
-  trabix::AddReportOpening(lines, header);
+  AddReportOpening(lines, header);
   const std::string title = basePlate ? "BASE PLATE" : "CIRCULAR PLATE";
   add(title);
   add(std::string(title.size(), '^'));

@@ -11,6 +11,7 @@
 #include "corvane/solver/solver.h"
 #include "corvane/solver/system.h"
 #include "trabix/core/analysis.h"
+#include "core/reporttext.h"
 #include "trabix/core/resultsreport.h"
 
 namespace corvane {
@@ -226,7 +227,7 @@ TextLineArray WallResultsLines(const TankModel& t, const std::string& header, in
   const WallModel& w = t.wall;
   TextLineArray lines(1);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
-  trabix::AddReportOpening(lines, header);
+  AddReportOpening(lines, header);
   add("WALL");
   add("^^^^");
   add(ResultHeadings({"Height", "Slope", "Radial Transl.", "Shear Force", "Long. B.M.", "Circumf. B.M."}));
