@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gfx/gfx.h"
+#include "gfx/viewparts.h"
 #include "trabix/core/globals.h"
 #include "trabix/views/views.h"
 
@@ -16,11 +17,10 @@ namespace trabix {
 
 namespace {
 
-constexpr long kBlue = 0xFF0000;
-constexpr long kRed = 255;
-constexpr long kBlack = 0;
-constexpr long kHeadingFlags = 0x11000001;  // centred across the width on a brush-filled band
-constexpr long kAdvance = 0x100000;         // the next row continues this one
+constexpr long kBlue = kViewBlue;
+constexpr long kRed = kViewRed;
+constexpr long kBlack = kViewBlack;
+constexpr long kAdvance = kViewAdvance;
 const double kNodeX[] = {100, 220, 340, 460, 580, 700, 820, 920};
 constexpr double kAxisY = 400;
 
@@ -31,11 +31,6 @@ bool IsStrip() { return StructureFlags.size() > 1 && StructureFlags[1] == "Y"; }
 bool IsSymmetricHalf() { return StructureFlags.size() > 4 && StructureFlags[4] == "Y"; }
 
 long ViewBackground() { return Hsw(40, 240, 180); }
-
-void Text(double x, double y, const std::string& text, long flags = 0) {
-  DrawFromEx(0, x, y);
-  DrawTextRowEx(0, text, flags);
-}
 
 void LabelFont(long colour, long effects) {
   GfxFontEx(0, "Times New Roman", 28, 34, 5, colour);
@@ -48,56 +43,26 @@ void NumberFont() {
   GfxFontEffectsEx(0, 0);
 }
 
-void NodeCircle(double x, double y) {
-  BrushColorEx(0, RGB(0, 255, 255));
-  DrawFromEx(0, x, y);
-  DrawCircleEx(0, 6);
-}
-
-void Polyline(const std::vector<GfxPoint>& points, double width, long colour) {
-  PenWidthEx(0, width);
-  PenColorEx(0, colour);
-  DrawMultiLineEx(0, points);
-}
-
-// A pointer arrow from (x1, y1) to the head at (x2, y2).
-void PointerArrow(double x1, double y1, double x2, double y2) {
-  double dx = x2 - x1, dy = y2 - y1;
-  double length = std::max(1.0, std::sqrt(dx * dx + dy * dy));
-  double ux = dx / length, uy = dy / length;
-  GfxPoint tip{x2, y2};
-  GfxPoint left{x2 - 9 * ux + 5 * uy, y2 - 9 * uy - 5 * ux};
-  GfxPoint right{x2 - 9 * ux - 5 * uy, y2 - 9 * uy + 5 * ux};
-  Polyline({{x1, y1}, tip, left, tip, right}, 1, kBlack);
-}
-
 void NodeNumbers(double y) {
   NumberFont();
   const struct {
     int node;
     const char* text;
   } numbers[] = {{0, "1"}, {1, "2"}, {3, "i"}, {4, "j"}, {7, "n"}};
-  for (const auto& n : numbers) Text(kNodeX[n.node] - 20 + 6, y, n.text);
+  for (const auto& n : numbers) ViewText(kNodeX[n.node] - 20 + 6, y, n.text);
 }
 
 // "Element" in red and "i" in blue with a pointer to element i-j.
 void ElementLabel(double y) {
   LabelFont(kRed, 0);
-  Text(300, y, "Element ", kAdvance);
+  ViewText(300, y, "Element ", kAdvance);
   LabelFont(kBlue, 1);
   DrawTextRowEx(0, "i");
   PointerArrow(410, y + 18, 515, kAxisY - 8);
 }
 
 // A downward load arrow of the given length whose tip touches the axis at x.
-void LoadArrow(double x, double length, long colour, double width) {
-  PenColorEx(0, colour);
-  PenWidthEx(0, width);
-  DrawLineEx(0, x, kAxisY - 6 - length, x, kAxisY - 6);
-  BrushColorEx(0, colour);
-  PenWidthEx(0, 1);
-  DrawPolygonEx(0, {{x - 6, kAxisY - 18}, {x + 6, kAxisY - 18}, {x, kAxisY - 6}});
-}
+void AxisLoadArrow(double x, double length, long colour, double width) { LoadArrow(x, kAxisY - 6, length, colour, width); }
 
 }  // namespace
 
@@ -139,19 +104,15 @@ void DrawBeamAxis() {
     DrawLineEx(0, 920, 220, 920, 500);
     GfxFontEx(0, "Arial", 32, 45, 8, kBlue);
     GfxFontEffectsEx(0, 1);
-    Text(905, 175, "C");
-    Text(922, 190, "L");
+    ViewText(905, 175, "C");
+    ViewText(922, 190, "L");
   }
   PenEx(0, 0, 0, 1);
 }
 
 LegendPlace DrawLegend(int scale, const std::string& heading, const std::string& position) {
   viewScale = scale;
-  GfxFontEx(0, "Arial", 60, 60, 500, kBlue);
-  GfxFontEffectsEx(0, 11);
-  GradientBrushEx(0, 4);
-  Text(0, 20, heading, kHeadingFlags);
-  GradientBrushEx(0, 0);
+  ViewHeading(heading, 20);
 
   NumberFont();
   PenEx(0, 0, 0, 1);
@@ -162,7 +123,7 @@ LegendPlace DrawLegend(int scale, const std::string& heading, const std::string&
   NodeNumbers(place.numberY);
 
   LabelFont(kRed, 0);
-  Text(160, 211, "Designates ", kAdvance);
+  ViewText(160, 211, "Designates ", kAdvance);
   LabelFont(kBlue, 1);
   DrawTextRowEx(0, IsStrip() ? "Nodal Line " : "Node ", kAdvance);
   DrawTextRowEx(0, "i");
@@ -179,21 +140,21 @@ void DrawGeometryIdealization(int scale) {
   NodeCircle(580, kAxisY);
 
   // The length dimension of element i-j and the pointers to its length and thickness.
-  Polyline({{467, 435}, {460, 440}, {467, 445}, {460, 440}, {580, 440}, {574, 435}, {580, 440}, {573, 447}}, 1,
+  ViewPolyline({{467, 435}, {460, 440}, {467, 445}, {460, 440}, {580, 440}, {574, 435}, {580, 440}, {573, 447}}, 1,
            kBlack);
   DrawLineEx(0, 460, 405, 460, 440);
   DrawLineEx(0, 580, 405, 580, 440);
-  Polyline({{450, 320}, {500, 320}, {500, 395}, {505, 388}, {500, 395}, {494, 387}}, 1, kBlack);
-  Polyline({{550, 320}, {540, 320}, {540, 395}, {545, 388}, {540, 395}, {534, 387}}, 1, kBlack);
-  Polyline({{540, 417}, {540, 405}, {545, 411}, {540, 405}, {534, 413}}, 1, kBlack);
+  ViewPolyline({{450, 320}, {500, 320}, {500, 395}, {505, 388}, {500, 395}, {494, 387}}, 1, kBlack);
+  ViewPolyline({{550, 320}, {540, 320}, {540, 395}, {545, 388}, {540, 395}, {534, 387}}, 1, kBlack);
+  ViewPolyline({{540, 417}, {540, 405}, {545, 411}, {540, 405}, {534, 413}}, 1, kBlack);
   LabelFont(kBlue, 1);
-  Text(512, 448, "L");
-  Text(552, 420, "h");
+  ViewText(512, 448, "L");
+  ViewText(552, 420, "h");
 
   GfxBkgdColorEx(0, ViewBackground());
   GfxBkgdModeEx(0, 0);
   LabelFont(kRed, 0);
-  Text(380, 290, "Element ", kAdvance);
+  ViewText(380, 290, "Element ", kAdvance);
   LabelFont(kBlue, 1);
   DrawTextRowEx(0, "i");
 }
@@ -201,35 +162,31 @@ void DrawGeometryIdealization(int scale) {
 void DrawSupports(int scale, const std::string& kindWord) {
   if (kindWord == "UNYIELD") {
     LegendPlace place = DrawLegend(scale, "UNYIELDING SUPPORTS", "TOP");
-    BrushColorEx(0, RGB(128, 128, 128));
-    PenColorEx(0, RGB(128, 128, 128));
-    DrawPolygonEx(0, {{460, 407}, {430, 452}, {490, 452}});
+    SupportTriangle(460, 407);
     PenEx(0, 0, 0, 1);
     LabelFont(kBlue, 1);
-    Text(560, place.labelY + 20, "Unyielding Support");
+    ViewText(560, place.labelY + 20, "Unyielding Support");
     PointerArrow(555, place.labelY + 36, 482, 440);
   } else if (kindWord == "ELASTIC") {
     LegendPlace place = DrawLegend(scale, "ELASTIC RESTRAINTS", "TOP");
     // The translational spring hangs below node i; the rotational one lies across it.
-    Polyline({{460, 407}, {460, 420}, {445, 428}, {475, 443}, {445, 458}, {475, 473}, {460, 481}, {460, 495}}, 15,
-             RGB(128, 128, 128));
-    Polyline({{423, kAxisY}, {433, 385}, {448, 415}, {460, kAxisY}, {472, 385}, {487, 415}, {497, kAxisY}}, 15,
-             RGB(128, 128, 128));
+    VerticalSpring(460, 407);
+    RotationalSpring(460, kAxisY);
     PenEx(0, 0, 0, 1);
     LabelFont(kBlue, 1);
-    Text(560, place.labelY + 20, "Translational Restraint ", kAdvance);
+    ViewText(560, place.labelY + 20, "Translational Restraint ", kAdvance);
     LabelFont(kRed, 0);
     DrawTextRowEx(0, "(kv)");
     PointerArrow(555, place.labelY + 36, 482, 465);
     LabelFont(kBlue, 1);
-    Text(560, 300, "Rotational Restraint ", kAdvance);
+    ViewText(560, 300, "Rotational Restraint ", kAdvance);
     LabelFont(kRed, 0);
     DrawTextRowEx(0, "(kr)");
     PointerArrow(555, 318, 497, 390);
   } else {
     LegendPlace place = DrawLegend(scale, "WINKLER FOUNDATION", "TOP");
     LabelFont(kRed, 0);
-    Text(380, 290, "Element ", kAdvance);
+    ViewText(380, 290, "Element ", kAdvance);
     LabelFont(kBlue, 1);
     DrawTextRowEx(0, "i");
     PointerArrow(470, 325, 515, kAxisY - 8);
@@ -242,7 +199,7 @@ void DrawSupports(int scale, const std::string& kindWord) {
     BrushStyleEx(0, 0);
     PenEx(0, 0, 0, 1);
     LabelFont(kBlue, 1);
-    Text(150, place.labelY + 20, "Winkler Found. ", kAdvance);
+    ViewText(150, place.labelY + 20, "Winkler Found. ", kAdvance);
     LabelFont(kRed, 0);
     DrawTextRowEx(0, "(k=const.)");  // right after the label, which the face may make wide
     PointerArrow(420, place.labelY + 36, 500, 430);
@@ -254,12 +211,12 @@ void DrawLoads(int scale, const std::string& kindWord) {
   if (kindWord == "TRAPEZOIDAL") {
     DrawLegend(scale, "TRAPEZOIDAL LOAD", "BOTTOM");
     ElementLabel(470);
-    for (int k = 0; k <= 6; ++k) LoadArrow(460 + 20 * k, 40 + 4 * k, loadColour, 15);
+    for (int k = 0; k <= 6; ++k) AxisLoadArrow(460 + 20 * k, 40 + 4 * k, loadColour, 15);
     PenEx(0, 0, 0, 1);
     GfxFontEx(0, "Times New Roman", 28, 34, 5, loadColour);
     GfxFontEffectsEx(0, 1);
-    Text(430, 320, "qi");
-    Text(588, 300, "qj");
+    ViewText(430, 320, "qi");
+    ViewText(588, 300, "qj");
   } else if (kindWord == "NODAL") {
     DrawLegend(scale, "NODAL LOADS", "BOTTOM");
     PenWidthEx(0, 10);
@@ -269,7 +226,7 @@ void DrawLoads(int scale, const std::string& kindWord) {
     PenEx(0, 0, 0, 1);
     GfxFontEx(0, "Times New Roman", 28, 34, 5, loadColour);
     GfxFontEffectsEx(0, 1);
-    Text(475, 295, "Pv");
+    ViewText(475, 295, "Pv");
     // The moment: an arc round node i with its head at the 45 degree end.
     const long momentColour = RGB(128, 128, 0);
     PenWidthEx(0, 15);
@@ -282,7 +239,7 @@ void DrawLoads(int scale, const std::string& kindWord) {
     PenEx(0, 0, 0, 1);
     GfxFontEx(0, "Times New Roman", 28, 34, 5, momentColour);
     GfxFontEffectsEx(0, 1);
-    Text(520, 330, "M");
+    ViewText(520, 330, "M");
   } else if (kindWord == "TEMPERATURE") {
     DrawLegend(scale, "TEMPERATURE CHANGE", "BOTTOM");
     ElementLabel(300);
