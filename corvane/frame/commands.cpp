@@ -6,6 +6,7 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/forms/forms.h"
 #include "corvane/run/run.h"
+#include "corvane/views/views.h"
 
 namespace corvane {
 
@@ -34,7 +35,11 @@ void AnalysisCommand() {
 void PresentationCommand() {
   if (NeedJob()) RunPresentationCommand(MainWindow, [] { return ShowLoadCases(2); });
 }
-void PlotCommand() {}
+void TankPlotChoice() { ShowStructuralActions(MainWindow); }
+void PlotCommand() {
+  if (!NeedJob()) return;
+  RunPlotCommand(MainWindow, [] { return ShowLoadCases(2); }, TankPlotChoice);
+}
 void SaveJobAsCommand() {
   if (NeedJob()) RunSaveJobAsCommand(ShowJobDialog);
 }

@@ -84,7 +84,12 @@ void SupportCommand();
 void LoadDataCommand();
 void AnalysisCommand();
 void PresentationCommand();
+// Command 7666: the plot command of corvane/views for the current job; a tank's substructure is
+// chosen by TankPlotChoice.
 void PlotCommand();
+// The tank substructure choice in its plot mode; until the choice comes with the data entry it
+// shows the action dialog of the current substructure.
+void TankPlotChoice();
 void SaveJobAsCommand();
 
 }  // namespace corvane

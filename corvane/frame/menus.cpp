@@ -144,7 +144,7 @@ void DispatchCommand(int id) {
          100},
         {888, false, AnalysisCommand},
         {7777, false, PresentationCommand},
-        {7666, false, PlotCommand},
+        {7666, false, PlotCommand, 160},
         {878, false, SaveJobAsCommand},
         {7204, false, HelpCommand},
         {7205, false, AboutBox},

@@ -15,6 +15,7 @@
 #include "core/archive.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
+#include "corvane/core/geometryfile.h"
 #include "corvane/frame/frame.h"
 #include "gfx/gfx.h"
 #include "win/grid.h"
@@ -426,6 +427,37 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   for (const char* gone : {".LDB", ".RPB", ".RWB", ".RRB"}) EXPECT_FALSE(fs::exists(job + gone)) << gone;
   for (const char* kept : {".RBB", ".LDA"}) EXPECT_TRUE(fs::exists(job + kept)) << kept;
   EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\n");
+}
+
+// Command 7666 of a beam job without results: the case chosen, the caption, the action dialog
+// and the missing results announced while the dialog stays.
+TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
+  std::string job = Spec("BEAMS\\B3");
+  OpenBeamJob(job);
+  JobDataTable(1, 1) = 2;
+  ASSERT_TRUE(SaveGeometryFile(job));
+  WriteBytes(job + ".CAS", "Point\r\n");
+  const std::string actions = "BEAM/STRIP ANALYSIS.   JOB: " + job + "     Load Case: Point";
+  std::string heading, warning;
+  Run(7666, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
+                        [](HWND d) {
+                          wintest::SetText(d, 7555, "Point");
+                          wintest::PostClick(d, 9876);
+                        }),
+             WhenDialog(actions,
+                        [&](HWND d) {
+                          heading = wintest::GetText(d, 120);
+                          wintest::PostClick(d, 56);
+                        }),
+             WhenDialog("WARNING!",
+                        [&](HWND box) {
+                          warning = wintest::BoxText(box);
+                          wintest::AnswerBox(box, IDOK);
+                        }),
+             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, 2); })});
+  EXPECT_EQ(WindowText(MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: " + job + "     Load Case: Point");
+  EXPECT_EQ(heading, "BEAM: SELECTION OF STRUCTURAL ACTION");
+  EXPECT_EQ(warning, "Results File is Missing! Analyse the Structure!");
 }
 
 TEST_F(CorvaneFrame, TheBackgroundShadesFromBlueToDarkBlueInTwoHundredBands) {
