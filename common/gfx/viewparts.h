@@ -39,3 +39,4 @@ void HorizontalSpring(double left, double y, double width = 15);
 // A grey unyielding support: a triangle whose tip touches (x, y) from below, outlined in the
 // given colour.
 void SupportTriangle(double x, double y, long outline = kViewGrey);
+

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/globals.h"
@@ -309,6 +310,25 @@ void CenterWindow(HWND window) {
   int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
   int y = (GetSystemMetrics(SM_CYSCREEN) - (h + GetSystemMetrics(SM_CYCAPTION))) / 2 + 7;
   SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+long MakeRoomForView(HWND window, long width, long height) {
+  RECT client, outer;
+  GetClientRect(window, &client);
+  GetWindowRect(window, &outer);
+  // A table's scroll bar may reach a little past the laid-out width.
+  long left = client.right;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    left = std::max(left, static_cast<long>(r.right));
+  }
+  long grow = std::max(0L, height - static_cast<long>(client.bottom));
+  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + (left - client.right) + width,
+               outer.bottom - outer.top + grow, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CenterWindow(window);
+  return left;
 }
 
 void RemoveMoveAndSize(HWND window) {

@@ -142,6 +142,11 @@ void PixelsToUnits(HWND dialog, int& x, int& y);
 // Moves the window, size and z-order kept, to x = (screen width - window width) \ 2,
 // y = (screen height - (window height + caption height)) \ 2 + 7.
 void CenterWindow(HWND window);
+// Makes room for a picture of width x height pixels right of what a window holds (its client
+// area or its widest control, whichever reaches further): the window grows by the picture's
+// width, and to its height, and is centred on the screen again. Returns the picture's left edge
+// in the window's client pixels (its top is 0).
+long MakeRoomForView(HWND window, long width, long height);
 void RemoveMoveAndSize(HWND window);
 // Puts the system fixed font on a control.
 void SetFixedFont(HWND dialog, int id);

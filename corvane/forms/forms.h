@@ -116,18 +116,20 @@ int ShowTableWindow(HWND owner, const DialogTemplate& table);
 
 // ----- Tank substructure choice -----
 //
-// Mode 1 geometry (RunGeometryDialogs), 2 supports, 3 loads. The options shown follow the roof
-// (TankOptionCount); the action button (199 - mode) runs the mode's data dialog for the checked
-// substructure with this dialog hidden, then selects the next option; "&CANCEL" ends it with 1.
+// Mode 1 geometry (RunGeometryDialogs), 2 supports, 3 loads, 4 (and above) graphs. The options
+// shown follow the roof (TankOptionCount); the action button (199 - mode; "&OK" 9876 for graphs)
+// runs the mode's data dialog for the checked substructure with this dialog hidden, then selects
+// the next option; "&CANCEL" ends it with 1.
 DialogTemplate TankSubstructureDialog(int mode);
 INT_PTR CALLBACK TankSubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // Shows the choice modally; its end value, also in DialogAnswer.
 int RunTankSubstructureChoice(HWND owner, int mode);
-// The data dialogs of modes 2 and 3 for Substructure, owned by the hidden choice. Empty ones do
+// The data dialogs of modes 2 to 4 for Substructure, owned by the hidden choice. Empty ones do
 // nothing.
 struct TankSubstructureActions {
   std::function<void(HWND owner)> supports;  // the support types dialog
   std::function<void(HWND owner)> loads;     // the load type choice
+  std::function<void(HWND owner)> plots;     // the structural action choice of the graphs
 };
 extern TankSubstructureActions TankActions;
 

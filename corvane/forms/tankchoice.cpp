@@ -65,9 +65,13 @@ void Act(HWND dialog, int id) {
     if (TankActions.supports) TankActions.supports(dialog);
   } else if (id == 196) {
     if (TankActions.loads) TankActions.loads(dialog);
+  } else if (id == 9876) {
+    if (TankActions.plots) TankActions.plots(dialog);
+    TextLines.assign(2, std::string());
   }
   MovePointer(Remembered.x, Remembered.y);
-  Select(dialog, NextTankOption(option, OptionCount), true);
+  // After a graph the next substructure is checked; the focus stays where it was.
+  Select(dialog, NextTankOption(option, OptionCount), id != 9876);
   ShowWindow(dialog, SW_SHOW);
 }
 
@@ -101,11 +105,18 @@ DialogTemplate TankSubstructureDialog(int mode) {
     int bw = DialogTextWidth(d, ActionText(mode), h) + 10;
     AddButton(d, 199 - mode, ActionText(mode), (kWidth - bw) / 2, 70, bw, 16);
     AddButton(d, 2, "&CANCEL", 105, 95, 50, 14);
+  } else {
+    AddButton(d, 9876, "&OK", 85, 95, 40, 14);
+    AddButton(d, 2, "&CANCEL", 135, 95, 40, 14);
   }
   OnOpen(d, [mode](HWND dialog) {
     CheckRadioButton(dialog, 201, 200 + OptionCount, 201);
     SetFocus(GetDlgItem(dialog, 201));
-    PlacePointer(dialog, 130, 78);
+    if (mode >= 1 && mode <= 3) {
+      PlacePointer(dialog, 130, 78);
+    } else {
+      PlacePointer(dialog, 105, 100);
+    }
     GetCursorPos(&Remembered);
     SubclassControls(dialog, 201, 200 + OptionCount, EditSubclassProc3);
     if (GetDlgItem(dialog, 199 - mode)) SubclassControl(dialog, 199 - mode, EditSubclassProc3);
@@ -122,7 +133,7 @@ INT_PTR CALLBACK TankSubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam
     case WM_COMMAND: {
       int id = LOWORD(wParam);
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id >= 196 && id <= 198) {
+      if ((id >= 196 && id <= 198) || (id == 9876 && ChoiceMode >= 4)) {
         Act(dialog, id);
         return TRUE;
       }

@@ -17,6 +17,11 @@ void InstallEntryPorts() {
   // A Yes to a geometry correction runs the geometry command; its data are read again when it
   // saved any.
   GeometryCorrectionHooks.edit = [] { return EnterGeometry(MainWindow); };
+  // The schematic view beside every table window.
+  StructureViewHooks.draw = OpenStructureView;
+  StructureViewHooks.close = CloseStructureView;
+  // The graphs of the substructure chosen, over the main window.
+  TankActions.plots = [](HWND) { ShowStructuralActions(MainWindow); };
   CheckHooks.editGeometry = GeometryCorrectionHooks.edit;
 }
 
@@ -35,7 +40,7 @@ void AnalysisCommand() {
 void PresentationCommand() {
   if (NeedJob()) RunPresentationCommand(MainWindow, [] { return ShowLoadCases(2); });
 }
-void TankPlotChoice() { ShowStructuralActions(MainWindow); }
+void TankPlotChoice() { RunTankSubstructureChoice(MainWindow, 4); }
 void PlotCommand() {
   if (!NeedJob()) return;
   RunPlotCommand(MainWindow, [] { return ShowLoadCases(2); }, TankPlotChoice);

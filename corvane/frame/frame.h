@@ -87,8 +87,8 @@ void PresentationCommand();
 // Command 7666: the plot command of corvane/views for the current job; a tank's substructure is
 // chosen by TankPlotChoice.
 void PlotCommand();
-// The tank substructure choice in its plot mode; until the choice comes with the data entry it
-// shows the action dialog of the current substructure.
+// The tank substructure choice in its plot mode (4): each substructure chosen gets its action
+// dialog.
 void TankPlotChoice();
 void SaveJobAsCommand();
 

@@ -14,6 +14,7 @@
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
 #include "gfx/viewparts.h"
+#include "win/dialogs.h"
 
 namespace corvane {
 
@@ -23,6 +24,9 @@ constexpr long kMagenta = RGB(255, 0, 255);
 constexpr long kLoadColour = RGB(0, 128, 128);
 constexpr long kMomentColour = RGB(128, 128, 0);
 
+// A view is open beside a table window.
+bool viewOpen = false;
+
 bool IsTank() { return StructureType == "TANK"; }
 bool IsBeamStrip() { return StructureType != "PLATE" && StructureType != "TANK"; }
 bool IsShellRoof() { return IsYes(AnswerAt(GeometryAnswers, 4)); }
@@ -30,7 +34,9 @@ std::string Part() { return Trim(Substructure); }
 bool OnWall() { return IsTank() && Part() == "WALL"; }
 bool OnRoof() { return IsTank() && Part() == "ROOF STRUCTURE"; }
 bool OnShell() { return OnRoof() && IsShellRoof(); }
-std::string TableKind() { return Trim(FormTexts.Get(0, 0)); }
+std::string TableKind() { return Trim(TableViewKind); }
+// A shell roof's element load table names its load type "3".."7" as its kind.
+bool IsRoofLoadType(const std::string& kind) { return kind.size() == 1 && kind[0] >= '3' && kind[0] <= '7'; }
 
 // The base line: the beam, strip or plate radius, or the tank's base plate.
 double BaseY() { return IsTank() ? 912 : 400; }
@@ -162,6 +168,23 @@ void TrapezoidArrows(const std::string& labelI, const std::string& labelJ) {
 }
 
 }  // namespace
+
+void OpenStructureView(HWND table, const std::string& view) {
+  CloseStructureView();  // one left by a window that did not close it
+  RECT outer;
+  GetWindowRect(table, &outer);
+  long width = 0, height = 0;
+  int sizeMode = 1;
+  StructureViewSize(outer.right - outer.left, width, height, sizeMode);
+  long left = MakeRoomForView(table, width, height);
+  DrawStructureView(table, left, 0, width, height, view, sizeMode);
+  viewOpen = true;
+}
+
+void CloseStructureView() {
+  if (viewOpen) GfxWindowEx(0, kGfxClose);
+  viewOpen = false;
+}
 
 void StructureViewSize(long left, long& width, long& height, int& sizeMode) {
   const long screen = GetSystemMetrics(SM_CXSCREEN);
@@ -381,11 +404,11 @@ void DrawLoads(int) {
   const std::string kind = TableKind();
   const double y = BaseY();
   GfxPoint place = LabelPlace();
-  if (kind == "TRAPEZOIDAL") {
+  if (kind == "TRAPEZOIDAL" || IsRoofLoadType(kind)) {
     DrawLegend("TRAPEZOIDAL LOAD", "BOTTOM", y);
     if (OnShell()) {
       // The shell's nodes marked; the labels of the load type being entered.
-      const std::string type = Trim(AnswerAt(GeometryAnswers, 6));
+      const std::string type = IsRoofLoadType(kind) ? kind : Trim(AnswerAt(GeometryAnswers, 6));
       RoofLoadLabels labels = RoofLabels(type);
       PenWidthEx(0, 2);
       for (const GfxPoint& p : kShellPoints) NodeCircle(p.x, p.y, 9, kMagenta);

@@ -18,12 +18,17 @@ namespace corvane {
 // Opens graphics window 0 over `window` at left, top (pixels of its client area), width x height
 // pixels and draws once the schematic picture `view` ("Geom", "Supp" or "Load"; any other name
 // leaves the structure line alone) of the current StructureType and Substructure, for the kind of
-// the table being edited (FormTexts(0, 0): "UNYIELD", "ELASTIC", "WINKLER", "TRAPEZOIDAL",
-// "NODAL" or "TEMPERATURE"; a shell roof's load type "3".."7" is GeometryAnswers 6). The picture
-// is fixed: it shows no data values. The table window closes it with GfxWindowEx(0, 1) after its
+// the table being edited (TableViewKind: "GEOMETRY", "UNYIELD", "ELASTIC", "WINKLER",
+// "TRAPEZOIDAL", "NODAL" or "TEMPERATURE"; a shell roof's element loads of type "3".."7" have
+// their type as the kind, or "TRAPEZOIDAL" with the type in GeometryAnswers 6). The picture is
+// fixed: it shows no data values. The table window closes it with GfxWindowEx(0, 1) after its
 // dialog ends. sizeMode 1 on a wide screen, 2 on a narrow one.
 void DrawStructureView(HWND& window, long left, long top, long width, long height, const std::string& view,
                        int sizeMode);
+// The view beside a table window (the forms' StructureViewHooks): the window grows to make room
+// for it right of the table; closed when the window has ended.
+void OpenStructureView(HWND table, const std::string& view);
+void CloseStructureView();
 // The size of the view beside a table window whose right edge is at `left` (screen pixels):
 // 610 x 305 on a screen at least 1024 pixels wide (size mode 1), else 470 x 235 (mode 2), the
 // width narrowed to end at the screen's right edge, as high as wide for a tank.

@@ -99,21 +99,7 @@ void OpenStructureView(HWND window, const std::string& kind) {
   bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
   long width = wide ? 610 : 386;
   long height = std::lround(width * 0.718);
-  RECT client, outer;
-  GetClientRect(window, &client);
-  GetWindowRect(window, &outer);
-  // The table's scroll bar may reach a little past the laid-out width.
-  long left = client.right;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    left = std::max(left, static_cast<long>(r.right));
-  }
-  long grow = std::max(0L, height - static_cast<long>(client.bottom));
-  SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + (left - client.right) + width,
-               outer.bottom - outer.top + grow, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  CenterWindow(window);
+  long left = MakeRoomForView(window, width, height);
   bool supports = kind == "ELASTIC" || kind == "WINKLER" || kind == "UNYIELD";
   const char* view = kind == "GEOMETRY" ? "Geom" : supports ? "Supp" : "Load";
   DrawStructureView(window, left, 0, width, height, view, wide ? 1 : 2, kind);

@@ -637,4 +637,71 @@ TEST(TankChoice, FocusAndPointerOnTheActionButton) {
 }
 
 }  // namespace
+// The graphs' mode: "&OK" and "&CANCEL" in place of the action button, the roof offered when it
+// has elements and a ring, each substructure's action choice run in turn with the next one
+// checked afterwards, and the focus left where it was.
+TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
+  TestDirectory dir;
+  NewJob("TANK", "BASE PLATE");
+  JobDataTable(1, 1) = 4;
+  JobDataTable(2, 1) = 4;
+  JobDataTable(3, 1) = 2;
+  JobDataTable(3, 2) = 0.5;
+  JobDataTable(3, 3) = 6;
+  for (Table2D<float>& t : WorkTables) t.Redim(4, 3);
+  ASSERT_TRUE(SaveGeometryFile("J"));
+  std::vector<std::string> subs, seen;
+  TankActions.plots = [&](HWND) { subs.push_back(Substructure); };
+  int count = 0;
+  std::string ok, cancel;
+  bool noActionButton = false;
+  POINT okAt{}, cancelAt{};
+  auto place = [](HWND d, int id) {
+    RECT r;
+    GetWindowRect(GetDlgItem(d, id), &r);
+    POINT p{r.left, r.top};
+    ScreenToClient(d, &p);
+    int x = p.x, y = p.y;
+    PixelsToUnits(d, x, y);
+    return POINT{x, y};
+  };
+  auto look = WhenDialog(JobCaption(), [&](HWND d) {
+    for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
+    ok = wintest::GetText(d, 9876);
+    cancel = wintest::GetText(d, 2);
+    okAt = place(d, 9876);
+    cancelAt = place(d, 2);
+    noActionButton = !GetDlgItem(d, 196) && !GetDlgItem(d, 197) && !GetDlgItem(d, 198);
+  });
+  HWND focusAfter = nullptr, secondOption = nullptr;
+  auto choice = [&](int action) {
+    return WhenDialog(JobCaption(), [&, action](HWND d) {
+      seen.push_back(Checked(d));
+      if (seen.size() == 2) {
+        focusAfter = GetFocus();
+        secondOption = GetDlgItem(d, 202);
+      }
+      wintest::PostClick(d, action);
+    });
+  };
+  int end = -1;
+  auto run = RunScript({look, choice(9876), choice(9876), choice(9876), choice(2)},
+                       [&] { end = RunTankSubstructureChoice(nullptr, 4); });
+  EXPECT_TRUE(run.finished);
+  EXPECT_EQ(end, 1);
+  EXPECT_EQ(count, 3);
+  EXPECT_EQ(ok, "&OK");
+  EXPECT_EQ(cancel, "&CANCEL");
+  EXPECT_TRUE(noActionButton);
+  EXPECT_EQ(okAt.x, 85);
+  EXPECT_EQ(okAt.y, 95);
+  EXPECT_EQ(cancelAt.x, 135);
+  EXPECT_EQ(cancelAt.y, 95);
+  EXPECT_EQ(subs, (std::vector<std::string>{"BASE PLATE", "WALL", "ROOF STRUCTURE"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"TANK &BASE PLATE", "TANK &WALL CYLINDER", "TANK &ROOF STRUCTURE",
+                                            "TANK &BASE PLATE"}));
+  EXPECT_NE(focusAfter, secondOption);  // checked, not focused
+  TankActions = TankSubstructureActions();
+}
+
 }  // namespace corvane

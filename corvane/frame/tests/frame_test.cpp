@@ -460,6 +460,55 @@ TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
   EXPECT_EQ(warning, "Results File is Missing! Analyse the Structure!");
 }
 
+// Command 7666 of a roofless tank: the case, the substructure choice in its plot mode (two
+// options), the wall's nine actions and its graph with the tank's heading and the wall's abscissa.
+TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
+  Agree();
+  std::string job = Spec("TANKS\\T1");
+  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  JobDataTable.Redim(8, 6);
+  for (int s = 1; s <= 2; ++s) {
+    JobDataTable(s, 1) = 2;
+    for (int i = 2; i <= 6; ++i) JobDataTable(s, i) = i < 4 ? 6.0 : 0.2;
+  }
+  for (Table2D<float>& t : WorkTables) t.Redim(2, 3);
+  ASSERT_TRUE(SaveGeometryFile(job));
+  WriteBytes(job + ".CAS", "Water\r\n");
+  fs::copy_file(fs::path(CORVANE_REPORTS_DATA) / "WALL2.RWW", job + ".RWW");
+  wintest::TraceCapture trace;
+  const std::string choice = "   TANK ANALYSIS.   JOB: " + job;
+  const std::string actions = "TANK ANALYSIS.   JOB: " + job + "     Load Case: Water";
+  int substructures = 0, options = 0;
+  std::string heading;
+  Run(7666, {WhenDialog("  TANK: Load Name Specification/Selection",
+                        [](HWND d) {
+                          wintest::SetText(d, 7555, "Water");
+                          wintest::PostClick(d, 9876);
+                        }),
+             WhenDialog(choice,
+                        [&](HWND d) {
+                          for (int id = 201; id <= 203; ++id) substructures += GetDlgItem(d, id) ? 1 : 0;
+                          CheckRadioButton(d, 201, 202, 202);
+                          wintest::PostClick(d, 9876);
+                        }),
+             WhenDialog(actions,
+                        [&](HWND d) {
+                          while (GetDlgItem(d, 201 + options)) ++options;
+                          heading = wintest::GetText(d, 120);
+                          wintest::PostClick(d, 56);
+                        }),
+             WhenDialog(" GRAPH - Load Case: Water", [](HWND g) { wintest::PostClick(g, 56); }),
+             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, 2); }),
+             WhenDialog(choice, [](HWND d) { wintest::PostClick(d, 2); })});
+  EXPECT_EQ(substructures, 2);
+  EXPECT_EQ(options, 9);
+  EXPECT_EQ(heading, "WALL: SELECTION OF STRUCTURAL ACTION");
+  std::ifstream in(trace.Path());
+  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(all.find("gfx GradientPanel(1, \"TANK:  WALL\""), std::string::npos);
+  EXPECT_NE(all.find("gfx DrawTextBoxEx(1, \"Height from Base [m]\""), std::string::npos);
+}
+
 TEST_F(CorvaneFrame, TheBackgroundShadesFromBlueToDarkBlueInTwoHundredBands) {
   RedrawWindow(MainWindow, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
   RECT client;

@@ -68,7 +68,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   SetStructure(mode.empty() ? "BEAM" : Arg(4).empty() ? mode : Arg(4));
   if (mode == "STRIP") Substructure = "STRIP";
   GeometryAnswers[6] = Arg(5);
-  FormTexts(0, 0) = Arg(3);
+  TableViewKind = Arg(3);
   long width = 0, height = 0;
   int size = 1;
   StructureViewSize(20, width, height, size);

@@ -48,7 +48,7 @@ class StructureViewTest : public ::testing::Test {
     Substructure = substructure;
     GeometryAnswers[4] = shell ? "Y" : "N";
     GeometryAnswers[6] = loadType;
-    FormTexts(0, 0) = kind;
+    TableViewKind = kind;
     trace_.Clear();
     long width = 610, height = type == "TANK" ? 610 : 305;
     DrawStructureView(host_, 10, 10, width, height, view, 1);
@@ -174,6 +174,10 @@ TEST_F(StructureViewTest, AShellRoofsTrapezoidalLabelsFollowTheLoadType) {
     EXPECT_FALSE(Has("gfx DrawTextRowEx(0, \"qi\"")) << c.type;
     EXPECT_TRUE(HasCircle(340, 144, 9)) << c.type;
   }
+  // The roof load table may name its type as its kind.
+  Draw("TANK", "ROOF STRUCTURE", "Load", "5", true, "");
+  EXPECT_TRUE(Has("gfx DrawTextRowEx(0, \"phj\""));
+  EXPECT_TRUE(Has("gfx DrawTextRowEx(0, \"TRAPEZOIDAL LOAD\", 285212673)"));
   // A flat roof and a beam keep qi and qj.
   Draw("TANK", "ROOF STRUCTURE", "Load", "TRAPEZOIDAL", false, "3");
   EXPECT_TRUE(Has("gfx DrawTextRowEx(0, \"qi\""));
