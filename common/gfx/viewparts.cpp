@@ -3,6 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
+void ViewLabelFont(long colour, long effects) {
+  GfxFontEx(0, "Times New Roman", 28, 34, 5, colour);
+  GfxFontEffectsEx(0, effects);
+}
+
+void ViewNumberFont() {
+  GfxFontEx(0, "Times New Roman", 40, 40, 0, kViewBlack);
+  GfxFontWeightEx(0, 400);
+  GfxFontEffectsEx(0, 0);
+}
+
 void ViewText(double x, double y, const std::string& text, long flags) {
   DrawFromEx(0, x, y);
   DrawTextRowEx(0, text, flags);

@@ -16,6 +16,10 @@ constexpr long kViewGrey = 0x808080;  // support and restraint symbols
 constexpr long kViewHeadingFlags = kGfxTextFullWidth | kGfxTextFill | kGfxTextCentre;
 constexpr long kViewAdvance = kGfxTextAdvance;
 
+// The fonts of the labels ("Times New Roman" in a colour, with effects) and of the node numbers
+// (larger, black, normal weight).
+void ViewLabelFont(long colour, long effects);
+void ViewNumberFont();
 // One row of text from (x, y) in the current font.
 void ViewText(double x, double y, const std::string& text, long flags = 0);
 // The heading of a view: "Arial" in blue, bold italic underlined, centred across the window at y

@@ -68,30 +68,19 @@ GfxPoint NodeI() { return CurrentNodes()[3]; }
 GfxPoint NodeJ() { return CurrentNodes()[4]; }
 GfxPoint ElementMiddle() { return {(NodeI().x + NodeJ().x) / 2, (NodeI().y + NodeJ().y) / 2}; }
 
-void LabelFont(long colour, long effects) {
-  GfxFontEx(0, "Times New Roman", 28, 34, 5, colour);
-  GfxFontEffectsEx(0, effects);
-}
-
-void NumberFont() {
-  GfxFontEx(0, "Times New Roman", 40, 40, 0, kViewBlack);
-  GfxFontWeightEx(0, 400);
-  GfxFontEffectsEx(0, 0);
-}
-
 // A caption in blue followed by a symbol in red: "Translational Restraint " "(kv)".
 void CaptionAndSymbol(double x, double y, const std::string& caption, const std::string& symbol) {
-  LabelFont(kViewBlue, 1);
+  ViewLabelFont(kViewBlue, 1);
   ViewText(x, y, caption, kViewAdvance);
-  LabelFont(kViewRed, 0);
+  ViewLabelFont(kViewRed, 0);
   DrawTextRowEx(0, symbol);
 }
 
 // "Element" in red and "i" in blue with a pointer from the label at (x, y) to element i-j.
 void ElementLabel(double x, double y) {
-  LabelFont(kViewRed, 0);
+  ViewLabelFont(kViewRed, 0);
   ViewText(x, y, "Element ", kViewAdvance);
-  LabelFont(kViewBlue, 1);
+  ViewLabelFont(kViewBlue, 1);
   DrawTextRowEx(0, "i");
   GfxPoint m = ElementMiddle();
   PointerArrow(x + 110, y + 18, m.x + (OnWall() ? -8 : 0), m.y + (OnWall() ? 0 : -8));
@@ -124,8 +113,7 @@ void MomentArc(GfxPoint p, const std::string& symbol) {
   BrushColorEx(0, kMomentColour);
   DrawPolygonEx(0, {{p.x + 32, p.y - 55}, {p.x + 52, p.y - 50}, {p.x + 43, p.y - 31}});
   PenEx(0, 0, 0, 1);
-  GfxFontEx(0, "Times New Roman", 28, 34, 5, kMomentColour);
-  GfxFontEffectsEx(0, 1);
+  ViewLabelFont(kMomentColour, 1);
   ViewText(p.x + 60, p.y - 70, symbol);
 }
 
@@ -156,8 +144,7 @@ void TrapezoidArrows(const std::string& labelI, const std::string& labelJ) {
     }
   }
   PenEx(0, 0, 0, 1);
-  GfxFontEx(0, "Times New Roman", 28, 34, 5, kLoadColour);
-  GfxFontEffectsEx(0, 1);
+  ViewLabelFont(kLoadColour, 1);
   if (OnWall()) {
     ViewText(a.x - 90, a.y - 20, labelI);
     ViewText(b.x - 130, b.y - 30, labelJ);
@@ -250,7 +237,7 @@ void DrawLegend(const std::string& heading, const std::string& position, double 
   ViewHeading(heading, 20);
   const bool top = position == "TOP";
   // Node numbers along the current substructure: 1, 2, i, j and n.
-  NumberFont();
+  ViewNumberFont();
   PenEx(0, 0, 0, 1);
   const std::vector<GfxPoint> nodes = CurrentNodes();
   const char* names[] = {"1", "2", "", "i", "j", "", "", ""};
@@ -268,7 +255,7 @@ void DrawLegend(const std::string& heading, const std::string& position, double 
   }
   // A tank's substructures by name.
   if (IsTank()) {
-    LabelFont(kViewRed, 0);
+    ViewLabelFont(kViewRed, 0);
     ViewText(300, 950, "BASE PLATE");
     ViewText(850, 640, "WALL");
     ViewText(330, IsShellRoof() ? 100 : 205, IsShellRoof() ? "ROOF" : "ROOF PLATE");
@@ -277,7 +264,7 @@ void DrawLegend(const std::string& heading, const std::string& position, double 
   const double ly = IsTank() ? 760 : 228, lx = IsTank() ? 150 : 140;
   PenEx(0, 0, 0, 1);
   NodeCircle(lx, ly);
-  LabelFont(kViewBlue, 1);
+  ViewLabelFont(kViewBlue, 1);
   ViewText(lx + 20, ly - 17, IsBeamStrip() ? "Designates Node" : "Designates Nodal Line");
 }
 
@@ -299,7 +286,7 @@ void DrawGeometryIdealization(int) {
     NodeCircle(b.x, b.y);
   }
   // The dimensions of the element table: its width s (a beam's length L) and thickness t (h).
-  LabelFont(kViewBlue, 1);
+  ViewLabelFont(kViewBlue, 1);
   GfxPoint m = ElementMiddle();
   if (OnWall()) {
     ViewText(m.x - 40, m.y - 18, "s");
@@ -316,7 +303,7 @@ void DrawGeometryIdealization(int) {
     // The shell's coordinate axes from its first node.
     PointerArrow(220, 140, 320, 140);
     PointerArrow(220, 140, 220, 240);
-    LabelFont(kViewBlue, 1);
+    ViewLabelFont(kViewBlue, 1);
     ViewText(326, 124, "x");
     ViewText(228, 236, "z");
   }
@@ -334,7 +321,7 @@ void DrawSupports(int) {
     DrawLegend("UNYIELDING SUPPORTS", "TOP", y);
     for (int k : {0, 3, 7}) SupportTriangle(100 + 120 * k, y + 7, kViewBlack);
     PenEx(0, 0, 0, 1);
-    LabelFont(kViewBlue, 1);
+    ViewLabelFont(kViewBlue, 1);
     ViewText(560, y + 70, "Unyielding Support");
     PointerArrow(555, y + 86, 482, y + 40);
   } else if (kind == "ELASTIC") {
@@ -414,7 +401,7 @@ void DrawLoads(int) {
       for (const GfxPoint& p : kShellPoints) NodeCircle(p.x, p.y, 9, kMagenta);
       PenEx(0, 0, 0, 1);
       TrapezoidArrows(labels.i, labels.j);
-      LabelFont(kViewBlue, 1);
+      ViewLabelFont(kViewBlue, 1);
       ViewText(150, 420, labels.note);
       ViewText(150, 470, "Current LOAD Type: " + (type.empty() ? std::string("3") : type));
     } else {
@@ -423,37 +410,17 @@ void DrawLoads(int) {
     ElementLabel(place.x - 200, place.y + 40);
   } else if (kind == "NODAL") {
     DrawLegend("NODAL LOADS", "BOTTOM", y);
+    // At node i: a horizontal force (wall and shell roof), a vertical force and a moment, named
+    // as the table's columns.
     GfxPoint i = NodeI();
+    const bool horizontal = OnWall() || OnShell();
+    if (horizontal) RightArrow(i.x - 6, i.y, 90, kLoadColour, 10);
+    LoadArrow(i.x, i.y - 6, 90, kLoadColour, 10);
     PenEx(0, 0, 0, 1);
-    GfxFontEx(0, "Times New Roman", 28, 34, 5, kLoadColour);
-    GfxFontEffectsEx(0, 1);
-    if (OnWall()) {
-      // A horizontal force, a vertical force and a moment at wall node i.
-      RightArrow(i.x - 6, i.y, 90, kLoadColour, 10);
-      LoadArrow(i.x, i.y - 6, 90, kLoadColour, 10);
-      PenEx(0, 0, 0, 1);
-      GfxFontEx(0, "Times New Roman", 28, 34, 5, kLoadColour);
-      GfxFontEffectsEx(0, 1);
-      ViewText(i.x - 110, i.y - 40, "Ph");
-      ViewText(i.x + 10, i.y - 110, "Qv");
-      MomentArc(i, "M");
-    } else if (OnShell()) {
-      RightArrow(i.x - 6, i.y, 90, kLoadColour, 10);
-      LoadArrow(i.x, i.y - 6, 90, kLoadColour, 10);
-      PenEx(0, 0, 0, 1);
-      GfxFontEx(0, "Times New Roman", 28, 34, 5, kLoadColour);
-      GfxFontEffectsEx(0, 1);
-      ViewText(i.x - 110, i.y - 40, "Qh");
-      ViewText(i.x + 10, i.y - 110, "Pv");
-      MomentArc(i, "M");
-    } else {
-      LoadArrow(i.x, i.y - 6, 90, kLoadColour, 10);
-      PenEx(0, 0, 0, 1);
-      GfxFontEx(0, "Times New Roman", 28, 34, 5, kLoadColour);
-      GfxFontEffectsEx(0, 1);
-      ViewText(i.x + 15, i.y - 105, "Pv");
-      MomentArc(i, "M");
-    }
+    ViewLabelFont(kLoadColour, 1);
+    if (horizontal) ViewText(i.x - 110, i.y - 40, OnWall() ? "Ph" : "Qh");
+    ViewText(i.x + 10, i.y - 110, OnWall() ? "Qv" : "Pv");
+    MomentArc(i, "M");
   } else if (kind == "TEMPERATURE") {
     DrawLegend("TEMPERATURE CHANGE", "BOTTOM", y);
     ElementLabel(place.x - 200, place.y);

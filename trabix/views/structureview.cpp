@@ -32,19 +32,8 @@ bool IsSymmetricHalf() { return StructureFlags.size() > 4 && StructureFlags[4] =
 
 long ViewBackground() { return Hsw(40, 240, 180); }
 
-void LabelFont(long colour, long effects) {
-  GfxFontEx(0, "Times New Roman", 28, 34, 5, colour);
-  GfxFontEffectsEx(0, effects);
-}
-
-void NumberFont() {
-  GfxFontEx(0, "Times New Roman", 40, 40, 0, kBlack);
-  GfxFontWeightEx(0, 400);
-  GfxFontEffectsEx(0, 0);
-}
-
 void NodeNumbers(double y) {
-  NumberFont();
+  ViewNumberFont();
   const struct {
     int node;
     const char* text;
@@ -54,9 +43,9 @@ void NodeNumbers(double y) {
 
 // "Element" in red and "i" in blue with a pointer to element i-j.
 void ElementLabel(double y) {
-  LabelFont(kRed, 0);
+  ViewLabelFont(kRed, 0);
   ViewText(300, y, "Element ", kAdvance);
-  LabelFont(kBlue, 1);
+  ViewLabelFont(kBlue, 1);
   DrawTextRowEx(0, "i");
   PointerArrow(410, y + 18, 515, kAxisY - 8);
 }
@@ -114,7 +103,7 @@ LegendPlace DrawLegend(int scale, const std::string& heading, const std::string&
   viewScale = scale;
   ViewHeading(heading, 20);
 
-  NumberFont();
+  ViewNumberFont();
   PenEx(0, 0, 0, 1);
   NodeCircle(140, 228);
   LegendPlace place;
@@ -122,9 +111,9 @@ LegendPlace DrawLegend(int scale, const std::string& heading, const std::string&
   place.labelY = position == "TOP" ? 470 : 300;
   NodeNumbers(place.numberY);
 
-  LabelFont(kRed, 0);
+  ViewLabelFont(kRed, 0);
   ViewText(160, 211, "Designates ", kAdvance);
-  LabelFont(kBlue, 1);
+  ViewLabelFont(kBlue, 1);
   DrawTextRowEx(0, IsStrip() ? "Nodal Line " : "Node ", kAdvance);
   DrawTextRowEx(0, "i");
   return place;
@@ -147,15 +136,15 @@ void DrawGeometryIdealization(int scale) {
   ViewPolyline({{450, 320}, {500, 320}, {500, 395}, {505, 388}, {500, 395}, {494, 387}}, 1, kBlack);
   ViewPolyline({{550, 320}, {540, 320}, {540, 395}, {545, 388}, {540, 395}, {534, 387}}, 1, kBlack);
   ViewPolyline({{540, 417}, {540, 405}, {545, 411}, {540, 405}, {534, 413}}, 1, kBlack);
-  LabelFont(kBlue, 1);
+  ViewLabelFont(kBlue, 1);
   ViewText(512, 448, "L");
   ViewText(552, 420, "h");
 
   GfxBkgdColorEx(0, ViewBackground());
   GfxBkgdModeEx(0, 0);
-  LabelFont(kRed, 0);
+  ViewLabelFont(kRed, 0);
   ViewText(380, 290, "Element ", kAdvance);
-  LabelFont(kBlue, 1);
+  ViewLabelFont(kBlue, 1);
   DrawTextRowEx(0, "i");
 }
 
@@ -164,7 +153,7 @@ void DrawSupports(int scale, const std::string& kindWord) {
     LegendPlace place = DrawLegend(scale, "UNYIELDING SUPPORTS", "TOP");
     SupportTriangle(460, 407);
     PenEx(0, 0, 0, 1);
-    LabelFont(kBlue, 1);
+    ViewLabelFont(kBlue, 1);
     ViewText(560, place.labelY + 20, "Unyielding Support");
     PointerArrow(555, place.labelY + 36, 482, 440);
   } else if (kindWord == "ELASTIC") {
@@ -173,21 +162,21 @@ void DrawSupports(int scale, const std::string& kindWord) {
     VerticalSpring(460, 407);
     RotationalSpring(460, kAxisY);
     PenEx(0, 0, 0, 1);
-    LabelFont(kBlue, 1);
+    ViewLabelFont(kBlue, 1);
     ViewText(560, place.labelY + 20, "Translational Restraint ", kAdvance);
-    LabelFont(kRed, 0);
+    ViewLabelFont(kRed, 0);
     DrawTextRowEx(0, "(kv)");
     PointerArrow(555, place.labelY + 36, 482, 465);
-    LabelFont(kBlue, 1);
+    ViewLabelFont(kBlue, 1);
     ViewText(560, 300, "Rotational Restraint ", kAdvance);
-    LabelFont(kRed, 0);
+    ViewLabelFont(kRed, 0);
     DrawTextRowEx(0, "(kr)");
     PointerArrow(555, 318, 497, 390);
   } else {
     LegendPlace place = DrawLegend(scale, "WINKLER FOUNDATION", "TOP");
-    LabelFont(kRed, 0);
+    ViewLabelFont(kRed, 0);
     ViewText(380, 290, "Element ", kAdvance);
-    LabelFont(kBlue, 1);
+    ViewLabelFont(kBlue, 1);
     DrawTextRowEx(0, "i");
     PointerArrow(470, 325, 515, kAxisY - 8);
     BrushStyleEx(0, 2);
@@ -198,9 +187,9 @@ void DrawSupports(int scale, const std::string& kindWord) {
     DrawRectEx(0, 120, 20);
     BrushStyleEx(0, 0);
     PenEx(0, 0, 0, 1);
-    LabelFont(kBlue, 1);
+    ViewLabelFont(kBlue, 1);
     ViewText(150, place.labelY + 20, "Winkler Found. ", kAdvance);
-    LabelFont(kRed, 0);
+    ViewLabelFont(kRed, 0);
     DrawTextRowEx(0, "(k=const.)");  // right after the label, which the face may make wide
     PointerArrow(420, place.labelY + 36, 500, 430);
   }
@@ -213,8 +202,7 @@ void DrawLoads(int scale, const std::string& kindWord) {
     ElementLabel(470);
     for (int k = 0; k <= 6; ++k) AxisLoadArrow(460 + 20 * k, 40 + 4 * k, loadColour, 15);
     PenEx(0, 0, 0, 1);
-    GfxFontEx(0, "Times New Roman", 28, 34, 5, loadColour);
-    GfxFontEffectsEx(0, 1);
+    ViewLabelFont(loadColour, 1);
     ViewText(430, 320, "qi");
     ViewText(588, 300, "qj");
   } else if (kindWord == "NODAL") {
@@ -224,8 +212,7 @@ void DrawLoads(int scale, const std::string& kindWord) {
     BrushColorEx(0, loadColour);
     DrawPolygonEx(0, {{452, 300}, {468, 300}, {468, 365}, {478, 365}, {460, 392}, {442, 365}, {452, 365}});
     PenEx(0, 0, 0, 1);
-    GfxFontEx(0, "Times New Roman", 28, 34, 5, loadColour);
-    GfxFontEffectsEx(0, 1);
+    ViewLabelFont(loadColour, 1);
     ViewText(475, 295, "Pv");
     // The moment: an arc round node i with its head at the 45 degree end.
     const long momentColour = RGB(128, 128, 0);
@@ -237,8 +224,7 @@ void DrawLoads(int scale, const std::string& kindWord) {
     BrushColorEx(0, momentColour);
     DrawPolygonEx(0, {{492, 345}, {512, 350}, {503, 369}});
     PenEx(0, 0, 0, 1);
-    GfxFontEx(0, "Times New Roman", 28, 34, 5, momentColour);
-    GfxFontEffectsEx(0, 1);
+    ViewLabelFont(momentColour, 1);
     ViewText(520, 330, "M");
   } else if (kindWord == "TEMPERATURE") {
     DrawLegend(scale, "TEMPERATURE CHANGE", "BOTTOM");
