@@ -1,5 +1,7 @@
 #include "win/testing/wintest.h"
 
+#include "win/dialogs.h"
+
 #include <cstdlib>
 #include <fstream>
 
@@ -220,6 +222,16 @@ std::vector<std::string> SplitTraceLine(const std::string& line) {
   }
   fields.push_back(Unescape(current));
   return fields;
+}
+
+POINT ControlPlace(HWND dialog, int id) {
+  RECT r{};
+  GetWindowRect(GetDlgItem(dialog, id), &r);
+  POINT p{r.left, r.top};
+  ScreenToClient(dialog, &p);
+  int x = p.x, y = p.y;
+  PixelsToUnits(dialog, x, y);
+  return {x, y};
 }
 
 }  // namespace wintest

@@ -64,6 +64,8 @@ std::string GetText(HWND dialog, int id);
 // The text (caption) of a window of this or any other process; the call gives up after 5 s on a
 // window that hangs.
 std::string WindowText(HWND window);
+// The top left corner of control id of a live dialog, in the dialog's units.
+POINT ControlPlace(HWND dialog, int id);
 // Processes the thread's pending messages (posted keys and clicks) outside a modal loop.
 void Pump();
 

@@ -656,21 +656,12 @@ TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
   std::string ok, cancel;
   bool noActionButton = false;
   POINT okAt{}, cancelAt{};
-  auto place = [](HWND d, int id) {
-    RECT r;
-    GetWindowRect(GetDlgItem(d, id), &r);
-    POINT p{r.left, r.top};
-    ScreenToClient(d, &p);
-    int x = p.x, y = p.y;
-    PixelsToUnits(d, x, y);
-    return POINT{x, y};
-  };
   auto look = WhenDialog(JobCaption(), [&](HWND d) {
     for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
     ok = wintest::GetText(d, 9876);
     cancel = wintest::GetText(d, 2);
-    okAt = place(d, 9876);
-    cancelAt = place(d, 2);
+    okAt = wintest::ControlPlace(d, 9876);
+    cancelAt = wintest::ControlPlace(d, 2);
     noActionButton = !GetDlgItem(d, 196) && !GetDlgItem(d, 197) && !GetDlgItem(d, 198);
   });
   HWND focusAfter = nullptr, secondOption = nullptr;

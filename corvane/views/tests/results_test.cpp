@@ -34,17 +34,6 @@ int OptionCount(HWND dialog) {
   return n;
 }
 
-// A control's top left corner in the dialog's units.
-POINT ControlPlace(HWND dialog, int id) {
-  RECT r;
-  GetWindowRect(GetDlgItem(dialog, id), &r);
-  POINT p{r.left, r.top};
-  ScreenToClient(dialog, &p);
-  int x = p.x, y = p.y;
-  PixelsToUnits(dialog, x, y);
-  return {x, y};
-}
-
 class PlotCommandTest : public ::testing::Test {
  protected:
   PlotCommandTest() {
@@ -104,7 +93,7 @@ TEST_F(PlotCommandTest, ABeamsActionDialogItsGraphAndTheNextActionChosen) {
                                          heading = wintest::GetText(d, kActionHeading);
                                          plot = wintest::GetText(d, kPlotActionButton);
                                          cancel = wintest::GetText(d, kActionCancel);
-                                         cancelAt = ControlPlace(d, kActionCancel);
+                                         cancelAt = wintest::ControlPlace(d, kActionCancel);
                                          EXPECT_EQ(IsDlgButtonChecked(d, kFirstActionOption), BST_CHECKED);
                                          EXPECT_EQ(wintest::GetText(d, kFirstActionOption), "Bending &Moments");
                                          EXPECT_EQ(GetFocus(), GetDlgItem(d, kPlotActionButton));
