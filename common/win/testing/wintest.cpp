@@ -1,9 +1,9 @@
 #include "win/testing/wintest.h"
 
-#include "win/dialogs.h"
-
 #include <cstdlib>
 #include <fstream>
+
+#include "win/dialogs.h"
 
 namespace wintest {
 namespace {

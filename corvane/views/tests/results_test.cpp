@@ -226,6 +226,29 @@ TEST_F(PlotCommandTest, AMissingOrCutResultFileIsAnnouncedAndTheDialogStays) {
   for (const std::string& b : boxes) EXPECT_EQ(b, std::string("WARNING!|") + kMissing);
 }
 
+// A press with no action checked does nothing; the last action is followed by the first.
+TEST_F(PlotCommandTest, NoActionCheckedDoesNothingAndTheLastIsFollowedByTheFirst) {
+  Job("BEAM/STRIP", "BEAM", 2, "B3", "B3.RBP", "B3.RBP");
+  int afterNothing = -1, afterLast = -1;
+  EXPECT_TRUE(Run("Point", {WhenDialog(kBeamActions,
+                                       [&](HWND d) {
+                                         CheckDlgButton(d, kFirstActionOption, BST_UNCHECKED);
+                                         wintest::Click(d, kPlotActionButton);
+                                         afterNothing = FirstCheckedButton(d, kFirstActionOption, kFirstActionOption + 3);
+                                         CheckDlgButton(d, kFirstActionOption + 3, BST_CHECKED);
+                                         PostClick(d, kPlotActionButton);
+                                       }),
+                            WhenDialog(" GRAPH - Load Case: Point", [](HWND g) { PostClick(g, kGraphCloseButton); }),
+                            WhenDialog(kBeamActions, [&](HWND d) {
+                              afterLast = FirstCheckedButton(d, kFirstActionOption, kFirstActionOption + 3);
+                              PostClick(d, kActionCancel);
+                            })}));
+  EXPECT_EQ(afterNothing, 0);
+  EXPECT_EQ(afterLast, kFirstActionOption);
+  EXPECT_EQ(Count("BOX"), 0);
+  EXPECT_EQ(Count("gfx DrawTextRowEx(1, \"Slopes [rad]\""), 1);
+}
+
 TEST_F(PlotCommandTest, ACancelledCaseChoiceShowsNothing) {
   Job("BEAM/STRIP", "BEAM", 2, "B3", "B3.RBP", "B3.RBP");
   bool opened = false;
