@@ -613,6 +613,7 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
     });
   };
   auto cell = [](int row, int column) { return GetDlgItem(TablePage(), 3000 + (row - 1) * TableColumns + column); };
+  wintest::TraceCapture trace;
   Run(7306, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
              table([](HWND d) { wintest::PostClick(d, 121); }),
              WhenWith(caption, 241, [](HWND d) { wintest::PostClick(d, 56); }),  // the roof shell dialog
@@ -638,6 +639,13 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
   std::string geo = ReadBytes(job + ".geo");
   EXPECT_NE(geo.find("Radial Section in form of a CURVE (?)  Y\r\n"), std::string::npos);
   EXPECT_NE(geo.find("Shell Structure (?)  Y\r\n"), std::string::npos);
+  // Beside the roof's table its geometry view: the shell, its nodes enlarged; closed with the table.
+  std::ifstream in(trace.Path());
+  std::string drawn((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(drawn.find("gfx DrawTextRowEx(0, \"GEOMETRY IDEALISATION\""), std::string::npos);
+  EXPECT_NE(drawn.find("gfx DrawMultiLineEx(0, 7, [(220, 140) (340, 144)"), std::string::npos);
+  EXPECT_NE(drawn.find("gfx DrawCircleEx(0, 9) w"), std::string::npos);
+  EXPECT_NE(drawn.find("gfx GfxWindowEx(0, 1)"), std::string::npos);
 }
 
 TEST_F(CorvaneFrame, AnalysingABeamWithoutGeometryOffersItsCorrection) {
