@@ -5,20 +5,20 @@
 
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "core/reporttext.h"
+#include "core/solverstops.h"
 #include "core/textfiles.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/resultsreport.h"
-#include "core/reporttext.h"
-#include "core/solverstops.h"
 
 namespace murelo {
 
 namespace {
 
 const double kPi = 4 * std::atan(1.0);
-const double kGravity = 9.81 / 1000;
-const int kMaxUnknowns = 5000;  // mass density [kg/m^3] times this gives the unit weight [kN/m^3]
+const double kGravity = 9.81 / 1000;  // mass density [kg/m^3] times this gives the unit weight [kN/m^3]
+const int kMaxUnknowns = 5000;        // the largest dense system analysed
 
 bool Finite(double v) { return std::isfinite(v); }
 
@@ -86,10 +86,6 @@ double TributaryWidth(const WallModel& m, int i) {
   if (i < m.plateNodes) w += m.plateLength[i] / 2;
   return w;
 }
-
-}  // namespace
-
-namespace {
 
 const SolverStopProfile& StopProfile() {
   static const SolverStopProfile profile{{kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace,
