@@ -1,0 +1,57 @@
+// The launcher's global tables, in one place.
+#include "launcher.h"
+
+namespace install {
+
+namespace {
+constexpr ControlKind F = ControlKind::Frame, R = ControlKind::GreyRectangle, BL = ControlKind::BorderedLabel,
+                      L = ControlKind::Label, B = ControlKind::Button;
+}  // namespace
+
+const char* const LauncherCaption = "  INSTALLATION Program of the Soil-Structure Analysis Suite";
+
+// In the order they are made (which is also the tab order of the buttons).
+const std::vector<LauncherControl> LauncherControls = {
+    {99, F, -191, 20, 379, 135, " INSTALLATION of MAIN SOFTWARE "},
+    {105, F, -188, 28, 371, 87, ""},
+    {-1, R, -187, 33, 370, 82, ""},
+    {3136, BL, -186, 34, 368, 80, " \rTo install the MAIN SOFTWARE accompanying book "},
+    {100, L, -180, 64, 360, 20, "SOIL-STRUCTURE INTERACTION ANALYSIS\rBeams, Plates, Tanks, Retaining Walls and Piles"},
+    {101, L, -180, 93, 360, 15, "click button INSTALL (below)"},
+    {777, B, -30, 128, 60, 16, "&INSTALL"},
+    {106, F, -191, 175, 379, 132, " INSTALLATION of BONUS SOFTWARE "},
+    {107, F, -188, 183, 371, 37, ""},
+    {-1, R, -187, 188, 292, 31, ""},
+    {103, BL, -186, 189, 291, 30, ""},
+    {104, L, -184, 194, 287, 20, "Analysis of BEAMS and STRIPS in Elastic-Plastic Interaction with Soil"},
+    {778, B, 115, 196, 60, 16, "I&NSTALL"},
+    {-1, F, -188, 223, 371, 37, ""},
+    {-1, R, -187, 228, 292, 31, ""},
+    {109, BL, -186, 229, 291, 30, ""},
+    {110, L, -184, 234, 287, 20,
+     "Analysis of Laterally Loaded PILES and SHEET PILES in Elastic-Plastic Interaction with Soil"},
+    {779, B, 115, 236, 60, 16, "IN&STALL"},
+    {-1, F, -188, 263, 371, 37, ""},
+    {-1, R, -187, 268, 292, 31, ""},
+    {112, BL, -186, 269, 291, 30, ""},
+    {111, L, -184, 274, 287, 20,
+     "Bending Analysis of Reinforced Concrete Walls in Elastic-Plastic Interaction with Soil"},
+    {800, B, 115, 276, 60, 16, "INS&TALL"},
+    {2, B, -21, 320, 42, 16, "&Exit"},
+};
+
+const std::vector<ColourRule> LauncherColours = {
+    {WM_CTLCOLORDLG, 0, 0, 0, RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, 99, 99, RGB(64, 64, 192), RGB(200, 255, 223)},
+    {WM_CTLCOLORSTATIC, 100, 100, RGB(0, 100, 0), RGB(200, 230, 200)},
+    {WM_CTLCOLORSTATIC, 101, 101, RGB(0, 0, 0), RGB(200, 230, 200)},
+    {WM_CTLCOLORSTATIC, 3136, 3136, RGB(0, 0, 0), RGB(200, 230, 200)},
+    {WM_CTLCOLORSTATIC, 106, 106, RGB(0, 100, 0), RGB(200, 225, 200)},
+    {WM_CTLCOLORSTATIC, 103, 104, RGB(0, 0, 0), RGB(200, 255, 200)},
+    {WM_CTLCOLORSTATIC, 109, 110, RGB(0, 0, 0), RGB(160, 255, 255)},
+    {WM_CTLCOLORSTATIC, 111, 112, RGB(0, 0, 0), RGB(200, 200, 120)},
+};
+
+POINT SavedPointer = {0, 0};
+
+}  // namespace install

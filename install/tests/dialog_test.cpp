@@ -1,0 +1,110 @@
+// The launcher's dialog and its exported routines in-process.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher.h"
+#include "win/testing/wintest.h"
+
+namespace {
+
+const char* const kCaption = "  INSTALLATION Program of the Soil-Structure Analysis Suite";
+
+TEST(LauncherDialog, MaximisedWithItsControlsPlacedFromTheMiddleInTheFixedFont) {
+  struct Placed {
+    int id, dx, y, width, height;
+  };
+  const Placed expected[] = {
+      {99, -191, 20, 379, 135},  {105, -188, 28, 371, 87},  {3136, -186, 34, 368, 80}, {100, -180, 64, 360, 20},
+      {101, -180, 93, 360, 15},  {777, -30, 128, 60, 16},   {106, -191, 175, 379, 132}, {107, -188, 183, 371, 37},
+      {103, -186, 189, 291, 30}, {104, -184, 194, 287, 20}, {778, 115, 196, 60, 16},   {109, -186, 229, 291, 30},
+      {110, -184, 234, 287, 20}, {779, 115, 236, 60, 16},   {112, -186, 269, 291, 30}, {111, -184, 274, 287, 20},
+      {800, 115, 276, 60, 16},   {2, -21, 320, 42, 16},
+  };
+  bool zoomed = false;
+  std::vector<std::string> misplaced, wrongFont;
+  POINT pointer{}, exitCentre{};
+  std::string exitText, frameText, labelText;
+  INT_PTR result = -1;
+  auto check = [&](HWND dialog) {
+    zoomed = IsZoomed(dialog);
+    RECT client{}, base{0, 0, 4, 8};
+    GetClientRect(dialog, &client);
+    MapDialogRect(dialog, &base);
+    int c = MulDiv(client.right, 4, base.right) / 2;  // the middle in dialog units
+    for (const Placed& e : expected) {
+      HWND control = GetDlgItem(dialog, e.id);
+      RECT want{c + e.dx, e.y, c + e.dx, e.y}, size{0, 0, e.width, e.height}, got{};
+      MapDialogRect(dialog, &want);
+      MapDialogRect(dialog, &size);
+      GetWindowRect(control, &got);
+      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&got), 2);
+      if (!control || got.left != want.left || got.top != want.top || got.right - got.left != size.right ||
+          got.bottom - got.top != size.bottom)
+        misplaced.push_back(std::to_string(e.id));
+      if (reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)) != GetStockObject(SYSTEM_FIXED_FONT))
+        wrongFont.push_back(std::to_string(e.id));
+    }
+    GetCursorPos(&pointer);
+    RECT r{};
+    GetWindowRect(GetDlgItem(dialog, 2), &r);
+    exitCentre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    exitText = wintest::GetText(dialog, 2);
+    frameText = wintest::GetText(dialog, 99);
+    labelText = wintest::GetText(dialog, 3136);
+    wintest::Click(dialog, 2);
+  };
+  ASSERT_TRUE(wintest::RunScript({wintest::WhenDialog(kCaption, check)}, [&] { result = install::LauncherDialog(); })
+                  .finished);
+  EXPECT_EQ(result, 0);
+  EXPECT_TRUE(zoomed);
+  EXPECT_EQ(misplaced, std::vector<std::string>{});
+  EXPECT_EQ(wrongFont, std::vector<std::string>{});
+  EXPECT_EQ(pointer.x, exitCentre.x);
+  EXPECT_EQ(pointer.y, exitCentre.y);
+  EXPECT_EQ(exitText, "&Exit");
+  EXPECT_EQ(frameText, " INSTALLATION of MAIN SOFTWARE ");
+  EXPECT_EQ(labelText, " \rTo install the MAIN SOFTWARE accompanying book ");
+}
+
+// Major + minor / 100 of a system file's version, read here on our own.
+float SystemFileVersion(const std::string& name) {
+  char folder[MAX_PATH] = {0};
+  GetSystemDirectoryA(folder, MAX_PATH);
+  std::string path = std::string(folder) + "\\" + name;
+  DWORD unused = 0, size = GetFileVersionInfoSizeA(path.c_str(), &unused);
+  if (size == 0) return 0;
+  std::vector<char> block(size);
+  VS_FIXEDFILEINFO* info = nullptr;
+  UINT length = 0;
+  if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data()) ||
+      !VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &length))
+    return 0;
+  return HIWORD(info->dwFileVersionMS) + LOWORD(info->dwFileVersionMS) / 100.0f;
+}
+
+TEST(LauncherExports, TheVersionOfASystemFileAndTheCommonControlsPrepared) {
+  // This test program exports the routines as Install.exe does.
+  using VersionOf = float(WINAPI*)(const char*);
+  using Init = float(WINAPI*)(DWORD);
+  HMODULE self = GetModuleHandleA(nullptr);
+  auto getVersion = reinterpret_cast<VersionOf>(reinterpret_cast<void*>(GetProcAddress(self, "GETSYSFILEVER")));
+  auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(self, "INITCOMCTL32")));
+  ASSERT_NE(getVersion, nullptr);
+  ASSERT_NE(init, nullptr);
+
+  float comctl = SystemFileVersion("COMCTL32.DLL");
+  EXPECT_GT(comctl, 0.0f);
+  EXPECT_EQ(getVersion("COMCTL32.DLL"), comctl);
+  EXPECT_EQ(getVersion("comctl32.dll"), comctl);
+  EXPECT_EQ(getVersion("NO_SUCH_FILE.DLL"), 0.0f);
+  EXPECT_EQ(getVersion("drivers\\etc\\hosts"), 0.0f);  // a file without version information
+  EXPECT_EQ(init(0), comctl);
+  EXPECT_EQ(init(ICC_TAB_CLASSES), comctl);
+}
+
+}  // namespace
