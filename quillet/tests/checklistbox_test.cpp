@@ -49,6 +49,26 @@ size_t HeapBytesInUse() {
   return total;
 }
 
+// The list as it draws itself into a bitmap of its client area.
+class PrintedList {
+ public:
+  explicit PrintedList(HWND list) {
+    RECT client{};
+    GetClientRect(list, &client);
+    WindowDc screen(list);
+    memory_.reset(CreateCompatibleDC(screen.get()));
+    bitmap_.reset(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    into_.select(memory_.get(), bitmap_.get());
+    SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory_.get()), PRF_CLIENT | PRF_ERASEBKGND);
+  }
+  COLORREF Pixel(int x, int y) const { return GetPixel(memory_.get(), x, y); }
+
+ private:
+  OwnedDc memory_;
+  OwnedBitmap bitmap_;
+  SelectionGuard into_;
+};
+
 class CheckListBox : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -227,12 +247,8 @@ TEST_F(CheckListBox, ColoursOutsideTheRgbRangeAreIgnoredAndOtherOwnMessagesAnswe
   // The list's empty part is painted in the colour set last in range.
   RECT client{};
   GetClientRect(list, &client);
-  WindowDc screen(list);
-  OwnedDc memory(CreateCompatibleDC(screen.get()));
-  OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-  SelectionGuard into(memory.get(), bitmap.get());
-  SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
-  EXPECT_EQ(GetPixel(memory.get(), client.right / 2, client.bottom - 5), RGB(0, 200, 0));
+  PrintedList printed(list);
+  EXPECT_EQ(printed.Pixel(client.right / 2, client.bottom - 5), RGB(0, 200, 0));
 
   const std::vector<UINT> own = {CLB_SETBKCOLOR,   CLB_SETTEXTCOLOR, CLB_SETCHECK,   CLB_GETCHECK,
                                  CLB_SETENABLED,   CLB_GETENABLED,   CLB_ISVALIDINDEX, CLB_HITTEST,
@@ -248,7 +264,7 @@ TEST_F(CheckListBox, ColoursOutsideTheRgbRangeAreIgnoredAndOtherOwnMessagesAnswe
   EXPECT_EQ(Send(CLB_GETCHECK, 1), 0);
 }
 
-// The interior of an item's check box as drawn: the share of dark pixels, and its middle colour.
+// The interior of an item's check box as drawn: its dark pixels, and the colour near its corner.
 struct BoxLook {
   int darkPixels;
   COLORREF corner;
@@ -258,21 +274,15 @@ TEST_F(CheckListBox, CheckedUncheckedAndDisabledItemsAreDrawnApart) {
   Add3();
   Send(CLB_SETCHECK, 0, 1);
   Send(CLB_SETENABLED, 2, 0);
-  RECT client{};
-  GetClientRect(list, &client);
-  WindowDc screen(list);
-  OwnedDc memory(CreateCompatibleDC(screen.get()));
-  OwnedBitmap bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-  SelectionGuard into(memory.get(), bitmap.get());
-  SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
+  PrintedList printed(list);
   auto look = [&](int index) {
     RECT item{};
     Send(CLB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     int top = item.top + (item.bottom - item.top - 16) / 2, left = item.left + 4;
-    BoxLook b{0, GetPixel(memory.get(), left + 3, top + 3)};
+    BoxLook b{0, printed.Pixel(left + 3, top + 3)};
     for (int y = top + 3; y < top + 13; ++y)
       for (int x = left + 3; x < left + 13; ++x)
-        if (GetRValue(GetPixel(memory.get(), x, y)) < 80) ++b.darkPixels;
+        if (GetRValue(printed.Pixel(x, y)) < 80) ++b.darkPixels;
     return b;
   };
   BoxLook checked = look(0), unchecked = look(1), disabled = look(2);
