@@ -32,13 +32,13 @@ int FillBeamTables(std::string& detail) {
   trabix::SupportFlags[13] = "0";
   std::string nodes;
   if (yes(2)) {
-    for (int node : AcceptedUnyieldingNodes(UnyieldingNodes, 1 << 30)) {
-      if (node > n + 1) {
+    for (double node : AcceptedUnyieldingNodes(UnyieldingNodes, 1 << 30)) {
+      if (!(node <= n + 1)) {
         // A list stored before the elements were reduced: never a node the beam lacks.
         detail = kUnyieldingUnacceptableMessage;
         return kAnalysisDataRefused;
       }
-      nodes += (nodes.empty() ? "" : ",") + std::to_string(node);
+      nodes += (nodes.empty() ? "" : ",") + std::to_string(static_cast<int>(node));
     }
   }
   trabix::UnyieldingNodes = nodes;

@@ -60,12 +60,13 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
     return kAnalysisNotAvailable;
   }
   if (yes(2)) {
-    for (int node : AcceptedUnyieldingNodes(UnyieldingNodes, 1 << 30)) {
-      if (node > m.nodes) {
+    for (double entry : AcceptedUnyieldingNodes(UnyieldingNodes, 1 << 30)) {
+      if (!(entry <= m.nodes)) {
         // A list stored before the elements were reduced: never a node the plate lacks.
         detail = kUnyieldingUnacceptableMessage;
         return kAnalysisDataRefused;
       }
+      int node = static_cast<int>(entry);
       if (std::find(m.unyielding.begin(), m.unyielding.end(), node) == m.unyielding.end()) m.unyielding.push_back(node);
     }
   }

@@ -523,6 +523,22 @@ TEST_F(SolverTest, StopsWarnAndLeaveNoResults) {
        },
        "ANALYSIS.exe PLATE,P1,A", kAnalysisDataRefused,
        " UNYIELDING SUPPORT DATA UNACCEPTABLE" + crlf + crlf + "Correct the Data!", warning},
+      {"plate node of eleven digits", [&] {
+         PlateJob p = plain;
+         p.unyielding = "11,99999999999";
+         WritePlateJob(p);
+       },
+       "ANALYSIS.exe PLATE,P1,A", kAnalysisDataRefused,
+       " UNYIELDING SUPPORT DATA UNACCEPTABLE" + crlf + crlf + "Correct the Data!", warning},
+      {"beam node of eleven digits", [] {
+         BeamJob b;
+         b.job = "P1";
+         b.unyielding = "1,99999999999";
+         b.uniform = 10;
+         WriteBeamJob(b);
+       },
+       "ANALYSIS.exe BEAM/STRIP,P1,A", kAnalysisDataRefused,
+       " UNYIELDING SUPPORT DATA UNACCEPTABLE" + crlf + crlf + "Correct the Data!", warning},
       {"beam node beyond the last", [] {
          BeamJob b;
          b.job = "P1";
