@@ -13,6 +13,9 @@ command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
 [ -d /usr/src/googletest ] || need+=(googletest)
 command -v ninja >/dev/null || need+=(ninja-build)
+# clang with libFuzzer's run-time: the fuzz targets.
+ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 && command -v clang++ >/dev/null ||
+  need+=(clang libclang-rt-14-dev)
 # LAPACK and BLAS: the reference of the half-space benchmark.
 [ -f /usr/lib/x86_64-linux-gnu/liblapack.a ] || need+=(liblapack-dev libblas-dev)
 if [ ${#need[@]} -gt 0 ]; then
