@@ -148,27 +148,6 @@ bool CellIsLocked(const std::array<int, 5>& flags, int row, int column, int rows
   return false;
 }
 
-std::vector<int> NodeMarks(const std::string& list, int nodes) {
-  std::vector<int> marks(static_cast<size_t>(nodes < 0 ? 0 : nodes) + 1, 0);
-  for (int node : UnyieldingNodeList(list, nodes)) marks[node] = 1;
-  return marks;
-}
-
-std::string JoinMarkedNodes(const std::vector<int>& marks) {
-  std::string list;
-  for (size_t i = 1; i < marks.size(); ++i) {
-    if (marks[i] == 0) continue;
-    if (!list.empty()) list += ",";
-    list += std::to_string(i);
-  }
-  return list;
-}
-
-int ToggleMark(int mark) {
-  int toggled = ~mark;
-  return toggled == -2 ? 0 : toggled;
-}
-
 int GeometryItemProblem(const std::vector<std::string>& texts, bool strip) {
   struct Rule { int item; const char* chars; int kind; };
   const Rule rules[] = {{1, NumberCharsUnsigned, 2}, {3, NumberCharsUnsigned, 3},

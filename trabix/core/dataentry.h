@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "core/nodemarks.h"
 #include "core/tableentry.h"
 
 namespace trabix {
@@ -56,12 +57,10 @@ bool CellIsLocked(const std::array<int, 5>& flags, int row, int column, int rows
 
 // ---- Unyielding-node marks ----
 
-// Marks of nodes 1..nodes (index 0 unused) from a node list: 1 for each listed node in range.
-std::vector<int> NodeMarks(const std::string& list, int nodes);
-// The marked nodes joined by "," only (empty when none is marked).
-std::string JoinMarkedNodes(const std::vector<int>& marks);
-// The keyboard and mouse toggle: a set mark becomes 0, a clear one -1.
-int ToggleMark(int mark);
+// Shared with the other programs (core/nodemarks.h).
+using ::JoinMarkedNodes;
+using ::NodeMarks;
+using ::ToggleMark;
 
 // ---- Tables and cell texts ----
 

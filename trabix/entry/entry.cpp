@@ -15,6 +15,7 @@
 #include "trabix/core/jobfiles.h"
 #include "trabix/entry/tablewindow.h"
 #include "trabix/views/views.h"
+#include "win/checklist.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
@@ -38,8 +39,6 @@ const char* const kEnterNewData = "\r\n\r\nENTER NEW DATA.";
 std::array<int, 5> Locks{};
 int GeometryBox = 0;                     // check box 131 of the geometry dialog at OK
 bool GeometrySaved = false;
-std::vector<int> Marks;                  // the unyielding list's marks, 1..n+1
-WNDPROC SavedListProc = nullptr;
 constexpr int kCheckList = 77777777;
 
 bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
@@ -618,45 +617,6 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
 
 // ---------------------------------------------------------------- unyielding nodes
 
-namespace {
-void ToggleItem(HWND list, int index) {
-  if (index < 0 || index + 1 >= static_cast<int>(Marks.size())) return;
-  Marks[index + 1] = ToggleMark(Marks[index + 1]);
-  RECT r;
-  if (SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)) != LB_ERR) InvalidateRect(list, &r, TRUE);
-  UpdateWindow(list);
-}
-
-LRESULT CALLBACK CheckListProc(HWND list, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_SPACE)) {
-    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    int at = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
-    if (at < 0) at = 0;
-    if (wParam == VK_SPACE) {
-      SendMessageA(list, LB_SETCURSEL, at, 0);
-      ToggleItem(list, at);
-      return 0;
-    }
-    int next = wParam == VK_UP ? at - 1 : at + 1;
-    if (next >= 0 && next < count) {
-      SendMessageA(list, LB_SETCURSEL, next, 0);
-      ToggleItem(list, next);
-    }
-    return 0;
-  }
-  if (msg == WM_LBUTTONDOWN) {
-    LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, lParam);
-    if (HIWORD(hit) == 0) {
-      SetFocus(list);
-      SendMessageA(list, LB_SETCURSEL, LOWORD(hit), 0);
-      ToggleItem(list, LOWORD(hit));
-    }
-    return 0;
-  }
-  return CallWindowProcA(SavedListProc, list, msg, wParam, lParam);
-}
-}  // namespace
-
 DialogTemplate UnyieldingSupportsDialog() {
   int nodes = ElementCount() + 1;
   int shown = std::min(15, nodes);
@@ -680,9 +640,8 @@ DialogTemplate UnyieldingSupportsDialog() {
                                     WS_EX_CLIENTEDGE);
     for (int i = 1; i <= nodes; ++i)
       SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("  " + NumberToText(i)).c_str()));
-    Marks = NodeMarks(UnyieldingNodes, nodes);
-    SavedListProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CheckListProc)));
+    InstallCheckList(list);
+    SetCheckListMarks(list, NodeMarks(UnyieldingNodes, nodes));
     SendMessageA(list, LB_SETCURSEL, 0, 0);
     SetFocus(list);
     OpenStructureView(dialog, "UNYIELD");
@@ -713,41 +672,17 @@ INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wPar
   INT_PTR colour;
   if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
   if ((msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) || msg == WM_SETFOCUS) KeepPointerVisible();
-  if (msg == WM_DRAWITEM) {
-    auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-    if (static_cast<int>(item->CtlID) != kCheckList || item->itemID == static_cast<UINT>(-1)) return FALSE;
-    HDC dc = item->hDC;
-    RECT r = item->rcItem;
-    FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
-    int index = static_cast<int>(item->itemID);
-    bool marked = index + 1 < static_cast<int>(Marks.size()) && Marks[index + 1] != 0;
-    RECT box = {r.left + 3, r.top + 2, r.left + 3 + (r.bottom - r.top - 4), r.bottom - 2};
-    DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | (marked ? DFCS_CHECKED : 0));
-    char text[64] = {};
-    SendMessageA(item->hwndItem, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(text));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 255));
-    TextOutA(dc, r.left + 18, r.top, text, static_cast<int>(strlen(text)));
-    if (item->itemState & ODS_SELECTED) InvertRect(dc, &r);
-    if (item->itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
-    return TRUE;
-  }
-  if (msg == WM_DESTROY) {
-    HWND list = GetDlgItem(dialog, kCheckList);
-    if (list && SavedListProc) SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SavedListProc));
-    return FALSE;
-  }
+  if (msg == WM_DRAWITEM && DrawCheckListItem(lParam)) return TRUE;
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
   if (id == 11123) {
-    std::fill(Marks.begin(), Marks.end(), 0);
-    InvalidateRect(GetDlgItem(dialog, kCheckList), nullptr, TRUE);
+    SetCheckListMarks(GetDlgItem(dialog, kCheckList), {});
     SetFocus(GetDlgItem(dialog, kCheckList));
     return TRUE;
   }
   if (id == 9876) {
     SupportFlags[2] = "N";
-    std::string list = JoinMarkedNodes(Marks);
+    std::string list = JoinMarkedNodes(CheckListMarks(GetDlgItem(dialog, kCheckList)));
     if (!list.empty()) {
       UnyieldingNodes = list;
       SupportFlags[2] = "Y";
