@@ -21,6 +21,7 @@
 #include <functional>
 #include <string>
 
+#include "corvane/core/supportentry.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
 
@@ -132,5 +133,39 @@ struct TankSubstructureActions {
   std::function<void(HWND owner)> plots;     // the structural action choice of the graphs
 };
 extern TankSubstructureActions TankActions;
+
+// ----- Support entry -----
+//
+// Support-type dialog of StructureType and Substructure (mode 0 from the command, 1 from the tank
+// choice): one box or option per support answer, set from SupportFlags. "&Ok" (9876) and
+// " &ENTER / EDIT Support DATA " (131) refuse a structure that is not supported; otherwise they
+// store the choice into SupportFlags and end it with 1; "&Cancel" ends it with 0.
+DialogTemplate SupportTypeDialog(int mode);
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The boxes into the states; supported 1 or 0 (StatesSupported).
+void ReadSupportTypeChecks(HWND dialog, SupportStates& states, int& supported);
+// Shows the support-type dialog (nothing for a roof without elements) and, after 131, the data
+// dialogs. Returns its end value.
+int RunSupportTypeDialog(HWND owner, int mode);
+// The data dialogs of the answers that are "Y", one after the other: the check list, the elastic
+// and the Winkler table, the half-space dialog; for a wall its Winkler soil, then its restraints.
+void SupportDataSequence(HWND owner);
+// The "ELASTIC" or "WINKLER" table of Substructure from its work table, laid out and built for
+// DataTableProc (ShowTableWindow); OK stores the cells through TableDialogHooks.storeSupport.
+DialogTemplate SupportTableDialog(const std::string& kind);
+// Half-space data of kind "ISOTROPIC" (2 fields from 243) or "CROSS-ANISOTROPIC" (5 from 240);
+// OK stores the checked texts into SupportFlags and ends it with 1; Cancel ends it with 0.
+DialogTemplate HalfSpaceDialog(const std::string& kind);
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The unyielding nodes' check list (77777777) of nodes 1..n+1; OK writes UnyieldingNodes and
+// answer 2, Cancel (1234) changes nothing.
+DialogTemplate UnyieldingSupportsDialog();
+INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The support command: loads <job>.SUP with the geometry (ends when the geometry is missing),
+// the tank choice in mode 2 or the support-type dialog, then rewrites the file whatever the
+// dialogs ended with.
+void SupportDataCommand(HWND owner);
+// The tank choice's supports action runs the support-type dialog.
+void UseSupportEntry();
 
 }  // namespace corvane

@@ -55,12 +55,14 @@ bool Accepts(char ch, int column) {
 }
 
 // Only the nodes of the unyielding list lock their first cell, in the nodal load tables and the
-// elastic support tables of the structure or base plate.
+// elastic support tables of the structure or base plate, and only while answer 2 is "Y".
 void PrepareLocks() {
   LockedRows.clear();
   std::string kind = Kind();
   if (kind != "NODAL" && kind != "ELASTIC") return;
   if (Substructure == "WALL" || Substructure == "ROOF STRUCTURE") return;
+  // A list kept while the answer is off supports nothing.
+  if (!IsYes(AnswerAt(SupportFlags, 2))) return;
   std::string list = UnyieldingNodes;
   size_t a = list.find_first_not_of(" ,"), b = list.find_last_not_of(" ,");
   if (a == std::string::npos) return;

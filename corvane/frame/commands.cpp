@@ -14,6 +14,7 @@ void InstallEntryPorts() {
   InstallRunPorts();
   UseCorvaneGrid();
   UseGeometryEntry();
+  UseSupportEntry();
   // A Yes to a geometry correction runs the geometry command; its data are read again when it
   // saved any.
   GeometryCorrectionHooks.edit = [] { return EnterGeometry(MainWindow); };
@@ -26,7 +27,7 @@ void InstallEntryPorts() {
 }
 
 void GeometryCommand() { EnterGeometry(MainWindow); }
-void SupportCommand() {}
+void SupportCommand() { SupportDataCommand(MainWindow); }
 void LoadDataCommand() {}
 void AnalysisCommand() {
   if (!NeedJob()) return;

@@ -206,12 +206,17 @@ TEST(CorvaneGrid, UnyieldingNodesLockTheirFirstCellInNodalAndElasticTables) {
     int kind;
     const char* word;
     const char* sub;
+    const char* answer;  // SupportFlags 2: the unyielding supports ticked
     bool locks;
-  } cases[] = {{2, "NODAL", "BEAM", true}, {1, "ELASTIC", "BEAM", true}, {1, "WINKLER", "BEAM", false},
-               {2, "TRAPEZOIDAL", "BEAM", false}, {2, "NODAL", "WALL", false}};
+  } cases[] = {{2, "NODAL", "BEAM", "Y", true},        {1, "ELASTIC", "BEAM", "Y", true},
+               {1, "WINKLER", "BEAM", "Y", false},     {2, "TRAPEZOIDAL", "BEAM", "Y", false},
+               {2, "NODAL", "WALL", "Y", false},       {1, "ELASTIC", "BEAM", "N", false},
+               {2, "NODAL", "BEAM", " N ", false}};
   for (const auto& c : cases) {
     TemplateTable(c.kind, c.word, 25);
     Substructure = c.sub;
+    SupportFlags.assign(20, "N");
+    SupportFlags[2] = c.answer;
     UnyieldingNodes = " ,2, 23,";
     CellTexts(2, 2) = "5";
     CellTexts(2, 23) = "6";
@@ -225,11 +230,12 @@ TEST(CorvaneGrid, UnyieldingNodesLockTheirFirstCellInNodalAndElasticTables) {
     };
     EXPECT_EQ(Show({look(2), Key(1, 2, VK_NEXT), look(23 - 6 + 1), Key(1, 2, VK_PRIOR), look(2), Press(9876)}), 1);
     std::vector<int> locked = {0, 1, 1, 0, 1, 1, 0, 1, 1}, free = {1, 0, 1, 1, 0, 1, 1, 0, 1};
-    EXPECT_EQ(state, c.locks ? locked : free) << c.word << " " << c.sub;
+    EXPECT_EQ(state, c.locks ? locked : free) << c.word << " " << c.sub << " " << c.answer;
     EXPECT_EQ(CellTexts(2, 2), c.locks ? "" : "5") << c.word;
     EXPECT_EQ(CellTexts(2, 23), c.locks ? "" : "6") << c.word;
   }
   UnyieldingNodes.clear();
+  SupportFlags.assign(20, "N");
 }
 
 TEST(CorvaneGrid, ElementLengthsWithinATenthOfAPercent) {
