@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/nodemarks.h"
+#include "core/numbers.h"
 
 namespace {
 
@@ -108,4 +109,12 @@ void SetCheckListMarks(HWND list, const std::vector<int>& marks) {
     SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(i), k < marks.size() ? marks[k] : 0);
   }
   InvalidateRect(list, nullptr, TRUE);
+}
+
+void FillCheckList(HWND list, int count, const std::vector<int>& marks) {
+  for (int i = 1; i <= count; ++i)
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("  " + NumberToText(i)).c_str()));
+  InstallCheckList(list);
+  SetCheckListMarks(list, marks);
+  SendMessageA(list, LB_SETCURSEL, 0, 0);
 }

@@ -3,8 +3,7 @@
 // each carry a mark as item data, 0 clear, any other value (1 or -1) ticked.
 //
 //   HWND list = GetDlgItem(dialog, 77777777);    // the handle: the id exceeds WM_COMMAND's 16 bits
-//   InstallCheckList(list);
-//   SetCheckListMarks(list, NodeMarks(UnyieldingNodes, nodes));
+//   FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
 //   ... the dialog callback: if (msg == WM_DRAWITEM && DrawCheckListItem(lParam)) return TRUE;
 //   std::string nodes = JoinMarkedNodes(CheckListMarks(list));
 #include <windows.h>
@@ -22,6 +21,9 @@ void InstallCheckList(HWND list);
 // tooltip background, a check box ticked after the row's mark, the text in blue, the selected row
 // inverted and the focus row framed. False for any other control's item.
 bool DrawCheckListItem(LPARAM drawItem);
+// Fills the list with the node rows "  " + NumberToText(node), nodes 1..count, installs
+// CheckListProc, sets the marks (index 0 unused) and makes row 1 current.
+void FillCheckList(HWND list, int count, const std::vector<int>& marks);
 // Marks of rows 1..count (index 0 unused), and setting them (rows beyond the marks are cleared);
 // the list is repainted.
 std::vector<int> CheckListMarks(HWND list);

@@ -343,11 +343,7 @@ DialogTemplate UnyieldingSupportsDialog() {
     int frame = (outer.bottom - outer.top) - (inner.bottom - inner.top);
     SetWindowPos(list, nullptr, 0, 0, outer.right - outer.left, shown * unit.bottom + frame,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (int i = 1; i <= nodes; ++i)
-      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("  " + NumberToText(i)).c_str()));
-    InstallCheckList(list);
-    SetCheckListMarks(list, NodeMarks(UnyieldingNodes, nodes));
-    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
     SetFocus(list);
     OpenTableView(dialog, "UNYIELD");
     PointerOnControl(dialog, kListOk);

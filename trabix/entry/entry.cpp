@@ -638,11 +638,7 @@ DialogTemplate UnyieldingSupportsDialog() {
     HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", 40, 40, 120, listHeight,
                                     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                                     WS_EX_CLIENTEDGE);
-    for (int i = 1; i <= nodes; ++i)
-      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("  " + NumberToText(i)).c_str()));
-    InstallCheckList(list);
-    SetCheckListMarks(list, NodeMarks(UnyieldingNodes, nodes));
-    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
     SetFocus(list);
     OpenStructureView(dialog, "UNYIELD");
     PointerOnControl(dialog, 9876);

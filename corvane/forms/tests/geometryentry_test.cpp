@@ -15,6 +15,7 @@
 #include "corvane/forms/forms.h"
 #include "win/grid.h"
 #include "win/messages.h"
+#include "formtest.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -26,7 +27,6 @@ using wintest::RunScript;
 using wintest::Step;
 using wintest::WhenDialog;
 
-std::string JobCaption() { return "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec; }
 
 // A table of `rows` rows and three value columns in CellTexts, the grid's generation texts set.
 void GridOf(const char* word, int rows, const char* unit = "ELEMENT") {
@@ -60,16 +60,6 @@ Step Warned(std::vector<std::string>& texts) {
     wintest::AnswerBox(box, IDOK);
   });
 }
-// The tones and boxes of the trace in their order: "TONE 330", ..., "BOX".
-std::vector<std::string> TonesAndBoxes(const wintest::TraceCapture& trace) {
-  std::vector<std::string> seen;
-  for (const auto& r : trace.Records()) {
-    if (r[0] == "TONE") seen.push_back("TONE " + r[1]);
-    if (r[0] == "BOX") seen.push_back("BOX");
-  }
-  return seen;
-}
-const std::vector<std::string> kWarned = {"TONE 330", "TONE 294", "TONE 330", "TONE 294", "BOX"};
 
 Step Press(int id) {
   return WhenDialog(JobCaption(), [id](HWND d) { wintest::PostClick(d, id); });

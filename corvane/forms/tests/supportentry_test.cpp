@@ -17,6 +17,7 @@
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
 #include "win/grid.h"
+#include "formtest.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -29,17 +30,7 @@ using wintest::WhenDialog;
 
 constexpr int kList = 77777777;
 
-std::string JobCaption() { return "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec; }
 
-const std::vector<std::string> kWarned = {"TONE 330", "TONE 294", "TONE 330", "TONE 294", "BOX"};
-std::vector<std::string> TonesAndBoxes(const wintest::TraceCapture& trace) {
-  std::vector<std::string> seen;
-  for (const auto& r : trace.Records()) {
-    if (r[0] == "TONE") seen.push_back("TONE " + r[1]);
-    if (r[0] == "BOX") seen.push_back("BOX");
-  }
-  return seen;
-}
 
 // Geometry in the tables only (no file): the structure, its element counts and radii.
 void Geometry(const char* type, const char* sub, int nb, int nw = 0, int nr = 0, double plateInner = 0,
