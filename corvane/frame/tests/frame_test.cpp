@@ -680,3 +680,49 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutGeometryOffersItsCorrection) {
   EXPECT_TRUE(fs::exists(job + ".geo"));
   EXPECT_EQ(JobDataTable.Get(1, 1), 4);
 }
+
+TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCorrectedJobPasses) {
+  const std::string supports = " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ";
+  std::string job = Spec("BEAMS\\BEAM1");
+  OpenBeamJob(job);
+  WriteBytes(job + ".CAS", "A\r\n");
+  const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+        SetTexts(d, 101, {"10", "10", "3E7", "0.2", "1E-5"});
+        wintest::Click(d, 131);  // no element table
+        wintest::PostClick(d, 55);
+      })});
+  ASSERT_TRUE(fs::exists(job + ".geo"));
+  std::vector<std::string> asked;
+  bool casesShown = false;
+  Run(888, {WhenDialog(" WARNING!",
+                       [&](HWND box) {
+                         asked.push_back(wintest::BoxText(box));
+                         wintest::AnswerBox(box, IDYES);
+                       }),
+            WhenWith(caption, 131,
+                     [](HWND d) {  // the support types
+                       wintest::Click(d, 102);
+                       wintest::PostClick(d, 131);
+                     }),
+            WhenWith(caption, 11122, [](HWND d) { wintest::PostClick(d, 11122); }),
+            WhenWith(caption, 242,
+                     [](HWND g) {
+                       wintest::SetText(g, 242, "1");
+                       wintest::SetText(g, 243, "11");
+                       wintest::SetText(g, 244, "10");
+                       wintest::PostClick(g, 55);
+                     }),
+            WhenWith(caption, 11122, [](HWND d) { wintest::PostClick(d, 9876); }),
+            // The checks pass: the load case of the analysis is asked for.
+            [&casesShown] {
+              HWND d = wintest::FindDialog("  BEAM/STRIP: Load Name Specification/Selection");
+              if (!d) return false;
+              casesShown = true;
+              wintest::PostClick(d, IDCANCEL);
+              return true;
+            }});
+  EXPECT_EQ(asked, (std::vector<std::string>{supports}));
+  EXPECT_TRUE(casesShown);
+  EXPECT_NE(ReadBytes(job + ".SUP").find("UNYIELDING SUPPORTS at Nodes: 1,11\r\n"), std::string::npos);
+}
