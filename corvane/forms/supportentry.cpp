@@ -238,7 +238,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   const int first = isotropic ? 243 : 240;
   SharedIntegers(4, 0) = n;
   SharedIntegers(4, 1) = first;
-  const int width = 280;
+  const int width = 320;
   DialogTemplate d = NewDialog(Caption(), 0, 0, width, 100);
   AddLabel(d, 120, " HALF SPACE DATA:", 8, 7, width - 16, 10, SS_CENTER);
   AddLine(d, 99, 8, 18, width - 16, 2);
@@ -251,9 +251,9 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   for (int i = 1; i <= n; ++i) {
     if (!isotropic && i == 4) group(131, "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:");
     const HalfSpaceItem& item = items[static_cast<size_t>(i - 1)];
-    AddLabel(d, 110 + i, item.label, 6, y + 2, 168, 10, SS_RIGHT);
-    AddField(d, first + i - 1, HalfSpaceOpeningText(i), 176, y, 64, 12);
-    if (!item.unit.empty()) AddLabel(d, 140 + i, item.unit, 244, y + 2, 30, 10);
+    AddLabel(d, 110 + i, item.label, 4, y + 2, 210, 10, SS_RIGHT);
+    AddField(d, first + i - 1, HalfSpaceOpeningText(i), 216, y, 64, 12);
+    if (!item.unit.empty()) AddLabel(d, 140 + i, item.unit, 284, y + 2, 30, 10);
     y += 15;
   }
   y += 6;

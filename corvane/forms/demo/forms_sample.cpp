@@ -11,12 +11,19 @@
 //   corvane_forms_sample.exe uniform    the uniform value dialog of a beam's element lengths
 //   corvane_forms_sample.exe tank       the tank substructure choice of the geometry
 //   corvane_forms_sample.exe table      the element table of a beam of 8 elements
+//   corvane_forms_sample.exe supports   the support types of a beam, then its data dialogs
+//   corvane_forms_sample.exe wall       the support types of a tank's wall below a shell roof
+//   corvane_forms_sample.exe checklist  the unyielding supports' check list of a beam of 20 elements
+//   corvane_forms_sample.exe elastic    the elastic-support table of a beam of 8 elements
+//   corvane_forms_sample.exe winkler    the Winkler table of a tank's base plate
+//   corvane_forms_sample.exe halfspace  the cross-anisotropic half-space dialog
 #include <windows.h>
 
 #include <string>
 
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
 
@@ -126,6 +133,19 @@ void GenerationSample(bool uniform) {
   }
 }
 
+// Support answers of a structure of n elements (a tank with a roof of 4), nothing on file.
+void SupportJob(const char* type, const char* sub, int n) {
+  BeamJob();
+  StructureType = type;
+  Substructure = sub;
+  JobDataTable(1, 1) = n;
+  JobDataTable(2, 1) = n;
+  JobDataTable(3, 1) = 4;
+  ClearSupportFlags(StructureType == "TANK" ? 3 : 1);
+  UseGeometryEntry();
+  UseSupportEntry();
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
@@ -161,6 +181,38 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     StructureType = "TANK";
     UseGeometryEntry();
     EnterGeometry(nullptr);
+  } else if (what == "supports") {
+    SupportJob("BEAM/STRIP", "BEAM", 8);
+    SupportFlags[2] = "Y";
+    SupportFlags[3] = "Y";
+    SupportFlags[5] = "Y";
+    UnyieldingNodes = "1,9";
+    RunSupportTypeDialog(nullptr, 0);
+  } else if (what == "wall") {
+    SupportJob("TANK", "WALL", 8);
+    GeometryAnswers[4] = "Y";
+    SupportFlags[7] = "Y";
+    SupportFlags[9] = "H";
+    RunSupportTypeDialog(nullptr, 1);
+  } else if (what == "checklist") {
+    SupportJob("BEAM/STRIP", "BEAM", 20);
+    SupportFlags[2] = "Y";
+    UnyieldingNodes = "1,3,6,11";
+    TableRows = 21;
+    FormTexts.Redim(kGenerationTextRow, 6);
+    ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc);
+  } else if (what == "elastic" || what == "winkler") {
+    bool elastic = what == "elastic";
+    SupportJob(elastic ? "BEAM/STRIP" : "TANK", elastic ? "BEAM" : "BASE PLATE", 8);
+    ElasticSupportTable.Redim(9, 2);
+    ElasticSupportTable(5, 1) = 5000;
+    WinklerTable.Redim(8, 2);
+    for (int r = 1; r <= 8; ++r) WinklerTable(r, 1) = WinklerTable(r, 2) = 8000;
+    ShowTableWindow(nullptr, SupportTableDialog(elastic ? "ELASTIC" : "WINKLER"));
+  } else if (what == "halfspace") {
+    SupportJob("PLATE", "PLATE", 8);
+    SupportFlags[8] = "30000";
+    ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc);
   } else {
     Geometry("TANK", "ROOF STRUCTURE", 25, true);
   }
