@@ -92,8 +92,8 @@ void AddSoilMatrixFull(BandMatrix& a, int n, const SoilMatrix& s) {
   }
 }
 
-void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra) {
-  auto freedom = [n](int k) { return k <= n ? 2 * k - 1 : n + k; };
+void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra, int first) {
+  auto freedom = [n, first](int k) { return k <= n ? 2 * (first + k) - 1 : 2 * first + n + k; };
   int size = n + extra;
   for (int p = 1; p <= size; ++p)
     for (int q = p; q <= size; ++q) {
@@ -104,6 +104,13 @@ void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra) {
 
 bool SingularPivot(double pivot, double ownDiagonal) {
   return !(std::fabs(pivot) >= 1.0E-30) || std::fabs(pivot) <= 1.0E-12 * std::fabs(ownDiagonal);
+}
+
+int YieldPassLimit(int nodes) {
+  // Rounded to the nearest, a half to the even neighbour: 21 nodes give 10, 23 give 12.
+  if (nodes > 80) return static_cast<int>(std::nearbyint(nodes / 4.0));
+  if (nodes > 20) return static_cast<int>(std::nearbyint(nodes / 2.0));
+  return nodes;
 }
 
 void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, int mode) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace beamkernel {
@@ -128,6 +129,67 @@ TEST(WinklerReactions, EndForcesOfOneTranslatedEnd) {
   EXPECT_NEAR(forces.atI[1], 2083.333, 5e-4);
   EXPECT_NEAR(forces.atJ[1], 1250.000, 5e-4);
   EXPECT_NEAR(total, 3333.333, 5e-4);
+}
+
+
+TEST(AddSoilMatrix, SoilNodesAfterAFreeLengthAndTheBorder) {
+  // Two nodes above the soil, three in it, one bordered unknown: soil index k is the translation
+  // of node 2 + k, freedom 2 (2 + k) - 1; the border unknown follows all 10 freedoms.
+  SoilMatrix s(4, 4);
+  for (int i = 1; i <= 4; ++i)
+    for (int j = 1; j <= 4; ++j) s(i, j) = 10 * std::min(i, j) + std::max(i, j);
+  BandMatrix a(11, 11);
+  AddSoilMatrix(a, 3, s, 1, 2);
+  EXPECT_EQ(a(5, 1), 11.0);   // node 3 with itself
+  EXPECT_EQ(a(5, 3), 12.0);   // freedoms 5 and 7
+  EXPECT_EQ(a(5, 5), 13.0);   // freedoms 5 and 9
+  EXPECT_EQ(a(5, 7), 14.0);   // freedom 5 and the border unknown 11
+  EXPECT_EQ(a(9, 3), 34.0);   // freedoms 9 and 11
+  EXPECT_EQ(a(11, 1), 44.0);
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 11; ++c) EXPECT_EQ(a(r, c), 0.0) << r << " " << c;  // the free length
+}
+
+TEST(YieldPassLimit, HalvesAndQuartersRoundToEven) {
+  const int table[][2] = {{2, 2}, {20, 20}, {21, 10}, {23, 12}, {30, 15}, {81, 20}, {82, 20}, {100, 25}};
+  for (const auto& row : table) EXPECT_EQ(YieldPassLimit(row[0]), row[1]) << row[0];
+}
+
+TEST(BorderYieldedNodes, NothingYieldedLeavesTheMatrixAndYieldedNodesMoveToTheBorder) {
+  SoilMatrix s(5, 5), original;
+  for (int i = 1; i <= 3; ++i)
+    for (int j = 1; j <= 3; ++j) s(i, j) = 10 * std::min(i, j) + std::max(i, j);
+  original = s;
+  BorderYieldedNodes(s, {0, 0, 0, 0}, 3);
+  for (int i = 1; i <= 5; ++i)
+    for (int j = 1; j <= 5; ++j) EXPECT_EQ(s(i, j), original(i, j));
+  BorderYieldedNodes(s, {0, 1, 0, 1}, 3);  // nodes 1 and 3 yield: border 4 and 5
+  for (int k = 1; k <= 5; ++k) {
+    EXPECT_EQ(s(1, k), 0.0L);
+    EXPECT_EQ(s(3, k), 0.0L);
+    for (int j = 1; j <= 5; ++j) EXPECT_EQ(s(k, j), s(j, k));
+  }
+  EXPECT_EQ(s(4, 4), original(1, 1));
+  EXPECT_EQ(s(5, 5), original(3, 3));
+  EXPECT_EQ(s(4, 5), original(1, 3));
+  EXPECT_EQ(s(2, 4), original(2, 1));
+  EXPECT_EQ(s(2, 2), original(2, 2));
+}
+
+TEST(ElementResults, ElasticAndYieldedHalves) {
+  const double k = 2.0E4, l = 0.5, w = 0.4, ui = 0.003, uj = 0.001;
+  Vector u = {0, ui, 0, uj, 0}, length = {0, l}, width = {0, w}, p = {0, 90, -80, 0};
+  Table2D<double> moduli;
+  moduli(1, 1) = moduli(1, 2) = k;
+  SoilEndForces f;
+  double total = 0;
+  ElementResults(u, {0, 0, 0}, f, 1, length, width, moduli, p, total);
+  EXPECT_NEAR(f.atI[1], k * l * w * (ui / 3 + uj / 6), 1e-12);
+  EXPECT_NEAR(f.atJ[1], k * l * w * (uj / 3 + ui / 6), 1e-12);
+  ElementResults(u, {0, 1, 1}, f, 1, length, width, moduli, p, total);
+  EXPECT_EQ(f.atI[1], 0.0);
+  EXPECT_EQ(f.atJ[1], 0.0);
+  EXPECT_NEAR(total, (90 - 80) * l * w / 2, 1e-12);
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "palvore/core/globals.h"
+#include "palvore/core/halfspace.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/resultsreport.h"
+#include "palvore/core/yielditeration.h"
 
 namespace palvore {
 
@@ -82,23 +84,47 @@ int ReadPileJob(PileModel& m) {
 int FormSoilMatrices(PileModel& m) {
   m.soilKind = NoSoil;
   m.moduli.Redim(m.elements, 4);
-  if (!SupportFlag(4)) return kSolverDone;
-  m.soilKind = WinklerSoil;
-  for (int e = m.above + 1; e <= m.elements; ++e)
-    for (int c = 1; c <= 4; ++c) {
-      const double v = Supports.soil.Get(e, c);
-      if (!Finite(v)) return kStopSystemUnstable;
-      m.moduli(e, c) = v;
-    }
-  m.soil.Resize(m.nodes, 2);
-  AddWinklerSoil(m, m.soil);
+  if (SupportFlag(4)) {  // Winkler soil wins over a half-space
+    m.soilKind = WinklerSoil;
+    for (int e = m.above + 1; e <= m.elements; ++e)
+      for (int c = 1; c <= 4; ++c) {
+        const double v = Supports.soil.Get(e, c);
+        if (!Finite(v)) return kStopSystemUnstable;
+        m.moduli(e, c) = v;
+      }
+    m.soil.Resize(m.nodes, 2);
+    AddWinklerSoil(m, m.soil);
+    return kSolverDone;
+  }
+  if (!SupportFlag(5)) return kSolverDone;
+  m.soilKind = HalfSpaceSoil;
+  double nu = ParseNumber(Supports.flags[9]);
+  if (!(nu >= 0 && nu <= 0.5)) nu = 0;
+  m.soilPoisson = nu;
+  m.soilModulus = ParseNumber(Supports.flags[8]);
+  m.yieldStress = ParseNumber(Supports.flags[10]);
+  // A half-space without stiffness holds nothing.
+  if (!(m.soilModulus > 0) || !Finite(m.soilModulus) || !Finite(m.yieldStress)) return kStopSystemUnstable;
+  if (m.yieldStress <= 0.01) YieldAnalysis = 0;
+  m.area.assign(m.nodes + 1, 0.0);
+  for (int e = m.above + 1; e <= m.elements; ++e) {
+    const double part = m.length[e] * m.soilWidth[e] / 2;
+    m.area[e] += part;
+    m.area[e + 1] += part;
+  }
+  SoilMatrix flexibility;
+  HalfSpaceSoilMatrix(flexibility, m, nu);
+  const long double pi = 4 * std::atan(1.0L);
+  const long double factor = 8 * pi * m.soilModulus * (1 - static_cast<long double>(nu)) / (1 + nu);
+  if (!beamkernel::InvertSoilMatrix(flexibility, m.soil, factor)) return kStopSystemUnstable;
   return kSolverDone;
 }
 
 void AssembleSystem(PileModel& m) {
   m.equations = 2 * m.nodes;
-  m.bandWidth = 4;
-  m.elementMatrix.Resize(m.equations, m.bandWidth);
+  // A half-space couples every embedded translation with every other.
+  m.bandWidth = m.soilKind == HalfSpaceSoil ? m.equations : 4;
+  m.elementMatrix.Resize(m.equations, 4);
   for (int e = 1; e <= m.elements; ++e) {
     ElementMatrix k;
     beamkernel::ElementStiffness(k, m.length[e], m.inertia[e], m.modulus, kRotationSign);
@@ -108,7 +134,7 @@ void AssembleSystem(PileModel& m) {
   m.fixedFreedoms.clear();
   if (m.topFixed) m.fixedFreedoms.push_back(2);
   m.supportNodes = SupportFlag(2) ? UnyieldingNodeList(Supports.unyieldingNodes, m.nodes) : std::vector<int>();
-  m.system = BuildSystem(m, m.soil, &m.effectiveSprings);
+  m.system = BuildSystem(m, m.soil, 0, &m.effectiveSprings);
   const int nodeCount = static_cast<int>(m.supportNodes.size());
   m.otherwiseSupported = m.effectiveSprings >= 2 || nodeCount >= 2 || (m.effectiveSprings >= 1 && nodeCount >= 1);
 }
@@ -143,6 +169,10 @@ int SolveElastic(PileModel& m) {
 
 void SoilReactions(PileModel& m) {
   m.soilEnd.Resize(m.elements);
+  if (m.soilKind == HalfSpaceSoil) {
+    HalfSpacePressures(m, m.soil, m.u, std::vector<int>(), Vector());
+    return;
+  }
   m.pressures.assign(2 * m.nodes + 1, 0.0);
   if (m.soilKind != WinklerSoil) return;
   for (int e = m.above + 1; e <= m.elements; ++e) {
@@ -194,6 +224,10 @@ int AnalyseLoadCase(PileModel& m) {
   code = SolveElastic(m);
   if (code != kSolverDone) return code;
   SoilReactions(m);
+  if (YieldAnalysis == 1 && m.soilKind != NoSoil) {
+    code = YieldIteration(m);
+    if (code != kSolverDone) return code;
+  }
   FormEndForces(m);
   return WriteResults(m);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The pile or sheet-pile analysis of one load case: a pile on unyielding nodes, nodal springs, a
-// top fixed against rotation and a Winkler soil. It reads the job files of JobSpec and
+// top fixed against rotation, a Winkler soil or an isotropic elastic half-space, elastic or
+// elastic-plastic. It reads the job files of JobSpec and
 // LoadCaseName, solves, and writes the results report <job>.RB<c>; or it stops with a code and
 // writes no report. The solver shows nothing itself: the caller turns a stop code into its
 // warning (SolverWarningFor).
@@ -32,11 +33,12 @@ int AnalyseLoadCase(PileModel& model);
 
 // Driver steps, in order; each returns kSolverDone or a stop code.
 int ReadPileJob(PileModel& model);       // job files into the globals, the model prepared
-int FormSoilMatrices(PileModel& model);  // the Winkler soil matrix of the embedded elements
+int FormSoilMatrices(PileModel& model);  // Winkler soil matrix or half-space stiffness (mode 0 when fy <= 0.01)
 void AssembleSystem(PileModel& model);   // elements, soil, springs, unyielding nodes, top fixity
 void FormLoadVector(PileModel& model);   // trapezoidal and nodal loads
 int SolveElastic(PileModel& model);      // one solution
 void SoilReactions(PileModel& model);    // pressures, soil end forces and the total soil force
+// then, in the elastic-plastic mode, YieldIteration (palvore/core/yielditeration.h)
 void FormEndForces(PileModel& model);    // element end forces from the displacements
 int WriteResults(const PileModel& model);  // the results report
 

@@ -2,7 +2,8 @@
 // Palvore's structural model of a laterally loaded pile or a one-metre strip of sheet-pile wall:
 // the suite's beam kernel with x down the pile from its top (node 1), translations positive to
 // the right and rotations positive clockwise, so that rotation = -du/dx (rotation sign -1).
-// Element e joins nodes e and e+1; elements 1..nA stand above the soil surface.
+// Element e joins nodes e and e+1; elements 1..nA stand above the soil surface, the nodes
+// nA+1..nN are embedded (a half-space numbers them 1..nS, nS = nN - nA).
 #include <vector>
 
 #include "core/beamkernel.h"
@@ -30,8 +31,11 @@ struct PileModel {
   Vector soilWidth;                        // per element: the width of the soil terms, B or 1.0 (sheet pile)
   Vector depth;                            // per node: distance from the top [m]
   int soilKind = NoSoil;
-  Table2D<double> moduli;                  // per element: k at i and j, 0 above the soil surface
-  SoilMatrix soil;                         // Winkler: per node 2 columns
+  Table2D<double> moduli;                  // per element: k at i and j, yield stress at i and j; 0 above the soil
+  SoilMatrix soil;                         // Winkler: per node 2 columns; half-space: nS x nS stiffness
+  double soilModulus = 0, soilPoisson = 0;  // half-space Es and nu
+  double yieldStress = 0;                  // half-space fy
+  Vector area;                             // half-space, per node: L/2 x (B, or 1.0 for a sheet pile) of its embedded elements
   int equations = 0, bandWidth = 0;
   BandMatrix elementMatrix;                // A0: element bending terms only
   BandMatrix system;                       // everything assembled, supports imposed
@@ -51,13 +55,21 @@ struct PileModel {
   std::vector<int> yieldStatus;
 };
 
-// The system of the model's pile with a given Winkler soil matrix: element terms, soil, springs,
-// the unyielding nodes and the top fixity; effectiveSprings (when given) := the spring constants
-// above 1.0.
-BandMatrix BuildSystem(const PileModel& model, const SoilMatrix& soil, int* effectiveSprings = nullptr);
+// The system of the model's pile with a given soil matrix: element terms, the soil (Winkler:
+// per node two columns; half-space: (nS + extra) x (nS + extra) with `extra` bordered yielded
+// nodes, the whole system then full), springs, the unyielding nodes and the top fixity;
+// effectiveSprings (when given) := the spring constants above 1.0.
+BandMatrix BuildSystem(const PileModel& model, const SoilMatrix& soil, int extra, int* effectiveSprings = nullptr);
 // Clears the loads of all imposed freedoms (unyielding translations, the fixed top rotation).
 void ClearImposedLoads(const PileModel& model, Vector& load);
 // Adds the Winkler terms of both halves of every embedded element to a cleared soil matrix.
 void AddWinklerSoil(const PileModel& model, SoilMatrix& soil);
+// Half-space pressures from a solution u (2 nN freedoms, then the border unknowns): the soil
+// forces R = soil x (embedded translations, border unknowns), each embedded node's pressure
+// R / area, the total of all R at pressures(nN + 1), a yielded node (status 1) at its signed
+// yield pressure, and the soil end forces (p A_e at both ends of embedded element e,
+// A_e = L_e W_e / 2). status and yieldPressure per node.
+void HalfSpacePressures(PileModel& model, const SoilMatrix& soil, const Vector& u, const std::vector<int>& status,
+                        const Vector& yieldPressure);
 
 }  // namespace palvore

@@ -30,6 +30,8 @@ struct PileJob {
   std::string unyielding;                      // node list; empty: none
   std::vector<std::vector<double>> springs;    // node, horizontal, rotational
   double subgrade = 0, yieldStress = 0;        // Winkler soil of every embedded element (0: none)
+  bool halfSpace = false;                      // a half-space of soilModulus, soilPoisson and yieldStress
+  double soilModulus = 0, soilPoisson = 0;
   std::vector<std::vector<double>> trapezoidal;  // element, pi, pj
   std::vector<std::vector<double>> nodal;        // node, force, moment
   std::string loadCase = "A";
@@ -77,7 +79,12 @@ inline void WriteJob(const PileJob& j) {
 
   Supports = PileSupports();
   Supports.flags = {"", j.topFixed ? "Y" : "N", j.unyielding.empty() ? "N" : "Y", j.springs.empty() ? "N" : "Y",
-                    j.subgrade > 0 ? "Y" : "N", "N", "", "", "", "", ""};
+                    j.subgrade > 0 ? "Y" : "N", j.halfSpace ? "Y" : "N", "", "", "", "", ""};
+  if (j.halfSpace) {
+    Supports.flags[8] = NumberToText(j.soilModulus);
+    Supports.flags[9] = NumberToText(j.soilPoisson);
+    Supports.flags[10] = NumberToText(j.yieldStress);
+  }
   std::vector<std::vector<double>> soil;
   for (int e = j.above + 1; e <= j.elements && j.subgrade > 0; ++e)
     soil.push_back({double(e), j.subgrade, j.subgrade, j.yieldStress, j.yieldStress});

@@ -38,13 +38,6 @@ std::string SolverStopMessage(int code) { return ::SolverStopMessage(code, StopP
 std::vector<SolverTone> SolverStopTones(int code) { return ::SolverStopTones(code, StopProfile()); }
 SolverWarningData SolverWarningFor(int code) { return ::SolverWarningFor(code, StopProfile()); }
 
-int YieldPassLimit(int nodes) {
-  // Rounded to the nearest, a half to the even neighbour: 21 nodes give 10, 23 give 12.
-  if (nodes > 80) return static_cast<int>(std::nearbyint(nodes / 4.0));
-  if (nodes > 20) return static_cast<int>(std::nearbyint(nodes / 2.0));
-  return nodes;
-}
-
 int ReadBeamFiles() {
   if (TextLines.size() < 5001) TextLines.resize(5001);
   if (Trim(LoadCaseName).empty()) return kSolverNoJob;

@@ -34,9 +34,6 @@ SolverWarningData SolverWarningFor(int code);
 // deleted first, so that a stop leaves none behind. Returns a SolverOutcome or a stop code.
 int AnalyseLoadCase();
 
-// The pass limit of the half-space yield iteration for n nodes: n; for n > 20 n/2, for n > 80
-// n/4, rounded to the nearest whole number (halves to even).
-int YieldPassLimit(int nodes);
 
 // What one analysis works on: the prepared structure, its matrices and its results. Kept
 // together so that the yield iterations can reuse the elastic parts.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "core/listing.h"
 #include "core/loadcases.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
@@ -14,11 +15,7 @@
 
 namespace trabix {
 
-const char* const kCorrectionCaption = " WARNING!";
 const char* const kGeometryMissingMessage = " BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
-const char* const kSupportsNotSpecifiedMessage = " SUPPORT CONDITIONS ARE NOT SPECIFIED";
-const char* const kUnstableStructureMessage = " UNSTABLE STRUCTURE.";
-const char* const kNoLoadCaseMessage = " NO LOAD CASE IS SPECIFIED FOR THIS JOB";
 
 namespace {
 
@@ -31,50 +28,18 @@ bool IsYes(int item) {
   return s.size() == 1 && std::toupper(static_cast<unsigned char>(s[0])) == 'Y';
 }
 
-// The parts of an unyielding node list that name a node (see CountSupportNodes), as numbers.
-std::vector<double> SupportNodes(const std::string& list) {
-  std::vector<double> nodes;
-  size_t from = 0;
-  while (from <= list.size()) {
-    size_t comma = list.find(',', from);
-    if (comma == std::string::npos) comma = list.size();
-    std::string part = Trim(list.substr(from, comma - from));
-    from = comma + 1;
-    double node = std::nearbyint(ParseNumber(part));
-    bool named = node > 0 && Trim(NumberToText(node)) == part;
-    if (named && std::find(nodes.begin(), nodes.end(), node) == nodes.end()) nodes.push_back(node);
-  }
-  return nodes;
-}
-
 }  // namespace
 
-std::string CorrectionQueryText(const std::string& message) {
-  return message + "\r\n\r\n" + " Do you wish to Correct the Data? ";
-}
-
-std::string IncorrectSupportDataMessage(int first, int second) {
-  return std::string(" INCORRECT SUPPORT DATA") + " OF ITEM" + " " + std::to_string(first) + " " + "OR" + " " +
-         std::to_string(second) + " ";
-}
-
-int CorrectDataQuery(const std::string& message, const CorrectionHooks& hooks) {
-  return hooks.askCorrection ? hooks.askCorrection(message) : kAnswerNo;
-}
-
 int LoadGeometryFile(const CorrectionHooks& hooks) {
-  for (;;) {
+  auto read = [] {
     if (TextLines.size() < 5001) TextLines.resize(5001);
     int count = 0;
     LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
     int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
-    if (dataLine > 0) {
-      ReadElementTable(TextLines, count, dataLine);
-      return 1;
-    }
-    if (CorrectDataQuery(kGeometryMissingMessage, hooks) != kAnswerYes) return 0;
-    if (!hooks.editGeometry || !hooks.editGeometry()) return 0;
-  }
+    if (dataLine > 0) ReadElementTable(TextLines, count, dataLine);
+    return dataLine > 0;
+  };
+  return LoadCheckedGeometry(read, kGeometryMissingMessage, hooks);
 }
 
 int LoadSupportFile(const CorrectionHooks& hooks) {
@@ -85,7 +50,7 @@ int LoadSupportFile(const CorrectionHooks& hooks) {
   return 1;
 }
 
-int CountSupportNodes(const std::string& list) { return static_cast<int>(SupportNodes(list).size()); }
+int CountSupportNodes(const std::string& list) { return static_cast<int>(ListedSupportNodes(list).size()); }
 
 std::string SupportDataProblem(bool applyStability, bool& stabilityApplied) {
   stabilityApplied = false;
@@ -95,7 +60,7 @@ std::string SupportDataProblem(bool applyStability, bool& stabilityApplied) {
 
   // The supports that hold the structure against moving as a rigid body: the unyielding nodes,
   // and the axis of a symmetric half, which holds it against one of the two motions.
-  std::vector<double> nodes = SupportNodes(UnyieldingNodes);
+  std::vector<double> nodes = ListedSupportNodes(UnyieldingNodes);
   int supports = static_cast<int>(nodes.size()) + (IsSymmetricHalf() ? 1 : 0);
 
   if (IsYes(3)) {
@@ -127,51 +92,37 @@ std::string SupportDataProblem(bool applyStability, bool& stabilityApplied) {
   return problem;
 }
 
-int CheckSupportData(const CorrectionHooks& hooks, bool& stabilityChecked) {
-  for (;;) {
-    if (!LoadSupportFile(hooks)) return 0;
-    bool applied = false;
-    std::string problem = SupportDataProblem(!stabilityChecked, applied);
-    if (applied) stabilityChecked = true;
-    if (problem.empty()) return 1;
-    if (CorrectDataQuery(problem, hooks) != kAnswerYes) return 0;
-    if (hooks.editSupports) hooks.editSupports();
-  }
-}
+namespace {
 
-int CheckJobData(const CorrectionHooks& hooks) {
-  bool stabilityChecked = false;
-  for (;;) {
-    if (!CheckSupportData(hooks, stabilityChecked)) return 0;
-    std::vector<std::string> names = ReadLoadCaseList(LoadCaseListFileName(JobSpec), kCheckedLoadCases);
-    if (names.empty()) {
-      if (CorrectDataQuery(kNoLoadCaseMessage, hooks) != kAnswerYes) return 0;
-      if (hooks.editLoadCases) hooks.editLoadCases();
-      continue;  // the whole check again: the dialogs may have changed any file
-    }
+JobCheckProfile CheckProfile() {
+  JobCheckProfile p;
+  p.loadSupports = [](const CorrectionHooks& hooks) { return LoadSupportFile(hooks) == 1; };
+  p.supportProblem = SupportDataProblem;
+  p.loadCases = [] { return ReadLoadCaseList(LoadCaseListFileName(JobSpec), kCheckedLoadCases); };
+  p.finish = [](const std::vector<std::string>& names) {
     LoadCaseNames.assign(1, std::string());
     LoadCaseNames.insert(LoadCaseNames.end(), names.begin(), names.end());
     int count = 0;
     LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
     int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
     ReadElementTable(TextLines, count, dataLine);
-    return 1;
-  }
+  };
+  return p;
 }
 
+}  // namespace
+
+int CheckSupportData(const CorrectionHooks& hooks, bool& stabilityChecked) {
+  return ::CheckSupportData(CheckProfile(), hooks, stabilityChecked);
+}
+
+int CheckJobData(const CorrectionHooks& hooks) { return ::CheckJobData(CheckProfile(), hooks); }
+
 void RenameJobHeaders(const std::string& newJob) {
-  auto rewrite = [](const std::string& file, const std::string& header) {
-    TextLineArray lines;
-    int count = 0;
-    LoadTextLines(file, lines, 5000, count);
-    if (count < 1) return;
-    lines[1] = header;
-    SaveTextLines(file, lines, count);
-  };
-  rewrite(GeometryFileName(newJob), GeometryHeader(newJob));
-  rewrite(SupportFileName(newJob), SupportHeader(newJob));
+  RewriteFirstLine(GeometryFileName(newJob), GeometryHeader(newJob));
+  RewriteFirstLine(SupportFileName(newJob), SupportHeader(newJob));
   for (const std::string& name : ReadLoadCaseList(LoadCaseListFileName(newJob), 5000))
-    rewrite(LoadFileName(newJob, name), LoadHeader(newJob, name));
+    RewriteFirstLine(LoadFileName(newJob, name), LoadHeader(newJob, name));
 }
 
 }  // namespace trabix

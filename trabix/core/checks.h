@@ -10,42 +10,22 @@
 #include <functional>
 #include <string>
 
+#include "core/correction.h"
+
 namespace trabix {
 
-// Answers of the correction question (the message-box button ids).
-constexpr int kAnswerYes = 6;
-constexpr int kAnswerNo = 7;
+using ::CorrectDataQuery;
+using ::CorrectionHooks;
+using ::CorrectionQueryText;
+using ::IncorrectSupportDataMessage;
+using ::kAnswerNo;
+using ::kAnswerYes;
+using ::kCorrectionCaption;
+using ::kNoLoadCaseMessage;
+using ::kSupportsNotSpecifiedMessage;
+using ::kUnstableStructureMessage;
 
-// What the check needs of the interface. An empty hook is taken as No (askCorrection) or as a
-// dialog that changed nothing (the others).
-struct CorrectionHooks {
-  // Offers the correction of the data that `message` names: the program plays three default
-  // beeps and shows CorrectionQueryText(message) in a task-modal Yes/No box with the question
-  // icon and the caption kCorrectionCaption, with the mouse pointer moved onto it and back.
-  // Returns kAnswerYes or kAnswerNo.
-  std::function<int(const std::string& message)> askCorrection;
-  // The geometry dialog; true when it ended with its data saved (the geometry is read again).
-  std::function<bool()> editGeometry;
-  // The support data command.
-  std::function<void()> editSupports;
-  // The load-case dialog in its entry mode, then the load entry.
-  std::function<void()> editLoadCases;
-};
-
-extern const char* const kCorrectionCaption;  // " WARNING!"
-// message + CR LF CR LF + " Do you wish to Correct the Data? "
-std::string CorrectionQueryText(const std::string& message);
-
-// The messages of the check.
-extern const char* const kGeometryMissingMessage;      // " BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"
-extern const char* const kSupportsNotSpecifiedMessage;  // " SUPPORT CONDITIONS ARE NOT SPECIFIED"
-extern const char* const kUnstableStructureMessage;     // " UNSTABLE STRUCTURE."
-extern const char* const kNoLoadCaseMessage;            // " NO LOAD CASE IS SPECIFIED FOR THIS JOB"
-// " INCORRECT SUPPORT DATA OF ITEM " + first + " OR " + second + " " (items of the support answers).
-std::string IncorrectSupportDataMessage(int first, int second);
-
-// Asks through the hook; the answer (kAnswerNo without a hook).
-int CorrectDataQuery(const std::string& message, const CorrectionHooks& hooks);
+extern const char* const kGeometryMissingMessage;  // " BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"
 
 // Loads <job>.geo into TextLines and reads its header and element table (GeometryValues,
 // StructureFlags, ElementTable). When the file or its "DATA" section is missing the correction is

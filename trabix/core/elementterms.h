@@ -14,7 +14,6 @@ using beamkernel::Vector;
 
 using beamkernel::AddElementMatrix;
 using beamkernel::AddNodalSprings;
-using beamkernel::AddSoilMatrix;
 using beamkernel::AddSoilMatrixFull;
 using beamkernel::BandSolve;
 using beamkernel::CondensedSolve;
@@ -28,6 +27,7 @@ using beamkernel::InvertSoilMatrix;
 using beamkernel::kSingularMessage;
 using beamkernel::WinklerReactions;
 using beamkernel::WinklerSoilMatrix;
+using beamkernel::YieldPassLimit;
 
 constexpr int kRotationSign = +1;
 
@@ -36,6 +36,10 @@ inline void ElementStiffness(ElementMatrix& k, double length, double inertia, do
 }
 inline void TrapezoidalLoadTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load) {
   beamkernel::TrapezoidalLoadTerms(e, length, pi, pj, fixedEnd, load, kRotationSign);
+}
+// Trabix's soil nodes are all its nodes.
+inline void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra) {
+  beamkernel::AddSoilMatrix(a, n, s, extra, 0);
 }
 inline void YieldForceTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load) {
   beamkernel::YieldForceTerms(e, length, pi, pj, fixedEnd, load, kRotationSign);

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/globals.h"
+#include "../../common/tests/correctionscript.h"
 #include "testsupport.h"
 #include "trabix/core/checks.h"
 #include "trabix/core/globals.h"
@@ -16,36 +17,7 @@ namespace {
 using testing::CopyJob;
 using testing::DataFolder;
 
-// Hooks that record what the check asked and which dialogs it opened, answering from a script
-// (No when the script is used up) and running the given actions as the dialogs.
-struct Script {
-  std::vector<int> answers;
-  std::vector<std::string> asked;
-  int geometry = 0, supports = 0, loadCases = 0;
-  std::function<bool()> onGeometry;
-  std::function<void()> onSupports, onLoadCases;
-
-  CorrectionHooks Hooks() {
-    CorrectionHooks h;
-    h.askCorrection = [this](const std::string& message) {
-      asked.push_back(message);
-      return asked.size() <= answers.size() ? answers[asked.size() - 1] : kAnswerNo;
-    };
-    h.editGeometry = [this] {
-      ++geometry;
-      return onGeometry ? onGeometry() : false;
-    };
-    h.editSupports = [this] {
-      ++supports;
-      if (onSupports) onSupports();
-    };
-    h.editLoadCases = [this] {
-      ++loadCases;
-      if (onLoadCases) onLoadCases();
-    };
-    return h;
-  }
-};
+using Script = CorrectionScript;
 
 // Copies a support file of tests/data/checks over the job's own.
 void UseSupports(const std::string& job, const std::string& fixture) {

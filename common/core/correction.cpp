@@ -1,0 +1,74 @@
+#include "core/correction.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/numbers.h"
+
+const char* const kCorrectionCaption = " WARNING!";
+const char* const kSupportsNotSpecifiedMessage = " SUPPORT CONDITIONS ARE NOT SPECIFIED";
+const char* const kUnstableStructureMessage = " UNSTABLE STRUCTURE.";
+const char* const kNoLoadCaseMessage = " NO LOAD CASE IS SPECIFIED FOR THIS JOB";
+
+std::string CorrectionQueryText(const std::string& message) {
+  return message + "\r\n\r\n" + " Do you wish to Correct the Data? ";
+}
+
+std::string IncorrectSupportDataMessage(int first, int second) {
+  return std::string(" INCORRECT SUPPORT DATA") + " OF ITEM" + " " + std::to_string(first) + " " + "OR" + " " +
+         std::to_string(second) + " ";
+}
+
+int CorrectDataQuery(const std::string& message, const CorrectionHooks& hooks) {
+  return hooks.askCorrection ? hooks.askCorrection(message) : kAnswerNo;
+}
+
+std::vector<double> ListedSupportNodes(const std::string& list) {
+  std::vector<double> nodes;
+  size_t from = 0;
+  while (from <= list.size()) {
+    size_t comma = list.find(',', from);
+    if (comma == std::string::npos) comma = list.size();
+    std::string part = Trim(list.substr(from, comma - from));
+    from = comma + 1;
+    double node = std::nearbyint(ParseNumber(part));
+    bool named = node > 0 && Trim(NumberToText(node)) == part;
+    if (named && std::find(nodes.begin(), nodes.end(), node) == nodes.end()) nodes.push_back(node);
+  }
+  return nodes;
+}
+
+int LoadCheckedGeometry(const std::function<bool()>& read, const std::string& message, const CorrectionHooks& hooks) {
+  for (;;) {
+    if (read()) return 1;
+    if (CorrectDataQuery(message, hooks) != kAnswerYes) return 0;
+    if (!hooks.editGeometry || !hooks.editGeometry()) return 0;
+  }
+}
+
+int CheckSupportData(const JobCheckProfile& profile, const CorrectionHooks& hooks, bool& stabilityChecked) {
+  for (;;) {
+    if (!profile.loadSupports(hooks)) return 0;
+    bool applied = false;
+    std::string problem = profile.supportProblem(!stabilityChecked, applied);
+    if (applied) stabilityChecked = true;
+    if (problem.empty()) return 1;
+    if (CorrectDataQuery(problem, hooks) != kAnswerYes) return 0;
+    if (hooks.editSupports) hooks.editSupports();
+  }
+}
+
+int CheckJobData(const JobCheckProfile& profile, const CorrectionHooks& hooks) {
+  bool stabilityChecked = false;
+  for (;;) {
+    if (!CheckSupportData(profile, hooks, stabilityChecked)) return 0;
+    std::vector<std::string> names = profile.loadCases();
+    if (names.empty()) {
+      if (CorrectDataQuery(kNoLoadCaseMessage, hooks) != kAnswerYes) return 0;
+      if (hooks.editLoadCases) hooks.editLoadCases();
+      continue;  // the whole check again: the dialogs may have changed any file
+    }
+    profile.finish(names);
+    return 1;
+  }
+}

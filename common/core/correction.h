@@ -1,0 +1,71 @@
+#pragma once
+// The job check that runs before every analysis of Trabix, Palvore and Murelo: the supports, the
+// load cases and the geometry must exist and fit together. Each problem is offered for
+// correction in the dialog that owns the data, and after a correction the check runs again. The
+// questions and the dialogs belong to the program's interface, which hands them in as hooks;
+// the rules and the file readers are the program's, handed in as a profile.
+#include <functional>
+#include <string>
+#include <vector>
+
+// Answers of the correction question (the message-box button ids).
+constexpr int kAnswerYes = 6;
+constexpr int kAnswerNo = 7;
+
+// What the check needs of the interface. An empty hook is taken as No (askCorrection) or as a
+// dialog that changed nothing (the others).
+struct CorrectionHooks {
+  // Offers the correction of the data that `message` names: the program plays three default
+  // beeps and shows CorrectionQueryText(message) in a task-modal Yes/No box with the question
+  // icon and the caption kCorrectionCaption, with the mouse pointer moved onto it and back.
+  // Returns kAnswerYes or kAnswerNo.
+  std::function<int(const std::string& message)> askCorrection;
+  // The geometry dialog; true when it ended with its data saved (the geometry is read again).
+  std::function<bool()> editGeometry;
+  // The support data command.
+  std::function<void()> editSupports;
+  // The load-case dialog in its entry mode, then the load entry.
+  std::function<void()> editLoadCases;
+};
+
+extern const char* const kCorrectionCaption;            // " WARNING!"
+extern const char* const kSupportsNotSpecifiedMessage;  // " SUPPORT CONDITIONS ARE NOT SPECIFIED"
+extern const char* const kUnstableStructureMessage;     // " UNSTABLE STRUCTURE."
+extern const char* const kNoLoadCaseMessage;            // " NO LOAD CASE IS SPECIFIED FOR THIS JOB"
+// message + CR LF CR LF + " Do you wish to Correct the Data? "
+std::string CorrectionQueryText(const std::string& message);
+// " INCORRECT SUPPORT DATA OF ITEM " + first + " OR " + second + " " (items of the support answers).
+std::string IncorrectSupportDataMessage(int first, int second);
+// Asks through the hook; the answer (kAnswerNo without a hook).
+int CorrectDataQuery(const std::string& message, const CorrectionHooks& hooks);
+
+// The nodes of an unyielding node list that the checks count: each comma-separated part whose
+// number, rounded to a whole number, is positive and reads back as the part itself ("3" counts,
+// "07", "2.5" and "x" do not); a node listed twice is one support.
+std::vector<double> ListedSupportNodes(const std::string& list);
+
+// The program's side of the check.
+struct JobCheckProfile {
+  // Loads the geometry (offering its correction) and the support file: false when the geometry
+  // is missing and was not corrected.
+  std::function<bool(const CorrectionHooks& hooks)> loadSupports;
+  // The support rules on the loaded data: the message of the first that fails, or "". The
+  // stability rule applies only when applyStability; applied := whether it was applied.
+  std::function<std::string(bool applyStability, bool& applied)> supportProblem;
+  // The job's load-case names (none: the load-case correction is offered).
+  std::function<std::vector<std::string>()> loadCases;
+  // After the checks: the names into the program's tables and the geometry read.
+  std::function<void(const std::vector<std::string>& names)> finish;
+};
+
+// The geometry check: read() loads and reads the geometry file, false when it or its data are
+// missing; then `message` offers the correction, and after the geometry dialog has saved data
+// the file is read again. Returns 1 when the geometry is there, 0 otherwise.
+int LoadCheckedGeometry(const std::function<bool()>& read, const std::string& message, const CorrectionHooks& hooks);
+// The support check: a failure offers the correction, on Yes the support data command runs and
+// the check repeats, on No the result is 0. Once the stability rule has been applied in a job
+// check (stabilityChecked), a repeated support check skips it. Returns 1 when the supports pass.
+int CheckSupportData(const JobCheckProfile& profile, const CorrectionHooks& hooks, bool& stabilityChecked);
+// The job check: the support check, then the load cases (their absence offers the load-case
+// dialog, and the whole check runs again), then finish. 1 when the analysis may start.
+int CheckJobData(const JobCheckProfile& profile, const CorrectionHooks& hooks);

@@ -1,0 +1,97 @@
+#include "palvore/core/checks.h"
+
+#include <cmath>
+#include <vector>
+
+#include "core/globals.h"
+#include "core/loadcases.h"
+#include "core/textfiles.h"
+#include "palvore/core/globals.h"
+#include "palvore/core/jobfiles.h"
+
+namespace palvore {
+
+const char* const kGeometryMissingMessage = " PILE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
+
+namespace {
+
+// Reads the geometry file; false when it or its section is missing or its elements cannot be
+// analysed.
+bool ReadGeometry() {
+  if (TextLines.size() < 5001) TextLines.resize(5001);
+  int count = 0;
+  LoadTextLines(JobSpec + ".geo", TextLines, 5000, count);
+  const int first = count > 0 ? ReadGeometrySections(TextLines, count) : 0;
+  if (first == 0) return false;
+  const int elements = ElementCount();
+  if (ReadElementRows(TextLines, count, first) < elements || elements < 1) return false;
+  double sum = 0;
+  for (int e = 1; e <= elements; ++e) {
+    const double l = Geometry.rows(e, 1), b = Geometry.rows(e, 2), i = Geometry.rows(e, IsSheetPile() ? 2 : 3);
+    if (!(l > 0) || !(i > 0) || (!IsSheetPile() && !(b > 0))) return false;
+    sum += l;
+  }
+  return std::fabs(sum - Geometry.length) <= 0.001 * std::fabs(Geometry.length);
+}
+
+JobCheckProfile CheckProfile() {
+  JobCheckProfile p;
+  p.loadSupports = [](const CorrectionHooks& hooks) { return LoadSupportFile(hooks) == 1; };
+  p.supportProblem = SupportDataProblem;
+  p.loadCases = [] { return ReadLoadCaseList(LoadCaseListFileName(JobSpec), 50); };
+  p.finish = [](const std::vector<std::string>& names) {
+    LoadCaseNames.assign(1, std::string());
+    LoadCaseNames.insert(LoadCaseNames.end(), names.begin(), names.end());
+    ReadGeometry();
+  };
+  return p;
+}
+
+}  // namespace
+
+int LoadGeometryFile(const CorrectionHooks& hooks) { return LoadCheckedGeometry(ReadGeometry, kGeometryMissingMessage, hooks); }
+
+int LoadSupportFile(const CorrectionHooks& hooks) {
+  if (!LoadGeometryFile(hooks)) return 0;
+  int count = 0, springs = 0, soil = 0;
+  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  ReadSupportData(TextLines, count, springs, soil);  // no file: every answer "N", the tables empty
+  return 1;
+}
+
+std::string SupportDataProblem(bool applyStability, bool& applied) {
+  applied = false;
+  bool anySupport = false;
+  for (int item = 1; item <= 5; ++item) anySupport = anySupport || SupportFlag(item);
+  if (!anySupport) return kSupportsNotSpecifiedMessage;
+
+  const int nodes = ElementCount() + 1;
+  const std::vector<double> listed = SupportFlag(2) ? ListedSupportNodes(Supports.unyieldingNodes) : std::vector<double>();
+  // A node beyond the pile would hold nothing: the solver leaves it out.
+  for (double node : listed)
+    if (node > nodes) return IncorrectSupportDataMessage(2, 3);
+  if (SupportFlag(3)) {
+    if (SupportFlag(1) && Supports.springs.Get(1, 2) > 0) return IncorrectSupportDataMessage(1, 3);
+    for (double node : listed)
+      if (Supports.springs.Get(static_cast<int>(node), 1) > 0) return IncorrectSupportDataMessage(2, 3);
+  }
+  if (applyStability && !SupportFlag(4) && !SupportFlag(5)) {
+    applied = true;
+    // What holds the pile as the solver counts it: the listed nodes and the horizontal springs
+    // above 1.0 kN/m. A fixed top holds its rotation only: one support more is needed with it.
+    int held = static_cast<int>(listed.size());
+    if (SupportFlag(3))
+      for (int node = 1; node <= nodes; ++node) held += Supports.springs.Get(node, 1) > 1.0;
+    if (held < (SupportFlag(1) ? 1 : 2)) return kUnstableStructureMessage;
+  }
+  if (SupportFlag(4) && SupportFlag(5)) return IncorrectSupportDataMessage(4, 5);
+  return "";
+}
+
+int CheckSupportData(const CorrectionHooks& hooks, bool& stabilityChecked) {
+  return ::CheckSupportData(CheckProfile(), hooks, stabilityChecked);
+}
+
+int CheckJobData(const CorrectionHooks& hooks) { return ::CheckJobData(CheckProfile(), hooks); }
+
+}  // namespace palvore
