@@ -94,7 +94,9 @@ TEST(HalfSpaceSoilMatrix, SymmetricWithAFreeLengthAndASheetPile) {
       for (int j = 1; j <= 5; ++j) EXPECT_EQ(f(i, j), f(j, i));
       // A node moves most under its own load.
       for (int j = 1; j <= 5; ++j) {
-        if (j != i) EXPECT_LT(f(i, j), f(i, i));
+        if (j != i) {
+          EXPECT_LT(f(i, j), f(i, i));
+        }
       }
     }
   }
