@@ -102,10 +102,11 @@ void ImposeNodeSupports(BandMatrix& a, const std::vector<int>& nodes, int m);
 // Winkler soil matrix (per node its own term, column 1, and its coupling with the next node,
 // column 2) at the translations.
 void AddSoilMatrixFull(BandMatrix& a, int n, const SoilMatrix& s);
-// Full soil matrix of n contact nodes that follow `first` nodes without soil, and of `extra`
-// bordered unknowns after all 2 (first + n) freedoms, at the translations: soil index k <= n
-// stands for freedom 2 (first + k) - 1, index n + k for freedom 2 (first + n) + k.
-void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra, int first);
+// Full soil matrix of n contact nodes that follow `first` nodes without soil (a pile's free
+// length; a beam has none), and of `extra` bordered unknowns after all 2 (first + n) freedoms, at
+// the translations: soil index k <= n stands for freedom 2 (first + k) - 1, index n + k for
+// freedom 2 (first + n) + k.
+void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra, int first = 0);
 
 // The pass limit of a half-space yield iteration over m contact nodes: m; above 20 m / 2, above
 // 80 m / 4, rounded to the nearest whole number (halves to even).

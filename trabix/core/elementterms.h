@@ -14,6 +14,7 @@ using beamkernel::Vector;
 
 using beamkernel::AddElementMatrix;
 using beamkernel::AddNodalSprings;
+using beamkernel::AddSoilMatrix;
 using beamkernel::AddSoilMatrixFull;
 using beamkernel::BandSolve;
 using beamkernel::CondensedSolve;
@@ -36,10 +37,6 @@ inline void ElementStiffness(ElementMatrix& k, double length, double inertia, do
 }
 inline void TrapezoidalLoadTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load) {
   beamkernel::TrapezoidalLoadTerms(e, length, pi, pj, fixedEnd, load, kRotationSign);
-}
-// Trabix's soil nodes are all its nodes.
-inline void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra) {
-  beamkernel::AddSoilMatrix(a, n, s, extra, 0);
 }
 inline void YieldForceTerms(int e, double length, double pi, double pj, EndForceTable& fixedEnd, Vector& load) {
   beamkernel::YieldForceTerms(e, length, pi, pj, fixedEnd, load, kRotationSign);
