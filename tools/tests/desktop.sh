@@ -7,14 +7,15 @@
 # its own server; all of them are ended and removed when the test ends.
 start_desktop() {
   tmp=$(mktemp -d "/tmp/$1-XXXXXX")
-  local d=60
-  while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-  Xvfb :$d -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  # The server takes a free display itself and says which: two tests started together never
+  # share one (looking for a free number first and starting the server after it is a race).
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 </dev/null &
   display_pid=$!
-  export DISPLAY=:$d WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  unset WINESERVER
   trap end_desktop EXIT
-  sleep 1
+  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+  [ -s "$tmp/display" ] || { echo "FAIL: no virtual display" >&2; exit 1; }
+  export DISPLAY=:$(head -1 "$tmp/display") WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  unset WINESERVER
 }
 end_desktop() {
   wineserver -k >/dev/null 2>&1 || true
