@@ -204,7 +204,7 @@ HBRUSH FillBelowItems(const CheckListState& s, HDC dc) {
 }
 
 // The control's own messages (2024 to 4024).
-LRESULT OwnMessage(HWND window, CheckListState& s, UINT msg, WPARAM index, LPARAM lParam) {
+LRESULT OwnMessage(CheckListState& s, UINT msg, WPARAM index, LPARAM lParam) {
   switch (msg) {
     case CLB_SETBKCOLOR:
       if (index > 0xFFFFFF) return 0;
@@ -249,7 +249,6 @@ LRESULT OwnMessage(HWND window, CheckListState& s, UINT msg, WPARAM index, LPARA
     case CLB_GETCURSORX: return CursorInList(s).x;
     case CLB_GETCURSORY: return CursorInList(s).y;
   }
-  (void)window;
   return 0;
 }
 
@@ -280,7 +279,7 @@ LRESULT CALLBACK CheckListBoxProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
   CheckListState* state = StateOf(window);
   if (!state) return DefWindowProcA(window, msg, wParam, lParam);
   CheckListState& s = *state;
-  if (msg >= 2024 && msg <= 4024) return OwnMessage(window, s, msg, wParam, lParam);
+  if (msg >= 2024 && msg <= 4024) return OwnMessage(s, msg, wParam, lParam);
   if (msg >= LB_ADDSTRING && msg <= 432) return ListMessage(s, msg, wParam, lParam);  // LB_ADDSTRING..0x1B0
   switch (msg) {
     case WM_SETFONT: SetFont(window, s, reinterpret_cast<HFONT>(wParam), lParam != 0); return 0;
