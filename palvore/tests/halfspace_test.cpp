@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+#include "palvore/core/analysis.h"
 #include "testsupport.h"
 
 namespace palvore {
@@ -116,6 +117,39 @@ TEST(HalfSpaceAnalysis, OneElementPileThroughTheSolver) {
   bool total = false;
   for (const std::string& line : r.lines) total |= line == "ESTIMATE OF TOTAL SOIL-PILE INTERACTION FORCE: 10.000 [kN]";
   EXPECT_TRUE(total);
+}
+
+TEST(HalfSpaceAnalysis, SheetPileWithAFreeLength) {
+  // 10 m of sheet pile, 2 m above the soil: the half-space loads strips 20 x 8 = 160 m wide, and
+  // the pressures are per metre of wall; the ground node is listed first with no pressure.
+  TestDirectory dir;
+  PileJob j;
+  j.name = "SHEET";
+  j.sheetPile = true;
+  j.elements = 10;
+  j.above = 2;
+  j.inertia = 0.00182;
+  j.halfSpace = true;
+  j.soilModulus = 2.0E4;
+  j.soilPoisson = 0.3;
+  j.nodal = {{1, 20, 0}};
+  WriteJob(j);
+  JobSpec = j.name;
+  LoadCaseName = j.loadCase;
+  YieldAnalysis = 0;
+  PileModel m;
+  ASSERT_EQ(AnalyseLoadCase(m), 0);
+  for (int e = 1; e <= 10; ++e) EXPECT_DOUBLE_EQ(m.width[e], 160.0) << e;
+  EXPECT_DOUBLE_EQ(m.area[3], 0.5);  // half a metre of the element below, per metre of wall
+  EXPECT_DOUBLE_EQ(m.area[4], 1.0);
+  EXPECT_NEAR(m.pressures[12], 20.0, 1e-9);  // the soil takes the whole load
+  testing::Report r = testing::ReadReport("SHEET.RBA");
+  ASSERT_EQ(r.displacements.size(), 12u);
+  EXPECT_DOUBLE_EQ(r.displacements[2].depth, 2.0);
+  EXPECT_DOUBLE_EQ(r.displacements[3].depth, 2.0);
+  EXPECT_EQ(r.displacements[2].pressure, 0.0);
+  EXPECT_NEAR(r.displacements[3].pressure, m.pressures[3], 0.0005);
+  EXPECT_DOUBLE_EQ(r.total, 20.0);
 }
 
 }  // namespace
