@@ -13,6 +13,7 @@
 #include "core/trace.h"
 #include "gfx/gfx_internal.h"
 #include "gfx/gfxcalc.h"
+#include "win/handles.h"
 
 namespace {
 
@@ -26,9 +27,12 @@ constexpr double kPi = 3.14159265358979323846;
 struct Picture {
   long number = 0;
   HWND hwnd = nullptr;
-  HDC dc = nullptr;
-  HBITMAP bitmap = nullptr;
-  HGDIOBJ oldBitmap = nullptr;
+  // The back buffer: the bitmap stays selected into the memory DC while the picture lives; the
+  // guard gives the DC its own bitmap back before either is deleted.
+  OwnedDc memory;
+  OwnedBitmap bitmap;
+  SelectionGuard useBitmap;
+  HDC dc = nullptr;  // memory.get(), for the drawing routines
   unsigned char* pixels = nullptr;  // top-down, 4 bytes a pixel (blue, green, red, unused)
   Mapping map;
   double cx = 0, cy = 0;  // current point, world units
@@ -199,9 +203,8 @@ void FillGradient(HDC dc, const RECT& r, long style) {
       band.top = r.top + start;
       band.bottom = r.top + i;
     }
-    HBRUSH b = CreateSolidBrush(run);
-    FillRect(dc, &band, b);
-    DeleteObject(b);
+    OwnedBrush b(CreateSolidBrush(run));
+    FillRect(dc, &band, b.get());
     start = i;
     run = c;
   }
@@ -213,15 +216,13 @@ void FillWithBrush(Picture* p, const RECT& r) {
   if (gfxcalc::GradientDefined(p->gradient)) {
     FillGradient(p->dc, r, p->gradient);
   } else if (p->brushStyle == kGfxBrushHatch) {
-    HBRUSH b = CreateHatchBrush(p->hatch >= 0 && p->hatch <= 5 ? p->hatch : 0, p->brushColour);
+    OwnedBrush b(CreateHatchBrush(p->hatch >= 0 && p->hatch <= 5 ? p->hatch : 0, p->brushColour));
     int oldMode = SetBkMode(p->dc, TRANSPARENT);
-    FillRect(p->dc, &r, b);
+    FillRect(p->dc, &r, b.get());
     SetBkMode(p->dc, oldMode);
-    DeleteObject(b);
   } else if (p->brushStyle != kGfxBrushHollow) {
-    HBRUSH b = CreateSolidBrush(p->brushColour);
-    FillRect(p->dc, &r, b);
-    DeleteObject(b);
+    OwnedBrush b(CreateSolidBrush(p->brushColour));
+    FillRect(p->dc, &r, b.get());
   }
 }
 
@@ -230,12 +231,12 @@ void FillWithBrush(Picture* p, const RECT& r) {
 template <class Shape>
 void DrawShape(Picture* p, Shape shape) {
   HDC dc = p->dc;
-  HPEN pen = MakePen(p);
+  OwnedPen pen(MakePen(p));
   if (gfxcalc::GradientDefined(p->gradient)) {
     // The shape as a clip path, the gradient over its bounds, then the outline.
     BeginPath(dc);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    SelectionGuard usePen(dc, GetStockObject(NULL_PEN));
+    SelectionGuard noBrush(dc, GetStockObject(NULL_BRUSH));
     shape(dc);
     EndPath(dc);
     if (SelectClipPath(dc, RGN_COPY)) {
@@ -244,38 +245,30 @@ void DrawShape(Picture* p, Shape shape) {
       if (kind != NULLREGION && kind != ERROR) FillGradient(dc, box, p->gradient);
       SelectClipRgn(dc, nullptr);
     }
-    SelectObject(dc, pen);
+    usePen.select(dc, pen.get());
     shape(dc);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
   } else {
-    HBRUSH brush = nullptr;
+    OwnedBrush brush;
     int oldMode = GetBkMode(dc);
     if (p->brushStyle == kGfxBrushHatch) {
-      brush = CreateHatchBrush(p->hatch >= 0 && p->hatch <= 5 ? p->hatch : 0, p->brushColour);
+      brush.reset(CreateHatchBrush(p->hatch >= 0 && p->hatch <= 5 ? p->hatch : 0, p->brushColour));
       SetBkMode(dc, TRANSPARENT);
     } else if (p->brushStyle != kGfxBrushHollow) {
-      brush = CreateSolidBrush(p->brushColour);
+      brush.reset(CreateSolidBrush(p->brushColour));
     }
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
+    SelectionGuard usePen(dc, pen.get());
+    SelectionGuard useBrush(dc, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
     shape(dc);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
     SetBkMode(dc, oldMode);
-    if (brush) DeleteObject(brush);
   }
-  DeleteObject(pen);
   Touched(p);
 }
 
 template <class Lines>
 void DrawLines(Picture* p, Lines lines) {
-  HPEN pen = MakePen(p);
-  HGDIOBJ old = SelectObject(p->dc, pen);
+  OwnedPen pen(MakePen(p));
+  SelectionGuard usePen(p->dc, pen.get());
   lines(p->dc);
-  SelectObject(p->dc, old);
-  DeleteObject(pen);
   Touched(p);
 }
 
@@ -300,34 +293,24 @@ HFONT MakeFont(const Picture* p, bool turned) {
   std::strncpy(lf.lfFaceName, p->face.c_str(), LF_FACESIZE - 1);
   if (std::fabs(wpx - hpx) > 0.02 * hpx) {
     // Stretch the face's own width by the ratio of the two sizes on the screen.
-    HFONT probe = CreateFontIndirectA(&lf);
-    HGDIOBJ old = SelectObject(p->dc, probe);
+    OwnedFont probe(CreateFontIndirectA(&lf));
+    SelectionGuard useProbe(p->dc, probe.get());
     TEXTMETRICA tm;
     if (GetTextMetricsA(p->dc, &tm)) lf.lfWidth = std::max(1L, static_cast<LONG>(std::floor(tm.tmAveCharWidth * wpx / hpx + 0.5)));
-    SelectObject(p->dc, old);
-    DeleteObject(probe);
   }
   return CreateFontIndirectA(&lf);
 }
 
 struct TextSetup {
   HDC dc;
-  HFONT font;
-  HGDIOBJ oldFont;
-  TextSetup(Picture* p, bool turned) : dc(p->dc) {
-    font = MakeFont(p, turned);
-    oldFont = SelectObject(dc, font);
+  OwnedFont font;
+  SelectionGuard useFont;
+  TextSetup(Picture* p, bool turned) : dc(p->dc), font(MakeFont(p, turned)), useFont(dc, font.get()) {
     SetTextColor(dc, p->fontColour);
     SetBkColor(dc, p->bkColour);
     SetBkMode(dc, p->bkMode == 1 ? OPAQUE : TRANSPARENT);
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
   }
-  ~TextSetup() {
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
-  }
-  TextSetup(const TextSetup&) = delete;
-  TextSetup& operator=(const TextSetup&) = delete;
 };
 
 SIZE TextSize(HDC dc, const std::string& text) {
@@ -409,8 +392,9 @@ LRESULT CALLBACK GraphicsWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;  // the picture covers the whole window
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
+      PaintDc paint(hwnd);
+      HDC dc = paint.get();
+      const PAINTSTRUCT& ps = paint.paint();
       Picture* p = FindByHandle(hwnd);
       if (p && p->dc) {
         GdiFlush();
@@ -419,7 +403,6 @@ LRESULT CALLBACK GraphicsWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       } else {
         FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
       }
-      EndPaint(hwnd, &ps);
       return 0;
     }
     case WM_NCDESTROY: {
@@ -448,15 +431,12 @@ bool RegisterGraphicsClass() {
 void FreePicture(Picture* p) {
   if (p->hwnd && IsWindow(p->hwnd)) DestroyWindow(p->hwnd);
   p->hwnd = nullptr;
-  if (p->dc) {
-    SelectObject(p->dc, p->oldBitmap);
-    DeleteDC(p->dc);
-  }
-  if (p->bitmap) DeleteObject(p->bitmap);
+  p->useBitmap.restore();
+  p->bitmap.reset();
+  p->memory.reset();
   if (p->devMode) GlobalFree(p->devMode);
   if (p->devNames) GlobalFree(p->devNames);
   p->dc = nullptr;
-  p->bitmap = nullptr;
   p->pixels = nullptr;
 }
 
@@ -494,14 +474,12 @@ Picture* Open(long window, HWND parent, long left, long top, long width, long he
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  p->dc = CreateCompatibleDC(nullptr);
-  p->bitmap = CreateDIBSection(p->dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!p->dc || !p->bitmap || !bits) {
-    FreePicture(p.get());
-    return nullptr;
-  }
+  p->memory.reset(CreateCompatibleDC(nullptr));
+  p->bitmap.reset(CreateDIBSection(p->memory.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!p->memory || !p->bitmap || !bits) return nullptr;  // the holders free what was made
+  p->dc = p->memory.get();
   p->pixels = static_cast<unsigned char*>(bits);
-  p->oldBitmap = SelectObject(p->dc, p->bitmap);
+  p->useBitmap.select(p->dc, p->bitmap.get());
   p->map.width = w;
   p->map.height = h;
   p->map.world = gfxcalc::DefaultWorld(w, h);
@@ -551,9 +529,8 @@ void Clear(Picture* p) {
   if (gfxcalc::GradientDefined(p->gradient)) {
     FillGradient(p->dc, all, p->gradient);
   } else {
-    HBRUSH b = CreateSolidBrush(p->brushColour);
-    FillRect(p->dc, &all, b);
-    DeleteObject(b);
+    OwnedBrush b(CreateSolidBrush(p->brushColour));
+    FillRect(p->dc, &all, b.get());
   }
   p->cx = p->map.world.x1;
   p->cy = p->map.world.y1;
@@ -603,14 +580,16 @@ bool WriteBmp(const Picture* p, const std::string& file) {
   fh.bfType = 0x4D42;  // "BM"
   fh.bfOffBits = sizeof fh + sizeof bh;
   fh.bfSize = fh.bfOffBits + static_cast<DWORD>(rows.size());
-  HANDLE f = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(f, &fh, sizeof fh, &written, nullptr) && written == sizeof fh &&
-            WriteFile(f, &bh, sizeof bh, &written, nullptr) && written == sizeof bh &&
-            WriteFile(f, rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr) &&
-            written == rows.size();
-  CloseHandle(f);
+  bool ok = false;
+  {
+    OwnedHandle f(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!f) return false;
+    DWORD written = 0;
+    ok = WriteFile(f.get(), &fh, sizeof fh, &written, nullptr) && written == sizeof fh &&
+         WriteFile(f.get(), &bh, sizeof bh, &written, nullptr) && written == sizeof bh &&
+         WriteFile(f.get(), rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr) &&
+         written == rows.size();
+  }  // closed before a failed file is deleted
   if (!ok) DeleteFileA(file.c_str());
   return ok;
 }
@@ -727,13 +706,11 @@ bool PrintPicture(Picture* p) {
   pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOWARNING | PD_USEDEVMODECOPIESANDCOLLATE;
   pd.nCopies = 1;
   bool chosen = PrintDlgA(&pd) != 0;
+  OwnedDc printer(pd.hDC);
   if (pd.hDevMode) GlobalFree(pd.hDevMode);
   if (pd.hDevNames) GlobalFree(pd.hDevNames);
-  if (!chosen || !pd.hDC) {
-    if (pd.hDC) DeleteDC(pd.hDC);
-    return false;
-  }
-  HDC dc = pd.hDC;
+  if (!chosen || !printer) return false;
+  HDC dc = printer.get();
   DOCINFOA doc;
   std::memset(&doc, 0, sizeof doc);
   doc.cbSize = sizeof doc;
@@ -761,7 +738,6 @@ bool PrintPicture(Picture* p) {
     else
       AbortDoc(dc);
   }
-  DeleteDC(dc);
   return ok;
 }
 

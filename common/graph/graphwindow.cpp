@@ -11,6 +11,7 @@
 #include "gfx/gfx.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
+#include "win/handles.h"
 #include "win/messages.h"
 
 namespace {
@@ -25,7 +26,7 @@ struct GraphSession {
   HWND pages[2] = {nullptr, nullptr};
   int tab = 0;            // 0 linear, 1 spline: graphics window tab + 1
   int reactivations = 0;  // after printing: activations still to be answered
-  HBRUSH strip = nullptr;
+  OwnedBrush strip;
 };
 
 GraphSession* SessionOf(HWND dialog) { return reinterpret_cast<GraphSession*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
@@ -63,8 +64,7 @@ HWND MakePage(HWND dialog, GraphSession* s, int index) {
   if (!page) return nullptr;
   // Above the tab control, which spans the whole window.
   SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  HANDLE thread = CreateThread(nullptr, 0, MessagePumpThread, page, 0, nullptr);
-  if (thread) CloseHandle(thread);
+  OwnedHandle pump(CreateThread(nullptr, 0, MessagePumpThread, page, 0, nullptr));  // runs on without its handle
   return page;
 }
 
@@ -84,16 +84,14 @@ void ShowTab(GraphSession* s, int tab) {
 void DrawTab(const DRAWITEMSTRUCT* di) {
   FillRect(di->hDC, &di->rcItem, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
   bool selected = (di->itemState & ODS_SELECTED) != 0;
-  HFONT font = CreateFontA(-MulDiv(8, GetDeviceCaps(di->hDC, LOGPIXELSY), 72), 0, 0, 0, selected ? 700 : 400, 0, 0,
-                           0, ANSI_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-  HGDIOBJ old = SelectObject(di->hDC, font);
+  OwnedFont font(CreateFontA(-MulDiv(8, GetDeviceCaps(di->hDC, LOGPIXELSY), 72), 0, 0, 0, selected ? 700 : 400, 0, 0,
+                             0, ANSI_CHARSET, 0, 0, 0, 0, "MS Sans Serif"));
+  SelectionGuard useFont(di->hDC, font.get());
   SetBkMode(di->hDC, TRANSPARENT);
   SetTextColor(di->hDC, selected ? RGB(255, 0, 0) : RGB(0, 0, 0));
   RECT r = di->rcItem;
   DrawTextA(di->hDC, di->itemID == 0 ? "Linear Graph" : "Spline Graph", -1, &r,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(di->hDC, old);
-  DeleteObject(font);
 }
 
 void DrawButton(const DRAWITEMSTRUCT* di) {
@@ -106,17 +104,15 @@ void DrawButton(const DRAWITEMSTRUCT* di) {
   }
   HDC dc = di->hDC;
   RECT r = di->rcItem;
-  HBRUSH face = CreateSolidBrush(di->CtlID == kGraphCloseButton ? RGB(255, 128, 0) : RGB(128, 0, 128));
+  OwnedBrush face(CreateSolidBrush(di->CtlID == kGraphCloseButton ? RGB(255, 128, 0) : RGB(128, 0, 128)));
   FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   InflateRect(&r, -1, -1);
-  FillRect(dc, &r, face);
-  DeleteObject(face);
+  FillRect(dc, &r, face.get());
   DrawEdge(dc, &r, (di->itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  SelectionGuard systemFont(dc, GetStockObject(SYSTEM_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
   DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, old);
   if (di->itemState & ODS_FOCUS) {
     RECT f = r;
     InflateRect(&f, -3, -3);
@@ -172,7 +168,7 @@ INT_PTR InitGraphWindow(HWND dialog, GraphSession* s) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(s));
   ShowCursor(FALSE);
   s->reactivations = 0;
-  s->strip = CreateSolidBrush(RGB(0, 128, 128));
+  s->strip.reset(CreateSolidBrush(RGB(0, 128, 128)));
   ShowWindow(dialog, SW_SHOWMAXIMIZED);
   HWND tabs = GetDlgItem(dialog, kGraphTabs);
   RECT client;
@@ -250,7 +246,7 @@ INT_PTR CALLBACK GraphDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
     }
     case WM_CTLCOLORSTATIC: {
       int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id == 59 || id == 60) return ColourControl(reinterpret_cast<HDC>(wParam), 0, s->strip, false);
+      if (id == 59 || id == 60) return ColourControl(reinterpret_cast<HDC>(wParam), 0, s->strip.get(), false);
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     }
@@ -293,8 +289,7 @@ INT_PTR CALLBACK GraphDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
         if (page) DestroyWindow(page);
         page = nullptr;
       }
-      if (s->strip) DeleteObject(s->strip);
-      s->strip = nullptr;
+      s->strip.reset();
       DeleteIfExists(kLinearPrintFile);
       DeleteIfExists(kSplinePrintFile);
       SetWindowLongPtrA(dialog, DWLP_USER, 0);

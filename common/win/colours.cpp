@@ -2,11 +2,13 @@
 
 #include <utility>
 
+#include "win/handles.h"
+
 namespace {
 
 const char* const BrushesProp = "SuiteColourBrushes";
 
-using Brushes = std::vector<std::pair<COLORREF, HBRUSH>>;
+using Brushes = std::vector<std::pair<COLORREF, OwnedBrush>>;
 
 bool IsSystem(COLORREF c) { return (c & 0x80000000u) != 0; }
 bool IsStock(COLORREF c) { return (c & 0xC0000000u) == 0x40000000u; }
@@ -22,7 +24,7 @@ HBRUSH BrushOf(HWND dialog, COLORREF back) {
   if (IsStock(back)) return static_cast<HBRUSH>(GetStockObject(static_cast<int>(back & 0xFFFF)));
   if (auto* made = static_cast<Brushes*>(GetPropA(dialog, BrushesProp))) {
     for (const auto& b : *made)
-      if (b.first == back) return b.second;
+      if (b.first == back) return b.second.get();
   }
   return nullptr;
 }
@@ -35,15 +37,13 @@ void MakeBrushes(HWND dialog, const std::vector<ColourRule>& rules) {
   }
   for (const ColourRule& r : rules) {
     if (IsSystem(r.back) || IsStock(r.back) || BrushOf(dialog, r.back)) continue;
-    made->emplace_back(r.back, CreateSolidBrush(r.back));
+    made->emplace_back(r.back, OwnedBrush(CreateSolidBrush(r.back)));
   }
 }
 
 void DeleteBrushes(HWND dialog) {
   auto* made = static_cast<Brushes*>(RemovePropA(dialog, BrushesProp));
-  if (!made) return;
-  for (const auto& b : *made) DeleteObject(b.second);
-  delete made;
+  delete made;  // its brushes with it
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/globals.h"
 #include "core/numbers.h"
+#include "win/handles.h"
 #include "win/messages.h"
 
 namespace {
@@ -379,11 +380,12 @@ int DialogTextWidth(const DialogTemplate& d, const std::string& text, int& heigh
     height = 0;
     return 0;
   }
-  HDC dc = GetDC(h);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0)));
-  int w = TextWidth(h, dc, text, height);
-  SelectObject(dc, old);
-  ReleaseDC(h, dc);
+  int w = 0;
+  {
+    WindowDc dc(h);
+    SelectionGuard useFont(dc.get(), reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0)));
+    w = TextWidth(h, dc.get(), text, height);
+  }  // given back before its window goes
   DestroyWindow(h);
   return w;
 }

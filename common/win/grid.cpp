@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "win/colours.h"
+#include "win/handles.h"
 #include "win/messages.h"
 
 int TableKind = 0;
@@ -403,7 +404,7 @@ INT_PTR CALLBACK DataTableProc(HWND table, UINT msg, WPARAM wParam, LPARAM lPara
       HWND container = CreateModelessDialog(c, table, FillTablePage);
       if (container) {
         ShowWindow(container, SW_SHOW);
-        if (HANDLE thread = CreateThread(nullptr, 0, MessagePumpThread, container, 0, nullptr)) CloseHandle(thread);
+        OwnedHandle pump(CreateThread(nullptr, 0, MessagePumpThread, container, 0, nullptr));  // runs on without its handle
       }
       if (ProgramGrid.initialise) ProgramGrid.initialise(table);
       FocusPage();

@@ -12,6 +12,7 @@
 //   PaintDc paint(hwnd);                             // BeginPaint ... EndPaint
 //   OwnedHandle file(CreateFileA(...));              // CloseHandle; null and INVALID_HANDLE_VALUE
 //                                                    //   both mean none
+//   OwnedProcess started(pi);                        // both handles of CreateProcess
 //
 // Stock objects (GetStockObject) are never deleted, so they get no owner; a guard may select them.
 // A handle given to Windows for keeps (clipboard data, a menu attached to a window) is release()d
@@ -88,6 +89,28 @@ using OwnedDc = ScopedHandle<HDC, handles_detail::FreeDc>;
 
 // A kernel handle: file, process, thread, event.
 using OwnedHandle = ScopedHandle<HANDLE, handles_detail::FreeKernelHandle>;
+
+// The process and thread handles that CreateProcess fills in, closed together.
+class OwnedProcess {
+ public:
+  OwnedProcess() = default;
+  explicit OwnedProcess(const PROCESS_INFORMATION& started)
+      : process_(started.hProcess), thread_(started.hThread), id_(started.dwProcessId) {}
+
+  HANDLE get() const { return process_.get(); }  // the process handle
+  DWORD id() const { return id_; }
+  explicit operator bool() const { return static_cast<bool>(process_); }
+  void reset() {
+    thread_.reset();
+    process_.reset();
+    id_ = 0;
+  }
+
+ private:
+  OwnedHandle process_;
+  OwnedHandle thread_;
+  DWORD id_ = 0;
+};
 
 // Selects a pen, brush, font or bitmap into a device context and selects the previous one back
 // when it ends (or at restore()). Nothing is selected when the context or the object is null.

@@ -4,6 +4,7 @@
 #include "core/globals.h"
 #include "win/dialogs.h"
 #include "win/files_win.h"
+#include "win/handles.h"
 #include "win/messages.h"
 #include "win/startup.h"
 
@@ -103,9 +104,8 @@ void RunHelpViewer(const std::string& helpFile) {
   PROCESS_INFORMATION pi = {};
   std::string commandLine = "winhlp32.exe " + helpFile;
   if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    OwnedProcess viewer(pi);
+    WaitForSingleObject(viewer.get(), INFINITE);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "win/colours.h"
+#include "win/handles.h"
 #include "win/messages.h"
 
 namespace {
@@ -77,24 +78,20 @@ INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
 void PaintBackground(HWND window) {
   RECT client;
   GetClientRect(window, &client);
-  HDC dc = GetDC(window);
+  WindowDc dc(window);
   double band = client.bottom / 200.0;
   for (int i = 0; i < 200; ++i) {
     RECT r{0, static_cast<LONG>(std::lround(i * band)), client.right + 1, static_cast<LONG>(std::lround((i + 1) * band))};
-    HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255 - i));
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    OwnedBrush brush(CreateSolidBrush(RGB(0, 0, 255 - i)));
+    FillRect(dc.get(), &r, brush.get());
   }
-  ReleaseDC(window, dc);
 }
 
 bool MainWindowPaintMessage(HWND window, UINT msg, LRESULT& result) {
   if (msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    EndPaint(window, &ps);
+    PaintDc paint(window);
+    SetBkMode(paint.get(), TRANSPARENT);
+    SetTextColor(paint.get(), RGB(255, 255, 255));
     result = 0;
     return true;
   }

@@ -11,6 +11,7 @@
 #include "corvane/reports/documents.h"
 #include "doc/ddoc.h"
 #include "win/analysiscommand.h"
+#include "win/handles.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
 
@@ -88,26 +89,26 @@ void DeleteCaseResults() {
 }
 
 void AnalysisReadyScreen(HWND dialog, int x, int y, int width, int height, int mode) {
-  HDC dc = GetDC(dialog);
+  WindowDc window(dialog);
+  HDC dc = window.get();
   RECT r = {x, y, x + width, y + height};
   // A vertical gradient from deep blue to light blue behind the texts.
   for (int i = 0; i < height; ++i) {
     int t = height > 1 ? i * 255 / (height - 1) : 0;
-    HBRUSH b = CreateSolidBrush(RGB(t / 4, t / 3, 128 + t / 2));
+    OwnedBrush b(CreateSolidBrush(RGB(t / 4, t / 3, 128 + t / 2)));
     RECT line = {r.left, r.top + i, r.right, r.top + i + 1};
-    FillRect(dc, &line, b);
-    DeleteObject(b);
+    FillRect(dc, &line, b.get());
   }
   SetBkMode(dc, TRANSPARENT);
   auto font = [&](const char* face, int size, int weight) {
-    return CreateFontA(-size, 0, 0, 0, weight, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, face);
+    return OwnedFont(CreateFontA(-size, 0, 0, 0, weight, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, face));
   };
-  HFONT heading = font("Arial", height / 13, FW_BOLD), rows = font("Times New Roman", height / 16, FW_NORMAL);
-  HGDIOBJ old = SelectObject(dc, heading);
+  OwnedFont heading = font("Arial", height / 13, FW_BOLD), rows = font("Times New Roman", height / 16, FW_NORMAL);
+  SelectionGuard useFont(dc, heading.get());
   SetTextColor(dc, RGB(255, 255, 0));
   RECT top = {r.left, r.top + height / 12, r.right, r.top + height / 4};
   DrawTextA(dc, mode == 1 ? "ANALYSIS can Commence Now!" : "ANALYSIS in Progress!", -1, &top, DT_CENTER | DT_SINGLELINE);
-  SelectObject(dc, rows);
+  useFont.select(dc, rows.get());
   SetTextColor(dc, RGB(255, 255, 255));
   std::vector<std::string> lines;
   if (mode == 1) {
@@ -125,10 +126,6 @@ void AnalysisReadyScreen(HWND dialog, int x, int y, int width, int height, int m
     DrawTextA(dc, l.c_str(), -1, &lr, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
     rowY += height / 12;
   }
-  SelectObject(dc, old);
-  DeleteObject(heading);
-  DeleteObject(rows);
-  ReleaseDC(dialog, dc);
 }
 
 DialogTemplate AnalysisDialog(HWND) {
@@ -151,9 +148,7 @@ DialogTemplate AnalysisDialog(HWND) {
 INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      BeginPaint(dialog, &ps);
-      EndPaint(dialog, &ps);
+      { PaintDc validate(dialog); }  // the panel is drawn below, straight into the window
       RECT c;
       GetClientRect(dialog, &c);
       RECT b = {0, 0, 0, 40};
@@ -187,9 +182,8 @@ INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
           ShowCursor(FALSE);
           TraceRecord({"PROCESS", line});
           if (CreateProcessA(program, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            WaitForSingleObject(pi.hProcess, INFINITE);
-            CloseHandle(pi.hThread);
-            CloseHandle(pi.hProcess);
+            OwnedProcess analysis(pi);
+            WaitForSingleObject(analysis.get(), INFINITE);
             ShowCursor(TRUE);
           } else {
             ShowCursor(TRUE);

@@ -91,7 +91,7 @@ INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     case WM_INITDIALOG:
       SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);  // the mode
       DialogHandle = dialog;
-      if (!MemoryDC) MemoryDC = CreateCompatibleDC(nullptr);
+      if (!MemoryDC) MemoryDC.reset(CreateCompatibleDC(nullptr));
       AnalysisReadyScreen(dialog, false);
       return TRUE;
     case WM_COMMAND:
@@ -115,7 +115,7 @@ INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return FALSE;
     case WM_DESTROY:
       GfxWindowEx(kAnalysisPanel, kGfxClose);
-      ReleaseMemoryDC();
+      MemoryDC.reset();
       if (AnalysisDialogHandle == dialog) AnalysisDialogHandle = nullptr;
       if (DialogHandle == dialog) DialogHandle = nullptr;
       return TRUE;

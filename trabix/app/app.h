@@ -8,6 +8,7 @@
 #include "trabix/core/globals.h"
 #include "win/analysiscommand.h"
 #include "win/dialogs.h"
+#include "win/handles.h"
 #include "win/programframe.h"
 #include "win/startup.h"
 #include "win/jobdialog.h"
@@ -20,15 +21,12 @@ extern HWND MainWindow;           // the full-screen main window
 extern HMENU MainMenu;            // its menu bar
 extern HWND DialogHandle;         // the dialog being shown modally
 extern int DialogResult;          // the end value of the last modal dialog or message box
-extern HDC MemoryDC;              // kept for the analysis; deleted once, then forgotten
+extern OwnedDc MemoryDC;          // kept for the analysis; reset() deletes it once and forgets it
 extern HWND AnalysisDialogHandle; // owner of the solver's stop warnings
 extern std::string StructureTitle;  // "BEAM/STRIP" once the job dialog has been built
 extern std::string StructureKind;   // "STRIP" or "BEAM"
 // Upper bound of the load-case list: the list file is read whole up to it.
 constexpr int kMaxLoadCases = 5000;
-
-// Releases MemoryDC when it is held and forgets it, so that a second release does nothing.
-void ReleaseMemoryDC();
 
 // ----- start-up and main window (startup.cpp) -----
 // Trabix's profile of the shared program frame.

@@ -7,14 +7,9 @@ HWND MainWindow = nullptr;
 HMENU MainMenu = nullptr;
 HWND DialogHandle = nullptr;
 int DialogResult = 0;
-HDC MemoryDC = nullptr;
+OwnedDc MemoryDC;
 HWND AnalysisDialogHandle = nullptr;
 std::string StructureTitle;
 std::string StructureKind = "BEAM";
-
-void ReleaseMemoryDC() {
-  if (MemoryDC) DeleteDC(MemoryDC);
-  MemoryDC = nullptr;
-}
 
 }  // namespace trabix

@@ -24,7 +24,7 @@ void ReleaseGlobals() {
   SharedIntegers.Redim(0, 0);
   CellTexts.Redim(0, 0);
   TextLines.clear();
-  ReleaseMemoryDC();
+  MemoryDC.reset();
 }
 
 }  // namespace

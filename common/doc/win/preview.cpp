@@ -9,6 +9,7 @@
 #include "core/trace.h"
 #include "doc/ddoc.h"
 #include "doc/win/docwin.h"
+#include "win/handles.h"
 
 namespace ddoc {
 
@@ -30,7 +31,7 @@ struct Preview {
   double zoom = 1.0;  // 1 = the whole page fits the view
   int scrollX = 0, scrollY = 0;
   bool closed = false;
-  HFONT uiFont = nullptr;
+  OwnedFont uiFont;
   PictureCache cache;
 };
 
@@ -130,12 +131,13 @@ void Scroll(Preview& p, int bar, int code, int thumb) {
 
 void PaintView(Preview& p, HDC dc, const RECT& rc) {
   // Drawn off screen and copied at once, so that paging and scrolling do not flicker.
-  HDC mem = CreateCompatibleDC(dc);
-  HBITMAP bmp = CreateCompatibleBitmap(dc, std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1));
-  HGDIOBJ oldBmp = SelectObject(mem, bmp);
-  HBRUSH grey = CreateSolidBrush(RGB(128, 128, 128));
-  FillRect(mem, &rc, grey);
-  DeleteObject(grey);
+  OwnedDc memory(CreateCompatibleDC(dc));
+  OwnedBitmap bmp(CreateCompatibleBitmap(dc, std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1)));
+  if (!memory || !bmp) return;
+  HDC mem = memory.get();
+  SelectionGuard useBmp(mem, bmp.get());
+  OwnedBrush grey(CreateSolidBrush(RGB(128, 128, 128)));
+  FillRect(mem, &rc, grey.get());
   const Page& pg = p.doc->pages[static_cast<size_t>(p.page)];
   double s = Scale(p, rc.right, rc.bottom);
   int pw = static_cast<int>(pg.width * s), ph = static_cast<int>(pg.height * s);
@@ -146,19 +148,15 @@ void PaintView(Preview& p, HDC dc, const RECT& rc) {
   FillRect(mem, &shadow, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
   RECT paper = {left, top, left + pw, top + ph};
   FillRect(mem, &paper, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  HRGN clip = CreateRectRgnIndirect(&paper);
-  SelectClipRgn(mem, clip);
+  OwnedRegion clip(CreateRectRgnIndirect(&paper));
+  SelectClipRgn(mem, clip.get());  // the DC takes a copy
   PageMapping map;
   map.left = left;
   map.top = top;
   map.perCmX = map.perCmY = s;
   RenderPage(mem, *p.doc, p.page, map, p.cache);
   SelectClipRgn(mem, nullptr);
-  DeleteObject(clip);
   BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
-  SelectObject(mem, oldBmp);
-  DeleteObject(bmp);
-  DeleteDC(mem);
 }
 
 // Keys that work wherever the focus is in the preview. True when the key was used.
@@ -184,12 +182,10 @@ LRESULT CALLBACK ViewProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(w, &ps);
+      PaintDc paint(w);
       RECT rc;
       GetClientRect(w, &rc);
-      if (p && p->doc) PaintView(*p, dc, rc);
-      EndPaint(w, &ps);
+      if (p && p->doc) PaintView(*p, paint.get(), rc);
       return 0;
     }
     case WM_SIZE:
@@ -241,7 +237,7 @@ void Layout(Preview& p) {
 HWND Child(Preview& p, const char* cls, const char* text, DWORD style, int x, int width, int id) {
   HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, 5, width, kBarHeight - 10, p.frame,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(p.uiFont), FALSE);
+  SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(p.uiFont.get()), FALSE);
   return c;
 }
 
@@ -327,16 +323,14 @@ int ShowPreview(const Document& doc, HWND owner, const std::string& caption) {
   p.doc = &doc;
   NONCLIENTMETRICSA ncm = {};
   ncm.cbSize = sizeof ncm;
-  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) p.uiFont = CreateFontIndirectA(&ncm.lfMessageFont);
+  if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+    p.uiFont.reset(CreateFontIndirectA(&ncm.lfMessageFont));
   RECT work;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   HINSTANCE inst = GetModuleHandleA(nullptr);
   p.frame = CreateWindowExA(0, kPreviewClass, caption.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, work.left,
                             work.top, work.right - work.left, work.bottom - work.top, owner, nullptr, inst, &p);
-  if (!p.frame) {
-    if (p.uiFont) DeleteObject(p.uiFont);
-    return kDocDisplayError;
-  }
+  if (!p.frame) return kDocDisplayError;
   int x = 8;
   HWND print = Child(p, "BUTTON", "&Print...", BS_PUSHBUTTON | WS_TABSTOP, x, 80, kPreviewPrint);
   EnableWindow(print, PrinterInstalled());
@@ -359,7 +353,7 @@ int ShowPreview(const Document& doc, HWND owner, const std::string& caption) {
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0,
                              kBarHeight, kListWidth, 100, p.frame,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPreviewBookmarks)), inst, nullptr);
-    SendMessageA(p.list, WM_SETFONT, reinterpret_cast<WPARAM>(p.uiFont), FALSE);
+    SendMessageA(p.list, WM_SETFONT, reinterpret_cast<WPARAM>(p.uiFont.get()), FALSE);
     for (const Bookmark& b : doc.bookmarks) SendMessageA(p.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(b.text.c_str()));
   }
   p.view = CreateWindowExA(WS_EX_CLIENTEDGE, kPageViewClass, "", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP,
@@ -394,7 +388,6 @@ int ShowPreview(const Document& doc, HWND owner, const std::string& caption) {
   // The owner is enabled again before the preview goes, so that it becomes the active window.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (!p.closed) DestroyWindow(p.frame);
-  if (p.uiFont) DeleteObject(p.uiFont);
   if (quit) PostQuitMessage(static_cast<int>(quitCode));
   return 0;
 }

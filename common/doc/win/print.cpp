@@ -7,6 +7,7 @@
 
 #include "core/trace.h"
 #include "doc/win/docwin.h"
+#include "win/handles.h"
 
 namespace ddoc {
 
@@ -48,7 +49,8 @@ int PrintDocumentPages(const Document& doc, HWND owner) {
     first = pd.nFromPage < 1 ? 1 : pd.nFromPage;
     last = pd.nToPage > count ? count : pd.nToPage;
   }
-  HDC dc = pd.hDC;
+  OwnedDc printer(pd.hDC);
+  HDC dc = printer.get();
   DEVMODEA* mode = pd.hDevMode ? static_cast<DEVMODEA*>(GlobalLock(pd.hDevMode)) : nullptr;
   int printed = 0;
   DOCINFOA info = {};
@@ -89,7 +91,6 @@ int PrintDocumentPages(const Document& doc, HWND owner) {
   }
   TraceLine("print|pages|" + std::to_string(printed));
   if (mode) GlobalUnlock(pd.hDevMode);
-  if (dc) DeleteDC(dc);
   if (pd.hDevMode) GlobalFree(pd.hDevMode);
   if (pd.hDevNames) GlobalFree(pd.hDevNames);
   return printed;

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "doc/win/docwin.h"
+#include "win/handles.h"
 
 namespace ddoc {
 
@@ -122,8 +123,8 @@ void RenderPage(HDC dc, const Document& doc, int pageIndex, const PageMapping& m
   SetBkMode(dc, TRANSPARENT);
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
-  std::vector<HFONT> fonts(doc.fonts.size(), nullptr);
-  HGDIOBJ firstFont = nullptr;
+  std::vector<OwnedFont> fonts(doc.fonts.size());
+  SelectionGuard useFont;  // declared after the fonts: the DC's own font is back before they go
   for (const Item& it : page.items) {
     int x = Round(map.left + it.x * map.perCmX), y = Round(map.top + it.y * map.perCmY);
     if (it.kind == kPictureItem) {
@@ -134,9 +135,8 @@ void RenderPage(HDC dc, const Document& doc, int pageIndex, const PageMapping& m
       } else if (const PictureCache::Pixels* p = cache.Get(it)) {
         DrawPixels(dc, *p, x, y, w, h);
       } else {  // a picture this system cannot decode: its place stays marked
-        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        SelectionGuard noBrush(dc, GetStockObject(NULL_BRUSH));
         Rectangle(dc, x, y, x + w, y + h);
-        SelectObject(dc, oldBrush);
       }
       continue;
     }
@@ -147,21 +147,19 @@ void RenderPage(HDC dc, const Document& doc, int pageIndex, const PageMapping& m
       // Points to device units down the page; never 0, which would mean the default size.
       int height = Round(font.size * 2.54 / 72.0 * map.perCmY);
       if (height < 1) height = 1;
-      fonts[f] = CreateFontA(-height, 0, 0, 0, (font.style & 1) ? FW_BOLD : FW_NORMAL, (font.style & 2) ? TRUE : FALSE,
-                             FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                             FamilyOf(font.face), font.face.substr(0, LF_FACESIZE - 1).c_str());
+      fonts[f].reset(CreateFontA(-height, 0, 0, 0, (font.style & 1) ? FW_BOLD : FW_NORMAL,
+                                 (font.style & 2) ? TRUE : FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, FamilyOf(font.face),
+                                 font.face.substr(0, LF_FACESIZE - 1).c_str()));
     }
-    HGDIOBJ old = SelectObject(dc, fonts[f]);
-    if (!firstFont) firstFont = old;
+    useFont.select(dc, fonts[f].get());
     SetTextColor(dc, font.colour & 0xFFFFFF);
     UINT align = it.align == 1 ? TA_CENTER : it.align == 2 ? TA_RIGHT : TA_LEFT;
     SetTextAlign(dc, align | TA_TOP | TA_NOUPDATECP);
     std::string text = ItemText(doc, pageIndex + 1, it);
     TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
   }
-  if (firstFont) SelectObject(dc, firstFont);
-  for (HFONT f : fonts)
-    if (f) DeleteObject(f);
+  useFont.restore();
   RestoreDC(dc, saved);
 }
 

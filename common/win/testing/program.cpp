@@ -101,12 +101,10 @@ std::map<std::string, std::string> FileBytesIn(const fs::path& folder) {
 Program::~Program() { End(); }
 
 void Program::End() {
-  if (!process_.hProcess) return;
-  if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
-  WaitForSingleObject(process_.hProcess, 5000);
-  CloseHandle(process_.hThread);
-  CloseHandle(process_.hProcess);
-  process_ = {};
+  if (!process_) return;
+  if (WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 1);
+  WaitForSingleObject(process_.get(), 5000);
+  process_.reset();
 }
 
 bool Program::Start(const fs::path& folder, const std::string& exe, const std::vector<std::string>& companions,
@@ -124,12 +122,16 @@ bool Program::Start(const fs::path& folder, const std::string& exe, const std::v
   std::string command = commandLine.empty() ? "\"" + path + "\"" : commandLine;
   STARTUPINFOA si = {};
   si.cb = sizeof si;
-  return CreateProcessA(path.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, elsewhere.string().c_str(), &si,
-                        &process_) != FALSE;
+  PROCESS_INFORMATION started = {};
+  if (!CreateProcessA(path.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, elsewhere.string().c_str(), &si,
+                      &started))
+    return false;
+  process_ = OwnedProcess(started);
+  return true;
 }
 
 HWND Program::WaitForWindow(const std::string& windowClass, const std::string& caption) const {
-  Search s{process_.dwProcessId, windowClass, caption};
+  Search s{process_.id(), windowClass, caption};
   WaitFor([&] {
     s.found = nullptr;
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
@@ -139,7 +141,7 @@ HWND Program::WaitForWindow(const std::string& windowClass, const std::string& c
 }
 
 HWND Program::WaitForDialog(const std::string& caption, HWND other) const {
-  Search s{process_.dwProcessId, "#32770", caption, other, true};
+  Search s{process_.id(), "#32770", caption, other, true};
   WaitFor([&] {
     s.found = nullptr;
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&s));
@@ -149,9 +151,9 @@ HWND Program::WaitForDialog(const std::string& caption, HWND other) const {
 }
 
 int Program::WaitForExit(int timeoutMs) const {
-  if (!process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) return -1;
   DWORD code = 0;
-  GetExitCodeProcess(process_.hProcess, &code);
+  GetExitCodeProcess(process_.get(), &code);
   return static_cast<int>(code);
 }
 

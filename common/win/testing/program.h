@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "win/handles.h"
 #include "win/testing/wintest.h"
 
 namespace wintest {
@@ -72,12 +73,12 @@ class Program {
   // True when the program's window answers messages within timeoutMs (not busy or waiting).
   bool Answers(HWND window, int timeoutMs = 1000) const;
 
-  DWORD Id() const { return process_.dwProcessId; }
+  DWORD Id() const { return process_.id(); }
   const std::filesystem::path& Folder() const { return program_; }
 
  private:
   void End();
-  PROCESS_INFORMATION process_ = {};
+  OwnedProcess process_;
   std::filesystem::path program_;
 };
 

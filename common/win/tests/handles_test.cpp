@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 #include "win/handles.h"
@@ -215,6 +216,30 @@ TEST(OwnedHandle, ClosesAKernelHandleAndTreatsNullAndInvalidAsNone) {
   EXPECT_EQ(kept, second);
   EXPECT_TRUE(IsOpenHandle(second));
   OwnedHandle again(kept);
+}
+
+TEST(OwnedProcess, ClosesTheProcessAndThreadHandlesTogether) {
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  std::string command = "cmd.exe /c exit 3";
+  ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi));
+  {
+    OwnedProcess started(pi);
+    EXPECT_TRUE(started);
+    EXPECT_EQ(started.id(), pi.dwProcessId);
+    ASSERT_EQ(WaitForSingleObject(started.get(), 20000), WAIT_OBJECT_0);
+    DWORD code = 0;
+    GetExitCodeProcess(started.get(), &code);
+    EXPECT_EQ(code, 3u);
+    OwnedProcess moved(std::move(started));
+    EXPECT_FALSE(started);
+    EXPECT_TRUE(IsOpenHandle(pi.hProcess));
+    EXPECT_TRUE(IsOpenHandle(pi.hThread));
+  }
+  EXPECT_FALSE(IsOpenHandle(pi.hProcess));
+  EXPECT_FALSE(IsOpenHandle(pi.hThread));
+  EXPECT_FALSE(OwnedProcess());
 }
 
 }  // namespace

@@ -225,7 +225,7 @@ TEST_F(TrabixFrame, ElasticAndElasticPlasticAnalysesWriteTheSolverToolsReports) 
     ASSERT_EQ(trabix::RunSolveTool({"WINKYLD", "P", mode ? "plastic" : "elastic"}, output), 0) << output;
     EXPECT_EQ(program, ReportWithoutDate("WINKYLD.RBP")) << mode;
     EXPECT_GT(program.size(), 10u);
-    EXPECT_EQ(trabix::MemoryDC, nullptr);  // released with the dialog, and only once
+    EXPECT_EQ(trabix::MemoryDC.get(), nullptr);  // released with the dialog, and only once
   }
   // The two modes differ on this fixture: its soil yields.
   std::string output;
