@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,22 +26,6 @@ namespace {
 constexpr int kRuns = 20000;
 constexpr int kRoomAfter = 50000;
 
-// True when GDI can make `count` more objects at once; they are deleted again.
-bool RoomForObjects(int count) {
-  std::vector<HPEN> pens;
-  pens.reserve(static_cast<size_t>(count));
-  bool room = true;
-  for (int i = 0; i < count && room; ++i) {
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(i & 255, 0, 0));
-    if (pen)
-      pens.push_back(pen);
-    else
-      room = false;
-  }
-  for (HPEN pen : pens) DeleteObject(pen);
-  return room;
-}
-
 // The process's GDI objects as Windows counts them (0 where that count is not kept, as in Wine).
 DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
 
@@ -51,7 +34,7 @@ class GdiLoopTest : public ::testing::Test {
  protected:
   void SetUp() override { before_ = GdiObjects(); }
   void TearDown() override {
-    EXPECT_TRUE(RoomForObjects(kRoomAfter)) << "GDI objects were kept by the loop";
+    EXPECT_TRUE(wintest::RoomForGdiObjects(kRoomAfter)) << "GDI objects were kept by the loop";
     if (before_ > 0) {
       EXPECT_LE(GdiObjects(), before_ + 8) << "GDI objects before the loop: " << before_;
     }
@@ -84,13 +67,13 @@ TEST_F(GdiLoopTest, GraphicsWindowsDrawnSavedAndClosed) {
     if (i % 10 == 0) {
       ASSERT_EQ(SaveGfxWindowEx(7, "loop.bmp"), 1) << "run " << i;
       if (i == 0) firstBmp = ReadBytes("loop.bmp");
-      ASSERT_EQ(ReadBytes("loop.bmp"), firstBmp) << "run " << i;
+      ASSERT_TRUE(ReadBytes("loop.bmp") == firstBmp) << "run " << i << ": the BMP picture came out different";
     }
     if (i % 50 == 0) {
       SaveGfxModeEx(7, 1075);
       ASSERT_EQ(SaveGfxWindowEx(7, "loop.jpg"), 1) << "run " << i;
       if (i == 0) firstJpeg = ReadBytes("loop.jpg");
-      ASSERT_EQ(ReadBytes("loop.jpg"), firstJpeg) << "run " << i;
+      ASSERT_TRUE(ReadBytes("loop.jpg") == firstJpeg) << "run " << i << ": the JPEG picture came out different";
     }
     if (i % 500 == 0) {
       ASSERT_EQ(SaveGfxWindowEx(7, "CLIPBOARD"), 1) << "run " << i;
@@ -116,28 +99,6 @@ GraphPoints Arch(int count) {
   GraphPoints p;
   for (int i = 1; i <= count; ++i) p.Set(i, static_cast<float>(i), static_cast<float>((i - 1) * (count - i)));
   return p;
-}
-
-// The picture of a window's client area as it is on the screen now.
-std::vector<DWORD> Capture(HWND w) {
-  RECT rc;
-  GetClientRect(w, &rc);
-  BITMAPINFO bmi = {};
-  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  std::vector<DWORD> pixels(static_cast<size_t>(rc.right) * rc.bottom);
-  HDC screen = GetDC(w);
-  HDC mem = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, dib);
-  BitBlt(mem, 0, 0, rc.right, rc.bottom, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  if (bits) std::copy_n(static_cast<const DWORD*>(bits), pixels.size(), pixels.begin());
-  SelectObject(mem, old);
-  DeleteObject(dib);
-  DeleteDC(mem);
-  ReleaseDC(w, screen);
-  return pixels;
 }
 
 void Repaint(HWND w) { RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW); }
@@ -190,7 +151,7 @@ TEST_F(GdiLoopTest, GraphWindowDrawnAndReopened) {
                                                            DrawControls(g, i);
                                                            if (i % 200 == 0) {
                                                              Repaint(g);
-                                                             std::vector<DWORD> now = Capture(g);
+                                                             std::vector<DWORD> now = wintest::ClientPixels(g);
                                                              if (first.empty()) first = now;
                                                              same = same && now == first;
                                                            }
@@ -237,7 +198,7 @@ TEST_F(GdiLoopTest, PrintPreviewPaintedAndReopened) {
         InvalidateRect(view, nullptr, FALSE);
         UpdateWindow(view);
         if (i % 500 == 0) {
-          std::vector<DWORD> now = Capture(view);
+          std::vector<DWORD> now = wintest::ClientPixels(view);
           if (firstPage.empty()) firstPage = now;
           same = same && now == firstPage;
         }

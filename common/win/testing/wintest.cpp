@@ -1,9 +1,11 @@
 #include "win/testing/wintest.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
 #include "win/dialogs.h"
+#include "win/handles.h"
 
 namespace wintest {
 namespace {
@@ -232,6 +234,34 @@ POINT ControlPlace(HWND dialog, int id) {
   int x = p.x, y = p.y;
   PixelsToUnits(dialog, x, y);
   return {x, y};
+}
+
+std::vector<DWORD> ClientPixels(HWND window) {
+  RECT rc;
+  GetClientRect(window, &rc);
+  std::vector<DWORD> pixels(static_cast<size_t>(rc.right) * rc.bottom);
+  BITMAPINFO bmi = {};
+  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  WindowDc screen(window);
+  OwnedDc memory(CreateCompatibleDC(screen.get()));
+  void* bits = nullptr;
+  OwnedBitmap dib(CreateDIBSection(screen.get(), &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!memory || !dib || !bits) return {};
+  SelectionGuard useDib(memory.get(), dib.get());
+  BitBlt(memory.get(), 0, 0, rc.right, rc.bottom, screen.get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  std::copy_n(static_cast<const DWORD*>(bits), pixels.size(), pixels.begin());
+  return pixels;
+}
+
+bool RoomForGdiObjects(int count) {
+  std::vector<OwnedPen> pens;
+  pens.reserve(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    pens.emplace_back(CreatePen(PS_SOLID, 1, RGB(i & 255, 0, 0)));
+    if (!pens.back()) return false;
+  }
+  return true;
 }
 
 }  // namespace wintest

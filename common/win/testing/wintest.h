@@ -69,6 +69,12 @@ POINT ControlPlace(HWND dialog, int id);
 // Processes the thread's pending messages (posted keys and clicks) outside a modal loop.
 void Pump();
 
+// The pixels of a window's client area as they are on the screen now (top-down rows, 0x00RRGGBB).
+std::vector<DWORD> ClientPixels(HWND window);
+// True when GDI can still make `count` more objects at once (they are deleted again): after a loop
+// that should have kept nothing, room that a leak would have used up.
+bool RoomForGdiObjects(int count);
+
 // Catches the trace: sets SUITE_TRACE to a fresh file for its lifetime and removes both afterwards.
 class TraceCapture {
  public:
