@@ -14,6 +14,7 @@
 #include "../../doc/tests/docfixture.h"
 #include "../../gfx/tests/gfx_scene.h"
 #include "../../tests/testdir.h"
+#include "beamprofile.h"
 #include "doc/win/docwin.h"
 #include "graph/graphwindow.h"
 #include "win/dialogs.h"
@@ -82,17 +83,6 @@ TEST_F(GdiLoopTest, GraphicsWindowsDrawnSavedAndClosed) {
     GfxWindowEx(7, kGfxClose);
   }
   EXPECT_GT(firstBmp.size(), 120u * 60 * 3);
-}
-
-GraphProfile BeamProfile() {
-  GraphProfile p;
-  p.heading = "BEAM";
-  p.jobName = "JOB1";
-  p.loadCase = "A dead";
-  p.abscissaCaption = "Distance from Left [m]";
-  p.ordinateTitles = {"Bending Moments [kN*m]"};
-  p.fileTypeCaption = " BEAM and STRIP ANALYSIS.   JOB: JOB1     Load Case: A dead";
-  return p;
 }
 
 GraphPoints Arch(int count) {

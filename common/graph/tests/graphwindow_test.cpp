@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../../tests/testdir.h"
+#include "beamprofile.h"
 #include "graph/graphwindow.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
@@ -33,20 +34,6 @@ wintest::Step ReadAndAnswer(const std::string& caption, std::string& text) {
     text = wintest::BoxText(box);
     wintest::AnswerBox(box, IDOK);
   });
-}
-
-GraphProfile BeamProfile() {
-  GraphProfile p;
-  p.heading = "BEAM";
-  p.jobName = "JOB1";
-  p.loadCase = "A dead";
-  p.abscissaCaption = "Distance from Left [m]";
-  p.ordinateTitles = {"Bending Moments [kN*m]", "Shearing Forces [kN]"};
-  p.reversedActions = {1};
-  p.fileTypeCaption = kTypeCaption;
-  p.missingResultsText = "Results File is Missing!";
-  p.printGraph = [](HWND owner, const std::string& bitmap) { PrintGraphDocument(owner, 5, bitmap); };
-  return p;
 }
 
 // Moments of a 10 m beam with nodal moments at 3 m and 7 m: two jumps, 13 points.
