@@ -134,6 +134,63 @@ void ShellStiffness(const ShellElement& e, ElementMatrix6& k) {
   ToNodeAxes(f, k);
 }
 
+namespace {
+
+// The strain rows of the element at xi (meridional and hoop strain, meridional and hoop
+// curvature over the six local freedoms) and r there.
+void StrainRows(const ShellElement& e, const Frame& f, double x, double b[4][6], double& r) {
+  const double l = f.length;
+  r = e.ri + (e.rj - e.ri) * x;
+  double n[4], d1[4], d2[4];
+  Hermite(x, n, d1, d2);
+  for (int row = 0; row < 4; ++row)
+    for (int c = 0; c < 6; ++c) b[row][c] = 0;
+  b[0][0] = -1 / l;
+  b[0][3] = 1 / l;
+  b[1][0] = f.c * (1 - x) / r;
+  b[1][3] = f.c * x / r;
+  const double scale[4] = {1, l, 1, l};
+  for (int a = 0; a < 4; ++a) {
+    b[1][kNormal[a]] = f.s * n[a] * scale[a] / r;
+    b[2][kNormal[a]] = -d2[a] * scale[a] / (l * l);
+    b[3][kNormal[a]] = -f.c / r * d1[a] * scale[a] / l;
+  }
+}
+
+}  // namespace
+
+void ShellStrainTerms(const ShellElement& e, double strainI, double strainJ, double curvatureI, double curvatureJ,
+                      ElementVector& out) {
+  const Frame f = FrameOf(e);
+  const double nu = e.poisson;
+  const double membrane = e.modulus * e.thickness / (1 - nu * nu), bending = BendingRigidity(e);
+  double local[6] = {};
+  for (int g = 0; g < 4; ++g) {
+    const double x = kGaussPoint[g];
+    double b[4][6], r;
+    StrainRows(e, f, x, b, r);
+    const double strain = strainI + (strainJ - strainI) * x, curvature = curvatureI + (curvatureJ - curvatureI) * x;
+    // The stress resultants that the free strains would release.
+    double sigma[4];
+    if (e.meridionalStrain) {
+      sigma[0] = sigma[1] = membrane * (1 + nu) * strain;
+    } else {
+      sigma[0] = 0;
+      sigma[1] = e.modulus * e.thickness * strain;
+    }
+    sigma[2] = sigma[3] = bending * (1 + nu) * curvature;
+    const double factor = r * f.length * kGaussWeight[g];
+    for (int p = 0; p < 6; ++p)
+      for (int row = 0; row < 4; ++row) local[p] += b[row][p] * sigma[row] * factor;
+  }
+  double rot[6][6];
+  Rotation(f, rot);
+  for (int a = 0; a < 6; ++a) {
+    out[a] = 0;
+    for (int m = 0; m < 6; ++m) out[a] += rot[m][a] * local[m];
+  }
+}
+
 void ShellSoilStiffness(const ShellElement& e, ElementMatrix6& k) {
   const Frame f = FrameOf(e);
   const double l = f.length;

@@ -47,6 +47,12 @@ void ShellSoilStiffness(const ShellElement& e, ElementMatrix6& k);
 // from and at to (a load that ends inside the element).
 void ShellLoadTerms(const ShellElement& e, double normalI, double normalJ, double meridionalI, double meridionalJ,
                     ElementVector& f, double from = 0, double to = 1);
+// Node forces of free strains varying linearly along the element: the mean strain of both
+// directions (shrinkage negative) and the curvature (the strain's change per metre towards the
+// positive face), at node i and j. They enter the loads; the element's end forces are
+// K u - loads - these.
+void ShellStrainTerms(const ShellElement& e, double strainI, double strainJ, double curvatureI, double curvatureJ,
+                      ElementVector& f);
 // The curvature along the meridian, -d2w/ds2, at node i of the element from its displacements.
 double MeridionalCurvatureAtI(const ShellElement& e, const ElementVector& u);
 

@@ -90,12 +90,13 @@ int PrepareTankModel(TankModel& t, std::string& detail) {
     detail = " DEPTH OF LIQUID MUST NOT BE BIGGER THAN WALL HEIGHT";
     return kAnalysisDataRefused;
   }
-  for (int g : {7, 10})
-    for (int item = 1; item <= 4; ++item)
-      if (LoadTable.Get(g, item) != 0) {
-        detail = g == 7 ? "SHRINKAGE/SWELLING STRAINS of a WALL" : "TEMPERATURE CHANGES of a WALL";
-        return kAnalysisNotAvailable;
-      }
+  for (int item = 1; item <= 4; ++item)
+    if (LoadTable.Get(10, item) != 0) {
+      detail = "TEMPERATURE CHANGES of a WALL";
+      return kAnalysisNotAvailable;
+    }
+  for (int item = 1; item <= 4; ++item)
+    if (!Finite(LoadTable.Get(7, item))) return kStopBadJobData;
   // The floor carries the liquid inside the wall.
   const double floor = t.liquidDensity * kGravity * t.liquidDepth / 1000;
   for (int e = 1; e < t.junction; ++e) {
@@ -104,6 +105,21 @@ int PrepareTankModel(TankModel& t, std::string& detail) {
   }
   return trabix::kSolverDone;
 }
+
+namespace {
+
+// The wall's free strain at height x: the strains of group 7 (bottom inner, bottom outer, top
+// inner, top outer fibres) vary linearly up the wall and through its thickness; the mean strain
+// and the curvature (towards the outer face, the positive one).
+void WallFreeStrain(const WallModel& w, double x, double thickness, double& strain, double& curvature) {
+  const double a = w.height > 0 ? x / w.height : 0.0;
+  const double inner = LoadTable.Get(7, 1) + (LoadTable.Get(7, 3) - LoadTable.Get(7, 1)) * a;
+  const double outer = LoadTable.Get(7, 2) + (LoadTable.Get(7, 4) - LoadTable.Get(7, 2)) * a;
+  strain = (inner + outer) / 2;
+  curvature = (outer - inner) / thickness;
+}
+
+}  // namespace
 
 int AnalyseTank(TankModel& t) {
   PlateModel& b = t.base;
@@ -164,6 +180,10 @@ int AnalyseTank(TankModel& t) {
     double pi = uniform + WallTrapezoidalLoadTable.Get(e, 1), pj = uniform + WallTrapezoidalLoadTable.Get(e, 2);
     // Downward weight against the meridian, which runs upward.
     ShellLoadTerms(el, pi, pj, -weight, -weight, s.elementLoad[nb + e]);
+    double strainI, strainJ, curvatureI, curvatureJ;
+    WallFreeStrain(w, w.x[e], el.thickness, strainI, curvatureI);
+    WallFreeStrain(w, w.x[e + 1], el.thickness, strainJ, curvatureJ);
+    ShellStrainTerms(el, strainI, strainJ, curvatureI, curvatureJ, s.initialForce[nb + e]);
     const double xi = w.x[e], xj = w.x[e + 1], d = t.liquidDepth;
     if (gamma > 0 && xi < d) {
       // Liquid pressure gamma (d - x), outward, up to the liquid's surface.
@@ -211,11 +231,15 @@ int AnalyseTank(TankModel& t) {
     row.translation = s.u[FreedomU(n)] * 1000;
     row.shear = f.q;
     row.moment = f.m;
-    row.hoopMoment = nu * f.m;  // a cylinder has no hoop curvature
+    // A cylinder has no hoop curvature: the hoop moment is Poisson's part of M_x and what the
+    // wall's free curvature would release.
+    double strain, curvature;
+    WallFreeStrain(w, w.x[k], thick, strain, curvature);
+    row.hoopMoment = nu * f.m - BendingRigidity(el) * (1 - nu * nu) * curvature;
     // Node 1's section lies above the node: its own load goes into the junction.
     double load = k == 1 ? above[1] - WallNodalLoadTable.Get(1, 2) * r : above[k];
     row.verticalForce = -load / r;
-    double hoop = el.modulus * thick * s.u[FreedomU(n)] / r + (w.membrane ? nu * row.verticalForce : 0.0);
+    double hoop = el.modulus * thick * (s.u[FreedomU(n)] / r - strain) + (w.membrane ? nu * row.verticalForce : 0.0);
     row.stress = 6 * row.moment / (thick * thick) / 1000;
     row.hoopStress = 6 * row.hoopMoment / (thick * thick) / 1000;
     row.axialStress = hoop / thick / 1000;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "../../../common/tests/testdir.h"
+#include "corvane/core/loadfile.h"
 #include "corvane/core/textexports.h"
 #include "corvane/solver/solver.h"
 #include "jobs.h"
@@ -200,6 +201,61 @@ TEST_F(TankTest, ResultsTextJoinsBasePlateAndWall) {
   want.insert(want.end(), {"", "", ""});
   want.insert(want.end(), r.wall.begin() + 1, r.wall.end());
   EXPECT_EQ(joined, want);
+}
+
+// The wall's own supports and loads: Winkler soil around it (U = p / (E t / R^2 + k) under a
+// uniform pressure, the wall sliding on the plate), restraints, the top edge held against
+// rotation, a vertical ring load at the top carried down as the vertical force, and a free
+// shrinkage that the sliding wall follows without any stress (U = eps0 R).
+TEST_F(TankTest, WallSoilRestraintsTopFixityRingLoadAndShrinkage) {
+  TankJob t;
+  t.connection = "S";
+  t.liquidDensity = t.liquidDepth = 0;
+  t.wallUniform = 10;
+  t.wallWinkler = 10000;
+  TankResults r = Analyse(t);
+  ASSERT_EQ(r.w1.size(), 17u);
+  for (const auto& row : r.w1) EXPECT_NEAR(row[2], 0.100, 0.0005) << row[0];  // 10 / (90000 + 10000) m
+  t.wallWinkler = 0;
+  t.restraint = 1E9;
+  r = Analyse(t);
+  for (const auto& row : r.w1) EXPECT_LT(std::fabs(row[2]), 0.001) << row[0];
+
+  t = TankJob();
+  t.connection = "H";
+  EXPECT_NE(Analyse(t).w1[16][1], 0.0);
+  t.topFixed = "Y";
+  r = Analyse(t);
+  EXPECT_DOUBLE_EQ(r.w1[16][1], 0.0);
+  EXPECT_NE(r.w1[16][4], 0.0);  // the held top edge takes a moment
+
+  t = TankJob();
+  t.liquidDensity = t.liquidDepth = 0;
+  t.wallNodal = {{17, {0, 10, 0}}};
+  r = Analyse(t);
+  for (const auto& row : r.w2) EXPECT_DOUBLE_EQ(row[4], -10.0) << row[0];
+
+  for (const char* membrane : {"Y", "N"}) {
+    t = TankJob();
+    t.connection = "S";
+    t.wallInPlane = membrane;
+    t.liquidDensity = t.liquidDepth = 0;
+    t.wallStrain = -2E-4;  // bottom inner fibres only: the strain varies up and across the wall
+    testing::WriteTankJob(t);
+    ::corvane::LoadTable(7, 1) = ::corvane::LoadTable(7, 2) = ::corvane::LoadTable(7, 3) =
+        ::corvane::LoadTable(7, 4) = -2E-4f;
+    ASSERT_TRUE(SaveLoadFile(3));
+    ASSERT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,A", nullptr), 0);
+    std::vector<std::string> wall = Lines("T1.RWA");
+    std::vector<std::vector<double>> w1 = TableRows(wall, 11), w2 = TableRows(wall, 11 + 17 + 13);
+    ASSERT_EQ(w1.size(), 17u);
+    ASSERT_EQ(w2.size(), 17u);
+    for (int k = 0; k <= 16; ++k) {
+      EXPECT_NEAR(w1[k][2], -2.000, 0.0015) << membrane << k;  // eps0 R
+      EXPECT_LT(std::fabs(w1[k][4]), 0.001) << membrane << k;
+      EXPECT_LT(std::fabs(w2[k][3]), 0.001) << membrane << k;  // no hoop stress
+    }
+  }
 }
 
 }  // namespace
