@@ -16,6 +16,7 @@
 #include "corvane/core/supportfile.h"
 #include "corvane/run/run.h"
 #include "win/testing/wintest.h"
+#include "../../solver/tests/jobs.h"
 
 namespace corvane {
 namespace {
@@ -211,6 +212,37 @@ TEST_F(AnalysisCommandTest, TankRoofResultsGoWhenTheDialogOpensEvenOnCancel) {
   EXPECT_TRUE(result.finished);
   EXPECT_FALSE(std::filesystem::exists(JobSpec + ".RRW"));
   EXPECT_TRUE(std::filesystem::exists(JobSpec + ".RWW"));
+}
+
+// "&ANALYSE" with the program folder's own solver: the plate's result file beside the job.
+TEST_F(AnalysisCommandTest, ProgramFoldersSolverWritesThePlateResults) {
+  char self[MAX_PATH] = {0};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::filesystem::copy_file(std::filesystem::path(self).parent_path() / "ANALYSIS.exe", "ANALYSIS.exe");
+  testing::PlateJob p;
+  p.job = (std::filesystem::current_path() / "P1").string();
+  p.unyielding = "11";
+  p.uniform = 10;
+  testing::WritePlateJob(p, "Live");
+  TextLineArray cases = {"", "Live"};
+  ASSERT_TRUE(SaveTextLines(p.job + ".CAS", cases, 1));
+  WriteBytes(p.job + ".RPL", "old results\r\n");
+  wintest::TraceCapture trace;
+  auto result = RunScript({WhenDialog("   PLATE ANALYSIS.   JOB: " + p.job, [&](HWND d) { wintest::PostClick(d, 1); })},
+                          [&] {
+                            RunAnalysisCommand(owner_, [] {
+                              LoadCaseName = "Live";
+                              return 1;
+                            });
+                          },
+                          60000);
+  EXPECT_TRUE(result.finished);
+  std::vector<std::string> lines = testing::Lines(p.job + ".RPL");
+  ASSERT_GT(lines.size(), 11u);
+  EXPECT_EQ(lines[3], "Job: " + p.job + " //  Load Case: 'Live'");
+  EXPECT_EQ(testing::Fields(lines[11]).at(2), "6.019");
+  EXPECT_TRUE(trace.Records("BOX").empty());
+  EXPECT_EQ(Tones(trace), kSixTones);
 }
 
 }  // namespace
