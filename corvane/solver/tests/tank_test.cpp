@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <functional>
 
 #include "../../../common/tests/testdir.h"
 #include "corvane/core/loadfile.h"
@@ -255,6 +257,39 @@ TEST_F(TankTest, WallSoilRestraintsTopFixityRingLoadAndShrinkage) {
       EXPECT_LT(std::fabs(w1[k][4]), 0.001) << membrane << k;
       EXPECT_LT(std::fabs(w2[k][3]), 0.001) << membrane << k;  // no hoop stress
     }
+  }
+}
+
+// Tank data that contradict each other are refused with their box and leave no result file:
+// liquid deeper than the wall (stored before the wall was lowered), a wall that stands on no
+// nodal line of the base plate, rings that do not fill the wall's height.
+TEST_F(TankTest, ContradictoryTankDataAreRefused) {
+  const std::string crlf = "\r\n";
+  struct Case {
+    std::function<void(TankJob&)> change;
+    std::string text;
+  };
+  const Case cases[] = {
+      {[](TankJob& t) { t.liquidDepth = 9; }, " DEPTH OF LIQUID MUST NOT BE BIGGER THAN WALL HEIGHT"},
+      {[](TankJob& t) { t.wallRadius = 9.5; }, " WALL - BASE JUNCTION MUST COINCIDE WITH ONE OF BASE NODAL LINES"},
+      {[](TankJob& t) { t.height = 8.5; }, " TOTAL OF WALL RING WIDTH DIFFERS FROM WALL HEIGHT"},
+  };
+  for (const Case& c : cases) {
+    TankJob t;
+    c.change(t);
+    WriteTankJob(t);
+    if (c.text.find("RING") != std::string::npos) {
+      // The rings as first entered, the height changed afterwards.
+      for (int e = 1; e <= 16; ++e) WorkTables[2](e, 1) = 0.5f;
+      ASSERT_TRUE(SaveGeometryFile("T1"));
+    }
+    std::vector<SolverWarningData> warnings;
+    int code = AnalysisMain("ANALYSIS.exe TANK,T1,A", [&](const SolverWarningData& w) { warnings.push_back(w); });
+    EXPECT_EQ(code, kAnalysisDataRefused) << c.text;
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].text, c.text + crlf + crlf + "Correct the Data!");
+    EXPECT_FALSE(std::filesystem::exists("T1.RPA"));
+    EXPECT_FALSE(std::filesystem::exists("T1.RWA"));
   }
 }
 
