@@ -8,11 +8,13 @@
 #include "core/numbers.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/globals.h"
+#include "corvane/solver/halfspace.h"
 #include "corvane/solver/solver.h"
 #include "corvane/solver/system.h"
 #include "trabix/core/analysis.h"
 #include "core/reporttext.h"
 #include "trabix/core/resultsreport.h"
+#include "trabix/core/soilmodels.h"
 
 namespace corvane {
 
@@ -55,7 +57,7 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
 
   // Supports.
   auto yes = [](int item) { return IsYes(AnswerAt(SupportFlags, item)); };
-  if (yes(5) || yes(6)) {
+  if ((yes(5) || yes(6)) && basePlate) {
     detail = "a CIRCULAR PLATE on an ELASTIC HALF-SPACE";
     return kAnalysisNotAvailable;
   }
@@ -79,6 +81,14 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
       m.element[e].soilI = WinklerTable.Get(e, 1);
       m.element[e].soilJ = WinklerTable.Get(e, 2);
     }
+  // A Winkler foundation answered beside a half-space is the soil taken (as Trabix takes it).
+  m.halfSpace = !m.winkler && (yes(5) || yes(6));
+  if (m.halfSpace) {
+    long double surface = 0;
+    if (!trabix::HalfSpaceSurfaceModulus(SupportFlags, yes(5), surface)) return kStopBadHalfSpace;
+    ContactAnnuli(m.radius, m.nodes, m.annulusInner, m.annulusOuter);
+    if (!HalfSpaceStiffness(m.radius, m.nodes, static_cast<double>(surface), m.soilStiffness)) return kStopBadHalfSpace;
+  }
   // The file asks for the inner edge of an annular plate and for the edge of a solid one (and of
   // a tank's base plate, whose answer 7 is the wall's soil).
   if (yes(1)) (inner > 0 && !basePlate ? m.fixInner : m.fixOuter) = true;
@@ -140,6 +150,11 @@ int AnalysePlate(PlateModel& m) {
 }
 
 void AddPlateLoads(const PlateModel& m, ShellSystem& s) {
+  if (m.halfSpace) {
+    s.blockFreedom.clear();
+    for (int i = 1; i <= m.nodes; ++i) s.blockFreedom.push_back(FreedomV(i));
+    s.block = m.soilStiffness;
+  }
   for (int e = 1; e <= m.elements; ++e) ShellLoadTerms(m.element[e], m.pressureI[e], m.pressureJ[e], 0, 0, s.elementLoad[e]);
   for (int i = 1; i <= m.nodes; ++i) {
     // At a solid plate's centre the row is a point: its spring and load act once, not per
@@ -158,6 +173,23 @@ void FormPlateRows(const ShellSystem& s, PlateModel& m) {
   m.rows.assign(m.nodes + 1, PlateModel::Row());
   m.totalReaction = 0;
   for (int e = 1; e <= m.elements; ++e) m.totalReaction += (s.soilForce[e][1] + s.soilForce[e][4]) * kTwoPi;
+  // The half-space: a node's pressure is its soil force over its annulus; each element carries
+  // the pressures over the halves of its end nodes' annuli in its end forces.
+  std::vector<double> contact(m.nodes + 1, 0.0);
+  std::vector<ElementVector> endForce = s.endForce;
+  if (m.halfSpace) {
+    for (int i = 1; i <= m.nodes; ++i) {
+      const double a = m.annulusInner[i], b = m.annulusOuter[i];
+      const double force = s.blockForce[i - 1];
+      m.totalReaction += force * kTwoPi;
+      contact[i] = b > a ? force / ((b * b - a * a) / 2) : 0.0;
+    }
+    for (int e = 1; e <= m.elements; ++e) {
+      const double ri = m.radius[e], rj = m.radius[e + 1], middle = m.annulusOuter[e];
+      endForce[e][1] += contact[e] * (middle * middle - ri * ri) / 2;
+      endForce[e][4] += contact[e + 1] * (rj * rj - middle * middle) / 2;
+    }
+  }
   for (int i = 1; i <= m.nodes; ++i) {
     PlateModel::Row& row = m.rows[i];
     const int e = i == 1 ? 1 : i - 1;  // the element before the node (node 1: element 1)
@@ -173,9 +205,9 @@ void FormPlateRows(const ShellSystem& s, PlateModel& m) {
       row.radial = row.hoop = d * (1 + nu) * MeridionalCurvatureAtI(el, s.displacement[1]);
       const double strain = (s.displacement[1][3] - s.displacement[1][0]) / MeridianLength(el);
       row.radialForce = row.hoopForce = stretch / (1 - nu * nu) * (1 + nu) * strain;
-      row.infinite = std::fabs(s.endForce[1][1] * kTwoPi) > 1.0E-6;
+      row.infinite = std::fabs(endForce[1][1] * kTwoPi) > 1.0E-6;
     } else {
-      SectionForces f = SectionAtEnd(el, s.endForce[e], i > 1);
+      SectionForces f = SectionAtEnd(el, endForce[e], i > 1);
       row.shear = f.q;
       row.radial = f.m;
       row.hoop = nu * row.radial + d * (1 - nu * nu) * (-row.slope / r);
@@ -186,6 +218,7 @@ void FormPlateRows(const ShellSystem& s, PlateModel& m) {
     row.radialStress = 6 * row.radial / (t * t) / 1000;
     row.hoopStress = 6 * row.hoop / (t * t) / 1000;
     if (m.winkler) row.pressure = (i == 1 ? el.soilI : el.soilJ) * s.u[FreedomV(i)];
+    if (m.halfSpace) row.pressure = contact[i];
   }
 }
 
@@ -246,11 +279,13 @@ TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, 
   add("   Shear Force and Moments per Metre of Nodal Line; Q = dMr/dr + (Mr - Mc)/r");
   add("   Values of a Node are those of the Element before it (Node 1: Element 1)");
   add("   Bending Stresses in BOTTOM FIBRES (6 M / t^2), POSITIVE in TENSION");
-  add(m.winkler ? "   WINKLER FOUNDATION: Contact Pressure is POSITIVE in COMPRESSION"
-                : "   NO SOIL: Nodal Supports only");
+  const bool soil = m.winkler || m.halfSpace;
+  add(m.winkler     ? "   WINKLER FOUNDATION: Contact Pressure is POSITIVE in COMPRESSION"
+      : m.halfSpace ? "   ELASTIC HALF-SPACE: Contact Pressure is POSITIVE in COMPRESSION"
+                    : "   NO SOIL: Nodal Supports only");
   add(std::string(75, '-'));
   if (!basePlate) add("");  // a base plate's stress table stands one line higher
-  if (m.winkler) {
+  if (soil) {
     add(ResultHeadings({"Radius", "Radial Stress", "Circ. Stress", "Contact Press."}));
     add(ResultHeadings({"[m]", "[MPa]", "[MPa]", "[kPa]"}));
   } else {
@@ -260,11 +295,11 @@ TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, 
   for (int i = 1; i <= m.nodes; ++i) {
     const PlateModel::Row& row = m.rows[i];
     std::string line = ResultAbscissa(m.radius[i]) + ResultValue(row.radialStress) + ResultValue(row.hoopStress);
-    if (m.winkler) line += ResultValue(row.pressure);
+    if (soil) line += ResultValue(row.pressure);
     add(line);
   }
   add("");
-  if (m.winkler) add(TotalReactionLine(m.totalReaction));
+  if (soil) add(TotalReactionLine(m.totalReaction));
   if (inPlane) {
     add("IN-PLANE DEFORMATION OF THE BASE PLATE (Forces POSITIVE in TENSION):");
     add(std::string(75, '-'));

@@ -19,6 +19,11 @@ struct PlateModel {
   std::vector<ShellElement> element;   // 1..elements
   std::vector<double> radius;          // node radii [m]
   bool winkler = false;
+  // An elastic half-space (never with a Winkler foundation): its soil stiffness on the nodes'
+  // vertical freedoms per radian (halfspace.h), and each node's annulus, inner and outer edge.
+  bool halfSpace = false;
+  std::vector<std::vector<double>> soilStiffness;
+  std::vector<double> annulusInner, annulusOuter;
   std::vector<double> spring;          // vertical ring spring per node [kN/m^2]; the centre: point spring [kN/m]
   std::vector<int> unyielding;         // nodes held vertically
   bool fixInner = false, fixOuter = false;  // edge rotation held
@@ -33,7 +38,7 @@ struct PlateModel {
     double radialTranslation = 0, radialForce = 0, hoopForce = 0;  // in-plane: mm, kN/m
   };
   std::vector<Row> rows;
-  double totalReaction = 0;  // of the Winkler foundation over the whole circle [kN]
+  double totalReaction = 0;  // of the Winkler foundation or the half-space over the whole circle [kN]
 };
 
 // Fills the model from Corvane's tables of a circular plate (JobDataTable, WorkTables[1],

@@ -56,6 +56,11 @@ bool ShellSystem::Solve() {
   }
   for (int f = 1; f <= 3 * nodes; ++f)
     if (spring[f] != 0) couple({&freedom[f]});
+  if (!block.empty()) {
+    std::vector<const std::vector<FreedomTerm>*> terms;
+    for (int f : blockFreedom) terms.push_back(&freedom[f]);
+    couple(terms);
+  }
   ProfileMatrix a;
   a.Shape(first);
   std::vector<double> b(equations + 1, 0.0);
@@ -79,6 +84,8 @@ bool ShellSystem::Solve() {
     add(freedom[f], freedom[f], spring[f]);
     for (const FreedomTerm& term : freedom[f]) b[term.equation] += term.factor * nodeLoad[f];
   }
+  for (size_t p = 0; p < block.size(); ++p)
+    for (size_t q = 0; q < block.size(); ++q) add(freedom[blockFreedom[p]], freedom[blockFreedom[q]], block[p][q]);
   if (!a.Factorise()) return false;
   a.Solve(b);
   for (int i = 1; i <= equations; ++i)
@@ -86,6 +93,9 @@ bool ShellSystem::Solve() {
   u.assign(3 * nodes + 1, 0.0);
   for (int f = 1; f <= 3 * nodes; ++f)
     for (const FreedomTerm& term : freedom[f]) u[f] += term.factor * b[term.equation];
+  blockForce.assign(block.size(), 0.0);
+  for (size_t p = 0; p < block.size(); ++p)
+    for (size_t q = 0; q < block.size(); ++q) blockForce[p] += block[p][q] * u[blockFreedom[q]];
   displacement.assign(elements + 1, ElementVector{});
   endForce = soilForce = displacement;
   for (int e = 1; e <= elements; ++e) {

@@ -26,6 +26,10 @@ struct ShellSystem {
   std::vector<double> nodeLoad;            // 1..3 nodes: a force on the freedom
   std::vector<ElementVector> elementLoad;  // consistent node loads of each element
   std::vector<ElementVector> initialForce;  // of each element's free strains (see ShellStrainTerms)
+  // A dense symmetric soil stiffness coupling the freedoms blockFreedom (an elastic half-space);
+  // block[a][b] between blockFreedom[a] and blockFreedom[b].
+  std::vector<int> blockFreedom;
+  std::vector<std::vector<double>> block;
 
   // Sizes the tables for the nodes and elements; every freedom held, nothing loaded.
   void Size(int nodeCount, int elementCount);
@@ -38,6 +42,7 @@ struct ShellSystem {
   // K u + Ks u - loads (node axes), and the soil's part Ks u alone.
   std::vector<double> u;
   std::vector<ElementVector> displacement, endForce, soilForce;
+  std::vector<double> blockForce;  // the block's forces on its freedoms
   // Assembles and solves; false for a singular system (nothing else is filled then).
   bool Solve();
 };

@@ -130,17 +130,8 @@ int FormSoilMatrices(BeamModel& m) {
   }
 
   m.soilKind = HalfSpaceSoil;
-  if (IsYes(5)) {
-    long double e = ParseNumber(SupportFlags[8]);
-    long double nu = ParseNumber(SupportFlags[9]);
-    if (!(nu >= 0 && nu <= 0.5)) nu = 0;
-    m.soilModulus = e / (1 - nu * nu);
-    m.yieldStress = ParseNumber(SupportFlags[10]);
-  } else {
-    if (!CrossAnisotropicModulus(SupportFlags, m.soilModulus)) return kStopBadHalfSpace;
-    m.yieldStress = ParseNumber(SupportFlags[13]);
-  }
-  if (!(m.soilModulus > 0) || !std::isfinite(static_cast<double>(m.soilModulus))) return kStopBadHalfSpace;
+  if (!HalfSpaceSurfaceModulus(SupportFlags, IsYes(5), m.soilModulus)) return kStopBadHalfSpace;
+  m.yieldStress = ParseNumber(SupportFlags[IsYes(5) ? 10 : 13]);
   if (!Finite(m.yieldStress)) return kStopBadHalfSpace;
   if (m.yieldStress <= 0.01) YieldAnalysis = 0;
   if (m.strip) {

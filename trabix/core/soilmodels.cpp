@@ -60,9 +60,18 @@ void HalfSpaceFlexibility(SoilMatrix& f, int n, const Vector& x, const Vector& b
   if (symmetry < 0) f(n, n) = 1;
 }
 
+namespace {
+
+// A numeric SupportFlags item; a missing one reads as 0.
+long double FlagNumber(const std::vector<std::string>& flags, int i) {
+  return flags.size() > static_cast<size_t>(i) ? ParseNumber(flags[i]) : 0.0;
+}
+
+}  // namespace
+
 bool CrossAnisotropicModulus(const std::vector<std::string>& flags, long double& modulus) {
   modulus = 0;
-  auto item = [&flags](int i) -> long double { return flags.size() > static_cast<size_t>(i) ? ParseNumber(flags[i]) : 0.0; };
+  auto item = [&flags](int i) { return FlagNumber(flags, i); };
   long double ev = item(8), eh = item(9), gv = item(10), nuh = item(11), nuv = item(12);
   if (nuv == 0.5L) nuv = 0.5L - 1.0E-7L;
   if (!(ev > 0 && eh > 0 && gv > 0 && nuh > -1)) return false;
@@ -77,6 +86,18 @@ bool CrossAnisotropicModulus(const std::vector<std::string>& flags, long double&
   if (!(reduced > 0 && compliance > 0)) return false;
   modulus = 2 * std::sqrt(reduced / compliance);
   return std::isfinite(static_cast<double>(modulus));
+}
+
+bool HalfSpaceSurfaceModulus(const std::vector<std::string>& flags, bool isotropic, long double& modulus) {
+  if (isotropic) {
+    auto item = [&flags](int i) { return FlagNumber(flags, i); };
+    long double e = item(8), nu = item(9);
+    if (!(nu >= 0 && nu <= 0.5)) nu = 0;
+    modulus = e / (1 - nu * nu);
+  } else if (!CrossAnisotropicModulus(flags, modulus)) {
+    return false;
+  }
+  return modulus > 0 && std::isfinite(static_cast<double>(modulus));
 }
 
 void HalfSpaceReactions(const Vector& u, const SoilMatrix& s, int n, const Vector& length, const Vector& width,

@@ -23,6 +23,10 @@ void HalfSpaceFlexibility(SoilMatrix& f, int n, const Vector& x, const Vector& b
 // isotropic input. False (E' := 0) when the constants describe no admissible medium (the square
 // roots are not real or a modulus is not positive).
 bool CrossAnisotropicModulus(const std::vector<std::string>& flags, long double& modulus);
+// The surface modulus E' of the half-space answered in SupportFlags: isotropic (items 8 E and 9
+// nu, a nu outside 0..0.5 taken as 0) E / (1 - nu^2), else CrossAnisotropicModulus. False when it
+// is no positive finite modulus (the half-space stop).
+bool HalfSpaceSurfaceModulus(const std::vector<std::string>& flags, bool isotropic, long double& modulus);
 using ::kHalfSpaceDataMessage;
 
 // Reactions of the half-space soil stiffness S (n x n) to the translations u(2j-1):

@@ -33,7 +33,8 @@ struct PlateJob {
   std::vector<std::pair<int, double>> springs;  // node, vertical spring constant
   double uniform = 0, density = 0, point = 0;   // loads of the case
   std::vector<std::pair<int, std::pair<double, double>>> rings;  // node, (force, moment)
-  bool halfSpace = false;
+  bool halfSpace = false, crossAnisotropic = false;  // support answer 5, or 6
+  std::vector<std::string> halfSpaceValues = {"20000", "0.3"};  // SupportFlags items 8 and on
   double temperatureBelow = 0;
 };
 
@@ -77,10 +78,9 @@ inline void WritePlateJob(const PlateJob& p, const std::string& caseName = "A") 
     SupportFlags[4] = "Y";
     for (int e = 1; e <= n; ++e) WinklerTable(e, 1) = WinklerTable(e, 2) = static_cast<float>(p.winkler);
   }
-  if (p.halfSpace) {
-    SupportFlags[5] = "Y";
-    SupportFlags[8] = "20000";
-    SupportFlags[9] = "0.3";
+  if (p.halfSpace || p.crossAnisotropic) {
+    SupportFlags[p.halfSpace ? 5 : 6] = "Y";
+    for (size_t k = 0; k < p.halfSpaceValues.size(); ++k) SupportFlags[8 + k] = p.halfSpaceValues[k];
   }
   SaveSupportFile(2);
   LoadCaseName = caseName;

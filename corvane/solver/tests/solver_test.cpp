@@ -243,6 +243,52 @@ TEST_F(SolverTest, FreePlateOnWinklerSoilSettlesEvenly) {
   EXPECT_EQ(total, "TOTAL REACTION FROM ELASTIC FOUNDATION: 785.398 [kN]");  // q pi a^2
 }
 
+// A thick plate on an elastic half-space settles as a rigid punch, w = P (1 - nu^2) / (2 a E),
+// and the soil carries the whole load; a cross-anisotropic soil of isotropic constants
+// (Gv = E / (2 (1 + nu))) gives the same results.
+TEST_F(SolverTest, ThickPlateOnHalfSpaceSettlesAsARigidPunch) {
+  PlateJob p;
+  p.elements = 20;
+  p.outer = 2;
+  p.thickness = 2;
+  p.point = 1000;
+  p.halfSpace = true;
+  p.halfSpaceValues = {"50000", "0.3"};
+  WritePlateJob(p);
+  ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+  PlateResults r = ReadPlate("P1.RPA");
+  ASSERT_EQ(r.t1.size(), 21u);
+  ASSERT_EQ(r.t2.size(), 21u);
+  const double w = 1000 * (1 - 0.09) / (2 * 2 * 50000) * 1000;  // 4.55 mm
+  for (int i = 0; i <= 20; ++i) EXPECT_NEAR(r.t1[i][2], w, Near(w, 2)) << "node " << i + 1;
+  EXPECT_EQ(r.t1[0][3], 0);  // "***INFINITY***" reads as no number
+  EXPECT_NE(r.lines[11].find("***INFINITY***"), std::string::npos);
+  // The punch's pressure P / (2 pi a sqrt(a^2 - r^2)) at the centre: 39.789 kPa.
+  EXPECT_NEAR(r.t2[0][3], 39.789, Near(39.789, 5));
+  EXPECT_EQ(r.lines[r.e1 + 13 + 21 + 1], "TOTAL REACTION FROM ELASTIC FOUNDATION: 1000.000 [kN]");
+  EXPECT_EQ(r.lines[r.e1 + 8], "   ELASTIC HALF-SPACE: Contact Pressure is POSITIVE in COMPRESSION");
+  // The plate's own statics at its edge: no shear and no moment beyond the last node.
+  EXPECT_LT(std::fabs(r.t1[20][3]), 0.5);
+
+  p.halfSpace = false;
+  p.crossAnisotropic = true;
+  p.halfSpaceValues = {"50000", "50000", "19230.77", "0.3", "0.3"};
+  WritePlateJob(p);
+  ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+  PlateResults c = ReadPlate("P1.RPA");
+  ASSERT_EQ(c.lines.size(), r.lines.size());
+  // Every line alike; the figures to their printed precision (an edge's shear and moment, zero
+  // in theory, print as rounding residues below 1.0E-6).
+  for (size_t k = 7; k < r.lines.size(); ++k) {
+    std::vector<std::string> a = testing::Fields(r.lines[k]), b = testing::Fields(c.lines[k]);
+    ASSERT_EQ(a.size(), b.size()) << "line " << k;
+    for (size_t f = 0; f < a.size(); ++f) {
+      double x = ParseNumber(a[f]), y = ParseNumber(b[f]);
+      if (x == 0 && y == 0) EXPECT_EQ(a[f], b[f]) << "line " << k;
+      EXPECT_NEAR(x, y, 1.0E-6 + 0.0005 * std::fabs(x)) << "line " << k << ": " << r.lines[k] << " / " << c.lines[k];
+    }
+  }
+}
 
 // The solid plate's edge held against rotation (answer 1 of a solid plate): the clamped plate,
 // w0 = q a^4 / (64 D), M0 = (1 + nu) q a^2 / 16, Mr(a) = -q a^2 / 8.
@@ -499,15 +545,22 @@ TEST_F(SolverTest, StopsWarnAndLeaveNoResults) {
        },
        "ANALYSIS.exe TANK,P1,A", kAnalysisNotAvailable,
        "The ANALYSIS of a TANK with a ROOF is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!", warning},
-      {"half-space plate", [&] {
+      {"half-space of no modulus", [&] {
          PlateJob p = plain;
          p.halfSpace = true;
+         p.halfSpaceValues = {"0", "0.3"};
          WritePlateJob(p);
        },
-       "ANALYSIS.exe PLATE,P1,A", kAnalysisNotAvailable,
-       "The ANALYSIS of a CIRCULAR PLATE on an ELASTIC HALF-SPACE is not Available Yet!" + crlf + crlf +
-           "Change the SYSTEM Data!",
-       warning},
+       "ANALYSIS.exe PLATE,P1,A", kStopBadHalfSpace,
+       "The HALF-SPACE Data describe no Elastic Soil!" + crlf + crlf + "Correct the Data!", warning},
+      {"cross-anisotropic half-space of no real medium", [&] {
+         PlateJob p = plain;
+         p.crossAnisotropic = true;
+         p.halfSpaceValues = {"50000", "50000", "19230.77", "0.3", "0.9"};
+         WritePlateJob(p);
+       },
+       "ANALYSIS.exe PLATE,P1,A", kStopBadHalfSpace,
+       "The HALF-SPACE Data describe no Elastic Soil!" + crlf + crlf + "Correct the Data!", warning},
       {"temperature on a plate", [&] {
          PlateJob p = plain;
          p.temperatureBelow = 10;
