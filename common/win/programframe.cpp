@@ -31,7 +31,7 @@ HWND CreateProgramWindow(HINSTANCE instance, int show, const ProgramFrameProfile
 }
 
 bool ShowProgramNotice(const ProgramFrameProfile& p) {
-  bool agreed = ShowModalDialog(NoticeDialog(), *p.mainWindow, NoticeDialogProc) > 0;
+  bool agreed = ShowModalDialog(NoticeDialog(p.look), *p.mainWindow, NoticeDialogProc, reinterpret_cast<LPARAM>(&p.look)) > 0;
   if (p.afterNotice) p.afterNotice(agreed);
   return agreed;
 }
@@ -46,7 +46,7 @@ int RunProgram(HINSTANCE instance, int show, const ProgramFrameProfile& p) {
 
 LRESULT ProgramWindowMessage(const ProgramFrameProfile& p, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT painted = 0;
-  if (MainWindowPaintMessage(window, msg, painted)) return painted;
+  if (MainWindowPaintMessage(window, msg, painted, p.look)) return painted;
   switch (msg) {
     case WM_DESTROY:
       if (p.releaseGlobals) p.releaseGlobals();
@@ -77,6 +77,30 @@ HMENU SeparatedPopupMenu(std::initializer_list<std::pair<int, const char*>> item
   return m;
 }
 
+HMENU AnalysisProgramMenu(const std::string& structureTitle) {
+  const std::string geometry = structureTitle + " &Geometry and Material Properties Data",
+                    supports = structureTitle + " &Support Data", loads = structureTitle + " &Load Data";
+  HMENU bar = CreateMenu();
+  AppendMenuA(bar, MF_STRING, 2, "&Close");
+  AppendMenuA(bar, MF_POPUP,
+              reinterpret_cast<UINT_PTR>(
+                  SeparatedPopupMenu({{306, geometry.c_str()}, {307, supports.c_str()}, {308, loads.c_str()}})),
+              "&Data Input");
+  AppendMenuA(bar, MF_POPUP | MF_GRAYED,
+              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{888, "&Elastic Analysis"}, {889, "Elastic-&Plastic Analysis"}})),
+              "&Analysis");
+  AppendMenuA(bar, MF_POPUP,
+              reinterpret_cast<UINT_PTR>(
+                  SeparatedPopupMenu({{777, "&Preview/Print/Save Data/Results"}, {666, "P&lot Structural Response Fields"}})),
+              "Data/Results &Presentation");
+  AppendMenuA(bar, MF_STRING, 206, "&New Job");
+  AppendMenuA(bar, MF_STRING, 878, "&Save Job As");
+  AppendMenuA(bar, MF_POPUP,
+              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{204, "&Help/Info"}, {205, "&About Author/Contact Address"}})),
+              "&Help");
+  return bar;
+}
+
 void InstallMenuBar(const ProgramFrameProfile& p, HMENU menu) {
   HMENU old = *p.mainMenu;
   SetMenu(*p.mainWindow, menu);
@@ -94,6 +118,23 @@ void ParkPointerOnMenuBar(HWND window, int x) {
 bool EnsureJob(const std::function<int()>& showJobDialog) {
   if (JobSpec.empty()) showJobDialog();
   return !JobSpec.empty();
+}
+
+void NewJobCommand(const std::function<int()>& showJobDialog, const std::function<void()>& reopened) {
+  std::string job = JobSpec;
+  if (!job.empty()) ArchiveJob(job);
+  if (showJobDialog() != 1 && !job.empty() && JobSpec == job) {
+    OpenJobFromZip(JobSpec);
+    if (reopened) reopened();
+  }
+}
+
+void SaveJobAsCommand(const std::function<int()>& showJobDialog, const SaveAsProfile& profile,
+                      const std::function<void()>& saved) {
+  std::string job = JobSpec;
+  if (showJobDialog() <= 0 || job.empty()) return;
+  SaveJobAsAndArchive(job, JobSpec, profile);
+  if (saved) saved();
 }
 
 void RunHelpViewer(const std::string& helpFile) {

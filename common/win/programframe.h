@@ -11,6 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/saveas.h"
+#include "win/startup.h"
+
 struct ProgramFrameProfile {
   // The main window: class (and class icon), caption, window procedure; where the program keeps
   // the window and its menu bar.
@@ -29,6 +32,8 @@ struct ProgramFrameProfile {
   std::function<void()> releaseGlobals;
   // Runs the command of a menu id.
   std::function<void(int id)> dispatch;
+  // The notice's title and colours and the main window's bands.
+  ProgramLook look;
 };
 
 // Registers the class and creates the main window over the whole screen, topmost, without the
@@ -49,6 +54,14 @@ LRESULT ProgramWindowMessage(const ProgramFrameProfile& p, HWND window, UINT msg
 // A popup menu of the items (id, text), a separator between each two.
 HMENU SeparatedPopupMenu(std::initializer_list<std::pair<int, const char*>> items);
 
+// The menu bar of the analysis programs: "&Close", "&Data Input" (the title + " &Geometry and
+// Material Properties Data" 306, " &Support Data" 307, " &Load Data" 308), "&Analysis" added
+// greyed (888, 889), "Data/Results &Presentation" (777, 666), "&New Job" 206, "&Save Job As" 878,
+// "&Help" (204, 205).
+HMENU AnalysisProgramMenu(const std::string& structureTitle);
+// The position of "&Analysis" on that bar.
+constexpr UINT kAnalysisMenuPosition = 2;
+
 // Puts the menu bar on the main window in place of the one it had (destroyed).
 void InstallMenuBar(const ProgramFrameProfile& p, HMENU menu);
 
@@ -57,6 +70,17 @@ void ParkPointerOnMenuBar(HWND window, int x);
 
 // A command that needs a job: the job dialog when none is open; true when one is.
 bool EnsureJob(const std::function<int()>& showJobDialog);
+
+// "&New Job": the open job is packed into its archive, then the job dialog; when the dialog is
+// left without another job, the open job's files are unpacked again (else the next packing would
+// hold them no more) and `reopened` runs.
+void NewJobCommand(const std::function<int()>& showJobDialog, const std::function<void()>& reopened);
+
+// "&Save Job As": the job dialog names the new job; the open job's files are copied to it, their
+// headers rewritten through the profile, and the old job is packed. Nothing without an open job
+// or when the dialog is left. `saved` runs after a copy.
+void SaveJobAsCommand(const std::function<int()>& showJobDialog, const SaveAsProfile& profile,
+                      const std::function<void()>& saved);
 
 // Starts the help viewer on the file with show state 1 and waits until it is closed.
 void RunHelpViewer(const std::string& helpFile);

@@ -12,7 +12,7 @@ constexpr int kNoticeHeadingId = 101;
 constexpr int kNoticeTextId = 102;
 constexpr int kAgreeId = 9876;
 
-// The notice is the package's: the same for all its programs.
+// The notice is the package's; a program may name itself in its title lines.
 const char* const kNoticeHeading =
     "ZOR SOFTWARE\r\n"
     "Analysis of Beams, Strips, Circular Plates and Cylindrical Tanks\r\n"
@@ -28,17 +28,21 @@ const char* const kNoticeText =
     "arises from the use of the software or of its results.\r\n\r\n"
     "Choose \"I Agree - Continue\" to accept these terms, or \"Exit\" to end the program.";
 
-// The heading green on maroon; the notice's text (a read-only field) white on olive brown.
-const std::vector<ColourRule> kNoticeColours = {
-    {WM_CTLCOLORSTATIC, kNoticeHeadingId, kNoticeHeadingId, RGB(0, 255, 0), RGB(128, 0, 0)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 255), RGB(110, 92, 10), false},
-};
+// The heading on its colours (transparent); the notice's text (a read-only field) on its own.
+std::vector<ColourRule> NoticeColours(const ProgramLook& look) {
+  return {
+      {WM_CTLCOLORSTATIC, kNoticeHeadingId, kNoticeHeadingId, look.titleText, look.titleBack},
+      {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, look.noticeText, look.noticeBack, false},
+  };
+}
+
+const ProgramLook kPackageLook;
 
 }  // namespace
 
-DialogTemplate NoticeDialog() {
+DialogTemplate NoticeDialog(const ProgramLook& look) {
   DialogTemplate d = NewDialog("  ZOR SOFTWARE", 80, 30, 364, 250);
-  AddLabel(d, kNoticeHeadingId, kNoticeHeading, 50, 0, 250, 40, SS_CENTER);
+  AddLabel(d, kNoticeHeadingId, look.noticeTitle ? look.noticeTitle : kNoticeHeading, 50, 0, 250, 40, SS_CENTER);
   AddField(d, kNoticeTextId, kNoticeText, 10, 40, 338, 162,
            ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
   AddButton(d, kAgreeId, "I Agree - &Continue", 120, 215, 80, 14);
@@ -52,8 +56,10 @@ DialogTemplate NoticeDialog() {
 }
 
 INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_INITDIALOG) SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
+  const ProgramLook* look = reinterpret_cast<const ProgramLook*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
   INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kNoticeColours, colour)) return colour;
+  if (DialogColours(dialog, msg, wParam, lParam, NoticeColours(look ? *look : kPackageLook), colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG:
       return TRUE;
@@ -75,19 +81,22 @@ INT_PTR CALLBACK NoticeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
   }
 }
 
-void PaintBackground(HWND window) {
+void PaintBackground(HWND window, const ProgramLook& look) {
   RECT client;
   GetClientRect(window, &client);
   WindowDc dc(window);
   double band = client.bottom / 200.0;
+  auto shade = [](int top, int bottom, int i) { return static_cast<BYTE>(top + (bottom - top) * i / 199); };
   for (int i = 0; i < 200; ++i) {
     RECT r{0, static_cast<LONG>(std::lround(i * band)), client.right + 1, static_cast<LONG>(std::lround((i + 1) * band))};
-    OwnedBrush brush(CreateSolidBrush(RGB(0, 0, 255 - i)));
+    OwnedBrush brush(CreateSolidBrush(RGB(shade(GetRValue(look.bandsTop), GetRValue(look.bandsBottom), i),
+                                          shade(GetGValue(look.bandsTop), GetGValue(look.bandsBottom), i),
+                                          shade(GetBValue(look.bandsTop), GetBValue(look.bandsBottom), i))));
     FillRect(dc.get(), &r, brush.get());
   }
 }
 
-bool MainWindowPaintMessage(HWND window, UINT msg, LRESULT& result) {
+bool MainWindowPaintMessage(HWND window, UINT msg, LRESULT& result, const ProgramLook& look) {
   if (msg == WM_PAINT) {
     PaintDc paint(window);
     SetBkMode(paint.get(), TRANSPARENT);
@@ -96,7 +105,7 @@ bool MainWindowPaintMessage(HWND window, UINT msg, LRESULT& result) {
     return true;
   }
   if (msg == WM_ERASEBKGND) {
-    PaintBackground(window);
+    PaintBackground(window, look);
     result = 1;
     return true;
   }

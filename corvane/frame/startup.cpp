@@ -35,7 +35,7 @@ const ProgramFrameProfile& CorvaneFrame() {
   static const ProgramFrameProfile frame{"ZOR",             "ZOR",         "      ZOR Program",
                                          CorvaneWindowProc, &MainWindow,   &MainMenu,
                                          DimensionGlobals,  AfterNotice,   ReleaseGlobals,
-                                         DispatchCommand};
+                                         DispatchCommand,   ProgramLook()};
   return frame;
 }
 

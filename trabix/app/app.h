@@ -62,12 +62,8 @@ LoadCaseDialogProfile LoadCaseProfile();
 int ShowLoadCases(int mode);
 
 // ----- the analysis (analysisdialog.cpp) -----
-DialogTemplate AnalysisDialog(int mode);
-INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The panel of the analysis dialog: ready (inProgress false) or running.
-void AnalysisReadyScreen(HWND dialog, bool inProgress);
-// The tones and the warning box of a solver stop, owned by the analysis dialog.
-void SolverWarning(HWND owner, int code);
+// Trabix's profile of the shared analysis dialog, shown for the mode; its end value.
+int ShowTrabixAnalysisDialog(int mode);
 // The job check with the program's correction box and dialogs; 1 when the analysis may start.
 int CheckJobForAnalysis();
 // The menu's analysis commands (888 elastic: mode 0; 889 elastic-plastic: mode 1).

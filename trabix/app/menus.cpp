@@ -11,9 +11,6 @@ namespace trabix {
 
 namespace {
 
-// Positions on the bar: "&Close", "&Data Input", "&Analysis", ...
-constexpr UINT kAnalysisPosition = 2;
-
 bool HasLines(const std::string& file) {
   TextLineArray lines;
   int count = 0;
@@ -23,34 +20,16 @@ bool HasLines(const std::string& file) {
 
 }  // namespace
 
-HMENU BuildMainMenu() {
-  HMENU bar = CreateMenu();
-  AppendMenuA(bar, MF_STRING, 2, "&Close");
-  AppendMenuA(bar, MF_POPUP,
-              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{306, " &Geometry and Material Properties Data"},
-                                                {307, " &Support Data"},
-                                                {308, " &Load Data"}})),
-              "&Data Input");
-  AppendMenuA(bar, MF_POPUP | MF_GRAYED,
-              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{888, "&Elastic Analysis"}, {889, "Elastic-&Plastic Analysis"}})),
-              "&Analysis");
-  AppendMenuA(bar, MF_POPUP,
-              reinterpret_cast<UINT_PTR>(
-                  SeparatedPopupMenu({{777, "&Preview/Print/Save Data/Results"}, {666, "P&lot Structural Response Fields"}})),
-              "Data/Results &Presentation");
-  AppendMenuA(bar, MF_STRING, 206, "&New Job");
-  AppendMenuA(bar, MF_STRING, 878, "&Save Job As");
-  AppendMenuA(bar, MF_POPUP,
-              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{204, "&Help/Info"}, {205, "&About Author/Contact Address"}})), "&Help");
-  return bar;
-}
+// Built at the notice, before the job dialog names the title: the Data Input items begin with
+// their blank.
+HMENU BuildMainMenu() { return AnalysisProgramMenu(""); }
 
 void InstallMenu(HMENU menu) { InstallMenuBar(TrabixFrame(), menu); }
 
 void UpdateAnalysisMenu() {
   if (!MainMenu) return;
   bool ready = !JobSpec.empty() && HasLines(JobSpec + ".CAS") && HasLines(JobSpec + ".SUP");
-  EnableMenuItem(MainMenu, kAnalysisPosition, MF_BYPOSITION | (ready ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(MainMenu, kAnalysisMenuPosition, MF_BYPOSITION | (ready ? MF_ENABLED : MF_GRAYED));
   DrawMenuBar(MainWindow);
 }
 
@@ -60,29 +39,13 @@ bool NeedJob() { return EnsureJob(ShowJobDialog); }
 
 void NewJobCommand() {
   SupportFlags.assign(14, std::string());
-  std::string job = JobSpec;
-  if (!job.empty()) {
-    Sleep(0);
-    ArchiveJob(job);
-  }
-  if (ShowJobDialog() != 1 && !job.empty() && JobSpec == job) {
-    // The job stays open: it was packed before the dialog, so its files are unpacked again, or
-    // the next save would be packed alone and the archive's other files lost.
-    OpenJobFromZip(JobSpec);
-    UpdateAnalysisMenu();
-  }
+  ::NewJobCommand(ShowJobDialog, UpdateAnalysisMenu);
 }
 
 void SaveJobAsCommand() {
-  std::string job = JobSpec;
-  if (ShowJobDialog() <= 0) return;
-  // Without an open job there is nothing to copy.
-  if (job.empty()) return;
-  Sleep(0);
   SaveAsProfile p;
   p.rewriteHeaders = [](const std::string& newJob) { RenameJobHeaders(newJob); };
-  SaveJobAsAndArchive(job, JobSpec, p);
-  UpdateAnalysisMenu();
+  ::SaveJobAsCommand(ShowJobDialog, p, UpdateAnalysisMenu);
 }
 
 void HelpCommand() { RunHelpViewer("Tovask.hlp"); }

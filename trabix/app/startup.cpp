@@ -33,7 +33,7 @@ const ProgramFrameProfile& TrabixFrame() {
   static const ProgramFrameProfile frame{ClassName,      "BEAMS",         "  BEAM/STRIP ANALYSIS Program",
                                          TrabixWindowProc, &MainWindow,   &MainMenu,
                                          DimensionGlobals, AfterNotice,   ReleaseGlobals,
-                                         DispatchCommand};
+                                         DispatchCommand,  ProgramLook()};
   return frame;
 }
 
