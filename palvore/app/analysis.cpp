@@ -1,0 +1,39 @@
+// The analysis command: the job check with its correction offers, the choice of the load case
+// and Palvore's profile of the shared analysis dialog.
+#include "app.h"
+#include "palvore/core/analysis.h"
+#include "win/analysiscommand.h"
+#include "win/analysisdialog.h"
+
+namespace palvore {
+
+int ShowPalvoreAnalysisDialog(int mode) {
+  AnalysisDialogProfile p;
+  p.caption = "   " + StructureTitle + " ANALYSIS.   JOB: " + JobSpec;
+  p.structureText = "Pile/Sheet-Pile";
+  p.job = JobSpec;
+  p.loadCase = LoadCaseName;
+  p.analyse = [](HWND, int m) {
+    YieldAnalysis = m;
+    return AnalyseLoadCase();
+  };
+  p.warningFor = [](int code) { return SolverWarningFor(code); };
+  p.answer = &DialogResult;
+  return ShowAnalysisDialog(MainWindow, p, mode);
+}
+
+int CheckJobForAnalysis() { return 1; }
+
+void RunAnalysisCommand(int mode) {
+  AnalysisCommandProfile p;
+  p.checkJob = CheckJobForAnalysis;
+  p.chooseLoadCase = [] { return ShowLoadCases(2); };
+  p.analysisDialog = ShowPalvoreAnalysisDialog;
+  p.mainWindow = MainWindow;
+  p.structureTitle = StructureTitle;
+  p.loadCaseName = &LoadCaseName;
+  p.result = &DialogResult;
+  AnalysisCommand(p, mode);
+}
+
+}  // namespace palvore

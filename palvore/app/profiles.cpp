@@ -1,0 +1,65 @@
+// Palvore's profiles of the shared job and load-case dialogs.
+#include "app.h"
+#include "win/jobdialog.h"
+#include "win/loaddialog.h"
+
+namespace palvore {
+
+namespace {
+
+JobDialogProfile JobDialogOfPalvore() {
+  JobDialogProfile p;
+  // The caption is taken before the title is set: the first job dialog of a run has none.
+  p.caption = "  " + StructureTitle + " Job Name Specification/Selection";
+  StructureTitle = "PILE/SHEET-PILE";
+  StructureKind = "PILE";
+  p.structureTitle = StructureTitle;
+  p.list = {"FJOB$.INF", "\\PILES\\", "PILE1"};
+  p.shownEntries = 12;
+  p.comboId = 555;
+  p.deleteId = 209;
+  p.frameId = 210;
+  p.mainWindow = MainWindow;
+  p.answer = &DialogResult;
+  p.afterOk = EnableAnalysisWhenReady;
+  return p;
+}
+
+LoadCaseDialogProfile LoadCaseProfile() {
+  LoadCaseDialogProfile p;
+  p.structureTitle = StructureTitle.empty() ? "PILE/SHEET-PILE" : StructureTitle;
+  p.listExtension = ".COX";
+  p.maxCases = kMaxLoadCases;
+  p.nameBoxId = 555;
+  p.okId = 55;
+  p.deleteId = 209;
+  p.frameId = 210;
+  p.checkText = " Is LOAD DATA to be ENTERED/EDITED?";
+  p.checkX = 10;
+  p.checkY = 184;
+  p.checkWidth = 188;
+  p.checkHeight = 12;
+  p.focusOnOk = true;
+  p.okEnterKey = true;
+  p.caseFileExtensions = {".LD", ".RB"};
+  p.mainWindow = MainWindow;
+  p.currentCase = &LoadCaseName;
+  p.answer = &DialogResult;
+  return p;
+}
+
+}  // namespace
+
+int ShowJobDialog() {
+  JobDialogProfile p = JobDialogOfPalvore();
+  DialogResult = ShowJobNameDialog(MainWindow, p);
+  return DialogResult;
+}
+
+int ShowLoadCases(int mode) {
+  LoadCaseDialogProfile p = LoadCaseProfile();
+  DialogResult = ShowLoadCaseDialog(MainWindow, p, mode);
+  return DialogResult;
+}
+
+}  // namespace palvore

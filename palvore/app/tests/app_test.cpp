@@ -1,0 +1,375 @@
+// Palvore's frame routines in-process: the menu, the job and load-case dialogs with Palvore's
+// profile, the analysis command with the shared analysis dialog, save-as and the archive.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../../tests/testsupport.h"
+#include "app.h"
+#include "core/archive.h"
+#include "core/reporttext.h"
+#include "core/textfiles.h"
+#include "palvore/core/analysis.h"
+#include "win/analysisdialog.h"
+#include "win/testing/program.h"
+#include "win/testing/wintest.h"
+
+namespace fs = std::filesystem;
+using palvore::testing::FileLines;
+using palvore::testing::PileJob;
+using wintest::RunScript;
+using wintest::WhenDialog;
+using wintest::WindowText;
+
+namespace {
+
+const char* const kCasesCaption = "  PILE/SHEET-PILE: Load Name Specification/Selection";
+const char* const kJobCaption = "  PILE/SHEET-PILE Job Name Specification/Selection";
+const char* const kFirstJobCaption = "   Job Name Specification/Selection";
+const char* const kPalTest = "C:\\PALTEST";
+
+std::string MenuText(HMENU menu, UINT position) {
+  char text[128] = {0};
+  GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
+std::vector<std::string> Lines(const std::string& file) {
+  TextLineArray lines = FileLines(file);
+  return std::vector<std::string>(lines.begin() + 1, lines.end());
+}
+
+class PalvoreFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetReportClock([] { return std::tm{}; });
+    palvore::DimensionGlobals();
+    palvore::StructureTitle.clear();
+    JobSpec.clear();
+    palvore::LoadCaseName.clear();
+    std::error_code ec;
+    fs::remove_all(kPalTest, ec);
+    palvore::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
+    ASSERT_NE(palvore::MainWindow, nullptr);
+    palvore::InstallMenu(palvore::BuildJobMenu());
+  }
+  void TearDown() override {
+    SetReportClock(nullptr);
+    JobSpec.clear();  // nothing to archive
+    if (palvore::MainWindow) DestroyWindow(palvore::MainWindow);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    std::error_code ec;
+    fs::remove_all(kPalTest, ec);
+  }
+  bool AnalysisEnabled() { return !(GetMenuState(palvore::MainMenu, 2, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)); }
+  // The job dialog with the text typed and "&Ok" pressed; the warnings it shows on the way.
+  std::vector<std::string> TypeJob(const std::string& caption, const std::string& text, int expected) {
+    std::vector<std::string> warnings;
+    auto type = [text](HWND d) {
+      wintest::SetText(d, 555, text);
+      wintest::PostClick(d, IDOK);
+    };
+    std::vector<wintest::Step> steps = {WhenDialog(caption, type)};
+    if (expected == 0)
+      steps.insert(steps.end(), {WhenDialog("WARNING!",
+                                            [&](HWND box) {
+                                              warnings.push_back(wintest::BoxText(box));
+                                              wintest::AnswerBox(box, IDOK);
+                                            }),
+                                 WhenDialog(caption, [](HWND d) { wintest::PostClick(d, IDCANCEL); })});
+    EXPECT_TRUE(RunScript(steps, [expected] { EXPECT_EQ(palvore::ShowJobDialog(), expected); }).finished);
+    return warnings;
+  }
+  TestDirectory dir;
+};
+
+TEST_F(PalvoreFrame, TheMenuBarHasItsItemsWithAnalysisGreyed) {
+  HMENU bar = palvore::MainMenu;
+  ASSERT_EQ(GetMenuItemCount(bar), 7);
+  std::vector<std::string> bars;
+  for (int i = 0; i < 7; ++i) bars.push_back(MenuText(bar, i));
+  EXPECT_EQ(bars, (std::vector<std::string>{"&Close", "&Data Input", "&Analysis", "Data/Results &Presentation",
+                                            "&New Job", "&Save Job As", "&Help"}));
+  struct Item {
+    int popup, position, id;
+    const char* text;
+  };
+  for (const Item& i : std::vector<Item>{{1, 0, 306, " &Geometry and Material Properties Data"},
+                                         {1, 2, 307, " &Support Data"},
+                                         {1, 4, 308, " &Load Data"},
+                                         {2, 0, 888, "&Elastic Analysis"},
+                                         {2, 2, 889, "Elastic-&Plastic Analysis"},
+                                         {3, 0, 777, "&Preview/Print/Save Data/Results"},
+                                         {3, 2, 666, "P&lot Structural Response Fields"},
+                                         {6, 0, 204, "&Help/Info"},
+                                         {6, 2, 205, "&About Author/Contact Address"}}) {
+    HMENU popup = GetSubMenu(bar, i.popup);
+    EXPECT_EQ(GetMenuItemID(popup, i.position), static_cast<UINT>(i.id)) << i.text;
+    EXPECT_EQ(MenuText(popup, i.position), i.text);
+  }
+  EXPECT_EQ(GetMenuItemID(bar, 0), 2u);
+  EXPECT_EQ(GetMenuItemID(bar, 4), 206u);
+  EXPECT_EQ(GetMenuItemID(bar, 5), 878u);
+  EXPECT_FALSE(AnalysisEnabled());
+}
+
+TEST_F(PalvoreFrame, TheJobDialogRefusesBadSpecificationsAndOpensAGoodOne) {
+  const std::string tail = "\r\n\r\nCorrect the Job Specification!";
+  EXPECT_EQ(TypeJob(kFirstJobCaption, "C:\\PALTEST\\PILE1.GEO", 0),
+            (std::vector<std::string>{"No File Name Extension and no Dot\r\nshould be provided in Job Specification!" + tail}));
+  EXPECT_EQ(TypeJob(kJobCaption, "C:\\PALTEST\\PILE 1", 0),
+            (std::vector<std::string>{"PROHIBITED characters are present in the PATH/FILE" + tail}));
+  // A refused text never becomes the job.
+  EXPECT_EQ(JobSpec, "");
+  EXPECT_FALSE(fs::exists("FJOB$.INF"));
+  EXPECT_TRUE(TypeJob(kJobCaption, "C:\\PALTEST\\PILE1", 1).empty());
+  EXPECT_EQ(JobSpec, "C:\\PALTEST\\PILE1");
+  EXPECT_EQ(Lines("FJOB$.INF"), (std::vector<std::string>{"C:\\PALTEST\\PILE1"}));
+  EXPECT_TRUE(fs::is_directory(kPalTest));
+  EXPECT_EQ(WindowText(palvore::MainWindow), "     PILE/SHEET-PILE ANALYSIS.   JOB: C:\\PALTEST\\PILE1");
+  EXPECT_FALSE(AnalysisEnabled());  // no load cases, no supports
+}
+
+TEST_F(PalvoreFrame, TheJobListPutsTheChosenJobFirstAndShowsTwelve) {
+  WriteBytes("FJOB$.INF", "A\r\nB\r\nC\r\n");
+  ASSERT_TRUE(RunScript({WhenDialog(kFirstJobCaption,
+                                    [](HWND d) {
+                                      SendDlgItemMessageA(d, 555, CB_SETCURSEL, 1, 0);
+                                      wintest::Click(d, IDOK);
+                                    })},
+                        [] { EXPECT_EQ(palvore::ShowJobDialog(), 1); })
+                  .finished);
+  EXPECT_EQ(JobSpec, "B");
+  EXPECT_EQ(Lines("FJOB$.INF"), (std::vector<std::string>{"B", "A", "C"}));
+  std::string list;
+  for (int i = 1; i <= 15; ++i) list += "J" + std::to_string(i) + "\r\n";
+  WriteBytes("FJOB$.INF", list);
+  int shown = 0;
+  ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
+                                    [&](HWND d) {
+                                      shown = static_cast<int>(SendDlgItemMessageA(d, 555, CB_GETCOUNT, 0, 0));
+                                      wintest::Click(d, IDCANCEL);
+                                    })},
+                        [] { EXPECT_EQ(palvore::ShowJobDialog(), 0); })
+                  .finished);
+  EXPECT_EQ(shown, 12);
+  EXPECT_EQ(JobSpec, "B");
+}
+
+TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCasesFiles) {
+  JobSpec = "PILE1";
+  palvore::StructureTitle = "PILE/SHEET-PILE";
+  // A new name whose first letter another name has: refused, the list untouched.
+  WriteBytes("PILE1.COX", "A\r\nBx\r\n");
+  std::string warning, checkText;
+  ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
+                                    [&](HWND d) {
+                                      checkText = WindowText(GetDlgItem(d, 131));
+                                      wintest::SetText(d, 555, "B");
+                                      wintest::PostClick(d, 55);
+                                    }),
+                         WhenDialog("WARNING!",
+                                    [&](HWND box) {
+                                      warning = wintest::BoxText(box);
+                                      wintest::AnswerBox(box, IDOK);
+                                    }),
+                         WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 2); })},
+                        [] { EXPECT_EQ(palvore::ShowLoadCases(1), 0); })
+                  .finished);
+  EXPECT_EQ(checkText, " Is LOAD DATA to be ENTERED/EDITED?");
+  EXPECT_EQ(warning, "FIRST Letters of LOAD CASE NAMES MUST be DISTINCT!\r\n\r\nCorrect the LOAD NAME!");
+  EXPECT_EQ(ReadBytes("PILE1.COX"), "A\r\nBx\r\n");
+  // A listed name typed again with the box ticked: first in the list, the dialog ends with 1.
+  WriteBytes("PILE1.COX", "A\r\nB\r\n");
+  ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
+                                    [](HWND d) {
+                                      wintest::SetText(d, 555, "B");
+                                      wintest::Click(d, 55);
+                                    })},
+                        [] { EXPECT_EQ(palvore::ShowLoadCases(1), 1); })
+                  .finished);
+  EXPECT_EQ(Lines("PILE1.COX"), (std::vector<std::string>{"B", "A"}));
+  EXPECT_EQ(palvore::LoadCaseName, "B");
+  EXPECT_EQ(WindowText(palvore::MainWindow), "     PILE/SHEET-PILE ANALYSIS.   JOB: PILE1     Load Case: B");
+  // Deleting A takes its load and results files, nobody else's.
+  for (const char* f : {"PILE1.LDA", "PILE1.RBA", "PILE1.LDB", "PILE1.GEO"}) WriteBytes(f, "x\r\n");
+  ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
+                                    [](HWND d) {
+                                      SendDlgItemMessageA(d, 555, CB_SETCURSEL, 1, 0);
+                                      wintest::PostClick(d, 209);
+                                    }),
+                         WhenDialog("Current Selection DELETION Enquiry", [](HWND box) { wintest::AnswerBox(box, IDYES); }),
+                         WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); })},
+                        [] { EXPECT_EQ(palvore::ShowLoadCases(1), 0); })
+                  .finished);
+  EXPECT_FALSE(fs::exists("PILE1.LDA"));
+  EXPECT_FALSE(fs::exists("PILE1.RBA"));
+  EXPECT_TRUE(fs::exists("PILE1.LDB"));
+  EXPECT_TRUE(fs::exists("PILE1.GEO"));
+}
+
+// Hetenyi's long pile in Winkler soil, free head, 100 kN at its top.
+PileJob LongPile() {
+  PileJob j;
+  j.name = "PILE1";
+  j.elements = 40;
+  j.elementLength = 0.5;
+  j.subgrade = 20000;
+  j.nodal = {{1, 100, 0}};
+  return j;
+}
+
+struct AnalysisRun {
+  std::string dialogCaption;
+  SIZE size{};
+  POINT analyse{}, cancel{};
+  bool hiddenDuringAnalysis = false;
+  std::vector<std::vector<std::string>> tones;
+  std::vector<std::string> boxes, boxOwners;
+  bool finished = false;
+};
+
+// The analysis command of the mode, with the analysis dialog's button pressed.
+AnalysisRun RunAnalysis(int mode, int button) {
+  AnalysisRun r;
+  wintest::TraceCapture trace;
+  const std::string caption = "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec;
+  r.finished = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 55); }),
+                          WhenDialog(caption,
+                                     [&r, button](HWND d) {
+                                       r.dialogCaption = WindowText(d);
+                                       RECT c;
+                                       GetClientRect(d, &c);
+                                       int w = c.right, h = c.bottom;
+                                       PixelsToUnits(d, w, h);
+                                       r.size = {w, h};
+                                       r.analyse = wintest::ControlPlace(d, 1);
+                                       r.cancel = wintest::ControlPlace(d, 1234);
+                                       wintest::PostClick(d, button);
+                                     }),
+                          WhenDialog("WARNING!",
+                                     [&r](HWND box) {
+                                       r.boxes.push_back(wintest::BoxText(box));
+                                       r.boxOwners.push_back(WindowText(GetWindow(box, GW_OWNER)));
+                                       HWND owner = GetWindow(box, GW_OWNER);
+                                       r.hiddenDuringAnalysis = !IsWindowVisible(GetDlgItem(owner, 1)) &&
+                                                                !IsWindowVisible(GetDlgItem(owner, 1234));
+                                       wintest::AnswerBox(box, IDOK);
+                                     })},
+                         [mode] { palvore::RunAnalysisCommand(mode); }, 30000)
+                   .finished;
+  for (const auto& t : trace.Records("TONE")) r.tones.push_back({t[1], t[2]});
+  return r;
+}
+
+const std::vector<std::vector<std::string>> kSixTones = {{"330", "250"}, {"294", "250"}, {"300", "200"},
+                                                          {"204", "280"}, {"330", "250"}, {"294", "250"}};
+
+TEST_F(PalvoreFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
+  palvore::testing::WriteJob(LongPile());
+  // The job dialog enables "&Analysis": the job has load cases and supports.
+  EXPECT_TRUE(TypeJob(kFirstJobCaption, "PILE1", 1).empty());
+  EXPECT_TRUE(AnalysisEnabled());
+  AnalysisRun r = RunAnalysis(0, 1);
+  // The script's box step stays unused: a run without a stop shows no box.
+  EXPECT_TRUE(r.boxes.empty());
+  EXPECT_EQ(r.dialogCaption, "   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1");
+  ASSERT_GE(GetSystemMetrics(SM_CXSCREEN), 1024);
+  EXPECT_EQ(r.size.cx, 400);
+  EXPECT_EQ(r.size.cy, 280);
+  EXPECT_EQ(r.analyse.x, 150);
+  EXPECT_EQ(r.analyse.y, 245);
+  EXPECT_EQ(r.cancel.x, 210);
+  EXPECT_EQ(r.cancel.y, 245);
+  EXPECT_EQ(r.tones, kSixTones);
+  EXPECT_EQ(WindowText(palvore::MainWindow), "     PILE/SHEET-PILE ANALYSIS.   JOB: PILE1     Load Case: A");
+  ASSERT_TRUE(fs::exists("PILE1.RBA"));
+  std::string program = ReadBytes("PILE1.RBA"), output;
+  ASSERT_EQ(palvore::RunSolveTool({"PILE1", "A", "elastic"}, output), 0) << output;
+  EXPECT_EQ(program, ReadBytes("PILE1.RBA"));
+  EXPECT_GT(program.size(), 500u);
+}
+
+TEST_F(PalvoreFrame, CancelWritesNothingAndPlaysNothing) {
+  palvore::testing::WriteJob(LongPile());
+  JobSpec = "PILE1";
+  palvore::StructureTitle = "PILE/SHEET-PILE";
+  AnalysisRun r = RunAnalysis(0, 1234);
+  EXPECT_TRUE(r.tones.empty());
+  EXPECT_FALSE(fs::exists("PILE1.RBA"));
+  EXPECT_EQ(palvore::DialogResult, 0);
+}
+
+TEST_F(PalvoreFrame, AStopIsABoxOwnedByTheAnalysisDialogWithNoReport) {
+  // No support and no soil: the system cannot stand.
+  PileJob j = LongPile();
+  j.subgrade = 0;
+  palvore::testing::WriteJob(j);
+  JobSpec = "PILE1";
+  palvore::StructureTitle = "PILE/SHEET-PILE";
+  AnalysisRun r = RunAnalysis(0, 1);
+  ASSERT_EQ(r.boxes.size(), 1u);
+  EXPECT_EQ(r.boxes[0].rfind("The SYSTEM is Unstable!", 0), 0u) << r.boxes[0];
+  EXPECT_EQ(r.boxOwners[0], "   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1");
+  EXPECT_TRUE(r.hiddenDuringAnalysis);
+  EXPECT_FALSE(fs::exists("PILE1.RBA"));
+  // The stop's four tones, then the six that end the command.
+  ASSERT_EQ(r.tones.size(), 10u);
+  EXPECT_EQ(std::vector<std::vector<std::string>>(r.tones.begin() + 4, r.tones.end()), kSixTones);
+}
+
+TEST_F(PalvoreFrame, TheDialogIsSmallerOnANarrowScreen) {
+  AnalysisDialogProfile p;
+  p.caption = "x";
+  DialogTemplate d = AnalysisDialog(p, 800);
+  EXPECT_EQ(d.width, 360);
+  EXPECT_EQ(d.height, 220);
+  ASSERT_EQ(d.controls.size(), 2u);
+  EXPECT_EQ(d.controls[0].id, 1);
+  EXPECT_EQ(d.controls[0].text, "&ANALYSE");
+  EXPECT_EQ(std::vector<int>({d.controls[0].x, d.controls[0].y, d.controls[0].width, d.controls[0].height}),
+            (std::vector<int>{130, 185, 50, 14}));
+  EXPECT_EQ(d.controls[1].id, 1234);
+  EXPECT_EQ(std::vector<int>({d.controls[1].x, d.controls[1].y, d.controls[1].width, d.controls[1].height}),
+            (std::vector<int>{190, 185, 40, 14}));
+  EXPECT_EQ(AnalysisDialog(p, 1024).width, 400);
+}
+
+TEST_F(PalvoreFrame, SaveAsCopiesTheJobWithItsNewHeadersAndPacksTheOldOne) {
+  PileJob j = LongPile();
+  j.name = "PILE9";
+  palvore::testing::WriteJob(j);
+  WriteBytes("PILE9.COX", "A\r\nB\r\n");
+  JobSpec = "PILE9";
+  // The archive packs only with ZLIB.DLL in the current directory, as in the program directory.
+  fs::copy_file(wintest::ExeFolder() / "ZLIB.DLL", "ZLIB.DLL");
+  palvore::StructureTitle = "PILE/SHEET-PILE";
+  ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
+                                    [](HWND d) {
+                                      wintest::SetText(d, 555, "PILE9B");
+                                      wintest::Click(d, IDOK);
+                                    })},
+                        [] { palvore::SaveJobAsCommand(); })
+                  .finished);
+  EXPECT_EQ(JobSpec, "PILE9B");
+  for (const char* ext : {".GEO", ".SUP", ".LDA"}) {
+    ASSERT_TRUE(fs::exists(std::string("PILE9B") + ext)) << ext;
+    EXPECT_NE(FileLines(std::string("PILE9B") + ext)[1].find("PILE9B"), std::string::npos) << ext;
+  }
+  EXPECT_EQ(ReadBytes("PILE9B.COX"), "A\r\nB\r\n");
+  EXPECT_FALSE(fs::exists("PILE9B.LDB"));
+  EXPECT_TRUE(fs::exists("PILE9.ZIP"));
+  EXPECT_FALSE(fs::exists("PILE9.GEO"));
+  // "&Close" packs the open job.
+  SendMessageA(palvore::MainWindow, WM_COMMAND, 2, 0);
+  EXPECT_EQ(palvore::MainWindow, nullptr);
+  EXPECT_TRUE(fs::exists("PILE9B.ZIP"));
+  EXPECT_FALSE(fs::exists("PILE9B.GEO"));
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+// Palvore.exe itself, started as a user starts it: a copy in a folder of its own (the program
+// directory), driven from this process through its windows.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../../../common/tests/testdir.h"
+#include "win/testing/program.h"
+
+namespace fs = std::filesystem;
+using wintest::Press;
+using wintest::SetField;
+using wintest::WaitFor;
+using wintest::WindowText;
+
+namespace {
+
+const char* const kNoticeCaption = "  ZOR SOFTWARE";
+const char* const kFirstJobCaption = "   Job Name Specification/Selection";
+const char* const kJobCaption = "  PILE/SHEET-PILE Job Name Specification/Selection";
+
+class PalvoreProgram : public ::testing::Test {
+ protected:
+  void Start() {
+    ASSERT_TRUE(program.Start(dir.path(), "Palvore.exe", {"ZLIB.DLL"}));
+    main = program.WaitForWindow("PILE/SHEET-PILE ANALYSIS");
+    ASSERT_NE(main, nullptr);
+  }
+  HWND Agree() {
+    HWND notice = program.WaitForWindow("#32770", kNoticeCaption);
+    if (!notice) return nullptr;
+    Press(notice, 9876);
+    return program.WaitForWindow("#32770", kFirstJobCaption);
+  }
+  int Close() {
+    PostMessageA(main, WM_COMMAND, 2, 0);
+    return program.WaitForExit();
+  }
+  TestDirectory dir;
+  wintest::Program program;
+  HWND main = nullptr;
+};
+
+TEST_F(PalvoreProgram, TheNoticesExitEndsTheProgramWithNothingWritten) {
+  Start();
+  EXPECT_EQ(WindowText(main), "  PILE/SHEET-PILE ANALYSIS Program");
+  HWND notice = program.WaitForWindow("#32770", kNoticeCaption);
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(notice, 9876)), "I Agree - &Continue");
+  EXPECT_EQ(WindowText(GetDlgItem(notice, 2)), "&Exit");
+  EXPECT_EQ(WindowText(GetDlgItem(notice, 101)).rfind("PILE/SHEET-PILE ANALYSIS\r\n", 0), 0u);
+  EXPECT_EQ(GetMenu(main), nullptr);
+  Press(notice, 2);
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Palvore.exe", "ZLIB.DLL"}));
+}
+
+TEST_F(PalvoreProgram, AgreeingShowsTheMenuBarAndTheJobDialog) {
+  Start();
+  HWND jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  // The menu bar is on (its items are the frame test's: another process's menu cannot be read).
+  EXPECT_NE(GetMenu(main), nullptr);
+  for (int id : {555, 209, 210, 666, IDOK, IDCANCEL}) EXPECT_NE(GetDlgItem(jobs, id), nullptr) << id;
+  Press(jobs, IDCANCEL);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
+  // Without a job every data, analysis and output command asks for one first.
+  for (int id : {306, 307, 308, 888, 889, 777, 666}) {
+    PostMessageA(main, WM_COMMAND, id, 0);
+    jobs = program.WaitForWindow("#32770", kJobCaption);
+    ASSERT_NE(jobs, nullptr) << id;
+    Press(jobs, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); })) << id;
+  }
+  EXPECT_EQ(Close(), 0);
+  EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Palvore.exe", "ZLIB.DLL"}));
+}
+
+TEST_F(PalvoreProgram, ANewJobCancelledKeepsTheJobLooseAndCloseAndPacksIt) {
+  Start();
+  HWND jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  std::string job = (dir.path() / "PILES" / "PILE1").string();
+  SetField(jobs, 555, job);
+  Press(jobs, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     PILE/SHEET-PILE ANALYSIS.   JOB: " + job; }));
+  WriteBytes(job + ".GEO", "Job: geometry\r\n");
+  WriteBytes(job + ".SUP", "Job: supports\r\n");
+  PostMessageA(main, WM_COMMAND, 206, 0);
+  jobs = program.WaitForWindow("#32770", kJobCaption);
+  ASSERT_NE(jobs, nullptr);
+  Press(jobs, IDCANCEL);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(job + ".GEO"); }));
+  EXPECT_EQ(ReadBytes(job + ".SUP"), "Job: supports\r\n");
+  EXPECT_EQ(Close(), 0);
+  EXPECT_EQ(wintest::FilesIn(dir.path() / "PILES"), (std::set<std::string>{"PILE1.ZIP"}));
+}
+
+}  // namespace
