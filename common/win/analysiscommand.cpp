@@ -1,5 +1,6 @@
 #include "win/analysiscommand.h"
 
+#include "core/correction.h"
 #include "core/globals.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
@@ -25,6 +26,12 @@ void AnalysisCommand(const AnalysisCommandProfile& profile, int mode) {
   result = profile.analysisDialog ? profile.analysisDialog(mode) : 0;
   if (result != 1) return;
   AnalysisDoneTones();
+}
+
+int AskCorrectionBox(HWND owner, const std::string& message, int& answer) {
+  for (int i = 0; i < 3; ++i) MessageBeep(MB_OK);
+  ShowMessage(owner, CorrectionQueryText(message), kCorrectionCaption, QuestionBoxStyle, answer);
+  return answer == IDYES ? kAnswerYes : kAnswerNo;
 }
 
 void AnalysisDoneTones() {

@@ -31,5 +31,10 @@ std::string AnalysisCaption(const std::string& structureTitle, const std::string
 // Runs the command; nothing is reported when the user cancels a dialog or declines a correction.
 void AnalysisCommand(const AnalysisCommandProfile& profile, int mode);
 
+// The job check's offer of a correction: three default beeps, then the task-modal Yes/No box
+// " WARNING!" with the message and its question, owned by owner; kAnswerYes or kAnswerNo (the
+// pressed button also goes to answer).
+int AskCorrectionBox(HWND owner, const std::string& message, int& answer);
+
 // The six tones that tell the user the analysis has run (who may have looked away).
 void AnalysisDoneTones();

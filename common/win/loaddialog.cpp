@@ -99,6 +99,23 @@ void DeleteCase(HWND dialog, const LoadCaseDialogState& s) {
 
 }  // namespace
 
+LoadCaseDialogProfile InProcessSolverLoadCases() {
+  LoadCaseDialogProfile p;
+  p.nameBoxId = 555;
+  p.okId = 55;
+  p.deleteId = 209;
+  p.frameId = 210;
+  p.checkText = " Is LOAD DATA to be ENTERED/EDITED?";
+  p.checkX = 10;
+  p.checkY = 184;
+  p.checkWidth = 188;
+  p.checkHeight = 12;
+  p.focusOnOk = true;
+  p.okEnterKey = true;
+  p.caseFileExtensions = {".LD", ".RB"};
+  return p;
+}
+
 DialogTemplate LoadCaseDialog(const LoadCaseDialogProfile& p, int mode) {
   bool entry = mode == 1;
   int width = entry ? 340 : 280, height = entry ? 240 : 150;

@@ -41,6 +41,11 @@ struct LoadCaseDialogProfile {
   std::function<void()> afterOk;       // runs before an OK ends the dialog (clears the load entry's table)
 };
 
+// The dialog of the programs that solve in-process (Trabix, Palvore): list 555, "&Ok" 55 with the
+// focus and pressed by Enter, delete 209, frame 210, the check box " Is LOAD DATA to be
+// ENTERED/EDITED?" at (10, 184) 188 x 12; deleting a case deletes its ".LD" and ".RB" files.
+LoadCaseDialogProfile InProcessSolverLoadCases();
+
 // The control ids every program shares.
 constexpr int kCaseHeadingId = kListHeadingId, kCasePanelId = kListPanelId, kCaseNoteId = 118, kCaseCheckId = 131;
 

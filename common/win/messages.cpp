@@ -10,6 +10,15 @@
 
 MessageProfile::MessageProfile() : numberCheck(NormaliseNumberText), answer(&DialogAnswer) {}
 
+MessageProfile DialogOwnedMessages(int* answer) {
+  MessageProfile p;
+  p.ownerIsDialog = true;
+  p.pauseMs = 0;
+  p.numberCheck = IsNumberText;
+  p.answer = answer;
+  return p;
+}
+
 MessageProfile ProgramMessages;
 
 std::string TraceField(const std::string& text) {

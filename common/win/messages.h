@@ -40,6 +40,9 @@ struct MessageProfile {
 };
 // The profile of the running program; a program sets it once at start-up.
 extern MessageProfile ProgramMessages;
+// The profile of the programs that solve in-process (Trabix, Palvore): boxes owned by the dialog
+// that raised them, at once; fields checked with IsNumberText; answers to answer.
+MessageProfile DialogOwnedMessages(int* answer);
 
 // Shows a box without owner after a 5 ms pause; returns the button id (0 when refused). Traced.
 int ShowMessageBox(const std::string& text, UINT style, const std::string& caption);

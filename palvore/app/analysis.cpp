@@ -2,6 +2,7 @@
 // and Palvore's profile of the shared analysis dialog.
 #include "app.h"
 #include "palvore/core/analysis.h"
+#include "palvore/core/checks.h"
 #include "win/analysiscommand.h"
 #include "win/analysisdialog.h"
 
@@ -22,7 +23,23 @@ int ShowPalvoreAnalysisDialog(int mode) {
   return ShowAnalysisDialog(MainWindow, p, mode);
 }
 
-int CheckJobForAnalysis() { return 1; }
+int CheckJobForAnalysis() {
+  CorrectionHooks hooks;
+  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); };
+  hooks.editGeometry = [] {
+    GeometryCommand();
+    return false;  // the geometry dialog comes with the data entry
+  };
+  hooks.editSupports = [] {
+    SupportCommand();
+    EnableAnalysisMenu();
+  };
+  hooks.editLoadCases = [] {
+    if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
+    EnableAnalysisMenu();
+  };
+  return CheckJobData(hooks);
+}
 
 void RunAnalysisCommand(int mode) {
   AnalysisCommandProfile p;

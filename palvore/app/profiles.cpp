@@ -26,22 +26,10 @@ JobDialogProfile JobDialogOfPalvore() {
 }
 
 LoadCaseDialogProfile LoadCaseProfile() {
-  LoadCaseDialogProfile p;
+  LoadCaseDialogProfile p = InProcessSolverLoadCases();
   p.structureTitle = StructureTitle.empty() ? "PILE/SHEET-PILE" : StructureTitle;
   p.listExtension = ".COX";
   p.maxCases = kMaxLoadCases;
-  p.nameBoxId = 555;
-  p.okId = 55;
-  p.deleteId = 209;
-  p.frameId = 210;
-  p.checkText = " Is LOAD DATA to be ENTERED/EDITED?";
-  p.checkX = 10;
-  p.checkY = 184;
-  p.checkWidth = 188;
-  p.checkHeight = 12;
-  p.focusOnOk = true;
-  p.okEnterKey = true;
-  p.caseFileExtensions = {".LD", ".RB"};
   p.mainWindow = MainWindow;
   p.currentCase = &LoadCaseName;
   p.answer = &DialogResult;

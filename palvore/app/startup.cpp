@@ -1,6 +1,5 @@
 // Start-up, the notice and the main window: Palvore's profile of the shared program frame.
 #include "app.h"
-#include "core/fieldcheck.h"
 #include "win/messages.h"
 
 namespace palvore {
@@ -64,12 +63,7 @@ void DimensionGlobals() {
   SignedNumberChars = "+-.0123456789Ee";
   NumberChars = "+.0123456789Ee";
   DigitChars = "0123456789";
-  // Palvore's boxes are owned by the dialog that raised them and come at once; its fields are
-  // checked with IsNumberText; answers go to DialogResult.
-  ProgramMessages.ownerIsDialog = true;
-  ProgramMessages.pauseMs = 0;
-  ProgramMessages.numberCheck = IsNumberText;
-  ProgramMessages.answer = &DialogResult;
+  ProgramMessages = DialogOwnedMessages(&DialogResult);
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, PalvoreFrame()); }

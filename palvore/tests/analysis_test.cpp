@@ -13,6 +13,7 @@ namespace palvore {
 namespace {
 
 using testing::Analyse;
+using testing::LongPile;
 using testing::PileJob;
 using testing::Report;
 using testing::SolverRun;
@@ -91,16 +92,6 @@ TEST_F(AnalysisTest, SimplySupportedPileUnderAUniformLoad) {
   EXPECT_TRUE(std::isnan(r.total));
 }
 
-// Hetenyi's long pile: E I = 4E4 kN*m^2, k B = 1E4 kN/m^2, lambda = (k B / 4 E I)^(1/4) = 0.5 /m.
-PileJob LongPile(int elements, double length) {
-  PileJob j;
-  j.name = "LONG";
-  j.elements = elements;
-  j.elementLength = length / elements;
-  j.subgrade = 20000;
-  j.nodal = {{1, 100, 0}};
-  return j;
-}
 
 TEST_F(AnalysisTest, LongPileWithAFreeHead) {
   PileJob j = LongPile(80, 20);

@@ -49,6 +49,32 @@ inline void Save(const std::string& file, const TextLineArray& lines, int count)
   ASSERT_TRUE(SaveTextLines(file, lines, count)) << file;
 }
 
+// Hetenyi's long pile: E I = 4E4 kN*m^2, k B = 1E4 kN/m^2, lambda = (k B / 4 E I)^(1/4) = 0.5 /m.
+inline PileJob LongPile(int elements, double length, const std::string& name = "LONG") {
+  PileJob j;
+  j.name = name;
+  j.elements = elements;
+  j.elementLength = length / elements;
+  j.subgrade = 20000;
+  j.nodal = {{1, 100, 0}};
+  return j;
+}
+
+// 10 m of 40 elements, B 1, k 1E5, fy 100 kPa at every end, rigid against the soil.
+inline PileJob StiffPile(double force, const std::string& name = "STIFF") {
+  PileJob j;
+  j.name = name;
+  j.elements = 40;
+  j.elementLength = 0.25;
+  j.width = 1;
+  j.inertia = 1;
+  j.modulus = 2.0E10;
+  j.subgrade = 1.0E5;
+  j.yieldStress = 100;
+  j.nodal = {{1, force, 0}};
+  return j;
+}
+
 // Writes the job's files into the current directory as the data dialogs do: the globals filled,
 // the listings built and saved.
 inline void WriteJob(const PileJob& j) {

@@ -12,6 +12,7 @@ namespace palvore {
 namespace {
 
 using testing::Analyse;
+using testing::StiffPile;
 using testing::PileJob;
 using testing::Report;
 using testing::SolverRun;
@@ -24,20 +25,6 @@ class YieldTest : public ::testing::Test {
   TestDirectory dir;
 };
 
-// 10 m of 40 elements, B 1, k 1E5, fy 100 kPa at every end, rigid against the soil.
-PileJob StiffPile(double force) {
-  PileJob j;
-  j.name = "STIFF";
-  j.elements = 40;
-  j.elementLength = 0.25;
-  j.width = 1;
-  j.inertia = 1;
-  j.modulus = 2.0E10;
-  j.subgrade = 1.0E5;
-  j.yieldStress = 100;
-  j.nodal = {{1, force, 0}};
-  return j;
-}
 
 std::vector<std::string> PressureTexts(const Report& r) {
   std::vector<std::string> texts;

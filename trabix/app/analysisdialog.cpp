@@ -35,11 +35,7 @@ int ShowTrabixAnalysisDialog(int mode) {
   return ShowAnalysisDialog(MainWindow, p, mode);
 }
 
-int AskCorrection(const std::string& message) {
-  for (int i = 0; i < 3; ++i) MessageBeep(MB_OK);
-  ShowMessage(MainWindow, CorrectionQueryText(message), kCorrectionCaption, QuestionBoxStyle, DialogResult);
-  return DialogResult == IDYES ? kAnswerYes : kAnswerNo;
-}
+int AskCorrection(const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); }
 
 int CheckJobForAnalysis() {
   CorrectionHooks hooks;

@@ -1,6 +1,5 @@
 // Start-up, the notice and the main window: Trabix's profile of the shared program frame.
 #include "app.h"
-#include "core/fieldcheck.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -43,12 +42,7 @@ void DimensionGlobals() {
   SharedIntegers.Redim(8, 5);
   CellTexts.Redim(1, 1);
   TextLines.assign(2, std::string());
-  // Trabix's boxes are owned by the dialog that raised them and come at once; its fields are
-  // checked with IsNumberText; answers go to DialogResult.
-  ProgramMessages.ownerIsDialog = true;
-  ProgramMessages.pauseMs = 0;
-  ProgramMessages.numberCheck = IsNumberText;
-  ProgramMessages.answer = &DialogResult;
+  ProgramMessages = DialogOwnedMessages(&DialogResult);
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, TrabixFrame()); }

@@ -214,15 +214,7 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
 }
 
 // Hetenyi's long pile in Winkler soil, free head, 100 kN at its top.
-PileJob LongPile() {
-  PileJob j;
-  j.name = "PILE1";
-  j.elements = 40;
-  j.elementLength = 0.5;
-  j.subgrade = 20000;
-  j.nodal = {{1, 100, 0}};
-  return j;
-}
+PileJob LongPile() { return palvore::testing::LongPile(40, 20, "PILE1"); }
 
 struct AnalysisRun {
   std::string dialogCaption;
@@ -275,7 +267,9 @@ TEST_F(PalvoreFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
   // The job dialog enables "&Analysis": the job has load cases and supports.
   EXPECT_TRUE(TypeJob(kFirstJobCaption, "PILE1", 1).empty());
   EXPECT_TRUE(AnalysisEnabled());
-  AnalysisRun r = RunAnalysis(0, 1);
+  for (int mode : {1, 0}) {
+  DeleteIfExists("PILE1.RBA");
+  AnalysisRun r = RunAnalysis(mode, 1);
   // The script's box step stays unused: a run without a stop shows no box.
   EXPECT_TRUE(r.boxes.empty());
   EXPECT_EQ(r.dialogCaption, "   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1");
@@ -290,9 +284,10 @@ TEST_F(PalvoreFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
   EXPECT_EQ(WindowText(palvore::MainWindow), "     PILE/SHEET-PILE ANALYSIS.   JOB: PILE1     Load Case: A");
   ASSERT_TRUE(fs::exists("PILE1.RBA"));
   std::string program = ReadBytes("PILE1.RBA"), output;
-  ASSERT_EQ(palvore::RunSolveTool({"PILE1", "A", "elastic"}, output), 0) << output;
-  EXPECT_EQ(program, ReadBytes("PILE1.RBA"));
+  ASSERT_EQ(palvore::RunSolveTool({"PILE1", "A", mode ? "plastic" : "elastic"}, output), 0) << output;
+  EXPECT_EQ(program, ReadBytes("PILE1.RBA")) << mode;
   EXPECT_GT(program.size(), 500u);
+  }
 }
 
 TEST_F(PalvoreFrame, CancelWritesNothingAndPlaysNothing) {
@@ -305,14 +300,15 @@ TEST_F(PalvoreFrame, CancelWritesNothingAndPlaysNothing) {
   EXPECT_EQ(palvore::DialogResult, 0);
 }
 
+// Rigid against Winkler soil that yields at 100 kPa: beyond its collapse load (414.21 kN) the
+// yield iteration finds no equilibrium.
+PileJob StiffPile(double force) { return palvore::testing::StiffPile(force, "PILE1"); }
+
 TEST_F(PalvoreFrame, AStopIsABoxOwnedByTheAnalysisDialogWithNoReport) {
-  // No support and no soil: the system cannot stand.
-  PileJob j = LongPile();
-  j.subgrade = 0;
-  palvore::testing::WriteJob(j);
+  palvore::testing::WriteJob(StiffPile(450));
   JobSpec = "PILE1";
   palvore::StructureTitle = "PILE/SHEET-PILE";
-  AnalysisRun r = RunAnalysis(0, 1);
+  AnalysisRun r = RunAnalysis(1, 1);
   ASSERT_EQ(r.boxes.size(), 1u);
   EXPECT_EQ(r.boxes[0].rfind("The SYSTEM is Unstable!", 0), 0u) << r.boxes[0];
   EXPECT_EQ(r.boxOwners[0], "   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1");
@@ -320,7 +316,40 @@ TEST_F(PalvoreFrame, AStopIsABoxOwnedByTheAnalysisDialogWithNoReport) {
   EXPECT_FALSE(fs::exists("PILE1.RBA"));
   // The stop's four tones, then the six that end the command.
   ASSERT_EQ(r.tones.size(), 10u);
+  EXPECT_EQ(r.tones[0], (std::vector<std::string>{"100", "550"}));
   EXPECT_EQ(std::vector<std::vector<std::string>>(r.tones.begin() + 4, r.tones.end()), kSixTones);
+}
+
+TEST_F(PalvoreFrame, AJobFailingTheCheckIsOfferedForCorrectionAndNoEndsTheCommand) {
+  // No support and no soil.
+  PileJob j = LongPile();
+  j.subgrade = 0;
+  palvore::testing::WriteJob(j);
+  JobSpec = "PILE1";
+  palvore::StructureTitle = "PILE/SHEET-PILE";
+  wintest::TraceCapture trace;
+  std::string question;
+  bool caseDialog = false;
+  // The command ends after the answer, before the last step can run; had it gone on, that step
+  // would find its load-case dialog.
+  RunScript({WhenDialog(" WARNING!",
+                                  [&](HWND box) {
+                                    question = wintest::BoxText(box);
+                                    wintest::AnswerBox(box, IDNO);
+                                  }),
+                       [&] {
+                         Sleep(300);
+                         HWND cases = wintest::FindDialog(kCasesCaption);
+                         caseDialog = cases != nullptr;
+                         if (cases) wintest::PostClick(cases, 2);
+                         return true;
+                       }},
+            [] { palvore::RunAnalysisCommand(0); });
+  EXPECT_FALSE(caseDialog);
+  EXPECT_EQ(question, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ");
+  EXPECT_EQ(palvore::DialogResult, 0);
+  EXPECT_TRUE(trace.Records("TONE").empty());
+  EXPECT_FALSE(fs::exists("PILE1.RBA"));
 }
 
 TEST_F(PalvoreFrame, TheDialogIsSmallerOnANarrowScreen) {
