@@ -213,6 +213,16 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
   EXPECT_TRUE(fs::exists("PILE1.GEO"));
 }
 
+TEST_F(PalvoreFrame, ChoosingFromAnEmptyCaseListEndsWithNothingWritten) {
+  JobSpec = "PILE1";
+  palvore::StructureTitle = "PILE/SHEET-PILE";
+  ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 55); })},
+                        [] { EXPECT_EQ(palvore::ShowLoadCases(2), 0); })
+                  .finished);
+  EXPECT_FALSE(fs::exists("PILE1.COX"));
+  EXPECT_EQ(palvore::LoadCaseName, "");
+}
+
 // Hetenyi's long pile in Winkler soil, free head, 100 kN at its top.
 PileJob LongPile() { return palvore::testing::LongPile(40, 20, "PILE1"); }
 
