@@ -599,5 +599,84 @@ TEST(SupportCommand, ATankWalksBasePlateAndWall) {
   EXPECT_NE(file.find("MONOLITHIC Base Plate-Wall Connection"), std::string::npos) << file;
 }
 
+TEST(SupportCommand, AStripsElasticTableAndItsSameConstantsButton) {
+  TestDirectory dir;
+  BeamJob(10);
+  GeometryAnswers[1] = "Y";  // a strip
+  ASSERT_TRUE(SaveGeometryFile(JobSpec));
+  std::vector<std::string> seen;
+  auto run = RunScript(
+      {WhenDialog(JobCaption(),
+                  [](HWND d) {
+                    wintest::Click(d, 103);
+                    wintest::PostClick(d, 131);
+                  }),
+       WhenDialog(JobCaption(),
+                  [&](HWND t) {
+                    seen.push_back(wintest::GetText(t, 109) + " " + wintest::GetText(t, 114) + " " +
+                                   wintest::GetText(t, 115));
+                    seen.push_back(wintest::GetText(t, 121));
+                    wintest::PostClick(t, 121);
+                  }),
+       WhenDialog(JobCaption(),
+                  [](HWND u) {  // the uniform value of the focused column
+                    wintest::SetText(u, 231, "750");
+                    wintest::PostClick(u, 55);
+                  }),
+       Do([&] {
+         seen.push_back(CellText(1, 1) + " " + CellText(9, 1) + " " + CellText(1, 2));
+         wintest::PostClick(wintest::FindDialog(JobCaption()), 9876);
+       })},
+      [] { SupportDataCommand(nullptr); }, 20000);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(seen, (std::vector<std::string>{"Nodal Line kv[kN/m^2] kr[kN/rad]",
+                                            "&SET SAME ELASTIC CONSTANTS AT ALL NODES", "750 750 0"}));
+  std::string file = FileText("SUPJOB.SUP");
+  EXPECT_NE(file.find("   11            7.50000E+2"), std::string::npos) << file;
+}
+
+TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
+  TestDirectory dir;
+  Geometry("TANK", "BASE PLATE", 6, 8, 4);
+  ASSERT_TRUE(SaveGeometryFile(JobSpec));
+  std::vector<std::string> seen;
+  auto table = [&] {
+    return WhenDialog(JobCaption(), [&seen](HWND t) {
+      seen.push_back(wintest::GetText(t, 120) + " " + std::to_string(TableRows) + "x" + std::to_string(TableColumns));
+      wintest::PostClick(t, 12121);  // cancelled: the sequence goes on
+    });
+  };
+  auto run = RunScript(
+      {WhenDialog(JobCaption(),
+                  [&](HWND c) {
+                    seen.push_back(std::to_string(GetDlgItem(c, 203) != nullptr));
+                    wintest::Click(c, 202);
+                    wintest::PostClick(c, 197);
+                  }),
+       WhenDialog(JobCaption(),
+                  [](HWND d) {
+                    wintest::Click(d, 101);
+                    wintest::Click(d, 102);
+                    wintest::PostClick(d, 131);
+                  }),
+       table(), table(),
+       [&seen] {
+         HWND c = wintest::FindDialog(JobCaption());
+         if (!c || !GetDlgItem(c, 203)) return false;
+         seen.push_back(IsDlgButtonChecked(c, 203) == BST_CHECKED ? "roof next" : "roof not next");
+         wintest::PostClick(c, 2);
+         return true;
+       }},
+      [] { SupportDataCommand(nullptr); }, 20000);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(seen, (std::vector<std::string>{"1", "WALL: WINKLER SOIL AROUND 8x1",
+                                            "WALL: LINEAR ELASTIC SUPPORTS' DATA 9x2", "roof next"}));
+  std::string file = FileText("SUPJOB.SUP");
+  // Both tables were left empty: their answers are off in the file.
+  EXPECT_EQ(file.find("WINKLER SOIL AROUND WALL"), std::string::npos) << file;
+  EXPECT_EQ(file.find("ELASTIC NODAL RESTRAINTS"), std::string::npos) << file;
+  EXPECT_NE(file.find("MONOLITHIC Roof-Wall Connection"), std::string::npos) << file;
+}
+
 }  // namespace
 }  // namespace corvane
