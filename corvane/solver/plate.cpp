@@ -95,12 +95,15 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
   if (yes(7) && !basePlate) m.fixOuter = true;
 
   // Loads.
-  for (int g : {6, 9})
-    for (int item : {1, 2})
-      if (LoadTable.Get(g, item) != 0) {
-        detail = g == 6 ? "SHRINKAGE/SWELLING STRAINS of a PLATE" : "TEMPERATURE CHANGES of a PLATE";
-        return kAnalysisNotAvailable;
-      }
+  // Temperatures (group 9) and strains (group 6), above and below: the top is the negative face.
+  const double alpha = JobDataTable.Get(1, basePlate ? 5 : 6);
+  if (!Finite(alpha)) return kStopBadJobData;
+  m.freeStrain.assign(n + 1, FreeStrain());
+  for (int e = 1; e <= n; ++e) {
+    m.freeStrain[e] = FaceStrains(alpha, LoadTable.Get(9, 1), LoadTable.Get(9, 2), LoadTable.Get(6, 1),
+                                  LoadTable.Get(6, 2), m.element[e].thickness);
+    if (!Finite(m.freeStrain[e].strain) || !Finite(m.freeStrain[e].curvature)) return kStopBadJobData;
+  }
   if (!m.solid && std::fabs(LoadTable.Get(5, 1)) > 0.00001) {
     detail = " A CENTRAL POINT LOAD NEEDS A SOLID PLATE";
     return kAnalysisDataRefused;
@@ -155,7 +158,11 @@ void AddPlateLoads(const PlateModel& m, ShellSystem& s) {
     for (int i = 1; i <= m.nodes; ++i) s.blockFreedom.push_back(FreedomV(i));
     s.block = m.soilStiffness;
   }
-  for (int e = 1; e <= m.elements; ++e) ShellLoadTerms(m.element[e], m.pressureI[e], m.pressureJ[e], 0, 0, s.elementLoad[e]);
+  for (int e = 1; e <= m.elements; ++e) {
+    ShellLoadTerms(m.element[e], m.pressureI[e], m.pressureJ[e], 0, 0, s.elementLoad[e]);
+    const FreeStrain& f = m.freeStrain[e];
+    ShellStrainTerms(m.element[e], f.strain, f.strain, f.curvature, f.curvature, s.initialForce[e]);
+  }
   for (int i = 1; i <= m.nodes; ++i) {
     // At a solid plate's centre the row is a point: its spring and load act once, not per
     // unit of a circumference (the factor 2 pi of the whole circle is dropped throughout).
@@ -196,23 +203,24 @@ void FormPlateRows(const ShellSystem& s, PlateModel& m) {
     const ShellElement& el = m.element[e];
     const double r = m.radius[i], d = BendingRigidity(el), nu = el.poisson;
     const double stretch = el.modulus * el.thickness;  // E t
+    const FreeStrain& free = m.freeStrain[e];
     row.translation = s.u[FreedomV(i)] * 1000;
     row.slope = s.u[FreedomTheta(i)];
     row.radialTranslation = s.u[FreedomU(i)] * 1000;
     if (i == 1 && m.solid) {
       // The centre: both moments from element 1's curvature, both in-plane forces from its
       // strain; the shear is infinite under a net point force and 0 otherwise.
-      row.radial = row.hoop = d * (1 + nu) * MeridionalCurvatureAtI(el, s.displacement[1]);
+      row.radial = row.hoop = d * (1 + nu) * (MeridionalCurvatureAtI(el, s.displacement[1]) - free.curvature);
       const double strain = (s.displacement[1][3] - s.displacement[1][0]) / MeridianLength(el);
-      row.radialForce = row.hoopForce = stretch / (1 - nu * nu) * (1 + nu) * strain;
+      row.radialForce = row.hoopForce = stretch / (1 - nu * nu) * (1 + nu) * (strain - free.strain);
       row.infinite = std::fabs(endForce[1][1] * kTwoPi) > 1.0E-6;
     } else {
       SectionForces f = SectionAtEnd(el, endForce[e], i > 1);
       row.shear = f.q;
       row.radial = f.m;
-      row.hoop = nu * row.radial + d * (1 - nu * nu) * (-row.slope / r);
+      row.hoop = nu * row.radial + d * (1 - nu * nu) * (-row.slope / r - free.curvature);
       row.radialForce = f.n;
-      row.hoopForce = nu * f.n + stretch * (s.u[FreedomU(i)] / r);
+      row.hoopForce = nu * f.n + stretch * (s.u[FreedomU(i)] / r - free.strain);
     }
     const double t = el.thickness;
     row.radialStress = 6 * row.radial / (t * t) / 1000;

@@ -29,6 +29,7 @@ struct PlateModel {
   bool fixInner = false, fixOuter = false;  // edge rotation held
   std::vector<double> pressureI, pressureJ;  // per element: downward pressure at node i and j [kPa]
   std::vector<double> ringForce, ringMoment;  // per node [kN/m], [kN*m/m]; the centre: point load [kN]
+  std::vector<FreeStrain> freeStrain;  // per element: of its temperatures and strains (top the negative face)
   // Results
   std::vector<double> u;  // 3 per node: U, V, Theta of node i at 3i-2, 3i-1, 3i [m, rad]
   struct Row {

@@ -191,6 +191,14 @@ void ShellStrainTerms(const ShellElement& e, double strainI, double strainJ, dou
   }
 }
 
+FreeStrain FaceStrains(double alpha, double temperatureNegative, double temperaturePositive, double strainNegative,
+                       double strainPositive, double thickness) {
+  FreeStrain f;
+  f.strain = alpha * (temperatureNegative + temperaturePositive) / 2 + (strainNegative + strainPositive) / 2;
+  f.curvature = (alpha * (temperaturePositive - temperatureNegative) + (strainPositive - strainNegative)) / thickness;
+  return f;
+}
+
 void ShellSoilStiffness(const ShellElement& e, ElementMatrix6& k) {
   const Frame f = FrameOf(e);
   const double l = f.length;

@@ -53,6 +53,15 @@ void ShellLoadTerms(const ShellElement& e, double normalI, double normalJ, doubl
 // K u - loads - these.
 void ShellStrainTerms(const ShellElement& e, double strainI, double strainJ, double curvatureI, double curvatureJ,
                       ElementVector& f);
+// The free strain of a section from its faces' temperature changes [Celsius] and shrinkage
+// (negative) or swelling strains, "negative" and "positive" the faces on either side of the
+// normal: the mean alpha (T- + T+) / 2 + (e- + e+) / 2 and the curvature
+// alpha (T+ - T-) / t + (e+ - e-) / t (warmer below, a plate sags).
+struct FreeStrain {
+  double strain = 0, curvature = 0;
+};
+FreeStrain FaceStrains(double alpha, double temperatureNegative, double temperaturePositive, double strainNegative,
+                       double strainPositive, double thickness);
 // The curvature along the meridian, -d2w/ds2, at node i of the element from its displacements.
 double MeridionalCurvatureAtI(const ShellElement& e, const ElementVector& u);
 

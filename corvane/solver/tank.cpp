@@ -90,13 +90,10 @@ int PrepareTankModel(TankModel& t, std::string& detail) {
     detail = " DEPTH OF LIQUID MUST NOT BE BIGGER THAN WALL HEIGHT";
     return kAnalysisDataRefused;
   }
+  w.alpha = JobDataTable.Get(2, 6);
+  if (!Finite(w.alpha)) return kStopBadJobData;
   for (int item = 1; item <= 4; ++item)
-    if (LoadTable.Get(10, item) != 0) {
-      detail = "TEMPERATURE CHANGES of a WALL";
-      return kAnalysisNotAvailable;
-    }
-  for (int item = 1; item <= 4; ++item)
-    if (!Finite(LoadTable.Get(7, item))) return kStopBadJobData;
+    if (!Finite(LoadTable.Get(7, item)) || !Finite(LoadTable.Get(10, item))) return kStopBadJobData;
   // The floor carries the liquid inside the wall.
   const double floor = t.liquidDensity * kGravity * t.liquidDepth / 1000;
   for (int e = 1; e < t.junction; ++e) {
@@ -108,15 +105,18 @@ int PrepareTankModel(TankModel& t, std::string& detail) {
 
 namespace {
 
-// The wall's free strain at height x: the strains of group 7 (bottom inner, bottom outer, top
-// inner, top outer fibres) vary linearly up the wall and through its thickness; the mean strain
-// and the curvature (towards the outer face, the positive one).
+// The wall's free strain at height x: the strains of group 7 and the temperature changes of
+// group 10 (bottom inner, bottom outer, top inner, top outer face) vary linearly up the wall and
+// through its thickness; the mean strain and the curvature (towards the outer face, the
+// positive one).
 void WallFreeStrain(const WallModel& w, double x, double thickness, double& strain, double& curvature) {
   const double a = w.height > 0 ? x / w.height : 0.0;
-  const double inner = LoadTable.Get(7, 1) + (LoadTable.Get(7, 3) - LoadTable.Get(7, 1)) * a;
-  const double outer = LoadTable.Get(7, 2) + (LoadTable.Get(7, 4) - LoadTable.Get(7, 2)) * a;
-  strain = (inner + outer) / 2;
-  curvature = (outer - inner) / thickness;
+  auto up = [a](int group, int bottom) {
+    return LoadTable.Get(group, bottom) + (LoadTable.Get(group, bottom + 2) - LoadTable.Get(group, bottom)) * a;
+  };
+  FreeStrain f = FaceStrains(w.alpha, up(10, 1), up(10, 2), up(7, 1), up(7, 2), thickness);
+  strain = f.strain;
+  curvature = f.curvature;
 }
 
 }  // namespace

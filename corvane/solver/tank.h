@@ -18,6 +18,7 @@ struct WallModel {
   std::vector<ShellElement> element;  // 1..elements, from the bottom
   std::vector<double> x;              // node heights above the wall's first node [m]
   bool membrane = false;              // answer 2: meridional strain (with Poisson's coupling)
+  double alpha = 0;                   // coefficient of thermal expansion [1/Celsius]
   struct Row {
     double slope = 0, translation = 0, shear = 0, moment = 0, hoopMoment = 0;  // rad, mm, kN/m, kN*m/m
     double stress = 0, hoopStress = 0, axialStress = 0, verticalForce = 0;     // MPa, kN/m

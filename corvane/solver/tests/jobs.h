@@ -35,7 +35,7 @@ struct PlateJob {
   std::vector<std::pair<int, std::pair<double, double>>> rings;  // node, (force, moment)
   bool halfSpace = false, crossAnisotropic = false;  // support answer 5, or 6
   std::vector<std::string> halfSpaceValues = {"20000", "0.3"};  // SupportFlags items 8 and on
-  double temperatureBelow = 0;
+  double temperatureBelow = 0, alpha = 0;  // [Celsius], coefficient of thermal expansion
 };
 
 inline void WriteGeometry(const PlateJob& p) {
@@ -48,6 +48,7 @@ inline void WriteGeometry(const PlateJob& p) {
   JobDataTable(1, 3) = p.outer;
   JobDataTable(1, 4) = p.modulus;
   JobDataTable(1, 5) = p.poisson;
+  JobDataTable(1, 6) = p.alpha;
   WorkTables[1].Redim(p.elements, 2);
   for (int e = 1; e <= p.elements; ++e) {
     WorkTables[1](e, 1) = static_cast<float>((p.outer - p.inner) / p.elements);
@@ -160,6 +161,8 @@ struct TankJob {
   double wallUniform = 0;
   std::vector<std::pair<int, std::vector<double>>> wallNodal;  // node, (Phi, Qv, M)
   double wallStrain = 0;
+  double wallAlpha = 0;
+  std::vector<double> wallTemperatures = {0, 0, 0, 0};  // bottom inside, outside; top inside, outside
 };
 
 inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
@@ -179,6 +182,7 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
   JobDataTable(2, 3) = t.height;
   JobDataTable(2, 4) = t.modulus;
   JobDataTable(2, 5) = t.poisson;
+  JobDataTable(2, 6) = t.wallAlpha;
   JobDataTable(3, 1) = t.roofElements;
   if (t.roofElements > 0) JobDataTable(3, 3) = t.wallRadius;
   WorkTables[1].Redim(t.baseElements, 2);
@@ -229,6 +233,7 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
   LoadTable(4, 1) = static_cast<float>(t.liquidDensity);
   LoadTable(4, 2) = static_cast<float>(t.liquidDepth);
   LoadTable(7, 1) = static_cast<float>(t.wallStrain);
+  for (int k = 1; k <= 4; ++k) LoadTable(10, k) = static_cast<float>(t.wallTemperatures[k - 1]);
   for (const auto& n : t.wallNodal)
     for (int c = 1; c <= 3; ++c) WallNodalLoadTable(n.first, c) = static_cast<float>(n.second[c - 1]);
   SaveLoadFile(3);

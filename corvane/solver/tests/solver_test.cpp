@@ -290,6 +290,49 @@ TEST_F(SolverTest, ThickPlateOnHalfSpaceSettlesAsARigidPunch) {
   }
 }
 
+// A plate warmer below than above takes the free curvature k0 = alpha dT / t: simply supported it
+// bends freely, w0 = k0 a^2 / 2, without moments; clamped it stays flat under
+// M_r = M_c = -D (1 + nu) k0 at every node. A swelling of the bottom fibres acts as its own
+// temperature change.
+TEST_F(SolverTest, TemperatureChangesAndStrainsBendAPlateFreely) {
+  const double k0 = 1E-5 * 20 / 0.3, d = 3e7 * 0.027 / (12 * 0.96);
+  struct Case {
+    const char* name;
+    std::string edge;
+    double temperature, strain;
+  } cases[] = {{"warmer below", "N", 20, 0}, {"warmer below, clamped", "Y", 20, 0},
+               {"swelling below", "N", 0, 2E-4}, {"swelling below, clamped", "Y", 0, 2E-4}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlateJob p;
+    p.unyielding = "11";
+    p.edge1 = c.edge;
+    p.alpha = 1E-5;
+    p.temperatureBelow = c.temperature;
+    WritePlateJob(p);
+    if (c.strain != 0) {  // the bottom fibres' strain, group 6 item 2
+      LoadCaseName = "A";
+      LoadTable(6, 2) = static_cast<float>(c.strain);
+      SaveLoadFile(2);
+    }
+    ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+    PlateResults r = ReadPlate("P1.RPA");
+    ASSERT_EQ(r.t1.size(), 11u);
+    for (int i = 0; i <= 10; ++i) {
+      const double radius = 0.5 * i;
+      if (c.edge == "N") {
+        EXPECT_NEAR(r.t1[i][2], k0 * (25 - radius * radius) / 2 * 1000, 0.0015) << "node " << i + 1;
+        for (int col : {4, 5}) EXPECT_LT(std::fabs(r.t1[i][col]), 0.01) << "node " << i + 1;
+      } else {
+        EXPECT_DOUBLE_EQ(r.t1[i][2], 0.0) << "node " << i + 1;
+        for (int col : {4, 5}) EXPECT_NEAR(r.t1[i][col], -d * 1.2 * k0, 0.0015) << "node " << i + 1;
+      }
+    }
+    if (c.edge == "N") EXPECT_NEAR(r.t1[0][2], 8.333, 0.0015);
+    else EXPECT_DOUBLE_EQ(r.t1[0][4], -56.250);
+  }
+}
+
 // The solid plate's edge held against rotation (answer 1 of a solid plate): the clamped plate,
 // w0 = q a^4 / (64 D), M0 = (1 + nu) q a^2 / 16, Mr(a) = -q a^2 / 8.
 TEST_F(SolverTest, SolidPlateEdgeFixityClampsTheEdge) {
@@ -561,14 +604,6 @@ TEST_F(SolverTest, StopsWarnAndLeaveNoResults) {
        },
        "ANALYSIS.exe PLATE,P1,A", kStopBadHalfSpace,
        "The HALF-SPACE Data describe no Elastic Soil!" + crlf + crlf + "Correct the Data!", warning},
-      {"temperature on a plate", [&] {
-         PlateJob p = plain;
-         p.temperatureBelow = 10;
-         WritePlateJob(p);
-       },
-       "ANALYSIS.exe PLATE,P1,A", kAnalysisNotAvailable,
-       "The ANALYSIS of TEMPERATURE CHANGES of a PLATE is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!",
-       warning},
       {"plate node beyond the last", [&] {
          PlateJob p = plain;
          p.unyielding = "11,12";

@@ -260,6 +260,37 @@ TEST_F(TankTest, WallSoilRestraintsTopFixityRingLoadAndShrinkage) {
   }
 }
 
+// A sliding wall warmed alike inside and out expands freely: U = R alpha T at every node and no
+// stress; warmer outside than inside, its free curvature alpha dT / t bends it: the top moves
+// out further than the bottom.
+TEST_F(TankTest, WallTemperatureChangesExpandASlidingWallFreely) {
+  for (const char* membrane : {"Y", "N"}) {
+    SCOPED_TRACE(membrane);
+    TankJob t;
+    t.connection = "S";
+    t.wallInPlane = membrane;
+    t.liquidDensity = t.liquidDepth = 0;
+    t.wallAlpha = 1E-5;
+    t.wallTemperatures = {20, 20, 20, 20};
+    TankResults r = Analyse(t);
+    ASSERT_EQ(r.w1.size(), 17u);
+    ASSERT_EQ(r.w2.size(), 17u);
+    for (int k = 0; k <= 16; ++k) {
+      EXPECT_NEAR(r.w1[k][2], 2.000, 0.0015) << "node " << k + 1;  // 10 m x 1E-5 x 20
+      for (int c : {1, 2, 3}) EXPECT_LT(std::fabs(r.w2[k][c]), 0.001) << "node " << k + 1;
+    }
+    // Warmer at the top than at the bottom, alike on both faces: U grows linearly with height.
+    // With meridional strain an element holds one meridional strain against a free strain that
+    // changes by alpha dT / 16 along it: Poisson's share, up to R nu alpha dT / 32 = 0.0125 mm,
+    // is what the mesh may miss.
+    t.wallTemperatures = {0, 0, 20, 20};
+    r = Analyse(t);
+    ASSERT_EQ(r.w1.size(), 17u);
+    const double mesh = std::string(membrane) == "Y" ? 0.0125 : 0.0015;
+    for (int k = 0; k <= 16; ++k) EXPECT_NEAR(r.w1[k][2], 2.000 * k / 16, mesh) << "node " << k + 1;
+  }
+}
+
 // Tank data that contradict each other are refused with their box and leave no result file:
 // liquid deeper than the wall (stored before the wall was lowered), a wall that stands on no
 // nodal line of the base plate, rings that do not fill the wall's height.
