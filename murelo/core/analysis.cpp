@@ -87,6 +87,74 @@ double TributaryWidth(const WallModel& m, int i) {
   return w;
 }
 
+// The system of the nodes' present contact states: the structure, the soil of the nodes in
+// contact, the loads with the soil forces held at yield, the imposed unknowns held at 0.
+// Winkler: the element halves next to a yielding or separated node leave the soil, and a
+// yielding node's halves carry its yield stress as a stepwise load. Half-space: a yielding
+// node's vertical soil index, a separated node's two, move to unknowns of their own beyond the
+// wall's (the soil surface under the node); the plate takes -q A, the surface +q A.
+void BuildWallSystem(WallModel& m, DenseMatrix& k, Vector& f) {
+  const int n = m.plateNodes;
+  if (m.contact.size() != static_cast<size_t>(n + 1)) m.contact.assign(n + 1, kElasticContact);
+  int extras = 0;
+  m.soilFreedom.assign(2 * n + 1, 0);
+  if (m.soilKind == HalfSpaceSoil)
+    for (int i = 1; i <= n; ++i) {
+      m.soilFreedom[2 * i - 1] = m.contact[i] == kSeparated ? m.unknowns + ++extras : 3 * i - 2;
+      m.soilFreedom[2 * i] = m.contact[i] != kElasticContact ? m.unknowns + ++extras : 3 * i - 1;
+    }
+  const int size = m.unknowns + extras;
+  k.Resize(size);
+  for (int r = 1; r <= m.unknowns; ++r)
+    for (int c = 1; c <= m.unknowns; ++c) k(r, c) = m.structure(r, c);
+  f.assign(size + 1, 0.0);
+  for (int r = 1; r <= m.unknowns; ++r) f[r] = m.load[r];
+  m.heldLoads.assign(4 * m.plateElements + 1, 0.0);
+
+  if (m.soilKind == WinklerSoil) {
+    SoilMatrix soil(n, 2);
+    beamkernel::EndForceTable held;
+    held.Resize(m.plateElements);
+    Vector ignored(2 * n + 3, 0.0);
+    for (int e = 1; e <= m.plateElements; ++e)
+      for (int half = 1; half <= 2; ++half) {
+        const int node = e + half - 1;
+        if (m.contact[node] == kElasticContact)
+          beamkernel::WinklerSoilMatrix(half, soil, e, m.plateLength[e], 1.0, m.moduli(e, 1), m.moduli(e, 2));
+        else if (m.contact[node] == kYielding) {
+          double q = -m.nodeYield[node];  // the soil holds the plate up
+          beamkernel::YieldForceTerms(e, m.plateLength[e], half == 1 ? q : 0.0, half == 2 ? q : 0.0, held, ignored, 1);
+        }
+      }
+    for (int i = 1; i <= n; ++i) {
+      k(3 * i - 1, 3 * i - 1) += static_cast<double>(soil(i, 1));
+      if (i < n) {
+        double c = static_cast<double>(soil(i, 2));
+        k(3 * i - 1, 3 * i + 2) += c;
+        k(3 * i + 2, 3 * i - 1) += c;
+      }
+    }
+    int d[5];
+    for (int e = 1; e <= m.plateElements; ++e) {
+      PlateBendingFreedoms(e, d);
+      for (int c = 1; c <= 4; ++c) {
+        m.heldLoads[4 * (e - 1) + c] = -held(e, c);
+        f[d[c]] -= held(e, c);
+      }
+    }
+  } else if (m.soilKind == HalfSpaceSoil) {
+    for (int p = 1; p <= 2 * n; ++p)
+      for (int q = 1; q <= 2 * n; ++q) k(m.soilFreedom[p], m.soilFreedom[q]) += static_cast<double>(m.halfSpace(p, q));
+    for (int i = 1; i <= n; ++i)
+      if (m.contact[i] == kYielding) {
+        double force = m.nodeYield[i] * TributaryWidth(m, i);
+        f[3 * i - 1] -= force;
+        f[m.soilFreedom[2 * i]] += force;
+      }
+  }
+  for (int r : m.imposed) ImposeFreedom(k, f, r);
+}
+
 const SolverStopProfile& StopProfile() {
   static const SolverStopProfile profile{{kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace,
                                           kStopReportNotWritten, kStopIterationUnstableNodeWise, kStopLoadTooLargeNodeWise},
@@ -184,6 +252,29 @@ int ReadWallSupports(WallModel& m) {
       beamkernel::WinklerSoilMatrix(1, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
       beamkernel::WinklerSoilMatrix(2, m.winkler, e, m.plateLength[e], 1.0, ki, kj);
     }
+    m.nodeModulus.assign(n + 1, 0.0);
+    m.nodeYield.assign(n + 1, 0.0);
+    for (int i = 1; i <= n; ++i) {
+      // The element ends at the node, weighted by the elements' half widths.
+      double modulus = 0, yield = 0, weight = 0;
+      bool yields = true;
+      if (i > 1) {
+        double l = m.plateLength[i - 1], y = WinklerTable(i - 1, 4);
+        modulus += m.moduli(i - 1, 2) * l;
+        yield += y * l;
+        yields = yields && y > 0 && Finite(y);
+        weight += l;
+      }
+      if (i < n) {
+        double l = m.plateLength[i], y = WinklerTable(i, 3);
+        modulus += m.moduli(i, 1) * l;
+        yield += y * l;
+        yields = yields && y > 0 && Finite(y);
+        weight += l;
+      }
+      m.nodeModulus[i] = modulus / weight;
+      m.nodeYield[i] = yields ? yield / weight : 0.0;
+    }
   } else if (SupportFlagIsYes(4)) {
     m.soilKind = HalfSpaceSoil;
     m.soilModulus = ParseNumber(SupportFlags[7]);
@@ -192,6 +283,7 @@ int ReadWallSupports(WallModel& m) {
     m.yieldStress = ParseNumber(SupportFlags[10]);
     if (!(m.soilModulus > 0) || !Finite(m.soilModulus) || !Finite(m.yieldStress)) return kStopBadHalfSpace;
     m.capacity = m.plateWidth * m.yieldStress;
+    m.nodeYield.assign(n + 1, m.yieldStress);
     SoilMatrix f;
     HalfSpaceFlexibilityCoefficients(f, n, m.plateX, m.plateHalfWidth, m.soilPoisson);
     long double factor = kPi * static_cast<long double>(m.soilModulus) / (1 - m.soilPoisson * m.soilPoisson);
@@ -238,32 +330,11 @@ void AssembleWallSystem(WallModel& m) {
     springs += (kv > 0) + (kr > 0);
   }
 
-  m.system = m.structure;
-  DenseMatrix& s = m.system;
-  if (m.soilKind == WinklerSoil) {
-    for (int i = 1; i <= n; ++i) {
-      s(3 * i - 1, 3 * i - 1) += static_cast<double>(m.winkler(i, 1));
-      if (i < n) {
-        double c = static_cast<double>(m.winkler(i, 2));
-        s(3 * i - 1, 3 * i + 2) += c;
-        s(3 * i + 2, 3 * i - 1) += c;
-      }
-    }
-  } else if (m.soilKind == HalfSpaceSoil) {
-    // Soil index 2i-1 is node i's horizontal translation 3i-2, 2i its vertical one 3i-1.
-    for (int p = 1; p <= 2 * n; ++p)
-      for (int q = 1; q <= 2 * n; ++q) {
-        int fp = p % 2 ? 3 * ((p + 1) / 2) - 2 : 3 * (p / 2) - 1;
-        int fq = q % 2 ? 3 * ((q + 1) / 2) - 2 : 3 * (q / 2) - 1;
-        s(fp, fq) += static_cast<double>(m.halfSpace(p, q));
-      }
-  }
   m.imposed.clear();
   if (SupportFlagIsYes(0)) m.imposed.push_back(1);
   m.unyielding = SupportFlagIsYes(1) ? NodeNumbers(UnyieldingNodes, n, true) : std::vector<int>();
   for (int i : m.unyielding) m.imposed.push_back(3 * i - 1);
-  Vector ignored(m.unknowns + 1, 0.0);
-  for (int r : m.imposed) ImposeFreedom(s, ignored, r);
+  m.contact.assign(n + 1, kElasticContact);
   const int nodes = static_cast<int>(m.unyielding.size());
   m.stable = springs >= 2 || nodes >= 2 || (springs >= 1 && nodes >= 1);
 }
@@ -335,42 +406,51 @@ int FormWallLoads(WallModel& m) {
 }
 
 int SolveWall(WallModel& m) {
-  DenseMatrix k = m.system;
-  Vector f = m.load;
+  DenseMatrix k;
+  Vector f;
+  BuildWallSystem(m, k, f);
   if (!SolveDense(k, f, m.x)) return kStopSystemUnstable;
   return kSolverDone;
 }
 
 void WallReactions(WallModel& m) {
   const int n = m.plateNodes;
+  if (m.contact.size() != static_cast<size_t>(n + 1)) m.contact.assign(n + 1, kElasticContact);
   m.pressures.assign(n + 1, 0.0);
   m.horizontalStress.assign(n + 1, 0.0);
   m.totalReaction = 0;
   m.soilEnd.Resize(m.plateElements);
   m.soilEndHorizontal.Resize(m.plateElements);
   if (m.soilKind == WinklerSoil) {
-    Vector w(2 * n + 1, 0.0), ones(m.plateElements + 1, 1.0);
+    // The halves next to a node out of elastic contact hold its yield stress or nothing.
+    Vector w(2 * n + 1, 0.0), ones(m.plateElements + 1, 1.0), held(2 * m.plateElements + 1, 0.0);
+    std::vector<int> halves(2 * m.plateElements + 1, 0);
     for (int i = 1; i <= n; ++i) w[2 * i - 1] = m.x[3 * i - 1];
-    beamkernel::WinklerReactions(w, m.plateElements, m.plateLength, ones, m.moduli, m.soilEnd, m.totalReaction);
+    for (int e = 1; e <= m.plateElements; ++e)
+      for (int half = 1; half <= 2; ++half) {
+        const int node = e + half - 1, at = 2 * e - 2 + half;
+        halves[at] = m.contact[node] != kElasticContact;
+        held[at] = m.contact[node] == kYielding ? m.nodeYield[node] : 0.0;
+      }
+    beamkernel::ElementResults(w, halves, m.soilEnd, m.plateElements, m.plateLength, ones, m.moduli, held,
+                               m.totalReaction);
     for (int i = 1; i <= n; ++i) {
-      // The moduli of the element ends at the node, weighted by the elements' half widths.
-      double sum = 0, weight = 0;
-      if (i > 1) {
-        sum += m.moduli(i - 1, 2) * m.plateLength[i - 1];
-        weight += m.plateLength[i - 1];
-      }
-      if (i < n) {
-        sum += m.moduli(i, 1) * m.plateLength[i];
-        weight += m.plateLength[i];
-      }
-      m.pressures[i] = sum / weight * m.x[3 * i - 1];
+      if (m.contact[i] == kElasticContact) m.pressures[i] = m.nodeModulus[i] * m.x[3 * i - 1];
+      else if (m.contact[i] == kYielding) m.pressures[i] = m.nodeYield[i];
     }
   } else if (m.soilKind == HalfSpaceSoil) {
+    if (m.soilFreedom.size() != static_cast<size_t>(2 * n + 1)) {
+      m.soilFreedom.assign(2 * n + 1, 0);
+      for (int i = 1; i <= n; ++i) {
+        m.soilFreedom[2 * i - 1] = 3 * i - 2;
+        m.soilFreedom[2 * i] = 3 * i - 1;
+      }
+    }
     long double total = 0;
     for (int i = 1; i <= n; ++i) {
       long double h = 0, v = 0;
       for (int j = 1; j <= n; ++j) {
-        long double uj = m.x[3 * j - 2], wj = m.x[3 * j - 1];
+        long double uj = m.x[m.soilFreedom[2 * j - 1]], wj = m.x[m.soilFreedom[2 * j]];
         h += m.halfSpace(2 * i - 1, 2 * j - 1) * uj + m.halfSpace(2 * i - 1, 2 * j) * wj;
         v += m.halfSpace(2 * i, 2 * j - 1) * uj + m.halfSpace(2 * i, 2 * j) * wj;
       }
@@ -378,6 +458,8 @@ void WallReactions(WallModel& m) {
       double width = TributaryWidth(m, i);
       m.pressures[i] = static_cast<double>(v) / width;
       m.horizontalStress[i] = static_cast<double>(h) / width;
+      if (m.contact[i] == kYielding) m.pressures[i] = m.nodeYield[i];
+      if (m.contact[i] == kSeparated) m.pressures[i] = m.horizontalStress[i] = 0.0;
     }
     m.totalReaction = static_cast<double>(total);
     for (int e = 1; e <= m.plateElements; ++e) {
@@ -390,6 +472,103 @@ void WallReactions(WallModel& m) {
   }
 }
 
+int CheckSoilCapacity(const WallModel& m) {
+  if (m.soilKind == HalfSpaceSoil) {
+    // Only a soil that yields everywhere has a capacity.
+    if (m.yieldStress > 0 && 1.1 * m.totalReaction > m.capacity) return kStopLoadTooLarge;
+  } else if (m.soilKind == WinklerSoil) {
+    double capacity = 0;
+    for (int e = 1; e <= m.plateElements; ++e) {
+      double yi = WinklerTable(e, 3), yj = WinklerTable(e, 4);
+      if (!(yi > 0 && yj > 0)) return kSolverDone;
+      capacity += m.plateLength[e] * (yi + yj) / 2;
+    }
+    if (1.1 * m.totalReaction > capacity) return kStopLoadTooLargeNodeWise;
+  }
+  return kSolverDone;
+}
+
+int ContactPassLimit(int nodes) { return nodes > 50 ? static_cast<int>(std::nearbyint(nodes / 2.0)) : nodes; }
+
+void UpdateContactStatus(const Vector& q, Vector& p, std::vector<int>& status, int n, const std::vector<char>& inSoil,
+                         int& yields, int& separations, int& changes) {
+  for (int i = 1; i <= n; ++i) {
+    if (!inSoil[i]) continue;
+    const double qi = q[i];
+    if (qi > 0 && std::fabs(p[i] - qi) / qi < 0.001) p[i] = qi;
+    int next = kElasticContact;
+    if (p[i] > 0) {
+      if (qi > 0 && !(p[i] < qi)) {
+        p[i] = qi;
+        ++yields;
+        next = kYielding;
+      }
+    } else {
+      p[i] = 0;
+      separations += 2;
+      next = kSeparated;
+    }
+    if (status[i] != next) {
+      status[i] = next;
+      ++changes;
+    }
+  }
+}
+
+namespace {
+
+// Step 4 of the iteration: a separated node whose plate has come down onto the soil surface
+// under it (Winkler: below its unloaded level) is in contact again; a yielding node whose plate
+// has risen above that surface (Winkler: above q / k) unloads to half its yield stress. The
+// number of nodes re-admitted.
+int ReadmitNodes(WallModel& m, const std::vector<char>& inSoil) {
+  int changes = 0;
+  for (int i = 1; i <= m.plateNodes; ++i) {
+    if (!inSoil[i] || m.contact[i] == kElasticContact) continue;
+    const double w = m.x[3 * i - 1];
+    double surface = 0;
+    if (m.soilKind == HalfSpaceSoil) surface = m.x[m.soilFreedom[2 * i]];
+    else if (m.contact[i] == kYielding) surface = m.nodeYield[i] / m.nodeModulus[i];
+    if (m.contact[i] == kSeparated && w > surface) {
+      m.contact[i] = kElasticContact;
+      ++changes;
+    } else if (m.contact[i] == kYielding && w < surface) {
+      m.contact[i] = kElasticContact;
+      m.pressures[i] = m.nodeYield[i] / 2;
+      ++changes;
+    }
+  }
+  return changes;
+}
+
+}  // namespace
+
+int ContactIteration(WallModel& m) {
+  const int n = m.plateNodes;
+  const bool winkler = m.soilKind == WinklerSoil;
+  // Nodes without soil under them take no part.
+  std::vector<char> inSoil(n + 1, 0);
+  for (int i = 1; i <= n; ++i) inSoil[i] = !winkler || m.nodeModulus[i] > 0;
+  const int limit = ContactPassLimit(n);
+  m.contactPasses = 0;
+  for (;;) {
+    int yields = 0, separations = 0, changes = 0;
+    UpdateContactStatus(m.nodeYield, m.pressures, m.contact, n, inSoil, yields, separations, changes);
+    if (changes == 0) {
+      if (m.contactPasses == 0) return kSolverDone;  // the elastic solution stands
+      if (ReadmitNodes(m, inSoil) == 0) return kSolverDone;
+    }
+    if (m.contactPasses >= limit) return winkler ? kStopIterationUnstableNodeWise : kStopIterationUnstable;
+    ++m.contactPasses;
+    int elastic = 0;
+    for (int i = 1; i <= n; ++i) elastic += inSoil[i] && m.contact[i] == kElasticContact;
+    if (elastic < 3 && !m.stable) return winkler ? kStopSystemUnstableNodeWise : kStopSystemUnstable;
+    int code = SolveWall(m);
+    if (code != kSolverDone) return code;
+    WallReactions(m);
+  }
+}
+
 void FormWallEndForces(WallModel& m) {
   ElementMatrix ke;
   int d[5];
@@ -399,6 +578,8 @@ void FormWallEndForces(WallModel& m) {
     PlateBending(m, e, ke);
     PlateBendingFreedoms(e, d);
     ElementForces(ke, m.x, d, m.plateLoads, e, f);
+    if (!m.heldLoads.empty())
+      for (int c = 1; c <= 4; ++c) f[c] -= m.heldLoads[4 * (e - 1) + c];
     // Each element takes back its own share of the soil, so that the soil under it is not
     // counted as a load on its ends.
     f[1] += m.soilEnd.atI[e];
@@ -463,7 +644,7 @@ int WriteWallReport(const WallModel& m) {
   return kSolverDone;
 }
 
-int AnalyseLoadCase(WallModel& m) {
+int AnalyseLoadCase(int mode, WallModel& m) {
   if (Trim(LoadCaseName).empty()) return kSolverNoJob;
   DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
   int code = ReadWallGeometry(m);
@@ -474,13 +655,18 @@ int AnalyseLoadCase(WallModel& m) {
   if (code == kSolverDone) code = SolveWall(m);
   if (code != kSolverDone) return code;
   WallReactions(m);
+  if (mode == 1 && m.soilKind != NoSoil) {
+    code = CheckSoilCapacity(m);
+    if (code == kSolverDone) code = ContactIteration(m);
+    if (code != kSolverDone) return code;
+  }
   FormWallEndForces(m);
   return WriteWallReport(m);
 }
 
-int AnalyseLoadCase() {
+int AnalyseLoadCase(int mode) {
   WallModel model;
-  return AnalyseLoadCase(model);
+  return AnalyseLoadCase(mode, model);
 }
 
 }  // namespace murelo

@@ -44,9 +44,18 @@ struct WallModel {
   SoilMatrix flexibility;  // half-space: F / (pi E_s / (1 - nu_s^2)), kept for the iteration
   SoilMatrix halfSpace;    // half-space stiffness of the node pairs (horizontal 2i-1, vertical 2i)
   double soilModulus = 0, soilPoisson = 0, yieldStress = 0, capacity = 0;
+  // Per base-plate node: the subgrade modulus of its element halves (their width-weighted mean,
+  // Winkler) and the yield stress its soil holds at most (0: it never yields).
+  Vector nodeModulus, nodeYield;
+  // Per base-plate node: kElasticContact, kYielding or kSeparated.
+  std::vector<int> contact;
+  // Half-space: the unknown at which each soil index (2i-1 horizontal, 2i vertical of node i)
+  // stands in the last system solved, node i's own or, once moved, the soil surface's beyond
+  // the wall's unknowns.
+  std::vector<int> soilFreedom;
+  int contactPasses = 0;
   // System
   DenseMatrix structure;        // the structure alone (elements, springs, restraints)
-  DenseMatrix system;           // with the soil and the imposed unknowns
   Vector load;                  // with the imposed unknowns' loads cleared
   std::vector<int> imposed;     // unknowns held at 0: the toe restraint and the unyielding nodes
   std::vector<int> unyielding;  // unyielding base-plate nodes
@@ -56,8 +65,9 @@ struct WallModel {
   Vector plateLoads, stemLoads;
   Vector stemVertical;       // per stem element: its vertical load [kN/m]
   Vector stemNodalVertical;  // per stem node: its downward nodal force [kN/m]
+  Vector heldLoads;          // base plate, as plateLoads: the soil forces held at the yield stress
   // Results
-  Vector x;                  // the solution
+  Vector x;                  // the solution (beyond the wall's unknowns the moved soil surfaces)
   Vector pressures;          // per base-plate node: contact pressure [kPa]
   Vector horizontalStress;   // per base-plate node: horizontal contact stress [kPa] (half-space)
   double totalReaction = 0;  // [kN/m]
@@ -65,20 +75,40 @@ struct WallModel {
   beamkernel::EndForceTable plateForces, stemForces;     // the six report columns per element
 };
 
-// Analyses the current load case of the current job (globals JobSpec and LoadCaseName)
-// elastically. The case's old results report is deleted first, so that a stop leaves none
-// behind. Returns a SolverStop code.
-int AnalyseLoadCase(WallModel& model);
-int AnalyseLoadCase();
+// Contact states of a base-plate node.
+constexpr int kElasticContact = 0;
+constexpr int kYielding = 1;   // its vertical soil force is held at its yield stress times its width
+constexpr int kSeparated = -1; // the plate has let go of the soil there
+
+// Analyses the current load case of the current job (globals JobSpec and LoadCaseName):
+// mode 0 elastically, mode 1 elastic-plastically (the soil under the base plate yields or lets go
+// of it). The case's old results report is deleted first, so that a stop leaves none behind.
+// Returns a SolverStop code.
+int AnalyseLoadCase(int mode, WallModel& model);
+int AnalyseLoadCase(int mode);
 
 // Driver steps, in order; each returns kSolverDone or a stop code.
 int ReadWallGeometry(WallModel& model);     // the geometry file, the stem node, the element values
 int ReadWallSupports(WallModel& model);     // the support file and the soil matrices
 void AssembleWallSystem(WallModel& model);  // structure, soil and imposed unknowns; stability flag
 int FormWallLoads(WallModel& model);        // the load-case list, the load file and the load vector
-int SolveWall(WallModel& model);            // one solution of the assembled system
+int SolveWall(WallModel& model);            // one solution of the system in the nodes' contact states
 void WallReactions(WallModel& model);       // contact pressures, soil shares and the total reaction
+int CheckSoilCapacity(const WallModel& model);  // mode 1: the load the soil can carry at all
+int ContactIteration(WallModel& model);     // mode 1: the contact states, solved until they settle
 void FormWallEndForces(WallModel& model);   // element end forces of both substructures, cleaned
 int WriteWallReport(const WallModel& model);
+
+// The pass limit of the contact iteration over n contact nodes: n, or n / 2 rounded to the
+// nearest (a half to even) when n is above 50.
+int ContactPassLimit(int nodes);
+
+// One update of the contact states of nodes 1..n from their pressures p; nodes without soil
+// (inSoil 0) are left alone. q the nodes' yield stresses (q <= 0 never yields). A pressure
+// within 0.1 % of q is q; a positive one below q (any, when q <= 0) is elastic contact; one at q
+// or above yields and is held at q (yields + 1); one not above 0 separates, its pressure 0
+// (separations + 2, the two unknowns it releases). changes + 1 for every state that changes.
+void UpdateContactStatus(const Vector& q, Vector& p, std::vector<int>& status, int n, const std::vector<char>& inSoil,
+                         int& yields, int& separations, int& changes);
 
 }  // namespace murelo

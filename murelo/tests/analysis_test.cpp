@@ -387,7 +387,8 @@ TEST_F(WallSolverTest, AnUnwritableReportStops) {
 TEST_F(WallSolverTest, WithoutGeometryOrCaseTheAnalysisEndsSilently) {
   std::string output;
   EXPECT_EQ(RunSolveTool({"NOJOB", "A"}, output), 100);
-  EXPECT_EQ(RunSolveTool({"NOJOB", "A", "plastic"}, output), 64);
+  EXPECT_EQ(RunSolveTool({"NOJOB", "A", "plastic"}, output), 100);
+  EXPECT_EQ(RunSolveTool({"NOJOB", "A", "yielding"}, output), 64);
   testing::WriteGeometry("WALL", StandardWall());
   EXPECT_EQ(RunSolveTool({"WALL", "   "}, output), 100);
 }

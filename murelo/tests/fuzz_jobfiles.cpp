@@ -18,6 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (ReadWallGeometry(model) != kSolverDone) return 0;
   if (model.plateElements + model.stemElements > fuzz::kMaxFuzzElements) return 0;
   WallModel fresh;
-  AnalyseLoadCase(fresh);
+  AnalyseLoadCase(1, fresh);  // the elastic analysis, then the contact iteration
   return 0;
 }

@@ -3,10 +3,10 @@
 // program's analysis command does (the same globals, job files and solver), writing the results
 // report <job>.RB<c>.
 //
-//   murelo_solve <job specification> <load case> [elastic]
+//   murelo_solve <job specification> <load case> [elastic|plastic]
 //
 // Prints the outcome as the other programs' solver tools do (common/tests/solvetool.h; the passes
-// are 0, the analysis is elastic) and returns the code as the exit status (100 when the job ends
+// are those of the contact iteration) and returns the code as the exit status (100 when the job ends
 // without results silently, 64 for a wrong command line).
 #include <string>
 #include <vector>

@@ -90,7 +90,7 @@ inline void WriteGeometry(const std::string& job, const WallGeometry& g) {
 struct WallSupports {
   bool toeRestrained = true;
   std::string unyielding;
-  double winkler = 0;
+  double winkler = 0, winklerYield = 0;  // the yield stress at every element end
   double halfSpaceModulus = 0, halfSpacePoisson = 0.3, yieldStress = 0;
   std::vector<std::vector<double>> elastic, restraints;  // (node, two spring constants) rows
 };
@@ -117,6 +117,7 @@ inline void WriteSupports(const std::string& job, const WallSupports& s, int pla
   for (int e = 1; e <= plateElements; ++e) {
     WinklerTable(e, 0) = e;
     WinklerTable(e, 1) = WinklerTable(e, 2) = s.winkler;
+    WinklerTable(e, 3) = WinklerTable(e, 4) = s.winklerYield;
   }
   FillRows(ElasticSupportTable, s.elastic);
   FillRows(StemRestraintTable, s.restraints);
@@ -242,20 +243,21 @@ struct SolverRun {
   Report report;
 };
 
-inline SolverRun Analyse(const std::string& job, const std::string& loadCase) {
+inline SolverRun Analyse(const std::string& job, const std::string& loadCase, const std::string& mode = "elastic") {
   SolverRun r;
-  r.status = RunSolveTool({job, loadCase, "elastic"}, r.output, &r.model);
+  r.status = RunSolveTool({job, loadCase, mode}, r.output, &r.model);
   r.report = ReadReport(ResultsFileName(job, loadCase));
   return r;
 }
 
 // The whole job: geometry, supports and one load case, analysed.
 inline SolverRun AnalyseWall(const WallGeometry& g, const WallSupports& s, const WallLoads& l,
-                             const std::string& job = "WALL", const std::string& loadCase = "A") {
+                             const std::string& job = "WALL", const std::string& loadCase = "A",
+                             const std::string& mode = "elastic") {
   WriteGeometry(job, g);
   WriteSupports(job, s, g.plate.elements);
   WriteLoads(job, loadCase, l);
-  return Analyse(job, loadCase);
+  return Analyse(job, loadCase, mode);
 }
 
 }  // namespace testing
