@@ -39,8 +39,13 @@ std::vector<double> ListedSupportNodes(const std::string& list) {
 }
 
 int LoadCheckedGeometry(const std::function<bool()>& read, const std::string& message, const CorrectionHooks& hooks) {
+  return LoadCheckedGeometry([&] { return read() ? std::string() : message; }, hooks);
+}
+
+int LoadCheckedGeometry(const std::function<std::string()>& problem, const CorrectionHooks& hooks) {
   for (;;) {
-    if (read()) return 1;
+    const std::string message = problem();
+    if (message.empty()) return 1;
     if (CorrectDataQuery(message, hooks) != kAnswerYes) return 0;
     if (!hooks.editGeometry || !hooks.editGeometry()) return 0;
   }
@@ -67,6 +72,12 @@ int CheckJobData(const JobCheckProfile& profile, const CorrectionHooks& hooks) {
       if (CorrectDataQuery(kNoLoadCaseMessage, hooks) != kAnswerYes) return 0;
       if (hooks.editLoadCases) hooks.editLoadCases();
       continue;  // the whole check again: the dialogs may have changed any file
+    }
+    const std::string geometry = profile.geometryProblem ? profile.geometryProblem() : std::string();
+    if (!geometry.empty()) {
+      if (CorrectDataQuery(geometry, hooks) != kAnswerYes) return 0;
+      if (!hooks.editGeometry || !hooks.editGeometry()) return 0;
+      continue;
     }
     profile.finish(names);
     return 1;

@@ -54,6 +54,10 @@ struct JobCheckProfile {
   std::function<std::string(bool applyStability, bool& applied)> supportProblem;
   // The job's load-case names (none: the load-case correction is offered).
   std::function<std::vector<std::string>()> loadCases;
+  // After the load cases, when given: the message of a geometry value the analysis cannot take
+  // without the soil, or "". A Yes opens the geometry dialog, and when it saved data the whole
+  // check runs again; otherwise the check fails.
+  std::function<std::string()> geometryProblem;
   // After the checks: the names into the program's tables and the geometry read.
   std::function<void(const std::vector<std::string>& names)> finish;
 };
@@ -62,6 +66,9 @@ struct JobCheckProfile {
 // missing; then `message` offers the correction, and after the geometry dialog has saved data
 // the file is read again. Returns 1 when the geometry is there, 0 otherwise.
 int LoadCheckedGeometry(const std::function<bool()>& read, const std::string& message, const CorrectionHooks& hooks);
+// The same where the message depends on what is missing: problem() loads and reads the file and
+// gives the message of what it lacks, or "" when the geometry is there.
+int LoadCheckedGeometry(const std::function<std::string()>& problem, const CorrectionHooks& hooks);
 // The support check: a failure offers the correction, on Yes the support data command runs and
 // the check repeats, on No the result is 0. Once the stability rule has been applied in a job
 // check (stabilityChecked), a repeated support check skips it. Returns 1 when the supports pass.

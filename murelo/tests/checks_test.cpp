@@ -1,0 +1,178 @@
+// The job check before an analysis: a table of jobs with the messages it asks and what Yes and
+// No lead to.
+#include <gtest/gtest.h>
+
+#include "../../common/tests/correctionscript.h"
+#include "murelo/core/checks.h"
+#include "testsupport.h"
+
+namespace murelo {
+namespace {
+
+using testing::StandardWall;
+using testing::WallGeometry;
+using testing::WallLoads;
+using testing::WallSupports;
+
+using CheckTest = testing::WallTest;
+
+const std::string kUnstable = " UNSTABLE STRUCTURE.";
+
+WallSupports OnSupports(const std::string& nodes) {
+  WallSupports s;
+  s.unyielding = nodes;
+  return s;
+}
+WallSupports OnWinkler() {
+  WallSupports s;
+  s.winkler = 10000;
+  return s;
+}
+
+void WriteJob(const WallGeometry& g, const WallSupports& s, bool withCases = true) {
+  JobSpec = "WALL";
+  testing::WriteGeometry("WALL", g);
+  testing::WriteSupports("WALL", s, g.plate.elements);
+  testing::WriteLoads("WALL", "A", WallLoads());
+  if (!withCases) DeleteIfExists(LoadCaseListFileName("WALL"));
+}
+
+TEST_F(CheckTest, SupportAndLoadCaseTable) {
+  WallGeometry noModulus = StandardWall();
+  noModulus.plateModulus = 0;
+  WallSupports none;  // the toe restraint alone
+  WallSupports bothSoils = OnWinkler();
+  bothSoils.halfSpaceModulus = 30000;
+  WallSupports springsOnly;
+  springsOnly.elastic = {{1, 5000, 0}, {5, 5000, 0}};
+  WallSupports free = OnWinkler();
+  free.toeRestrained = false;
+  WallSupports freeWithSpring = free;
+  freeWithSpring.restraints = {{4, 100, 0}};
+  WallSupports springAtNode = OnWinkler();
+  springAtNode.unyielding = "3";
+  springAtNode.elastic = {{3, 5000, 0}};
+  WallSupports halfSpace;
+  halfSpace.toeRestrained = false;
+  halfSpace.halfSpaceModulus = 30000;
+
+  struct Case {
+    const char* what;
+    WallGeometry geometry;
+    WallSupports supports;
+    bool cases;
+    std::vector<int> answers;
+    std::vector<std::string> asked;
+    int result, supportDialogs;
+  };
+  const std::vector<Case> table = {
+      {"two unyielding nodes", StandardWall(), OnSupports("1,5"), true, {}, {}, 1, 0},
+      {"no support", StandardWall(), none, true, {}, {" SUPPORT CONDITIONS ARE NOT SPECIFIED"}, 0, 0},
+      {"both soils", StandardWall(), bothSoils, true, {}, {" INCORRECT SUPPORT DATA OF ITEM 3 OR 4 "}, 0, 0},
+      {"modulus 0 on Winkler soil", noModulus, OnWinkler(), true, {}, {}, 1, 0},
+      {"modulus 0 on supports", noModulus, OnSupports("1,5"), true, {}, {" MODULUS OF ELASTICITY MUST BE BIGGER THAN ZERO"}, 0, 0},
+      // The stability rule once: after Yes the check passes as the supports stand.
+      {"springs only", StandardWall(), springsOnly, true, {kAnswerYes}, {kUnstable}, 1, 1},
+      {"springs only, No", StandardWall(), springsOnly, true, {}, {kUnstable}, 0, 0},
+      {"one unyielding node", StandardWall(), OnSupports("3"), true, {}, {kUnstable}, 0, 0},
+      {"one unyielding node and a spring", StandardWall(),
+       [] {
+         WallSupports s = OnSupports("3");
+         s.elastic = {{1, 0, 800}};
+         return s;
+       }(),
+       true, {}, {}, 1, 0},
+      {"no load case", StandardWall(), OnSupports("1,5"), false, {}, {" NO LOAD CASE IS SPECIFIED FOR THIS JOB"}, 0, 0},
+      // Nothing holds the wall sideways: asked again after every correction.
+      {"Winkler, toe free", StandardWall(), free, true, {kAnswerYes}, {kUnstable, kUnstable}, 0, 1},
+      {"Winkler, toe free, stem spring", StandardWall(), freeWithSpring, true, {}, {}, 1, 0},
+      {"half-space, toe free", StandardWall(), halfSpace, true, {}, {}, 1, 0},
+      {"node beyond the plate", StandardWall(), OnSupports("1,7"), true, {kAnswerYes},
+       {" UNYIELDING SUPPORT DATA UNACCEPTABLE", " UNYIELDING SUPPORT DATA UNACCEPTABLE"}, 0, 1},
+      {"spring at an unyielding node on Winkler soil", StandardWall(), springAtNode, true, {},
+       {" INCORRECT SUPPORT DATA OF ITEM 2 OR 3 "}, 0, 0},
+  };
+  for (const Case& c : table) {
+    SCOPED_TRACE(c.what);
+    WriteJob(c.geometry, c.supports, c.cases);
+    CorrectionScript script;
+    script.answers = c.answers;
+    EXPECT_EQ(CheckJobData(script.Hooks()), c.result);
+    EXPECT_EQ(script.asked, c.asked);
+    EXPECT_EQ(script.supports, c.supportDialogs);
+    if (c.result == 1) {
+      ASSERT_EQ(LoadCaseNames.size(), 2u);
+      EXPECT_EQ(LoadCaseNames[1], "A");
+    }
+  }
+}
+
+TEST_F(CheckTest, ElementsThatCannotBeAnalysedOfferTheGeometry) {
+  struct Case {
+    const char* what;
+    WallGeometry geometry;
+    const char* message;
+  };
+  WallGeometry toe = StandardWall();
+  toe.toe = 1.5;
+  WallGeometry thin = StandardWall();
+  thin.stem.thickness = 0;
+  WallGeometry one = StandardWall();
+  one.plate = {1, 4.0, 0.5};
+  const Case cases[] = {
+      {"toe between element ends", toe, " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
+      {"stem thickness 0", thin, " WALL STEM GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
+      {"one plate element", one, " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteJob(c.geometry, OnSupports("1,5"));
+    CorrectionScript script;
+    EXPECT_EQ(CheckJobData(script.Hooks()), 0);
+    EXPECT_EQ(script.asked, std::vector<std::string>{c.message});
+    EXPECT_EQ(script.geometry, 0);
+    // Yes: the geometry dialog saves a sound geometry and the check goes on to pass.
+    CorrectionScript yes;
+    yes.answers = {kAnswerYes};
+    yes.onGeometry = [] {
+      testing::WriteGeometry("WALL", StandardWall());
+      return true;
+    };
+    EXPECT_EQ(CheckJobData(yes.Hooks()), 1);
+    EXPECT_EQ(yes.asked, std::vector<std::string>{c.message});
+    EXPECT_EQ(yes.geometry, 1);
+  }
+  // Widths that miss the plate's width by more than 0.1 %.
+  WriteJob(StandardWall(), OnSupports("1,5"));
+  GeneralData(1, 2) = 4.01;
+  TextLineArray lines(1);
+  GeometryLines at = ListGeometry(lines, GeometryHeader("WALL"));
+  ListGeometryRows(lines, BasePlateElements, 4, at.plateRows);
+  ListGeometryRows(lines, WallStemElements, 3, at.stemRows);
+  ASSERT_TRUE(SaveTextLines(GeometryFileName("WALL"), lines, at.last));
+  EXPECT_EQ(GeometryProblem(), kPlateGeometryMissing);
+  GeneralData(1, 2) = 4.003;  // within 0.1 %
+  at = ListGeometry(lines, GeometryHeader("WALL"));
+  ListGeometryRows(lines, BasePlateElements, 4, at.plateRows);
+  ListGeometryRows(lines, WallStemElements, 3, at.stemRows);
+  ASSERT_TRUE(SaveTextLines(GeometryFileName("WALL"), lines, at.last));
+  EXPECT_EQ(GeometryProblem(), "");
+}
+
+TEST_F(CheckTest, TheModulusCorrectedStartsTheCheckAgain) {
+  WallGeometry g = StandardWall();
+  g.plateModulus = 0;
+  WriteJob(g, OnSupports("1,5"));
+  CorrectionScript script;
+  script.answers = {kAnswerYes};
+  script.onGeometry = [] {
+    testing::WriteGeometry("WALL", StandardWall());
+    return true;
+  };
+  EXPECT_EQ(CheckJobData(script.Hooks()), 1);
+  EXPECT_EQ(script.asked, std::vector<std::string>{kModulusNotPositiveMessage});
+  EXPECT_EQ(script.geometry, 1);
+}
+
+}  // namespace
+}  // namespace murelo
