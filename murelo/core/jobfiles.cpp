@@ -400,4 +400,21 @@ void ReadLoadTables(const TextLineArray& lines, int count, int plateElements, in
   ReadIndexedRows(lines, StemNodalLoads, count, stemElements + 1, 3, t.stemNodal);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Save-as
+
+void RenameJobHeaders(const std::string& job) {
+  RewriteFirstLine(GeometryFileName(job), GeometryHeader(job));
+  RewriteFirstLine(SupportFileName(job), SupportHeader(job));
+  TextLineArray names;
+  int count = 0;
+  LoadTextLines(LoadCaseListFileName(job), names, 50, count);
+  for (int i = 1; i <= count; ++i) {
+    if (Trim(names[i]).empty()) continue;
+    const std::string file = LoadFileName(job, names[i]);
+    // The readers take an empty load file as a case without loads.
+    if (!RewriteFirstLine(file, LoadHeader(job, names[i]))) SaveTextLines(file, TextLineArray(1), 0);
+  }
+}
+
 }  // namespace murelo

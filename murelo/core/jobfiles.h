@@ -108,4 +108,13 @@ LoadTableLines ReadLoadData(const TextLineArray& lines, int count);
 // ReadLoadData and the five load tables (dimensioned anew; all 0 for a file of at most 2 lines).
 void ReadLoadTables(const TextLineArray& lines, int count, int plateElements, int stemElements);
 
+// ---------------------------------------------------------------------------------------------
+// Save-as
+
+// Line 1 of each data file of a job copied to `job` names it: the geometry and the support
+// file (when they exist) and the load file of every case of <job>.COX (at most 50 names; a
+// blank line is skipped). The header keeps the case name as its line holds it; a listed case
+// without a load file gets an empty one.
+void RenameJobHeaders(const std::string& job);
+
 }  // namespace murelo

@@ -125,14 +125,20 @@ TEST_F(ContactTest, AnEccentricLoadLiftsTheHeelOffTensionlessSoil) {
   EXPECT_NEAR(d[0].pressure, 133.33, 0.005 * 133.33);
   double lastContact = 0, moment = 0;
   for (size_t i = 0; i < d.size(); ++i) {
-    if (d[i].pressure > 0) lastContact = d[i].distance;
-    else EXPECT_EQ(d[i].pressure, 0.0) << "at " << d[i].distance;
+    if (d[i].pressure > 0) {
+      lastContact = d[i].distance;
+    } else {
+      EXPECT_EQ(d[i].pressure, 0.0) << "at " << d[i].distance;
+    }
     double width = (i == 0 || i + 1 == d.size()) ? 0.05 : 0.1;
     moment += d[i].pressure * width * d[i].distance;
   }
   EXPECT_NEAR(lastContact, 1.5, 0.15);
-  for (size_t i = 0; i < d.size(); ++i)
-    if (d[i].distance > lastContact + 1e-9) EXPECT_EQ(d[i].pressure, 0.0);
+  for (size_t i = 0; i < d.size(); ++i) {
+    if (d[i].distance > lastContact + 1e-9) {
+      EXPECT_EQ(d[i].pressure, 0.0);
+    }
+  }
   EXPECT_NEAR(moment, 50, 0.005 * 50);  // about the toe: V times 0.5 m
   bool total = false;
   for (int i = 1; i <= r.report.count; ++i)

@@ -300,5 +300,18 @@ TEST_F(JobFileTest, FileNamesOfACase) {
   EXPECT_EQ(LoadHeader("W1", "Earth"), "Job: W1 // LOADS (Earth)");
 }
 
+TEST_F(JobFileTest, RenameJobHeadersNamesTheNewJobInEachDataFile) {
+  WriteBytes("NEW.geo", "Job: OLD // GEOMETRY & MAT. PROPERTIES\r\nBASE PLATE DATA:\r\n");
+  WriteBytes("NEW.COX", " A\r\n   \r\nB\r\n");
+  WriteBytes("NEW.LDA", "Job: OLD // LOADS ( A)\r\nBASE PLATE LOAD DATA:\r\n");
+  RenameJobHeaders("NEW");
+  EXPECT_EQ(ReadBytes("NEW.geo"), "Job: NEW // GEOMETRY & MAT. PROPERTIES\r\nBASE PLATE DATA:\r\n");
+  EXPECT_FALSE(FileExists("NEW.SUP"));  // a missing file stays missing
+  EXPECT_EQ(ReadBytes("NEW.LDA"), "Job: NEW // LOADS ( A)\r\nBASE PLATE LOAD DATA:\r\n");  // the name as listed
+  EXPECT_TRUE(FileExists("NEW.LDB"));
+  EXPECT_EQ(ReadBytes("NEW.LDB"), "");
+  EXPECT_EQ(ReadBytes("NEW.COX"), " A\r\n   \r\nB\r\n");
+}
+
 }  // namespace
 }  // namespace murelo
