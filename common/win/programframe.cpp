@@ -2,6 +2,8 @@
 
 #include "core/archive.h"
 #include "core/globals.h"
+#include "core/textfiles.h"
+#include "win/colours.h"
 #include "win/dialogs.h"
 #include "win/files_win.h"
 #include "win/handles.h"
@@ -162,4 +164,49 @@ void DispatchMenuCommand(const MenuDispatchProfile& p, int id) {
   if (command && (!command->needsJob || EnsureJob(p.showJobDialog)) && command->run) command->run();
   if (p.after) p.after();
   if (*p.mainWindow) ParkPointerOnMenuBar(*p.mainWindow, command ? command->parkX : 60);
+}
+
+namespace {
+
+constexpr int kAboutTextId = -1;
+
+const std::vector<ColourRule> kAboutColours = {
+    {WM_CTLCOLORSTATIC, kAboutTextId, kAboutTextId, 0xFF0000, RGB(255, 255, 255), false},
+};
+
+INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kAboutColours, colour)) return colour;
+  return msg == WM_INITDIALOG;
+}
+
+}  // namespace
+
+int ShowAboutBox(const char* text) {
+  DialogTemplate d = NewDialog("Pile Analysis", 0, 0, 280, 123, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER);
+  AddLabel(d, kAboutTextId, text, 10, 10, 260, 77, SS_CENTER);
+  AddButton(d, IDOK, "&Ok", 120, 98, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  SetControlCallback(d, IDOK, CloseDialogProc);
+  OnOpen(d, [](HWND dialog) {
+    SendDlgItemMessageA(dialog, kAboutTextId, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)), TRUE);
+    PlacePointer(dialog, 140, 105);
+    MessageBeep(0);
+  });
+  return static_cast<int>(ShowModalDialog(d, nullptr, AboutProc));
+}
+
+void EnableAnalysisMenuItem(HMENU bar) {
+  if (!bar) return;
+  MENUITEMINFOA item = {};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STATE;
+  item.fState = MFS_ENABLED;
+  SetMenuItemInfoA(bar, kAnalysisMenuPosition, TRUE, &item);
+}
+
+bool FileHasLines(const std::string& file) {
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines(file, lines, 5000, count);
+  return count > 0;
 }

@@ -61,6 +61,10 @@ HMENU SeparatedPopupMenu(std::initializer_list<std::pair<int, const char*>> item
 HMENU AnalysisProgramMenu(const std::string& structureTitle);
 // The position of "&Analysis" on that bar.
 constexpr UINT kAnalysisMenuPosition = 2;
+// Enables "&Analysis" by position (the bar is redrawn when it is next drawn); nothing without a bar.
+void EnableAnalysisMenuItem(HMENU bar);
+// True when the text file exists and has at least one line.
+bool FileHasLines(const std::string& file);
 
 // Puts the menu bar on the main window in place of the one it had (destroyed).
 void InstallMenuBar(const ProgramFrameProfile& p, HMENU menu);
@@ -81,6 +85,10 @@ void NewJobCommand(const std::function<int()>& showJobDialog, const std::functio
 // or when the dialog is left. `saved` runs after a copy.
 void SaveJobAsCommand(const std::function<int()>& showJobDialog, const SaveAsProfile& profile,
                       const std::function<void()>& saved);
+
+// The About box of the analysis programs: caption "Pile Analysis", the text (six lines) centred
+// in blue on white in the fixed font, "&Ok" with the pointer on it and a beep. Its end value.
+int ShowAboutBox(const char* text);
 
 // Starts the help viewer on the file with show state 1 and waits until it is closed.
 void RunHelpViewer(const std::string& helpFile);

@@ -12,15 +12,6 @@ namespace palvore {
 
 namespace {
 
-bool HasLines(const std::string& file) {
-  TextLineArray lines;
-  int count = 0;
-  LoadTextLines(file, lines, kMaxLoadCases, count);
-  return count > 0;
-}
-
-constexpr int kAboutTextId = -1;
-
 const char* const kAboutText =
     "The ZOR software authors\r\n\r\n"
     "ZOR Software\r\n"
@@ -29,33 +20,16 @@ const char* const kAboutText =
     "Fax: as given with your copy\r\n"
     "E-mail: as given with your copy";
 
-const std::vector<ColourRule> kAboutColours = {
-    {WM_CTLCOLORSTATIC, kAboutTextId, kAboutTextId, 0xFF0000, RGB(255, 255, 255), false},
-};
-
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kAboutColours, colour)) return colour;
-  return msg == WM_INITDIALOG;
-}
-
 }  // namespace
 
 HMENU BuildJobMenu() { return AnalysisProgramMenu(StructureTitle); }
 
 void InstallMenu(HMENU menu) { InstallMenuBar(PalvoreFrame(), menu); }
 
-void EnableAnalysisMenu() {
-  if (!MainMenu) return;
-  MENUITEMINFOA item = {};
-  item.cbSize = sizeof item;
-  item.fMask = MIIM_STATE;
-  item.fState = MFS_ENABLED;
-  SetMenuItemInfoA(MainMenu, kAnalysisMenuPosition, TRUE, &item);
-}
+void EnableAnalysisMenu() { EnableAnalysisMenuItem(MainMenu); }
 
 void EnableAnalysisWhenReady() {
-  if (!JobSpec.empty() && HasLines(LoadCaseListFileName(JobSpec)) && HasLines(SupportFileName(JobSpec)))
+  if (!JobSpec.empty() && FileHasLines(LoadCaseListFileName(JobSpec)) && FileHasLines(SupportFileName(JobSpec)))
     EnableAnalysisMenu();
 }
 
@@ -74,18 +48,7 @@ void SaveJobAsCommand() {
 
 void HelpCommand() { RunHelpViewer("Garnol.hlp"); }
 
-void AboutBox() {
-  DialogTemplate d = NewDialog("Pile Analysis", 0, 0, 280, 123, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER);
-  AddLabel(d, kAboutTextId, kAboutText, 10, 10, 260, 77, SS_CENTER);
-  AddButton(d, IDOK, "&Ok", 120, 98, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
-  SetControlCallback(d, IDOK, CloseDialogProc);
-  OnOpen(d, [](HWND dialog) {
-    SendDlgItemMessageA(dialog, kAboutTextId, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)), TRUE);
-    PlacePointer(dialog, 140, 105);
-    MessageBeep(0);
-  });
-  DialogResult = static_cast<int>(ShowModalDialog(d, nullptr, AboutProc));
-}
+void AboutBox() { DialogResult = ShowAboutBox(kAboutText); }
 
 void DispatchCommand(int id) {
   static const MenuDispatchProfile menu = [] {

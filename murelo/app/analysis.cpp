@@ -1,0 +1,50 @@
+// The analysis command: the job check with its correction offers, the choice of the load case
+// and Murelo's profile of the shared analysis dialog.
+#include "app.h"
+#include "murelo/core/analysis.h"
+#include "murelo/core/checks.h"
+#include "win/analysiscommand.h"
+#include "win/analysisdialog.h"
+
+namespace murelo {
+
+int ShowMureloAnalysisDialog(int mode) {
+  AnalysisDialogProfile p;
+  p.caption = "   " + StructureTitle + " ANALYSIS.   JOB: " + JobSpec;
+  p.structureText = "Retaining Wall";
+  p.job = JobSpec;
+  p.loadCase = LoadCaseName;
+  p.analyse = [](HWND, int m) { return AnalyseLoadCase(m); };
+  p.warningFor = [](int code) { return SolverWarningFor(code); };
+  p.answer = &DialogResult;
+  return ShowAnalysisDialog(MainWindow, p, mode);
+}
+
+int CheckJobForAnalysis() {
+  CorrectionHooks hooks;
+  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); };
+  hooks.editGeometry = [] { return GeometryCommand(); };
+  hooks.editSupports = [] {
+    SupportCommand();
+    UpdateAnalysisMenu();
+  };
+  hooks.editLoadCases = [] {
+    if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
+    UpdateAnalysisMenu();
+  };
+  return CheckJobData(hooks);
+}
+
+void RunAnalysisCommand(int mode) {
+  AnalysisCommandProfile p;
+  p.checkJob = CheckJobForAnalysis;
+  p.chooseLoadCase = [] { return ShowLoadCases(2); };
+  p.analysisDialog = ShowMureloAnalysisDialog;
+  p.mainWindow = MainWindow;
+  p.structureTitle = StructureTitle;
+  p.loadCaseName = &LoadCaseName;
+  p.result = &DialogResult;
+  AnalysisCommand(p, mode);
+}
+
+}  // namespace murelo

@@ -1,0 +1,12 @@
+// Murelo's interface globals, together in one place.
+#include "app.h"
+
+namespace murelo {
+
+HWND MainWindow = nullptr;
+HMENU MainMenu = nullptr;
+int DialogResult = 0;
+std::string StructureTitle;
+std::string SignedNumberChars, NumberChars, DigitChars;
+
+}  // namespace murelo

@@ -1,0 +1,99 @@
+// The menu bar and the commands it sends.
+#include "app.h"
+#include "core/archive.h"
+#include "core/saveas.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "murelo/core/jobfiles.h"
+#include "gfx/gfx.h"
+#include "win/messages.h"
+
+namespace murelo {
+
+namespace {
+
+// "&Analysis" may be used from now on.
+void EnableAnalysisMenu() { EnableAnalysisMenuItem(MainMenu); }
+
+const char* const kAboutText =
+    "The ZOR software authors\r\n\r\n"
+    "ZOR Software\r\n"
+    "The address given with your copy of the software\r\n\r\n"
+    "Phone: as given with your copy\r\n"
+    "Fax: as given with your copy\r\n"
+    "E-mail: as given with your copy";
+
+}  // namespace
+
+HMENU BuildMainMenu() { return AnalysisProgramMenu(StructureTitle); }
+
+void InstallMenu(HMENU menu) { InstallMenuBar(MureloFrame(), menu); }
+
+void UpdateAnalysisMenu() {
+  // Once enabled it stays so, also across "&New Job".
+  if (!JobSpec.empty() && FileHasLines(LoadCaseListFileName(JobSpec)) && FileHasLines(SupportFileName(JobSpec)))
+    EnableAnalysisMenu();
+}
+
+void ParkPointer(int x) { ParkPointerOnMenuBar(MainWindow, x); }
+
+void NewJobCommand() {
+  SupportFlags.assign(11, std::string());
+  ::NewJobCommand(ShowJobDialog, UpdateAnalysisMenu);
+}
+
+void SaveJobAsCommand() {
+  SaveAsProfile p;
+  p.rewriteHeaders = RenameJobHeaders;
+  ::SaveJobAsCommand(ShowJobDialog, p, UpdateAnalysisMenu);
+}
+
+void HelpCommand() { RunHelpViewer("Nimbrel.hlp"); }
+
+void AuthorBox() { DialogResult = ShowAboutBox(kAboutText); }
+
+void DispatchCommand(int id) {
+  static const MenuDispatchProfile menu = [] {
+    MenuDispatchProfile p;
+    p.mainWindow = &MainWindow;
+    p.showJobDialog = ShowJobDialog;
+    p.commands = {
+        {306, true, [] { GeometryCommand(); }},
+        {307, true,
+         [] {
+           SupportCommand();
+           EnableAnalysisMenu();
+         }},
+        // The load entry runs only for a case named and ticked in the dialog, so no load file is
+        // ever named after an empty case.
+        {308, true,
+         [] {
+           if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
+           EnableAnalysisMenu();
+         },
+         100},
+        {888, true,
+         [] {
+           RunAnalysisCommand(0);
+           GfxWindow(kGfxClose);
+         },
+         160},
+        {889, true,
+         [] {
+           RunAnalysisCommand(1);
+           GfxWindow(kGfxClose);
+         },
+         160},
+        {777, true, [] { PresentationCommand(); }, 160},
+        {666, true, [] { PlotCommand(); }, 160},
+        {206, false, NewJobCommand},
+        {878, false, SaveJobAsCommand},
+        {204, false, HelpCommand},
+        {205, false, AuthorBox},
+    };
+    return p;
+  }();
+  DispatchMenuCommand(menu, id);
+}
+
+}  // namespace murelo

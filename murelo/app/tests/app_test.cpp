@@ -1,0 +1,381 @@
+// Murelo's frame routines in-process: the menu, the job and load-case dialogs with Murelo's
+// profile, where the pointer parks after each command, the job check's correction box,
+// "&New Job" cancelled, save-as and the About box.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../../../common/tests/testdir.h"
+#include "../../tests/testsupport.h"
+#include "app.h"
+#include "core/archive.h"
+#include "core/textfiles.h"
+#include "../../tests/solvetool.h"
+#include "win/dialogs.h"
+#include "win/testing/wintest.h"
+
+namespace fs = std::filesystem;
+using wintest::RunScript;
+using wintest::WhenDialog;
+using wintest::WindowText;
+
+namespace {
+
+const char* const kJobCaption = " Job Name Specification/Selection";
+const char* const kCasesCaption = "  Retaining Wall: Load Name Specification/Selection";
+
+std::string MenuText(HMENU menu, UINT position) {
+  char text[128] = {0};
+  GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
+std::string FirstLine(const std::string& file) {
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines(file, lines, 10, count);
+  return count > 0 ? lines[1] : std::string();
+}
+
+// A main window of the program's class for the routines to work on.
+class MureloFrame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    murelo::DimensionGlobals();
+    murelo::StructureTitle.clear();
+    JobSpec.clear();
+    murelo::LoadCaseName.clear();
+    murelo::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
+    ASSERT_NE(murelo::MainWindow, nullptr);
+    murelo::InstallMenu(murelo::BuildMainMenu());
+  }
+  void TearDown() override {
+    JobSpec.clear();  // nothing to archive
+    if (murelo::MainWindow) DestroyWindow(murelo::MainWindow);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+  bool AnalysisEnabled() { return !(GetMenuState(murelo::MainMenu, 2, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)); }
+  // The archive packs only with ZLIB.DLL in the current directory, as in the program directory.
+  void WithZlib() {
+    char exe[MAX_PATH] = {0};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    fs::copy_file(fs::path(exe).parent_path() / "ZLIB.DLL", "ZLIB.DLL");
+  }
+  // Opens the job through the job dialog.
+  void OpenJob(const std::string& job) {
+    ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
+                                      [&](HWND d) {
+                                        wintest::SetText(d, 7555, job);
+                                        wintest::Click(d, IDOK);
+                                      })},
+                          [] { EXPECT_EQ(murelo::ShowJobDialog(), 1); })
+                    .finished);
+  }
+  TestDirectory dir;
+};
+
+TEST_F(MureloFrame, TheMenuHasItsItemsIdsAndPopupsWithAnalysisDisabled) {
+  HMENU bar = murelo::MainMenu;
+  ASSERT_EQ(GetMenuItemCount(bar), 7);
+  std::vector<std::string> bars;
+  for (int i = 0; i < 7; ++i) bars.push_back(MenuText(bar, i));
+  EXPECT_EQ(bars, (std::vector<std::string>{"&Close", "&Data Input", "&Analysis", "Data/Results &Presentation",
+                                            "&New Job", "&Save Job As", "&Help"}));
+  EXPECT_EQ(GetMenuItemID(bar, 0), 2u);
+  EXPECT_EQ(GetMenuItemID(bar, 4), 206u);
+  EXPECT_EQ(GetMenuItemID(bar, 5), 878u);
+  struct Item {
+    int popup, position, id;
+    const char* text;
+  };
+  // Built before the job dialog names the structure: the Data Input texts begin with a blank.
+  const std::vector<Item> items = {
+      {1, 0, 306, " &Geometry and Material Properties Data"}, {1, 2, 307, " &Support Data"},
+      {1, 4, 308, " &Load Data"},  {2, 0, 888, "&Elastic Analysis"}, {2, 2, 889, "Elastic-&Plastic Analysis"},
+      {3, 0, 777, "&Preview/Print/Save Data/Results"}, {3, 2, 666, "P&lot Structural Response Fields"},
+      {6, 0, 204, "&Help/Info"}, {6, 2, 205, "&About Author/Contact Address"},
+  };
+  for (const Item& item : items) {
+    HMENU popup = GetSubMenu(bar, item.popup);
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(GetMenuItemID(popup, item.position), static_cast<UINT>(item.id));
+    EXPECT_EQ(MenuText(popup, item.position), item.text);
+    if (item.position + 1 < GetMenuItemCount(popup)) {
+      EXPECT_EQ(GetMenuState(popup, item.position + 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    }
+  }
+  EXPECT_FALSE(AnalysisEnabled());
+  EXPECT_EQ(WindowText(murelo::MainWindow), "  RETAINING WALL ANALYSIS Program");
+  char cls[100] = {0};
+  GetClassNameA(murelo::MainWindow, cls, sizeof cls);
+  EXPECT_EQ(std::string(cls), "RETAINING WALL ANALYSIS");
+}
+
+TEST_F(MureloFrame, TheJobDialogNamesTheJobAndEnablesAnalysisOnlyWithCasesAndSupports) {
+  fs::create_directories("WALLS");
+  std::string job = (fs::current_path() / "WALLS" / "WALL1").string();
+  WriteBytes(job + ".COX", "A\r\n");
+  OpenJob(job);
+  EXPECT_EQ(WindowText(murelo::MainWindow), "     Retaining Wall ANALYSIS.   JOB: " + job);
+  EXPECT_EQ(murelo::StructureTitle, "Retaining Wall");
+  EXPECT_EQ(murelo::CurrentSubstructure, "BASE PLATE");
+  EXPECT_EQ(ReadBytes("FJOB$.INF"), job + "\r\n");
+  EXPECT_FALSE(AnalysisEnabled());  // cases, but no support file
+  WriteBytes(job + ".SUP", "Job: WALL1 // SUPPORTS\r\n");
+  OpenJob(job);
+  EXPECT_TRUE(AnalysisEnabled());
+}
+
+TEST_F(MureloFrame, TheLoadCaseDialogHasMurelosControlsAndDeletesTheCasesLoadAndResults) {
+  JobSpec = "WALL";
+  murelo::StructureTitle = "Retaining Wall";
+  WriteBytes("WALL.COX", "A\r\nB\r\n");
+  for (const char* f : {"WALL.LDA", "WALL.RBA", "WALL.LDB", "WALL.geo"}) WriteBytes(f, "x\r\n");
+  std::string check;
+  RECT box{};
+  bool ok = RunScript({WhenDialog(kCasesCaption,
+                                  [&](HWND d) {
+                                    check = wintest::GetText(d, 131);
+                                    GetWindowRect(GetDlgItem(d, 131), &box);
+                                    EXPECT_NE(GetDlgItem(d, 555), nullptr);
+                                    EXPECT_NE(GetDlgItem(d, 210), nullptr);
+                                    EXPECT_EQ(wintest::GetText(d, 1), "&Ok");
+                                    wintest::PostClick(d, 209);
+                                  }),
+                       WhenDialog("Current Selection DELETION Enquiry", [](HWND b) { wintest::AnswerBox(b, IDYES); }),
+                       WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); })},
+                      [] { EXPECT_EQ(murelo::ShowLoadCases(1), 0); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(check, " Is LOAD DATA to be ENTERED/EDITED?");
+  EXPECT_GT(box.right - box.left, 0);
+  EXPECT_FALSE(fs::exists("WALL.LDA"));
+  EXPECT_FALSE(fs::exists("WALL.RBA"));
+  EXPECT_TRUE(fs::exists("WALL.LDB"));
+  EXPECT_TRUE(fs::exists("WALL.geo"));
+}
+
+// After each command the pointer is parked on the menu bar: x 100 after the load command, 160
+// after the analysis, presentation and plot commands, 60 after the others.
+TEST_F(MureloFrame, ThePointerParksOnTheMenuBarByCommand) {
+  JobSpec = "WALL";
+  murelo::StructureTitle = "Retaining Wall";
+  auto parkedAt = [](int x) {
+    POINT p{x, 0};
+    ClientToScreen(murelo::MainWindow, &p);
+    return p.x;
+  };
+  auto cursorX = [] {
+    POINT p{};
+    GetCursorPos(&p);
+    return p.x;
+  };
+  struct Case {
+    int id, x;
+  };
+  // The load command's dialog and the analysis check's boxes are left with Cancel and No.
+  const std::vector<wintest::Step> leave = {
+      WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); }),
+      WhenDialog(" WARNING!", [](HWND b) { wintest::AnswerBox(b, IDNO); }),
+  };
+  for (const Case& c : {Case{308, 100}, Case{888, 160}, Case{889, 160}, Case{777, 160}, Case{666, 160}, Case{306, 60},
+                        Case{307, 60}}) {
+    SCOPED_TRACE(c.id);
+    SetCursorPos(0, 0);
+    RunScript(leave, [&] { murelo::DispatchCommand(c.id); }, 3000);
+    EXPECT_EQ(cursorX(), parkedAt(c.x));
+  }
+}
+
+TEST_F(MureloFrame, TheCheckAsksWithTheCorrectionBox) {
+  JobSpec = "WALL";
+  murelo::testing::WriteGeometry("WALL", murelo::testing::StandardWall());
+  murelo::testing::WriteLoads("WALL", "A", murelo::testing::WallLoads());
+  std::string text, caption;
+  bool ok = RunScript({WhenDialog(" WARNING!",
+                                  [&](HWND box) {
+                                    text = wintest::BoxText(box);
+                                    wintest::AnswerBox(box, IDNO);
+                                  })},
+                      [] { EXPECT_EQ(murelo::CheckJobForAnalysis(), 0); })
+                .finished;
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(text, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ");
+  // Sound supports: no box at all.
+  murelo::testing::WallSupports s;
+  s.unyielding = "1,5";
+  murelo::testing::WriteSupports("WALL", s, 4);
+  EXPECT_EQ(murelo::CheckJobForAnalysis(), 1);
+}
+
+TEST_F(MureloFrame, NewJobCancelledKeepsTheJobOpenWithItsFilesLoose) {
+  WithZlib();
+  fs::create_directories("WALLS");
+  std::string job = (fs::current_path() / "WALLS" / "WALL1").string();
+  OpenJob(job);
+  WriteBytes(job + ".geo", "Job: geometry\r\n");
+  WriteBytes(job + ".SUP", "Job: supports\r\n");
+  ASSERT_TRUE(RunScript({WhenDialog(kJobCaption, [](HWND d) { wintest::Click(d, IDCANCEL); })},
+                        [] { murelo::DispatchCommand(206); })
+                  .finished);
+  EXPECT_EQ(JobSpec, job);
+  EXPECT_TRUE(fs::exists(job + ".ZIP"));  // it was packed before the dialog
+  EXPECT_EQ(ReadBytes(job + ".SUP"), "Job: supports\r\n");
+  EXPECT_TRUE(fs::exists(job + ".geo"));
+}
+
+TEST_F(MureloFrame, SaveJobAsRenamesTheHeadersMakesEmptyLoadFilesAndPacksTheOldJob) {
+  WithZlib();
+  fs::create_directories("WALLS");
+  std::string oldJob = (fs::current_path() / "WALLS" / "WALL9").string();
+  std::string newJob = (fs::current_path() / "WALLS" / "WALL9B").string();
+  WriteBytes(oldJob + ".geo", "Job: WALL9 // GEOMETRY & MAT. PROPERTIES\r\nBASE PLATE DATA:\r\n");
+  WriteBytes(oldJob + ".SUP", "Job: WALL9 // SUPPORTS\r\nTOE\r\n");
+  WriteBytes(oldJob + ".COX", " A\r\nB\r\n");
+  WriteBytes(oldJob + ".LDA", "Job: WALL9 // LOADS ( A)\r\nBASE PLATE LOAD DATA:\r\n");
+  JobSpec = oldJob;
+  murelo::StructureTitle = "Retaining Wall";
+  ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
+                                    [&](HWND d) {
+                                      wintest::SetText(d, 7555, newJob);
+                                      wintest::Click(d, IDOK);
+                                    })},
+                        [] { murelo::DispatchCommand(878); })
+                  .finished);
+  EXPECT_EQ(JobSpec, newJob);
+  EXPECT_EQ(FirstLine(newJob + ".geo"), "Job: " + newJob + " // GEOMETRY & MAT. PROPERTIES");
+  EXPECT_EQ(FirstLine(newJob + ".SUP"), "Job: " + newJob + " // SUPPORTS");
+  EXPECT_EQ(ReadBytes(newJob + ".LDA"), "Job: " + newJob + " // LOADS ( A)\r\nBASE PLATE LOAD DATA:\r\n");
+  ASSERT_TRUE(fs::exists(newJob + ".LDB"));
+  EXPECT_EQ(fs::file_size(newJob + ".LDB"), 0u);
+  EXPECT_EQ(ReadBytes(newJob + ".COX"), " A\r\nB\r\n");
+  EXPECT_TRUE(AnalysisEnabled());
+  EXPECT_TRUE(fs::exists(oldJob + ".ZIP"));
+  EXPECT_FALSE(fs::exists(oldJob + ".geo"));
+  EXPECT_FALSE(fs::exists(oldJob + ".LDA"));
+}
+
+TEST_F(MureloFrame, TheAboutBoxKeepsItsCaptionAndNamesNoPerson) {
+  std::string text;
+  murelo::DialogResult = 0;
+  ASSERT_TRUE(RunScript({WhenDialog("Pile Analysis",
+                                    [&](HWND box) {
+                                      text = WindowText(FindWindowExA(box, nullptr, "Static", nullptr));
+                                      wintest::Click(box, IDOK);
+                                    })},
+                        [] { murelo::DispatchCommand(205); })
+                  .finished);
+  EXPECT_EQ(text.rfind("The ZOR software authors\r\n", 0), 0u) << text;
+  EXPECT_EQ(murelo::DialogResult, 1);
+}
+
+struct AnalysisRun {
+  std::string dialogCaption;
+  SIZE size{};
+  POINT analyse{}, cancel{};
+  bool hiddenDuringAnalysis = false;
+  std::vector<std::vector<std::string>> tones;
+  std::vector<std::string> boxes, boxOwners;
+};
+
+// The menu's analysis command of the mode, the case chosen and the dialog's button pressed.
+AnalysisRun RunAnalysis(int mode, int button) {
+  AnalysisRun r;
+  wintest::TraceCapture trace;
+  const std::string caption = "   Retaining Wall ANALYSIS.   JOB: " + JobSpec;
+  RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 1); }),
+             WhenDialog(caption,
+                        [&r, button](HWND d) {
+                          r.dialogCaption = WindowText(d);
+                          RECT c;
+                          GetClientRect(d, &c);
+                          int w = c.right, h = c.bottom;
+                          PixelsToUnits(d, w, h);
+                          r.size = {w, h};
+                          r.analyse = wintest::ControlPlace(d, 1);
+                          r.cancel = wintest::ControlPlace(d, 1234);
+                          wintest::PostClick(d, button);
+                        }),
+             WhenDialog("WARNING!",
+                        [&r](HWND box) {
+                          r.boxes.push_back(wintest::BoxText(box));
+                          HWND owner = GetWindow(box, GW_OWNER);
+                          r.boxOwners.push_back(WindowText(owner));
+                          r.hiddenDuringAnalysis =
+                              !IsWindowVisible(GetDlgItem(owner, 1)) && !IsWindowVisible(GetDlgItem(owner, 1234));
+                          wintest::AnswerBox(box, IDOK);
+                        })},
+            [mode] { murelo::DispatchCommand(mode ? 889 : 888); }, 30000);
+  for (const auto& t : trace.Records("TONE")) r.tones.push_back({t[1], t[2]});
+  return r;
+}
+
+const std::vector<std::vector<std::string>> kSixTones = {{"330", "250"}, {"294", "250"}, {"300", "200"},
+                                                          {"204", "280"}, {"330", "250"}, {"294", "250"}};
+
+// The standard wall on Winkler soil that yields at `yield` (0: never), the toe restrained.
+void WriteWinklerWall(double plateLoad, double yield) {
+  murelo::testing::WriteGeometry("WALL", murelo::testing::StandardWall());
+  murelo::testing::WallSupports s;
+  s.winkler = 10000;
+  s.winklerYield = yield;
+  murelo::testing::WriteSupports("WALL", s, 4);
+  murelo::testing::WallLoads l;
+  l.plateUniform = plateLoad;
+  murelo::testing::WriteLoads("WALL", "A", l);
+  JobSpec = "WALL";
+  murelo::StructureTitle = "Retaining Wall";
+}
+
+TEST_F(MureloFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
+  WriteWinklerWall(50, 60);  // carried within the yield stress
+  for (int mode : {1, 0}) {
+    SCOPED_TRACE(mode);
+    DeleteIfExists("WALL.RBA");
+    AnalysisRun r = RunAnalysis(mode, 1);
+    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_EQ(r.dialogCaption, "   Retaining Wall ANALYSIS.   JOB: WALL");
+    ASSERT_GE(GetSystemMetrics(SM_CXSCREEN), 1024);
+    EXPECT_EQ(r.size.cx, 400);
+    EXPECT_EQ(r.size.cy, 280);
+    EXPECT_EQ(r.analyse.x, 150);
+    EXPECT_EQ(r.analyse.y, 245);
+    EXPECT_EQ(r.cancel.x, 210);
+    EXPECT_EQ(r.cancel.y, 245);
+    EXPECT_EQ(r.tones, kSixTones);
+    EXPECT_EQ(WindowText(murelo::MainWindow), "     Retaining Wall ANALYSIS.   JOB: WALL     Load Case: A");
+    ASSERT_TRUE(fs::exists("WALL.RBA"));
+    std::string program = ReadBytes("WALL.RBA"), output;
+    ASSERT_EQ(murelo::RunSolveTool({"WALL", "A", mode ? "plastic" : "elastic"}, output), 0) << output;
+    EXPECT_EQ(program, ReadBytes("WALL.RBA"));
+    EXPECT_GT(program.size(), 500u);
+  }
+}
+
+TEST_F(MureloFrame, CancelWritesNothingAndPlaysNothing) {
+  WriteWinklerWall(50, 0);
+  AnalysisRun r = RunAnalysis(0, 1234);
+  EXPECT_TRUE(r.tones.empty());
+  EXPECT_FALSE(fs::exists("WALL.RBA"));
+  EXPECT_EQ(murelo::DialogResult, 0);
+}
+
+TEST_F(MureloFrame, AStopIsABoxOwnedByTheAnalysisDialogAndTheTonesStillFollow) {
+  WriteWinklerWall(200, 100);  // 1.1 x 800 kN beyond the soil's 400
+  AnalysisRun r = RunAnalysis(1, 1);
+  ASSERT_EQ(r.boxes.size(), 1u);
+  EXPECT_EQ(r.boxes[0].rfind("The LOAD is too LARGE to be CARRIED OUT", 0), 0u) << r.boxes[0];
+  EXPECT_EQ(r.boxOwners[0], "   Retaining Wall ANALYSIS.   JOB: WALL");
+  EXPECT_TRUE(r.hiddenDuringAnalysis);
+  EXPECT_FALSE(fs::exists("WALL.RBA"));
+  ASSERT_EQ(r.tones.size(), 10u);
+  EXPECT_EQ(r.tones[0], (std::vector<std::string>{"100", "550"}));
+  EXPECT_EQ(std::vector<std::vector<std::string>>(r.tones.begin() + 4, r.tones.end()), kSixTones);
+}
+
+}  // namespace
