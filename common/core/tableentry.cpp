@@ -1,6 +1,21 @@
 #include "core/tableentry.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "core/numbers.h"
+
+namespace {
+
+// A value as text with 8 significant digits and read back, tiny magnitudes taken as 0.
+double EightDigits(double value) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.8G", value);
+  double v = ParseNumber(buffer);
+  return std::fabs(v) < 0.00001 ? 0.0 : v;
+}
+
+}  // namespace
 
 bool GenerationRangeValid(int start, int end, int step, int rows) {
   if (start < 1 || step < 1) return false;
@@ -18,4 +33,23 @@ std::string CutCellText(const std::string& text, int width) {
   if (static_cast<int>(text.size()) <= width) return text;
   if (text.find_first_of("EeDd") != std::string::npos) return text;
   return text.substr(0, static_cast<size_t>(width));
+}
+
+std::string GeneratedCellText(double value) {
+  return LTrim(FormatNumber(EightDigits(value), "####.000"));
+}
+
+std::vector<std::pair<double, double>> ElementEndValues(const std::vector<double>& lengths, int i, int m, double from,
+                                                        const std::function<double(double)>& value) {
+  std::vector<std::pair<double, double>> ends;
+  double z = from;
+  for (int e = i; e < m && e >= 1 && e < static_cast<int>(lengths.size()); ++e) {
+    ends.emplace_back(value(z), value(z + lengths[e]));
+    z += lengths[e];
+  }
+  return ends;
+}
+
+double PowerFunction(double a, double b, double z, double n) {
+  return a + b * (n == 0 ? 1.0 : std::pow(z, n));
 }

@@ -1,7 +1,10 @@
 #pragma once
 // What the data tables of the programs share about their cells: the range a generation command
 // fills and the text a value shows in a cell.
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // GENERATE over rows start, start + step, ... end of a table of `rows` rows: refused when the
 // start is below 1, the step below 1 or above end - start, the start not below the end, or the
@@ -13,3 +16,14 @@ std::string TableCellText(double value);
 // Cuts a cell text to `width` characters, except a text in exponent form, which would turn into
 // another number.
 std::string CutCellText(const std::string& text, int width = 11);
+
+// The cell text of a generated value: 8 significant digits, magnitudes below 0.00001 as 0,
+// then the mask "####.000" without its leading blanks.
+std::string GeneratedCellText(double value);
+// A function of the distance along the element lengths (index 1..N) at both ends of elements
+// i..m-1: value(z) at each element's upper node and value(z + L) at its lower node, z running
+// on from `from` at node i. One pair per element, in order.
+std::vector<std::pair<double, double>> ElementEndValues(const std::vector<double>& lengths, int i, int m, double from,
+                                                        const std::function<double(double)>& value);
+// The distribution k = A + B z^n (0^0 taken as 1).
+double PowerFunction(double a, double b, double z, double n);

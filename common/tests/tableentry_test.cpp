@@ -34,4 +34,17 @@ TEST(CellTextRules, CutAndValues) {
   EXPECT_EQ(TableCellText(1.0 / 3), ".3333333");
 }
 
+TEST(GeneratedValues, PowerFunctionAtElementEnds) {
+  const std::vector<double> lengths = {0, 1, 2, 0.5};
+  auto ends = ElementEndValues(lengths, 2, 4, 1.0, [](double z) { return PowerFunction(10, 2, z, 2); });
+  ASSERT_EQ(ends.size(), 2u);
+  EXPECT_DOUBLE_EQ(ends[0].first, 12);    // z = 1
+  EXPECT_DOUBLE_EQ(ends[0].second, 28);   // z = 3
+  EXPECT_DOUBLE_EQ(ends[1].second, 34.5); // z = 3.5
+  EXPECT_TRUE(ElementEndValues(lengths, 3, 9, 0, [](double) { return 1.0; }).size() == 1u);  // stops at the last element
+  EXPECT_DOUBLE_EQ(PowerFunction(1, 1, 0, 0), 2);  // 0^0 = 1
+  EXPECT_EQ(GeneratedCellText(1234.56789), "1234.568");
+  EXPECT_EQ(GeneratedCellText(0.000001), ".000");
+}
+
 }  // namespace

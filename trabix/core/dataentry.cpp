@@ -24,14 +24,6 @@ int WholeNumber(const std::string& text) {
   return static_cast<int>(std::floor(v + 0.5));
 }
 
-// A value as text with 8 significant digits and read back, tiny magnitudes taken as 0.
-double EightDigits(double value) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.8G", value);
-  double v = ParseNumber(buffer);
-  return std::fabs(v) < 0.00001 ? 0.0 : v;
-}
-
 std::string Flag(int item) {
   return item < static_cast<int>(SupportFlags.size()) ? Trim(SupportFlags[item]) : std::string();
 }
@@ -54,10 +46,6 @@ bool NodeRangeValid(int start, int end, int nodes, bool winkler, double a, doubl
   return !(exponent < 0 && start == 1);
 }
 
-std::string GeneratedCellText(double value) {
-  return LTrim(FormatNumber(EightDigits(value), "####.000"));
-}
-
 namespace {
 
 // The nodes i (field 1) and m (field 2) of a function between nodes and the length between them;
@@ -77,11 +65,11 @@ bool NodesOfFunction(const std::vector<std::string>& fields, const std::vector<d
 // running on from `from` at node i.
 template <class Value>
 void FillElementEnds(int column, int i, int m, const std::vector<double>& lengths, double from, Value value) {
-  double x = from;
-  for (int e = i; e < m; ++e) {
-    CellTexts(column, e) = GeneratedCellText(value(x));
-    CellTexts(column + 1, e) = GeneratedCellText(value(x + lengths[e]));
-    x += lengths[e];
+  int e = i;
+  for (const auto& ends : ElementEndValues(lengths, i, m, from, value)) {
+    CellTexts(column, e) = GeneratedCellText(ends.first);
+    CellTexts(column + 1, e) = GeneratedCellText(ends.second);
+    ++e;
   }
 }
 
@@ -103,7 +91,7 @@ void ApplyNodeFunction(int firstColumn, const std::vector<std::string>& fields, 
   double power = ParseNumber(Field(fields, 5));
   double depth = 0;  // of node i
   for (int e = 1; e < i; ++e) depth += lengths[e];
-  FillElementEnds(firstColumn + 2, i, m, lengths, depth, [&](double z) { return a + b * std::pow(z, power); });
+  FillElementEnds(firstColumn + 2, i, m, lengths, depth, [&](double z) { return PowerFunction(a, b, z, power); });
 }
 
 void SetSameModulus(const std::string& k, int rows) {

@@ -24,9 +24,7 @@ bool NodeRangeValid(int start, int end, int nodes, bool winkler, double a, doubl
 
 // ---- Generation into CellTexts (first index the column, second the row) ----
 
-// The cell text of a generated value: 8 significant digits, magnitudes below 0.00001 as 0,
-// then the mask "####.000" without its leading blanks.
-std::string GeneratedCellText(double value);
+// GeneratedCellText (core/tableentry.h) writes each generated value.
 // k = A + B z^n between nodes i and m (fields 1..5: i, m, A, B, n; index 0 unused) into
 // CellTexts columns firstColumn + 2 (at node i) and firstColumn + 3 (at node j) of elements
 // i..m-1, z measured from node 1 along the element lengths (index 1..N). Nothing happens unless
