@@ -92,3 +92,21 @@ void SupportTriangle(double x, double y, long outline) {
   PenColorEx(0, outline);
   DrawPolygonEx(0, {{x, y}, {x - 30, y + 45}, {x + 30, y + 45}});
 }
+
+long ViewBackground() { return Hsw(40, 240, 180); }
+
+void DrawViewFrame(HWND window, long left, long top, long width, long height, double x1, double y1, double x2,
+                   double y2, const std::function<void()>& picture) {
+  OpenGfx(window, left, top, width, height);
+  GfxWindow(kGfxHold);
+  GfxWindow(kGfxSelect);
+  if (width > 0 && height > 0 && x2 > x1 && y2 > y1) {
+    const double s = std::min(width / (x2 - x1), height / (y2 - y1));
+    const double w = width / s, h = height / s, cx = (x1 + x2) / 2, cy = (y1 + y2) / 2;
+    GfxWorldEx(0, cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2);
+  }
+  BrushColorEx(0, ViewBackground());
+  GfxCLS();
+  if (picture) picture();
+  GfxWindow(kGfxShow);
+}

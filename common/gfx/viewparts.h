@@ -2,6 +2,9 @@
 // Pieces of the programs' explanatory structure views (the schematic pictures beside the data
 // tables), drawn into the current graphics window (0) in its world coordinates. Each program
 // places them on its own drawing; the pieces only fix their shapes, colours and pens.
+#include <windows.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,3 +47,10 @@ void HorizontalSpring(double left, double y, double width = 15);
 // given colour.
 void SupportTriangle(double x, double y, long outline = kViewGrey);
 
+// The frame of every structure view: a graphics window opened on `window` at the rectangle,
+// held while drawing, its world the box (x1, y1)..(x2, y2) fitted whole with round circles and
+// centred, filled with the views' background; `picture` draws into it; then it is shown.
+void DrawViewFrame(HWND window, long left, long top, long width, long height, double x1, double y1, double x2,
+                   double y2, const std::function<void()>& picture);
+// The background of the views: Hsw(40, 240, 180).
+long ViewBackground();

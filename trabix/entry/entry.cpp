@@ -17,6 +17,7 @@
 #include "trabix/views/views.h"
 #include "win/checklist.h"
 #include "win/colours.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/messages.h"
 
@@ -24,13 +25,6 @@ namespace trabix {
 
 std::string DialogStatus;
 TableTexts Table;
-
-void StartFields(HWND dialog, int first, int count) {
-  SharedIntegers(4, 0) = count;
-  SharedIntegers(4, 1) = first;
-  SubclassControls(dialog, first, first + count - 1, EditSubclassProc);
-  if (HWND field = GetDlgItem(dialog, first)) FocusField(field);
-}
 
 namespace {
 
@@ -43,39 +37,8 @@ constexpr int kCheckList = 77777777;
 
 bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
 
-int& Answer() { return *ProgramMessages.answer; }
-
-void Warn(HWND dialog, const std::string& text) {
-  WarningTones();
-  ShowMessage(dialog, text, "WARNING!", WarningBoxStyle, Answer());
-}
-
 void ItemWarning(HWND dialog, int item) {
-  Warn(dialog, "INCORRECT DATA of Item " + NumberToText(item) + "!" + kEnterNewData);
-}
-
-std::string FieldText(HWND dialog, int id) {
-  char buffer[256] = {};
-  GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
-  return Trim(buffer);
-}
-
-// The trimmed texts of fields first..first+count-1 at [1..count], as the item checks number them.
-std::vector<std::string> TrimmedFields(HWND dialog, int first, int count) {
-  std::vector<std::string> texts(static_cast<size_t>(count) + 1);
-  for (int i = 1; i <= count; ++i) texts[i] = FieldText(dialog, first + i - 1);
-  return texts;
-}
-
-// The rules of a dialog whose fields first..last are drawn the common way, the focused one black
-// on white and the others blue on light yellow, ahead of the dialog's own rules.
-std::vector<ColourRule> WithFieldColours(int first, int last, const std::vector<ColourRule>& own) {
-  std::vector<ColourRule> rules = {
-      {WM_CTLCOLOREDIT, first, last, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
-      {WM_CTLCOLOREDIT, first, last, RGB(0, 0, 255), RGB(255, 255, 200), false},
-  };
-  rules.insert(rules.end(), own.begin(), own.end());
-  return rules;
+  WarnBox(dialog, "INCORRECT DATA of Item " + NumberToText(item) + "!" + kEnterNewData);
 }
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -173,7 +136,7 @@ bool TableAccept(HWND table) {
   if (Table.kind == "GEOMETRY") {
     std::string problem = GeometryTableProblem(TableRows, IsStrip(), GeometryValues[1]);
     if (!problem.empty()) {
-      Warn(table, problem + "\r\n\r\n          Correct the Data!");
+      WarnBox(table, problem + "\r\n\r\n          Correct the Data!");
       return false;
     }
     SaveGeometryCells(JobSpec);
@@ -387,57 +350,6 @@ void GeometryCommand(HWND owner) {
 
 namespace {
 
-// One row of a small form: a label on the right of its column and the field after it.
-struct FormRow {
-  int labelId, fieldId;
-  std::string label, text;
-  bool digits;  // the field takes digits only
-};
-
-// A small form over the table window: a heading, the rows, Ok (55) and Cancel (56). Enter moves
-// through the fields and presses Ok in the last; the first field has the focus and the mouse
-// pointer stands on Ok.
-DialogTemplate SmallForm(int headingId, const std::string& heading, const std::vector<FormRow>& rows) {
-  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 230, 0);
-  int widest = 60, h = 0;
-  for (const FormRow& r : rows) widest = std::max(widest, DialogTextWidth(d, r.label, h));
-  d.width = std::max(230, widest + 100);
-  AddLabel(d, headingId, heading, 5, 5, d.width - 10, 10);
-  int y = 20;
-  for (const FormRow& r : rows) {
-    AddLabel(d, r.labelId, r.label, 5, y + 1, widest, 10, SS_RIGHT);
-    AddField(d, r.fieldId, r.text, widest + 8, y, 80, 12,
-             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (r.digits ? ES_NUMBER : 0));
-    y += 14;
-  }
-  y += 6;
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, y, 40, 14);
-  AddButton(d, 56, "&Cancel", d.width / 2 + 5, y, 40, 14);
-  d.height = y + 20;
-  int first = rows.front().fieldId, count = static_cast<int>(rows.size());
-  OnOpen(d, [first, count, y](HWND dialog) {
-    StartFields(dialog, first, count);
-    PlacePointer(dialog, 20, y + 7);
-  });
-  return d;
-}
-
-// Ok and Cancel of a small form: Ok ends it with 1 when `valid` passes (which has warned
-// otherwise); Cancel marks the status "ZZZ" and ends it with 0.
-INT_PTR SmallFormCommand(HWND dialog, WPARAM wParam, bool (*valid)(HWND)) {
-  int id = LOWORD(wParam);
-  if (id == 55) {
-    if (valid(dialog)) EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 56 || id == 2) {
-    DialogStatus = "ZZZ";
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
 // The field check of the table's values: lengths above 0, support values 0 or more, loads any.
 int ValueRule() {
   if (Table.kind == "GEOMETRY") return 2;
@@ -451,7 +363,7 @@ bool GenerationValid(HWND dialog) {
     if (code != 0) return false;
   }
   if (!GenerationRangeValid(WholeField(1), WholeField(2), WholeField(3), TableRows)) {
-    Warn(dialog, "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
+    WarnBox(dialog, "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
     return false;
   }
   return true;
@@ -472,7 +384,7 @@ DialogTemplate GenerationDialog(int column) {
   std::string title = Table.rangeWord.empty() ? " GEOMETRY DATA GENERATION:" : Table.heading;
   std::string value = Table.labels[column];
   if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
-  return SmallForm(303, title,
+  return SmallForm(EntryCaption(), 303, title,
                    {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):", "1", true},
                     {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(TableRows), true},
                     {306, 243, " STEP:", "1", true},
@@ -485,13 +397,13 @@ INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPAR
     return FALSE;
   }
   if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, GenerationValid);
+  return SmallFormCommand(dialog, wParam, DialogStatus, GenerationValid);
 }
 
 DialogTemplate UniformGeometryDialog(int column) {
   std::string heading = Table.rangeWord.empty() ? " UNIFORM GEOMETRY DATA GENERATION:" : Table.heading;
   SharedIntegers(3, 0) = column;
-  return SmallForm(230, heading, {{232, 231, Table.labels[column], Trim(CellTexts.Get(column + 1, 1)), false}});
+  return SmallForm(EntryCaption(), 230, heading, {{232, 231, Table.labels[column], Trim(CellTexts.Get(column + 1, 1)), false}});
 }
 
 namespace {
@@ -510,7 +422,7 @@ INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam,
     return FALSE;
   }
   if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, UniformValid);
+  return SmallFormCommand(dialog, wParam, DialogStatus, UniformValid);
 }
 
 DialogTemplate NodeFunctionDialog(bool yield) {
@@ -597,7 +509,7 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
   if (id == 131 || id == 9876) {
     std::array<int, 8> states{};
     if (!SupportsFromControls(dialog, states)) {
-      Warn(dialog, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
+      WarnBox(dialog, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
       return TRUE;
     }
     if (SupportFlags.size() < 14) SupportFlags.resize(14);

@@ -7,6 +7,8 @@
 #include <array>
 #include <string>
 
+#include "win/dataform.h"
+
 namespace trabix {
 
 // The texts of the table on screen: its kind word, heading, the generation label of each value
@@ -35,8 +37,7 @@ int ShowTable(HWND owner, int kind, int rows, int columns);
 // The edited cells of a load table ("NODAL", "TRAPEZOIDAL", "TEMPERATURE") into its load table.
 void StoreLoadCells(const std::string& kind);
 
-// At a data dialog's opening: Enter moves through fields first..first+count-1 and presses Ok (55)
-// in the last; the first field has the focus with its text selected, so typing replaces it.
-void StartFields(HWND dialog, int first, int count);
+// At a data dialog's opening, StartFields (win/dataform.h) starts its fields.
+using ::StartFields;
 
 }  // namespace trabix

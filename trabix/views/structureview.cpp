@@ -30,8 +30,6 @@ int viewScale = 1;
 bool IsStrip() { return StructureFlags.size() > 1 && StructureFlags[1] == "Y"; }
 bool IsSymmetricHalf() { return StructureFlags.size() > 4 && StructureFlags[4] == "Y"; }
 
-long ViewBackground() { return Hsw(40, 240, 180); }
-
 void NodeNumbers(double y) {
   ViewNumberFont();
   const struct {
@@ -58,26 +56,17 @@ void AxisLoadArrow(double x, double length, long colour, double width) { LoadArr
 void DrawStructureView(HWND window, long left, long top, long width, long height, const std::string& view,
                        int scale, const std::string& kindWord) {
   viewScale = scale;
-  OpenGfx(window, left, top, width, height);
-  GfxWindow(kGfxHold);
-  GfxWindow(kGfxSelect);
-  // The drawing spans x -10..950 and y 0..620: fitted whole with round nodes, centred.
-  if (width > 0 && height > 0) {
-    double s = std::min(width / 960.0, height / 620.0);
-    double w = width / s, h = height / s;
-    GfxWorldEx(0, 470 - w / 2, 310 - h / 2, 470 + w / 2, 310 + h / 2);
-  }
-  BrushColorEx(0, ViewBackground());
-  GfxCLS();
-  DrawBeamAxis();
-  if (view == "Geom") {
-    DrawGeometryIdealization(scale);
-  } else if (view == "Supp") {
-    DrawSupports(scale, kindWord);
-  } else if (view == "Load") {
-    DrawLoads(scale, kindWord);
-  }
-  GfxWindow(kGfxShow);
+  // The drawing spans x -10..950 and y 0..620.
+  DrawViewFrame(window, left, top, width, height, -10, 0, 950, 620, [&] {
+    DrawBeamAxis();
+    if (view == "Geom") {
+      DrawGeometryIdealization(scale);
+    } else if (view == "Supp") {
+      DrawSupports(scale, kindWord);
+    } else if (view == "Load") {
+      DrawLoads(scale, kindWord);
+    }
+  });
 }
 
 void DrawBeamAxis() {

@@ -1,0 +1,705 @@
+// Palvore's data-entry dialogs and table windows (see entry.h).
+#include "palvore/entry/entry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "palvore/core/dataentry.h"
+#include "palvore/core/globals.h"
+#include "palvore/core/jobfiles.h"
+#include "palvore/views/views.h"
+#include "gfx/gfx.h"
+#include "win/checklist.h"
+#include "win/colours.h"
+#include "win/dataform.h"
+#include "win/fieldkeys.h"
+#include "win/messages.h"
+
+namespace palvore {
+
+std::string DialogStatus;
+std::vector<std::string> FieldTexts;
+TableTexts Table;
+
+namespace {
+
+constexpr int kCheckList = 77777777;
+bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
+bool SupportChosen = false;  // the support types ended through Ok or the ENTER / EDIT button
+bool EditChosen = false;
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+// Geometry and its element rows from <job>.GEO; a job without the file starts from zeros.
+bool ReadGeometryFile() {
+  Geometry = PileGeometry();
+  if (TextLines.size() < 5001) TextLines.resize(5001);
+  int count = 0;
+  LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
+  int first = count > 0 ? ReadGeometrySections(TextLines, count) : 0;
+  ReadElementRows(TextLines, count, first);
+  return first > 0;
+}
+
+bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
+
+// The explanatory picture of the table kind beside the window's controls: the window grows by
+// the picture (610 pixels square on a screen at least 1024 wide, else 386) and stays centred.
+void OpenStructureView(HWND window, const std::string& kind) {
+  if (ViewOpen) GfxWindowEx(0, kGfxClose);
+  const bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
+  const long side = wide ? 610 : 386;
+  const long left = MakeRoomForView(window, side, side);
+  const char* view = kind == "GEOMETRY" ? "Geom" : "Supp";
+  DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
+  ViewOpen = true;
+}
+
+void CloseStructureView() {
+  if (ViewOpen) GfxWindowEx(0, kGfxClose);
+  ViewOpen = false;
+}
+
+int ShowTable(HWND owner, int kind, int rows, int columns) {
+  ProgramGrid = PalvoreGridProfile();
+  TableKind = kind;
+  SetTableLayout(1, rows, columns);
+  const int end = static_cast<int>(ShowModalDialog(BuildDataTable(), owner, DataTableProc));
+  CloseStructureView();
+  return end;
+}
+
+int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
+
+// The field rule of the table's values: geometry positive, supports not negative.
+int ValueRule() { return Table.kind == "GEOMETRY" ? 2 : 3; }
+
+// GENERATE on value column `column`: the range dialog, then its value into the rows of the range.
+void GenerateColumn(HWND table, int column) {
+  if (column < 1 || column > TableColumns) return;
+  if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) != 1) return;
+  std::vector<int> rows;
+  GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], RowLabelOffset, TableRows, rows);
+  for (int r : rows) CellTexts(column + 1, r) = FieldTexts[4];
+}
+
+// UNIFORM on value column `column`: one value into every row.
+void UniformColumn(HWND table, int column) {
+  if (column < 1 || column > TableColumns) return;
+  if (ShowModalDialog(UniformGeometryDialog(column), table, UniformValueProc) != 1) return;
+  for (int r = 1; r <= TableRows; ++r) CellTexts(column + 1, r) = DialogStatus;
+}
+
+void TableCommand(HWND table, int id) {
+  if (Table.kind == "GEOMETRY") {
+    int column = (id - 121) / 2 + 1;
+    if ((id - 121) % 2 == 1) GenerateColumn(table, column);
+    else if (id == 121) UniformLengthCells();
+    else UniformColumn(table, column);
+  } else if (Table.kind == "ELASTIC") {
+    if (id == 121) UniformColumn(table, 1);
+    else if (id == 123) UniformColumn(table, 2);
+    else if (id == 124) GenerateColumn(table, FocusedValueColumn());
+  } else if (Table.kind == "WINKLER") {
+    if (id == 121 || id == 127) {
+      bool yield = id == 127;
+      if (ShowModalDialog(FunctionDialog(yield), table, FunctionDialogProc) == 1)
+        FillFunctionCells(yield ? 2 : 0, FieldTexts, ElementLengths(), ElementsAboveSoil());
+    } else if (id == 124 || id == 126 || id == 128) {
+      GenerateColumn(table, (id - 120) / 2);
+    }
+  }
+  DialogStatus.clear();
+}
+
+bool TableAccept(HWND table) {
+  if (Table.kind == "GEOMETRY") {
+    std::string problem = GeometryTableProblem();
+    if (!problem.empty()) {
+      WarnBox(table, GeometryTableWarning(problem));
+      return false;
+    }
+    SaveGeometryCells(JobSpec);
+    return true;
+  }
+  StoreSupportCells(Table.kind);
+  return true;
+}
+
+void TableHeadings(DialogTemplate& d) {
+  d.caption = Table.kind == "GEOMETRY" ? Table.title : EntryCaption();
+  const int x0 = TableLeft + LabelWidth;
+  AddLabel(d, 109, Table.title, TableLeft, 4, std::max(200, TableWidth - 10), 10);
+  if (!Table.groupHead.empty()) AddLabel(d, 130, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
+  AddLabel(d, 110, Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, 119, Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
+  for (int c = 1; c <= TableColumns; ++c) {
+    AddLabel(d, 110 + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10, SS_CENTER | SS_SUNKEN);
+    AddLabel(d, 114 + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
+  }
+  // The column buttons take the row under the page; OK and CANCEL go below them.
+  const int y = d.height - 21;
+  auto under = [&](int id, const char* text, int column, int row) {
+    AddButton(d, id, text, x0 + (column - 1) * CellWidth + 2, y + 15 * row, CellWidth - 4, 13);
+  };
+  if (Table.kind == "GEOMETRY") {
+    static const char* const uniform[] = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
+    static const char* const generate[] = {"&GENERATE", "G&ENERATE", "GENE&RATE"};
+    for (int c = 1; c <= TableColumns && c <= 3; ++c) {
+      under(119 + 2 * c, uniform[c - 1], c, 0);
+      under(120 + 2 * c, generate[c - 1], c, 1);
+    }
+    d.height += 32;
+  } else if (Table.kind == "ELASTIC") {
+    under(121, "&UNIFORM", 1, 0);
+    under(123, "U&NIFORM", 2, 0);
+    AddButton(d, 124, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
+    d.height += 32;
+  } else {
+    AddButton(d, 121, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", x0 + 2, y, 2 * CellWidth - 4, 13);
+    under(124, "G&ENERATE", 2, 1);
+    under(126, "GENE&RATE", 3, 1);
+    under(128, "GENERA&TE", 4, 1);
+    AddButton(d, 127, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5, y + 32, d.width - 10, 15);
+    d.height += 52;
+  }
+  // The OK / CANCEL row stays the last row of the window.
+  for (DialogControl& c : d.controls)
+    if (c.id == 9876 || c.id == 12121) c.y = d.height - 21;
+}
+
+}  // namespace
+
+std::string EntryCaption() { return "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec; }
+
+GridProfile PalvoreGridProfile() {
+  GridProfile p;
+  p.layout = [] {
+    RowLabelOffset = 0;
+    if (TableKind == 0) {
+      LabelWidth = IsSheetPile() ? 60 : 33;
+      CellWidth = IsSheetPile() ? 70 : 69;
+    } else if (Table.kind == "WINKLER") {
+      LabelWidth = 55;
+      CellWidth = 58;
+      RowLabelOffset = ElementsAboveSoil();
+    } else if (TableKind == 1) {
+      LabelWidth = 55;
+      CellWidth = 82;
+    } else {
+      LabelWidth = 58;
+      CellWidth = 68;
+    }
+  };
+  p.headings = TableHeadings;
+  // Support constants are never negative: no sign but "+" in their cells.
+  p.accepts = [](char ch, int) {
+    if (ch == '+' || ch == 'E' || ch == 'e') return true;
+    return ch == '-' && TableKind != 1;
+  };
+  p.initialise = [](HWND table) { OpenStructureView(table, Table.kind); };
+  p.command = TableCommand;
+  p.accept = TableAccept;
+  p.status = &DialogStatus;
+  return p;
+}
+
+// ---------------------------------------------------------------- geometry and material
+
+DialogTemplate GeometryDialog() {
+  ReadGeometryFile();
+  const std::vector<std::string> texts = GeometryDialogTexts();
+  const bool sheet = IsSheetPile();
+  DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 340, 163);
+  AddLabel(d, 120, " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:", 6, 12, 257, 10);
+  AddLine(d, 99, 6, 22, 257, 2);
+  static const char* const labels[] = {"Pile/Sheet-Pile Total Length ", "Total Number of Elements ",
+                                       "Number of Elements above Soil Surface ", "Modulus of Elasticity ",
+                                       "Poisson's Ratio "};
+  static const char* const units[] = {" m", "", "", " kPa", ""};
+  for (int i = 1; i <= 5; ++i) {
+    const int y = 13 * i + 14;
+    AddLabel(d, 110 + i, labels[i - 1], 6, y, 214, 12, SS_RIGHT);
+    AddField(d, 100 + i, texts[i], 220, y, 80, 13,
+             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (i == 2 || i == 3 ? ES_NUMBER : 0));
+    AddLabel(d, 120 + i, units[i - 1], 300, y, 30, 12);
+  }
+  AddOption(d, 129, " &PILE ", 6, 93, 106, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, 130, " &SHEET-PILE  ", 115, 93, 106, 13, BS_AUTORADIOBUTTON);
+  AddCheckBox(d, 131, " ENTER/EDIT &GEOMETRY DATA  ", 6, 106, 215, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddButton(d, 55, "&Ok", 60, 128, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, 2, "&Cancel", 110, 128, 40, 14);
+  OnOpen(d, [sheet](HWND dialog) {
+    for (int i = 1; i <= 5; ++i)
+      for (int id : {110 + i, 100 + i, 120 + i}) SetFixedFont(dialog, id);
+    CheckDlgButton(dialog, sheet ? 130 : 129, BST_CHECKED);
+    CheckDlgButton(dialog, 131, BST_CHECKED);
+    for (int id : {129, 130, 131}) SubclassControl(dialog, id, EditSubclassProc2);
+    StartFields(dialog, 101, 5);
+    PointerOnControl(dialog, 55);
+  });
+  return d;
+}
+
+namespace {
+// The focused field black on white, the others blue on light yellow; item labels blue on cyan,
+// units green on grey, the kind options white on teal, the table box white on olive, the heading
+// and the rule black on green.
+const std::vector<ColourRule> kGeometryColours = WithFieldColours(
+    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
+               {WM_CTLCOLORSTATIC, 121, 128, RGB(0, 255, 0), RGB(128, 128, 128)},
+               {WM_CTLCOLORSTATIC, 129, 130, RGB(255, 255, 255), RGB(0, 128, 128)},
+               {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
+               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
+}  // namespace
+
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 101, 105);
+    RestoreControls(dialog, 129, 131);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == 55) {
+    std::vector<std::string> texts = TrimmedFields(dialog, 101, 5);
+    const std::string warning = GeometryDialogWarning(texts);
+    if (!warning.empty()) {
+      WarnBox(dialog, warning);
+      return TRUE;
+    }
+    if (!SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 130))) {
+      WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
+      return TRUE;
+    }
+    DetailsWanted = Checked(dialog, 131);
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 2) {
+    DetailsWanted = false;
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+int GeometryDetailsDialog(HWND owner) {
+  ReadGeometryFile();
+  const bool sheet = IsSheetPile();
+  Table = TableTexts();
+  Table.kind = "GEOMETRY";
+  Table.title = " GEOMETRY DETAILS DATA:";
+  Table.labels = {"", " Element Length L[m]=", sheet ? " Inertia Mom. I[m^4/m]=" : " Element Width B[m]=",
+                  " Inertia Mom. I[m^4]=", ""};
+  Table.heads = {"Elem.", "Elem. Length", sheet ? "Inertia Mom." : "Elem. Width", "Inertia Mom.", ""};
+  Table.units = {"No", "L[m]", sheet ? "I[m^4/m]" : "B[m]", "I[m^4]", ""};
+  FillGeometryCells();
+  const int end = ShowTable(owner, 0, ElementCount(), sheet ? 2 : 3);
+  // A pile left with a zero width is a sheet pile.
+  if (end != 1) SheetPileFromZeroWidth(JobSpec);
+  return end;
+}
+
+void GeometryCommand(HWND owner) {
+  if (JobSpec.empty()) return;
+  DetailsWanted = false;
+  if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) == 1 && DetailsWanted) GeometryDetailsDialog(owner);
+}
+
+// ---------------------------------------------------------------- generation dialogs
+
+namespace {
+
+bool GenerationValid(HWND dialog) {
+  FieldTexts.assign(5, std::string());
+  for (int k = 1; k <= 4; ++k) {
+    int code = k < 4 ? 7 : ValueRule();
+    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
+    if (code != 0) return false;
+  }
+  std::vector<int> rows;
+  if (!GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], 0, INT32_MAX, rows)) {
+    WarnBox(dialog, RangeWarning());
+    return false;
+  }
+  return true;
+}
+
+bool UniformValid(HWND dialog) {
+  DialogStatus.clear();
+  int code = ValueRule();
+  std::string text;
+  WarnIncorrectData(dialog, 231, text, NumberCharsSigned, code);
+  if (code != 0) return false;
+  DialogStatus = text;
+  EnableWindow(GetDlgItem(dialog, 231), FALSE);
+  return true;
+}
+
+bool FunctionValid(HWND dialog) {
+  FieldTexts.assign(6, std::string());
+  for (int k = 1; k <= 5; ++k) {
+    int code = k <= 2 ? 7 : k <= 4 ? 3 : 7;
+    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
+    if (code != 0) return false;
+  }
+  const int n = ElementCount();
+  const double i = ParseNumber(FieldTexts[1]), m = ParseNumber(FieldTexts[2]);
+  const bool whole = i == std::floor(i) && m == std::floor(m);
+  if (!whole || !(i > 0 && i <= n && m > i && m <= n + 1) || ParseNumber(FieldTexts[5]) < 0) {
+    WarnBox(dialog, RangeWarning());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+DialogTemplate GenerationDialog(int column) {
+  const bool nodes = Table.kind == "ELASTIC";
+  std::string value = Table.labels[column];
+  if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
+  const int first = 1 + RowLabelOffset, last = TableRows + RowLabelOffset;
+  return SmallForm(EntryCaption(), 303, nodes ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:",
+                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):", std::to_string(first), true},
+                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(last), true},
+                    {306, 243, " STEP:", "1", true},
+                    {307, 244, value, Trim(CellTexts.Get(column + 1, 1)), false}});
+}
+
+INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 244, {}), colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 241, 244);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  return SmallFormCommand(dialog, wParam, DialogStatus, GenerationValid);
+}
+
+DialogTemplate UniformGeometryDialog(int column) {
+  return SmallForm(EntryCaption(), 230, "", {{301, 231, Table.labels[column] + " ", Trim(CellTexts.Get(column + 1, 1)), false}});
+}
+
+namespace {
+// The field blue on light yellow, the labels blue on cyan, on a dark red dialog.
+const std::vector<ColourRule> kUniformColours = {
+    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(0, 255, 255)},
+    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 0, 0)},
+};
+}  // namespace
+
+INT_PTR CALLBACK UniformValueProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kUniformColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControl(dialog, 231);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  return SmallFormCommand(dialog, wParam, DialogStatus, UniformValid);
+}
+
+DialogTemplate FunctionDialog(bool yield) {
+  const int above = ElementsAboveSoil(), n = ElementCount();
+  return SmallForm(EntryCaption(), 303,
+                   yield ? " Yield Stress Function [kPa]: f=A+Bz^n " : " Subgrade MODULUS Function [kPa/m]: k=A+Bz^n ",
+                   {{304, 241, " Start Node No (i):", std::to_string(above + 1), true},
+                    {305, 242, " End Node No (m):", std::to_string(n + 1), true},
+                    {306, 243, yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=", "0", false},
+                    {307, 244, " Constant B [consistent units]=", "0", false},
+                    {308, 245, " Exponent n [-]=", "0", false}});
+}
+
+INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 245, {}), colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 241, 245);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  return SmallFormCommand(dialog, wParam, DialogStatus, FunctionValid);
+}
+
+// ---------------------------------------------------------------- support types
+
+namespace {
+const int kSupportIds[6] = {0, 101, 102, 103, 171, 172};
+}  // namespace
+
+DialogTemplate SupportTypeDialog() {
+  bool states[6] = {};
+  for (int i = 1; i <= 5; ++i) states[i] = SupportFlag(i);
+  // A half-space without a modulus is none.
+  if (states[5] && ParseNumber(Supports.flags[8]) == 0) {
+    states[5] = false;
+    Supports.flags[5] = "N";
+  }
+  const std::string kind = IsSheetPile() ? "Sheet-Pile" : "Pile";
+  DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 350, 136);
+  AddLabel(d, 120, "SPECIFICATION OF SUPPORT TYPES:", 10, 5, 330, 10);
+  AddLine(d, 99, 5, 16, 340, 2);
+  AddCheckBox(d, 101, "Pile's &Top Edge Fixed against Rotation", 12, 22, 325, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddCheckBox(d, 102, "&Unyielding Nodal Supports", 12, 35, 325, 13);
+  AddCheckBox(d, 103, "&Horizontal and/or Rotational Elastic Nodal Supports", 12, 48, 325, 13);
+  AddOption(d, 171, kind + " Embedded in &Winkler Soil", 12, 61, 325, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, 172, kind + " Embedded in &Isotropic Half-Space", 12, 74, 325, 13, BS_AUTORADIOBUTTON);
+  AddButton(d, 131, " &ENTER / EDIT Support DATA ", 100, 94, 150, 14);
+  AddButton(d, 9876, "&Ok", 120, 114, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, 2, "&Cancel", 190, 114, 40, 14);
+  for (int id : {171, 172}) SetControlCallback(d, id, ToggleCheckProc);
+  std::array<bool, 6> on = {states[0], states[1], states[2], states[3], states[4], states[5]};
+  OnOpen(d, [on](HWND dialog) {
+    for (int id : {101, 102, 103, 171, 172}) SetFixedFont(dialog, id);
+    for (int i = 1; i <= 5; ++i)
+      if (on[i]) CheckDlgButton(dialog, kSupportIds[i], BST_CHECKED);
+    SharedIntegers(0, 0) = on[4] ? 171 : on[5] ? 172 : 0;
+    SharedIntegers(0, 1) = on[4] || on[5] ? 1 : 0;
+    SubclassControl(dialog, 131, EditSubclassProc2);
+    SetFocus(GetDlgItem(dialog, 101));
+    PointerOnControl(dialog, 9876);
+  });
+  return d;
+}
+
+namespace {
+const std::vector<ColourRule> kSupportTypeColours = {
+    {WM_CTLCOLORSTATIC, 101, 111, RGB(0, 128, 128), RGB(255, 255, 200)},
+    {WM_CTLCOLORSTATIC, 171, 179, RGB(255, 255, 200), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, 181, 189, RGB(255, 255, 0), RGB(49, 119, 149)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
+};
+}  // namespace
+
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControl(dialog, 131);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == 131 || id == 9876) {
+    bool states[6] = {};
+    for (int i = 1; i <= 5; ++i) states[i] = Checked(dialog, kSupportIds[i]);
+    const std::string warning = SupportTypeWarning(states[2], states[3], states[4], states[5]);
+    if (!warning.empty()) {
+      WarnBox(dialog, warning);
+      return TRUE;
+    }
+    Supports.flags.resize(11);
+    for (int i = 1; i <= 5; ++i) Supports.flags[i] = states[i] ? "Y" : "N";
+    SupportChosen = true;
+    EditChosen = id == 131;
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- unyielding nodes
+
+DialogTemplate UnyieldingSupportsDialog() {
+  const int nodes = ElementCount() + 1;
+  const int shown = std::min(15, nodes);
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 200, 0);
+  AddLabel(d, 121, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
+  AddLabel(d, 120, "Set CHECKS at NODES with SUPPORTS", 5, 16, 190, 10);
+  AddLabel(d, 302, "Node No", 40, 30, 60, 10);
+  AddLine(d, 99, 5, 27, 190, 2);
+  int h = 0;
+  DialogTextWidth(d, "Node", h);
+  const int listHeight = static_cast<int>(shown * (h < 1.85 * 8 ? 10.1 : 12.1) + 1);
+  const int y = 46 + listHeight;
+  AddButton(d, 11123, "&REMOVE ALL CHECKS", 47, y, 106, 14);
+  AddButton(d, 9876, "&Ok", 50, y + 18, 40, 14);
+  AddButton(d, 1234, "&Cancel", 110, y + 18, 40, 14);
+  d.height = y + 38;
+  std::vector<int> marks = UnyieldingMarks(nodes);
+  OnOpen(d, [nodes, listHeight, marks](HWND dialog) {
+    for (int id : {121, 120, 302}) SetFixedFont(dialog, id);
+    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", 40, 40, 120, listHeight,
+                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                                    WS_EX_CLIENTEDGE);
+    FillCheckList(list, nodes, marks);
+    SetFocus(list);
+    OpenStructureView(dialog, "UNYIELD");
+    PointerOnControl(dialog, 9876);
+  });
+  return d;
+}
+
+namespace {
+const std::vector<ColourRule> kUnyieldingColours = {
+    {WM_CTLCOLORSTATIC, 120, 121, RGB(255, 255, 255), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
+    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
+};
+}  // namespace
+
+INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
+  if (msg == WM_DRAWITEM && DrawCheckListItem(lParam)) return TRUE;
+  if (msg != WM_COMMAND) return FALSE;
+  // The list's id does not fit LOWORD: only the buttons are matched here.
+  const int id = LOWORD(wParam);
+  if (id == 11123) {
+    SetCheckListMarks(GetDlgItem(dialog, kCheckList), {});
+    SetFocus(GetDlgItem(dialog, kCheckList));
+    PointerOnControl(dialog, 9876);
+    return TRUE;
+  }
+  if (id == 9876) {
+    AcceptUnyieldingMarks(CheckListMarks(GetDlgItem(dialog, kCheckList)));
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 1234 || id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- spring and Winkler tables
+
+int SupportTableDialog(HWND owner, const std::string& kind) {
+  const bool sheet = IsSheetPile();
+  Table = TableTexts();
+  Table.kind = kind;
+  const int n = ElementCount(), above = ElementsAboveSoil();
+  if (kind == "ELASTIC") {
+    Table.title = "LINEAR ELASTIC SUPPORTS DATA:";
+    Table.groupHead = "Elastic Constants";
+    Table.heads = {"Node", sheet ? "kh[kN/m/m]" : "kh[kN/m]", sheet ? "kr[kN*m/rad/m]" : "kr[kN*m/rad]", "", ""};
+    Table.units = {"i", "", "", "", ""};
+    Table.labels = {"", sheet ? " Elastic CONSTANT kh[kN/m/m]=" : " Elastic CONSTANT kh[kN/m]=",
+                    sheet ? " Elastic CONSTANT kr[kN*m/rad/m]=" : " Elastic CONSTANT kr[kN*m/rad]=", "", ""};
+  } else {
+    Table.title = "WINKLER SOIL DATA:";
+    Table.groupHead = "Subgr. Mod. k[kPa/m]        Yield Stress [kPa]";
+    Table.heads = {"Element i", "at i, ki", "at j, kj", "at i", "at j"};
+    Table.units = {"Nodes i-j", "", "", "", ""};
+    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
+                    " YIELD STRESS in [kPa]="};
+  }
+  FillSupportCells(kind);
+  const int rows = kind == "ELASTIC" ? n + 1 : n - above;
+  if (rows < 1) return 0;  // a pile without embedded elements has no soil to enter
+  return ShowTable(owner, 1, rows, kind == "ELASTIC" ? 2 : 4);
+}
+
+// ---------------------------------------------------------------- half-space
+
+DialogTemplate HalfSpaceDialog() {
+  static const char* const labels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ", "Yield Stress [kPa]= "};
+  std::string texts[4];
+  for (int i = 1; i <= 3; ++i) {
+    texts[i] = Trim(Supports.flags.size() > static_cast<size_t>(7 + i) ? Supports.flags[7 + i] : std::string());
+    if (texts[i].empty()) texts[i] = "0.0";
+  }
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 0);
+  int h = 0, widest = 0;
+  for (const char* l : labels) widest = std::max(widest, DialogTextWidth(d, l, h));
+  d.width = std::max(220, widest + 125);
+  AddLabel(d, 296, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
+  int y = 18;
+  for (int i = 1; i <= 3; ++i) {
+    if (i == 1 || i == 3) {
+      AddLabel(d, 297 + (i == 3 ? 1 : 0), i == 1 ? "SOIL ELASTIC PROPERTIES:" : "SOIL PLASTIC PROPERTY:", 5, y,
+               d.width - 10, 10);
+      y += 12;
+    }
+    AddLabel(d, 300 + i, labels[i - 1], 5, y + 1, widest, 10, SS_RIGHT);
+    AddField(d, 240 + i, texts[i], widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
+    if (i != 2) AddLabel(d, 310 + i, "kPa", widest + 98, y + 1, 20, 10);
+    y += 13;
+  }
+  AddButton(d, 55, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
+  AddButton(d, 2, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
+  d.height = y + 26;
+  OnOpen(d, [](HWND dialog) {
+    StartFields(dialog, 241, 3);
+    PointerOnControl(dialog, 55);
+  });
+  return d;
+}
+
+namespace {
+const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
+    241, 243, {{WM_CTLCOLORSTATIC, 301, 313, RGB(0, 0, 0), RGB(0, 255, 255)},
+               {WM_CTLCOLORSTATIC, 297, 298, RGB(255, 255, 0), RGB(64, 128, 128)},
+               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
+}  // namespace
+
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 241, 243);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == 55) {
+    std::vector<std::string> texts = TrimmedFields(dialog, 241, 3);
+    if (int item = HalfSpaceProblem(texts)) {
+      WarnBox(dialog, ItemWarning(item));
+      return TRUE;
+    }
+    Supports.flags.resize(11);
+    for (int i = 1; i <= 3; ++i) Supports.flags[7 + i] = texts[i];
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- the supports command
+
+void EditSupportData(HWND owner) {
+  if (SupportFlag(2)) {
+    ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
+    CloseStructureView();
+  }
+  if (SupportFlag(3)) SupportTableDialog(owner, "ELASTIC");
+  if (SupportFlag(4)) SupportTableDialog(owner, "WINKLER");
+  if (SupportFlag(5)) {
+    ShowModalDialog(HalfSpaceDialog(), owner, HalfSpaceDialogProc);
+    if (ParseNumber(Supports.flags[8]) == 0) Supports.flags[5] = "N";
+  }
+}
+
+void SupportDataCommand(HWND owner) {
+  if (JobSpec.empty()) return;
+  if (!ReadGeometryFile()) return;  // no geometry: nothing to support
+  int count = 0, springs = 0, soil = 0;
+  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  ReadSupportData(TextLines, count, springs, soil);
+  SupportChosen = EditChosen = false;
+  ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
+  if (SupportChosen && EditChosen) EditSupportData(owner);
+  SaveSupportFile(JobSpec);
+}
+
+}  // namespace palvore

@@ -1,0 +1,69 @@
+#pragma once
+// Palvore's data entry on screen: the geometry command (the general geometry and material dialog,
+// then the element table) and the supports command (the support types, then the unyielding nodes,
+// the spring and Winkler tables and the half-space data). The decisions about the texts typed and
+// the files written are in palvore/core/dataentry.h.
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "win/dialogs.h"
+#include "win/grid.h"
+
+namespace palvore {
+
+// The cancel mark of the data and generation dialogs: "ZZZ" after Cancel.
+extern std::string DialogStatus;
+// The trimmed texts of the last generation dialog after Ok, 1...
+extern std::vector<std::string> FieldTexts;
+
+// The texts of the table on screen: its kind word ("GEOMETRY", "ELASTIC", "WINKLER"), title, the
+// generation label of each value column (1..4), the two rows of each column head (index 0 the
+// row-label column) and the head over the value columns.
+struct TableTexts {
+  std::string kind, title;
+  std::array<std::string, 5> labels, heads, units;
+  std::string groupHead;
+};
+extern TableTexts Table;
+
+// Menu command 306: the geometry dialog over owner, then (its box ticked) the element table.
+// Needs JobSpec.
+void GeometryCommand(HWND owner);
+// Menu command 307: the support types, the data dialogs of the chosen types, then the support
+// file rewritten (also after Cancel). Needs JobSpec; does nothing when the geometry is missing.
+void SupportDataCommand(HWND owner);
+
+// The parts, for the tests and the job check's corrections.
+DialogTemplate GeometryDialog();
+// Ends with 1 after an accepted Ok (the file written), 0 on Cancel.
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The element table of Geometry; Ok writes <job>.geo. Returns the table's end value.
+int GeometryDetailsDialog(HWND owner);
+DialogTemplate SupportTypeDialog();
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+void EditSupportData(HWND owner);
+DialogTemplate UnyieldingSupportsDialog();
+INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The "ELASTIC" or "WINKLER" table over owner; Ok stores the cells into Supports.
+int SupportTableDialog(HWND owner, const std::string& kind);
+DialogTemplate HalfSpaceDialog();
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// GENERATE on value column `column` of the open table, and UNIFORM.
+DialogTemplate GenerationDialog(int column);
+INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+DialogTemplate UniformGeometryDialog(int column);
+INT_PTR CALLBACK UniformValueProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The function f = A + B z^n between nodes of the Winkler table (yield false the moduli, true
+// the yield stresses).
+DialogTemplate FunctionDialog(bool yield);
+INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Palvore's profile of the data grid.
+GridProfile PalvoreGridProfile();
+// "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec.
+std::string EntryCaption();
+
+}  // namespace palvore

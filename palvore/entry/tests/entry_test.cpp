@@ -1,0 +1,426 @@
+// Palvore's data entry on screen, driven under Wine: the geometry dialog and its table, the
+// support types with their data dialogs, the generation dialogs and the files they leave.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "../../../common/tests/testdir.h"
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "palvore/core/dataentry.h"
+#include "palvore/core/globals.h"
+#include "palvore/core/jobfiles.h"
+#include "palvore/entry/entry.h"
+#include "gfx/gfx.h"
+#include "win/grid.h"
+#include "win/messages.h"
+#include "win/testing/wintest.h"
+
+namespace palvore {
+namespace {
+
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+const char* const kCaption = "   PILE/SHEET-PILE ANALYSIS.   JOB: C:\\PALTEST\\PILE1";
+const char* const kTable = " GEOMETRY DETAILS DATA:";
+
+// The lines of a text file at [1..count] ([0] empty).
+std::vector<std::string> FileLines(const std::string& file) {
+  std::vector<std::string> lines;
+  int count = 0;
+  LoadTextLines(file, lines, 10000, count);
+  lines.resize(static_cast<size_t>(count) + 1);
+  return lines;
+}
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& start) {
+  for (const std::string& l : lines)
+    if (l.rfind(start, 0) == 0) return true;
+  return false;
+}
+
+wintest::Step WarningInto(std::vector<std::string>& texts) {
+  return WhenDialog("WARNING!", [&texts](HWND box) {
+    texts.push_back(wintest::BoxText(box));
+    wintest::AnswerBox(box, IDOK);
+  });
+}
+
+class PalvoreEntry : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ProgramMessages.ownerIsDialog = true;
+    ProgramMessages.pauseMs = 0;
+    ProgramMessages.numberCheck = IsNumberText;
+    // The job of the program's own form of name, in a folder of the Wine drive C: emptied first.
+    CreateDirectoryA("C:\\PALTEST", nullptr);
+    JobSpec = "C:\\PALTEST\\PILE1";
+    for (const char* e : {".geo", ".SUP"}) DeleteFileA((JobSpec + e).c_str());
+    file_ = JobSpec;
+  }
+  // The job's files.
+  std::string File(const std::string& extension) const { return file_ + extension; }
+  static void Fill(HWND d, const char* length, const char* elements, const char* above, const char* modulus,
+                   const char* nu) {
+    wintest::SetText(d, 101, length);
+    wintest::SetText(d, 102, elements);
+    wintest::SetText(d, 103, above);
+    wintest::SetText(d, 104, modulus);
+    wintest::SetText(d, 105, nu);
+  }
+  // A job of n elements of `length` each, widths 0.5, inertias 0.002, nA above the soil.
+  void WritePile(int n, double length, int above = 0) {
+    Geometry = PileGeometry();
+    const std::string texts[] = {"", std::to_string(n * length), std::to_string(n), std::to_string(above), "2.1E8", "0.3"};
+    ASSERT_TRUE(SaveGeometryDialogData(JobSpec, {texts, texts + 6}, false));
+    FillGeometryCells();
+    for (int e = 1; e <= n; ++e) {
+      CellTexts(3, e) = "0.5";
+      CellTexts(4, e) = "0.002";
+    }
+    ASSERT_TRUE(SaveGeometryCells(JobSpec));
+  }
+  TestDirectory dir_;
+  wintest::TraceCapture trace_;
+  std::string file_;
+};
+
+TEST_F(PalvoreEntry, GeometryItemsRefusedThenAccepted) {
+  std::vector<std::string> warnings;
+  SIZE units{}, client{};
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    RECT r = {0, 0, 340, 163};
+                                    MapDialogRect(d, &r);
+                                    units = {r.right, r.bottom};
+                                    GetClientRect(d, &r);
+                                    client = {r.right, r.bottom};
+                                    EXPECT_EQ(wintest::GetText(d, 120), " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:");
+                                    EXPECT_EQ(IsDlgButtonChecked(d, 129), BST_CHECKED);
+                                    EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);
+                                    EXPECT_EQ(GetDlgCtrlID(GetFocus()), 101);
+                                    Fill(d, "10", "4", "1", "2.1E8", "0.5");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WarningInto(warnings),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "10", "0", "0", "2.1E8", "0.49");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WarningInto(warnings),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "-3", "4", "1", "2.1E8", "0.49");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WarningInto(warnings),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "10", "5", "5", "2.1E8", "0.49");
+                                    wintest::PostClick(d, 55);
+                                  }),
+                       WarningInto(warnings),
+                       WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "10", "4", "1", "2.1E8", "0.3");
+                                    CheckDlgButton(d, 131, BST_UNCHECKED);
+                                    wintest::Click(d, 55);
+                                  })},
+                      [&] { GeometryCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(client.cx, units.cx);
+  EXPECT_EQ(client.cy, units.cy);
+  const std::string enter = "\r\n\r\nENTER NEW DATA.";
+  ASSERT_EQ(warnings.size(), 4u);
+  EXPECT_EQ(warnings[0], "INCORRECT DATA of Item  5!" + enter);
+  EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  2!" + enter);
+  EXPECT_EQ(warnings[2], "INCORRECT DATA of Item  1!" + enter);
+  EXPECT_EQ(warnings[3], "INCORRECT DATA of Item 2 or of Item 3 !" + enter);
+  EXPECT_EQ(trace_.Records("TONE").size(), 16u);
+  std::vector<std::string> lines = FileLines(File(".geo"));
+  ASSERT_GE(lines.size(), 6u);
+  EXPECT_EQ(lines[1], "Job: C:\\PALTEST\\PILE1 // GEOMETRY & MAT. PROPERTIES");
+  EXPECT_EQ(lines[2], "PILE/SHEET-PILE DATA:  Pile");
+  EXPECT_EQ(lines[5], "No of Elements Above Soil Surface: 1");
+  EXPECT_NE(lines[4].find("2.1000E+8"), std::string::npos) << lines[4];
+}
+
+TEST_F(PalvoreEntry, GeometryShowsTheJobAndCancelKeepsItsFile) {
+  WritePile(4, 2.5);
+  std::vector<std::string> before = FileLines(File(".geo"));
+  std::string modulus, kind;
+  INT_PTR end = -1;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    modulus = wintest::GetText(d, 104);
+                                    Fill(d, "1", "1", "0", "1", "0.1");
+                                    wintest::Click(d, 2);
+                                  })},
+                      [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(end, 0);
+  EXPECT_EQ(modulus, "2.1000E+8");
+  EXPECT_EQ(FileLines(File(".geo")), before);
+}
+
+TEST_F(PalvoreEntry, DetailsTableChecksTheLengthsAndFillsUniformLengths) {
+  WritePile(3, 10.0 / 3);
+  std::vector<std::string> warnings, cells;
+  wintest::ScriptResult ok = RunScript(
+      {WhenDialog(kTable,
+                  [&](HWND t) {
+                    HWND page = TablePage();
+                    SetDlgItemTextA(page, 3001, "3.34");
+                    SetDlgItemTextA(page, 3004, "3.34");
+                    SetDlgItemTextA(page, 3007, "3.34");  // 10.02
+                    wintest::PostClick(t, 9876);
+                  }),
+       WarningInto(warnings),
+       WhenDialog(kTable, [&](HWND t) { wintest::PostClick(t, 121); }),  // UNIFORM lengths
+       WhenDialog(kTable,
+                  [&](HWND t) {
+                    HWND page = TablePage();
+                    cells.push_back(wintest::GetText(page, 3001));
+                    cells.push_back(wintest::GetText(page, 3007));
+                    SetDlgItemTextA(page, 3007, "3.342333");  // 10.009
+                    wintest::Click(t, 9876);
+                  })},
+      [&] { GeometryDetailsDialog(nullptr); });
+  ASSERT_TRUE(ok.finished);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], "Incorrect Element Length Data\r\n\r\n          Correct the Data!");
+  EXPECT_EQ(cells, (std::vector<std::string>{"3.333333", "3.333333"}));
+  std::vector<std::string> lines = FileLines(File(".geo"));
+  ASSERT_GE(lines.size(), 10u);
+  EXPECT_NE(lines[9].find("3.34233"), std::string::npos) << lines[9];
+}
+
+TEST_F(PalvoreEntry, OnlyTheTopEdgeIsNoSupportAndCancelRewritesTheFile) {
+  WritePile(5, 2);
+  std::vector<std::string> warnings;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    wintest::Click(d, 101);
+                                    wintest::PostClick(d, 9876);
+                                  }),
+                       WarningInto(warnings),
+                       WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
+                      [&] { SupportDataCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
+  std::vector<std::string> lines = FileLines(File(".SUP"));
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[1], "Job: C:\\PALTEST\\PILE1 // SUPPORTS");
+  EXPECT_EQ(lines[3], "Top Edge Fixed against Rotation (?):  N");
+}
+
+// The node list from the file's list text; Ok writes the checked nodes; REMOVE ALL CHECKS and Ok
+// drops the line.
+TEST_F(PalvoreEntry, UnyieldingNodesFromTheListAndBack) {
+  WritePile(5, 2);
+  Supports = PileSupports();
+  Supports.flags = {"", "N", "Y", "N", "N", "N", "", "", "", "", ""};
+  Supports.unyieldingNodes = " ,1, 9,x,3, ";
+  std::vector<std::string> seen;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND u) {
+                                    HWND list = GetDlgItem(u, 77777777);
+                                    const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+                                    std::string marks;
+                                    for (int i = 0; i < n; ++i)
+                                      marks += SendMessageA(list, LB_GETITEMDATA, i, 0) != 0 ? "x" : ".";
+                                    seen.push_back(std::to_string(n) + " " + marks);
+                                    wintest::Click(u, 9876);
+                                  })},
+                      [&] {
+                        ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc);
+                        GfxWindowEx(0, kGfxClose);
+                        SaveSupportFile(JobSpec);
+                      })
+                .finished;
+  ASSERT_TRUE(ok);
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0], "6 x.x...");
+  EXPECT_TRUE(HasLine(FileLines(File(".SUP")), "UNYIELDING SUPPORTS at Nodes: 1,3"));
+
+  ok = RunScript({WhenDialog(kCaption, [&](HWND d) { wintest::PostClick(d, 131); }),
+                  WhenDialog(kCaption,
+                             [&](HWND u) {
+                               wintest::Click(u, 11123);
+                               wintest::Click(u, 9876);
+                             })},
+                 [&] { SupportDataCommand(nullptr); })
+           .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_FALSE(HasLine(FileLines(File(".SUP")), "UNYIELDING SUPPORTS"));
+}
+
+// A 25-node elastic table: 20 rows on the page, PgDn shows nodes 6..25 and what was typed stays;
+// GENERATE's Enter in the last field presses Ok; "-" is no character of a support cell.
+TEST_F(PalvoreEntry, ElasticTableScrollsAndGenerates) {
+  WritePile(24, 1);
+  Supports = PileSupports();
+  Supports.flags = {"", "N", "N", "N", "N", "N", "", "", "", "", ""};
+  std::vector<std::string> seen;
+  HWND table = nullptr;
+  wintest::ScriptResult ok = RunScript(
+      {WhenDialog(kCaption,
+                  [&](HWND d) {
+                    wintest::Click(d, 103);
+                    wintest::PostClick(d, 131);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND t) {
+                    table = t;
+                    HWND page = TablePage();
+                    seen.push_back(wintest::GetText(page, 5001) + " " + wintest::GetText(page, 5020) + " " +
+                                   (GetDlgItem(page, 5021) ? "21" : "-"));
+                    SetDlgItemTextA(page, 3001, "7");
+                    SetFocus(GetDlgItem(page, 3039));
+                    wintest::PressKey(GetDlgItem(page, 3039), VK_NEXT);
+                  }),
+       wintest::Do([&] {
+         HWND page = TablePage();
+         seen.push_back(wintest::GetText(page, 5001) + " " + wintest::GetText(page, 5020));
+         SetFocus(GetDlgItem(page, 3039));
+         wintest::PressKey(GetDlgItem(page, 3039), VK_PRIOR);
+       }),
+       wintest::Do([&] {
+         HWND page = TablePage();
+         seen.push_back(wintest::GetText(page, 3001));
+         SendMessageA(GetDlgItem(page, 3003), WM_CHAR, '-', 1);
+         SendMessageA(GetDlgItem(page, 3003), WM_CHAR, '5', 1);
+         seen.push_back(wintest::GetText(page, 3003));
+         wintest::PostClick(table, 124);
+       }),
+       WhenDialog(kCaption,
+                  [&](HWND g) {
+                    wintest::SetText(g, 242, "25");
+                    wintest::SetText(g, 243, "3");
+                    wintest::SetText(g, 244, "500");
+                    HWND last = GetDlgItem(g, 244);
+                    SetFocus(last);
+                    wintest::PressKey(last, VK_RETURN);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND t) {
+                    HWND page = TablePage();
+                    seen.push_back(wintest::GetText(page, 3007) + " " + wintest::GetText(page, 3009));
+                    wintest::Click(t, 9876);
+                  })},
+      [&] {
+        SaveSupportFile(JobSpec);
+        SupportDataCommand(nullptr);
+      });
+  ASSERT_TRUE(ok.finished) << ok.stepsDone;
+  ASSERT_EQ(seen.size(), 5u);
+  EXPECT_EQ(seen[0], "1 20 -");
+  EXPECT_EQ(seen[1], "6 25");
+  EXPECT_EQ(seen[2], "7");
+  EXPECT_EQ(seen[3], "50");  // typed before the 0 there
+  EXPECT_EQ(seen[4], "500 0");  // rows 1, 4, 7, ...: row 4's kh is cell 3007
+  Supports = PileSupports();
+  std::vector<std::string> lines = FileLines(File(".SUP"));
+  int springs = 0, soil = 0;
+  ReadSupportData(lines, static_cast<int>(lines.size()) - 1, springs, soil);
+  EXPECT_TRUE(SupportFlag(3));
+  EXPECT_DOUBLE_EQ(Supports.springs.Get(1, 1), 500);
+  EXPECT_DOUBLE_EQ(Supports.springs.Get(4, 1), 500);
+  EXPECT_DOUBLE_EQ(Supports.springs.Get(25, 1), 500);
+  EXPECT_DOUBLE_EQ(Supports.springs.Get(2, 1), 50);  // cell 3003: node 2, kh
+  EXPECT_DOUBLE_EQ(Supports.springs.Get(3, 1), 0);
+}
+
+// The Winkler table shows the embedded elements; the function fill and the half-space data
+// reach the file.
+TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
+  WritePile(6, 1, 2);
+  Supports = PileSupports();
+  Supports.flags = {"", "N", "N", "N", "N", "N", "", "", "", "", ""};
+  std::vector<std::string> seen, warnings;
+  wintest::ScriptResult ok = RunScript(
+      {WhenDialog(kCaption,
+                  [&](HWND d) {
+                    wintest::Click(d, 171);
+                    wintest::PostClick(d, 131);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND t) {
+                    seen.push_back(wintest::GetText(TablePage(), 5001));
+                    wintest::PostClick(t, 121);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND f) {
+                    seen.push_back(wintest::GetText(f, 241) + " " + wintest::GetText(f, 242));
+                    wintest::SetText(f, 243, "1000");
+                    wintest::SetText(f, 244, "100");
+                    wintest::SetText(f, 245, "-1");
+                    wintest::PostClick(f, 55);
+                  }),
+       WarningInto(warnings),
+       WhenDialog(kCaption,
+                  [&](HWND f) {
+                    wintest::SetText(f, 245, "2");
+                    wintest::Click(f, 55);
+                  }),
+       WhenDialog(kCaption,
+                  [&](HWND t) {
+                    HWND page = TablePage();
+                    seen.push_back(wintest::GetText(page, 3001) + " " + wintest::GetText(page, 3002) + " " +
+                                   wintest::GetText(page, 3014));
+                    wintest::Click(t, 9876);
+                  })},
+      [&] {
+        SaveSupportFile(JobSpec);
+        SupportDataCommand(nullptr);
+      });
+  ASSERT_TRUE(ok.finished) << ok.stepsDone;
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], "3");
+  EXPECT_EQ(seen[1], "3 7");
+  EXPECT_EQ(seen[2], "1000.000 1100.000 2600.000");
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0], "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
+
+  ok = RunScript({WhenDialog(kCaption,
+                             [&](HWND d) {
+                               wintest::Click(d, 172);
+                               wintest::PostClick(d, 131);
+                             }),
+                  WhenDialog(kCaption,
+                             [&](HWND h) {
+                               wintest::SetText(h, 241, "30000");
+                               wintest::SetText(h, 242, "0.6");
+                               wintest::PostClick(h, 55);
+                             }),
+                  WarningInto(warnings),
+                  WhenDialog(kCaption,
+                             [&](HWND h) {
+                               wintest::SetText(h, 242, "0.5");
+                               wintest::SetText(h, 243, "40");
+                               wintest::Click(h, 55);
+                             })},
+                 [&] { SupportDataCommand(nullptr); })
+  ;
+  ASSERT_TRUE(ok.finished);
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  2!\r\n\r\nENTER NEW DATA.");
+  Supports = PileSupports();
+  std::vector<std::string> lines = FileLines(File(".SUP"));
+  int springs = 0, soil = 0;
+  ReadSupportData(lines, static_cast<int>(lines.size()) - 1, springs, soil);
+  EXPECT_TRUE(SupportFlag(5));
+  EXPECT_FALSE(SupportFlag(4));  // one soil at a time
+  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[8]), 30000);
+  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[10]), 40);
+}
+
+}  // namespace
+}  // namespace palvore
