@@ -1,6 +1,7 @@
 // The analysis command: the job check with its correction offers, the choice of the load case
 // and Palvore's profile of the shared analysis dialog.
 #include "app.h"
+#include "palvore/entry/entry.h"
 #include "palvore/core/analysis.h"
 #include "palvore/core/checks.h"
 #include "win/analysiscommand.h"
@@ -26,10 +27,7 @@ int ShowPalvoreAnalysisDialog(int mode) {
 int CheckJobForAnalysis() {
   CorrectionHooks hooks;
   hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); };
-  hooks.editGeometry = [] {
-    GeometryCommand();
-    return false;  // the geometry dialog comes with the data entry
-  };
+  hooks.editGeometry = [] { return GeometryCommand(MainWindow); };
   hooks.editSupports = [] {
     SupportCommand();
     EnableAnalysisMenu();

@@ -55,8 +55,9 @@ int CheckJobForAnalysis();
 // "&Elastic Analysis" (mode 0) and "Elastic-&Plastic Analysis" (mode 1).
 void RunAnalysisCommand(int mode);
 
-// ----- commands whose routines come with the data entry, graphs and documents; until then
-// nothing (commands.cpp) -----
+// ----- the data entry's commands over the main window (commands.cpp): 306 the geometry (the
+// entry's GeometryCommand), 307 the supports (SupportDataCommand); the loads, graphs and
+// documents' commands do nothing until their dialogs come -----
 void GeometryCommand();
 void SupportCommand();
 void LoadDataCommand();

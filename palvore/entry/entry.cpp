@@ -307,10 +307,12 @@ int GeometryDetailsDialog(HWND owner) {
   return end;
 }
 
-void GeometryCommand(HWND owner) {
-  if (JobSpec.empty()) return;
+bool GeometryCommand(HWND owner) {
+  if (JobSpec.empty()) return false;
   DetailsWanted = false;
-  if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) == 1 && DetailsWanted) GeometryDetailsDialog(owner);
+  if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) != 1) return false;
+  if (DetailsWanted) GeometryDetailsDialog(owner);
+  return true;
 }
 
 // ---------------------------------------------------------------- generation dialogs

@@ -30,8 +30,8 @@ struct TableTexts {
 extern TableTexts Table;
 
 // Menu command 306: the geometry dialog over owner, then (its box ticked) the element table.
-// Needs JobSpec.
-void GeometryCommand(HWND owner);
+// Needs JobSpec. Returns whether the geometry dialog was accepted (its file written).
+bool GeometryCommand(HWND owner);
 // Menu command 307: the support types, the data dialogs of the chosen types, then the support
 // file rewritten (also after Cancel). Needs JobSpec; does nothing when the geometry is missing.
 void SupportDataCommand(HWND owner);

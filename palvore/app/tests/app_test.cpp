@@ -412,3 +412,40 @@ TEST_F(PalvoreFrame, SaveAsCopiesTheJobWithItsNewHeadersAndPacksTheOldOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// The data entry's commands run on the job over the main window: the geometry command (306)
+// writes the geometry, the support command (307) rewrites the support file also when cancelled.
+TEST_F(PalvoreFrame, TheDataCommandsEnterTheJobsGeometryAndSupports) {
+  JobSpec = "PILE1";
+  std::remove("PILE1.geo");
+  std::remove("PILE1.SUP");
+  const char* caption = "   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1";
+  HWND owner = nullptr;
+  bool ok = RunScript({WhenDialog(caption,
+                                  [&](HWND d) {
+                                    owner = GetWindow(d, GW_OWNER);
+                                    wintest::SetText(d, 101, "10");
+                                    wintest::SetText(d, 102, "4");
+                                    wintest::SetText(d, 103, "1");
+                                    wintest::SetText(d, 104, "2.1E8");
+                                    wintest::SetText(d, 105, "0.3");
+                                    CheckDlgButton(d, 131, BST_UNCHECKED);
+                                    wintest::Click(d, 55);
+                                  })},
+                      [] { palvore::GeometryCommand(); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(owner, palvore::MainWindow);
+  ASSERT_GE(FileLines("PILE1.geo").size(), 6u);
+  EXPECT_EQ(FileLines("PILE1.geo")[5], "No of Elements Above Soil Surface: 1");
+
+  ok = RunScript({WhenDialog(caption, [](HWND d) { wintest::Click(d, 2); })}, [] { palvore::SupportCommand(); })
+           .finished;
+  ASSERT_TRUE(ok);
+  ASSERT_GE(FileLines("PILE1.SUP").size(), 2u);
+  EXPECT_EQ(FileLines("PILE1.SUP")[1], "Job: PILE1 // SUPPORTS");
+}
+
+}  // namespace
