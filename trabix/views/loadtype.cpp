@@ -11,6 +11,7 @@
 #include "trabix/core/loadedit.h"
 #include "trabix/views/views.h"
 #include "win/colours.h"
+#include "win/loadtype.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -18,24 +19,15 @@ namespace trabix {
 namespace {
 
 std::function<void(int)> loadEntry;  // the entry window of a load kind, while the dialog is shown
-POINT typePointer{};
 
-// The chosen kind's entry window; then the next kind is chosen, the first after the last.
-void EnterLoadData(HWND dialog) {
-  int id = FirstCheckedButton(dialog, kFirstLoadKind, kFirstLoadKind + 3);
-  if (id == 0) return;
-  int kind = id - kFirstLoadKind + 1;
+// The chosen kind's entry window, with the symmetry of a half structure's loads taken first.
+void EnterLoadKind(HWND dialog, int kind) {
   if (IsSymmetricHalf()) {
     if (StructureFlags.size() < 6) StructureFlags.resize(6);
     if (IsDlgButtonChecked(dialog, kSymmetricLoads) == BST_CHECKED) StructureFlags[5] = "S";
     if (IsDlgButtonChecked(dialog, kAntisymmetricLoads) == BST_CHECKED) StructureFlags[5] = "A";
   }
   if (loadEntry) loadEntry(kind);
-  int next = kFirstLoadKind + (kind < 4 ? kind : 0);
-  CheckDlgButton(dialog, id, BST_UNCHECKED);
-  CheckDlgButton(dialog, next, BST_CHECKED);
-  SetFocus(GetDlgItem(dialog, next));
-  SetCursorPos(typePointer.x, typePointer.y);
 }
 
 }  // namespace
@@ -43,8 +35,7 @@ void EnterLoadData(HWND dialog) {
 DialogTemplate LoadTypeDialog(const std::string& structureTitle) {
   const bool symmetric = IsSymmetricHalf();
   const int W = 280, H = symmetric ? 150 : 124;
-  DialogTemplate d = NewDialog("   " + structureTitle + " ANALYSIS.   JOB: " + JobSpec + "     Load Case: " + LoadCaseName,
-                               0, 0, W, H);
+  DialogTemplate d = NewDialog(LoadTypeCaption(structureTitle, LoadCaseName), 0, 0, W, H);
   AddLabel(d, kLoadTypeHeading, "SELECTION OF LOAD TYPE", 20, 8, W - 40, 10, SS_CENTER);
   AddFrame(d, 99, "", 30, 20, W - 60, symmetric ? 82 : 60);
   const char* options[] = {"&Uniform Load and Self-Weight", IsStrip() ? "&Nodal Line Load" : "&Nodal Load",
@@ -79,25 +70,8 @@ const std::vector<ColourRule> kLoadTypeColours = {
 }  // namespace
 
 INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kLoadTypeColours, colour)) return colour;
-  switch (msg) {
-    case WM_INITDIALOG:
-      GetCursorPos(&typePointer);
-      return FALSE;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case 2:
-          EndDialog(dialog, 1);
-          return TRUE;
-        case IDOK:  // Enter: the default button, also on an option
-        case kEnterLoadData:
-          EnterLoadData(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  static const LoadTypeProfile profile = {4, &kLoadTypeColours, EnterLoadKind};
+  return LoadTypeMessage(dialog, msg, wParam, lParam, profile);
 }
 
 int ShowLoadTypeDialog(HWND parent, const std::string& structureTitle, const std::function<void(int)>& entry) {

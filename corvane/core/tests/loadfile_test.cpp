@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <set>
 
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/loadentry.h"
 #include "corvane/core/loadfile.h"
 #include "testsupport.h"
 
@@ -284,6 +286,104 @@ TEST(LoadFile, WrittenFileReadsBack) {
       EXPECT_FLOAT_EQ(LoadTable(5, 2), 60.0f) << c.name;
     }
   }
+}
+
+// The load command's visit without edits: a file with an all-zero row comes back in the canonical
+// form, the zero row gone, whatever the structure.
+TEST(LoadFile, AVisitWithoutEditsRewritesTheCanonicalForm) {
+  const RoundTrip cases[] = {
+      {"beam", {"BEAM/STRIP", "BEAM", 4, 0, 0, "N", 0, 0}},
+      {"strip", {"BEAM/STRIP", "STRIP", 3, 0, 0, "N", 0, 0}},
+      {"solid plate", {"PLATE", "PLATE", 3, 0, 0, "N", 0, 0}},
+      {"annular plate", {"PLATE", "PLATE", 3, 0, 0, "N", 1.5, 0}},
+      {"tank, flat roof", {"TANK", "BASE PLATE", 3, 2, 2, "N", 0, 0}},
+      {"tank, shell roof with all five kinds", {"TANK", "BASE PLATE", 3, 2, 5, "Y", 0, 0}},
+      {"tank without roof", {"TANK", "BASE PLATE", 3, 2, 0, "N", 0, 0}},
+  };
+  for (const auto& c : cases) {
+    TestDirectory dir;
+    JobSpec = "JOB6";
+    LoadCaseName = "A";
+    SetJob(c.job);
+    ASSERT_TRUE(SaveGeometryFile(JobSpec)) << c.name;
+    const int s = StructureCode(), nb = c.job.nb, nw = c.job.nw, nr = c.job.nr;
+    const bool shell = std::string(c.job.shell) == "Y";
+    LoadTable.Redim(12, 4);
+    LoadTable(1, 1) = 2.5f;
+    LoadTable(9, 2) = -5;
+    LoadTable(4, 2) = 3.5f;
+    SizeLoadTables(s, nb, nw, nr);
+    FillTables(s, nb, nw, nr, shell);
+    if (s == 3) NodalLoadTable(1, 1) = -40;
+    ASSERT_TRUE(SaveLoadFile(s)) << c.name;
+    int count = 0;
+    const TextLineArray canonical = FileLines("JOB6.LDA", count);
+    if (shell) {
+      for (int k = 1; k <= 5; ++k) EXPECT_GT(RoofKindStarts[k], 0) << c.name << " kind " << k + 2;
+    }
+
+    // An all-zero row before the first trapezoidal row of substructure 1 (element nb).
+    int trap = 0, nodal = 0, wallTrap = 0, wallNodal = 0, roofElement = 0, roofNodal = 0, w = 0, r = 0;
+    ReadLoadData(canonical, count, trap, nodal, wallTrap, wallNodal, roofElement, roofNodal, s, nr, w, r);
+    ASSERT_GT(trap, 0) << c.name;
+    TextLineArray edited(canonical.begin(), canonical.begin() + trap);
+    edited.push_back("    " + std::to_string(nb - 1) + "               0.0000                  0.0000");
+    edited.insert(edited.end(), canonical.begin() + trap, canonical.begin() + count + 1);
+    ASSERT_TRUE(SaveTextLines("JOB6.LDA", edited, count + 1));
+
+    LoadTable.Redim(12, 4);
+    SizeLoadTables(s, 0, 0, 0);
+    int visits = 0;
+    ASSERT_TRUE(VisitLoadData([&](int structure) {
+      ++visits;
+      EXPECT_EQ(structure, s);
+      // The tables are read for the dialogs; the axis load stands in row 1.
+      EXPECT_FLOAT_EQ(TrapezoidalLoadTable(nb, 2), 4.25f) << c.name;
+      if (s == 3) EXPECT_FLOAT_EQ(NodalLoadTable(1, 1), -40.0f) << c.name;
+    })) << c.name;
+    EXPECT_EQ(visits, 1);
+    int again = 0;
+    TextLineArray written = FileLines("JOB6.LDA", again);
+    ExpectSameLines(written, again, canonical, count, c.name);
+  }
+}
+
+// The visit writes nothing without geometry or with a case letter that no file name takes; an
+// edit made in the dialogs reaches the file.
+TEST(LoadFile, AVisitWritesOnlyWhatItMay) {
+  TestDirectory dir;
+  JobSpec = "JOB7";
+  SetJob({"BEAM/STRIP", "BEAM", 4, 0, 0, "N", 0, 0});
+  LoadTable.Redim(12, 4);
+  LoadCaseName = "A";
+  int visits = 0;
+  EXPECT_FALSE(VisitLoadData([&](int) { ++visits; }));
+  EXPECT_FALSE(std::filesystem::exists("JOB7.LDA"));
+  SetJob({"BEAM/STRIP", "BEAM", 4, 0, 0, "N", 0, 0});  // the failed read left no job data
+  ASSERT_TRUE(SaveGeometryFile(JobSpec));
+  for (const char* name : {"*x", " ?", ":", ""}) {
+    LoadCaseName = name;
+    EXPECT_FALSE(VisitLoadData([&](int) { ++visits; })) << name;
+  }
+  EXPECT_EQ(visits, 0);
+  for (const auto& f : std::filesystem::directory_iterator("."))
+    EXPECT_EQ(f.path().filename().string().rfind("JOB7.LD", 0), std::string::npos) << f.path();
+  LoadCaseName = " Dead";
+  ASSERT_TRUE(VisitLoadData([&](int) {
+    LoadTable(1, 1) = 12.5f;
+    NodalLoadTable(2, 1) = 100;
+  }));
+  int count = 0;
+  TextLineArray lines = FileLines("JOB7.LDD", count);
+  ASSERT_GT(count, 5);
+  EXPECT_EQ(lines[1], "Job: JOB7 // LOADS ( Dead)");
+  bool uniform = false, nodal = false;
+  for (int i = 1; i <= count; ++i) {
+    uniform = uniform || lines[i] == "Uniform Load [kN/m]: 12.5";
+    nodal = nodal || lines[i].find("    2 ") == 0;
+  }
+  EXPECT_TRUE(uniform);
+  EXPECT_TRUE(nodal);
 }
 
 // A beam of four elements (1, 1, 2 and 2 m long) on file; the trapezoidal cells of a load table.
