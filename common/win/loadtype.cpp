@@ -40,6 +40,9 @@ INT_PTR LoadTypeMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, con
           EndDialog(dialog, 1);
           return TRUE;
         case IDOK:  // Enter: the default button, also on an option
+          if (!profile.enterIsOk) return TRUE;
+          EnterLoadData(dialog, profile);
+          return TRUE;
         case kLoadTypeEnterButton:
           EnterLoadData(dialog, profile);
           return TRUE;

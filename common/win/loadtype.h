@@ -19,6 +19,9 @@ struct LoadTypeProfile {
   int options = 4;                              // options shown, ids 201..200+options
   const std::vector<ColourRule>* colours = nullptr;
   std::function<void(HWND dialog, int option)> enter;  // the entry of option 1..options
+  // The dialog manager's IDOK (Enter on an option with the button as default) acts as the button;
+  // false where the options' own Enter-key procedure presses it.
+  bool enterIsOk = true;
 };
 
 // "   " + structure + " ANALYSIS.   JOB: " + JobSpec + "     Load Case: " + loadCase.

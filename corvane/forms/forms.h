@@ -168,4 +168,27 @@ void SupportDataCommand(HWND owner);
 // The tank choice's supports action runs the support-type dialog.
 void UseSupportEntry();
 
+// ----- Load entry -----
+//
+// The load type choice of StructureType and Substructure (mode 1 or 2 the structure code, 3 a
+// tank's substructure): "&ENTER / EDIT Load Data" (131) runs the checked option's dialog owned by
+// the choice (LoadDataDialogs of its kind code, RoofLoadDialogs for a shell roof), then checks the
+// next option; "&CLOSE" ends it with 1.
+DialogTemplate LoadTypeDialog(int mode);
+INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+int ShowLoadTypeDialog(HWND owner, int mode);
+// The table window of the template set (FormTexts, SharedIntegers), its cells from the kind's
+// work table, for ShowTableWindow.
+DialogTemplate LoadTableDialog();
+// The table window or form of a load kind (1 uniform load and self-weight, 2 nodal, 3
+// trapezoidal, 4 thermal or temperature, 6 hydrostatic), or of a shell roof's option 1..8; an
+// accepted form goes into LoadTable, an accepted table into its work table.
+void LoadDataDialogs(HWND owner, int kind);
+void RoofLoadDialogs(HWND owner, int option);
+// The load command for LoadCaseName of JobSpec: files read, the choice (a tank's through the
+// substructure choice in mode 3), the load file rewritten. False when nothing was written.
+bool EditLoadData(HWND owner);
+// The tank choice's load action runs the load type choice.
+void UseLoadEntry();
+
 }  // namespace corvane

@@ -15,6 +15,7 @@ void InstallEntryPorts() {
   UseCorvaneGrid();
   UseGeometryEntry();
   UseSupportEntry();
+  UseLoadEntry();
   // A Yes to a geometry correction runs the geometry command; its data are read again when it
   // saved any.
   GeometryCorrectionHooks.edit = [] { return EnterGeometry(MainWindow); };
