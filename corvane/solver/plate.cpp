@@ -57,10 +57,6 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
 
   // Supports.
   auto yes = [](int item) { return IsYes(AnswerAt(SupportFlags, item)); };
-  if ((yes(5) || yes(6)) && basePlate) {
-    detail = "a CIRCULAR PLATE on an ELASTIC HALF-SPACE";
-    return kAnalysisNotAvailable;
-  }
   if (yes(2)) {
     for (double entry : AcceptedUnyieldingNodes(UnyieldingNodes, 1 << 30)) {
       if (!(entry <= m.nodes)) {
@@ -84,8 +80,15 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
   // A Winkler foundation answered beside a half-space is the soil taken (as Trabix takes it).
   m.halfSpace = !m.winkler && (yes(5) || yes(6));
   if (m.halfSpace) {
+    // A tank keeps its base plate's half-space values in items 15 to 19, the other structures in
+    // items 8 to 12, where the surface modulus reads them.
+    std::vector<std::string> values = SupportFlags;
+    if (basePlate) {
+      values.resize(20);
+      for (int k = 0; k < 5; ++k) values[static_cast<size_t>(8 + k)] = AnswerAt(SupportFlags, 15 + k);
+    }
     long double surface = 0;
-    if (!trabix::HalfSpaceSurfaceModulus(SupportFlags, yes(5), surface)) return kStopBadHalfSpace;
+    if (!trabix::HalfSpaceSurfaceModulus(values, yes(5), surface)) return kStopBadHalfSpace;
     ContactAnnuli(m.radius, m.nodes, m.annulusInner, m.annulusOuter);
     if (!HalfSpaceStiffness(m.radius, m.nodes, static_cast<double>(surface), m.soilStiffness)) return kStopBadHalfSpace;
   }
@@ -152,38 +155,42 @@ int AnalysePlate(PlateModel& m) {
   return trabix::kSolverDone;
 }
 
-void AddPlateLoads(const PlateModel& m, ShellSystem& s) {
+void AddPlateLoads(const PlateModel& m, ShellSystem& s, int nodeBase, int elementBase) {
   if (m.halfSpace) {
     s.blockFreedom.clear();
-    for (int i = 1; i <= m.nodes; ++i) s.blockFreedom.push_back(FreedomV(i));
+    for (int i = 1; i <= m.nodes; ++i) s.blockFreedom.push_back(FreedomV(nodeBase + i));
     s.block = m.soilStiffness;
   }
   for (int e = 1; e <= m.elements; ++e) {
-    ShellLoadTerms(m.element[e], m.pressureI[e], m.pressureJ[e], 0, 0, s.elementLoad[e]);
+    ShellLoadTerms(m.element[e], m.pressureI[e], m.pressureJ[e], 0, 0, s.elementLoad[elementBase + e]);
     const FreeStrain& f = m.freeStrain[e];
-    ShellStrainTerms(m.element[e], f.strain, f.strain, f.curvature, f.curvature, s.initialForce[e]);
+    ShellStrainTerms(m.element[e], f.strain, f.strain, f.curvature, f.curvature, s.initialForce[elementBase + e]);
   }
   for (int i = 1; i <= m.nodes; ++i) {
     // At a solid plate's centre the row is a point: its spring and load act once, not per
     // unit of a circumference (the factor 2 pi of the whole circle is dropped throughout).
     const bool centre = m.solid && i == 1;
     const double perRing = centre ? 1 / kTwoPi : m.radius[i];
-    s.spring[FreedomV(i)] += m.spring[i] * perRing;
-    s.nodeLoad[FreedomV(i)] += m.ringForce[i] * perRing;
-    if (!centre) s.nodeLoad[FreedomTheta(i)] += m.ringMoment[i] * m.radius[i];
+    const int n = nodeBase + i;
+    s.spring[FreedomV(n)] += m.spring[i] * perRing;
+    s.nodeLoad[FreedomV(n)] += m.ringForce[i] * perRing;
+    if (!centre) s.nodeLoad[FreedomTheta(n)] += m.ringMoment[i] * m.radius[i];
   }
 }
 
-void FormPlateRows(const ShellSystem& s, PlateModel& m) {
+void FormPlateRows(const ShellSystem& s, PlateModel& m, int nodeBase, int elementBase) {
   m.u.assign(3 * m.nodes + 1, 0.0);
-  for (int f = 1; f <= 3 * m.nodes; ++f) m.u[f] = s.u[f];
+  for (int f = 1; f <= 3 * m.nodes; ++f) m.u[f] = s.u[3 * nodeBase + f];
   m.rows.assign(m.nodes + 1, PlateModel::Row());
   m.totalReaction = 0;
-  for (int e = 1; e <= m.elements; ++e) m.totalReaction += (s.soilForce[e][1] + s.soilForce[e][4]) * kTwoPi;
+  for (int e = 1; e <= m.elements; ++e)
+    m.totalReaction += (s.soilForce[elementBase + e][1] + s.soilForce[elementBase + e][4]) * kTwoPi;
   // The half-space: a node's pressure is its soil force over its annulus; each element carries
   // the pressures over the halves of its end nodes' annuli in its end forces.
   std::vector<double> contact(m.nodes + 1, 0.0);
-  std::vector<ElementVector> endForce = s.endForce;
+  std::vector<ElementVector> endForce(s.endForce.begin() + elementBase, s.endForce.begin() + elementBase + m.elements + 1);
+  std::vector<ElementVector> displacement(s.displacement.begin() + elementBase,
+                                          s.displacement.begin() + elementBase + m.elements + 1);
   if (m.halfSpace) {
     for (int i = 1; i <= m.nodes; ++i) {
       const double a = m.annulusInner[i], b = m.annulusOuter[i];
@@ -204,14 +211,14 @@ void FormPlateRows(const ShellSystem& s, PlateModel& m) {
     const double r = m.radius[i], d = BendingRigidity(el), nu = el.poisson;
     const double stretch = el.modulus * el.thickness;  // E t
     const FreeStrain& free = m.freeStrain[e];
-    row.translation = s.u[FreedomV(i)] * 1000;
-    row.slope = s.u[FreedomTheta(i)];
-    row.radialTranslation = s.u[FreedomU(i)] * 1000;
+    row.translation = m.u[FreedomV(i)] * 1000;
+    row.slope = m.u[FreedomTheta(i)];
+    row.radialTranslation = m.u[FreedomU(i)] * 1000;
     if (i == 1 && m.solid) {
       // The centre: both moments from element 1's curvature, both in-plane forces from its
       // strain; the shear is infinite under a net point force and 0 otherwise.
-      row.radial = row.hoop = d * (1 + nu) * (MeridionalCurvatureAtI(el, s.displacement[1]) - free.curvature);
-      const double strain = (s.displacement[1][3] - s.displacement[1][0]) / MeridianLength(el);
+      row.radial = row.hoop = d * (1 + nu) * (MeridionalCurvatureAtI(el, displacement[1]) - free.curvature);
+      const double strain = (displacement[1][3] - displacement[1][0]) / MeridianLength(el);
       row.radialForce = row.hoopForce = stretch / (1 - nu * nu) * (1 + nu) * (strain - free.strain);
       row.infinite = std::fabs(endForce[1][1] * kTwoPi) > 1.0E-6;
     } else {
@@ -220,12 +227,12 @@ void FormPlateRows(const ShellSystem& s, PlateModel& m) {
       row.radial = f.m;
       row.hoop = nu * row.radial + d * (1 - nu * nu) * (-row.slope / r - free.curvature);
       row.radialForce = f.n;
-      row.hoopForce = nu * f.n + stretch * (s.u[FreedomU(i)] / r - free.strain);
+      row.hoopForce = nu * f.n + stretch * (m.u[FreedomU(i)] / r - free.strain);
     }
     const double t = el.thickness;
     row.radialStress = 6 * row.radial / (t * t) / 1000;
     row.hoopStress = 6 * row.hoop / (t * t) / 1000;
-    if (m.winkler) row.pressure = (i == 1 ? el.soilI : el.soilJ) * s.u[FreedomV(i)];
+    if (m.winkler) row.pressure = (i == 1 ? el.soilI : el.soilJ) * m.u[FreedomV(i)];
     if (m.halfSpace) row.pressure = contact[i];
   }
 }
@@ -264,10 +271,15 @@ TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, 
 
 TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, bool basePlate, bool inPlane,
                                 int& count) {
+  return PlateResultsLines(m, header, basePlate ? "BASE PLATE" : "CIRCULAR PLATE", basePlate, inPlane, count);
+}
+
+TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, const std::string& title,
+                                bool stressHigher, bool inPlane, int& count) {
   TextLineArray lines(1);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
   AddReportOpening(lines, header);
-  const std::string title = basePlate ? "BASE PLATE" : "CIRCULAR PLATE";
+  const bool roof = title == "ROOF";
   add(title);
   add(std::string(title.size(), '^'));
   add(ResultHeadings({"Radius", "Slope", "Vert.Transl.", "Shear Force", "Radial B.M.", "Circumf. B.M."}));
@@ -290,9 +302,10 @@ TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, 
   const bool soil = m.winkler || m.halfSpace;
   add(m.winkler     ? "   WINKLER FOUNDATION: Contact Pressure is POSITIVE in COMPRESSION"
       : m.halfSpace ? "   ELASTIC HALF-SPACE: Contact Pressure is POSITIVE in COMPRESSION"
+      : roof        ? "   The ROOF is carried by the WALL TOP alone"
                     : "   NO SOIL: Nodal Supports only");
   add(std::string(75, '-'));
-  if (!basePlate) add("");  // a base plate's stress table stands one line higher
+  if (!stressHigher) add("");  // a base plate's and a roof's stress table stands one line higher
   if (soil) {
     add(ResultHeadings({"Radius", "Radial Stress", "Circ. Stress", "Contact Press."}));
     add(ResultHeadings({"[m]", "[MPa]", "[MPa]", "[kPa]"}));
@@ -309,7 +322,7 @@ TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, 
   add("");
   if (soil) add(TotalReactionLine(m.totalReaction));
   if (inPlane) {
-    add("IN-PLANE DEFORMATION OF THE BASE PLATE (Forces POSITIVE in TENSION):");
+    add(std::string("IN-PLANE DEFORMATION OF THE ") + (roof ? "ROOF" : "BASE PLATE") + " (Forces POSITIVE in TENSION):");
     add(std::string(75, '-'));
     add("");
     add(ResultHeadings({"Radius", "Radial Transl.", "Radial Force", "Circ. Force"}));

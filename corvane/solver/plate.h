@@ -56,15 +56,21 @@ int AnalysePlate(PlateModel& m);
 struct ShellSystem;
 // The plate's element and node loads, springs included, into the system (plate nodes and
 // elements numbered first there).
-void AddPlateLoads(const PlateModel& m, ShellSystem& s);
+// A plate numbered after others (a tank's flat roof) has its nodes from nodeBase + 1 and its
+// elements from elementBase + 1 in the system.
+void AddPlateLoads(const PlateModel& m, ShellSystem& s, int nodeBase = 0, int elementBase = 0);
 // The node rows and the soil's total reaction from the solved system.
-void FormPlateRows(const ShellSystem& s, PlateModel& m);
+void FormPlateRows(const ShellSystem& s, PlateModel& m, int nodeBase = 0, int elementBase = 0);
 // The ".RP" results of the model (lines 1..count) under the header line: of a circular plate, or
 // of a tank's base plate (its stress table one line higher; with inPlane its third table, the
 // radial translation and in-plane forces).
 TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, int& count);
 TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, bool basePlate, bool inPlane,
                                 int& count);
+// The same under any title (line 7; "ROOF": a flat roof's remarks), the stress table one line
+// higher (a base plate's, a flat roof's) or not.
+TextLineArray PlateResultsLines(const PlateModel& m, const std::string& header, const std::string& title,
+                                bool stressHigher, bool inPlane, int& count);
 
 // Pieces of the result tables: a value right-aligned in a field of 15 (the fixed mask from 0.1 to
 // 10000, else the exponent mask, always for slopes; below 1.0E-9 a clean 0), an abscissa

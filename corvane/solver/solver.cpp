@@ -31,6 +31,7 @@ AnalysisOutcome ReadJobFiles(int type) {
   int ok = 0;
   LoadGeometryFile(JobSpec, WorkTables[1], 1, type, ok);
   if (ok == 1 && type == 3) LoadGeometryFile(JobSpec, WorkTables[2], 2, type, ok);
+  if (ok == 1 && type == 3 && ElementCount(3) > 0) LoadGeometryFile(JobSpec, WorkTables[3], 3, type, ok);
   GeometryCorrectionHooks = kept;
   if (ok != 1) {
     out.code = kAnalysisNoGeometry;
@@ -112,10 +113,13 @@ AnalysisOutcome RunAnalysis(const AnalysisCall& call) {
   bool written = SaveTextLines(files[1], plate, count);
   TextLineArray wall = WallResultsLines(tank, header, count);
   written = written && SaveTextLines(files[2], wall, count);
+  if (tank.hasRoof) {
+    TextLineArray roof = RoofResultsLines(tank.roof, header, count);
+    written = written && SaveTextLines(files[3], roof, count);
+  }
   if (!written) {
-    // Both substructures' results or none.
-    DeleteIfExists(files[1]);
-    DeleteIfExists(files[2]);
+    // Every substructure's results or none.
+    for (int f = 1; f <= 3; ++f) DeleteIfExists(files[static_cast<size_t>(f)]);
     out.code = kStopReportNotWritten;
   }
   return out;
@@ -135,9 +139,6 @@ SolverWarningData AnalysisWarningFor(const AnalysisOutcome& outcome) {
       break;
     case kAnalysisNoSupports:
       w.text = "Support Data File is Missing!" + crlf + crlf + "Enter the Data!";
-      break;
-    case kAnalysisNotAvailable:
-      w.text = "The ANALYSIS of " + outcome.detail + " is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!";
       break;
     case kAnalysisDataRefused:
       w.text = outcome.detail + crlf + crlf + "Correct the Data!";

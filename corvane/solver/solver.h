@@ -1,9 +1,10 @@
 #pragma once
 // Corvane's outside solver, ANALYSIS.exe: reads the job's geometry, support and load files for
 // the structure type, job and load case on its command line, analyses the case and writes its
-// result files beside the job (beam/strip <job>.RB<c>, circular plate <job>.RP<c>, a roofless
-// tank's base plate <job>.RP<c> and wall <job>.RW<c>; <c> the first character of the case name). Every stop is shown by the program itself (a warning box after
-// its tones) and leaves no result file: Corvane does not read the solver's exit code.
+// result files beside the job (beam/strip <job>.RB<c>, circular plate <job>.RP<c>, a tank's base
+// plate <job>.RP<c>, wall <job>.RW<c> and roof <job>.RR<c>; <c> the first character of the case
+// name). Every stop is shown by the program itself (a warning box after its tones) and leaves no
+// result file: Corvane does not read the solver's exit code.
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,7 +19,6 @@ enum AnalysisStop {
   kAnalysisBadCommandLine = 20,  // no structure type, job or case on the command line
   kAnalysisNoGeometry = 21,      // the geometry file is missing or holds no data of the type
   kAnalysisNoSupports = 22,      // the support file is missing
-  kAnalysisNotAvailable = 23,    // a structure or load this solver does not analyse yet
   kAnalysisDataRefused = 24,     // job data that contradict each other
 };
 

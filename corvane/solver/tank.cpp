@@ -25,10 +25,6 @@ bool Finite(double v) { return std::isfinite(v); }
 
 int PrepareTankModel(TankModel& t, std::string& detail) {
   t = TankModel();
-  if (ElementCount(3) > 0) {
-    detail = "a TANK with a ROOF";
-    return kAnalysisNotAvailable;
-  }
   int code = PreparePlate(t.base, detail, 0.0, JobDataTable.Get(1, 3), JobDataTable.Get(1, 4), true);
   if (code != 0) return code;
   t.inPlane = IsYes(AnswerAt(GeometryAnswers, 1));
@@ -77,7 +73,9 @@ int PrepareTankModel(TankModel& t, std::string& detail) {
     w.element[e].zi = t.offset + w.x[e];
     w.element[e].zj = t.offset + w.x[e + 1];
   }
-  t.topFixed = IsYes(flag(11));
+  // With a roof answer 11 is the roof's connection, without one the top edge's fixity.
+  t.hasRoof = ElementCount(3) > 0;
+  t.topFixed = !t.hasRoof && IsYes(flag(11));
   if (IsYes(flag(7)))
     for (int e = 1; e <= w.elements; ++e) w.element[e].soilI = w.element[e].soilJ = WallWinklerTable.Get(e, 1);
 
@@ -100,6 +98,7 @@ int PrepareTankModel(TankModel& t, std::string& detail) {
     t.base.pressureI[e] += floor;
     t.base.pressureJ[e] += floor;
   }
+  if (t.hasRoof) return PrepareRoof(t.roof, w.radius, t.offset + w.x[w.nodes], detail);
   return trabix::kSolverDone;
 }
 
@@ -124,9 +123,12 @@ void WallFreeStrain(const WallModel& w, double x, double thickness, double& stra
 int AnalyseTank(TankModel& t) {
   PlateModel& b = t.base;
   WallModel& w = t.wall;
+  RoofModel& rf = t.roof;
   const int nb = b.elements, plateNodes = b.nodes;
+  const int roofNodes = t.hasRoof ? rf.nodes : 0, roofElements = t.hasRoof ? rf.elements : 0;
+  const int roofBase = plateNodes + w.nodes, roofElementBase = nb + w.elements;
   ShellSystem s;
-  s.Size(plateNodes + w.nodes, nb + w.elements);
+  s.Size(plateNodes + w.nodes + roofNodes, nb + w.elements + roofElements);
   for (int e = 1; e <= nb; ++e) {
     s.element[e] = b.element[e];
     s.ends[e] = {e, e + 1};
@@ -135,6 +137,11 @@ int AnalyseTank(TankModel& t) {
   for (int e = 1; e <= w.elements; ++e) {
     s.element[nb + e] = w.element[e];
     s.ends[nb + e] = {wallNode(e), wallNode(e + 1)};
+  }
+  auto roofNode = [roofBase](int k) { return roofBase + k; };
+  for (int e = 1; e <= roofElements; ++e) {
+    s.element[roofElementBase + e] = rf.element[e];
+    s.ends[roofElementBase + e] = {roofNode(e), roofNode(e + 1)};
   }
   // Base plate freedoms; without meridional strain in the wall every wall node moves vertically
   // with the junction, whose unknown is then numbered last (the profile stays narrow).
@@ -159,16 +166,47 @@ int AnalyseTank(TankModel& t) {
   }
   if (t.connection == 'M') s.Share(FreedomTheta(w1), FreedomTheta(j));
   else s.Free(FreedomTheta(w1));
+  // The wall's top under a roof: a flat roof without in-plane deformation holds it radially
+  // (through its offset) unless it is free to displace; a monolithic roof whose rotation is
+  // held at the joint holds the wall top's rotation too.
+  const int top = wallNode(w.nodes);
+  const bool roofFlatHeld = t.hasRoof && !rf.inPlane;
+  const bool topHeldRadially = roofFlatHeld && rf.connection != 'S';
+  const bool topRotationHeld =
+      t.hasRoof ? rf.connection == 'M' && RoofRotationHeld(rf, rf.junction) : t.topFixed;
   for (int k = 2; k <= w.nodes; ++k) {
-    s.Free(FreedomU(wallNode(k)));
+    if (!(k == w.nodes && topHeldRadially)) s.Free(FreedomU(wallNode(k)));
     if (w.membrane) s.Free(FreedomV(wallNode(k)));
-    if (!(k == w.nodes && t.topFixed)) s.Free(FreedomTheta(wallNode(k)));
+    if (!(k == w.nodes && topRotationHeld)) s.Free(FreedomTheta(wallNode(k)));
+  }
+  if (topHeldRadially)
+    for (const FreedomTerm& term : s.freedom[FreedomTheta(top)])
+      if (rf.offset != 0) s.freedom[FreedomU(top)].push_back({term.equation, -term.factor * rf.offset});
+  // The roof: its joint node shares the wall top's V always, U (through the offset, U_roof =
+  // U_wall + e Theta_wall) when monolithic or hinged, Theta when monolithic.
+  for (int k = 1; k <= roofNodes; ++k) {
+    const int n = roofNode(k);
+    const bool joint = k == rf.junction;
+    const bool radialHeld = roofFlatHeld || (rf.closed && k == 1);
+    if (joint && rf.connection != 'S') {
+      if (!roofFlatHeld) {
+        s.Share(FreedomU(n), FreedomU(top));
+        for (const FreedomTerm& term : s.freedom[FreedomTheta(top)])
+          if (rf.offset != 0) s.freedom[FreedomU(n)].push_back({term.equation, term.factor * rf.offset});
+      }
+    } else if (!radialHeld) {
+      s.Free(FreedomU(n));
+    }
+    if (!joint) s.Free(FreedomV(n));
+    if (joint && rf.connection == 'M') s.Share(FreedomTheta(n), FreedomTheta(top));
+    else if (!RoofRotationHeld(rf, k)) s.Free(FreedomTheta(n));
   }
   const bool junctionHeld = std::find(b.unyielding.begin(), b.unyielding.end(), j) != b.unyielding.end();
   if (junctionLast && !junctionHeld) s.Free(FreedomV(j));
   s.Share(FreedomV(w1), FreedomV(j));
   if (!w.membrane)
     for (int k = 2; k <= w.nodes; ++k) s.Share(FreedomV(wallNode(k)), FreedomV(j));
+  if (t.hasRoof) s.Share(FreedomV(roofNode(rf.junction)), FreedomV(top));
 
   // Loads and springs.
   AddPlateLoads(b, s);
@@ -204,14 +242,17 @@ int AnalyseTank(TankModel& t) {
       s.spring[FreedomTheta(n)] += WallRestraintTable.Get(k, 2) * r;
     }
   }
+  if (t.hasRoof) AddRoofLoads(rf, s, roofBase, roofElementBase);
   for (int f = 1; f <= 3 * s.nodes; ++f)
     if (!Finite(s.nodeLoad[f]) || !Finite(s.spring[f])) return kStopBadJobData;
   if (!s.Solve()) return kStopSystemUnstable;
 
   FormPlateRows(s, b);
+  if (t.hasRoof) FormRoofRows(s, rf, roofBase, roofElementBase);
   // Wall rows: the element below each node (node 1: element 1). The vertical force comes from
-  // statics: the weight and the vertical loads above the section.
+  // statics: the roof, the weight and the vertical loads above the section.
   std::vector<double> above(w.nodes + 2, 0.0);  // vertical load above the top of element e - 1 [kN per radian]
+  above[w.nodes + 1] = t.hasRoof ? rf.verticalLoad : 0.0;
   for (int k = w.nodes; k >= 1; --k) {
     above[k] = above[k + 1] + WallNodalLoadTable.Get(k, 2) * r;
     if (k < w.nodes) {

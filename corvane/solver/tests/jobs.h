@@ -147,7 +147,8 @@ inline void WriteBeamJob(const BeamJob& b, const std::string& caseName = "A") {
   SaveLoadFile(1);
 }
 
-// A tank without a roof: base plate of equal rings from the centre, wall of equal rings.
+// A tank: base plate of equal rings from the centre, wall of equal rings, and a roof when it has
+// elements (flat, or a shell whose elements fall by their z-components).
 struct TankJob {
   std::string job = "T1";
   int baseElements = 10, wallElements = 16, roofElements = 0;
@@ -163,6 +164,21 @@ struct TankJob {
   double wallStrain = 0;
   double wallAlpha = 0;
   std::vector<double> wallTemperatures = {0, 0, 0, 0};  // bottom inside, outside; top inside, outside
+  bool halfSpace = false, crossAnisotropic = false;       // the base plate's soil: support answer 5, or 6
+  std::vector<std::string> halfSpaceValues = {"50000", "0.3"};  // SupportFlags items 15 and on
+  // The roof: widths (x-components) from the inner radius, equal up to the wall radius when none
+  // are given; a shell's z-components; answers 3 (in-plane) and 4 (shell); support answers 11 to
+  // 14; its loads: the kinds 3 to 7 of element loads alike on every element (a flat roof's
+  // trapezoidal load is kind 3), nodal rows (node, values) and the centre's point load.
+  bool roofShell = false;
+  std::string roofInPlane = "N";
+  double roofInner = 0, roofThickness = 0.2, roofModulus = 3e7, roofPoisson = 0.2, roofAlpha = 0;
+  std::vector<double> roofWidths, roofFalls;
+  std::string roofConnection = "M", roofMiddle = "Y", roofEdgeFixed = "N", roofInnerFixed = "N";
+  double roofUniform = 0, roofDensity = 0, roofPoint = 0;
+  double roofKinds[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+  std::vector<std::pair<int, std::vector<double>>> roofNodal;
+  double roofTemperatureAbove = 0, roofTemperatureBelow = 0, roofStrainTop = 0, roofStrainBottom = 0;
 };
 
 inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
@@ -183,8 +199,25 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
   JobDataTable(2, 4) = t.modulus;
   JobDataTable(2, 5) = t.poisson;
   JobDataTable(2, 6) = t.wallAlpha;
-  JobDataTable(3, 1) = t.roofElements;
-  if (t.roofElements > 0) JobDataTable(3, 3) = t.wallRadius;
+  const int nr = t.roofElements;
+  GeometryAnswers[3] = t.roofInPlane;
+  GeometryAnswers[4] = t.roofShell ? "Y" : "N";
+  JobDataTable(3, 1) = nr;
+  JobDataTable(3, 2) = t.roofInner;
+  JobDataTable(3, 4) = t.roofModulus;
+  JobDataTable(3, 5) = t.roofPoisson;
+  JobDataTable(3, 6) = t.roofAlpha;
+  WorkTables[3].Redim(nr, t.roofShell ? 3 : 2);
+  double outer = t.roofInner;
+  for (int e = 1; e <= nr; ++e) {
+    const size_t k = static_cast<size_t>(e - 1);
+    const double x = k < t.roofWidths.size() ? t.roofWidths[k] : (t.wallRadius - t.roofInner) / nr;
+    outer += x;
+    WorkTables[3](e, 1) = static_cast<float>(x);
+    if (t.roofShell) WorkTables[3](e, 2) = static_cast<float>(k < t.roofFalls.size() ? t.roofFalls[k] : 0.0);
+    WorkTables[3](e, t.roofShell ? 3 : 2) = static_cast<float>(t.roofThickness);
+  }
+  if (nr > 0) JobDataTable(3, 3) = outer;
   WorkTables[1].Redim(t.baseElements, 2);
   for (int e = 1; e <= t.baseElements; ++e) {
     WorkTables[1](e, 1) = static_cast<float>(t.radius / t.baseElements);
@@ -195,8 +228,6 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
     WorkTables[2](e, 1) = static_cast<float>(t.height / t.wallElements);
     WorkTables[2](e, 2) = static_cast<float>(t.wallThickness);
   }
-  WorkTables[3].Redim(t.roofElements, 2);
-  for (int e = 1; e <= t.roofElements; ++e) WorkTables[3](e, 1) = 1, WorkTables[3](e, 2) = 0.2f;
   SaveGeometryFile(t.job);
   const int nb = t.baseElements, nw = t.wallElements;
   ClearSupportFlags(3);
@@ -220,9 +251,16 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
     SupportFlags[8] = "Y";
     for (int k = 1; k <= nw + 1; ++k) WallRestraintTable(k, 1) = static_cast<float>(t.restraint);
   }
+  if (t.halfSpace || t.crossAnisotropic) {
+    SupportFlags[t.halfSpace ? 5 : 6] = "Y";
+    for (size_t k = 0; k < t.halfSpaceValues.size(); ++k) SupportFlags[15 + k] = t.halfSpaceValues[k];
+  }
   SupportFlags[9] = t.connection;
   SupportFlags[10] = t.middlePlane;
-  SupportFlags[11] = t.topFixed;
+  SupportFlags[11] = nr > 0 ? t.roofConnection : t.topFixed;
+  SupportFlags[12] = t.roofMiddle;
+  SupportFlags[13] = t.roofEdgeFixed;
+  SupportFlags[14] = t.roofInnerFixed;
   SaveSupportFile(3);
   LoadCaseName = caseName;
   SizeLoadTables(3, nb, nw, t.roofElements);
@@ -236,6 +274,21 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
   for (int k = 1; k <= 4; ++k) LoadTable(10, k) = static_cast<float>(t.wallTemperatures[k - 1]);
   for (const auto& n : t.wallNodal)
     for (int c = 1; c <= 3; ++c) WallNodalLoadTable(n.first, c) = static_cast<float>(n.second[c - 1]);
+  if (nr > 0) {
+    LoadTable(3, 1) = static_cast<float>(t.roofUniform);
+    LoadTable(3, 2) = static_cast<float>(t.roofDensity);
+    LoadTable(8, 1) = static_cast<float>(t.roofStrainTop);
+    LoadTable(8, 2) = static_cast<float>(t.roofStrainBottom);
+    LoadTable(12, 1) = static_cast<float>(t.roofTemperatureAbove);
+    LoadTable(12, 2) = static_cast<float>(t.roofTemperatureBelow);
+    for (int k = 3; k <= 7; ++k)
+      for (int e = 1; e <= nr; ++e) RoofLoadTables[k](e, 1) = RoofLoadTables[k](e, 2) = static_cast<float>(t.roofKinds[k]);
+    for (const auto& n : t.roofNodal)
+      for (size_t c = 1; c <= n.second.size(); ++c) RoofNodalLoadTable(n.first, static_cast<int>(c)) = static_cast<float>(n.second[c - 1]);
+    // The centre's point load goes where the load command keeps it.
+    if (t.roofInner < 0.0001) RoofNodalLoadTable(1, 1) = static_cast<float>(t.roofPoint);
+    else LoadTable(5, 2) = static_cast<float>(t.roofPoint);
+  }
   SaveLoadFile(3);
 }
 

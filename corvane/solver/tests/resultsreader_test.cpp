@@ -35,7 +35,8 @@ void ExpectEveryActionRead(const std::string& file, int structure, const std::st
   for (int k = 1; k <= actions.Count(); ++k) {
     const StructuralAction& a = actions.actions[static_cast<size_t>(k - 1)];
     ResultRows table;
-    int rows = ParseResultsSection(lines, count, a.table, structure, substructure, false, soil, table);
+    int rows = ParseResultsSection(lines, count, a.table, structure, substructure,
+                                   IsYes(AnswerAt(GeometryAnswers, 4)), soil, table);
     EXPECT_GE(rows, nodes) << file << " action " << k << " " << a.caption;
     if (a.table == 1 && structure != 1) {
       for (int r = 1; r <= rows && r <= static_cast<int>(first.size()); ++r) {
@@ -82,6 +83,56 @@ TEST_F(ResultsReaderTest, ReadsEveryActionOfBeamsStripsPlatesAndTanks) {
   ExpectEveryActionRead("T1.RPA", 3, "BASE PLATE", 11, 11);
   EXPECT_EQ(CurrentActions().Count(), 11);  // with soil and in-plane deformation
   ExpectEveryActionRead("T1.RWA", 3, "WALL", 17, 11);
+}
+
+// A roof's ".RR": a flat roof's ten actions with in-plane deformation, seven without; a shell's ten.
+TEST_F(ResultsReaderTest, ReadsEveryActionOfFlatAndShellRoofs) {
+  testing::TankJob t;
+  t.roofElements = 10;
+  t.roofUniform = 5;
+  t.roofInPlane = "Y";
+  testing::WriteTankJob(t);
+  ASSERT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,A", nullptr), 0);
+  ExpectEveryActionRead("T1.RRA", 3, "ROOF STRUCTURE", 11, 11);
+  EXPECT_EQ(CurrentActions().Count(), 10);
+  t.roofInPlane = "N";
+  testing::WriteTankJob(t);
+  ASSERT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,A", nullptr), 0);
+  ExpectEveryActionRead("T1.RRA", 3, "ROOF STRUCTURE", 11, 11);
+  EXPECT_EQ(CurrentActions().Count(), 7);
+
+  t.roofShell = true;
+  t.roofFalls.assign(10, 0.3);
+  t.roofConnection = "H";
+  t.roofDensity = 2400;
+  testing::WriteTankJob(t);
+  ASSERT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,A", nullptr), 0);
+  ExpectEveryActionRead("T1.RRA", 3, "ROOF STRUCTURE", 11, 11);
+  EXPECT_EQ(CurrentActions().Count(), 10);
+}
+
+// Under a downward load at a closed roof's centre: the flat roof's shear in table 1 and the
+// shell's in table 3 read as -9.9E21 at the centre, the next rows as written.
+TEST_F(ResultsReaderTest, RoofCentreInfinityMarksReadAsMinusInfinite) {
+  for (bool shell : {false, true}) {
+    SCOPED_TRACE(shell ? "shell" : "flat");
+    testing::TankJob t;
+    t.roofElements = 10;
+    t.roofShell = shell;
+    t.roofFalls.assign(10, 0.3);
+    t.roofConnection = "H";
+    t.roofPoint = 100;
+    testing::WriteTankJob(t);
+    ASSERT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,A", nullptr), 0);
+    std::vector<std::string> lines = Lines("T1.RRA");
+    const int count = static_cast<int>(lines.size()) - 1;
+    const int table = shell ? 3 : 1, column = shell ? 1 : 3;
+    ResultRows rows;
+    ASSERT_EQ(ParseResultsSection(lines, count, table, 3, "ROOF STRUCTURE", shell, 0, rows), 11);
+    EXPECT_FLOAT_EQ(rows.Get(1, column), -9.9E21f);
+    EXPECT_LT(rows.Get(2, column), 0);
+    EXPECT_GT(rows.Get(2, column), -1000);
+  }
 }
 
 TEST_F(ResultsReaderTest, InfinityMarkReadsAsMinusInfiniteUnderADownwardPointLoad) {

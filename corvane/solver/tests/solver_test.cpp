@@ -580,14 +580,15 @@ TEST_F(SolverTest, StopsWarnAndLeaveNoResults) {
        },
        "ANALYSIS.exe PLATE,P1,A", kAnalysisNoSupports,
        "Support Data File is Missing!" + crlf + crlf + "Enter the Data!", warning},
-      {"tank with a roof", [] {
+      {"roof that does not reach the wall", [] {
          testing::TankJob t;
          t.job = "P1";
          t.roofElements = 2;
+         t.roofWidths = {1, 1};
          testing::WriteTankJob(t);
        },
-       "ANALYSIS.exe TANK,P1,A", kAnalysisNotAvailable,
-       "The ANALYSIS of a TANK with a ROOF is not Available Yet!" + crlf + crlf + "Change the SYSTEM Data!", warning},
+       "ANALYSIS.exe TANK,P1,A", kAnalysisDataRefused,
+       " WALL - ROOF JUNCTION MUST COINCIDE WITH ONE OF ROOF NODAL LINES" + crlf + crlf + "Correct the Data!", warning},
       {"half-space of no modulus", [&] {
          PlateJob p = plain;
          p.halfSpace = true;

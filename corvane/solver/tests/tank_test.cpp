@@ -157,6 +157,55 @@ TEST_F(TankTest, SoilCarriesTheWholeTank) {
   EXPECT_NEAR(total(r.plate), liquid + wall + plate, (liquid + wall + plate) * 1E-6);
 }
 
+// On an elastic half-space (the tank's values in support items 15 and on) the base plate's soil
+// carries the liquid and the roof, its contact pressures in table 2; a cross-anisotropic soil of
+// isotropic constants gives the same file to its printed precision; Winkler soil answered beside
+// it is the soil taken.
+TEST_F(TankTest, BasePlateRestsOnAnElasticHalfSpace) {
+  TankJob t;
+  t.unyielding.clear();
+  t.halfSpace = true;
+  t.halfSpaceValues = {"50000", "0.3"};
+  t.roofElements = 10;
+  t.roofUniform = 2;
+  TankResults r = Analyse(t);
+  const double pi = 4 * std::atan(1.0), load = 9.81 * 8 * pi * 100 + 2 * pi * 100;
+  ASSERT_EQ(r.p2.size(), 11u);
+  EXPECT_EQ(r.p2[0].size(), 4u);
+  for (const auto& row : r.p2) EXPECT_GT(row[3], 0.0) << row[0];
+  std::string total;
+  for (const std::string& line : r.plate)
+    if (line.rfind("TOTAL REACTION FROM ELASTIC FOUNDATION: ", 0) == 0) total = line;
+  EXPECT_NEAR(ParseNumber(total.substr(40)), load, load * 1E-6) << total;
+  EXPECT_EQ(r.plate[r.plateE1 + 8], "   ELASTIC HALF-SPACE: Contact Pressure is POSITIVE in COMPRESSION");
+  for (const auto& row : r.p1) EXPECT_GT(row[2], 1.0) << row[0];  // it settles
+
+  const std::vector<std::string> isotropic = r.plate;
+  t.halfSpace = false;
+  t.crossAnisotropic = true;
+  t.halfSpaceValues = {"50000", "50000", "19230.77", "0.3", "0.3"};
+  r = Analyse(t);
+  ASSERT_EQ(r.plate.size(), isotropic.size());
+  for (size_t k = 7; k < isotropic.size(); ++k) {
+    std::vector<std::string> a = testing::Fields(isotropic[k]), b = testing::Fields(r.plate[k]);
+    ASSERT_EQ(a.size(), b.size()) << "line " << k;
+    for (size_t f = 0; f < a.size(); ++f)
+      EXPECT_NEAR(ParseNumber(a[f]), ParseNumber(b[f]), 1.0E-6 + 0.0005 * std::fabs(ParseNumber(a[f])))
+          << "line " << k << ": " << isotropic[k] << " / " << r.plate[k];
+  }
+
+  t.winkler = 50000;
+  r = Analyse(t);
+  EXPECT_EQ(r.plate[r.plateE1 + 8], "   WINKLER FOUNDATION: Contact Pressure is POSITIVE in COMPRESSION");
+
+  // Constants that describe no elastic soil stop the analysis.
+  t.winkler = 0;
+  t.halfSpaceValues = {"50000", "50000", "19230.77", "0.3", "0.9"};
+  WriteTankJob(t);
+  EXPECT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,A", nullptr), kStopBadHalfSpace);
+  EXPECT_FALSE(std::filesystem::exists("T1.RPA"));
+}
+
 // The layouts the readers rely on.
 TEST_F(TankTest, ResultFilesHaveTheReadersLayout) {
   TankJob t;
@@ -191,7 +240,7 @@ TEST_F(TankTest, ResultFilesHaveTheReadersLayout) {
   EXPECT_EQ(r.plateD3, 0);
 }
 
-// The results text export of a roofless tank joins the base plate's file and the wall's.
+// The results text export of a tank joins the base plate's file, the wall's and the roof's.
 TEST_F(TankTest, ResultsTextJoinsBasePlateAndWall) {
   TankJob t;
   TankResults r = Analyse(t);
@@ -202,6 +251,23 @@ TEST_F(TankTest, ResultsTextJoinsBasePlateAndWall) {
   std::vector<std::string> want(r.plate);
   want.insert(want.end(), {"", "", ""});
   want.insert(want.end(), r.wall.begin() + 1, r.wall.end());
+  EXPECT_EQ(joined, want);
+
+  // With a roof its file follows the wall's.
+  t.roofElements = 10;
+  t.roofShell = true;
+  t.roofFalls.assign(10, 0.2);
+  t.roofUniform = 1;
+  r = Analyse(t);
+  ASSERT_TRUE(WriteResultsText());
+  joined = Lines("T1_RESULTS.TXT");
+  std::vector<std::string> roof = Lines("T1.RRA");
+  ASSERT_GT(roof.size(), 40u);
+  want = r.plate;
+  for (const std::vector<std::string>* part : {&r.wall, &roof}) {
+    want.insert(want.end(), {"", "", ""});
+    want.insert(want.end(), part->begin() + 1, part->end());
+  }
   EXPECT_EQ(joined, want);
 }
 
