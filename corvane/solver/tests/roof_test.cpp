@@ -173,6 +173,33 @@ TEST_F(RoofTest, ConeCarriesItsLoadsByMembraneForces) {
   EXPECT_GT(r.t1[0][1], r.t1[20][1]);  // the apex goes down furthest
 }
 
+// A spherical dome (radius 20 over the wall's 10, taken by 40 chords) under its own weight q is in
+// its membrane state away from the edge: N_phi = -q R / (1 + cos phi), N_theta = q R (1 / (1 +
+// cos phi) - cos phi); at r = 5, sin phi = 1/4.
+TEST_F(RoofTest, DomeByItsChordsCarriesItsWeightByMembraneForces) {
+  TankJob t = EmptyTank();
+  t.roofElements = 40;
+  t.roofShell = true;
+  t.roofWidths.assign(40, 0.25);
+  for (int e = 1; e <= 40; ++e) {
+    const double ri = 0.25 * (e - 1), rj = 0.25 * e;
+    t.roofFalls.push_back(std::sqrt(400 - ri * ri) - std::sqrt(400 - rj * rj));
+  }
+  t.roofThickness = 0.1;
+  t.roofDensity = 2500;
+  t.roofConnection = "H";
+  RoofResults r = Analyse(t);
+  ASSERT_EQ(r.t3.size(), 41u);
+  const double q = 2500 * 9.81 * 0.1 / 1000, cos = std::sqrt(1 - 1 / 16.0);
+  const double meridional = -q * 20 / (1 + cos), hoop = q * 20 * (1 / (1 + cos) - cos);
+  EXPECT_DOUBLE_EQ(r.t3[20][0], 5.0);
+  EXPECT_NEAR(r.t3[20][2], meridional, Near(meridional, 1));
+  EXPECT_NEAR(r.t3[20][3], hoop, Near(hoop, 1));
+  // The apex: both forces -q R / 2.
+  EXPECT_NEAR(r.t3[0][2], -q * 10, Near(q * 10, 2));
+  EXPECT_DOUBLE_EQ(r.t3[0][2], r.t3[0][3]);
+}
+
 // Every kind of a shell's loads reaches the wall's top as statics says: the uniform load and
 // kind 4 per plan area, the weight and kind 3 per unit surface (the cone's surface is sqrt 5 / 2
 // times its plan), kind 5 horizontal and kind 7 tangential (its vertical part the fall), kind 6
@@ -207,6 +234,56 @@ TEST_F(RoofTest, ShellLoadsOfEveryKindComeDownTheWall) {
     EXPECT_NEAR(r.wall2[16][4], -c.vertical, 0.0005);
     EXPECT_GT(std::fabs(r.t1[10][1]) + std::fabs(r.t1[10][2]), 0.0);  // the roof moves
   }
+}
+
+// An annular roof's inner edge is free (no shear, no moment) unless answer 14 holds its rotation;
+// a roof that overhangs the wall brings its whole load down the wall, q b^2 / (2 a); a centre's
+// point load on an annular roof is refused.
+TEST_F(RoofTest, AnnularAndOverhangingRoofs) {
+  TankJob t = EmptyTank();
+  t.roofElements = 16;
+  t.roofInner = 2;
+  t.roofThickness = 0.25;
+  t.roofUniform = 5;
+  t.roofConnection = "H";
+  RoofResults r = Analyse(t);
+  ASSERT_EQ(r.t1.size(), 17u);
+  EXPECT_DOUBLE_EQ(r.t1[0][0], 2.0);
+  EXPECT_DOUBLE_EQ(r.t1[0][3], 0.0);
+  EXPECT_LT(std::fabs(r.t1[0][4]), 0.001);
+  EXPECT_NE(r.t1[0][1], 0.0);
+  ASSERT_EQ(r.wall2.size(), 17u);
+  EXPECT_DOUBLE_EQ(r.wall2[16][4], -5 * (100 - 4) / 20.0);
+  t.roofInnerFixed = "Y";
+  r = Analyse(t);
+  ASSERT_EQ(r.t1.size(), 17u);
+  EXPECT_DOUBLE_EQ(r.t1[0][1], 0.0);
+  EXPECT_GT(std::fabs(r.t1[0][4]), 1.0);
+
+  t = EmptyTank();
+  t.roofElements = 22;
+  t.roofWidths.assign(22, 0.5);
+  t.roofThickness = 0.25;
+  t.roofUniform = 5;
+  t.roofConnection = "H";
+  r = Analyse(t);
+  ASSERT_EQ(r.t1.size(), 23u);
+  EXPECT_DOUBLE_EQ(r.t1[22][0], 11.0);
+  EXPECT_DOUBLE_EQ(r.wall2[16][4], -30.250);
+  EXPECT_LT(r.t1[20][4], 0.0);  // the overhang hogs over the wall
+  EXPECT_LT(std::fabs(r.t1[22][4]), 0.001);
+
+  t = EmptyTank();
+  t.roofElements = 16;
+  t.roofInner = 2;
+  t.roofPoint = 50;
+  WriteTankJob(t);
+  std::vector<SolverWarningData> warnings;
+  EXPECT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,A", [&](const SolverWarningData& w) { warnings.push_back(w); }),
+            kAnalysisDataRefused);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].text, " A CENTRAL POINT LOAD NEEDS A CLOSED ROOF\r\n\r\nCorrect the Data!");
+  for (const char* file : {"T1.RPA", "T1.RWA", "T1.RRA"}) EXPECT_FALSE(std::filesystem::exists(file)) << file;
 }
 
 // Free strains: a flat roof warmer below than above, hinged to the wall, bends freely (k0 a^2 / 2
