@@ -2,6 +2,7 @@
 // repeated table headings, the boxes around them and the modes that keep no file.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "../../../common/tests/fixtures.h"
@@ -9,6 +10,8 @@
 #include "corvane/core/globals.h"
 #include "corvane/core/textexports.h"
 #include "corvane/reports/documents.h"
+#include "corvane/solver/solver.h"
+#include "corvane/solver/tests/jobs.h"
 #include "doc/docmodel.h"
 
 namespace corvane {
@@ -500,6 +503,78 @@ TEST(OutputResults, PartsAfterTheSecondTable) {
     for (const std::string& s : c.left) EXPECT_EQ(IndexOf(body, s), -1) << c.name << ": " << s;
     // The section ends with its footer right after what was printed last.
     EXPECT_EQ(body[static_cast<size_t>(at) + 1], "1") << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// The rows of the table of a result file that begins on line `first`: up to the line before the
+// next one that reads as no number.
+int TableLast(const TextLineArray& f, int n, int first) {
+  int i = first + 1;
+  while (i <= n && ParseNumber(f[static_cast<size_t>(i)]) != 0) ++i;
+  return i - 1;
+}
+
+int DashAfter(const TextLineArray& f, int n, int from) {
+  for (int i = from; i <= n; ++i)
+    if (!f[static_cast<size_t>(i)].empty() && f[static_cast<size_t>(i)][0] == '-') return i;
+  return 0;
+}
+
+// A tank with a cone roof under an apex load, its base plate on a half-space with in-plane
+// deformation, analysed by the outside solver: the results document holds every table of its
+// three files in order, each under its headings.
+TEST(OutputResults, EveryTableOfTheSolversTankFiles) {
+  TestDirectory dir;
+  testing::TankJob t;
+  t.inPlane = "Y";
+  t.unyielding.clear();
+  t.halfSpace = true;
+  t.roofElements = 20;
+  t.roofShell = true;
+  t.roofWidths.assign(20, 0.5);
+  t.roofFalls.assign(20, 0.25);
+  t.roofThickness = 0.1;
+  t.roofConnection = "H";
+  t.roofPoint = 100;
+  testing::WriteTankJob(t, "Water");
+  ASSERT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,Water", nullptr), 0);
+  SetJob("TANK", "T1", "Water");
+  Boxes boxes;
+  const std::vector<std::string> texts = Texts(ResultsDocument());
+  EXPECT_TRUE(boxes.shown.empty());
+  std::vector<std::string> rest = texts;
+  const struct {
+    const char* file;
+    int second;  // table 2's first row below E1
+    bool third;
+    int nodes;
+  } files[] = {{"T1.RPW", 12, true, 11}, {"T1.RWW", 13, false, 17}, {"T1.RRW", 9, true, 21}};
+  for (const auto& file : files) {
+    TextLineArray f;
+    int n = 0;
+    LoadTextLines(file.file, f, 1000, n);
+    ASSERT_GT(n, 40) << file.file;
+    const int e1 = TableLast(f, n, 11) + 1;
+    std::vector<std::array<int, 2>> tables = {{11, e1 - 1}, {e1 + file.second, TableLast(f, n, e1 + file.second)}};
+    if (file.third) {
+      const int d3 = DashAfter(f, n, tables[1][1] + 1);
+      ASSERT_GT(d3, 0) << file.file;
+      tables.push_back({d3 + 4, TableLast(f, n, d3 + 4)});
+    }
+    for (size_t k = 0; k < tables.size(); ++k) {
+      int at = 0;
+      const std::string what = std::string(file.file) + " table " + std::to_string(k + 1);
+      EXPECT_EQ(tables[k][1] - tables[k][0] + 1, file.nodes) << what;
+      WalkTable(rest, f, 2, tables[k][0], tables[k][1], at, what);
+      ASSERT_GE(at, 0) << what;
+      rest.erase(rest.begin(), rest.begin() + at);
+    }
   }
 }
 
