@@ -245,5 +245,45 @@ TEST_F(AnalysisCommandTest, ProgramFoldersSolverWritesThePlateResults) {
   EXPECT_EQ(Tones(trace), kSixTones);
 }
 
+// "&ANALYSE" for a tank with a cone roof under an apex load, the program folder's own solver:
+// the base plate's, the wall's and the roof's files beside the job, the roof's apex marked.
+TEST_F(AnalysisCommandTest, ProgramFoldersSolverWritesTheThreeFilesOfATankWithAConeRoof) {
+  char self[MAX_PATH] = {0};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::filesystem::copy_file(std::filesystem::path(self).parent_path() / "ANALYSIS.exe", "ANALYSIS.exe");
+  testing::TankJob t;
+  t.job = (std::filesystem::current_path() / "T1").string();
+  t.roofElements = 20;
+  t.roofShell = true;
+  t.roofWidths.assign(20, 0.5);
+  t.roofFalls.assign(20, 0.25);
+  t.roofThickness = 0.1;
+  t.roofConnection = "H";
+  t.roofPoint = 100;
+  testing::WriteTankJob(t, "Snow");
+  TextLineArray cases = {"", "Snow"};
+  ASSERT_TRUE(SaveTextLines(t.job + ".CAS", cases, 1));
+  wintest::TraceCapture trace;
+  auto result = RunScript({WhenDialog("   TANK ANALYSIS.   JOB: " + t.job, [&](HWND d) { wintest::PostClick(d, 1); })},
+                          [&] {
+                            RunAnalysisCommand(owner_, [] {
+                              LoadCaseName = "Snow";
+                              return 1;
+                            });
+                          },
+                          60000);
+  EXPECT_TRUE(result.finished);
+  EXPECT_TRUE(trace.Records("BOX").empty());
+  EXPECT_EQ(Tones(trace), kSixTones);
+  for (const char* ext : {".RPS", ".RWS"}) EXPECT_GT(testing::Lines(t.job + ext).size(), 30u) << ext;
+  std::vector<std::string> roof = testing::Lines(t.job + ".RRS");
+  ASSERT_GT(roof.size(), 80u);
+  EXPECT_EQ(roof[3], "Job: " + t.job + " //  Load Case: 'Snow'");
+  EXPECT_EQ(roof[7], "ROOF");
+  int marks = 0;
+  for (const std::string& line : roof) marks += line.find("*INFINITY*") != std::string::npos;
+  EXPECT_EQ(marks, 1);
+}
+
 }  // namespace
 }  // namespace corvane

@@ -45,6 +45,38 @@ TEST_F(AnalysisProgramTest, WritesThePlateResultsBesideTheJob) {
   EXPECT_EQ(wintest::FilesIn("C:\\J"), (std::set<std::string>{"P1.geo", "P1.SUP", "P1.LDA", "P1.RPA"}));
 }
 
+// A tank with a cone roof on an elastic half-space: the base plate's, the wall's and the roof's
+// files, the roof's apex marked.
+TEST_F(AnalysisProgramTest, WritesTheThreeFilesOfATankWithAConeRoof) {
+  testing::TankJob t;
+  t.job = "C:\\J\\T1";
+  t.unyielding.clear();
+  t.halfSpace = true;
+  t.roofElements = 20;
+  t.roofShell = true;
+  t.roofWidths.assign(20, 0.5);
+  t.roofFalls.assign(20, 0.25);
+  t.roofThickness = 0.1;
+  t.roofConnection = "H";
+  t.roofPoint = 100;
+  testing::WriteTankJob(t);
+  wintest::Program program;
+  ASSERT_TRUE(program.Start(dir_.path(), "ANALYSIS.exe", {}, "ANALYSIS.exe TANK,C:\\J\\T1,A"));
+  EXPECT_EQ(program.WaitForExit(), 0);
+  EXPECT_EQ(wintest::FilesIn("C:\\J"),
+            (std::set<std::string>{"T1.geo", "T1.SUP", "T1.LDA", "T1.RPA", "T1.RWA", "T1.RRA"}));
+  std::vector<std::string> roof = testing::Lines("C:\\J\\T1.RRA");
+  ASSERT_GT(roof.size(), 80u);
+  EXPECT_EQ(roof[7], "ROOF");
+  int marks = 0;
+  for (const std::string& line : roof) marks += line.find("*INFINITY*") != std::string::npos;
+  EXPECT_EQ(marks, 1);
+  std::vector<std::string> plate = testing::Lines("C:\\J\\T1.RPA");
+  bool total = false;
+  for (const std::string& line : plate) total = total || line.rfind("TOTAL REACTION FROM ELASTIC FOUNDATION:", 0) == 0;
+  EXPECT_TRUE(total);
+}
+
 TEST_F(AnalysisProgramTest, SingularPlateWarnsAndWritesNothing) {
   testing::PlateJob p;
   p.job = "C:\\J\\P2";

@@ -1,7 +1,8 @@
 // Corvane's plot command under Wine with hand-written result files: the action dialog of a beam
 // (ids, texts, places), its graph in the shared graph window and the next action chosen after
 // it, a beam with soil, a tank wall's actions and graph texts, a plate's infinite centre shear,
-// a missing and a cut result file, and a cancelled case choice.
+// a missing and a cut result file, and a cancelled case choice; a cone roof's ten actions from the
+// outside solver's own file.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -14,6 +15,8 @@
 #include "../../core/tests/testsupport.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/solver/solver.h"
+#include "corvane/solver/tests/jobs.h"
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
 #include "win/testing/wintest.h"
@@ -184,6 +187,45 @@ TEST_F(PlotCommandTest, APlatesInfiniteCentreShearIsNoted) {
   EXPECT_EQ(Count("gfx DrawTextRowEx(1, \"Tends to Infinity\""), 1);
   EXPECT_EQ(Count("gfx DrawTextRowEx(1, \"Shearing Forces [kN/m]\""), 1);
   EXPECT_EQ(Count("gfx DrawTextBoxEx(1, \"Radial Distance [m]\""), 1);
+}
+
+// A tank's cone roof analysed by the outside solver under an apex load: its ten actions plotted
+// one after the other from the roof's file, the shear tending to infinity at the apex.
+TEST_F(PlotCommandTest, AConeRoofsTenActionsFromTheSolversFile) {
+  testing::TankJob t;
+  t.roofElements = 20;
+  t.roofShell = true;
+  t.roofWidths.assign(20, 0.5);
+  t.roofFalls.assign(20, 0.25);
+  t.roofThickness = 0.1;
+  t.roofConnection = "H";
+  t.roofPoint = 100;
+  testing::WriteTankJob(t, "Snow");
+  ASSERT_EQ(AnalysisMain("ANALYSIS.exe TANK,T1,Snow", nullptr), 0);
+  Substructure = "ROOF STRUCTURE";
+  LoadCaseName = "Snow";
+  const std::string caption = "TANK ANALYSIS.   JOB: T1     Load Case: Snow";
+  std::vector<wintest::Step> steps;
+  int options = 0;
+  for (int k = 0; k < 10; ++k) {
+    steps.push_back(WhenDialog(caption, [k, &options](HWND d) {
+      options = OptionCount(d);
+      for (int o = 0; o < options; ++o) CheckDlgButton(d, kFirstActionOption + o, o == k ? BST_CHECKED : BST_UNCHECKED);
+      PostClick(d, kPlotActionButton);
+    }));
+    steps.push_back(WhenDialog(" GRAPH - Load Case: Snow", [](HWND g) { PostClick(g, kGraphCloseButton); }));
+  }
+  steps.push_back(WhenDialog(caption, [](HWND d) { PostClick(d, kActionCancel); }));
+  EXPECT_TRUE(RunScript(std::move(steps), [] { ShowStructuralActions(nullptr); }, 60000).finished);
+  EXPECT_EQ(options, 10);
+  for (const char* title : {"Vertical Translations [mm]", "Horiz. Radial Translations [mm]", "Slopes [rad]",
+                            "Meridional Bending Moments [kN*m/m]", "Hoop Bending Moments [kN*m/m]",
+                            "Meridional Bending Stresses [MPa]", "Hoop Bending Stresses [MPa]",
+                            "Shearing Forces [kN/m]", "Meridional Axial Forces [kN/m]", "Hoop Axial Forces [kN/m]"})
+    EXPECT_EQ(Count(std::string("gfx DrawTextRowEx(1, \"") + title + "\""), 1) << title;
+  EXPECT_EQ(Count("gfx DrawTextRowEx(1, \"Tends to Infinity\""), 1);
+  EXPECT_EQ(Count("gfx GradientPanel(1, \"TANK:  ROOF STRUCTURE\""), 10);
+  EXPECT_EQ(Count("BOX"), 0);
 }
 
 TEST_F(PlotCommandTest, AMissingOrCutResultFileIsAnnouncedAndTheDialogStays) {
