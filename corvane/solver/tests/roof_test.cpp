@@ -286,6 +286,39 @@ TEST_F(RoofTest, AnnularAndOverhangingRoofs) {
   for (const char* file : {"T1.RPA", "T1.RWA", "T1.RRA"}) EXPECT_FALSE(std::filesystem::exists(file)) << file;
 }
 
+// A flat roof's loads come down the wall as statics says, per metre of its circumference (2 pi 10):
+// the uniform and the trapezoidal load and the weight over pi 100, a ring load at r = 5, the
+// centre's point load (whose shear is marked infinite); a ring moment brings none.
+TEST_F(RoofTest, FlatRoofLoadsComeDownTheWall) {
+  const double pi = 4 * std::atan(1.0);
+  struct Case {
+    const char* name;
+    std::function<void(TankJob&)> load;
+    double vertical;
+  } cases[] = {
+      {"uniform", [](TankJob& t) { t.roofUniform = 5; }, 25},
+      {"trapezoidal", [](TankJob& t) { t.roofKinds[3] = 5; }, 25},
+      {"weight", [](TankJob& t) { t.roofDensity = 2000; }, 2000 * 9.81 * 0.25 / 1000 * 5},
+      {"ring load", [](TankJob& t) { t.roofNodal = {{11, {2, 0}}}; }, 1},
+      {"ring moment", [](TankJob& t) { t.roofNodal = {{11, {0, 3}}}; }, 0},
+      {"centre", [pi](TankJob& t) { t.roofPoint = 20 * pi; }, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TankJob t = EmptyTank();
+    t.roofElements = 20;
+    t.roofThickness = 0.25;
+    t.roofConnection = "H";
+    c.load(t);
+    RoofResults r = Analyse(t);
+    ASSERT_EQ(r.wall2.size(), 17u);
+    EXPECT_NEAR(r.wall2[16][4], -c.vertical, 0.0005);
+    EXPECT_GT(std::fabs(r.t1[10][2]), 0.001);  // the roof bends
+    const bool centre = std::string(c.name) == "centre";
+    EXPECT_EQ(r.lines[11].find("***INFINITY***") != std::string::npos, centre);
+  }
+}
+
 // Free strains: a flat roof warmer below than above, hinged to the wall, bends freely (k0 a^2 / 2
 // = 1E-5 x 20 / 0.25 x 100 / 2 = 40 mm) without moments; held at its edge (answer 13, a monolithic
 // joint) it stays flat under M = -D (1 + nu) k0. A cone warmed alike above and below, free to
