@@ -259,6 +259,57 @@ TEST_F(PalvoreOutputs, TheLoadTablesWriteTheCasesLoadFile) {
   EXPECT_EQ(palvore::Loads.nodal.Get(1, 1), 100);
 }
 
+// The table's buttons: the linear load between nodes over the element lengths, and GENERATE,
+// whose refused range is warned about while its dialog stays.
+TEST_F(PalvoreOutputs, TheLoadTablesGenerationDialogs) {
+  PileJob j = palvore::testing::LongPile(4, 4, "PILE1");
+  j.nodal.clear();
+  palvore::testing::WriteJob(j);
+  JobSpec = "PILE1";
+  palvore::LoadCaseName = "A";
+  const char* const generation = " LOAD DATA GENERATION - Load Case: A";
+  std::string warning, cell;
+  auto fill = [](HWND d, const char* a, const char* b, const char* c, const char* e) {
+    wintest::SetText(d, 241, a);
+    wintest::SetText(d, 242, b);
+    wintest::SetText(d, 243, c);
+    wintest::SetText(d, 244, e);
+    PostClick(d, 55);
+  };
+  bool ok = RunScript({WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, 55); }),
+                       WhenDialog(kTableCaption, [](HWND t) { PostClick(t, 121); }),
+                       WhenDialog(generation, [&](HWND d) { fill(d, "1", "5", "10", "20"); }),
+                       WhenDialog(kTableCaption,
+                                  [&](HWND t) {
+                                    cell = wintest::GetText(TablePage(), CellId(4, 2));
+                                    PostClick(t, 122);
+                                  }),
+                       WhenDialog(generation, [&](HWND d) { fill(d, "3", "2", "1", "7"); }),
+                       WhenDialog("WARNING!",
+                                  [&](HWND box) {
+                                    warning = wintest::BoxText(box);
+                                    wintest::AnswerBox(box, IDOK);
+                                  }),
+                       WhenDialog(generation, [&](HWND d) { fill(d, "2", "3", "1", "7"); }),
+                       WhenDialog(kTableCaption, [](HWND t) { PostClick(t, 9876); }),
+                       WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, 2); })},
+                      [] { palvore::LoadDataCommand(); }, 30000)
+                .finished;
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(cell, "20.000");
+  EXPECT_EQ(warning, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
+  TextLineArray lines = palvore::testing::FileLines("PILE1.LDA");
+  palvore::Loads = palvore::PileLoads();
+  int t = 0, p = 0;
+  palvore::ReadLoadData(lines, static_cast<int>(lines.size()) - 1, t, p);
+  EXPECT_EQ(palvore::Loads.trapezoidal.Get(1, 1), 10);
+  EXPECT_EQ(palvore::Loads.trapezoidal.Get(1, 2), 12.5);
+  EXPECT_EQ(palvore::Loads.trapezoidal.Get(2, 1), 7);
+  EXPECT_EQ(palvore::Loads.trapezoidal.Get(3, 1), 7);
+  EXPECT_EQ(palvore::Loads.trapezoidal.Get(3, 2), 17.5);
+  EXPECT_EQ(palvore::Loads.trapezoidal.Get(4, 2), 20);
+}
+
 TEST_F(PalvoreOutputs, ASheetPilesLoadTablesArePerMetre) {
   PileJob j = palvore::testing::LongPile(4, 4, "PILE1");
   j.sheetPile = true;
