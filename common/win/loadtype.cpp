@@ -14,10 +14,10 @@ void EnterLoadData(HWND dialog, const LoadTypeProfile& profile) {
   if (id == 0) return;
   int option = id - kLoadTypeFirstOption + 1;
   if (profile.enter) profile.enter(dialog, option);
-  int next = id < last ? id + 1 : kLoadTypeFirstOption;
+  int next = id < last && !profile.backToFirst ? id + 1 : kLoadTypeFirstOption;
   CheckDlgButton(dialog, id, BST_UNCHECKED);
   CheckDlgButton(dialog, next, BST_CHECKED);
-  SetFocus(GetDlgItem(dialog, next));
+  SetFocus(GetDlgItem(dialog, profile.backToFirst ? profile.enterButton : next));
   SetCursorPos(typePointer.x, typePointer.y);
 }
 
@@ -43,9 +43,10 @@ INT_PTR LoadTypeMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, con
           if (!profile.enterIsOk) return TRUE;
           EnterLoadData(dialog, profile);
           return TRUE;
-        case kLoadTypeEnterButton:
-          EnterLoadData(dialog, profile);
-          return TRUE;
+      }
+      if (LOWORD(wParam) == profile.enterButton) {
+        EnterLoadData(dialog, profile);
+        return TRUE;
       }
       return FALSE;
   }

@@ -22,6 +22,10 @@ struct LoadTypeProfile {
   // The dialog manager's IDOK (Enter on an option with the button as default) acts as the button;
   // false where the options' own Enter-key procedure presses it.
   bool enterIsOk = true;
+  int enterButton = kLoadTypeEnterButton;  // the id of "&ENTER / EDIT Load Data"
+  // After an entry: the first option checked again and the button focused (else the next option
+  // checked and focused).
+  bool backToFirst = false;
 };
 
 // "   " + structure + " ANALYSIS.   JOB: " + JobSpec + "     Load Case: " + loadCase.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "palvore/core/globals.h"
+#include "win/outputchooser.h"
 #include "win/programframe.h"
 
 namespace palvore {
@@ -55,13 +56,20 @@ int CheckJobForAnalysis();
 // "&Elastic Analysis" (mode 0) and "Elastic-&Plastic Analysis" (mode 1).
 void RunAnalysisCommand(int mode);
 
-// ----- the data entry's commands over the main window (commands.cpp): 306 the geometry (the
-// entry's GeometryCommand), 307 the supports (SupportDataCommand); the loads, graphs and
-// documents' commands do nothing until their dialogs come -----
+// ----- the commands over the main window (commands.cpp): 306 the geometry (the entry's
+// GeometryCommand), 307 the supports (SupportDataCommand), 308 the loads of the case chosen
+// (LoadDataCommand), 666 the response graphs (the views' PlotCommand) -----
 void GeometryCommand();
 void SupportCommand();
 void LoadDataCommand();
 void PlotCommand();
+
+// ----- 777 the documents (documents.cpp) -----
+extern short OutputPreview;  // the chooser's "Pre&view" (1) or "&Print" (0)
+// The data and results documents of the current job and case in output mode 0, 1, 4 or 5.
+void OutputData(int mode, HWND parent);
+void OutputResults(int mode, HWND parent);
+OutputChooserProfile PalvoreOutputChooser();
 void PresentationCommand();
 
 }  // namespace palvore

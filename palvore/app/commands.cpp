@@ -1,14 +1,26 @@
-// The data entry, graph and document commands: the menus call these. The loads, graph and
-// document commands' dialogs come with the loads and graphs; until then they do nothing.
+// The data entry, load, graph and document commands over the main window: the menus call these.
 #include "app.h"
 #include "palvore/entry/entry.h"
+#include "palvore/views/views.h"
+#include "win/analysiscommand.h"
 
 namespace palvore {
 
+namespace {
+
+// A missing geometry found by the graphs is offered for correction as the job check offers it.
+CorrectionHooks GeometryHooks() {
+  CorrectionHooks hooks;
+  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); };
+  hooks.editGeometry = [] { return GeometryCommand(MainWindow); };
+  return hooks;
+}
+
+}  // namespace
+
 void GeometryCommand() { GeometryCommand(MainWindow); }
 void SupportCommand() { SupportDataCommand(MainWindow); }
-void LoadDataCommand() {}
-void PlotCommand() {}
-void PresentationCommand() {}
+void LoadDataCommand() { LoadDataCommand(MainWindow); }
+void PlotCommand() { PlotCommand(MainWindow, [] { return ShowLoadCases(2); }, GeometryHooks()); }
 
 }  // namespace palvore

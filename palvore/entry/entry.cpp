@@ -11,6 +11,7 @@
 #include "palvore/core/dataentry.h"
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
+#include "palvore/core/loadedit.h"
 #include "palvore/views/views.h"
 #include "gfx/gfx.h"
 #include "win/checklist.h"
@@ -54,7 +55,7 @@ void OpenStructureView(HWND window, const std::string& kind) {
   const bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
   const long side = wide ? 610 : 386;
   const long left = MakeRoomForView(window, side, side);
-  const char* view = kind == "GEOMETRY" ? "Geom" : "Supp";
+  const char* view = kind == "GEOMETRY" ? "Geom" : IsLoadTable(kind) ? "Load" : "Supp";
   DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
   ViewOpen = true;
 }
@@ -64,6 +65,8 @@ void CloseStructureView() {
   ViewOpen = false;
 }
 
+}  // namespace
+
 int ShowTable(HWND owner, int kind, int rows, int columns) {
   ProgramGrid = PalvoreGridProfile();
   TableKind = kind;
@@ -72,6 +75,8 @@ int ShowTable(HWND owner, int kind, int rows, int columns) {
   CloseStructureView();
   return end;
 }
+
+namespace {
 
 int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
 
@@ -95,7 +100,9 @@ void UniformColumn(HWND table, int column) {
 }
 
 void TableCommand(HWND table, int id) {
-  if (Table.kind == "GEOMETRY") {
+  if (IsLoadTable(Table.kind)) {
+    LoadTableCommand(table, id, FocusedValueColumn());
+  } else if (Table.kind == "GEOMETRY") {
     int column = (id - 121) / 2 + 1;
     if ((id - 121) % 2 == 1) GenerateColumn(table, column);
     else if (id == 121) UniformLengthCells();
@@ -124,6 +131,10 @@ bool TableAccept(HWND table) {
       return false;
     }
     SaveGeometryCells(JobSpec);
+    return true;
+  }
+  if (IsLoadTable(Table.kind)) {
+    StoreLoadCells(Table.kind == "NODAL" ? 2 : 1);
     return true;
   }
   StoreSupportCells(Table.kind);
@@ -158,6 +169,10 @@ void TableHeadings(DialogTemplate& d) {
     under(121, "&UNIFORM", 1, 0);
     under(123, "U&NIFORM", 2, 0);
     AddButton(d, 124, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
+    d.height += 32;
+  } else if (IsLoadTable(Table.kind)) {
+    AddButton(d, 121, Table.labels[3], x0 + 2, y, 2 * CellWidth - 4, 13);
+    AddButton(d, 122, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
     d.height += 32;
   } else {
     AddButton(d, 121, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", x0 + 2, y, 2 * CellWidth - 4, 13);

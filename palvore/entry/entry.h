@@ -19,8 +19,9 @@ extern std::string DialogStatus;
 // The trimmed texts of the last generation dialog after Ok, 1...
 extern std::vector<std::string> FieldTexts;
 
-// The texts of the table on screen: its kind word ("GEOMETRY", "ELASTIC", "WINKLER"), title, the
-// generation label of each value column (1..4), the two rows of each column head (index 0 the
+// The texts of the table on screen: its kind word ("GEOMETRY", "ELASTIC", "WINKLER",
+// "TRAPEZOIDAL", "NODAL"), title, the generation label of each value column (1..4; a load table's
+// labels[3] is the caption of its first button), the two rows of each column head (index 0 the
 // row-label column) and the head over the value columns.
 struct TableTexts {
   std::string kind, title;
@@ -60,6 +61,29 @@ INT_PTR CALLBACK UniformValueProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
 // the yield stresses).
 DialogTemplate FunctionDialog(bool yield);
 INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Shows the table of TableKind `kind` (0 geometry, 1 supports, 2 loads) with the structure view of
+// its Table.kind beside it. Returns the table's end value (1 after Ok).
+int ShowTable(HWND owner, int kind, int rows, int columns);
+
+// ---- loads (loadentry.cpp) ----
+
+// Menu command 308 after the load-case dialog: EditLoadData around the load type dialog.
+void LoadDataCommand(HWND owner);
+// "SELECTION OF LOAD TYPE": "Trapezoidal &Load" (201) and "&Nodal Load" (202), "&ENTER / EDIT
+// Load Data" (55) opens the checked kind's table, "&CLOSE" (2) ends it with 1.
+DialogTemplate LoadTypeDialog();
+INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The table of load type 1 (trapezoidal) or 2 (nodal) over owner; its Ok stores the cells.
+int LoadDataDialogs(HWND owner, int type);
+// The generation dialog of a load table: kind 1 the linear load between nodes, 2 the same nodal
+// loads at all nodes, 4 and 5 the range of value column 1 or 2. Ends with 1 on valid data (the
+// texts in FieldTexts), 0 on "&Cancel" (DialogStatus "ZZZ").
+DialogTemplate LoadGenerationDialog(int kind);
+INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The load table's buttons: 121 its function, 122 GENERATE on the focused column.
+void LoadTableCommand(HWND table, int id, int column);
+bool IsLoadTable(const std::string& kind);
 
 // Palvore's profile of the data grid.
 GridProfile PalvoreGridProfile();

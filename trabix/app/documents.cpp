@@ -9,6 +9,7 @@
 #include "trabix/core/checks.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
+#include "win/reportdocument.h"
 
 namespace trabix {
 
@@ -18,14 +19,6 @@ namespace {
 
 const PageProfile kPages;
 constexpr float kLastDataRow = 27.5f, kLastResultRow = 27.0f;
-
-// The job's name without its folder: the documents lie in the program directory.
-std::string JobName() {
-  JobPathParts parts;
-  int code = 0;
-  ValidatePath(JobSpec + ".AAA", parts, code);
-  return parts.baseName.empty() ? JobSpec : parts.baseName;
-}
 
 std::string CaseLetter() {
   std::string name = Trim(LoadCaseName);
@@ -184,35 +177,10 @@ void PrintResults(int doc, HWND parent) {
   LastPageFooter(doc, kPages);
 }
 
-// Both documents: the information box and the offer of the text copy when the file is kept,
-// then the document. kind: "DATA" or "RESULTS".
+// Both documents, through the shared output of a report document. kind: "DATA" or "RESULTS".
 void OutputDocument(int mode, HWND parent, const std::string& kind, const std::string& title,
                     void (*writeText)(const std::string& file), void (*pages)(int doc, HWND parent)) {
-  std::string name = JobName();
-  std::string file;
-  if (mode == 0 || mode == 1) {
-    file = name + "_" + kind + ".DDC";
-    DeleteIfExists(file);
-    ShowMessage(parent,
-                kind + " will be Saved in the PROGRAM Directory in '" + file + "' File.   \r\n\r\n\r\n" +
-                    "Double Click at this File to View the " + kind + "!",
-                kind + " File Information", InfoBoxStyle, DialogResult);
-    ShowMessage(parent,
-                kind + " may also be Saved in the PROGRAM Directory\r\nin TEXT FILE '" + name + "_" + kind +
-                    ".TXT'.   \r\n\r\n\r\nDo you want this File?",
-                kind + " File Information", MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL, DialogResult);
-    if (DialogResult == IDYES) writeText(name + "_" + kind + ".TXT");
-  }
-  char buffer[300] = {0};
-  file.copy(buffer, sizeof buffer - 1);
-  int doc = dpStartDoc(parent, title, buffer, 1, 9, 0, 7, 0x80);
-  if (doc < 1) {
-    WarningTones();
-    ShowMessage(parent, "Error:" + std::to_string(doc), "WARNING!", WarningBoxStyle, DialogResult);
-    return;
-  }
-  pages(doc, parent);
-  dpEndDoc(doc, mode);
+  OutputReportDocument(mode, parent, JobSpec, kind, title, writeText, [&](int doc) { pages(doc, parent); }, DialogResult);
 }
 
 void WriteDataText(const std::string& file) {

@@ -1,0 +1,63 @@
+// The presentation command: the output chooser with Palvore's data and results documents of the
+// chosen load case, and their plain-text copies.
+#include "app.h"
+#include "core/textfiles.h"
+#include "palvore/core/documents.h"
+#include "palvore/core/jobfiles.h"
+#include "palvore/views/views.h"
+#include "win/messages.h"
+#include "win/outputchooser.h"
+#include "win/reportdocument.h"
+
+namespace palvore {
+
+short OutputPreview = 1;
+
+void OutputData(int mode, HWND parent) {
+  OutputReportDocument(
+      mode, parent, JobSpec, "DATA", "Structure Data", [](const std::string&) { WriteDataText(JobSpec, LoadCaseName); },
+      [](int doc) {
+        PrintGeometryData(doc);
+        PrintSupportData(doc);
+        PrintLoadData(doc);
+      },
+      DialogResult);
+}
+
+void OutputResults(int mode, HWND parent) {
+  // Without the case's report there is nothing to show: no empty document.
+  if (!ResultsReportPresent(JobSpec, LoadCaseName)) {
+    WarningTones();
+    ShowMessage(parent, kMissingResultsText, "WARNING!", WarningBoxStyle, DialogResult);
+    return;
+  }
+  OutputReportDocument(
+      mode, parent, JobSpec, "RESULTS", "RESULTS",
+      [](const std::string& file) {
+        DeleteIfExists(file);
+        CopyFileA(ResultsFileName(JobSpec, LoadCaseName).c_str(), file.c_str(), FALSE);
+      },
+      PrintResults, DialogResult);
+}
+
+OutputChooserProfile PalvoreOutputChooser() {
+  OutputChooserProfile p;
+  p.structureTitle = StructureTitle.empty() ? kStructureTitle : StructureTitle;
+  p.loadCaseName = &LoadCaseName;
+  p.chooseLoadCase = [] { return ShowLoadCases(2); };
+  p.outputData = OutputData;
+  p.outputResults = OutputResults;
+  p.preview = &OutputPreview;
+  p.answer = &DialogResult;
+  p.captionGap = " ";
+  p.centred = true;
+  return p;
+}
+
+void PresentationCommand() {
+  static OutputChooserProfile profile;
+  profile = PalvoreOutputChooser();
+  ::PresentationCommand(MainWindow, profile);
+}
+
+}  // namespace palvore

@@ -1,0 +1,211 @@
+// Palvore's loads command on screen: the load type dialog, the trapezoidal and nodal load tables
+// on the shared grid with the load structure view beside them, and their generation dialogs.
+#include <algorithm>
+#include <cmath>
+
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "palvore/core/dataentry.h"
+#include "palvore/core/documents.h"
+#include "palvore/core/globals.h"
+#include "palvore/core/jobfiles.h"
+#include "palvore/core/loadedit.h"
+#include "palvore/entry/entry.h"
+#include "win/colours.h"
+#include "win/dataform.h"
+#include "win/fieldkeys.h"
+#include "win/loadtype.h"
+#include "win/messages.h"
+
+namespace palvore {
+
+namespace {
+
+constexpr int kEnterButton = 55;
+const char* const kLoadTypeTitle = "SELECTION OF LOAD TYPE";
+const char* const kTrapezoidalOption = "Trapezoidal &Load";
+const char* const kNodalOption = "&Nodal Load";
+const char* const kEnterText = "&ENTER / EDIT Load Data";
+
+// What the generation dialogs of the open load table say: (5,0..5) the range dialog's captions,
+// (6,0..4) those of its function dialog.
+std::string RangeLabels[6], FunctionLabels[5];
+
+std::string TrapezoidalUnit() { return IsSheetPile() ? "[kN/m^2]" : "[kN/m]"; }
+std::string ForceUnit() { return IsSheetPile() ? " [kN/m]" : " [kN]"; }
+std::string MomentUnit() { return IsSheetPile() ? " [kN*m/m]" : " [kN*m]"; }
+
+void FillLoadTexts(int type) {
+  Table = TableTexts();
+  if (type == 1) {
+    const std::string unit = TrapezoidalUnit();
+    Table.kind = "TRAPEZOIDAL";
+    Table.title = "TRAPEZOIDAL LOAD DATA. Load Case: " + LoadCaseName;
+    Table.groupHead = " Trapezoidal Load ";
+    Table.heads = {"Element i", "at i, qi", "at j, qj", "", ""};
+    Table.units = {"Nodes i-j", unit, unit, "", ""};
+    Table.labels = {"", "", "", "&SET LINEAR LOAD BETWEEN NODES 'i-m'", ""};
+    const std::string range[6] = {" Start Element No :", " End Element No :", " Step :",
+                                  " Intensity of TRAPEZOIDAL LOADING " + unit + ":", " at Node i, qi=",
+                                  " at Node j, qj="};
+    const std::string function[5] = {" Start Node No (i):", " End Node No (m):",
+                                     " Intensity of TRAPEZOIDAL LOAD " + unit + ":", " at Start Node i, qi=",
+                                     " at End Node m, qm="};
+    std::copy(range, range + 6, RangeLabels);
+    std::copy(function, function + 5, FunctionLabels);
+  } else {
+    Table.kind = "NODAL";
+    Table.title = "NODAL LOAD DATA. Load Case: " + LoadCaseName;
+    Table.groupHead = " Nodal Loads ";
+    Table.heads = {"Node", "Pi", "Mi", "", ""};
+    Table.units = {"i", ForceUnit(), MomentUnit(), "", ""};
+    Table.labels = {"", "", "", "&INPUT SAME LOADS AT ALL NODES", ""};
+    const std::string range[6] = {" Start Node No :", " End Node No :", " Step :", " NODAL LOAD: ",
+                                  " Force Phi" + ForceUnit() + "=", " Moment Mi" + MomentUnit() + "="};
+    const std::string function[5] = {" NODAL LOADS: ", " Force Phi" + ForceUnit() + "=",
+                                     " Moment Mi" + MomentUnit() + "=", "", ""};
+    std::copy(range, range + 6, RangeLabels);
+    std::copy(function, function + 5, FunctionLabels);
+  }
+}
+
+// The field checks of a generation dialog: node or row fields first (positive whole numbers),
+// then the value fields (any number); then the range.
+bool GenerationFieldsValid(HWND dialog, int kind) {
+  const int fields = kind == 1 ? 4 : kind == 2 ? 2 : 4;
+  const int nodeFields = kind == 1 ? 2 : kind == 2 ? 0 : 3;
+  FieldTexts.assign(static_cast<size_t>(fields) + 1, std::string());
+  std::vector<double> values(static_cast<size_t>(fields) + 1, 0.0);
+  for (int k = 1; k <= fields; ++k) {
+    int code = k <= nodeFields ? 7 : 0;
+    WarnIncorrectData(dialog, 240 + k, FieldTexts[static_cast<size_t>(k)], NumberCharsSigned, code);
+    if (code != 0) return false;
+    values[static_cast<size_t>(k)] = ParseNumber(FieldTexts[static_cast<size_t>(k)]);
+  }
+  if (!LoadRangeValid(kind, values)) {
+    WarnBox(dialog, LoadRangeWarning());
+    return false;
+  }
+  return true;
+}
+
+int GenerationKind = 0;  // of the generation dialog on screen
+
+const std::vector<ColourRule> kLoadTypeColours = {
+    {WM_CTLCOLORSTATIC, 201, 209, RGB(255, 255, 0), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
+};
+
+}  // namespace
+
+bool IsLoadTable(const std::string& kind) { return kind == "TRAPEZOIDAL" || kind == "NODAL"; }
+
+DialogTemplate LoadTypeDialog() {
+  // One character of the dialog font is 4 by 8 dialog units.
+  const int c = 4, r = 8, W = 250, H = 12 * r + 8;
+  DialogTemplate d = NewDialog(LoadTypeCaption(kStructureTitle, LoadCaseName), 0, 0, W, H, DataDialogStyle,
+                               WS_EX_CLIENTEDGE);
+  const int titleWidth = c * (static_cast<int>(std::string(kLoadTypeTitle).size()) + 2);
+  AddLabel(d, 120, kLoadTypeTitle, (W - titleWidth) / 2, 12, titleWidth, 10, SS_CENTER);
+  AddLine(d, 99, (W - titleWidth) / 2, 22, titleWidth, 2, SS_BLACKRECT);
+  const int optionWidth = c * (static_cast<int>(std::string(kTrapezoidalOption).size()) + 1);
+  // The options stand one above the other under the rule, the buttons below them.
+  AddOption(d, 201, kTrapezoidalOption, (W - optionWidth) / 2, 26, optionWidth, 12,
+            WS_TABSTOP | WS_BORDER | BS_LEFT | BS_AUTORADIOBUTTON | WS_GROUP, 0x1200);
+  AddOption(d, 202, kNodalOption, (W - optionWidth) / 2, 38, optionWidth, 12,
+            WS_TABSTOP | WS_BORDER | BS_LEFT | BS_AUTORADIOBUTTON, 0x1200);
+  const int enterWidth = c * static_cast<int>(std::string(kEnterText).size());
+  AddButton(d, kEnterButton, kEnterText, (W - enterWidth) / 2, 55, enterWidth, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  AddButton(d, 2, "&CLOSE", (W - 50) / 2, 78, 50, 14);
+  OnOpen(d, [](HWND dialog) {
+    CheckDlgButton(dialog, 201, BST_CHECKED);
+    SetFocus(GetDlgItem(dialog, kEnterButton));
+    PointerOnControl(dialog, kEnterButton);
+  });
+  return d;
+}
+
+INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  static const LoadTypeProfile profile = [] {
+    LoadTypeProfile p;
+    p.options = 2;
+    p.colours = &kLoadTypeColours;
+    p.enter = [](HWND d, int option) { LoadDataDialogs(d, option); };
+    p.enterButton = kEnterButton;
+    p.backToFirst = true;
+    return p;
+  }();
+  if (msg == WM_INITDIALOG) SubclassControl(dialog, kEnterButton, EditSubclassProc2);
+  if (msg == WM_DESTROY) RestoreControl(dialog, kEnterButton);
+  return LoadTypeMessage(dialog, msg, wParam, lParam, profile);
+}
+
+int LoadDataDialogs(HWND owner, int type) {
+  if (type != 1 && type != 2) return 0;
+  FillLoadTexts(type);
+  const int rows = FillLoadCells(type);
+  if (rows < 1) return 0;
+  return ShowTable(owner, 2, rows, 2);
+}
+
+DialogTemplate LoadGenerationDialog(int kind) {
+  GenerationKind = kind;
+  const std::string caption = " LOAD DATA GENERATION - Load Case: " + LoadCaseName;
+  const int n = ElementCount(), rows = TableRows;
+  if (kind == 1)
+    return SmallForm(caption, 401, FunctionLabels[2],
+                     {{301, 241, FunctionLabels[0], "1", true},
+                      {302, 242, FunctionLabels[1], std::to_string(n + 1), true},
+                      {303, 243, FunctionLabels[3], "0", false},
+                      {304, 244, FunctionLabels[4], "0", false}});
+  if (kind == 2)
+    return SmallForm(caption, 401, FunctionLabels[0],
+                     {{301, 241, FunctionLabels[1], "0", false}, {302, 242, FunctionLabels[2], "0", false}});
+  const int column = kind == 5 ? 2 : 1;
+  return SmallForm(caption, 401, RangeLabels[3],
+                   {{301, 241, RangeLabels[0], "1", true},
+                    {302, 242, RangeLabels[1], std::to_string(rows), true},
+                    {303, 243, RangeLabels[2], "1", true},
+                    {304, 244, RangeLabels[3 + column], Trim(CellTexts.Get(column + 1, 1)), false}});
+}
+
+INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 244, {}), colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 241, 244);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int kind = GenerationKind;
+  return SmallFormCommand(dialog, wParam, DialogStatus, [kind](HWND d) { return GenerationFieldsValid(d, kind); });
+}
+
+void LoadTableCommand(HWND table, int id, int column) {
+  const bool trapezoidal = Table.kind == "TRAPEZOIDAL";
+  if (id == 121) {
+    const int kind = trapezoidal ? 1 : 2;
+    if (ShowModalDialog(LoadGenerationDialog(kind), table, LoadDataDialogProc) != 1) return;
+    if (trapezoidal) {
+      ApplyNodeFunction(FieldTexts);
+    } else {
+      for (int r = 1; r <= TableRows; ++r) {
+        CellTexts(2, r) = TableCellText(ParseNumber(FieldTexts[1]));
+        CellTexts(3, r) = TableCellText(ParseNumber(FieldTexts[2]));
+      }
+    }
+  } else if (id == 122) {
+    column = column == 2 ? 2 : 1;
+    if (ShowModalDialog(LoadGenerationDialog(column == 2 ? 5 : 4), table, LoadDataDialogProc) != 1) return;
+    ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
+                     static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
+                     TableCellText(ParseNumber(FieldTexts[4])));
+  }
+}
+
+void LoadDataCommand(HWND owner) {
+  if (JobSpec.empty()) return;
+  EditLoadData([owner] { ShowModalDialog(LoadTypeDialog(), owner, LoadTypeDialogProc); });
+}
+
+}  // namespace palvore
