@@ -138,7 +138,7 @@ void DrawGeometryIdealization(const ViewChoice& c) {
       Label(kViewBlue, true, 150, 430, l[0] + " ", kViewAdvance);
       DrawTextRowEx(0, l[1]);
       PointerArrow(250, 470, s.xi - 16, (s.yi + s.yj) / 2);
-      Label(kViewBlue, true, s.xi - 8, s.yi + 48, l[2]);
+      Label(kViewBlue, true, s.xi - 40, s.yi + 30, l[2]);
       Label(kViewBlue, true, s.xi + 76, (s.yi + s.yj) / 2 - 18, l[3]);
       LabelRows({l[4], l[5]}, 120, 880);
     }
@@ -171,7 +171,7 @@ void DrawSupports(const ViewChoice& c, const std::string& kind) {
     BrushStyleEx(0, kGfxBrushSolid);
     PenEx(0, 0, 0, 1);
     SampleElement(s, Hsw(100, 255, 0));
-    LabelRows(c.labels, 440, 880);
+    LabelRows(c.labels, 300, 830);
   }
 }
 
