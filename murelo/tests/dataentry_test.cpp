@@ -37,6 +37,10 @@ class DataEntry : public ::testing::Test {
     GeneralData.Redim(2, 5);
     SupportFlags.assign(11, "N");
     UnyieldingNodes.clear();
+    // The work tables as the support command finds them for a job without supports.
+    ElasticSupportTable.Redim(0, 2);
+    WinklerTable.Redim(0, 4);
+    StemRestraintTable.Redim(0, 2);
   }
   // A base plate of width 3, toe 0.75, 4 elements and a stem of 3 m in 3 elements, written
   // through the geometry dialog.
