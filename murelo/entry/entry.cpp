@@ -47,6 +47,26 @@ void EmptyWorkTables() {
 
 }  // namespace
 
+// ---------------------------------------------------------------- field keys
+
+LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const int id = GetDlgCtrlID(control);
+  if (id >= 101 && id <= 105 && msg == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
+    HWND next = GetDlgItem(GetParent(control), wParam == VK_UP ? id - 1 : id + 1);
+    if (next && GetDlgCtrlID(next) >= 101 && GetDlgCtrlID(next) <= 105) FocusField(next);
+    return 0;
+  }
+  return ::EditSubclassProc(control, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK EditSubclassProc5(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return ::EditSubclassProc4(control, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK EditSubclassProc6(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return ::EditSubclassProc2(control, msg, wParam, lParam);
+}
+
 // ---------------------------------------------------------------- substructure selection
 
 DialogTemplate SubstructureDialog(int action) {
@@ -175,6 +195,9 @@ DialogTemplate GeometryDialog() {
     for (int k = 1; k <= n; ++k)
       for (int id : {110 + k, 100 + k, 120 + k}) SetFixedFont(dialog, id);
     CheckDlgButton(dialog, 131, BST_CHECKED);
+    // No field group: Enter is the dialog's own.
+    SharedIntegers(4, 0) = SharedIntegers(4, 1) = 0;
+    SubclassControls(dialog, 101, 100 + n, DataFieldSubclassProc);
     FocusField(GetDlgItem(dialog, 101));
     PlacePointer(dialog, 80, buttons + 7);
   });
@@ -194,6 +217,10 @@ const std::vector<ColourRule> kGeometryColours = WithFieldColours(
 INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   INT_PTR colour;
   if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 101, 105);
+    return FALSE;
+  }
   if (msg != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
   if (id == 1) {

@@ -58,6 +58,17 @@ int ShowTableWindow(HWND owner, int kind, int rows, int columns);
 void OpenStructureView(HWND window, const std::string& view, const std::string& kind);
 void CloseStructureView();
 
+// ---- field keys ----
+
+// The fields of the data dialogs: the geometry dialog's fields (101..105) walk with the Up and
+// Down arrows and leave Enter to the dialog (its default button "&Ok"); the fields of the
+// generation and one-page dialogs behave as the shared EditSubclassProc (win/fieldkeys.h).
+LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+// The Enter keys of the load-type choice (button 131 when there is one, else "&OK" 9876) and of
+// the load-type and action choices (56, 196, 197, 198, 131 press themselves, others 55).
+LRESULT CALLBACK EditSubclassProc5(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK EditSubclassProc6(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+
 // ---- the commands ----
 
 // Menu command 306: the substructure dialog in its geometry mode. Returns whether a geometry

@@ -181,9 +181,26 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
                                                 "INCORRECT DATA of Item  3" + enter}));
   EXPECT_EQ(FileLines(File(".geo")), before);
 
-  // The stem: Enter in its height field accepts the dialog.
+  // The stem: the arrows walk the fields; Enter in its height field accepts the dialog.
   CurrentSubstructure = "WALL";
+  std::vector<int> focus;
   ok = RunScript({WhenDialog(kCaption,
+                             [&](HWND g) {
+                               SetFocus(GetDlgItem(g, 101));
+                               wintest::PressKey(GetDlgItem(g, 101), VK_DOWN);
+                             }),
+                  wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
+                  WhenDialog(kCaption,
+                             [&](HWND g) {
+                               wintest::PressKey(GetDlgItem(g, 102), VK_DOWN);
+                             }),
+                  wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
+                  WhenDialog(kCaption,
+                             [&](HWND g) {
+                               wintest::PressKey(GetDlgItem(g, 103), VK_UP);
+                             }),
+                  wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
+                  WhenDialog(kCaption,
                              [&](HWND g) {
                                wintest::SetText(g, 101, "3.5");
                                CheckDlgButton(g, 131, BST_UNCHECKED);
@@ -195,6 +212,7 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
            .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(end, 1);
+  EXPECT_EQ(focus, (std::vector<int>{102, 103, 102}));
   ASSERT_TRUE(ReadGeometryFile(JobSpec));
   EXPECT_DOUBLE_EQ(GeneralData(2, 2), 3.5);
 }
