@@ -329,6 +329,15 @@ long MakeRoomForView(HWND window, long width, long height) {
   SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + (left - client.right) + width,
                outer.bottom - outer.top + grow, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   CenterWindow(window);
+  // Centred on a screen narrower than table and view together, the table's first columns would
+  // lie off the left edge: the window starts at the left edge and ends at the right one, the
+  // view narrowed to what is left.
+  RECT placed;
+  long screen = GetSystemMetrics(SM_CXSCREEN);
+  if (GetWindowRect(window, &placed) && placed.left < 0) {
+    long w = std::min(static_cast<long>(placed.right - placed.left), screen);
+    SetWindowPos(window, nullptr, 0, placed.top, w, placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   return left;
 }
 

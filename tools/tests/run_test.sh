@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The test of ./run as a user starts it on a desktop: a display of the test's own, a jobs folder
-# of the test's own (never the user's), the cross build given as the only argument (run builds
-# into the folder's parent, as SUITE_BUILD), a Wine prefix of its own in that build.
+# of the test's own (never the user's), a Wine prefix of its own in the build. The cross build is
+# the only argument; run is given a build folder of the test's own whose cross/ is that build, so
+# that the test can delete the build folder as a user does without building everything again.
 #   - a program that ends before any window of it is seen: a clear line and a non-zero status;
-#   - Trabix shows its main window within a minute, runs in the jobs folder, and a job named there
-#     (with a file of it) is archived and listed there, not in the build; started again, the job
-#     is offered first and opens with its file.
+#   - Trabix shows its main window within a minute, runs in the jobs folder, and a job whose
+#     geometry is typed into Trabix there is archived and listed there, not in the build;
+#   - the build folder deleted and made again: the job is offered first and opens with its values.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 cross=$(cd "$1" && pwd)
@@ -13,7 +14,11 @@ cross=$(cd "$1" && pwd)
 build=$(dirname "$cross")
 source "$top/tools/tests/desktop.sh"
 start_desktop run-test "$build/wineprefix-run"
-export SUITE_BUILD=$build SUITE_JOBS=$tmp/jobs
+# The build folder run is given: its cross/ is the test's build, so run's build step finds it made
+# (run builds through the link's real path, so the build is never configured through the link).
+make_build() { mkdir -p "$tmp/build" && ln -sfn "$cross" "$tmp/build/cross"; }
+make_build
+export SUITE_BUILD=$tmp/build SUITE_JOBS=$tmp/jobs
 fail() { echo "FAIL: $*" >&2; [ -f "$tmp/err" ] && sed 's/^/  run: /' "$tmp/err" >&2; exit 1; }
 
 # Waits for run to end after the program was told to; run's status in $status.
@@ -35,23 +40,44 @@ status=0
 grep -q "^run: trabix_solve ended after [0-9]* s without showing a window" "$tmp/err" ||
   fail "run did not say that the program ended without a window"
 
-# 2. Trabix from the jobs folder: its window within a minute; a job named there stays there.
+# The job's geometry file, of either case; empty when there is none.
+geometry_file() {
+  local f
+  for f in "$SUITE_JOBS/JOB1.geo" "$SUITE_JOBS/JOB1.GEO"; do [ -f "$f" ] && { echo "$f"; return; }; done
+  echo ""
+}
+
+# 2. Trabix from the jobs folder: its window within a minute; a job named there and its geometry
+#    typed into the program (Data Input, its first item with Enter, "12" replacing the length, the
+#    table box cleared with Alt+E, Ok with Alt+O) stay there.
 before=$(ls "$build/cross/bin")
 "$top/run" Trabix >/dev/null 2>"$tmp/err" & runpid=$!
 window "  BEAM/STRIP ANALYSIS Program" 60 >/dev/null || fail "no Trabix main window within a minute"
 open_trabix_job "J O B 1" JOB1
-printf 'Job: JOB1 // GEOMETRY & MAT. PROPERTIES\r\nkept\r\n' >"$SUITE_JOBS/JOB1.GEO"
+keys "$main" alt+d
+sleep 0.5
+xdotool key Return
+geometry=$(window "   BEAM/STRIP ANALYSIS.   JOB: JOB1" 20) || fail "no geometry dialog"
+keys "$geometry" 1 2 alt+e alt+o
+for _ in $(seq 20); do [ -n "$(geometry_file)" ] && break; sleep 0.5; done
+[ -n "$(geometry_file)" ] || fail "the geometry dialog wrote no geometry file in the jobs folder"
 close_and_wait
 [ "$status" = 0 ] || fail "run ended with $status after Trabix was closed"
 [ -f "$SUITE_JOBS/JOB1.ZIP" ] || fail "the job was not archived in the jobs folder"
-[ ! -e "$SUITE_JOBS/JOB1.GEO" ] || fail "the job's file was left beside its archive"
+[ -z "$(geometry_file)" ] || fail "the job's file was left beside its archive"
 grep -q "^JOB1" "$SUITE_JOBS/FJOB\$.INF" || fail "the job list in the jobs folder does not hold the job"
 [ "$(ls "$build/cross/bin")" = "$before" ] || fail "files were added to the build's program folder"
 
-# 3. Started again: the job is offered first and opens with its file.
+# 3. The build folder deleted (with the link to the build in it) and
+#    built again: started again, the job is offered first and opens with the length typed.
+rm -rf "$tmp/build"
+make_build
 "$top/run" Trabix >/dev/null 2>"$tmp/err" & runpid=$!
 open_trabix_job "" JOB1
-grep -q "^kept" "$SUITE_JOBS/JOB1.GEO" || fail "the job's file did not come back from its archive"
+file=$(geometry_file)
+[ -n "$file" ] || fail "the job's geometry did not come back from its archive"
+# The header row: the length, then the number of elements.
+grep -q "^     12          0 " "$file" || fail "the job did not open with the length typed: $(sed -n 5p "$file")"
 close_and_wait
 [ "$status" = 0 ] || fail "run ended with $status after Trabix was closed again"
 
@@ -67,4 +93,6 @@ wait_run
 status=0
 SUITE_JOBS="$tmp/my jobs" "$top/run" Trabix >/dev/null 2>"$tmp/err" || status=$?
 [ $status != 0 ] && grep -q "^run: the jobs folder .*my jobs" "$tmp/err" || fail "a jobs folder with a blank was not refused"
+# 6. The build is still configured through its own path.
+grep -qx "cmake_ninja_workdir = $cross/" "$cross/build.ninja" || fail "the build was configured through another path"
 echo "run: all checks passed"

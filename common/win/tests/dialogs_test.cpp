@@ -421,3 +421,50 @@ TEST(Program, CarriesNoVisualStylesManifest) {
 }
 
 }  // namespace
+
+namespace {
+
+// A table window made room for a view of `view` pixels beside it; its place on the screen and
+// the screen corner of its first field.
+struct Placed {
+  RECT window;
+  POINT field;
+  long left;
+};
+Placed PlaceWithView(long view) {
+  Placed p{};
+  DialogTemplate d = NewDialog("Table and view", 0, 0, 200, 100);
+  AddField(d, 3001, "1", 5, 20, 60, 12);
+  AddButton(d, 55, "&Ok", 80, 70, 40, 14);
+  auto run = RunScript({WhenDialog("Table and view",
+                                   [&](HWND dialog) {
+                                     p.left = MakeRoomForView(dialog, view, 50);
+                                     GetWindowRect(dialog, &p.window);
+                                     RECT f;
+                                     GetWindowRect(GetDlgItem(dialog, 3001), &f);
+                                     p.field = POINT{f.left, f.top};
+                                     EndDialog(dialog, 0);
+                                   })},
+                       [&] { ShowModalDialog(d, nullptr, nullptr); });
+  EXPECT_TRUE(run.finished);
+  return p;
+}
+
+}  // namespace
+
+TEST(MakeRoomForView, TheWindowWidensByTheViewAndIsCentredWhenItFits) {
+  Placed p = PlaceWithView(100);
+  long screen = GetSystemMetrics(SM_CXSCREEN), width = p.window.right - p.window.left;
+  EXPECT_GT(p.left, 0);
+  EXPECT_NEAR(p.window.left, (screen - width) / 2, 1);
+}
+
+// On a screen narrower than table and view together the table stays whole from the left edge and
+// the window ends at the right edge (the view is narrowed), rather than centred off both edges.
+TEST(MakeRoomForView, ATableAndViewWiderThanTheScreenKeepTheTableOnTheScreen) {
+  long screen = GetSystemMetrics(SM_CXSCREEN);
+  Placed p = PlaceWithView(screen);
+  EXPECT_EQ(p.window.left, 0);
+  EXPECT_EQ(p.window.right, screen);
+  EXPECT_GE(p.field.x, 0);
+}

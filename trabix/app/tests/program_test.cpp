@@ -13,6 +13,7 @@
 #include "../../tests/testsupport.h"
 #include "core/textfiles.h"
 #include "win/testing/program.h"
+#include "win/testing/wintest.h"
 
 namespace fs = std::filesystem;
 using trabix::testing::FirstLine;
@@ -56,6 +57,17 @@ class TrabixProgram : public ::testing::Test {
   int Close() {
     PostMessageA(main, WM_COMMAND, 2, 0);
     return program.WaitForExit();
+  }
+
+  // The dialog of that caption the program shows now; `gone` has closed first.
+  HWND Next(const std::string& caption, HWND gone = nullptr) {
+    if (gone) WaitFor([&] { return !IsWindow(gone) || !IsWindowVisible(gone); });
+    return program.WaitForDialog(caption);
+  }
+  // Types into the cell of a table window of `columns` value columns.
+  static void Cell(HWND table, int columns, int row, int column, const std::string& text) {
+    int id = 3000 + (row - 1) * columns + column;
+    SetField(wintest::ParentOfControl(table, id), id, text);
   }
 
   TestDirectory dir;
@@ -316,6 +328,215 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   ASSERT_TRUE(OpenJob(jobs, job));
   std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "BEAMS");
   restored.erase("BEAM1.ZIP");
+  EXPECT_EQ(restored, loose);
+  EXPECT_EQ(Close(), 0);
+}
+
+// The rest of a new user's walk: a beam on the isotropic half-space, case A with a uniform load
+// and case B with a trapezoidal one, the elastic-plastic analysis of B, a graph copied to a bitmap
+// and to a JPEG file and printed (no printer: the print returns quietly, the print document kept),
+// the data document reopened in DocView.exe, the job saved as another and that one reopened.
+TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs) {
+  Start();
+  std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
+  std::string entry = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  const std::string cases = "  BEAM/STRIP: Load Name Specification/Selection";
+  HWND jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_TRUE(OpenJob(jobs, job));
+
+  PostMessageA(main, WM_COMMAND, 306, 0);
+  HWND d = Next(entry);
+  ASSERT_NE(d, nullptr);
+  const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
+  for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
+  Press(d, 55);
+  HWND t = Next(" GEOMETRY DETAILS DATA:", d);
+  ASSERT_NE(t, nullptr);
+  for (int row = 1; row <= 4; ++row) {
+    Cell(t, 3, row, 2, "0.5");
+    Cell(t, 3, row, 3, "0.8");
+  }
+  Press(t, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && fs::exists(job + ".GEO"); }));
+
+  // " Resting on &Isotropic Half-Space": E 30000 kPa, Nu 0.25, yield stress 300 kPa.
+  PostMessageA(main, WM_COMMAND, 307, 0);
+  d = Next(entry);
+  ASSERT_NE(d, nullptr);
+  wintest::ClickControl(d, 172);
+  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, 172) == BST_CHECKED; }));
+  Press(d, 131);
+  HWND h = program.WaitForDialog(entry, d);
+  ASSERT_NE(h, nullptr);
+  SetField(h, 241, "30000");
+  SetField(h, 242, "0.25");
+  SetField(h, 243, "300");
+  Press(h, 55);
+  ASSERT_TRUE(WaitFor([&] {
+    return !IsWindow(h) && ReadBytes(job + ".SUP").find("ISOTROPIC ELASTIC HALF-SPACE") != std::string::npos;
+  }));
+  EXPECT_NE(ReadBytes(job + ".SUP").find("ISOTROPIC YIELD STRESS: 300.00[kPa]"), std::string::npos);
+
+  // Case A: a uniform load of 10 kN/m.
+  PostMessageA(main, WM_COMMAND, 308, 0);
+  HWND c = Next(cases);
+  ASSERT_NE(c, nullptr);
+  SetField(c, 555, "A");
+  Press(c, 55);
+  HWND ty = Next(entry + "     Load Case: A", c);
+  ASSERT_NE(ty, nullptr);
+  Press(ty, 131);
+  HWND v = Next(" LOAD DATA GENERATION - Load Case: A");
+  ASSERT_NE(v, nullptr);
+  SetField(v, 243, "10");
+  SetField(v, 244, "0");
+  Press(v, 55);
+  ty = Next(entry + "     Load Case: A", v);
+  ASSERT_NE(ty, nullptr);
+  Press(ty, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDA"); }));
+
+  // Case B: "Trapezoidal &Load" rising from 0 to 20 kN/m at mid-length and falling again.
+  PostMessageA(main, WM_COMMAND, 308, 0);
+  c = Next(cases);
+  ASSERT_NE(c, nullptr);
+  SetField(c, 555, "B");
+  Press(c, 55);
+  ty = Next(entry + "     Load Case: B", c);
+  ASSERT_NE(ty, nullptr);
+  wintest::ClickControl(ty, 203);
+  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(ty, 203) == BST_CHECKED; }));
+  Press(ty, 131);
+  HWND q = Next("TRAPEZOIDAL LOAD DATA. Load Case: B");
+  ASSERT_NE(q, nullptr);
+  const char* ends[4][2] = {{"0", "10"}, {"10", "20"}, {"20", "10"}, {"10", "0"}};
+  for (int e = 1; e <= 4; ++e) {
+    Cell(q, 2, e, 1, ends[e - 1][0]);
+    Cell(q, 2, e, 2, ends[e - 1][1]);
+  }
+  Press(q, 9876);
+  ty = Next(entry + "     Load Case: B", q);
+  ASSERT_NE(ty, nullptr);
+  Press(ty, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDB"); }));
+  EXPECT_NE(ReadBytes(job + ".LDB").find("TRAPEZOIDAL LOADING"), std::string::npos) << ReadBytes(job + ".LDB");
+
+  // The elastic-plastic analysis of case B: the soil carries the 100 kN.
+  PostMessageA(main, WM_COMMAND, 889, 0);
+  c = Next(cases);
+  ASSERT_NE(c, nullptr);
+  SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);  // the case named last heads the list
+  Press(c, 55);
+  HWND a = Next(entry, c);
+  ASSERT_NE(a, nullptr);
+  Press(a, 1);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(a) && fs::exists(job + ".RBB"); }, 60000));
+  EXPECT_NEAR(trabix::testing::ReadReport(job + ".RBB").total, 100.0, 0.1);
+  EXPECT_FALSE(fs::exists(job + ".RBA"));
+
+  // The bending moments of case B: copied to a bitmap, then to a JPEG file, then printed.
+  PostMessageA(main, WM_COMMAND, 666, 0);
+  c = Next(cases);
+  ASSERT_NE(c, nullptr);
+  SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);
+  Press(c, 55);
+  const std::string actions = "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: B";
+  HWND s = Next(actions, c);
+  ASSERT_NE(s, nullptr);
+  Press(s, 56);
+  HWND g = Next(" GRAPH - Load Case: B");
+  ASSERT_NE(g, nullptr);
+  const std::string typeCaption = " BEAM and STRIP ANALYSIS.   JOB: " + job + "     Load Case: B";
+  struct Picture {
+    int option;
+    const char* file;
+    std::string magic;
+  };
+  for (const Picture& p : {Picture{201, "Linear.bmp", "BM"}, Picture{202, "Linear.JPG", "\xFF\xD8\xFF"}}) {
+    Press(g, 54);
+    HWND type = Next(typeCaption);
+    ASSERT_NE(type, nullptr) << p.file;
+    if (p.option != 201) wintest::ClickControl(type, p.option);
+    ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(type, p.option) == BST_CHECKED; })) << p.file;
+    Press(type, 9876);
+    HWND info = Next("Graph Bitmap File Information", type);
+    ASSERT_NE(info, nullptr) << p.file;
+    EXPECT_EQ(wintest::BoxText(info), std::string("Graph will be Saved in the Working Directory as '") + p.file + "' File   ");
+    Press(info, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(info); })) << p.file;
+    fs::path picture = program.Folder() / p.file;
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(picture) && fs::file_size(picture) > 1000; })) << p.file;
+    EXPECT_EQ(ReadBytes(picture.string()).substr(0, p.magic.size()), p.magic) << p.file;
+  }
+  // Without a printer nothing asks or warns: the window answers at once, the print document kept.
+  Press(g, 57);
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(program.Folder() / "GraphBMP.DDC"); }));
+  EXPECT_TRUE(program.Answers(g, 5000));
+  Sleep(500);
+  EXPECT_EQ(FindWindowA(nullptr, "WARNING!"), nullptr);
+  Press(g, 56);
+  s = Next(actions, g);
+  ASSERT_NE(s, nullptr);
+  Press(s, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(s); }));
+
+  // The data document of case B saved, then shown by DocView.exe started on its file.
+  PostMessageA(main, WM_COMMAND, 777, 0);
+  c = Next(cases);
+  ASSERT_NE(c, nullptr);
+  SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);
+  Press(c, 55);
+  const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: B";
+  HWND chooser = Next(chooserCaption, c);
+  ASSERT_NE(chooser, nullptr);
+  if (IsDlgButtonChecked(chooser, 201) != BST_CHECKED) wintest::ClickControl(chooser, 201);
+  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(chooser, 201) == BST_CHECKED; }));
+  Press(chooser, 55);
+  HWND info = Next("DATA File Information");
+  ASSERT_NE(info, nullptr);
+  Press(info, IDOK);
+  HWND question = Next("DATA File Information", info);
+  ASSERT_NE(question, nullptr);
+  Press(question, IDNO);  // no text copy
+  HWND shown = program.WaitForWindow("SuiteDocPreview");
+  ASSERT_NE(shown, nullptr);
+  PostMessageA(shown, WM_KEYDOWN, VK_ESCAPE, 0);
+  chooser = Next(chooserCaption, shown);
+  ASSERT_NE(chooser, nullptr);
+  Press(chooser, 1234);
+  fs::path document = program.Folder() / "BEAM1_DATA.DDC";
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(document); }));
+  EXPECT_FALSE(fs::exists(program.Folder() / "BEAM1_DATA.TXT"));
+  wintest::Program viewer;
+  ASSERT_TRUE(viewer.Start(dir.path() / "VIEWER", "DocView.exe", {}, "DocView.exe \"" + document.string() + "\""));
+  HWND preview = viewer.WaitForWindow("SuiteDocPreview");
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(WindowText(preview), "Print Preview - Structure Data - BEAM1_DATA.DDC");
+  PostMessageA(preview, WM_CLOSE, 0, 0);
+  EXPECT_EQ(viewer.WaitForExit(), 0);
+
+  // Saved as BEAM2: the old job packed, the new one carries both cases; reopened after leaving.
+  std::string job2 = (dir.path() / "BEAMS" / "BEAM2").string();
+  PostMessageA(main, WM_COMMAND, 878, 0);
+  jobs = Next("  BEAM/STRIP Job Name Specification/Selection");
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_TRUE(OpenJob(jobs, job2));
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(job + ".ZIP") && !fs::exists(job + ".GEO"); }));
+  EXPECT_EQ(FirstLine(job2 + ".LDB"), "Job: " + job2 + " // LOADS (B)");
+  std::map<std::string, std::string> loose = wintest::FileBytesIn(dir.path() / "BEAMS");
+  loose.erase("BEAM1.ZIP");
+  for (const char* file : {"BEAM2.GEO", "BEAM2.SUP", "BEAM2.CAS", "BEAM2.LDA", "BEAM2.LDB"})
+    EXPECT_EQ(loose.count(file), 1u) << file;
+  EXPECT_EQ(Close(), 0);
+  EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP", "BEAM2.ZIP"}));
+  Start();
+  jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_TRUE(OpenJob(jobs, job2));
+  std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "BEAMS");
+  restored.erase("BEAM1.ZIP");
+  restored.erase("BEAM2.ZIP");
   EXPECT_EQ(restored, loose);
   EXPECT_EQ(Close(), 0);
 }

@@ -304,6 +304,56 @@ TEST_F(Entry, WinklerSetSameFillsBothModulusColumns) {
               "      " + std::to_string(e) + "        2.0000E+4        2.0000E+4           0.000          0.000");
 }
 
+// SET SAME of the spring table asks for the constant of the column with the focus and fills that
+// column at every node, leaving the other: kv first, then kr; the support file holds both.
+TEST_F(Entry, ElasticSetSameFillsTheColumnOfTheConstantAskedFor) {
+  WriteBeam();
+  std::vector<std::string> labels, cells;
+  auto setSame = [&](int cell) {
+    return WhenDialog(kCaption, [cell](HWND t) {
+      SetFocus(GetDlgItem(TablePage(), cell));
+      wintest::PostClick(t, 121);
+    });
+  };
+  auto answer = [&](const char* value) {
+    return WhenDialog(kCaption, [&labels, value](HWND u) {
+      labels.push_back(wintest::GetText(u, 232));
+      wintest::SetText(u, 231, value);
+      wintest::Click(u, 55);
+    });
+  };
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    wintest::Click(d, 103);
+                                    wintest::PostClick(d, 131);
+                                  }),
+                       setSame(3001), answer("5000"),   // a kv cell has the focus
+                       setSame(3004), answer("300"),    // a kr cell has the focus
+                       WhenDialog(kCaption,
+                                  [&](HWND t) {
+                                    HWND page = TablePage();
+                                    for (int id = 3001; id <= 3010; ++id) cells.push_back(wintest::GetText(page, id));
+                                    wintest::PostClick(t, 9876);
+                                  })},
+                      [&] { SupportCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(labels, (std::vector<std::string>{" Elastic CONSTANT kv[kN/m]=", " Elastic CONSTANT kr[kN*m/rad]="}));
+  ASSERT_EQ(cells.size(), 10u);
+  for (int node = 0; node < 5; ++node) {
+    EXPECT_EQ(cells[2 * node], "5000") << "node " << node + 1;
+    EXPECT_EQ(cells[2 * node + 1], "300") << "node " << node + 1;
+  }
+  // Every node's spring row holds both constants.
+  std::vector<std::string> lines = entrytest::FileLines("JOB.SUP");
+  std::string file = entrytest::FileText("JOB.SUP");
+  EXPECT_NE(file.find("ELASTIC SUPPORTS"), std::string::npos) << file;
+  int rows = 0;
+  for (const std::string& line : lines)
+    if (line.find("5.000000E+3") != std::string::npos && line.find("3.000000E+2") != std::string::npos) ++rows;
+  EXPECT_EQ(rows, 5) << file;
+}
+
 TEST_F(Entry, SymmetricHalfDisablesRightEdge) {
   entrytest::SaveGeometryHeader(false, true);
   bool enabled = true;

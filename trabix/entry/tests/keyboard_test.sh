@@ -3,7 +3,9 @@
 # Enter that chooses a menu item is never taken by the dialog that the item opens.
 #   - the geometry dialog chosen with Enter starts in its first field, whose text what is typed
 #     replaces: "12" becomes the length in the file;
-#   - "Load Data" chosen with Enter shows the load-case dialog and waits for the user.
+#   - "Load Data" chosen with Enter shows the load-case dialog and waits for the user;
+#   - in the uniform load's value dialog, "7" typed into the load field showing 0 and "5" into the
+#     density field reached with Enter are 7 and 5 in the load file.
 # The argument: the cross build's folder (its bin/ holds Trabix.exe).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../../.." && pwd)
@@ -50,8 +52,27 @@ cases=$(window "  BEAM/STRIP: Load Name Specification/Selection" 20) || fail "no
 sleep 2
 window "  BEAM/STRIP: Load Name Specification/Selection" 1 >/dev/null || fail "the load-case dialog did not wait"
 [ ! -e JOB1.CAS ] && [ ! -e JOB1.cas ] || fail "a load-case list was written without a case named"
-keys "$cases" Escape
-sleep 1
+
+# Case A named; "&ENTER / EDIT Load Data" of the load type dialog opens the uniform load's values.
+keys "$cases" shift+Tab A alt+o  # the focus is on Ok: back to the name box first
+types=$(window "$caption     Load Case: A" 20) || fail "no load type dialog after the case was named"
+keys "$types" alt+e
+values=$(window " LOAD DATA GENERATION - Load Case: A" 20) || fail "no value dialog of the uniform load"
+keys "$values" 7 Return 5 alt+o
+types=$(window "$caption     Load Case: A" 20) || fail "the load type dialog did not come back"
+sleep 0.5
+keys "$types" alt+c
+loads=
+for _ in $(seq 20); do
+  for f in JOB1.LDA JOB1.lda; do [ -f $f ] && loads=$f; done
+  [ -n "$loads" ] && break
+  sleep 0.5
+done
+[ -n "$loads" ] || fail "no load file of case A"
+sleep 0.5
+grep -Eq "^Uniform Load \[kN/m\]: *7(\.0*)?[[:space:]]*$" "$loads" || fail "the uniform load typed was not 7: $(grep Uniform "$loads")"
+grep -Eq "^Self Weight \(Mass Density\) \[kg/m\^3\]: *5(\.0*)?[[:space:]]*$" "$loads" ||
+  fail "the density typed was not 5: $(grep Weight "$loads")"
 keys "$main" alt+F4
 for _ in $(seq 40); do kill -0 $program 2>/dev/null || break; sleep 0.5; done
 kill -0 $program 2>/dev/null && fail "Trabix did not end when its window was closed"
