@@ -158,4 +158,103 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
+// A new user's beam job from the start: geometry, unyielding supports, a load case with a
+// uniform load and a nodal load, and its analysis with the recording solver in the program
+// directory. The check passes without a question and the solver gets the job and the case.
+TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
+  Start(true);
+  fs::copy_file(wintest::ExeFolder() / "analysis_recorder.exe", program.Folder() / "ANALYSIS.exe");
+  std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
+  const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
+  ASSERT_NE(notice, nullptr);
+  Press(notice, 9876);
+  ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
+  PostMessageA(main, WM_COMMAND, 7206, 0);
+  HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
+  ASSERT_NE(jobs, nullptr);
+  wintest::SetField(jobs, 7555, job);
+  Press(jobs, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+
+  // Geometry: four elements over 8 m, no element table.
+  PostMessageA(main, WM_COMMAND, 7306, 0);
+  HWND geometry = program.WaitForDialog(caption);
+  ASSERT_NE(geometry, nullptr);
+  const char* items[5] = {"4", "8", "3E7", "0.2", "1E-5"};
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, 101 + i, items[i]);
+  wintest::ClickControl(geometry, 131);
+  Press(geometry, 55);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
+
+  // Supports: unyielding nodes 1 and 5 generated with step 4.
+  PostMessageA(main, WM_COMMAND, 7307, 0);
+  HWND types = program.WaitForDialog(caption);
+  ASSERT_NE(types, nullptr);
+  wintest::ClickControl(types, 102);
+  Press(types, 131);
+  HWND list = program.WaitForDialog(caption, types);
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
+  Press(list, 11122);
+  HWND generation = program.WaitForDialog(caption, list);
+  ASSERT_NE(generation, nullptr);
+  wintest::SetField(generation, 242, "1");
+  wintest::SetField(generation, 243, "5");
+  wintest::SetField(generation, 244, "4");
+  Press(generation, 55);
+  ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 5}; }));
+  Press(list, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }));
+
+  // Loads of case "A": the uniform load, then a nodal load of 50 kN at node 2.
+  const char* cases = "  BEAM/STRIP: Load Name Specification/Selection";
+  PostMessageA(main, WM_COMMAND, 7308, 0);
+  HWND names = program.WaitForDialog(cases);
+  ASSERT_NE(names, nullptr);
+  wintest::SetField(names, 7555, "A");
+  Press(names, 9876);
+  HWND choice = program.WaitForDialog(caption + "     Load Case: A");
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 131);
+  HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", choice);
+  ASSERT_NE(form, nullptr);
+  wintest::SetField(form, 243, "-12.5");
+  wintest::SetField(form, 244, "2500");
+  Press(form, 55);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); }));
+  ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(choice, 202), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  Press(choice, 131);
+  HWND nodal = program.WaitForDialog(" NODAL LOAD DATA. Load Case: A", choice);
+  ASSERT_NE(nodal, nullptr);
+  const int pviOfNode2 = 3000 + 2 + 1;  // page row 2 of two value columns, column 1
+  HWND page = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (page = wintest::ParentOfControl(nodal, pviOfNode2)) != nullptr; }));
+  wintest::SetField(page, pviOfNode2, "50");
+  Press(nodal, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(nodal); }));
+  Press(choice, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+  const std::string loads = ReadBytes(job + ".LDA");
+  EXPECT_NE(loads.find("Uniform Load [kN/m]: -12.5\r\n"), std::string::npos) << loads;
+  EXPECT_NE(loads.find("\r\n    2               50.0000"), std::string::npos) << loads;
+
+  // The analysis: no question, the case chosen, the solver started with the job and the case.
+  PostMessageA(main, WM_COMMAND, 888, 0);
+  names = program.WaitForDialog(cases);
+  ASSERT_NE(names, nullptr);
+  EXPECT_EQ(FindWindowA("#32770", " WARNING!"), nullptr);
+  wintest::SetField(names, 7555, "A");
+  Press(names, 9876);
+  HWND analysis = program.WaitForDialog(caption);
+  ASSERT_NE(analysis, nullptr);
+  ASSERT_NE(GetDlgItem(analysis, 1234), nullptr);
+  Press(analysis, 1);
+  const fs::path call = program.Folder() / "ANALYSIS_CALL.TXT";
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !IsWindow(analysis); }, 30000));
+  EXPECT_EQ(ReadBytes(call.string()), "ANALYSIS.exe BEAM/STRIP," + job + ",A");
+  PostMessageA(main, WM_COMMAND, 2, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
 }  // namespace
