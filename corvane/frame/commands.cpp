@@ -1,5 +1,4 @@
-// The commands of the data entry, the analysis, the presentation, the plotting and save-as. The
-// menus already send them; those whose routines have not landed yet do nothing.
+// The commands of the data entry, the analysis, the presentation, the plotting and save-as.
 #include "corvane/frame/frame.h"
 
 #include "corvane/core/checks.h"
@@ -29,7 +28,9 @@ void InstallEntryPorts() {
 
 void GeometryCommand() { EnterGeometry(MainWindow); }
 void SupportCommand() { SupportDataCommand(MainWindow); }
-void LoadDataCommand() {}
+// The case is chosen by the menu or the check's offer (the load-case list in its entry mode);
+// the load type choice (a tank's through its substructure choice) and the load file rewritten.
+void LoadDataCommand() { EditLoadData(MainWindow); }
 void AnalysisCommand() {
   if (!NeedJob()) return;
   // What a Yes to a correction offer opens; the geometry dialogs come with the data entry.

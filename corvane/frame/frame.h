@@ -77,10 +77,10 @@ void CloseScreen();
 // The ports of the checks, the grid and the data entry filled with Corvane's dialogs.
 void InstallEntryPorts();
 
-// ----- commands whose routines come with the data entry, analysis, presentation, plotting and
-// save-as; until then they do nothing -----
+// ----- the commands of the data entry, analysis, presentation, plotting and save-as -----
 void GeometryCommand();
 void SupportCommand();
+// Command 7308 after the load-case list has named LoadCaseName: EditLoadData over the main window.
 void LoadDataCommand();
 void AnalysisCommand();
 void PresentationCommand();

@@ -386,6 +386,33 @@ TEST(LoadFile, AVisitWritesOnlyWhatItMay) {
   EXPECT_TRUE(nodal);
 }
 
+// A tank without roof elements has no roof nodal table: its roof axis load is neither put into
+// one nor taken from one, so the value stays as it was and no roof section is written.
+TEST(LoadFile, ARoofAxisLoadOfARooflessTankIsLeftAlone) {
+  for (double roofInner : {0.0, 1.0}) {
+    TestDirectory dir;
+    JobSpec = "JOB8";
+    LoadCaseName = "A";
+    SetJob({"TANK", "BASE PLATE", 3, 2, 0, "N", 0, roofInner});
+    ASSERT_TRUE(SaveGeometryFile(JobSpec));
+    LoadTable.Redim(12, 4);
+    LoadTable(5, 1) = -40;
+    LoadTable(5, 2) = 25;
+    SizeLoadTables(3, 3, 2, 0);
+    ReadLoadFile(3);
+    EXPECT_LT(RoofNodalLoadTable.Rows(), 2) << roofInner;  // row 0 only
+    EXPECT_FLOAT_EQ(NodalLoadTable(1, 1), -40.0f) << roofInner;
+    ASSERT_TRUE(SaveLoadFile(3)) << roofInner;
+    EXPECT_FLOAT_EQ(LoadTable(5, 2), 25.0f) << roofInner;
+    EXPECT_FLOAT_EQ(LoadTable(5, 1), -40.0f) << roofInner;
+    EXPECT_LT(RoofNodalLoadTable.Rows(), 2) << roofInner;  // row 0 only
+    int count = 0;
+    TextLineArray lines = FileLines("JOB8.LDA", count);
+    ASSERT_GT(count, 5) << roofInner;
+    for (int i = 1; i <= count; ++i) EXPECT_NE(lines[i], "ROOF LOAD DATA:") << roofInner;
+  }
+}
+
 // A beam of four elements (1, 1, 2 and 2 m long) on file; the trapezoidal cells of a load table.
 class LinearLoad : public ::testing::Test {
  protected:

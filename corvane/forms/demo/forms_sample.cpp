@@ -17,12 +17,18 @@
 //   corvane_forms_sample.exe elastic    the elastic-support table of a beam of 8 elements
 //   corvane_forms_sample.exe winkler    the Winkler table of a tank's base plate
 //   corvane_forms_sample.exe halfspace  the cross-anisotropic half-space dialog
+//   corvane_forms_sample.exe beamloads  the load type choice of a beam
+//   corvane_forms_sample.exe wallloads  the load type choice of a tank's wall
+//   corvane_forms_sample.exe roofloads  the load type choice of a tank's shell roof
+//   corvane_forms_sample.exe roofload   the shell roof's table of normal loads (6 elements)
+//   corvane_forms_sample.exe hydrostatic  the hydrostatic load form of a tank
 #include <windows.h>
 
 #include <string>
 
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/loadfile.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
@@ -148,6 +154,21 @@ void SupportJob(const char* type, const char* sub, int n) {
 
 }  // namespace
 
+// A load case "Dead load" of a tank or beam with six elements in every substructure.
+void LoadJob(const char* type, const char* sub, bool shell) {
+  StructureType = type;
+  Substructure = sub;
+  JobSpec = "C:\\TANKS\\SAMPLE";
+  LoadCaseName = "Dead load";
+  GeometryAnswers.assign(8, "N");
+  GeometryAnswers[4] = shell ? "Y" : "N";
+  JobDataTable.Redim(8, 6);
+  for (int s = 1; s <= 3; ++s) JobDataTable(s, 1) = 6;
+  JobDataTable(2, 3) = 8;
+  LoadTable.Redim(12, 4);
+  SizeLoadTables(StructureCode(), 6, 6, 6);
+}
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   UseCorvaneGrid();
   std::string what = Trim(commandLine ? commandLine : "");
@@ -213,6 +234,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     SupportJob("PLATE", "PLATE", 8);
     SupportFlags[8] = "30000";
     ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc);
+  } else if (what == "beamloads" || what == "wallloads" || what == "roofloads") {
+    bool beam = what == "beamloads";
+    LoadJob(beam ? "BEAM/STRIP" : "TANK", beam ? "BEAM" : what == "wallloads" ? "WALL" : "ROOF STRUCTURE", !beam);
+    ShowLoadTypeDialog(nullptr, beam ? 1 : 3);
+  } else if (what == "roofload") {
+    LoadJob("TANK", "ROOF STRUCTURE", true);
+    RoofLoadTables[6](2, 1) = 1.5f;
+    RoofLoadTables[6](2, 2) = 2.25f;
+    RoofLoadDialogs(nullptr, 6);
+  } else if (what == "hydrostatic") {
+    LoadJob("TANK", "WALL", false);
+    LoadDataDialogs(nullptr, 6);
   } else {
     Geometry("TANK", "ROOF STRUCTURE", 25, true);
   }

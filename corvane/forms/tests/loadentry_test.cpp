@@ -12,6 +12,7 @@
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/loadfile.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
@@ -106,6 +107,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
   std::vector<std::string> options, seen, warnings, headings;
   int focus = 0, height = 0, expected = 0;
   std::string nodalTitle, trapTitle, tempTitle;
+  std::vector<std::string> nodalButtons;
   std::vector<Step> steps = {
       Choice([&](HWND d) {
         title = wintest::GetText(d, 120);
@@ -131,6 +133,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
         nodalTitle = wintest::GetText(d, 120);
         headings = Texts(d, 109, 116);
+        nodalButtons = Texts(d, 121, 122);
         wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "10");
         wintest::PostClick(d, 9876);
       }),
@@ -170,6 +173,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
   EXPECT_EQ(checkedAfterLast, "201");
   EXPECT_EQ(nodalTitle, " NODAL LOAD DATA. Load Case: A");
   EXPECT_EQ(headings, (std::vector<std::string>{"Node", "Nodal Loads", "i", "Pvi [kN] ", "Mi [kN.m] "}));
+  EXPECT_EQ(nodalButtons, (std::vector<std::string>{"&INPUT SAME LOADS AT ALL NODES", "&GENERATE"}));
   EXPECT_EQ(trapTitle, "&SET LINEAR LOAD BETWEEN NODES 'i-m'");
   EXPECT_EQ(tempTitle, "&SET UNIFORM TEMPERATURE CHANGES");
   EXPECT_TRUE(written);
@@ -319,6 +323,228 @@ TEST(LoadForms, ThermalFormsOfAPlateAndAWallStoreAndShowTheirValues) {
     EXPECT_EQ(shown, c.shown) << c.sub;
     EXPECT_FALSE(ninth) << c.sub;
   }
+}
+
+// The tank's substructure choice that the load command opens: "TANK ANALYSIS.   JOB: J".
+std::string TankCaption() { return "   TANK ANALYSIS.   JOB: J"; }
+
+// The file's lines, and the index of the first line equal to text from line `from` on (0 when none).
+std::vector<std::string> LoadFileLines() {
+  int n = 0;
+  TextLineArray lines;
+  LoadTextLines("J.LDA", lines, 10000, n);
+  return std::vector<std::string>(lines.begin() + 1, lines.begin() + 1 + n);
+}
+size_t LineAt(const std::vector<std::string>& lines, const std::string& text, size_t from = 0) {
+  for (size_t i = from; i < lines.size(); ++i)
+    if (lines[i] == text) return i + 1;
+  return 0;
+}
+
+TEST(LoadTypeChoice, ATanksLoadCommandOffersTheRoofWhenItHasElements) {
+  const struct {
+    const char* name;
+    int nr;
+    double roofInner;
+    int options;
+  } cases[] = {
+      {"closed roof", 2, 0, 3},
+      {"ring of 0.005 m", 2, 5.995, 3},
+      {"no roof", 0, 0, 2},
+  };
+  for (const auto& c : cases) {
+    TestDirectory dir;
+    Job("TANK", "BASE PLATE", 3, 2, c.nr);
+    JobDataTable(3, 2) = c.roofInner;
+    JobDataTable(3, 3) = 6;
+    ASSERT_TRUE(SaveGeometryFile(JobSpec));
+    int options = 0;
+    std::string action;
+    auto run = RunScript({WhenDialog(TankCaption(),
+                                     [&](HWND d) {
+                                       for (int id = 201; id <= 203; ++id) options += GetDlgItem(d, id) ? 1 : 0;
+                                       action = wintest::GetText(d, 196);
+                                       wintest::PostClick(d, 2);
+                                     })},
+                         [] { EditLoadData(nullptr); }, 20000);
+    ASSERT_TRUE(run.finished) << c.name;
+    EXPECT_EQ(options, c.options) << c.name;
+    EXPECT_EQ(action, "&ENTER / EDIT Load / Temperature / Shrinkage Data") << c.name;
+  }
+}
+
+TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight) {
+  TestDirectory dir;
+  Job("TANK", "BASE PLATE", 3, 2, 0);  // the wall 8 m high
+  std::string title, heading, afterHydrostatic, afterWall;
+  std::vector<std::string> options, warnings;
+  std::vector<Step> steps = {
+      WhenDialog(TankCaption(),
+                 [](HWND d) {
+                   CheckRadioButton(d, 201, 202, 202);
+                   wintest::PostClick(d, 196);
+                 }),
+      Choice([&](HWND d) {
+        title = wintest::GetText(d, 120);
+        options = Texts(d, 201, 208);
+        CheckRadioButton(d, 201, 205, 204);
+        wintest::PostClick(d, 131);
+      }),
+      WhenDialog(kForm,
+                 [&](HWND d) {
+                   heading = wintest::GetText(d, 130);
+                   wintest::SetText(d, 241, "1000");
+                   wintest::SetText(d, 242, "8.001");
+                   wintest::PostClick(d, 55);
+                 }),
+      Warned(warnings),
+      Form({"1000", "-0.5"}),
+      Warned(warnings),
+      Form({"1000", "8"}),
+      Choice([&](HWND d) {
+        afterHydrostatic = CheckedOption(d);
+        CheckRadioButton(d, 201, 205, 204);
+        wintest::PostClick(d, 131);
+      }),
+      Form({"1000", "7.5"}),
+      Choice([](HWND d) { wintest::PostClick(d, 2); }),
+      WhenDialog(TankCaption(),
+                 [&](HWND d) {
+                   afterWall = CheckedOption(d);
+                   wintest::PostClick(d, 2);
+                 }),
+  };
+  bool written = false;
+  auto run = RunScript(steps, [&] { written = EditLoadData(nullptr); }, 30000);
+  ASSERT_TRUE(run.finished) << run.stepsDone;
+  EXPECT_EQ(title, "WALL: SELECTION OF LOAD TYPE");
+  EXPECT_EQ(options, (std::vector<std::string>{"&Uniform Load and Self-Weight", "&Nodal Line Load", "Trapezoidal &Load",
+                                               "&Hydrostatic Load", "&Thermal and Shrinkage/Swelling Effects"}));
+  EXPECT_EQ(heading, " HYDROSTATIC LOAD:");
+  EXPECT_EQ(warnings, (std::vector<std::string>{kRuleBox, kRuleBox}));
+  EXPECT_EQ(afterHydrostatic, "205");
+  EXPECT_EQ(afterWall, "201");  // no roof: the base plate follows the wall
+  ASSERT_TRUE(written);
+  const std::vector<std::string> lines = LoadFileLines();
+  for (const char* part : {"BASE PLATE LOAD DATA:", "WALL LOAD DATA:"}) {
+    size_t at = LineAt(lines, part);
+    ASSERT_GT(at, 0u) << part;
+    size_t hydrostatic = LineAt(lines, "HYDROSTATIC LOADING:", at);
+    ASSERT_GT(hydrostatic, 0u) << part;
+    ASSERT_LT(hydrostatic + 1, lines.size());
+    EXPECT_EQ(lines[hydrostatic], "  Liquid Density [kg/m^3]: 1000.0") << part;
+    EXPECT_EQ(lines[hydrostatic + 1], "  Depth of Liquid [m]: 7.5") << part;
+  }
+}
+
+// A shell roof's eight options; each of the five kinds across the element opens its own table, and
+// its OK stores the cells into that kind's table, which the file keeps.
+TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
+  TestDirectory dir;
+  Job("TANK", "BASE PLATE", 3, 2, 3, "Y");
+  const std::string table = " ROOF STRUCTURE: TRAPEZOIDAL LOAD DATA. Load Case: A";
+  std::string title, frame;
+  std::vector<std::string> options, kinds, columns;
+  std::vector<int> inFrame;
+  std::vector<Step> steps = {
+      WhenDialog(TankCaption(),
+                 [](HWND d) {
+                   CheckRadioButton(d, 201, 203, 203);
+                   wintest::PostClick(d, 196);
+                 }),
+      Choice([&](HWND d) {
+        title = wintest::GetText(d, 120);
+        options = Texts(d, 201, 208);
+        frame = wintest::GetText(d, 301);
+        RECT f;
+        GetWindowRect(GetDlgItem(d, 301), &f);
+        for (int id = 201; id <= 208; ++id) {
+          RECT o;
+          GetWindowRect(GetDlgItem(d, id), &o);
+          if (o.top > f.top && o.bottom <= f.bottom && o.left >= f.left && o.right <= f.right) inFrame.push_back(id - 200);
+        }
+      }),
+  };
+  for (int k = 3; k <= 7; ++k) {
+    steps.push_back(Choice([k](HWND d) {
+      CheckRadioButton(d, 201, 208, 200 + k);
+      wintest::PostClick(d, 131);
+    }));
+    steps.push_back(Table(table, [&, k](HWND d) {
+      kinds.push_back(AnswerAt(GeometryAnswers, 6));
+      std::vector<std::string> h = Texts(d, 109, 116);
+      columns.push_back(h.size() >= 2 ? h[h.size() - 2] + "|" + h.back() : "");
+      wintest::SetText(TablePage(), GetDlgCtrlID(Cell(1, 1)), std::to_string(k));
+      wintest::SetText(TablePage(), GetDlgCtrlID(Cell(3, 2)), std::to_string(-k));
+      wintest::PostClick(d, 9876);
+    }));
+  }
+  steps.push_back(Choice([](HWND d) { wintest::PostClick(d, 2); }));
+  steps.push_back(WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, 2); }));
+  auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 40000);
+  ASSERT_TRUE(run.finished) << run.stepsDone;
+  EXPECT_EQ(title, "ROOF STRUCTURE: SELECTION OF LOAD TYPE");
+  EXPECT_EQ(options,
+            (std::vector<std::string>{"&Self-Weight", "Nodal &Line Load", "&Vertical, related to Element Width",
+                                      "Vertical, related to Element &Horiz. Projection",
+                                      "Ho&rizontal, related to Element Vert. Projection",
+                                      "&Normal, related to Element Width", "&Tangential, related to Element Width",
+                                      "Ther&mal and Shrinkage/Swelling Effects"}));
+  EXPECT_EQ(frame, "TRAPEZOIDAL LOADS ACROSS ELEMENT:");
+  EXPECT_EQ(inFrame, (std::vector<int>{3, 4, 5, 6, 7}));
+  EXPECT_EQ(kinds, (std::vector<std::string>{"3", "4", "5", "6", "7"}));
+  EXPECT_EQ(columns, (std::vector<std::string>{"at i, qvi|at j, qvj", "at i, pvi|at j, pvj", "at i, phi|at j, phj",
+                                               "at i, qni|at j, qnj", "at i, qti|at j, qtj"}));
+  // Read back as the next visit reads the file.
+  SizeLoadTables(3, 3, 2, 3);
+  ReadLoadFile(3);
+  for (int k = 3; k <= 7; ++k) {
+    EXPECT_FLOAT_EQ(RoofLoadTables[k].Get(1, 1), static_cast<float>(k)) << k;
+    EXPECT_FLOAT_EQ(RoofLoadTables[k].Get(3, 2), static_cast<float>(-k)) << k;
+    EXPECT_FLOAT_EQ(RoofLoadTables[k].Get(2, 1), 0.0f) << k;
+  }
+}
+
+// A flat roof has the four ordinary kinds; its trapezoidal table is the only roof table the file keeps.
+TEST(LoadTypeChoice, AFlatRoofKeepsOnlyItsTrapezoidalTable) {
+  TestDirectory dir;
+  Job("TANK", "BASE PLATE", 3, 2, 3);
+  std::vector<std::string> options;
+  std::vector<Step> steps = {
+      WhenDialog(TankCaption(),
+                 [](HWND d) {
+                   CheckRadioButton(d, 201, 203, 203);
+                   wintest::PostClick(d, 196);
+                 }),
+      Choice([&](HWND d) {
+        options = Texts(d, 201, 208);
+        CheckRadioButton(d, 201, 204, 203);
+        wintest::PostClick(d, 131);
+      }),
+      Table(" ROOF STRUCTURE: TRAPEZOIDAL LOAD DATA. Load Case: A",
+            [](HWND d) {
+              wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "4.5");
+              wintest::PostClick(d, 9876);
+            }),
+      Choice([](HWND d) { wintest::PostClick(d, 2); }),
+      WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, 2); }),
+  };
+  auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 30000);
+  ASSERT_TRUE(run.finished) << run.stepsDone;
+  EXPECT_EQ(options, (std::vector<std::string>{"&Uniform Load and Self-Weight", "&Nodal Line Load", "Trapezoidal &Load",
+                                               "&Thermal and Shrinkage/Swelling Effects"}));
+  const std::vector<std::string> lines = LoadFileLines();
+  size_t roof = LineAt(lines, "ROOF LOAD DATA:");
+  ASSERT_GT(roof, 0u);
+  size_t trapezoidal = LineAt(lines, "TRAPEZOIDAL LOADING:", roof);
+  ASSERT_GT(trapezoidal, 0u);
+  EXPECT_EQ(LineAt(lines, "LOADS VARYING LINEARLY ACROSS ELEMENT:"), 0u);
+  bool row = false;
+  for (size_t i = trapezoidal; i < lines.size(); ++i) row = row || lines[i].find("    2 ") == 0;
+  EXPECT_TRUE(row);
+  SizeLoadTables(3, 3, 2, 3);
+  ReadLoadFile(3);
+  EXPECT_FLOAT_EQ(RoofLoadTables[3].Get(2, 1), 4.5f);
 }
 
 }  // namespace

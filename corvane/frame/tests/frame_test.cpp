@@ -16,6 +16,7 @@
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/supportfile.h"
 #include "corvane/frame/frame.h"
 #include "gfx/gfx.h"
 #include "win/grid.h"
@@ -384,21 +385,34 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   EXPECT_EQ(Substructure, "BASE PLATE");
   EXPECT_EQ(MenuBar(), JobMenu(false));
-  Run(7308, {WhenDialog(loads, [](HWND d) {
-        wintest::SetText(d, 7555, "B");
-        wintest::PostClick(d, 9876);
-      })});
-  EXPECT_EQ(DialogAnswer, 1);
+  // The named case goes on to the load entry; without geometry it offers the geometry's
+  // correction, declined here, and writes no load file.
+  const std::string missing = " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!\r\n\r\n Do you wish to Correct the Data? ";
+  std::vector<std::string> asked;
+  auto decline = WhenDialog(" WARNING!", [&asked](HWND box) {
+    asked.push_back(wintest::BoxText(box));
+    wintest::AnswerBox(box, IDNO);
+  });
+  Run(7308, {WhenDialog(loads,
+                        [](HWND d) {
+                          wintest::SetText(d, 7555, "B");
+                          wintest::PostClick(d, 9876);
+                        }),
+             decline});
+  EXPECT_EQ(asked, std::vector<std::string>{missing});
+  EXPECT_FALSE(fs::exists(job + ".LDB"));
   EXPECT_EQ(LoadCaseName, "B");
   EXPECT_EQ(ReadBytes(job + ".CAS"), "B\r\n");
   EXPECT_EQ(WindowText(MainWindow), "     TANK ANALYSIS.   JOB: " + job + "     Load Case: B");
   EXPECT_EQ(MenuBar(), JobMenu(true));
 
   // "a" after "A" is refused: both would use one load file.
-  Run(7308, {WhenDialog(loads, [](HWND d) {
-        wintest::SetText(d, 7555, "A");
-        wintest::PostClick(d, 9876);
-      })});
+  Run(7308, {WhenDialog(loads,
+                        [](HWND d) {
+                          wintest::SetText(d, 7555, "A");
+                          wintest::PostClick(d, 9876);
+                        }),
+             decline});
   std::string warning;
   Run(7308, {WhenDialog(loads,
                         [](HWND d) {
@@ -725,4 +739,115 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
   EXPECT_EQ(asked, (std::vector<std::string>{supports}));
   EXPECT_TRUE(casesShown);
   EXPECT_NE(ReadBytes(job + ".SUP").find("UNYIELDING SUPPORTS at Nodes: 1,11\r\n"), std::string::npos);
+}
+
+// Command 7308 of a beam job: the case named in the load-case list, then the load type choice of
+// the beam; closing it writes the case's load file.
+TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
+  std::string job = Spec("BEAMS\\BEAM1");
+  OpenBeamJob(job);
+  const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+        SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
+        wintest::Click(d, 131);  // no element table
+        wintest::PostClick(d, 55);
+      })});
+  ASSERT_TRUE(fs::exists(job + ".geo"));
+  std::string title;
+  std::vector<std::string> options;
+  Run(7308, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
+                        [](HWND d) {
+                          wintest::SetText(d, 7555, "A");
+                          wintest::PostClick(d, 9876);
+                        }),
+             WhenWith(caption + "     Load Case: A", 131, [&](HWND d) {
+               title = wintest::GetText(d, 120);
+               for (int id = 201; GetDlgItem(d, id); ++id) options.push_back(wintest::GetText(d, id));
+               wintest::PostClick(d, 2);
+             })});
+  EXPECT_EQ(title, "SELECTION OF LOAD TYPE");
+  EXPECT_EQ(options, (std::vector<std::string>{"&Uniform Load and Self-Weight", "&Nodal Load", "Trapezoidal &Load",
+                                               "&Temperature Change"}));
+  EXPECT_EQ(ReadBytes(job + ".LDA").rfind("Job: " + job + " // LOADS (A)\r\n", 0), 0u);
+  EXPECT_EQ(MenuBar(), JobMenu(true));
+}
+
+// A tank's load command goes through the substructure choice in its load mode.
+TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
+  Agree();
+  std::string job = Spec("TANKS\\T1");
+  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  JobDataTable.Redim(8, 6);
+  for (int s = 1; s <= 3; ++s) {
+    JobDataTable(s, 1) = 2;
+    for (int i = 2; i <= 6; ++i) JobDataTable(s, i) = i < 4 ? 6.0 : 0.2;
+  }
+  for (Table2D<float>& t : WorkTables) t.Redim(2, 3);
+  ASSERT_TRUE(SaveGeometryFile(job));
+  const std::string choice = "   TANK ANALYSIS.   JOB: " + job;
+  std::string title;
+  int substructures = 0;
+  Run(7308, {WhenDialog("  TANK: Load Name Specification/Selection",
+                        [](HWND d) {
+                          wintest::SetText(d, 7555, "A");
+                          wintest::PostClick(d, 9876);
+                        }),
+             WhenWith(choice, 196,
+                      [&](HWND d) {
+                        for (int id = 201; id <= 203; ++id) substructures += GetDlgItem(d, id) ? 1 : 0;
+                        CheckRadioButton(d, 201, 203, 202);
+                        wintest::PostClick(d, 196);
+                      }),
+             WhenWith(choice + "     Load Case: A", 131,
+                      [&](HWND d) {
+                        title = wintest::GetText(d, 120);
+                        wintest::PostClick(d, 2);
+                      }),
+             WhenWith(choice, 196, [](HWND d) { wintest::PostClick(d, 2); })});
+  EXPECT_EQ(substructures, 3);
+  EXPECT_EQ(title, "WALL: SELECTION OF LOAD TYPE");
+  EXPECT_TRUE(fs::exists(job + ".LDA"));
+}
+
+// The analysis of a job without load cases: Yes to the question opens the load-case list and the
+// load command; with the case entered the check passes and asks for the case to analyse.
+TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadCommand) {
+  std::string job = Spec("BEAMS\\BEAM1");
+  OpenBeamJob(job);
+  const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+        SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
+        wintest::Click(d, 131);
+        wintest::PostClick(d, 55);
+      })});
+  ClearSupportFlags(1);
+  SupportFlags[2] = "Y";
+  UnyieldingNodes = "1,5";
+  ASSERT_TRUE(SaveSupportFile(1));
+  std::vector<std::string> asked;
+  bool choiceShown = false, analysisCaseAsked = false;
+  Run(888, {WhenDialog(" WARNING!",
+                       [&](HWND box) {
+                         asked.push_back(wintest::BoxText(box));
+                         wintest::AnswerBox(box, IDYES);
+                       }),
+            WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
+                       [](HWND d) {
+                         wintest::SetText(d, 7555, "A");
+                         wintest::PostClick(d, 9876);
+                       }),
+            WhenWith(caption + "     Load Case: A", 131,
+                     [&](HWND d) {
+                       choiceShown = true;
+                       wintest::PostClick(d, 2);
+                     }),
+            WhenDialog("  BEAM/STRIP: Load Name Specification/Selection", [&](HWND d) {
+              analysisCaseAsked = true;
+              wintest::PostClick(d, IDCANCEL);
+            })});
+  EXPECT_EQ(asked, (std::vector<std::string>{" NO LOAD CASE IS SPECIFIED FOR THIS JOB\r\n\r\n Do you wish to Correct the Data? "}));
+  EXPECT_TRUE(choiceShown);
+  EXPECT_TRUE(analysisCaseAsked);
+  EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\n");
+  EXPECT_TRUE(fs::exists(job + ".LDA"));
 }

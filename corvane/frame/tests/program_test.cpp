@@ -158,4 +158,291 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
+// A new user's beam job from the start: geometry, unyielding supports, a load case with a
+// uniform load and a nodal load, and its analysis with the recording solver in the program
+// directory. The check passes without a question and the solver gets the job and the case.
+TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
+  Start(true);
+  fs::copy_file(wintest::ExeFolder() / "analysis_recorder.exe", program.Folder() / "ANALYSIS.exe");
+  std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
+  const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
+  ASSERT_NE(notice, nullptr);
+  Press(notice, 9876);
+  ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
+  PostMessageA(main, WM_COMMAND, 7206, 0);
+  HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
+  ASSERT_NE(jobs, nullptr);
+  wintest::SetField(jobs, 7555, job);
+  Press(jobs, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+
+  // Geometry: four elements over 8 m, no element table.
+  PostMessageA(main, WM_COMMAND, 7306, 0);
+  HWND geometry = program.WaitForDialog(caption);
+  ASSERT_NE(geometry, nullptr);
+  const char* items[5] = {"4", "8", "3E7", "0.2", "1E-5"};
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, 101 + i, items[i]);
+  wintest::ClickControl(geometry, 131);
+  Press(geometry, 55);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
+
+  // Supports: unyielding nodes 1 and 5 generated with step 4.
+  PostMessageA(main, WM_COMMAND, 7307, 0);
+  HWND types = program.WaitForDialog(caption);
+  ASSERT_NE(types, nullptr);
+  wintest::ClickControl(types, 102);
+  Press(types, 131);
+  HWND list = program.WaitForDialog(caption, types);
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
+  Press(list, 11122);
+  HWND generation = program.WaitForDialog(caption, list);
+  ASSERT_NE(generation, nullptr);
+  wintest::SetField(generation, 242, "1");
+  wintest::SetField(generation, 243, "5");
+  wintest::SetField(generation, 244, "4");
+  Press(generation, 55);
+  ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 5}; }));
+  Press(list, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }));
+
+  // Loads of case "A": the uniform load, then a nodal load of 50 kN at node 2.
+  const char* cases = "  BEAM/STRIP: Load Name Specification/Selection";
+  PostMessageA(main, WM_COMMAND, 7308, 0);
+  HWND names = program.WaitForDialog(cases);
+  ASSERT_NE(names, nullptr);
+  wintest::SetField(names, 7555, "A");
+  Press(names, 9876);
+  HWND choice = program.WaitForDialog(caption + "     Load Case: A");
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 131);
+  HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", choice);
+  ASSERT_NE(form, nullptr);
+  wintest::SetField(form, 243, "-12.5");
+  wintest::SetField(form, 244, "2500");
+  Press(form, 55);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); }));
+  ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(choice, 202), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  Press(choice, 131);
+  HWND nodal = program.WaitForDialog(" NODAL LOAD DATA. Load Case: A", choice);
+  ASSERT_NE(nodal, nullptr);
+  const int pviOfNode2 = 3000 + 2 + 1;  // page row 2 of two value columns, column 1
+  HWND page = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (page = wintest::ParentOfControl(nodal, pviOfNode2)) != nullptr; }));
+  wintest::SetField(page, pviOfNode2, "50");
+  Press(nodal, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(nodal); }));
+  Press(choice, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+  const std::string loads = ReadBytes(job + ".LDA");
+  EXPECT_NE(loads.find("Uniform Load [kN/m]: -12.5\r\n"), std::string::npos) << loads;
+  EXPECT_NE(loads.find("\r\n    2               50.0000"), std::string::npos) << loads;
+
+  // The analysis: no question, the case chosen, the solver started with the job and the case.
+  PostMessageA(main, WM_COMMAND, 888, 0);
+  names = program.WaitForDialog(cases);
+  ASSERT_NE(names, nullptr);
+  EXPECT_EQ(FindWindowA("#32770", " WARNING!"), nullptr);
+  wintest::SetField(names, 7555, "A");
+  Press(names, 9876);
+  HWND analysis = program.WaitForDialog(caption);
+  ASSERT_NE(analysis, nullptr);
+  ASSERT_NE(GetDlgItem(analysis, 1234), nullptr);
+  Press(analysis, 1);
+  const fs::path call = program.Folder() / "ANALYSIS_CALL.TXT";
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !IsWindow(analysis); }, 30000));
+  EXPECT_EQ(ReadBytes(call.string()), "ANALYSIS.exe BEAM/STRIP," + job + ",A");
+  PostMessageA(main, WM_COMMAND, 2, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// The same for a new tank: base plate, wall and a flat roof, each entered through the substructure
+// choice (geometry, the base plate's unyielding nodes, each part's loads); the analysis starts
+// without a question and the data document lists the geometry, support and load files.
+TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
+  Start(true);
+  fs::copy_file(wintest::ExeFolder() / "analysis_recorder.exe", program.Folder() / "ANALYSIS.exe");
+  std::string job = (dir.path() / "TANKS" / "T1").string();
+  const std::string caption = "   TANK ANALYSIS.   JOB: " + job;
+  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
+  ASSERT_NE(notice, nullptr);
+  Press(notice, 9876);
+  ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
+  PostMessageA(main, WM_COMMAND, 7208, 0);
+  HWND jobs = program.WaitForDialog("  TANK Job Name Specification/Selection");
+  ASSERT_NE(jobs, nullptr);
+  wintest::SetField(jobs, 7555, job);
+  Press(jobs, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     TANK ANALYSIS.   JOB: " + job; }));
+
+  // The substructure choice of a command, shown again with `option` checked.
+  auto choiceWith = [&](int option) -> HWND {
+    HWND found = nullptr;
+    WaitFor([&] {
+      found = program.WaitForDialog(caption);
+      return found && GetDlgItem(found, 201) && GetDlgItem(found, 220) &&
+             SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    });
+    return found;
+  };
+  // A dialog of the choice's caption other than the (hidden) choice.
+  auto over = [&](HWND choice) -> HWND {
+    if (!WaitFor([&] { return !IsWindowVisible(choice); })) return nullptr;
+    return program.WaitForDialog(caption, choice);
+  };
+
+  // Geometry: base plate and wall of radius 6 m, the wall 8 m high in four rings, a flat roof up
+  // to the wall.
+  const std::vector<std::vector<std::string>> items = {{"4", "6", "3E7", "0.2", "1E-5"},
+                                                       {"4", "6", "8", "3E7", "0.2", "1E-5"},
+                                                       {"3", "0", "6", "3E7", "0.2", "1E-5"}};
+  PostMessageA(main, WM_COMMAND, 7306, 0);
+  for (int part = 1; part <= 3; ++part) {
+    HWND choice = choiceWith(part);
+    ASSERT_NE(choice, nullptr) << part;
+    Press(choice, 198);
+    HWND geometry = over(choice);
+    ASSERT_NE(geometry, nullptr) << part;
+    ASSERT_TRUE(WaitFor([&] { return GetDlgItem(geometry, 150) != nullptr; }));
+    const auto& texts = items[static_cast<size_t>(part - 1)];
+    for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, 101 + static_cast<int>(i), texts[i]);
+    if (part == 3) wintest::ClickControl(geometry, 133);  // " &PLATE STRUCTURE "
+    if (part != 2) wintest::ClickControl(geometry, 131);
+    Press(geometry, 55);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); })) << part;
+    if (part == 2) {
+      // The wall's rings must add up to its height: four of 2 m, 0.3 m thick.
+      HWND rings = program.WaitForDialog(caption + "  WALL");
+      ASSERT_NE(rings, nullptr);
+      HWND page = nullptr;
+      ASSERT_TRUE(WaitFor([&] { return (page = wintest::ParentOfControl(rings, 3008)) != nullptr; }));
+      for (int r = 1; r <= 4; ++r) {
+        wintest::SetField(page, 3000 + (r - 1) * 2 + 1, "2");
+        wintest::SetField(page, 3000 + (r - 1) * 2 + 2, "0.3");
+      }
+      Press(rings, 9876);
+      ASSERT_TRUE(WaitFor([&] { return !IsWindow(rings); }));
+    }
+  }
+  HWND choice = choiceWith(1);
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+
+  // Supports: the base plate's unyielding nodes 1 and 5.
+  PostMessageA(main, WM_COMMAND, 7307, 0);
+  choice = choiceWith(1);
+  ASSERT_NE(choice, nullptr);
+  EXPECT_NE(GetDlgItem(choice, 203), nullptr);
+  Press(choice, 197);
+  HWND types = over(choice);
+  ASSERT_NE(types, nullptr);
+  wintest::ClickControl(types, 102);
+  Press(types, 131);
+  HWND list = program.WaitForDialog(caption, types);
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
+  Press(list, 11122);
+  HWND generation = program.WaitForDialog(caption, list);
+  ASSERT_NE(generation, nullptr);
+  wintest::SetField(generation, 242, "1");
+  wintest::SetField(generation, 243, "5");
+  wintest::SetField(generation, 244, "4");
+  Press(generation, 55);
+  ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 5}; }));
+  Press(list, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }));
+  choice = choiceWith(2);
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+
+  // Loads of case "A": the base plate's and the roof's uniform loads, the wall's liquid.
+  const char* cases = "  TANK: Load Name Specification/Selection";
+  PostMessageA(main, WM_COMMAND, 7308, 0);
+  HWND names = program.WaitForDialog(cases);
+  ASSERT_NE(names, nullptr);
+  wintest::SetField(names, 7555, "A");
+  Press(names, 9876);
+  const std::vector<std::vector<std::string>> loads = {{"-10", "2500"}, {"1000", "7.5"}, {"-2", "0"}};
+  for (int part = 1; part <= 3; ++part) {
+    choice = choiceWith(part);
+    ASSERT_NE(choice, nullptr) << part;
+    if (part == 1) EXPECT_NE(GetDlgItem(choice, 203), nullptr);
+    Press(choice, 196);
+    if (!WaitFor([&] { return !IsWindowVisible(choice); })) FAIL() << part;
+    HWND kinds = program.WaitForDialog(caption + "     Load Case: A");
+    ASSERT_NE(kinds, nullptr) << part;
+    if (part == 2) wintest::ClickControl(kinds, 204);  // "&Hydrostatic Load"
+    Press(kinds, 131);
+    HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", kinds);
+    ASSERT_NE(form, nullptr) << part;
+    const int first = part == 2 ? 241 : 243;
+    wintest::SetField(form, first, loads[static_cast<size_t>(part - 1)][0]);
+    wintest::SetField(form, first + 1, loads[static_cast<size_t>(part - 1)][1]);
+    Press(form, 55);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); })) << part;
+    Press(kinds, 2);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(kinds); })) << part;
+  }
+  choice = choiceWith(1);
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+  const std::string loadFile = ReadBytes(job + ".LDA");
+  for (const char* line : {"BASE PLATE LOAD DATA:\r\nUniform Load [kPa]: -10.0\r\n", "  Depth of Liquid [m]: 7.5\r\n",
+                           "ROOF LOAD DATA:\r\nUniform Load [kPa]: -2.0\r\n"})
+    EXPECT_NE(loadFile.find(line), std::string::npos) << line << loadFile;
+
+  // The analysis: no question, the case chosen, the solver started with the job and the case.
+  PostMessageA(main, WM_COMMAND, 888, 0);
+  names = program.WaitForDialog(cases);
+  HWND question = FindWindowA("#32770", " WARNING!");
+  ASSERT_EQ(question, nullptr) << WindowText(GetDlgItem(question, 0xFFFF));
+  ASSERT_NE(names, nullptr);
+  wintest::SetField(names, 7555, "A");
+  Press(names, 9876);
+  HWND analysis = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    analysis = program.WaitForDialog(caption);
+    return analysis && GetDlgItem(analysis, 1234) != nullptr;
+  }));
+  Press(analysis, 1);
+  const fs::path call = program.Folder() / "ANALYSIS_CALL.TXT";
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !IsWindow(analysis); }, 30000));
+  EXPECT_EQ(ReadBytes(call.string()), "ANALYSIS.exe TANK," + job + ",A");
+
+  // The data document, saved with its text copy: the geometry, support and load files.
+  PostMessageA(main, WM_COMMAND, 7777, 0);
+  names = program.WaitForDialog(cases);
+  ASSERT_NE(names, nullptr);
+  wintest::SetField(names, 7555, "A");
+  Press(names, 9876);
+  HWND chooser = program.WaitForDialog(" TANK;  Job: " + job + "; Load: A");
+  ASSERT_NE(chooser, nullptr);
+  if (SendMessageA(GetDlgItem(chooser, 201), BM_GETCHECK, 0, 0) != BST_CHECKED) wintest::ClickControl(chooser, 201);
+  Press(chooser, 55);
+  HWND box = program.WaitForDialog("DATA File Information", chooser);
+  ASSERT_NE(box, nullptr);
+  Press(box, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  box = program.WaitForDialog("DATA File Information", chooser);
+  ASSERT_NE(box, nullptr);
+  Press(box, IDYES);
+  HWND preview = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (preview = FindWindowA("SuiteDocPreview", nullptr)) != nullptr; }));
+  PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(preview); }));
+  Press(chooser, 1234);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+  const std::string data = ReadBytes((program.Folder() / "T1_DATA.TXT").string());
+  for (const std::string& heading : {"Job: " + job + " // GEOMETRY & MAT. PROPERTIES", "Job: " + job + " // SUPPORTS",
+                                     "Job: " + job + " // LOADS (A)"})
+    EXPECT_NE(data.find(heading), std::string::npos) << heading << "\n" << data;
+  EXPECT_TRUE(fs::exists(program.Folder() / "T1_DATA.DDC"));
+  PostMessageA(main, WM_COMMAND, 2, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
 }  // namespace
