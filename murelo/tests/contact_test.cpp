@@ -214,6 +214,57 @@ TEST_F(ContactTest, AHalfSpaceYieldsAtThePlateEdges) {
   EXPECT_FALSE(FileExists(ResultsFileName("WALL", "A")));
 }
 
+// 4 m of 40 elements on a half-space, a load far outside the kern: the heel lifts. On this fine
+// a division the contact iteration once ran to its pass limit, re-admitting the node at the edge
+// of the contact and letting it go again.
+TEST_F(ContactTest, AHalfSpaceLetsGoOfTheHeelOnAFineDivision) {
+  struct Case {
+    double yieldStress;
+    int node;  // the load's node: x = 0.1 (node - 1) m
+  };
+  for (const Case& c : {Case{0, 6}, Case{300, 5}}) {
+    SCOPED_TRACE(::testing::Message() << "yield stress " << c.yieldStress << ", load at node " << c.node);
+    WallGeometry g = StandardWall();
+    g.plate = {40, 0.1, 0.5};
+    WallSupports s;
+    s.toeRestrained = false;
+    s.halfSpaceModulus = 30000;
+    s.halfSpacePoisson = 0.3;
+    s.yieldStress = c.yieldStress;
+    WallLoads l;
+    l.plateNodal = {{static_cast<double>(c.node), 100, 0}};
+    SolverRun r = AnalyseWall(g, s, l, "WALL", "A", "plastic");
+    ASSERT_EQ(r.status, kSolverDone) << r.output;
+    EXPECT_EQ(r.report.plate.totalLine, "TOTAL REACTION FROM ELASTIC FOUNDATION:  100.000 [kN]");
+    const auto& d = r.report.plate.displacements;
+    ASSERT_EQ(d.size(), 41u);
+    const std::vector<int>& state = r.model.contact;
+    int separated = 0, yielding = 0;
+    double moment = 0;
+    for (size_t i = 0; i < d.size(); ++i) {
+      SCOPED_TRACE(::testing::Message() << "at " << d[i].distance);
+      EXPECT_GE(d[i].pressure, 0.0);
+      if (c.yieldStress > 0) {
+        EXPECT_LE(d[i].pressure, c.yieldStress);
+      }
+      if (state.at(i + 1) == kSeparated) {
+        ++separated;
+        EXPECT_EQ(d[i].pressureText, "0.00");
+      }
+      if (state.at(i + 1) == kYielding) {
+        ++yielding;
+        EXPECT_EQ(d[i].pressure, c.yieldStress);
+      }
+      moment += d[i].pressure * ((i == 0 || i + 1 == d.size()) ? 0.05 : 0.1) * d[i].distance;
+    }
+    EXPECT_EQ(state.at(41), kSeparated);  // the heel
+    EXPECT_GE(separated, 15);
+    EXPECT_EQ(yielding > 0, c.yieldStress > 0);
+    // The soil's forces hold the load's moment about the toe.
+    EXPECT_NEAR(moment, 100 * 0.1 * (c.node - 1), 0.005 * 100 * 0.1 * (c.node - 1));
+  }
+}
+
 TEST_F(ContactTest, APlateLiftedOffTheSoilStopsAndLeavesNoReport) {
   WallSupports s;
   s.winkler = 10000;

@@ -181,12 +181,14 @@ struct ForceRow {
 };
 struct DisplacementRow {
   double distance = 0, rotation = 0, first = 0, second = NAN, pressure = NAN;  // translations [mm]
+  std::string pressureText;  // the pressure field as printed
 };
 struct Section {
   int nameLine = 0, forceEnd = 0, firstDisplacement = 0;
   std::vector<ForceRow> forces;
   std::vector<DisplacementRow> displacements;
   double total = NAN;
+  std::string totalLine;  // as printed, "" when the section has none
 };
 struct Report {
   TextLineArray lines;
@@ -219,11 +221,16 @@ inline Section ReadSection(const TextLineArray& lines, int count, const std::str
     r.first = v.at(2);
     size_t next = 3;
     if (plate) r.second = v.at(next++);
-    if (v.size() > next) r.pressure = v[next];
+    if (v.size() > next) {
+      r.pressure = v[next];
+      r.pressureText = SplitFields(lines[i])[next];
+    }
     s.displacements.push_back(r);
   }
-  if (i + 1 <= count && lines[i + 1].find("[kN]") != std::string::npos)
+  if (i + 1 <= count && lines[i + 1].find("[kN]") != std::string::npos) {
+    s.totalLine = lines[i + 1];
     s.total = ParseNumber(lines[i + 1].substr(lines[i + 1].find(':') + 1));
+  }
   return s;
 }
 
