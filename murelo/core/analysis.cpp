@@ -199,10 +199,6 @@ int ReadWallGeometry(WallModel& m) {
     return kStopBadJobData;
   if (m.plateModulus < 1.0E-7) m.plateModulus = 1.0E-10;  // given as zero
 
-  bool found = false;
-  m.stemNode = FindStemNode(BasePlateElements, nb, m.plateWidth, GeneralData(1, 5), found);
-  if (!found) return kSolverNoJob;
-
   m.plateLength.assign(nb + 1, 0.0);
   m.plateThickness = m.plateInertia = m.plateHalfWidth = m.plateLength;
   m.plateX.assign(m.plateNodes + 1, 0.0);
@@ -225,6 +221,11 @@ int ReadWallGeometry(WallModel& m) {
     m.stemThickness[e] = t;
     m.stemS[e + 1] = m.stemS[e] + l;
   }
+  // After the element checks: a bad width must stop with its message, not pass for a toe
+  // length off the element ends.
+  bool found = false;
+  m.stemNode = FindStemNode(BasePlateElements, nb, m.plateWidth, GeneralData(1, 5), found);
+  if (!found) return kSolverNoJob;
   m.unknowns = 3 * m.plateNodes + 2 * (m.stemNodes - 1);
   // The system is dense: beyond this size its matrices would take gigabytes and the solution
   // hours, far past any wall's needs.

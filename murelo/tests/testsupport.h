@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../../common/tests/testdir.h"
@@ -50,6 +51,7 @@ struct WallGeometry {
   Part stem{3, 1.0, 0.3};
   double modulus = 3.0E7, poisson = 0.2;
   double plateModulus = -1;  // the base plate's own modulus when not below 0
+  std::vector<std::pair<int, double>> plateWidths;  // (element, width) rows off the uniform width
 };
 
 // The job of the tests: base plate 4 x 1 m, t 0.5, toe 2; stem 3 x 1 m, t 0.3; E 3.0E7, nu 0.2.
@@ -77,6 +79,7 @@ inline void WriteGeometry(const std::string& job, const WallGeometry& g) {
   GeneralData(2, 3) = g.modulus;
   GeneralData(2, 4) = g.poisson;
   FillElements(BasePlateElements, g.plate);
+  for (const auto& row : g.plateWidths) BasePlateElements(row.first, 1) = row.second;
   FillElements(WallStemElements, g.stem);
   TextLineArray lines(1);
   GeometryLines at = ListGeometry(lines, GeometryHeader(job));
