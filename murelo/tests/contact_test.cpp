@@ -272,6 +272,36 @@ TEST_F(ContactTest, AHalfSpaceLetsGoOfTheHeelOnAFineDivision) {
   }
 }
 
+// On Winkler soil the node at the edge of a yield zone once unloaded and yielded again in turn
+// until the pass limit.
+TEST_F(ContactTest, TheEdgeOfAWinklerYieldZoneSettles) {
+  WallGeometry g = StandardWall();
+  g.plate = {40, 0.1, 0.2};
+  WallSupports s;
+  s.winkler = 10000;
+  s.winklerYield = 100;
+  WallLoads l;
+  l.plateNodal = {{21, 300, 0}};
+  l.stemNodal = {{4, 20, 0, 0}};
+  SolverRun r = AnalyseWall(g, s, l, "WALL", "A", "plastic");
+  ASSERT_EQ(r.status, kSolverDone) << r.output;
+  EXPECT_EQ(r.report.plate.totalLine, "Estimate of Total Reaction from Elastic Foundation: 300.000 [kN]");
+  const auto& d = r.report.plate.displacements;
+  ASSERT_EQ(d.size(), 41u);
+  int yielding = 0, runs = 0;
+  for (size_t i = 0; i < d.size(); ++i) {
+    EXPECT_LE(d[i].pressure, 100.0) << "at " << d[i].distance;
+    EXPECT_GT(d[i].pressure, 0.0) << "at " << d[i].distance;
+    if (r.model.contact.at(i + 1) == kYielding) {
+      ++yielding;
+      runs += r.model.contact.at(i) != kYielding;
+      EXPECT_EQ(d[i].pressureText, "100.00") << "at " << d[i].distance;
+    }
+  }
+  EXPECT_GE(yielding, 3);
+  EXPECT_EQ(runs, 1);  // just toeward of the stem, where its moment presses the plate down
+}
+
 TEST_F(ContactTest, APlateLiftedOffTheSoilStopsAndLeavesNoReport) {
   WallSupports s;
   s.winkler = 10000;
