@@ -14,15 +14,7 @@ namespace corvane {
 
 CheckPort CheckHooks;
 
-const char* const kCorrectionCaption = " WARNING!";
-const char* const kSupportsNotSpecifiedMessage = " SUPPORT CONDITIONS ARE NOT SPECIFIED";
-const char* const kUnstableStructureMessage = " UNSTABLE STRUCTURE.";
-const char* const kNoLoadCaseMessage = " NO LOAD CASE IS SPECIFIED FOR THIS JOB";
 const char* const kUnyieldingUnacceptableMessage = " UNYIELDING SUPPORT DATA UNACCEPTABLE";
-
-std::string CorrectionQueryText(const std::string& message) {
-  return message + "\r\n\r\n Do you wish to Correct the Data? ";
-}
 
 void CorrectDataQuery(const std::string& message, int& answer) {
   answer = CheckHooks.ask ? CheckHooks.ask(message) : kAnswerNo;

@@ -7,13 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "core/correction.h"
 #include "core/globals.h"
 
 namespace corvane {
 
-// Button ids of the correction question.
-constexpr int kAnswerYes = 6;
-constexpr int kAnswerNo = 7;
+// The question, its caption, its answers and the checks' common messages are the suite's
+// (core/correction.h).
+using ::CorrectionQueryText;
+using ::kAnswerNo;
+using ::kAnswerYes;
+using ::kCorrectionCaption;
+using ::kNoLoadCaseMessage;
+using ::kSupportsNotSpecifiedMessage;
+using ::kUnstableStructureMessage;
 
 // What the check needs of the interface. An empty `ask` answers No; an empty dialog hook changes
 // nothing (editGeometry then ends with 0).
@@ -31,16 +38,10 @@ struct CheckPort {
 // The port the checks use; the program's interface fills it at start-up.
 extern CheckPort CheckHooks;
 
-extern const char* const kCorrectionCaption;  // " WARNING!"
-// message + CR LF CR LF + " Do you wish to Correct the Data? "
-std::string CorrectionQueryText(const std::string& message);
 // Asks through CheckHooks.ask; answer := 6 (Yes) or 7 (No).
 void CorrectDataQuery(const std::string& message, int& answer);
 
-// The messages of the checks.
-extern const char* const kSupportsNotSpecifiedMessage;  // " SUPPORT CONDITIONS ARE NOT SPECIFIED"
-extern const char* const kUnstableStructureMessage;     // " UNSTABLE STRUCTURE."
-extern const char* const kNoLoadCaseMessage;            // " NO LOAD CASE IS SPECIFIED FOR THIS JOB"
+// The messages of Corvane's own checks.
 extern const char* const kUnyieldingUnacceptableMessage;  // " UNYIELDING SUPPORT DATA UNACCEPTABLE"
 // " INCORRECT SUPPORT DATA", and with a pair (texts such as " 1 ", " 3 ")
 // " INCORRECT SUPPORT DATA OF ITEM" + first + "OR" + second.

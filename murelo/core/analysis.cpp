@@ -199,10 +199,6 @@ int ReadWallGeometry(WallModel& m) {
     return kStopBadJobData;
   if (m.plateModulus < 1.0E-7) m.plateModulus = 1.0E-10;  // given as zero
 
-  bool found = false;
-  m.stemNode = FindStemNode(BasePlateElements, nb, m.plateWidth, GeneralData(1, 5), found);
-  if (!found) return kSolverNoJob;
-
   m.plateLength.assign(nb + 1, 0.0);
   m.plateThickness = m.plateInertia = m.plateHalfWidth = m.plateLength;
   m.plateX.assign(m.plateNodes + 1, 0.0);
@@ -225,6 +221,11 @@ int ReadWallGeometry(WallModel& m) {
     m.stemThickness[e] = t;
     m.stemS[e + 1] = m.stemS[e] + l;
   }
+  // After the element checks: a bad width must stop with its message, not pass for a toe
+  // length off the element ends.
+  bool found = false;
+  m.stemNode = FindStemNode(BasePlateElements, nb, m.plateWidth, GeneralData(1, 5), found);
+  if (!found) return kSolverNoJob;
   m.unknowns = 3 * m.plateNodes + 2 * (m.stemNodes - 1);
   // The system is dense: beyond this size its matrices would take gigabytes and the solution
   // hours, far past any wall's needs.
@@ -551,11 +552,20 @@ int ContactIteration(WallModel& m) {
   for (int i = 1; i <= n; ++i) inSoil[i] = !winkler || m.nodeModulus[i] > 0;
   const int limit = ContactPassLimit(n);
   m.contactPasses = 0;
+  std::vector<std::vector<int>> settled;  // the states in which a pass changed nothing
   for (;;) {
     int yields = 0, separations = 0, changes = 0;
     UpdateContactStatus(m.nodeYield, m.pressures, m.contact, n, inSoil, yields, separations, changes);
     if (changes == 0) {
       if (m.contactPasses == 0) return kSolverDone;  // the elastic solution stands
+      // A settled state met again: re-admitting from it leads only back to it, and the passes
+      // would repeat until the limit. It happens at the edge of a contact or yield zone, where
+      // the re-admission test and the pressures disagree by a hair: a separated node whose
+      // plate touches the soil surface by a fraction of a micrometre, but which the
+      // half-space's shear coupling pulls off again once in contact; a yielding node that
+      // unloads and at once reaches its yield stress again. That state stands.
+      if (std::find(settled.begin(), settled.end(), m.contact) != settled.end()) return kSolverDone;
+      settled.push_back(m.contact);
       if (ReadmitNodes(m, inSoil) == 0) return kSolverDone;
     }
     if (m.contactPasses >= limit) return winkler ? kStopIterationUnstableNodeWise : kStopIterationUnstable;

@@ -242,6 +242,7 @@ TEST_F(WallSolverTest, LongPlateOnWinklerSoilMatchesHetenyi) {
   EXPECT_NEAR(f[30].shear, 250.00, kForce);
   EXPECT_NEAR(f[31].shear, -250.00, kForce);
   EXPECT_DOUBLE_EQ(r.report.plate.total, 500.0);
+  EXPECT_EQ(r.report.plate.totalLine, "Estimate of Total Reaction from Elastic Foundation: 500.000 [kN]");
 }
 
 TEST_F(WallSolverTest, UniformLoadOnAHalfSpaceIsCarriedWhole) {
@@ -299,7 +300,8 @@ TEST_F(WallSolverTest, StopsWithoutAReport) {
   for (const Case& c :
        {Case{"toe inside an element", kSolverNoJob}, Case{"Winkler soil, toe free", kStopSystemUnstable},
         Case{"plate modulus 0", kStopSystemUnstable}, Case{"stem thickness 0", kStopBadJobData},
-        Case{"a system too large to solve", kStopBadJobData}}) {
+        Case{"a system too large to solve", kStopBadJobData}, Case{"plate element width 0", kStopBadJobData},
+        Case{"plate element width negative", kStopBadJobData}, Case{"plate element width NaN", kStopBadJobData}}) {
     TestDirectory dir;
     WallGeometry g = StandardWall();
     WallSupports s = SimplySupported();
@@ -313,6 +315,10 @@ TEST_F(WallSolverTest, StopsWithoutAReport) {
     if (what == "plate modulus 0") g.plateModulus = 0;  // taken as 1.0E-10: it cannot hold the stem
     if (what == "stem thickness 0") g.stem.thickness = 0;
     if (what == "a system too large to solve") g.plate = {2000, 0.002, 0.5};
+    // The second of the four elements; the total width stays 4 m.
+    if (what == "plate element width 0") g.plateWidths = {{2, 0.0}};
+    if (what == "plate element width negative") g.plateWidths = {{2, -0.5}};
+    if (what == "plate element width NaN") g.plateWidths = {{2, NAN}};
     // An older report of the case must not pass for a result.
     TextLineArray old{"", "an older report"};
     ASSERT_TRUE(SaveTextLines("WALL.RBA", old, 1));
@@ -320,6 +326,10 @@ TEST_F(WallSolverTest, StopsWithoutAReport) {
     l.stemNodal = {{4, 10, 0, 0}};
     SolverRun r = AnalyseWall(g, s, l);
     EXPECT_EQ(r.status, c.code < 0 ? 100 : c.code) << what << "\n" << r.output;
+    if (c.code == kStopBadJobData) {
+      EXPECT_NE(r.output.find("The GEOMETRY DATA are Incomplete or cannot be Analysed!"), std::string::npos)
+          << what << "\n" << r.output;
+    }
     EXPECT_FALSE(FileExists("WALL.RBA")) << what;
   }
 }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../../common/tests/testdir.h"
@@ -50,6 +51,7 @@ struct WallGeometry {
   Part stem{3, 1.0, 0.3};
   double modulus = 3.0E7, poisson = 0.2;
   double plateModulus = -1;  // the base plate's own modulus when not below 0
+  std::vector<std::pair<int, double>> plateWidths;  // (element, width) rows off the uniform width
 };
 
 // The job of the tests: base plate 4 x 1 m, t 0.5, toe 2; stem 3 x 1 m, t 0.3; E 3.0E7, nu 0.2.
@@ -77,6 +79,7 @@ inline void WriteGeometry(const std::string& job, const WallGeometry& g) {
   GeneralData(2, 3) = g.modulus;
   GeneralData(2, 4) = g.poisson;
   FillElements(BasePlateElements, g.plate);
+  for (const auto& row : g.plateWidths) BasePlateElements(row.first, 1) = row.second;
   FillElements(WallStemElements, g.stem);
   TextLineArray lines(1);
   GeometryLines at = ListGeometry(lines, GeometryHeader(job));
@@ -181,12 +184,14 @@ struct ForceRow {
 };
 struct DisplacementRow {
   double distance = 0, rotation = 0, first = 0, second = NAN, pressure = NAN;  // translations [mm]
+  std::string pressureText;  // the pressure field as printed
 };
 struct Section {
   int nameLine = 0, forceEnd = 0, firstDisplacement = 0;
   std::vector<ForceRow> forces;
   std::vector<DisplacementRow> displacements;
   double total = NAN;
+  std::string totalLine;  // as printed, "" when the section has none
 };
 struct Report {
   TextLineArray lines;
@@ -219,11 +224,16 @@ inline Section ReadSection(const TextLineArray& lines, int count, const std::str
     r.first = v.at(2);
     size_t next = 3;
     if (plate) r.second = v.at(next++);
-    if (v.size() > next) r.pressure = v[next];
+    if (v.size() > next) {
+      r.pressure = v[next];
+      r.pressureText = SplitFields(lines[i])[next];
+    }
     s.displacements.push_back(r);
   }
-  if (i + 1 <= count && lines[i + 1].find("[kN]") != std::string::npos)
+  if (i + 1 <= count && lines[i + 1].find("[kN]") != std::string::npos) {
+    s.totalLine = lines[i + 1];
     s.total = ParseNumber(lines[i + 1].substr(lines[i + 1].find(':') + 1));
+  }
   return s;
 }
 
