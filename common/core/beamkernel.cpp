@@ -270,31 +270,46 @@ bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor)
   long double largest = 0;
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) largest = std::fmax(largest, std::fabs(in(i, j)));
-  const size_t stride = n;
-  std::vector<long double> a(stride * n), scratch;
+  // Everything is done in `out`'s own storage (rows and columns from 1, stride n + 1): the
+  // factor in its lower triangle, the columns of the inverse factor in its upper triangle, then
+  // the inverse over both as the parts it replaces are no longer read. One n x n array is all
+  // the memory the inversion touches.
+  const size_t stride = static_cast<size_t>(n) + 1;
+  long double* a = &out(1, 1);
   for (int i = 0; i < n; ++i)
     for (int j = 0; j <= i; ++j) a[i * stride + j] = in(i + 1, j + 1);
+  std::vector<long double> scratch;
   auto acceptable = [largest](int, long double d) { return std::fabs(d) > 1.0E-15L * largest; };
-  if (FactorSymmetric(a.data(), n, stride, scratch, acceptable) >= 0) return false;
-  // m(j, i) = (L^-1)(i, j) for i >= j: row j of m is column j of the inverse factor.
-  std::vector<long double> m(stride * n, 0.0L);
+  if (FactorSymmetric(a, n, stride, scratch, acceptable) >= 0) {
+    out.Resize(n, n);
+    return false;
+  }
+  // d_k aside; the diagonal takes the inverse factor's unit diagonal.
+  std::vector<long double> d(n);
+  for (int k = 0; k < n; ++k) {
+    d[k] = a[k * stride + k];
+    a[k * stride + k] = 1;
+  }
+  // Row j of the upper triangle, from its diagonal on, is column j of the inverse factor:
+  // m(j, i) = (L^-1)(i, j) for i >= j.
   for (int j = 0; j < n; ++j) {
-    long double* mj = m.data() + j * stride;
-    mj[j] = 1;
+    long double* mj = a + j * stride;
     for (int i = j + 1; i < n; ++i) {
-      const long double* li = a.data() + i * stride;
+      const long double* li = a + i * stride;
       mj[i] = -Dot(li, mj, j, i);
     }
   }
-  // A^-1(i, j) = sum over k >= j of m(i, k) m(j, k) / d_k, for i <= j.
+  // A^-1(i, j) = sum over k >= j of m(i, k) m(j, k) / d_k, for i <= j. Column j reads m from
+  // column j on only, and row j's own part is copied first: (i, j) overwrites m(i, j) after its
+  // last read, (j, i) a part of the factor no longer needed.
   std::vector<long double> w(n);
   for (int j = 0; j < n; ++j) {
-    const long double* mj = m.data() + j * stride;
-    for (int k = j; k < n; ++k) w[k] = mj[k] / a[k * stride + k];
+    const long double* mj = a + j * stride;
+    for (int k = j; k < n; ++k) w[k] = mj[k] / d[k];
     for (int i = 0; i <= j; ++i) {
-      const long double* mi = m.data() + i * stride;
+      const long double* mi = a + i * stride;
       long double v = factor * Dot(mi, w.data(), j, n);
-      out(i + 1, j + 1) = out(j + 1, i + 1) = v;
+      a[i * stride + j] = a[j * stride + i] = v;
     }
   }
   return true;
