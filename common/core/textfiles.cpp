@@ -1,5 +1,7 @@
 #include "core/textfiles.h"
 
+#include <algorithm>
+
 #include "core/hostfs.h"
 #include "core/jobspec.h"
 
@@ -31,6 +33,9 @@ void LoadTextLines(const std::string& fileName, TextLineArray& lines, int capaci
 
 bool SaveTextLines(const std::string& fileName, const TextLineArray& lines, int count) {
   std::string bytes;
+  size_t size = 0;
+  for (int i = 1; i <= count && static_cast<size_t>(i) < lines.size(); ++i) size += lines[i].size();
+  bytes.reserve(size + 2 * static_cast<size_t>(std::max(count, 0)));  // one block for a long file
   for (int i = 1; i <= count; ++i) {
     if (static_cast<size_t>(i) < lines.size()) bytes += lines[i];
     bytes += "\r\n";

@@ -12,21 +12,26 @@ namespace {
 double Clean(double v, double below) { return std::fabs(v) < below || !std::isfinite(v) ? 0.0 : v; }
 
 // Force table value: fixed mask, or the exponent mask when it is large or small.
+// The masks are made once: a long report formats tens of thousands of values.
+const std::string kStripExponentMask = "   #.000E+##;  -#.000E+##", kStripFixedMask = "* ######.00";
+const std::string kBeamExponentMask = "       #.0000E+##;      -#.0000E+##", kBeamFixedMask = "* ##########0.00";
+const std::string kDisplacementExponentMask = "   #.0000E+##       ;  -#.0000E+##       ";
+const std::string kDisplacementFixedMask = "* #####0.000       ";
+const std::string kDistanceMask = "* ###0.000       ";
+
 std::string ForceText(double v, bool strip) {
   v = Clean(v, 1.0E-7);
   double a = std::fabs(v);
   bool exponent = a > 10000 || (a > 1.0E-5 && a < 0.1);
-  if (strip) return FitField(FormatNumber(v, exponent ? "   #.000E+##;  -#.000E+##" : "* ######.00"), 11);
-  return FitField(FormatNumber(v, exponent ? "       #.0000E+##;      -#.0000E+##" : "* ##########0.00"), 16);
+  if (strip) return FitField(FormatNumber(v, exponent ? kStripExponentMask : kStripFixedMask), 11);
+  return FitField(FormatNumber(v, exponent ? kBeamExponentMask : kBeamFixedMask), 16);
 }
-
-const char* const kDisplacementExponentMask = "   #.0000E+##       ;  -#.0000E+##       ";
 
 // Translations [mm] and pressures [kPa] of the displacement table.
 std::string DisplacementText(double v) {
   double a = std::fabs(v);
   bool exponent = a >= 10000 || (a > 0 && a < 0.1);
-  return FitField(FormatNumber(v, exponent ? kDisplacementExponentMask : "* #####0.000       "), 24);
+  return FitField(FormatNumber(v, exponent ? kDisplacementExponentMask : kDisplacementFixedMask), 24);
 }
 
 std::string SlopeText(double v) {
@@ -57,6 +62,7 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
   for (size_t i = 0; i < p.size(); ++i) p[i] = Clean(pressures[i], 1.0E-9);
 
   TextLineArray lines(1);
+  lines.reserve(static_cast<size_t>(kind == WinklerSoil ? 3 : 2) * n + 40);
   auto add = [&lines](const std::string& text) { lines.push_back(text); };
   AddReportOpening(lines, header);
   add(kindWord);
@@ -113,7 +119,7 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
     add(std::string("   Left [m]             [mm]             [rad]") + "               [kPa] ");
   }
   for (int i = 1; i <= n; ++i) {
-    std::string start = FormatNumber(x[i], "* ###0.000       ") + DisplacementText(u[2 * i - 1] * 1000) + SlopeText(u[2 * i]);
+    std::string start = FormatNumber(x[i], kDistanceMask) + DisplacementText(u[2 * i - 1] * 1000) + SlopeText(u[2 * i]);
     if (kind == HalfSpaceSoil) {
       double pi = std::fabs(At(p, i)) <= 1.0E-10 ? 0.0 : At(p, i);
       add(start + DisplacementText(pi));
