@@ -1,6 +1,7 @@
 #include "trabix/core/resultsreport.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/numbers.h"
 
@@ -89,10 +90,17 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
     std::string rightShear = hasRight ? ForceText(-endForces(r, 1) - soilRight, strip) : blank;
     std::string leftMoment = hasLeft ? ForceText(-endForces(l, 4), strip) : blank;
     std::string rightMoment = hasRight ? ForceText(endForces(r, 2), strip) : blank;
-    std::string row = FormatNumber(x[i], strip ? "* ##0.000" : "* ###0.000 ") + leftShear + rightShear + leftMoment + rightMoment;
-    if (strip)
-      row += (hasLeft ? ForceText(-endForces(l, 6), strip) : blank) + (hasRight ? ForceText(endForces(r, 5), strip) : blank);
-    add(row);
+    std::string row = FormatNumber(x[i], strip ? "* ##0.000" : "* ###0.000 ");
+    row.reserve(row.size() + 6 * field);
+    row += leftShear;
+    row += rightShear;
+    row += leftMoment;
+    row += rightMoment;
+    if (strip) {
+      row += hasLeft ? ForceText(-endForces(l, 6), strip) : blank;
+      row += hasRight ? ForceText(endForces(r, 5), strip) : blank;
+    }
+    lines.push_back(std::move(row));
   }
   add("");
   if (strip) {
@@ -119,7 +127,10 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
     add(std::string("   Left [m]             [mm]             [rad]") + "               [kPa] ");
   }
   for (int i = 1; i <= n; ++i) {
-    std::string start = FormatNumber(x[i], kDistanceMask) + DisplacementText(u[2 * i - 1] * 1000) + SlopeText(u[2 * i]);
+    std::string start = FormatNumber(x[i], kDistanceMask);
+    start.reserve(start.size() + 24 + 14 + 24);
+    start += DisplacementText(u[2 * i - 1] * 1000);
+    start += SlopeText(u[2 * i]);
     if (kind == HalfSpaceSoil) {
       double pi = std::fabs(At(p, i)) <= 1.0E-10 ? 0.0 : At(p, i);
       add(start + DisplacementText(pi));
