@@ -10,6 +10,7 @@
 // translation-rotation couplings of the element matrix and every moment end term, nothing else.
 // Vectors and matrices are numbered from 1 (element 0 unused).
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/globals.h"
@@ -134,6 +135,46 @@ bool SingularPivot(double pivot, double ownDiagonal);
 // m^3/6 operations for m fully coupled unknowns, against (2m)^3/6 for the band of 2m. The pivot
 // test and `message` as BandSolve (each pivot against its own equation's diagonal); b untouched then.
 void CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::string& message);
+
+// The system of a structure on an elastic half-space in compact form, for CondensedSolve: every
+// coupling that involves a rotation in a narrow band, and the translations 2k-1 (k = 1..nodes)
+// with the unknowns past 2 x nodes (the coupled unknowns, numbered 0..Coupled()-1 in that
+// order) in a dense block. A band of half width 2 x nodes would hold mostly zeros: this holds
+// what couples, in a quarter of the memory, and keeps its storage from one solution to the next.
+class CoupledSystem {
+ public:
+  // Sizes the system for `nodes` nodes and `extra` unknowns past 2 x nodes, all zero; the band
+  // has half width `width` (4 for beam elements).
+  void Reset(int nodes, int extra, int width = 4);
+  int Nodes() const { return nodes_; }
+  int Equations() const { return 2 * nodes_ + extra_; }
+  int Coupled() const { return nodes_ + extra_; }
+  // The freedom of coupled unknown i: 2i+1 for a translation, nodes + i + 1 past them.
+  int Freedom(int i) const { return i < nodes_ ? 2 * i + 1 : nodes_ + i + 1; }
+  // The band (as BandMatrix, rows 1..2 x nodes): its entries between two coupled unknowns are
+  // not read; those are in Dense.
+  BandMatrix& Band() { return band_; }
+  const BandMatrix& Band() const { return band_; }
+  // Coupled unknowns i and j (both triangles kept alike).
+  double& Dense(int i, int j) { return dense_[static_cast<size_t>(i) * Coupled() + j]; }
+  double Dense(int i, int j) const { return dense_[static_cast<size_t>(i) * Coupled() + j]; }
+  // Zero displacement at freedom r: unit diagonal, its couplings cleared.
+  void Impose(int r);
+
+ private:
+  friend class CondensedFactors;
+  int nodes_ = 0, extra_ = 0;
+  BandMatrix band_;
+  std::vector<double> dense_, diagonal_;
+  // The factors' storage, kept for the next solution.
+  std::vector<double> x_;
+  std::vector<std::vector<std::pair<int, double>>> qp_;
+  BandMatrix pp_;
+};
+
+// CondensedSolve on the compact system. Its dense block's lower triangle is overwritten by the
+// elimination (solve it once); the rest is as the band form.
+void CondensedSolve(CoupledSystem& a, Vector& b, std::string& message);
 
 // Soil forces at the two ends of each element (elements 1..n-1), upward on the structure.
 struct SoilEndForces {
