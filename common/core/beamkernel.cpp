@@ -319,7 +319,11 @@ void CoupledSystem::Reset(int nodes, int extra, int width) {
   nodes_ = nodes;
   extra_ = extra;
   band_.Resize(2 * nodes, width);
-  dense_.assign(static_cast<size_t>(Coupled()) * Coupled(), 0.0);
+  const size_t size = static_cast<size_t>(Coupled()) * Coupled();
+  if (size > denseCapacity_) {
+    dense_.reset(new double[size]);
+    denseCapacity_ = size;
+  }
   diagonal_.assign(Coupled(), 0.0);
 }
 
@@ -393,7 +397,7 @@ class CondensedFactors {
     // its own diagonal aside, its upper triangle stays); each pivot is tested against its own
     // equation's diagonal.
     std::vector<double>& diagonal = a_.diagonal_;
-    double* s = a_.dense_.data();
+    double* s = a_.dense_.get();
     for (int i = 0; i < nq_; ++i) {
       diagonal[i] = s[static_cast<size_t>(i) * nq_ + i];
       double* si = s + static_cast<size_t>(i) * nq_;
@@ -414,7 +418,7 @@ class CondensedFactors {
   // b := A^-1 b with the factors (b indexed from 1).
   void Solve(Vector& b) const {
     const size_t sq = nq_;
-    const double* s = a_.dense_.data();
+    const double* s = a_.dense_.get();
     const auto& qp = a_.qp_;
     std::string message;
     Vector y(np_ + 1, 0.0);
@@ -447,7 +451,7 @@ class CondensedFactors {
     const BandMatrix& band = a_.band_;
     const int width = band.Width();
     const size_t sq = nq_;
-    const double* s = a_.dense_.data();
+    const double* s = a_.dense_.get();
     std::vector<long double> sum(neq + 1, 0.0L);
     for (int f = 1; f <= neq; ++f) {
       const long double xf = x[f];

@@ -9,6 +9,7 @@
 // -du/dx (a pile with x down, u to the right and clockwise rotations). s multiplies the
 // translation-rotation couplings of the element matrix and every moment end term, nothing else.
 // Vectors and matrices are numbered from 1 (element 0 unused).
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -143,8 +144,9 @@ void CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::str
 // what couples, in a quarter of the memory, and keeps its storage from one solution to the next.
 class CoupledSystem {
  public:
-  // Sizes the system for `nodes` nodes and `extra` unknowns past 2 x nodes, all zero; the band
-  // has half width `width` (4 for beam elements).
+  // Sizes the system for `nodes` nodes and `extra` unknowns past 2 x nodes; the band (half
+  // width `width`, 4 for beam elements) all zero, the dense block left for the caller to fill
+  // whole (it is as large as the soil matrix: clearing it first would be a pass for nothing).
   void Reset(int nodes, int extra, int width = 4);
   int Nodes() const { return nodes_; }
   int Equations() const { return 2 * nodes_ + extra_; }
@@ -158,6 +160,7 @@ class CoupledSystem {
   // Coupled unknowns i and j (both triangles kept alike).
   double& Dense(int i, int j) { return dense_[static_cast<size_t>(i) * Coupled() + j]; }
   double Dense(int i, int j) const { return dense_[static_cast<size_t>(i) * Coupled() + j]; }
+  double* DenseRow(int i) { return dense_.get() + static_cast<size_t>(i) * Coupled(); }
   // Zero displacement at freedom r: unit diagonal, its couplings cleared.
   void Impose(int r);
 
@@ -165,7 +168,9 @@ class CoupledSystem {
   friend class CondensedFactors;
   int nodes_ = 0, extra_ = 0;
   BandMatrix band_;
-  std::vector<double> dense_, diagonal_;
+  std::unique_ptr<double[]> dense_;  // not cleared: see Reset
+  size_t denseCapacity_ = 0;
+  std::vector<double> diagonal_;
   // The factors' storage, kept for the next solution.
   std::vector<double> x_;
   std::vector<std::vector<std::pair<int, double>>> qp_;

@@ -158,14 +158,17 @@ void BuildCoupledSystem(const BeamModel& m, SoilAt soilAt, int extra, CoupledSys
   BandMatrix& band = a.Band();
   for (int r = 1; r <= 2 * n; ++r)
     for (int c = 1; c <= 4; ++c) band(r, c) = m.elementMatrix(r, c);
+  // Row by row over both triangles: the half-space stiffness is exactly symmetric (its inverse
+  // writes each entry pair from one value), so soilAt(q, p) is soilAt(p, q).
   const int size = n + extra;
   for (int p = 1; p <= size; ++p) {
     const int fp = a.Freedom(p - 1);
-    for (int q = p; q <= size; ++q) {
-      const int fq = a.Freedom(q - 1);
-      double v = fq <= 2 * n && fq - fp + 1 <= 4 ? band(fp, fq - fp + 1) : 0.0;  // element terms first
+    double* row = a.DenseRow(p - 1);
+    for (int q = 1; q <= size; ++q) {
+      const int fq = a.Freedom(q - 1), lo = std::min(fp, fq), hi = std::max(fp, fq);
+      double v = hi <= 2 * n && hi - lo + 1 <= 4 ? band(lo, hi - lo + 1) : 0.0;  // element terms first
       v += static_cast<double>(soilAt(p, q));
-      a.Dense(p - 1, q - 1) = a.Dense(q - 1, p - 1) = v;
+      row[q - 1] = v;
     }
   }
   int springs = 0;
