@@ -265,7 +265,7 @@ bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor)
   // without row exchanges serves: LDL' in a third of the work of a full Gauss-Jordan, then the
   // inverse from the factor. A pivot that vanishes against the largest entry still means singular.
   const int n = in.Rows();
-  out.Resize(n, n);
+  out.ResizeForOverwrite(n, n);  // every entry is written below (or all cleared on failure)
   if (n == 0) return true;
   long double largest = 0;
   for (int i = 1; i <= n; ++i)

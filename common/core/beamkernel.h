@@ -9,6 +9,7 @@
 // -du/dx (a pile with x down, u to the right and clockwise rotations). s multiplies the
 // translation-rotation couplings of the element matrix and every moment end term, nothing else.
 // Vectors and matrices are numbered from 1 (element 0 unused).
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -46,10 +47,37 @@ class SoilMatrix {
  public:
   SoilMatrix() = default;
   SoilMatrix(int rows, int columns) { Resize(rows, columns); }
+  SoilMatrix(const SoilMatrix& other) { *this = other; }
+  SoilMatrix(SoilMatrix&& other) noexcept { *this = std::move(other); }
+  SoilMatrix& operator=(const SoilMatrix& other) {
+    if (this != &other && !other.a_) {
+      *this = SoilMatrix();  // never sized
+    } else if (this != &other) {
+      Shape(other.rows_, other.columns_);
+      std::copy(other.a_.get(), other.a_.get() + other.Size(), a_.get());
+    }
+    return *this;
+  }
+  SoilMatrix& operator=(SoilMatrix&& other) noexcept {
+    if (this != &other) {
+      a_ = std::move(other.a_);
+      rows_ = std::exchange(other.rows_, 0);
+      columns_ = std::exchange(other.columns_, 0);
+      capacity_ = std::exchange(other.capacity_, 0);
+    }
+    return *this;
+  }
+  // Sizes the matrix, all zero.
   void Resize(int rows, int columns) {
-    rows_ = rows;
-    columns_ = columns;
-    a_.assign(static_cast<size_t>(rows + 1) * (columns + 1), 0.0L);
+    Shape(rows, columns);
+    std::fill(a_.get(), a_.get() + Size(), 0.0L);
+  }
+  // Sizes the matrix for a caller that writes every entry of rows and columns 1.. itself: a
+  // half-space matrix is large, and clearing it first would be a pass over it for nothing.
+  void ResizeForOverwrite(int rows, int columns) {
+    Shape(rows, columns);
+    std::fill(a_.get(), a_.get() + columns_ + 1, 0.0L);  // row 0 and column 0 are never written
+    for (int r = 1; r <= rows_; ++r) (*this)(r, 0) = 0.0L;
   }
   long double& operator()(int r, int c) { return a_[static_cast<size_t>(r) * (columns_ + 1) + c]; }
   long double operator()(int r, int c) const { return a_[static_cast<size_t>(r) * (columns_ + 1) + c]; }
@@ -57,8 +85,18 @@ class SoilMatrix {
   int Columns() const { return columns_; }
 
  private:
+  size_t Size() const { return static_cast<size_t>(rows_ + 1) * (columns_ + 1); }
+  void Shape(int rows, int columns) {
+    rows_ = rows;
+    columns_ = columns;
+    if (Size() > capacity_ || !a_) {
+      a_.reset(new long double[Size()]);
+      capacity_ = Size();
+    }
+  }
   int rows_ = 0, columns_ = 0;
-  std::vector<long double> a_;
+  size_t capacity_ = 0;
+  std::unique_ptr<long double[]> a_;
 };
 
 // The element's fixed-end terms: per element shear i, moment i, shear j, moment j and, for a

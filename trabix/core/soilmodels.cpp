@@ -24,7 +24,7 @@ long double Line(long double h, long double d) {
 }  // namespace
 
 void HalfSpaceFlexibility(SoilMatrix& f, int n, const Vector& x, const Vector& b, bool strip, int symmetry) {
-  f.Resize(n, n);
+  f.ResizeForOverwrite(n, n);  // every entry is written below
   const long double s = symmetry;
   const long double axis = x[n];
   // A strip's forces are per metre of its length, however long the loaded rectangle is taken.
