@@ -149,8 +149,8 @@ int FormSoilMatrices(BeamModel& m) {
 namespace {
 
 // BuildSystem's half-space system in compact form, entry by entry the same sums in the same
-// order: element terms, the soil (read through soilAt(p, q), p <= q, indices 1..n + extra),
-// springs, fixities and unyielding nodes.
+// order: element terms, the soil (read through soilAt(p, q), indices 1..n + extra), springs,
+// fixities and unyielding nodes.
 template <typename SoilAt>
 void BuildCoupledSystem(const BeamModel& m, SoilAt soilAt, int extra, CoupledSystem& a, int* effectiveSprings) {
   const int n = m.nodes;
