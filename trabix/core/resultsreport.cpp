@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/hostfs.h"
 #include "core/numbers.h"
 
 namespace trabix {
@@ -48,11 +49,11 @@ std::string TotalText(double v) {
 
 double At(const Vector& v, int i) { return (i >= 0 && static_cast<size_t>(i) < v.size()) ? v[i] : 0.0; }
 
-}  // namespace
-
-TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
-                                 const Vector& abscissae, const EndForceTable& endForces,
-                                 const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count) {
+// The report's lines in order, each handed to add (by value).
+template <typename Add>
+void ReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes, const Vector& abscissae,
+                 const EndForceTable& endForces, const SoilEndForces& soilEndForces, bool strip,
+                 const std::string& header, Add add) {
   const int n = nodes;
   const bool soil = kind == HalfSpaceSoil || kind == WinklerSoil;
   const std::string kindWord = strip ? "STRIP" : "BEAM";
@@ -62,10 +63,11 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
   for (int i = 1; i <= n; ++i) x[i] = Clean(At(abscissae, i), 1.0E-9);
   for (size_t i = 0; i < p.size(); ++i) p[i] = Clean(pressures[i], 1.0E-9);
 
-  TextLineArray lines(1);
-  lines.reserve(static_cast<size_t>(kind == WinklerSoil ? 3 : 2) * n + 40);
-  auto add = [&lines](const std::string& text) { lines.push_back(text); };
-  AddReportOpening(lines, header);
+  {
+    TextLineArray opening(1);
+    AddReportOpening(opening, header);
+    for (size_t k = 1; k < opening.size(); ++k) add(std::move(opening[k]));
+  }
   add(kindWord);
   add(std::string(kindWord.size(), '^'));
 
@@ -100,7 +102,7 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
       row += hasLeft ? ForceText(-endForces(l, 6), strip) : blank;
       row += hasRight ? ForceText(endForces(r, 5), strip) : blank;
     }
-    lines.push_back(std::move(row));
+    add(std::move(row));
   }
   add("");
   if (strip) {
@@ -153,6 +155,17 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
   add("**REMARKS:");
   add("         - Vertical Translation is POSITIVE if DOWNWARD");
   add("         - Angle of Rotation is POSITIVE if CLOCKWISE");
+}
+
+}  // namespace
+
+TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
+                                 const Vector& abscissae, const EndForceTable& endForces,
+                                 const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count) {
+  TextLineArray lines(1);
+  lines.reserve(static_cast<size_t>(kind == WinklerSoil ? 3 : 2) * nodes + 40);
+  ReportLines(kind, displacements, pressures, nodes, abscissae, endForces, soilEndForces, strip, header,
+              [&lines](std::string text) { lines.push_back(std::move(text)); });
   count = static_cast<int>(lines.size()) - 1;
   return lines;
 }
@@ -160,10 +173,16 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
 bool WriteResultsReport(int kind, const Vector& displacements, const Vector& pressures, int nodes, const Vector& abscissae,
                         const EndForceTable& endForces, const SoilEndForces& soilEndForces, bool strip,
                         const std::string& fileName, const std::string& header) {
-  int count = 0;
-  TextLineArray lines =
-      ResultsReportLines(kind, displacements, pressures, nodes, abscissae, endForces, soilEndForces, strip, header, count);
-  return SaveTextLines(fileName, lines, count);
+  // The file's bytes are made line by line into one block, as SaveTextLines would write the
+  // lines: a long beam's report has ten thousand of them, not worth keeping one by one.
+  std::string bytes;
+  bytes.reserve((static_cast<size_t>(kind == WinklerSoil ? 3 : 2) * nodes + 40) * 100);
+  ReportLines(kind, displacements, pressures, nodes, abscissae, endForces, soilEndForces, strip, header,
+              [&bytes](std::string text) {
+                bytes += text;
+                bytes += "\r\n";
+              });
+  return hostfs::WriteWhole(fileName, bytes);
 }
 
 }  // namespace trabix
