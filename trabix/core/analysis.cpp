@@ -220,9 +220,14 @@ void AssembleSystem(BeamModel& m) {
 BandMatrix BuildSystem(const BeamModel& m, const SoilMatrix& soil, int extra, int equations, int width,
                        int* effectiveSprings) {
   const int n = m.nodes;
-  BandMatrix a(equations, width);
-  for (int r = 1; r <= 2 * n; ++r)
-    for (int c = 1; c <= std::min(4, width); ++c) a(r, c) = m.elementMatrix(r, c);
+  BandMatrix a;
+  if (equations == m.elementMatrix.Rows() && width == m.elementMatrix.Width()) {
+    a = m.elementMatrix;  // the element terms as they stand, in one copy
+  } else {
+    a.Resize(equations, width);
+    for (int r = 1; r <= 2 * n; ++r)
+      for (int c = 1; c <= std::min(4, width); ++c) a(r, c) = m.elementMatrix(r, c);
+  }
   if (m.soilKind == WinklerSoil) AddSoilMatrixFull(a, n, soil);
   if (m.soilKind == HalfSpaceSoil) AddSoilMatrix(a, n, soil, extra);
   int springs = 0;
