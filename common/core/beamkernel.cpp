@@ -231,28 +231,44 @@ T Dot(const T* x, const T* y, int from, int to) {
   return (s0 + s1) + (s2 + s3);
 }
 
+// Rows (or columns) taken together by the eliminations below: a row of the factor read once
+// from memory serves that many dot products, each of them summed exactly as alone.
+constexpr int kBlock = 4;
+
 // LDL' factorisation of the symmetric n x n matrix held in the lower triangle of `a` (row-major,
 // stride `stride`, from index 0), in place: below the diagonal L, on it D. Row by row, each entry a
-// dot product of two contiguous rows, so that only the triangle not yet zero is touched. `scratch`
-// holds n values. Returns the first row whose pivot fails `acceptable`, or -1.
+// dot product of two contiguous rows, so that only the triangle not yet zero is touched; kBlock
+// rows at a time share the reading of the finished rows above them. `scratch` holds their
+// kBlock x n values. Returns the first row whose pivot fails `acceptable`, or -1.
 template <typename T, typename Acceptable>
 int FactorSymmetric(T* a, int n, size_t stride, std::vector<T>& scratch, Acceptable acceptable) {
-  scratch.assign(n, T(0));
-  T* t = scratch.data();  // t_k = L(i, k) d_k of the row being factored
-  for (int i = 0; i < n; ++i) {
-    T* row = a + i * stride;
-    for (int j = 0; j < i; ++j) {
+  scratch.assign(static_cast<size_t>(kBlock) * n, T(0));
+  for (int i0 = 0; i0 < n; i0 += kBlock) {
+    const int i1 = std::min(n, i0 + kBlock);
+    // t_k = L(i, k) d_k of the block's rows against the rows finished before the block.
+    for (int j = 0; j < i0; ++j) {
       const T* lj = a + j * stride;
-      t[j] = row[j] - Dot(t, lj, 0, j);
+      for (int i = i0; i < i1; ++i) {
+        T* t = scratch.data() + static_cast<size_t>(i - i0) * n;
+        t[j] = a[i * stride + j] - Dot(t, lj, 0, j);
+      }
     }
-    T d = row[i];
-    for (int j = 0; j < i; ++j) {
-      T l = t[j] / a[j * stride + j];
-      d -= t[j] * l;
-      row[j] = l;
+    for (int i = i0; i < i1; ++i) {
+      T* row = a + i * stride;
+      T* t = scratch.data() + static_cast<size_t>(i - i0) * n;
+      for (int j = i0; j < i; ++j) {
+        const T* lj = a + j * stride;
+        t[j] = row[j] - Dot(t, lj, 0, j);
+      }
+      T d = row[i];
+      for (int j = 0; j < i; ++j) {
+        T l = t[j] / a[j * stride + j];
+        d -= t[j] * l;
+        row[j] = l;
+      }
+      if (!acceptable(i, d)) return i;
+      row[i] = d;
     }
-    if (!acceptable(i, d)) return i;
-    row[i] = d;
   }
   return -1;
 }
@@ -292,24 +308,35 @@ bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor)
   }
   // Row j of the upper triangle, from its diagonal on, is column j of the inverse factor:
   // m(j, i) = (L^-1)(i, j) for i >= j.
-  for (int j = 0; j < n; ++j) {
-    long double* mj = a + j * stride;
-    for (int i = j + 1; i < n; ++i) {
+  for (int j0 = 0; j0 < n; j0 += kBlock) {  // kBlock columns at a time share each row of L
+    const int j1 = std::min(n, j0 + kBlock);
+    for (int i = j0 + 1; i < n; ++i) {
       const long double* li = a + i * stride;
-      mj[i] = -Dot(li, mj, j, i);
+      for (int j = j0; j < std::min(j1, i); ++j) {
+        long double* mj = a + j * stride;
+        mj[i] = -Dot(li, mj, j, i);
+      }
     }
   }
   // A^-1(i, j) = sum over k >= j of m(i, k) m(j, k) / d_k, for i <= j. Column j reads m from
   // column j on only, and row j's own part is copied first: (i, j) overwrites m(i, j) after its
   // last read, (j, i) a part of the factor no longer needed.
-  std::vector<long double> w(n);
-  for (int j = 0; j < n; ++j) {
-    const long double* mj = a + j * stride;
-    for (int k = j; k < n; ++k) w[k] = mj[k] / d[k];
-    for (int i = 0; i <= j; ++i) {
+  // kBlock columns at a time share each row of m; their w are formed before any of them is
+  // written.
+  std::vector<long double> w(static_cast<size_t>(kBlock) * n);
+  for (int j0 = 0; j0 < n; j0 += kBlock) {
+    const int j1 = std::min(n, j0 + kBlock);
+    for (int j = j0; j < j1; ++j) {
+      const long double* mj = a + j * stride;
+      long double* wj = w.data() + static_cast<size_t>(j - j0) * n;
+      for (int k = j; k < n; ++k) wj[k] = mj[k] / d[k];
+    }
+    for (int i = 0; i < j1; ++i) {
       const long double* mi = a + i * stride;
-      long double v = factor * Dot(mi, w.data(), j, n);
-      a[i * stride + j] = a[j * stride + i] = v;
+      for (int j = std::max(i, j0); j < j1; ++j) {
+        long double v = factor * Dot(mi, w.data() + static_cast<size_t>(j - j0) * n, j, n);
+        a[i * stride + j] = a[j * stride + i] = v;
+      }
     }
   }
   return true;
