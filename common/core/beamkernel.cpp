@@ -231,28 +231,44 @@ T Dot(const T* x, const T* y, int from, int to) {
   return (s0 + s1) + (s2 + s3);
 }
 
+// Rows (or columns) taken together by the eliminations below: a row of the factor read once
+// from memory serves that many dot products, each of them summed exactly as alone.
+constexpr int kBlock = 4;
+
 // LDL' factorisation of the symmetric n x n matrix held in the lower triangle of `a` (row-major,
 // stride `stride`, from index 0), in place: below the diagonal L, on it D. Row by row, each entry a
-// dot product of two contiguous rows, so that only the triangle not yet zero is touched. `scratch`
-// holds n values. Returns the first row whose pivot fails `acceptable`, or -1.
+// dot product of two contiguous rows, so that only the triangle not yet zero is touched; kBlock
+// rows at a time share the reading of the finished rows above them. `scratch` holds their
+// kBlock x n values. Returns the first row whose pivot fails `acceptable`, or -1.
 template <typename T, typename Acceptable>
 int FactorSymmetric(T* a, int n, size_t stride, std::vector<T>& scratch, Acceptable acceptable) {
-  scratch.assign(n, T(0));
-  T* t = scratch.data();  // t_k = L(i, k) d_k of the row being factored
-  for (int i = 0; i < n; ++i) {
-    T* row = a + i * stride;
-    for (int j = 0; j < i; ++j) {
+  scratch.assign(static_cast<size_t>(kBlock) * n, T(0));
+  for (int i0 = 0; i0 < n; i0 += kBlock) {
+    const int i1 = std::min(n, i0 + kBlock);
+    // t_k = L(i, k) d_k of the block's rows against the rows finished before the block.
+    for (int j = 0; j < i0; ++j) {
       const T* lj = a + j * stride;
-      t[j] = row[j] - Dot(t, lj, 0, j);
+      for (int i = i0; i < i1; ++i) {
+        T* t = scratch.data() + static_cast<size_t>(i - i0) * n;
+        t[j] = a[i * stride + j] - Dot(t, lj, 0, j);
+      }
     }
-    T d = row[i];
-    for (int j = 0; j < i; ++j) {
-      T l = t[j] / a[j * stride + j];
-      d -= t[j] * l;
-      row[j] = l;
+    for (int i = i0; i < i1; ++i) {
+      T* row = a + i * stride;
+      T* t = scratch.data() + static_cast<size_t>(i - i0) * n;
+      for (int j = i0; j < i; ++j) {
+        const T* lj = a + j * stride;
+        t[j] = row[j] - Dot(t, lj, 0, j);
+      }
+      T d = row[i];
+      for (int j = 0; j < i; ++j) {
+        T l = t[j] / a[j * stride + j];
+        d -= t[j] * l;
+        row[j] = l;
+      }
+      if (!acceptable(i, d)) return i;
+      row[i] = d;
     }
-    if (!acceptable(i, d)) return i;
-    row[i] = d;
   }
   return -1;
 }
@@ -265,185 +281,306 @@ bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor)
   // without row exchanges serves: LDL' in a third of the work of a full Gauss-Jordan, then the
   // inverse from the factor. A pivot that vanishes against the largest entry still means singular.
   const int n = in.Rows();
-  out.Resize(n, n);
+  out.ResizeForOverwrite(n, n);  // every entry is written below (or all cleared on failure)
   if (n == 0) return true;
   long double largest = 0;
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) largest = std::fmax(largest, std::fabs(in(i, j)));
-  const size_t stride = n;
-  std::vector<long double> a(stride * n), scratch;
+  // Everything is done in `out`'s own storage (rows and columns from 1, stride n + 1): the
+  // factor in its lower triangle, the columns of the inverse factor in its upper triangle, then
+  // the inverse over both as the parts it replaces are no longer read. One n x n array is all
+  // the memory the inversion touches.
+  const size_t stride = static_cast<size_t>(n) + 1;
+  long double* a = &out(1, 1);
   for (int i = 0; i < n; ++i)
     for (int j = 0; j <= i; ++j) a[i * stride + j] = in(i + 1, j + 1);
+  std::vector<long double> scratch;
   auto acceptable = [largest](int, long double d) { return std::fabs(d) > 1.0E-15L * largest; };
-  if (FactorSymmetric(a.data(), n, stride, scratch, acceptable) >= 0) return false;
-  // m(j, i) = (L^-1)(i, j) for i >= j: row j of m is column j of the inverse factor.
-  std::vector<long double> m(stride * n, 0.0L);
-  for (int j = 0; j < n; ++j) {
-    long double* mj = m.data() + j * stride;
-    mj[j] = 1;
-    for (int i = j + 1; i < n; ++i) {
-      const long double* li = a.data() + i * stride;
-      mj[i] = -Dot(li, mj, j, i);
+  if (FactorSymmetric(a, n, stride, scratch, acceptable) >= 0) {
+    out.Resize(n, n);
+    return false;
+  }
+  // d_k aside; the diagonal takes the inverse factor's unit diagonal.
+  std::vector<long double> d(n);
+  for (int k = 0; k < n; ++k) {
+    d[k] = a[k * stride + k];
+    a[k * stride + k] = 1;
+  }
+  // Row j of the upper triangle, from its diagonal on, is column j of the inverse factor:
+  // m(j, i) = (L^-1)(i, j) for i >= j.
+  for (int j0 = 0; j0 < n; j0 += kBlock) {  // kBlock columns at a time share each row of L
+    const int j1 = std::min(n, j0 + kBlock);
+    for (int i = j0 + 1; i < n; ++i) {
+      const long double* li = a + i * stride;
+      for (int j = j0; j < std::min(j1, i); ++j) {
+        long double* mj = a + j * stride;
+        mj[i] = -Dot(li, mj, j, i);
+      }
     }
   }
-  // A^-1(i, j) = sum over k >= j of m(i, k) m(j, k) / d_k, for i <= j.
-  std::vector<long double> w(n);
-  for (int j = 0; j < n; ++j) {
-    const long double* mj = m.data() + j * stride;
-    for (int k = j; k < n; ++k) w[k] = mj[k] / a[k * stride + k];
-    for (int i = 0; i <= j; ++i) {
-      const long double* mi = m.data() + i * stride;
-      long double v = factor * Dot(mi, w.data(), j, n);
-      out(i + 1, j + 1) = out(j + 1, i + 1) = v;
+  // A^-1(i, j) = sum over k >= j of m(i, k) m(j, k) / d_k, for i <= j. Column j reads m from
+  // column j on only, and row j's own part is copied first: (i, j) overwrites m(i, j) after its
+  // last read, (j, i) a part of the factor no longer needed.
+  // kBlock columns at a time share each row of m; their w are formed before any of them is
+  // written.
+  std::vector<long double> w(static_cast<size_t>(kBlock) * n);
+  for (int j0 = 0; j0 < n; j0 += kBlock) {
+    const int j1 = std::min(n, j0 + kBlock);
+    for (int j = j0; j < j1; ++j) {
+      const long double* mj = a + j * stride;
+      long double* wj = w.data() + static_cast<size_t>(j - j0) * n;
+      for (int k = j; k < n; ++k) wj[k] = mj[k] / d[k];
+    }
+    for (int i = 0; i < j1; ++i) {
+      const long double* mi = a + i * stride;
+      for (int j = std::max(i, j0); j < j1; ++j) {
+        long double v = factor * Dot(mi, w.data() + static_cast<size_t>(j - j0) * n, j, n);
+        a[i * stride + j] = a[j * stride + i] = v;
+      }
     }
   }
   return true;
 }
 
-namespace {
+void CoupledSystem::Reset(int nodes, int extra, int width) {
+  nodes_ = nodes;
+  extra_ = extra;
+  band_.Resize(2 * nodes, width);
+  const size_t size = static_cast<size_t>(Coupled()) * Coupled();
+  if (size > denseCapacity_) {
+    dense_.reset(new double[size]);
+    denseCapacity_ = size;
+  }
+  diagonal_.assign(Coupled(), 0.0);
+}
+
+void CoupledSystem::Impose(int r) {
+  const int n = nodes_, w = band_.Width();
+  if (r <= 2 * n) {
+    band_(r, 1) = 1.0;
+    for (int c = 2; c <= w; ++c) band_(r, c) = 0.0;
+    for (int k = 1; k <= std::min(r, w) - 1; ++k) band_(r - k, k + 1) = 0.0;
+  }
+  if (r % 2 == 1 || r > 2 * n) {
+    const int i = r <= 2 * n ? (r - 1) / 2 : r - n - 1, m = Coupled();
+    for (int j = 0; j < m; ++j) Dense(i, j) = Dense(j, i) = 0.0;
+    Dense(i, i) = 1.0;
+  }
+}
 
 // The condensed factors of a half-space system (see CondensedSolve): the rotations' band factor,
-// App^-1 Apq, and the LDL' factor of the dense rest, all in double; Solve applies them to one
-// right-hand side.
+// App^-1 Apq, and the LDL' factor of the dense rest (in the lower triangle of the system's dense
+// block), all in double; Solve applies them to one right-hand side.
 class CondensedFactors {
  public:
-  CondensedFactors(const BandMatrix& a, int neq, int nodes) : a_(a), neq_(neq), np_(nodes) {}
+  explicit CondensedFactors(CoupledSystem& a) : a_(a), np_(a.nodes_), nq_(a.Coupled()) {}
 
   bool Factor() {
-    const int width = a_.Width();
+    const int width = a_.band_.Width();
     // The rotations 2k couple among themselves only with their neighbours: their own band.
     wp_ = 1;
     for (int k = 1; k <= np_; ++k)
       for (int j = k + 1; j <= np_ && 2 * (j - k) + 1 <= width; ++j)
-        if (At(2 * k, 2 * j) != 0.0) wp_ = std::max(wp_, j - k + 1);
-    pp_.Resize(np_, wp_);
+        if (BandAt(2 * k, 2 * j) != 0.0) wp_ = std::max(wp_, j - k + 1);
+    BandMatrix& pp = a_.pp_;
+    pp.Resize(np_, wp_);
     for (int k = 1; k <= np_; ++k)
-      for (int c = 1; c <= wp_ && k + c - 1 <= np_; ++c) pp_(k, c) = At(2 * k, 2 * (k + c - 1));
-    // The rest: the translations 2k-1, then the unknowns past 2 x nodes.
-    q_.clear();
-    for (int k = 1; k <= np_; ++k) q_.push_back(2 * k - 1);
-    for (int r = 2 * np_ + 1; r <= neq_; ++r) q_.push_back(r);
-    nq_ = static_cast<int>(q_.size());
-    qp_.assign(nq_, {});
+      for (int c = 1; c <= wp_ && k + c - 1 <= np_; ++c) pp(k, c) = BandAt(2 * k, 2 * (k + c - 1));
+    // The rest: the translations 2k-1, then the unknowns past 2 x nodes; their couplings with
+    // the rotations.
+    auto& qp = a_.qp_;
+    qp.resize(nq_);
     for (int i = 0; i < nq_; ++i) {
-      int r = q_[i];
+      qp[i].clear();
+      int r = a_.Freedom(i);
+      if (r > 2 * np_) continue;  // the band reaches no rotation from there
       int lo = std::max(1, (r - width + 2) / 2), hi = std::min(np_, (r + width - 1) / 2);
       for (int k = lo; k <= hi; ++k) {
-        double v = At(r, 2 * k);
-        if (v != 0.0) qp_[i].emplace_back(k, v);
+        double v = BandAt(r, 2 * k);
+        if (v != 0.0) qp[i].emplace_back(k, v);
       }
     }
     std::string message;
     Vector unused;
-    BandSolve(pp_, np_, unused, message, wp_, 1);
+    BandSolve(pp, np_, unused, message, wp_, 1);
     if (message == kSingularMessage) return false;
-    // x(j) = App^-1 times column j of Apq, kept as rows.
-    stride_ = np_ + 1;
-    x_.assign(static_cast<size_t>(nq_) * stride_, 0.0);
+    // x(j) = App^-1 times column j of Apq, kept as rows (those of unknowns the rotations reach).
+    stride_ = static_cast<size_t>(np_) + 1;
+    row_.assign(nq_, -1);
+    int rows = 0;
+    for (int j = 0; j < nq_; ++j)
+      if (!qp[j].empty()) row_[j] = rows++;
+    std::vector<double>& x = a_.x_;
+    x.resize(static_cast<size_t>(rows) * stride_);
     Vector column(np_ + 1);
     for (int j = 0; j < nq_; ++j) {
-      if (qp_[j].empty()) continue;
+      if (row_[j] < 0) continue;
       std::fill(column.begin(), column.end(), 0.0);
-      for (auto& kv : qp_[j]) column[kv.first] = kv.second;
-      BandSolve(pp_, np_, column, message, wp_, 2);
-      std::copy(column.begin(), column.end(), x_.begin() + j * stride_);
+      for (auto& kv : qp[j]) column[kv.first] = kv.second;
+      BandSolve(pp, np_, column, message, wp_, 2);
+      std::copy(column.begin(), column.end(), x.begin() + row_[j] * stride_);
     }
-    // The Schur complement Aqq - Aqp App^-1 Apq: dense, lower triangle; each pivot is tested
-    // against its own equation's diagonal.
-    s_.assign(static_cast<size_t>(nq_) * nq_, 0.0);
-    std::vector<double> diagonal(nq_);
+    // The Schur complement Aqq - Aqp App^-1 Apq: dense, in the lower triangle (the system keeps
+    // its own diagonal aside, its upper triangle stays); each pivot is tested against its own
+    // equation's diagonal.
+    std::vector<double>& diagonal = a_.diagonal_;
+    double* s = a_.dense_.get();
     for (int i = 0; i < nq_; ++i) {
-      diagonal[i] = std::fabs(At(q_[i], q_[i]));
+      diagonal[i] = s[static_cast<size_t>(i) * nq_ + i];
+      double* si = s + static_cast<size_t>(i) * nq_;
+      if (qp[i].empty()) continue;
       for (int j = 0; j <= i; ++j) {
-        double v = At(q_[i], q_[j]);
-        const double* xj = x_.data() + j * stride_;
-        for (auto& kv : qp_[i]) v -= kv.second * xj[kv.first];
-        s_[static_cast<size_t>(i) * nq_ + j] = v;
+        if (row_[j] < 0) continue;  // no rotation reaches j: nothing to take off
+        double v = si[j];
+        const double* xj = x.data() + row_[j] * stride_;
+        for (auto& kv : qp[i]) v -= kv.second * xj[kv.first];
+        si[j] = v;
       }
     }
     std::vector<double> scratch;
-    auto acceptable = [&diagonal](int i, double d) { return !SingularPivot(d, diagonal[i]); };
-    return FactorSymmetric(s_.data(), nq_, nq_, scratch, acceptable) < 0;
+    auto acceptable = [&diagonal](int i, double d) { return !SingularPivot(d, std::fabs(diagonal[i])); };
+    return FactorSymmetric(s, nq_, static_cast<size_t>(nq_), scratch, acceptable) < 0;
   }
 
   // b := A^-1 b with the factors (b indexed from 1).
   void Solve(Vector& b) const {
     const size_t sq = nq_;
+    const double* s = a_.dense_.get();
+    const auto& qp = a_.qp_;
     std::string message;
     Vector y(np_ + 1, 0.0);
     for (int k = 1; k <= np_; ++k) y[k] = b[2 * k];
-    BandSolve(const_cast<BandMatrix&>(pp_), np_, y, message, wp_, 2);  // mode 2 reads the factor only
+    BandSolve(a_.pp_, np_, y, message, wp_, 2);  // mode 2 reads the factor only
     std::vector<double> c(nq_);
     for (int i = 0; i < nq_; ++i) {
-      double v = b[q_[i]];
-      for (auto& kv : qp_[i]) v -= kv.second * y[kv.first];
+      double v = b[a_.Freedom(i)];
+      for (auto& kv : qp[i]) v -= kv.second * y[kv.first];
       c[i] = v;
     }
-    for (int i = 0; i < nq_; ++i) c[i] -= Dot(s_.data() + i * sq, c.data(), 0, i);
-    for (int i = 0; i < nq_; ++i) c[i] /= s_[i * sq + i];
+    for (int i = 0; i < nq_; ++i) c[i] -= Dot(s + i * sq, c.data(), 0, i);
+    for (int i = 0; i < nq_; ++i) c[i] /= s[i * sq + i];
     for (int i = nq_ - 1; i >= 0; --i)
-      for (int k = i + 1; k < nq_; ++k) c[i] -= s_[k * sq + i] * c[k];
+      for (int k = i + 1; k < nq_; ++k) c[i] -= s[k * sq + i] * c[k];
     for (int j = 0; j < nq_; ++j) {
-      if (qp_[j].empty()) continue;
-      const double* xj = x_.data() + j * stride_;
+      if (row_[j] < 0) continue;
+      const double* xj = a_.x_.data() + row_[j] * stride_;
       for (int k = 1; k <= np_; ++k) y[k] -= xj[k] * c[j];
     }
     for (int k = 1; k <= np_; ++k) b[2 * k] = y[k];
-    for (int i = 0; i < nq_; ++i) b[q_[i]] = c[i];
+    for (int i = 0; i < nq_; ++i) b[a_.Freedom(i)] = c[i];
+  }
+
+  // r := b - A x in extended precision, with the system as it was before Factor (its upper
+  // triangle and kept diagonal): the couplings in the order of the freedoms, as a band sweep
+  // takes them.
+  void Residual(const Vector& b, const Vector& x, Vector& r) const {
+    const int neq = a_.Equations(), n2 = 2 * np_;
+    const BandMatrix& band = a_.band_;
+    const int width = band.Width();
+    const size_t sq = nq_;
+    const double* s = a_.dense_.get();
+    std::vector<long double> sum(neq + 1, 0.0L);
+    for (int f = 1; f <= neq; ++f) {
+      const long double xf = x[f];
+      if (f <= n2 && f % 2 == 0) {  // a rotation: the band alone
+        long double own = sum[f] + static_cast<long double>(band(f, 1)) * x[f];
+        int last = std::min(width, n2 - f + 1);
+        for (int c = 2; c <= last; ++c) {
+          long double v = band(f, c);
+          own += v * x[f + c - 1];
+          sum[f + c - 1] += v * xf;
+        }
+        sum[f] = own;
+        continue;
+      }
+      // A coupled unknown: the rotations it reaches in the band and the coupled unknowns after
+      // it, merged in the order of their freedoms.
+      const int i = f <= n2 ? (f - 1) / 2 : f - np_ - 1;
+      const double* si = s + i * sq;
+      long double own = sum[f] + static_cast<long double>(a_.diagonal_[i]) * x[f];
+      int c = 2, j = i + 1;
+      const int lastBand = f <= n2 ? std::min(width, n2 - f + 1) : 1;
+      for (;;) {
+        while (c <= lastBand && (f + c - 1) % 2 == 1) ++c;  // coupled pairs are in the dense block
+        int fb = c <= lastBand ? f + c - 1 : neq + 1, fd = j < nq_ ? a_.Freedom(j) : neq + 1;
+        if (fb > neq && fd > neq) break;
+        long double v;
+        int to;
+        if (fb < fd) {
+          v = band(f, c++);
+          to = fb;
+        } else {
+          v = si[j++];
+          to = fd;
+        }
+        own += v * x[to];
+        sum[to] += v * xf;
+      }
+      sum[f] = own;
+    }
+    r.assign(neq + 1, 0.0);
+    for (int f = 1; f <= neq; ++f) r[f] = static_cast<double>(b[f] - sum[f]);
   }
 
  private:
-  double At(int r, int c) const {
+  // A coupling that involves a rotation (r, c any order).
+  double BandAt(int r, int c) const {
     if (r > c) std::swap(r, c);
-    return c - r + 1 <= a_.Width() ? a_(r, c - r + 1) : 0.0;
+    return c - r + 1 <= a_.band_.Width() ? a_.band_(r, c - r + 1) : 0.0;
   }
 
-  const BandMatrix& a_;
-  int neq_, np_, wp_ = 1, nq_ = 0;
+  CoupledSystem& a_;
+  int np_, nq_, wp_ = 1;
   size_t stride_ = 1;
-  BandMatrix pp_;
-  std::vector<int> q_;
-  std::vector<std::vector<std::pair<int, double>>> qp_;
-  std::vector<double> x_, s_;
+  std::vector<int> row_;
 };
 
-// r := b - A x in extended precision, A a symmetric band matrix (indices from 1).
-void Residual(const BandMatrix& a, int neq, const Vector& b, const Vector& x, Vector& r) {
-  std::vector<long double> sum(neq + 1, 0.0L);
-  const int width = a.Width();
-  for (int i = 1; i <= neq; ++i) {
-    long double own = sum[i] + static_cast<long double>(a(i, 1)) * x[i];
-    const long double xi = x[i];
-    int last = std::min(width, neq - i + 1);
-    for (int c = 2; c <= last; ++c) {
-      long double v = a(i, c);
-      own += v * x[i + c - 1];
-      sum[i + c - 1] += v * xi;
-    }
-    sum[i] = own;
-  }
-  r.assign(neq + 1, 0.0);
-  for (int i = 1; i <= neq; ++i) r[i] = static_cast<double>(b[i] - sum[i]);
+namespace {
+
+// The compact form of a half-space system held as a band of any width.
+void ToCoupled(const BandMatrix& a, int neq, int nodes, CoupledSystem& out) {
+  auto at = [&a](int r, int c) {
+    if (r > c) std::swap(r, c);
+    return c - r + 1 <= a.Width() ? a(r, c - r + 1) : 0.0;
+  };
+  // The band must reach every coupling of a rotation.
+  int width = 1;
+  for (int r = 1; r <= std::min(neq, 2 * nodes); ++r)
+    for (int c = 2; c <= a.Width() && r + c - 1 <= neq; ++c)
+      if (a(r, c) != 0.0 && (r % 2 == 0 || (r + c - 1 <= 2 * nodes && (r + c - 1) % 2 == 0))) width = std::max(width, c);
+  out.Reset(nodes, neq - 2 * nodes, width);
+  BandMatrix& band = out.Band();
+  for (int r = 1; r <= 2 * nodes; ++r)
+    for (int c = 1; c <= width && r + c - 1 <= 2 * nodes; ++c) band(r, c) = a(r, c);
+  for (int i = 0; i < out.Coupled(); ++i)
+    for (int j = 0; j < out.Coupled(); ++j) out.Dense(i, j) = at(out.Freedom(i), out.Freedom(j));
 }
 
 }  // namespace
 
-void CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::string& message) {
-  CondensedFactors factors(a, neq, nodes);
+void CondensedSolve(CoupledSystem& a, Vector& b, std::string& message) {
+  CondensedFactors factors(a);
   if (!factors.Factor()) {
     message = kSingularMessage;
     return;
   }
   // The dense factor is formed in double; two steps of refinement against residuals formed in
   // extended precision bring the solution to what an elimination in extended precision gives.
+  const int neq = a.Equations();
   Vector x = b, r;
   factors.Solve(x);
   for (int step = 0; step < 2; ++step) {
-    Residual(a, neq, b, x, r);
+    factors.Residual(b, x, r);
     factors.Solve(r);
     for (int i = 1; i <= neq; ++i) x[i] += r[i];
   }
   b = x;
+}
+
+void CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::string& message) {
+  CoupledSystem system;
+  ToCoupled(a, neq, nodes, system);
+  CondensedSolve(system, b, message);
 }
 
 void CopySoilMatrix(const SoilMatrix& from, SoilMatrix& to, int rows, int columns) {

@@ -9,7 +9,10 @@
 // -du/dx (a pile with x down, u to the right and clockwise rotations). s multiplies the
 // translation-rotation couplings of the element matrix and every moment end term, nothing else.
 // Vectors and matrices are numbered from 1 (element 0 unused).
+#include <algorithm>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/globals.h"
@@ -44,10 +47,37 @@ class SoilMatrix {
  public:
   SoilMatrix() = default;
   SoilMatrix(int rows, int columns) { Resize(rows, columns); }
+  SoilMatrix(const SoilMatrix& other) { *this = other; }
+  SoilMatrix(SoilMatrix&& other) noexcept { *this = std::move(other); }
+  SoilMatrix& operator=(const SoilMatrix& other) {
+    if (this != &other && !other.a_) {
+      *this = SoilMatrix();  // never sized
+    } else if (this != &other) {
+      Shape(other.rows_, other.columns_);
+      std::copy(other.a_.get(), other.a_.get() + other.Size(), a_.get());
+    }
+    return *this;
+  }
+  SoilMatrix& operator=(SoilMatrix&& other) noexcept {
+    if (this != &other) {
+      a_ = std::move(other.a_);
+      rows_ = std::exchange(other.rows_, 0);
+      columns_ = std::exchange(other.columns_, 0);
+      capacity_ = std::exchange(other.capacity_, 0);
+    }
+    return *this;
+  }
+  // Sizes the matrix, all zero.
   void Resize(int rows, int columns) {
-    rows_ = rows;
-    columns_ = columns;
-    a_.assign(static_cast<size_t>(rows + 1) * (columns + 1), 0.0L);
+    Shape(rows, columns);
+    std::fill(a_.get(), a_.get() + Size(), 0.0L);
+  }
+  // Sizes the matrix for a caller that writes every entry of rows and columns 1.. itself: a
+  // half-space matrix is large, and clearing it first would be a pass over it for nothing.
+  void ResizeForOverwrite(int rows, int columns) {
+    Shape(rows, columns);
+    std::fill(a_.get(), a_.get() + columns_ + 1, 0.0L);  // row 0 and column 0 are never written
+    for (int r = 1; r <= rows_; ++r) (*this)(r, 0) = 0.0L;
   }
   long double& operator()(int r, int c) { return a_[static_cast<size_t>(r) * (columns_ + 1) + c]; }
   long double operator()(int r, int c) const { return a_[static_cast<size_t>(r) * (columns_ + 1) + c]; }
@@ -55,8 +85,18 @@ class SoilMatrix {
   int Columns() const { return columns_; }
 
  private:
+  size_t Size() const { return static_cast<size_t>(rows_ + 1) * (columns_ + 1); }
+  void Shape(int rows, int columns) {
+    rows_ = rows;
+    columns_ = columns;
+    if (Size() > capacity_ || !a_) {
+      a_.reset(new long double[Size()]);
+      capacity_ = Size();
+    }
+  }
   int rows_ = 0, columns_ = 0;
-  std::vector<long double> a_;
+  size_t capacity_ = 0;
+  std::unique_ptr<long double[]> a_;
 };
 
 // The element's fixed-end terms: per element shear i, moment i, shear j, moment j and, for a
@@ -134,6 +174,50 @@ bool SingularPivot(double pivot, double ownDiagonal);
 // m^3/6 operations for m fully coupled unknowns, against (2m)^3/6 for the band of 2m. The pivot
 // test and `message` as BandSolve (each pivot against its own equation's diagonal); b untouched then.
 void CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::string& message);
+
+// The system of a structure on an elastic half-space in compact form, for CondensedSolve: every
+// coupling that involves a rotation in a narrow band, and the translations 2k-1 (k = 1..nodes)
+// with the unknowns past 2 x nodes (the coupled unknowns, numbered 0..Coupled()-1 in that
+// order) in a dense block. A band of half width 2 x nodes would hold mostly zeros: this holds
+// what couples, in a quarter of the memory, and keeps its storage from one solution to the next.
+class CoupledSystem {
+ public:
+  // Sizes the system for `nodes` nodes and `extra` unknowns past 2 x nodes; the band (half
+  // width `width`, 4 for beam elements) all zero, the dense block left for the caller to fill
+  // whole (it is as large as the soil matrix: clearing it first would be a pass for nothing).
+  void Reset(int nodes, int extra, int width = 4);
+  int Nodes() const { return nodes_; }
+  int Equations() const { return 2 * nodes_ + extra_; }
+  int Coupled() const { return nodes_ + extra_; }
+  // The freedom of coupled unknown i: 2i+1 for a translation, nodes + i + 1 past them.
+  int Freedom(int i) const { return i < nodes_ ? 2 * i + 1 : nodes_ + i + 1; }
+  // The band (as BandMatrix, rows 1..2 x nodes): its entries between two coupled unknowns are
+  // not read; those are in Dense.
+  BandMatrix& Band() { return band_; }
+  const BandMatrix& Band() const { return band_; }
+  // Coupled unknowns i and j (both triangles kept alike).
+  double& Dense(int i, int j) { return dense_[static_cast<size_t>(i) * Coupled() + j]; }
+  double Dense(int i, int j) const { return dense_[static_cast<size_t>(i) * Coupled() + j]; }
+  double* DenseRow(int i) { return dense_.get() + static_cast<size_t>(i) * Coupled(); }
+  // Zero displacement at freedom r: unit diagonal, its couplings cleared.
+  void Impose(int r);
+
+ private:
+  friend class CondensedFactors;
+  int nodes_ = 0, extra_ = 0;
+  BandMatrix band_;
+  std::unique_ptr<double[]> dense_;  // not cleared: see Reset
+  size_t denseCapacity_ = 0;
+  std::vector<double> diagonal_;
+  // The factors' storage, kept for the next solution.
+  std::vector<double> x_;
+  std::vector<std::vector<std::pair<int, double>>> qp_;
+  BandMatrix pp_;
+};
+
+// CondensedSolve on the compact system. Its dense block's lower triangle is overwritten by the
+// elimination (solve it once); the rest is as the band form.
+void CondensedSolve(CoupledSystem& a, Vector& b, std::string& message);
 
 // Soil forces at the two ends of each element (elements 1..n-1), upward on the structure.
 struct SoilEndForces {

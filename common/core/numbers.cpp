@@ -1,6 +1,8 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -23,19 +25,19 @@ Decimal ExactDigits(double v, int keep) {
   char buf[128];
   // 21 correctly rounded digits cut to `keep` (at most 18) are the exact expansion cut, unless
   // the rounding carried into the kept digits, which leaves the digits after them all zero;
-  // only then are the 41 exact digits needed (they cost several times as much).
-  std::snprintf(buf, sizeof buf, "%.20e", v);
+  // only then are the 41 exact digits needed (they cost several times as much). to_chars gives
+  // printf's "%.20e" text without its cost: reports format tens of thousands of values.
+  char* end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 20).ptr;
   if (keep > 18 || (buf[keep + 1] == '0' && buf[keep + 2] == '0' && buf[keep + 3] == '0'))
-    std::snprintf(buf, sizeof buf, "%.40e", v);  // exact: 41 digits is more than `keep`
-  std::string s = buf;
-  size_t e = s.find('e');
-  int exp10 = std::atoi(s.c_str() + e + 1);
-  std::string mant;
-  for (size_t i = 0; i < e; ++i)
-    if (s[i] >= '0' && s[i] <= '9') mant += s[i];
-  mant.resize(std::min<size_t>(mant.size(), keep));
+    end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 40).ptr;  // exact: 41 digits
+  *end = '\0';  // to_chars does not end the text
+  const char* e = std::find(buf, end, 'e');
+  int exp10 = std::atoi(e + 1);
+  std::string& mant = d.digits;
+  mant.reserve(static_cast<size_t>(e - buf));
+  for (const char* c = buf; c < e && mant.size() < static_cast<size_t>(keep); ++c)
+    if (*c >= '0' && *c <= '9') mant += *c;
   while (!mant.empty() && mant.back() == '0') mant.pop_back();
-  d.digits = mant;
   d.point = exp10 + 1;
   return d;
 }

@@ -1,5 +1,7 @@
 #include "core/textfiles.h"
 
+#include <algorithm>
+
 #include "core/hostfs.h"
 #include "core/jobspec.h"
 
@@ -11,6 +13,12 @@ void LoadTextLines(const std::string& fileName, TextLineArray& lines, int capaci
   if (capacity < 0) capacity = 0;
   if (lines.size() < static_cast<size_t>(capacity) + 1) lines.resize(static_cast<size_t>(capacity) + 1);
   std::string bytes;
+  // The whole file in one block when its size is known (a long job's tables are large).
+  if (std::fseek(f, 0, SEEK_END) == 0) {
+    long size = std::ftell(f);
+    if (size > 0) bytes.reserve(static_cast<size_t>(size));
+    std::rewind(f);
+  }
   char buf[65536];
   size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
@@ -23,7 +31,7 @@ void LoadTextLines(const std::string& fileName, TextLineArray& lines, int capaci
     if (cr == std::string::npos || cr > end) cr = end;
     ++count;
     if (lines.size() <= static_cast<size_t>(count)) lines.resize(static_cast<size_t>(count) * 2 + 1);
-    lines[count] = bytes.substr(i, cr - i);  // a lone LF stays inside the line
+    lines[count].assign(bytes, i, cr - i);  // a lone LF stays inside the line
     i = cr + 1;
     if (cr < end && i < end && bytes[i] == '\n') ++i;
   }
@@ -31,6 +39,9 @@ void LoadTextLines(const std::string& fileName, TextLineArray& lines, int capaci
 
 bool SaveTextLines(const std::string& fileName, const TextLineArray& lines, int count) {
   std::string bytes;
+  size_t size = 0;
+  for (int i = 1; i <= count && static_cast<size_t>(i) < lines.size(); ++i) size += lines[i].size();
+  bytes.reserve(size + 2 * static_cast<size_t>(std::max(count, 0)));  // one block for a long file
   for (int i = 1; i <= count; ++i) {
     if (static_cast<size_t>(i) < lines.size()) bytes += lines[i];
     bytes += "\r\n";

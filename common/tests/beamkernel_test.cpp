@@ -194,3 +194,38 @@ TEST(ElementResults, ElasticAndYieldedHalves) {
 
 }  // namespace
 }  // namespace beamkernel
+
+namespace beamkernel {
+namespace {
+
+// A soil matrix keeps its storage from one size to the next: Resize always clears what it
+// gives, a copy is a copy, and a matrix sized for overwriting has its unused row and column 0
+// clear.
+TEST(SoilMatrix, StorageKeptAcrossSizesButEveryResizeClears) {
+  SoilMatrix a(3, 3);
+  for (int i = 1; i <= 3; ++i)
+    for (int j = 1; j <= 3; ++j) a(i, j) = 10 * i + j;
+  SoilMatrix copy = a;
+  a(2, 2) = -1;
+  EXPECT_EQ(copy(2, 2), 22.0L);
+  EXPECT_EQ(copy.Rows(), 3);
+  SoilMatrix moved = std::move(copy);
+  EXPECT_EQ(moved(3, 1), 31.0L);
+  a.Resize(2, 2);
+  a.Resize(4, 4);  // larger again, within the storage it had or beyond
+  for (int i = 0; i <= 4; ++i)
+    for (int j = 0; j <= 4; ++j) EXPECT_EQ(a(i, j), 0.0L) << i << "," << j;
+  for (int i = 1; i <= 4; ++i)
+    for (int j = 1; j <= 4; ++j) a(i, j) = 1;
+  a.ResizeForOverwrite(3, 3);
+  for (int k = 0; k <= 3; ++k) {
+    EXPECT_EQ(a(0, k), 0.0L);
+    EXPECT_EQ(a(k, 0), 0.0L);
+  }
+  SoilMatrix never, assigned(2, 2);
+  assigned = never;
+  EXPECT_EQ(assigned.Rows(), 0);
+}
+
+}  // namespace
+}  // namespace beamkernel

@@ -146,6 +146,47 @@ int FormSoilMatrices(BeamModel& m) {
   return kSolverDone;
 }
 
+namespace {
+
+// BuildSystem's half-space system in compact form, entry by entry the same sums in the same
+// order: element terms, the soil (read through soilAt(p, q), indices 1..n + extra), springs,
+// fixities and unyielding nodes.
+template <typename SoilAt>
+void BuildCoupledSystem(const BeamModel& m, SoilAt soilAt, int extra, CoupledSystem& a, int* effectiveSprings) {
+  const int n = m.nodes;
+  a.Reset(n, extra);
+  BandMatrix& band = a.Band();
+  for (int r = 1; r <= 2 * n; ++r)
+    for (int c = 1; c <= 4; ++c) band(r, c) = m.elementMatrix(r, c);
+  // Row by row over both triangles: the half-space stiffness is exactly symmetric (its inverse
+  // writes each entry pair from one value), so soilAt(q, p) is soilAt(p, q).
+  const int size = n + extra;
+  for (int p = 1; p <= size; ++p) {
+    const int fp = a.Freedom(p - 1);
+    double* row = a.DenseRow(p - 1);
+    for (int q = 1; q <= size; ++q) {
+      const int fq = a.Freedom(q - 1), lo = std::min(fp, fq), hi = std::max(fp, fq);
+      double v = hi <= 2 * n && hi - lo + 1 <= 4 ? band(lo, hi - lo + 1) : 0.0;  // element terms first
+      v += static_cast<double>(soilAt(p, q));
+      row[q - 1] = v;
+    }
+  }
+  int springs = 0;
+  for (int i = 1; i <= n; ++i) {
+    double kv = SpringTable.Get(i, 1), kr = SpringTable.Get(i, 2);
+    a.Dense(i - 1, i - 1) += kv;
+    band(2 * i, 1) += kr;
+    springs += (kv > 1.0) + (kr > 1.0);
+  }
+  if (effectiveSprings) *effectiveSprings = springs;
+  for (int r : m.fixedFreedoms)
+    if (r >= 1 && r <= a.Equations()) a.Impose(r);
+  for (int k : m.supportNodes)
+    if (k >= 1 && 2 * k - 1 <= a.Equations()) a.Impose(2 * k - 1);
+}
+
+}  // namespace
+
 void AssembleSystem(BeamModel& m) {
   const int n = m.nodes;
   m.equations = 2 * n;
@@ -168,7 +209,10 @@ void AssembleSystem(BeamModel& m) {
   } else if (IsYes(7)) {
     m.fixedFreedoms.push_back(2 * n);
   }
-  m.system = BuildSystem(m, m.soil, 0, m.equations, m.bandWidth, &m.effectiveSprings);
+  if (m.soilKind == HalfSpaceSoil)
+    BuildCoupledSystem(m, [&m](int p, int q) { return m.soil(p, q); }, 0, m.coupled, &m.effectiveSprings);
+  else
+    m.system = BuildSystem(m, m.soil, 0, m.equations, m.bandWidth, &m.effectiveSprings);
   int nodeCount = static_cast<int>(m.supportNodes.size());
   m.otherwiseSupported = m.effectiveSprings >= 2 || nodeCount >= 2 || (m.effectiveSprings >= 1 && nodeCount >= 1);
 }
@@ -176,9 +220,14 @@ void AssembleSystem(BeamModel& m) {
 BandMatrix BuildSystem(const BeamModel& m, const SoilMatrix& soil, int extra, int equations, int width,
                        int* effectiveSprings) {
   const int n = m.nodes;
-  BandMatrix a(equations, width);
-  for (int r = 1; r <= 2 * n; ++r)
-    for (int c = 1; c <= std::min(4, width); ++c) a(r, c) = m.elementMatrix(r, c);
+  BandMatrix a;
+  if (equations == m.elementMatrix.Rows() && width == m.elementMatrix.Width()) {
+    a = m.elementMatrix;  // the element terms as they stand, in one copy
+  } else {
+    a.Resize(equations, width);
+    for (int r = 1; r <= 2 * n; ++r)
+      for (int c = 1; c <= std::min(4, width); ++c) a(r, c) = m.elementMatrix(r, c);
+  }
   if (m.soilKind == WinklerSoil) AddSoilMatrixFull(a, n, soil);
   if (m.soilKind == HalfSpaceSoil) AddSoilMatrix(a, n, soil, extra);
   int springs = 0;
@@ -234,7 +283,7 @@ int SolveElastic(BeamModel& m) {
   if (!m.zeroModulus) {
     m.u = m.load;
     std::string message;
-    if (m.soilKind == HalfSpaceSoil) CondensedSolve(m.system, m.equations, m.nodes, m.u, message);
+    if (m.soilKind == HalfSpaceSoil) CondensedSolve(m.coupled, m.u, message);
     else BandSolve(m.system, m.equations, m.u, message, m.bandWidth, 3);
     if (message == kSingularMessage) return kStopSystemUnstable;
     for (int i = 1; i <= m.equations; ++i)
@@ -309,13 +358,21 @@ namespace {
 double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
 
 // Solves a system of the iteration; false when it is singular or the solution is not finite.
-// nodes > 0: a half-space system of that many nodes (its translations couple fully).
-bool SolvePass(BandMatrix& a, int equations, Vector& b, int nodes = 0) {
+bool SolvePass(BandMatrix& a, int equations, Vector& b) {
   std::string message;
-  if (nodes > 0) CondensedSolve(a, equations, nodes, b, message);
-  else BandSolve(a, equations, b, message, a.Width(), 3);
+  BandSolve(a, equations, b, message, a.Width(), 3);
   if (message == kSingularMessage) return false;
   for (int i = 1; i <= equations; ++i)
+    if (!Finite(b[i])) return false;
+  return true;
+}
+
+// The same for a half-space system (its translations couple fully).
+bool SolvePass(CoupledSystem& a, Vector& b) {
+  std::string message;
+  CondensedSolve(a, b, message);
+  if (message == kSingularMessage) return false;
+  for (int i = 1; i <= a.Equations(); ++i)
     if (!Finite(b[i])) return false;
   return true;
 }
@@ -334,6 +391,7 @@ int HalfSpaceYieldIteration(BeamModel& m) {
   std::vector<int> status(n + 1, 0);
   Vector yieldPressure(n + 1, 0.0);
   int passes = 0;
+  CoupledSystem& system = m.coupled;  // the elastic solution's storage, used again
   for (;;) {
     std::fill(status.begin(), status.end(), 0);
     std::fill(yieldPressure.begin(), yieldPressure.end(), 0.0);
@@ -355,11 +413,12 @@ int HalfSpaceYieldIteration(BeamModel& m) {
     }
     // A pass without yielded nodes (every one was unloaded) solves the elastic system again, so
     // that the iteration never ends on the solution of a contact state it has left.
+    // The bordered soil matrix is read in place through the order of its positions; the
+    // system's storage serves every pass.
     const int equations = 2 * n + yielded;
-    SoilMatrix soil(n + yielded, n + yielded);
-    CopySoilMatrix(m.soil, soil, n, n);
-    BorderYieldedNodes(soil, status, n);
-    BandMatrix a = BuildSystem(m, soil, yielded, equations, equations);
+    const std::vector<int> order = BorderedOrder(status, n);
+    auto soilAt = [&m, &order](int p, int q) { return order[p] && order[q] ? m.soil(order[p], order[q]) : 0.0L; };
+    BuildCoupledSystem(m, soilAt, yielded, system, nullptr);
     Vector u(equations + 1, 0.0);
     for (int r = 1; r <= 2 * n; ++r) u[r] = m.keptLoad[r];
     for (int i = 1, k = 0; i <= n; ++i) {
@@ -369,8 +428,9 @@ int HalfSpaceYieldIteration(BeamModel& m) {
       u[2 * n + ++k] = -force;  // and takes y A down at its surface
     }
     ClearImposedLoads(m, u);
-    if (!SolvePass(a, equations, u, n)) return kStopSystemUnstable;
-    YieldPassPressures(u, m.surface, soil, n, m.length, m.width, m.strip, status, yieldPressure, m.pressures, m.soilEnd);
+    if (!SolvePass(system, u)) return kStopSystemUnstable;
+    YieldPassPressures(u, m.surface, m.soil, order, n, m.length, m.width, m.strip, status, yieldPressure, m.pressures,
+                       m.soilEnd);
     m.u.assign(u.begin(), u.begin() + 2 * n + 1);
     int elastic = 0;
     bool changed = false;

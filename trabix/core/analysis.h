@@ -51,7 +51,8 @@ struct BeamModel {
   bool capacityKnown = true;             // Winkler: false when some end never yields (y <= 0)
   int equations = 0, bandWidth = 0;
   BandMatrix elementMatrix;              // element bending terms only
-  BandMatrix system;                     // everything assembled, supports imposed
+  BandMatrix system;                     // everything assembled, supports imposed (springs, Winkler)
+  CoupledSystem coupled;                 // the same on the half-space, in compact form
   Vector load, keptLoad;                 // keptLoad: before the imposed freedoms were cleared
   EndForceTable fixedEnd, keptFixedEnd;  // keptFixedEnd: of the loads alone, before any yield terms
   std::vector<int> supportNodes;         // unyielding nodes (with an antisymmetric axis)

@@ -6,6 +6,7 @@
 namespace trabix {
 
 using beamkernel::BandMatrix;
+using beamkernel::CoupledSystem;
 using beamkernel::ElementMatrix;
 using beamkernel::EndForceTable;
 using beamkernel::SoilEndForces;

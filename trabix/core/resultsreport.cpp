@@ -1,7 +1,9 @@
 #include "trabix/core/resultsreport.h"
 
 #include <cmath>
+#include <utility>
 
+#include "core/hostfs.h"
 #include "core/numbers.h"
 
 namespace trabix {
@@ -12,21 +14,26 @@ namespace {
 double Clean(double v, double below) { return std::fabs(v) < below || !std::isfinite(v) ? 0.0 : v; }
 
 // Force table value: fixed mask, or the exponent mask when it is large or small.
+// The masks are made once: a long report formats tens of thousands of values.
+const std::string kStripExponentMask = "   #.000E+##;  -#.000E+##", kStripFixedMask = "* ######.00";
+const std::string kBeamExponentMask = "       #.0000E+##;      -#.0000E+##", kBeamFixedMask = "* ##########0.00";
+const std::string kDisplacementExponentMask = "   #.0000E+##       ;  -#.0000E+##       ";
+const std::string kDisplacementFixedMask = "* #####0.000       ";
+const std::string kDistanceMask = "* ###0.000       ";
+
 std::string ForceText(double v, bool strip) {
   v = Clean(v, 1.0E-7);
   double a = std::fabs(v);
   bool exponent = a > 10000 || (a > 1.0E-5 && a < 0.1);
-  if (strip) return FitField(FormatNumber(v, exponent ? "   #.000E+##;  -#.000E+##" : "* ######.00"), 11);
-  return FitField(FormatNumber(v, exponent ? "       #.0000E+##;      -#.0000E+##" : "* ##########0.00"), 16);
+  if (strip) return FitField(FormatNumber(v, exponent ? kStripExponentMask : kStripFixedMask), 11);
+  return FitField(FormatNumber(v, exponent ? kBeamExponentMask : kBeamFixedMask), 16);
 }
-
-const char* const kDisplacementExponentMask = "   #.0000E+##       ;  -#.0000E+##       ";
 
 // Translations [mm] and pressures [kPa] of the displacement table.
 std::string DisplacementText(double v) {
   double a = std::fabs(v);
   bool exponent = a >= 10000 || (a > 0 && a < 0.1);
-  return FitField(FormatNumber(v, exponent ? kDisplacementExponentMask : "* #####0.000       "), 24);
+  return FitField(FormatNumber(v, exponent ? kDisplacementExponentMask : kDisplacementFixedMask), 24);
 }
 
 std::string SlopeText(double v) {
@@ -42,11 +49,11 @@ std::string TotalText(double v) {
 
 double At(const Vector& v, int i) { return (i >= 0 && static_cast<size_t>(i) < v.size()) ? v[i] : 0.0; }
 
-}  // namespace
-
-TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
-                                 const Vector& abscissae, const EndForceTable& endForces,
-                                 const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count) {
+// The report's lines in order, each handed to add (by value).
+template <typename Add>
+void ReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes, const Vector& abscissae,
+                 const EndForceTable& endForces, const SoilEndForces& soilEndForces, bool strip,
+                 const std::string& header, Add add) {
   const int n = nodes;
   const bool soil = kind == HalfSpaceSoil || kind == WinklerSoil;
   const std::string kindWord = strip ? "STRIP" : "BEAM";
@@ -56,9 +63,11 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
   for (int i = 1; i <= n; ++i) x[i] = Clean(At(abscissae, i), 1.0E-9);
   for (size_t i = 0; i < p.size(); ++i) p[i] = Clean(pressures[i], 1.0E-9);
 
-  TextLineArray lines(1);
-  auto add = [&lines](const std::string& text) { lines.push_back(text); };
-  AddReportOpening(lines, header);
+  {
+    TextLineArray opening(1);
+    AddReportOpening(opening, header);
+    for (size_t k = 1; k < opening.size(); ++k) add(std::move(opening[k]));
+  }
   add(kindWord);
   add(std::string(kindWord.size(), '^'));
 
@@ -83,10 +92,17 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
     std::string rightShear = hasRight ? ForceText(-endForces(r, 1) - soilRight, strip) : blank;
     std::string leftMoment = hasLeft ? ForceText(-endForces(l, 4), strip) : blank;
     std::string rightMoment = hasRight ? ForceText(endForces(r, 2), strip) : blank;
-    std::string row = FormatNumber(x[i], strip ? "* ##0.000" : "* ###0.000 ") + leftShear + rightShear + leftMoment + rightMoment;
-    if (strip)
-      row += (hasLeft ? ForceText(-endForces(l, 6), strip) : blank) + (hasRight ? ForceText(endForces(r, 5), strip) : blank);
-    add(row);
+    std::string row = FormatNumber(x[i], strip ? "* ##0.000" : "* ###0.000 ");
+    row.reserve(row.size() + 6 * field);
+    row += leftShear;
+    row += rightShear;
+    row += leftMoment;
+    row += rightMoment;
+    if (strip) {
+      row += hasLeft ? ForceText(-endForces(l, 6), strip) : blank;
+      row += hasRight ? ForceText(endForces(r, 5), strip) : blank;
+    }
+    add(std::move(row));
   }
   add("");
   if (strip) {
@@ -113,7 +129,10 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
     add(std::string("   Left [m]             [mm]             [rad]") + "               [kPa] ");
   }
   for (int i = 1; i <= n; ++i) {
-    std::string start = FormatNumber(x[i], "* ###0.000       ") + DisplacementText(u[2 * i - 1] * 1000) + SlopeText(u[2 * i]);
+    std::string start = FormatNumber(x[i], kDistanceMask);
+    start.reserve(start.size() + 24 + 14 + 24);
+    start += DisplacementText(u[2 * i - 1] * 1000);
+    start += SlopeText(u[2 * i]);
     if (kind == HalfSpaceSoil) {
       double pi = std::fabs(At(p, i)) <= 1.0E-10 ? 0.0 : At(p, i);
       add(start + DisplacementText(pi));
@@ -136,6 +155,17 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
   add("**REMARKS:");
   add("         - Vertical Translation is POSITIVE if DOWNWARD");
   add("         - Angle of Rotation is POSITIVE if CLOCKWISE");
+}
+
+}  // namespace
+
+TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Vector& pressures, int nodes,
+                                 const Vector& abscissae, const EndForceTable& endForces,
+                                 const SoilEndForces& soilEndForces, bool strip, const std::string& header, int& count) {
+  TextLineArray lines(1);
+  lines.reserve(static_cast<size_t>(kind == WinklerSoil ? 3 : 2) * nodes + 40);
+  ReportLines(kind, displacements, pressures, nodes, abscissae, endForces, soilEndForces, strip, header,
+              [&lines](std::string text) { lines.push_back(std::move(text)); });
   count = static_cast<int>(lines.size()) - 1;
   return lines;
 }
@@ -143,10 +173,16 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
 bool WriteResultsReport(int kind, const Vector& displacements, const Vector& pressures, int nodes, const Vector& abscissae,
                         const EndForceTable& endForces, const SoilEndForces& soilEndForces, bool strip,
                         const std::string& fileName, const std::string& header) {
-  int count = 0;
-  TextLineArray lines =
-      ResultsReportLines(kind, displacements, pressures, nodes, abscissae, endForces, soilEndForces, strip, header, count);
-  return SaveTextLines(fileName, lines, count);
+  // The file's bytes are made line by line into one block, as SaveTextLines would write the
+  // lines: a long beam's report has ten thousand of them, not worth keeping one by one.
+  std::string bytes;
+  bytes.reserve((static_cast<size_t>(kind == WinklerSoil ? 3 : 2) * nodes + 40) * 100);
+  ReportLines(kind, displacements, pressures, nodes, abscissae, endForces, soilEndForces, strip, header,
+              [&bytes](std::string text) {
+                bytes += text;
+                bytes += "\r\n";
+              });
+  return hostfs::WriteWhole(fileName, bytes);
 }
 
 }  // namespace trabix

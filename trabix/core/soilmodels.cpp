@@ -24,7 +24,7 @@ long double Line(long double h, long double d) {
 }  // namespace
 
 void HalfSpaceFlexibility(SoilMatrix& f, int n, const Vector& x, const Vector& b, bool strip, int symmetry) {
-  f.Resize(n, n);
+  f.ResizeForOverwrite(n, n);  // every entry is written below
   const long double s = symmetry;
   const long double axis = x[n];
   // A strip's forces are per metre of its length, however long the loaded rectangle is taken.
@@ -131,10 +131,12 @@ Vector NodeContactAreas(int n, const Vector& length, const Vector& width, bool s
   return area;
 }
 
-void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, int n, const Vector& length,
-                        const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
-                        Vector& pressures, SoilEndForces& forces) {
-  const int size = s.Rows();
+namespace {
+
+template <typename SoilAt>
+void PassPressures(const Vector& u, Vector& surface, SoilAt s, int size, int n, const Vector& length,
+                   const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
+                   Vector& pressures, SoilEndForces& forces) {
   std::vector<long double> v(size + 1, 0.0L);
   for (int k = 1; k <= size; ++k) v[k] = k <= n ? u[2 * k - 1] : u[n + k];
   surface.assign(n + 1, 0.0);
@@ -161,6 +163,33 @@ void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, i
     forces.atI[e] = pressures[e] * part[e];
     forces.atJ[e] = pressures[e + 1] * part[e];
   }
+}
+
+
+}  // namespace
+
+void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, int n, const Vector& length,
+                        const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
+                        Vector& pressures, SoilEndForces& forces) {
+  PassPressures(u, surface, [&s](int i, int j) { return s(i, j); }, s.Rows(), n, length, width, strip, status,
+                yieldPressure, pressures, forces);
+}
+
+void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, const std::vector<int>& order, int n,
+                        const Vector& length, const Vector& width, bool strip, const std::vector<int>& status,
+                        const Vector& yieldPressure, Vector& pressures, SoilEndForces& forces) {
+  auto at = [&s, &order](int i, int j) { return order[i] && order[j] ? s(order[i], order[j]) : 0.0L; };
+  PassPressures(u, surface, at, static_cast<int>(order.size()) - 1, n, length, width, strip, status, yieldPressure,
+                pressures, forces);
+}
+
+std::vector<int> BorderedOrder(const std::vector<int>& status, int n) {
+  std::vector<int> order(n + 1, 0);
+  for (int i = 1; i <= n; ++i) {
+    if (status[i] == 1) order.push_back(i);
+    else order[i] = i;
+  }
+  return order;
 }
 
 }  // namespace trabix

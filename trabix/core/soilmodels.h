@@ -52,5 +52,14 @@ Vector NodeContactAreas(int n, const Vector& length, const Vector& width, bool s
 void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, int n, const Vector& length,
                         const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
                         Vector& pressures, SoilEndForces& forces);
+// The same with the bordered matrix read through the unbordered n x n stiffness `s`: position t
+// of the bordered matrix stands for node order[t] (1..n + Y), 0 for a yielded node's own row and
+// column, which are zero. The iteration's passes form no bordered copy.
+void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, const std::vector<int>& order, int n,
+                        const Vector& length, const Vector& width, bool strip, const std::vector<int>& status,
+                        const Vector& yieldPressure, Vector& pressures, SoilEndForces& forces);
+// The positions of the bordered matrix (see BorderYieldedNodes): order[t] (t = 1..n + Y) the
+// node whose soil row stands there, 0 for a yielded node's emptied one.
+std::vector<int> BorderedOrder(const std::vector<int>& status, int n);
 
 }  // namespace trabix

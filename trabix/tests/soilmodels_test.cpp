@@ -340,6 +340,39 @@ TEST(YieldPassPressures, YieldedNodesCarryTheirYieldPressureAndTheSoilTakesTheRe
   EXPECT_NEAR(forces.atI[3], -7.5 * 0.25, 1e-12);
 }
 
+// The passes read the bordered matrix in place through the order of its positions: the same
+// positions as BorderYieldedNodes, and to the last bit the pressures of the bordered copy.
+TEST(YieldPassPressures, ReadInPlaceEqualsTheBorderedCopy) {
+  const int n = 4;
+  SoilMatrix s = NumberedSoil();
+  Vector length = {0, 1.0, 2.0, 1.0}, width = {0, 0.5, 0.5, 0.5};
+  struct Case {
+    std::vector<int> status;
+    std::vector<int> order;
+  } cases[] = {{{0, 0, 0, 0, 0}, {0, 1, 2, 3, 4}},
+               {{0, 0, 1, 0, 1}, {0, 1, 0, 3, 0, 2, 4}},
+               {{0, 1, 1, 1, 1}, {0, 0, 0, 0, 0, 1, 2, 3, 4}}};
+  for (const Case& c : cases) {
+    std::vector<int> order = BorderedOrder(c.status, n);
+    EXPECT_EQ(order, c.order);
+    const int size = static_cast<int>(order.size()) - 1;
+    SoilMatrix b(size, size);
+    CopySoilMatrix(s, b, n, n);
+    BorderYieldedNodes(b, c.status, n);
+    Vector u(2 * n + size - n + 1), yieldPressure(n + 1, 0.0);
+    for (size_t i = 1; i < u.size(); ++i) u[i] = 0.01 * std::sqrt(static_cast<double>(i)) * (i % 3 ? 1 : -1);
+    for (int i = 1; i <= n; ++i) yieldPressure[i] = c.status[i] == 1 ? -7.5 : 0.0;
+    Vector surface1, surface2, p1, p2;
+    SoilEndForces f1, f2;
+    YieldPassPressures(u, surface1, b, n, length, width, false, c.status, yieldPressure, p1, f1);
+    YieldPassPressures(u, surface2, s, order, n, length, width, false, c.status, yieldPressure, p2, f2);
+    EXPECT_EQ(p1, p2);
+    EXPECT_EQ(surface1, surface2);
+    EXPECT_EQ(f1.atI, f2.atI);
+    EXPECT_EQ(f1.atJ, f2.atJ);
+  }
+}
+
 TEST(NodeContactAreas, HalfOfEachNeighbouringElement) {
   Vector length = {0, 1.0, 2.0, 1.0}, width = {0, 0.4, 0.8, 0.4};
   Vector beam = NodeContactAreas(4, length, width, false);
