@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/globals.h"
 #include "core/numbers.h"
 
 namespace {
@@ -52,4 +53,50 @@ std::vector<std::pair<double, double>> ElementEndValues(const std::vector<double
 
 double PowerFunction(double a, double b, double z, double n) {
   return a + b * (n == 0 ? 1.0 : std::pow(z, n));
+}
+
+namespace {
+
+std::string Field(const std::vector<std::string>& fields, size_t i) {
+  return i < fields.size() ? fields[i] : std::string();
+}
+
+int WholeNumber(const std::string& text) {
+  double v = ParseNumber(text);
+  if (!(std::fabs(v) < 1e9)) return 0;
+  return static_cast<int>(std::floor(v + 0.5));
+}
+
+}  // namespace
+
+bool FunctionNodeRange(const std::vector<std::string>& fields, const std::vector<double>& lengths, int& i, int& m,
+                       double& span) {
+  int n = static_cast<int>(lengths.size()) - 1;
+  i = WholeNumber(Field(fields, 1));
+  m = WholeNumber(Field(fields, 2));
+  if (!(i > 0 && m > i && m <= n + 1)) return false;
+  span = 0;
+  for (int e = i; e < m; ++e) span += lengths[static_cast<size_t>(e)];
+  // Lengths that add up to nothing (or less) give no slope: the table stays as it is.
+  return span > 0;
+}
+
+void FillElementEndCells(int column, int i, int m, const std::vector<double>& lengths, double from,
+                         const std::function<double(double)>& value) {
+  int e = i;
+  for (const auto& ends : ElementEndValues(lengths, i, m, from, value)) {
+    CellTexts(column, e) = GeneratedCellText(ends.first);
+    CellTexts(column + 1, e) = GeneratedCellText(ends.second);
+    ++e;
+  }
+}
+
+void LinearLoadBetweenNodes(const std::vector<std::string>& fields, const std::vector<double>& lengths) {
+  int i = 0, m = 0;
+  double span = 0;
+  if (!FunctionNodeRange(fields, lengths, i, m, span)) return;
+  double qi = ParseNumber(Field(fields, 3));
+  double qm = ParseNumber(Field(fields, 4));
+  double slope = (qm - qi) / span;
+  FillElementEndCells(2, i, m, lengths, 0.0, [&](double x) { return qi + x * slope; });
 }

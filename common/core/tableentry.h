@@ -27,3 +27,16 @@ std::vector<std::pair<double, double>> ElementEndValues(const std::vector<double
                                                         const std::function<double(double)>& value);
 // The distribution k = A + B z^n (0^0 taken as 1).
 double PowerFunction(double a, double b, double z, double n);
+
+// The nodes i (field 1) and m (field 2) of a function between nodes over the element lengths
+// (index 1..N) and the length D between them: false, with nothing to fill, unless
+// 0 < i < m <= N + 1 and D > 0. Field 0 is not used; a missing field reads as empty.
+bool FunctionNodeRange(const std::vector<std::string>& fields, const std::vector<double>& lengths, int& i, int& m,
+                       double& span);
+// CellTexts columns `column` and column + 1 of elements i..m-1 (rows i..m-1): value(z) at each
+// element's upper and lower node as generated cell texts, z running on from `from` at node i.
+void FillElementEndCells(int column, int i, int m, const std::vector<double>& lengths, double from,
+                         const std::function<double(double)>& value);
+// A load varying linearly from qi at node i to qm at node m (fields 1..4: i, m, qi, qm) into
+// CellTexts columns 2 and 3 of elements i..m-1. Nothing happens unless FunctionNodeRange holds.
+void LinearLoadBetweenNodes(const std::vector<std::string>& fields, const std::vector<double>& lengths);

@@ -46,34 +46,6 @@ bool NodeRangeValid(int start, int end, int nodes, bool winkler, double a, doubl
   return !(exponent < 0 && start == 1);
 }
 
-namespace {
-
-// The nodes i (field 1) and m (field 2) of a function between nodes and the length between them;
-// false when they are not i < m within the n + 1 nodes or that length is 0 (no element table).
-bool NodesOfFunction(const std::vector<std::string>& fields, const std::vector<double>& lengths, int& i, int& m,
-                     double& span) {
-  int n = static_cast<int>(lengths.size()) - 1;
-  i = WholeNumber(Field(fields, 1));
-  m = WholeNumber(Field(fields, 2));
-  if (!(i > 0 && m > i && m <= n + 1)) return false;
-  span = 0;
-  for (int e = i; e < m; ++e) span += lengths[e];
-  return span != 0;
-}
-
-// The cells of elements i..m-1 in column and column + 1: value(x) at each element's two ends, x
-// running on from `from` at node i.
-template <class Value>
-void FillElementEnds(int column, int i, int m, const std::vector<double>& lengths, double from, Value value) {
-  int e = i;
-  for (const auto& ends : ElementEndValues(lengths, i, m, from, value)) {
-    CellTexts(column, e) = GeneratedCellText(ends.first);
-    CellTexts(column + 1, e) = GeneratedCellText(ends.second);
-    ++e;
-  }
-}
-
-}  // namespace
 
 std::vector<double> ElementLengths() {
   int n = ElementCount();
@@ -85,28 +57,18 @@ std::vector<double> ElementLengths() {
 void ApplyNodeFunction(int firstColumn, const std::vector<std::string>& fields, const std::vector<double>& lengths) {
   int i = 0, m = 0;
   double span = 0;
-  if (!NodesOfFunction(fields, lengths, i, m, span)) return;
+  if (!FunctionNodeRange(fields, lengths, i, m, span)) return;
   double a = ParseNumber(Field(fields, 3));
   double b = ParseNumber(Field(fields, 4));
   double power = ParseNumber(Field(fields, 5));
   double depth = 0;  // of node i
   for (int e = 1; e < i; ++e) depth += lengths[e];
-  FillElementEnds(firstColumn + 2, i, m, lengths, depth, [&](double z) { return PowerFunction(a, b, z, power); });
+  FillElementEndCells(firstColumn + 2, i, m, lengths, depth, [&](double z) { return PowerFunction(a, b, z, power); });
 }
 
 void SetSameModulus(const std::string& k, int rows) {
   std::string text = GeneratedCellText(ParseNumber(k));
   for (int e = 1; e <= rows; ++e) CellTexts(2, e) = CellTexts(3, e) = text;
-}
-
-void LinearLoadBetweenNodes(const std::vector<std::string>& fields, const std::vector<double>& lengths) {
-  int i = 0, m = 0;
-  double span = 0;
-  if (!NodesOfFunction(fields, lengths, i, m, span)) return;
-  double qi = ParseNumber(Field(fields, 3));
-  double qm = ParseNumber(Field(fields, 4));
-  double slope = (qm - qi) / span;
-  FillElementEnds(2, i, m, lengths, 0.0, [&](double x) { return qi + x * slope; });
 }
 
 std::array<int, 5> TableLockFlags(const std::string& kind) {

@@ -34,10 +34,8 @@ void ApplyNodeFunction(int firstColumn, const std::vector<std::string>& fields, 
 // columns 2 and 3, of every one of `rows` elements, written as a generated value; the yield
 // columns keep theirs.
 void SetSameModulus(const std::string& k, int rows);
-// A load varying linearly from qi at node i to qm at node m (fields 1..4: i, m, qi, qm) into
-// CellTexts columns 2 and 3 of elements i..m-1. Nothing happens unless 0 < i < m <= N + 1, or
-// when the lengths over the range add up to 0.
-void LinearLoadBetweenNodes(const std::vector<std::string>& fields, const std::vector<double>& lengths);
+// A load varying linearly between nodes (core/tableentry.h).
+using ::LinearLoadBetweenNodes;
 // The element lengths (index 1..N) of ElementTable.
 std::vector<double> ElementLengths();
 
