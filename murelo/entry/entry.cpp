@@ -1,0 +1,544 @@
+// Murelo's substructure selection, geometry and support dialogs (see entry.h).
+#include "murelo/entry/entry.h"
+
+#include <algorithm>
+
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/textfiles.h"
+#include "murelo/core/dataentry.h"
+#include "murelo/core/globals.h"
+#include "murelo/core/jobfiles.h"
+#include "win/checklist.h"
+#include "win/colours.h"
+#include "win/dataform.h"
+#include "win/fieldkeys.h"
+#include "win/messages.h"
+
+namespace murelo {
+
+std::function<void(HWND owner)> LoadTypeAction;
+std::function<void(HWND owner)> GraphAction;
+bool GeometrySaved = false;
+
+namespace {
+
+constexpr int kCheckList = 77777777;
+bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
+bool EditChosen = false;     // the support types ended through " &ENTER / EDIT Support DATA "
+HWND DataOwner = nullptr;    // the window the data command runs over
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void EmptyWorkTables() {
+  BasePlateElements.Redim(0, 2);
+  WallStemElements.Redim(0, 2);
+  TextLines.assign(5001, std::string());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- substructure selection
+
+DialogTemplate SubstructureDialog(int action) {
+  ReadGeometryFile(JobSpec);
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 260, 117);
+  int h = 0;
+  auto centred = [&](int id, const std::string& text, int y, int height, bool button) {
+    const int w = DialogTextWidth(d, text, h) + (button ? 12 : 0);
+    if (button) AddButton(d, id, text, (260 - w) / 2, y, w, height);
+    else AddLabel(d, id, text, (260 - w) / 2, y, w, height);
+    return w;
+  };
+  const int w = centred(220, "SELECTION OF RETAINING WALL SUBSTRUCTURE", 12, 10, false);
+  AddLine(d, 199, (260 - w) / 2, 22, w, 2);
+  const int optionWidth = DialogTextWidth(d, "&BASE PLATE", h) + 7 + 10;
+  AddOption(d, 201, "&BASE PLATE", (260 - optionWidth) / 2, 27, optionWidth, 13,
+            WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, 202, "&WALL STEM", (260 - optionWidth) / 2, 40, optionWidth, 13, BS_AUTORADIOBUTTON);
+  int focus = 9876;
+  if (action == 1) centred(focus = 198, "&ENTER / EDIT Geometry and Material Properties Data", 57, 16, true);
+  if (action == 2) centred(focus = 197, "&ENTER / EDIT Support General Data", 57, 16, true);
+  if (action == 3) centred(focus = 196, "&ENTER / EDIT Load Data", 57, 16, true);
+  if (action == 4) {
+    AddButton(d, 9876, "&OK", 85, 80, 40, 14);
+    AddButton(d, 2, "&CANCEL", 135, 80, 40, 14);
+  } else {
+    AddButton(d, 2, "&CANCEL", 105, 80, 50, 14);
+  }
+  OnOpen(d, [focus](HWND dialog) {
+    for (int id : {201, 202}) SetFixedFont(dialog, id);
+    CheckDlgButton(dialog, 201, BST_CHECKED);
+    for (int id : {201, 202}) SubclassControl(dialog, id, EditSubclassProc3);
+    SetFocus(GetDlgItem(dialog, focus));
+    PointerOnControl(dialog, focus);
+  });
+  return d;
+}
+
+namespace {
+const std::vector<ColourRule> kSubstructureColours = {
+    {WM_CTLCOLORSTATIC, 201, 209, RGB(255, 255, 255), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
+};
+}  // namespace
+
+INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kSubstructureColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 201, 202);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == 198 || id == 197 || id == 196 || id == 9876) {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    CurrentSubstructure = Checked(dialog, 202) ? "WALL" : "BASE PLATE";
+    HWND owner = DataOwner ? DataOwner : GetParent(dialog);
+    ShowWindow(dialog, SW_HIDE);
+    if (id == 198) {
+      DetailsWanted = false;
+      if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) == 1) {
+        GeometrySaved = true;
+        if (DetailsWanted) GeometryDetailsDialog(owner);
+        CloseStructureView();
+      }
+      EmptyWorkTables();
+    } else if (id == 197) {
+      EditChosen = false;
+      if (ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc) == 1 && EditChosen)
+        SupportTablesDialog(owner);
+    } else if (id == 196) {
+      if (LoadTypeAction) LoadTypeAction(owner);
+    } else {
+      SharedIntegers(4, 0) = SharedIntegers(4, 1) = SharedIntegers(4, 2) = SharedIntegers(4, 3) = 0;
+      if (GraphAction) GraphAction(owner);
+      TextLines.assign(5001, std::string());
+    }
+    SetCursorPos(pointer.x, pointer.y);
+    CheckRadioButton(dialog, 201, 202, CurrentSubstructure == "BASE PLATE" ? 201 : 202);
+    Sleep(0);
+    ShowWindow(dialog, SW_SHOW);
+    SetFocus(GetDlgItem(dialog, id));
+    return TRUE;
+  }
+  if (id == 2) {
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- geometry and material
+
+DialogTemplate GeometryDialog() {
+  ReadGeometryFile(JobSpec);
+  const bool plate = PlateEdited();
+  const std::vector<std::string> texts = GeometryDialogTexts();
+  const int n = plate ? 5 : 4;
+  const int buttons = plate ? 115 : 102;
+  DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 340, plate ? 150 : 137);
+  const std::string heading =
+      std::string(" GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:") + (plate ? " BASE PLATE" : " WALL STEM");
+  int h = 0;
+  const int w = DialogTextWidth(d, heading, h);
+  AddLabel(d, 120, heading, 6, 12, w, 10);
+  AddLine(d, 99, 6, 22, w, 2);
+  static const char* const plateLabels[] = {"Base Plate Width ", "Toe Length ", "Total Number of Elements ",
+                                            "Modulus of Elasticity ", "Poisson's Ratio "};
+  static const char* const plateUnits[] = {" m", " m", "", " kPa", ""};
+  static const char* const stemLabels[] = {"Wall Stem Height ", "Total Number of Elements ", "Modulus of Elasticity ",
+                                           "Poisson's Ratio "};
+  static const char* const stemUnits[] = {" m", "", " kPa", ""};
+  const int countField = plate ? 3 : 2;
+  for (int k = 1; k <= n; ++k) {
+    const int y = 13 * k + 14;
+    AddLabel(d, 110 + k, plate ? plateLabels[k - 1] : stemLabels[k - 1], 6, y, 214, 12, SS_RIGHT);
+    AddField(d, 100 + k, texts[k], 220, y, 80, 13, WS_TABSTOP | ES_AUTOHSCROLL | (k == countField ? ES_NUMBER : 0));
+    AddLabel(d, 120 + k, plate ? plateUnits[k - 1] : stemUnits[k - 1], 300, y, 30, 12);
+  }
+  AddCheckBox(d, 131, " ENTER/EDIT &GEOMETRY DATA  ", 6, buttons - 22, 215, 13, WS_TABSTOP | BS_AUTOCHECKBOX);
+  AddButton(d, 1, "&Ok", 60, buttons, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  AddButton(d, 2, "&Cancel", 110, buttons, 40, 14);
+  OnOpen(d, [n, buttons](HWND dialog) {
+    for (int k = 1; k <= n; ++k)
+      for (int id : {110 + k, 100 + k, 120 + k}) SetFixedFont(dialog, id);
+    CheckDlgButton(dialog, 131, BST_CHECKED);
+    FocusField(GetDlgItem(dialog, 101));
+    PlacePointer(dialog, 80, buttons + 7);
+  });
+  return d;
+}
+
+namespace {
+// The focused field black on white, the others blue on light yellow; item labels blue on cyan,
+// units green on grey, the box white on teal, the heading and the rule black on green.
+const std::vector<ColourRule> kGeometryColours = WithFieldColours(
+    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
+               {WM_CTLCOLORSTATIC, 121, 129, RGB(0, 255, 0), RGB(128, 128, 128)},
+               {WM_CTLCOLORSTATIC, 130, 140, RGB(255, 255, 255), RGB(0, 128, 128)},
+               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
+}  // namespace
+
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == 1) {
+    const int n = PlateEdited() ? 5 : 4;
+    std::vector<std::string> texts = TrimmedFields(dialog, 101, n);
+    if (int item = GeometryDialogItem(texts)) {
+      WarnBox(dialog, ItemWarning(item));
+      return TRUE;
+    }
+    if (!SaveGeometryDialogData(JobSpec, texts)) {
+      WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
+      return TRUE;
+    }
+    DetailsWanted = Checked(dialog, 131);
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 2) {
+    DetailsWanted = false;
+    EmptyWorkTables();
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+int GeometryDetailsDialog(HWND owner) {
+  ReadGeometryFile(JobSpec);
+  const bool plate = PlateEdited();
+  const int n = ElementCount(EditedSubstructure());
+  if (n < 1) return 0;
+  Table = TableTexts();
+  Table.kind = "GEOMETRY";
+  Table.title = std::string(" GEOMETRY DETAILS DATA") + (plate ? " BASE PLATE:" : " WALL STEM:");
+  Table.labels = {"", " Element Width L[m]=", " Element Thickness t[m]=", "", ""};
+  Table.heads = {"Elem.", "Elem. Length", "Elem. Thickness", "", ""};
+  Table.units = {"No", "s[m]", "t[m]", "", ""};
+  Table.rowKind = "ELEMENT";
+  FillGeometryCells();
+  return ShowTableWindow(owner, 0, n, 2);
+}
+
+bool GeometryDataCommand(HWND owner) {
+  if (JobSpec.empty()) return false;
+  GeometrySaved = false;
+  DataOwner = owner;
+  ShowModalDialog(SubstructureDialog(1), owner, SubstructureDialogProc);
+  DataOwner = nullptr;
+  return GeometrySaved;
+}
+
+// ---------------------------------------------------------------- support types
+
+namespace {
+const int kPlateTypeIds[5] = {100, 101, 102, 171, 172};
+}  // namespace
+
+DialogTemplate SupportTypeDialog() {
+  const bool plate = PlateEdited();
+  SupportStates states{};
+  MapSupportTypeFlags(states, 1, plate);
+  const int k = plate ? 5 : 1;
+  const int height = 163 + 13 * (k - 5);
+  DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 340, height);
+  int h = 0;
+  const std::string heading = "SPECIFICATION OF SUPPORT TYPES: " + CurrentSubstructure;
+  const int hw = DialogTextWidth(d, heading, h) + 8;
+  AddLabel(d, 120, heading, (340 - hw) / 2, 8, hw, 10, SS_CENTER);
+  AddLine(d, 99, (340 - hw) / 2, 18, hw, 2);
+  static const char* const plateTexts[] = {"&Toe Horizontally Restrained", "Vertical &Unyielding Nodal Supports",
+                                           "&Vertical/Rotational Elastic Nodal Restraints",
+                                           "Plate Resting on &Winkler Foundation",
+                                           "Plate Resting on &Isotropic Half-Space"};
+  const std::string wallText = "Horizontal/Rotational Elastic &Nodal Restraints";
+  int widest = 0;
+  if (plate)
+    for (const char* t : plateTexts) widest = std::max(widest, DialogTextWidth(d, t, h));
+  else
+    widest = DialogTextWidth(d, wallText, h);
+  int avg = DialogTextWidth(d, "x", h);
+  const int boxWidth = widest + 3 * avg + 12, x = (340 - boxWidth) / 2;
+  const DWORD right = BS_LEFTTEXT | BS_RIGHT;
+  if (plate) {
+    for (int r = 0; r < 5; ++r) {
+      const int y = 27 + 13 * r;
+      if (r < 3)
+        AddCheckBox(d, kPlateTypeIds[r], plateTexts[r], x, y, boxWidth, 13,
+                    WS_TABSTOP | BS_AUTOCHECKBOX | right | (r == 0 ? WS_GROUP : 0));
+      else
+        AddOption(d, kPlateTypeIds[r], plateTexts[r], x, y, boxWidth, 13,
+                  WS_TABSTOP | BS_AUTORADIOBUTTON | right | (r == 3 ? WS_GROUP : 0));
+    }
+    for (int id : {171, 172}) SetControlCallback(d, id, ToggleCheckProc);
+  } else {
+    AddCheckBox(d, 101, wallText, x, 27, boxWidth, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX | right);
+  }
+  AddButton(d, 131, " &ENTER / EDIT Support DATA ", 100, 100 + 13 * (k - 5), 140, 16, WS_TABSTOP | WS_GROUP);
+  AddButton(d, 1, "&Ok", 125, height - 40, 40, 14);
+  AddButton(d, 2, "&Cancel", 175, height - 40, 40, 14);
+  OnOpen(d, [plate, states](HWND dialog) {
+    if (plate) {
+      for (int i = 0; i < 5; ++i) {
+        SetFixedFont(dialog, kPlateTypeIds[i]);
+        if (states[i]) CheckDlgButton(dialog, kPlateTypeIds[i], BST_CHECKED);
+      }
+      SharedIntegers(0, 0) = states[3] ? 171 : states[4] ? 172 : 0;
+      SharedIntegers(0, 1) = states[3] || states[4] ? 1 : 0;
+    } else {
+      SetFixedFont(dialog, 101);
+      if (states[1]) CheckDlgButton(dialog, 101, BST_CHECKED);
+    }
+    SetFocus(GetDlgItem(dialog, 131));
+    PointerOnControl(dialog, 131);
+  });
+  return d;
+}
+
+namespace {
+const std::vector<ColourRule> kSupportTypeColours = {
+    {WM_CTLCOLORSTATIC, 100, 111, RGB(0, 128, 128), RGB(255, 255, 200)},
+    {WM_CTLCOLORSTATIC, 171, 179, RGB(255, 255, 200), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, 181, 189, RGB(255, 255, 0), RGB(49, 119, 149)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
+};
+}  // namespace
+
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == 131 || id == 1) {
+    const bool plate = PlateEdited();
+    SupportStates states{};
+    if (plate) {
+      for (int i = 0; i < 5; ++i) states[i] = Checked(dialog, kPlateTypeIds[i]) ? 1 : 0;
+      const std::string warning = SupportTypeWarning(SupportTypeStatus(states));
+      if (!warning.empty()) {
+        WarnBox(dialog, warning);
+        return TRUE;
+      }
+    } else {
+      states[1] = Checked(dialog, 101) ? 1 : 0;
+    }
+    MapSupportTypeFlags(states, 2, plate);
+    EditChosen = id == 131;
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- unyielding nodes
+
+DialogTemplate UnyieldingSupportsDialog() {
+  Table = TableTexts();
+  Table.kind = "UNYIELD";
+  const int nodes = ElementCount(1) + 1;
+  const int shown = std::min(15, nodes);
+  DialogTemplate d = NewDialog(" UNYIELDING SUPPORTS DATA:", 0, 0, 180, 0);
+  AddLabel(d, 120, "Set CHECKS at NODES with SUPPORTS", 0, 5, 180, 10, SS_CENTER);
+  AddLine(d, 99, 0, 15, 180, 2);
+  AddButton(d, 11123, "&REMOVE ALL CHECKS", 37, 21, 106, 14);
+  int h = 0;
+  const int avg = DialogTextWidth(d, "x", h);
+  const int w = 9 * avg + (nodes > shown ? 10 : 0);
+  const int listHeight = static_cast<int>(shown * 10.1 + 1);
+  const int x = 90 - w / 2;
+  AddLabel(d, 302, "Node No", x, 35, w, 12, SS_CENTER | SS_SUNKEN);
+  const int y = 48 + listHeight + 10;
+  AddButton(d, 9876, "&Ok", 90 - 45, y, 40, 14);
+  AddButton(d, 1234, "&Cancel", 90 + 4, y, 40, 14);
+  d.height = y + 22;
+  std::vector<int> marks = UnyieldingMarks(nodes);
+  OnOpen(d, [nodes, listHeight, marks, x, w](HWND dialog) {
+    for (int id : {120, 302}) SetFixedFont(dialog, id);
+    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", x, 48, w, listHeight,
+                                    WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+                                        LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                                    WS_EX_CLIENTEDGE);
+    FillCheckList(list, nodes, marks);
+    SetFocus(list);
+    OpenStructureView(dialog, "Supp", "UNYIELD");
+    PointerOnControl(dialog, 9876);
+  });
+  return d;
+}
+
+namespace {
+const std::vector<ColourRule> kUnyieldingColours = {
+    {WM_CTLCOLORSTATIC, 301, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
+    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
+};
+}  // namespace
+
+INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
+  if (msg == WM_DRAWITEM && DrawCheckListItem(lParam)) return TRUE;
+  if (msg != WM_COMMAND) return FALSE;
+  // The list's id does not fit LOWORD: only the buttons are matched here.
+  const int id = LOWORD(wParam);
+  if (id == 11123) {
+    SetCheckListMarks(GetDlgItem(dialog, kCheckList), {});
+    SetFocus(GetDlgItem(dialog, kCheckList));
+    PointerOnControl(dialog, 9876);
+    return TRUE;
+  }
+  if (id == 9876) {
+    AcceptUnyieldingMarks(CheckListMarks(GetDlgItem(dialog, kCheckList)));
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  if (id == 1234 || id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- spring and Winkler tables
+
+int SupportTableDialog(HWND owner, const std::string& kind) {
+  const bool plate = PlateEdited();
+  Table = TableTexts();
+  Table.kind = kind;
+  int rows = 0, columns = 2;
+  if (kind == "ELASTIC") {
+    const std::string k = plate ? "kv" : "kh";
+    Table.title = plate ? CurrentSubstructure + ": " + "LINEAR ELASTIC SUPPORTS' DATA"
+                        : std::string("WALL: LINEAR ELASTIC RESTRAINTS' DATA");
+    Table.groupHead = "Spring CONSTANTS";
+    Table.heads = {"Nodal Line", "", "", "", ""};
+    Table.units = {"i", k + "[kN/m/m]", "kr[kN*m/rad/m]", "", ""};
+    Table.labels = {"", " Elastic CONSTANT " + k + "[kN/m/m]=", " Elastic CONSTANT kr[kN*m/rad/m]=", "", ""};
+    Table.rowKind = "NODE";
+    rows = ElementCount(EditedSubstructure()) + 1;
+  } else {
+    Table.title = "BASE PLATE: WINKLER FOUNDATION";
+    Table.heads = {"Element i", "Subgr. Mod.", "k[kPa/m]", "Yield Stress", "[kPa]"};
+    Table.units = {"Nodes i-j", "at i, ki", "at j, kj", "at i", "at j"};
+    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
+                    " YIELD STRESS in [kPa]="};
+    Table.rowKind = "ELEMENT";
+    rows = ElementCount(1);
+    columns = plate ? 4 : 2;
+  }
+  FillSupportCells(kind);
+  if (rows < 1) return 0;
+  return ShowTableWindow(owner, 1, rows, columns);
+}
+
+// ---------------------------------------------------------------- half-space
+
+DialogTemplate HalfSpaceDialog(const std::string& kind) {
+  static const char* const labels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ", "Yield Stress [kPa]= "};
+  const std::vector<std::string> texts = HalfSpaceTexts();
+  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 300, 160);
+  int h = 0;
+  const int labelWidth = DialogTextWidth(d, labels[0], h) + 4, fieldWidth = 14 * 4 + 4;
+  const int x = (300 - labelWidth - fieldWidth) / 2;
+  const std::string heading = " " + kind + " HALF SPACE DATA:";
+  const int hw = DialogTextWidth(d, heading, h) + 8;
+  AddLabel(d, 120, heading, (300 - hw) / 2, 6, hw, 10, SS_CENTER);
+  AddLine(d, 99, (300 - hw) / 2, 16, hw, 2);
+  const int t = 28;
+  AddLabel(d, 298, "SOIL ELASTIC PROPERTIES:", x, t, labelWidth, 10);
+  AddLine(d, 97, x, t + 11, labelWidth, 2);
+  AddLabel(d, 299, "SOIL PLASTIC PROPERTY:", x, t + 47, labelWidth, 10);
+  AddLine(d, 98, x, t + 57, labelWidth, 2);
+  for (int i = 1; i <= 3; ++i) {
+    const int y = t + 13 * i + (i == 3 ? 20 : 0);
+    AddLabel(d, 300 + i, labels[i - 1], x, y, labelWidth, 12, SS_RIGHT | SS_SUNKEN);
+    AddField(d, 241 + i, texts[i], x + labelWidth, y, fieldWidth, 12, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
+  }
+  AddButton(d, 55, "&Ok", 105, 120, 40, 14);
+  AddButton(d, 2, "&Cancel", 155, 120, 40, 14);
+  OnOpen(d, [](HWND dialog) {
+    for (int id = 301; id <= 303; ++id) SetFixedFont(dialog, id);
+    StartFields(dialog, 242, 3);
+    PointerOnControl(dialog, 55);
+  });
+  return d;
+}
+
+namespace {
+const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
+    242, 244, {{WM_CTLCOLORSTATIC, 301, 309, RGB(0, 0, 0), RGB(0, 255, 255)},
+               {WM_CTLCOLORSTATIC, 401, 409, RGB(0, 0, 0), RGB(168, 217, 198)},
+               {WM_CTLCOLORSTATIC, 291, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
+               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
+}  // namespace
+
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, 242, 244);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == 55) {
+    std::vector<std::string> texts = TrimmedFields(dialog, 242, 3);
+    const std::string yield = texts[3];
+    if (int item = HalfSpaceProblem(texts)) {
+      WarnBox(dialog, ItemWarning(item));
+      FocusField(GetDlgItem(dialog, 241 + item));
+      return TRUE;
+    }
+    if (SupportFlags.size() < 11) SupportFlags.resize(11);
+    SupportFlags[7] = texts[1];
+    SupportFlags[8] = texts[2];
+    SupportFlags[10] = yield;
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == 2) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+// ---------------------------------------------------------------- the supports command
+
+void SupportTablesDialog(HWND owner) {
+  if (PlateEdited()) {
+    if (SupportFlagIsYes(1)) {
+      ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
+      CloseStructureView();
+    }
+    if (SupportFlagIsYes(2)) SupportTableDialog(owner, "ELASTIC");
+    if (SupportFlagIsYes(3)) SupportTableDialog(owner, "WINKLER");
+    if (SupportFlagIsYes(4)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);
+  } else if (SupportFlagIsYes(5)) {
+    SupportTableDialog(owner, "ELASTIC");
+  }
+}
+
+void SupportDataCommand(HWND owner) {
+  if (JobSpec.empty()) return;
+  int plate = 0, stem = 0;
+  if (!LoadSupportFile(plate, stem)) return;
+  DataOwner = owner;
+  ShowModalDialog(SubstructureDialog(2), owner, SubstructureDialogProc);
+  DataOwner = nullptr;
+  SaveSupportFile(JobSpec);
+}
+
+}  // namespace murelo

@@ -1,0 +1,111 @@
+#pragma once
+// Murelo's data entry on screen: the substructure selection, the geometry command (the general
+// geometry and material dialog, then the element table), the supports command (the support types,
+// then the unyielding nodes, the spring and Winkler tables and the half-space data), the table
+// windows on the shared grid with their generation dialogs, and the one-page entry and
+// generation dialog of the load and Winkler tables. The decisions about the texts typed and the
+// files written are in murelo/core/dataentry.h.
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win/dialogs.h"
+#include "win/grid.h"
+
+namespace murelo {
+
+// The cancel mark of the generation dialogs ("ZZZ" after Cancel) and the one value of the
+// uniform dialog after Ok.
+extern std::string GenerationValue;
+// The trimmed texts of the last generation or one-page dialog after Ok, 1...
+extern std::vector<std::string> FieldTexts;
+
+// The texts of the table on screen, filled by its owner before the window is built.
+struct TableTexts {
+  std::string kind;   // "GEOMETRY", "ELASTIC", "WINKLER", "TRAPEZOIDAL", "TRAPEZOIDAL (Vertical)", "NODAL"
+  std::string title;  // the window's title (and the support and geometry tables' heading)
+  std::string firstButton;  // a load table's button 121 ("&GENERATE" buttons are the table's own)
+  // Column heads in two rows: [0] over the row labels, [1..4] over the value columns; a group
+  // head over all value columns when the columns have none of their own.
+  std::array<std::string, 5> heads, units;
+  std::string groupHead;
+  // The value label of each column (1..4) in the uniform and range dialogs.
+  std::array<std::string, 5> labels;
+  // The one-page dialog's labels (LoadGenerationDialog): the range dialog's (start, end, step,
+  // heading, values...) and the second dialog's (heading and values, or the linear load's).
+  std::array<std::string, 7> rangeLabels;
+  std::array<std::string, 7> secondLabels;
+  std::string rowKind;  // "ELEMENT" or "NODE": the range dialog's start and end fields
+};
+extern TableTexts Table;
+
+// The load tables' commands and Ok (TableKind 2), set by the load entry: a column button (the
+// page stored before and refilled after), and Ok (true ends the window with 1).
+extern std::function<void(HWND table, int id)> LoadTableCommand;
+extern std::function<bool(HWND table)> LoadTableAccept;
+
+// Murelo's profile of the data grid.
+GridProfile MureloGridProfile();
+// A table window over owner: TableKind kind (0 geometry, 1 supports, 2 loads), rows and value
+// columns, Table and CellTexts prepared; its structure view ("Geom", "Supp", "Load") beside the
+// table, closed after the window. Returns the window's end value (1 accepted).
+int ShowTableWindow(HWND owner, int kind, int rows, int columns);
+// The structure view of the table kind beside the window's controls (the window grows by it:
+// 610 pixels square on a screen at least 1024 wide, else 470); closing it.
+void OpenStructureView(HWND window, const std::string& view, const std::string& kind);
+void CloseStructureView();
+
+// ---- the commands ----
+
+// Menu command 306: the substructure dialog in its geometry mode. Returns whether a geometry
+// dialog was accepted (its file written).
+bool GeometryDataCommand(HWND owner);
+// Menu command 307: the support flow, then the support file rewritten (also after Cancel).
+void SupportDataCommand(HWND owner);
+
+// ---- the parts, for the tests ----
+
+// The substructure selection of action 1 (geometry) .. 4 (graphs): its actions run the geometry
+// dialog, the support types or the hooks below; it ends with 1 on "&CANCEL".
+DialogTemplate SubstructureDialog(int action);
+INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// What the load and graph actions (196, 9876) run once CurrentSubstructure is set.
+extern std::function<void(HWND owner)> LoadTypeAction;
+extern std::function<void(HWND owner)> GraphAction;
+
+DialogTemplate GeometryDialog();
+// Ends with 1 after an accepted Ok (the file written, the table shown when the box was ticked),
+// 0 on Cancel.
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// Whether the last accepted geometry dialog wrote its file.
+extern bool GeometrySaved;
+// The element table of the edited substructure; Ok writes <job>.geo.
+int GeometryDetailsDialog(HWND owner);
+
+DialogTemplate SupportTypeDialog();
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The tables and dialogs of the ticked support types of CurrentSubstructure, in their order.
+void SupportTablesDialog(HWND owner);
+DialogTemplate UnyieldingSupportsDialog();
+INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The "ELASTIC" or "WINKLER" table of CurrentSubstructure; Ok stores the cells into the work
+// tables.
+int SupportTableDialog(HWND owner, const std::string& kind);
+DialogTemplate HalfSpaceDialog(const std::string& kind);
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// GENERATE on value column `column` of the open table (linear: the wall stem's thickness
+// variation), and UNIFORM.
+DialogTemplate GenerationDialog(int column, bool linear = false);
+INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+DialogTemplate UniformGeometryDialog(int column);
+INT_PTR CALLBACK GenerationSubDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// The one-page entry and generation dialog of kind 0..6 or 11 (load tables, the Winkler
+// functions); Ok ends it with 1 and leaves the fields in FieldTexts; Cancel "ZZZ" and 0.
+DialogTemplate LoadGenerationDialog(int kind);
+INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+}  // namespace murelo
