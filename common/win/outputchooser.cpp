@@ -30,8 +30,9 @@ ChooserState* State(HWND dialog) { return reinterpret_cast<ChooserState*>(GetWin
 
 int OutputMode(bool preview, bool save) { return (preview ? 0 : 1) + (save ? 0 : 4); }
 
-std::string OutputChooserCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase) {
-  return " " + structureTitle + ";  " + "Job: " + job + "; Load: " + loadCase;
+std::string OutputChooserCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase,
+                                 const std::string& gap) {
+  return " " + structureTitle + ";" + gap + "Job: " + job + "; Load: " + loadCase;
 }
 
 std::string PresentationCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase) {
@@ -40,8 +41,9 @@ std::string PresentationCaption(const std::string& structureTitle, const std::st
 
 DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
   DialogTemplate d = NewDialog(
-      OutputChooserCaption(profile.structureTitle, JobSpec, profile.loadCaseName ? *profile.loadCaseName : ""), 10, 10,
-      288, 133, DataDialogStyle, 0, DialogNoMoveSize);
+      OutputChooserCaption(profile.structureTitle, JobSpec, profile.loadCaseName ? *profile.loadCaseName : "",
+                           profile.captionGap),
+      10, 10, 288, 133, DataDialogStyle, 0, profile.centred ? DialogConventional : DialogNoMoveSize);
   AddLabel(d, 120, "PREVIEW/PRINT/SAVE DATA/RESULTS DIALOG:", 40, 22, 210, 10, SS_CENTER);
   AddLine(d, 99, 40, 32, 210, 2);
   AddLabel(d, 111, "Select one of the following Options", 10, 47, 192, 13, SS_CENTER | SS_SUNKEN);
@@ -71,8 +73,10 @@ INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       GetCursorPos(&state->pointer);
       SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
       // Enter on a focused button presses it.
-      SubclassControl(dialog, 55, EditSubclassProc2);
-      SubclassControl(dialog, 56, EditSubclassProc2);
+      if (state->profile->subclassButtons) {
+        SubclassControl(dialog, 55, EditSubclassProc2);
+        SubclassControl(dialog, 56, EditSubclassProc2);
+      }
       return FALSE;  // the focus stays on "&DATA"
     }
     case WM_COMMAND: {
@@ -105,8 +109,10 @@ INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
     case WM_DESTROY: {
       ChooserState* state = State(dialog);
       if (!state) return FALSE;
-      RestoreControl(dialog, 55);
-      RestoreControl(dialog, 56);
+      if (state->profile->subclassButtons) {
+        RestoreControl(dialog, 55);
+        RestoreControl(dialog, 56);
+      }
       SetWindowLongPtrA(dialog, DWLP_USER, 0);
       delete state;
       return FALSE;

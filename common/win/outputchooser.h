@@ -23,18 +23,25 @@ struct OutputChooserProfile {
   std::function<void(int mode, HWND parent)> outputResults;  // "&RESULTS"
   short* preview = nullptr;                    // the program's OutputPreview: 1 preview, 0 print
   int* answer = nullptr;                       // where the load-case dialog's end value goes
+  // Where the programs' choosers differ: the blanks between the title and "Job:", the place
+  // (centred on the screen, else at (10, 10) of the owner), and whether Enter on a focused
+  // "&DATA" or "&RESULTS" presses it (their key procedure subclassed).
+  std::string captionGap = "  ";
+  bool centred = false;
+  bool subclassButtons = true;
 };
 
 // Output modes: 0 preview and keep the file, 1 print and keep, 4 preview only, 5 print only.
 int OutputMode(bool preview, bool save);
 
-// " " + title + ";  Job: " + job + "; Load: " + case.
-std::string OutputChooserCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase);
+// " " + title + ";" + gap + "Job: " + job + "; Load: " + case.
+std::string OutputChooserCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase,
+                                 const std::string& gap = "  ");
 // "     " + title + " ANALYSIS.   JOB: " + job + "     Load Case: " + case.
 std::string PresentationCaption(const std::string& structureTitle, const std::string& job, const std::string& loadCase);
 
 // The chooser (ids: 120 heading, 99 line, 111 prompt, 55 "&DATA", 56 "&RESULTS", 1234 "&EXIT",
-// 201 "&Save", 202 "&Print", 203 "Pre&view"), 288 x 133 units at (10, 10) of its owner.
+// 201 "&Save", 202 "&Print", 203 "Pre&view"), 288 x 133 units at (10, 10) of its owner or centred.
 DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile);
 // Its callback; the profile comes as the dialog's parameter.
 INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -18,12 +18,6 @@ std::string Field(const std::vector<std::string>& fields, size_t i) {
   return i < fields.size() ? fields[i] : std::string();
 }
 
-int WholeNumber(const std::string& text) {
-  double v = ParseNumber(text);
-  if (!(std::fabs(v) < 1e9)) return 0;
-  return static_cast<int>(std::floor(v + 0.5));
-}
-
 std::string Flag(int item) {
   return item < static_cast<int>(SupportFlags.size()) ? Trim(SupportFlags[item]) : std::string();
 }

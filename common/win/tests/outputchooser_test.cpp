@@ -194,4 +194,47 @@ TEST(OutputChooser, PresentationCommandAfterTheLoadCaseChoice) {
   DestroyWindow(owner);
 }
 
+// A program's own form: one blank before "Job:", the chooser centred on the screen, and the two
+// document buttons left with the button's own key procedure.
+TEST(OutputChooser, ProfileGivesCaptionGapPlaceAndKeyProcedure) {
+  JobSpec = "C:\\TANKS\\T1";
+  EXPECT_EQ(OutputChooserCaption("TANK", "C:\\J", "W", " "), " TANK; Job: C:\\J; Load: W");
+  Recorder r;
+  OutputChooserProfile p = r.Profile();
+  p.captionGap = " ";
+  p.centred = true;
+  p.subclassButtons = false;
+  bool checked = false;
+  auto result = RunScript({WhenDialog(" TANK; Job: C:\\TANKS\\T1; Load: WIND",
+                                      [&](HWND d) {
+                                        RECT box;
+                                        GetWindowRect(d, &box);
+                                        // CenterWindow's place (dialogs.h).
+                                        int w = box.right - box.left, h = box.bottom - box.top;
+                                        EXPECT_EQ(box.left, (GetSystemMetrics(SM_CXSCREEN) - w) / 2);
+                                        EXPECT_EQ(box.top, (GetSystemMetrics(SM_CYSCREEN) - (h + GetSystemMetrics(SM_CYCAPTION))) / 2 + 7);
+                                        // "&DATA" runs the same procedure as "&EXIT", never subclassed.
+                                        EXPECT_EQ(GetWindowLongPtrA(GetDlgItem(d, 55), GWLP_WNDPROC),
+                                                  GetWindowLongPtrA(GetDlgItem(d, 1234), GWLP_WNDPROC));
+                                        checked = true;
+                                        wintest::Click(d, 1234);
+                                      })},
+                          [&] { ShowOutputChooser(nullptr, p); });
+  EXPECT_TRUE(result.finished);
+  EXPECT_TRUE(checked);
+  // The default form subclasses them.
+  p = r.Profile();
+  checked = false;
+  result = RunScript({WhenDialog(kCaption,
+                                 [&](HWND d) {
+                                   EXPECT_NE(GetWindowLongPtrA(GetDlgItem(d, 55), GWLP_WNDPROC),
+                                             GetWindowLongPtrA(GetDlgItem(d, 1234), GWLP_WNDPROC));
+                                   checked = true;
+                                   wintest::Click(d, 1234);
+                                 })},
+                     [&] { ShowOutputChooser(nullptr, p); });
+  EXPECT_TRUE(result.finished);
+  EXPECT_TRUE(checked);
+}
+
 }  // namespace
