@@ -7,7 +7,7 @@ namespace murelo {
 bool GeometryCommand() { return false; }
 void SupportCommand() {}
 void LoadDataCommand() {}
-void PresentationCommand() {}
-void PlotCommand() {}
+void PresentationCommand() { RunPresentationCommand(); }
+void PlotCommand() { RunPlotCommand(ShowSubstructureDialog); }
 
 }  // namespace murelo

@@ -5,6 +5,7 @@
 #include "doc/ddoc.h"
 #include "doc/docmodel.h"
 #include "testsupport.h"
+#include "walltables.h"
 
 namespace murelo {
 namespace {
@@ -13,6 +14,10 @@ using namespace testing;
 
 class WallDocumentTest : public WallTest {
  protected:
+  void TearDown() override {
+    testing::ClearWallTables();
+    WallTest::TearDown();
+  }
   void SetUp() override {
     WallTest::SetUp();
     WallSupports s;

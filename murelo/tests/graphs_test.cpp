@@ -3,6 +3,7 @@
 #include "murelo/core/graphs.h"
 
 #include "testsupport.h"
+#include "walltables.h"
 
 namespace murelo {
 namespace {
@@ -11,6 +12,10 @@ using namespace testing;
 
 class WallGraphTest : public WallTest {
  protected:
+  void TearDown() override {
+    testing::ClearWallTables();
+    WallTest::TearDown();
+  }
   // Toe restrained, Winkler soil, a uniform load on the plate and earth pressure on the stem.
   SolverRun Run(double winkler = 10000) {
     WallSupports s;

@@ -3,6 +3,7 @@
 #include "murelo/core/loadedit.h"
 
 #include "testsupport.h"
+#include "walltables.h"
 
 namespace murelo {
 namespace {
@@ -11,6 +12,10 @@ using testing::WallTest;
 
 class LoadEditTest : public WallTest {
  protected:
+  void TearDown() override {
+    testing::ClearWallTables();
+    WallTest::TearDown();
+  }
   void SetUp() override {
     WallTest::SetUp();
     JobSpec = "WALL";
