@@ -68,6 +68,9 @@ void RunAnalysisCommand(int mode);
 // nothing (commands.cpp) -----
 // The substructure dialog; true when it saved data.
 bool GeometryCommand();
+// The geometry loader's offer when a substructure is missing: the correction question and, on
+// Yes, the substructure dialog; true when the file is to be read again.
+bool CorrectMissingGeometry(const std::string& message);
 void SupportCommand();
 void LoadDataCommand();
 void PresentationCommand();

@@ -1,6 +1,7 @@
 // Start-up, the notice and the main window: Murelo's profile of the shared program frame.
 #include "app.h"
 #include "core/globals.h"
+#include "murelo/core/jobfiles.h"
 #include "win/messages.h"
 
 namespace murelo {
@@ -72,6 +73,7 @@ void DimensionGlobals() {
   NumberChars = "+.0123456789Ee";
   DigitChars = "0123456789";
   ProgramMessages = DialogOwnedMessages(&DialogResult);
+  SetGeometryCorrectionHook(CorrectMissingGeometry);
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, MureloFrame()); }

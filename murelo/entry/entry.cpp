@@ -31,6 +31,14 @@ HWND DataOwner = nullptr;    // the window the data command runs over
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
+// The width in dialog units of a text in the system fixed-pitch font, 8 pixels a character: with
+// the dialog font's average character of 6 or 7 pixels (4 units), up to 5.5 units a character.
+int FixedTextWidth(const DialogTemplate&, const std::string& text) {
+  int chars = 0;
+  for (char c : text) chars += c == '&' ? 0 : 1;
+  return chars * 11 / 2 + 2;
+}
+
 void EmptyWorkTables() {
   BasePlateElements.Redim(0, 2);
   WallStemElements.Redim(0, 2);
@@ -53,7 +61,7 @@ DialogTemplate SubstructureDialog(int action) {
   };
   const int w = centred(220, "SELECTION OF RETAINING WALL SUBSTRUCTURE", 12, 10, false);
   AddLine(d, 199, (260 - w) / 2, 22, w, 2);
-  const int optionWidth = DialogTextWidth(d, "&BASE PLATE", h) + 7 + 10;
+  const int optionWidth = FixedTextWidth(d, "&BASE PLATE") + 7 + 10;
   AddOption(d, 201, "&BASE PLATE", (260 - optionWidth) / 2, 27, optionWidth, 13,
             WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 202, "&WALL STEM", (260 - optionWidth) / 2, 40, optionWidth, 13, BS_AUTORADIOBUTTON);
@@ -262,11 +270,10 @@ DialogTemplate SupportTypeDialog() {
   const std::string wallText = "Horizontal/Rotational Elastic &Nodal Restraints";
   int widest = 0;
   if (plate)
-    for (const char* t : plateTexts) widest = std::max(widest, DialogTextWidth(d, t, h));
+    for (const char* t : plateTexts) widest = std::max(widest, FixedTextWidth(d, t));
   else
-    widest = DialogTextWidth(d, wallText, h);
-  int avg = DialogTextWidth(d, "x", h);
-  const int boxWidth = widest + 3 * avg + 12, x = (340 - boxWidth) / 2;
+    widest = FixedTextWidth(d, wallText);
+  const int boxWidth = std::min(330, widest + FixedTextWidth(d, "xxx") + 10), x = (340 - boxWidth) / 2;
   const DWORD right = BS_LEFTTEXT | BS_RIGHT;
   if (plate) {
     for (int r = 0; r < 5; ++r) {
@@ -371,6 +378,28 @@ DialogTemplate UnyieldingSupportsDialog() {
                                         LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                                     WS_EX_CLIENTEDGE);
     FillCheckList(list, nodes, marks);
+    // Whole lines only: the list takes the height of its shown lines, the buttons follow it.
+    const int item = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    RECT r{};
+    GetWindowRect(list, &r);
+    RECT client{};
+    GetClientRect(list, &client);
+    const int frame = (r.bottom - r.top) - client.bottom;
+    const int shown = std::min(15, nodes);
+    if (item > 0) {
+      SetWindowPos(list, nullptr, 0, 0, r.right - r.left, item * shown + frame, SWP_NOMOVE | SWP_NOZORDER);
+      GetWindowRect(list, &r);
+      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+      int gap = 10, unused = 0;
+      UnitsToPixels(dialog, unused, gap);
+      for (int id : {9876, 1234}) {
+        HWND b = GetDlgItem(dialog, id);
+        RECT br{};
+        GetWindowRect(b, &br);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&br), 2);
+        SetWindowPos(b, nullptr, br.left, r.bottom + gap, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+      }
+    }
     SetFocus(list);
     OpenStructureView(dialog, "Supp", "UNYIELD");
     PointerOnControl(dialog, 9876);
@@ -450,7 +479,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   const std::vector<std::string> texts = HalfSpaceTexts();
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 300, 160);
   int h = 0;
-  const int labelWidth = DialogTextWidth(d, labels[0], h) + 4, fieldWidth = 14 * 4 + 4;
+  const int labelWidth = FixedTextWidth(d, std::string(labels[0]) + " "), fieldWidth = 14 * 4 + 4;
   const int x = (300 - labelWidth - fieldWidth) / 2;
   const std::string heading = " " + kind + " HALF SPACE DATA:";
   const int hw = DialogTextWidth(d, heading, h) + 8;

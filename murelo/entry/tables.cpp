@@ -146,7 +146,8 @@ void TableHeadingsOf(DialogTemplate& d) {
     under(123, "U&NIFORM", 2, 0);
     under(124, "G&ENERATE", 2, 1);
   } else if (Table.kind == "WINKLER") {
-    under(121, " Subgrade &Modulus k=A+Bx^n between Nodes 'i' and 'm' ", 1, 0, 2);
+    // The function's caption needs the width of all four columns.
+    under(121, " Subgrade &Modulus k=A+Bx^n between Nodes 'i' and 'm' ", 1, 0, 4);
     under(122, "&GENERATE", 1, 1);
     under(124, "G&ENERATE", 2, 1);
     under(126, "GENE&RATE", 3, 1);
@@ -201,8 +202,12 @@ GridProfile MureloGridProfile() {
 
 void OpenStructureView(HWND window, const std::string& view, const std::string& kind) {
   if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  const bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
-  const long side = wide ? 610 : 470;
+  const long screen = GetSystemMetrics(SM_CXSCREEN);
+  const bool wide = screen >= 1024;
+  // The picture shrinks where a wide table and it would not both fit on the screen.
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const long side = std::max(300L, std::min(wide ? 610L : 470L, screen - (outer.right - outer.left) - 8));
   const long left = MakeRoomForView(window, side, side);
   DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
   ViewOpen = true;

@@ -127,10 +127,21 @@ void DrawGeometryIdealization(const ViewChoice& c) {
     LabelRows(c.labels, 560, 860);
     PointerArrow(600, 880, (s.xi + s.xj) / 2, s.yi + 10);
   } else {
+    // The sample's words at the element: its name, the thickness across it, the length along it;
+    // then the name again as the key.
     ViewPolyline({{s.xi + 60, s.yi}, {s.xj + 60, s.yj}}, 1, kViewBlack);
+    ViewPolyline({{s.xi + 50, s.yi}, {s.xi + 70, s.yi}}, 1, kViewBlack);
+    ViewPolyline({{s.xj + 50, s.yj}, {s.xj + 70, s.yj}}, 1, kViewBlack);
     ViewPolyline({{s.xi - 15, s.yi + 40}, {s.xi + 15, s.yi + 40}}, 1, kViewBlack);
-    LabelRows(c.labels, 120, 380);
-    PointerArrow(200, 420, s.xi - 16, (s.yi + s.yj) / 2);
+    const std::vector<std::string>& l = c.labels;
+    if (l.size() >= 6) {
+      Label(kViewBlue, true, 150, 430, l[0] + " ", kViewAdvance);
+      DrawTextRowEx(0, l[1]);
+      PointerArrow(250, 470, s.xi - 16, (s.yi + s.yj) / 2);
+      Label(kViewBlue, true, s.xi - 40, s.yi + 30, l[2]);
+      Label(kViewBlue, true, s.xi + 76, (s.yi + s.yj) / 2 - 18, l[3]);
+      LabelRows({l[4], l[5]}, 120, 880);
+    }
   }
 }
 
@@ -160,7 +171,7 @@ void DrawSupports(const ViewChoice& c, const std::string& kind) {
     BrushStyleEx(0, kGfxBrushSolid);
     PenEx(0, 0, 0, 1);
     SampleElement(s, Hsw(100, 255, 0));
-    LabelRows(c.labels, 440, 880);
+    LabelRows(c.labels, 300, 830);
   }
 }
 

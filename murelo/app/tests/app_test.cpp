@@ -26,6 +26,7 @@ namespace {
 
 const char* const kJobCaption = " Job Name Specification/Selection";
 const char* const kCasesCaption = "  Retaining Wall: Load Name Specification/Selection";
+const char* const kEntryCaption = "   Retaining Wall ANALYSIS.   JOB: WALL";
 
 std::string MenuText(HMENU menu, UINT position) {
   char text[128] = {0};
@@ -182,6 +183,7 @@ TEST_F(MureloFrame, ThePointerParksOnTheMenuBarByCommand) {
   const std::vector<wintest::Step> leave = {
       WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); }),
       WhenDialog(" WARNING!", [](HWND b) { wintest::AnswerBox(b, IDNO); }),
+      WhenDialog(kEntryCaption, [](HWND d) { wintest::Click(d, 2); }),
   };
   for (const Case& c : {Case{308, 100}, Case{888, 160}, Case{889, 160}, Case{777, 160}, Case{666, 160}, Case{306, 60},
                         Case{307, 60}}) {
@@ -211,6 +213,43 @@ TEST_F(MureloFrame, TheCheckAsksWithTheCorrectionBox) {
   s.unyielding = "1,5";
   murelo::testing::WriteSupports("WALL", s, 4);
   EXPECT_EQ(murelo::CheckJobForAnalysis(), 1);
+}
+
+// Commands 306 and 307 open the substructure selection with their own action; the check's
+// support correction opens the support command, whose file is written when it closes.
+TEST_F(MureloFrame, DataCommandsAndTheSupportCorrectionOpenTheSubstructureSelection) {
+  JobSpec = "WALL";
+  murelo::StructureTitle = "Retaining Wall";
+  murelo::testing::WriteGeometry("WALL", murelo::testing::StandardWall());
+  murelo::testing::WriteLoads("WALL", "A", murelo::testing::WallLoads());
+  std::vector<std::string> actions;
+  auto note = [&](HWND d) {
+    for (int id : {198, 197, 196})
+      if (GetDlgItem(d, id)) actions.push_back(std::to_string(id) + " " + wintest::GetText(d, id));
+    wintest::Click(d, 2);
+  };
+  ASSERT_TRUE(RunScript({WhenDialog(kEntryCaption, note)}, [] { murelo::DispatchCommand(306); }).finished);
+  ASSERT_TRUE(RunScript({WhenDialog(kEntryCaption, note)}, [] { murelo::DispatchCommand(307); }).finished);
+  std::vector<std::string> boxes;
+  bool ok = RunScript({WhenDialog(" WARNING!",
+                                  [&](HWND box) {
+                                    boxes.push_back(wintest::BoxText(box));
+                                    wintest::AnswerBox(box, IDYES);
+                                  }),
+                       WhenDialog(kEntryCaption, note),
+                       WhenDialog(" WARNING!",
+                                  [&](HWND box) {
+                                    boxes.push_back(wintest::BoxText(box));
+                                    wintest::AnswerBox(box, IDNO);
+                                  })},
+                      [] { EXPECT_EQ(murelo::CheckJobForAnalysis(), 0); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(actions, (std::vector<std::string>{"198 &ENTER / EDIT Geometry and Material Properties Data",
+                                               "197 &ENTER / EDIT Support General Data",
+                                               "197 &ENTER / EDIT Support General Data"}));
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(FirstLine("WALL.SUP"), "Job: WALL // SUPPORTS");
 }
 
 TEST_F(MureloFrame, NewJobCancelledKeepsTheJobOpenWithItsFilesLoose) {

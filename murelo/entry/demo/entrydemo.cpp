@@ -1,0 +1,66 @@
+// Shows one of Murelo's data-entry dialogs on a sample wall job in the current folder, to look at
+// (not a test): murelo_entry_demo substructure|geometry|details|supports|unyielding|elastic|
+// winkler|halfspace|load|onepage [wall]
+#include <windows.h>
+
+#include <string>
+
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "murelo/core/dataentry.h"
+#include "murelo/core/globals.h"
+#include "murelo/core/jobfiles.h"
+#include "murelo/entry/entry.h"
+#include "win/messages.h"
+
+int main(int argc, char** argv) {
+  using namespace murelo;
+  const std::string what = argc > 1 ? argv[1] : "geometry";
+  const bool wall = argc > 2 && std::string(argv[2]) == "wall";
+  ProgramMessages.ownerIsDialog = true;
+  ProgramMessages.pauseMs = 0;
+  ProgramMessages.numberCheck = IsNumberText;
+  JobSpec = "DEMO";
+  GeneralData.Redim(2, 5);
+  CurrentSubstructure = "WALL";
+  SaveGeometryDialogData("DEMO", {"", "4", "8", "3.0E7", "0.2"});
+  CurrentSubstructure = "BASE PLATE";
+  SaveGeometryDialogData("DEMO", {"", "3", "0.75", "24", "3.0E7", "0.2"});
+  FillGeometryCells();
+  UniformWidthCells();
+  for (int e = 1; e <= 24; ++e) CellTexts(3, e) = "0.5";
+  SaveGeometryCells("DEMO");
+  SupportFlags = {"Y", "Y", "Y", "Y", "N", "Y", "", "", "", "", ""};
+  UnyieldingNodes = "1,25";
+  if (wall) CurrentSubstructure = "WALL";
+  if (what == "substructure") GeometryDataCommand(nullptr);
+  else if (what == "geometry") ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc);
+  else if (what == "details") GeometryDetailsDialog(nullptr);
+  else if (what == "supports") ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc);
+  else if (what == "unyielding") ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc);
+  else if (what == "elastic") SupportTableDialog(nullptr, "ELASTIC");
+  else if (what == "winkler") SupportTableDialog(nullptr, "WINKLER");
+  else if (what == "halfspace") ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc);
+  else if (what == "load" || what == "onepage") {
+    // A trapezoidal load table as the load entry describes it.
+    Table = TableTexts();
+    Table.kind = "TRAPEZOIDAL";
+    Table.title = wall ? " WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: 1" : " BASE PLATE: TRAPEZOIDAL LOAD DATA. Load Case: 1";
+    Table.firstButton = "&SET LINEAR LOAD BETWEEN NODES 'i-m'";
+    Table.heads = {"Element i", "at i, qi", "at j, qj", "", ""};
+    Table.units = {"Nodes i-j", "[kPa]", "[kPa]", "", ""};
+    Table.groupHead = " Trapezoidal Load  [kPa] ";
+    Table.secondLabels = {" Start Node No (i):", " End Node No (m):", " Intensity of TRAPEZOIDAL LOAD  [kPa]:",
+                          " at Start Node i, qi=", " at End Node m, qm=", "", ""};
+    const int n = ElementCount(wall ? 2 : 1);
+    CellTexts.Redim(3, n);
+    for (int e = 1; e <= n; ++e) CellTexts(1, e) = std::to_string(e), CellTexts(2, e) = CellTexts(3, e) = "0";
+    if (what == "onepage") {
+      TableRows = n;
+      ShowModalDialog(LoadGenerationDialog(1), nullptr, LoadDataDialogProc);
+    } else {
+      ShowTableWindow(nullptr, 2, n, 2);
+    }
+  }
+  return 0;
+}
