@@ -96,6 +96,18 @@ void RunPlotCommand(const std::function<void(int action)>& substructureDialog);
 // its action running the load types or the action dialog.
 void ShowSubstructureDialog(int action);
 
+// ----- the load data command (loads.cpp) -----
+// The load data of load type 1 (uniform load and self weight), 2 (nodal), 3 (trapezoidal) or 4
+// (the stem's vertical trapezoidal load) of CurrentSubstructure, over owner.
+void LoadDataDialogs(HWND owner, int type);
+// The "SELECTION OF LOAD TYPE" dialog of CurrentSubstructure; "&ENTER / EDIT Load Data" opens
+// the ticked type and ticks the next; "&CLOSE" ends it with 1.
+DialogTemplate LoadTypeDialog();
+INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+int ShowLoadTypeDialog(HWND owner);
+// Menu command 308 after the case: EditLoadData around the substructure selection of the loads.
+void RunLoadDataCommand();
+
 // ----- the presentation command (documents.cpp) -----
 extern short OutputPreview;  // 1 preview, 0 print
 // The data and results documents of the job and case: modes 0 and 1 save them (with their

@@ -10,7 +10,7 @@ namespace murelo {
 
 bool GeometryCommand() { return GeometryDataCommand(MainWindow); }
 void SupportCommand() { SupportDataCommand(MainWindow); }
-void LoadDataCommand() {}
+void LoadDataCommand() { RunLoadDataCommand(); }
 void PresentationCommand() { RunPresentationCommand(); }
 void PlotCommand() { RunPlotCommand(ShowSubstructureDialog); }
 
