@@ -242,3 +242,41 @@ TEST_F(MureloLoads, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
 }
 
 }  // namespace
+
+namespace {
+
+// The job check's offer for a job without load cases runs the load data command: the case named
+// in the load-case dialog gets its load file.
+TEST_F(MureloLoads, TheChecksOfferOfALoadCaseRunsTheLoadDataCommand) {
+  murelo::testing::WallSupports s;
+  s.winkler = 10000;
+  murelo::testing::WriteSupports("WALL9", s, 4);
+  murelo::LoadCaseName.clear();
+  std::vector<std::string> boxes;
+  bool loadMode = false;
+  EXPECT_TRUE(RunScript({WhenDialog(" WARNING!",
+                                    [&](HWND box) {
+                                      boxes.push_back(wintest::BoxText(box));
+                                      wintest::AnswerBox(box, IDYES);
+                                    }),
+                         WhenDialog("  Retaining Wall: Load Name Specification/Selection",
+                                    [](HWND d) {
+                                      wintest::SetText(d, 555, "A");
+                                      PostClick(d, 1);
+                                    }),
+                         WhenDialog(kSubstructure,
+                                    [&](HWND d) {
+                                      loadMode = GetDlgItem(d, 196) != nullptr;
+                                      PostClick(d, 2);
+                                    })},
+                        [] { murelo::CheckJobForAnalysis(); }, 30000)
+                  .finished);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find("NO LOAD CASE IS SPECIFIED FOR THIS JOB"), std::string::npos) << boxes[0];
+  EXPECT_TRUE(loadMode);
+  std::vector<std::string> lines = FileLines("WALL9.LDA");
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], "Job: WALL9 // LOADS (A)");
+}
+
+}  // namespace
