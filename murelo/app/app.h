@@ -3,6 +3,7 @@
 // shared job and load-case dialogs, the job check before an analysis and the menu's commands.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "murelo/core/globals.h"
@@ -10,6 +11,10 @@
 #include "win/jobdialog.h"
 #include "win/loaddialog.h"
 #include "win/programframe.h"
+
+struct GraphProfile;
+struct ActionDialogProfile;
+struct OutputChooserProfile;
 
 namespace murelo {
 
@@ -70,5 +75,47 @@ void SupportCommand();
 void LoadDataCommand();
 void PresentationCommand();
 void PlotCommand();
+
+// ----- the plot command (graphs.cpp) -----
+// The graph texts of the current job, case and substructure.
+GraphProfile MureloGraphProfile();
+// The "SELECTION OF STRUCTURAL ACTION" dialog of CurrentSubstructure; its plot button runs
+// PlotResponseField.
+ActionDialogProfile MureloActionProfile();
+// The graph of action k of the current case and substructure over owner; without a results
+// report "Results File is Missing! Analyse the Structure!" and no graph. The point count shown.
+int PlotResponseField(HWND owner, int action);
+// The action dialog of CurrentSubstructure (its soil kind from SupportFlags) over parent, until
+// "&CANCEL".
+int ShowStructuralActions(HWND parent);
+// Menu command 666: the case (load-case dialog in mode 2), the main window's caption, the job's
+// geometry, supports and loads read again, then substructureDialog(4), whose plot action shows
+// ShowStructuralActions.
+void RunPlotCommand(const std::function<void(int action)>& substructureDialog);
+// The substructure selection dialog of action 3 (loads) or 4 (graphs) over the main window,
+// its action running the load types or the action dialog.
+void ShowSubstructureDialog(int action);
+
+// ----- the load data command (loads.cpp) -----
+// The load data of load type 1 (uniform load and self weight), 2 (nodal), 3 (trapezoidal) or 4
+// (the stem's vertical trapezoidal load) of CurrentSubstructure, over owner.
+void LoadDataDialogs(HWND owner, int type);
+// The "SELECTION OF LOAD TYPE" dialog of CurrentSubstructure; "&ENTER / EDIT Load Data" opens
+// the ticked type and ticks the next; "&CLOSE" ends it with 1.
+DialogTemplate LoadTypeDialog();
+INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+int ShowLoadTypeDialog(HWND owner);
+// Menu command 308 after the case: EditLoadData around the substructure selection of the loads.
+void RunLoadDataCommand();
+
+// ----- the presentation command (documents.cpp) -----
+extern short OutputPreview;  // 1 preview, 0 print
+// The data and results documents of the job and case: modes 0 and 1 save them (with their
+// boxes), 4 and 5 only preview or print.
+void OutputData(int mode, HWND parent);
+void OutputResults(int mode, HWND parent);
+OutputChooserProfile MureloChooserProfile();
+// Menu command 777: the case, then the chooser until "&EXIT".
+void RunPresentationCommand();
 
 }  // namespace murelo

@@ -10,9 +10,9 @@ namespace murelo {
 
 bool GeometryCommand() { return GeometryDataCommand(MainWindow); }
 void SupportCommand() { SupportDataCommand(MainWindow); }
-void LoadDataCommand() {}
-void PresentationCommand() {}
-void PlotCommand() {}
+void LoadDataCommand() { RunLoadDataCommand(); }
+void PresentationCommand() { RunPresentationCommand(); }
+void PlotCommand() { RunPlotCommand(ShowSubstructureDialog); }
 
 bool CorrectMissingGeometry(const std::string& message) {
   if (AskCorrectionBox(MainWindow, message, DialogResult) != kAnswerYes) return false;

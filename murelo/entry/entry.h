@@ -116,7 +116,8 @@ DialogTemplate UniformGeometryDialog(int column);
 INT_PTR CALLBACK GenerationSubDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The one-page entry and generation dialog of kind 0..6 or 11 (load tables, the Winkler
 // functions); Ok ends it with 1 and leaves the fields in FieldTexts; Cancel "ZZZ" and 0.
-DialogTemplate LoadGenerationDialog(int kind);
+// Kind 4 shows the label range[4] with the first-row cell of value column `column`.
+DialogTemplate LoadGenerationDialog(int kind, int column = 1);
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 }  // namespace murelo

@@ -333,7 +333,7 @@ INT_PTR CALLBACK GenerationSubDialogProc(HWND dialog, UINT msg, WPARAM wParam, L
 
 // ---------------------------------------------------------------- the one-page dialog
 
-DialogTemplate LoadGenerationDialog(int kind) {
+DialogTemplate LoadGenerationDialog(int kind, int column) {
   OneValueKind = kind;
   SharedIntegers(3, 1) = kind;
   const bool winkler = Table.kind == "WINKLER";
@@ -384,7 +384,7 @@ DialogTemplate LoadGenerationDialog(int kind) {
       row(range[0], "1", true);
       row(range[1], std::to_string(TableRows), true);
       row(range[2], "1", true);
-      row(range[4], CellOf(2, 1));
+      row(range[4], CellOf(column + 1, 1));
       if (kind == 5) row(range[5], CellOf(3, 1));
       if (kind == 6) row(range[6], CellOf(4, 1));
       break;
@@ -415,7 +415,8 @@ bool OneValueValid(HWND dialog) {
   auto num = [](int k) { return ParseNumber(FieldTexts[k]); };
   bool wrong = false, refuse = false;
   if (kind == 0) {
-    wrong = num(2) < 0;
+    // A negative mass density is refused: the dialog stays open with its texts.
+    wrong = refuse = num(2) < 0;
   } else if (kind == 1 || kind == 11) {
     // A range outside the table writes nothing; it is refused here.
     wrong = refuse = num(1) < 1 || num(1) >= num(2) || num(2) > TableRows + 1 ||

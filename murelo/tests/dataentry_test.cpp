@@ -303,6 +303,7 @@ TEST_F(DataEntry, UnyieldingMarksAndTheirList) {
 
 TEST_F(DataEntry, SupportFileFromTheWorkTables) {
   WriteWall();
+  WinklerTable.Redim(0, 0);  // no rows of an earlier test's job
   ASSERT_TRUE(ReadGeometryFile(JobSpec));
   SupportFlags = {"Y", "Y", "Y", "Y", "N", "N", "", "", "", "", ""};
   UnyieldingNodes = "3,5";

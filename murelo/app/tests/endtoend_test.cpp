@@ -1,0 +1,269 @@
+// A new user's whole retaining-wall job in Murelo, through its main window and menus with their
+// real dialogs: the notice and a new job, both substructures with their tables, the toe
+// restrained on Winkler soil, case "A" with a uniform load on the base plate and earth pressure on
+// the stem, the elastic and elastic-plastic analyses, every graph of both substructures, both
+// documents previewed and saved, then "&Close", which packs the job into its archive; opening the
+// job again restores its files.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "../../../common/tests/testdir.h"
+#include "app.h"
+#include "core/textfiles.h"
+#include "graph/actiondialog.h"
+#include "graph/graphwindow.h"
+#include "win/grid.h"
+#include "win/testing/program.h"
+#include "win/testing/wintest.h"
+
+namespace fs = std::filesystem;
+using wintest::Click;
+using wintest::PostClick;
+using wintest::RunScript;
+using wintest::WhenDialog;
+
+namespace {
+
+const char* const kNotice = "  ZOR SOFTWARE";
+const char* const kJobCaption = " Job Name Specification/Selection";
+const char* const kCasesCaption = "  Retaining Wall: Load Name Specification/Selection";
+
+// Cell (row, column) of the table window on screen with `columns` value columns.
+void SetCell(int columns, int row, int column, const std::string& text) {
+  wintest::SetText(TablePage(), 3000 + (row - 1) * columns + column, text);
+}
+
+class MureloEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::copy_file(wintest::ExeFolder() / "ZLIB.DLL", dir.path() / "ZLIB.DLL");
+    fs::create_directories(dir.path() / "WALLS");
+    job = (dir.path() / "WALLS" / "WALL9").string();
+    entry = "   Retaining Wall ANALYSIS.   JOB: " + job;
+  }
+  void TearDown() override {
+    if (murelo::MainWindow) DestroyWindow(murelo::MainWindow);
+    JobSpec.clear();
+    DrainQuit();
+  }
+  static bool DrainQuit() {
+    MSG m;
+    bool quit = false;
+    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quit = true;
+    return quit;
+  }
+  void StartAndOpenJob() {
+    murelo::StructureTitle.clear();
+    JobSpec.clear();
+    murelo::LoadCaseName.clear();
+    murelo::DimensionGlobals();
+    ASSERT_NE(murelo::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
+    ASSERT_TRUE(RunScript({WhenDialog(kNotice, [](HWND d) { Click(d, 9876); }),
+                           WhenDialog(kJobCaption,
+                                      [this](HWND d) {
+                                        wintest::SetText(d, 7555, job);
+                                        Click(d, IDOK);
+                                      })},
+                          [] { ShowProgramNotice(murelo::MureloFrame()); })
+                    .finished);
+    ASSERT_EQ(JobSpec, job);
+  }
+  void Command(int id, std::vector<wintest::Step> steps) {
+    EXPECT_TRUE(RunScript(std::move(steps), [id] { SendMessageA(murelo::MainWindow, WM_COMMAND, id, 0); }, 60000)
+                    .finished)
+        << "command " << id;
+  }
+  static wintest::Step ChooseCaseA() {
+    return WhenDialog(kCasesCaption, [](HWND d) { PostClick(d, 1); });
+  }
+  // The substructure dialog: option 201 (plate) or 202 (stem), then its action button.
+  wintest::Step Substructure(int option, int button) {
+    return WhenDialog(entry, [option, button](HWND s) {
+      CheckRadioButton(s, 201, 202, option);
+      PostClick(s, button);
+    });
+  }
+  // A table window of that caption (the dialogs before it may share the caption).
+  static wintest::Step TableWindow(const std::string& caption, std::function<void(HWND)> act) {
+    return [caption, act] {
+      HWND t = wintest::FindDialog(caption);
+      if (!t || !GetDlgItem(t, 9876) || !TablePage()) return false;
+      act(t);
+      return true;
+    };
+  }
+  wintest::Step CancelSubstructure() { return WhenDialog(entry, [](HWND s) { PostClick(s, 2); }); }
+
+  TestDirectory dir;
+  wintest::TraceCapture trace;
+  std::string job, entry;
+};
+
+TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
+  StartAndOpenJob();
+
+  // Geometry: a base plate 4 m wide in 4 elements (toe 1 m, 0.5 m thick), a stem 3 m high in 3
+  // elements (0.3 m thick), each with its details table.
+  Command(306, {Substructure(201, 198),
+                WhenDialog(entry,
+                           [](HWND g) {
+                             wintest::SetText(g, 101, "4");
+                             wintest::SetText(g, 102, "1");
+                             wintest::SetText(g, 103, "4");
+                             wintest::SetText(g, 104, "3E7");
+                             wintest::SetText(g, 105, "0.2");
+                             CheckDlgButton(g, 131, BST_CHECKED);
+                             PostClick(g, 1);
+                           }),
+                WhenDialog(" GEOMETRY DETAILS DATA BASE PLATE:",
+                           [](HWND t) {
+                             Click(t, 121);  // uniform widths
+                             for (int row = 1; row <= 4; ++row) SetCell(2, row, 2, "0.5");
+                             PostClick(t, 9876);
+                           }),
+                Substructure(202, 198),
+                WhenDialog(entry,
+                           [](HWND g) {
+                             wintest::SetText(g, 101, "3");
+                             wintest::SetText(g, 102, "3");
+                             wintest::SetText(g, 103, "3E7");
+                             wintest::SetText(g, 104, "0.2");
+                             CheckDlgButton(g, 131, BST_CHECKED);
+                             PostClick(g, 1);
+                           }),
+                WhenDialog(" GEOMETRY DETAILS DATA WALL STEM:",
+                           [](HWND t) {
+                             Click(t, 121);
+                             for (int row = 1; row <= 3; ++row) SetCell(2, row, 2, "0.3");
+                             PostClick(t, 9876);
+                           }),
+                CancelSubstructure()});
+  ASSERT_TRUE(fs::exists(job + ".GEO"));
+
+  // Supports: the toe restrained, a Winkler foundation of 20000 kPa/m under the plate.
+  Command(307, {Substructure(201, 197),
+                WhenDialog(entry,
+                           [](HWND d) {
+                             if (IsDlgButtonChecked(d, 100) != BST_CHECKED) Click(d, 100);
+                             if (IsDlgButtonChecked(d, 171) != BST_CHECKED) Click(d, 171);
+                             PostClick(d, 131);
+                           }),
+                TableWindow(entry,
+                           [](HWND t) {
+                             for (int row = 1; row <= 4; ++row) {
+                               SetCell(4, row, 1, "20000");
+                               SetCell(4, row, 2, "20000");
+                             }
+                             PostClick(t, 9876);
+                           }),
+                CancelSubstructure()});
+  ASSERT_NE(ReadBytes(job + ".SUP").find("WINKLER SOIL:"), std::string::npos);
+
+  // Loads of case "A": 20 kPa and 2400 kg/m^3 on the plate; earth pressure from 30 kPa at the
+  // stem's bottom to 0 at its top.
+  const std::string types = entry + "     Load Case: A";
+  const std::string onePage = " LOAD DATA GENERATION - Load Case: A";
+  Command(308, {WhenDialog(kCasesCaption,
+                           [](HWND d) {
+                             wintest::SetText(d, 555, "A");
+                             PostClick(d, 1);
+                           }),
+                Substructure(201, 196), WhenDialog(types, [](HWND d) { PostClick(d, 131); }),
+                WhenDialog(onePage,
+                           [](HWND f) {
+                             wintest::SetText(f, 241, "20");
+                             wintest::SetText(f, 242, "2400");
+                             PostClick(f, 55);
+                           }),
+                WhenDialog(types, [](HWND d) { PostClick(d, 2); }), Substructure(202, 196),
+                WhenDialog(types,
+                           [](HWND d) {
+                             CheckRadioButton(d, 201, 204, 203);
+                             PostClick(d, 131);
+                           }),
+                WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, 121); }),
+                WhenDialog(onePage,
+                           [](HWND f) {
+                             wintest::SetText(f, 241, "1");
+                             wintest::SetText(f, 242, "4");
+                             wintest::SetText(f, 243, "30");
+                             wintest::SetText(f, 244, "0");
+                             PostClick(f, 55);
+                           }),
+                WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, 9876); }),
+                WhenDialog(types, [](HWND d) { PostClick(d, 2); }), CancelSubstructure()});
+  const std::string loads = ReadBytes(job + ".LDA");
+  EXPECT_NE(loads.find("HORIZONTAL:"), std::string::npos) << loads;
+  EXPECT_NE(loads.find("2400.00"), std::string::npos) << loads;
+
+  // Both analyses; the elastic one last, whose report the graphs and documents read.
+  for (int id : {889, 888}) {
+    Command(id, {ChooseCaseA(), WhenDialog(entry, [](HWND d) { PostClick(d, 1); })});
+    ASSERT_TRUE(fs::exists(job + ".RBA")) << id;
+  }
+  const std::string report = ReadBytes(job + ".RBA");
+
+  // Every graph of both substructures, one after the other.
+  const std::string actions = "Retaining Wall ANALYSIS.   JOB: " + job + "     Load Case: A";
+  std::vector<wintest::Step> steps{ChooseCaseA()};
+  int graphs = 0;
+  for (int option : {201, 202}) {
+    steps.push_back(Substructure(option, 9876));
+    for (int k = 1; k <= (option == 201 ? 7 : 5); ++k) {
+      steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, kPlotActionButton); }));
+      steps.push_back(WhenDialog(" GRAPH - Load Case: A", [&graphs](HWND g) {
+        ++graphs;
+        PostClick(g, kGraphCloseButton);
+      }));
+    }
+    steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, kActionCancel); }));
+  }
+  steps.push_back(CancelSubstructure());
+  Command(666, steps);
+  EXPECT_EQ(graphs, 12);
+  EXPECT_TRUE(trace.Records("BOX").empty());
+
+  // Both documents, previewed and saved with their text copies.
+  const std::string chooser = " Retaining Wall; Job: " + job + "; Load: A";
+  std::vector<wintest::Step> documents{ChooseCaseA()};
+  for (const std::string kind : {"DATA", "RESULTS"}) {
+    documents.push_back(WhenDialog(chooser, [kind](HWND d) {
+      if (IsDlgButtonChecked(d, 201) != BST_CHECKED) Click(d, 201);
+      PostClick(d, kind == "DATA" ? 55 : 56);
+    }));
+    documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDOK); }));
+    documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDYES); }));
+    documents.push_back(
+        wintest::WhenWindow("SuiteDocPreview", [](HWND p) { PostMessageA(p, WM_KEYDOWN, VK_ESCAPE, 0); }));
+  }
+  documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, 1234); }));
+  Command(777, documents);
+  for (const char* file : {"WALL9_DATA.DDC", "WALL9_DATA.TXT", "WALL9_RESULTS.DDC", "WALL9_RESULTS.TXT"})
+    EXPECT_TRUE(fs::exists(dir.path() / file)) << file;
+  EXPECT_EQ(ReadBytes((dir.path() / "WALL9_RESULTS.TXT").string()), report);
+
+  // "&Close": every file of the job goes into its archive.
+  std::map<std::string, std::string> loose = wintest::FileBytesIn(dir.path() / "WALLS");
+  std::set<std::string> names;
+  for (const auto& f : loose) names.insert(f.first);
+  EXPECT_EQ(names, (std::set<std::string>{"WALL9.COX", "WALL9.GEO", "WALL9.LDA", "WALL9.RBA", "WALL9.SUP"}));
+  SendMessageA(murelo::MainWindow, WM_COMMAND, 2, 0);
+  EXPECT_EQ(murelo::MainWindow, nullptr);
+  EXPECT_TRUE(DrainQuit());
+  EXPECT_EQ(wintest::FilesIn(dir.path() / "WALLS"), (std::set<std::string>{"WALL9.ZIP"}));
+
+  // Started again, the job is unpacked as it was left.
+  StartAndOpenJob();
+  std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "WALLS");
+  restored.erase("WALL9.ZIP");
+  EXPECT_EQ(restored, loose);
+}
+
+}  // namespace
