@@ -29,6 +29,8 @@ for t in "$B"/native/bin/*_tests; do
   SUITE_KEEP_TEST_FILES="$F/kept/$name" ctest --test-dir "$B/native" -R "^$name\$" >/dev/null 2>&1 || true
 done
 python3 tools/fuzz/seeds.py "$F/seeds" "$F/kept" trabix/tests/data corvane/core/tests/data corvane/reports/tests/data
+# The job archive's seeds: those jobs packed by the archive's own packing.
+if [ -x "$F/bin/archive_seeds" ]; then "$F/bin/archive_seeds" "$F/seeds/archive" "$F"/seeds/*_jobfiles; fi
 
 status=0
 pids=()

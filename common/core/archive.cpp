@@ -1,6 +1,7 @@
 #include "core/archive.h"
 
 #include <cctype>
+#include <cstring>
 #include <vector>
 
 #include "core/hostfs.h"
@@ -10,6 +11,7 @@ namespace {
 
 const char* const kLastJob = "LASTJOB.ZIP";
 const char* const kZipVersion = "ZIPVER.zip";
+const unsigned long kMaxEntryName = 256;
 
 bool SameText(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -58,15 +60,37 @@ bool ReadWhole(const std::string& name, std::string& bytes) {
   return ok;
 }
 
+// An entry is written as a file of the archive's own folder: a bare name that Windows can hold.
 bool SafeEntryName(const std::string& name) {
   if (name.empty() || name == "." || name.find("..") != std::string::npos) return false;
-  return name.find_first_of("\\/:") == std::string::npos;
+  for (char c : name)
+    if (static_cast<unsigned char>(c) < 0x20) return false;
+  return name.find_first_of("\\/:*?\"<>|") == std::string::npos;
+}
+
+// An entry's bytes, read to the end of its data. The size the entry claims is only believed as far
+// as its data goes: a damaged claim must not make room for a gigabyte before the first byte.
+bool ReadEntry(const ZipApi* z, void* unz, unsigned long size, std::string& bytes) {
+  bytes.clear();
+  char buf[65536];
+  for (;;) {
+    int n = z->unzReadCurrentFile(unz, buf, sizeof buf);
+    if (n < 0) return false;
+    if (n == 0) break;
+    bytes.append(buf, static_cast<size_t>(n));
+    if (bytes.size() > size) return false;
+  }
+  return bytes.size() == size;
 }
 
 }  // namespace
 
 #ifndef _WIN32
-const ZipApi* LoadZipApi() { return nullptr; }
+namespace {
+const ZipApi* nativeApi = nullptr;
+}
+const ZipApi* LoadZipApi() { return nativeApi; }
+void UseZipApi(const ZipApi* api) { nativeApi = api; }
 #endif
 
 bool ZipJobFiles(const std::string& jobSpec) {
@@ -124,16 +148,16 @@ bool UnzipArchive(const std::string& archiveName) {
     if (step != 0) { ok = false; break; }
     ZipApi::EntryInfo info{};
     char name[260] = {};
+    // A longer name, or one with a NUL inside, would be cut short into the name of another file.
     if (z->unzGetCurrentFileInfo(unz, &info, name, sizeof name - 1, nullptr, 0, nullptr, 0) != 0 ||
-        !SafeEntryName(name) || info.uncompressedSize > (1u << 30)) {
+        info.nameSize > kMaxEntryName || std::strlen(name) != info.nameSize || !SafeEntryName(name) ||
+        info.uncompressedSize > (1u << 30)) {
       ok = false;
       break;
     }
     if (z->unzOpenCurrentFile(unz) != 0) { ok = false; break; }
-    std::string bytes(info.uncompressedSize, '\0');
-    int n = bytes.empty() ? 0 : z->unzReadCurrentFile(unz, &bytes[0], static_cast<unsigned>(bytes.size()));
-    char extra;
-    bool whole = n == static_cast<int>(bytes.size()) && z->unzReadCurrentFile(unz, &extra, 1) == 0;
+    std::string bytes;
+    bool whole = ReadEntry(z, unz, info.uncompressedSize, bytes);
     // Closing an entry read to its end checks its CRC.
     if (z->unzCloseCurrentFile(unz) != 0 || !whole) { ok = false; break; }
     if (!bytes.empty()) items.push_back({name, std::move(bytes)});
@@ -141,8 +165,9 @@ bool UnzipArchive(const std::string& archiveName) {
   }
   z->unzClose(unz);
   if (!ok) return false;
-  for (const auto& it : items) hostfs::WriteWhole(folder + it.name, it.bytes);
-  return true;
+  bool written = true;
+  for (const auto& it : items) written = hostfs::WriteWhole(folder + it.name, it.bytes) && written;
+  return written;
 }
 
 void OpenJobFromZip(const std::string& jobSpec) {

@@ -40,6 +40,11 @@ struct ZipApi {
 // The functions of "ZLIB.DLL" in the current directory; null when the file is absent or is not
 // the library (and always in the native build, which has no such library).
 const ZipApi* LoadZipApi();
+#ifndef _WIN32
+// The native build has no library: its tests and fuzz targets hand over the functions of a
+// native build of the same sources here (null again: no library).
+void UseZipApi(const ZipApi* api);
+#endif
 
 // Leaving a job: the old archive is kept as "LASTJOB.ZIP" (current directory) while the job's
 // files are packed into a new one, then dropped, or moved back when neither a new archive nor the

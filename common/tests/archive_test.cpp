@@ -9,6 +9,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#elif defined(SUITE_NATIVE_ZIP)
+#include "nativezip.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -16,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // The job archive needs "ZLIB.DLL" in the current directory: the cross build copies the built
-// library there; the native build has none.
+// library there; the native build hands over its own build of the same sources, when it has them.
 bool ProvideZlib() {
 #ifdef _WIN32
   char exe[MAX_PATH];
@@ -24,8 +26,17 @@ bool ProvideZlib() {
   fs::path dll = fs::path(std::string(exe, n)).parent_path() / "ZLIB.DLL";
   fs::copy_file(dll, "ZLIB.DLL", fs::copy_options::overwrite_existing);
   return LoadZipApi() != nullptr;
+#elif defined(SUITE_NATIVE_ZIP)
+  UseZipApi(NativeZipApi());
+  return true;
 #else
   return false;
+#endif
+}
+
+void WithdrawZlib() {
+#ifndef _WIN32
+  UseZipApi(nullptr);
 #endif
 }
 
@@ -66,6 +77,7 @@ class WithZlib : public ::testing::Test {
   void SetUp() override {
     if (!ProvideZlib()) GTEST_SKIP() << "no ZLIB.DLL in this build";
   }
+  void TearDown() override { WithdrawZlib(); }
   TestDirectory dir;
 };
 
@@ -113,6 +125,38 @@ TEST_F(WithZlib, AnEntryNamingAnotherFolderWritesNothing) {
   EXPECT_FALSE(UnzipArchive(name));
   EXPECT_FALSE(fs::exists(dir.path() / "EVIL.TXT"));
   EXPECT_FALSE(fs::exists(folder / "EVIL.GEO"));
+}
+
+TEST_F(WithZlib, AnEntryNoFileOfTheFolderCanBeNamedWritesNothing) {
+  fs::path folder = dir.path() / "JOBS";
+  fs::create_directories(folder);
+  const std::string tooLong = "BEAM1.GEO" + std::string(300, 'X');  // once cut short into another name
+  const char* const names[] = {tooLong.c_str(), "BEAM1.G*O", "BEAM1?.GEO", "BEAM<1.GEO", "BEAM1.GEO|", "BEAM\x01.GEO",
+                               "BEAM\"1.GEO"};
+  for (const char* bad : names) {
+    std::string name = Spec(dir, "JOBS/BEAM1.ZIP");
+    ASSERT_NO_FATAL_FAILURE(WriteZipEntries(LoadZipApi(), name, {"BEAM1.SUP", bad}, "data"));
+    EXPECT_FALSE(UnzipArchive(name)) << bad;
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << bad;
+  }
+}
+
+TEST_F(WithZlib, AnEntryClaimingMoreBytesThanItHoldsWritesNothing) {
+  fs::path folder = dir.path() / "JOBS";
+  fs::create_directories(folder);
+  std::string name = Spec(dir, "JOBS/BEAM1.ZIP");
+  ASSERT_NO_FATAL_FAILURE(WriteZipEntries(LoadZipApi(), name, {"BEAM1.GEO"}, "data"));
+  std::string bytes = ReadBytes((folder / "BEAM1.ZIP").string());
+  // Both headers claim a gigabyte less one byte: only the entry's data is read, never the claim.
+  for (const char* header : {"PK\x03\x04", "PK\x01\x02"}) {
+    size_t at = bytes.find(header);
+    ASSERT_NE(at, std::string::npos);
+    size_t field = at + (header[2] == 3 ? 22 : 24);
+    bytes.replace(field, 4, std::string("\xff\xff\xff\x3f", 4));
+  }
+  WriteBytes((folder / "BEAM1.ZIP").string(), bytes);
+  EXPECT_FALSE(UnzipArchive(name));
+  EXPECT_FALSE(fs::exists(folder / "BEAM1.GEO"));
 }
 
 TEST_F(WithZlib, ADamagedArchiveLeavesTheLooseFilesAlone) {
