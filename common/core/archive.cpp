@@ -68,6 +68,20 @@ bool SafeEntryName(const std::string& name) {
   return name.find_first_of("\\/:*?\"<>|") == std::string::npos;
 }
 
+// An archive holds its own job's files, <job>.*, and nothing else: an entry named like another
+// file of the folder (a program's library, another job, the archive itself) is not unpacked.
+bool JobsOwnEntry(const std::string& name, const std::string& archiveName) {
+  size_t start = archiveName.find_last_of("\\/:");
+  std::string stem = archiveName.substr(start == std::string::npos ? 0 : start + 1);
+  stem = stem.substr(0, stem.rfind('.'));
+  auto upper = [](std::string t) {
+    for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return t;
+  };
+  std::string n = upper(name), prefix = upper(stem) + ".";
+  return n.size() > prefix.size() && n.compare(0, prefix.size(), prefix) == 0 && n != prefix + "ZIP";
+}
+
 // An entry's bytes, read to the end of its data. The size the entry claims is only believed as far
 // as its data goes: a damaged claim must not make room for a gigabyte before the first byte.
 bool ReadEntry(const ZipApi* z, void* unz, unsigned long size, std::string& bytes) {
@@ -151,6 +165,7 @@ bool UnzipArchive(const std::string& archiveName) {
     // A longer name, or one with a NUL inside, would be cut short into the name of another file.
     if (z->unzGetCurrentFileInfo(unz, &info, name, sizeof name - 1, nullptr, 0, nullptr, 0) != 0 ||
         info.nameSize > kMaxEntryName || std::strlen(name) != info.nameSize || !SafeEntryName(name) ||
+        !JobsOwnEntry(name, archiveName) ||
         info.uncompressedSize > (1u << 30)) {
       ok = false;
       break;

@@ -141,6 +141,24 @@ TEST_F(WithZlib, AnEntryNoFileOfTheFolderCanBeNamedWritesNothing) {
   }
 }
 
+TEST_F(WithZlib, AnEntryThatIsNoFileOfTheJobWritesNothing) {
+  fs::path folder = dir.path() / "JOBS";
+  fs::create_directories(folder);
+  WriteBytes((folder / "ZLIB.DLL").string(), "library");
+  for (const char* bad : {"ZLIB.DLL", "BEAM1.ZIP", "BEAM10.GEO", "BEAM1", "BEAM1."}) {
+    std::string name = Spec(dir, "JOBS/BEAM1.ZIP");
+    ASSERT_NO_FATAL_FAILURE(WriteZipEntries(LoadZipApi(), name, {"beam1.sup", bad}, "data"));
+    EXPECT_FALSE(UnzipArchive(name)) << bad;
+    EXPECT_EQ(ReadBytes((folder / "ZLIB.DLL").string()), "library") << bad;
+    EXPECT_FALSE(fs::exists(folder / "beam1.sup")) << bad;
+  }
+  // The job's own files in any case of letters are its files.
+  std::string name = Spec(dir, "JOBS/BEAM1.ZIP");
+  ASSERT_NO_FATAL_FAILURE(WriteZipEntries(LoadZipApi(), name, {"beam1.sup", "BEAM1.GEO"}, "data"));
+  EXPECT_TRUE(UnzipArchive(name));
+  EXPECT_EQ(ReadBytes((folder / "BEAM1.GEO").string()), "data");
+}
+
 TEST_F(WithZlib, AnEntryClaimingMoreBytesThanItHoldsWritesNothing) {
   fs::path folder = dir.path() / "JOBS";
   fs::create_directories(folder);
