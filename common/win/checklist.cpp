@@ -4,6 +4,7 @@
 
 #include "core/nodemarks.h"
 #include "core/numbers.h"
+#include "win/messages.h"
 
 namespace {
 
@@ -117,4 +118,26 @@ void FillCheckList(HWND list, int count, const std::vector<int>& marks) {
   InstallCheckList(list);
   SetCheckListMarks(list, marks);
   SendMessageA(list, LB_SETCURSEL, 0, 0);
+}
+
+bool NodeListDialogMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, int listId,
+                           void (*accept)(const std::vector<int>& marks), INT_PTR okEnd) {
+  if (msg == WM_DRAWITEM) return DrawCheckListItem(lParam);
+  if (msg != WM_COMMAND) return false;
+  // The list's id does not fit LOWORD: only the buttons are matched here.
+  const int id = LOWORD(wParam);
+  HWND list = GetDlgItem(dialog, listId);
+  if (id == 11123) {
+    SetCheckListMarks(list, {});
+    SetFocus(list);
+    PointerOnControl(dialog, 9876);
+  } else if (id == 9876) {
+    accept(CheckListMarks(list));
+    EndDialog(dialog, okEnd);
+  } else if (id == 1234 || id == IDCANCEL) {
+    EndDialog(dialog, 0);
+  } else {
+    return false;
+  }
+  return true;
 }

@@ -572,26 +572,7 @@ const std::vector<ColourRule> kUnyieldingColours = {
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   INT_PTR colour;
   if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
-  if (msg == WM_DRAWITEM && DrawCheckListItem(lParam)) return TRUE;
-  if (msg != WM_COMMAND) return FALSE;
-  // The list's id does not fit LOWORD: only the buttons are matched here.
-  const int id = LOWORD(wParam);
-  if (id == 11123) {
-    SetCheckListMarks(GetDlgItem(dialog, kCheckList), {});
-    SetFocus(GetDlgItem(dialog, kCheckList));
-    PointerOnControl(dialog, 9876);
-    return TRUE;
-  }
-  if (id == 9876) {
-    AcceptUnyieldingMarks(CheckListMarks(GetDlgItem(dialog, kCheckList)));
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 1234 || id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+  return NodeListDialogMessage(dialog, msg, wParam, lParam, kCheckList, AcceptUnyieldingMarks, 1);
 }
 
 // ---------------------------------------------------------------- spring and Winkler tables
