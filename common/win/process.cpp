@@ -17,7 +17,7 @@ bool RunProgramAndWait(const std::string& program, const std::string& commandLin
   if (!CreateProcessA(program.empty() ? nullptr : program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &si, &pi))
     return false;
-  OwnedHandle process(pi.hProcess), thread(pi.hThread);
-  WaitForSingleObject(process.get(), INFINITE);
+  OwnedProcess started(pi);
+  WaitForSingleObject(started.get(), INFINITE);
   return true;
 }

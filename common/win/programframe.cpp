@@ -6,8 +6,8 @@
 #include "win/colours.h"
 #include "win/dialogs.h"
 #include "win/files_win.h"
-#include "win/handles.h"
 #include "win/messages.h"
+#include "win/process.h"
 #include "win/startup.h"
 
 HWND CreateProgramWindow(HINSTANCE instance, int show, const ProgramFrameProfile& p) {
@@ -139,18 +139,7 @@ void SaveJobAsCommand(const std::function<int()>& showJobDialog, const SaveAsPro
   if (saved) saved();
 }
 
-void RunHelpViewer(const std::string& helpFile) {
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION pi = {};
-  std::string commandLine = "winhlp32.exe " + helpFile;
-  if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    OwnedProcess viewer(pi);
-    WaitForSingleObject(viewer.get(), INFINITE);
-  }
-}
+void RunHelpViewer(const std::string& helpFile) { RunProgramAndWait("", "winhlp32.exe " + helpFile); }
 
 void DispatchMenuCommand(const MenuDispatchProfile& p, int id) {
   if (id == 2) {

@@ -14,6 +14,7 @@
 #include "win/handles.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
+#include "win/process.h"
 
 namespace corvane {
 
@@ -172,24 +173,13 @@ INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
           UpdateWindow(dialog);
           char program[MAX_PATH] = {0};
           GetFullPathNameA("ANALYSIS.exe", MAX_PATH, program, nullptr);
-          STARTUPINFOA si = {};
-          si.cb = sizeof si;
-          si.dwFlags = STARTF_USESHOWWINDOW;
-          si.wShowWindow = 1;
-          PROCESS_INFORMATION pi = {};
-          std::vector<char> buffer(line.begin(), line.end());
-          buffer.push_back('\0');
           ShowCursor(FALSE);
           TraceRecord({"PROCESS", line});
-          if (CreateProcessA(program, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            OwnedProcess analysis(pi);
-            WaitForSingleObject(analysis.get(), INFINITE);
-            ShowCursor(TRUE);
-          } else {
-            ShowCursor(TRUE);
+          bool started = RunProgramAndWait(program, line);
+          ShowCursor(TRUE);
+          if (!started)
             ShowMessageBox("ANALYSIS.exe could NOT be STARTED\r\n\r\nCheck this File in the Corvane.exe Directory!", 0x2030,
                            "WARNING!");
-          }
         } else {
           ShowMessageBox("ANALYSIS.exe File is MISSING\r\n\r\nPut this File into the Corvane.exe Directory!", 0x2030,
                          "WARNING!");

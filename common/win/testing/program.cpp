@@ -162,4 +162,8 @@ bool Program::Answers(HWND window, int timeoutMs) const {
   return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, timeoutMs, &ignored) != 0;
 }
 
+bool Program::WaitUntilIdle(HWND window, int timeoutMs) const {
+  return WaitFor([&] { return Answers(window, 500); }, timeoutMs);
+}
+
 }  // namespace wintest

@@ -72,6 +72,11 @@ class Program {
   int WaitForExit(int timeoutMs = 20000) const;
   // True when the program's window answers messages within timeoutMs (not busy or waiting).
   bool Answers(HWND window, int timeoutMs = 1000) const;
+  // Waits until the thread of window takes messages again: what the program was doing when it
+  // showed the last sign the test saw (a caption, a closed dialog) has ended, files written
+  // included. Call it once that sign is seen: before, the message could be taken by a dialog
+  // still open. False when the program is still busy after timeoutMs.
+  bool WaitUntilIdle(HWND window, int timeoutMs = 20000) const;
 
   DWORD Id() const { return process_.id(); }
   const std::filesystem::path& Folder() const { return program_; }

@@ -71,9 +71,10 @@ void Pump();
 
 // The pixels of a window's client area as they are on the screen now (top-down rows, 0x00RRGGBB).
 std::vector<DWORD> ClientPixels(HWND window);
-// True when GDI can still make `count` more objects at once (they are deleted again): after a loop
-// that should have kept nothing, room that a leak would have used up.
-bool RoomForGdiObjects(int count);
+// How many more GDI objects this process can make now, exactly: objects are made until one fails
+// (about 65,000 under Wine; under Windows up to the quota of 10,000 a process), then deleted again.
+// Measured before and after a loop, the difference is what the loop kept, to the object.
+int GdiRoom();
 
 // Catches the trace: sets SUITE_TRACE to a fresh file for its lifetime and removes both afterwards.
 class TraceCapture {

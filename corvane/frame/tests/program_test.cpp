@@ -61,6 +61,8 @@ TEST_F(CorvaneProgram, AJobNamedAndLeftIsPackedIntoItsArchive) {
   wintest::SetField(jobs, 7555, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+  // The program makes the job's folder after the caption.
+  ASSERT_TRUE(program.WaitUntilIdle(main));
   EXPECT_TRUE(fs::is_directory(dir.path() / "BEAMS"));
   // The job list lies in the program directory, not in the folder the program was started from.
   EXPECT_EQ(ReadBytes((program.Folder() / "FJOB$.BEA").string()), job + "\r\n");
@@ -104,6 +106,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
     wintest::SetField(jobs, 7555, job);
     Press(jobs, IDOK);
     ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+    ASSERT_TRUE(program.WaitUntilIdle(main));
   };
   openJob();
 

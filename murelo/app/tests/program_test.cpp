@@ -38,7 +38,9 @@ class MureloProgram : public ::testing::Test {
   bool OpenJob(HWND jobs, const std::string& job) {
     SetField(jobs, 7555, job);
     Press(jobs, IDOK);
-    return WaitFor([&] { return WindowText(main) == "     Retaining Wall ANALYSIS.   JOB: " + job; });
+    // The program makes the job's folder and unpacks its archive after the caption.
+    return WaitFor([&] { return WindowText(main) == "     Retaining Wall ANALYSIS.   JOB: " + job; }) &&
+           program.WaitUntilIdle(main);
   }
   int Close() {
     PostMessageA(main, WM_COMMAND, 2, 0);

@@ -47,11 +47,13 @@ class TrabixProgram : public ::testing::Test {
     Press(notice, 9876);
     return program.WaitForWindow("#32770", kFirstJobCaption);
   }
-  // Names a job in the job dialog; true when the main window shows it.
+  // Names a job in the job dialog; true when the main window shows it and the program has made
+  // the job's folder and unpacked its archive (which it does after the caption).
   bool OpenJob(HWND jobs, const std::string& job) {
     SetField(jobs, 7555, job);
     Press(jobs, IDOK);
-    return WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; });
+    return WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }) &&
+           program.WaitUntilIdle(main);
   }
   // Sends "&Close" and waits for the program to end.
   int Close() {
@@ -119,7 +121,9 @@ TEST_F(TrabixProgram, AJobIsNamedKeptLooseAfterANewJobCancelledAndPackedOnLeavin
   ASSERT_NE(jobs, nullptr);
   Press(jobs, IDCANCEL);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
-  ASSERT_TRUE(WaitFor([&] { return fs::exists(job + ".GEO"); }));
+  // The files come out of the archive one after the other once the dialog has gone.
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  EXPECT_TRUE(fs::exists(job + ".GEO"));
   EXPECT_EQ(ReadBytes(job + ".SUP"), "Job: supports\r\n");
   EXPECT_EQ(Close(), 0);
   EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
