@@ -38,7 +38,7 @@ targets=()
 for exe in "$F"/bin/fuzz_*; do
   t=$(basename "$exe")
   t=${t#fuzz_}
-  mkdir -p "$F/corpus/$t"
+  mkdir -p "$F/corpus/$t" "$F/seeds/$t"   # a target without seeds starts from its dictionary
   dict=$(ls "$top"/*/tests/fuzz_"$t".dict "$top"/*/*/tests/fuzz_"$t".dict "$top"/common/tests/fuzz/fuzz_"$t".dict 2>/dev/null | head -1 || true)
   "$exe" -max_total_time="$secs" -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 \
     ${dict:+-dict="$dict"} -artifact_prefix="$F/artifacts/$t-" "$F/corpus/$t" "$F/seeds/$t" >"$F/$t.log" 2>&1 &

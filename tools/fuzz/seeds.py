@@ -14,7 +14,7 @@ import sys
 
 out = sys.argv[1]
 TARGETS = ['textfiles', 'ddc', 'trabix_jobfiles', 'trabix_report', 'corvane_jobfiles', 'corvane_results',
-           'palvore_jobfiles', 'murelo_jobfiles']
+           'palvore_jobfiles', 'murelo_jobfiles', 'murelo_report']
 for t in TARGETS:
     os.makedirs(os.path.join(out, t), exist_ok=True)
 
@@ -51,7 +51,10 @@ for source in sys.argv[2:]:
             if b'\0' not in data and len(data) < 65536:
                 put('textfiles', data)
             if RESULT.match(ext):
-                put('trabix_report' if ext.startswith('RB') and prog == 'trabix' else 'corvane_results', data)
+                if ext.startswith('RB') and prog in ('trabix', 'murelo'):
+                    put(prog + '_report', data)
+                else:
+                    put('corvane_results', data)
                 continue
             if base and len(ext) <= 3 and b'\0' not in data:
                 jobs.setdefault(base.upper(), []).append((ext, data))
