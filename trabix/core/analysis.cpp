@@ -337,15 +337,22 @@ void FormEndForces(BeamModel& m) {
     if (m.zeroModulus) {
       // No bending stiffness: no moments, only the element's own load and its soil.
       m.endForces(e, 2) = m.endForces(e, 4) = m.endForces(e, 5) = m.endForces(e, 6) = 0.0;
-    } else if (m.modulus > 1.0E-5) {
+      continue;
+    }
+    if (m.modulus > 1.0E-5) {
       ElementMatrix k;
       ElementStiffness(k, m.length[e], m.inertia[e], m.modulus);
       double u[5] = {0.0, m.u[2 * e - 1], m.u[2 * e], m.u[2 * e + 1], m.u[2 * e + 2]}, f[5];
       ElementEndForces(k, u, f);
       for (int c = 1; c <= 4; ++c) m.endForces(e, c) += f[c];
-      if (m.strip) {
-        m.endForces(e, 5) += m.poisson * f[2];
-        m.endForces(e, 6) += m.poisson * f[4];
+    }
+    if (m.strip) {
+      // Held along its length, the strip bends there by nu times its whole width moment, load
+      // terms included; only the thermal moment (the length columns' fixed-end part, which the
+      // width columns carry too) is held there in full.
+      for (int end : {0, 1}) {
+        double thermal = m.fixedEnd(e, 5 + end), width = m.endForces(e, 2 + 2 * end);
+        m.endForces(e, 5 + end) = m.poisson * (width - thermal) + thermal;
       }
     }
     for (int c = 1; c <= 6; ++c)

@@ -182,6 +182,31 @@ TEST_F(SolverTest, StripWarmerBelow) {
   }
 }
 
+// Held along its length, a strip bends there by nu times its whole width moment, the element
+// load's fixed-end part included: 0 at the supports, nu q L^2 / 8 at midspan.
+TEST_F(SolverTest, StripLengthMomentIsNuTimesItsWidthMoment) {
+  SolverRun r = Analyse("QSTRIPSS", "Q");
+  ASSERT_EQ(r.status, 0) << r.output;
+  const double L = 4, q = 12, nu = 0.25;
+  ASSERT_EQ(r.report.forces.size(), 5u);
+  for (int i = 0; i < 5; ++i) {
+    double x = i, moment = q * x * (L - x) / 2;
+    const auto& f = r.report.forces[i].values;
+    ASSERT_EQ(f.size(), 6u);
+    if (i > 0) {
+      EXPECT_NEAR(f[2], moment, kForce) << "node " << i + 1;
+      EXPECT_NEAR(f[4], nu * moment, kForce) << "node " << i + 1;
+    }
+    if (i < 4) {
+      EXPECT_NEAR(f[3], moment, kForce) << "node " << i + 1;
+      EXPECT_NEAR(f[5], nu * moment, kForce) << "node " << i + 1;
+    }
+  }
+  EXPECT_NEAR(r.report.forces[2].values[4], nu * q * L * L / 8, kForce);
+  EXPECT_EQ(r.report.forces[0].values[5], 0.0);
+  EXPECT_EQ(r.report.forces[4].values[4], 0.0);
+}
+
 // An infinite beam on a Winkler foundation under a point load P (Hetenyi): w = P lambda / (2 k b),
 // M = P / (4 lambda), lambda = (k b / (4 E I))^(1/4). The fixture is 9.8 / lambda long.
 TEST_F(SolverTest, LongBeamOnWinklerFoundationMatchesHetenyi) {

@@ -162,7 +162,7 @@ TEST_F(SolverTest, FreeBeamOnWinklerSoilCarriesTheLoadAndSettlesTowardsQOverKb) 
 }
 
 // A strip (answer 1 "Y"): per metre, D = E h^3 / (12 (1 - nu^2)) = 562500, M = q L^2 / 8,
-// w = 5 q L^4 / (384 D).
+// w = 5 q L^4 / (384 D); along its length nu M.
 TEST_F(SolverTest, SimplySupportedStripIsAnalysedPerMetre) {
   BeamJob b;
   b.strip = true;
@@ -177,6 +177,15 @@ TEST_F(SolverTest, SimplySupportedStripIsAnalysedPerMetre) {
   std::vector<std::vector<double>> forces = TableRows(lines, 12);
   ASSERT_EQ(forces.size(), 5u);
   EXPECT_DOUBLE_EQ(forces[2][3], 125.00);  // width bending moment at x = 5
+  // Along its length the strip is held: nu times the whole width moment, 0 at the supports.
+  EXPECT_DOUBLE_EQ(forces[2][5], 25.00);
+  EXPECT_DOUBLE_EQ(forces[2][6], 25.00);
+  // The edge rows have only their inner cells: distance, shear, width and length moment.
+  ASSERT_EQ(forces[0].size(), 4u);
+  ASSERT_EQ(forces[4].size(), 4u);
+  EXPECT_DOUBLE_EQ(forces[0][3], 0.0);
+  EXPECT_DOUBLE_EQ(forces[4][3], 0.0);
+  EXPECT_DOUBLE_EQ(forces[1][5], 0.2 * 93.75);  // q x (L - x) / 2 at x = 2.5
   std::string total;
   std::vector<std::vector<double>> moves = BeamDisplacements(lines, total);
   ASSERT_EQ(moves.size(), 5u);
