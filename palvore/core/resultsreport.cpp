@@ -110,7 +110,9 @@ TextLineArray ResultsReportLines(int kind, const Vector& displacements, const Ve
   }
   if (soil) {
     add("");
-    add("ESTIMATE OF TOTAL SOIL-PILE INTERACTION FORCE:" + TotalText(kind == HalfSpaceSoil ? p[n + 1] : p[2 * n]) + "[kN]");
+    // A sheet pile is taken per metre of its length, as its forces above are.
+    add("ESTIMATE OF TOTAL SOIL-PILE INTERACTION FORCE:" + TotalText(kind == HalfSpaceSoil ? p[n + 1] : p[2 * n]) +
+        (sheetPile ? "[kN/m]" : "[kN]"));
   }
   add("");
   add("**REMARKS:");

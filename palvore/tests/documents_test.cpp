@@ -253,5 +253,27 @@ TEST(ResultsDocument, ReportPages) {
   ExpectFooters(d, static_cast<int>(d.pages.size()));
 }
 
+// A sheet pile is analysed per metre: its document prints the total soil force so.
+TEST(ResultsDocument, TheSheetPilesTotalSoilForceIsPerMetre) {
+  for (bool sheet : {false, true}) {
+    TestDirectory dir;
+    PileJob j = Pile1(60);
+    j.sheetPile = sheet;
+    WriteJob(j);
+    testing::SolverRun run = testing::Analyse(j);
+    ASSERT_EQ(run.status, 0) << run.output;
+    JobSpec = "PILE1";
+    LoadCaseName = "A";
+    ddoc::Document d = Record([](int doc) { PrintResults(doc); });
+    std::vector<Drawn> items = Items(d);
+    const Drawn* estimate = nullptr;
+    for (const Drawn& it : items)
+      if (it.text.rfind("ESTIMATE OF TOTAL SOIL-PILE INTERACTION FORCE:", 0) == 0) estimate = &it;
+    ASSERT_NE(estimate, nullptr) << sheet;
+    const std::string unit = estimate->text.substr(estimate->text.rfind(' ') + 1);
+    EXPECT_EQ(unit, sheet ? "[kN/m]" : "[kN]");
+  }
+}
+
 }  // namespace
 }  // namespace palvore

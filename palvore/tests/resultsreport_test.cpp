@@ -83,6 +83,22 @@ TEST(ResultsReport, WinklerPressureJumpGivesTwoRows) {
   }
 }
 
+TEST(ResultsReport, TheSheetPilesTotalSoilForceIsPerMetre) {
+  for (int kind : {WinklerSoil, HalfSpaceSoil}) {
+    Case t;
+    t.kind = kind;
+    t.p = {0, 40, 50, 60, 75, 0, 0};
+    t.p[kind == HalfSpaceSoil ? 4 : 6] = 75;  // the total: after the nodes, or at 2 nN
+    for (bool sheet : {false, true}) {
+      std::string total;
+      for (const std::string& line : t.Lines(sheet))
+        if (line.rfind("ESTIMATE OF TOTAL", 0) == 0) total = line;
+      EXPECT_EQ(total, std::string("ESTIMATE OF TOTAL SOIL-PILE INTERACTION FORCE: 75.000 ") + (sheet ? "[kN/m]" : "[kN]"))
+          << kind;
+    }
+  }
+}
+
 TEST(ResultsReport, HalfSpaceStartsFromZeroWhereThePileEntersTheSoil) {
   Case t;
   t.kind = HalfSpaceSoil;
