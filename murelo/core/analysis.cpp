@@ -166,9 +166,19 @@ const SolverStopProfile& StopProfile() {
 
 }  // namespace
 
-std::string SolverStopMessage(int code) { return ::SolverStopMessage(code, StopProfile()); }
-std::vector<SolverTone> SolverStopTones(int code) { return ::SolverStopTones(code, StopProfile()); }
-SolverWarningData SolverWarningFor(int code) { return ::SolverWarningFor(code, StopProfile()); }
+std::string SolverStopMessage(int code) {
+  if (code == kStopToeOffPlateNodes) return kPlateGeometryMissing;
+  return ::SolverStopMessage(code, StopProfile());
+}
+// The toe's stop sounds as the other geometry stop does.
+std::vector<SolverTone> SolverStopTones(int code) {
+  return ::SolverStopTones(code == kStopToeOffPlateNodes ? kStopBadJobData : code, StopProfile());
+}
+SolverWarningData SolverWarningFor(int code) {
+  SolverWarningData w = ::SolverWarningFor(code == kStopToeOffPlateNodes ? kStopBadJobData : code, StopProfile());
+  if (code == kStopToeOffPlateNodes) w.text = SolverStopMessage(code);
+  return w;
+}
 
 int ReadWallGeometry(WallModel& m) {
   TextLines.assign(5001, std::string());
@@ -225,7 +235,7 @@ int ReadWallGeometry(WallModel& m) {
   // length off the element ends.
   bool found = false;
   m.stemNode = FindStemNode(BasePlateElements, nb, m.plateWidth, GeneralData(1, 5), found);
-  if (!found) return kSolverNoJob;
+  if (!found) return kStopToeOffPlateNodes;
   m.unknowns = 3 * m.plateNodes + 2 * (m.stemNodes - 1);
   // The system is dense: beyond this size its matrices would take gigabytes and the solution
   // hours, far past any wall's needs.

@@ -15,9 +15,12 @@ namespace murelo {
 // Outcomes of AnalyseLoadCase beside the suite's stop codes 1 to 8 (core/solverstops.h): the
 // Winkler soil's iteration stops with codes 7 and 8, and with code 9 when too few nodes stay in
 // contact.
-constexpr int kSolverNoJob = -1;  // no geometry, no base plate, no stem node or no load case: ends silently
+constexpr int kSolverNoJob = -1;  // no geometry, no base plate or no load case: ends silently
 constexpr int kSolverDone = 0;    // the results report is written
 constexpr int kStopSystemUnstableNodeWise = 9;
+// The toe length falls on no base-plate node: the stem has no node to stand on. Its text is the
+// base plate's geometry message, as the job check asks it.
+constexpr int kStopToeOffPlateNodes = 10;
 
 // The text of a stop (lines joined by CR LF) and its four tones; any unknown code gives the text of
 // code 2.

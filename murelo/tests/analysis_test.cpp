@@ -298,7 +298,8 @@ TEST_F(WallSolverTest, StopsWithoutAReport) {
     int code;
   };
   for (const Case& c :
-       {Case{"toe inside an element", kSolverNoJob}, Case{"Winkler soil, toe free", kStopSystemUnstable},
+       {Case{"toe inside an element", kStopToeOffPlateNodes},
+        Case{"toe off the ends of 50 elements", kStopToeOffPlateNodes}, Case{"Winkler soil, toe free", kStopSystemUnstable},
         Case{"plate modulus 0", kStopSystemUnstable}, Case{"stem thickness 0", kStopBadJobData},
         Case{"a system too large to solve", kStopBadJobData}, Case{"plate element width 0", kStopBadJobData},
         Case{"plate element width negative", kStopBadJobData}, Case{"plate element width NaN", kStopBadJobData}}) {
@@ -307,6 +308,10 @@ TEST_F(WallSolverTest, StopsWithoutAReport) {
     WallSupports s = SimplySupported();
     std::string what = c.what;
     if (what == "toe inside an element") g.toe = 1.5;
+    if (what == "toe off the ends of 50 elements") {
+      g.plate = {50, 0.08, 0.5};  // 1.0 m lies between the 12th and 13th element ends
+      g.toe = 1.0;
+    }
     if (what == "Winkler soil, toe free") {
       s = WallSupports();
       s.toeRestrained = false;
@@ -330,6 +335,10 @@ TEST_F(WallSolverTest, StopsWithoutAReport) {
       EXPECT_NE(r.output.find("The GEOMETRY DATA are Incomplete or cannot be Analysed!"), std::string::npos)
           << what << "\n" << r.output;
     }
+    // The stem has no node to stand on: the message of the job check's geometry offer.
+    if (c.code == kStopToeOffPlateNodes) {
+      EXPECT_EQ(r.output, "code 10\npasses 0\n" + std::string(kPlateGeometryMissing) + "\n") << what;
+    }
     EXPECT_FALSE(FileExists("WALL.RBA")) << what;
   }
 }
@@ -346,6 +355,10 @@ TEST_F(WallSolverTest, TheSystemStopIsAWarningWithItsTones) {
   }
   EXPECT_TRUE(SolverWarningFor(kSolverDone).text.empty());
   EXPECT_TRUE(SolverWarningFor(kSolverNoJob).tones.empty());
+  SolverWarningData toe = SolverWarningFor(kStopToeOffPlateNodes);
+  EXPECT_EQ(toe.caption, "WARNING!");
+  EXPECT_EQ(toe.text, " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!");
+  EXPECT_EQ(toe.tones.size(), 4u);
   EXPECT_EQ(SolverStopTones(kStopIterationUnstableNodeWise)[0].frequency, 100);
   EXPECT_EQ(SolverStopMessage(kStopLoadTooLargeNodeWise),
             "The LOAD is too LARGE to be CARRIED OUT\r\n\r\n     by SOIL with the given Yield Stresses! ");

@@ -119,10 +119,14 @@ TEST_F(CheckTest, ElementsThatCannotBeAnalysedOfferTheGeometry) {
   thin.stem.thickness = 0;
   WallGeometry one = StandardWall();
   one.plate = {1, 4.0, 0.5};
+  WallGeometry fine = StandardWall();  // 1.0 m lies between the 12th and 13th element ends
+  fine.plate = {50, 0.08, 0.5};
+  fine.toe = 1.0;
   const Case cases[] = {
       {"toe between element ends", toe, " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
       {"stem thickness 0", thin, " WALL STEM GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
       {"one plate element", one, " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
+      {"toe off the ends of 50 elements", fine, " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
