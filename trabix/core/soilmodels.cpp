@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/numbers.h"
+#include "core/textfiles.h"
 
 namespace trabix {
 
@@ -190,6 +191,18 @@ std::vector<int> BorderedOrder(const std::vector<int>& status, int n) {
     else order[i] = i;
   }
   return order;
+}
+
+const char* const kSoilStiffnessFile = "SOILSTIFMAT.TXT";
+
+bool DumpSoilStiffness(const SoilMatrix& s) {
+  TextLineArray lines(1);
+  for (int r = 1; r <= s.Rows(); ++r) {
+    std::string row;
+    for (int c = 1; c <= s.Columns(); ++c) row += FormatNumber(static_cast<double>(s(r, c)), " 0.0000000E+###  ");
+    lines.push_back(row);
+  }
+  return SaveTextLines(kSoilStiffnessFile, lines, s.Rows());
 }
 
 }  // namespace trabix

@@ -62,4 +62,14 @@ void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, c
 // node whose soil row stands there, 0 for a yielded node's emptied one.
 std::vector<int> BorderedOrder(const std::vector<int>& status, int n);
 
+// ---------------------------------------------------------------------------------------------
+// Inspection
+
+// Name of the soil stiffness listing in the current directory.
+extern const char* const kSoilStiffnessFile;  // "SOILSTIFMAT.TXT"
+// Writes the soil stiffness matrix s to kSoilStiffnessFile, one row a line, each value by the
+// mask " 0.0000000E+###  "; false when the file cannot be written. A look into the soil terms
+// while a solver is being studied: the analysis does not call it.
+bool DumpSoilStiffness(const SoilMatrix& s);
+
 }  // namespace trabix

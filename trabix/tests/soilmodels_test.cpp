@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
 
+#include "../../common/tests/testdir.h"
 #include "trabix/core/soilmodels.h"
 
 namespace trabix {
@@ -410,6 +414,24 @@ TEST(ElementResults, ForcesOfTheElasticHalvesAndTheYieldPressures) {
   EXPECT_EQ(forces.atJ[3], 0.0);
   double expected = forces.atI[1] + forces.atJ[1] + forces.atI[2] + forces.atJ[2] + 0.8 * 1.5 / 2 * (-80.0 + 60.0 + 90.0);
   EXPECT_NEAR(total, expected, 1e-9);
+}
+
+TEST(DumpSoilStiffness, WritesOneRowALineByTheMask) {
+  TestDirectory dir;
+  SoilMatrix s(2, 3);
+  s(1, 1) = 1234.5L;
+  s(1, 2) = -0.000125L;
+  s(1, 3) = 0;
+  s(2, 1) = 2.0L / 3;
+  s(2, 2) = 1.0E+12L;
+  s(2, 3) = -7;
+  ASSERT_TRUE(DumpSoilStiffness(s));
+  EXPECT_STREQ(kSoilStiffnessFile, "SOILSTIFMAT.TXT");
+  std::ifstream in("SOILSTIFMAT.TXT", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes,
+            " 1.2345000E+3   -1.2500000E-4   0.0000000E+0  \r\n"
+            " 6.6666667E-1   1.0000000E+12   -7.0000000E+0  \r\n");
 }
 
 }  // namespace
