@@ -215,6 +215,36 @@ TEST_F(MureloFrame, TheCheckAsksWithTheCorrectionBox) {
   EXPECT_EQ(murelo::CheckJobForAnalysis(), 1);
 }
 
+// A toe that falls between the base plate's nodes is refused before any analysis, with the
+// geometry's correction offer.
+TEST_F(MureloFrame, TheCheckRefusesAToeOffThePlatesNodes) {
+  JobSpec = "WALL";
+  murelo::testing::WallGeometry g = murelo::testing::StandardWall();
+  g.plate = {50, 0.08, 0.5};  // 1.0 m lies between the 12th and 13th element ends
+  g.toe = 1.0;
+  murelo::testing::WriteGeometry("WALL", g);
+  murelo::testing::WallSupports s;
+  s.unyielding = "1,51";
+  murelo::testing::WriteSupports("WALL", s, 50);
+  murelo::testing::WriteLoads("WALL", "A", murelo::testing::WallLoads());
+  murelo::StructureTitle = "Retaining Wall";
+  std::vector<std::string> texts;
+  const std::string before = WindowText(murelo::MainWindow);
+  bool ok = RunScript({WhenDialog(" WARNING!",
+                                  [&](HWND box) {
+                                    texts.push_back(wintest::BoxText(box));
+                                    wintest::AnswerBox(box, IDNO);
+                                  })},
+                      [] { murelo::DispatchCommand(888); })
+                .finished;
+  EXPECT_TRUE(ok);
+  // The command ends at the refusal: no case is asked for, the caption names no analysis.
+  EXPECT_EQ(WindowText(murelo::MainWindow), before);
+  EXPECT_EQ(texts, std::vector<std::string>{
+                       " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!\r\n\r\n Do you wish to Correct the Data? "});
+  EXPECT_FALSE(fs::exists("WALL.RBA"));
+}
+
 // Commands 306 and 307 open the substructure selection with their own action; the check's
 // support correction opens the support command, whose file is written when it closes.
 TEST_F(MureloFrame, DataCommandsAndTheSupportCorrectionOpenTheSubstructureSelection) {
