@@ -356,6 +356,7 @@ TEST_F(WithZlib, ARefusedArchiveIsToldAndKeptWhenTheJobIsLeft) {
   }
 }
 
+#ifndef _WIN32  // Windows cannot even hold such a job's archive: its name opens the device
 TEST_F(WithZlib, AnEntryNamedAfterADeviceIsRefused) {
   fs::path folder = dir.path() / "JOBS";
   fs::create_directories(folder);
@@ -369,6 +370,7 @@ TEST_F(WithZlib, AnEntryNamedAfterADeviceIsRefused) {
   }
   EXPECT_TRUE(fs::is_empty(folder));
 }
+#endif
 
 TEST_F(WithZlib, EntriesCarryTheirFilesDates) {
   fs::path folder = dir.path() / "BEAMS";
