@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cstring>
+#include <ctime>
+#include <set>
 #include <vector>
 
 #include "core/hostfs.h"
@@ -60,11 +62,30 @@ bool ReadWhole(const std::string& name, std::string& bytes) {
   return ok;
 }
 
-// An entry is written as a file of the archive's own folder: a bare name that Windows can hold.
+std::string Upper(std::string t) {
+  for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return t;
+}
+
+// A reserved device name as a file name's stem ("CON", "NUL.GEO", "COM1 .SUP") opens the
+// device, never a file.
+bool DeviceStem(const std::string& name) {
+  std::string stem = Upper(name.substr(0, name.find('.')));
+  while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+  static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
+  for (const char* d : kDevices)
+    if (stem == d) return true;
+  return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+         stem[3] >= '1' && stem[3] <= '9';
+}
+
+// An entry is written as a file of the archive's own folder: a bare name that Windows can hold
+// as given (Windows drops a trailing dot or blank, so "BEAM1.ZIP." would be the archive).
 bool SafeEntryName(const std::string& name) {
   if (name.empty() || name == "." || name.find("..") != std::string::npos) return false;
   for (char c : name)
     if (static_cast<unsigned char>(c) < 0x20) return false;
+  if (name.back() == '.' || name.back() == ' ' || DeviceStem(name)) return false;
   return name.find_first_of("\\/:*?\"<>|") == std::string::npos;
 }
 
@@ -74,17 +95,14 @@ bool JobsOwnEntry(const std::string& name, const std::string& archiveName) {
   size_t start = archiveName.find_last_of("\\/:");
   std::string stem = archiveName.substr(start == std::string::npos ? 0 : start + 1);
   stem = stem.substr(0, stem.rfind('.'));
-  auto upper = [](std::string t) {
-    for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return t;
-  };
-  std::string n = upper(name), prefix = upper(stem) + ".";
+  std::string n = Upper(name), prefix = Upper(stem) + ".";
   return n.size() > prefix.size() && n.compare(0, prefix.size(), prefix) == 0 && n != prefix + "ZIP";
 }
 
 // An entry's bytes, read to the end of its data. The size the entry claims is only believed as far
 // as its data goes: a damaged claim must not make room for a gigabyte before the first byte.
 bool ReadEntry(const ZipApi* z, void* unz, unsigned long size, std::string& bytes) {
+  bytes.reserve(size < 65536 ? size : 65536);
   bytes.clear();
   char buf[65536];
   for (;;) {
@@ -97,7 +115,62 @@ bool ReadEntry(const ZipApi* z, void* unz, unsigned long size, std::string& byte
   return bytes.size() == size;
 }
 
+// A name as a message may show it.
+std::string Shown(const std::string& name) {
+  std::string out;
+  for (char c : name) out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+  return out;
+}
+
+// The entry's date: the file's own last write, in local time as zip tools read it.
+ZipApi::FileInfo DatedAs(const std::string& file) {
+  ZipApi::FileInfo info{};
+  std::time_t t = static_cast<std::time_t>(hostfs::ModifiedTime(file) / 1000000000LL);
+  const std::tm* known = std::localtime(&t);  // the user-interface thread alone packs
+  std::tm local = known ? *known : std::tm{};
+  if (!known || local.tm_year < 80) {  // zip dates begin in 1980
+    local = std::tm{};
+    local.tm_year = 80;
+    local.tm_mday = 1;
+  }
+  info.tm[0] = static_cast<unsigned>(local.tm_sec);
+  info.tm[1] = static_cast<unsigned>(local.tm_min);
+  info.tm[2] = static_cast<unsigned>(local.tm_hour);
+  info.tm[3] = static_cast<unsigned>(local.tm_mday);
+  info.tm[4] = static_cast<unsigned>(local.tm_mon);
+  info.tm[5] = static_cast<unsigned>(local.tm_year + 1900);
+  return info;
+}
+
+// The jobs of this session whose archive was not unpacked whole: their leave keeps it.
+std::set<std::string>& HeldJobs() {
+  static std::set<std::string> held;
+  return held;
+}
+
+// A checked entry, written under a temporary name until every entry is written.
+struct Unpacked {
+  std::string target, temporary, backup;
+  bool replaced = false, moved = false;
+};
+
+void Undo(std::vector<Unpacked>& done) {
+  for (auto it = done.rbegin(); it != done.rend(); ++it) {
+    if (it->replaced) hostfs::Remove(it->target);
+    if (it->moved) hostfs::Rename(it->backup, it->target);
+    hostfs::Remove(it->temporary);
+  }
+}
+
 }  // namespace
+
+std::string ArchiveFaultText(const ArchiveFault& f) {
+  const std::string kept = "Nothing of it was Unpacked, and the Archive is Left as it is.";
+  if (f.kind == ArchiveFault::kNotWritten)
+    return "Job File '" + f.file + "' could not be Written: " + f.reason + "!   Nothing of the Job Archive '" +
+           f.archive + "' was Unpacked, and the Archive is Left as it is.";
+  return "Job Archive '" + f.archive + "' cannot be Unpacked: " + f.reason + "!   " + kept;
+}
 
 #ifndef _WIN32
 namespace {
@@ -120,7 +193,7 @@ bool ZipJobFiles(const std::string& jobSpec) {
   for (const auto& file : files) {
     std::string bytes;
     if (!ReadWhole(file, bytes)) { ok = false; break; }
-    ZipApi::FileInfo info{};  // no time stamps
+    ZipApi::FileInfo info = DatedAs(file);
     if (z->zipOpenNewFileInZip(zip, BareName(file).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, 8, -1) != 0) {
       ok = false;
       break;
@@ -146,51 +219,130 @@ bool ZipJobFiles(const std::string& jobSpec) {
   return true;
 }
 
-bool UnzipArchive(const std::string& archiveName) {
+bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
+  ArchiveFault local;
+  ArchiveFault& f = fault ? *fault : local;
+  f = ArchiveFault{};
+  f.archive = archiveName;
+  auto refuse = [&f](const std::string& why) {
+    f.kind = ArchiveFault::kRefused;
+    f.reason = why;
+    return false;
+  };
   const ZipApi* z = LoadZipApi();
-  if (!z) return false;
-  std::string folder = FolderOf(archiveName);
+  if (!z) return refuse("the Zip Library is Missing");
+  const std::string folder = FolderOf(archiveName);
   void* unz = z->unzOpen(archiveName.c_str());
-  if (!unz) return false;
-  struct Item { std::string name, bytes; };
-  std::vector<Item> items;
-  bool ok = true;
+  if (!unz) return refuse("it is no Zip Archive, or it is Incomplete");
+  struct Entry { std::string name; unsigned long size; };
+  std::vector<Entry> entries;
+  // First every entry's name and size: an archive holding anything but its job's files, or more
+  // than a job holds, is refused before anything is read or written.
   ZipApi::GlobalInfo g{};
-  if (z->unzGetGlobalInfo(unz, &g) != 0) ok = false;
+  bool ok = z->unzGetGlobalInfo(unz, &g) == 0 || refuse("it is no Zip Archive, or it is Incomplete");
+  std::set<std::string> seen;
+  unsigned long total = 0;
   int step = ok ? z->unzGoToFirstFile(unz) : -1;
   for (unsigned long i = 0; ok && i < g.entries; ++i) {
-    if (step != 0) { ok = false; break; }
     ZipApi::EntryInfo info{};
     char name[260] = {};
-    // A longer name, or one with a NUL inside, would be cut short into the name of another file.
-    if (z->unzGetCurrentFileInfo(unz, &info, name, sizeof name - 1, nullptr, 0, nullptr, 0) != 0 ||
-        info.nameSize > kMaxEntryName || std::strlen(name) != info.nameSize || !SafeEntryName(name) ||
-        !JobsOwnEntry(name, archiveName) ||
-        info.uncompressedSize > (1u << 30)) {
-      ok = false;
+    if (step != 0 || z->unzGetCurrentFileInfo(unz, &info, name, sizeof name - 1, nullptr, 0, nullptr, 0) != 0) {
+      ok = refuse("it is Damaged or Incomplete");
       break;
     }
-    if (z->unzOpenCurrentFile(unz) != 0) { ok = false; break; }
-    std::string bytes;
-    bool whole = ReadEntry(z, unz, info.uncompressedSize, bytes);
-    // Closing an entry read to its end checks its CRC.
-    if (z->unzCloseCurrentFile(unz) != 0 || !whole) { ok = false; break; }
-    if (!bytes.empty()) items.push_back({name, std::move(bytes)});
+    // A longer name, or one with a NUL inside, would be cut short into the name of another file.
+    if (info.nameSize > kMaxEntryName || std::strlen(name) != info.nameSize || !SafeEntryName(name)) {
+      ok = refuse("its Entry '" + Shown(name) + "' names no File the Job's Folder can hold");
+      break;
+    }
+    if (!JobsOwnEntry(name, archiveName)) {
+      ok = refuse("its Entry '" + Shown(name) + "' is no File of the Job");
+      break;
+    }
+    // Windows names ignore letter case: two such entries would be one file, the last winning.
+    if (!seen.insert(Upper(name)).second) {
+      ok = refuse("it holds the File '" + Shown(name) + "' more than once");
+      break;
+    }
+    if (info.uncompressedSize > kMaxJobBytes - total) {
+      ok = refuse("its Files hold more than " + std::to_string(kMaxJobBytes >> 20) + " MB, more than a Job has");
+      break;
+    }
+    total += info.uncompressedSize;
+    entries.push_back({name, info.uncompressedSize});
     step = (i + 1 < g.entries) ? z->unzGoToNextFile(unz) : 0;
   }
+  // Then each entry, checked and written to its temporary name before the next is read: memory
+  // holds one entry at most. A loose file not older than the archive is the job's current state
+  // (written after the last unpack, the program perhaps killed before it packed) and stays.
+  const long long archiveTime = hostfs::ModifiedTime(archiveName);
+  std::vector<Unpacked> done;
+  step = ok ? z->unzGoToFirstFile(unz) : -1;
+  {
+    hostfs::QuietFailures quiet;  // the one message is the fault's
+    for (size_t i = 0; ok && i < entries.size(); ++i) {
+      const Entry& e = entries[i];
+      std::string bytes;
+      bool whole = step == 0 && z->unzOpenCurrentFile(unz) == 0;
+      whole = whole && ReadEntry(z, unz, e.size, bytes);
+      // Closing an entry read to its end checks its CRC.
+      if (step == 0 && z->unzCloseCurrentFile(unz) != 0) whole = false;
+      if (!whole) {
+        ok = refuse("its File '" + Shown(e.name) + "' is Damaged");
+        break;
+      }
+      step = (i + 1 < entries.size()) ? z->unzGoToNextFile(unz) : 0;
+      const std::string target = folder + e.name;
+      if (bytes.empty()) continue;  // an empty entry is not written out
+      if (FileExists(target) && !hostfs::IsDirectory(target) && hostfs::ModifiedTime(target) >= archiveTime) continue;
+      Unpacked u{target, folder + "~" + e.name, folder + "~" + e.name + ".~old"};
+      if (hostfs::IsDirectory(target)) {
+        f.reason = "a Folder of that Name is in the Way";
+      } else if (hostfs::WriteWhole(u.temporary, bytes)) {
+        done.push_back(u);
+        continue;
+      } else {
+        f.reason = hostfs::LastFailure();
+      }
+      f.kind = ArchiveFault::kNotWritten;
+      f.file = target;
+      ok = false;
+    }
+  }
   z->unzClose(unz);
-  if (!ok) return false;
-  bool written = true;
-  for (const auto& it : items) written = hostfs::WriteWhole(folder + it.name, it.bytes) && written;
-  return written;
+  // Every entry is written: each takes its name, the file it replaces kept aside until all have.
+  for (size_t i = 0; ok && i < done.size(); ++i) {
+    Unpacked& u = done[i];
+    hostfs::Remove(u.backup);
+    u.moved = FileExists(u.target) && hostfs::Rename(u.target, u.backup);
+    if ((FileExists(u.target) && !u.moved) || !(u.replaced = hostfs::Replace(u.temporary, u.target))) {
+      f.kind = ArchiveFault::kNotWritten;
+      f.file = u.target;
+      f.reason = hostfs::LastFailure();
+      ok = false;
+    }
+  }
+  if (!ok) {
+    Undo(done);
+    return false;
+  }
+  for (const Unpacked& u : done)
+    if (u.moved) hostfs::Remove(u.backup);
+  return true;
 }
 
-void OpenJobFromZip(const std::string& jobSpec) {
-  if (FileExists(jobSpec + ".ZIP") && LoadZipApi()) UnzipArchive(jobSpec + ".ZIP");
+bool OpenJobFromZip(const std::string& jobSpec, ArchiveFault* fault) {
+  if (fault) *fault = ArchiveFault{};
+  HeldJobs().erase(Upper(jobSpec));
+  if (!FileExists(jobSpec + ".ZIP") || !LoadZipApi()) return true;
+  if (UnzipArchive(jobSpec + ".ZIP", fault)) return true;
+  HeldJobs().insert(Upper(jobSpec));
+  return false;
 }
 
 void ArchiveJob(const std::string& jobSpec, const std::string& geometryExtension) {
   if (jobSpec.empty() || !LoadZipApi()) return;
+  if (HeldJobs().erase(Upper(jobSpec))) return;  // its archive was not unpacked whole: it stays
   std::string archive = jobSpec + ".ZIP";
   if (FileExists(archive)) {
     // Without the old archive set aside, packing could overwrite or pack it: leave everything.

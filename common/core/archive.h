@@ -1,7 +1,8 @@
 #pragma once
 // The job archive: while a job is not in use its files are kept packed in one zip file,
 // <job>.ZIP, beside them. Packing and unpacking go through the minizip functions of "ZLIB.DLL"
-// and happen only when that file is present in the current directory; nothing is reported.
+// and happen only when that file is present in the current directory. An archive that cannot be
+// unpacked whole is never replaced: the opening says why (ArchiveFault), and leaving keeps it.
 #include <string>
 
 // The minizip functions the archive uses, as ZLIB.DLL exports them.
@@ -46,15 +47,36 @@ const ZipApi* LoadZipApi();
 void UseZipApi(const ZipApi* api);
 #endif
 
+// Why an archive was not unpacked: refused (damaged, or holding what is no file of its job) or
+// one of its files could not be written. Nothing of it was unpacked either way.
+struct ArchiveFault {
+  enum Kind { kNone, kRefused, kNotWritten };
+  Kind kind = kNone;
+  std::string archive;  // the archive's name
+  std::string file;     // not written: the file that could not be written
+  std::string reason;   // what was wrong with the archive, or the system's words on the write
+};
+// The warning that tells the user (caption "WARNING!").
+std::string ArchiveFaultText(const ArchiveFault& fault);
+
+// What all of a job's files may hold together; an archive that unpacks to more is refused.
+constexpr unsigned long kMaxJobBytes = 64ul << 20;
+
 // Leaving a job: the old archive is kept as "LASTJOB.ZIP" (current directory) while the job's
 // files are packed into a new one, then dropped, or moved back when neither a new archive nor the
-// job's geometry file exists. Does nothing without the library.
+// job's geometry file exists. Does nothing without the library, and nothing for a job whose
+// archive this session could not unpack whole: that archive and its loose files stay as they are.
 void ArchiveJob(const std::string& jobSpec, const std::string& geometryExtension = ".GEO");
-// Packs the loose files <job>.* into "ZIPVER.zip" in the job's folder; on complete success the
-// loose files are deleted and the archive becomes <job>.ZIP. Any failure keeps the loose files.
+// Packs the loose files <job>.* into "ZIPVER.zip" in the job's folder, each entry dated as its
+// file; on complete success the loose files are deleted and the archive becomes <job>.ZIP. Any
+// failure keeps the loose files.
 bool ZipJobFiles(const std::string& jobSpec);
-// Opening a job: unpacks <job>.ZIP into the job's folder when it and the library exist.
-void OpenJobFromZip(const std::string& jobSpec);
-// Unpacks every entry into the archive's folder. Entries must be bare file names; nothing is
-// written unless every entry was read whole with a correct checksum.
-bool UnzipArchive(const std::string& archiveName);
+// Opening a job: unpacks <job>.ZIP into the job's folder when it and the library exist. False
+// (and the fault) when the archive exists but was not unpacked whole; the job is then held: its
+// next leave keeps the archive. A loose file not older than the archive is the job's current
+// state and is kept.
+bool OpenJobFromZip(const std::string& jobSpec, ArchiveFault* fault = nullptr);
+// Unpacks every entry into the archive's folder, all or nothing: each entry is checked, written
+// to a temporary name, and only when every one is written do they take their own names. Entries
+// must be the job's own files under distinct bare names Windows can hold.
+bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault = nullptr);

@@ -1,6 +1,7 @@
 #include "core/hostfs.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -38,6 +39,33 @@ bool Match(const char* p, const char* s) {
   return !*s;
 }
 
+thread_local std::string lastFailure;
+FailureReport failureReport;
+int quietDepth = 0;
+WriteFault writeFault;
+
+const char* const kFaultReason = "There is not enough space on the disk";
+
+// A write the fault layer refuses fails before it touches anything.
+bool Faulted(const std::string& target) {
+  if (!writeFault || !writeFault(target)) return false;
+  lastFailure = kFaultReason;
+  return true;
+}
+
+bool Failed(std::string reason) {
+  lastFailure = std::move(reason);
+  return false;
+}
+
+std::string RuntimeReason() { return std::strerror(errno); }
+
+// A failed write of a job file is told (the result is passed on).
+bool Told(bool ok, const std::string& name) {
+  if (!ok && failureReport && quietDepth == 0) failureReport(name, lastFailure);
+  return ok;
+}
+
 std::string ParentPart(const std::string& name, std::string* last) {
   size_t slash = name.find_last_of("\\/:");
   if (last) *last = slash == std::string::npos ? name : name.substr(slash + 1);
@@ -46,7 +74,43 @@ std::string ParentPart(const std::string& name, std::string* last) {
 
 }  // namespace
 
+std::string LastFailure() { return lastFailure; }
+void SetFailureReport(FailureReport report) { failureReport = std::move(report); }
+QuietFailures::QuietFailures() { ++quietDepth; }
+QuietFailures::~QuietFailures() { --quietDepth; }
+void SetWriteFault(WriteFault fault) { writeFault = std::move(fault); }
+
 #ifdef _WIN32
+
+namespace {
+
+std::string SystemReason() {
+  DWORD code = GetLastError();
+  char text[512] = {0};
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                           sizeof text, nullptr);
+  std::string s(text, n);
+  while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == '.' || s.back() == ' ')) s.pop_back();
+  return s.empty() ? "system error " + std::to_string(code) : s;
+}
+
+bool WriteReplacing(const std::string& name, const std::string& bytes) {
+  if (Faulted(name)) return false;
+  std::string tmp = name + ".~tmp";
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return Failed(RuntimeReason());
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = (std::fclose(f) == 0) && ok;
+  if (!ok) lastFailure = RuntimeReason();
+  if (ok && !MoveFileExA(tmp.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    lastFailure = SystemReason();
+    ok = false;
+  }
+  if (!ok) DeleteFileA(tmp.c_str());
+  return ok;
+}
+
+}  // namespace
 
 std::vector<Entry> Find(const std::string& pattern) {
   std::vector<Entry> out;
@@ -66,24 +130,33 @@ std::vector<Entry> Find(const std::string& pattern) {
 
 std::FILE* OpenRead(const std::string& name) { return std::fopen(name.c_str(), "rb"); }
 
-bool WriteWhole(const std::string& name, const std::string& bytes) {
-  std::string tmp = name + ".~tmp";
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = (std::fclose(f) == 0) && ok;
-  if (ok) ok = MoveFileExA(tmp.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  if (!ok) DeleteFileA(tmp.c_str());
-  return ok;
-}
+bool WriteWhole(const std::string& name, const std::string& bytes) { return Told(WriteReplacing(name, bytes), name); }
 
 bool Remove(const std::string& name) { return !HasWildcards(name) && DeleteFileA(name.c_str()) != 0; }
 bool MakeDirectory(const std::string& name) { return CreateDirectoryA(name.c_str(), nullptr) != 0; }
-bool Rename(const std::string& from, const std::string& to) { return MoveFileA(from.c_str(), to.c_str()) != 0; }
-bool Copy(const std::string& from, const std::string& to) { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }
+bool Rename(const std::string& from, const std::string& to) {
+  if (Faulted(to)) return false;
+  return MoveFileA(from.c_str(), to.c_str()) != 0 || Failed(SystemReason());
+}
+bool Replace(const std::string& from, const std::string& to) {
+  if (Faulted(to)) return false;
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0 ||
+         Failed(SystemReason());
+}
+bool Copy(const std::string& from, const std::string& to) {
+  bool ok = !Faulted(to) && (CopyFileA(from.c_str(), to.c_str(), FALSE) != 0 || Failed(SystemReason()));
+  return Told(ok, to);
+}
 bool IsDirectory(const std::string& name) {
   DWORD a = GetFileAttributesA(name.c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+long long ModifiedTime(const std::string& name) {
+  WIN32_FILE_ATTRIBUTE_DATA d;
+  if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &d)) return 0;
+  unsigned long long t = (static_cast<unsigned long long>(d.ftLastWriteTime.dwHighDateTime) << 32) |
+                         d.ftLastWriteTime.dwLowDateTime;
+  return (static_cast<long long>(t) - 116444736000000000LL) * 100;  // 100 ns ticks since 1601
 }
 
 #else
@@ -156,18 +229,29 @@ std::FILE* OpenRead(const std::string& name) {
   return std::fopen(h.c_str(), "rb");
 }
 
-bool WriteWhole(const std::string& name, const std::string& bytes) {
+namespace {
+
+bool WriteReplacing(const std::string& name, const std::string& bytes) {
+  if (Faulted(name)) return false;
   std::string h = Host(name);
   std::string tmp = h + ".~tmp";
   std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return false;
+  if (!f) return Failed(RuntimeReason());
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   ok = (std::fflush(f) == 0) && ok;
   ok = (std::fclose(f) == 0) && ok;
-  if (ok) ok = std::rename(tmp.c_str(), h.c_str()) == 0;
+  if (!ok) lastFailure = RuntimeReason();
+  if (ok && std::rename(tmp.c_str(), h.c_str()) != 0) {
+    lastFailure = RuntimeReason();
+    ok = false;
+  }
   if (!ok) std::remove(tmp.c_str());
   return ok;
 }
+
+}  // namespace
+
+bool WriteWhole(const std::string& name, const std::string& bytes) { return Told(WriteReplacing(name, bytes), name); }
 
 bool Remove(const std::string& name) {
   if (HasWildcards(name)) return false;
@@ -178,20 +262,33 @@ bool Remove(const std::string& name) {
 }
 bool MakeDirectory(const std::string& name) { return mkdir(Host(name).c_str(), 0777) == 0; }
 bool Rename(const std::string& from, const std::string& to) {
+  if (Faulted(to)) return false;
   std::string t = Host(to);
   struct stat st;
-  if (stat(t.c_str(), &st) == 0) return false;  // Windows' move does not replace
-  return std::rename(Host(from).c_str(), t.c_str()) == 0;
+  if (stat(t.c_str(), &st) == 0) return Failed("Cannot create a file when that file already exists");
+  return std::rename(Host(from).c_str(), t.c_str()) == 0 || Failed(RuntimeReason());
+}
+bool Replace(const std::string& from, const std::string& to) {
+  if (Faulted(to)) return false;
+  std::string t = Host(to);
+  struct stat st;
+  if (stat(t.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return Failed("Access is denied");  // as Windows says
+  return std::rename(Host(from).c_str(), t.c_str()) == 0 || Failed(RuntimeReason());
 }
 bool Copy(const std::string& from, const std::string& to) {
   std::FILE* in = OpenRead(from);
-  if (!in) return false;
+  if (!in) return Told(Failed(RuntimeReason()), to);
   std::string bytes;
   char buf[65536];
   size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) bytes.append(buf, n);
   std::fclose(in);
   return WriteWhole(to, bytes);
+}
+long long ModifiedTime(const std::string& name) {
+  struct stat st;
+  if (stat(Host(name).c_str(), &st) != 0) return 0;
+  return static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
 }
 bool IsDirectory(const std::string& name) {
   struct stat st;

@@ -5,6 +5,7 @@
 // Z: does), names match case-insensitively within their directory, "*" and "?" expand as Windows
 // expands them, and names that start with a dot count as hidden.
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,37 @@ bool HasWildcards(const std::string& name);
 
 std::FILE* OpenRead(const std::string& name);
 // Writes go to a new file beside the target, which then replaces the target in one step.
+// A failed write (or copy) leaves the target as it was and is handed to the failure report.
 bool WriteWhole(const std::string& name, const std::string& bytes);
 bool Remove(const std::string& name);         // one file, the exact name (no wildcards)
 bool MakeDirectory(const std::string& name);  // one level
-bool Rename(const std::string& from, const std::string& to);
+bool Rename(const std::string& from, const std::string& to);  // never over an existing name
+bool Replace(const std::string& from, const std::string& to);  // over an existing file too
 bool Copy(const std::string& from, const std::string& to);
 bool IsDirectory(const std::string& name);
+// The file's last write time in nanoseconds since 1970 (UTC); 0 when it does not exist.
+long long ModifiedTime(const std::string& name);
+
+// Why the last write, copy, rename or replace of this thread failed, in the system's words.
+std::string LastFailure();
+
+// Where a failed write or copy of a file is told: the programs show a warning naming the file.
+// Unset (the default, and in the solver) nothing is told beyond the call's result.
+using FailureReport = std::function<void(const std::string& name, const std::string& reason)>;
+void SetFailureReport(FailureReport report);
+// While one lives, failed writes are not told: its owner tells the user itself (the unpack of a
+// job's archive gathers its failure into one message).
+class QuietFailures {
+ public:
+  QuietFailures();
+  ~QuietFailures();
+  QuietFailures(const QuietFailures&) = delete;
+  QuietFailures& operator=(const QuietFailures&) = delete;
+};
+
+// A fault layer for tests: when set, every write, copy, rename or replace whose target the
+// predicate accepts fails as a full disk would, before anything is written.
+using WriteFault = std::function<bool(const std::string& target)>;
+void SetWriteFault(WriteFault fault);
 
 }  // namespace hostfs

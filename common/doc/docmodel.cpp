@@ -319,6 +319,7 @@ DocFileError DecodeDocument(const std::string& bytes, Document& out) {
 }
 
 bool WriteDocumentFile(const std::string& name, const Document& doc) {
+  hostfs::QuietFailures quiet;  // the callers tell a failure in the document's own words
   return hostfs::WriteWhole(name, EncodeDocument(doc));
 }
 

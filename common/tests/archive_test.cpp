@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <ctime>
 #include <filesystem>
+#include <functional>
+#include <set>
 
 #include "core/archive.h"
+#include "core/hostfs.h"
 #include "core/textfiles.h"
 #include "testdir.h"
 #include "ziptest.h"
@@ -198,6 +203,203 @@ TEST_F(WithZlib, ADamagedArchiveLeavesTheLooseFilesAlone) {
     EXPECT_EQ(ReadBytes((folder / "BEAM1.GEO").string()), "newer loose data") << d.what;
     EXPECT_FALSE(fs::exists(folder / "BEAM1.SUP")) << d.what;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Writes fail, as on a full disk, for every target the predicate names, while one lives.
+struct FaultyDisk {
+  explicit FaultyDisk(hostfs::WriteFault fault) { hostfs::SetWriteFault(std::move(fault)); }
+  ~FaultyDisk() { hostfs::SetWriteFault(nullptr); }
+};
+
+bool EndsWith(const std::string& s, const std::string& end) {
+  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+std::set<std::string> Names(const fs::path& folder) {
+  std::set<std::string> out;
+  for (const auto& e : fs::directory_iterator(folder)) out.insert(e.path().filename().string());
+  return out;
+}
+
+void Age(const fs::path& file, const fs::path& than, int seconds) {
+  fs::last_write_time(file, fs::last_write_time(than) + std::chrono::seconds(seconds));
+}
+
+TEST_F(WithZlib, OpeningKeepsALooseFileNotOlderThanTheArchive) {
+  fs::path folder = dir.path() / "BEAMS";
+  WriteJob(folder);
+  std::string spec = Spec(dir, "BEAMS/BEAM1");
+  ArchiveJob(spec);
+  ASSERT_TRUE(OpenJobFromZip(spec));
+  // Edited after the opening and the program killed: no leave packed the edit.
+  WriteBytes((folder / "BEAM1.GEO").string(), "edited");
+  Age(folder / "BEAM1.GEO", folder / "BEAM1.ZIP", 10);
+  WriteBytes((folder / "BEAM1.SUP").string(), "stale copy");
+  Age(folder / "BEAM1.SUP", folder / "BEAM1.ZIP", -10);
+  ASSERT_TRUE(OpenJobFromZip(spec));
+  EXPECT_EQ(ReadBytes((folder / "BEAM1.GEO").string()), "edited");
+  EXPECT_EQ(ReadBytes((folder / "BEAM1.SUP").string()), kJobFiles[1].second);
+  ArchiveJob(spec);
+  ASSERT_TRUE(OpenJobFromZip(spec));
+  EXPECT_EQ(ReadBytes((folder / "BEAM1.GEO").string()), "edited");
+}
+
+TEST_F(WithZlib, AnUnpackThatCannotWriteAFileWritesNoneAndTheLeaveKeepsTheArchive) {
+  fs::path folder = dir.path() / "BEAMS";
+  const std::string spec = Spec(dir, "BEAMS/BEAM1");
+  const struct {
+    const char* what;
+    std::function<void()> arrange;
+    hostfs::WriteFault fault;
+    const char* file;
+    const char* reason;  // the start of the reason the user reads
+  } cases[] = {
+      {"full disk on the last file", [] {}, [](const std::string& t) { return EndsWith(t, "BEAM1.LDD"); },
+       "BEAM1.LDD", "There is not enough space on the disk"},
+      {"a folder where a file must go", [&] { fs::create_directory(folder / "BEAM1.SUP"); }, nullptr, "BEAM1.SUP",
+       "a Folder of that Name is in the Way"},
+      {"the last file cannot take its name", [] {},
+       [](const std::string& t) { return EndsWith(t, "\\BEAM1.LDD") && !EndsWith(t, "~BEAM1.LDD"); }, "BEAM1.LDD",
+       "There is not enough space on the disk"},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(folder);
+    WriteJob(folder);
+    ArchiveJob(spec);
+    const std::string packed = ReadBytes((folder / "BEAM1.ZIP").string());
+    // An older loose file the unpack would replace: it must survive a failure.
+    WriteBytes((folder / "BEAM1.GEO").string(), "older");
+    Age(folder / "BEAM1.GEO", folder / "BEAM1.ZIP", -10);
+    c.arrange();
+    const std::set<std::string> before = Names(folder);
+    ArchiveFault fault;
+    {
+      FaultyDisk disk(c.fault);
+      EXPECT_FALSE(OpenJobFromZip(spec, &fault)) << c.what;
+    }
+    EXPECT_EQ(fault.kind, ArchiveFault::kNotWritten) << c.what;
+    EXPECT_TRUE(EndsWith(fault.file, c.file)) << c.what << ": " << fault.file;
+    EXPECT_EQ(fault.reason, c.reason) << c.what;
+    const std::string text = ArchiveFaultText(fault);
+    EXPECT_NE(text.find(fault.file), std::string::npos) << text;
+    EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+    EXPECT_EQ(Names(folder), before) << c.what;
+    EXPECT_EQ(ReadBytes((folder / "BEAM1.GEO").string()), "older") << c.what;
+    // The user goes on and leaves: the old archive stays whole, the new data stays loose.
+    WriteBytes((folder / "BEAM1.CAS").string(), "typed after");
+    ArchiveJob(spec);
+    EXPECT_EQ(ReadBytes((folder / "BEAM1.ZIP").string()), packed) << c.what;
+    EXPECT_EQ(ReadBytes((folder / "BEAM1.CAS").string()), "typed after") << c.what;
+    EXPECT_FALSE(fs::exists("LASTJOB.ZIP")) << c.what;
+    // Once the fault has gone the job opens whole, the loose files kept as its current state.
+    fs::remove_all(folder / "BEAM1.SUP");
+    EXPECT_TRUE(OpenJobFromZip(spec)) << c.what;
+    EXPECT_EQ(ReadBytes((folder / "BEAM1.LDD").string()), kJobFiles[3].second) << c.what;
+    EXPECT_EQ(ReadBytes((folder / "BEAM1.CAS").string()), "typed after") << c.what;
+  }
+}
+
+// Archives the programs never write: each is refused whole, says why, and is kept on leaving.
+TEST_F(WithZlib, ARefusedArchiveIsToldAndKeptWhenTheJobIsLeft) {
+  fs::path folder = dir.path() / "BEAMS";
+  const std::string spec = Spec(dir, "BEAMS/BEAM1");
+  fs::create_directories(folder);
+  const std::string name = spec + ".ZIP", file = (folder / "BEAM1.ZIP").string(), geometry = (folder / "BEAM1.GEO").string();
+  const std::string big(17u << 20, '\0');  // highly compressed: four of them are 68 MB
+  const struct {
+    const char* what;
+    std::function<void()> make;
+    const char* reason;
+  } cases[] = {
+      {"traversal", [&] { WriteZipEntries(LoadZipApi(), name, {"BEAM1.GEO", "..\\BEAM1.SUP"}, "x"); }, "names no File"},
+      {"absolute path", [&] { WriteZipEntries(LoadZipApi(), name, {"\\BEAM1.GEO"}, "x"); }, "names no File"},
+      {"drive path", [&] { WriteZipEntries(LoadZipApi(), name, {"C:BEAM1.GEO"}, "x"); }, "names no File"},
+      {"case twin", [&] { WriteZipEntries(LoadZipApi(), name, {"BEAM1.GEO", "beam1.geo"}, "x"); }, "more than once"},
+      {"repeated", [&] { WriteZipEntries(LoadZipApi(), name, {"BEAM1.GEO", "BEAM1.GEO"}, "x"); }, "more than once"},
+      {"trailing dot", [&] { WriteZipEntries(LoadZipApi(), name, {"BEAM1.GEO", "BEAM1.ZIP."}, "x"); }, "names no File"},
+      {"trailing blank", [&] { WriteZipEntries(LoadZipApi(), name, {"BEAM1.GEO", "BEAM1.ZIP "}, "x"); }, "names no File"},
+      {"too much", [&] { WriteZipEntries(LoadZipApi(), name, {"BEAM1.A", "BEAM1.B", "BEAM1.C", "BEAM1.D"}, big, 1); },
+       "more than 64 MB"},
+      {"not a zip", [&] { WriteBytes(file, "PK but nothing more"); }, "no Zip Archive"},
+      {"truncated", [&] {
+         WriteZipEntries(LoadZipApi(), name, {"BEAM1.GEO", "BEAM1.SUP"}, "data");
+         std::string b = ReadBytes(file);
+         WriteBytes(file, b.substr(0, b.size() - 30));
+       }, "no Zip Archive"},
+      {"bad checksum", [&] {
+         WriteZipEntries(LoadZipApi(), name, {"BEAM1.SUP", "BEAM1.GEO"}, "intact data of the job");
+         std::string b = ReadBytes(file);
+         b[b.find("PK\x01\x02", b.find("PK\x01\x02") + 4) + 16] ^= 0x55;  // the second entry's CRC
+         WriteBytes(file, b);
+       }, "'BEAM1.GEO' is Damaged"},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    ASSERT_NO_FATAL_FAILURE(c.make()) << c.what;
+    const std::string archive = ReadBytes(file);
+    ArchiveFault fault;
+    EXPECT_FALSE(OpenJobFromZip(spec, &fault)) << c.what;
+    EXPECT_EQ(fault.kind, ArchiveFault::kRefused) << c.what;
+    EXPECT_NE(fault.reason.find(c.reason), std::string::npos) << c.what << ": " << fault.reason;
+    EXPECT_NE(ArchiveFaultText(fault).find("Archive is Left as it is"), std::string::npos) << c.what;
+    EXPECT_EQ(Names(folder), (std::set<std::string>{"BEAM1.ZIP"})) << c.what;
+    // The user types a geometry into what looks like a new job and leaves it.
+    WriteBytes(geometry, "new geometry");
+    ArchiveJob(spec);
+    EXPECT_EQ(ReadBytes(file), archive) << c.what;
+    EXPECT_EQ(ReadBytes(geometry), "new geometry") << c.what;
+  }
+}
+
+#ifndef _WIN32  // Windows cannot even hold such a job's archive: its name opens the device
+TEST_F(WithZlib, AnEntryNamedAfterADeviceIsRefused) {
+  fs::path folder = dir.path() / "JOBS";
+  fs::create_directories(folder);
+  for (const char* job : {"AUX", "nul", "COM1", "LPT9"}) {
+    std::string name = Spec(dir, std::string("JOBS/") + job + ".ZIP");
+    ASSERT_NO_FATAL_FAILURE(WriteZipEntries(LoadZipApi(), name, {(std::string(job) + ".GEO").c_str()}, "data"));
+    ArchiveFault fault;
+    EXPECT_FALSE(UnzipArchive(name, &fault)) << job;
+    EXPECT_EQ(fault.kind, ArchiveFault::kRefused) << job;
+    fs::remove(folder / (std::string(job) + ".ZIP"));
+  }
+  EXPECT_TRUE(fs::is_empty(folder));
+}
+#endif
+
+TEST_F(WithZlib, EntriesCarryTheirFilesDates) {
+  fs::path folder = dir.path() / "BEAMS";
+  WriteJob(folder);
+  // A date well before today: the entry must carry the file's, not the packing's.
+  Age(folder / "BEAM1.GEO", folder / "BEAM1.GEO", -400 * 24 * 3600);
+  const std::time_t t = static_cast<std::time_t>(hostfs::ModifiedTime(Spec(dir, "BEAMS/BEAM1.GEO")) / 1000000000LL);
+  const std::tm local = *std::localtime(&t);
+  const std::string spec = Spec(dir, "BEAMS/BEAM1");
+  ASSERT_TRUE(ZipJobFiles(spec));
+  const ZipApi* z = LoadZipApi();
+  void* unz = z->unzOpen((spec + ".ZIP").c_str());
+  ASSERT_NE(unz, nullptr);
+  int found = 0;
+  for (int step = z->unzGoToFirstFile(unz); step == 0; step = z->unzGoToNextFile(unz)) {
+    ZipApi::EntryInfo info{};
+    char entry[64] = {};
+    ASSERT_EQ(z->unzGetCurrentFileInfo(unz, &info, entry, sizeof entry, nullptr, 0, nullptr, 0), 0);
+    EXPECT_GE(info.tm[3], 1u) << entry;  // never day 0
+    EXPECT_GE(info.tm[5], 1981u) << entry;
+    if (std::string(entry) != "BEAM1.GEO") continue;
+    ++found;
+    const unsigned expected[6] = {static_cast<unsigned>(local.tm_sec / 2 * 2), static_cast<unsigned>(local.tm_min),
+                                  static_cast<unsigned>(local.tm_hour), static_cast<unsigned>(local.tm_mday),
+                                  static_cast<unsigned>(local.tm_mon), static_cast<unsigned>(local.tm_year + 1900)};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(info.tm[i], expected[i]) << i;
+  }
+  z->unzClose(unz);
+  EXPECT_EQ(found, 1);
 }
 
 }  // namespace

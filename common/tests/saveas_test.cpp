@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
+#include "core/hostfs.h"
 #include "core/saveas.h"
 #include "core/textfiles.h"
 #include "testdir.h"
@@ -86,6 +89,24 @@ TEST_F(SaveAs, LongNamesAreNotCut) {
   const std::string target = "NEW\\" + std::string(80, 'N');
   EXPECT_TRUE(SaveJobAs(Spec(job), Spec(target), profile_));
   EXPECT_EQ(ReadBytes(Host(target) + ".GEO"), "long\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SaveAs, ACopyThatFailsIsToldByNameAndTheOthersAreMade) {
+  std::vector<std::string> told;
+  hostfs::SetFailureReport([&](const std::string& name, const std::string&) { told.push_back(name); });
+  hostfs::SetWriteFault([](const std::string& target) {
+    return target.size() >= 7 && target.compare(target.size() - 7, 7, "\\B2.SUP") == 0;
+  });
+  EXPECT_TRUE(SaveJobAs(Spec("OLD\\BEAM1"), Spec("NEW\\B2"), profile_));
+  hostfs::SetWriteFault(nullptr);
+  hostfs::SetFailureReport(nullptr);
+  EXPECT_EQ(told, std::vector<std::string>{Spec("NEW\\B2") + ".SUP"});
+  EXPECT_FALSE(std::filesystem::exists("NEW/B2.SUP"));
+  EXPECT_EQ(ReadBytes("NEW/B2.GEO"), "old OLD/BEAM1.GEO\r\n");
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 #include "core/archive.h"
 
 inline void WriteZipEntries(const ZipApi* z, const std::string& name, std::initializer_list<const char*> entries,
-                            const std::string& content) {
+                            const std::string& content, int level = -1) {
   ASSERT_NE(z, nullptr);
   void* zip = z->zipOpen(name.c_str(), 0);
   ASSERT_NE(zip, nullptr);
   ZipApi::FileInfo info{};
   for (const char* entry : entries) {
-    ASSERT_EQ(z->zipOpenNewFileInZip(zip, entry, &info, nullptr, 0, nullptr, 0, nullptr, 8, -1), 0);
+    ASSERT_EQ(z->zipOpenNewFileInZip(zip, entry, &info, nullptr, 0, nullptr, 0, nullptr, 8, level), 0);
     ASSERT_EQ(z->zipWriteInFileInZip(zip, content.data(), static_cast<unsigned>(content.size())), 0);
     ASSERT_EQ(z->zipCloseFileInZip(zip), 0);
   }

@@ -5,6 +5,10 @@
 
 #include <vector>
 
+#include "core/archive.h"
+#include "core/hostfs.h"
+#include "win/messages.h"
+
 bool RecycleFiles(const std::string& names) {
   // The shell recycles only full paths (a relative one would be deleted for good).
   DWORD n = GetFullPathNameA(names.c_str(), 0, nullptr, nullptr);
@@ -31,4 +35,18 @@ std::string ProgramDirectory() {
     }
     buf.resize(buf.size() * 2);  // no fixed limit on the path's length
   }
+}
+
+bool OpenJobArchive(const std::string& jobSpec) {
+  ArchiveFault fault;
+  if (OpenJobFromZip(jobSpec, &fault)) return true;
+  ShowMessageBox(ArchiveFaultText(fault), WarningBoxStyle, "WARNING!");
+  return false;
+}
+
+void WarnOnFailedWrites() {
+  hostfs::SetFailureReport([](const std::string& name, const std::string& reason) {
+    ShowMessageBox("File '" + name + "' could not be Written: " + reason + "!   Check the Disk and its Folder.",
+                   WarningBoxStyle, "WARNING!");
+  });
 }

@@ -7,3 +7,9 @@
 bool RecycleFiles(const std::string& names);
 // The folder of the running program file, with its trailing backslash.
 std::string ProgramDirectory();
+
+// Opens the job's archive as the programs open a job (OpenJobFromZip). When it could not be
+// unpacked whole a warning box says what was wrong; the archive is then kept when the job is left.
+bool OpenJobArchive(const std::string& jobSpec);
+// From now on a failed write of a file shows a warning box naming the file and why it failed.
+void WarnOnFailedWrites();

@@ -62,7 +62,7 @@ void AcceptJob(HWND dialog, const JobDialogProfile& p) {
   if (p.mainWindow) SetWindowTextA(p.mainWindow, ("     " + p.structureTitle + " ANALYSIS.   JOB: " + JobSpec).c_str());
   // The dummy extension makes the last part of the job specification count as the file name.
   EnsureJobDirectory(JobSpec + ".AAA");
-  OpenJobFromZip(JobSpec);
+  OpenJobArchive(JobSpec);
   if (p.afterOk) p.afterOk();
   EndDialog(dialog, 1);
 }

@@ -40,6 +40,7 @@ bool ShowProgramNotice(const ProgramFrameProfile& p) {
 
 int RunProgram(HINSTANCE instance, int show, const ProgramFrameProfile& p) {
   if (p.dimensionGlobals) p.dimensionGlobals();
+  WarnOnFailedWrites();
   if (!CreateProgramWindow(instance, show, p)) return 0;
   SetCurrentDirectoryA(ProgramDirectory().c_str());
   ShowProgramNotice(p);
@@ -126,7 +127,7 @@ void NewJobCommand(const std::function<int()>& showJobDialog, const std::functio
   std::string job = JobSpec;
   if (!job.empty()) ArchiveJob(job);
   if (showJobDialog() != 1 && !job.empty() && JobSpec == job) {
-    OpenJobFromZip(JobSpec);
+    OpenJobArchive(JobSpec);
     if (reopened) reopened();
   }
 }

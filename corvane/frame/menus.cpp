@@ -2,6 +2,7 @@
 #include "core/archive.h"
 #include "core/textfiles.h"
 #include "corvane/frame/frame.h"
+#include "win/files_win.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -100,7 +101,7 @@ void ChangeStructureType(const std::string& type) {
   // The same type chosen again keeps the job open: it was packed on leaving, so it is unpacked
   // again, or the next data written would be packed alone and the old archive dropped.
   if (!job.empty() && JobSpec == job) {
-    OpenJobFromZip(JobSpec);
+    OpenJobArchive(JobSpec);
     SetWindowTextA(MainWindow, ("     " + StructureType + " ANALYSIS.   JOB: " + JobSpec).c_str());
   }
 }

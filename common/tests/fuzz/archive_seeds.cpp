@@ -1,11 +1,15 @@
 // Seeds of the archive fuzz target: the jobs of the other targets' seed bundles (the fixtures and
-// the files the tests made), each packed as the programs pack a job they leave.
+// the files the tests made), each packed as the programs pack a job they leave, and one archive of
+// each hostile kind an unpack must refuse whole.
 //   archive_seeds OUT BUNDLE_FOLDER...
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/archive.h"
 #include "fuzz/fuzzsupport.h"
@@ -13,13 +17,72 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// An archive of the given entries, each holding `content`, made by the library as a user's zip
+// tool would make it; empty when the library refused.
+std::string Zipped(std::initializer_list<const char*> entries, const std::string& content) {
+  const ZipApi* z = NativeZipApi();
+  fs::remove("HOSTILE.ZIP");
+  void* zip = z->zipOpen("HOSTILE.ZIP", 0);
+  if (!zip) return std::string();
+  ZipApi::FileInfo info{};
+  info.tm[3] = 1;
+  info.tm[5] = 2024;
+  for (const char* entry : entries) {
+    z->zipOpenNewFileInZip(zip, entry, &info, nullptr, 0, nullptr, 0, nullptr, 8, 9);
+    z->zipWriteInFileInZip(zip, content.data(), static_cast<unsigned>(content.size()));
+    z->zipCloseFileInZip(zip);
+  }
+  z->zipClose(zip, nullptr);
+  std::ifstream in("HOSTILE.ZIP", std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// One seed of each kind: traversal, absolute and drive paths, device names, letter-case twins,
+// repeats, names Windows would cut, more bytes than a job has, a bad checksum, a cut archive, and
+// no zip at all.
+int WriteHostileSeeds(const fs::path& out) {
+  const std::string data = "Job: hostile // GEOMETRY & MAT. PROPERTIES\r\n  1.500\r\n";
+  std::vector<std::pair<std::string, std::string>> seeds = {
+      {"traversal", Zipped({"BEAM1.GEO", "..\\BEAM1.GEO", "../BEAM1.SUP"}, data)},
+      {"absolute", Zipped({"\\BEAM1.GEO", "/BEAM1.SUP"}, data)},
+      {"drive", Zipped({"C:BEAM1.GEO", "C:\\BEAM1.SUP"}, data)},
+      {"device", Zipped({"BEAM1.GEO", "CON", "NUL.GEO", "COM1.SUP", "LPT9 .LDD"}, data)},
+      {"case-twins", Zipped({"BEAM1.GEO", "beam1.geo"}, data)},
+      {"repeated", Zipped({"BEAM1.SUP", "BEAM1.SUP"}, data)},
+      {"trailing-dot", Zipped({"BEAM1.GEO", "BEAM1.ZIP."}, data)},
+      {"trailing-blank", Zipped({"BEAM1.GEO", "BEAM1.ZIP "}, data)},
+      {"too-much", Zipped({"BEAM1.A", "BEAM1.B", "BEAM1.C", "BEAM1.D"}, std::string(17u << 20, '\0'))},
+      {"not-a-zip", "PK\x03\x04 but nothing more"},
+  };
+  std::string good = Zipped({"BEAM1.GEO", "BEAM1.SUP"}, data);
+  std::string crc = good;
+  size_t central = crc.find("PK\x01\x02");
+  if (central != std::string::npos) crc[central + 16] ^= 0x55;
+  seeds.push_back({"bad-crc", crc});
+  seeds.push_back({"truncated", good.substr(0, good.size() * 2 / 3)});
+  int made = 0;
+  for (const auto& [kind, bytes] : seeds) {
+    if (bytes.empty()) continue;
+    std::ofstream(out / ("hostile-" + kind + ".zip"), std::ios::binary) << bytes;
+    ++made;
+  }
+  fs::remove("HOSTILE.ZIP");
+  return made;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   UseZipApi(NativeZipApi());
   fs::path out = fs::absolute(argv[1]);
   fs::create_directories(out);
   fs::path work = fs::temp_directory_path() / ("suite-archive-seeds-" + std::to_string(::getpid()));
-  int made = 0;
+  fs::create_directories(work);
+  fs::current_path(work);
+  int made = WriteHostileSeeds(out);
   for (int a = 2; a < argc; ++a) {
     std::error_code ec;
     int fromThis = 0;  // a few jobs of each program

@@ -1,7 +1,10 @@
 // Fuzz target: a job archive (<job>.ZIP) as a user may have copied or damaged it, opened as the
-// programs open a job, on the native build of the zlib and minizip sources of "ZLIB.DLL". An
-// unpack must write nothing outside the job's folder, a failed one nothing at all, and the files
-// of a successful one must pack and unpack again unchanged when the job is left and reopened.
+// programs open a job, on the native build of the zlib and minizip sources of "ZLIB.DLL". For
+// every input nothing outside the job's folder may change: the folder the job lives in and its
+// parent hold files an entry could aim at (the job's names, the library, the leave's spare
+// archive), and none may change, appear or go. A failed unpack writes nothing at all, and its
+// job's leave keeps the archive; the files of a successful one must pack and unpack again
+// unchanged when the job is left and reopened.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -25,18 +28,27 @@ std::string Slurp(const fs::path& p) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Every file under the scratch folder by its path; anything but a file of OUT/JOBS is a fault.
-std::map<std::string, std::string> FilesOfTheJob() {
-  std::map<std::string, std::string> files;
+// Every file and folder under the scratch folder by its path (a folder's bytes are "/").
+std::map<std::string, std::string> Everything() {
+  std::map<std::string, std::string> all;
   for (const auto& e : fs::recursive_directory_iterator(".")) {
-    fs::path rel = e.path().lexically_normal();
-    if (e.is_directory()) {
-      if (rel != "OUT" && rel != "OUT/JOBS") std::abort();
-      continue;
-    }
-    if (rel.parent_path() != "OUT/JOBS") std::abort();
-    files[rel.filename().string()] = Slurp(e.path());
+    std::string rel = e.path().lexically_normal().string();
+    all[rel] = e.is_directory() ? "/" : Slurp(e.path());
   }
+  return all;
+}
+
+bool InTheJobsFolder(const std::string& path) { return fs::path(path).parent_path() == "OUT/JOBS"; }
+
+// The files of the job's folder by name; anything outside it that differs from `outside` (the
+// state before the input) is a fault.
+std::map<std::string, std::string> FilesOfTheJob(const std::map<std::string, std::string>& outside) {
+  std::map<std::string, std::string> files, rest;
+  for (const auto& [path, bytes] : Everything()) {
+    if (InTheJobsFolder(path)) files[fs::path(path).filename().string()] = bytes;
+    else rest[path] = bytes;
+  }
+  if (rest != outside) std::abort();
   return files;
 }
 
@@ -52,17 +64,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   UseZipApi(NativeZipApi());
   fuzz::EnterScratchFolder();
   fs::create_directories("OUT/JOBS");
+  // What an entry could aim at beside the job's folder: in its parent and in the current
+  // directory (the program's, where the leave keeps its spare archive).
+  for (const char* bait : {"OUT/BEAM1.GEO", "OUT/BEAM1.ZIP", "OUT/ZLIB.DLL", "BEAM1.GEO", "ZLIB.DLL"})
+    fuzz::WriteFile(bait, std::string("bait ") + bait);
   std::string archive(reinterpret_cast<const char*>(data), size);
   fuzz::WriteFile("OUT/JOBS/BEAM1.ZIP", archive);
   fuzz::WriteFile("OUT/JOBS/BEAM1.GEO", kLoose);
-  const std::map<std::string, std::string> before = FilesOfTheJob();
+  fuzz::WriteFile("OUT/JOBS/ZLIB.DLL", "bait of the job's folder");
+  std::map<std::string, std::string> outside;
+  for (const auto& [path, bytes] : Everything())
+    if (!InTheJobsFolder(path)) outside[path] = bytes;
+  const std::map<std::string, std::string> before = FilesOfTheJob(outside);
 
   bool ok = UnzipArchive(std::string(kSpec) + ".ZIP");
-  std::map<std::string, std::string> after = FilesOfTheJob();
+  std::map<std::string, std::string> after = FilesOfTheJob(outside);
+  if (after.at("ZLIB.DLL") != before.at("ZLIB.DLL") || after.at("BEAM1.ZIP") != archive) std::abort();
   if (!ok) {
     if (after != before) std::abort();
-    OpenJobFromZip(kSpec);  // as the program opens the job: the same refusal
-    if (FilesOfTheJob() != before) std::abort();
+    // As the program opens the job: the same refusal; and leaving keeps the archive as it is.
+    if (OpenJobFromZip(kSpec) || FilesOfTheJob(outside) != before) std::abort();
+    ArchiveJob(kSpec);
+    if (FilesOfTheJob(outside) != before) std::abort();
     return 0;
   }
 
@@ -71,9 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const auto& [name, bytes] : after)
     if (IsJobFile(name) && !bytes.empty()) job[name] = bytes;
   ArchiveJob(kSpec);
-  OpenJobFromZip(kSpec);
+  if (!OpenJobFromZip(kSpec)) std::abort();
   std::map<std::string, std::string> reopened;
-  for (const auto& [name, bytes] : FilesOfTheJob())
+  for (const auto& [name, bytes] : FilesOfTheJob(outside))
     if (IsJobFile(name) && !bytes.empty()) reopened[name] = bytes;
   if (reopened != job) std::abort();
   return 0;

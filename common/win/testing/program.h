@@ -78,6 +78,10 @@ class Program {
   // still open. False when the program is still busy after timeoutMs.
   bool WaitUntilIdle(HWND window, int timeoutMs = 20000) const;
 
+  // Kills the program by its handle, as a crash or the task manager ends it: no leave sequence
+  // runs. Returns once it has ended.
+  void Kill() { End(); }
+
   DWORD Id() const { return process_.id(); }
   const std::filesystem::path& Folder() const { return program_; }
 

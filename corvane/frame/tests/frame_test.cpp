@@ -310,13 +310,22 @@ TEST_F(CorvaneFrame, AHostileOrDamagedArchiveWritesNothingWhenTheJobIsOpened) {
   WriteBytes(Spec("JOBS\\CUT.ZIP"), packed.substr(0, packed.size() / 2));
   WriteBytes(Spec("JOBS\\CUT.GEO"), "newer loose data");
 
+  // Each refusal is told in a warning box, which names the archive.
+  std::vector<std::string> told;
+  auto warning = WhenDialog("WARNING!", [&](HWND box) {
+    told.push_back(wintest::BoxText(box));
+    wintest::AnswerBox(box, IDOK);
+  });
   Agree();
-  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\EVIL"))});
+  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\EVIL")), warning});
   EXPECT_FALSE(fs::exists(dir.path() / "EVIL.TXT"));
   EXPECT_FALSE(fs::exists(folder / "EVIL.GEO"));
-  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\CUT"))});
+  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\CUT")), warning});
   EXPECT_EQ(ReadBytes(Spec("JOBS\\CUT.GEO")), "newer loose data");
   EXPECT_FALSE(fs::exists(Spec("JOBS\\CUT.SUP")));
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0].rfind("Job Archive '" + Spec("JOBS\\EVIL.ZIP") + "' cannot be Unpacked: ", 0), 0u) << told[0];
+  EXPECT_EQ(told[1].rfind("Job Archive '" + Spec("JOBS\\CUT.ZIP") + "' cannot be Unpacked: ", 0), 0u) << told[1];
 }
 
 TEST_F(CorvaneFrame, AnotherTypeAnsweredNoKeepsTheJobAndItsMenu) {

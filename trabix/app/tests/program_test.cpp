@@ -546,3 +546,112 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
 }
 
 }  // namespace
+
+namespace {
+
+// A job's files written as its data dialogs write them, then packed by a normal end.
+class TrabixJobArchive : public TrabixProgram {
+ protected:
+  void PackedJob() {
+    Start();
+    HWND jobs = Agree();
+    ASSERT_NE(jobs, nullptr);
+    ASSERT_TRUE(OpenJob(jobs, job));
+    WriteBytes(job + ".GEO", "Job: geometry\r\n");
+    WriteBytes(job + ".SUP", "Job: supports\r\n");
+    ASSERT_EQ(Close(), 0);
+    ASSERT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
+  }
+  // Starts the program again and names the job in its first job dialog (kept in its job list).
+  HWND Reopen() {
+    Start();
+    HWND jobs = Agree();
+    if (!jobs) return nullptr;
+    SetField(jobs, 7555, job);
+    Press(jobs, IDOK);
+    return jobs;
+  }
+  std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
+};
+
+TEST_F(TrabixJobArchive, AKilledProgramsEditIsKeptByTheNextOpening) {
+  ASSERT_NO_FATAL_FAILURE(PackedJob());
+  ASSERT_NE(Reopen(), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  ASSERT_EQ(ReadBytes(job + ".GEO"), "Job: geometry\r\n");
+  WriteBytes(job + ".GEO", "Job: edited geometry\r\n");  // written by the dialog's OK
+  program.Kill();
+
+  ASSERT_NE(Reopen(), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  EXPECT_EQ(ReadBytes(job + ".GEO"), "Job: edited geometry\r\n");
+  EXPECT_EQ(ReadBytes(job + ".SUP"), "Job: supports\r\n");
+  EXPECT_EQ(FindWindowA(nullptr, "WARNING!"), nullptr);
+  ASSERT_EQ(Close(), 0);
+  // The edit went into the archive with the rest.
+  ASSERT_NE(Reopen(), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(job + ".GEO"); }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  EXPECT_EQ(ReadBytes(job + ".GEO"), "Job: edited geometry\r\n");
+  EXPECT_EQ(Close(), 0);
+}
+
+TEST_F(TrabixJobArchive, ADamagedArchiveIsToldAndKeptWhenTheJobIsLeft) {
+  ASSERT_NO_FATAL_FAILURE(PackedJob());
+  std::string damaged = ReadBytes(job + ".ZIP");
+  size_t central = damaged.find("PK\x01\x02");
+  ASSERT_NE(central, std::string::npos);
+  damaged[central + 16] ^= 0x55;  // the first entry's checksum
+  WriteBytes(job + ".ZIP", damaged);
+
+  ASSERT_NE(Reopen(), nullptr);
+  HWND box = program.WaitForDialog("WARNING!");
+  ASSERT_NE(box, nullptr);
+  const std::string text = wintest::BoxText(box);
+  EXPECT_NE(text.find("Job Archive '" + job + ".ZIP' cannot be Unpacked"), std::string::npos) << text;
+  EXPECT_NE(text.find("is Damaged"), std::string::npos) << text;
+  EXPECT_NE(text.find("the Archive is Left as it is"), std::string::npos) << text;
+  Press(box, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  EXPECT_FALSE(fs::exists(job + ".GEO"));
+  EXPECT_FALSE(fs::exists(job + ".SUP"));
+  // The user types a geometry into the job and leaves: the archive with its intact files stays.
+  WriteBytes(job + ".GEO", "Job: new geometry\r\n");
+  EXPECT_EQ(Close(), 0);
+  EXPECT_EQ(ReadBytes(job + ".ZIP"), damaged);
+  EXPECT_EQ(ReadBytes(job + ".GEO"), "Job: new geometry\r\n");
+  EXPECT_FALSE(fs::exists(program.Folder() / "LASTJOB.ZIP"));
+}
+
+TEST_F(TrabixProgram, AGeometryThatCannotBeWrittenIsTold) {
+  Start();
+  const std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
+  HWND jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_TRUE(OpenJob(jobs, job));
+  fs::create_directory(job + ".GEO.~tmp");  // the write's temporary name is taken
+  PostMessageA(main, WM_COMMAND, 306, 0);
+  const std::string entry = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  HWND d = Next(entry);
+  ASSERT_NE(d, nullptr);
+  const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
+  for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
+  Press(d, 55);
+  HWND box = program.WaitForDialog("WARNING!");
+  ASSERT_NE(box, nullptr);
+  const std::string text = wintest::BoxText(box);
+  EXPECT_EQ(text.rfind("File '" + job + ".geo' could not be Written: ", 0), 0u) << text;
+  Press(box, IDOK);
+  // Nothing was saved, so no details table follows as if it had been.
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box) && !IsWindow(d); }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  EXPECT_EQ(FindWindowA(nullptr, " GEOMETRY DETAILS DATA:"), nullptr);
+  EXPECT_FALSE(fs::exists(job + ".GEO"));
+  fs::remove(job + ".GEO.~tmp");
+  EXPECT_EQ(Close(), 0);
+}
+
+}  // namespace
