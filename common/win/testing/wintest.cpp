@@ -99,7 +99,7 @@ ScriptResult RunScript(std::vector<Step> steps, const std::function<void()>& bod
   s.steps = std::move(steps);
   s.start = GetTickCount();
   s.timeoutMs = timeoutMs;
-  s.intervalMs = s.armedMs = static_cast<UINT>(std::max<int>(intervalMs, USER_TIMER_MINIMUM));
+  s.intervalMs = static_cast<UINT>(std::max<int>(intervalMs, USER_TIMER_MINIMUM));
   Script* outer = Running;
   Running = &s;
   // The first step runs as soon as the body waits for messages.
