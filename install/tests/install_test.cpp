@@ -92,6 +92,9 @@ class InstallFromMedium : public ::testing::Test {
   // the focus moves on to the next button.
   void ExpectMissing(wintest::TraceCapture& trace, int id, const std::string& path, int next) {
     SCOPED_TRACE(path);
+    // The launcher puts the pointer back after it has moved the focus on: the trace is cleared
+    // once it has done so, or that move would be taken for the first one of this press.
+    ASSERT_TRUE(program.WaitUntilIdle(dialog));
     trace.Clear();
     Press(dialog, id);
     HWND box = program.WaitForDialog("WARNING!", dialog);

@@ -17,6 +17,8 @@ struct Script {
   size_t done = 0;
   DWORD start = 0;
   int timeoutMs = 0;
+  UINT intervalMs = 0;  // the tick while a step waits
+  UINT armedMs = 0;     // the tick the timer has now
   UINT_PTR timer = 0;
   bool timedOut = false;
 };
@@ -42,10 +44,19 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   // The index moves on before the step runs: a step that opens a modal window lets the next steps
   // run inside that window's loop.
   size_t i = s->next++;
-  if (s->steps[i]()) {
+  bool progressed = s->steps[i]();
+  if (progressed) {
     ++s->done;
   } else if (s->next == i + 1) {
     s->next = i;
+  }
+  // A step done, the next one runs as soon as the messages it caused have been handled (a timer
+  // message comes only when the queue holds no other); only a step that waits ticks at the
+  // script's interval.
+  UINT want = progressed ? USER_TIMER_MINIMUM : s->intervalMs;
+  if (want != s->armedMs && Running == s) {
+    SetTimer(nullptr, s->timer, want, Tick);
+    s->armedMs = want;
   }
 }
 
@@ -88,9 +99,12 @@ ScriptResult RunScript(std::vector<Step> steps, const std::function<void()>& bod
   s.steps = std::move(steps);
   s.start = GetTickCount();
   s.timeoutMs = timeoutMs;
+  s.intervalMs = static_cast<UINT>(std::max<int>(intervalMs, USER_TIMER_MINIMUM));
   Script* outer = Running;
   Running = &s;
-  s.timer = SetTimer(nullptr, 0, static_cast<UINT>(intervalMs), Tick);
+  // The first step runs as soon as the body waits for messages.
+  s.timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Tick);
+  s.armedMs = USER_TIMER_MINIMUM;
   body();
   KillTimer(nullptr, s.timer);
   Running = outer;

@@ -5,7 +5,8 @@
 // A modal dialog or box runs its own message loop, which still dispatches thread timers. RunScript
 // starts such a timer, runs the code that opens the dialog, and on each tick runs the next step of
 // a script. A step returns true when it is done and false to be tried again on the next tick (for
-// instance while the window it waits for is not there yet). Steps may open further modal windows;
+// instance while the window it waits for is not there yet). A step done, the next one comes as
+// soon as the messages it caused have been handled; only a waiting step ticks at the interval. Steps may open further modal windows;
 // the following steps then run inside those windows' loops.
 //
 //   bool ok = wintest::RunScript({
@@ -34,8 +35,8 @@ struct ScriptResult {
   bool timedOut = false;
 };
 
-// Runs body while the steps run, one per tick of intervalMs. The script stops when the last step is
-// done or when timeoutMs have passed.
+// Runs body while the steps run; a step that waits is tried again every intervalMs. The script
+// stops when the last step is done or when timeoutMs have passed.
 ScriptResult RunScript(std::vector<Step> steps, const std::function<void()>& body, int timeoutMs = 10000,
                        int intervalMs = 50);
 

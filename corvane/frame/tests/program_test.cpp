@@ -238,6 +238,8 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(nodal); }));
   Press(choice, 2);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+  // The load file is rewritten once the choice has closed.
+  ASSERT_TRUE(program.WaitUntilIdle(main));
   const std::string loads = ReadBytes(job + ".LDA");
   EXPECT_NE(loads.find("Uniform Load [kN/m]: -12.5\r\n"), std::string::npos) << loads;
   EXPECT_NE(loads.find("\r\n    2               50.0000"), std::string::npos) << loads;
@@ -393,6 +395,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   ASSERT_NE(choice, nullptr);
   Press(choice, 2);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
   const std::string loadFile = ReadBytes(job + ".LDA");
   for (const char* line : {"BASE PLATE LOAD DATA:\r\nUniform Load [kPa]: -10.0\r\n", "  Depth of Liquid [m]: 7.5\r\n",
                            "ROOF LOAD DATA:\r\nUniform Load [kPa]: -2.0\r\n"})
@@ -439,6 +442,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(preview); }));
   Press(chooser, 1234);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
   const std::string data = ReadBytes((program.Folder() / "T1_DATA.TXT").string());
   for (const std::string& heading : {"Job: " + job + " // GEOMETRY & MAT. PROPERTIES", "Job: " + job + " // SUPPORTS",
                                      "Job: " + job + " // LOADS (A)"})

@@ -259,6 +259,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   ASSERT_NE(ty, nullptr);
   Press(ty, 2);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDA"); }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));  // the load file written whole
   EXPECT_NE(ReadBytes(job + ".LDA").find("    3               50.0000"), std::string::npos);
 
   PostMessageA(main, WM_COMMAND, 888, 0);
@@ -400,6 +401,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   ASSERT_NE(ty, nullptr);
   Press(ty, 2);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDA"); }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));  // the load file written whole
 
   // Case B: "Trapezoidal &Load" rising from 0 to 20 kN/m at mid-length and falling again.
   PostMessageA(main, WM_COMMAND, 308, 0);
@@ -424,6 +426,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   ASSERT_NE(ty, nullptr);
   Press(ty, 2);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDB"); }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));  // the load file written whole
   EXPECT_NE(ReadBytes(job + ".LDB").find("TRAPEZOIDAL LOADING"), std::string::npos) << ReadBytes(job + ".LDB");
 
   // The elastic-plastic analysis of case B: the soil carries the 100 kN.
