@@ -112,6 +112,11 @@ class CondensedWall {
       position_[r] = static_cast<int>(set.size());
       set.push_back(r);
     }
+    // The structure's couplings row by row (for the residuals): a few per unknown.
+    structureRow_.assign(unknowns_ + 1, {});
+    for (int r = 1; r <= unknowns_; ++r)
+      for (int c = 1; c <= unknowns_; ++c)
+        if (k(r, c) != 0.0) structureRow_[r].emplace_back(c, k(r, c));
     nb_ = static_cast<int>(bandUnknown_.size()) - 1;
     nd0_ = static_cast<int>(denseUnknown_.size());
     coupling_.assign(nd0_, {});
@@ -142,6 +147,10 @@ class CondensedWall {
       for (const auto& pv : coupling_[a]) reach_[a][pv.first] = pv.second;
       beamkernel::BandSolve(band_, nb_, reach_[a], message, width_, 2);
     }
+    // Every pass's system in the same storage: fresh pages for each would cost more than the pass.
+    const size_t largest = static_cast<size_t>(nd0_ + 2 * m.plateNodes) * (nd0_ + 2 * m.plateNodes);
+    s_.reserve(largest);
+    kept_.reserve(largest);
     schur_.assign(static_cast<size_t>(nd0_) * nd0_, 0.0);
     taken_.assign(nd0_, 0.0);
     for (int a = 0; a < nd0_; ++a) {
@@ -180,8 +189,10 @@ class CondensedWall {
 
   // x := the solution (1..size) of the pass's system for the loads f; false when it is singular or
   // x is not finite.
-  bool Solve(const WallModel& m, const Vector& f, Vector& x) {
-    std::vector<double> own(nd_), kept = s_;
+  bool Solve(const Vector& f, Vector& x) {
+    std::vector<double> own(nd_);
+    std::vector<double>& kept = kept_;
+    kept.assign(s_.begin(), s_.end());
     for (int a = 0; a < nd_; ++a)
       own[a] = imposed_[a] ? 1.0 : s_[static_cast<size_t>(a) * nd_ + a] + (a < nd0_ ? taken_[a] : 0.0);
     if (!beamkernel::FactorSymmetricDense(s_, nd_, own)) return false;
@@ -199,8 +210,8 @@ class CondensedWall {
         }
         long double sum = f[r];
         if (r <= unknowns_)
-          for (int c = 1; c <= unknowns_; ++c)
-            if (Banded(c) || !imposed_[Dense(c)]) sum -= static_cast<long double>(m.structure(r, c)) * result[c];
+          for (const auto& cv : structureRow_[r])
+            if (Banded(cv.first) || !imposed_[Dense(cv.first)]) sum -= static_cast<long double>(cv.second) * result[cv.first];
         if (!Banded(r)) {
           // The soil's terms: what the pass added to the condensed structure.
           const double* row = kept.data() + static_cast<size_t>(a) * nd_;
@@ -253,9 +264,10 @@ class CondensedWall {
   std::vector<char> banded_;
   beamkernel::BandMatrix band_;
   std::vector<std::vector<std::pair<int, double>>> coupling_;  // per dense unknown: its band couplings
+  std::vector<std::vector<std::pair<int, double>>> structureRow_;
   std::vector<Vector> reach_;
   std::vector<double> schur_, taken_;  // K_dd - K_db X, and what it took off each diagonal
-  std::vector<double> s_;              // the pass's dense system
+  std::vector<double> s_, kept_;       // the pass's dense system, and a copy before its factors
   std::vector<char> imposed_;
 };
 
@@ -588,7 +600,7 @@ int SolveWall(WallModel& m) {
   }
   Vector f;
   BuildWallSystem(m, *m.condensed, f);
-  if (!m.condensed->Solve(m, f, m.x)) return kStopSystemUnstable;
+  if (!m.condensed->Solve(f, m.x)) return kStopSystemUnstable;
   return kSolverDone;
 }
 
