@@ -274,16 +274,21 @@ void PrintCase(const char* what, const char* unit, const std::vector<CaseFigures
   }
 }
 
-// The median of `runs` runs of one analysis [s].
-double AnalysisTime(int runs, const std::function<void()>& run) {
+// The median time of `runs` runs of one analysis (which returns the solver's code); a stop is noted.
+CaseFigures TimedCase(int size, int runs, const std::function<int()>& analyse) {
+  CaseFigures c;
+  c.size = size;
   std::vector<double> times;
+  int code = 0;
   for (int i = 0; i < runs; ++i) {
     auto t = Clock::now();
-    run();
+    code = analyse();
     times.push_back(Seconds(t));
   }
   std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  c.ours = times[times.size() / 2];
+  if (code != 0) c.note = "stopped with code " + std::to_string(code);
+  return c;
 }
 
 // A 40 m pile, 0.5 m wide, all of it embedded, 100 kN at its top. The floor: the flexibility's
@@ -303,12 +308,9 @@ CaseFigures PileCase(int nodes, int runs) {
   JobSpec = j.name;
   palvore::LoadCaseName = j.loadCase;
   palvore::YieldAnalysis = 0;
-  int code = 0;
-  CaseFigures c;
-  c.size = nodes;
-  c.ours = AnalysisTime(runs, [&] {
+  CaseFigures c = TimedCase(nodes, runs, [] {
     palvore::PileModel m;
-    code = palvore::AnalyseLoadCase(m);
+    return palvore::AnalyseLoadCase(m);
   });
   const double kernel =
       KernelCost([](int i) { return static_cast<double>(palvore::HalfSpacePointLoad(1.0L + i * 1E-6L, 0.25L, 0.00025L, 0.3L, 0.3L)); });
@@ -320,7 +322,6 @@ CaseFigures PileCase(int nodes, int runs) {
   }
   const double n = nodes;
   c.floor = values * kernel + (n * n * n + n * n * n / 3) / DgemmRate(nodes);
-  c.note = code == 0 ? "" : "stopped with code " + std::to_string(code);
   return c;
 }
 
@@ -346,15 +347,14 @@ CaseFigures WallCase(int elements, int runs) {
   murelo::testing::WriteSupports(job, s, g.plate.elements);
   JobSpec = job;
   murelo::LoadCaseName = "A";
-  int code = 0, passes = 0, contact = 0;
-  CaseFigures c;
-  c.size = elements;
-  c.ours = AnalysisTime(runs, [&] {
+  int passes = 0, contact = 0;
+  CaseFigures c = TimedCase(elements, runs, [&] {
     murelo::WallModel m;
-    code = murelo::AnalyseLoadCase(1, m);
+    const int code = murelo::AnalyseLoadCase(1, m);
     passes = m.contactPasses;
     contact = 0;
     for (size_t i = 1; i < m.contact.size(); ++i) contact += m.contact[i] == murelo::kElasticContact;
+    return code;
   });
   const int n = elements + 1;
   std::vector<double> x(n + 1), b(n, 4.0 / elements / 2);
@@ -363,8 +363,7 @@ CaseFigures WallCase(int elements, int runs) {
   const double coefficients = MedianTime([&] { murelo::HalfSpaceFlexibilityCoefficients(f, n, x, b, 0.3); });
   const double twoN = 2.0 * n, twoC = 2.0 * contact;
   c.floor = coefficients + (twoN * twoN * twoN + (passes + 1) * twoC * twoC * twoC / 3) / DgemmRate(2 * n);
-  c.note = std::to_string(passes) + " passes, " + std::to_string(contact) + " nodes in contact" +
-           (code == 0 ? "" : ", stopped with code " + std::to_string(code));
+  c.note = std::to_string(passes) + " passes, " + std::to_string(contact) + " nodes in contact " + c.note;
   return c;
 }
 
@@ -380,14 +379,10 @@ CaseFigures PlateCase(int elements, int runs) {
   p.halfSpace = true;
   p.halfSpaceValues = {"50000", "0.3"};
   corvane::testing::WritePlateJob(p);
-  int code = 0;
-  CaseFigures c;
-  c.size = elements;
-  c.ours = AnalysisTime(runs, [&] { code = corvane::AnalysisMain("ANALYSIS.exe PLATE,P1,A", nullptr); });
+  CaseFigures c = TimedCase(elements, runs, [] { return corvane::AnalysisMain("ANALYSIS.exe PLATE,P1,A", nullptr); });
   const double kernel = KernelCost([](int i) { return corvane::DiskSettlement(1.0 + i * 1E-4, 2.5); });
   const double n = elements + 1;
   c.floor = n * (n + 1) * kernel + (2 * n * n * n + n * n * n / 3) / DgemmRate(elements + 1);
-  c.note = code == 0 ? "" : "stopped with code " + std::to_string(code);
   return c;
 }
 
@@ -400,12 +395,9 @@ CaseFigures BeamCase(int nodes, int runs) {
   JobSpec = job;
   trabix::LoadCaseName = "A";
   trabix::YieldAnalysis = 0;
-  int code = 0;
-  CaseFigures c;
-  c.size = nodes;
-  c.ours = AnalysisTime(runs, [&] {
+  CaseFigures c = TimedCase(nodes, runs, [] {
     trabix::BeamModel m;
-    code = trabix::AnalyseLoadCase(m);
+    return trabix::AnalyseLoadCase(m);
   });
   trabix::Vector x, b;
   Beam(nodes, x, b);
@@ -413,7 +405,6 @@ CaseFigures BeamCase(int nodes, int runs) {
   const double flexibility = MedianTime([&] { trabix::HalfSpaceFlexibility(f, nodes, x, b, false, 0); });
   const double n = nodes;
   c.floor = flexibility + (n * n * n + n * n * n / 3) / DgemmRate(nodes);
-  c.note = code == 0 ? "" : "stopped with code " + std::to_string(code);
   return c;
 }
 
