@@ -275,6 +275,23 @@ int FactorSymmetric(T* a, int n, size_t stride, std::vector<T>& scratch, Accepta
 
 }  // namespace
 
+bool FactorSymmetricDense(std::vector<double>& a, int n, const std::vector<double>& ownDiagonal) {
+  std::vector<double> diagonal(n), scratch;
+  for (int i = 0; i < n; ++i)
+    diagonal[i] = std::fabs(ownDiagonal.empty() ? a[static_cast<size_t>(i) * n + i] : ownDiagonal[i]);
+  auto acceptable = [&diagonal](int i, double d) { return !SingularPivot(d, diagonal[i]); };
+  return FactorSymmetric(a.data(), n, static_cast<size_t>(n), scratch, acceptable) < 0;
+}
+
+void SolveFactoredSymmetric(const std::vector<double>& a, int n, std::vector<double>& b) {
+  const double* s = a.data();
+  const size_t sq = n;
+  for (int i = 0; i < n; ++i) b[i] -= Dot(s + i * sq, b.data(), 0, i);
+  for (int i = 0; i < n; ++i) b[i] /= s[i * sq + i];
+  for (int i = n - 1; i >= 0; --i)
+    for (int k = i + 1; k < n; ++k) b[i] -= s[k * sq + i] * b[k];
+}
+
 bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor) {
   // A half-space flexibility matrix is symmetric and positive definite (the work of any set of
   // contact forces on the settlements they cause is positive), so a symmetric elimination

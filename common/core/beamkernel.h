@@ -167,6 +167,15 @@ extern const char* const kSingularMessage;  // "MATRIX IS SINGULAR"
 // equation's own diagonal (its magnitude before elimination) or less, marks a singular system.
 bool SingularPivot(double pivot, double ownDiagonal);
 
+// LDL' factors of the dense symmetric matrix A (row-major n x n from index 0, both triangles
+// alike), in double, in its lower triangle. False when a pivot fails SingularPivot against its
+// own equation's diagonal (A is then partly reduced). A that is what is left of a larger system
+// after other unknowns were eliminated passes its equations' diagonals in that system as
+// ownDiagonal, so that a cancellation in the elimination before counts too.
+bool FactorSymmetricDense(std::vector<double>& a, int n, const std::vector<double>& ownDiagonal = std::vector<double>());
+// b := A^-1 b (from index 0) with the factors of FactorSymmetricDense.
+void SolveFactoredSymmetric(const std::vector<double>& a, int n, std::vector<double>& b);
+
 // Solves A x = b (b := x) for a structure on an elastic half-space: the rotations 2k (k = 1..nodes)
 // couple among themselves only with their neighbours, while the translations 2k-1 and the unknowns
 // past 2 x nodes (bordered soil surfaces) couple fully through the soil. The rotations are

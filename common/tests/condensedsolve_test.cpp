@@ -132,5 +132,28 @@ TEST(InvertSoilMatrix, SymmetricEliminationInverse) {
   EXPECT_FALSE(InvertSoilMatrix(singular, inverse, 1.0L));
 }
 
+// The dense symmetric factors: a solution against the known one, and the pivot rule against the
+// equations' own diagonals, also those of a larger system that an elimination has condensed.
+TEST(FactorSymmetricDense, SolvesAndTellsACancelledPivot) {
+  const int n = 4;
+  std::vector<double> a = {10, 1, 2, 0, 1, 8, 1, 1, 2, 1, 9, 3, 0, 1, 3, 7};
+  const std::vector<double> x = {1, -2, 0.5, 3};
+  std::vector<double> b(n, 0.0);
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j) b[i] += a[i * n + j] * x[j];
+  ASSERT_TRUE(FactorSymmetricDense(a, n));
+  SolveFactoredSymmetric(a, n, b);
+  for (int i = 0; i < n; ++i) EXPECT_NEAR(b[i], x[i], 1e-13) << i;
+  // A rigid pair: the second pivot cancels to rounding of its own diagonal.
+  std::vector<double> pair = {1e6, -1e6, -1e6, 1e6 + 1e-7};
+  EXPECT_FALSE(FactorSymmetricDense(pair, 2));
+  // What is left of a stiff pair after its first unknown was eliminated elsewhere: alone it
+  // looks sound; with its diagonal in the whole system the cancellation shows.
+  std::vector<double> rest = {1e-7};
+  EXPECT_TRUE(FactorSymmetricDense(rest, 1));
+  rest = {1e-7};
+  EXPECT_FALSE(FactorSymmetricDense(rest, 1, {1e6 + 1e-7}));
+}
+
 }  // namespace
 }  // namespace beamkernel

@@ -8,37 +8,71 @@ namespace {
 
 const double kPi = 4 * std::atan(1.0);
 
-// Inverts a general square matrix by Gauss-Jordan elimination with row pivoting: the
-// flexibility of annuli of different areas is not symmetric.
-bool Invert(std::vector<std::vector<double>>& a) {
-  const int n = static_cast<int>(a.size());
-  std::vector<std::vector<double>> inv(n, std::vector<double>(n, 0.0));
-  for (int i = 0; i < n; ++i) inv[i][i] = 1;
+// Complete elliptic integrals K(k) and E(k) of the modulus k (0 <= k < 1) together, by the
+// arithmetic-geometric mean: both come from one sequence that converges quadratically.
+void EllipticPair(double k, double& kk, double& ek) {
+  double a = 1, b = std::sqrt((1 - k) * (1 + k)), c = k, sum = k * k / 2, power = 0.5;
+  for (int step = 0; step < 40 && std::fabs(c) > 1.0E-17 * a; ++step) {
+    const double next = (a + b) / 2;
+    c = (a - b) / 2;
+    b = std::sqrt(a * b);
+    a = next;
+    power *= 2;
+    sum += power * c * c;
+  }
+  kk = kPi / (2 * a);
+  ek = kk * (1 - sum);
+}
+
+// Inverts a general square matrix (row-major, n x n) by LU factorisation with row pivoting: the
+// flexibility of annuli of different areas is not symmetric. False when a pivot is 1.0E-15 of
+// the largest entry or less.
+bool Invert(std::vector<double>& a, int n) {
   double largest = 0;
-  for (const auto& row : a)
-    for (double v : row) largest = std::fmax(largest, std::fabs(v));
+  for (double v : a) largest = std::fmax(largest, std::fabs(v));
+  std::vector<int> perm(n);
   for (int c = 0; c < n; ++c) {
     int p = c;
     for (int r = c + 1; r < n; ++r)
-      if (std::fabs(a[r][c]) > std::fabs(a[p][c])) p = r;
-    if (!(std::fabs(a[p][c]) > 1.0E-15 * largest)) return false;
-    std::swap(a[p], a[c]);
-    std::swap(inv[p], inv[c]);
-    const double d = 1 / a[c][c];
-    for (int k = 0; k < n; ++k) {
-      a[c][k] *= d;
-      inv[c][k] *= d;
-    }
-    for (int r = 0; r < n; ++r) {
-      if (r == c || a[r][c] == 0) continue;
-      const double f = a[r][c];
-      for (int k = 0; k < n; ++k) {
-        a[r][k] -= f * a[c][k];
-        inv[r][k] -= f * inv[c][k];
-      }
+      if (std::fabs(a[r * n + c]) > std::fabs(a[p * n + c])) p = r;
+    if (!(std::fabs(a[p * n + c]) > 1.0E-15 * largest)) return false;
+    perm[c] = p;
+    if (p != c)
+      for (int k = 0; k < n; ++k) std::swap(a[p * n + k], a[c * n + k]);
+    const double* pivotRow = &a[c * n];
+    const double d = 1 / pivotRow[c];
+    for (int r = c + 1; r < n; ++r) {
+      double* row = &a[r * n];
+      const double f = row[c] *= d;
+      if (f == 0) continue;
+      for (int k = c + 1; k < n; ++k) row[k] -= f * pivotRow[k];
     }
   }
-  a.swap(inv);
+  // inv(U) in place of U, then inv(A) = inv(U) inv(L) P, column by column from the right.
+  for (int j = n - 1; j >= 0; --j) {
+    a[j * n + j] = 1 / a[j * n + j];
+    for (int i = j - 1; i >= 0; --i) {
+      double v = 0;
+      for (int k = i + 1; k <= j; ++k) v += a[i * n + k] * a[k * n + j];
+      a[i * n + j] = -v / a[i * n + i];
+    }
+  }
+  std::vector<double> column(n);
+  for (int j = n - 2; j >= 0; --j) {
+    for (int i = j + 1; i < n; ++i) {
+      column[i] = a[i * n + j];  // L's multipliers of column j
+      a[i * n + j] = 0;
+    }
+    for (int i = 0; i < n; ++i) {
+      double* row = &a[i * n];
+      double v = row[j];
+      for (int k = j + 1; k < n; ++k) v -= row[k] * column[k];
+      row[j] = v;
+    }
+  }
+  for (int c = n - 1; c >= 0; --c)
+    if (perm[c] != c)
+      for (int i = 0; i < n; ++i) std::swap(a[i * n + c], a[i * n + perm[c]]);
   return true;
 }
 
@@ -47,9 +81,14 @@ bool Invert(std::vector<std::vector<double>>& a) {
 double DiskSettlement(double c, double r) {
   if (!(c > 0)) return 0;
   if (std::fabs(r - c) <= 1.0E-12 * c) return 4 * c / kPi;
-  if (r < c) return 4 * c / kPi * std::comp_ellint_2(r / c);
+  double kk, ek;
+  if (r < c) {
+    EllipticPair(r / c, kk, ek);
+    return 4 * c / kPi * ek;
+  }
   const double k = c / r;
-  return 4 * r / kPi * (std::comp_ellint_2(k) - (1 - k * k) * std::comp_ellint_1(k));
+  EllipticPair(k, kk, ek);
+  return 4 * r / kPi * (ek - (1 - k * k) * kk);
 }
 
 void ContactAnnuli(const std::vector<double>& radius, int n, std::vector<double>& inner, std::vector<double>& outer) {
@@ -64,16 +103,28 @@ void ContactAnnuli(const std::vector<double>& radius, int n, std::vector<double>
 bool HalfSpaceStiffness(const std::vector<double>& radius, int n, double modulus, std::vector<std::vector<double>>& s) {
   std::vector<double> a, b;
   ContactAnnuli(radius, n, a, b);
+  // The edges of the annuli: the outer edge of one is the inner edge of the next, so each disk
+  // settlement is computed once per node.
+  std::vector<double> edge;
+  std::vector<int> innerEdge(n + 1), outerEdge(n + 1);
+  for (int i = 1; i <= n; ++i) {
+    if (edge.empty() || edge.back() != a[i]) edge.push_back(a[i]);
+    innerEdge[i] = static_cast<int>(edge.size()) - 1;
+    edge.push_back(b[i]);
+    outerEdge[i] = static_cast<int>(edge.size()) - 1;
+  }
+  const int edges = static_cast<int>(edge.size());
   // F(j, i): settlement at node j of a unit pressure on annulus i.
-  std::vector<std::vector<double>> f(n, std::vector<double>(n));
-  for (int j = 1; j <= n; ++j)
-    for (int i = 1; i <= n; ++i)
-      f[j - 1][i - 1] = (DiskSettlement(b[i], radius[j]) - DiskSettlement(a[i], radius[j])) / modulus;
-  if (!Invert(f)) return false;
+  std::vector<double> f(static_cast<size_t>(n) * n), disk(edges);
+  for (int j = 1; j <= n; ++j) {
+    for (int e = 0; e < edges; ++e) disk[e] = DiskSettlement(edge[e], radius[j]);
+    for (int i = 1; i <= n; ++i) f[(j - 1) * n + i - 1] = (disk[outerEdge[i]] - disk[innerEdge[i]]) / modulus;
+  }
+  if (!Invert(f, n)) return false;
   // Forces of the annuli per radian: their areas / (2 pi) times the pressures F^-1 w.
   s.assign(n, std::vector<double>(n));
   for (int i = 0; i < n; ++i)
-    for (int j = 0; j < n; ++j) s[i][j] = (b[i + 1] * b[i + 1] - a[i + 1] * a[i + 1]) / 2 * f[i][j];
+    for (int j = 0; j < n; ++j) s[i][j] = (b[i + 1] * b[i + 1] - a[i + 1] * a[i + 1]) / 2 * f[i * n + j];
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < i; ++j) s[i][j] = s[j][i] = (s[i][j] + s[j][i]) / 2;
   for (const auto& row : s)

@@ -4,6 +4,7 @@
 // elastic half-space. It reads the job files of JobSpec and LoadCaseName, solves, and writes the
 // results report <job>.RB<c>; or it stops with a code and writes no report. The solver shows
 // nothing itself: the caller turns a stop code into its tones and warning box.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ std::string SolverStopMessage(int code);
 std::vector<SolverTone> SolverStopTones(int code);
 // Caption "WARNING!", text and tones of a stop; nothing for kSolverDone and kSolverNoJob.
 SolverWarningData SolverWarningFor(int code);
+
+class CondensedWall;
 
 // What one analysis works on, kept together so that the contact iteration can reuse it.
 struct WallModel {
@@ -59,6 +62,8 @@ struct WallModel {
   int contactPasses = 0;
   // System
   DenseMatrix structure;        // the structure alone (elements, springs, restraints)
+  // The structure with the unknowns that the soil does not reach eliminated, once for every pass.
+  std::shared_ptr<CondensedWall> condensed;
   Vector load;                  // with the imposed unknowns' loads cleared
   std::vector<int> imposed;     // unknowns held at 0: the toe restraint and the unyielding nodes
   std::vector<int> unyielding;  // unyielding base-plate nodes

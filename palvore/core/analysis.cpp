@@ -159,8 +159,14 @@ void FormLoadVector(PileModel& m) {
 int SolveElastic(PileModel& m) {
   m.u = m.load;
   std::string message;
-  BandMatrix a = m.system;
-  beamkernel::BandSolve(a, m.equations, m.u, message, m.bandWidth, 3);
+  // On a half-space the translations couple fully, the rotations only with their neighbours (the
+  // condensed solution reads the system as it stands).
+  if (m.soilKind == HalfSpaceSoil) {
+    beamkernel::CondensedSolve(m.system, m.equations, m.nodes, m.u, message);
+  } else {
+    BandMatrix a = m.system;
+    beamkernel::BandSolve(a, m.equations, m.u, message, m.bandWidth, 3);
+  }
   if (message == beamkernel::kSingularMessage) return kStopSystemUnstable;
   for (int i = 1; i <= m.equations; ++i)
     if (!Finite(m.u[i])) return kStopSystemUnstable;

@@ -14,9 +14,11 @@ long double HalfSpacePointLoad(long double c, long double b, long double e, long
 
 // The displacement at depth z + dz on the pile's axis due to a unit pressure over the rectangle
 // of length a from the node at depth z (downwards for s = +1, upwards for s = -1) and width from
-// the inner half-width to b on one side of the axis: composite Simpson's rule, 100 intervals,
-// from a / 1000 at the surface node (z = 0), else from 0. The inner half-width is 0.0005 for a
-// sheet pile, b / 1000 for a pile.
+// the inner half-width to b on one side of the axis, from a / 1000 at the surface node (z = 0),
+// else from 0. The inner half-width is 0.0005 for a sheet pile, b / 1000 for a pile. A coupling
+// (dz not 0) takes the Gauss-Legendre rule that the distance of the integrand's singularities
+// asks for (to a relative 1E-13: one to sixteen kernel values); the self term, whose integrand
+// is singular at the node, composite Simpson's rule with 100 intervals.
 long double HalfSpaceInfluence(long double b, long double z, int s, long double nu, long double a, long double dz,
                                bool sheetPile);
 

@@ -13,9 +13,10 @@ namespace {
 double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
 
 // Solves a system of the iteration; false when it is singular or the solution is not finite.
-bool SolvePass(BandMatrix& a, Vector& b) {
+bool SolvePass(BandMatrix& a, Vector& b, int nodes, bool halfSpace) {
   std::string message;
-  beamkernel::BandSolve(a, a.Rows(), b, message, a.Width(), 3);
+  if (halfSpace) beamkernel::CondensedSolve(a, a.Rows(), nodes, b, message);
+  else beamkernel::BandSolve(a, a.Rows(), b, message, a.Width(), 3);
   if (message == beamkernel::kSingularMessage) return false;
   for (int i = 1; i <= a.Rows(); ++i)
     if (!std::isfinite(b[i])) return false;
@@ -62,7 +63,7 @@ int HalfSpaceYieldIteration(PileModel& m) {
       u[2 * m.nodes + ++b] = -force;  // and takes fy A at its surface
     }
     ClearImposedLoads(m, u);
-    if (!SolvePass(a, u)) return kStopSystemUnstable;
+    if (!SolvePass(a, u, m.nodes, true)) return kStopSystemUnstable;
     Vector full(yieldPressure.size() + m.above, 0.0);
     for (int k = 1; k <= nS; ++k) full[m.above + k] = yieldPressure[k];
     std::vector<int> nodeStatus(m.nodes + 1, 0);
@@ -133,7 +134,7 @@ int WinklerYieldIteration(PileModel& m) {
     if (!yielded) break;
     BandMatrix a = BuildSystem(m, soil, 0);
     ClearImposedLoads(m, u);
-    if (!SolvePass(a, u)) return kStopSystemUnstable;
+    if (!SolvePass(a, u, m.nodes, false)) return kStopSystemUnstable;
     m.u = u;
     m.fixedEnd = fixedEnd;
     int elastic = 0;

@@ -43,6 +43,34 @@ TEST(HalfSpaceInfluence, SimpsonAlongThePile) {
   EXPECT_NEAR(static_cast<double>(HalfSpaceInfluence(0.25L, 0.0L, +1, 0.3L, a, 0.0L, false)), 1.24458030114521138, 1e-12);
 }
 
+// A coupling's integral against Simpson's rule of 4000 intervals (exact to rounding for these
+// smooth integrands): the nearest neighbour below and above, a far node, the surface node, a
+// sheet pile's wide strip and a short element beside a long one.
+TEST(HalfSpaceInfluence, CouplingsAgreeWithAFineIntegration) {
+  const struct {
+    long double b, z;
+    int s;
+    long double nu, a, dz;
+    bool sheet;
+  } cases[] = {
+      {0.25L, 2.0L, +1, 0.3L, 0.1L, 0.5L, false},   {0.25L, 2.0L, -1, 0.3L, 0.1L, 0.5L, false},
+      {0.25L, 2.0L, +1, 0.3L, 0.1L, 7.5L, false},   {0.25L, 0.0L, +1, 0.3L, 0.2L, 1.0L, false},
+      {80.0L, 1.0L, -1, 0.45L, 0.06L, 0.3L, true},  {0.4L, 3.0L, +1, 0.0L, 0.02L, 0.1L, false},
+      {0.4L, 3.0L, -1, 0.5L, 0.3L, 0.1L, false},
+  };
+  for (const auto& c : cases) {
+    const long double t0 = c.z == 0 ? c.a / 1000 : 0, e = c.sheet ? 0.0005L : c.b / 1000, h = (c.a - t0) / 4000;
+    long double fine = 0;
+    for (int k = 0; k <= 4000; ++k) {
+      const long double t = t0 + k * h;
+      fine += (k == 0 || k == 4000 ? 1 : k % 2 ? 4 : 2) * HalfSpacePointLoad(c.z + c.s * t, c.b, e, c.dz - c.s * t, c.nu);
+    }
+    fine *= h / 3;
+    const long double g = HalfSpaceInfluence(c.b, c.z, c.s, c.nu, c.a, c.dz, c.sheet);
+    EXPECT_NEAR(static_cast<double>(g / fine - 1), 0.0, 1e-12) << static_cast<double>(c.dz) << " " << c.s;
+  }
+}
+
 // One element of L 1, B 0.5 in a half-space of Es 1E4, nu 0.3.
 PileJob OneElement() {
   PileJob j;
