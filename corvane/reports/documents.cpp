@@ -6,6 +6,7 @@
 #include "core/hostfs.h"
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "core/reporttext.h"
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/textexports.h"
@@ -196,12 +197,7 @@ int PrintFurtherParts(int doc, const TextLineArray& lines, int n, int end, float
 // What follows the last table of a file, from the line that ends it on: totals and remarks,
 // without its rules and without the empty lines at its start and end.
 void PrintClosingLines(int doc, const TextLineArray& lines, int n, int end, float& row) {
-  std::vector<int> kept;
-  for (int i = end; i <= n; ++i)
-    if (Line(lines, i).compare(0, 1, "-") != 0) kept.push_back(i);
-  auto empty = [&lines](int i) { return Trim(Line(lines, i)).empty(); };
-  while (!kept.empty() && empty(kept.front())) kept.erase(kept.begin());
-  while (!kept.empty() && empty(kept.back())) kept.pop_back();
+  const std::vector<int> kept = ClosingLines(lines, end, n);
   if (kept.empty()) return;
   row += 0.5f;
   for (int i : kept) PrintText(doc, lines, i, i, row);
