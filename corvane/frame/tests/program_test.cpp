@@ -161,6 +161,17 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
+// A tank's substructure choice (caption: the tank's), shown again with `option` checked.
+HWND SubstructureChoice(const wintest::Program& program, const std::string& caption, int option) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    found = program.WaitForDialog(caption);
+    return found && GetDlgItem(found, 201) && GetDlgItem(found, 220) &&
+           SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  });
+  return found;
+}
+
 // A new user's beam job from the start: geometry, unyielding supports, a load case with a
 // uniform load and a nodal load, and its analysis with the recording solver in the program
 // directory. The check passes without a question and the solver gets the job and the case.
@@ -279,16 +290,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     TANK ANALYSIS.   JOB: " + job; }));
 
-  // The substructure choice of a command, shown again with `option` checked.
-  auto choiceWith = [&](int option) -> HWND {
-    HWND found = nullptr;
-    WaitFor([&] {
-      found = program.WaitForDialog(caption);
-      return found && GetDlgItem(found, 201) && GetDlgItem(found, 220) &&
-             SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    });
-    return found;
-  };
+  auto choiceWith = [&](int option) { return SubstructureChoice(program, caption, option); };
   // A dialog of the choice's caption other than the (hidden) choice.
   auto over = [&](HWND choice) -> HWND {
     if (!WaitFor([&] { return !IsWindowVisible(choice); })) return nullptr;
@@ -531,15 +533,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   // The tank: case W, the base plate's loads closed without an edit, the wall's liquid.
   openJob(7208, "TANK", tank, true);
   const std::string caption = "   TANK ANALYSIS.   JOB: " + tank;
-  auto choiceWith = [&](int option) -> HWND {
-    HWND found = nullptr;
-    WaitFor([&] {
-      found = program.WaitForDialog(caption);
-      return found && GetDlgItem(found, 201) && GetDlgItem(found, 220) &&
-             SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    });
-    return found;
-  };
+  auto choiceWith = [&](int option) { return SubstructureChoice(program, caption, option); };
   loadCase("TANK", "W");
   HWND choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
