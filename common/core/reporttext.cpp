@@ -1,6 +1,9 @@
 #include "core/reporttext.h"
 
+#include <algorithm>
 #include <cstdio>
+
+#include "core/numbers.h"
 
 namespace {
 
@@ -45,4 +48,15 @@ void AddReportOpening(TextLineArray& lines, const std::string& dateLine, const s
 
 void AddReportOpening(TextLineArray& lines, const std::string& header) {
   AddReportOpening(lines, std::string(57, ' ') + "DATE:   " + ReportDateText(), header);
+}
+
+std::vector<int> ClosingLines(const TextLineArray& lines, int end, int count) {
+  std::vector<int> kept;
+  const int last = std::min(count, static_cast<int>(lines.size()) - 1);
+  for (int i = std::max(end, 1); i <= last; ++i)
+    if (lines[static_cast<size_t>(i)].compare(0, 1, "-") != 0) kept.push_back(i);
+  auto empty = [&lines](int i) { return Trim(lines[static_cast<size_t>(i)]).empty(); };
+  while (!kept.empty() && empty(kept.front())) kept.erase(kept.begin());
+  while (!kept.empty() && empty(kept.back())) kept.pop_back();
+  return kept;
 }

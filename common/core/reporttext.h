@@ -2,6 +2,7 @@
 // Pieces of the programs' results reports: the date line's clock and right-aligned fields.
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "core/textfiles.h"
 
@@ -27,3 +28,8 @@ std::string FitField(const std::string& text, size_t width);
 // date line is "DATE:   MM-DD-YYYY" from column 58 unless a report has its own.
 void AddReportOpening(TextLineArray& lines, const std::string& header);
 void AddReportOpening(TextLineArray& lines, const std::string& dateLine, const std::string& header);
+
+// The lines of a results report that follow its last table, from `end` (the line that ends the
+// table) to `count`: its totals and remarks, which a document prints after the table. Rules
+// (lines that begin with "-") and the empty lines at the start and the end are left out.
+std::vector<int> ClosingLines(const TextLineArray& lines, int end, int count);

@@ -25,6 +25,12 @@ bool GenerationRangeValid(int start, int end, int step, int rows) {
   return end <= rows;
 }
 
+std::vector<int> ColumnsSetTogether(int column, bool pairedByElementEnds) {
+  if (!pairedByElementEnds || column < 1) return {column};
+  const int first = column % 2 == 1 ? column : column - 1;
+  return {first, first + 1};
+}
+
 std::string TableCellText(double value) {
   std::string text = Trim(NumberToText(static_cast<float>(value)));
   return text.empty() ? "0" : text;

@@ -11,6 +11,12 @@
 // end beyond the table.
 bool GenerationRangeValid(int start, int end, int step, int rows);
 
+// The value columns (counted from 1) that one value given for `column` sets. In a table whose
+// value columns pair up as an element's values at its nodes i and j (1-2, 3-4, ...: a subgrade
+// modulus, a yield stress), one value stands for both ends: both columns of the pair. In any
+// other table, the column alone.
+std::vector<int> ColumnsSetTogether(int column, bool pairedByElementEnds);
+
 // A value in a table cell: 7 significant digits without blanks, "0" when empty.
 std::string TableCellText(double value);
 // Cuts a cell text to `width` characters, except a text in exponent form, which would turn into

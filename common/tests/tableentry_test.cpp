@@ -47,4 +47,16 @@ TEST(GeneratedValues, PowerFunctionAtElementEnds) {
   EXPECT_EQ(GeneratedCellText(0.000001), ".000");
 }
 
+// One value of a paired table (an element's value at its nodes i and j) sets both columns of
+// the pair whichever of them it is given for; other tables take it into its own column.
+TEST(ColumnsSetTogether, BothEndsOfAPairOrTheColumnAlone) {
+  const struct {
+    int column;
+    bool paired;
+    std::vector<int> columns;
+  } cases[] = {{1, true, {1, 2}}, {2, true, {1, 2}}, {3, true, {3, 4}}, {4, true, {3, 4}},
+               {1, false, {1}},   {2, false, {2}},   {3, false, {3}}};
+  for (const auto& c : cases) EXPECT_EQ(ColumnsSetTogether(c.column, c.paired), c.columns) << c.column << c.paired;
+}
+
 }  // namespace

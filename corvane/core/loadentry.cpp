@@ -293,6 +293,8 @@ bool VisitLoadData(const std::function<void(int s)>& dialogs) {
       CheckFirstLetters(LoadCaseName, {}, 50) == LoadCaseRule::BadFirstCharacter)
     return false;
   const int s = StructureCode();
+  // A case without a load file starts empty, whatever the case or job before it held.
+  ClearLoadWork();
   TextLines.assign(10001, std::string());
   Table2D<float> none;
   int ok = 0;

@@ -376,6 +376,11 @@ void SizeLoadTables(int s, int nb, int nw, int nr) {
   for (int k = 3; k <= 7; ++k) NumberRows(RoofLoadTables[k], roof ? nr : 0, k == 6 ? 3 : 2);
 }
 
+void ClearLoadWork() {
+  LoadTable.Redim(12, 4);
+  SizeLoadTables(0, 0, 0, 0);
+}
+
 void ReadLoadFile(int s) {
   int nb = ElementCount(1), nw = ElementCount(2), nr = ElementCount(3);
   bool shell = ShellRoof();

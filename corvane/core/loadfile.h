@@ -52,6 +52,9 @@ void LinearLoadBetweenNodes();
 // The load command's work on the files (the dialogs come between them):
 // Dimensions the load work tables of structure type s for NB, NW and NR elements, rows numbered.
 void SizeLoadTables(int s, int nb, int nw, int nr);
+// Empties LoadTable and the load work tables: what a case holds is read from its own file, never
+// kept from the case or job before.
+void ClearLoadWork();
 // Reads JobSpec's load file of LoadCaseName into LoadTable and the work tables (a missing file or
 // one of at most 2 lines reads nothing) and moves the axis point loads into row 1 of the nodal
 // tables (circular plate with inner radius below 0.0001, the tank's base plate always, its roof

@@ -112,7 +112,7 @@ ActionTable StructuralActions(int structure, const std::string& substructure, bo
     return t;
   }
   if (substructure == "WALL") {
-    t.abscissaCaption = "Height from Base [m]";
+    t.abscissaCaption = "Height Above Base [m]";
     a = {Action("Longitudinal Bending &Moments", "Long. Bending Moments [kN*m/m]", 1, 4),
          Action("Circumferential &Bending Moments", "Circ. Bending Moments [kN*m/m]", 1, 5),
          Action("Shearing &Forces", "Shearing Forces [kN/m]", 1, 3, NodeRule, true),
@@ -126,7 +126,8 @@ ActionTable StructuralActions(int structure, const std::string& substructure, bo
     t.firstSecondTable = 6;
     return t;
   }
-  t.abscissaCaption = "Radial Distance [m]";
+  // A shell roof's nodes stand along its meridian: the graphs run over their horizontal radius.
+  t.abscissaCaption = shellRoof ? "Horiz. Radial Distance [m]" : "Radial Distance [m]";
   if (shellRoof) {
     a = {Action("Vertical &Translations", "Vertical Translations [mm]", 1, 1),
          Action("Horiz. Ra&dial Translations", "Horiz. Radial Translations [mm]", 1, 2),

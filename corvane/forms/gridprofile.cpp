@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
+#include "core/tableentry.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/loadfile.h"
@@ -205,9 +206,16 @@ int LoadForm(HWND table, int mode, int fields) {
   return static_cast<int>(ShowModalDialog(LoadGenerationDialog(mode), table, LoadDataDialogProc));
 }
 
+// The plate's and base plate's Winkler tables hold each element's modulus at its nodes i and j:
+// one value given for either stands for both.
+std::vector<int> ColumnsSetBy(int column) {
+  return ColumnsSetTogether(column, TableKind == 1 && Kind() == "WINKLER" && TableColumns == 2);
+}
+
 void ApplyRange(int column) {
-  ApplyColumnRange(column + 1, WholeNumberOf(AnswerAt(FieldTexts, 1)), WholeNumberOf(AnswerAt(FieldTexts, 2)),
-                   WholeNumberOf(AnswerAt(FieldTexts, 3)), AnswerAt(FieldTexts, 4));
+  for (int c : ColumnsSetBy(column))
+    ApplyColumnRange(c + 1, WholeNumberOf(AnswerAt(FieldTexts, 1)), WholeNumberOf(AnswerAt(FieldTexts, 2)),
+                     WholeNumberOf(AnswerAt(FieldTexts, 3)), AnswerAt(FieldTexts, 4));
 }
 
 int FocusedColumn() { return std::max(1, std::min(CurrentColumn, TableColumns)); }
@@ -216,7 +224,8 @@ void Uniform(HWND table, int column) {
   if (!TableDialogHooks.uniform) return;
   DialogStatus.clear();
   TableDialogHooks.uniform(table, column);
-  if (DialogStatus != "ZZZ" && !DialogStatus.empty()) FillColumn(column + 1, DialogStatus);
+  if (DialogStatus != "ZZZ" && !DialogStatus.empty())
+    for (int c : ColumnsSetBy(column)) FillColumn(c + 1, DialogStatus);
 }
 
 void Generate(HWND table, int column) {

@@ -1,5 +1,6 @@
 // Corvane's profiles of the shared job and load-case dialogs.
 #include "core/joblist.h"
+#include "corvane/core/loadfile.h"
 #include "corvane/frame/frame.h"
 
 namespace corvane {
@@ -10,6 +11,8 @@ JobDialogProfile JobDialogOfType() {
   p.structureTitle = StructureType;
   p.list = CorvaneJobList(StructureType);
   p.mainWindow = MainWindow;
+  // Another job's loads are not this one's.
+  p.afterOk = ClearLoadWork;
   return p;
 }
 
@@ -31,6 +34,8 @@ LoadCaseDialogProfile LoadCaseProfile() {
     p.caseFileExtensions = {".LD", ".RB"};
   p.mainWindow = MainWindow;
   p.currentCase = &LoadCaseName;
+  // The chosen case's loads are read from its own file.
+  p.afterOk = ClearLoadWork;
   return p;
 }
 

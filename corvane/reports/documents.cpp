@@ -6,6 +6,7 @@
 #include "core/hostfs.h"
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "core/reporttext.h"
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/textexports.h"
@@ -182,13 +183,24 @@ int DashLine(const TextLineArray& lines, int from, int n) {
 // The parts after the second table of a base plate's or a roof's file: each opened by a rule of
 // dashes D found from the end of the table before, its text the lines between, headings D + 2
 // and D + 3, rows from D + 4 up to the first zero line from D + 5 on. A part without a first
-// row (no rule, or the file ends or the rows are missing) is left out, and so is what follows.
-void PrintFurtherParts(int doc, const TextLineArray& lines, int n, int end, float& row) {
+// row (no rule, or the file ends or the rows are missing) is no table: it and what follows are
+// the file's closing lines. Returns the line that ends the last table printed.
+int PrintFurtherParts(int doc, const TextLineArray& lines, int n, int end, float& row) {
   for (int d = DashLine(lines, end, n); d > 0; d = DashLine(lines, end, n)) {
-    if (!IsValueLine(Line(lines, d + 4))) return;
+    if (!IsValueLine(Line(lines, d + 4))) break;
     row += 0.5f;
     end = PrintPart(doc, lines, n, end + 1, d - 1, TableLayout{d + 2, 2, d + 4, d + 5}, row);
   }
+  return end;
+}
+
+// What follows the last table of a file, from the line that ends it on: totals and remarks,
+// without its rules and without the empty lines at its start and end.
+void PrintClosingLines(int doc, const TextLineArray& lines, int n, int end, float& row) {
+  const std::vector<int> kept = ClosingLines(lines, end, n);
+  if (kept.empty()) return;
+  row += 0.5f;
+  for (int i : kept) PrintText(doc, lines, i, i, row);
 }
 
 // One result file as a section; false (after the message) when it is missing.
@@ -213,9 +225,10 @@ bool ResultSection(int doc, const std::string& file, const std::string& heading,
   const TableLayout first = beam ? TableLayout{9, 3, 12, 14} : TableLayout{9, 2, 11, 12};
   const int e = PrintTable(doc, lines, n, first, row);
   row += 0.5f;
+  int last = e;  // the line that ends the last table printed
   if (beam) {
     const int d = DashLine(lines, e, n);
-    if (d > 0) PrintPart(doc, lines, n, e + 1, d - 1, TableLayout{d + 2, 3, d + 5, d + 6}, row);
+    if (d > 0) last = PrintPart(doc, lines, n, e + 1, d - 1, TableLayout{d + 2, 3, d + 5, d + 6}, row);
   } else if (e <= n) {
     // Where the second table stands in each kind of result file.
     TableLayout second{};
@@ -226,11 +239,12 @@ bool ResultSection(int doc, const std::string& file, const std::string& heading,
       case kShellRoofResults: second = {e + 7, 2, e + 9, e + 11}, textLast = e + 4; break;
       default: second = {e + 10, 2, e + 12, e + 14}; break;  // base plate, flat roof
     }
-    const int end = PrintPart(doc, lines, n, e + 1, textLast, second, row);
+    last = PrintPart(doc, lines, n, e + 1, textLast, second, row);
     // Base plates and roofs go on with their in-plane or axial forces.
     if (kind == kBasePlateResults || kind == kFlatRoofResults || kind == kShellRoofResults)
-      PrintFurtherParts(doc, lines, n, end, row);
+      last = PrintFurtherParts(doc, lines, n, last, row);
   }
+  PrintClosingLines(doc, lines, n, last, row);
   LastPageFooter(doc, CorvanePages());
   return true;
 }

@@ -6,6 +6,7 @@
 #include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "core/numbers.h"
+#include "core/tableentry.h"
 #include "gfx/gfx.h"
 #include "murelo/core/dataentry.h"
 #include "murelo/core/globals.h"
@@ -44,7 +45,9 @@ void GenerateColumn(HWND table, int column) {
   if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) != 1) return;
   std::vector<int> rows;
   GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], TableRows, rows);
-  for (int r : rows) CellTexts(column + 1, r) = FieldTexts[4];
+  // A Winkler table's modulus and yield stress stand for both ends of each element.
+  for (int c : ColumnsSetTogether(column, Table.kind == "WINKLER"))
+    for (int r : rows) CellTexts(c + 1, r) = FieldTexts[4];
 }
 
 // UNIFORM on value column `column`: one value into every row.

@@ -7,13 +7,14 @@
 #include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "core/numbers.h"
+#include "core/tableentry.h"
 #include "core/textfiles.h"
+#include "gfx/gfx.h"
 #include "palvore/core/dataentry.h"
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/loadedit.h"
 #include "palvore/views/views.h"
-#include "gfx/gfx.h"
 #include "win/checklist.h"
 #include "win/colours.h"
 #include "win/dataform.h"
@@ -89,7 +90,9 @@ void GenerateColumn(HWND table, int column) {
   if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) != 1) return;
   std::vector<int> rows;
   GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], RowLabelOffset, TableRows, rows);
-  for (int r : rows) CellTexts(column + 1, r) = FieldTexts[4];
+  // A Winkler table's modulus and yield stress stand for both ends of each element.
+  for (int c : ColumnsSetTogether(column, Table.kind == "WINKLER"))
+    for (int r : rows) CellTexts(c + 1, r) = FieldTexts[4];
 }
 
 // UNIFORM on value column `column`: one value into every row.

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "core/jobspec.h"
 #include "core/numbers.h"
+#include "core/reporttext.h"
 #include "core/textfiles.h"
 #include "doc/ddoc.h"
 #include "doc/pages.h"
@@ -134,6 +135,20 @@ void PrintTable(int doc, const TextLineArray& lines, int headingFrom, int rowsFr
   }
 }
 
+// Text lines of a results file in the text font, a page break before a line past the last row.
+void PrintTextLines(int doc, const TextLineArray& lines, const std::vector<int>& which, float& row) {
+  dpFont(doc, 0, 11, "Times New Roman", 0);
+  for (int i : which) {
+    if (row > kLastResultRow) {
+      PageBreak(doc, kPages);
+      row = kPages.topRow;
+      dpFont(doc, 0, 11, "Times New Roman", 0);
+    }
+    dpText(doc, 1.5f, row, 0, lines[static_cast<size_t>(i)]);
+    row += kPages.lineStep;
+  }
+}
+
 void PrintResults(int doc, HWND parent) {
   TextLineArray lines;
   int count = 0;
@@ -163,17 +178,16 @@ void PrintResults(int doc, HWND parent) {
   PrintTable(doc, lines, 9, 12, e, row);
   int d = e;
   while (d <= count && (lines[d].empty() || lines[d][0] != '-')) ++d;
-  dpFont(doc, 0, 11, "Times New Roman", 0);
-  for (int i = e + 1; i < d && i <= count; ++i) {
-    if (row > 27.0f) {
-      PageBreak(doc, kPages);
-      row = kPages.topRow;
-      dpFont(doc, 0, 11, "Times New Roman", 0);
-    }
-    dpText(doc, 1.5f, row, 0, lines[i]);
-    row += kPages.lineStep;
+  std::vector<int> text;
+  for (int i = e + 1; i < d && i <= count; ++i) text.push_back(i);
+  PrintTextLines(doc, lines, text, row);
+  int last = e;  // the line that ends the last table printed
+  if (d + 5 <= count) {
+    last = FirstZeroEntry(lines, count, d + 6);
+    PrintTable(doc, lines, d + 2, d + 5, last, row);
   }
-  if (d + 5 <= count) PrintTable(doc, lines, d + 2, d + 5, FirstZeroEntry(lines, count, d + 6), row);
+  // The soil's total reaction and the sign remarks after the displacements.
+  PrintTextLines(doc, lines, ClosingLines(lines, last, count), row);
   LastPageFooter(doc, kPages);
 }
 

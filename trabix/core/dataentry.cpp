@@ -7,6 +7,7 @@
 #include "core/fieldcheck.h"
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "core/tableentry.h"
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
@@ -62,7 +63,8 @@ void ApplyNodeFunction(int firstColumn, const std::vector<std::string>& fields, 
 
 void SetSameModulus(const std::string& k, int rows) {
   std::string text = GeneratedCellText(ParseNumber(k));
-  for (int e = 1; e <= rows; ++e) CellTexts(2, e) = CellTexts(3, e) = text;
+  for (int c : ColumnsSetTogether(1, true))
+    for (int e = 1; e <= rows; ++e) CellTexts(c + 1, e) = text;
 }
 
 std::array<int, 5> TableLockFlags(const std::string& kind) {

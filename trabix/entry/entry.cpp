@@ -8,6 +8,7 @@
 #include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "core/numbers.h"
+#include "core/tableentry.h"
 #include "core/textfiles.h"
 #include "gfx/gfx.h"
 #include "trabix/core/dataentry.h"
@@ -121,10 +122,12 @@ void TableCommand(HWND table, int id) {
     if (ShowModalDialog(UniformGeometryDialog(column), table, UniformGeometryDialogProc) == 1)
       FillColumn(column + 1, FieldTexts[1]);
   } else if (id == 122) {
+    // A Winkler table's modulus and yield stress stand for both ends of each element.
     if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) == 1)
-      ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
-                       static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
-                       FieldTexts[4]);
+      for (int c : ColumnsSetTogether(column, Table.kind == "WINKLER"))
+        ApplyColumnRange(c + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
+                         static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
+                         FieldTexts[4]);
   } else if ((id == 123 || id == 127) && Table.kind == "WINKLER") {
     bool yield = id == 127;
     if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadGenerationDialogProc) == 1)

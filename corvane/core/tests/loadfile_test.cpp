@@ -386,6 +386,56 @@ TEST(LoadFile, AVisitWritesOnlyWhatItMay) {
   EXPECT_TRUE(nodal);
 }
 
+// A case without a load file starts empty: the values of the case visited before, of this job or
+// of another, are not carried into it, whether its dialogs are closed without an edit or after
+// an edit of other values.
+TEST(LoadFile, ANewCaseStartsEmptyAfterAnotherCasesLoads) {
+  TestDirectory dir;
+  JobSpec = "PLT";
+  LoadCaseName = "A";
+  SetJob({"PLATE", "PLATE", 3, 0, 0, "N", 0, 0});
+  ASSERT_TRUE(SaveGeometryFile(JobSpec));
+  ASSERT_TRUE(VisitLoadData([](int) {
+    LoadTable(1, 1) = 10;
+    LoadTable(9, 1) = 15;
+    NodalLoadTable(2, 1) = 7;
+  }));
+  const auto holdsNoLoad = [](const std::string& file, const std::string& what) {
+    int count = 0;
+    TextLineArray lines = FileLines(file, count);
+    ASSERT_GT(count, 2) << what;
+    for (int i = 1; i <= count; ++i) {
+      EXPECT_EQ(lines[i].find("Uniform Load [kPa]: 10"), std::string::npos) << what << ": " << lines[i];
+      EXPECT_EQ(lines[i].find("Temperature Change Above Plate [Celsius]: 15"), std::string::npos) << what;
+      EXPECT_NE(lines[i], "NODAL LOADING") << what;
+    }
+  };
+  // Another case of the same job, its dialogs closed without an edit.
+  LoadCaseName = "B";
+  ASSERT_TRUE(VisitLoadData([](int) {}));
+  holdsNoLoad("PLT.LDB", "same job");
+
+  // A new tank job after the plate's loaded case: only the hydrostatic load is entered.
+  LoadCaseName = "A";
+  ASSERT_TRUE(VisitLoadData([](int) { EXPECT_FLOAT_EQ(LoadTable.Get(1, 1), 10.0f); }));  // read again
+  JobSpec = "TNK";
+  SetJob({"TANK", "WALL", 3, 2, 0, "N", 0, 0});
+  ASSERT_TRUE(SaveGeometryFile(JobSpec));
+  LoadCaseName = "W";
+  ASSERT_TRUE(VisitLoadData([](int s) {
+    EXPECT_EQ(s, 3);
+    EXPECT_FLOAT_EQ(LoadTable.Get(1, 1), 0.0f);
+    LoadTable(4, 1) = 1000;
+    LoadTable(4, 2) = 5;
+  }));
+  holdsNoLoad("TNK.LDW", "another job");
+  int count = 0;
+  TextLineArray lines = FileLines("TNK.LDW", count);
+  bool hydrostatic = false;
+  for (int i = 1; i <= count; ++i) hydrostatic = hydrostatic || lines[i] == "HYDROSTATIC LOADING:";
+  EXPECT_TRUE(hydrostatic);
+}
+
 // A tank without roof elements has no roof nodal table: its roof axis load is neither put into
 // one nor taken from one, so the value stays as it was and no roof section is written.
 TEST(LoadFile, ARoofAxisLoadOfARooflessTankIsLeftAlone) {

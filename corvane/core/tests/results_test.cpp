@@ -68,6 +68,24 @@ TEST(StructuralActions, CountsTablesAndReversalsOfEachStructure) {
   }
 }
 
+// The caption under the graphs of each structure and substructure.
+TEST(StructuralActions, AbscissaCaptionOfEachStructure) {
+  const struct {
+    int structure;
+    const char* substructure;
+    bool shell;
+    const char* caption;
+  } cases[] = {
+      {1, "BEAM", false, "Distance from Left [m]"},        {1, "STRIP", false, "Distance from Left [m]"},
+      {2, "PLATE", false, "Radial Distance [m]"},          {3, "BASE PLATE", false, "Radial Distance [m]"},
+      {3, "WALL", false, "Height Above Base [m]"},         {3, "ROOF STRUCTURE", false, "Radial Distance [m]"},
+      {3, "ROOF STRUCTURE", true, "Horiz. Radial Distance [m]"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(StructuralActions(c.structure, c.substructure, false, false, c.shell, 0).abscissaCaption, c.caption)
+        << c.substructure << (c.shell ? " (shell)" : "");
+}
+
 TEST(StructuralActions, CaptionsTitlesAndSourcesAsOffered) {
   ActionTable base = StructuralActions(3, "BASE PLATE", true, false, false, 1);
   std::vector<std::string> c = Captions(base);
@@ -91,7 +109,7 @@ TEST(StructuralActions, CaptionsTitlesAndSourcesAsOffered) {
   EXPECT_EQ(strip.abscissaCaption, "Distance from Left [m]");
 
   ActionTable wall = StructuralActions(3, "WALL", false, false, false, 0);
-  EXPECT_EQ(wall.abscissaCaption, "Height from Base [m]");
+  EXPECT_EQ(wall.abscissaCaption, "Height Above Base [m]");
   EXPECT_EQ(wall.actions[8].caption, "&Vertical Forces");
   EXPECT_EQ(wall.actions[8].table, 2);
   EXPECT_EQ(wall.actions[8].column, 4);

@@ -529,7 +529,7 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   std::ifstream in(trace.Path());
   std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(all.find("gfx GradientPanel(1, \"TANK:  WALL\""), std::string::npos);
-  EXPECT_NE(all.find("gfx DrawTextBoxEx(1, \"Height from Base [m]\""), std::string::npos);
+  EXPECT_NE(all.find("gfx DrawTextBoxEx(1, \"Height Above Base [m]\""), std::string::npos);
 }
 
 TEST_F(CorvaneFrame, TheBackgroundShadesFromBlueToDarkBlueInTwoHundredBands) {

@@ -161,6 +161,17 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
+// A tank's substructure choice (caption: the tank's), shown again with `option` checked.
+HWND SubstructureChoice(const wintest::Program& program, const std::string& caption, int option) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    found = program.WaitForDialog(caption);
+    return found && GetDlgItem(found, 201) && GetDlgItem(found, 220) &&
+           SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  });
+  return found;
+}
+
 // A new user's beam job from the start: geometry, unyielding supports, a load case with a
 // uniform load and a nodal load, and its analysis with the recording solver in the program
 // directory. The check passes without a question and the solver gets the job and the case.
@@ -281,16 +292,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     TANK ANALYSIS.   JOB: " + job; }));
 
-  // The substructure choice of a command, shown again with `option` checked.
-  auto choiceWith = [&](int option) -> HWND {
-    HWND found = nullptr;
-    WaitFor([&] {
-      found = program.WaitForDialog(caption);
-      return found && GetDlgItem(found, 201) && GetDlgItem(found, 220) &&
-             SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    });
-    return found;
-  };
+  auto choiceWith = [&](int option) { return SubstructureChoice(program, caption, option); };
   // A dialog of the choice's caption other than the (hidden) choice.
   auto over = [&](HWND choice) -> HWND {
     if (!WaitFor([&] { return !IsWindowVisible(choice); })) return nullptr;
@@ -448,6 +450,158 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
                                      "Job: " + job + " // LOADS (A)"})
     EXPECT_NE(data.find(heading), std::string::npos) << heading << "\n" << data;
   EXPECT_TRUE(fs::exists(program.Folder() / "T1_DATA.DDC"));
+  PostMessageA(main, WM_COMMAND, 2, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
+// The job files of Corvane's core tests.
+fs::path CoreFixture(const std::string& name) { return fs::path(CORVANE_CORE_DATA) / name; }
+
+// What a user types reaches the files and nothing else: a plate job's case with a 10 kPa uniform
+// load, then a second case of that job whose load entry is closed without an edit, then a new
+// tank job whose case gets only the wall's liquid; neither new case holds the plate's loads. In
+// the tank's base plate Winkler table SET SAME and GENERATE give each element's modulus at both
+// of its ends.
+TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEnds) {
+  fs::create_directories(dir.path() / "JOBS");
+  const std::string plate = (dir.path() / "JOBS" / "P1").string(), tank = (dir.path() / "JOBS" / "T1").string();
+  fs::copy_file(CoreFixture("PLATE.GEO"), plate + ".GEO");
+  fs::copy_file(CoreFixture("TANKSHELL.GEO"), tank + ".GEO");
+  Start(false);
+  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
+  ASSERT_NE(notice, nullptr);
+  Press(notice, 9876);
+  ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
+
+  auto openJob = [&](int command, const std::string& type, const std::string& job, bool anotherType) {
+    PostMessageA(main, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    if (anotherType) {
+      HWND question = program.WaitForDialog("StructureType Change Enquiry");
+      ASSERT_NE(question, nullptr);
+      Press(question, IDYES);
+    }
+    HWND jobs = program.WaitForDialog("  " + type + " Job Name Specification/Selection");
+    ASSERT_NE(jobs, nullptr) << job;
+    wintest::SetField(jobs, 7555, job);
+    Press(jobs, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     " + type + " ANALYSIS.   JOB: " + job; })) << job;
+  };
+  // The load command up to the load type choice (a plate's) of a case.
+  auto loadCase = [&](const std::string& type, const std::string& name) {
+    PostMessageA(main, WM_COMMAND, 7308, 0);
+    HWND names = program.WaitForDialog("  " + type + ": Load Name Specification/Selection");
+    EXPECT_NE(names, nullptr) << name;
+    if (!names) return;
+    wintest::SetField(names, 7555, name);
+    Press(names, 9876);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(names); })) << name;
+  };
+  auto kindsOf = [&](const std::string& job, const std::string& type, const std::string& name) {
+    return program.WaitForDialog("   " + type + " ANALYSIS.   JOB: " + job + "     Load Case: " + name);
+  };
+  auto form = [&](HWND kinds, const std::string& name, int first, const std::string& a, const std::string& b) {
+    Press(kinds, 131);
+    HWND f = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: " + name, kinds);
+    ASSERT_NE(f, nullptr) << name;
+    wintest::SetField(f, first, a);
+    wintest::SetField(f, first + 1, b);
+    Press(f, 55);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(f); })) << name;
+  };
+  auto closeKinds = [&](HWND kinds) {
+    Press(kinds, 2);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(kinds); }));
+  };
+  auto fileOf = [&](const std::string& file) {
+    EXPECT_TRUE(program.WaitUntilIdle(main));
+    return ReadBytes(file);
+  };
+
+  // The plate: case A with 10 kPa, then case B closed without an edit.
+  openJob(7207, "PLATE", plate, false);
+  loadCase("PLATE", "A");
+  HWND kinds = kindsOf(plate, "PLATE", "A");
+  ASSERT_NE(kinds, nullptr);
+  form(kinds, "A", 243, "10", "0");
+  closeKinds(kinds);
+  const std::string a = fileOf(plate + ".LDA");
+  EXPECT_NE(a.find("Uniform Load [kPa]: 10.0\r\n"), std::string::npos) << a;
+  loadCase("PLATE", "B");
+  kinds = kindsOf(plate, "PLATE", "B");
+  ASSERT_NE(kinds, nullptr);
+  closeKinds(kinds);
+  const std::string b = fileOf(plate + ".LDB");
+  EXPECT_NE(b.find("Job: " + plate + " // LOADS (B)"), std::string::npos) << b;
+  EXPECT_EQ(b.find("Uniform Load [kPa]: 10"), std::string::npos) << b;
+
+  // The tank: case W, the base plate's loads closed without an edit, the wall's liquid.
+  openJob(7208, "TANK", tank, true);
+  const std::string caption = "   TANK ANALYSIS.   JOB: " + tank;
+  auto choiceWith = [&](int option) { return SubstructureChoice(program, caption, option); };
+  loadCase("TANK", "W");
+  HWND choice = choiceWith(1);
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 196);
+  kinds = kindsOf(tank, "TANK", "W");
+  ASSERT_NE(kinds, nullptr);
+  closeKinds(kinds);
+  choice = choiceWith(2);
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 196);
+  kinds = kindsOf(tank, "TANK", "W");
+  ASSERT_NE(kinds, nullptr);
+  wintest::ClickControl(kinds, 204);  // "&Hydrostatic Load"
+  form(kinds, "W", 241, "1000", "3.5");  // the wall is 4 m high
+  closeKinds(kinds);
+  choice = choiceWith(3);
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+  const std::string w = fileOf(tank + ".LDW");
+  EXPECT_NE(w.find("  Depth of Liquid [m]: 3.5\r\n"), std::string::npos) << w;
+  EXPECT_EQ(w.find("Uniform Load [kPa]: 10"), std::string::npos) << w;
+
+  // The base plate on Winkler soil: SET SAME 20000, then GENERATE 30000 over elements 2 and 3.
+  PostMessageA(main, WM_COMMAND, 7307, 0);
+  choice = choiceWith(1);
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 197);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(choice); }));
+  HWND types = program.WaitForDialog(caption, choice);
+  ASSERT_NE(types, nullptr);
+  wintest::ClickControl(types, 171);  // "Plate Resting on &Winkler Foundation"
+  Press(types, 131);
+  HWND table = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    table = program.WaitForDialog(caption, types);
+    return table && table != choice && GetDlgItem(table, 122) != nullptr;
+  }));
+  Press(table, 121);
+  HWND same = program.WaitForDialog(caption, table);
+  ASSERT_NE(same, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(same, 231) != nullptr; }));
+  wintest::SetField(same, 231, "20000");
+  Press(same, 55);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(same); }));
+  Press(table, 122);
+  HWND generation = program.WaitForDialog(caption, table);
+  ASSERT_NE(generation, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(generation, 244) != nullptr; }));
+  for (const auto& [id, text] : std::vector<std::pair<int, std::string>>{{241, "2"}, {242, "3"}, {243, "1"}, {244, "30000"}})
+    wintest::SetField(generation, id, text);
+  Press(generation, 55);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(generation); }));
+  Press(table, 9876);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(table); }));
+  choice = choiceWith(2);
+  ASSERT_NE(choice, nullptr);
+  Press(choice, 2);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
+  const std::string supports = fileOf(tank + ".SUP");
+  for (const char* row : {"    1            2.00000E+4              2.00000E+4\r\n",
+                          "    2            3.00000E+4              3.00000E+4\r\n",
+                          "    3            3.00000E+4              3.00000E+4\r\n"})
+    EXPECT_NE(supports.find(row), std::string::npos) << row << supports;
   PostMessageA(main, WM_COMMAND, 2, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }

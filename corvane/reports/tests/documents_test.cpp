@@ -234,7 +234,8 @@ TEST(OutputResults, PlateTablesWithRepeatedHeadings) {
   EXPECT_EQ(t[static_cast<size_t>(h) + 1], "p2:      [kNm]");
   EXPECT_EQ(t[static_cast<size_t>(h) + 2], "p2:  1   9.5");
   EXPECT_EQ(t[static_cast<size_t>(h) + 5], "p2:  4   9.5");
-  EXPECT_EQ(IndexOf(t, "p2:after the table"), -1);
+  // What follows the last table closes the section.
+  EXPECT_EQ(IndexOf(t, "p2:after the table"), h + 6);
 }
 
 TEST(OutputResults, MissingFilesAreReportedAndLeftOut) {
@@ -326,9 +327,40 @@ TEST(OutputResults, SecondTableOfEveryKind) {
     EXPECT_EQ(t[static_cast<size_t>(second + heads)], "p1:  1  7.25") << c.name;
     EXPECT_EQ(t[static_cast<size_t>(second + heads + 2)], "p1:  3  7.25") << c.name;
     EXPECT_EQ(IndexOf(t, "p1:skipped"), -1) << c.name;
-    EXPECT_EQ(IndexOf(t, "p1:after"), -1) << c.name;
+    // The line after the last table closes the section.
+    EXPECT_EQ(IndexOf(t, "p1:after"), second + heads + 3) << c.name;
     EXPECT_GE(IndexOf(t, "p1:text 1"), 0) << c.name;
   }
+}
+
+// A beam's results on Winkler soil end with the estimate of the soil's total reaction and the
+// sign remarks after the displacement table: the document prints them after its last row, the
+// closing rule left out.
+TEST(OutputResults, TheLinesAfterTheLastTableCloseTheSection) {
+  const std::vector<std::string> closing = {"ESTIMATE OF TOTAL REACTION FROM ELASTIC FOUNDATION:     100.000 [kN]", "",
+                                            "**REMARKS:", "         - Vertical Translation is POSITIVE if DOWNWARD",
+                                            "         - Angle of Rotation is POSITIVE if CLOCKWISE"};
+  TestDirectory dir;
+  SetJob("BEAM/STRIP", "J", "Dead");
+  std::filesystem::copy_file(Fixtures() / "BEAM10.GEO", "J.GEO");
+  std::vector<std::string> file = ResultFile("BEAM B", 3, 4, 2, 0, true);
+  file.resize(file.size() - 2);  // up to the displacement table's last row
+  file.insert(file.end(), closing.begin(), closing.end());
+  file.push_back("");
+  file.push_back("--------------------- END OF RESULTS ---------------------");
+  Write("J.RBD", file);
+  Boxes boxes;
+  std::vector<std::string> body;
+  for (const std::string& item : Texts(ResultsDocument())) body.push_back(item.substr(item.find(':') + 1));
+  const int last = IndexOf(body, "  3  7.25");
+  ASSERT_GE(last, 0);
+  int at = last;
+  for (const std::string& line : closing) {
+    ASSERT_LT(static_cast<size_t>(at) + 1, body.size()) << line;
+    EXPECT_EQ(body[static_cast<size_t>(++at)], line);
+  }
+  EXPECT_EQ(IndexOf(body, "--------------------- END OF RESULTS ---------------------"), -1);
+  EXPECT_EQ(body[static_cast<size_t>(at) + 1], "1");  // the footer
 }
 
 }  // namespace
@@ -458,26 +490,27 @@ TEST(OutputResults, EveryTableOfATanksResultFiles) {
 }
 
 
-// What follows a base plate's second table: a part is printed only when its rule is followed by
-// headings and a first row; one without them, or a file that ends first, is left out with all
-// after it, and a further part is printed as the third is.
+// What follows a base plate's second table: a part is printed as a table only when its rule is
+// followed by headings and a first row; one without them, or a file that ends first, is printed
+// as the file's closing lines with all after it, its rules left out, and a further part is
+// printed as the third is.
 TEST(OutputResults, PartsAfterTheSecondTable) {
   const struct {
     const char* name;
     std::vector<std::string> after;  // from the line that ends the second table on
     std::vector<std::string> printed, left;
   } cases[] = {
-      {"no rule", {"", "closing text"}, {}, {"closing text"}},
-      {"rule at the end", {"", "part text", "-----"}, {}, {"part text"}},
-      {"cut short", {"", "part text", "-----", "", "third heading 1"}, {}, {"part text", "third heading 1"}},
-      {"no rows", {"", "part text", "-----", "", "third heading 1", "third heading 2", "", "after"}, {},
-       {"part text", "third heading 1", "after"}},
+      {"no rule", {"", "closing text"}, {"closing text"}, {}},
+      {"rule at the end", {"", "part text", "-----"}, {"part text"}, {"-----"}},
+      {"cut short", {"", "part text", "-----", "", "third heading 1"}, {"part text", "third heading 1"}, {"-----"}},
+      {"no rows", {"", "part text", "-----", "", "third heading 1", "third heading 2", "", "after"},
+       {"part text", "third heading 1", "third heading 2", "after"}, {"-----"}},
       {"rule ends the table, a fourth part",
        {"-----", "", "third heading 1", "third heading 2", "  0  1", "  2  3", "", "part text", "-----", "",
         "fourth heading 1", "fourth heading 2", "  0  5", "", "-----", "after"},
        {"third heading 1", "third heading 2", "  0  1", "  2  3", "part text", "fourth heading 1", "fourth heading 2",
-        "  0  5"},
-       {"after"}},
+        "  0  5", "after"},
+       {"-----"}},
   };
   for (const auto& c : cases) {
     TestDirectory dir;

@@ -169,7 +169,7 @@ TEST_F(PlotCommandTest, ATankWallsActionsAndGraph) {
   EXPECT_EQ(options, 9);
   EXPECT_EQ(heading, "WALL: SELECTION OF STRUCTURAL ACTION");
   EXPECT_EQ(Count("gfx GradientPanel(1, \"TANK:  WALL\""), 1);
-  EXPECT_EQ(Count("gfx DrawTextBoxEx(1, \"Height from Base [m]\""), 1);
+  EXPECT_EQ(Count("gfx DrawTextBoxEx(1, \"Height Above Base [m]\""), 1);
   EXPECT_EQ(Count("gfx DrawTextRowEx(1, \"Long. Bending Moments [kN*m/m]\""), 1);
 }
 

@@ -444,8 +444,8 @@ TEST_F(MureloEntry, UnyieldingNodesThroughTheCheckList) {
   EXPECT_TRUE(TraceHas(trace_, "\"UNYIELDING SUPPORTS\""));
 }
 
-// The Winkler table: moduli by the function k = A + Bx^n, yield stresses by GENERATE; the rows
-// reach the support file. An elastic table of zeros drops its section.
+// The Winkler table: moduli by the function k = A + Bx^n, yield stresses by GENERATE (one value
+// for both ends of each element of the range); the rows reach the support file. An elastic table of zeros drops its section.
 TEST_F(MureloEntry, WinklerFunctionAndGenerateReachTheFile) {
   WriteWall(4, 3, 0.75, 3, 3);
   std::vector<std::string> cells;
@@ -491,6 +491,7 @@ TEST_F(MureloEntry, WinklerFunctionAndGenerateReachTheFile) {
                        WhenDialog(kCaption,
                                   [&](HWND t) {
                                     cells.push_back(wintest::GetText(TablePage(), 3007));
+                                    cells.push_back(wintest::GetText(TablePage(), 3008));  // at j too
                                     cells.push_back(wintest::GetText(TablePage(), 3011));
                                     wintest::Click(t, 9876);
                                   }),
@@ -499,7 +500,7 @@ TEST_F(MureloEntry, WinklerFunctionAndGenerateReachTheFile) {
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(cells, (std::vector<std::string>{" Subgrade MODULUS Function [kPa/m]: k=A+Bx^n ", "5000.000", "5750.000",
-                                             "150", "0"}));
+                                             "150", "150", "0"}));
   std::vector<std::string> lines = FileLines(File(".SUP"));
   EXPECT_FALSE(HasLine(lines, "ELASTIC SUPPORTS:"));
   ASSERT_TRUE(HasLine(lines, "WINKLER SOIL:"));

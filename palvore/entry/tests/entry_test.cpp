@@ -370,11 +370,24 @@ TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
                     wintest::SetText(f, 245, "2");
                     wintest::Click(f, 55);
                   }),
+       WhenDialog(kCaption, [&](HWND t) { wintest::PostClick(t, 128); }),  // GENERATE the yield stress at j
+       WhenDialog(kCaption,
+                  [&](HWND g) {
+                    wintest::SetText(g, 241, "3");
+                    wintest::SetText(g, 242, "4");
+                    wintest::SetText(g, 243, "1");
+                    wintest::SetText(g, 244, "40");
+                    wintest::Click(g, 55);
+                  }),
        WhenDialog(kCaption,
                   [&](HWND t) {
                     HWND page = TablePage();
                     seen.push_back(wintest::GetText(page, 3001) + " " + wintest::GetText(page, 3002) + " " +
                                    wintest::GetText(page, 3014));
+                    // One yield stress for both ends of elements 3 and 4 (the first two rows).
+                    seen.push_back(wintest::GetText(page, 3003) + " " + wintest::GetText(page, 3004) + " " +
+                                   wintest::GetText(page, 3007) + " " + wintest::GetText(page, 3008) + " " +
+                                   wintest::GetText(page, 3011));
                     wintest::Click(t, 9876);
                   })},
       [&] {
@@ -382,10 +395,11 @@ TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
         SupportDataCommand(nullptr);
       });
   ASSERT_TRUE(ok.finished) << ok.stepsDone;
-  ASSERT_EQ(seen.size(), 3u);
+  ASSERT_EQ(seen.size(), 4u);
   EXPECT_EQ(seen[0], "3");
   EXPECT_EQ(seen[1], "3 7");
   EXPECT_EQ(seen[2], "1000.000 1100.000 2600.000");
+  EXPECT_EQ(seen[3], "40 40 40 40 0");
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0], "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
 

@@ -11,6 +11,7 @@
 #include "../../tests/solvetool.h"
 #include "../../tests/testsupport.h"
 #include "app.h"
+#include "core/textfiles.h"
 #include "doc/docmodel.h"
 #include "win/testing/wintest.h"
 
@@ -116,6 +117,18 @@ TEST_F(TrabixDocuments, TheResultsDocumentAndItsCopyOfTheReport) {
   EXPECT_EQ(d.bookmarks[0].text, "Results of Analysis");
   EXPECT_TRUE(HasText(d, "Results of Analysis"));
   ExpectFooters(d);
+  // After the displacement table, the soil's total reaction and the sign remarks.
+  TextLineArray report;
+  int count = 0;
+  LoadTextLines("WINKYLD.RBP", report, 10000, count);
+  int estimate = 0;
+  for (int i = 1; i <= count; ++i)
+    if (report[static_cast<size_t>(i)].rfind("ESTIMATE OF TOTAL REACTION FROM ELASTIC FOUNDATION:", 0) == 0) estimate = i;
+  ASSERT_GT(estimate, 0);
+  for (const std::string& line : {report[static_cast<size_t>(estimate)], std::string("**REMARKS:"),
+                                  std::string("         - Vertical Translation is POSITIVE if DOWNWARD"),
+                                  std::string("         - Angle of Rotation is POSITIVE if CLOCKWISE")})
+    EXPECT_TRUE(HasText(d, line)) << line;
 }
 
 // A missing geometry is announced once, with no offer to correct it, and the results are still

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "../../../common/tests/testdir.h"
 #include "core/fieldcheck.h"
 #include "core/globals.h"
@@ -302,6 +304,48 @@ TEST_F(Entry, WinklerSetSameFillsBothModulusColumns) {
   for (size_t e = 2; e <= 4; ++e)
     EXPECT_EQ(lines[head + e],
               "      " + std::to_string(e) + "        2.0000E+4        2.0000E+4           0.000          0.000");
+}
+
+// GENERATE in the Winkler table gives each element of the range its modulus, or its yield stress,
+// at both ends, whichever of the pair's columns has the focus.
+TEST_F(Entry, WinklerGenerateFillsBothEndsOfEachElement) {
+  WriteBeam();
+  std::vector<std::string> cells;
+  auto generate = [](int focus, const char* first, const char* last, const char* value) {
+    return std::vector<wintest::Step>{
+        WhenDialog(kCaption,
+                   [focus](HWND t) {
+                     SetFocus(GetDlgItem(TablePage(), focus));
+                     wintest::PostClick(t, 122);
+                   }),
+        WhenDialog(kCaption, [first, last, value](HWND g) {
+          wintest::SetText(g, 241, first);
+          wintest::SetText(g, 242, last);
+          wintest::SetText(g, 243, "1");
+          wintest::SetText(g, 244, value);
+          wintest::Click(g, 55);
+        })};
+  };
+  std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
+    wintest::Click(d, 171);
+    wintest::PostClick(d, 131);
+  })};
+  for (const auto& part : {generate(3002, "2", "4", "30000"), generate(3003, "1", "3", "40")})
+    steps.insert(steps.end(), part.begin(), part.end());
+  steps.push_back(WhenDialog(kCaption, [&](HWND t) {
+    HWND page = TablePage();
+    for (int id = 3001; id <= 3016; ++id) cells.push_back(wintest::GetText(page, id));
+    wintest::PostClick(t, 9876);
+  }));
+  ASSERT_TRUE(RunScript(steps, [&] { SupportCommand(nullptr); }).finished);
+  ASSERT_EQ(cells.size(), 16u);
+  for (int e = 0; e < 4; ++e) {
+    const double k = e == 0 ? 0 : 30000, yield = e == 3 ? 0 : 40;
+    EXPECT_DOUBLE_EQ(std::atof(cells[4 * e].c_str()), k) << "element " << e + 1;
+    EXPECT_DOUBLE_EQ(std::atof(cells[4 * e + 1].c_str()), k) << "element " << e + 1;
+    EXPECT_DOUBLE_EQ(std::atof(cells[4 * e + 2].c_str()), yield) << "element " << e + 1;
+    EXPECT_DOUBLE_EQ(std::atof(cells[4 * e + 3].c_str()), yield) << "element " << e + 1;
+  }
 }
 
 // SET SAME of the spring table asks for the constant of the column with the focus and fills that
