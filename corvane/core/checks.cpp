@@ -4,10 +4,13 @@
 #include <cmath>
 
 #include "core/jobdata.h"
+#include "core/jobnames.h"
 #include "core/numbers.h"
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/loadfile.h"
 #include "corvane/core/supportfile.h"
 
 namespace corvane {
@@ -179,7 +182,10 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success) {
     int n1 = 0, n2 = 0, n3 = 0;
     LoadSupportFile(type, n1, n2, n3, 0, success);
     std::string message;
-    if (success == 0 || !AnyYes(1, 19)) {
+    const std::string damage = success == 0 ? std::string() : DataFileDamage(JobSpec + ".SUP", SupportFileForm(type));
+    if (!damage.empty()) {
+      message = DataMissingMessage(SupportDataName(type), damage);
+    } else if (success == 0 || !AnyYes(1, 19)) {
       message = kSupportsNotSpecifiedMessage;
     } else {
       const int n = n1;
@@ -256,6 +262,26 @@ void CheckJobData(int type, int& success) {
     if (!anyCase) {
       int answer = kAnswerNo;
       CorrectDataQuery(kNoLoadCaseMessage, answer);
+      if (answer != kAnswerYes) {
+        success = 0;
+        return;
+      }
+      if (CheckHooks.editLoadCases) CheckHooks.editLoadCases();
+      continue;
+    }
+    // Every case's load file must be whole before any of them is analysed.
+    std::string damaged;
+    const std::string listDamage = LoadCaseListDamage(JobSpec + ".CAS");
+    if (!listDamage.empty()) damaged = LoadCaseListMissingMessage(listDamage);
+    for (int i = 1; damaged.empty() && i <= count && i <= 50; ++i) {
+      const std::string name = Trim(LoadCaseNames[static_cast<size_t>(i)]);
+      if (name.empty()) continue;
+      const std::string damage = DataFileDamage(LoadFileName(JobSpec, name), LoadFileForm(type));
+      if (!damage.empty()) damaged = LoadDataMissingMessage(name, damage);
+    }
+    if (!damaged.empty()) {
+      int answer = kAnswerNo;
+      CorrectDataQuery(damaged, answer);
       if (answer != kAnswerYes) {
         success = 0;
         return;
