@@ -205,7 +205,7 @@ TEST(CheckJobData, DamagedFilesAreReportedAndNotAnalysed) {
   p.files = {{GeometryFileName(j.name), {{"PILE/SHEET-PILE DATA", 4, 2, 0}}},
              {SupportFileName(j.name), {{"ELASTIC SUPPORTS"}, {"WINKLER SOIL"}}},
              {LoadFileName(j.name, j.loadCase), {{"TRAPEZOIDAL LOADING"}, {"NODAL LOADING"}}}};
-  p.message = [&](const std::string& file) -> std::string {
+  p.message = [&](const std::string& file, const std::string&) -> std::string {
     if (file == GeometryFileName(j.name)) return kGeometryMissingMessage;
     if (file == SupportFileName(j.name)) return " PILE SUPPORT DATA ARE MISSING!\r\n (";
     return " LOAD DATA OF LOAD CASE 'A' ARE MISSING!\r\n (";

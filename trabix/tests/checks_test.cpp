@@ -280,7 +280,7 @@ TEST(CheckJobData, DamagedFilesAreReportedAndNotAnalysed) {
   p.files = {{"BEAMJOB.GEO", {{"DATA", 4, 2, 1}}},
              {"BEAMJOB.SUP", {{"ELASTIC SUPPORTS"}, {"WINKLER FOUNDATION"}}},
              {"BEAMJOB.LDA", {{"NODAL LOADING"}, {"TRAPEZOIDAL LOADING"}, {"TEMPERATURE LOADING (CHANGES)"}}}};
-  p.message = [](const std::string& file) -> std::string {
+  p.message = [](const std::string& file, const std::string&) -> std::string {
     if (file == "BEAMJOB.GEO") return kGeometryMissingMessage;
     if (file == "BEAMJOB.SUP") return " BEAM/STRIP SUPPORT DATA ARE MISSING!\r\n (";
     return " LOAD DATA OF LOAD CASE 'A dead' ARE MISSING!\r\n (";
