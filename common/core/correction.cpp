@@ -30,6 +30,17 @@ std::string LoadDataMissingMessage(const std::string& caseName, const std::strin
 
 std::string LoadCaseListMissingMessage(const std::string& damage) { return DataMissingMessage("LOAD CASE LIST DATA", damage); }
 
+std::string LoadFilesDamage(const std::string& listFile, const std::vector<std::string>& names,
+                            const std::function<std::string(const std::string& caseName)>& loadDamage) {
+  const std::string listDamage = listFile.empty() ? std::string() : LoadCaseListDamage(listFile);
+  if (!listDamage.empty()) return LoadCaseListMissingMessage(listDamage);
+  for (size_t k = 0; loadDamage && k < names.size(); ++k) {
+    const std::string damage = loadDamage(names[k]);
+    if (!damage.empty()) return LoadDataMissingMessage(names[k], damage);
+  }
+  return std::string();
+}
+
 int CorrectDataQuery(const std::string& message, const CorrectionHooks& hooks) {
   return hooks.askCorrection ? hooks.askCorrection(message) : kAnswerNo;
 }
@@ -90,13 +101,7 @@ int CheckJobData(const JobCheckProfile& profile, const CorrectionHooks& hooks) {
       if (hooks.editLoadCases) hooks.editLoadCases();
       continue;  // the whole check again: the dialogs may have changed any file
     }
-    std::string damaged;
-    const std::string listDamage = profile.loadCaseList.empty() ? std::string() : LoadCaseListDamage(profile.loadCaseList);
-    if (!listDamage.empty()) damaged = LoadCaseListMissingMessage(listDamage);
-    for (size_t k = 0; damaged.empty() && profile.loadDamage && k < names.size(); ++k) {
-      const std::string damage = profile.loadDamage(names[k]);
-      if (!damage.empty()) damaged = LoadDataMissingMessage(names[k], damage);
-    }
+    const std::string damaged = LoadFilesDamage(profile.loadCaseList, names, profile.loadDamage);
     if (!damaged.empty()) {
       if (CorrectDataQuery(damaged, hooks) != kAnswerYes) return 0;
       if (hooks.editLoadCases) hooks.editLoadCases();

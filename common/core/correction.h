@@ -43,6 +43,11 @@ std::string DataMissingMessage(const std::string& data, const std::string& damag
 std::string LoadDataMissingMessage(const std::string& caseName, const std::string& damage);
 // The same for the load-case list: " LOAD CASE LIST DATA ARE MISSING!".
 std::string LoadCaseListMissingMessage(const std::string& damage);
+// The message of the first damaged file among a job's load-case list (listFile, not checked
+// when empty) and the load files of its cases (loadDamage: what is wrong with a case's file, or
+// ""); "" when all are whole.
+std::string LoadFilesDamage(const std::string& listFile, const std::vector<std::string>& names,
+                            const std::function<std::string(const std::string& caseName)>& loadDamage);
 // Asks through the hook; the answer (kAnswerNo without a hook).
 int CorrectDataQuery(const std::string& message, const CorrectionHooks& hooks);
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "correctionscript.h"
+#include "core/globals.h"
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
@@ -169,4 +171,26 @@ inline void ExpectDamagedFilesRefused(const DamagedJobProfile& p) {
     EXPECT_FALSE(std::ifstream(p.report).good()) << d.name << ": a report was written";
   });
   EXPECT_GE(variants, 5);
+}
+
+// The job check of Trabix, Palvore and Murelo (core/correction.h) on `job`, answering No, as a
+// profile's check.
+inline std::function<int(std::vector<std::string>&)> CheckAnsweringNo(
+    const std::string& job, const std::function<int(const CorrectionHooks&)>& check) {
+  return [job, check](std::vector<std::string>& asked) {
+    JobSpec = job;
+    CorrectionScript script;
+    const int result = check(script.Hooks());
+    asked = script.asked;
+    return result;
+  };
+}
+
+// A solver tool (args: job, case, mode) on one case, elastic, as a profile's solve.
+inline std::function<int()> SolveElastic(const std::string& job, const std::string& loadCase,
+                                         const std::function<int(const std::vector<std::string>&, std::string&)>& tool) {
+  return [job, loadCase, tool] {
+    std::string output;
+    return tool({job, loadCase, "elastic"}, output);
+  };
 }

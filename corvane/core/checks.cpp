@@ -257,31 +257,18 @@ void CheckJobData(int type, int& success) {
     LoadCaseNames.assign(51, std::string());
     int count = 0;
     LoadTextLines(JobSpec + ".CAS", LoadCaseNames, 50, count);
-    bool anyCase = false;
-    for (int i = 1; i <= count && i <= 50; ++i) anyCase = anyCase || !Trim(LoadCaseNames[static_cast<size_t>(i)]).empty();
-    if (!anyCase) {
-      int answer = kAnswerNo;
-      CorrectDataQuery(kNoLoadCaseMessage, answer);
-      if (answer != kAnswerYes) {
-        success = 0;
-        return;
-      }
-      if (CheckHooks.editLoadCases) CheckHooks.editLoadCases();
-      continue;
-    }
     // Every case's load file must be whole before any of them is analysed.
-    std::string damaged;
-    const std::string listDamage = LoadCaseListDamage(JobSpec + ".CAS");
-    if (!listDamage.empty()) damaged = LoadCaseListMissingMessage(listDamage);
-    for (int i = 1; damaged.empty() && i <= count && i <= 50; ++i) {
-      const std::string name = Trim(LoadCaseNames[static_cast<size_t>(i)]);
-      if (name.empty()) continue;
-      const std::string damage = DataFileDamage(LoadFileName(JobSpec, name), LoadFileForm(type));
-      if (!damage.empty()) damaged = LoadDataMissingMessage(name, damage);
-    }
-    if (!damaged.empty()) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= count && i <= 50; ++i)
+      if (!Trim(LoadCaseNames[static_cast<size_t>(i)]).empty()) names.push_back(Trim(LoadCaseNames[static_cast<size_t>(i)]));
+    const std::string message =
+        names.empty() ? std::string(kNoLoadCaseMessage)
+                 : LoadFilesDamage(JobSpec + ".CAS", names, [type](const std::string& name) {
+                     return DataFileDamage(LoadFileName(JobSpec, name), LoadFileForm(type));
+                   });
+    if (!message.empty()) {
       int answer = kAnswerNo;
-      CorrectDataQuery(damaged, answer);
+      CorrectDataQuery(message, answer);
       if (answer != kAnswerYes) {
         success = 0;
         return;

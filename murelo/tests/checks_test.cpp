@@ -202,17 +202,10 @@ TEST_F(CheckTest, DamagedFilesAreReportedAndNotAnalysed) {
     if (file == SupportFileName("WALL")) return " BASE PLATE SUPPORT DATA ARE MISSING!\r\n (";
     return " LOAD DATA OF LOAD CASE 'A' ARE MISSING!\r\n (";
   };
-  p.check = [](std::vector<std::string>& asked) {
-    JobSpec = "WALL";
-    CorrectionScript script;
-    const int result = CheckJobData(script.Hooks());
-    asked = script.asked;
-    return result;
-  };
-  p.solve = [] {
-    std::string output;
-    return RunSolveTool({"WALL", "A", "elastic"}, output);
-  };
+  p.check = CheckAnsweringNo("WALL", [](const CorrectionHooks& hooks) { return CheckJobData(hooks); });
+  p.solve = SolveElastic("WALL", "A", [](const std::vector<std::string>& args, std::string& output) {
+    return RunSolveTool(args, output);
+  });
   p.report = ResultsFileName("WALL", "A");
   ExpectDamagedFilesRefused(p);
 }

@@ -210,17 +210,10 @@ TEST(CheckJobData, DamagedFilesAreReportedAndNotAnalysed) {
     if (file == SupportFileName(j.name)) return " PILE SUPPORT DATA ARE MISSING!\r\n (";
     return " LOAD DATA OF LOAD CASE 'A' ARE MISSING!\r\n (";
   };
-  p.check = [&](std::vector<std::string>& asked) {
-    JobSpec = j.name;
-    Script script;
-    const int result = CheckJobData(script.Hooks());
-    asked = script.asked;
-    return result;
-  };
-  p.solve = [&] {
-    std::string output;
-    return RunSolveTool({j.name, j.loadCase, "elastic"}, output);
-  };
+  p.check = CheckAnsweringNo(j.name, [](const CorrectionHooks& hooks) { return CheckJobData(hooks); });
+  p.solve = SolveElastic(j.name, j.loadCase, [](const std::vector<std::string>& args, std::string& output) {
+    return RunSolveTool(args, output);
+  });
   p.report = ResultsFileName(j.name, j.loadCase);
   ExpectDamagedFilesRefused(p);
 }

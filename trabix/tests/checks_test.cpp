@@ -285,17 +285,10 @@ TEST(CheckJobData, DamagedFilesAreReportedAndNotAnalysed) {
     if (file == "BEAMJOB.SUP") return " BEAM/STRIP SUPPORT DATA ARE MISSING!\r\n (";
     return " LOAD DATA OF LOAD CASE 'A dead' ARE MISSING!\r\n (";
   };
-  p.check = [](std::vector<std::string>& asked) {
-    JobSpec = "BEAMJOB";
-    Script script;
-    const int result = CheckJobData(script.Hooks());
-    asked = script.asked;
-    return result;
-  };
-  p.solve = [] {
-    std::string output;
-    return RunSolveTool({"BEAMJOB", "A dead", "elastic"}, output);
-  };
+  p.check = CheckAnsweringNo("BEAMJOB", [](const CorrectionHooks& hooks) { return CheckJobData(hooks); });
+  p.solve = SolveElastic("BEAMJOB", "A dead", [](const std::vector<std::string>& args, std::string& output) {
+    return RunSolveTool(args, output);
+  });
   p.report = "BEAMJOB.RBA";
   ExpectDamagedFilesRefused(p);
 }
