@@ -26,26 +26,22 @@ testing::TankJob EveryTable() {
   return t;
 }
 
-TEST(DamagedFiles, TankFilesAreReportedAndNotAnalysed) {
-  TestDirectory dir;
-  const testing::TankJob t = EveryTable();
-  testing::WriteTankJob(t);
+// The check and ANALYSIS.exe of a written job of structure type `type` on every spoilt copy of
+// its files; `support` names the support file's data in its message.
+void ExpectDamagedJobRefused(const std::string& job, int type, const std::string& structure, const std::string& support,
+                             const std::vector<std::pair<std::string, std::vector<DamagedTable>>>& files) {
   TextLineArray cases{"", "A"};
-  ASSERT_TRUE(SaveTextLines(t.job + ".CAS", cases, 1));
+  ASSERT_TRUE(SaveTextLines(job + ".CAS", cases, 1));
   DamagedJobProfile p;
-  p.files = {{t.job + ".geo",
-              {{"BASE PLATE DATA", 6, 2, 0}, {"WALL DATA", 6, 2, 0}, {"ROOF GEOMETRY DATA", 7, 3, 0}}},
-             {t.job + ".SUP",
-              {{"ELASTIC SUPPORTS"}, {"WINKLER FOUNDATION"}, {"WINKLER SOIL AROUND WALL"}, {"ELASTIC NODAL RESTRAINTS"}}},
-             {t.job + ".LDA", {{"NODAL LOADING"}, {"TRAPEZOIDAL LOADING"}}}};
-  p.message = [&](const std::string& file, const std::string&) -> std::string {
-    if (file == t.job + ".geo") return " GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
-    if (file == t.job + ".SUP") return " TANK SUPPORT DATA ARE MISSING!\r\n (";
+  p.files = files;
+  p.message = [job, support](const std::string& file, const std::string&) -> std::string {
+    if (file == job + ".geo") return " GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
+    if (file == job + ".SUP") return " " + support + " ARE MISSING!\r\n (";
     return " LOAD DATA OF LOAD CASE 'A' ARE MISSING!\r\n (";
   };
-  p.check = [&](std::vector<std::string>& asked) {
-    JobSpec = t.job;
-    StructureType = "TANK";
+  p.check = [job, type, structure](std::vector<std::string>& asked) {
+    JobSpec = job;
+    StructureType = structure;
     CheckHooks = CheckPort();
     CheckHooks.ask = [&asked](const std::string& message) {
       asked.push_back(message);
@@ -58,16 +54,50 @@ TEST(DamagedFiles, TankFilesAreReportedAndNotAnalysed) {
     };
     GeometryCorrectionHooks.edit = [] { return 0; };
     int success = 0;
-    CheckJobData(3, success);
+    CheckJobData(type, success);
     CheckHooks = CheckPort();
     GeometryCorrectionHooks = GeometryCorrection();
     return success;
   };
-  p.solve = [&] {
-    return AnalysisMain("ANALYSIS.exe TANK," + t.job + ",A", [](const SolverWarningData&) {});
-  };
-  p.report = ResultFileNames(t.job, "A")[1];
+  p.solve = [job, structure] { return AnalysisMain("ANALYSIS.exe " + structure + "," + job + ",A", [](const SolverWarningData&) {}); };
+  p.report = ResultFileNames(job, "A")[type == 1 ? 0 : 1];
   ExpectDamagedFilesRefused(p);
+}
+
+TEST(DamagedFiles, TankFilesAreReportedAndNotAnalysed) {
+  TestDirectory dir;
+  const testing::TankJob t = EveryTable();
+  testing::WriteTankJob(t);
+  ExpectDamagedJobRefused(
+      t.job, 3, "TANK", "TANK SUPPORT DATA",
+      {{t.job + ".geo", {{"BASE PLATE DATA", 6, 2, 0}, {"WALL DATA", 6, 2, 0}, {"ROOF GEOMETRY DATA", 7, 3, 0}}},
+       {t.job + ".SUP",
+        {{"ELASTIC SUPPORTS"}, {"WINKLER FOUNDATION"}, {"WINKLER SOIL AROUND WALL"}, {"ELASTIC NODAL RESTRAINTS"}}},
+       {t.job + ".LDA", {{"NODAL LOADING"}, {"TRAPEZOIDAL LOADING"}}}});
+}
+
+TEST(DamagedFiles, PlateFilesAreReportedAndNotAnalysed) {
+  TestDirectory dir;
+  testing::PlateJob p;
+  p.winkler = 10000;
+  p.springs = {{11, 500}};
+  p.uniform = 10;
+  p.rings = {{6, {5, 0}}};
+  testing::WritePlateJob(p);
+  ExpectDamagedJobRefused(p.job, 2, "PLATE", "CIRCULAR PLATE SUPPORT DATA",
+                          {{p.job + ".geo", {{"CIRCULAR PLATE DATA", 6, 2, 0}}},
+                           {p.job + ".SUP", {{"ELASTIC SUPPORTS"}, {"WINKLER FOUNDATION"}}},
+                           {p.job + ".LDA", {{"NODAL LOADING"}}}});
+}
+
+TEST(DamagedFiles, BeamFilesAreReportedAndNotAnalysed) {
+  TestDirectory dir;
+  testing::BeamJob b;
+  b.winkler = 10000;
+  b.uniform = 10;
+  testing::WriteBeamJob(b);
+  ExpectDamagedJobRefused(b.job, 1, "BEAM/STRIP", "BEAM/STRIP SUPPORT DATA",
+                          {{b.job + ".geo", {{"BEAM/STRIP DATA", 4, 2, 0}}}, {b.job + ".SUP", {{"WINKLER FOUNDATION"}}}});
 }
 
 // The stops of ANALYSIS.exe name the damaged file.
