@@ -40,9 +40,9 @@ bool MayFollowTable(const std::string& line, const DataFileForm& form) {
   return false;
 }
 
-std::string TableDamage(const TextLineArray& lines, int n, int labelLine, const TableForm& form0,
+std::string TableDamage(const TextLineArray& lines, int n, int labelLine, const TableForm& given,
                         const DataFileForm& form) {
-  TableForm table = form0;
+  TableForm table = given;
   if (table.label.empty()) table.label = "the element table";
   int i = labelLine;
   for (char kind : table.headings) {
