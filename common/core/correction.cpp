@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/tablereader.h"
 
 const char* const kCorrectionCaption = " WARNING!";
 const char* const kSupportsNotSpecifiedMessage = " SUPPORT CONDITIONS ARE NOT SPECIFIED";
@@ -17,6 +18,27 @@ std::string CorrectionQueryText(const std::string& message) {
 std::string IncorrectSupportDataMessage(int first, int second) {
   return std::string(" INCORRECT SUPPORT DATA") + " OF ITEM" + " " + std::to_string(first) + " " + "OR" + " " +
          std::to_string(second) + " ";
+}
+
+std::string DataMissingMessage(const std::string& data, const std::string& damage) {
+  return " " + data + " ARE MISSING!" + "\r\n" + " (" + damage + ")";
+}
+
+std::string LoadDataMissingMessage(const std::string& caseName, const std::string& damage) {
+  return DataMissingMessage("LOAD DATA OF LOAD CASE '" + Trim(caseName) + "'", damage);
+}
+
+std::string LoadCaseListMissingMessage(const std::string& damage) { return DataMissingMessage("LOAD CASE LIST DATA", damage); }
+
+std::string LoadFilesDamage(const std::string& listFile, const std::vector<std::string>& names,
+                            const std::function<std::string(const std::string& caseName)>& loadDamage) {
+  const std::string listDamage = listFile.empty() ? std::string() : LoadCaseListDamage(listFile);
+  if (!listDamage.empty()) return LoadCaseListMissingMessage(listDamage);
+  for (size_t k = 0; loadDamage && k < names.size(); ++k) {
+    const std::string damage = loadDamage(names[k]);
+    if (!damage.empty()) return LoadDataMissingMessage(names[k], damage);
+  }
+  return std::string();
 }
 
 int CorrectDataQuery(const std::string& message, const CorrectionHooks& hooks) {
@@ -54,9 +76,15 @@ int LoadCheckedGeometry(const std::function<std::string()>& problem, const Corre
 int CheckSupportData(const JobCheckProfile& profile, const CorrectionHooks& hooks, bool& stabilityChecked) {
   for (;;) {
     if (!profile.loadSupports(hooks)) return 0;
-    bool applied = false;
-    std::string problem = profile.supportProblem(!stabilityChecked, applied);
-    if (applied) stabilityChecked = true;
+    const std::string damage = profile.supportDamage ? profile.supportDamage() : std::string();
+    std::string problem;
+    if (!damage.empty()) {
+      problem = DataMissingMessage(profile.supportData, damage);
+    } else {
+      bool applied = false;
+      problem = profile.supportProblem(!stabilityChecked, applied);
+      if (applied) stabilityChecked = true;
+    }
     if (problem.empty()) return 1;
     if (CorrectDataQuery(problem, hooks) != kAnswerYes) return 0;
     if (hooks.editSupports) hooks.editSupports();
@@ -72,6 +100,12 @@ int CheckJobData(const JobCheckProfile& profile, const CorrectionHooks& hooks) {
       if (CorrectDataQuery(kNoLoadCaseMessage, hooks) != kAnswerYes) return 0;
       if (hooks.editLoadCases) hooks.editLoadCases();
       continue;  // the whole check again: the dialogs may have changed any file
+    }
+    const std::string damaged = LoadFilesDamage(profile.loadCaseList, names, profile.loadDamage);
+    if (!damaged.empty()) {
+      if (CorrectDataQuery(damaged, hooks) != kAnswerYes) return 0;
+      if (hooks.editLoadCases) hooks.editLoadCases();
+      continue;
     }
     const std::string geometry = profile.geometryProblem ? profile.geometryProblem() : std::string();
     if (!geometry.empty()) {

@@ -36,6 +36,18 @@ extern const char* const kNoLoadCaseMessage;            // " NO LOAD CASE IS SPE
 std::string CorrectionQueryText(const std::string& message);
 // " INCORRECT SUPPORT DATA OF ITEM " + first + " OR " + second + " " (items of the support answers).
 std::string IncorrectSupportDataMessage(int first, int second);
+// The message of a damaged data file: " " + data + " ARE MISSING!" (data names the file's data,
+// "PILE SUPPORT DATA"), then on a line of its own what is wrong, in brackets.
+std::string DataMissingMessage(const std::string& data, const std::string& damage);
+// The same for the load file of a load case: " LOAD DATA OF LOAD CASE '<name>' ARE MISSING!".
+std::string LoadDataMissingMessage(const std::string& caseName, const std::string& damage);
+// The same for the load-case list: " LOAD CASE LIST DATA ARE MISSING!".
+std::string LoadCaseListMissingMessage(const std::string& damage);
+// The message of the first damaged file among a job's load-case list (listFile, not checked
+// when empty) and the load files of its cases (loadDamage: what is wrong with a case's file, or
+// ""); "" when all are whole.
+std::string LoadFilesDamage(const std::string& listFile, const std::vector<std::string>& names,
+                            const std::function<std::string(const std::string& caseName)>& loadDamage);
 // Asks through the hook; the answer (kAnswerNo without a hook).
 int CorrectDataQuery(const std::string& message, const CorrectionHooks& hooks);
 
@@ -49,6 +61,15 @@ struct JobCheckProfile {
   // Loads the geometry (offering its correction) and the support file: false when the geometry
   // is missing and was not corrected.
   std::function<bool(const CorrectionHooks& hooks)> loadSupports;
+  // What is wrong with the support file as a listing (DataFileDamage, core/tablereader.h), or
+  // "": a damaged file is offered for correction in the support dialog before the rules run.
+  std::function<std::string()> supportDamage;
+  std::string supportData;  // the support file's data in its message ("PILE SUPPORT DATA")
+  // What is wrong with the load file of a case, or "": checked for every case of the list after
+  // the list itself (LoadCaseListDamage); a damaged one is offered for correction in the
+  // load-case dialog and the load entry, and the whole check runs again.
+  std::function<std::string(const std::string& caseName)> loadDamage;
+  std::string loadCaseList;  // the load-case list file, checked when given
   // The support rules on the loaded data: the message of the first that fails, or "". The
   // stability rule applies only when applyStability; applied := whether it was applied.
   std::function<std::string(bool applyStability, bool& applied)> supportProblem;

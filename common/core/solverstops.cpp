@@ -24,6 +24,10 @@ std::string SolverStopMessage(int code, const SolverStopProfile& profile) {
       return "The LOAD is too LARGE to be CARRIED OUT" + crlf + crlf + "     by SOIL with the given Yield Stresses! ";
     case kStopBadJobData:
       return "The GEOMETRY DATA are Incomplete or cannot be Analysed!" + crlf + crlf + "Correct the Data!";
+    case kStopBadSupportData:
+      return "The SUPPORT DATA File is Damaged!" + crlf + crlf + "Correct the Data!";
+    case kStopBadLoadData:
+      return "The LOAD DATA File is Damaged!" + crlf + crlf + "Correct the Data!";
     case kStopBadHalfSpace:
       return std::string(kHalfSpaceDataMessage) + crlf + crlf + "Correct the Data!";
     case kStopReportNotWritten:

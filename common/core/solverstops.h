@@ -14,6 +14,9 @@ constexpr int kStopBadHalfSpace = 5;       // the half-space constants describe 
 constexpr int kStopReportNotWritten = 6;   // the results report cannot be written
 constexpr int kStopIterationUnstableNodeWise = 7;  // code 1 of an iteration on node-wise yield stresses
 constexpr int kStopLoadTooLargeNodeWise = 8;       // code 3 against node-wise yield stresses
+// (9 is Murelo's own.)
+constexpr int kStopBadSupportData = 11;  // the support file is damaged (cut short, a table out of form)
+constexpr int kStopBadLoadData = 12;     // the load file of the case is damaged
 
 extern const char* const kHalfSpaceDataMessage;  // "The HALF-SPACE Data describe no Elastic Soil!"
 

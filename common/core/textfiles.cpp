@@ -26,14 +26,16 @@ void LoadTextLines(const std::string& fileName, TextLineArray& lines, int capaci
   size_t end = bytes.find('\x1a');  // Ctrl-Z ends the data
   if (end == std::string::npos) end = bytes.size();
   size_t i = 0;
+  // A line ends at CR LF, at CR alone or at LF alone: a file carried through another tool keeps
+  // its lines.
   while (i < end) {
-    size_t cr = bytes.find('\r', i);
-    if (cr == std::string::npos || cr > end) cr = end;
+    size_t eol = bytes.find_first_of("\r\n", i);
+    if (eol == std::string::npos || eol > end) eol = end;
     ++count;
     if (lines.size() <= static_cast<size_t>(count)) lines.resize(static_cast<size_t>(count) * 2 + 1);
-    lines[count].assign(bytes, i, cr - i);  // a lone LF stays inside the line
-    i = cr + 1;
-    if (cr < end && i < end && bytes[i] == '\n') ++i;
+    lines[count].assign(bytes, i, eol - i);
+    i = eol + 1;
+    if (eol < end && bytes[eol] == '\r' && i < end && bytes[i] == '\n') ++i;
   }
 }
 

@@ -31,7 +31,8 @@ TEST(LoadTextLines, LineEndTable) {
   const LoadCase cases[] = {
       {"crlf", "Job: X\r\nline 2\r\n", {"Job: X", "line 2"}},
       {"cr only", "a\rb\rc\r", {"a", "b", "c"}},
-      {"lf only", "a\nb\nc\n", {"a\nb\nc\n"}},                 // a lone LF stays inside the line
+      {"lf only", "a\nb\nc\n", {"a", "b", "c"}},
+      {"mixed ends", "a\r\nb\nc\rd\n\ne", {"a", "b", "c", "d", "", "e"}},
       {"no end on last", "a\r\nlast", {"a", "last"}},
       {"ctrl-z", "a\r\nb\r\n\x1a" "ignored\r\n", {"a", "b"}},
       {"blank lines", "\r\n\r\nx\r\n", {"", "", "x"}},

@@ -4,10 +4,13 @@
 #include <cmath>
 
 #include "core/jobdata.h"
+#include "core/jobnames.h"
 #include "core/numbers.h"
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/loadfile.h"
 #include "corvane/core/supportfile.h"
 
 namespace corvane {
@@ -179,7 +182,10 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success) {
     int n1 = 0, n2 = 0, n3 = 0;
     LoadSupportFile(type, n1, n2, n3, 0, success);
     std::string message;
-    if (success == 0 || !AnyYes(1, 19)) {
+    const std::string damage = success == 0 ? std::string() : DataFileDamage(JobSpec + ".SUP", SupportFileForm(type));
+    if (!damage.empty()) {
+      message = DataMissingMessage(SupportDataName(type), damage);
+    } else if (success == 0 || !AnyYes(1, 19)) {
       message = kSupportsNotSpecifiedMessage;
     } else {
       const int n = n1;
@@ -251,11 +257,18 @@ void CheckJobData(int type, int& success) {
     LoadCaseNames.assign(51, std::string());
     int count = 0;
     LoadTextLines(JobSpec + ".CAS", LoadCaseNames, 50, count);
-    bool anyCase = false;
-    for (int i = 1; i <= count && i <= 50; ++i) anyCase = anyCase || !Trim(LoadCaseNames[static_cast<size_t>(i)]).empty();
-    if (!anyCase) {
+    // Every case's load file must be whole before any of them is analysed.
+    std::vector<std::string> names;
+    for (int i = 1; i <= count && i <= 50; ++i)
+      if (!Trim(LoadCaseNames[static_cast<size_t>(i)]).empty()) names.push_back(Trim(LoadCaseNames[static_cast<size_t>(i)]));
+    const std::string message =
+        names.empty() ? std::string(kNoLoadCaseMessage)
+                 : LoadFilesDamage(JobSpec + ".CAS", names, [type](const std::string& name) {
+                     return DataFileDamage(LoadFileName(JobSpec, name), LoadFileForm(type));
+                   });
+    if (!message.empty()) {
       int answer = kAnswerNo;
-      CorrectDataQuery(kNoLoadCaseMessage, answer);
+      CorrectDataQuery(message, answer);
       if (answer != kAnswerYes) {
         success = 0;
         return;

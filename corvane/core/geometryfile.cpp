@@ -132,6 +132,16 @@ void ListGeometryRows(TextLineArray& lines, const std::vector<std::string>& answ
   }
 }
 
+DataFileForm GeometryFileForm(int type, int substructure, int start) {
+  TableForm rows;
+  rows.label.clear();
+  rows.headings.clear();
+  rows.values = ElementTableColumns(type, substructure, GeometryAnswers);
+  rows.rows = start > 0 ? ElementCount(substructure) : 0;
+  rows.start = start;
+  return {{}, kGeometryEnd, {rows}, {}};
+}
+
 int ElementTableColumns(int type, int substructure, const std::vector<std::string>& answers) {
   if (type == 1 && substructure == 1) return AnswerAt(answers, 1) == "Y" ? 2 : 3;
   if (type == 3 && substructure == 3) return AnswerAt(answers, 4) == "Y" ? 3 : 2;
@@ -163,6 +173,15 @@ void LoadGeometryFile(const std::string& job, Table2D<float>& table, int substru
       if (Item(1, 1) < 2 || n == 0) message = " CIRCULAR PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
     } else if (Item(1, 1) < 2 || n == 0) {
       message = " BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
+    }
+    // Element rows cut short, miscounted or of another form: the substructure's data are missing.
+    const char* const damagedMessages[4] = {"", "", " WALL CYLINDER GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!",
+                                            " ROOF GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"};
+    for (int s = 1; s <= (type == 3 ? 3 : 1) && message.empty(); ++s) {
+      if (DataFileDamage(TextLines, n, GeometryFileForm(type, s, starts[s])).empty()) continue;
+      if (type == 3) message = s == 1 ? " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!" : damagedMessages[s];
+      else if (type == 2) message = " CIRCULAR PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
+      else message = " BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
     }
     if (message.empty()) {
       if (substructure >= 1 && substructure <= 3) {

@@ -9,6 +9,7 @@
 #include "core/jobnames.h"
 #include <vector>
 
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
 
@@ -45,6 +46,10 @@ extern GeometryCorrection GeometryCorrectionHooks;
 // data are present; otherwise the correction is offered and, when the data were saved, the file
 // is read again.
 void LoadGeometryFile(const std::string& job, Table2D<float>& table, int substructure, int type, int& success);
+
+// The form of the geometry file (core/tablereader.h) as last read: the element rows of
+// substructure `substructure` (1..3) from their first line `start` (0: none).
+DataFileForm GeometryFileForm(int type, int substructure, int start);
 
 // The number of values of an element table: 3 for a beam and a shell roof, 2 otherwise.
 int ElementTableColumns(int type, int substructure, const std::vector<std::string>& answers);

@@ -411,6 +411,37 @@ void ReadLoadFile(int s) {
   if (s == 3 && nr > 0 && JobDataTable.Get(3, 2) < 0.0001) RoofNodalLoadTable(1, 1) = LoadTable(5, 2);
 }
 
+DataFileForm LoadFileForm(int s) {
+  const int nb = ElementCount(1), nw = ElementCount(2), nr = ElementCount(3);
+  if (s == 1)
+    return {{"BEAM LOAD DATA", "Uniform Load [kN/m]", "Self Weight (Mass Density) [kg/m^3]"},
+            kLoadEnd,
+            {{"NODAL LOADING", "tt", 2, nb + 1, -1},
+             {"TRAPEZOIDAL LOADING", "tt", 2, nb, -1},
+             {"TEMPERATURE LOADING (CHANGES)", "tt", 2, nb, -1}},
+            {}};
+  if (s == 2)
+    return {{"CIRCULAR PLATE LOAD DATA", "Uniform Load [kPa]"},
+            kLoadEnd,
+            {{"NODAL LOADING", "tt", 2, nb + 1, -1}, {"TRAPEZOIDAL LOADING", "tt", 2, nb, -1}},
+            {}};
+  const std::string wall = "WALL LOAD DATA", roof = "ROOF LOAD DATA";
+  DataFileForm form{{"BASE PLATE LOAD DATA", wall},
+                    kLoadEnd,
+                    {{"NODAL LOADING", "tt", 2, nb + 1, -1, "", wall},
+                     {"TRAPEZOIDAL LOADING", "tt", 2, nb, -1, "", wall},
+                     {"NODAL LOADING", "tt", 3, nw + 1, -1, wall, roof},
+                     {"TRAPEZOIDAL LOADING", "tt", 2, nw, -1, wall, roof}},
+                    {}};
+  if (nr > 0) {
+    form.labels.push_back(roof);
+    form.tables.push_back({"NODAL LOADING", "tt", ShellRoof() ? 3 : 2, nr + 1, -1, roof, ""});
+    form.tables.push_back({"TRAPEZOIDAL LOADING", "tt", 2, nr, -1, roof, ""});
+    for (int k = 1; k <= 5; ++k) form.tables.push_back({kKindTitles[k], "tt", 2, nr, -1, roof, ""});
+  }
+  return form;
+}
+
 bool SaveLoadFile(int s) {
   int nb = ElementCount(1), nw = ElementCount(2), nr = ElementCount(3);
   bool shell = ShellRoof();

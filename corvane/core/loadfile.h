@@ -15,6 +15,7 @@
 
 #include "core/jobnames.h"
 
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
 
@@ -60,6 +61,8 @@ void ClearLoadWork();
 // tables (circular plate with inner radius below 0.0001, the tank's base plate always, its roof
 // when its inner radius is below 0.0001).
 void ReadLoadFile(int s);
+// The form of a load file of structure type s (core/tablereader.h) for the geometry last read.
+DataFileForm LoadFileForm(int s);
 // Moves the axis point loads back, compacts every table and rewrites the load file whole.
 // Returns false when the file could not be written.
 bool SaveLoadFile(int s);

@@ -334,6 +334,27 @@ void LoadSupportFile(int type, int& elements1, int& elements2, int& elements3, i
   TextLines.assign(2, std::string());
 }
 
+DataFileForm SupportFileForm(int type) {
+  const int n1 = ElementCount(1), n2 = ElementCount(2);
+  const bool beamStrip = type == 1;
+  DataFileForm form{{type == 3 ? "BASE PLATE SUPPORT DATA" : type == 2 ? "CIRCULAR PLATE SUPPORT DATA" : "BEAM/STRIP SUPPORT DATA"},
+                    kSupportEnd,
+                    {{"ELASTIC SUPPORTS", "tt", beamStrip ? 2 : 1, n1 + 1, -1},
+                     {"WINKLER FOUNDATION", "tt", beamStrip ? 1 : 2, n1, -1}},
+                    {}};
+  if (type == 3) {
+    form.labels.push_back("WALL CYLINDER CONSTRAINT DATA");
+    form.tables.push_back({"WINKLER SOIL AROUND WALL", "tt", 1, n2, -1});
+    form.tables.push_back({"ELASTIC NODAL RESTRAINTS", "tt", 2, n2 + 1, -1});
+    for (const char* text : kBaseConnections) form.followers.push_back(text);
+  }
+  return form;
+}
+
+std::string SupportDataName(int type) {
+  return type == 3 ? "TANK SUPPORT DATA" : type == 2 ? "CIRCULAR PLATE SUPPORT DATA" : "BEAM/STRIP SUPPORT DATA";
+}
+
 bool SaveSupportFile(int type) {
   bool beamStrip = type == 1;
   int nb = ElementCount(1), nw = ElementCount(2);

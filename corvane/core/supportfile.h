@@ -19,6 +19,7 @@
 #include "core/jobnames.h"
 #include <vector>
 
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
 
@@ -54,6 +55,11 @@ void ClearSupportFlags(int type);
 // all values 0) and reads <job>.SUP into SupportFlags, UnyieldingNodes and the tables (a missing
 // file: all answers "N"). success is 0 when the geometry is missing.
 void LoadSupportFile(int type, int& elements1, int& elements2, int& elements3, int unused, int& success);
+
+// The form of the support file of structure type `type` (core/tablereader.h) for the geometry
+// last read, and the name of its data in the message of a damaged file.
+DataFileForm SupportFileForm(int type);
+std::string SupportDataName(int type);
 
 // Rewrites JobSpec + ".SUP" whole: the support tables are compacted (a table left without rows
 // turns its answer to "N"), then listed with SupportFlags and UnyieldingNodes. Returns false when

@@ -1,7 +1,9 @@
 #include "corvane/solver/solver.h"
 
 #include "core/globals.h"
+#include "core/jobnames.h"
 #include "core/numbers.h"
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
@@ -44,6 +46,15 @@ AnalysisOutcome ReadJobFiles(int type) {
   }
   int n1 = 0, n2 = 0, n3 = 0;
   LoadSupportFile(type, n1, n2, n3, 0, ok);
+  // A damaged file is not analysed as the part of it that could be read.
+  if (!DataFileDamage(JobSpec + ".SUP", SupportFileForm(type)).empty()) {
+    out.code = kStopBadSupportData;
+    return out;
+  }
+  if (!DataFileDamage(LoadFileName(JobSpec, LoadCaseName), LoadFileForm(type)).empty()) {
+    out.code = kStopBadLoadData;
+    return out;
+  }
   LoadTable.Redim(12, 4);
   SizeLoadTables(type, n1, n2, n3);
   ReadLoadFile(type);

@@ -341,7 +341,8 @@ void BuildWallSystem(WallModel& m, CondensedWall& k, Vector& f) {
 
 const SolverStopProfile& StopProfile() {
   static const SolverStopProfile profile{{kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace,
-                                          kStopReportNotWritten, kStopIterationUnstableNodeWise, kStopLoadTooLargeNodeWise},
+                                          kStopReportNotWritten, kStopIterationUnstableNodeWise, kStopLoadTooLargeNodeWise,
+                                          kStopBadSupportData, kStopBadLoadData},
                                          false,
                                          {kStopIterationUnstable, kStopLoadTooLarge, kStopIterationUnstableNodeWise,
                                           kStopLoadTooLargeNodeWise, kStopSystemUnstableNodeWise}};
@@ -374,6 +375,9 @@ int ReadWallGeometry(WallModel& m) {
   if (GeneralData(1, 1) > kMaxElements || GeneralData(2, 1) > kMaxElements) return kStopBadJobData;
   const int nb = ElementCount(1), ns = ElementCount(2);
   if (nb < 1) return kSolverNoJob;
+  if (!DataFileDamage(TextLines, count, GeometryFileForm(1)).empty() ||
+      !DataFileDamage(TextLines, count, GeometryFileForm(2)).empty())
+    return kStopBadJobData;
   BasePlateElements.Redim(nb, 4);
   WallStemElements.Redim(ns, 4);
   ReadElementTable(TextLines, count, BasePlateElements, nb, 2, plateRows, plateRows + nb - 1);
@@ -431,6 +435,7 @@ int ReadWallSupports(WallModel& m) {
   TextLines.assign(5001, std::string());
   int count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  if (!DataFileDamage(TextLines, count, SupportFileForm()).empty()) return kStopBadSupportData;
   ReadSupportTables(TextLines, count, m.plateElements, m.stemElements);
   const int n = m.plateNodes;
   m.soilKind = NoSoil;
@@ -542,6 +547,7 @@ int FormWallLoads(WallModel& m) {
   TextLines.assign(5001, std::string());
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
+  if (!DataFileDamage(TextLines, count, LoadFileForm()).empty()) return kStopBadLoadData;
   ReadLoadTables(TextLines, count, m.plateElements, m.stemElements);
 
   Vector& f = m.load;

@@ -39,6 +39,10 @@ JobCheckProfile CheckProfile() {
     int plateElements = 0, stemElements = 0;
     return LoadSupportFile(plateElements, stemElements);
   };
+  p.supportDamage = [] { return DataFileDamage(SupportFileName(JobSpec), SupportFileForm()); };
+  p.supportData = "BASE PLATE SUPPORT DATA";
+  p.loadCaseList = LoadCaseListFileName(JobSpec);
+  p.loadDamage = [](const std::string& name) { return DataFileDamage(LoadFileName(JobSpec, name), LoadFileForm()); };
   p.supportProblem = [](bool applyStability, bool& applied) {
     return SupportDataProblem(ElementCount(1) + 1, applyStability, applied);
   };
@@ -69,6 +73,8 @@ std::string GeometryProblem() {
   const int nb = ElementCount(1), ns = ElementCount(2);
   if (count == 0 || plateRows == 0 || nb < 2 || nb > kMaxElements) return kPlateGeometryMissing;
   if (stemRows == 0 || ns < 2 || ns > kMaxElements) return kStemGeometryMissing;
+  if (!DataFileDamage(TextLines, count, GeometryFileForm(1)).empty()) return kPlateGeometryMissing;
+  if (!DataFileDamage(TextLines, count, GeometryFileForm(2)).empty()) return kStemGeometryMissing;
   BasePlateElements.Redim(nb, 4);
   WallStemElements.Redim(ns, 4);
   ReadElementTable(TextLines, count, BasePlateElements, nb, 2, plateRows, plateRows + nb - 1);

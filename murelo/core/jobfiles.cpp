@@ -287,6 +287,39 @@ bool LoadSupportFile(int& plateElements, int& stemElements) {
   return true;
 }
 
+DataFileForm GeometryFileForm(int substructure) {
+  const char* label = substructure == 1 ? "BASE PLATE DATA" : "WALL STEM DATA";
+  // Below the section label: the count heading, the counts, the material heading, the material
+  // values and the row heading.
+  return {{"BASE PLATE DATA", "WALL STEM DATA"},
+          "----------------------- END OF GEOMETRY DATA -----------------------",
+          {{label, "tvtvt", 2, 0, ElementCount(substructure)}},
+          {}};
+}
+
+DataFileForm SupportFileForm() {
+  const int n = ElementCount(1), m = ElementCount(2);
+  return {{"BASE PLATE SUPPORT DATA", "Toe Horizontally Restrained (?)", "WALL STEM RESTRAINT DATA"},
+          "------------------------ END OF SUPPORT DATA ------------------------",
+          {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1},
+           {"WINKLER SOIL", "tt", 4, n, -1},
+           {"ELASTIC NODAL RESTRAINTS", "tt", 2, m + 1, -1}},
+          {}};
+}
+
+DataFileForm LoadFileForm() {
+  const int n = ElementCount(1), m = ElementCount(2);
+  const std::string stem = "WALL STEM LOAD DATA";
+  return {{"BASE PLATE LOAD DATA", "Uniform Vert. Load [kPa]", stem, "Uniform Horiz. Load [kPa]"},
+          "------------------------- END OF LOAD DATA -------------------------",
+          {{"TRAPEZOIDAL LOADING", "tt", 2, n, -1, "", stem},
+           {"NODAL LOADING", "tt", 2, n + 1, -1, "", stem},
+           {"HORIZONTAL", "tt", 2, m, -1, stem, ""},
+           {"VERTICAL (on Surface)", "tt", 2, m, -1, stem, ""},
+           {"NODAL LOADING", "tt", 3, m + 1, -1, stem, ""}},
+          {}};
+}
+
 // ---------------------------------------------------------------------------------------------
 // Loads
 

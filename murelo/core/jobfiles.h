@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/jobnames.h"
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "murelo/core/globals.h"
 
@@ -85,6 +86,13 @@ void ReadSupportTables(const TextLineArray& lines, int count, int plateElements,
 // The geometry (as LoadGeometryFile, the base-plate rows), the element tables numbered, then
 // <job>.SUP read with ReadSupportTables. False when the geometry is missing.
 bool LoadSupportFile(int& plateElements, int& stemElements);
+
+// The forms of the data files (core/tablereader.h) for the geometry last read (GeneralData):
+// what a reader may take as the whole file. The geometry's form checks the element rows of one
+// substructure (1 base plate, 2 wall stem), so that each has its own message.
+DataFileForm GeometryFileForm(int substructure);
+DataFileForm SupportFileForm();
+DataFileForm LoadFileForm();
 
 // ---------------------------------------------------------------------------------------------
 // Load file

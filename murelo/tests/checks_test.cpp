@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "../../common/tests/correctionscript.h"
+#include "../../common/tests/damagedfiles.h"
 #include "murelo/core/checks.h"
+#include "solvetool.h"
 #include "testsupport.h"
 
 namespace murelo {
@@ -174,6 +176,42 @@ TEST_F(CheckTest, TheModulusCorrectedStartsTheCheckAgain) {
   EXPECT_EQ(CheckJobData(script.Hooks()), 1);
   EXPECT_EQ(script.asked, std::vector<std::string>{kModulusNotPositiveMessage});
   EXPECT_EQ(script.geometry, 1);
+}
+
+// Every data file cut inside each table, without its END line, with a count too large or with
+// garbage in place of a table's rows is reported by the check and not analysed; with LF line
+// ends it analyses as it does with CR LF.
+TEST_F(CheckTest, DamagedFilesAreReportedAndNotAnalysed) {
+  WallSupports s = OnWinkler();
+  s.elastic = {{3, 100, 0}};
+  s.restraints = {{2, 100, 0}};
+  JobSpec = "WALL";
+  testing::WriteGeometry("WALL", StandardWall());
+  testing::WriteSupports("WALL", s, StandardWall().plate.elements);
+  WallLoads l;
+  l.plateNodal = {{1, 10, 0}};
+  l.plateTrapezoidal = {{2, 5, 5}};
+  l.stemNodal = {{4, 1, 0, 0}};
+  l.stemHorizontal = {{1, 2, 1}};
+  l.stemVertical = {{2, 1, 1}};
+  testing::WriteLoads("WALL", "A", l);
+  DamagedJobProfile p;
+  p.files = {{GeometryFileName("WALL"), {{"BASE PLATE DATA", 5, 2, 0}, {"WALL STEM DATA", 5, 2, 0}}},
+             {SupportFileName("WALL"), {{"ELASTIC SUPPORTS"}, {"WINKLER SOIL"}, {"ELASTIC NODAL RESTRAINTS"}}},
+             {LoadFileName("WALL", "A"),
+              {{"TRAPEZOIDAL LOADING"}, {"NODAL LOADING"}, {"HORIZONTAL"}, {"VERTICAL (on Surface)"}}}};
+  p.message = [](const std::string& file, const std::string&) -> std::string {
+    // A file cut inside the plate's rows has lost the stem as well: either section's message.
+    if (file == GeometryFileName("WALL")) return " GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
+    if (file == SupportFileName("WALL")) return " BASE PLATE SUPPORT DATA ARE MISSING!\r\n (";
+    return " LOAD DATA OF LOAD CASE 'A' ARE MISSING!\r\n (";
+  };
+  p.check = CheckAnsweringNo("WALL", [](const CorrectionHooks& hooks) { return CheckJobData(hooks); });
+  p.solve = SolveElastic("WALL", "A", [](const std::vector<std::string>& args, std::string& output) {
+    return RunSolveTool(args, output);
+  });
+  p.report = ResultsFileName("WALL", "A");
+  ExpectDamagedFilesRefused(p);
 }
 
 }  // namespace

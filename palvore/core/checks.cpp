@@ -25,6 +25,7 @@ bool ReadGeometry() {
   if (first == 0) return false;
   const int elements = ElementCount();
   if (ReadElementRows(TextLines, count, first) < elements || elements < 1) return false;
+  if (!DataFileDamage(TextLines, count, GeometryFileForm(TextLines, count)).empty()) return false;
   double sum = 0;
   for (int e = 1; e <= elements; ++e) {
     const double l = Geometry.rows(e, 1), b = Geometry.rows(e, 2), i = Geometry.rows(e, IsSheetPile() ? 2 : 3);
@@ -37,8 +38,12 @@ bool ReadGeometry() {
 JobCheckProfile CheckProfile() {
   JobCheckProfile p;
   p.loadSupports = [](const CorrectionHooks& hooks) { return LoadSupportFile(hooks) == 1; };
+  p.supportDamage = [] { return DataFileDamage(SupportFileName(JobSpec), SupportFileForm()); };
+  p.supportData = "PILE SUPPORT DATA";
   p.supportProblem = SupportDataProblem;
   p.loadCases = [] { return ReadLoadCaseList(LoadCaseListFileName(JobSpec), 50); };
+  p.loadCaseList = LoadCaseListFileName(JobSpec);
+  p.loadDamage = [](const std::string& name) { return DataFileDamage(LoadFileName(JobSpec, name), LoadFileForm()); };
   p.finish = [](const std::vector<std::string>& names) {
     LoadCaseNames.assign(1, std::string());
     LoadCaseNames.insert(LoadCaseNames.end(), names.begin(), names.end());

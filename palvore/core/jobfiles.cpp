@@ -217,6 +217,28 @@ void ReadSupportData(const TextLineArray& lines, int n, int& springsFirst, int& 
 
 std::vector<int> UnyieldingNodeList(const std::string& list, int nodes) { return NodeNumbers(list, nodes, true); }
 
+DataFileForm GeometryFileForm(const TextLineArray& lines, int n) {
+  int at = 0;
+  std::string kind;
+  FindLabelLine(lines, 2, n, "PILE/SHEET-PILE DATA", at, kind);
+  const std::string label = at > 0 ? "PILE/SHEET-PILE DATA" : "PILE DATA";
+  // Below the kind line: the value heading, the values, the elements above soil and the row heading.
+  return {{label}, kGeometryEnd, {{label, "tvtt", IsSheetPile() ? 2 : 3, 0, ElementCount()}}, {}};
+}
+
+DataFileForm SupportFileForm() {
+  const int n = ElementCount();
+  return {{"PILE SUPPORT DATA", "Top Edge Fixed against Rotation (?)"},
+          kSupportEnd,
+          {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1}, {"WINKLER SOIL", "tt", 4, n, -1}},
+          {}};
+}
+
+DataFileForm LoadFileForm() {
+  const int n = ElementCount();
+  return {{"PILE LOAD DATA"}, kLoadEnd, {{"TRAPEZOIDAL LOADING", "tt", 2, n, -1}, {"NODAL LOADING", "tt", 2, n + 1, -1}}, {}};
+}
+
 // ---------------------------------------------------------------------------------------------
 // Load file
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/jobnames.h"
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "palvore/core/globals.h"
 
@@ -82,6 +83,13 @@ void ReadLoadData(const TextLineArray& lines, int n, int& trapezoidalFirst, int&
 // The node numbers of a node list: the comma-separated pieces, trimmed; a positive whole number
 // of 1..nodes is a node, anything else is skipped; a repeated node counts once, in order.
 std::vector<int> UnyieldingNodeList(const std::string& list, int nodes);
+
+// The forms of the three data files (core/tablereader.h), for the geometry last read (its
+// element count and kind): what a reader may take as the whole file. The geometry's is that of
+// the loaded lines (a plain pile's older file has its own label).
+DataFileForm GeometryFileForm(const TextLineArray& lines, int n);
+DataFileForm SupportFileForm();
+DataFileForm LoadFileForm();
 
 // After Save Job As: line 1 of the new job's geometry, support and listed load files names the
 // new job. Missing files are skipped.

@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "../../common/tests/correctionscript.h"
+#include "../../common/tests/damagedfiles.h"
+#include "core/solverstops.h"
 #include "testsupport.h"
 
 namespace palvore {
@@ -188,6 +190,54 @@ TEST(CheckJobData, StabilityOnlyOnTheFirstCheck) {
 
   // Without hooks the answer is No.
   EXPECT_EQ(CheckJobData(CorrectionHooks{}), 0);
+}
+
+// Every data file cut inside each table, without its END line, with a count too large or with
+// garbage in place of a table's rows is reported by the check and not analysed; with LF line
+// ends it analyses as it does with CR LF.
+TEST(CheckJobData, DamagedFilesAreReportedAndNotAnalysed) {
+  TestDirectory dir;
+  PileJob j = testing::StiffPile(50, "PILE");
+  j.springs = {{1, 1000, 0}};
+  j.trapezoidal = {{2, 1, 2}, {3, 2, 2}};
+  WriteJob(j);
+  DamagedJobProfile p;
+  p.files = {{GeometryFileName(j.name), {{"PILE/SHEET-PILE DATA", 4, 2, 0}}},
+             {SupportFileName(j.name), {{"ELASTIC SUPPORTS"}, {"WINKLER SOIL"}}},
+             {LoadFileName(j.name, j.loadCase), {{"TRAPEZOIDAL LOADING"}, {"NODAL LOADING"}}}};
+  p.message = [&](const std::string& file, const std::string&) -> std::string {
+    if (file == GeometryFileName(j.name)) return kGeometryMissingMessage;
+    if (file == SupportFileName(j.name)) return " PILE SUPPORT DATA ARE MISSING!\r\n (";
+    return " LOAD DATA OF LOAD CASE 'A' ARE MISSING!\r\n (";
+  };
+  p.check = CheckAnsweringNo(j.name, [](const CorrectionHooks& hooks) { return CheckJobData(hooks); });
+  p.solve = SolveElastic(j.name, j.loadCase, [](const std::vector<std::string>& args, std::string& output) {
+    return RunSolveTool(args, output);
+  });
+  p.report = ResultsFileName(j.name, j.loadCase);
+  ExpectDamagedFilesRefused(p);
+}
+
+// A Winkler table of 40 rows cut to 2 by hand, without its END line: not analysed on 0.5 m of soil.
+TEST(CheckJobData, SupportFileCutInsideItsWinklerTable) {
+  TestDirectory dir;
+  PileJob j = testing::StiffPile(50, "PILE");
+  WriteJob(j);
+  TextLineArray lines = testing::FileLines(SupportFileName(j.name));
+  int at = 0;
+  std::string value;
+  FindLabelLine(lines, 1, static_cast<int>(lines.size()) - 1, "WINKLER SOIL", at, value);
+  ASSERT_GT(at, 0);
+  ASSERT_TRUE(SaveTextLines(SupportFileName(j.name), lines, at + 4));
+  JobSpec = j.name;
+  Script script;
+  EXPECT_EQ(CheckJobData(script.Hooks()), 0);
+  ASSERT_EQ(script.asked.size(), 1u);
+  EXPECT_EQ(script.asked[0], " PILE SUPPORT DATA ARE MISSING!\r\n (line " + std::to_string(at + 4) + ": the END line is missing)");
+  std::string output;
+  EXPECT_EQ(RunSolveTool({j.name, j.loadCase, "elastic"}, output), kStopBadSupportData);
+  EXPECT_NE(output.find("The SUPPORT DATA File is Damaged!"), std::string::npos) << output;
+  EXPECT_FALSE(FileExists(ResultsFileName(j.name, j.loadCase)));
 }
 
 TEST(CorrectionQueryText, MessageAndQuestion) {

@@ -26,7 +26,8 @@ namespace {
 
 const SolverStopProfile& StopProfile() {
   static const SolverStopProfile profile{
-      {kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace, kStopReportNotWritten},
+      {kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace, kStopReportNotWritten,
+       kStopBadSupportData, kStopBadLoadData},
       false,
       {kStopSystemUnstable, kStopLoadTooLarge}};
   return profile;
@@ -46,16 +47,18 @@ int ReadBeamFiles() {
   int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
   if (dataLine == 0) return kSolverNoJob;
   int present = ReadElementTable(TextLines, count, dataLine);
-  if (present < ElementCount()) return kStopBadJobData;
+  if (present < ElementCount() || !DataFileDamage(TextLines, count, GeometryFileForm()).empty()) return kStopBadJobData;
 
   if (StructureFlags.size() < 6) StructureFlags.resize(6);
   StructureFlags[5].clear();  // the load file says which loads a symmetric half carries
   int nodal = 0, trapezoidal = 0, temperature = 0;
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
+  if (!DataFileDamage(TextLines, count, LoadFileForm()).empty()) return kStopBadLoadData;
   ReadLoadData(TextLines, count, nodal, trapezoidal, temperature);
   count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  if (!DataFileDamage(TextLines, count, SupportFileForm()).empty()) return kStopBadSupportData;
   ReadSupportData(TextLines, count);
   return kSolverDone;
 }

@@ -37,7 +37,7 @@ int LoadGeometryFile(const CorrectionHooks& hooks) {
     LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
     int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
     if (dataLine > 0) ReadElementTable(TextLines, count, dataLine);
-    return dataLine > 0;
+    return dataLine > 0 && DataFileDamage(TextLines, count, GeometryFileForm()).empty();
   };
   return LoadCheckedGeometry(read, kGeometryMissingMessage, hooks);
 }
@@ -97,8 +97,12 @@ namespace {
 JobCheckProfile CheckProfile() {
   JobCheckProfile p;
   p.loadSupports = [](const CorrectionHooks& hooks) { return LoadSupportFile(hooks) == 1; };
+  p.supportDamage = [] { return DataFileDamage(SupportFileName(JobSpec), SupportFileForm()); };
+  p.supportData = "BEAM/STRIP SUPPORT DATA";
   p.supportProblem = SupportDataProblem;
   p.loadCases = [] { return ReadLoadCaseList(LoadCaseListFileName(JobSpec), kCheckedLoadCases); };
+  p.loadCaseList = LoadCaseListFileName(JobSpec);
+  p.loadDamage = [](const std::string& name) { return DataFileDamage(LoadFileName(JobSpec, name), LoadFileForm()); };
   p.finish = [](const std::vector<std::string>& names) {
     LoadCaseNames.assign(1, std::string());
     LoadCaseNames.insert(LoadCaseNames.end(), names.begin(), names.end());

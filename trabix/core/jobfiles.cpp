@@ -240,6 +240,29 @@ void ReadSupportData(const TextLineArray& lines, int n) {
 
 std::vector<int> UnyieldingNodeList(const std::string& list, int nodes) { return NodeNumbers(list, nodes, false); }
 
+DataFileForm GeometryFileForm() {
+  // Below the kind line: the value heading, the values, the expansion coefficient and the row heading.
+  return {{"DATA"}, kGeometryEnd, {{"DATA", "tvtt", IsStrip() ? 2 : 3, 0, ElementCount()}}, {}};
+}
+
+DataFileForm SupportFileForm() {
+  const int n = ElementCount();
+  return {{"BEAM/STRIP SUPPORT DATA", "Left Edge Fixed against Rotation (?)", "Right Edge Fixed against Rotation (?)"},
+          kSupportEnd,
+          {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1}, {"WINKLER FOUNDATION", "tt", 4, n, -1}},
+          {}};
+}
+
+DataFileForm LoadFileForm() {
+  const int n = ElementCount();
+  return {{"LOAD DATA", "Uniform Load [kN/m]", "Self Weight (Mass Density) [kg/m^3]"},
+          kLoadEnd,
+          {{"NODAL LOADING", "tt", 2, n + 1, -1},
+           {"TRAPEZOIDAL LOADING", "tt", 2, n, -1},
+           {"TEMPERATURE LOADING (CHANGES)", "tt", 2, n, -1}},
+          {}};
+}
+
 // ---------------------------------------------------------------------------------------------
 // Load file
 

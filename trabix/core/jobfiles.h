@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/jobnames.h"
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
 
@@ -77,6 +78,12 @@ void ListLoadRows(TextLineArray& lines, int kind, int first, int last, const Tab
 // Reads a loaded load file into LoadValues, StructureFlags item 5 (symmetric half only) and the
 // three load tables (dimensioned anew); returns the numbers of rows of the three tables.
 void ReadLoadData(const TextLineArray& lines, int n, int& nodalRows, int& trapezoidalRows, int& temperatureRows);
+
+// The forms of the three data files (core/tablereader.h), for the geometry last read (its
+// element count and kind): what a reader may take as the whole file.
+DataFileForm GeometryFileForm();
+DataFileForm SupportFileForm();
+DataFileForm LoadFileForm();
 
 // The node numbers of UnyieldingNodes: each comma-separated part read as a number and rounded
 // down; numbers below 1 or above `nodes` are dropped, repeats kept once, in order.

@@ -6,6 +6,8 @@
 
 #include "core/globals.h"
 #include "../../common/tests/correctionscript.h"
+#include "../../common/tests/damagedfiles.h"
+#include "solvetool.h"
 #include "testsupport.h"
 #include "trabix/core/checks.h"
 #include "trabix/core/globals.h"
@@ -259,6 +261,36 @@ TEST_F(CheckTest, SaveAsRewritesTheHeadersOfTheCopiedFiles) {
   for (int i = 2; i <= count; ++i) EXPECT_EQ(after[i], before[i]) << i;
   EXPECT_EQ(ReadBytes("BEAMJOB.SUP").find("Job: NEWJOB"), std::string::npos);  // the old job is left alone
   EXPECT_FALSE(FileExists("NEWJOB.LDB"));  // nothing is made up
+}
+
+// Every data file cut inside each table, without its END line, with a count too large or with
+// garbage in place of a table's rows is reported by the check and not analysed; with LF line
+// ends it analyses as it does with CR LF. The beam on springs and Winkler soil has every table.
+TEST(CheckJobData, DamagedFilesAreReportedAndNotAnalysed) {
+  TestDirectory dir;
+  CopyJob("BEAMJOB");
+  TextLineArray sup;
+  int count = 0;
+  LoadTextLines("BEAMJOB.SUP", sup, 5000, count);
+  TextLineArray kept(1);
+  for (int i = 1; i <= count; ++i)
+    if (sup[i].find("ISOTROPIC") == std::string::npos) kept.push_back(sup[i]);  // one soil model
+  ASSERT_TRUE(SaveTextLines("BEAMJOB.SUP", kept, static_cast<int>(kept.size()) - 1));
+  DamagedJobProfile p;
+  p.files = {{"BEAMJOB.GEO", {{"DATA", 4, 2, 1}}},
+             {"BEAMJOB.SUP", {{"ELASTIC SUPPORTS"}, {"WINKLER FOUNDATION"}}},
+             {"BEAMJOB.LDA", {{"NODAL LOADING"}, {"TRAPEZOIDAL LOADING"}, {"TEMPERATURE LOADING (CHANGES)"}}}};
+  p.message = [](const std::string& file, const std::string&) -> std::string {
+    if (file == "BEAMJOB.GEO") return kGeometryMissingMessage;
+    if (file == "BEAMJOB.SUP") return " BEAM/STRIP SUPPORT DATA ARE MISSING!\r\n (";
+    return " LOAD DATA OF LOAD CASE 'A dead' ARE MISSING!\r\n (";
+  };
+  p.check = CheckAnsweringNo("BEAMJOB", [](const CorrectionHooks& hooks) { return CheckJobData(hooks); });
+  p.solve = SolveElastic("BEAMJOB", "A dead", [](const std::vector<std::string>& args, std::string& output) {
+    return RunSolveTool(args, output);
+  });
+  p.report = "BEAMJOB.RBA";
+  ExpectDamagedFilesRefused(p);
 }
 
 }  // namespace

@@ -67,7 +67,9 @@ TEST(SolverWarning, TextsAndTonesOfTheStops) {
        &high},
       {2, "The SYSTEM is Unstable!" + crlf + crlf + "Change the SYSTEM Data!         ", &low},
       {3, "The LOAD is too LARGE to be CARRIED OUT" + crlf + crlf + "      by SOIL with the given Yield Stress! ", &low},
-      {9, "The SYSTEM is Unstable!" + crlf + crlf + "Change the SYSTEM Data!         ", &high},  // any other code
+      {kStopBadSupportData, "The SUPPORT DATA File is Damaged!" + crlf + crlf + "Correct the Data!", &high},
+      {kStopBadLoadData, "The LOAD DATA File is Damaged!" + crlf + crlf + "Correct the Data!", &high},
+      {42, "The SYSTEM is Unstable!" + crlf + crlf + "Change the SYSTEM Data!         ", &high},  // any other code
   };
   for (const auto& c : cases) {
     SolverWarningData w = SolverWarningFor(c.code);

@@ -362,6 +362,31 @@ TEST_F(PalvoreFrame, AJobFailingTheCheckIsOfferedForCorrectionAndNoEndsTheComman
   EXPECT_FALSE(fs::exists("PILE1.RBA"));
 }
 
+TEST_F(PalvoreFrame, ASupportFileCutInsideItsWinklerTableIsOfferedForCorrection) {
+  palvore::testing::WriteJob(LongPile());
+  const std::string sup = palvore::SupportFileName("PILE1");
+  TextLineArray lines = FileLines(sup);
+  int at = 0;
+  std::string value;
+  FindLabelLine(lines, 1, static_cast<int>(lines.size()) - 1, "WINKLER SOIL", at, value);
+  ASSERT_GT(at, 0);
+  ASSERT_TRUE(SaveTextLines(sup, lines, at + 4));  // two rows left, no END line
+  JobSpec = "PILE1";
+  palvore::StructureTitle = "PILE/SHEET-PILE";
+  std::string question;
+  EXPECT_TRUE(RunScript({WhenDialog(" WARNING!",
+                                    [&](HWND box) {
+                                      question = wintest::BoxText(box);
+                                      wintest::AnswerBox(box, IDNO);
+                                    })},
+                        [] { palvore::RunAnalysisCommand(0); })
+                  .finished);
+  EXPECT_EQ(question, " PILE SUPPORT DATA ARE MISSING!\r\n (line " + std::to_string(at + 4) +
+                          ": the END line is missing)\r\n\r\n Do you wish to Correct the Data? ");
+  EXPECT_EQ(palvore::DialogResult, 0);
+  EXPECT_FALSE(fs::exists("PILE1.RBA"));
+}
+
 TEST_F(PalvoreFrame, TheDialogIsSmallerOnANarrowScreen) {
   AnalysisDialogProfile p;
   p.caption = "x";

@@ -1,0 +1,113 @@
+// The forms of job data files: a whole listing passes, and each way a file departs from its
+// form is named with its line.
+#include "core/tablereader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "testdir.h"
+
+namespace {
+
+const char* const kEnd = "------ END OF SUPPORT DATA ------";
+
+DataFileForm Form() {
+  return {{"SUPPORT DATA"},
+          kEnd,
+          {{"ELASTIC SUPPORTS", "tt", 2, 5, -1}, {"SOIL", "t", 1, 4, 3}, {"ROWS", "tt", 1, 9, -1, "SECOND PART", ""}},
+          {"FREE TEXT AFTER A TABLE"}};
+}
+
+TextLineArray Whole() {
+  return {"",
+          "Job: ELASTIC SUPPORTS: // SUPPORTS",  // the header's job name may hold any label
+          "SUPPORT DATA:",
+          "ELASTIC SUPPORTS:",
+          "Node 'i'   Vert.   Rotat.",
+          "            [kN/m]   [kN*m/rad]",
+          "    2   5.0E+3   0.0E+0",
+          "    5   abc   0.0E+0",  // a value that reads as 0 is a value
+          "SOIL:",
+          "Element 'i'  k",
+          "    1   1.0E+4",
+          "    2   1.0E+4",
+          "    3   1.0E+4",
+          "FREE TEXT AFTER A TABLE",
+          "ROWS:",
+          "h1",
+          "h2",
+          "    7   1",  // the first part's ROWS table: never looked at
+          "",
+          "SECOND PART:",
+          "ROWS:",
+          "h1",
+          "h2",
+          "    9   1",
+          "**REMARK: rows end here",
+          "",
+          kEnd,
+          ""};
+}
+
+TEST(DataFileDamage, AWholeFileAndEachDeparture) {
+  const struct {
+    const char* what;
+    int line;             // the line changed (0: none), or removed when text is nullptr
+    const char* text;
+    std::string damage;   // "" whole
+  } cases[] = {
+      {"whole", 0, "", ""},
+      {"trailing blanks after the END line", 27, "   ", ""},
+      {"label missing", 2, "SUPORT DATA:", "the label \"SUPPORT DATA\" is missing"},
+      {"END line missing", 26, "", "line 24: the END line is missing"},
+      {"text after the END line", 27, "more", "line 27: the END line is missing"},
+      {"heading missing", 4, nullptr, "line 5: a heading of ELASTIC SUPPORTS is missing"},
+      {"row numbered beyond the table", 6, "    6   5.0E+3   0.0E+0", "line 6: a line of another form in ELASTIC SUPPORTS"},
+      {"row with a fraction for its number", 6, "    2.5   5.0E+3   0.0E+0",
+       "line 6: a line of another form in ELASTIC SUPPORTS"},
+      {"row lacking a value", 7, "    5   1.0", "line 7: a line of another form in ELASTIC SUPPORTS"},
+      {"garbage in place of a row", 6, "\x01#garbage~~", "line 6: a line of another form in ELASTIC SUPPORTS"},
+      {"fixed table short", 12, nullptr, "line 12: SOIL holds 2 of its 3 rows"},
+      {"fixed table with a row too many", 13, "    4   1.0E+4", "line 13: a line of another form in SOIL"},
+      {"a table of the second part out of form", 23, "    99   1", "line 23: a line of another form in ROWS"},
+  };
+  for (const auto& c : cases) {
+    TextLineArray lines = Whole();
+    if (c.line > 0 && c.text) lines[static_cast<size_t>(c.line)] = c.text;
+    if (c.line > 0 && !c.text) lines.erase(lines.begin() + c.line);
+    const int n = static_cast<int>(lines.size()) - 1;
+    EXPECT_EQ(DataFileDamage(lines, n, Form()), c.damage) << c.what;
+  }
+  // A file of no lines is no file: its absence is the caller's to judge.
+  EXPECT_EQ(DataFileDamage(TextLineArray(1), 0, Form()), "");
+}
+
+TEST(DataFileDamage, ElementRowsWithoutALabel) {
+  DataFileForm form{{}, "END", {{"", "", 2, 0, 2, "", "", 2}}, {}};
+  TextLineArray lines{"", "heading", "  1  0.5  0.3", "  2  0.5  0.3", "", "END"};
+  EXPECT_EQ(DataFileDamage(lines, 5, form), "");
+  form.tables[0].rows = 3;  // a count beyond the rows
+  EXPECT_EQ(DataFileDamage(lines, 5, form), "line 4: the element table holds 2 of its 3 rows");
+}
+
+TEST(LoadCaseListDamage, ControlCharactersAndSharedFirstLetters) {
+  TestDirectory dir;
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::string damage;
+  } cases[] = {
+      {"names", "A dead\r\n\r\n  B live\r\nc\r\n", ""},
+      {"no list", "", ""},
+      {"garbage", "A\r\n\x02\x7f\xfe\r\n", "line 2: a name with control characters"},
+      {"two names of one letter", "A dead\r\nB\r\nA live\r\n", "line 3: two load cases begin with \"A\""},
+  };
+  for (const auto& c : cases) {
+    if (c.bytes.empty()) std::remove("J.CAS");
+    else WriteBytes("J.CAS", c.bytes);
+    EXPECT_EQ(LoadCaseListDamage("J.CAS"), c.damage) << c.what;
+  }
+}
+
+}  // namespace
