@@ -48,11 +48,15 @@ TEST_F(FailedWrites, AreToldWithTheFileAndTheReasonAndKeepTheOldFile) {
     WriteBytes("JOB.GEO", "old\r\n");
     c.arrange();
     EXPECT_FALSE(SaveTextLines("JOB.GEO", lines, 1)) << c.what;
-    if (!fs::is_directory("JOB.GEO")) EXPECT_EQ(ReadBytes("JOB.GEO"), "old\r\n") << c.what;
+    if (!fs::is_directory("JOB.GEO")) {
+      EXPECT_EQ(ReadBytes("JOB.GEO"), "old\r\n") << c.what;
+    }
     ASSERT_EQ(told.size(), 1u) << c.what;
     EXPECT_EQ(told[0].first, "JOB.GEO") << c.what;
     EXPECT_FALSE(told[0].second.empty()) << c.what;
-    if (*c.reason) EXPECT_EQ(told[0].second, c.reason) << c.what;
+    if (*c.reason) {
+      EXPECT_EQ(told[0].second, c.reason) << c.what;
+    }
     EXPECT_EQ(hostfs::LastFailure(), told[0].second) << c.what;
     hostfs::SetWriteFault(nullptr);
     fs::remove_all("JOB.GEO.~tmp");
