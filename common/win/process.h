@@ -4,6 +4,6 @@
 #include <string>
 
 // Starts program (its file name; empty when the command line's first word names it) with the
-// command line, shown normally, in this process's current directory, and waits until it has ended.
-// Its exit code is not read. False when it could not be started.
+// command line, shown normally, in this process's current directory, and waits until it has ended,
+// the thread's windows painting and its timers ticking meanwhile. Its exit code is not read. False when it could not be started.
 bool RunProgramAndWait(const std::string& program, const std::string& commandLine);
