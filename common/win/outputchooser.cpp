@@ -65,7 +65,10 @@ DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
 
 INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kChooserColours, colour)) return colour;
+  const ChooserState* open = msg == WM_INITDIALOG ? nullptr : State(dialog);
+  const std::vector<ColourRule>& rules =
+      open && open->profile && open->profile->colours ? *open->profile->colours : kChooserColours;
+  if (DialogColours(dialog, msg, wParam, lParam, rules, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG: {
       auto* state = new ChooserState;
