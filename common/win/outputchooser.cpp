@@ -65,9 +65,14 @@ DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
 
 INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   INT_PTR colour;
-  const ChooserState* open = msg == WM_INITDIALOG ? nullptr : State(dialog);
-  const std::vector<ColourRule>& rules =
-      open && open->profile && open->profile->colours ? *open->profile->colours : kChooserColours;
+  // The rules' brushes are made at initialisation, from the profile that comes as the parameter.
+  const OutputChooserProfile* profile = nullptr;
+  if (msg == WM_INITDIALOG) {
+    profile = reinterpret_cast<const OutputChooserProfile*>(lParam);
+  } else if (const ChooserState* open = State(dialog)) {
+    profile = open->profile;
+  }
+  const std::vector<ColourRule>& rules = profile && profile->colours ? *profile->colours : kChooserColours;
   if (DialogColours(dialog, msg, wParam, lParam, rules, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG: {
