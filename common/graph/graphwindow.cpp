@@ -8,6 +8,8 @@
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "doc/ddoc.h"
+#include "doc/docmodel.h"
+#include "doc/win/docwin.h"
 #include "gfx/gfx.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
@@ -423,6 +425,13 @@ void PrintGraphDocument(HWND owner, int mode, const std::string& bitmap, bool wi
     WarningTones();
     std::string text = withCode ? "Error:" + NumberToText(doc) : "Error:";
     ShowMessage(owner, text, "WARNING!", WarningBoxStyle, *ProgramMessages.answer);
+    return;
+  }
+  if (mode % 2 != 0 && !ddoc::PrinterOrWarning()) {
+    // Without a printer the print is not begun: the empty document is dropped, its file too.
+    ddoc::Document dropped;
+    ddoc::CloseDocument(doc, dropped);
+    if (!file.empty()) DeleteIfExists(file);
     return;
   }
   dpGraphic(doc, 2.3f, 2.5f, 26, 14, bitmap);

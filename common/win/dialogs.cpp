@@ -14,6 +14,9 @@ namespace {
 
 const char* const ContextProp = "SuiteDialogContext";
 
+// The modal dialogs of this thread that are open, the innermost last (they run nested).
+thread_local std::vector<HWND> OpenModals;
+
 // What a live dialog needs of its template; owned by the window, freed at WM_NCDESTROY.
 struct DialogContext {
   DLGPROC callback = nullptr;
@@ -109,6 +112,7 @@ INT_PTR CALLBACK LayerProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
     auto* c = reinterpret_cast<DialogContext*>(lParam);
     SetPropA(dialog, ContextProp, c);
     c->open = true;
+    if (c->modal) OpenModals.push_back(dialog);
     if (c->reached) *c->reached = true;
     c->reached = nullptr;
     if (c->flags & DialogCentred) CenterWindow(dialog);
@@ -139,6 +143,7 @@ INT_PTR CALLBACK LayerProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
     return TRUE;
   }
   if (msg == WM_NCDESTROY) {
+    OpenModals.erase(std::remove(OpenModals.begin(), OpenModals.end(), dialog), OpenModals.end());
     RemovePropA(dialog, ContextProp);
     delete c;
   }
@@ -251,8 +256,18 @@ void SetControlCallback(DialogTemplate& d, int id, DLGPROC callback) { d.control
 
 void OnOpen(DialogTemplate& d, std::function<void(HWND)> action) { d.openActions.push_back(std::move(action)); }
 
+HWND ModalOwner(HWND named) {
+  while (!OpenModals.empty() && !IsWindow(OpenModals.back())) OpenModals.pop_back();
+  if (OpenModals.empty()) return named;
+  HWND innermost = OpenModals.back();
+  for (HWND w = named ? GetAncestor(named, GA_ROOT) : nullptr; w; w = GetWindow(w, GW_OWNER))
+    if (w == innermost) return named;
+  return innermost;
+}
+
 INT_PTR ShowModalDialog(const DialogTemplate& d, HWND owner, DLGPROC callback, LPARAM param) {
   if (NeedsCommonControls(d)) LoadCommonControls();
+  owner = ModalOwner(owner);
   std::vector<DWORD> t = BuildTemplate(d, false);
   DialogContext* c = NewContext(d, callback, true, param);
   bool reached = false;

@@ -126,8 +126,13 @@ void SetControlCallback(DialogTemplate& d, int id, DLGPROC callback);
 // set fonts and checks, put the focus and the pointer.
 void OnOpen(DialogTemplate& d, std::function<void(HWND dialog)> action);
 
-// Shows the dialog modally over owner (may be NULL) and returns the value it ended with
-// (-1 when it could not be created).
+// The owner a modal window gets when its caller names `named`: while a modal dialog of this
+// thread is open, a window opened over anything but that dialog (or a window it owns) belongs to
+// the innermost one, so that ending it enables that dialog and never the main window under it.
+HWND ModalOwner(HWND named);
+
+// Shows the dialog modally over owner (may be NULL; see ModalOwner) and returns the value it
+// ended with (-1 when it could not be created).
 INT_PTR ShowModalDialog(const DialogTemplate& d, HWND owner, DLGPROC callback, LPARAM param = 0);
 // Creates the dialog modeless (a child dialog when its style has WS_CHILD); DestroyWindow ends it.
 HWND CreateModelessDialog(const DialogTemplate& d, HWND parent, DLGPROC callback, LPARAM param = 0);

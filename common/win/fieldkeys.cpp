@@ -5,9 +5,6 @@
 namespace {
 
 const char* const PreviousProp = "SuitePreviousProc";
-// On a dialog opened while Return was down (chosen from a menu or by a button with Enter): 1 +
-// the key's toggle bit of that press.
-const char* const HeldEnterProp = "SuiteHeldEnter";
 
 // Kept per control, so buttons and fields (different classes) and nested dialogs can share one
 // procedure.
@@ -16,21 +13,9 @@ LRESULT PassOn(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCDESTROY && previous) {
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RemovePropA(control, PreviousProp);
-    RemovePropA(GetParent(control), HeldEnterProp);
   }
   if (!previous) return DefWindowProcA(control, msg, wParam, lParam);
   return CallWindowProcA(previous, control, msg, wParam, lParam);
-}
-
-// The release of Return on a control, unless it ends the press that opened the control's dialog
-// (the toggle bit changes with every press, so a later press is told apart).
-bool EnterReleased(HWND control, UINT msg, WPARAM wParam) {
-  if (msg != WM_KEYUP || wParam != VK_RETURN) return false;
-  HWND dialog = GetParent(control);
-  auto held = reinterpret_cast<INT_PTR>(GetPropA(dialog, HeldEnterProp));
-  if (held == 0) return true;
-  RemovePropA(dialog, HeldEnterProp);
-  return held != 1 + (GetKeyState(VK_RETURN) & 1);
 }
 
 void Press(HWND dialog, int id) {
@@ -51,11 +36,35 @@ void PressAsProc2(HWND dialog, int id) {
 
 }  // namespace
 
+bool ReturnReleasedHere(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  static const char* const DownProp = "SuiteReturnDown";
+  switch (msg) {
+    case WM_GETDLGCODE: {
+      // The dialog manager asks the focused control before it acts on a key-down.
+      auto* m = reinterpret_cast<const MSG*>(lParam);
+      if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) SetPropA(control, DownProp, reinterpret_cast<HANDLE>(1));
+      return false;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_RETURN) SetPropA(control, DownProp, reinterpret_cast<HANDLE>(1));
+      return false;
+    case WM_KILLFOCUS:
+    case WM_NCDESTROY:
+      // A press whose key-down went to another window (a box it opened) ends there.
+      RemovePropA(control, DownProp);
+      return false;
+    case WM_KEYUP:
+      if (wParam != VK_RETURN) return false;
+      return RemovePropA(control, DownProp) != nullptr;
+  }
+  return false;
+}
+
 LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   HWND dialog = GetParent(control);
   int id = GetDlgCtrlID(control);
   int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1), last = first + n - 1;
-  if (EnterReleased(control, msg, wParam)) {
+  if (ReturnReleasedHere(control, msg, wParam, lParam)) {
     if (id < last) {
       Focus(dialog, id + 1);
     } else {
@@ -70,12 +79,12 @@ LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM 
 }
 
 LRESULT CALLBACK EditSubclassProc2(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (EnterReleased(control, msg, wParam)) PressAsProc2(GetParent(control), GetDlgCtrlID(control));
+  if (ReturnReleasedHere(control, msg, wParam, lParam)) PressAsProc2(GetParent(control), GetDlgCtrlID(control));
   return PassOn(control, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (EnterReleased(control, msg, wParam)) {
+  if (ReturnReleasedHere(control, msg, wParam, lParam)) {
     HWND dialog = GetParent(control);
     int id = GetDlgCtrlID(control);
     if (id >= 201 && id <= 203) {
@@ -94,7 +103,7 @@ LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM
 }
 
 LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (EnterReleased(control, msg, wParam)) {
+  if (ReturnReleasedHere(control, msg, wParam, lParam)) {
     HWND dialog = GetParent(control);
     Press(dialog, GetDlgItem(dialog, 131) ? 131 : 9876);
   }
@@ -109,10 +118,6 @@ void FocusField(HWND field) {
 void SubclassControl(HWND dialog, int id, WNDPROC proc) {
   HWND control = GetDlgItem(dialog, id);
   if (!control || GetPropA(control, PreviousProp)) return;
-  // The dialog is being opened: a Return still down belongs to whatever opened it.
-  SHORT enter = GetKeyState(VK_RETURN);
-  if (enter < 0 && !GetPropA(dialog, HeldEnterProp))
-    SetPropA(dialog, HeldEnterProp, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(1 + (enter & 1))));
   auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
   SetPropA(control, PreviousProp, reinterpret_cast<HANDLE>(previous));
 }

@@ -5,9 +5,10 @@
 // SubclassControl; each control keeps its own previous procedure, gets it back with
 // RestoreControl (or by itself when it is destroyed), and receives every message after the
 // procedure has acted. "Press" sends BM_CLICK to the button of that id in the same dialog; a
-// missing button is not pressed. The release of a Return pressed before the dialog installed its
-// procedures (the Enter that chose the menu item or pressed the button that opened the dialog) is
-// not the dialog's: it is passed on without acting. A field that the navigation moves to has its
+// missing button is not pressed. A release acts only on the control that had the key-down of the same
+// press: the release of a Return whose key-down went elsewhere (the Enter that chose the menu item
+// or pressed the button that opened the dialog, the Enter that closed a message box over it) is
+// passed on without acting. A field that the navigation moves to has its
 // whole text selected, as the dialog manager does on Tab, so typing replaces it.
 #include <windows.h>
 
@@ -22,6 +23,11 @@ LRESULT CALLBACK EditSubclassProc2(HWND control, UINT msg, WPARAM wParam, LPARAM
 LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 // Enter presses button 131 when the dialog has one, else button 9876.
 LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Called with every message of a control that acts on Enter: true on the release of Return when
+// the key-down of that press reached the control (as a key or as the dialog manager's question),
+// and the control has kept the focus since.
+bool ReturnReleasedHere(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Gives the field the focus with its whole text selected (edit fields; other controls just take
 // the focus).

@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "win/colours.h"
+#include "win/fieldkeys.h"
 #include "win/handles.h"
 #include "win/messages.h"
 
@@ -255,6 +256,10 @@ void FillColumn(int column, const std::string& text) {
 }
 
 LRESULT CALLBACK TableCellKeyProc(HWND cell, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (ReturnReleasedHere(cell, msg, wParam, lParam)) {
+    MoveDown(cell);
+    return 0;
+  }
   switch (msg) {
     case WM_GETDLGCODE: {
       LRESULT code = CallWindowProcA(reinterpret_cast<WNDPROC>(GetPropA(cell, "SuiteCellProc")), cell, msg, wParam, lParam);
@@ -282,10 +287,7 @@ LRESULT CALLBACK TableCellKeyProc(HWND cell, UINT msg, WPARAM wParam, LPARAM lPa
       }
       break;
     case WM_KEYUP:
-      if (wParam == VK_RETURN) {
-        MoveDown(cell);
-        return 0;
-      }
+      if (wParam == VK_RETURN) return 0;  // a release whose key-down went elsewhere
       break;
     case WM_CHAR: {
       if (AlwaysTaken(wParam)) break;

@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "core/trace.h"
+#include "win/dialogs.h"
 
 MessageProfile::MessageProfile() : numberCheck(NormaliseNumberText), answer(&DialogAnswer) {}
 
@@ -51,6 +52,8 @@ namespace {
 // One place shows every box, so each is traced the same way.
 int ShowBox(HWND owner, const std::string& text, UINT style, const std::string& caption, int pauseMs) {
   if (pauseMs > 0) Sleep(pauseMs);
+  // A box named over the main window while a dialog is open sits over the dialog.
+  if (owner) owner = ModalOwner(owner);
   int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), style);
   char styleText[16];
   std::snprintf(styleText, sizeof styleText, "0x%04X", style);

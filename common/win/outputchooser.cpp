@@ -65,7 +65,15 @@ DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
 
 INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kChooserColours, colour)) return colour;
+  // The rules' brushes are made at initialisation, from the profile that comes as the parameter.
+  const OutputChooserProfile* profile = nullptr;
+  if (msg == WM_INITDIALOG) {
+    profile = reinterpret_cast<const OutputChooserProfile*>(lParam);
+  } else if (const ChooserState* open = State(dialog)) {
+    profile = open->profile;
+  }
+  const std::vector<ColourRule>& rules = profile && profile->colours ? *profile->colours : kChooserColours;
+  if (DialogColours(dialog, msg, wParam, lParam, rules, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG: {
       auto* state = new ChooserState;

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "win/colours.h"
 #include "win/dialogs.h"
 
 struct OutputChooserProfile {
@@ -29,6 +30,8 @@ struct OutputChooserProfile {
   std::string captionGap = "  ";
   bool centred = false;
   bool subclassButtons = true;
+  // The colours of the controls; NULL gives the shared navy-on-pale table.
+  const std::vector<ColourRule>* colours = nullptr;
 };
 
 // Output modes: 0 preview and keep the file, 1 print and keep, 4 preview only, 5 print only.

@@ -6,7 +6,7 @@
 
 #include "win/handles.h"
 
-bool RunProgramAndWait(const std::string& program, const std::string& commandLine) {
+bool RunProgramAndWait(const std::string& program, const std::string& commandLine, bool keepPainting) {
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESHOWWINDOW;
@@ -18,6 +18,20 @@ bool RunProgramAndWait(const std::string& program, const std::string& commandLin
                       nullptr, &si, &pi))
     return false;
   OwnedProcess started(pi);
-  WaitForSingleObject(started.get(), INFINITE);
+  // The windows keep painting (and timers keep ticking) while the program runs; keys and clicks
+  // wait in the queue until it has ended.
+  HANDLE process = started.get();
+  if (!keepPainting) {
+    WaitForSingleObject(process, INFINITE);
+    return true;
+  }
+  while (MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_PAINT | QS_TIMER | QS_SENDMESSAGE) != WAIT_OBJECT_0) {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT) ||
+           PeekMessageA(&m, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+  }
   return true;
 }

@@ -172,7 +172,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 }  // namespace
 
-int ShowAboutBox(const char* text) {
+int ShowAboutBox(HWND owner, const char* text) {
   DialogTemplate d = NewDialog("Pile Analysis", 0, 0, 280, 123, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER);
   AddLabel(d, kAboutTextId, text, 10, 10, 260, 77, SS_CENTER);
   AddButton(d, IDOK, "&Ok", 120, 98, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
@@ -182,7 +182,7 @@ int ShowAboutBox(const char* text) {
     PlacePointer(dialog, 140, 105);
     MessageBeep(0);
   });
-  return static_cast<int>(ShowModalDialog(d, nullptr, AboutProc));
+  return static_cast<int>(ShowModalDialog(d, owner, AboutProc));
 }
 
 void EnableAnalysisMenuItem(HMENU bar) {

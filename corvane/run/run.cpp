@@ -175,7 +175,7 @@ INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
           GetFullPathNameA("ANALYSIS.exe", MAX_PATH, program, nullptr);
           ShowCursor(FALSE);
           TraceRecord({"PROCESS", line});
-          bool started = RunProgramAndWait(program, line);
+          bool started = RunProgramAndWait(program, line, true);  // the panel stays on the screen
           ShowCursor(TRUE);
           if (!started)
             ShowMessageBox("ANALYSIS.exe could NOT be STARTED\r\n\r\nCheck this File in the Corvane.exe Directory!", 0x2030,

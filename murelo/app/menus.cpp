@@ -50,7 +50,7 @@ void SaveJobAsCommand() {
 
 void HelpCommand() { RunHelpViewer("Nimbrel.hlp"); }
 
-void AuthorBox() { DialogResult = ShowAboutBox(kAboutText); }
+void AuthorBox() { DialogResult = ShowAboutBox(MainWindow, kAboutText); }
 
 void DispatchCommand(int id) {
   static const MenuDispatchProfile menu = [] {

@@ -40,8 +40,18 @@ void OutputResults(int mode, HWND parent) {
       PrintResults, DialogResult);
 }
 
+// Statics, the check box and the options (transparent): the options yellow on teal, "&Save"
+// black on olive, the prompt yellow on purple, the rest black on spring green.
+const std::vector<ColourRule> kPalvoreChooserColours = {
+    {WM_CTLCOLORSTATIC, 202, 209, RGB(255, 255, 0), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, 201, 201, RGB(0, 0, 0), RGB(128, 128, 0)},
+    {WM_CTLCOLORSTATIC, 110, 111, RGB(255, 255, 0), RGB(128, 0, 128)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)},
+};
+
 OutputChooserProfile PalvoreOutputChooser() {
   OutputChooserProfile p;
+  p.colours = &kPalvoreChooserColours;
   p.structureTitle = StructureTitle.empty() ? kStructureTitle : StructureTitle;
   p.loadCaseName = &LoadCaseName;
   p.chooseLoadCase = [] { return ShowLoadCases(2); };

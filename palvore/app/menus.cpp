@@ -48,7 +48,7 @@ void SaveJobAsCommand() {
 
 void HelpCommand() { RunHelpViewer("Garnol.hlp"); }
 
-void AboutBox() { DialogResult = ShowAboutBox(kAboutText); }
+void AboutBox() { DialogResult = ShowAboutBox(MainWindow, kAboutText); }
 
 void DispatchCommand(int id) {
   static const MenuDispatchProfile menu = [] {

@@ -53,10 +53,14 @@ void RenderPage(HDC dc, const Document& doc, int pageIndex, const PageMapping& m
 // null) is disabled meanwhile. Returns 0, or kDocDisplayError when no window could be made.
 int ShowPreview(const Document& doc, HWND owner, const std::string& caption);
 
-// The Windows print dialog, then the chosen pages on the chosen printer. No printer, a cancelled
-// dialog or a failing printer print nothing and return 0; returns the number of pages printed.
+// The Windows print dialog, then the chosen pages on the chosen printer. No printer (said in a
+// warning box), a cancelled dialog or a failing printer print nothing and return 0; returns the
+// number of pages printed.
 int PrintDocumentPages(const Document& doc, HWND owner);
 bool PrinterInstalled();
+// True when a printer is installed; else the "WARNING!" box with kNoPrinterText, and false.
+extern const char* const kNoPrinterText;
+bool PrinterOrWarning();
 
 // Reads a ".DDC" file and shows it in the preview; a file that cannot be shown gives a warning
 // box that says why. Returns 0 when shown, else the DocFileError (or kDocDisplayError).

@@ -17,15 +17,21 @@ bool PrinterInstalled() {
   return needed > 0;
 }
 
+const char* const kNoPrinterText = "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!";
+
+bool PrinterOrWarning() {
+  if (PrinterInstalled()) return true;
+  TraceLine("print|none|no printer");
+  WarningBox(kNoPrinterText);
+  return false;
+}
+
 int PrintDocumentPages(const Document& doc, HWND owner) {
   int count = static_cast<int>(doc.pages.size());
   if (count == 0) return 0;
-  if (!PrinterInstalled()) {
-    // Nothing to choose from: the print dialog is not shown (it would only ask for a printer
-    // to be installed); the preview shows it by a disabled print button.
-    TraceLine("print|none|no printer");
-    return 0;
-  }
+  // Nothing to choose from: the print dialog is not shown (it would only ask for a printer to be
+  // installed); the user is told instead.
+  if (!PrinterOrWarning()) return 0;
   PRINTDLGA pd = {};
   pd.lStructSize = sizeof pd;
   pd.hwndOwner = owner;

@@ -282,16 +282,17 @@ TEST_F(GraphWindowTest, APictureThatCannotBeWrittenIsAWarningNotAnAnnouncement) 
   for (const auto& r : trace_.Records("BOX")) EXPECT_NE(r.at(1), "Graph Bitmap File Information");
 }
 
-TEST_F(GraphWindowTest, PrintingWithoutAPrinterReturnsQuietlyAndClosingDeletesTheTemporary) {
+TEST_F(GraphWindowTest, PrintingWithoutAPrinterSaysSoBeginsNothingAndClosingDeletesTheTemporary) {
   int n = 0;
   GraphPoints p = TwoJumps(n);
   bool temporary = false, open = false;
+  std::string message;
   ASSERT_TRUE(Show({WhenDialog(kCaption,
                                [](HWND g) {
                                  SelectTab(g, 1);
                                  PostClick(g, kGraphPrintButton);
                                }),
-                    Do([] {}),
+                    ReadAndAnswer("WARNING!", message),
                     WhenDialog(kCaption,
                                [&](HWND g) {
                                  open = true;
@@ -301,10 +302,9 @@ TEST_F(GraphWindowTest, PrintingWithoutAPrinterReturnsQuietlyAndClosingDeletesTh
                    p, n));
   EXPECT_TRUE(open);
   EXPECT_TRUE(temporary);
-  EXPECT_TRUE(trace_.Records("BOX").empty());
-  EXPECT_TRUE(HasLine(trace_, "dpGraphic|1|2.3|2.5|26|14|CSplineX.BMP|=0"));
-  EXPECT_TRUE(HasLine(trace_, "dpEndDoc|1|5|=0"));
-  EXPECT_TRUE(std::filesystem::exists("GraphBMP.DDC"));  // the print document is kept
+  EXPECT_EQ(message, "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!");
+  EXPECT_FALSE(HasLine(trace_, "dpGraphic|1|2.3|2.5|26|14|CSplineX.BMP|=0"));
+  EXPECT_FALSE(std::filesystem::exists("GraphBMP.DDC"));  // nothing half done
   EXPECT_FALSE(std::filesystem::exists("CSplineX.BMP"));
   EXPECT_FALSE(std::filesystem::exists("LineBmp.bmp"));
 }

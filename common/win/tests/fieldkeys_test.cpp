@@ -8,6 +8,7 @@
 #include "core/globals.h"
 #include "win/dialogs.h"
 #include "win/fieldkeys.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 
 namespace {
@@ -133,7 +134,7 @@ TEST(EnterKeyProcedures, TheReleaseOfAnEnterPressedBeforeTheDialogOpenedIsNotThe
                             afterRelease = FocusId();
                             pressesAfterRelease = Presses[55];
                             SetReturnState(true, true);  // a press of the dialog's own
-                            keyUp();
+                            wintest::PressReturnOn(GetFocus());
                           }),
                           Do([&] {
                             afterPress = FocusId();
@@ -145,6 +146,60 @@ TEST(EnterKeyProcedures, TheReleaseOfAnEnterPressedBeforeTheDialogOpenedIsNotThe
     EXPECT_EQ(pressesAfterRelease, 0);
     if (proc == EditSubclassProc) EXPECT_EQ(afterPress, 102);  // the next press moves on
     else EXPECT_EQ(Presses[55], 1);                         // or presses Ok
+  }
+}
+
+// Return on a warning box closes it on its key-down; the key-up then reaches the control under it,
+// which must not act on a press it never had (or a keyboard user goes round in a circle).
+TEST(EnterKeyProcedures, TheReleaseOfTheEnterThatClosedABoxPressesNothing) {
+  struct Case {
+    const char* name;
+    WNDPROC proc;
+    int control;
+  } cases[] = {{"2 on 56", EditSubclassProc2, 56}, {"2 on 131", EditSubclassProc2, 131},
+               {"3 on 198", EditSubclassProc3, 198}};
+  for (const auto& c : cases) {
+    DialogTemplate d = NewDialog("Behind the box", 0, 0, 200, 100);
+    AddButton(d, 55, "&Ok", 10, 60, 30, 14);
+    AddButton(d, c.control, "&Self", 60, 60, 30, 14);
+    WNDPROC proc = c.proc;
+    int control = c.control;
+    OnOpen(d, [proc, control](HWND dialog) {
+      SubclassControl(dialog, control, proc);
+      SetFocus(GetDlgItem(dialog, control));
+    });
+    static int boxes = 0;
+    boxes = 0;
+    auto warnOnPress = [](HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) -> INT_PTR {
+      if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam) {
+        ++boxes;
+        MessageBoxA(dialog, "Results File is Missing! Analyse the Structure!", "WARNING!", MB_OK);
+        return TRUE;
+      }
+      return FALSE;
+    };
+    HWND dialog = nullptr;
+    int releasedOn = 0;
+    auto run = RunScript({WhenDialog("Behind the box",
+                                     [&](HWND h) {
+                                       dialog = h;
+                                       wintest::PressReturnOn(GetDlgItem(h, control));
+                                     }),
+                          WhenDialog("WARNING!", [&](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0x1C0001); }),
+                          [&] {
+                            if (wintest::FindDialog("WARNING!")) return false;
+                            releasedOn = GetDlgCtrlID(GetFocus());
+                            PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC01C0001);
+                            return true;
+                          },
+                          Do([&] {
+                            if (HWND again = wintest::FindDialog("WARNING!")) EndDialog(again, IDOK);
+                            EndDialog(dialog, 0);
+                          })},
+                         [&] { ShowModalDialog(d, nullptr, warnOnPress); });
+    ASSERT_TRUE(run.finished) << c.name;
+    EXPECT_EQ(releasedOn, c.control) << c.name;
+    EXPECT_EQ(boxes, 1) << c.name;
   }
 }
 
@@ -194,8 +249,7 @@ TEST(EnterKeyProcedures, PressTheButtonsTheirTableNames) {
     auto run = RunScript({WhenDialog("Enter keys",
                                      [&](HWND h) {
                                        dialog = h;
-                                       // Key-up alone: the key-down of Return is the dialog's own.
-                                       PostMessageA(GetDlgItem(h, control), WM_KEYUP, VK_RETURN, 0xC0000001);
+                                       wintest::PressReturnOn(GetDlgItem(h, control));
                                      }),
                           Do([&] { EndDialog(dialog, 0); })},
                          [&] { ShowModalDialog(d, nullptr, CountingProc); });

@@ -9,6 +9,7 @@
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
 #include "win/tests/colourprobe.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -86,7 +87,7 @@ TEST(LoadDataForm, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {
   HWND form = nullptr;
   auto enter = Do([&] {
     focus.push_back(GetDlgCtrlID(GetFocus()));
-    PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
+    wintest::PressReturnOn(GetFocus());
   });
   INT_PTR end = -1;
   auto run = RunScript({WhenDialog(kCaption,

@@ -9,6 +9,7 @@
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
 #include "win/tests/colourprobe.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -99,7 +100,7 @@ TEST(RoofShellDialog, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {
     HWND dialog = nullptr;
     auto enter = Do([&] {
       focus.push_back(GetDlgCtrlID(GetFocus()));
-      PostMessageA(GetFocus(), WM_KEYUP, VK_RETURN, 0xC0000001);
+      wintest::PressReturnOn(GetFocus());
     });
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
       dialog = d;

@@ -15,6 +15,7 @@
 #include "corvane/core/globals.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/run/run.h"
+#include "win/handles.h"
 #include "win/testing/wintest.h"
 #include "../../solver/tests/jobs.h"
 
@@ -135,6 +136,55 @@ TEST_F(AnalysisCommandTest, StartsTheSolverWithTheWholeCommandLine) {
                                                          "Click CANCEL otherwise."}));
     EXPECT_EQ(panels.back(), (std::vector<std::string>{"PANEL", "2", "ANALYSIS in Progress!", "", "Please Wait..."}));
   }
+}
+
+// The progress panel is on the screen while the solver runs, and painted again when the dialog is
+// uncovered during the solve.
+TEST_F(AnalysisCommandTest, TheProgressPanelIsPaintedWhileTheSolverRuns) {
+  CopySolver();
+  const std::string job = MakeBeamJob("JOBS", "B5");
+  WriteBytes("ANALYSIS_HOLD.TXT", "held\r\n");
+  HWND dialog = nullptr;
+  int yellowDuring = 0, yellowRepainted = 0;
+  auto yellow = [&] {
+    int n = 0;
+    for (DWORD p : wintest::ClientPixels(dialog)) n += (p & 0xFFFFFF) == 0xFFFF00;
+    return n;
+  };
+  auto result = RunScript({WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job,
+                                      [&](HWND d) {
+                                        dialog = d;
+                                        wintest::PostClick(d, 1);
+                                      }),
+                           [&] {
+                             // The solver has started: its call is written while it is held.
+                             if (!std::filesystem::exists("ANALYSIS_CALL.TXT")) return false;
+                             yellowDuring = yellow();
+                             RECT c;
+                             GetClientRect(dialog, &c);
+                             OwnedBrush grey(CreateSolidBrush(RGB(128, 128, 128)));
+                             WindowDc dc(dialog);
+                             FillRect(dc.get(), &c, grey.get());  // as if covered
+                             InvalidateRect(dialog, nullptr, TRUE);
+                             return true;
+                           },
+                           [&] {
+                             if (GetUpdateRect(dialog, nullptr, FALSE)) return false;
+                             yellowRepainted = yellow();
+                             std::filesystem::remove("ANALYSIS_HOLD.TXT");
+                             return true;
+                           }},
+                          [&] {
+                            RunAnalysisCommand(owner_, [] {
+                              LoadCaseName = "DEAD LOAD";
+                              return 1;
+                            });
+                          },
+                          60000);
+  std::filesystem::remove("ANALYSIS_HOLD.TXT");
+  EXPECT_TRUE(result.finished);
+  EXPECT_GT(yellowDuring, 0);
+  EXPECT_GT(yellowRepainted, 0);
 }
 
 TEST_F(AnalysisCommandTest, MissingOrBrokenSolverWarnsThenTones) {

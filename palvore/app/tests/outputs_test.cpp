@@ -20,6 +20,7 @@
 #include "win/dialogs.h"
 #include "win/grid.h"
 #include "win/testing/wintest.h"
+#include "win/tests/colourprobe.h"
 
 namespace fs = std::filesystem;
 using palvore::testing::PileJob;
@@ -435,6 +436,30 @@ TEST_F(PalvoreOutputs, NoResultsDocumentWithoutAReport) {
   EXPECT_EQ(warning, "Results File is Missing! Analyse the Structure!");
   EXPECT_FALSE(fs::exists("PILE1_RESULTS.DDC"));
   EXPECT_TRUE(trace.Records("dpStartDoc").empty());
+}
+
+TEST_F(PalvoreOutputs, TheChoosersColours) {
+  JobSpec = "C:\\PALTEST\\PILE1";
+  palvore::LoadCaseName = "A";
+  OutputChooserProfile p = palvore::PalvoreOutputChooser();
+  const std::string caption = " PILE/SHEET-PILE; Job: C:\\PALTEST\\PILE1; Load: A";
+  const COLORREF yellow = RGB(255, 255, 0), black = RGB(0, 0, 0);
+  bool probed = false;
+  bool ok = RunScript({WhenDialog(caption,
+                                  [&](HWND d) {
+                                    ExpectColours(d, {{WM_CTLCOLORSTATIC, 202, RGB(0, 128, 128), yellow},
+                                                      {WM_CTLCOLORSTATIC, 203, RGB(0, 128, 128), yellow},
+                                                      {WM_CTLCOLORSTATIC, 201, RGB(128, 128, 0), black},
+                                                      {WM_CTLCOLORSTATIC, 111, RGB(128, 0, 128), yellow},
+                                                      {WM_CTLCOLORSTATIC, 120, RGB(0, 255, 150), black},
+                                                      {WM_CTLCOLORSTATIC, 99, RGB(0, 255, 150), black}});
+                                    probed = true;
+                                    PostClick(d, 1234);
+                                  })},
+                      [&] { ShowOutputChooser(nullptr, p); })
+                .finished;
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(probed);
 }
 
 }  // namespace

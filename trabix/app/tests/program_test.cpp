@@ -339,7 +339,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
 
 // The rest of a new user's walk: a beam on the isotropic half-space, case A with a uniform load
 // and case B with a trapezoidal one, the elastic-plastic analysis of B, a graph copied to a bitmap
-// and to a JPEG file and printed (no printer: the print returns quietly, the print document kept),
+// and to a JPEG file and printed (no printer: the print says so and makes no print document),
 // the data document reopened in DocView.exe, the job saved as another and that one reopened.
 TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs) {
   Start();
@@ -476,12 +476,15 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
     ASSERT_TRUE(WaitFor([&] { return fs::exists(picture) && fs::file_size(picture) > 1000; })) << p.file;
     EXPECT_EQ(ReadBytes(picture.string()).substr(0, p.magic.size()), p.magic) << p.file;
   }
-  // Without a printer nothing asks or warns: the window answers at once, the print document kept.
+  // Without a printer the print says so and begins nothing: no print document.
   Press(g, 57);
-  ASSERT_TRUE(WaitFor([&] { return fs::exists(program.Folder() / "GraphBMP.DDC"); }));
+  HWND none = Next("WARNING!", g);
+  ASSERT_NE(none, nullptr);
+  EXPECT_EQ(wintest::BoxText(none), "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!");
+  Press(none, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(none); }));
   EXPECT_TRUE(program.Answers(g, 5000));
-  Sleep(500);
-  EXPECT_EQ(FindWindowA(nullptr, "WARNING!"), nullptr);
+  EXPECT_FALSE(fs::exists(program.Folder() / "GraphBMP.DDC"));
   Press(g, 56);
   s = Next(actions, g);
   ASSERT_NE(s, nullptr);

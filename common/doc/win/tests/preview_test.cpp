@@ -388,13 +388,13 @@ TEST(Viewer, DocViewShowsASavedDocumentAndWarnsOfADamagedOne) {
   EXPECT_EQ(text, "No Document File was Named!   Start DocView with the Name of a '.DDC' File.");
 }
 
-TEST(Printing, WithNoPrinterNothingIsPrintedAndTheCallReturns) {
+TEST(Printing, WithNoPrinterItSaysSoPrintsNothingAndTheCallReturns) {
   TestDirectory dir;
   docfixture::TraceFile trace;
   int doc = dpStartDoc(nullptr, "RESULTS", "", 1, 9, 0, 7, 128);
   dpText(doc, 1.5f, 2, 0, "Results of Analysis");
-  // Without a printer the print dialog says nothing; should a window show all the same, it is
-  // cancelled and noted here.
+  // Without a printer no print dialog shows: one warning box says so; every window that shows is
+  // answered and noted here.
   std::vector<std::string> windows;
   int waits = 0;
   RunScript([&]() {
@@ -402,15 +402,16 @@ TEST(Printing, WithNoPrinterNothingIsPrintedAndTheCallReturns) {
     HWND w = FindWindowA("#32770", nullptr);
     if (w) {
       windows.push_back(WindowText(w));
-      SendMessageA(w, WM_COMMAND, IDCANCEL, 0);
+      PostMessageA(w, WM_COMMAND, IDOK, 0);
     }
     return true;
   });
   EXPECT_EQ(dpEndDoc(doc, 5), 0);
   KillTimer(nullptr, g_timer);
   g_step = nullptr;
-  EXPECT_TRUE(windows.empty()) << windows.front();
+  EXPECT_EQ(windows, (std::vector<std::string>{"WARNING!"}));
   EXPECT_FALSE(PrinterInstalled());
+  EXPECT_NE(trace.Text().find("box|WARNING!|No PRINTER is Installed!"), std::string::npos) << trace.Text();
   EXPECT_NE(trace.Text().find("print|none|"), std::string::npos) << trace.Text();
   EXPECT_NE(trace.Text().find("dpEndDoc|" + std::to_string(doc) + "|5|=0\n"), std::string::npos);
 }
@@ -423,11 +424,25 @@ TEST(Printing, AFileThatCannotBeWrittenIsReportedAndThePagesStillGoOut) {
   ASSERT_GE(doc, 1);
   dpText(doc, 1.5f, 2, 0, "Results of Analysis");
   std::filesystem::remove("OUT");
-  std::string text;
+  // Two warnings: the file, then the missing printer.
+  std::vector<std::string> texts;
   int waits = 0;
-  AnswerWarning(text, waits);
+  RunScript([&]() {
+    if (++waits > 400) return false;
+    HWND box = FindWindowA("#32770", "WARNING!");
+    std::string t = box ? WindowText(GetDlgItem(box, 0xFFFF)) : std::string();
+    if (!t.empty()) {
+      texts.push_back(t);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    return true;
+  });
   EXPECT_EQ(dpEndDoc(doc, 1), kDocWriteError);
-  EXPECT_EQ(text, "Document File 'OUT\\JOB1_RESULTS.DDC' could not be Written!   Check the Disk and its Folder.");
+  KillTimer(nullptr, g_timer);
+  g_step = nullptr;
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], "Document File 'OUT\\JOB1_RESULTS.DDC' could not be Written!   Check the Disk and its Folder.");
+  EXPECT_EQ(texts[1], "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!");
   EXPECT_NE(trace.Text().find("print|none|"), std::string::npos);
 }
 
