@@ -1,6 +1,19 @@
 # Shell helpers of the tests that drive the programs as a user does on a desktop: a display of
 # the test's own and keys typed through the X server (so Wine sees them as from a keyboard).
-# Source it; call start_desktop first.
+# Source it; call start_desktop first. Every step waits for the window, focus or file the next one
+# needs, never for a fixed time; $patience (seconds) bounds each wait so that only a hang fails.
+patience=120
+
+# Runs the command $2... every tenth of a second until it succeeds, for at most $1 seconds;
+# whether it did.
+wait_until() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $end ] || return 1
+    sleep 0.1
+  done
+}
 
 # A desktop of the test's own: a temporary folder $tmp (named after $1, without a dot so that it
 # suits a job specification), an Xvfb display exported as DISPLAY and the Wine prefix $2, with
@@ -12,8 +25,7 @@ start_desktop() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 </dev/null &
   display_pid=$!
   trap end_desktop EXIT
-  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-  [ -s "$tmp/display" ] || { echo "FAIL: no virtual display" >&2; exit 1; }
+  wait_until $patience test -s "$tmp/display" || { echo "FAIL: no virtual display" >&2; exit 1; }
   export DISPLAY=:$(head -1 "$tmp/display") WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   unset WINESERVER
 }
@@ -23,23 +35,51 @@ end_desktop() {
   rm -rf "$tmp"
 }
 
-# A visible window whose whole caption is $1, within $2 seconds; its id.
+# The id of a visible window whose whole caption is $1; empty when there is none.
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+shown() { [ -n "$(visible "$1")" ]; }
+hidden() { [ -z "$(visible "$1")" ]; }
+
+# A visible window whose whole caption is $1, within $2 seconds ($patience when not given); its id.
 window() {
-  local w
-  for _ in $(seq $(($2 * 2))); do
-    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.5
+  wait_until "${2:-$patience}" shown "$1" || return 1
+  visible "$1"
+}
+
+# Waits until no visible window has the caption $1 (a dialog closed); whether it came.
+gone() { wait_until $patience hidden "$1"; }
+
+# Whether the keyboard focus of the display is on the window $1, after asking for it.
+focus_on() {
+  xdotool windowfocus "$1" 2>/dev/null || return 1
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
+# Keys typed into the window $1 (xdotool key names) once it has the keyboard focus; fails when the
+# window is gone.
+keys() {
+  local w=$1
+  shift
+  wait_until $patience focus_on "$w" || return 1
+  xdotool key --delay 100 "$@"
+}
+
+# Whether a menu stands open over the window $1: a visible window without a caption that Wine
+# marks as standing over it.
+menu_over() {
+  local m
+  for m in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+    xprop -id "$m" WM_TRANSIENT_FOR 2>/dev/null | grep -q "# $(printf '0x%x' "$1")\$" && return 0
   done
   return 1
 }
 
-# Keys typed into the window $1 (xdotool key names).
-keys() {
+# The keys $2... typed into the window $1, and then the menu they open there; fails when none opens.
+open_menu() {
   local w=$1
   shift
-  xdotool windowfocus --sync "$w" 2>/dev/null || xdotool windowfocus "$w"
-  sleep 0.3
-  xdotool key --delay 100 "$@"
+  keys "$w" "$@" || return 1
+  wait_until $patience menu_over "$w"
 }
 
 # Trabix just started: the notice's "I Agree - &Continue", then the job dialog: the keys $1 (a job
@@ -47,9 +87,10 @@ keys() {
 # job $2, and $main is that window. Calls the test's own `fail` when a window does not come.
 open_trabix_job() {
   local notice dialog
-  notice=$(window "  ZOR SOFTWARE" 60) || fail "no start-up notice within a minute"
-  keys "$notice" alt+c
-  dialog=$(window "   Job Name Specification/Selection" 20) || fail "no job dialog after the notice"
-  if [ -n "$1" ]; then keys "$dialog" $1 Return; else keys "$dialog" Return; fi
-  main=$(window "     BEAM/STRIP ANALYSIS.   JOB: $2" 20) || fail "the main window does not name the job $2"
+  notice=$(window "  ZOR SOFTWARE") || fail "no start-up notice"
+  keys "$notice" alt+c || fail "the start-up notice went before it was agreed to"
+  dialog=$(window "   Job Name Specification/Selection") || fail "no job dialog after the notice"
+  if [ -n "$1" ]; then keys "$dialog" $1 Return; else keys "$dialog" Return; fi || fail "the job dialog went before a job was named"
+  main=$(window "     BEAM/STRIP ANALYSIS.   JOB: $2") || fail "the main window does not name the job $2"
+  gone "   Job Name Specification/Selection" || fail "the job dialog stayed after the job was named"
 }

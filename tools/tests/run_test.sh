@@ -4,7 +4,7 @@
 # the only argument; run is given a build folder of the test's own whose cross/ is that build, so
 # that the test can delete the build folder as a user does without building everything again.
 #   - a program that ends before any window of it is seen: a clear line and a non-zero status;
-#   - Trabix shows its main window within a minute, runs in the jobs folder, and a job whose
+#   - Trabix shows its main window, runs in the jobs folder, and a job whose
 #     geometry is typed into Trabix there is archived and listed there, not in the build;
 #   - the build folder deleted and made again: the job is offered first and opens with its values.
 set -euo pipefail
@@ -22,14 +22,14 @@ export SUITE_BUILD=$tmp/build SUITE_JOBS=$tmp/jobs
 fail() { echo "FAIL: $*" >&2; [ -f "$tmp/err" ] && sed 's/^/  run: /' "$tmp/err" >&2; exit 1; }
 
 # Waits for run to end after the program was told to; run's status in $status.
+ended() { ! kill -0 $runpid 2>/dev/null; }
 wait_run() {
-  for _ in $(seq 60); do kill -0 $runpid 2>/dev/null || break; sleep 0.5; done
-  kill -0 $runpid 2>/dev/null && fail "the program did not end when it was told to"
+  wait_until $patience ended || fail "the program did not end when it was told to"
   status=0
   wait $runpid || status=$?
 }
 close_and_wait() {
-  keys "$main" alt+F4
+  keys "$main" alt+F4 || fail "the main window went before it was closed"
   wait_run
 }
 
@@ -46,21 +46,21 @@ geometry_file() {
   for f in "$SUITE_JOBS/JOB1.geo" "$SUITE_JOBS/JOB1.GEO"; do [ -f "$f" ] && { echo "$f"; return; }; done
   echo ""
 }
+geometry_written() { [ -n "$(geometry_file)" ]; }
 
-# 2. Trabix from the jobs folder: its window within a minute; a job named there and its geometry
+# 2. Trabix from the jobs folder: its window; a job named there and its geometry
 #    typed into the program (Data Input, its first item with Enter, "12" replacing the length, the
 #    table box cleared with Alt+E, Ok with Alt+O) stay there.
 before=$(ls "$build/cross/bin")
 "$top/run" Trabix >/dev/null 2>"$tmp/err" & runpid=$!
-window "  BEAM/STRIP ANALYSIS Program" 60 >/dev/null || fail "no Trabix main window within a minute"
+window "  BEAM/STRIP ANALYSIS Program" >/dev/null || fail "no Trabix main window"
 open_trabix_job "J O B 1" JOB1
-keys "$main" alt+d
-sleep 0.5
+open_menu "$main" alt+d || fail "no Data Input menu after Alt+D"
 xdotool key Return
-geometry=$(window "   BEAM/STRIP ANALYSIS.   JOB: JOB1" 20) || fail "no geometry dialog"
-keys "$geometry" 1 2 alt+e alt+o
-for _ in $(seq 20); do [ -n "$(geometry_file)" ] && break; sleep 0.5; done
-[ -n "$(geometry_file)" ] || fail "the geometry dialog wrote no geometry file in the jobs folder"
+geometry=$(window "   BEAM/STRIP ANALYSIS.   JOB: JOB1") || fail "no geometry dialog"
+keys "$geometry" 1 2 alt+e alt+o || fail "the geometry dialog went before its values were typed"
+wait_until $patience geometry_written || fail "the geometry dialog wrote no geometry file in the jobs folder"
+gone "   BEAM/STRIP ANALYSIS.   JOB: JOB1" || fail "the geometry dialog stayed after Ok"
 close_and_wait
 [ "$status" = 0 ] || fail "run ended with $status after Trabix was closed"
 [ -f "$SUITE_JOBS/JOB1.ZIP" ] || fail "the job was not archived in the jobs folder"
@@ -83,9 +83,9 @@ close_and_wait
 
 # 4. Corvane likewise; "&Exit" of its notice ends it, and run with it.
 "$top/run" Corvane >/dev/null 2>"$tmp/err" & runpid=$!
-window "      ZOR Program" 60 >/dev/null || fail "no Corvane main window within a minute"
-notice=$(window "  ZOR SOFTWARE" 30) || fail "no start-up notice of Corvane"
-keys "$notice" alt+e
+window "      ZOR Program" >/dev/null || fail "no Corvane main window"
+notice=$(window "  ZOR SOFTWARE") || fail "no start-up notice of Corvane"
+keys "$notice" alt+e || fail "Corvane's notice went before Exit"
 wait_run
 [ "$status" = 0 ] || fail "run ended with $status after Corvane's notice was left with Exit"
 

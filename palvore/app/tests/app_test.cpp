@@ -341,20 +341,20 @@ TEST_F(PalvoreFrame, AJobFailingTheCheckIsOfferedForCorrectionAndNoEndsTheComman
   std::string question;
   bool caseDialog = false;
   // The command ends after the answer, before the last step can run; had it gone on, that step
-  // would find its load-case dialog.
-  RunScript({WhenDialog(" WARNING!",
-                                  [&](HWND box) {
-                                    question = wintest::BoxText(box);
-                                    wintest::AnswerBox(box, IDNO);
-                                  }),
-                       [&] {
-                         Sleep(300);
-                         HWND cases = wintest::FindDialog(kCasesCaption);
-                         caseDialog = cases != nullptr;
-                         if (cases) wintest::PostClick(cases, 2);
-                         return true;
-                       }},
-            [] { palvore::RunAnalysisCommand(0); });
+  // would find its load-case dialog and end it.
+  auto run = RunScript({WhenDialog(" WARNING!",
+                                   [&](HWND box) {
+                                     question = wintest::BoxText(box);
+                                     wintest::AnswerBox(box, IDNO);
+                                   }),
+                        WhenDialog(kCasesCaption,
+                                   [&](HWND cases) {
+                                     caseDialog = true;
+                                     wintest::PostClick(cases, 2);
+                                   })},
+                       [] { palvore::RunAnalysisCommand(0); });
+  EXPECT_EQ(run.stepsDone, 1u);
+  EXPECT_FALSE(run.timedOut);
   EXPECT_FALSE(caseDialog);
   EXPECT_EQ(question, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ");
   EXPECT_EQ(palvore::DialogResult, 0);

@@ -141,8 +141,8 @@ TEST_F(TrabixProgram, HelpStartsTheViewerWithItsFileAndWaitsUntilItIsClosed) {
   fs::path call = program.Folder() / "HELP_CALL.TXT";
   ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !ReadBytes(call.string()).empty(); }));
   EXPECT_EQ(ReadBytes(call.string()), "winhlp32.exe Tovask.hlp");
-  // While the viewer is open the program waits for it and answers nothing.
-  Sleep(300);
+  // While the viewer is open the program waits for it and answers nothing: the call is written
+  // once the program has started the viewer, and it takes no message until the viewer has ended.
   EXPECT_FALSE(program.Answers(main, 500));
   WriteBytes((program.Folder() / "HELP_CLOSE.TXT").string(), "");
   EXPECT_TRUE(WaitFor([&] { return program.Answers(main, 500); }));

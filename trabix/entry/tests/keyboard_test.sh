@@ -29,51 +29,46 @@ caption="   BEAM/STRIP ANALYSIS.   JOB: JOB1"
 
 # Data Input, its first item (the geometry) chosen with Enter; "12" typed at once; the table
 # box cleared (Alt+E) and Ok (Alt+O).
-keys "$main" alt+d
-sleep 0.5
+# A job file of either case, written whole (the program renames it into place): $found.
+found=
+either() {
+  local f
+  for f in "$@"; do [ -f "$f" ] && { found=$f; return 0; }; done
+  return 1
+}
+open_menu "$main" alt+d || fail "no Data Input menu after Alt+D"
 xdotool key Return
-geometry=$(window "$caption" 20) || fail "no geometry dialog after Enter on its menu item"
-keys "$geometry" 1 2 alt+e alt+o
-file=
-for _ in $(seq 20); do
-  for f in JOB1.geo JOB1.GEO; do [ -f $f ] && file=$f; done
-  [ -n "$file" ] && break
-  sleep 0.5
-done
-[ -n "$file" ] || fail "the geometry dialog wrote no geometry file"
+geometry=$(window "$caption") || fail "no geometry dialog after Enter on its menu item"
+keys "$geometry" 1 2 alt+e alt+o || fail "the geometry dialog went before its values were typed"
+wait_until $patience either JOB1.geo JOB1.GEO || fail "the geometry dialog wrote no geometry file"
+file=$found
+gone "$caption" || fail "the geometry dialog stayed after Ok"
 # The header row: the length, then the number of elements.
 grep -q "^     12          0 " "$file" || fail "the length typed was not 12: $(sed -n 5p "$file")"
 
-# Data Input, its third item (Load Data) chosen with Enter: the load-case dialog waits.
-keys "$main" alt+d
-sleep 0.5
+# Data Input, its third item (Load Data) chosen with Enter: the load-case dialog waits for the
+# user. The name typed next reaches it after the Enter: the dialog that takes that name (the load
+# type dialog of case A comes) had nothing of the Enter.
+open_menu "$main" alt+d || fail "no Data Input menu after Alt+D"
 xdotool key Down Down Return
-cases=$(window "  BEAM/STRIP: Load Name Specification/Selection" 20) || fail "no load-case dialog after Enter on Load Data"
-sleep 2
-window "  BEAM/STRIP: Load Name Specification/Selection" 1 >/dev/null || fail "the load-case dialog did not wait"
+cases=$(window "  BEAM/STRIP: Load Name Specification/Selection") || fail "no load-case dialog after Enter on Load Data"
 [ ! -e JOB1.CAS ] && [ ! -e JOB1.cas ] || fail "a load-case list was written without a case named"
 
 # Case A named; "&ENTER / EDIT Load Data" of the load type dialog opens the uniform load's values.
-keys "$cases" shift+Tab A alt+o  # the focus is on Ok: back to the name box first
-types=$(window "$caption     Load Case: A" 20) || fail "no load type dialog after the case was named"
-keys "$types" alt+e
-values=$(window " LOAD DATA GENERATION - Load Case: A" 20) || fail "no value dialog of the uniform load"
-keys "$values" 7 Return 5 alt+o
-types=$(window "$caption     Load Case: A" 20) || fail "the load type dialog did not come back"
-sleep 0.5
-keys "$types" alt+c
-loads=
-for _ in $(seq 20); do
-  for f in JOB1.LDA JOB1.lda; do [ -f $f ] && loads=$f; done
-  [ -n "$loads" ] && break
-  sleep 0.5
-done
-[ -n "$loads" ] || fail "no load file of case A"
-sleep 0.5
+keys "$cases" shift+Tab A alt+o || fail "the load-case dialog did not wait"  # the focus is on Ok: back to the name box first
+types=$(window "$caption     Load Case: A") || fail "no load type dialog after the case was named (did the load-case dialog take the Enter?)"
+keys "$types" alt+e || fail "the load type dialog went"
+values=$(window " LOAD DATA GENERATION - Load Case: A") || fail "no value dialog of the uniform load"
+keys "$values" 7 Return 5 alt+o || fail "the value dialog went before its values were typed"
+gone " LOAD DATA GENERATION - Load Case: A" || fail "the value dialog stayed after Ok"
+types=$(window "$caption     Load Case: A") || fail "the load type dialog did not come back"
+keys "$types" alt+c || fail "the load type dialog went before Close"
+wait_until $patience either JOB1.LDA JOB1.lda || fail "no load file of case A"
+loads=$found
 grep -Eq "^Uniform Load \[kN/m\]: *7(\.0*)?[[:space:]]*$" "$loads" || fail "the uniform load typed was not 7: $(grep Uniform "$loads")"
 grep -Eq "^Self Weight \(Mass Density\) \[kg/m\^3\]: *5(\.0*)?[[:space:]]*$" "$loads" ||
   fail "the density typed was not 5: $(grep Weight "$loads")"
 keys "$main" alt+F4
-for _ in $(seq 40); do kill -0 $program 2>/dev/null || break; sleep 0.5; done
-kill -0 $program 2>/dev/null && fail "Trabix did not end when its window was closed"
+ended() { ! kill -0 $program 2>/dev/null; }
+wait_until $patience ended || fail "Trabix did not end when its window was closed"
 echo "keyboard: all checks passed"
