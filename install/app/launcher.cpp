@@ -48,6 +48,14 @@ int LauncherDialog() {
   DialogTemplate d = NewDialog(LauncherCaption, 0, 0, 398, 117, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZE, 0,
                                DialogPlain);
   OnOpen(d, [](HWND dialog) {
+    // A window manager maximises a managed window; on a display without one the window would keep
+    // its template size, so its restored size is the whole screen too.
+    WINDOWPLACEMENT place{};
+    place.length = sizeof place;
+    GetWindowPlacement(dialog, &place);
+    place.rcNormalPosition = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    place.showCmd = SW_SHOWMAXIMIZED;
+    SetWindowPlacement(dialog, &place);
     CreateLauncherControls(dialog);
     PointerOnControl(dialog, 2);
   });
@@ -61,6 +69,7 @@ INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   // which would restore it to its template size: the launcher stays maximised.
   if (msg == WM_SIZE && wParam == SIZE_RESTORED) {
     ShowWindow(dialog, SW_SHOWMAXIMIZED);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return TRUE;
   }
   if (msg == WM_INITDIALOG) {
