@@ -8,11 +8,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 cross=$(cd "$1" && pwd)
 source "$top/tools/tests/desktop.sh"
 start_desktop install-screen "$cross/wineprefix-screen"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-if [ ! -e "$WINEPREFIX" ]; then  # made without a display, then left to end before the program starts
-  env -u DISPLAY wineboot -i >/dev/null 2>&1 </dev/null || true
-  env -u DISPLAY wineserver -w >/dev/null 2>&1 </dev/null || true
-fi
+prefix_made
 caption="  INSTALLATION Program of the Soil-Structure Analysis Suite"
 mkdir -p "$tmp/medium"
 cp "$cross/bin/Install.exe" "$tmp/medium/"

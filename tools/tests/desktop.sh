@@ -29,6 +29,16 @@ start_desktop() {
   export DISPLAY=:$(head -1 "$tmp/display") WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   unset WINESERVER
 }
+# The test's verdict on a step that went wrong: its reason, and the test ends.
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The Wine prefix $WINEPREFIX, made when missing: without a display, so that Wine's set-up window
+# never stands in the way, and left to end before a program starts.
+prefix_made() {
+  [ -e "$WINEPREFIX" ] && return 0
+  env -u DISPLAY wineboot -i >/dev/null 2>&1 </dev/null || true
+  env -u DISPLAY wineserver -w >/dev/null 2>&1 </dev/null || true
+}
 end_desktop() {
   wineserver -k >/dev/null 2>&1 || true
   kill "$display_pid" 2>/dev/null || true
