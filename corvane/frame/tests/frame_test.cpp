@@ -530,6 +530,13 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(all.find("gfx GradientPanel(1, \"TANK:  WALL\""), std::string::npos);
   EXPECT_NE(all.find("gfx DrawTextBoxEx(1, \"Height Above Base [m]\""), std::string::npos);
+  // The graph's pictures took the screen's window numbers and closed them: the tank's cylinder is
+  // drawn again over the main window once the command ends.
+  size_t graphClosed = all.rfind("gfx GfxWindowEx(1, 1)");
+  ASSERT_NE(graphClosed, std::string::npos);
+  EXPECT_NE(all.find("gfx DrawEllipseEx(1, 400, 70)", graphClosed), std::string::npos);
+  HWND screen = FindWindowExA(MainWindow, nullptr, kGfxWindowClass, nullptr);
+  EXPECT_TRUE(screen && IsWindowVisible(screen));
 }
 
 TEST_F(CorvaneFrame, TheBackgroundShadesFromBlueToDarkBlueInTwoHundredBands) {
