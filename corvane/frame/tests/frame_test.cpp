@@ -867,3 +867,34 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
   EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\n");
   EXPECT_TRUE(fs::exists(job + ".LDA"));
 }
+
+// The tank's picture over the main window outlives the job dialog: the job reopened by the same
+// type cancelled, and the main window painted again where the dialog lay, keep the cylinder.
+TEST_F(CorvaneFrame, TheTanksPictureStaysWhenTheJobIsReopenedAndTheWindowPaintedAgain) {
+  ProvideZlib();
+  Agree();
+  const char* const jobs = "  TANK Job Name Specification/Selection";
+  std::string job = Spec("TANKS\\T1");
+  Run(7208, {AcceptJob(jobs, job)});
+  wintest::Pump();
+  RECT client;
+  GetClientRect(MainWindow, &client);
+  // The cylinder's wall in the middle of the screen, and a band of the background above it.
+  auto pixel = [&](long x, long y) {
+    std::vector<DWORD> all = wintest::ClientPixels(MainWindow);
+    return all.empty() ? DWORD(0) : all[static_cast<size_t>(y) * client.right + x] & 0xFFFFFF;
+  };
+  const long x = client.right / 2, y = client.bottom / 2;
+  const DWORD wall = pixel(x, y), band = pixel(x, 4);
+  ASSERT_NE(wall, band);
+  Run(7208, {Cancel(jobs)});
+  ASSERT_EQ(JobSpec, job);
+  wintest::Pump();
+  EXPECT_EQ(pixel(x, y), wall);
+  RECT corner{0, 0, client.right / 4, client.bottom / 4};
+  RedrawWindow(MainWindow, &corner, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+  wintest::Pump();
+  EXPECT_EQ(pixel(x, y), wall);
+  HWND screen = FindWindowExA(MainWindow, nullptr, kGfxWindowClass, nullptr);
+  EXPECT_TRUE(screen && IsWindowVisible(screen));
+}
