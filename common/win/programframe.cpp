@@ -20,7 +20,9 @@ HWND CreateProgramWindow(HINSTANCE instance, int show, const ProgramFrameProfile
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   wc.lpszClassName = p.className;
   RegisterClassA(&wc);  // a second window of the same run finds the class registered
-  HWND window = CreateWindowExA(0, p.className, p.caption, WS_POPUP | WS_MAXIMIZE | WS_OVERLAPPEDWINDOW, 0, 0,
+  // The background is painted around the child windows (Corvane's structure picture), never over them.
+  HWND window = CreateWindowExA(0, p.className, p.caption,
+                                WS_POPUP | WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
                                 instance, nullptr);
   *p.mainWindow = window;

@@ -96,6 +96,12 @@ void HideScreen() {
 }
 
 void ShowScreen() {
+  // A command's own pictures may have taken the screen's window numbers (the graph's are 1 and 2)
+  // and closed them, and a command may have opened the job: the open job's picture is drawn anew.
+  if (!JobSpec.empty() && !StructureType.empty()) {
+    StructureScreen();
+    return;
+  }
   GfxWindowEx(kScreenWindow, kGfxShow);
   GfxWindowEx(kPanelWindow, kGfxShow);
 }

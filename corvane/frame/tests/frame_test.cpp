@@ -530,6 +530,13 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_NE(all.find("gfx GradientPanel(1, \"TANK:  WALL\""), std::string::npos);
   EXPECT_NE(all.find("gfx DrawTextBoxEx(1, \"Height Above Base [m]\""), std::string::npos);
+  // The graph's pictures took the screen's window numbers and closed them: the tank's cylinder is
+  // drawn again over the main window once the command ends.
+  size_t graphClosed = all.rfind("gfx GfxWindowEx(1, 1)");
+  ASSERT_NE(graphClosed, std::string::npos);
+  EXPECT_NE(all.find("gfx DrawEllipseEx(1, 400, 70)", graphClosed), std::string::npos);
+  HWND screen = FindWindowExA(MainWindow, nullptr, kGfxWindowClass, nullptr);
+  EXPECT_TRUE(screen && IsWindowVisible(screen));
 }
 
 TEST_F(CorvaneFrame, TheBackgroundShadesFromBlueToDarkBlueInTwoHundredBands) {
@@ -859,4 +866,35 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
   EXPECT_TRUE(analysisCaseAsked);
   EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\n");
   EXPECT_TRUE(fs::exists(job + ".LDA"));
+}
+
+// The tank's picture over the main window outlives the job dialog: the job reopened by the same
+// type cancelled, and the main window painted again where the dialog lay, keep the cylinder.
+TEST_F(CorvaneFrame, TheTanksPictureStaysWhenTheJobIsReopenedAndTheWindowPaintedAgain) {
+  ProvideZlib();
+  Agree();
+  const char* const jobs = "  TANK Job Name Specification/Selection";
+  std::string job = Spec("TANKS\\T1");
+  Run(7208, {AcceptJob(jobs, job)});
+  wintest::Pump();
+  RECT client;
+  GetClientRect(MainWindow, &client);
+  // The cylinder's wall in the middle of the screen, and a band of the background above it.
+  auto pixel = [&](long x, long y) {
+    std::vector<DWORD> all = wintest::ClientPixels(MainWindow);
+    return all.empty() ? DWORD(0) : all[static_cast<size_t>(y) * client.right + x] & 0xFFFFFF;
+  };
+  const long x = client.right / 2, y = client.bottom / 2;
+  const DWORD wall = pixel(x, y), band = pixel(x, 4);
+  ASSERT_NE(wall, band);
+  Run(7208, {Cancel(jobs)});
+  ASSERT_EQ(JobSpec, job);
+  wintest::Pump();
+  EXPECT_EQ(pixel(x, y), wall);
+  RECT corner{0, 0, client.right / 4, client.bottom / 4};
+  RedrawWindow(MainWindow, &corner, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+  wintest::Pump();
+  EXPECT_EQ(pixel(x, y), wall);
+  HWND screen = FindWindowExA(MainWindow, nullptr, kGfxWindowClass, nullptr);
+  EXPECT_TRUE(screen && IsWindowVisible(screen));
 }
