@@ -356,6 +356,13 @@ long MakeRoomForView(HWND window, long width, long height) {
   return left;
 }
 
+long ViewWidthOnScreen(HWND window, long wanted, long least) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const long room = GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left) - 8;
+  return std::max(least, std::min(wanted, room));
+}
+
 void RemoveMoveAndSize(HWND window) {
   HMENU menu = GetSystemMenu(window, FALSE);
   if (!menu) return;

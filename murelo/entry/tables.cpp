@@ -208,9 +208,7 @@ void OpenStructureView(HWND window, const std::string& view, const std::string& 
   const long screen = GetSystemMetrics(SM_CXSCREEN);
   const bool wide = screen >= 1024;
   // The picture shrinks where a wide table and it would not both fit on the screen.
-  RECT outer{};
-  GetWindowRect(window, &outer);
-  const long side = std::max(300L, std::min(wide ? 610L : 470L, screen - (outer.right - outer.left) - 8));
+  const long side = ViewWidthOnScreen(window, wide ? 610L : 470L, 300L);
   const long left = MakeRoomForView(window, side, side);
   DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
   ViewOpen = true;
