@@ -564,16 +564,11 @@ TEST_F(Entry, TheWinklerTableShowsItsTextsWhole) {
   WriteBeam();
   std::vector<std::string> faults;
   bool ok = RunScript({WhenDialog(kCaption,
-                                  [&](HWND d) {
-                                    wintest::Click(d, 171);
-                                    wintest::PostClick(d, 131);
-                                  }),
-                       WhenDialog(kCaption,
                                   [&](HWND t) {
                                     faults = wintest::LayoutFaults(t);
                                     wintest::PostClick(t, 9876);
                                   })},
-                      [&] { SupportCommand(nullptr); })
+                      [&] { SupportTableDialog(nullptr, "WINKLER"); })
                 .finished;
   ASSERT_TRUE(ok);
   std::string all;
