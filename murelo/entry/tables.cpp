@@ -155,7 +155,12 @@ void TableHeadingsOf(DialogTemplate& d) {
     under(124, "G&ENERATE", 2, 1);
     under(126, "GENE&RATE", 3, 1);
     under(128, "GENERA&TE", 4, 1);
-    AddButton(d, 127, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bx^n ", 5, y + 30, d.width - 10, 14);
+    // Its caption is longer than the table is wide: the button takes four dialog units a
+    // character and the window grows to hold it.
+    const std::string yield = " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bx^n ";
+    const int yieldWidth = std::max(d.width - 10, static_cast<int>(yield.size()) * 4 + 8);
+    AddButton(d, 127, yield, 5, y + 30, yieldWidth, 14);
+    d.width = std::max(d.width, yieldWidth + 10);
     rows = 3;
   } else {
     // Load tables: the first button over three columns when the table has four.

@@ -15,7 +15,8 @@ fi
 cd "$cross/bin"
 failed=0
 for run in "palvore_entry_tests.exe:*TextsWhole*" "palvore_app_tests.exe:*WholeText*" \
-           "corvane_forms_tests.exe:*TextsWhole*" "trabix_entry_tests.exe:*TextsWhole*"; do
+           "corvane_forms_tests.exe:*TextsWhole*" "trabix_entry_tests.exe:*TextsWhole*" \
+           "murelo_entry_tests.exe:*TextsWhole*"; do
   wine "./${run%%:*}" --gtest_filter="${run#*:}" </dev/null || { echo "FAIL: ${run}" >&2; failed=1; }
 done
 [ $failed -eq 0 ] && echo "layout screen: every window checked shows its texts whole"
