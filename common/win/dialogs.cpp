@@ -328,11 +328,14 @@ void CenterWindow(HWND window) {
   SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-long MakeRoomForView(HWND window, long width, long height) {
-  RECT client, outer;
+namespace {
+
+// Where a picture beside what the window holds starts: its client area's right edge or that of
+// its widest control, whichever reaches further (a table's scroll bar may reach a little past
+// the laid-out width).
+long ViewLeft(HWND window) {
+  RECT client;
   GetClientRect(window, &client);
-  GetWindowRect(window, &outer);
-  // A table's scroll bar may reach a little past the laid-out width.
   long left = client.right;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT r;
@@ -340,6 +343,16 @@ long MakeRoomForView(HWND window, long width, long height) {
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
     left = std::max(left, static_cast<long>(r.right));
   }
+  return left;
+}
+
+}  // namespace
+
+long MakeRoomForView(HWND window, long width, long height) {
+  RECT client, outer;
+  GetClientRect(window, &client);
+  GetWindowRect(window, &outer);
+  const long left = ViewLeft(window);
   long grow = std::max(0L, height - static_cast<long>(client.bottom));
   SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + (left - client.right) + width,
                outer.bottom - outer.top + grow, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -354,6 +367,14 @@ long MakeRoomForView(HWND window, long width, long height) {
     SetWindowPos(window, nullptr, 0, placed.top, w, placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   return left;
+}
+
+long ViewWidthOnScreen(HWND window, long wanted, long least) {
+  RECT outer{}, client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  const long room = GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left) - (ViewLeft(window) - client.right) - 8;
+  return std::max(least, std::min(wanted, room));
 }
 
 void RemoveMoveAndSize(HWND window) {

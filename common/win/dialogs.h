@@ -152,6 +152,9 @@ void CenterWindow(HWND window);
 // width, and to its height, and is centred on the screen again. Returns the picture's left edge
 // in the window's client pixels (its top is 0).
 long MakeRoomForView(HWND window, long width, long height);
+// The width of a picture to stand beside a window: `wanted` pixels, less where the window and it
+// would not both fit on the screen, but never less than `least`.
+long ViewWidthOnScreen(HWND window, long wanted, long least);
 void RemoveMoveAndSize(HWND window);
 // Puts the system fixed font on a control.
 void SetFixedFont(HWND dialog, int id);

@@ -175,13 +175,14 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
 }  // namespace
 
 int ShowAboutBox(HWND owner, const char* text) {
-  DialogTemplate d = NewDialog("Pile Analysis", 0, 0, 280, 123, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER);
-  AddLabel(d, kAboutTextId, text, 10, 10, 260, 77, SS_CENTER);
-  AddButton(d, IDOK, "&Ok", 120, 98, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  // The label holds eight lines of the system's fixed font, which is taller than the dialog's.
+  DialogTemplate d = NewDialog("Pile Analysis", 0, 0, 280, 129, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER);
+  AddLabel(d, kAboutTextId, text, 10, 10, 260, 83, SS_CENTER);
+  AddButton(d, IDOK, "&Ok", 120, 104, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
   SetControlCallback(d, IDOK, CloseDialogProc);
   OnOpen(d, [](HWND dialog) {
     SendDlgItemMessageA(dialog, kAboutTextId, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)), TRUE);
-    PlacePointer(dialog, 140, 105);
+    PlacePointer(dialog, 140, 111);
     MessageBeep(0);
   });
   return static_cast<int>(ShowModalDialog(d, owner, AboutProc));

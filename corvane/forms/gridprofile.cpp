@@ -172,9 +172,13 @@ void TemplateHeadings(DialogTemplate& d) {
   AddButton(d, 122, FormTexts.Get(1, 1).empty() ? "&GENERATE" : FormTexts.Get(1, 1), TableLeft, y + 16, w, 14);
   y += 34;
   if (!FormTexts.Get(4, 0).empty() || !FormTexts.Get(4, 1).empty()) {
+    // The remark wraps under a narrow table: it gets the lines it needs (capitals take about
+    // five dialog units each) and the window grows by them.
+    const std::string remark = FormTexts.Get(4, 1);
+    const int lines = std::max(1, (static_cast<int>(remark.size()) * 5 + w - 1) / w);
     AddLabel(d, 117, FormTexts.Get(4, 0), TableLeft, y, w, 10);
-    AddLabel(d, 118, FormTexts.Get(4, 1), TableLeft, y + 10, w, 10);
-    y += 22;
+    AddLabel(d, 118, remark, TableLeft, y + 10, w, 10 * lines);
+    y += 12 + 10 * lines;
   }
   d.width = std::max(d.width, w + 2 * TableLeft + 12);
   d.height = y + 4;

@@ -155,7 +155,12 @@ void TableHeadingsOf(DialogTemplate& d) {
     under(124, "G&ENERATE", 2, 1);
     under(126, "GENE&RATE", 3, 1);
     under(128, "GENERA&TE", 4, 1);
-    AddButton(d, 127, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bx^n ", 5, y + 30, d.width - 10, 14);
+    // Its caption is longer than the table is wide: the button takes four dialog units a
+    // character and the window grows to hold it.
+    const std::string yield = " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bx^n ";
+    const int yieldWidth = std::max(d.width - 10, static_cast<int>(yield.size()) * 4 + 8);
+    AddButton(d, 127, yield, 5, y + 30, yieldWidth, 14);
+    d.width = std::max(d.width, yieldWidth + 10);
     rows = 3;
   } else {
     // Load tables: the first button over three columns when the table has four.
@@ -208,9 +213,7 @@ void OpenStructureView(HWND window, const std::string& view, const std::string& 
   const long screen = GetSystemMetrics(SM_CXSCREEN);
   const bool wide = screen >= 1024;
   // The picture shrinks where a wide table and it would not both fit on the screen.
-  RECT outer{};
-  GetWindowRect(window, &outer);
-  const long side = std::max(300L, std::min(wide ? 610L : 470L, screen - (outer.right - outer.left) - 8));
+  const long side = ViewWidthOnScreen(window, wide ? 610L : 470L, 300L);
   const long left = MakeRoomForView(window, side, side);
   DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
   ViewOpen = true;

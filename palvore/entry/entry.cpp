@@ -50,11 +50,13 @@ bool ReadGeometryFile() {
 bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
 
 // The explanatory picture of the table kind beside the window's controls: the window grows by
-// the picture (610 pixels square on a screen at least 1024 wide, else 386) and stays centred.
+// the picture (610 pixels square on a screen at least 1024 wide, else 386, less where the screen
+// has no room for it) and stays centred.
 void OpenStructureView(HWND window, const std::string& kind) {
   if (ViewOpen) GfxWindowEx(0, kGfxClose);
   const bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
-  const long side = wide ? 610 : 386;
+  // The picture shrinks where the table and it would not both fit on the screen.
+  const long side = ViewWidthOnScreen(window, wide ? 610 : 386, 300);
   const long left = MakeRoomForView(window, side, side);
   const char* view = kind == "GEOMETRY" ? "Geom" : IsLoadTable(kind) ? "Load" : "Supp";
   DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
@@ -174,11 +176,13 @@ void TableHeadings(DialogTemplate& d) {
     AddButton(d, 124, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
     d.height += 32;
   } else if (IsLoadTable(Table.kind)) {
-    AddButton(d, 121, Table.labels[3], x0 + 2, y, 2 * CellWidth - 4, 13);
+    // The first button's text is longer than two cells: it starts under the row labels.
+    AddButton(d, 121, Table.labels[3], TableLeft + 2, y, x0 - TableLeft + 2 * CellWidth - 4, 13);
     AddButton(d, 122, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
     d.height += 32;
   } else {
-    AddButton(d, 121, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", x0 + 2, y, 2 * CellWidth - 4, 13);
+    // The function button's text needs the width of all value columns.
+    AddButton(d, 121, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", x0 + 2, y, TableColumns * CellWidth - 4, 13);
     under(124, "G&ENERATE", 2, 1);
     under(126, "GENE&RATE", 3, 1);
     under(128, "GENERA&TE", 4, 1);

@@ -56,11 +56,11 @@ void LoadGeometry() {
 // The explanatory picture of the table kind beside the controls of the window: the window grows
 // by the picture's width (and to its height) and stays centred; the picture stands at the top,
 // right of what was there. 610 pixels wide on a screen at least 1024 pixels wide, else 386;
-// 0.718 times as high.
+// less where the screen has no room for it; 0.718 times as high.
 void OpenStructureView(HWND window, const std::string& kind) {
   if (ViewOpen) GfxWindowEx(0, kGfxClose);  // one left by a window that was not closed through here
   bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
-  long width = wide ? 610 : 386;
+  long width = ViewWidthOnScreen(window, wide ? 610 : 386, 300);  // less where the screen has no room
   long height = std::lround(width * 0.718);
   long left = MakeRoomForView(window, width, height);
   bool supports = kind == "ELASTIC" || kind == "WINKLER" || kind == "UNYIELD";

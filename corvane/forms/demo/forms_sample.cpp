@@ -16,6 +16,7 @@
 //   corvane_forms_sample.exe checklist  the unyielding supports' check list of a beam of 20 elements
 //   corvane_forms_sample.exe elastic    the elastic-support table of a beam of 8 elements
 //   corvane_forms_sample.exe winkler    the Winkler table of a tank's base plate
+//   corvane_forms_sample.exe beamsoil   the Winkler table of a beam, its remarks under the buttons
 //   corvane_forms_sample.exe halfspace  the cross-anisotropic half-space dialog
 //   corvane_forms_sample.exe beamloads  the load type choice of a beam
 //   corvane_forms_sample.exe wallloads  the load type choice of a tank's wall
@@ -222,9 +223,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     TableRows = 21;
     FormTexts.Redim(kGenerationTextRow, 6);
     ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc);
-  } else if (what == "elastic" || what == "winkler") {
-    bool elastic = what == "elastic";
-    SupportJob(elastic ? "BEAM/STRIP" : "TANK", elastic ? "BEAM" : "BASE PLATE", 8);
+  } else if (what == "elastic" || what == "winkler" || what == "beamsoil") {
+    bool elastic = what == "elastic", beam = elastic || what == "beamsoil";
+    SupportJob(beam ? "BEAM/STRIP" : "TANK", beam ? "BEAM" : "BASE PLATE", 8);
     ElasticSupportTable.Redim(9, 2);
     ElasticSupportTable(5, 1) = 5000;
     WinklerTable.Redim(8, 2);

@@ -18,6 +18,7 @@
 #include "corvane/forms/forms.h"
 #include "win/grid.h"
 #include "formtest.h"
+#include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -676,6 +677,31 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
   EXPECT_EQ(file.find("WINKLER SOIL AROUND WALL"), std::string::npos) << file;
   EXPECT_EQ(file.find("ELASTIC NODAL RESTRAINTS"), std::string::npos) << file;
   EXPECT_NE(file.find("MONOLITHIC Roof-Wall Connection"), std::string::npos) << file;
+}
+
+// ---- The layout ----
+
+// Each structure's Winkler table shows its texts whole: the remarks inside the window, the
+// column headings within their cells, nothing overlapping.
+TEST(SupportTableDialog, TheWinklerTablesShowTheirTextsWhole) {
+  const struct {
+    const char* type;
+    const char* sub;
+  } cases[] = {{"BEAM/STRIP", "BEAM"}, {"PLATE", "PLATE"}, {"TANK", "BASE PLATE"}};
+  for (const auto& c : cases) {
+    Geometry(c.type, c.sub, 10, 8, 4);
+    std::vector<std::string> faults;
+    auto run = RunScript({WhenDialog(JobCaption(),
+                                     [&](HWND t) {
+                                       faults = wintest::LayoutFaults(t);
+                                       wintest::PostClick(t, 9876);
+                                     })},
+                         [] { ShowTableWindow(nullptr, SupportTableDialog("WINKLER")); });
+    ASSERT_TRUE(run.finished) << c.sub;
+    std::string all;
+    for (const std::string& f : faults) all += f + "\n";
+    EXPECT_TRUE(faults.empty()) << c.sub << ":\n" << all;
+  }
 }
 
 }  // namespace

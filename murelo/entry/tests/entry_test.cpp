@@ -19,6 +19,7 @@
 #include "win/checklist.h"
 #include "win/grid.h"
 #include "win/messages.h"
+#include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
 namespace murelo {
@@ -555,6 +556,28 @@ TEST_F(MureloEntry, LoadTableRunsTheLoadHooksBesideItsView) {
   EXPECT_EQ(warnings, (std::vector<std::string>{"Incorrect LOAD Data!\r\n\r\n        Correct the Data!         "}));
   EXPECT_EQ(fields, (std::vector<std::string>{"", "1", "4", "0", "3"}));
   EXPECT_TRUE(TraceHas(trace_, "\"TRAPEZOIDAL HORIZONTAL LOAD\""));
+}
+
+// The plate's and the stem's Winkler tables show their texts whole: headings, buttons and the
+// picture inside the window, nothing cut or overlapping.
+TEST_F(MureloEntry, WinklerTablesShowTheirTextsWhole) {
+  WriteWall(24, 3, 0.75, 8, 4);
+  SupportFlags = {"Y", "Y", "Y", "Y", "N", "Y", "", "", "", "", ""};
+  for (const char* sub : {"BASE PLATE", "WALL"}) {
+    CurrentSubstructure = sub;
+    std::vector<std::string> faults;
+    bool ok = RunScript({WhenDialog(kCaption,
+                                    [&](HWND t) {
+                                      faults = wintest::LayoutFaults(t);
+                                      wintest::Click(t, 9876);
+                                    })},
+                        [] { SupportTableDialog(nullptr, "WINKLER"); })
+                  .finished;
+    ASSERT_TRUE(ok) << sub;
+    std::string all;
+    for (const std::string& f : faults) all += f + "\n";
+    EXPECT_TRUE(faults.empty()) << sub << ":\n" << all;
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "core/textfiles.h"
 #include "palvore/core/analysis.h"
 #include "win/analysisdialog.h"
+#include "win/testing/layout.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 
@@ -471,6 +472,23 @@ TEST_F(PalvoreFrame, TheDataCommandsEnterTheJobsGeometryAndSupports) {
   ASSERT_TRUE(ok);
   ASSERT_GE(FileLines("PILE1.SUP").size(), 2u);
   EXPECT_EQ(FileLines("PILE1.SUP")[1], "Job: PILE1 // SUPPORTS");
+}
+
+// The About box shows its whole text: every line inside the label, the label and the button
+// inside the box.
+TEST_F(PalvoreFrame, TheAboutBoxShowsItsWholeText) {
+  std::vector<std::string> faults;
+  bool ok = RunScript({WhenDialog("Pile Analysis",
+                                  [&](HWND d) {
+                                    faults = wintest::LayoutFaults(d);
+                                    wintest::Click(d, IDOK);
+                                  })},
+                      [] { palvore::AboutBox(); })
+                .finished;
+  ASSERT_TRUE(ok);
+  std::string all;
+  for (const std::string& f : faults) all += f + "\n";
+  EXPECT_TRUE(faults.empty()) << all;
 }
 
 }  // namespace

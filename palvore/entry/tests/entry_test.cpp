@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
+
 #include "../../../common/tests/testdir.h"
 #include "core/fieldcheck.h"
 #include "core/globals.h"
@@ -15,6 +17,7 @@
 #include "gfx/gfx.h"
 #include "win/grid.h"
 #include "win/messages.h"
+#include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
 namespace palvore {
@@ -434,6 +437,40 @@ TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
   EXPECT_FALSE(SupportFlag(4));  // one soil at a time
   EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[8]), 30000);
   EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[10]), 40);
+}
+
+// The Winkler table and the trapezoidal load table show every text whole: nothing cut, outside
+// the window or overlapping.
+TEST_F(PalvoreEntry, TablesShowTheirTextsWhole) {
+  WritePile(6, 1, 2);
+  Supports = PileSupports();
+  LoadCaseName = "A";
+  struct Case {
+    const char* name;
+    std::function<void()> open;
+  };
+  const Case cases[] = {
+      {"winkler", [] { SupportTableDialog(nullptr, "WINKLER"); }},
+      {"trapezoidal", [] {
+         int t = 0, n = 0;
+         ReadLoadData(TextLineArray(1), 0, t, n);
+         LoadDataDialogs(nullptr, 1);
+       }},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> faults;
+    bool ok = RunScript({WhenDialog(kCaption,
+                                    [&](HWND t) {
+                                      faults = wintest::LayoutFaults(t);
+                                      wintest::Click(t, 9876);
+                                    })},
+                        c.open)
+                  .finished;
+    ASSERT_TRUE(ok) << c.name;
+    std::string all;
+    for (const std::string& f : faults) all += f + "\n";
+    EXPECT_TRUE(faults.empty()) << c.name << ":\n" << all;
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "trabix/core/jobfiles.h"
 #include "trabix/entry/entry.h"
 #include "win/messages.h"
+#include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
 
@@ -557,4 +558,22 @@ TEST_F(Entry, EnterMovesThroughTheFields) {
 }
 
 }  // namespace
+// The Winkler table shows its texts whole: the column headings and the function button within
+// their rectangles, nothing outside the window or overlapping.
+TEST_F(Entry, TheWinklerTableShowsItsTextsWhole) {
+  WriteBeam();
+  std::vector<std::string> faults;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND t) {
+                                    faults = wintest::LayoutFaults(t);
+                                    wintest::PostClick(t, 9876);
+                                  })},
+                      [&] { SupportTableDialog(nullptr, "WINKLER"); })
+                .finished;
+  ASSERT_TRUE(ok);
+  std::string all;
+  for (const std::string& f : faults) all += f + "\n";
+  EXPECT_TRUE(faults.empty()) << all;
+}
+
 }  // namespace trabix

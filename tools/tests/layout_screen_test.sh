@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The layout tests of the programs' windows on a 1024 x 768 display without a window manager, in a
+# Wine prefix as a new one is (managed windows): the tables' pictures and every text must fit
+# there too, not only on the larger display of the other GUI tests.
+# The argument: the cross build's folder (its bin/ holds the test programs).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+cross=$(cd "$1" && pwd)
+source "$top/tools/tests/desktop.sh"
+start_desktop layout-screen "$cross/wineprefix-layout"
+if [ ! -e "$WINEPREFIX" ]; then
+  wineboot -i >/dev/null 2>&1 </dev/null || true
+  wineserver -w >/dev/null 2>&1 </dev/null || true
+fi
+cd "$cross/bin"
+failed=0
+for run in "palvore_entry_tests.exe:*TextsWhole*" "palvore_app_tests.exe:*WholeText*" \
+           "corvane_forms_tests.exe:*TextsWhole*" "trabix_entry_tests.exe:*TextsWhole*" \
+           "murelo_entry_tests.exe:*TextsWhole*"; do
+  wine "./${run%%:*}" --gtest_filter="${run#*:}" </dev/null || { echo "FAIL: ${run}" >&2; failed=1; }
+done
+[ $failed -eq 0 ] && echo "layout screen: every window checked shows its texts whole"
+exit $failed
