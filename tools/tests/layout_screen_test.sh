@@ -8,10 +8,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 cross=$(cd "$1" && pwd)
 source "$top/tools/tests/desktop.sh"
 start_desktop layout-screen "$cross/wineprefix-layout"
-if [ ! -e "$WINEPREFIX" ]; then
-  wineboot -i >/dev/null 2>&1 </dev/null || true
-  wineserver -w >/dev/null 2>&1 </dev/null || true
-fi
+prefix_made
 cd "$cross/bin"
 failed=0
 for run in "palvore_entry_tests.exe:*TextsWhole*" "palvore_app_tests.exe:*WholeText*" \
