@@ -1,0 +1,23 @@
+#pragma once
+// The control and command ids the programs share: the buttons every dialog family uses and the
+// commands of the analysis programs' menu bars. A program's own ids live in its own id table.
+
+// Buttons.
+constexpr int kCancelId = 2;        // Cancel of the lists and boxes (the system's IDCANCEL)
+constexpr int kOkId = 55;           // "&Ok" of the data dialogs and forms
+constexpr int kFormCancelId = 56;   // "&Cancel" of the data dialogs and forms
+constexpr int kContinueId = 9876;   // "&Continue" / "&Ok" of the lists, tables and the notice
+
+// Menu commands of the analysis programs (Corvane's data commands add 7000: 7306..7308).
+constexpr int kCloseCommand = 2;
+constexpr int kGeometryCommand = 306;
+constexpr int kSupportCommand = 307;
+constexpr int kLoadCommand = 308;
+constexpr int kElasticAnalysisCommand = 888;
+constexpr int kPlasticAnalysisCommand = 889;
+constexpr int kPresentationCommand = 777;
+constexpr int kPlotCommand = 666;
+constexpr int kNewJobCommand = 206;
+constexpr int kSaveJobAsCommand = 878;
+constexpr int kHelpCommand = 204;
+constexpr int kAboutCommand = 205;
