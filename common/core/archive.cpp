@@ -214,8 +214,13 @@ bool ZipJobFiles(const std::string& jobSpec) {
     DeleteIfExists(zipName);
     return false;
   }
+  // The archive takes its name before the loose files go: left as ZIPVER.zip it would be the
+  // job's only copy, and the folder's next packing deletes that name first.
+  if (!hostfs::Rename(zipName, jobSpec + ".ZIP")) {
+    DeleteIfExists(zipName);
+    return false;
+  }
   for (const auto& file : files) DeleteIfExists(file);
-  if (!hostfs::Rename(zipName, jobSpec + ".ZIP")) return false;
   return true;
 }
 

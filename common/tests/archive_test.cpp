@@ -303,6 +303,27 @@ TEST_F(WithZlib, AnUnpackThatCannotWriteAFileWritesNoneAndTheLeaveKeepsTheArchiv
   }
 }
 
+// The new archive must hold its name before the loose files go: a packed archive left under the
+// folder's packing name would be deleted by the next packing, and the job with it.
+TEST_F(WithZlib, APackingThatCannotNameItsArchiveKeepsTheLooseFiles) {
+  fs::path folder = dir.path() / "BEAMS";
+  WriteJob(folder);
+  const std::string spec = Spec(dir, "BEAMS/BEAM1");
+  {
+    FaultyDisk disk([](const std::string& t) { return EndsWith(t, "BEAM1.ZIP"); });
+    ArchiveJob(spec);
+  }
+  for (const auto& f : kJobFiles) EXPECT_EQ(ReadBytes((folder / f.first).string()), f.second) << f.first;
+  EXPECT_FALSE(fs::exists(folder / "BEAM1.ZIP"));
+  EXPECT_FALSE(fs::exists(folder / "ZIPVER.zip"));
+  // The next leave, on a sound disk, packs the job whole.
+  ArchiveJob(spec);
+  EXPECT_TRUE(fs::exists(folder / "BEAM1.ZIP"));
+  for (const auto& f : kJobFiles) EXPECT_FALSE(fs::exists(folder / f.first)) << f.first;
+  EXPECT_TRUE(OpenJobFromZip(spec));
+  for (const auto& f : kJobFiles) EXPECT_EQ(ReadBytes((folder / f.first).string()), f.second) << f.first;
+}
+
 // Archives the programs never write: each is refused whole, says why, and is kept on leaving.
 TEST_F(WithZlib, ARefusedArchiveIsToldAndKeptWhenTheJobIsLeft) {
   fs::path folder = dir.path() / "BEAMS";
