@@ -1,7 +1,9 @@
 #include "trabix/core/soilmodels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "core/numbers.h"
 #include "core/textfiles.h"
@@ -130,6 +132,117 @@ Vector NodeContactAreas(int n, const Vector& length, const Vector& width, bool s
     area[e + 1] += a;
   }
   return area;
+}
+
+namespace {
+
+// Rows taken together by the blocked loops of HalfSpaceStiffness: each row read from memory
+// serves that many rows of the result while it is in the cache.
+constexpr int kRows = 16;
+
+// w := L^-1 for the unit lower factor L in the strict lower triangle of `l` (row-major n x n),
+// into the strict lower triangle of w (its unit diagonal implied): row i of w is -L(i, j) less
+// L(i, k) times row k of w for the rows k < i, taken in ascending order. kRows rows of w at a
+// time share the reading of each finished row above them.
+void InverseOfUnitLower(const std::vector<double>& l, int n, std::vector<double>& w) {
+  const size_t sn = n;
+  w.assign(sn * sn, 0.0);
+  for (int i0 = 0; i0 < n; i0 += kRows) {
+    const int i1 = std::min(n, i0 + kRows);
+    for (int i = i0; i < i1; ++i)
+      for (int j = 0; j < i; ++j) w[i * sn + j] = -l[i * sn + j];
+    for (int k = 0; k < i0; ++k) {
+      const double* wk = &w[k * sn];
+      for (int i = i0; i < i1; ++i) {
+        const double c = l[i * sn + k];
+        double* wi = &w[i * sn];
+        for (int j = 0; j < k; ++j) wi[j] -= c * wk[j];
+      }
+    }
+    for (int i = i0 + 1; i < i1; ++i) {
+      double* wi = &w[i * sn];
+      for (int k = i0; k < i; ++k) {
+        const double c = l[i * sn + k];
+        const double* wk = &w[k * sn];
+        for (int j = 0; j < k; ++j) wi[j] -= c * wk[j];
+      }
+    }
+  }
+}
+
+// The lower triangle of s := W' D^-1 W (row-major n x n) for the unit lower W of
+// InverseOfUnitLower and the pivots d: s(i, j) = sum over k >= i of W(k, i) W(k, j) / d_k for
+// j <= i, taken kRows rows k at a time, each block's rows in ascending order.
+void InverseFromFactors(const std::vector<double>& w, const std::vector<double>& d, int n, std::vector<double>& s) {
+  const size_t sn = n;
+  s.assign(sn * sn, 0.0);
+  for (int k0 = 0; k0 < n; k0 += kRows) {
+    const int k1 = std::min(n, k0 + kRows);
+    for (int i = 0; i < k1; ++i) {
+      double* si = &s[i * sn];
+      for (int k = std::max(k0, i); k < k1; ++k) {
+        const double* wk = &w[k * sn];
+        const double c = (k == i ? 1.0 : wk[i]) / d[k];
+        const int last = k == i ? i : i + 1;  // W(k, k) = 1 is not stored
+        for (int j = 0; j < last; ++j) si[j] += c * wk[j];
+        if (k == i) si[i] += c;
+      }
+    }
+  }
+}
+
+// max |F S x - factor x| / (factor max |x|) for a spread of x: the error of S as the inverse
+// of F (the norm of S F / factor - I bounds its relative error), in extended precision.
+long double InverseResidual(const SoilMatrix& f, const SoilMatrix& s, long double factor) {
+  const int n = f.Rows();
+  std::vector<long double> x(n + 1), y(n + 1);
+  unsigned state = 12345;
+  long double worst = 0;
+  for (int trial = 0; trial < 2; ++trial) {
+    for (int i = 1; i <= n; ++i) {
+      state = state * 1103515245u + 12345u;
+      x[i] = static_cast<long double>((state >> 8) & 0xFFFF) / 32768 - 1;  // in [-1, 1)
+    }
+    for (int i = 1; i <= n; ++i) {
+      long double v = 0;
+      for (int j = 1; j <= n; ++j) v += s(i, j) * x[j];
+      y[i] = v;
+    }
+    long double largest = 0, error = 0;
+    for (int i = 1; i <= n; ++i) {
+      long double v = 0;
+      for (int j = 1; j <= n; ++j) v += f(i, j) * y[j];
+      error = std::fmax(error, std::fabs(v - factor * x[i]));
+      largest = std::fmax(largest, std::fabs(x[i]));
+    }
+    if (largest > 0) worst = std::fmax(worst, error / (factor * largest));
+  }
+  return worst;
+}
+
+}  // namespace
+
+bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, long double factor) {
+  // An inverse in extended precision costs several times one in double, and the results keep
+  // four digits: double holds a half-space flexibility's inverse to far more than that unless
+  // its nodes nearly coincide, which the residual shows.
+  const int n = flexibility.Rows();
+  const size_t sn = n;
+  std::vector<double> a(sn * sn);
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j) a[i * sn + j] = static_cast<double>(flexibility(i + 1, j + 1));
+  if (n > 0 && factor > 0 && beamkernel::FactorSymmetricDense(a, n)) {
+    std::vector<double> d(n), w, s;
+    for (int k = 0; k < n; ++k) d[k] = a[k * sn + k];
+    InverseOfUnitLower(a, n, w);
+    std::vector<double>().swap(a);
+    InverseFromFactors(w, d, n, s);
+    stiffness.ResizeForOverwrite(n, n);
+    for (int i = 0; i < n; ++i)
+      for (int j = 0; j <= i; ++j) stiffness(i + 1, j + 1) = stiffness(j + 1, i + 1) = factor * s[i * sn + j];
+    if (InverseResidual(flexibility, stiffness, factor) <= 1.0E-10L) return true;
+  }
+  return InvertSoilMatrix(flexibility, stiffness, factor);
 }
 
 namespace {
