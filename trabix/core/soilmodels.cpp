@@ -140,52 +140,43 @@ namespace {
 // serves that many rows of the result while it is in the cache.
 constexpr int kRows = 16;
 
-// w := L^-1 for the unit lower factor L in the strict lower triangle of `l` (row-major n x n),
-// into the strict lower triangle of w (its unit diagonal implied): row i of w is -L(i, j) less
-// L(i, k) times row k of w for the rows k < i, taken in ascending order. kRows rows of w at a
-// time share the reading of each finished row above them.
-void InverseOfUnitLower(const std::vector<double>& l, int n, std::vector<double>& w) {
+// The unit lower factor L in the strict lower triangle of `a` (row-major n x n) is replaced by
+// W = L^-1 (its unit diagonal implied), row by row from the last: W(i, j) = -L(i, j) less the
+// sum over k > j of W(i, k) L(k, j), with k descending, so that every row still reads rows of L
+// below it. kRows rows at a time share the reading of each row of L under the block.
+void InvertUnitLower(std::vector<double>& a, int n) {
   const size_t sn = n;
-  w.assign(sn * sn, 0.0);
-  for (int i0 = 0; i0 < n; i0 += kRows) {
-    const int i1 = std::min(n, i0 + kRows);
-    for (int i = i0; i < i1; ++i)
-      for (int j = 0; j < i; ++j) w[i * sn + j] = -l[i * sn + j];
-    for (int k = 0; k < i0; ++k) {
-      const double* wk = &w[k * sn];
-      for (int i = i0; i < i1; ++i) {
-        const double c = l[i * sn + k];
-        double* wi = &w[i * sn];
-        for (int j = 0; j < k; ++j) wi[j] -= c * wk[j];
-      }
-    }
-    for (int i = i0 + 1; i < i1; ++i) {
-      double* wi = &w[i * sn];
-      for (int k = i0; k < i; ++k) {
-        const double c = l[i * sn + k];
-        const double* wk = &w[k * sn];
-        for (int j = 0; j < k; ++j) wi[j] -= c * wk[j];
-      }
-    }
+  auto step = [&a, sn](int i, int k) {  // W(i, k) is final: take its part off the entries left of it
+    double* ri = &a[i * sn];
+    const double* lk = &a[k * sn];
+    const double w = -ri[k];
+    ri[k] = w;
+    for (int j = 0; j < k; ++j) ri[j] += w * lk[j];
+  };
+  for (int i1 = n; i1 > 0; i1 -= kRows) {
+    const int i0 = std::max(0, i1 - kRows);
+    for (int i = i1 - 1; i >= i0; --i)  // within the block: from its last row, as rows of L are still needed above
+      for (int k = i - 1; k >= i0; --k) step(i, k);
+    for (int k = i0 - 1; k >= 0; --k)
+      for (int i = i0; i < i1; ++i) step(i, k);
   }
 }
 
-// The lower triangle of s := W' D^-1 W (row-major n x n) for the unit lower W of
-// InverseOfUnitLower and the pivots d: s(i, j) = sum over k >= i of W(k, i) W(k, j) / d_k for
-// j <= i, taken kRows rows k at a time, each block's rows in ascending order.
-void InverseFromFactors(const std::vector<double>& w, const std::vector<double>& d, int n, std::vector<double>& s) {
+// The upper triangle (with the diagonal) of `a` := W' D^-1 W for the unit lower W in its strict
+// lower triangle and the pivots d: S(i, j) = sum over k >= j of W(k, i) W(k, j) / d_k for j >= i,
+// in ascending k, kRows rows k at a time, so that each row of S is read once for each block.
+void InverseFromFactors(std::vector<double>& a, const std::vector<double>& d, int n) {
   const size_t sn = n;
-  s.assign(sn * sn, 0.0);
+  for (int i = 0; i < n; ++i) std::fill(a.begin() + i * sn + i, a.begin() + (i + 1) * sn, 0.0);
   for (int k0 = 0; k0 < n; k0 += kRows) {
     const int k1 = std::min(n, k0 + kRows);
     for (int i = 0; i < k1; ++i) {
-      double* si = &s[i * sn];
+      double* si = &a[i * sn];
       for (int k = std::max(k0, i); k < k1; ++k) {
-        const double* wk = &w[k * sn];
+        const double* wk = &a[k * sn];
         const double c = (k == i ? 1.0 : wk[i]) / d[k];
-        const int last = k == i ? i : i + 1;  // W(k, k) = 1 is not stored
-        for (int j = 0; j < last; ++j) si[j] += c * wk[j];
-        if (k == i) si[i] += c;
+        for (int j = i; j < k; ++j) si[j] += c * wk[j];
+        si[k] += c;  // W(k, k) = 1
       }
     }
   }
@@ -232,14 +223,20 @@ bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, lo
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j) a[i * sn + j] = static_cast<double>(flexibility(i + 1, j + 1));
   if (n > 0 && factor > 0 && beamkernel::FactorSymmetricDense(a, n)) {
-    std::vector<double> d(n), w, s;
+    // One array serves: W over L below the diagonal, the inverse in the upper triangle.
+    std::vector<double> d(n);
     for (int k = 0; k < n; ++k) d[k] = a[k * sn + k];
-    InverseOfUnitLower(a, n, w);
-    std::vector<double>().swap(a);
-    InverseFromFactors(w, d, n, s);
+    InvertUnitLower(a, n);
+    InverseFromFactors(a, d, n);
+    // Both triangles from the upper one, a tile at a time: the writes down a column of the
+    // lower triangle then stay within a few cache lines.
     stiffness.ResizeForOverwrite(n, n);
-    for (int i = 0; i < n; ++i)
-      for (int j = 0; j <= i; ++j) stiffness(i + 1, j + 1) = stiffness(j + 1, i + 1) = factor * s[i * sn + j];
+    constexpr int kTile = 32;
+    for (int i0 = 0; i0 < n; i0 += kTile)
+      for (int j0 = i0; j0 < n; j0 += kTile)
+        for (int i = i0; i < std::min(n, i0 + kTile); ++i)
+          for (int j = std::max(i, j0); j < std::min(n, j0 + kTile); ++j)
+            stiffness(i + 1, j + 1) = stiffness(j + 1, i + 1) = factor * a[i * sn + j];
     if (InverseResidual(flexibility, stiffness, factor) <= 1.0E-10L) return true;
   }
   return InvertSoilMatrix(flexibility, stiffness, factor);
