@@ -489,5 +489,26 @@ TEST(DumpSoilStiffness, WritesOneRowALineByTheMask) {
             " 6.6666667E-1   1.0000000E+12   -7.0000000E+0  \r\n");
 }
 
+// The listing of a half-space stiffness does not tell the double factor from the extended
+// elimination: every value agrees to the mask's eight digits.
+TEST(DumpSoilStiffness, ListsTheHalfSpaceStiffnessAsTheExtendedEliminationGivesIt) {
+  TestDirectory dir;
+  const int n = 200;
+  Vector x(n + 1, 0.0), b(n + 1, 1.0);
+  for (int i = 2; i <= n; ++i) x[i] = x[i - 1] + 0.1;
+  SoilMatrix f, s;
+  HalfSpaceFlexibility(f, n, x, b, false, 0);
+  auto listing = [&s] {
+    EXPECT_TRUE(DumpSoilStiffness(s));
+    std::ifstream in(kSoilStiffnessFile, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  };
+  const long double factor = 3.14159265358979323846L * 3.2e4L;
+  ASSERT_TRUE(InvertSoilMatrix(f, s, factor));
+  const std::string extended = listing();
+  ASSERT_TRUE(HalfSpaceStiffness(f, s, factor));
+  EXPECT_EQ(listing(), extended);
+}
+
 }  // namespace
 }  // namespace trabix
