@@ -216,7 +216,7 @@ long double InverseResidual(const SoilMatrix& f, const SoilMatrix& s, long doubl
 bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, long double factor) {
   // An inverse in extended precision costs several times one in double, and the results keep
   // four digits: double holds a half-space flexibility's inverse to far more than that unless
-  // its nodes nearly coincide, which the residual shows.
+  // the flexibility is badly conditioned, which the residual shows.
   const int n = flexibility.Rows();
   const size_t sn = n;
   std::vector<double> a(sn * sn);
