@@ -145,7 +145,7 @@ int FormSoilMatrices(BeamModel& m) {
   }
   int symmetry = m.symmetric ? (m.symmetricLoads ? 1 : -1) : 0;
   HalfSpaceFlexibility(m.flexibility, n, m.x, m.width, m.strip, symmetry);
-  if (!InvertSoilMatrix(m.flexibility, m.soil, kPi * m.soilModulus)) return kStopSystemUnstable;
+  if (!HalfSpaceStiffness(m.flexibility, m.soil, kPi * m.soilModulus)) return kStopSystemUnstable;
   return kSolverDone;
 }
 

@@ -29,6 +29,13 @@ bool CrossAnisotropicModulus(const std::vector<std::string>& flags, long double&
 bool HalfSpaceSurfaceModulus(const std::vector<std::string>& flags, bool isotropic, long double& modulus);
 using ::kHalfSpaceDataMessage;
 
+// The soil stiffness of the half-space, stiffness = factor x flexibility^-1 (the flexibility
+// symmetric and positive definite), kept in extended precision. Formed from an LDL' factor in
+// double and checked against the flexibility in extended precision; where double does not hold
+// the inverse to 1.0E-10 (a badly conditioned flexibility) it is formed as InvertSoilMatrix does
+// it, in extended precision throughout. False when the flexibility is singular.
+bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, long double factor);
+
 // Reactions of the half-space soil stiffness S (n x n) to the translations u(2j-1):
 // pressures(i) = R_i / (A_{i-1} + A_i) with A_e = L_e w_e / 2 (w_e = b_e for a beam, 1.0 for a
 // strip), the total reaction at pressures(n + 1), and the soil end forces (p_e A_e, p_{e+1} A_e).

@@ -149,6 +149,61 @@ TEST(InvertSoilMatrix, InverseTimesMatrixIsIdentity) {
   EXPECT_FALSE(InvertSoilMatrix(singular, inv, 1.0L));
 }
 
+// The largest |entry| of a soil matrix.
+long double Largest(const SoilMatrix& s) {
+  long double largest = 0;
+  for (int i = 1; i <= s.Rows(); ++i)
+    for (int j = 1; j <= s.Columns(); ++j) largest = std::fmax(largest, std::fabs(s(i, j)));
+  return largest;
+}
+
+TEST(HalfSpaceStiffness, IsTheInverseOfTheFlexibilityAsTheExtendedEliminationGivesIt) {
+  // Sizes about the blocks of its loops (16 rows), beams of changing width, a strip, both halves.
+  const struct {
+    int n;
+    bool strip;
+    int symmetry;
+  } cases[] = {{2, false, 0}, {15, false, 0}, {17, false, 0}, {40, true, 0},
+               {33, false, 1}, {33, false, -1}, {120, false, 0}};
+  for (const auto& c : cases) {
+    Vector x(c.n + 1, 0.0), b(c.n + 1, 0.0);
+    for (int i = 2; i <= c.n; ++i) x[i] = x[i - 1] + 0.1 + 0.02 * (i % 3);
+    for (int e = 1; e <= c.n; ++e) b[e] = c.strip ? 1.6 : 0.6 + 0.1 * (e % 4);
+    SoilMatrix f, fast, extended;
+    HalfSpaceFlexibility(f, c.n, x, b, c.strip, c.symmetry);
+    const long double factor = 3.14159265358979323846L * 3.2e4L;
+    ASSERT_TRUE(HalfSpaceStiffness(f, fast, factor)) << c.n;
+    ASSERT_TRUE(InvertSoilMatrix(f, extended, factor));
+    const long double largest = Largest(extended);
+    for (int i = 1; i <= c.n; ++i) {
+      for (int j = 1; j <= c.n; ++j) {
+        EXPECT_NEAR(static_cast<double>(fast(i, j)), static_cast<double>(extended(i, j)), 1e-12 * largest)
+            << c.n << " " << i << " " << j;
+        EXPECT_EQ(fast(i, j), fast(j, i));
+        long double sum = 0;
+        for (int k = 1; k <= c.n; ++k) sum += f(i, k) * fast(k, j);
+        EXPECT_NEAR(static_cast<double>(sum / factor), i == j ? 1.0 : 0.0, 1e-11) << c.n << " " << i << " " << j;
+      }
+    }
+  }
+}
+
+TEST(HalfSpaceStiffness, BadlyConditionedFlexibilityIsInvertedInExtendedPrecision) {
+  // The Hilbert matrix of order 8 (condition about 1.5E10): double keeps too few digits of its
+  // inverse, and the result is the extended elimination's own.
+  const int n = 8;
+  SoilMatrix f(n, n), fast, extended;
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) f(i, j) = 1.0L / (i + j - 1);
+  ASSERT_TRUE(HalfSpaceStiffness(f, fast, 2.0L));
+  ASSERT_TRUE(InvertSoilMatrix(f, extended, 2.0L));
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) EXPECT_EQ(fast(i, j), extended(i, j)) << i << " " << j;
+  SoilMatrix singular(2, 2);
+  singular(1, 1) = singular(1, 2) = singular(2, 1) = singular(2, 2) = 1;
+  EXPECT_FALSE(HalfSpaceStiffness(singular, fast, 1.0L));
+}
+
 std::vector<std::string> CrossFlags(double ev, double eh, double gv, double nuh, double nuv) {
   std::vector<std::string> flags(14);
   char buf[64];
@@ -432,6 +487,27 @@ TEST(DumpSoilStiffness, WritesOneRowALineByTheMask) {
   EXPECT_EQ(bytes,
             " 1.2345000E+3   -1.2500000E-4   0.0000000E+0  \r\n"
             " 6.6666667E-1   1.0000000E+12   -7.0000000E+0  \r\n");
+}
+
+// The listing of a half-space stiffness does not tell the double factor from the extended
+// elimination: every value agrees to the mask's eight digits.
+TEST(DumpSoilStiffness, ListsTheHalfSpaceStiffnessAsTheExtendedEliminationGivesIt) {
+  TestDirectory dir;
+  const int n = 200;
+  Vector x(n + 1, 0.0), b(n + 1, 1.0);
+  for (int i = 2; i <= n; ++i) x[i] = x[i - 1] + 0.1;
+  SoilMatrix f, s;
+  HalfSpaceFlexibility(f, n, x, b, false, 0);
+  auto listing = [&s] {
+    EXPECT_TRUE(DumpSoilStiffness(s));
+    std::ifstream in(kSoilStiffnessFile, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  };
+  const long double factor = 3.14159265358979323846L * 3.2e4L;
+  ASSERT_TRUE(InvertSoilMatrix(f, s, factor));
+  const std::string extended = listing();
+  ASSERT_TRUE(HalfSpaceStiffness(f, s, factor));
+  EXPECT_EQ(listing(), extended);
 }
 
 }  // namespace
