@@ -6,25 +6,14 @@
 
 namespace palvore {
 
-BandMatrix BuildSystem(const PileModel& m, const SoilMatrix& soil, int extra, int* effectiveSprings) {
-  const int equations = 2 * m.nodes + extra;
-  const int width = m.soilKind == HalfSpaceSoil ? equations : 4;
-  BandMatrix a(equations, width);
-  for (int r = 1; r <= 2 * m.nodes; ++r)
-    for (int c = 1; c <= std::min(4, width); ++c) a(r, c) = m.elementMatrix(r, c);
-  if (m.soilKind == WinklerSoil) beamkernel::AddSoilMatrixFull(a, m.nodes, soil);
-  if (m.soilKind == HalfSpaceSoil) beamkernel::AddSoilMatrix(a, m.nodes - m.above, soil, extra, m.above);
-  int springs = 0;
-  beamkernel::AddNodalSprings(a, springs, Supports.springs, m.nodes);
-  if (effectiveSprings) *effectiveSprings = springs;
-  beamkernel::ImposeNodeSupports(a, m.supportNodes, width);
-  beamkernel::ImposeSupports(a, m.fixedFreedoms, width);
-  return a;
-}
-
-void ClearImposedLoads(const PileModel& m, Vector& load) {
-  for (int k : m.supportNodes) load[2 * k - 1] = 0.0;
-  for (int r : m.fixedFreedoms) load[r] = 0.0;
+beamkernel::BeamStructure Structure(const PileModel& m) {
+  beamkernel::BeamStructure s;
+  s.nodes = m.nodes;
+  s.elements = &m.elementMatrix;
+  s.springs = &Supports.springs;
+  s.fixedFreedoms = &m.fixedFreedoms;
+  s.supportNodes = &m.supportNodes;
+  return s;
 }
 
 void AddWinklerSoil(const PileModel& m, SoilMatrix& soil) {
