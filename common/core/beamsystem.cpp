@@ -96,12 +96,6 @@ std::vector<int> BorderedPositions(const std::vector<int>& status, int c) {
   return order;
 }
 
-namespace {
-
-double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
-
-}  // namespace
-
 int StopCodeOf(ContactOutcome outcome) {
   switch (outcome) {
     case ContactOutcome::kSettled: return 0;
@@ -112,6 +106,15 @@ int StopCodeOf(ContactOutcome outcome) {
   return kStopSystemUnstable;
 }
 
+namespace {
+
+double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
+
+// Pressures of a solution u (2 x nodes freedoms, then the border unknowns) with the soil laid out
+// by `order`: the soil forces R = S v (v the contact translations, then the border unknowns),
+// each contact node's pressure R over its area, the total of all R at nodes + 1, every yielded
+// node (status per node) at its signed yield pressure; the soil end forces (p_e A_e, p_{e+1} A_e)
+// and the soil surface displacement under each node (its translation, or its border unknown).
 void HalfSpacePassPressures(const HalfSpaceContact& c, const std::vector<int>& order, const Vector& u,
                             const std::vector<int>& status, const Vector& yieldPressure, Vector& pressures,
                             SoilEndForces& soilEnd, Vector& surface) {
@@ -146,6 +149,8 @@ void HalfSpacePassPressures(const HalfSpaceContact& c, const std::vector<int>& o
     soilEnd.atJ[e] = pressures[e + 1] * c.part[e];
   }
 }
+
+}  // namespace
 
 ContactOutcome HalfSpaceYieldIteration(const HalfSpaceContact& c, BeamSystem& system, ContactState& state) {
   const int n = c.structure.nodes, first = c.first, last = c.first + c.count - 1;

@@ -5,6 +5,7 @@
 // a Winkler soil and of an elastic half-space over a range of contact nodes. A program hands in
 // its structure and soil as a small profile (data, and the few numbers that differ); every
 // outcome is an enum that the program turns into its own stop codes and messages.
+#include <utility>
 #include <vector>
 
 #include "core/beamkernel.h"
@@ -118,15 +119,6 @@ struct HalfSpaceContact {
   const Vector* keptLoad = nullptr;
 };
 
-// Pressures of a solution u (2 x nodes freedoms, then the border unknowns) with the soil laid out
-// by `order`: the soil forces R = S v (v the contact translations, then the border unknowns),
-// each contact node's pressure R over its area, the total of all R at nodes + 1, every yielded
-// node (status per node) at its signed yield pressure; the soil end forces (p_e A_e, p_{e+1} A_e)
-// and the soil surface displacement under each node (its translation, or its border unknown).
-void HalfSpacePassPressures(const HalfSpaceContact& c, const std::vector<int>& order, const Vector& u,
-                            const std::vector<int>& status, const Vector& yieldPressure, Vector& pressures,
-                            SoilEndForces& soilEnd, Vector& surface);
-
 // The half-space yield iteration after the elastic solution (state: its displacements,
 // pressures and soil end forces): a node whose pressure reaches the yield stress carries exactly
 // that from then on, its translation loosed from the soil, which takes the yield force at a
@@ -155,5 +147,43 @@ struct WinklerContact {
 // the stepwise load of that stress and stays yielded; no pass limit. After at least one pass the
 // soil end forces and the total come from ElementResults.
 ContactOutcome WinklerYieldIteration(const WinklerContact& c, BeamSystem& system, ContactState& state);
+
+// The iterations on a program's model, which names its parts alike (nodes, elements, length,
+// system, keptLoad, keptFixedEnd, otherwiseSupported, yieldStress, soil, and the results u,
+// pressures, soilEnd, fixedEnd, yieldPasses, yieldStatus); each returns the stop code
+// (StopCodeOf). The program gives what differs: its structure, where its contact begins, the
+// areas or widths of its soil terms, its moduli and rotation sign, and where the soil surface's
+// displacements go (nullptr: nowhere).
+template <typename Model>
+int HalfSpaceYieldIterationOf(Model& m, const BeamStructure& structure, int first, Vector part, Vector* surface) {
+  HalfSpaceContact c;
+  c.structure = structure;
+  c.first = first;
+  c.count = m.nodes - first + 1;
+  c.soil = &m.soil;
+  c.part = std::move(part);
+  c.yieldStress = m.yieldStress;
+  c.otherwiseSupported = m.otherwiseSupported;
+  c.keptLoad = &m.keptLoad;
+  ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, surface};
+  return StopCodeOf(HalfSpaceYieldIteration(c, m.system, state));
+}
+template <typename Model>
+int WinklerYieldIterationOf(Model& m, const BeamStructure& structure, int first, Vector width,
+                            const Table2D<double>& moduli, int rotationSign) {
+  WinklerContact c;
+  c.structure = structure;
+  c.first = first;
+  c.elements = m.elements;
+  c.length = &m.length;
+  c.width = std::move(width);
+  c.moduli = &moduli;
+  c.rotationSign = rotationSign;
+  c.otherwiseSupported = m.otherwiseSupported;
+  c.keptLoad = &m.keptLoad;
+  c.keptFixedEnd = &m.keptFixedEnd;
+  ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, nullptr};
+  return StopCodeOf(WinklerYieldIteration(c, m.system, state));
+}
 
 }  // namespace beamkernel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/globals.h"
 #include "core/numbers.h"
@@ -314,36 +315,15 @@ Vector SoilWidths(const BeamModel& m) {
 // Half-space: every node is a contact node; the yield force of a node is its yield pressure over
 // the node's own contact area, the same area that turns its soil reaction into a pressure.
 int HalfSpaceYieldIteration(BeamModel& m) {
-  beamkernel::HalfSpaceContact c;
-  c.structure = Structure(m);
-  c.first = 1;
-  c.count = m.nodes;
-  c.soil = &m.soil;
-  c.part.assign(m.nodes + 1, 0.0);
   const Vector w = SoilWidths(m);
-  for (int e = 1; e <= m.elements; ++e) c.part[e] = m.length[e] * w[e] / 2;
-  c.yieldStress = m.yieldStress;
-  c.otherwiseSupported = m.otherwiseSupported;
-  c.keptLoad = &m.keptLoad;
-  beamkernel::ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, &m.surface};
-  return beamkernel::StopCodeOf(beamkernel::HalfSpaceYieldIteration(c, m.system, state));
+  Vector part(m.nodes + 1, 0.0);
+  for (int e = 1; e <= m.elements; ++e) part[e] = m.length[e] * w[e] / 2;
+  return beamkernel::HalfSpaceYieldIterationOf(m, Structure(m), 1, std::move(part), &m.surface);
 }
 
 // Winkler foundation: each element half yields on its own.
 int WinklerYieldIteration(BeamModel& m) {
-  beamkernel::WinklerContact c;
-  c.structure = Structure(m);
-  c.first = 1;
-  c.elements = m.elements;
-  c.length = &m.length;
-  c.width = SoilWidths(m);
-  c.moduli = &SoilTable;
-  c.rotationSign = kRotationSign;
-  c.otherwiseSupported = m.otherwiseSupported;
-  c.keptLoad = &m.keptLoad;
-  c.keptFixedEnd = &m.keptFixedEnd;
-  beamkernel::ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, nullptr};
-  return beamkernel::StopCodeOf(beamkernel::WinklerYieldIteration(c, m.system, state));
+  return beamkernel::WinklerYieldIterationOf(m, Structure(m), 1, SoilWidths(m), SoilTable, kRotationSign);
 }
 
 }  // namespace
