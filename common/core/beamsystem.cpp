@@ -152,6 +152,13 @@ void HalfSpacePassPressures(const HalfSpaceContact& c, const std::vector<int>& o
 
 }  // namespace
 
+void HalfSpaceReactions(const HalfSpaceContact& c, const Vector& u, Vector& pressures, SoilEndForces& soilEnd) {
+  const int n = c.structure.nodes;
+  Vector surface;
+  HalfSpacePassPressures(c, BorderedPositions(std::vector<int>(c.count + 1, 0), c.count), u, std::vector<int>(n + 1, 0),
+                         Vector(n + 1, 0.0), pressures, soilEnd, surface);
+}
+
 ContactOutcome HalfSpaceYieldIteration(const HalfSpaceContact& c, BeamSystem& system, ContactState& state) {
   const int n = c.structure.nodes, first = c.first, last = c.first + c.count - 1;
   const double y = c.yieldStress;

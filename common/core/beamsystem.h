@@ -119,6 +119,12 @@ struct HalfSpaceContact {
   const Vector* keptLoad = nullptr;
 };
 
+// The soil's reactions to a solution u without yielded nodes: each contact node's pressure (its
+// soil force over its area: part of the element before it and of the element after it), the
+// total soil force at nodes + 1, and the soil end forces (p_e A_e, p_{e+1} A_e) of the contact
+// elements.
+void HalfSpaceReactions(const HalfSpaceContact& c, const Vector& u, Vector& pressures, SoilEndForces& soilEnd);
+
 // The half-space yield iteration after the elastic solution (state: its displacements,
 // pressures and soil end forces): a node whose pressure reaches the yield stress carries exactly
 // that from then on, its translation loosed from the soil, which takes the yield force at a
@@ -148,14 +154,14 @@ struct WinklerContact {
 // soil end forces and the total come from ElementResults.
 ContactOutcome WinklerYieldIteration(const WinklerContact& c, BeamSystem& system, ContactState& state);
 
-// The iterations on a program's model, which names its parts alike (nodes, elements, length,
+// The contact and the iterations on a program's model, which names its parts alike (nodes, elements, length,
 // system, keptLoad, keptFixedEnd, otherwiseSupported, yieldStress, soil, and the results u,
 // pressures, soilEnd, fixedEnd, yieldPasses, yieldStatus); each returns the stop code
 // (StopCodeOf). The program gives what differs: its structure, where its contact begins, the
 // areas or widths of its soil terms, its moduli and rotation sign, and where the soil surface's
 // displacements go (nullptr: nowhere).
 template <typename Model>
-int HalfSpaceYieldIterationOf(Model& m, const BeamStructure& structure, int first, Vector part, Vector* surface) {
+HalfSpaceContact HalfSpaceContactOf(const Model& m, const BeamStructure& structure, int first, Vector part) {
   HalfSpaceContact c;
   c.structure = structure;
   c.first = first;
@@ -165,6 +171,11 @@ int HalfSpaceYieldIterationOf(Model& m, const BeamStructure& structure, int firs
   c.yieldStress = m.yieldStress;
   c.otherwiseSupported = m.otherwiseSupported;
   c.keptLoad = &m.keptLoad;
+  return c;
+}
+template <typename Model>
+int HalfSpaceYieldIterationOf(Model& m, const BeamStructure& structure, int first, Vector part, Vector* surface) {
+  const HalfSpaceContact c = HalfSpaceContactOf(m, structure, first, std::move(part));
   ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, surface};
   return StopCodeOf(HalfSpaceYieldIteration(c, m.system, state));
 }

@@ -176,7 +176,8 @@ int SolveElastic(PileModel& m) {
 void SoilReactions(PileModel& m) {
   m.soilEnd.Resize(m.elements);
   if (m.soilKind == HalfSpaceSoil) {
-    HalfSpacePressures(m, m.soil, m.u, std::vector<int>(), Vector());
+    beamkernel::HalfSpaceReactions(beamkernel::HalfSpaceContactOf(m, Structure(m), m.above + 1, SoilAreas(m)), m.u,
+                                   m.pressures, m.soilEnd);
     return;
   }
   m.pressures.assign(2 * m.nodes + 1, 0.0);

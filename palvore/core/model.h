@@ -61,12 +61,8 @@ struct PileModel {
 beamkernel::BeamStructure Structure(const PileModel& model);
 // Adds the Winkler terms of both halves of every embedded element to a cleared soil matrix.
 void AddWinklerSoil(const PileModel& model, SoilMatrix& soil);
-// Half-space pressures from a solution u (2 nN freedoms, then the border unknowns): the soil
-// forces R = soil x (embedded translations, border unknowns), each embedded node's pressure
-// R / area, the total of all R at pressures(nN + 1), a yielded node (status 1) at its signed
-// yield pressure, and the soil end forces (p A_e at both ends of embedded element e,
-// A_e = L_e W_e / 2). status and yieldPressure per node.
-void HalfSpacePressures(PileModel& model, const SoilMatrix& soil, const Vector& u, const std::vector<int>& status,
-                        const Vector& yieldPressure);
+// Per element the area L_e W_e / 2 that each end of an embedded element carries on the
+// half-space (0 above the soil), index 1..nN.
+Vector SoilAreas(const PileModel& model);
 
 }  // namespace palvore

@@ -1,7 +1,5 @@
 #include "palvore/core/yielditeration.h"
 
-#include <utility>
-
 #include "palvore/core/analysis.h"
 #include "palvore/core/globals.h"
 
@@ -10,11 +8,9 @@ namespace palvore {
 namespace {
 
 // Half-space: the embedded nodes are the contact nodes; a yielded node's force is its yield
-// pressure over its tributary area of the embedded elements.
+// pressure over its tributary area of the embedded elements (SoilAreas).
 int HalfSpaceYieldIteration(PileModel& m) {
-  Vector part(m.nodes + 1, 0.0);
-  for (int e = m.above + 1; e <= m.elements; ++e) part[e] = m.length[e] * m.soilWidth[e] / 2;
-  return beamkernel::HalfSpaceYieldIterationOf(m, Structure(m), m.above + 1, std::move(part), nullptr);
+  return beamkernel::HalfSpaceYieldIterationOf(m, Structure(m), m.above + 1, SoilAreas(m), nullptr);
 }
 
 // Winkler soil: each half of an embedded element yields on its own.

@@ -252,16 +252,34 @@ int SolveElastic(BeamModel& m) {
   return kSolverDone;
 }
 
+namespace {
+
+// The width of an element's soil terms: a strip is taken per metre of its length.
+Vector SoilWidths(const BeamModel& m) {
+  Vector w(m.elements + 1, 1.0);
+  for (int e = 1; e <= m.elements; ++e) w[e] = m.strip ? 1.0 : m.width[e];
+  return w;
+}
+
+// Per element the area L_e w_e / 2 that each of its ends carries on the soil.
+Vector SoilAreas(const BeamModel& m) {
+  const Vector w = SoilWidths(m);
+  Vector part(m.nodes + 1, 0.0);
+  for (int e = 1; e <= m.elements; ++e) part[e] = m.length[e] * w[e] / 2;
+  return part;
+}
+
+}  // namespace
+
 void SoilReactions(BeamModel& m) {
   const int n = m.nodes;
   m.soilEnd.Resize(m.elements);
   if (m.soilKind == HalfSpaceSoil) {
-    HalfSpaceReactions(m.u, m.soil, n, m.length, m.width, m.strip, m.pressures, m.soilEnd);
+    beamkernel::HalfSpaceReactions(beamkernel::HalfSpaceContactOf(m, Structure(m), 1, SoilAreas(m)), m.u, m.pressures,
+                                   m.soilEnd);
   } else if (m.soilKind == WinklerSoil) {
-    Vector w(m.elements + 1);
-    for (int e = 1; e <= m.elements; ++e) w[e] = m.strip ? 1.0 : m.width[e];
     double total = 0;
-    WinklerReactions(m.u, m.elements, m.length, w, SoilTable, m.soilEnd, total);
+    WinklerReactions(m.u, m.elements, m.length, SoilWidths(m), SoilTable, m.soilEnd, total);
     m.pressures.assign(2 * n + 1, 0.0);
     for (int e = 1; e <= m.elements; ++e) {
       m.pressures[2 * e - 1] = SoilTable(e, 1) * m.u[2 * e - 1];
@@ -305,20 +323,10 @@ void FormEndForces(BeamModel& m) {
 
 namespace {
 
-// The width of an element's soil terms: a strip is taken per metre of its length.
-Vector SoilWidths(const BeamModel& m) {
-  Vector w(m.elements + 1, 1.0);
-  for (int e = 1; e <= m.elements; ++e) w[e] = m.strip ? 1.0 : m.width[e];
-  return w;
-}
-
 // Half-space: every node is a contact node; the yield force of a node is its yield pressure over
 // the node's own contact area, the same area that turns its soil reaction into a pressure.
 int HalfSpaceYieldIteration(BeamModel& m) {
-  const Vector w = SoilWidths(m);
-  Vector part(m.nodes + 1, 0.0);
-  for (int e = 1; e <= m.elements; ++e) part[e] = m.length[e] * w[e] / 2;
-  return beamkernel::HalfSpaceYieldIterationOf(m, Structure(m), 1, std::move(part), &m.surface);
+  return beamkernel::HalfSpaceYieldIterationOf(m, Structure(m), 1, SoilAreas(m), &m.surface);
 }
 
 // Winkler foundation: each element half yields on its own.
