@@ -113,7 +113,7 @@ int YieldPassLimit(int nodes) {
   return nodes;
 }
 
-void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, int mode) {
+SolveStatus BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, int mode) {
   if (mode == 1 || mode == 3) {
     // The own diagonals before elimination: a pivot that elimination cancels to a tiny part of
     // its equation's diagonal marks a mechanism (or a near one) that rounding alone holds.
@@ -123,7 +123,7 @@ void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, i
       double pivot = a(i, 1);
       if (SingularPivot(pivot, diagonal[i])) {
         message = kSingularMessage;
-        return;
+        return SolveStatus::kSingular;
       }
       int mm = std::min(m, neq - i + 1);
       for (int j = 2; j <= mm; ++j) {
@@ -150,6 +150,7 @@ void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, i
       for (int j = 2; j <= mm; ++j) b[i] -= b[i + j - 1] * a(i, j);
     }
   }
+  return SolveStatus::kSolved;
 }
 
 void WinklerSoilMatrix(int half, SoilMatrix& s, int e, double length, double w, double ki, double kj) {
@@ -296,13 +297,12 @@ bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor)
   // A half-space flexibility matrix is symmetric and positive definite (the work of any set of
   // contact forces on the settlements they cause is positive), so a symmetric elimination
   // without row exchanges serves: LDL' in a third of the work of a full Gauss-Jordan, then the
-  // inverse from the factor. A pivot that vanishes against the largest entry still means singular.
+  // inverse from the factor. The pivots are tested as every elimination of the suite tests them.
   const int n = in.Rows();
   out.ResizeForOverwrite(n, n);  // every entry is written below (or all cleared on failure)
   if (n == 0) return true;
-  long double largest = 0;
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) largest = std::fmax(largest, std::fabs(in(i, j)));
+  std::vector<double> own(n);
+  for (int i = 0; i < n; ++i) own[i] = static_cast<double>(in(i + 1, i + 1));
   // Everything is done in `out`'s own storage (rows and columns from 1, stride n + 1): the
   // factor in its lower triangle, the columns of the inverse factor in its upper triangle, then
   // the inverse over both as the parts it replaces are no longer read. One n x n array is all
@@ -312,7 +312,7 @@ bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor)
   for (int i = 0; i < n; ++i)
     for (int j = 0; j <= i; ++j) a[i * stride + j] = in(i + 1, j + 1);
   std::vector<long double> scratch;
-  auto acceptable = [largest](int, long double d) { return std::fabs(d) > 1.0E-15L * largest; };
+  auto acceptable = [&own](int i, long double d) { return !SingularPivot(static_cast<double>(d), own[i]); };
   if (FactorSymmetric(a, n, stride, scratch, acceptable) >= 0) {
     out.Resize(n, n);
     return false;
@@ -419,8 +419,7 @@ class CondensedFactors {
     }
     std::string message;
     Vector unused;
-    BandSolve(pp, np_, unused, message, wp_, 1);
-    if (message == kSingularMessage) return false;
+    if (BandSolve(pp, np_, unused, message, wp_, 1) != SolveStatus::kSolved) return false;
     // x(j) = App^-1 times column j of Apq, kept as rows (those of unknowns the rotations reach).
     stride_ = static_cast<size_t>(np_) + 1;
     row_.assign(nq_, -1);
@@ -575,11 +574,11 @@ void ToCoupled(const BandMatrix& a, int neq, int nodes, CoupledSystem& out) {
 
 }  // namespace
 
-void CondensedSolve(CoupledSystem& a, Vector& b, std::string& message) {
+SolveStatus CondensedSolve(CoupledSystem& a, Vector& b, std::string& message) {
   CondensedFactors factors(a);
   if (!factors.Factor()) {
     message = kSingularMessage;
-    return;
+    return SolveStatus::kSingular;
   }
   // The dense factor is formed in double; two steps of refinement against residuals formed in
   // extended precision bring the solution to what an elimination in extended precision gives.
@@ -592,12 +591,13 @@ void CondensedSolve(CoupledSystem& a, Vector& b, std::string& message) {
     for (int i = 1; i <= neq; ++i) x[i] += r[i];
   }
   b = x;
+  return SolveStatus::kSolved;
 }
 
-void CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::string& message) {
+SolveStatus CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::string& message) {
   CoupledSystem system;
   ToCoupled(a, neq, nodes, system);
-  CondensedSolve(system, b, message);
+  return CondensedSolve(system, b, message);
 }
 
 void CopySoilMatrix(const SoilMatrix& from, SoilMatrix& to, int rows, int columns) {

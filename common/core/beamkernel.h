@@ -152,13 +152,20 @@ void AddSoilMatrix(BandMatrix& a, int n, const SoilMatrix& s, int extra, int fir
 // 80 m / 4, rounded to the nearest whole number (halves to even).
 int YieldPassLimit(int nodes);
 
+// The outcome of a solution.
+enum class SolveStatus {
+  kSolved,
+  kSingular,   // a pivot failed SingularPivot
+  kNotFinite,  // the solution holds an infinite or undefined value
+};
+
 // Gauss elimination of the band matrix: mode 1 triangularises A, mode 2 reduces and
 // back-substitutes b with an already triangularised A, mode 3 does both. A pivot below 1.0E-30
 // in magnitude, or one that elimination has cancelled to 1.0E-12 of its equation's own
 // diagonal or less (a mechanism that rounding hides), stops at once with `message` :=
 // "MATRIX IS SINGULAR"; A is then partly reduced and b untouched. Otherwise `message` is left as
-// the caller passed it.
-void BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, int mode);
+// the caller passed it. Returns kSingular or kSolved (mode 2 always kSolved).
+SolveStatus BandSolve(BandMatrix& a, int neq, Vector& b, std::string& message, int m, int mode);
 
 extern const char* const kSingularMessage;  // "MATRIX IS SINGULAR"
 
@@ -182,7 +189,7 @@ void SolveFactoredSymmetric(const std::vector<double>& a, int n, std::vector<dou
 // eliminated first in their own narrow band, leaving one dense symmetric system of the rest:
 // m^3/6 operations for m fully coupled unknowns, against (2m)^3/6 for the band of 2m. The pivot
 // test and `message` as BandSolve (each pivot against its own equation's diagonal); b untouched then.
-void CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::string& message);
+SolveStatus CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, std::string& message);
 
 // The system of a structure on an elastic half-space in compact form, for CondensedSolve: every
 // coupling that involves a rotation in a narrow band, and the translations 2k-1 (k = 1..nodes)
@@ -226,7 +233,7 @@ class CoupledSystem {
 
 // CondensedSolve on the compact system. Its dense block's lower triangle is overwritten by the
 // elimination (solve it once); the rest is as the band form.
-void CondensedSolve(CoupledSystem& a, Vector& b, std::string& message);
+SolveStatus CondensedSolve(CoupledSystem& a, Vector& b, std::string& message);
 
 // Soil forces at the two ends of each element (elements 1..n-1), upward on the structure.
 struct SoilEndForces {
@@ -257,8 +264,8 @@ void ElementResults(const Vector& u, const std::vector<int>& halfStatus, SoilEnd
                     double& total);
 
 // Inverts a symmetric positive definite matrix (a half-space flexibility; LDL' elimination in
-// extended precision) and scales the inverse: out = factor x in^-1. False when a pivot vanishes
-// (1.0E-15 of the largest entry or less): the matrix is singular.
+// extended precision) and scales the inverse: out = factor x in^-1. False when a pivot fails
+// SingularPivot against its own diagonal: the matrix is singular.
 bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor);
 
 // Copies rows 1..rows, columns 1..columns of `from` into `to` (which is at least that large).

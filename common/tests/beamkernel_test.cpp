@@ -86,7 +86,7 @@ TEST(BandSolve, SmallBandSystemAndItsMultipliers) {
   a(3, 1) = 4;
   Vector b = {0.0, 5.0, 6.0, 5.0};
   std::string message;
-  BandSolve(a, 3, b, message, 2, 3);
+  EXPECT_EQ(BandSolve(a, 3, b, message, 2, 3), SolveStatus::kSolved);
   EXPECT_EQ(message, "");
   for (int i = 1; i <= 3; ++i) EXPECT_NEAR(b[i], 1.0, 1e-15) << i;
   EXPECT_DOUBLE_EQ(a(1, 2), 0.25);
@@ -99,7 +99,7 @@ TEST(BandSolve, SmallBandSystemAndItsMultipliers) {
   singular(2, 1) = 4;
   singular(3, 1) = 4;
   Vector kept = {0.0, 5.0, 6.0, 5.0}, c = kept;
-  BandSolve(singular, 3, c, message, 2, 3);
+  EXPECT_EQ(BandSolve(singular, 3, c, message, 2, 3), SolveStatus::kSingular);
   EXPECT_EQ(message, "MATRIX IS SINGULAR");
   EXPECT_EQ(c, kept);
 }

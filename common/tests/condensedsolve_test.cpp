@@ -106,7 +106,8 @@ TEST(CondensedSolve, MechanismIsSingularAndLeavesTheLoads) {
 }
 
 // The symmetric elimination inverts a half-space-like flexibility to extended precision, and an
-// indefinite (but regular) symmetric matrix as well; a singular one is refused.
+// indefinite (but regular) symmetric matrix as well; a singular one, or one whose elimination
+// cancels a pivot to rounding, is refused.
 TEST(InvertSoilMatrix, SymmetricEliminationInverse) {
   const int n = 60;
   SoilMatrix f(n, n), inverse;
@@ -130,6 +131,11 @@ TEST(InvertSoilMatrix, SymmetricEliminationInverse) {
   for (int i = 1; i <= 3; ++i)
     for (int j = 1; j <= 3; ++j) singular(i, j) = i * j;
   EXPECT_FALSE(InvertSoilMatrix(singular, inverse, 1.0L));
+  // The pivot rule of every elimination: a pivot cancelled to rounding of its own diagonal.
+  SoilMatrix pair(2, 2);
+  pair(1, 1) = pair(1, 2) = pair(2, 1) = 1e6L;
+  pair(2, 2) = 1e6L + 1e-7L;
+  EXPECT_FALSE(InvertSoilMatrix(pair, inverse, 1.0L));
 }
 
 // The dense symmetric factors: a solution against the known one, and the pivot rule against the

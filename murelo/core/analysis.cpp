@@ -136,8 +136,7 @@ class CondensedWall {
     std::string message;
     Vector unused;
     if (nb_ > 0) {
-      beamkernel::BandSolve(band_, nb_, unused, message, width_, 1);
-      if (message == beamkernel::kSingularMessage) return false;
+      if (beamkernel::BandSolve(band_, nb_, unused, message, width_, 1) != beamkernel::SolveStatus::kSolved) return false;
     }
     // X = K_bb^-1 K_bd for the dense unknowns that the band reaches, and K_dd - K_db X.
     reach_.assign(nd0_, Vector());

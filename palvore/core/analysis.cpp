@@ -126,8 +126,6 @@ int FormSoilMatrices(PileModel& m) {
 
 void AssembleSystem(PileModel& m) {
   m.equations = 2 * m.nodes;
-  // A half-space couples every embedded translation with every other.
-  m.bandWidth = m.soilKind == HalfSpaceSoil ? m.equations : 4;
   m.elementMatrix.Resize(m.equations, 4);
   for (int e = 1; e <= m.elements; ++e) {
     ElementMatrix k;
@@ -138,7 +136,16 @@ void AssembleSystem(PileModel& m) {
   m.fixedFreedoms.clear();
   if (m.topFixed) m.fixedFreedoms.push_back(2);
   m.supportNodes = SupportFlag(2) ? UnyieldingNodeList(Supports.unyieldingNodes, m.nodes) : std::vector<int>();
-  m.system = BuildSystem(m, m.soil, 0, &m.effectiveSprings);
+  // A half-space couples every embedded translation with every other.
+  if (m.soilKind == HalfSpaceSoil) {
+    const int nS = m.nodes - m.above;
+    beamkernel::AssembleHalfSpaceSystem(Structure(m), m.soil, m.above + 1,
+                                        beamkernel::BorderedPositions(std::vector<int>(nS + 1, 0), nS), m.system,
+                                        &m.effectiveSprings);
+  } else {
+    beamkernel::AssembleBandSystem(Structure(m), m.soilKind == WinklerSoil ? &m.soil : nullptr, m.system,
+                                   &m.effectiveSprings);
+  }
   const int nodeCount = static_cast<int>(m.supportNodes.size());
   m.otherwiseSupported = m.effectiveSprings >= 2 || nodeCount >= 2 || (m.effectiveSprings >= 1 && nodeCount >= 1);
 }
@@ -157,30 +164,20 @@ void FormLoadVector(PileModel& m) {
   }
   m.keptLoad = m.load;
   m.keptFixedEnd = m.fixedEnd;
-  ClearImposedLoads(m, m.load);
+  beamkernel::ClearImposedLoads(Structure(m), m.load);
 }
 
 int SolveElastic(PileModel& m) {
   m.u = m.load;
-  std::string message;
-  // On a half-space the translations couple fully, the rotations only with their neighbours (the
-  // condensed solution reads the system as it stands).
-  if (m.soilKind == HalfSpaceSoil) {
-    beamkernel::CondensedSolve(m.system, m.equations, m.nodes, m.u, message);
-  } else {
-    BandMatrix a = m.system;
-    beamkernel::BandSolve(a, m.equations, m.u, message, m.bandWidth, 3);
-  }
-  if (message == beamkernel::kSingularMessage) return kStopSystemUnstable;
-  for (int i = 1; i <= m.equations; ++i)
-    if (!Finite(m.u[i])) return kStopSystemUnstable;
-  return kSolverDone;
+  return beamkernel::SolveSymmetric(m.system, m.u) == beamkernel::SolveStatus::kSolved ? kSolverDone
+                                                                                         : kStopSystemUnstable;
 }
 
 void SoilReactions(PileModel& m) {
   m.soilEnd.Resize(m.elements);
   if (m.soilKind == HalfSpaceSoil) {
-    HalfSpacePressures(m, m.soil, m.u, std::vector<int>(), Vector());
+    beamkernel::HalfSpaceReactions(beamkernel::HalfSpaceContactOf(m, Structure(m), m.above + 1, SoilAreas(m)), m.u,
+                                   m.pressures, m.soilEnd);
     return;
   }
   m.pressures.assign(2 * m.nodes + 1, 0.0);

@@ -6,25 +6,14 @@
 
 namespace palvore {
 
-BandMatrix BuildSystem(const PileModel& m, const SoilMatrix& soil, int extra, int* effectiveSprings) {
-  const int equations = 2 * m.nodes + extra;
-  const int width = m.soilKind == HalfSpaceSoil ? equations : 4;
-  BandMatrix a(equations, width);
-  for (int r = 1; r <= 2 * m.nodes; ++r)
-    for (int c = 1; c <= std::min(4, width); ++c) a(r, c) = m.elementMatrix(r, c);
-  if (m.soilKind == WinklerSoil) beamkernel::AddSoilMatrixFull(a, m.nodes, soil);
-  if (m.soilKind == HalfSpaceSoil) beamkernel::AddSoilMatrix(a, m.nodes - m.above, soil, extra, m.above);
-  int springs = 0;
-  beamkernel::AddNodalSprings(a, springs, Supports.springs, m.nodes);
-  if (effectiveSprings) *effectiveSprings = springs;
-  beamkernel::ImposeNodeSupports(a, m.supportNodes, width);
-  beamkernel::ImposeSupports(a, m.fixedFreedoms, width);
-  return a;
-}
-
-void ClearImposedLoads(const PileModel& m, Vector& load) {
-  for (int k : m.supportNodes) load[2 * k - 1] = 0.0;
-  for (int r : m.fixedFreedoms) load[r] = 0.0;
+beamkernel::BeamStructure Structure(const PileModel& m) {
+  beamkernel::BeamStructure s;
+  s.nodes = m.nodes;
+  s.elements = &m.elementMatrix;
+  s.springs = &Supports.springs;
+  s.fixedFreedoms = &m.fixedFreedoms;
+  s.supportNodes = &m.supportNodes;
+  return s;
 }
 
 void AddWinklerSoil(const PileModel& m, SoilMatrix& soil) {
@@ -33,31 +22,10 @@ void AddWinklerSoil(const PileModel& m, SoilMatrix& soil) {
       beamkernel::WinklerSoilMatrix(half, soil, e, m.length[e], m.soilWidth[e], m.moduli.Get(e, 1), m.moduli.Get(e, 2));
 }
 
-
-void HalfSpacePressures(PileModel& m, const SoilMatrix& soil, const Vector& u, const std::vector<int>& status,
-                        const Vector& yieldPressure) {
-  const int nS = m.nodes - m.above, size = soil.Rows();
-  std::vector<long double> v(size + 1, 0.0L);
-  for (int k = 1; k <= size; ++k) v[k] = k <= nS ? u[2 * (m.above + k) - 1] : u[2 * m.nodes + k - nS];
-  m.pressures.assign(m.nodes + 2, 0.0);
-  long double total = 0;
-  for (int r = 1; r <= size; ++r) {
-    long double force = 0;
-    for (int k = 1; k <= size; ++k) force += soil(r, k) * v[k];
-    total += force;
-    if (r > nS) continue;
-    const int i = m.above + r;
-    m.pressures[i] = m.area[i] > 0 ? static_cast<double>(force / m.area[i]) : 0.0;
-  }
-  m.pressures[m.nodes + 1] = static_cast<double>(total);
-  for (int i = m.above + 1; i <= m.nodes; ++i)
-    if (static_cast<size_t>(i) < status.size() && status[i] == 1) m.pressures[i] = yieldPressure[i];
-  m.soilEnd.Resize(m.elements);
-  for (int e = m.above + 1; e <= m.elements; ++e) {
-    const double part = m.length[e] * m.soilWidth[e] / 2;
-    m.soilEnd.atI[e] = m.pressures[e] * part;
-    m.soilEnd.atJ[e] = m.pressures[e + 1] * part;
-  }
+Vector SoilAreas(const PileModel& m) {
+  Vector part(m.nodes + 1, 0.0);
+  for (int e = m.above + 1; e <= m.elements; ++e) part[e] = m.length[e] * m.soilWidth[e] / 2;
+  return part;
 }
 
 }  // namespace palvore

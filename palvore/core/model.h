@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/beamkernel.h"
+#include "core/beamsystem.h"
 #include "core/reporttext.h"
 
 namespace palvore {
@@ -36,9 +37,9 @@ struct PileModel {
   double soilModulus = 0, soilPoisson = 0;  // half-space Es and nu
   double yieldStress = 0;                  // half-space fy
   Vector area;                             // half-space, per node: L/2 x (B, or 1.0 for a sheet pile) of its embedded elements
-  int equations = 0, bandWidth = 0;
+  int equations = 0;
   BandMatrix elementMatrix;                // A0: element bending terms only
-  BandMatrix system;                       // everything assembled, supports imposed
+  beamkernel::BeamSystem system;           // everything assembled, supports imposed; the passes' storage
   Vector load, keptLoad;                   // keptLoad: before the imposed freedoms were cleared
   EndForceTable fixedEnd, keptFixedEnd;    // keptFixedEnd: of the loads alone
   bool topFixed = false;
@@ -55,21 +56,13 @@ struct PileModel {
   std::vector<int> yieldStatus;
 };
 
-// The system of the model's pile with a given soil matrix: element terms, the soil (Winkler:
-// per node two columns; half-space: (nS + extra) x (nS + extra) with `extra` bordered yielded
-// nodes, the whole system then full), springs, the unyielding nodes and the top fixity;
-// effectiveSprings (when given) := the spring constants above 1.0.
-BandMatrix BuildSystem(const PileModel& model, const SoilMatrix& soil, int extra, int* effectiveSprings = nullptr);
-// Clears the loads of all imposed freedoms (unyielding translations, the fixed top rotation).
-void ClearImposedLoads(const PileModel& model, Vector& load);
+// The model's pile without its soil: element terms, springs, the unyielding nodes and the top
+// fixity.
+beamkernel::BeamStructure Structure(const PileModel& model);
 // Adds the Winkler terms of both halves of every embedded element to a cleared soil matrix.
 void AddWinklerSoil(const PileModel& model, SoilMatrix& soil);
-// Half-space pressures from a solution u (2 nN freedoms, then the border unknowns): the soil
-// forces R = soil x (embedded translations, border unknowns), each embedded node's pressure
-// R / area, the total of all R at pressures(nN + 1), a yielded node (status 1) at its signed
-// yield pressure, and the soil end forces (p A_e at both ends of embedded element e,
-// A_e = L_e W_e / 2). status and yieldPressure per node.
-void HalfSpacePressures(PileModel& model, const SoilMatrix& soil, const Vector& u, const std::vector<int>& status,
-                        const Vector& yieldPressure);
+// Per element the area L_e W_e / 2 that each end of an embedded element carries on the
+// half-space (0 above the soil), index 1..nN.
+Vector SoilAreas(const PileModel& model);
 
 }  // namespace palvore

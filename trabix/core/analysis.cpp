@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/globals.h"
 #include "core/numbers.h"
@@ -149,51 +150,19 @@ int FormSoilMatrices(BeamModel& m) {
   return kSolverDone;
 }
 
-namespace {
-
-// BuildSystem's half-space system in compact form, entry by entry the same sums in the same
-// order: element terms, the soil (read through soilAt(p, q), indices 1..n + extra), springs,
-// fixities and unyielding nodes.
-template <typename SoilAt>
-void BuildCoupledSystem(const BeamModel& m, SoilAt soilAt, int extra, CoupledSystem& a, int* effectiveSprings) {
-  const int n = m.nodes;
-  a.Reset(n, extra);
-  BandMatrix& band = a.Band();
-  for (int r = 1; r <= 2 * n; ++r)
-    for (int c = 1; c <= 4; ++c) band(r, c) = m.elementMatrix(r, c);
-  // Row by row over both triangles: the half-space stiffness is exactly symmetric (its inverse
-  // writes each entry pair from one value), so soilAt(q, p) is soilAt(p, q).
-  const int size = n + extra;
-  for (int p = 1; p <= size; ++p) {
-    const int fp = a.Freedom(p - 1);
-    double* row = a.DenseRow(p - 1);
-    for (int q = 1; q <= size; ++q) {
-      const int fq = a.Freedom(q - 1), lo = std::min(fp, fq), hi = std::max(fp, fq);
-      double v = hi <= 2 * n && hi - lo + 1 <= 4 ? band(lo, hi - lo + 1) : 0.0;  // element terms first
-      v += static_cast<double>(soilAt(p, q));
-      row[q - 1] = v;
-    }
-  }
-  int springs = 0;
-  for (int i = 1; i <= n; ++i) {
-    double kv = SpringTable.Get(i, 1), kr = SpringTable.Get(i, 2);
-    a.Dense(i - 1, i - 1) += kv;
-    band(2 * i, 1) += kr;
-    springs += (kv > 1.0) + (kr > 1.0);
-  }
-  if (effectiveSprings) *effectiveSprings = springs;
-  for (int r : m.fixedFreedoms)
-    if (r >= 1 && r <= a.Equations()) a.Impose(r);
-  for (int k : m.supportNodes)
-    if (k >= 1 && 2 * k - 1 <= a.Equations()) a.Impose(2 * k - 1);
+beamkernel::BeamStructure Structure(const BeamModel& m) {
+  beamkernel::BeamStructure s;
+  s.nodes = m.nodes;
+  s.elements = &m.elementMatrix;
+  s.springs = &SpringTable;
+  s.fixedFreedoms = &m.fixedFreedoms;
+  s.supportNodes = &m.supportNodes;
+  return s;
 }
-
-}  // namespace
 
 void AssembleSystem(BeamModel& m) {
   const int n = m.nodes;
   m.equations = 2 * n;
-  m.bandWidth = m.soilKind == HalfSpaceSoil ? 2 * n : 4;
   m.elementMatrix.Resize(m.equations, 4);  // a bending matrix couples a freedom with the next three
   for (int e = 1; e <= m.elements; ++e) {
     ElementMatrix k;
@@ -213,37 +182,13 @@ void AssembleSystem(BeamModel& m) {
     m.fixedFreedoms.push_back(2 * n);
   }
   if (m.soilKind == HalfSpaceSoil)
-    BuildCoupledSystem(m, [&m](int p, int q) { return m.soil(p, q); }, 0, m.coupled, &m.effectiveSprings);
+    beamkernel::AssembleHalfSpaceSystem(Structure(m), m.soil, 1, beamkernel::BorderedPositions(std::vector<int>(n + 1, 0), n),
+                                        m.system, &m.effectiveSprings);
   else
-    m.system = BuildSystem(m, m.soil, 0, m.equations, m.bandWidth, &m.effectiveSprings);
+    beamkernel::AssembleBandSystem(Structure(m), m.soilKind == WinklerSoil ? &m.soil : nullptr, m.system,
+                                   &m.effectiveSprings);
   int nodeCount = static_cast<int>(m.supportNodes.size());
   m.otherwiseSupported = m.effectiveSprings >= 2 || nodeCount >= 2 || (m.effectiveSprings >= 1 && nodeCount >= 1);
-}
-
-BandMatrix BuildSystem(const BeamModel& m, const SoilMatrix& soil, int extra, int equations, int width,
-                       int* effectiveSprings) {
-  const int n = m.nodes;
-  BandMatrix a;
-  if (equations == m.elementMatrix.Rows() && width == m.elementMatrix.Width()) {
-    a = m.elementMatrix;  // the element terms as they stand, in one copy
-  } else {
-    a.Resize(equations, width);
-    for (int r = 1; r <= 2 * n; ++r)
-      for (int c = 1; c <= std::min(4, width); ++c) a(r, c) = m.elementMatrix(r, c);
-  }
-  if (m.soilKind == WinklerSoil) AddSoilMatrixFull(a, n, soil);
-  if (m.soilKind == HalfSpaceSoil) AddSoilMatrix(a, n, soil, extra);
-  int springs = 0;
-  AddNodalSprings(a, springs, SpringTable, n);
-  if (effectiveSprings) *effectiveSprings = springs;
-  ImposeSupports(a, m.fixedFreedoms, width);
-  ImposeNodeSupports(a, m.supportNodes, width);
-  return a;
-}
-
-void ClearImposedLoads(const BeamModel& m, Vector& load) {
-  for (int r : m.fixedFreedoms) load[r] = 0.0;
-  for (int k : m.supportNodes) load[2 * k - 1] = 0.0;
 }
 
 void FormLoadVector(BeamModel& m) {
@@ -277,7 +222,7 @@ void FormLoadVector(BeamModel& m) {
   }
   m.keptLoad = m.load;
   m.keptFixedEnd = m.fixedEnd;
-  ClearImposedLoads(m, m.load);
+  beamkernel::ClearImposedLoads(Structure(m), m.load);
 }
 
 int SolveElastic(BeamModel& m) {
@@ -285,13 +230,8 @@ int SolveElastic(BeamModel& m) {
   m.zeroModulus = m.soilKind == HalfSpaceSoil && m.modulus <= 1.1E-10;
   if (!m.zeroModulus) {
     m.u = m.load;
-    std::string message;
-    if (m.soilKind == HalfSpaceSoil) CondensedSolve(m.coupled, m.u, message);
-    else BandSolve(m.system, m.equations, m.u, message, m.bandWidth, 3);
-    if (message == kSingularMessage) return kStopSystemUnstable;
-    for (int i = 1; i <= m.equations; ++i)
-      if (!Finite(m.u[i])) return kStopSystemUnstable;
-    return kSolverDone;
+    return beamkernel::SolveSymmetric(m.system, m.u) == beamkernel::SolveStatus::kSolved ? kSolverDone
+                                                                                           : kStopSystemUnstable;
   }
   // Without bending stiffness every node settles as the soil surface does under the loads.
   m.u.assign(m.equations + 1, 0.0);
@@ -312,16 +252,34 @@ int SolveElastic(BeamModel& m) {
   return kSolverDone;
 }
 
+namespace {
+
+// The width of an element's soil terms: a strip is taken per metre of its length.
+Vector SoilWidths(const BeamModel& m) {
+  Vector w(m.elements + 1, 1.0);
+  for (int e = 1; e <= m.elements; ++e) w[e] = m.strip ? 1.0 : m.width[e];
+  return w;
+}
+
+// Per element the area L_e w_e / 2 that each of its ends carries on the soil.
+Vector SoilAreas(const BeamModel& m) {
+  const Vector w = SoilWidths(m);
+  Vector part(m.nodes + 1, 0.0);
+  for (int e = 1; e <= m.elements; ++e) part[e] = m.length[e] * w[e] / 2;
+  return part;
+}
+
+}  // namespace
+
 void SoilReactions(BeamModel& m) {
   const int n = m.nodes;
   m.soilEnd.Resize(m.elements);
   if (m.soilKind == HalfSpaceSoil) {
-    HalfSpaceReactions(m.u, m.soil, n, m.length, m.width, m.strip, m.pressures, m.soilEnd);
+    beamkernel::HalfSpaceReactions(beamkernel::HalfSpaceContactOf(m, Structure(m), 1, SoilAreas(m)), m.u, m.pressures,
+                                   m.soilEnd);
   } else if (m.soilKind == WinklerSoil) {
-    Vector w(m.elements + 1);
-    for (int e = 1; e <= m.elements; ++e) w[e] = m.strip ? 1.0 : m.width[e];
     double total = 0;
-    WinklerReactions(m.u, m.elements, m.length, w, SoilTable, m.soilEnd, total);
+    WinklerReactions(m.u, m.elements, m.length, SoilWidths(m), SoilTable, m.soilEnd, total);
     m.pressures.assign(2 * n + 1, 0.0);
     for (int e = 1; e <= m.elements; ++e) {
       m.pressures[2 * e - 1] = SoilTable(e, 1) * m.u[2 * e - 1];
@@ -365,178 +323,15 @@ void FormEndForces(BeamModel& m) {
 
 namespace {
 
-double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
-
-// Solves a system of the iteration; false when it is singular or the solution is not finite.
-bool SolvePass(BandMatrix& a, int equations, Vector& b) {
-  std::string message;
-  BandSolve(a, equations, b, message, a.Width(), 3);
-  if (message == kSingularMessage) return false;
-  for (int i = 1; i <= equations; ++i)
-    if (!Finite(b[i])) return false;
-  return true;
-}
-
-// The same for a half-space system (its translations couple fully).
-bool SolvePass(CoupledSystem& a, Vector& b) {
-  std::string message;
-  CondensedSolve(a, b, message);
-  if (message == kSingularMessage) return false;
-  for (int i = 1; i <= a.Equations(); ++i)
-    if (!Finite(b[i])) return false;
-  return true;
-}
-
-// Half-space: a node whose pressure reaches the yield stress y carries exactly +-y from then on;
-// its structure translation is loosed from the soil, which takes the yield force at an extra
-// unknown of its own (the soil surface under the node). Passes repeat while pressures change.
+// Half-space: every node is a contact node; the yield force of a node is its yield pressure over
+// the node's own contact area, the same area that turns its soil reaction into a pressure.
 int HalfSpaceYieldIteration(BeamModel& m) {
-  const int n = m.nodes;
-  const double y = m.yieldStress;
-  const int limit = YieldPassLimit(n);
-  // The yield force of a node is its yield pressure over the node's own contact area, the same
-  // area that turns its soil reaction into a pressure: a yielded node then shows exactly what
-  // it carries, also where the width changes.
-  const Vector area = NodeContactAreas(n, m.length, m.width, m.strip);
-  std::vector<int> status(n + 1, 0);
-  Vector yieldPressure(n + 1, 0.0);
-  int passes = 0;
-  CoupledSystem& system = m.coupled;  // the elastic solution's storage, used again
-  for (;;) {
-    std::fill(status.begin(), status.end(), 0);
-    std::fill(yieldPressure.begin(), yieldPressure.end(), 0.0);
-    int yielded = 0;
-    for (int i = 1; i <= n; ++i) {
-      double p = m.pressures[i];
-      if (std::fabs(p) - y >= 0) {
-        status[i] = 1;
-        yieldPressure[i] = Sign(p) * y;
-        ++yielded;
-      }
-    }
-    if (yielded == 0 && passes == 0) break;  // nothing yields: the elastic solution stands
-    if (passes >= limit) return kStopIterationUnstable;
-    if (yielded > 0) {
-      int elastic = 0;
-      for (int i = 1; i <= n - 1; ++i) elastic += status[i] == 0;
-      if (elastic <= 2 && !m.otherwiseSupported) return kStopSystemUnstable;
-    }
-    // A pass without yielded nodes (every one was unloaded) solves the elastic system again, so
-    // that the iteration never ends on the solution of a contact state it has left.
-    // The bordered soil matrix is read in place through the order of its positions; the
-    // system's storage serves every pass.
-    const int equations = 2 * n + yielded;
-    const std::vector<int> order = BorderedOrder(status, n);
-    auto soilAt = [&m, &order](int p, int q) { return order[p] && order[q] ? m.soil(order[p], order[q]) : 0.0L; };
-    BuildCoupledSystem(m, soilAt, yielded, system, nullptr);
-    Vector u(equations + 1, 0.0);
-    for (int r = 1; r <= 2 * n; ++r) u[r] = m.keptLoad[r];
-    for (int i = 1, k = 0; i <= n; ++i) {
-      if (status[i] != 1) continue;
-      double force = -yieldPressure[i] * area[i];  // the soil holds the structure up by y A
-      u[2 * i - 1] += force;
-      u[2 * n + ++k] = -force;  // and takes y A down at its surface
-    }
-    ClearImposedLoads(m, u);
-    if (!SolvePass(system, u)) return kStopSystemUnstable;
-    YieldPassPressures(u, m.surface, m.soil, order, n, m.length, m.width, m.strip, status, yieldPressure, m.pressures,
-                       m.soilEnd);
-    m.u.assign(u.begin(), u.begin() + 2 * n + 1);
-    int elastic = 0;
-    bool changed = false;
-    for (int i = 1; i <= n - 1; ++i) {
-      double p = m.pressures[i];
-      if (std::fabs(std::fabs(p) - y) / y >= 0.001) ++elastic;
-      if (std::fabs(p) - y >= 0.001) changed = true;
-    }
-    m.yieldPasses = ++passes;
-    m.yieldStatus = status;
-    if (yielded > 0 && elastic <= 2 && !m.otherwiseSupported) return kStopSystemUnstable;
-    bool halved = false;
-    if (!changed) {
-      // Unloading: where the structure has lifted off the soil surface under a yielded node
-      // (or pressed into it against a tension), the node lets go of half its yield pressure
-      // and is elastic again in the next pass.
-      for (int i = 1; i <= n; ++i) {
-        if (status[i] != 1) continue;
-        double ui = m.u[2 * i - 1], di = m.surface[i];
-        if ((yieldPressure[i] > 0 && ui < di) || (yieldPressure[i] <= 0 && ui > di)) {
-          m.pressures[i] = yieldPressure[i] / 2;
-          halved = true;
-        }
-      }
-    }
-    // A changed pressure yields in the next pass. (With at most two elastic nodes left only a
-    // structure held otherwise gets here: it goes on yielding rather than ending above y.)
-    if (!halved && !changed) break;
-  }
-  return kSolverDone;
+  return beamkernel::HalfSpaceYieldIterationOf(m, Structure(m), 1, SoilAreas(m), &m.surface);
 }
 
-// Winkler foundation: each element half yields on its own; a yielded half carries the stepwise
-// load of its yield stress and stays yielded, so every further pass yields at least one more
-// half and the iteration ends after at most 2 (n - 1) passes.
+// Winkler foundation: each element half yields on its own.
 int WinklerYieldIteration(BeamModel& m) {
-  const int n = m.nodes, elements = m.elements;
-  std::vector<int> half(2 * elements + 1, 0);
-  Vector w(elements + 1, 1.0);
-  for (int e = 1; e <= elements; ++e) w[e] = m.strip ? 1.0 : m.width[e];
-  int passes = 0;
-  for (;;) {
-    std::fill(half.begin(), half.end(), 0);
-    SoilMatrix soil(n, 2);
-    Vector u = m.keptLoad;
-    EndForceTable fixedEnd = m.keptFixedEnd;
-    int elastic = 0;
-    bool yielded = false;
-    for (int e = 1; e <= elements; ++e) {
-      for (int end = 0; end < 2; ++end) {
-        const int at = 2 * e - 1 + end;
-        double y = SoilTable(e, 3 + end), p = m.pressures[at];
-        if (y <= 0 || std::fabs(p) - y < 0) {
-          WinklerSoilMatrix(end + 1, soil, e, m.length[e], w[e], SoilTable(e, 1), SoilTable(e, 2));
-          ++elastic;
-          continue;
-        }
-        half[at] = 1;
-        yielded = true;
-        double q = -Sign(p) * y * w[e];  // the soil's yield pressure holds the half up
-        YieldForceTerms(e, m.length[e], end == 0 ? q : 0.0, end == 0 ? 0.0 : q, fixedEnd, u);
-        m.pressures[at] = Sign(p) * y;
-      }
-    }
-    if (!yielded) break;  // only in the first pass: the elastic solution stands
-    if (elastic <= 2 && !m.otherwiseSupported) return kStopSystemUnstable;
-    BandMatrix a = BuildSystem(m, soil, 0, m.equations, m.bandWidth);
-    ClearImposedLoads(m, u);
-    if (!SolvePass(a, m.equations, u)) return kStopSystemUnstable;
-    m.u = u;
-    m.fixedEnd = fixedEnd;
-    elastic = 0;
-    bool changed = false;
-    for (int e = 1; e <= elements; ++e) {
-      for (int end = 0; end < 2; ++end) {
-        const int at = 2 * e - 1 + end;
-        if (half[at] == 1) continue;
-        double y = SoilTable(e, 3 + end);
-        double p = SoilTable(e, 1 + end) * u[2 * (e + end) - 1];
-        m.pressures[at] = p;
-        // An end without a yield stress is elastic for good (nothing to divide by).
-        if (y <= 0 || std::fabs(std::fabs(p) - y) / y >= 0.001) ++elastic;
-        if (y > 0 && std::fabs(p) - y >= 0) changed = true;
-      }
-    }
-    m.yieldPasses = ++passes;
-    if (elastic <= 2 && !m.otherwiseSupported) return kStopSystemUnstable;
-    if (!changed) break;
-  }
-  m.yieldStatus = half;
-  if (passes >= 1) {
-    double total = 0;
-    ElementResults(m.u, half, m.soilEnd, elements, m.length, w, SoilTable, m.pressures, total);
-    m.pressures[2 * n] = total;
-  }
-  return kSolverDone;
+  return beamkernel::WinklerYieldIterationOf(m, Structure(m), 1, SoilWidths(m), SoilTable, kRotationSign);
 }
 
 }  // namespace

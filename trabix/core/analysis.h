@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/beamsystem.h"
 #include "core/solverstops.h"
 #include "trabix/core/elementterms.h"
 #include "trabix/core/soilmodels.h"
@@ -49,10 +50,9 @@ struct BeamModel {
   long double soilModulus = 0;           // E' of the half-space
   double yieldStress = 0, capacity = 0;  // half-space yield stress; capacity of the soil [kN]
   bool capacityKnown = true;             // Winkler: false when some end never yields (y <= 0)
-  int equations = 0, bandWidth = 0;
+  int equations = 0;
   BandMatrix elementMatrix;              // element bending terms only
-  BandMatrix system;                     // everything assembled, supports imposed (springs, Winkler)
-  CoupledSystem coupled;                 // the same on the half-space, in compact form
+  beamkernel::BeamSystem system;         // everything assembled, supports imposed; the passes' storage
   Vector load, keptLoad;                 // keptLoad: before the imposed freedoms were cleared
   EndForceTable fixedEnd, keptFixedEnd;  // keptFixedEnd: of the loads alone, before any yield terms
   std::vector<int> supportNodes;         // unyielding nodes (with an antisymmetric axis)
@@ -90,13 +90,8 @@ int SolveElastic(BeamModel& model);        // one solution (or the zero-modulus 
 void SoilReactions(BeamModel& model);      // pressures, soil end forces and total reaction
 int YieldIteration(BeamModel& model);      // elastic-plastic mode: the contact iteration
 void FormEndForces(BeamModel& model);      // element end forces from the displacements
-// The system of the model's structure with a given soil matrix: element terms, the soil
-// (Winkler: per node two columns; half-space: (n + extra) x (n + extra) with `extra` bordered
-// yielded nodes), springs, fixities and unyielding nodes; `equations` rows of half band `width`.
-// effectiveSprings (when given) := the spring constants above 1.0.
-BandMatrix BuildSystem(const BeamModel& model, const SoilMatrix& soil, int extra, int equations, int width,
-                       int* effectiveSprings = nullptr);
-// Clears the loads of all imposed freedoms (unyielding translations, fixed rotations, the axis).
-void ClearImposedLoads(const BeamModel& model, Vector& load);
+// The model's structure without its soil: element terms, springs, fixed rotations and the
+// symmetry axis, unyielding nodes.
+beamkernel::BeamStructure Structure(const BeamModel& model);
 
 }  // namespace trabix

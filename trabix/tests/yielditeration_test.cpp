@@ -163,6 +163,31 @@ TEST_F(YieldTest, WinklerEndsWithoutYieldStressStayElasticAndNeedNoCapacity) {
   EXPECT_EQ(PlasticAsElastic("WINKLER", "P").passes, 0);
 }
 
+// A half without soil under it holds nothing: only halves that carry a pressure count as in
+// elastic contact. A beam 10 m long on 1 m of soil (elements 10 and 11), loaded at the edge of
+// the soil: the outer halves yield, and the two inner halves (no yield stress) alone hold the
+// beam, which stops as the same soil under a beam without the soilless overhangs does.
+TEST_F(YieldTest, WinklerHalvesWithoutSoilAreNotInContact) {
+  CopyJob("WINKYLD");
+  TextLineArray lines;
+  int count = 0;
+  LoadTextLines("WINKYLD.SUP", lines, 5000, count);
+  for (int i = 1; i <= count; ++i) {
+    const std::string label = lines[i].substr(0, 7);
+    if (label == "     10") lines[i] = "     10        2.0000E+4        2.0000E+4         100.000          0.000";
+    else if (label == "     11") lines[i] = "     11        2.0000E+4        2.0000E+4           0.000        100.000";
+    else if (lines[i].find("2.0000E+4") != std::string::npos)
+      lines[i] = lines[i].substr(0, 7) + "        0.0000E+0        0.0000E+0           0.000          0.000";
+  }
+  ASSERT_TRUE(SaveTextLines("WINKYLD.SUP", lines, count));
+  EditFile("WINKYLD.LDP", "   11              800.0000", "   12               80.0000");
+  std::string output;
+  EXPECT_EQ(RunSolveTool({"WINKYLD", "P", "elastic"}, output), kSolverDone) << output;
+  EXPECT_EQ(RunSolveTool({"WINKYLD", "P", "plastic"}, output), kStopSystemUnstable) << output;
+  EXPECT_NE(output.find("passes 1\n"), std::string::npos) << output;
+  EXPECT_FALSE(FileExists("WINKYLD.RBP"));
+}
+
 TEST_F(YieldTest, WinklerLoadBeyondTheCapacityStopsWithoutAReport) {
   CopyJob("WINKYLD");
   EditFile("WINKYLD.LDP", "800.0000", "950.0000");  // 1.1 x 950 > 10 m x 100 kPa x 1 m
