@@ -1,6 +1,8 @@
 #include "corvane/solver/halfspace.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace corvane {
 
@@ -48,26 +50,49 @@ bool Invert(std::vector<double>& a, int n) {
       for (int k = c + 1; k < n; ++k) row[k] -= f * pivotRow[k];
     }
   }
-  // inv(U) in place of U, then inv(A) = inv(U) inv(L) P, column by column from the right.
-  for (int j = n - 1; j >= 0; --j) {
-    a[j * n + j] = 1 / a[j * n + j];
-    for (int i = j - 1; i >= 0; --i) {
-      double v = 0;
-      for (int k = i + 1; k <= j; ++k) v += a[i * n + k] * a[k * n + j];
-      a[i * n + j] = -v / a[i * n + i];
-    }
-  }
+  // inv(U) in place of U, row by row from the bottom: row i is -(1 / u_ii) times the sum of
+  // u_ik times the rows k > i already inverted (whole rows at a time, in the order they are
+  // stored); then inv(A) = inv(U) inv(L) P, column by column from the right.
   std::vector<double> column(n);
-  for (int j = n - 2; j >= 0; --j) {
-    for (int i = j + 1; i < n; ++i) {
-      column[i] = a[i * n + j];  // L's multipliers of column j
+  for (int i = n - 1; i >= 0; --i) {
+    double* row = &a[i * n];
+    const double d = 1 / row[i];
+    std::fill(column.begin() + i, column.end(), 0.0);
+    for (int k = i + 1; k < n; ++k) {
+      const double f = row[k];
+      if (f == 0) continue;
+      const double* inverse = &a[k * n];
+      for (int j = k; j < n; ++j) column[j] -= f * inverse[j];
+    }
+    row[i] = d;
+    for (int j = i + 1; j < n; ++j) row[j] = column[j] * d;
+  }
+  // L's multipliers aside, column j of L as row j of `lower`; each row of inv(A) then depends
+  // on its own row of inv(U) alone, and a few rows at a time share each column of L read.
+  std::vector<double> lower(static_cast<size_t>(n) * n, 0.0);
+  for (int i = 1; i < n; ++i)
+    for (int j = 0; j < i; ++j) {
+      lower[static_cast<size_t>(j) * n + i] = a[i * n + j];
       a[i * n + j] = 0;
     }
-    for (int i = 0; i < n; ++i) {
-      double* row = &a[i * n];
-      double v = row[j];
-      for (int k = j + 1; k < n; ++k) v -= row[k] * column[k];
-      row[j] = v;
+  const int kRows = 8;
+  for (int i0 = 0; i0 < n; i0 += kRows) {
+    const int i1 = std::min(n, i0 + kRows);
+    for (int j = n - 2; j >= 0; --j) {
+      const double* l = &lower[static_cast<size_t>(j) * n];
+      for (int i = i0; i < i1; ++i) {
+        double* row = &a[i * n];
+        double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+        int k = j + 1;
+        for (; k + 3 < n; k += 4) {
+          s0 += row[k] * l[k];
+          s1 += row[k + 1] * l[k + 1];
+          s2 += row[k + 2] * l[k + 2];
+          s3 += row[k + 3] * l[k + 3];
+        }
+        for (; k < n; ++k) s0 += row[k] * l[k];
+        row[j] -= (s0 + s1) + (s2 + s3);
+      }
     }
   }
   for (int c = n - 1; c >= 0; --c)

@@ -305,4 +305,20 @@ void ProfileMatrix::Solve(ShellVector& b) const {
     for (int i = first_[j]; i < j; ++i) b[i] -= At(i, j) * b[j];
 }
 
+void ProfileMatrix::Residual(const ShellVector& b, const ShellVector& x, ShellVector& r) const {
+  std::vector<long double> sum(b.begin(), b.end());
+  for (int j = 1; j <= n_; ++j) {
+    long double own = 0;
+    const long double xj = x[j];
+    for (int i = first_[j]; i < j; ++i) {
+      const long double aij = At(i, j);
+      sum[i] -= aij * xj;
+      own += aij * x[i];
+    }
+    sum[j] -= own + static_cast<long double>(At(j, j)) * xj;
+  }
+  r.assign(b.size(), 0.0);
+  for (int i = 1; i <= n_; ++i) r[i] = static_cast<double>(sum[i]);
+}
+
 }  // namespace corvane
