@@ -210,6 +210,9 @@ class CondensedWall {
     return true;
   }
 
+  // The terms of the last pass, kept for the next.
+  PassTerms& Terms() { return terms_; }
+
  private:
   // The pass's rows (the structure's and its couplings), the split into band and dense unknowns,
   // the band and every unknown's diagonal in the whole system.
@@ -259,7 +262,7 @@ class CondensedWall {
   }
 
   // The dense block less what the band takes: S = K_dd - K_db K_bb^-1 K_bd, with the pass's
-  // block added; reach_ keeps K_bb^-1 K_bd (by band position, then dense unknown).
+  // block added; reach_ keeps X = K_bb^-1 K_bd (by band position, then coupled dense unknown).
   void Condense(const PassTerms& t) {
     std::string message;
     coupling_.assign(nd_, {});
@@ -279,20 +282,25 @@ class CondensedWall {
       for (int b = 0; b < blockSize; ++b)
         if (kind_[t.block[b]] == kDense) row[position_[t.block[b]]] += from[b];
     }
-    reach_.assign(static_cast<size_t>(nb_ + 1) * nd_, 0.0);
+    // Only the dense unknowns that couple with the band have a column of X: every entry of
+    // those is written, so the storage of the last pass serves uncleared.
+    coupled_.clear();
+    for (int a = 0; a < nd_; ++a)
+      if (!coupling_[a].empty()) coupled_.push_back(a);
+    const int nc = static_cast<int>(coupled_.size());
+    reach_.resize(static_cast<size_t>(nb_ + 1) * nc);
     Vector column(nb_ + 1);
-    for (int a = 0; a < nd_; ++a) {
-      if (coupling_[a].empty()) continue;
+    for (int j = 0; j < nc; ++j) {
       std::fill(column.begin(), column.end(), 0.0);
-      for (const auto& pv : coupling_[a]) column[pv.first] += pv.second;
+      for (const auto& pv : coupling_[coupled_[j]]) column[pv.first] += pv.second;
       beamkernel::BandSolve(band_, nb_, column, message, width_, 2);
-      for (int p = 1; p <= nb_; ++p) reach_[static_cast<size_t>(p) * nd_ + a] = column[p];
+      for (int p = 1; p <= nb_; ++p) reach_[static_cast<size_t>(p) * nc + j] = column[p];
     }
     for (int a = 0; a < nd_; ++a) {
       double* row = s_.data() + static_cast<size_t>(a) * nd_;
       for (const auto& pv : coupling_[a]) {
-        const double* reach = reach_.data() + static_cast<size_t>(pv.first) * nd_;
-        for (int b = 0; b < nd_; ++b) row[b] -= pv.second * reach[b];
+        const double* reach = reach_.data() + static_cast<size_t>(pv.first) * nc;
+        for (int j = 0; j < nc; ++j) row[coupled_[j]] -= pv.second * reach[j];
       }
     }
   }
@@ -312,15 +320,17 @@ class CondensedWall {
     if (nd_ > 0) beamkernel::SolveFactoredSymmetric(s_, nd_, c);
     out.assign(unknowns_ + 1, 0.0);
     for (int a = 0; a < nd_; ++a) out[denseUnknown_[a]] = c[a];
+    const int nc = static_cast<int>(coupled_.size());
     for (int p = 1; p <= nb_; ++p) {
-      const double* reach = reach_.data() + static_cast<size_t>(p) * nd_;
+      const double* reach = reach_.data() + static_cast<size_t>(p) * nc;
       double v = y[p];
-      for (int a = 0; a < nd_; ++a) v -= reach[a] * c[a];
+      for (int j = 0; j < nc; ++j) v -= reach[j] * c[coupled_[j]];
       out[bandUnknown_[p]] = v;
     }
   }
 
   enum Kind : char { kBand, kDense, kHeld };
+  PassTerms terms_;
   int unknowns_ = 0, nb_ = 0, nd_ = 0, width_ = 1;
   std::vector<int> joint_;
   std::vector<std::vector<std::pair<int, double>>> structure_, rows_;
@@ -328,10 +338,118 @@ class CondensedWall {
   std::vector<int> position_, bandUnknown_, denseUnknown_;
   beamkernel::BandMatrix band_;
   std::vector<std::vector<std::pair<int, double>>> coupling_;  // per dense unknown: its band couplings
+  std::vector<int> coupled_;  // the dense unknowns with band couplings
   std::vector<double> reach_, s_, own_;
 };
 
 namespace {
+
+// The soil's stiffness at its indices in contact: the inverse of their flexibility, s (row-major,
+// in the order of `in`), for the indices `next`. From the last pass's inverse when few indices
+// changed (those that left eliminated from it, those that came bordered onto it, c^2 operations
+// each, against c^3 / 2 for the whole), else afresh. False when the flexibility is singular.
+bool ContactStiffness(const WallModel& m, const std::vector<int>& next, std::vector<int>& in, std::vector<double>& s,
+                      std::vector<double>& work) {
+  const int c = static_cast<int>(next.size());
+  auto fresh = [&]() {
+    in = next;
+    s.assign(static_cast<size_t>(c) * c, 0.0);
+    for (int a = 0; a < c; ++a)
+      for (int b = 0; b < c; ++b) s[static_cast<size_t>(a) * c + b] = static_cast<double>(m.flexibility(in[a], in[b]));
+    if (!FactorDense(s, c)) return false;
+    InvertFactored(s, c, work);
+    return true;
+  };
+  const int c0 = static_cast<int>(in.size());
+  std::vector<char> wanted(2 * m.plateNodes + 1, 0), had(2 * m.plateNodes + 1, 0);
+  for (int p : next) wanted[p] = 1;
+  for (int p : in) had[p] = 1;
+  std::vector<int> kept, left, came;  // positions in `in`; soil indices
+  for (int a = 0; a < c0; ++a) (wanted[in[a]] ? kept : left).push_back(a);
+  for (int p : next)
+    if (!had[p]) came.push_back(p);
+  const int k = static_cast<int>(kept.size()), r = static_cast<int>(left.size()), na = static_cast<int>(came.size());
+  if (c0 == 0 || 2 * (r + 2 * na) > c) return fresh();
+  auto old = [&](int a, int b) { return s[static_cast<size_t>(a) * c0 + b]; };
+  // Those that left: S_K = S_KK - S_KR S_RR^-1 S_RK.
+  std::vector<double> sk(static_cast<size_t>(k) * k);
+  for (int a = 0; a < k; ++a)
+    for (int b = 0; b < k; ++b) sk[static_cast<size_t>(a) * k + b] = old(kept[a], kept[b]);
+  if (r > 0) {
+    std::vector<double> srr(static_cast<size_t>(r) * r), y(static_cast<size_t>(k) * r), column(r), row(r);
+    for (int i = 0; i < r; ++i)
+      for (int j = 0; j < r; ++j) srr[static_cast<size_t>(i) * r + j] = old(left[i], left[j]);
+    if (!FactorDense(srr, r)) return fresh();
+    for (int b = 0; b < k; ++b) {
+      for (int i = 0; i < r; ++i) column[i] = old(left[i], kept[b]);
+      beamkernel::SolveFactoredSymmetric(srr, r, column);
+      std::copy(column.begin(), column.end(), y.begin() + static_cast<size_t>(b) * r);
+    }
+    for (int a = 0; a < k; ++a) {
+      for (int i = 0; i < r; ++i) row[i] = old(kept[a], left[i]);
+      double* to = sk.data() + static_cast<size_t>(a) * k;
+      for (int b = 0; b < k; ++b) {
+        const double* yb = y.data() + static_cast<size_t>(b) * r;
+        double v = 0;
+        for (int i = 0; i < r; ++i) v += row[i] * yb[i];
+        to[b] -= v;
+      }
+    }
+  }
+  std::vector<int> order;
+  for (int a : kept) order.push_back(in[a]);
+  if (na == 0) {
+    in = order;
+    s = std::move(sk);
+    return true;
+  }
+  // Those that came, bordered on: with X = S_K F_KA and Z = F_AA - F_AK X, the inverse is
+  // [S_K + X Z^-1 X', -X Z^-1; -Z^-1 X', Z^-1].
+  std::vector<double> fka(static_cast<size_t>(k) * na), x(static_cast<size_t>(k) * na, 0.0), z(static_cast<size_t>(na) * na),
+      w(static_cast<size_t>(k) * na), line(na);
+  for (int a = 0; a < k; ++a)
+    for (int j = 0; j < na; ++j) fka[static_cast<size_t>(a) * na + j] = static_cast<double>(m.flexibility(order[a], came[j]));
+  for (int a = 0; a < k; ++a) {
+    double* xa = x.data() + static_cast<size_t>(a) * na;
+    const double* ska = sk.data() + static_cast<size_t>(a) * k;
+    for (int b = 0; b < k; ++b) {
+      const double v = ska[b];
+      if (v == 0) continue;
+      const double* fb = fka.data() + static_cast<size_t>(b) * na;
+      for (int j = 0; j < na; ++j) xa[j] += v * fb[j];
+    }
+  }
+  for (int i = 0; i < na; ++i)
+    for (int j = 0; j < na; ++j) {
+      double v = static_cast<double>(m.flexibility(came[i], came[j]));
+      for (int a = 0; a < k; ++a) v -= fka[static_cast<size_t>(a) * na + i] * x[static_cast<size_t>(a) * na + j];
+      z[static_cast<size_t>(i) * na + j] = v;
+    }
+  if (!FactorDense(z, na)) return fresh();
+  for (int a = 0; a < k; ++a) {
+    std::copy(x.begin() + static_cast<size_t>(a) * na, x.begin() + static_cast<size_t>(a + 1) * na, line.begin());
+    beamkernel::SolveFactoredSymmetric(z, na, line);
+    std::copy(line.begin(), line.end(), w.begin() + static_cast<size_t>(a) * na);
+  }
+  InvertFactored(z, na, work);
+  s.assign(static_cast<size_t>(c) * c, 0.0);
+  for (int a = 0; a < k; ++a) {
+    double* to = s.data() + static_cast<size_t>(a) * c;
+    const double* xa = x.data() + static_cast<size_t>(a) * na;
+    for (int b = 0; b < k; ++b) {
+      const double* wb = w.data() + static_cast<size_t>(b) * na;
+      double v = 0;
+      for (int j = 0; j < na; ++j) v += xa[j] * wb[j];
+      to[b] = sk[static_cast<size_t>(a) * k + b] + v;
+    }
+    for (int j = 0; j < na; ++j) to[k + j] = s[static_cast<size_t>(k + j) * c + a] = -w[static_cast<size_t>(a) * na + j];
+  }
+  for (int i = 0; i < na; ++i)
+    for (int j = 0; j < na; ++j) s[static_cast<size_t>(k + i) * c + k + j] = z[static_cast<size_t>(i) * na + j];
+  in = order;
+  in.insert(in.end(), came.begin(), came.end());
+  return true;
+}
 
 // The pass's terms and loads in the nodes' present contact states. Winkler: the element halves
 // next to a yielding or separated node leave the soil, and a yielding node's halves carry its
@@ -348,7 +466,7 @@ bool BuildWallSystem(WallModel& m, PassTerms& t, Vector& f) {
   m.heldLoads.assign(4 * m.plateElements + 1, 0.0);
   t.couplings.clear();
   t.block.clear();
-  t.blockMatrix.clear();
+  if (m.soilKind != HalfSpaceSoil) t.blockMatrix.clear();  // a half-space's is the last pass's contact stiffness
 
   if (m.soilKind == WinklerSoil) {
     SoilMatrix soil(n, 2);
@@ -382,19 +500,15 @@ bool BuildWallSystem(WallModel& m, PassTerms& t, Vector& f) {
       }
     }
   } else if (m.soilKind == HalfSpaceSoil) {
-    std::vector<int>& in = m.soilInContact;
-    in.clear();
+    std::vector<int> next;
     for (int i = 1; i <= n; ++i) {
-      if (m.contact[i] != kSeparated) in.push_back(2 * i - 1);
-      if (m.contact[i] == kElasticContact) in.push_back(2 * i);
+      if (m.contact[i] != kSeparated) next.push_back(2 * i - 1);
+      if (m.contact[i] == kElasticContact) next.push_back(2 * i);
     }
+    const std::vector<int>& in = m.soilInContact;
+    const std::vector<double>& s = t.blockMatrix;
+    if (!ContactStiffness(m, next, m.soilInContact, t.blockMatrix, m.work)) return false;
     const int c = static_cast<int>(in.size());
-    std::vector<double>& s = t.blockMatrix;
-    s.assign(static_cast<size_t>(c) * c, 0.0);
-    for (int a = 0; a < c; ++a)
-      for (int b = 0; b < c; ++b) s[static_cast<size_t>(a) * c + b] = static_cast<double>(m.flexibility(in[a], in[b]));
-    if (!FactorDense(s, c)) return false;
-    InvertFactored(s, c, m.work);
     // The held forces: on the plate, and the settlement they cause under the nodes in contact.
     m.heldSettlement.assign(c, 0.0);
     for (int i = 1; i <= n; ++i)
@@ -592,14 +706,13 @@ int ReadWallSupports(WallModel& m) {
     if (!(m.soilModulus > 0) || !Finite(m.soilModulus) || !Finite(m.yieldStress)) return kStopBadHalfSpace;
     m.capacity = m.plateWidth * m.yieldStress;
     m.nodeYield.assign(n + 1, m.yieldStress);
-    SoilMatrix f;
+    SoilMatrix& f = m.flexibility;
     HalfSpaceFlexibilityCoefficients(f, n, m.plateX, m.plateHalfWidth, m.soilPoisson);
     long double factor = kPi * static_cast<long double>(m.soilModulus) / (1 - m.soilPoisson * m.soilPoisson);
     // Its inverse, the soil's stiffness, is formed by each solution for the nodes then in
     // contact.
-    m.flexibility.Resize(2 * n, 2 * n);
     for (int i = 1; i <= 2 * n; ++i)
-      for (int j = 1; j <= 2 * n; ++j) m.flexibility(i, j) = f(i, j) / factor;
+      for (int j = 1; j <= 2 * n; ++j) f(i, j) /= factor;
   }
   return kSolverDone;
 }
@@ -608,6 +721,8 @@ void AssembleWallSystem(WallModel& m) {
   const int n = m.plateNodes;
   StructureMatrix& k = m.structure;
   k.Resize(m.unknowns);
+  m.condensed.reset();  // formed again from this structure
+  m.soilInContact.clear();
   ElementMatrix ke;
   int d[5];
   for (int e = 1; e <= m.stemElements; ++e) {
@@ -720,7 +835,7 @@ int SolveWall(WallModel& m) {
     m.condensed = std::make_shared<CondensedWall>();
     m.condensed->Form(m);
   }
-  PassTerms terms;
+  PassTerms& terms = m.condensed->Terms();
   Vector f;
   if (!BuildWallSystem(m, terms, f) || !m.condensed->Solve(terms, f, m.x)) return kStopSystemUnstable;
   if (m.soilKind == HalfSpaceSoil) SoilForcesAndSurfaces(m, terms);
