@@ -167,6 +167,8 @@ class CondensedWall {
     for (int r = 1; r <= unknowns_; ++r)
       for (const auto& cv : m.structure.Row(r))
         if (cv.second != 0.0) structure_[r].push_back(cv);
+    rows_ = structure_;
+    touched_.clear();
     imposed_.assign(unknowns_ + 1, 0);
     for (int r : m.imposed)
       if (r >= 1 && r <= unknowns_) imposed_[r] = 1;
@@ -217,9 +219,14 @@ class CondensedWall {
   // The pass's rows (the structure's and its couplings), the split into band and dense unknowns,
   // the band and every unknown's diagonal in the whole system.
   void Shape(const PassTerms& t) {
-    rows_ = structure_;
+    // The rows the last pass's couplings touched go back to the structure's.
+    for (int r : touched_) rows_[r] = structure_[r];
+    touched_.clear();
     for (const Coupling& c : t.couplings)
-      if (c.row >= 1 && c.row <= unknowns_) rows_[c.row].emplace_back(c.column, c.value);
+      if (c.row >= 1 && c.row <= unknowns_) {
+        rows_[c.row].emplace_back(c.column, c.value);
+        touched_.push_back(c.row);
+      }
     own_.assign(0, 0.0);
     std::vector<double> diagonal(unknowns_ + 1, 0.0);
     for (int r = 1; r <= unknowns_; ++r)
@@ -265,7 +272,8 @@ class CondensedWall {
   // block added; reach_ keeps X = K_bb^-1 K_bd (by band position, then coupled dense unknown).
   void Condense(const PassTerms& t) {
     std::string message;
-    coupling_.assign(nd_, {});
+    coupling_.resize(nd_);
+    for (auto& c : coupling_) c.clear();
     s_.assign(static_cast<size_t>(nd_) * nd_, 0.0);
     for (int a = 0; a < nd_; ++a) {
       double* row = s_.data() + static_cast<size_t>(a) * nd_;
@@ -333,7 +341,8 @@ class CondensedWall {
   PassTerms terms_;
   int unknowns_ = 0, nb_ = 0, nd_ = 0, width_ = 1;
   std::vector<int> joint_;
-  std::vector<std::vector<std::pair<int, double>>> structure_, rows_;
+  std::vector<std::vector<std::pair<int, double>>> structure_, rows_;  // rows_: with the pass's couplings
+  std::vector<int> touched_;
   std::vector<char> imposed_, kind_;
   std::vector<int> position_, bandUnknown_, denseUnknown_;
   beamkernel::BandMatrix band_;
