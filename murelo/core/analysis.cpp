@@ -108,12 +108,13 @@ bool FactorDense(std::vector<double>& a, int n, const std::vector<double>& own =
 // a := A^-1 (both triangles) from the LDL' factors of FactorDense: M = L^-1 row by row, then
 // A^-1 = M' D^-1 M as a sum over the rows of M; each step runs along stored rows.
 void InvertFactored(std::vector<double>& a, int n, std::vector<double>& work) {
-  work.assign(static_cast<size_t>(n) * n, 0.0);
+  work.resize(static_cast<size_t>(n) * n);
   std::vector<double> d(n);
   for (int i = 0; i < n; ++i) {
     double* mi = work.data() + static_cast<size_t>(i) * n;
     const double* li = a.data() + static_cast<size_t>(i) * n;
     d[i] = li[i];
+    std::fill(mi, mi + i, 0.0);  // the part of row i below the diagonal; the rest is never read
     mi[i] = 1;
     for (int k = 0; k < i; ++k) {
       const double l = li[k];
@@ -149,6 +150,9 @@ struct PassTerms {
   std::vector<Coupling> couplings;
   std::vector<int> block;
   std::vector<double> blockMatrix;
+  // The storage of the contact stiffness's forming, kept from pass to pass: arrays this large
+  // would each come as fresh pages, and clearing them would cost more than their use.
+  std::vector<double> kept, solved, bordered, across, flex, left, schur, work, column, row, line;
 };
 
 }  // namespace
@@ -357,12 +361,13 @@ namespace {
 // in the order of `in`), for the indices `next`. From the last pass's inverse when few indices
 // changed (those that left eliminated from it, those that came bordered onto it, c^2 operations
 // each, against c^3 / 2 for the whole), else afresh. False when the flexibility is singular.
-bool ContactStiffness(const WallModel& m, const std::vector<int>& next, std::vector<int>& in, std::vector<double>& s,
-                      std::vector<double>& work) {
+bool ContactStiffness(const WallModel& m, const std::vector<int>& next, std::vector<int>& in, PassTerms& t) {
+  std::vector<double>& s = t.blockMatrix;
+  std::vector<double>& work = t.work;
   const int c = static_cast<int>(next.size());
   auto fresh = [&]() {
     in = next;
-    s.assign(static_cast<size_t>(c) * c, 0.0);
+    s.resize(static_cast<size_t>(c) * c);  // every entry written
     for (int a = 0; a < c; ++a)
       for (int b = 0; b < c; ++b) s[static_cast<size_t>(a) * c + b] = static_cast<double>(m.flexibility(in[a], in[b]));
     if (!FactorDense(s, c)) return false;
@@ -381,11 +386,16 @@ bool ContactStiffness(const WallModel& m, const std::vector<int>& next, std::vec
   if (c0 == 0 || 2 * (r + 2 * na) > c) return fresh();
   auto old = [&](int a, int b) { return s[static_cast<size_t>(a) * c0 + b]; };
   // Those that left: S_K = S_KK - S_KR S_RR^-1 S_RK.
-  std::vector<double> sk(static_cast<size_t>(k) * k);
+  std::vector<double>& sk = t.kept;
+  sk.resize(static_cast<size_t>(k) * k);
   for (int a = 0; a < k; ++a)
     for (int b = 0; b < k; ++b) sk[static_cast<size_t>(a) * k + b] = old(kept[a], kept[b]);
   if (r > 0) {
-    std::vector<double> srr(static_cast<size_t>(r) * r), y(static_cast<size_t>(k) * r), column(r), row(r);
+    std::vector<double>&srr = t.left, &y = t.solved, &column = t.column, &row = t.row;
+    srr.resize(static_cast<size_t>(r) * r);
+    y.resize(static_cast<size_t>(k) * r);
+    column.resize(r);
+    row.resize(r);
     for (int i = 0; i < r; ++i)
       for (int j = 0; j < r; ++j) srr[static_cast<size_t>(i) * r + j] = old(left[i], left[j]);
     if (!FactorDense(srr, r)) return fresh();
@@ -409,13 +419,17 @@ bool ContactStiffness(const WallModel& m, const std::vector<int>& next, std::vec
   for (int a : kept) order.push_back(in[a]);
   if (na == 0) {
     in = order;
-    s = std::move(sk);
+    std::swap(s, sk);
     return true;
   }
   // Those that came, bordered on: with X = S_K F_KA and Z = F_AA - F_AK X, the inverse is
   // [S_K + X Z^-1 X', -X Z^-1; -Z^-1 X', Z^-1].
-  std::vector<double> fka(static_cast<size_t>(k) * na), x(static_cast<size_t>(k) * na, 0.0), z(static_cast<size_t>(na) * na),
-      w(static_cast<size_t>(k) * na), line(na);
+  std::vector<double>&fka = t.flex, &x = t.bordered, &z = t.schur, &w = t.across, &line = t.line;
+  fka.resize(static_cast<size_t>(k) * na);
+  x.assign(static_cast<size_t>(k) * na, 0.0);
+  z.resize(static_cast<size_t>(na) * na);
+  w.resize(static_cast<size_t>(k) * na);
+  line.resize(na);
   for (int a = 0; a < k; ++a)
     for (int j = 0; j < na; ++j) fka[static_cast<size_t>(a) * na + j] = static_cast<double>(m.flexibility(order[a], came[j]));
   for (int a = 0; a < k; ++a) {
@@ -441,7 +455,7 @@ bool ContactStiffness(const WallModel& m, const std::vector<int>& next, std::vec
     std::copy(line.begin(), line.end(), w.begin() + static_cast<size_t>(a) * na);
   }
   InvertFactored(z, na, work);
-  s.assign(static_cast<size_t>(c) * c, 0.0);
+  s.resize(static_cast<size_t>(c) * c);  // every entry written
   for (int a = 0; a < k; ++a) {
     double* to = s.data() + static_cast<size_t>(a) * c;
     const double* xa = x.data() + static_cast<size_t>(a) * na;
@@ -516,7 +530,7 @@ bool BuildWallSystem(WallModel& m, PassTerms& t, Vector& f) {
     }
     const std::vector<int>& in = m.soilInContact;
     const std::vector<double>& s = t.blockMatrix;
-    if (!ContactStiffness(m, next, m.soilInContact, t.blockMatrix, m.work)) return false;
+    if (!ContactStiffness(m, next, m.soilInContact, t)) return false;
     const int c = static_cast<int>(in.size());
     // The held forces: on the plate, and the settlement they cause under the nodes in contact.
     m.heldSettlement.assign(c, 0.0);

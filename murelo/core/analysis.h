@@ -82,7 +82,6 @@ struct WallModel {
   // index's force on the plate [kN/m] (upward; 0 where the plate has let go).
   std::vector<int> soilInContact;
   Vector heldSettlement, soilForce;
-  std::vector<double> work;  // the storage of the contact flexibility's inverse, from pass to pass
   int contactPasses = 0;
   // System
   StructureMatrix structure;    // the structure alone (elements, springs, restraints)
