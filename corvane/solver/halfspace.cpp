@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "core/beamkernel.h"
+
 namespace corvane {
 
 namespace {
@@ -82,16 +84,7 @@ bool Invert(std::vector<double>& a, int n) {
       const double* l = &lower[static_cast<size_t>(j) * n];
       for (int i = i0; i < i1; ++i) {
         double* row = &a[i * n];
-        double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
-        int k = j + 1;
-        for (; k + 3 < n; k += 4) {
-          s0 += row[k] * l[k];
-          s1 += row[k + 1] * l[k + 1];
-          s2 += row[k + 2] * l[k + 2];
-          s3 += row[k + 3] * l[k + 3];
-        }
-        for (; k < n; ++k) s0 += row[k] * l[k];
-        row[j] -= (s0 + s1) + (s2 + s3);
+        row[j] -= beamkernel::InnerProduct(row, l, j + 1, n);
       }
     }
   }
