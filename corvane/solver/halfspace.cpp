@@ -35,21 +35,36 @@ bool Invert(std::vector<double>& a, int n) {
   double largest = 0;
   for (double v : a) largest = std::fmax(largest, std::fabs(v));
   std::vector<int> perm(n);
-  for (int c = 0; c < n; ++c) {
-    int p = c;
-    for (int r = c + 1; r < n; ++r)
-      if (std::fabs(a[r * n + c]) > std::fabs(a[p * n + c])) p = r;
-    if (!(std::fabs(a[p * n + c]) > 1.0E-15 * largest)) return false;
-    perm[c] = p;
-    if (p != c)
-      for (int k = 0; k < n; ++k) std::swap(a[p * n + k], a[c * n + k]);
-    const double* pivotRow = &a[c * n];
-    const double d = 1 / pivotRow[c];
-    for (int r = c + 1; r < n; ++r) {
+  // A few columns at a time: the panel is eliminated with its row exchanges, then its rows of U
+  // beyond it, and only then the rows below, each read once for the whole panel.
+  const int kPanel = 8;
+  for (int c0 = 0; c0 < n; c0 += kPanel) {
+    const int c1 = std::min(n, c0 + kPanel);
+    for (int c = c0; c < c1; ++c) {
+      int p = c;
+      for (int r = c + 1; r < n; ++r)
+        if (std::fabs(a[r * n + c]) > std::fabs(a[p * n + c])) p = r;
+      if (!(std::fabs(a[p * n + c]) > 1.0E-15 * largest)) return false;
+      perm[c] = p;
+      if (p != c)
+        for (int k = 0; k < n; ++k) std::swap(a[p * n + k], a[c * n + k]);
+      const double* pivotRow = &a[c * n];
+      const double d = 1 / pivotRow[c];
+      for (int r = c + 1; r < n; ++r) {
+        double* row = &a[r * n];
+        const double f = row[c] *= d;
+        if (f == 0) continue;
+        for (int k = c + 1; k < c1; ++k) row[k] -= f * pivotRow[k];
+      }
+    }
+    for (int r = c0 + 1; r < n; ++r) {
       double* row = &a[r * n];
-      const double f = row[c] *= d;
-      if (f == 0) continue;
-      for (int k = c + 1; k < n; ++k) row[k] -= f * pivotRow[k];
+      for (int t = c0; t < std::min(r, c1); ++t) {
+        const double f = row[t];
+        if (f == 0) continue;
+        const double* u = &a[t * n];
+        for (int k = c1; k < n; ++k) row[k] -= f * u[k];
+      }
     }
   }
   // inv(U) in place of U, row by row from the bottom: row i is -(1 / u_ii) times the sum of
