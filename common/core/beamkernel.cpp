@@ -276,6 +276,8 @@ int FactorSymmetric(T* a, int n, size_t stride, std::vector<T>& scratch, Accepta
 
 }  // namespace
 
+double InnerProduct(const double* x, const double* y, int from, int to) { return Dot(x, y, from, to); }
+
 bool FactorSymmetricDense(std::vector<double>& a, int n, const std::vector<double>& ownDiagonal) {
   std::vector<double> diagonal(n), scratch;
   for (int i = 0; i < n; ++i)

@@ -180,6 +180,8 @@ bool SingularPivot(double pivot, double ownDiagonal);
 // after other unknowns were eliminated passes its equations' diagonals in that system as
 // ownDiagonal, so that a cancellation in the elimination before counts too.
 bool FactorSymmetricDense(std::vector<double>& a, int n, const std::vector<double>& ownDiagonal = std::vector<double>());
+// The sum of x[k] y[k] for k in [from, to), as the eliminations here form it (four partial sums).
+double InnerProduct(const double* x, const double* y, int from, int to);
 // b := A^-1 b (from index 0) with the factors of FactorSymmetricDense.
 void SolveFactoredSymmetric(const std::vector<double>& a, int n, std::vector<double>& b);
 

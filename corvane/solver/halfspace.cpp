@@ -1,6 +1,10 @@
 #include "corvane/solver/halfspace.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include "core/beamkernel.h"
 
 namespace corvane {
 
@@ -31,43 +35,72 @@ bool Invert(std::vector<double>& a, int n) {
   double largest = 0;
   for (double v : a) largest = std::fmax(largest, std::fabs(v));
   std::vector<int> perm(n);
-  for (int c = 0; c < n; ++c) {
-    int p = c;
-    for (int r = c + 1; r < n; ++r)
-      if (std::fabs(a[r * n + c]) > std::fabs(a[p * n + c])) p = r;
-    if (!(std::fabs(a[p * n + c]) > 1.0E-15 * largest)) return false;
-    perm[c] = p;
-    if (p != c)
-      for (int k = 0; k < n; ++k) std::swap(a[p * n + k], a[c * n + k]);
-    const double* pivotRow = &a[c * n];
-    const double d = 1 / pivotRow[c];
-    for (int r = c + 1; r < n; ++r) {
+  // A few columns at a time: the panel is eliminated with its row exchanges, then its rows of U
+  // beyond it, and only then the rows below, each read once for the whole panel.
+  const int kPanel = 8;
+  for (int c0 = 0; c0 < n; c0 += kPanel) {
+    const int c1 = std::min(n, c0 + kPanel);
+    for (int c = c0; c < c1; ++c) {
+      int p = c;
+      for (int r = c + 1; r < n; ++r)
+        if (std::fabs(a[r * n + c]) > std::fabs(a[p * n + c])) p = r;
+      if (!(std::fabs(a[p * n + c]) > 1.0E-15 * largest)) return false;
+      perm[c] = p;
+      if (p != c)
+        for (int k = 0; k < n; ++k) std::swap(a[p * n + k], a[c * n + k]);
+      const double* pivotRow = &a[c * n];
+      const double d = 1 / pivotRow[c];
+      for (int r = c + 1; r < n; ++r) {
+        double* row = &a[r * n];
+        const double f = row[c] *= d;
+        if (f == 0) continue;
+        for (int k = c + 1; k < c1; ++k) row[k] -= f * pivotRow[k];
+      }
+    }
+    for (int r = c0 + 1; r < n; ++r) {
       double* row = &a[r * n];
-      const double f = row[c] *= d;
-      if (f == 0) continue;
-      for (int k = c + 1; k < n; ++k) row[k] -= f * pivotRow[k];
+      for (int t = c0; t < std::min(r, c1); ++t) {
+        const double f = row[t];
+        if (f == 0) continue;
+        const double* u = &a[t * n];
+        for (int k = c1; k < n; ++k) row[k] -= f * u[k];
+      }
     }
   }
-  // inv(U) in place of U, then inv(A) = inv(U) inv(L) P, column by column from the right.
-  for (int j = n - 1; j >= 0; --j) {
-    a[j * n + j] = 1 / a[j * n + j];
-    for (int i = j - 1; i >= 0; --i) {
-      double v = 0;
-      for (int k = i + 1; k <= j; ++k) v += a[i * n + k] * a[k * n + j];
-      a[i * n + j] = -v / a[i * n + i];
-    }
-  }
+  // inv(U) in place of U, row by row from the bottom: row i is -(1 / u_ii) times the sum of
+  // u_ik times the rows k > i already inverted (whole rows at a time, in the order they are
+  // stored); then inv(A) = inv(U) inv(L) P, column by column from the right.
   std::vector<double> column(n);
-  for (int j = n - 2; j >= 0; --j) {
-    for (int i = j + 1; i < n; ++i) {
-      column[i] = a[i * n + j];  // L's multipliers of column j
+  for (int i = n - 1; i >= 0; --i) {
+    double* row = &a[i * n];
+    const double d = 1 / row[i];
+    std::fill(column.begin() + i, column.end(), 0.0);
+    for (int k = i + 1; k < n; ++k) {
+      const double f = row[k];
+      if (f == 0) continue;
+      const double* inverse = &a[k * n];
+      for (int j = k; j < n; ++j) column[j] -= f * inverse[j];
+    }
+    row[i] = d;
+    for (int j = i + 1; j < n; ++j) row[j] = column[j] * d;
+  }
+  // L's multipliers aside, column j of L as row j of `lower`; each row of inv(A) then depends
+  // on its own row of inv(U) alone, and a few rows at a time share each column of L read.
+  std::vector<double> lower(static_cast<size_t>(n) * n, 0.0);
+  for (int i = 1; i < n; ++i)
+    for (int j = 0; j < i; ++j) {
+      lower[static_cast<size_t>(j) * n + i] = a[i * n + j];
       a[i * n + j] = 0;
     }
-    for (int i = 0; i < n; ++i) {
-      double* row = &a[i * n];
-      double v = row[j];
-      for (int k = j + 1; k < n; ++k) v -= row[k] * column[k];
-      row[j] = v;
+  const int kRows = 8;
+  for (int i0 = 0; i0 < n; i0 += kRows) {
+    const int i1 = std::min(n, i0 + kRows);
+    for (int j = n - 2; j >= 0; --j) {
+      const double* l = &lower[static_cast<size_t>(j) * n];
+      for (int i = i0; i < i1; ++i) {
+        double* row = &a[i * n];
+        row[j] -= beamkernel::InnerProduct(row, l, j + 1, n);
+      }
     }
   }
   for (int c = n - 1; c >= 0; --c)

@@ -272,24 +272,34 @@ void ProfileMatrix::AddElement(const int equations[6], const ElementMatrix6& k) 
 }
 
 bool ProfileMatrix::Factorise() {
-  for (int j = 1; j <= n_; ++j) {
-    const int fj = first_[j];
-    const double own = std::fabs(At(j, j));
-    // g(i, j) = a(i, j) - sum over k < i of l(k, i) g(k, j), for the rows of column j.
-    for (int i = fj + 1; i < j; ++i) {
-      const int k0 = std::max(first_[i], fj);
-      double sum = 0;
-      for (int k = k0; k < i; ++k) sum += At(k, i) * At(k, j);
-      At(i, j) -= sum;
+  // g(i, j) = a(i, j) - sum over k < i of l(k, i) g(k, j), for the rows i of column j.
+  auto reduce = [this](int i, int j) {
+    const int k0 = std::max(first_[i], first_[j]);
+    At(i, j) -= beamkernel::InnerProduct(&At(k0, i), &At(k0, j), 0, i - k0);
+  };
+  // A few columns at a time: each finished column before them is read once for all of them
+  // (a dense corner's columns are long).
+  const int kColumns = 4;
+  for (int j0 = 1; j0 <= n_; j0 += kColumns) {
+    const int j1 = std::min(n_ + 1, j0 + kColumns);
+    int lowest = j0;
+    for (int j = j0; j < j1; ++j) lowest = std::min(lowest, first_[j]);
+    for (int i = lowest + 1; i < j0; ++i)
+      for (int j = j0; j < j1; ++j)
+        if (i > first_[j]) reduce(i, j);
+    for (int j = j0; j < j1; ++j) {
+      const int fj = first_[j];
+      const double own = std::fabs(At(j, j));
+      for (int i = std::max(fj + 1, j0); i < j; ++i) reduce(i, j);
+      double d = At(j, j);
+      for (int i = fj; i < j; ++i) {
+        double g = At(i, j), l = g / At(i, i);
+        d -= l * g;
+        At(i, j) = l;
+      }
+      if (beamkernel::SingularPivot(d, own)) return false;
+      At(j, j) = d;
     }
-    double d = At(j, j);
-    for (int i = fj; i < j; ++i) {
-      double g = At(i, j), l = g / At(i, i);
-      d -= l * g;
-      At(i, j) = l;
-    }
-    if (beamkernel::SingularPivot(d, own)) return false;
-    At(j, j) = d;
   }
   return true;
 }
@@ -303,6 +313,22 @@ void ProfileMatrix::Solve(ShellVector& b) const {
   for (int j = 1; j <= n_; ++j) b[j] /= At(j, j);
   for (int j = n_; j >= 1; --j)
     for (int i = first_[j]; i < j; ++i) b[i] -= At(i, j) * b[j];
+}
+
+void ProfileMatrix::Residual(const ShellVector& b, const ShellVector& x, ShellVector& r) const {
+  std::vector<long double> sum(b.begin(), b.end());
+  for (int j = 1; j <= n_; ++j) {
+    long double own = 0;
+    const long double xj = x[j];
+    for (int i = first_[j]; i < j; ++i) {
+      const long double aij = At(i, j);
+      sum[i] -= aij * xj;
+      own += aij * x[i];
+    }
+    sum[j] -= own + static_cast<long double>(At(j, j)) * xj;
+  }
+  r.assign(b.size(), 0.0);
+  for (int i = 1; i <= n_; ++i) r[i] = static_cast<double>(sum[i]);
 }
 
 }  // namespace corvane

@@ -84,6 +84,8 @@ class ProfileMatrix {
   bool Factorise();
   // Solves with the factorised matrix; b holds the loads and receives the displacements.
   void Solve(ShellVector& b) const;
+  // r := b - A x, summed in extended precision (A not yet factorised).
+  void Residual(const ShellVector& b, const ShellVector& x, ShellVector& r) const;
 
  private:
   int n_ = 0;

@@ -47,7 +47,7 @@ void StemElementFreedoms(const WallModel& m, int e, int d[5]) {
   StemFreedoms(m, e + 1, d[3], d[4]);
 }
 
-void AddElement(DenseMatrix& k, const int d[5], const ElementMatrix& ke) {
+void AddElement(StructureMatrix& k, const int d[5], const ElementMatrix& ke) {
   for (int r = 1; r <= 4; ++r)
     for (int c = 1; c <= 4; ++c) k(d[r], d[c]) += ke[r][c];
 }
@@ -89,150 +89,234 @@ double TributaryWidth(const WallModel& m, int i) {
 
 }  // namespace
 
-// The wall's system with the unknowns that the soil does not reach eliminated in their own
-// narrow band: the base plate's rotations (but the stem's joint) and the stem's unknowns couple
-// only with their neighbours and with the plate's translations. Formed once from the structure;
-// each pass then adds the soil of its contact states to one dense symmetric system of the
-// plate's translations, the joint's rotation and the soil surfaces beyond the wall's unknowns:
-// (2N)^3 / 6 operations against (3N + 2M)^3 / 3 for the whole.
+namespace {
+
+// Every elimination of the wall's systems goes through these two, under the kernel's pivot rule
+// (beamkernel::SingularPivot): the band of the unknowns the soil does not reach, and the dense
+// blocks (the contact flexibility, the unknowns the soil reaches).
+bool FactorBand(beamkernel::BandMatrix& band, int rows, int width) {
+  if (rows == 0) return true;
+  std::string message;
+  Vector unused;
+  return beamkernel::BandSolve(band, rows, unused, message, width, 1) == beamkernel::SolveStatus::kSolved;
+}
+bool FactorDense(std::vector<double>& a, int n, const std::vector<double>& own = std::vector<double>()) {
+  return beamkernel::FactorSymmetricDense(a, n, own);
+}
+
+// a := A^-1 (both triangles) from the LDL' factors of FactorDense: M = L^-1 row by row, then
+// A^-1 = M' D^-1 M as a sum over the rows of M; each step runs along stored rows.
+void InvertFactored(std::vector<double>& a, int n, std::vector<double>& work) {
+  work.resize(static_cast<size_t>(n) * n);
+  std::vector<double> d(n);
+  for (int i = 0; i < n; ++i) {
+    double* mi = work.data() + static_cast<size_t>(i) * n;
+    const double* li = a.data() + static_cast<size_t>(i) * n;
+    d[i] = li[i];
+    std::fill(mi, mi + i, 0.0);  // the part of row i below the diagonal; the rest is never read
+    mi[i] = 1;
+    for (int k = 0; k < i; ++k) {
+      const double l = li[k];
+      if (l == 0) continue;
+      const double* mk = work.data() + static_cast<size_t>(k) * n;
+      for (int j = 0; j <= k; ++j) mi[j] -= l * mk[j];
+    }
+  }
+  std::fill(a.begin(), a.begin() + static_cast<size_t>(n) * n, 0.0);
+  for (int k = 0; k < n; ++k) {
+    const double* mk = work.data() + static_cast<size_t>(k) * n;
+    const double dk = 1 / d[k];
+    for (int i = 0; i <= k; ++i) {
+      const double f = mk[i] * dk;
+      if (f == 0) continue;
+      double* ai = a.data() + static_cast<size_t>(i) * n;
+      for (int j = 0; j <= i; ++j) ai[j] += f * mk[j];
+    }
+  }
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < i; ++j) a[static_cast<size_t>(j) * n + i] = a[static_cast<size_t>(i) * n + j];
+}
+
+struct Coupling {
+  int row, column;
+  double value;
+};
+
+// What one pass adds to the structure: couplings of single unknowns (the Winkler soil, both
+// triangles), and a dense symmetric block among the unknowns `block` (the half-space's stiffness
+// of the soil in contact, row-major).
+struct PassTerms {
+  std::vector<Coupling> couplings;
+  std::vector<int> block;
+  std::vector<double> blockMatrix;
+  // The storage of the contact stiffness's forming, kept from pass to pass: arrays this large
+  // would each come as fresh pages, and clearing them would cost more than their use.
+  std::vector<double> kept, solved, bordered, across, flex, left, schur, work, column, row, line;
+};
+
+}  // namespace
+
+// The wall's system of one pass, solved with the unknowns that no dense term reaches in their
+// own narrow band: the base plate's rotations and the translations of the nodes out of contact
+// couple only with their neighbours, and the stem only with its joint. The stem's joint and the
+// unknowns of the soil in contact form one dense symmetric block: (2c)^3 / 3 operations for c
+// nodes in contact, the separated nodes out of it. The structure's couplings are taken row by row
+// once.
 class CondensedWall {
  public:
-  // False when the band unknowns alone are singular (the kernel's pivot rule).
-  bool Form(const WallModel& m) {
-    const DenseMatrix& k = m.structure;
+  void Form(const WallModel& m) {
     unknowns_ = m.unknowns;
-    position_.assign(unknowns_ + 1, 0);
-    bandUnknown_.assign(1, 0);
-    denseUnknown_.clear();
-    auto banded = [&m](int r) { return r > 3 * m.plateNodes || (r % 3 == 0 && r != 3 * m.stemNode); };
-    banded_.assign(unknowns_ + 1, 0);
-    for (int r = 1; r <= unknowns_; ++r) {
-      banded_[r] = banded(r);
-      std::vector<int>& set = banded(r) ? bandUnknown_ : denseUnknown_;
-      position_[r] = static_cast<int>(set.size());
-      set.push_back(r);
-    }
-    // The structure's couplings row by row (for the residuals): a few per unknown.
-    structureRow_.assign(unknowns_ + 1, {});
+    structure_.assign(unknowns_ + 1, {});
     for (int r = 1; r <= unknowns_; ++r)
-      for (int c = 1; c <= unknowns_; ++c)
-        if (k(r, c) != 0.0) structureRow_[r].emplace_back(c, k(r, c));
-    nb_ = static_cast<int>(bandUnknown_.size()) - 1;
-    nd0_ = static_cast<int>(denseUnknown_.size());
-    coupling_.assign(nd0_, {});
-    width_ = 1;
-    for (int p = 1; p <= nb_; ++p) {
-      const int r = bandUnknown_[p];
-      for (int c = 1; c <= unknowns_; ++c) {
-        const double v = k(r, c);
-        if (v == 0.0) continue;
-        if (banded(c)) width_ = std::max(width_, position_[c] - p + 1);
-        else coupling_[position_[c]].emplace_back(p, v);
-      }
-    }
-    band_.Resize(std::max(nb_, 1), width_);
-    for (int p = 1; p <= nb_; ++p)
-      for (int c = 1; c <= width_ && p + c - 1 <= nb_; ++c) band_(p, c) = k(bandUnknown_[p], bandUnknown_[p + c - 1]);
-    std::string message;
-    Vector unused;
-    if (nb_ > 0) {
-      if (beamkernel::BandSolve(band_, nb_, unused, message, width_, 1) != beamkernel::SolveStatus::kSolved) return false;
-    }
-    // X = K_bb^-1 K_bd for the dense unknowns that the band reaches, and K_dd - K_db X.
-    reach_.assign(nd0_, Vector());
-    for (int a = 0; a < nd0_; ++a) {
-      if (coupling_[a].empty()) continue;
-      reach_[a].assign(nb_ + 1, 0.0);
-      for (const auto& pv : coupling_[a]) reach_[a][pv.first] = pv.second;
-      beamkernel::BandSolve(band_, nb_, reach_[a], message, width_, 2);
-    }
-    // Every pass's system in the same storage: fresh pages for each would cost more than the pass.
-    const size_t largest = static_cast<size_t>(nd0_ + 2 * m.plateNodes) * (nd0_ + 2 * m.plateNodes);
-    s_.reserve(largest);
-    kept_.reserve(largest);
-    schur_.assign(static_cast<size_t>(nd0_) * nd0_, 0.0);
-    taken_.assign(nd0_, 0.0);
-    for (int a = 0; a < nd0_; ++a) {
-      double* row = schur_.data() + static_cast<size_t>(a) * nd0_;
-      for (int b = 0; b < nd0_; ++b) row[b] = k(denseUnknown_[a], denseUnknown_[b]);
-      for (const auto& pv : coupling_[a])
-        for (int b = 0; b < nd0_; ++b)
-          if (!reach_[b].empty()) row[b] -= pv.second * reach_[b][pv.first];
-      taken_[a] = k(denseUnknown_[a], denseUnknown_[a]) - row[a];
-    }
-    return true;
+      for (const auto& cv : m.structure.Row(r))
+        if (cv.second != 0.0) structure_[r].push_back(cv);
+    rows_ = structure_;
+    touched_.clear();
+    imposed_.assign(unknowns_ + 1, 0);
+    for (int r : m.imposed)
+      if (r >= 1 && r <= unknowns_) imposed_[r] = 1;
+    joint_ = {3 * m.stemNode - 2, 3 * m.stemNode};
   }
 
-  // A pass's system of `size` unknowns (the wall's, then the soil surfaces'): the condensed
-  // structure, the rest zero.
-  void Shape(int size) {
-    size_ = size;
-    nd_ = nd0_ + size - unknowns_;
-    s_.assign(static_cast<size_t>(nd_) * nd_, 0.0);
-    for (int a = 0; a < nd0_; ++a)
-      std::copy(schur_.begin() + static_cast<size_t>(a) * nd0_, schur_.begin() + static_cast<size_t>(a + 1) * nd0_,
-                s_.begin() + static_cast<size_t>(a) * nd_);
-    imposed_.assign(nd_, 0);
-  }
-  // The coupling of unknowns r and c, both reached by the soil.
-  double& operator()(int r, int c) { return s_[static_cast<size_t>(Dense(r)) * nd_ + Dense(c)]; }
-  // Unknown r held at 0: its equation cleared to x_r = 0.
-  void Impose(int r, Vector& f) {
-    if (r < 1 || r > size_) return;
-    const int a = Dense(r);
-    for (int b = 0; b < nd_; ++b) s_[static_cast<size_t>(a) * nd_ + b] = s_[static_cast<size_t>(b) * nd_ + a] = 0.0;
-    s_[static_cast<size_t>(a) * nd_ + a] = 1.0;
-    imposed_[a] = 1;
-    f[r] = 0.0;
-  }
-
-  // x := the solution (1..size) of the pass's system for the loads f; false when it is singular or
-  // x is not finite.
-  bool Solve(const Vector& f, Vector& x) {
-    std::vector<double> own(nd_);
-    std::vector<double>& kept = kept_;
-    kept.assign(s_.begin(), s_.end());
-    for (int a = 0; a < nd_; ++a)
-      own[a] = imposed_[a] ? 1.0 : s_[static_cast<size_t>(a) * nd_ + a] + (a < nd0_ ? taken_[a] : 0.0);
-    if (!beamkernel::FactorSymmetricDense(s_, nd_, own)) return false;
-    Vector result, correction, residual(size_ + 1, 0.0);
+  // x := the solution (1..unknowns; the imposed unknowns 0) of the structure with the pass's
+  // terms for the loads f; false when it is singular or x is not finite.
+  bool Solve(const PassTerms& t, const Vector& f, Vector& x) {
+    Shape(t);
+    if (!FactorBand(band_, nb_, width_)) return false;
+    Condense(t);
+    if (!FactorDense(s_, nd_, own_)) return false;
+    Vector result, correction, residual(unknowns_ + 1, 0.0);
     Apply(f, result);
     // The plate's axial stiffness, the soil's and the stem's bending differ by many orders: two
     // steps of refinement against residuals of the whole system formed in extended precision
     // bring the solution to what an elimination in extended precision gives.
     for (int step = 0; step < 2; ++step) {
-      for (int r = 1; r <= size_; ++r) {
-        const int a = Dense(r);
-        if (!Banded(r) && imposed_[a]) {
-          residual[r] = -result[r];
-          continue;
-        }
+      for (int r = 1; r <= unknowns_; ++r) {
+        if (imposed_[r]) continue;
         long double sum = f[r];
-        if (r <= unknowns_)
-          for (const auto& cv : structureRow_[r])
-            if (Banded(cv.first) || !imposed_[Dense(cv.first)]) sum -= static_cast<long double>(cv.second) * result[cv.first];
-        if (!Banded(r)) {
-          // The soil's terms: what the pass added to the condensed structure.
-          const double* row = kept.data() + static_cast<size_t>(a) * nd_;
-          for (int b = 0; b < nd_; ++b) {
-            if (imposed_[b]) continue;
-            const double soil = a < nd0_ && b < nd0_ ? row[b] - schur_[static_cast<size_t>(a) * nd0_ + b] : row[b];
-            if (soil != 0.0) sum -= static_cast<long double>(soil) * result[Full(b)];
-          }
-        }
+        for (const auto& cv : rows_[r]) sum -= static_cast<long double>(cv.second) * result[cv.first];
         residual[r] = static_cast<double>(sum);
       }
+      const int nb = static_cast<int>(t.block.size());
+      for (int a = 0; a < nb; ++a) {
+        const int r = t.block[a];
+        if (imposed_[r]) continue;
+        long double sum = 0;
+        const double* row = t.blockMatrix.data() + static_cast<size_t>(a) * nb;
+        for (int b = 0; b < nb; ++b) sum += static_cast<long double>(row[b]) * result[t.block[b]];
+        residual[r] -= static_cast<double>(sum);
+      }
       Apply(residual, correction);
-      for (int r = 1; r <= size_; ++r) result[r] += correction[r];
+      for (int r = 1; r <= unknowns_; ++r) result[r] += correction[r];
     }
-    for (int i = 1; i <= size_; ++i)
-      if (!Finite(result[i])) return false;
+    for (int r = 1; r <= unknowns_; ++r)
+      if (!Finite(result[r])) return false;
     x = std::move(result);
     return true;
   }
 
+  // The terms of the last pass, kept for the next.
+  PassTerms& Terms() { return terms_; }
+
  private:
-  // out := K^-1 rhs (1..size) with the factors.
+  // The pass's rows (the structure's and its couplings), the split into band and dense unknowns,
+  // the band and every unknown's diagonal in the whole system.
+  void Shape(const PassTerms& t) {
+    // The rows the last pass's couplings touched go back to the structure's.
+    for (int r : touched_) rows_[r] = structure_[r];
+    touched_.clear();
+    for (const Coupling& c : t.couplings)
+      if (c.row >= 1 && c.row <= unknowns_) {
+        rows_[c.row].emplace_back(c.column, c.value);
+        touched_.push_back(c.row);
+      }
+    own_.assign(0, 0.0);
+    std::vector<double> diagonal(unknowns_ + 1, 0.0);
+    for (int r = 1; r <= unknowns_; ++r)
+      for (const auto& cv : rows_[r])
+        if (cv.first == r) diagonal[r] += cv.second;
+    kind_.assign(unknowns_ + 1, kBand);
+    for (int r = 1; r <= unknowns_; ++r)
+      if (imposed_[r]) kind_[r] = kHeld;
+    for (int r : joint_)
+      if (kind_[r] == kBand) kind_[r] = kDense;
+    const int blockSize = static_cast<int>(t.block.size());
+    for (int a = 0; a < blockSize; ++a) {
+      const int r = t.block[a];
+      diagonal[r] += t.blockMatrix[static_cast<size_t>(a) * blockSize + a];
+      if (kind_[r] == kBand) kind_[r] = kDense;
+    }
+    position_.assign(unknowns_ + 1, -1);
+    bandUnknown_.assign(1, 0);
+    denseUnknown_.clear();
+    for (int r = 1; r <= unknowns_; ++r) {
+      if (kind_[r] == kBand) {
+        position_[r] = static_cast<int>(bandUnknown_.size());
+        bandUnknown_.push_back(r);
+      } else if (kind_[r] == kDense) {
+        position_[r] = static_cast<int>(denseUnknown_.size());
+        denseUnknown_.push_back(r);
+        own_.push_back(diagonal[r]);
+      }
+    }
+    nb_ = static_cast<int>(bandUnknown_.size()) - 1;
+    nd_ = static_cast<int>(denseUnknown_.size());
+    width_ = 1;
+    for (int p = 1; p <= nb_; ++p)
+      for (const auto& cv : rows_[bandUnknown_[p]])
+        if (kind_[cv.first] == kBand) width_ = std::max(width_, position_[cv.first] - p + 1);
+    band_.Resize(std::max(nb_, 1), width_);
+    for (int p = 1; p <= nb_; ++p)
+      for (const auto& cv : rows_[bandUnknown_[p]])
+        if (kind_[cv.first] == kBand && position_[cv.first] >= p) band_(p, position_[cv.first] - p + 1) += cv.second;
+  }
+
+  // The dense block less what the band takes: S = K_dd - K_db K_bb^-1 K_bd, with the pass's
+  // block added; reach_ keeps X = K_bb^-1 K_bd (by band position, then coupled dense unknown).
+  void Condense(const PassTerms& t) {
+    std::string message;
+    coupling_.resize(nd_);
+    for (auto& c : coupling_) c.clear();
+    s_.assign(static_cast<size_t>(nd_) * nd_, 0.0);
+    for (int a = 0; a < nd_; ++a) {
+      double* row = s_.data() + static_cast<size_t>(a) * nd_;
+      for (const auto& cv : rows_[denseUnknown_[a]]) {
+        if (kind_[cv.first] == kDense) row[position_[cv.first]] += cv.second;
+        else if (kind_[cv.first] == kBand) coupling_[a].emplace_back(position_[cv.first], cv.second);
+      }
+    }
+    const int blockSize = static_cast<int>(t.block.size());
+    for (int a = 0; a < blockSize; ++a) {
+      if (kind_[t.block[a]] != kDense) continue;
+      double* row = s_.data() + static_cast<size_t>(position_[t.block[a]]) * nd_;
+      const double* from = t.blockMatrix.data() + static_cast<size_t>(a) * blockSize;
+      for (int b = 0; b < blockSize; ++b)
+        if (kind_[t.block[b]] == kDense) row[position_[t.block[b]]] += from[b];
+    }
+    // Only the dense unknowns that couple with the band have a column of X: every entry of
+    // those is written, so the storage of the last pass serves uncleared.
+    coupled_.clear();
+    for (int a = 0; a < nd_; ++a)
+      if (!coupling_[a].empty()) coupled_.push_back(a);
+    const int nc = static_cast<int>(coupled_.size());
+    reach_.resize(static_cast<size_t>(nb_ + 1) * nc);
+    Vector column(nb_ + 1);
+    for (int j = 0; j < nc; ++j) {
+      std::fill(column.begin(), column.end(), 0.0);
+      for (const auto& pv : coupling_[coupled_[j]]) column[pv.first] += pv.second;
+      beamkernel::BandSolve(band_, nb_, column, message, width_, 2);
+      for (int p = 1; p <= nb_; ++p) reach_[static_cast<size_t>(p) * nc + j] = column[p];
+    }
+    for (int a = 0; a < nd_; ++a) {
+      double* row = s_.data() + static_cast<size_t>(a) * nd_;
+      for (const auto& pv : coupling_[a]) {
+        const double* reach = reach_.data() + static_cast<size_t>(pv.first) * nc;
+        for (int j = 0; j < nc; ++j) row[coupled_[j]] -= pv.second * reach[j];
+      }
+    }
+  }
+
+  // out := K^-1 rhs (1..unknowns, the imposed unknowns 0) with the factors.
   void Apply(const Vector& rhs, Vector& out) {
     std::string message;
     Vector y(nb_ + 1, 0.0);
@@ -240,59 +324,171 @@ class CondensedWall {
     if (nb_ > 0) beamkernel::BandSolve(band_, nb_, y, message, width_, 2);
     std::vector<double> c(nd_);
     for (int a = 0; a < nd_; ++a) {
-      double v = rhs[Full(a)];
-      if (a < nd0_)
-        for (const auto& pv : coupling_[a]) v -= pv.second * y[pv.first];
-      c[a] = imposed_[a] ? 0.0 : v;
+      double v = rhs[denseUnknown_[a]];
+      for (const auto& pv : coupling_[a]) v -= pv.second * y[pv.first];
+      c[a] = v;
     }
-    beamkernel::SolveFactoredSymmetric(s_, nd_, c);
-    out.assign(size_ + 1, 0.0);
-    for (int a = 0; a < nd_; ++a) {
-      out[Full(a)] = c[a];
-      if (a >= nd0_ || reach_[a].empty()) continue;
-      for (int p = 1; p <= nb_; ++p) y[p] -= reach_[a][p] * c[a];
+    if (nd_ > 0) beamkernel::SolveFactoredSymmetric(s_, nd_, c);
+    out.assign(unknowns_ + 1, 0.0);
+    for (int a = 0; a < nd_; ++a) out[denseUnknown_[a]] = c[a];
+    const int nc = static_cast<int>(coupled_.size());
+    for (int p = 1; p <= nb_; ++p) {
+      const double* reach = reach_.data() + static_cast<size_t>(p) * nc;
+      double v = y[p];
+      for (int j = 0; j < nc; ++j) v -= reach[j] * c[coupled_[j]];
+      out[bandUnknown_[p]] = v;
     }
-    for (int p = 1; p <= nb_; ++p) out[bandUnknown_[p]] = y[p];
   }
-  bool Banded(int r) const { return r <= unknowns_ && banded_[r]; }
-  int Dense(int r) const { return r <= unknowns_ ? position_[r] : nd0_ + r - unknowns_ - 1; }
-  int Full(int a) const { return a < nd0_ ? denseUnknown_[a] : unknowns_ + a - nd0_ + 1; }
 
-  int unknowns_ = 0, size_ = 0, nb_ = 0, nd0_ = 0, nd_ = 0, width_ = 1;
+  enum Kind : char { kBand, kDense, kHeld };
+  PassTerms terms_;
+  int unknowns_ = 0, nb_ = 0, nd_ = 0, width_ = 1;
+  std::vector<int> joint_;
+  std::vector<std::vector<std::pair<int, double>>> structure_, rows_;  // rows_: with the pass's couplings
+  std::vector<int> touched_;
+  std::vector<char> imposed_, kind_;
   std::vector<int> position_, bandUnknown_, denseUnknown_;
-  std::vector<char> banded_;
   beamkernel::BandMatrix band_;
   std::vector<std::vector<std::pair<int, double>>> coupling_;  // per dense unknown: its band couplings
-  std::vector<std::vector<std::pair<int, double>>> structureRow_;
-  std::vector<Vector> reach_;
-  std::vector<double> schur_, taken_;  // K_dd - K_db X, and what it took off each diagonal
-  std::vector<double> s_, kept_;       // the pass's dense system, and a copy before its factors
-  std::vector<char> imposed_;
+  std::vector<int> coupled_;  // the dense unknowns with band couplings
+  std::vector<double> reach_, s_, own_;
 };
 
 namespace {
 
-// The system of the nodes' present contact states: the structure, the soil of the nodes in
-// contact, the loads with the soil forces held at yield, the imposed unknowns held at 0.
-// Winkler: the element halves next to a yielding or separated node leave the soil, and a
-// yielding node's halves carry its yield stress as a stepwise load. Half-space: a yielding
-// node's vertical soil index, a separated node's two, move to unknowns of their own beyond the
-// wall's (the soil surface under the node); the plate takes -q A, the surface +q A.
-void BuildWallSystem(WallModel& m, CondensedWall& k, Vector& f) {
+// The soil's stiffness at its indices in contact: the inverse of their flexibility, s (row-major,
+// in the order of `in`), for the indices `next`. From the last pass's inverse when few indices
+// changed (those that left eliminated from it, those that came bordered onto it, c^2 operations
+// each, against c^3 / 2 for the whole), else afresh. False when the flexibility is singular.
+bool ContactStiffness(const WallModel& m, const std::vector<int>& next, std::vector<int>& in, PassTerms& t) {
+  std::vector<double>& s = t.blockMatrix;
+  std::vector<double>& work = t.work;
+  const int c = static_cast<int>(next.size());
+  auto fresh = [&]() {
+    in = next;
+    s.resize(static_cast<size_t>(c) * c);  // every entry written
+    for (int a = 0; a < c; ++a)
+      for (int b = 0; b < c; ++b) s[static_cast<size_t>(a) * c + b] = static_cast<double>(m.flexibility(in[a], in[b]));
+    if (!FactorDense(s, c)) return false;
+    InvertFactored(s, c, work);
+    return true;
+  };
+  const int c0 = static_cast<int>(in.size());
+  std::vector<char> wanted(2 * m.plateNodes + 1, 0), had(2 * m.plateNodes + 1, 0);
+  for (int p : next) wanted[p] = 1;
+  for (int p : in) had[p] = 1;
+  std::vector<int> kept, left, came;  // positions in `in`; soil indices
+  for (int a = 0; a < c0; ++a) (wanted[in[a]] ? kept : left).push_back(a);
+  for (int p : next)
+    if (!had[p]) came.push_back(p);
+  const int k = static_cast<int>(kept.size()), r = static_cast<int>(left.size()), na = static_cast<int>(came.size());
+  if (c0 == 0 || 2 * (r + 2 * na) > c) return fresh();
+  auto old = [&](int a, int b) { return s[static_cast<size_t>(a) * c0 + b]; };
+  // Those that left: S_K = S_KK - S_KR S_RR^-1 S_RK.
+  std::vector<double>& sk = t.kept;
+  sk.resize(static_cast<size_t>(k) * k);
+  for (int a = 0; a < k; ++a)
+    for (int b = 0; b < k; ++b) sk[static_cast<size_t>(a) * k + b] = old(kept[a], kept[b]);
+  if (r > 0) {
+    std::vector<double>&srr = t.left, &y = t.solved, &column = t.column, &row = t.row;
+    srr.resize(static_cast<size_t>(r) * r);
+    y.resize(static_cast<size_t>(k) * r);
+    column.resize(r);
+    row.resize(r);
+    for (int i = 0; i < r; ++i)
+      for (int j = 0; j < r; ++j) srr[static_cast<size_t>(i) * r + j] = old(left[i], left[j]);
+    if (!FactorDense(srr, r)) return fresh();
+    for (int b = 0; b < k; ++b) {
+      for (int i = 0; i < r; ++i) column[i] = old(left[i], kept[b]);
+      beamkernel::SolveFactoredSymmetric(srr, r, column);
+      std::copy(column.begin(), column.end(), y.begin() + static_cast<size_t>(b) * r);
+    }
+    for (int a = 0; a < k; ++a) {
+      for (int i = 0; i < r; ++i) row[i] = old(kept[a], left[i]);
+      double* to = sk.data() + static_cast<size_t>(a) * k;
+      for (int b = 0; b < k; ++b) {
+        const double* yb = y.data() + static_cast<size_t>(b) * r;
+        double v = 0;
+        for (int i = 0; i < r; ++i) v += row[i] * yb[i];
+        to[b] -= v;
+      }
+    }
+  }
+  std::vector<int> order;
+  for (int a : kept) order.push_back(in[a]);
+  if (na == 0) {
+    in = order;
+    std::swap(s, sk);
+    return true;
+  }
+  // Those that came, bordered on: with X = S_K F_KA and Z = F_AA - F_AK X, the inverse is
+  // [S_K + X Z^-1 X', -X Z^-1; -Z^-1 X', Z^-1].
+  std::vector<double>&fka = t.flex, &x = t.bordered, &z = t.schur, &w = t.across, &line = t.line;
+  fka.resize(static_cast<size_t>(k) * na);
+  x.assign(static_cast<size_t>(k) * na, 0.0);
+  z.resize(static_cast<size_t>(na) * na);
+  w.resize(static_cast<size_t>(k) * na);
+  line.resize(na);
+  for (int a = 0; a < k; ++a)
+    for (int j = 0; j < na; ++j) fka[static_cast<size_t>(a) * na + j] = static_cast<double>(m.flexibility(order[a], came[j]));
+  for (int a = 0; a < k; ++a) {
+    double* xa = x.data() + static_cast<size_t>(a) * na;
+    const double* ska = sk.data() + static_cast<size_t>(a) * k;
+    for (int b = 0; b < k; ++b) {
+      const double v = ska[b];
+      if (v == 0) continue;
+      const double* fb = fka.data() + static_cast<size_t>(b) * na;
+      for (int j = 0; j < na; ++j) xa[j] += v * fb[j];
+    }
+  }
+  for (int i = 0; i < na; ++i)
+    for (int j = 0; j < na; ++j) {
+      double v = static_cast<double>(m.flexibility(came[i], came[j]));
+      for (int a = 0; a < k; ++a) v -= fka[static_cast<size_t>(a) * na + i] * x[static_cast<size_t>(a) * na + j];
+      z[static_cast<size_t>(i) * na + j] = v;
+    }
+  if (!FactorDense(z, na)) return fresh();
+  for (int a = 0; a < k; ++a) {
+    std::copy(x.begin() + static_cast<size_t>(a) * na, x.begin() + static_cast<size_t>(a + 1) * na, line.begin());
+    beamkernel::SolveFactoredSymmetric(z, na, line);
+    std::copy(line.begin(), line.end(), w.begin() + static_cast<size_t>(a) * na);
+  }
+  InvertFactored(z, na, work);
+  s.resize(static_cast<size_t>(c) * c);  // every entry written
+  for (int a = 0; a < k; ++a) {
+    double* to = s.data() + static_cast<size_t>(a) * c;
+    const double* xa = x.data() + static_cast<size_t>(a) * na;
+    for (int b = 0; b < k; ++b) {
+      const double* wb = w.data() + static_cast<size_t>(b) * na;
+      double v = 0;
+      for (int j = 0; j < na; ++j) v += xa[j] * wb[j];
+      to[b] = sk[static_cast<size_t>(a) * k + b] + v;
+    }
+    for (int j = 0; j < na; ++j) to[k + j] = s[static_cast<size_t>(k + j) * c + a] = -w[static_cast<size_t>(a) * na + j];
+  }
+  for (int i = 0; i < na; ++i)
+    for (int j = 0; j < na; ++j) s[static_cast<size_t>(k + i) * c + k + j] = z[static_cast<size_t>(i) * na + j];
+  in = order;
+  in.insert(in.end(), came.begin(), came.end());
+  return true;
+}
+
+// The pass's terms and loads in the nodes' present contact states. Winkler: the element halves
+// next to a yielding or separated node leave the soil, and a yielding node's halves carry its
+// yield stress as a stepwise load. Half-space: the soil indices in contact (a node's horizontal
+// one unless it has separated, its vertical one while in elastic contact) keep the soil, whose
+// stiffness there is the inverse of their flexibility; a yielding node's plate takes -q A, its
+// soil surface +q A, which settles the surface under the nodes in contact by F q A as well. False
+// when the flexibility of the nodes in contact is singular.
+bool BuildWallSystem(WallModel& m, PassTerms& t, Vector& f) {
   const int n = m.plateNodes;
   if (m.contact.size() != static_cast<size_t>(n + 1)) m.contact.assign(n + 1, kElasticContact);
-  int extras = 0;
-  m.soilFreedom.assign(2 * n + 1, 0);
-  if (m.soilKind == HalfSpaceSoil)
-    for (int i = 1; i <= n; ++i) {
-      m.soilFreedom[2 * i - 1] = m.contact[i] == kSeparated ? m.unknowns + ++extras : 3 * i - 2;
-      m.soilFreedom[2 * i] = m.contact[i] != kElasticContact ? m.unknowns + ++extras : 3 * i - 1;
-    }
-  const int size = m.unknowns + extras;
-  k.Shape(size);
-  f.assign(size + 1, 0.0);
+  f.assign(m.unknowns + 1, 0.0);
   for (int r = 1; r <= m.unknowns; ++r) f[r] = m.load[r];
   m.heldLoads.assign(4 * m.plateElements + 1, 0.0);
+  t.couplings.clear();
+  t.block.clear();
+  if (m.soilKind != HalfSpaceSoil) t.blockMatrix.clear();  // a half-space's is the last pass's contact stiffness
 
   if (m.soilKind == WinklerSoil) {
     SoilMatrix soil(n, 2);
@@ -310,11 +506,11 @@ void BuildWallSystem(WallModel& m, CondensedWall& k, Vector& f) {
         }
       }
     for (int i = 1; i <= n; ++i) {
-      k(3 * i - 1, 3 * i - 1) += static_cast<double>(soil(i, 1));
+      t.couplings.push_back({3 * i - 1, 3 * i - 1, static_cast<double>(soil(i, 1))});
       if (i < n) {
         double c = static_cast<double>(soil(i, 2));
-        k(3 * i - 1, 3 * i + 2) += c;
-        k(3 * i + 2, 3 * i - 1) += c;
+        t.couplings.push_back({3 * i - 1, 3 * i + 2, c});
+        t.couplings.push_back({3 * i + 2, 3 * i - 1, c});
       }
     }
     int d[5];
@@ -326,16 +522,65 @@ void BuildWallSystem(WallModel& m, CondensedWall& k, Vector& f) {
       }
     }
   } else if (m.soilKind == HalfSpaceSoil) {
-    for (int p = 1; p <= 2 * n; ++p)
-      for (int q = 1; q <= 2 * n; ++q) k(m.soilFreedom[p], m.soilFreedom[q]) += static_cast<double>(m.halfSpace(p, q));
+    std::vector<int> next;
+    for (int i = 1; i <= n; ++i) {
+      if (m.contact[i] != kSeparated) next.push_back(2 * i - 1);
+      if (m.contact[i] == kElasticContact) next.push_back(2 * i);
+    }
+    const std::vector<int>& in = m.soilInContact;
+    const std::vector<double>& s = t.blockMatrix;
+    if (!ContactStiffness(m, next, m.soilInContact, t)) return false;
+    const int c = static_cast<int>(in.size());
+    // The held forces: on the plate, and the settlement they cause under the nodes in contact.
+    m.heldSettlement.assign(c, 0.0);
     for (int i = 1; i <= n; ++i)
       if (m.contact[i] == kYielding) {
-        double force = m.nodeYield[i] * TributaryWidth(m, i);
+        const double force = m.nodeYield[i] * TributaryWidth(m, i);
         f[3 * i - 1] -= force;
-        f[m.soilFreedom[2 * i]] += force;
+        for (int a = 0; a < c; ++a) m.heldSettlement[a] += static_cast<double>(m.flexibility(in[a], 2 * i)) * force;
       }
+    for (int a = 0; a < c; ++a) {
+      const int p = in[a], i = (p + 1) / 2;
+      t.block.push_back(p % 2 == 1 ? 3 * i - 2 : 3 * i - 1);
+      double load = 0;
+      for (int b = 0; b < c; ++b) load += s[static_cast<size_t>(a) * c + b] * m.heldSettlement[b];
+      f[t.block.back()] += load;
+    }
   }
-  for (int r : m.imposed) k.Impose(r, f);
+  for (int r : m.imposed) f[r] = 0.0;
+  return true;
+}
+
+// Half-space: the soil forces of the solution (those in contact from their stiffness and the
+// plate's translations, the held ones q A, the separated ones 0) and the soil surface under the
+// nodes out of contact (its settlement under those forces) as unknowns of x beyond the wall's.
+void SoilForcesAndSurfaces(WallModel& m, const PassTerms& t) {
+  const int n = m.plateNodes;
+  const std::vector<int>& in = m.soilInContact;
+  const int c = static_cast<int>(in.size());
+  m.soilForce.assign(2 * n + 1, 0.0);
+  for (int a = 0; a < c; ++a) {
+    long double force = 0;
+    const double* row = t.blockMatrix.data() + static_cast<size_t>(a) * c;
+    for (int b = 0; b < c; ++b) force += static_cast<long double>(row[b]) * (m.x[t.block[b]] - m.heldSettlement[b]);
+    m.soilForce[in[a]] = static_cast<double>(force);
+  }
+  for (int i = 1; i <= n; ++i)
+    if (m.contact[i] == kYielding) m.soilForce[2 * i] = m.nodeYield[i] * TributaryWidth(m, i);
+  int extras = 0;
+  m.soilFreedom.assign(2 * n + 1, 0);
+  for (int i = 1; i <= n; ++i) {
+    m.soilFreedom[2 * i - 1] = m.contact[i] == kSeparated ? m.unknowns + ++extras : 3 * i - 2;
+    m.soilFreedom[2 * i] = m.contact[i] != kElasticContact ? m.unknowns + ++extras : 3 * i - 1;
+  }
+  m.x.resize(m.unknowns + extras + 1, 0.0);
+  for (int p = 1; p <= 2 * n; ++p) {
+    if (m.soilFreedom[p] <= m.unknowns) continue;
+    long double w = 0;
+    for (int q = 1; q <= 2 * n; ++q)
+      if (m.soilForce[q] != 0.0) w += m.flexibility(p, q) * m.soilForce[q];
+    m.x[m.soilFreedom[p]] = static_cast<double>(w);
+  }
 }
 
 const SolverStopProfile& StopProfile() {
@@ -483,21 +728,23 @@ int ReadWallSupports(WallModel& m) {
     if (!(m.soilModulus > 0) || !Finite(m.soilModulus) || !Finite(m.yieldStress)) return kStopBadHalfSpace;
     m.capacity = m.plateWidth * m.yieldStress;
     m.nodeYield.assign(n + 1, m.yieldStress);
-    SoilMatrix f;
+    SoilMatrix& f = m.flexibility;
     HalfSpaceFlexibilityCoefficients(f, n, m.plateX, m.plateHalfWidth, m.soilPoisson);
     long double factor = kPi * static_cast<long double>(m.soilModulus) / (1 - m.soilPoisson * m.soilPoisson);
-    if (!beamkernel::InvertSoilMatrix(f, m.halfSpace, factor)) return kStopSystemUnstable;
-    m.flexibility.Resize(2 * n, 2 * n);
+    // Its inverse, the soil's stiffness, is formed by each solution for the nodes then in
+    // contact.
     for (int i = 1; i <= 2 * n; ++i)
-      for (int j = 1; j <= 2 * n; ++j) m.flexibility(i, j) = f(i, j) / factor;
+      for (int j = 1; j <= 2 * n; ++j) f(i, j) /= factor;
   }
   return kSolverDone;
 }
 
 void AssembleWallSystem(WallModel& m) {
   const int n = m.plateNodes;
-  DenseMatrix& k = m.structure;
+  StructureMatrix& k = m.structure;
   k.Resize(m.unknowns);
+  m.condensed.reset();  // formed again from this structure
+  m.soilInContact.clear();
   ElementMatrix ke;
   int d[5];
   for (int e = 1; e <= m.stemElements; ++e) {
@@ -608,14 +855,12 @@ int FormWallLoads(WallModel& m) {
 int SolveWall(WallModel& m) {
   if (!m.condensed) {
     m.condensed = std::make_shared<CondensedWall>();
-    if (!m.condensed->Form(m)) {
-      m.condensed.reset();
-      return kStopSystemUnstable;
-    }
+    m.condensed->Form(m);
   }
+  PassTerms& terms = m.condensed->Terms();
   Vector f;
-  BuildWallSystem(m, *m.condensed, f);
-  if (!m.condensed->Solve(f, m.x)) return kStopSystemUnstable;
+  if (!BuildWallSystem(m, terms, f) || !m.condensed->Solve(terms, f, m.x)) return kStopSystemUnstable;
+  if (m.soilKind == HalfSpaceSoil) SoilForcesAndSurfaces(m, terms);
   return kSolverDone;
 }
 
@@ -645,25 +890,14 @@ void WallReactions(WallModel& m) {
       else if (m.contact[i] == kYielding) m.pressures[i] = m.nodeYield[i];
     }
   } else if (m.soilKind == HalfSpaceSoil) {
-    if (m.soilFreedom.size() != static_cast<size_t>(2 * n + 1)) {
-      m.soilFreedom.assign(2 * n + 1, 0);
-      for (int i = 1; i <= n; ++i) {
-        m.soilFreedom[2 * i - 1] = 3 * i - 2;
-        m.soilFreedom[2 * i] = 3 * i - 1;
-      }
-    }
+    if (m.soilForce.size() != static_cast<size_t>(2 * n + 1)) m.soilForce.assign(2 * n + 1, 0.0);
     long double total = 0;
     for (int i = 1; i <= n; ++i) {
-      long double h = 0, v = 0;
-      for (int j = 1; j <= n; ++j) {
-        long double uj = m.x[m.soilFreedom[2 * j - 1]], wj = m.x[m.soilFreedom[2 * j]];
-        h += m.halfSpace(2 * i - 1, 2 * j - 1) * uj + m.halfSpace(2 * i - 1, 2 * j) * wj;
-        v += m.halfSpace(2 * i, 2 * j - 1) * uj + m.halfSpace(2 * i, 2 * j) * wj;
-      }
+      const double h = m.soilForce[2 * i - 1], v = m.soilForce[2 * i];
       total += v;
       double width = TributaryWidth(m, i);
-      m.pressures[i] = static_cast<double>(v) / width;
-      m.horizontalStress[i] = static_cast<double>(h) / width;
+      m.pressures[i] = v / width;
+      m.horizontalStress[i] = h / width;
       if (m.contact[i] == kYielding) m.pressures[i] = m.nodeYield[i];
       if (m.contact[i] == kSeparated) m.pressures[i] = m.horizontalStress[i] = 0.0;
     }

@@ -6,6 +6,7 @@
 // nothing itself: the caller turns a stop code into its tones and warning box.
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/solverstops.h"
@@ -32,6 +33,24 @@ SolverWarningData SolverWarningFor(int code);
 
 class CondensedWall;
 
+// The structure's stiffness row by row: each unknown couples with a few neighbours only.
+class StructureMatrix {
+ public:
+  void Resize(int n) { rows_.assign(n + 1, {}); }
+  int Size() const { return static_cast<int>(rows_.size()) - 1; }
+  // The coupling of unknowns r and c (0 until added to).
+  double& operator()(int r, int c) {
+    for (auto& cv : rows_[r])
+      if (cv.first == c) return cv.second;
+    rows_[r].emplace_back(c, 0.0);
+    return rows_[r].back().second;
+  }
+  const std::vector<std::pair<int, double>>& Row(int r) const { return rows_[r]; }
+
+ private:
+  std::vector<std::vector<std::pair<int, double>>> rows_;
+};
+
 // What one analysis works on, kept together so that the contact iteration can reuse it.
 struct WallModel {
   int plateElements = 0, stemElements = 0;
@@ -47,8 +66,7 @@ struct WallModel {
   int soilKind = 0;        // SoilKind: 0 none, 1 half-space, 2 Winkler
   SoilMatrix winkler;      // per node: column 1 its own term, column 2 its coupling with the next
   Table2D<double> moduli;  // per element: subgrade modulus at i and at j
-  SoilMatrix flexibility;  // half-space: F / (pi E_s / (1 - nu_s^2)), kept for the iteration
-  SoilMatrix halfSpace;    // half-space stiffness of the node pairs (horizontal 2i-1, vertical 2i)
+  SoilMatrix flexibility;  // half-space: F / (pi E_s / (1 - nu_s^2)), the settlements of unit forces
   double soilModulus = 0, soilPoisson = 0, yieldStress = 0, capacity = 0;
   // Per base-plate node: the subgrade modulus of its element halves (their width-weighted mean,
   // Winkler) and the yield stress its soil holds at most (0: it never yields).
@@ -59,10 +77,15 @@ struct WallModel {
   // stands in the last system solved, node i's own or, once moved, the soil surface's beyond
   // the wall's unknowns.
   std::vector<int> soilFreedom;
+  // Half-space, of the last system solved: the soil indices in contact (whose stiffness is the
+  // inverse of their flexibility), the settlement the held forces cause there, and every soil
+  // index's force on the plate [kN/m] (upward; 0 where the plate has let go).
+  std::vector<int> soilInContact;
+  Vector heldSettlement, soilForce;
   int contactPasses = 0;
   // System
-  DenseMatrix structure;        // the structure alone (elements, springs, restraints)
-  // The structure with the unknowns that the soil does not reach eliminated, once for every pass.
+  StructureMatrix structure;    // the structure alone (elements, springs, restraints)
+  // The structure's couplings and the storage of each pass's elimination.
   std::shared_ptr<CondensedWall> condensed;
   Vector load;                  // with the imposed unknowns' loads cleared
   std::vector<int> imposed;     // unknowns held at 0: the toe restraint and the unyielding nodes

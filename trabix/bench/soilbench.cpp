@@ -327,8 +327,9 @@ CaseFigures PileCase(int nodes, int runs) {
 
 // A wall of `elements` + `elements` (base plate 4 m, stem 3 m) on the half-space, yield stress
 // 300 kPa, 200 kN/m at 0.5 m from the toe: the heel lifts. The floor: the flexibility's
-// coefficients (as the program forms them), its inverse ((2N)^3) and per solution the factor of
-// the block of the nodes in contact ((2 c)^3 / 3, c those in contact at the end).
+// coefficients (as the program forms them), its inverse ((2N)^3), the factor of the elastic
+// solution's block, every node in contact ((2N)^3 / 3), and per pass the factor of the block of
+// the nodes in contact ((2 c)^3 / 3, c those in contact at the end).
 CaseFigures WallCase(int elements, int runs) {
   murelo::testing::WallGeometry g;
   g.plate = {elements, 4.0 / elements, 0.5};
@@ -362,7 +363,7 @@ CaseFigures WallCase(int elements, int runs) {
   beamkernel::SoilMatrix f;
   const double coefficients = MedianTime([&] { murelo::HalfSpaceFlexibilityCoefficients(f, n, x, b, 0.3); });
   const double twoN = 2.0 * n, twoC = 2.0 * contact;
-  c.floor = coefficients + (twoN * twoN * twoN + (passes + 1) * twoC * twoC * twoC / 3) / DgemmRate(2 * n);
+  c.floor = coefficients + (twoN * twoN * twoN * 4 / 3 + passes * twoC * twoC * twoC / 3) / DgemmRate(2 * n);
   c.note = std::to_string(passes) + " passes, " + std::to_string(contact) + " nodes in contact " + c.note;
   return c;
 }

@@ -252,6 +252,32 @@ TEST_F(SolverTest, FreePlateOnWinklerSoilSettlesEvenly) {
   EXPECT_EQ(total, "TOTAL REACTION FROM ELASTIC FOUNDATION: 785.398 [kN]");  // q pi a^2
 }
 
+// A finely divided plate on the half-space: its short elements' bending stiffness outweighs the
+// soil's by many orders, and the solution must still hold the equations. The soil carries the
+// whole load (q pi a^2 = 3141.593 kN, less a rounding of the element widths
+// stored in single precision), and the centre settles as that of a coarser division.
+TEST_F(SolverTest, FinelyDividedPlateOnHalfSpaceCarriesTheWholeLoad) {
+  PlateJob p;
+  p.outer = 10;
+  p.thickness = 0.5;
+  p.uniform = 10;
+  p.halfSpace = true;
+  p.halfSpaceValues = {"50000", "0.3"};
+  p.elements = 50;
+  WritePlateJob(p);
+  ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+  const double coarse = ReadPlate("P1.RPA").t1[0][2];
+  p.elements = 500;
+  WritePlateJob(p);
+  ASSERT_EQ(Analyse("ANALYSIS.exe PLATE,P1,A").code, 0);
+  PlateResults r = ReadPlate("P1.RPA");
+  ASSERT_EQ(r.t1.size(), 501u);
+  const std::string total = r.lines[r.e1 + 13 + 501 + 1];
+  ASSERT_EQ(total.rfind("TOTAL REACTION FROM ELASTIC FOUNDATION: ", 0), 0u) << total;
+  EXPECT_NEAR(ParseNumber(total.substr(40)), 3141.593, 0.002) << total;
+  EXPECT_NEAR(r.t1[0][2], coarse, 0.005);
+}
+
 // A thick plate on an elastic half-space settles as a rigid punch, w = P (1 - nu^2) / (2 a E),
 // and the soil carries the whole load; a cross-anisotropic soil of isotropic constants
 // (Gv = E / (2 (1 + nu))) gives the same results.
