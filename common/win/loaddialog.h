@@ -19,6 +19,7 @@
 
 #include "core/globals.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/listdialog.h"
 
 struct LoadCaseDialogProfile {
@@ -26,7 +27,7 @@ struct LoadCaseDialogProfile {
   std::string listExtension = ".CAS";  // the list file is JobSpec + this
   int maxCases = 50;                   // names read from the list and names it may hold
   int nameBoxId = 7555;
-  int okId = 9876;
+  int okId = kContinueId;
   int deleteId = 7209;
   int frameId = 7210;
   std::string checkText = " ENTER / EDIT LOAD DATA ";  // the entry mode's check box (id 131)

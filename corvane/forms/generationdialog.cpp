@@ -11,6 +11,7 @@
 #include "win/fieldkeys.h"
 #include "win/grid.h"
 #include "win/messages.h"
+#include "win/ids.h"
 
 namespace corvane {
 
@@ -120,8 +121,8 @@ DialogTemplate GenerationDialog(int mode) {
     y += 18;
   }
   y += 6;
-  AddButton(d, 55, "&Ok", kWidth / 2 - 50, y, 40, 14);
-  AddButton(d, 56, "&Cancel", kWidth / 2 + 10, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, y, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, y, 40, 14);
   d.height = y + 22;
   OnOpen(d, [first, n, shellBox](HWND dialog) {
     for (int id = 110; id < 110 + n; ++id) SetFixedFont(dialog, id);
@@ -131,7 +132,7 @@ DialogTemplate GenerationDialog(int mode) {
       SubclassControl(dialog, kShellBox, EditSubclassProc2);
     }
     SetFocus(GetDlgItem(dialog, first));
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }
@@ -149,13 +150,13 @@ DialogTemplate UniformGeometryDialog(int column, int fourth) {
   AddLine(d, 99, 8, 18, kWidth - 16, 2);
   AddLabel(d, 110, RightAligned(GenerationLabel(column)), 6, 30, 166, 10, SS_RIGHT);
   AddField(d, 231, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
-  AddButton(d, 55, "&Ok", kWidth / 2 - 50, 54, 40, 14);
-  AddButton(d, 56, "&Cancel", kWidth / 2 + 10, 54, 40, 14);
+  AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, 54, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, 54, 40, 14);
   OnOpen(d, [](HWND dialog) {
     SetFixedFont(dialog, 110);
     SubclassControl(dialog, 231, EditSubclassProc);
     SetFocus(GetDlgItem(dialog, 231));
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }

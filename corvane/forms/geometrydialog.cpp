@@ -12,6 +12,7 @@
 #include "win/fieldkeys.h"
 #include "win/grid.h"
 #include "win/messages.h"
+#include "win/ids.h"
 
 namespace corvane {
 
@@ -129,8 +130,8 @@ DialogTemplate GeometryDialog() {
   }
   AddCheckBox(d, kNext, " &ENTER / EDIT GEOMETRY DATA ", 60, y, 250, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
   y += 20;
-  AddButton(d, 55, "&Ok", kWidth / 2 - 60, y, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", kWidth / 2 + 10, y, 50, 14);
+  AddButton(d, kOkId, "&Ok", kWidth / 2 - 60, y, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", kWidth / 2 + 10, y, 50, 14);
   d.height = y + 22;
   const int buttonsY = y + 7;
   OnOpen(d, [n, strip, roof, tank, buttonsY](HWND dialog) {
@@ -172,7 +173,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
         return TRUE;
       }
       if (code != BN_CLICKED) return FALSE;
-      if (id == 55) {
+      if (id == kOkId) {
         Accept(dialog);
       } else if (id == IDCANCEL) {
         Cancel(dialog);

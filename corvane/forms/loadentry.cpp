@@ -8,6 +8,7 @@
 #include "corvane/core/loadentry.h"
 #include "corvane/forms/forms.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/loadtype.h"
 #include "win/messages.h"
 
@@ -100,7 +101,7 @@ DialogTemplate LoadTypeDialog(int mode) {
   const std::string enter = "&ENTER / EDIT Load Data";
   int bw = DialogTextWidth(d, enter, h) + 20;
   AddButton(d, kLoadTypeEnterButton, enter, (kWidth - bw) / 2, d.height - 42, bw, 16);
-  AddButton(d, 2, "&CLOSE", (kWidth - 50) / 2, d.height - 21, 50, 14);
+  AddButton(d, kCancelId, "&CLOSE", (kWidth - 50) / 2, d.height - 21, 50, 14);
   const int pointerY = d.height - 34;
   OnOpen(d, [n, pointerY](HWND dialog) {
     CheckRadioButton(dialog, 201, 200 + n, 201);

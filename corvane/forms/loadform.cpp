@@ -8,6 +8,7 @@
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -230,8 +231,8 @@ DialogTemplate LoadGenerationDialog(int mode) {
   // Fields the template had no label for still exist, so that the form has its n fields.
   for (; field < n; ++field, y += 16) AddField(d, first + field, defaults[static_cast<size_t>(field + 1)], 168, y, 80, 12);
   y += 6;
-  AddButton(d, 55, "&Ok", kWidth / 2 - 50, y, 40, 14);
-  AddButton(d, 56, "&Cancel", kWidth / 2 + 10, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, y, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, y, 40, 14);
   d.height = y + 22;
   OnOpen(d, [first, n](HWND dialog) {
     SubclassControls(dialog, first, first + n - 1, EditSubclassProc);

@@ -5,6 +5,7 @@
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -131,8 +132,8 @@ DialogTemplate RoofShellDialog() {
   AddLabel(d, kOr, " or ", 60, 184, 20, 10, SS_CENTER);
   AddLabel(d, kRadiusLabel, " Dome Radius [m] ", 84, 184, 106, 10, SS_RIGHT);
   AddField(d, kRadius, "", 200, 182, 80, 12);
-  AddButton(d, 55, "&Ok", 110, 204, 40, 14);
-  AddButton(d, 56, "&Cancel", 180, 204, 40, 14);
+  AddButton(d, kOkId, "&Ok", 110, 204, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", 180, 204, 40, 14);
   OnOpen(d, [](HWND dialog) {
     RoofType = 1;
     CheckDlgButton(dialog, kDome, BST_CHECKED);

@@ -18,6 +18,7 @@
 #include "win/fieldkeys.h"
 #include "win/grid.h"
 #include "win/messages.h"
+#include "win/ids.h"
 
 namespace corvane {
 
@@ -26,7 +27,7 @@ namespace {
 constexpr int kTypeWidth = 250;
 constexpr int kEnterData = 131;
 constexpr int kCheckList = 77777777;
-constexpr int kGenerate = 11122, kRemoveAll = 11123, kListOk = 9876, kListCancel = 1234;
+constexpr int kGenerate = 11122, kRemoveAll = kRemoveChecksId, kListOk = kContinueId, kListCancel = kExitId;
 
 std::string Caption() { return "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec; }
 
@@ -88,8 +89,8 @@ DialogTemplate SupportTypeDialog(int mode) {
     y += 13;
   }
   const int okY = height - (roof ? 24 : 42);
-  AddButton(d, 9876, "&Ok", kTypeWidth / 2 - 60, okY, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", kTypeWidth / 2 + 10, okY, 50, 14);
+  AddButton(d, kContinueId, "&Ok", kTypeWidth / 2 - 60, okY, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", kTypeWidth / 2 + 10, okY, 50, 14);
   if (!roof) AddButton(d, kEnterData, " &ENTER / EDIT Support DATA ", kTypeWidth / 2 - 80, okY + 19, 160, 14);
   OnOpen(d, [options, roof, okY](HWND dialog) {
     SupportStates states{};
@@ -139,7 +140,7 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
     case WM_COMMAND: {
       int id = LOWORD(wParam);
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == 9876 || id == kEnterData) {
+      if (id == kContinueId || id == kEnterData) {
         AcceptTypes(dialog, id);
         return TRUE;
       }
@@ -257,14 +258,14 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     y += 15;
   }
   y += 6;
-  AddButton(d, 55, "&Ok", width / 2 - 50, y, 40, 14);
-  AddButton(d, 2, "&Cancel", width / 2 + 10, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", width / 2 - 50, y, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", width / 2 + 10, y, 40, 14);
   d.height = y + 22;
   OnOpen(d, [first, n](HWND dialog) {
     for (int id = 111; id <= 110 + n; ++id) SetFixedFont(dialog, id);
     SubclassControls(dialog, first, first + n - 1, EditSubclassProc);
     SetFocus(GetDlgItem(dialog, first));
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }

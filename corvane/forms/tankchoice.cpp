@@ -10,6 +10,7 @@
 #include "corvane/forms/forms.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -65,13 +66,13 @@ void Act(HWND dialog, int id) {
     if (TankActions.supports) TankActions.supports(dialog);
   } else if (id == 196) {
     if (TankActions.loads) TankActions.loads(dialog);
-  } else if (id == 9876) {
+  } else if (id == kContinueId) {
     if (TankActions.plots) TankActions.plots(dialog);
     TextLines.assign(2, std::string());
   }
   MovePointer(Remembered.x, Remembered.y);
   // After a graph the next substructure is checked; the focus stays where it was.
-  Select(dialog, NextTankOption(option, OptionCount), id != 9876);
+  Select(dialog, NextTankOption(option, OptionCount), id != kContinueId);
   ShowWindow(dialog, SW_SHOW);
 }
 
@@ -104,10 +105,10 @@ DialogTemplate TankSubstructureDialog(int mode) {
   if (mode >= 1 && mode <= 3) {
     int bw = DialogTextWidth(d, ActionText(mode), h) + 10;
     AddButton(d, 199 - mode, ActionText(mode), (kWidth - bw) / 2, 70, bw, 16);
-    AddButton(d, 2, "&CANCEL", 105, 95, 50, 14);
+    AddButton(d, kCancelId, "&CANCEL", 105, 95, 50, 14);
   } else {
-    AddButton(d, 9876, "&OK", 85, 95, 40, 14);
-    AddButton(d, 2, "&CANCEL", 135, 95, 40, 14);
+    AddButton(d, kContinueId, "&OK", 85, 95, 40, 14);
+    AddButton(d, kCancelId, "&CANCEL", 135, 95, 40, 14);
   }
   OnOpen(d, [mode](HWND dialog) {
     CheckRadioButton(dialog, 201, 200 + OptionCount, 201);
@@ -133,7 +134,7 @@ INT_PTR CALLBACK TankSubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam
     case WM_COMMAND: {
       int id = LOWORD(wParam);
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if ((id >= 196 && id <= 198) || (id == 9876 && ChoiceMode >= 4)) {
+      if ((id >= 196 && id <= 198) || (id == kContinueId && ChoiceMode >= 4)) {
         Act(dialog, id);
         return TRUE;
       }

@@ -34,7 +34,7 @@ const ProgramFrameProfile& TrabixFrame();
 void DimensionGlobals();
 // Registers the class "BEAM/STRIP ANALYSIS" and creates the full-screen main window, shown.
 HWND CreateMainWindow(HINSTANCE instance, int show);
-// The notice: "I Agree - &Continue" (9876) ends it with 1, "&Exit" (2) posts the quit message
+// The notice: "I Agree - &Continue" (kContinueId) ends it with 1, "&Exit" (2) posts the quit message
 // and ends it with 0.
 int RunTrabix(HINSTANCE instance, int show);
 extern "C" LRESULT CALLBACK TrabixWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -12,6 +12,7 @@
 #include "trabix/views/views.h"
 #include "win/colours.h"
 #include "win/loadtype.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -48,7 +49,7 @@ DialogTemplate LoadTypeDialog(const std::string& structureTitle) {
     AddOption(d, kAntisymmetricLoads, " &ANTISYMMETRIC LOADS ", 134, 84, 106, 12, WS_TABSTOP | BS_AUTORADIOBUTTON);
   }
   AddButton(d, kEnterLoadData, "&ENTER / EDIT Load Data", 45, H - 44, W - 90, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 2, "&CLOSE", (W - 50) / 2, H - 22, 50, 14);
+  AddButton(d, kCancelId, "&CLOSE", (W - 50) / 2, H - 22, 50, 14);
   OnOpen(d, [symmetric](HWND dialog) {
     CheckDlgButton(dialog, kFirstLoadKind, BST_CHECKED);
     if (symmetric)

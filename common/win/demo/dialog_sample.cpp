@@ -8,6 +8,7 @@
 #include "win/colours.h"
 #include "win/dialogs.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace {
@@ -38,8 +39,8 @@ DialogTemplate SampleDialog() {
   AddOption(d, 202, "C&ross-anisotropic", 90, 138, 90, 12);
   AddCheckBox(d, 131, " &ENTER / EDIT Support DATA ", 16, 154, 150, 12);
   AddListBox(d, 300, 190, 136, 100, 32);
-  AddButton(d, 55, "&Ok", 95, 178, 40, 14);
-  AddButton(d, 2, "&Cancel", 165, 178, 40, 14);
+  AddButton(d, kOkId, "&Ok", 95, 178, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 165, 178, 40, 14);
   SetControlCallback(d, 201, ToggleCheckProc);
   SetControlCallback(d, 202, ToggleCheckProc);
   OnOpen(d, [](HWND dialog) {

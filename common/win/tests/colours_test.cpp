@@ -5,6 +5,7 @@
 
 #include "win/colours.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ HWND OpenSample() {
   AddCheckBox(d, 131, "Box", 5, 50, 60, 12);
   AddFrame(d, 97, "", 2, 2, 190, 70);
   AddListBox(d, 301, 5, 75, 80, 40);
-  AddButton(d, 55, "&Ok", 100, 100, 40, 14);
-  AddButton(d, 2, "&Cancel", 150, 100, 40, 14);
+  AddButton(d, kOkId, "&Ok", 100, 100, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 150, 100, 40, 14);
   OnOpen(d, [](HWND dialog) { SetFocus(GetDlgItem(dialog, 101)); });
   return CreateModelessDialog(d, nullptr, RulesProc);
 }

@@ -6,6 +6,7 @@
 
 #include "core/globals.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
 
@@ -45,8 +46,8 @@ DialogTemplate EveryKind() {
                WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT);
   AddComboBox(d, 7555, 220, 24, 70, 60);
   AddTabControl(d, 10001, 10, 120, 120, 30);
-  AddButton(d, 55, "&Ok", 150, 150, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 56, "&Draw", 200, 150, 40, 14, WS_TABSTOP | BS_OWNERDRAW);
+  AddButton(d, kOkId, "&Ok", 150, 150, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  AddButton(d, kFormCancelId, "&Draw", 200, 150, 40, 14, WS_TABSTOP | BS_OWNERDRAW);
   return d;
 }
 
@@ -92,7 +93,7 @@ TEST(RuntimeDialog, PlacesEveryControlAtItsDialogUnitsAndCentresWithoutMoveAndSi
   char cls[32];
   GetClassNameA(GetDlgItem(dialog, 10001), cls, sizeof cls);
   EXPECT_STREQ(cls, "SysTabControl32");
-  EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, 56), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, kFormCancelId), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
   DestroyWindow(dialog);
 }
 
@@ -435,7 +436,7 @@ Placed PlaceWithView(long view) {
   Placed p{};
   DialogTemplate d = NewDialog("Table and view", 0, 0, 200, 100);
   AddField(d, 3001, "1", 5, 20, 60, 12);
-  AddButton(d, 55, "&Ok", 80, 70, 40, 14);
+  AddButton(d, kOkId, "&Ok", 80, 70, 40, 14);
   auto run = RunScript({WhenDialog("Table and view",
                                    [&](HWND dialog) {
                                      p.left = MakeRoomForView(dialog, view, 50);

@@ -9,6 +9,7 @@
 #include "listdialogtest.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
+#include "win/ids.h"
 #include "win/loaddialog.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
@@ -157,7 +158,7 @@ TEST_F(LoadCaseDialogTest, ChoiceModeChoosesAListedNameAndMovesItToTheHead) {
                        items = ComboItems(d, 7555);
                        noCheckBox = !GetDlgItem(d, kCaseCheckId) && !GetDlgItem(d, 7209);
                        SendDlgItemMessageA(d, 7555, CB_SETCURSEL, static_cast<WPARAM>(c.chosen), 0);
-                       wintest::PostClick(d, 9876);
+                       wintest::PostClick(d, kContinueId);
                      })});
     EXPECT_EQ(result, 1);
     EXPECT_EQ(items, (std::vector<std::string>{"A", "B", "C"}));
@@ -174,7 +175,7 @@ TEST_F(LoadCaseDialogTest, ChoiceModeWithoutCasesEndsWithZeroAndWritesNothing) {
     size_t items = 0;
     int result = Run(2, {WhenDialog(kCaption, [&](HWND d) {
                        items = ComboItems(d, 7555).size();
-                       wintest::PostClick(d, 9876);
+                       wintest::PostClick(d, kContinueId);
                      })});
     EXPECT_EQ(result, 0);
     EXPECT_EQ(items, 1u);  // one empty item
@@ -256,9 +257,9 @@ TEST_F(LoadCaseDialogTest, AnotherProgramsProfileGivesItsIdsCheckBoxFocusAndEnte
                                        check = wintest::GetText(d, kCaseCheckId);
                                        focus = GetDlgCtrlID(GetFocus());
                                        ids = GetDlgItem(d, 555) && GetDlgItem(d, 209) && GetDlgItem(d, 210) &&
-                                             !GetDlgItem(d, 9876);
+                                             !GetDlgItem(d, kContinueId);
                                        wintest::SetText(d, 555, "B");
-                                       wintest::PressKey(GetDlgItem(d, 55), VK_RETURN);
+                                       wintest::PressKey(GetDlgItem(d, kOkId), VK_RETURN);
                                      }),
                       });
   EXPECT_EQ(result, 1);

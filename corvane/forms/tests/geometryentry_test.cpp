@@ -15,6 +15,7 @@
 #include "corvane/forms/forms.h"
 #include "win/grid.h"
 #include "win/messages.h"
+#include "win/ids.h"
 #include "formtest.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
@@ -51,7 +52,7 @@ void GridOf(const char* word, int rows, const char* unit = "ELEMENT") {
 Step Generate(const std::vector<std::string>& texts) {
   return WhenDialog(JobCaption(), [texts](HWND d) {
     for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, 241 + static_cast<int>(i), texts[i]);
-    wintest::PostClick(d, 55);
+    wintest::PostClick(d, kOkId);
   });
 }
 Step Warned(std::vector<std::string>& texts) {
@@ -74,7 +75,7 @@ TEST(GenerationDialog, FieldsLabelsAndDefaults) {
                           for (int id : {120, 110, 111, 112, 113, 241, 242, 243, 244}) seen.push_back(wintest::GetText(d, id));
                           seen.push_back(GetDlgItem(d, 131) ? "131" : "no 131");
                           seen.push_back(GetFocus() == GetDlgItem(d, 241) ? "focus 241" : "focus elsewhere");
-                          wintest::PostClick(d, 56);
+                          wintest::PostClick(d, kFormCancelId);
                         })},
                        [] { RunGenerationDialog(nullptr, 2); });
   EXPECT_TRUE(run.finished);
@@ -90,7 +91,7 @@ TEST(GenerationDialog, FieldsLabelsAndDefaults) {
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               seen.push_back(wintest::GetText(d, 110));
               seen.push_back(wintest::GetText(d, 111));
-              wintest::PostClick(d, 56);
+              wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
   EXPECT_EQ(seen, (std::vector<std::string>{" START NODE No:", " END NODE No:"}));
@@ -119,7 +120,7 @@ TEST(GenerationDialog, RangesAndFieldChecks) {
     wintest::TraceCapture trace;
     int end = -1;
     std::vector<Step> steps = {Generate(c.texts)};
-    if (!c.warning.empty()) steps.insert(steps.end(), {Warned(warnings), Press(56)});
+    if (!c.warning.empty()) steps.insert(steps.end(), {Warned(warnings), Press(kFormCancelId)});
     bool checkList = c.texts.size() == 3;
     auto run = RunScript(steps, [&] {
       if (checkList) {
@@ -176,7 +177,7 @@ TEST(GenerationDialog, AShellRoofsWholeRoofInOneStep) {
               box = GetDlgItem(d, 131) != nullptr;
               checked = IsDlgButtonChecked(d, 131) == BST_CHECKED;
               wintest::SetText(d, 241, "junk");
-              wintest::PostClick(d, 55);
+              wintest::PostClick(d, kOkId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
   EXPECT_TRUE(box);
@@ -185,7 +186,7 @@ TEST(GenerationDialog, AShellRoofsWholeRoofInOneStep) {
   // Not for the other columns.
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               box = GetDlgItem(d, 131) != nullptr;
-              wintest::PostClick(d, 56);
+              wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 2); });
   EXPECT_FALSE(box);
@@ -202,7 +203,7 @@ TEST(UniformDialog, ZeroRefusedInAGeometryTableNotInASupportTable) {
       wintest::PressKey(GetDlgItem(d, 231), VK_RETURN);  // Enter in the only field presses Ok
     })};
     bool geometry = std::string(word) == "GEOMETRY";
-    if (geometry) steps.insert(steps.end(), {Warned(warnings), Press(56)});
+    if (geometry) steps.insert(steps.end(), {Warned(warnings), Press(kFormCancelId)});
     RunScript(steps, [] { RunUniformDialog(nullptr, 1); });
     EXPECT_EQ(seen, (std::vector<std::string>{" UNIFORM GEOMETRY DATA GENERATION:", "231"}));
     EXPECT_EQ(DialogStatus, geometry ? "ZZZ" : "0") << word;
@@ -265,7 +266,7 @@ TEST(GeometryDialog, RowsLabelsAndUnitsOfEachStructure) {
     RunScript({WhenDialog(JobCaption(), [&](HWND d) {
                 l = LookAt(d);
                 focus = GetDlgCtrlID(GetFocus());
-                wintest::PostClick(d, 2);
+                wintest::PostClick(d, kCancelId);
               })},
               [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
     EXPECT_EQ(end, 0);
@@ -297,7 +298,7 @@ TEST(GeometryDialog, ShellChecksAndDisablesTheInPlaneBoxPlateEnablesIt) {
               look(d);
               wintest::Click(d, 133);
               look(d);
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   EXPECT_EQ(state, (std::vector<int>{0, 1, 1, 0, 1, 1}));
@@ -311,7 +312,7 @@ TEST(GeometryDialog, ARoofOfNoElementsIsSavedAndEndsWithoutTheTable) {
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               box131 = IsDlgButtonChecked(d, 131) == BST_CHECKED;
               wintest::SetText(d, 104, "not checked");
-              wintest::PostClick(d, 55);
+              wintest::PostClick(d, kOkId);
             })},
             [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   EXPECT_TRUE(box131);
@@ -331,11 +332,11 @@ TEST(GeometryDialog, RefusalsComeAfterTheFourTonesAndKeepTheTexts) {
                   [](HWND d) {
                     const char* texts[] = {"4", "10", "3E7", "0.5", "1E-5"};
                     for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
-                    wintest::PostClick(d, 55);
+                    wintest::PostClick(d, kOkId);
                   }),
        Warned(warnings), WhenDialog(JobCaption(), [&](HWND d) {
          kept = wintest::GetText(d, 104);
-         wintest::PostClick(d, 2);
+         wintest::PostClick(d, kCancelId);
        })},
       [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   EXPECT_TRUE(run.finished);
@@ -385,7 +386,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
                    box131 = IsDlgButtonChecked(d, 131) == BST_CHECKED;
                    const char* texts[] = {"4", "10", "3E7", "0.2", "1E-5"};
                    for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
-                   wintest::PostClick(d, 55);
+                   wintest::PostClick(d, kOkId);
                  }),
       table([&](HWND d) {
         columns = TableColumns;
@@ -394,7 +395,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
       WhenDialog(JobCaption(), [](HWND d) {
         if (!GetDlgItem(d, 231)) return;
         wintest::SetText(d, 231, "2.5");
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       }),
       table([](HWND d) { wintest::PostClick(d, 124); }),  // GENERATE the widths
       Generate({"1", "4", "1", "0.3"}),
@@ -406,7 +407,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
           GetWindowTextA(Cell(4, c), text, sizeof text);
           cells.push_back(text);
         }
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       }),
   };
   std::vector<std::string> views;
@@ -425,7 +426,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
   std::vector<std::string> texts;
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               for (int id = 101; id <= 105; ++id) texts.push_back(wintest::GetText(d, id));
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   EXPECT_EQ(texts, (std::vector<std::string>{"4", "10", "3.0000E+7", ".2", "1.000E-5"}));
@@ -450,7 +451,7 @@ TEST(GeometryEntry, ACancelledUniformValueLeavesTheColumn) {
              WhenDialog(JobCaption(), [](HWND d) {
                if (!GetDlgItem(d, 231)) return;
                wintest::SetText(d, 231, "9");
-               wintest::PostClick(d, 56);
+               wintest::PostClick(d, kFormCancelId);
              }),
              WhenDialog(table, [&](HWND d) {
                for (int r = 1; r <= 3; ++r) {
@@ -458,7 +459,7 @@ TEST(GeometryEntry, ACancelledUniformValueLeavesTheColumn) {
                  GetWindowTextA(Cell(r, 3), text, sizeof text);
                  column.push_back(text);
                }
-               wintest::PostClick(d, 12121);
+               wintest::PostClick(d, kTableCancelId);
              })},
             [] { ShowTableWindow(nullptr, GeometryDetailsDialog()); });
   EXPECT_EQ(column, (std::vector<std::string>{".25", ".5", ".75"}));
@@ -474,12 +475,12 @@ TEST(GeometryEntry, AStripTableHasTwoValueColumns) {
                           const char* texts[] = {"3", "6", "3E7", "0.2", "1E-5"};
                           for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
                           wintest::Click(d, 132);
-                          wintest::PostClick(d, 55);
+                          wintest::PostClick(d, kOkId);
                         }),
              WhenDialog(JobCaption(), [&](HWND d) {
                if (!TablePage()) return;
                columns = TableColumns;
-               wintest::PostClick(d, 12121);
+               wintest::PostClick(d, kTableCancelId);
              })},
             [] { EnterGeometry(nullptr); });
   EXPECT_EQ(columns, 2);
@@ -508,7 +509,7 @@ TEST(TankChoice, GeometryWalksTheSubstructuresAndCancelEnds) {
   auto geometry = WhenDialog(JobCaption(), [&](HWND d) {
     if (!GetDlgItem(d, 150)) return;
     opened.push_back(wintest::GetText(d, 150));
-    wintest::PostClick(d, 2);  // the data dialog's own Cancel
+    wintest::PostClick(d, kCancelId);  // the data dialog's own Cancel
   });
   int count = 0;
   std::string title, button;
@@ -566,7 +567,7 @@ TEST(TankChoice, EnterOnAnOptionPressesTheActionButton) {
                         [](HWND d) {
                           wintest::PressKey(GetDlgItem(d, 201), VK_RETURN);
                         }),
-             WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, 2); })},
+             WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); })},
             [] { RunTankSubstructureChoice(nullptr, 3); });
   EXPECT_EQ(subs, std::vector<std::string>{"BASE PLATE"});
   TankActions = TankSubstructureActions();
@@ -584,7 +585,7 @@ TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
                                 {WM_CTLCOLORSTATIC, 122, form, RGB(0, 128, 0)},
                                 {WM_CTLCOLORSTATIC, 130, teal, white},
                                 {WM_CTLCOLORSTATIC, 132, teal, white}});
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   GridOf("GEOMETRY", 4);
@@ -594,7 +595,7 @@ TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
                                 {WM_CTLCOLOREDIT, 242, white, RGB(0, 0, 160)},
                                 {WM_CTLCOLORSTATIC, 120, RGB(235, 245, 255), RGB(128, 0, 0)},
                                 {WM_CTLCOLORSTATIC, 110, RGB(235, 245, 255), RGB(0, 0, 128)}});
-              wintest::PostClick(d, 56);
+              wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
   NewJob("TANK", "BASE PLATE");
@@ -604,7 +605,7 @@ TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
                                 {WM_CTLCOLORSTATIC, 201, teal, white},
                                 {WM_CTLCOLORSTATIC, 220, pale, RGB(0, 0, 0)},
                                 {WM_CTLCOLORBTN, 198, pale, RGB(0, 0, 0)}});
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { RunTankSubstructureChoice(nullptr, 1); });
 }
@@ -619,7 +620,7 @@ TEST(TankChoice, FocusAndPointerOnTheActionButton) {
               focus = GetDlgCtrlID(GetFocus());
               GetCursorPos(&at);
               GetWindowRect(GetDlgItem(d, 198), &button);
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { RunTankSubstructureChoice(nullptr, 1); });
   EXPECT_EQ(focus, 201);
@@ -648,10 +649,10 @@ TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
   POINT okAt{}, cancelAt{};
   auto look = WhenDialog(JobCaption(), [&](HWND d) {
     for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
-    ok = wintest::GetText(d, 9876);
-    cancel = wintest::GetText(d, 2);
-    okAt = wintest::ControlPlace(d, 9876);
-    cancelAt = wintest::ControlPlace(d, 2);
+    ok = wintest::GetText(d, kContinueId);
+    cancel = wintest::GetText(d, kCancelId);
+    okAt = wintest::ControlPlace(d, kContinueId);
+    cancelAt = wintest::ControlPlace(d, kCancelId);
     noActionButton = !GetDlgItem(d, 196) && !GetDlgItem(d, 197) && !GetDlgItem(d, 198);
   });
   HWND focusAfter = nullptr, secondOption = nullptr;
@@ -666,7 +667,7 @@ TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
     });
   };
   int end = -1;
-  auto run = RunScript({look, choice(9876), choice(9876), choice(9876), choice(2)},
+  auto run = RunScript({look, choice(kContinueId), choice(kContinueId), choice(kContinueId), choice(2)},
                        [&] { end = RunTankSubstructureChoice(nullptr, 4); });
   EXPECT_TRUE(run.finished);
   EXPECT_EQ(end, 1);

@@ -18,6 +18,7 @@
 #include "corvane/forms/forms.h"
 #include "win/grid.h"
 #include "win/testing/wintest.h"
+#include "win/ids.h"
 
 namespace corvane {
 namespace {
@@ -89,7 +90,7 @@ std::string CellText(int pageRow, int column) {
 Step Form(const std::vector<std::string>& texts, int first = 241) {
   return WhenDialog(kForm, [texts, first](HWND d) {
     for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, first + static_cast<int>(i), texts[i]);
-    wintest::PostClick(d, 55);
+    wintest::PostClick(d, kOkId);
   });
 }
 Step Warned(std::vector<std::string>& texts) {
@@ -113,7 +114,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         title = wintest::GetText(d, 120);
         options = Texts(d, 201, 208);
         enter = wintest::GetText(d, 131);
-        close = wintest::GetText(d, 2);
+        close = wintest::GetText(d, kCancelId);
         focus = GetDlgCtrlID(GetFocus());
         RECT client;
         GetClientRect(d, &client);
@@ -135,7 +136,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         headings = Texts(d, 109, 116);
         nodalButtons = Texts(d, 121, 122);
         wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "10");
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       }),
       Choice([&](HWND d) {
         seen.push_back(CheckedOption(d));
@@ -143,7 +144,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       }),
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
         trapTitle = wintest::GetText(d, 121);
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       }),
       Choice([&](HWND d) {
         seen.push_back(CheckedOption(d));
@@ -155,7 +156,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       }),
       Choice([&](HWND d) {
         checkedAfterLast = CheckedOption(d);
-        wintest::PostClick(d, 2);
+        wintest::PostClick(d, kCancelId);
       }),
   };
   bool written = false;
@@ -197,11 +198,11 @@ TEST(LoadTypeChoice, EnterOnAnOptionPressesEnterEditLoadData) {
       Choice([](HWND d) { wintest::PressKey(GetDlgItem(d, 201), VK_RETURN); }),
       WhenDialog(kForm, [&](HWND d) {
         heading = wintest::GetText(d, 130);
-        wintest::PostClick(d, 56);
+        wintest::PostClick(d, kFormCancelId);
       }),
       Choice([&](HWND d) {
         next = CheckedOption(d);
-        wintest::PostClick(d, 2);
+        wintest::PostClick(d, kCancelId);
       }),
   };
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 20000);
@@ -225,7 +226,7 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
         defaults = Texts(d, 241, 244);
         wintest::SetText(d, 241, "3");
         wintest::SetText(d, 242, "3");
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       }),
       Warned(warnings),
       generate({"1", "5", "5", "7"}),
@@ -233,7 +234,7 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
       generate({"1", "5", "4", "7"}),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
         for (int r = 1; r <= 5; ++r) after.push_back(CellText(r, 1));
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       }),
       Choice([](HWND d) { wintest::PostClick(d, 131); }),  // the trapezoidal table
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
@@ -247,7 +248,7 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
         for (int r = 1; r <= 4; ++r) before.push_back(CellText(r, 1));
         wintest::PostClick(d, kTableCancel);
       }),
-      Choice([](HWND d) { wintest::PostClick(d, 2); }),
+      Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
   };
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 30000);
   ASSERT_TRUE(run.finished) << run.stepsDone;
@@ -279,7 +280,7 @@ TEST(LoadTables, AnUnyieldingNodeLocksItsVerticalLoad) {
         miEnabled = IsWindowEnabled(Cell(1, 2));
         wintest::PostClick(d, kTableCancel);
       }),
-      Choice([](HWND d) { wintest::PostClick(d, 2); }),
+      Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
   };
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 20000);
   ASSERT_TRUE(run.finished) << run.stepsDone;
@@ -316,7 +317,7 @@ TEST(LoadForms, ThermalFormsOfAPlateAndAWallStoreAndShowTheirValues) {
                                 [&](HWND d) {
                                   shown = Texts(d, first, first + 7);
                                   ninth = GetDlgItem(d, first + static_cast<int>(c.typed.size())) != nullptr;
-                                  wintest::PostClick(d, 56);
+                                  wintest::PostClick(d, kFormCancelId);
                                 })},
                     [] { LoadDataDialogs(nullptr, 4); });
     ASSERT_TRUE(run.finished);
@@ -364,7 +365,7 @@ TEST(LoadTypeChoice, ATanksLoadCommandOffersTheRoofWhenItHasElements) {
                                      [&](HWND d) {
                                        for (int id = 201; id <= 203; ++id) options += GetDlgItem(d, id) ? 1 : 0;
                                        action = wintest::GetText(d, 196);
-                                       wintest::PostClick(d, 2);
+                                       wintest::PostClick(d, kCancelId);
                                      })},
                          [] { EditLoadData(nullptr); }, 20000);
     ASSERT_TRUE(run.finished) << c.name;
@@ -395,7 +396,7 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
                    heading = wintest::GetText(d, 130);
                    wintest::SetText(d, 241, "1000");
                    wintest::SetText(d, 242, "8.001");
-                   wintest::PostClick(d, 55);
+                   wintest::PostClick(d, kOkId);
                  }),
       Warned(warnings),
       Form({"1000", "-0.5"}),
@@ -407,11 +408,11 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
         wintest::PostClick(d, 131);
       }),
       Form({"1000", "7.5"}),
-      Choice([](HWND d) { wintest::PostClick(d, 2); }),
+      Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
       WhenDialog(TankCaption(),
                  [&](HWND d) {
                    afterWall = CheckedOption(d);
-                   wintest::PostClick(d, 2);
+                   wintest::PostClick(d, kCancelId);
                  }),
   };
   bool written = false;
@@ -476,11 +477,11 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
       columns.push_back(h.size() >= 2 ? h[h.size() - 2] + "|" + h.back() : "");
       wintest::SetText(TablePage(), GetDlgCtrlID(Cell(1, 1)), std::to_string(k));
       wintest::SetText(TablePage(), GetDlgCtrlID(Cell(3, 2)), std::to_string(-k));
-      wintest::PostClick(d, 9876);
+      wintest::PostClick(d, kContinueId);
     }));
   }
-  steps.push_back(Choice([](HWND d) { wintest::PostClick(d, 2); }));
-  steps.push_back(WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, 2); }));
+  steps.push_back(Choice([](HWND d) { wintest::PostClick(d, kCancelId); }));
+  steps.push_back(WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); }));
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 40000);
   ASSERT_TRUE(run.finished) << run.stepsDone;
   EXPECT_EQ(title, "ROOF STRUCTURE: SELECTION OF LOAD TYPE");
@@ -524,10 +525,10 @@ TEST(LoadTypeChoice, AFlatRoofKeepsOnlyItsTrapezoidalTable) {
       Table(" ROOF STRUCTURE: TRAPEZOIDAL LOAD DATA. Load Case: A",
             [](HWND d) {
               wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "4.5");
-              wintest::PostClick(d, 9876);
+              wintest::PostClick(d, kContinueId);
             }),
-      Choice([](HWND d) { wintest::PostClick(d, 2); }),
-      WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, 2); }),
+      Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
+      WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); }),
   };
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 30000);
   ASSERT_TRUE(run.finished) << run.stepsDone;

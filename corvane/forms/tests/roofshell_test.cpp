@@ -8,6 +8,7 @@
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
+#include "win/ids.h"
 #include "win/tests/colourprobe.h"
 #include "win/testing/keys.h"
 #include "win/testing/wintest.h"
@@ -50,7 +51,7 @@ TEST(RoofShellDialog, ShowsItsFieldsAndTheDomeRadiusOnlyForADome) {
                         Do([&] {
                           look();
                           state.push_back(GetDlgCtrlID(GetFocus()));
-                          wintest::Click(dialog, 56);
+                          wintest::Click(dialog, kFormCancelId);
                         })},
                        [] { ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -82,7 +83,7 @@ TEST(RoofShellDialog, ColoursTheDialogAndEachGroupOfControls) {
                                             {WM_CTLCOLORSTATIC, 301, back, darkRed},
                                             {WM_CTLCOLORSTATIC, 304, back, darkBlue},
                                             {WM_CTLCOLORBTN, 55, back, darkBlue}});
-                          wintest::Click(d, 56);
+                          wintest::Click(d, kFormCancelId);
                         })},
                        [] { ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -110,7 +111,7 @@ TEST(RoofShellDialog, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {
     })};
     for (size_t k = 0; k < c.focus.size(); ++k) steps.push_back(enter);
     steps.push_back(WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }));
-    steps.push_back(Do([&] { wintest::Click(dialog, 56); }));
+    steps.push_back(Do([&] { wintest::Click(dialog, kFormCancelId); }));
     auto run = RunScript(steps, [] { ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(focus, c.focus);
@@ -152,11 +153,11 @@ TEST(RoofShellDialog, AcceptsAndRefusesShapes) {
       wintest::SetText(d, 241, c.x1);
       wintest::SetText(d, 242, c.z1);
       wintest::SetText(d, 243, c.radius);
-      wintest::PostClick(d, 55);
+      wintest::PostClick(d, kOkId);
     })};
     if (c.accepted.empty()) {
       steps.push_back(WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }));
-      steps.push_back(Do([&] { wintest::Click(dialog, 56); }));
+      steps.push_back(Do([&] { wintest::Click(dialog, kFormCancelId); }));
     }
     auto run = RunScript(steps, [&] { end = ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
     ASSERT_TRUE(run.finished) << c.name;

@@ -19,6 +19,7 @@
 #include "win/grid.h"
 #include "formtest.h"
 #include "win/testing/layout.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -147,7 +148,7 @@ TEST(SupportTypeDialog, BoxesOfEachStructure) {
                                        int w = r.right;
                                        height = r.bottom;
                                        PixelsToUnits(d, w, height);
-                                       wintest::PostClick(d, 2);
+                                       wintest::PostClick(d, kCancelId);
                                      })},
                          [&] { ShowModalDialog(SupportTypeDialog(0), nullptr, SupportTypeDialogProc); });
     ASSERT_TRUE(run.finished) << c.sub;
@@ -168,7 +169,7 @@ TEST(SupportTypeDialog, AnEdgeAloneIsNotSupported) {
   auto run = RunScript({WhenDialog(JobCaption(),
                                    [](HWND d) {
                                      wintest::Click(d, 101);
-                                     wintest::PostClick(d, 9876);
+                                     wintest::PostClick(d, kContinueId);
                                    }),
                         WhenDialog("WARNING!",
                                    [&](HWND box) {
@@ -178,7 +179,7 @@ TEST(SupportTypeDialog, AnEdgeAloneIsNotSupported) {
                         WhenDialog(JobCaption(),
                                    [](HWND d) {  // still open
                                      wintest::Click(d, 102);
-                                     wintest::PostClick(d, 9876);
+                                     wintest::PostClick(d, kContinueId);
                                    })},
                        [&] { end = ShowModalDialog(SupportTypeDialog(0), nullptr, SupportTypeDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -205,14 +206,14 @@ TEST(SupportTypeDialog, TheCheckedSoilModelClickedAgainIsClear) {
                                      states.push_back(IsDlgButtonChecked(d, 171));
                                      wintest::Click(d, 172);
                                      states.push_back(IsDlgButtonChecked(d, 172));
-                                     wintest::PostClick(d, 9876);
+                                     wintest::PostClick(d, kContinueId);
                                    }),
                         WhenDialog("WARNING!",
                                    [&](HWND box) {
                                      message = wintest::BoxText(box);
                                      wintest::AnswerBox(box, IDOK);
                                    }),
-                        WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, 2); })},
+                        WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); })},
                        [&] { ShowModalDialog(SupportTypeDialog(0), nullptr, SupportTypeDialogProc); });
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(states, (std::vector<int>{1, 0, 1, 0, 0}));
@@ -232,7 +233,7 @@ TEST(SupportTypeDialog, AWallWithNothingTickedIsAcceptedAndTheShellRoofFixesItsJ
                                              IsWindowEnabled(GetDlgItem(d, 110)) ? 1 : 0,
                                              IsDlgButtonChecked(d, 171) == BST_CHECKED ? 1 : 0,
                                              IsDlgButtonChecked(d, 182) == BST_CHECKED ? 1 : 0};
-                                     wintest::PostClick(d, 9876);
+                                     wintest::PostClick(d, kContinueId);
                                    })},
                        [&] { end = ShowModalDialog(SupportTypeDialog(1), nullptr, SupportTypeDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -249,7 +250,7 @@ TEST(SupportTypeDialog, ARoofOfNoElementsBuildsNoDialog) {
   bool shown = false;
   auto run = RunScript({WhenDialog(JobCaption(), [&](HWND d) {
                          shown = true;
-                         wintest::PostClick(d, 2);
+                         wintest::PostClick(d, kCancelId);
                        })},
                        [] { EXPECT_EQ(RunSupportTypeDialog(nullptr, 1), 0); }, 1500);
   EXPECT_FALSE(shown);
@@ -272,7 +273,7 @@ TEST(SupportTypeDialog, EnterPressesTheDataButtonOrTheRoofsOk) {
         HWND d = wintest::FindDialog(JobCaption());
         if (!d || !GetDlgItem(d, kList)) return false;
         list = true;
-        wintest::PostClick(d, 1234);
+        wintest::PostClick(d, kExitId);
         return true;
       });
     int end = -1;
@@ -317,7 +318,7 @@ TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
                     SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 5, row.top + 2));
                     SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(row.left + 5, row.top + 2));
                     seen.push_back("click " + std::to_string(CurrentRow(d)) + " " + std::to_string(Mark(d, 2)));
-                    wintest::PostClick(d, 9876);
+                    wintest::PostClick(d, kContinueId);
                   })},
       [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -340,7 +341,7 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
       wintest::SetText(g, 242, start);
       wintest::SetText(g, 243, end);
       wintest::SetText(g, 244, step);
-      wintest::PostClick(g, 55);
+      wintest::PostClick(g, kOkId);
     });
   };
   auto marks = [&](const char* what) {
@@ -358,7 +359,7 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
                   [&](HWND g) {
                     seen.push_back(wintest::GetText(g, 120));
                     seen.push_back(GetDlgItem(g, 245) ? "value field" : "no value field");
-                    wintest::PostClick(g, 56);  // cancelled
+                    wintest::PostClick(g, kFormCancelId);  // cancelled
                   }),
        marks("cancelled:"),
        Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 11122); }),
@@ -370,10 +371,10 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
                     seen.push_back(wintest::BoxText(box));
                     wintest::AnswerBox(box, IDOK);
                   }),
-       WhenDialog(JobCaption(), [](HWND g) { wintest::PostClick(g, 56); }), marks("refused:"),
-       Do([] { wintest::Click(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 11123); }),
+       WhenDialog(JobCaption(), [](HWND g) { wintest::PostClick(g, kFormCancelId); }), marks("refused:"),
+       Do([] { wintest::Click(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), kRemoveChecksId); }),
        marks("removed:"),
-       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 9876); })},
+       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), kContinueId); })},
       [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); }, 20000);
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(seen, (std::vector<std::string>{" UNYIELDING SUPPORTS DATA GENERATION:", "no value field", "cancelled: 2",
@@ -388,8 +389,8 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
   UnyieldingNodes = "4";
   run = RunScript({WhenDialog(JobCaption(),
                               [](HWND d) {
-                                wintest::Click(d, 11123);
-                                wintest::PostClick(d, 1234);
+                                wintest::Click(d, kRemoveChecksId);
+                                wintest::PostClick(d, kExitId);
                               })},
                   [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -422,7 +423,7 @@ TEST(HalfSpaceDialog, FieldsChecksAndWhereTheValuesGo) {
                       opened.push_back(GetDlgItem(d, c.first + c.count) ? "more" : "no more");
                       opened.push_back(wintest::GetText(d, 120));
                       focus = GetDlgCtrlID(GetFocus());
-                      wintest::PostClick(d, 55);  // E is 0.0
+                      wintest::PostClick(d, kOkId);  // E is 0.0
                     }),
          WhenDialog("WARNING!",
                     [&](HWND box) {
@@ -433,7 +434,7 @@ TEST(HalfSpaceDialog, FieldsChecksAndWhereTheValuesGo) {
                     [&](HWND d) {
                       for (int i = 0; i < c.count; ++i) wintest::SetText(d, c.first + i, i < 3 && c.count == 5 ? "2E4" : "0.25");
                       wintest::SetText(d, c.first, "30000");
-                      wintest::PostClick(d, 55);
+                      wintest::PostClick(d, kOkId);
                     })},
         [&] { end = ShowModalDialog(HalfSpaceDialog(c.kind), nullptr, HalfSpaceDialogProc); });
     ASSERT_TRUE(run.finished) << c.sub << c.kind;
@@ -478,7 +479,7 @@ TEST(SupportCommand, AStaleListLocksNoCellAndTheTableWritesItsRow) {
                     seen.push_back(CellText(3, 1));
                     seen.push_back(CellText(1, 2));
                     seen.push_back(wintest::GetText(t, 114) + " " + wintest::GetText(t, 115));
-                    wintest::PostClick(t, 9876);
+                    wintest::PostClick(t, kContinueId);
                   })},
       [] { SupportDataCommand(nullptr); }, 20000);
   ASSERT_TRUE(run.finished);
@@ -498,7 +499,7 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
       std::string s = std::string(what) + " " + wintest::GetText(t, 120) + " " + std::to_string(TableRows) + "x" +
                       std::to_string(TableColumns) + " " + wintest::GetText(t, 117) + "|" + wintest::GetText(t, 118);
       seen.push_back(s);
-      wintest::PostClick(t, generate ? 122 : 9876);
+      wintest::PostClick(t, generate ? 122 : kContinueId);
     });
   };
   auto run = RunScript(
@@ -514,11 +515,11 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
                   [](HWND g) {  // the generation of the moduli over elements 2..10
                     wintest::SetText(g, 241, "2");
                     wintest::SetText(g, 244, "8000");
-                    wintest::PostClick(g, 55);
+                    wintest::PostClick(g, kOkId);
                   }),
        Do([&] {
          seen.push_back(CellText(1, 1) + " " + CellText(2, 1) + " " + CellText(10, 1));
-         wintest::PostClick(wintest::FindDialog(JobCaption()), 9876);
+         wintest::PostClick(wintest::FindDialog(JobCaption()), kContinueId);
        })},
       [] { SupportDataCommand(nullptr); }, 20000);
   ASSERT_TRUE(run.finished);
@@ -534,7 +535,7 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
   std::vector<int> boxes;
   run = RunScript({WhenDialog(JobCaption(), [&](HWND d) {
                     boxes = {IsDlgButtonChecked(d, 103), IsDlgButtonChecked(d, 171)};
-                    wintest::PostClick(d, 2);
+                    wintest::PostClick(d, kCancelId);
                   })},
                   [] { SupportDataCommand(nullptr); });
   ASSERT_TRUE(run.finished);
@@ -549,7 +550,7 @@ TEST(SupportCommand, TheFileIsRewrittenAfterCancel) {
                           "WINKLER FOUNDATION:\r\n Elment 'i'   Subgrade Modulus\r\n(Nodes i,j)       [kPa/m] \r\n"
                           "    1            1.00000E+03    \r\n    2            0.00000E+00    \r\n\r\n"
                           "------------------------ END OF SUPPORT DATA ------------------------\r\n");
-  auto run = RunScript({WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, 2); })},
+  auto run = RunScript({WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); })},
                        [] { SupportDataCommand(nullptr); });
   ASSERT_TRUE(run.finished);
   std::string file = FileText("SUPJOB.SUP");
@@ -581,11 +582,11 @@ TEST(SupportCommand, ATankWalksBasePlateAndWall) {
   auto run = RunScript(
       {choose(197), types([](HWND d) {
          wintest::Click(d, 102);
-         wintest::PostClick(d, 9876);
+         wintest::PostClick(d, kContinueId);
        }),
        choose(197), types([](HWND d) {
          wintest::Click(d, 107);
-         wintest::PostClick(d, 9876);
+         wintest::PostClick(d, kContinueId);
        }),
        choose(2)},
       [] { SupportDataCommand(nullptr); }, 20000);
@@ -622,11 +623,11 @@ TEST(SupportCommand, AStripsElasticTableAndItsSameConstantsButton) {
        WhenDialog(JobCaption(),
                   [](HWND u) {  // the uniform value of the focused column
                     wintest::SetText(u, 231, "750");
-                    wintest::PostClick(u, 55);
+                    wintest::PostClick(u, kOkId);
                   }),
        Do([&] {
          seen.push_back(CellText(1, 1) + " " + CellText(9, 1) + " " + CellText(1, 2));
-         wintest::PostClick(wintest::FindDialog(JobCaption()), 9876);
+         wintest::PostClick(wintest::FindDialog(JobCaption()), kContinueId);
        })},
       [] { SupportDataCommand(nullptr); }, 20000);
   ASSERT_TRUE(run.finished);
@@ -644,7 +645,7 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
   auto table = [&] {
     return WhenDialog(JobCaption(), [&seen](HWND t) {
       seen.push_back(wintest::GetText(t, 120) + " " + std::to_string(TableRows) + "x" + std::to_string(TableColumns));
-      wintest::PostClick(t, 12121);  // cancelled: the sequence goes on
+      wintest::PostClick(t, kTableCancelId);  // cancelled: the sequence goes on
     });
   };
   auto run = RunScript(
@@ -665,7 +666,7 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
          HWND c = wintest::FindDialog(JobCaption());
          if (!c || !GetDlgItem(c, 203)) return false;
          seen.push_back(IsDlgButtonChecked(c, 203) == BST_CHECKED ? "roof next" : "roof not next");
-         wintest::PostClick(c, 2);
+         wintest::PostClick(c, kCancelId);
          return true;
        }},
       [] { SupportDataCommand(nullptr); }, 20000);
@@ -694,7 +695,7 @@ TEST(SupportTableDialog, TheWinklerTablesShowTheirTextsWhole) {
     auto run = RunScript({WhenDialog(JobCaption(),
                                      [&](HWND t) {
                                        faults = wintest::LayoutFaults(t);
-                                       wintest::PostClick(t, 9876);
+                                       wintest::PostClick(t, kContinueId);
                                      })},
                          [] { ShowTableWindow(nullptr, SupportTableDialog("WINKLER")); });
     ASSERT_TRUE(run.finished) << c.sub;

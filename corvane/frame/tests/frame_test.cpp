@@ -21,6 +21,7 @@
 #include "gfx/gfx.h"
 #include "win/grid.h"
 #include "win/testing/program.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -164,7 +165,7 @@ class CorvaneFrame : public ::testing::Test {
     EXPECT_TRUE(run.finished) << "command " << id;
   }
   static void Agree() {
-    auto run = RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, 9876); })}, ShowNotice);
+    auto run = RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, kContinueId); })}, ShowNotice);
     EXPECT_TRUE(run.finished);
   }
   static wintest::Step AcceptJob(const char* caption, const std::string& spec) {
@@ -195,12 +196,12 @@ TEST_F(CorvaneFrame, TheNoticeExitEndsTheProgramWithoutAMenuOrAFile) {
   std::string agree, exitText;
   auto run = RunScript({WhenDialog(kNotice,
                                    [&](HWND d) {
-                                     agree = wintest::GetText(d, 9876);
-                                     exitText = wintest::GetText(d, 2);
+                                     agree = wintest::GetText(d, kContinueId);
+                                     exitText = wintest::GetText(d, kCancelId);
                                      // the heading green on maroon, the notice's text white on olive brown
                                      ExpectColours(d, {{WM_CTLCOLORSTATIC, 101, RGB(128, 0, 0), RGB(0, 255, 0)},
                                                        {WM_CTLCOLORSTATIC, 102, RGB(110, 92, 10), RGB(255, 255, 255)}});
-                                     wintest::Click(d, 2);
+                                     wintest::Click(d, kCancelId);
                                    })},
                        ShowNotice);
   EXPECT_TRUE(run.finished);
@@ -405,7 +406,7 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   Run(7308, {WhenDialog(loads,
                         [](HWND d) {
                           wintest::SetText(d, 7555, "B");
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              decline});
   EXPECT_EQ(asked, std::vector<std::string>{missing});
@@ -419,14 +420,14 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   Run(7308, {WhenDialog(loads,
                         [](HWND d) {
                           wintest::SetText(d, 7555, "A");
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              decline});
   std::string warning;
   Run(7308, {WhenDialog(loads,
                         [](HWND d) {
                           wintest::SetText(d, 7555, "a2");
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog("WARNING!",
                         [&](HWND box) {
@@ -445,7 +446,7 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
                         }),
              Answer("Current Selection DELETION Enquiry", IDYES), WhenDialog(loads, [](HWND d) {
                wintest::SetText(d, 7555, "");
-               wintest::PostClick(d, 9876);
+               wintest::PostClick(d, kContinueId);
              })});
   for (const char* gone : {".LDB", ".RPB", ".RWB", ".RRB"}) EXPECT_FALSE(fs::exists(job + gone)) << gone;
   for (const char* kept : {".RBB", ".LDA"}) EXPECT_TRUE(fs::exists(job + kept)) << kept;
@@ -465,19 +466,19 @@ TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
   Run(7666, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                         [](HWND d) {
                           wintest::SetText(d, 7555, "Point");
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(actions,
                         [&](HWND d) {
                           heading = wintest::GetText(d, 120);
-                          wintest::PostClick(d, 56);
+                          wintest::PostClick(d, kFormCancelId);
                         }),
              WhenDialog("WARNING!",
                         [&](HWND box) {
                           warning = wintest::BoxText(box);
                           wintest::AnswerBox(box, IDOK);
                         }),
-             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, 2); })});
+             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, kCancelId); })});
   EXPECT_EQ(WindowText(MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: " + job + "     Load Case: Point");
   EXPECT_EQ(heading, "BEAM: SELECTION OF STRUCTURAL ACTION");
   EXPECT_EQ(warning, "Results File is Missing! Analyse the Structure!");
@@ -506,23 +507,23 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   Run(7666, {WhenDialog("  TANK: Load Name Specification/Selection",
                         [](HWND d) {
                           wintest::SetText(d, 7555, "Water");
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(choice,
                         [&](HWND d) {
                           for (int id = 201; id <= 203; ++id) substructures += GetDlgItem(d, id) ? 1 : 0;
                           CheckRadioButton(d, 201, 202, 202);
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(actions,
                         [&](HWND d) {
                           while (GetDlgItem(d, 201 + options)) ++options;
                           heading = wintest::GetText(d, 120);
-                          wintest::PostClick(d, 56);
+                          wintest::PostClick(d, kFormCancelId);
                         }),
-             WhenDialog(" GRAPH - Load Case: Water", [](HWND g) { wintest::PostClick(g, 56); }),
-             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, 2); }),
-             WhenDialog(choice, [](HWND d) { wintest::PostClick(d, 2); })});
+             WhenDialog(" GRAPH - Load Case: Water", [](HWND g) { wintest::PostClick(g, kFormCancelId); }),
+             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, kCancelId); }),
+             WhenDialog(choice, [](HWND d) { wintest::PostClick(d, kCancelId); })});
   EXPECT_EQ(substructures, 2);
   EXPECT_EQ(options, 9);
   EXPECT_EQ(heading, "WALL: SELECTION OF STRUCTURAL ACTION");
@@ -628,16 +629,16 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
       wintest::PostClick(d, option < 0 ? 2 : 198);
     });
   };
-  auto cancelGeometry = WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, 2); });
+  auto cancelGeometry = WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, kCancelId); });
   auto shellRoof = WhenWith(caption, 150, [](HWND d) {
     SetTexts(d, 101, {"3", "0", "6", "3E7", "0.2", "1E-5"});
     wintest::Click(d, 132);
-    wintest::PostClick(d, 55);
+    wintest::PostClick(d, kOkId);
   });
   int columns = 0;
   bool curveShown = false;
   auto table = [&](std::function<void(HWND)> act) {
-    return WhenWith(caption + "  ROOF STRUCTURE", 9876, [act, &columns](HWND d) {
+    return WhenWith(caption + "  ROOF STRUCTURE", kContinueId, [act, &columns](HWND d) {
       columns = TableColumns;
       act(d);
     });
@@ -646,7 +647,7 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
   wintest::TraceCapture trace;
   Run(7306, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
              table([](HWND d) { wintest::PostClick(d, 121); }),
-             WhenWith(caption, 241, [](HWND d) { wintest::PostClick(d, 56); }),  // the roof shell dialog
+             WhenWith(caption, 241, [](HWND d) { wintest::PostClick(d, kFormCancelId); }),  // the roof shell dialog
              table([&](HWND d) {
                for (int r = 1; r <= 3; ++r) {
                  SetWindowTextA(cell(r, 1), "2");
@@ -654,12 +655,12 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
                  SetWindowTextA(cell(r, 3), "0.1");
                }
                wintest::Click(d, 7777);
-               wintest::PostClick(d, 9876);
+               wintest::PostClick(d, kContinueId);
              }),
-             choose(3), WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, 55); }),
+             choose(3), WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, kOkId); }),
              table([&](HWND d) {
                curveShown = IsDlgButtonChecked(d, 7777) == BST_CHECKED;
-               wintest::PostClick(d, 12121);
+               wintest::PostClick(d, kTableCancelId);
              }),
              choose(-1)});
   EXPECT_EQ(selected, (std::vector<std::string>{"TANK &BASE PLATE", "TANK &WALL CYLINDER", "TANK &ROOF STRUCTURE",
@@ -703,7 +704,7 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutGeometryOffersItsCorrection) {
                                     [](HWND d) {
                                       SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
                                       wintest::Click(d, 131);  // no element table
-                                      wintest::PostClick(d, 55);
+                                      wintest::PostClick(d, kOkId);
                                     }),
             answer(IDNO)});
   EXPECT_EQ(asked, (std::vector<std::string>{missing, supports}));
@@ -720,7 +721,7 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
   Run(7306, {WhenWith(caption, 150, [](HWND d) {
         SetTexts(d, 101, {"10", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);  // no element table
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       })});
   ASSERT_TRUE(fs::exists(job + ".geo"));
   std::vector<std::string> asked;
@@ -741,9 +742,9 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
                        wintest::SetText(g, 242, "1");
                        wintest::SetText(g, 243, "11");
                        wintest::SetText(g, 244, "10");
-                       wintest::PostClick(g, 55);
+                       wintest::PostClick(g, kOkId);
                      }),
-            WhenWith(caption, 11122, [](HWND d) { wintest::PostClick(d, 9876); }),
+            WhenWith(caption, 11122, [](HWND d) { wintest::PostClick(d, kContinueId); }),
             // The checks pass: the load case of the analysis is asked for.
             [&casesShown] {
               HWND d = wintest::FindDialog("  BEAM/STRIP: Load Name Specification/Selection");
@@ -766,7 +767,7 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
   Run(7306, {WhenWith(caption, 150, [](HWND d) {
         SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);  // no element table
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       })});
   ASSERT_TRUE(fs::exists(job + ".geo"));
   std::string title;
@@ -774,12 +775,12 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
   Run(7308, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                         [](HWND d) {
                           wintest::SetText(d, 7555, "A");
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenWith(caption + "     Load Case: A", 131, [&](HWND d) {
                title = wintest::GetText(d, 120);
                for (int id = 201; GetDlgItem(d, id); ++id) options.push_back(wintest::GetText(d, id));
-               wintest::PostClick(d, 2);
+               wintest::PostClick(d, kCancelId);
              })});
   EXPECT_EQ(title, "SELECTION OF LOAD TYPE");
   EXPECT_EQ(options, (std::vector<std::string>{"&Uniform Load and Self-Weight", "&Nodal Load", "Trapezoidal &Load",
@@ -806,7 +807,7 @@ TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
   Run(7308, {WhenDialog("  TANK: Load Name Specification/Selection",
                         [](HWND d) {
                           wintest::SetText(d, 7555, "A");
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenWith(choice, 196,
                       [&](HWND d) {
@@ -817,9 +818,9 @@ TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
              WhenWith(choice + "     Load Case: A", 131,
                       [&](HWND d) {
                         title = wintest::GetText(d, 120);
-                        wintest::PostClick(d, 2);
+                        wintest::PostClick(d, kCancelId);
                       }),
-             WhenWith(choice, 196, [](HWND d) { wintest::PostClick(d, 2); })});
+             WhenWith(choice, 196, [](HWND d) { wintest::PostClick(d, kCancelId); })});
   EXPECT_EQ(substructures, 3);
   EXPECT_EQ(title, "WALL: SELECTION OF LOAD TYPE");
   EXPECT_TRUE(fs::exists(job + ".LDA"));
@@ -834,7 +835,7 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
   Run(7306, {WhenWith(caption, 150, [](HWND d) {
         SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       })});
   ClearSupportFlags(1);
   SupportFlags[2] = "Y";
@@ -850,12 +851,12 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
             WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                        [](HWND d) {
                          wintest::SetText(d, 7555, "A");
-                         wintest::PostClick(d, 9876);
+                         wintest::PostClick(d, kContinueId);
                        }),
             WhenWith(caption + "     Load Case: A", 131,
                      [&](HWND d) {
                        choiceShown = true;
-                       wintest::PostClick(d, 2);
+                       wintest::PostClick(d, kCancelId);
                      }),
             WhenDialog("  BEAM/STRIP: Load Name Specification/Selection", [&](HWND d) {
               analysisCaseAsked = true;

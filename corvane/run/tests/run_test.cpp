@@ -17,6 +17,7 @@
 #include "corvane/run/run.h"
 #include "win/handles.h"
 #include "win/testing/wintest.h"
+#include "win/ids.h"
 #include "../../solver/tests/jobs.h"
 
 namespace corvane {
@@ -257,7 +258,7 @@ TEST_F(AnalysisCommandTest, TankRoofResultsGoWhenTheDialogOpensEvenOnCancel) {
   LoadCaseName = "Wind";
   WriteBytes(JobSpec + ".RRW", "old roof\r\n");
   WriteBytes(JobSpec + ".RWW", "old wall\r\n");
-  auto result = RunScript({WhenDialog("   TANK ANALYSIS.   JOB: " + JobSpec, [&](HWND d) { wintest::Click(d, 1234); })},
+  auto result = RunScript({WhenDialog("   TANK ANALYSIS.   JOB: " + JobSpec, [&](HWND d) { wintest::Click(d, kExitId); })},
                           [&] { EXPECT_EQ(ShowModalDialog(AnalysisDialog(owner_), owner_, AnalysisDialogProc), 0); });
   EXPECT_TRUE(result.finished);
   EXPECT_FALSE(std::filesystem::exists(JobSpec + ".RRW"));

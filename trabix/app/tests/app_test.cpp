@@ -16,6 +16,7 @@
 #include "reports.h"
 #include "core/textfiles.h"
 #include "trabix/core/analysis.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace fs = std::filesystem;
@@ -139,7 +140,7 @@ TEST_F(TrabixFrame, TheLoadCaseDialogHasTrabixsControlsAndDeletesOnlyTheCasesLoa
                                     }),
                          WhenDialog("Current Selection DELETION Enquiry",
                                     [](HWND box) { wintest::AnswerBox(box, IDYES); }),
-                         WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); })},
+                         WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
                         [] { EXPECT_EQ(trabix::ShowLoadCases(1), 0); })
                   .finished);
   EXPECT_EQ(focus, 55);
@@ -159,7 +160,7 @@ TEST_F(TrabixFrame, ALongCaseListIsReadWholeAndOffered) {
                                     [&](HWND d) {
                                       offered = static_cast<int>(SendDlgItemMessageA(d, 555, CB_GETCOUNT, 0, 0));
                                       SendDlgItemMessageA(d, 555, CB_SETCURSEL, 59, 0);
-                                      wintest::Click(d, 55);
+                                      wintest::Click(d, kOkId);
                                     })},
                         [] { EXPECT_EQ(trabix::ShowLoadCases(2), 1); })
                   .finished);
@@ -186,13 +187,13 @@ AnalysisRun RunAnalysis(int mode, int button = 1) {
   bool ok = RunScript({WhenDialog(kCasesCaption,
                                   [&](HWND d) {
                                     r.caseCaption = WindowText(d);
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec,
                                   [&, button](HWND d) {
                                     r.dialogCaption = WindowText(d);
                                     r.bothButtons = WindowText(GetDlgItem(d, 1)) == "&ANALYSE" &&
-                                                    WindowText(GetDlgItem(d, 2)) == "&CANCEL";
+                                                    WindowText(GetDlgItem(d, kCancelId)) == "&CANCEL";
                                     wintest::PostClick(d, button);
                                   })},
                       [mode] { trabix::AnalyseCommand(mode); }, 20000)
@@ -242,7 +243,7 @@ TEST_F(TrabixFrame, AStopShowsItsMessageAfterItsTonesAndLeavesNoReport) {
   trabix::testing::EditFile("HSSTRIP.SUP", "ISOTROPIC YIELD STRESS: 600.00", "ISOTROPIC YIELD STRESS: 90.00");
   wintest::TraceCapture trace;
   std::string boxOwner;
-  bool ok = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 55); }),
+  bool ok = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, kOkId); }),
                        WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: HSSTRIP", [](HWND d) { wintest::PostClick(d, 1); }),
                        WhenDialog("WARNING!",
                                   [&](HWND box) {

@@ -13,6 +13,7 @@
 #include "trabix/core/globals.h"
 #include "trabix/views/views.h"
 #include "win/testing/wintest.h"
+#include "win/ids.h"
 
 namespace trabix {
 namespace {
@@ -56,7 +57,7 @@ TEST_F(LoadTypeTest, TheChoiceWalksThroughTheKindsAndBackToTheFirst) {
                                  EXPECT_EQ(IsDlgButtonChecked(d, kFirstLoadKind), BST_CHECKED);
                                  for (int i = 0; i < 5; ++i) press(d);
                                }),
-                    WhenDialog(kCaption, [](HWND d) { PostClick(d, 2); })}));
+                    WhenDialog(kCaption, [](HWND d) { PostClick(d, kCancelId); })}));
   EXPECT_FALSE(symmetryShown);
   EXPECT_EQ(nodal, "&Nodal Load");
   EXPECT_EQ(kinds_, (std::vector<int>{1, 2, 3, 4, 1}));
@@ -72,7 +73,7 @@ TEST_F(LoadTypeTest, EnterOnAnOptionOpensItsEntryWindow) {
                                  wintest::PressKey(GetDlgItem(d, kFirstLoadKind + 2), VK_RETURN);
                                }),
                     [&] { return !kinds_.empty(); },
-                    WhenDialog(kCaption, [](HWND d) { PostClick(d, 2); })}));
+                    WhenDialog(kCaption, [](HWND d) { PostClick(d, kCancelId); })}));
   EXPECT_EQ(kinds_, (std::vector<int>{3}));
 }
 
@@ -88,7 +89,7 @@ TEST_F(LoadTypeTest, ASymmetricHalfChoosesItsLoadSymmetry) {
     CheckDlgButton(d, kSymmetricLoads, BST_UNCHECKED);
     CheckDlgButton(d, kAntisymmetricLoads, BST_CHECKED);
     wintest::Click(d, kEnterLoadData);
-    PostClick(d, 2);
+    PostClick(d, kCancelId);
   })}));
   EXPECT_TRUE(symmetricChecked);
   EXPECT_EQ(nodal, "&Nodal Line Load");
@@ -100,7 +101,7 @@ TEST_F(LoadTypeTest, TheLoadsCommandRewritesTheFileWhenClosed) {
   int before = 0;
   TextLineArray original;
   LoadTextLines("BEAMJOB.LDA", original, 100, before);
-  EXPECT_TRUE(RunScript({WhenDialog(kCaption, [](HWND d) { PostClick(d, 2); })},
+  EXPECT_TRUE(RunScript({WhenDialog(kCaption, [](HWND d) { PostClick(d, kCancelId); })},
                         [&] {
                           LoadCommand(nullptr, "BEAM/STRIP", [] { return 1; }, [](int) {});
                         },
