@@ -6,10 +6,12 @@
 #include "core/numbers.h"
 #include "corvane/core/geometryentry.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/ids.h"
 
@@ -28,7 +30,7 @@ std::string Caption() { return "   " + StructureType + " ANALYSIS.   JOB: " + Jo
 std::string KindWord() { return FormTexts.Get(0, 0); }
 
 bool ShellRoofGeometry() {
-  return KindWord() == "GEOMETRY" && Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, 4) == "Y";
+  return KindWord() == "GEOMETRY" && Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y";
 }
 
 // A generation label as the dialogs show it: right-aligned in 24 places (a longer one whole).

@@ -7,10 +7,12 @@
 #include "corvane/core/geometryentry.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/forms/forms.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/ids.h"
 
@@ -100,8 +102,8 @@ DialogTemplate GeometryDialog() {
   ClearFileAnswers();
   int a = 0, b = 0, c = 0;
   ReadGeometrySections(TextLines, stored, type, JobDataTable, GeometryAnswers, a, b, c);
-  AnswerSlot(GeometryAnswers, 0) = AnswerAt(GeometryAnswers, 1);
-  AnswerSlot(GeometryAnswers, 5) = AnswerAt(GeometryAnswers, 4);
+  AnswerSlot(GeometryAnswers, kStripAnswerAtOpenSlot) = AnswerAt(GeometryAnswers, kStripSlot);
+  AnswerSlot(GeometryAnswers, kShellRoofAtOpenSlot) = AnswerAt(GeometryAnswers, kShellRoofSlot);
 
   const int n = GeometryItemCount();
   std::string heading = " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:";
@@ -141,8 +143,8 @@ DialogTemplate GeometryDialog() {
       SetFixedFont(dialog, 120 + i);
     }
     for (int id = kInPlane; id <= kSecondChoice; ++id) SetFixedFont(dialog, id);
-    if (strip) CheckRadioButton(dialog, kFirstChoice, kSecondChoice, IsYes(AnswerAt(GeometryAnswers, 1)) ? kFirstChoice : kSecondChoice);
-    bool shell = roof && IsYes(AnswerAt(GeometryAnswers, 4));
+    if (strip) CheckRadioButton(dialog, kFirstChoice, kSecondChoice, IsYes(AnswerAt(GeometryAnswers, kStripSlot)) ? kFirstChoice : kSecondChoice);
+    bool shell = roof && IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot));
     if (roof) CheckRadioButton(dialog, kFirstChoice, kSecondChoice, shell ? kFirstChoice : kSecondChoice);
     if (tank) {
       int s = GeometrySubstructure();

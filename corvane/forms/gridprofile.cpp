@@ -6,6 +6,7 @@
 #include "corvane/core/globals.h"
 #include "corvane/core/loadfile.h"
 #include "corvane/core/roofshell.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/tablecells.h"
 #include "corvane/forms/forms.h"
 #include "win/dialogdata.h"
@@ -24,7 +25,7 @@ const char* const kCorrect = "\r\n\r\n          Correct the Data!";
 
 std::string Kind() { return FormTexts.Get(0, 0); }
 
-bool ShellRoof() { return Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, 4) == "Y"; }
+bool ShellRoof() { return Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y"; }
 
 void Warn(HWND table, const std::string& message) {
   WarningTones();
@@ -63,7 +64,7 @@ void PrepareLocks() {
   if (kind != "NODAL" && kind != "ELASTIC") return;
   if (Substructure == "WALL" || Substructure == "ROOF STRUCTURE") return;
   // A list kept while the answer is off supports nothing.
-  if (!IsYes(AnswerAt(SupportFlags, 2))) return;
+  if (!IsYes(AnswerAt(SupportFlags, kUnyieldingSlot))) return;
   std::string list = UnyieldingNodes;
   size_t a = list.find_first_not_of(" ,"), b = list.find_last_not_of(" ,");
   if (a == std::string::npos) return;
@@ -198,7 +199,7 @@ void BuildHeadings(DialogTemplate& d) {
 void Initialise(HWND table) {
   OpenTableView(table, Kind());
   if (TableKind == 0 && ShellRoof())
-    CheckRadioButton(table, kCurve, kStraight, AnswerAt(GeometryAnswers, 7) == "Y" ? kCurve : kStraight);
+    CheckRadioButton(table, kCurve, kStraight, AnswerAt(GeometryAnswers, kCurvedSectionSlot) == "Y" ? kCurve : kStraight);
 }
 
 // The load form of a mode over the fields from 241.
@@ -287,7 +288,7 @@ bool Accept(HWND table) {
       Warn(table, message);
       return false;
     }
-    if (ShellRoof()) AnswerSlot(GeometryAnswers, 7) = IsDlgButtonChecked(table, kCurve) == BST_CHECKED ? "Y" : "N";
+    if (ShellRoof()) AnswerSlot(GeometryAnswers, kCurvedSectionSlot) = IsDlgButtonChecked(table, kCurve) == BST_CHECKED ? "Y" : "N";
     StoreGeometryCells(TableRows, TableColumns);
     // The table stays open when its data could not be kept: nothing typed is lost.
     if (!SaveGeometryFile(JobSpec)) {

@@ -8,6 +8,7 @@
 #include "core/nodemarks.h"
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportentry.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/core/tablecells.h"
@@ -17,6 +18,7 @@
 #include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/ids.h"
 
@@ -43,7 +45,7 @@ const std::vector<ColourRule> kTypeColours = {
 
 int OptionCountShown() { return static_cast<int>(SupportTypeOptions().size()); }
 
-bool ShellRoofAbove() { return CurrentSupportForm() == SupportForm::Wall && IsYes(AnswerAt(GeometryAnswers, 4)); }
+bool ShellRoofAbove() { return CurrentSupportForm() == SupportForm::Wall && IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)); }
 
 void AcceptTypes(HWND dialog, int id) {
   SupportStates states{};
@@ -365,12 +367,12 @@ INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wPar
     SetCheckListMarks(ListOf(dialog), {});
     SetFocus(ListOf(dialog));
   } else if (id == kListOk) {
-    AnswerSlot(SupportFlags, 2) = "N";
+    AnswerSlot(SupportFlags, kUnyieldingSlot) = "N";
     UnyieldingNodes.clear();
     std::string list = JoinMarkedNodes(CheckListMarks(ListOf(dialog)));
     if (!list.empty()) {
       UnyieldingNodes = list;
-      SupportFlags[2] = "Y";
+      SupportFlags[kUnyieldingSlot] = "Y";
     }
     EndDialog(dialog, 1);
   } else if (id == kListCancel || id == IDCANCEL) {

@@ -9,6 +9,7 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/resultsreport.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 
@@ -50,7 +51,7 @@ int ReadBeamFiles() {
   if (present < ElementCount() || !DataFileDamage(TextLines, count, GeometryFileForm()).empty()) return kStopBadJobData;
 
   if (StructureFlags.size() < 6) StructureFlags.resize(6);
-  StructureFlags[5].clear();  // the load file says which loads a symmetric half carries
+  StructureFlags[kSymmetricLoadsSlot].clear();  // the load file says which loads a symmetric half carries
   int nodal = 0, trapezoidal = 0, temperature = 0;
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
@@ -72,13 +73,13 @@ int PrepareBeamModel(BeamModel& model) {
   m.strip = IsStrip();
   m.symmetric = IsSymmetricHalf();
   m.symmetricLoads = m.symmetric && HasSymmetricLoads();
-  m.modulus = GeometryValues[3];
+  m.modulus = GeometryValues[kModulusSlot];
   if (!Finite(m.modulus)) return kStopBadJobData;
   if (m.modulus < 1.0E-7) m.modulus = 1.0E-10;  // given as zero
-  m.poisson = m.strip ? GeometryValues[4] : 0.0;
-  m.expansion = GeometryValues[5];
+  m.poisson = m.strip ? GeometryValues[kPoissonSlot] : 0.0;
+  m.expansion = GeometryValues[kExpansionSlot];
   if (!(1 - m.poisson * m.poisson > 0) || !Finite(m.expansion)) return kStopBadJobData;
-  double stripWidth = GeometryValues[1];
+  double stripWidth = GeometryValues[kLengthSlot];
   m.length.assign(elements + 1, 0.0);
   m.width = m.inertia = m.depth = m.length;
   m.x.assign(m.nodes + 1, 0.0);
@@ -138,7 +139,7 @@ int FormSoilMatrices(BeamModel& m) {
   if (!Finite(m.yieldStress)) return kStopBadHalfSpace;
   if (m.yieldStress <= 0.01) YieldAnalysis = 0;
   if (m.strip) {
-    m.capacity = GeometryValues[1] * m.yieldStress;
+    m.capacity = GeometryValues[kLengthSlot] * m.yieldStress;
   } else {
     m.capacity = 0;
     for (int e = 1; e <= m.elements; ++e) m.capacity += m.length[e] * m.width[e] * m.yieldStress;
@@ -250,7 +251,7 @@ void FormLoadVector(BeamModel& m) {
   const int n = m.nodes;
   m.load.assign(m.equations + 1, 0.0);
   m.fixedEnd.Resize(m.elements);
-  double uniform = LoadValues[1], density = LoadValues[2];
+  double uniform = LoadValues[kUniformLoadSlot], density = LoadValues[kMassDensitySlot];
   for (int e = 1; e <= m.elements; ++e) {
     // Self weight [kN/m]: mass density x g over the cross-section (a strip per metre).
     double self = density > 0 ? density * 9.81 / 1000 * (m.strip ? m.depth[e] : m.width[e] * m.depth[e]) : 0.0;

@@ -9,8 +9,10 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/loadedit.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
 #include "win/colours.h"
+#include "win/ids.h"
 #include "win/loadtype.h"
 #include "win/ids.h"
 #include "win/messages.h"
@@ -25,8 +27,8 @@ std::function<void(int)> loadEntry;  // the entry window of a load kind, while t
 void EnterLoadKind(HWND dialog, int kind) {
   if (IsSymmetricHalf()) {
     if (StructureFlags.size() < 6) StructureFlags.resize(6);
-    if (IsDlgButtonChecked(dialog, kSymmetricLoads) == BST_CHECKED) StructureFlags[5] = "S";
-    if (IsDlgButtonChecked(dialog, kAntisymmetricLoads) == BST_CHECKED) StructureFlags[5] = "A";
+    if (IsDlgButtonChecked(dialog, kSymmetricLoads) == BST_CHECKED) StructureFlags[kSymmetricLoadsSlot] = "S";
+    if (IsDlgButtonChecked(dialog, kAntisymmetricLoads) == BST_CHECKED) StructureFlags[kSymmetricLoadsSlot] = "A";
   }
   if (loadEntry) loadEntry(kind);
 }

@@ -12,8 +12,10 @@
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/forms/forms.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/ids.h"
 #include "formtest.h"
@@ -167,7 +169,7 @@ TEST(GenerationDialog, AShellRoofsWholeRoofInOneStep) {
   GridOf("GEOMETRY", 8);
   StructureType = "TANK";
   Substructure = "ROOF STRUCTURE";
-  GeometryAnswers[4] = "Y";
+  GeometryAnswers[kShellRoofSlot] = "Y";
   JobDataTable.Redim(8, 6);
   JobDataTable(3, 1) = 8;
   JobDataTable(3, 2) = 2;

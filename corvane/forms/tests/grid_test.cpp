@@ -10,9 +10,11 @@
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/ids.h"
 #include "win/tests/colourprobe.h"
@@ -128,7 +130,7 @@ TEST(CorvaneGrid, LayoutOfTheTables) {
   for (const auto& c : cases) {
     Substructure = c.sub;
     GeometryAnswers.assign(8, "N");
-    GeometryAnswers[4] = c.shell;
+    GeometryAnswers[kShellRoofSlot] = c.shell;
     TableKind = c.kind;
     SetTableLayout(1, c.rows, c.columns);
     EXPECT_EQ(LabelWidth, c.label) << c.kind << " " << c.sub;
@@ -217,7 +219,7 @@ TEST(CorvaneGrid, UnyieldingNodesLockTheirFirstCellInNodalAndElasticTables) {
     TemplateTable(c.kind, c.word, 25);
     Substructure = c.sub;
     SupportFlags.assign(20, "N");
-    SupportFlags[2] = c.answer;
+    SupportFlags[kUnyieldingSlot] = c.answer;
     UnyieldingNodes = " ,2, 23,";
     CellTexts(2, 2) = "5";
     CellTexts(2, 23) = "6";
@@ -368,8 +370,8 @@ TEST(CorvaneGrid, RoofShellFillsTheZComponents) {
   Substructure = "ROOF STRUCTURE";
   JobSpec = "TANKJOB";
   GeometryAnswers.assign(8, "N");
-  GeometryAnswers[4] = "Y";
-  GeometryAnswers[7] = "Y";
+  GeometryAnswers[kShellRoofSlot] = "Y";
+  GeometryAnswers[kCurvedSectionSlot] = "Y";
   JobDataTable.Redim(8, 6);
   JobDataTable(2, 2) = 6;
   JobDataTable(3, 1) = 4;

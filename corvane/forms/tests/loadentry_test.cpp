@@ -14,9 +14,11 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/loadfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/ids.h"
 
@@ -35,8 +37,8 @@ const char* const kForm = " LOAD DATA GENERATION - Load Case: A";
 // "A", the entry's hooks installed.
 void Job(const char* type, const char* sub, int nb, int nw = 0, int nr = 0, const char* shell = "N") {
   testing::SetJobGeometry(type, sub, nb, nw, nr, 0, 0);
-  GeometryAnswers[4] = shell;
-  if (std::string(type) == "BEAM/STRIP") GeometryAnswers[1] = std::string(sub) == "STRIP" ? "Y" : "N";
+  GeometryAnswers[kShellRoofSlot] = shell;
+  if (std::string(type) == "BEAM/STRIP") GeometryAnswers[kStripSlot] = std::string(sub) == "STRIP" ? "Y" : "N";
   JobDataTable(2, 3) = 8;
   for (int s = 1; s <= 3; ++s) {
     WorkTables[s].Redim(0, 0);
@@ -262,7 +264,7 @@ TEST(LoadTables, AnUnyieldingNodeLocksItsVerticalLoad) {
   TestDirectory dir;
   Job("BEAM/STRIP", "BEAM", 4);
   ClearSupportFlags(1);
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "1";
   ASSERT_TRUE(SaveSupportFile(1));
   UnyieldingNodes.clear();
@@ -472,7 +474,7 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
       wintest::PostClick(d, 131);
     }));
     steps.push_back(Table(table, [&, k](HWND d) {
-      kinds.push_back(AnswerAt(GeometryAnswers, 6));
+      kinds.push_back(AnswerAt(GeometryAnswers, kRoofLoadKindSlot));
       std::vector<std::string> h = Texts(d, 109, 116);
       columns.push_back(h.size() >= 2 ? h[h.size() - 2] + "|" + h.back() : "");
       wintest::SetText(TablePage(), GetDlgCtrlID(Cell(1, 1)), std::to_string(k));

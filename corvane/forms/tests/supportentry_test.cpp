@@ -14,10 +14,12 @@
 #include "core/numbers.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
 #include "win/grid.h"
 #include "formtest.h"
+#include "win/ids.h"
 #include "win/testing/layout.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
@@ -186,14 +188,14 @@ TEST(SupportTypeDialog, AnEdgeAloneIsNotSupported) {
   EXPECT_EQ(message, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
   EXPECT_EQ(TonesAndBoxes(trace), kWarned);
   EXPECT_EQ(end, 1);
-  EXPECT_EQ(SupportFlags[1], "Y");
-  EXPECT_EQ(SupportFlags[2], "Y");
-  EXPECT_EQ(SupportFlags[7], "N");
+  EXPECT_EQ(SupportFlags[kEdgeFixedSlot], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
+  EXPECT_EQ(SupportFlags[kOuterEdgeFixedSlot], "N");
 }
 
 TEST(SupportTypeDialog, TheCheckedSoilModelClickedAgainIsClear) {
   Geometry("BEAM/STRIP", "BEAM", 10);
-  SupportFlags[4] = "Y";
+  SupportFlags[kWinklerSlot] = "Y";
   std::vector<int> states;
   std::string message;
   auto run = RunScript({WhenDialog(JobCaption(),
@@ -218,13 +220,13 @@ TEST(SupportTypeDialog, TheCheckedSoilModelClickedAgainIsClear) {
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(states, (std::vector<int>{1, 0, 1, 0, 0}));
   EXPECT_EQ(message.substr(0, 31), "The STRUCTURE is NOT SUPPORTED!");
-  EXPECT_EQ(SupportFlags[4], "Y");  // Cancel stored nothing
+  EXPECT_EQ(SupportFlags[kWinklerSlot], "Y");  // Cancel stored nothing
 }
 
 TEST(SupportTypeDialog, AWallWithNothingTickedIsAcceptedAndTheShellRoofFixesItsJunction) {
   Geometry("TANK", "WALL", 6, 8, 4);
-  GeometryAnswers[4] = "Y";
-  SupportFlags[11] = "H";
+  GeometryAnswers[kShellRoofSlot] = "Y";
+  SupportFlags[kRoofWallJointSlot] = "H";
   std::vector<int> seen;
   INT_PTR end = -1;
   auto run = RunScript({WhenDialog(JobCaption(),
@@ -239,10 +241,10 @@ TEST(SupportTypeDialog, AWallWithNothingTickedIsAcceptedAndTheShellRoofFixesItsJ
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 1}));  // a group without a letter shows monolithic
   EXPECT_EQ(end, 1);
-  EXPECT_EQ(SupportFlags[7], "N");
-  EXPECT_EQ(SupportFlags[9], "M");
-  EXPECT_EQ(SupportFlags[11], "H");
-  EXPECT_EQ(SupportFlags[12], "Y");
+  EXPECT_EQ(SupportFlags[kWallWinklerSlot], "N");
+  EXPECT_EQ(SupportFlags[kPlateWallJointSlot], "M");
+  EXPECT_EQ(SupportFlags[kRoofWallJointSlot], "H");
+  EXPECT_EQ(SupportFlags[kRoofJointMiddleSlot], "Y");
 }
 
 TEST(SupportTypeDialog, ARoofOfNoElementsBuildsNoDialog) {
@@ -289,7 +291,7 @@ TEST(SupportTypeDialog, EnterPressesTheDataButtonOrTheRoofsOk) {
 
 TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
   Geometry("BEAM/STRIP", "BEAM", 20);
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "3 , 7 , 25";  // 25 lies past the 21 nodes
   std::vector<std::string> seen;
   auto run = RunScript(
@@ -326,14 +328,14 @@ TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
                                             " UNYIELDING SUPPORTS DATA:", "21", "visible 15", "marks 110",
                                             "row 5 -1", "row 5 0", "click 2 -1"}));
   EXPECT_EQ(UnyieldingNodes, "2,3,7");
-  EXPECT_EQ(SupportFlags[2], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
 }
 
 TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
   Geometry("BEAM/STRIP", "BEAM", 10);
   FormTexts.Redim(kGenerationTextRow, 6);
   TableRows = 11;
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "2";
   std::vector<std::string> seen;
   auto generate = [](const char* start, const char* end, const char* step) {
@@ -381,11 +383,11 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
                                             "generated: 1 2 6 11",
                                             "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ",
                                             "refused: 1 2 6 11", "removed:"}));
-  EXPECT_EQ(SupportFlags[2], "N");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "N");
   EXPECT_EQ(UnyieldingNodes, "");
 
   // Cancel changes nothing.
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "4";
   run = RunScript({WhenDialog(JobCaption(),
                               [](HWND d) {
@@ -394,7 +396,7 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
                               })},
                   [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); });
   ASSERT_TRUE(run.finished);
-  EXPECT_EQ(SupportFlags[2], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
   EXPECT_EQ(UnyieldingNodes, "4");
 }
 
@@ -459,9 +461,9 @@ TEST(SupportCommand, AStaleListLocksNoCellAndTheTableWritesItsRow) {
   TestDirectory dir;
   BeamJob(10);
   SupportFileOf(1, [] {
-    SupportFlags[2] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
     UnyieldingNodes = "3";
-    SupportFlags[3] = "Y";
+    SupportFlags[kElasticSupportsSlot] = "Y";
     ElasticSupportTable(3, 1) = 5000;
   });
   std::vector<std::string> seen;
@@ -604,7 +606,7 @@ TEST(SupportCommand, ATankWalksBasePlateAndWall) {
 TEST(SupportCommand, AStripsElasticTableAndItsSameConstantsButton) {
   TestDirectory dir;
   BeamJob(10);
-  GeometryAnswers[1] = "Y";  // a strip
+  GeometryAnswers[kStripSlot] = "Y";  // a strip
   ASSERT_TRUE(SaveGeometryFile(JobSpec));
   std::vector<std::string> seen;
   auto run = RunScript(

@@ -16,10 +16,12 @@
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/frame/frame.h"
 #include "gfx/gfx.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/program.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
@@ -838,7 +840,7 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
         wintest::PostClick(d, kOkId);
       })});
   ClearSupportFlags(1);
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "1,5";
   ASSERT_TRUE(SaveSupportFile(1));
   std::vector<std::string> asked;

@@ -11,7 +11,9 @@
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/ids.h"
 
@@ -78,9 +80,9 @@ TEST_F(LoadTypeTest, EnterOnAnOptionOpensItsEntryWindow) {
 }
 
 TEST_F(LoadTypeTest, ASymmetricHalfChoosesItsLoadSymmetry) {
-  StructureFlags[1] = "Y";  // a strip
-  StructureFlags[4] = "Y";
-  StructureFlags[5] = "S";
+  StructureFlags[kStripSlot] = "Y";  // a strip
+  StructureFlags[kSymmetricHalfSlot] = "Y";
+  StructureFlags[kSymmetricLoadsSlot] = "S";
   bool symmetricChecked = false;
   std::string nodal;
   EXPECT_TRUE(Show({WhenDialog(kCaption, [&](HWND d) {
@@ -93,7 +95,7 @@ TEST_F(LoadTypeTest, ASymmetricHalfChoosesItsLoadSymmetry) {
   })}));
   EXPECT_TRUE(symmetricChecked);
   EXPECT_EQ(nodal, "&Nodal Line Load");
-  EXPECT_EQ(StructureFlags[5], "A");
+  EXPECT_EQ(StructureFlags[kSymmetricLoadsSlot], "A");
 }
 
 TEST_F(LoadTypeTest, TheLoadsCommandRewritesTheFileWhenClosed) {
