@@ -106,7 +106,7 @@ int PrepareBeamModel(BeamModel& model) {
 int FormSoilMatrices(BeamModel& m) {
   const int n = m.nodes;
   m.soilKind = NoSoil;
-  if (IsYes(4)) {
+  if (IsYes(kWinklerSlot)) {
     m.soilKind = WinklerSoil;
     m.soil.Resize(n, 2);
     m.capacity = 0;
@@ -127,15 +127,15 @@ int FormSoilMatrices(BeamModel& m) {
     if (!yields) YieldAnalysis = 0;  // no yield stress given: the soil stays elastic
     return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
   }
-  if (!IsYes(5) && !IsYes(6)) {
+  if (!IsYes(kIsotropicHalfSpaceSlot) && !IsYes(kAnisotropicHalfSpaceSlot)) {
     // Only a half-space carries a structure without bending stiffness (node by node); on springs
     // or a Winkler foundation its free ends would turn without limit.
     return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
   }
 
   m.soilKind = HalfSpaceSoil;
-  if (!HalfSpaceSurfaceModulus(SupportFlags, IsYes(5), m.soilModulus)) return kStopBadHalfSpace;
-  m.yieldStress = ParseNumber(SupportFlags[IsYes(5) ? 10 : 13]);
+  if (!HalfSpaceSurfaceModulus(SupportFlags, IsYes(kIsotropicHalfSpaceSlot), m.soilModulus)) return kStopBadHalfSpace;
+  m.yieldStress = ParseNumber(SupportFlags[IsYes(kIsotropicHalfSpaceSlot) ? kHalfSpaceYieldSlot : kVerticalYieldSlot]);
   if (!Finite(m.yieldStress)) return kStopBadHalfSpace;
   if (m.yieldStress <= 0.01) YieldAnalysis = 0;
   if (m.strip) {
@@ -203,14 +203,14 @@ void AssembleSystem(BeamModel& m) {
   }
 
   m.fixedFreedoms.clear();
-  m.supportNodes = IsYes(2) ? UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
-  if (IsYes(1)) m.fixedFreedoms.push_back(2);
+  m.supportNodes = IsYes(kUnyieldingSlot) ? UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
+  if (IsYes(kLeftEdgeFixedSlot)) m.fixedFreedoms.push_back(2);
   if (m.symmetric) {
     // The last node lies on the axis: symmetric loads turn no section there, antisymmetric
     // ones move none.
     if (m.symmetricLoads) m.fixedFreedoms.push_back(2 * n);
     else if (std::find(m.supportNodes.begin(), m.supportNodes.end(), n) == m.supportNodes.end()) m.supportNodes.push_back(n);
-  } else if (IsYes(7)) {
+  } else if (IsYes(kRightEdgeFixedSlot)) {
     m.fixedFreedoms.push_back(2 * n);
   }
   if (m.soilKind == HalfSpaceSoil)
