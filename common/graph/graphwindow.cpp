@@ -14,6 +14,7 @@
 #include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/handles.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace {
@@ -352,7 +353,7 @@ DialogTemplate GraphFileTypeDialog(const std::string& caption) {
   const std::string heading = "SELECTION OF GRAPHICS FILE TYPE";
   int hw = DialogTextWidth(d, heading, height);
   AddLabel(d, kHeadingId, heading, (W - hw) / 2, 12, hw, 10, SS_CENTER);
-  AddLine(d, 99, (W - hw) / 2, 22, hw, 2);
+  AddLine(d, kRuleId, (W - hw) / 2, 22, hw, 2);
   int ow = std::max(DialogTextWidth(d, "&BMP Type File", height), DialogTextWidth(d, "&GPEJ Type File", height)) + 12;
   AddOption(d, kGraphBmpOption, "&BMP Type File", (W - ow) / 2, 20 + 13, ow, 13,
             WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);

@@ -13,8 +13,9 @@ constexpr int kExitId = 1234;       // "&EXIT" / "&CANCEL" of the output chooser
 constexpr int kRemoveChecksId = 11123;  // "&REMOVE ALL CHECKS" of the check lists
 constexpr int kCheckButtonId = 131;     // the check button a choice dialog's Enter presses first
 
-// The heading line of the data dialogs, tables and choices.
+// The heading line of the data dialogs, tables and choices, and the rule under it.
 constexpr int kHeadingId = 120;
+constexpr int kRuleId = 99;
 // The action buttons of the choice dialogs (Enter on an option presses each one there is) and
 // their options.
 constexpr int kFirstActionId = 196, kLastActionId = 198;

@@ -51,7 +51,7 @@ DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
                            profile.captionGap),
       10, 10, 288, 133, DataDialogStyle, 0, profile.centred ? DialogConventional : DialogNoMoveSize);
   AddLabel(d, kHeadingId, "PREVIEW/PRINT/SAVE DATA/RESULTS DIALOG:", 40, 22, 210, 10, SS_CENTER);
-  AddLine(d, 99, 40, 32, 210, 2);
+  AddLine(d, kRuleId, 40, 32, 210, 2);
   AddLabel(d, kPromptId, "Select one of the following Options", 10, 47, 192, 13, SS_CENTER | SS_SUNKEN);
   AddButton(d, kDataId, "&DATA", 10, 61, 192, 14);
   AddButton(d, kResultsId, "&RESULTS", 10, 75, 192, 14);

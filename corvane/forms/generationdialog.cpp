@@ -9,18 +9,17 @@
 #include "corvane/core/slots.h"
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/messages.h"
-#include "win/ids.h"
 
 namespace corvane {
 
 namespace {
 
 constexpr int kWidth = 250;
-constexpr int kShellBox = 131;
 
 // The value column the generation dialog on screen fills (its mode).
 int GenerationColumn = 1;
@@ -103,9 +102,9 @@ DialogTemplate GenerationDialog(int mode) {
   bool checkList = n == 3;
   bool node = FormTexts.Get(kGenerationTextRow, 0) == "NODE";
   DialogTemplate d = NewDialog(Caption(), 0, 0, kWidth, 60);
-  AddLabel(d, 120, checkList ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:", 8, 7,
+  AddLabel(d, kHeadingId, checkList ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:", 8, 7,
            kWidth - 16, 10, SS_CENTER);
-  AddLine(d, 99, 8, 18, kWidth - 16, 2);
+  AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   const std::string labels[3] = {node ? " START NODE No:" : " START ELEMENT No (Nodes i,j):",
                                  node ? " END NODE No:" : " END ELEMENT No:", " STEP:"};
   const std::string defaults[3] = {"1", Trim(NumberToText(TableRows)), "1"};
@@ -114,7 +113,7 @@ DialogTemplate GenerationDialog(int mode) {
     std::string label = i < 3 ? labels[i] : RightAligned(GenerationLabel(GenerationColumn));
     std::string value = i < 3 ? defaults[i] : Trim(CellTexts.Get(GenerationColumn + 1, 1));
     if (i == 3) y += 4;
-    AddLabel(d, 110 + i, label, 6, y + 2, 166, 10, SS_RIGHT);
+    AddLabel(d, kFormLabelBaseId + i, label, 6, y + 2, 166, 10, SS_RIGHT);
     AddField(d, first + i, value, 176, y, 64, 12);
   }
   bool shellBox = ShellRoofGeometry() && GenerationColumn == 1;
@@ -127,7 +126,7 @@ DialogTemplate GenerationDialog(int mode) {
   AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, y, 40, 14);
   d.height = y + 22;
   OnOpen(d, [first, n, shellBox](HWND dialog) {
-    for (int id = 110; id < 110 + n; ++id) SetFixedFont(dialog, id);
+    for (int id = kFormLabelBaseId; id < kFormLabelBaseId + n; ++id) SetFixedFont(dialog, id);
     SubclassControls(dialog, first, first + n - 1, EditSubclassProc);
     if (shellBox) {
       CheckDlgButton(dialog, kShellBox, BST_CHECKED);
@@ -148,16 +147,16 @@ DialogTemplate UniformGeometryDialog(int column, int fourth) {
   SharedIntegers(3, 0) = column;
   SharedIntegers(3, 1) = fourth;
   DialogTemplate d = NewDialog(Caption(), 0, 0, kWidth, 78);
-  AddLabel(d, 120, " UNIFORM GEOMETRY DATA GENERATION:", 8, 7, kWidth - 16, 10, SS_CENTER);
-  AddLine(d, 99, 8, 18, kWidth - 16, 2);
-  AddLabel(d, 110, RightAligned(GenerationLabel(column)), 6, 30, 166, 10, SS_RIGHT);
-  AddField(d, 231, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
+  AddLabel(d, kHeadingId, " UNIFORM GEOMETRY DATA GENERATION:", 8, 7, kWidth - 16, 10, SS_CENTER);
+  AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
+  AddLabel(d, kFormLabelBaseId, RightAligned(GenerationLabel(column)), 6, 30, 166, 10, SS_RIGHT);
+  AddField(d, kUniformValueId, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
   AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, 54, 40, 14);
   AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, 54, 40, 14);
   OnOpen(d, [](HWND dialog) {
-    SetFixedFont(dialog, 110);
-    SubclassControl(dialog, 231, EditSubclassProc);
-    SetFocus(GetDlgItem(dialog, 231));
+    SetFixedFont(dialog, kFormLabelBaseId);
+    SubclassControl(dialog, kUniformValueId, EditSubclassProc);
+    SetFocus(GetDlgItem(dialog, kUniformValueId));
     PointerOnControl(dialog, kOkId);
   });
   return d;

@@ -7,6 +7,7 @@
 #include "corvane/core/tablecells.h"
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/fieldkeys.h"
 #include "win/ids.h"
 #include "win/messages.h"
@@ -219,10 +220,10 @@ DialogTemplate LoadGenerationDialog(int mode) {
   int y = 10, field = 0, heading = 0;
   for (const auto& l : lines) {
     if (l.heading) {
-      AddLabel(d, 130 + heading++, l.text, 8, y + 2, kWidth - 16, 10, SS_CENTER);
+      AddLabel(d, kLoadHeadingBaseId + heading++, l.text, 8, y + 2, kWidth - 16, 10, SS_CENTER);
       y += 14;
     } else {
-      AddLabel(d, 110 + field, l.text, 6, y + 2, 158, 10, SS_RIGHT);
+      AddLabel(d, kFormLabelBaseId + field, l.text, 6, y + 2, 158, 10, SS_RIGHT);
       AddField(d, first + field, defaults[static_cast<size_t>(field + 1)], 168, y, 80, 12);
       ++field;
       y += 16;

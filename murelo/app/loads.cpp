@@ -118,7 +118,7 @@ DialogTemplate LoadTypeDialog() {
   DialogTemplate d = NewDialog(LoadTypeCaption(StructureTitle, LoadCaseName), 0, 0, W, H);
   AddLabel(d, kLoadTypeHeading, (wall ? std::string("WALL STEM") : Trim(CurrentSubstructure)) + ": SELECTION OF LOAD TYPE",
            20, 8, W - 40, 10, SS_CENTER);
-  AddLine(d, 99, 20, 20, W - 40, 2);
+  AddLine(d, kRuleId, 20, 20, W - 40, 2);
   const char* plate[] = {"&Uniform Load and Self-Weight", "&Nodal Line Load", "Vertical Trapezoidal &Load"};
   const char* stem[] = {"&Uniform Load and Self-Weight", "&Nodal Line Load", "Horizontal Trapezoidal &Load",
                         "Vertical (on Surface) &Trapezoidal Load"};

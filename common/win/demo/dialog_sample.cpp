@@ -23,8 +23,8 @@ const std::vector<ColourRule> kSampleColours = {
 
 DialogTemplate SampleDialog() {
   DialogTemplate d = NewDialog("   BEAM/STRIP ANALYSIS.   JOB: D:\\BEAMS\\BEAM1", 0, 0, 300, 200);
-  AddLabel(d, 120, " HALF SPACE DATA:", 60, 6, 180, 10, SS_CENTER);
-  AddLine(d, 99, 60, 17, 180, 2);
+  AddLabel(d, kHeadingId, " HALF SPACE DATA:", 60, 6, 180, 10, SS_CENTER);
+  AddLine(d, kRuleId, 60, 17, 180, 2);
   AddFrame(d, 130, " MODULI OF ELASTICITY OF HALF-SPACE: ", 10, 24, 280, 56);
   const char* labels[] = {"for Vertical Direction, E[kPa]= ", "for Horizontal Direction, E[kPa]= ",
                           "Quasi Shear Modulus, G[kPa]= ", "Complementary Horizontal Strain, Nu= ",

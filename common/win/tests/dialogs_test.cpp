@@ -32,8 +32,8 @@ RECT Units(HWND dialog, int x, int y, int w, int h) {
 
 DialogTemplate EveryKind() {
   DialogTemplate d = NewDialog("Every kind", 10, 10, 300, 180);
-  AddLabel(d, 120, "HEADING:", 50, 5, 200, 10, SS_CENTER);
-  AddLine(d, 99, 50, 16, 200, 2);
+  AddLabel(d, kHeadingId, "HEADING:", 50, 5, 200, 10, SS_CENTER);
+  AddLine(d, kRuleId, 50, 16, 200, 2);
   AddLabel(d, 111, "Label", 10, 25, 60, 10);
   AddField(d, 101, "1.5", 75, 24, 50, 12);
   AddField(d, 102, "text\r\nbox", 135, 24, 80, 30, WS_TABSTOP | ES_MULTILINE | ES_READONLY | WS_VSCROLL);

@@ -17,7 +17,6 @@
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/messages.h"
-#include "win/ids.h"
 #include "formtest.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"

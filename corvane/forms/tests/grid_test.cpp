@@ -16,7 +16,6 @@
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
-#include "win/ids.h"
 #include "win/tests/colourprobe.h"
 
 namespace corvane {

@@ -20,7 +20,6 @@
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
-#include "win/ids.h"
 
 namespace corvane {
 namespace {

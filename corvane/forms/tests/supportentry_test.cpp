@@ -21,7 +21,6 @@
 #include "formtest.h"
 #include "win/ids.h"
 #include "win/testing/layout.h"
-#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {

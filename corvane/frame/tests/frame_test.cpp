@@ -23,7 +23,6 @@
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/testing/program.h"
-#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 

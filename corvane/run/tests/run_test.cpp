@@ -19,7 +19,6 @@
 #include "win/handles.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
-#include "win/ids.h"
 #include "../../solver/tests/jobs.h"
 
 namespace corvane {
