@@ -25,7 +25,7 @@ const char* const kAboutText =
 
 }  // namespace
 
-HMENU BuildMainMenu() { return AnalysisProgramMenu(StructureTitle); }
+HMENU BuildJobMenu() { return AnalysisProgramMenu(StructureTitle); }
 
 void InstallMenu(HMENU menu) { InstallMenuBar(MureloFrame(), menu); }
 

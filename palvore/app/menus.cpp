@@ -28,7 +28,7 @@ void InstallMenu(HMENU menu) { InstallMenuBar(PalvoreFrame(), menu); }
 
 void EnableAnalysisMenu() { EnableAnalysisMenuItem(MainMenu); }
 
-void EnableAnalysisWhenReady() {
+void UpdateAnalysisMenu() {
   if (!JobSpec.empty() && FileHasLines(LoadCaseListFileName(JobSpec)) && FileHasLines(SupportFileName(JobSpec)))
     EnableAnalysisMenu();
 }
@@ -37,7 +37,7 @@ void ParkPointer(int x) { ParkPointerOnMenuBar(MainWindow, x); }
 
 void NewJobCommand() {
   Supports.flags.assign(11, std::string());
-  ::NewJobCommand(ShowJobDialog, EnableAnalysisWhenReady);
+  ::NewJobCommand(ShowJobDialog, UpdateAnalysisMenu);
 }
 
 void SaveJobAsCommand() {
@@ -48,7 +48,7 @@ void SaveJobAsCommand() {
 
 void HelpCommand() { RunHelpViewer("Garnol.hlp"); }
 
-void AboutBox() { DialogResult = ShowAboutBox(MainWindow, kAboutText); }
+void AuthorBox() { DialogResult = ShowAboutBox(MainWindow, kAboutText); }
 
 void DispatchCommand(int id) {
   static const MenuDispatchProfile menu = [] {
@@ -86,7 +86,7 @@ void DispatchCommand(int id) {
         {kNewJobCommand, false, NewJobCommand},
         {kSaveJobAsCommand, false, SaveJobAsCommand},
         {kHelpCommand, false, HelpCommand},
-        {kAboutCommand, false, AboutBox},
+        {kAboutCommand, false, AuthorBox},
     };
     return p;
   }();

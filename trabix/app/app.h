@@ -40,7 +40,7 @@ int RunTrabix(HINSTANCE instance, int show);
 extern "C" LRESULT CALLBACK TrabixWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // ----- menus and commands (menus.cpp) -----
-HMENU BuildMainMenu();
+HMENU BuildJobMenu();
 void InstallMenu(HMENU menu);
 // Enables "&Analysis" when the job's load-case list and support file both have lines.
 void UpdateAnalysisMenu();
@@ -67,7 +67,7 @@ int ShowTrabixAnalysisDialog(int mode);
 // The job check with the program's correction box and dialogs; 1 when the analysis may start.
 int CheckJobForAnalysis();
 // The menu's analysis commands (888 elastic: mode 0; 889 elastic-plastic: mode 1).
-void AnalyseCommand(int mode);
+void RunAnalysisCommand(int mode);
 // The correction box of the job check: three beeps, the Yes/No question; kAnswerYes or kAnswerNo.
 int AskCorrection(const std::string& message);
 

@@ -24,7 +24,7 @@ bool HasLines(const std::string& file) {
 
 // Built at the notice, before the job dialog names the title: the Data Input items begin with
 // their blank.
-HMENU BuildMainMenu() { return AnalysisProgramMenu(""); }
+HMENU BuildJobMenu() { return AnalysisProgramMenu(""); }
 
 void InstallMenu(HMENU menu) { InstallMenuBar(TrabixFrame(), menu); }
 
@@ -82,8 +82,8 @@ void DispatchCommand(int id) {
            if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
            UpdateAnalysisMenu();
          }},
-        {kElasticAnalysisCommand, true, [] { AnalyseCommand(0); }},
-        {kPlasticAnalysisCommand, true, [] { AnalyseCommand(1); }},
+        {kElasticAnalysisCommand, true, [] { RunAnalysisCommand(0); }},
+        {kPlasticAnalysisCommand, true, [] { RunAnalysisCommand(1); }},
         {kPresentationCommand, true, [] { PresentationCommand(); }},
         {kPlotCommand, true, [] { PlotCommand(); }},
         {kNewJobCommand, false, NewJobCommand},

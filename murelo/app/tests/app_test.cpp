@@ -52,7 +52,7 @@ class MureloFrame : public ::testing::Test {
     murelo::LoadCaseName.clear();
     murelo::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
     ASSERT_NE(murelo::MainWindow, nullptr);
-    murelo::InstallMenu(murelo::BuildMainMenu());
+    murelo::InstallMenu(murelo::BuildJobMenu());
   }
   void TearDown() override {
     JobSpec.clear();  // nothing to archive

@@ -484,7 +484,7 @@ TEST_F(PalvoreFrame, TheAboutBoxShowsItsWholeText) {
                                     faults = wintest::LayoutFaults(d);
                                     wintest::Click(d, IDOK);
                                   })},
-                      [] { palvore::AboutBox(); })
+                      [] { palvore::AuthorBox(); })
                 .finished;
   ASSERT_TRUE(ok);
   std::string all;

@@ -44,7 +44,7 @@ class TrabixFrame : public ::testing::Test {
     trabix::LoadCaseName.clear();
     trabix::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
     ASSERT_NE(trabix::MainWindow, nullptr);
-    trabix::InstallMenu(trabix::BuildMainMenu());
+    trabix::InstallMenu(trabix::BuildJobMenu());
   }
   void TearDown() override {
     JobSpec.clear();  // nothing to archive
@@ -196,7 +196,7 @@ AnalysisRun RunAnalysis(int mode, int button = 1) {
                                                     WindowText(GetDlgItem(d, kCancelId)) == "&CANCEL";
                                     wintest::PostClick(d, button);
                                   })},
-                      [mode] { trabix::AnalyseCommand(mode); }, 20000)
+                      [mode] { trabix::RunAnalysisCommand(mode); }, 20000)
                 .finished;
   EXPECT_TRUE(ok);
   r.mainCaption = WindowText(trabix::MainWindow);
@@ -250,7 +250,7 @@ TEST_F(TrabixFrame, AStopShowsItsMessageAfterItsTonesAndLeavesNoReport) {
                                     boxOwner = WindowText(GetWindow(box, GW_OWNER));
                                     wintest::AnswerBox(box, IDOK);
                                   })},
-                      [] { trabix::AnalyseCommand(1); }, 20000)
+                      [] { trabix::RunAnalysisCommand(1); }, 20000)
                 .finished;
   EXPECT_TRUE(ok);
   EXPECT_EQ(boxOwner, "   BEAM/STRIP ANALYSIS.   JOB: HSSTRIP");
@@ -285,7 +285,7 @@ TEST_F(TrabixFrame, CancelAndADeclinedCorrectionRunNothing) {
                                     question = wintest::BoxText(box);
                                     wintest::AnswerBox(box, IDNO);
                                   })},
-                      [] { trabix::AnalyseCommand(0); })
+                      [] { trabix::RunAnalysisCommand(0); })
                 .finished;
   EXPECT_TRUE(ok);
   EXPECT_NE(question.find(" Do you wish to Correct the Data? "), std::string::npos) << question;
