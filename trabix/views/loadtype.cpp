@@ -14,7 +14,6 @@
 #include "win/colours.h"
 #include "win/ids.h"
 #include "win/loadtype.h"
-#include "win/ids.h"
 #include "win/messages.h"
 
 namespace trabix {

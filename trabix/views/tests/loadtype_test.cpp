@@ -15,7 +15,6 @@
 #include "trabix/views/views.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
-#include "win/ids.h"
 
 namespace trabix {
 namespace {
