@@ -13,6 +13,10 @@ constexpr int kExitId = 1234;       // "&EXIT" / "&CANCEL" of the output chooser
 constexpr int kRemoveChecksId = 11123;  // "&REMOVE ALL CHECKS" of the check lists
 constexpr int kCheckButtonId = 131;     // the check button a choice dialog's Enter presses first
 
+// The job and load-case lists: the name box over the list, "&DELETE/RECYCLE Current Selection"
+// and the examples frame.
+constexpr int kNameBoxId = 7555, kDeleteId = 7209, kExamplesFrameId = 7210;
+
 // The heading line of the data dialogs, tables and choices, and the rule under it.
 constexpr int kHeadingId = 120;
 constexpr int kRuleId = 99;

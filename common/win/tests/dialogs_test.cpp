@@ -44,7 +44,7 @@ DialogTemplate EveryKind() {
   AddListBox(d, 300, 140, 75, 70, 40, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT);
   AddCheckList(d, 77777777, 215, 75, 75, 40,
                WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT);
-  AddComboBox(d, 7555, 220, 24, 70, 60);
+  AddComboBox(d, kNameBoxId, 220, 24, 70, 60);
   AddTabControl(d, 10001, 10, 120, 120, 30);
   AddButton(d, kOkId, "&Ok", 150, 150, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
   AddButton(d, kFormCancelId, "&Draw", 200, 150, 40, 14, WS_TABSTOP | BS_OWNERDRAW);
@@ -70,7 +70,7 @@ TEST(RuntimeDialog, PlacesEveryControlAtItsDialogUnitsAndCentresWithoutMoveAndSi
     EXPECT_EQ(got.right, want.right) << p.id;
     EXPECT_EQ(got.bottom, want.bottom) << p.id;
   }
-  RECT combo = ClientRectOfChild(dialog, 7555), want = Units(dialog, 220, 24, 70, 60);
+  RECT combo = ClientRectOfChild(dialog, kNameBoxId), want = Units(dialog, 220, 24, 70, 60);
   EXPECT_EQ(combo.left, want.left);
   EXPECT_EQ(combo.right, want.right);
   RECT client;

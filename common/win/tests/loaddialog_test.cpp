@@ -155,9 +155,9 @@ TEST_F(LoadCaseDialogTest, ChoiceModeChoosesAListedNameAndMovesItToTheHead) {
     std::vector<std::string> items;
     bool noCheckBox = false;
     int result = Run(2, {WhenDialog(kCaption, [&](HWND d) {
-                       items = ComboItems(d, 7555);
-                       noCheckBox = !GetDlgItem(d, kCaseCheckId) && !GetDlgItem(d, 7209);
-                       SendDlgItemMessageA(d, 7555, CB_SETCURSEL, static_cast<WPARAM>(c.chosen), 0);
+                       items = ComboItems(d, kNameBoxId);
+                       noCheckBox = !GetDlgItem(d, kCaseCheckId) && !GetDlgItem(d, kDeleteId);
+                       SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, static_cast<WPARAM>(c.chosen), 0);
                        wintest::PostClick(d, kContinueId);
                      })});
     EXPECT_EQ(result, 1);
@@ -174,7 +174,7 @@ TEST_F(LoadCaseDialogTest, ChoiceModeWithoutCasesEndsWithZeroAndWritesNothing) {
     if (emptyFile) SetList("");
     size_t items = 0;
     int result = Run(2, {WhenDialog(kCaption, [&](HWND d) {
-                       items = ComboItems(d, 7555).size();
+                       items = ComboItems(d, kNameBoxId).size();
                        wintest::PostClick(d, kContinueId);
                      })});
     EXPECT_EQ(result, 0);
@@ -195,17 +195,17 @@ TEST_F(LoadCaseDialogTest, DeleteRemovesTheSelectedCasesFilesAndNothingElse) {
   std::vector<std::string> itemsAfter;
   int result =
       Run(1, {
-                 SelectAndPress(kCaption, 7555, 2, 7209),  // C, answered No
+                 SelectAndPress(kCaption, kNameBoxId, 2, kDeleteId),  // C, answered No
                  ReadAndAnswer("Current Selection DELETION Enquiry", question, IDNO),
                  WhenDialog(kCaption,
                             [&](HWND d) {
-                              SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);  // Beta
-                              wintest::SetText(d, 7555, "A");                    // a text typed over it decides nothing
-                              SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);
-                              wintest::PostClick(d, 7209);
+                              SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, 1, 0);  // Beta
+                              wintest::SetText(d, kNameBoxId, "A");                    // a text typed over it decides nothing
+                              SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, 1, 0);
+                              wintest::PostClick(d, kDeleteId);
                             }),
                  WhenDialog("Current Selection DELETION Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
-                 ItemsThenCancel(kCaption, 7555, itemsAfter),
+                 ItemsThenCancel(kCaption, kNameBoxId, itemsAfter),
              });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(question, "Do you really want to DELETE the CURRENT SELECTION?");
@@ -216,7 +216,7 @@ TEST_F(LoadCaseDialogTest, DeleteRemovesTheSelectedCasesFilesAndNothingElse) {
   EXPECT_EQ(List(), "A\r\nBeta\r\nC\r\n");  // cancelled: the list file keeps the name
 
   // The next OK writes the remaining names.
-  EXPECT_EQ(Run(1, {SelectAndPress(kCaption, 7555, 1, 7209),
+  EXPECT_EQ(Run(1, {SelectAndPress(kCaption, kNameBoxId, 1, kDeleteId),
                     WhenDialog("Current Selection DELETION Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
                     TypeAndOk("")}),
             0);
@@ -230,7 +230,7 @@ TEST_F(LoadCaseDialogTest, TheListIsReadUpToTheProfilesLimit) {
   for (int limit : {50, 5000}) {
     profile.maxCases = limit;
     std::vector<std::string> items;
-    Run(2, {ItemsThenCancel(kCaption, 7555, items)});
+    Run(2, {ItemsThenCancel(kCaption, kNameBoxId, items)});
     EXPECT_EQ(items.size(), limit == 50 ? 50u : 60u);
   }
 }

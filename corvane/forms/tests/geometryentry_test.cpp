@@ -14,6 +14,7 @@
 #include "corvane/core/globals.h"
 #include "corvane/core/slots.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/messages.h"
@@ -198,7 +199,7 @@ TEST(UniformDialog, ZeroRefusedInAGeometryTableNotInASupportTable) {
     GridOf(word, 5);
     std::vector<std::string> warnings, seen;
     std::vector<Step> steps = {WhenDialog(JobCaption(), [&](HWND d) {
-      seen.push_back(wintest::GetText(d, 120));
+      seen.push_back(wintest::GetText(d, kHeadingId));
       seen.push_back(GetDlgItem(d, 231) ? "231" : "");
       wintest::SetText(d, 231, "0");
       wintest::PressKey(GetDlgItem(d, 231), VK_RETURN);  // Enter in the only field presses Ok
@@ -232,7 +233,7 @@ struct Look {
 
 Look LookAt(HWND d) {
   Look l;
-  l.heading = wintest::GetText(d, 150);
+  l.heading = wintest::GetText(d, kGeometryHeadingId);
   for (int i = 1; i <= 6; ++i) {
     if (!GetDlgItem(d, 100 + i)) break;
     l.labels.push_back(wintest::GetText(d, 110 + i));
@@ -508,8 +509,8 @@ TEST(TankChoice, GeometryWalksTheSubstructuresAndCancelEnds) {
     });
   };
   auto geometry = WhenDialog(JobCaption(), [&](HWND d) {
-    if (!GetDlgItem(d, 150)) return;
-    opened.push_back(wintest::GetText(d, 150));
+    if (!GetDlgItem(d, kGeometryHeadingId)) return;
+    opened.push_back(wintest::GetText(d, kGeometryHeadingId));
     wintest::PostClick(d, kCancelId);  // the data dialog's own Cancel
   });
   int count = 0;

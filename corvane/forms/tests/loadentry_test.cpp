@@ -112,7 +112,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
   std::vector<std::string> nodalButtons;
   std::vector<Step> steps = {
       Choice([&](HWND d) {
-        title = wintest::GetText(d, 120);
+        title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
         enter = wintest::GetText(d, 131);
         close = wintest::GetText(d, kCancelId);
@@ -133,7 +133,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         wintest::PostClick(d, 131);
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
-        nodalTitle = wintest::GetText(d, 120);
+        nodalTitle = wintest::GetText(d, kHeadingId);
         headings = Texts(d, 109, 116);
         nodalButtons = Texts(d, 121, 122);
         wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "10");
@@ -387,7 +387,7 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
                    wintest::PostClick(d, 196);
                  }),
       Choice([&](HWND d) {
-        title = wintest::GetText(d, 120);
+        title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
         CheckRadioButton(d, 201, 205, 204);
         wintest::PostClick(d, 131);
@@ -455,7 +455,7 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
                    wintest::PostClick(d, 196);
                  }),
       Choice([&](HWND d) {
-        title = wintest::GetText(d, 120);
+        title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
         frame = wintest::GetText(d, 301);
         RECT f;

@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "corvane/forms/tests/formsamples.h"
 #include "win/ids.h"
 #include "win/tests/colourprobe.h"
@@ -36,7 +37,7 @@ TEST(RoofShellDialog, ShowsItsFieldsAndTheDomeRadiusOnlyForADome) {
   auto look = [&] {
     state.push_back(Visible(dialog, 243) ? 1 : 0);
     state.push_back(Visible(dialog, 309) ? 1 : 0);
-    state.push_back(IsDlgButtonChecked(dialog, 201) == BST_CHECKED ? 1 : 0);
+    state.push_back(IsDlgButtonChecked(dialog, kDome) == BST_CHECKED ? 1 : 0);
     state.push_back(RoofType);
   };
   auto run = RunScript({WhenDialog(kCaption,
@@ -46,8 +47,8 @@ TEST(RoofShellDialog, ShowsItsFieldsAndTheDomeRadiusOnlyForADome) {
                                        texts.push_back(wintest::GetText(d, id));
                                      look();
                                    }),
-                        Do([&] { wintest::Click(dialog, 202); }), Do(look),
-                        Do([&] { wintest::Click(dialog, 201); }),
+                        Do([&] { wintest::Click(dialog, kCone); }), Do(look),
+                        Do([&] { wintest::Click(dialog, kDome); }),
                         Do([&] {
                           look();
                           state.push_back(GetDlgCtrlID(GetFocus()));
@@ -105,9 +106,9 @@ TEST(RoofShellDialog, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {
     });
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
       dialog = d;
-      if (c.cone) wintest::Click(d, 202);
-      wintest::SetText(d, 241, "7");  // beyond the roof: refused when Ok is pressed
-      SetFocus(GetDlgItem(d, 241));
+      if (c.cone) wintest::Click(d, kCone);
+      wintest::SetText(d, kX1, "7");  // beyond the roof: refused when Ok is pressed
+      SetFocus(GetDlgItem(d, kX1));
     })};
     for (size_t k = 0; k < c.focus.size(); ++k) steps.push_back(enter);
     steps.push_back(WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }));
@@ -148,11 +149,11 @@ TEST(RoofShellDialog, AcceptsAndRefusesShapes) {
     HWND dialog = nullptr;
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
       dialog = d;
-      if (c.cone) wintest::Click(d, 202);
-      if (c.uniform) wintest::Click(d, 203);
-      wintest::SetText(d, 241, c.x1);
-      wintest::SetText(d, 242, c.z1);
-      wintest::SetText(d, 243, c.radius);
+      if (c.cone) wintest::Click(d, kCone);
+      if (c.uniform) wintest::Click(d, kUniform);
+      wintest::SetText(d, kX1, c.x1);
+      wintest::SetText(d, kZ1, c.z1);
+      wintest::SetText(d, kRadius, c.radius);
       wintest::PostClick(d, kOkId);
     })};
     if (c.accepted.empty()) {

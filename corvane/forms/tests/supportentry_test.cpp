@@ -17,6 +17,7 @@
 #include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/grid.h"
 #include "formtest.h"
 #include "win/ids.h"
@@ -139,7 +140,7 @@ TEST(SupportTypeDialog, BoxesOfEachStructure) {
     auto run = RunScript({WhenDialog(JobCaption(),
                                      [&](HWND d) {
                                        ids = IdsShown(d);
-                                       heading = wintest::GetText(d, 120);
+                                       heading = wintest::GetText(d, kHeadingId);
                                        first = wintest::GetText(d, 101);
                                        enterButton = GetDlgItem(d, 131) != nullptr;
                                        enter = enterButton ? wintest::GetText(d, 131) : "";
@@ -298,7 +299,7 @@ TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
                   [&](HWND d) {
                     HWND list = GetDlgItem(d, kList);
                     seen.push_back(wintest::GetText(d, 121));
-                    seen.push_back(wintest::GetText(d, 120));
+                    seen.push_back(wintest::GetText(d, kHeadingId));
                     seen.push_back(std::to_string(SendMessageA(list, LB_GETCOUNT, 0, 0)));
                     RECT r;
                     GetClientRect(list, &r);
@@ -355,17 +356,17 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
     });
   };
   auto run = RunScript(
-      {WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, 11122); }),
+      {WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kGenerate); }),
        WhenDialog(JobCaption(),
                   [&](HWND g) {
-                    seen.push_back(wintest::GetText(g, 120));
+                    seen.push_back(wintest::GetText(g, kHeadingId));
                     seen.push_back(GetDlgItem(g, 245) ? "value field" : "no value field");
                     wintest::PostClick(g, kFormCancelId);  // cancelled
                   }),
        marks("cancelled:"),
-       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 11122); }),
+       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), kGenerate); }),
        generate("1", "11", "5"), marks("generated:"),
-       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 11122); }),
+       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), kGenerate); }),
        generate("0", "11", "5"),
        WhenDialog("WARNING!",
                   [&](HWND box) {
@@ -422,7 +423,7 @@ TEST(HalfSpaceDialog, FieldsChecksAndWhereTheValuesGo) {
                     [&](HWND d) {
                       for (int i = 0; i < c.count; ++i) opened.push_back(wintest::GetText(d, c.first + i));
                       opened.push_back(GetDlgItem(d, c.first + c.count) ? "more" : "no more");
-                      opened.push_back(wintest::GetText(d, 120));
+                      opened.push_back(wintest::GetText(d, kHeadingId));
                       focus = GetDlgCtrlID(GetFocus());
                       wintest::PostClick(d, kOkId);  // E is 0.0
                     }),
@@ -474,7 +475,7 @@ TEST(SupportCommand, AStaleListLocksNoCellAndTheTableWritesItsRow) {
                   }),
        WhenDialog(JobCaption(),
                   [&](HWND t) {
-                    seen.push_back(wintest::GetText(t, 120));
+                    seen.push_back(wintest::GetText(t, kHeadingId));
                     seen.push_back(std::to_string(TableRows) + " rows");
                     seen.push_back(IsWindowEnabled(Cell(3, 1)) ? "enabled" : "locked");
                     seen.push_back(CellText(3, 1));
@@ -497,7 +498,7 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
   std::vector<std::string> seen;
   auto table = [&](const char* what, bool generate) {
     return WhenDialog(JobCaption(), [&seen, what, generate](HWND t) {
-      std::string s = std::string(what) + " " + wintest::GetText(t, 120) + " " + std::to_string(TableRows) + "x" +
+      std::string s = std::string(what) + " " + wintest::GetText(t, kHeadingId) + " " + std::to_string(TableRows) + "x" +
                       std::to_string(TableColumns) + " " + wintest::GetText(t, 117) + "|" + wintest::GetText(t, 118);
       seen.push_back(s);
       wintest::PostClick(t, generate ? 122 : kContinueId);
@@ -576,7 +577,7 @@ TEST(SupportCommand, ATankWalksBasePlateAndWall) {
   };
   auto types = [&](std::function<void(HWND)> act) {
     return WhenDialog(JobCaption(), [&seen, act](HWND d) {
-      seen.push_back(wintest::GetText(d, 120));
+      seen.push_back(wintest::GetText(d, kHeadingId));
       act(d);
     });
   };
@@ -645,7 +646,7 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
   std::vector<std::string> seen;
   auto table = [&] {
     return WhenDialog(JobCaption(), [&seen](HWND t) {
-      seen.push_back(wintest::GetText(t, 120) + " " + std::to_string(TableRows) + "x" + std::to_string(TableColumns));
+      seen.push_back(wintest::GetText(t, kHeadingId) + " " + std::to_string(TableRows) + "x" + std::to_string(TableColumns));
       wintest::PostClick(t, kTableCancelId);  // cancelled: the sequence goes on
     });
   };

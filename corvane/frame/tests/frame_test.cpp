@@ -18,6 +18,7 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
+#include "corvane/forms/ids.h"
 #include "corvane/frame/frame.h"
 #include "gfx/gfx.h"
 #include "win/grid.h"
@@ -171,7 +172,7 @@ class CorvaneFrame : public ::testing::Test {
   }
   static wintest::Step AcceptJob(const char* caption, const std::string& spec) {
     return WhenDialog(caption, [spec](HWND d) {
-      wintest::SetText(d, 7555, spec);
+      wintest::SetText(d, kNameBoxId, spec);
       wintest::Click(d, IDOK);
     });
   }
@@ -406,7 +407,7 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   });
   Run(7308, {WhenDialog(loads,
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "B");
+                          wintest::SetText(d, kNameBoxId, "B");
                           wintest::PostClick(d, kContinueId);
                         }),
              decline});
@@ -420,14 +421,14 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   // "a" after "A" is refused: both would use one load file.
   Run(7308, {WhenDialog(loads,
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "A");
+                          wintest::SetText(d, kNameBoxId, "A");
                           wintest::PostClick(d, kContinueId);
                         }),
              decline});
   std::string warning;
   Run(7308, {WhenDialog(loads,
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "a2");
+                          wintest::SetText(d, kNameBoxId, "a2");
                           wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog("WARNING!",
@@ -442,11 +443,11 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   for (const char* e : {".LDB", ".RPB", ".RWB", ".RRB", ".RBB", ".LDA"}) WriteBytes(job + e, e);
   Run(7308, {WhenDialog(loads,
                         [](HWND d) {
-                          SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);
-                          wintest::PostClick(d, 7209);
+                          SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, 1, 0);
+                          wintest::PostClick(d, kDeleteId);
                         }),
              Answer("Current Selection DELETION Enquiry", IDYES), WhenDialog(loads, [](HWND d) {
-               wintest::SetText(d, 7555, "");
+               wintest::SetText(d, kNameBoxId, "");
                wintest::PostClick(d, kContinueId);
              })});
   for (const char* gone : {".LDB", ".RPB", ".RWB", ".RRB"}) EXPECT_FALSE(fs::exists(job + gone)) << gone;
@@ -466,12 +467,12 @@ TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
   std::string heading, warning;
   Run(7666, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "Point");
+                          wintest::SetText(d, kNameBoxId, "Point");
                           wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(actions,
                         [&](HWND d) {
-                          heading = wintest::GetText(d, 120);
+                          heading = wintest::GetText(d, kHeadingId);
                           wintest::PostClick(d, kFormCancelId);
                         }),
              WhenDialog("WARNING!",
@@ -507,7 +508,7 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   std::string heading;
   Run(7666, {WhenDialog("  TANK: Load Name Specification/Selection",
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "Water");
+                          wintest::SetText(d, kNameBoxId, "Water");
                           wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(choice,
@@ -519,7 +520,7 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
              WhenDialog(actions,
                         [&](HWND d) {
                           while (GetDlgItem(d, 201 + options)) ++options;
-                          heading = wintest::GetText(d, 120);
+                          heading = wintest::GetText(d, kHeadingId);
                           wintest::PostClick(d, kFormCancelId);
                         }),
              WhenDialog(" GRAPH - Load Case: Water", [](HWND g) { wintest::PostClick(g, kFormCancelId); }),
@@ -630,8 +631,8 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
       wintest::PostClick(d, option < 0 ? 2 : 198);
     });
   };
-  auto cancelGeometry = WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, kCancelId); });
-  auto shellRoof = WhenWith(caption, 150, [](HWND d) {
+  auto cancelGeometry = WhenWith(caption, kGeometryHeadingId, [](HWND d) { wintest::PostClick(d, kCancelId); });
+  auto shellRoof = WhenWith(caption, kGeometryHeadingId, [](HWND d) {
     SetTexts(d, 101, {"3", "0", "6", "3E7", "0.2", "1E-5"});
     wintest::Click(d, 132);
     wintest::PostClick(d, kOkId);
@@ -658,7 +659,7 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
                wintest::Click(d, 7777);
                wintest::PostClick(d, kContinueId);
              }),
-             choose(3), WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, kOkId); }),
+             choose(3), WhenWith(caption, kGeometryHeadingId, [](HWND d) { wintest::PostClick(d, kOkId); }),
              table([&](HWND d) {
                curveShown = IsDlgButtonChecked(d, 7777) == BST_CHECKED;
                wintest::PostClick(d, kTableCancelId);
@@ -701,7 +702,7 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutGeometryOffersItsCorrection) {
   // Yes: the geometry dialog; what it saved is read again and the check goes on.
   asked.clear();
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(888, {answer(IDYES), WhenWith(caption, 150,
+  Run(888, {answer(IDYES), WhenWith(caption, kGeometryHeadingId,
                                     [](HWND d) {
                                       SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
                                       wintest::Click(d, 131);  // no element table
@@ -719,7 +720,7 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
   OpenBeamJob(job);
   WriteBytes(job + ".CAS", "A\r\n");
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+  Run(7306, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"10", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);  // no element table
         wintest::PostClick(d, kOkId);
@@ -737,7 +738,7 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
                        wintest::Click(d, 102);
                        wintest::PostClick(d, 131);
                      }),
-            WhenWith(caption, 11122, [](HWND d) { wintest::PostClick(d, 11122); }),
+            WhenWith(caption, kGenerate, [](HWND d) { wintest::PostClick(d, kGenerate); }),
             WhenWith(caption, 242,
                      [](HWND g) {
                        wintest::SetText(g, 242, "1");
@@ -745,7 +746,7 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
                        wintest::SetText(g, 244, "10");
                        wintest::PostClick(g, kOkId);
                      }),
-            WhenWith(caption, 11122, [](HWND d) { wintest::PostClick(d, kContinueId); }),
+            WhenWith(caption, kGenerate, [](HWND d) { wintest::PostClick(d, kContinueId); }),
             // The checks pass: the load case of the analysis is asked for.
             [&casesShown] {
               HWND d = wintest::FindDialog("  BEAM/STRIP: Load Name Specification/Selection");
@@ -765,7 +766,7 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+  Run(7306, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);  // no element table
         wintest::PostClick(d, kOkId);
@@ -775,11 +776,11 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
   std::vector<std::string> options;
   Run(7308, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "A");
+                          wintest::SetText(d, kNameBoxId, "A");
                           wintest::PostClick(d, kContinueId);
                         }),
              WhenWith(caption + "     Load Case: A", 131, [&](HWND d) {
-               title = wintest::GetText(d, 120);
+               title = wintest::GetText(d, kHeadingId);
                for (int id = 201; GetDlgItem(d, id); ++id) options.push_back(wintest::GetText(d, id));
                wintest::PostClick(d, kCancelId);
              })});
@@ -807,7 +808,7 @@ TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
   int substructures = 0;
   Run(7308, {WhenDialog("  TANK: Load Name Specification/Selection",
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "A");
+                          wintest::SetText(d, kNameBoxId, "A");
                           wintest::PostClick(d, kContinueId);
                         }),
              WhenWith(choice, 196,
@@ -818,7 +819,7 @@ TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
                       }),
              WhenWith(choice + "     Load Case: A", 131,
                       [&](HWND d) {
-                        title = wintest::GetText(d, 120);
+                        title = wintest::GetText(d, kHeadingId);
                         wintest::PostClick(d, kCancelId);
                       }),
              WhenWith(choice, 196, [](HWND d) { wintest::PostClick(d, kCancelId); })});
@@ -833,7 +834,7 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+  Run(7306, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);
         wintest::PostClick(d, kOkId);
@@ -851,7 +852,7 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
                        }),
             WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                        [](HWND d) {
-                         wintest::SetText(d, 7555, "A");
+                         wintest::SetText(d, kNameBoxId, "A");
                          wintest::PostClick(d, kContinueId);
                        }),
             WhenWith(caption + "     Load Case: A", 131,

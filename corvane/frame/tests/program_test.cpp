@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../../../common/tests/testdir.h"
+#include "corvane/forms/ids.h"
 #include "win/ids.h"
 #include "win/testing/program.h"
 
@@ -59,7 +60,7 @@ TEST_F(CorvaneProgram, AJobNamedAndLeftIsPackedIntoItsArchive) {
   HWND jobs = program.WaitForWindow("#32770", "  BEAM/STRIP Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
   std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
-  wintest::SetField(jobs, 7555, job);
+  wintest::SetField(jobs, kNameBoxId, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
   // The program makes the job's folder after the caption.
@@ -104,7 +105,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
     PostMessageA(main, WM_COMMAND, 7206, 0);
     HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
     ASSERT_NE(jobs, nullptr);
-    wintest::SetField(jobs, 7555, job);
+    wintest::SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
     ASSERT_TRUE(program.WaitUntilIdle(main));
@@ -129,8 +130,8 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   Press(types, 131);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
-  Press(list, 11122);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
+  Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
   wintest::SetField(generation, 242, "1");
@@ -154,7 +155,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   Press(types, 131);
   list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
   EXPECT_EQ(MarkedRows(list), (std::vector<int>{1, 6, 11}));
   Press(list, kExitId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }));
@@ -188,7 +189,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   PostMessageA(main, WM_COMMAND, 7206, 0);
   HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
-  wintest::SetField(jobs, 7555, job);
+  wintest::SetField(jobs, kNameBoxId, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
 
@@ -210,8 +211,8 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   Press(types, 131);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
-  Press(list, 11122);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
+  Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
   wintest::SetField(generation, 242, "1");
@@ -227,7 +228,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   PostMessageA(main, WM_COMMAND, 7308, 0);
   HWND names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
-  wintest::SetField(names, 7555, "A");
+  wintest::SetField(names, kNameBoxId, "A");
   Press(names, kContinueId);
   HWND choice = program.WaitForDialog(caption + "     Load Case: A");
   ASSERT_NE(choice, nullptr);
@@ -261,7 +262,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
   EXPECT_EQ(FindWindowA("#32770", " WARNING!"), nullptr);
-  wintest::SetField(names, 7555, "A");
+  wintest::SetField(names, kNameBoxId, "A");
   Press(names, kContinueId);
   HWND analysis = program.WaitForDialog(caption);
   ASSERT_NE(analysis, nullptr);
@@ -289,7 +290,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   PostMessageA(main, WM_COMMAND, 7208, 0);
   HWND jobs = program.WaitForDialog("  TANK Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
-  wintest::SetField(jobs, 7555, job);
+  wintest::SetField(jobs, kNameBoxId, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     TANK ANALYSIS.   JOB: " + job; }));
 
@@ -312,7 +313,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
     Press(choice, 198);
     HWND geometry = over(choice);
     ASSERT_NE(geometry, nullptr) << part;
-    ASSERT_TRUE(WaitFor([&] { return GetDlgItem(geometry, 150) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return GetDlgItem(geometry, corvane::kGeometryHeadingId) != nullptr; }));
     const auto& texts = items[static_cast<size_t>(part - 1)];
     for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, 101 + static_cast<int>(i), texts[i]);
     if (part == 3) wintest::ClickControl(geometry, 133);  // " &PLATE STRUCTURE "
@@ -350,8 +351,8 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   Press(types, 131);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
-  Press(list, 11122);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
+  Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
   wintest::SetField(generation, 242, "1");
@@ -371,7 +372,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   PostMessageA(main, WM_COMMAND, 7308, 0);
   HWND names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
-  wintest::SetField(names, 7555, "A");
+  wintest::SetField(names, kNameBoxId, "A");
   Press(names, kContinueId);
   const std::vector<std::vector<std::string>> loads = {{"-10", "2500"}, {"1000", "7.5"}, {"-2", "0"}};
   for (int part = 1; part <= 3; ++part) {
@@ -410,7 +411,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   HWND question = FindWindowA("#32770", " WARNING!");
   ASSERT_EQ(question, nullptr) << WindowText(GetDlgItem(question, 0xFFFF));
   ASSERT_NE(names, nullptr);
-  wintest::SetField(names, 7555, "A");
+  wintest::SetField(names, kNameBoxId, "A");
   Press(names, kContinueId);
   HWND analysis = nullptr;
   ASSERT_TRUE(WaitFor([&] {
@@ -426,7 +427,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   PostMessageA(main, WM_COMMAND, 7777, 0);
   names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
-  wintest::SetField(names, 7555, "A");
+  wintest::SetField(names, kNameBoxId, "A");
   Press(names, kContinueId);
   HWND chooser = program.WaitForDialog(" TANK;  Job: " + job + "; Load: A");
   ASSERT_NE(chooser, nullptr);
@@ -483,7 +484,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
     }
     HWND jobs = program.WaitForDialog("  " + type + " Job Name Specification/Selection");
     ASSERT_NE(jobs, nullptr) << job;
-    wintest::SetField(jobs, 7555, job);
+    wintest::SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     " + type + " ANALYSIS.   JOB: " + job; })) << job;
   };
@@ -493,7 +494,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
     HWND names = program.WaitForDialog("  " + type + ": Load Name Specification/Selection");
     EXPECT_NE(names, nullptr) << name;
     if (!names) return;
-    wintest::SetField(names, 7555, name);
+    wintest::SetField(names, kNameBoxId, name);
     Press(names, kContinueId);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(names); })) << name;
   };

@@ -72,7 +72,7 @@ class MureloFrame : public ::testing::Test {
   void OpenJob(const std::string& job) {
     ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
                                       [&](HWND d) {
-                                        wintest::SetText(d, 7555, job);
+                                        wintest::SetText(d, kNameBoxId, job);
                                         wintest::Click(d, IDOK);
                                       })},
                           [] { EXPECT_EQ(murelo::ShowJobDialog(), 1); })
@@ -312,7 +312,7 @@ TEST_F(MureloFrame, SaveJobAsRenamesTheHeadersMakesEmptyLoadFilesAndPacksTheOldJ
   murelo::StructureTitle = "Retaining Wall";
   ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
                                     [&](HWND d) {
-                                      wintest::SetText(d, 7555, newJob);
+                                      wintest::SetText(d, kNameBoxId, newJob);
                                       wintest::Click(d, IDOK);
                                     })},
                         [] { murelo::DispatchCommand(878); })

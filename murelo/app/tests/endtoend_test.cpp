@@ -69,7 +69,7 @@ class MureloEndToEnd : public ::testing::Test {
     ASSERT_TRUE(RunScript({WhenDialog(kNotice, [](HWND d) { Click(d, kContinueId); }),
                            WhenDialog(kJobCaption,
                                       [this](HWND d) {
-                                        wintest::SetText(d, 7555, job);
+                                        wintest::SetText(d, kNameBoxId, job);
                                         Click(d, IDOK);
                                       })},
                           [] { ShowProgramNotice(murelo::MureloFrame()); })

@@ -95,7 +95,7 @@ TEST_F(MureloLoads, TheTypesOfEachSubstructureAreVisitedInTurn) {
   EXPECT_TRUE(Run(201, {WhenDialog(kTypes,
                                    [&](HWND d) {
                                      while (GetDlgItem(d, 201 + plateTypes)) ++plateTypes;
-                                     heading = wintest::GetText(d, 120);
+                                     heading = wintest::GetText(d, kHeadingId);
                                      ticked.push_back(Checked(d));
                                      PostClick(d, 131);
                                    }),
@@ -124,7 +124,7 @@ TEST_F(MureloLoads, TheTypesOfEachSubstructureAreVisitedInTurn) {
                                               " BASE PLATE: TRAPEZOIDAL LOAD DATA. Load Case: A"}));
   EXPECT_TRUE(Run(202, {WhenDialog(kTypes, [&](HWND d) {
                     while (GetDlgItem(d, 201 + stemTypes)) ++stemTypes;
-                    stemHeading = wintest::GetText(d, 120);
+                    stemHeading = wintest::GetText(d, kHeadingId);
                     EXPECT_EQ(wintest::GetText(d, 204), "Vertical (on Surface) &Trapezoidal Load");
                   })}));
   EXPECT_EQ(stemTypes, 4);

@@ -37,7 +37,7 @@ class MureloProgram : public ::testing::Test {
     return program.WaitForWindow("#32770", kJobCaption);
   }
   bool OpenJob(HWND jobs, const std::string& job) {
-    SetField(jobs, 7555, job);
+    SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     // The program makes the job's folder and unpacks its archive after the caption.
     return WaitFor([&] { return WindowText(main) == "     Retaining Wall ANALYSIS.   JOB: " + job; }) &&

@@ -216,7 +216,7 @@ TEST_F(PalvoreOutputs, TheLoadTablesWriteTheCasesLoadFile) {
   bool ok = RunScript({WhenDialog(kTypeCaption,
                                   [&](HWND d) {
                                     size = ClientUnits(d);
-                                    typeTitle = WindowText(GetDlgItem(d, 120));
+                                    typeTitle = WindowText(GetDlgItem(d, kHeadingId));
                                     EXPECT_EQ(WindowText(GetDlgItem(d, 201)), "Trapezoidal &Load");
                                     EXPECT_EQ(WindowText(GetDlgItem(d, 202)), "&Nodal Load");
                                     EXPECT_EQ(IsDlgButtonChecked(d, 201), BST_CHECKED);

@@ -105,7 +105,7 @@ TEST_F(TrabixFrame, TheJobDialogNamesTheJobAndEnablesAnalysisOnlyWithCasesAndSup
   std::vector<std::string> captions;
   auto accept = [&](HWND d) {
     captions.push_back(WindowText(d));
-    wintest::SetText(d, 7555, job);
+    wintest::SetText(d, kNameBoxId, job);
     wintest::Click(d, IDOK);
   };
   ASSERT_TRUE(RunScript({WhenDialog("   Job Name Specification/Selection", accept)}, [] {
@@ -309,7 +309,7 @@ TEST_F(TrabixFrame, SaveJobAsCopiesTheJobRenamesItsHeadersAndPacksTheOldOne) {
   fs::copy_file(fs::path(exe).parent_path() / "ZLIB.DLL", "ZLIB.DLL");
   ASSERT_TRUE(RunScript({WhenDialog("  BEAM/STRIP Job Name Specification/Selection",
                                     [&](HWND d) {
-                                      wintest::SetText(d, 7555, newJob);
+                                      wintest::SetText(d, kNameBoxId, newJob);
                                       wintest::Click(d, IDOK);
                                     })},
                         [] { trabix::DispatchCommand(878); })

@@ -71,7 +71,7 @@ class TrabixEndToEnd : public ::testing::Test {
     ASSERT_TRUE(RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, kContinueId); }),
                            WhenDialog(kFirstJobCaption,
                                       [this](HWND d) {
-                                        wintest::SetText(d, 7555, job);
+                                        wintest::SetText(d, kNameBoxId, job);
                                         wintest::Click(d, IDOK);
                                       })},
                           [] { ShowProgramNotice(trabix::TrabixFrame()); })

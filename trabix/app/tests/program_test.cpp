@@ -51,7 +51,7 @@ class TrabixProgram : public ::testing::Test {
   // Names a job in the job dialog; true when the main window shows it and the program has made
   // the job's folder and unpacked its archive (which it does after the caption).
   bool OpenJob(HWND jobs, const std::string& job) {
-    SetField(jobs, 7555, job);
+    SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     return WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }) &&
            program.WaitUntilIdle(main);
@@ -574,7 +574,7 @@ class TrabixJobArchive : public TrabixProgram {
     Start();
     HWND jobs = Agree();
     if (!jobs) return nullptr;
-    SetField(jobs, 7555, job);
+    SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     return jobs;
   }
