@@ -54,5 +54,7 @@ constexpr int kGenerate = 11122, kRemoveAll = kRemoveChecksId, kListOk = kContin
 // Tank substructure choice: options 201.., the action buttons 199 - mode.
 constexpr int kTankTitleId = 220, kTankRuleId = 199;
 constexpr int kTankOptionBaseId = 200, kTankActionBaseId = 199;
+constexpr int kTankGeometryActionId = kTankActionBaseId - 1, kTankSupportActionId = kTankActionBaseId - 2,
+              kTankLoadActionId = kTankActionBaseId - 3;
 
 }  // namespace corvane

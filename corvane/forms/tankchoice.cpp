@@ -61,11 +61,11 @@ void Act(HWND dialog, int id) {
   int option = CheckedOption(dialog);
   Substructure = Trim(TankSubstructureName(option));
   ShowWindow(dialog, SW_HIDE);
-  if (id == kTankActionBaseId - 1) {
+  if (id == kTankGeometryActionId) {
     RunGeometryDialogs(dialog);
-  } else if (id == kTankActionBaseId - 2) {
+  } else if (id == kTankSupportActionId) {
     if (TankActions.supports) TankActions.supports(dialog);
-  } else if (id == kTankActionBaseId - 3) {
+  } else if (id == kTankLoadActionId) {
     if (TankActions.loads) TankActions.loads(dialog);
   } else if (id == kContinueId) {
     if (TankActions.plots) TankActions.plots(dialog);

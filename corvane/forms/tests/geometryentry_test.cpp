@@ -517,7 +517,7 @@ TEST(TankChoice, GeometryWalksTheSubstructuresAndCancelEnds) {
   std::string title, button;
   auto look = WhenDialog(JobCaption(), [&](HWND d) {
     title = wintest::GetText(d, 220);
-    button = wintest::GetText(d, 198);
+    button = wintest::GetText(d, kTankGeometryActionId);
     for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
   });
   int end = -1;
@@ -621,7 +621,7 @@ TEST(TankChoice, FocusAndPointerOnTheActionButton) {
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               focus = GetDlgCtrlID(GetFocus());
               GetCursorPos(&at);
-              GetWindowRect(GetDlgItem(d, 198), &button);
+              GetWindowRect(GetDlgItem(d, kTankGeometryActionId), &button);
               wintest::PostClick(d, kCancelId);
             })},
             [] { RunTankSubstructureChoice(nullptr, 1); });
@@ -655,7 +655,7 @@ TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
     cancel = wintest::GetText(d, kCancelId);
     okAt = wintest::ControlPlace(d, kContinueId);
     cancelAt = wintest::ControlPlace(d, kCancelId);
-    noActionButton = !GetDlgItem(d, 196) && !GetDlgItem(d, 197) && !GetDlgItem(d, 198);
+    noActionButton = !GetDlgItem(d, kTankLoadActionId) && !GetDlgItem(d, kTankSupportActionId) && !GetDlgItem(d, kTankGeometryActionId);
   });
   HWND focusAfter = nullptr, secondOption = nullptr;
   auto choice = [&](int action) {

@@ -17,8 +17,10 @@
 #include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/grid.h"
 #include "win/ids.h"
+#include "win/loadtype.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -114,7 +116,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       Choice([&](HWND d) {
         title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
-        enter = wintest::GetText(d, 131);
+        enter = wintest::GetText(d, kLoadTypeEnterButton);
         close = wintest::GetText(d, kCancelId);
         focus = GetDlgCtrlID(GetFocus());
         RECT client;
@@ -123,14 +125,14 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         MapDialogRect(d, &unit);
         height = static_cast<int>(std::lround(client.bottom * 8.0 / unit.bottom));
         expected = static_cast<int>(std::lround((4 + 11.4) * HIWORD(GetDialogBaseUnits()) * 8.0 / unit.bottom));
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Form({"-2.5", "-1"}, 243),
       Warned(warnings),
       Form({"-2.5", "2500"}, 243),
       Choice([&](HWND d) {
         seen.push_back(CheckedOption(d));
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
         nodalTitle = wintest::GetText(d, kHeadingId);
@@ -141,7 +143,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       }),
       Choice([&](HWND d) {
         seen.push_back(CheckedOption(d));
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
         trapTitle = wintest::GetText(d, 121);
@@ -149,7 +151,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       }),
       Choice([&](HWND d) {
         seen.push_back(CheckedOption(d));
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table("TEMPERATURE LOAD (Change): A", [&](HWND d) {
         tempTitle = wintest::GetText(d, 121);
@@ -220,7 +222,7 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
   std::vector<Step> steps = {
       Choice([](HWND d) {
         CheckRadioButton(d, 201, 204, 202);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [](HWND d) { wintest::PostClick(d, 122); }),
       WhenDialog(kForm, [&](HWND d) {
@@ -237,7 +239,7 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
         for (int r = 1; r <= 5; ++r) after.push_back(CellText(r, 1));
         wintest::PostClick(d, kContinueId);
       }),
-      Choice([](HWND d) { wintest::PostClick(d, 131); }),  // the trapezoidal table
+      Choice([](HWND d) { wintest::PostClick(d, kLoadTypeEnterButton); }),  // the trapezoidal table
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
         for (int r = 1; r <= 4; ++r) before.push_back(CellText(r, 1));
         wintest::PostClick(d, 121);
@@ -272,7 +274,7 @@ TEST(LoadTables, AnUnyieldingNodeLocksItsVerticalLoad) {
   std::vector<Step> steps = {
       Choice([](HWND d) {
         CheckRadioButton(d, 201, 204, 202);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
         pvi = CellText(1, 1);
@@ -365,7 +367,7 @@ TEST(LoadTypeChoice, ATanksLoadCommandOffersTheRoofWhenItHasElements) {
     auto run = RunScript({WhenDialog(TankCaption(),
                                      [&](HWND d) {
                                        for (int id = 201; id <= 203; ++id) options += GetDlgItem(d, id) ? 1 : 0;
-                                       action = wintest::GetText(d, 196);
+                                       action = wintest::GetText(d, kTankLoadActionId);
                                        wintest::PostClick(d, kCancelId);
                                      })},
                          [] { EditLoadData(nullptr); }, 20000);
@@ -384,13 +386,13 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
       WhenDialog(TankCaption(),
                  [](HWND d) {
                    CheckRadioButton(d, 201, 202, 202);
-                   wintest::PostClick(d, 196);
+                   wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
         title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
         CheckRadioButton(d, 201, 205, 204);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       WhenDialog(kForm,
                  [&](HWND d) {
@@ -406,7 +408,7 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
       Choice([&](HWND d) {
         afterHydrostatic = CheckedOption(d);
         CheckRadioButton(d, 201, 205, 204);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Form({"1000", "7.5"}),
       Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
@@ -452,14 +454,14 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
       WhenDialog(TankCaption(),
                  [](HWND d) {
                    CheckRadioButton(d, 201, 203, 203);
-                   wintest::PostClick(d, 196);
+                   wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
         title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
-        frame = wintest::GetText(d, 301);
+        frame = wintest::GetText(d, kRoofFrame);
         RECT f;
-        GetWindowRect(GetDlgItem(d, 301), &f);
+        GetWindowRect(GetDlgItem(d, kRoofFrame), &f);
         for (int id = 201; id <= 208; ++id) {
           RECT o;
           GetWindowRect(GetDlgItem(d, id), &o);
@@ -470,7 +472,7 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
   for (int k = 3; k <= 7; ++k) {
     steps.push_back(Choice([k](HWND d) {
       CheckRadioButton(d, 201, 208, 200 + k);
-      wintest::PostClick(d, 131);
+      wintest::PostClick(d, kLoadTypeEnterButton);
     }));
     steps.push_back(Table(table, [&, k](HWND d) {
       kinds.push_back(AnswerAt(GeometryAnswers, kRoofLoadKindSlot));
@@ -516,12 +518,12 @@ TEST(LoadTypeChoice, AFlatRoofKeepsOnlyItsTrapezoidalTable) {
       WhenDialog(TankCaption(),
                  [](HWND d) {
                    CheckRadioButton(d, 201, 203, 203);
-                   wintest::PostClick(d, 196);
+                   wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
         options = Texts(d, 201, 208);
         CheckRadioButton(d, 201, 204, 203);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" ROOF STRUCTURE: TRAPEZOIDAL LOAD DATA. Load Case: A",
             [](HWND d) {

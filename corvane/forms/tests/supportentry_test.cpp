@@ -655,7 +655,7 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
                   [&](HWND c) {
                     seen.push_back(std::to_string(GetDlgItem(c, 203) != nullptr));
                     wintest::Click(c, 202);
-                    wintest::PostClick(c, 197);
+                    wintest::PostClick(c, kTankSupportActionId);
                   }),
        WhenDialog(JobCaption(),
                   [](HWND d) {
