@@ -20,6 +20,7 @@
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/ids.h"
 #include "corvane/frame/frame.h"
+#include "corvane/frame/ids.h"
 #include "gfx/gfx.h"
 #include "win/grid.h"
 #include "win/ids.h"
@@ -185,7 +186,7 @@ class CorvaneFrame : public ::testing::Test {
   // Opens a job of the start menu's "&Beam/Strip".
   void OpenBeamJob(const std::string& spec) {
     Agree();
-    Run(7206, {AcceptJob(kBeamJobs, spec)});
+    Run(kBeamStripCommand, {AcceptJob(kBeamJobs, spec)});
   }
   void WriteJobFiles(const std::string& spec) {
     for (const auto& f : JobFiles()) WriteBytes(spec + f.first, f.second);
@@ -265,7 +266,7 @@ TEST_F(CorvaneFrame, LeavingAJobPacksItAndOpeningItRestoresEveryFile) {
   WriteBytes((folder / "BEAM10.GEO").string(), "another job");
 
   // Another structure type leaves the job.
-  Run(7207, {Answer(kTypeQuestion, IDYES), Cancel(kPlateJobs)});
+  Run(kPlateCommand, {Answer(kTypeQuestion, IDYES), Cancel(kPlateJobs)});
   EXPECT_EQ(StructureType, "BEAM/STRIP");
   EXPECT_TRUE(JobSpec.empty());
   std::vector<std::pair<std::string, std::string>> expected;
@@ -276,7 +277,7 @@ TEST_F(CorvaneFrame, LeavingAJobPacksItAndOpeningItRestoresEveryFile) {
   EXPECT_EQ(ReadBytes((folder / "BEAM10.GEO").string()), "another job");
 
   // Opening it again (the first listed job is offered) restores every file byte for byte.
-  Run(7206, {WhenDialog(kBeamJobs, [](HWND d) { wintest::Click(d, IDOK); })});
+  Run(kBeamStripCommand, {WhenDialog(kBeamJobs, [](HWND d) { wintest::Click(d, IDOK); })});
   EXPECT_EQ(JobSpec, job);
   for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
   EXPECT_EQ(MenuBar(), JobMenu(true));  // the job has a load case
@@ -289,7 +290,7 @@ TEST_F(CorvaneFrame, WithoutZlibNothingIsPackedUnpackedOrDeleted) {
   WriteJobFiles(job);
   WriteBytes(job + ".ZIP", "an old archive");
   OpenBeamJob(job);
-  Run(7206, {Cancel(kBeamJobs)});  // the same type again leaves and keeps the job
+  Run(kBeamStripCommand, {Cancel(kBeamJobs)});  // the same type again leaves and keeps the job
   Command(2);
   EXPECT_TRUE(DrainQuit());
   for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
@@ -320,10 +321,10 @@ TEST_F(CorvaneFrame, AHostileOrDamagedArchiveWritesNothingWhenTheJobIsOpened) {
     wintest::AnswerBox(box, IDOK);
   });
   Agree();
-  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\EVIL")), warning});
+  Run(kBeamStripCommand, {AcceptJob(kBeamJobs, Spec("JOBS\\EVIL")), warning});
   EXPECT_FALSE(fs::exists(dir.path() / "EVIL.TXT"));
   EXPECT_FALSE(fs::exists(folder / "EVIL.GEO"));
-  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\CUT")), warning});
+  Run(kBeamStripCommand, {AcceptJob(kBeamJobs, Spec("JOBS\\CUT")), warning});
   EXPECT_EQ(ReadBytes(Spec("JOBS\\CUT.GEO")), "newer loose data");
   EXPECT_FALSE(fs::exists(Spec("JOBS\\CUT.SUP")));
   ASSERT_EQ(told.size(), 2u);
@@ -338,7 +339,7 @@ TEST_F(CorvaneFrame, AnotherTypeAnsweredNoKeepsTheJobAndItsMenu) {
   WriteJobFiles(job);
   HMENU menu = GetMenu(MainWindow);
   std::string question;
-  Run(7208, {WhenDialog(kTypeQuestion, [&](HWND box) {
+  Run(kTankCommand, {WhenDialog(kTypeQuestion, [&](HWND box) {
         question = wintest::BoxText(box);
         wintest::AnswerBox(box, IDNO);
       })});
@@ -355,7 +356,7 @@ TEST_F(CorvaneFrame, TheSameTypeAgainCancelledKeepsTheJobOpenWithAllItsData) {
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
   WriteJobFiles(job);
-  Run(7206, {Cancel(kBeamJobs)});
+  Run(kBeamStripCommand, {Cancel(kBeamJobs)});
   EXPECT_EQ(JobSpec, job);
   EXPECT_EQ(StructureType, "BEAM/STRIP");
   EXPECT_EQ(WindowText(MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: " + job);
@@ -375,7 +376,7 @@ TEST_F(CorvaneFrame, TheSameTypeAgainCancelledKeepsTheJobOpenWithAllItsData) {
 TEST_F(CorvaneFrame, ADataCommandWithoutAJobOpensTheJobDialogAndCancelRunsNothing) {
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
-  Run(7208, {Answer(kTypeQuestion, IDYES), Cancel("  TANK Job Name Specification/Selection")});
+  Run(kTankCommand, {Answer(kTypeQuestion, IDYES), Cancel("  TANK Job Name Specification/Selection")});
   ASSERT_TRUE(JobSpec.empty());
   // Were the load-case dialog shown after the cancelled job dialog, the second step would end it.
   bool loadCasesShown = false;
@@ -394,7 +395,7 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   Agree();
   std::string job = Spec("TANKS\\TANK1");
   const char* loads = "  TANK: Load Name Specification/Selection";
-  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   EXPECT_EQ(Substructure, "BASE PLATE");
   EXPECT_EQ(MenuBar(), JobMenu(false));
   // The named case goes on to the load entry; without geometry it offers the geometry's
@@ -405,7 +406,7 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
     asked.push_back(wintest::BoxText(box));
     wintest::AnswerBox(box, IDNO);
   });
-  Run(7308, {WhenDialog(loads,
+  Run(kCorvaneLoadCommand, {WhenDialog(loads,
                         [](HWND d) {
                           wintest::SetText(d, kNameBoxId, "B");
                           wintest::PostClick(d, kContinueId);
@@ -419,14 +420,14 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   EXPECT_EQ(MenuBar(), JobMenu(true));
 
   // "a" after "A" is refused: both would use one load file.
-  Run(7308, {WhenDialog(loads,
+  Run(kCorvaneLoadCommand, {WhenDialog(loads,
                         [](HWND d) {
                           wintest::SetText(d, kNameBoxId, "A");
                           wintest::PostClick(d, kContinueId);
                         }),
              decline});
   std::string warning;
-  Run(7308, {WhenDialog(loads,
+  Run(kCorvaneLoadCommand, {WhenDialog(loads,
                         [](HWND d) {
                           wintest::SetText(d, kNameBoxId, "a2");
                           wintest::PostClick(d, kContinueId);
@@ -441,7 +442,7 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\nB\r\n");
 
   for (const char* e : {".LDB", ".RPB", ".RWB", ".RRB", ".RBB", ".LDA"}) WriteBytes(job + e, e);
-  Run(7308, {WhenDialog(loads,
+  Run(kCorvaneLoadCommand, {WhenDialog(loads,
                         [](HWND d) {
                           SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, 1, 0);
                           wintest::PostClick(d, kDeleteId);
@@ -465,7 +466,7 @@ TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
   WriteBytes(job + ".CAS", "Point\r\n");
   const std::string actions = "BEAM/STRIP ANALYSIS.   JOB: " + job + "     Load Case: Point";
   std::string heading, warning;
-  Run(7666, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
+  Run(kCorvanePlotCommand, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                         [](HWND d) {
                           wintest::SetText(d, kNameBoxId, "Point");
                           wintest::PostClick(d, kContinueId);
@@ -491,7 +492,7 @@ TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
 TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   Agree();
   std::string job = Spec("TANKS\\T1");
-  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   JobDataTable.Redim(8, 6);
   for (int s = 1; s <= 2; ++s) {
     JobDataTable(s, 1) = 2;
@@ -506,7 +507,7 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   const std::string actions = "TANK ANALYSIS.   JOB: " + job + "     Load Case: Water";
   int substructures = 0, options = 0;
   std::string heading;
-  Run(7666, {WhenDialog("  TANK: Load Name Specification/Selection",
+  Run(kCorvanePlotCommand, {WhenDialog("  TANK: Load Name Specification/Selection",
                         [](HWND d) {
                           wintest::SetText(d, kNameBoxId, "Water");
                           wintest::PostClick(d, kContinueId);
@@ -621,7 +622,7 @@ std::string CheckedOption(HWND d) {
 TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadialSection) {
   Agree();
   std::string job = Spec("TANKS\\TANK1");
-  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   const std::string caption = "   TANK ANALYSIS.   JOB: " + job;
   std::vector<std::string> selected;
   auto choose = [&](int option) {
@@ -647,7 +648,7 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
   };
   auto cell = [](int row, int column) { return GetDlgItem(TablePage(), 3000 + (row - 1) * TableColumns + column); };
   wintest::TraceCapture trace;
-  Run(7306, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
+  Run(kCorvaneGeometryCommand, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
              table([](HWND d) { wintest::PostClick(d, 121); }),
              WhenWith(caption, 241, [](HWND d) { wintest::PostClick(d, kFormCancelId); }),  // the roof shell dialog
              table([&](HWND d) {
@@ -720,7 +721,7 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
   OpenBeamJob(job);
   WriteBytes(job + ".CAS", "A\r\n");
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
+  Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"10", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);  // no element table
         wintest::PostClick(d, kOkId);
@@ -766,7 +767,7 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
+  Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);  // no element table
         wintest::PostClick(d, kOkId);
@@ -774,7 +775,7 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
   ASSERT_TRUE(fs::exists(job + ".geo"));
   std::string title;
   std::vector<std::string> options;
-  Run(7308, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
+  Run(kCorvaneLoadCommand, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                         [](HWND d) {
                           wintest::SetText(d, kNameBoxId, "A");
                           wintest::PostClick(d, kContinueId);
@@ -795,7 +796,7 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
 TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
   Agree();
   std::string job = Spec("TANKS\\T1");
-  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   JobDataTable.Redim(8, 6);
   for (int s = 1; s <= 3; ++s) {
     JobDataTable(s, 1) = 2;
@@ -806,7 +807,7 @@ TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
   const std::string choice = "   TANK ANALYSIS.   JOB: " + job;
   std::string title;
   int substructures = 0;
-  Run(7308, {WhenDialog("  TANK: Load Name Specification/Selection",
+  Run(kCorvaneLoadCommand, {WhenDialog("  TANK: Load Name Specification/Selection",
                         [](HWND d) {
                           wintest::SetText(d, kNameBoxId, "A");
                           wintest::PostClick(d, kContinueId);
@@ -834,7 +835,7 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
+  Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);
         wintest::PostClick(d, kOkId);
@@ -878,7 +879,7 @@ TEST_F(CorvaneFrame, TheTanksPictureStaysWhenTheJobIsReopenedAndTheWindowPainted
   Agree();
   const char* const jobs = "  TANK Job Name Specification/Selection";
   std::string job = Spec("TANKS\\T1");
-  Run(7208, {AcceptJob(jobs, job)});
+  Run(kTankCommand, {AcceptJob(jobs, job)});
   wintest::Pump();
   RECT client;
   GetClientRect(MainWindow, &client);
@@ -890,7 +891,7 @@ TEST_F(CorvaneFrame, TheTanksPictureStaysWhenTheJobIsReopenedAndTheWindowPainted
   const long x = client.right / 2, y = client.bottom / 2;
   const DWORD wall = pixel(x, y), band = pixel(x, 4);
   ASSERT_NE(wall, band);
-  Run(7208, {Cancel(jobs)});
+  Run(kTankCommand, {Cancel(jobs)});
   ASSERT_EQ(JobSpec, job);
   wintest::Pump();
   EXPECT_EQ(pixel(x, y), wall);

@@ -10,7 +10,9 @@
 
 #include "../../../common/tests/testdir.h"
 #include "corvane/forms/ids.h"
+#include "corvane/frame/ids.h"
 #include "win/ids.h"
+#include "win/loadtype.h"
 #include "win/testing/program.h"
 
 namespace fs = std::filesystem;
@@ -56,7 +58,7 @@ TEST_F(CorvaneProgram, AJobNamedAndLeftIsPackedIntoItsArchive) {
   ASSERT_NE(notice, nullptr);
   Press(notice, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-  PostMessageA(main, WM_COMMAND, 7206, 0);
+  PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
   HWND jobs = program.WaitForWindow("#32770", "  BEAM/STRIP Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
   std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
@@ -85,7 +87,7 @@ namespace {
 
 // The marked rows of the check list of another process's dialog.
 std::vector<int> MarkedRows(HWND dialog) {
-  HWND list = GetDlgItem(dialog, 77777777);
+  HWND list = GetDlgItem(dialog, corvane::kCheckList);
   std::vector<int> rows;
   int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i)
@@ -102,7 +104,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
     ASSERT_NE(notice, nullptr);
     Press(notice, kContinueId);
     ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-    PostMessageA(main, WM_COMMAND, 7206, 0);
+    PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
     HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
     ASSERT_NE(jobs, nullptr);
     wintest::SetField(jobs, kNameBoxId, job);
@@ -113,21 +115,21 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   openJob();
 
   // The geometry: ten elements over 10 m, no element table.
-  PostMessageA(main, WM_COMMAND, 7306, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
   HWND geometry = program.WaitForDialog(caption);
   ASSERT_NE(geometry, nullptr);
   const char* items[5] = {"10", "10", "3E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, 101 + i, items[i]);
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + i, items[i]);
   wintest::ClickControl(geometry, 131);
   Press(geometry, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
 
   // The supports: unyielding nodes 1, 6, 11 by GENERATE.
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   HWND types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
@@ -148,11 +150,11 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   EXPECT_TRUE(fs::exists(dir.path() / "BEAMS" / "BEAM1.ZIP"));
   Start(true);
   openJob();
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   EXPECT_EQ(SendMessageA(GetDlgItem(types, 102), BM_GETCHECK, 0, 0), BST_CHECKED);
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
@@ -168,7 +170,7 @@ HWND SubstructureChoice(const wintest::Program& program, const std::string& capt
   HWND found = nullptr;
   WaitFor([&] {
     found = program.WaitForDialog(caption);
-    return found && GetDlgItem(found, 201) && GetDlgItem(found, 220) &&
+    return found && GetDlgItem(found, 201) && GetDlgItem(found, corvane::kTankTitleId) &&
            SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
   });
   return found;
@@ -186,7 +188,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   ASSERT_NE(notice, nullptr);
   Press(notice, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-  PostMessageA(main, WM_COMMAND, 7206, 0);
+  PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
   HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
   wintest::SetField(jobs, kNameBoxId, job);
@@ -194,21 +196,21 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
 
   // Geometry: four elements over 8 m, no element table.
-  PostMessageA(main, WM_COMMAND, 7306, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
   HWND geometry = program.WaitForDialog(caption);
   ASSERT_NE(geometry, nullptr);
   const char* items[5] = {"4", "8", "3E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, 101 + i, items[i]);
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + i, items[i]);
   wintest::ClickControl(geometry, 131);
   Press(geometry, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
 
   // Supports: unyielding nodes 1 and 5 generated with step 4.
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   HWND types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
@@ -225,14 +227,14 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
 
   // Loads of case "A": the uniform load, then a nodal load of 50 kN at node 2.
   const char* cases = "  BEAM/STRIP: Load Name Specification/Selection";
-  PostMessageA(main, WM_COMMAND, 7308, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneLoadCommand, 0);
   HWND names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
   wintest::SetField(names, kNameBoxId, "A");
   Press(names, kContinueId);
   HWND choice = program.WaitForDialog(caption + "     Load Case: A");
   ASSERT_NE(choice, nullptr);
-  Press(choice, 131);
+  Press(choice, kLoadTypeEnterButton);
   HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", choice);
   ASSERT_NE(form, nullptr);
   wintest::SetField(form, 243, "-12.5");
@@ -240,7 +242,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   Press(form, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); }));
   ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(choice, 202), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
-  Press(choice, 131);
+  Press(choice, kLoadTypeEnterButton);
   HWND nodal = program.WaitForDialog(" NODAL LOAD DATA. Load Case: A", choice);
   ASSERT_NE(nodal, nullptr);
   const int pviOfNode2 = 3000 + 2 + 1;  // page row 2 of two value columns, column 1
@@ -267,7 +269,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   HWND analysis = program.WaitForDialog(caption);
   ASSERT_NE(analysis, nullptr);
   ASSERT_NE(GetDlgItem(analysis, kExitId), nullptr);
-  Press(analysis, 1);
+  Press(analysis, kAnalyseId);
   const fs::path call = program.Folder() / "ANALYSIS_CALL.TXT";
   ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !IsWindow(analysis); }, 30000));
   EXPECT_EQ(ReadBytes(call.string()), "ANALYSIS.exe BEAM/STRIP," + job + ",A");
@@ -287,7 +289,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   ASSERT_NE(notice, nullptr);
   Press(notice, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-  PostMessageA(main, WM_COMMAND, 7208, 0);
+  PostMessageA(main, WM_COMMAND, kTankCommand, 0);
   HWND jobs = program.WaitForDialog("  TANK Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
   wintest::SetField(jobs, kNameBoxId, job);
@@ -306,16 +308,16 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   const std::vector<std::vector<std::string>> items = {{"4", "6", "3E7", "0.2", "1E-5"},
                                                        {"4", "6", "8", "3E7", "0.2", "1E-5"},
                                                        {"3", "0", "6", "3E7", "0.2", "1E-5"}};
-  PostMessageA(main, WM_COMMAND, 7306, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
   for (int part = 1; part <= 3; ++part) {
     HWND choice = choiceWith(part);
     ASSERT_NE(choice, nullptr) << part;
-    Press(choice, 198);
+    Press(choice, corvane::kTankGeometryActionId);
     HWND geometry = over(choice);
     ASSERT_NE(geometry, nullptr) << part;
     ASSERT_TRUE(WaitFor([&] { return GetDlgItem(geometry, corvane::kGeometryHeadingId) != nullptr; }));
     const auto& texts = items[static_cast<size_t>(part - 1)];
-    for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, 101 + static_cast<int>(i), texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + static_cast<int>(i), texts[i]);
     if (part == 3) wintest::ClickControl(geometry, 133);  // " &PLATE STRUCTURE "
     if (part != 2) wintest::ClickControl(geometry, 131);
     Press(geometry, kOkId);
@@ -340,15 +342,15 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
 
   // Supports: the base plate's unyielding nodes 1 and 5.
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
   EXPECT_NE(GetDlgItem(choice, 203), nullptr);
-  Press(choice, 197);
+  Press(choice, corvane::kTankSupportActionId);
   HWND types = over(choice);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
@@ -369,7 +371,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
 
   // Loads of case "A": the base plate's and the roof's uniform loads, the wall's liquid.
   const char* cases = "  TANK: Load Name Specification/Selection";
-  PostMessageA(main, WM_COMMAND, 7308, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneLoadCommand, 0);
   HWND names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
   wintest::SetField(names, kNameBoxId, "A");
@@ -379,12 +381,12 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
     choice = choiceWith(part);
     ASSERT_NE(choice, nullptr) << part;
     if (part == 1) EXPECT_NE(GetDlgItem(choice, 203), nullptr);
-    Press(choice, 196);
+    Press(choice, corvane::kTankLoadActionId);
     if (!WaitFor([&] { return !IsWindowVisible(choice); })) FAIL() << part;
     HWND kinds = program.WaitForDialog(caption + "     Load Case: A");
     ASSERT_NE(kinds, nullptr) << part;
     if (part == 2) wintest::ClickControl(kinds, 204);  // "&Hydrostatic Load"
-    Press(kinds, 131);
+    Press(kinds, kLoadTypeEnterButton);
     HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", kinds);
     ASSERT_NE(form, nullptr) << part;
     const int first = part == 2 ? 241 : 243;
@@ -418,13 +420,13 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
     analysis = program.WaitForDialog(caption);
     return analysis && GetDlgItem(analysis, kExitId) != nullptr;
   }));
-  Press(analysis, 1);
+  Press(analysis, kAnalyseId);
   const fs::path call = program.Folder() / "ANALYSIS_CALL.TXT";
   ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !IsWindow(analysis); }, 30000));
   EXPECT_EQ(ReadBytes(call.string()), "ANALYSIS.exe TANK," + job + ",A");
 
   // The data document, saved with its text copy: the geometry, support and load files.
-  PostMessageA(main, WM_COMMAND, 7777, 0);
+  PostMessageA(main, WM_COMMAND, kCorvanePresentationCommand, 0);
   names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
   wintest::SetField(names, kNameBoxId, "A");
@@ -490,7 +492,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   };
   // The load command up to the load type choice (a plate's) of a case.
   auto loadCase = [&](const std::string& type, const std::string& name) {
-    PostMessageA(main, WM_COMMAND, 7308, 0);
+    PostMessageA(main, WM_COMMAND, kCorvaneLoadCommand, 0);
     HWND names = program.WaitForDialog("  " + type + ": Load Name Specification/Selection");
     EXPECT_NE(names, nullptr) << name;
     if (!names) return;
@@ -502,7 +504,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
     return program.WaitForDialog("   " + type + " ANALYSIS.   JOB: " + job + "     Load Case: " + name);
   };
   auto form = [&](HWND kinds, const std::string& name, int first, const std::string& a, const std::string& b) {
-    Press(kinds, 131);
+    Press(kinds, kLoadTypeEnterButton);
     HWND f = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: " + name, kinds);
     ASSERT_NE(f, nullptr) << name;
     wintest::SetField(f, first, a);
@@ -543,13 +545,13 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   loadCase("TANK", "W");
   HWND choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 196);
+  Press(choice, corvane::kTankLoadActionId);
   kinds = kindsOf(tank, "TANK", "W");
   ASSERT_NE(kinds, nullptr);
   closeKinds(kinds);
   choice = choiceWith(2);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 196);
+  Press(choice, corvane::kTankLoadActionId);
   kinds = kindsOf(tank, "TANK", "W");
   ASSERT_NE(kinds, nullptr);
   wintest::ClickControl(kinds, 204);  // "&Hydrostatic Load"
@@ -564,28 +566,28 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   EXPECT_EQ(w.find("Uniform Load [kPa]: 10"), std::string::npos) << w;
 
   // The base plate on Winkler soil: SET SAME 20000, then GENERATE 30000 over elements 2 and 3.
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 197);
+  Press(choice, corvane::kTankSupportActionId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(choice); }));
   HWND types = program.WaitForDialog(caption, choice);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 171);  // "Plate Resting on &Winkler Foundation"
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   HWND table = nullptr;
   ASSERT_TRUE(WaitFor([&] {
     table = program.WaitForDialog(caption, types);
-    return table && table != choice && GetDlgItem(table, 122) != nullptr;
+    return table && table != choice && GetDlgItem(table, corvane::kGenerateButtonId) != nullptr;
   }));
-  Press(table, 121);
+  Press(table, corvane::kSameValueButtonId);
   HWND same = program.WaitForDialog(caption, table);
   ASSERT_NE(same, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(same, 231) != nullptr; }));
-  wintest::SetField(same, 231, "20000");
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(same, corvane::kUniformValueId) != nullptr; }));
+  wintest::SetField(same, corvane::kUniformValueId, "20000");
   Press(same, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(same); }));
-  Press(table, 122);
+  Press(table, corvane::kGenerateButtonId);
   HWND generation = program.WaitForDialog(caption, table);
   ASSERT_NE(generation, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(generation, 244) != nullptr; }));
