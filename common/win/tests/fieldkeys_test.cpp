@@ -214,22 +214,22 @@ struct PressCase {
 
 TEST(EnterKeyProcedures, PressTheButtonsTheirTableNames) {
   const PressCase cases[] = {
-      {"4 without 131 presses kContinueId", EditSubclassProc4, {kContinueId, 55}, 101, {{kContinueId, 1}}},
-      {"4 with 131 presses 131", EditSubclassProc4, {131, kContinueId}, 101, {{131, 1}}},
-      {"2 on 56 presses itself", EditSubclassProc2, {55}, 56, {{56, 1}}},
-      {"2 on 131 presses itself", EditSubclassProc2, {55}, 131, {{131, 1}}},
-      {"2 on a field presses 55", EditSubclassProc2, {55, 56}, 101, {{55, 1}}},
-      {"3 on 201 presses the action button", EditSubclassProc3, {197, 2}, 201, {{197, 1}}},
-      {"3 on 201 without action presses kContinueId", EditSubclassProc3, {kContinueId, 2}, 201, {{kContinueId, 1}}},
-      {"3 on the action button presses it", EditSubclassProc3, {2}, 198, {{198, 1}}},
+      {"4 without the check button presses Continue", EditSubclassProc4, {kContinueId, kOkId}, 101, {{kContinueId, 1}}},
+      {"4 with the check button presses it", EditSubclassProc4, {kCheckButtonId, kContinueId}, 101, {{kCheckButtonId, 1}}},
+      {"2 on Cancel presses itself", EditSubclassProc2, {kOkId}, kFormCancelId, {{kFormCancelId, 1}}},
+      {"2 on the check button presses itself", EditSubclassProc2, {kOkId}, kCheckButtonId, {{kCheckButtonId, 1}}},
+      {"2 on a field presses OK", EditSubclassProc2, {kOkId, kFormCancelId}, 101, {{kOkId, 1}}},
+      {"3 on an option presses the action button", EditSubclassProc3, {kFirstActionId + 1, kCancelId}, kFirstOptionId, {{kFirstActionId + 1, 1}}},
+      {"3 on an option without action presses Continue", EditSubclassProc3, {kContinueId, kCancelId}, kFirstOptionId, {{kContinueId, 1}}},
+      {"3 on the action button presses it", EditSubclassProc3, {kCancelId}, kLastActionId, {{kLastActionId, 1}}},
   };
   for (const auto& c : cases) {
     DialogTemplate d = NewDialog("Enter keys", 0, 0, 200, 100);
-    if (c.control >= 201 && c.control <= 203) {
+    if (c.control >= kFirstOptionId && c.control <= kLastOptionId) {
       AddOption(d, c.control, "&Option", 10, 10, 80, 12);
     } else if (c.control < 100) {
       AddButton(d, c.control, "&Self", 10, 10, 60, 14);
-    } else if (c.control == 131 || (c.control >= 196 && c.control <= 198)) {
+    } else if (c.control == kCheckButtonId || (c.control >= kFirstActionId && c.control <= kLastActionId)) {
       AddButton(d, c.control, "&Self", 10, 10, 60, 14);
     } else {
       AddField(d, c.control, "", 10, 10, 60, 12);
