@@ -14,6 +14,7 @@
 #include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/handles.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace {
@@ -218,8 +219,8 @@ DialogTemplate GraphDialog(const GraphProfile& profile) {
   double ratio = SystemFontRatio();
   int left = ratio >= 1.85 ? 97 : 108;
   int gap = (GetSystemMetrics(SM_CXSCREEN) < 1000 && ratio > 1.85) ? 2 : 10;
-  AddLabel(d, 60, "", 0, 0, 108, 4);
-  AddLabel(d, 59, "", left, 0, wd - left, 17, SS_LEFT, 0);
+  AddLabel(d, kGraphStripStart, "", 0, 0, 108, 4);
+  AddLabel(d, kGraphStripEnd, "", left, 0, wd - left, 17, SS_LEFT, 0);
   const DWORD button = WS_TABSTOP | BS_OWNERDRAW;
   AddButton(d, kGraphCloseButton, "CLO&SE", left + gap, 1, 40, 14, button);
   AddButton(d, kGraphFileButton, "COPY GRAPH TO &FILE", left + 2 * gap + 40, 1, 85, 14, button);
@@ -248,7 +249,7 @@ INT_PTR CALLBACK GraphDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
     }
     case WM_CTLCOLORSTATIC: {
       int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-      if (id == 59 || id == 60) return ColourControl(reinterpret_cast<HDC>(wParam), 0, s->strip.get(), false);
+      if (id == kGraphStripEnd || id == kGraphStripStart) return ColourControl(reinterpret_cast<HDC>(wParam), 0, s->strip.get(), false);
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     }
@@ -351,8 +352,8 @@ DialogTemplate GraphFileTypeDialog(const std::string& caption) {
   int height = 0;
   const std::string heading = "SELECTION OF GRAPHICS FILE TYPE";
   int hw = DialogTextWidth(d, heading, height);
-  AddLabel(d, 120, heading, (W - hw) / 2, 12, hw, 10, SS_CENTER);
-  AddLine(d, 99, (W - hw) / 2, 22, hw, 2);
+  AddLabel(d, kHeadingId, heading, (W - hw) / 2, 12, hw, 10, SS_CENTER);
+  AddLine(d, kRuleId, (W - hw) / 2, 22, hw, 2);
   int ow = std::max(DialogTextWidth(d, "&BMP Type File", height), DialogTextWidth(d, "&GPEJ Type File", height)) + 12;
   AddOption(d, kGraphBmpOption, "&BMP Type File", (W - ow) / 2, 20 + 13, ow, 13,
             WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);

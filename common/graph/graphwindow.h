@@ -31,6 +31,7 @@
 #include "core/graphpoints.h"
 #include "core/graphscale.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 
 // What the graphs of one program (and one job, load case and structure) differ in.
 struct GraphProfile {
@@ -59,10 +60,12 @@ enum GraphControl {
   kGraphCloseButton = 56,      // "CLO&SE"
   kGraphPrintButton = 57,      // "&PRINT GRAPH"
   kGraphTabs = 10001,          // the tab control
+  kGraphStripEnd = 59,         // the strip behind the buttons, right of the tabs
+  kGraphStripStart = 60,       // the strip above the tabs
   kGraphBmpOption = 201,       // "&BMP Type File"
   kGraphJpegOption = 202,      // "&GPEJ Type File"
-  kGraphTypeOk = 9876,
-  kGraphTypeCancel = 12121,
+  kGraphTypeOk = kContinueId,
+  kGraphTypeCancel = kTableCancelId,
 };
 
 // Shows the graph of `action` (1..) through points 1..count modally over owner and returns when it

@@ -15,12 +15,13 @@
 
 #include "core/solverstops.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 
 struct AnalysisDialogProfile {
   std::string caption;        // "   " + title + " ANALYSIS.   JOB: " + job
   std::string structureText;  // the banner's "Structure Type:" value
   std::string job, loadCase;  // the banner's other two values
-  int cancelId = 1234;        // "&CANCEL" ("&ANALYSE" is 1)
+  int cancelId = kExitId;        // "&CANCEL" ("&ANALYSE" is 1)
   // Size in dialog units: wide from a screen of wideFrom pixels on, else narrow.
   int wideFrom = 1024, wideWidth = 400, wideHeight = 280, narrowWidth = 360, narrowHeight = 220;
   // The solver of the mode (0 elastic, 1 elastic-plastic): 0 or less when it ended without a stop,
@@ -30,8 +31,6 @@ struct AnalysisDialogProfile {
   std::function<SolverWarningData(int code)> warningFor;
   int* answer = nullptr;  // where the warning box's answer goes
 };
-
-constexpr int kAnalyseId = 1;
 
 // The dialog's size in dialog units for a screen width in pixels.
 void AnalysisDialogSize(const AnalysisDialogProfile& p, int screenWidth, int& width, int& height);

@@ -1,4 +1,5 @@
 #include "win/checklist.h"
+#include "win/ids.h"
 
 #include <cstring>
 
@@ -127,14 +128,14 @@ bool NodeListDialogMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, 
   // The list's id does not fit LOWORD: only the buttons are matched here.
   const int id = LOWORD(wParam);
   HWND list = GetDlgItem(dialog, listId);
-  if (id == 11123) {
+  if (id == kRemoveChecksId) {
     SetCheckListMarks(list, {});
     SetFocus(list);
-    PointerOnControl(dialog, 9876);
-  } else if (id == 9876) {
+    PointerOnControl(dialog, kContinueId);
+  } else if (id == kContinueId) {
     accept(CheckListMarks(list));
     EndDialog(dialog, okEnd);
-  } else if (id == 1234 || id == IDCANCEL) {
+  } else if (id == kExitId || id == IDCANCEL) {
     EndDialog(dialog, 0);
   } else {
     return false;

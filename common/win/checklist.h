@@ -29,9 +29,9 @@ void FillCheckList(HWND list, int count, const std::vector<int>& marks);
 std::vector<int> CheckListMarks(HWND list);
 void SetCheckListMarks(HWND list, const std::vector<int>& marks);
 
-// The messages of a node list dialog whose buttons are "&REMOVE ALL CHECKS" (11123: every mark
-// cleared, the list focused and the pointer back on "&Ok"), "&Ok" (9876: the marks handed to
-// accept, the dialog ended with okEnd) and Cancel (1234 or IDCANCEL: ended with 0); the list's
+// The messages of a node list dialog whose buttons are "&REMOVE ALL CHECKS" (kRemoveChecksId: every mark
+// cleared, the list focused and the pointer back on "&Ok"), "&Ok" (kContinueId: the marks handed to
+// accept, the dialog ended with okEnd) and Cancel (kExitId or IDCANCEL: ended with 0); the list's
 // rows are drawn too. False for every other message, which stays the caller's.
 bool NodeListDialogMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, int listId,
                            void (*accept)(const std::vector<int>& marks), INT_PTR okEnd);

@@ -1,5 +1,6 @@
 // The programs' small data forms (see dataform.h).
 #include "win/dataform.h"
+#include "win/ids.h"
 
 #include <algorithm>
 
@@ -56,8 +57,8 @@ DialogTemplate SmallForm(const std::string& caption, int headingId, const std::s
     y += 14;
   }
   y += 6;
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, y, 40, 14);
-  AddButton(d, 56, "&Cancel", d.width / 2 + 5, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", d.width / 2 + 5, y, 40, 14);
   d.height = y + 20;
   int first = rows.front().fieldId, count = static_cast<int>(rows.size());
   OnOpen(d, [first, count, y](HWND dialog) {
@@ -69,11 +70,11 @@ DialogTemplate SmallForm(const std::string& caption, int headingId, const std::s
 
 INT_PTR SmallFormCommand(HWND dialog, WPARAM wParam, std::string& status, const std::function<bool(HWND)>& valid) {
   int id = LOWORD(wParam);
-  if (id == 55) {
+  if (id == kOkId) {
     if (valid(dialog)) EndDialog(dialog, 1);
     return TRUE;
   }
-  if (id == 56 || id == 2) {
+  if (id == kFormCancelId || id == kCancelId) {
     status = "ZZZ";
     EndDialog(dialog, 0);
     return TRUE;

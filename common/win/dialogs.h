@@ -6,8 +6,8 @@
 //     AddLabel(d, 120, "LOAD CASE DIALOG:", 20, 6, 160, 10, SS_CENTER);
 //     AddLine(d, 99, 20, 17, 160, 2);
 //     AddField(d, 101, "", 20, 30, 80, 12);
-//     AddButton(d, 55, "&Ok", 40, 95, 40, 14);
-//     AddButton(d, 2, "&Cancel", 100, 95, 40, 14);
+//     AddButton(d, kOkId, "&Ok", 40, 95, 40, 14);
+//     AddButton(d, kCancelId, "&Cancel", 100, 95, 40, 14);
 //     OnOpen(d, [](HWND dlg) { PlacePointer(dlg, 60, 102); });
 //     return d;
 //   }
@@ -45,6 +45,9 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "win/ids.h"
+
 
 // Style of the data and choice dialogs (DS_SETFONT is always added).
 constexpr DWORD DataDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK;

@@ -1,4 +1,5 @@
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 
 #include "core/globals.h"
 
@@ -27,10 +28,10 @@ void Focus(HWND dialog, int id) {
 }
 
 void PressAsProc2(HWND dialog, int id) {
-  if (id == 56 || id == 131 || id == 196 || id == 197 || id == 198) {
+  if (id == kFormCancelId || id == kCheckButtonId || (id >= kFirstActionId && id <= kLastActionId)) {
     Press(dialog, id);
   } else {
-    Press(dialog, 55);
+    Press(dialog, kOkId);
   }
 }
 
@@ -68,7 +69,7 @@ LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM 
     if (id < last) {
       Focus(dialog, id + 1);
     } else {
-      Press(dialog, 55);
+      Press(dialog, kOkId);
     }
   } else if (msg == WM_KEYDOWN && wParam == VK_UP && id > first && id <= last) {
     Focus(dialog, id - 1);
@@ -87,15 +88,15 @@ LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM
   if (ReturnReleasedHere(control, msg, wParam, lParam)) {
     HWND dialog = GetParent(control);
     int id = GetDlgCtrlID(control);
-    if (id >= 201 && id <= 203) {
+    if (id >= kFirstOptionId && id <= kLastOptionId) {
       bool any = false;
-      for (int b = 196; b <= 198; ++b) {
+      for (int b = kFirstActionId; b <= kLastActionId; ++b) {
         if (GetDlgItem(dialog, b)) {
           Press(dialog, b);
           any = true;
         }
       }
-      if (!any) Press(dialog, 9876);
+      if (!any) Press(dialog, kContinueId);
     }
     PressAsProc2(dialog, id);
   }
@@ -105,7 +106,7 @@ LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM
 LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (ReturnReleasedHere(control, msg, wParam, lParam)) {
     HWND dialog = GetParent(control);
-    Press(dialog, GetDlgItem(dialog, 131) ? 131 : 9876);
+    Press(dialog, GetDlgItem(dialog, kCheckButtonId) ? kCheckButtonId : kContinueId);
   }
   return PassOn(control, msg, wParam, lParam);
 }

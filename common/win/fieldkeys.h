@@ -13,15 +13,16 @@
 #include <windows.h>
 
 // Fields f .. f+n-1 with n = SharedIntegers(4,0), f = SharedIntegers(4,1): Enter moves to the next
-// field, and in the last presses button 55; Up (key-down) moves to the previous field from f+1
+// field, and in the last presses kOkId; Up (key-down) moves to the previous field from f+1
 // on, Down to the next up to f+n-2.
 LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
-// Enter on a control with id 56, 131, 196, 197 or 198 presses that control; on any other, button 55.
+// Enter on kFormCancelId, kCheckButtonId or an action button (win/ids.h) presses that control; on
+// any other, kOkId.
 LRESULT CALLBACK EditSubclassProc2(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
-// Enter on 201, 202 or 203 first presses each of the buttons 196, 197, 198 that exists (9876 when
-// none does); then, on every control, as EditSubclassProc2.
+// Enter on an option first presses each of the action buttons that exists (kContinueId when none
+// does); then, on every control, as EditSubclassProc2.
 LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
-// Enter presses button 131 when the dialog has one, else button 9876.
+// Enter presses kCheckButtonId when the dialog has one, else kContinueId.
 LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Called with every message of a control that acts on Enter: true on the release of Return when

@@ -1,4 +1,5 @@
 #include "win/grid.h"
+#include "win/ids.h"
 
 #include <algorithm>
 
@@ -30,8 +31,8 @@ GridProfile ProgramGrid;
 
 namespace {
 
-constexpr int kOk = 9876;
-constexpr int kCancel = 12121;
+constexpr int kOk = kContinueId;
+constexpr int kCancel = kTableCancelId;
 constexpr int kFirstCell = 3000;
 constexpr int kFirstLabel = 5000;
 
@@ -157,7 +158,7 @@ const std::vector<ColourRule> kPageColours = {
 
 // The table's headings (109..116) navy on pale blue; its other controls keep the system's colours.
 const std::vector<ColourRule> kTableColours = {
-    {WM_CTLCOLORSTATIC, 109, 116, RGB(0, 0, 128), RGB(225, 235, 255), false},
+    {WM_CTLCOLORSTATIC, kFirstTableHeadingId, kLastTableHeadingId, RGB(0, 0, 128), RGB(225, 235, 255), false},
 };
 
 DialogTemplate PageTemplate() {
@@ -429,7 +430,7 @@ INT_PTR CALLBACK DataTableProc(HWND table, UINT msg, WPARAM wParam, LPARAM lPara
         EndDialog(table, 0);
         return TRUE;
       }
-      if (id >= 121 && id <= 128) {
+      if (id >= kFirstColumnButtonId && id <= kLastColumnButtonId) {
         StoreTablePage(2, TopRow);
         // A dialog left without accepting marks the status; the next one must start clean.
         SetStatus("");

@@ -15,7 +15,7 @@
 // GridProfile. While a table dialog exists a second thread keeps the message queue moving.
 //
 // Ids: cell of page row r (1..V) and page column c (1..C) 3000 + (r - 1) x C + c; row labels
-// 5001..5000 + V; heading labels 109..116; column buttons 121..128; OK 9876; CANCEL 12121.
+// 5001..5000 + V; heading labels 109..116; column buttons 121..128; OK kContinueId; CANCEL kTableCancelId.
 #include <windows.h>
 
 #include <functional>
@@ -23,6 +23,11 @@
 #include <vector>
 
 #include "win/dialogs.h"
+#include "win/ids.h"
+
+// The table's own buttons and labels (its OK is kContinueId, its CANCEL kTableCancelId).
+constexpr int kFirstColumnButtonId = 121, kLastColumnButtonId = 128;
+constexpr int kFirstTableHeadingId = 109, kLastTableHeadingId = 116;
 
 // Layout of the table on screen (the table dialog is modal, so there is one at a time).
 extern int TableKind;        // 0 geometry tables, 1 support tables, 2 load tables

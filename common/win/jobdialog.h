@@ -16,6 +16,7 @@
 #include "core/globals.h"
 #include "core/joblist.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/listdialog.h"
 
 struct JobDialogProfile {
@@ -23,9 +24,9 @@ struct JobDialogProfile {
   std::string structureTitle;         // main window caption: "     " + title + " ANALYSIS.   JOB: " + job
   JobListProfile list;                // list file, default job folder, example job
   int shownEntries = kMaxListedJobs;  // how many listed jobs are offered
-  int comboId = 7555;                 // the job field over the list
-  int deleteId = 7209;                // "&DELETE/RECYCLE Current Selection"
-  int frameId = 7210;                 // the examples frame
+  int comboId = kNameBoxId;           // the job field over the list
+  int deleteId = kDeleteId;           // "&DELETE/RECYCLE Current Selection"
+  int frameId = kExamplesFrameId;     // the examples frame
   HWND mainWindow = nullptr;          // whose caption names the accepted job (none: no caption)
   int* answer = &DialogAnswer;        // where the answers of the dialog's boxes go
   // Runs after the job is opened, before the dialog ends with 1 (such as enabling "&Analysis"

@@ -19,16 +19,17 @@
 
 #include "core/globals.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/listdialog.h"
 
 struct LoadCaseDialogProfile {
   std::string structureTitle;          // captions: "  " + title + ": Load Name Specification/Selection"
   std::string listExtension = ".CAS";  // the list file is JobSpec + this
   int maxCases = 50;                   // names read from the list and names it may hold
-  int nameBoxId = 7555;
-  int okId = 9876;
-  int deleteId = 7209;
-  int frameId = 7210;
+  int nameBoxId = kNameBoxId;
+  int okId = kContinueId;
+  int deleteId = kDeleteId;
+  int frameId = kExamplesFrameId;
   std::string checkText = " ENTER / EDIT LOAD DATA ";  // the entry mode's check box (id 131)
   int checkX = 10, checkY = 185, checkWidth = 160, checkHeight = 14;
   bool focusOnOk = false;   // the focus goes to OK instead of the name box

@@ -1,4 +1,5 @@
 #include "win/outputchooser.h"
+#include "win/ids.h"
 
 #include "core/globals.h"
 #include "core/numbers.h"
@@ -9,6 +10,11 @@
 
 namespace {
 
+// The chooser's own controls: the outputs are its OK and Cancel buttons, the modes its options.
+constexpr int kPromptId = 111;
+constexpr int kDataId = kOkId, kResultsId = kFormCancelId;
+constexpr int kSaveId = kFirstOptionId, kPrintId = kFirstOptionId + 1, kPreviewId = kLastOptionId;
+
 // Per open chooser: its profile and the pointer to return to.
 struct ChooserState {
   const OutputChooserProfile* profile = nullptr;
@@ -18,10 +24,10 @@ struct ChooserState {
 // Navy text on pale backgrounds: the heading lavender, the prompt cream, Save green, Print and
 // Preview rose. Statics and buttons alike (message 0); the rest keep the system's colours.
 const std::vector<ColourRule> kChooserColours = {
-    {0, 120, 120, RGB(0, 0, 128), RGB(230, 230, 255), false},
-    {0, 111, 111, RGB(0, 0, 128), RGB(255, 255, 225), false},
-    {0, 201, 201, RGB(0, 0, 128), RGB(225, 255, 225), false},
-    {0, 202, 203, RGB(0, 0, 128), RGB(255, 235, 225), false},
+    {0, kHeadingId, kHeadingId, RGB(0, 0, 128), RGB(230, 230, 255), false},
+    {0, kPromptId, kPromptId, RGB(0, 0, 128), RGB(255, 255, 225), false},
+    {0, kSaveId, kSaveId, RGB(0, 0, 128), RGB(225, 255, 225), false},
+    {0, kPrintId, kPreviewId, RGB(0, 0, 128), RGB(255, 235, 225), false},
 };
 
 ChooserState* State(HWND dialog) { return reinterpret_cast<ChooserState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
@@ -44,20 +50,20 @@ DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
       OutputChooserCaption(profile.structureTitle, JobSpec, profile.loadCaseName ? *profile.loadCaseName : "",
                            profile.captionGap),
       10, 10, 288, 133, DataDialogStyle, 0, profile.centred ? DialogConventional : DialogNoMoveSize);
-  AddLabel(d, 120, "PREVIEW/PRINT/SAVE DATA/RESULTS DIALOG:", 40, 22, 210, 10, SS_CENTER);
-  AddLine(d, 99, 40, 32, 210, 2);
-  AddLabel(d, 111, "Select one of the following Options", 10, 47, 192, 13, SS_CENTER | SS_SUNKEN);
-  AddButton(d, 55, "&DATA", 10, 61, 192, 14);
-  AddButton(d, 56, "&RESULTS", 10, 75, 192, 14);
-  AddButton(d, 1234, "&EXIT", 124, 98, 40, 14);
-  AddCheckBox(d, 201, "&Save", 215, 47, 60, 14, WS_TABSTOP | BS_AUTOCHECKBOX, WS_EX_CLIENTEDGE);
-  AddOption(d, 202, "&Print", 215, 61, 60, 14, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
-  AddOption(d, 203, "Pre&view", 215, 75, 60, 14, WS_TABSTOP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
+  AddLabel(d, kHeadingId, "PREVIEW/PRINT/SAVE DATA/RESULTS DIALOG:", 40, 22, 210, 10, SS_CENTER);
+  AddLine(d, kRuleId, 40, 32, 210, 2);
+  AddLabel(d, kPromptId, "Select one of the following Options", 10, 47, 192, 13, SS_CENTER | SS_SUNKEN);
+  AddButton(d, kDataId, "&DATA", 10, 61, 192, 14);
+  AddButton(d, kResultsId, "&RESULTS", 10, 75, 192, 14);
+  AddButton(d, kExitId, "&EXIT", 124, 98, 40, 14);
+  AddCheckBox(d, kSaveId, "&Save", 215, 47, 60, 14, WS_TABSTOP | BS_AUTOCHECKBOX, WS_EX_CLIENTEDGE);
+  AddOption(d, kPrintId, "&Print", 215, 61, 60, 14, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
+  AddOption(d, kPreviewId, "Pre&view", 215, 75, 60, 14, WS_TABSTOP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
   OnOpen(d, [](HWND dialog) {
     HFONT fixed = static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
-    for (int id : {55, 56, 1234, 111}) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(fixed), TRUE);
-    CheckDlgButton(dialog, 203, BST_CHECKED);
-    SetFocus(GetDlgItem(dialog, 55));
+    for (int id : {kDataId, kResultsId, kExitId, kPromptId}) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(fixed), TRUE);
+    CheckDlgButton(dialog, kPreviewId, BST_CHECKED);
+    SetFocus(GetDlgItem(dialog, kDataId));
     PlacePointer(dialog, 106, 82);
   });
   return d;
@@ -82,8 +88,8 @@ INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
       // Enter on a focused button presses it.
       if (state->profile->subclassButtons) {
-        SubclassControl(dialog, 55, EditSubclassProc2);
-        SubclassControl(dialog, 56, EditSubclassProc2);
+        SubclassControl(dialog, kDataId, EditSubclassProc2);
+        SubclassControl(dialog, kResultsId, EditSubclassProc2);
       }
       return FALSE;  // the focus stays on "&DATA"
     }
@@ -92,23 +98,23 @@ INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       const int id = LOWORD(wParam);
       if (!state) return FALSE;
       const OutputChooserProfile& p = *state->profile;
-      if ((id == 55 || id == 56) && HIWORD(wParam) == BN_CLICKED) {
-        const bool preview = IsDlgButtonChecked(dialog, 203) == BST_CHECKED;
-        const bool save = IsDlgButtonChecked(dialog, 201) == BST_CHECKED;
+      if ((id == kDataId || id == kResultsId) && HIWORD(wParam) == BN_CLICKED) {
+        const bool preview = IsDlgButtonChecked(dialog, kPreviewId) == BST_CHECKED;
+        const bool save = IsDlgButtonChecked(dialog, kSaveId) == BST_CHECKED;
         const int mode = OutputMode(preview, save);
         TraceLine("OutputChoice|" + std::to_string(id) + "|" + std::to_string(mode));
-        if (id == 55 && p.outputData) p.outputData(mode, dialog);
-        if (id == 56 && p.outputResults) p.outputResults(mode, dialog);
+        if (id == kDataId && p.outputData) p.outputData(mode, dialog);
+        if (id == kResultsId && p.outputResults) p.outputResults(mode, dialog);
         // Back to where the user was, and on to the other output.
         EnableWindow(dialog, TRUE);
-        MovePointer(state->pointer.x, state->pointer.y - (id == 56 ? 22 : 0));
-        SetFocus(GetDlgItem(dialog, id == 55 ? 56 : 55));
+        MovePointer(state->pointer.x, state->pointer.y - (id == kResultsId ? 22 : 0));
+        SetFocus(GetDlgItem(dialog, id == kDataId ? kResultsId : kDataId));
         InvalidateRect(dialog, nullptr, TRUE);
         return TRUE;
       }
-      if (id == 202 && p.preview) *p.preview = 0;
-      if (id == 203 && p.preview) *p.preview = 1;
-      if (id == 1234) {
+      if (id == kPrintId && p.preview) *p.preview = 0;
+      if (id == kPreviewId && p.preview) *p.preview = 1;
+      if (id == kExitId) {
         EndDialog(dialog, 0);
         return TRUE;
       }

@@ -86,22 +86,22 @@ HMENU AnalysisProgramMenu(const std::string& structureTitle) {
   const std::string geometry = structureTitle + " &Geometry and Material Properties Data",
                     supports = structureTitle + " &Support Data", loads = structureTitle + " &Load Data";
   HMENU bar = CreateMenu();
-  AppendMenuA(bar, MF_STRING, 2, "&Close");
+  AppendMenuA(bar, MF_STRING, kCloseCommand, "&Close");
   AppendMenuA(bar, MF_POPUP,
               reinterpret_cast<UINT_PTR>(
-                  SeparatedPopupMenu({{306, geometry.c_str()}, {307, supports.c_str()}, {308, loads.c_str()}})),
+                  SeparatedPopupMenu({{kGeometryCommand, geometry.c_str()}, {kSupportCommand, supports.c_str()}, {kLoadCommand, loads.c_str()}})),
               "&Data Input");
   AppendMenuA(bar, MF_POPUP | MF_GRAYED,
-              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{888, "&Elastic Analysis"}, {889, "Elastic-&Plastic Analysis"}})),
+              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{kElasticAnalysisCommand, "&Elastic Analysis"}, {kPlasticAnalysisCommand, "Elastic-&Plastic Analysis"}})),
               "&Analysis");
   AppendMenuA(bar, MF_POPUP,
               reinterpret_cast<UINT_PTR>(
-                  SeparatedPopupMenu({{777, "&Preview/Print/Save Data/Results"}, {666, "P&lot Structural Response Fields"}})),
+                  SeparatedPopupMenu({{kPresentationCommand, "&Preview/Print/Save Data/Results"}, {kPlotCommand, "P&lot Structural Response Fields"}})),
               "Data/Results &Presentation");
-  AppendMenuA(bar, MF_STRING, 206, "&New Job");
-  AppendMenuA(bar, MF_STRING, 878, "&Save Job As");
+  AppendMenuA(bar, MF_STRING, kNewJobCommand, "&New Job");
+  AppendMenuA(bar, MF_STRING, kSaveJobAsCommand, "&Save Job As");
   AppendMenuA(bar, MF_POPUP,
-              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{204, "&Help/Info"}, {205, "&About Author/Contact Address"}})),
+              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{kHelpCommand, "&Help/Info"}, {kAboutCommand, "&About Author/Contact Address"}})),
               "&Help");
   return bar;
 }
@@ -145,7 +145,7 @@ void SaveJobAsCommand(const std::function<int()>& showJobDialog, const SaveAsPro
 void RunHelpViewer(const std::string& helpFile) { RunProgramAndWait("", "winhlp32.exe " + helpFile); }
 
 void DispatchMenuCommand(const MenuDispatchProfile& p, int id) {
-  if (id == 2) {
+  if (id == kCloseCommand) {
     DestroyWindow(*p.mainWindow);  // packs the open job and ends the program
     return;
   }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/saveas.h"
+#include "win/ids.h"
 #include "win/startup.h"
 
 struct ProgramFrameProfile {
@@ -54,10 +55,9 @@ LRESULT ProgramWindowMessage(const ProgramFrameProfile& p, HWND window, UINT msg
 // A popup menu of the items (id, text), a separator between each two.
 HMENU SeparatedPopupMenu(std::initializer_list<std::pair<int, const char*>> items);
 
-// The menu bar of the analysis programs: "&Close", "&Data Input" (the title + " &Geometry and
-// Material Properties Data" 306, " &Support Data" 307, " &Load Data" 308), "&Analysis" added
-// greyed (888, 889), "Data/Results &Presentation" (777, 666), "&New Job" 206, "&Save Job As" 878,
-// "&Help" (204, 205).
+// The menu bar of the analysis programs (the commands of win/ids.h): "&Close", "&Data Input" (the
+// title + " &Geometry and Material Properties Data", " &Support Data", " &Load Data"), "&Analysis"
+// added greyed, "Data/Results &Presentation", "&New Job", "&Save Job As", "&Help".
 HMENU AnalysisProgramMenu(const std::string& structureTitle);
 // The position of "&Analysis" on that bar.
 constexpr UINT kAnalysisMenuPosition = 2;
@@ -111,7 +111,7 @@ struct MenuDispatchProfile {
   std::vector<MenuCommand> commands;
 };
 
-// "&Close" (id 2) destroys the main window (the job is packed and the program ends); any other id
+// "&Close" (kCloseCommand) destroys the main window (the job is packed and the program ends); any other id
 // runs its command (after the job dialog when it needs a job and none is open) and puts the
 // pointer back on the menu bar. An unknown id runs nothing.
 void DispatchMenuCommand(const MenuDispatchProfile& p, int id);

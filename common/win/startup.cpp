@@ -1,4 +1,5 @@
 #include "win/startup.h"
+#include "win/ids.h"
 
 #include <cmath>
 
@@ -10,7 +11,7 @@ namespace {
 
 constexpr int kNoticeHeadingId = 101;
 constexpr int kNoticeTextId = 102;
-constexpr int kAgreeId = 9876;
+constexpr int kAgreeId = kContinueId;
 
 // The notice is the package's; a program may name itself in its title lines.
 const char* const kNoticeHeading =

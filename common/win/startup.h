@@ -14,7 +14,7 @@ struct ProgramLook {
   COLORREF bandsTop = RGB(0, 0, 255), bandsBottom = RGB(0, 0, 56);
 };
 
-// The start-up notice: "I Agree - &Continue" (9876) ends it with 1; "&Exit" (2) posts the quit
+// The start-up notice: "I Agree - &Continue" (kContinueId) ends it with 1; "&Exit" (2) posts the quit
 // message and ends it with 0, so the program ends without a menu ever shown. The callback needs
 // the look as the dialog's parameter (none: the package's).
 DialogTemplate NoticeDialog(const ProgramLook& look = ProgramLook());

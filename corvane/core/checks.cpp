@@ -11,6 +11,7 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/loadfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 
 namespace corvane {
@@ -110,12 +111,12 @@ void FirstGeometryProblem(int type, bool& failed, int& code) {
     code = c;
   };
   if (type == 1) {
-    if (JobDataTable.Get(1, 3) <= 0.0000001 && !IsYes(AnswerAt(SupportFlags, 5)) && !IsYes(AnswerAt(SupportFlags, 6)))
+    if (JobDataTable.Get(1, 3) <= 0.0000001 && !IsYes(AnswerAt(SupportFlags, kIsotropicHalfSpaceSlot)) && !IsYes(AnswerAt(SupportFlags, kAnisotropicHalfSpaceSlot)))
       fail(10);
     return;
   }
   if (type == 2) {
-    if (JobDataTable.Get(1, 4) <= 0.0000001 && !IsYes(AnswerAt(SupportFlags, 5)) && !IsYes(AnswerAt(SupportFlags, 6)))
+    if (JobDataTable.Get(1, 4) <= 0.0000001 && !IsYes(AnswerAt(SupportFlags, kIsotropicHalfSpaceSlot)) && !IsYes(AnswerAt(SupportFlags, kAnisotropicHalfSpaceSlot)))
       fail(10);
     else if (JobDataTable.Get(1, 3) < JobDataTable.Get(1, 2))
       fail(0);
@@ -160,7 +161,7 @@ void ReadJobGeometry(int type) {
   GeometryAnswers.assign(8, std::string());
   int starts[4] = {0, 0, 0, 0};
   ReadGeometrySections(TextLines, n, type, JobDataTable, GeometryAnswers, starts[1], starts[2], starts[3]);
-  if (type == 1) Substructure = AnswerAt(GeometryAnswers, 1) == "Y" ? "STRIP" : "BEAM";
+  if (type == 1) Substructure = AnswerAt(GeometryAnswers, kStripSlot) == "Y" ? "STRIP" : "BEAM";
   for (int s = 1; s <= 3; ++s) {
     int rows = starts[s] > 0 ? ElementCount(s) : 0;
     int cols = ElementTableColumns(type, s, GeometryAnswers);
@@ -191,19 +192,19 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success) {
       const int n = n1;
       std::vector<double> nodes = AcceptedUnyieldingNodes(UnyieldingNodes, n + 1);
       bool outside = false;
-      if (IsYes(AnswerAt(SupportFlags, 2)))
+      if (IsYes(AnswerAt(SupportFlags, kUnyieldingSlot)))
         for (double node : nodes) outside = outside || node > n + 1;
       if (outside) {
         // A node the structure does not have: no support row to read; the user corrects the list.
         message = kUnyieldingUnacceptableMessage;
       } else {
         std::string first, second;
-        if (IsYes(AnswerAt(SupportFlags, 3))) {
+        if (IsYes(AnswerAt(SupportFlags, kElasticSupportsSlot))) {
           if (type == 1) {
-            if (IsYes(AnswerAt(SupportFlags, 1)) && ElasticSupportTable.Get(1, 2) > 0) first = " 1 ", second = " 3 ";
-            if (IsYes(AnswerAt(SupportFlags, 7)) && ElasticSupportTable.Get(n + 1, 2) > 0) first = " 3 ", second = " 7 ";
+            if (IsYes(AnswerAt(SupportFlags, kEdgeFixedSlot)) && ElasticSupportTable.Get(1, 2) > 0) first = " 1 ", second = " 3 ";
+            if (IsYes(AnswerAt(SupportFlags, kOuterEdgeFixedSlot)) && ElasticSupportTable.Get(n + 1, 2) > 0) first = " 3 ", second = " 7 ";
           }
-          if (first.empty() && IsYes(AnswerAt(SupportFlags, 2)))
+          if (first.empty() && IsYes(AnswerAt(SupportFlags, kUnyieldingSlot)))
             for (double node : nodes)
               if (ElasticSupportTable.Get(static_cast<int>(node), 1) > 0) {
                 first = " 2 ", second = " 3 ";
@@ -215,15 +216,15 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success) {
           message = IncorrectSupportDataMessage(first, second);
         } else {
           const bool unstable = type == 1 && passMarker == 0 && !AnyYes(4, 6) &&
-                                Trim(AnswerAt(SupportFlags, 1)) == "N" && Trim(AnswerAt(SupportFlags, 7)) == "N" &&
+                                Trim(AnswerAt(SupportFlags, kEdgeFixedSlot)) == "N" && Trim(AnswerAt(SupportFlags, kOuterEdgeFixedSlot)) == "N" &&
                                 nodes.size() < 2;
           passMarker = 1;
           if (unstable) {
             message = kUnstableStructureMessage;
           } else {
             bool incorrect = !AnyYes(2, 6);
-            const bool w = IsYes(AnswerAt(SupportFlags, 4)), i = IsYes(AnswerAt(SupportFlags, 5)),
-                       a = IsYes(AnswerAt(SupportFlags, 6));
+            const bool w = IsYes(AnswerAt(SupportFlags, kWinklerSlot)), i = IsYes(AnswerAt(SupportFlags, kIsotropicHalfSpaceSlot)),
+                       a = IsYes(AnswerAt(SupportFlags, kAnisotropicHalfSpaceSlot));
             if (w && i) first = " 4 ", second = " 5 ";
             else if (w && a) first = " 4 ", second = " 6 ";
             else if (i && a) first = " 5 ", second = " 6 ";

@@ -9,6 +9,7 @@
 #include "core/tableentry.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/loadfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/core/tablecells.h"
 
@@ -48,7 +49,7 @@ bool ElementCountsFit(int type, int s, double n) {
   JobDataTable(s, 1) = n;
   int nb = ElementCount(1), nw = type == 3 ? ElementCount(2) : 0, nr = type == 3 ? ElementCount(3) : 0;
   // The shell roof has the longest listings; every support kind chosen.
-  AnswerSlot(GeometryAnswers, 4) = "Y";
+  AnswerSlot(GeometryAnswers, kShellRoofSlot) = "Y";
   std::vector<std::string> all(20, "Y");
   TextLineArray lines;
   int count = 0, a = 0, b = 0, c = 0;
@@ -183,28 +184,28 @@ void RebuildGeometryLines(const TextLineArray& stored, int storedCount, const st
     ClearFileAnswers();
     ReadGeometrySections(stored, storedCount, type, JobDataTable, GeometryAnswers, starts[1], starts[2], starts[3]);
     for (int k = 1; k <= 3; ++k) storedRows[k] = starts[k] > 0 ? ElementCount(k) : 0;
-    storedShell = AnswerAt(GeometryAnswers, 4) == "Y";
+    storedShell = AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y";
   }
 
   for (int i = 1; i <= GeometryItemCount(); ++i) JobDataTable(s, i) = ParseNumber(AnswerAt(texts, i));
   const char* inPlane = choices.inPlane ? "Y" : "N";
   switch (CurrentKind()) {
     case kBeamStrip:
-      AnswerSlot(GeometryAnswers, 1) = choices.strip ? "Y" : "N";
+      AnswerSlot(GeometryAnswers, kStripSlot) = choices.strip ? "Y" : "N";
       Substructure = choices.strip ? "STRIP" : "BEAM";
       break;
     case kPlate:
       Substructure = "PLATE";
       break;
     case kBase:
-      AnswerSlot(GeometryAnswers, 1) = inPlane;
+      AnswerSlot(GeometryAnswers, kStripSlot) = inPlane;
       break;
     case kWall:
-      AnswerSlot(GeometryAnswers, 2) = inPlane;
+      AnswerSlot(GeometryAnswers, kWallInPlaneSlot) = inPlane;
       break;
     case kRoof:
-      AnswerSlot(GeometryAnswers, 3) = inPlane;
-      AnswerSlot(GeometryAnswers, 4) = choices.shell ? "Y" : "N";
+      AnswerSlot(GeometryAnswers, kRoofInPlaneSlot) = inPlane;
+      AnswerSlot(GeometryAnswers, kShellRoofSlot) = choices.shell ? "Y" : "N";
       break;
   }
 
@@ -216,9 +217,9 @@ void RebuildGeometryLines(const TextLineArray& stored, int storedCount, const st
     ReadElementTable(stored, storedCount, WorkTables[k], storedRows[k], columns, starts[k], starts[k] + storedRows[k] - 1);
   }
   // Beam and strip keep their thickness in different columns, so do a shell and a plate roof.
-  if (type == 1 && Changed(AnswerAt(GeometryAnswers, 1), AnswerAt(GeometryAnswers, 0)))
+  if (type == 1 && Changed(AnswerAt(GeometryAnswers, kStripSlot), AnswerAt(GeometryAnswers, kStripAnswerAtOpenSlot)))
     ExchangeColumns(WorkTables[1], storedRows[1]);
-  if (type == 3 && Changed(AnswerAt(GeometryAnswers, 4), AnswerAt(GeometryAnswers, 5)))
+  if (type == 3 && Changed(AnswerAt(GeometryAnswers, kShellRoofSlot), AnswerAt(GeometryAnswers, kShellRoofAtOpenSlot)))
     ExchangeColumns(WorkTables[3], storedRows[3]);
 
   BuildGeometryLines(JobSpec, lines, count);
@@ -227,7 +228,7 @@ void RebuildGeometryLines(const TextLineArray& stored, int storedCount, const st
 int FillGeometryCells() {
   const int type = StructureCode(), s = GeometrySubstructure();
   const int n = ElementCount(s), columns = ElementTableColumns(type, s, GeometryAnswers);
-  const bool roof = type == 3 && s == 3, shell = roof && AnswerAt(GeometryAnswers, 4) == "Y";
+  const bool roof = type == 3 && s == 3, shell = roof && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y";
   CellTexts.Redim(columns + 1, n);
   for (int r = 1; r <= n; ++r) {
     CellTexts(1, r) = NumberToText(r);
@@ -252,7 +253,7 @@ std::string GeometryColumnLabel(int column) {
   static const char* const other[] = {" Element Width B[m]=", " Element Thickness t[m]=", ""};
   if (column < 1 || column > 3) return std::string();
   if (Substructure == "BEAM") return beam[column - 1];
-  if (Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, 4) == "Y") return shell[column - 1];
+  if (Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y") return shell[column - 1];
   return other[column - 1];
 }
 

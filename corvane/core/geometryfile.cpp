@@ -4,6 +4,7 @@
 
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "corvane/core/slots.h"
 
 namespace corvane {
 
@@ -41,7 +42,7 @@ void ListGeometry(TextLineArray& lines, int& count, const std::vector<std::strin
   int at = 1;
   Put(lines, 1, header);
   if (type == 1) {
-    bool strip = AnswerAt(answers, 1) == "Y";
+    bool strip = AnswerAt(answers, kStripSlot) == "Y";
     Put(lines, ++at, std::string("BEAM/STRIP DATA:") + (strip ? "  strip" : "  beam"));
     Put(lines, ++at, "No of Elements  Length [m]  Young's Modulus [kPa]   Poisson's Ratio");
     Put(lines, ++at, "       " + NumberToText(Elements(1)) + "         " + NumberToText(Item(1, 2)) +
@@ -68,7 +69,7 @@ void ListGeometry(TextLineArray& lines, int& count, const std::vector<std::strin
     Put(lines, ++at, FormatNumber(Elements(1), "* #####0") + FormatNumber(Item(1, 2), "* ##########0.0000") +
                          FormatNumber(Item(1, 3), "         0.0000E+##"));
     Put(lines, ++at, "Poisson's Ratio  In-Plane Def.(?)");
-    Put(lines, ++at, FormatNumber(Item(1, 4), "     0.000") + "            " + AnswerAt(answers, 1));
+    Put(lines, ++at, FormatNumber(Item(1, 4), "     0.000") + "            " + AnswerAt(answers, kStripSlot));
     Put(lines, ++at, "Coefficient of Thermal Expansion:" + FormatNumber(Item(1, 5), "   #.000E+##"));
     Put(lines, ++at, kWidthHeading);
     start1 = RowsAfter(lines, at, ElementCount(1));
@@ -80,16 +81,16 @@ void ListGeometry(TextLineArray& lines, int& count, const std::vector<std::strin
                          FormatNumber(Item(2, 3), "* #########0.0000"));
     Put(lines, ++at, "Young's Modulus [kPa]  Poisson's Ratio  In-Plane Def.(?)");
     Put(lines, ++at, FormatNumber(Item(2, 4), "     #.000E+##") + FormatNumber(Item(2, 5), "             0.000") +
-                         "              " + AnswerAt(answers, 2));
+                         "              " + AnswerAt(answers, kWallInPlaneSlot));
     Put(lines, ++at, "Coefficient of Thermal Expansion:" + FormatNumber(Item(2, 6), "   #.000E+##"));
     Put(lines, ++at, kWidthHeading);
     start2 = RowsAfter(lines, at, ElementCount(2));
 
-    bool shell = AnswerAt(answers, 4) == "Y";
+    bool shell = AnswerAt(answers, kShellRoofSlot) == "Y";
     Put(lines, ++at, kTankRule);
     Put(lines, ++at, "ROOF GEOMETRY DATA:");
-    Put(lines, ++at, "Shell Structure (?)  " + AnswerAt(answers, 4));
-    if (shell) Put(lines, ++at, "Radial Section in form of a CURVE (?)  " + AnswerAt(answers, 7));
+    Put(lines, ++at, "Shell Structure (?)  " + AnswerAt(answers, kShellRoofSlot));
+    if (shell) Put(lines, ++at, "Radial Section in form of a CURVE (?)  " + AnswerAt(answers, kCurvedSectionSlot));
     Put(lines, ++at, "No of Elements  Inner Radius [m]  Outer Radius [m]");
     Put(lines, ++at, FormatNumber(Elements(3), "* #######0") + FormatNumber(Item(3, 2), "         ##0.0000") +
                          FormatNumber(Item(3, 3), "* ############0.0000"));
@@ -99,7 +100,7 @@ void ListGeometry(TextLineArray& lines, int& count, const std::vector<std::strin
       Put(lines, ++at, values + "              ");
     } else {
       Put(lines, ++at, "Young's Modulus [kPa]   Poisson's Ratio  In-Plane Def.(?)");
-      Put(lines, ++at, values + "              " + AnswerAt(answers, 3));
+      Put(lines, ++at, values + "              " + AnswerAt(answers, kRoofInPlaneSlot));
     }
     Put(lines, ++at, "Coefficient of Thermal Expansion:" + FormatNumber(Item(3, 6), "   0.000E+##"));
     int nr = ElementCount(3);
@@ -121,7 +122,7 @@ void ListGeometry(TextLineArray& lines, int& count, const std::vector<std::strin
 void ListGeometryRows(TextLineArray& lines, const std::vector<std::string>& answers, const Table2D<float>& table,
                       int n, int start, bool threeColumns, int substructure) {
   bool roof = substructure == 3 || (substructure == 0 && Substructure == "ROOF STRUCTURE");
-  bool shell = roof && AnswerAt(answers, 4) == "Y";
+  bool shell = roof && AnswerAt(answers, kShellRoofSlot) == "Y";
   const char* mask1 = shell ? "           #.0000E+#  " : "              0.0000  ";
   const char* mask2 = shell ? "      #.0000E+#  " : "         0.0000  ";
   for (int i = 1; i <= n; ++i) {
@@ -143,8 +144,8 @@ DataFileForm GeometryFileForm(int type, int substructure, int start) {
 }
 
 int ElementTableColumns(int type, int substructure, const std::vector<std::string>& answers) {
-  if (type == 1 && substructure == 1) return AnswerAt(answers, 1) == "Y" ? 2 : 3;
-  if (type == 3 && substructure == 3) return AnswerAt(answers, 4) == "Y" ? 3 : 2;
+  if (type == 1 && substructure == 1) return AnswerAt(answers, kStripSlot) == "Y" ? 2 : 3;
+  if (type == 3 && substructure == 3) return AnswerAt(answers, kShellRoofSlot) == "Y" ? 3 : 2;
   return 2;
 }
 
@@ -159,7 +160,7 @@ void LoadGeometryFile(const std::string& job, Table2D<float>& table, int substru
     ClearFileAnswers();
     int starts[4] = {0, 0, 0, 0};
     ReadGeometrySections(TextLines, n, type, JobDataTable, GeometryAnswers, starts[1], starts[2], starts[3]);
-    if (StructureType == "BEAM/STRIP") Substructure = AnswerAt(GeometryAnswers, 1) == "Y" ? "STRIP" : "BEAM";
+    if (StructureType == "BEAM/STRIP") Substructure = AnswerAt(GeometryAnswers, kStripSlot) == "Y" ? "STRIP" : "BEAM";
 
     success = 1;
     std::string message;
@@ -206,7 +207,7 @@ void SetRadialSectionAnswer(TextLineArray& lines, int last) {
   if (at == 0 || at + 2 > last || static_cast<size_t>(at + 2) >= lines.size()) return;
   // Only the radial-section line itself: a plate roof's listing has its element-count heading there.
   if (lines[static_cast<size_t>(at + 2)].compare(0, 14, "Radial Section") != 0) return;
-  lines[static_cast<size_t>(at + 2)] = "Radial Section in form of a CURVE (?)  " + AnswerAt(GeometryAnswers, 7);
+  lines[static_cast<size_t>(at + 2)] = "Radial Section in form of a CURVE (?)  " + AnswerAt(GeometryAnswers, kCurvedSectionSlot);
 }
 
 int GeometryFileWrites = 0;

@@ -9,6 +9,7 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/loadfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 
 namespace corvane {
@@ -119,7 +120,7 @@ Table2D<float>& NodalOfSubstructure() {
 Table2D<float>& TrapezoidalOfSubstructure() {
   int s = SubstructureNumber();
   if (s == 3) {
-    int k = IsShellRoof() ? static_cast<int>(ParseNumber(AnswerAt(GeometryAnswers, 6))) : 3;
+    int k = IsShellRoof() ? static_cast<int>(ParseNumber(AnswerAt(GeometryAnswers, kRoofLoadKindSlot))) : 3;
     return RoofLoadTables[k >= 3 && k <= 7 ? k : 3];
   }
   return s == 2 ? WallTrapezoidalLoadTable : TrapezoidalLoadTable;
@@ -127,7 +128,7 @@ Table2D<float>& TrapezoidalOfSubstructure() {
 
 }  // namespace
 
-bool IsShellRoof() { return Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, 4) == "Y"; }
+bool IsShellRoof() { return Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y"; }
 
 bool IsTankPlateOrWall() {
   return StructureType == "TANK" && (Substructure == "BASE PLATE" || Substructure == "WALL");
@@ -229,7 +230,7 @@ int SetRoofLoadTemplate(int option) {
     return -1;
   }
   if (option >= 3 && option <= 7) {
-    AnswerSlot(GeometryAnswers, 6) = std::to_string(option);
+    AnswerSlot(GeometryAnswers, kRoofLoadKindSlot) = std::to_string(option);
     TrapezoidalTemplate(" [kN/m]", kRoofNames[option - 3]);
     Set(2, 1, " Trapezoidal Load  [kN/m] ");
     return -1;

@@ -6,6 +6,7 @@
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/tablecells.h"
 
 namespace corvane {
@@ -105,7 +106,7 @@ void NumberRows(Table2D<float>& table, int rows, int cols) {
   for (int r = 1; r <= rows; ++r) table(r, 0) = static_cast<float>(r);
 }
 
-bool ShellRoof() { return AnswerAt(GeometryAnswers, 4) == "Y"; }
+bool ShellRoof() { return AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y"; }
 
 }  // namespace
 

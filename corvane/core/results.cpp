@@ -6,6 +6,7 @@
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/textexports.h"
 
 namespace corvane {
@@ -160,8 +161,8 @@ int SoilKind(const std::vector<std::string>& supportFlags) {
 }
 
 ActionTable CurrentActions() {
-  return StructuralActions(StructureCode(), Trim(Substructure), IsYes(AnswerAt(GeometryAnswers, 1)),
-                           IsYes(AnswerAt(GeometryAnswers, 3)), IsYes(AnswerAt(GeometryAnswers, 4)),
+  return StructuralActions(StructureCode(), Trim(Substructure), IsYes(AnswerAt(GeometryAnswers, kStripSlot)),
+                           IsYes(AnswerAt(GeometryAnswers, kRoofInPlaneSlot)), IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)),
                            SoilKind(SupportFlags));
 }
 
@@ -223,7 +224,7 @@ int ParseResultsSection(const TextLineArray& lines, int lineCount, int t, int st
 
 int ReadResultsSection(int t, int structure, int& rows) {
   rows = ParseResultsSection(ResultLines, ResultLineCount, t, structure, Trim(Substructure),
-                             IsYes(AnswerAt(GeometryAnswers, 4)), GraphState[kSoilKind], ResultTable);
+                             IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)), GraphState[kSoilKind], ResultTable);
   return rows;
 }
 

@@ -5,6 +5,7 @@
 #include "core/numbers.h"
 #include "core/tableentry.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 
 namespace corvane {
 
@@ -171,8 +172,8 @@ bool StatesSupported(const SupportStates& states) {
 }
 
 void DefaultWallConnections(std::vector<std::string>& flags) {
-  if (!IsConnectionLetter(Flag(flags, 9))) AnswerSlot(flags, 9) = "M";
-  if (TankHasRoof() && !IsConnectionLetter(Flag(flags, 11))) AnswerSlot(flags, 11) = "M";
+  if (!IsConnectionLetter(Flag(flags, kPlateWallJointSlot))) AnswerSlot(flags, kPlateWallJointSlot) = "M";
+  if (TankHasRoof() && !IsConnectionLetter(Flag(flags, kRoofWallJointSlot))) AnswerSlot(flags, kRoofWallJointSlot) = "M";
 }
 
 SupportTableTemplate SupportTableFor(const std::string& kind) {

@@ -6,6 +6,7 @@
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/slots.h"
 
 namespace corvane {
 
@@ -42,8 +43,8 @@ void ListSoilSections(const std::vector<std::string>& answers, TextLineArray& li
                       int& elasticRows, int& winklerRows, const std::string& unyieldingNodes) {
   bool beamStrip = type == 1;
   int v = type == 3 ? 15 : 8;  // first half-space value
-  if (Answer(answers, 2) == "Y") Put(lines, ++at, "UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
-  if (Answer(answers, 3) == "Y") {
+  if (Answer(answers, kUnyieldingSlot) == "Y") Put(lines, ++at, "UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
+  if (Answer(answers, kElasticSupportsSlot) == "Y") {
     Put(lines, ++at, "ELASTIC SUPPORTS:");
     if (beamStrip) {
       Put(lines, ++at, "Node 'i'   Vert. Spring Constant   Rotat. Spring Constant");
@@ -57,7 +58,7 @@ void ListSoilSections(const std::vector<std::string>& answers, TextLineArray& li
   } else {
     elasticRows = 0;
   }
-  if (Answer(answers, 4) == "Y") {
+  if (Answer(answers, kWinklerSlot) == "Y") {
     Put(lines, ++at, "WINKLER FOUNDATION:");
     if (beamStrip) {
       Put(lines, ++at, " Elment 'i'   Subgrade Modulus");
@@ -70,12 +71,12 @@ void ListSoilSections(const std::vector<std::string>& answers, TextLineArray& li
   } else {
     winklerRows = 0;
   }
-  if (Answer(answers, 5) == "Y") {
+  if (Answer(answers, kIsotropicHalfSpaceSlot) == "Y") {
     std::string head = type == 2 ? "ISOTROPIC ELASTIC HALF-SPACE: E= " : "ISOTROPIC ELASTIC HALF-SPACE: E =";
     Put(lines, ++at, head + FormatNumber(Value(answers, v), " #.00000E+##") + "[kPa];   Nu =" +
                          FormatNumber(Value(answers, v + 1), type == 3 ? " 0.0000" : " 0.0###"));
   }
-  if (Answer(answers, 6) == "Y") {
+  if (Answer(answers, kAnisotropicHalfSpaceSlot) == "Y") {
     Put(lines, ++at, "CROSS-ANISOTROPIC ELASTIC HALF-SPACE:");
     Put(lines, ++at, "Moduli of Elasticity [kPa]:");
     Put(lines, ++at, "  for Vertical Direction,   Ev =" + FormatNumber(Value(answers, v), " #.00000E+##"));
@@ -147,12 +148,12 @@ void ListSupports(const std::vector<std::string>& answers, TextLineArray& lines,
   if (type == 3) {
     Put(lines, ++at, kTankRule);
     Put(lines, ++at, "BASE PLATE SUPPORT DATA:");
-    Put(lines, ++at, "Edge Fixed against Rotation (?):  " + Answer(answers, 1));
+    Put(lines, ++at, "Edge Fixed against Rotation (?):  " + Answer(answers, kEdgeFixedSlot));
     ListSoilSections(answers, lines, at, type, elasticRows, winklerRows, unyieldingNodes);
 
     Put(lines, ++at, kTankRule);
     Put(lines, ++at, "WALL CYLINDER CONSTRAINT DATA:");
-    if (Answer(answers, 7) == "Y") {
+    if (Answer(answers, kWallWinklerSlot) == "Y") {
       Put(lines, ++at, "WINKLER SOIL AROUND WALL:");
       Put(lines, ++at, "Element 'i' Soil Subgrade Modulus");
       Put(lines, ++at, "(Nodes i,j)       [kPa/m] ");
@@ -160,7 +161,7 @@ void ListSupports(const std::vector<std::string>& answers, TextLineArray& lines,
     } else {
       wallWinklerRows = 0;
     }
-    if (Answer(answers, 8) == "Y") {
+    if (Answer(answers, kWallRestraintsSlot) == "Y") {
       Put(lines, ++at, "ELASTIC NODAL RESTRAINTS:");
       Put(lines, ++at, "Node 'i'  Horiz. Spring Constant   Rotat. Spring Constant");
       Put(lines, ++at, "                  [kN/m^2]              [kN*m/rad/m]");
@@ -168,37 +169,37 @@ void ListSupports(const std::vector<std::string>& answers, TextLineArray& lines,
     } else {
       wallRestraintRows = 0;
     }
-    Put(lines, ++at, Connection(Answer(answers, 9), kBaseConnections[0], kBaseConnections[1], kBaseConnections[2]));
-    Put(lines, ++at, "Base Plate-Wall Junction at Plate Middle Plane (?):  " + Answer(answers, 10));
+    Put(lines, ++at, Connection(Answer(answers, kPlateWallJointSlot), kBaseConnections[0], kBaseConnections[1], kBaseConnections[2]));
+    Put(lines, ++at, "Base Plate-Wall Junction at Plate Middle Plane (?):  " + Answer(answers, kPlateJointMiddleSlot));
     bool roof = ElementCount(3) > 0;
     if (roof) {
-      Put(lines, ++at, Connection(Answer(answers, 11), kRoofConnections[0], kRoofConnections[1], kRoofConnections[2]));
-      Put(lines, ++at, "Roof-Wall Junction at Roof Middle Surface (?):  " + Answer(answers, 12));
+      Put(lines, ++at, Connection(Answer(answers, kRoofWallJointSlot), kRoofConnections[0], kRoofConnections[1], kRoofConnections[2]));
+      Put(lines, ++at, "Roof-Wall Junction at Roof Middle Surface (?):  " + Answer(answers, kRoofJointMiddleSlot));
       Put(lines, ++at, kTankRule);
       Put(lines, ++at, "ROOF CONSTRAINT DATA:");
       if (JobDataTable.Get(3, 2) > 0) {
-        Put(lines, ++at, "Roof Outer Edge Fixed Against Rotation (?):  " + Answer(answers, 13));
-        Put(lines, ++at, "Roof Inner Edge Fixed Against Rotation (?):  " + Answer(answers, 14));
+        Put(lines, ++at, "Roof Outer Edge Fixed Against Rotation (?):  " + Answer(answers, kRoofEdgeFixedSlot));
+        Put(lines, ++at, "Roof Inner Edge Fixed Against Rotation (?):  " + Answer(answers, kRoofInnerEdgeFixedSlot));
       } else {
-        Put(lines, ++at, "Roof Edge Fixed Against Rotation (?):  " + Answer(answers, 13));
+        Put(lines, ++at, "Roof Edge Fixed Against Rotation (?):  " + Answer(answers, kRoofEdgeFixedSlot));
       }
     } else {
-      Put(lines, ++at, "Top Wall Edge Fixed against Rotation (?):  " + Answer(answers, 11));
+      Put(lines, ++at, "Top Wall Edge Fixed against Rotation (?):  " + Answer(answers, kRoofWallJointSlot));
     }
   } else {
     wallRestraintRows = wallWinklerRows = 0;
     if (type == 2) {
       Put(lines, ++at, "CIRCULAR PLATE SUPPORT DATA:");
       if (JobDataTable.Get(1, 2) > 0) {
-        Put(lines, ++at, "Inner Edge Fixed against Rotation (?):  " + Answer(answers, 1));
-        Put(lines, ++at, "Outer Edge Fixed against Rotation (?):  " + Answer(answers, 7));
+        Put(lines, ++at, "Inner Edge Fixed against Rotation (?):  " + Answer(answers, kEdgeFixedSlot));
+        Put(lines, ++at, "Outer Edge Fixed against Rotation (?):  " + Answer(answers, kOuterEdgeFixedSlot));
       } else {
-        Put(lines, ++at, "Edge Fixed against Rotation (?):  " + Answer(answers, 1));
+        Put(lines, ++at, "Edge Fixed against Rotation (?):  " + Answer(answers, kEdgeFixedSlot));
       }
     } else {
       Put(lines, ++at, "BEAM/STRIP SUPPORT DATA:");
-      Put(lines, ++at, "Left Edge Fixed against Rotation (?):  " + Answer(answers, 1));
-      Put(lines, ++at, "Right Edge Fixed against Rotation (?):  " + Answer(answers, 7));
+      Put(lines, ++at, "Left Edge Fixed against Rotation (?):  " + Answer(answers, kEdgeFixedSlot));
+      Put(lines, ++at, "Right Edge Fixed against Rotation (?):  " + Answer(answers, kOuterEdgeFixedSlot));
     }
     ListSoilSections(answers, lines, at, type, elasticRows, winklerRows, unyieldingNodes);
   }
@@ -362,13 +363,13 @@ bool SaveSupportFile(int type) {
   int rows[4] = {0, 0, 0, 0};
   CompactZeroRows(ElasticSupportTable, nb + 1, elasticValues, rows[0]);
   CompactZeroRows(WinklerTable, nb, winklerValues, rows[1]);
-  if (rows[0] == 0) AnswerSlot(SupportFlags, 3) = "N";
-  if (rows[1] == 0) AnswerSlot(SupportFlags, 4) = "N";
+  if (rows[0] == 0) AnswerSlot(SupportFlags, kElasticSupportsSlot) = "N";
+  if (rows[1] == 0) AnswerSlot(SupportFlags, kWinklerSlot) = "N";
   if (type == 3) {
     CompactZeroRows(WallRestraintTable, nw + 1, 2, rows[2]);
     CompactZeroRows(WallWinklerTable, nw, 1, rows[3]);
-    if (rows[3] == 0) AnswerSlot(SupportFlags, 7) = "N";
-    if (rows[2] == 0) AnswerSlot(SupportFlags, 8) = "N";
+    if (rows[3] == 0) AnswerSlot(SupportFlags, kWallWinklerSlot) = "N";
+    if (rows[2] == 0) AnswerSlot(SupportFlags, kWallRestraintsSlot) = "N";
   }
   int starts[4] = {rows[0], rows[1], rows[2], rows[3]};
   TextLineArray lines(2);

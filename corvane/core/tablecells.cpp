@@ -4,6 +4,7 @@
 
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 
 namespace corvane {
 
@@ -35,7 +36,7 @@ bool AnyValue(int rows, int columns) {
 
 std::string GeometryTableError(int rows, double d) {
   bool beam = Substructure == "BEAM";
-  bool shell = Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, 4) == "Y";
+  bool shell = Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y";
   bool beamStrip = StructureType == "BEAM/STRIP";
   std::string message;
   double sum = 0;
@@ -72,8 +73,8 @@ void StoreLoadCells(const std::string& kind, int rows, int columns) {
   } else if (kind == "TRAPEZOIDAL") {
     if (s == 3) {
       int k = 3;
-      if (AnswerAt(GeometryAnswers, 4) == "Y") {
-        k = WholeNumberOf(AnswerAt(GeometryAnswers, 6));
+      if (AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y") {
+        k = WholeNumberOf(AnswerAt(GeometryAnswers, kRoofLoadKindSlot));
         if (k < 3 || k > 7) return;
       }
       Store(RoofLoadTables[k], rows, columns);

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "corvane/core/globals.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -16,11 +17,11 @@ INT_PTR FormMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const F
     case WM_COMMAND: {
       int id = LOWORD(wParam);
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == 55) {
+      if (id == kOkId) {
         form.accept(dialog);
         return TRUE;
       }
-      if (id == 56 || id == IDCANCEL) {
+      if (id == kFormCancelId || id == IDCANCEL) {
         DialogStatus = "ZZZ";
         EndDialog(dialog, 0);
         return TRUE;

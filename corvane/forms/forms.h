@@ -118,7 +118,7 @@ int ShowTableWindow(HWND owner, const DialogTemplate& table);
 // ----- Tank substructure choice -----
 //
 // Mode 1 geometry (RunGeometryDialogs), 2 supports, 3 loads, 4 (and above) graphs. The options
-// shown follow the roof (TankOptionCount); the action button (199 - mode; "&OK" 9876 for graphs)
+// shown follow the roof (TankOptionCount); the action button (199 - mode; "&OK" kContinueId for graphs)
 // runs the mode's data dialog for the checked substructure with this dialog hidden, then selects
 // the next option; "&CANCEL" ends it with 1.
 DialogTemplate TankSubstructureDialog(int mode);
@@ -137,7 +137,7 @@ extern TankSubstructureActions TankActions;
 // ----- Support entry -----
 //
 // Support-type dialog of StructureType and Substructure (mode 0 from the command, 1 from the tank
-// choice): one box or option per support answer, set from SupportFlags. "&Ok" (9876) and
+// choice): one box or option per support answer, set from SupportFlags. "&Ok" (kContinueId) and
 // " &ENTER / EDIT Support DATA " (131) refuse a structure that is not supported; otherwise they
 // store the choice into SupportFlags and end it with 1; "&Cancel" ends it with 0.
 DialogTemplate SupportTypeDialog(int mode);

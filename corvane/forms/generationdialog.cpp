@@ -6,10 +6,13 @@
 #include "core/numbers.h"
 #include "corvane/core/geometryentry.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -17,7 +20,6 @@ namespace corvane {
 namespace {
 
 constexpr int kWidth = 250;
-constexpr int kShellBox = 131;
 
 // The value column the generation dialog on screen fills (its mode).
 int GenerationColumn = 1;
@@ -27,7 +29,7 @@ std::string Caption() { return "   " + StructureType + " ANALYSIS.   JOB: " + Jo
 std::string KindWord() { return FormTexts.Get(0, 0); }
 
 bool ShellRoofGeometry() {
-  return KindWord() == "GEOMETRY" && Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, 4) == "Y";
+  return KindWord() == "GEOMETRY" && Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y";
 }
 
 // A generation label as the dialogs show it: right-aligned in 24 places (a longer one whole).
@@ -100,9 +102,9 @@ DialogTemplate GenerationDialog(int mode) {
   bool checkList = n == 3;
   bool node = FormTexts.Get(kGenerationTextRow, 0) == "NODE";
   DialogTemplate d = NewDialog(Caption(), 0, 0, kWidth, 60);
-  AddLabel(d, 120, checkList ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:", 8, 7,
+  AddLabel(d, kHeadingId, checkList ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:", 8, 7,
            kWidth - 16, 10, SS_CENTER);
-  AddLine(d, 99, 8, 18, kWidth - 16, 2);
+  AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   const std::string labels[3] = {node ? " START NODE No:" : " START ELEMENT No (Nodes i,j):",
                                  node ? " END NODE No:" : " END ELEMENT No:", " STEP:"};
   const std::string defaults[3] = {"1", Trim(NumberToText(TableRows)), "1"};
@@ -111,7 +113,7 @@ DialogTemplate GenerationDialog(int mode) {
     std::string label = i < 3 ? labels[i] : RightAligned(GenerationLabel(GenerationColumn));
     std::string value = i < 3 ? defaults[i] : Trim(CellTexts.Get(GenerationColumn + 1, 1));
     if (i == 3) y += 4;
-    AddLabel(d, 110 + i, label, 6, y + 2, 166, 10, SS_RIGHT);
+    AddLabel(d, kFormLabelBaseId + i, label, 6, y + 2, 166, 10, SS_RIGHT);
     AddField(d, first + i, value, 176, y, 64, 12);
   }
   bool shellBox = ShellRoofGeometry() && GenerationColumn == 1;
@@ -120,18 +122,18 @@ DialogTemplate GenerationDialog(int mode) {
     y += 18;
   }
   y += 6;
-  AddButton(d, 55, "&Ok", kWidth / 2 - 50, y, 40, 14);
-  AddButton(d, 56, "&Cancel", kWidth / 2 + 10, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, y, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, y, 40, 14);
   d.height = y + 22;
   OnOpen(d, [first, n, shellBox](HWND dialog) {
-    for (int id = 110; id < 110 + n; ++id) SetFixedFont(dialog, id);
+    for (int id = kFormLabelBaseId; id < kFormLabelBaseId + n; ++id) SetFixedFont(dialog, id);
     SubclassControls(dialog, first, first + n - 1, EditSubclassProc);
     if (shellBox) {
       CheckDlgButton(dialog, kShellBox, BST_CHECKED);
       SubclassControl(dialog, kShellBox, EditSubclassProc2);
     }
     SetFocus(GetDlgItem(dialog, first));
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }
@@ -145,17 +147,17 @@ DialogTemplate UniformGeometryDialog(int column, int fourth) {
   SharedIntegers(3, 0) = column;
   SharedIntegers(3, 1) = fourth;
   DialogTemplate d = NewDialog(Caption(), 0, 0, kWidth, 78);
-  AddLabel(d, 120, " UNIFORM GEOMETRY DATA GENERATION:", 8, 7, kWidth - 16, 10, SS_CENTER);
-  AddLine(d, 99, 8, 18, kWidth - 16, 2);
-  AddLabel(d, 110, RightAligned(GenerationLabel(column)), 6, 30, 166, 10, SS_RIGHT);
-  AddField(d, 231, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
-  AddButton(d, 55, "&Ok", kWidth / 2 - 50, 54, 40, 14);
-  AddButton(d, 56, "&Cancel", kWidth / 2 + 10, 54, 40, 14);
+  AddLabel(d, kHeadingId, " UNIFORM GEOMETRY DATA GENERATION:", 8, 7, kWidth - 16, 10, SS_CENTER);
+  AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
+  AddLabel(d, kFormLabelBaseId, RightAligned(GenerationLabel(column)), 6, 30, 166, 10, SS_RIGHT);
+  AddField(d, kUniformValueId, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
+  AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, 54, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, 54, 40, 14);
   OnOpen(d, [](HWND dialog) {
-    SetFixedFont(dialog, 110);
-    SubclassControl(dialog, 231, EditSubclassProc);
-    SetFocus(GetDlgItem(dialog, 231));
-    PointerOnControl(dialog, 55);
+    SetFixedFont(dialog, kFormLabelBaseId);
+    SubclassControl(dialog, kUniformValueId, EditSubclassProc);
+    SetFocus(GetDlgItem(dialog, kUniformValueId));
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }

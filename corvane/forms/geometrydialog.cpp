@@ -7,10 +7,13 @@
 #include "corvane/core/geometryentry.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -20,7 +23,6 @@ StructureViewPort StructureViewHooks;
 namespace {
 
 constexpr int kWidth = 370;
-constexpr int kInPlane = 130, kNext = 131, kFirstChoice = 132, kSecondChoice = 133;
 
 bool Roof() { return StructureType == "TANK" && Substructure == "ROOF STRUCTURE"; }
 
@@ -99,20 +101,20 @@ DialogTemplate GeometryDialog() {
   ClearFileAnswers();
   int a = 0, b = 0, c = 0;
   ReadGeometrySections(TextLines, stored, type, JobDataTable, GeometryAnswers, a, b, c);
-  AnswerSlot(GeometryAnswers, 0) = AnswerAt(GeometryAnswers, 1);
-  AnswerSlot(GeometryAnswers, 5) = AnswerAt(GeometryAnswers, 4);
+  AnswerSlot(GeometryAnswers, kStripAnswerAtOpenSlot) = AnswerAt(GeometryAnswers, kStripSlot);
+  AnswerSlot(GeometryAnswers, kShellRoofAtOpenSlot) = AnswerAt(GeometryAnswers, kShellRoofSlot);
 
   const int n = GeometryItemCount();
   std::string heading = " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:";
   if (StructureType == "TANK") heading += "  " + Substructure;
   DialogTemplate d = NewDialog("   " + StructureType + " ANALYSIS.   JOB: " + JobSpec, 0, 0, kWidth, 100);
-  AddLabel(d, 150, heading, 8, 7, kWidth - 16, 10, SS_CENTER);
-  AddLine(d, 99, 8, 18, kWidth - 16, 2);
+  AddLabel(d, kGeometryHeadingId, heading, 8, 7, kWidth - 16, 10, SS_CENTER);
+  AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   int y = 26;
   for (int i = 1; i <= n; ++i, y += 15) {
-    AddLabel(d, 110 + i, GeometryItemLabel(i), 6, y + 2, 176, 10, SS_RIGHT);
-    AddField(d, 100 + i, GeometryFieldText(i), 186, y, 74, 12);
-    AddLabel(d, 120 + i, GeometryItemUnit(i), 262, y + 2, kWidth - 268, 10);
+    AddLabel(d, kFormLabelBaseId + i, GeometryItemLabel(i), 6, y + 2, 176, 10, SS_RIGHT);
+    AddField(d, kGeometryFieldBaseId + i, GeometryFieldText(i), 186, y, 74, 12);
+    AddLabel(d, kGeometryUnitBaseId + i, GeometryItemUnit(i), 262, y + 2, kWidth - 268, 10);
   }
   y += 4;
   bool strip = StructureType == "BEAM/STRIP", roof = Roof(), tank = StructureType == "TANK";
@@ -129,19 +131,19 @@ DialogTemplate GeometryDialog() {
   }
   AddCheckBox(d, kNext, " &ENTER / EDIT GEOMETRY DATA ", 60, y, 250, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
   y += 20;
-  AddButton(d, 55, "&Ok", kWidth / 2 - 60, y, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", kWidth / 2 + 10, y, 50, 14);
+  AddButton(d, kOkId, "&Ok", kWidth / 2 - 60, y, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", kWidth / 2 + 10, y, 50, 14);
   d.height = y + 22;
   const int buttonsY = y + 7;
   OnOpen(d, [n, strip, roof, tank, buttonsY](HWND dialog) {
     for (int i = 1; i <= n; ++i) {
-      SetFixedFont(dialog, 100 + i);
-      SetFixedFont(dialog, 110 + i);
-      SetFixedFont(dialog, 120 + i);
+      SetFixedFont(dialog, kGeometryFieldBaseId + i);
+      SetFixedFont(dialog, kFormLabelBaseId + i);
+      SetFixedFont(dialog, kGeometryUnitBaseId + i);
     }
     for (int id = kInPlane; id <= kSecondChoice; ++id) SetFixedFont(dialog, id);
-    if (strip) CheckRadioButton(dialog, kFirstChoice, kSecondChoice, IsYes(AnswerAt(GeometryAnswers, 1)) ? kFirstChoice : kSecondChoice);
-    bool shell = roof && IsYes(AnswerAt(GeometryAnswers, 4));
+    if (strip) CheckRadioButton(dialog, kFirstChoice, kSecondChoice, IsYes(AnswerAt(GeometryAnswers, kStripSlot)) ? kFirstChoice : kSecondChoice);
+    bool shell = roof && IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot));
     if (roof) CheckRadioButton(dialog, kFirstChoice, kSecondChoice, shell ? kFirstChoice : kSecondChoice);
     if (tank) {
       int s = GeometrySubstructure();
@@ -150,11 +152,11 @@ DialogTemplate GeometryDialog() {
     }
     CheckDlgButton(dialog, kNext, BST_CHECKED);
     SharedIntegers(4, 0) = n;
-    SharedIntegers(4, 1) = 101;
-    SubclassControls(dialog, 101, 100 + n, EditSubclassProc);
+    SharedIntegers(4, 1) = kGeometryFieldBaseId + 1;
+    SubclassControls(dialog, kGeometryFieldBaseId + 1, kGeometryFieldBaseId + n, EditSubclassProc);
     SubclassControls(dialog, kInPlane, kSecondChoice, EditSubclassProc2);
     PlacePointer(dialog, kWidth / 2, buttonsY);
-    SetFocus(GetDlgItem(dialog, 101));
+    SetFocus(GetDlgItem(dialog, kGeometryFieldBaseId + 1));
   });
   return d;
 }
@@ -167,12 +169,12 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return TRUE;
     case WM_COMMAND: {
       int id = LOWORD(wParam), code = HIWORD(wParam);
-      if (code == EN_CHANGE && id >= 101 && id <= 106) {
+      if (code == EN_CHANGE && id > kGeometryFieldBaseId && id <= kGeometryFieldBaseId + 6) {
         InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
         return TRUE;
       }
       if (code != BN_CLICKED) return FALSE;
-      if (id == 55) {
+      if (id == kOkId) {
         Accept(dialog);
       } else if (id == IDCANCEL) {
         Cancel(dialog);

@@ -6,9 +6,12 @@
 #include "corvane/core/globals.h"
 #include "corvane/core/loadfile.h"
 #include "corvane/core/roofshell.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/tablecells.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/dialogdata.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -19,12 +22,11 @@ TableDialogs TableDialogHooks;
 
 namespace {
 
-constexpr int kCurve = 7777, kStraight = 7778;
 const char* const kCorrect = "\r\n\r\n          Correct the Data!";
 
 std::string Kind() { return FormTexts.Get(0, 0); }
 
-bool ShellRoof() { return Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, 4) == "Y"; }
+bool ShellRoof() { return Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y"; }
 
 void Warn(HWND table, const std::string& message) {
   WarningTones();
@@ -63,7 +65,7 @@ void PrepareLocks() {
   if (kind != "NODAL" && kind != "ELASTIC") return;
   if (Substructure == "WALL" || Substructure == "ROOF STRUCTURE") return;
   // A list kept while the answer is off supports nothing.
-  if (!IsYes(AnswerAt(SupportFlags, 2))) return;
+  if (!IsYes(AnswerAt(SupportFlags, kUnyieldingSlot))) return;
   std::string list = UnyieldingNodes;
   size_t a = list.find_first_not_of(" ,"), b = list.find_last_not_of(" ,");
   if (a == std::string::npos) return;
@@ -105,8 +107,8 @@ void Headings(DialogTemplate& d, const std::vector<std::pair<std::string, int>>&
 }
 
 void Title(DialogTemplate& d, const std::string& title) {
-  AddLabel(d, 120, title, TableLeft, 6, d.width - 2 * TableLeft, 10, SS_CENTER);
-  AddLine(d, 99, TableLeft, 17, d.width - 2 * TableLeft, 2);
+  AddLabel(d, kHeadingId, title, TableLeft, 6, d.width - 2 * TableLeft, 10, SS_CENTER);
+  AddLine(d, kRuleId, TableLeft, 17, d.width - 2 * TableLeft, 2);
 }
 
 void GeometryHeadings(DialogTemplate& d) {
@@ -155,7 +157,7 @@ void GeometryHeadings(DialogTemplate& d) {
   }
   d.height = y + 4;
   OnOpen(d, [](HWND table) {
-    for (int id = 109; id <= 116; ++id) SetFixedFont(table, id);
+    for (int id = kFirstTableHeadingId; id <= kLastTableHeadingId; ++id) SetFixedFont(table, id);
   });
 }
 
@@ -168,22 +170,22 @@ void TemplateHeadings(DialogTemplate& d) {
   for (int c = 1; c <= TableColumns; ++c) units.push_back(FormTexts.Get(3, c));
   Headings(d, names, units);
   int y = TableTop + VisibleRows * RowHeight + 24, w = LabelWidth + TableColumns * CellWidth;
-  AddButton(d, 121, FormTexts.Get(1, 0), TableLeft, y, w, 14);
-  AddButton(d, 122, FormTexts.Get(1, 1).empty() ? "&GENERATE" : FormTexts.Get(1, 1), TableLeft, y + 16, w, 14);
+  AddButton(d, kSameValueButtonId, FormTexts.Get(1, 0), TableLeft, y, w, 14);
+  AddButton(d, kGenerateButtonId, FormTexts.Get(1, 1).empty() ? "&GENERATE" : FormTexts.Get(1, 1), TableLeft, y + 16, w, 14);
   y += 34;
   if (!FormTexts.Get(4, 0).empty() || !FormTexts.Get(4, 1).empty()) {
     // The remark wraps under a narrow table: it gets the lines it needs (capitals take about
     // five dialog units each) and the window grows by them.
     const std::string remark = FormTexts.Get(4, 1);
     const int lines = std::max(1, (static_cast<int>(remark.size()) * 5 + w - 1) / w);
-    AddLabel(d, 117, FormTexts.Get(4, 0), TableLeft, y, w, 10);
-    AddLabel(d, 118, remark, TableLeft, y + 10, w, 10 * lines);
+    AddLabel(d, kRemarkHeadingId, FormTexts.Get(4, 0), TableLeft, y, w, 10);
+    AddLabel(d, kRemarkId, remark, TableLeft, y + 10, w, 10 * lines);
     y += 12 + 10 * lines;
   }
   d.width = std::max(d.width, w + 2 * TableLeft + 12);
   d.height = y + 4;
   OnOpen(d, [](HWND table) {
-    for (int id = 109; id <= 116; ++id) SetFixedFont(table, id);
+    for (int id = kFirstTableHeadingId; id <= kLastTableHeadingId; ++id) SetFixedFont(table, id);
   });
 }
 
@@ -198,7 +200,7 @@ void BuildHeadings(DialogTemplate& d) {
 void Initialise(HWND table) {
   OpenTableView(table, Kind());
   if (TableKind == 0 && ShellRoof())
-    CheckRadioButton(table, kCurve, kStraight, AnswerAt(GeometryAnswers, 7) == "Y" ? kCurve : kStraight);
+    CheckRadioButton(table, kCurve, kStraight, AnswerAt(GeometryAnswers, kCurvedSectionSlot) == "Y" ? kCurve : kStraight);
 }
 
 // The load form of a mode over the fields from 241.
@@ -250,7 +252,7 @@ void RoofShell(HWND table) {
 
 void Command(HWND table, int id) {
   if (TableKind == 0) {
-    if (id == 121 && ShellRoof()) {
+    if (id == kSameValueButtonId && ShellRoof()) {
       RoofShell(table);
     } else if (id % 2 == 1) {
       Uniform(table, (id - 119) / 2);
@@ -258,12 +260,12 @@ void Command(HWND table, int id) {
       Generate(table, (id - 120) / 2);
     }
   } else if (TableKind == 1) {
-    if (id == 121) Uniform(table, FocusedColumn());
-    if (id == 122) Generate(table, FocusedColumn());
+    if (id == kSameValueButtonId) Uniform(table, FocusedColumn());
+    if (id == kGenerateButtonId) Generate(table, FocusedColumn());
   } else {
     std::string kind = Kind();
     int column = FocusedColumn();
-    if (id == 121) {
+    if (id == kSameValueButtonId) {
       if (kind == "TRAPEZOIDAL") {
         if (LoadForm(table, 1, 4) == 1) LinearLoadBetweenNodes();
       } else {
@@ -271,7 +273,7 @@ void Command(HWND table, int id) {
         if (LoadForm(table, mode, mode == 3 ? 3 : 2) == 1)
           for (int c = 1; c <= TableColumns; ++c) FillColumn(c + 1, AnswerAt(FieldTexts, c));
       }
-    } else if (id == 122) {
+    } else if (id == kGenerateButtonId) {
       int mode = kind == "TEMPERATURE" ? (column == 1 ? 11 : 12) : 3 + column;
       if (LoadForm(table, mode, 4) == 1) ApplyRange(column);
     }
@@ -287,7 +289,7 @@ bool Accept(HWND table) {
       Warn(table, message);
       return false;
     }
-    if (ShellRoof()) AnswerSlot(GeometryAnswers, 7) = IsDlgButtonChecked(table, kCurve) == BST_CHECKED ? "Y" : "N";
+    if (ShellRoof()) AnswerSlot(GeometryAnswers, kCurvedSectionSlot) = IsDlgButtonChecked(table, kCurve) == BST_CHECKED ? "Y" : "N";
     StoreGeometryCells(TableRows, TableColumns);
     // The table stays open when its data could not be kept: nothing typed is lost.
     if (!SaveGeometryFile(JobSpec)) {

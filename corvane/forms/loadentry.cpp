@@ -7,7 +7,9 @@
 #include "corvane/core/globals.h"
 #include "corvane/core/loadentry.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/loadtype.h"
 #include "win/messages.h"
 
@@ -16,7 +18,6 @@ namespace corvane {
 namespace {
 
 constexpr int kWidth = 270;
-constexpr int kTitle = 120, kTitleLine = 99, kRoofFrame = 301, kRoofLine = 302;
 
 int OptionCount = 4;
 
@@ -95,18 +96,18 @@ DialogTemplate LoadTypeDialog(int mode) {
     AddLine(d, kRoofLine, x - 8, y(8) - 5, widest + 16, 2);
   }
   for (int k = 1; k <= n; ++k)
-    AddOption(d, 200 + k, options[static_cast<size_t>(k - 1)], x, y(k), widest, 13,
+    AddOption(d, kFirstOptionId - 1 + k, options[static_cast<size_t>(k - 1)], x, y(k), widest, 13,
               k == 1 ? WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON : WS_TABSTOP | BS_AUTORADIOBUTTON);
   const std::string enter = "&ENTER / EDIT Load Data";
   int bw = DialogTextWidth(d, enter, h) + 20;
   AddButton(d, kLoadTypeEnterButton, enter, (kWidth - bw) / 2, d.height - 42, bw, 16);
-  AddButton(d, 2, "&CLOSE", (kWidth - 50) / 2, d.height - 21, 50, 14);
+  AddButton(d, kCancelId, "&CLOSE", (kWidth - 50) / 2, d.height - 21, 50, 14);
   const int pointerY = d.height - 34;
   OnOpen(d, [n, pointerY](HWND dialog) {
-    CheckRadioButton(dialog, 201, 200 + n, 201);
-    SetFocus(GetDlgItem(dialog, 201));
+    CheckRadioButton(dialog, kFirstOptionId, kFirstOptionId - 1 + n, kFirstOptionId);
+    SetFocus(GetDlgItem(dialog, kFirstOptionId));
     PlacePointer(dialog, kWidth / 2, pointerY);
-    SubclassControls(dialog, 201, 200 + n, EditSubclassProc4);
+    SubclassControls(dialog, kFirstOptionId, kFirstOptionId - 1 + n, EditSubclassProc4);
     SubclassControl(dialog, kLoadTypeEnterButton, EditSubclassProc4);
   });
   return d;

@@ -7,7 +7,9 @@
 #include "corvane/core/tablecells.h"
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -218,10 +220,10 @@ DialogTemplate LoadGenerationDialog(int mode) {
   int y = 10, field = 0, heading = 0;
   for (const auto& l : lines) {
     if (l.heading) {
-      AddLabel(d, 130 + heading++, l.text, 8, y + 2, kWidth - 16, 10, SS_CENTER);
+      AddLabel(d, kLoadHeadingBaseId + heading++, l.text, 8, y + 2, kWidth - 16, 10, SS_CENTER);
       y += 14;
     } else {
-      AddLabel(d, 110 + field, l.text, 6, y + 2, 158, 10, SS_RIGHT);
+      AddLabel(d, kFormLabelBaseId + field, l.text, 6, y + 2, 158, 10, SS_RIGHT);
       AddField(d, first + field, defaults[static_cast<size_t>(field + 1)], 168, y, 80, 12);
       ++field;
       y += 16;
@@ -230,8 +232,8 @@ DialogTemplate LoadGenerationDialog(int mode) {
   // Fields the template had no label for still exist, so that the form has its n fields.
   for (; field < n; ++field, y += 16) AddField(d, first + field, defaults[static_cast<size_t>(field + 1)], 168, y, 80, 12);
   y += 6;
-  AddButton(d, 55, "&Ok", kWidth / 2 - 50, y, 40, 14);
-  AddButton(d, 56, "&Cancel", kWidth / 2 + 10, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, y, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, y, 40, 14);
   d.height = y + 22;
   OnOpen(d, [first, n](HWND dialog) {
     SubclassControls(dialog, first, first + n - 1, EditSubclassProc);

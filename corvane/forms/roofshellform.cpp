@@ -4,16 +4,15 @@
 #include "corvane/core/roofshell.h"
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
 
 namespace {
 
-constexpr int kDome = 201, kCone = 202, kUniform = 203;
-constexpr int kX1 = 241, kZ1 = 242, kRadius = 243;
-constexpr int kOr = 308, kRadiusLabel = 309;
 
 const char* const kShellMessage = "Incorrect SHELL Data!\r\n\r\n      Correct the Data!         ";
 
@@ -25,11 +24,11 @@ const std::vector<ColourRule> kRoofShellColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(230, 240, 255)},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
-    {0, 298, 298, RGB(0, 0, 0), RGB(255, 250, 230), false},
+    {0, kShellNoteId, kShellNoteId, RGB(0, 0, 0), RGB(255, 250, 230), false},
     {0, kDome, kUniform, RGB(255, 255, 255), RGB(0, 0, 128), false},
-    {0, 306, 307, RGB(0, 0, 0), RGB(210, 225, 255), false},
-    {0, 120, 120, RGB(128, 0, 0), RGB(230, 240, 255)},
-    {0, 301, 301, RGB(128, 0, 0), RGB(230, 240, 255)},
+    {0, kSecondXId, kSecondZId, RGB(0, 0, 0), RGB(210, 225, 255), false},
+    {0, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(230, 240, 255)},
+    {0, kRoofTypeHeadingId, kRoofTypeHeadingId, RGB(128, 0, 0), RGB(230, 240, 255)},
     {0, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(230, 240, 255)},
 };
 
@@ -107,32 +106,32 @@ bool ChooseRoofType(HWND dialog, int id) {
 
 DialogTemplate RoofShellDialog() {
   DialogTemplate d = NewDialog("   " + StructureType + " ANALYSIS.   JOB: " + JobSpec, 0, 0, 330, 226);
-  AddLabel(d, 120, " ROOF SHELL GEOMETRY DATA:", 40, 6, 250, 10, SS_CENTER);
-  AddLine(d, 99, 40, 17, 250, 2);
+  AddLabel(d, kHeadingId, " ROOF SHELL GEOMETRY DATA:", 40, 6, 250, 10, SS_CENTER);
+  AddLine(d, kRuleId, 40, 17, 250, 2);
   AddFrame(d, 297, " REMARKS:", 8, 22, 314, 76);
-  AddLabel(d, 298,
+  AddLabel(d, kShellNoteId,
            "  The Shell Geometry can be given in terms of Coordinates of a point related to wall top (Point 2 - "
            "default point) and another point (such as Point 1) or, for a dome, Shell Radius.\r\n"
            "  Note that if the 'Uniform Element Width' button is NOT CHECKED Element x-Components MUST be entered at "
            "first (see Previous Screen) whilst z-Components will be calculated by the program.",
            14, 32, 302, 62);
-  AddLabel(d, 301, "SELECT ROOF TYPE", 14, 104, 120, 10);
+  AddLabel(d, kRoofTypeHeadingId, "SELECT ROOF TYPE", 14, 104, 120, 10);
   AddOption(d, kDome, " DOME Roof", 20, 116, 70, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, kCone, " CONICAL Roof", 100, 116, 80, 12);
   AddCheckBox(d, kUniform, " Uniform Element Width", 200, 116, 110, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddLabel(d, 302, "x-Coordinate [m]", 110, 136, 80, 10, SS_CENTER);
-  AddLabel(d, 303, "z-Coordinate [m]", 200, 136, 80, 10, SS_CENTER);
-  AddLabel(d, 304, "FIRST  Point:", 20, 150, 80, 10, SS_RIGHT);
-  AddLabel(d, 305, "SECOND Point:", 20, 166, 80, 10, SS_RIGHT);
+  AddLabel(d, kXHeadingId, "x-Coordinate [m]", 110, 136, 80, 10, SS_CENTER);
+  AddLabel(d, kZHeadingId, "z-Coordinate [m]", 200, 136, 80, 10, SS_CENTER);
+  AddLabel(d, kFirstPointId, "FIRST  Point:", 20, 150, 80, 10, SS_RIGHT);
+  AddLabel(d, kSecondPointId, "SECOND Point:", 20, 166, 80, 10, SS_RIGHT);
   AddField(d, kX1, Text(JobDataTable.Get(3, 2)), 110, 148, 80, 12);
   AddField(d, kZ1, "", 200, 148, 80, 12);
-  AddLabel(d, 306, Text(JobDataTable.Get(2, 2)), 110, 164, 80, 12, SS_CENTER | SS_SUNKEN);
-  AddLabel(d, 307, "0.0", 200, 164, 80, 12, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, kSecondXId, Text(JobDataTable.Get(2, 2)), 110, 164, 80, 12, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, kSecondZId, "0.0", 200, 164, 80, 12, SS_CENTER | SS_SUNKEN);
   AddLabel(d, kOr, " or ", 60, 184, 20, 10, SS_CENTER);
   AddLabel(d, kRadiusLabel, " Dome Radius [m] ", 84, 184, 106, 10, SS_RIGHT);
   AddField(d, kRadius, "", 200, 182, 80, 12);
-  AddButton(d, 55, "&Ok", 110, 204, 40, 14);
-  AddButton(d, 56, "&Cancel", 180, 204, 40, 14);
+  AddButton(d, kOkId, "&Ok", 110, 204, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", 180, 204, 40, 14);
   OnOpen(d, [](HWND dialog) {
     RoofType = 1;
     CheckDlgButton(dialog, kDome, BST_CHECKED);

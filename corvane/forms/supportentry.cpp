@@ -8,15 +8,18 @@
 #include "core/nodemarks.h"
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportentry.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/core/tablecells.h"
 #include "corvane/forms/formparts.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/checklist.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -24,9 +27,6 @@ namespace corvane {
 namespace {
 
 constexpr int kTypeWidth = 250;
-constexpr int kEnterData = 131;
-constexpr int kCheckList = 77777777;
-constexpr int kGenerate = 11122, kRemoveAll = 11123, kListOk = 9876, kListCancel = 1234;
 
 std::string Caption() { return "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec; }
 
@@ -42,7 +42,7 @@ const std::vector<ColourRule> kTypeColours = {
 
 int OptionCountShown() { return static_cast<int>(SupportTypeOptions().size()); }
 
-bool ShellRoofAbove() { return CurrentSupportForm() == SupportForm::Wall && IsYes(AnswerAt(GeometryAnswers, 4)); }
+bool ShellRoofAbove() { return CurrentSupportForm() == SupportForm::Wall && IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)); }
 
 void AcceptTypes(HWND dialog, int id) {
   SupportStates states{};
@@ -71,8 +71,8 @@ DialogTemplate SupportTypeDialog(int mode) {
   std::string heading = "SPECIFICATION OF SUPPORT TYPES:";
   if (StructureType == "TANK") heading += " " + Substructure;
   DialogTemplate d = NewDialog(Caption(), 0, 0, kTypeWidth, height);
-  AddLabel(d, 120, heading, 8, 7, kTypeWidth - 16, 10, SS_CENTER);
-  AddLine(d, 99, 8, 18, kTypeWidth - 16, 2);
+  AddLabel(d, kHeadingId, heading, 8, 7, kTypeWidth - 16, 10, SS_CENTER);
+  AddLine(d, kRuleId, 8, 18, kTypeWidth - 16, 2);
   int y = 26;
   int lastGroup = -1;
   for (const SupportOption& o : options) {
@@ -88,8 +88,8 @@ DialogTemplate SupportTypeDialog(int mode) {
     y += 13;
   }
   const int okY = height - (roof ? 24 : 42);
-  AddButton(d, 9876, "&Ok", kTypeWidth / 2 - 60, okY, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", kTypeWidth / 2 + 10, okY, 50, 14);
+  AddButton(d, kContinueId, "&Ok", kTypeWidth / 2 - 60, okY, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", kTypeWidth / 2 + 10, okY, 50, 14);
   if (!roof) AddButton(d, kEnterData, " &ENTER / EDIT Support DATA ", kTypeWidth / 2 - 80, okY + 19, 160, 14);
   OnOpen(d, [options, roof, okY](HWND dialog) {
     SupportStates states{};
@@ -112,12 +112,12 @@ DialogTemplate SupportTypeDialog(int mode) {
     SharedIntegers(0, 0) = soil;
     SharedIntegers(0, 1) = soil != 0 ? 1 : 0;
     if (ShellRoofAbove()) {
-      CheckDlgButton(dialog, 110, BST_CHECKED);
-      EnableWindow(GetDlgItem(dialog, 110), FALSE);
+      CheckDlgButton(dialog, kRoofJunctionBoxId, BST_CHECKED);
+      EnableWindow(GetDlgItem(dialog, kRoofJunctionBoxId), FALSE);
     }
     for (const SupportOption& o : options) SubclassControl(dialog, o.id, EditSubclassProc4);
     if (!roof) SubclassControl(dialog, kEnterData, EditSubclassProc2);
-    SetFocus(GetDlgItem(dialog, 101));
+    SetFocus(GetDlgItem(dialog, kFirstSupportTypeId));
     PlacePointer(dialog, kTypeWidth / 2, roof ? okY + 7 : okY + 26);
   });
   return d;
@@ -139,7 +139,7 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
     case WM_COMMAND: {
       int id = LOWORD(wParam);
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == 9876 || id == kEnterData) {
+      if (id == kContinueId || id == kEnterData) {
         AcceptTypes(dialog, id);
         return TRUE;
       }
@@ -235,36 +235,36 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   const std::vector<HalfSpaceItem> items = HalfSpaceItems(kind);
   const int n = static_cast<int>(items.size());
   const bool isotropic = kind == "ISOTROPIC";
-  const int first = isotropic ? 243 : 240;
+  const int first = isotropic ? kIsotropicFieldId : kAnisotropicFieldId;
   SharedIntegers(4, 0) = n;
   SharedIntegers(4, 1) = first;
   const int width = 320;
   DialogTemplate d = NewDialog(Caption(), 0, 0, width, 100);
-  AddLabel(d, 120, " HALF SPACE DATA:", 8, 7, width - 16, 10, SS_CENTER);
-  AddLine(d, 99, 8, 18, width - 16, 2);
+  AddLabel(d, kHeadingId, " HALF SPACE DATA:", 8, 7, width - 16, 10, SS_CENTER);
+  AddLine(d, kRuleId, 8, 18, width - 16, 2);
   int y = 24;
   auto group = [&](int id, const char* text) {
     AddLabel(d, id, text, 10, y, width - 20, 10);
     y += 13;
   };
-  group(130, isotropic ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ");
+  group(kFirstGroupId, isotropic ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ");
   for (int i = 1; i <= n; ++i) {
-    if (!isotropic && i == 4) group(131, "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:");
+    if (!isotropic && i == 4) group(kSecondGroupId, "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:");
     const HalfSpaceItem& item = items[static_cast<size_t>(i - 1)];
-    AddLabel(d, 110 + i, item.label, 4, y + 2, 210, 10, SS_RIGHT);
+    AddLabel(d, kFormLabelBaseId + i, item.label, 4, y + 2, 210, 10, SS_RIGHT);
     AddField(d, first + i - 1, HalfSpaceOpeningText(i), 216, y, 64, 12);
-    if (!item.unit.empty()) AddLabel(d, 140 + i, item.unit, 284, y + 2, 30, 10);
+    if (!item.unit.empty()) AddLabel(d, kHalfSpaceUnitBaseId + i, item.unit, 284, y + 2, 30, 10);
     y += 15;
   }
   y += 6;
-  AddButton(d, 55, "&Ok", width / 2 - 50, y, 40, 14);
-  AddButton(d, 2, "&Cancel", width / 2 + 10, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", width / 2 - 50, y, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", width / 2 + 10, y, 40, 14);
   d.height = y + 22;
   OnOpen(d, [first, n](HWND dialog) {
-    for (int id = 111; id <= 110 + n; ++id) SetFixedFont(dialog, id);
+    for (int id = kFormLabelBaseId + 1; id <= kFormLabelBaseId + n; ++id) SetFixedFont(dialog, id);
     SubclassControls(dialog, first, first + n - 1, EditSubclassProc);
     SetFocus(GetDlgItem(dialog, first));
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }
@@ -318,12 +318,12 @@ DialogTemplate UnyieldingSupportsDialog() {
   std::string heading = " UNYIELDING SUPPORTS DATA:";
   if (StructureType == "TANK") heading += "  " + Substructure;
   DialogTemplate d = NewDialog(Caption(), 0, 0, width, 100);
-  AddLabel(d, 120, heading, 8, 7, width - 16, 10, SS_CENTER);
-  AddLine(d, 99, 8, 18, width - 16, 2);
-  AddLabel(d, 121, "The Total Number of Nodes that can be Supported is " + Trim(NumberToText(nodes)) + ".", 8, 23,
+  AddLabel(d, kHeadingId, heading, 8, 7, width - 16, 10, SS_CENTER);
+  AddLine(d, kRuleId, 8, 18, width - 16, 2);
+  AddLabel(d, kNodeCountId, "The Total Number of Nodes that can be Supported is " + Trim(NumberToText(nodes)) + ".", 8, 23,
            width - 16, 10, SS_CENTER);
-  AddLabel(d, 122, "Set CHECKS at NODES with SUPPORTS", 8, 35, width - 16, 10, SS_CENTER);
-  AddLabel(d, 302, "Node No", 60, 48, 100, 10, SS_CENTER);
+  AddLabel(d, kCheckHintId, "Set CHECKS at NODES with SUPPORTS", 8, 35, width - 16, 10, SS_CENTER);
+  AddLabel(d, kNodeHeadingId, "Node No", 60, 48, 100, 10, SS_CENTER);
   AddCheckList(d, kCheckList, 60, 58, 100, listHeight);
   int y = 58 + listHeight + 8;
   AddButton(d, kGenerate, "&GENERATE", 20, y, 85, 14);
@@ -364,12 +364,12 @@ INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wPar
     SetCheckListMarks(ListOf(dialog), {});
     SetFocus(ListOf(dialog));
   } else if (id == kListOk) {
-    AnswerSlot(SupportFlags, 2) = "N";
+    AnswerSlot(SupportFlags, kUnyieldingSlot) = "N";
     UnyieldingNodes.clear();
     std::string list = JoinMarkedNodes(CheckListMarks(ListOf(dialog)));
     if (!list.empty()) {
       UnyieldingNodes = list;
-      SupportFlags[2] = "Y";
+      SupportFlags[kUnyieldingSlot] = "Y";
     }
     EndDialog(dialog, 1);
   } else if (id == kListCancel || id == IDCANCEL) {

@@ -8,8 +8,10 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace corvane {
@@ -40,18 +42,18 @@ const char* ActionText(int mode) {
 // transparent background.
 const std::vector<ColourRule> kTankColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(255, 255, 200)},
-    {WM_CTLCOLORSTATIC, 201, 209, RGB(255, 255, 255), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, kTankOptionBaseId + 1, kTankOptionBaseId + 9, RGB(255, 255, 255), RGB(0, 128, 128)},
     {0, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
 };
 
 int CheckedOption(HWND dialog) {
-  int id = FirstCheckedButton(dialog, 201, 200 + OptionCount);
-  return id == 0 ? 1 : id - 200;
+  int id = FirstCheckedButton(dialog, kTankOptionBaseId + 1, kTankOptionBaseId + OptionCount);
+  return id == 0 ? 1 : id - kTankOptionBaseId;
 }
 
 void Select(HWND dialog, int option, bool focus) {
-  CheckRadioButton(dialog, 201, 200 + OptionCount, 200 + option);
-  if (focus) SetFocus(GetDlgItem(dialog, 200 + option));
+  CheckRadioButton(dialog, kTankOptionBaseId + 1, kTankOptionBaseId + OptionCount, kTankOptionBaseId + option);
+  if (focus) SetFocus(GetDlgItem(dialog, kTankOptionBaseId + option));
 }
 
 // Runs the data dialog of the action for the checked substructure, then selects the next one.
@@ -59,19 +61,19 @@ void Act(HWND dialog, int id) {
   int option = CheckedOption(dialog);
   Substructure = Trim(TankSubstructureName(option));
   ShowWindow(dialog, SW_HIDE);
-  if (id == 198) {
+  if (id == kTankGeometryActionId) {
     RunGeometryDialogs(dialog);
-  } else if (id == 197) {
+  } else if (id == kTankSupportActionId) {
     if (TankActions.supports) TankActions.supports(dialog);
-  } else if (id == 196) {
+  } else if (id == kTankLoadActionId) {
     if (TankActions.loads) TankActions.loads(dialog);
-  } else if (id == 9876) {
+  } else if (id == kContinueId) {
     if (TankActions.plots) TankActions.plots(dialog);
     TextLines.assign(2, std::string());
   }
   MovePointer(Remembered.x, Remembered.y);
   // After a graph the next substructure is checked; the focus stays where it was.
-  Select(dialog, NextTankOption(option, OptionCount), id != 9876);
+  Select(dialog, NextTankOption(option, OptionCount), id != kContinueId);
   ShowWindow(dialog, SW_SHOW);
 }
 
@@ -93,33 +95,33 @@ DialogTemplate TankSubstructureDialog(int mode) {
   int h = 0;
   const std::string title = "SELECTION OF TANK SUBSTRUCTURE";
   int w = DialogTextWidth(d, title, h);
-  AddLabel(d, 220, title, (kWidth - w) / 2, 12, w, 10, SS_CENTER);
-  AddLine(d, 199, (kWidth - w) / 2, 22, w, 2);
+  AddLabel(d, kTankTitleId, title, (kWidth - w) / 2, 12, w, 10, SS_CENTER);
+  AddLine(d, kTankRuleId, (kWidth - w) / 2, 22, w, 2);
   int widest = 0;
   for (int i = 0; i < OptionCount; ++i) widest = std::max(widest, DialogTextWidth(d, kOptions[i], h));
   widest += 7;
   for (int i = 1; i <= OptionCount; ++i)
-    AddOption(d, 200 + i, kOptions[i - 1], (kWidth - widest) / 2, 13 * i + 14, widest, 13,
+    AddOption(d, kTankOptionBaseId + i, kOptions[i - 1], (kWidth - widest) / 2, 13 * i + 14, widest, 13,
               i == 1 ? WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON : WS_TABSTOP | BS_AUTORADIOBUTTON);
   if (mode >= 1 && mode <= 3) {
     int bw = DialogTextWidth(d, ActionText(mode), h) + 10;
-    AddButton(d, 199 - mode, ActionText(mode), (kWidth - bw) / 2, 70, bw, 16);
-    AddButton(d, 2, "&CANCEL", 105, 95, 50, 14);
+    AddButton(d, kTankActionBaseId - mode, ActionText(mode), (kWidth - bw) / 2, 70, bw, 16);
+    AddButton(d, kCancelId, "&CANCEL", 105, 95, 50, 14);
   } else {
-    AddButton(d, 9876, "&OK", 85, 95, 40, 14);
-    AddButton(d, 2, "&CANCEL", 135, 95, 40, 14);
+    AddButton(d, kContinueId, "&OK", 85, 95, 40, 14);
+    AddButton(d, kCancelId, "&CANCEL", 135, 95, 40, 14);
   }
   OnOpen(d, [mode](HWND dialog) {
-    CheckRadioButton(dialog, 201, 200 + OptionCount, 201);
-    SetFocus(GetDlgItem(dialog, 201));
+    CheckRadioButton(dialog, kTankOptionBaseId + 1, kTankOptionBaseId + OptionCount, kTankOptionBaseId + 1);
+    SetFocus(GetDlgItem(dialog, kTankOptionBaseId + 1));
     if (mode >= 1 && mode <= 3) {
       PlacePointer(dialog, 130, 78);
     } else {
       PlacePointer(dialog, 105, 100);
     }
     GetCursorPos(&Remembered);
-    SubclassControls(dialog, 201, 200 + OptionCount, EditSubclassProc3);
-    if (GetDlgItem(dialog, 199 - mode)) SubclassControl(dialog, 199 - mode, EditSubclassProc3);
+    SubclassControls(dialog, kTankOptionBaseId + 1, kTankOptionBaseId + OptionCount, EditSubclassProc3);
+    if (GetDlgItem(dialog, kTankActionBaseId - mode)) SubclassControl(dialog, kTankActionBaseId - mode, EditSubclassProc3);
   });
   return d;
 }
@@ -133,7 +135,7 @@ INT_PTR CALLBACK TankSubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam
     case WM_COMMAND: {
       int id = LOWORD(wParam);
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if ((id >= 196 && id <= 198) || (id == 9876 && ChoiceMode >= 4)) {
+      if ((id >= kFirstActionId && id <= kLastActionId) || (id == kContinueId && ChoiceMode >= 4)) {
         Act(dialog, id);
         return TRUE;
       }

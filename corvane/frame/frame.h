@@ -29,7 +29,7 @@ const ProgramFrameProfile& CorvaneFrame();
 void DimensionGlobals();
 // Registers the class "ZOR" and creates the full-screen main window (MainWindow), shown.
 HWND CreateMainWindow(HINSTANCE instance, int show);
-// The start-up notice: "I Agree - &Continue" (9876) installs the start menu, "&Exit" (2) posts
+// The start-up notice: "I Agree - &Continue" (kContinueId) installs the start menu, "&Exit" (2) posts
 // the quit message.
 void ShowNotice();
 // The whole start-up, as WinMain runs it; runs until the quit message and returns its value.

@@ -2,6 +2,7 @@
 #include "core/archive.h"
 #include "core/textfiles.h"
 #include "corvane/frame/frame.h"
+#include "corvane/frame/ids.h"
 #include "win/files_win.h"
 #include "win/messages.h"
 
@@ -9,16 +10,18 @@ namespace corvane {
 
 namespace {
 
+constexpr int kInformTextId = 101;
+
 HMENU BuildHelpMenu() {
   return SeparatedPopupMenu(
-      {{7204, "&Help/Information"}, {7205, "&About Software"}, {6699, "A&bout Author/Contact Address"}});
+      {{kCorvaneHelpCommand, "&Help/Information"}, {kSoftwareBoxCommand, "&About Software"}, {kAuthorBoxCommand, "A&bout Author/Contact Address"}});
 }
 
 // An inform-only box: a caption, centred lines and "&Ok".
 void InformBox(const std::string& text, int lines) {
   int width = 280, textHeight = 10 * lines;
   DialogTemplate d = NewDialog("zor", 0, 0, width, textHeight + 45);
-  AddLabel(d, 101, text, 10, 10, width - 20, textHeight, SS_CENTER);
+  AddLabel(d, kInformTextId, text, 10, 10, width - 20, textHeight, SS_CENTER);
   AddButton(d, IDOK, "&Ok", width / 2 - 20, textHeight + 20, 40, 14);
   SetControlCallback(d, IDOK, CloseDialogProc);
   OnOpen(d, [](HWND) { MessageBeep(MB_OK); });
@@ -28,12 +31,12 @@ void InformBox(const std::string& text, int lines) {
 }  // namespace
 
 HMENU BuildStructureTypeMenu() {
-  return SeparatedPopupMenu({{7206, "&Beam/Strip"}, {7207, "&Plate"}, {7208, "&Tank"}});
+  return SeparatedPopupMenu({{kBeamStripCommand, "&Beam/Strip"}, {kPlateCommand, "&Plate"}, {kTankCommand, "&Tank"}});
 }
 
 HMENU BuildStartMenu() {
   HMENU bar = CreateMenu();
-  AppendMenuA(bar, MF_STRING, 2, "&Close");
+  AppendMenuA(bar, MF_STRING, kCloseCommand, "&Close");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildStructureTypeMenu()), "&Structure Type");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildHelpMenu()), "&Help");
   return bar;
@@ -43,23 +46,23 @@ void BuildAnalysisMenuItem(HMENU menu) {
   TextLineArray lines;
   int count = 0;
   LoadTextLines(JobSpec + ".CAS", lines, 50, count);
-  AppendMenuA(menu, MF_STRING | (count > 0 ? MF_ENABLED : MF_GRAYED), 888, "&Analysis");
+  AppendMenuA(menu, MF_STRING | (count > 0 ? MF_ENABLED : MF_GRAYED), kElasticAnalysisCommand, "&Analysis");
 }
 
 HMENU BuildPresentationMenu() {
-  return SeparatedPopupMenu({{7777, "&Preview/Print/Save Data/Results"}, {7666, "P&lot Structural Response Fields"}});
+  return SeparatedPopupMenu({{kCorvanePresentationCommand, "&Preview/Print/Save Data/Results"}, {kCorvanePlotCommand, "P&lot Structural Response Fields"}});
 }
 
 HMENU BuildJobMenu() {
   HMENU bar = CreateMenu();
-  AppendMenuA(bar, MF_STRING, 2, "&Close");
+  AppendMenuA(bar, MF_STRING, kCloseCommand, "&Close");
   HMENU data = SeparatedPopupMenu(
-      {{7306, " &Geometry and Material Properties Data"}, {7307, " &Support Data"}, {7308, " &Load Data"}});
+      {{kCorvaneGeometryCommand, " &Geometry and Material Properties Data"}, {kCorvaneSupportCommand, " &Support Data"}, {kCorvaneLoadCommand, " &Load Data"}});
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(data), "&Data Input");
   BuildAnalysisMenuItem(bar);
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildPresentationMenu()), "Data/Results &Presentation");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildStructureTypeMenu()), "&New Structure/Job");
-  AppendMenuA(bar, MF_STRING, 878, "&Save Job As");
+  AppendMenuA(bar, MF_STRING, kSaveJobAsCommand, "&Save Job As");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildHelpMenu()), "&Help");
   return bar;
 }
@@ -67,7 +70,7 @@ HMENU BuildJobMenu() {
 void InstallMenu(HMENU menu) { InstallMenuBar(CorvaneFrame(), menu); }
 
 void EnableAnalysis() {
-  EnableMenuItem(MainMenu, 888, MF_BYCOMMAND | MF_ENABLED);
+  EnableMenuItem(MainMenu, kElasticAnalysisCommand, MF_BYCOMMAND | MF_ENABLED);
   DrawMenuBar(MainWindow);
 }
 
@@ -128,28 +131,28 @@ void DispatchCommand(int id) {
     p.before = HideScreen;
     p.after = ShowScreen;
     p.commands = {
-        {7206, false, [] { ChangeStructureType("BEAM/STRIP"); }},
-        {7207, false, [] { ChangeStructureType("PLATE"); }},
-        {7208, false, [] { ChangeStructureType("TANK"); }},
-        {7306, true, GeometryCommand},
-        {7307, true,
+        {kBeamStripCommand, false, [] { ChangeStructureType("BEAM/STRIP"); }},
+        {kPlateCommand, false, [] { ChangeStructureType("PLATE"); }},
+        {kTankCommand, false, [] { ChangeStructureType("TANK"); }},
+        {kCorvaneGeometryCommand, true, GeometryCommand},
+        {kCorvaneSupportCommand, true,
          [] {
            SupportCommand();
            EnableAnalysis();
          }},
-        {7308, true,
+        {kCorvaneLoadCommand, true,
          [] {
            if (ShowLoadCases(1) == 1) LoadDataCommand();
            EnableAnalysis();
          },
          100},
-        {888, false, AnalysisCommand},
-        {7777, false, PresentationCommand},
-        {7666, false, PlotCommand, 160},
-        {878, false, SaveJobAsCommand},
-        {7204, false, HelpCommand},
-        {7205, false, AboutBox},
-        {6699, false, AuthorBox},
+        {kElasticAnalysisCommand, false, AnalysisCommand},
+        {kCorvanePresentationCommand, false, PresentationCommand},
+        {kCorvanePlotCommand, false, PlotCommand, 160},
+        {kSaveJobAsCommand, false, SaveJobAsCommand},
+        {kCorvaneHelpCommand, false, HelpCommand},
+        {kSoftwareBoxCommand, false, AboutBox},
+        {kAuthorBoxCommand, false, AuthorBox},
     };
     return p;
   }();

@@ -9,6 +9,7 @@
 #include "core/reporttext.h"
 #include "core/textfiles.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/textexports.h"
 #include "doc/ddoc.h"
 #include "doc/docmodel.h"
@@ -335,7 +336,7 @@ void PrintResults(int doc) {
     ResultSection(doc, JobSpec + ".RW" + c, "WALL: Results of Analysis", kWallResults);
     if (ElementCount(3) > 0)
       ResultSection(doc, JobSpec + ".RR" + c, "ROOF: Results of Analysis",
-                    IsYes(AnswerAt(GeometryAnswers, 4)) ? kShellRoofResults : kFlatRoofResults);
+                    IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)) ? kShellRoofResults : kFlatRoofResults);
   }
 }
 

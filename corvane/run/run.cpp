@@ -12,6 +12,7 @@
 #include "doc/ddoc.h"
 #include "win/analysiscommand.h"
 #include "win/handles.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
 #include "win/process.h"
@@ -136,11 +137,11 @@ DialogTemplate AnalysisDialog(HWND) {
   const bool wide = GetSystemMetrics(SM_CXFULLSCREEN) >= 1024;
   const int w = wide ? 400 : 360, h = wide ? 280 : 220;
   DialogTemplate d = NewDialog("   " + StructureType + " ANALYSIS.   JOB: " + JobSpec, 0, 0, w, h);
-  AddButton(d, 1, "&ANALYSE", w / 2 - 50, h - 35, 50, 14);
-  AddButton(d, 1234, "&CANCEL", w / 2 + 10, h - 35, 40, 14);
+  AddButton(d, kAnalyseId, "&ANALYSE", w / 2 - 50, h - 35, 50, 14);
+  AddButton(d, kExitId, "&CANCEL", w / 2 + 10, h - 35, 40, 14);
   OnOpen(d, [w, h](HWND dialog) {
     panelMode = 1;
-    SetFocus(GetDlgItem(dialog, 1));
+    SetFocus(GetDlgItem(dialog, kAnalyseId));
     PlacePointer(dialog, w / 2 - 25, h - 28);
   });
   return d;
@@ -158,13 +159,13 @@ INT_PTR CALLBACK AnalysisDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return TRUE;
     }
     case WM_COMMAND:
-      if (LOWORD(wParam) == 1234) {
+      if (LOWORD(wParam) == kExitId) {
         EndDialog(dialog, 0);
         return TRUE;
       }
-      if (LOWORD(wParam) == 1) {
-        EnableWindow(GetDlgItem(dialog, 1), FALSE);
-        EnableWindow(GetDlgItem(dialog, 1234), FALSE);
+      if (LOWORD(wParam) == kAnalyseId) {
+        EnableWindow(GetDlgItem(dialog, kAnalyseId), FALSE);
+        EnableWindow(GetDlgItem(dialog, kExitId), FALSE);
         std::string line = AnalysisCommandLine();
         if (FileExists("ANALYSIS.exe")) {
           DeleteCaseResults();

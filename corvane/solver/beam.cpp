@@ -3,15 +3,17 @@
 #include "core/globals.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/solver/solver.h"
 #include "trabix/core/analysis.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 
 namespace corvane {
 
 int FillBeamTables(std::string& detail) {
   const int n = ElementCount(1);
-  const bool strip = IsYes(AnswerAt(GeometryAnswers, 1));
+  const bool strip = IsYes(AnswerAt(GeometryAnswers, kStripSlot));
   auto yes = [](int item) { return IsYes(AnswerAt(SupportFlags, item)); };
 
   trabix::GeometryValues = {0.0, JobDataTable.Get(1, 2), static_cast<double>(n), JobDataTable.Get(1, 3),
@@ -28,10 +30,10 @@ int FillBeamTables(std::string& detail) {
   trabix::SupportFlags.assign(14, "");
   for (int item = 1; item <= 7; ++item) trabix::SupportFlags[item] = yes(item) ? "Y" : "N";
   for (int item = 8; item <= 12; ++item) trabix::SupportFlags[item] = AnswerAt(SupportFlags, item);
-  if (yes(5)) trabix::SupportFlags[10] = "0";
-  trabix::SupportFlags[13] = "0";
+  if (yes(kIsotropicHalfSpaceSlot)) trabix::SupportFlags[trabix::kHalfSpaceYieldSlot] = "0";
+  trabix::SupportFlags[trabix::kVerticalYieldSlot] = "0";
   std::string nodes;
-  if (yes(2)) {
+  if (yes(kUnyieldingSlot)) {
     for (double node : AcceptedUnyieldingNodes(UnyieldingNodes, 1 << 30)) {
       if (!(node <= n + 1)) {
         // A list stored before the elements were reduced: never a node the beam lacks.
@@ -45,14 +47,14 @@ int FillBeamTables(std::string& detail) {
   trabix::SpringTable.Redim(n + 1, 2);
   for (int i = 1; i <= n + 1; ++i) {
     trabix::SpringTable(i, 0) = i;
-    if (!yes(3)) continue;
+    if (!yes(kElasticSupportsSlot)) continue;
     trabix::SpringTable(i, 1) = ElasticSupportTable.Get(i, 1);
     trabix::SpringTable(i, 2) = ElasticSupportTable.Get(i, 2);
   }
   trabix::SoilTable.Redim(n, 4);
   for (int e = 1; e <= n; ++e) {
     trabix::SoilTable(e, 0) = e;
-    if (!yes(4)) continue;
+    if (!yes(kWinklerSlot)) continue;
     trabix::SoilTable(e, 1) = trabix::SoilTable(e, 2) = WinklerTable.Get(e, 1);
   }
 

@@ -8,12 +8,14 @@
 #include "core/numbers.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/solver/halfspace.h"
 #include "corvane/solver/solver.h"
 #include "corvane/solver/system.h"
 #include "trabix/core/analysis.h"
 #include "core/reporttext.h"
 #include "trabix/core/resultsreport.h"
+#include "trabix/core/slots.h"
 #include "trabix/core/soilmodels.h"
 
 namespace corvane {
@@ -57,7 +59,7 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
 
   // Supports.
   auto yes = [](int item) { return IsYes(AnswerAt(SupportFlags, item)); };
-  if (yes(2)) {
+  if (yes(kUnyieldingSlot)) {
     for (double entry : AcceptedUnyieldingNodes(UnyieldingNodes, 1 << 30)) {
       if (!(entry <= m.nodes)) {
         // A list stored before the elements were reduced: never a node the plate lacks.
@@ -69,33 +71,33 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
     }
   }
   m.spring.assign(m.nodes + 1, 0.0);
-  if (yes(3))
+  if (yes(kElasticSupportsSlot))
     for (int i = 1; i <= m.nodes; ++i) m.spring[i] = ElasticSupportTable.Get(i, 1);
-  m.winkler = yes(4);
+  m.winkler = yes(kWinklerSlot);
   if (m.winkler)
     for (int e = 1; e <= n; ++e) {
       m.element[e].soilI = WinklerTable.Get(e, 1);
       m.element[e].soilJ = WinklerTable.Get(e, 2);
     }
   // A Winkler foundation answered beside a half-space is the soil taken (as Trabix takes it).
-  m.halfSpace = !m.winkler && (yes(5) || yes(6));
+  m.halfSpace = !m.winkler && (yes(kIsotropicHalfSpaceSlot) || yes(kAnisotropicHalfSpaceSlot));
   if (m.halfSpace) {
     // A tank keeps its base plate's half-space values in items 15 to 19, the other structures in
     // items 8 to 12, where the surface modulus reads them.
     std::vector<std::string> values = SupportFlags;
     if (basePlate) {
       values.resize(20);
-      for (int k = 0; k < 5; ++k) values[static_cast<size_t>(8 + k)] = AnswerAt(SupportFlags, 15 + k);
+      for (int k = 0; k < 5; ++k) values[static_cast<size_t>(trabix::kHalfSpaceModulusSlot + k)] = AnswerAt(SupportFlags, kBaseModulusSlot + k);
     }
     long double surface = 0;
-    if (!trabix::HalfSpaceSurfaceModulus(values, yes(5), surface)) return kStopBadHalfSpace;
+    if (!trabix::HalfSpaceSurfaceModulus(values, yes(kIsotropicHalfSpaceSlot), surface)) return kStopBadHalfSpace;
     ContactAnnuli(m.radius, m.nodes, m.annulusInner, m.annulusOuter);
     if (!HalfSpaceStiffness(m.radius, m.nodes, static_cast<double>(surface), m.soilStiffness)) return kStopBadHalfSpace;
   }
   // The file asks for the inner edge of an annular plate and for the edge of a solid one (and of
   // a tank's base plate, whose answer 7 is the wall's soil).
-  if (yes(1)) (inner > 0 && !basePlate ? m.fixInner : m.fixOuter) = true;
-  if (yes(7) && !basePlate) m.fixOuter = true;
+  if (yes(kEdgeFixedSlot)) (inner > 0 && !basePlate ? m.fixInner : m.fixOuter) = true;
+  if (yes(kOuterEdgeFixedSlot) && !basePlate) m.fixOuter = true;
 
   // Loads.
   // Temperatures (group 9) and strains (group 6), above and below: the top is the negative face.

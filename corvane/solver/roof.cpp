@@ -9,9 +9,11 @@
 #include "core/solverstops.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/solver/solver.h"
 #include "corvane/solver/system.h"
 #include "trabix/core/analysis.h"
+#include "trabix/core/slots.h"
 
 namespace corvane {
 
@@ -33,8 +35,8 @@ int PrepareRoof(RoofModel& r, double wallRadius, double wallTop, std::string& de
   if (n < 1) return kStopBadJobData;
   r.elements = n;
   r.nodes = n + 1;
-  r.shell = IsYes(AnswerAt(GeometryAnswers, 4));
-  r.inPlane = r.shell || IsYes(AnswerAt(GeometryAnswers, 3));
+  r.shell = IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot));
+  r.inPlane = r.shell || IsYes(AnswerAt(GeometryAnswers, kRoofInPlaneSlot));
   const double inner = JobDataTable.Get(3, 2), modulus = JobDataTable.Get(3, 4), nu = JobDataTable.Get(3, 5);
   const double alpha = JobDataTable.Get(3, 6);
   if (!Finite(inner) || inner < 0 || !(modulus > 0) || !Finite(modulus) || !Finite(nu) || !(1 - nu * nu > 0) ||

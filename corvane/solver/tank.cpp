@@ -8,11 +8,13 @@
 #include "core/solverstops.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/solver/solver.h"
 #include "corvane/solver/system.h"
 #include "trabix/core/analysis.h"
 #include "core/reporttext.h"
 #include "trabix/core/resultsreport.h"
+#include "trabix/core/slots.h"
 
 namespace corvane {
 
@@ -27,7 +29,7 @@ int PrepareTankModel(TankModel& t, std::string& detail) {
   t = TankModel();
   int code = PreparePlate(t.base, detail, 0.0, JobDataTable.Get(1, 3), JobDataTable.Get(1, 4), true);
   if (code != 0) return code;
-  t.inPlane = IsYes(AnswerAt(GeometryAnswers, 1));
+  t.inPlane = IsYes(AnswerAt(GeometryAnswers, kStripSlot));
 
   WallModel& w = t.wall;
   w.elements = ElementCount(2);
@@ -38,7 +40,7 @@ int PrepareTankModel(TankModel& t, std::string& detail) {
   if (w.elements < 1 || !(w.radius > 0) || !Finite(w.radius) || !(modulus > 0) || !Finite(modulus) || !Finite(nu) ||
       !(1 - nu * nu > 0) || !Finite(w.height))
     return kStopBadJobData;
-  w.membrane = IsYes(AnswerAt(GeometryAnswers, 2));
+  w.membrane = IsYes(AnswerAt(GeometryAnswers, kWallInPlaneSlot));
   for (int i = 1; i <= t.base.nodes && !t.junction; ++i)
     if (std::fabs(t.base.radius[i] - w.radius) <= 0.005) t.junction = i;
   if (t.junction == 0) {
@@ -231,7 +233,7 @@ int AnalyseTank(TankModel& t) {
       for (int p = 0; p < 6; ++p) s.elementLoad[nb + e][p] += liquid[p];
     }
   }
-  const bool restraints = IsYes(AnswerAt(SupportFlags, 8));
+  const bool restraints = IsYes(AnswerAt(SupportFlags, kWallRestraintsSlot));
   for (int k = 1; k <= w.nodes; ++k) {
     const int n = wallNode(k);
     s.nodeLoad[FreedomU(n)] += WallNodalLoadTable.Get(k, 1) * r;

@@ -11,6 +11,7 @@
 
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
 #include "gfx/viewparts.h"
@@ -29,7 +30,7 @@ bool viewOpen = false;
 
 bool IsTank() { return StructureType == "TANK"; }
 bool IsBeamStrip() { return StructureType != "PLATE" && StructureType != "TANK"; }
-bool IsShellRoof() { return IsYes(AnswerAt(GeometryAnswers, 4)); }
+bool IsShellRoof() { return IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)); }
 std::string Part() { return Trim(Substructure); }
 bool OnWall() { return IsTank() && Part() == "WALL"; }
 bool OnRoof() { return IsTank() && Part() == "ROOF STRUCTURE"; }
@@ -395,7 +396,7 @@ void DrawLoads(int) {
     DrawLegend("TRAPEZOIDAL LOAD", "BOTTOM", y);
     if (OnShell()) {
       // The shell's nodes marked; the labels of the load type being entered.
-      const std::string type = IsRoofLoadType(kind) ? kind : Trim(AnswerAt(GeometryAnswers, 6));
+      const std::string type = IsRoofLoadType(kind) ? kind : Trim(AnswerAt(GeometryAnswers, kRoofLoadKindSlot));
       RoofLoadLabels labels = RoofLabels(type);
       PenWidthEx(0, 2);
       for (const GfxPoint& p : kShellPoints) NodeCircle(p.x, p.y, 9, kMagenta);

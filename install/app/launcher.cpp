@@ -5,6 +5,7 @@
 #include "core/textfiles.h"
 #include "install/core/launcher.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/process.h"
 
@@ -57,7 +58,7 @@ int LauncherDialog() {
     place.showCmd = SW_SHOWMAXIMIZED;
     SetWindowPlacement(dialog, &place);
     CreateLauncherControls(dialog);
-    PointerOnControl(dialog, 2);
+    PointerOnControl(dialog, kCancelId);
   });
   return static_cast<int>(ShowModalDialog(d, nullptr, LauncherDialogProc));
 }
@@ -83,7 +84,7 @@ INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     InvalidateRect(control, nullptr, TRUE);
     UpdateWindow(dialog);
   }
-  if (id == 2) {
+  if (id == kCancelId) {
     EndDialog(dialog, 0);
   } else if (const SetupButton* offer = FindSetupButton(id); offer && code == BN_CLICKED) {
     // The path is taken from the root of the current drive, wherever on the medium we were started.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "launcher.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace {
@@ -51,12 +52,12 @@ TEST(LauncherDialog, MaximisedWithItsControlsPlacedFromTheMiddleInTheFixedFont) 
     }
     GetCursorPos(&pointer);
     RECT r{};
-    GetWindowRect(GetDlgItem(dialog, 2), &r);
+    GetWindowRect(GetDlgItem(dialog, kCancelId), &r);
     exitCentre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    exitText = wintest::GetText(dialog, 2);
+    exitText = wintest::GetText(dialog, kCancelId);
     frameText = wintest::GetText(dialog, 99);
     labelText = wintest::GetText(dialog, 3136);
-    wintest::Click(dialog, 2);
+    wintest::Click(dialog, kCancelId);
   };
   ASSERT_TRUE(wintest::RunScript({wintest::WhenDialog(kCaption, check)}, [&] { result = install::LauncherDialog(); })
                   .finished);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../../common/tests/testdir.h"
+#include "win/ids.h"
 #include "win/testing/program.h"
 
 namespace fs = std::filesystem;
@@ -123,7 +124,7 @@ TEST_F(InstallFromMedium, ASetupRunsToItsEndThenTheFocusMovesOnAndAMissingOneIsR
   wintest::TraceCapture trace;
   Start();
   POINT opened = Cursor();
-  EXPECT_TRUE(Same(opened, Centre(GetDlgItem(dialog, 2))));
+  EXPECT_TRUE(Same(opened, Centre(GetDlgItem(dialog, kCancelId))));
 
   // The setup starts with its quoted path, in the folder the launcher was started from.
   trace.Clear();
@@ -149,7 +150,7 @@ TEST_F(InstallFromMedium, ASetupRunsToItsEndThenTheFocusMovesOnAndAMissingOneIsR
 
   ExpectMissing(trace, 779, "\\Bonus Software\\Venrith\\VenrithSetup.exe", 800);
   EXPECT_TRUE(WaitFor([&] { return PointerPutBackTo(trace, opened); }));
-  Press(dialog, 2);
+  Press(dialog, kCancelId);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
@@ -167,7 +168,7 @@ TEST_F(InstallFromMedium, WithoutTheBonusFolderEachBonusButtonNamesItsWholePath)
       {800, "\\Bonus Software\\Oskary\\Brenwick.exe", 2},
   };
   for (const auto& c : cases) ExpectMissing(trace, c.id, c.path, c.next);
-  Press(dialog, 2);
+  Press(dialog, kCancelId);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 

@@ -36,7 +36,7 @@ int RunMurelo(HINSTANCE instance, int show);
 extern "C" LRESULT CALLBACK MureloWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // ----- menus and commands (menus.cpp) -----
-HMENU BuildMainMenu();
+HMENU BuildJobMenu();
 void InstallMenu(HMENU menu);
 // Enables "&Analysis" when the job's load-case list and support file both have lines.
 void UpdateAnalysisMenu();

@@ -11,6 +11,7 @@
 #include "murelo/core/loadedit.h"
 #include "murelo/entry/entry.h"
 #include "win/colours.h"
+#include "win/ids.h"
 #include "win/loadtype.h"
 
 namespace murelo {
@@ -45,7 +46,7 @@ void SetTableTexts(const Table2D<std::string>& h, int columns) {
 // 122, 124, 126 GENERATE on value column 1, 2, 3.
 void LoadTableButton(HWND table, int id, int k, int rows, int columns) {
   const bool nodal = k == 1 || k == 3;
-  if (id == 121) {
+  if (id == kFirstColumnButtonId) {
     const int kind = nodal ? (columns == 3 ? 3 : 2) : 1;
     if (ShowModalDialog(LoadGenerationDialog(kind), table, LoadDataDialogProc) != 1) return;
     if (!nodal) {
@@ -117,20 +118,20 @@ DialogTemplate LoadTypeDialog() {
   DialogTemplate d = NewDialog(LoadTypeCaption(StructureTitle, LoadCaseName), 0, 0, W, H);
   AddLabel(d, kLoadTypeHeading, (wall ? std::string("WALL STEM") : Trim(CurrentSubstructure)) + ": SELECTION OF LOAD TYPE",
            20, 8, W - 40, 10, SS_CENTER);
-  AddLine(d, 99, 20, 20, W - 40, 2);
+  AddLine(d, kRuleId, 20, 20, W - 40, 2);
   const char* plate[] = {"&Uniform Load and Self-Weight", "&Nodal Line Load", "Vertical Trapezoidal &Load"};
   const char* stem[] = {"&Uniform Load and Self-Weight", "&Nodal Line Load", "Horizontal Trapezoidal &Load",
                         "Vertical (on Surface) &Trapezoidal Load"};
   const int optionWidth = 190;
   for (int i = 1; i <= n; ++i)
-    AddOption(d, 200 + i, wall ? stem[i - 1] : plate[i - 1], (W - optionWidth) / 2, 14 + 13 * i, optionWidth, 13,
+    AddOption(d, kFirstOptionId - 1 + i, wall ? stem[i - 1] : plate[i - 1], (W - optionWidth) / 2, 14 + 13 * i, optionWidth, 13,
               WS_TABSTOP | BS_AUTORADIOBUTTON | WS_BORDER | (i == 1 ? WS_GROUP : 0));
   AddButton(d, kLoadTypeEnterButton, "&ENTER / EDIT Load Data", (W - optionWidth) / 2, H - 44, optionWidth, 15,
             WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 2, "&CLOSE", (W - 50) / 2, H - 22, 50, 14);
+  AddButton(d, kCancelId, "&CLOSE", (W - 50) / 2, H - 22, 50, 14);
   OnOpen(d, [](HWND dialog) {
-    CheckDlgButton(dialog, 201, BST_CHECKED);
-    SetFocus(GetDlgItem(dialog, 201));
+    CheckDlgButton(dialog, kFirstOptionId, BST_CHECKED);
+    SetFocus(GetDlgItem(dialog, kFirstOptionId));
   });
   return d;
 }

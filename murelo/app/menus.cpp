@@ -25,7 +25,7 @@ const char* const kAboutText =
 
 }  // namespace
 
-HMENU BuildMainMenu() { return AnalysisProgramMenu(StructureTitle); }
+HMENU BuildJobMenu() { return AnalysisProgramMenu(StructureTitle); }
 
 void InstallMenu(HMENU menu) { InstallMenuBar(MureloFrame(), menu); }
 
@@ -58,38 +58,38 @@ void DispatchCommand(int id) {
     p.mainWindow = &MainWindow;
     p.showJobDialog = ShowJobDialog;
     p.commands = {
-        {306, true, [] { GeometryCommand(); }},
-        {307, true,
+        {kGeometryCommand, true, [] { GeometryCommand(); }},
+        {kSupportCommand, true,
          [] {
            SupportCommand();
            EnableAnalysisMenu();
          }},
         // The load entry runs only for a case named and ticked in the dialog, so no load file is
         // ever named after an empty case.
-        {308, true,
+        {kLoadCommand, true,
          [] {
            if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
            EnableAnalysisMenu();
          },
          100},
-        {888, true,
+        {kElasticAnalysisCommand, true,
          [] {
            RunAnalysisCommand(0);
            GfxWindow(kGfxClose);
          },
          160},
-        {889, true,
+        {kPlasticAnalysisCommand, true,
          [] {
            RunAnalysisCommand(1);
            GfxWindow(kGfxClose);
          },
          160},
-        {777, true, [] { PresentationCommand(); }, 160},
-        {666, true, [] { PlotCommand(); }, 160},
-        {206, false, NewJobCommand},
-        {878, false, SaveJobAsCommand},
-        {204, false, HelpCommand},
-        {205, false, AuthorBox},
+        {kPresentationCommand, true, [] { PresentationCommand(); }, 160},
+        {kPlotCommand, true, [] { PlotCommand(); }, 160},
+        {kNewJobCommand, false, NewJobCommand},
+        {kSaveJobAsCommand, false, SaveJobAsCommand},
+        {kHelpCommand, false, HelpCommand},
+        {kAboutCommand, false, AuthorBox},
     };
     return p;
   }();

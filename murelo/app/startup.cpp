@@ -26,7 +26,7 @@ ProgramLook MureloLook() {
 // After "I Agree - &Continue" the menu and at once the job dialog.
 void AfterNotice(bool agreed) {
   if (!agreed) return;
-  InstallMenu(BuildMainMenu());
+  InstallMenu(BuildJobMenu());
   ShowJobDialog();
   if (IsWindow(MainWindow)) ParkPointer(60);
 }

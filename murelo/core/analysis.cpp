@@ -11,6 +11,7 @@
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/resultsreport.h"
+#include "murelo/core/slots.h"
 
 namespace murelo {
 
@@ -683,7 +684,7 @@ int ReadWallSupports(WallModel& m) {
   ReadSupportTables(TextLines, count, m.plateElements, m.stemElements);
   const int n = m.plateNodes;
   m.soilKind = NoSoil;
-  if (SupportFlagIsYes(3)) {
+  if (SupportFlagIsYes(kWinklerSlot)) {
     // Winkler soil wins when both soils are given, as in the report.
     m.soilKind = WinklerSoil;
     m.winkler.Resize(n, 2);
@@ -719,12 +720,12 @@ int ReadWallSupports(WallModel& m) {
       m.nodeModulus[i] = modulus / weight;
       m.nodeYield[i] = yields ? yield / weight : 0.0;
     }
-  } else if (SupportFlagIsYes(4)) {
+  } else if (SupportFlagIsYes(kHalfSpaceSlot)) {
     m.soilKind = HalfSpaceSoil;
-    m.soilModulus = ParseNumber(SupportFlags[7]);
-    m.soilPoisson = ParseNumber(SupportFlags[8]);
+    m.soilModulus = ParseNumber(SupportFlags[kHalfSpaceModulusSlot]);
+    m.soilPoisson = ParseNumber(SupportFlags[kHalfSpacePoissonSlot]);
     if (!(m.soilPoisson >= 0 && m.soilPoisson <= 0.5)) m.soilPoisson = 0;
-    m.yieldStress = ParseNumber(SupportFlags[10]);
+    m.yieldStress = ParseNumber(SupportFlags[kHalfSpaceYieldSlot]);
     if (!(m.soilModulus > 0) || !Finite(m.soilModulus) || !Finite(m.yieldStress)) return kStopBadHalfSpace;
     m.capacity = m.plateWidth * m.yieldStress;
     m.nodeYield.assign(n + 1, m.yieldStress);
@@ -777,8 +778,8 @@ void AssembleWallSystem(WallModel& m) {
   }
 
   m.imposed.clear();
-  if (SupportFlagIsYes(0)) m.imposed.push_back(1);
-  m.unyielding = SupportFlagIsYes(1) ? NodeNumbers(UnyieldingNodes, n, true) : std::vector<int>();
+  if (SupportFlagIsYes(kToeRestrainedSlot)) m.imposed.push_back(1);
+  m.unyielding = SupportFlagIsYes(kUnyieldingSlot) ? NodeNumbers(UnyieldingNodes, n, true) : std::vector<int>();
   for (int i : m.unyielding) m.imposed.push_back(3 * i - 1);
   m.contact.assign(n + 1, kElasticContact);
   const int nodes = static_cast<int>(m.unyielding.size());

@@ -10,6 +10,7 @@
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/model.h"
+#include "murelo/core/slots.h"
 
 namespace murelo {
 
@@ -51,7 +52,7 @@ JobCheckProfile CheckProfile() {
     GeometryProblem();
     // On the soil a modulus of 0 is analysed as a plate without stiffness; on supports alone
     // the plate would be a mechanism.
-    if (GeneralData(1, 3) <= 1.0E-7 && !Yes(3) && !Yes(4)) return std::string(kModulusNotPositiveMessage);
+    if (GeneralData(1, 3) <= 1.0E-7 && !Yes(kWinklerSlot) && !Yes(kHalfSpaceSlot)) return std::string(kModulusNotPositiveMessage);
     return std::string();
   };
   p.finish = [](const std::vector<std::string>& names) {
@@ -93,30 +94,30 @@ std::string SupportDataProblem(int plateNodes, bool applyStability, bool& applie
   for (int item = 1; item <= 5; ++item) anySupport = anySupport || Yes(item);
   if (!anySupport) return kSupportsNotSpecifiedMessage;
 
-  const std::vector<double> kept = Yes(1) ? ListedSupportNodes(UnyieldingNodes) : std::vector<double>();
+  const std::vector<double> kept = Yes(kUnyieldingSlot) ? ListedSupportNodes(UnyieldingNodes) : std::vector<double>();
   // A node beyond the plate would hold nothing: the solver leaves it out.
   for (double node : kept)
     if (node > plateNodes) return kUnyieldingUnacceptableMessage;
-  if (Yes(3) && Yes(2))
+  if (Yes(kWinklerSlot) && Yes(kElasticSupportsSlot))
     for (double node : kept)
       if (ElasticSupportTable.Get(static_cast<int>(node), 1) > 0) {
         applied = true;
         return IncorrectSupportDataMessage(2, 3);
       }
-  if (applyStability && !Yes(3) && !Yes(4)) {
+  if (applyStability && !Yes(kWinklerSlot) && !Yes(kHalfSpaceSlot)) {
     applied = true;
     int springs = 0;
-    if (Yes(2))
+    if (Yes(kElasticSupportsSlot))
       for (int node = 1; node <= plateNodes; ++node)
         springs += (ElasticSupportTable.Get(node, 1) > 0) + (ElasticSupportTable.Get(node, 2) > 0);
     const int nodes = static_cast<int>(kept.size());
-    if (!Yes(1) ? nodes < 2 : nodes + springs < 2) return kUnstableStructureMessage;
+    if (!Yes(kUnyieldingSlot) ? nodes < 2 : nodes + springs < 2) return kUnstableStructureMessage;
   }
-  if (Yes(3) && Yes(4)) return IncorrectSupportDataMessage(3, 4);
-  if (!Yes(4) && !Yes(0)) {
+  if (Yes(kWinklerSlot) && Yes(kHalfSpaceSlot)) return IncorrectSupportDataMessage(3, 4);
+  if (!Yes(kHalfSpaceSlot) && !Yes(kToeRestrainedSlot)) {
     // Only the half-space holds the plate sideways; otherwise the toe or a stem spring must.
     bool held = false;
-    if (Yes(5))
+    if (Yes(kStemRestraintsSlot))
       for (int node = 1; node <= ElementCount(2) + 1; ++node) held = held || StemRestraintTable.Get(node, 1) > 0;
     if (!held) return kUnstableStructureMessage;
   }

@@ -12,6 +12,7 @@
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/model.h"
+#include "murelo/core/slots.h"
 
 namespace murelo {
 namespace {
@@ -285,17 +286,17 @@ void MapSupportTypeFlags(SupportStates& states, int direction, bool plate) {
   if (plate) {
     if (direction == 1) {
       for (int i = 0; i <= 4; ++i) states[i] = yes(SupportFlags[i]) ? 1 : 0;
-      if (ParseNumber(Trim(SupportFlags[7])) == 0) {
+      if (ParseNumber(Trim(SupportFlags[kHalfSpaceModulusSlot])) == 0) {
         states[4] = 0;
-        SupportFlags[4] = "N";
+        SupportFlags[kHalfSpaceSlot] = "N";
       }
     } else {
       for (int i = 0; i <= 4; ++i) SupportFlags[i] = states[i] == 1 ? "Y" : "N";
     }
   } else if (direction == 1) {
-    states[1] = yes(SupportFlags[5]) ? 1 : 0;
+    states[1] = yes(SupportFlags[kStemRestraintsSlot]) ? 1 : 0;
   } else {
-    SupportFlags[5] = states[1] == 1 ? "Y" : "N";
+    SupportFlags[kStemRestraintsSlot] = states[1] == 1 ? "Y" : "N";
   }
 }
 
@@ -327,7 +328,7 @@ int HalfSpaceProblem(std::vector<std::string>& texts) {
 
 std::vector<std::string> HalfSpaceTexts() {
   EnsureFlags();
-  std::vector<std::string> texts = {"", Trim(SupportFlags[7]), Trim(SupportFlags[8]), Trim(SupportFlags[10])};
+  std::vector<std::string> texts = {"", Trim(SupportFlags[kHalfSpaceModulusSlot]), Trim(SupportFlags[kHalfSpacePoissonSlot]), Trim(SupportFlags[kHalfSpaceYieldSlot])};
   for (int i = 1; i <= 2; ++i)
     if (texts[i].empty()) texts[i] = "0.0";
   if (ParseNumber(texts[3]) == 0) texts[3] = "0.0";
@@ -345,11 +346,11 @@ std::vector<int> UnyieldingMarks(int nodes) {
 
 void AcceptUnyieldingMarks(const std::vector<int>& marks) {
   EnsureFlags();
-  SupportFlags[1] = "N";
+  SupportFlags[kUnyieldingSlot] = "N";
   const std::string list = JoinMarkedNodes(marks);
   if (!list.empty()) {
     UnyieldingNodes = list;
-    SupportFlags[1] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
   }
 }
 
@@ -387,7 +388,7 @@ void StoreSupportCells(const std::string& kind) {
       for (int c = 1; c <= 4; ++c) WinklerTable(e, c) = ParseNumber(Trim(CellTexts.Get(c + 1, e)));
       any = any || WinklerTable(e, 1) > 0.00001 || WinklerTable(e, 2) > 0.00001;
     }
-    if (!any) SupportFlags[3] = "N";
+    if (!any) SupportFlags[kWinklerSlot] = "N";
     return;
   }
   const int nodes = ElementCount(EditedSubstructure()) + 1;
@@ -417,9 +418,9 @@ bool SaveSupportFile(const std::string& job) {
   CompactZeroRows(ElasticSupportTable, n + 1, 2, elastic);
   CompactZeroRows(WinklerTable, n, 4, winkler);
   CompactZeroRows(StemRestraintTable, m + 1, 2, restraints);
-  if (elastic == 0) SupportFlags[2] = "N";
-  if (winkler == 0) SupportFlags[3] = "N";
-  if (restraints == 0) SupportFlags[5] = "N";
+  if (elastic == 0) SupportFlags[kElasticSupportsSlot] = "N";
+  if (winkler == 0) SupportFlags[kWinklerSlot] = "N";
+  if (restraints == 0) SupportFlags[kStemRestraintsSlot] = "N";
   TextLines.assign(5001, std::string());
   SupportRowLines rows;
   rows.elastic = elastic;

@@ -7,6 +7,7 @@
 #include "core/numbers.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 
 namespace murelo {
 
@@ -57,8 +58,8 @@ std::string WallAbscissaCaption(const std::string& substructure) {
 }
 
 int GraphSoilKind() {
-  if (SupportFlagIsYes(4)) return 2;
-  if (SupportFlagIsYes(3)) return 1;
+  if (SupportFlagIsYes(kHalfSpaceSlot)) return 2;
+  if (SupportFlagIsYes(kWinklerSlot)) return 1;
   return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "core/jobdata.h"
 #include "core/listing.h"
 #include "core/numbers.h"
+#include "murelo/core/slots.h"
 
 namespace murelo {
 
@@ -174,30 +175,30 @@ void ListSupports(TextLineArray& lines, std::string header, std::string nodeList
   w.Add(header);
   w.Add(Dashes(61));
   w.Add("BASE PLATE SUPPORT DATA:");
-  w.Add("Toe Horizontally Restrained (?):  " + Upper(Trim(SupportFlags[0])));
-  if (SupportFlagIsYes(1) && !Trim(UnyieldingNodes).empty()) w.Add("UNYIELDING SUPPORTS at Nodes: " + nodeList);
+  w.Add("Toe Horizontally Restrained (?):  " + Upper(Trim(SupportFlags[kToeRestrainedSlot])));
+  if (SupportFlagIsYes(kUnyieldingSlot) && !Trim(UnyieldingNodes).empty()) w.Add("UNYIELDING SUPPORTS at Nodes: " + nodeList);
   const std::string springUnits = "                  [kN/m/m]              [kN*m/rad/m]";
   rows.elastic =
-      SupportFlagIsYes(2)
+      SupportFlagIsYes(kElasticSupportsSlot)
           ? Section(w, {"ELASTIC SUPPORTS:", "Node 'i'   Vert. Spring Constant   Rotat. Spring Constant", springUnits},
                     rows.elastic)
           : 0;
   rows.winkler =
-      SupportFlagIsYes(3)
+      SupportFlagIsYes(kWinklerSlot)
           ? Section(w,
                     {"WINKLER SOIL:", "Element 'i'  Subgrade Mod.    Subgrade Mod.    Yield Stress   Yield Stress",
                      "(Nodes i,j)  at 'i' [kPa/m]   at 'j' [kPa/m]   at 'i' [kPa]   at 'j' [kPa] "},
                     rows.winkler)
           : 0;
-  if (SupportFlagIsYes(4)) {
-    w.Add("ISOTROPIC ELASTIC HALF-SPACE: E=" + FormatNumber(ParseNumber(SupportFlags[7]), " #.00000E+##") +
-          "[kPa];   Nu=" + FormatNumber(ParseNumber(SupportFlags[8]), "0.0000"));
-    w.Add("ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(SupportFlags[10]), "##0.00") + "[kPa]");
+  if (SupportFlagIsYes(kHalfSpaceSlot)) {
+    w.Add("ISOTROPIC ELASTIC HALF-SPACE: E=" + FormatNumber(ParseNumber(SupportFlags[kHalfSpaceModulusSlot]), " #.00000E+##") +
+          "[kPa];   Nu=" + FormatNumber(ParseNumber(SupportFlags[kHalfSpacePoissonSlot]), "0.0000"));
+    w.Add("ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(SupportFlags[kHalfSpaceYieldSlot]), "##0.00") + "[kPa]");
   }
   w.Add(Dashes(61));
   w.Add("WALL STEM RESTRAINT DATA:");
   rows.restraints =
-      SupportFlagIsYes(5) ? Section(w,
+      SupportFlagIsYes(kStemRestraintsSlot) ? Section(w,
                              {"ELASTIC NODAL RESTRAINTS:", "Node 'i'    Horiz. Spring Constant  Rotat. Spring Constant",
                               springUnits},
                              rows.restraints)
@@ -223,14 +224,14 @@ SupportTableLines ReadSupportData(const TextLineArray& lines, int count) {
   std::string value;
   FindLabelLine(lines, 1, count, "UNYIELDING SUPPORTS at Nodes", at, value);
   if (at > 0 && IsNodeList(value)) {
-    SupportFlags[1] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
     UnyieldingNodes = value;
   } else {
-    SupportFlags[1] = "N";
+    SupportFlags[kUnyieldingSlot] = "N";
     UnyieldingNodes.clear();
   }
   FindAnswer(lines, count, "Toe Horizontally Restrained (?)", at, value);
-  SupportFlags[0] = value;
+  SupportFlags[kToeRestrainedSlot] = value;
   const char* labels[] = {"ELASTIC SUPPORTS", "WINKLER SOIL", "ELASTIC NODAL RESTRAINTS"};
   const int items[] = {2, 3, 5};
   int* firsts[] = {&t.elastic, &t.winkler, &t.restraints};
@@ -240,19 +241,19 @@ SupportTableLines ReadSupportData(const TextLineArray& lines, int count) {
     *firsts[k] = at > 0 ? at + 3 : 0;
   }
   FindLabelLine(lines, 1, count, "ISOTROPIC ELASTIC HALF-SPACE", at, value);
-  SupportFlags[4] = at > 0 ? "Y" : "N";
+  SupportFlags[kHalfSpaceSlot] = at > 0 ? "Y" : "N";
   if (at > 0) {
     std::string modulusPart, poissonPart;
     SplitAtDelimiter(value, ";", modulusPart, poissonPart);
     size_t eq = poissonPart.find('=');
-    SupportFlags[8] = eq == std::string::npos ? std::string() : Trim(poissonPart.substr(eq + 1));
+    SupportFlags[kHalfSpacePoissonSlot] = eq == std::string::npos ? std::string() : Trim(poissonPart.substr(eq + 1));
     size_t e1 = modulusPart.find('='), e2 = modulusPart.find('[');
-    SupportFlags[7] = e1 == std::string::npos
+    SupportFlags[kHalfSpaceModulusSlot] = e1 == std::string::npos
                           ? std::string()
                           : Trim(modulusPart.substr(e1 + 1, e2 == std::string::npos ? std::string::npos : e2 - e1 - 1));
   }
   FindLabelLine(lines, 1, count, "ISOTROPIC YIELD STRESS", at, value);
-  if (at > 0) SupportFlags[10] = Trim(value.substr(0, value.find('[')));
+  if (at > 0) SupportFlags[kHalfSpaceYieldSlot] = Trim(value.substr(0, value.find('[')));
   return t;
 }
 

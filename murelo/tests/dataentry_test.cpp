@@ -11,6 +11,7 @@
 #include "core/textfiles.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 
 namespace murelo {
 namespace {
@@ -258,19 +259,19 @@ TEST_F(DataEntry, SupportTypeOutcomes) {
   // The wall takes any ticks: its states map to flag 5 only.
   SupportStates wall{};
   MapSupportTypeFlags(wall, 2, false);
-  EXPECT_EQ(SupportFlags[5], "N");
+  EXPECT_EQ(SupportFlags[kStemRestraintsSlot], "N");
   wall[1] = 1;
   MapSupportTypeFlags(wall, 2, false);
-  EXPECT_EQ(SupportFlags[5], "Y");
+  EXPECT_EQ(SupportFlags[kStemRestraintsSlot], "Y");
   // A stored half-space of modulus 0 opens clear and is switched off.
-  SupportFlags[4] = "Y";
-  SupportFlags[7] = "0";
+  SupportFlags[kHalfSpaceSlot] = "Y";
+  SupportFlags[kHalfSpaceModulusSlot] = "0";
   SupportStates plate{};
   MapSupportTypeFlags(plate, 1, true);
   EXPECT_EQ(plate[4], 0);
-  EXPECT_EQ(SupportFlags[4], "N");
-  SupportFlags[4] = "Y";
-  SupportFlags[7] = "5.0E4";
+  EXPECT_EQ(SupportFlags[kHalfSpaceSlot], "N");
+  SupportFlags[kHalfSpaceSlot] = "Y";
+  SupportFlags[kHalfSpaceModulusSlot] = "5.0E4";
   MapSupportTypeFlags(plate, 1, true);
   EXPECT_EQ(plate[4], 1);
 }
@@ -295,9 +296,9 @@ TEST_F(DataEntry, UnyieldingMarksAndTheirList) {
   EXPECT_EQ(std::count(marks.begin(), marks.end(), 1), 2);
   AcceptUnyieldingMarks(marks);
   EXPECT_EQ(UnyieldingNodes, "3,12");
-  EXPECT_EQ(SupportFlags[1], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
   AcceptUnyieldingMarks(std::vector<int>(21, 0));
-  EXPECT_EQ(SupportFlags[1], "N");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "N");
   EXPECT_EQ(UnyieldingNodes, "3,12");
 }
 
@@ -311,13 +312,13 @@ TEST_F(DataEntry, SupportFileFromTheWorkTables) {
   CurrentSubstructure = "BASE PLATE";
   FillSupportCells("ELASTIC");
   StoreSupportCells("ELASTIC");
-  EXPECT_EQ(SupportFlags[2], "N");
+  EXPECT_EQ(SupportFlags[kElasticSupportsSlot], "N");
   FillSupportCells("WINKLER");
   CellTexts(2, 2) = "5000";
   CellTexts(3, 2) = "6000";
   CellTexts(4, 2) = "100";
   StoreSupportCells("WINKLER");
-  EXPECT_EQ(SupportFlags[3], "Y");
+  EXPECT_EQ(SupportFlags[kWinklerSlot], "Y");
   ASSERT_TRUE(SaveSupportFile(JobSpec));
   std::vector<std::string> lines = FileLines("WALL1.SUP");
   EXPECT_EQ(lines[1], "Job: WALL1 // SUPPORTS");
@@ -335,7 +336,7 @@ TEST_F(DataEntry, SupportFileFromTheWorkTables) {
   FillSupportCells("WINKLER");
   for (int e = 1; e <= 4; ++e) CellTexts(2, e) = CellTexts(3, e) = "0";
   StoreSupportCells("WINKLER");
-  EXPECT_EQ(SupportFlags[3], "N");
+  EXPECT_EQ(SupportFlags[kWinklerSlot], "N");
 }
 
 TEST(MureloStructureView, ChoiceOfTitleSideAndWords) {

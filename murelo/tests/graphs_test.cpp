@@ -2,6 +2,7 @@
 // substructure, the action lists and their columns.
 #include "murelo/core/graphs.h"
 
+#include "murelo/core/slots.h"
 #include "testsupport.h"
 #include "walltables.h"
 
@@ -27,7 +28,7 @@ class WallGraphTest : public WallTest {
     l.stemNodal = {{4, 2, 3, 0}};
     SolverRun r = AnalyseWall(StandardWall(), s, l, "WALL9", "A");
     SupportFlags.assign(11, "N");
-    SupportFlags[3] = winkler > 0 ? "Y" : "N";
+    SupportFlags[kWinklerSlot] = winkler > 0 ? "Y" : "N";
     return r;
   }
 };
@@ -114,9 +115,9 @@ TEST_F(WallGraphTest, ActionListsAndTheirColumns) {
 TEST_F(WallGraphTest, GraphSoilKindIsApartFromTheReports) {
   SupportFlags.assign(11, "N");
   EXPECT_EQ(GraphSoilKind(), 0);
-  SupportFlags[3] = "Y";
+  SupportFlags[kWinklerSlot] = "Y";
   EXPECT_EQ(GraphSoilKind(), 1);
-  SupportFlags[4] = "Y";
+  SupportFlags[kHalfSpaceSlot] = "Y";
   EXPECT_EQ(GraphSoilKind(), 2);
 }
 

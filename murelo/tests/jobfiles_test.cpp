@@ -2,6 +2,7 @@
 // back, with damaged and cut files.
 #include <gtest/gtest.h>
 
+#include "murelo/core/slots.h"
 #include "testsupport.h"
 
 namespace murelo {
@@ -109,7 +110,7 @@ TEST_F(JobFileTest, MissingGeometrySectionsOfferTheCorrection) {
 
 TEST_F(JobFileTest, SupportFileWithoutOptionalSections) {
   SupportFlags.assign(11, "N");
-  SupportFlags[0] = " y ";
+  SupportFlags[kToeRestrainedSlot] = " y ";
   UnyieldingNodes.clear();
   TextLineArray lines(1);
   SupportRowLines rows;
@@ -134,9 +135,9 @@ TEST_F(JobFileTest, SupportFileWithoutOptionalSections) {
 
 TEST_F(JobFileTest, EverySupportSectionReadsBack) {
   SupportFlags.assign(11, "Y");
-  SupportFlags[7] = "30000";
-  SupportFlags[8] = ".3";
-  SupportFlags[10] = "150";
+  SupportFlags[kHalfSpaceModulusSlot] = "30000";
+  SupportFlags[kHalfSpacePoissonSlot] = ".3";
+  SupportFlags[kHalfSpaceYieldSlot] = "150";
   UnyieldingNodes = "1, 5";
   ElasticSupportTable.Redim(5, 2);
   ElasticSupportTable(1, 0) = 2, ElasticSupportTable(1, 1) = 1.5E5, ElasticSupportTable(1, 2) = 2.5E3;
@@ -172,9 +173,9 @@ TEST_F(JobFileTest, EverySupportSectionReadsBack) {
   ReadSupportTables(back, count, 4, 3);
   const char* flags[] = {"Y", "Y", "Y", "Y", "Y", "Y"};
   for (int i = 0; i <= 5; ++i) EXPECT_EQ(SupportFlags[i], flags[i]) << i;
-  EXPECT_EQ(SupportFlags[7], "3.00000E+4");
-  EXPECT_EQ(SupportFlags[8], "0.3000");
-  EXPECT_EQ(SupportFlags[10], "150.00");
+  EXPECT_EQ(SupportFlags[kHalfSpaceModulusSlot], "3.00000E+4");
+  EXPECT_EQ(SupportFlags[kHalfSpacePoissonSlot], "0.3000");
+  EXPECT_EQ(SupportFlags[kHalfSpaceYieldSlot], "150.00");
   EXPECT_EQ(UnyieldingNodes, "1, 5");
   EXPECT_EQ(ElasticSupportTable(2, 1), 1.5E5);
   EXPECT_EQ(ElasticSupportTable(2, 2), 2.5E3);
@@ -206,10 +207,10 @@ TEST_F(JobFileTest, DamagedSupportFilesReadWithoutHarm) {
                         "      2        3.0000E+4        3.0000E+4   1   2   3   4",
                         "      1        2.0000E+4"};  // rows out of order, one cut short
     ReadSupportTables(lines, static_cast<int>(lines.size()) - 1, 4, 3);
-    EXPECT_EQ(SupportFlags[1], c.flag) << c.nodes;
+    EXPECT_EQ(SupportFlags[kUnyieldingSlot], c.flag) << c.nodes;
     EXPECT_EQ(UnyieldingNodes, c.list) << c.nodes;
-    EXPECT_EQ(SupportFlags[0], "N");
-    EXPECT_EQ(SupportFlags[3], "Y");
+    EXPECT_EQ(SupportFlags[kToeRestrainedSlot], "N");
+    EXPECT_EQ(SupportFlags[kWinklerSlot], "Y");
     EXPECT_EQ(WinklerTable(1, 1), 2E4);
     EXPECT_EQ(WinklerTable(1, 2), 0.0);
     EXPECT_EQ(WinklerTable(2, 2), 3E4);

@@ -17,6 +17,7 @@
 #include "murelo/core/analysis.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 #include "solvetool.h"
 
 namespace murelo {
@@ -106,16 +107,16 @@ inline void FillRows(Table2D<double>& table, const std::vector<std::vector<doubl
 
 inline void WriteSupports(const std::string& job, const WallSupports& s, int plateElements) {
   SupportFlags.assign(11, "N");
-  SupportFlags[0] = s.toeRestrained ? "Y" : "N";
-  SupportFlags[1] = s.unyielding.empty() ? "N" : "Y";
+  SupportFlags[kToeRestrainedSlot] = s.toeRestrained ? "Y" : "N";
+  SupportFlags[kUnyieldingSlot] = s.unyielding.empty() ? "N" : "Y";
   UnyieldingNodes = s.unyielding;
-  SupportFlags[2] = s.elastic.empty() ? "N" : "Y";
-  SupportFlags[3] = s.winkler > 0 ? "Y" : "N";
-  SupportFlags[5] = s.restraints.empty() ? "N" : "Y";
-  SupportFlags[4] = s.halfSpaceModulus > 0 ? "Y" : "N";
-  SupportFlags[7] = NumberToText(s.halfSpaceModulus);
-  SupportFlags[8] = NumberToText(s.halfSpacePoisson);
-  SupportFlags[10] = NumberToText(s.yieldStress);
+  SupportFlags[kElasticSupportsSlot] = s.elastic.empty() ? "N" : "Y";
+  SupportFlags[kWinklerSlot] = s.winkler > 0 ? "Y" : "N";
+  SupportFlags[kStemRestraintsSlot] = s.restraints.empty() ? "N" : "Y";
+  SupportFlags[kHalfSpaceSlot] = s.halfSpaceModulus > 0 ? "Y" : "N";
+  SupportFlags[kHalfSpaceModulusSlot] = NumberToText(s.halfSpaceModulus);
+  SupportFlags[kHalfSpacePoissonSlot] = NumberToText(s.halfSpacePoisson);
+  SupportFlags[kHalfSpaceYieldSlot] = NumberToText(s.yieldStress);
   WinklerTable.Redim(plateElements, 4);
   for (int e = 1; e <= plateElements; ++e) {
     WinklerTable(e, 0) = e;

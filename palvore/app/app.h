@@ -34,13 +34,13 @@ void InstallMenu(HMENU menu);
 // Enables "&Analysis" (by position; it stays enabled).
 void EnableAnalysisMenu();
 // Enables "&Analysis" when the job's load-case list and support file both have lines.
-void EnableAnalysisWhenReady();
+void UpdateAnalysisMenu();
 void DispatchCommand(int id);
 void ParkPointer(int x);
 void NewJobCommand();
 void SaveJobAsCommand();
 void HelpCommand();
-void AboutBox();
+void AuthorBox();
 
 // ----- profiles of the shared dialogs (profiles.cpp) -----
 // The job dialog; its end value also goes to DialogResult.

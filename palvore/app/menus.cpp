@@ -28,7 +28,7 @@ void InstallMenu(HMENU menu) { InstallMenuBar(PalvoreFrame(), menu); }
 
 void EnableAnalysisMenu() { EnableAnalysisMenuItem(MainMenu); }
 
-void EnableAnalysisWhenReady() {
+void UpdateAnalysisMenu() {
   if (!JobSpec.empty() && FileHasLines(LoadCaseListFileName(JobSpec)) && FileHasLines(SupportFileName(JobSpec)))
     EnableAnalysisMenu();
 }
@@ -37,7 +37,7 @@ void ParkPointer(int x) { ParkPointerOnMenuBar(MainWindow, x); }
 
 void NewJobCommand() {
   Supports.flags.assign(11, std::string());
-  ::NewJobCommand(ShowJobDialog, EnableAnalysisWhenReady);
+  ::NewJobCommand(ShowJobDialog, UpdateAnalysisMenu);
 }
 
 void SaveJobAsCommand() {
@@ -48,7 +48,7 @@ void SaveJobAsCommand() {
 
 void HelpCommand() { RunHelpViewer("Garnol.hlp"); }
 
-void AboutBox() { DialogResult = ShowAboutBox(MainWindow, kAboutText); }
+void AuthorBox() { DialogResult = ShowAboutBox(MainWindow, kAboutText); }
 
 void DispatchCommand(int id) {
   static const MenuDispatchProfile menu = [] {
@@ -56,37 +56,37 @@ void DispatchCommand(int id) {
     p.mainWindow = &MainWindow;
     p.showJobDialog = ShowJobDialog;
     p.commands = {
-        {306, true, [] { GeometryCommand(); }},
-        {307, true,
+        {kGeometryCommand, true, [] { GeometryCommand(); }},
+        {kSupportCommand, true,
          [] {
            SupportCommand();
            EnableAnalysisMenu();
          }},
         // The load entry runs only for a case named and ticked in the dialog.
-        {308, true,
+        {kLoadCommand, true,
          [] {
            if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
            EnableAnalysisMenu();
          },
          100},
-        {888, true,
+        {kElasticAnalysisCommand, true,
          [] {
            RunAnalysisCommand(0);
            GfxWindow(kGfxClose);
          },
          160},
-        {889, true,
+        {kPlasticAnalysisCommand, true,
          [] {
            RunAnalysisCommand(1);
            GfxWindow(kGfxClose);
          },
          160},
-        {777, true, [] { PresentationCommand(); }, 160},
-        {666, true, [] { PlotCommand(); }, 160},
-        {206, false, NewJobCommand},
-        {878, false, SaveJobAsCommand},
-        {204, false, HelpCommand},
-        {205, false, AboutBox},
+        {kPresentationCommand, true, [] { PresentationCommand(); }, 160},
+        {kPlotCommand, true, [] { PlotCommand(); }, 160},
+        {kNewJobCommand, false, NewJobCommand},
+        {kSaveJobAsCommand, false, SaveJobAsCommand},
+        {kHelpCommand, false, HelpCommand},
+        {kAboutCommand, false, AuthorBox},
     };
     return p;
   }();

@@ -21,7 +21,7 @@ JobDialogProfile JobDialogOfPalvore() {
   p.frameId = 210;
   p.mainWindow = MainWindow;
   p.answer = &DialogResult;
-  p.afterOk = EnableAnalysisWhenReady;
+  p.afterOk = UpdateAnalysisMenu;
   return p;
 }
 

@@ -10,6 +10,7 @@
 #include "palvore/core/halfspace.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/resultsreport.h"
+#include "palvore/core/slots.h"
 #include "palvore/core/yielditeration.h"
 
 namespace palvore {
@@ -88,7 +89,7 @@ int ReadPileJob(PileModel& m) {
 int FormSoilMatrices(PileModel& m) {
   m.soilKind = NoSoil;
   m.moduli.Redim(m.elements, 4);
-  if (SupportFlag(4)) {  // Winkler soil wins over a half-space
+  if (SupportFlag(kWinklerSlot)) {  // Winkler soil wins over a half-space
     m.soilKind = WinklerSoil;
     for (int e = m.above + 1; e <= m.elements; ++e)
       for (int c = 1; c <= 4; ++c) {
@@ -100,13 +101,13 @@ int FormSoilMatrices(PileModel& m) {
     AddWinklerSoil(m, m.soil);
     return kSolverDone;
   }
-  if (!SupportFlag(5)) return kSolverDone;
+  if (!SupportFlag(kHalfSpaceSlot)) return kSolverDone;
   m.soilKind = HalfSpaceSoil;
-  double nu = ParseNumber(Supports.flags[9]);
+  double nu = ParseNumber(Supports.flags[kHalfSpacePoissonSlot]);
   if (!(nu >= 0 && nu <= 0.5)) nu = 0;
   m.soilPoisson = nu;
-  m.soilModulus = ParseNumber(Supports.flags[8]);
-  m.yieldStress = ParseNumber(Supports.flags[10]);
+  m.soilModulus = ParseNumber(Supports.flags[kHalfSpaceModulusSlot]);
+  m.yieldStress = ParseNumber(Supports.flags[kHalfSpaceYieldSlot]);
   // A half-space without stiffness holds nothing.
   if (!(m.soilModulus > 0) || !Finite(m.soilModulus) || !Finite(m.yieldStress)) return kStopSystemUnstable;
   if (m.yieldStress <= 0.01) YieldAnalysis = 0;
@@ -132,10 +133,10 @@ void AssembleSystem(PileModel& m) {
     beamkernel::ElementStiffness(k, m.length[e], m.inertia[e], m.modulus, kRotationSign);
     beamkernel::AddElementMatrix(m.elementMatrix, e, k);
   }
-  m.topFixed = SupportFlag(1);
+  m.topFixed = SupportFlag(kTopEdgeFixedSlot);
   m.fixedFreedoms.clear();
   if (m.topFixed) m.fixedFreedoms.push_back(2);
-  m.supportNodes = SupportFlag(2) ? UnyieldingNodeList(Supports.unyieldingNodes, m.nodes) : std::vector<int>();
+  m.supportNodes = SupportFlag(kUnyieldingSlot) ? UnyieldingNodeList(Supports.unyieldingNodes, m.nodes) : std::vector<int>();
   // A half-space couples every embedded translation with every other.
   if (m.soilKind == HalfSpaceSoil) {
     const int nS = m.nodes - m.above;

@@ -8,6 +8,7 @@
 #include "core/textfiles.h"
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
+#include "palvore/core/slots.h"
 
 namespace palvore {
 
@@ -71,25 +72,25 @@ std::string SupportDataProblem(bool applyStability, bool& applied) {
   if (!anySupport) return kSupportsNotSpecifiedMessage;
 
   const int nodes = ElementCount() + 1;
-  const std::vector<double> listed = SupportFlag(2) ? ListedSupportNodes(Supports.unyieldingNodes) : std::vector<double>();
+  const std::vector<double> listed = SupportFlag(kUnyieldingSlot) ? ListedSupportNodes(Supports.unyieldingNodes) : std::vector<double>();
   // A node beyond the pile would hold nothing: the solver leaves it out.
   for (double node : listed)
     if (node > nodes) return IncorrectSupportDataMessage(2, 3);
-  if (SupportFlag(3)) {
-    if (SupportFlag(1) && Supports.springs.Get(1, 2) > 0) return IncorrectSupportDataMessage(1, 3);
+  if (SupportFlag(kElasticSupportsSlot)) {
+    if (SupportFlag(kTopEdgeFixedSlot) && Supports.springs.Get(1, 2) > 0) return IncorrectSupportDataMessage(1, 3);
     for (double node : listed)
       if (Supports.springs.Get(static_cast<int>(node), 1) > 0) return IncorrectSupportDataMessage(2, 3);
   }
-  if (applyStability && !SupportFlag(4) && !SupportFlag(5)) {
+  if (applyStability && !SupportFlag(kWinklerSlot) && !SupportFlag(kHalfSpaceSlot)) {
     applied = true;
     // What holds the pile as the solver counts it: the listed nodes and the horizontal springs
     // above 1.0 kN/m. A fixed top holds its rotation only: one support more is needed with it.
     int held = static_cast<int>(listed.size());
-    if (SupportFlag(3))
+    if (SupportFlag(kElasticSupportsSlot))
       for (int node = 1; node <= nodes; ++node) held += Supports.springs.Get(node, 1) > 1.0;
-    if (held < (SupportFlag(1) ? 1 : 2)) return kUnstableStructureMessage;
+    if (held < (SupportFlag(kTopEdgeFixedSlot) ? 1 : 2)) return kUnstableStructureMessage;
   }
-  if (SupportFlag(4) && SupportFlag(5)) return IncorrectSupportDataMessage(4, 5);
+  if (SupportFlag(kWinklerSlot) && SupportFlag(kHalfSpaceSlot)) return IncorrectSupportDataMessage(4, 5);
   return "";
 }
 

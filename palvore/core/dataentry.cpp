@@ -10,6 +10,7 @@
 #include "core/textfiles.h"
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
+#include "palvore/core/slots.h"
 
 namespace palvore {
 namespace {
@@ -257,11 +258,11 @@ std::vector<int> UnyieldingMarks(int nodes) {
 
 void AcceptUnyieldingMarks(const std::vector<int>& marks) {
   Supports.flags.resize(11);
-  Supports.flags[2] = "N";
+  Supports.flags[kUnyieldingSlot] = "N";
   const std::string list = JoinMarkedNodes(marks);
   if (list.empty()) return;
   Supports.unyieldingNodes = list;
-  Supports.flags[2] = "Y";
+  Supports.flags[kUnyieldingSlot] = "Y";
 }
 
 void FillSupportCells(const std::string& kind) {
@@ -295,7 +296,7 @@ void StoreSupportCells(const std::string& kind) {
         any = any || v > 0.00001;
       }
     }
-    if (!any) Supports.flags[3] = "N";
+    if (!any) Supports.flags[kElasticSupportsSlot] = "N";
   } else {
     Supports.soil.Redim(n, 4);
     for (int e = 1; e <= n; ++e) Supports.soil(e, 0) = e;
@@ -303,7 +304,7 @@ void StoreSupportCells(const std::string& kind) {
       for (int c = 1; c <= 4; ++c) Supports.soil(r + above, c) = ParseNumber(Trim(CellTexts(c + 1, r)));
       any = any || Supports.soil(r + above, 1) > 0.00001 || Supports.soil(r + above, 2) > 0.00001;
     }
-    if (!any) Supports.flags[4] = "N";
+    if (!any) Supports.flags[kWinklerSlot] = "N";
   }
 }
 
@@ -329,8 +330,8 @@ bool SaveSupportFile(const std::string& job) {
   int springs = 0, soil = 0;
   CompactZeroRows(Supports.springs, n + 1, 2, springs);
   CompactZeroRows(Supports.soil, n, 4, soil);
-  if (springs == 0) Supports.flags[3] = "N";
-  if (soil == 0) Supports.flags[4] = "N";
+  if (springs == 0) Supports.flags[kElasticSupportsSlot] = "N";
+  if (soil == 0) Supports.flags[kWinklerSlot] = "N";
   int elasticFirst = springs, winklerFirst = soil, count = 0;
   TextLineArray lines;
   ListSupports(lines, count, elasticFirst, winklerFirst, SupportHeader(job), Supports.unyieldingNodes);

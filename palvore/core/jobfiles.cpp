@@ -8,6 +8,7 @@
 #include "core/listing.h"
 #include "core/loadcases.h"
 #include "core/numbers.h"
+#include "palvore/core/slots.h"
 
 namespace palvore {
 
@@ -142,24 +143,24 @@ void ListSupports(TextLineArray& lines, int& count, int& elasticRows, int& winkl
   auto add = [&w](const std::string& text) { w.Add(text); };
   add(header);
   add("PILE SUPPORT DATA:");
-  add("Top Edge Fixed against Rotation (?):  " + Upper(Trim(Flag(1))));
-  if (SupportFlag(2)) add("UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
-  if (SupportFlag(3)) {
+  add("Top Edge Fixed against Rotation (?):  " + Upper(Trim(Flag(kTopEdgeFixedSlot))));
+  if (SupportFlag(kUnyieldingSlot)) add("UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
+  if (SupportFlag(kElasticSupportsSlot)) {
     add("ELASTIC SUPPORTS:");
     add("Node 'i'  Horiz. Spring Constant   Rotat. Spring Constant");
     add("                   [kN/m]                [kN*m/rad]");
     elasticRows = w.Rows(springs);
   }
-  if (SupportFlag(4)) {
+  if (SupportFlag(kWinklerSlot)) {
     add("WINKLER SOIL:");
     add("Element 'i'  Subgrade Mod.    Subgrade Mod.    Yield Stress   Yield Stress");
     add("(Nodes i,j)  at 'i' [kPa/m]   at 'j' [kPa/m]   at 'i' [kPa]   at 'j' [kPa] ");
     winklerRows = w.Rows(soil);
   }
-  if (SupportFlag(5)) {
-    add("ISOTROPIC ELASTIC HALF-SPACE: E =" + FormatNumber(ParseNumber(Flag(8)), "0.00000E+###") +
-        "[kPa];   Nu =" + FormatNumber(ParseNumber(Flag(9)), "0.0000"));
-    add("ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(Flag(10)), "##0.00") + "[kPa]");
+  if (SupportFlag(kHalfSpaceSlot)) {
+    add("ISOTROPIC ELASTIC HALF-SPACE: E =" + FormatNumber(ParseNumber(Flag(kHalfSpaceModulusSlot)), "0.00000E+###") +
+        "[kPa];   Nu =" + FormatNumber(ParseNumber(Flag(kHalfSpacePoissonSlot)), "0.0000"));
+    add("ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(Flag(kHalfSpaceYieldSlot)), "##0.00") + "[kPa]");
   }
   add("");
   add(kSupportEnd);
@@ -186,32 +187,32 @@ void ReadSupportData(const TextLineArray& lines, int n, int& springsFirst, int& 
   std::string value;
   FindLabelLine(lines, 1, n, "UNYIELDING SUPPORTS at Nodes", at, value);
   if (!value.empty() && value.find_first_not_of(" ,0123456789") == std::string::npos) {
-    Supports.flags[2] = "Y";
+    Supports.flags[kUnyieldingSlot] = "Y";
     Supports.unyieldingNodes = value;
   }
   FindAnswer(lines, n, "Top Edge Fixed against Rotation (?)", at, value);
-  Supports.flags[1] = value;
+  Supports.flags[kTopEdgeFixedSlot] = value;
   FindLabelLine(lines, 1, n, "ELASTIC SUPPORTS", at, value);
   if (at > 0) {
-    Supports.flags[3] = "Y";
+    Supports.flags[kElasticSupportsSlot] = "Y";
     springsFirst = at + 3;
     ReadIndexedRows(lines, Supports.springs, n, elements + 1, 2, springsFirst);
   }
   FindLabelLine(lines, 1, n, "WINKLER SOIL", at, value);
   if (at > 0) {
-    Supports.flags[4] = "Y";
+    Supports.flags[kWinklerSlot] = "Y";
     soilFirst = at + 3;
     ReadIndexedRows(lines, Supports.soil, n, elements, 4, soilFirst);
   }
   FindLabelLine(lines, 1, n, "ISOTROPIC ELASTIC HALF-SPACE", at, value);
   if (at > 0) {
-    Supports.flags[5] = "Y";
+    Supports.flags[kHalfSpaceSlot] = "Y";
     // "E =<modulus>[kPa];   Nu =<ratio>"
     const std::string modulusPart = Before(value, ';'), ratioPart = After(value, ';');
-    Supports.flags[9] = After(ratioPart, '=');
-    Supports.flags[8] = Before(After(modulusPart, '='), '[');
+    Supports.flags[kHalfSpacePoissonSlot] = After(ratioPart, '=');
+    Supports.flags[kHalfSpaceModulusSlot] = Before(After(modulusPart, '='), '[');
     FindLabelLine(lines, 1, n, "ISOTROPIC YIELD STRESS", at, value);
-    Supports.flags[10] = Before(value, '[');
+    Supports.flags[kHalfSpaceYieldSlot] = Before(value, '[');
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "palvore/core/slots.h"
 #include "testsupport.h"
 
 namespace palvore {
@@ -237,9 +238,9 @@ TEST(Supports, UnyieldingListMarksAndOk) {
   EXPECT_EQ(marks, (std::vector<int>{0, 1, 0, 1, 0, 0, 0}));
   AcceptUnyieldingMarks(marks);
   EXPECT_EQ(Supports.unyieldingNodes, "1,3");
-  EXPECT_EQ(Supports.flags[2], "Y");
+  EXPECT_EQ(Supports.flags[kUnyieldingSlot], "Y");
   AcceptUnyieldingMarks(std::vector<int>(7, 0));
-  EXPECT_EQ(Supports.flags[2], "N");
+  EXPECT_EQ(Supports.flags[kUnyieldingSlot], "N");
   EXPECT_EQ(Supports.unyieldingNodes, "1,3");
 }
 
@@ -282,14 +283,14 @@ TEST(Supports, SupportFileReadsBack) {
   int springs = 0, soil = 0;
   ReadSupportData(lines, static_cast<int>(lines.size()) - 1, springs, soil);
   EXPECT_EQ(lines[1], "Job: SUPP // SUPPORTS");
-  EXPECT_TRUE(SupportFlag(1) && SupportFlag(2) && SupportFlag(3) && SupportFlag(4) && SupportFlag(5));
+  EXPECT_TRUE(SupportFlag(kTopEdgeFixedSlot) && SupportFlag(kUnyieldingSlot) && SupportFlag(kElasticSupportsSlot) && SupportFlag(kWinklerSlot) && SupportFlag(kHalfSpaceSlot));
   EXPECT_EQ(Supports.unyieldingNodes, "1,3");
   EXPECT_DOUBLE_EQ(Supports.springs.Get(2, 1), 500);
   EXPECT_DOUBLE_EQ(Supports.springs.Get(5, 2), 20);
   EXPECT_DOUBLE_EQ(Supports.soil.Get(4, 1), 1000);
   EXPECT_DOUBLE_EQ(Supports.soil.Get(4, 2), 1200);
   EXPECT_DOUBLE_EQ(Supports.soil.Get(5, 3), 40);
-  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[8]), 30000);
+  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[kHalfSpaceModulusSlot]), 30000);
 }
 
 TEST(Supports, EmptyTablesSwitchTheirTypeOff) {
@@ -304,8 +305,8 @@ TEST(Supports, EmptyTablesSwitchTheirTypeOff) {
   FillSupportCells("WINKLER");
   CellTexts(4, 1) = "30";  // a yield stress without a modulus is no soil
   StoreSupportCells("WINKLER");
-  EXPECT_FALSE(SupportFlag(3));
-  EXPECT_FALSE(SupportFlag(4));
+  EXPECT_FALSE(SupportFlag(kElasticSupportsSlot));
+  EXPECT_FALSE(SupportFlag(kWinklerSlot));
   ASSERT_TRUE(SaveSupportFile("OFF"));
   TextLineArray lines = FileLines("OFF.SUP");
   for (const std::string& line : lines) {

@@ -2,6 +2,7 @@
 
 #include "core/jobdata.h"
 #include "core/listing.h"
+#include "palvore/core/slots.h"
 #include "testsupport.h"
 
 namespace palvore {
@@ -150,8 +151,8 @@ TEST(ReadJobFiles, ListingsReadBack) {
     LoadTextLines("PILE.SUP", lines, 5000, n);
     int springsFirst = 0, soilFirst = 0;
     ReadSupportData(lines, n, springsFirst, soilFirst);
-    EXPECT_TRUE(SupportFlag(1) && SupportFlag(2) && SupportFlag(3) && SupportFlag(4));
-    EXPECT_FALSE(SupportFlag(5));
+    EXPECT_TRUE(SupportFlag(kTopEdgeFixedSlot) && SupportFlag(kUnyieldingSlot) && SupportFlag(kElasticSupportsSlot) && SupportFlag(kWinklerSlot));
+    EXPECT_FALSE(SupportFlag(kHalfSpaceSlot));
     EXPECT_EQ(Supports.unyieldingNodes, "1, 6");
     EXPECT_EQ(UnyieldingNodeList(Supports.unyieldingNodes, 6), (std::vector<int>{1, 6}));
     EXPECT_DOUBLE_EQ(Supports.springs(3, 1), 2.5E3);
@@ -188,10 +189,10 @@ TEST(ReadSupportData, HalfSpaceValues) {
   int a = 0, b = 0;
   Supports = PileSupports();
   ReadSupportData(lines, count, a, b);
-  EXPECT_TRUE(SupportFlag(5));
-  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[8]), 25000);
-  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[9]), 0.35);
-  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[10]), 150);
+  EXPECT_TRUE(SupportFlag(kHalfSpaceSlot));
+  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[kHalfSpaceModulusSlot]), 25000);
+  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[kHalfSpacePoissonSlot]), 0.35);
+  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[kHalfSpaceYieldSlot]), 150);
 }
 
 TEST(ReadGeometrySections, PlainPileDataAndMissingSection) {
@@ -238,10 +239,10 @@ TEST(ReadSupportData, DamagedTablesAndNodeLists) {
                          "------------------------ END OF SUPPORT DATA ------------------------"};
   int springs = 0, soil = 0;
   ReadSupportData(lines, 13, springs, soil);
-  EXPECT_TRUE(SupportFlag(1));  // the answer in lower case
-  EXPECT_FALSE(SupportFlag(2));
+  EXPECT_TRUE(SupportFlag(kTopEdgeFixedSlot));  // the answer in lower case
+  EXPECT_FALSE(SupportFlag(kUnyieldingSlot));
   EXPECT_EQ(Supports.unyieldingNodes, "");
-  EXPECT_FALSE(SupportFlag(3));
+  EXPECT_FALSE(SupportFlag(kElasticSupportsSlot));
   EXPECT_EQ(springs, 0);
   EXPECT_EQ(soil, 8);
   EXPECT_DOUBLE_EQ(Supports.soil(1, 1), 1.0E4);

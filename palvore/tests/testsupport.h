@@ -15,6 +15,7 @@
 #include "core/textfiles.h"
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
+#include "palvore/core/slots.h"
 #include "solvetool.h"
 
 namespace palvore {
@@ -107,9 +108,9 @@ inline void WriteJob(const PileJob& j) {
   Supports.flags = {"", j.topFixed ? "Y" : "N", j.unyielding.empty() ? "N" : "Y", j.springs.empty() ? "N" : "Y",
                     j.subgrade > 0 ? "Y" : "N", j.halfSpace ? "Y" : "N", "", "", "", "", ""};
   if (j.halfSpace) {
-    Supports.flags[8] = NumberToText(j.soilModulus);
-    Supports.flags[9] = NumberToText(j.soilPoisson);
-    Supports.flags[10] = NumberToText(j.yieldStress);
+    Supports.flags[kHalfSpaceModulusSlot] = NumberToText(j.soilModulus);
+    Supports.flags[kHalfSpacePoissonSlot] = NumberToText(j.soilPoisson);
+    Supports.flags[kHalfSpaceYieldSlot] = NumberToText(j.yieldStress);
   }
   std::vector<std::vector<double>> soil;
   for (int e = j.above + 1; e <= j.elements && j.subgrade > 0; ++e)

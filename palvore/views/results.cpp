@@ -12,6 +12,7 @@
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/reportreader.h"
+#include "palvore/core/slots.h"
 #include "palvore/views/views.h"
 #include "win/messages.h"
 
@@ -30,7 +31,7 @@ PlotState state;
 
 void ClearPlotState() { state = PlotState(); }
 
-bool HasSoil() { return SupportFlag(4) || SupportFlag(5); }
+bool HasSoil() { return SupportFlag(kWinklerSlot) || SupportFlag(kHalfSpaceSlot); }
 
 }  // namespace
 

@@ -51,7 +51,7 @@ int CheckJobForAnalysis() {
   return CheckJobData(hooks);
 }
 
-void AnalyseCommand(int mode) {
+void RunAnalysisCommand(int mode) {
   AnalysisCommandProfile p;
   p.checkJob = CheckJobForAnalysis;
   p.chooseLoadCase = [] { return ShowLoadCases(2); };

@@ -34,13 +34,13 @@ const ProgramFrameProfile& TrabixFrame();
 void DimensionGlobals();
 // Registers the class "BEAM/STRIP ANALYSIS" and creates the full-screen main window, shown.
 HWND CreateMainWindow(HINSTANCE instance, int show);
-// The notice: "I Agree - &Continue" (9876) ends it with 1, "&Exit" (2) posts the quit message
+// The notice: "I Agree - &Continue" (kContinueId) ends it with 1, "&Exit" (2) posts the quit message
 // and ends it with 0.
 int RunTrabix(HINSTANCE instance, int show);
 extern "C" LRESULT CALLBACK TrabixWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // ----- menus and commands (menus.cpp) -----
-HMENU BuildMainMenu();
+HMENU BuildJobMenu();
 void InstallMenu(HMENU menu);
 // Enables "&Analysis" when the job's load-case list and support file both have lines.
 void UpdateAnalysisMenu();
@@ -67,7 +67,7 @@ int ShowTrabixAnalysisDialog(int mode);
 // The job check with the program's correction box and dialogs; 1 when the analysis may start.
 int CheckJobForAnalysis();
 // The menu's analysis commands (888 elastic: mode 0; 889 elastic-plastic: mode 1).
-void AnalyseCommand(int mode);
+void RunAnalysisCommand(int mode);
 // The correction box of the job check: three beeps, the Yes/No question; kAnswerYes or kAnswerNo.
 int AskCorrection(const std::string& message);
 

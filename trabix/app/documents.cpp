@@ -8,6 +8,7 @@
 #include "doc/ddoc.h"
 #include "doc/pages.h"
 #include "trabix/core/checks.h"
+#include "trabix/core/slots.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
 #include "win/reportdocument.h"
@@ -33,7 +34,7 @@ bool LoadFile(const std::string& file, TextLineArray& lines, int& count) {
   return count > 0;
 }
 
-bool SymmetricHalf() { return StructureFlags.size() > 4 && StructureFlags[4] == "Y"; }
+bool SymmetricHalf() { return StructureFlags.size() > 4 && StructureFlags[kSymmetricHalfSlot] == "Y"; }
 // The symmetry of the loads is stated in the case's load file.
 bool SymmetricLoads() {
   TextLineArray lines;

@@ -11,6 +11,8 @@ namespace trabix {
 
 namespace {
 
+constexpr int kAuthorTextId = 101;
+
 bool HasLines(const std::string& file) {
   TextLineArray lines;
   int count = 0;
@@ -22,7 +24,7 @@ bool HasLines(const std::string& file) {
 
 // Built at the notice, before the job dialog names the title: the Data Input items begin with
 // their blank.
-HMENU BuildMainMenu() { return AnalysisProgramMenu(""); }
+HMENU BuildJobMenu() { return AnalysisProgramMenu(""); }
 
 void InstallMenu(HMENU menu) { InstallMenuBar(TrabixFrame(), menu); }
 
@@ -55,7 +57,7 @@ void AuthorBox() {
       "BEAM/STRIP ANALYSIS\r\nAuthor: the ZOR software authors\r\nContact: the address given with your copy of the software";
   int width = 280, textHeight = 30;
   DialogTemplate d = NewDialog("Pile Analysis", 0, 0, width, textHeight + 45);
-  AddLabel(d, 101, text, 10, 10, width - 20, textHeight, SS_CENTER);
+  AddLabel(d, kAuthorTextId, text, 10, 10, width - 20, textHeight, SS_CENTER);
   AddButton(d, IDOK, "&Ok", width / 2 - 20, textHeight + 20, 40, 14);
   SetControlCallback(d, IDOK, CloseDialogProc);
   DialogResult = static_cast<int>(ShowModalDialog(d, MainWindow, nullptr));
@@ -67,27 +69,27 @@ void DispatchCommand(int id) {
     p.mainWindow = &MainWindow;
     p.showJobDialog = ShowJobDialog;
     p.commands = {
-        {306, true, [] { GeometryCommand(); }},
-        {307, true,
+        {kGeometryCommand, true, [] { GeometryCommand(); }},
+        {kSupportCommand, true,
          [] {
            SupportCommand();
            UpdateAnalysisMenu();
          }},
         // The load entry runs only for a case named and ticked in the dialog, so no load file is
         // ever named after an empty case.
-        {308, true,
+        {kLoadCommand, true,
          [] {
            if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
            UpdateAnalysisMenu();
          }},
-        {888, true, [] { AnalyseCommand(0); }},
-        {889, true, [] { AnalyseCommand(1); }},
-        {777, true, [] { PresentationCommand(); }},
-        {666, true, [] { PlotCommand(); }},
-        {206, false, NewJobCommand},
-        {878, false, SaveJobAsCommand},
-        {204, false, HelpCommand},
-        {205, false, AuthorBox},
+        {kElasticAnalysisCommand, true, [] { RunAnalysisCommand(0); }},
+        {kPlasticAnalysisCommand, true, [] { RunAnalysisCommand(1); }},
+        {kPresentationCommand, true, [] { PresentationCommand(); }},
+        {kPlotCommand, true, [] { PlotCommand(); }},
+        {kNewJobCommand, false, NewJobCommand},
+        {kSaveJobAsCommand, false, SaveJobAsCommand},
+        {kHelpCommand, false, HelpCommand},
+        {kAboutCommand, false, AuthorBox},
     };
     return p;
   }();

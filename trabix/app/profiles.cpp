@@ -1,5 +1,6 @@
 // Trabix's profiles of the shared job and load-case dialogs.
 #include "app.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 
@@ -8,7 +9,7 @@ JobDialogProfile JobDialogOfTrabix() {
   // The caption is taken before the title is set: the first job dialog of a run has none.
   p.caption = "  " + StructureTitle + " Job Name Specification/Selection";
   StructureTitle = "BEAM/STRIP";
-  StructureKind = StructureFlags.size() > 1 && StructureFlags[1] == "Y" ? "STRIP" : "BEAM";
+  StructureKind = StructureFlags.size() > 1 && StructureFlags[kStripSlot] == "Y" ? "STRIP" : "BEAM";
   p.structureTitle = StructureTitle;
   p.list = {"FJOB$.INF", "\\BEAMS\\", "BEAM1"};
   p.mainWindow = MainWindow;

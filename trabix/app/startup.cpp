@@ -12,7 +12,7 @@ char ClassName[80] = "BEAM/STRIP ANALYSIS";
 // After "I Agree - &Continue" the menu and at once the job dialog.
 void AfterNotice(bool agreed) {
   if (!agreed) return;
-  InstallMenu(BuildMainMenu());
+  InstallMenu(BuildJobMenu());
   ShowJobDialog();
   if (IsWindow(MainWindow)) ParkPointer(60);
 }

@@ -10,6 +10,7 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/resultsreport.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 
@@ -51,7 +52,7 @@ int ReadBeamFiles() {
   if (present < ElementCount() || !DataFileDamage(TextLines, count, GeometryFileForm()).empty()) return kStopBadJobData;
 
   if (StructureFlags.size() < 6) StructureFlags.resize(6);
-  StructureFlags[5].clear();  // the load file says which loads a symmetric half carries
+  StructureFlags[kSymmetricLoadsSlot].clear();  // the load file says which loads a symmetric half carries
   int nodal = 0, trapezoidal = 0, temperature = 0;
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
@@ -73,13 +74,13 @@ int PrepareBeamModel(BeamModel& model) {
   m.strip = IsStrip();
   m.symmetric = IsSymmetricHalf();
   m.symmetricLoads = m.symmetric && HasSymmetricLoads();
-  m.modulus = GeometryValues[3];
+  m.modulus = GeometryValues[kModulusSlot];
   if (!Finite(m.modulus)) return kStopBadJobData;
   if (m.modulus < 1.0E-7) m.modulus = 1.0E-10;  // given as zero
-  m.poisson = m.strip ? GeometryValues[4] : 0.0;
-  m.expansion = GeometryValues[5];
+  m.poisson = m.strip ? GeometryValues[kPoissonSlot] : 0.0;
+  m.expansion = GeometryValues[kExpansionSlot];
   if (!(1 - m.poisson * m.poisson > 0) || !Finite(m.expansion)) return kStopBadJobData;
-  double stripWidth = GeometryValues[1];
+  double stripWidth = GeometryValues[kLengthSlot];
   m.length.assign(elements + 1, 0.0);
   m.width = m.inertia = m.depth = m.length;
   m.x.assign(m.nodes + 1, 0.0);
@@ -106,7 +107,7 @@ int PrepareBeamModel(BeamModel& model) {
 int FormSoilMatrices(BeamModel& m) {
   const int n = m.nodes;
   m.soilKind = NoSoil;
-  if (IsYes(4)) {
+  if (IsYes(kWinklerSlot)) {
     m.soilKind = WinklerSoil;
     m.soil.Resize(n, 2);
     m.capacity = 0;
@@ -127,19 +128,19 @@ int FormSoilMatrices(BeamModel& m) {
     if (!yields) YieldAnalysis = 0;  // no yield stress given: the soil stays elastic
     return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
   }
-  if (!IsYes(5) && !IsYes(6)) {
+  if (!IsYes(kIsotropicHalfSpaceSlot) && !IsYes(kAnisotropicHalfSpaceSlot)) {
     // Only a half-space carries a structure without bending stiffness (node by node); on springs
     // or a Winkler foundation its free ends would turn without limit.
     return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
   }
 
   m.soilKind = HalfSpaceSoil;
-  if (!HalfSpaceSurfaceModulus(SupportFlags, IsYes(5), m.soilModulus)) return kStopBadHalfSpace;
-  m.yieldStress = ParseNumber(SupportFlags[IsYes(5) ? 10 : 13]);
+  if (!HalfSpaceSurfaceModulus(SupportFlags, IsYes(kIsotropicHalfSpaceSlot), m.soilModulus)) return kStopBadHalfSpace;
+  m.yieldStress = ParseNumber(SupportFlags[IsYes(kIsotropicHalfSpaceSlot) ? kHalfSpaceYieldSlot : kVerticalYieldSlot]);
   if (!Finite(m.yieldStress)) return kStopBadHalfSpace;
   if (m.yieldStress <= 0.01) YieldAnalysis = 0;
   if (m.strip) {
-    m.capacity = GeometryValues[1] * m.yieldStress;
+    m.capacity = GeometryValues[kLengthSlot] * m.yieldStress;
   } else {
     m.capacity = 0;
     for (int e = 1; e <= m.elements; ++e) m.capacity += m.length[e] * m.width[e] * m.yieldStress;
@@ -171,14 +172,14 @@ void AssembleSystem(BeamModel& m) {
   }
 
   m.fixedFreedoms.clear();
-  m.supportNodes = IsYes(2) ? UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
-  if (IsYes(1)) m.fixedFreedoms.push_back(2);
+  m.supportNodes = IsYes(kUnyieldingSlot) ? UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
+  if (IsYes(kLeftEdgeFixedSlot)) m.fixedFreedoms.push_back(2);
   if (m.symmetric) {
     // The last node lies on the axis: symmetric loads turn no section there, antisymmetric
     // ones move none.
     if (m.symmetricLoads) m.fixedFreedoms.push_back(2 * n);
     else if (std::find(m.supportNodes.begin(), m.supportNodes.end(), n) == m.supportNodes.end()) m.supportNodes.push_back(n);
-  } else if (IsYes(7)) {
+  } else if (IsYes(kRightEdgeFixedSlot)) {
     m.fixedFreedoms.push_back(2 * n);
   }
   if (m.soilKind == HalfSpaceSoil)
@@ -195,7 +196,7 @@ void FormLoadVector(BeamModel& m) {
   const int n = m.nodes;
   m.load.assign(m.equations + 1, 0.0);
   m.fixedEnd.Resize(m.elements);
-  double uniform = LoadValues[1], density = LoadValues[2];
+  double uniform = LoadValues[kUniformLoadSlot], density = LoadValues[kMassDensitySlot];
   for (int e = 1; e <= m.elements; ++e) {
     // Self weight [kN/m]: mass density x g over the cross-section (a strip per metre).
     double self = density > 0 ? density * 9.81 / 1000 * (m.strip ? m.depth[e] : m.width[e] * m.depth[e]) : 0.0;

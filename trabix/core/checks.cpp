@@ -12,6 +12,7 @@
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 
@@ -63,21 +64,21 @@ std::string SupportDataProblem(bool applyStability, bool& stabilityApplied) {
   std::vector<double> nodes = ListedSupportNodes(UnyieldingNodes);
   int supports = static_cast<int>(nodes.size()) + (IsSymmetricHalf() ? 1 : 0);
 
-  if (IsYes(3)) {
-    if (IsYes(1) && SpringTable.Get(1, 2) > 0) return IncorrectSupportDataMessage(1, 3);
-    if (IsYes(2))
+  if (IsYes(kElasticSupportsSlot)) {
+    if (IsYes(kLeftEdgeFixedSlot) && SpringTable.Get(1, 2) > 0) return IncorrectSupportDataMessage(1, 3);
+    if (IsYes(kUnyieldingSlot))
       for (double node : nodes)
         if (node <= SpringTable.Rows() && SpringTable.Get(static_cast<int>(node), 1) > 0)
           return IncorrectSupportDataMessage(2, 3);
   }
 
-  if (applyStability && !IsYes(4) && !IsYes(5) && !IsYes(6)) {
+  if (applyStability && !IsYes(kWinklerSlot) && !IsYes(kIsotropicHalfSpaceSlot) && !IsYes(kAnisotropicHalfSpaceSlot)) {
     stabilityApplied = true;
-    if (!IsYes(1)) {
+    if (!IsYes(kLeftEdgeFixedSlot)) {
       // A spring holds the structure as a support does (each constant the solver counts as
       // effective), and so does a right edge fixed against rotation.
-      int held = supports + (IsYes(7) ? 1 : 0);
-      if (IsYes(3))
+      int held = supports + (IsYes(kRightEdgeFixedSlot) ? 1 : 0);
+      if (IsYes(kElasticSupportsSlot))
         for (int node = 1; node <= ElementCount() + 1; ++node)
           held += (SpringTable.Get(node, 1) > 1.0) + (SpringTable.Get(node, 2) > 1.0);
       if (held < 2) return kUnstableStructureMessage;
@@ -86,9 +87,9 @@ std::string SupportDataProblem(bool applyStability, bool& stabilityApplied) {
 
   // Two soil models at once: the message names the last pair that applies.
   std::string problem;
-  if (IsYes(4) && IsYes(5)) problem = IncorrectSupportDataMessage(4, 5);
-  if (IsYes(4) && IsYes(6)) problem = IncorrectSupportDataMessage(4, 6);
-  if (IsYes(5) && IsYes(6)) problem = IncorrectSupportDataMessage(5, 6);
+  if (IsYes(kWinklerSlot) && IsYes(kIsotropicHalfSpaceSlot)) problem = IncorrectSupportDataMessage(4, 5);
+  if (IsYes(kWinklerSlot) && IsYes(kAnisotropicHalfSpaceSlot)) problem = IncorrectSupportDataMessage(4, 6);
+  if (IsYes(kIsotropicHalfSpaceSlot) && IsYes(kAnisotropicHalfSpaceSlot)) problem = IncorrectSupportDataMessage(5, 6);
   return problem;
 }
 

@@ -11,6 +11,7 @@
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 namespace {
@@ -73,18 +74,18 @@ std::array<int, 5> TableLockFlags(const std::string& kind) {
   if (!nodal && kind != "ELASTIC") return flags;
   int nodes = ElementCount() + 1;
   bool first = false, last = false;
-  if (Flag(2) == "Y") {
+  if (Flag(kUnyieldingSlot) == "Y") {
     for (int node : UnyieldingNodeList(UnyieldingNodes, nodes)) {
       first = first || node == 1;
       last = last || node == nodes;
     }
   }
-  bool half = StructureYes(4);
-  bool symmetricLoads = StructureYes(5) || (StructureFlags.size() > 5 && Trim(StructureFlags[5]) == "S");
+  bool half = StructureYes(kSymmetricHalfSlot);
+  bool symmetricLoads = StructureYes(kSymmetricLoadsSlot) || (StructureFlags.size() > 5 && Trim(StructureFlags[kSymmetricLoadsSlot]) == "S");
   flags[1] = first ? 1 : 0;
-  flags[2] = Flag(1) == "Y" ? 1 : 0;
+  flags[2] = Flag(kLeftEdgeFixedSlot) == "Y" ? 1 : 0;
   flags[3] = last || (nodal && half && !symmetricLoads) ? 1 : 0;
-  flags[4] = (!half && Flag(7) == "Y") || (nodal && half && symmetricLoads) ? 1 : 0;
+  flags[4] = (!half && Flag(kRightEdgeFixedSlot) == "Y") || (nodal && half && symmetricLoads) ? 1 : 0;
   return flags;
 }
 
@@ -156,7 +157,7 @@ std::vector<std::string> HalfSpaceTexts(const std::string& kind) {
 void ClearEntryTables() {
   GeometryValues.assign(6, 0.0);
   StructureFlags.assign(6, std::string());
-  StructureFlags[1] = StructureFlags[4] = "N";
+  StructureFlags[kStripSlot] = StructureFlags[kSymmetricHalfSlot] = "N";
   SupportFlags.assign(14, std::string());
   for (int i = 1; i <= 7; ++i) SupportFlags[i] = "N";
   UnyieldingNodes.clear();
@@ -179,10 +180,10 @@ bool SaveGeometryDialogData(const std::string& job, const std::vector<std::strin
   Table2D<double> old = ElementTable;
 
   for (int i = 1; i <= 5; ++i) GeometryValues[i] = ParseNumber(Trim(Field(texts, static_cast<size_t>(i))));
-  if (GeometryValues[2] < 0 || !(GeometryValues[2] <= kMaxElements)) GeometryValues[2] = 0;
-  GeometryValues[2] = std::floor(GeometryValues[2]);
-  StructureFlags[1] = StructureFlags[3] = strip ? "Y" : "N";
-  StructureFlags[4] = half ? "Y" : "N";
+  if (GeometryValues[kElementCountSlot] < 0 || !(GeometryValues[kElementCountSlot] <= kMaxElements)) GeometryValues[kElementCountSlot] = 0;
+  GeometryValues[kElementCountSlot] = std::floor(GeometryValues[kElementCountSlot]);
+  StructureFlags[kStripSlot] = StructureFlags[kStripCopySlot] = strip ? "Y" : "N";
+  StructureFlags[kSymmetricHalfSlot] = half ? "Y" : "N";
   int newCount = ElementCount();
 
   ElementTable.Redim(newCount > oldCount ? newCount : oldCount, 3);
@@ -213,7 +214,7 @@ bool SaveGeometryDialogData(const std::string& job, const std::vector<std::strin
 void FillGeometryCells() {
   int n = ElementCount();
   bool strip = IsStrip();
-  double share = n > 0 ? GeometryValues[1] / n : 0.0;
+  double share = n > 0 ? GeometryValues[kLengthSlot] / n : 0.0;
   CellTexts.Redim(strip ? 3 : 4, n);
   for (int e = 1; e <= n; ++e) {
     double length = ElementTable.Get(e, 1) > 0 ? ElementTable.Get(e, 1) : share;
@@ -249,9 +250,9 @@ bool SaveSupportFile(const std::string& job) {
   for (int r = 1; r <= n; ++r) SoilTable(r, 0) = r;
   int springs = 0, soil = 0;
   CompactZeroRows(SpringTable, n + 1, 2, springs);
-  if (springs == 0) SupportFlags[3] = "N";
+  if (springs == 0) SupportFlags[kElasticSupportsSlot] = "N";
   CompactZeroRows(SoilTable, n, 4, soil);
-  if (soil == 0) SupportFlags[4] = "N";
+  if (soil == 0) SupportFlags[kWinklerSlot] = "N";
   EnsureLines();
   int count = 0, elasticFirst = springs, winklerFirst = soil;
   ListSupports(TextLines, count, elasticFirst, winklerFirst, SupportHeader(job), UnyieldingNodes);

@@ -7,6 +7,7 @@
 #include "core/jobdata.h"
 #include "core/listing.h"
 #include "core/numbers.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 
@@ -50,15 +51,15 @@ const char* const kLoadEnd = "------------------------- END OF LOAD DATA -------
 }  // namespace
 
 int ElementCount() {
-  double v = GeometryValues.size() > 2 ? GeometryValues[2] : 0.0;
+  double v = GeometryValues.size() > 2 ? GeometryValues[kElementCountSlot] : 0.0;
   if (!(v > 0)) return 0;
   if (v > kMaxElements) return kMaxElements;
   return static_cast<int>(std::nearbyint(v));
 }
 
-bool IsStrip() { return StructureFlags.size() > 1 && Trim(StructureFlags[1]) == "Y"; }
-bool IsSymmetricHalf() { return StructureFlags.size() > 4 && Trim(StructureFlags[4]) == "Y"; }
-bool HasSymmetricLoads() { return StructureFlags.size() > 5 && Trim(StructureFlags[5]) == "S"; }
+bool IsStrip() { return StructureFlags.size() > 1 && Trim(StructureFlags[kStripSlot]) == "Y"; }
+bool IsSymmetricHalf() { return StructureFlags.size() > 4 && Trim(StructureFlags[kSymmetricHalfSlot]) == "Y"; }
+bool HasSymmetricLoads() { return StructureFlags.size() > 5 && Trim(StructureFlags[kSymmetricLoadsSlot]) == "S"; }
 
 std::string GeometryFileName(const std::string& job) { return job + ".geo"; }
 std::string SupportFileName(const std::string& job) { return job + ".SUP"; }
@@ -134,11 +135,11 @@ void ListSupports(TextLineArray& lines, int& count, int& elasticRows, int& winkl
   auto add = [&](const std::string& text) { PutLine(lines, ++i, text); };
   add(header);
   add("BEAM/STRIP SUPPORT DATA:");
-  add("Left Edge Fixed against Rotation (?):  " + Upper(Trim(Item(SupportFlags, 1))));
+  add("Left Edge Fixed against Rotation (?):  " + Upper(Trim(Item(SupportFlags, kLeftEdgeFixedSlot))));
   add("Right Edge Fixed against Rotation (?):  " +
-      (IsSymmetricHalf() ? std::string("LOAD DEPENDENT!") : Upper(Trim(Item(SupportFlags, 7)))));
-  if (IsYes(Item(SupportFlags, 2))) add("UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
-  if (IsYes(Item(SupportFlags, 3)) && springs > 0) {
+      (IsSymmetricHalf() ? std::string("LOAD DEPENDENT!") : Upper(Trim(Item(SupportFlags, kRightEdgeFixedSlot)))));
+  if (IsYes(Item(SupportFlags, kUnyieldingSlot))) add("UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
+  if (IsYes(Item(SupportFlags, kElasticSupportsSlot)) && springs > 0) {
     add("ELASTIC SUPPORTS:");
     add("Node 'i'   Vert. Spring Constant   Rotat. Spring Constant");
     add(IsStrip() ? "                  [kN/m/m]              [kN*m/rad/m]"
@@ -146,30 +147,30 @@ void ListSupports(TextLineArray& lines, int& count, int& elasticRows, int& winkl
     elasticRows = i + 1;
     for (int r = 0; r < springs; ++r) add("");
   }
-  if (IsYes(Item(SupportFlags, 4)) && soil > 0) {
+  if (IsYes(Item(SupportFlags, kWinklerSlot)) && soil > 0) {
     add("WINKLER FOUNDATION:");
     add("Element 'i'  Subgrade Mod.    Subgrade Mod.    Yield Stress   Yield Stress");
     add("(Nodes i,j)  at 'i' [kPa/m]   at 'j' [kPa/m]   at 'i' [kPa]   at 'j' [kPa] ");
     winklerRows = i + 1;
     for (int r = 0; r < soil; ++r) add("");
   }
-  if (IsYes(Item(SupportFlags, 5))) {
-    add("ISOTROPIC ELASTIC HALF-SPACE: E =" + FormatNumber(ParseNumber(Item(SupportFlags, 8)), "0.00000E+###") +
-        "[kPa];   Nu =" + FormatNumber(ParseNumber(Item(SupportFlags, 9)), "0.0000"));
-    add("ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(Item(SupportFlags, 10)), "##0.00") + "[kPa]");
+  if (IsYes(Item(SupportFlags, kIsotropicHalfSpaceSlot))) {
+    add("ISOTROPIC ELASTIC HALF-SPACE: E =" + FormatNumber(ParseNumber(Item(SupportFlags, kHalfSpaceModulusSlot)), "0.00000E+###") +
+        "[kPa];   Nu =" + FormatNumber(ParseNumber(Item(SupportFlags, kHalfSpacePoissonSlot)), "0.0000"));
+    add("ISOTROPIC YIELD STRESS: " + FormatNumber(ParseNumber(Item(SupportFlags, kHalfSpaceYieldSlot)), "##0.00") + "[kPa]");
   }
-  if (IsYes(Item(SupportFlags, 6))) {
+  if (IsYes(Item(SupportFlags, kAnisotropicHalfSpaceSlot))) {
     const char* const modulusMask = " #.00000E+##";
     const char* const ratioMask = " 0.0###";
     add("CROSS-ANISOTROPIC ELASTIC HALF-SPACE:");
     add("Moduli of Elasticity [kPa]:");
-    add("  for Vertical Direction,   Ev =" + FormatNumber(ParseNumber(Item(SupportFlags, 8)), modulusMask));
-    add("  for Horizontal Direction, Eh =" + FormatNumber(ParseNumber(Item(SupportFlags, 9)), modulusMask));
-    add("  Quasi Shear Modulus,      Gv =" + FormatNumber(ParseNumber(Item(SupportFlags, 10)), modulusMask));
+    add("  for Vertical Direction,   Ev =" + FormatNumber(ParseNumber(Item(SupportFlags, kHalfSpaceModulusSlot)), modulusMask));
+    add("  for Horizontal Direction, Eh =" + FormatNumber(ParseNumber(Item(SupportFlags, kHalfSpacePoissonSlot)), modulusMask));
+    add("  Quasi Shear Modulus,      Gv =" + FormatNumber(ParseNumber(Item(SupportFlags, kHalfSpaceYieldSlot)), modulusMask));
     add("Poisson's Ratios for Effect of Horizontal Stress on:");
-    add("  Complementary Horizontal Strain, NUh =" + FormatNumber(ParseNumber(Item(SupportFlags, 11)), ratioMask));
-    add("  Vertical Strain,                 NUv =" + FormatNumber(ParseNumber(Item(SupportFlags, 12)), ratioMask));
-    add("VERTICAL YIELD STRESS: " + FormatNumber(ParseNumber(Item(SupportFlags, 13)), "##0.00") + "[kPa]");
+    add("  Complementary Horizontal Strain, NUh =" + FormatNumber(ParseNumber(Item(SupportFlags, kHorizontalPoissonSlot)), ratioMask));
+    add("  Vertical Strain,                 NUv =" + FormatNumber(ParseNumber(Item(SupportFlags, kVerticalPoissonSlot)), ratioMask));
+    add("VERTICAL YIELD STRESS: " + FormatNumber(ParseNumber(Item(SupportFlags, kVerticalYieldSlot)), "##0.00") + "[kPa]");
   }
   add("");
   add(kSupportEnd);
@@ -194,38 +195,38 @@ void ReadSupportData(const TextLineArray& lines, int n) {
   int at = 0;
   std::string value;
   FindAnswer(lines, n, "Left Edge Fixed against Rotation (?)", at, value);
-  SupportFlags[1] = value;
+  SupportFlags[kLeftEdgeFixedSlot] = value;
   FindAnswer(lines, n, "Right Edge Fixed against Rotation (?)", at, value);
-  SupportFlags[7] = value;
+  SupportFlags[kRightEdgeFixedSlot] = value;
   FindLabelLine(lines, 1, n, "UNYIELDING SUPPORTS at Nodes", at, value);
   if (at > 0) {
-    SupportFlags[2] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
     if (OnlyNodeListCharacters(value)) UnyieldingNodes = value;
   }
   FindLabelLine(lines, 1, n, "ELASTIC SUPPORTS", at, value);
   if (at > 0) {
-    SupportFlags[3] = "Y";
+    SupportFlags[kElasticSupportsSlot] = "Y";
     ReadIndexedRows(lines, SpringTable, n, elements + 1, 2, at + 3);
   }
   FindLabelLine(lines, 1, n, "WINKLER FOUNDATION", at, value);
   if (at > 0) {
-    SupportFlags[4] = "Y";
+    SupportFlags[kWinklerSlot] = "Y";
     ReadIndexedRows(lines, SoilTable, n, elements, 4, at + 3);
   }
   FindLabelLine(lines, 1, n, "ISOTROPIC ELASTIC HALF-SPACE", at, value);
   if (at > 0) {
-    SupportFlags[5] = "Y";
+    SupportFlags[kIsotropicHalfSpaceSlot] = "Y";
     size_t eq = value.find('=');
     size_t bracket = eq == std::string::npos ? std::string::npos : value.find('[', eq);
-    if (eq != std::string::npos) SupportFlags[8] = Trim(value.substr(eq + 1, bracket == std::string::npos ? std::string::npos : bracket - eq - 1));
+    if (eq != std::string::npos) SupportFlags[kHalfSpaceModulusSlot] = Trim(value.substr(eq + 1, bracket == std::string::npos ? std::string::npos : bracket - eq - 1));
     size_t eq2 = eq == std::string::npos ? std::string::npos : value.find('=', eq + 1);
-    if (eq2 != std::string::npos) SupportFlags[9] = Trim(value.substr(eq2 + 1));
+    if (eq2 != std::string::npos) SupportFlags[kHalfSpacePoissonSlot] = Trim(value.substr(eq2 + 1));
     FindLabelLine(lines, 1, n, "ISOTROPIC YIELD STRESS", at, value);
-    if (at > 0) SupportFlags[10] = Trim(value.substr(0, value.find('[')));
+    if (at > 0) SupportFlags[kHalfSpaceYieldSlot] = Trim(value.substr(0, value.find('[')));
   }
   FindLabelLine(lines, 1, n, "CROSS-ANISOTROPIC ELASTIC HALF-SPACE", at, value);
   if (at > 0) {
-    SupportFlags[6] = "Y";
+    SupportFlags[kAnisotropicHalfSpaceSlot] = "Y";
     // Ev, Eh, Gv, NUh and NUv stand after "=" on the lines that follow, in this order.
     int item = 8;
     for (int i = at + 1; i <= n && i <= at + 8 && item <= 12; ++i) {
@@ -234,7 +235,7 @@ void ReadSupportData(const TextLineArray& lines, int n) {
       if (eq != std::string::npos) SupportFlags[item++] = Trim(line.substr(eq + 1));
     }
     FindLabelLine(lines, 1, n, "VERTICAL YIELD STRESS", at, value);
-    if (at > 0) SupportFlags[13] = Trim(value.substr(0, value.find('[')));
+    if (at > 0) SupportFlags[kVerticalYieldSlot] = Trim(value.substr(0, value.find('[')));
   }
 }
 
@@ -348,9 +349,9 @@ void ReadLoadData(const TextLineArray& lines, int n, int& nodalRows, int& trapez
     else if (value == "ANTISYMMETRIC LOADS") Item(StructureFlags, 5) = "A";
   }
   FindLabelLine(lines, 1, n, "Uniform Load [kN/m]", at, value);
-  LoadValues[1] = ParseNumber(value);
+  LoadValues[kUniformLoadSlot] = ParseNumber(value);
   FindLabelLine(lines, 1, n, "Self Weight (Mass Density) [kg/m^3]", at, value);
-  LoadValues[2] = ParseNumber(value);
+  LoadValues[kMassDensitySlot] = ParseNumber(value);
   FindLabelLine(lines, 1, n, "NODAL LOADING", at, value);
   if (at > 0) nodalRows = ReadIndexedRows(lines, NodalLoadTable, n, elements + 1, 2, at + 3);
   FindLabelLine(lines, 1, n, "TRAPEZOIDAL LOADING", at, value);

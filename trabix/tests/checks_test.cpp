@@ -12,6 +12,7 @@
 #include "trabix/core/checks.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 namespace {
@@ -109,7 +110,7 @@ TEST_F(CheckTest, PassingCheckReadsTheCasesAndTheGeometry) {
   EXPECT_EQ(LoadCaseNames, (std::vector<std::string>{"", "A"}));
   EXPECT_EQ(ElementCount(), 4);
   EXPECT_EQ(ElementTable.Get(4, 1), 1.0);
-  EXPECT_EQ(SupportFlags[2], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
 }
 
 TEST_F(CheckTest, MissingSupportFileMeansNoSupports) {

@@ -12,6 +12,7 @@
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 namespace {
@@ -133,13 +134,13 @@ TEST(LinearLoad, NodeOneToLastNode) {
 void Job(int elements, const std::string& left, const std::string& unyielding, const std::string& nodes,
          const std::string& right, const std::string& half, const std::string& loads) {
   ClearEntryTables();
-  GeometryValues[2] = elements;
-  SupportFlags[1] = left;
-  SupportFlags[2] = unyielding;
+  GeometryValues[kElementCountSlot] = elements;
+  SupportFlags[kLeftEdgeFixedSlot] = left;
+  SupportFlags[kUnyieldingSlot] = unyielding;
   UnyieldingNodes = nodes;
-  SupportFlags[7] = right;
-  StructureFlags[4] = half;
-  StructureFlags[5] = loads;
+  SupportFlags[kRightEdgeFixedSlot] = right;
+  StructureFlags[kSymmetricHalfSlot] = half;
+  StructureFlags[kSymmetricLoadsSlot] = loads;
 }
 
 TEST(LockFlags, Cases) {
@@ -213,7 +214,7 @@ TEST(HalfSpaceItems, Cases) {
   };
   for (const Case& c : cases) EXPECT_EQ(HalfSpaceProblem(c.kind, c.texts), c.item) << c.kind;
   ClearEntryTables();
-  SupportFlags[8] = "20000";
+  SupportFlags[kHalfSpaceModulusSlot] = "20000";
   std::vector<std::string> texts = HalfSpaceTexts("ISOTROPIC");
   EXPECT_EQ(texts[1], "20000");
   EXPECT_EQ(texts[2], "0.0");
@@ -237,9 +238,9 @@ TEST_F(EntryFiles, NewJobWithoutTableThenBeamToStrip) {
 
   // The details table of the new job: the length shared out equally.
   ClearEntryTables();
-  GeometryValues[1] = 10;
-  GeometryValues[2] = 2;
-  StructureFlags[1] = "N";
+  GeometryValues[kLengthSlot] = 10;
+  GeometryValues[kElementCountSlot] = 2;
+  StructureFlags[kStripSlot] = "N";
   FillGeometryCells();
   EXPECT_EQ(CellTexts(2, 1), "5");
   EXPECT_EQ(CellTexts(2, 2), "5");
@@ -272,16 +273,16 @@ TEST_F(EntryFiles, NewJobWithoutTableThenBeamToStrip) {
 
 TEST_F(EntryFiles, SupportFileWithoutSprings) {
   ClearEntryTables();
-  GeometryValues[2] = 3;
-  SupportFlags[2] = "Y";
+  GeometryValues[kElementCountSlot] = 3;
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "1,4";
-  SupportFlags[3] = "Y";
+  SupportFlags[kElasticSupportsSlot] = "Y";
   SpringTable.Redim(4, 2);
-  SupportFlags[4] = "Y";
+  SupportFlags[kWinklerSlot] = "Y";
   SoilTable.Redim(3, 4);
   SoilTable(2, 1) = 1000;
   ASSERT_TRUE(SaveSupportFile("JOB"));
-  EXPECT_EQ(SupportFlags[3], "N");
+  EXPECT_EQ(SupportFlags[kElasticSupportsSlot], "N");
   std::vector<std::string> lines = Lines("JOB.SUP");
   std::string all;
   for (const std::string& l : lines) all += l + "\n";
@@ -293,25 +294,25 @@ TEST_F(EntryFiles, SupportFileWithoutSprings) {
   TextLines = lines;
   TextLines.resize(5001);
   ReadSupportData(TextLines, static_cast<int>(lines.size()) - 1);
-  EXPECT_EQ(SupportFlags[3], "N");
-  EXPECT_EQ(SupportFlags[4], "Y");
+  EXPECT_EQ(SupportFlags[kElasticSupportsSlot], "N");
+  EXPECT_EQ(SupportFlags[kWinklerSlot], "Y");
   EXPECT_DOUBLE_EQ(SoilTable(2, 1), 1000);
   EXPECT_DOUBLE_EQ(SoilTable(1, 1), 0);
 }
 
 TEST_F(EntryFiles, SupportCellsOfNewJob) {
   ClearEntryTables();
-  GeometryValues[2] = 2;
-  StructureFlags[1] = "N";
+  GeometryValues[kElementCountSlot] = 2;
+  StructureFlags[kStripSlot] = "N";
   FillSupportCells("ELASTIC");
   EXPECT_EQ(CellTexts(1, 3), "    3");
   EXPECT_EQ(CellTexts(2, 3), "0");
   FillSupportCells("WINKLER");
   EXPECT_EQ(CellTexts(5, 2), "0");
   CellTexts(2, 1) = "0.000001";
-  SupportFlags[4] = "Y";
+  SupportFlags[kWinklerSlot] = "Y";
   StoreSupportCells("WINKLER");
-  EXPECT_EQ(SupportFlags[4], "N");
+  EXPECT_EQ(SupportFlags[kWinklerSlot], "N");
 }
 
 }  // namespace

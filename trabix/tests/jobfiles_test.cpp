@@ -4,6 +4,7 @@
 #include "testsupport.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 namespace {
@@ -39,13 +40,13 @@ TEST(GeometryFile, FixturesRoundTrip) {
     TextLineArray fixture = LoadFixture(c.file, count);
     StructureFlags.assign(6, "x");
     EXPECT_EQ(ReadGeometryHeader(fixture, count), 2) << c.file;
-    EXPECT_EQ(StructureFlags[1], c.strip ? "Y" : "N");
-    EXPECT_EQ(StructureFlags[4], c.symmetric ? "Y" : "N");
-    EXPECT_EQ(GeometryValues[1], c.length);
-    EXPECT_EQ(GeometryValues[2], c.elements);
-    EXPECT_EQ(GeometryValues[3], c.modulus);
-    EXPECT_EQ(GeometryValues[4], c.poisson);
-    EXPECT_EQ(GeometryValues[5], c.expansion);
+    EXPECT_EQ(StructureFlags[kStripSlot], c.strip ? "Y" : "N");
+    EXPECT_EQ(StructureFlags[kSymmetricHalfSlot], c.symmetric ? "Y" : "N");
+    EXPECT_EQ(GeometryValues[kLengthSlot], c.length);
+    EXPECT_EQ(GeometryValues[kElementCountSlot], c.elements);
+    EXPECT_EQ(GeometryValues[kModulusSlot], c.modulus);
+    EXPECT_EQ(GeometryValues[kPoissonSlot], c.poisson);
+    EXPECT_EQ(GeometryValues[kExpansionSlot], c.expansion);
     EXPECT_EQ(ReadElementTable(fixture, count, 2), ElementCount());
     for (int k = 0; k < 3; ++k) EXPECT_EQ(ElementTable(2, k + 1), c.row2[k]) << c.file << " column " << k + 1;
 
@@ -64,23 +65,23 @@ TEST(GeometryFile, DataLabelIsNotTakenFromTheJobsName) {
                          "head", "    4          2             1.0000E+6            0.000", "Coefficient of Thermal Expansion:   0.000E+0"};
   StructureFlags.assign(6, "");
   EXPECT_EQ(ReadGeometryHeader(lines, 5), 2);
-  EXPECT_EQ(StructureFlags[1], "N");
-  EXPECT_EQ(StructureFlags[4], "N");
-  EXPECT_EQ(GeometryValues[1], 4.0);
-  EXPECT_EQ(GeometryValues[3], 1.0e6);
+  EXPECT_EQ(StructureFlags[kStripSlot], "N");
+  EXPECT_EQ(StructureFlags[kSymmetricHalfSlot], "N");
+  EXPECT_EQ(GeometryValues[kLengthSlot], 4.0);
+  EXPECT_EQ(GeometryValues[kModulusSlot], 1.0e6);
   // Without its DATA line the file is no geometry file, whatever its first line says.
-  GeometryValues[1] = 7;
+  GeometryValues[kLengthSlot] = 7;
   EXPECT_EQ(ReadGeometryHeader(lines, 1), 0);
-  EXPECT_EQ(GeometryValues[1], 7.0);
+  EXPECT_EQ(GeometryValues[kLengthSlot], 7.0);
 }
 
 TEST(GeometryFile, ShortTableIsReported) {
   int count = 0;
   TextLineArray fixture = LoadFixture("BEAMJOB.GEO", count);
   ReadGeometryHeader(fixture, count);
-  GeometryValues[2] = 9;  // more elements than rows
+  GeometryValues[kElementCountSlot] = 9;  // more elements than rows
   EXPECT_LT(ReadElementTable(fixture, count, 2), ElementCount());
-  GeometryValues[2] = 1.0e9;  // a damaged count stays bounded
+  GeometryValues[kElementCountSlot] = 1.0e9;  // a damaged count stays bounded
   EXPECT_EQ(ElementCount(), kMaxElements);
 }
 
@@ -114,9 +115,9 @@ TEST(SupportFile, ReadsEverySection) {
   ReadSupportData(sup, count);
   const char* flags[] = {"", "Y", "Y", "Y", "Y", "Y", "N", "N"};
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(SupportFlags[i], flags[i]) << "item " << i;
-  EXPECT_EQ(ParseNumber(SupportFlags[8]), 15000.0);
-  EXPECT_EQ(ParseNumber(SupportFlags[9]), 0.3);
-  EXPECT_EQ(ParseNumber(SupportFlags[10]), 150.0);
+  EXPECT_EQ(ParseNumber(SupportFlags[kHalfSpaceModulusSlot]), 15000.0);
+  EXPECT_EQ(ParseNumber(SupportFlags[kHalfSpacePoissonSlot]), 0.3);
+  EXPECT_EQ(ParseNumber(SupportFlags[kHalfSpaceYieldSlot]), 150.0);
   EXPECT_EQ(UnyieldingNodes, "1, 4");
   EXPECT_EQ(SpringTable(2, 1), 5000.0);
   EXPECT_EQ(SpringTable(3, 2), 250.5);
@@ -128,22 +129,22 @@ TEST(SupportFile, ReadsEverySection) {
 
   TextLineArray cross = LoadFixture("STRIPSYM.SUP", count);
   ReadSupportData(cross, count);
-  EXPECT_EQ(SupportFlags[6], "Y");
-  EXPECT_EQ(SupportFlags[5], "N");
-  EXPECT_EQ(SupportFlags[7], "LOAD DEPENDENT!");
+  EXPECT_EQ(SupportFlags[kAnisotropicHalfSpaceSlot], "Y");
+  EXPECT_EQ(SupportFlags[kIsotropicHalfSpaceSlot], "N");
+  EXPECT_EQ(SupportFlags[kRightEdgeFixedSlot], "LOAD DEPENDENT!");
   const double values[] = {2.0e4, 4.0e4, 8.0e3, 0.2, 0.15, 200.0};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(ParseNumber(SupportFlags[8 + i]), values[i]) << "item " << 8 + i;
 }
 
 TEST(SupportFile, SymmetricHalfAndEmptyTables) {
   StructureFlags.assign(6, "N");
-  StructureFlags[4] = "Y";
+  StructureFlags[kSymmetricHalfSlot] = "Y";
   GeometryValues.assign(6, 0.0);
-  GeometryValues[2] = 2;
+  GeometryValues[kElementCountSlot] = 2;
   SupportFlags.assign(14, "N");
-  SupportFlags[1] = "y";
-  SupportFlags[7] = "Y";
-  SupportFlags[3] = SupportFlags[4] = "Y";  // flagged, but no rows to list
+  SupportFlags[kLeftEdgeFixedSlot] = "y";
+  SupportFlags[kRightEdgeFixedSlot] = "Y";
+  SupportFlags[kElasticSupportsSlot] = SupportFlags[kWinklerSlot] = "Y";  // flagged, but no rows to list
   TextLineArray lines;
   int count = 0, elastic = 0, winkler = 0;
   ListSupports(lines, count, elastic, winkler, "Job: X // SUPPORTS", "");
@@ -158,7 +159,7 @@ TEST(SupportFile, SymmetricHalfAndEmptyTables) {
 
 TEST(SupportFile, MissingFileReadsAsNoSupports) {
   GeometryValues.assign(6, 0.0);
-  GeometryValues[2] = 3;
+  GeometryValues[kElementCountSlot] = 3;
   TextLineArray none;
   ReadSupportData(none, 0);
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(SupportFlags[i], "N");
@@ -180,7 +181,7 @@ TEST(LoadFile, FixturesRoundTrip) {
   for (const auto& c : cases) {
     int count = 0;
     ReadFixtureGeometry(c.geo);
-    StructureFlags[5] = "";
+    StructureFlags[kSymmetricLoadsSlot] = "";
     TextLineArray fixture = LoadFixture(c.load, count);
     int nodal = 0, trapezoidal = 0, temperature = 0;
     ReadLoadData(fixture, count, nodal, trapezoidal, temperature);
@@ -207,8 +208,8 @@ TEST(LoadFile, ReadsValuesTablesAndSymmetry) {
   EXPECT_EQ(nodal, 2);
   EXPECT_EQ(trapezoidal, 2);
   EXPECT_EQ(temperature, 1);
-  EXPECT_EQ(LoadValues[1], 12.5);
-  EXPECT_EQ(LoadValues[2], 2500.0);
+  EXPECT_EQ(LoadValues[kUniformLoadSlot], 12.5);
+  EXPECT_EQ(LoadValues[kMassDensitySlot], 2500.0);
   EXPECT_EQ(NodalLoadTable(2, 1), 10.0);
   EXPECT_EQ(NodalLoadTable(4, 1), -3.5);
   EXPECT_EQ(NodalLoadTable(4, 2), 12.25);
@@ -219,20 +220,20 @@ TEST(LoadFile, ReadsValuesTablesAndSymmetry) {
   EXPECT_EQ(TemperatureTable(2, 2), 25.0);
 
   ReadFixtureGeometry("STRIPSYM.GEO");
-  StructureFlags[5] = "";
+  StructureFlags[kSymmetricLoadsSlot] = "";
   TextLineArray symLoad = LoadFixture("STRIPSYM.LDS", count);
   ReadLoadData(symLoad, count, nodal, trapezoidal, temperature);
-  EXPECT_EQ(StructureFlags[5], "S");
+  EXPECT_EQ(StructureFlags[kSymmetricLoadsSlot], "S");
   EXPECT_EQ(nodal, 1);
   EXPECT_EQ(trapezoidal, 0);
   EXPECT_EQ(NodalLoadTable(3, 1), 50.0);
   symLoad[2] = "LOAD DATA: ANTISYMMETRIC LOADS ";
   ReadLoadData(symLoad, count, nodal, trapezoidal, temperature);
-  EXPECT_EQ(StructureFlags[5], "A");
-  StructureFlags[4] = "N";  // the words count only for a symmetric half
+  EXPECT_EQ(StructureFlags[kSymmetricLoadsSlot], "A");
+  StructureFlags[kSymmetricHalfSlot] = "N";  // the words count only for a symmetric half
   symLoad[2] = "LOAD DATA: SYMMETRIC LOADS ";
   ReadLoadData(symLoad, count, nodal, trapezoidal, temperature);
-  EXPECT_EQ(StructureFlags[5], "A");
+  EXPECT_EQ(StructureFlags[kSymmetricLoadsSlot], "A");
 }
 
 TEST(LoadFile, EmptyTablesLeaveTheirSectionsOut) {

@@ -9,6 +9,7 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/loadedit.h"
+#include "trabix/core/slots.h"
 
 namespace trabix {
 namespace {
@@ -40,7 +41,7 @@ TEST_F(LoadEditTest, ClosingWithoutEditsRewritesTheLoadsRead) {
   bool dialogShown = false;
   EXPECT_EQ(EditLoadData([&] {
               dialogShown = true;
-              EXPECT_DOUBLE_EQ(LoadValues[1], 12.5);
+              EXPECT_DOUBLE_EQ(LoadValues[kUniformLoadSlot], 12.5);
               EXPECT_DOUBLE_EQ(NodalLoadTable.Get(4, 2), 12.25);
               EXPECT_DOUBLE_EQ(LoadTable.Get(1, 2), 7.5);
               EXPECT_DOUBLE_EQ(TemperatureTable.Get(2, 2), 25);
@@ -83,17 +84,17 @@ TEST_F(LoadEditTest, UniformValuesAreStoredRoundedToThreeDecimals) {
   LoadCaseName = "New";
   EXPECT_EQ(LoadCommand([] { return 1; },
                         [] {
-                          EXPECT_DOUBLE_EQ(LoadValues[1], 0);  // a new case starts from no loads
-                          LoadValues[1] = StoredLoadValue(0.00004);
-                          LoadValues[2] = StoredLoadValue(1.23456);
+                          EXPECT_DOUBLE_EQ(LoadValues[kUniformLoadSlot], 0);  // a new case starts from no loads
+                          LoadValues[kUniformLoadSlot] = StoredLoadValue(0.00004);
+                          LoadValues[kMassDensitySlot] = StoredLoadValue(1.23456);
                         }),
             1);
   int count = 0;
   TextLineArray lines = Lines("BEAMJOB.LDN", count);
   int nodal = 0, trapezoidal = 0, temperature = 0;
   ReadLoadData(lines, count, nodal, trapezoidal, temperature);
-  EXPECT_DOUBLE_EQ(LoadValues[1], 0);
-  EXPECT_DOUBLE_EQ(LoadValues[2], 1.235);
+  EXPECT_DOUBLE_EQ(LoadValues[kUniformLoadSlot], 0);
+  EXPECT_DOUBLE_EQ(LoadValues[kMassDensitySlot], 1.235);
   EXPECT_EQ(nodal + trapezoidal + temperature, 0);
 }
 
@@ -107,7 +108,7 @@ TEST(StoredLoadValue, Cases) {
 
 TEST_F(LoadEditTest, ACaseNameWithLeadingBlanksTakesItsFirstCharacter) {
   LoadCaseName = "   Snow";
-  EXPECT_EQ(EditLoadData([] { LoadValues[1] = 4; }), 1);
+  EXPECT_EQ(EditLoadData([] { LoadValues[kUniformLoadSlot] = 4; }), 1);
   int count = 0;
   TextLineArray lines = Lines("BEAMJOB.LDS", count);
   ASSERT_GT(count, 2);

@@ -9,8 +9,10 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/loadedit.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
 #include "win/colours.h"
+#include "win/ids.h"
 #include "win/loadtype.h"
 #include "win/messages.h"
 
@@ -24,8 +26,8 @@ std::function<void(int)> loadEntry;  // the entry window of a load kind, while t
 void EnterLoadKind(HWND dialog, int kind) {
   if (IsSymmetricHalf()) {
     if (StructureFlags.size() < 6) StructureFlags.resize(6);
-    if (IsDlgButtonChecked(dialog, kSymmetricLoads) == BST_CHECKED) StructureFlags[5] = "S";
-    if (IsDlgButtonChecked(dialog, kAntisymmetricLoads) == BST_CHECKED) StructureFlags[5] = "A";
+    if (IsDlgButtonChecked(dialog, kSymmetricLoads) == BST_CHECKED) StructureFlags[kSymmetricLoadsSlot] = "S";
+    if (IsDlgButtonChecked(dialog, kAntisymmetricLoads) == BST_CHECKED) StructureFlags[kSymmetricLoadsSlot] = "A";
   }
   if (loadEntry) loadEntry(kind);
 }
@@ -48,7 +50,7 @@ DialogTemplate LoadTypeDialog(const std::string& structureTitle) {
     AddOption(d, kAntisymmetricLoads, " &ANTISYMMETRIC LOADS ", 134, 84, 106, 12, WS_TABSTOP | BS_AUTORADIOBUTTON);
   }
   AddButton(d, kEnterLoadData, "&ENTER / EDIT Load Data", 45, H - 44, W - 90, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 2, "&CLOSE", (W - 50) / 2, H - 22, 50, 14);
+  AddButton(d, kCancelId, "&CLOSE", (W - 50) / 2, H - 22, 50, 14);
   OnOpen(d, [symmetric](HWND dialog) {
     CheckDlgButton(dialog, kFirstLoadKind, BST_CHECKED);
     if (symmetric)

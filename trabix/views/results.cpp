@@ -12,6 +12,7 @@
 #include "trabix/core/checks.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
 #include "win/messages.h"
 
@@ -32,7 +33,7 @@ ResultsState state;
 
 bool HasSoil() {
   auto yes = [](size_t i) { return SupportFlags.size() > i && SupportFlags[i] == "Y"; };
-  return yes(4) || yes(5) || yes(6);
+  return yes(kWinklerSlot) || yes(kIsotropicHalfSpaceSlot) || yes(kAnisotropicHalfSpaceSlot);
 }
 
 }  // namespace

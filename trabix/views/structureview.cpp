@@ -11,6 +11,7 @@
 #include "gfx/gfx.h"
 #include "gfx/viewparts.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
 
 namespace trabix {
@@ -27,8 +28,8 @@ constexpr double kAxisY = 400;
 // The scale variant of the picture being drawn (1 wide screen, 2 narrow).
 int viewScale = 1;
 
-bool IsStrip() { return StructureFlags.size() > 1 && StructureFlags[1] == "Y"; }
-bool IsSymmetricHalf() { return StructureFlags.size() > 4 && StructureFlags[4] == "Y"; }
+bool IsStrip() { return StructureFlags.size() > 1 && StructureFlags[kStripSlot] == "Y"; }
+bool IsSymmetricHalf() { return StructureFlags.size() > 4 && StructureFlags[kSymmetricHalfSlot] == "Y"; }
 
 void NodeNumbers(double y) {
   ViewNumberFont();

@@ -13,6 +13,7 @@
 #include "../../tests/testdir.h"
 #include "beamprofile.h"
 #include "graph/graphwindow.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -333,7 +334,7 @@ TEST(GraphFileType, OkGivesTheOptionChosenAndCancelNothing) {
     bool bmpFirst = false;
     ASSERT_TRUE(RunScript({WhenDialog("Type caption",
                                       [&](HWND d) {
-                                        heading = wintest::GetText(d, 120);
+                                        heading = wintest::GetText(d, kHeadingId);
                                         // the options yellow on teal, the rest black on light yellow
                                         ExpectColours(d, {{WM_CTLCOLORSTATIC, kGraphBmpOption, RGB(0, 128, 128), RGB(255, 255, 0)},
                                                           {WM_CTLCOLORSTATIC, 120, RGB(255, 255, 200), RGB(0, 0, 0)},

@@ -8,6 +8,7 @@
 #include "win/colours.h"
 #include "win/dialogs.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace {
@@ -22,8 +23,8 @@ const std::vector<ColourRule> kSampleColours = {
 
 DialogTemplate SampleDialog() {
   DialogTemplate d = NewDialog("   BEAM/STRIP ANALYSIS.   JOB: D:\\BEAMS\\BEAM1", 0, 0, 300, 200);
-  AddLabel(d, 120, " HALF SPACE DATA:", 60, 6, 180, 10, SS_CENTER);
-  AddLine(d, 99, 60, 17, 180, 2);
+  AddLabel(d, kHeadingId, " HALF SPACE DATA:", 60, 6, 180, 10, SS_CENTER);
+  AddLine(d, kRuleId, 60, 17, 180, 2);
   AddFrame(d, 130, " MODULI OF ELASTICITY OF HALF-SPACE: ", 10, 24, 280, 56);
   const char* labels[] = {"for Vertical Direction, E[kPa]= ", "for Horizontal Direction, E[kPa]= ",
                           "Quasi Shear Modulus, G[kPa]= ", "Complementary Horizontal Strain, Nu= ",
@@ -38,8 +39,8 @@ DialogTemplate SampleDialog() {
   AddOption(d, 202, "C&ross-anisotropic", 90, 138, 90, 12);
   AddCheckBox(d, 131, " &ENTER / EDIT Support DATA ", 16, 154, 150, 12);
   AddListBox(d, 300, 190, 136, 100, 32);
-  AddButton(d, 55, "&Ok", 95, 178, 40, 14);
-  AddButton(d, 2, "&Cancel", 165, 178, 40, 14);
+  AddButton(d, kOkId, "&Ok", 95, 178, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 165, 178, 40, 14);
   SetControlCallback(d, 201, ToggleCheckProc);
   SetControlCallback(d, 202, ToggleCheckProc);
   OnOpen(d, [](HWND dialog) {

@@ -7,7 +7,7 @@
 //   wintest::Program p;
 //   ASSERT_TRUE(p.Start(dir.path(), "Trabix.exe", {"ZLIB.DLL"}));
 //   HWND notice = p.WaitForWindow("#32770", "  ZOR SOFTWARE");
-//   wintest::Press(notice, 2);
+//   wintest::Press(notice, kCancelId);
 //   EXPECT_EQ(p.WaitForExit(), 0);
 #include <windows.h>
 

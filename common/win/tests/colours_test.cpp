@@ -5,6 +5,7 @@
 
 #include "win/colours.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 
 namespace {
 
@@ -32,12 +33,12 @@ HWND OpenSample() {
   AddLabel(d, 111, "Label", 5, 5, 60, 10);
   AddField(d, 101, "1", 70, 5, 50, 12);
   AddField(d, 102, "2", 70, 20, 50, 12);
-  AddLabel(d, 120, "Heading", 5, 35, 60, 10);
+  AddLabel(d, kHeadingId, "Heading", 5, 35, 60, 10);
   AddCheckBox(d, 131, "Box", 5, 50, 60, 12);
   AddFrame(d, 97, "", 2, 2, 190, 70);
   AddListBox(d, 301, 5, 75, 80, 40);
-  AddButton(d, 55, "&Ok", 100, 100, 40, 14);
-  AddButton(d, 2, "&Cancel", 150, 100, 40, 14);
+  AddButton(d, kOkId, "&Ok", 100, 100, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 150, 100, 40, 14);
   OnOpen(d, [](HWND dialog) { SetFocus(GetDlgItem(dialog, 101)); });
   return CreateModelessDialog(d, nullptr, RulesProc);
 }

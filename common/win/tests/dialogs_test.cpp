@@ -6,6 +6,7 @@
 
 #include "core/globals.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
 
@@ -31,8 +32,8 @@ RECT Units(HWND dialog, int x, int y, int w, int h) {
 
 DialogTemplate EveryKind() {
   DialogTemplate d = NewDialog("Every kind", 10, 10, 300, 180);
-  AddLabel(d, 120, "HEADING:", 50, 5, 200, 10, SS_CENTER);
-  AddLine(d, 99, 50, 16, 200, 2);
+  AddLabel(d, kHeadingId, "HEADING:", 50, 5, 200, 10, SS_CENTER);
+  AddLine(d, kRuleId, 50, 16, 200, 2);
   AddLabel(d, 111, "Label", 10, 25, 60, 10);
   AddField(d, 101, "1.5", 75, 24, 50, 12);
   AddField(d, 102, "text\r\nbox", 135, 24, 80, 30, WS_TABSTOP | ES_MULTILINE | ES_READONLY | WS_VSCROLL);
@@ -43,10 +44,10 @@ DialogTemplate EveryKind() {
   AddListBox(d, 300, 140, 75, 70, 40, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT);
   AddCheckList(d, 77777777, 215, 75, 75, 40,
                WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT);
-  AddComboBox(d, 7555, 220, 24, 70, 60);
+  AddComboBox(d, kNameBoxId, 220, 24, 70, 60);
   AddTabControl(d, 10001, 10, 120, 120, 30);
-  AddButton(d, 55, "&Ok", 150, 150, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 56, "&Draw", 200, 150, 40, 14, WS_TABSTOP | BS_OWNERDRAW);
+  AddButton(d, kOkId, "&Ok", 150, 150, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  AddButton(d, kFormCancelId, "&Draw", 200, 150, 40, 14, WS_TABSTOP | BS_OWNERDRAW);
   return d;
 }
 
@@ -69,7 +70,7 @@ TEST(RuntimeDialog, PlacesEveryControlAtItsDialogUnitsAndCentresWithoutMoveAndSi
     EXPECT_EQ(got.right, want.right) << p.id;
     EXPECT_EQ(got.bottom, want.bottom) << p.id;
   }
-  RECT combo = ClientRectOfChild(dialog, 7555), want = Units(dialog, 220, 24, 70, 60);
+  RECT combo = ClientRectOfChild(dialog, kNameBoxId), want = Units(dialog, 220, 24, 70, 60);
   EXPECT_EQ(combo.left, want.left);
   EXPECT_EQ(combo.right, want.right);
   RECT client;
@@ -92,7 +93,7 @@ TEST(RuntimeDialog, PlacesEveryControlAtItsDialogUnitsAndCentresWithoutMoveAndSi
   char cls[32];
   GetClassNameA(GetDlgItem(dialog, 10001), cls, sizeof cls);
   EXPECT_STREQ(cls, "SysTabControl32");
-  EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, 56), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, kFormCancelId), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
   DestroyWindow(dialog);
 }
 
@@ -435,7 +436,7 @@ Placed PlaceWithView(long view) {
   Placed p{};
   DialogTemplate d = NewDialog("Table and view", 0, 0, 200, 100);
   AddField(d, 3001, "1", 5, 20, 60, 12);
-  AddButton(d, 55, "&Ok", 80, 70, 40, 14);
+  AddButton(d, kOkId, "&Ok", 80, 70, 40, 14);
   auto run = RunScript({WhenDialog("Table and view",
                                    [&](HWND dialog) {
                                      p.left = MakeRoomForView(dialog, view, 50);

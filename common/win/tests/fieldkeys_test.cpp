@@ -8,6 +8,7 @@
 #include "core/globals.h"
 #include "win/dialogs.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 
@@ -34,8 +35,8 @@ TEST(EditSubclassProc, EnterWalksTheFieldsAndPressesButton55OnceFromTheLast) {
   SharedIntegers(4, 1) = 101;
   DialogTemplate d = NewDialog("Navigation", 0, 0, 160, 100);
   for (int i = 0; i < 3; ++i) AddField(d, 101 + i, "", 10, 10 + 16 * i, 60, 12);
-  AddButton(d, 55, "&Ok", 30, 70, 40, 14);
-  AddButton(d, 56, "&Cancel", 80, 70, 40, 14);
+  AddButton(d, kOkId, "&Ok", 30, 70, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", 80, 70, 40, 14);
   OnOpen(d, [](HWND dialog) {
     SubclassControls(dialog, 101, 103, EditSubclassProc);
     SetFocus(GetDlgItem(dialog, 101));
@@ -74,7 +75,7 @@ TEST(EditSubclassProc, AFieldMovedToHasItsTextSelectedSoTypingReplacesIt) {
   SharedIntegers(4, 1) = 101;
   DialogTemplate d = NewDialog("Selection", 0, 0, 160, 80);
   for (int i = 0; i < 2; ++i) AddField(d, 101 + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
-  AddButton(d, 55, "&Ok", 30, 50, 40, 14);
+  AddButton(d, kOkId, "&Ok", 30, 50, 40, 14);
   OnOpen(d, [](HWND dialog) {
     SubclassControls(dialog, 101, 102, EditSubclassProc);
     FocusField(GetDlgItem(dialog, 101));
@@ -111,7 +112,7 @@ TEST(EnterKeyProcedures, TheReleaseOfAnEnterPressedBeforeTheDialogOpenedIsNotThe
   for (WNDPROC proc : {EditSubclassProc, EditSubclassProc2}) {
     DialogTemplate d = NewDialog("Opened by Enter", 0, 0, 160, 80);
     for (int i = 0; i < 2; ++i) AddField(d, 101 + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
-    AddButton(d, 55, "&Ok", 30, 50, 40, 14);
+    AddButton(d, kOkId, "&Ok", 30, 50, 40, 14);
     OnOpen(d, [proc](HWND dialog) {
       SetReturnState(true, true);
       SubclassControls(dialog, 101, 102, proc);
@@ -160,7 +161,7 @@ TEST(EnterKeyProcedures, TheReleaseOfTheEnterThatClosedABoxPressesNothing) {
                {"3 on 198", EditSubclassProc3, 198}};
   for (const auto& c : cases) {
     DialogTemplate d = NewDialog("Behind the box", 0, 0, 200, 100);
-    AddButton(d, 55, "&Ok", 10, 60, 30, 14);
+    AddButton(d, kOkId, "&Ok", 10, 60, 30, 14);
     AddButton(d, c.control, "&Self", 60, 60, 30, 14);
     WNDPROC proc = c.proc;
     int control = c.control;
@@ -213,22 +214,22 @@ struct PressCase {
 
 TEST(EnterKeyProcedures, PressTheButtonsTheirTableNames) {
   const PressCase cases[] = {
-      {"4 without 131 presses 9876", EditSubclassProc4, {9876, 55}, 101, {{9876, 1}}},
-      {"4 with 131 presses 131", EditSubclassProc4, {131, 9876}, 101, {{131, 1}}},
-      {"2 on 56 presses itself", EditSubclassProc2, {55}, 56, {{56, 1}}},
-      {"2 on 131 presses itself", EditSubclassProc2, {55}, 131, {{131, 1}}},
-      {"2 on a field presses 55", EditSubclassProc2, {55, 56}, 101, {{55, 1}}},
-      {"3 on 201 presses the action button", EditSubclassProc3, {197, 2}, 201, {{197, 1}}},
-      {"3 on 201 without action presses 9876", EditSubclassProc3, {9876, 2}, 201, {{9876, 1}}},
-      {"3 on the action button presses it", EditSubclassProc3, {2}, 198, {{198, 1}}},
+      {"4 without the check button presses Continue", EditSubclassProc4, {kContinueId, kOkId}, 101, {{kContinueId, 1}}},
+      {"4 with the check button presses it", EditSubclassProc4, {kCheckButtonId, kContinueId}, 101, {{kCheckButtonId, 1}}},
+      {"2 on Cancel presses itself", EditSubclassProc2, {kOkId}, kFormCancelId, {{kFormCancelId, 1}}},
+      {"2 on the check button presses itself", EditSubclassProc2, {kOkId}, kCheckButtonId, {{kCheckButtonId, 1}}},
+      {"2 on a field presses OK", EditSubclassProc2, {kOkId, kFormCancelId}, 101, {{kOkId, 1}}},
+      {"3 on an option presses the action button", EditSubclassProc3, {kFirstActionId + 1, kCancelId}, kFirstOptionId, {{kFirstActionId + 1, 1}}},
+      {"3 on an option without action presses Continue", EditSubclassProc3, {kContinueId, kCancelId}, kFirstOptionId, {{kContinueId, 1}}},
+      {"3 on the action button presses it", EditSubclassProc3, {kCancelId}, kLastActionId, {{kLastActionId, 1}}},
   };
   for (const auto& c : cases) {
     DialogTemplate d = NewDialog("Enter keys", 0, 0, 200, 100);
-    if (c.control >= 201 && c.control <= 203) {
+    if (c.control >= kFirstOptionId && c.control <= kLastOptionId) {
       AddOption(d, c.control, "&Option", 10, 10, 80, 12);
     } else if (c.control < 100) {
       AddButton(d, c.control, "&Self", 10, 10, 60, 14);
-    } else if (c.control == 131 || (c.control >= 196 && c.control <= 198)) {
+    } else if (c.control == kCheckButtonId || (c.control >= kFirstActionId && c.control <= kLastActionId)) {
       AddButton(d, c.control, "&Self", 10, 10, 60, 14);
     } else {
       AddField(d, c.control, "", 10, 10, 60, 12);

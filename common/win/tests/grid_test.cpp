@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -184,7 +185,7 @@ TEST(DataGrid, TypedTextSurvivesScrollingAwayAndBack) {
          shown.push_back(CellText(1, 1));
          shown.push_back(CellText(2, 1));
        })},
-      9876);
+      kContinueId);
   EXPECT_EQ(end, 1);
   EXPECT_EQ(shown, (std::vector<std::string>{"r1", "r20", "r2", "r21", "r22"}));
   for (int r = 1; r <= 45; ++r) {
@@ -236,7 +237,7 @@ TEST(DataGrid, LockedRowStaysDisabledAndEmptyAfterScrolling) {
   };
   // A locked cell is drawn white on grey.
   auto grey = Do([] { ExpectColours(TablePage(), {{WM_CTLCOLORSTATIC, 3003, RGB(128, 128, 128), RGB(255, 255, 255)}}); });
-  RunTable(25, {look(2, 0), grey, Key(1, 2, VK_NEXT), look(0, 16), Key(1, 2, VK_PRIOR), look(2, 0)}, 9876);
+  RunTable(25, {look(2, 0), grey, Key(1, 2, VK_NEXT), look(0, 16), Key(1, 2, VK_PRIOR), look(2, 0)}, kContinueId);
   EXPECT_EQ(state, (std::vector<int>{0, 1, 1, 0, 1, 0, 1, 1}));
   EXPECT_EQ(CellTexts(2, 2), "");
   EXPECT_EQ(CellTexts(3, 2), "b2");
@@ -246,7 +247,7 @@ TEST(DataGrid, LockedRowStaysDisabledAndEmptyAfterScrolling) {
 TEST(DataGrid, OkCancelAndColumnButtons) {
   Accepted = 0;
   Commands.clear();
-  EXPECT_EQ(RunTable(4, {}, 9876), 1);
+  EXPECT_EQ(RunTable(4, {}, kContinueId), 1);
   EXPECT_EQ(Accepted, 1);
   Status = "";
   EXPECT_EQ(RunTable(4, {}, 12121), 0);

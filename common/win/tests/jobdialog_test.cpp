@@ -9,6 +9,7 @@
 #include "listdialogtest.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
+#include "win/ids.h"
 #include "win/jobdialog.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
@@ -71,19 +72,19 @@ TEST_F(JobDialog, ShowsTheListAndExamplesAndAcceptsANewJobFirstInTheList) {
   std::string field, example1, example2, explanation;
   int focus = 0;
   int result = Run({WhenDialog(kCaption, [&](HWND d) {
-    items = ComboItems(d, 7555);
-    field = wintest::GetText(d, 7555);
+    items = ComboItems(d, kNameBoxId);
+    field = wintest::GetText(d, kNameBoxId);
     example1 = wintest::GetText(d, kJobFirstExampleId);
     example2 = wintest::GetText(d, kJobSecondExampleId);
     explanation = wintest::GetText(d, kJobExplanationId);
     focus = GetDlgCtrlID(GetParent(GetFocus()));  // the combo box's edit field has the focus
-    wintest::SetText(d, 7555, job);
+    wintest::SetText(d, kNameBoxId, job);
     wintest::Click(d, IDOK);
   })});
   EXPECT_EQ(result, 1);
   EXPECT_EQ(items, (std::vector<std::string>{old1, old2}));
   EXPECT_EQ(field, old1);  // no job open: the first entry is selected
-  EXPECT_EQ(focus, 7555);
+  EXPECT_EQ(focus, kNameBoxId);
   EXPECT_EQ(example1, " (1)  D:\\BEAMS\\BEAM1");
   EXPECT_EQ(example2, " (2)  BEAM10");
   EXPECT_NE(explanation.find("in directory \\BEAMS\\."), std::string::npos);
@@ -139,7 +140,7 @@ TEST_F(JobDialog, AListedJobMovesToTheTopAndAFullListDropsItsOldest) {
   };
   for (const auto& c : cases) {
     int result = Run({WhenDialog(kCaption, [&](HWND d) {
-      wintest::SetText(d, 7555, c.accepted);
+      wintest::SetText(d, kNameBoxId, c.accepted);
       wintest::Click(d, IDOK);
     })});
     EXPECT_EQ(result, 1);
@@ -167,14 +168,14 @@ TEST_F(JobDialog, ARefusedSpecificationWarnsKeepsTheDialogAndNeverBecomesTheJob)
     int result = Run({
         WhenDialog(kCaption,
                    [&](HWND d) {
-                     wintest::SetText(d, 7555, c.typed);
+                     wintest::SetText(d, kNameBoxId, c.typed);
                      wintest::PostClick(d, IDOK);
                    }),
         ReadAndAnswer("WARNING!", warning, IDOK),
         WhenDialog(kCaption,
                    [&](HWND d) {
                      stillOpen = true;
-                     fieldAfter = wintest::GetText(d, 7555);
+                     fieldAfter = wintest::GetText(d, kNameBoxId);
                      wintest::Click(d, IDCANCEL);
                    }),
     });
@@ -192,7 +193,7 @@ TEST_F(JobDialog, ARefusedSpecificationWarnsKeepsTheDialogAndNeverBecomesTheJob)
 TEST_F(JobDialog, ABaseNameLongerThanEightCharactersIsAccepted) {
   std::string job = Spec("JOBS\\JOBNUMBER12");
   int result = Run({WhenDialog(kCaption, [&](HWND d) {
-    wintest::SetText(d, 7555, job);
+    wintest::SetText(d, kNameBoxId, job);
     wintest::Click(d, IDOK);
   })});
   EXPECT_EQ(result, 1);
@@ -211,11 +212,11 @@ TEST_F(JobDialog, DeleteRecyclesTheSelectedJobsArchiveAndDeletesItsOwnFilesOnly)
   std::string question;
   std::vector<std::string> itemsAfter;
   int result = Run({
-      SelectAndPress(kCaption, 7555, 0, 7209),
+      SelectAndPress(kCaption, kNameBoxId, 0, kDeleteId),
       ReadAndAnswer("Current Selection DELETION/RECYCLE Enquiry", question, IDYES),
-      SelectAndPress(kCaption, 7555, 1, 7209),  // ALONE\ONLY, now the second entry
+      SelectAndPress(kCaption, kNameBoxId, 1, kDeleteId),  // ALONE\ONLY, now the second entry
       WhenDialog("Current Selection DELETION/RECYCLE Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
-      ItemsThenCancel(kCaption, 7555, itemsAfter),
+      ItemsThenCancel(kCaption, kNameBoxId, itemsAfter),
   });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(question, "Do you really want to DELETE/RECYCLE the CURRENT SELECTION?");
@@ -234,7 +235,7 @@ TEST_F(JobDialog, DeleteRefusesAListedWildcard) {
   std::string warning;
   bool asked = false;
   int result = Run({
-      SelectAndPress(kCaption, 7555, 0, 7209),
+      SelectAndPress(kCaption, kNameBoxId, 0, kDeleteId),
       ReadAndAnswer("WARNING!", warning, IDOK),
       WhenDialog(kCaption,
                  [&](HWND d) {
@@ -272,7 +273,7 @@ TEST_F(JobDialog, PickEntersAChosenFileAsAJobSpecification) {
                    }),
         WhenDialog(kCaption,
                    [&](HWND d) {
-                     entered = wintest::GetText(d, 7555);
+                     entered = wintest::GetText(d, kNameBoxId);
                      cwdAfter = fs::current_path().string();
                      wintest::Click(d, IDCANCEL);
                    }),
@@ -297,7 +298,7 @@ TEST_F(JobDialog, AnotherProgramsProfileGivesItsListIdsAndAfterOkHook) {
   std::string example;
   int result = Run({WhenDialog(kCaption, [&](HWND d) {
     shown = ComboItems(d, 555).size();
-    ids = GetDlgItem(d, 209) && GetDlgItem(d, 210) && !GetDlgItem(d, 7555) && !GetDlgItem(d, 7209);
+    ids = GetDlgItem(d, 209) && GetDlgItem(d, 210) && !GetDlgItem(d, kNameBoxId) && !GetDlgItem(d, kDeleteId);
     example = wintest::GetText(d, kJobFirstExampleId);
     wintest::SetText(d, 555, Spec("P7"));
     wintest::Click(d, IDOK);

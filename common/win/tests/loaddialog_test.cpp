@@ -9,6 +9,7 @@
 #include "listdialogtest.h"
 #include "core/globals.h"
 #include "core/textfiles.h"
+#include "win/ids.h"
 #include "win/loaddialog.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
@@ -154,10 +155,10 @@ TEST_F(LoadCaseDialogTest, ChoiceModeChoosesAListedNameAndMovesItToTheHead) {
     std::vector<std::string> items;
     bool noCheckBox = false;
     int result = Run(2, {WhenDialog(kCaption, [&](HWND d) {
-                       items = ComboItems(d, 7555);
-                       noCheckBox = !GetDlgItem(d, kCaseCheckId) && !GetDlgItem(d, 7209);
-                       SendDlgItemMessageA(d, 7555, CB_SETCURSEL, static_cast<WPARAM>(c.chosen), 0);
-                       wintest::PostClick(d, 9876);
+                       items = ComboItems(d, kNameBoxId);
+                       noCheckBox = !GetDlgItem(d, kCaseCheckId) && !GetDlgItem(d, kDeleteId);
+                       SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, static_cast<WPARAM>(c.chosen), 0);
+                       wintest::PostClick(d, kContinueId);
                      })});
     EXPECT_EQ(result, 1);
     EXPECT_EQ(items, (std::vector<std::string>{"A", "B", "C"}));
@@ -173,8 +174,8 @@ TEST_F(LoadCaseDialogTest, ChoiceModeWithoutCasesEndsWithZeroAndWritesNothing) {
     if (emptyFile) SetList("");
     size_t items = 0;
     int result = Run(2, {WhenDialog(kCaption, [&](HWND d) {
-                       items = ComboItems(d, 7555).size();
-                       wintest::PostClick(d, 9876);
+                       items = ComboItems(d, kNameBoxId).size();
+                       wintest::PostClick(d, kContinueId);
                      })});
     EXPECT_EQ(result, 0);
     EXPECT_EQ(items, 1u);  // one empty item
@@ -194,17 +195,17 @@ TEST_F(LoadCaseDialogTest, DeleteRemovesTheSelectedCasesFilesAndNothingElse) {
   std::vector<std::string> itemsAfter;
   int result =
       Run(1, {
-                 SelectAndPress(kCaption, 7555, 2, 7209),  // C, answered No
+                 SelectAndPress(kCaption, kNameBoxId, 2, kDeleteId),  // C, answered No
                  ReadAndAnswer("Current Selection DELETION Enquiry", question, IDNO),
                  WhenDialog(kCaption,
                             [&](HWND d) {
-                              SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);  // Beta
-                              wintest::SetText(d, 7555, "A");                    // a text typed over it decides nothing
-                              SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);
-                              wintest::PostClick(d, 7209);
+                              SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, 1, 0);  // Beta
+                              wintest::SetText(d, kNameBoxId, "A");                    // a text typed over it decides nothing
+                              SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, 1, 0);
+                              wintest::PostClick(d, kDeleteId);
                             }),
                  WhenDialog("Current Selection DELETION Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
-                 ItemsThenCancel(kCaption, 7555, itemsAfter),
+                 ItemsThenCancel(kCaption, kNameBoxId, itemsAfter),
              });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(question, "Do you really want to DELETE the CURRENT SELECTION?");
@@ -215,7 +216,7 @@ TEST_F(LoadCaseDialogTest, DeleteRemovesTheSelectedCasesFilesAndNothingElse) {
   EXPECT_EQ(List(), "A\r\nBeta\r\nC\r\n");  // cancelled: the list file keeps the name
 
   // The next OK writes the remaining names.
-  EXPECT_EQ(Run(1, {SelectAndPress(kCaption, 7555, 1, 7209),
+  EXPECT_EQ(Run(1, {SelectAndPress(kCaption, kNameBoxId, 1, kDeleteId),
                     WhenDialog("Current Selection DELETION Enquiry", [&](HWND box) { wintest::AnswerBox(box, IDYES); }),
                     TypeAndOk("")}),
             0);
@@ -229,7 +230,7 @@ TEST_F(LoadCaseDialogTest, TheListIsReadUpToTheProfilesLimit) {
   for (int limit : {50, 5000}) {
     profile.maxCases = limit;
     std::vector<std::string> items;
-    Run(2, {ItemsThenCancel(kCaption, 7555, items)});
+    Run(2, {ItemsThenCancel(kCaption, kNameBoxId, items)});
     EXPECT_EQ(items.size(), limit == 50 ? 50u : 60u);
   }
 }
@@ -256,9 +257,9 @@ TEST_F(LoadCaseDialogTest, AnotherProgramsProfileGivesItsIdsCheckBoxFocusAndEnte
                                        check = wintest::GetText(d, kCaseCheckId);
                                        focus = GetDlgCtrlID(GetFocus());
                                        ids = GetDlgItem(d, 555) && GetDlgItem(d, 209) && GetDlgItem(d, 210) &&
-                                             !GetDlgItem(d, 9876);
+                                             !GetDlgItem(d, kContinueId);
                                        wintest::SetText(d, 555, "B");
-                                       wintest::PressKey(GetDlgItem(d, 55), VK_RETURN);
+                                       wintest::PressKey(GetDlgItem(d, kOkId), VK_RETURN);
                                      }),
                       });
   EXPECT_EQ(result, 1);

@@ -6,6 +6,7 @@
 #include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
 
@@ -30,7 +31,7 @@ DialogTemplate FieldDialog() {
   DialogTemplate d = NewDialog("Field check", 0, 0, 160, 80);
   AddField(d, 101, "", 10, 10, 60, 12);
   AddField(d, 102, "", 10, 26, 60, 12);
-  AddButton(d, 55, "&Ok", 60, 55, 40, 14);
+  AddButton(d, kOkId, "&Ok", 60, 55, 40, 14);
   return d;
 }
 
@@ -50,7 +51,7 @@ TEST(WarnIncorrectData, WarnsWithTonesAndABoxOnTheParkedPointerAndGivesTheFocusB
                        dialog = d;
                        wintest::SetText(d, 101, " -2 ");
                        SetFocus(GetDlgItem(d, 102));
-                       wintest::PostClick(d, 55);
+                       wintest::PostClick(d, kOkId);
                      }),
           WhenDialog("WARNING!",
                      [&](HWND box) {

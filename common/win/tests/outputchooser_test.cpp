@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "win/ids.h"
 #include "win/outputchooser.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
@@ -84,14 +85,14 @@ TEST(OutputChooser, ControlsTextsAndPositions) {
                                         EXPECT_EQ(IsDlgButtonChecked(d, 201), BST_UNCHECKED);
                                         EXPECT_EQ(IsDlgButtonChecked(d, 202), BST_UNCHECKED);
                                         EXPECT_EQ(IsDlgButtonChecked(d, 203), BST_CHECKED);
-                                        EXPECT_EQ(GetFocus(), GetDlgItem(d, 55));
+                                        EXPECT_EQ(GetFocus(), GetDlgItem(d, kOkId));
                                         RECT box;
                                         GetClientRect(d, &box);
                                         RECT size = {0, 0, 288, 133};
                                         MapDialogRect(d, &size);
                                         EXPECT_EQ(box.right, size.right);
                                         checked = true;
-                                        wintest::Click(d, 1234);
+                                        wintest::Click(d, kExitId);
                                       })},
                           [&] { EXPECT_EQ(ShowOutputChooser(nullptr, p), 0); });
   EXPECT_TRUE(result.finished);
@@ -116,7 +117,7 @@ TEST(OutputChooser, ColoursItsHeadingPromptAndChoices) {
                                                           // the buttons keep the system's colours
                                                           {WM_CTLCOLORBTN, 55, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)}});
                                         checked = true;
-                                        wintest::Click(d, 1234);
+                                        wintest::Click(d, kExitId);
                                       })},
                           [&] { ShowOutputChooser(nullptr, p); });
   EXPECT_TRUE(result.finished);
@@ -134,22 +135,22 @@ TEST(OutputChooser, FourModesAndStaysOpen) {
                   [&](HWND d) {
                     chooser = d;
                     wintest::Click(d, 201);  // Save on
-                    wintest::Click(d, 55);   // preview + save: 0
+                    wintest::Click(d, kOkId);   // preview + save: 0
                     focusAfter.push_back(std::to_string(GetDlgCtrlID(GetFocus())));
                     wintest::Click(d, 201);  // Save off
-                    wintest::Click(d, 56);   // preview only: 4
+                    wintest::Click(d, kFormCancelId);   // preview only: 4
                     focusAfter.push_back(std::to_string(GetDlgCtrlID(GetFocus())));
                     wintest::Click(d, 202);  // Print
                     EXPECT_EQ(r.preview, 0);
                     wintest::Click(d, 201);  // Save on
-                    wintest::Click(d, 55);   // print + save: 1
+                    wintest::Click(d, kOkId);   // print + save: 1
                     wintest::Click(d, 201);  // Save off
-                    wintest::Click(d, 56);   // print only: 5
+                    wintest::Click(d, kFormCancelId);   // print only: 5
                     wintest::Click(d, 203);
                     EXPECT_EQ(r.preview, 1);
                     EXPECT_TRUE(IsWindow(d));
                     EXPECT_TRUE(IsWindowEnabled(d));
-                    wintest::Click(d, 1234);
+                    wintest::Click(d, kExitId);
                   })},
       [&] { ShowOutputChooser(nullptr, p); });
   EXPECT_TRUE(result.finished);
@@ -183,7 +184,7 @@ TEST(OutputChooser, PresentationCommandAfterTheLoadCaseChoice) {
   auto result = RunScript({WhenDialog(kCaption,
                                       [&](HWND d) {
                                         shown = true;
-                                        wintest::Click(d, 1234);
+                                        wintest::Click(d, kExitId);
                                       })},
                           [&] { PresentationCommand(owner, p); });
   EXPECT_TRUE(result.finished);
@@ -214,10 +215,10 @@ TEST(OutputChooser, ProfileGivesCaptionGapPlaceAndKeyProcedure) {
                                         EXPECT_EQ(box.left, (GetSystemMetrics(SM_CXSCREEN) - w) / 2);
                                         EXPECT_EQ(box.top, (GetSystemMetrics(SM_CYSCREEN) - (h + GetSystemMetrics(SM_CYCAPTION))) / 2 + 7);
                                         // "&DATA" runs the same procedure as "&EXIT", never subclassed.
-                                        EXPECT_EQ(GetWindowLongPtrA(GetDlgItem(d, 55), GWLP_WNDPROC),
-                                                  GetWindowLongPtrA(GetDlgItem(d, 1234), GWLP_WNDPROC));
+                                        EXPECT_EQ(GetWindowLongPtrA(GetDlgItem(d, kOkId), GWLP_WNDPROC),
+                                                  GetWindowLongPtrA(GetDlgItem(d, kExitId), GWLP_WNDPROC));
                                         checked = true;
-                                        wintest::Click(d, 1234);
+                                        wintest::Click(d, kExitId);
                                       })},
                           [&] { ShowOutputChooser(nullptr, p); });
   EXPECT_TRUE(result.finished);
@@ -227,10 +228,10 @@ TEST(OutputChooser, ProfileGivesCaptionGapPlaceAndKeyProcedure) {
   checked = false;
   result = RunScript({WhenDialog(kCaption,
                                  [&](HWND d) {
-                                   EXPECT_NE(GetWindowLongPtrA(GetDlgItem(d, 55), GWLP_WNDPROC),
-                                             GetWindowLongPtrA(GetDlgItem(d, 1234), GWLP_WNDPROC));
+                                   EXPECT_NE(GetWindowLongPtrA(GetDlgItem(d, kOkId), GWLP_WNDPROC),
+                                             GetWindowLongPtrA(GetDlgItem(d, kExitId), GWLP_WNDPROC));
                                    checked = true;
-                                   wintest::Click(d, 1234);
+                                   wintest::Click(d, kExitId);
                                  })},
                      [&] { ShowOutputChooser(nullptr, p); });
   EXPECT_TRUE(result.finished);

@@ -9,6 +9,7 @@
 #include "core/textfiles.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "testsupport.h"
 
@@ -58,7 +59,7 @@ void WriteGeometry(const Geometry& g) {
   Substructure = std::string(g.answer1) == "Y" && StructureType == "BEAM/STRIP" ? "STRIP" : "BEAM";
   JobDataTable.Redim(8, 6);
   GeometryAnswers.assign(8, "N");
-  GeometryAnswers[1] = g.answer1;
+  GeometryAnswers[kStripSlot] = g.answer1;
   for (int s = 1; s <= 3; ++s) {
     JobDataTable(s, 1) = g.n[s];
     for (int i = 2; i <= 6; ++i) JobDataTable(s, i) = g.items[s][i];

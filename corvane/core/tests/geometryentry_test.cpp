@@ -8,6 +8,7 @@
 #include "core/textfiles.h"
 #include "corvane/core/geometryentry.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/slots.h"
 #include "testsupport.h"
 
 namespace corvane {
@@ -136,7 +137,7 @@ void TenElements(bool strip) {
   testing::SetJobGeometry("BEAM/STRIP", strip ? "STRIP" : "BEAM", 10, 0, 0, 0, 0);
   JobSpec = "J";
   JobDataTable(1, 2) = 55;
-  GeometryAnswers[1] = strip ? "Y" : "N";
+  GeometryAnswers[kStripSlot] = strip ? "Y" : "N";
   WorkTables[1].Redim(10, 3);
   for (int r = 1; r <= 10; ++r) {
     WorkTables[1](r, 1) = static_cast<float>(r);
@@ -164,7 +165,7 @@ Table2D<float> Rows(int type, int substructure, int& n) {
 TEST(GeometryRebuild, MoreElementsKeepTheRowsAndAddZeroRowsFewerWriteOnlyTheirs) {
   TestDirectory dir;
   TenElements(false);
-  GeometryAnswers[0] = "N";
+  GeometryAnswers[kStripAnswerAtOpenSlot] = "N";
   Accept({"12", "55", "3E7", "0.2", "1E-5"}, {});
   int n = 0;
   Table2D<float> t = Rows(1, 1, n);
@@ -175,7 +176,7 @@ TEST(GeometryRebuild, MoreElementsKeepTheRowsAndAddZeroRowsFewerWriteOnlyTheirs)
     for (int c = 1; c <= 3; ++c) EXPECT_FLOAT_EQ(t(r, c), 0) << r;
 
   TenElements(false);
-  GeometryAnswers[0] = "N";
+  GeometryAnswers[kStripAnswerAtOpenSlot] = "N";
   Accept({"8", "55", "3E7", "0.2", "1E-5"}, {});
   int count = 0;
   TextLineArray lines = FileLines("J.geo", count);
@@ -188,26 +189,26 @@ TEST(GeometryRebuild, MoreElementsKeepTheRowsAndAddZeroRowsFewerWriteOnlyTheirs)
 TEST(GeometryRebuild, StripToBeamMovesTheThicknessAndBack) {
   TestDirectory dir;
   TenElements(true);
-  GeometryAnswers[0] = "Y";
+  GeometryAnswers[kStripAnswerAtOpenSlot] = "Y";
   GeometryChoices beam;
   Accept({"10", "55", "3E7", "0.2", "1E-5"}, beam);
   EXPECT_EQ(Substructure, "BEAM");
   int n = 0;
   Table2D<float> t = Rows(1, 1, n);
   ASSERT_EQ(n, 10);
-  EXPECT_EQ(GeometryAnswers[1], "N");
+  EXPECT_EQ(GeometryAnswers[kStripSlot], "N");
   for (int r = 1; r <= 10; ++r) {
     EXPECT_FLOAT_EQ(t(r, 1), r);
     EXPECT_FLOAT_EQ(t(r, 2), 0);
     EXPECT_FLOAT_EQ(t(r, 3), 2.0f * r);
   }
-  GeometryAnswers[0] = "N";
+  GeometryAnswers[kStripAnswerAtOpenSlot] = "N";
   GeometryChoices strip;
   strip.strip = true;
   Accept({"10", "55", "3E7", "0.2", "1E-5"}, strip);
   EXPECT_EQ(Substructure, "STRIP");
   t = Rows(1, 1, n);
-  EXPECT_EQ(GeometryAnswers[1], "Y");
+  EXPECT_EQ(GeometryAnswers[kStripSlot], "Y");
   for (int r = 1; r <= 10; ++r) EXPECT_FLOAT_EQ(t(r, 2), 2.0f * r);
 }
 
@@ -221,7 +222,7 @@ TEST(GeometryRebuild, ANewJobGetsZeroRows) {
   Table2D<float> t = Rows(1, 1, n);
   EXPECT_EQ(n, 3);
   EXPECT_FLOAT_EQ(t(3, 3), 0);
-  EXPECT_EQ(GeometryAnswers[1], "N");
+  EXPECT_EQ(GeometryAnswers[kStripSlot], "N");
 }
 
 TEST(GeometryRebuild, ARoofOfNoElementsIsSavedAndTheOtherSubstructuresKept) {
@@ -234,7 +235,7 @@ TEST(GeometryRebuild, ARoofOfNoElementsIsSavedAndTheOtherSubstructuresKept) {
   }
   ASSERT_TRUE(SaveGeometryFile("J"));
   Substructure = "ROOF STRUCTURE";
-  GeometryAnswers[5] = "N";
+  GeometryAnswers[kShellRoofAtOpenSlot] = "N";
   Accept({"0", "", "", "", "", ""}, {});
   int n = 0;
   Table2D<float> t = Rows(3, 3, n);
@@ -256,14 +257,14 @@ TEST(GeometryRebuild, PlateRoofToShellMovesTheThicknessToColumnThree) {
     for (int r = 1; r <= 4; ++r) WorkTables[s](r, 1) = 1.5f, WorkTables[s](r, 2) = 0.25f;
   }
   ASSERT_TRUE(SaveGeometryFile("J"));
-  GeometryAnswers[5] = "N";
+  GeometryAnswers[kShellRoofAtOpenSlot] = "N";
   GeometryChoices shell;
   shell.shell = shell.inPlane = true;
   Accept({"2", "0", "3", "3E7", "0.2", "1E-5"}, shell);
   int n = 0;
   Table2D<float> t = Rows(3, 3, n);
   ASSERT_EQ(n, 2);
-  EXPECT_EQ(GeometryAnswers[4], "Y");
+  EXPECT_EQ(GeometryAnswers[kShellRoofSlot], "Y");
   EXPECT_FLOAT_EQ(t(2, 1), 1.5f);
   EXPECT_FLOAT_EQ(t(2, 2), 0);
   EXPECT_FLOAT_EQ(t(2, 3), 0.25f);
@@ -282,7 +283,7 @@ TEST(GeometryCells, ColumnsAndTexts) {
   EXPECT_EQ(CellTexts(4, 1), "1.5E-09");  // exponent form never cut
   EXPECT_EQ(CellTexts(2, 2), "0");
   Substructure = "STRIP";
-  GeometryAnswers[1] = "Y";
+  GeometryAnswers[kStripSlot] = "Y";
   EXPECT_EQ(FillGeometryCells(), 2);
 
   testing::SetJobGeometry("TANK", "ROOF STRUCTURE", 4, 4, 1, 0, 0);
@@ -292,7 +293,7 @@ TEST(GeometryCells, ColumnsAndTexts) {
   WorkTables[3](1, 3) = 0.3f;
   EXPECT_EQ(FillGeometryCells(), 2);
   EXPECT_EQ(CellTexts(2, 1), ".25");
-  GeometryAnswers[4] = "Y";
+  GeometryAnswers[kShellRoofSlot] = "Y";
   EXPECT_EQ(FillGeometryCells(), 3);
   EXPECT_EQ(CellTexts(2, 1), "2.5000E-1");
   EXPECT_EQ(CellTexts(3, 1), "1.2500E-1");
@@ -308,9 +309,9 @@ TEST(GeometryCells, GenerationLabels) {
   StructureType = "TANK";
   Substructure = "ROOF STRUCTURE";
   GeometryAnswers.assign(8, "N");
-  GeometryAnswers[4] = "Y";
+  GeometryAnswers[kShellRoofSlot] = "Y";
   EXPECT_EQ(GeometryColumnLabel(1), " Element Width x-Comp. x[m]=");
-  GeometryAnswers[4] = "N";
+  GeometryAnswers[kShellRoofSlot] = "N";
   EXPECT_EQ(GeometryColumnLabel(1), " Element Width B[m]=");
 }
 

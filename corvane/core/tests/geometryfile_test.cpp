@@ -4,6 +4,7 @@
 
 #include "core/jobdata.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/slots.h"
 #include "testsupport.h"
 
 namespace corvane {
@@ -61,7 +62,7 @@ TEST(GeometryFile, BeamOfTenElementsHasItsFirstRowOnLine7And18Lines) {
   ClearJob();
   StructureType = "BEAM/STRIP";
   JobDataTable(1, 1) = 10;
-  GeometryAnswers[1] = "N";
+  GeometryAnswers[kStripSlot] = "N";
   TextLineArray lines(2);
   int count = 0, s1 = 0, s2 = 0, s3 = 0;
   ListGeometry(lines, count, GeometryAnswers, s1, s2, s3, 1, GeometryHeader("J"));
@@ -76,7 +77,7 @@ TEST(GeometryFile, StripHasItsWordAndTwoColumnHeading) {
   ClearJob();
   JobDataTable(1, 1) = 2;
   JobDataTable(1, 2) = 1.5;
-  GeometryAnswers[1] = "Y";
+  GeometryAnswers[kStripSlot] = "Y";
   TextLineArray lines(2);
   int count = 0, s1 = 0, s2 = 0, s3 = 0;
   ListGeometry(lines, count, GeometryAnswers, s1, s2, s3, 1, "h");
@@ -308,7 +309,7 @@ TEST(GeometryFile, DamagedElementCountIsReportedAsMissingData) {
 TEST(GeometryFile, RadialSectionAnswerGoesOnItsOwnLineOnly) {
   int count = 0;
   TextLineArray shell = LoadFixture("TANKSHELL.GEO", count);
-  GeometryAnswers[7] = "N";
+  GeometryAnswers[kCurvedSectionSlot] = "N";
   SetRadialSectionAnswer(shell, count);
   EXPECT_EQ(shell[26], "Radial Section in form of a CURVE (?)  N");
 
@@ -329,8 +330,8 @@ TEST(GeometryFile, RadialSectionAnswerGoesOnItsOwnLineOnly) {
 void WriteTank(int nr, const std::string& inPlane, const std::string& shell) {
   testing::SetJobGeometry("TANK", "BASE PLATE", 4, 4, nr, 0, 0);
   JobSpec = "T";
-  GeometryAnswers[3] = inPlane;
-  GeometryAnswers[4] = shell;
+  GeometryAnswers[kRoofInPlaneSlot] = inPlane;
+  GeometryAnswers[kShellRoofSlot] = shell;
   for (int s = 1; s <= 3; ++s) {
     WorkTables[s].Redim(4, 3);
     for (int r = 1; r <= 4; ++r) WorkTables[s](r, 1) = 1.5f, WorkTables[s](r, 2) = 0.25f;
@@ -344,18 +345,18 @@ TEST(GeometryFile, ARooflessTankKeepsNoRoofAnswerOfTheJobReadBefore) {
   Table2D<float> table;
   int ok = 0;
   LoadGeometryFile("T", table, 0, 3, ok);
-  ASSERT_EQ(GeometryAnswers[3], "Y");
-  GeometryAnswers[6] = "5";  // a roof load table's kind is no file answer
+  ASSERT_EQ(GeometryAnswers[kRoofInPlaneSlot], "Y");
+  GeometryAnswers[kRoofLoadKindSlot] = "5";  // a roof load table's kind is no file answer
 
   WriteTank(0, "N", "N");
   int count = 0;
   TextLineArray written = FileLines("T.geo", count);
   GeometryAnswers.assign(8, "Y");
-  GeometryAnswers[6] = "5";
+  GeometryAnswers[kRoofLoadKindSlot] = "5";
   LoadGeometryFile("T", table, 0, 3, ok);
   EXPECT_EQ(ok, 1);
-  EXPECT_EQ(GeometryAnswers[3], "N");
-  EXPECT_EQ(GeometryAnswers[6], "5");
+  EXPECT_EQ(GeometryAnswers[kRoofInPlaneSlot], "N");
+  EXPECT_EQ(GeometryAnswers[kRoofLoadKindSlot], "5");
   ASSERT_TRUE(SaveGeometryFile("T"));
   int again = 0;
   TextLineArray saved = FileLines("T.geo", again);
@@ -371,7 +372,7 @@ TEST(GeometryFile, AnEmptyShellAnswerReadsEmptyAndWritesBackUnchanged) {
     Table2D<float> table;
     int ok = 0;
     LoadGeometryFile("T", table, 0, 3, ok);
-    EXPECT_EQ(GeometryAnswers[4], shell);
+    EXPECT_EQ(GeometryAnswers[kShellRoofSlot], shell);
     ASSERT_TRUE(SaveGeometryFile("T"));
     int again = 0;
     TextLineArray saved = FileLines("T.geo", again);

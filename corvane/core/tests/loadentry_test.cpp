@@ -2,6 +2,7 @@
 
 #include "corvane/core/globals.h"
 #include "corvane/core/loadentry.h"
+#include "corvane/core/slots.h"
 #include "testsupport.h"
 
 namespace corvane {
@@ -9,7 +10,7 @@ namespace {
 
 void Job(const char* type, const char* substructure, const char* shell = "N", int n = 4) {
   testing::SetJobGeometry(type, substructure, n, n + 1, n + 2, 0, 0);
-  GeometryAnswers[4] = shell;
+  GeometryAnswers[kShellRoofSlot] = shell;
   LoadCaseName = "A";
 }
 
@@ -120,7 +121,7 @@ TEST(LoadTemplate, TablesOfEveryKindAndStructure) {
   Job("TANK", "ROOF STRUCTURE", "Y");
   for (int k = 3; k <= 7; ++k) {
     SetRoofLoadTemplate(k);
-    EXPECT_EQ(GeometryAnswers[6], std::to_string(k));
+    EXPECT_EQ(GeometryAnswers[kRoofLoadKindSlot], std::to_string(k));
   }
 }
 

@@ -9,6 +9,7 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/loadentry.h"
 #include "corvane/core/loadfile.h"
+#include "corvane/core/slots.h"
 #include "testsupport.h"
 
 namespace corvane {
@@ -28,7 +29,7 @@ struct Job {
 
 void SetJob(const Job& j) {
   testing::SetJobGeometry(j.type, j.substructure, j.nb, j.nw, j.nr, j.plateInner, j.roofInner);
-  GeometryAnswers[4] = j.shell;
+  GeometryAnswers[kShellRoofSlot] = j.shell;
   for (int s = 1; s <= 3; ++s) {
     WorkTables[s].Redim(0, 0);
     for (int r = 1; r <= ElementCount(s); ++r) {
@@ -37,7 +38,7 @@ void SetJob(const Job& j) {
       WorkTables[s](r, 3) = 0.25f;
     }
   }
-  if (StructureType == "BEAM/STRIP") GeometryAnswers[1] = std::string(j.substructure) == "STRIP" ? "Y" : "N";
+  if (StructureType == "BEAM/STRIP") GeometryAnswers[kStripSlot] = std::string(j.substructure) == "STRIP" ? "Y" : "N";
 }
 
 // Reads a fixture's values and tables, writes the listing again: the same lines.

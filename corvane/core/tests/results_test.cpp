@@ -11,6 +11,7 @@
 #include "../../../common/tests/testdir.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/results.h"
+#include "corvane/core/slots.h"
 #include "testsupport.h"
 
 namespace corvane {
@@ -129,12 +130,12 @@ TEST(StructuralActions, CaptionsTitlesAndSourcesAsOffered) {
 TEST(StructuralActions, TheHalfSpaceWinsOverTheWinklerFoundation) {
   std::vector<std::string> flags(20, "N");
   EXPECT_EQ(SoilKind(flags), 0);
-  flags[4] = "Y";
+  flags[kWinklerSlot] = "Y";
   EXPECT_EQ(SoilKind(flags), 1);
-  flags[5] = "Y";
+  flags[kIsotropicHalfSpaceSlot] = "Y";
   EXPECT_EQ(SoilKind(flags), 2);
-  flags[5] = "N";
-  flags[6] = "Y";
+  flags[kIsotropicHalfSpaceSlot] = "N";
+  flags[kAnisotropicHalfSpaceSlot] = "Y";
   EXPECT_EQ(SoilKind(flags), 2);
   EXPECT_EQ(SoilKind({}), 0);
 }
@@ -148,8 +149,8 @@ class ResultsReaderTest : public ::testing::Test {
     JobSpec = "JOB";
     LoadCaseName = loadCase;
     SupportFlags.assign(20, "N");
-    if (soil == 1) SupportFlags[4] = "Y";
-    if (soil == 2) SupportFlags[5] = "Y";
+    if (soil == 1) SupportFlags[kWinklerSlot] = "Y";
+    if (soil == 2) SupportFlags[kIsotropicHalfSpaceSlot] = "Y";
     if (!fixture.empty()) Copy(fixture, ResultsFileName());
     ClearActionState();
     OfferActions(CurrentActions(), SoilKind(SupportFlags));
@@ -253,20 +254,20 @@ TEST_F(ResultsReaderTest, TheTablesOfATanksWallAndRoofs) {
   EXPECT_EQ(Points(1), (Pairs{{0, -15}, {2, -7}, {4, 1}}));
   // A flat roof with in-plane forces: table 2 from E1 + 12, table 3 after its dash line.
   Job("TANK", "ROOF STRUCTURE", 2, "FLAT2.RRW", "Water");
-  GeometryAnswers[3] = "Y";
+  GeometryAnswers[kRoofInPlaneSlot] = "Y";
   OfferActions(CurrentActions(), 0);
   EXPECT_EQ(Points(7), (Pairs{{0, -2150.4f}, {3, -1804.8f}, {6, -768}}));
   EXPECT_EQ(Points(10), (Pairs{{0, -3}, {3, -2.1f}, {6, -1.2f}}));
   // A shell roof: table 2 from E1 + 9, and "*INFINITY*" in table 3 takes the second row's sign.
   Job("TANK", "ROOF STRUCTURE", 2, "SHELL2.RRW", "Water");
-  GeometryAnswers[4] = "Y";
+  GeometryAnswers[kShellRoofSlot] = "Y";
   OfferActions(CurrentActions(), 0);
   EXPECT_EQ(Points(4), (Pairs{{0, 4.2f}, {3, 1.5f}, {6, -6.6f}}));
   EXPECT_EQ(Points(8), (Pairs{{0, -9.9E21f}, {3, -4.5f}, {6, -9}}));
   EXPECT_EQ(Points(1), (Pairs{{0, -2E-3f}, {3, -1.55E-3f}, {6, -2E-4f}}));
   // A base plate of 60 elements with in-plane forces and soil: table 3 after the dash line.
   Job("TANK", "BASE PLATE", 60, "BASE60.RPW", "Water", 2);
-  GeometryAnswers[1] = "Y";
+  GeometryAnswers[kStripSlot] = "Y";
   OfferActions(CurrentActions(), 2);
   ASSERT_EQ(GraphState[kActionsOffered], 11);
   EXPECT_EQ(Points(1).size(), 61u);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/numbers.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportentry.h"
 #include "testsupport.h"
 
@@ -109,17 +110,17 @@ TEST(SupportTypes, FlagsToStatesAndBack) {
   s[5] = 1;
   s[8] = 1;
   MapSupportTypeFlags(flags, s, 0);
-  EXPECT_EQ(flags[7], "Y");
-  EXPECT_EQ(flags[9], "S");
-  EXPECT_EQ(flags[11], "H");
-  EXPECT_EQ(flags[12], "N");
-  EXPECT_EQ(flags[13], "N");  // the roof's own answers are left alone
+  EXPECT_EQ(flags[kWallWinklerSlot], "Y");
+  EXPECT_EQ(flags[kPlateWallJointSlot], "S");
+  EXPECT_EQ(flags[kRoofWallJointSlot], "H");
+  EXPECT_EQ(flags[kRoofJointMiddleSlot], "N");
+  EXPECT_EQ(flags[kRoofEdgeFixedSlot], "N");  // the roof's own answers are left alone
   SetJobGeometry("TANK", "WALL", 10, 8, 0, 0, 0);
   s.fill(0);
   s[7] = 1;
   MapSupportTypeFlags(flags, s, 0);
-  EXPECT_EQ(flags[11], "Y");
-  EXPECT_EQ(flags[9], "M");  // a group with nothing set keeps its first button
+  EXPECT_EQ(flags[kRoofWallJointSlot], "Y");
+  EXPECT_EQ(flags[kPlateWallJointSlot], "M");  // a group with nothing set keeps its first button
 }
 
 TEST(SupportTypes, SupportedRule) {
@@ -146,15 +147,15 @@ TEST(SupportTypes, SupportedRule) {
 TEST(SupportTypes, WallConnectionsDefaultToMonolithic) {
   SetJobGeometry("TANK", "WALL", 10, 8, 4, 0, 0);
   std::vector<std::string> flags(20, "N");
-  flags[11] = " H";
+  flags[kRoofWallJointSlot] = " H";
   DefaultWallConnections(flags);
-  EXPECT_EQ(flags[9], "M");
-  EXPECT_EQ(flags[11], " H");  // a stored letter is kept as it is
+  EXPECT_EQ(flags[kPlateWallJointSlot], "M");
+  EXPECT_EQ(flags[kRoofWallJointSlot], " H");  // a stored letter is kept as it is
   SetJobGeometry("TANK", "WALL", 10, 8, 0, 0, 0);
   flags.assign(20, "N");
   DefaultWallConnections(flags);
-  EXPECT_EQ(flags[9], "M");
-  EXPECT_EQ(flags[11], "N");  // without a roof item 11 is the top edge's "Y"/"N"
+  EXPECT_EQ(flags[kPlateWallJointSlot], "M");
+  EXPECT_EQ(flags[kRoofWallJointSlot], "N");  // without a roof item 11 is the top edge's "Y"/"N"
 }
 
 TEST(SupportTables, TemplatesOfEachStructure) {
@@ -249,17 +250,17 @@ TEST(HalfSpace, ItemChecks) {
 TEST(HalfSpace, StoredWhereTheStructureKeepsIt) {
   SetJobGeometry("BEAM/STRIP", "BEAM", 3, 0, 0, 0, 0);
   SupportFlags.assign(20, "");
-  SupportFlags[9] = " 0.3";
+  SupportFlags[kHalfSpacePoissonSlot] = " 0.3";
   EXPECT_EQ(HalfSpaceOpeningText(1), "0.0");  // an empty stored value
   EXPECT_EQ(HalfSpaceOpeningText(2), "0.3");
   StoreHalfSpace({"", "25000", "0.35"});
-  EXPECT_EQ(SupportFlags[8], "25000");
-  EXPECT_EQ(SupportFlags[9], "0.35");
+  EXPECT_EQ(SupportFlags[kHalfSpaceModulusSlot], "25000");
+  EXPECT_EQ(SupportFlags[kHalfSpacePoissonSlot], "0.35");
   SetJobGeometry("TANK", "BASE PLATE", 3, 3, 0, 0, 0);
   StoreHalfSpace({"", "1", "2", "3", "0.1", "0.2"});
-  EXPECT_EQ(SupportFlags[15], "1");
-  EXPECT_EQ(SupportFlags[19], "0.2");
-  EXPECT_EQ(SupportFlags[8], "25000");
+  EXPECT_EQ(SupportFlags[kBaseModulusSlot], "1");
+  EXPECT_EQ(SupportFlags[kBaseVerticalPoissonSlot], "0.2");
+  EXPECT_EQ(SupportFlags[kHalfSpaceModulusSlot], "25000");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "testsupport.h"
 
@@ -22,7 +23,7 @@ struct Job {
 
 void SetJob(const Job& j) {
   testing::SetJobGeometry(j.type, j.substructure, j.nb, j.nw, j.nr, j.plateInner, j.roofInner);
-  if (std::string(j.substructure) == "STRIP") GeometryAnswers[1] = "Y";
+  if (std::string(j.substructure) == "STRIP") GeometryAnswers[kStripSlot] = "Y";
 }
 
 void SizeSupportTables(int nb, int nw) {
@@ -111,7 +112,7 @@ TEST(SupportFile, BeamWithoutOptionalSupportsHasSixLines) {
 TEST(SupportFile, SolidPlateHasOneEdgeAnswer) {
   SetJob({"PLATE", "PLATE", 4, 0, 0, 0, 0});
   ClearSupportFlags(2);
-  SupportFlags[1] = " y";
+  SupportFlags[kEdgeFixedSlot] = " y";
   TextLineArray lines(2);
   int count = 0, a = 0, b = 0, c = 0, d = 0;
   ListSupports(SupportFlags, lines, count, 2, a, b, c, d, "h", "");
@@ -120,8 +121,8 @@ TEST(SupportFile, SolidPlateHasOneEdgeAnswer) {
   int starts[4], w = 0, r = 0;
   std::string nodes;
   ReadSupportData(SupportFlags, lines, count, 2, starts[0], starts[1], starts[2], starts[3], "J", nodes, w, r);
-  EXPECT_EQ(SupportFlags[1], "Y");
-  EXPECT_EQ(SupportFlags[7], "N");
+  EXPECT_EQ(SupportFlags[kEdgeFixedSlot], "Y");
+  EXPECT_EQ(SupportFlags[kOuterEdgeFixedSlot], "N");
 }
 
 TEST(SupportFile, UnyieldingListWithALetterReadsAsNone) {
@@ -138,7 +139,7 @@ TEST(SupportFile, UnyieldingListWithALetterReadsAsNone) {
     int s[4], w = 0, r = 0;
     std::string nodes = "old";
     ReadSupportData(SupportFlags, lines, 4, 1, s[0], s[1], s[2], s[3], "J", nodes, w, r);
-    EXPECT_EQ(SupportFlags[2], c.flag) << c.line;
+    EXPECT_EQ(SupportFlags[kUnyieldingSlot], c.flag) << c.line;
     EXPECT_EQ(nodes, c.nodes) << c.line;
   }
 }
@@ -174,7 +175,7 @@ TEST(SupportFile, WrittenFileReadsBack) {
     ASSERT_TRUE(SaveGeometryFile(JobSpec)) << c.name;
     ClearSupportFlags(type);
     for (size_t i = 0; i < c.flags.size(); ++i) SupportFlags[i + 1] = c.flags[i];
-    UnyieldingNodes = SupportFlags[2] == "Y" ? "1,3" : "";
+    UnyieldingNodes = SupportFlags[kUnyieldingSlot] == "Y" ? "1,3" : "";
     SizeSupportTables(c.job.nb, c.job.nw);
     ElasticSupportTable(2, 1) = 5000;
     ElasticSupportTable(2, 2) = type == 1 ? 250.0f : 0.0f;
@@ -204,9 +205,9 @@ TEST(SupportFile, WrittenFileReadsBack) {
         EXPECT_EQ(SupportFlags[static_cast<size_t>(i)], flags[static_cast<size_t>(i)]) << c.name << " item " << i;
       }
     }
-    EXPECT_EQ(UnyieldingNodes, flags[2] == "Y" ? "1,3" : "") << c.name;
+    EXPECT_EQ(UnyieldingNodes, flags[kUnyieldingSlot] == "Y" ? "1,3" : "") << c.name;
     const Table2D<float>* read[4] = {&ElasticSupportTable, &WinklerTable, &WallRestraintTable, &WallWinklerTable};
-    const bool listed[4] = {flags[3] == "Y", flags[4] == "Y", type == 3 && flags[8] == "Y", type == 3 && flags[7] == "Y"};
+    const bool listed[4] = {flags[kElasticSupportsSlot] == "Y", flags[kWinklerSlot] == "Y", type == 3 && flags[kWallRestraintsSlot] == "Y", type == 3 && flags[kWallWinklerSlot] == "Y"};
     for (int k = 0; k < 4; ++k) {
       if (!listed[k]) continue;
       for (int r = 0; r < saved[k].Rows(); ++r)
@@ -225,10 +226,10 @@ TEST(SupportFile, EmptyTableTurnsItsAnswerOff) {
   SizeSupportTables(2, 2);
   WinklerTable(2, 2) = 1000;  // the only value
   ASSERT_TRUE(SaveSupportFile(3));
-  EXPECT_EQ(SupportFlags[3], "N");
-  EXPECT_EQ(SupportFlags[4], "Y");
-  EXPECT_EQ(SupportFlags[7], "N");
-  EXPECT_EQ(SupportFlags[8], "N");
+  EXPECT_EQ(SupportFlags[kElasticSupportsSlot], "N");
+  EXPECT_EQ(SupportFlags[kWinklerSlot], "Y");
+  EXPECT_EQ(SupportFlags[kWallWinklerSlot], "N");
+  EXPECT_EQ(SupportFlags[kWallRestraintsSlot], "N");
   int count = 0;
   TextLineArray lines = FileLines("JOB3.SUP", count);
   ASSERT_GT(count, 10);
@@ -247,7 +248,7 @@ TEST(SupportFile, MissingFileGivesEveryAnswerNo) {
   LoadSupportFile(1, n1, n2, n3, 0, ok);
   EXPECT_EQ(ok, 1);
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(SupportFlags[static_cast<size_t>(i)], "N") << i;
-  EXPECT_EQ(SupportFlags[8], "");
+  EXPECT_EQ(SupportFlags[kHalfSpaceModulusSlot], "");
   EXPECT_EQ(UnyieldingNodes, "");
   EXPECT_EQ(ElasticSupportTable.Rows(), 5);
   EXPECT_FLOAT_EQ(ElasticSupportTable(4, 0), 4.0f);
@@ -276,9 +277,9 @@ TEST(SupportFile, FileCutShortReadsTheRowsItHas) {
   int n1 = 0, n2 = 0, n3 = 0, ok = 0;
   LoadSupportFile(1, n1, n2, n3, 0, ok);
   ASSERT_EQ(ok, 1);
-  EXPECT_EQ(SupportFlags[1], "Y");
-  EXPECT_EQ(SupportFlags[4], "Y");
-  EXPECT_EQ(SupportFlags[7], "N");
+  EXPECT_EQ(SupportFlags[kEdgeFixedSlot], "Y");
+  EXPECT_EQ(SupportFlags[kWinklerSlot], "Y");
+  EXPECT_EQ(SupportFlags[kOuterEdgeFixedSlot], "N");
   EXPECT_FLOAT_EQ(WinklerTable(1, 1), 20000.0f);
   EXPECT_FLOAT_EQ(WinklerTable(3, 1), 25000.0f);
   EXPECT_FLOAT_EQ(WinklerTable(2, 1), 0.0f);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/tablecells.h"
 
 namespace corvane {
@@ -44,7 +45,7 @@ TEST(GeometryTable, OkCheckMessages) {
     StructureType = c.type;
     Substructure = c.sub;
     GeometryAnswers.assign(8, "N");
-    GeometryAnswers[4] = c.shell;
+    GeometryAnswers[kShellRoofSlot] = c.shell;
     Cells(c.rows);
     EXPECT_EQ(GeometryTableError(static_cast<int>(c.rows.size()), c.d), c.message) << c.name;
   }
@@ -142,8 +143,8 @@ TEST(TableCells, LoadTablesOfTheKind) {
   for (const auto& c : cases) {
     Substructure = c.sub;
     GeometryAnswers.assign(8, "N");
-    GeometryAnswers[4] = c.shell;
-    GeometryAnswers[6] = c.roofKind;
+    GeometryAnswers[kShellRoofSlot] = c.shell;
+    GeometryAnswers[kRoofLoadKindSlot] = c.roofKind;
     c.table->Redim(0, 0);
     Cells({{"1", "2"}, {"-3.5", "4"}});
     StoreLoadCells(c.kind, 2, 2);

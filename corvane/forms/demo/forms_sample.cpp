@@ -30,6 +30,7 @@
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/loadfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
@@ -43,8 +44,8 @@ void Geometry(const char* type, const char* sub, int n, bool shell) {
   Substructure = sub;
   JobSpec = "C:\\TANKS\\SAMPLE";
   GeometryAnswers.assign(8, "N");
-  GeometryAnswers[4] = shell ? "Y" : "N";
-  GeometryAnswers[7] = "Y";
+  GeometryAnswers[kShellRoofSlot] = shell ? "Y" : "N";
+  GeometryAnswers[kCurvedSectionSlot] = "Y";
   JobDataTable.Redim(8, 6);
   JobDataTable(1, 1) = n;
   JobDataTable(1, 2) = 8;
@@ -162,7 +163,7 @@ void LoadJob(const char* type, const char* sub, bool shell) {
   JobSpec = "C:\\TANKS\\SAMPLE";
   LoadCaseName = "Dead load";
   GeometryAnswers.assign(8, "N");
-  GeometryAnswers[4] = shell ? "Y" : "N";
+  GeometryAnswers[kShellRoofSlot] = shell ? "Y" : "N";
   JobDataTable.Redim(8, 6);
   for (int s = 1; s <= 3; ++s) JobDataTable(s, 1) = 6;
   JobDataTable(2, 3) = 8;
@@ -205,20 +206,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     EnterGeometry(nullptr);
   } else if (what == "supports") {
     SupportJob("BEAM/STRIP", "BEAM", 8);
-    SupportFlags[2] = "Y";
-    SupportFlags[3] = "Y";
-    SupportFlags[5] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
+    SupportFlags[kElasticSupportsSlot] = "Y";
+    SupportFlags[kIsotropicHalfSpaceSlot] = "Y";
     UnyieldingNodes = "1,9";
     RunSupportTypeDialog(nullptr, 0);
   } else if (what == "wall") {
     SupportJob("TANK", "WALL", 8);
-    GeometryAnswers[4] = "Y";
-    SupportFlags[7] = "Y";
-    SupportFlags[9] = "H";
+    GeometryAnswers[kShellRoofSlot] = "Y";
+    SupportFlags[kWallWinklerSlot] = "Y";
+    SupportFlags[kPlateWallJointSlot] = "H";
     RunSupportTypeDialog(nullptr, 1);
   } else if (what == "checklist") {
     SupportJob("BEAM/STRIP", "BEAM", 20);
-    SupportFlags[2] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
     UnyieldingNodes = "1,3,6,11";
     TableRows = 21;
     FormTexts.Redim(kGenerationTextRow, 6);
@@ -233,7 +234,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     ShowTableWindow(nullptr, SupportTableDialog(elastic ? "ELASTIC" : "WINKLER"));
   } else if (what == "halfspace") {
     SupportJob("PLATE", "PLATE", 8);
-    SupportFlags[8] = "30000";
+    SupportFlags[kHalfSpaceModulusSlot] = "30000";
     ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc);
   } else if (what == "beamloads" || what == "wallloads" || what == "roofloads") {
     bool beam = what == "beamloads";

@@ -12,8 +12,11 @@
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "formtest.h"
 #include "win/testing/wintest.h"
@@ -51,7 +54,7 @@ void GridOf(const char* word, int rows, const char* unit = "ELEMENT") {
 Step Generate(const std::vector<std::string>& texts) {
   return WhenDialog(JobCaption(), [texts](HWND d) {
     for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, 241 + static_cast<int>(i), texts[i]);
-    wintest::PostClick(d, 55);
+    wintest::PostClick(d, kOkId);
   });
 }
 Step Warned(std::vector<std::string>& texts) {
@@ -74,7 +77,7 @@ TEST(GenerationDialog, FieldsLabelsAndDefaults) {
                           for (int id : {120, 110, 111, 112, 113, 241, 242, 243, 244}) seen.push_back(wintest::GetText(d, id));
                           seen.push_back(GetDlgItem(d, 131) ? "131" : "no 131");
                           seen.push_back(GetFocus() == GetDlgItem(d, 241) ? "focus 241" : "focus elsewhere");
-                          wintest::PostClick(d, 56);
+                          wintest::PostClick(d, kFormCancelId);
                         })},
                        [] { RunGenerationDialog(nullptr, 2); });
   EXPECT_TRUE(run.finished);
@@ -90,7 +93,7 @@ TEST(GenerationDialog, FieldsLabelsAndDefaults) {
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               seen.push_back(wintest::GetText(d, 110));
               seen.push_back(wintest::GetText(d, 111));
-              wintest::PostClick(d, 56);
+              wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
   EXPECT_EQ(seen, (std::vector<std::string>{" START NODE No:", " END NODE No:"}));
@@ -119,7 +122,7 @@ TEST(GenerationDialog, RangesAndFieldChecks) {
     wintest::TraceCapture trace;
     int end = -1;
     std::vector<Step> steps = {Generate(c.texts)};
-    if (!c.warning.empty()) steps.insert(steps.end(), {Warned(warnings), Press(56)});
+    if (!c.warning.empty()) steps.insert(steps.end(), {Warned(warnings), Press(kFormCancelId)});
     bool checkList = c.texts.size() == 3;
     auto run = RunScript(steps, [&] {
       if (checkList) {
@@ -166,7 +169,7 @@ TEST(GenerationDialog, AShellRoofsWholeRoofInOneStep) {
   GridOf("GEOMETRY", 8);
   StructureType = "TANK";
   Substructure = "ROOF STRUCTURE";
-  GeometryAnswers[4] = "Y";
+  GeometryAnswers[kShellRoofSlot] = "Y";
   JobDataTable.Redim(8, 6);
   JobDataTable(3, 1) = 8;
   JobDataTable(3, 2) = 2;
@@ -176,7 +179,7 @@ TEST(GenerationDialog, AShellRoofsWholeRoofInOneStep) {
               box = GetDlgItem(d, 131) != nullptr;
               checked = IsDlgButtonChecked(d, 131) == BST_CHECKED;
               wintest::SetText(d, 241, "junk");
-              wintest::PostClick(d, 55);
+              wintest::PostClick(d, kOkId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
   EXPECT_TRUE(box);
@@ -185,7 +188,7 @@ TEST(GenerationDialog, AShellRoofsWholeRoofInOneStep) {
   // Not for the other columns.
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               box = GetDlgItem(d, 131) != nullptr;
-              wintest::PostClick(d, 56);
+              wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 2); });
   EXPECT_FALSE(box);
@@ -196,13 +199,13 @@ TEST(UniformDialog, ZeroRefusedInAGeometryTableNotInASupportTable) {
     GridOf(word, 5);
     std::vector<std::string> warnings, seen;
     std::vector<Step> steps = {WhenDialog(JobCaption(), [&](HWND d) {
-      seen.push_back(wintest::GetText(d, 120));
+      seen.push_back(wintest::GetText(d, kHeadingId));
       seen.push_back(GetDlgItem(d, 231) ? "231" : "");
       wintest::SetText(d, 231, "0");
       wintest::PressKey(GetDlgItem(d, 231), VK_RETURN);  // Enter in the only field presses Ok
     })};
     bool geometry = std::string(word) == "GEOMETRY";
-    if (geometry) steps.insert(steps.end(), {Warned(warnings), Press(56)});
+    if (geometry) steps.insert(steps.end(), {Warned(warnings), Press(kFormCancelId)});
     RunScript(steps, [] { RunUniformDialog(nullptr, 1); });
     EXPECT_EQ(seen, (std::vector<std::string>{" UNIFORM GEOMETRY DATA GENERATION:", "231"}));
     EXPECT_EQ(DialogStatus, geometry ? "ZZZ" : "0") << word;
@@ -230,7 +233,7 @@ struct Look {
 
 Look LookAt(HWND d) {
   Look l;
-  l.heading = wintest::GetText(d, 150);
+  l.heading = wintest::GetText(d, kGeometryHeadingId);
   for (int i = 1; i <= 6; ++i) {
     if (!GetDlgItem(d, 100 + i)) break;
     l.labels.push_back(wintest::GetText(d, 110 + i));
@@ -265,7 +268,7 @@ TEST(GeometryDialog, RowsLabelsAndUnitsOfEachStructure) {
     RunScript({WhenDialog(JobCaption(), [&](HWND d) {
                 l = LookAt(d);
                 focus = GetDlgCtrlID(GetFocus());
-                wintest::PostClick(d, 2);
+                wintest::PostClick(d, kCancelId);
               })},
               [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
     EXPECT_EQ(end, 0);
@@ -297,7 +300,7 @@ TEST(GeometryDialog, ShellChecksAndDisablesTheInPlaneBoxPlateEnablesIt) {
               look(d);
               wintest::Click(d, 133);
               look(d);
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   EXPECT_EQ(state, (std::vector<int>{0, 1, 1, 0, 1, 1}));
@@ -311,7 +314,7 @@ TEST(GeometryDialog, ARoofOfNoElementsIsSavedAndEndsWithoutTheTable) {
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               box131 = IsDlgButtonChecked(d, 131) == BST_CHECKED;
               wintest::SetText(d, 104, "not checked");
-              wintest::PostClick(d, 55);
+              wintest::PostClick(d, kOkId);
             })},
             [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   EXPECT_TRUE(box131);
@@ -331,11 +334,11 @@ TEST(GeometryDialog, RefusalsComeAfterTheFourTonesAndKeepTheTexts) {
                   [](HWND d) {
                     const char* texts[] = {"4", "10", "3E7", "0.5", "1E-5"};
                     for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
-                    wintest::PostClick(d, 55);
+                    wintest::PostClick(d, kOkId);
                   }),
        Warned(warnings), WhenDialog(JobCaption(), [&](HWND d) {
          kept = wintest::GetText(d, 104);
-         wintest::PostClick(d, 2);
+         wintest::PostClick(d, kCancelId);
        })},
       [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   EXPECT_TRUE(run.finished);
@@ -385,7 +388,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
                    box131 = IsDlgButtonChecked(d, 131) == BST_CHECKED;
                    const char* texts[] = {"4", "10", "3E7", "0.2", "1E-5"};
                    for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
-                   wintest::PostClick(d, 55);
+                   wintest::PostClick(d, kOkId);
                  }),
       table([&](HWND d) {
         columns = TableColumns;
@@ -394,7 +397,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
       WhenDialog(JobCaption(), [](HWND d) {
         if (!GetDlgItem(d, 231)) return;
         wintest::SetText(d, 231, "2.5");
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       }),
       table([](HWND d) { wintest::PostClick(d, 124); }),  // GENERATE the widths
       Generate({"1", "4", "1", "0.3"}),
@@ -406,7 +409,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
           GetWindowTextA(Cell(4, c), text, sizeof text);
           cells.push_back(text);
         }
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       }),
   };
   std::vector<std::string> views;
@@ -425,7 +428,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
   std::vector<std::string> texts;
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               for (int id = 101; id <= 105; ++id) texts.push_back(wintest::GetText(d, id));
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   EXPECT_EQ(texts, (std::vector<std::string>{"4", "10", "3.0000E+7", ".2", "1.000E-5"}));
@@ -450,7 +453,7 @@ TEST(GeometryEntry, ACancelledUniformValueLeavesTheColumn) {
              WhenDialog(JobCaption(), [](HWND d) {
                if (!GetDlgItem(d, 231)) return;
                wintest::SetText(d, 231, "9");
-               wintest::PostClick(d, 56);
+               wintest::PostClick(d, kFormCancelId);
              }),
              WhenDialog(table, [&](HWND d) {
                for (int r = 1; r <= 3; ++r) {
@@ -458,7 +461,7 @@ TEST(GeometryEntry, ACancelledUniformValueLeavesTheColumn) {
                  GetWindowTextA(Cell(r, 3), text, sizeof text);
                  column.push_back(text);
                }
-               wintest::PostClick(d, 12121);
+               wintest::PostClick(d, kTableCancelId);
              })},
             [] { ShowTableWindow(nullptr, GeometryDetailsDialog()); });
   EXPECT_EQ(column, (std::vector<std::string>{".25", ".5", ".75"}));
@@ -474,12 +477,12 @@ TEST(GeometryEntry, AStripTableHasTwoValueColumns) {
                           const char* texts[] = {"3", "6", "3E7", "0.2", "1E-5"};
                           for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
                           wintest::Click(d, 132);
-                          wintest::PostClick(d, 55);
+                          wintest::PostClick(d, kOkId);
                         }),
              WhenDialog(JobCaption(), [&](HWND d) {
                if (!TablePage()) return;
                columns = TableColumns;
-               wintest::PostClick(d, 12121);
+               wintest::PostClick(d, kTableCancelId);
              })},
             [] { EnterGeometry(nullptr); });
   EXPECT_EQ(columns, 2);
@@ -506,15 +509,15 @@ TEST(TankChoice, GeometryWalksTheSubstructuresAndCancelEnds) {
     });
   };
   auto geometry = WhenDialog(JobCaption(), [&](HWND d) {
-    if (!GetDlgItem(d, 150)) return;
-    opened.push_back(wintest::GetText(d, 150));
-    wintest::PostClick(d, 2);  // the data dialog's own Cancel
+    if (!GetDlgItem(d, kGeometryHeadingId)) return;
+    opened.push_back(wintest::GetText(d, kGeometryHeadingId));
+    wintest::PostClick(d, kCancelId);  // the data dialog's own Cancel
   });
   int count = 0;
   std::string title, button;
   auto look = WhenDialog(JobCaption(), [&](HWND d) {
     title = wintest::GetText(d, 220);
-    button = wintest::GetText(d, 198);
+    button = wintest::GetText(d, kTankGeometryActionId);
     for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
   });
   int end = -1;
@@ -566,7 +569,7 @@ TEST(TankChoice, EnterOnAnOptionPressesTheActionButton) {
                         [](HWND d) {
                           wintest::PressKey(GetDlgItem(d, 201), VK_RETURN);
                         }),
-             WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, 2); })},
+             WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); })},
             [] { RunTankSubstructureChoice(nullptr, 3); });
   EXPECT_EQ(subs, std::vector<std::string>{"BASE PLATE"});
   TankActions = TankSubstructureActions();
@@ -584,7 +587,7 @@ TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
                                 {WM_CTLCOLORSTATIC, 122, form, RGB(0, 128, 0)},
                                 {WM_CTLCOLORSTATIC, 130, teal, white},
                                 {WM_CTLCOLORSTATIC, 132, teal, white}});
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   GridOf("GEOMETRY", 4);
@@ -594,7 +597,7 @@ TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
                                 {WM_CTLCOLOREDIT, 242, white, RGB(0, 0, 160)},
                                 {WM_CTLCOLORSTATIC, 120, RGB(235, 245, 255), RGB(128, 0, 0)},
                                 {WM_CTLCOLORSTATIC, 110, RGB(235, 245, 255), RGB(0, 0, 128)}});
-              wintest::PostClick(d, 56);
+              wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
   NewJob("TANK", "BASE PLATE");
@@ -604,7 +607,7 @@ TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
                                 {WM_CTLCOLORSTATIC, 201, teal, white},
                                 {WM_CTLCOLORSTATIC, 220, pale, RGB(0, 0, 0)},
                                 {WM_CTLCOLORBTN, 198, pale, RGB(0, 0, 0)}});
-              wintest::PostClick(d, 2);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { RunTankSubstructureChoice(nullptr, 1); });
 }
@@ -618,8 +621,8 @@ TEST(TankChoice, FocusAndPointerOnTheActionButton) {
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               focus = GetDlgCtrlID(GetFocus());
               GetCursorPos(&at);
-              GetWindowRect(GetDlgItem(d, 198), &button);
-              wintest::PostClick(d, 2);
+              GetWindowRect(GetDlgItem(d, kTankGeometryActionId), &button);
+              wintest::PostClick(d, kCancelId);
             })},
             [] { RunTankSubstructureChoice(nullptr, 1); });
   EXPECT_EQ(focus, 201);
@@ -648,11 +651,11 @@ TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
   POINT okAt{}, cancelAt{};
   auto look = WhenDialog(JobCaption(), [&](HWND d) {
     for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
-    ok = wintest::GetText(d, 9876);
-    cancel = wintest::GetText(d, 2);
-    okAt = wintest::ControlPlace(d, 9876);
-    cancelAt = wintest::ControlPlace(d, 2);
-    noActionButton = !GetDlgItem(d, 196) && !GetDlgItem(d, 197) && !GetDlgItem(d, 198);
+    ok = wintest::GetText(d, kContinueId);
+    cancel = wintest::GetText(d, kCancelId);
+    okAt = wintest::ControlPlace(d, kContinueId);
+    cancelAt = wintest::ControlPlace(d, kCancelId);
+    noActionButton = !GetDlgItem(d, kTankLoadActionId) && !GetDlgItem(d, kTankSupportActionId) && !GetDlgItem(d, kTankGeometryActionId);
   });
   HWND focusAfter = nullptr, secondOption = nullptr;
   auto choice = [&](int action) {
@@ -666,7 +669,7 @@ TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
     });
   };
   int end = -1;
-  auto run = RunScript({look, choice(9876), choice(9876), choice(9876), choice(2)},
+  auto run = RunScript({look, choice(kContinueId), choice(kContinueId), choice(kContinueId), choice(2)},
                        [&] { end = RunTankSubstructureChoice(nullptr, 4); });
   EXPECT_TRUE(run.finished);
   EXPECT_EQ(end, 1);

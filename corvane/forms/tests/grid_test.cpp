@@ -10,9 +10,11 @@
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -106,7 +108,7 @@ wintest::Step Press(int id) {
 wintest::Step FillLoadForm(const std::vector<std::string>& texts) {
   return WhenDialog(" LOAD DATA GENERATION - Load Case: Dead", [texts](HWND d) {
     for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, 241 + static_cast<int>(i), texts[i]);
-    wintest::Click(d, 55);
+    wintest::Click(d, kOkId);
   });
 }
 wintest::Step Answer() {
@@ -127,7 +129,7 @@ TEST(CorvaneGrid, LayoutOfTheTables) {
   for (const auto& c : cases) {
     Substructure = c.sub;
     GeometryAnswers.assign(8, "N");
-    GeometryAnswers[4] = c.shell;
+    GeometryAnswers[kShellRoofSlot] = c.shell;
     TableKind = c.kind;
     SetTableLayout(1, c.rows, c.columns);
     EXPECT_EQ(LabelWidth, c.label) << c.kind << " " << c.sub;
@@ -151,17 +153,17 @@ TEST(CorvaneGrid, ColoursTheHeadingsPageCellsAndRowLabels) {
                                       {WM_CTLCOLOREDIT, 3001, page, RGB(0, 0, 255)},
                                       {WM_CTLCOLORSTATIC, 5001, RGB(200, 220, 255), navy}});
         }),
-        Press(12121)});
+        Press(kTableCancelId)});
 }
 
 TEST(CorvaneGrid, ScrollsByRowsAndPages) {
   std::vector<int> tops;
   auto top = Do([&] { tops.push_back(TopRow); });
   Beam(5, 10);
-  Show({Key(5, 1, VK_RETURN), top, Key(1, 1, VK_NEXT), top, Press(12121)});
+  Show({Key(5, 1, VK_RETURN), top, Key(1, 1, VK_NEXT), top, Press(kTableCancelId)});
   Beam(21, 21);
   Show({Key(20, 2, VK_RETURN), top, Key(20, 2, VK_RETURN), top, Key(1, 2, VK_NEXT), top, Key(1, 2, VK_PRIOR), top,
-        Press(12121)});
+        Press(kTableCancelId)});
   EXPECT_EQ(tops, (std::vector<int>{1, 1, 2, 2, 2, 1}));
 }
 
@@ -195,7 +197,7 @@ TEST(CorvaneGrid, CharacterFilterByTable) {
     steps.push_back(Do([&] {
       for (size_t k = 0; k < c.typed.size(); ++k) kept.push_back(CellText(1, static_cast<int>(k) + 1));
     }));
-    steps.push_back(Press(12121));
+    steps.push_back(Press(kTableCancelId));
     Show(steps);
     EXPECT_EQ(kept, c.kept) << c.word;
   }
@@ -216,7 +218,7 @@ TEST(CorvaneGrid, UnyieldingNodesLockTheirFirstCellInNodalAndElasticTables) {
     TemplateTable(c.kind, c.word, 25);
     Substructure = c.sub;
     SupportFlags.assign(20, "N");
-    SupportFlags[2] = c.answer;
+    SupportFlags[kUnyieldingSlot] = c.answer;
     UnyieldingNodes = " ,2, 23,";
     CellTexts(2, 2) = "5";
     CellTexts(2, 23) = "6";
@@ -228,7 +230,7 @@ TEST(CorvaneGrid, UnyieldingNodesLockTheirFirstCellInNodalAndElasticTables) {
         state.push_back(IsWindowEnabled(Cell(pageRow, 2)) ? 1 : 0);
       });
     };
-    EXPECT_EQ(Show({look(2), Key(1, 2, VK_NEXT), look(23 - 6 + 1), Key(1, 2, VK_PRIOR), look(2), Press(9876)}), 1);
+    EXPECT_EQ(Show({look(2), Key(1, 2, VK_NEXT), look(23 - 6 + 1), Key(1, 2, VK_PRIOR), look(2), Press(kContinueId)}), 1);
     std::vector<int> locked = {0, 1, 1, 0, 1, 1, 0, 1, 1}, free = {1, 0, 1, 1, 0, 1, 1, 0, 1};
     EXPECT_EQ(state, c.locks ? locked : free) << c.word << " " << c.sub << " " << c.answer;
     EXPECT_EQ(CellTexts(2, 2), c.locks ? "" : "5") << c.word;
@@ -248,8 +250,8 @@ TEST(CorvaneGrid, ElementLengthsWithinATenthOfAPercent) {
     Beam(4, 10);
     CellTexts(2, 4) = c.last;
     wintest::TraceCapture trace;
-    std::vector<wintest::Step> steps = {Press(9876)};
-    if (!c.accepted) steps.insert(steps.end(), {Answer(), Press(12121)});
+    std::vector<wintest::Step> steps = {Press(kContinueId)};
+    if (!c.accepted) steps.insert(steps.end(), {Answer(), Press(kTableCancelId)});
     INT_PTR end = Show(steps);
     EXPECT_EQ(end, c.accepted ? 1 : 0) << c.last;
     auto boxes = trace.Records("BOX");
@@ -271,7 +273,7 @@ TEST(CorvaneGrid, ElementLengthsWithinATenthOfAPercent) {
 TEST(CorvaneGrid, OkOfAGeometryTableWritesTheGeometryFile) {
   TestDirectory dir;
   Beam(4, 10);
-  EXPECT_EQ(Show({Do([] { SetWindowTextA(Cell(2, 3), "0.75"); }), Press(9876)}), 1);
+  EXPECT_EQ(Show({Do([] { SetWindowTextA(Cell(2, 3), "0.75"); }), Press(kContinueId)}), 1);
   TextLineArray lines;
   int count = 0;
   LoadTextLines("BEAMJOB.geo", lines, 100, count);
@@ -289,7 +291,7 @@ TEST(CorvaneGrid, GeometryFileThatCannotBeWrittenKeepsTheTableOpen) {
   Beam(4, 10);
   JobSpec = "NOFOLDER\\BEAMJOB";
   wintest::TraceCapture trace;
-  EXPECT_EQ(Show({Press(9876), Answer(), Press(12121)}), 0);
+  EXPECT_EQ(Show({Press(kContinueId), Answer(), Press(kTableCancelId)}), 0);
   auto boxes = trace.Records("BOX");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0][2], "The GEOMETRY File NOFOLDER\\BEAMJOB.geo cannot be Written!");
@@ -318,7 +320,7 @@ TEST(CorvaneGrid, UniformAndGenerationAcceptedAfterACancelledOne) {
         Press(126), Press(126), Do([&] {
           for (int r = 1; r <= 6; ++r) shown.push_back(CellText(r, 3));
         }),
-        Press(12121)});
+        Press(kTableCancelId)});
   EXPECT_EQ(shown, (std::vector<std::string>{"0.5", "0.45", "0.6", "0.8", "0.6", "0.8", "0.6", "0.8"}));
   TableDialogHooks = TableDialogs();
 }
@@ -327,13 +329,13 @@ TEST(CorvaneGrid, LoadGenerationAcceptedAfterACancelledOne) {
   TemplateTable(2, "NODAL", 9);
   const char* form = " LOAD DATA GENERATION - Load Case: Dead";
   std::vector<std::string> shown;
-  EXPECT_EQ(Show({Do([] { SetFocus(Cell(1, 2)); }), Press(122), WhenDialog(form, [](HWND d) { wintest::Click(d, 56); }),
+  EXPECT_EQ(Show({Do([] { SetFocus(Cell(1, 2)); }), Press(122), WhenDialog(form, [](HWND d) { wintest::Click(d, kFormCancelId); }),
                   Press(122), FillLoadForm({"2", "8", "3", "-7.5"}),
                   Do([&] {
                     for (int r = 1; r <= 9; ++r) shown.push_back(CellText(r, 2));
                   }),
                   Press(121), FillLoadForm({"1.5", "0"}),
-                  Press(9876)}),
+                  Press(kContinueId)}),
             1);
   EXPECT_EQ(shown, (std::vector<std::string>{"0", "-7.5", "0", "0", "-7.5", "0", "0", "-7.5", "0"}));
   // "Same loads at all nodes" then filled both columns; OK stored them into the nodal table.
@@ -357,7 +359,7 @@ TEST(CorvaneGrid, LinearLoadBetweenNodesFillsTheTrapezoidalTable) {
             shown.push_back(CellText(r, 2));
           }
         }),
-        Press(12121)});
+        Press(kTableCancelId)});
   EXPECT_EQ(shown, (std::vector<std::string>{"0", "0", "0.000", "2.000", "2.000", "4.000", "4.000", "6.000"}));
 }
 
@@ -367,8 +369,8 @@ TEST(CorvaneGrid, RoofShellFillsTheZComponents) {
   Substructure = "ROOF STRUCTURE";
   JobSpec = "TANKJOB";
   GeometryAnswers.assign(8, "N");
-  GeometryAnswers[4] = "Y";
-  GeometryAnswers[7] = "Y";
+  GeometryAnswers[kShellRoofSlot] = "Y";
+  GeometryAnswers[kCurvedSectionSlot] = "Y";
   JobDataTable.Redim(8, 6);
   JobDataTable(2, 2) = 6;
   JobDataTable(3, 1) = 4;
@@ -394,7 +396,7 @@ TEST(CorvaneGrid, RoofShellFillsTheZComponents) {
       if (uniform) wintest::Click(d, 203);
       wintest::SetText(d, 241, "0");
       wintest::SetText(d, 242, "2");
-      wintest::PostClick(d, 55);
+      wintest::PostClick(d, kOkId);
     };
   };
   Show({Do([&] { radial = IsDlgButtonChecked(Table(), 7777) == BST_CHECKED ? 1 : 0; }), Press(121),
@@ -405,7 +407,7 @@ TEST(CorvaneGrid, RoofShellFillsTheZComponents) {
             shown.push_back(CellText(r, 2));
           }
         }),
-        Press(12121)});
+        Press(kTableCancelId)});
   EXPECT_EQ(radial, 1);
   auto boxes = trace.Records("BOX");
   ASSERT_EQ(boxes.size(), 1u);

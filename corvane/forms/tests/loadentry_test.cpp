@@ -14,9 +14,13 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/loadfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/grid.h"
+#include "win/ids.h"
+#include "win/loadtype.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -34,8 +38,8 @@ const char* const kForm = " LOAD DATA GENERATION - Load Case: A";
 // "A", the entry's hooks installed.
 void Job(const char* type, const char* sub, int nb, int nw = 0, int nr = 0, const char* shell = "N") {
   testing::SetJobGeometry(type, sub, nb, nw, nr, 0, 0);
-  GeometryAnswers[4] = shell;
-  if (std::string(type) == "BEAM/STRIP") GeometryAnswers[1] = std::string(sub) == "STRIP" ? "Y" : "N";
+  GeometryAnswers[kShellRoofSlot] = shell;
+  if (std::string(type) == "BEAM/STRIP") GeometryAnswers[kStripSlot] = std::string(sub) == "STRIP" ? "Y" : "N";
   JobDataTable(2, 3) = 8;
   for (int s = 1; s <= 3; ++s) {
     WorkTables[s].Redim(0, 0);
@@ -89,7 +93,7 @@ std::string CellText(int pageRow, int column) {
 Step Form(const std::vector<std::string>& texts, int first = 241) {
   return WhenDialog(kForm, [texts, first](HWND d) {
     for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, first + static_cast<int>(i), texts[i]);
-    wintest::PostClick(d, 55);
+    wintest::PostClick(d, kOkId);
   });
 }
 Step Warned(std::vector<std::string>& texts) {
@@ -110,10 +114,10 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
   std::vector<std::string> nodalButtons;
   std::vector<Step> steps = {
       Choice([&](HWND d) {
-        title = wintest::GetText(d, 120);
+        title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
-        enter = wintest::GetText(d, 131);
-        close = wintest::GetText(d, 2);
+        enter = wintest::GetText(d, kLoadTypeEnterButton);
+        close = wintest::GetText(d, kCancelId);
         focus = GetDlgCtrlID(GetFocus());
         RECT client;
         GetClientRect(d, &client);
@@ -121,33 +125,33 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         MapDialogRect(d, &unit);
         height = static_cast<int>(std::lround(client.bottom * 8.0 / unit.bottom));
         expected = static_cast<int>(std::lround((4 + 11.4) * HIWORD(GetDialogBaseUnits()) * 8.0 / unit.bottom));
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Form({"-2.5", "-1"}, 243),
       Warned(warnings),
       Form({"-2.5", "2500"}, 243),
       Choice([&](HWND d) {
         seen.push_back(CheckedOption(d));
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
-        nodalTitle = wintest::GetText(d, 120);
+        nodalTitle = wintest::GetText(d, kHeadingId);
         headings = Texts(d, 109, 116);
         nodalButtons = Texts(d, 121, 122);
         wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "10");
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       }),
       Choice([&](HWND d) {
         seen.push_back(CheckedOption(d));
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
         trapTitle = wintest::GetText(d, 121);
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       }),
       Choice([&](HWND d) {
         seen.push_back(CheckedOption(d));
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table("TEMPERATURE LOAD (Change): A", [&](HWND d) {
         tempTitle = wintest::GetText(d, 121);
@@ -155,7 +159,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       }),
       Choice([&](HWND d) {
         checkedAfterLast = CheckedOption(d);
-        wintest::PostClick(d, 2);
+        wintest::PostClick(d, kCancelId);
       }),
   };
   bool written = false;
@@ -197,11 +201,11 @@ TEST(LoadTypeChoice, EnterOnAnOptionPressesEnterEditLoadData) {
       Choice([](HWND d) { wintest::PressKey(GetDlgItem(d, 201), VK_RETURN); }),
       WhenDialog(kForm, [&](HWND d) {
         heading = wintest::GetText(d, 130);
-        wintest::PostClick(d, 56);
+        wintest::PostClick(d, kFormCancelId);
       }),
       Choice([&](HWND d) {
         next = CheckedOption(d);
-        wintest::PostClick(d, 2);
+        wintest::PostClick(d, kCancelId);
       }),
   };
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 20000);
@@ -218,14 +222,14 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
   std::vector<Step> steps = {
       Choice([](HWND d) {
         CheckRadioButton(d, 201, 204, 202);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [](HWND d) { wintest::PostClick(d, 122); }),
       WhenDialog(kForm, [&](HWND d) {
         defaults = Texts(d, 241, 244);
         wintest::SetText(d, 241, "3");
         wintest::SetText(d, 242, "3");
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       }),
       Warned(warnings),
       generate({"1", "5", "5", "7"}),
@@ -233,9 +237,9 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
       generate({"1", "5", "4", "7"}),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
         for (int r = 1; r <= 5; ++r) after.push_back(CellText(r, 1));
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       }),
-      Choice([](HWND d) { wintest::PostClick(d, 131); }),  // the trapezoidal table
+      Choice([](HWND d) { wintest::PostClick(d, kLoadTypeEnterButton); }),  // the trapezoidal table
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
         for (int r = 1; r <= 4; ++r) before.push_back(CellText(r, 1));
         wintest::PostClick(d, 121);
@@ -247,7 +251,7 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
         for (int r = 1; r <= 4; ++r) before.push_back(CellText(r, 1));
         wintest::PostClick(d, kTableCancel);
       }),
-      Choice([](HWND d) { wintest::PostClick(d, 2); }),
+      Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
   };
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 30000);
   ASSERT_TRUE(run.finished) << run.stepsDone;
@@ -261,7 +265,7 @@ TEST(LoadTables, AnUnyieldingNodeLocksItsVerticalLoad) {
   TestDirectory dir;
   Job("BEAM/STRIP", "BEAM", 4);
   ClearSupportFlags(1);
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "1";
   ASSERT_TRUE(SaveSupportFile(1));
   UnyieldingNodes.clear();
@@ -270,7 +274,7 @@ TEST(LoadTables, AnUnyieldingNodeLocksItsVerticalLoad) {
   std::vector<Step> steps = {
       Choice([](HWND d) {
         CheckRadioButton(d, 201, 204, 202);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
         pvi = CellText(1, 1);
@@ -279,7 +283,7 @@ TEST(LoadTables, AnUnyieldingNodeLocksItsVerticalLoad) {
         miEnabled = IsWindowEnabled(Cell(1, 2));
         wintest::PostClick(d, kTableCancel);
       }),
-      Choice([](HWND d) { wintest::PostClick(d, 2); }),
+      Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
   };
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 20000);
   ASSERT_TRUE(run.finished) << run.stepsDone;
@@ -316,7 +320,7 @@ TEST(LoadForms, ThermalFormsOfAPlateAndAWallStoreAndShowTheirValues) {
                                 [&](HWND d) {
                                   shown = Texts(d, first, first + 7);
                                   ninth = GetDlgItem(d, first + static_cast<int>(c.typed.size())) != nullptr;
-                                  wintest::PostClick(d, 56);
+                                  wintest::PostClick(d, kFormCancelId);
                                 })},
                     [] { LoadDataDialogs(nullptr, 4); });
     ASSERT_TRUE(run.finished);
@@ -363,8 +367,8 @@ TEST(LoadTypeChoice, ATanksLoadCommandOffersTheRoofWhenItHasElements) {
     auto run = RunScript({WhenDialog(TankCaption(),
                                      [&](HWND d) {
                                        for (int id = 201; id <= 203; ++id) options += GetDlgItem(d, id) ? 1 : 0;
-                                       action = wintest::GetText(d, 196);
-                                       wintest::PostClick(d, 2);
+                                       action = wintest::GetText(d, kTankLoadActionId);
+                                       wintest::PostClick(d, kCancelId);
                                      })},
                          [] { EditLoadData(nullptr); }, 20000);
     ASSERT_TRUE(run.finished) << c.name;
@@ -382,20 +386,20 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
       WhenDialog(TankCaption(),
                  [](HWND d) {
                    CheckRadioButton(d, 201, 202, 202);
-                   wintest::PostClick(d, 196);
+                   wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
-        title = wintest::GetText(d, 120);
+        title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
         CheckRadioButton(d, 201, 205, 204);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       WhenDialog(kForm,
                  [&](HWND d) {
                    heading = wintest::GetText(d, 130);
                    wintest::SetText(d, 241, "1000");
                    wintest::SetText(d, 242, "8.001");
-                   wintest::PostClick(d, 55);
+                   wintest::PostClick(d, kOkId);
                  }),
       Warned(warnings),
       Form({"1000", "-0.5"}),
@@ -404,14 +408,14 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
       Choice([&](HWND d) {
         afterHydrostatic = CheckedOption(d);
         CheckRadioButton(d, 201, 205, 204);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Form({"1000", "7.5"}),
-      Choice([](HWND d) { wintest::PostClick(d, 2); }),
+      Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
       WhenDialog(TankCaption(),
                  [&](HWND d) {
                    afterWall = CheckedOption(d);
-                   wintest::PostClick(d, 2);
+                   wintest::PostClick(d, kCancelId);
                  }),
   };
   bool written = false;
@@ -450,14 +454,14 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
       WhenDialog(TankCaption(),
                  [](HWND d) {
                    CheckRadioButton(d, 201, 203, 203);
-                   wintest::PostClick(d, 196);
+                   wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
-        title = wintest::GetText(d, 120);
+        title = wintest::GetText(d, kHeadingId);
         options = Texts(d, 201, 208);
-        frame = wintest::GetText(d, 301);
+        frame = wintest::GetText(d, kRoofFrame);
         RECT f;
-        GetWindowRect(GetDlgItem(d, 301), &f);
+        GetWindowRect(GetDlgItem(d, kRoofFrame), &f);
         for (int id = 201; id <= 208; ++id) {
           RECT o;
           GetWindowRect(GetDlgItem(d, id), &o);
@@ -468,19 +472,19 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
   for (int k = 3; k <= 7; ++k) {
     steps.push_back(Choice([k](HWND d) {
       CheckRadioButton(d, 201, 208, 200 + k);
-      wintest::PostClick(d, 131);
+      wintest::PostClick(d, kLoadTypeEnterButton);
     }));
     steps.push_back(Table(table, [&, k](HWND d) {
-      kinds.push_back(AnswerAt(GeometryAnswers, 6));
+      kinds.push_back(AnswerAt(GeometryAnswers, kRoofLoadKindSlot));
       std::vector<std::string> h = Texts(d, 109, 116);
       columns.push_back(h.size() >= 2 ? h[h.size() - 2] + "|" + h.back() : "");
       wintest::SetText(TablePage(), GetDlgCtrlID(Cell(1, 1)), std::to_string(k));
       wintest::SetText(TablePage(), GetDlgCtrlID(Cell(3, 2)), std::to_string(-k));
-      wintest::PostClick(d, 9876);
+      wintest::PostClick(d, kContinueId);
     }));
   }
-  steps.push_back(Choice([](HWND d) { wintest::PostClick(d, 2); }));
-  steps.push_back(WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, 2); }));
+  steps.push_back(Choice([](HWND d) { wintest::PostClick(d, kCancelId); }));
+  steps.push_back(WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); }));
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 40000);
   ASSERT_TRUE(run.finished) << run.stepsDone;
   EXPECT_EQ(title, "ROOF STRUCTURE: SELECTION OF LOAD TYPE");
@@ -514,20 +518,20 @@ TEST(LoadTypeChoice, AFlatRoofKeepsOnlyItsTrapezoidalTable) {
       WhenDialog(TankCaption(),
                  [](HWND d) {
                    CheckRadioButton(d, 201, 203, 203);
-                   wintest::PostClick(d, 196);
+                   wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
         options = Texts(d, 201, 208);
         CheckRadioButton(d, 201, 204, 203);
-        wintest::PostClick(d, 131);
+        wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" ROOF STRUCTURE: TRAPEZOIDAL LOAD DATA. Load Case: A",
             [](HWND d) {
               wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "4.5");
-              wintest::PostClick(d, 9876);
+              wintest::PostClick(d, kContinueId);
             }),
-      Choice([](HWND d) { wintest::PostClick(d, 2); }),
-      WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, 2); }),
+      Choice([](HWND d) { wintest::PostClick(d, kCancelId); }),
+      WhenDialog(TankCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); }),
   };
   auto run = RunScript(steps, [] { EditLoadData(nullptr); }, 30000);
   ASSERT_TRUE(run.finished) << run.stepsDone;

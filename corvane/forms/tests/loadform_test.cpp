@@ -8,6 +8,7 @@
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
 #include "corvane/forms/tests/formsamples.h"
+#include "win/ids.h"
 #include "win/tests/colourprobe.h"
 #include "win/testing/keys.h"
 #include "win/testing/wintest.h"
@@ -52,7 +53,7 @@ TEST(LoadDataForm, GenerationFormShowsItsLabelsDefaultsAndButtons) {
                           fields = Texts(d, {241, 242, 243, 244});
                           buttons = Texts(d, {55, 56});
                           focus = GetDlgCtrlID(GetFocus());
-                          wintest::Click(d, 56);
+                          wintest::Click(d, kFormCancelId);
                         })},
                        [] { ShowModalDialog(LoadGenerationDialog(5), nullptr, LoadDataDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -74,7 +75,7 @@ TEST(LoadDataForm, ColoursTheFormItsFieldsHeadingsAndLabels) {
                                             {WM_CTLCOLOREDIT, 242, RGB(255, 255, 255), darkBlue},
                                             {WM_CTLCOLORSTATIC, 130, RGB(200, 215, 255), RGB(128, 0, 0)},
                                             {WM_CTLCOLORSTATIC, 110, form, darkBlue}});
-                          wintest::Click(d, 56);
+                          wintest::Click(d, kFormCancelId);
                         })},
                        [] { ShowModalDialog(LoadGenerationDialog(5), nullptr, LoadDataDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -96,7 +97,7 @@ TEST(LoadDataForm, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {
                                      wintest::SetText(d, 243, "0");  // a step of 0 is refused
                                    }),
                         enter, enter, enter, enter, WhenDialog("WARNING!", [&](HWND box) { wintest::AnswerBox(box, IDOK); }),
-                        Do([&] { wintest::SetText(form, 243, "4"); }), Do([&] { wintest::Click(form, 55); })},
+                        Do([&] { wintest::SetText(form, 243, "4"); }), Do([&] { wintest::Click(form, kOkId); })},
                        [&] { end = ShowModalDialog(LoadGenerationDialog(4), nullptr, LoadDataDialogProc); });
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(focus, (std::vector<int>{241, 242, 243, 244}));
@@ -134,11 +135,11 @@ TEST(LoadDataForm, RangeRulesAndNumberCheck) {
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
       form = d;
       for (size_t i = 0; i < c.fields.size(); ++i) wintest::SetText(d, 241 + static_cast<int>(i), c.fields[i]);
-      wintest::PostClick(d, 55);
+      wintest::PostClick(d, kOkId);
     })};
     if (*c.box) {
       steps.push_back(WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }));
-      steps.push_back(Do([&] { wintest::Click(form, 56); }));
+      steps.push_back(Do([&] { wintest::Click(form, kFormCancelId); }));
     }
     auto run = RunScript(steps, [&] { end = ShowModalDialog(LoadGenerationDialog(c.mode), nullptr, LoadDataDialogProc); });
     ASSERT_TRUE(run.finished) << c.mode << " " << c.fields[0];
@@ -175,12 +176,12 @@ TEST(LoadDataForm, ScalarFormsShowTheirValuesAndHoldTheirRules) {
                                      form = d;
                                      shown = Texts(d, {130, 110, 244});
                                      wintest::SetText(d, 244, "-1");
-                                     wintest::PostClick(d, 55);
+                                     wintest::PostClick(d, kOkId);
                                    }),
                         WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }),
                         Do([&] {
                           wintest::SetText(form, 244, "2400");
-                          wintest::Click(form, 55);
+                          wintest::Click(form, kOkId);
                         })},
                        [&] { end = ShowModalDialog(LoadGenerationDialog(0), nullptr, LoadDataDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -202,12 +203,12 @@ TEST(LoadDataForm, ScalarFormsShowTheirValuesAndHoldTheirRules) {
                                 form = d;
                                 shown = Texts(d, {243, 244});
                                 wintest::SetText(d, 244, "4.001");
-                                wintest::PostClick(d, 55);
+                                wintest::PostClick(d, kOkId);
                               }),
                    WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }),
                    Do([&] {
                      wintest::SetText(form, 244, "4");
-                     wintest::Click(form, 55);
+                     wintest::Click(form, kOkId);
                    })},
                   [&] { end = ShowModalDialog(LoadGenerationDialog(9), nullptr, LoadDataDialogProc); });
   ASSERT_TRUE(run.finished);

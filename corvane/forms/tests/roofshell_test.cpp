@@ -7,7 +7,9 @@
 #include "core/globals.h"
 #include "corvane/core/globals.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "corvane/forms/tests/formsamples.h"
+#include "win/ids.h"
 #include "win/tests/colourprobe.h"
 #include "win/testing/keys.h"
 #include "win/testing/wintest.h"
@@ -35,7 +37,7 @@ TEST(RoofShellDialog, ShowsItsFieldsAndTheDomeRadiusOnlyForADome) {
   auto look = [&] {
     state.push_back(Visible(dialog, 243) ? 1 : 0);
     state.push_back(Visible(dialog, 309) ? 1 : 0);
-    state.push_back(IsDlgButtonChecked(dialog, 201) == BST_CHECKED ? 1 : 0);
+    state.push_back(IsDlgButtonChecked(dialog, kDome) == BST_CHECKED ? 1 : 0);
     state.push_back(RoofType);
   };
   auto run = RunScript({WhenDialog(kCaption,
@@ -45,12 +47,12 @@ TEST(RoofShellDialog, ShowsItsFieldsAndTheDomeRadiusOnlyForADome) {
                                        texts.push_back(wintest::GetText(d, id));
                                      look();
                                    }),
-                        Do([&] { wintest::Click(dialog, 202); }), Do(look),
-                        Do([&] { wintest::Click(dialog, 201); }),
+                        Do([&] { wintest::Click(dialog, kCone); }), Do(look),
+                        Do([&] { wintest::Click(dialog, kDome); }),
                         Do([&] {
                           look();
                           state.push_back(GetDlgCtrlID(GetFocus()));
-                          wintest::Click(dialog, 56);
+                          wintest::Click(dialog, kFormCancelId);
                         })},
                        [] { ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -82,7 +84,7 @@ TEST(RoofShellDialog, ColoursTheDialogAndEachGroupOfControls) {
                                             {WM_CTLCOLORSTATIC, 301, back, darkRed},
                                             {WM_CTLCOLORSTATIC, 304, back, darkBlue},
                                             {WM_CTLCOLORBTN, 55, back, darkBlue}});
-                          wintest::Click(d, 56);
+                          wintest::Click(d, kFormCancelId);
                         })},
                        [] { ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -104,13 +106,13 @@ TEST(RoofShellDialog, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {
     });
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
       dialog = d;
-      if (c.cone) wintest::Click(d, 202);
-      wintest::SetText(d, 241, "7");  // beyond the roof: refused when Ok is pressed
-      SetFocus(GetDlgItem(d, 241));
+      if (c.cone) wintest::Click(d, kCone);
+      wintest::SetText(d, kX1, "7");  // beyond the roof: refused when Ok is pressed
+      SetFocus(GetDlgItem(d, kX1));
     })};
     for (size_t k = 0; k < c.focus.size(); ++k) steps.push_back(enter);
     steps.push_back(WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }));
-    steps.push_back(Do([&] { wintest::Click(dialog, 56); }));
+    steps.push_back(Do([&] { wintest::Click(dialog, kFormCancelId); }));
     auto run = RunScript(steps, [] { ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(focus, c.focus);
@@ -147,16 +149,16 @@ TEST(RoofShellDialog, AcceptsAndRefusesShapes) {
     HWND dialog = nullptr;
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
       dialog = d;
-      if (c.cone) wintest::Click(d, 202);
-      if (c.uniform) wintest::Click(d, 203);
-      wintest::SetText(d, 241, c.x1);
-      wintest::SetText(d, 242, c.z1);
-      wintest::SetText(d, 243, c.radius);
-      wintest::PostClick(d, 55);
+      if (c.cone) wintest::Click(d, kCone);
+      if (c.uniform) wintest::Click(d, kUniform);
+      wintest::SetText(d, kX1, c.x1);
+      wintest::SetText(d, kZ1, c.z1);
+      wintest::SetText(d, kRadius, c.radius);
+      wintest::PostClick(d, kOkId);
     })};
     if (c.accepted.empty()) {
       steps.push_back(WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }));
-      steps.push_back(Do([&] { wintest::Click(dialog, 56); }));
+      steps.push_back(Do([&] { wintest::Click(dialog, kFormCancelId); }));
     }
     auto run = RunScript(steps, [&] { end = ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });
     ASSERT_TRUE(run.finished) << c.name;

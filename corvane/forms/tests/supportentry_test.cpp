@@ -14,10 +14,13 @@
 #include "core/numbers.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/forms/forms.h"
+#include "corvane/forms/ids.h"
 #include "win/grid.h"
 #include "formtest.h"
+#include "win/ids.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
@@ -137,7 +140,7 @@ TEST(SupportTypeDialog, BoxesOfEachStructure) {
     auto run = RunScript({WhenDialog(JobCaption(),
                                      [&](HWND d) {
                                        ids = IdsShown(d);
-                                       heading = wintest::GetText(d, 120);
+                                       heading = wintest::GetText(d, kHeadingId);
                                        first = wintest::GetText(d, 101);
                                        enterButton = GetDlgItem(d, 131) != nullptr;
                                        enter = enterButton ? wintest::GetText(d, 131) : "";
@@ -147,7 +150,7 @@ TEST(SupportTypeDialog, BoxesOfEachStructure) {
                                        int w = r.right;
                                        height = r.bottom;
                                        PixelsToUnits(d, w, height);
-                                       wintest::PostClick(d, 2);
+                                       wintest::PostClick(d, kCancelId);
                                      })},
                          [&] { ShowModalDialog(SupportTypeDialog(0), nullptr, SupportTypeDialogProc); });
     ASSERT_TRUE(run.finished) << c.sub;
@@ -168,7 +171,7 @@ TEST(SupportTypeDialog, AnEdgeAloneIsNotSupported) {
   auto run = RunScript({WhenDialog(JobCaption(),
                                    [](HWND d) {
                                      wintest::Click(d, 101);
-                                     wintest::PostClick(d, 9876);
+                                     wintest::PostClick(d, kContinueId);
                                    }),
                         WhenDialog("WARNING!",
                                    [&](HWND box) {
@@ -178,21 +181,21 @@ TEST(SupportTypeDialog, AnEdgeAloneIsNotSupported) {
                         WhenDialog(JobCaption(),
                                    [](HWND d) {  // still open
                                      wintest::Click(d, 102);
-                                     wintest::PostClick(d, 9876);
+                                     wintest::PostClick(d, kContinueId);
                                    })},
                        [&] { end = ShowModalDialog(SupportTypeDialog(0), nullptr, SupportTypeDialogProc); });
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(message, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
   EXPECT_EQ(TonesAndBoxes(trace), kWarned);
   EXPECT_EQ(end, 1);
-  EXPECT_EQ(SupportFlags[1], "Y");
-  EXPECT_EQ(SupportFlags[2], "Y");
-  EXPECT_EQ(SupportFlags[7], "N");
+  EXPECT_EQ(SupportFlags[kEdgeFixedSlot], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
+  EXPECT_EQ(SupportFlags[kOuterEdgeFixedSlot], "N");
 }
 
 TEST(SupportTypeDialog, TheCheckedSoilModelClickedAgainIsClear) {
   Geometry("BEAM/STRIP", "BEAM", 10);
-  SupportFlags[4] = "Y";
+  SupportFlags[kWinklerSlot] = "Y";
   std::vector<int> states;
   std::string message;
   auto run = RunScript({WhenDialog(JobCaption(),
@@ -205,25 +208,25 @@ TEST(SupportTypeDialog, TheCheckedSoilModelClickedAgainIsClear) {
                                      states.push_back(IsDlgButtonChecked(d, 171));
                                      wintest::Click(d, 172);
                                      states.push_back(IsDlgButtonChecked(d, 172));
-                                     wintest::PostClick(d, 9876);
+                                     wintest::PostClick(d, kContinueId);
                                    }),
                         WhenDialog("WARNING!",
                                    [&](HWND box) {
                                      message = wintest::BoxText(box);
                                      wintest::AnswerBox(box, IDOK);
                                    }),
-                        WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, 2); })},
+                        WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); })},
                        [&] { ShowModalDialog(SupportTypeDialog(0), nullptr, SupportTypeDialogProc); });
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(states, (std::vector<int>{1, 0, 1, 0, 0}));
   EXPECT_EQ(message.substr(0, 31), "The STRUCTURE is NOT SUPPORTED!");
-  EXPECT_EQ(SupportFlags[4], "Y");  // Cancel stored nothing
+  EXPECT_EQ(SupportFlags[kWinklerSlot], "Y");  // Cancel stored nothing
 }
 
 TEST(SupportTypeDialog, AWallWithNothingTickedIsAcceptedAndTheShellRoofFixesItsJunction) {
   Geometry("TANK", "WALL", 6, 8, 4);
-  GeometryAnswers[4] = "Y";
-  SupportFlags[11] = "H";
+  GeometryAnswers[kShellRoofSlot] = "Y";
+  SupportFlags[kRoofWallJointSlot] = "H";
   std::vector<int> seen;
   INT_PTR end = -1;
   auto run = RunScript({WhenDialog(JobCaption(),
@@ -232,16 +235,16 @@ TEST(SupportTypeDialog, AWallWithNothingTickedIsAcceptedAndTheShellRoofFixesItsJ
                                              IsWindowEnabled(GetDlgItem(d, 110)) ? 1 : 0,
                                              IsDlgButtonChecked(d, 171) == BST_CHECKED ? 1 : 0,
                                              IsDlgButtonChecked(d, 182) == BST_CHECKED ? 1 : 0};
-                                     wintest::PostClick(d, 9876);
+                                     wintest::PostClick(d, kContinueId);
                                    })},
                        [&] { end = ShowModalDialog(SupportTypeDialog(1), nullptr, SupportTypeDialogProc); });
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 1}));  // a group without a letter shows monolithic
   EXPECT_EQ(end, 1);
-  EXPECT_EQ(SupportFlags[7], "N");
-  EXPECT_EQ(SupportFlags[9], "M");
-  EXPECT_EQ(SupportFlags[11], "H");
-  EXPECT_EQ(SupportFlags[12], "Y");
+  EXPECT_EQ(SupportFlags[kWallWinklerSlot], "N");
+  EXPECT_EQ(SupportFlags[kPlateWallJointSlot], "M");
+  EXPECT_EQ(SupportFlags[kRoofWallJointSlot], "H");
+  EXPECT_EQ(SupportFlags[kRoofJointMiddleSlot], "Y");
 }
 
 TEST(SupportTypeDialog, ARoofOfNoElementsBuildsNoDialog) {
@@ -249,7 +252,7 @@ TEST(SupportTypeDialog, ARoofOfNoElementsBuildsNoDialog) {
   bool shown = false;
   auto run = RunScript({WhenDialog(JobCaption(), [&](HWND d) {
                          shown = true;
-                         wintest::PostClick(d, 2);
+                         wintest::PostClick(d, kCancelId);
                        })},
                        [] { EXPECT_EQ(RunSupportTypeDialog(nullptr, 1), 0); }, 1500);
   EXPECT_FALSE(shown);
@@ -272,7 +275,7 @@ TEST(SupportTypeDialog, EnterPressesTheDataButtonOrTheRoofsOk) {
         HWND d = wintest::FindDialog(JobCaption());
         if (!d || !GetDlgItem(d, kList)) return false;
         list = true;
-        wintest::PostClick(d, 1234);
+        wintest::PostClick(d, kExitId);
         return true;
       });
     int end = -1;
@@ -288,7 +291,7 @@ TEST(SupportTypeDialog, EnterPressesTheDataButtonOrTheRoofsOk) {
 
 TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
   Geometry("BEAM/STRIP", "BEAM", 20);
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "3 , 7 , 25";  // 25 lies past the 21 nodes
   std::vector<std::string> seen;
   auto run = RunScript(
@@ -296,7 +299,7 @@ TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
                   [&](HWND d) {
                     HWND list = GetDlgItem(d, kList);
                     seen.push_back(wintest::GetText(d, 121));
-                    seen.push_back(wintest::GetText(d, 120));
+                    seen.push_back(wintest::GetText(d, kHeadingId));
                     seen.push_back(std::to_string(SendMessageA(list, LB_GETCOUNT, 0, 0)));
                     RECT r;
                     GetClientRect(list, &r);
@@ -317,7 +320,7 @@ TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
                     SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 5, row.top + 2));
                     SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(row.left + 5, row.top + 2));
                     seen.push_back("click " + std::to_string(CurrentRow(d)) + " " + std::to_string(Mark(d, 2)));
-                    wintest::PostClick(d, 9876);
+                    wintest::PostClick(d, kContinueId);
                   })},
       [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); });
   ASSERT_TRUE(run.finished);
@@ -325,14 +328,14 @@ TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
                                             " UNYIELDING SUPPORTS DATA:", "21", "visible 15", "marks 110",
                                             "row 5 -1", "row 5 0", "click 2 -1"}));
   EXPECT_EQ(UnyieldingNodes, "2,3,7");
-  EXPECT_EQ(SupportFlags[2], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
 }
 
 TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
   Geometry("BEAM/STRIP", "BEAM", 10);
   FormTexts.Redim(kGenerationTextRow, 6);
   TableRows = 11;
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "2";
   std::vector<std::string> seen;
   auto generate = [](const char* start, const char* end, const char* step) {
@@ -340,7 +343,7 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
       wintest::SetText(g, 242, start);
       wintest::SetText(g, 243, end);
       wintest::SetText(g, 244, step);
-      wintest::PostClick(g, 55);
+      wintest::PostClick(g, kOkId);
     });
   };
   auto marks = [&](const char* what) {
@@ -353,47 +356,47 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
     });
   };
   auto run = RunScript(
-      {WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, 11122); }),
+      {WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kGenerate); }),
        WhenDialog(JobCaption(),
                   [&](HWND g) {
-                    seen.push_back(wintest::GetText(g, 120));
+                    seen.push_back(wintest::GetText(g, kHeadingId));
                     seen.push_back(GetDlgItem(g, 245) ? "value field" : "no value field");
-                    wintest::PostClick(g, 56);  // cancelled
+                    wintest::PostClick(g, kFormCancelId);  // cancelled
                   }),
        marks("cancelled:"),
-       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 11122); }),
+       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), kGenerate); }),
        generate("1", "11", "5"), marks("generated:"),
-       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 11122); }),
+       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), kGenerate); }),
        generate("0", "11", "5"),
        WhenDialog("WARNING!",
                   [&](HWND box) {
                     seen.push_back(wintest::BoxText(box));
                     wintest::AnswerBox(box, IDOK);
                   }),
-       WhenDialog(JobCaption(), [](HWND g) { wintest::PostClick(g, 56); }), marks("refused:"),
-       Do([] { wintest::Click(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 11123); }),
+       WhenDialog(JobCaption(), [](HWND g) { wintest::PostClick(g, kFormCancelId); }), marks("refused:"),
+       Do([] { wintest::Click(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), kRemoveChecksId); }),
        marks("removed:"),
-       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), 9876); })},
+       Do([] { wintest::PostClick(wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: SUPJOB"), kContinueId); })},
       [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); }, 20000);
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(seen, (std::vector<std::string>{" UNYIELDING SUPPORTS DATA GENERATION:", "no value field", "cancelled: 2",
                                             "generated: 1 2 6 11",
                                             "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ",
                                             "refused: 1 2 6 11", "removed:"}));
-  EXPECT_EQ(SupportFlags[2], "N");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "N");
   EXPECT_EQ(UnyieldingNodes, "");
 
   // Cancel changes nothing.
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "4";
   run = RunScript({WhenDialog(JobCaption(),
                               [](HWND d) {
-                                wintest::Click(d, 11123);
-                                wintest::PostClick(d, 1234);
+                                wintest::Click(d, kRemoveChecksId);
+                                wintest::PostClick(d, kExitId);
                               })},
                   [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); });
   ASSERT_TRUE(run.finished);
-  EXPECT_EQ(SupportFlags[2], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
   EXPECT_EQ(UnyieldingNodes, "4");
 }
 
@@ -420,9 +423,9 @@ TEST(HalfSpaceDialog, FieldsChecksAndWhereTheValuesGo) {
                     [&](HWND d) {
                       for (int i = 0; i < c.count; ++i) opened.push_back(wintest::GetText(d, c.first + i));
                       opened.push_back(GetDlgItem(d, c.first + c.count) ? "more" : "no more");
-                      opened.push_back(wintest::GetText(d, 120));
+                      opened.push_back(wintest::GetText(d, kHeadingId));
                       focus = GetDlgCtrlID(GetFocus());
-                      wintest::PostClick(d, 55);  // E is 0.0
+                      wintest::PostClick(d, kOkId);  // E is 0.0
                     }),
          WhenDialog("WARNING!",
                     [&](HWND box) {
@@ -433,7 +436,7 @@ TEST(HalfSpaceDialog, FieldsChecksAndWhereTheValuesGo) {
                     [&](HWND d) {
                       for (int i = 0; i < c.count; ++i) wintest::SetText(d, c.first + i, i < 3 && c.count == 5 ? "2E4" : "0.25");
                       wintest::SetText(d, c.first, "30000");
-                      wintest::PostClick(d, 55);
+                      wintest::PostClick(d, kOkId);
                     })},
         [&] { end = ShowModalDialog(HalfSpaceDialog(c.kind), nullptr, HalfSpaceDialogProc); });
     ASSERT_TRUE(run.finished) << c.sub << c.kind;
@@ -458,9 +461,9 @@ TEST(SupportCommand, AStaleListLocksNoCellAndTheTableWritesItsRow) {
   TestDirectory dir;
   BeamJob(10);
   SupportFileOf(1, [] {
-    SupportFlags[2] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
     UnyieldingNodes = "3";
-    SupportFlags[3] = "Y";
+    SupportFlags[kElasticSupportsSlot] = "Y";
     ElasticSupportTable(3, 1) = 5000;
   });
   std::vector<std::string> seen;
@@ -472,13 +475,13 @@ TEST(SupportCommand, AStaleListLocksNoCellAndTheTableWritesItsRow) {
                   }),
        WhenDialog(JobCaption(),
                   [&](HWND t) {
-                    seen.push_back(wintest::GetText(t, 120));
+                    seen.push_back(wintest::GetText(t, kHeadingId));
                     seen.push_back(std::to_string(TableRows) + " rows");
                     seen.push_back(IsWindowEnabled(Cell(3, 1)) ? "enabled" : "locked");
                     seen.push_back(CellText(3, 1));
                     seen.push_back(CellText(1, 2));
                     seen.push_back(wintest::GetText(t, 114) + " " + wintest::GetText(t, 115));
-                    wintest::PostClick(t, 9876);
+                    wintest::PostClick(t, kContinueId);
                   })},
       [] { SupportDataCommand(nullptr); }, 20000);
   ASSERT_TRUE(run.finished);
@@ -495,10 +498,10 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
   std::vector<std::string> seen;
   auto table = [&](const char* what, bool generate) {
     return WhenDialog(JobCaption(), [&seen, what, generate](HWND t) {
-      std::string s = std::string(what) + " " + wintest::GetText(t, 120) + " " + std::to_string(TableRows) + "x" +
+      std::string s = std::string(what) + " " + wintest::GetText(t, kHeadingId) + " " + std::to_string(TableRows) + "x" +
                       std::to_string(TableColumns) + " " + wintest::GetText(t, 117) + "|" + wintest::GetText(t, 118);
       seen.push_back(s);
-      wintest::PostClick(t, generate ? 122 : 9876);
+      wintest::PostClick(t, generate ? 122 : kContinueId);
     });
   };
   auto run = RunScript(
@@ -514,11 +517,11 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
                   [](HWND g) {  // the generation of the moduli over elements 2..10
                     wintest::SetText(g, 241, "2");
                     wintest::SetText(g, 244, "8000");
-                    wintest::PostClick(g, 55);
+                    wintest::PostClick(g, kOkId);
                   }),
        Do([&] {
          seen.push_back(CellText(1, 1) + " " + CellText(2, 1) + " " + CellText(10, 1));
-         wintest::PostClick(wintest::FindDialog(JobCaption()), 9876);
+         wintest::PostClick(wintest::FindDialog(JobCaption()), kContinueId);
        })},
       [] { SupportDataCommand(nullptr); }, 20000);
   ASSERT_TRUE(run.finished);
@@ -534,7 +537,7 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
   std::vector<int> boxes;
   run = RunScript({WhenDialog(JobCaption(), [&](HWND d) {
                     boxes = {IsDlgButtonChecked(d, 103), IsDlgButtonChecked(d, 171)};
-                    wintest::PostClick(d, 2);
+                    wintest::PostClick(d, kCancelId);
                   })},
                   [] { SupportDataCommand(nullptr); });
   ASSERT_TRUE(run.finished);
@@ -549,7 +552,7 @@ TEST(SupportCommand, TheFileIsRewrittenAfterCancel) {
                           "WINKLER FOUNDATION:\r\n Elment 'i'   Subgrade Modulus\r\n(Nodes i,j)       [kPa/m] \r\n"
                           "    1            1.00000E+03    \r\n    2            0.00000E+00    \r\n\r\n"
                           "------------------------ END OF SUPPORT DATA ------------------------\r\n");
-  auto run = RunScript({WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, 2); })},
+  auto run = RunScript({WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); })},
                        [] { SupportDataCommand(nullptr); });
   ASSERT_TRUE(run.finished);
   std::string file = FileText("SUPJOB.SUP");
@@ -574,18 +577,18 @@ TEST(SupportCommand, ATankWalksBasePlateAndWall) {
   };
   auto types = [&](std::function<void(HWND)> act) {
     return WhenDialog(JobCaption(), [&seen, act](HWND d) {
-      seen.push_back(wintest::GetText(d, 120));
+      seen.push_back(wintest::GetText(d, kHeadingId));
       act(d);
     });
   };
   auto run = RunScript(
       {choose(197), types([](HWND d) {
          wintest::Click(d, 102);
-         wintest::PostClick(d, 9876);
+         wintest::PostClick(d, kContinueId);
        }),
        choose(197), types([](HWND d) {
          wintest::Click(d, 107);
-         wintest::PostClick(d, 9876);
+         wintest::PostClick(d, kContinueId);
        }),
        choose(2)},
       [] { SupportDataCommand(nullptr); }, 20000);
@@ -603,7 +606,7 @@ TEST(SupportCommand, ATankWalksBasePlateAndWall) {
 TEST(SupportCommand, AStripsElasticTableAndItsSameConstantsButton) {
   TestDirectory dir;
   BeamJob(10);
-  GeometryAnswers[1] = "Y";  // a strip
+  GeometryAnswers[kStripSlot] = "Y";  // a strip
   ASSERT_TRUE(SaveGeometryFile(JobSpec));
   std::vector<std::string> seen;
   auto run = RunScript(
@@ -622,11 +625,11 @@ TEST(SupportCommand, AStripsElasticTableAndItsSameConstantsButton) {
        WhenDialog(JobCaption(),
                   [](HWND u) {  // the uniform value of the focused column
                     wintest::SetText(u, 231, "750");
-                    wintest::PostClick(u, 55);
+                    wintest::PostClick(u, kOkId);
                   }),
        Do([&] {
          seen.push_back(CellText(1, 1) + " " + CellText(9, 1) + " " + CellText(1, 2));
-         wintest::PostClick(wintest::FindDialog(JobCaption()), 9876);
+         wintest::PostClick(wintest::FindDialog(JobCaption()), kContinueId);
        })},
       [] { SupportDataCommand(nullptr); }, 20000);
   ASSERT_TRUE(run.finished);
@@ -643,8 +646,8 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
   std::vector<std::string> seen;
   auto table = [&] {
     return WhenDialog(JobCaption(), [&seen](HWND t) {
-      seen.push_back(wintest::GetText(t, 120) + " " + std::to_string(TableRows) + "x" + std::to_string(TableColumns));
-      wintest::PostClick(t, 12121);  // cancelled: the sequence goes on
+      seen.push_back(wintest::GetText(t, kHeadingId) + " " + std::to_string(TableRows) + "x" + std::to_string(TableColumns));
+      wintest::PostClick(t, kTableCancelId);  // cancelled: the sequence goes on
     });
   };
   auto run = RunScript(
@@ -652,7 +655,7 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
                   [&](HWND c) {
                     seen.push_back(std::to_string(GetDlgItem(c, 203) != nullptr));
                     wintest::Click(c, 202);
-                    wintest::PostClick(c, 197);
+                    wintest::PostClick(c, kTankSupportActionId);
                   }),
        WhenDialog(JobCaption(),
                   [](HWND d) {
@@ -665,7 +668,7 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
          HWND c = wintest::FindDialog(JobCaption());
          if (!c || !GetDlgItem(c, 203)) return false;
          seen.push_back(IsDlgButtonChecked(c, 203) == BST_CHECKED ? "roof next" : "roof not next");
-         wintest::PostClick(c, 2);
+         wintest::PostClick(c, kCancelId);
          return true;
        }},
       [] { SupportDataCommand(nullptr); }, 20000);
@@ -694,7 +697,7 @@ TEST(SupportTableDialog, TheWinklerTablesShowTheirTextsWhole) {
     auto run = RunScript({WhenDialog(JobCaption(),
                                      [&](HWND t) {
                                        faults = wintest::LayoutFaults(t);
-                                       wintest::PostClick(t, 9876);
+                                       wintest::PostClick(t, kContinueId);
                                      })},
                          [] { ShowTableWindow(nullptr, SupportTableDialog("WINKLER")); });
     ASSERT_TRUE(run.finished) << c.sub;

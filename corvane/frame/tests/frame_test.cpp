@@ -16,10 +16,14 @@
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
+#include "corvane/forms/ids.h"
 #include "corvane/frame/frame.h"
+#include "corvane/frame/ids.h"
 #include "gfx/gfx.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
@@ -164,12 +168,12 @@ class CorvaneFrame : public ::testing::Test {
     EXPECT_TRUE(run.finished) << "command " << id;
   }
   static void Agree() {
-    auto run = RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, 9876); })}, ShowNotice);
+    auto run = RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, kContinueId); })}, ShowNotice);
     EXPECT_TRUE(run.finished);
   }
   static wintest::Step AcceptJob(const char* caption, const std::string& spec) {
     return WhenDialog(caption, [spec](HWND d) {
-      wintest::SetText(d, 7555, spec);
+      wintest::SetText(d, kNameBoxId, spec);
       wintest::Click(d, IDOK);
     });
   }
@@ -182,7 +186,7 @@ class CorvaneFrame : public ::testing::Test {
   // Opens a job of the start menu's "&Beam/Strip".
   void OpenBeamJob(const std::string& spec) {
     Agree();
-    Run(7206, {AcceptJob(kBeamJobs, spec)});
+    Run(kBeamStripCommand, {AcceptJob(kBeamJobs, spec)});
   }
   void WriteJobFiles(const std::string& spec) {
     for (const auto& f : JobFiles()) WriteBytes(spec + f.first, f.second);
@@ -195,12 +199,12 @@ TEST_F(CorvaneFrame, TheNoticeExitEndsTheProgramWithoutAMenuOrAFile) {
   std::string agree, exitText;
   auto run = RunScript({WhenDialog(kNotice,
                                    [&](HWND d) {
-                                     agree = wintest::GetText(d, 9876);
-                                     exitText = wintest::GetText(d, 2);
+                                     agree = wintest::GetText(d, kContinueId);
+                                     exitText = wintest::GetText(d, kCancelId);
                                      // the heading green on maroon, the notice's text white on olive brown
                                      ExpectColours(d, {{WM_CTLCOLORSTATIC, 101, RGB(128, 0, 0), RGB(0, 255, 0)},
                                                        {WM_CTLCOLORSTATIC, 102, RGB(110, 92, 10), RGB(255, 255, 255)}});
-                                     wintest::Click(d, 2);
+                                     wintest::Click(d, kCancelId);
                                    })},
                        ShowNotice);
   EXPECT_TRUE(run.finished);
@@ -262,7 +266,7 @@ TEST_F(CorvaneFrame, LeavingAJobPacksItAndOpeningItRestoresEveryFile) {
   WriteBytes((folder / "BEAM10.GEO").string(), "another job");
 
   // Another structure type leaves the job.
-  Run(7207, {Answer(kTypeQuestion, IDYES), Cancel(kPlateJobs)});
+  Run(kPlateCommand, {Answer(kTypeQuestion, IDYES), Cancel(kPlateJobs)});
   EXPECT_EQ(StructureType, "BEAM/STRIP");
   EXPECT_TRUE(JobSpec.empty());
   std::vector<std::pair<std::string, std::string>> expected;
@@ -273,7 +277,7 @@ TEST_F(CorvaneFrame, LeavingAJobPacksItAndOpeningItRestoresEveryFile) {
   EXPECT_EQ(ReadBytes((folder / "BEAM10.GEO").string()), "another job");
 
   // Opening it again (the first listed job is offered) restores every file byte for byte.
-  Run(7206, {WhenDialog(kBeamJobs, [](HWND d) { wintest::Click(d, IDOK); })});
+  Run(kBeamStripCommand, {WhenDialog(kBeamJobs, [](HWND d) { wintest::Click(d, IDOK); })});
   EXPECT_EQ(JobSpec, job);
   for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
   EXPECT_EQ(MenuBar(), JobMenu(true));  // the job has a load case
@@ -286,7 +290,7 @@ TEST_F(CorvaneFrame, WithoutZlibNothingIsPackedUnpackedOrDeleted) {
   WriteJobFiles(job);
   WriteBytes(job + ".ZIP", "an old archive");
   OpenBeamJob(job);
-  Run(7206, {Cancel(kBeamJobs)});  // the same type again leaves and keeps the job
+  Run(kBeamStripCommand, {Cancel(kBeamJobs)});  // the same type again leaves and keeps the job
   Command(2);
   EXPECT_TRUE(DrainQuit());
   for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
@@ -317,10 +321,10 @@ TEST_F(CorvaneFrame, AHostileOrDamagedArchiveWritesNothingWhenTheJobIsOpened) {
     wintest::AnswerBox(box, IDOK);
   });
   Agree();
-  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\EVIL")), warning});
+  Run(kBeamStripCommand, {AcceptJob(kBeamJobs, Spec("JOBS\\EVIL")), warning});
   EXPECT_FALSE(fs::exists(dir.path() / "EVIL.TXT"));
   EXPECT_FALSE(fs::exists(folder / "EVIL.GEO"));
-  Run(7206, {AcceptJob(kBeamJobs, Spec("JOBS\\CUT")), warning});
+  Run(kBeamStripCommand, {AcceptJob(kBeamJobs, Spec("JOBS\\CUT")), warning});
   EXPECT_EQ(ReadBytes(Spec("JOBS\\CUT.GEO")), "newer loose data");
   EXPECT_FALSE(fs::exists(Spec("JOBS\\CUT.SUP")));
   ASSERT_EQ(told.size(), 2u);
@@ -335,7 +339,7 @@ TEST_F(CorvaneFrame, AnotherTypeAnsweredNoKeepsTheJobAndItsMenu) {
   WriteJobFiles(job);
   HMENU menu = GetMenu(MainWindow);
   std::string question;
-  Run(7208, {WhenDialog(kTypeQuestion, [&](HWND box) {
+  Run(kTankCommand, {WhenDialog(kTypeQuestion, [&](HWND box) {
         question = wintest::BoxText(box);
         wintest::AnswerBox(box, IDNO);
       })});
@@ -352,7 +356,7 @@ TEST_F(CorvaneFrame, TheSameTypeAgainCancelledKeepsTheJobOpenWithAllItsData) {
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
   WriteJobFiles(job);
-  Run(7206, {Cancel(kBeamJobs)});
+  Run(kBeamStripCommand, {Cancel(kBeamJobs)});
   EXPECT_EQ(JobSpec, job);
   EXPECT_EQ(StructureType, "BEAM/STRIP");
   EXPECT_EQ(WindowText(MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: " + job);
@@ -372,7 +376,7 @@ TEST_F(CorvaneFrame, TheSameTypeAgainCancelledKeepsTheJobOpenWithAllItsData) {
 TEST_F(CorvaneFrame, ADataCommandWithoutAJobOpensTheJobDialogAndCancelRunsNothing) {
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
-  Run(7208, {Answer(kTypeQuestion, IDYES), Cancel("  TANK Job Name Specification/Selection")});
+  Run(kTankCommand, {Answer(kTypeQuestion, IDYES), Cancel("  TANK Job Name Specification/Selection")});
   ASSERT_TRUE(JobSpec.empty());
   // Were the load-case dialog shown after the cancelled job dialog, the second step would end it.
   bool loadCasesShown = false;
@@ -391,7 +395,7 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   Agree();
   std::string job = Spec("TANKS\\TANK1");
   const char* loads = "  TANK: Load Name Specification/Selection";
-  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   EXPECT_EQ(Substructure, "BASE PLATE");
   EXPECT_EQ(MenuBar(), JobMenu(false));
   // The named case goes on to the load entry; without geometry it offers the geometry's
@@ -402,10 +406,10 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
     asked.push_back(wintest::BoxText(box));
     wintest::AnswerBox(box, IDNO);
   });
-  Run(7308, {WhenDialog(loads,
+  Run(kCorvaneLoadCommand, {WhenDialog(loads,
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "B");
-                          wintest::PostClick(d, 9876);
+                          wintest::SetText(d, kNameBoxId, "B");
+                          wintest::PostClick(d, kContinueId);
                         }),
              decline});
   EXPECT_EQ(asked, std::vector<std::string>{missing});
@@ -416,17 +420,17 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   EXPECT_EQ(MenuBar(), JobMenu(true));
 
   // "a" after "A" is refused: both would use one load file.
-  Run(7308, {WhenDialog(loads,
+  Run(kCorvaneLoadCommand, {WhenDialog(loads,
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "A");
-                          wintest::PostClick(d, 9876);
+                          wintest::SetText(d, kNameBoxId, "A");
+                          wintest::PostClick(d, kContinueId);
                         }),
              decline});
   std::string warning;
-  Run(7308, {WhenDialog(loads,
+  Run(kCorvaneLoadCommand, {WhenDialog(loads,
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "a2");
-                          wintest::PostClick(d, 9876);
+                          wintest::SetText(d, kNameBoxId, "a2");
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog("WARNING!",
                         [&](HWND box) {
@@ -438,14 +442,14 @@ TEST_F(CorvaneFrame, TheLoadCommandNamesCasesAndDeletesATanksCaseFiles) {
   EXPECT_EQ(ReadBytes(job + ".CAS"), "A\r\nB\r\n");
 
   for (const char* e : {".LDB", ".RPB", ".RWB", ".RRB", ".RBB", ".LDA"}) WriteBytes(job + e, e);
-  Run(7308, {WhenDialog(loads,
+  Run(kCorvaneLoadCommand, {WhenDialog(loads,
                         [](HWND d) {
-                          SendDlgItemMessageA(d, 7555, CB_SETCURSEL, 1, 0);
-                          wintest::PostClick(d, 7209);
+                          SendDlgItemMessageA(d, kNameBoxId, CB_SETCURSEL, 1, 0);
+                          wintest::PostClick(d, kDeleteId);
                         }),
              Answer("Current Selection DELETION Enquiry", IDYES), WhenDialog(loads, [](HWND d) {
-               wintest::SetText(d, 7555, "");
-               wintest::PostClick(d, 9876);
+               wintest::SetText(d, kNameBoxId, "");
+               wintest::PostClick(d, kContinueId);
              })});
   for (const char* gone : {".LDB", ".RPB", ".RWB", ".RRB"}) EXPECT_FALSE(fs::exists(job + gone)) << gone;
   for (const char* kept : {".RBB", ".LDA"}) EXPECT_TRUE(fs::exists(job + kept)) << kept;
@@ -462,22 +466,22 @@ TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
   WriteBytes(job + ".CAS", "Point\r\n");
   const std::string actions = "BEAM/STRIP ANALYSIS.   JOB: " + job + "     Load Case: Point";
   std::string heading, warning;
-  Run(7666, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
+  Run(kCorvanePlotCommand, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "Point");
-                          wintest::PostClick(d, 9876);
+                          wintest::SetText(d, kNameBoxId, "Point");
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(actions,
                         [&](HWND d) {
-                          heading = wintest::GetText(d, 120);
-                          wintest::PostClick(d, 56);
+                          heading = wintest::GetText(d, kHeadingId);
+                          wintest::PostClick(d, kFormCancelId);
                         }),
              WhenDialog("WARNING!",
                         [&](HWND box) {
                           warning = wintest::BoxText(box);
                           wintest::AnswerBox(box, IDOK);
                         }),
-             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, 2); })});
+             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, kCancelId); })});
   EXPECT_EQ(WindowText(MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: " + job + "     Load Case: Point");
   EXPECT_EQ(heading, "BEAM: SELECTION OF STRUCTURAL ACTION");
   EXPECT_EQ(warning, "Results File is Missing! Analyse the Structure!");
@@ -488,7 +492,7 @@ TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
 TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   Agree();
   std::string job = Spec("TANKS\\T1");
-  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   JobDataTable.Redim(8, 6);
   for (int s = 1; s <= 2; ++s) {
     JobDataTable(s, 1) = 2;
@@ -503,26 +507,26 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
   const std::string actions = "TANK ANALYSIS.   JOB: " + job + "     Load Case: Water";
   int substructures = 0, options = 0;
   std::string heading;
-  Run(7666, {WhenDialog("  TANK: Load Name Specification/Selection",
+  Run(kCorvanePlotCommand, {WhenDialog("  TANK: Load Name Specification/Selection",
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "Water");
-                          wintest::PostClick(d, 9876);
+                          wintest::SetText(d, kNameBoxId, "Water");
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(choice,
                         [&](HWND d) {
                           for (int id = 201; id <= 203; ++id) substructures += GetDlgItem(d, id) ? 1 : 0;
                           CheckRadioButton(d, 201, 202, 202);
-                          wintest::PostClick(d, 9876);
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(actions,
                         [&](HWND d) {
                           while (GetDlgItem(d, 201 + options)) ++options;
-                          heading = wintest::GetText(d, 120);
-                          wintest::PostClick(d, 56);
+                          heading = wintest::GetText(d, kHeadingId);
+                          wintest::PostClick(d, kFormCancelId);
                         }),
-             WhenDialog(" GRAPH - Load Case: Water", [](HWND g) { wintest::PostClick(g, 56); }),
-             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, 2); }),
-             WhenDialog(choice, [](HWND d) { wintest::PostClick(d, 2); })});
+             WhenDialog(" GRAPH - Load Case: Water", [](HWND g) { wintest::PostClick(g, kFormCancelId); }),
+             WhenDialog(actions, [](HWND d) { wintest::PostClick(d, kCancelId); }),
+             WhenDialog(choice, [](HWND d) { wintest::PostClick(d, kCancelId); })});
   EXPECT_EQ(substructures, 2);
   EXPECT_EQ(options, 9);
   EXPECT_EQ(heading, "WALL: SELECTION OF STRUCTURAL ACTION");
@@ -618,7 +622,7 @@ std::string CheckedOption(HWND d) {
 TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadialSection) {
   Agree();
   std::string job = Spec("TANKS\\TANK1");
-  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   const std::string caption = "   TANK ANALYSIS.   JOB: " + job;
   std::vector<std::string> selected;
   auto choose = [&](int option) {
@@ -628,25 +632,25 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
       wintest::PostClick(d, option < 0 ? 2 : 198);
     });
   };
-  auto cancelGeometry = WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, 2); });
-  auto shellRoof = WhenWith(caption, 150, [](HWND d) {
+  auto cancelGeometry = WhenWith(caption, kGeometryHeadingId, [](HWND d) { wintest::PostClick(d, kCancelId); });
+  auto shellRoof = WhenWith(caption, kGeometryHeadingId, [](HWND d) {
     SetTexts(d, 101, {"3", "0", "6", "3E7", "0.2", "1E-5"});
     wintest::Click(d, 132);
-    wintest::PostClick(d, 55);
+    wintest::PostClick(d, kOkId);
   });
   int columns = 0;
   bool curveShown = false;
   auto table = [&](std::function<void(HWND)> act) {
-    return WhenWith(caption + "  ROOF STRUCTURE", 9876, [act, &columns](HWND d) {
+    return WhenWith(caption + "  ROOF STRUCTURE", kContinueId, [act, &columns](HWND d) {
       columns = TableColumns;
       act(d);
     });
   };
   auto cell = [](int row, int column) { return GetDlgItem(TablePage(), 3000 + (row - 1) * TableColumns + column); };
   wintest::TraceCapture trace;
-  Run(7306, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
+  Run(kCorvaneGeometryCommand, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
              table([](HWND d) { wintest::PostClick(d, 121); }),
-             WhenWith(caption, 241, [](HWND d) { wintest::PostClick(d, 56); }),  // the roof shell dialog
+             WhenWith(caption, 241, [](HWND d) { wintest::PostClick(d, kFormCancelId); }),  // the roof shell dialog
              table([&](HWND d) {
                for (int r = 1; r <= 3; ++r) {
                  SetWindowTextA(cell(r, 1), "2");
@@ -654,12 +658,12 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
                  SetWindowTextA(cell(r, 3), "0.1");
                }
                wintest::Click(d, 7777);
-               wintest::PostClick(d, 9876);
+               wintest::PostClick(d, kContinueId);
              }),
-             choose(3), WhenWith(caption, 150, [](HWND d) { wintest::PostClick(d, 55); }),
+             choose(3), WhenWith(caption, kGeometryHeadingId, [](HWND d) { wintest::PostClick(d, kOkId); }),
              table([&](HWND d) {
                curveShown = IsDlgButtonChecked(d, 7777) == BST_CHECKED;
-               wintest::PostClick(d, 12121);
+               wintest::PostClick(d, kTableCancelId);
              }),
              choose(-1)});
   EXPECT_EQ(selected, (std::vector<std::string>{"TANK &BASE PLATE", "TANK &WALL CYLINDER", "TANK &ROOF STRUCTURE",
@@ -699,11 +703,11 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutGeometryOffersItsCorrection) {
   // Yes: the geometry dialog; what it saved is read again and the check goes on.
   asked.clear();
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(888, {answer(IDYES), WhenWith(caption, 150,
+  Run(888, {answer(IDYES), WhenWith(caption, kGeometryHeadingId,
                                     [](HWND d) {
                                       SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
                                       wintest::Click(d, 131);  // no element table
-                                      wintest::PostClick(d, 55);
+                                      wintest::PostClick(d, kOkId);
                                     }),
             answer(IDNO)});
   EXPECT_EQ(asked, (std::vector<std::string>{missing, supports}));
@@ -717,10 +721,10 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
   OpenBeamJob(job);
   WriteBytes(job + ".CAS", "A\r\n");
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+  Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"10", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);  // no element table
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       })});
   ASSERT_TRUE(fs::exists(job + ".geo"));
   std::vector<std::string> asked;
@@ -735,15 +739,15 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
                        wintest::Click(d, 102);
                        wintest::PostClick(d, 131);
                      }),
-            WhenWith(caption, 11122, [](HWND d) { wintest::PostClick(d, 11122); }),
+            WhenWith(caption, kGenerate, [](HWND d) { wintest::PostClick(d, kGenerate); }),
             WhenWith(caption, 242,
                      [](HWND g) {
                        wintest::SetText(g, 242, "1");
                        wintest::SetText(g, 243, "11");
                        wintest::SetText(g, 244, "10");
-                       wintest::PostClick(g, 55);
+                       wintest::PostClick(g, kOkId);
                      }),
-            WhenWith(caption, 11122, [](HWND d) { wintest::PostClick(d, 9876); }),
+            WhenWith(caption, kGenerate, [](HWND d) { wintest::PostClick(d, kContinueId); }),
             // The checks pass: the load case of the analysis is asked for.
             [&casesShown] {
               HWND d = wintest::FindDialog("  BEAM/STRIP: Load Name Specification/Selection");
@@ -763,23 +767,23 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+  Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);  // no element table
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       })});
   ASSERT_TRUE(fs::exists(job + ".geo"));
   std::string title;
   std::vector<std::string> options;
-  Run(7308, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
+  Run(kCorvaneLoadCommand, {WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "A");
-                          wintest::PostClick(d, 9876);
+                          wintest::SetText(d, kNameBoxId, "A");
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenWith(caption + "     Load Case: A", 131, [&](HWND d) {
-               title = wintest::GetText(d, 120);
+               title = wintest::GetText(d, kHeadingId);
                for (int id = 201; GetDlgItem(d, id); ++id) options.push_back(wintest::GetText(d, id));
-               wintest::PostClick(d, 2);
+               wintest::PostClick(d, kCancelId);
              })});
   EXPECT_EQ(title, "SELECTION OF LOAD TYPE");
   EXPECT_EQ(options, (std::vector<std::string>{"&Uniform Load and Self-Weight", "&Nodal Load", "Trapezoidal &Load",
@@ -792,7 +796,7 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
 TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
   Agree();
   std::string job = Spec("TANKS\\T1");
-  Run(7208, {AcceptJob("  TANK Job Name Specification/Selection", job)});
+  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
   JobDataTable.Redim(8, 6);
   for (int s = 1; s <= 3; ++s) {
     JobDataTable(s, 1) = 2;
@@ -803,10 +807,10 @@ TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
   const std::string choice = "   TANK ANALYSIS.   JOB: " + job;
   std::string title;
   int substructures = 0;
-  Run(7308, {WhenDialog("  TANK: Load Name Specification/Selection",
+  Run(kCorvaneLoadCommand, {WhenDialog("  TANK: Load Name Specification/Selection",
                         [](HWND d) {
-                          wintest::SetText(d, 7555, "A");
-                          wintest::PostClick(d, 9876);
+                          wintest::SetText(d, kNameBoxId, "A");
+                          wintest::PostClick(d, kContinueId);
                         }),
              WhenWith(choice, 196,
                       [&](HWND d) {
@@ -816,10 +820,10 @@ TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
                       }),
              WhenWith(choice + "     Load Case: A", 131,
                       [&](HWND d) {
-                        title = wintest::GetText(d, 120);
-                        wintest::PostClick(d, 2);
+                        title = wintest::GetText(d, kHeadingId);
+                        wintest::PostClick(d, kCancelId);
                       }),
-             WhenWith(choice, 196, [](HWND d) { wintest::PostClick(d, 2); })});
+             WhenWith(choice, 196, [](HWND d) { wintest::PostClick(d, kCancelId); })});
   EXPECT_EQ(substructures, 3);
   EXPECT_EQ(title, "WALL: SELECTION OF LOAD TYPE");
   EXPECT_TRUE(fs::exists(job + ".LDA"));
@@ -831,13 +835,13 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
   std::string job = Spec("BEAMS\\BEAM1");
   OpenBeamJob(job);
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(7306, {WhenWith(caption, 150, [](HWND d) {
+  Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
         SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
         wintest::Click(d, 131);
-        wintest::PostClick(d, 55);
+        wintest::PostClick(d, kOkId);
       })});
   ClearSupportFlags(1);
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "1,5";
   ASSERT_TRUE(SaveSupportFile(1));
   std::vector<std::string> asked;
@@ -849,13 +853,13 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
                        }),
             WhenDialog("  BEAM/STRIP: Load Name Specification/Selection",
                        [](HWND d) {
-                         wintest::SetText(d, 7555, "A");
-                         wintest::PostClick(d, 9876);
+                         wintest::SetText(d, kNameBoxId, "A");
+                         wintest::PostClick(d, kContinueId);
                        }),
             WhenWith(caption + "     Load Case: A", 131,
                      [&](HWND d) {
                        choiceShown = true;
-                       wintest::PostClick(d, 2);
+                       wintest::PostClick(d, kCancelId);
                      }),
             WhenDialog("  BEAM/STRIP: Load Name Specification/Selection", [&](HWND d) {
               analysisCaseAsked = true;
@@ -875,7 +879,7 @@ TEST_F(CorvaneFrame, TheTanksPictureStaysWhenTheJobIsReopenedAndTheWindowPainted
   Agree();
   const char* const jobs = "  TANK Job Name Specification/Selection";
   std::string job = Spec("TANKS\\T1");
-  Run(7208, {AcceptJob(jobs, job)});
+  Run(kTankCommand, {AcceptJob(jobs, job)});
   wintest::Pump();
   RECT client;
   GetClientRect(MainWindow, &client);
@@ -887,7 +891,7 @@ TEST_F(CorvaneFrame, TheTanksPictureStaysWhenTheJobIsReopenedAndTheWindowPainted
   const long x = client.right / 2, y = client.bottom / 2;
   const DWORD wall = pixel(x, y), band = pixel(x, 4);
   ASSERT_NE(wall, band);
-  Run(7208, {Cancel(jobs)});
+  Run(kTankCommand, {Cancel(jobs)});
   ASSERT_EQ(JobSpec, job);
   wintest::Pump();
   EXPECT_EQ(pixel(x, y), wall);

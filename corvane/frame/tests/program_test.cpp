@@ -9,6 +9,10 @@
 #include <vector>
 
 #include "../../../common/tests/testdir.h"
+#include "corvane/forms/ids.h"
+#include "corvane/frame/ids.h"
+#include "win/ids.h"
+#include "win/loadtype.h"
 #include "win/testing/program.h"
 
 namespace fs = std::filesystem;
@@ -38,10 +42,10 @@ TEST_F(CorvaneProgram, TheNoticesExitEndsTheProgramWithoutAMenuOrAFile) {
   EXPECT_EQ(WindowText(main), "      ZOR Program");
   HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
   ASSERT_NE(notice, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 9876)), "I Agree - &Continue");
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 2)), "&Exit");
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kContinueId)), "I Agree - &Continue");
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kCancelId)), "&Exit");
   EXPECT_EQ(GetMenu(main), nullptr);
-  Press(notice, 2);
+  Press(notice, kCancelId);
   EXPECT_EQ(program.WaitForExit(), 0);
   std::set<std::string> files;
   for (const auto& e : fs::recursive_directory_iterator(dir.path())) files.insert(e.path().filename().string());
@@ -52,13 +56,13 @@ TEST_F(CorvaneProgram, AJobNamedAndLeftIsPackedIntoItsArchive) {
   Start(true);
   HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
   ASSERT_NE(notice, nullptr);
-  Press(notice, 9876);
+  Press(notice, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-  PostMessageA(main, WM_COMMAND, 7206, 0);
+  PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
   HWND jobs = program.WaitForWindow("#32770", "  BEAM/STRIP Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
   std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
-  wintest::SetField(jobs, 7555, job);
+  wintest::SetField(jobs, kNameBoxId, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
   // The program makes the job's folder after the caption.
@@ -71,7 +75,7 @@ TEST_F(CorvaneProgram, AJobNamedAndLeftIsPackedIntoItsArchive) {
   WriteBytes(job + ".GEO", "Job: geometry\r\n");
   WriteBytes(job + ".CAS", "A\r\n");
   WriteBytes((dir.path() / "BEAMS" / "BEAM10.GEO").string(), "another job");
-  PostMessageA(main, WM_COMMAND, 2, 0);
+  PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
   EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP", "BEAM10.GEO"}));
   EXPECT_FALSE(fs::exists(program.Folder() / "LASTJOB.ZIP"));
@@ -83,7 +87,7 @@ namespace {
 
 // The marked rows of the check list of another process's dialog.
 std::vector<int> MarkedRows(HWND dialog) {
-  HWND list = GetDlgItem(dialog, 77777777);
+  HWND list = GetDlgItem(dialog, corvane::kCheckList);
   std::vector<int> rows;
   int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i)
@@ -98,12 +102,12 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   auto openJob = [&] {
     HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
     ASSERT_NE(notice, nullptr);
-    Press(notice, 9876);
+    Press(notice, kContinueId);
     ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-    PostMessageA(main, WM_COMMAND, 7206, 0);
+    PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
     HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
     ASSERT_NE(jobs, nullptr);
-    wintest::SetField(jobs, 7555, job);
+    wintest::SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
     ASSERT_TRUE(program.WaitUntilIdle(main));
@@ -111,53 +115,53 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   openJob();
 
   // The geometry: ten elements over 10 m, no element table.
-  PostMessageA(main, WM_COMMAND, 7306, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
   HWND geometry = program.WaitForDialog(caption);
   ASSERT_NE(geometry, nullptr);
   const char* items[5] = {"10", "10", "3E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, 101 + i, items[i]);
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + i, items[i]);
   wintest::ClickControl(geometry, 131);
-  Press(geometry, 55);
+  Press(geometry, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
 
   // The supports: unyielding nodes 1, 6, 11 by GENERATE.
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   HWND types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
-  Press(list, 11122);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
+  Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
   wintest::SetField(generation, 242, "1");
   wintest::SetField(generation, 243, "11");
   wintest::SetField(generation, 244, "5");
-  Press(generation, 55);
+  Press(generation, kOkId);
   ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 6, 11}; }));
-  Press(list, 9876);
+  Press(list, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }));
 
   // Closed, started again and opened: the check list shows the three nodes ticked.
-  PostMessageA(main, WM_COMMAND, 2, 0);
+  PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
   EXPECT_TRUE(fs::exists(dir.path() / "BEAMS" / "BEAM1.ZIP"));
   Start(true);
   openJob();
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   EXPECT_EQ(SendMessageA(GetDlgItem(types, 102), BM_GETCHECK, 0, 0), BST_CHECKED);
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
   EXPECT_EQ(MarkedRows(list), (std::vector<int>{1, 6, 11}));
-  Press(list, 1234);
+  Press(list, kExitId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }));
-  PostMessageA(main, WM_COMMAND, 2, 0);
+  PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
@@ -166,7 +170,7 @@ HWND SubstructureChoice(const wintest::Program& program, const std::string& capt
   HWND found = nullptr;
   WaitFor([&] {
     found = program.WaitForDialog(caption);
-    return found && GetDlgItem(found, 201) && GetDlgItem(found, 220) &&
+    return found && GetDlgItem(found, 201) && GetDlgItem(found, corvane::kTankTitleId) &&
            SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
   });
   return found;
@@ -182,72 +186,72 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
   HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
   ASSERT_NE(notice, nullptr);
-  Press(notice, 9876);
+  Press(notice, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-  PostMessageA(main, WM_COMMAND, 7206, 0);
+  PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
   HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
-  wintest::SetField(jobs, 7555, job);
+  wintest::SetField(jobs, kNameBoxId, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
 
   // Geometry: four elements over 8 m, no element table.
-  PostMessageA(main, WM_COMMAND, 7306, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
   HWND geometry = program.WaitForDialog(caption);
   ASSERT_NE(geometry, nullptr);
   const char* items[5] = {"4", "8", "3E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, 101 + i, items[i]);
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + i, items[i]);
   wintest::ClickControl(geometry, 131);
-  Press(geometry, 55);
+  Press(geometry, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
 
   // Supports: unyielding nodes 1 and 5 generated with step 4.
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   HWND types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
-  Press(list, 11122);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
+  Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
   wintest::SetField(generation, 242, "1");
   wintest::SetField(generation, 243, "5");
   wintest::SetField(generation, 244, "4");
-  Press(generation, 55);
+  Press(generation, kOkId);
   ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 5}; }));
-  Press(list, 9876);
+  Press(list, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }));
 
   // Loads of case "A": the uniform load, then a nodal load of 50 kN at node 2.
   const char* cases = "  BEAM/STRIP: Load Name Specification/Selection";
-  PostMessageA(main, WM_COMMAND, 7308, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneLoadCommand, 0);
   HWND names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
-  wintest::SetField(names, 7555, "A");
-  Press(names, 9876);
+  wintest::SetField(names, kNameBoxId, "A");
+  Press(names, kContinueId);
   HWND choice = program.WaitForDialog(caption + "     Load Case: A");
   ASSERT_NE(choice, nullptr);
-  Press(choice, 131);
+  Press(choice, kLoadTypeEnterButton);
   HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", choice);
   ASSERT_NE(form, nullptr);
   wintest::SetField(form, 243, "-12.5");
   wintest::SetField(form, 244, "2500");
-  Press(form, 55);
+  Press(form, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); }));
   ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(choice, 202), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
-  Press(choice, 131);
+  Press(choice, kLoadTypeEnterButton);
   HWND nodal = program.WaitForDialog(" NODAL LOAD DATA. Load Case: A", choice);
   ASSERT_NE(nodal, nullptr);
   const int pviOfNode2 = 3000 + 2 + 1;  // page row 2 of two value columns, column 1
   HWND page = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (page = wintest::ParentOfControl(nodal, pviOfNode2)) != nullptr; }));
   wintest::SetField(page, pviOfNode2, "50");
-  Press(nodal, 9876);
+  Press(nodal, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(nodal); }));
-  Press(choice, 2);
+  Press(choice, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
   // The load file is rewritten once the choice has closed.
   ASSERT_TRUE(program.WaitUntilIdle(main));
@@ -256,20 +260,20 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   EXPECT_NE(loads.find("\r\n    2               50.0000"), std::string::npos) << loads;
 
   // The analysis: no question, the case chosen, the solver started with the job and the case.
-  PostMessageA(main, WM_COMMAND, 888, 0);
+  PostMessageA(main, WM_COMMAND, kElasticAnalysisCommand, 0);
   names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
   EXPECT_EQ(FindWindowA("#32770", " WARNING!"), nullptr);
-  wintest::SetField(names, 7555, "A");
-  Press(names, 9876);
+  wintest::SetField(names, kNameBoxId, "A");
+  Press(names, kContinueId);
   HWND analysis = program.WaitForDialog(caption);
   ASSERT_NE(analysis, nullptr);
-  ASSERT_NE(GetDlgItem(analysis, 1234), nullptr);
-  Press(analysis, 1);
+  ASSERT_NE(GetDlgItem(analysis, kExitId), nullptr);
+  Press(analysis, kAnalyseId);
   const fs::path call = program.Folder() / "ANALYSIS_CALL.TXT";
   ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !IsWindow(analysis); }, 30000));
   EXPECT_EQ(ReadBytes(call.string()), "ANALYSIS.exe BEAM/STRIP," + job + ",A");
-  PostMessageA(main, WM_COMMAND, 2, 0);
+  PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
@@ -283,12 +287,12 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   const std::string caption = "   TANK ANALYSIS.   JOB: " + job;
   HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
   ASSERT_NE(notice, nullptr);
-  Press(notice, 9876);
+  Press(notice, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-  PostMessageA(main, WM_COMMAND, 7208, 0);
+  PostMessageA(main, WM_COMMAND, kTankCommand, 0);
   HWND jobs = program.WaitForDialog("  TANK Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
-  wintest::SetField(jobs, 7555, job);
+  wintest::SetField(jobs, kNameBoxId, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     TANK ANALYSIS.   JOB: " + job; }));
 
@@ -304,19 +308,19 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   const std::vector<std::vector<std::string>> items = {{"4", "6", "3E7", "0.2", "1E-5"},
                                                        {"4", "6", "8", "3E7", "0.2", "1E-5"},
                                                        {"3", "0", "6", "3E7", "0.2", "1E-5"}};
-  PostMessageA(main, WM_COMMAND, 7306, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
   for (int part = 1; part <= 3; ++part) {
     HWND choice = choiceWith(part);
     ASSERT_NE(choice, nullptr) << part;
-    Press(choice, 198);
+    Press(choice, corvane::kTankGeometryActionId);
     HWND geometry = over(choice);
     ASSERT_NE(geometry, nullptr) << part;
-    ASSERT_TRUE(WaitFor([&] { return GetDlgItem(geometry, 150) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return GetDlgItem(geometry, corvane::kGeometryHeadingId) != nullptr; }));
     const auto& texts = items[static_cast<size_t>(part - 1)];
-    for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, 101 + static_cast<int>(i), texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + static_cast<int>(i), texts[i]);
     if (part == 3) wintest::ClickControl(geometry, 133);  // " &PLATE STRUCTURE "
     if (part != 2) wintest::ClickControl(geometry, 131);
-    Press(geometry, 55);
+    Press(geometry, kOkId);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); })) << part;
     if (part == 2) {
       // The wall's rings must add up to its height: four of 2 m, 0.3 m thick.
@@ -328,74 +332,74 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
         wintest::SetField(page, 3000 + (r - 1) * 2 + 1, "2");
         wintest::SetField(page, 3000 + (r - 1) * 2 + 2, "0.3");
       }
-      Press(rings, 9876);
+      Press(rings, kContinueId);
       ASSERT_TRUE(WaitFor([&] { return !IsWindow(rings); }));
     }
   }
   HWND choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 2);
+  Press(choice, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
 
   // Supports: the base plate's unyielding nodes 1 and 5.
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
   EXPECT_NE(GetDlgItem(choice, 203), nullptr);
-  Press(choice, 197);
+  Press(choice, corvane::kTankSupportActionId);
   HWND types = over(choice);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, 11122) != nullptr; }));
-  Press(list, 11122);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
+  Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
   wintest::SetField(generation, 242, "1");
   wintest::SetField(generation, 243, "5");
   wintest::SetField(generation, 244, "4");
-  Press(generation, 55);
+  Press(generation, kOkId);
   ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 5}; }));
-  Press(list, 9876);
+  Press(list, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(list); }));
   choice = choiceWith(2);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 2);
+  Press(choice, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
 
   // Loads of case "A": the base plate's and the roof's uniform loads, the wall's liquid.
   const char* cases = "  TANK: Load Name Specification/Selection";
-  PostMessageA(main, WM_COMMAND, 7308, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneLoadCommand, 0);
   HWND names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
-  wintest::SetField(names, 7555, "A");
-  Press(names, 9876);
+  wintest::SetField(names, kNameBoxId, "A");
+  Press(names, kContinueId);
   const std::vector<std::vector<std::string>> loads = {{"-10", "2500"}, {"1000", "7.5"}, {"-2", "0"}};
   for (int part = 1; part <= 3; ++part) {
     choice = choiceWith(part);
     ASSERT_NE(choice, nullptr) << part;
     if (part == 1) EXPECT_NE(GetDlgItem(choice, 203), nullptr);
-    Press(choice, 196);
+    Press(choice, corvane::kTankLoadActionId);
     if (!WaitFor([&] { return !IsWindowVisible(choice); })) FAIL() << part;
     HWND kinds = program.WaitForDialog(caption + "     Load Case: A");
     ASSERT_NE(kinds, nullptr) << part;
     if (part == 2) wintest::ClickControl(kinds, 204);  // "&Hydrostatic Load"
-    Press(kinds, 131);
+    Press(kinds, kLoadTypeEnterButton);
     HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", kinds);
     ASSERT_NE(form, nullptr) << part;
     const int first = part == 2 ? 241 : 243;
     wintest::SetField(form, first, loads[static_cast<size_t>(part - 1)][0]);
     wintest::SetField(form, first + 1, loads[static_cast<size_t>(part - 1)][1]);
-    Press(form, 55);
+    Press(form, kOkId);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); })) << part;
-    Press(kinds, 2);
+    Press(kinds, kCancelId);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(kinds); })) << part;
   }
   choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 2);
+  Press(choice, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
   ASSERT_TRUE(program.WaitUntilIdle(main));
   const std::string loadFile = ReadBytes(job + ".LDA");
@@ -404,33 +408,33 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
     EXPECT_NE(loadFile.find(line), std::string::npos) << line << loadFile;
 
   // The analysis: no question, the case chosen, the solver started with the job and the case.
-  PostMessageA(main, WM_COMMAND, 888, 0);
+  PostMessageA(main, WM_COMMAND, kElasticAnalysisCommand, 0);
   names = program.WaitForDialog(cases);
   HWND question = FindWindowA("#32770", " WARNING!");
   ASSERT_EQ(question, nullptr) << WindowText(GetDlgItem(question, 0xFFFF));
   ASSERT_NE(names, nullptr);
-  wintest::SetField(names, 7555, "A");
-  Press(names, 9876);
+  wintest::SetField(names, kNameBoxId, "A");
+  Press(names, kContinueId);
   HWND analysis = nullptr;
   ASSERT_TRUE(WaitFor([&] {
     analysis = program.WaitForDialog(caption);
-    return analysis && GetDlgItem(analysis, 1234) != nullptr;
+    return analysis && GetDlgItem(analysis, kExitId) != nullptr;
   }));
-  Press(analysis, 1);
+  Press(analysis, kAnalyseId);
   const fs::path call = program.Folder() / "ANALYSIS_CALL.TXT";
   ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !IsWindow(analysis); }, 30000));
   EXPECT_EQ(ReadBytes(call.string()), "ANALYSIS.exe TANK," + job + ",A");
 
   // The data document, saved with its text copy: the geometry, support and load files.
-  PostMessageA(main, WM_COMMAND, 7777, 0);
+  PostMessageA(main, WM_COMMAND, kCorvanePresentationCommand, 0);
   names = program.WaitForDialog(cases);
   ASSERT_NE(names, nullptr);
-  wintest::SetField(names, 7555, "A");
-  Press(names, 9876);
+  wintest::SetField(names, kNameBoxId, "A");
+  Press(names, kContinueId);
   HWND chooser = program.WaitForDialog(" TANK;  Job: " + job + "; Load: A");
   ASSERT_NE(chooser, nullptr);
   if (SendMessageA(GetDlgItem(chooser, 201), BM_GETCHECK, 0, 0) != BST_CHECKED) wintest::ClickControl(chooser, 201);
-  Press(chooser, 55);
+  Press(chooser, kOkId);
   HWND box = program.WaitForDialog("DATA File Information", chooser);
   ASSERT_NE(box, nullptr);
   Press(box, IDOK);
@@ -442,7 +446,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   ASSERT_TRUE(WaitFor([&] { return (preview = FindWindowA("SuiteDocPreview", nullptr)) != nullptr; }));
   PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(preview); }));
-  Press(chooser, 1234);
+  Press(chooser, kExitId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
   ASSERT_TRUE(program.WaitUntilIdle(main));
   const std::string data = ReadBytes((program.Folder() / "T1_DATA.TXT").string());
@@ -450,7 +454,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
                                      "Job: " + job + " // LOADS (A)"})
     EXPECT_NE(data.find(heading), std::string::npos) << heading << "\n" << data;
   EXPECT_TRUE(fs::exists(program.Folder() / "T1_DATA.DDC"));
-  PostMessageA(main, WM_COMMAND, 2, 0);
+  PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
@@ -470,7 +474,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   Start(false);
   HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
   ASSERT_NE(notice, nullptr);
-  Press(notice, 9876);
+  Press(notice, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
 
   auto openJob = [&](int command, const std::string& type, const std::string& job, bool anotherType) {
@@ -482,34 +486,34 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
     }
     HWND jobs = program.WaitForDialog("  " + type + " Job Name Specification/Selection");
     ASSERT_NE(jobs, nullptr) << job;
-    wintest::SetField(jobs, 7555, job);
+    wintest::SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     " + type + " ANALYSIS.   JOB: " + job; })) << job;
   };
   // The load command up to the load type choice (a plate's) of a case.
   auto loadCase = [&](const std::string& type, const std::string& name) {
-    PostMessageA(main, WM_COMMAND, 7308, 0);
+    PostMessageA(main, WM_COMMAND, kCorvaneLoadCommand, 0);
     HWND names = program.WaitForDialog("  " + type + ": Load Name Specification/Selection");
     EXPECT_NE(names, nullptr) << name;
     if (!names) return;
-    wintest::SetField(names, 7555, name);
-    Press(names, 9876);
+    wintest::SetField(names, kNameBoxId, name);
+    Press(names, kContinueId);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(names); })) << name;
   };
   auto kindsOf = [&](const std::string& job, const std::string& type, const std::string& name) {
     return program.WaitForDialog("   " + type + " ANALYSIS.   JOB: " + job + "     Load Case: " + name);
   };
   auto form = [&](HWND kinds, const std::string& name, int first, const std::string& a, const std::string& b) {
-    Press(kinds, 131);
+    Press(kinds, kLoadTypeEnterButton);
     HWND f = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: " + name, kinds);
     ASSERT_NE(f, nullptr) << name;
     wintest::SetField(f, first, a);
     wintest::SetField(f, first + 1, b);
-    Press(f, 55);
+    Press(f, kOkId);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(f); })) << name;
   };
   auto closeKinds = [&](HWND kinds) {
-    Press(kinds, 2);
+    Press(kinds, kCancelId);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(kinds); }));
   };
   auto fileOf = [&](const std::string& file) {
@@ -541,13 +545,13 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   loadCase("TANK", "W");
   HWND choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 196);
+  Press(choice, corvane::kTankLoadActionId);
   kinds = kindsOf(tank, "TANK", "W");
   ASSERT_NE(kinds, nullptr);
   closeKinds(kinds);
   choice = choiceWith(2);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 196);
+  Press(choice, corvane::kTankLoadActionId);
   kinds = kindsOf(tank, "TANK", "W");
   ASSERT_NE(kinds, nullptr);
   wintest::ClickControl(kinds, 204);  // "&Hydrostatic Load"
@@ -555,54 +559,54 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   closeKinds(kinds);
   choice = choiceWith(3);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 2);
+  Press(choice, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
   const std::string w = fileOf(tank + ".LDW");
   EXPECT_NE(w.find("  Depth of Liquid [m]: 3.5\r\n"), std::string::npos) << w;
   EXPECT_EQ(w.find("Uniform Load [kPa]: 10"), std::string::npos) << w;
 
   // The base plate on Winkler soil: SET SAME 20000, then GENERATE 30000 over elements 2 and 3.
-  PostMessageA(main, WM_COMMAND, 7307, 0);
+  PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 197);
+  Press(choice, corvane::kTankSupportActionId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(choice); }));
   HWND types = program.WaitForDialog(caption, choice);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 171);  // "Plate Resting on &Winkler Foundation"
-  Press(types, 131);
+  Press(types, corvane::kEnterData);
   HWND table = nullptr;
   ASSERT_TRUE(WaitFor([&] {
     table = program.WaitForDialog(caption, types);
-    return table && table != choice && GetDlgItem(table, 122) != nullptr;
+    return table && table != choice && GetDlgItem(table, corvane::kGenerateButtonId) != nullptr;
   }));
-  Press(table, 121);
+  Press(table, corvane::kSameValueButtonId);
   HWND same = program.WaitForDialog(caption, table);
   ASSERT_NE(same, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(same, 231) != nullptr; }));
-  wintest::SetField(same, 231, "20000");
-  Press(same, 55);
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(same, corvane::kUniformValueId) != nullptr; }));
+  wintest::SetField(same, corvane::kUniformValueId, "20000");
+  Press(same, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(same); }));
-  Press(table, 122);
+  Press(table, corvane::kGenerateButtonId);
   HWND generation = program.WaitForDialog(caption, table);
   ASSERT_NE(generation, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(generation, 244) != nullptr; }));
   for (const auto& [id, text] : std::vector<std::pair<int, std::string>>{{241, "2"}, {242, "3"}, {243, "1"}, {244, "30000"}})
     wintest::SetField(generation, id, text);
-  Press(generation, 55);
+  Press(generation, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(generation); }));
-  Press(table, 9876);
+  Press(table, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(table); }));
   choice = choiceWith(2);
   ASSERT_NE(choice, nullptr);
-  Press(choice, 2);
+  Press(choice, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(choice); }));
   const std::string supports = fileOf(tank + ".SUP");
   for (const char* row : {"    1            2.00000E+4              2.00000E+4\r\n",
                           "    2            3.00000E+4              3.00000E+4\r\n",
                           "    3            3.00000E+4              3.00000E+4\r\n"})
     EXPECT_NE(supports.find(row), std::string::npos) << row << supports;
-  PostMessageA(main, WM_COMMAND, 2, 0);
+  PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 

@@ -13,9 +13,11 @@
 #include "core/textfiles.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "corvane/run/run.h"
 #include "win/handles.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "../../solver/tests/jobs.h"
 
@@ -51,7 +53,7 @@ std::string MakeBeamJob(const std::string& folder, const std::string& name) {
   for (int r = 1; r <= 4; ++r) WorkTables[1](r, 1) = 1, WorkTables[1](r, 2) = 0.5f, WorkTables[1](r, 3) = 0.5f;
   EXPECT_TRUE(SaveGeometryFile(job));
   ClearSupportFlags(1);
-  SupportFlags[4] = "Y";
+  SupportFlags[kWinklerSlot] = "Y";
   WinklerTable.Redim(4, 1);
   for (int r = 1; r <= 4; ++r) WinklerTable(r, 0) = static_cast<float>(r), WinklerTable(r, 1) = 1000;
   ElasticSupportTable.Redim(5, 2);
@@ -257,7 +259,7 @@ TEST_F(AnalysisCommandTest, TankRoofResultsGoWhenTheDialogOpensEvenOnCancel) {
   LoadCaseName = "Wind";
   WriteBytes(JobSpec + ".RRW", "old roof\r\n");
   WriteBytes(JobSpec + ".RWW", "old wall\r\n");
-  auto result = RunScript({WhenDialog("   TANK ANALYSIS.   JOB: " + JobSpec, [&](HWND d) { wintest::Click(d, 1234); })},
+  auto result = RunScript({WhenDialog("   TANK ANALYSIS.   JOB: " + JobSpec, [&](HWND d) { wintest::Click(d, kExitId); })},
                           [&] { EXPECT_EQ(ShowModalDialog(AnalysisDialog(owner_), owner_, AnalysisDialogProc), 0); });
   EXPECT_TRUE(result.finished);
   EXPECT_FALSE(std::filesystem::exists(JobSpec + ".RRW"));

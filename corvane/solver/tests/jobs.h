@@ -11,6 +11,7 @@
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/loadfile.h"
+#include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 
 namespace corvane {
@@ -67,16 +68,16 @@ inline void WritePlateJob(const PlateJob& p, const std::string& caseName = "A") 
   NumberRows(WinklerTable, n, 2);
   NumberRows(WallRestraintTable, 0, 2);
   NumberRows(WallWinklerTable, 0, 1);
-  SupportFlags[1] = p.edge1;
-  SupportFlags[7] = p.edge7;
+  SupportFlags[kEdgeFixedSlot] = p.edge1;
+  SupportFlags[kOuterEdgeFixedSlot] = p.edge7;
   if (!p.unyielding.empty()) {
-    SupportFlags[2] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
     UnyieldingNodes = p.unyielding;
   }
-  if (!p.springs.empty()) SupportFlags[3] = "Y";
+  if (!p.springs.empty()) SupportFlags[kElasticSupportsSlot] = "Y";
   for (const auto& s : p.springs) ElasticSupportTable(s.first, 1) = static_cast<float>(s.second);
   if (p.winkler > 0) {
-    SupportFlags[4] = "Y";
+    SupportFlags[kWinklerSlot] = "Y";
     for (int e = 1; e <= n; ++e) WinklerTable(e, 1) = WinklerTable(e, 2) = static_cast<float>(p.winkler);
   }
   if (p.halfSpace || p.crossAnisotropic) {
@@ -115,7 +116,7 @@ inline void WriteBeamJob(const BeamJob& b, const std::string& caseName = "A") {
   Substructure = b.strip ? "STRIP" : "BEAM";
   JobDataTable.Redim(8, 6);
   GeometryAnswers.assign(8, "N");
-  GeometryAnswers[1] = b.strip ? "Y" : "N";
+  GeometryAnswers[kStripSlot] = b.strip ? "Y" : "N";
   JobDataTable(1, 1) = b.elements;
   JobDataTable(1, 2) = b.length;
   JobDataTable(1, 3) = b.modulus;
@@ -132,11 +133,11 @@ inline void WriteBeamJob(const BeamJob& b, const std::string& caseName = "A") {
   NumberRows(ElasticSupportTable, n + 1, 2);
   NumberRows(WinklerTable, n, 1);
   if (!b.unyielding.empty()) {
-    SupportFlags[2] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
     UnyieldingNodes = b.unyielding;
   }
   if (b.winkler > 0) {
-    SupportFlags[4] = "Y";
+    SupportFlags[kWinklerSlot] = "Y";
     for (int e = 1; e <= n; ++e) WinklerTable(e, 1) = static_cast<float>(b.winkler);
   }
   SaveSupportFile(1);
@@ -187,8 +188,8 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
   Substructure = "BASE PLATE";
   JobDataTable.Redim(8, 6);
   GeometryAnswers.assign(8, "N");
-  GeometryAnswers[1] = t.inPlane;
-  GeometryAnswers[2] = t.wallInPlane;
+  GeometryAnswers[kStripSlot] = t.inPlane;
+  GeometryAnswers[kWallInPlaneSlot] = t.wallInPlane;
   JobDataTable(1, 1) = t.baseElements;
   JobDataTable(1, 2) = t.radius;
   JobDataTable(1, 3) = t.modulus;
@@ -200,8 +201,8 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
   JobDataTable(2, 5) = t.poisson;
   JobDataTable(2, 6) = t.wallAlpha;
   const int nr = t.roofElements;
-  GeometryAnswers[3] = t.roofInPlane;
-  GeometryAnswers[4] = t.roofShell ? "Y" : "N";
+  GeometryAnswers[kRoofInPlaneSlot] = t.roofInPlane;
+  GeometryAnswers[kShellRoofSlot] = t.roofShell ? "Y" : "N";
   JobDataTable(3, 1) = nr;
   JobDataTable(3, 2) = t.roofInner;
   JobDataTable(3, 4) = t.roofModulus;
@@ -236,31 +237,31 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
   NumberRows(WallRestraintTable, nw + 1, 2);
   NumberRows(WallWinklerTable, nw, 1);
   if (!t.unyielding.empty()) {
-    SupportFlags[2] = "Y";
+    SupportFlags[kUnyieldingSlot] = "Y";
     UnyieldingNodes = t.unyielding;
   }
   if (t.winkler > 0) {
-    SupportFlags[4] = "Y";
+    SupportFlags[kWinklerSlot] = "Y";
     for (int e = 1; e <= nb; ++e) WinklerTable(e, 1) = WinklerTable(e, 2) = static_cast<float>(t.winkler);
   }
   if (t.wallWinkler > 0) {
-    SupportFlags[7] = "Y";
+    SupportFlags[kWallWinklerSlot] = "Y";
     for (int e = 1; e <= nw; ++e) WallWinklerTable(e, 1) = static_cast<float>(t.wallWinkler);
   }
   if (t.restraint > 0) {
-    SupportFlags[8] = "Y";
+    SupportFlags[kWallRestraintsSlot] = "Y";
     for (int k = 1; k <= nw + 1; ++k) WallRestraintTable(k, 1) = static_cast<float>(t.restraint);
   }
   if (t.halfSpace || t.crossAnisotropic) {
     SupportFlags[t.halfSpace ? 5 : 6] = "Y";
     for (size_t k = 0; k < t.halfSpaceValues.size(); ++k) SupportFlags[15 + k] = t.halfSpaceValues[k];
   }
-  SupportFlags[9] = t.connection;
-  SupportFlags[10] = t.middlePlane;
-  SupportFlags[11] = nr > 0 ? t.roofConnection : t.topFixed;
-  SupportFlags[12] = t.roofMiddle;
-  SupportFlags[13] = t.roofEdgeFixed;
-  SupportFlags[14] = t.roofInnerFixed;
+  SupportFlags[kPlateWallJointSlot] = t.connection;
+  SupportFlags[kPlateJointMiddleSlot] = t.middlePlane;
+  SupportFlags[kRoofWallJointSlot] = nr > 0 ? t.roofConnection : t.topFixed;
+  SupportFlags[kRoofJointMiddleSlot] = t.roofMiddle;
+  SupportFlags[kRoofEdgeFixedSlot] = t.roofEdgeFixed;
+  SupportFlags[kRoofInnerEdgeFixedSlot] = t.roofInnerFixed;
   SaveSupportFile(3);
   LoadCaseName = caseName;
   SizeLoadTables(3, nb, nw, t.roofElements);

@@ -8,6 +8,7 @@
 #include "../../../common/tests/testdir.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/results.h"
+#include "corvane/core/slots.h"
 #include "corvane/solver/solver.h"
 #include "jobs.h"
 
@@ -36,7 +37,7 @@ void ExpectEveryActionRead(const std::string& file, int structure, const std::st
     const StructuralAction& a = actions.actions[static_cast<size_t>(k - 1)];
     ResultRows table;
     int rows = ParseResultsSection(lines, count, a.table, structure, substructure,
-                                   IsYes(AnswerAt(GeometryAnswers, 4)), soil, table);
+                                   IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)), soil, table);
     EXPECT_GE(rows, nodes) << file << " action " << k << " " << a.caption;
     if (a.table == 1 && structure != 1) {
       for (int r = 1; r <= rows && r <= static_cast<int>(first.size()); ++r) {

@@ -11,11 +11,13 @@
 #include <sys/wait.h>
 
 #include "../../../common/tests/testdir.h"
+#include "corvane/core/slots.h"
 #include "corvane/solver/solver.h"
 #include "jobs.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/resultsreport.h"
+#include "trabix/core/slots.h"
 
 namespace corvane {
 namespace {
@@ -111,7 +113,7 @@ TEST_F(SolverTest, SimplySupportedBeamMatchesBeamTheoryAndTrabixReport) {
   trabix::ListElementTable(t, trabix::ElementTable, 4, first, 1);
   ASSERT_TRUE(SaveTextLines(trabix::GeometryFileName("T1"), t, count));
   trabix::SupportFlags.assign(14, "N");
-  trabix::SupportFlags[2] = "Y";
+  trabix::SupportFlags[trabix::kUnyieldingSlot] = "Y";
   int elastic = 0, winkler = 0;
   t.assign(1, "");
   trabix::ListSupports(t, count, elastic, winkler, trabix::SupportHeader("T1"), "1,5");

@@ -9,6 +9,7 @@
 
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
 
@@ -28,7 +29,7 @@ void SetStructure(const std::string& word) {
   } else {
     StructureType = "TANK";
     Substructure = word == "WALL" ? "WALL" : (word == "ROOF" || word == "SHELL") ? "ROOF STRUCTURE" : "BASE PLATE";
-    GeometryAnswers[4] = word == "SHELL" ? "Y" : "N";
+    GeometryAnswers[kShellRoofSlot] = word == "SHELL" ? "Y" : "N";
   }
 }
 
@@ -67,7 +68,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   }
   SetStructure(mode.empty() ? "BEAM" : Arg(4).empty() ? mode : Arg(4));
   if (mode == "STRIP") Substructure = "STRIP";
-  GeometryAnswers[6] = Arg(5);
+  GeometryAnswers[kRoofLoadKindSlot] = Arg(5);
   TableViewKind = Arg(3);
   long width = 0, height = 0;
   int size = 1;

@@ -19,6 +19,7 @@
 #include "corvane/solver/tests/jobs.h"
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -104,7 +105,7 @@ TEST_F(PlotCommandTest, ABeamsActionDialogItsGraphAndTheNextActionChosen) {
                                        }),
                             WhenDialog(" GRAPH - Load Case: Point",
                                        [&](HWND g) {
-                                         graph = GetDlgItem(g, 54) && GetDlgItem(g, 55) && GetDlgItem(g, 56) &&
+                                         graph = GetDlgItem(g, 54) && GetDlgItem(g, kOkId) && GetDlgItem(g, kFormCancelId) &&
                                                  GetDlgItem(g, 57) && GetDlgItem(g, kGraphTabs);
                                          graph = graph && SendMessageA(GetDlgItem(g, kGraphTabs), TCM_GETITEMCOUNT,
                                                                        0, 0) == 2;

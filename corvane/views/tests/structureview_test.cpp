@@ -12,6 +12,7 @@
 
 #include "../../../common/tests/testdir.h"
 #include "corvane/core/globals.h"
+#include "corvane/core/slots.h"
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
 #include "win/testing/wintest.h"
@@ -46,8 +47,8 @@ class StructureViewTest : public ::testing::Test {
             const std::string& kind, bool shell = false, const std::string& loadType = "") {
     StructureType = type;
     Substructure = substructure;
-    GeometryAnswers[4] = shell ? "Y" : "N";
-    GeometryAnswers[6] = loadType;
+    GeometryAnswers[kShellRoofSlot] = shell ? "Y" : "N";
+    GeometryAnswers[kRoofLoadKindSlot] = loadType;
     TableViewKind = kind;
     trace_.Clear();
     long width = 610, height = type == "TANK" ? 610 : 305;

@@ -15,6 +15,7 @@
 #include "core/textfiles.h"
 #include "../../tests/solvetool.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace fs = std::filesystem;
@@ -51,7 +52,7 @@ class MureloFrame : public ::testing::Test {
     murelo::LoadCaseName.clear();
     murelo::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
     ASSERT_NE(murelo::MainWindow, nullptr);
-    murelo::InstallMenu(murelo::BuildMainMenu());
+    murelo::InstallMenu(murelo::BuildJobMenu());
   }
   void TearDown() override {
     JobSpec.clear();  // nothing to archive
@@ -71,7 +72,7 @@ class MureloFrame : public ::testing::Test {
   void OpenJob(const std::string& job) {
     ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
                                       [&](HWND d) {
-                                        wintest::SetText(d, 7555, job);
+                                        wintest::SetText(d, kNameBoxId, job);
                                         wintest::Click(d, IDOK);
                                       })},
                           [] { EXPECT_EQ(murelo::ShowJobDialog(), 1); })
@@ -149,7 +150,7 @@ TEST_F(MureloFrame, TheLoadCaseDialogHasMurelosControlsAndDeletesTheCasesLoadAnd
                                     wintest::PostClick(d, 209);
                                   }),
                        WhenDialog("Current Selection DELETION Enquiry", [](HWND b) { wintest::AnswerBox(b, IDYES); }),
-                       WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); })},
+                       WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
                       [] { EXPECT_EQ(murelo::ShowLoadCases(1), 0); })
                 .finished;
   ASSERT_TRUE(ok);
@@ -181,9 +182,9 @@ TEST_F(MureloFrame, ThePointerParksOnTheMenuBarByCommand) {
   };
   // The load command's dialog and the analysis check's boxes are left with Cancel and No.
   const std::vector<wintest::Step> leave = {
-      WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); }),
+      WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); }),
       WhenDialog(" WARNING!", [](HWND b) { wintest::AnswerBox(b, IDNO); }),
-      WhenDialog(kEntryCaption, [](HWND d) { wintest::Click(d, 2); }),
+      WhenDialog(kEntryCaption, [](HWND d) { wintest::Click(d, kCancelId); }),
   };
   for (const Case& c : {Case{308, 100}, Case{888, 160}, Case{889, 160}, Case{777, 160}, Case{666, 160}, Case{306, 60},
                         Case{307, 60}}) {
@@ -256,7 +257,7 @@ TEST_F(MureloFrame, DataCommandsAndTheSupportCorrectionOpenTheSubstructureSelect
   auto note = [&](HWND d) {
     for (int id : {198, 197, 196})
       if (GetDlgItem(d, id)) actions.push_back(std::to_string(id) + " " + wintest::GetText(d, id));
-    wintest::Click(d, 2);
+    wintest::Click(d, kCancelId);
   };
   ASSERT_TRUE(RunScript({WhenDialog(kEntryCaption, note)}, [] { murelo::DispatchCommand(306); }).finished);
   ASSERT_TRUE(RunScript({WhenDialog(kEntryCaption, note)}, [] { murelo::DispatchCommand(307); }).finished);
@@ -311,7 +312,7 @@ TEST_F(MureloFrame, SaveJobAsRenamesTheHeadersMakesEmptyLoadFilesAndPacksTheOldJ
   murelo::StructureTitle = "Retaining Wall";
   ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
                                     [&](HWND d) {
-                                      wintest::SetText(d, 7555, newJob);
+                                      wintest::SetText(d, kNameBoxId, newJob);
                                       wintest::Click(d, IDOK);
                                     })},
                         [] { murelo::DispatchCommand(878); })
@@ -367,7 +368,7 @@ AnalysisRun RunAnalysis(int mode, int button) {
                           PixelsToUnits(d, w, h);
                           r.size = {w, h};
                           r.analyse = wintest::ControlPlace(d, 1);
-                          r.cancel = wintest::ControlPlace(d, 1234);
+                          r.cancel = wintest::ControlPlace(d, kExitId);
                           wintest::PostClick(d, button);
                         }),
              WhenDialog("WARNING!",
@@ -376,7 +377,7 @@ AnalysisRun RunAnalysis(int mode, int button) {
                           HWND owner = GetWindow(box, GW_OWNER);
                           r.boxOwners.push_back(WindowText(owner));
                           r.hiddenDuringAnalysis =
-                              !IsWindowVisible(GetDlgItem(owner, 1)) && !IsWindowVisible(GetDlgItem(owner, 1234));
+                              !IsWindowVisible(GetDlgItem(owner, 1)) && !IsWindowVisible(GetDlgItem(owner, kExitId));
                           wintest::AnswerBox(box, IDOK);
                         })},
             [mode] { murelo::DispatchCommand(mode ? 889 : 888); }, 30000);

@@ -12,6 +12,7 @@
 #include "../../tests/testsupport.h"
 #include "app.h"
 #include "doc/docmodel.h"
+#include "win/ids.h"
 #include "win/outputchooser.h"
 #include "win/testing/wintest.h"
 
@@ -123,23 +124,23 @@ TEST_F(MureloDocuments, TheChooserPassesItsModesAndMovesTheFocus) {
                          WhenDialog(kChooser,
                                     [&](HWND d) {
                                       caption = wintest::WindowText(d);
-                                      dataButton = GetDlgItem(d, 55);
-                                      resultsButton = GetDlgItem(d, 56);
+                                      dataButton = GetDlgItem(d, kOkId);
+                                      resultsButton = GetDlgItem(d, kFormCancelId);
                                       // Not subclassed: the buttons keep the system's procedure.
                                       WNDCLASSA cls{};
                                       GetClassInfoA(nullptr, "BUTTON", &cls);
                                       subclassed = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(dataButton, GWLP_WNDPROC)) !=
                                                    cls.lpfnWndProc;
-                                      wintest::Click(d, 55);  // untouched: preview only
+                                      wintest::Click(d, kOkId);  // untouched: preview only
                                       focusAfterData = GetFocus();
                                       wintest::Click(d, 201);  // Save
-                                      wintest::Click(d, 55);
+                                      wintest::Click(d, kOkId);
                                       wintest::Click(d, 202);  // Print, still saving
-                                      wintest::Click(d, 56);
+                                      wintest::Click(d, kFormCancelId);
                                       focusAfterResults = GetFocus();
                                       wintest::Click(d, 201);  // Print alone
-                                      wintest::Click(d, 56);
-                                      PostClick(d, 1234);
+                                      wintest::Click(d, kFormCancelId);
+                                      PostClick(d, kExitId);
                                     })},
                         [&] { PresentationCommand(murelo::MainWindow, p); }, 20000)
                   .finished);

@@ -20,6 +20,7 @@
 #include "graph/actiondialog.h"
 #include "graph/graphwindow.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 
@@ -65,10 +66,10 @@ class MureloEndToEnd : public ::testing::Test {
     murelo::LoadCaseName.clear();
     murelo::DimensionGlobals();
     ASSERT_NE(murelo::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
-    ASSERT_TRUE(RunScript({WhenDialog(kNotice, [](HWND d) { Click(d, 9876); }),
+    ASSERT_TRUE(RunScript({WhenDialog(kNotice, [](HWND d) { Click(d, kContinueId); }),
                            WhenDialog(kJobCaption,
                                       [this](HWND d) {
-                                        wintest::SetText(d, 7555, job);
+                                        wintest::SetText(d, kNameBoxId, job);
                                         Click(d, IDOK);
                                       })},
                           [] { ShowProgramNotice(murelo::MureloFrame()); })
@@ -94,12 +95,12 @@ class MureloEndToEnd : public ::testing::Test {
   static wintest::Step TableWindow(const std::string& caption, std::function<void(HWND)> act) {
     return [caption, act] {
       HWND t = wintest::FindDialog(caption);
-      if (!t || !GetDlgItem(t, 9876) || !TablePage()) return false;
+      if (!t || !GetDlgItem(t, kContinueId) || !TablePage()) return false;
       act(t);
       return true;
     };
   }
-  wintest::Step CancelSubstructure() { return WhenDialog(entry, [](HWND s) { PostClick(s, 2); }); }
+  wintest::Step CancelSubstructure() { return WhenDialog(entry, [](HWND s) { PostClick(s, kCancelId); }); }
 
   TestDirectory dir;
   wintest::TraceCapture trace;
@@ -126,7 +127,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
                            [](HWND t) {
                              Click(t, 121);  // uniform widths
                              for (int row = 1; row <= 4; ++row) SetCell(2, row, 2, "0.5");
-                             PostClick(t, 9876);
+                             PostClick(t, kContinueId);
                            }),
                 Substructure(202, 198),
                 WhenDialog(entry,
@@ -142,7 +143,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
                            [](HWND t) {
                              Click(t, 121);
                              for (int row = 1; row <= 3; ++row) SetCell(2, row, 2, "0.3");
-                             PostClick(t, 9876);
+                             PostClick(t, kContinueId);
                            }),
                 CancelSubstructure()});
   ASSERT_TRUE(fs::exists(job + ".GEO"));
@@ -161,7 +162,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
                                SetCell(4, row, 1, "20000");
                                SetCell(4, row, 2, "20000");
                              }
-                             PostClick(t, 9876);
+                             PostClick(t, kContinueId);
                            }),
                 CancelSubstructure()});
   ASSERT_NE(ReadBytes(job + ".SUP").find("WINKLER SOIL:"), std::string::npos);
@@ -180,9 +181,9 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
                            [](HWND f) {
                              wintest::SetText(f, 241, "20");
                              wintest::SetText(f, 242, "2400");
-                             PostClick(f, 55);
+                             PostClick(f, kOkId);
                            }),
-                WhenDialog(types, [](HWND d) { PostClick(d, 2); }), Substructure(202, 196),
+                WhenDialog(types, [](HWND d) { PostClick(d, kCancelId); }), Substructure(202, 196),
                 WhenDialog(types,
                            [](HWND d) {
                              CheckRadioButton(d, 201, 204, 203);
@@ -195,10 +196,10 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
                              wintest::SetText(f, 242, "4");
                              wintest::SetText(f, 243, "30");
                              wintest::SetText(f, 244, "0");
-                             PostClick(f, 55);
+                             PostClick(f, kOkId);
                            }),
-                WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, 9876); }),
-                WhenDialog(types, [](HWND d) { PostClick(d, 2); }), CancelSubstructure()});
+                WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, kContinueId); }),
+                WhenDialog(types, [](HWND d) { PostClick(d, kCancelId); }), CancelSubstructure()});
   const std::string loads = ReadBytes(job + ".LDA");
   EXPECT_NE(loads.find("HORIZONTAL:"), std::string::npos) << loads;
   EXPECT_NE(loads.find("2400.00"), std::string::npos) << loads;
@@ -215,7 +216,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   std::vector<wintest::Step> steps{ChooseCaseA()};
   int graphs = 0;
   for (int option : {201, 202}) {
-    steps.push_back(Substructure(option, 9876));
+    steps.push_back(Substructure(option, kContinueId));
     for (int k = 1; k <= (option == 201 ? 7 : 5); ++k) {
       steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, kPlotActionButton); }));
       steps.push_back(WhenDialog(" GRAPH - Load Case: A", [&graphs](HWND g) {
@@ -243,7 +244,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
     documents.push_back(
         wintest::WhenWindow("SuiteDocPreview", [](HWND p) { PostMessageA(p, WM_KEYDOWN, VK_ESCAPE, 0); }));
   }
-  documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, 1234); }));
+  documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, kExitId); }));
   Command(777, documents);
   for (const char* file : {"WALL9_DATA.DDC", "WALL9_DATA.TXT", "WALL9_RESULTS.DDC", "WALL9_RESULTS.TXT"})
     EXPECT_TRUE(fs::exists(dir.path() / file)) << file;
@@ -254,7 +255,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   std::set<std::string> names;
   for (const auto& f : loose) names.insert(f.first);
   EXPECT_EQ(names, (std::set<std::string>{"WALL9.COX", "WALL9.GEO", "WALL9.LDA", "WALL9.RBA", "WALL9.SUP"}));
-  SendMessageA(murelo::MainWindow, WM_COMMAND, 2, 0);
+  SendMessageA(murelo::MainWindow, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(murelo::MainWindow, nullptr);
   EXPECT_TRUE(DrainQuit());
   EXPECT_EQ(wintest::FilesIn(dir.path() / "WALLS"), (std::set<std::string>{"WALL9.ZIP"}));

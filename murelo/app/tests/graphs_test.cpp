@@ -12,6 +12,7 @@
 #include "app.h"
 #include "graph/actiondialog.h"
 #include "graph/graphwindow.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 using wintest::PostClick;
@@ -76,11 +77,11 @@ class MureloPlot : public ::testing::Test {
         WhenDialog(kSubstructure,
                    [option](HWND d) {
                      CheckRadioButton(d, 201, 202, option);
-                     PostClick(d, 9876);
+                     PostClick(d, kContinueId);
                    }),
     };
     for (auto& s : inside) steps.push_back(std::move(s));
-    steps.push_back(WhenDialog(kSubstructure, [](HWND d) { PostClick(d, 2); }));
+    steps.push_back(WhenDialog(kSubstructure, [](HWND d) { PostClick(d, kCancelId); }));
     return RunScript(std::move(steps), [] { murelo::PlotCommand(); }, 40000).finished;
   }
   TestDirectory dir_;

@@ -12,6 +12,7 @@
 #include "app.h"
 #include "core/numbers.h"
 #include "murelo/core/loadedit.h"
+#include "win/ids.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
 
@@ -73,8 +74,8 @@ class MureloLoads : public ::testing::Test {
       PostClick(d, 196);
     })};
     for (auto& s : inside) steps.push_back(std::move(s));
-    steps.push_back(WhenDialog(kTypes, [](HWND d) { PostClick(d, 2); }));
-    steps.push_back(WhenDialog(kSubstructure, [](HWND d) { PostClick(d, 2); }));
+    steps.push_back(WhenDialog(kTypes, [](HWND d) { PostClick(d, kCancelId); }));
+    steps.push_back(WhenDialog(kSubstructure, [](HWND d) { PostClick(d, kCancelId); }));
     return RunScript(std::move(steps), [] { murelo::LoadDataCommand(); }, 40000).finished;
   }
   TestDirectory dir_;
@@ -88,20 +89,20 @@ TEST_F(MureloLoads, TheTypesOfEachSubstructureAreVisitedInTurn) {
   auto cancelTable = [&](const std::string& title) {
     return WhenDialog(title, [&, title](HWND t) {
       opened.push_back(title);
-      PostClick(t, 12121);
+      PostClick(t, kTableCancelId);
     });
   };
   EXPECT_TRUE(Run(201, {WhenDialog(kTypes,
                                    [&](HWND d) {
                                      while (GetDlgItem(d, 201 + plateTypes)) ++plateTypes;
-                                     heading = wintest::GetText(d, 120);
+                                     heading = wintest::GetText(d, kHeadingId);
                                      ticked.push_back(Checked(d));
                                      PostClick(d, 131);
                                    }),
                         WhenDialog(kOnePage,
                                    [&](HWND f) {
                                      opened.push_back("uniform");
-                                     PostClick(f, 56);
+                                     PostClick(f, kFormCancelId);
                                    }),
                         WhenDialog(kTypes,
                                    [&](HWND d) {
@@ -123,7 +124,7 @@ TEST_F(MureloLoads, TheTypesOfEachSubstructureAreVisitedInTurn) {
                                               " BASE PLATE: TRAPEZOIDAL LOAD DATA. Load Case: A"}));
   EXPECT_TRUE(Run(202, {WhenDialog(kTypes, [&](HWND d) {
                     while (GetDlgItem(d, 201 + stemTypes)) ++stemTypes;
-                    stemHeading = wintest::GetText(d, 120);
+                    stemHeading = wintest::GetText(d, kHeadingId);
                     EXPECT_EQ(wintest::GetText(d, 204), "Vertical (on Surface) &Trapezoidal Load");
                   })}));
   EXPECT_EQ(stemTypes, 4);
@@ -140,7 +141,7 @@ TEST_F(MureloLoads, UniformLoadWithARefusedDensityThenTheFileAtClose) {
                                    [](HWND f) {
                                      wintest::SetText(f, 241, "12.3456");
                                      wintest::SetText(f, 242, "-2400");
-                                     PostClick(f, 55);
+                                     PostClick(f, kOkId);
                                    }),
                         WhenDialog("WARNING!",
                                    [&](HWND box) {
@@ -151,7 +152,7 @@ TEST_F(MureloLoads, UniformLoadWithARefusedDensityThenTheFileAtClose) {
                                    [&](HWND f) {
                                      stayed = wintest::GetText(f, 242) == "-2400";
                                      wintest::SetText(f, 242, "2400");
-                                     PostClick(f, 55);
+                                     PostClick(f, kOkId);
                                    })}));
   EXPECT_EQ(warnings, (std::vector<std::string>{"Incorrect LOAD Data!\r\n\r\n        Correct the Data!         "}));
   EXPECT_TRUE(stayed);
@@ -181,9 +182,9 @@ TEST_F(MureloLoads, NodalTablesOfBothSubstructures) {
                                                  [](HWND f) {
                                                    wintest::SetText(f, 241, "10");
                                                    wintest::SetText(f, 242, "-2");
-                                                   PostClick(f, 55);
+                                                   PostClick(f, kOkId);
                                                  }),
-                                      WhenDialog(plateTitle, [](HWND t) { PostClick(t, 9876); })};
+                                      WhenDialog(plateTitle, [](HWND t) { PostClick(t, kContinueId); })};
   EXPECT_TRUE(Run(201, std::move(plate)));
   EXPECT_FALSE(plateThird);
   std::vector<std::string> lines = FileLines("WALL9.LDA");
@@ -201,7 +202,7 @@ TEST_F(MureloLoads, NodalTablesOfBothSubstructures) {
                                                 }),
                                      WhenDialog(" WALL STEM: NODAL LOAD DATA. Load Case: A", [&](HWND t) {
                                        stemThird = GetDlgItem(t, 133) != nullptr;
-                                       PostClick(t, 12121);
+                                       PostClick(t, kTableCancelId);
                                      })};
   EXPECT_TRUE(Run(202, std::move(stem)));
   EXPECT_TRUE(stemThird);
@@ -221,9 +222,9 @@ TEST_F(MureloLoads, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
                                      wintest::SetText(f, 242, "5");
                                      wintest::SetText(f, 243, "0");
                                      wintest::SetText(f, 244, "3");
-                                     PostClick(f, 55);
+                                     PostClick(f, kOkId);
                                    }),
-                        WhenDialog(title, [](HWND t) { PostClick(t, 9876); })}));
+                        WhenDialog(title, [](HWND t) { PostClick(t, kContinueId); })}));
   std::vector<std::string> lines = FileLines("WALL9.LDA");
   std::vector<std::vector<double>> rows;
   bool in = false;
@@ -267,7 +268,7 @@ TEST_F(MureloLoads, TheChecksOfferOfALoadCaseRunsTheLoadDataCommand) {
                          WhenDialog(kSubstructure,
                                     [&](HWND d) {
                                       loadMode = GetDlgItem(d, 196) != nullptr;
-                                      PostClick(d, 2);
+                                      PostClick(d, kCancelId);
                                     })},
                         [] { murelo::CheckJobForAnalysis(); }, 30000)
                   .finished);

@@ -9,6 +9,7 @@
 
 #include "../../../common/tests/testdir.h"
 #include "core/textfiles.h"
+#include "win/ids.h"
 #include "win/testing/program.h"
 
 namespace fs = std::filesystem;
@@ -32,18 +33,18 @@ class MureloProgram : public ::testing::Test {
   HWND Agree() {
     HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
     if (!notice) return nullptr;
-    Press(notice, 9876);
+    Press(notice, kContinueId);
     return program.WaitForWindow("#32770", kJobCaption);
   }
   bool OpenJob(HWND jobs, const std::string& job) {
-    SetField(jobs, 7555, job);
+    SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     // The program makes the job's folder and unpacks its archive after the caption.
     return WaitFor([&] { return WindowText(main) == "     Retaining Wall ANALYSIS.   JOB: " + job; }) &&
            program.WaitUntilIdle(main);
   }
   int Close() {
-    PostMessageA(main, WM_COMMAND, 2, 0);
+    PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
     return program.WaitForExit();
   }
 
@@ -57,9 +58,9 @@ TEST_F(MureloProgram, TheNoticesExitEndsTheProgramWithoutAFile) {
   EXPECT_EQ(WindowText(main), "  RETAINING WALL ANALYSIS Program");
   HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
   ASSERT_NE(notice, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 9876)), "I Agree - &Continue");
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 2)), "&Exit");
-  Press(notice, 2);
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kContinueId)), "I Agree - &Continue");
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kCancelId)), "&Exit");
+  Press(notice, kCancelId);
   EXPECT_EQ(program.WaitForExit(), 0);
   EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Murelo.exe", "ZLIB.DLL"}));
   EXPECT_TRUE(wintest::FilesIn(dir.path() / "ELSEWHERE").empty());

@@ -14,6 +14,7 @@
 #include "core/textfiles.h"
 #include "palvore/core/analysis.h"
 #include "win/analysisdialog.h"
+#include "win/ids.h"
 #include "win/testing/layout.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
@@ -172,14 +173,14 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
                                     [&](HWND d) {
                                       checkText = WindowText(GetDlgItem(d, 131));
                                       wintest::SetText(d, 555, "B");
-                                      wintest::PostClick(d, 55);
+                                      wintest::PostClick(d, kOkId);
                                     }),
                          WhenDialog("WARNING!",
                                     [&](HWND box) {
                                       warning = wintest::BoxText(box);
                                       wintest::AnswerBox(box, IDOK);
                                     }),
-                         WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 2); })},
+                         WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, kCancelId); })},
                         [] { EXPECT_EQ(palvore::ShowLoadCases(1), 0); })
                   .finished);
   EXPECT_EQ(checkText, " Is LOAD DATA to be ENTERED/EDITED?");
@@ -190,7 +191,7 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [](HWND d) {
                                       wintest::SetText(d, 555, "B");
-                                      wintest::Click(d, 55);
+                                      wintest::Click(d, kOkId);
                                     })},
                         [] { EXPECT_EQ(palvore::ShowLoadCases(1), 1); })
                   .finished);
@@ -205,7 +206,7 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
                                       wintest::PostClick(d, 209);
                                     }),
                          WhenDialog("Current Selection DELETION Enquiry", [](HWND box) { wintest::AnswerBox(box, IDYES); }),
-                         WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); })},
+                         WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
                         [] { EXPECT_EQ(palvore::ShowLoadCases(1), 0); })
                   .finished);
   EXPECT_FALSE(fs::exists("PILE1.LDA"));
@@ -217,7 +218,7 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
 TEST_F(PalvoreFrame, ChoosingFromAnEmptyCaseListEndsWithNothingWritten) {
   JobSpec = "PILE1";
   palvore::StructureTitle = "PILE/SHEET-PILE";
-  ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 55); })},
+  ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kOkId); })},
                         [] { EXPECT_EQ(palvore::ShowLoadCases(2), 0); })
                   .finished);
   EXPECT_FALSE(fs::exists("PILE1.COX"));
@@ -242,7 +243,7 @@ AnalysisRun RunAnalysis(int mode, int button) {
   AnalysisRun r;
   wintest::TraceCapture trace;
   const std::string caption = "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec;
-  r.finished = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 55); }),
+  r.finished = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, kOkId); }),
                           WhenDialog(caption,
                                      [&r, button](HWND d) {
                                        r.dialogCaption = WindowText(d);
@@ -252,7 +253,7 @@ AnalysisRun RunAnalysis(int mode, int button) {
                                        PixelsToUnits(d, w, h);
                                        r.size = {w, h};
                                        r.analyse = wintest::ControlPlace(d, 1);
-                                       r.cancel = wintest::ControlPlace(d, 1234);
+                                       r.cancel = wintest::ControlPlace(d, kExitId);
                                        wintest::PostClick(d, button);
                                      }),
                           WhenDialog("WARNING!",
@@ -261,7 +262,7 @@ AnalysisRun RunAnalysis(int mode, int button) {
                                        r.boxOwners.push_back(WindowText(GetWindow(box, GW_OWNER)));
                                        HWND owner = GetWindow(box, GW_OWNER);
                                        r.hiddenDuringAnalysis = !IsWindowVisible(GetDlgItem(owner, 1)) &&
-                                                                !IsWindowVisible(GetDlgItem(owner, 1234));
+                                                                !IsWindowVisible(GetDlgItem(owner, kExitId));
                                        wintest::AnswerBox(box, IDOK);
                                      })},
                          [mode] { palvore::RunAnalysisCommand(mode); }, 30000)
@@ -351,7 +352,7 @@ TEST_F(PalvoreFrame, AJobFailingTheCheckIsOfferedForCorrectionAndNoEndsTheComman
                         WhenDialog(kCasesCaption,
                                    [&](HWND cases) {
                                      caseDialog = true;
-                                     wintest::PostClick(cases, 2);
+                                     wintest::PostClick(cases, kCancelId);
                                    })},
                        [] { palvore::RunAnalysisCommand(0); });
   EXPECT_EQ(run.stepsDone, 1u);
@@ -431,7 +432,7 @@ TEST_F(PalvoreFrame, SaveAsCopiesTheJobWithItsNewHeadersAndPacksTheOldOne) {
   EXPECT_TRUE(fs::exists("PILE9.ZIP"));
   EXPECT_FALSE(fs::exists("PILE9.GEO"));
   // "&Close" packs the open job.
-  SendMessageA(palvore::MainWindow, WM_COMMAND, 2, 0);
+  SendMessageA(palvore::MainWindow, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(palvore::MainWindow, nullptr);
   EXPECT_TRUE(fs::exists("PILE9B.ZIP"));
   EXPECT_FALSE(fs::exists("PILE9B.GEO"));
@@ -458,7 +459,7 @@ TEST_F(PalvoreFrame, TheDataCommandsEnterTheJobsGeometryAndSupports) {
                                     wintest::SetText(d, 104, "2.1E8");
                                     wintest::SetText(d, 105, "0.3");
                                     CheckDlgButton(d, 131, BST_UNCHECKED);
-                                    wintest::Click(d, 55);
+                                    wintest::Click(d, kOkId);
                                   })},
                       [] { palvore::GeometryCommand(); })
                 .finished;
@@ -467,7 +468,7 @@ TEST_F(PalvoreFrame, TheDataCommandsEnterTheJobsGeometryAndSupports) {
   ASSERT_GE(FileLines("PILE1.geo").size(), 6u);
   EXPECT_EQ(FileLines("PILE1.geo")[5], "No of Elements Above Soil Surface: 1");
 
-  ok = RunScript({WhenDialog(caption, [](HWND d) { wintest::Click(d, 2); })}, [] { palvore::SupportCommand(); })
+  ok = RunScript({WhenDialog(caption, [](HWND d) { wintest::Click(d, kCancelId); })}, [] { palvore::SupportCommand(); })
            .finished;
   ASSERT_TRUE(ok);
   ASSERT_GE(FileLines("PILE1.SUP").size(), 2u);
@@ -483,7 +484,7 @@ TEST_F(PalvoreFrame, TheAboutBoxShowsItsWholeText) {
                                     faults = wintest::LayoutFaults(d);
                                     wintest::Click(d, IDOK);
                                   })},
-                      [] { palvore::AboutBox(); })
+                      [] { palvore::AuthorBox(); })
                 .finished;
   ASSERT_TRUE(ok);
   std::string all;

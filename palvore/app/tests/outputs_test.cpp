@@ -19,6 +19,7 @@
 #include "palvore/views/views.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -85,7 +86,7 @@ class PalvoreOutputs : public ::testing::Test {
   TestDirectory dir;
 };
 
-wintest::Step ChooseCase() { return WhenDialog(kCasesCaption, [](HWND d) { PostClick(d, 55); }); }
+wintest::Step ChooseCase() { return WhenDialog(kCasesCaption, [](HWND d) { PostClick(d, kOkId); }); }
 
 TEST_F(PalvoreOutputs, TheActionDialogPlotsTheChosenActionAndMovesOn) {
   AnalysedPile();
@@ -103,7 +104,7 @@ TEST_F(PalvoreOutputs, TheActionDialogPlotsTheChosenActionAndMovesOn) {
                                     for (int id = 201; GetDlgItem(d, id); ++id) ++options;
                                     EXPECT_EQ(WindowText(GetDlgItem(d, 205)), "&Soil - Pile Contact Pressure");
                                     CheckRadioButton(d, 201, 205, 205);
-                                    PostClick(d, 56);
+                                    PostClick(d, kFormCancelId);
                                   }),
                        WhenDialog(" GRAPH - Load Case: A",
                                   [&](HWND g) {
@@ -131,7 +132,7 @@ TEST_F(PalvoreOutputs, TheActionDialogPlotsTheChosenActionAndMovesOn) {
                        WhenDialog(kActionCaption,
                                   [&](HWND d) {
                                     checkedAfter = CheckedOption(d, 201, 205);
-                                    PostClick(d, 2);
+                                    PostClick(d, kCancelId);
                                   })},
                       [] { palvore::PlotCommand(); }, 60000)
                 .finished;
@@ -164,7 +165,7 @@ TEST_F(PalvoreOutputs, WithoutSoilFourActionsAndACaseWithoutReportIsWarned) {
                                   [&](HWND d) {
                                     size = ClientUnits(d);
                                     for (int id = 201; GetDlgItem(d, id); ++id) ++options;
-                                    PostClick(d, 56);
+                                    PostClick(d, kFormCancelId);
                                   }),
                        WhenDialog("WARNING!",
                                   [&](HWND box) {
@@ -174,7 +175,7 @@ TEST_F(PalvoreOutputs, WithoutSoilFourActionsAndACaseWithoutReportIsWarned) {
                        WhenDialog(kActionCaption,
                                   [&](HWND d) {
                                     stayed = true;
-                                    PostClick(d, 2);
+                                    PostClick(d, kCancelId);
                                   })},
                       [] { palvore::PlotCommand(); }, 30000)
                 .finished;
@@ -215,11 +216,11 @@ TEST_F(PalvoreOutputs, TheLoadTablesWriteTheCasesLoadFile) {
   bool ok = RunScript({WhenDialog(kTypeCaption,
                                   [&](HWND d) {
                                     size = ClientUnits(d);
-                                    typeTitle = WindowText(GetDlgItem(d, 120));
+                                    typeTitle = WindowText(GetDlgItem(d, kHeadingId));
                                     EXPECT_EQ(WindowText(GetDlgItem(d, 201)), "Trapezoidal &Load");
                                     EXPECT_EQ(WindowText(GetDlgItem(d, 202)), "&Nodal Load");
                                     EXPECT_EQ(IsDlgButtonChecked(d, 201), BST_CHECKED);
-                                    PostClick(d, 55);
+                                    PostClick(d, kOkId);
                                   }),
                        WhenDialog(kTableCaption,
                                   [&](HWND t) {
@@ -227,21 +228,21 @@ TEST_F(PalvoreOutputs, TheLoadTablesWriteTheCasesLoadFile) {
                                     HWND page = TablePage();
                                     wintest::SetText(page, CellId(2, 1), "5");
                                     wintest::SetText(page, CellId(2, 2), "7.5");
-                                    PostClick(t, 9876);
+                                    PostClick(t, kContinueId);
                                   }),
                        WhenDialog(kTypeCaption,
                                   [](HWND d) {
                                     EXPECT_EQ(IsDlgButtonChecked(d, 201), BST_CHECKED);  // back to the first
                                     CheckRadioButton(d, 201, 202, 202);
-                                    PostClick(d, 55);
+                                    PostClick(d, kOkId);
                                   }),
                        WhenDialog(kTableCaption,
                                   [](HWND t) {
                                     HWND page = TablePage();
                                     wintest::SetText(page, CellId(1, 1), "100");
-                                    PostClick(t, 9876);
+                                    PostClick(t, kContinueId);
                                   }),
-                       WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, 2); })},
+                       WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kCancelId); })},
                       [] { palvore::LoadDataCommand(); }, 30000)
                 .finished;
   EXPECT_TRUE(ok);
@@ -275,9 +276,9 @@ TEST_F(PalvoreOutputs, TheLoadTablesGenerationDialogs) {
     wintest::SetText(d, 242, b);
     wintest::SetText(d, 243, c);
     wintest::SetText(d, 244, e);
-    PostClick(d, 55);
+    PostClick(d, kOkId);
   };
-  bool ok = RunScript({WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, 55); }),
+  bool ok = RunScript({WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kOkId); }),
                        WhenDialog(kTableCaption, [](HWND t) { PostClick(t, 121); }),
                        WhenDialog(generation, [&](HWND d) { fill(d, "1", "5", "10", "20"); }),
                        WhenDialog(kTableCaption,
@@ -292,8 +293,8 @@ TEST_F(PalvoreOutputs, TheLoadTablesGenerationDialogs) {
                                     wintest::AnswerBox(box, IDOK);
                                   }),
                        WhenDialog(generation, [&](HWND d) { fill(d, "2", "3", "1", "7"); }),
-                       WhenDialog(kTableCaption, [](HWND t) { PostClick(t, 9876); }),
-                       WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, 2); })},
+                       WhenDialog(kTableCaption, [](HWND t) { PostClick(t, kContinueId); }),
+                       WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kCancelId); })},
                       [] { palvore::LoadDataCommand(); }, 30000)
                 .finished;
   EXPECT_TRUE(ok);
@@ -318,23 +319,23 @@ TEST_F(PalvoreOutputs, ASheetPilesLoadTablesArePerMetre) {
   JobSpec = "PILE1";
   palvore::LoadCaseName = "A";
   std::vector<std::string> units;
-  bool ok = RunScript({WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, 55); }),
+  bool ok = RunScript({WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kOkId); }),
                        WhenDialog(kTableCaption,
                                   [&](HWND t) {
                                     units.push_back(WindowText(GetDlgItem(t, 115)) + "|" + WindowText(GetDlgItem(t, 116)));
-                                    PostClick(t, 12121);
+                                    PostClick(t, kTableCancelId);
                                   }),
                        WhenDialog(kTypeCaption,
                                   [](HWND d) {
                                     CheckRadioButton(d, 201, 202, 202);
-                                    PostClick(d, 55);
+                                    PostClick(d, kOkId);
                                   }),
                        WhenDialog(kTableCaption,
                                   [&](HWND t) {
                                     units.push_back(WindowText(GetDlgItem(t, 115)) + "|" + WindowText(GetDlgItem(t, 116)));
-                                    PostClick(t, 12121);
+                                    PostClick(t, kTableCancelId);
                                   }),
-                       WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, 2); })},
+                       WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kCancelId); })},
                       [] { palvore::LoadDataCommand(); }, 30000)
                 .finished;
   EXPECT_TRUE(ok);
@@ -366,7 +367,7 @@ TEST_F(PalvoreOutputs, TheChooserKeepsTheDataDocumentAndMovesToResults) {
                                     size = ClientUnits(d);
                                     GetWindowRect(d, &box);
                                     wintest::Click(d, 201);
-                                    PostClick(d, 55);
+                                    PostClick(d, kOkId);
                                   }),
                        WhenDialog("DATA File Information",
                                   [&](HWND b) {
@@ -387,7 +388,7 @@ TEST_F(PalvoreOutputs, TheChooserKeepsTheDataDocumentAndMovesToResults) {
                                     wintest::Click(d, 202);  // print
                                     EXPECT_EQ(palvore::OutputPreview, 0);
                                     wintest::Click(d, 203);
-                                    PostClick(d, 1234);
+                                    PostClick(d, kExitId);
                                   })},
                       [] { palvore::PresentationCommand(); }, 30000)
                 .finished;
@@ -454,7 +455,7 @@ TEST_F(PalvoreOutputs, TheChoosersColours) {
                                                       {WM_CTLCOLORSTATIC, 120, RGB(0, 255, 150), black},
                                                       {WM_CTLCOLORSTATIC, 99, RGB(0, 255, 150), black}});
                                     probed = true;
-                                    PostClick(d, 1234);
+                                    PostClick(d, kExitId);
                                   })},
                       [&] { ShowOutputChooser(nullptr, p); })
                 .finished;

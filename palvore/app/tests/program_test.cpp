@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../../../common/tests/testdir.h"
+#include "win/ids.h"
 #include "win/testing/program.h"
 
 namespace fs = std::filesystem;
@@ -33,11 +34,11 @@ class PalvoreProgram : public ::testing::Test {
   HWND Agree() {
     HWND notice = program.WaitForWindow("#32770", kNoticeCaption);
     if (!notice) return nullptr;
-    Press(notice, 9876);
+    Press(notice, kContinueId);
     return program.WaitForWindow("#32770", kFirstJobCaption);
   }
   int Close() {
-    PostMessageA(main, WM_COMMAND, 2, 0);
+    PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
     return program.WaitForExit();
   }
   TestDirectory dir;
@@ -50,11 +51,11 @@ TEST_F(PalvoreProgram, TheNoticesExitEndsTheProgramWithNothingWritten) {
   EXPECT_EQ(WindowText(main), "  PILE/SHEET-PILE ANALYSIS Program");
   HWND notice = program.WaitForWindow("#32770", kNoticeCaption);
   ASSERT_NE(notice, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 9876)), "I Agree - &Continue");
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 2)), "&Exit");
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kContinueId)), "I Agree - &Continue");
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kCancelId)), "&Exit");
   EXPECT_EQ(WindowText(GetDlgItem(notice, 101)).rfind("PILE/SHEET-PILE ANALYSIS\r\n", 0), 0u);
   EXPECT_EQ(GetMenu(main), nullptr);
-  Press(notice, 2);
+  Press(notice, kCancelId);
   EXPECT_EQ(program.WaitForExit(), 0);
   EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Palvore.exe", "ZLIB.DLL"}));
 }
@@ -92,7 +93,7 @@ TEST_F(PalvoreProgram, ANewJobCancelledKeepsTheJobLooseAndCloseAndPacksIt) {
   ASSERT_TRUE(program.WaitUntilIdle(main));
   WriteBytes(job + ".GEO", "Job: geometry\r\n");
   WriteBytes(job + ".SUP", "Job: supports\r\n");
-  PostMessageA(main, WM_COMMAND, 206, 0);
+  PostMessageA(main, WM_COMMAND, kNewJobCommand, 0);
   jobs = program.WaitForWindow("#32770", kJobCaption);
   ASSERT_NE(jobs, nullptr);
   Press(jobs, IDCANCEL);

@@ -16,6 +16,7 @@
 #include "reports.h"
 #include "core/textfiles.h"
 #include "trabix/core/analysis.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace fs = std::filesystem;
@@ -43,7 +44,7 @@ class TrabixFrame : public ::testing::Test {
     trabix::LoadCaseName.clear();
     trabix::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
     ASSERT_NE(trabix::MainWindow, nullptr);
-    trabix::InstallMenu(trabix::BuildMainMenu());
+    trabix::InstallMenu(trabix::BuildJobMenu());
   }
   void TearDown() override {
     JobSpec.clear();  // nothing to archive
@@ -104,7 +105,7 @@ TEST_F(TrabixFrame, TheJobDialogNamesTheJobAndEnablesAnalysisOnlyWithCasesAndSup
   std::vector<std::string> captions;
   auto accept = [&](HWND d) {
     captions.push_back(WindowText(d));
-    wintest::SetText(d, 7555, job);
+    wintest::SetText(d, kNameBoxId, job);
     wintest::Click(d, IDOK);
   };
   ASSERT_TRUE(RunScript({WhenDialog("   Job Name Specification/Selection", accept)}, [] {
@@ -139,7 +140,7 @@ TEST_F(TrabixFrame, TheLoadCaseDialogHasTrabixsControlsAndDeletesOnlyTheCasesLoa
                                     }),
                          WhenDialog("Current Selection DELETION Enquiry",
                                     [](HWND box) { wintest::AnswerBox(box, IDYES); }),
-                         WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, 2); })},
+                         WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
                         [] { EXPECT_EQ(trabix::ShowLoadCases(1), 0); })
                   .finished);
   EXPECT_EQ(focus, 55);
@@ -159,7 +160,7 @@ TEST_F(TrabixFrame, ALongCaseListIsReadWholeAndOffered) {
                                     [&](HWND d) {
                                       offered = static_cast<int>(SendDlgItemMessageA(d, 555, CB_GETCOUNT, 0, 0));
                                       SendDlgItemMessageA(d, 555, CB_SETCURSEL, 59, 0);
-                                      wintest::Click(d, 55);
+                                      wintest::Click(d, kOkId);
                                     })},
                         [] { EXPECT_EQ(trabix::ShowLoadCases(2), 1); })
                   .finished);
@@ -186,16 +187,16 @@ AnalysisRun RunAnalysis(int mode, int button = 1) {
   bool ok = RunScript({WhenDialog(kCasesCaption,
                                   [&](HWND d) {
                                     r.caseCaption = WindowText(d);
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec,
                                   [&, button](HWND d) {
                                     r.dialogCaption = WindowText(d);
                                     r.bothButtons = WindowText(GetDlgItem(d, 1)) == "&ANALYSE" &&
-                                                    WindowText(GetDlgItem(d, 2)) == "&CANCEL";
+                                                    WindowText(GetDlgItem(d, kCancelId)) == "&CANCEL";
                                     wintest::PostClick(d, button);
                                   })},
-                      [mode] { trabix::AnalyseCommand(mode); }, 20000)
+                      [mode] { trabix::RunAnalysisCommand(mode); }, 20000)
                 .finished;
   EXPECT_TRUE(ok);
   r.mainCaption = WindowText(trabix::MainWindow);
@@ -242,14 +243,14 @@ TEST_F(TrabixFrame, AStopShowsItsMessageAfterItsTonesAndLeavesNoReport) {
   trabix::testing::EditFile("HSSTRIP.SUP", "ISOTROPIC YIELD STRESS: 600.00", "ISOTROPIC YIELD STRESS: 90.00");
   wintest::TraceCapture trace;
   std::string boxOwner;
-  bool ok = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 55); }),
+  bool ok = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, kOkId); }),
                        WhenDialog("   BEAM/STRIP ANALYSIS.   JOB: HSSTRIP", [](HWND d) { wintest::PostClick(d, 1); }),
                        WhenDialog("WARNING!",
                                   [&](HWND box) {
                                     boxOwner = WindowText(GetWindow(box, GW_OWNER));
                                     wintest::AnswerBox(box, IDOK);
                                   })},
-                      [] { trabix::AnalyseCommand(1); }, 20000)
+                      [] { trabix::RunAnalysisCommand(1); }, 20000)
                 .finished;
   EXPECT_TRUE(ok);
   EXPECT_EQ(boxOwner, "   BEAM/STRIP ANALYSIS.   JOB: HSSTRIP");
@@ -284,7 +285,7 @@ TEST_F(TrabixFrame, CancelAndADeclinedCorrectionRunNothing) {
                                     question = wintest::BoxText(box);
                                     wintest::AnswerBox(box, IDNO);
                                   })},
-                      [] { trabix::AnalyseCommand(0); })
+                      [] { trabix::RunAnalysisCommand(0); })
                 .finished;
   EXPECT_TRUE(ok);
   EXPECT_NE(question.find(" Do you wish to Correct the Data? "), std::string::npos) << question;
@@ -308,7 +309,7 @@ TEST_F(TrabixFrame, SaveJobAsCopiesTheJobRenamesItsHeadersAndPacksTheOldOne) {
   fs::copy_file(fs::path(exe).parent_path() / "ZLIB.DLL", "ZLIB.DLL");
   ASSERT_TRUE(RunScript({WhenDialog("  BEAM/STRIP Job Name Specification/Selection",
                                     [&](HWND d) {
-                                      wintest::SetText(d, 7555, newJob);
+                                      wintest::SetText(d, kNameBoxId, newJob);
                                       wintest::Click(d, IDOK);
                                     })},
                         [] { trabix::DispatchCommand(878); })

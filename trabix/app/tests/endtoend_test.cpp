@@ -21,6 +21,7 @@
 #include "core/textfiles.h"
 #include "trabix/views/views.h"
 #include "win/grid.h"
+#include "win/ids.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 
@@ -67,10 +68,10 @@ class TrabixEndToEnd : public ::testing::Test {
     trabix::LoadCaseName.clear();
     trabix::DimensionGlobals();
     ASSERT_NE(trabix::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL), nullptr);
-    ASSERT_TRUE(RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, 9876); }),
+    ASSERT_TRUE(RunScript({WhenDialog(kNotice, [](HWND d) { wintest::Click(d, kContinueId); }),
                            WhenDialog(kFirstJobCaption,
                                       [this](HWND d) {
-                                        wintest::SetText(d, 7555, job);
+                                        wintest::SetText(d, kNameBoxId, job);
                                         wintest::Click(d, IDOK);
                                       })},
                           [] { ShowProgramNotice(trabix::TrabixFrame()); })
@@ -87,7 +88,7 @@ class TrabixEndToEnd : public ::testing::Test {
   static wintest::Step ChooseCaseA() {
     return WhenDialog(kCasesCaption, [](HWND d) {
       EXPECT_EQ(wintest::GetText(d, 555), "A");
-      PostClick(d, 55);
+      PostClick(d, kOkId);
     });
   }
   // The "&Analysis" popup of the menu bar is enabled.
@@ -111,7 +112,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
                              wintest::SetText(d, 103, "2E7");
                              wintest::SetText(d, 104, "0.2");
                              wintest::SetText(d, 105, "1E-5");
-                             PostClick(d, 55);
+                             PostClick(d, kOkId);
                            }),
                 WhenDialog(" GEOMETRY DETAILS DATA:", [](HWND t) {
                   for (int row = 1; row <= 4; ++row) {
@@ -119,7 +120,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
                     SetCell(3, row, 2, "0.5");
                     SetCell(3, row, 3, "0.8");
                   }
-                  PostClick(t, 9876);
+                  PostClick(t, kContinueId);
                 })});
   ASSERT_TRUE(fs::exists(job + ".GEO"));
 
@@ -135,7 +136,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
                     SetCell(4, row, 1, "20000");
                     SetCell(4, row, 2, "20000");
                   }
-                  PostClick(t, 9876);
+                  PostClick(t, kContinueId);
                 })});
   ASSERT_TRUE(fs::exists(job + ".SUP"));
   EXPECT_NE(ReadBytes(job + ".SUP").find("WINKLER FOUNDATION:"), std::string::npos);
@@ -146,14 +147,14 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
                            [](HWND d) {
                              wintest::SetText(d, 555, "A");
                              EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);
-                             PostClick(d, 55);
+                             PostClick(d, kOkId);
                            }),
                 WhenDialog(typeCaption, [](HWND d) { PostClick(d, trabix::kEnterLoadData); }),
                 WhenDialog(" LOAD DATA GENERATION - Load Case: A",
                            [](HWND d) {
                              wintest::SetText(d, 243, "10");
                              wintest::SetText(d, 244, "0");
-                             wintest::Click(d, 55);
+                             wintest::Click(d, kOkId);
                            }),
                 WhenDialog(typeCaption,
                            [](HWND d) {
@@ -163,9 +164,9 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
                 WhenDialog("NODAL LOAD DATA. Load Case: A",
                            [](HWND t) {
                              SetCell(2, 3, 1, "50");
-                             PostClick(t, 9876);
+                             PostClick(t, kContinueId);
                            }),
-                WhenDialog(typeCaption, [](HWND d) { PostClick(d, 2); })});
+                WhenDialog(typeCaption, [](HWND d) { PostClick(d, kCancelId); })});
   ASSERT_TRUE(fs::exists(job + ".LDA"));
   std::string loads = ReadBytes(job + ".LDA");
   EXPECT_NE(loads.find("Uniform Load [kN/m]: 10.0\r\n"), std::string::npos) << loads;
@@ -203,7 +204,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
     }));
     steps.push_back(WhenDialog(" GRAPH - Load Case: A", [](HWND g) { PostClick(g, kGraphCloseButton); }));
   }
-  steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, 2); }));
+  steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, kCancelId); }));
   Command(666, steps);
   EXPECT_EQ(options, 5);
   EXPECT_EQ(plotted, (std::vector<int>{1, 2, 3, 4, 5}));
@@ -223,7 +224,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
     documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDYES); }));
     documents.push_back(previewClosed);
   }
-  documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, 1234); }));
+  documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, kExitId); }));
   Command(777, documents);
   for (const char* file : {"BEAM1_DATA.DDC", "BEAM1_DATA.TXT", "BEAM1_RESULTS.DDC", "BEAM1_RESULTS.TXT"})
     EXPECT_TRUE(fs::exists(dir.path() / file)) << file;
@@ -234,7 +235,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   std::set<std::string> names;
   for (const auto& f : loose) names.insert(f.first);
   EXPECT_EQ(names, (std::set<std::string>{"BEAM1.CAS", "BEAM1.GEO", "BEAM1.LDA", "BEAM1.RBA", "BEAM1.SUP"}));
-  SendMessageA(trabix::MainWindow, WM_COMMAND, 2, 0);
+  SendMessageA(trabix::MainWindow, WM_COMMAND, kCloseCommand, 0);
   EXPECT_EQ(trabix::MainWindow, nullptr);
   EXPECT_TRUE(DrainQuit());
   EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));

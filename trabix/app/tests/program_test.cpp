@@ -12,6 +12,7 @@
 #include "../../../common/tests/testdir.h"
 #include "../../tests/testsupport.h"
 #include "core/textfiles.h"
+#include "win/ids.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 
@@ -44,20 +45,20 @@ class TrabixProgram : public ::testing::Test {
   HWND Agree() {
     HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
     if (!notice) return nullptr;
-    Press(notice, 9876);
+    Press(notice, kContinueId);
     return program.WaitForWindow("#32770", kFirstJobCaption);
   }
   // Names a job in the job dialog; true when the main window shows it and the program has made
   // the job's folder and unpacked its archive (which it does after the caption).
   bool OpenJob(HWND jobs, const std::string& job) {
-    SetField(jobs, 7555, job);
+    SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     return WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }) &&
            program.WaitUntilIdle(main);
   }
   // Sends "&Close" and waits for the program to end.
   int Close() {
-    PostMessageA(main, WM_COMMAND, 2, 0);
+    PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
     return program.WaitForExit();
   }
 
@@ -82,9 +83,9 @@ TEST_F(TrabixProgram, TheNoticesExitEndsTheProgramWithoutAJobDialogOrAFile) {
   EXPECT_EQ(WindowText(main), "  BEAM/STRIP ANALYSIS Program");
   HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
   ASSERT_NE(notice, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 9876)), "I Agree - &Continue");
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 2)), "&Exit");
-  Press(notice, 2);
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kContinueId)), "I Agree - &Continue");
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kCancelId)), "&Exit");
+  Press(notice, kCancelId);
   EXPECT_EQ(program.WaitForExit(), 0);
   EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Trabix.exe", "ZLIB.DLL"}));
   EXPECT_TRUE(wintest::FilesIn(dir.path() / "ELSEWHERE").empty());
@@ -98,7 +99,7 @@ TEST_F(TrabixProgram, ACancelledJobDialogLeavesNoJobAndADataCommandAsksAgain) {
   Press(jobs, IDCANCEL);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
   EXPECT_EQ(WindowText(main), "  BEAM/STRIP ANALYSIS Program");
-  PostMessageA(main, WM_COMMAND, 306, 0);
+  PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
   jobs = program.WaitForWindow("#32770", kJobCaption);
   ASSERT_NE(jobs, nullptr);
   Press(jobs, IDCANCEL);
@@ -116,7 +117,7 @@ TEST_F(TrabixProgram, AJobIsNamedKeptLooseAfterANewJobCancelledAndPackedOnLeavin
   WriteBytes(job + ".GEO", "Job: geometry\r\n");
   WriteBytes(job + ".SUP", "Job: supports\r\n");
   // "&New Job" packs the job; cancelled, the job stays open with its files loose.
-  PostMessageA(main, WM_COMMAND, 206, 0);
+  PostMessageA(main, WM_COMMAND, kNewJobCommand, 0);
   jobs = program.WaitForWindow("#32770", kJobCaption);
   ASSERT_NE(jobs, nullptr);
   Press(jobs, IDCANCEL);
@@ -137,7 +138,7 @@ TEST_F(TrabixProgram, HelpStartsTheViewerWithItsFileAndWaitsUntilItIsClosed) {
   ASSERT_NE(jobs, nullptr);
   Press(jobs, IDCANCEL);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
-  PostMessageA(main, WM_COMMAND, 204, 0);
+  PostMessageA(main, WM_COMMAND, kHelpCommand, 0);
   fs::path call = program.Folder() / "HELP_CALL.TXT";
   ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !ReadBytes(call.string()).empty(); }));
   EXPECT_EQ(ReadBytes(call.string()), "winhlp32.exe Tovask.hlp");
@@ -160,7 +161,7 @@ TEST_F(TrabixProgram, SaveJobAsRewritesTheNewJobsHeadersAndPacksTheOldJob) {
   HWND jobs = Agree();
   ASSERT_NE(jobs, nullptr);
   ASSERT_TRUE(OpenJob(jobs, oldJob));
-  PostMessageA(main, WM_COMMAND, 878, 0);
+  PostMessageA(main, WM_COMMAND, kSaveJobAsCommand, 0);
   jobs = program.WaitForWindow("#32770", kJobCaption);
   ASSERT_NE(jobs, nullptr);
   ASSERT_TRUE(OpenJob(jobs, newJob));
@@ -204,22 +205,22 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
     SetField(wintest::ParentOfControl(table, id), id, text);
   };
 
-  PostMessageA(main, WM_COMMAND, 306, 0);
+  PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
   HWND d = next(entry);
   ASSERT_NE(d, nullptr);
   const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
   for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
-  Press(d, 55);
+  Press(d, kOkId);
   HWND t = next(" GEOMETRY DETAILS DATA:", d);
   ASSERT_NE(t, nullptr);
   for (int row = 1; row <= 4; ++row) {
     cells(t, 3, row, 2, "0.5");
     cells(t, 3, row, 3, "0.8");
   }
-  Press(t, 9876);
+  Press(t, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && fs::exists(job + ".GEO"); }));
 
-  PostMessageA(main, WM_COMMAND, 307, 0);
+  PostMessageA(main, WM_COMMAND, kSupportCommand, 0);
   d = next(entry);
   ASSERT_NE(d, nullptr);
   wintest::ClickControl(d, 171);
@@ -231,14 +232,14 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
     cells(t, 4, row, 1, "20000");
     cells(t, 4, row, 2, "20000");
   }
-  Press(t, 9876);
+  Press(t, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && ReadBytes(job + ".SUP").find("WINKLER") != std::string::npos; }));
 
-  PostMessageA(main, WM_COMMAND, 308, 0);
+  PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   HWND c = next(cases);
   ASSERT_NE(c, nullptr);
   SetField(c, 555, "A");
-  Press(c, 55);
+  Press(c, kOkId);
   const std::string types = entry + "     Load Case: A";
   HWND ty = next(types, c);
   ASSERT_NE(ty, nullptr);
@@ -247,54 +248,54 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   ASSERT_NE(v, nullptr);
   SetField(v, 243, "10");
   SetField(v, 244, "0");
-  Press(v, 55);
+  Press(v, kOkId);
   ty = next(types, v);
   ASSERT_NE(ty, nullptr);
   Press(ty, 131);
   HWND n = next("NODAL LOAD DATA. Load Case: A");
   ASSERT_NE(n, nullptr);
   cells(n, 2, 3, 1, "50");
-  Press(n, 9876);
+  Press(n, kContinueId);
   ty = next(types, n);
   ASSERT_NE(ty, nullptr);
-  Press(ty, 2);
+  Press(ty, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDA"); }));
   ASSERT_TRUE(program.WaitUntilIdle(main));  // the load file written whole
   EXPECT_NE(ReadBytes(job + ".LDA").find("    3               50.0000"), std::string::npos);
 
-  PostMessageA(main, WM_COMMAND, 888, 0);
+  PostMessageA(main, WM_COMMAND, kElasticAnalysisCommand, 0);
   c = next(cases);
   ASSERT_NE(c, nullptr);
-  Press(c, 55);
+  Press(c, kOkId);
   HWND a = next(entry, c);
   ASSERT_NE(a, nullptr);
   Press(a, 1);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(a) && fs::exists(job + ".RBA"); }));
   EXPECT_NEAR(trabix::testing::ReadReport(job + ".RBA").total, 150.0, 0.15);
 
-  PostMessageA(main, WM_COMMAND, 666, 0);
+  PostMessageA(main, WM_COMMAND, kPlotCommand, 0);
   c = next(cases);
   ASSERT_NE(c, nullptr);
-  Press(c, 55);
+  Press(c, kOkId);
   const std::string actions = "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: A";
   HWND g = c;
   for (int k = 1; k <= 5; ++k) {
     HWND s = next(actions, g);
     ASSERT_NE(s, nullptr) << k;
-    Press(s, 56);
+    Press(s, kFormCancelId);
     g = next(" GRAPH - Load Case: A");
     ASSERT_NE(g, nullptr) << k;
-    Press(g, 56);
+    Press(g, kFormCancelId);
   }
   HWND s = next(actions, g);
   ASSERT_NE(s, nullptr);
-  Press(s, 2);
+  Press(s, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(s); }));
 
-  PostMessageA(main, WM_COMMAND, 777, 0);
+  PostMessageA(main, WM_COMMAND, kPresentationCommand, 0);
   c = next(cases);
   ASSERT_NE(c, nullptr);
-  Press(c, 55);
+  Press(c, kOkId);
   const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: A";
   HWND chooser = next(chooserCaption, c);
   ASSERT_NE(chooser, nullptr);
@@ -318,7 +319,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   }
   chooser = next(chooserCaption, previous);
   ASSERT_NE(chooser, nullptr);
-  Press(chooser, 1234);
+  Press(chooser, kExitId);
   for (const char* file : {"BEAM1_DATA.DDC", "BEAM1_DATA.TXT", "BEAM1_RESULTS.DDC", "BEAM1_RESULTS.TXT"})
     EXPECT_TRUE(WaitFor([&] { return fs::exists(program.Folder() / file); })) << file;
 
@@ -350,23 +351,23 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   ASSERT_NE(jobs, nullptr);
   ASSERT_TRUE(OpenJob(jobs, job));
 
-  PostMessageA(main, WM_COMMAND, 306, 0);
+  PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
   HWND d = Next(entry);
   ASSERT_NE(d, nullptr);
   const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
   for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
-  Press(d, 55);
+  Press(d, kOkId);
   HWND t = Next(" GEOMETRY DETAILS DATA:", d);
   ASSERT_NE(t, nullptr);
   for (int row = 1; row <= 4; ++row) {
     Cell(t, 3, row, 2, "0.5");
     Cell(t, 3, row, 3, "0.8");
   }
-  Press(t, 9876);
+  Press(t, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && fs::exists(job + ".GEO"); }));
 
   // " Resting on &Isotropic Half-Space": E 30000 kPa, Nu 0.25, yield stress 300 kPa.
-  PostMessageA(main, WM_COMMAND, 307, 0);
+  PostMessageA(main, WM_COMMAND, kSupportCommand, 0);
   d = Next(entry);
   ASSERT_NE(d, nullptr);
   wintest::ClickControl(d, 172);
@@ -377,18 +378,18 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   SetField(h, 241, "30000");
   SetField(h, 242, "0.25");
   SetField(h, 243, "300");
-  Press(h, 55);
+  Press(h, kOkId);
   ASSERT_TRUE(WaitFor([&] {
     return !IsWindow(h) && ReadBytes(job + ".SUP").find("ISOTROPIC ELASTIC HALF-SPACE") != std::string::npos;
   }));
   EXPECT_NE(ReadBytes(job + ".SUP").find("ISOTROPIC YIELD STRESS: 300.00[kPa]"), std::string::npos);
 
   // Case A: a uniform load of 10 kN/m.
-  PostMessageA(main, WM_COMMAND, 308, 0);
+  PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   HWND c = Next(cases);
   ASSERT_NE(c, nullptr);
   SetField(c, 555, "A");
-  Press(c, 55);
+  Press(c, kOkId);
   HWND ty = Next(entry + "     Load Case: A", c);
   ASSERT_NE(ty, nullptr);
   Press(ty, 131);
@@ -396,19 +397,19 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   ASSERT_NE(v, nullptr);
   SetField(v, 243, "10");
   SetField(v, 244, "0");
-  Press(v, 55);
+  Press(v, kOkId);
   ty = Next(entry + "     Load Case: A", v);
   ASSERT_NE(ty, nullptr);
-  Press(ty, 2);
+  Press(ty, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDA"); }));
   ASSERT_TRUE(program.WaitUntilIdle(main));  // the load file written whole
 
   // Case B: "Trapezoidal &Load" rising from 0 to 20 kN/m at mid-length and falling again.
-  PostMessageA(main, WM_COMMAND, 308, 0);
+  PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
   SetField(c, 555, "B");
-  Press(c, 55);
+  Press(c, kOkId);
   ty = Next(entry + "     Load Case: B", c);
   ASSERT_NE(ty, nullptr);
   wintest::ClickControl(ty, 203);
@@ -421,20 +422,20 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
     Cell(q, 2, e, 1, ends[e - 1][0]);
     Cell(q, 2, e, 2, ends[e - 1][1]);
   }
-  Press(q, 9876);
+  Press(q, kContinueId);
   ty = Next(entry + "     Load Case: B", q);
   ASSERT_NE(ty, nullptr);
-  Press(ty, 2);
+  Press(ty, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDB"); }));
   ASSERT_TRUE(program.WaitUntilIdle(main));  // the load file written whole
   EXPECT_NE(ReadBytes(job + ".LDB").find("TRAPEZOIDAL LOADING"), std::string::npos) << ReadBytes(job + ".LDB");
 
   // The elastic-plastic analysis of case B: the soil carries the 100 kN.
-  PostMessageA(main, WM_COMMAND, 889, 0);
+  PostMessageA(main, WM_COMMAND, kPlasticAnalysisCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
   SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);  // the case named last heads the list
-  Press(c, 55);
+  Press(c, kOkId);
   HWND a = Next(entry, c);
   ASSERT_NE(a, nullptr);
   Press(a, 1);
@@ -443,15 +444,15 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   EXPECT_FALSE(fs::exists(job + ".RBA"));
 
   // The bending moments of case B: copied to a bitmap, then to a JPEG file, then printed.
-  PostMessageA(main, WM_COMMAND, 666, 0);
+  PostMessageA(main, WM_COMMAND, kPlotCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
   SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);
-  Press(c, 55);
+  Press(c, kOkId);
   const std::string actions = "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: B";
   HWND s = Next(actions, c);
   ASSERT_NE(s, nullptr);
-  Press(s, 56);
+  Press(s, kFormCancelId);
   HWND g = Next(" GRAPH - Load Case: B");
   ASSERT_NE(g, nullptr);
   const std::string typeCaption = " BEAM and STRIP ANALYSIS.   JOB: " + job + "     Load Case: B";
@@ -466,7 +467,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
     ASSERT_NE(type, nullptr) << p.file;
     if (p.option != 201) wintest::ClickControl(type, p.option);
     ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(type, p.option) == BST_CHECKED; })) << p.file;
-    Press(type, 9876);
+    Press(type, kContinueId);
     HWND info = Next("Graph Bitmap File Information", type);
     ASSERT_NE(info, nullptr) << p.file;
     EXPECT_EQ(wintest::BoxText(info), std::string("Graph will be Saved in the Working Directory as '") + p.file + "' File   ");
@@ -485,24 +486,24 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(none); }));
   EXPECT_TRUE(program.Answers(g, 5000));
   EXPECT_FALSE(fs::exists(program.Folder() / "GraphBMP.DDC"));
-  Press(g, 56);
+  Press(g, kFormCancelId);
   s = Next(actions, g);
   ASSERT_NE(s, nullptr);
-  Press(s, 2);
+  Press(s, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(s); }));
 
   // The data document of case B saved, then shown by DocView.exe started on its file.
-  PostMessageA(main, WM_COMMAND, 777, 0);
+  PostMessageA(main, WM_COMMAND, kPresentationCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
   SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);
-  Press(c, 55);
+  Press(c, kOkId);
   const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: B";
   HWND chooser = Next(chooserCaption, c);
   ASSERT_NE(chooser, nullptr);
   if (IsDlgButtonChecked(chooser, 201) != BST_CHECKED) wintest::ClickControl(chooser, 201);
   ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(chooser, 201) == BST_CHECKED; }));
-  Press(chooser, 55);
+  Press(chooser, kOkId);
   HWND info = Next("DATA File Information");
   ASSERT_NE(info, nullptr);
   Press(info, IDOK);
@@ -514,7 +515,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(shown, WM_KEYDOWN, VK_ESCAPE, 0);
   chooser = Next(chooserCaption, shown);
   ASSERT_NE(chooser, nullptr);
-  Press(chooser, 1234);
+  Press(chooser, kExitId);
   fs::path document = program.Folder() / "BEAM1_DATA.DDC";
   ASSERT_TRUE(WaitFor([&] { return fs::exists(document); }));
   EXPECT_FALSE(fs::exists(program.Folder() / "BEAM1_DATA.TXT"));
@@ -528,7 +529,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
 
   // Saved as BEAM2: the old job packed, the new one carries both cases; reopened after leaving.
   std::string job2 = (dir.path() / "BEAMS" / "BEAM2").string();
-  PostMessageA(main, WM_COMMAND, 878, 0);
+  PostMessageA(main, WM_COMMAND, kSaveJobAsCommand, 0);
   jobs = Next("  BEAM/STRIP Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
   ASSERT_TRUE(OpenJob(jobs, job2));
@@ -573,7 +574,7 @@ class TrabixJobArchive : public TrabixProgram {
     Start();
     HWND jobs = Agree();
     if (!jobs) return nullptr;
-    SetField(jobs, 7555, job);
+    SetField(jobs, kNameBoxId, job);
     Press(jobs, IDOK);
     return jobs;
   }
@@ -639,13 +640,13 @@ TEST_F(TrabixProgram, AGeometryThatCannotBeWrittenIsTold) {
   ASSERT_NE(jobs, nullptr);
   ASSERT_TRUE(OpenJob(jobs, job));
   fs::create_directory(job + ".GEO.~tmp");  // the write's temporary name is taken
-  PostMessageA(main, WM_COMMAND, 306, 0);
+  PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
   const std::string entry = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
   HWND d = Next(entry);
   ASSERT_NE(d, nullptr);
   const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
   for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
-  Press(d, 55);
+  Press(d, kOkId);
   HWND box = program.WaitForDialog("WARNING!");
   ASSERT_NE(box, nullptr);
   const std::string text = wintest::BoxText(box);

@@ -9,6 +9,7 @@
 #include "gfx/gfx.h"
 #include "core/globals.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
 
 namespace {
@@ -30,8 +31,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   bool small = false;
   trabix::StructureFlags.assign(6, "N");
   while (args >> word) {
-    if (word == "strip") trabix::StructureFlags[1] = "Y";
-    if (word == "half") trabix::StructureFlags[4] = "Y";
+    if (word == "strip") trabix::StructureFlags[trabix::kStripSlot] = "Y";
+    if (word == "half") trabix::StructureFlags[trabix::kSymmetricHalfSlot] = "Y";
     if (word == "small") small = true;
   }
   WNDCLASSA wc = {};

@@ -11,7 +11,9 @@
 #include "core/globals.h"
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace trabix {
@@ -56,7 +58,7 @@ TEST_F(LoadTypeTest, TheChoiceWalksThroughTheKindsAndBackToTheFirst) {
                                  EXPECT_EQ(IsDlgButtonChecked(d, kFirstLoadKind), BST_CHECKED);
                                  for (int i = 0; i < 5; ++i) press(d);
                                }),
-                    WhenDialog(kCaption, [](HWND d) { PostClick(d, 2); })}));
+                    WhenDialog(kCaption, [](HWND d) { PostClick(d, kCancelId); })}));
   EXPECT_FALSE(symmetryShown);
   EXPECT_EQ(nodal, "&Nodal Load");
   EXPECT_EQ(kinds_, (std::vector<int>{1, 2, 3, 4, 1}));
@@ -72,14 +74,14 @@ TEST_F(LoadTypeTest, EnterOnAnOptionOpensItsEntryWindow) {
                                  wintest::PressKey(GetDlgItem(d, kFirstLoadKind + 2), VK_RETURN);
                                }),
                     [&] { return !kinds_.empty(); },
-                    WhenDialog(kCaption, [](HWND d) { PostClick(d, 2); })}));
+                    WhenDialog(kCaption, [](HWND d) { PostClick(d, kCancelId); })}));
   EXPECT_EQ(kinds_, (std::vector<int>{3}));
 }
 
 TEST_F(LoadTypeTest, ASymmetricHalfChoosesItsLoadSymmetry) {
-  StructureFlags[1] = "Y";  // a strip
-  StructureFlags[4] = "Y";
-  StructureFlags[5] = "S";
+  StructureFlags[kStripSlot] = "Y";  // a strip
+  StructureFlags[kSymmetricHalfSlot] = "Y";
+  StructureFlags[kSymmetricLoadsSlot] = "S";
   bool symmetricChecked = false;
   std::string nodal;
   EXPECT_TRUE(Show({WhenDialog(kCaption, [&](HWND d) {
@@ -88,11 +90,11 @@ TEST_F(LoadTypeTest, ASymmetricHalfChoosesItsLoadSymmetry) {
     CheckDlgButton(d, kSymmetricLoads, BST_UNCHECKED);
     CheckDlgButton(d, kAntisymmetricLoads, BST_CHECKED);
     wintest::Click(d, kEnterLoadData);
-    PostClick(d, 2);
+    PostClick(d, kCancelId);
   })}));
   EXPECT_TRUE(symmetricChecked);
   EXPECT_EQ(nodal, "&Nodal Line Load");
-  EXPECT_EQ(StructureFlags[5], "A");
+  EXPECT_EQ(StructureFlags[kSymmetricLoadsSlot], "A");
 }
 
 TEST_F(LoadTypeTest, TheLoadsCommandRewritesTheFileWhenClosed) {
@@ -100,7 +102,7 @@ TEST_F(LoadTypeTest, TheLoadsCommandRewritesTheFileWhenClosed) {
   int before = 0;
   TextLineArray original;
   LoadTextLines("BEAMJOB.LDA", original, 100, before);
-  EXPECT_TRUE(RunScript({WhenDialog(kCaption, [](HWND d) { PostClick(d, 2); })},
+  EXPECT_TRUE(RunScript({WhenDialog(kCaption, [](HWND d) { PostClick(d, kCancelId); })},
                         [&] {
                           LoadCommand(nullptr, "BEAM/STRIP", [] { return 1; }, [](int) {});
                         },

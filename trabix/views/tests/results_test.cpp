@@ -13,6 +13,7 @@
 #include "core/globals.h"
 #include "trabix/core/globals.h"
 #include "trabix/views/views.h"
+#include "win/ids.h"
 #include "win/testing/wintest.h"
 
 namespace trabix {
@@ -72,13 +73,13 @@ TEST_F(ResultsCommandTest, ABeamOffersFourActionsAndFiveWithWinklerSoil) {
                     EXPECT_EQ(wintest::GetText(d, kActionHeading), "SELECTION OF STRUCTURAL ACTION");
                     EXPECT_EQ(wintest::GetText(d, kFirstActionOption), "Bending &Moments");
                     EXPECT_EQ(IsDlgButtonChecked(d, kFirstActionOption), BST_CHECKED);
-                    PostClick(d, 2);
+                    PostClick(d, kCancelId);
                   })}));
   testing::CopyJob("WINKLER");
   EXPECT_TRUE(Run("WINKLER", "P", {WhenDialog(ActionCaption("WINKLER", "P"), [&](HWND d) {
                     winkler = OptionCount(d);
                     EXPECT_EQ(wintest::GetText(d, kFirstActionOption + 4), "&Soil - Beam Contact Pressure");
-                    PostClick(d, 2);
+                    PostClick(d, kCancelId);
                   })}));
   EXPECT_EQ(plain, 4);
   EXPECT_EQ(winkler, 5);
@@ -96,7 +97,7 @@ TEST_F(ResultsCommandTest, AMissingReportIsAnnouncedAndTheDialogStays) {
                               }),
                    WhenDialog(ActionCaption("UNIF", "Q"), [&](HWND d) {
                      stayed = true;
-                     PostClick(d, 2);
+                     PostClick(d, kCancelId);
                    })}));
   EXPECT_EQ(text, "Results File is Missing!");
   EXPECT_TRUE(stayed);
@@ -115,7 +116,7 @@ TEST_F(ResultsCommandTest, GraphsOfASolvedBeamInTheGraphWindow) {
                   {WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kPlotActionButton); }),
                    WhenDialog(graph,
                               [&](HWND g) {
-                                buttons = GetDlgItem(g, 54) && GetDlgItem(g, 55) && GetDlgItem(g, 56) &&
+                                buttons = GetDlgItem(g, 54) && GetDlgItem(g, kOkId) && GetDlgItem(g, kFormCancelId) &&
                                           GetDlgItem(g, 57) && GetDlgItem(g, kGraphTabs);
                                 momentMarkers = Count(trace_, "gfx DrawEllipseEx(1, ");
                                 PostClick(g, kGraphCloseButton);
@@ -128,7 +129,7 @@ TEST_F(ResultsCommandTest, GraphsOfASolvedBeamInTheGraphWindow) {
                    WhenDialog(graph, [&](HWND g) { PostClick(g, kGraphCloseButton); }),
                    WhenDialog(ActionCaption("UNIF", "Q"), [&](HWND d) {
                      checkedAfterSecond = FirstCheckedButton(d, kFirstActionOption, kFirstActionOption + 3);
-                     PostClick(d, 2);
+                     PostClick(d, kCancelId);
                    })}));
   EXPECT_TRUE(buttons);
   EXPECT_EQ(momentMarkers, 9);
@@ -152,7 +153,7 @@ TEST_F(ResultsCommandTest, ADisplacementActionPlottedFirstIsShown) {
                                 shown = true;
                                 PostClick(g, kGraphCloseButton);
                               }),
-                   WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, 2); })}));
+                   WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kCancelId); })}));
   EXPECT_TRUE(shown);
   EXPECT_EQ(Count(trace_, "gfx DrawTextRowEx(2, \"Vertical Translations [mm]\""), 1);
   EXPECT_EQ(Count(trace_, "BOX"), 0);
@@ -164,7 +165,7 @@ TEST_F(ResultsCommandTest, ACancelledCaseChoiceEndsTheCommand) {
   RunScript({WhenDialog(ActionCaption("UNIF", "Q"),
                         [&](HWND d) {
                           opened = true;
-                          PostClick(d, 2);
+                          PostClick(d, kCancelId);
                         })},
             [] { ResultsCommand(nullptr, "BEAM/STRIP", [] { return 0; }); }, 1500);
   EXPECT_FALSE(opened);

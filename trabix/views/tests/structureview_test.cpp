@@ -14,6 +14,7 @@
 #include "../../../common/tests/testdir.h"
 #include "gfx/gfx.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
 #include "win/testing/wintest.h"
 
@@ -123,7 +124,7 @@ TEST_F(StructureViewTest, TrapezoidalArrowsOutlineATrapezoid) {
 }
 
 TEST_F(StructureViewTest, AStripShowsNodalLines) {
-  trabix::StructureFlags[1] = "Y";
+  trabix::StructureFlags[trabix::kStripSlot] = "Y";
   for (const char* kind : {"UNYIELD", "NODAL"}) {
     trace_.Clear();
     Draw(std::string(kind) == "NODAL" ? "Load" : "Supp", kind);
@@ -134,7 +135,7 @@ TEST_F(StructureViewTest, AStripShowsNodalLines) {
 }
 
 TEST_F(StructureViewTest, ASymmetricHalfShowsTheCentreLineInEveryView) {
-  trabix::StructureFlags[4] = "Y";
+  trabix::StructureFlags[trabix::kSymmetricHalfSlot] = "Y";
   struct {
     const char* view;
     const char* kind;
