@@ -111,6 +111,20 @@ std::string TextFault(HWND control, Kind kind, const std::string& text) {
   return s.str();
 }
 
+// The part of the control's rectangle its text covers: a label's text stands at its top (unless
+// centred in its height) and takes only the lines it needs; the label may be a panel with other
+// controls below its text.
+RECT Ink(HWND control, Kind kind, const std::string& text, RECT place) {
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  if (kind != Kind::Label || (style & SS_CENTERIMAGE) || text.empty()) return place;
+  RECT client{};
+  GetClientRect(control, &client);
+  const SIZE needs = TextNeeds(control, text, client.right, Wraps(control, kind), (style & SS_NOPREFIX) == 0);
+  const int edge = (place.bottom - place.top) - client.bottom;  // a sunken or bordered label's frame
+  place.bottom = std::min<LONG>(place.bottom, place.top + edge + needs.cy);
+  return place;
+}
+
 }  // namespace
 
 std::vector<std::string> LayoutFaults(HWND window) {
@@ -120,13 +134,15 @@ std::vector<std::string> LayoutFaults(HWND window) {
   struct Shown {
     HWND control;
     RECT place;
+    RECT ink;  // where its text is drawn
     Kind kind;
     std::string text;
   };
   std::vector<Shown> shown;
   for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
     if (!IsWindowVisible(c)) continue;
-    Shown s{c, PlaceIn(window, c), KindOf(c), WindowText(c)};
+    Shown s{c, PlaceIn(window, c), {}, KindOf(c), WindowText(c)};
+    s.ink = Ink(c, s.kind, s.text, s.place);
     const RECT& p = s.place;
     if (p.left < client.left || p.top < client.top || p.right > client.right || p.bottom > client.bottom) {
       std::ostringstream o;
@@ -146,7 +162,7 @@ std::vector<std::string> LayoutFaults(HWND window) {
       if (b.text.empty() || b.kind == Kind::Group) continue;
       RECT both{};
       // Neighbours placed edge to edge in dialog units may share a pixel row or column.
-      if (IntersectRect(&both, &a.place, &b.place) && both.right - both.left > kSlack && both.bottom - both.top > kSlack)
+      if (IntersectRect(&both, &a.ink, &b.ink) && both.right - both.left > kSlack && both.bottom - both.top > kSlack)
         faults.push_back(Describe(window, a.control, a.text) + ": overlaps id " + std::to_string(GetDlgCtrlID(b.control)) +
                          " \"" + b.text + "\"");
     }
