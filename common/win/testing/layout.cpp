@@ -111,18 +111,32 @@ std::string TextFault(HWND control, Kind kind, const std::string& text) {
   return s.str();
 }
 
-// The part of the control's rectangle its text covers: a label's text stands at its top (unless
-// centred in its height) and takes only the lines it needs; the label may be a panel with other
-// controls below its text.
-RECT Ink(HWND control, Kind kind, const std::string& text, RECT place) {
+// The parts of the control's rectangle its text covers: a label's text stands at its top (unless
+// centred in its height), each of its lines where it is drawn; its blank lines and the room under
+// its last line cover nothing, so other controls may stand there (a label as a panel, or examples
+// set on the blank lines of an explanation).
+std::vector<RECT> Ink(HWND control, Kind kind, const std::string& text, RECT place) {
   const LONG style = GetWindowLongA(control, GWL_STYLE);
-  if (kind != Kind::Label || (style & SS_CENTERIMAGE) || text.empty()) return place;
+  if (kind != Kind::Label || (style & SS_CENTERIMAGE) || text.empty()) return {place};
   RECT client{};
   GetClientRect(control, &client);
-  const SIZE needs = TextNeeds(control, text, client.right, Wraps(control, kind), (style & SS_NOPREFIX) == 0);
-  const int edge = (place.bottom - place.top) - client.bottom;  // a sunken or bordered label's frame
-  place.bottom = std::min<LONG>(place.bottom, place.top + edge + needs.cy);
-  return place;
+  const bool wraps = Wraps(control, kind), prefix = (style & SS_NOPREFIX) == 0;
+  const int line = TextNeeds(control, "Xg", 1000, false, false).cy;
+  int y = place.top + ((place.bottom - place.top) - client.bottom) / 2;  // inside a frame
+  std::vector<RECT> ink;
+  size_t start = 0;
+  while (start <= text.size() && y < place.bottom) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    const std::string part = text.substr(start, end - start);
+    const bool blank = part.find_first_not_of(' ') == std::string::npos;
+    const int height = blank ? line : TextNeeds(control, part, client.right, wraps, prefix).cy;
+    if (!blank) ink.push_back({place.left, y, place.right, std::min<LONG>(place.bottom, y + height)});
+    y += height;
+    // A line ends at CR LF, CR or LF.
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return ink;
 }
 
 }  // namespace
@@ -134,7 +148,7 @@ std::vector<std::string> LayoutFaults(HWND window) {
   struct Shown {
     HWND control;
     RECT place;
-    RECT ink;  // where its text is drawn
+    std::vector<RECT> ink;  // where its text is drawn
     Kind kind;
     std::string text;
   };
@@ -160,9 +174,14 @@ std::vector<std::string> LayoutFaults(HWND window) {
     for (size_t j = i + 1; j < shown.size(); ++j) {
       const Shown& b = shown[j];
       if (b.text.empty() || b.kind == Kind::Group) continue;
-      RECT both{};
       // Neighbours placed edge to edge in dialog units may share a pixel row or column.
-      if (IntersectRect(&both, &a.ink, &b.ink) && both.right - both.left > kSlack && both.bottom - both.top > kSlack)
+      bool over = false;
+      for (const RECT& p : a.ink)
+        for (const RECT& q : b.ink) {
+          RECT both{};
+          over = over || (IntersectRect(&both, &p, &q) && both.right - both.left > kSlack && both.bottom - both.top > kSlack);
+        }
+      if (over)
         faults.push_back(Describe(window, a.control, a.text) + ": overlaps id " + std::to_string(GetDlgCtrlID(b.control)) +
                          " \"" + b.text + "\"");
     }

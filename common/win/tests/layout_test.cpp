@@ -39,6 +39,19 @@ TEST(LayoutFaults, OfALabelOnlyTheLinesItsTextTakesCount) {
   EXPECT_TRUE(Has(faults, "id 10 \"The heading of the panel\": overlaps id 12")) << wintest::FaultList(faults);
 }
 
+// Labels set on the blank lines of an explanation overlap none of its text; one on a line of it
+// does.
+TEST(LayoutFaults, TheBlankLinesOfALabelCoverNothing) {
+  DialogTemplate d = NewDialog("Blank lines", 0, 0, 200, 100);
+  AddLabel(d, 10, "\r\n\r\nThe third line\r\n\r\nThe fifth line", 5, 5, 150, 80, SS_LEFT);
+  AddLabel(d, 11, "On the first", 10, 5, 100, 8, SS_LEFT);
+  AddLabel(d, 12, "On the fourth", 10, 29, 100, 8, SS_LEFT);
+  AddLabel(d, 13, "On the fifth", 10, 37, 100, 8, SS_LEFT);
+  const std::vector<std::string> faults = FaultsOf(d);
+  EXPECT_EQ(faults.size(), 1u) << wintest::FaultList(faults);
+  EXPECT_TRUE(Has(faults, "overlaps id 13")) << wintest::FaultList(faults);
+}
+
 // The faults the check is there for: a text cut, a control outside the client area, two texts
 // over each other.
 TEST(LayoutFaults, NamesACutTextAControlOutsideAndAnOverlap) {
