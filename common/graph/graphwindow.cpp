@@ -59,7 +59,13 @@ void Redraw(HWND control) {
 void FocusClose(HWND dialog) { SetFocus(GetDlgItem(dialog, kGraphCloseButton)); }
 
 HWND MakePage(HWND dialog, GraphSession* s, int index) {
-  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYFULLSCREEN) - 16;
+  // Under the buttons' strip to the edges of the window, maximised by now: its client area in its
+  // own units.
+  RECT client{};
+  GetClientRect(dialog, &client);
+  int w = client.right, h = client.bottom;
+  PixelsToUnits(dialog, w, h);
+  h -= 16;
   DialogTemplate d = NewDialog("", 0, 16, w, h, WS_CHILD | DS_CONTROL, 0, DialogPlain);
   HWND page = CreateModelessDialog(d, dialog, index == 0 ? LinearGraphPageProc : SplineGraphPageProc,
                                    reinterpret_cast<LPARAM>(s));
