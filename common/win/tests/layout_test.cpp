@@ -27,29 +27,36 @@ bool Has(const std::vector<std::string>& faults, const std::string& part) {
   return false;
 }
 
-// A tall label whose text takes its top line is a panel: controls below that line overlap none of
-// its text; one over the line does.
+// Of a label only the lines its text takes count: a tall label whose text takes its top line is
+// a panel, and labels set on the blank lines of an explanation overlap none of its text; a label
+// over a line of text does.
 TEST(LayoutFaults, OfALabelOnlyTheLinesItsTextTakesCount) {
-  DialogTemplate d = NewDialog("Panel", 0, 0, 200, 100);
-  AddLabel(d, 10, "The heading of the panel", 5, 5, 190, 80, SS_LEFT);
-  AddLabel(d, 11, "Below the heading", 10, 40, 100, 10, SS_LEFT);
-  AddLabel(d, 12, "Over it", 10, 6, 100, 10, SS_LEFT);
-  const std::vector<std::string> faults = FaultsOf(d);
-  EXPECT_EQ(faults.size(), 1u) << wintest::FaultList(faults);
-  EXPECT_TRUE(Has(faults, "id 10 \"The heading of the panel\": overlaps id 12")) << wintest::FaultList(faults);
-}
-
-// Labels set on the blank lines of an explanation overlap none of its text; one on a line of it
-// does.
-TEST(LayoutFaults, TheBlankLinesOfALabelCoverNothing) {
-  DialogTemplate d = NewDialog("Blank lines", 0, 0, 200, 100);
-  AddLabel(d, 10, "\r\n\r\nThe third line\r\n\r\nThe fifth line", 5, 5, 150, 80, SS_LEFT);
-  AddLabel(d, 11, "On the first", 10, 5, 100, 8, SS_LEFT);
-  AddLabel(d, 12, "On the fourth", 10, 29, 100, 8, SS_LEFT);
-  AddLabel(d, 13, "On the fifth", 10, 37, 100, 8, SS_LEFT);
-  const std::vector<std::string> faults = FaultsOf(d);
-  EXPECT_EQ(faults.size(), 1u) << wintest::FaultList(faults);
-  EXPECT_TRUE(Has(faults, "overlaps id 13")) << wintest::FaultList(faults);
+  struct Label {
+    int id;
+    const char* text;
+    int x, y, width, height;
+  };
+  const struct {
+    const char* name;
+    std::vector<Label> labels;
+    const char* fault;  // the one fault
+  } cases[] = {
+      {"panel",
+       {{10, "The heading of the panel", 5, 5, 190, 80}, {11, "Below the heading", 10, 40, 100, 10},
+        {12, "Over it", 10, 6, 100, 10}},
+       "id 10 \"The heading of the panel\": overlaps id 12"},
+      {"blank lines",
+       {{10, "\r\n\r\nThe third line\r\n\r\nThe fifth line", 5, 5, 150, 80}, {11, "On the first", 10, 5, 100, 8},
+        {12, "On the fourth", 10, 29, 100, 8}, {13, "On the fifth", 10, 37, 100, 8}},
+       "overlaps id 13"},
+  };
+  for (const auto& c : cases) {
+    DialogTemplate d = NewDialog(c.name, 0, 0, 200, 100);
+    for (const Label& l : c.labels) AddLabel(d, l.id, l.text, l.x, l.y, l.width, l.height, SS_LEFT);
+    const std::vector<std::string> faults = FaultsOf(d);
+    EXPECT_EQ(faults.size(), 1u) << c.name << ":\n" << wintest::FaultList(faults);
+    EXPECT_TRUE(Has(faults, c.fault)) << c.name << ":\n" << wintest::FaultList(faults);
+  }
 }
 
 // The faults the check is there for: a text cut, a control outside the client area, two texts
