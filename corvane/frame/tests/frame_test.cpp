@@ -978,7 +978,8 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
 }
 
 // A tank's plot: the substructure choice, the wall's actions, the graph window with its picture
-// file type choice and its print without a printer, all with their texts whole.
+// file (its type choice and the information box) and its print without a printer, all with their
+// texts whole.
 TEST_F(CorvaneFrame, TheTanksPlotWindowsShowTheirTextsWhole) {
   const std::string tank = Spec("TANKS\\T1");
   OpenTankWithWallResults(tank);
@@ -993,8 +994,11 @@ TEST_F(CorvaneFrame, TheTanksPlotWindowsShowTheirTextsWhole) {
         wintest::PostClick(d, 9876);
       })};
   const std::vector<wintest::LayoutWindow> windows = {
-      {choice, {202, 9876}}, {actions, {56}}, {graph, {54}}, {""}, {graph, {57}}, {"", {}, true},
-      {graph, {56}},         {actions, {2}},  {choice, {2}}};
+      {choice, {202, 9876}}, {actions, {56}},
+      // The picture file: its type chosen (BMP), the information where it went.
+      {graph, {54}}, {"", {9876}}, {"", {}, true},
+      // The print without a printer: the warning.
+      {graph, {57}}, {"", {}, true}, {graph, {56}}, {actions, {2}}, {choice, {2}}};
   for (wintest::Step& s : wintest::LayoutSteps(windows, faults)) steps.push_back(std::move(s));
   const size_t total = steps.size();
   auto run = RunScript(std::move(steps), [] { Command(7666); }, 60000);
