@@ -947,6 +947,15 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
       {"another type", Job::Beam, 7207, {{kTypeQuestion, {IDNO}, true}}, {}},
       {"save as", Job::Beam, 878, {{kBeamJobs, {IDCANCEL}}}, {}},
       {"load cases", Job::Beam, 7308, {{beamCases, {IDCANCEL}}}, {}},
+      // The element table with the structure's view beside it.
+      {"element table", Job::Beam, 7306, {{"   BEAM/STRIP ANALYSIS.   JOB: " + beam}},
+       {WhenWith("   BEAM/STRIP ANALYSIS.   JOB: " + beam, 150,
+                 [&faults](HWND d) {
+                   for (const std::string& f : wintest::LayoutFaults(d)) faults.push_back("geometry: " + f);
+                   SetTexts(d, 101, {"2", "10", "3E7", "0.2", "1E-5"});
+                   wintest::PostClick(d, 55);
+                 }),
+        [] { return wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec) && TablePage(); }}},
       {"analysis check", Job::Beam, 888, {{" WARNING!", {IDNO}, true}}, {}},
       {"beam plot", Job::Beam, 7666,
        {{beamActions, {56}}, {"WARNING!", {}, true}, {beamActions, {2}}}, {chooseCase(beamCases, "Point")}},
