@@ -60,7 +60,13 @@ void Redraw(HWND control) {
 void FocusClose(HWND dialog) { SetFocus(GetDlgItem(dialog, kGraphCloseButton)); }
 
 HWND MakePage(HWND dialog, GraphSession* s, int index) {
-  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYFULLSCREEN) - 16;
+  // Under the buttons' strip to the edges of the window, maximised by now: its client area in its
+  // own units.
+  RECT client{};
+  GetClientRect(dialog, &client);
+  int w = client.right, h = client.bottom;
+  PixelsToUnits(dialog, w, h);
+  h -= 16;
   DialogTemplate d = NewDialog("", 0, 16, w, h, WS_CHILD | DS_CONTROL, 0, DialogPlain);
   HWND page = CreateModelessDialog(d, dialog, index == 0 ? LinearGraphPageProc : SplineGraphPageProc,
                                    reinterpret_cast<LPARAM>(s));
@@ -167,6 +173,30 @@ void Print(HWND dialog, GraphSession* s) {
   FocusClose(dialog);
 }
 
+// The tab control, the buttons' strip and the pages reach to the edges of the client area, as it
+// is now (the maximised window's client area may change after it was built).
+void FitToClient(HWND dialog, const GraphSession* s) {
+  RECT client{};
+  GetClientRect(dialog, &client);
+  int top = 4, unused = 0;
+  UnitsToPixels(dialog, unused, top);
+  if (HWND tabs = GetDlgItem(dialog, kGraphTabs))
+    SetWindowPos(tabs, HWND_BOTTOM, 0, top, client.right, client.bottom - top, SWP_NOACTIVATE);
+  if (HWND strip = GetDlgItem(dialog, 59)) {  // the buttons' strip
+    RECT r{};
+    GetWindowRect(strip, &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(strip, nullptr, 0, 0, client.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (HWND page : s->pages) {
+    if (!page) continue;
+    RECT r{};
+    GetWindowRect(page, &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(page, nullptr, 0, 0, client.right - r.left, client.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 INT_PTR InitGraphWindow(HWND dialog, GraphSession* s) {
   SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(s));
   ShowCursor(FALSE);
@@ -174,11 +204,6 @@ INT_PTR InitGraphWindow(HWND dialog, GraphSession* s) {
   s->strip.reset(CreateSolidBrush(RGB(0, 128, 128)));
   ShowWindow(dialog, SW_SHOWMAXIMIZED);
   HWND tabs = GetDlgItem(dialog, kGraphTabs);
-  RECT client;
-  GetClientRect(dialog, &client);
-  int top = 4, unused = 0;
-  UnitsToPixels(dialog, unused, top);
-  SetWindowPos(tabs, HWND_BOTTOM, 0, top, client.right, client.bottom - top, SWP_NOACTIVATE);
   // Two fixed tabs left of the buttons.
   int tabWidth = SystemFontRatio() >= 1.85 ? 97 : 108, tabHeight = 12;
   UnitsToPixels(dialog, tabWidth, tabHeight);
@@ -187,6 +212,7 @@ INT_PTR InitGraphWindow(HWND dialog, GraphSession* s) {
     s->pages[i] = MakePage(dialog, s, i);
     InsertTab(tabs, i, i == 0 ? " Linear Graph " : " Spline Graph ");
   }
+  FitToClient(dialog, s);
   ShowTab(s, 0);
   // Below the other windows of the program; an owned window still stays above its owner, so it
   // is seen. Without an owner the bottom would be behind every window on the screen.
@@ -234,6 +260,9 @@ INT_PTR CALLBACK GraphDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
   GraphSession* s = SessionOf(dialog);
   if (!s) return FALSE;
   switch (msg) {
+    case WM_SIZE:
+      FitToClient(dialog, s);
+      return FALSE;
     case WM_NOTIFY: {
       auto* nm = reinterpret_cast<NMHDR*>(lParam);
       if (nm->idFrom != kGraphTabs) return FALSE;

@@ -174,6 +174,20 @@ DialogTemplate PageTemplate() {
   return p;
 }
 
+// The table window widens when the container with its scroll bar and edge reaches past its
+// client area, so that it keeps the margin it has on the left on the right too.
+void GrowToHold(HWND table, HWND container) {
+  RECT placed{}, client{}, frame{};
+  GetWindowRect(container, &placed);
+  MapWindowPoints(HWND_DESKTOP, table, reinterpret_cast<POINT*>(&placed), 2);
+  GetClientRect(table, &client);
+  const int lacking = placed.right + placed.left - client.right;
+  if (lacking <= 0) return;
+  GetWindowRect(table, &frame);
+  SetWindowPos(table, nullptr, frame.left - lacking / 2, frame.top, frame.right - frame.left + lacking,
+               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 HWND TableContainer() { return Container; }
@@ -364,6 +378,7 @@ INT_PTR CALLBACK FillTablePage(HWND container, UINT msg, WPARAM wParam, LPARAM) 
       SetWindowPos(container, nullptr, 0, 0, outer.right - outer.left + GetSystemMetrics(SM_CXVSCROLL),
                    outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       SetWindowPos(page, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      GrowToHold(GetParent(container), container);
       ShowWindow(page, SW_SHOW);
       UpdateScrollBar();
       return FALSE;

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <utility>
 #include <vector>
 
 #include "core/archive.h"
@@ -10,6 +11,7 @@
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "win/files_win.h"
+#include "win/handles.h"
 #include "win/listdialog.h"
 #include "win/messages.h"
 
@@ -145,6 +147,36 @@ std::string JobSpecWarning(const std::string& spec) {
   return std::string();
 }
 
+namespace {
+
+// The examples stand on the explanation's second and sixth lines, which are blank, one line high
+// in the system font whatever its height on this display (in dialog units they would reach into
+// the explanation's text).
+void PlaceExamplesOnBlankLines(HWND dialog) {
+  HWND explanation = GetDlgItem(dialog, kJobExplanationId);
+  if (!explanation) return;
+  RECT panel{};
+  GetWindowRect(explanation, &panel);
+  MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&panel), 2);
+  TEXTMETRICA metrics{};
+  {
+    WindowDc dc(explanation);
+    SelectionGuard keep(dc.get(), GetStockObject(SYSTEM_FONT));
+    GetTextMetricsA(dc.get(), &metrics);
+  }
+  const std::pair<int, int> examples[] = {{kJobFirstExampleId, 1}, {kJobSecondExampleId, 5}};
+  for (const auto& e : examples) {
+    HWND example = GetDlgItem(dialog, e.first);
+    RECT r{};
+    GetWindowRect(example, &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(example, nullptr, r.left, panel.top + e.second * metrics.tmHeight, r.right - r.left, metrics.tmHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+}  // namespace
+
 DialogTemplate JobNameDialog(const JobDialogProfile& p) {
   DialogTemplate d = NewDialog(p.caption, 0, 0, 320, 210);
   AddLabel(d, kJobHeadingId, " ENTER SPECIFICATION FOR a NEW\r\n JOB or SELECT an EXISTING JOB", 11, 10, 168, 20);
@@ -168,6 +200,7 @@ DialogTemplate JobNameDialog(const JobDialogProfile& p) {
     // its own uses.
     for (int id : {kJobExplanationId, kJobFirstExampleId, kJobSecondExampleId})
       SendDlgItemMessageA(dialog, id, WM_SETFONT, 0, FALSE);
+    PlaceExamplesOnBlankLines(dialog);
     FitListToCoarseFont(dialog, comboId, 170, 96);
     HWND combo = GetDlgItem(dialog, comboId);
     for (const auto& e : entries) SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));

@@ -164,14 +164,19 @@ void GeometryHeadings(DialogTemplate& d) {
 // Support and load tables take their texts from the template.
 void TemplateHeadings(DialogTemplate& d) {
   d.caption = TableKind == 2 ? FormTexts.Get(0, 1) : "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec;
+  // The window holds its title and its buttons' texts on one line each.
+  const std::string second = FormTexts.Get(1, 1).empty() ? "&GENERATE" : FormTexts.Get(1, 1);
+  int h = 0;
+  const int buttons = std::max(DialogTextWidth(d, FormTexts.Get(1, 0), h), DialogTextWidth(d, second, h)) + 4;
+  d.width = std::max({d.width, DialogTextWidth(d, FormTexts.Get(0, 1), h) + 2 * TableLeft, buttons + 2 * TableLeft});
   Title(d, FormTexts.Get(0, 1));
   std::vector<std::pair<std::string, int>> names = {{FormTexts.Get(2, 0), 0}, {FormTexts.Get(2, 1), TableColumns}};
   std::vector<std::string> units = {FormTexts.Get(3, 0)};
   for (int c = 1; c <= TableColumns; ++c) units.push_back(FormTexts.Get(3, c));
   Headings(d, names, units);
   int y = TableTop + VisibleRows * RowHeight + 24, w = LabelWidth + TableColumns * CellWidth;
-  AddButton(d, kSameValueButtonId, FormTexts.Get(1, 0), TableLeft, y, w, 14);
-  AddButton(d, kGenerateButtonId, FormTexts.Get(1, 1).empty() ? "&GENERATE" : FormTexts.Get(1, 1), TableLeft, y + 16, w, 14);
+  AddButton(d, kSameValueButtonId, FormTexts.Get(1, 0), TableLeft, y, std::max(w, buttons), 14);
+  AddButton(d, kGenerateButtonId, second, TableLeft, y + 16, std::max(w, buttons), 14);
   y += 34;
   if (!FormTexts.Get(4, 0).empty() || !FormTexts.Get(4, 1).empty()) {
     // The remark wraps under a narrow table: it gets the lines it needs (capitals take about

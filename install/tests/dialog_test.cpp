@@ -9,6 +9,7 @@
 
 #include "launcher.h"
 #include "win/ids.h"
+#include "win/testing/layoutsteps.h"
 #include "win/testing/wintest.h"
 
 namespace {
@@ -70,6 +71,21 @@ TEST(LauncherDialog, MaximisedWithItsControlsPlacedFromTheMiddleInTheFixedFont) 
   EXPECT_EQ(exitText, "&Exit");
   EXPECT_EQ(frameText, " INSTALLATION of MAIN SOFTWARE ");
   EXPECT_EQ(labelText, " \rTo install the MAIN SOFTWARE accompanying book ");
+}
+
+// The launcher and the warning of each setup it cannot find show their texts whole: the dialog
+// checked, then each INSTALL button pressed (no setup lies at the root of this drive) and its box.
+TEST(LauncherDialog, ItsWindowsShowTheirTextsWhole) {
+  std::vector<wintest::LayoutWindow> windows;
+  for (int button : {777, 778, 779, 800}) {
+    windows.push_back({kCaption, {button}});
+    windows.push_back({"WARNING!", {}, true});
+  }
+  windows.push_back({kCaption, {2}});
+  std::vector<std::string> faults;
+  auto run = wintest::RunScript(wintest::LayoutSteps(windows, faults), [] { install::LauncherDialog(); }, 20000);
+  EXPECT_TRUE(run.finished) << run.stepsDone << " of " << windows.size();
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
 }
 
 // Major + minor / 100 of a system file's version, read here on our own.

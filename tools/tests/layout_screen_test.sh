@@ -11,9 +11,19 @@ start_desktop layout-screen "$cross/wineprefix-layout"
 prefix_made
 cd "$cross/bin"
 failed=0
-for run in "palvore_entry_tests.exe:*TextsWhole*" "palvore_app_tests.exe:*WholeText*" \
-           "corvane_forms_tests.exe:*TextsWhole*" "trabix_entry_tests.exe:*TextsWhole*" \
-           "murelo_entry_tests.exe:*TextsWhole*"; do
+runs=(
+  "palvore_entry_tests.exe:*TextsWhole*"
+  "palvore_app_tests.exe:*WholeText*"
+  "corvane_forms_tests.exe:*TextsWhole*"
+  "trabix_entry_tests.exe:*TextsWhole*"
+  "murelo_entry_tests.exe:*TextsWhole*"
+  "corvane_frame_tests.exe:*TextsWhole*"
+  "corvane_run_tests.exe:*TextsWhole*"
+  "install_tests.exe:*TextsWhole*"
+  "doc_win_tests.exe:*TextsWhole*"
+  "win_tests.exe:LayoutFaults.*"
+)
+for run in "${runs[@]}"; do
   wine "./${run%%:*}" --gtest_filter="${run#*:}" </dev/null || { echo "FAIL: ${run}" >&2; failed=1; }
 done
 [ $failed -eq 0 ] && echo "layout screen: every window checked shows its texts whole"

@@ -111,6 +111,34 @@ std::string TextFault(HWND control, Kind kind, const std::string& text) {
   return s.str();
 }
 
+// The parts of the control's rectangle its text covers: a label's text stands at its top (unless
+// centred in its height), each of its lines where it is drawn; its blank lines and the room under
+// its last line cover nothing, so other controls may stand there (a label as a panel, or examples
+// set on the blank lines of an explanation).
+std::vector<RECT> Ink(HWND control, Kind kind, const std::string& text, RECT place) {
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  if (kind != Kind::Label || (style & SS_CENTERIMAGE) || text.empty()) return {place};
+  RECT client{};
+  GetClientRect(control, &client);
+  const bool wraps = Wraps(control, kind), prefix = (style & SS_NOPREFIX) == 0;
+  const int line = TextNeeds(control, "Xg", 1000, false, false).cy;
+  int y = place.top + ((place.bottom - place.top) - client.bottom) / 2;  // inside a frame
+  std::vector<RECT> ink;
+  size_t start = 0;
+  while (start <= text.size() && y < place.bottom) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    const std::string part = text.substr(start, end - start);
+    const bool blank = part.find_first_not_of(' ') == std::string::npos;
+    const int height = blank ? line : TextNeeds(control, part, client.right, wraps, prefix).cy;
+    if (!blank) ink.push_back({place.left, y, place.right, std::min<LONG>(place.bottom, y + height)});
+    y += height;
+    // A line ends at CR LF, CR or LF.
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return ink;
+}
+
 }  // namespace
 
 std::vector<std::string> LayoutFaults(HWND window) {
@@ -120,13 +148,15 @@ std::vector<std::string> LayoutFaults(HWND window) {
   struct Shown {
     HWND control;
     RECT place;
+    std::vector<RECT> ink;  // where its text is drawn
     Kind kind;
     std::string text;
   };
   std::vector<Shown> shown;
   for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
     if (!IsWindowVisible(c)) continue;
-    Shown s{c, PlaceIn(window, c), KindOf(c), WindowText(c)};
+    Shown s{c, PlaceIn(window, c), {}, KindOf(c), WindowText(c)};
+    s.ink = Ink(c, s.kind, s.text, s.place);
     const RECT& p = s.place;
     if (p.left < client.left || p.top < client.top || p.right > client.right || p.bottom > client.bottom) {
       std::ostringstream o;
@@ -144,9 +174,14 @@ std::vector<std::string> LayoutFaults(HWND window) {
     for (size_t j = i + 1; j < shown.size(); ++j) {
       const Shown& b = shown[j];
       if (b.text.empty() || b.kind == Kind::Group) continue;
-      RECT both{};
       // Neighbours placed edge to edge in dialog units may share a pixel row or column.
-      if (IntersectRect(&both, &a.place, &b.place) && both.right - both.left > kSlack && both.bottom - both.top > kSlack)
+      bool over = false;
+      for (const RECT& p : a.ink)
+        for (const RECT& q : b.ink) {
+          RECT both{};
+          over = over || (IntersectRect(&both, &p, &q) && both.right - both.left > kSlack && both.bottom - both.top > kSlack);
+        }
+      if (over)
         faults.push_back(Describe(window, a.control, a.text) + ": overlaps id " + std::to_string(GetDlgCtrlID(b.control)) +
                          " \"" + b.text + "\"");
     }

@@ -13,7 +13,8 @@ namespace wintest {
 // - a control reaches outside the window's client area;
 // - a static's or a button's text needs more room than its rectangle gives, measured with the
 //   control's own font (a word-wrapping static or multi-line button may wrap, within its height);
-// - two visible controls with text overlap (a group box and the controls inside it excepted).
+// - two visible controls with text overlap (a group box and the controls inside it excepted; of a
+//   label only the lines its text takes count, not its blank lines nor the room under its text).
 std::vector<std::string> LayoutFaults(HWND window);
 
 }  // namespace wintest

@@ -24,6 +24,8 @@
 #include "gfx/gfx.h"
 #include "win/grid.h"
 #include "win/ids.h"
+#include "win/testing/layout.h"
+#include "win/testing/layoutsteps.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
@@ -190,6 +192,27 @@ class CorvaneFrame : public ::testing::Test {
   }
   void WriteJobFiles(const std::string& spec) {
     for (const auto& f : JobFiles()) WriteBytes(spec + f.first, f.second);
+  }
+  // A roofless tank job of two elements a substructure, its case "Water" with the wall's results
+  // (the question of another type answered when a job of one is open).
+  void OpenTankWithWallResults(const std::string& job) {
+    std::vector<wintest::Step> steps;
+    if (JobSpec.empty()) {
+      Agree();
+    } else {
+      steps.push_back(Answer(kTypeQuestion, IDYES));
+    }
+    steps.push_back(AcceptJob("  TANK Job Name Specification/Selection", job));
+    Run(kTankCommand, std::move(steps));
+    JobDataTable.Redim(8, 6);
+    for (int s = 1; s <= 2; ++s) {
+      JobDataTable(s, 1) = 2;
+      for (int i = 2; i <= 6; ++i) JobDataTable(s, i) = i < 4 ? 6.0 : 0.2;
+    }
+    for (Table2D<float>& t : WorkTables) t.Redim(2, 3);
+    ASSERT_TRUE(SaveGeometryFile(job));
+    WriteBytes(job + ".CAS", "Water\r\n");
+    fs::copy_file(fs::path(CORVANE_REPORTS_DATA) / "WALL2.RWW", job + ".RWW");
   }
 
   TestDirectory dir;
@@ -490,18 +513,8 @@ TEST_F(CorvaneFrame, ThePlotCommandAsksForTheCaseAndAnnouncesMissingResults) {
 // Command 7666 of a roofless tank: the case, the substructure choice in its plot mode (two
 // options), the wall's nine actions and its graph with the tank's heading and the wall's abscissa.
 TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
-  Agree();
   std::string job = Spec("TANKS\\T1");
-  Run(kTankCommand, {AcceptJob("  TANK Job Name Specification/Selection", job)});
-  JobDataTable.Redim(8, 6);
-  for (int s = 1; s <= 2; ++s) {
-    JobDataTable(s, 1) = 2;
-    for (int i = 2; i <= 6; ++i) JobDataTable(s, i) = i < 4 ? 6.0 : 0.2;
-  }
-  for (Table2D<float>& t : WorkTables) t.Redim(2, 3);
-  ASSERT_TRUE(SaveGeometryFile(job));
-  WriteBytes(job + ".CAS", "Water\r\n");
-  fs::copy_file(fs::path(CORVANE_REPORTS_DATA) / "WALL2.RWW", job + ".RWW");
+  OpenTankWithWallResults(job);
   wintest::TraceCapture trace;
   const std::string choice = "   TANK ANALYSIS.   JOB: " + job;
   const std::string actions = "TANK ANALYSIS.   JOB: " + job + "     Load Case: Water";
@@ -901,4 +914,107 @@ TEST_F(CorvaneFrame, TheTanksPictureStaysWhenTheJobIsReopenedAndTheWindowPainted
   EXPECT_EQ(pixel(x, y), wall);
   HWND screen = FindWindowExA(MainWindow, nullptr, kGfxWindowClass, nullptr);
   EXPECT_TRUE(screen && IsWindowVisible(screen));
+}
+
+// Every window the menus open, with the boxes they raise, shows its texts whole: one table of
+// cases, each the command (with the job it needs), its windows' captions (empty: the next one not
+// yet checked) and how each is closed.
+TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
+  using wintest::LayoutWindow;
+  const std::string beam = Spec("BEAMS\\B3");
+  const std::string beamCases = "  BEAM/STRIP: Load Name Specification/Selection";
+  const std::string beamActions = "BEAM/STRIP ANALYSIS.   JOB: " + beam + "     Load Case: Point";
+  const std::string chooser = " BEAM/STRIP;  Job: " + beam + "; Load: Point";
+  std::vector<std::string> faults;
+  // The load-case dialog checked, then the case named and accepted.
+  auto chooseCase = [&faults](const std::string& caption, const std::string& name) {
+    return WhenDialog(caption, [&faults, name](HWND d) {
+      for (const std::string& f : wintest::LayoutFaults(d)) faults.push_back("case choice: " + f);
+      wintest::SetText(d, 7555, name);
+      wintest::PostClick(d, 9876);
+    });
+  };
+  enum class Job { None, Beam };
+  struct Case {
+    const char* name;
+    Job job;
+    int command;
+    std::vector<LayoutWindow> windows;
+    std::vector<wintest::Step> before;  // steps ahead of the windows (a case chosen)
+  };
+  const std::vector<Case> cases = {
+      {"about", Job::None, 7205, {{""}}, {}},
+      {"author", Job::None, 6699, {{""}}, {}},
+      {"beam jobs", Job::None, 7206, {{kBeamJobs, {IDCANCEL}}}, {}},
+      {"plate jobs", Job::None, 7207, {{kPlateJobs, {IDCANCEL}}}, {}},
+      {"tank jobs", Job::None, 7208, {{"  TANK Job Name Specification/Selection", {IDCANCEL}}}, {}},
+      {"another type", Job::Beam, 7207, {{kTypeQuestion, {IDNO}, true}}, {}},
+      {"save as", Job::Beam, 878, {{kBeamJobs, {IDCANCEL}}}, {}},
+      {"load cases", Job::Beam, 7308, {{beamCases, {IDCANCEL}}}, {}},
+      // The element table with the structure's view beside it.
+      {"element table", Job::Beam, 7306, {{"   BEAM/STRIP ANALYSIS.   JOB: " + beam}},
+       {WhenWith("   BEAM/STRIP ANALYSIS.   JOB: " + beam, 150,
+                 [&faults](HWND d) {
+                   for (const std::string& f : wintest::LayoutFaults(d)) faults.push_back("geometry: " + f);
+                   SetTexts(d, 101, {"2", "10", "3E7", "0.2", "1E-5"});
+                   wintest::PostClick(d, 55);
+                 }),
+        [] { return wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec) && TablePage(); }}},
+      {"analysis check", Job::Beam, 888, {{" WARNING!", {IDNO}, true}}, {}},
+      {"beam plot", Job::Beam, 7666,
+       {{beamActions, {56}}, {"WARNING!", {}, true}, {beamActions, {2}}}, {chooseCase(beamCases, "Point")}},
+      {"output chooser", Job::Beam, 7777,
+       {{chooser, {1234}}},
+       {chooseCase(beamCases, "Point")}},
+  };
+  {
+    auto run = RunScript(wintest::LayoutSteps({{kNotice, {9876}}}, faults), ShowNotice);
+    EXPECT_TRUE(run.finished) << "notice";
+  }
+  for (const Case& c : cases) {
+    if (c.job == Job::Beam && JobSpec != beam) {
+      OpenBeamJob(beam);
+      JobDataTable(1, 1) = 2;
+      ASSERT_TRUE(SaveGeometryFile(beam));
+      WriteBytes(beam + ".CAS", "Point\r\n");
+    }
+    std::vector<std::string> found;
+    std::vector<wintest::Step> steps = c.before;
+    for (wintest::Step& s : wintest::LayoutSteps(c.windows, found)) steps.push_back(std::move(s));
+    const size_t total = steps.size();
+    const int id = c.command;
+    auto run = RunScript(std::move(steps), [id] { Command(id); }, 60000);
+    EXPECT_TRUE(run.finished) << c.name << ": " << run.stepsDone << " of " << total << " steps";
+    for (const std::string& f : found) faults.push_back(std::string(c.name) + ": " + f);
+  }
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
+}
+
+// A tank's plot: the substructure choice, the wall's actions, the graph window with its picture
+// file (its type choice and the information box) and its print without a printer, all with their
+// texts whole.
+TEST_F(CorvaneFrame, TheTanksPlotWindowsShowTheirTextsWhole) {
+  const std::string tank = Spec("TANKS\\T1");
+  OpenTankWithWallResults(tank);
+  const std::string choice = "   TANK ANALYSIS.   JOB: " + tank;
+  const std::string actions = "TANK ANALYSIS.   JOB: " + tank + "     Load Case: Water";
+  const std::string graph = " GRAPH - Load Case: Water";
+  std::vector<std::string> faults;
+  std::vector<wintest::Step> steps = {
+      WhenDialog("  TANK: Load Name Specification/Selection", [&faults](HWND d) {
+        faults = wintest::LayoutFaults(d);
+        wintest::SetText(d, 7555, "Water");
+        wintest::PostClick(d, 9876);
+      })};
+  const std::vector<wintest::LayoutWindow> windows = {
+      {choice, {202, 9876}}, {actions, {56}},
+      // The picture file: its type chosen (BMP), the information where it went.
+      {graph, {54}}, {"", {9876}}, {"", {}, true},
+      // The print without a printer: the warning.
+      {graph, {57}}, {"", {}, true}, {graph, {56}}, {actions, {2}}, {choice, {2}}};
+  for (wintest::Step& s : wintest::LayoutSteps(windows, faults)) steps.push_back(std::move(s));
+  const size_t total = steps.size();
+  auto run = RunScript(std::move(steps), [] { Command(7666); }, 60000);
+  EXPECT_TRUE(run.finished) << run.stepsDone << " of " << total << " steps";
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
 }

@@ -18,6 +18,7 @@
 #include "corvane/run/run.h"
 #include "win/handles.h"
 #include "win/ids.h"
+#include "win/testing/layoutsteps.h"
 #include "win/testing/wintest.h"
 #include "../../solver/tests/jobs.h"
 
@@ -251,6 +252,37 @@ TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {
   EXPECT_EQ(DialogAnswer, 0);
   EXPECT_FALSE(std::filesystem::exists("ANALYSIS_CALL.TXT"));
   EXPECT_TRUE(Tones(trace).empty());
+}
+
+// The analysis dialog of a job with a long name and the boxes of the command show their texts
+// whole: each structure's dialog cancelled; a job without supports (the check's question); a
+// solver missing (the warning after ANALYSE).
+TEST_F(AnalysisCommandTest, TheDialogAndItsBoxesShowTheirTextsWhole) {
+  const std::string job = MakeBeamJob("A VERY LONG FOLDER NAME FOR THE JOBS OF THE BRIDGE FOUNDATIONS/AND ONE MORE LEVEL",
+                                      "A LONG JOB NAME OF THE NORTH ABUTMENT BEAM");
+  auto command = [this] {
+    RunAnalysisCommand(owner_, [] {
+      LoadCaseName = "A LONG LOAD CASE NAME";
+      return 1;
+    });
+  };
+  std::vector<std::string> faults;
+  const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
+  std::vector<wintest::LayoutWindow> windows = {{caption, {1}}, {"WARNING!", {}, true}};
+  EXPECT_TRUE(RunScript(wintest::LayoutSteps(windows, faults), command).finished) << "missing solver";
+  for (const char* type : {"PLATE", "TANK"}) {
+    StructureType = type;
+    windows = {{"   " + StructureType + " ANALYSIS.   JOB: " + job, {1234}}};
+    EXPECT_TRUE(RunScript(wintest::LayoutSteps(windows, faults), [this] {
+                  ShowModalDialog(AnalysisDialog(owner_), owner_, AnalysisDialogProc);
+                }).finished)
+        << type;
+  }
+  StructureType = "BEAM/STRIP";
+  std::filesystem::remove(job + ".SUP");
+  windows = {{" WARNING!", {IDNO}, true}};
+  EXPECT_TRUE(RunScript(wintest::LayoutSteps(windows, faults), command).finished) << "check";
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
 }
 
 TEST_F(AnalysisCommandTest, TankRoofResultsGoWhenTheDialogOpensEvenOnCancel) {

@@ -11,6 +11,8 @@
 #include "../../tests/docfixture.h"
 #include "doc/ddoc.h"
 #include "doc/win/docwin.h"
+#include "win/testing/layout.h"
+#include "win/testing/layoutsteps.h"
 #include "win/testing/wintest.h"
 
 using namespace ddoc;
@@ -213,6 +215,28 @@ TEST(Preview, TheOwnerWindowWaitsDisabledWhileThePreviewIsOpen) {
   EXPECT_TRUE(IsWindowEnabled(owner));
   EXPECT_EQ(FindWindowA(kPreviewClass, nullptr), nullptr);
   DestroyWindow(owner);
+}
+
+// The preview's bar shows its buttons' texts and the page label whole, nothing over another.
+TEST(Preview, ItsBarShowsItsTextsWhole) {
+  TestDirectory dir;
+  WriteBytes("graph.bmp", MakeBitmap(16, 8, 0x00C000));
+  int doc = docfixture::StartTwoPageDocument("", "graph.bmp");
+  ASSERT_GE(doc, 1);
+  std::vector<std::string> faults;
+  bool seen = false;
+  int waits = 0;
+  RunScript([&]() {
+    HWND f = FindWindowA(kPreviewClass, nullptr);
+    if (!f || !IsWindowVisible(f)) return ++waits < 100;
+    seen = true;
+    faults = wintest::LayoutFaults(f);
+    PostMessageA(f, WM_CLOSE, 0, 0);
+    return false;
+  });
+  EXPECT_EQ(dpEndDoc(doc, 4), 0);
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(faults.empty()) << wintest::FaultList(faults);
 }
 
 // The two-page sample document with a red picture, closed into d (and into file unless it is "").

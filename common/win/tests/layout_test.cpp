@@ -1,0 +1,77 @@
+// The layout check of the GUI tests judged on dialogs made to show each kind of fault.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "win/dialogs.h"
+#include "win/testing/layout.h"
+#include "win/testing/layoutsteps.h"
+#include "win/testing/wintest.h"
+
+namespace {
+
+// The faults of a dialog as built, each shortened to its control and what is wrong.
+std::vector<std::string> FaultsOf(const DialogTemplate& d) {
+  std::vector<std::string> faults;
+  EXPECT_TRUE(wintest::RunScript(wintest::LayoutSteps({{d.caption}}, faults),
+                                 [&] { ShowModalDialog(d, nullptr, nullptr); })
+                  .finished);
+  return faults;
+}
+
+bool Has(const std::vector<std::string>& faults, const std::string& part) {
+  for (const std::string& f : faults)
+    if (f.find(part) != std::string::npos) return true;
+  return false;
+}
+
+// Of a label only the lines its text takes count: a tall label whose text takes its top line is
+// a panel, and labels set on the blank lines of an explanation overlap none of its text; a label
+// over a line of text does.
+TEST(LayoutFaults, OfALabelOnlyTheLinesItsTextTakesCount) {
+  struct Label {
+    int id;
+    const char* text;
+    int x, y, width, height;
+  };
+  const struct {
+    const char* name;
+    std::vector<Label> labels;
+    const char* fault;  // the one fault
+  } cases[] = {
+      {"panel",
+       {{10, "The heading of the panel", 5, 5, 190, 80}, {11, "Below the heading", 10, 40, 100, 10},
+        {12, "Over it", 10, 6, 100, 10}},
+       "id 10 \"The heading of the panel\": overlaps id 12"},
+      {"blank lines",
+       {{10, "\r\n\r\nThe third line\r\n\r\nThe fifth line", 5, 5, 150, 80}, {11, "On the first", 10, 5, 100, 8},
+        {12, "On the fourth", 10, 29, 100, 8}, {13, "On the fifth", 10, 37, 100, 8}},
+       "overlaps id 13"},
+  };
+  for (const auto& c : cases) {
+    DialogTemplate d = NewDialog(c.name, 0, 0, 200, 100);
+    for (const Label& l : c.labels) AddLabel(d, l.id, l.text, l.x, l.y, l.width, l.height, SS_LEFT);
+    const std::vector<std::string> faults = FaultsOf(d);
+    EXPECT_EQ(faults.size(), 1u) << c.name << ":\n" << wintest::FaultList(faults);
+    EXPECT_TRUE(Has(faults, c.fault)) << c.name << ":\n" << wintest::FaultList(faults);
+  }
+}
+
+// The faults the check is there for: a text cut, a control outside the client area, two texts
+// over each other.
+TEST(LayoutFaults, NamesACutTextAControlOutsideAndAnOverlap) {
+  DialogTemplate d = NewDialog("Faults", 0, 0, 200, 100);
+  AddLabel(d, 10, "A text far too long for its narrow rectangle", 5, 5, 40, 10, SS_LEFTNOWORDWRAP);
+  AddButton(d, 11, "&Outside", 180, 80, 40, 14);
+  AddLabel(d, 12, "First", 5, 50, 60, 10, SS_LEFT);
+  AddLabel(d, 13, "Second", 30, 50, 60, 10, SS_LEFT);
+  const std::vector<std::string> faults = FaultsOf(d);
+  EXPECT_EQ(faults.size(), 3u) << wintest::FaultList(faults);
+  EXPECT_TRUE(Has(faults, "id 10 \"A text far too long for its narrow rectangle\": text is")) << wintest::FaultList(faults);
+  EXPECT_TRUE(Has(faults, "id 11 \"&Outside\": lies at")) << wintest::FaultList(faults);
+  EXPECT_TRUE(Has(faults, "id 12 \"First\": overlaps id 13")) << wintest::FaultList(faults);
+}
+
+}  // namespace
