@@ -132,7 +132,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) == 1) {
         GeometrySaved = true;
         if (DetailsWanted) GeometryDetailsDialog(owner);
-        CloseStructureView();
+        entry::CloseStructureView();
       }
       EmptyWorkTables();
     } else if (id == 197) {
@@ -428,7 +428,7 @@ DialogTemplate UnyieldingSupportsDialog() {
       }
     }
     SetFocus(list);
-    OpenStructureView(dialog, "Supp", "UNYIELD");
+    entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
     PointerOnControl(dialog, 9876);
   });
   return d;
@@ -510,46 +510,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     StartFields(dialog, 242, 3);
     PointerOnControl(dialog, 55);
   });
-  return d;
-}
-
-namespace {
-const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
-    242, 244, {{WM_CTLCOLORSTATIC, 301, 309, RGB(0, 0, 0), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 401, 409, RGB(0, 0, 0), RGB(168, 217, 198)},
-               {WM_CTLCOLORSTATIC, 291, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
-               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
-}  // namespace
-
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 242, 244);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 55) {
-    std::vector<std::string> texts = TrimmedFields(dialog, 242, 3);
-    const std::string yield = texts[3];
-    if (int item = HalfSpaceProblem(texts)) {
-      WarnBox(dialog, ItemWarning(item));
-      FocusField(GetDlgItem(dialog, 241 + item));
-      return TRUE;
-    }
-    if (SupportFlags.size() < 11) SupportFlags.resize(11);
-    SupportFlags[7] = texts[1];
-    SupportFlags[8] = texts[2];
-    SupportFlags[10] = yield;
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+  return entry::HalfSpaceForm(EntryProfile(), d);
 }
 
 // ---------------------------------------------------------------- the supports command
@@ -558,7 +519,7 @@ void SupportTablesDialog(HWND owner) {
   if (PlateEdited()) {
     if (SupportFlagIsYes(1)) {
       ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
-      CloseStructureView();
+      entry::CloseStructureView();
     }
     if (SupportFlagIsYes(2)) SupportTableDialog(owner, "ELASTIC");
     if (SupportFlagIsYes(3)) SupportTableDialog(owner, "WINKLER");

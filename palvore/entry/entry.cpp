@@ -47,82 +47,33 @@ bool ReadGeometryFile() {
   return first > 0;
 }
 
-bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
-
-// The explanatory picture of the table kind beside the window's controls: the window grows by
-// the picture (610 pixels square on a screen at least 1024 wide, else 386, less where the screen
-// has no room for it) and stays centred.
-void OpenStructureView(HWND window, const std::string& kind) {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  const bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
-  // The picture shrinks where the table and it would not both fit on the screen.
-  const long side = ViewWidthOnScreen(window, wide ? 610 : 386, 300);
-  const long left = MakeRoomForView(window, side, side);
-  const char* view = kind == "GEOMETRY" ? "Geom" : IsLoadTable(kind) ? "Load" : "Supp";
-  DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
-  ViewOpen = true;
-}
-
-void CloseStructureView() {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  ViewOpen = false;
-}
-
 }  // namespace
 
 int ShowTable(HWND owner, int kind, int rows, int columns) {
-  ProgramGrid = PalvoreGridProfile();
-  TableKind = kind;
-  SetTableLayout(1, rows, columns);
-  const int end = static_cast<int>(ShowModalDialog(BuildDataTable(), owner, DataTableProc));
-  CloseStructureView();
-  return end;
+  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
 }
 
 namespace {
 
-int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
-
-// The field rule of the table's values: geometry positive, supports not negative.
-int ValueRule() { return Table.kind == "GEOMETRY" ? 2 : 3; }
-
-// GENERATE on value column `column`: the range dialog, then its value into the rows of the range.
-void GenerateColumn(HWND table, int column) {
-  if (column < 1 || column > TableColumns) return;
-  if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) != 1) return;
-  std::vector<int> rows;
-  GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], RowLabelOffset, TableRows, rows);
-  // A Winkler table's modulus and yield stress stand for both ends of each element.
-  for (int c : ColumnsSetTogether(column, Table.kind == "WINKLER"))
-    for (int r : rows) CellTexts(c + 1, r) = FieldTexts[4];
-}
-
-// UNIFORM on value column `column`: one value into every row.
-void UniformColumn(HWND table, int column) {
-  if (column < 1 || column > TableColumns) return;
-  if (ShowModalDialog(UniformGeometryDialog(column), table, UniformValueProc) != 1) return;
-  for (int r = 1; r <= TableRows; ++r) CellTexts(column + 1, r) = DialogStatus;
-}
-
 void TableCommand(HWND table, int id) {
   if (IsLoadTable(Table.kind)) {
-    LoadTableCommand(table, id, FocusedValueColumn());
+    LoadTableCommand(table, id, entry::FocusedValueColumn());
   } else if (Table.kind == "GEOMETRY") {
     int column = (id - 121) / 2 + 1;
-    if ((id - 121) % 2 == 1) GenerateColumn(table, column);
+    if ((id - 121) % 2 == 1) entry::GenerateColumn(EntryProfile(), table, column);
     else if (id == 121) UniformLengthCells();
-    else UniformColumn(table, column);
+    else entry::UniformColumn(EntryProfile(), table, column);
   } else if (Table.kind == "ELASTIC") {
-    if (id == 121) UniformColumn(table, 1);
-    else if (id == 123) UniformColumn(table, 2);
-    else if (id == 124) GenerateColumn(table, FocusedValueColumn());
+    if (id == 121) entry::UniformColumn(EntryProfile(), table, 1);
+    else if (id == 123) entry::UniformColumn(EntryProfile(), table, 2);
+    else if (id == 124) entry::GenerateColumn(EntryProfile(), table, entry::FocusedValueColumn());
   } else if (Table.kind == "WINKLER") {
     if (id == 121 || id == 127) {
       bool yield = id == 127;
       if (ShowModalDialog(FunctionDialog(yield), table, FunctionDialogProc) == 1)
         FillFunctionCells(yield ? 2 : 0, FieldTexts, ElementLengths(), ElementsAboveSoil());
     } else if (id == 124 || id == 126 || id == 128) {
-      GenerateColumn(table, (id - 120) / 2);
+      entry::GenerateColumn(EntryProfile(), table, (id - 120) / 2);
     }
   }
   DialogStatus.clear();
@@ -223,7 +174,7 @@ GridProfile PalvoreGridProfile() {
     if (ch == '+' || ch == 'E' || ch == 'e') return true;
     return ch == '-' && TableKind != 1;
   };
-  p.initialise = [](HWND table) { OpenStructureView(table, Table.kind); };
+  p.initialise = [](HWND table) { entry::OpenTableView(EntryProfile(), table); };
   p.command = TableCommand;
   p.accept = TableAccept;
   p.status = &DialogStatus;
@@ -264,7 +215,7 @@ DialogTemplate GeometryDialog() {
     StartFields(dialog, 101, 5);
     PointerOnControl(dialog, 55);
   });
-  return d;
+  return entry::HalfSpaceForm(EntryProfile(), d);
 }
 
 namespace {
@@ -341,32 +292,6 @@ bool GeometryCommand(HWND owner) {
 
 namespace {
 
-bool GenerationValid(HWND dialog) {
-  FieldTexts.assign(5, std::string());
-  for (int k = 1; k <= 4; ++k) {
-    int code = k < 4 ? 7 : ValueRule();
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
-    if (code != 0) return false;
-  }
-  std::vector<int> rows;
-  if (!GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], 0, INT32_MAX, rows)) {
-    WarnBox(dialog, RangeWarning());
-    return false;
-  }
-  return true;
-}
-
-bool UniformValid(HWND dialog) {
-  DialogStatus.clear();
-  int code = ValueRule();
-  std::string text;
-  WarnIncorrectData(dialog, 231, text, NumberCharsSigned, code);
-  if (code != 0) return false;
-  DialogStatus = text;
-  EnableWindow(GetDlgItem(dialog, 231), FALSE);
-  return true;
-}
-
 bool FunctionValid(HWND dialog) {
   FieldTexts.assign(6, std::string());
   for (int k = 1; k <= 5; ++k) {
@@ -385,53 +310,6 @@ bool FunctionValid(HWND dialog) {
 }
 
 }  // namespace
-
-DialogTemplate GenerationDialog(int column) {
-  const bool nodes = Table.kind == "ELASTIC";
-  std::string value = Table.labels[column];
-  if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
-  const int first = 1 + RowLabelOffset, last = TableRows + RowLabelOffset;
-  return SmallForm(EntryCaption(), 303, nodes ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:",
-                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):", std::to_string(first), true},
-                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(last), true},
-                    {306, 243, " STEP:", "1", true},
-                    {307, 244, value, Trim(CellTexts.Get(column + 1, 1)), false}});
-}
-
-INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 244, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 244);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, GenerationValid);
-}
-
-DialogTemplate UniformGeometryDialog(int column) {
-  return SmallForm(EntryCaption(), 230, "", {{301, 231, Table.labels[column] + " ", Trim(CellTexts.Get(column + 1, 1)), false}});
-}
-
-namespace {
-// The field blue on light yellow, the labels blue on cyan, on a dark red dialog.
-const std::vector<ColourRule> kUniformColours = {
-    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(0, 255, 255)},
-    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 0, 0)},
-};
-}  // namespace
-
-INT_PTR CALLBACK UniformValueProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUniformColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControl(dialog, 231);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, UniformValid);
-}
 
 DialogTemplate FunctionDialog(bool yield) {
   const int above = ElementsAboveSoil(), n = ElementCount();
@@ -562,7 +440,7 @@ DialogTemplate UnyieldingSupportsDialog() {
                                     WS_EX_CLIENTEDGE);
     FillCheckList(list, nodes, marks);
     SetFocus(list);
-    OpenStructureView(dialog, "UNYIELD");
+    entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
     PointerOnControl(dialog, 9876);
   });
   return d;
@@ -591,6 +469,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   const int n = ElementCount(), above = ElementsAboveSoil();
   if (kind == "ELASTIC") {
     Table.title = "LINEAR ELASTIC SUPPORTS DATA:";
+    Table.rowKind = "NODE";
     Table.groupHead = "Elastic Constants";
     Table.heads = {"Node", sheet ? "kh[kN/m/m]" : "kh[kN/m]", sheet ? "kr[kN*m/rad/m]" : "kr[kN*m/rad]", "", ""};
     Table.units = {"i", "", "", "", ""};
@@ -653,39 +532,12 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
                {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 243);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 55) {
-    std::vector<std::string> texts = TrimmedFields(dialog, 241, 3);
-    if (int item = HalfSpaceProblem(texts)) {
-      WarnBox(dialog, ItemWarning(item));
-      return TRUE;
-    }
-    Supports.flags.resize(11);
-    for (int i = 1; i <= 3; ++i) Supports.flags[7 + i] = texts[i];
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
 // ---------------------------------------------------------------- the supports command
 
 void EditSupportData(HWND owner) {
   if (SupportFlag(2)) {
     ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
-    CloseStructureView();
+    entry::CloseStructureView();
   }
   if (SupportFlag(3)) SupportTableDialog(owner, "ELASTIC");
   if (SupportFlag(4)) SupportTableDialog(owner, "WINKLER");
@@ -705,6 +557,38 @@ void SupportDataCommand(HWND owner) {
   ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
   if (SupportChosen && EditChosen) EditSupportData(owner);
   SaveSupportFile(JobSpec);
+}
+
+// ---------------------------------------------------------------- the profile
+
+const entry::Profile& EntryProfile() {
+  static const entry::Profile profile = [] {
+    entry::Profile p;
+    p.table = &Table;
+    p.status = &DialogStatus;
+    p.fields = &FieldTexts;
+    p.caption = EntryCaption;
+    p.grid = PalvoreGridProfile;
+    p.drawView = DrawStructureView;
+    p.generationHeading = [](const std::string&) {
+      return Table.rowKind == "NODE" ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:";
+    };
+    // The Winkler rows start below the elements above the soil.
+    p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
+      return GenerationRows(f[1], f[2], f[3], RowLabelOffset, TableRows, rows);
+    };
+    p.rangeWarning = RangeWarning();
+    p.uniformColours = entry::kUniformOnDarkRed;
+    p.halfSpaceFields = [] { return 3; };
+    p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(texts); };
+    p.storeHalfSpace = [](const std::vector<std::string>& texts) {
+      Supports.flags.resize(11);
+      for (int i = 1; i <= 3; ++i) Supports.flags[7 + i] = texts[i];
+    };
+    p.halfSpaceColours = kHalfSpaceColours;
+    return p;
+  }();
+  return profile;
 }
 
 }  // namespace palvore

@@ -29,18 +29,10 @@ TableTexts Table;
 
 namespace {
 
-const char* const kEnterNewData = "\r\n\r\nENTER NEW DATA.";
-
 std::array<int, 5> Locks{};
 int GeometryBox = 0;                     // check box 131 of the geometry dialog at OK
 bool GeometrySaved = false;
 constexpr int kCheckList = 77777777;
-
-bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
-
-void ItemWarning(HWND dialog, int item) {
-  WarnBox(dialog, "INCORRECT DATA of Item " + NumberToText(item) + "!" + kEnterNewData);
-}
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -53,35 +45,11 @@ void LoadGeometry() {
   if (at > 0) ReadElementTable(TextLines, count, at);
 }
 
-// The explanatory picture of the table kind beside the controls of the window: the window grows
-// by the picture's width (and to its height) and stays centred; the picture stands at the top,
-// right of what was there. 610 pixels wide on a screen at least 1024 pixels wide, else 386;
-// less where the screen has no room for it; 0.718 times as high.
-void OpenStructureView(HWND window, const std::string& kind) {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);  // one left by a window that was not closed through here
-  bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
-  long width = ViewWidthOnScreen(window, wide ? 610 : 386, 300);  // less where the screen has no room
-  long height = std::lround(width * 0.718);
-  long left = MakeRoomForView(window, width, height);
-  bool supports = kind == "ELASTIC" || kind == "WINKLER" || kind == "UNYIELD";
-  const char* view = kind == "GEOMETRY" ? "Geom" : supports ? "Supp" : "Load";
-  DrawStructureView(window, left, 0, width, height, view, wide ? 1 : 2, kind);
-  ViewOpen = true;
-}
-
-// Closes the structure view once its window has ended.
-void CloseStructureView() {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  ViewOpen = false;
-}
-
-int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
-
 int WholeField(int k) { return static_cast<int>(std::floor(ParseNumber(FieldTexts[k]))); }
 
 // A load table's button: the value dialog of its mode, then its texts into the table.
 void LoadTableCommand(HWND table, int id) {
-  int column = FocusedValueColumn();
+  int column = entry::FocusedValueColumn();
   int mode = id == 121 ? Table.firstMode : Table.generateMode + column - 1;
   if (ShowModalDialog(LoadGenerationDialog(mode), table, LoadGenerationDialogProc) != 1) return;
   if (id != 121) {
@@ -96,38 +64,26 @@ void LoadTableCommand(HWND table, int id) {
 
 // The column commands of the table on screen.
 void TableCommand(HWND table, int id) {
+  const entry::Profile& p = EntryProfile();
   if (Table.kind == "GEOMETRY") {
     int column = (id - 121) / 2 + 1;
-    if (column > TableColumns) return;
-    if ((id - 121) % 2 == 0) {
-      if (ShowModalDialog(UniformGeometryDialog(column), table, UniformGeometryDialogProc) == 1)
-        FillColumn(column + 1, FieldTexts[1]);
-    } else if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) == 1) {
-      ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
-                       static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
-                       FieldTexts[4]);
-    }
+    if ((id - 121) % 2 == 0) entry::UniformColumn(p, table, column);
+    else entry::GenerateColumn(p, table, column);
     return;
   }
   if (Table.firstMode != 0) {
     if (id == 121 || id == 122) LoadTableCommand(table, id);
     return;
   }
-  int column = FocusedValueColumn();
+  int column = entry::FocusedValueColumn();
   if (id == 121 && Table.kind == "WINKLER") {
     // One subgrade modulus for both ends of every element, whatever column has the focus.
-    if (ShowModalDialog(UniformGeometryDialog(1), table, UniformGeometryDialogProc) == 1)
+    if (ShowModalDialog(entry::UniformDialog(p, 1), table, entry::UniformDialogProc) == 1)
       SetSameModulus(FieldTexts[1], TableRows);
   } else if (id == 121) {
-    if (ShowModalDialog(UniformGeometryDialog(column), table, UniformGeometryDialogProc) == 1)
-      FillColumn(column + 1, FieldTexts[1]);
+    entry::UniformColumn(p, table, column);
   } else if (id == 122) {
-    // A Winkler table's modulus and yield stress stand for both ends of each element.
-    if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) == 1)
-      for (int c : ColumnsSetTogether(column, Table.kind == "WINKLER"))
-        ApplyColumnRange(c + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
-                         static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
-                         FieldTexts[4]);
+    entry::GenerateColumn(p, table, column);
   } else if ((id == 123 || id == 127) && Table.kind == "WINKLER") {
     bool yield = id == 127;
     if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadGenerationDialogProc) == 1)
@@ -152,9 +108,9 @@ bool TableAccept(HWND table) {
 
 void TableHeadings(DialogTemplate& d) {
   // A load table is captioned by its heading.
-  d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : TableKind == 2 ? Table.heading : EntryCaption();
+  d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : TableKind == 2 ? Table.title : EntryCaption();
   int x0 = TableLeft + LabelWidth;
-  AddLabel(d, 108, Table.heading, TableLeft, 4, 300, 10);
+  AddLabel(d, 108, Table.title, TableLeft, 4, 300, 10);
   AddLabel(d, 117, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
   AddLabel(d, 118, Table.kind == "GEOMETRY" ? "Elem." : Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10,
            SS_CENTER | SS_SUNKEN);
@@ -217,7 +173,7 @@ GridProfile TrabixGridProfile() {
   };
   p.prepareLocks = [] { Locks = TableLockFlags(Table.kind); };
   p.locked = [](int row, int column) { return CellIsLocked(Locks, row, column, TableRows); };
-  p.initialise = [](HWND table) { OpenStructureView(table, Table.kind); };
+  p.initialise = [](HWND table) { entry::OpenTableView(EntryProfile(), table); };
   p.command = TableCommand;
   p.accept = TableAccept;
   p.status = &DialogStatus;
@@ -225,13 +181,7 @@ GridProfile TrabixGridProfile() {
 }
 
 int ShowTable(HWND owner, int kind, int rows, int columns) {
-  ProgramGrid = TrabixGridProfile();
-  TableKind = kind;
-  SetTableLayout(1, rows, columns);
-  DialogTemplate t = BuildDataTable();
-  int end = static_cast<int>(ShowModalDialog(t, owner, DataTableProc));
-  CloseStructureView();
-  return end;
+  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
 }
 
 // ---------------------------------------------------------------- geometry and material
@@ -308,7 +258,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     bool strip = Checked(dialog, 132);
     int item = GeometryItemProblem(texts, strip);
     if (item != 0) {
-      ItemWarning(dialog, item);
+      WarnBox(dialog, entry::ItemWarning(item));
       SetFocus(GetDlgItem(dialog, 100 + item));
       return TRUE;
     }
@@ -330,7 +280,7 @@ int GeometryDetailsDialog(HWND owner) {
   LoadGeometry();
   Table = TableTexts();
   Table.kind = "GEOMETRY";
-  Table.heading = " GEOMETRY DETAILS DATA:";
+  Table.title = " GEOMETRY DETAILS DATA:";
   bool strip = IsStrip();
   Table.labels = {"", " Element Length L[m]=", strip ? " Element Depth h[m]=" : " Element Width B[m]=",
                   " Element Depth H[m]=", ""};
@@ -347,85 +297,6 @@ void GeometryCommand(HWND owner) {
   GeometryBox = 0;
   ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc);
   if (GeometrySaved && GeometryBox == 1) GeometryDetailsDialog(owner);
-}
-
-// ---------------------------------------------------------------- range and uniform dialogs
-
-namespace {
-
-// The field check of the table's values: lengths above 0, support values 0 or more, loads any.
-int ValueRule() {
-  if (Table.kind == "GEOMETRY") return 2;
-  return Table.kind == "ELASTIC" || Table.kind == "WINKLER" ? 3 : 7;
-}
-
-bool GenerationValid(HWND dialog) {
-  for (int k = 1; k <= 4; ++k) {
-    int code = k < 4 ? 7 : ValueRule();
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
-    if (code != 0) return false;
-  }
-  if (!GenerationRangeValid(WholeField(1), WholeField(2), WholeField(3), TableRows)) {
-    WarnBox(dialog, "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
-    return false;
-  }
-  return true;
-}
-
-bool UniformValid(HWND dialog) {
-  int code = ValueRule();
-  WarnIncorrectData(dialog, 231, FieldTexts[1], NumberCharsSigned, code);
-  if (code != 0) return false;
-  EnableWindow(GetDlgItem(dialog, 231), FALSE);
-  return true;
-}
-
-}  // namespace
-
-DialogTemplate GenerationDialog(int column) {
-  bool nodes = Table.rangeWord == "NODE";
-  std::string title = Table.rangeWord.empty() ? " GEOMETRY DATA GENERATION:" : Table.heading;
-  std::string value = Table.labels[column];
-  if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
-  return SmallForm(EntryCaption(), 303, title,
-                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):", "1", true},
-                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(TableRows), true},
-                    {306, 243, " STEP:", "1", true},
-                    {307, 244, value, Trim(CellTexts.Get(column + 1, 1)), false}});
-}
-
-INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 244);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, GenerationValid);
-}
-
-DialogTemplate UniformGeometryDialog(int column) {
-  std::string heading = Table.rangeWord.empty() ? " UNIFORM GEOMETRY DATA GENERATION:" : Table.heading;
-  SharedIntegers(3, 0) = column;
-  return SmallForm(EntryCaption(), 230, heading, {{232, 231, Table.labels[column], Trim(CellTexts.Get(column + 1, 1)), false}});
-}
-
-namespace {
-// The focused field blue on light yellow; the labels blue on the dialog's own colour.
-const std::vector<ColourRule> kUniformColours = {
-    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false, ColourFocused},
-    {WM_CTLCOLORSTATIC, 230, 232, RGB(0, 0, 255), SystemColour(COLOR_BTNFACE)},
-};
-}  // namespace
-
-INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUniformColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControl(dialog, 231);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, UniformValid);
 }
 
 DialogTemplate NodeFunctionDialog(bool yield) {
@@ -555,7 +426,7 @@ DialogTemplate UnyieldingSupportsDialog() {
                                     WS_EX_CLIENTEDGE);
     FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
     SetFocus(list);
-    OpenStructureView(dialog, "UNYIELD");
+    entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
     PointerOnControl(dialog, 9876);
   });
   return d;
@@ -614,11 +485,11 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   bool strip = IsStrip();
   Table = TableTexts();
   Table.kind = kind;
-  Table.rangeWord = "NODE";
+  Table.rowKind = "NODE";
   Table.firstButton = "&SET SAME ELASTIC CONSTANTS AT ALL NODES";
   int n = ElementCount();
   if (kind == "ELASTIC") {
-    Table.heading = "LINEAR ELASTIC SUPPORTS DATA:";
+    Table.title = "LINEAR ELASTIC SUPPORTS DATA:";
     Table.groupHead = "Elastic Constants";
     Table.heads = {strip ? "Nodal Line" : "Node", strip ? "kv[kN/m^2]" : "kv[kN/m]",
                    strip ? "kr[kN*m/rad/m]" : "kr[kN*m/rad]", "", ""};
@@ -626,7 +497,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
     Table.labels = {"", strip ? " Elastic CONSTANT kv[kN/m^2]=" : " Elastic CONSTANT kv[kN/m]=",
                     strip ? " Elastic CONSTANT kr[kN*m/rad/m]=" : " Elastic CONSTANT kr[kN*m/rad]=", "", ""};
   } else {
-    Table.heading = "WINKLER SOIL DATA:";
+    Table.title = "WINKLER SOIL DATA:";
     Table.groupHead = "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]";
     Table.heads = {"Element i", "at i, ki", "at j, kj", "at i", "at j"};
     Table.units = {"Nodes i-j", "", "", "", ""};
@@ -684,7 +555,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     StartFields(dialog, 241, fields);
     PlacePointer(dialog, 30, 30);
   });
-  return d;
+  return entry::HalfSpaceForm(EntryProfile(), d);
 }
 
 namespace {
@@ -699,42 +570,13 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
                {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 246);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 55) {
-    int fields = HalfSpaceKind == "ISOTROPIC" ? 3 : 6;
-    std::vector<std::string> texts = TrimmedFields(dialog, 241, fields);
-    int item = HalfSpaceProblem(HalfSpaceKind, texts);
-    if (item != 0) {
-      ItemWarning(dialog, item);
-      return TRUE;
-    }
-    if (SupportFlags.size() < 14) SupportFlags.resize(14);
-    for (int i = 1; i <= fields; ++i) SupportFlags[7 + i] = texts[i];
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
 // ---------------------------------------------------------------- the supports command
 
 void EditSupportData(HWND owner) {
   auto yes = [](int item) { return item < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[item]) == "Y"; };
   if (yes(2)) {
     ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
-    CloseStructureView();
+    entry::CloseStructureView();
   }
   if (yes(3)) SupportTableDialog(owner, "ELASTIC");
   if (yes(4)) SupportTableDialog(owner, "WINKLER");
@@ -758,6 +600,56 @@ void SupportCommand(HWND owner) {
   ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
   if (SupportChosen && EditChosen) EditSupportData(owner);
   SaveSupportFile(JobSpec);
+}
+
+// ---------------------------------------------------------------- the profile
+
+namespace {
+// The focused field blue on light yellow; the labels blue on the dialog's own colour.
+const std::vector<ColourRule> kUniformColours = {
+    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false, ColourFocused},
+    {WM_CTLCOLORSTATIC, 230, 232, RGB(0, 0, 255), SystemColour(COLOR_BTNFACE)},
+};
+
+// The support and load tables' range dialogs are headed by the table; the geometry's by its own.
+std::string TableOrGeometry(const char* geometry) { return Table.rowKind.empty() ? geometry : Table.title; }
+}  // namespace
+
+const entry::Profile& EntryProfile() {
+  static const entry::Profile profile = [] {
+    entry::Profile p;
+    p.table = &Table;
+    p.status = &DialogStatus;
+    p.fields = &FieldTexts;
+    p.caption = EntryCaption;
+    p.grid = TrabixGridProfile;
+    p.drawView = DrawStructureView;
+    p.viewHeight = 0.718;
+    p.generationHeading = [](const std::string&) { return TableOrGeometry(" GEOMETRY DATA GENERATION:"); };
+    p.generationColours = false;
+    p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
+      auto whole = [&f](int k) { return static_cast<int>(std::floor(ParseNumber(f[k]))); };
+      rows.clear();
+      if (!GenerationRangeValid(whole(1), whole(2), whole(3), TableRows)) return false;
+      for (int r = whole(1); r <= whole(2); r += whole(3)) rows.push_back(r);
+      return true;
+    };
+    p.rangeWarning = entry::RangeWarning();
+    p.uniformHeading = [] { return TableOrGeometry(" UNIFORM GEOMETRY DATA GENERATION:"); };
+    p.uniformLabelId = 232;
+    p.uniformLabelEnd = "";
+    p.uniformColours = kUniformColours;
+    p.uniformOpening = [](int column) { SharedIntegers(3, 0) = column; };
+    p.halfSpaceFields = [] { return HalfSpaceKind == "ISOTROPIC" ? 3 : 6; };
+    p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(HalfSpaceKind, texts); };
+    p.storeHalfSpace = [](const std::vector<std::string>& texts) {
+      if (SupportFlags.size() < 14) SupportFlags.resize(14);
+      for (size_t i = 1; i < texts.size(); ++i) SupportFlags[7 + i] = texts[i];
+    };
+    p.halfSpaceColours = kHalfSpaceColours;
+    return p;
+  }();
+  return profile;
 }
 
 }  // namespace trabix

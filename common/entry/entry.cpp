@@ -1,0 +1,225 @@
+// The shared data entry on a program's profile (see entry.h).
+#include "entry/entry.h"
+
+#include <cmath>
+
+#include "core/fieldcheck.h"
+#include "core/globals.h"
+#include "core/numbers.h"
+#include "core/tableentry.h"
+#include "gfx/gfx.h"
+#include "win/dataform.h"
+#include "win/fieldkeys.h"
+#include "win/ids.h"
+#include "win/messages.h"
+
+namespace entry {
+
+namespace {
+
+// The profile of the dialog on screen: a dialog procedure has no other way to it. Set by the
+// routine that builds the dialog.
+const Profile* Active = nullptr;
+bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
+
+constexpr int kUniformField = 231;
+constexpr int kFirstRangeField = 241;
+constexpr int kLastRangeField = 244;
+
+std::string CellOf(int column, int row) { return Trim(CellTexts.Get(column, row)); }
+
+bool GenerationValid(HWND dialog) {
+  const Profile& p = *Active;
+  std::vector<std::string>& f = *p.fields;
+  if (f.size() < 5) f.resize(5);
+  for (int k = 1; k <= 4; ++k) {
+    int code = k < 4 && !p.rangeByValueRule ? 7 : ValueRule(*p.table);
+    WarnIncorrectData(dialog, kFirstRangeField - 1 + k, f[k], NumberCharsSigned, code);
+    if (code != 0) return false;
+  }
+  std::vector<int> rows;
+  if (!p.generatedRows(f, rows)) {
+    WarnBox(dialog, p.rangeWarning);
+    return false;
+  }
+  return true;
+}
+
+bool UniformValid(HWND dialog) {
+  const Profile& p = *Active;
+  p.status->clear();
+  int code = ValueRule(*p.table);
+  std::string text;
+  WarnIncorrectData(dialog, kUniformField, text, NumberCharsSigned, code);
+  if (code != 0) return false;
+  *p.status = text;
+  if (p.fields->size() < 2) p.fields->resize(2);
+  (*p.fields)[1] = text;
+  EnableWindow(GetDlgItem(dialog, kUniformField), FALSE);
+  return true;
+}
+
+}  // namespace
+
+const std::vector<ColourRule> kUniformOnDarkRed = {
+    {WM_CTLCOLOREDIT, kUniformField, kUniformField, RGB(0, 0, 255), RGB(255, 255, 200), false},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(0, 255, 255)},
+    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 0, 0)},
+};
+
+std::string ItemWarning(int item) { return "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA."; }
+
+std::string RangeWarning() { return "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         "; }
+
+int ValueRule(const TableTexts& table) {
+  if (table.kind == "GEOMETRY") return 2;
+  return table.kind == "ELASTIC" || table.kind == "WINKLER" ? 3 : 7;
+}
+
+int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
+
+// ---------------------------------------------------------------- the table window
+
+void OpenStructureView(const Profile& p, HWND window, const std::string& view, const std::string& kind) {
+  if (ViewOpen) GfxWindowEx(0, kGfxClose);  // one left by a window that was not closed through here
+  const bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
+  // The picture shrinks where the window and it would not both fit on the screen.
+  const long width = ViewWidthOnScreen(window, wide ? 610 : p.narrowView, 300);
+  const long height = std::lround(width * p.viewHeight);
+  const long left = MakeRoomForView(window, width, height);
+  p.drawView(window, left, 0, width, height, view, wide ? 1 : 2, kind);
+  ViewOpen = true;
+}
+
+void CloseStructureView() {
+  if (ViewOpen) GfxWindowEx(0, kGfxClose);
+  ViewOpen = false;
+}
+
+void OpenTableView(const Profile& p, HWND table) {
+  OpenStructureView(p, table, TableKind == 0 ? "Geom" : TableKind == 1 ? "Supp" : "Load", p.table->kind);
+}
+
+int ShowTable(const Profile& p, HWND owner, int kind, int rows, int columns) {
+  ProgramGrid = p.grid();
+  TableKind = kind;
+  SetTableLayout(1, rows, columns);
+  if (p.tableOpening) p.tableOpening(rows);
+  const int end = static_cast<int>(ShowModalDialog(BuildDataTable(), owner, DataTableProc));
+  CloseStructureView();
+  return end;
+}
+
+// ---------------------------------------------------------------- GENERATE and UNIFORM
+
+DialogTemplate GenerationDialog(const Profile& p, int column) {
+  const TableTexts& t = *p.table;
+  const bool nodes = t.rowKind == "NODE";
+  std::string value = t.labels[column];
+  if (t.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
+  const std::string field = p.valueFieldTakesColumnLabel ? t.labels[column] : value;
+  return RangeDialog(
+      p, SmallForm(p.generationCaption ? p.generationCaption() : p.caption(), p.generationHeadingId,
+                   p.generationHeading(value),
+                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):",
+                     std::to_string(1 + RowLabelOffset), true},
+                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(TableRows + RowLabelOffset),
+                     true},
+                    {306, 243, " STEP:", "1", true},
+                    {307, 244, field, CellOf(column + 1, 1), false}}));
+}
+
+DialogTemplate RangeDialog(const Profile& p, const DialogTemplate& form) {
+  Active = &p;
+  return form;
+}
+
+INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const Profile& p = *Active;
+  INT_PTR colour;
+  if (p.generationColours &&
+      DialogColours(dialog, msg, wParam, lParam, WithFieldColours(kFirstRangeField, kLastRangeField, {}), colour))
+    return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, kFirstRangeField, kLastRangeField);
+    if (p.generationClosed) p.generationClosed();
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  return SmallFormCommand(dialog, wParam, *p.status, GenerationValid);
+}
+
+DialogTemplate UniformDialog(const Profile& p, int column) {
+  Active = &p;
+  if (p.uniformOpening) p.uniformOpening(column);
+  const TableTexts& t = *p.table;
+  return SmallForm(p.uniformCaption ? p.uniformCaption() : p.caption(), 230, p.uniformHeading ? p.uniformHeading() : "",
+                   {{p.uniformLabelId, kUniformField, t.labels[column] + p.uniformLabelEnd, CellOf(column + 1, 1), false}});
+}
+
+INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const Profile& p = *Active;
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, p.uniformColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControl(dialog, kUniformField);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  return SmallFormCommand(dialog, wParam, *p.status, UniformValid);
+}
+
+void GenerateColumn(const Profile& p, HWND table, int column) {
+  if (column < 1 || column > TableColumns) return;
+  if (ShowModalDialog(GenerationDialog(p, column), table, GenerationDialogProc) != 1) return;
+  const std::vector<std::string>& f = *p.fields;
+  std::vector<int> rows;
+  p.generatedRows(f, rows);
+  // A Winkler table's modulus and yield stress stand for both ends of each element.
+  for (int c : ColumnsSetTogether(column, p.table->kind == "WINKLER"))
+    for (int r : rows) CellTexts(c + 1, r) = f[4];
+}
+
+void UniformColumn(const Profile& p, HWND table, int column) {
+  if (column < 1 || column > TableColumns) return;
+  if (ShowModalDialog(UniformDialog(p, column), table, UniformDialogProc) != 1) return;
+  FillColumn(column + 1, *p.status);
+}
+
+// ---------------------------------------------------------------- half-space
+
+DialogTemplate HalfSpaceForm(const Profile& p, const DialogTemplate& form) {
+  Active = &p;
+  return form;
+}
+
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const Profile& p = *Active;
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, p.halfSpaceColours, colour)) return colour;
+  const int fields = p.halfSpaceFields();
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, p.halfSpaceField, p.halfSpaceField + fields - 1);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == kOkId) {
+    std::vector<std::string> texts = TrimmedFields(dialog, p.halfSpaceField, fields);
+    if (int item = p.halfSpaceProblem(texts)) {
+      WarnBox(dialog, ItemWarning(item));
+      FocusField(GetDlgItem(dialog, p.halfSpaceField + item - 1));
+      return TRUE;
+    }
+    p.storeHalfSpace(texts);
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == kCancelId) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace entry

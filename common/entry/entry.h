@@ -1,0 +1,130 @@
+#pragma once
+// The data entry the analysis programs share: the table window with the structure view beside
+// it, the UNIFORM and GENERATE dialogs of its columns, and the Ok of the half-space and support
+// type dialogs. A program gives its differences as a Profile (texts, ids, colours and field rules
+// as data, and small hooks); the module writes no global but those the profile names and the grid
+// and dialog state of the window on screen.
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "win/colours.h"
+#include "win/dialogs.h"
+#include "win/grid.h"
+
+namespace entry {
+
+// The texts of the table on screen, filled by its owner before the window is built (a program
+// may derive its own with more).
+struct TableTexts {
+  std::string kind;         // "GEOMETRY", "ELASTIC", "WINKLER", or the load table's word
+  std::string title;        // the heading (and the caption of some tables)
+  std::string firstButton;  // the caption of a load or support table's button 121
+  std::string groupHead;    // over all value columns
+  std::string rowKind;      // "NODE" where the rows are nodes: the range dialog asks for nodes
+  // Column heads in two rows ([0] over the row labels) and the value label of each column (1..4)
+  // in the uniform and range dialogs.
+  std::array<std::string, 5> heads, units, labels;
+};
+
+struct Profile {
+  // What the module writes: the table texts, the status of the table's dialogs ("ZZZ" after
+  // Cancel, the value of UNIFORM after Ok) and the fields of the range dialog (1..4) or the
+  // value of UNIFORM (1).
+  TableTexts* table = nullptr;
+  std::string* status = nullptr;
+  std::vector<std::string>* fields = nullptr;
+
+  std::function<std::string()> caption;  // of the data dialogs
+  std::function<GridProfile()> grid;     // the data grid's profile of the program
+
+  // The structure view beside a window: the program's drawing, the width on a narrow screen
+  // (below 1024 pixels; 610 on a wider one) and its height over its width.
+  void (*drawView)(HWND window, long left, long top, long width, long height, const std::string& view, int size,
+                   const std::string& kind) = nullptr;
+  long narrowView = 386;
+  double viewHeight = 1.0;
+  std::function<void(int rows)> tableOpening;  // before a table window is built
+
+  // GENERATE: the caption, the heading's id and text (from the column's value label), the label
+  // of the value field (the column's own label, or the heading's text); the start, end and step
+  // checked as whole numbers (7) or by the value rule; the colours; what closing it resets.
+  std::function<std::string()> generationCaption;
+  int generationHeadingId = 303;
+  std::function<std::string(const std::string& value)> generationHeading;
+  bool valueFieldTakesColumnLabel = false;
+  bool rangeByValueRule = false;
+  bool generationColours = true;
+  std::function<void()> generationClosed;
+  // The rows the range fields name (the table's rows, 1..TableRows); false when it is refused, with
+  // the warning.
+  std::function<bool(const std::vector<std::string>& fields, std::vector<int>& rows)> generatedRows;
+  std::string rangeWarning;
+
+  // UNIFORM: the caption and heading, the label's id and the text after the column's label, the
+  // colours, and what opening it notes.
+  std::function<std::string()> uniformCaption;
+  std::function<std::string()> uniformHeading;
+  int uniformLabelId = 301;
+  std::string uniformLabelEnd = " ";
+  std::vector<ColourRule> uniformColours;
+  std::function<void(int column)> uniformOpening;
+
+  // The half-space dialog: its first field and the number of fields, the item of the first wrong
+  // field (0 none; it may tidy the texts), where the accepted texts (1..) go, and its colours.
+  int halfSpaceField = 241;
+  std::function<int()> halfSpaceFields;
+  std::function<int(std::vector<std::string>& texts)> halfSpaceProblem;
+  std::function<void(const std::vector<std::string>& texts)> storeHalfSpace;
+  std::vector<ColourRule> halfSpaceColours;
+};
+
+// The colours of a UNIFORM dialog: the field blue on light yellow, the labels blue on cyan, on a
+// dark red dialog.
+extern const std::vector<ColourRule> kUniformOnDarkRed;
+
+// "INCORRECT DATA of Item  n!" and what to do; "Incorrect Unyielding Support Data!" of a refused
+// range.
+std::string ItemWarning(int item);
+std::string RangeWarning();
+// The field check of a table's values: lengths above 0, support values 0 or more, loads any.
+int ValueRule(const TableTexts& table);
+// The focused value column of the table on screen, 1 when none is.
+int FocusedValueColumn();
+
+// The structure view `view` ("Geom", "Supp", "Load") of the table kind beside the window's
+// controls: the window grows by the picture and stays centred; closing it once the window has
+// ended.
+void OpenStructureView(const Profile& p, HWND window, const std::string& view, const std::string& kind);
+void CloseStructureView();
+// The table window of TableKind `kind` (0 geometry, 1 supports, 2 loads) over owner, the table
+// texts and CellTexts prepared, its structure view beside it. Returns its end value (1 after Ok).
+int ShowTable(const Profile& p, HWND owner, int kind, int rows, int columns);
+// The grid's initialise hook: the view of TableKind beside the table.
+void OpenTableView(const Profile& p, HWND table);
+
+// GENERATE on value column `column` of the open table: the range dialog; its procedure.
+DialogTemplate GenerationDialog(const Profile& p, int column);
+INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// A range dialog of the program's own (its fields 241..244 checked as GenerationDialog's).
+DialogTemplate RangeDialog(const Profile& p, const DialogTemplate& form);
+// UNIFORM on value column `column`: the one-field dialog; its procedure.
+DialogTemplate UniformDialog(const Profile& p, int column);
+INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The column commands: the dialog, then its value into the rows of the range (a Winkler table's
+// modulus and yield stress for both ends of each element) or into every row. Nothing for a column
+// outside the table or after Cancel.
+void GenerateColumn(const Profile& p, HWND table, int column);
+void UniformColumn(const Profile& p, HWND table, int column);
+
+// The half-space dialog's procedure for a template the program built (its fields from
+// halfSpaceField on, "&Ok" 55, "&Cancel" 2): Ok names the first wrong item and puts the focus
+// back on its field, else stores the texts.
+DialogTemplate HalfSpaceForm(const Profile& p, const DialogTemplate& form);
+INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+}  // namespace entry
