@@ -20,6 +20,7 @@ namespace {
 // The profile of the dialog on screen: a dialog procedure has no other way to it. Set by the
 // routine that builds the dialog.
 const Profile* Active = nullptr;
+bool EditWanted = false;  // the support type dialog ended through ENTER / EDIT
 bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
 
 constexpr int kUniformField = 231;
@@ -67,6 +68,13 @@ const std::vector<ColourRule> kUniformOnDarkRed = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 0, 0)},
 };
 
+const std::vector<ColourRule> kSupportTypesOnRed = {
+    {WM_CTLCOLORSTATIC, 100, 111, RGB(0, 128, 128), RGB(255, 255, 200)},
+    {WM_CTLCOLORSTATIC, 171, 179, RGB(255, 255, 200), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, 181, 189, RGB(255, 255, 0), RGB(49, 119, 149)},
+    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
+};
+
 std::string ItemWarning(int item) { return "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA."; }
 
 std::string RangeWarning() { return "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         "; }
@@ -77,6 +85,18 @@ int ValueRule(const TableTexts& table) {
 }
 
 int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
+
+INT_PTR SmallFormMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const std::vector<ColourRule>& colours,
+                         int first, int last, std::string& status, const std::function<bool(HWND)>& valid) {
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, colours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControls(dialog, first, last);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  return SmallFormCommand(dialog, wParam, status, valid);
+}
 
 // ---------------------------------------------------------------- the table window
 
@@ -136,17 +156,10 @@ DialogTemplate RangeDialog(const Profile& p, const DialogTemplate& form) {
 
 INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   const Profile& p = *Active;
-  INT_PTR colour;
-  if (p.generationColours &&
-      DialogColours(dialog, msg, wParam, lParam, WithFieldColours(kFirstRangeField, kLastRangeField, {}), colour))
-    return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, kFirstRangeField, kLastRangeField);
-    if (p.generationClosed) p.generationClosed();
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, *p.status, GenerationValid);
+  if (msg == WM_DESTROY && p.generationClosed) p.generationClosed();
+  static const std::vector<ColourRule> fields = WithFieldColours(kFirstRangeField, kLastRangeField, {});
+  return SmallFormMessage(dialog, msg, wParam, lParam, p.generationColours ? fields : std::vector<ColourRule>(),
+                          kFirstRangeField, kLastRangeField, *p.status, GenerationValid);
 }
 
 DialogTemplate UniformDialog(const Profile& p, int column) {
@@ -159,14 +172,8 @@ DialogTemplate UniformDialog(const Profile& p, int column) {
 
 INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   const Profile& p = *Active;
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, p.uniformColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControl(dialog, kUniformField);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, *p.status, UniformValid);
+  return SmallFormMessage(dialog, msg, wParam, lParam, p.uniformColours, kUniformField, kUniformField, *p.status,
+                          UniformValid);
 }
 
 void GenerateColumn(const Profile& p, HWND table, int column) {
@@ -221,5 +228,45 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
   }
   return FALSE;
 }
+
+// ---------------------------------------------------------------- support types
+
+DialogTemplate SupportTypeForm(const Profile& p, const DialogTemplate& form) {
+  Active = &p;
+  EditWanted = false;
+  return form;
+}
+
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const Profile& p = *Active;
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, p.supportTypeColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    RestoreControl(dialog, kEnterSupportDataId);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == kEnterSupportDataId || id == p.supportTypeOk) {
+    std::vector<bool> on;
+    for (int control : p.supportTypeIds()) on.push_back(IsDlgButtonChecked(dialog, control) == BST_CHECKED);
+    const std::string warning = p.supportTypeWarning(on);
+    if (!warning.empty()) {
+      WarnBox(dialog, warning);
+      return TRUE;
+    }
+    EditWanted = id == kEnterSupportDataId;
+    p.storeSupportTypes(dialog, on, EditWanted);
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == kCancelId) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+bool SupportDataWanted() { return EditWanted; }
 
 }  // namespace entry

@@ -80,11 +80,27 @@ struct Profile {
   std::function<int(std::vector<std::string>& texts)> halfSpaceProblem;
   std::function<void(const std::vector<std::string>& texts)> storeHalfSpace;
   std::vector<ColourRule> halfSpaceColours;
+
+  // The support type dialog: its check boxes and options in the order of the program's support
+  // flags, its Ok, the warning of a choice that leaves the structure unsupported ("" none), where
+  // an accepted choice goes (edit: through kEnterSupportDataId), and its colours.
+  std::function<std::vector<int>()> supportTypeIds;
+  int supportTypeOk = 0;
+  std::function<std::string(const std::vector<bool>& on)> supportTypeWarning;
+  std::function<void(HWND dialog, const std::vector<bool>& on, bool edit)> storeSupportTypes;
+  std::vector<ColourRule> supportTypeColours;
 };
+
+// " &ENTER / EDIT Support DATA " of the support type dialog.
+constexpr int kEnterSupportDataId = 131;
 
 // The colours of a UNIFORM dialog: the field blue on light yellow, the labels blue on cyan, on a
 // dark red dialog.
 extern const std::vector<ColourRule> kUniformOnDarkRed;
+
+// The colours of a support type dialog: check boxes teal on light yellow, options light yellow on
+// teal, every other static text yellow on red.
+extern const std::vector<ColourRule> kSupportTypesOnRed;
 
 // "INCORRECT DATA of Item  n!" and what to do; "Incorrect Unyielding Support Data!" of a refused
 // range.
@@ -94,6 +110,12 @@ std::string RangeWarning();
 int ValueRule(const TableTexts& table);
 // The focused value column of the table on screen, 1 when none is.
 int FocusedValueColumn();
+
+// The messages of a small form (win/dataform.h) with fields first..last: its colours, its fields
+// restored when it closes, its Ok checked by `valid` and its Cancel marking the status. Returns
+// the dialog procedure's answer.
+INT_PTR SmallFormMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const std::vector<ColourRule>& colours,
+                         int first, int last, std::string& status, const std::function<bool(HWND)>& valid);
 
 // The structure view `view` ("Geom", "Supp", "Load") of the table kind beside the window's
 // controls: the window grows by the picture and stays centred; closing it once the window has
@@ -126,5 +148,12 @@ void UniformColumn(const Profile& p, HWND table, int column);
 // back on its field, else stores the texts.
 DialogTemplate HalfSpaceForm(const Profile& p, const DialogTemplate& form);
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The support type dialog's procedure for a template the program built: Ok and ENTER / EDIT
+// check and store the choice and end it with 1, Cancel (2) with 0.
+DialogTemplate SupportTypeForm(const Profile& p, const DialogTemplate& form);
+INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// Whether the last support type dialog ended through ENTER / EDIT.
+bool SupportDataWanted();
 
 }  // namespace entry

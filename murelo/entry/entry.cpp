@@ -26,7 +26,6 @@ namespace {
 
 constexpr int kCheckList = 77777777;
 bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
-bool EditChosen = false;     // the support types ended through " &ENTER / EDIT Support DATA "
 HWND DataOwner = nullptr;    // the window the data command runs over
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -136,8 +135,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       }
       EmptyWorkTables();
     } else if (id == 197) {
-      EditChosen = false;
-      if (ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc) == 1 && EditChosen)
+      if (ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc) == 1 && entry::SupportDataWanted())
         SupportTablesDialog(owner);
     } else if (id == 196) {
       if (LoadTypeAction) LoadTypeAction(owner);
@@ -275,7 +273,8 @@ bool GeometryDataCommand(HWND owner) {
 // ---------------------------------------------------------------- support types
 
 namespace {
-const int kPlateTypeIds[5] = {100, 101, 102, 171, 172};
+const std::vector<int> kPlateTypeIds = {100, 101, 102, 171, 172};
+constexpr int kStemRestraintsId = 101;
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {
@@ -334,47 +333,9 @@ DialogTemplate SupportTypeDialog() {
     SetFocus(GetDlgItem(dialog, 131));
     PointerOnControl(dialog, 131);
   });
-  return d;
+  return entry::SupportTypeForm(EntryProfile(), d);
 }
 
-namespace {
-const std::vector<ColourRule> kSupportTypeColours = {
-    {WM_CTLCOLORSTATIC, 100, 111, RGB(0, 128, 128), RGB(255, 255, 200)},
-    {WM_CTLCOLORSTATIC, 171, 179, RGB(255, 255, 200), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, 181, 189, RGB(255, 255, 0), RGB(49, 119, 149)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
-};
-}  // namespace
-
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 131 || id == 1) {
-    const bool plate = PlateEdited();
-    SupportStates states{};
-    if (plate) {
-      for (int i = 0; i < 5; ++i) states[i] = Checked(dialog, kPlateTypeIds[i]) ? 1 : 0;
-      const std::string warning = SupportTypeWarning(SupportTypeStatus(states));
-      if (!warning.empty()) {
-        WarnBox(dialog, warning);
-        return TRUE;
-      }
-    } else {
-      states[1] = Checked(dialog, 101) ? 1 : 0;
-    }
-    MapSupportTypeFlags(states, 2, plate);
-    EditChosen = id == 131;
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 // ---------------------------------------------------------------- unyielding nodes
 
@@ -537,6 +498,28 @@ void SupportDataCommand(HWND owner) {
   ShowModalDialog(SubstructureDialog(2), owner, SubstructureDialogProc);
   DataOwner = nullptr;
   SaveSupportFile(JobSpec);
+}
+
+void AddSupportTypes(entry::Profile& p) {
+  p.supportTypeIds = [] { return PlateEdited() ? kPlateTypeIds : std::vector<int>{kStemRestraintsId}; };
+  p.supportTypeOk = IDOK;
+  // The stem's restraints are its only support type: nothing to warn of.
+  p.supportTypeWarning = [](const std::vector<bool>& on) {
+    if (!PlateEdited()) return std::string();
+    SupportStates states{};
+    for (size_t i = 0; i < on.size(); ++i) states[i] = on[i] ? 1 : 0;
+    return SupportTypeWarning(SupportTypeStatus(states));
+  };
+  p.storeSupportTypes = [](HWND, const std::vector<bool>& on, bool) {
+    const bool plate = PlateEdited();
+    SupportStates states{};
+    if (plate)
+      for (size_t i = 0; i < on.size(); ++i) states[i] = on[i] ? 1 : 0;
+    else
+      states[1] = on[0] ? 1 : 0;
+    MapSupportTypeFlags(states, 2, plate);
+  };
+  p.supportTypeColours = entry::kSupportTypesOnRed;
 }
 
 }  // namespace murelo

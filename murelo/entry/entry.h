@@ -40,6 +40,8 @@ extern std::function<bool(HWND table)> LoadTableAccept;
 
 // Murelo's profile of the shared data entry, and of the data grid.
 const entry::Profile& EntryProfile();
+// The support type dialog's part of the profile.
+void AddSupportTypes(entry::Profile& p);
 GridProfile MureloGridProfile();
 // A table window over owner: TableKind kind (0 geometry, 1 supports, 2 loads), rows and value
 // columns, Table and CellTexts prepared; its structure view ("Geom", "Supp", "Load") beside the
@@ -84,7 +86,7 @@ extern bool GeometrySaved;
 int GeometryDetailsDialog(HWND owner);
 
 DialogTemplate SupportTypeDialog();
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::SupportTypeDialogProc;
 // The tables and dialogs of the ticked support types of CurrentSubstructure, in their order.
 void SupportTablesDialog(HWND owner);
 DialogTemplate UnyieldingSupportsDialog();

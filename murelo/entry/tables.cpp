@@ -11,6 +11,7 @@
 #include "murelo/core/dataentry.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 #include "murelo/entry/entry.h"
 #include "murelo/views/views.h"
 #include "win/colours.h"
@@ -305,14 +306,8 @@ bool OneValueValid(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 245, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 245);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, GenerationValue, OneValueValid);
+  static const std::vector<ColourRule> colours = WithFieldColours(241, 245, {});
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 245, GenerationValue, OneValueValid);
 }
 
 // ---------------------------------------------------------------- the profile
@@ -370,12 +365,13 @@ const entry::Profile& EntryProfile() {
       return item;
     };
     p.storeHalfSpace = [](const std::vector<std::string>& texts) {
-      if (SupportFlags.size() < 11) SupportFlags.resize(11);
-      SupportFlags[7] = texts[1];
-      SupportFlags[8] = texts[2];
-      SupportFlags[10] = texts[3];
+      if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
+      SupportFlags[kHalfSpaceModulusSlot] = texts[1];
+      SupportFlags[kHalfSpacePoissonSlot] = texts[2];
+      SupportFlags[kHalfSpaceYieldSlot] = texts[3];
     };
     p.halfSpaceColours = kHalfSpaceColours;
+    AddSupportTypes(p);
     return p;
   }();
   return profile;

@@ -14,11 +14,13 @@
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/loadedit.h"
+#include "palvore/core/slots.h"
 #include "palvore/views/views.h"
 #include "win/checklist.h"
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace palvore {
@@ -31,8 +33,6 @@ namespace {
 
 constexpr int kCheckList = 77777777;
 bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
-bool SupportChosen = false;  // the support types ended through Ok or the ENTER / EDIT button
-bool EditChosen = false;
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -323,29 +323,24 @@ DialogTemplate FunctionDialog(bool yield) {
 }
 
 INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 245, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 245);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, FunctionValid);
+  static const std::vector<ColourRule> colours = WithFieldColours(241, 245, {});
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 245, DialogStatus, FunctionValid);
 }
 
 // ---------------------------------------------------------------- support types
 
 namespace {
-const int kSupportIds[6] = {0, 101, 102, 103, 171, 172};
+// The controls of the support types, in the order of their slots from kTopEdgeFixedSlot.
+const std::vector<int> kSupportIds = {101, 102, 103, 171, 172};
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {
   bool states[6] = {};
   for (int i = 1; i <= 5; ++i) states[i] = SupportFlag(i);
   // A half-space without a modulus is none.
-  if (states[5] && ParseNumber(Supports.flags[8]) == 0) {
+  if (states[5] && ParseNumber(Supports.flags[kHalfSpaceModulusSlot]) == 0) {
     states[5] = false;
-    Supports.flags[5] = "N";
+    Supports.flags[kHalfSpaceSlot] = "N";
   }
   const std::string kind = IsSheetPile() ? "Sheet-Pile" : "Pile";
   DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 350, 136);
@@ -364,55 +359,16 @@ DialogTemplate SupportTypeDialog() {
   OnOpen(d, [on](HWND dialog) {
     for (int id : {101, 102, 103, 171, 172}) SetFixedFont(dialog, id);
     for (int i = 1; i <= 5; ++i)
-      if (on[i]) CheckDlgButton(dialog, kSupportIds[i], BST_CHECKED);
+      if (on[i]) CheckDlgButton(dialog, kSupportIds[i - 1], BST_CHECKED);
     SharedIntegers(0, 0) = on[4] ? 171 : on[5] ? 172 : 0;
     SharedIntegers(0, 1) = on[4] || on[5] ? 1 : 0;
     SubclassControl(dialog, 131, EditSubclassProc2);
     SetFocus(GetDlgItem(dialog, 101));
     PointerOnControl(dialog, 9876);
   });
-  return d;
+  return entry::SupportTypeForm(EntryProfile(), d);
 }
 
-namespace {
-const std::vector<ColourRule> kSupportTypeColours = {
-    {WM_CTLCOLORSTATIC, 101, 111, RGB(0, 128, 128), RGB(255, 255, 200)},
-    {WM_CTLCOLORSTATIC, 171, 179, RGB(255, 255, 200), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, 181, 189, RGB(255, 255, 0), RGB(49, 119, 149)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
-};
-}  // namespace
-
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControl(dialog, 131);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 131 || id == 9876) {
-    bool states[6] = {};
-    for (int i = 1; i <= 5; ++i) states[i] = Checked(dialog, kSupportIds[i]);
-    const std::string warning = SupportTypeWarning(states[2], states[3], states[4], states[5]);
-    if (!warning.empty()) {
-      WarnBox(dialog, warning);
-      return TRUE;
-    }
-    Supports.flags.resize(11);
-    for (int i = 1; i <= 5; ++i) Supports.flags[i] = states[i] ? "Y" : "N";
-    SupportChosen = true;
-    EditChosen = id == 131;
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 // ---------------------------------------------------------------- unyielding nodes
 
@@ -495,7 +451,8 @@ DialogTemplate HalfSpaceDialog() {
   static const char* const labels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ", "Yield Stress [kPa]= "};
   std::string texts[4];
   for (int i = 1; i <= 3; ++i) {
-    texts[i] = Trim(Supports.flags.size() > static_cast<size_t>(7 + i) ? Supports.flags[7 + i] : std::string());
+    const size_t slot = kHalfSpaceModulusSlot + i - 1;
+    texts[i] = Trim(Supports.flags.size() > slot ? Supports.flags[slot] : std::string());
     if (texts[i].empty()) texts[i] = "0.0";
   }
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 0);
@@ -543,7 +500,7 @@ void EditSupportData(HWND owner) {
   if (SupportFlag(4)) SupportTableDialog(owner, "WINKLER");
   if (SupportFlag(5)) {
     ShowModalDialog(HalfSpaceDialog(), owner, HalfSpaceDialogProc);
-    if (ParseNumber(Supports.flags[8]) == 0) Supports.flags[5] = "N";
+    if (ParseNumber(Supports.flags[kHalfSpaceModulusSlot]) == 0) Supports.flags[kHalfSpaceSlot] = "N";
   }
 }
 
@@ -553,9 +510,8 @@ void SupportDataCommand(HWND owner) {
   int count = 0, springs = 0, soil = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
   ReadSupportData(TextLines, count, springs, soil);
-  SupportChosen = EditChosen = false;
   ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
-  if (SupportChosen && EditChosen) EditSupportData(owner);
+  if (entry::SupportDataWanted()) EditSupportData(owner);
   SaveSupportFile(JobSpec);
 }
 
@@ -582,10 +538,18 @@ const entry::Profile& EntryProfile() {
     p.halfSpaceFields = [] { return 3; };
     p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(texts); };
     p.storeHalfSpace = [](const std::vector<std::string>& texts) {
-      Supports.flags.resize(11);
-      for (int i = 1; i <= 3; ++i) Supports.flags[7 + i] = texts[i];
+      Supports.flags.resize(kSupportFlagSlots);
+      for (int i = 1; i <= 3; ++i) Supports.flags[kHalfSpaceModulusSlot + i - 1] = texts[i];
     };
     p.halfSpaceColours = kHalfSpaceColours;
+    p.supportTypeIds = [] { return kSupportIds; };
+    p.supportTypeOk = kContinueId;
+    p.supportTypeWarning = [](const std::vector<bool>& on) { return SupportTypeWarning(on[1], on[2], on[3], on[4]); };
+    p.storeSupportTypes = [](HWND, const std::vector<bool>& on, bool) {
+      Supports.flags.resize(kSupportFlagSlots);
+      for (size_t i = 0; i < on.size(); ++i) Supports.flags[kTopEdgeFixedSlot + i] = on[i] ? "Y" : "N";
+    };
+    p.supportTypeColours = entry::kSupportTypesOnRed;
     return p;
   }();
   return profile;

@@ -39,7 +39,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 // The element table of Geometry; Ok writes <job>.geo. Returns the table's end value.
 int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::SupportTypeDialogProc;
 void EditSupportData(HWND owner);
 DialogTemplate UnyieldingSupportsDialog();
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

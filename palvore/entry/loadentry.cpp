@@ -170,15 +170,10 @@ DialogTemplate LoadGenerationDialog(int kind) {
 }
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 244, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 244);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
+  static const std::vector<ColourRule> colours = WithFieldColours(241, 244, {});
   const int kind = GenerationKind;
-  return SmallFormCommand(dialog, wParam, DialogStatus, [kind](HWND d) { return GenerationFieldsValid(d, kind); });
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 244, DialogStatus,
+                                 [kind](HWND d) { return GenerationFieldsValid(d, kind); });
 }
 
 void LoadTableCommand(HWND table, int id, int column) {

@@ -14,12 +14,14 @@
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 #include "trabix/entry/tablewindow.h"
 #include "trabix/views/views.h"
 #include "win/checklist.h"
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -316,24 +318,15 @@ DialogTemplate NodeFunctionDialog(bool yield) {
 // ---------------------------------------------------------------- support types
 
 namespace {
-const int kSupportIds[8] = {0, 101, 102, 103, 171, 172, 173, 107};
-bool SupportChosen = false;  // the dialog ended through OK or the ENTER / EDIT button
-bool EditChosen = false;
+// The controls of the support types, in the order of their slots from kLeftEdgeFixedSlot.
+const std::vector<int> kSupportIds = {101, 102, 103, 171, 172, 173, 107};
 
-// The states of the seven controls into SupportFlags; whether any support (items 2 to 6) is on.
-bool SupportsFromControls(HWND dialog, std::array<int, 8>& states) {
-  bool supported = false;
-  for (int i = 1; i <= 7; ++i) {
-    states[i] = Checked(dialog, kSupportIds[i]) ? 1 : 0;
-    if (i >= 2 && i <= 6 && states[i]) supported = true;
-  }
-  return supported;
-}
+bool Supported(int slot) { return slot < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[slot]) == "Y"; }
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {
   std::array<int, 8> states{};
-  for (int i = 1; i <= 7; ++i) states[i] = i < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[i]) == "Y";
+  for (int i = 1; i <= 7; ++i) states[i] = Supported(kLeftEdgeFixedSlot + i - 1);
   bool half = IsSymmetricHalf();
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 160);
   AddLabel(d, 120, "SPECIFICATION OF SUPPORT TYPES:", 10, 5, 230, 10);
@@ -353,8 +346,8 @@ DialogTemplate SupportTypeDialog() {
     int option = 0;
     for (int i = 1; i <= 7; ++i)
       if (states[i]) {
-        CheckDlgButton(dialog, kSupportIds[i], BST_CHECKED);
-        if (i >= 4 && i <= 6 && option == 0) option = kSupportIds[i];
+        CheckDlgButton(dialog, kSupportIds[i - 1], BST_CHECKED);
+        if (i >= 4 && i <= 6 && option == 0) option = kSupportIds[i - 1];
       }
     // The option toggle's memory from this dialog's own states, not from an earlier dialog.
     SharedIntegers(0, 0) = option;
@@ -363,7 +356,7 @@ DialogTemplate SupportTypeDialog() {
     SetFocus(GetDlgItem(dialog, 101));
     PlacePointer(dialog, 125, 149);
   });
-  return d;
+  return entry::SupportTypeForm(EntryProfile(), d);
 }
 
 namespace {
@@ -374,32 +367,6 @@ const std::vector<ColourRule> kSupportTypeColours = {
     {WM_CTLCOLORSTATIC, 171, 173, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE)},
 };
 }  // namespace
-
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 131 || id == 9876) {
-    std::array<int, 8> states{};
-    if (!SupportsFromControls(dialog, states)) {
-      WarnBox(dialog, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
-      return TRUE;
-    }
-    if (SupportFlags.size() < 14) SupportFlags.resize(14);
-    for (int i = 1; i <= 7; ++i) SupportFlags[i] = states[i] ? "Y" : "N";
-    SupportChosen = true;
-    EditChosen = id == 131;
-    if (id == 9876) SetFocus(GetDlgItem(dialog, 2));
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 // ---------------------------------------------------------------- unyielding nodes
 
@@ -463,11 +430,11 @@ INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wPar
     return TRUE;
   }
   if (id == 9876) {
-    SupportFlags[2] = "N";
+    SupportFlags[kUnyieldingSlot] = "N";
     std::string list = JoinMarkedNodes(CheckListMarks(GetDlgItem(dialog, kCheckList)));
     if (!list.empty()) {
       UnyieldingNodes = list;
-      SupportFlags[2] = "Y";
+      SupportFlags[kUnyieldingSlot] = "Y";
     }
     EndDialog(dialog, 0);
     return TRUE;
@@ -573,15 +540,14 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
 // ---------------------------------------------------------------- the supports command
 
 void EditSupportData(HWND owner) {
-  auto yes = [](int item) { return item < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[item]) == "Y"; };
-  if (yes(2)) {
+  if (Supported(kUnyieldingSlot)) {
     ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
     entry::CloseStructureView();
   }
-  if (yes(3)) SupportTableDialog(owner, "ELASTIC");
-  if (yes(4)) SupportTableDialog(owner, "WINKLER");
-  if (yes(5)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);
-  if (yes(6)) ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), owner, HalfSpaceDialogProc);
+  if (Supported(kElasticSupportsSlot)) SupportTableDialog(owner, "ELASTIC");
+  if (Supported(kWinklerSlot)) SupportTableDialog(owner, "WINKLER");
+  if (Supported(kIsotropicSlot)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);
+  if (Supported(kCrossAnisotropicSlot)) ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), owner, HalfSpaceDialogProc);
 }
 
 void SupportCommand(HWND owner) {
@@ -596,9 +562,8 @@ void SupportCommand(HWND owner) {
   count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
   ReadSupportData(TextLines, count);
-  SupportChosen = EditChosen = false;
   ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
-  if (SupportChosen && EditChosen) EditSupportData(owner);
+  if (entry::SupportDataWanted()) EditSupportData(owner);
   SaveSupportFile(JobSpec);
 }
 
@@ -643,10 +608,24 @@ const entry::Profile& EntryProfile() {
     p.halfSpaceFields = [] { return HalfSpaceKind == "ISOTROPIC" ? 3 : 6; };
     p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(HalfSpaceKind, texts); };
     p.storeHalfSpace = [](const std::vector<std::string>& texts) {
-      if (SupportFlags.size() < 14) SupportFlags.resize(14);
-      for (size_t i = 1; i < texts.size(); ++i) SupportFlags[7 + i] = texts[i];
+      if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
+      for (size_t i = 1; i < texts.size(); ++i) SupportFlags[kHalfSpaceDataSlot + i - 1] = texts[i];
     };
     p.halfSpaceColours = kHalfSpaceColours;
+    p.supportTypeIds = [] { return kSupportIds; };
+    p.supportTypeOk = kContinueId;
+    // Some support of the structure itself: unyielding or elastic nodes, or a soil.
+    p.supportTypeWarning = [](const std::vector<bool>& on) {
+      for (int slot = kUnyieldingSlot; slot <= kCrossAnisotropicSlot; ++slot)
+        if (on[slot - kLeftEdgeFixedSlot]) return std::string();
+      return std::string("The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
+    };
+    p.storeSupportTypes = [](HWND dialog, const std::vector<bool>& on, bool edit) {
+      if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
+      for (size_t i = 0; i < on.size(); ++i) SupportFlags[kLeftEdgeFixedSlot + i] = on[i] ? "Y" : "N";
+      if (!edit) SetFocus(GetDlgItem(dialog, kCancelId));
+    };
+    p.supportTypeColours = kSupportTypeColours;
     return p;
   }();
   return profile;

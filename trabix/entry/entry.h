@@ -46,7 +46,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 // writes <job>.geo. Returns the table's end value.
 int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::SupportTypeDialogProc;
 void EditSupportData(HWND owner);
 // The unyielding node list with the structure view of the supports beside it; the caller closes
 // the view after the dialog (EditSupportData does).
