@@ -14,6 +14,7 @@
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace murelo {
@@ -84,15 +85,15 @@ DialogTemplate SubstructureDialog(int action) {
   AddOption(d, 201, "&BASE PLATE", (260 - optionWidth) / 2, 27, optionWidth, 13,
             WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 202, "&WALL STEM", (260 - optionWidth) / 2, 40, optionWidth, 13, BS_AUTORADIOBUTTON);
-  int focus = 9876;
+  int focus = kContinueId;
   if (action == 1) centred(focus = 198, "&ENTER / EDIT Geometry and Material Properties Data", 57, 16, true);
   if (action == 2) centred(focus = 197, "&ENTER / EDIT Support General Data", 57, 16, true);
   if (action == 3) centred(focus = 196, "&ENTER / EDIT Load Data", 57, 16, true);
   if (action == 4) {
-    AddButton(d, 9876, "&OK", 85, 80, 40, 14);
-    AddButton(d, 2, "&CANCEL", 135, 80, 40, 14);
+    AddButton(d, kContinueId, "&OK", 85, 80, 40, 14);
+    AddButton(d, kCancelId, "&CANCEL", 135, 80, 40, 14);
   } else {
-    AddButton(d, 2, "&CANCEL", 105, 80, 50, 14);
+    AddButton(d, kCancelId, "&CANCEL", 105, 80, 50, 14);
   }
   OnOpen(d, [focus](HWND dialog) {
     for (int id : {201, 202}) SetFixedFont(dialog, id);
@@ -120,7 +121,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
   }
   if (msg != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
-  if (id == 198 || id == 197 || id == 196 || id == 9876) {
+  if (id == 198 || id == 197 || id == 196 || id == kContinueId) {
     POINT pointer{};
     GetCursorPos(&pointer);
     CurrentSubstructure = Checked(dialog, 202) ? "WALL" : "BASE PLATE";
@@ -151,7 +152,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
     SetFocus(GetDlgItem(dialog, id));
     return TRUE;
   }
-  if (id == 2) {
+  if (id == kCancelId) {
     EndDialog(dialog, 1);
     return TRUE;
   }
@@ -188,7 +189,7 @@ DialogTemplate GeometryDialog() {
   }
   AddCheckBox(d, 131, " ENTER/EDIT &GEOMETRY DATA  ", 6, buttons - 22, 215, 13, WS_TABSTOP | BS_AUTOCHECKBOX);
   AddButton(d, 1, "&Ok", 60, buttons, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 110, buttons, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 110, buttons, 40, 14);
   OnOpen(d, [n, buttons](HWND dialog) {
     for (int k = 1; k <= n; ++k)
       for (int id : {110 + k, 100 + k, 120 + k}) SetFixedFont(dialog, id);
@@ -236,7 +237,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     EndDialog(dialog, 1);
     return TRUE;
   }
-  if (id == 2) {
+  if (id == kCancelId) {
     DetailsWanted = false;
     EmptyWorkTables();
     EndDialog(dialog, 0);
@@ -317,7 +318,7 @@ DialogTemplate SupportTypeDialog() {
   }
   AddButton(d, 131, " &ENTER / EDIT Support DATA ", 100, 100 + 13 * (k - 5), 140, 16, WS_TABSTOP | WS_GROUP);
   AddButton(d, 1, "&Ok", 125, height - 40, 40, 14);
-  AddButton(d, 2, "&Cancel", 175, height - 40, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 175, height - 40, 40, 14);
   OnOpen(d, [plate, states](HWND dialog) {
     if (plate) {
       for (int i = 0; i < 5; ++i) {
@@ -355,7 +356,7 @@ DialogTemplate UnyieldingSupportsDialog() {
   const int x = 90 - w / 2;
   AddLabel(d, 302, "Node No", x, 35, w, 12, SS_CENTER | SS_SUNKEN);
   const int y = 48 + listHeight + 10;
-  AddButton(d, 9876, "&Ok", 90 - 45, y, 40, 14);
+  AddButton(d, kContinueId, "&Ok", 90 - 45, y, 40, 14);
   AddButton(d, 1234, "&Cancel", 90 + 4, y, 40, 14);
   d.height = y + 22;
   std::vector<int> marks = UnyieldingMarks(nodes);
@@ -380,7 +381,7 @@ DialogTemplate UnyieldingSupportsDialog() {
       MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
       int gap = 10, unused = 0;
       UnitsToPixels(dialog, unused, gap);
-      for (int id : {9876, 1234}) {
+      for (int id : {kContinueId, 1234}) {
         HWND b = GetDlgItem(dialog, id);
         RECT br{};
         GetWindowRect(b, &br);
@@ -390,7 +391,7 @@ DialogTemplate UnyieldingSupportsDialog() {
     }
     SetFocus(list);
     entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
-    PointerOnControl(dialog, 9876);
+    PointerOnControl(dialog, kContinueId);
   });
   return d;
 }
@@ -464,12 +465,12 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     AddLabel(d, 300 + i, labels[i - 1], x, y, labelWidth, 12, SS_RIGHT | SS_SUNKEN);
     AddField(d, 241 + i, texts[i], x + labelWidth, y, fieldWidth, 12, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
   }
-  AddButton(d, 55, "&Ok", 105, 120, 40, 14);
-  AddButton(d, 2, "&Cancel", 155, 120, 40, 14);
+  AddButton(d, kOkId, "&Ok", 105, 120, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 155, 120, 40, 14);
   OnOpen(d, [](HWND dialog) {
     for (int id = 301; id <= 303; ++id) SetFixedFont(dialog, id);
     StartFields(dialog, 242, 3);
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return entry::HalfSpaceForm(EntryProfile(), d);
 }

@@ -17,6 +17,7 @@
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace murelo {
@@ -166,7 +167,7 @@ void TableHeadingsOf(DialogTemplate& d) {
   d.width = std::max(d.width, 230);
   // The OK / CANCEL row stays the last row of the window.
   for (DialogControl& c : d.controls)
-    if (c.id == 9876 || c.id == 12121) c.y = d.height - 21;
+    if (c.id == kContinueId || c.id == 12121) c.y = d.height - 21;
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ void TableHeadings(DialogTemplate& d) {
   }
   // The OK / CANCEL row stays the last row of the window.
   for (DialogControl& c : d.controls)
-    if (c.id == 9876 || c.id == 12121) c.y = d.height - 21;
+    if (c.id == kContinueId || c.id == 12121) c.y = d.height - 21;
 }
 
 }  // namespace
@@ -204,8 +204,8 @@ DialogTemplate GeometryDialog() {
   AddOption(d, 129, " &PILE ", 6, 93, 106, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 130, " &SHEET-PILE  ", 115, 93, 106, 13, BS_AUTORADIOBUTTON);
   AddCheckBox(d, 131, " ENTER/EDIT &GEOMETRY DATA  ", 6, 106, 215, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddButton(d, 55, "&Ok", 60, 128, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 110, 128, 40, 14);
+  AddButton(d, kOkId, "&Ok", 60, 128, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", 110, 128, 40, 14);
   OnOpen(d, [sheet](HWND dialog) {
     for (int i = 1; i <= 5; ++i)
       for (int id : {110 + i, 100 + i, 120 + i}) SetFixedFont(dialog, id);
@@ -213,7 +213,7 @@ DialogTemplate GeometryDialog() {
     CheckDlgButton(dialog, 131, BST_CHECKED);
     for (int id : {129, 130, 131}) SubclassControl(dialog, id, EditSubclassProc2);
     StartFields(dialog, 101, 5);
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return entry::HalfSpaceForm(EntryProfile(), d);
 }
@@ -240,7 +240,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   }
   if (msg != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
-  if (id == 55) {
+  if (id == kOkId) {
     std::vector<std::string> texts = TrimmedFields(dialog, 101, 5);
     const std::string warning = GeometryDialogWarning(texts);
     if (!warning.empty()) {
@@ -255,7 +255,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     EndDialog(dialog, 1);
     return TRUE;
   }
-  if (id == 2) {
+  if (id == kCancelId) {
     DetailsWanted = false;
     EndDialog(dialog, 0);
     return TRUE;
@@ -352,8 +352,8 @@ DialogTemplate SupportTypeDialog() {
   AddOption(d, 171, kind + " Embedded in &Winkler Soil", 12, 61, 325, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 172, kind + " Embedded in &Isotropic Half-Space", 12, 74, 325, 13, BS_AUTORADIOBUTTON);
   AddButton(d, 131, " &ENTER / EDIT Support DATA ", 100, 94, 150, 14);
-  AddButton(d, 9876, "&Ok", 120, 114, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 190, 114, 40, 14);
+  AddButton(d, kContinueId, "&Ok", 120, 114, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", 190, 114, 40, 14);
   for (int id : {171, 172}) SetControlCallback(d, id, ToggleCheckProc);
   std::array<bool, 6> on = {states[0], states[1], states[2], states[3], states[4], states[5]};
   OnOpen(d, [on](HWND dialog) {
@@ -364,7 +364,7 @@ DialogTemplate SupportTypeDialog() {
     SharedIntegers(0, 1) = on[4] || on[5] ? 1 : 0;
     SubclassControl(dialog, 131, EditSubclassProc2);
     SetFocus(GetDlgItem(dialog, 101));
-    PointerOnControl(dialog, 9876);
+    PointerOnControl(dialog, kContinueId);
   });
   return entry::SupportTypeForm(EntryProfile(), d);
 }
@@ -385,7 +385,7 @@ DialogTemplate UnyieldingSupportsDialog() {
   const int listHeight = static_cast<int>(shown * (h < 1.85 * 8 ? 10.1 : 12.1) + 1);
   const int y = 46 + listHeight;
   AddButton(d, 11123, "&REMOVE ALL CHECKS", 47, y, 106, 14);
-  AddButton(d, 9876, "&Ok", 50, y + 18, 40, 14);
+  AddButton(d, kContinueId, "&Ok", 50, y + 18, 40, 14);
   AddButton(d, 1234, "&Cancel", 110, y + 18, 40, 14);
   d.height = y + 38;
   std::vector<int> marks = UnyieldingMarks(nodes);
@@ -397,7 +397,7 @@ DialogTemplate UnyieldingSupportsDialog() {
     FillCheckList(list, nodes, marks);
     SetFocus(list);
     entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
-    PointerOnControl(dialog, 9876);
+    PointerOnControl(dialog, kContinueId);
   });
   return d;
 }
@@ -472,12 +472,12 @@ DialogTemplate HalfSpaceDialog() {
     if (i != 2) AddLabel(d, 310 + i, "kPa", widest + 98, y + 1, 20, 10);
     y += 13;
   }
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
-  AddButton(d, 2, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
   d.height = y + 26;
   OnOpen(d, [](HWND dialog) {
     StartFields(dialog, 241, 3);
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }

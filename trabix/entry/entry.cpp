@@ -217,8 +217,8 @@ DialogTemplate GeometryDialog() {
   AddOption(d, 134, " &HALF OF SYMMETRIC STRUCTURE ", 185, 100, 200, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 135, " ENTIRE STRUCTURE BEING &ANALYSED ", 185, 113, 200, 12, BS_AUTORADIOBUTTON);
   AddCheckBox(d, 131, " &ENTER / EDIT GEOMETRY DATA ", 10, 118, 160, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddButton(d, 55, "&Ok", 150, 131, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 200, 131, 40, 14);
+  AddButton(d, kOkId, "&Ok", 150, 131, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", 200, 131, 40, 14);
   OnOpen(d, [strip, half](HWND dialog) {
     for (int id : {120, 111, 112, 113, 114, 115, 121, 122, 123, 124, 125, 101, 102, 103, 104, 105, 133, 132, 134, 135,
                    131, 55, 2})
@@ -255,7 +255,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   }
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
-  if (id == 55) {
+  if (id == kOkId) {
     std::vector<std::string> texts = TrimmedFields(dialog, 101, 5);
     bool strip = Checked(dialog, 132);
     int item = GeometryItemProblem(texts, strip);
@@ -269,7 +269,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     EndDialog(dialog, 0);
     return TRUE;
   }
-  if (id == 2) {
+  if (id == kCancelId) {
     GeometrySaved = false;
     GeometryBox = 0;
     EndDialog(dialog, 0);
@@ -338,8 +338,8 @@ DialogTemplate SupportTypeDialog() {
   AddOption(d, 172, " Resting on &Isotropic Half-Space", 12, 80, 225, 12, BS_AUTORADIOBUTTON);
   AddOption(d, 173, " Resting on Cross-&Anisotropic Half-Space", 12, 94, 225, 12, BS_AUTORADIOBUTTON);
   AddCheckBox(d, 107, " &Right Edge Fixed against Rotation", 12, 106, 225, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddButton(d, 9876, "&OK", 70, 124, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 130, 124, 50, 14);
+  AddButton(d, kContinueId, "&OK", 70, 124, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", 130, 124, 50, 14);
   AddButton(d, 131, " &ENTER / EDIT Support DATA ", 50, 142, 150, 14);
   for (int id : {171, 172, 173}) SetControlCallback(d, id, ToggleCheckProc);
   OnOpen(d, [states, half](HWND dialog) {
@@ -383,18 +383,18 @@ DialogTemplate UnyieldingSupportsDialog() {
   AddFrame(d, 98, "", 30, 26, 140, listHeight + 20);
   int y = 46 + listHeight;
   AddButton(d, 11123, "&REMOVE ALL CHECKS", 40, y, 120, 14);
-  AddButton(d, 9876, "&Ok", 40, y + 18, 55, 14);
+  AddButton(d, kContinueId, "&Ok", 40, y + 18, 55, 14);
   AddButton(d, 1234, "&Cancel", 105, y + 18, 55, 14);
   d.height = y + 38;
   OnOpen(d, [nodes, listHeight](HWND dialog) {
-    for (int id : {121, 120, 302, 11123, 9876, 1234}) SetFixedFont(dialog, id);
+    for (int id : {121, 120, 302, 11123, kContinueId, 1234}) SetFixedFont(dialog, id);
     HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", 40, 40, 120, listHeight,
                                     WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                                     WS_EX_CLIENTEDGE);
     FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
     SetFocus(list);
     entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
-    PointerOnControl(dialog, 9876);
+    PointerOnControl(dialog, kContinueId);
   });
   return d;
 }
@@ -429,7 +429,7 @@ INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wPar
     SetFocus(GetDlgItem(dialog, kCheckList));
     return TRUE;
   }
-  if (id == 9876) {
+  if (id == kContinueId) {
     SupportFlags[kUnyieldingSlot] = "N";
     std::string list = JoinMarkedNodes(CheckListMarks(GetDlgItem(dialog, kCheckList)));
     if (!list.empty()) {
@@ -439,7 +439,7 @@ INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wPar
     EndDialog(dialog, 0);
     return TRUE;
   }
-  if (id == 1234 || id == 2) {
+  if (id == 1234 || id == kCancelId) {
     EndDialog(dialog, 0);
     return TRUE;
   }
@@ -515,8 +515,8 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   // The frame around the fields, ahead of them in the template so that it lies beneath them.
   AddFrame(d, 97, "", 2, 15, d.width - 4, y - 12);
   std::rotate(d.controls.begin() + 1, d.controls.end() - 1, d.controls.end());
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
-  AddButton(d, 2, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
   d.height = y + 26;
   OnOpen(d, [fields](HWND dialog) {
     StartFields(dialog, 241, fields);

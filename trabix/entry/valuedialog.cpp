@@ -13,6 +13,7 @@
 #include "trabix/entry/tablewindow.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -120,12 +121,12 @@ DialogTemplate LoadGenerationDialog(int mode) {
              WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k <= integers ? ES_NUMBER : 0));
   }
   int y = 7 + 13 * (n + 1) + 6;
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y, 40, 14);
   AddButton(d, 56, "&Cancel", d.width / 2 + 5, y, 40, 14);
   d.height = y + 20;
   OnOpen(d, [first, n](HWND dialog) {
     StartFields(dialog, first, n);
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }
