@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "core/tableentry.h"
 #include "gfx/gfx.h"
+#include "win/checklist.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/ids.h"
@@ -227,6 +228,24 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
     return TRUE;
   }
   return FALSE;
+}
+
+// ---------------------------------------------------------------- unyielding nodes
+
+void OpenNodeList(const Profile& p, HWND dialog, int x, int y, int width, int height, DWORD style, int nodes,
+                  const std::vector<int>& marks, const std::function<void(HWND list)>& arrange) {
+  HWND list = CreateDialogControl(dialog, "LISTBOX", kNodeListId, "", x, y, width, height, style, WS_EX_CLIENTEDGE);
+  FillCheckList(list, nodes, marks);
+  if (arrange) arrange(list);
+  SetFocus(list);
+  OpenStructureView(p, dialog, "Supp", "UNYIELD");
+  PointerOnControl(dialog, kContinueId);
+}
+
+std::vector<ColourRule> NodeListColours(int first, int last) {
+  return {{WM_CTLCOLORSTATIC, first, last, RGB(255, 255, 255), RGB(0, 128, 128)},
+          {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
+          {WM_CTLCOLORLISTBOX, kNodeListId, kNodeListId, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)}};
 }
 
 // ---------------------------------------------------------------- support types

@@ -149,6 +149,17 @@ void UniformColumn(const Profile& p, HWND table, int column);
 DialogTemplate HalfSpaceForm(const Profile& p, const DialogTemplate& form);
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// The check list of the unyielding nodes in a dialog the program built: at (x, y, width, height)
+// in dialog units with the list style `style`, the nodes' marks ticked, then `arrange` (when given),
+// the focus on the list, the structure view of the supports beside the dialog and the pointer on
+// its Ok (kContinueId).
+constexpr int kNodeListId = 77777777;
+void OpenNodeList(const Profile& p, HWND dialog, int x, int y, int width, int height, DWORD style, int nodes,
+                  const std::vector<int>& marks, const std::function<void(HWND list)>& arrange = {});
+// Its colours: the static texts first..last white on teal, every other black on green, the list
+// blue on the tool-tip background.
+std::vector<ColourRule> NodeListColours(int first, int last);
+
 // The support type dialog's procedure for a template the program built: Ok and ENTER / EDIT
 // check and store the choice and end it with 1, Cancel (2) with 0.
 DialogTemplate SupportTypeForm(const Profile& p, const DialogTemplate& form);

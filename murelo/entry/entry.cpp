@@ -25,7 +25,6 @@ bool GeometrySaved = false;
 
 namespace {
 
-constexpr int kCheckList = 77777777;
 bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
 HWND DataOwner = nullptr;    // the window the data command runs over
 
@@ -362,52 +361,42 @@ DialogTemplate UnyieldingSupportsDialog() {
   std::vector<int> marks = UnyieldingMarks(nodes);
   OnOpen(d, [nodes, listHeight, marks, x, w](HWND dialog) {
     for (int id : {120, 302}) SetFixedFont(dialog, id);
-    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", x, 48, w, listHeight,
-                                    WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
-                                        LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                                    WS_EX_CLIENTEDGE);
-    FillCheckList(list, nodes, marks);
-    // Whole lines only: the list takes the height of its shown lines, the buttons follow it.
-    const int item = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-    RECT r{};
-    GetWindowRect(list, &r);
-    RECT client{};
-    GetClientRect(list, &client);
-    const int frame = (r.bottom - r.top) - client.bottom;
-    const int shown = std::min(15, nodes);
-    if (item > 0) {
-      SetWindowPos(list, nullptr, 0, 0, r.right - r.left, item * shown + frame, SWP_NOMOVE | SWP_NOZORDER);
+    const DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+                        LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    entry::OpenNodeList(EntryProfile(), dialog, x, 48, w, listHeight, style, nodes, marks, [&](HWND list) {
+      // Whole lines only: the list takes the height of its shown lines, the buttons follow it.
+      const int item = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+      RECT r{};
       GetWindowRect(list, &r);
-      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-      int gap = 10, unused = 0;
-      UnitsToPixels(dialog, unused, gap);
-      for (int id : {kContinueId, 1234}) {
-        HWND b = GetDlgItem(dialog, id);
-        RECT br{};
-        GetWindowRect(b, &br);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&br), 2);
-        SetWindowPos(b, nullptr, br.left, r.bottom + gap, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+      RECT client{};
+      GetClientRect(list, &client);
+      const int frame = (r.bottom - r.top) - client.bottom;
+      const int shown = std::min(15, nodes);
+      if (item > 0) {
+        SetWindowPos(list, nullptr, 0, 0, r.right - r.left, item * shown + frame, SWP_NOMOVE | SWP_NOZORDER);
+        GetWindowRect(list, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        int gap = 10, unused = 0;
+        UnitsToPixels(dialog, unused, gap);
+        for (int id : {kContinueId, 1234}) {
+          HWND b = GetDlgItem(dialog, id);
+          RECT br{};
+          GetWindowRect(b, &br);
+          MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&br), 2);
+          SetWindowPos(b, nullptr, br.left, r.bottom + gap, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        }
       }
-    }
-    SetFocus(list);
-    entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
-    PointerOnControl(dialog, kContinueId);
+    });
   });
   return d;
 }
 
-namespace {
-const std::vector<ColourRule> kUnyieldingColours = {
-    {WM_CTLCOLORSTATIC, 301, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
-    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
-};
-}  // namespace
 
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  static const std::vector<ColourRule> colours = entry::NodeListColours(301, 302);
   INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
-  return NodeListDialogMessage(dialog, msg, wParam, lParam, kCheckList, AcceptUnyieldingMarks, 0);
+  if (DialogColours(dialog, msg, wParam, lParam, colours, colour)) return colour;
+  return NodeListDialogMessage(dialog, msg, wParam, lParam, entry::kNodeListId, AcceptUnyieldingMarks, 0);
 }
 
 // ---------------------------------------------------------------- spring and Winkler tables

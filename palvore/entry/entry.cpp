@@ -31,7 +31,6 @@ TableTexts Table;
 
 namespace {
 
-constexpr int kCheckList = 77777777;
 bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -391,29 +390,18 @@ DialogTemplate UnyieldingSupportsDialog() {
   std::vector<int> marks = UnyieldingMarks(nodes);
   OnOpen(d, [nodes, listHeight, marks](HWND dialog) {
     for (int id : {121, 120, 302}) SetFixedFont(dialog, id);
-    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", 40, 40, 120, listHeight,
-                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                                    WS_EX_CLIENTEDGE);
-    FillCheckList(list, nodes, marks);
-    SetFocus(list);
-    entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
-    PointerOnControl(dialog, kContinueId);
+    entry::OpenNodeList(EntryProfile(), dialog, 40, 40, 120, listHeight,
+                        WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, nodes, marks);
   });
   return d;
 }
 
-namespace {
-const std::vector<ColourRule> kUnyieldingColours = {
-    {WM_CTLCOLORSTATIC, 120, 121, RGB(255, 255, 255), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
-    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
-};
-}  // namespace
 
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  static const std::vector<ColourRule> colours = entry::NodeListColours(120, 121);
   INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
-  return NodeListDialogMessage(dialog, msg, wParam, lParam, kCheckList, AcceptUnyieldingMarks, 1);
+  if (DialogColours(dialog, msg, wParam, lParam, colours, colour)) return colour;
+  return NodeListDialogMessage(dialog, msg, wParam, lParam, entry::kNodeListId, AcceptUnyieldingMarks, 1);
 }
 
 // ---------------------------------------------------------------- spring and Winkler tables

@@ -34,7 +34,6 @@ namespace {
 std::array<int, 5> Locks{};
 int GeometryBox = 0;                     // check box 131 of the geometry dialog at OK
 bool GeometrySaved = false;
-constexpr int kCheckList = 77777777;
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -388,13 +387,9 @@ DialogTemplate UnyieldingSupportsDialog() {
   d.height = y + 38;
   OnOpen(d, [nodes, listHeight](HWND dialog) {
     for (int id : {121, 120, 302, 11123, kContinueId, 1234}) SetFixedFont(dialog, id);
-    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", 40, 40, 120, listHeight,
-                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                                    WS_EX_CLIENTEDGE);
-    FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
-    SetFocus(list);
-    entry::OpenStructureView(EntryProfile(), dialog, "Supp", "UNYIELD");
-    PointerOnControl(dialog, kContinueId);
+    entry::OpenNodeList(EntryProfile(), dialog, 40, 40, 120, listHeight,
+                        WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, nodes,
+                        NodeMarks(UnyieldingNodes, nodes));
   });
   return d;
 }
@@ -402,11 +397,7 @@ DialogTemplate UnyieldingSupportsDialog() {
 namespace {
 // "Node No" white on teal, every other static text (the frame among them) black on green; the list
 // on the tool-tip background.
-const std::vector<ColourRule> kUnyieldingColours = {
-    {WM_CTLCOLORSTATIC, 302, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
-    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
-};
+const std::vector<ColourRule> kUnyieldingColours = entry::NodeListColours(302, 302);
 
 // Shows the pointer when something (the analysis) has hidden it, without raising the display
 // count above showing.
@@ -425,13 +416,13 @@ INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wPar
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
   if (id == 11123) {
-    SetCheckListMarks(GetDlgItem(dialog, kCheckList), {});
-    SetFocus(GetDlgItem(dialog, kCheckList));
+    SetCheckListMarks(GetDlgItem(dialog, entry::kNodeListId), {});
+    SetFocus(GetDlgItem(dialog, entry::kNodeListId));
     return TRUE;
   }
   if (id == kContinueId) {
     SupportFlags[kUnyieldingSlot] = "N";
-    std::string list = JoinMarkedNodes(CheckListMarks(GetDlgItem(dialog, kCheckList)));
+    std::string list = JoinMarkedNodes(CheckListMarks(GetDlgItem(dialog, entry::kNodeListId)));
     if (!list.empty()) {
       UnyieldingNodes = list;
       SupportFlags[kUnyieldingSlot] = "Y";
