@@ -76,6 +76,25 @@ const std::vector<ColourRule> kSupportTypesOnRed = {
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
 };
 
+const std::array<std::string, 5> kWinklerHeads = {"Element i", "at i, ki", "at j, kj", "at i", "at j"};
+const std::array<std::string, 5> kWinklerUnits = {"Nodes i-j", "", "", "", ""};
+const std::array<std::string, 5> kWinklerLabels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=",
+                                                   " YIELD STRESS in [kPa]=", " YIELD STRESS in [kPa]="};
+
+void TableWidths(const TableTexts& table, int geometryLabel, int geometryCell) {
+  RowLabelOffset = 0;
+  if (TableKind == 0) {
+    LabelWidth = geometryLabel;
+    CellWidth = geometryCell;
+  } else if (TableKind == 1) {
+    LabelWidth = 55;
+    CellWidth = table.kind == "WINKLER" ? 58 : 82;
+  } else {
+    LabelWidth = 58;
+    CellWidth = 68;
+  }
+}
+
 std::string ItemWarning(int item) { return "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA."; }
 
 std::string RangeWarning() { return "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         "; }

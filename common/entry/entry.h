@@ -102,6 +102,14 @@ extern const std::vector<ColourRule> kUniformOnDarkRed;
 // teal, every other static text yellow on red.
 extern const std::vector<ColourRule> kSupportTypesOnRed;
 
+// A Winkler table's heads over an element's ends (in one row of heads under a group head) and
+// the value labels of its moduli and yield stresses.
+extern const std::array<std::string, 5> kWinklerHeads, kWinklerUnits, kWinklerLabels;
+
+// The widths of the table on screen, its row labels and its cells: the geometry table's as given,
+// the support and load tables' the same in every program; the row labels not offset.
+void TableWidths(const TableTexts& table, int geometryLabel, int geometryCell);
+
 // "INCORRECT DATA of Item  n!" and what to do; "Incorrect Unyielding Support Data!" of a refused
 // range.
 std::string ItemWarning(int item);

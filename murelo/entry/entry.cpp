@@ -420,8 +420,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
     Table.title = "BASE PLATE: WINKLER FOUNDATION";
     Table.heads = {"Element i", "Subgr. Mod.", "k[kPa/m]", "Yield Stress", "[kPa]"};
     Table.units = {"Nodes i-j", "at i, ki", "at j, kj", "at i", "at j"};
-    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
-                    " YIELD STRESS in [kPa]="};
+    Table.labels = entry::kWinklerLabels;
     Table.rowKind = "ELEMENT";
     rows = ElementCount(1);
     columns = plate ? 4 : 2;

@@ -174,22 +174,8 @@ void TableHeadingsOf(DialogTemplate& d) {
 
 GridProfile MureloGridProfile() {
   GridProfile p;
-  p.layout = [] {
-    RowLabelOffset = 0;
-    if (TableKind == 0) {
-      LabelWidth = 33;
-      CellWidth = 98;
-    } else if (TableKind == 1 && Table.kind == "WINKLER") {
-      LabelWidth = 55;
-      CellWidth = 58;
-    } else if (TableKind == 1) {
-      LabelWidth = 55;
-      CellWidth = 82;
-    } else {
-      LabelWidth = 58;
-      CellWidth = 68;
-    }
-  };
+  p.layout = [] { entry::TableWidths(Table, 33, 98); };
+
   p.headings = TableHeadingsOf;
   // Any character goes into a cell; Ok checks what the table needs.
   p.accepts = [](char, int) { return true; };

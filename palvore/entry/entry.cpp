@@ -151,21 +151,9 @@ std::string EntryCaption() { return "   PILE/SHEET-PILE ANALYSIS.   JOB: " + Job
 GridProfile PalvoreGridProfile() {
   GridProfile p;
   p.layout = [] {
-    RowLabelOffset = 0;
-    if (TableKind == 0) {
-      LabelWidth = IsSheetPile() ? 60 : 33;
-      CellWidth = IsSheetPile() ? 70 : 69;
-    } else if (Table.kind == "WINKLER") {
-      LabelWidth = 55;
-      CellWidth = 58;
-      RowLabelOffset = ElementsAboveSoil();
-    } else if (TableKind == 1) {
-      LabelWidth = 55;
-      CellWidth = 82;
-    } else {
-      LabelWidth = 58;
-      CellWidth = 68;
-    }
+    entry::TableWidths(Table, IsSheetPile() ? 60 : 33, IsSheetPile() ? 70 : 69);
+    // The Winkler rows are the embedded elements.
+    if (TableKind == 1 && Table.kind == "WINKLER") RowLabelOffset = ElementsAboveSoil();
   };
   p.headings = TableHeadings;
   // Support constants are never negative: no sign but "+" in their cells.
@@ -422,10 +410,9 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   } else {
     Table.title = "WINKLER SOIL DATA:";
     Table.groupHead = "Subgr. Mod. k[kPa/m]        Yield Stress [kPa]";
-    Table.heads = {"Element i", "at i, ki", "at j, kj", "at i", "at j"};
-    Table.units = {"Nodes i-j", "", "", "", ""};
-    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
-                    " YIELD STRESS in [kPa]="};
+    Table.heads = entry::kWinklerHeads;
+    Table.units = entry::kWinklerUnits;
+    Table.labels = entry::kWinklerLabels;
   }
   FillSupportCells(kind);
   const int rows = kind == "ELASTIC" ? n + 1 : n - above;

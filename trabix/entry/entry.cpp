@@ -151,19 +151,7 @@ std::string EntryCaption() { return "   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec;
 
 GridProfile TrabixGridProfile() {
   GridProfile p;
-  p.layout = [] {
-    RowLabelOffset = 0;
-    if (TableKind == 0) {
-      LabelWidth = IsStrip() ? 60 : 33;
-      CellWidth = IsStrip() ? 70 : 69;
-    } else if (TableKind == 1) {
-      LabelWidth = 55;
-      CellWidth = Table.kind == "WINKLER" ? 58 : 82;
-    } else {
-      LabelWidth = 58;
-      CellWidth = 68;
-    }
-  };
+  p.layout = [] { entry::TableWidths(Table, IsStrip() ? 60 : 33, IsStrip() ? 70 : 69); };
   p.headings = TableHeadings;
   p.accepts = [](char ch, int column) {
     // Lengths take no sign and no exponent; support values are never negative; loads take no
@@ -457,10 +445,9 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   } else {
     Table.title = "WINKLER SOIL DATA:";
     Table.groupHead = "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]";
-    Table.heads = {"Element i", "at i, ki", "at j, kj", "at i", "at j"};
-    Table.units = {"Nodes i-j", "", "", "", ""};
-    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
-                    " YIELD STRESS in [kPa]="};
+    Table.heads = entry::kWinklerHeads;
+    Table.units = entry::kWinklerUnits;
+    Table.labels = entry::kWinklerLabels;
   }
   FillSupportCells(kind);
   return ShowTable(owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
