@@ -61,6 +61,19 @@ bool UniformValid(HWND dialog) {
   return true;
 }
 
+// Ok (okId) ends the dialog with 1 when `accepted` (which has warned otherwise); Cancel (2) with 0.
+INT_PTR OkOrCancel(HWND dialog, int id, int okId, const std::function<bool()>& accepted) {
+  if (id == okId) {
+    if (accepted()) EndDialog(dialog, 1);
+    return TRUE;
+  }
+  if (id == kCancelId) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
 }  // namespace
 
 const std::vector<ColourRule> kUniformOnDarkRed = {
@@ -158,7 +171,7 @@ DialogTemplate GenerationDialog(const Profile& p, int column) {
   std::string value = t.labels[column];
   if (t.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
   const std::string field = p.valueFieldTakesColumnLabel ? t.labels[column] : value;
-  return RangeDialog(
+  return OnProfile(
       p, SmallForm(p.generationCaption ? p.generationCaption() : p.caption(), p.generationHeadingId,
                    p.generationHeading(value),
                    {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):",
@@ -169,7 +182,7 @@ DialogTemplate GenerationDialog(const Profile& p, int column) {
                     {307, 244, field, CellOf(column + 1, 1), false}}));
 }
 
-DialogTemplate RangeDialog(const Profile& p, const DialogTemplate& form) {
+DialogTemplate OnProfile(const Profile& p, const DialogTemplate& form) {
   Active = &p;
   return form;
 }
@@ -215,11 +228,6 @@ void UniformColumn(const Profile& p, HWND table, int column) {
 
 // ---------------------------------------------------------------- half-space
 
-DialogTemplate HalfSpaceForm(const Profile& p, const DialogTemplate& form) {
-  Active = &p;
-  return form;
-}
-
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   const Profile& p = *Active;
   INT_PTR colour;
@@ -230,23 +238,16 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
     return FALSE;
   }
   if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == kOkId) {
+  return OkOrCancel(dialog, LOWORD(wParam), kOkId, [&] {
     std::vector<std::string> texts = TrimmedFields(dialog, p.halfSpaceField, fields);
     if (int item = p.halfSpaceProblem(texts)) {
       WarnBox(dialog, ItemWarning(item));
       FocusField(GetDlgItem(dialog, p.halfSpaceField + item - 1));
-      return TRUE;
+      return false;
     }
     p.storeHalfSpace(texts);
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == kCancelId) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+    return true;
+  });
 }
 
 // ---------------------------------------------------------------- unyielding nodes
@@ -285,24 +286,19 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
   }
   if (msg != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
-  if (id == kEnterSupportDataId || id == p.supportTypeOk) {
+  // ENTER / EDIT accepts the choice as Ok does.
+  return OkOrCancel(dialog, id, id == kEnterSupportDataId ? id : p.supportTypeOk, [&] {
     std::vector<bool> on;
     for (int control : p.supportTypeIds()) on.push_back(IsDlgButtonChecked(dialog, control) == BST_CHECKED);
     const std::string warning = p.supportTypeWarning(on);
     if (!warning.empty()) {
       WarnBox(dialog, warning);
-      return TRUE;
+      return false;
     }
     EditWanted = id == kEnterSupportDataId;
     p.storeSupportTypes(dialog, on, EditWanted);
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == kCancelId) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+    return true;
+  });
 }
 
 bool SupportDataWanted() { return EditWanted; }

@@ -30,21 +30,28 @@ struct TableTexts {
   std::array<std::string, 5> heads, units, labels;
 };
 
+// The drawing of a program's structure view.
+using ViewDrawing = void (*)(HWND window, long left, long top, long width, long height, const std::string& view,
+                             int size, const std::string& kind);
+
 struct Profile {
+  Profile(TableTexts* table, std::string* status, std::vector<std::string>* fields,
+          std::function<std::string()> caption, std::function<GridProfile()> grid, ViewDrawing drawView)
+      : table(table), status(status), fields(fields), caption(caption), grid(grid), drawView(drawView) {}
+
   // What the module writes: the table texts, the status of the table's dialogs ("ZZZ" after
   // Cancel, the value of UNIFORM after Ok) and the fields of the range dialog (1..4) or the
   // value of UNIFORM (1).
-  TableTexts* table = nullptr;
-  std::string* status = nullptr;
-  std::vector<std::string>* fields = nullptr;
+  TableTexts* table;
+  std::string* status;
+  std::vector<std::string>* fields;
 
   std::function<std::string()> caption;  // of the data dialogs
   std::function<GridProfile()> grid;     // the data grid's profile of the program
 
   // The structure view beside a window: the program's drawing, the width on a narrow screen
   // (below 1024 pixels; 610 on a wider one) and its height over its width.
-  void (*drawView)(HWND window, long left, long top, long width, long height, const std::string& view, int size,
-                   const std::string& kind) = nullptr;
+  ViewDrawing drawView;
   long narrowView = 386;
   double viewHeight = 1.0;
   std::function<void(int rows)> tableOpening;  // before a table window is built
@@ -139,8 +146,9 @@ void OpenTableView(const Profile& p, HWND table);
 // GENERATE on value column `column` of the open table: the range dialog; its procedure.
 DialogTemplate GenerationDialog(const Profile& p, int column);
 INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// A range dialog of the program's own (its fields 241..244 checked as GenerationDialog's).
-DialogTemplate RangeDialog(const Profile& p, const DialogTemplate& form);
+// A dialog the program built for a procedure of this module (a range dialog of its own, its fields
+// 241..244 checked as GenerationDialog's; the half-space dialog), on the profile.
+DialogTemplate OnProfile(const Profile& p, const DialogTemplate& form);
 // UNIFORM on value column `column`: the one-field dialog; its procedure.
 DialogTemplate UniformDialog(const Profile& p, int column);
 INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -151,10 +159,8 @@ INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
 void GenerateColumn(const Profile& p, HWND table, int column);
 void UniformColumn(const Profile& p, HWND table, int column);
 
-// The half-space dialog's procedure for a template the program built (its fields from
-// halfSpaceField on, "&Ok" 55, "&Cancel" 2): Ok names the first wrong item and puts the focus
-// back on its field, else stores the texts.
-DialogTemplate HalfSpaceForm(const Profile& p, const DialogTemplate& form);
+// The half-space dialog's procedure (its fields from halfSpaceField on, "&Ok" 55, "&Cancel" 2):
+// Ok names the first wrong item and puts the focus back on its field, else stores the texts.
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // The check list of the unyielding nodes in a dialog the program built: at (x, y, width, height)

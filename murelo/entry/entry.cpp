@@ -460,7 +460,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     StartFields(dialog, 242, 3);
     PointerOnControl(dialog, kOkId);
   });
-  return entry::HalfSpaceForm(EntryProfile(), d);
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 // ---------------------------------------------------------------- the supports command

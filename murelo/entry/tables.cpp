@@ -43,7 +43,7 @@ std::string GenerationCaption() {
 // The wall stem's linear thickness variation between two nodes, checked by the profile's range.
 DialogTemplate LinearVariationDialog() {
   LinearDialog = true;
-  return entry::RangeDialog(
+  return entry::OnProfile(
       EntryProfile(), SmallForm(GenerationCaption(), 308, " WALL STEM Thickness [m]:",
                                 {{304, 241, " Start Node No (i):", "1", true},
                                  {305, 242, " End Node No (m):", std::to_string(TableRows + 1), true},
@@ -309,13 +309,7 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
 
 const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
-    entry::Profile p;
-    p.table = &Table;
-    p.status = &GenerationValue;
-    p.fields = &FieldTexts;
-    p.caption = EntryCaption;
-    p.grid = MureloGridProfile;
-    p.drawView = DrawStructureView;
+    entry::Profile p(&Table, &GenerationValue, &FieldTexts, EntryCaption, MureloGridProfile, DrawStructureView);
     p.narrowView = 470;
     p.tableOpening = [](int rows) { SharedIntegers(4, 2) = rows; };
     p.generationCaption = GenerationCaption;

@@ -202,7 +202,7 @@ DialogTemplate GeometryDialog() {
     StartFields(dialog, 101, 5);
     PointerOnControl(dialog, kOkId);
   });
-  return entry::HalfSpaceForm(EntryProfile(), d);
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 namespace {
@@ -494,13 +494,7 @@ void SupportDataCommand(HWND owner) {
 
 const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
-    entry::Profile p;
-    p.table = &Table;
-    p.status = &DialogStatus;
-    p.fields = &FieldTexts;
-    p.caption = EntryCaption;
-    p.grid = PalvoreGridProfile;
-    p.drawView = DrawStructureView;
+    entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, PalvoreGridProfile, DrawStructureView);
     p.generationHeading = [](const std::string&) {
       return Table.rowKind == "NODE" ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:";
     };

@@ -500,7 +500,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     StartFields(dialog, 241, fields);
     PlacePointer(dialog, 30, 30);
   });
-  return entry::HalfSpaceForm(EntryProfile(), d);
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 namespace {
@@ -560,13 +560,7 @@ std::string TableOrGeometry(const char* geometry) { return Table.rowKind.empty()
 
 const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
-    entry::Profile p;
-    p.table = &Table;
-    p.status = &DialogStatus;
-    p.fields = &FieldTexts;
-    p.caption = EntryCaption;
-    p.grid = TrabixGridProfile;
-    p.drawView = DrawStructureView;
+    entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, TrabixGridProfile, DrawStructureView);
     p.viewHeight = 0.718;
     p.generationHeading = [](const std::string&) { return TableOrGeometry(" GEOMETRY DATA GENERATION:"); };
     p.generationColours = false;
