@@ -153,6 +153,13 @@ void OpenTableView(const Profile& p, HWND table) {
   OpenStructureView(p, table, TableKind == 0 ? "Geom" : TableKind == 1 ? "Supp" : "Load", p.table->kind);
 }
 
+GridProfile TableGrid(const Profile& p) {
+  GridProfile grid;
+  grid.initialise = [&p](HWND table) { OpenTableView(p, table); };
+  grid.status = p.status;
+  return grid;
+}
+
 int ShowTable(const Profile& p, HWND owner, int kind, int rows, int columns) {
   ProgramGrid = p.grid();
   TableKind = kind;
@@ -260,6 +267,13 @@ void OpenNodeList(const Profile& p, HWND dialog, int x, int y, int width, int he
   SetFocus(list);
   OpenStructureView(p, dialog, "Supp", "UNYIELD");
   PointerOnControl(dialog, kContinueId);
+}
+
+INT_PTR CALLBACK NodeListDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const Profile& p = *Active;
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, p.nodeListColours, colour)) return colour;
+  return NodeListDialogMessage(dialog, msg, wParam, lParam, kNodeListId, p.acceptNodeMarks, p.nodeListOkEnd);
 }
 
 std::vector<ColourRule> NodeListColours(int first, int last) {

@@ -88,6 +88,11 @@ struct Profile {
   std::function<void(const std::vector<std::string>& texts)> storeHalfSpace;
   std::vector<ColourRule> halfSpaceColours;
 
+  // The unyielding node list's colours, where its marks go and its end after Ok.
+  std::vector<ColourRule> nodeListColours;
+  void (*acceptNodeMarks)(const std::vector<int>& marks) = nullptr;
+  INT_PTR nodeListOkEnd = 1;
+
   // The support type dialog: its check boxes and options in the order of the program's support
   // flags, its Ok, the warning of a choice that leaves the structure unsupported ("" none), where
   // an accepted choice goes (edit: through kEnterSupportDataId), and its colours.
@@ -142,6 +147,8 @@ void CloseStructureView();
 int ShowTable(const Profile& p, HWND owner, int kind, int rows, int columns);
 // The grid's initialise hook: the view of TableKind beside the table.
 void OpenTableView(const Profile& p, HWND table);
+// A data grid's profile with that view and the profile's status; the program adds the rest.
+GridProfile TableGrid(const Profile& p);
 
 // GENERATE on value column `column` of the open table: the range dialog; its procedure.
 DialogTemplate GenerationDialog(const Profile& p, int column);
@@ -170,6 +177,9 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
 constexpr int kNodeListId = 77777777;
 void OpenNodeList(const Profile& p, HWND dialog, int x, int y, int width, int height, DWORD style, int nodes,
                   const std::vector<int>& marks, const std::function<void(HWND list)>& arrange = {});
+// The procedure of a node list dialog on the profile (OnProfile): its colours, REMOVE ALL CHECKS,
+// Ok and Cancel (win/checklist.h).
+INT_PTR CALLBACK NodeListDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // Its colours: the static texts first..last white on teal, every other black on green, the list
 // blue on the tool-tip background.
 std::vector<ColourRule> NodeListColours(int first, int last);

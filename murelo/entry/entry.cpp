@@ -388,15 +388,7 @@ DialogTemplate UnyieldingSupportsDialog() {
       }
     });
   });
-  return d;
-}
-
-
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  static const std::vector<ColourRule> colours = entry::NodeListColours(301, 302);
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, colours, colour)) return colour;
-  return NodeListDialogMessage(dialog, msg, wParam, lParam, entry::kNodeListId, AcceptUnyieldingMarks, 0);
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 // ---------------------------------------------------------------- spring and Winkler tables
@@ -468,7 +460,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
 void SupportTablesDialog(HWND owner) {
   if (PlateEdited()) {
     if (SupportFlagIsYes(1)) {
-      ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
+      ShowModalDialog(UnyieldingSupportsDialog(), owner, entry::NodeListDialogProc);
       entry::CloseStructureView();
     }
     if (SupportFlagIsYes(2)) SupportTableDialog(owner, "ELASTIC");
@@ -509,6 +501,9 @@ void AddSupportTypes(entry::Profile& p) {
     MapSupportTypeFlags(states, 2, plate);
   };
   p.supportTypeColours = entry::kSupportTypesOnRed;
+  p.nodeListColours = entry::NodeListColours(301, 302);
+  p.acceptNodeMarks = AcceptUnyieldingMarks;
+  p.nodeListOkEnd = 0;
 }
 
 }  // namespace murelo

@@ -89,8 +89,8 @@ DialogTemplate SupportTypeDialog();
 using entry::SupportTypeDialogProc;
 // The tables and dialogs of the ticked support types of CurrentSubstructure, in their order.
 void SupportTablesDialog(HWND owner);
+// The unyielding node list, shown with entry::NodeListDialogProc.
 DialogTemplate UnyieldingSupportsDialog();
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The "ELASTIC" or "WINKLER" table of CurrentSubstructure; Ok stores the cells into the work
 // tables.
 int SupportTableDialog(HWND owner, const std::string& kind);

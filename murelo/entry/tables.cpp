@@ -173,16 +173,13 @@ void TableHeadingsOf(DialogTemplate& d) {
 }  // namespace
 
 GridProfile MureloGridProfile() {
-  GridProfile p;
+  GridProfile p = entry::TableGrid(EntryProfile());
   p.layout = [] { entry::TableWidths(Table, 33, 98); };
-
   p.headings = TableHeadingsOf;
   // Any character goes into a cell; Ok checks what the table needs.
   p.accepts = [](char, int) { return true; };
-  p.initialise = [](HWND table) { entry::OpenTableView(EntryProfile(), table); };
   p.command = TableCommand;
   p.accept = TableAccept;
-  p.status = &GenerationValue;
   return p;
 }
 

@@ -149,7 +149,7 @@ void TableHeadings(DialogTemplate& d) {
 std::string EntryCaption() { return "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec; }
 
 GridProfile PalvoreGridProfile() {
-  GridProfile p;
+  GridProfile p = entry::TableGrid(EntryProfile());
   p.layout = [] {
     entry::TableWidths(Table, IsSheetPile() ? 60 : 33, IsSheetPile() ? 70 : 69);
     // The Winkler rows are the embedded elements.
@@ -161,10 +161,8 @@ GridProfile PalvoreGridProfile() {
     if (ch == '+' || ch == 'E' || ch == 'e') return true;
     return ch == '-' && TableKind != 1;
   };
-  p.initialise = [](HWND table) { entry::OpenTableView(EntryProfile(), table); };
   p.command = TableCommand;
   p.accept = TableAccept;
-  p.status = &DialogStatus;
   return p;
 }
 
@@ -381,15 +379,7 @@ DialogTemplate UnyieldingSupportsDialog() {
     entry::OpenNodeList(EntryProfile(), dialog, 40, 40, 120, listHeight,
                         WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, nodes, marks);
   });
-  return d;
-}
-
-
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  static const std::vector<ColourRule> colours = entry::NodeListColours(120, 121);
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, colours, colour)) return colour;
-  return NodeListDialogMessage(dialog, msg, wParam, lParam, entry::kNodeListId, AcceptUnyieldingMarks, 1);
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 // ---------------------------------------------------------------- spring and Winkler tables
@@ -468,7 +458,7 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
 
 void EditSupportData(HWND owner) {
   if (SupportFlag(2)) {
-    ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
+    ShowModalDialog(UnyieldingSupportsDialog(), owner, entry::NodeListDialogProc);
     entry::CloseStructureView();
   }
   if (SupportFlag(3)) SupportTableDialog(owner, "ELASTIC");
@@ -519,6 +509,8 @@ const entry::Profile& EntryProfile() {
       for (size_t i = 0; i < on.size(); ++i) Supports.flags[kTopEdgeFixedSlot + i] = on[i] ? "Y" : "N";
     };
     p.supportTypeColours = entry::kSupportTypesOnRed;
+    p.nodeListColours = entry::NodeListColours(120, 121);
+    p.acceptNodeMarks = AcceptUnyieldingMarks;
     return p;
   }();
   return profile;

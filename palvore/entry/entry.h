@@ -41,8 +41,8 @@ int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
 using entry::SupportTypeDialogProc;
 void EditSupportData(HWND owner);
+// The unyielding node list, shown with entry::NodeListDialogProc.
 DialogTemplate UnyieldingSupportsDialog();
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The "ELASTIC" or "WINKLER" table over owner; Ok stores the cells into Supports.
 int SupportTableDialog(HWND owner, const std::string& kind);
 // The half-space dialog; show it with entry::HalfSpaceDialogProc. UNIFORM and GENERATE of the

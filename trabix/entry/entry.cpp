@@ -150,7 +150,7 @@ void TableHeadings(DialogTemplate& d) {
 std::string EntryCaption() { return "   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec; }
 
 GridProfile TrabixGridProfile() {
-  GridProfile p;
+  GridProfile p = entry::TableGrid(EntryProfile());
   p.layout = [] { entry::TableWidths(Table, IsStrip() ? 60 : 33, IsStrip() ? 70 : 69); };
   p.headings = TableHeadings;
   p.accepts = [](char ch, int column) {
@@ -162,10 +162,8 @@ GridProfile TrabixGridProfile() {
   };
   p.prepareLocks = [] { Locks = TableLockFlags(Table.kind); };
   p.locked = [](int row, int column) { return CellIsLocked(Locks, row, column, TableRows); };
-  p.initialise = [](HWND table) { entry::OpenTableView(EntryProfile(), table); };
   p.command = TableCommand;
   p.accept = TableAccept;
-  p.status = &DialogStatus;
   return p;
 }
 

@@ -243,7 +243,7 @@ TEST_F(PalvoreEntry, UnyieldingNodesFromTheListAndBack) {
                                     wintest::Click(u, 9876);
                                   })},
                       [&] {
-                        ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc);
+                        ShowModalDialog(UnyieldingSupportsDialog(), nullptr, entry::NodeListDialogProc);
                         GfxWindowEx(0, kGfxClose);
                         SaveSupportFile(JobSpec);
                       })
