@@ -21,6 +21,7 @@ namespace {
 // The profile of the dialog on screen: a dialog procedure has no other way to it. Set by the
 // routine that builds the dialog.
 const Profile* Active = nullptr;
+bool DetailsWanted = false;  // the geometry dialog ended through Ok, its details box ticked
 bool EditWanted = false;  // the support type dialog ended through ENTER / EDIT
 bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
 
@@ -108,7 +109,9 @@ void TableWidths(const TableTexts& table, int geometryLabel, int geometryCell) {
   }
 }
 
-std::string ItemWarning(int item) { return "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA."; }
+std::string ItemWarning(int item) {
+  return "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA.";
+}
 
 std::string RangeWarning() { return "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         "; }
 
@@ -206,8 +209,9 @@ DialogTemplate UniformDialog(const Profile& p, int column) {
   Active = &p;
   if (p.uniformOpening) p.uniformOpening(column);
   const TableTexts& t = *p.table;
+  const std::string label = t.labels[column] + p.uniformLabelEnd;
   return SmallForm(p.uniformCaption ? p.uniformCaption() : p.caption(), 230, p.uniformHeading ? p.uniformHeading() : "",
-                   {{p.uniformLabelId, kUniformField, t.labels[column] + p.uniformLabelEnd, CellOf(column + 1, 1), false}});
+                   {{p.uniformLabelId, kUniformField, label, CellOf(column + 1, 1), false}});
 }
 
 INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -281,6 +285,53 @@ std::vector<ColourRule> NodeListColours(int first, int last) {
           {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
           {WM_CTLCOLORLISTBOX, kNodeListId, kNodeListId, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)}};
 }
+
+// ---------------------------------------------------------------- geometry
+
+DialogTemplate OnGeometry(const Profile& p, const DialogTemplate& form) {
+  Active = &p;
+  DetailsWanted = false;
+  return form;
+}
+
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const Profile& p = *Active;
+  INT_PTR colour;
+  if (DialogColours(dialog, msg, wParam, lParam, p.geometryColours, colour)) return colour;
+  if (msg == WM_DESTROY) {
+    for (const auto& range : p.geometryRestored) RestoreControls(dialog, range.first, range.second);
+    return FALSE;
+  }
+  if (msg != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wParam);
+  if (id == p.geometryOk) {
+    constexpr int kFirstGeometryField = 101;
+    std::vector<std::string> texts = TrimmedFields(dialog, kFirstGeometryField, p.geometryFields());
+    int focus = 0;
+    const std::string warning = p.geometryWarning(dialog, texts, focus);
+    if (!warning.empty()) {
+      WarnBox(dialog, warning);
+      if (focus != 0) SetFocus(GetDlgItem(dialog, focus));
+      return TRUE;
+    }
+    if (!p.saveGeometry(dialog, texts)) {
+      WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
+      return TRUE;
+    }
+    DetailsWanted = IsDlgButtonChecked(dialog, kDetailsBoxId) == BST_CHECKED;
+    EndDialog(dialog, p.geometryOkEnd);
+    return TRUE;
+  }
+  if (id == kCancelId) {
+    DetailsWanted = false;
+    if (p.geometryCancelled) p.geometryCancelled();
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+bool GeometryDetailsWanted() { return DetailsWanted; }
 
 // ---------------------------------------------------------------- support types
 

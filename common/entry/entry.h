@@ -88,6 +88,19 @@ struct Profile {
   std::function<void(const std::vector<std::string>& texts)> storeHalfSpace;
   std::vector<ColourRule> halfSpaceColours;
 
+  // The geometry dialog: its fields from 101 (how many), its Ok and Ok's end value, the warning of
+  // wrong texts ("" none; it may tidy them; `focus` the field to focus, 0 none), the file written
+  // (false: it cannot be), what Cancel clears, the fields and boxes restored when it closes, its
+  // colours.
+  std::function<int()> geometryFields;
+  int geometryOk = 0;
+  INT_PTR geometryOkEnd = 1;
+  std::function<std::string(HWND dialog, std::vector<std::string>& texts, int& focus)> geometryWarning;
+  std::function<bool(HWND dialog, const std::vector<std::string>& texts)> saveGeometry;
+  std::function<void()> geometryCancelled;
+  std::vector<std::pair<int, int>> geometryRestored;
+  std::vector<ColourRule> geometryColours;
+
   // The unyielding node list's colours, where its marks go and its end after Ok.
   std::vector<ColourRule> nodeListColours;
   void (*acceptNodeMarks)(const std::vector<int>& marks) = nullptr;
@@ -183,6 +196,14 @@ INT_PTR CALLBACK NodeListDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 // Its colours: the static texts first..last white on teal, every other black on green, the list
 // blue on the tool-tip background.
 std::vector<ColourRule> NodeListColours(int first, int last);
+
+// The geometry dialog's procedure (OnGeometry): Ok warns of wrong texts or of a file that cannot be
+// written, else ends the dialog; Cancel (2) ends it with 0.
+constexpr int kDetailsBoxId = 131;  // its " &ENTER / EDIT GEOMETRY DATA " box
+DialogTemplate OnGeometry(const Profile& p, const DialogTemplate& form);
+INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// Whether the last geometry dialog ended through Ok with its details box ticked.
+bool GeometryDetailsWanted();
 
 // The support type dialog's procedure for a template the program built: Ok and ENTER / EDIT
 // check and store the choice and end it with 1, Cancel (2) with 0.

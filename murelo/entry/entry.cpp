@@ -25,7 +25,6 @@ bool GeometrySaved = false;
 
 namespace {
 
-bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
 HWND DataOwner = nullptr;    // the window the data command runs over
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -127,10 +126,9 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
     HWND owner = DataOwner ? DataOwner : GetParent(dialog);
     ShowWindow(dialog, SW_HIDE);
     if (id == 198) {
-      DetailsWanted = false;
       if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) == 1) {
         GeometrySaved = true;
-        if (DetailsWanted) GeometryDetailsDialog(owner);
+        if (entry::GeometryDetailsWanted()) GeometryDetailsDialog(owner);
         entry::CloseStructureView();
       }
       EmptyWorkTables();
@@ -199,7 +197,7 @@ DialogTemplate GeometryDialog() {
     FocusField(GetDlgItem(dialog, 101));
     PlacePointer(dialog, 80, buttons + 7);
   });
-  return d;
+  return entry::OnGeometry(EntryProfile(), d);
 }
 
 namespace {
@@ -211,39 +209,6 @@ const std::vector<ColourRule> kGeometryColours = WithFieldColours(
                {WM_CTLCOLORSTATIC, 130, 140, RGB(255, 255, 255), RGB(0, 128, 128)},
                {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
 }  // namespace
-
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 101, 105);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 1) {
-    const int n = PlateEdited() ? 5 : 4;
-    std::vector<std::string> texts = TrimmedFields(dialog, 101, n);
-    if (int item = GeometryDialogItem(texts)) {
-      WarnBox(dialog, ItemWarning(item));
-      return TRUE;
-    }
-    if (!SaveGeometryDialogData(JobSpec, texts)) {
-      WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
-      return TRUE;
-    }
-    DetailsWanted = Checked(dialog, 131);
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == kCancelId) {
-    DetailsWanted = false;
-    EmptyWorkTables();
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 int GeometryDetailsDialog(HWND owner) {
   ReadGeometryFile(JobSpec);
@@ -481,7 +446,17 @@ void SupportDataCommand(HWND owner) {
   SaveSupportFile(JobSpec);
 }
 
-void AddSupportTypes(entry::Profile& p) {
+void AddDialogs(entry::Profile& p) {
+  p.geometryFields = [] { return PlateEdited() ? 5 : 4; };
+  p.geometryOk = IDOK;
+  p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) {
+    const int item = GeometryDialogItem(texts);
+    return item != 0 ? ItemWarning(item) : std::string();
+  };
+  p.saveGeometry = [](HWND, const std::vector<std::string>& texts) { return SaveGeometryDialogData(JobSpec, texts); };
+  p.geometryCancelled = EmptyWorkTables;
+  p.geometryRestored = {{101, 105}};
+  p.geometryColours = kGeometryColours;
   p.supportTypeIds = [] { return PlateEdited() ? kPlateTypeIds : std::vector<int>{kStemRestraintsId}; };
   p.supportTypeOk = IDOK;
   // The stem's restraints are its only support type: nothing to warn of.

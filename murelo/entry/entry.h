@@ -40,8 +40,8 @@ extern std::function<bool(HWND table)> LoadTableAccept;
 
 // Murelo's profile of the shared data entry, and of the data grid.
 const entry::Profile& EntryProfile();
-// The support type dialog's part of the profile.
-void AddSupportTypes(entry::Profile& p);
+// The geometry and support type dialogs' part of the profile.
+void AddDialogs(entry::Profile& p);
 GridProfile MureloGridProfile();
 // A table window over owner: TableKind kind (0 geometry, 1 supports, 2 loads), rows and value
 // columns, Table and CellTexts prepared; its structure view ("Geom", "Supp", "Load") beside the
@@ -79,7 +79,7 @@ extern std::function<void(HWND owner)> GraphAction;
 DialogTemplate GeometryDialog();
 // Ends with 1 after an accepted Ok (the file written, the table shown when the box was ticked),
 // 0 on Cancel.
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::GeometryDialogProc;
 // Whether the last accepted geometry dialog wrote its file.
 extern bool GeometrySaved;
 // The element table of the edited substructure; Ok writes <job>.geo.

@@ -349,7 +349,7 @@ const entry::Profile& EntryProfile() {
       SupportFlags[kHalfSpaceYieldSlot] = texts[3];
     };
     p.halfSpaceColours = kHalfSpaceColours;
-    AddSupportTypes(p);
+    AddDialogs(p);
     return p;
   }();
   return profile;

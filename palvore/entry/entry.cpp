@@ -31,7 +31,6 @@ TableTexts Table;
 
 namespace {
 
-bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -215,39 +214,6 @@ const std::vector<ColourRule> kGeometryColours = WithFieldColours(
                {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
 }  // namespace
 
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 101, 105);
-    RestoreControls(dialog, 129, 131);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == kOkId) {
-    std::vector<std::string> texts = TrimmedFields(dialog, 101, 5);
-    const std::string warning = GeometryDialogWarning(texts);
-    if (!warning.empty()) {
-      WarnBox(dialog, warning);
-      return TRUE;
-    }
-    if (!SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 130))) {
-      WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
-      return TRUE;
-    }
-    DetailsWanted = Checked(dialog, 131);
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == kCancelId) {
-    DetailsWanted = false;
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
 int GeometryDetailsDialog(HWND owner) {
   ReadGeometryFile();
   const bool sheet = IsSheetPile();
@@ -267,9 +233,8 @@ int GeometryDetailsDialog(HWND owner) {
 
 bool GeometryCommand(HWND owner) {
   if (JobSpec.empty()) return false;
-  DetailsWanted = false;
   if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) != 1) return false;
-  if (DetailsWanted) GeometryDetailsDialog(owner);
+  if (entry::GeometryDetailsWanted()) GeometryDetailsDialog(owner);
   return true;
 }
 
@@ -444,7 +409,7 @@ DialogTemplate HalfSpaceDialog() {
     StartFields(dialog, 241, 3);
     PointerOnControl(dialog, kOkId);
   });
-  return d;
+  return entry::OnGeometry(EntryProfile(), d);
 }
 
 namespace {
@@ -501,6 +466,14 @@ const entry::Profile& EntryProfile() {
       for (int i = 1; i <= 3; ++i) Supports.flags[kHalfSpaceModulusSlot + i - 1] = texts[i];
     };
     p.halfSpaceColours = kHalfSpaceColours;
+    p.geometryFields = [] { return 5; };
+    p.geometryOk = kOkId;
+    p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) { return GeometryDialogWarning(texts); };
+    p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
+      return SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 130));
+    };
+    p.geometryRestored = {{101, 105}, {129, 131}};
+    p.geometryColours = kGeometryColours;
     p.supportTypeIds = [] { return kSupportIds; };
     p.supportTypeOk = kContinueId;
     p.supportTypeWarning = [](const std::vector<bool>& on) { return SupportTypeWarning(on[1], on[2], on[3], on[4]); };

@@ -35,7 +35,7 @@ void SupportDataCommand(HWND owner);
 // The parts, for the tests and the job check's corrections.
 DialogTemplate GeometryDialog();
 // Ends with 1 after an accepted Ok (the file written), 0 on Cancel.
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::GeometryDialogProc;
 // The element table of Geometry; Ok writes <job>.geo. Returns the table's end value.
 int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();

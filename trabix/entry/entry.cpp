@@ -32,8 +32,7 @@ TableTexts Table;
 namespace {
 
 std::array<int, 5> Locks{};
-int GeometryBox = 0;                     // check box 131 of the geometry dialog at OK
-bool GeometrySaved = false;
+bool GeometrySaved = false;  // the geometry dialog's Ok wrote the file
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -215,7 +214,7 @@ DialogTemplate GeometryDialog() {
     StartFields(dialog, 101, 5);
     PlacePointer(dialog, 170, 138);
   });
-  return d;
+  return entry::OnGeometry(EntryProfile(), d);
 }
 
 namespace {
@@ -229,39 +228,6 @@ const std::vector<ColourRule> kGeometryColours = WithFieldColours(
                {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
                {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)}});
 }  // namespace
-
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 101, 105);
-    RestoreControls(dialog, 131, 135);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == kOkId) {
-    std::vector<std::string> texts = TrimmedFields(dialog, 101, 5);
-    bool strip = Checked(dialog, 132);
-    int item = GeometryItemProblem(texts, strip);
-    if (item != 0) {
-      WarnBox(dialog, entry::ItemWarning(item));
-      SetFocus(GetDlgItem(dialog, 100 + item));
-      return TRUE;
-    }
-    GeometrySaved = SaveGeometryDialogData(JobSpec, texts, strip, Checked(dialog, 134));
-    GeometryBox = Checked(dialog, 131) ? 1 : 0;
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  if (id == kCancelId) {
-    GeometrySaved = false;
-    GeometryBox = 0;
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 int GeometryDetailsDialog(HWND owner) {
   LoadGeometry();
@@ -281,9 +247,8 @@ int GeometryDetailsDialog(HWND owner) {
 void GeometryCommand(HWND owner) {
   if (JobSpec.empty()) return;
   GeometrySaved = false;
-  GeometryBox = 0;
   ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc);
-  if (GeometrySaved && GeometryBox == 1) GeometryDetailsDialog(owner);
+  if (GeometrySaved && entry::GeometryDetailsWanted()) GeometryDetailsDialog(owner);
 }
 
 DialogTemplate NodeFunctionDialog(bool yield) {
@@ -582,6 +547,22 @@ const entry::Profile& EntryProfile() {
       for (size_t i = 1; i < texts.size(); ++i) SupportFlags[kHalfSpaceDataSlot + i - 1] = texts[i];
     };
     p.halfSpaceColours = kHalfSpaceColours;
+    p.geometryFields = [] { return 5; };
+    p.geometryOk = kOkId;
+    p.geometryOkEnd = 0;
+    p.geometryWarning = [](HWND dialog, const std::vector<std::string>& texts, int& focus) {
+      const int item = GeometryItemProblem(texts, Checked(dialog, 132));
+      focus = item != 0 ? 100 + item : 0;
+      return item != 0 ? entry::ItemWarning(item) : std::string();
+    };
+    // A file that cannot be written leaves the details table out.
+    p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
+      GeometrySaved = SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 132), Checked(dialog, 134));
+      return true;
+    };
+    p.geometryCancelled = [] { GeometrySaved = false; };
+    p.geometryRestored = {{101, 105}, {131, 135}};
+    p.geometryColours = kGeometryColours;
     p.supportTypeIds = [] { return kSupportIds; };
     p.supportTypeOk = kContinueId;
     // Some support of the structure itself: unyielding or elastic nodes, or a soil.

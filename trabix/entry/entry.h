@@ -41,7 +41,7 @@ void LoadEntryWindow(HWND owner, int kind);
 
 // The parts, for the tests.
 DialogTemplate GeometryDialog();
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::GeometryDialogProc;
 // The element table of the geometry in GeometryValues, StructureFlags and ElementTable; OK
 // writes <job>.geo. Returns the table's end value.
 int GeometryDetailsDialog(HWND owner);
