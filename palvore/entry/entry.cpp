@@ -199,7 +199,7 @@ DialogTemplate GeometryDialog() {
     StartFields(dialog, 101, 5);
     PointerOnControl(dialog, kOkId);
   });
-  return entry::OnProfile(EntryProfile(), d);
+  return entry::OnGeometry(EntryProfile(), d);
 }
 
 namespace {
@@ -409,7 +409,7 @@ DialogTemplate HalfSpaceDialog() {
     StartFields(dialog, 241, 3);
     PointerOnControl(dialog, kOkId);
   });
-  return entry::OnGeometry(EntryProfile(), d);
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 namespace {
