@@ -109,6 +109,13 @@ void TableWidths(const TableTexts& table, int geometryLabel, int geometryCell) {
   }
 }
 
+std::vector<ColourRule> GeometryColours(int unitsLast, const std::vector<ColourRule>& own) {
+  std::vector<ColourRule> rules = {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
+                                   {WM_CTLCOLORSTATIC, 121, unitsLast, RGB(0, 255, 0), RGB(128, 128, 128)}};
+  rules.insert(rules.end(), own.begin(), own.end());
+  return WithFieldColours(101, 105, rules);
+}
+
 std::string ItemWarning(int item) {
   return "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA.";
 }

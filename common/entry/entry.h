@@ -127,6 +127,11 @@ extern const std::vector<ColourRule> kUniformOnDarkRed;
 // teal, every other static text yellow on red.
 extern const std::vector<ColourRule> kSupportTypesOnRed;
 
+// The colours of a geometry dialog: the focused field black on white, the others blue on light
+// yellow; item labels (111..119) blue on cyan, units (121..unitsLast) green on grey; then the
+// program's own rules.
+std::vector<ColourRule> GeometryColours(int unitsLast, const std::vector<ColourRule>& own);
+
 // A Winkler table's heads over an element's ends (in one row of heads under a group head) and
 // the value labels of its moduli and yield stresses.
 extern const std::array<std::string, 5> kWinklerHeads, kWinklerUnits, kWinklerLabels;

@@ -201,13 +201,10 @@ DialogTemplate GeometryDialog() {
 }
 
 namespace {
-// The focused field black on white, the others blue on light yellow; item labels blue on cyan,
-// units green on grey, the box white on teal, the heading and the rule black on green.
-const std::vector<ColourRule> kGeometryColours = WithFieldColours(
-    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 121, 129, RGB(0, 255, 0), RGB(128, 128, 128)},
-               {WM_CTLCOLORSTATIC, 130, 140, RGB(255, 255, 255), RGB(0, 128, 128)},
-               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
+// The box white on teal, the heading and the rule black on green.
+const std::vector<ColourRule> kGeometryColours =
+    entry::GeometryColours(129, {{WM_CTLCOLORSTATIC, 130, 140, RGB(255, 255, 255), RGB(0, 128, 128)},
+                                 {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
 }  // namespace
 
 int GeometryDetailsDialog(HWND owner) {

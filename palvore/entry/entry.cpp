@@ -203,15 +203,12 @@ DialogTemplate GeometryDialog() {
 }
 
 namespace {
-// The focused field black on white, the others blue on light yellow; item labels blue on cyan,
-// units green on grey, the kind options white on teal, the table box white on olive, the heading
-// and the rule black on green.
-const std::vector<ColourRule> kGeometryColours = WithFieldColours(
-    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 121, 128, RGB(0, 255, 0), RGB(128, 128, 128)},
-               {WM_CTLCOLORSTATIC, 129, 130, RGB(255, 255, 255), RGB(0, 128, 128)},
-               {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
-               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
+// The kind options white on teal, the table box white on olive, the heading and the rule black on
+// green.
+const std::vector<ColourRule> kGeometryColours =
+    entry::GeometryColours(128, {{WM_CTLCOLORSTATIC, 129, 130, RGB(255, 255, 255), RGB(0, 128, 128)},
+                                 {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
+                                 {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
 }  // namespace
 
 int GeometryDetailsDialog(HWND owner) {

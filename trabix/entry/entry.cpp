@@ -218,15 +218,12 @@ DialogTemplate GeometryDialog() {
 }
 
 namespace {
-// The focused box black on white, the others blue on light yellow; item labels blue on cyan, units
-// green on grey, the heading black on green, the table box white on olive, BEAM and STRIP white on
-// teal. The HALF / ENTIRE options and the frame keep the system's colours.
-const std::vector<ColourRule> kGeometryColours = WithFieldColours(
-    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 121, 129, RGB(0, 255, 0), RGB(128, 128, 128)},
-               {WM_CTLCOLORSTATIC, 120, 120, RGB(0, 0, 0), RGB(0, 255, 150)},
-               {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
-               {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)}});
+// The heading black on green, the table box white on olive, BEAM and STRIP white on teal. The
+// HALF / ENTIRE options and the frame keep the system's colours.
+const std::vector<ColourRule> kGeometryColours =
+    entry::GeometryColours(129, {{WM_CTLCOLORSTATIC, 120, 120, RGB(0, 0, 0), RGB(0, 255, 150)},
+                                 {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
+                                 {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)}});
 }  // namespace
 
 int GeometryDetailsDialog(HWND owner) {
