@@ -62,10 +62,11 @@ bool UniformValid(HWND dialog) {
   return true;
 }
 
-// Ok (okId) ends the dialog with 1 when `accepted` (which has warned otherwise); Cancel (2) with 0.
-INT_PTR OkOrCancel(HWND dialog, int id, int okId, const std::function<bool()>& accepted) {
+// Ok (okId) ends the dialog with okEnd when `accepted` (which has warned otherwise); Cancel (2)
+// with 0.
+INT_PTR OkOrCancel(HWND dialog, int id, int okId, const std::function<bool()>& accepted, INT_PTR okEnd = 1) {
   if (id == okId) {
-    if (accepted()) EndDialog(dialog, 1);
+    if (accepted()) EndDialog(dialog, okEnd);
     return TRUE;
   }
   if (id == kCancelId) {
@@ -311,31 +312,27 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   }
   if (msg != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
-  if (id == p.geometryOk) {
-    constexpr int kFirstGeometryField = 101;
-    std::vector<std::string> texts = TrimmedFields(dialog, kFirstGeometryField, p.geometryFields());
-    int focus = 0;
-    const std::string warning = p.geometryWarning(dialog, texts, focus);
-    if (!warning.empty()) {
-      WarnBox(dialog, warning);
-      if (focus != 0) SetFocus(GetDlgItem(dialog, focus));
-      return TRUE;
-    }
-    if (!p.saveGeometry(dialog, texts)) {
-      WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
-      return TRUE;
-    }
-    DetailsWanted = IsDlgButtonChecked(dialog, kDetailsBoxId) == BST_CHECKED;
-    EndDialog(dialog, p.geometryOkEnd);
-    return TRUE;
-  }
-  if (id == kCancelId) {
-    DetailsWanted = false;
-    if (p.geometryCancelled) p.geometryCancelled();
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+  if (id == kCancelId && p.geometryCancelled) p.geometryCancelled();
+  return OkOrCancel(
+      dialog, id, p.geometryOk,
+      [&] {
+        constexpr int kFirstGeometryField = 101;
+        std::vector<std::string> texts = TrimmedFields(dialog, kFirstGeometryField, p.geometryFields());
+        int focus = 0;
+        const std::string warning = p.geometryWarning(dialog, texts, focus);
+        if (!warning.empty()) {
+          WarnBox(dialog, warning);
+          if (focus != 0) SetFocus(GetDlgItem(dialog, focus));
+          return false;
+        }
+        if (!p.saveGeometry(dialog, texts)) {
+          WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
+          return false;
+        }
+        DetailsWanted = IsDlgButtonChecked(dialog, kDetailsBoxId) == BST_CHECKED;
+        return true;
+      },
+      p.geometryOkEnd);
 }
 
 bool GeometryDetailsWanted() { return DetailsWanted; }
