@@ -96,6 +96,24 @@ const std::array<std::string, 5> kWinklerUnits = {"Nodes i-j", "", "", "", ""};
 const std::array<std::string, 5> kWinklerLabels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=",
                                                    " YIELD STRESS in [kPa]=", " YIELD STRESS in [kPa]="};
 
+void ElasticTexts(TableTexts& t, const std::string& head, const std::string& k, const std::string& kUnit,
+                  const std::string& krUnit) {
+  t.title = "LINEAR ELASTIC SUPPORTS DATA:";
+  t.rowKind = "NODE";
+  t.groupHead = "Elastic Constants";
+  t.heads = {head, k + "[" + kUnit + "]", "kr[" + krUnit + "]", "", ""};
+  t.units = {"i", "", "", "", ""};
+  t.labels = {"", " Elastic CONSTANT " + k + "[" + kUnit + "]=", " Elastic CONSTANT kr[" + krUnit + "]=", "", ""};
+}
+
+void WinklerTexts(TableTexts& t, const std::string& groupHead) {
+  t.title = "WINKLER SOIL DATA:";
+  t.groupHead = groupHead;
+  t.heads = kWinklerHeads;
+  t.units = kWinklerUnits;
+  t.labels = kWinklerLabels;
+}
+
 void TableWidths(const TableTexts& table, int geometryLabel, int geometryCell) {
   RowLabelOffset = 0;
   if (TableKind == 0) {

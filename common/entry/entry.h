@@ -136,6 +136,12 @@ std::vector<ColourRule> GeometryColours(int unitsLast, const std::vector<ColourR
 // the value labels of its moduli and yield stresses.
 extern const std::array<std::string, 5> kWinklerHeads, kWinklerUnits, kWinklerLabels;
 
+// The texts of the spring table of Trabix and Palvore (rows of nodes, `head` over them; the
+// constants `k` and "kr" in their units) and of their Winkler table.
+void ElasticTexts(TableTexts& t, const std::string& head, const std::string& k, const std::string& kUnit,
+                  const std::string& krUnit);
+void WinklerTexts(TableTexts& t, const std::string& groupHead);
+
 // The widths of the table on screen, its row labels and its cells: the geometry table's as given,
 // the support and load tables' the same in every program; the row labels not offset.
 void TableWidths(const TableTexts& table, int geometryLabel, int geometryCell);

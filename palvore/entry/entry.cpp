@@ -352,19 +352,9 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   Table.kind = kind;
   const int n = ElementCount(), above = ElementsAboveSoil();
   if (kind == "ELASTIC") {
-    Table.title = "LINEAR ELASTIC SUPPORTS DATA:";
-    Table.rowKind = "NODE";
-    Table.groupHead = "Elastic Constants";
-    Table.heads = {"Node", sheet ? "kh[kN/m/m]" : "kh[kN/m]", sheet ? "kr[kN*m/rad/m]" : "kr[kN*m/rad]", "", ""};
-    Table.units = {"i", "", "", "", ""};
-    Table.labels = {"", sheet ? " Elastic CONSTANT kh[kN/m/m]=" : " Elastic CONSTANT kh[kN/m]=",
-                    sheet ? " Elastic CONSTANT kr[kN*m/rad/m]=" : " Elastic CONSTANT kr[kN*m/rad]=", "", ""};
+    entry::ElasticTexts(Table, "Node", "kh", sheet ? "kN/m/m" : "kN/m", sheet ? "kN*m/rad/m" : "kN*m/rad");
   } else {
-    Table.title = "WINKLER SOIL DATA:";
-    Table.groupHead = "Subgr. Mod. k[kPa/m]        Yield Stress [kPa]";
-    Table.heads = entry::kWinklerHeads;
-    Table.units = entry::kWinklerUnits;
-    Table.labels = entry::kWinklerLabels;
+    entry::WinklerTexts(Table, "Subgr. Mod. k[kPa/m]        Yield Stress [kPa]");
   }
   FillSupportCells(kind);
   const int rows = kind == "ELASTIC" ? n + 1 : n - above;

@@ -395,19 +395,10 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   Table.firstButton = "&SET SAME ELASTIC CONSTANTS AT ALL NODES";
   int n = ElementCount();
   if (kind == "ELASTIC") {
-    Table.title = "LINEAR ELASTIC SUPPORTS DATA:";
-    Table.groupHead = "Elastic Constants";
-    Table.heads = {strip ? "Nodal Line" : "Node", strip ? "kv[kN/m^2]" : "kv[kN/m]",
-                   strip ? "kr[kN*m/rad/m]" : "kr[kN*m/rad]", "", ""};
-    Table.units = {"i", "", "", "", ""};
-    Table.labels = {"", strip ? " Elastic CONSTANT kv[kN/m^2]=" : " Elastic CONSTANT kv[kN/m]=",
-                    strip ? " Elastic CONSTANT kr[kN*m/rad/m]=" : " Elastic CONSTANT kr[kN*m/rad]=", "", ""};
+    entry::ElasticTexts(Table, strip ? "Nodal Line" : "Node", "kv", strip ? "kN/m^2" : "kN/m",
+                        strip ? "kN*m/rad/m" : "kN*m/rad");
   } else {
-    Table.title = "WINKLER SOIL DATA:";
-    Table.groupHead = "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]";
-    Table.heads = entry::kWinklerHeads;
-    Table.units = entry::kWinklerUnits;
-    Table.labels = entry::kWinklerLabels;
+    entry::WinklerTexts(Table, "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]");
   }
   FillSupportCells(kind);
   return ShowTable(owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
