@@ -14,5 +14,6 @@ constexpr int kSupportCheckSlot = 6;  // read by the support check; no file carr
 constexpr int kHalfSpaceModulusSlot = 7;
 constexpr int kHalfSpacePoissonSlot = 8;
 constexpr int kHalfSpaceYieldSlot = 10;
+constexpr int kSupportFlagSlots = 11;  // the table's size
 
 }  // namespace murelo

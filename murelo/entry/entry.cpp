@@ -14,6 +14,7 @@
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace murelo {
@@ -24,9 +25,6 @@ bool GeometrySaved = false;
 
 namespace {
 
-constexpr int kCheckList = 77777777;
-bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
-bool EditChosen = false;     // the support types ended through " &ENTER / EDIT Support DATA "
 HWND DataOwner = nullptr;    // the window the data command runs over
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -85,15 +83,15 @@ DialogTemplate SubstructureDialog(int action) {
   AddOption(d, 201, "&BASE PLATE", (260 - optionWidth) / 2, 27, optionWidth, 13,
             WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 202, "&WALL STEM", (260 - optionWidth) / 2, 40, optionWidth, 13, BS_AUTORADIOBUTTON);
-  int focus = 9876;
+  int focus = kContinueId;
   if (action == 1) centred(focus = 198, "&ENTER / EDIT Geometry and Material Properties Data", 57, 16, true);
   if (action == 2) centred(focus = 197, "&ENTER / EDIT Support General Data", 57, 16, true);
   if (action == 3) centred(focus = 196, "&ENTER / EDIT Load Data", 57, 16, true);
   if (action == 4) {
-    AddButton(d, 9876, "&OK", 85, 80, 40, 14);
-    AddButton(d, 2, "&CANCEL", 135, 80, 40, 14);
+    AddButton(d, kContinueId, "&OK", 85, 80, 40, 14);
+    AddButton(d, kCancelId, "&CANCEL", 135, 80, 40, 14);
   } else {
-    AddButton(d, 2, "&CANCEL", 105, 80, 50, 14);
+    AddButton(d, kCancelId, "&CANCEL", 105, 80, 50, 14);
   }
   OnOpen(d, [focus](HWND dialog) {
     for (int id : {201, 202}) SetFixedFont(dialog, id);
@@ -121,23 +119,21 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
   }
   if (msg != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
-  if (id == 198 || id == 197 || id == 196 || id == 9876) {
+  if (id == 198 || id == 197 || id == 196 || id == kContinueId) {
     POINT pointer{};
     GetCursorPos(&pointer);
     CurrentSubstructure = Checked(dialog, 202) ? "WALL" : "BASE PLATE";
     HWND owner = DataOwner ? DataOwner : GetParent(dialog);
     ShowWindow(dialog, SW_HIDE);
     if (id == 198) {
-      DetailsWanted = false;
       if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) == 1) {
         GeometrySaved = true;
-        if (DetailsWanted) GeometryDetailsDialog(owner);
-        CloseStructureView();
+        if (entry::GeometryDetailsWanted()) GeometryDetailsDialog(owner);
+        entry::CloseStructureView();
       }
       EmptyWorkTables();
     } else if (id == 197) {
-      EditChosen = false;
-      if (ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc) == 1 && EditChosen)
+      if (ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc) == 1 && entry::SupportDataWanted())
         SupportTablesDialog(owner);
     } else if (id == 196) {
       if (LoadTypeAction) LoadTypeAction(owner);
@@ -153,7 +149,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
     SetFocus(GetDlgItem(dialog, id));
     return TRUE;
   }
-  if (id == 2) {
+  if (id == kCancelId) {
     EndDialog(dialog, 1);
     return TRUE;
   }
@@ -190,7 +186,7 @@ DialogTemplate GeometryDialog() {
   }
   AddCheckBox(d, 131, " ENTER/EDIT &GEOMETRY DATA  ", 6, buttons - 22, 215, 13, WS_TABSTOP | BS_AUTOCHECKBOX);
   AddButton(d, 1, "&Ok", 60, buttons, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 110, buttons, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 110, buttons, 40, 14);
   OnOpen(d, [n, buttons](HWND dialog) {
     for (int k = 1; k <= n; ++k)
       for (int id : {110 + k, 100 + k, 120 + k}) SetFixedFont(dialog, id);
@@ -201,51 +197,15 @@ DialogTemplate GeometryDialog() {
     FocusField(GetDlgItem(dialog, 101));
     PlacePointer(dialog, 80, buttons + 7);
   });
-  return d;
+  return entry::OnGeometry(EntryProfile(), d);
 }
 
 namespace {
-// The focused field black on white, the others blue on light yellow; item labels blue on cyan,
-// units green on grey, the box white on teal, the heading and the rule black on green.
-const std::vector<ColourRule> kGeometryColours = WithFieldColours(
-    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 121, 129, RGB(0, 255, 0), RGB(128, 128, 128)},
-               {WM_CTLCOLORSTATIC, 130, 140, RGB(255, 255, 255), RGB(0, 128, 128)},
-               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
+// The box white on teal, the heading and the rule black on green.
+const std::vector<ColourRule> kGeometryColours =
+    entry::GeometryColours(129, {{WM_CTLCOLORSTATIC, 130, 140, RGB(255, 255, 255), RGB(0, 128, 128)},
+                                 {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
 }  // namespace
-
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 101, 105);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 1) {
-    const int n = PlateEdited() ? 5 : 4;
-    std::vector<std::string> texts = TrimmedFields(dialog, 101, n);
-    if (int item = GeometryDialogItem(texts)) {
-      WarnBox(dialog, ItemWarning(item));
-      return TRUE;
-    }
-    if (!SaveGeometryDialogData(JobSpec, texts)) {
-      WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
-      return TRUE;
-    }
-    DetailsWanted = Checked(dialog, 131);
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    DetailsWanted = false;
-    EmptyWorkTables();
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 int GeometryDetailsDialog(HWND owner) {
   ReadGeometryFile(JobSpec);
@@ -275,7 +235,8 @@ bool GeometryDataCommand(HWND owner) {
 // ---------------------------------------------------------------- support types
 
 namespace {
-const int kPlateTypeIds[5] = {100, 101, 102, 171, 172};
+const std::vector<int> kPlateTypeIds = {100, 101, 102, 171, 172};
+constexpr int kStemRestraintsId = 101;
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {
@@ -318,7 +279,7 @@ DialogTemplate SupportTypeDialog() {
   }
   AddButton(d, 131, " &ENTER / EDIT Support DATA ", 100, 100 + 13 * (k - 5), 140, 16, WS_TABSTOP | WS_GROUP);
   AddButton(d, 1, "&Ok", 125, height - 40, 40, 14);
-  AddButton(d, 2, "&Cancel", 175, height - 40, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 175, height - 40, 40, 14);
   OnOpen(d, [plate, states](HWND dialog) {
     if (plate) {
       for (int i = 0; i < 5; ++i) {
@@ -334,47 +295,9 @@ DialogTemplate SupportTypeDialog() {
     SetFocus(GetDlgItem(dialog, 131));
     PointerOnControl(dialog, 131);
   });
-  return d;
+  return entry::SupportTypeForm(EntryProfile(), d);
 }
 
-namespace {
-const std::vector<ColourRule> kSupportTypeColours = {
-    {WM_CTLCOLORSTATIC, 100, 111, RGB(0, 128, 128), RGB(255, 255, 200)},
-    {WM_CTLCOLORSTATIC, 171, 179, RGB(255, 255, 200), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, 181, 189, RGB(255, 255, 0), RGB(49, 119, 149)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
-};
-}  // namespace
-
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 131 || id == 1) {
-    const bool plate = PlateEdited();
-    SupportStates states{};
-    if (plate) {
-      for (int i = 0; i < 5; ++i) states[i] = Checked(dialog, kPlateTypeIds[i]) ? 1 : 0;
-      const std::string warning = SupportTypeWarning(SupportTypeStatus(states));
-      if (!warning.empty()) {
-        WarnBox(dialog, warning);
-        return TRUE;
-      }
-    } else {
-      states[1] = Checked(dialog, 101) ? 1 : 0;
-    }
-    MapSupportTypeFlags(states, 2, plate);
-    EditChosen = id == 131;
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 // ---------------------------------------------------------------- unyielding nodes
 
@@ -394,58 +317,40 @@ DialogTemplate UnyieldingSupportsDialog() {
   const int x = 90 - w / 2;
   AddLabel(d, 302, "Node No", x, 35, w, 12, SS_CENTER | SS_SUNKEN);
   const int y = 48 + listHeight + 10;
-  AddButton(d, 9876, "&Ok", 90 - 45, y, 40, 14);
+  AddButton(d, kContinueId, "&Ok", 90 - 45, y, 40, 14);
   AddButton(d, 1234, "&Cancel", 90 + 4, y, 40, 14);
   d.height = y + 22;
   std::vector<int> marks = UnyieldingMarks(nodes);
   OnOpen(d, [nodes, listHeight, marks, x, w](HWND dialog) {
     for (int id : {120, 302}) SetFixedFont(dialog, id);
-    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", x, 48, w, listHeight,
-                                    WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
-                                        LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                                    WS_EX_CLIENTEDGE);
-    FillCheckList(list, nodes, marks);
-    // Whole lines only: the list takes the height of its shown lines, the buttons follow it.
-    const int item = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-    RECT r{};
-    GetWindowRect(list, &r);
-    RECT client{};
-    GetClientRect(list, &client);
-    const int frame = (r.bottom - r.top) - client.bottom;
-    const int shown = std::min(15, nodes);
-    if (item > 0) {
-      SetWindowPos(list, nullptr, 0, 0, r.right - r.left, item * shown + frame, SWP_NOMOVE | SWP_NOZORDER);
+    const DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+                        LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    entry::OpenNodeList(EntryProfile(), dialog, x, 48, w, listHeight, style, nodes, marks, [&](HWND list) {
+      // Whole lines only: the list takes the height of its shown lines, the buttons follow it.
+      const int item = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+      RECT r{};
       GetWindowRect(list, &r);
-      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-      int gap = 10, unused = 0;
-      UnitsToPixels(dialog, unused, gap);
-      for (int id : {9876, 1234}) {
-        HWND b = GetDlgItem(dialog, id);
-        RECT br{};
-        GetWindowRect(b, &br);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&br), 2);
-        SetWindowPos(b, nullptr, br.left, r.bottom + gap, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+      RECT client{};
+      GetClientRect(list, &client);
+      const int frame = (r.bottom - r.top) - client.bottom;
+      const int shown = std::min(15, nodes);
+      if (item > 0) {
+        SetWindowPos(list, nullptr, 0, 0, r.right - r.left, item * shown + frame, SWP_NOMOVE | SWP_NOZORDER);
+        GetWindowRect(list, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        int gap = 10, unused = 0;
+        UnitsToPixels(dialog, unused, gap);
+        for (int id : {kContinueId, 1234}) {
+          HWND b = GetDlgItem(dialog, id);
+          RECT br{};
+          GetWindowRect(b, &br);
+          MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&br), 2);
+          SetWindowPos(b, nullptr, br.left, r.bottom + gap, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        }
       }
-    }
-    SetFocus(list);
-    OpenStructureView(dialog, "Supp", "UNYIELD");
-    PointerOnControl(dialog, 9876);
+    });
   });
-  return d;
-}
-
-namespace {
-const std::vector<ColourRule> kUnyieldingColours = {
-    {WM_CTLCOLORSTATIC, 301, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
-    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
-};
-}  // namespace
-
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
-  return NodeListDialogMessage(dialog, msg, wParam, lParam, kCheckList, AcceptUnyieldingMarks, 0);
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 // ---------------------------------------------------------------- spring and Winkler tables
@@ -469,8 +374,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
     Table.title = "BASE PLATE: WINKLER FOUNDATION";
     Table.heads = {"Element i", "Subgr. Mod.", "k[kPa/m]", "Yield Stress", "[kPa]"};
     Table.units = {"Nodes i-j", "at i, ki", "at j, kj", "at i", "at j"};
-    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
-                    " YIELD STRESS in [kPa]="};
+    Table.labels = entry::kWinklerLabels;
     Table.rowKind = "ELEMENT";
     rows = ElementCount(1);
     columns = plate ? 4 : 2;
@@ -503,53 +407,14 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     AddLabel(d, 300 + i, labels[i - 1], x, y, labelWidth, 12, SS_RIGHT | SS_SUNKEN);
     AddField(d, 241 + i, texts[i], x + labelWidth, y, fieldWidth, 12, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
   }
-  AddButton(d, 55, "&Ok", 105, 120, 40, 14);
-  AddButton(d, 2, "&Cancel", 155, 120, 40, 14);
+  AddButton(d, kOkId, "&Ok", 105, 120, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", 155, 120, 40, 14);
   OnOpen(d, [](HWND dialog) {
     for (int id = 301; id <= 303; ++id) SetFixedFont(dialog, id);
     StartFields(dialog, 242, 3);
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
-  return d;
-}
-
-namespace {
-const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
-    242, 244, {{WM_CTLCOLORSTATIC, 301, 309, RGB(0, 0, 0), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 401, 409, RGB(0, 0, 0), RGB(168, 217, 198)},
-               {WM_CTLCOLORSTATIC, 291, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
-               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
-}  // namespace
-
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 242, 244);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 55) {
-    std::vector<std::string> texts = TrimmedFields(dialog, 242, 3);
-    const std::string yield = texts[3];
-    if (int item = HalfSpaceProblem(texts)) {
-      WarnBox(dialog, ItemWarning(item));
-      FocusField(GetDlgItem(dialog, 241 + item));
-      return TRUE;
-    }
-    if (SupportFlags.size() < 11) SupportFlags.resize(11);
-    SupportFlags[7] = texts[1];
-    SupportFlags[8] = texts[2];
-    SupportFlags[10] = yield;
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 // ---------------------------------------------------------------- the supports command
@@ -557,8 +422,8 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
 void SupportTablesDialog(HWND owner) {
   if (PlateEdited()) {
     if (SupportFlagIsYes(1)) {
-      ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
-      CloseStructureView();
+      ShowModalDialog(UnyieldingSupportsDialog(), owner, entry::NodeListDialogProc);
+      entry::CloseStructureView();
     }
     if (SupportFlagIsYes(2)) SupportTableDialog(owner, "ELASTIC");
     if (SupportFlagIsYes(3)) SupportTableDialog(owner, "WINKLER");
@@ -576,6 +441,41 @@ void SupportDataCommand(HWND owner) {
   ShowModalDialog(SubstructureDialog(2), owner, SubstructureDialogProc);
   DataOwner = nullptr;
   SaveSupportFile(JobSpec);
+}
+
+void AddDialogs(entry::Profile& p) {
+  p.geometryFields = [] { return PlateEdited() ? 5 : 4; };
+  p.geometryOk = IDOK;
+  p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) {
+    const int item = GeometryDialogItem(texts);
+    return item != 0 ? ItemWarning(item) : std::string();
+  };
+  p.saveGeometry = [](HWND, const std::vector<std::string>& texts) { return SaveGeometryDialogData(JobSpec, texts); };
+  p.geometryCancelled = EmptyWorkTables;
+  p.geometryRestored = {{101, 105}};
+  p.geometryColours = kGeometryColours;
+  p.supportTypeIds = [] { return PlateEdited() ? kPlateTypeIds : std::vector<int>{kStemRestraintsId}; };
+  p.supportTypeOk = IDOK;
+  // The stem's restraints are its only support type: nothing to warn of.
+  p.supportTypeWarning = [](const std::vector<bool>& on) {
+    if (!PlateEdited()) return std::string();
+    SupportStates states{};
+    for (size_t i = 0; i < on.size(); ++i) states[i] = on[i] ? 1 : 0;
+    return SupportTypeWarning(SupportTypeStatus(states));
+  };
+  p.storeSupportTypes = [](HWND, const std::vector<bool>& on, bool) {
+    const bool plate = PlateEdited();
+    SupportStates states{};
+    if (plate)
+      for (size_t i = 0; i < on.size(); ++i) states[i] = on[i] ? 1 : 0;
+    else
+      states[1] = on[0] ? 1 : 0;
+    MapSupportTypeFlags(states, 2, plate);
+  };
+  p.supportTypeColours = entry::kSupportTypesOnRed;
+  p.nodeListColours = entry::NodeListColours(301, 302);
+  p.acceptNodeMarks = AcceptUnyieldingMarks;
+  p.nodeListOkEnd = 0;
 }
 
 }  // namespace murelo

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "entry/entry.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
 
@@ -23,22 +24,12 @@ extern std::string GenerationValue;
 // The trimmed texts of the last generation or one-page dialog after Ok, 1...
 extern std::vector<std::string> FieldTexts;
 
-// The texts of the table on screen, filled by its owner before the window is built.
-struct TableTexts {
-  std::string kind;   // "GEOMETRY", "ELASTIC", "WINKLER", "TRAPEZOIDAL", "TRAPEZOIDAL (Vertical)", "NODAL"
-  std::string title;  // the window's title (and the support and geometry tables' heading)
-  std::string firstButton;  // a load table's button 121 ("&GENERATE" buttons are the table's own)
-  // Column heads in two rows: [0] over the row labels, [1..4] over the value columns; a group
-  // head over all value columns when the columns have none of their own.
-  std::array<std::string, 5> heads, units;
-  std::string groupHead;
-  // The value label of each column (1..4) in the uniform and range dialogs.
-  std::array<std::string, 5> labels;
-  // The one-page dialog's labels (LoadGenerationDialog): the range dialog's (start, end, step,
-  // heading, values...) and the second dialog's (heading and values, or the linear load's).
+// The texts of the table on screen (entry/entry.h), with the one-page dialog's labels
+// (LoadGenerationDialog): the range dialog's (start, end, step, heading, values...) and the second
+// dialog's (heading and values, or the linear load's).
+struct TableTexts : entry::TableTexts {
   std::array<std::string, 7> rangeLabels;
   std::array<std::string, 7> secondLabels;
-  std::string rowKind;  // "ELEMENT" or "NODE": the range dialog's start and end fields
 };
 extern TableTexts Table;
 
@@ -47,24 +38,22 @@ extern TableTexts Table;
 extern std::function<void(HWND table, int id)> LoadTableCommand;
 extern std::function<bool(HWND table)> LoadTableAccept;
 
-// Murelo's profile of the data grid.
+// Murelo's profile of the shared data entry, and of the data grid.
+const entry::Profile& EntryProfile();
+// The geometry and support type dialogs' part of the profile.
+void AddDialogs(entry::Profile& p);
 GridProfile MureloGridProfile();
 // A table window over owner: TableKind kind (0 geometry, 1 supports, 2 loads), rows and value
 // columns, Table and CellTexts prepared; its structure view ("Geom", "Supp", "Load") beside the
 // table, closed after the window. Returns the window's end value (1 accepted).
 int ShowTableWindow(HWND owner, int kind, int rows, int columns);
-// The structure view of the table kind beside the window's controls (the window grows by it:
-// 610 pixels square on a screen at least 1024 wide, else 470); closing it.
-void OpenStructureView(HWND window, const std::string& view, const std::string& kind);
-void CloseStructureView();
-
 // ---- field keys ----
 
 // The fields of the data dialogs: the geometry dialog's fields (101..105) walk with the Up and
 // Down arrows and leave Enter to the dialog (its default button "&Ok"); the fields of the
 // generation and one-page dialogs behave as the shared EditSubclassProc (win/fieldkeys.h).
 LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
-// The Enter keys of the load-type choice (button 131 when there is one, else "&OK" 9876) and of
+// The Enter keys of the load-type choice (button 131 when there is one, else "&OK" kContinueId) and of
 // the load-type and action choices (56, 196, 197, 198, 131 press themselves, others 55).
 LRESULT CALLBACK EditSubclassProc5(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK EditSubclassProc6(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -83,37 +72,33 @@ void SupportDataCommand(HWND owner);
 // dialog, the support types or the hooks below; it ends with 1 on "&CANCEL".
 DialogTemplate SubstructureDialog(int action);
 INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// What the load and graph actions (196, 9876) run once CurrentSubstructure is set.
+// What the load and graph actions (196, kContinueId) run once CurrentSubstructure is set.
 extern std::function<void(HWND owner)> LoadTypeAction;
 extern std::function<void(HWND owner)> GraphAction;
 
 DialogTemplate GeometryDialog();
 // Ends with 1 after an accepted Ok (the file written, the table shown when the box was ticked),
 // 0 on Cancel.
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::GeometryDialogProc;
 // Whether the last accepted geometry dialog wrote its file.
 extern bool GeometrySaved;
 // The element table of the edited substructure; Ok writes <job>.geo.
 int GeometryDetailsDialog(HWND owner);
 
 DialogTemplate SupportTypeDialog();
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::SupportTypeDialogProc;
 // The tables and dialogs of the ticked support types of CurrentSubstructure, in their order.
 void SupportTablesDialog(HWND owner);
+// The unyielding node list, shown with entry::NodeListDialogProc.
 DialogTemplate UnyieldingSupportsDialog();
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The "ELASTIC" or "WINKLER" table of CurrentSubstructure; Ok stores the cells into the work
 // tables.
 int SupportTableDialog(HWND owner, const std::string& kind);
 DialogTemplate HalfSpaceDialog(const std::string& kind);
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::HalfSpaceDialogProc;
 
-// GENERATE on value column `column` of the open table (linear: the wall stem's thickness
-// variation), and UNIFORM.
-DialogTemplate GenerationDialog(int column, bool linear = false);
-INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-DialogTemplate UniformGeometryDialog(int column);
-INT_PTR CALLBACK GenerationSubDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+// UNIFORM and GENERATE of the open table are entry::UniformDialog and entry::GenerationDialog
+// on EntryProfile().
 // The one-page entry and generation dialog of kind 0..6 or 11 (load tables, the Winkler
 // functions); Ok ends it with 1 and leaves the fields in FieldTexts; Cancel "ZZZ" and 0.
 // Kind 4 shows the label range[4] with the first-row cell of value column `column`.

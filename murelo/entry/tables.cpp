@@ -11,11 +11,13 @@
 #include "murelo/core/dataentry.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 #include "murelo/entry/entry.h"
 #include "murelo/views/views.h"
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace murelo {
@@ -28,33 +30,25 @@ std::function<bool(HWND table)> LoadTableAccept;
 
 namespace {
 
-bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
 int OneValueKind = 0;   // the kind of the one-page dialog on screen
 bool LinearDialog = false;  // the range dialog on screen is the stem's linear thickness variation
 
-// The field rule of a table's values: geometry positive, supports not negative, loads any.
-int ValueRule() {
-  if (Table.kind == "GEOMETRY") return 2;
-  if (Table.kind == "ELASTIC" || Table.kind == "WINKLER") return 3;
-  return 7;
+std::string CellOf(int column, int row) { return Trim(CellTexts.Get(column, row)); }
+
+std::string GenerationCaption() {
+  return std::string(SharedIntegers(4, 3) == 3 ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:") +
+         EntryCaption();
 }
 
-// GENERATE on value column `column`: the range dialog, then its value into the rows of the range.
-void GenerateColumn(HWND table, int column) {
-  if (column < 1 || column > TableColumns) return;
-  if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) != 1) return;
-  std::vector<int> rows;
-  GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], TableRows, rows);
-  // A Winkler table's modulus and yield stress stand for both ends of each element.
-  for (int c : ColumnsSetTogether(column, Table.kind == "WINKLER"))
-    for (int r : rows) CellTexts(c + 1, r) = FieldTexts[4];
-}
-
-// UNIFORM on value column `column`: one value into every row.
-void UniformColumn(HWND table, int column) {
-  if (column < 1 || column > TableColumns) return;
-  if (ShowModalDialog(UniformGeometryDialog(column), table, GenerationSubDialogProc) != 1) return;
-  for (int r = 1; r <= TableRows; ++r) CellTexts(column + 1, r) = GenerationValue;
+// The wall stem's linear thickness variation between two nodes, checked by the profile's range.
+DialogTemplate LinearVariationDialog() {
+  LinearDialog = true;
+  return entry::OnProfile(
+      EntryProfile(), SmallForm(GenerationCaption(), 308, " WALL STEM Thickness [m]:",
+                                {{304, 241, " Start Node No (i):", "1", true},
+                                 {305, 242, " End Node No (m):", std::to_string(TableRows + 1), true},
+                                 {306, 243, " at Start Node i, ti =", CellOf(3, 1), false},
+                                 {307, 244, " at End Node m, tm =", CellOf(3, std::max(1, TableRows)), false}}));
 }
 
 // The Winkler functions k = A + Bx^n (moduli) and f = A + Bx^n (yield stresses) between nodes.
@@ -76,25 +70,25 @@ void TableCommand(HWND table, int id) {
     if (id == 121) {
       UniformWidthCells();
     } else if (id == 123) {
-      UniformColumn(table, 2);
+      entry::UniformColumn(EntryProfile(), table, 2);
     } else if (id == 122) {
-      GenerateColumn(table, 1);
+      entry::GenerateColumn(EntryProfile(), table, 1);
     } else if (id == 124 && PlateEdited()) {
-      GenerateColumn(table, 2);
+      entry::GenerateColumn(EntryProfile(), table, 2);
     } else if (id == 124) {
-      if (ShowModalDialog(GenerationDialog(2, true), table, GenerationDialogProc) == 1) {
+      if (ShowModalDialog(LinearVariationDialog(), table, entry::GenerationDialogProc) == 1) {
         int error = FillLinearVariation(FieldTexts);
         if (error != 0)
           WarnBox(table, TableWarning(error == 1 ? "Incorrect Element Width Data" : "Incorrect Element Thickness Data"));
       }
     }
   } else if (Table.kind == "ELASTIC") {
-    if (id == 121 || id == 123) UniformColumn(table, (id - 119) / 2);
-    else if (id == 122 || id == 124) GenerateColumn(table, (id - 120) / 2);
+    if (id == 121 || id == 123) entry::UniformColumn(EntryProfile(), table, (id - 119) / 2);
+    else if (id == 122 || id == 124) entry::GenerateColumn(EntryProfile(), table, (id - 120) / 2);
   } else if (Table.kind == "WINKLER") {
     if (id == 121) WinklerFunction(table, false);
     else if (id == 127 || id == 123 || id == 125) WinklerFunction(table, true);
-    else if (id % 2 == 0) GenerateColumn(table, (id - 120) / 2);
+    else if (id % 2 == 0) entry::GenerateColumn(EntryProfile(), table, (id - 120) / 2);
   }
   GenerationValue.clear();
 }
@@ -173,169 +167,27 @@ void TableHeadingsOf(DialogTemplate& d) {
   d.width = std::max(d.width, 230);
   // The OK / CANCEL row stays the last row of the window.
   for (DialogControl& c : d.controls)
-    if (c.id == 9876 || c.id == 12121) c.y = d.height - 21;
+    if (c.id == kContinueId || c.id == 12121) c.y = d.height - 21;
 }
 
 }  // namespace
 
 GridProfile MureloGridProfile() {
-  GridProfile p;
-  p.layout = [] {
-    RowLabelOffset = 0;
-    if (TableKind == 0) {
-      LabelWidth = 33;
-      CellWidth = 98;
-    } else if (TableKind == 1 && Table.kind == "WINKLER") {
-      LabelWidth = 55;
-      CellWidth = 58;
-    } else if (TableKind == 1) {
-      LabelWidth = 55;
-      CellWidth = 82;
-    } else {
-      LabelWidth = 58;
-      CellWidth = 68;
-    }
-  };
+  GridProfile p = entry::TableGrid(EntryProfile());
+  p.layout = [] { entry::TableWidths(Table, 33, 98); };
   p.headings = TableHeadingsOf;
   // Any character goes into a cell; Ok checks what the table needs.
   p.accepts = [](char, int) { return true; };
-  p.initialise = [](HWND table) {
-    OpenStructureView(table, TableKind == 0 ? "Geom" : TableKind == 1 ? "Supp" : "Load", Table.kind);
-  };
   p.command = TableCommand;
   p.accept = TableAccept;
-  p.status = &GenerationValue;
   return p;
 }
 
-void OpenStructureView(HWND window, const std::string& view, const std::string& kind) {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  const long screen = GetSystemMetrics(SM_CXSCREEN);
-  const bool wide = screen >= 1024;
-  // The picture shrinks where a wide table and it would not both fit on the screen.
-  const long side = ViewWidthOnScreen(window, wide ? 610L : 470L, 300L);
-  const long left = MakeRoomForView(window, side, side);
-  DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
-  ViewOpen = true;
-}
-
-void CloseStructureView() {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  ViewOpen = false;
-}
-
 int ShowTableWindow(HWND owner, int kind, int rows, int columns) {
-  ProgramGrid = MureloGridProfile();
-  TableKind = kind;
-  SetTableLayout(1, rows, columns);
-  SharedIntegers(4, 2) = rows;
-  const int end = static_cast<int>(ShowModalDialog(BuildDataTable(), owner, DataTableProc));
-  CloseStructureView();
-  return end;
+  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
 }
 
 // ---------------------------------------------------------------- generation dialogs
-
-namespace {
-
-bool GenerationValid(HWND dialog) {
-  FieldTexts.assign(5, std::string());
-  for (int k = 1; k <= 4; ++k) {
-    int code = ValueRule();
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
-    if (code != 0) return false;
-  }
-  bool ok = false;
-  if (LinearDialog) {
-    // The linear variation: nodes i < m on the stem.
-    int i = static_cast<int>(ParseNumber(FieldTexts[1])), m = static_cast<int>(ParseNumber(FieldTexts[2]));
-    ok = i >= 1 && i < m && m <= TableRows + 1;
-  } else {
-    std::vector<int> rows;
-    ok = GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], TableRows, rows);
-  }
-  if (!ok) {
-    WarnBox(dialog, RangeWarning());
-    return false;
-  }
-  return true;
-}
-
-bool UniformValid(HWND dialog) {
-  GenerationValue.clear();
-  int code = ValueRule();
-  std::string text;
-  WarnIncorrectData(dialog, 231, text, NumberCharsSigned, code);
-  if (code != 0) return false;
-  GenerationValue = text;
-  EnableWindow(GetDlgItem(dialog, 231), FALSE);
-  return true;
-}
-
-std::string CellOf(int column, int row) { return Trim(CellTexts.Get(column, row)); }
-
-}  // namespace
-
-DialogTemplate GenerationDialog(int column, bool linear) {
-  const std::string caption = std::string(SharedIntegers(4, 3) == 3 ? " UNYIELDING SUPPORTS DATA GENERATION:"
-                                                                     : " GEOMETRY DATA GENERATION:") +
-                              EntryCaption();
-  LinearDialog = linear;
-  if (linear) {
-    return SmallForm(caption, 308, " WALL STEM Thickness [m]:",
-                  {{304, 241, " Start Node No (i):", "1", true},
-                   {305, 242, " End Node No (m):", std::to_string(TableRows + 1), true},
-                   {306, 243, " at Start Node i, ti =", CellOf(3, 1), false},
-                   {307, 244, " at End Node m, tm =", CellOf(3, std::max(1, TableRows)), false}});
-  }
-  const bool nodes = Table.rowKind == "NODE";
-  std::string value = Table.labels[column];
-  if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
-  return SmallForm(caption, 308, value,
-                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):", "1", true},
-                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(TableRows), true},
-                    {306, 243, " STEP:", "1", true},
-                    {307, 244, Table.labels[column], CellOf(column + 1, 1), false}});
-}
-
-INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 244, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 244);
-    SharedIntegers(4, 0) = SharedIntegers(4, 1) = 0;
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, GenerationValue, GenerationValid);
-}
-
-DialogTemplate UniformGeometryDialog(int column) {
-  SharedIntegers(3, 0) = column;
-  SharedIntegers(3, 1) = TableRows;
-  const std::string caption = Table.kind == "GEOMETRY" ? " UNIFORM GEOMETRY DATA GENERATION:" + EntryCaption() : Table.title;
-  return SmallForm(caption, 230, "", {{301, 231, Table.labels[column] + " ", CellOf(column + 1, 1), false}});
-}
-
-namespace {
-// The field blue on light yellow, the labels blue on cyan, on a dark red dialog.
-const std::vector<ColourRule> kUniformColours = {
-    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(0, 255, 255)},
-    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 0, 0)},
-};
-}  // namespace
-
-INT_PTR CALLBACK GenerationSubDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUniformColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControl(dialog, 231);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, GenerationValue, UniformValid);
-}
 
 // ---------------------------------------------------------------- the one-page dialog
 
@@ -438,14 +290,69 @@ bool OneValueValid(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 245, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 245);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, GenerationValue, OneValueValid);
+  static const std::vector<ColourRule> colours = WithFieldColours(241, 245, {});
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 245, GenerationValue, OneValueValid);
+}
+
+// ---------------------------------------------------------------- the profile
+
+namespace {
+const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
+    242, 244, {{WM_CTLCOLORSTATIC, 301, 309, RGB(0, 0, 0), RGB(0, 255, 255)},
+               {WM_CTLCOLORSTATIC, 401, 409, RGB(0, 0, 0), RGB(168, 217, 198)},
+               {WM_CTLCOLORSTATIC, 291, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
+               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
+}  // namespace
+
+const entry::Profile& EntryProfile() {
+  static const entry::Profile profile = [] {
+    entry::Profile p(&Table, &GenerationValue, &FieldTexts, EntryCaption, MureloGridProfile, DrawStructureView);
+    p.narrowView = 470;
+    p.tableOpening = [](int rows) { SharedIntegers(4, 2) = rows; };
+    p.generationCaption = GenerationCaption;
+    p.generationHeadingId = 308;
+    p.generationHeading = [](const std::string& value) { return value; };
+    p.valueFieldTakesColumnLabel = true;
+    p.rangeByValueRule = true;
+    p.generationClosed = [] {
+      SharedIntegers(4, 0) = SharedIntegers(4, 1) = 0;
+      LinearDialog = false;
+    };
+    p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
+      if (!LinearDialog) return GenerationRows(f[1], f[2], f[3], TableRows, rows);
+      // The linear variation: nodes i < m on the stem.
+      const int i = static_cast<int>(ParseNumber(f[1])), m = static_cast<int>(ParseNumber(f[2]));
+      return i >= 1 && i < m && m <= TableRows + 1;
+    };
+    p.rangeWarning = RangeWarning();
+    p.uniformCaption = [] {
+      return Table.kind == "GEOMETRY" ? " UNIFORM GEOMETRY DATA GENERATION:" + EntryCaption() : Table.title;
+    };
+    p.uniformColours = entry::kUniformOnDarkRed;
+    p.uniformOpening = [](int column) {
+      SharedIntegers(3, 0) = column;
+      SharedIntegers(3, 1) = TableRows;
+    };
+    p.halfSpaceField = 242;
+    p.halfSpaceFields = [] { return 3; };
+    // The yield stress is stored as typed.
+    p.halfSpaceProblem = [](std::vector<std::string>& texts) {
+      const std::string yield = texts[3];
+      const int item = HalfSpaceProblem(texts);
+      texts[3] = yield;
+      return item;
+    };
+    p.storeHalfSpace = [](const std::vector<std::string>& texts) {
+      if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
+      SupportFlags[kHalfSpaceModulusSlot] = texts[1];
+      SupportFlags[kHalfSpacePoissonSlot] = texts[2];
+      SupportFlags[kHalfSpaceYieldSlot] = texts[3];
+    };
+    p.halfSpaceColours = kHalfSpaceColours;
+    AddDialogs(p);
+    return p;
+  }();
+  return profile;
 }
 
 }  // namespace murelo

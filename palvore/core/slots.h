@@ -12,5 +12,6 @@ constexpr int kHalfSpaceSlot = 5;  // isotropic elastic half-space
 constexpr int kHalfSpaceModulusSlot = 8;
 constexpr int kHalfSpacePoissonSlot = 9;
 constexpr int kHalfSpaceYieldSlot = 10;
+constexpr int kSupportFlagSlots = 11;  // the table's size
 
 }  // namespace palvore

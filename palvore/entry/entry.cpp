@@ -14,11 +14,13 @@
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/loadedit.h"
+#include "palvore/core/slots.h"
 #include "palvore/views/views.h"
 #include "win/checklist.h"
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace palvore {
@@ -29,10 +31,6 @@ TableTexts Table;
 
 namespace {
 
-constexpr int kCheckList = 77777777;
-bool DetailsWanted = false;  // the geometry dialog's box 131 at an accepted Ok
-bool SupportChosen = false;  // the support types ended through Ok or the ENTER / EDIT button
-bool EditChosen = false;
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -47,82 +45,33 @@ bool ReadGeometryFile() {
   return first > 0;
 }
 
-bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
-
-// The explanatory picture of the table kind beside the window's controls: the window grows by
-// the picture (610 pixels square on a screen at least 1024 wide, else 386, less where the screen
-// has no room for it) and stays centred.
-void OpenStructureView(HWND window, const std::string& kind) {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  const bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
-  // The picture shrinks where the table and it would not both fit on the screen.
-  const long side = ViewWidthOnScreen(window, wide ? 610 : 386, 300);
-  const long left = MakeRoomForView(window, side, side);
-  const char* view = kind == "GEOMETRY" ? "Geom" : IsLoadTable(kind) ? "Load" : "Supp";
-  DrawStructureView(window, left, 0, side, side, view, wide ? 1 : 2, kind);
-  ViewOpen = true;
-}
-
-void CloseStructureView() {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  ViewOpen = false;
-}
-
 }  // namespace
 
 int ShowTable(HWND owner, int kind, int rows, int columns) {
-  ProgramGrid = PalvoreGridProfile();
-  TableKind = kind;
-  SetTableLayout(1, rows, columns);
-  const int end = static_cast<int>(ShowModalDialog(BuildDataTable(), owner, DataTableProc));
-  CloseStructureView();
-  return end;
+  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
 }
 
 namespace {
 
-int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
-
-// The field rule of the table's values: geometry positive, supports not negative.
-int ValueRule() { return Table.kind == "GEOMETRY" ? 2 : 3; }
-
-// GENERATE on value column `column`: the range dialog, then its value into the rows of the range.
-void GenerateColumn(HWND table, int column) {
-  if (column < 1 || column > TableColumns) return;
-  if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) != 1) return;
-  std::vector<int> rows;
-  GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], RowLabelOffset, TableRows, rows);
-  // A Winkler table's modulus and yield stress stand for both ends of each element.
-  for (int c : ColumnsSetTogether(column, Table.kind == "WINKLER"))
-    for (int r : rows) CellTexts(c + 1, r) = FieldTexts[4];
-}
-
-// UNIFORM on value column `column`: one value into every row.
-void UniformColumn(HWND table, int column) {
-  if (column < 1 || column > TableColumns) return;
-  if (ShowModalDialog(UniformGeometryDialog(column), table, UniformValueProc) != 1) return;
-  for (int r = 1; r <= TableRows; ++r) CellTexts(column + 1, r) = DialogStatus;
-}
-
 void TableCommand(HWND table, int id) {
   if (IsLoadTable(Table.kind)) {
-    LoadTableCommand(table, id, FocusedValueColumn());
+    LoadTableCommand(table, id, entry::FocusedValueColumn());
   } else if (Table.kind == "GEOMETRY") {
     int column = (id - 121) / 2 + 1;
-    if ((id - 121) % 2 == 1) GenerateColumn(table, column);
+    if ((id - 121) % 2 == 1) entry::GenerateColumn(EntryProfile(), table, column);
     else if (id == 121) UniformLengthCells();
-    else UniformColumn(table, column);
+    else entry::UniformColumn(EntryProfile(), table, column);
   } else if (Table.kind == "ELASTIC") {
-    if (id == 121) UniformColumn(table, 1);
-    else if (id == 123) UniformColumn(table, 2);
-    else if (id == 124) GenerateColumn(table, FocusedValueColumn());
+    if (id == 121) entry::UniformColumn(EntryProfile(), table, 1);
+    else if (id == 123) entry::UniformColumn(EntryProfile(), table, 2);
+    else if (id == 124) entry::GenerateColumn(EntryProfile(), table, entry::FocusedValueColumn());
   } else if (Table.kind == "WINKLER") {
     if (id == 121 || id == 127) {
       bool yield = id == 127;
       if (ShowModalDialog(FunctionDialog(yield), table, FunctionDialogProc) == 1)
         FillFunctionCells(yield ? 2 : 0, FieldTexts, ElementLengths(), ElementsAboveSoil());
     } else if (id == 124 || id == 126 || id == 128) {
-      GenerateColumn(table, (id - 120) / 2);
+      entry::GenerateColumn(EntryProfile(), table, (id - 120) / 2);
     }
   }
   DialogStatus.clear();
@@ -191,7 +140,7 @@ void TableHeadings(DialogTemplate& d) {
   }
   // The OK / CANCEL row stays the last row of the window.
   for (DialogControl& c : d.controls)
-    if (c.id == 9876 || c.id == 12121) c.y = d.height - 21;
+    if (c.id == kContinueId || c.id == 12121) c.y = d.height - 21;
 }
 
 }  // namespace
@@ -199,23 +148,11 @@ void TableHeadings(DialogTemplate& d) {
 std::string EntryCaption() { return "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec; }
 
 GridProfile PalvoreGridProfile() {
-  GridProfile p;
+  GridProfile p = entry::TableGrid(EntryProfile());
   p.layout = [] {
-    RowLabelOffset = 0;
-    if (TableKind == 0) {
-      LabelWidth = IsSheetPile() ? 60 : 33;
-      CellWidth = IsSheetPile() ? 70 : 69;
-    } else if (Table.kind == "WINKLER") {
-      LabelWidth = 55;
-      CellWidth = 58;
-      RowLabelOffset = ElementsAboveSoil();
-    } else if (TableKind == 1) {
-      LabelWidth = 55;
-      CellWidth = 82;
-    } else {
-      LabelWidth = 58;
-      CellWidth = 68;
-    }
+    entry::TableWidths(Table, IsSheetPile() ? 60 : 33, IsSheetPile() ? 70 : 69);
+    // The Winkler rows are the embedded elements.
+    if (TableKind == 1 && Table.kind == "WINKLER") RowLabelOffset = ElementsAboveSoil();
   };
   p.headings = TableHeadings;
   // Support constants are never negative: no sign but "+" in their cells.
@@ -223,10 +160,8 @@ GridProfile PalvoreGridProfile() {
     if (ch == '+' || ch == 'E' || ch == 'e') return true;
     return ch == '-' && TableKind != 1;
   };
-  p.initialise = [](HWND table) { OpenStructureView(table, Table.kind); };
   p.command = TableCommand;
   p.accept = TableAccept;
-  p.status = &DialogStatus;
   return p;
 }
 
@@ -253,8 +188,8 @@ DialogTemplate GeometryDialog() {
   AddOption(d, 129, " &PILE ", 6, 93, 106, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 130, " &SHEET-PILE  ", 115, 93, 106, 13, BS_AUTORADIOBUTTON);
   AddCheckBox(d, 131, " ENTER/EDIT &GEOMETRY DATA  ", 6, 106, 215, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddButton(d, 55, "&Ok", 60, 128, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 110, 128, 40, 14);
+  AddButton(d, kOkId, "&Ok", 60, 128, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", 110, 128, 40, 14);
   OnOpen(d, [sheet](HWND dialog) {
     for (int i = 1; i <= 5; ++i)
       for (int id : {110 + i, 100 + i, 120 + i}) SetFixedFont(dialog, id);
@@ -262,55 +197,19 @@ DialogTemplate GeometryDialog() {
     CheckDlgButton(dialog, 131, BST_CHECKED);
     for (int id : {129, 130, 131}) SubclassControl(dialog, id, EditSubclassProc2);
     StartFields(dialog, 101, 5);
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
-  return d;
+  return entry::OnGeometry(EntryProfile(), d);
 }
 
 namespace {
-// The focused field black on white, the others blue on light yellow; item labels blue on cyan,
-// units green on grey, the kind options white on teal, the table box white on olive, the heading
-// and the rule black on green.
-const std::vector<ColourRule> kGeometryColours = WithFieldColours(
-    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 121, 128, RGB(0, 255, 0), RGB(128, 128, 128)},
-               {WM_CTLCOLORSTATIC, 129, 130, RGB(255, 255, 255), RGB(0, 128, 128)},
-               {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
-               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
+// The kind options white on teal, the table box white on olive, the heading and the rule black on
+// green.
+const std::vector<ColourRule> kGeometryColours =
+    entry::GeometryColours(128, {{WM_CTLCOLORSTATIC, 129, 130, RGB(255, 255, 255), RGB(0, 128, 128)},
+                                 {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
+                                 {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
 }  // namespace
-
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 101, 105);
-    RestoreControls(dialog, 129, 131);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 55) {
-    std::vector<std::string> texts = TrimmedFields(dialog, 101, 5);
-    const std::string warning = GeometryDialogWarning(texts);
-    if (!warning.empty()) {
-      WarnBox(dialog, warning);
-      return TRUE;
-    }
-    if (!SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 130))) {
-      WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
-      return TRUE;
-    }
-    DetailsWanted = Checked(dialog, 131);
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    DetailsWanted = false;
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 int GeometryDetailsDialog(HWND owner) {
   ReadGeometryFile();
@@ -331,41 +230,14 @@ int GeometryDetailsDialog(HWND owner) {
 
 bool GeometryCommand(HWND owner) {
   if (JobSpec.empty()) return false;
-  DetailsWanted = false;
   if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) != 1) return false;
-  if (DetailsWanted) GeometryDetailsDialog(owner);
+  if (entry::GeometryDetailsWanted()) GeometryDetailsDialog(owner);
   return true;
 }
 
 // ---------------------------------------------------------------- generation dialogs
 
 namespace {
-
-bool GenerationValid(HWND dialog) {
-  FieldTexts.assign(5, std::string());
-  for (int k = 1; k <= 4; ++k) {
-    int code = k < 4 ? 7 : ValueRule();
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
-    if (code != 0) return false;
-  }
-  std::vector<int> rows;
-  if (!GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], 0, INT32_MAX, rows)) {
-    WarnBox(dialog, RangeWarning());
-    return false;
-  }
-  return true;
-}
-
-bool UniformValid(HWND dialog) {
-  DialogStatus.clear();
-  int code = ValueRule();
-  std::string text;
-  WarnIncorrectData(dialog, 231, text, NumberCharsSigned, code);
-  if (code != 0) return false;
-  DialogStatus = text;
-  EnableWindow(GetDlgItem(dialog, 231), FALSE);
-  return true;
-}
 
 bool FunctionValid(HWND dialog) {
   FieldTexts.assign(6, std::string());
@@ -386,53 +258,6 @@ bool FunctionValid(HWND dialog) {
 
 }  // namespace
 
-DialogTemplate GenerationDialog(int column) {
-  const bool nodes = Table.kind == "ELASTIC";
-  std::string value = Table.labels[column];
-  if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
-  const int first = 1 + RowLabelOffset, last = TableRows + RowLabelOffset;
-  return SmallForm(EntryCaption(), 303, nodes ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:",
-                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):", std::to_string(first), true},
-                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(last), true},
-                    {306, 243, " STEP:", "1", true},
-                    {307, 244, value, Trim(CellTexts.Get(column + 1, 1)), false}});
-}
-
-INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 244, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 244);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, GenerationValid);
-}
-
-DialogTemplate UniformGeometryDialog(int column) {
-  return SmallForm(EntryCaption(), 230, "", {{301, 231, Table.labels[column] + " ", Trim(CellTexts.Get(column + 1, 1)), false}});
-}
-
-namespace {
-// The field blue on light yellow, the labels blue on cyan, on a dark red dialog.
-const std::vector<ColourRule> kUniformColours = {
-    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(0, 255, 255)},
-    {WM_CTLCOLORDLG, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 0, 0)},
-};
-}  // namespace
-
-INT_PTR CALLBACK UniformValueProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUniformColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControl(dialog, 231);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, UniformValid);
-}
-
 DialogTemplate FunctionDialog(bool yield) {
   const int above = ElementsAboveSoil(), n = ElementCount();
   return SmallForm(EntryCaption(), 303,
@@ -445,29 +270,24 @@ DialogTemplate FunctionDialog(bool yield) {
 }
 
 INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 245, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 245);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, FunctionValid);
+  static const std::vector<ColourRule> colours = WithFieldColours(241, 245, {});
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 245, DialogStatus, FunctionValid);
 }
 
 // ---------------------------------------------------------------- support types
 
 namespace {
-const int kSupportIds[6] = {0, 101, 102, 103, 171, 172};
+// The controls of the support types, in the order of their slots from kTopEdgeFixedSlot.
+const std::vector<int> kSupportIds = {101, 102, 103, 171, 172};
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {
   bool states[6] = {};
   for (int i = 1; i <= 5; ++i) states[i] = SupportFlag(i);
   // A half-space without a modulus is none.
-  if (states[5] && ParseNumber(Supports.flags[8]) == 0) {
+  if (states[5] && ParseNumber(Supports.flags[kHalfSpaceModulusSlot]) == 0) {
     states[5] = false;
-    Supports.flags[5] = "N";
+    Supports.flags[kHalfSpaceSlot] = "N";
   }
   const std::string kind = IsSheetPile() ? "Sheet-Pile" : "Pile";
   DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 350, 136);
@@ -479,62 +299,23 @@ DialogTemplate SupportTypeDialog() {
   AddOption(d, 171, kind + " Embedded in &Winkler Soil", 12, 61, 325, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 172, kind + " Embedded in &Isotropic Half-Space", 12, 74, 325, 13, BS_AUTORADIOBUTTON);
   AddButton(d, 131, " &ENTER / EDIT Support DATA ", 100, 94, 150, 14);
-  AddButton(d, 9876, "&Ok", 120, 114, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 190, 114, 40, 14);
+  AddButton(d, kContinueId, "&Ok", 120, 114, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", 190, 114, 40, 14);
   for (int id : {171, 172}) SetControlCallback(d, id, ToggleCheckProc);
   std::array<bool, 6> on = {states[0], states[1], states[2], states[3], states[4], states[5]};
   OnOpen(d, [on](HWND dialog) {
     for (int id : {101, 102, 103, 171, 172}) SetFixedFont(dialog, id);
     for (int i = 1; i <= 5; ++i)
-      if (on[i]) CheckDlgButton(dialog, kSupportIds[i], BST_CHECKED);
+      if (on[i]) CheckDlgButton(dialog, kSupportIds[i - 1], BST_CHECKED);
     SharedIntegers(0, 0) = on[4] ? 171 : on[5] ? 172 : 0;
     SharedIntegers(0, 1) = on[4] || on[5] ? 1 : 0;
     SubclassControl(dialog, 131, EditSubclassProc2);
     SetFocus(GetDlgItem(dialog, 101));
-    PointerOnControl(dialog, 9876);
+    PointerOnControl(dialog, kContinueId);
   });
-  return d;
+  return entry::SupportTypeForm(EntryProfile(), d);
 }
 
-namespace {
-const std::vector<ColourRule> kSupportTypeColours = {
-    {WM_CTLCOLORSTATIC, 101, 111, RGB(0, 128, 128), RGB(255, 255, 200)},
-    {WM_CTLCOLORSTATIC, 171, 179, RGB(255, 255, 200), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, 181, 189, RGB(255, 255, 0), RGB(49, 119, 149)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
-};
-}  // namespace
-
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControl(dialog, 131);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 131 || id == 9876) {
-    bool states[6] = {};
-    for (int i = 1; i <= 5; ++i) states[i] = Checked(dialog, kSupportIds[i]);
-    const std::string warning = SupportTypeWarning(states[2], states[3], states[4], states[5]);
-    if (!warning.empty()) {
-      WarnBox(dialog, warning);
-      return TRUE;
-    }
-    Supports.flags.resize(11);
-    for (int i = 1; i <= 5; ++i) Supports.flags[i] = states[i] ? "Y" : "N";
-    SupportChosen = true;
-    EditChosen = id == 131;
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 // ---------------------------------------------------------------- unyielding nodes
 
@@ -551,35 +332,16 @@ DialogTemplate UnyieldingSupportsDialog() {
   const int listHeight = static_cast<int>(shown * (h < 1.85 * 8 ? 10.1 : 12.1) + 1);
   const int y = 46 + listHeight;
   AddButton(d, 11123, "&REMOVE ALL CHECKS", 47, y, 106, 14);
-  AddButton(d, 9876, "&Ok", 50, y + 18, 40, 14);
+  AddButton(d, kContinueId, "&Ok", 50, y + 18, 40, 14);
   AddButton(d, 1234, "&Cancel", 110, y + 18, 40, 14);
   d.height = y + 38;
   std::vector<int> marks = UnyieldingMarks(nodes);
   OnOpen(d, [nodes, listHeight, marks](HWND dialog) {
     for (int id : {121, 120, 302}) SetFixedFont(dialog, id);
-    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", 40, 40, 120, listHeight,
-                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                                    WS_EX_CLIENTEDGE);
-    FillCheckList(list, nodes, marks);
-    SetFocus(list);
-    OpenStructureView(dialog, "UNYIELD");
-    PointerOnControl(dialog, 9876);
+    entry::OpenNodeList(EntryProfile(), dialog, 40, 40, 120, listHeight,
+                        WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, nodes, marks);
   });
-  return d;
-}
-
-namespace {
-const std::vector<ColourRule> kUnyieldingColours = {
-    {WM_CTLCOLORSTATIC, 120, 121, RGB(255, 255, 255), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
-    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
-};
-}  // namespace
-
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
-  return NodeListDialogMessage(dialog, msg, wParam, lParam, kCheckList, AcceptUnyieldingMarks, 1);
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 // ---------------------------------------------------------------- spring and Winkler tables
@@ -590,19 +352,9 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   Table.kind = kind;
   const int n = ElementCount(), above = ElementsAboveSoil();
   if (kind == "ELASTIC") {
-    Table.title = "LINEAR ELASTIC SUPPORTS DATA:";
-    Table.groupHead = "Elastic Constants";
-    Table.heads = {"Node", sheet ? "kh[kN/m/m]" : "kh[kN/m]", sheet ? "kr[kN*m/rad/m]" : "kr[kN*m/rad]", "", ""};
-    Table.units = {"i", "", "", "", ""};
-    Table.labels = {"", sheet ? " Elastic CONSTANT kh[kN/m/m]=" : " Elastic CONSTANT kh[kN/m]=",
-                    sheet ? " Elastic CONSTANT kr[kN*m/rad/m]=" : " Elastic CONSTANT kr[kN*m/rad]=", "", ""};
+    entry::ElasticTexts(Table, "Node", "kh", sheet ? "kN/m/m" : "kN/m", sheet ? "kN*m/rad/m" : "kN*m/rad");
   } else {
-    Table.title = "WINKLER SOIL DATA:";
-    Table.groupHead = "Subgr. Mod. k[kPa/m]        Yield Stress [kPa]";
-    Table.heads = {"Element i", "at i, ki", "at j, kj", "at i", "at j"};
-    Table.units = {"Nodes i-j", "", "", "", ""};
-    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
-                    " YIELD STRESS in [kPa]="};
+    entry::WinklerTexts(Table, "Subgr. Mod. k[kPa/m]        Yield Stress [kPa]");
   }
   FillSupportCells(kind);
   const int rows = kind == "ELASTIC" ? n + 1 : n - above;
@@ -616,7 +368,8 @@ DialogTemplate HalfSpaceDialog() {
   static const char* const labels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ", "Yield Stress [kPa]= "};
   std::string texts[4];
   for (int i = 1; i <= 3; ++i) {
-    texts[i] = Trim(Supports.flags.size() > static_cast<size_t>(7 + i) ? Supports.flags[7 + i] : std::string());
+    const size_t slot = kHalfSpaceModulusSlot + i - 1;
+    texts[i] = Trim(Supports.flags.size() > slot ? Supports.flags[slot] : std::string());
     if (texts[i].empty()) texts[i] = "0.0";
   }
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 0);
@@ -636,14 +389,14 @@ DialogTemplate HalfSpaceDialog() {
     if (i != 2) AddLabel(d, 310 + i, "kPa", widest + 98, y + 1, 20, 10);
     y += 13;
   }
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
-  AddButton(d, 2, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
   d.height = y + 26;
   OnOpen(d, [](HWND dialog) {
     StartFields(dialog, 241, 3);
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
-  return d;
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 namespace {
@@ -653,45 +406,18 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
                {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 243);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  const int id = LOWORD(wParam);
-  if (id == 55) {
-    std::vector<std::string> texts = TrimmedFields(dialog, 241, 3);
-    if (int item = HalfSpaceProblem(texts)) {
-      WarnBox(dialog, ItemWarning(item));
-      return TRUE;
-    }
-    Supports.flags.resize(11);
-    for (int i = 1; i <= 3; ++i) Supports.flags[7 + i] = texts[i];
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
 // ---------------------------------------------------------------- the supports command
 
 void EditSupportData(HWND owner) {
   if (SupportFlag(2)) {
-    ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
-    CloseStructureView();
+    ShowModalDialog(UnyieldingSupportsDialog(), owner, entry::NodeListDialogProc);
+    entry::CloseStructureView();
   }
   if (SupportFlag(3)) SupportTableDialog(owner, "ELASTIC");
   if (SupportFlag(4)) SupportTableDialog(owner, "WINKLER");
   if (SupportFlag(5)) {
     ShowModalDialog(HalfSpaceDialog(), owner, HalfSpaceDialogProc);
-    if (ParseNumber(Supports.flags[8]) == 0) Supports.flags[5] = "N";
+    if (ParseNumber(Supports.flags[kHalfSpaceModulusSlot]) == 0) Supports.flags[kHalfSpaceSlot] = "N";
   }
 }
 
@@ -701,10 +427,53 @@ void SupportDataCommand(HWND owner) {
   int count = 0, springs = 0, soil = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
   ReadSupportData(TextLines, count, springs, soil);
-  SupportChosen = EditChosen = false;
   ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
-  if (SupportChosen && EditChosen) EditSupportData(owner);
+  if (entry::SupportDataWanted()) EditSupportData(owner);
   SaveSupportFile(JobSpec);
+}
+
+// ---------------------------------------------------------------- the profile
+
+const entry::Profile& EntryProfile() {
+  static const entry::Profile profile = [] {
+    entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, PalvoreGridProfile, DrawStructureView);
+    p.generationHeading = [](const std::string&) {
+      return Table.rowKind == "NODE" ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:";
+    };
+    // The Winkler rows start below the elements above the soil.
+    p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
+      return GenerationRows(f[1], f[2], f[3], RowLabelOffset, TableRows, rows);
+    };
+    p.rangeWarning = RangeWarning();
+    p.uniformColours = entry::kUniformOnDarkRed;
+    p.halfSpaceFields = [] { return 3; };
+    p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(texts); };
+    p.storeHalfSpace = [](const std::vector<std::string>& texts) {
+      Supports.flags.resize(kSupportFlagSlots);
+      for (int i = 1; i <= 3; ++i) Supports.flags[kHalfSpaceModulusSlot + i - 1] = texts[i];
+    };
+    p.halfSpaceColours = kHalfSpaceColours;
+    p.geometryFields = [] { return 5; };
+    p.geometryOk = kOkId;
+    p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) { return GeometryDialogWarning(texts); };
+    p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
+      return SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 130));
+    };
+    p.geometryRestored = {{101, 105}, {129, 131}};
+    p.geometryColours = kGeometryColours;
+    p.supportTypeIds = [] { return kSupportIds; };
+    p.supportTypeOk = kContinueId;
+    p.supportTypeWarning = [](const std::vector<bool>& on) { return SupportTypeWarning(on[1], on[2], on[3], on[4]); };
+    p.storeSupportTypes = [](HWND, const std::vector<bool>& on, bool) {
+      Supports.flags.resize(kSupportFlagSlots);
+      for (size_t i = 0; i < on.size(); ++i) Supports.flags[kTopEdgeFixedSlot + i] = on[i] ? "Y" : "N";
+    };
+    p.supportTypeColours = entry::kSupportTypesOnRed;
+    p.nodeListColours = entry::NodeListColours(120, 121);
+    p.acceptNodeMarks = AcceptUnyieldingMarks;
+    return p;
+  }();
+  return profile;
 }
 
 }  // namespace palvore

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "entry/entry.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
 
@@ -19,15 +20,9 @@ extern std::string DialogStatus;
 // The trimmed texts of the last generation dialog after Ok, 1...
 extern std::vector<std::string> FieldTexts;
 
-// The texts of the table on screen: its kind word ("GEOMETRY", "ELASTIC", "WINKLER",
-// "TRAPEZOIDAL", "NODAL"), title, the generation label of each value column (1..4; a load table's
-// labels[3] is the caption of its first button), the two rows of each column head (index 0 the
-// row-label column) and the head over the value columns.
-struct TableTexts {
-  std::string kind, title;
-  std::array<std::string, 5> labels, heads, units;
-  std::string groupHead;
-};
+// The texts of the table on screen (entry/entry.h); a load table's labels[3] is the caption of
+// its first button.
+using TableTexts = entry::TableTexts;
 extern TableTexts Table;
 
 // Menu command 306: the geometry dialog over owner, then (its box ticked) the element table.
@@ -40,23 +35,20 @@ void SupportDataCommand(HWND owner);
 // The parts, for the tests and the job check's corrections.
 DialogTemplate GeometryDialog();
 // Ends with 1 after an accepted Ok (the file written), 0 on Cancel.
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::GeometryDialogProc;
 // The element table of Geometry; Ok writes <job>.geo. Returns the table's end value.
 int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::SupportTypeDialogProc;
 void EditSupportData(HWND owner);
+// The unyielding node list, shown with entry::NodeListDialogProc.
 DialogTemplate UnyieldingSupportsDialog();
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The "ELASTIC" or "WINKLER" table over owner; Ok stores the cells into Supports.
 int SupportTableDialog(HWND owner, const std::string& kind);
+// The half-space dialog; show it with entry::HalfSpaceDialogProc. UNIFORM and GENERATE of the
+// open table are entry::UniformDialog and entry::GenerationDialog on EntryProfile().
 DialogTemplate HalfSpaceDialog();
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// GENERATE on value column `column` of the open table, and UNIFORM.
-DialogTemplate GenerationDialog(int column);
-INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-DialogTemplate UniformGeometryDialog(int column);
-INT_PTR CALLBACK UniformValueProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::HalfSpaceDialogProc;
 // The function f = A + B z^n between nodes of the Winkler table (yield false the moduli, true
 // the yield stresses).
 DialogTemplate FunctionDialog(bool yield);
@@ -85,7 +77,8 @@ INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 void LoadTableCommand(HWND table, int id, int column);
 bool IsLoadTable(const std::string& kind);
 
-// Palvore's profile of the data grid.
+// Palvore's profile of the shared data entry, and of the data grid.
+const entry::Profile& EntryProfile();
 GridProfile PalvoreGridProfile();
 // "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec.
 std::string EntryCaption();

@@ -14,6 +14,7 @@
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/loadtype.h"
 #include "win/messages.h"
 
@@ -116,7 +117,7 @@ DialogTemplate LoadTypeDialog() {
             WS_TABSTOP | WS_BORDER | BS_LEFT | BS_AUTORADIOBUTTON, 0x1200);
   const int enterWidth = c * static_cast<int>(std::string(kEnterText).size());
   AddButton(d, kEnterButton, kEnterText, (W - enterWidth) / 2, 55, enterWidth, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
-  AddButton(d, 2, "&CLOSE", (W - 50) / 2, 78, 50, 14);
+  AddButton(d, kCancelId, "&CLOSE", (W - 50) / 2, 78, 50, 14);
   OnOpen(d, [](HWND dialog) {
     CheckDlgButton(dialog, 201, BST_CHECKED);
     SetFocus(GetDlgItem(dialog, kEnterButton));
@@ -170,15 +171,10 @@ DialogTemplate LoadGenerationDialog(int kind) {
 }
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, WithFieldColours(241, 244, {}), colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 244);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
+  static const std::vector<ColourRule> colours = WithFieldColours(241, 244, {});
   const int kind = GenerationKind;
-  return SmallFormCommand(dialog, wParam, DialogStatus, [kind](HWND d) { return GenerationFieldsValid(d, kind); });
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 244, DialogStatus,
+                                 [kind](HWND d) { return GenerationFieldsValid(d, kind); });
 }
 
 void LoadTableCommand(HWND table, int id, int column) {

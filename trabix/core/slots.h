@@ -26,6 +26,7 @@ constexpr int kShearModulusSlot = 10;       // Gv
 constexpr int kHorizontalPoissonSlot = 11;  // NUh
 constexpr int kVerticalPoissonSlot = 12;    // NUv
 constexpr int kVerticalYieldSlot = 13;      // the cross-anisotropic half-space's vertical yield stress
+constexpr int kSupportFlagSlots = 14;  // the table's size
 
 // GeometryValues.
 constexpr int kLengthSlot = 1;  // beam length or strip width [m]

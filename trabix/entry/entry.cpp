@@ -14,12 +14,14 @@
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 #include "trabix/entry/tablewindow.h"
 #include "trabix/views/views.h"
 #include "win/checklist.h"
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -29,18 +31,8 @@ TableTexts Table;
 
 namespace {
 
-const char* const kEnterNewData = "\r\n\r\nENTER NEW DATA.";
-
 std::array<int, 5> Locks{};
-int GeometryBox = 0;                     // check box 131 of the geometry dialog at OK
-bool GeometrySaved = false;
-constexpr int kCheckList = 77777777;
-
-bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
-
-void ItemWarning(HWND dialog, int item) {
-  WarnBox(dialog, "INCORRECT DATA of Item " + NumberToText(item) + "!" + kEnterNewData);
-}
+bool GeometrySaved = false;  // the geometry dialog's Ok wrote the file
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -53,35 +45,11 @@ void LoadGeometry() {
   if (at > 0) ReadElementTable(TextLines, count, at);
 }
 
-// The explanatory picture of the table kind beside the controls of the window: the window grows
-// by the picture's width (and to its height) and stays centred; the picture stands at the top,
-// right of what was there. 610 pixels wide on a screen at least 1024 pixels wide, else 386;
-// less where the screen has no room for it; 0.718 times as high.
-void OpenStructureView(HWND window, const std::string& kind) {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);  // one left by a window that was not closed through here
-  bool wide = GetSystemMetrics(SM_CXSCREEN) >= 1024;
-  long width = ViewWidthOnScreen(window, wide ? 610 : 386, 300);  // less where the screen has no room
-  long height = std::lround(width * 0.718);
-  long left = MakeRoomForView(window, width, height);
-  bool supports = kind == "ELASTIC" || kind == "WINKLER" || kind == "UNYIELD";
-  const char* view = kind == "GEOMETRY" ? "Geom" : supports ? "Supp" : "Load";
-  DrawStructureView(window, left, 0, width, height, view, wide ? 1 : 2, kind);
-  ViewOpen = true;
-}
-
-// Closes the structure view once its window has ended.
-void CloseStructureView() {
-  if (ViewOpen) GfxWindowEx(0, kGfxClose);
-  ViewOpen = false;
-}
-
-int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
-
 int WholeField(int k) { return static_cast<int>(std::floor(ParseNumber(FieldTexts[k]))); }
 
 // A load table's button: the value dialog of its mode, then its texts into the table.
 void LoadTableCommand(HWND table, int id) {
-  int column = FocusedValueColumn();
+  int column = entry::FocusedValueColumn();
   int mode = id == 121 ? Table.firstMode : Table.generateMode + column - 1;
   if (ShowModalDialog(LoadGenerationDialog(mode), table, LoadGenerationDialogProc) != 1) return;
   if (id != 121) {
@@ -96,38 +64,26 @@ void LoadTableCommand(HWND table, int id) {
 
 // The column commands of the table on screen.
 void TableCommand(HWND table, int id) {
+  const entry::Profile& p = EntryProfile();
   if (Table.kind == "GEOMETRY") {
     int column = (id - 121) / 2 + 1;
-    if (column > TableColumns) return;
-    if ((id - 121) % 2 == 0) {
-      if (ShowModalDialog(UniformGeometryDialog(column), table, UniformGeometryDialogProc) == 1)
-        FillColumn(column + 1, FieldTexts[1]);
-    } else if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) == 1) {
-      ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
-                       static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
-                       FieldTexts[4]);
-    }
+    if ((id - 121) % 2 == 0) entry::UniformColumn(p, table, column);
+    else entry::GenerateColumn(p, table, column);
     return;
   }
   if (Table.firstMode != 0) {
     if (id == 121 || id == 122) LoadTableCommand(table, id);
     return;
   }
-  int column = FocusedValueColumn();
+  int column = entry::FocusedValueColumn();
   if (id == 121 && Table.kind == "WINKLER") {
     // One subgrade modulus for both ends of every element, whatever column has the focus.
-    if (ShowModalDialog(UniformGeometryDialog(1), table, UniformGeometryDialogProc) == 1)
+    if (ShowModalDialog(entry::UniformDialog(p, 1), table, entry::UniformDialogProc) == 1)
       SetSameModulus(FieldTexts[1], TableRows);
   } else if (id == 121) {
-    if (ShowModalDialog(UniformGeometryDialog(column), table, UniformGeometryDialogProc) == 1)
-      FillColumn(column + 1, FieldTexts[1]);
+    entry::UniformColumn(p, table, column);
   } else if (id == 122) {
-    // A Winkler table's modulus and yield stress stand for both ends of each element.
-    if (ShowModalDialog(GenerationDialog(column), table, GenerationDialogProc) == 1)
-      for (int c : ColumnsSetTogether(column, Table.kind == "WINKLER"))
-        ApplyColumnRange(c + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
-                         static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
-                         FieldTexts[4]);
+    entry::GenerateColumn(p, table, column);
   } else if ((id == 123 || id == 127) && Table.kind == "WINKLER") {
     bool yield = id == 127;
     if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadGenerationDialogProc) == 1)
@@ -152,9 +108,9 @@ bool TableAccept(HWND table) {
 
 void TableHeadings(DialogTemplate& d) {
   // A load table is captioned by its heading.
-  d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : TableKind == 2 ? Table.heading : EntryCaption();
+  d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : TableKind == 2 ? Table.title : EntryCaption();
   int x0 = TableLeft + LabelWidth;
-  AddLabel(d, 108, Table.heading, TableLeft, 4, 300, 10);
+  AddLabel(d, 108, Table.title, TableLeft, 4, 300, 10);
   AddLabel(d, 117, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
   AddLabel(d, 118, Table.kind == "GEOMETRY" ? "Elem." : Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10,
            SS_CENTER | SS_SUNKEN);
@@ -193,20 +149,8 @@ void TableHeadings(DialogTemplate& d) {
 std::string EntryCaption() { return "   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec; }
 
 GridProfile TrabixGridProfile() {
-  GridProfile p;
-  p.layout = [] {
-    RowLabelOffset = 0;
-    if (TableKind == 0) {
-      LabelWidth = IsStrip() ? 60 : 33;
-      CellWidth = IsStrip() ? 70 : 69;
-    } else if (TableKind == 1) {
-      LabelWidth = 55;
-      CellWidth = Table.kind == "WINKLER" ? 58 : 82;
-    } else {
-      LabelWidth = 58;
-      CellWidth = 68;
-    }
-  };
+  GridProfile p = entry::TableGrid(EntryProfile());
+  p.layout = [] { entry::TableWidths(Table, IsStrip() ? 60 : 33, IsStrip() ? 70 : 69); };
   p.headings = TableHeadings;
   p.accepts = [](char ch, int column) {
     // Lengths take no sign and no exponent; support values are never negative; loads take no
@@ -217,21 +161,13 @@ GridProfile TrabixGridProfile() {
   };
   p.prepareLocks = [] { Locks = TableLockFlags(Table.kind); };
   p.locked = [](int row, int column) { return CellIsLocked(Locks, row, column, TableRows); };
-  p.initialise = [](HWND table) { OpenStructureView(table, Table.kind); };
   p.command = TableCommand;
   p.accept = TableAccept;
-  p.status = &DialogStatus;
   return p;
 }
 
 int ShowTable(HWND owner, int kind, int rows, int columns) {
-  ProgramGrid = TrabixGridProfile();
-  TableKind = kind;
-  SetTableLayout(1, rows, columns);
-  DialogTemplate t = BuildDataTable();
-  int end = static_cast<int>(ShowModalDialog(t, owner, DataTableProc));
-  CloseStructureView();
-  return end;
+  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
 }
 
 // ---------------------------------------------------------------- geometry and material
@@ -265,8 +201,8 @@ DialogTemplate GeometryDialog() {
   AddOption(d, 134, " &HALF OF SYMMETRIC STRUCTURE ", 185, 100, 200, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
   AddOption(d, 135, " ENTIRE STRUCTURE BEING &ANALYSED ", 185, 113, 200, 12, BS_AUTORADIOBUTTON);
   AddCheckBox(d, 131, " &ENTER / EDIT GEOMETRY DATA ", 10, 118, 160, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddButton(d, 55, "&Ok", 150, 131, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 200, 131, 40, 14);
+  AddButton(d, kOkId, "&Ok", 150, 131, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", 200, 131, 40, 14);
   OnOpen(d, [strip, half](HWND dialog) {
     for (int id : {120, 111, 112, 113, 114, 115, 121, 122, 123, 124, 125, 101, 102, 103, 104, 105, 133, 132, 134, 135,
                    131, 55, 2})
@@ -278,59 +214,23 @@ DialogTemplate GeometryDialog() {
     StartFields(dialog, 101, 5);
     PlacePointer(dialog, 170, 138);
   });
-  return d;
+  return entry::OnGeometry(EntryProfile(), d);
 }
 
 namespace {
-// The focused box black on white, the others blue on light yellow; item labels blue on cyan, units
-// green on grey, the heading black on green, the table box white on olive, BEAM and STRIP white on
-// teal. The HALF / ENTIRE options and the frame keep the system's colours.
-const std::vector<ColourRule> kGeometryColours = WithFieldColours(
-    101, 105, {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 121, 129, RGB(0, 255, 0), RGB(128, 128, 128)},
-               {WM_CTLCOLORSTATIC, 120, 120, RGB(0, 0, 0), RGB(0, 255, 150)},
-               {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
-               {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)}});
+// The heading black on green, the table box white on olive, BEAM and STRIP white on teal. The
+// HALF / ENTIRE options and the frame keep the system's colours.
+const std::vector<ColourRule> kGeometryColours =
+    entry::GeometryColours(129, {{WM_CTLCOLORSTATIC, 120, 120, RGB(0, 0, 0), RGB(0, 255, 150)},
+                                 {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
+                                 {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)}});
 }  // namespace
-
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 101, 105);
-    RestoreControls(dialog, 131, 135);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 55) {
-    std::vector<std::string> texts = TrimmedFields(dialog, 101, 5);
-    bool strip = Checked(dialog, 132);
-    int item = GeometryItemProblem(texts, strip);
-    if (item != 0) {
-      ItemWarning(dialog, item);
-      SetFocus(GetDlgItem(dialog, 100 + item));
-      return TRUE;
-    }
-    GeometrySaved = SaveGeometryDialogData(JobSpec, texts, strip, Checked(dialog, 134));
-    GeometryBox = Checked(dialog, 131) ? 1 : 0;
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  if (id == 2) {
-    GeometrySaved = false;
-    GeometryBox = 0;
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 int GeometryDetailsDialog(HWND owner) {
   LoadGeometry();
   Table = TableTexts();
   Table.kind = "GEOMETRY";
-  Table.heading = " GEOMETRY DETAILS DATA:";
+  Table.title = " GEOMETRY DETAILS DATA:";
   bool strip = IsStrip();
   Table.labels = {"", " Element Length L[m]=", strip ? " Element Depth h[m]=" : " Element Width B[m]=",
                   " Element Depth H[m]=", ""};
@@ -344,88 +244,8 @@ int GeometryDetailsDialog(HWND owner) {
 void GeometryCommand(HWND owner) {
   if (JobSpec.empty()) return;
   GeometrySaved = false;
-  GeometryBox = 0;
   ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc);
-  if (GeometrySaved && GeometryBox == 1) GeometryDetailsDialog(owner);
-}
-
-// ---------------------------------------------------------------- range and uniform dialogs
-
-namespace {
-
-// The field check of the table's values: lengths above 0, support values 0 or more, loads any.
-int ValueRule() {
-  if (Table.kind == "GEOMETRY") return 2;
-  return Table.kind == "ELASTIC" || Table.kind == "WINKLER" ? 3 : 7;
-}
-
-bool GenerationValid(HWND dialog) {
-  for (int k = 1; k <= 4; ++k) {
-    int code = k < 4 ? 7 : ValueRule();
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
-    if (code != 0) return false;
-  }
-  if (!GenerationRangeValid(WholeField(1), WholeField(2), WholeField(3), TableRows)) {
-    WarnBox(dialog, "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ");
-    return false;
-  }
-  return true;
-}
-
-bool UniformValid(HWND dialog) {
-  int code = ValueRule();
-  WarnIncorrectData(dialog, 231, FieldTexts[1], NumberCharsSigned, code);
-  if (code != 0) return false;
-  EnableWindow(GetDlgItem(dialog, 231), FALSE);
-  return true;
-}
-
-}  // namespace
-
-DialogTemplate GenerationDialog(int column) {
-  bool nodes = Table.rangeWord == "NODE";
-  std::string title = Table.rangeWord.empty() ? " GEOMETRY DATA GENERATION:" : Table.heading;
-  std::string value = Table.labels[column];
-  if (Table.kind == "WINKLER" && column > 2) value = " YIELD STRESS in [kPa]";
-  return SmallForm(EntryCaption(), 303, title,
-                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):", "1", true},
-                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(TableRows), true},
-                    {306, 243, " STEP:", "1", true},
-                    {307, 244, value, Trim(CellTexts.Get(column + 1, 1)), false}});
-}
-
-INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 244);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, GenerationValid);
-}
-
-DialogTemplate UniformGeometryDialog(int column) {
-  std::string heading = Table.rangeWord.empty() ? " UNIFORM GEOMETRY DATA GENERATION:" : Table.heading;
-  SharedIntegers(3, 0) = column;
-  return SmallForm(EntryCaption(), 230, heading, {{232, 231, Table.labels[column], Trim(CellTexts.Get(column + 1, 1)), false}});
-}
-
-namespace {
-// The focused field blue on light yellow; the labels blue on the dialog's own colour.
-const std::vector<ColourRule> kUniformColours = {
-    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false, ColourFocused},
-    {WM_CTLCOLORSTATIC, 230, 232, RGB(0, 0, 255), SystemColour(COLOR_BTNFACE)},
-};
-}  // namespace
-
-INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUniformColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControl(dialog, 231);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  return SmallFormCommand(dialog, wParam, DialogStatus, UniformValid);
+  if (GeometrySaved && entry::GeometryDetailsWanted()) GeometryDetailsDialog(owner);
 }
 
 DialogTemplate NodeFunctionDialog(bool yield) {
@@ -445,24 +265,15 @@ DialogTemplate NodeFunctionDialog(bool yield) {
 // ---------------------------------------------------------------- support types
 
 namespace {
-const int kSupportIds[8] = {0, 101, 102, 103, 171, 172, 173, 107};
-bool SupportChosen = false;  // the dialog ended through OK or the ENTER / EDIT button
-bool EditChosen = false;
+// The controls of the support types, in the order of their slots from kLeftEdgeFixedSlot.
+const std::vector<int> kSupportIds = {101, 102, 103, 171, 172, 173, 107};
 
-// The states of the seven controls into SupportFlags; whether any support (items 2 to 6) is on.
-bool SupportsFromControls(HWND dialog, std::array<int, 8>& states) {
-  bool supported = false;
-  for (int i = 1; i <= 7; ++i) {
-    states[i] = Checked(dialog, kSupportIds[i]) ? 1 : 0;
-    if (i >= 2 && i <= 6 && states[i]) supported = true;
-  }
-  return supported;
-}
+bool Supported(int slot) { return slot < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[slot]) == "Y"; }
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {
   std::array<int, 8> states{};
-  for (int i = 1; i <= 7; ++i) states[i] = i < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[i]) == "Y";
+  for (int i = 1; i <= 7; ++i) states[i] = Supported(kLeftEdgeFixedSlot + i - 1);
   bool half = IsSymmetricHalf();
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 160);
   AddLabel(d, 120, "SPECIFICATION OF SUPPORT TYPES:", 10, 5, 230, 10);
@@ -474,16 +285,16 @@ DialogTemplate SupportTypeDialog() {
   AddOption(d, 172, " Resting on &Isotropic Half-Space", 12, 80, 225, 12, BS_AUTORADIOBUTTON);
   AddOption(d, 173, " Resting on Cross-&Anisotropic Half-Space", 12, 94, 225, 12, BS_AUTORADIOBUTTON);
   AddCheckBox(d, 107, " &Right Edge Fixed against Rotation", 12, 106, 225, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddButton(d, 9876, "&OK", 70, 124, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  AddButton(d, 2, "&Cancel", 130, 124, 50, 14);
+  AddButton(d, kContinueId, "&OK", 70, 124, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  AddButton(d, kCancelId, "&Cancel", 130, 124, 50, 14);
   AddButton(d, 131, " &ENTER / EDIT Support DATA ", 50, 142, 150, 14);
   for (int id : {171, 172, 173}) SetControlCallback(d, id, ToggleCheckProc);
   OnOpen(d, [states, half](HWND dialog) {
     int option = 0;
     for (int i = 1; i <= 7; ++i)
       if (states[i]) {
-        CheckDlgButton(dialog, kSupportIds[i], BST_CHECKED);
-        if (i >= 4 && i <= 6 && option == 0) option = kSupportIds[i];
+        CheckDlgButton(dialog, kSupportIds[i - 1], BST_CHECKED);
+        if (i >= 4 && i <= 6 && option == 0) option = kSupportIds[i - 1];
       }
     // The option toggle's memory from this dialog's own states, not from an earlier dialog.
     SharedIntegers(0, 0) = option;
@@ -492,7 +303,7 @@ DialogTemplate SupportTypeDialog() {
     SetFocus(GetDlgItem(dialog, 101));
     PlacePointer(dialog, 125, 149);
   });
-  return d;
+  return entry::SupportTypeForm(EntryProfile(), d);
 }
 
 namespace {
@@ -503,32 +314,6 @@ const std::vector<ColourRule> kSupportTypeColours = {
     {WM_CTLCOLORSTATIC, 171, 173, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE)},
 };
 }  // namespace
-
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kSupportTypeColours, colour)) return colour;
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 131 || id == 9876) {
-    std::array<int, 8> states{};
-    if (!SupportsFromControls(dialog, states)) {
-      WarnBox(dialog, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
-      return TRUE;
-    }
-    if (SupportFlags.size() < 14) SupportFlags.resize(14);
-    for (int i = 1; i <= 7; ++i) SupportFlags[i] = states[i] ? "Y" : "N";
-    SupportChosen = true;
-    EditChosen = id == 131;
-    if (id == 9876) SetFocus(GetDlgItem(dialog, 2));
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
 
 // ---------------------------------------------------------------- unyielding nodes
 
@@ -545,18 +330,14 @@ DialogTemplate UnyieldingSupportsDialog() {
   AddFrame(d, 98, "", 30, 26, 140, listHeight + 20);
   int y = 46 + listHeight;
   AddButton(d, 11123, "&REMOVE ALL CHECKS", 40, y, 120, 14);
-  AddButton(d, 9876, "&Ok", 40, y + 18, 55, 14);
+  AddButton(d, kContinueId, "&Ok", 40, y + 18, 55, 14);
   AddButton(d, 1234, "&Cancel", 105, y + 18, 55, 14);
   d.height = y + 38;
   OnOpen(d, [nodes, listHeight](HWND dialog) {
-    for (int id : {121, 120, 302, 11123, 9876, 1234}) SetFixedFont(dialog, id);
-    HWND list = CreateDialogControl(dialog, "LISTBOX", kCheckList, "", 40, 40, 120, listHeight,
-                                    WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                                    WS_EX_CLIENTEDGE);
-    FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
-    SetFocus(list);
-    OpenStructureView(dialog, "UNYIELD");
-    PointerOnControl(dialog, 9876);
+    for (int id : {121, 120, 302, 11123, kContinueId, 1234}) SetFixedFont(dialog, id);
+    entry::OpenNodeList(EntryProfile(), dialog, 40, 40, 120, listHeight,
+                        WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, nodes,
+                        NodeMarks(UnyieldingNodes, nodes));
   });
   return d;
 }
@@ -564,11 +345,7 @@ DialogTemplate UnyieldingSupportsDialog() {
 namespace {
 // "Node No" white on teal, every other static text (the frame among them) black on green; the list
 // on the tool-tip background.
-const std::vector<ColourRule> kUnyieldingColours = {
-    {WM_CTLCOLORSTATIC, 302, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 255, 0)},
-    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
-};
+const std::vector<ColourRule> kUnyieldingColours = entry::NodeListColours(302, 302);
 
 // Shows the pointer when something (the analysis) has hidden it, without raising the display
 // count above showing.
@@ -587,21 +364,21 @@ INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wPar
   if (msg != WM_COMMAND) return FALSE;
   int id = LOWORD(wParam);
   if (id == 11123) {
-    SetCheckListMarks(GetDlgItem(dialog, kCheckList), {});
-    SetFocus(GetDlgItem(dialog, kCheckList));
+    SetCheckListMarks(GetDlgItem(dialog, entry::kNodeListId), {});
+    SetFocus(GetDlgItem(dialog, entry::kNodeListId));
     return TRUE;
   }
-  if (id == 9876) {
-    SupportFlags[2] = "N";
-    std::string list = JoinMarkedNodes(CheckListMarks(GetDlgItem(dialog, kCheckList)));
+  if (id == kContinueId) {
+    SupportFlags[kUnyieldingSlot] = "N";
+    std::string list = JoinMarkedNodes(CheckListMarks(GetDlgItem(dialog, entry::kNodeListId)));
     if (!list.empty()) {
       UnyieldingNodes = list;
-      SupportFlags[2] = "Y";
+      SupportFlags[kUnyieldingSlot] = "Y";
     }
     EndDialog(dialog, 0);
     return TRUE;
   }
-  if (id == 1234 || id == 2) {
+  if (id == 1234 || id == kCancelId) {
     EndDialog(dialog, 0);
     return TRUE;
   }
@@ -614,24 +391,14 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   bool strip = IsStrip();
   Table = TableTexts();
   Table.kind = kind;
-  Table.rangeWord = "NODE";
+  Table.rowKind = "NODE";
   Table.firstButton = "&SET SAME ELASTIC CONSTANTS AT ALL NODES";
   int n = ElementCount();
   if (kind == "ELASTIC") {
-    Table.heading = "LINEAR ELASTIC SUPPORTS DATA:";
-    Table.groupHead = "Elastic Constants";
-    Table.heads = {strip ? "Nodal Line" : "Node", strip ? "kv[kN/m^2]" : "kv[kN/m]",
-                   strip ? "kr[kN*m/rad/m]" : "kr[kN*m/rad]", "", ""};
-    Table.units = {"i", "", "", "", ""};
-    Table.labels = {"", strip ? " Elastic CONSTANT kv[kN/m^2]=" : " Elastic CONSTANT kv[kN/m]=",
-                    strip ? " Elastic CONSTANT kr[kN*m/rad/m]=" : " Elastic CONSTANT kr[kN*m/rad]=", "", ""};
+    entry::ElasticTexts(Table, strip ? "Nodal Line" : "Node", "kv", strip ? "kN/m^2" : "kN/m",
+                        strip ? "kN*m/rad/m" : "kN*m/rad");
   } else {
-    Table.heading = "WINKLER SOIL DATA:";
-    Table.groupHead = "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]";
-    Table.heads = {"Element i", "at i, ki", "at j, kj", "at i", "at j"};
-    Table.units = {"Nodes i-j", "", "", "", ""};
-    Table.labels = {"", " SUBGRADE MODULUS k[kPa/m]=", " SUBGRADE MODULUS k[kPa/m]=", " YIELD STRESS in [kPa]=",
-                    " YIELD STRESS in [kPa]="};
+    entry::WinklerTexts(Table, "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]");
   }
   FillSupportCells(kind);
   return ShowTable(owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
@@ -677,14 +444,14 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   // The frame around the fields, ahead of them in the template so that it lies beneath them.
   AddFrame(d, 97, "", 2, 15, d.width - 4, y - 12);
   std::rotate(d.controls.begin() + 1, d.controls.end() - 1, d.controls.end());
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
-  AddButton(d, 2, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
   d.height = y + 26;
   OnOpen(d, [fields](HWND dialog) {
     StartFields(dialog, 241, fields);
     PlacePointer(dialog, 30, 30);
   });
-  return d;
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 namespace {
@@ -699,47 +466,17 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
                {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kHalfSpaceColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 241, 246);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 55) {
-    int fields = HalfSpaceKind == "ISOTROPIC" ? 3 : 6;
-    std::vector<std::string> texts = TrimmedFields(dialog, 241, fields);
-    int item = HalfSpaceProblem(HalfSpaceKind, texts);
-    if (item != 0) {
-      ItemWarning(dialog, item);
-      return TRUE;
-    }
-    if (SupportFlags.size() < 14) SupportFlags.resize(14);
-    for (int i = 1; i <= fields; ++i) SupportFlags[7 + i] = texts[i];
-    EndDialog(dialog, 1);
-    return TRUE;
-  }
-  if (id == 2) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
-}
-
 // ---------------------------------------------------------------- the supports command
 
 void EditSupportData(HWND owner) {
-  auto yes = [](int item) { return item < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[item]) == "Y"; };
-  if (yes(2)) {
+  if (Supported(kUnyieldingSlot)) {
     ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
-    CloseStructureView();
+    entry::CloseStructureView();
   }
-  if (yes(3)) SupportTableDialog(owner, "ELASTIC");
-  if (yes(4)) SupportTableDialog(owner, "WINKLER");
-  if (yes(5)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);
-  if (yes(6)) ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), owner, HalfSpaceDialogProc);
+  if (Supported(kElasticSupportsSlot)) SupportTableDialog(owner, "ELASTIC");
+  if (Supported(kWinklerSlot)) SupportTableDialog(owner, "WINKLER");
+  if (Supported(kIsotropicHalfSpaceSlot)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);
+  if (Supported(kAnisotropicHalfSpaceSlot)) ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), owner, HalfSpaceDialogProc);
 }
 
 void SupportCommand(HWND owner) {
@@ -754,10 +491,83 @@ void SupportCommand(HWND owner) {
   count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
   ReadSupportData(TextLines, count);
-  SupportChosen = EditChosen = false;
   ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
-  if (SupportChosen && EditChosen) EditSupportData(owner);
+  if (entry::SupportDataWanted()) EditSupportData(owner);
   SaveSupportFile(JobSpec);
+}
+
+// ---------------------------------------------------------------- the profile
+
+namespace {
+// The focused field blue on light yellow; the labels blue on the dialog's own colour.
+const std::vector<ColourRule> kUniformColours = {
+    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false, ColourFocused},
+    {WM_CTLCOLORSTATIC, 230, 232, RGB(0, 0, 255), SystemColour(COLOR_BTNFACE)},
+};
+
+// The support and load tables' range dialogs are headed by the table; the geometry's by its own.
+std::string TableOrGeometry(const char* geometry) { return Table.rowKind.empty() ? geometry : Table.title; }
+}  // namespace
+
+const entry::Profile& EntryProfile() {
+  static const entry::Profile profile = [] {
+    entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, TrabixGridProfile, DrawStructureView);
+    p.viewHeight = 0.718;
+    p.generationHeading = [](const std::string&) { return TableOrGeometry(" GEOMETRY DATA GENERATION:"); };
+    p.generationColours = false;
+    p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
+      auto whole = [&f](int k) { return static_cast<int>(std::floor(ParseNumber(f[k]))); };
+      rows.clear();
+      if (!GenerationRangeValid(whole(1), whole(2), whole(3), TableRows)) return false;
+      for (int r = whole(1); r <= whole(2); r += whole(3)) rows.push_back(r);
+      return true;
+    };
+    p.rangeWarning = entry::RangeWarning();
+    p.uniformHeading = [] { return TableOrGeometry(" UNIFORM GEOMETRY DATA GENERATION:"); };
+    p.uniformLabelId = 232;
+    p.uniformLabelEnd = "";
+    p.uniformColours = kUniformColours;
+    p.uniformOpening = [](int column) { SharedIntegers(3, 0) = column; };
+    p.halfSpaceFields = [] { return HalfSpaceKind == "ISOTROPIC" ? 3 : 6; };
+    p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(HalfSpaceKind, texts); };
+    p.storeHalfSpace = [](const std::vector<std::string>& texts) {
+      if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
+      for (size_t i = 1; i < texts.size(); ++i) SupportFlags[kHalfSpaceModulusSlot + i - 1] = texts[i];
+    };
+    p.halfSpaceColours = kHalfSpaceColours;
+    p.geometryFields = [] { return 5; };
+    p.geometryOk = kOkId;
+    p.geometryOkEnd = 0;
+    p.geometryWarning = [](HWND dialog, const std::vector<std::string>& texts, int& focus) {
+      const int item = GeometryItemProblem(texts, Checked(dialog, 132));
+      focus = item != 0 ? 100 + item : 0;
+      return item != 0 ? entry::ItemWarning(item) : std::string();
+    };
+    // A file that cannot be written leaves the details table out.
+    p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
+      GeometrySaved = SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 132), Checked(dialog, 134));
+      return true;
+    };
+    p.geometryCancelled = [] { GeometrySaved = false; };
+    p.geometryRestored = {{101, 105}, {131, 135}};
+    p.geometryColours = kGeometryColours;
+    p.supportTypeIds = [] { return kSupportIds; };
+    p.supportTypeOk = kContinueId;
+    // Some support of the structure itself: unyielding or elastic nodes, or a soil.
+    p.supportTypeWarning = [](const std::vector<bool>& on) {
+      for (int slot = kUnyieldingSlot; slot <= kAnisotropicHalfSpaceSlot; ++slot)
+        if (on[slot - kLeftEdgeFixedSlot]) return std::string();
+      return std::string("The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
+    };
+    p.storeSupportTypes = [](HWND dialog, const std::vector<bool>& on, bool edit) {
+      if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
+      for (size_t i = 0; i < on.size(); ++i) SupportFlags[kLeftEdgeFixedSlot + i] = on[i] ? "Y" : "N";
+      if (!edit) SetFocus(GetDlgItem(dialog, kCancelId));
+    };
+    p.supportTypeColours = kSupportTypeColours;
+    return p;
+  }();
+  return profile;
 }
 
 }  // namespace trabix

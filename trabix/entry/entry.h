@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/globals.h"
+#include "entry/entry.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
 
@@ -40,12 +41,12 @@ void LoadEntryWindow(HWND owner, int kind);
 
 // The parts, for the tests.
 DialogTemplate GeometryDialog();
-INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::GeometryDialogProc;
 // The element table of the geometry in GeometryValues, StructureFlags and ElementTable; OK
 // writes <job>.geo. Returns the table's end value.
 int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
-INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::SupportTypeDialogProc;
 void EditSupportData(HWND owner);
 // The unyielding node list with the structure view of the supports beside it; the caller closes
 // the view after the dialog (EditSupportData does).
@@ -53,14 +54,14 @@ DialogTemplate UnyieldingSupportsDialog();
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The "ELASTIC" or "WINKLER" table over owner; OK stores the cells into the support tables.
 int SupportTableDialog(HWND owner, const std::string& kind);
+// Trabix's profile of the shared data entry.
+const entry::Profile& EntryProfile();
+
+// The half-space dialog of "ISOTROPIC" or "CROSS-ANISOTROPIC" soil; show it with
+// entry::HalfSpaceDialogProc. UNIFORM and GENERATE of the open table are entry::UniformDialog and
+// entry::GenerationDialog on EntryProfile() (trabix/entry/tablewindow.h).
 DialogTemplate HalfSpaceDialog(const std::string& kind);
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The range dialog of GENERATE on value column `column` of the open table.
-DialogTemplate GenerationDialog(int column);
-INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The one-field dialog of UNIFORM on value column `column` of the open table.
-DialogTemplate UniformGeometryDialog(int column);
-INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::HalfSpaceDialogProc;
 // The function k = A + B z^n between nodes for the Winkler columns (yield false the moduli,
 // true the yield stresses): the value dialog in mode 1 with the Winkler texts; show it with
 // LoadGenerationDialogProc.

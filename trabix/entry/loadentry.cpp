@@ -35,7 +35,7 @@ LoadTableTexts TextsOf(int kind) {
   if (kind == 2) {
     t.kind = "NODAL";
     t.rowsBeyondElements = 1;
-    table.heading = "NODAL LOAD DATA. Load Case: " + LoadCaseName;
+    table.title = "NODAL LOAD DATA. Load Case: " + LoadCaseName;
     table.firstButton = "&INPUT SAME LOADS AT ALL NODES";
     table.firstMode = 2;
     table.groupHead = "Nodal Loads";
@@ -47,7 +47,7 @@ LoadTableTexts TextsOf(int kind) {
   } else if (kind == 3) {
     t.kind = "TRAPEZOIDAL";
     t.rowsBeyondElements = 0;
-    table.heading = "TRAPEZOIDAL LOAD DATA. Load Case: " + LoadCaseName;
+    table.title = "TRAPEZOIDAL LOAD DATA. Load Case: " + LoadCaseName;
     table.firstButton = "&SET LINEAR LOAD BETWEEN NODES 'i-m'";
     table.firstMode = 1;
     table.groupHead = " Trapezoidal Load " + load;
@@ -60,7 +60,7 @@ LoadTableTexts TextsOf(int kind) {
   } else {
     t.kind = "TEMPERATURE";
     t.rowsBeyondElements = 0;
-    table.heading = "TEMPERATURE LOAD (Change): ";
+    table.title = "TEMPERATURE LOAD (Change): ";
     table.firstButton = "&SET UNIFORM TEMPERATURE CHANGES";
     table.firstMode = 10;
     table.generateMode = 11;
@@ -72,7 +72,7 @@ LoadTableTexts TextsOf(int kind) {
     t.firstLabels = {" Above Element, Ta=", " Below Element, Tb=", "", "", "", ""};
   }
   table.kind = t.kind;
-  table.rangeWord = t.rowsBeyondElements == 1 ? "NODE" : "ELEMENT";
+  table.rowKind = t.rowsBeyondElements == 1 ? "NODE" : "ELEMENT";
   return t;
 }
 
@@ -145,7 +145,7 @@ void LoadEntryWindow(HWND owner, int kind) {
   Table = texts.table;
   FormTexts.Redim(6, 6);
   FormTexts(0, 0) = texts.kind;
-  FormTexts(0, 1) = texts.table.heading;
+  FormTexts(0, 1) = texts.table.title;
   for (int k = 0; k < 6; ++k) {
     FormTexts(5, k) = texts.rangeLabels[k];
     FormTexts(6, k) = texts.firstLabels[k];

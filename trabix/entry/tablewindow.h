@@ -7,23 +7,17 @@
 #include <array>
 #include <string>
 
+#include "entry/entry.h"
 #include "win/dataform.h"
 
 namespace trabix {
 
-// The texts of the table on screen: its kind word, heading, the generation label of each value
-// column, the two rows of each column head (index 0 the row-label column), the head over all
-// value columns and the range word. Support and load tables have two buttons: firstButton (121)
-// and "&GENERATE" (122). A load table runs the value dialog for both: firstMode for 121 (2 the
+// The texts of the table on screen (entry/entry.h). Support and load tables have two buttons:
+// firstButton (121) and "&GENERATE" (122). A load table runs the value dialog for both: firstMode for 121 (2 the
 // same loads at all nodes, 1 a linear load between nodes, 10 uniform temperatures), and for 122
 // generateMode on value column 1 and generateMode + 1 on column 2; 0 means the support tables'
 // own uniform and range dialogs.
-struct TableTexts {
-  std::string kind, heading;
-  std::array<std::string, 5> labels;
-  std::array<std::string, 5> heads, units;
-  std::string groupHead, rangeWord;
-  std::string firstButton;
+struct TableTexts : entry::TableTexts {
   int firstMode = 0;
   int generateMode = 0;
 };

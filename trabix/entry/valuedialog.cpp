@@ -13,6 +13,7 @@
 #include "trabix/entry/tablewindow.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -120,31 +121,19 @@ DialogTemplate LoadGenerationDialog(int mode) {
              WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k <= integers ? ES_NUMBER : 0));
   }
   int y = 7 + 13 * (n + 1) + 6;
-  AddButton(d, 55, "&Ok", d.width / 2 - 45, y, 40, 14);
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y, 40, 14);
   AddButton(d, 56, "&Cancel", d.width / 2 + 5, y, 40, 14);
   d.height = y + 20;
   OnOpen(d, [first, n](HWND dialog) {
     StartFields(dialog, first, n);
-    PointerOnControl(dialog, 55);
+    PointerOnControl(dialog, kOkId);
   });
   return d;
 }
 
-INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, ValueDialogColours, colour)) return colour;
-  if (msg == WM_DESTROY) {
-    RestoreControls(dialog, ValueFirst, ValueFirst + ValueCount - 1);
-    return FALSE;
-  }
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 56 || id == 2) {
-    DialogStatus = "ZZZ";
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  if (id != 55) return FALSE;
+namespace {
+// The integer fields are only read; the values are checked, then the node range or the range.
+bool ValuesValid(HWND dialog) {
   int mode = ValueMode;
   bool winkler = FormTexts.Get(0, 0) == "WINKLER";
   int integers = IntegerFields(mode);
@@ -153,7 +142,7 @@ INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, 
   for (int k = 1; k <= integers + values; ++k) {
     int code = k <= integers ? 55 : 7;
     WarnIncorrectData(dialog, first + k - 1, FieldTexts[k], NumberCharsSigned, code);
-    if (k > integers && code != 0) return TRUE;  // the integer fields are only read
+    if (k > integers && code != 0) return false;
   }
   auto whole = [](const std::string& t) { return static_cast<int>(std::floor(ParseNumber(t))); };
   bool valid = true;
@@ -163,14 +152,14 @@ INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, 
   else if (integers == 3)
     valid = GenerationRangeValid(whole(FieldTexts[1]), whole(FieldTexts[2]), whole(FieldTexts[3]),
                                  SharedIntegers.Get(4, 2));
-  if (!valid) {
-    WarningTones();
-    ShowMessage(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ", "WARNING!", WarningBoxStyle,
-                *ProgramMessages.answer);
-    return TRUE;
-  }
-  EndDialog(dialog, 1);
-  return TRUE;
+  if (!valid) WarnBox(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
+  return valid;
+}
+}  // namespace
+
+INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, ValueDialogColours, ValueFirst,
+                                 ValueFirst + ValueCount - 1, DialogStatus, ValuesValid);
 }
 
 }  // namespace trabix

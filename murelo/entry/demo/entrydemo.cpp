@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   else if (what == "geometry") ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc);
   else if (what == "details") GeometryDetailsDialog(nullptr);
   else if (what == "supports") ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc);
-  else if (what == "unyielding") ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc);
+  else if (what == "unyielding") ShowModalDialog(UnyieldingSupportsDialog(), nullptr, entry::NodeListDialogProc);
   else if (what == "elastic") SupportTableDialog(nullptr, "ELASTIC");
   else if (what == "winkler") SupportTableDialog(nullptr, "WINKLER");
   else if (what == "halfspace") ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc);

@@ -243,7 +243,7 @@ TEST_F(PalvoreEntry, UnyieldingNodesFromTheListAndBack) {
                                     wintest::Click(u, 9876);
                                   })},
                       [&] {
-                        ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc);
+                        ShowModalDialog(UnyieldingSupportsDialog(), nullptr, entry::NodeListDialogProc);
                         GfxWindowEx(0, kGfxClose);
                         SaveSupportFile(JobSpec);
                       })
@@ -437,6 +437,31 @@ TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
   EXPECT_FALSE(SupportFlag(4));  // one soil at a time
   EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[8]), 30000);
   EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[10]), 40);
+}
+
+// After the warning of a wrong item the focus is back on its field.
+TEST_F(PalvoreEntry, HalfSpaceWarningPutsTheFocusOnTheWrongField) {
+  WritePile(6, 1, 2);
+  std::vector<std::string> warnings;
+  int focus = 0;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND h) {
+                                    wintest::SetText(h, 241, "30000");
+                                    wintest::SetText(h, 242, "0.6");
+                                    wintest::SetText(h, 243, "40");
+                                    wintest::PostClick(h, 55);
+                                  }),
+                       WarningInto(warnings),
+                       WhenDialog(kCaption,
+                                  [&](HWND h) {
+                                    focus = GetDlgCtrlID(GetFocus());
+                                    wintest::Click(h, 2);
+                                  })},
+                      [&] { ShowModalDialog(HalfSpaceDialog(), nullptr, HalfSpaceDialogProc); })
+                .finished;
+  ASSERT_TRUE(ok);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(focus, 242);
 }
 
 // The Winkler table and the trapezoidal load table show every text whole: nothing cut, outside

@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
     ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadGenerationDialogProc);
   } else if (what == "column" || what == "range") {
     TableRows = 24;
-    if (what == "column") ShowModalDialog(UniformGeometryDialog(1), nullptr, UniformGeometryDialogProc);
-    else ShowModalDialog(GenerationDialog(1), nullptr, GenerationDialogProc);
+    if (what == "column") ShowModalDialog(entry::UniformDialog(EntryProfile(), 1), nullptr, entry::UniformDialogProc);
+    else ShowModalDialog(entry::GenerationDialog(EntryProfile(), 1), nullptr, entry::GenerationDialogProc);
   }
   return 0;
 }

@@ -173,14 +173,14 @@ TEST_F(DialogColoursTest, HalfSpaceIsotropicAndCrossAnisotropic) {
 TEST_F(DialogColoursTest, RangeAndUniformDialogs) {
   TableRows = 4;
   WhileShown(
-      kCaption, [] { ShowModalDialog(GenerationDialog(1), nullptr, GenerationDialogProc); },
+      kCaption, [] { ShowModalDialog(entry::GenerationDialog(EntryProfile(), 1), nullptr, entry::GenerationDialogProc); },
       [](HWND d) {
         ExpectColours(d, {{WM_CTLCOLORSTATIC, 304, kFace, kText}, {WM_CTLCOLOREDIT, 242, kWindow, kText}},
                       "range");
       },
       56);
   WhileShown(
-      kCaption, [] { ShowModalDialog(UniformGeometryDialog(1), nullptr, UniformGeometryDialogProc); },
+      kCaption, [] { ShowModalDialog(entry::UniformDialog(EntryProfile(), 1), nullptr, entry::UniformDialogProc); },
       [](HWND d) {
         ExpectColours(d,
                       {{WM_CTLCOLOREDIT, 231, kLightYellow, kBlue},

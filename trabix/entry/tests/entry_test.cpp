@@ -533,6 +533,38 @@ TEST_F(Entry, HalfSpaceChecks) {
   EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  6!\r\n\r\nENTER NEW DATA.");
 }
 
+// After the warning of a wrong item the focus is back on its field, in either kind of soil.
+TEST_F(Entry, HalfSpaceWarningPutsTheFocusOnTheWrongField) {
+  WriteBeam();
+  struct Case {
+    const char* kind;
+    int wrong;
+  } cases[] = {{"ISOTROPIC", 241}, {"CROSS-ANISOTROPIC", 246}};
+  for (const Case& c : cases) {
+    std::vector<std::string> warnings;
+    int focus = 0;
+    bool ok = RunScript({WhenDialog(kCaption,
+                                    [&](HWND d) {
+                                      for (int id = 241; id <= 246; ++id)
+                                        if (GetDlgItem(d, id)) wintest::SetText(d, id, "0.25");
+                                      wintest::SetText(d, 241, "1E4");
+                                      wintest::SetText(d, c.wrong, "-5");
+                                      wintest::PostClick(d, 55);
+                                    }),
+                         entrytest::WarningInto(warnings),
+                         WhenDialog(kCaption,
+                                    [&](HWND d) {
+                                      focus = GetDlgCtrlID(GetFocus());
+                                      wintest::Click(d, 2);
+                                    })},
+                        [&] { ShowModalDialog(HalfSpaceDialog(c.kind), nullptr, HalfSpaceDialogProc); })
+                  .finished;
+    ASSERT_TRUE(ok) << c.kind;
+    ASSERT_EQ(warnings.size(), 1u) << c.kind;
+    EXPECT_EQ(focus, c.wrong) << c.kind;
+  }
+}
+
 TEST_F(Entry, EnterMovesThroughTheFields) {
   WriteBeam();
   std::vector<int> focus;
