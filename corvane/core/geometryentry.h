@@ -2,7 +2,7 @@
 // What Corvane's geometry entry decides about the texts the user typed: the rows of the geometry
 // and material dialog with their checks, the rebuild of <job>.geo when the dialog is accepted,
 // the cell texts of the element table, the checks of the generation dialog and the options of
-// the tank substructure choice. The dialogs (corvane/forms) only move texts between controls and
+// the tank substructure choice. The dialogs (corvane/entry) only move texts between controls and
 // these routines.
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // The rules of Corvane's support entry: the support-type dialog's boxes and options of each
 // structure and substructure and their link to SupportFlags, whether the choice supports the
 // structure, the support tables' templates and cells, and the half-space items and their check.
-// The dialogs (corvane/forms) only move texts and states between controls and these routines.
+// The dialogs (corvane/entry) only move texts and states between controls and these routines.
 #include <array>
 #include <string>
 #include <vector>

@@ -14,10 +14,10 @@ failed=0
 runs=(
   "palvore_entry_tests.exe:*TextsWhole*"
   "palvore_app_tests.exe:*WholeText*"
-  "corvane_forms_tests.exe:*TextsWhole*"
+  "corvane_entry_tests.exe:*TextsWhole*"
   "trabix_entry_tests.exe:*TextsWhole*"
   "murelo_entry_tests.exe:*TextsWhole*"
-  "corvane_frame_tests.exe:*TextsWhole*"
+  "corvane_app_tests.exe:*TextsWhole*"
   "corvane_run_tests.exe:*TextsWhole*"
   "install_tests.exe:*TextsWhole*"
   "doc_win_tests.exe:*TextsWhole*"
