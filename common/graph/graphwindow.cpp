@@ -64,8 +64,14 @@ HWND MakePage(HWND dialog, GraphSession* s, int index) {
   HWND page = CreateModelessDialog(d, dialog, index == 0 ? LinearGraphPageProc : SplineGraphPageProc,
                                    reinterpret_cast<LPARAM>(s));
   if (!page) return nullptr;
-  // Above the tab control, which spans the whole window.
-  SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Above the tab control, which spans the whole window, and no larger than the window's client
+  // area below its top (the template gives the screen's pixels as dialog units).
+  RECT client{}, placed{};
+  GetClientRect(dialog, &client);
+  GetWindowRect(page, &placed);
+  MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&placed), 2);
+  SetWindowPos(page, HWND_TOP, 0, 0, std::min(placed.right, client.right) - placed.left,
+               std::min(placed.bottom, client.bottom) - placed.top, SWP_NOMOVE | SWP_NOACTIVATE);
   OwnedHandle pump(CreateThread(nullptr, 0, MessagePumpThread, page, 0, nullptr));  // runs on without its handle
   return page;
 }

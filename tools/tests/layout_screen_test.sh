@@ -13,7 +13,13 @@ cd "$cross/bin"
 failed=0
 for run in "palvore_entry_tests.exe:*TextsWhole*" "palvore_app_tests.exe:*WholeText*" \
            "corvane_forms_tests.exe:*TextsWhole*" "trabix_entry_tests.exe:*TextsWhole*" \
-           "murelo_entry_tests.exe:*TextsWhole*"; do
+           "murelo_entry_tests.exe:*TextsWhole*" \
+           "trabix_app_tests.exe:*TextsWhole*" \
+           "trabix_views_tests.exe:*TextsWhole*" \
+           "palvore_app_tests.exe:*TextsWhole*" \
+           "murelo_app_tests.exe:*TextsWhole*" \
+           "win_tests.exe:LayoutFaults*" \
+           ; do
   wine "./${run%%:*}" --gtest_filter="${run#*:}" </dev/null || { echo "FAIL: ${run}" >&2; failed=1; }
 done
 [ $failed -eq 0 ] && echo "layout screen: every window checked shows its texts whole"
