@@ -321,6 +321,47 @@ LayoutHop WindowOfClass(const std::string& windowClass) {
   return hop;
 }
 
+std::function<void(HWND)> Typing(std::vector<std::pair<int, std::string>> fields) {
+  return [fields](HWND d) {
+    for (const auto& f : fields) SetText(d, f.first, f.second);
+  };
+}
+
+std::function<void(HWND)> ClearingChecks(int first, int last) {
+  return [first, last](HWND d) {
+    for (int id = first; id <= last; ++id) CheckDlgButton(d, id, BST_UNCHECKED);
+  };
+}
+
+LayoutCase TableCase(std::string name, std::function<void()> open, std::string caption, int tableCancel,
+                     const std::vector<int>& buttons, int formCancel) {
+  LayoutHop table(std::move(caption), 0, tableCancel);
+  for (int b : buttons) table.sides.push_back({b, formCancel});
+  return {std::move(name), std::move(open), {table}};
+}
+
+LayoutCase DocumentCase(std::function<void()> open, const std::string& casesCaption, int okId, const std::string& job,
+                        const std::string& kind) {
+  constexpr int kData = 55, kResults = 56, kExit = 1234, kSave = 201, kPrint = 202, kPreview = 203;
+  const std::string caption = kind + " File Information";
+  return {kind + " document",
+          std::move(open),
+          {{casesCaption, okId, 0},
+           {"", kind == "DATA" ? kData : kResults, kExit,
+            [](HWND chooser) {
+              CheckDlgButton(chooser, kSave, BST_CHECKED);
+              CheckDlgButton(chooser, kPrint, BST_UNCHECKED);
+              CheckDlgButton(chooser, kPreview, BST_CHECKED);
+            }},
+           {caption, IDOK, IDOK, nullptr,
+            kind + " will be Saved in the PROGRAM Directory in '" + job + "_" + kind + ".DDC' File.   \r\n\r\n\r\n" +
+                "Double Click at this File to View the " + kind + "!"},
+           {caption, IDNO, IDNO, nullptr,
+            kind + " may also be Saved in the PROGRAM Directory\r\nin TEXT FILE '" + job + "_" + kind +
+                ".TXT'.   \r\n\r\n\r\nDo you want this File?"},
+           WindowOfClass("SuiteDocPreview")}};
+}
+
 std::string Lines(const std::vector<std::string>& lines) {
   std::string s;
   for (const std::string& l : lines) s += l + "\n";

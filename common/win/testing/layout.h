@@ -57,6 +57,20 @@ struct LayoutCase {
 // LayoutHop says) and closes them again. The faults of all, each line headed by the case's name,
 // and a line for each case whose windows did not all come.
 std::vector<std::string> LayoutFaultsOfCases(const std::vector<LayoutCase>& cases, int timeoutMs = 15000);
+// Acts for LayoutHop::act: fields set to texts; every check box and option with an id from first
+// to last cleared.
+std::function<void(HWND)> Typing(std::vector<std::pair<int, std::string>> fields);
+std::function<void(HWND)> ClearingChecks(int first, int last);
+// A table window of that caption and the dialogs of its buttons, each opened over it and ended with
+// formCancel; the table ends with tableCancel.
+LayoutCase TableCase(std::string name, std::function<void()> open, std::string caption, int tableCancel,
+                     const std::vector<int>& buttons, int formCancel);
+// The shared presentation command's way to the document of kind "DATA" or "RESULTS" of job: the
+// load case chosen with okId in the case dialog of casesCaption; in the output chooser "&Save"
+// and "Pre&view" set and the document's button pressed; its two boxes and its preview.
+LayoutCase DocumentCase(std::function<void()> open, const std::string& casesCaption, int okId, const std::string& job,
+                        const std::string& kind);
+
 // The lines joined, one a line, for a test's message.
 std::string Lines(const std::vector<std::string>& lines);
 

@@ -26,6 +26,8 @@ const char* const kCaption = "   Retaining Wall ANALYSIS.   JOB: DEMO";
 constexpr int kTableCancel = 12121;
 constexpr int kFormCancel = 56;
 
+const char* const kBadRange = "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ";
+
 class MureloEntryLayout : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -55,9 +57,7 @@ TEST_F(MureloEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
   auto details = [] { GeometryDetailsDialog(nullptr); };
   // A table and the dialogs of its buttons, each opened over it and cancelled.
   auto table = [](const char* name, std::function<void()> open, const std::string& caption, std::vector<int> buttons) {
-    wintest::LayoutHop t{caption, 0, kTableCancel};
-    for (int b : buttons) t.sides.push_back({b, kFormCancel});
-    return LayoutCase{name, std::move(open), {t}};
+    return wintest::TableCase(name, std::move(open), caption, kTableCancel, buttons, kFormCancel);
   };
   for (const char* sub : {"BASE PLATE", "WALL"}) {
     CurrentSubstructure = sub;
@@ -66,10 +66,14 @@ TEST_F(MureloEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
         {"substructure", [] { GeometryDataCommand(nullptr); }, {{kCaption, 198, IDCANCEL}, {"", 0, IDCANCEL}}},
         {"geometry", modal(GeometryDialog, GeometryDialogProc), {{kCaption}}},
         {"geometry warning", modal(GeometryDialog, GeometryDialogProc),
-         {{kCaption, 1, IDCANCEL, [](HWND d) { wintest::SetText(d, 101, "-1"); }},
+         {{kCaption, 1, IDCANCEL, wintest::Typing({{101, "-1"}})},
           {"WARNING!", 0, IDOK, nullptr, "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."}}},
         table("details", details, "", {122, 123, 124}),  // 121 fills the widths itself
         {"support types", modal(SupportTypeDialog, SupportTypeDialogProc), {{kCaption}}},
+        {"range refused", supports("ELASTIC"),
+         {{kCaption, 122, kTableCancel},
+          {"", 55, kFormCancel, wintest::Typing({{241, "20"}, {242, "3"}})},  // a start after its end
+          {"WARNING!", 0, IDOK, nullptr, kBadRange}}},
         {"unyielding", modal(UnyieldingSupportsDialog, UnyieldingSupportsDialogProc),
          {{" UNYIELDING SUPPORTS DATA:", 0, 1234}}},
         table("elastic", supports("ELASTIC"), kCaption, {121, 122, 123, 124}),
@@ -79,6 +83,11 @@ TEST_F(MureloEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
         {"cross-anisotropic",
          [] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); }, {{kCaption}}},
     };
+    if (plate)
+      cases.push_back({"toe free", modal(SupportTypeDialog, SupportTypeDialogProc),
+                       {{kCaption, 1, IDCANCEL, wintest::ClearingChecks(100, 199)},
+                        {"WARNING!", 0, IDOK, nullptr,
+                         "Toe MUST be Horizontally Restrained!\r\n\r\nCORRECT the SUPPORT Specification!"}}});
     // Each window of the substructure edited: the substructure dialog sets it anew.
     for (LayoutCase& c : cases) c.open = [sub, open = c.open] { CurrentSubstructure = sub; open(); };
     const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases);

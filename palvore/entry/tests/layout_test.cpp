@@ -60,9 +60,8 @@ class PalvoreEntryLayout : public ::testing::Test {
   wintest::TraceCapture trace_;
 };
 
-std::function<void(HWND)> Type(int id, const char* text) {
-  return [id, text](HWND d) { wintest::SetText(d, id, text); };
-}
+const char* const kNotSupported = "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!";
+const char* const kBadRange = "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ";
 
 TEST_F(PalvoreEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
   const std::string details = " GEOMETRY DETAILS DATA:";
@@ -71,16 +70,20 @@ TEST_F(PalvoreEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
   auto supports = [](const char* kind) { return [kind] { SupportTableDialog(nullptr, kind); }; };
   // A table and the dialogs of its buttons, each opened over it and cancelled.
   auto table = [](const char* name, std::function<void()> open, const std::string& caption, std::vector<int> buttons) {
-    wintest::LayoutHop t{caption, 0, kTableCancel};
-    for (int b : buttons) t.sides.push_back({b, kFormCancel});
-    return LayoutCase{name, std::move(open), {t}};
+    return wintest::TableCase(name, std::move(open), caption, kTableCancel, buttons, kFormCancel);
   };
   std::vector<LayoutCase> cases = {
       {"geometry", [] { GeometryCommand(nullptr); }, {{kCaption}}},
       {"geometry warning", [] { GeometryCommand(nullptr); },
-       {{kCaption, 55, IDCANCEL, Type(101, "-1")},
+       {{kCaption, 55, IDCANCEL, wintest::Typing({{101, "-1"}})},
         {"WARNING!", 0, IDOK, nullptr, "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."}}},
       {"support types", [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); }, {{kCaption}}},
+      {"no support", [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); },
+       {{kCaption, 9876, IDCANCEL, wintest::ClearingChecks(100, 199)}, {"WARNING!", 0, IDOK, nullptr, kNotSupported}}},
+      {"range refused", supports("ELASTIC"),
+       {{kCaption, 124, kTableCancel},
+        {kCaption, 55, kFormCancel, wintest::Typing({{241, "20"}, {242, "3"}})},  // a start after its end
+        {"WARNING!", 0, IDOK, nullptr, kBadRange}}},
       {"unyielding", [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); },
        {{kCaption, 0, 1234}}},
       table("elastic", supports("ELASTIC"), kCaption, {121, 123, 124}),

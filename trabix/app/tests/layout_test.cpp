@@ -45,28 +45,6 @@ class TrabixLayout : public ::testing::Test {
   TestDirectory dir;
 };
 
-// The presentation command's way to a document: the case chosen, then in the chooser "&Save"
-// and "Pre&view" set and the document's button pressed; its two boxes and the preview.
-LayoutCase Document(const std::string& kind, int button) {
-  const std::string caption = kind + " File Information";
-  return {kind + " document",
-          [] { trabix::PresentationCommand(); },
-          {{kCasesCaption, 55, 0},
-           {"", button, 1234,
-            [](HWND chooser) {
-              CheckDlgButton(chooser, 201, BST_CHECKED);
-              CheckDlgButton(chooser, 202, BST_UNCHECKED);
-              CheckDlgButton(chooser, 203, BST_CHECKED);
-            }},
-           {caption, IDOK, IDOK, nullptr,
-            kind + " will be Saved in the PROGRAM Directory in 'WINKYLD_" + kind + ".DDC' File.   \r\n\r\n\r\n" +
-                "Double Click at this File to View the " + kind + "!"},
-           {caption, IDNO, IDNO, nullptr,
-            kind + " may also be Saved in the PROGRAM Directory\r\nin TEXT FILE 'WINKYLD_" + kind +
-                ".TXT'.   \r\n\r\n\r\nDo you want this File?"},
-           wintest::WindowOfClass("SuiteDocPreview")}};
-}
-
 TEST_F(TrabixLayout, EveryCommandWindowShowsItsTextsWhole) {
   const std::vector<LayoutCase> cases = {
       {"author box", [] { trabix::DispatchCommand(205); }, {{"Pile Analysis", 0, IDOK}}},
@@ -78,8 +56,8 @@ TEST_F(TrabixLayout, EveryCommandWindowShowsItsTextsWhole) {
       {"load case choice", [] { trabix::ShowLoadCases(2); }, {{kCasesCaption}}},
       {"analysis", [] { trabix::ShowTrabixAnalysisDialog(0); }, {{"   BEAM/STRIP ANALYSIS.   JOB: WINKYLD"}}},
       {"output chooser", [] { trabix::PresentationCommand(); }, {{kCasesCaption, 55, 0}, {"", 0, 1234}}},
-      Document("DATA", 55),
-      Document("RESULTS", 56),
+      wintest::DocumentCase([] { trabix::PresentationCommand(); }, kCasesCaption, 55, "WINKYLD", "DATA"),
+      wintest::DocumentCase([] { trabix::PresentationCommand(); }, kCasesCaption, 55, "WINKYLD", "RESULTS"),
   };
   const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 30000);
   EXPECT_TRUE(faults.empty()) << wintest::Lines(faults);

@@ -49,10 +49,8 @@ class EntryLayout : public ::testing::Test {
   wintest::TraceCapture trace_;
 };
 
-// A field set to text before the button is pressed.
-std::function<void(HWND)> Type(int id, const char* text) {
-  return [id, text](HWND d) { wintest::SetText(d, id, text); };
-}
+const char* const kNotSupported = "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!";
+const char* const kBadRange = "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ";
 
 TEST_F(EntryLayout, EveryEntryWindowShowsItsTextsWhole) {
   const std::string details = " GEOMETRY DETAILS DATA:";
@@ -63,24 +61,27 @@ TEST_F(EntryLayout, EveryEntryWindowShowsItsTextsWhole) {
   auto geometry = [] { GeometryDetailsDialog(nullptr); };
   auto supports = [](const char* kind) { return [kind] { SupportTableDialog(nullptr, kind); }; };
   // A table and the dialogs of its buttons, each opened over it and cancelled.
-  auto table = [](const char* name, std::function<void()> open, const std::string& caption,
-                  std::vector<wintest::LayoutSide> sides) {
-    LayoutHop t{caption, 0, kTableCancel};
-    t.sides = std::move(sides);
-    return LayoutCase{name, std::move(open), {t}};
+  auto table = [](const char* name, std::function<void()> open, const std::string& caption, std::vector<int> buttons) {
+    return wintest::TableCase(name, std::move(open), caption, kTableCancel, buttons, kFormCancel);
   };
-  const std::vector<wintest::LayoutSide> twoButtons = {{121, kFormCancel}, {122, kFormCancel}};
+  const std::vector<int> twoButtons = {121, 122};
   std::vector<LayoutCase> cases = {
       {"geometry", [] { GeometryCommand(nullptr); }, {{kCaption}}},
       {"geometry warning", [] { GeometryCommand(nullptr); },
-       {{kCaption, 55, IDCANCEL, Type(101, "-1")},
+       {{kCaption, 55, IDCANCEL, wintest::Typing({{101, "-1"}})},
         {"WARNING!", 0, IDOK, nullptr, "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."}}},
       {"support types", [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); }, {{kCaption}}},
+      {"no support", [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); },
+       {{kCaption, 9876, IDCANCEL, wintest::ClearingChecks(100, 199)}, {"WARNING!", 0, IDOK, nullptr, kNotSupported}}},
+      {"range refused", supports("ELASTIC"),
+       {{kCaption, 122, kTableCancel},
+        {kCaption, 55, kFormCancel, wintest::Typing({{241, "20"}, {242, "3"}})},  // a start after its end
+        {"WARNING!", 0, IDOK, nullptr, kBadRange}}},
       {"unyielding", [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); },
        {{kCaption, 0, 1234}}},
       table("elastic", supports("ELASTIC"), kCaption, twoButtons),
       table("winkler", supports("WINKLER"), kCaption,
-            {{121, kFormCancel}, {122, kFormCancel}, {123, kFormCancel}, {127, kFormCancel}}),
+            {121, 122, 123, 127}),
       {"isotropic", [] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); }, {{kCaption}}},
       {"cross-anisotropic",
        [] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); }, {{kCaption}}},
@@ -92,8 +93,8 @@ TEST_F(EntryLayout, EveryEntryWindowShowsItsTextsWhole) {
   for (bool strip : {false, true}) {
     SaveSample(strip);
     // The geometry table's UNIFORM and GENERATE of each column: a strip has two columns.
-    std::vector<wintest::LayoutSide> columns;
-    for (int id = 121; id <= (strip ? 124 : 126); ++id) columns.push_back({id, kFormCancel});
+    std::vector<int> columns;
+    for (int id = 121; id <= (strip ? 124 : 126); ++id) columns.push_back(id);
     cases.push_back(table("details", geometry, details, columns));
     const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases);
     cases.pop_back();

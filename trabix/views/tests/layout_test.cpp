@@ -45,7 +45,7 @@ class ResultsLayout : public ::testing::Test {
   wintest::TraceCapture trace_;
 };
 
-TEST_F(ResultsLayout, TheActionDialogAndEveryGraphShowTheirTextsWhole) {
+TEST_F(ResultsLayout, EveryGraphWindowAndTheActionDialogShowTheirTextsWhole) {
   testing::CopyJob("WINKLER");
   std::string output;
   ASSERT_EQ(RunSolveTool({"WINKLER", "P"}, output), 0) << output;
