@@ -341,7 +341,7 @@ LayoutCase TableCase(std::string name, std::function<void()> open, std::string c
 }
 
 LayoutCase DocumentCase(std::function<void()> open, const std::string& casesCaption, int okId, const std::string& job,
-                        const std::string& kind) {
+                        const std::string& kind, const std::string& firstBreak, const std::string& secondBreak) {
   constexpr int kData = 55, kResults = 56, kExit = 1234, kSave = 201, kPrint = 202, kPreview = 203;
   const std::string caption = kind + " File Information";
   return {kind + " document",
@@ -354,11 +354,11 @@ LayoutCase DocumentCase(std::function<void()> open, const std::string& casesCapt
               CheckDlgButton(chooser, kPreview, BST_CHECKED);
             }},
            {caption, IDOK, IDOK, nullptr,
-            kind + " will be Saved in the PROGRAM Directory in '" + job + "_" + kind + ".DDC' File.   \r\n\r\n\r\n" +
+            kind + " will be Saved in the PROGRAM Directory in '" + job + "_" + kind + ".DDC' File.   " + firstBreak +
                 "Double Click at this File to View the " + kind + "!"},
            {caption, IDNO, IDNO, nullptr,
             kind + " may also be Saved in the PROGRAM Directory\r\nin TEXT FILE '" + job + "_" + kind +
-                ".TXT'.   \r\n\r\n\r\nDo you want this File?"},
+                ".TXT'.   " + secondBreak + "Do you want this File?"},
            WindowOfClass("SuiteDocPreview")}};
 }
 

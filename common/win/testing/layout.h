@@ -67,9 +67,11 @@ LayoutCase TableCase(std::string name, std::function<void()> open, std::string c
                      const std::vector<int>& buttons, int formCancel);
 // The shared presentation command's way to the document of kind "DATA" or "RESULTS" of job: the
 // load case chosen with okId in the case dialog of casesCaption; in the output chooser "&Save"
-// and "Pre&view" set and the document's button pressed; its two boxes and its preview.
+// and "Pre&view" set and the document's button pressed; its two boxes (the line breaks before
+// their last lines as the program has them) and its preview.
 LayoutCase DocumentCase(std::function<void()> open, const std::string& casesCaption, int okId, const std::string& job,
-                        const std::string& kind);
+                        const std::string& kind, const std::string& firstBreak = "\r\n\r\n\r\n",
+                        const std::string& secondBreak = "\r\n\r\n\r\n");
 
 // The lines joined, one a line, for a test's message.
 std::string Lines(const std::vector<std::string>& lines);
