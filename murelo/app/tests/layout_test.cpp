@@ -111,7 +111,10 @@ TEST_F(MureloLayout, EveryCommandWindowShowsItsTextsWhole) {
                            for (int k = 1; GetDlgItem(d, kFirstActionOption + k - 1); ++k)
                              CheckDlgButton(d, kFirstActionOption + k - 1, k == action ? BST_CHECKED : BST_UNCHECKED);
                          }},
-                        {"", 0, kGraphCloseButton}}});
+                        {"", 0, kGraphCloseButton, nullptr, "",
+                         // the file type dialog, captioned by the program, over the first graph
+                         action == 1 ? std::vector<wintest::LayoutSide>{{kGraphFileButton, kGraphTypeCancel}}
+                                     : std::vector<wintest::LayoutSide>{}}}});
   }
   const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 60000);
   EXPECT_TRUE(faults.empty()) << wintest::Lines(faults);

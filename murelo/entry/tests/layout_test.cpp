@@ -55,6 +55,9 @@ TEST_F(MureloEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
   auto modal = [](DialogTemplate (*make)(), DLGPROC proc) { return [make, proc] { ShowModalDialog(make(), nullptr, proc); }; };
   auto supports = [](const char* kind) { return [kind] { SupportTableDialog(nullptr, kind); }; };
   auto details = [] { GeometryDetailsDialog(nullptr); };
+  auto substructure = [](int action) {
+    return [action] { ShowModalDialog(SubstructureDialog(action), nullptr, SubstructureDialogProc); };
+  };
   // A table and the dialogs of its buttons, each opened over it and cancelled.
   auto table = [](const char* name, std::function<void()> open, const std::string& caption, std::vector<int> buttons) {
     return wintest::TableCase(name, std::move(open), caption, kTableCancel, buttons, kFormCancel);
@@ -64,6 +67,9 @@ TEST_F(MureloEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
     const bool plate = CurrentSubstructure == "BASE PLATE";
     std::vector<LayoutCase> cases = {
         {"substructure", [] { GeometryDataCommand(nullptr); }, {{kCaption, 198, IDCANCEL}, {"", 0, IDCANCEL}}},
+        {"substructure of supports", substructure(2), {{kCaption}}},
+        {"substructure of loads", substructure(3), {{kCaption}}},
+        {"substructure of graphs", substructure(4), {{kCaption}}},
         {"geometry", modal(GeometryDialog, GeometryDialogProc), {{kCaption}}},
         {"geometry warning", modal(GeometryDialog, GeometryDialogProc),
          {{kCaption, 1, IDCANCEL, wintest::Typing({{101, "-1"}})},

@@ -10,6 +10,7 @@
 
 #include "../../tests/testsupport.h"
 #include "app.h"
+#include "graph/graphwindow.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
@@ -66,7 +67,10 @@ TEST_F(PalvoreLayout, EveryCommandWindowShowsItsTextsWhole) {
     cases.push_back({"action " + std::to_string(action), [] { palvore::PlotCommand(); },
                      {{kCasesCaption, 55, 0},
                       {kActionCaption, 56, IDCANCEL, [action](HWND d) { CheckRadioButton(d, 201, 205, action); }},
-                      {" GRAPH - Load Case: A", 0, 56}}});
+                      {" GRAPH - Load Case: A", 0, kGraphCloseButton, nullptr, "",
+                       // the file type dialog, captioned by the program, over the first graph
+                       action == 201 ? std::vector<wintest::LayoutSide>{{kGraphFileButton, kGraphTypeCancel}}
+                                     : std::vector<wintest::LayoutSide>{}}}});
   const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 60000);
   EXPECT_TRUE(faults.empty()) << wintest::Lines(faults);
 }

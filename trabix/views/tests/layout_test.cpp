@@ -1,5 +1,6 @@
-// The windows of Trabix's results command show their texts whole: the action dialog, the graph
-// window of each action of a solved beam on Winkler soil, and the box of a missing report.
+// The windows of Trabix's views show their texts whole: the load type dialog of a whole beam and
+// of a strip's symmetric half, and of the results command the action dialog, the graph window of
+// each action of a solved beam on Winkler soil and the box of a missing report.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -24,6 +25,12 @@ using wintest::LayoutCase;
 
 std::string ActionCaption(const std::string& job, const std::string& loadCase) {
   return "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: " + loadCase;
+}
+
+// The graph window's file type dialog (captioned by the program) over the first graph.
+std::vector<wintest::LayoutSide> FileType(int action) {
+  if (action != 1) return {};
+  return {{kGraphFileButton, kGraphTypeCancel}};
 }
 
 class ResultsLayout : public ::testing::Test {
@@ -63,7 +70,22 @@ TEST_F(ResultsLayout, EveryGraphWindowAndTheActionDialogShowTheirTextsWhole) {
                          for (int k = 1; k <= 5; ++k)
                            CheckDlgButton(d, kFirstActionOption + k - 1, k == action ? BST_CHECKED : BST_UNCHECKED);
                        }},
-                      {" GRAPH - Load Case: P", 0, kGraphCloseButton}}});
+                      {" GRAPH - Load Case: P", 0, kGraphCloseButton, nullptr, "", FileType(action)}}});
+  // The load type dialog (its entry windows are the entry library's); a strip's symmetric half
+  // has the load symmetry options too.
+  for (bool half : {false, true})
+    cases.push_back({half ? "load types of a symmetric half" : "load types",
+                     [half] {
+                       JobSpec = "WINKLER";
+                       LoadCaseName = "P";
+                       StructureFlags.assign(6, "N");
+                       if (half) {
+                         StructureFlags[1] = StructureFlags[4] = "Y";  // a strip's half
+                         StructureFlags[5] = "S";
+                       }
+                       ShowLoadTypeDialog(nullptr, "BEAM/STRIP", [](int) {});
+                     },
+                     {{"   BEAM/STRIP ANALYSIS.   JOB: WINKLER     Load Case: P"}}});
   const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 30000);
   EXPECT_TRUE(faults.empty()) << wintest::Lines(faults);
 }
