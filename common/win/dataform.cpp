@@ -51,7 +51,9 @@ DialogTemplate SmallForm(const std::string& caption, int headingId, const std::s
   AddLabel(d, headingId, heading, 5, 5, d.width - 10, 10);
   int y = 20;
   for (const FormRow& r : rows) {
-    AddLabel(d, r.labelId, r.label, 5, y + 1, widest, 10, SS_RIGHT);
+    // The width measured in dialog units may round a pixel or two short of the text: the label
+    // takes two units more on its left, its right edge stays beside the field.
+    AddLabel(d, r.labelId, r.label, 3, y + 1, widest + 2, 10, SS_RIGHT);
     AddField(d, r.fieldId, r.text, widest + 8, y, 80, 12,
              WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (r.digits ? ES_NUMBER : 0));
     y += 14;

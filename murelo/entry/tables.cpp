@@ -157,8 +157,10 @@ void TableHeadingsOf(DialogTemplate& d) {
     d.width = std::max(d.width, yieldWidth + 10);
     rows = 3;
   } else {
-    // Load tables: the first button over three columns when the table has four.
-    under(121, Table.firstButton, 1, 0, TableColumns > 3 ? 3 : TableColumns);
+    // Load tables: the first button over three columns when the table has four; its text is
+    // longer than two cells, so it starts under the row labels.
+    const int span = TableColumns > 3 ? 3 : TableColumns;
+    AddButton(d, 121, Table.firstButton, TableLeft + 2, y, x0 - TableLeft + span * CellWidth - 4, 13);
     under(122, "&GENERATE", 1, 1);
     if (TableColumns >= 2) under(124, "G&ENERATE", 2, 1);
     if (TableColumns > 2) under(126, "GENE&RATE", 3, 1);

@@ -21,7 +21,11 @@ runs=(
   "corvane_run_tests.exe:*TextsWhole*"
   "install_tests.exe:*TextsWhole*"
   "doc_win_tests.exe:*TextsWhole*"
-  "win_tests.exe:LayoutFaults.*"
+  "trabix_app_tests.exe:*TextsWhole*"
+  "trabix_views_tests.exe:*TextsWhole*"
+  "palvore_app_tests.exe:*TextsWhole*"
+  "murelo_app_tests.exe:*TextsWhole*"
+  "win_tests.exe:LayoutFaults*"
 )
 for run in "${runs[@]}"; do
   wine "./${run%%:*}" --gtest_filter="${run#*:}" </dev/null || { echo "FAIL: ${run}" >&2; failed=1; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <utility>
 
 #include "win/handles.h"
 #include "win/testing/wintest.h"
@@ -187,6 +188,187 @@ std::vector<std::string> LayoutFaults(HWND window) {
     }
   }
   return faults;
+}
+
+namespace {
+
+// What the program gives a message box: its text, its owner and its place on the screen.
+std::vector<std::string> BoxFaults(HWND box, HWND before, const LayoutHop& hop) {
+  std::vector<std::string> faults;
+  const std::string text = BoxText(box);
+  const std::string head = '"' + hop.caption + "\" box";
+  if (text != hop.boxText) faults.push_back(head + ": says \"" + text + "\", not \"" + hop.boxText + "\"");
+  HWND owner = GetWindow(box, GW_OWNER);
+  if (before && owner != before)
+    faults.push_back(head + ": owned by \"" + (owner ? WindowText(owner) : std::string("no window")) + "\", not by \"" +
+                     WindowText(before) + "\"");
+  if (before && IsWindowEnabled(before)) faults.push_back(head + ": \"" + WindowText(before) + "\" answers behind it");
+  RECT r{};
+  GetWindowRect(box, &r);
+  if (r.left < 0 || r.top < 0 || r.right > GetSystemMetrics(SM_CXSCREEN) || r.bottom > GetSystemMetrics(SM_CYSCREEN))
+    faults.push_back(head + ": reaches past the screen");
+  return faults;
+}
+
+struct Newest {
+  const std::string* caption;
+  const std::vector<HWND>* before;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK NewestDialog(HWND window, LPARAM lp) {
+  auto* n = reinterpret_cast<Newest*>(lp);
+  char cls[32] = {0};
+  GetClassNameA(window, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+  if (std::find(n->before->begin(), n->before->end(), window) != n->before->end()) return TRUE;
+  if (!n->caption->empty() && WindowText(window) != *n->caption) return TRUE;
+  n->found = window;  // windows are listed newest first
+  return FALSE;
+}
+
+// The newest enabled dialog of the thread with that caption (any, when none is given) that is none
+// of the windows before (a button of the last of them opens it); NULL until it is shown.
+HWND Shown(const std::string& caption, const std::vector<HWND>& before) {
+  Newest n{&caption, &before};
+  EnumThreadWindows(GetCurrentThreadId(), NewestDialog, reinterpret_cast<LPARAM>(&n));
+  return n.found;
+}
+
+HWND Shown(const LayoutHop& hop, const std::vector<HWND>& before) {
+  if (hop.windowClass.empty()) return Shown(hop.caption, before);
+  HWND w = FindWindowA(hop.windowClass.c_str(), nullptr);
+  return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+// Ends a window of the way with the button (or the answer of a box) `id`.
+void End(HWND w, const LayoutHop& hop, int id) {
+  if (!hop.windowClass.empty()) PostMessageA(w, WM_CLOSE, 0, 0);
+  else if (!hop.boxText.empty()) AnswerBox(w, id);
+  else PostClick(w, id);
+}
+
+}  // namespace
+
+std::vector<std::string> LayoutFaultsOfCases(const std::vector<LayoutCase>& cases, int timeoutMs) {
+  std::vector<std::string> all;
+  for (const LayoutCase& c : cases) {
+    std::vector<HWND> opened(c.hops.size(), nullptr);
+    HWND side = nullptr;
+    std::vector<Step> steps;
+    auto check = [&](HWND w, const LayoutHop* box, HWND before) {
+      const std::vector<std::string> faults = box ? BoxFaults(w, before, *box) : LayoutFaults(w);
+      for (const std::string& f : faults) all.push_back(c.name + ": " + f);
+    };
+    for (size_t i = 0; i < c.hops.size(); ++i) {
+      const LayoutHop& hop = c.hops[i];
+      steps.push_back([&, i]() {
+        const LayoutHop& h = c.hops[i];
+        HWND w = Shown(h, std::vector<HWND>(opened.begin(), opened.begin() + i));
+        if (!w) return false;
+        opened[i] = w;
+        // A box belongs to the last dialog before it (a box after a box to the same dialog).
+        HWND owner = nullptr;
+        for (size_t j = i; j-- > 0 && !owner;)
+          if (c.hops[j].boxText.empty()) owner = c.hops[j].windowClass.empty() ? opened[j] : nullptr;
+        check(w, h.boxText.empty() ? nullptr : &h, owner);
+        if (h.act) h.act(w);
+        return true;
+      });
+      // Each side window opens over the window, is checked and closes before the next.
+      for (const LayoutSide& s : hop.sides) {
+        steps.push_back(Do([&, i, s] { PostClick(opened[i], s.button); }));
+        steps.push_back([&, i, s]() {
+          side = Shown("", std::vector<HWND>(opened.begin(), opened.begin() + i + 1));
+          if (!side) return false;
+          check(side, nullptr, nullptr);
+          PostClick(side, s.close);
+          return true;
+        });
+        steps.push_back([&, i]() { return !IsWindow(side) && IsWindowEnabled(opened[i]); });
+      }
+      steps.push_back([&, i]() {
+        const LayoutHop& h = c.hops[i];
+        End(opened[i], h, i + 1 < c.hops.size() ? h.next : h.close);
+        return true;
+      });
+    }
+    // The windows before the last close in turn once the one after each has gone.
+    // A box is answered already, and so is a window that its `next` ends: no step waits for them
+    // (the body may return before such a step would run).
+    for (size_t i = c.hops.size() - 1; i-- > 0;) {
+      if (!c.hops[i].boxText.empty() || c.hops[i].close == 0) continue;
+      steps.push_back([&, i]() {
+        if (IsWindow(opened[i + 1]) || !IsWindowEnabled(opened[i])) return false;
+        End(opened[i], c.hops[i], c.hops[i].close);
+        return true;
+      });
+    }
+    // The last step waits for the first window to go, so that a window left open by a wrong
+    // button ends at the time limit instead of holding the test.
+    steps.push_back([&]() { return !IsWindow(opened[0]); });
+    const ScriptResult r = RunScript(std::move(steps), c.open, timeoutMs);
+    size_t came = 0;
+    while (came < opened.size() && opened[came]) ++came;
+    if (came < c.hops.size())
+      all.push_back(c.name + ": window " + std::to_string(came + 1) + " \"" + c.hops[came].caption + "\" did not come");
+    else if (r.timedOut)
+      all.push_back(c.name + ": its windows did not all close");
+  }
+  return all;
+}
+
+LayoutHop WindowOfClass(const std::string& windowClass) {
+  LayoutHop hop("");
+  hop.windowClass = windowClass;
+  return hop;
+}
+
+std::function<void(HWND)> Typing(std::vector<std::pair<int, std::string>> fields) {
+  return [fields](HWND d) {
+    for (const auto& f : fields) SetText(d, f.first, f.second);
+  };
+}
+
+std::function<void(HWND)> ClearingChecks(int first, int last) {
+  return [first, last](HWND d) {
+    for (int id = first; id <= last; ++id) CheckDlgButton(d, id, BST_UNCHECKED);
+  };
+}
+
+LayoutCase TableCase(std::string name, std::function<void()> open, std::string caption, int tableCancel,
+                     const std::vector<int>& buttons, int formCancel) {
+  LayoutHop table(std::move(caption), 0, tableCancel);
+  for (int b : buttons) table.sides.push_back({b, formCancel});
+  return {std::move(name), std::move(open), {table}};
+}
+
+LayoutCase DocumentCase(std::function<void()> open, const std::string& casesCaption, int okId, const std::string& job,
+                        const std::string& kind, const std::string& firstBreak, const std::string& secondBreak) {
+  constexpr int kData = 55, kResults = 56, kExit = 1234, kSave = 201, kPrint = 202, kPreview = 203;
+  const std::string caption = kind + " File Information";
+  return {kind + " document",
+          std::move(open),
+          {{casesCaption, okId, 0},
+           {"", kind == "DATA" ? kData : kResults, kExit,
+            [](HWND chooser) {
+              CheckDlgButton(chooser, kSave, BST_CHECKED);
+              CheckDlgButton(chooser, kPrint, BST_UNCHECKED);
+              CheckDlgButton(chooser, kPreview, BST_CHECKED);
+            }},
+           {caption, IDOK, IDOK, nullptr,
+            kind + " will be Saved in the PROGRAM Directory in '" + job + "_" + kind + ".DDC' File.   " + firstBreak +
+                "Double Click at this File to View the " + kind + "!"},
+           {caption, IDNO, IDNO, nullptr,
+            kind + " may also be Saved in the PROGRAM Directory\r\nin TEXT FILE '" + job + "_" + kind +
+                ".TXT'.   " + secondBreak + "Do you want this File?"},
+           WindowOfClass("SuiteDocPreview")}};
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const std::string& l : lines) s += l + "\n";
+  return s;
 }
 
 }  // namespace wintest

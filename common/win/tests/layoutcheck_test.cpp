@@ -1,0 +1,70 @@
+// The layout check of the GUI tests judges texts by where they stand: a panel's blank lines may
+// hold other controls' texts, its text lines may not; and the walk through a case's windows
+// checks each window and what the program gives a message box.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "win/dialogs.h"
+#include "win/messages.h"
+#include "win/testing/layout.h"
+#include "win/testing/wintest.h"
+
+namespace {
+
+// A panel of three lines, the first two blank, and a label on one of its lines.
+std::vector<std::string> PanelFaults(int labelTop) {
+  DialogTemplate d = NewDialog("Panel", 0, 0, 200, 80);
+  AddLabel(d, 101, "\r\n\r\nthe third line of the panel", 10, 10, 150, 30);
+  AddLabel(d, 102, "a label", 10, labelTop, 100, 8);
+  HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
+  ShowWindow(dialog, SW_SHOWNOACTIVATE);
+  std::vector<std::string> faults = wintest::LayoutFaults(dialog);
+  DestroyWindow(dialog);
+  return faults;
+}
+
+TEST(LayoutFaults, ALabelInAPanelsBlankLineIsWholeAndOneOnItsTextOverlapsIt) {
+  EXPECT_TRUE(PanelFaults(10).empty()) << wintest::Lines(PanelFaults(10));
+  const std::vector<std::string> over = PanelFaults(26);
+  ASSERT_EQ(over.size(), 1u) << wintest::Lines(over);
+  EXPECT_NE(over[0].find("overlaps id 102"), std::string::npos) << over[0];
+}
+
+// A dialog whose button 55 shows a warning box owned by it.
+INT_PTR CALLBACK WarningDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
+  if (LOWORD(wParam) == 55) {
+    MessageBoxA(dialog, "Too long a text!", "WARNING!", WarningBoxStyle);
+    return TRUE;
+  }
+  EndDialog(dialog, LOWORD(wParam));
+  return TRUE;
+}
+
+void ShowWarningDialog(const char* label) {
+  DialogTemplate d = NewDialog("Warner", 0, 0, 200, 60);
+  AddLabel(d, 101, label, 10, 10, 60, 8);
+  AddButton(d, 55, "&Ok", 10, 30, 40, 14);
+  AddButton(d, IDCANCEL, "&Cancel", 60, 30, 40, 14);
+  ShowModalDialog(d, nullptr, WarningDialogProc);
+}
+
+TEST(LayoutFaultsOfCases, EachWindowOfTheWayIsCheckedAndTheBoxByItsTextAndOwner) {
+  const std::vector<wintest::LayoutCase> cases = {
+      {"whole", [] { ShowWarningDialog("Short"); },
+       {{"Warner", 55, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Too long a text!"}}},
+      {"cut", [] { ShowWarningDialog("A label far too long for its place"); },
+       {{"Warner", 55, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Another text"}}},
+      {"missing", [] { ShowWarningDialog("Short"); }, {{"Nothing of that caption"}}},
+  };
+  const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 3000);
+  ASSERT_EQ(faults.size(), 3u) << wintest::Lines(faults);
+  EXPECT_EQ(faults[0].rfind("cut: \"Warner\" | Static id 101", 0), 0u) << faults[0];
+  EXPECT_EQ(faults[1], "cut: \"WARNING!\" box: says \"Too long a text!\", not \"Another text\"");
+  EXPECT_EQ(faults[2], "missing: window 1 \"Nothing of that caption\" did not come");
+}
+
+}  // namespace
