@@ -931,7 +931,7 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
     return WhenDialog(caption, [&faults, name](HWND d) {
       for (const std::string& f : wintest::LayoutFaults(d)) faults.push_back("case choice: " + f);
       wintest::SetText(d, 7555, name);
-      wintest::PostClick(d, 9876);
+      wintest::PostClick(d, kContinueId);
     });
   };
   enum class Job { None, Beam };
@@ -968,7 +968,7 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
        {chooseCase(beamCases, "Point")}},
   };
   {
-    auto run = RunScript(wintest::LayoutSteps({{kNotice, {9876}}}, faults), ShowNotice);
+    auto run = RunScript(wintest::LayoutSteps({{kNotice, {kContinueId}}}, faults), ShowNotice);
     EXPECT_TRUE(run.finished) << "notice";
   }
   for (const Case& c : cases) {
@@ -1004,12 +1004,12 @@ TEST_F(CorvaneFrame, TheTanksPlotWindowsShowTheirTextsWhole) {
       WhenDialog("  TANK: Load Name Specification/Selection", [&faults](HWND d) {
         faults = wintest::LayoutFaults(d);
         wintest::SetText(d, 7555, "Water");
-        wintest::PostClick(d, 9876);
+        wintest::PostClick(d, kContinueId);
       })};
   const std::vector<wintest::LayoutWindow> windows = {
-      {choice, {202, 9876}}, {actions, {56}},
+      {choice, {202, kContinueId}}, {actions, {56}},
       // The picture file: its type chosen (BMP), the information where it went.
-      {graph, {54}}, {"", {9876}}, {"", {}, true},
+      {graph, {54}}, {"", {kContinueId}}, {"", {}, true},
       // The print without a printer: the warning.
       {graph, {57}}, {"", {}, true}, {graph, {56}}, {actions, {2}}, {choice, {2}}};
   for (wintest::Step& s : wintest::LayoutSteps(windows, faults)) steps.push_back(std::move(s));

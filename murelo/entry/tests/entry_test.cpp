@@ -21,6 +21,7 @@
 #include "win/messages.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
+#include "win/ids.h"
 
 namespace murelo {
 namespace {
@@ -258,14 +259,14 @@ TEST_F(MureloEntry, DetailsTableScrollsChecksAndWrites) {
        wintest::Do([&] {
          seen.push_back(top() + " " + wintest::GetText(TablePage(), 3002));
          SetDlgItemTextA(TablePage(), 3004, "0");
-         wintest::PostClick(table, 9876);
+         wintest::PostClick(table, kContinueId);
        }),
        WarningInto(warnings),
        WhenDialog(title,
                   [&](HWND t) {
                     during = FileLines(File(".geo"));
                     SetDlgItemTextA(TablePage(), 3004, "0.25");
-                    wintest::Click(t, 9876);
+                    wintest::Click(t, kContinueId);
                   })},
       [&] { GeometryDetailsDialog(nullptr); });
   ASSERT_TRUE(ok.finished) << ok.stepsDone;
@@ -434,7 +435,7 @@ TEST_F(MureloEntry, UnyieldingNodesThroughTheCheckList) {
                          SendMessageA(list, LB_SETCURSEL, 11, 0);
                          wintest::PressKey(list, VK_SPACE);
                        }),
-                       WhenDialog(" UNYIELDING SUPPORTS DATA:", [&](HWND u) { wintest::Click(u, 9876); }),
+                       WhenDialog(" UNYIELDING SUPPORTS DATA:", [&](HWND u) { wintest::Click(u, kContinueId); }),
                        WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, 2); })},
                       [&] { SupportDataCommand(nullptr); })
                 .finished;
@@ -461,7 +462,7 @@ TEST_F(MureloEntry, WinklerFunctionAndGenerateReachTheFile) {
                                     wintest::PostClick(d, 131);
                                   }),
                        // The elastic table of zeros first.
-                       WhenDialog(kCaption, [&](HWND t) { wintest::Click(t, 9876); }),
+                       WhenDialog(kCaption, [&](HWND t) { wintest::Click(t, kContinueId); }),
                        WhenDialog(kCaption,
                                   [&](HWND t) {
                                     table = t;
@@ -494,7 +495,7 @@ TEST_F(MureloEntry, WinklerFunctionAndGenerateReachTheFile) {
                                     cells.push_back(wintest::GetText(TablePage(), 3007));
                                     cells.push_back(wintest::GetText(TablePage(), 3008));  // at j too
                                     cells.push_back(wintest::GetText(TablePage(), 3011));
-                                    wintest::Click(t, 9876);
+                                    wintest::Click(t, kContinueId);
                                   }),
                        WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, 2); })},
                       [&] { SupportDataCommand(nullptr); })
@@ -547,7 +548,7 @@ TEST_F(MureloEntry, LoadTableRunsTheLoadHooksBesideItsView) {
                                     wintest::SetText(f, 244, "3");
                                     wintest::Click(f, 55);
                                   }),
-                       WhenDialog(Table.title, [&](HWND t) { wintest::Click(t, 9876); })},
+                       WhenDialog(Table.title, [&](HWND t) { wintest::Click(t, kContinueId); })},
                       [&] { end = ShowTableWindow(nullptr, 2, 3, 2); })
                 .finished;
   ASSERT_TRUE(ok);
@@ -569,7 +570,7 @@ TEST_F(MureloEntry, WinklerTablesShowTheirTextsWhole) {
     bool ok = RunScript({WhenDialog(kCaption,
                                     [&](HWND t) {
                                       faults = wintest::LayoutFaults(t);
-                                      wintest::Click(t, 9876);
+                                      wintest::Click(t, kContinueId);
                                     })},
                         [] { SupportTableDialog(nullptr, "WINKLER"); })
                   .finished;

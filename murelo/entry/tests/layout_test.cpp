@@ -80,7 +80,7 @@ TEST_F(MureloEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
          {{kCaption, 122, kTableCancel},
           {"", 55, kFormCancel, wintest::Typing({{241, "20"}, {242, "3"}})},  // a start after its end
           {"WARNING!", 0, IDOK, nullptr, kBadRange}}},
-        {"unyielding", modal(UnyieldingSupportsDialog, UnyieldingSupportsDialogProc),
+        {"unyielding", modal(UnyieldingSupportsDialog, entry::NodeListDialogProc),
          {{" UNYIELDING SUPPORTS DATA:", 0, 1234}}},
         table("elastic", supports("ELASTIC"), kCaption, {121, 122, 123, 124}),
         table("winkler", supports("WINKLER"), kCaption,

@@ -49,7 +49,7 @@ class PalvoreLayout : public ::testing::Test {
 
 TEST_F(PalvoreLayout, EveryCommandWindowShowsItsTextsWhole) {
   std::vector<LayoutCase> cases = {
-      {"about box", [] { palvore::AboutBox(); }, {{"Pile Analysis", 0, IDOK}}},
+      {"about box", [] { palvore::AuthorBox(); }, {{"Pile Analysis", 0, IDOK}}},
       {"load cases", [] { palvore::ShowLoadCases(1); }, {{kCasesCaption}}},
       {"load case deletion", [] { palvore::ShowLoadCases(1); },
        {{kCasesCaption, 209, IDCANCEL, [](HWND d) { SendDlgItemMessageA(d, 555, CB_SETCURSEL, 0, 0); }},

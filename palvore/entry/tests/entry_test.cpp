@@ -19,6 +19,7 @@
 #include "win/messages.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
+#include "win/ids.h"
 
 namespace palvore {
 namespace {
@@ -181,7 +182,7 @@ TEST_F(PalvoreEntry, DetailsTableChecksTheLengthsAndFillsUniformLengths) {
                     SetDlgItemTextA(page, 3001, "3.34");
                     SetDlgItemTextA(page, 3004, "3.34");
                     SetDlgItemTextA(page, 3007, "3.34");  // 10.02
-                    wintest::PostClick(t, 9876);
+                    wintest::PostClick(t, kContinueId);
                   }),
        WarningInto(warnings),
        WhenDialog(kTable, [&](HWND t) { wintest::PostClick(t, 121); }),  // UNIFORM lengths
@@ -191,7 +192,7 @@ TEST_F(PalvoreEntry, DetailsTableChecksTheLengthsAndFillsUniformLengths) {
                     cells.push_back(wintest::GetText(page, 3001));
                     cells.push_back(wintest::GetText(page, 3007));
                     SetDlgItemTextA(page, 3007, "3.342333");  // 10.009
-                    wintest::Click(t, 9876);
+                    wintest::Click(t, kContinueId);
                   })},
       [&] { GeometryDetailsDialog(nullptr); });
   ASSERT_TRUE(ok.finished);
@@ -209,7 +210,7 @@ TEST_F(PalvoreEntry, OnlyTheTopEdgeIsNoSupportAndCancelRewritesTheFile) {
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
                                     wintest::Click(d, 101);
-                                    wintest::PostClick(d, 9876);
+                                    wintest::PostClick(d, kContinueId);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
@@ -240,7 +241,7 @@ TEST_F(PalvoreEntry, UnyieldingNodesFromTheListAndBack) {
                                     for (int i = 0; i < n; ++i)
                                       marks += SendMessageA(list, LB_GETITEMDATA, i, 0) != 0 ? "x" : ".";
                                     seen.push_back(std::to_string(n) + " " + marks);
-                                    wintest::Click(u, 9876);
+                                    wintest::Click(u, kContinueId);
                                   })},
                       [&] {
                         ShowModalDialog(UnyieldingSupportsDialog(), nullptr, entry::NodeListDialogProc);
@@ -257,7 +258,7 @@ TEST_F(PalvoreEntry, UnyieldingNodesFromTheListAndBack) {
                   WhenDialog(kCaption,
                              [&](HWND u) {
                                wintest::Click(u, 11123);
-                               wintest::Click(u, 9876);
+                               wintest::Click(u, kContinueId);
                              })},
                  [&] { SupportDataCommand(nullptr); })
            .finished;
@@ -316,7 +317,7 @@ TEST_F(PalvoreEntry, ElasticTableScrollsAndGenerates) {
                   [&](HWND t) {
                     HWND page = TablePage();
                     seen.push_back(wintest::GetText(page, 3007) + " " + wintest::GetText(page, 3009));
-                    wintest::Click(t, 9876);
+                    wintest::Click(t, kContinueId);
                   })},
       [&] {
         SaveSupportFile(JobSpec);
@@ -391,7 +392,7 @@ TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
                     seen.push_back(wintest::GetText(page, 3003) + " " + wintest::GetText(page, 3004) + " " +
                                    wintest::GetText(page, 3007) + " " + wintest::GetText(page, 3008) + " " +
                                    wintest::GetText(page, 3011));
-                    wintest::Click(t, 9876);
+                    wintest::Click(t, kContinueId);
                   })},
       [&] {
         SaveSupportFile(JobSpec);
@@ -487,7 +488,7 @@ TEST_F(PalvoreEntry, TablesShowTheirTextsWhole) {
     bool ok = RunScript({WhenDialog(kCaption,
                                     [&](HWND t) {
                                       faults = wintest::LayoutFaults(t);
-                                      wintest::Click(t, 9876);
+                                      wintest::Click(t, kContinueId);
                                     })},
                         c.open)
                   .finished;

@@ -19,6 +19,7 @@
 #include "win/messages.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
+#include "win/ids.h"
 
 namespace palvore {
 namespace {
@@ -79,12 +80,12 @@ TEST_F(PalvoreEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
         {"WARNING!", 0, IDOK, nullptr, "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."}}},
       {"support types", [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); }, {{kCaption}}},
       {"no support", [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); },
-       {{kCaption, 9876, IDCANCEL, wintest::ClearingChecks(100, 199)}, {"WARNING!", 0, IDOK, nullptr, kNotSupported}}},
+       {{kCaption, kContinueId, IDCANCEL, wintest::ClearingChecks(100, 199)}, {"WARNING!", 0, IDOK, nullptr, kNotSupported}}},
       {"range refused", supports("ELASTIC"),
        {{kCaption, 124, kTableCancel},
         {kCaption, 55, kFormCancel, wintest::Typing({{241, "20"}, {242, "3"}})},  // a start after its end
         {"WARNING!", 0, IDOK, nullptr, kBadRange}}},
-      {"unyielding", [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, UnyieldingSupportsDialogProc); },
+      {"unyielding", [] { ShowModalDialog(UnyieldingSupportsDialog(), nullptr, entry::NodeListDialogProc); },
        {{kCaption, 0, 1234}}},
       table("elastic", supports("ELASTIC"), kCaption, {121, 123, 124}),
       table("winkler", supports("WINKLER"), kCaption, {121, 124, 126, 128, 127}),

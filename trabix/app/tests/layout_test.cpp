@@ -33,7 +33,7 @@ class TrabixLayout : public ::testing::Test {
     ASSERT_EQ(trabix::RunSolveTool({"WINKYLD", "P", "elastic"}, output), 0) << output;
     trabix::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
     ASSERT_NE(trabix::MainWindow, nullptr);
-    trabix::InstallMenu(trabix::BuildMainMenu());
+    trabix::InstallMenu(trabix::BuildJobMenu());
   }
   void TearDown() override {
     JobSpec.clear();  // nothing to archive

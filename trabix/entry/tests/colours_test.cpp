@@ -22,6 +22,7 @@
 #include "win/tests/colourprobe.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
+#include "win/ids.h"
 
 namespace trabix {
 namespace {
@@ -265,7 +266,7 @@ TEST_F(DialogColoursTest, UnyieldingListOkWithoutMarksGivesNoSupport) {
                                           rows = static_cast<int>(
                                               SendMessageA(GetDlgItem(u, kCheckList), LB_GETCOUNT, 0, 0));
                                           wintest::Click(u, 11123);
-                                          wintest::Click(u, 9876);
+                                          wintest::Click(u, kContinueId);
                                         })},
                             [] { SupportCommand(nullptr); })
                       .finished;
@@ -290,7 +291,7 @@ TEST_F(DialogColoursTest, UnyieldingListDropsNodesPastTheLastAndJoinsWithCommas)
                                           SendMessageA(list, LB_SETCURSEL, 4, 0);
                                           wintest::PressKey(list, VK_SPACE);  // node 5
                                           wintest::Pump();
-                                          wintest::Click(u, 9876);
+                                          wintest::Click(u, kContinueId);
                                         })},
                             [] { SupportCommand(nullptr); })
                       .finished;

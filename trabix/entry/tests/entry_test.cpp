@@ -17,6 +17,7 @@
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
+#include "win/ids.h"
 
 namespace trabix {
 namespace {
@@ -121,7 +122,7 @@ TEST_F(Entry, GeometryTableWithoutElementsIsRefused) {
                                     Fill(d, "10", "0");
                                     wintest::PostClick(d, 55);
                                   }),
-                       WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, 9876); }),
+                       WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, kContinueId); }),
                        entrytest::WarningInto(warnings),
                        WhenDialog(" GEOMETRY DETAILS DATA:",
                                   [&](HWND t) {
@@ -159,7 +160,7 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
     cells.push_back(wintest::GetText(page, 3001));
     cells.push_back(wintest::GetText(page, 3004));
     cells.push_back(wintest::GetText(page, 3010));
-    wintest::PostClick(t, 9876);  // widths and depths 0: the widths are reported
+    wintest::PostClick(t, kContinueId);  // widths and depths 0: the widths are reported
   };
   wintest::ScriptResult ok = RunScript(
       {WhenDialog(kCaption,
@@ -196,7 +197,7 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
                     HWND page = TablePage();
                     cells.push_back(wintest::GetText(page, 3002));
                     cells.push_back(wintest::GetText(page, 3012));
-                    wintest::Click(t, 9876);
+                    wintest::Click(t, kContinueId);
                   })},
       [&] { GeometryCommand(nullptr); });
   ASSERT_TRUE(ok.finished);
@@ -226,7 +227,7 @@ TEST_F(Entry, OnlyLeftEdgeIsNotSupported) {
                                   [&](HWND d) {
                                     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, 107)));
                                     CheckDlgButton(d, 101, BST_CHECKED);
-                                    wintest::PostClick(d, 9876);
+                                    wintest::PostClick(d, kContinueId);
                                   }),
                        entrytest::WarningInto(warning),
                        WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
@@ -282,7 +283,7 @@ TEST_F(Entry, WinklerSetSameFillsBothModulusColumns) {
                                   [&](HWND t) {
                                     HWND page = TablePage();
                                     for (int id = 3001; id <= 3016; ++id) cells.push_back(wintest::GetText(page, id));
-                                    wintest::PostClick(t, 9876);
+                                    wintest::PostClick(t, kContinueId);
                                   })},
                       [&] { SupportCommand(nullptr); })
                 .finished;
@@ -336,7 +337,7 @@ TEST_F(Entry, WinklerGenerateFillsBothEndsOfEachElement) {
   steps.push_back(WhenDialog(kCaption, [&](HWND t) {
     HWND page = TablePage();
     for (int id = 3001; id <= 3016; ++id) cells.push_back(wintest::GetText(page, id));
-    wintest::PostClick(t, 9876);
+    wintest::PostClick(t, kContinueId);
   }));
   ASSERT_TRUE(RunScript(steps, [&] { SupportCommand(nullptr); }).finished);
   ASSERT_EQ(cells.size(), 16u);
@@ -378,7 +379,7 @@ TEST_F(Entry, ElasticSetSameFillsTheColumnOfTheConstantAskedFor) {
                                   [&](HWND t) {
                                     HWND page = TablePage();
                                     for (int id = 3001; id <= 3010; ++id) cells.push_back(wintest::GetText(page, id));
-                                    wintest::PostClick(t, 9876);
+                                    wintest::PostClick(t, kContinueId);
                                   })},
                       [&] { SupportCommand(nullptr); })
                 .finished;
@@ -437,13 +438,13 @@ TEST_F(Entry, DataDialogsInOrder) {
                     wintest::Pump();
                     wintest::PressKey(list, VK_UP);    // node 2 again: cleared
                     wintest::Pump();
-                    wintest::PostClick(u, 9876);
+                    wintest::PostClick(u, kContinueId);
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {  // the springs, left 0
                     seen.push_back("elastic " + wintest::GetText(TablePage(), 3001) + " " +
                                    wintest::GetText(TablePage(), 3009));
-                    wintest::PostClick(t, 9876);
+                    wintest::PostClick(t, kContinueId);
                   }),
        WhenDialog(kCaption, [&](HWND t) { wintest::PostClick(t, 123); }),  // the modulus function
        WhenDialog(" WINKLER SOIL DATA GENERATION:",
@@ -464,7 +465,7 @@ TEST_F(Entry, DataDialogsInOrder) {
                   [&](HWND t) {
                     seen.push_back("winkler " + wintest::GetText(TablePage(), 3001) + " " +
                                    wintest::GetText(TablePage(), 3002) + " " + wintest::GetText(TablePage(), 3006));
-                    wintest::PostClick(t, 9876);
+                    wintest::PostClick(t, kContinueId);
                   })},
       [&] { SupportCommand(nullptr); });
   ASSERT_TRUE(ok.finished);
@@ -598,7 +599,7 @@ TEST_F(Entry, TheWinklerTableShowsItsTextsWhole) {
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND t) {
                                     faults = wintest::LayoutFaults(t);
-                                    wintest::PostClick(t, 9876);
+                                    wintest::PostClick(t, kContinueId);
                                   })},
                       [&] { SupportTableDialog(nullptr, "WINKLER"); })
                 .finished;

@@ -12,6 +12,7 @@
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
+#include "win/ids.h"
 
 namespace trabix {
 namespace {
@@ -72,7 +73,7 @@ TEST_F(EntryLayout, EveryEntryWindowShowsItsTextsWhole) {
         {"WARNING!", 0, IDOK, nullptr, "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."}}},
       {"support types", [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); }, {{kCaption}}},
       {"no support", [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); },
-       {{kCaption, 9876, IDCANCEL, wintest::ClearingChecks(100, 199)}, {"WARNING!", 0, IDOK, nullptr, kNotSupported}}},
+       {{kCaption, kContinueId, IDCANCEL, wintest::ClearingChecks(100, 199)}, {"WARNING!", 0, IDOK, nullptr, kNotSupported}}},
       {"range refused", supports("ELASTIC"),
        {{kCaption, 122, kTableCancel},
         {kCaption, 55, kFormCancel, wintest::Typing({{241, "20"}, {242, "3"}})},  // a start after its end

@@ -23,6 +23,7 @@
 #include "win/messages.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
+#include "win/ids.h"
 
 namespace trabix {
 namespace {
@@ -146,7 +147,7 @@ TEST_F(LoadEntry, FixedUnyieldingNodeOneLeavesBothCellsEmptyAndDisabled) {
                                     enabled[0] = CellEnabled(3001);
                                     enabled[1] = CellEnabled(3002);
                                     enabled[2] = CellEnabled(3003);
-                                    wintest::Click(t, 9876);
+                                    wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 2); })
                 .finished;
@@ -178,7 +179,7 @@ TEST_F(LoadEntry, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
                        WhenDialog(kTrapezoidal,
                                   [&](HWND t) {
                                     for (int id = 3001; id <= 3008; ++id) cells.push_back(Cell(id));
-                                    wintest::Click(t, 9876);
+                                    wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 3); })
                 .finished;
@@ -269,7 +270,7 @@ TEST_F(LoadEntry, TemperatureGenerateNumbersItsFieldsFrom241) {
                        WhenDialog(kTemperature,
                                   [&](HWND t) {
                                     cells = Cell(3001) + " " + Cell(3002) + " " + Cell(3008);
-                                    wintest::Click(t, 9876);
+                                    wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 4); })
                 .finished;
@@ -336,14 +337,14 @@ TEST_F(LoadEntry, WholeCommandWritesALoadFileThatReadsBack) {
                             [](HWND t) {
                               wintest::SetText(TablePage(), 3003, "15");
                               wintest::SetText(TablePage(), 3006, "-2.5");
-                              wintest::Click(t, 9876);
+                              wintest::Click(t, kContinueId);
                             }),
                  enter(),
                  WhenDialog(kTrapezoidal,
                             [](HWND t) {
                               wintest::SetText(TablePage(), 3003, "4");
                               wintest::SetText(TablePage(), 3004, "6");
-                              wintest::Click(t, 9876);
+                              wintest::Click(t, kContinueId);
                             }),
                  enter(), WhenDialog(kTemperature, [](HWND t) { wintest::PostClick(t, 121); }),
                  WhenDialog(kValueCaption,
@@ -352,7 +353,7 @@ TEST_F(LoadEntry, WholeCommandWritesALoadFileThatReadsBack) {
                               wintest::SetText(d, 242, "-10");
                               wintest::Click(d, 55);
                             }),
-                 WhenDialog(kTemperature, [](HWND t) { wintest::Click(t, 9876); }),
+                 WhenDialog(kTemperature, [](HWND t) { wintest::Click(t, kContinueId); }),
                  WhenDialog(typeCaption,
                             [&](HWND d) {
                               uniformChecked = IsDlgButtonChecked(d, kFirstLoadKind);
