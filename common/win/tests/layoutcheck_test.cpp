@@ -60,11 +60,20 @@ TEST(LayoutFaultsOfCases, EachWindowOfTheWayIsCheckedAndTheBoxByItsTextAndOwner)
        {{"Warner", 55, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Another text"}}},
       {"missing", [] { ShowWarningDialog("Short"); }, {{"Nothing of that caption"}}},
   };
+  // The boxes of Trabix, Palvore and Murelo are owned by the dialog that raised them.
+  const MessageProfile was = ProgramMessages;
+  ProgramMessages.ownerIsDialog = true;
   const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 3000);
+  // Corvane's have no owner: a box owned by the dialog is a fault there.
+  ProgramMessages.ownerIsDialog = false;
+  const std::vector<std::string> ownerless = wintest::LayoutFaultsOfCases({cases[0]}, 3000);
+  ProgramMessages = was;
   ASSERT_EQ(faults.size(), 3u) << wintest::Lines(faults);
   EXPECT_EQ(faults[0].rfind("cut: \"Warner\" | Static id 101", 0), 0u) << faults[0];
   EXPECT_EQ(faults[1], "cut: \"WARNING!\" box: says \"Too long a text!\", not \"Another text\"");
   EXPECT_EQ(faults[2], "missing: window 1 \"Nothing of that caption\" did not come");
+  ASSERT_EQ(ownerless.size(), 1u) << wintest::Lines(ownerless);
+  EXPECT_EQ(ownerless[0], "whole: \"WARNING!\" box: owned by \"Warner\", not by no window");
 }
 
 }  // namespace

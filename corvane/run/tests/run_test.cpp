@@ -18,6 +18,7 @@
 #include "corvane/run/run.h"
 #include "win/handles.h"
 #include "win/ids.h"
+#include "win/testing/layout.h"
 #include "win/testing/layoutsteps.h"
 #include "win/testing/wintest.h"
 #include "../../solver/tests/jobs.h"
@@ -327,6 +328,38 @@ TEST_F(AnalysisCommandTest, ProgramFoldersSolverWritesThePlateResults) {
   EXPECT_EQ(testing::Fields(lines[11]).at(2), "6.019");
   EXPECT_TRUE(trace.Records("BOX").empty());
   EXPECT_EQ(Tones(trace), kSixTones);
+}
+
+// The presentation command's windows on an analysed plate: the output chooser, both documents'
+// boxes and their previews show their texts whole.
+TEST_F(AnalysisCommandTest, TheDocumentsWindowsShowTheirTextsWhole) {
+  char self[MAX_PATH] = {0};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::filesystem::copy_file(std::filesystem::path(self).parent_path() / "ANALYSIS.exe", "ANALYSIS.exe");
+  testing::PlateJob p;
+  p.job = (std::filesystem::current_path() / "P1").string();
+  p.unyielding = "11";
+  p.uniform = 10;
+  testing::WritePlateJob(p, "Live");
+  TextLineArray cases = {"", "Live"};
+  ASSERT_TRUE(SaveTextLines(p.job + ".CAS", cases, 1));
+  auto chosen = [] {
+    LoadCaseName = "Live";
+    return 1;
+  };
+  ASSERT_TRUE(RunScript({WhenDialog("   PLATE ANALYSIS.   JOB: " + p.job, [&](HWND d) { wintest::PostClick(d, 1); })},
+                        [&] { RunAnalysisCommand(owner_, chosen); }, 60000)
+                  .finished);
+  ASSERT_TRUE(std::filesystem::exists(p.job + ".RPL"));
+  std::vector<wintest::LayoutCase> cases2;
+  for (const char* kind : {"DATA", "RESULTS"}) {
+    // The case is chosen by the command's own callback here: the hops start at the chooser.
+    wintest::LayoutCase c = wintest::DocumentCase([&] { RunPresentationCommand(owner_, chosen); }, "", 0, "P1", kind);
+    c.hops.erase(c.hops.begin());
+    cases2.push_back(c);
+  }
+  const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases2, 60000);
+  EXPECT_TRUE(faults.empty()) << wintest::Lines(faults);
 }
 
 // "&ANALYSE" for a tank with a cone roof under an apex load, the program folder's own solver:
