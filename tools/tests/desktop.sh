@@ -22,11 +22,14 @@ start_desktop() {
   tmp=$(mktemp -d "/tmp/$1-XXXXXX")
   # The server takes a free display itself and says which: two tests started together never
   # share one (looking for a free number first and starting the server after it is a race).
+  # Through a pipe: reading it waits for the server's own word that it is ready (or its end).
+  mkfifo "$tmp/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 </dev/null &
   display_pid=$!
   trap end_desktop EXIT
-  wait_until $patience test -s "$tmp/display" || { echo "FAIL: no virtual display" >&2; exit 1; }
-  export DISPLAY=:$(head -1 "$tmp/display") WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  local number=""
+  read -r -t $patience number <"$tmp/display" && [ -n "$number" ] || { echo "FAIL: no virtual display" >&2; exit 1; }
+  export DISPLAY=:$number WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   unset WINESERVER
 }
 # The test's verdict on a step that went wrong: its reason, and the test ends.

@@ -299,8 +299,8 @@ TEST_F(AnalysisCommandTest, TankRoofResultsGoWhenTheDialogOpensEvenOnCancel) {
   EXPECT_TRUE(std::filesystem::exists(JobSpec + ".RWW"));
 }
 
-// "&ANALYSE" with the program folder's own solver: the plate's result file beside the job.
-TEST_F(AnalysisCommandTest, ProgramFoldersSolverWritesThePlateResults) {
+// A plate job P1 with one case "Live" and the program folder's own solver beside it.
+testing::PlateJob LivePlateWithSolver() {
   char self[MAX_PATH] = {0};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
   std::filesystem::copy_file(std::filesystem::path(self).parent_path() / "ANALYSIS.exe", "ANALYSIS.exe");
@@ -310,7 +310,13 @@ TEST_F(AnalysisCommandTest, ProgramFoldersSolverWritesThePlateResults) {
   p.uniform = 10;
   testing::WritePlateJob(p, "Live");
   TextLineArray cases = {"", "Live"};
-  ASSERT_TRUE(SaveTextLines(p.job + ".CAS", cases, 1));
+  EXPECT_TRUE(SaveTextLines(p.job + ".CAS", cases, 1));
+  return p;
+}
+
+// "&ANALYSE" with the program folder's own solver: the plate's result file beside the job.
+TEST_F(AnalysisCommandTest, ProgramFoldersSolverWritesThePlateResults) {
+  const testing::PlateJob p = LivePlateWithSolver();
   WriteBytes(p.job + ".RPL", "old results\r\n");
   wintest::TraceCapture trace;
   auto result = RunScript({WhenDialog("   PLATE ANALYSIS.   JOB: " + p.job, [&](HWND d) { wintest::PostClick(d, 1); })},
@@ -333,16 +339,7 @@ TEST_F(AnalysisCommandTest, ProgramFoldersSolverWritesThePlateResults) {
 // The presentation command's windows on an analysed plate: the output chooser, both documents'
 // boxes and their previews show their texts whole.
 TEST_F(AnalysisCommandTest, TheDocumentsWindowsShowTheirTextsWhole) {
-  char self[MAX_PATH] = {0};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::filesystem::copy_file(std::filesystem::path(self).parent_path() / "ANALYSIS.exe", "ANALYSIS.exe");
-  testing::PlateJob p;
-  p.job = (std::filesystem::current_path() / "P1").string();
-  p.unyielding = "11";
-  p.uniform = 10;
-  testing::WritePlateJob(p, "Live");
-  TextLineArray cases = {"", "Live"};
-  ASSERT_TRUE(SaveTextLines(p.job + ".CAS", cases, 1));
+  const testing::PlateJob p = LivePlateWithSolver();
   auto chosen = [] {
     LoadCaseName = "Live";
     return 1;
