@@ -25,10 +25,6 @@ bool DetailsWanted = false;  // the geometry dialog ended through Ok, its detail
 bool EditWanted = false;  // the support type dialog ended through ENTER / EDIT
 bool ViewOpen = false;  // the structure view of the window on screen is the current graphics window
 
-constexpr int kUniformField = 231;
-constexpr int kFirstRangeField = 241;
-constexpr int kLastRangeField = 244;
-
 std::string CellOf(int column, int row) { return Trim(CellTexts.Get(column, row)); }
 
 bool GenerationValid(HWND dialog) {
@@ -37,7 +33,7 @@ bool GenerationValid(HWND dialog) {
   if (f.size() < 5) f.resize(5);
   for (int k = 1; k <= 4; ++k) {
     int code = k < 4 && !p.rangeByValueRule ? 7 : ValueRule(*p.table);
-    WarnIncorrectData(dialog, kFirstRangeField - 1 + k, f[k], NumberCharsSigned, code);
+    WarnIncorrectData(dialog, kFirstRangeFieldId - 1 + k, f[k], NumberCharsSigned, code);
     if (code != 0) return false;
   }
   std::vector<int> rows;
@@ -53,12 +49,12 @@ bool UniformValid(HWND dialog) {
   p.status->clear();
   int code = ValueRule(*p.table);
   std::string text;
-  WarnIncorrectData(dialog, kUniformField, text, NumberCharsSigned, code);
+  WarnIncorrectData(dialog, kUniformFieldId, text, NumberCharsSigned, code);
   if (code != 0) return false;
   *p.status = text;
   if (p.fields->size() < 2) p.fields->resize(2);
   (*p.fields)[1] = text;
-  EnableWindow(GetDlgItem(dialog, kUniformField), FALSE);
+  EnableWindow(GetDlgItem(dialog, kUniformFieldId), FALSE);
   return true;
 }
 
@@ -79,7 +75,7 @@ INT_PTR OkOrCancel(HWND dialog, int id, int okId, const std::function<bool()>& a
 }  // namespace
 
 const std::vector<ColourRule> kUniformOnDarkRed = {
-    {WM_CTLCOLOREDIT, kUniformField, kUniformField, RGB(0, 0, 255), RGB(255, 255, 200), false},
+    {WM_CTLCOLOREDIT, kUniformFieldId, kUniformFieldId, RGB(0, 0, 255), RGB(255, 255, 200), false},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(0, 255, 255)},
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(128, 0, 0)},
 };
@@ -129,10 +125,11 @@ void TableWidths(const TableTexts& table, int geometryLabel, int geometryCell) {
 }
 
 std::vector<ColourRule> GeometryColours(int unitsLast, const std::vector<ColourRule>& own) {
-  std::vector<ColourRule> rules = {{WM_CTLCOLORSTATIC, 111, 119, RGB(0, 0, 255), RGB(0, 255, 255)},
-                                   {WM_CTLCOLORSTATIC, 121, unitsLast, RGB(0, 255, 0), RGB(128, 128, 128)}};
+  std::vector<ColourRule> rules = {
+      {WM_CTLCOLORSTATIC, kGeometryLabelBaseId + 1, kGeometryLabelBaseId + 9, RGB(0, 0, 255), RGB(0, 255, 255)},
+      {WM_CTLCOLORSTATIC, kGeometryUnitBaseId + 1, unitsLast, RGB(0, 255, 0), RGB(128, 128, 128)}};
   rules.insert(rules.end(), own.begin(), own.end());
-  return WithFieldColours(101, 105, rules);
+  return WithFieldColours(kGeometryFieldBaseId + 1, kGeometryFieldBaseId + 5, rules);
 }
 
 std::string ItemWarning(int item) {
@@ -210,12 +207,12 @@ DialogTemplate GenerationDialog(const Profile& p, int column) {
   return OnProfile(
       p, SmallForm(p.generationCaption ? p.generationCaption() : p.caption(), p.generationHeadingId,
                    p.generationHeading(value),
-                   {{304, 241, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):",
+                   {{kFirstRangeLabelId, kFirstRangeFieldId, nodes ? " START NODE No:" : " START ELEMENT No (Nodes i,j):",
                      std::to_string(1 + RowLabelOffset), true},
-                    {305, 242, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(TableRows + RowLabelOffset),
+                    {kFirstRangeLabelId + 1, kFirstRangeFieldId + 1, nodes ? " END NODE No:" : " END ELEMENT No:", std::to_string(TableRows + RowLabelOffset),
                      true},
-                    {306, 243, " STEP:", "1", true},
-                    {307, 244, field, CellOf(column + 1, 1), false}}));
+                    {kFirstRangeLabelId + 2, kFirstRangeFieldId + 2, " STEP:", "1", true},
+                    {kFirstRangeLabelId + 3, kLastRangeFieldId, field, CellOf(column + 1, 1), false}}));
 }
 
 DialogTemplate OnProfile(const Profile& p, const DialogTemplate& form) {
@@ -226,9 +223,9 @@ DialogTemplate OnProfile(const Profile& p, const DialogTemplate& form) {
 INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   const Profile& p = *Active;
   if (msg == WM_DESTROY && p.generationClosed) p.generationClosed();
-  static const std::vector<ColourRule> fields = WithFieldColours(kFirstRangeField, kLastRangeField, {});
+  static const std::vector<ColourRule> fields = WithFieldColours(kFirstRangeFieldId, kLastRangeFieldId, {});
   return SmallFormMessage(dialog, msg, wParam, lParam, p.generationColours ? fields : std::vector<ColourRule>(),
-                          kFirstRangeField, kLastRangeField, *p.status, GenerationValid);
+                          kFirstRangeFieldId, kLastRangeFieldId, *p.status, GenerationValid);
 }
 
 DialogTemplate UniformDialog(const Profile& p, int column) {
@@ -236,13 +233,13 @@ DialogTemplate UniformDialog(const Profile& p, int column) {
   if (p.uniformOpening) p.uniformOpening(column);
   const TableTexts& t = *p.table;
   const std::string label = t.labels[column] + p.uniformLabelEnd;
-  return SmallForm(p.uniformCaption ? p.uniformCaption() : p.caption(), 230, p.uniformHeading ? p.uniformHeading() : "",
-                   {{p.uniformLabelId, kUniformField, label, CellOf(column + 1, 1), false}});
+  return SmallForm(p.uniformCaption ? p.uniformCaption() : p.caption(), kUniformHeadingId, p.uniformHeading ? p.uniformHeading() : "",
+                   {{p.uniformLabelId, kUniformFieldId, label, CellOf(column + 1, 1), false}});
 }
 
 INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   const Profile& p = *Active;
-  return SmallFormMessage(dialog, msg, wParam, lParam, p.uniformColours, kUniformField, kUniformField, *p.status,
+  return SmallFormMessage(dialog, msg, wParam, lParam, p.uniformColours, kUniformFieldId, kUniformFieldId, *p.status,
                           UniformValid);
 }
 
@@ -334,8 +331,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   return OkOrCancel(
       dialog, id, p.geometryOk,
       [&] {
-        constexpr int kFirstGeometryField = 101;
-        std::vector<std::string> texts = TrimmedFields(dialog, kFirstGeometryField, p.geometryFields());
+        std::vector<std::string> texts = TrimmedFields(dialog, kGeometryFieldBaseId + 1, p.geometryFields());
         int focus = 0;
         const std::string warning = p.geometryWarning(dialog, texts, focus);
         if (!warning.empty()) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "entry/ids.h"
 #include "win/colours.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
@@ -60,7 +61,7 @@ struct Profile {
   // of the value field (the column's own label, or the heading's text); the start, end and step
   // checked as whole numbers (7) or by the value rule; the colours; what closing it resets.
   std::function<std::string()> generationCaption;
-  int generationHeadingId = 303;
+  int generationHeadingId = kRangeHeadingId;
   std::function<std::string(const std::string& value)> generationHeading;
   bool valueFieldTakesColumnLabel = false;
   bool rangeByValueRule = false;
@@ -75,14 +76,14 @@ struct Profile {
   // colours, and what opening it notes.
   std::function<std::string()> uniformCaption;
   std::function<std::string()> uniformHeading;
-  int uniformLabelId = 301;
+  int uniformLabelId = kUniformLabelId;
   std::string uniformLabelEnd = " ";
   std::vector<ColourRule> uniformColours;
   std::function<void(int column)> uniformOpening;
 
   // The half-space dialog: its first field and the number of fields, the item of the first wrong
   // field (0 none; it may tidy the texts), where the accepted texts (1..) go, and its colours.
-  int halfSpaceField = 241;
+  int halfSpaceField = kFirstRangeFieldId;
   std::function<int()> halfSpaceFields;
   std::function<int(std::vector<std::string>& texts)> halfSpaceProblem;
   std::function<void(const std::vector<std::string>& texts)> storeHalfSpace;
@@ -115,9 +116,6 @@ struct Profile {
   std::function<void(HWND dialog, const std::vector<bool>& on, bool edit)> storeSupportTypes;
   std::vector<ColourRule> supportTypeColours;
 };
-
-// " &ENTER / EDIT Support DATA " of the support type dialog.
-constexpr int kEnterSupportDataId = 131;
 
 // The colours of a UNIFORM dialog: the field blue on light yellow, the labels blue on cyan, on a
 // dark red dialog.
@@ -198,7 +196,6 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
 // in dialog units with the list style `style`, the nodes' marks ticked, then `arrange` (when given),
 // the focus on the list, the structure view of the supports beside the dialog and the pointer on
 // its Ok (kContinueId).
-constexpr int kNodeListId = 77777777;
 void OpenNodeList(const Profile& p, HWND dialog, int x, int y, int width, int height, DWORD style, int nodes,
                   const std::vector<int>& marks, const std::function<void(HWND list)>& arrange = {});
 // The procedure of a node list dialog on the profile (OnProfile): its colours, REMOVE ALL CHECKS,
@@ -210,7 +207,6 @@ std::vector<ColourRule> NodeListColours(int first, int last);
 
 // The geometry dialog's procedure (OnGeometry): Ok warns of wrong texts or of a file that cannot be
 // written, else ends the dialog; Cancel (2) ends it with 0.
-constexpr int kDetailsBoxId = 131;  // its " &ENTER / EDIT GEOMETRY DATA " box
 DialogTemplate OnGeometry(const Profile& p, const DialogTemplate& form);
 INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // Whether the last geometry dialog ended through Ok with its details box ticked.
