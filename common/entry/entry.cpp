@@ -300,6 +300,8 @@ INT_PTR CALLBACK NodeListDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   const Profile& p = *Active;
   INT_PTR colour;
   if (DialogColours(dialog, msg, wParam, lParam, p.nodeListColours, colour)) return colour;
+  if (p.nodeListActivated && ((msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) || msg == WM_SETFOCUS))
+    p.nodeListActivated();
   return NodeListDialogMessage(dialog, msg, wParam, lParam, kNodeListId, p.acceptNodeMarks, p.nodeListOkEnd);
 }
 

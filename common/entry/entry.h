@@ -106,6 +106,7 @@ struct Profile {
   std::vector<ColourRule> nodeListColours;
   void (*acceptNodeMarks)(const std::vector<int>& marks) = nullptr;
   INT_PTR nodeListOkEnd = 1;
+  void (*nodeListActivated)() = nullptr;  // when its dialog is activated or takes the focus
 
   // The support type dialog: its check boxes and options in the order of the program's support
   // flags, its Ok, the warning of a choice that leaves the structure unsupported ("" none), where

@@ -35,4 +35,10 @@ constexpr int kRangeHeadingId = 303;
 constexpr int kFirstRangeFieldId = 241, kLastRangeFieldId = 244;
 constexpr int kFirstRangeLabelId = 304;
 
+// The table window: a Winkler table's button of the yield stress between nodes; the cell of page
+// row r and page column c at kCellBaseId + (r - 1) C + c, the label of page row r at
+// kRowLabelBaseId + r.
+constexpr int kYieldFunctionId = kFirstColumnButtonId + 6;
+constexpr int kCellBaseId = 3000, kRowLabelBaseId = 5000;
+
 }  // namespace entry

@@ -1,5 +1,6 @@
 // The menu bar and the commands it sends.
 #include "app.h"
+#include "ids.h"
 #include "core/archive.h"
 #include "core/saveas.h"
 #include "core/textfiles.h"
@@ -10,8 +11,6 @@
 namespace trabix {
 
 namespace {
-
-constexpr int kAuthorTextId = 101;
 
 bool HasLines(const std::string& file) {
   TextLineArray lines;

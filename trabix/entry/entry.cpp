@@ -15,6 +15,7 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/slots.h"
+#include "trabix/entry/ids.h"
 #include "trabix/entry/tablewindow.h"
 #include "trabix/views/views.h"
 #include "win/checklist.h"
@@ -50,9 +51,9 @@ int WholeField(int k) { return static_cast<int>(std::floor(ParseNumber(FieldText
 // A load table's button: the value dialog of its mode, then its texts into the table.
 void LoadTableCommand(HWND table, int id) {
   int column = entry::FocusedValueColumn();
-  int mode = id == 121 ? Table.firstMode : Table.generateMode + column - 1;
+  int mode = id == kFirstButtonId ? Table.firstMode : Table.generateMode + column - 1;
   if (ShowModalDialog(LoadGenerationDialog(mode), table, LoadGenerationDialogProc) != 1) return;
-  if (id != 121) {
+  if (id != kFirstButtonId) {
     ApplyColumnRange(column + 1, WholeField(1), WholeField(2), WholeField(3), FieldTexts[4]);
   } else if (mode == 1) {
     LinearLoadBetweenNodes(FieldTexts, ElementLengths());
@@ -66,26 +67,26 @@ void LoadTableCommand(HWND table, int id) {
 void TableCommand(HWND table, int id) {
   const entry::Profile& p = EntryProfile();
   if (Table.kind == "GEOMETRY") {
-    int column = (id - 121) / 2 + 1;
-    if ((id - 121) % 2 == 0) entry::UniformColumn(p, table, column);
+    int column = (id - kFirstColumnButtonId) / 2 + 1;
+    if ((id - kFirstColumnButtonId) % 2 == 0) entry::UniformColumn(p, table, column);
     else entry::GenerateColumn(p, table, column);
     return;
   }
   if (Table.firstMode != 0) {
-    if (id == 121 || id == 122) LoadTableCommand(table, id);
+    if (id == kFirstButtonId || id == kGenerateButtonId) LoadTableCommand(table, id);
     return;
   }
   int column = entry::FocusedValueColumn();
-  if (id == 121 && Table.kind == "WINKLER") {
+  if (id == kFirstButtonId && Table.kind == "WINKLER") {
     // One subgrade modulus for both ends of every element, whatever column has the focus.
     if (ShowModalDialog(entry::UniformDialog(p, 1), table, entry::UniformDialogProc) == 1)
       SetSameModulus(FieldTexts[1], TableRows);
-  } else if (id == 121) {
+  } else if (id == kFirstButtonId) {
     entry::UniformColumn(p, table, column);
-  } else if (id == 122) {
+  } else if (id == kGenerateButtonId) {
     entry::GenerateColumn(p, table, column);
-  } else if ((id == 123 || id == 127) && Table.kind == "WINKLER") {
-    bool yield = id == 127;
+  } else if ((id == kModulusFunctionId || id == entry::kYieldFunctionId) && Table.kind == "WINKLER") {
+    bool yield = id == entry::kYieldFunctionId;
     if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadGenerationDialogProc) == 1)
       ApplyNodeFunction(yield ? 2 : 0, FieldTexts, ElementLengths());
   }
@@ -93,7 +94,7 @@ void TableCommand(HWND table, int id) {
 
 bool TableAccept(HWND table) {
   if (Table.kind == "GEOMETRY") {
-    std::string problem = GeometryTableProblem(TableRows, IsStrip(), GeometryValues[1]);
+    std::string problem = GeometryTableProblem(TableRows, IsStrip(), GeometryValues[kLengthSlot]);
     if (!problem.empty()) {
       WarnBox(table, problem + "\r\n\r\n          Correct the Data!");
       return false;
@@ -110,35 +111,39 @@ void TableHeadings(DialogTemplate& d) {
   // A load table is captioned by its heading.
   d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : TableKind == 2 ? Table.title : EntryCaption();
   int x0 = TableLeft + LabelWidth;
-  AddLabel(d, 108, Table.title, TableLeft, 4, 300, 10);
-  AddLabel(d, 117, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
-  AddLabel(d, 118, Table.kind == "GEOMETRY" ? "Elem." : Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10,
+  AddLabel(d, kTableTitleId, Table.title, TableLeft, 4, 300, 10);
+  AddLabel(d, kGroupHeadId, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
+  AddLabel(d, kRowHeadId, Table.kind == "GEOMETRY" ? "Elem." : Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10,
            SS_CENTER | SS_SUNKEN);
-  AddLabel(d, 119, Table.kind == "GEOMETRY" ? "No" : Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10,
+  AddLabel(d, kRowUnitId, Table.kind == "GEOMETRY" ? "No" : Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10,
            SS_CENTER);
   for (int c = 1; c <= TableColumns; ++c) {
-    AddLabel(d, 108 + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10,
+    AddLabel(d, kColumnHeadBaseId + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10,
              SS_CENTER | SS_SUNKEN);
-    AddLabel(d, 112 + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
+    AddLabel(d, kColumnUnitBaseId + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10,
+             SS_CENTER);
   }
   int y = d.height;
   if (Table.kind == "GEOMETRY") {
     static const char* const uniform[] = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
     static const char* const generate[] = {"&GENERATE", "G&ENERATE", "GENE&RATE"};
     for (int c = 1; c <= TableColumns && c <= 3; ++c) {
-      AddButton(d, 119 + 2 * c, uniform[c - 1], x0 + (c - 1) * CellWidth + 2, y, CellWidth - 4, 13);
-      AddButton(d, 120 + 2 * c, generate[c - 1], x0 + (c - 1) * CellWidth + 2, y + 15, CellWidth - 4, 13);
+      AddButton(d, kFirstColumnButtonId + 2 * (c - 1), uniform[c - 1], x0 + (c - 1) * CellWidth + 2, y, CellWidth - 4,
+                13);
+      AddButton(d, kFirstColumnButtonId + 2 * c - 1, generate[c - 1], x0 + (c - 1) * CellWidth + 2, y + 15,
+                CellWidth - 4, 13);
     }
     d.height += 32;
   } else {
     int w = std::max(d.width - 10, 250);
     d.width = std::max(d.width, w + 10);
-    AddButton(d, 121, Table.firstButton, 5, y, w, 13);
-    AddButton(d, 122, "&GENERATE", 5, y + 15, w, 13);
+    AddButton(d, kFirstButtonId, Table.firstButton, 5, y, w, 13);
+    AddButton(d, kGenerateButtonId, "&GENERATE", 5, y + 15, w, 13);
     d.height += 32;
     if (Table.kind == "WINKLER") {
-      AddButton(d, 123, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", 5, d.height, w, 13);
-      AddButton(d, 127, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5, d.height + 15, w, 13);
+      AddButton(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", 5, d.height, w, 13);
+      AddButton(d, entry::kYieldFunctionId, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5,
+                d.height + 15, w, 13);
       d.height += 32;
     }
   }
@@ -174,44 +179,50 @@ int ShowTable(HWND owner, int kind, int rows, int columns) {
 
 DialogTemplate GeometryDialog() {
   LoadGeometry();
-  StructureFlags[0] = StructureFlags[1];
+  StructureFlags[kOpenedStripSlot] = StructureFlags[kStripSlot];
   std::string texts[6];
-  texts[1] = LTrim(NumberToText(GeometryValues[1]));
-  texts[2] = LTrim(NumberToText(GeometryValues[2]));
-  texts[3] = LTrim(FormatNumber(GeometryValues[3], "0.0000E+##"));
-  texts[4] = LTrim(NumberToText(GeometryValues[4]));
-  texts[5] = LTrim(FormatNumber(GeometryValues[5], "0.000E+##"));
+  texts[1] = LTrim(NumberToText(GeometryValues[kLengthSlot]));
+  texts[2] = LTrim(NumberToText(GeometryValues[kElementCountSlot]));
+  texts[3] = LTrim(FormatNumber(GeometryValues[kModulusSlot], "0.0000E+##"));
+  texts[4] = LTrim(NumberToText(GeometryValues[kPoissonSlot]));
+  texts[5] = LTrim(FormatNumber(GeometryValues[kExpansionSlot], "0.000E+##"));
 
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 391, 164);
-  AddLabel(d, 120, " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:", 8, 5, 250, 10);
-  AddFrame(d, 99, "", 5, 20, 381, 74);
+  AddLabel(d, kHeadingId, " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:", 8, 5, 250, 10);
+  AddFrame(d, kRuleId, "", 5, 20, 381, 74);
   static const char* const labels[] = {"Beam Length or Strip Width ", "Number of Elements ", "Modulus of Elasticity ",
                                        "Poisson's Ratio (irrelevant to Beams) ", "Coefficient of Thermal Expansion "};
   static const char* const units[] = {" m", "", " kPa", "", " 1/Degree (Celsius)"};
   for (int i = 1; i <= 5; ++i) {
     int y = 13 * i + 14;
-    AddLabel(d, 110 + i, labels[i - 1], 10, y + 1, 180, 10, SS_RIGHT);
-    AddField(d, 100 + i, texts[i], 192, y, 90, 12,
+    AddLabel(d, entry::kGeometryLabelBaseId + i, labels[i - 1], 10, y + 1, 180, 10, SS_RIGHT);
+    AddField(d, entry::kGeometryFieldBaseId + i, texts[i], 192, y, 90, 12,
              WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (i == 2 ? ES_NUMBER : 0));
-    AddLabel(d, 120 + i, units[i - 1], 285, y + 1, 95, 10);
+    AddLabel(d, entry::kGeometryUnitBaseId + i, units[i - 1], 285, y + 1, 95, 10);
   }
   bool strip = IsStrip(), half = IsSymmetricHalf();
-  AddOption(d, 133, " &BEAM ", 10, 100, 80, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 132, " &STRIP ", 95, 100, 80, 12, BS_AUTORADIOBUTTON);
-  AddOption(d, 134, " &HALF OF SYMMETRIC STRUCTURE ", 185, 100, 200, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 135, " ENTIRE STRUCTURE BEING &ANALYSED ", 185, 113, 200, 12, BS_AUTORADIOBUTTON);
-  AddCheckBox(d, 131, " &ENTER / EDIT GEOMETRY DATA ", 10, 118, 160, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddOption(d, kBeamOptionId, " &BEAM ", 10, 100, 80, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, kStripOptionId, " &STRIP ", 95, 100, 80, 12, BS_AUTORADIOBUTTON);
+  AddOption(d, kHalfOptionId, " &HALF OF SYMMETRIC STRUCTURE ", 185, 100, 200, 12,
+            WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, kEntireOptionId, " ENTIRE STRUCTURE BEING &ANALYSED ", 185, 113, 200, 12, BS_AUTORADIOBUTTON);
+  AddCheckBox(d, entry::kDetailsBoxId, " &ENTER / EDIT GEOMETRY DATA ", 10, 118, 160, 12,
+              WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
   AddButton(d, kOkId, "&Ok", 150, 131, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", 200, 131, 40, 14);
   OnOpen(d, [strip, half](HWND dialog) {
-    for (int id : {120, 111, 112, 113, 114, 115, 121, 122, 123, 124, 125, 101, 102, 103, 104, 105, 133, 132, 134, 135,
-                   131, 55, 2})
+    SetFixedFont(dialog, kHeadingId);
+    for (int i = 1; i <= 5; ++i)
+      for (int base : {entry::kGeometryLabelBaseId, entry::kGeometryUnitBaseId, entry::kGeometryFieldBaseId})
+        SetFixedFont(dialog, base + i);
+    for (int id :
+         {kBeamOptionId, kStripOptionId, kHalfOptionId, kEntireOptionId, entry::kDetailsBoxId, kOkId, kCancelId})
       SetFixedFont(dialog, id);
-    CheckDlgButton(dialog, strip ? 132 : 133, BST_CHECKED);
-    CheckDlgButton(dialog, half ? 134 : 135, BST_CHECKED);
-    CheckDlgButton(dialog, 131, BST_CHECKED);
-    for (int id : {131, 132, 133, 134, 135}) SubclassControl(dialog, id, EditSubclassProc2);
-    StartFields(dialog, 101, 5);
+    CheckDlgButton(dialog, strip ? kStripOptionId : kBeamOptionId, BST_CHECKED);
+    CheckDlgButton(dialog, half ? kHalfOptionId : kEntireOptionId, BST_CHECKED);
+    CheckDlgButton(dialog, entry::kDetailsBoxId, BST_CHECKED);
+    for (int id = entry::kDetailsBoxId; id <= kEntireOptionId; ++id) SubclassControl(dialog, id, EditSubclassProc2);
+    StartFields(dialog, entry::kGeometryFieldBaseId + 1, 5);
     PlacePointer(dialog, 170, 138);
   });
   return entry::OnGeometry(EntryProfile(), d);
@@ -220,10 +231,11 @@ DialogTemplate GeometryDialog() {
 namespace {
 // The heading black on green, the table box white on olive, BEAM and STRIP white on teal. The
 // HALF / ENTIRE options and the frame keep the system's colours.
-const std::vector<ColourRule> kGeometryColours =
-    entry::GeometryColours(129, {{WM_CTLCOLORSTATIC, 120, 120, RGB(0, 0, 0), RGB(0, 255, 150)},
-                                 {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
-                                 {WM_CTLCOLORSTATIC, 132, 133, RGB(255, 255, 255), RGB(0, 128, 128)}});
+const std::vector<ColourRule> kGeometryColours = entry::GeometryColours(
+    entry::kGeometryUnitBaseId + 9,
+    {{WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(0, 0, 0), RGB(0, 255, 150)},
+     {WM_CTLCOLORSTATIC, entry::kDetailsBoxId, entry::kDetailsBoxId, RGB(255, 255, 255), RGB(128, 128, 0)},
+     {WM_CTLCOLORSTATIC, kStripOptionId, kBeamOptionId, RGB(255, 255, 255), RGB(0, 128, 128)}});
 }  // namespace
 
 int GeometryDetailsDialog(HWND owner) {
@@ -257,7 +269,7 @@ DialogTemplate NodeFunctionDialog(bool yield) {
   FormTexts(6, 3) = yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=";
   FormTexts(6, 4) = " Constant B [consistent units]=";
   FormTexts(6, 5) = " Exponent n [-]=";
-  SharedIntegers(4, 1) = 241;
+  SharedIntegers(4, 1) = kValueFieldId;
   SharedIntegers(4, 2) = TableRows;
   return LoadGenerationDialog(1);
 }
@@ -266,7 +278,9 @@ DialogTemplate NodeFunctionDialog(bool yield) {
 
 namespace {
 // The controls of the support types, in the order of their slots from kLeftEdgeFixedSlot.
-const std::vector<int> kSupportIds = {101, 102, 103, 171, 172, 173, 107};
+const std::vector<int> kSupportIds = {
+    entry::kFirstSupportBoxId, entry::kUnyieldingBoxId,     entry::kElasticBoxId, entry::kWinklerOptionId,
+    entry::kIsotropicOptionId, entry::kAnisotropicOptionId, kRightEdgeBoxId};
 
 bool Supported(int slot) { return slot < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[slot]) == "Y"; }
 }  // namespace
@@ -276,19 +290,24 @@ DialogTemplate SupportTypeDialog() {
   for (int i = 1; i <= 7; ++i) states[i] = Supported(kLeftEdgeFixedSlot + i - 1);
   bool half = IsSymmetricHalf();
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 160);
-  AddLabel(d, 120, "SPECIFICATION OF SUPPORT TYPES:", 10, 5, 230, 10);
-  AddFrame(d, 99, "", 5, 16, 240, 104);
-  AddCheckBox(d, 101, " &Left Edge Fixed against Rotation", 12, 24, 225, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddCheckBox(d, 102, "&Unyielding Nodal Supports", 12, 38, 225, 12);
-  AddCheckBox(d, 103, "&Vertical and Rotational Elastic Nodal Supports", 12, 52, 225, 12);
-  AddOption(d, 171, " Resting on &Winkler Foundation", 12, 66, 225, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 172, " Resting on &Isotropic Half-Space", 12, 80, 225, 12, BS_AUTORADIOBUTTON);
-  AddOption(d, 173, " Resting on Cross-&Anisotropic Half-Space", 12, 94, 225, 12, BS_AUTORADIOBUTTON);
-  AddCheckBox(d, 107, " &Right Edge Fixed against Rotation", 12, 106, 225, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddLabel(d, kHeadingId, "SPECIFICATION OF SUPPORT TYPES:", 10, 5, 230, 10);
+  AddFrame(d, kRuleId, "", 5, 16, 240, 104);
+  AddCheckBox(d, entry::kFirstSupportBoxId, " &Left Edge Fixed against Rotation", 12, 24, 225, 12,
+              WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddCheckBox(d, entry::kUnyieldingBoxId, "&Unyielding Nodal Supports", 12, 38, 225, 12);
+  AddCheckBox(d, entry::kElasticBoxId, "&Vertical and Rotational Elastic Nodal Supports", 12, 52, 225, 12);
+  AddOption(d, entry::kWinklerOptionId, " Resting on &Winkler Foundation", 12, 66, 225, 12,
+            WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, entry::kIsotropicOptionId, " Resting on &Isotropic Half-Space", 12, 80, 225, 12, BS_AUTORADIOBUTTON);
+  AddOption(d, entry::kAnisotropicOptionId, " Resting on Cross-&Anisotropic Half-Space", 12, 94, 225, 12,
+            BS_AUTORADIOBUTTON);
+  AddCheckBox(d, kRightEdgeBoxId, " &Right Edge Fixed against Rotation", 12, 106, 225, 12,
+              WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
   AddButton(d, kContinueId, "&OK", 70, 124, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", 130, 124, 50, 14);
-  AddButton(d, 131, " &ENTER / EDIT Support DATA ", 50, 142, 150, 14);
-  for (int id : {171, 172, 173}) SetControlCallback(d, id, ToggleCheckProc);
+  AddButton(d, entry::kEnterSupportDataId, " &ENTER / EDIT Support DATA ", 50, 142, 150, 14);
+  for (int id = entry::kWinklerOptionId; id <= entry::kAnisotropicOptionId; ++id)
+    SetControlCallback(d, id, ToggleCheckProc);
   OnOpen(d, [states, half](HWND dialog) {
     int option = 0;
     for (int i = 1; i <= 7; ++i)
@@ -299,8 +318,8 @@ DialogTemplate SupportTypeDialog() {
     // The option toggle's memory from this dialog's own states, not from an earlier dialog.
     SharedIntegers(0, 0) = option;
     SharedIntegers(0, 1) = option != 0 ? 1 : 0;
-    if (half) EnableWindow(GetDlgItem(dialog, 107), FALSE);
-    SetFocus(GetDlgItem(dialog, 101));
+    if (half) EnableWindow(GetDlgItem(dialog, kRightEdgeBoxId), FALSE);
+    SetFocus(GetDlgItem(dialog, entry::kFirstSupportBoxId));
     PlacePointer(dialog, 125, 149);
   });
   return entry::SupportTypeForm(EntryProfile(), d);
@@ -310,8 +329,10 @@ namespace {
 // The check boxes and options on brushes of the system's own colours; a button draws its focus
 // mark again by itself when the focus comes or goes.
 const std::vector<ColourRule> kSupportTypeColours = {
-    {WM_CTLCOLORSTATIC, 101, 107, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE)},
-    {WM_CTLCOLORSTATIC, 171, 173, SystemColour(COLOR_BTNTEXT), SystemColour(COLOR_BTNFACE)},
+    {WM_CTLCOLORSTATIC, entry::kFirstSupportBoxId, kRightEdgeBoxId, SystemColour(COLOR_BTNTEXT),
+     SystemColour(COLOR_BTNFACE)},
+    {WM_CTLCOLORSTATIC, entry::kWinklerOptionId, entry::kAnisotropicOptionId, SystemColour(COLOR_BTNTEXT),
+     SystemColour(COLOR_BTNFACE)},
 };
 }  // namespace
 
@@ -321,32 +342,29 @@ DialogTemplate UnyieldingSupportsDialog() {
   int nodes = ElementCount() + 1;
   int shown = std::min(15, nodes);
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 200, 0);
-  AddLabel(d, 121, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
-  AddLabel(d, 120, "Set CHECKS at NODES with SUPPORTS", 5, 16, 190, 10);
-  AddLabel(d, 302, "Node No", 40, 30, 60, 10);
+  AddLabel(d, kUnyieldingHeadingId, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
+  AddLabel(d, kCheckHintId, "Set CHECKS at NODES with SUPPORTS", 5, 16, 190, 10);
+  AddLabel(d, entry::kNodeHeadId, "Node No", 40, 30, 60, 10);
   int h = 0;
   DialogTextWidth(d, "Node", h);
   int listHeight = static_cast<int>(shown * (h < 1.85 * 8 ? 10.1 : 12.1) + 1);
-  AddFrame(d, 98, "", 30, 26, 140, listHeight + 20);
+  AddFrame(d, kNodeFrameId, "", 30, 26, 140, listHeight + 20);
   int y = 46 + listHeight;
-  AddButton(d, 11123, "&REMOVE ALL CHECKS", 40, y, 120, 14);
+  AddButton(d, kRemoveChecksId, "&REMOVE ALL CHECKS", 40, y, 120, 14);
   AddButton(d, kContinueId, "&Ok", 40, y + 18, 55, 14);
-  AddButton(d, 1234, "&Cancel", 105, y + 18, 55, 14);
+  AddButton(d, kExitId, "&Cancel", 105, y + 18, 55, 14);
   d.height = y + 38;
   OnOpen(d, [nodes, listHeight](HWND dialog) {
-    for (int id : {121, 120, 302, 11123, kContinueId, 1234}) SetFixedFont(dialog, id);
+    for (int id : {kUnyieldingHeadingId, kCheckHintId, entry::kNodeHeadId, kRemoveChecksId, kContinueId, kExitId})
+      SetFixedFont(dialog, id);
     entry::OpenNodeList(EntryProfile(), dialog, 40, 40, 120, listHeight,
                         WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, nodes,
                         NodeMarks(UnyieldingNodes, nodes));
   });
-  return d;
+  return entry::OnProfile(EntryProfile(), d);
 }
 
 namespace {
-// "Node No" white on teal, every other static text (the frame among them) black on green; the list
-// on the tool-tip background.
-const std::vector<ColourRule> kUnyieldingColours = entry::NodeListColours(302, 302);
-
 // Shows the pointer when something (the analysis) has hidden it, without raising the display
 // count above showing.
 void KeepPointerVisible() {
@@ -354,36 +372,17 @@ void KeepPointerVisible() {
   while (count < 0) count = ShowCursor(TRUE);
   if (count > 0) ShowCursor(FALSE);
 }
-}  // namespace
 
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kUnyieldingColours, colour)) return colour;
-  if ((msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) || msg == WM_SETFOCUS) KeepPointerVisible();
-  if (msg == WM_DRAWITEM && DrawCheckListItem(lParam)) return TRUE;
-  if (msg != WM_COMMAND) return FALSE;
-  int id = LOWORD(wParam);
-  if (id == 11123) {
-    SetCheckListMarks(GetDlgItem(dialog, entry::kNodeListId), {});
-    SetFocus(GetDlgItem(dialog, entry::kNodeListId));
-    return TRUE;
+// Ok: the marked nodes, when there are any, are the unyielding supports.
+void AcceptUnyieldingMarks(const std::vector<int>& marks) {
+  SupportFlags[kUnyieldingSlot] = "N";
+  std::string list = JoinMarkedNodes(marks);
+  if (!list.empty()) {
+    UnyieldingNodes = list;
+    SupportFlags[kUnyieldingSlot] = "Y";
   }
-  if (id == kContinueId) {
-    SupportFlags[kUnyieldingSlot] = "N";
-    std::string list = JoinMarkedNodes(CheckListMarks(GetDlgItem(dialog, entry::kNodeListId)));
-    if (!list.empty()) {
-      UnyieldingNodes = list;
-      SupportFlags[kUnyieldingSlot] = "Y";
-    }
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  if (id == 1234 || id == kCancelId) {
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  return FALSE;
 }
+}  // namespace
 
 // ---------------------------------------------------------------- spring and Winkler tables
 
@@ -424,31 +423,35 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   int h = 0, widest = 0;
   for (int i = 0; i < fields; ++i) widest = std::max(widest, DialogTextWidth(d, iso ? isoLabels[i] : crossLabels[i], h));
   d.width = std::max(220, widest + 105);
-  AddLabel(d, 296, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
+  AddLabel(d, entry::kHalfSpaceHeadingId, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
   int y = 18;
   for (int i = 1; i <= fields; ++i) {
     if (i == 1) {
-      AddLabel(d, 298, iso ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ", 5, y, d.width - 10, 10);
+      AddLabel(d, kHalfSpaceGroupId, iso ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ", 5, y,
+               d.width - 10, 10);
       y += 12;
     }
     if ((iso && i == 3) || (!iso && i == 4)) {
-      AddLabel(d, 299, iso ? "SOIL PLASTIC PROPERTY:" : "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 5, y,
+      AddLabel(d, kHalfSpaceSecondGroupId,
+               iso ? "SOIL PLASTIC PROPERTY:" : "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 5, y,
                d.width - 10, 10);
       y += 12;
     }
     if (!iso && i == 6) y += 4;
-    AddLabel(d, 300 + i, iso ? isoLabels[i - 1] : crossLabels[i - 1], 5, y + 1, widest, 10, SS_RIGHT);
-    AddField(d, 240 + i, texts[i], widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
+    AddLabel(d, entry::kHalfSpaceLabelBaseId + i, iso ? isoLabels[i - 1] : crossLabels[i - 1], 5, y + 1, widest, 10,
+             SS_RIGHT);
+    AddField(d, kHalfSpaceFieldBaseId + i, texts[i], widest + 10, y, 85, 12,
+             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
     y += 13;
   }
   // The frame around the fields, ahead of them in the template so that it lies beneath them.
-  AddFrame(d, 97, "", 2, 15, d.width - 4, y - 12);
+  AddFrame(d, kHalfSpaceFrameId, "", 2, 15, d.width - 4, y - 12);
   std::rotate(d.controls.begin() + 1, d.controls.end() - 1, d.controls.end());
   AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
   AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
   d.height = y + 26;
   OnOpen(d, [fields](HWND dialog) {
-    StartFields(dialog, 241, fields);
+    StartFields(dialog, kHalfSpaceFieldBaseId + 1, fields);
     PlacePointer(dialog, 30, 30);
   });
   return entry::OnProfile(EntryProfile(), d);
@@ -459,11 +462,15 @@ namespace {
 // cyan (the cross-anisotropic yield stress on grey-green), the group heads yellow on dark green,
 // the frame in the system's colours, every other static text yellow on red.
 const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
-    241, 246, {{WM_CTLCOLORSTATIC, 301, 305, RGB(0, 0, 0), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 306, 306, RGB(0, 0, 0), RGB(127, 164, 164)},
-               {WM_CTLCOLORSTATIC, 298, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
-               {WM_CTLCOLORSTATIC, 97, 97, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
-               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
+    kHalfSpaceFieldBaseId + 1, kHalfSpaceFieldBaseId + 6,
+    {{WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 1, entry::kHalfSpaceLabelBaseId + 5, RGB(0, 0, 0),
+      RGB(0, 255, 255)},
+     {WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 6, entry::kHalfSpaceLabelBaseId + 6, RGB(0, 0, 0),
+      RGB(127, 164, 164)},
+     {WM_CTLCOLORSTATIC, kHalfSpaceGroupId, kHalfSpaceSecondGroupId, RGB(255, 255, 0), RGB(64, 128, 128)},
+     {WM_CTLCOLORSTATIC, kHalfSpaceFrameId, kHalfSpaceFrameId, SystemColour(COLOR_WINDOWTEXT),
+      SystemColour(COLOR_BTNFACE)},
+     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
 // ---------------------------------------------------------------- the supports command
@@ -501,8 +508,9 @@ void SupportCommand(HWND owner) {
 namespace {
 // The focused field blue on light yellow; the labels blue on the dialog's own colour.
 const std::vector<ColourRule> kUniformColours = {
-    {WM_CTLCOLOREDIT, 231, 231, RGB(0, 0, 255), RGB(255, 255, 200), false, ColourFocused},
-    {WM_CTLCOLORSTATIC, 230, 232, RGB(0, 0, 255), SystemColour(COLOR_BTNFACE)},
+    {WM_CTLCOLOREDIT, entry::kUniformFieldId, entry::kUniformFieldId, RGB(0, 0, 255), RGB(255, 255, 200), false,
+     ColourFocused},
+    {WM_CTLCOLORSTATIC, entry::kUniformHeadingId, kUniformLabelId, RGB(0, 0, 255), SystemColour(COLOR_BTNFACE)},
 };
 
 // The support and load tables' range dialogs are headed by the table; the geometry's by its own.
@@ -524,7 +532,7 @@ const entry::Profile& EntryProfile() {
     };
     p.rangeWarning = entry::RangeWarning();
     p.uniformHeading = [] { return TableOrGeometry(" UNIFORM GEOMETRY DATA GENERATION:"); };
-    p.uniformLabelId = 232;
+    p.uniformLabelId = kUniformLabelId;
     p.uniformLabelEnd = "";
     p.uniformColours = kUniformColours;
     p.uniformOpening = [](int column) { SharedIntegers(3, 0) = column; };
@@ -539,17 +547,19 @@ const entry::Profile& EntryProfile() {
     p.geometryOk = kOkId;
     p.geometryOkEnd = 0;
     p.geometryWarning = [](HWND dialog, const std::vector<std::string>& texts, int& focus) {
-      const int item = GeometryItemProblem(texts, Checked(dialog, 132));
-      focus = item != 0 ? 100 + item : 0;
+      const int item = GeometryItemProblem(texts, Checked(dialog, kStripOptionId));
+      focus = item != 0 ? entry::kGeometryFieldBaseId + item : 0;
       return item != 0 ? entry::ItemWarning(item) : std::string();
     };
     // A file that cannot be written leaves the details table out.
     p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
-      GeometrySaved = SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 132), Checked(dialog, 134));
+      GeometrySaved =
+          SaveGeometryDialogData(JobSpec, texts, Checked(dialog, kStripOptionId), Checked(dialog, kHalfOptionId));
       return true;
     };
     p.geometryCancelled = [] { GeometrySaved = false; };
-    p.geometryRestored = {{101, 105}, {131, 135}};
+    p.geometryRestored = {{entry::kGeometryFieldBaseId + 1, entry::kGeometryFieldBaseId + 5},
+                          {entry::kDetailsBoxId, kEntireOptionId}};
     p.geometryColours = kGeometryColours;
     p.supportTypeIds = [] { return kSupportIds; };
     p.supportTypeOk = kContinueId;
@@ -565,6 +575,12 @@ const entry::Profile& EntryProfile() {
       if (!edit) SetFocus(GetDlgItem(dialog, kCancelId));
     };
     p.supportTypeColours = kSupportTypeColours;
+    // "Node No" white on teal, every other static text (the frame among them) black on green; the
+    // list on the tool-tip background.
+    p.nodeListColours = entry::NodeListColours(entry::kNodeHeadId, entry::kNodeHeadId);
+    p.acceptNodeMarks = AcceptUnyieldingMarks;
+    p.nodeListOkEnd = 0;
+    p.nodeListActivated = KeepPointerVisible;
     return p;
   }();
   return profile;

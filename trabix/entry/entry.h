@@ -51,7 +51,7 @@ void EditSupportData(HWND owner);
 // The unyielding node list with the structure view of the supports beside it; the caller closes
 // the view after the dialog (EditSupportData does).
 DialogTemplate UnyieldingSupportsDialog();
-INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+constexpr DLGPROC UnyieldingSupportsDialogProc = entry::NodeListDialogProc;
 // The "ELASTIC" or "WINKLER" table over owner; OK stores the cells into the support tables.
 int SupportTableDialog(HWND owner, const std::string& kind);
 // Trabix's profile of the shared data entry.

@@ -8,7 +8,9 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/loadedit.h"
+#include "trabix/core/slots.h"
 #include "trabix/entry/entry.h"
+#include "trabix/entry/ids.h"
 #include "trabix/entry/tablewindow.h"
 
 namespace trabix {
@@ -115,11 +117,11 @@ void UniformLoadWindow(HWND owner) {
   FormTexts(6, 2) = " Material Mass Density [kg/m^3] =";
   FormTexts(6, 3) = " UNIFORM LOAD AND MATERIAL'S MASS DENSITY";
   SharedIntegers(4, 0) = 2;
-  SharedIntegers(4, 1) = 243;
-  if (LoadValues.size() < 3) LoadValues.resize(3, 0.0);
+  SharedIntegers(4, 1) = kUniformLoadFieldId;
+  if (LoadValues.size() <= kMassDensitySlot) LoadValues.resize(kMassDensitySlot + 1, 0.0);
   if (ShowModalDialog(LoadGenerationDialog(0), owner, LoadGenerationDialogProc) != 1) return;
-  LoadValues[1] = StoredLoadValue(ParseNumber(FieldTexts[1]));
-  LoadValues[2] = StoredLoadValue(ParseNumber(FieldTexts[2]));
+  LoadValues[kUniformLoadSlot] = StoredLoadValue(ParseNumber(FieldTexts[1]));
+  LoadValues[kMassDensitySlot] = StoredLoadValue(ParseNumber(FieldTexts[2]));
 }
 
 }  // namespace
@@ -153,7 +155,7 @@ void LoadEntryWindow(HWND owner, int kind) {
   SharedIntegers(0, 5) = 3;
   // The temperature dialogs number their fields from the same id as the other load tables.
   SharedIntegers(4, 0) = 4;
-  SharedIntegers(4, 1) = 241;
+  SharedIntegers(4, 1) = kValueFieldId;
   SharedIntegers(4, 2) = rows;
   FillLoadCells(texts.kind, rows);
   ShowTable(owner, 2, rows, 2);

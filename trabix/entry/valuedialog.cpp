@@ -9,7 +9,9 @@
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
+#include "trabix/core/slots.h"
 #include "trabix/entry/entry.h"
+#include "trabix/entry/ids.h"
 #include "trabix/entry/tablewindow.h"
 #include "win/colours.h"
 #include "win/fieldkeys.h"
@@ -51,7 +53,8 @@ void Fields(int mode, std::string& heading, std::vector<FormField>& fields) {
   switch (mode) {
     case 0:
       heading = FormTexts.Get(6, 3);
-      fields = {{FormTexts.Get(6, 1), ShownValue(value(1))}, {FormTexts.Get(6, 2), ShownValue(value(2))}};
+      fields = {{FormTexts.Get(6, 1), ShownValue(value(kUniformLoadSlot))},
+                {FormTexts.Get(6, 2), ShownValue(value(kMassDensitySlot))}};
       break;
     case 1: {
       heading = FormTexts.Get(6, 2);
@@ -85,13 +88,14 @@ void Fields(int mode, std::string& heading, std::vector<FormField>& fields) {
 }
 
 // The first field id and the count of the dialog on screen.
-int ValueFirst = 241, ValueCount = 0;
+int ValueFirst = kValueFieldId, ValueCount = 0;
 
 // The field with the focus on the light yellow brush; the labels in the system's colours.
 const std::vector<ColourRule> ValueDialogColours = {
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, SystemColour(COLOR_WINDOWTEXT), RGB(255, 255, 200), false,
      ColourFocused},
-    {WM_CTLCOLORSTATIC, 301, 310, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
+    {WM_CTLCOLORSTATIC, kValueLabelBaseId + 1, kValueLabelBaseId + 10, SystemColour(COLOR_WINDOWTEXT),
+     SystemColour(COLOR_BTNFACE)},
 };
 
 }  // namespace
@@ -104,25 +108,25 @@ DialogTemplate LoadGenerationDialog(int mode) {
   Fields(mode, heading, fields);
   std::string caption = FormTexts.Get(0, 0) == "WINKLER" ? std::string(" WINKLER SOIL DATA GENERATION:")
                                                          : " LOAD DATA GENERATION - Load Case: " + LoadCaseName;
-  int first = SharedIntegers.Get(4, 1) > 0 ? SharedIntegers.Get(4, 1) : 241;
+  int first = SharedIntegers.Get(4, 1) > 0 ? SharedIntegers.Get(4, 1) : kValueFieldId;
   DialogTemplate d = NewDialog(caption, 0, 0, 205, 0, DataDialogStyle, 0,
                                mode == 0 ? DialogConventional : DialogNoMoveSize);
   int h = 0, widest = 60;
   for (const FormField& f : fields) widest = std::max(widest, DialogTextWidth(d, f.label, h));
   if (mode != 0) d.width = std::max(205, widest + 100);
-  AddLabel(d, 401, heading, 5, 5, d.width - 10, 10);
+  AddLabel(d, kValueHeadingId, heading, 5, 5, d.width - 10, 10);
   int n = static_cast<int>(fields.size()), integers = IntegerFields(mode);
   ValueFirst = first;
   ValueCount = n;
   for (int k = 1; k <= n; ++k) {
     int y = 7 + 13 * k;
-    AddLabel(d, 300 + k, fields[k - 1].label, 5, y + 1, widest, 10, SS_RIGHT);
+    AddLabel(d, kValueLabelBaseId + k, fields[k - 1].label, 5, y + 1, widest, 10, SS_RIGHT);
     AddField(d, first + k - 1, fields[k - 1].text, widest + 8, y, 80, 12,
              WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k <= integers ? ES_NUMBER : 0));
   }
   int y = 7 + 13 * (n + 1) + 6;
   AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y, 40, 14);
-  AddButton(d, 56, "&Cancel", d.width / 2 + 5, y, 40, 14);
+  AddButton(d, kFormCancelId, "&Cancel", d.width / 2 + 5, y, 40, 14);
   d.height = y + 20;
   OnOpen(d, [first, n](HWND dialog) {
     StartFields(dialog, first, n);

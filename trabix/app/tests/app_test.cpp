@@ -17,6 +17,8 @@
 #include "core/textfiles.h"
 #include "trabix/core/analysis.h"
 #include "win/ids.h"
+#include "trabix/app/ids.h"
+#include "win/loaddialog.h"
 #include "win/testing/wintest.h"
 
 namespace fs = std::filesystem;
@@ -67,17 +69,22 @@ TEST_F(TrabixFrame, TheMenuHasItsItemsIdsAndPopupsWithAnalysisDisabled) {
   EXPECT_EQ(bars, (std::vector<std::string>{"&Close", "&Data Input", "&Analysis", "Data/Results &Presentation",
                                             "&New Job", "&Save Job As", "&Help"}));
   EXPECT_EQ(GetMenuItemID(bar, 0), 2u);
-  EXPECT_EQ(GetMenuItemID(bar, 4), 206u);
-  EXPECT_EQ(GetMenuItemID(bar, 5), 878u);
+  EXPECT_EQ(GetMenuItemID(bar, 4), static_cast<UINT>(kNewJobCommand));
+  EXPECT_EQ(GetMenuItemID(bar, 5), static_cast<UINT>(kSaveJobAsCommand));
   struct Item {
     int popup, position, id;
     const char* text;
   };
   const std::vector<Item> items = {
-      {1, 0, 306, " &Geometry and Material Properties Data"}, {1, 2, 307, " &Support Data"},
-      {1, 4, 308, " &Load Data"},  {2, 0, 888, "&Elastic Analysis"}, {2, 2, 889, "Elastic-&Plastic Analysis"},
-      {3, 0, 777, "&Preview/Print/Save Data/Results"}, {3, 2, 666, "P&lot Structural Response Fields"},
-      {6, 0, 204, "&Help/Info"}, {6, 2, 205, "&About Author/Contact Address"},
+      {1, 0, kGeometryCommand, " &Geometry and Material Properties Data"},
+      {1, 2, kSupportCommand, " &Support Data"},
+      {1, 4, kLoadCommand, " &Load Data"},
+      {2, 0, kElasticAnalysisCommand, "&Elastic Analysis"},
+      {2, 2, kPlasticAnalysisCommand, "Elastic-&Plastic Analysis"},
+      {3, 0, kPresentationCommand, "&Preview/Print/Save Data/Results"},
+      {3, 2, kPlotCommand, "P&lot Structural Response Fields"},
+      {6, 0, kHelpCommand, "&Help/Info"},
+      {6, 2, kAboutCommand, "&About Author/Contact Address"},
   };
   for (const Item& item : items) {
     HMENU popup = GetSubMenu(bar, item.popup);
@@ -129,21 +136,23 @@ TEST_F(TrabixFrame, TheLoadCaseDialogHasTrabixsControlsAndDeletesOnlyTheCasesLoa
   for (const char* f : {"JOB.LDB", "JOB.RBB", "JOB.RPB", "JOB.LDA", "JOB.GEO"}) WriteBytes(f, "x\r\n");
   int focus = 0;
   std::string checkText;
-  ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
-                                    [&](HWND d) {
-                                      focus = GetDlgCtrlID(GetFocus());
-                                      for (int id : {555, 55, 2, 209, 210})
-                                        EXPECT_NE(GetDlgItem(d, id), nullptr) << id;
-                                      checkText = WindowText(GetDlgItem(d, 131));
-                                      SendDlgItemMessageA(d, 555, CB_SETCURSEL, 1, 0);
-                                      wintest::PostClick(d, 209);
-                                    }),
-                         WhenDialog("Current Selection DELETION Enquiry",
-                                    [](HWND box) { wintest::AnswerBox(box, IDYES); }),
-                         WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
-                        [] { EXPECT_EQ(trabix::ShowLoadCases(1), 0); })
-                  .finished);
-  EXPECT_EQ(focus, 55);
+  ASSERT_TRUE(
+      RunScript(
+          {WhenDialog(
+               kCasesCaption,
+               [&](HWND d) {
+                 focus = GetDlgCtrlID(GetFocus());
+                 for (int id : {trabix::kCaseNameBoxId, kOkId, kCancelId, trabix::kCaseDeleteId, trabix::kCaseFrameId})
+                   EXPECT_NE(GetDlgItem(d, id), nullptr) << id;
+                 checkText = WindowText(GetDlgItem(d, kCaseCheckId));
+                 SendDlgItemMessageA(d, trabix::kCaseNameBoxId, CB_SETCURSEL, 1, 0);
+                 wintest::PostClick(d, trabix::kCaseDeleteId);
+               }),
+           WhenDialog("Current Selection DELETION Enquiry", [](HWND box) { wintest::AnswerBox(box, IDYES); }),
+           WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
+          [] { EXPECT_EQ(trabix::ShowLoadCases(1), 0); })
+          .finished);
+  EXPECT_EQ(focus, kOkId);
   EXPECT_EQ(checkText, " Is LOAD DATA to be ENTERED/EDITED?");
   EXPECT_FALSE(fs::exists("JOB.LDB"));
   EXPECT_FALSE(fs::exists("JOB.RBB"));
@@ -158,8 +167,9 @@ TEST_F(TrabixFrame, ALongCaseListIsReadWholeAndOffered) {
   int offered = 0;
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [&](HWND d) {
-                                      offered = static_cast<int>(SendDlgItemMessageA(d, 555, CB_GETCOUNT, 0, 0));
-                                      SendDlgItemMessageA(d, 555, CB_SETCURSEL, 59, 0);
+                                      offered = static_cast<int>(
+                                          SendDlgItemMessageA(d, trabix::kCaseNameBoxId, CB_GETCOUNT, 0, 0));
+                                      SendDlgItemMessageA(d, trabix::kCaseNameBoxId, CB_SETCURSEL, 59, 0);
                                       wintest::Click(d, kOkId);
                                     })},
                         [] { EXPECT_EQ(trabix::ShowLoadCases(2), 1); })
@@ -312,7 +322,7 @@ TEST_F(TrabixFrame, SaveJobAsCopiesTheJobRenamesItsHeadersAndPacksTheOldOne) {
                                       wintest::SetText(d, kNameBoxId, newJob);
                                       wintest::Click(d, IDOK);
                                     })},
-                        [] { trabix::DispatchCommand(878); })
+                        [] { trabix::DispatchCommand(kSaveJobAsCommand); })
                   .finished);
   EXPECT_EQ(JobSpec, newJob);
   auto first = trabix::testing::FirstLine;
@@ -331,11 +341,11 @@ TEST_F(TrabixFrame, TheAuthorBoxHasItsCaptionOurContactLinesAndEndsOnOk) {
   trabix::DialogResult = 0;
   ASSERT_TRUE(RunScript({WhenDialog("Pile Analysis",
                                     [&](HWND box) {
-                                      text = wintest::GetText(box, 101);
+                                      text = wintest::GetText(box, trabix::kAuthorTextId);
                                       button = wintest::GetText(box, IDOK);
                                       wintest::Click(box, IDOK);
                                     })},
-                        [] { trabix::DispatchCommand(205); })
+                        [] { trabix::DispatchCommand(kAboutCommand); })
                   .finished);
   EXPECT_EQ(text,
             "BEAM/STRIP ANALYSIS\r\nAuthor: the ZOR software authors\r\n"

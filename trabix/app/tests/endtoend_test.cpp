@@ -23,6 +23,9 @@
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/testing/program.h"
+#include "trabix/app/ids.h"
+#include "trabix/entry/ids.h"
+#include "win/loaddialog.h"
 #include "win/testing/wintest.h"
 
 namespace fs = std::filesystem;
@@ -38,7 +41,7 @@ const char* const kCasesCaption = "  BEAM/STRIP: Load Name Specification/Selecti
 
 // The cells of the table window on screen: row r (from 1), column c (from 1) of C columns.
 void SetCell(int columns, int row, int column, const std::string& text) {
-  wintest::SetText(TablePage(), 3000 + (row - 1) * columns + column, text);
+  wintest::SetText(TablePage(), entry::kCellBaseId + (row - 1) * columns + column, text);
 }
 
 class TrabixEndToEnd : public ::testing::Test {
@@ -104,69 +107,71 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   EXPECT_FALSE(AnalysisEnabled());
 
   // Geometry: a beam of 10 m in 4 elements, with its details table (width 0.5 m, depth 0.8 m).
-  Command(306, {WhenDialog(entryCaption,
-                           [](HWND d) {
-                             EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);  // the table follows
-                             wintest::SetText(d, 101, "10");
-                             wintest::SetText(d, 102, "4");
-                             wintest::SetText(d, 103, "2E7");
-                             wintest::SetText(d, 104, "0.2");
-                             wintest::SetText(d, 105, "1E-5");
-                             PostClick(d, kOkId);
-                           }),
-                WhenDialog(" GEOMETRY DETAILS DATA:", [](HWND t) {
-                  for (int row = 1; row <= 4; ++row) {
-                    EXPECT_EQ(wintest::GetText(TablePage(), 3000 + (row - 1) * 3 + 1), "2.5");
-                    SetCell(3, row, 2, "0.5");
-                    SetCell(3, row, 3, "0.8");
-                  }
-                  PostClick(t, kContinueId);
-                })});
+  Command(kGeometryCommand,
+          {WhenDialog(entryCaption,
+                      [](HWND d) {
+                        EXPECT_EQ(IsDlgButtonChecked(d, entry::kDetailsBoxId), BST_CHECKED);  // the table follows
+                        wintest::SetText(d, entry::kGeometryFieldBaseId + 1, "10");
+                        wintest::SetText(d, entry::kGeometryFieldBaseId + 2, "4");
+                        wintest::SetText(d, entry::kGeometryFieldBaseId + 3, "2E7");
+                        wintest::SetText(d, entry::kGeometryFieldBaseId + 4, "0.2");
+                        wintest::SetText(d, entry::kGeometryFieldBaseId + 5, "1E-5");
+                        PostClick(d, kOkId);
+                      }),
+           WhenDialog(" GEOMETRY DETAILS DATA:", [](HWND t) {
+             for (int row = 1; row <= 4; ++row) {
+               EXPECT_EQ(wintest::GetText(TablePage(), entry::kCellBaseId + (row - 1) * 3 + 1), "2.5");
+               SetCell(3, row, 2, "0.5");
+               SetCell(3, row, 3, "0.8");
+             }
+             PostClick(t, kContinueId);
+           })});
   ASSERT_TRUE(fs::exists(job + ".GEO"));
 
   // Supports: a Winkler foundation of 20000 kPa/m under every element.
-  Command(307, {WhenDialog(entryCaption,
-                           [](HWND d) {
-                             wintest::Click(d, 171);
-                             EXPECT_EQ(IsDlgButtonChecked(d, 171), BST_CHECKED);
-                             PostClick(d, 131);
-                           }),
-                WhenDialog(entryCaption, [](HWND t) {
-                  for (int row = 1; row <= 4; ++row) {
-                    SetCell(4, row, 1, "20000");
-                    SetCell(4, row, 2, "20000");
-                  }
-                  PostClick(t, kContinueId);
-                })});
+  Command(kSupportCommand, {WhenDialog(entryCaption,
+                                       [](HWND d) {
+                                         wintest::Click(d, entry::kWinklerOptionId);
+                                         EXPECT_EQ(IsDlgButtonChecked(d, entry::kWinklerOptionId), BST_CHECKED);
+                                         PostClick(d, entry::kEnterSupportDataId);
+                                       }),
+                            WhenDialog(entryCaption, [](HWND t) {
+                              for (int row = 1; row <= 4; ++row) {
+                                SetCell(4, row, 1, "20000");
+                                SetCell(4, row, 2, "20000");
+                              }
+                              PostClick(t, kContinueId);
+                            })});
   ASSERT_TRUE(fs::exists(job + ".SUP"));
   EXPECT_NE(ReadBytes(job + ".SUP").find("WINKLER FOUNDATION:"), std::string::npos);
 
   // Loads of case "A": a uniform load of 10 kN/m and 50 kN at node 3.
   const std::string typeCaption = entryCaption + "     Load Case: A";
-  Command(308, {WhenDialog(kCasesCaption,
-                           [](HWND d) {
-                             wintest::SetText(d, 555, "A");
-                             EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);
-                             PostClick(d, kOkId);
-                           }),
-                WhenDialog(typeCaption, [](HWND d) { PostClick(d, trabix::kEnterLoadData); }),
-                WhenDialog(" LOAD DATA GENERATION - Load Case: A",
-                           [](HWND d) {
-                             wintest::SetText(d, 243, "10");
-                             wintest::SetText(d, 244, "0");
-                             wintest::Click(d, kOkId);
-                           }),
-                WhenDialog(typeCaption,
-                           [](HWND d) {
-                             EXPECT_EQ(IsDlgButtonChecked(d, trabix::kFirstLoadKind + 1), BST_CHECKED);  // nodal next
-                             PostClick(d, trabix::kEnterLoadData);
-                           }),
-                WhenDialog("NODAL LOAD DATA. Load Case: A",
-                           [](HWND t) {
-                             SetCell(2, 3, 1, "50");
-                             PostClick(t, kContinueId);
-                           }),
-                WhenDialog(typeCaption, [](HWND d) { PostClick(d, kCancelId); })});
+  Command(kLoadCommand, {WhenDialog(kCasesCaption,
+                                    [](HWND d) {
+                                      wintest::SetText(d, trabix::kCaseNameBoxId, "A");
+                                      EXPECT_EQ(IsDlgButtonChecked(d, kCaseCheckId), BST_CHECKED);
+                                      PostClick(d, kOkId);
+                                    }),
+                         WhenDialog(typeCaption, [](HWND d) { PostClick(d, trabix::kEnterLoadData); }),
+                         WhenDialog(" LOAD DATA GENERATION - Load Case: A",
+                                    [](HWND d) {
+                                      wintest::SetText(d, trabix::kUniformLoadFieldId, "10");
+                                      wintest::SetText(d, trabix::kUniformLoadFieldId + 1, "0");
+                                      wintest::Click(d, kOkId);
+                                    }),
+                         WhenDialog(typeCaption,
+                                    [](HWND d) {
+                                      EXPECT_EQ(IsDlgButtonChecked(d, trabix::kFirstLoadKind + 1),
+                                                BST_CHECKED);  // nodal next
+                                      PostClick(d, trabix::kEnterLoadData);
+                                    }),
+                         WhenDialog("NODAL LOAD DATA. Load Case: A",
+                                    [](HWND t) {
+                                      SetCell(2, 3, 1, "50");
+                                      PostClick(t, kContinueId);
+                                    }),
+                         WhenDialog(typeCaption, [](HWND d) { PostClick(d, kCancelId); })});
   ASSERT_TRUE(fs::exists(job + ".LDA"));
   std::string loads = ReadBytes(job + ".LDA");
   EXPECT_NE(loads.find("Uniform Load [kN/m]: 10.0\r\n"), std::string::npos) << loads;
@@ -175,7 +180,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   EXPECT_TRUE(AnalysisEnabled());
 
   // The elastic analysis writes the report the solver tool writes for the same job.
-  Command(888, {ChooseCaseA(), WhenDialog(entryCaption, [](HWND d) { PostClick(d, 1); })});
+  Command(kElasticAnalysisCommand, {ChooseCaseA(), WhenDialog(entryCaption, [](HWND d) { PostClick(d, kAnalyseId); })});
   ASSERT_TRUE(fs::exists(job + ".RBA"));
   TextLineArray report = ReportWithoutDate(job + ".RBA");
   std::string reportBytes = ReadBytes(job + ".RBA");
@@ -205,7 +210,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
     steps.push_back(WhenDialog(" GRAPH - Load Case: A", [](HWND g) { PostClick(g, kGraphCloseButton); }));
   }
   steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, kCancelId); }));
-  Command(666, steps);
+  Command(kPlotCommand, steps);
   EXPECT_EQ(options, 5);
   EXPECT_EQ(plotted, (std::vector<int>{1, 2, 3, 4, 5}));
   EXPECT_TRUE(trace.Records("BOX").empty());
@@ -217,15 +222,15 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   std::vector<wintest::Step> documents{ChooseCaseA()};
   for (const std::string kind : {"DATA", "RESULTS"}) {
     documents.push_back(WhenDialog(chooser, [kind](HWND d) {
-      if (IsDlgButtonChecked(d, 201) != BST_CHECKED) wintest::Click(d, 201);  // "&Save"
-      PostClick(d, kind == "DATA" ? 55 : 56);
+      if (IsDlgButtonChecked(d, kFirstOptionId) != BST_CHECKED) wintest::Click(d, kFirstOptionId);  // "&Save"
+      PostClick(d, kind == "DATA" ? kOkId : kFormCancelId);
     }));
     documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDOK); }));
     documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDYES); }));
     documents.push_back(previewClosed);
   }
   documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, kExitId); }));
-  Command(777, documents);
+  Command(kPresentationCommand, documents);
   for (const char* file : {"BEAM1_DATA.DDC", "BEAM1_DATA.TXT", "BEAM1_RESULTS.DDC", "BEAM1_RESULTS.TXT"})
     EXPECT_TRUE(fs::exists(dir.path() / file)) << file;
   EXPECT_EQ(ReadBytes((dir.path() / "BEAM1_RESULTS.TXT").string()), reportBytes);

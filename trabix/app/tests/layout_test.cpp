@@ -12,6 +12,7 @@
 #include "../../tests/testsupport.h"
 #include "app.h"
 #include "win/testing/layout.h"
+#include "trabix/app/ids.h"
 #include "win/testing/wintest.h"
 
 namespace {
@@ -47,17 +48,19 @@ class TrabixLayout : public ::testing::Test {
 
 TEST_F(TrabixLayout, EveryCommandWindowShowsItsTextsWhole) {
   const std::vector<LayoutCase> cases = {
-      {"author box", [] { trabix::DispatchCommand(205); }, {{"Pile Analysis", 0, IDOK}}},
+      {"author box", [] { trabix::DispatchCommand(kAboutCommand); }, {{"Pile Analysis", 0, IDOK}}},
       {"load cases", [] { trabix::ShowLoadCases(1); }, {{kCasesCaption}}},
-      {"load case deletion", [] { trabix::ShowLoadCases(1); },
-       {{kCasesCaption, 209, IDCANCEL, [](HWND d) { SendDlgItemMessageA(d, 555, CB_SETCURSEL, 0, 0); }},
+      {"load case deletion",
+       [] { trabix::ShowLoadCases(1); },
+       {{kCasesCaption, trabix::kCaseDeleteId, IDCANCEL,
+         [](HWND d) { SendDlgItemMessageA(d, trabix::kCaseNameBoxId, CB_SETCURSEL, 0, 0); }},
         {"Current Selection DELETION Enquiry", 0, IDNO, nullptr,
          "Do you really want to DELETE the CURRENT SELECTION?"}}},
       {"load case choice", [] { trabix::ShowLoadCases(2); }, {{kCasesCaption}}},
       {"analysis", [] { trabix::ShowTrabixAnalysisDialog(0); }, {{"   BEAM/STRIP ANALYSIS.   JOB: WINKYLD"}}},
-      {"output chooser", [] { trabix::PresentationCommand(); }, {{kCasesCaption, 55, 0}, {"", 0, 1234}}},
-      wintest::DocumentCase([] { trabix::PresentationCommand(); }, kCasesCaption, 55, "WINKYLD", "DATA"),
-      wintest::DocumentCase([] { trabix::PresentationCommand(); }, kCasesCaption, 55, "WINKYLD", "RESULTS"),
+      {"output chooser", [] { trabix::PresentationCommand(); }, {{kCasesCaption, kOkId, 0}, {"", 0, kExitId}}},
+      wintest::DocumentCase([] { trabix::PresentationCommand(); }, kCasesCaption, kOkId, "WINKYLD", "DATA"),
+      wintest::DocumentCase([] { trabix::PresentationCommand(); }, kCasesCaption, kOkId, "WINKYLD", "RESULTS"),
   };
   const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 30000);
   EXPECT_TRUE(faults.empty()) << wintest::Lines(faults);

@@ -14,6 +14,10 @@
 #include "core/textfiles.h"
 #include "win/ids.h"
 #include "win/testing/program.h"
+#include "trabix/app/ids.h"
+#include "trabix/entry/ids.h"
+#include "trabix/views/views.h"
+#include "graph/graphwindow.h"
 #include "win/testing/wintest.h"
 
 namespace fs = std::filesystem;
@@ -69,7 +73,7 @@ class TrabixProgram : public ::testing::Test {
   }
   // Types into the cell of a table window of `columns` value columns.
   static void Cell(HWND table, int columns, int row, int column, const std::string& text) {
-    int id = 3000 + (row - 1) * columns + column;
+    int id = entry::kCellBaseId + (row - 1) * columns + column;
     SetField(wintest::ParentOfControl(table, id), id, text);
   }
 
@@ -201,7 +205,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
     return program.WaitForDialog(caption);
   };
   auto cells = [](HWND table, int columns, int row, int column, const std::string& text) {
-    int id = 3000 + (row - 1) * columns + column;
+    int id = entry::kCellBaseId + (row - 1) * columns + column;
     SetField(wintest::ParentOfControl(table, id), id, text);
   };
 
@@ -209,7 +213,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   HWND d = next(entry);
   ASSERT_NE(d, nullptr);
   const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
+  for (int i = 0; i < 5; ++i) SetField(d, entry::kGeometryFieldBaseId + 1 + i, general[i]);
   Press(d, kOkId);
   HWND t = next(" GEOMETRY DETAILS DATA:", d);
   ASSERT_NE(t, nullptr);
@@ -223,9 +227,9 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   PostMessageA(main, WM_COMMAND, kSupportCommand, 0);
   d = next(entry);
   ASSERT_NE(d, nullptr);
-  wintest::ClickControl(d, 171);
-  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, 171) == BST_CHECKED; }));
-  Press(d, 131);
+  wintest::ClickControl(d, entry::kWinklerOptionId);
+  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, entry::kWinklerOptionId) == BST_CHECKED; }));
+  Press(d, entry::kEnterSupportDataId);
   t = program.WaitForDialog(entry, d);
   ASSERT_NE(t, nullptr);
   for (int row = 1; row <= 4; ++row) {
@@ -238,20 +242,20 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   HWND c = next(cases);
   ASSERT_NE(c, nullptr);
-  SetField(c, 555, "A");
+  SetField(c, trabix::kCaseNameBoxId, "A");
   Press(c, kOkId);
   const std::string types = entry + "     Load Case: A";
   HWND ty = next(types, c);
   ASSERT_NE(ty, nullptr);
-  Press(ty, 131);
+  Press(ty, trabix::kEnterLoadData);
   HWND v = next(" LOAD DATA GENERATION - Load Case: A");
   ASSERT_NE(v, nullptr);
-  SetField(v, 243, "10");
-  SetField(v, 244, "0");
+  SetField(v, trabix::kUniformLoadFieldId, "10");
+  SetField(v, trabix::kUniformLoadFieldId + 1, "0");
   Press(v, kOkId);
   ty = next(types, v);
   ASSERT_NE(ty, nullptr);
-  Press(ty, 131);
+  Press(ty, trabix::kEnterLoadData);
   HWND n = next("NODAL LOAD DATA. Load Case: A");
   ASSERT_NE(n, nullptr);
   cells(n, 2, 3, 1, "50");
@@ -269,7 +273,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   Press(c, kOkId);
   HWND a = next(entry, c);
   ASSERT_NE(a, nullptr);
-  Press(a, 1);
+  Press(a, kAnalyseId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(a) && fs::exists(job + ".RBA"); }));
   EXPECT_NEAR(trabix::testing::ReadReport(job + ".RBA").total, 150.0, 0.15);
 
@@ -303,9 +307,9 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   for (const std::string kind : {"DATA", "RESULTS"}) {
     chooser = next(chooserCaption, previous);
     ASSERT_NE(chooser, nullptr);
-    if (IsDlgButtonChecked(chooser, 201) != BST_CHECKED) wintest::ClickControl(chooser, 201);
-    ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(chooser, 201) == BST_CHECKED; }));
-    Press(chooser, kind == "DATA" ? 55 : 56);
+    if (IsDlgButtonChecked(chooser, kFirstOptionId) != BST_CHECKED) wintest::ClickControl(chooser, kFirstOptionId);
+    ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(chooser, kFirstOptionId) == BST_CHECKED; }));
+    Press(chooser, kind == "DATA" ? kOkId : kFormCancelId);
     HWND info = next(kind + " File Information");
     ASSERT_NE(info, nullptr) << kind;
     Press(info, IDOK);
@@ -355,7 +359,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   HWND d = Next(entry);
   ASSERT_NE(d, nullptr);
   const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
+  for (int i = 0; i < 5; ++i) SetField(d, entry::kGeometryFieldBaseId + 1 + i, general[i]);
   Press(d, kOkId);
   HWND t = Next(" GEOMETRY DETAILS DATA:", d);
   ASSERT_NE(t, nullptr);
@@ -370,14 +374,14 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kSupportCommand, 0);
   d = Next(entry);
   ASSERT_NE(d, nullptr);
-  wintest::ClickControl(d, 172);
-  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, 172) == BST_CHECKED; }));
-  Press(d, 131);
+  wintest::ClickControl(d, entry::kIsotropicOptionId);
+  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, entry::kIsotropicOptionId) == BST_CHECKED; }));
+  Press(d, entry::kEnterSupportDataId);
   HWND h = program.WaitForDialog(entry, d);
   ASSERT_NE(h, nullptr);
-  SetField(h, 241, "30000");
-  SetField(h, 242, "0.25");
-  SetField(h, 243, "300");
+  SetField(h, trabix::kHalfSpaceFieldBaseId + 1, "30000");
+  SetField(h, trabix::kHalfSpaceFieldBaseId + 2, "0.25");
+  SetField(h, trabix::kHalfSpaceFieldBaseId + 3, "300");
   Press(h, kOkId);
   ASSERT_TRUE(WaitFor([&] {
     return !IsWindow(h) && ReadBytes(job + ".SUP").find("ISOTROPIC ELASTIC HALF-SPACE") != std::string::npos;
@@ -388,15 +392,15 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   HWND c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SetField(c, 555, "A");
+  SetField(c, trabix::kCaseNameBoxId, "A");
   Press(c, kOkId);
   HWND ty = Next(entry + "     Load Case: A", c);
   ASSERT_NE(ty, nullptr);
-  Press(ty, 131);
+  Press(ty, trabix::kEnterLoadData);
   HWND v = Next(" LOAD DATA GENERATION - Load Case: A");
   ASSERT_NE(v, nullptr);
-  SetField(v, 243, "10");
-  SetField(v, 244, "0");
+  SetField(v, trabix::kUniformLoadFieldId, "10");
+  SetField(v, trabix::kUniformLoadFieldId + 1, "0");
   Press(v, kOkId);
   ty = Next(entry + "     Load Case: A", v);
   ASSERT_NE(ty, nullptr);
@@ -408,13 +412,13 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SetField(c, 555, "B");
+  SetField(c, trabix::kCaseNameBoxId, "B");
   Press(c, kOkId);
   ty = Next(entry + "     Load Case: B", c);
   ASSERT_NE(ty, nullptr);
-  wintest::ClickControl(ty, 203);
-  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(ty, 203) == BST_CHECKED; }));
-  Press(ty, 131);
+  wintest::ClickControl(ty, trabix::kFirstLoadKind + 2);
+  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(ty, trabix::kFirstLoadKind + 2) == BST_CHECKED; }));
+  Press(ty, trabix::kEnterLoadData);
   HWND q = Next("TRAPEZOIDAL LOAD DATA. Load Case: B");
   ASSERT_NE(q, nullptr);
   const char* ends[4][2] = {{"0", "10"}, {"10", "20"}, {"20", "10"}, {"10", "0"}};
@@ -438,7 +442,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   Press(c, kOkId);
   HWND a = Next(entry, c);
   ASSERT_NE(a, nullptr);
-  Press(a, 1);
+  Press(a, kAnalyseId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(a) && fs::exists(job + ".RBB"); }, 60000));
   EXPECT_NEAR(trabix::testing::ReadReport(job + ".RBB").total, 100.0, 0.1);
   EXPECT_FALSE(fs::exists(job + ".RBA"));
@@ -461,11 +465,12 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
     const char* file;
     std::string magic;
   };
-  for (const Picture& p : {Picture{201, "Linear.bmp", "BM"}, Picture{202, "Linear.JPG", "\xFF\xD8\xFF"}}) {
-    Press(g, 54);
+  for (const Picture& p :
+       {Picture{kGraphBmpOption, "Linear.bmp", "BM"}, Picture{kGraphJpegOption, "Linear.JPG", "\xFF\xD8\xFF"}}) {
+    Press(g, kGraphFileButton);
     HWND type = Next(typeCaption);
     ASSERT_NE(type, nullptr) << p.file;
-    if (p.option != 201) wintest::ClickControl(type, p.option);
+    if (p.option != kGraphBmpOption) wintest::ClickControl(type, p.option);
     ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(type, p.option) == BST_CHECKED; })) << p.file;
     Press(type, kContinueId);
     HWND info = Next("Graph Bitmap File Information", type);
@@ -478,7 +483,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
     EXPECT_EQ(ReadBytes(picture.string()).substr(0, p.magic.size()), p.magic) << p.file;
   }
   // Without a printer the print says so and begins nothing: no print document.
-  Press(g, 57);
+  Press(g, kGraphPrintButton);
   HWND none = Next("WARNING!", g);
   ASSERT_NE(none, nullptr);
   EXPECT_EQ(wintest::BoxText(none), "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!");
@@ -501,8 +506,8 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: B";
   HWND chooser = Next(chooserCaption, c);
   ASSERT_NE(chooser, nullptr);
-  if (IsDlgButtonChecked(chooser, 201) != BST_CHECKED) wintest::ClickControl(chooser, 201);
-  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(chooser, 201) == BST_CHECKED; }));
+  if (IsDlgButtonChecked(chooser, kFirstOptionId) != BST_CHECKED) wintest::ClickControl(chooser, kFirstOptionId);
+  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(chooser, kFirstOptionId) == BST_CHECKED; }));
   Press(chooser, kOkId);
   HWND info = Next("DATA File Information");
   ASSERT_NE(info, nullptr);
@@ -645,7 +650,7 @@ TEST_F(TrabixProgram, AGeometryThatCannotBeWrittenIsTold) {
   HWND d = Next(entry);
   ASSERT_NE(d, nullptr);
   const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) SetField(d, 101 + i, general[i]);
+  for (int i = 0; i < 5; ++i) SetField(d, entry::kGeometryFieldBaseId + 1 + i, general[i]);
   Press(d, kOkId);
   HWND box = program.WaitForDialog("WARNING!");
   ASSERT_NE(box, nullptr);

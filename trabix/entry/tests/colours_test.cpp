@@ -15,8 +15,10 @@
 #include "core/textfiles.h"
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/entry/entry.h"
+#include "trabix/entry/ids.h"
 #include "trabix/views/views.h"
 #include "win/messages.h"
 #include "win/tests/colourprobe.h"
@@ -31,7 +33,7 @@ using wintest::RunScript;
 using wintest::WhenDialog;
 
 const char* const kCaption = "   BEAM/STRIP ANALYSIS.   JOB: JOB";
-constexpr int kCheckList = 77777777;
+constexpr int kCheckList = entry::kNodeListId;
 
 // The system's colours, by the brush and text colour a control keeps when nothing colours it.
 const COLORREF kFace = GetSysColor(COLOR_BTNFACE), kWindow = GetSysColor(COLOR_WINDOW),
@@ -75,38 +77,40 @@ TEST_F(DialogColoursTest, GeometryDialog) {
   WhileShown(
       kCaption, [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); },
       [](HWND d) {
-        ASSERT_EQ(GetDlgCtrlID(GetFocus()), 101);
+        ASSERT_EQ(GetDlgCtrlID(GetFocus()), entry::kGeometryFieldBaseId + 1);
         ExpectColours(d,
-                      {{WM_CTLCOLOREDIT, 101, kWhite, kBlack},  // the focused box
-                       {WM_CTLCOLOREDIT, 103, kLightYellow, kBlue},
-                       {WM_CTLCOLOREDIT, 105, kLightYellow, kBlue},
+                      {{WM_CTLCOLOREDIT, entry::kGeometryFieldBaseId + 1, kWhite, kBlack},  // the focused box
+                       {WM_CTLCOLOREDIT, entry::kGeometryFieldBaseId + 3, kLightYellow, kBlue},
+                       {WM_CTLCOLOREDIT, entry::kGeometryFieldBaseId + 5, kLightYellow, kBlue},
                        {WM_CTLCOLORSTATIC, 111, RGB(0, 255, 255), kBlue},
                        {WM_CTLCOLORSTATIC, 115, RGB(0, 255, 255), kBlue},
                        {WM_CTLCOLORSTATIC, 121, RGB(128, 128, 128), RGB(0, 255, 0)},
                        {WM_CTLCOLORSTATIC, 125, RGB(128, 128, 128), RGB(0, 255, 0)},
-                       {WM_CTLCOLORSTATIC, 120, RGB(0, 255, 150), kBlack},
-                       {WM_CTLCOLORSTATIC, 131, RGB(128, 128, 0), kWhite},
-                       {WM_CTLCOLORSTATIC, 133, RGB(0, 128, 128), kWhite},
-                       {WM_CTLCOLORSTATIC, 132, RGB(0, 128, 128), kWhite},
-                       {WM_CTLCOLORSTATIC, 134, kFace, kText}},  // HALF / ENTIRE: the system's
+                       {WM_CTLCOLORSTATIC, kHeadingId, RGB(0, 255, 150), kBlack},
+                       {WM_CTLCOLORSTATIC, entry::kDetailsBoxId, RGB(128, 128, 0), kWhite},
+                       {WM_CTLCOLORSTATIC, kBeamOptionId, RGB(0, 128, 128), kWhite},
+                       {WM_CTLCOLORSTATIC, kStripOptionId, RGB(0, 128, 128), kWhite},
+                       {WM_CTLCOLORSTATIC, kHalfOptionId, kFace, kText}},  // HALF / ENTIRE: the system's
                       "geometry");
-        SetFocus(GetDlgItem(d, 103));
-        ExpectColours(d, {{WM_CTLCOLOREDIT, 101, kLightYellow, kBlue}, {WM_CTLCOLOREDIT, 103, kWhite, kBlack}},
+        SetFocus(GetDlgItem(d, entry::kGeometryFieldBaseId + 3));
+        ExpectColours(d,
+                      {{WM_CTLCOLOREDIT, entry::kGeometryFieldBaseId + 1, kLightYellow, kBlue},
+                       {WM_CTLCOLOREDIT, entry::kGeometryFieldBaseId + 3, kWhite, kBlack}},
                       "geometry, focus on 103");
       },
       2);
 }
 
 TEST_F(DialogColoursTest, SupportTypesKeepTheSystemsColours) {
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   WhileShown(
       kCaption, [] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); },
       [](HWND d) {
         ExpectColours(d,
-                      {{WM_CTLCOLORSTATIC, 101, kFace, kButtonText},
-                       {WM_CTLCOLORSTATIC, 102, kFace, kButtonText},
-                       {WM_CTLCOLORSTATIC, 171, kFace, kButtonText},
-                       {WM_CTLCOLORSTATIC, 107, kFace, kButtonText}},
+                      {{WM_CTLCOLORSTATIC, entry::kFirstSupportBoxId, kFace, kButtonText},
+                       {WM_CTLCOLORSTATIC, entry::kUnyieldingBoxId, kFace, kButtonText},
+                       {WM_CTLCOLORSTATIC, entry::kWinklerOptionId, kFace, kButtonText},
+                       {WM_CTLCOLORSTATIC, kRightEdgeBoxId, kFace, kButtonText}},
                       "support types");
       },
       2);
@@ -123,14 +127,14 @@ TEST_F(DialogColoursTest, UnyieldingSupports) {
         info.cbSize = sizeof info;
         showing = GetCursorInfo(&info) && (info.flags & CURSOR_SHOWING);
         ExpectColours(d,
-                      {{WM_CTLCOLORSTATIC, 302, RGB(0, 128, 128), kWhite},
-                       {WM_CTLCOLORSTATIC, 120, RGB(128, 255, 0), kBlack},
-                       {WM_CTLCOLORSTATIC, 121, RGB(128, 255, 0), kBlack},
-                       {WM_CTLCOLORSTATIC, 98, RGB(128, 255, 0), kBlack},  // the frame
+                      {{WM_CTLCOLORSTATIC, entry::kNodeHeadId, RGB(0, 128, 128), kWhite},
+                       {WM_CTLCOLORSTATIC, kCheckHintId, RGB(128, 255, 0), kBlack},
+                       {WM_CTLCOLORSTATIC, kUnyieldingHeadingId, RGB(128, 255, 0), kBlack},
+                       {WM_CTLCOLORSTATIC, kNodeFrameId, RGB(128, 255, 0), kBlack},  // the frame
                        {WM_CTLCOLORLISTBOX, kCheckList, GetSysColor(COLOR_INFOBK), kBlue}},
                       "unyielding");
       },
-      1234);
+      kExitId);
   int now = ShowCursor(TRUE);
   EXPECT_TRUE(showing);
   EXPECT_EQ(now, std::max(before - 1, 0) + 1) << "shown, and no higher than showing";
@@ -143,13 +147,13 @@ TEST_F(DialogColoursTest, HalfSpaceIsotropicAndCrossAnisotropic) {
       kCaption, [] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); },
       [](HWND d) {
         ExpectColours(d,
-                      {{WM_CTLCOLOREDIT, 241, kWhite, kBlack},
-                       {WM_CTLCOLOREDIT, 243, kLightYellow, kBlue},
-                       {WM_CTLCOLORSTATIC, 301, RGB(0, 255, 255), kBlack},
-                       {WM_CTLCOLORSTATIC, 303, RGB(0, 255, 255), kBlack},
+                      {{WM_CTLCOLOREDIT, kHalfSpaceFieldBaseId + 1, kWhite, kBlack},
+                       {WM_CTLCOLOREDIT, kHalfSpaceFieldBaseId + 3, kLightYellow, kBlue},
+                       {WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 1, RGB(0, 255, 255), kBlack},
+                       {WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 3, RGB(0, 255, 255), kBlack},
                        {WM_CTLCOLORSTATIC, 298, RGB(64, 128, 128), kYellow},
                        {WM_CTLCOLORSTATIC, 299, RGB(64, 128, 128), kYellow},
-                       {WM_CTLCOLORSTATIC, 97, kFace, kText},
+                       {WM_CTLCOLORSTATIC, kHalfSpaceFrameId, kFace, kText},
                        {WM_CTLCOLORSTATIC, 296, RGB(200, 11, 36), kYellow}},  // the heading
                       "isotropic");
       },
@@ -157,12 +161,12 @@ TEST_F(DialogColoursTest, HalfSpaceIsotropicAndCrossAnisotropic) {
   WhileShown(
       kCaption, [] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); },
       [](HWND d) {
-        SetFocus(GetDlgItem(d, 246));
+        SetFocus(GetDlgItem(d, kHalfSpaceFieldBaseId + 6));
         ExpectColours(d,
-                      {{WM_CTLCOLOREDIT, 246, kWhite, kBlack},
-                       {WM_CTLCOLOREDIT, 241, kLightYellow, kBlue},
-                       {WM_CTLCOLORSTATIC, 305, RGB(0, 255, 255), kBlack},
-                       {WM_CTLCOLORSTATIC, 306, RGB(127, 164, 164), kBlack},
+                      {{WM_CTLCOLOREDIT, kHalfSpaceFieldBaseId + 6, kWhite, kBlack},
+                       {WM_CTLCOLOREDIT, kHalfSpaceFieldBaseId + 1, kLightYellow, kBlue},
+                       {WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 5, RGB(0, 255, 255), kBlack},
+                       {WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 6, RGB(127, 164, 164), kBlack},
                        {WM_CTLCOLORSTATIC, 299, RGB(64, 128, 128), kYellow}},
                       "cross-anisotropic");
       },
@@ -174,24 +178,27 @@ TEST_F(DialogColoursTest, HalfSpaceIsotropicAndCrossAnisotropic) {
 TEST_F(DialogColoursTest, RangeAndUniformDialogs) {
   TableRows = 4;
   WhileShown(
-      kCaption, [] { ShowModalDialog(entry::GenerationDialog(EntryProfile(), 1), nullptr, entry::GenerationDialogProc); },
+      kCaption,
+      [] { ShowModalDialog(entry::GenerationDialog(EntryProfile(), 1), nullptr, entry::GenerationDialogProc); },
       [](HWND d) {
-        ExpectColours(d, {{WM_CTLCOLORSTATIC, 304, kFace, kText}, {WM_CTLCOLOREDIT, 242, kWindow, kText}},
+        ExpectColours(d,
+                      {{WM_CTLCOLORSTATIC, entry::kFirstRangeLabelId, kFace, kText},
+                       {WM_CTLCOLOREDIT, entry::kFirstRangeFieldId + 1, kWindow, kText}},
                       "range");
       },
-      56);
+      kFormCancelId);
   WhileShown(
       kCaption, [] { ShowModalDialog(entry::UniformDialog(EntryProfile(), 1), nullptr, entry::UniformDialogProc); },
       [](HWND d) {
         ExpectColours(d,
-                      {{WM_CTLCOLOREDIT, 231, kLightYellow, kBlue},
-                       {WM_CTLCOLORSTATIC, 232, kFace, kBlue},
-                       {WM_CTLCOLORSTATIC, 230, kFace, kBlue}},
+                      {{WM_CTLCOLOREDIT, entry::kUniformFieldId, kLightYellow, kBlue},
+                       {WM_CTLCOLORSTATIC, kUniformLabelId, kFace, kBlue},
+                       {WM_CTLCOLORSTATIC, entry::kUniformHeadingId, kFace, kBlue}},
                       "uniform");
-        SetFocus(GetDlgItem(d, 55));
-        ExpectColours(d, {{WM_CTLCOLOREDIT, 231, kWindow, kText}}, "uniform without focus");
+        SetFocus(GetDlgItem(d, kOkId));
+        ExpectColours(d, {{WM_CTLCOLOREDIT, entry::kUniformFieldId, kWindow, kText}}, "uniform without focus");
       },
-      56);
+      kFormCancelId);
 }
 
 // The value dialog and the Winkler function dialog: the field with the focus on light yellow.
@@ -200,39 +207,39 @@ TEST_F(DialogColoursTest, ValueAndFunctionDialogs) {
   FormTexts(6, 1) = " Uniform Load Intensity [kN/m] =";
   FormTexts(6, 2) = " Material Mass Density [kg/m^3] =";
   FormTexts(6, 3) = " UNIFORM LOAD AND MATERIAL'S MASS DENSITY";
-  SharedIntegers(4, 1) = 243;
+  SharedIntegers(4, 1) = kUniformLoadFieldId;
   LoadValues.assign(3, 0.0);
   WhileShown(
       " LOAD DATA GENERATION - Load Case: DEAD",
       [] { ShowModalDialog(LoadGenerationDialog(0), nullptr, LoadGenerationDialogProc); },
       [](HWND d) {
         ExpectColours(d,
-                      {{WM_CTLCOLOREDIT, 243, kLightYellow, kText},
-                       {WM_CTLCOLOREDIT, 244, kWindow, kText},
-                       {WM_CTLCOLORSTATIC, 301, kFace, kText},
-                       {WM_CTLCOLORSTATIC, 302, kFace, kText}},
+                      {{WM_CTLCOLOREDIT, kUniformLoadFieldId, kLightYellow, kText},
+                       {WM_CTLCOLOREDIT, kUniformLoadFieldId + 1, kWindow, kText},
+                       {WM_CTLCOLORSTATIC, kValueLabelBaseId + 1, kFace, kText},
+                       {WM_CTLCOLORSTATIC, kValueLabelBaseId + 2, kFace, kText}},
                       "value");
       },
-      56);
+      kFormCancelId);
   FillSupportCells("WINKLER");
   TableRows = 4;
   WhileShown(
       " WINKLER SOIL DATA GENERATION:",
       [] { ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadGenerationDialogProc); },
       [](HWND d) {
-        SetFocus(GetDlgItem(d, 244));
+        SetFocus(GetDlgItem(d, kValueFieldId + 3));
         ExpectColours(d,
-                      {{WM_CTLCOLOREDIT, 244, kLightYellow, kText},
-                       {WM_CTLCOLOREDIT, 241, kWindow, kText},
-                       {WM_CTLCOLORSTATIC, 305, kFace, kText}},
+                      {{WM_CTLCOLOREDIT, kValueFieldId + 3, kLightYellow, kText},
+                       {WM_CTLCOLOREDIT, kValueFieldId, kWindow, kText},
+                       {WM_CTLCOLORSTATIC, kValueLabelBaseId + 5, kFace, kText}},
                       "function");
       },
-      56);
+      kFormCancelId);
 }
 
 TEST_F(DialogColoursTest, LoadTypeDialog) {
-  StructureFlags[4] = "Y";  // half of a symmetric beam: the symmetry options are shown
-  StructureFlags[5] = "S";
+  StructureFlags[kSymmetricHalfSlot] = "Y";  // half of a symmetric beam: the symmetry options are shown
+  StructureFlags[kSymmetricLoadsSlot] = "S";
   WhileShown(
       "   BEAM/STRIP ANALYSIS.   JOB: JOB     Load Case: DEAD",
       [] { ShowLoadTypeDialog(nullptr, "BEAM/STRIP", [](int) {}); },
@@ -255,24 +262,24 @@ TEST_F(DialogColoursTest, LoadTypeDialog) {
 // Stored nodes 2 and 3 of a beam of 4 elements: the list has 5 rows; REMOVE ALL CHECKS and OK
 // leave item 2 "N", and the file names no unyielding support.
 TEST_F(DialogColoursTest, UnyieldingListOkWithoutMarksGivesNoSupport) {
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "2,3";
   ASSERT_TRUE(SaveSupportFile("JOB"));
   ASSERT_NE(entrytest::FileText("JOB.SUP").find("UNYIELDING SUPPORTS at Nodes: 2,3"), std::string::npos);
   int rows = 0;
-  bool finished = RunScript({WhenDialog(kCaption, [](HWND d) { wintest::PostClick(d, 131); }),
+  bool finished = RunScript({WhenDialog(kCaption, [](HWND d) { wintest::PostClick(d, entry::kEnterSupportDataId); }),
                              WhenDialog(kCaption,
                                         [&](HWND u) {
                                           rows = static_cast<int>(
                                               SendMessageA(GetDlgItem(u, kCheckList), LB_GETCOUNT, 0, 0));
-                                          wintest::Click(u, 11123);
+                                          wintest::Click(u, kRemoveChecksId);
                                           wintest::Click(u, kContinueId);
                                         })},
                             [] { SupportCommand(nullptr); })
                       .finished;
   ASSERT_TRUE(finished);
   EXPECT_EQ(rows, 5);
-  EXPECT_EQ(SupportFlags[2], "N");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "N");
   std::string file = entrytest::FileText("JOB.SUP");
   EXPECT_EQ(file.find("UNYIELDING"), std::string::npos) << file;
 }
@@ -280,11 +287,11 @@ TEST_F(DialogColoursTest, UnyieldingListOkWithoutMarksGivesNoSupport) {
 // A stored list that names node 9 of a beam that now has 5 nodes: after OK with node 5 marked too
 // the list is "1,3,5", joined with commas only, and node 9 is gone from the file.
 TEST_F(DialogColoursTest, UnyieldingListDropsNodesPastTheLastAndJoinsWithCommas) {
-  SupportFlags[2] = "Y";
+  SupportFlags[kUnyieldingSlot] = "Y";
   UnyieldingNodes = "1, 3, 9";
   ASSERT_TRUE(SaveSupportFile("JOB"));
   ASSERT_NE(entrytest::FileText("JOB.SUP").find("9"), std::string::npos);
-  bool finished = RunScript({WhenDialog(kCaption, [](HWND d) { wintest::PostClick(d, 131); }),
+  bool finished = RunScript({WhenDialog(kCaption, [](HWND d) { wintest::PostClick(d, entry::kEnterSupportDataId); }),
                              WhenDialog(kCaption,
                                         [](HWND u) {
                                           HWND list = GetDlgItem(u, kCheckList);
@@ -296,7 +303,7 @@ TEST_F(DialogColoursTest, UnyieldingListDropsNodesPastTheLastAndJoinsWithCommas)
                             [] { SupportCommand(nullptr); })
                       .finished;
   ASSERT_TRUE(finished);
-  EXPECT_EQ(SupportFlags[2], "Y");
+  EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");
   EXPECT_EQ(UnyieldingNodes, "1,3,5");
   std::string file = entrytest::FileText("JOB.SUP");
   size_t at = file.find("UNYIELDING SUPPORTS at Nodes: ");

@@ -11,8 +11,10 @@
 #include "core/textfiles.h"
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/entry/entry.h"
+#include "trabix/entry/ids.h"
 #include "win/messages.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
@@ -37,11 +39,11 @@ class Entry : public ::testing::Test {
   // Fills the geometry dialog's five fields.
   static void Fill(HWND d, const char* length, const char* elements, const char* modulus = "2E7",
                    const char* nu = "0.2", const char* alpha = "1E-5") {
-    wintest::SetText(d, 101, length);
-    wintest::SetText(d, 102, elements);
-    wintest::SetText(d, 103, modulus);
-    wintest::SetText(d, 104, nu);
-    wintest::SetText(d, 105, alpha);
+    wintest::SetText(d, entry::kGeometryFieldBaseId + 1, length);
+    wintest::SetText(d, entry::kGeometryFieldBaseId + 2, elements);
+    wintest::SetText(d, entry::kGeometryFieldBaseId + 3, modulus);
+    wintest::SetText(d, entry::kGeometryFieldBaseId + 4, nu);
+    wintest::SetText(d, entry::kGeometryFieldBaseId + 5, alpha);
   }
   TestDirectory dir_;
   wintest::TraceCapture trace_;
@@ -53,36 +55,37 @@ TEST_F(Entry, GeometryItemsRefusedThenSavedWithoutTable) {
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
                                     focusOnOpen = std::to_string(GetDlgCtrlID(GetFocus()));
-                                    EXPECT_EQ(wintest::GetText(d, 120), " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:");
-                                    EXPECT_EQ(IsDlgButtonChecked(d, 133), BST_CHECKED);
-                                    EXPECT_EQ(IsDlgButtonChecked(d, 135), BST_CHECKED);
-                                    EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);
+                                    EXPECT_EQ(wintest::GetText(d, kHeadingId),
+                                              " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:");
+                                    EXPECT_EQ(IsDlgButtonChecked(d, kBeamOptionId), BST_CHECKED);
+                                    EXPECT_EQ(IsDlgButtonChecked(d, kEntireOptionId), BST_CHECKED);
+                                    EXPECT_EQ(IsDlgButtonChecked(d, entry::kDetailsBoxId), BST_CHECKED);
                                     Fill(d, "0", "4");
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        entrytest::WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::SetText(d, 101, "-1");
-                                    wintest::PostClick(d, 55);
+                                    wintest::SetText(d, entry::kGeometryFieldBaseId + 1, "-1");
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        entrytest::WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "4", "2.0.7");
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        entrytest::WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "4", "0");
-                                    CheckDlgButton(d, 131, BST_UNCHECKED);
-                                    wintest::Click(d, 55);
+                                    CheckDlgButton(d, entry::kDetailsBoxId, BST_UNCHECKED);
+                                    wintest::Click(d, kOkId);
                                   })},
                       [&] { GeometryCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
-  EXPECT_EQ(focusOnOpen, "101");
+  EXPECT_EQ(focusOnOpen, std::to_string(entry::kGeometryFieldBaseId + 1));
   ASSERT_EQ(warnings.size(), 3u);
   EXPECT_EQ(warnings[0], "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA.");
   EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA.");
@@ -101,9 +104,9 @@ TEST_F(Entry, TypingAtOnceReplacesTheLengthShown) {
                                   }),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    length = wintest::GetText(d, 101);
-                                    elements = wintest::GetText(d, 102);
-                                    wintest::Click(d, 2);
+                                    length = wintest::GetText(d, entry::kGeometryFieldBaseId + 1);
+                                    elements = wintest::GetText(d, entry::kGeometryFieldBaseId + 2);
+                                    wintest::Click(d, kCancelId);
                                   })},
                       [&] { GeometryCommand(nullptr); })
                 .finished;
@@ -120,14 +123,14 @@ TEST_F(Entry, GeometryTableWithoutElementsIsRefused) {
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "0");
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, kContinueId); }),
                        entrytest::WarningInto(warnings),
                        WhenDialog(" GEOMETRY DETAILS DATA:",
                                   [&](HWND t) {
                                     stillOpen = true;
-                                    wintest::PostClick(t, 12121);  // CANCEL
+                                    wintest::PostClick(t, kTableCancelId);  // CANCEL
                                   })},
                       [&] { GeometryCommand(nullptr); })
                 .finished;
@@ -142,8 +145,8 @@ TEST_F(Entry, EmptyElementCountStoresNoElements) {
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "");
-                                    CheckDlgButton(d, 131, BST_UNCHECKED);
-                                    wintest::Click(d, 55);
+                                    CheckDlgButton(d, entry::kDetailsBoxId, BST_UNCHECKED);
+                                    wintest::Click(d, kOkId);
                                   })},
                       [&] { GeometryCommand(nullptr); })
                 .finished;
@@ -157,49 +160,50 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
   std::vector<std::string> warnings, cells;
   auto table = [&](HWND t) {
     HWND page = TablePage();
-    cells.push_back(wintest::GetText(page, 3001));
-    cells.push_back(wintest::GetText(page, 3004));
-    cells.push_back(wintest::GetText(page, 3010));
+    cells.push_back(wintest::GetText(page, entry::kCellBaseId + 1));
+    cells.push_back(wintest::GetText(page, entry::kCellBaseId + 4));
+    cells.push_back(wintest::GetText(page, entry::kCellBaseId + 10));
     wintest::PostClick(t, kContinueId);  // widths and depths 0: the widths are reported
   };
-  wintest::ScriptResult ok = RunScript(
-      {WhenDialog(kCaption,
-                  [&](HWND d) {
-                    Fill(d, "10", "4");
-                    wintest::PostClick(d, 55);
-                  }),
-       WhenDialog(" GEOMETRY DETAILS DATA:", table),
-       entrytest::WarningInto(warnings),
-       WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, 123); }),  // UNIFORM width
-       WhenDialog(kCaption,
-                  [&](HWND u) {
-                    cells.push_back(wintest::GetText(u, 231));
-                    wintest::SetText(u, 231, "0.5");
-                    wintest::Click(u, 55);
-                  }),
-       WhenDialog(" GEOMETRY DETAILS DATA:", [&](HWND t) { wintest::PostClick(t, 126); }),  // GENERATE depth
-       WhenDialog(kCaption,
-                  [&](HWND g) {
-                    cells.push_back(wintest::GetText(g, 242));
-                    wintest::SetText(g, 242, "4");
-                    wintest::SetText(g, 243, "0");
-                    wintest::SetText(g, 244, "0.8");
-                    wintest::PostClick(g, 55);  // step 0 refused
-                  }),
-       entrytest::WarningInto(warnings),
-       WhenDialog(kCaption,
-                  [&](HWND g) {
-                    wintest::SetText(g, 243, "1");
-                    wintest::Click(g, 55);  // rows 1, 2, 3, 4 (the end is included)
-                  }),
-       WhenDialog(" GEOMETRY DETAILS DATA:",
-                  [&](HWND t) {
-                    HWND page = TablePage();
-                    cells.push_back(wintest::GetText(page, 3002));
-                    cells.push_back(wintest::GetText(page, 3012));
-                    wintest::Click(t, kContinueId);
-                  })},
-      [&] { GeometryCommand(nullptr); });
+  wintest::ScriptResult ok =
+      RunScript({WhenDialog(kCaption,
+                            [&](HWND d) {
+                              Fill(d, "10", "4");
+                              wintest::PostClick(d, kOkId);
+                            }),
+                 WhenDialog(" GEOMETRY DETAILS DATA:", table), entrytest::WarningInto(warnings),
+                 WhenDialog(" GEOMETRY DETAILS DATA:",
+                            [&](HWND t) { wintest::PostClick(t, kFirstColumnButtonId + 2); }),  // UNIFORM width
+                 WhenDialog(kCaption,
+                            [&](HWND u) {
+                              cells.push_back(wintest::GetText(u, entry::kUniformFieldId));
+                              wintest::SetText(u, entry::kUniformFieldId, "0.5");
+                              wintest::Click(u, kOkId);
+                            }),
+                 WhenDialog(" GEOMETRY DETAILS DATA:",
+                            [&](HWND t) { wintest::PostClick(t, kFirstColumnButtonId + 5); }),  // GENERATE depth
+                 WhenDialog(kCaption,
+                            [&](HWND g) {
+                              cells.push_back(wintest::GetText(g, entry::kFirstRangeFieldId + 1));
+                              wintest::SetText(g, entry::kFirstRangeFieldId + 1, "4");
+                              wintest::SetText(g, entry::kFirstRangeFieldId + 2, "0");
+                              wintest::SetText(g, entry::kLastRangeFieldId, "0.8");
+                              wintest::PostClick(g, kOkId);  // step 0 refused
+                            }),
+                 entrytest::WarningInto(warnings),
+                 WhenDialog(kCaption,
+                            [&](HWND g) {
+                              wintest::SetText(g, entry::kFirstRangeFieldId + 2, "1");
+                              wintest::Click(g, kOkId);  // rows 1, 2, 3, 4 (the end is included)
+                            }),
+                 WhenDialog(" GEOMETRY DETAILS DATA:",
+                            [&](HWND t) {
+                              HWND page = TablePage();
+                              cells.push_back(wintest::GetText(page, entry::kCellBaseId + 2));
+                              cells.push_back(wintest::GetText(page, entry::kCellBaseId + 12));
+                              wintest::Click(t, kContinueId);
+                            })},
+                [&] { GeometryCommand(nullptr); });
   ASSERT_TRUE(ok.finished);
   ASSERT_EQ(cells.size(), 7u);
   EXPECT_EQ(cells[0], "2.5");    // 10 m / 4
@@ -223,16 +227,16 @@ void WriteBeam() { entrytest::SaveBeam("0.8"); }
 TEST_F(Entry, OnlyLeftEdgeIsNotSupported) {
   WriteBeam();
   std::string warning;
-  bool ok = RunScript({WhenDialog(kCaption,
-                                  [&](HWND d) {
-                                    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, 107)));
-                                    CheckDlgButton(d, 101, BST_CHECKED);
-                                    wintest::PostClick(d, kContinueId);
-                                  }),
-                       entrytest::WarningInto(warning),
-                       WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
-                      [&] { SupportCommand(nullptr); })
-                .finished;
+  bool ok =
+      RunScript({WhenDialog(kCaption,
+                            [&](HWND d) {
+                              EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, kRightEdgeBoxId)));
+                              CheckDlgButton(d, entry::kFirstSupportBoxId, BST_CHECKED);
+                              wintest::PostClick(d, kContinueId);
+                            }),
+                 entrytest::WarningInto(warning), WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, kCancelId); })},
+                [&] { SupportCommand(nullptr); })
+          .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(warning, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
   // Rewritten after Cancel too.
@@ -244,10 +248,10 @@ TEST_F(Entry, WinklerClickedTwiceLeavesNoSoil) {
   int winkler = -1;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::Click(d, 171);
-                                    wintest::Click(d, 171);
-                                    winkler = IsDlgButtonChecked(d, 171);
-                                    wintest::Click(d, 2);
+                                    wintest::Click(d, entry::kWinklerOptionId);
+                                    wintest::Click(d, entry::kWinklerOptionId);
+                                    winkler = IsDlgButtonChecked(d, entry::kWinklerOptionId);
+                                    wintest::Click(d, kCancelId);
                                   })},
                       [&] { SupportCommand(nullptr); })
                 .finished;
@@ -261,32 +265,34 @@ TEST_F(Entry, WinklerSetSameFillsBothModulusColumns) {
   WriteBeam();
   std::string label;
   std::vector<std::string> cells;
-  bool ok = RunScript({WhenDialog(kCaption,
-                                  [&](HWND d) {
-                                    wintest::Click(d, 171);
-                                    wintest::PostClick(d, 131);
-                                  }),
-                       WhenDialog(kCaption,
-                                  [&](HWND t) {
-                                    HWND page = TablePage();
-                                    wintest::SetText(page, 3003, "50");   // yield stress at i of element 1
-                                    SetFocus(GetDlgItem(page, 3004));     // a yield column has the focus
-                                    wintest::PostClick(t, 121);
-                                  }),
-                       WhenDialog(kCaption,
-                                  [&](HWND u) {
-                                    label = wintest::GetText(u, 232);
-                                    wintest::SetText(u, 231, "20000");
-                                    wintest::Click(u, 55);
-                                  }),
-                       WhenDialog(kCaption,
-                                  [&](HWND t) {
-                                    HWND page = TablePage();
-                                    for (int id = 3001; id <= 3016; ++id) cells.push_back(wintest::GetText(page, id));
-                                    wintest::PostClick(t, kContinueId);
-                                  })},
-                      [&] { SupportCommand(nullptr); })
-                .finished;
+  bool ok =
+      RunScript({WhenDialog(kCaption,
+                            [&](HWND d) {
+                              wintest::Click(d, entry::kWinklerOptionId);
+                              wintest::PostClick(d, entry::kEnterSupportDataId);
+                            }),
+                 WhenDialog(kCaption,
+                            [&](HWND t) {
+                              HWND page = TablePage();
+                              wintest::SetText(page, entry::kCellBaseId + 3, "50");  // yield stress at i of element 1
+                              SetFocus(GetDlgItem(page, entry::kCellBaseId + 4));    // a yield column has the focus
+                              wintest::PostClick(t, kFirstButtonId);
+                            }),
+                 WhenDialog(kCaption,
+                            [&](HWND u) {
+                              label = wintest::GetText(u, kUniformLabelId);
+                              wintest::SetText(u, entry::kUniformFieldId, "20000");
+                              wintest::Click(u, kOkId);
+                            }),
+                 WhenDialog(kCaption,
+                            [&](HWND t) {
+                              HWND page = TablePage();
+                              for (int id = entry::kCellBaseId + 1; id <= entry::kCellBaseId + 16; ++id)
+                                cells.push_back(wintest::GetText(page, id));
+                              wintest::PostClick(t, kContinueId);
+                            })},
+                [&] { SupportCommand(nullptr); })
+          .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(label, " SUBGRADE MODULUS k[kPa/m]=");
   ASSERT_EQ(cells.size(), 16u);
@@ -314,29 +320,30 @@ TEST_F(Entry, WinklerGenerateFillsBothEndsOfEachElement) {
   WriteBeam();
   std::vector<std::string> cells;
   auto generate = [](int focus, const char* first, const char* last, const char* value) {
-    return std::vector<wintest::Step>{
-        WhenDialog(kCaption,
-                   [focus](HWND t) {
-                     SetFocus(GetDlgItem(TablePage(), focus));
-                     wintest::PostClick(t, 122);
-                   }),
-        WhenDialog(kCaption, [first, last, value](HWND g) {
-          wintest::SetText(g, 241, first);
-          wintest::SetText(g, 242, last);
-          wintest::SetText(g, 243, "1");
-          wintest::SetText(g, 244, value);
-          wintest::Click(g, 55);
-        })};
+    return std::vector<wintest::Step>{WhenDialog(kCaption,
+                                                 [focus](HWND t) {
+                                                   SetFocus(GetDlgItem(TablePage(), focus));
+                                                   wintest::PostClick(t, kGenerateButtonId);
+                                                 }),
+                                      WhenDialog(kCaption, [first, last, value](HWND g) {
+                                        wintest::SetText(g, entry::kFirstRangeFieldId, first);
+                                        wintest::SetText(g, entry::kFirstRangeFieldId + 1, last);
+                                        wintest::SetText(g, entry::kFirstRangeFieldId + 2, "1");
+                                        wintest::SetText(g, entry::kLastRangeFieldId, value);
+                                        wintest::Click(g, kOkId);
+                                      })};
   };
   std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
-    wintest::Click(d, 171);
-    wintest::PostClick(d, 131);
+    wintest::Click(d, entry::kWinklerOptionId);
+    wintest::PostClick(d, entry::kEnterSupportDataId);
   })};
-  for (const auto& part : {generate(3002, "2", "4", "30000"), generate(3003, "1", "3", "40")})
+  for (const auto& part :
+       {generate(entry::kCellBaseId + 2, "2", "4", "30000"), generate(entry::kCellBaseId + 3, "1", "3", "40")})
     steps.insert(steps.end(), part.begin(), part.end());
   steps.push_back(WhenDialog(kCaption, [&](HWND t) {
     HWND page = TablePage();
-    for (int id = 3001; id <= 3016; ++id) cells.push_back(wintest::GetText(page, id));
+    for (int id = entry::kCellBaseId + 1; id <= entry::kCellBaseId + 16; ++id)
+      cells.push_back(wintest::GetText(page, id));
     wintest::PostClick(t, kContinueId);
   }));
   ASSERT_TRUE(RunScript(steps, [&] { SupportCommand(nullptr); }).finished);
@@ -358,27 +365,28 @@ TEST_F(Entry, ElasticSetSameFillsTheColumnOfTheConstantAskedFor) {
   auto setSame = [&](int cell) {
     return WhenDialog(kCaption, [cell](HWND t) {
       SetFocus(GetDlgItem(TablePage(), cell));
-      wintest::PostClick(t, 121);
+      wintest::PostClick(t, kFirstButtonId);
     });
   };
   auto answer = [&](const char* value) {
     return WhenDialog(kCaption, [&labels, value](HWND u) {
-      labels.push_back(wintest::GetText(u, 232));
-      wintest::SetText(u, 231, value);
-      wintest::Click(u, 55);
+      labels.push_back(wintest::GetText(u, kUniformLabelId));
+      wintest::SetText(u, entry::kUniformFieldId, value);
+      wintest::Click(u, kOkId);
     });
   };
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::Click(d, 103);
-                                    wintest::PostClick(d, 131);
+                                    wintest::Click(d, entry::kElasticBoxId);
+                                    wintest::PostClick(d, entry::kEnterSupportDataId);
                                   }),
-                       setSame(3001), answer("5000"),   // a kv cell has the focus
-                       setSame(3004), answer("300"),    // a kr cell has the focus
+                       setSame(entry::kCellBaseId + 1), answer("5000"),  // a kv cell has the focus
+                       setSame(entry::kCellBaseId + 4), answer("300"),   // a kr cell has the focus
                        WhenDialog(kCaption,
                                   [&](HWND t) {
                                     HWND page = TablePage();
-                                    for (int id = 3001; id <= 3010; ++id) cells.push_back(wintest::GetText(page, id));
+                                    for (int id = entry::kCellBaseId + 1; id <= entry::kCellBaseId + 10; ++id)
+                                      cells.push_back(wintest::GetText(page, id));
                                     wintest::PostClick(t, kContinueId);
                                   })},
                       [&] { SupportCommand(nullptr); })
@@ -405,8 +413,8 @@ TEST_F(Entry, SymmetricHalfDisablesRightEdge) {
   bool enabled = true;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    enabled = IsWindowEnabled(GetDlgItem(d, 107));
-                                    wintest::Click(d, 2);
+                                    enabled = IsWindowEnabled(GetDlgItem(d, kRightEdgeBoxId));
+                                    wintest::Click(d, kCancelId);
                                   })},
                       [&] { SupportCommand(nullptr); })
                 .finished;
@@ -423,14 +431,14 @@ TEST_F(Entry, DataDialogsInOrder) {
   wintest::ScriptResult ok = RunScript(
       {WhenDialog(kCaption,
                   [&](HWND d) {
-                    wintest::Click(d, 102);
-                    wintest::Click(d, 103);
-                    wintest::Click(d, 171);
-                    wintest::PostClick(d, 131);
+                    wintest::Click(d, entry::kUnyieldingBoxId);
+                    wintest::Click(d, entry::kElasticBoxId);
+                    wintest::Click(d, entry::kWinklerOptionId);
+                    wintest::PostClick(d, entry::kEnterSupportDataId);
                   }),
        WhenDialog(kCaption,
                   [&](HWND u) {  // the unyielding list
-                    HWND list = GetDlgItem(u, 77777777);
+                    HWND list = GetDlgItem(u, entry::kNodeListId);
                     seen.push_back("list " + std::to_string(SendMessageA(list, LB_GETCOUNT, 0, 0)));
                     wintest::PressKey(list, VK_DOWN);  // node 2
                     wintest::Pump();
@@ -442,29 +450,31 @@ TEST_F(Entry, DataDialogsInOrder) {
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {  // the springs, left 0
-                    seen.push_back("elastic " + wintest::GetText(TablePage(), 3001) + " " +
-                                   wintest::GetText(TablePage(), 3009));
+                    seen.push_back("elastic " + wintest::GetText(TablePage(), entry::kCellBaseId + 1) + " " +
+                                   wintest::GetText(TablePage(), entry::kCellBaseId + 9));
                     wintest::PostClick(t, kContinueId);
                   }),
-       WhenDialog(kCaption, [&](HWND t) { wintest::PostClick(t, 123); }),  // the modulus function
+       WhenDialog(kCaption, [&](HWND t) { wintest::PostClick(t, kModulusFunctionId); }),  // the modulus function
        WhenDialog(" WINKLER SOIL DATA GENERATION:",
                   [&](HWND f) {
-                    seen.push_back("function " + wintest::GetText(f, 241) + " " + wintest::GetText(f, 242));
-                    wintest::SetText(f, 243, "100");
-                    wintest::SetText(f, 244, "10");
-                    wintest::SetText(f, 245, "-1");
-                    wintest::PostClick(f, 55);  // infinite at node 1
+                    seen.push_back("function " + wintest::GetText(f, kValueFieldId) + " " +
+                                   wintest::GetText(f, kValueFieldId + 1));
+                    wintest::SetText(f, kValueFieldId + 2, "100");
+                    wintest::SetText(f, kValueFieldId + 3, "10");
+                    wintest::SetText(f, kValueFieldId + 4, "-1");
+                    wintest::PostClick(f, kOkId);  // infinite at node 1
                   }),
        entrytest::WarningInto(warnings),
        WhenDialog(" WINKLER SOIL DATA GENERATION:",
                   [&](HWND f) {
-                    wintest::SetText(f, 245, "1");
-                    wintest::Click(f, 55);
+                    wintest::SetText(f, kValueFieldId + 4, "1");
+                    wintest::Click(f, kOkId);
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {
-                    seen.push_back("winkler " + wintest::GetText(TablePage(), 3001) + " " +
-                                   wintest::GetText(TablePage(), 3002) + " " + wintest::GetText(TablePage(), 3006));
+                    seen.push_back("winkler " + wintest::GetText(TablePage(), entry::kCellBaseId + 1) + " " +
+                                   wintest::GetText(TablePage(), entry::kCellBaseId + 2) + " " +
+                                   wintest::GetText(TablePage(), entry::kCellBaseId + 6));
                     wintest::PostClick(t, kContinueId);
                   })},
       [&] { SupportCommand(nullptr); });
@@ -484,23 +494,24 @@ TEST_F(Entry, DataDialogsInOrder) {
 
 TEST_F(Entry, HalfSpaceChecks) {
   WriteBeam();
-  SupportFlags[5] = "Y";
+  SupportFlags[kIsotropicHalfSpaceSlot] = "Y";
   std::vector<std::string> warnings;
   std::string first;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    first = wintest::GetText(d, 241) + "|" + wintest::GetText(d, 243) + "|" +
-                                            wintest::GetText(d, 301);
-                                    wintest::SetText(d, 241, "0");
-                                    wintest::PostClick(d, 55);
+                                    first = wintest::GetText(d, kHalfSpaceFieldBaseId + 1) + "|" +
+                                            wintest::GetText(d, kHalfSpaceFieldBaseId + 3) + "|" +
+                                            wintest::GetText(d, entry::kHalfSpaceLabelBaseId + 1);
+                                    wintest::SetText(d, kHalfSpaceFieldBaseId + 1, "0");
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        entrytest::WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::SetText(d, 241, "20000");
-                                    wintest::SetText(d, 242, "-0.3");
-                                    wintest::SetText(d, 243, "");
-                                    wintest::Click(d, 55);
+                                    wintest::SetText(d, kHalfSpaceFieldBaseId + 1, "20000");
+                                    wintest::SetText(d, kHalfSpaceFieldBaseId + 2, "-0.3");
+                                    wintest::SetText(d, kHalfSpaceFieldBaseId + 3, "");
+                                    wintest::Click(d, kOkId);
                                   })},
                       [&] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); })
                 .finished;
@@ -508,26 +519,29 @@ TEST_F(Entry, HalfSpaceChecks) {
   EXPECT_EQ(first, "0.0|0.0|Modulus of Elasticity [kPa]= ");
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0], "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA.");
-  EXPECT_EQ(SupportFlags[9], "-0.3");
+  EXPECT_EQ(SupportFlags[kHalfSpacePoissonSlot], "-0.3");
   EXPECT_EQ(HalfSpaceTexts("ISOTROPIC")[3], "0.0");  // an empty yield stress reopens as 0.0
 
   warnings.clear();
-  ok = RunScript({WhenDialog(kCaption,
-                             [&](HWND d) {
-                               for (int id : {241, 242, 243}) wintest::SetText(d, id, "0");
-                               wintest::PostClick(d, 55);
-                             }),
-                  entrytest::WarningInto(warnings),
-                  WhenDialog(kCaption,
-                             [&](HWND d) {
-                               for (int id : {241, 242, 243}) wintest::SetText(d, id, "1E4");
-                               wintest::SetText(d, 246, "-5");
-                               wintest::PostClick(d, 55);
-                             }),
-                  entrytest::WarningInto(warnings),
-                  WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
-                 [&] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); })
-           .finished;
+  ok =
+      RunScript(
+          {WhenDialog(kCaption,
+                      [&](HWND d) {
+                        for (int id : {kHalfSpaceFieldBaseId + 1, kHalfSpaceFieldBaseId + 2, kHalfSpaceFieldBaseId + 3})
+                          wintest::SetText(d, id, "0");
+                        wintest::PostClick(d, kOkId);
+                      }),
+           entrytest::WarningInto(warnings),
+           WhenDialog(kCaption,
+                      [&](HWND d) {
+                        for (int id : {kHalfSpaceFieldBaseId + 1, kHalfSpaceFieldBaseId + 2, kHalfSpaceFieldBaseId + 3})
+                          wintest::SetText(d, id, "1E4");
+                        wintest::SetText(d, kHalfSpaceFieldBaseId + 6, "-5");
+                        wintest::PostClick(d, kOkId);
+                      }),
+           entrytest::WarningInto(warnings), WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, kCancelId); })},
+          [&] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); })
+          .finished;
   ASSERT_TRUE(ok);
   ASSERT_EQ(warnings.size(), 2u);
   EXPECT_EQ(warnings[0], "INCORRECT DATA of Item  3!\r\n\r\nENTER NEW DATA.");
@@ -540,23 +554,23 @@ TEST_F(Entry, HalfSpaceWarningPutsTheFocusOnTheWrongField) {
   struct Case {
     const char* kind;
     int wrong;
-  } cases[] = {{"ISOTROPIC", 241}, {"CROSS-ANISOTROPIC", 246}};
+  } cases[] = {{"ISOTROPIC", kHalfSpaceFieldBaseId + 1}, {"CROSS-ANISOTROPIC", kHalfSpaceFieldBaseId + 6}};
   for (const Case& c : cases) {
     std::vector<std::string> warnings;
     int focus = 0;
     bool ok = RunScript({WhenDialog(kCaption,
                                     [&](HWND d) {
-                                      for (int id = 241; id <= 246; ++id)
+                                      for (int id = kHalfSpaceFieldBaseId + 1; id <= kHalfSpaceFieldBaseId + 6; ++id)
                                         if (GetDlgItem(d, id)) wintest::SetText(d, id, "0.25");
-                                      wintest::SetText(d, 241, "1E4");
+                                      wintest::SetText(d, kHalfSpaceFieldBaseId + 1, "1E4");
                                       wintest::SetText(d, c.wrong, "-5");
-                                      wintest::PostClick(d, 55);
+                                      wintest::PostClick(d, kOkId);
                                     }),
                          entrytest::WarningInto(warnings),
                          WhenDialog(kCaption,
                                     [&](HWND d) {
                                       focus = GetDlgCtrlID(GetFocus());
-                                      wintest::Click(d, 2);
+                                      wintest::Click(d, kCancelId);
                                     })},
                         [&] { ShowModalDialog(HalfSpaceDialog(c.kind), nullptr, HalfSpaceDialogProc); })
                   .finished;
@@ -574,20 +588,23 @@ TEST_F(Entry, EnterMovesThroughTheFields) {
     return wintest::Do([&, id] { wintest::PressKey(GetDlgItem(dialog, id), VK_RETURN); });
   };
   auto record = [&] { return wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }); };
-  bool ok = RunScript({WhenDialog(kCaption, [&](HWND d) { dialog = d; }), record(), enter(101), record(),
-                       enter(102), record(), WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
+  bool ok = RunScript({WhenDialog(kCaption, [&](HWND d) { dialog = d; }), record(),
+                       enter(entry::kGeometryFieldBaseId + 1), record(), enter(entry::kGeometryFieldBaseId + 2),
+                       record(), WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, kCancelId); })},
                       [&] { GeometryCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
-  EXPECT_EQ(focus, (std::vector<int>{101, 102, 103}));
+  EXPECT_EQ(focus, (std::vector<int>{entry::kGeometryFieldBaseId + 1, entry::kGeometryFieldBaseId + 2,
+                                     entry::kGeometryFieldBaseId + 3}));
 
   focus.clear();
-  ok = RunScript({WhenDialog(kCaption, [&](HWND d) { dialog = d; }), record(), enter(241), record(), enter(242),
-                  record(), WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
+  ok = RunScript({WhenDialog(kCaption, [&](HWND d) { dialog = d; }), record(), enter(kHalfSpaceFieldBaseId + 1),
+                  record(), enter(kHalfSpaceFieldBaseId + 2), record(),
+                  WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, kCancelId); })},
                  [&] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); })
            .finished;
   ASSERT_TRUE(ok);
-  EXPECT_EQ(focus, (std::vector<int>{241, 242, 243}));
+  EXPECT_EQ(focus, (std::vector<int>{kHalfSpaceFieldBaseId + 1, kHalfSpaceFieldBaseId + 2, kHalfSpaceFieldBaseId + 3}));
 }
 
 }  // namespace

@@ -15,9 +15,11 @@
 #include "trabix/core/checks.h"
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/loadedit.h"
 #include "trabix/entry/entry.h"
+#include "trabix/entry/ids.h"
 #include "trabix/views/views.h"
 #include "win/grid.h"
 #include "win/messages.h"
@@ -48,7 +50,7 @@ class LoadEntry : public ::testing::Test {
     LoadCaseName = "A";
     // A beam of 4 elements of 2.5 m, unyielding at node 1 with its left edge fixed.
     entrytest::SaveBeam();
-    SupportFlags[1] = SupportFlags[2] = "Y";
+    SupportFlags[kLeftEdgeFixedSlot] = SupportFlags[kUnyieldingSlot] = "Y";
     UnyieldingNodes = "1";
     EXPECT_TRUE(SaveSupportFile("JOB"));
   }
@@ -63,8 +65,10 @@ class LoadEntry : public ::testing::Test {
 
 // The texts a load table window shows: caption, heading, buttons and the column heads.
 std::string Texts(HWND t) {
-  std::string s = wintest::GetText(t, 108);
-  for (int id : {121, 122, 117, 118, 119, 109, 110}) s += "|" + wintest::GetText(t, id);
+  std::string s = wintest::GetText(t, kTableTitleId);
+  for (int id : {kFirstButtonId, kGenerateButtonId, kGroupHeadId, kRowHeadId, kRowUnitId, kColumnHeadBaseId + 1,
+                 kColumnHeadBaseId + 2})
+    s += "|" + wintest::GetText(t, id);
   return s;
 }
 
@@ -96,8 +100,9 @@ TEST_F(LoadEntry, TableWindowsShowTheirTexts) {
                                     [&](HWND t) {
                                       texts = Texts(t);
                                       rows = TableRows;
-                                      first = Cell(5001) + " " + Cell(3003) + " " + Cell(3004);
-                                      wintest::Click(t, 12121);
+                                      first = Cell(entry::kRowLabelBaseId + 1) + " " + Cell(entry::kCellBaseId + 3) +
+                                              " " + Cell(entry::kCellBaseId + 4);
+                                      wintest::Click(t, kTableCancelId);
                                     })},
                         [&] { LoadEntryWindow(nullptr, c.kind); })
                   .finished;
@@ -115,13 +120,14 @@ TEST_F(LoadEntry, StripLoadsArePerMetre) {
   std::vector<std::string> seen;
   auto heads = [&](const char* caption) {
     return WhenDialog(caption, [&seen](HWND t) {
-      seen.push_back(wintest::GetText(t, 117) + "|" + wintest::GetText(t, 109) + "|" + wintest::GetText(t, 110));
-      wintest::Click(t, 12121);
+      seen.push_back(wintest::GetText(t, kGroupHeadId) + "|" + wintest::GetText(t, kColumnHeadBaseId + 1) + "|" +
+                     wintest::GetText(t, kColumnHeadBaseId + 2));
+      wintest::Click(t, kTableCancelId);
     });
   };
   auto uniform = WhenDialog(kValueCaption, [&seen](HWND d) {
-    seen.push_back(wintest::GetText(d, 301));
-    wintest::Click(d, 56);
+    seen.push_back(wintest::GetText(d, kValueLabelBaseId + 1));
+    wintest::Click(d, kFormCancelId);
   });
   bool ok = RunScript({heads(kNodal), heads(kTrapezoidal), uniform}, [] {
               LoadEntryWindow(nullptr, 2);
@@ -143,10 +149,11 @@ TEST_F(LoadEntry, FixedUnyieldingNodeOneLeavesBothCellsEmptyAndDisabled) {
   bool enabled[3] = {true, true, false};
   bool ok = RunScript({WhenDialog(kNodal,
                                   [&](HWND t) {
-                                    cells = "[" + Cell(3001) + "][" + Cell(3002) + "][" + Cell(3003) + "]";
-                                    enabled[0] = CellEnabled(3001);
-                                    enabled[1] = CellEnabled(3002);
-                                    enabled[2] = CellEnabled(3003);
+                                    cells = "[" + Cell(entry::kCellBaseId + 1) + "][" + Cell(entry::kCellBaseId + 2) +
+                                            "][" + Cell(entry::kCellBaseId + 3) + "]";
+                                    enabled[0] = CellEnabled(entry::kCellBaseId + 1);
+                                    enabled[1] = CellEnabled(entry::kCellBaseId + 2);
+                                    enabled[2] = CellEnabled(entry::kCellBaseId + 3);
                                     wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 2); })
@@ -165,20 +172,24 @@ TEST_F(LoadEntry, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
   ReadJob();
   std::string dialog;
   std::vector<std::string> cells;
-  bool ok = RunScript({WhenDialog(kTrapezoidal, [](HWND t) { wintest::PostClick(t, 121); }),
+  bool ok = RunScript({WhenDialog(kTrapezoidal, [](HWND t) { wintest::PostClick(t, kFirstButtonId); }),
                        WhenDialog(kValueCaption,
                                   [&](HWND d) {
-                                    dialog = wintest::GetText(d, 401) + "|" + wintest::GetText(d, 301) +
-                                             wintest::GetText(d, 241) + "|" + wintest::GetText(d, 302) +
-                                             wintest::GetText(d, 242) + "|" + wintest::GetText(d, 303) + "|" +
-                                             wintest::GetText(d, 304);
-                                    wintest::SetText(d, 243, "10");
-                                    wintest::SetText(d, 244, "20");
-                                    wintest::Click(d, 55);
+                                    dialog = wintest::GetText(d, kValueHeadingId) + "|" +
+                                             wintest::GetText(d, kValueLabelBaseId + 1) +
+                                             wintest::GetText(d, kValueFieldId) + "|" +
+                                             wintest::GetText(d, kValueLabelBaseId + 2) +
+                                             wintest::GetText(d, kValueFieldId + 1) + "|" +
+                                             wintest::GetText(d, kValueLabelBaseId + 3) + "|" +
+                                             wintest::GetText(d, kValueLabelBaseId + 4);
+                                    wintest::SetText(d, kValueFieldId + 2, "10");
+                                    wintest::SetText(d, kValueFieldId + 3, "20");
+                                    wintest::Click(d, kOkId);
                                   }),
                        WhenDialog(kTrapezoidal,
                                   [&](HWND t) {
-                                    for (int id = 3001; id <= 3008; ++id) cells.push_back(Cell(id));
+                                    for (int id = entry::kCellBaseId + 1; id <= entry::kCellBaseId + 8; ++id)
+                                      cells.push_back(Cell(id));
                                     wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 3); })
@@ -203,41 +214,45 @@ TEST_F(LoadEntry, GenerateActsOnTheFocusedColumn) {
   auto generate = [&](int cell) {
     return WhenDialog(kNodal, [cell](HWND t) {
       FocusCell(cell);
-      wintest::PostClick(t, 122);
+      wintest::PostClick(t, kGenerateButtonId);
     });
   };
   auto range = [&](const char* start, const char* end, const char* step, const char* value) {
     return WhenDialog(kValueCaption, [&labels, start, end, step, value](HWND d) {
-      labels.push_back(wintest::GetText(d, 401) + "|" + wintest::GetText(d, 304));
-      wintest::SetText(d, 241, start);
-      wintest::SetText(d, 242, end);
-      wintest::SetText(d, 243, step);
-      wintest::SetText(d, 244, value);
-      wintest::Click(d, 55);
+      labels.push_back(wintest::GetText(d, kValueHeadingId) + "|" + wintest::GetText(d, kValueLabelBaseId + 4));
+      wintest::SetText(d, kValueFieldId, start);
+      wintest::SetText(d, kValueFieldId + 1, end);
+      wintest::SetText(d, kValueFieldId + 2, step);
+      wintest::SetText(d, kValueFieldId + 3, value);
+      wintest::Click(d, kOkId);
     });
   };
-  bool ok = RunScript({generate(3004), range("2", "4", "2", "7.5"), generate(3003), range("3", "5", "1", "-2"),
+  bool ok = RunScript({generate(entry::kCellBaseId + 4), range("2", "4", "2", "7.5"), generate(entry::kCellBaseId + 3),
+                       range("3", "5", "1", "-2"),
                        WhenDialog(kNodal,
                                   [&](HWND t) {
                                     for (int r = 1; r <= 5; ++r) {
-                                      column1 += "[" + Cell(3000 + 2 * r - 1) + "]";
-                                      column2 += "[" + Cell(3000 + 2 * r) + "]";
+                                      column1 += "[" + Cell(entry::kCellBaseId + 2 * r - 1) + "]";
+                                      column2 += "[" + Cell(entry::kCellBaseId + 2 * r) + "]";
                                     }
-                                    wintest::PostClick(t, 121);
+                                    wintest::PostClick(t, kFirstButtonId);
                                   }),
                        WhenDialog(kValueCaption,
                                   [&](HWND d) {
-                                    labels.push_back(wintest::GetText(d, 401) + "|" + wintest::GetText(d, 301) +
-                                                     wintest::GetText(d, 241));
-                                    wintest::SetText(d, 241, "1");
-                                    wintest::SetText(d, 242, "2");
-                                    wintest::Click(d, 55);
+                                    labels.push_back(wintest::GetText(d, kValueHeadingId) + "|" +
+                                                     wintest::GetText(d, kValueLabelBaseId + 1) +
+                                                     wintest::GetText(d, kValueFieldId));
+                                    wintest::SetText(d, kValueFieldId, "1");
+                                    wintest::SetText(d, kValueFieldId + 1, "2");
+                                    wintest::Click(d, kOkId);
                                   }),
                        WhenDialog(kNodal,
                                   [&](HWND t) {
-                                    column1 += " " + Cell(3001) + Cell(3003) + Cell(3009);
-                                    column2 += " " + Cell(3002) + Cell(3004) + Cell(3010);
-                                    wintest::Click(t, 12121);
+                                    column1 += " " + Cell(entry::kCellBaseId + 1) + Cell(entry::kCellBaseId + 3) +
+                                               Cell(entry::kCellBaseId + 9);
+                                    column2 += " " + Cell(entry::kCellBaseId + 2) + Cell(entry::kCellBaseId + 4) +
+                                               Cell(entry::kCellBaseId + 10);
+                                    wintest::Click(t, kTableCancelId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 2); })
                 .finished;
@@ -257,19 +272,21 @@ TEST_F(LoadEntry, TemperatureGenerateNumbersItsFieldsFrom241) {
   std::string dialog, cells;
   bool ok = RunScript({WhenDialog(kTemperature,
                                   [](HWND t) {
-                                    FocusCell(3002);
-                                    wintest::PostClick(t, 122);
+                                    FocusCell(entry::kCellBaseId + 2);
+                                    wintest::PostClick(t, kGenerateButtonId);
                                   }),
                        WhenDialog(kValueCaption,
                                   [&](HWND d) {
-                                    dialog = wintest::GetText(d, 401) + "|" + wintest::GetText(d, 304) +
-                                             wintest::GetText(d, 244);
-                                    wintest::SetText(d, 244, "-15");
-                                    wintest::Click(d, 55);
+                                    dialog = wintest::GetText(d, kValueHeadingId) + "|" +
+                                             wintest::GetText(d, kValueLabelBaseId + 4) +
+                                             wintest::GetText(d, kValueFieldId + 3);
+                                    wintest::SetText(d, kValueFieldId + 3, "-15");
+                                    wintest::Click(d, kOkId);
                                   }),
                        WhenDialog(kTemperature,
                                   [&](HWND t) {
-                                    cells = Cell(3001) + " " + Cell(3002) + " " + Cell(3008);
+                                    cells = Cell(entry::kCellBaseId + 1) + " " + Cell(entry::kCellBaseId + 2) + " " +
+                                            Cell(entry::kCellBaseId + 8);
                                     wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 4); })
@@ -289,22 +306,24 @@ TEST_F(LoadEntry, UniformLoadIsStoredRounded) {
     double storedLoad, storedDensity;
   };
   const Case cases[] = {
-      {"0.00004", "1.23456", 55, 0, 1.235},
-      {"1.23456", "-0.00009", 55, 1.235, 0},
-      {"7", "8", 56, 3, 2500},  // Cancel changes nothing
+      {"0.00004", "1.23456", kOkId, 0, 1.235},
+      {"1.23456", "-0.00009", kOkId, 1.235, 0},
+      {"7", "8", kFormCancelId, 3, 2500},  // Cancel changes nothing
   };
   for (const Case& c : cases) {
     ReadJob();
-    LoadValues[1] = 3;
-    LoadValues[2] = 2500;
+    LoadValues[kUniformLoadSlot] = 3;
+    LoadValues[kMassDensitySlot] = 2500;
     std::string shown;
     bool ok = RunScript({WhenDialog(kValueCaption,
                                     [&](HWND d) {
-                                      shown = wintest::GetText(d, 401) + "|" + wintest::GetText(d, 301) +
-                                              wintest::GetText(d, 243) + "|" + wintest::GetText(d, 302) +
-                                              wintest::GetText(d, 244);
-                                      wintest::SetText(d, 243, c.load);
-                                      wintest::SetText(d, 244, c.density);
+                                      shown = wintest::GetText(d, kValueHeadingId) + "|" +
+                                              wintest::GetText(d, kValueLabelBaseId + 1) +
+                                              wintest::GetText(d, kUniformLoadFieldId) + "|" +
+                                              wintest::GetText(d, kValueLabelBaseId + 2) +
+                                              wintest::GetText(d, kUniformLoadFieldId + 1);
+                                      wintest::SetText(d, kUniformLoadFieldId, c.load);
+                                      wintest::SetText(d, kUniformLoadFieldId + 1, c.density);
                                       wintest::Click(d, c.button);
                                     })},
                         [&] { LoadEntryWindow(nullptr, 1); })
@@ -312,8 +331,8 @@ TEST_F(LoadEntry, UniformLoadIsStoredRounded) {
     ASSERT_TRUE(ok);
     EXPECT_EQ(shown, " UNIFORM LOAD AND MATERIAL'S MASS DENSITY| Uniform Load Intensity [kN/m] =3|"
                      " Material Mass Density [kg/m^3] =2500");
-    EXPECT_DOUBLE_EQ(LoadValues[1], c.storedLoad) << c.load;
-    EXPECT_DOUBLE_EQ(LoadValues[2], c.storedDensity) << c.density;
+    EXPECT_DOUBLE_EQ(LoadValues[kUniformLoadSlot], c.storedLoad) << c.load;
+    EXPECT_DOUBLE_EQ(LoadValues[kMassDensitySlot], c.storedDensity) << c.density;
   }
 }
 
@@ -324,46 +343,46 @@ TEST_F(LoadEntry, WholeCommandWritesALoadFileThatReadsBack) {
   auto enter = [&] { return WhenDialog(typeCaption, [](HWND d) { wintest::PostClick(d, kEnterLoadData); }); };
   int uniformChecked = 0;
   int written = 0;
-  bool ok = RunScript(
-                {enter(),
+  bool ok =
+      RunScript({enter(),
                  WhenDialog(kValueCaption,
                             [](HWND d) {
-                              wintest::SetText(d, 243, "1.23456");
-                              wintest::SetText(d, 244, "0.00004");
-                              wintest::Click(d, 55);
+                              wintest::SetText(d, kUniformLoadFieldId, "1.23456");
+                              wintest::SetText(d, kUniformLoadFieldId + 1, "0.00004");
+                              wintest::Click(d, kOkId);
                             }),
                  enter(),
                  WhenDialog(kNodal,
                             [](HWND t) {
-                              wintest::SetText(TablePage(), 3003, "15");
-                              wintest::SetText(TablePage(), 3006, "-2.5");
+                              wintest::SetText(TablePage(), entry::kCellBaseId + 3, "15");
+                              wintest::SetText(TablePage(), entry::kCellBaseId + 6, "-2.5");
                               wintest::Click(t, kContinueId);
                             }),
                  enter(),
                  WhenDialog(kTrapezoidal,
                             [](HWND t) {
-                              wintest::SetText(TablePage(), 3003, "4");
-                              wintest::SetText(TablePage(), 3004, "6");
+                              wintest::SetText(TablePage(), entry::kCellBaseId + 3, "4");
+                              wintest::SetText(TablePage(), entry::kCellBaseId + 4, "6");
                               wintest::Click(t, kContinueId);
                             }),
-                 enter(), WhenDialog(kTemperature, [](HWND t) { wintest::PostClick(t, 121); }),
+                 enter(), WhenDialog(kTemperature, [](HWND t) { wintest::PostClick(t, kFirstButtonId); }),
                  WhenDialog(kValueCaption,
                             [](HWND d) {
-                              wintest::SetText(d, 241, "20");
-                              wintest::SetText(d, 242, "-10");
-                              wintest::Click(d, 55);
+                              wintest::SetText(d, kValueFieldId, "20");
+                              wintest::SetText(d, kValueFieldId + 1, "-10");
+                              wintest::Click(d, kOkId);
                             }),
                  WhenDialog(kTemperature, [](HWND t) { wintest::Click(t, kContinueId); }),
                  WhenDialog(typeCaption,
                             [&](HWND d) {
                               uniformChecked = IsDlgButtonChecked(d, kFirstLoadKind);
-                              wintest::Click(d, 2);
+                              wintest::Click(d, kCancelId);
                             })},
                 [&] {
                   written = EditLoadData(
                       [] { ShowLoadTypeDialog(nullptr, "BEAM/STRIP", [](int kind) { LoadEntryWindow(nullptr, kind); }); });
                 })
-                .finished;
+          .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(uniformChecked, BST_CHECKED);
   ASSERT_EQ(written, 1);
@@ -375,8 +394,8 @@ TEST_F(LoadEntry, WholeCommandWritesALoadFileThatReadsBack) {
   ASSERT_EQ(LoadSupportFile(), 1);
   int nodal = 0, trapezoidal = 0, temperature = 0;
   ReadLoadData(lines, count, nodal, trapezoidal, temperature);
-  EXPECT_DOUBLE_EQ(LoadValues[1], 1.235);
-  EXPECT_DOUBLE_EQ(LoadValues[2], 0);
+  EXPECT_DOUBLE_EQ(LoadValues[kUniformLoadSlot], 1.235);
+  EXPECT_DOUBLE_EQ(LoadValues[kMassDensitySlot], 0);
   EXPECT_EQ(nodal, 2);
   EXPECT_EQ(trapezoidal, 1);
   EXPECT_EQ(temperature, 4);
@@ -423,9 +442,10 @@ TEST_F(LoadEntry, StructureViewStandsBesideEveryTableWindow) {
                                       if (picture) GetWindowRect(picture, &view);
                                       GetClientRect(t, &client);
                                       MapWindowPoints(t, nullptr, reinterpret_cast<POINT*>(&client), 2);
-                                      HWND table = TableContainer() ? TableContainer() : GetDlgItem(t, 77777777);
+                                      HWND table =
+                                          TableContainer() ? TableContainer() : GetDlgItem(t, entry::kNodeListId);
                                       GetWindowRect(table, &controls);
-                                      wintest::Click(t, TableContainer() ? 12121 : 1234);  // CANCEL
+                                      wintest::Click(t, TableContainer() ? kTableCancelId : kExitId);  // CANCEL
                                     })},
                         c.open)
                   .finished;

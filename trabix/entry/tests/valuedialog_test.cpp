@@ -7,7 +7,9 @@
 #include "core/globals.h"
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/entry/entry.h"
+#include "trabix/entry/ids.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
@@ -26,7 +28,7 @@ class ValueDialog : public ::testing::Test {
     entrytest::QuietMessages();
     LoadCaseName = "DEAD";
     ClearEntryTables();
-    GeometryValues[2] = 4;
+    GeometryValues[kElementCountSlot] = 4;
     FormTexts.Redim(6, 6);
     FormTexts(0, 0) = "NODAL";
     FormTexts(5, 0) = " Start Node No :";
@@ -39,7 +41,7 @@ class ValueDialog : public ::testing::Test {
     FormTexts(6, 1) = " Force P [kN]=";
     FormTexts(6, 2) = " Moment M [kN*m]=";
     FormTexts(6, 3) = " UNIFORM LOAD and SELF WEIGHT:";
-    SharedIntegers(4, 1) = 241;
+    SharedIntegers(4, 1) = kValueFieldId;
     SharedIntegers(4, 2) = 5;
     CellTexts.Redim(3, 5);
     for (int r = 1; r <= 5; ++r) {
@@ -48,16 +50,17 @@ class ValueDialog : public ::testing::Test {
       CellTexts(3, r) = " " + std::to_string(-r);
     }
     LoadValues.assign(3, 0.0);
-    LoadValues[1] = 12.5;
-    LoadValues[2] = 0.00001;
+    LoadValues[kUniformLoadSlot] = 12.5;
+    LoadValues[kMassDensitySlot] = 0.00001;
   }
   // Opens the dialog of the mode and records what it shows, then runs the steps.
   std::string Shown(int mode, std::vector<wintest::Step> more, int& end) {
     std::string shown;
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
-      shown = wintest::GetText(d, 401);
+      shown = wintest::GetText(d, kValueHeadingId);
       for (int k = 1; k <= 5; ++k)
-        if (GetDlgItem(d, 240 + k)) shown += "|" + wintest::GetText(d, 300 + k) + wintest::GetText(d, 240 + k);
+        if (GetDlgItem(d, kValueFieldId - 1 + k))
+          shown += "|" + wintest::GetText(d, kValueLabelBaseId + k) + wintest::GetText(d, kValueFieldId - 1 + k);
       shown += "|focus " + std::to_string(GetDlgCtrlID(GetFocus()));
     })};
     steps.insert(steps.end(), more.begin(), more.end());
@@ -70,7 +73,7 @@ class ValueDialog : public ::testing::Test {
 };
 
 wintest::Step Cancel() {
-  return WhenDialog(kCaption, [](HWND d) { wintest::Click(d, 56); });
+  return WhenDialog(kCaption, [](HWND d) { wintest::Click(d, kFormCancelId); });
 }
 
 TEST_F(ValueDialog, HeadingsLabelsAndFirstTexts) {
@@ -100,9 +103,9 @@ std::vector<wintest::Step> Try(std::vector<std::pair<int, std::string>> texts, c
   std::vector<wintest::Step> steps = {WhenDialog(kCaption, [texts, refused](HWND d) {
     for (const auto& t : texts) wintest::SetText(d, t.first, t.second);
     if (refused.empty())
-      wintest::Click(d, 55);
+      wintest::Click(d, kOkId);
     else
-      wintest::PostClick(d, 55);
+      wintest::PostClick(d, kOkId);
   })};
   if (!refused.empty()) {
     steps.push_back(entrytest::WarningInto(seen));
@@ -116,17 +119,20 @@ TEST_F(ValueDialog, Checks) {
   const std::string data = "INCORRECT DATA!\r\n\r\nENTER NEW DATA.";
   struct Case { int mode; std::vector<std::pair<int, std::string>> texts; std::string refused; int end; };
   const std::vector<Case> cases = {
-      {4, {{241, "1"}, {242, "1"}, {243, "1"}}, range, 0},   // step beyond end - start
-      {4, {{241, "1"}, {242, "5"}, {243, "4"}}, "", 1},
-      {4, {{241, ""}}, range, 0},                              // an empty start reads 0
-      {4, {{243, "0"}}, range, 0},                             // step 0 would never end
-      {5, {{242, "6"}}, range, 0},                             // end past the rows
-      {11, {{242, "6"}}, range, 0},
-      {12, {{241, "0"}}, range, 0},
-      {1, {{241, "3"}, {242, "3"}}, "", 1},                    // start = end
-      {1, {{241, ""}}, range, 0},
-      {0, {{241, "12x"}}, data, 0},                            // a letter other than E
-      {0, {{241, "1.2E1"}}, "", 1},
+      {4,
+       {{kValueFieldId, "1"}, {kValueFieldId + 1, "1"}, {kValueFieldId + 2, "1"}},
+       range,
+       0},  // step beyond end - start
+      {4, {{kValueFieldId, "1"}, {kValueFieldId + 1, "5"}, {kValueFieldId + 2, "4"}}, "", 1},
+      {4, {{kValueFieldId, ""}}, range, 0},       // an empty start reads 0
+      {4, {{kValueFieldId + 2, "0"}}, range, 0},  // step 0 would never end
+      {5, {{kValueFieldId + 1, "6"}}, range, 0},  // end past the rows
+      {11, {{kValueFieldId + 1, "6"}}, range, 0},
+      {12, {{kValueFieldId, "0"}}, range, 0},
+      {1, {{kValueFieldId, "3"}, {kValueFieldId + 1, "3"}}, "", 1},  // start = end
+      {1, {{kValueFieldId, ""}}, range, 0},
+      {0, {{kValueFieldId, "12x"}}, data, 0},  // a letter other than E
+      {0, {{kValueFieldId, "1.2E1"}}, "", 1},
   };
   for (const Case& c : cases) {
     std::string seen;
@@ -150,12 +156,12 @@ TEST_F(ValueDialog, WinklerFunctionCaptionAndExponent) {
   std::string seen;
   bool ok = RunScript({WhenDialog(" WINKLER SOIL DATA GENERATION:",
                                   [](HWND d) {
-                                    EXPECT_EQ(wintest::GetText(d, 242), "5");
-                                    wintest::SetText(d, 245, "-1");
-                                    wintest::PostClick(d, 55);
+                                    EXPECT_EQ(wintest::GetText(d, kValueFieldId + 1), "5");
+                                    wintest::SetText(d, kValueFieldId + 4, "-1");
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        entrytest::WarningInto(seen),
-                       WhenDialog(" WINKLER SOIL DATA GENERATION:", [](HWND d) { wintest::Click(d, 56); })},
+                       WhenDialog(" WINKLER SOIL DATA GENERATION:", [](HWND d) { wintest::Click(d, kFormCancelId); })},
                       [] { ShowModalDialog(LoadGenerationDialog(1), nullptr, LoadGenerationDialogProc); })
                 .finished;
   EXPECT_TRUE(ok);
@@ -164,7 +170,7 @@ TEST_F(ValueDialog, WinklerFunctionCaptionAndExponent) {
 
 // Typing replaces the text a field shows when it gets the focus, at the opening and through Enter.
 TEST_F(ValueDialog, TypingIntoAFieldShowingZeroGivesWhatWasTyped) {
-  LoadValues[1] = 0;
+  LoadValues[kUniformLoadSlot] = 0;
   auto type = [](char ch) {
     return wintest::Do([ch] { PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(ch), 1); });
   };
@@ -174,9 +180,9 @@ TEST_F(ValueDialog, TypingIntoAFieldShowingZeroGivesWhatWasTyped) {
         {type('7'), wintest::Do([] { wintest::PressKey(GetFocus(), VK_RETURN); }), type('5'),
          WhenDialog(kCaption,
                     [&](HWND d) {
-                      first = wintest::GetText(d, 241);
-                      second = wintest::GetText(d, 242);
-                      wintest::Click(d, 56);
+                      first = wintest::GetText(d, kValueFieldId);
+                      second = wintest::GetText(d, kValueFieldId + 1);
+                      wintest::Click(d, kFormCancelId);
                     })},
         end);
   EXPECT_EQ(first, "7");

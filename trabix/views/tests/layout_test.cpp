@@ -13,6 +13,7 @@
 #include "graph/actiondialog.h"
 #include "graph/graphwindow.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
 #include "win/messages.h"
 #include "win/testing/layout.h"
@@ -80,8 +81,8 @@ TEST_F(ResultsLayout, EveryGraphWindowAndTheActionDialogShowTheirTextsWhole) {
                        LoadCaseName = "P";
                        StructureFlags.assign(6, "N");
                        if (half) {
-                         StructureFlags[1] = StructureFlags[4] = "Y";  // a strip's half
-                         StructureFlags[5] = "S";
+                         StructureFlags[kStripSlot] = StructureFlags[kSymmetricHalfSlot] = "Y";  // a strip's half
+                         StructureFlags[kSymmetricLoadsSlot] = "S";
                        }
                        ShowLoadTypeDialog(nullptr, "BEAM/STRIP", [](int) {});
                      },

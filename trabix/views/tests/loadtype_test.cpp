@@ -62,7 +62,8 @@ TEST_F(LoadTypeTest, TheChoiceWalksThroughTheKindsAndBackToTheFirst) {
   EXPECT_FALSE(symmetryShown);
   EXPECT_EQ(nodal, "&Nodal Load");
   EXPECT_EQ(kinds_, (std::vector<int>{1, 2, 3, 4, 1}));
-  EXPECT_EQ(checked, (std::vector<int>{202, 203, 204, 201, 202}));
+  EXPECT_EQ(checked, (std::vector<int>{kFirstLoadKind + 1, kFirstLoadKind + 2, kFirstLoadKind + 3, kFirstLoadKind,
+                                       kFirstLoadKind + 1}));
 }
 
 TEST_F(LoadTypeTest, EnterOnAnOptionOpensItsEntryWindow) {
