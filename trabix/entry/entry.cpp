@@ -37,16 +37,28 @@ bool GeometrySaved = false;  // the geometry dialog's Ok wrote the file
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-void LoadGeometry() {
+// The job's geometry file into the cleared entry tables; false when it has no geometry.
+bool LoadGeometry() {
   ClearEntryTables();
   if (TextLines.size() < 5001) TextLines.resize(5001);
   int count = 0;
   LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
   int at = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
   if (at > 0) ReadElementTable(TextLines, count, at);
+  return at > 0;
 }
 
-int WholeField(int k) { return static_cast<int>(std::floor(ParseNumber(FieldTexts[k]))); }
+int WholeField(int k) { return WholeNumber(FieldTexts[k]); }
+
+// At the dialog's opening, the system's fixed font on every control of its template but the frame.
+void FixedFontsBut(DialogTemplate& d, int frameId) {
+  std::vector<int> ids;
+  for (const DialogControl& c : d.controls)
+    if (c.id != frameId) ids.push_back(c.id);
+  OnOpen(d, [ids](HWND dialog) {
+    for (int id : ids) SetFixedFont(dialog, id);
+  });
+}
 
 // A load table's button: the value dialog of its mode, then its texts into the table.
 void LoadTableCommand(HWND table, int id) {
@@ -171,6 +183,16 @@ GridProfile TrabixGridProfile() {
   return p;
 }
 
+int WholeNumber(const std::string& text) { return static_cast<int>(std::floor(ParseNumber(text))); }
+
+bool RangeRows(const std::vector<std::string>& fields, int rows, std::vector<int>& out) {
+  out.clear();
+  auto whole = [&fields](size_t k) { return k < fields.size() ? WholeNumber(fields[k]) : 0; };
+  if (!GenerationRangeValid(whole(1), whole(2), whole(3), rows)) return false;
+  for (int r = whole(1); r <= whole(2); r += whole(3)) out.push_back(r);
+  return true;
+}
+
 int ShowTable(HWND owner, int kind, int rows, int columns) {
   return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
 }
@@ -210,14 +232,8 @@ DialogTemplate GeometryDialog() {
               WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
   AddButton(d, kOkId, "&Ok", 150, 131, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", 200, 131, 40, 14);
+  FixedFontsBut(d, kRuleId);
   OnOpen(d, [strip, half](HWND dialog) {
-    SetFixedFont(dialog, kHeadingId);
-    for (int i = 1; i <= 5; ++i)
-      for (int base : {entry::kGeometryLabelBaseId, entry::kGeometryUnitBaseId, entry::kGeometryFieldBaseId})
-        SetFixedFont(dialog, base + i);
-    for (int id :
-         {kBeamOptionId, kStripOptionId, kHalfOptionId, kEntireOptionId, entry::kDetailsBoxId, kOkId, kCancelId})
-      SetFixedFont(dialog, id);
     CheckDlgButton(dialog, strip ? kStripOptionId : kBeamOptionId, BST_CHECKED);
     CheckDlgButton(dialog, half ? kHalfOptionId : kEntireOptionId, BST_CHECKED);
     CheckDlgButton(dialog, entry::kDetailsBoxId, BST_CHECKED);
@@ -354,9 +370,8 @@ DialogTemplate UnyieldingSupportsDialog() {
   AddButton(d, kContinueId, "&Ok", 40, y + 18, 55, 14);
   AddButton(d, kExitId, "&Cancel", 105, y + 18, 55, 14);
   d.height = y + 38;
+  FixedFontsBut(d, kNodeFrameId);
   OnOpen(d, [nodes, listHeight](HWND dialog) {
-    for (int id : {kUnyieldingHeadingId, kCheckHintId, entry::kNodeHeadId, kRemoveChecksId, kContinueId, kExitId})
-      SetFixedFont(dialog, id);
     entry::OpenNodeList(EntryProfile(), dialog, 40, 40, 120, listHeight,
                         WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, nodes,
                         NodeMarks(UnyieldingNodes, nodes));
@@ -488,14 +503,8 @@ void EditSupportData(HWND owner) {
 
 void SupportCommand(HWND owner) {
   if (JobSpec.empty()) return;
-  ClearEntryTables();
-  if (TextLines.size() < 5001) TextLines.resize(5001);
+  if (!LoadGeometry()) return;  // no geometry: nothing to support
   int count = 0;
-  LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
-  int at = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
-  if (at == 0) return;  // no geometry: nothing to support
-  ReadElementTable(TextLines, count, at);
-  count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
   ReadSupportData(TextLines, count);
   ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
@@ -524,11 +533,7 @@ const entry::Profile& EntryProfile() {
     p.generationHeading = [](const std::string&) { return TableOrGeometry(" GEOMETRY DATA GENERATION:"); };
     p.generationColours = false;
     p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
-      auto whole = [&f](int k) { return static_cast<int>(std::floor(ParseNumber(f[k]))); };
-      rows.clear();
-      if (!GenerationRangeValid(whole(1), whole(2), whole(3), TableRows)) return false;
-      for (int r = whole(1); r <= whole(2); r += whole(3)) rows.push_back(r);
-      return true;
+      return RangeRows(f, TableRows, rows);
     };
     p.rangeWarning = entry::RangeWarning();
     p.uniformHeading = [] { return TableOrGeometry(" UNIFORM GEOMETRY DATA GENERATION:"); };

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "entry/entry.h"
 #include "win/dataform.h"
@@ -30,6 +31,11 @@ int ShowTable(HWND owner, int kind, int rows, int columns);
 
 // The edited cells of a load table ("NODAL", "TRAPEZOIDAL", "TEMPERATURE") into its load table.
 void StoreLoadCells(const std::string& kind);
+
+// A field's whole number (its integer part) and the rows start, start + step, ... end that the
+// range fields 1..3 name in a table of `rows` rows; false (and none) when GENERATE refuses them.
+int WholeNumber(const std::string& text);
+bool RangeRows(const std::vector<std::string>& fields, int rows, std::vector<int>& out);
 
 // At a data dialog's opening, StartFields (win/dataform.h) starts its fields.
 using ::StartFields;

@@ -148,14 +148,13 @@ bool ValuesValid(HWND dialog) {
     WarnIncorrectData(dialog, first + k - 1, FieldTexts[k], NumberCharsSigned, code);
     if (k > integers && code != 0) return false;
   }
-  auto whole = [](const std::string& t) { return static_cast<int>(std::floor(ParseNumber(t))); };
   bool valid = true;
+  std::vector<int> rows;
   if (mode == 1)
-    valid = NodeRangeValid(whole(FieldTexts[1]), whole(FieldTexts[2]), ElementCount() + 1, winkler,
+    valid = NodeRangeValid(WholeNumber(FieldTexts[1]), WholeNumber(FieldTexts[2]), ElementCount() + 1, winkler,
                            ParseNumber(FieldTexts[3]), ParseNumber(FieldTexts[4]), ParseNumber(FieldTexts[5]));
   else if (integers == 3)
-    valid = GenerationRangeValid(whole(FieldTexts[1]), whole(FieldTexts[2]), whole(FieldTexts[3]),
-                                 SharedIntegers.Get(4, 2));
+    valid = RangeRows(FieldTexts, SharedIntegers.Get(4, 2), rows);
   if (!valid) WarnBox(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
   return valid;
 }

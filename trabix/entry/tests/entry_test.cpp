@@ -286,9 +286,7 @@ TEST_F(Entry, WinklerSetSameFillsBothModulusColumns) {
                             }),
                  WhenDialog(kCaption,
                             [&](HWND t) {
-                              HWND page = TablePage();
-                              for (int id = entry::kCellBaseId + 1; id <= entry::kCellBaseId + 16; ++id)
-                                cells.push_back(wintest::GetText(page, id));
+                              cells = entrytest::PageCells(16);
                               wintest::PostClick(t, kContinueId);
                             })},
                 [&] { SupportCommand(nullptr); })
@@ -341,9 +339,7 @@ TEST_F(Entry, WinklerGenerateFillsBothEndsOfEachElement) {
        {generate(entry::kCellBaseId + 2, "2", "4", "30000"), generate(entry::kCellBaseId + 3, "1", "3", "40")})
     steps.insert(steps.end(), part.begin(), part.end());
   steps.push_back(WhenDialog(kCaption, [&](HWND t) {
-    HWND page = TablePage();
-    for (int id = entry::kCellBaseId + 1; id <= entry::kCellBaseId + 16; ++id)
-      cells.push_back(wintest::GetText(page, id));
+    cells = entrytest::PageCells(16);
     wintest::PostClick(t, kContinueId);
   }));
   ASSERT_TRUE(RunScript(steps, [&] { SupportCommand(nullptr); }).finished);
@@ -384,9 +380,7 @@ TEST_F(Entry, ElasticSetSameFillsTheColumnOfTheConstantAskedFor) {
                        setSame(entry::kCellBaseId + 4), answer("300"),   // a kr cell has the focus
                        WhenDialog(kCaption,
                                   [&](HWND t) {
-                                    HWND page = TablePage();
-                                    for (int id = entry::kCellBaseId + 1; id <= entry::kCellBaseId + 10; ++id)
-                                      cells.push_back(wintest::GetText(page, id));
+                                    cells = entrytest::PageCells(10);
                                     wintest::PostClick(t, kContinueId);
                                   })},
                       [&] { SupportCommand(nullptr); })

@@ -13,6 +13,8 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "../../tests/testsupport.h"
+#include "entry/ids.h"
+#include "win/grid.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
 
@@ -57,6 +59,13 @@ inline void SaveBeam(const std::string& depth = "0.5") {
     CellTexts(4, e) = depth;
   }
   ASSERT_TRUE(SaveGeometryCells("JOB"));
+}
+
+// The texts of the first `count` cells of the table on screen, in the order of their ids.
+inline std::vector<std::string> PageCells(int count) {
+  std::vector<std::string> cells;
+  for (int k = 1; k <= count; ++k) cells.push_back(wintest::GetText(TablePage(), entry::kCellBaseId + k));
+  return cells;
 }
 
 using testing::FileLines;

@@ -104,13 +104,16 @@ std::vector<LayoutCase> EntryCases(bool strip) {
   return cases;
 }
 
+// The job and load case the sample's windows name, with quiet messages.
+void SampleSession() {
+  entrytest::QuietMessages();
+  JobSpec = "JOB";
+  LoadCaseName = "DEAD";
+}
+
 class EntryLayout : public ::testing::Test {
  protected:
-  void SetUp() override {
-    entrytest::QuietMessages();
-    JobSpec = "JOB";
-    LoadCaseName = "DEAD";
-  }
+  void SetUp() override { SampleSession(); }
   TestDirectory dir_;
   wintest::TraceCapture trace_;
 };
@@ -152,9 +155,7 @@ std::vector<LayoutCase> ButtonDialogs() {
 // The window of one case on the sample, in a folder of its own, until it is closed; 2 and the
 // case names when there is no such case.
 int ShowEntryWindow(const std::string& name, bool strip) {
-  entrytest::QuietMessages();
-  JobSpec = "JOB";
-  LoadCaseName = "DEAD";
+  SampleSession();
   TestDirectory dir;
   SaveSample(strip);
   std::vector<LayoutCase> cases = EntryCases(strip), buttons = ButtonDialogs();

@@ -188,8 +188,7 @@ TEST_F(LoadEntry, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
                                   }),
                        WhenDialog(kTrapezoidal,
                                   [&](HWND t) {
-                                    for (int id = entry::kCellBaseId + 1; id <= entry::kCellBaseId + 8; ++id)
-                                      cells.push_back(Cell(id));
+                                    cells = entrytest::PageCells(8);
                                     wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 3); })
