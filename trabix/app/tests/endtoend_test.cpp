@@ -90,7 +90,7 @@ class TrabixEndToEnd : public ::testing::Test {
   // The load-case choice with case A at the head of the list.
   static wintest::Step ChooseCaseA() {
     return WhenDialog(kCasesCaption, [](HWND d) {
-      EXPECT_EQ(wintest::GetText(d, 555), "A");
+      EXPECT_EQ(wintest::GetText(d, trabix::kCaseNameBoxId), "A");
       PostClick(d, kOkId);
     });
   }

@@ -438,7 +438,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kPlasticAnalysisCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);  // the case named last heads the list
+  SendDlgItemMessageA(c, trabix::kCaseNameBoxId, CB_SETCURSEL, 0, 0);  // the case named last heads the list
   Press(c, kOkId);
   HWND a = Next(entry, c);
   ASSERT_NE(a, nullptr);
@@ -451,7 +451,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kPlotCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);
+  SendDlgItemMessageA(c, trabix::kCaseNameBoxId, CB_SETCURSEL, 0, 0);
   Press(c, kOkId);
   const std::string actions = "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: B";
   HWND s = Next(actions, c);
@@ -501,7 +501,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kPresentationCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, 555, CB_SETCURSEL, 0, 0);
+  SendDlgItemMessageA(c, trabix::kCaseNameBoxId, CB_SETCURSEL, 0, 0);
   Press(c, kOkId);
   const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: B";
   HWND chooser = Next(chooserCaption, c);

@@ -79,14 +79,14 @@ wintest::Step Cancel() {
 TEST_F(ValueDialog, HeadingsLabelsAndFirstTexts) {
   struct Case { int mode; std::string shown; };
   const Case cases[] = {
-      {0, " UNIFORM LOAD and SELF WEIGHT:| Force P [kN]=12.5| Moment M [kN*m]=0|focus 241"},
-      {1, " Moment M [kN*m]=| SAME LOADS AT ALL NODES:1| Force P [kN]=6| UNIFORM LOAD and SELF WEIGHT:10|-5|focus 241"},
-      {2, " SAME LOADS AT ALL NODES:| Force P [kN]=10| Moment M [kN*m]=-1|focus 241"},
-      {4, " NODAL LOADS:| Start Node No :1| End Node No :5| Step :1| Force P [kN]=10|focus 241"},
-      {5, " NODAL LOADS:| Start Node No :1| End Node No :5| Step :1| Moment M [kN*m]=-1|focus 241"},
-      {10, " UNIFORM Temperature Changes [Celsius]:| Above Element, Ta=10| Below Element, Tb=-1|focus 241"},
-      {11, " Temperature Change [Celsius]| Start Element No :1| End Element No :5| Step :1| Above Element, Ta=10|focus 241"},
-      {12, " Temperature Change [Celsius]| Start Element No :1| End Element No :5| Step :1| Below Element, Tb=-1|focus 241"},
+      {0, " UNIFORM LOAD and SELF WEIGHT:| Force P [kN]=12.5| Moment M [kN*m]=0|focus " + std::to_string(kValueFieldId)},
+      {1, " Moment M [kN*m]=| SAME LOADS AT ALL NODES:1| Force P [kN]=6| UNIFORM LOAD and SELF WEIGHT:10|-5|focus " + std::to_string(kValueFieldId)},
+      {2, " SAME LOADS AT ALL NODES:| Force P [kN]=10| Moment M [kN*m]=-1|focus " + std::to_string(kValueFieldId)},
+      {4, " NODAL LOADS:| Start Node No :1| End Node No :5| Step :1| Force P [kN]=10|focus " + std::to_string(kValueFieldId)},
+      {5, " NODAL LOADS:| Start Node No :1| End Node No :5| Step :1| Moment M [kN*m]=-1|focus " + std::to_string(kValueFieldId)},
+      {10, " UNIFORM Temperature Changes [Celsius]:| Above Element, Ta=10| Below Element, Tb=-1|focus " + std::to_string(kValueFieldId)},
+      {11, " Temperature Change [Celsius]| Start Element No :1| End Element No :5| Step :1| Above Element, Ta=10|focus " + std::to_string(kValueFieldId)},
+      {12, " Temperature Change [Celsius]| Start Element No :1| End Element No :5| Step :1| Below Element, Tb=-1|focus " + std::to_string(kValueFieldId)},
   };
   for (const Case& c : cases) {
     int end = -1;

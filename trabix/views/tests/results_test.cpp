@@ -116,8 +116,9 @@ TEST_F(ResultsCommandTest, GraphsOfASolvedBeamInTheGraphWindow) {
                   {WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kPlotActionButton); }),
                    WhenDialog(graph,
                               [&](HWND g) {
-                                buttons = GetDlgItem(g, 54) && GetDlgItem(g, kOkId) && GetDlgItem(g, kFormCancelId) &&
-                                          GetDlgItem(g, 57) && GetDlgItem(g, kGraphTabs);
+                                buttons = GetDlgItem(g, kGraphFileButton) && GetDlgItem(g, kGraphClipboardButton) &&
+                                          GetDlgItem(g, kGraphCloseButton) && GetDlgItem(g, kGraphPrintButton) &&
+                                          GetDlgItem(g, kGraphTabs);
                                 momentMarkers = Count(trace_, "gfx DrawEllipseEx(1, ");
                                 PostClick(g, kGraphCloseButton);
                               }),
