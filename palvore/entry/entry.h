@@ -20,10 +20,8 @@ extern std::string DialogStatus;
 // The trimmed texts of the last generation dialog after Ok, 1...
 extern std::vector<std::string> FieldTexts;
 
-// The texts of the table on screen (entry/entry.h); a load table's labels[3] is the caption of
-// its first button.
-using TableTexts = entry::TableTexts;
-extern TableTexts Table;
+// The texts of the table on screen; a load table's labels[3] is the caption of its first button.
+extern entry::TableTexts Table;
 
 // Menu command 306: the geometry dialog over owner, then (its box ticked) the element table.
 // Needs JobSpec. Returns whether the geometry dialog was accepted (its file written).
@@ -32,23 +30,21 @@ bool GeometryCommand(HWND owner);
 // file rewritten (also after Cancel). Needs JobSpec; does nothing when the geometry is missing.
 void SupportDataCommand(HWND owner);
 
-// The parts, for the tests and the job check's corrections.
+// The parts, for the tests and the job check's corrections; the dialogs show with the entry
+// module's procedures (entry::GeometryDialogProc ends with 1 after an accepted Ok, the file
+// written, 0 on Cancel; entry::SupportTypeDialogProc; entry::HalfSpaceDialogProc).
 DialogTemplate GeometryDialog();
-// Ends with 1 after an accepted Ok (the file written), 0 on Cancel.
-using entry::GeometryDialogProc;
 // The element table of Geometry; Ok writes <job>.geo. Returns the table's end value.
 int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
-using entry::SupportTypeDialogProc;
 void EditSupportData(HWND owner);
 // The unyielding node list, shown with entry::NodeListDialogProc.
 DialogTemplate UnyieldingSupportsDialog();
 // The "ELASTIC" or "WINKLER" table over owner; Ok stores the cells into Supports.
 int SupportTableDialog(HWND owner, const std::string& kind);
-// The half-space dialog; show it with entry::HalfSpaceDialogProc. UNIFORM and GENERATE of the
-// open table are entry::UniformDialog and entry::GenerationDialog on EntryProfile().
+// The half-space dialog. UNIFORM and GENERATE of the open table are entry::UniformDialog and
+// entry::GenerationDialog on EntryProfile().
 DialogTemplate HalfSpaceDialog();
-using entry::HalfSpaceDialogProc;
 // The function f = A + B z^n between nodes of the Winkler table (yield false the moduli, true
 // the yield stresses).
 DialogTemplate FunctionDialog(bool yield);
@@ -62,8 +58,8 @@ int ShowTable(HWND owner, int kind, int rows, int columns);
 
 // Menu command 308 after the load-case dialog: EditLoadData around the load type dialog.
 void LoadDataCommand(HWND owner);
-// "SELECTION OF LOAD TYPE": "Trapezoidal &Load" (201) and "&Nodal Load" (202), "&ENTER / EDIT
-// Load Data" (55) opens the checked kind's table, "&CLOSE" (2) ends it with 1.
+// "SELECTION OF LOAD TYPE": "Trapezoidal &Load" and "&Nodal Load", "&ENTER / EDIT Load Data"
+// opens the checked kind's table, "&CLOSE" ends it with 1 (ids in palvore/entry/ids.h).
 DialogTemplate LoadTypeDialog();
 INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The table of load type 1 (trapezoidal) or 2 (nodal) over owner; its Ok stores the cells.
@@ -73,7 +69,8 @@ int LoadDataDialogs(HWND owner, int type);
 // texts in FieldTexts), 0 on "&Cancel" (DialogStatus "ZZZ").
 DialogTemplate LoadGenerationDialog(int kind);
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The load table's buttons: 121 its function, 122 GENERATE on the focused column.
+// The load table's buttons: kLoadFunctionId its function, kLoadGenerateId GENERATE on the focused
+// column.
 void LoadTableCommand(HWND table, int id, int column);
 bool IsLoadTable(const std::string& kind);
 

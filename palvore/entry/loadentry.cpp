@@ -11,6 +11,7 @@
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/loadedit.h"
 #include "palvore/entry/entry.h"
+#include "palvore/entry/ids.h"
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
@@ -22,7 +23,6 @@ namespace palvore {
 
 namespace {
 
-constexpr int kEnterButton = 55;
 const char* const kLoadTypeTitle = "SELECTION OF LOAD TYPE";
 const char* const kTrapezoidalOption = "Trapezoidal &Load";
 const char* const kNodalOption = "&Nodal Load";
@@ -37,7 +37,7 @@ std::string ForceUnit() { return IsSheetPile() ? " [kN/m]" : " [kN]"; }
 std::string MomentUnit() { return IsSheetPile() ? " [kN*m/m]" : " [kN*m]"; }
 
 void FillLoadTexts(int type) {
-  Table = TableTexts();
+  Table = entry::TableTexts();
   if (type == 1) {
     const std::string unit = TrapezoidalUnit();
     Table.kind = "TRAPEZOIDAL";
@@ -79,7 +79,7 @@ bool GenerationFieldsValid(HWND dialog, int kind) {
   std::vector<double> values(static_cast<size_t>(fields) + 1, 0.0);
   for (int k = 1; k <= fields; ++k) {
     int code = k <= nodeFields ? 7 : 0;
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[static_cast<size_t>(k)], NumberCharsSigned, code);
+    WarnIncorrectData(dialog, entry::kFirstRangeFieldId + k - 1, FieldTexts[static_cast<size_t>(k)], NumberCharsSigned, code);
     if (code != 0) return false;
     values[static_cast<size_t>(k)] = ParseNumber(FieldTexts[static_cast<size_t>(k)]);
   }
@@ -93,7 +93,7 @@ bool GenerationFieldsValid(HWND dialog, int kind) {
 int GenerationKind = 0;  // of the generation dialog on screen
 
 const std::vector<ColourRule> kLoadTypeColours = {
-    {WM_CTLCOLORSTATIC, 201, 209, RGB(255, 255, 0), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, kTrapezoidalOptionId, kNodalOptionId, RGB(255, 255, 0), RGB(0, 128, 128)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
 };
 
@@ -107,21 +107,21 @@ DialogTemplate LoadTypeDialog() {
   DialogTemplate d = NewDialog(LoadTypeCaption(kStructureTitle, LoadCaseName), 0, 0, W, H, DataDialogStyle,
                                WS_EX_CLIENTEDGE);
   const int titleWidth = c * (static_cast<int>(std::string(kLoadTypeTitle).size()) + 2);
-  AddLabel(d, 120, kLoadTypeTitle, (W - titleWidth) / 2, 12, titleWidth, 10, SS_CENTER);
-  AddLine(d, 99, (W - titleWidth) / 2, 22, titleWidth, 2, SS_BLACKRECT);
+  AddLabel(d, kHeadingId, kLoadTypeTitle, (W - titleWidth) / 2, 12, titleWidth, 10, SS_CENTER);
+  AddLine(d, kRuleId, (W - titleWidth) / 2, 22, titleWidth, 2, SS_BLACKRECT);
   const int optionWidth = c * (static_cast<int>(std::string(kTrapezoidalOption).size()) + 1);
   // The options stand one above the other under the rule, the buttons below them.
-  AddOption(d, 201, kTrapezoidalOption, (W - optionWidth) / 2, 26, optionWidth, 12,
+  AddOption(d, kTrapezoidalOptionId, kTrapezoidalOption, (W - optionWidth) / 2, 26, optionWidth, 12,
             WS_TABSTOP | WS_BORDER | BS_LEFT | BS_AUTORADIOBUTTON | WS_GROUP, 0x1200);
-  AddOption(d, 202, kNodalOption, (W - optionWidth) / 2, 38, optionWidth, 12,
+  AddOption(d, kNodalOptionId, kNodalOption, (W - optionWidth) / 2, 38, optionWidth, 12,
             WS_TABSTOP | WS_BORDER | BS_LEFT | BS_AUTORADIOBUTTON, 0x1200);
   const int enterWidth = c * static_cast<int>(std::string(kEnterText).size());
-  AddButton(d, kEnterButton, kEnterText, (W - enterWidth) / 2, 55, enterWidth, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  AddButton(d, kEnterLoadDataId, kEnterText, (W - enterWidth) / 2, 55, enterWidth, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
   AddButton(d, kCancelId, "&CLOSE", (W - 50) / 2, 78, 50, 14);
   OnOpen(d, [](HWND dialog) {
-    CheckDlgButton(dialog, 201, BST_CHECKED);
-    SetFocus(GetDlgItem(dialog, kEnterButton));
-    PointerOnControl(dialog, kEnterButton);
+    CheckDlgButton(dialog, kTrapezoidalOptionId, BST_CHECKED);
+    SetFocus(GetDlgItem(dialog, kEnterLoadDataId));
+    PointerOnControl(dialog, kEnterLoadDataId);
   });
   return d;
 }
@@ -132,12 +132,12 @@ INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     p.options = 2;
     p.colours = &kLoadTypeColours;
     p.enter = [](HWND d, int option) { LoadDataDialogs(d, option); };
-    p.enterButton = kEnterButton;
+    p.enterButton = kEnterLoadDataId;
     p.backToFirst = true;
     return p;
   }();
-  if (msg == WM_INITDIALOG) SubclassControl(dialog, kEnterButton, EditSubclassProc2);
-  if (msg == WM_DESTROY) RestoreControl(dialog, kEnterButton);
+  if (msg == WM_INITDIALOG) SubclassControl(dialog, kEnterLoadDataId, EditSubclassProc2);
+  if (msg == WM_DESTROY) RestoreControl(dialog, kEnterLoadDataId);
   return LoadTypeMessage(dialog, msg, wParam, lParam, profile);
 }
 
@@ -153,33 +153,34 @@ DialogTemplate LoadGenerationDialog(int kind) {
   GenerationKind = kind;
   const std::string caption = " LOAD DATA GENERATION - Load Case: " + LoadCaseName;
   const int n = ElementCount(), rows = TableRows;
+  const int heading = kLoadGenerationHeadingId, label = kLoadGenerationLabelBaseId + 1, field = entry::kFirstRangeFieldId;
   if (kind == 1)
-    return SmallForm(caption, 401, FunctionLabels[2],
-                     {{301, 241, FunctionLabels[0], "1", true},
-                      {302, 242, FunctionLabels[1], std::to_string(n + 1), true},
-                      {303, 243, FunctionLabels[3], "0", false},
-                      {304, 244, FunctionLabels[4], "0", false}});
+    return SmallForm(caption, heading, FunctionLabels[2],
+                     {{label, field, FunctionLabels[0], "1", true},
+                      {label + 1, field + 1, FunctionLabels[1], std::to_string(n + 1), true},
+                      {label + 2, field + 2, FunctionLabels[3], "0", false},
+                      {label + 3, field + 3, FunctionLabels[4], "0", false}});
   if (kind == 2)
-    return SmallForm(caption, 401, FunctionLabels[0],
-                     {{301, 241, FunctionLabels[1], "0", false}, {302, 242, FunctionLabels[2], "0", false}});
+    return SmallForm(caption, heading, FunctionLabels[0],
+                     {{label, field, FunctionLabels[1], "0", false}, {label + 1, field + 1, FunctionLabels[2], "0", false}});
   const int column = kind == 5 ? 2 : 1;
-  return SmallForm(caption, 401, RangeLabels[3],
-                   {{301, 241, RangeLabels[0], "1", true},
-                    {302, 242, RangeLabels[1], std::to_string(rows), true},
-                    {303, 243, RangeLabels[2], "1", true},
-                    {304, 244, RangeLabels[3 + column], Trim(CellTexts.Get(column + 1, 1)), false}});
+  return SmallForm(caption, heading, RangeLabels[3],
+                   {{label, field, RangeLabels[0], "1", true},
+                    {label + 1, field + 1, RangeLabels[1], std::to_string(rows), true},
+                    {label + 2, field + 2, RangeLabels[2], "1", true},
+                    {label + 3, entry::kLastRangeFieldId, RangeLabels[3 + column], Trim(CellTexts.Get(column + 1, 1)), false}});
 }
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  static const std::vector<ColourRule> colours = WithFieldColours(241, 244, {});
+  static const std::vector<ColourRule> colours = WithFieldColours(entry::kFirstRangeFieldId, entry::kLastRangeFieldId, {});
   const int kind = GenerationKind;
-  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 244, DialogStatus,
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, entry::kFirstRangeFieldId, entry::kLastRangeFieldId, DialogStatus,
                                  [kind](HWND d) { return GenerationFieldsValid(d, kind); });
 }
 
 void LoadTableCommand(HWND table, int id, int column) {
   const bool trapezoidal = Table.kind == "TRAPEZOIDAL";
-  if (id == 121) {
+  if (id == kLoadFunctionId) {
     const int kind = trapezoidal ? 1 : 2;
     if (ShowModalDialog(LoadGenerationDialog(kind), table, LoadDataDialogProc) != 1) return;
     if (trapezoidal) {
@@ -190,7 +191,7 @@ void LoadTableCommand(HWND table, int id, int column) {
         CellTexts(3, r) = TableCellText(ParseNumber(FieldTexts[2]));
       }
     }
-  } else if (id == 122) {
+  } else if (id == kLoadGenerateId) {
     column = column == 2 ? 2 : 1;
     if (ShowModalDialog(LoadGenerationDialog(column == 2 ? 5 : 4), table, LoadDataDialogProc) != 1) return;
     ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),

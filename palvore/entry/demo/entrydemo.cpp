@@ -83,10 +83,10 @@ int main(int argc, char** argv) {
     LoadDataDialogs(nullptr, what == "nodal" ? 2 : 1);
   } else if (what == "geometry") GeometryCommand(nullptr);
   else if (what == "details") GeometryDetailsDialog(nullptr);
-  else if (what == "supports") ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc);
+  else if (what == "supports") ShowModalDialog(SupportTypeDialog(), nullptr, entry::SupportTypeDialogProc);
   else if (what == "unyielding") EditSupportData(nullptr);
   else if (what == "elastic") SupportTableDialog(nullptr, "ELASTIC");
   else if (what == "winkler") SupportTableDialog(nullptr, "WINKLER");
-  else if (what == "halfspace") ShowModalDialog(HalfSpaceDialog(), nullptr, HalfSpaceDialogProc);
+  else if (what == "halfspace") ShowModalDialog(HalfSpaceDialog(), nullptr, entry::HalfSpaceDialogProc);
   return 0;
 }

@@ -164,7 +164,7 @@ TEST_F(PalvoreEntry, GeometryShowsTheJobAndCancelKeepsItsFile) {
                                     Fill(d, "1", "1", "0", "1", "0.1");
                                     wintest::Click(d, 2);
                                   })},
-                      [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); })
+                      [&] { end = ShowModalDialog(GeometryDialog(), nullptr, entry::GeometryDialogProc); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(end, 0);
@@ -458,7 +458,7 @@ TEST_F(PalvoreEntry, HalfSpaceWarningPutsTheFocusOnTheWrongField) {
                                     focus = GetDlgCtrlID(GetFocus());
                                     wintest::Click(h, 2);
                                   })},
-                      [&] { ShowModalDialog(HalfSpaceDialog(), nullptr, HalfSpaceDialogProc); })
+                      [&] { ShowModalDialog(HalfSpaceDialog(), nullptr, entry::HalfSpaceDialogProc); })
                 .finished;
   ASSERT_TRUE(ok);
   ASSERT_EQ(warnings.size(), 1u);
