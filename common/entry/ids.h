@@ -35,4 +35,8 @@ constexpr int kRangeHeadingId = 303;
 constexpr int kFirstRangeFieldId = 241, kLastRangeFieldId = 244;
 constexpr int kFirstRangeLabelId = 304;
 
+// The page of a table window (win/grid.h): the cell of page row r and value column c of C at
+// kCellBaseId + (r - 1) x C + c, the label of page row r at kRowLabelBaseId + r.
+constexpr int kCellBaseId = 3000, kRowLabelBaseId = 5000;
+
 }  // namespace entry
