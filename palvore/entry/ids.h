@@ -9,8 +9,9 @@
 
 namespace palvore {
 
-// Job dialog: the job field over the list, "&DELETE/RECYCLE Current Selection", the examples frame.
-constexpr int kJobNameBoxId = 555, kJobDeleteId = 209, kJobExamplesFrameId = 210;
+// Job and load-case lists (the load-case list numbers them so on the in-process solvers' profile):
+// the name field over the list, "&DELETE/RECYCLE Current Selection", the examples frame.
+constexpr int kListNameBoxId = 555, kListDeleteId = 209, kListExamplesFrameId = 210;
 
 // Geometry dialog: the kind options " &PILE " and " &SHEET-PILE  " (the rows and the details box
 // are the entry module's).
