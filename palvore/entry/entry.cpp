@@ -242,13 +242,9 @@ bool GeometryCommand(HWND owner) {
 
 namespace {
 
+// The nodes i and m whole, the constants A and B, the exponent n.
 bool FunctionValid(HWND dialog) {
-  FieldTexts.assign(6, std::string());
-  for (int k = 1; k <= 5; ++k) {
-    int code = k <= 2 ? 7 : k <= 4 ? 3 : 7;
-    WarnIncorrectData(dialog, entry::kFirstRangeFieldId + k - 1, FieldTexts[k], NumberCharsSigned, code);
-    if (code != 0) return false;
-  }
+  if (!GenerationFieldsValid(dialog, {7, 7, 3, 3, 7})) return false;
   const int n = ElementCount();
   const double i = ParseNumber(FieldTexts[1]), m = ParseNumber(FieldTexts[2]);
   const bool whole = i == std::floor(i) && m == std::floor(m);
@@ -261,16 +257,36 @@ bool FunctionValid(HWND dialog) {
 
 }  // namespace
 
+std::vector<FormRow> GenerationFormRows(int firstLabel, const std::vector<GenerationRow>& rows) {
+  std::vector<FormRow> form;
+  for (const GenerationRow& r : rows) {
+    const int k = static_cast<int>(form.size());
+    form.push_back({firstLabel + k, entry::kFirstRangeFieldId + k, r.label, r.text, r.digits});
+  }
+  return form;
+}
+
+bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes) {
+  FieldTexts.assign(codes.size() + 1, std::string());
+  for (size_t k = 1; k <= codes.size(); ++k) {
+    int code = codes[k - 1];
+    WarnIncorrectData(dialog, entry::kFirstRangeFieldId + static_cast<int>(k) - 1, FieldTexts[k], NumberCharsSigned,
+                      code);
+    if (code != 0) return false;
+  }
+  return true;
+}
+
 DialogTemplate FunctionDialog(bool yield) {
   const int above = ElementsAboveSoil(), n = ElementCount();
-  const int label = entry::kFirstRangeLabelId, field = entry::kFirstRangeFieldId;
   return SmallForm(EntryCaption(), entry::kRangeHeadingId,
                    yield ? " Yield Stress Function [kPa]: f=A+Bz^n " : " Subgrade MODULUS Function [kPa/m]: k=A+Bz^n ",
-                   {{label, field, " Start Node No (i):", std::to_string(above + 1), true},
-                    {label + 1, field + 1, " End Node No (m):", std::to_string(n + 1), true},
-                    {label + 2, field + 2, yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=", "0", false},
-                    {label + 3, field + 3, " Constant B [consistent units]=", "0", false},
-                    {label + 4, field + 4, " Exponent n [-]=", "0", false}});
+                   GenerationFormRows(entry::kFirstRangeLabelId,
+                                  {{" Start Node No (i):", std::to_string(above + 1), true},
+                                   {" End Node No (m):", std::to_string(n + 1), true},
+                                   {yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=", "0", false},
+                                   {" Constant B [consistent units]=", "0", false},
+                                   {" Exponent n [-]=", "0", false}}));
 }
 
 INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {

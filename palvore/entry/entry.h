@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "entry/entry.h"
+#include "win/dataform.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
 
@@ -45,6 +46,17 @@ int SupportTableDialog(HWND owner, const std::string& kind);
 // The half-space dialog. UNIFORM and GENERATE of the open table are entry::UniformDialog and
 // entry::GenerationDialog on EntryProfile().
 DialogTemplate HalfSpaceDialog();
+// The rows of a generation dialog: their labels numbered on from firstLabel, their fields from
+// entry::kFirstRangeFieldId; each row's label, starting text and whether it takes digits only.
+struct GenerationRow {
+  std::string label, text;
+  bool digits;
+};
+std::vector<FormRow> GenerationFormRows(int firstLabel, const std::vector<GenerationRow>& rows);
+// The fields of a generation dialog from entry::kFirstRangeFieldId on, each checked with its code
+// of WarnIncorrectData (7 a whole number, 3 a number of 0 or more, 0 any number): their trimmed
+// texts into FieldTexts[1..]; false at the first wrong one, which has been warned about.
+bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes);
 // The function f = A + B z^n between nodes of the Winkler table (yield false the moduli, true
 // the yield stresses).
 DialogTemplate FunctionDialog(bool yield);

@@ -70,19 +70,16 @@ void FillLoadTexts(int type) {
   }
 }
 
-// The field checks of a generation dialog: node or row fields first (positive whole numbers),
-// then the value fields (any number); then the range.
-bool GenerationFieldsValid(HWND dialog, int kind) {
-  const int fields = kind == 1 ? 4 : kind == 2 ? 2 : 4;
-  const int nodeFields = kind == 1 ? 2 : kind == 2 ? 0 : 3;
-  FieldTexts.assign(static_cast<size_t>(fields) + 1, std::string());
-  std::vector<double> values(static_cast<size_t>(fields) + 1, 0.0);
-  for (int k = 1; k <= fields; ++k) {
-    int code = k <= nodeFields ? 7 : 0;
-    WarnIncorrectData(dialog, entry::kFirstRangeFieldId + k - 1, FieldTexts[static_cast<size_t>(k)], NumberCharsSigned, code);
-    if (code != 0) return false;
-    values[static_cast<size_t>(k)] = ParseNumber(FieldTexts[static_cast<size_t>(k)]);
-  }
+// The field checks of a load generation dialog: node or row fields first (positive whole
+// numbers), then the value fields (any number); then the range.
+bool LoadGenerationValid(HWND dialog, int kind) {
+  const size_t fields = kind == 2 ? 2 : 4;
+  const size_t nodeFields = kind == 1 ? 2 : kind == 2 ? 0 : 3;
+  std::vector<int> codes(fields, 0);
+  std::fill(codes.begin(), codes.begin() + static_cast<std::ptrdiff_t>(nodeFields), 7);
+  if (!GenerationFieldsValid(dialog, codes)) return false;
+  std::vector<double> values(fields + 1, 0.0);
+  for (size_t k = 1; k <= fields; ++k) values[k] = ParseNumber(FieldTexts[k]);
   if (!LoadRangeValid(kind, values)) {
     WarnBox(dialog, LoadRangeWarning());
     return false;
@@ -153,29 +150,29 @@ DialogTemplate LoadGenerationDialog(int kind) {
   GenerationKind = kind;
   const std::string caption = " LOAD DATA GENERATION - Load Case: " + LoadCaseName;
   const int n = ElementCount(), rows = TableRows;
-  const int heading = kLoadGenerationHeadingId, label = kLoadGenerationLabelBaseId + 1, field = entry::kFirstRangeFieldId;
+  const int heading = kLoadGenerationHeadingId, label = kLoadGenerationLabelBaseId + 1;
   if (kind == 1)
     return SmallForm(caption, heading, FunctionLabels[2],
-                     {{label, field, FunctionLabels[0], "1", true},
-                      {label + 1, field + 1, FunctionLabels[1], std::to_string(n + 1), true},
-                      {label + 2, field + 2, FunctionLabels[3], "0", false},
-                      {label + 3, field + 3, FunctionLabels[4], "0", false}});
+                     GenerationFormRows(label, {{FunctionLabels[0], "1", true},
+                                            {FunctionLabels[1], std::to_string(n + 1), true},
+                                            {FunctionLabels[3], "0", false},
+                                            {FunctionLabels[4], "0", false}}));
   if (kind == 2)
     return SmallForm(caption, heading, FunctionLabels[0],
-                     {{label, field, FunctionLabels[1], "0", false}, {label + 1, field + 1, FunctionLabels[2], "0", false}});
+                     GenerationFormRows(label, {{FunctionLabels[1], "0", false}, {FunctionLabels[2], "0", false}}));
   const int column = kind == 5 ? 2 : 1;
   return SmallForm(caption, heading, RangeLabels[3],
-                   {{label, field, RangeLabels[0], "1", true},
-                    {label + 1, field + 1, RangeLabels[1], std::to_string(rows), true},
-                    {label + 2, field + 2, RangeLabels[2], "1", true},
-                    {label + 3, entry::kLastRangeFieldId, RangeLabels[3 + column], Trim(CellTexts.Get(column + 1, 1)), false}});
+                   GenerationFormRows(label, {{RangeLabels[0], "1", true},
+                                          {RangeLabels[1], std::to_string(rows), true},
+                                          {RangeLabels[2], "1", true},
+                                          {RangeLabels[3 + column], Trim(CellTexts.Get(column + 1, 1)), false}}));
 }
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   static const std::vector<ColourRule> colours = WithFieldColours(entry::kFirstRangeFieldId, entry::kLastRangeFieldId, {});
   const int kind = GenerationKind;
   return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, entry::kFirstRangeFieldId, entry::kLastRangeFieldId, DialogStatus,
-                                 [kind](HWND d) { return GenerationFieldsValid(d, kind); });
+                                 [kind](HWND d) { return LoadGenerationValid(d, kind); });
 }
 
 void LoadTableCommand(HWND table, int id, int column) {

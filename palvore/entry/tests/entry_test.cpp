@@ -15,6 +15,7 @@
 #include "palvore/core/jobfiles.h"
 #include "palvore/entry/entry.h"
 #include "palvore/entry/ids.h"
+#include "palvore/entry/tests/samplejob.h"
 #include "palvore/core/slots.h"
 #include "gfx/gfx.h"
 #include "win/grid.h"
@@ -64,9 +65,7 @@ wintest::Step WarningInto(std::vector<std::string>& texts) {
 class PalvoreEntry : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
+    sample::QuietMessages();
     // The job of the program's own form of name, in a folder of the Wine drive C: emptied first.
     CreateDirectoryA("C:\\PALTEST", nullptr);
     JobSpec = "C:\\PALTEST\\PILE1";

@@ -1,7 +1,7 @@
 #pragma once
-// The sample job of the entry's layout sweep and of palvore_entry_demo: "DEMO" in the current
-// folder, a pile (or sheet pile) of 12 m in 24 elements, 2 of them above the soil, on supports of
-// every kind, load case "A".
+// What Palvore's entry tests and palvore_entry_demo share: quiet messages, and the sample job of
+// the layout sweep and the demo ("DEMO" in the current folder, a pile or sheet pile of 12 m in 24
+// elements, 2 of them above the soil, on supports of every kind, load case "A").
 #include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "palvore/core/dataentry.h"
@@ -14,11 +14,17 @@
 namespace palvore {
 namespace sample {
 
-// The messages as a dialog's own, no pauses; the job and its load case named.
-inline void Start() {
+// Message boxes owned by the dialog that shows them, no pauses after them, the program's own
+// number check.
+inline void QuietMessages() {
   ProgramMessages.ownerIsDialog = true;
   ProgramMessages.pauseMs = 0;
   ProgramMessages.numberCheck = IsNumberText;
+}
+
+// The messages quiet, the job and its load case named.
+inline void Start() {
+  QuietMessages();
   JobSpec = "DEMO";
   LoadCaseName = "A";
 }
@@ -26,10 +32,10 @@ inline void Start() {
 // Writes the job's geometry and sets its supports.
 inline void Save(bool sheet) {
   Geometry = PileGeometry();
-  SaveGeometryDialogData("DEMO", {"", "12", "24", "2.1E8", "0.3", "0.2"}, sheet);
+  // Length, elements, elements above the soil, modulus of elasticity, Poisson's ratio.
+  SaveGeometryDialogData("DEMO", {"", "12", "24", "2", "2.1E8", "0.3"}, sheet);
   FillGeometryCells();
   for (int e = 1; e <= 24; ++e) CellTexts(3, e) = CellTexts(4, e) = "0.5";
-  Geometry.above = 2;
   SaveGeometryCells("DEMO");
   Supports = PileSupports();
   Supports.flags.assign(kSupportFlagSlots, std::string());
