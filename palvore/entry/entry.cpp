@@ -127,7 +127,7 @@ void TableHeadings(DialogTemplate& d) {
     d.height += 32;
   } else if (IsLoadTable(Table.kind)) {
     // The first button's text is longer than two cells: it starts under the row labels.
-    AddButton(d, kLoadFunctionId, Table.labels[3], TableLeft + 2, y, x0 - TableLeft + 2 * CellWidth - 4, 13);
+    AddButton(d, kLoadFunctionId, Table.firstButton, TableLeft + 2, y, x0 - TableLeft + 2 * CellWidth - 4, 13);
     AddButton(d, kLoadGenerateId, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
     d.height += 32;
   } else {
@@ -246,9 +246,9 @@ namespace {
 bool FunctionValid(HWND dialog) {
   if (!GenerationFieldsValid(dialog, {7, 7, 3, 3, 7})) return false;
   const int n = ElementCount();
-  const double i = ParseNumber(FieldTexts[1]), m = ParseNumber(FieldTexts[2]);
+  const double i = ParseNumber(FieldTexts[kStartNodeField]), m = ParseNumber(FieldTexts[kEndNodeField]);
   const bool whole = i == std::floor(i) && m == std::floor(m);
-  if (!whole || !(i > 0 && i <= n && m > i && m <= n + 1) || ParseNumber(FieldTexts[5]) < 0) {
+  if (!whole || !(i > 0 && i <= n && m > i && m <= n + 1) || ParseNumber(FieldTexts[kExponentField]) < 0) {
     WarnBox(dialog, RangeWarning());
     return false;
   }
@@ -465,7 +465,7 @@ const entry::Profile& EntryProfile() {
     };
     // The Winkler rows start below the elements above the soil.
     p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
-      return GenerationRows(f[1], f[2], f[3], RowLabelOffset, TableRows, rows);
+      return GenerationRows(f[kRangeStartField], f[kRangeEndField], f[kRangeStepField], RowLabelOffset, TableRows, rows);
     };
     p.rangeWarning = RangeWarning();
     p.uniformColours = entry::kUniformOnDarkRed;

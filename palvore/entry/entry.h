@@ -21,7 +21,7 @@ extern std::string DialogStatus;
 // The trimmed texts of the last generation dialog after Ok, 1...
 extern std::vector<std::string> FieldTexts;
 
-// The texts of the table on screen; a load table's labels[3] is the caption of its first button.
+// The texts of the table on screen.
 extern entry::TableTexts Table;
 
 // Menu command 306: the geometry dialog over owner, then (its box ticked) the element table.

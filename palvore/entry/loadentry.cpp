@@ -10,6 +10,7 @@
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/loadedit.h"
+#include "palvore/core/slots.h"
 #include "palvore/entry/entry.h"
 #include "palvore/entry/ids.h"
 #include "win/colours.h"
@@ -45,7 +46,7 @@ void FillLoadTexts(int type) {
     Table.groupHead = " Trapezoidal Load ";
     Table.heads = {"Element i", "at i, qi", "at j, qj", "", ""};
     Table.units = {"Nodes i-j", unit, unit, "", ""};
-    Table.labels = {"", "", "", "&SET LINEAR LOAD BETWEEN NODES 'i-m'", ""};
+    Table.firstButton = "&SET LINEAR LOAD BETWEEN NODES 'i-m'";
     const std::string range[6] = {" Start Element No :", " End Element No :", " Step :",
                                   " Intensity of TRAPEZOIDAL LOADING " + unit + ":", " at Node i, qi=",
                                   " at Node j, qj="};
@@ -60,7 +61,7 @@ void FillLoadTexts(int type) {
     Table.groupHead = " Nodal Loads ";
     Table.heads = {"Node", "Pi", "Mi", "", ""};
     Table.units = {"i", ForceUnit(), MomentUnit(), "", ""};
-    Table.labels = {"", "", "", "&INPUT SAME LOADS AT ALL NODES", ""};
+    Table.firstButton = "&INPUT SAME LOADS AT ALL NODES";
     const std::string range[6] = {" Start Node No :", " End Node No :", " Step :", " NODAL LOAD: ",
                                   " Force Phi" + ForceUnit() + "=", " Moment Mi" + MomentUnit() + "="};
     const std::string function[5] = {" NODAL LOADS: ", " Force Phi" + ForceUnit() + "=",
@@ -184,16 +185,16 @@ void LoadTableCommand(HWND table, int id, int column) {
       ApplyNodeFunction(FieldTexts);
     } else {
       for (int r = 1; r <= TableRows; ++r) {
-        CellTexts(2, r) = TableCellText(ParseNumber(FieldTexts[1]));
-        CellTexts(3, r) = TableCellText(ParseNumber(FieldTexts[2]));
+        CellTexts(2, r) = TableCellText(ParseNumber(FieldTexts[kForceField]));
+        CellTexts(3, r) = TableCellText(ParseNumber(FieldTexts[kMomentField]));
       }
     }
   } else if (id == kLoadGenerateId) {
     column = column == 2 ? 2 : 1;
     if (ShowModalDialog(LoadGenerationDialog(column == 2 ? 5 : 4), table, LoadDataDialogProc) != 1) return;
-    ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
-                     static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
-                     TableCellText(ParseNumber(FieldTexts[4])));
+    auto whole = [](int field) { return static_cast<int>(ParseNumber(FieldTexts[field])); };
+    ApplyColumnRange(column + 1, whole(kRangeStartField), whole(kRangeEndField), whole(kRangeStepField),
+                     TableCellText(ParseNumber(FieldTexts[kRangeValueField])));
   }
 }
 
