@@ -4,6 +4,7 @@
 #include "core/textfiles.h"
 #include "gfx/gfx.h"
 #include "palvore/core/jobfiles.h"
+#include "palvore/core/slots.h"
 #include "win/colours.h"
 #include "win/dialogs.h"
 #include "win/messages.h"
@@ -36,7 +37,7 @@ void UpdateAnalysisMenu() {
 void ParkPointer(int x) { ParkPointerOnMenuBar(MainWindow, x); }
 
 void NewJobCommand() {
-  Supports.flags.assign(11, std::string());
+  Supports.flags.assign(kSupportFlagSlots, std::string());
   ::NewJobCommand(ShowJobDialog, UpdateAnalysisMenu);
 }
 

@@ -1,5 +1,6 @@
 // Palvore's profiles of the shared job and load-case dialogs.
 #include "app.h"
+#include "palvore/entry/ids.h"
 #include "win/jobdialog.h"
 #include "win/loaddialog.h"
 
@@ -16,9 +17,9 @@ JobDialogProfile JobDialogOfPalvore() {
   p.structureTitle = StructureTitle;
   p.list = {"FJOB$.INF", "\\PILES\\", "PILE1"};
   p.shownEntries = 12;
-  p.comboId = 555;
-  p.deleteId = 209;
-  p.frameId = 210;
+  p.comboId = kListNameBoxId;
+  p.deleteId = kListDeleteId;
+  p.frameId = kListExamplesFrameId;
   p.mainWindow = MainWindow;
   p.answer = &DialogResult;
   p.afterOk = UpdateAnalysisMenu;

@@ -1,5 +1,6 @@
 // Start-up, the notice and the main window: Palvore's profile of the shared program frame.
 #include "app.h"
+#include "palvore/core/slots.h"
 #include "win/messages.h"
 
 namespace palvore {
@@ -58,7 +59,7 @@ const ProgramFrameProfile& PalvoreFrame() {
 
 void DimensionGlobals() {
   LoadCaseNames.assign(149, std::string());
-  Supports.flags.assign(11, std::string());
+  Supports.flags.assign(kSupportFlagSlots, std::string());
   TextLines.assign(2, std::string());
   SignedNumberChars = "+-.0123456789Ee";
   NumberChars = "+.0123456789Ee";

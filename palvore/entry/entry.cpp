@@ -15,6 +15,7 @@
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/loadedit.h"
 #include "palvore/core/slots.h"
+#include "palvore/entry/ids.h"
 #include "palvore/views/views.h"
 #include "win/checklist.h"
 #include "win/colours.h"
@@ -27,7 +28,7 @@ namespace palvore {
 
 std::string DialogStatus;
 std::vector<std::string> FieldTexts;
-TableTexts Table;
+entry::TableTexts Table;
 
 namespace {
 
@@ -57,21 +58,21 @@ void TableCommand(HWND table, int id) {
   if (IsLoadTable(Table.kind)) {
     LoadTableCommand(table, id, entry::FocusedValueColumn());
   } else if (Table.kind == "GEOMETRY") {
-    int column = (id - 121) / 2 + 1;
-    if ((id - 121) % 2 == 1) entry::GenerateColumn(EntryProfile(), table, column);
-    else if (id == 121) UniformLengthCells();
+    int column = (id - kFirstColumnButtonId) / 2 + 1;
+    if (id == GenerateButtonId(column)) entry::GenerateColumn(EntryProfile(), table, column);
+    else if (column == 1) UniformLengthCells();
     else entry::UniformColumn(EntryProfile(), table, column);
   } else if (Table.kind == "ELASTIC") {
-    if (id == 121) entry::UniformColumn(EntryProfile(), table, 1);
-    else if (id == 123) entry::UniformColumn(EntryProfile(), table, 2);
-    else if (id == 124) entry::GenerateColumn(EntryProfile(), table, entry::FocusedValueColumn());
+    if (id == UniformButtonId(1)) entry::UniformColumn(EntryProfile(), table, 1);
+    else if (id == UniformButtonId(2)) entry::UniformColumn(EntryProfile(), table, 2);
+    else if (id == GenerateButtonId(2)) entry::GenerateColumn(EntryProfile(), table, entry::FocusedValueColumn());
   } else if (Table.kind == "WINKLER") {
-    if (id == 121 || id == 127) {
-      bool yield = id == 127;
+    if (id == kModulusFunctionId || id == kYieldFunctionId) {
+      bool yield = id == kYieldFunctionId;
       if (ShowModalDialog(FunctionDialog(yield), table, FunctionDialogProc) == 1)
         FillFunctionCells(yield ? 2 : 0, FieldTexts, ElementLengths(), ElementsAboveSoil());
-    } else if (id == 124 || id == 126 || id == 128) {
-      entry::GenerateColumn(EntryProfile(), table, (id - 120) / 2);
+    } else if (id == GenerateButtonId(2) || id == GenerateButtonId(3) || id == GenerateButtonId(4)) {
+      entry::GenerateColumn(EntryProfile(), table, (id - kFirstColumnButtonId + 1) / 2);
     }
   }
   DialogStatus.clear();
@@ -98,13 +99,13 @@ bool TableAccept(HWND table) {
 void TableHeadings(DialogTemplate& d) {
   d.caption = Table.kind == "GEOMETRY" ? Table.title : EntryCaption();
   const int x0 = TableLeft + LabelWidth;
-  AddLabel(d, 109, Table.title, TableLeft, 4, std::max(200, TableWidth - 10), 10);
-  if (!Table.groupHead.empty()) AddLabel(d, 130, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
-  AddLabel(d, 110, Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
-  AddLabel(d, 119, Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
+  AddLabel(d, kTableTitleId, Table.title, TableLeft, 4, std::max(200, TableWidth - 10), 10);
+  if (!Table.groupHead.empty()) AddLabel(d, kTableGroupHeadId, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
+  AddLabel(d, kRowHeadId, Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, kRowUnitId, Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
   for (int c = 1; c <= TableColumns; ++c) {
-    AddLabel(d, 110 + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10, SS_CENTER | SS_SUNKEN);
-    AddLabel(d, 114 + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
+    AddLabel(d, kColumnHeadBaseId + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10, SS_CENTER | SS_SUNKEN);
+    AddLabel(d, kColumnUnitBaseId + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
   }
   // The column buttons take the row under the page; OK and CANCEL go below them.
   const int y = d.height - 21;
@@ -115,32 +116,32 @@ void TableHeadings(DialogTemplate& d) {
     static const char* const uniform[] = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
     static const char* const generate[] = {"&GENERATE", "G&ENERATE", "GENE&RATE"};
     for (int c = 1; c <= TableColumns && c <= 3; ++c) {
-      under(119 + 2 * c, uniform[c - 1], c, 0);
-      under(120 + 2 * c, generate[c - 1], c, 1);
+      under(UniformButtonId(c), uniform[c - 1], c, 0);
+      under(GenerateButtonId(c), generate[c - 1], c, 1);
     }
     d.height += 32;
   } else if (Table.kind == "ELASTIC") {
-    under(121, "&UNIFORM", 1, 0);
-    under(123, "U&NIFORM", 2, 0);
-    AddButton(d, 124, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
+    under(UniformButtonId(1), "&UNIFORM", 1, 0);
+    under(UniformButtonId(2), "U&NIFORM", 2, 0);
+    AddButton(d, GenerateButtonId(2), "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
     d.height += 32;
   } else if (IsLoadTable(Table.kind)) {
     // The first button's text is longer than two cells: it starts under the row labels.
-    AddButton(d, 121, Table.labels[3], TableLeft + 2, y, x0 - TableLeft + 2 * CellWidth - 4, 13);
-    AddButton(d, 122, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
+    AddButton(d, kLoadFunctionId, Table.firstButton, TableLeft + 2, y, x0 - TableLeft + 2 * CellWidth - 4, 13);
+    AddButton(d, kLoadGenerateId, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
     d.height += 32;
   } else {
     // The function button's text needs the width of all value columns.
-    AddButton(d, 121, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", x0 + 2, y, TableColumns * CellWidth - 4, 13);
-    under(124, "G&ENERATE", 2, 1);
-    under(126, "GENE&RATE", 3, 1);
-    under(128, "GENERA&TE", 4, 1);
-    AddButton(d, 127, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5, y + 32, d.width - 10, 15);
+    AddButton(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", x0 + 2, y, TableColumns * CellWidth - 4, 13);
+    under(GenerateButtonId(2), "G&ENERATE", 2, 1);
+    under(GenerateButtonId(3), "GENE&RATE", 3, 1);
+    under(GenerateButtonId(4), "GENERA&TE", 4, 1);
+    AddButton(d, kYieldFunctionId, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5, y + 32, d.width - 10, 15);
     d.height += 52;
   }
   // The OK / CANCEL row stays the last row of the window.
   for (DialogControl& c : d.controls)
-    if (c.id == kContinueId || c.id == 12121) c.y = d.height - 21;
+    if (c.id == kContinueId || c.id == kTableCancelId) c.y = d.height - 21;
 }
 
 }  // namespace
@@ -172,31 +173,32 @@ DialogTemplate GeometryDialog() {
   const std::vector<std::string> texts = GeometryDialogTexts();
   const bool sheet = IsSheetPile();
   DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 340, 163);
-  AddLabel(d, 120, " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:", 6, 12, 257, 10);
-  AddLine(d, 99, 6, 22, 257, 2);
+  AddLabel(d, kHeadingId, " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:", 6, 12, 257, 10);
+  AddLine(d, kRuleId, 6, 22, 257, 2);
   static const char* const labels[] = {"Pile/Sheet-Pile Total Length ", "Total Number of Elements ",
                                        "Number of Elements above Soil Surface ", "Modulus of Elasticity ",
                                        "Poisson's Ratio "};
   static const char* const units[] = {" m", "", "", " kPa", ""};
   for (int i = 1; i <= 5; ++i) {
     const int y = 13 * i + 14;
-    AddLabel(d, 110 + i, labels[i - 1], 6, y, 214, 12, SS_RIGHT);
-    AddField(d, 100 + i, texts[i], 220, y, 80, 13,
+    AddLabel(d, entry::kGeometryLabelBaseId + i, labels[i - 1], 6, y, 214, 12, SS_RIGHT);
+    AddField(d, entry::kGeometryFieldBaseId + i, texts[i], 220, y, 80, 13,
              WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (i == 2 || i == 3 ? ES_NUMBER : 0));
-    AddLabel(d, 120 + i, units[i - 1], 300, y, 30, 12);
+    AddLabel(d, entry::kGeometryUnitBaseId + i, units[i - 1], 300, y, 30, 12);
   }
-  AddOption(d, 129, " &PILE ", 6, 93, 106, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 130, " &SHEET-PILE  ", 115, 93, 106, 13, BS_AUTORADIOBUTTON);
-  AddCheckBox(d, 131, " ENTER/EDIT &GEOMETRY DATA  ", 6, 106, 215, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddOption(d, kPileOptionId, " &PILE ", 6, 93, 106, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, kSheetPileOptionId, " &SHEET-PILE  ", 115, 93, 106, 13, BS_AUTORADIOBUTTON);
+  AddCheckBox(d, entry::kDetailsBoxId, " ENTER/EDIT &GEOMETRY DATA  ", 6, 106, 215, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
   AddButton(d, kOkId, "&Ok", 60, 128, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", 110, 128, 40, 14);
   OnOpen(d, [sheet](HWND dialog) {
     for (int i = 1; i <= 5; ++i)
-      for (int id : {110 + i, 100 + i, 120 + i}) SetFixedFont(dialog, id);
-    CheckDlgButton(dialog, sheet ? 130 : 129, BST_CHECKED);
-    CheckDlgButton(dialog, 131, BST_CHECKED);
-    for (int id : {129, 130, 131}) SubclassControl(dialog, id, EditSubclassProc2);
-    StartFields(dialog, 101, 5);
+      for (int id : {entry::kGeometryLabelBaseId + i, entry::kGeometryFieldBaseId + i, entry::kGeometryUnitBaseId + i})
+        SetFixedFont(dialog, id);
+    CheckDlgButton(dialog, sheet ? kSheetPileOptionId : kPileOptionId, BST_CHECKED);
+    CheckDlgButton(dialog, entry::kDetailsBoxId, BST_CHECKED);
+    for (int id : {kPileOptionId, kSheetPileOptionId, entry::kDetailsBoxId}) SubclassControl(dialog, id, EditSubclassProc2);
+    StartFields(dialog, entry::kGeometryFieldBaseId + 1, 5);
     PointerOnControl(dialog, kOkId);
   });
   return entry::OnGeometry(EntryProfile(), d);
@@ -206,15 +208,16 @@ namespace {
 // The kind options white on teal, the table box white on olive, the heading and the rule black on
 // green.
 const std::vector<ColourRule> kGeometryColours =
-    entry::GeometryColours(128, {{WM_CTLCOLORSTATIC, 129, 130, RGB(255, 255, 255), RGB(0, 128, 128)},
-                                 {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
-                                 {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
+    entry::GeometryColours(kPileOptionId - 1,
+                           {{WM_CTLCOLORSTATIC, kPileOptionId, kSheetPileOptionId, RGB(255, 255, 255), RGB(0, 128, 128)},
+                            {WM_CTLCOLORSTATIC, entry::kDetailsBoxId, entry::kDetailsBoxId, RGB(255, 255, 255), RGB(128, 128, 0)},
+                            {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
 }  // namespace
 
 int GeometryDetailsDialog(HWND owner) {
   ReadGeometryFile();
   const bool sheet = IsSheetPile();
-  Table = TableTexts();
+  Table = entry::TableTexts();
   Table.kind = "GEOMETRY";
   Table.title = " GEOMETRY DETAILS DATA:";
   Table.labels = {"", " Element Length L[m]=", sheet ? " Inertia Mom. I[m^4/m]=" : " Element Width B[m]=",
@@ -230,7 +233,7 @@ int GeometryDetailsDialog(HWND owner) {
 
 bool GeometryCommand(HWND owner) {
   if (JobSpec.empty()) return false;
-  if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) != 1) return false;
+  if (ShowModalDialog(GeometryDialog(), owner, entry::GeometryDialogProc) != 1) return false;
   if (entry::GeometryDetailsWanted()) GeometryDetailsDialog(owner);
   return true;
 }
@@ -239,17 +242,13 @@ bool GeometryCommand(HWND owner) {
 
 namespace {
 
+// The nodes i and m whole, the constants A and B, the exponent n.
 bool FunctionValid(HWND dialog) {
-  FieldTexts.assign(6, std::string());
-  for (int k = 1; k <= 5; ++k) {
-    int code = k <= 2 ? 7 : k <= 4 ? 3 : 7;
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
-    if (code != 0) return false;
-  }
+  if (!GenerationFieldsValid(dialog, {7, 7, 3, 3, 7})) return false;
   const int n = ElementCount();
-  const double i = ParseNumber(FieldTexts[1]), m = ParseNumber(FieldTexts[2]);
+  const double i = ParseNumber(FieldTexts[kStartNodeField]), m = ParseNumber(FieldTexts[kEndNodeField]);
   const bool whole = i == std::floor(i) && m == std::floor(m);
-  if (!whole || !(i > 0 && i <= n && m > i && m <= n + 1) || ParseNumber(FieldTexts[5]) < 0) {
+  if (!whole || !(i > 0 && i <= n && m > i && m <= n + 1) || ParseNumber(FieldTexts[kExponentField]) < 0) {
     WarnBox(dialog, RangeWarning());
     return false;
   }
@@ -258,59 +257,82 @@ bool FunctionValid(HWND dialog) {
 
 }  // namespace
 
+std::vector<FormRow> GenerationFormRows(int firstLabel, const std::vector<GenerationRow>& rows) {
+  std::vector<FormRow> form;
+  for (const GenerationRow& r : rows) {
+    const int k = static_cast<int>(form.size());
+    form.push_back({firstLabel + k, entry::kFirstRangeFieldId + k, r.label, r.text, r.digits});
+  }
+  return form;
+}
+
+bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes) {
+  FieldTexts.assign(codes.size() + 1, std::string());
+  for (size_t k = 1; k <= codes.size(); ++k) {
+    int code = codes[k - 1];
+    WarnIncorrectData(dialog, entry::kFirstRangeFieldId + static_cast<int>(k) - 1, FieldTexts[k], NumberCharsSigned,
+                      code);
+    if (code != 0) return false;
+  }
+  return true;
+}
+
 DialogTemplate FunctionDialog(bool yield) {
   const int above = ElementsAboveSoil(), n = ElementCount();
-  return SmallForm(EntryCaption(), 303,
+  return SmallForm(EntryCaption(), entry::kRangeHeadingId,
                    yield ? " Yield Stress Function [kPa]: f=A+Bz^n " : " Subgrade MODULUS Function [kPa/m]: k=A+Bz^n ",
-                   {{304, 241, " Start Node No (i):", std::to_string(above + 1), true},
-                    {305, 242, " End Node No (m):", std::to_string(n + 1), true},
-                    {306, 243, yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=", "0", false},
-                    {307, 244, " Constant B [consistent units]=", "0", false},
-                    {308, 245, " Exponent n [-]=", "0", false}});
+                   GenerationFormRows(entry::kFirstRangeLabelId,
+                                  {{" Start Node No (i):", std::to_string(above + 1), true},
+                                   {" End Node No (m):", std::to_string(n + 1), true},
+                                   {yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=", "0", false},
+                                   {" Constant B [consistent units]=", "0", false},
+                                   {" Exponent n [-]=", "0", false}}));
 }
 
 INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  static const std::vector<ColourRule> colours = WithFieldColours(241, 245, {});
-  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 245, DialogStatus, FunctionValid);
+  static const std::vector<ColourRule> colours = WithFieldColours(entry::kFirstRangeFieldId, kLastFunctionFieldId, {});
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, entry::kFirstRangeFieldId, kLastFunctionFieldId,
+                                 DialogStatus, FunctionValid);
 }
 
 // ---------------------------------------------------------------- support types
 
 namespace {
 // The controls of the support types, in the order of their slots from kTopEdgeFixedSlot.
-const std::vector<int> kSupportIds = {101, 102, 103, 171, 172};
+const std::vector<int> kSupportIds = {entry::kFirstSupportBoxId, entry::kUnyieldingBoxId, entry::kElasticBoxId,
+                                      entry::kWinklerOptionId, entry::kIsotropicOptionId};
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {
-  bool states[6] = {};
-  for (int i = 1; i <= 5; ++i) states[i] = SupportFlag(i);
+  std::array<bool, kHalfSpaceSlot + 1> on = {};
+  for (int slot = kTopEdgeFixedSlot; slot <= kHalfSpaceSlot; ++slot) on[slot] = SupportFlag(slot);
   // A half-space without a modulus is none.
-  if (states[5] && ParseNumber(Supports.flags[kHalfSpaceModulusSlot]) == 0) {
-    states[5] = false;
+  if (on[kHalfSpaceSlot] && ParseNumber(Supports.flags[kHalfSpaceModulusSlot]) == 0) {
+    on[kHalfSpaceSlot] = false;
     Supports.flags[kHalfSpaceSlot] = "N";
   }
   const std::string kind = IsSheetPile() ? "Sheet-Pile" : "Pile";
   DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 350, 136);
-  AddLabel(d, 120, "SPECIFICATION OF SUPPORT TYPES:", 10, 5, 330, 10);
-  AddLine(d, 99, 5, 16, 340, 2);
-  AddCheckBox(d, 101, "Pile's &Top Edge Fixed against Rotation", 12, 22, 325, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
-  AddCheckBox(d, 102, "&Unyielding Nodal Supports", 12, 35, 325, 13);
-  AddCheckBox(d, 103, "&Horizontal and/or Rotational Elastic Nodal Supports", 12, 48, 325, 13);
-  AddOption(d, 171, kind + " Embedded in &Winkler Soil", 12, 61, 325, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 172, kind + " Embedded in &Isotropic Half-Space", 12, 74, 325, 13, BS_AUTORADIOBUTTON);
-  AddButton(d, 131, " &ENTER / EDIT Support DATA ", 100, 94, 150, 14);
+  AddLabel(d, kHeadingId, "SPECIFICATION OF SUPPORT TYPES:", 10, 5, 330, 10);
+  AddLine(d, kRuleId, 5, 16, 340, 2);
+  AddCheckBox(d, entry::kFirstSupportBoxId, "Pile's &Top Edge Fixed against Rotation", 12, 22, 325, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddCheckBox(d, entry::kUnyieldingBoxId, "&Unyielding Nodal Supports", 12, 35, 325, 13);
+  AddCheckBox(d, entry::kElasticBoxId, "&Horizontal and/or Rotational Elastic Nodal Supports", 12, 48, 325, 13);
+  AddOption(d, entry::kWinklerOptionId, kind + " Embedded in &Winkler Soil", 12, 61, 325, 13, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, entry::kIsotropicOptionId, kind + " Embedded in &Isotropic Half-Space", 12, 74, 325, 13, BS_AUTORADIOBUTTON);
+  AddButton(d, entry::kEnterSupportDataId, " &ENTER / EDIT Support DATA ", 100, 94, 150, 14);
   AddButton(d, kContinueId, "&Ok", 120, 114, 40, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", 190, 114, 40, 14);
-  for (int id : {171, 172}) SetControlCallback(d, id, ToggleCheckProc);
-  std::array<bool, 6> on = {states[0], states[1], states[2], states[3], states[4], states[5]};
+  for (int id : {entry::kWinklerOptionId, entry::kIsotropicOptionId}) SetControlCallback(d, id, ToggleCheckProc);
   OnOpen(d, [on](HWND dialog) {
-    for (int id : {101, 102, 103, 171, 172}) SetFixedFont(dialog, id);
-    for (int i = 1; i <= 5; ++i)
-      if (on[i]) CheckDlgButton(dialog, kSupportIds[i - 1], BST_CHECKED);
-    SharedIntegers(0, 0) = on[4] ? 171 : on[5] ? 172 : 0;
-    SharedIntegers(0, 1) = on[4] || on[5] ? 1 : 0;
-    SubclassControl(dialog, 131, EditSubclassProc2);
-    SetFocus(GetDlgItem(dialog, 101));
+    for (int id : kSupportIds) SetFixedFont(dialog, id);
+    for (int slot = kTopEdgeFixedSlot; slot <= kHalfSpaceSlot; ++slot)
+      if (on[slot]) CheckDlgButton(dialog, kSupportIds[slot - kTopEdgeFixedSlot], BST_CHECKED);
+    const bool winkler = on[kWinklerSlot], halfSpace = on[kHalfSpaceSlot];
+    SharedIntegers(0, 0) = winkler ? entry::kWinklerOptionId : halfSpace ? entry::kIsotropicOptionId : 0;
+    SharedIntegers(0, 1) = winkler || halfSpace ? 1 : 0;
+    SubclassControl(dialog, entry::kEnterSupportDataId, EditSubclassProc2);
+    SetFocus(GetDlgItem(dialog, entry::kFirstSupportBoxId));
     PointerOnControl(dialog, kContinueId);
   });
   return entry::SupportTypeForm(EntryProfile(), d);
@@ -323,21 +345,21 @@ DialogTemplate UnyieldingSupportsDialog() {
   const int nodes = ElementCount() + 1;
   const int shown = std::min(15, nodes);
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 200, 0);
-  AddLabel(d, 121, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
-  AddLabel(d, 120, "Set CHECKS at NODES with SUPPORTS", 5, 16, 190, 10);
-  AddLabel(d, 302, "Node No", 40, 30, 60, 10);
-  AddLine(d, 99, 5, 27, 190, 2);
+  AddLabel(d, kNodeListTitleId, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
+  AddLabel(d, kCheckHintId, "Set CHECKS at NODES with SUPPORTS", 5, 16, 190, 10);
+  AddLabel(d, entry::kNodeHeadId, "Node No", 40, 30, 60, 10);
+  AddLine(d, kRuleId, 5, 27, 190, 2);
   int h = 0;
   DialogTextWidth(d, "Node", h);
   const int listHeight = static_cast<int>(shown * (h < 1.85 * 8 ? 10.1 : 12.1) + 1);
   const int y = 46 + listHeight;
-  AddButton(d, 11123, "&REMOVE ALL CHECKS", 47, y, 106, 14);
+  AddButton(d, kRemoveChecksId, "&REMOVE ALL CHECKS", 47, y, 106, 14);
   AddButton(d, kContinueId, "&Ok", 50, y + 18, 40, 14);
-  AddButton(d, 1234, "&Cancel", 110, y + 18, 40, 14);
+  AddButton(d, kExitId, "&Cancel", 110, y + 18, 40, 14);
   d.height = y + 38;
   std::vector<int> marks = UnyieldingMarks(nodes);
   OnOpen(d, [nodes, listHeight, marks](HWND dialog) {
-    for (int id : {121, 120, 302}) SetFixedFont(dialog, id);
+    for (int id : {kNodeListTitleId, kCheckHintId, entry::kNodeHeadId}) SetFixedFont(dialog, id);
     entry::OpenNodeList(EntryProfile(), dialog, 40, 40, 120, listHeight,
                         WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, nodes, marks);
   });
@@ -348,7 +370,7 @@ DialogTemplate UnyieldingSupportsDialog() {
 
 int SupportTableDialog(HWND owner, const std::string& kind) {
   const bool sheet = IsSheetPile();
-  Table = TableTexts();
+  Table = entry::TableTexts();
   Table.kind = kind;
   const int n = ElementCount(), above = ElementsAboveSoil();
   if (kind == "ELASTIC") {
@@ -376,24 +398,24 @@ DialogTemplate HalfSpaceDialog() {
   int h = 0, widest = 0;
   for (const char* l : labels) widest = std::max(widest, DialogTextWidth(d, l, h));
   d.width = std::max(220, widest + 125);
-  AddLabel(d, 296, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
+  AddLabel(d, entry::kHalfSpaceHeadingId, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
   int y = 18;
   for (int i = 1; i <= 3; ++i) {
     if (i == 1 || i == 3) {
-      AddLabel(d, 297 + (i == 3 ? 1 : 0), i == 1 ? "SOIL ELASTIC PROPERTIES:" : "SOIL PLASTIC PROPERTY:", 5, y,
+      AddLabel(d, i == 1 ? kElasticPropertiesId : kPlasticPropertyId, i == 1 ? "SOIL ELASTIC PROPERTIES:" : "SOIL PLASTIC PROPERTY:", 5, y,
                d.width - 10, 10);
       y += 12;
     }
-    AddLabel(d, 300 + i, labels[i - 1], 5, y + 1, widest, 10, SS_RIGHT);
-    AddField(d, 240 + i, texts[i], widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
-    if (i != 2) AddLabel(d, 310 + i, "kPa", widest + 98, y + 1, 20, 10);
+    AddLabel(d, entry::kHalfSpaceLabelBaseId + i, labels[i - 1], 5, y + 1, widest, 10, SS_RIGHT);
+    AddField(d, entry::kFirstRangeFieldId + i - 1, texts[i], widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
+    if (i != 2) AddLabel(d, kHalfSpaceUnitBaseId + i, "kPa", widest + 98, y + 1, 20, 10);
     y += 13;
   }
   AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
   AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
   d.height = y + 26;
   OnOpen(d, [](HWND dialog) {
-    StartFields(dialog, 241, 3);
+    StartFields(dialog, entry::kFirstRangeFieldId, 3);
     PointerOnControl(dialog, kOkId);
   });
   return entry::OnProfile(EntryProfile(), d);
@@ -401,22 +423,23 @@ DialogTemplate HalfSpaceDialog() {
 
 namespace {
 const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
-    241, 243, {{WM_CTLCOLORSTATIC, 301, 313, RGB(0, 0, 0), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 297, 298, RGB(255, 255, 0), RGB(64, 128, 128)},
-               {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
+    entry::kFirstRangeFieldId, entry::kFirstRangeFieldId + 2,
+    {{WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 1, kHalfSpaceUnitBaseId + 3, RGB(0, 0, 0), RGB(0, 255, 255)},
+     {WM_CTLCOLORSTATIC, kElasticPropertiesId, kPlasticPropertyId, RGB(255, 255, 0), RGB(64, 128, 128)},
+     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
 // ---------------------------------------------------------------- the supports command
 
 void EditSupportData(HWND owner) {
-  if (SupportFlag(2)) {
+  if (SupportFlag(kUnyieldingSlot)) {
     ShowModalDialog(UnyieldingSupportsDialog(), owner, entry::NodeListDialogProc);
     entry::CloseStructureView();
   }
-  if (SupportFlag(3)) SupportTableDialog(owner, "ELASTIC");
-  if (SupportFlag(4)) SupportTableDialog(owner, "WINKLER");
-  if (SupportFlag(5)) {
-    ShowModalDialog(HalfSpaceDialog(), owner, HalfSpaceDialogProc);
+  if (SupportFlag(kElasticSupportsSlot)) SupportTableDialog(owner, "ELASTIC");
+  if (SupportFlag(kWinklerSlot)) SupportTableDialog(owner, "WINKLER");
+  if (SupportFlag(kHalfSpaceSlot)) {
+    ShowModalDialog(HalfSpaceDialog(), owner, entry::HalfSpaceDialogProc);
     if (ParseNumber(Supports.flags[kHalfSpaceModulusSlot]) == 0) Supports.flags[kHalfSpaceSlot] = "N";
   }
 }
@@ -427,7 +450,7 @@ void SupportDataCommand(HWND owner) {
   int count = 0, springs = 0, soil = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
   ReadSupportData(TextLines, count, springs, soil);
-  ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc);
+  ShowModalDialog(SupportTypeDialog(), owner, entry::SupportTypeDialogProc);
   if (entry::SupportDataWanted()) EditSupportData(owner);
   SaveSupportFile(JobSpec);
 }
@@ -442,7 +465,7 @@ const entry::Profile& EntryProfile() {
     };
     // The Winkler rows start below the elements above the soil.
     p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
-      return GenerationRows(f[1], f[2], f[3], RowLabelOffset, TableRows, rows);
+      return GenerationRows(f[kRangeStartField], f[kRangeEndField], f[kRangeStepField], RowLabelOffset, TableRows, rows);
     };
     p.rangeWarning = RangeWarning();
     p.uniformColours = entry::kUniformOnDarkRed;
@@ -457,19 +480,24 @@ const entry::Profile& EntryProfile() {
     p.geometryOk = kOkId;
     p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) { return GeometryDialogWarning(texts); };
     p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
-      return SaveGeometryDialogData(JobSpec, texts, Checked(dialog, 130));
+      return SaveGeometryDialogData(JobSpec, texts, Checked(dialog, kSheetPileOptionId));
     };
-    p.geometryRestored = {{101, 105}, {129, 131}};
+    p.geometryRestored = {{entry::kGeometryFieldBaseId + 1, entry::kGeometryFieldBaseId + 5},
+                          {kPileOptionId, entry::kDetailsBoxId}};
     p.geometryColours = kGeometryColours;
     p.supportTypeIds = [] { return kSupportIds; };
     p.supportTypeOk = kContinueId;
-    p.supportTypeWarning = [](const std::vector<bool>& on) { return SupportTypeWarning(on[1], on[2], on[3], on[4]); };
+    p.supportTypeWarning = [](const std::vector<bool>& on) {
+      auto chosen = [&on](int slot) { return on[static_cast<size_t>(slot - kTopEdgeFixedSlot)]; };
+      return SupportTypeWarning(chosen(kUnyieldingSlot), chosen(kElasticSupportsSlot), chosen(kWinklerSlot),
+                                chosen(kHalfSpaceSlot));
+    };
     p.storeSupportTypes = [](HWND, const std::vector<bool>& on, bool) {
       Supports.flags.resize(kSupportFlagSlots);
       for (size_t i = 0; i < on.size(); ++i) Supports.flags[kTopEdgeFixedSlot + i] = on[i] ? "Y" : "N";
     };
     p.supportTypeColours = entry::kSupportTypesOnRed;
-    p.nodeListColours = entry::NodeListColours(120, 121);
+    p.nodeListColours = entry::NodeListColours(kCheckHintId, kNodeListTitleId);
     p.acceptNodeMarks = AcceptUnyieldingMarks;
     return p;
   }();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "entry/entry.h"
+#include "win/dataform.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
 
@@ -20,10 +21,8 @@ extern std::string DialogStatus;
 // The trimmed texts of the last generation dialog after Ok, 1...
 extern std::vector<std::string> FieldTexts;
 
-// The texts of the table on screen (entry/entry.h); a load table's labels[3] is the caption of
-// its first button.
-using TableTexts = entry::TableTexts;
-extern TableTexts Table;
+// The texts of the table on screen.
+extern entry::TableTexts Table;
 
 // Menu command 306: the geometry dialog over owner, then (its box ticked) the element table.
 // Needs JobSpec. Returns whether the geometry dialog was accepted (its file written).
@@ -32,23 +31,32 @@ bool GeometryCommand(HWND owner);
 // file rewritten (also after Cancel). Needs JobSpec; does nothing when the geometry is missing.
 void SupportDataCommand(HWND owner);
 
-// The parts, for the tests and the job check's corrections.
+// The parts, for the tests and the job check's corrections; the dialogs show with the entry
+// module's procedures (entry::GeometryDialogProc ends with 1 after an accepted Ok, the file
+// written, 0 on Cancel; entry::SupportTypeDialogProc; entry::HalfSpaceDialogProc).
 DialogTemplate GeometryDialog();
-// Ends with 1 after an accepted Ok (the file written), 0 on Cancel.
-using entry::GeometryDialogProc;
 // The element table of Geometry; Ok writes <job>.geo. Returns the table's end value.
 int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
-using entry::SupportTypeDialogProc;
 void EditSupportData(HWND owner);
 // The unyielding node list, shown with entry::NodeListDialogProc.
 DialogTemplate UnyieldingSupportsDialog();
 // The "ELASTIC" or "WINKLER" table over owner; Ok stores the cells into Supports.
 int SupportTableDialog(HWND owner, const std::string& kind);
-// The half-space dialog; show it with entry::HalfSpaceDialogProc. UNIFORM and GENERATE of the
-// open table are entry::UniformDialog and entry::GenerationDialog on EntryProfile().
+// The half-space dialog. UNIFORM and GENERATE of the open table are entry::UniformDialog and
+// entry::GenerationDialog on EntryProfile().
 DialogTemplate HalfSpaceDialog();
-using entry::HalfSpaceDialogProc;
+// The rows of a generation dialog: their labels numbered on from firstLabel, their fields from
+// entry::kFirstRangeFieldId; each row's label, starting text and whether it takes digits only.
+struct GenerationRow {
+  std::string label, text;
+  bool digits;
+};
+std::vector<FormRow> GenerationFormRows(int firstLabel, const std::vector<GenerationRow>& rows);
+// The fields of a generation dialog from entry::kFirstRangeFieldId on, each checked with its code
+// of WarnIncorrectData (7 a whole number, 3 a number of 0 or more, 0 any number): their trimmed
+// texts into FieldTexts[1..]; false at the first wrong one, which has been warned about.
+bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes);
 // The function f = A + B z^n between nodes of the Winkler table (yield false the moduli, true
 // the yield stresses).
 DialogTemplate FunctionDialog(bool yield);
@@ -62,8 +70,8 @@ int ShowTable(HWND owner, int kind, int rows, int columns);
 
 // Menu command 308 after the load-case dialog: EditLoadData around the load type dialog.
 void LoadDataCommand(HWND owner);
-// "SELECTION OF LOAD TYPE": "Trapezoidal &Load" (201) and "&Nodal Load" (202), "&ENTER / EDIT
-// Load Data" (55) opens the checked kind's table, "&CLOSE" (2) ends it with 1.
+// "SELECTION OF LOAD TYPE": "Trapezoidal &Load" and "&Nodal Load", "&ENTER / EDIT Load Data"
+// opens the checked kind's table, "&CLOSE" ends it with 1 (ids in palvore/entry/ids.h).
 DialogTemplate LoadTypeDialog();
 INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The table of load type 1 (trapezoidal) or 2 (nodal) over owner; its Ok stores the cells.
@@ -73,7 +81,8 @@ int LoadDataDialogs(HWND owner, int type);
 // texts in FieldTexts), 0 on "&Cancel" (DialogStatus "ZZZ").
 DialogTemplate LoadGenerationDialog(int kind);
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The load table's buttons: 121 its function, 122 GENERATE on the focused column.
+// The load table's buttons: kLoadFunctionId its function, kLoadGenerateId GENERATE on the focused
+// column.
 void LoadTableCommand(HWND table, int id, int column);
 bool IsLoadTable(const std::string& kind);
 

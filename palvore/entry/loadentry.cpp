@@ -10,7 +10,9 @@
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/loadedit.h"
+#include "palvore/core/slots.h"
 #include "palvore/entry/entry.h"
+#include "palvore/entry/ids.h"
 #include "win/colours.h"
 #include "win/dataform.h"
 #include "win/fieldkeys.h"
@@ -22,7 +24,6 @@ namespace palvore {
 
 namespace {
 
-constexpr int kEnterButton = 55;
 const char* const kLoadTypeTitle = "SELECTION OF LOAD TYPE";
 const char* const kTrapezoidalOption = "Trapezoidal &Load";
 const char* const kNodalOption = "&Nodal Load";
@@ -37,7 +38,7 @@ std::string ForceUnit() { return IsSheetPile() ? " [kN/m]" : " [kN]"; }
 std::string MomentUnit() { return IsSheetPile() ? " [kN*m/m]" : " [kN*m]"; }
 
 void FillLoadTexts(int type) {
-  Table = TableTexts();
+  Table = entry::TableTexts();
   if (type == 1) {
     const std::string unit = TrapezoidalUnit();
     Table.kind = "TRAPEZOIDAL";
@@ -45,7 +46,7 @@ void FillLoadTexts(int type) {
     Table.groupHead = " Trapezoidal Load ";
     Table.heads = {"Element i", "at i, qi", "at j, qj", "", ""};
     Table.units = {"Nodes i-j", unit, unit, "", ""};
-    Table.labels = {"", "", "", "&SET LINEAR LOAD BETWEEN NODES 'i-m'", ""};
+    Table.firstButton = "&SET LINEAR LOAD BETWEEN NODES 'i-m'";
     const std::string range[6] = {" Start Element No :", " End Element No :", " Step :",
                                   " Intensity of TRAPEZOIDAL LOADING " + unit + ":", " at Node i, qi=",
                                   " at Node j, qj="};
@@ -60,7 +61,7 @@ void FillLoadTexts(int type) {
     Table.groupHead = " Nodal Loads ";
     Table.heads = {"Node", "Pi", "Mi", "", ""};
     Table.units = {"i", ForceUnit(), MomentUnit(), "", ""};
-    Table.labels = {"", "", "", "&INPUT SAME LOADS AT ALL NODES", ""};
+    Table.firstButton = "&INPUT SAME LOADS AT ALL NODES";
     const std::string range[6] = {" Start Node No :", " End Node No :", " Step :", " NODAL LOAD: ",
                                   " Force Phi" + ForceUnit() + "=", " Moment Mi" + MomentUnit() + "="};
     const std::string function[5] = {" NODAL LOADS: ", " Force Phi" + ForceUnit() + "=",
@@ -70,19 +71,16 @@ void FillLoadTexts(int type) {
   }
 }
 
-// The field checks of a generation dialog: node or row fields first (positive whole numbers),
-// then the value fields (any number); then the range.
-bool GenerationFieldsValid(HWND dialog, int kind) {
-  const int fields = kind == 1 ? 4 : kind == 2 ? 2 : 4;
-  const int nodeFields = kind == 1 ? 2 : kind == 2 ? 0 : 3;
-  FieldTexts.assign(static_cast<size_t>(fields) + 1, std::string());
-  std::vector<double> values(static_cast<size_t>(fields) + 1, 0.0);
-  for (int k = 1; k <= fields; ++k) {
-    int code = k <= nodeFields ? 7 : 0;
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[static_cast<size_t>(k)], NumberCharsSigned, code);
-    if (code != 0) return false;
-    values[static_cast<size_t>(k)] = ParseNumber(FieldTexts[static_cast<size_t>(k)]);
-  }
+// The field checks of a load generation dialog: node or row fields first (positive whole
+// numbers), then the value fields (any number); then the range.
+bool LoadGenerationValid(HWND dialog, int kind) {
+  const size_t fields = kind == 2 ? 2 : 4;
+  const size_t nodeFields = kind == 1 ? 2 : kind == 2 ? 0 : 3;
+  std::vector<int> codes(fields, 0);
+  std::fill(codes.begin(), codes.begin() + static_cast<std::ptrdiff_t>(nodeFields), 7);
+  if (!GenerationFieldsValid(dialog, codes)) return false;
+  std::vector<double> values(fields + 1, 0.0);
+  for (size_t k = 1; k <= fields; ++k) values[k] = ParseNumber(FieldTexts[k]);
   if (!LoadRangeValid(kind, values)) {
     WarnBox(dialog, LoadRangeWarning());
     return false;
@@ -93,7 +91,7 @@ bool GenerationFieldsValid(HWND dialog, int kind) {
 int GenerationKind = 0;  // of the generation dialog on screen
 
 const std::vector<ColourRule> kLoadTypeColours = {
-    {WM_CTLCOLORSTATIC, 201, 209, RGB(255, 255, 0), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, kTrapezoidalOptionId, kNodalOptionId, RGB(255, 255, 0), RGB(0, 128, 128)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
 };
 
@@ -107,21 +105,21 @@ DialogTemplate LoadTypeDialog() {
   DialogTemplate d = NewDialog(LoadTypeCaption(kStructureTitle, LoadCaseName), 0, 0, W, H, DataDialogStyle,
                                WS_EX_CLIENTEDGE);
   const int titleWidth = c * (static_cast<int>(std::string(kLoadTypeTitle).size()) + 2);
-  AddLabel(d, 120, kLoadTypeTitle, (W - titleWidth) / 2, 12, titleWidth, 10, SS_CENTER);
-  AddLine(d, 99, (W - titleWidth) / 2, 22, titleWidth, 2, SS_BLACKRECT);
+  AddLabel(d, kHeadingId, kLoadTypeTitle, (W - titleWidth) / 2, 12, titleWidth, 10, SS_CENTER);
+  AddLine(d, kRuleId, (W - titleWidth) / 2, 22, titleWidth, 2, SS_BLACKRECT);
   const int optionWidth = c * (static_cast<int>(std::string(kTrapezoidalOption).size()) + 1);
   // The options stand one above the other under the rule, the buttons below them.
-  AddOption(d, 201, kTrapezoidalOption, (W - optionWidth) / 2, 26, optionWidth, 12,
+  AddOption(d, kTrapezoidalOptionId, kTrapezoidalOption, (W - optionWidth) / 2, 26, optionWidth, 12,
             WS_TABSTOP | WS_BORDER | BS_LEFT | BS_AUTORADIOBUTTON | WS_GROUP, 0x1200);
-  AddOption(d, 202, kNodalOption, (W - optionWidth) / 2, 38, optionWidth, 12,
+  AddOption(d, kNodalOptionId, kNodalOption, (W - optionWidth) / 2, 38, optionWidth, 12,
             WS_TABSTOP | WS_BORDER | BS_LEFT | BS_AUTORADIOBUTTON, 0x1200);
   const int enterWidth = c * static_cast<int>(std::string(kEnterText).size());
-  AddButton(d, kEnterButton, kEnterText, (W - enterWidth) / 2, 55, enterWidth, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  AddButton(d, kEnterLoadDataId, kEnterText, (W - enterWidth) / 2, 55, enterWidth, 16, WS_TABSTOP | BS_DEFPUSHBUTTON);
   AddButton(d, kCancelId, "&CLOSE", (W - 50) / 2, 78, 50, 14);
   OnOpen(d, [](HWND dialog) {
-    CheckDlgButton(dialog, 201, BST_CHECKED);
-    SetFocus(GetDlgItem(dialog, kEnterButton));
-    PointerOnControl(dialog, kEnterButton);
+    CheckDlgButton(dialog, kTrapezoidalOptionId, BST_CHECKED);
+    SetFocus(GetDlgItem(dialog, kEnterLoadDataId));
+    PointerOnControl(dialog, kEnterLoadDataId);
   });
   return d;
 }
@@ -132,12 +130,12 @@ INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     p.options = 2;
     p.colours = &kLoadTypeColours;
     p.enter = [](HWND d, int option) { LoadDataDialogs(d, option); };
-    p.enterButton = kEnterButton;
+    p.enterButton = kEnterLoadDataId;
     p.backToFirst = true;
     return p;
   }();
-  if (msg == WM_INITDIALOG) SubclassControl(dialog, kEnterButton, EditSubclassProc2);
-  if (msg == WM_DESTROY) RestoreControl(dialog, kEnterButton);
+  if (msg == WM_INITDIALOG) SubclassControl(dialog, kEnterLoadDataId, EditSubclassProc2);
+  if (msg == WM_DESTROY) RestoreControl(dialog, kEnterLoadDataId);
   return LoadTypeMessage(dialog, msg, wParam, lParam, profile);
 }
 
@@ -153,49 +151,50 @@ DialogTemplate LoadGenerationDialog(int kind) {
   GenerationKind = kind;
   const std::string caption = " LOAD DATA GENERATION - Load Case: " + LoadCaseName;
   const int n = ElementCount(), rows = TableRows;
+  const int heading = kLoadGenerationHeadingId, label = kLoadGenerationLabelBaseId + 1;
   if (kind == 1)
-    return SmallForm(caption, 401, FunctionLabels[2],
-                     {{301, 241, FunctionLabels[0], "1", true},
-                      {302, 242, FunctionLabels[1], std::to_string(n + 1), true},
-                      {303, 243, FunctionLabels[3], "0", false},
-                      {304, 244, FunctionLabels[4], "0", false}});
+    return SmallForm(caption, heading, FunctionLabels[2],
+                     GenerationFormRows(label, {{FunctionLabels[0], "1", true},
+                                            {FunctionLabels[1], std::to_string(n + 1), true},
+                                            {FunctionLabels[3], "0", false},
+                                            {FunctionLabels[4], "0", false}}));
   if (kind == 2)
-    return SmallForm(caption, 401, FunctionLabels[0],
-                     {{301, 241, FunctionLabels[1], "0", false}, {302, 242, FunctionLabels[2], "0", false}});
+    return SmallForm(caption, heading, FunctionLabels[0],
+                     GenerationFormRows(label, {{FunctionLabels[1], "0", false}, {FunctionLabels[2], "0", false}}));
   const int column = kind == 5 ? 2 : 1;
-  return SmallForm(caption, 401, RangeLabels[3],
-                   {{301, 241, RangeLabels[0], "1", true},
-                    {302, 242, RangeLabels[1], std::to_string(rows), true},
-                    {303, 243, RangeLabels[2], "1", true},
-                    {304, 244, RangeLabels[3 + column], Trim(CellTexts.Get(column + 1, 1)), false}});
+  return SmallForm(caption, heading, RangeLabels[3],
+                   GenerationFormRows(label, {{RangeLabels[0], "1", true},
+                                          {RangeLabels[1], std::to_string(rows), true},
+                                          {RangeLabels[2], "1", true},
+                                          {RangeLabels[3 + column], Trim(CellTexts.Get(column + 1, 1)), false}}));
 }
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  static const std::vector<ColourRule> colours = WithFieldColours(241, 244, {});
+  static const std::vector<ColourRule> colours = WithFieldColours(entry::kFirstRangeFieldId, entry::kLastRangeFieldId, {});
   const int kind = GenerationKind;
-  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 244, DialogStatus,
-                                 [kind](HWND d) { return GenerationFieldsValid(d, kind); });
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, entry::kFirstRangeFieldId, entry::kLastRangeFieldId, DialogStatus,
+                                 [kind](HWND d) { return LoadGenerationValid(d, kind); });
 }
 
 void LoadTableCommand(HWND table, int id, int column) {
   const bool trapezoidal = Table.kind == "TRAPEZOIDAL";
-  if (id == 121) {
+  if (id == kLoadFunctionId) {
     const int kind = trapezoidal ? 1 : 2;
     if (ShowModalDialog(LoadGenerationDialog(kind), table, LoadDataDialogProc) != 1) return;
     if (trapezoidal) {
       ApplyNodeFunction(FieldTexts);
     } else {
       for (int r = 1; r <= TableRows; ++r) {
-        CellTexts(2, r) = TableCellText(ParseNumber(FieldTexts[1]));
-        CellTexts(3, r) = TableCellText(ParseNumber(FieldTexts[2]));
+        CellTexts(2, r) = TableCellText(ParseNumber(FieldTexts[kForceField]));
+        CellTexts(3, r) = TableCellText(ParseNumber(FieldTexts[kMomentField]));
       }
     }
-  } else if (id == 122) {
+  } else if (id == kLoadGenerateId) {
     column = column == 2 ? 2 : 1;
     if (ShowModalDialog(LoadGenerationDialog(column == 2 ? 5 : 4), table, LoadDataDialogProc) != 1) return;
-    ApplyColumnRange(column + 1, static_cast<int>(ParseNumber(FieldTexts[1])),
-                     static_cast<int>(ParseNumber(FieldTexts[2])), static_cast<int>(ParseNumber(FieldTexts[3])),
-                     TableCellText(ParseNumber(FieldTexts[4])));
+    auto whole = [](int field) { return static_cast<int>(ParseNumber(FieldTexts[field])); };
+    ApplyColumnRange(column + 1, whole(kRangeStartField), whole(kRangeEndField), whole(kRangeStepField),
+                     TableCellText(ParseNumber(FieldTexts[kRangeValueField])));
   }
 }
 

@@ -13,8 +13,10 @@
 #include "core/reporttext.h"
 #include "core/textfiles.h"
 #include "palvore/core/analysis.h"
+#include "palvore/entry/ids.h"
 #include "win/analysisdialog.h"
 #include "win/ids.h"
+#include "win/loaddialog.h"
 #include "win/testing/layout.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
@@ -73,7 +75,7 @@ class PalvoreFrame : public ::testing::Test {
   std::vector<std::string> TypeJob(const std::string& caption, const std::string& text, int expected) {
     std::vector<std::string> warnings;
     auto type = [text](HWND d) {
-      wintest::SetText(d, 555, text);
+      wintest::SetText(d, palvore::kListNameBoxId, text);
       wintest::PostClick(d, IDOK);
     };
     std::vector<wintest::Step> steps = {WhenDialog(caption, type)};
@@ -101,22 +103,22 @@ TEST_F(PalvoreFrame, TheMenuBarHasItsItemsWithAnalysisGreyed) {
     int popup, position, id;
     const char* text;
   };
-  for (const Item& i : std::vector<Item>{{1, 0, 306, " &Geometry and Material Properties Data"},
-                                         {1, 2, 307, " &Support Data"},
-                                         {1, 4, 308, " &Load Data"},
-                                         {2, 0, 888, "&Elastic Analysis"},
-                                         {2, 2, 889, "Elastic-&Plastic Analysis"},
-                                         {3, 0, 777, "&Preview/Print/Save Data/Results"},
-                                         {3, 2, 666, "P&lot Structural Response Fields"},
-                                         {6, 0, 204, "&Help/Info"},
-                                         {6, 2, 205, "&About Author/Contact Address"}}) {
+  for (const Item& i : std::vector<Item>{{1, 0, kGeometryCommand, " &Geometry and Material Properties Data"},
+                                         {1, 2, kSupportCommand, " &Support Data"},
+                                         {1, 4, kLoadCommand, " &Load Data"},
+                                         {2, 0, kElasticAnalysisCommand, "&Elastic Analysis"},
+                                         {2, 2, kPlasticAnalysisCommand, "Elastic-&Plastic Analysis"},
+                                         {3, 0, kPresentationCommand, "&Preview/Print/Save Data/Results"},
+                                         {3, 2, kPlotCommand, "P&lot Structural Response Fields"},
+                                         {6, 0, kHelpCommand, "&Help/Info"},
+                                         {6, 2, kAboutCommand, "&About Author/Contact Address"}}) {
     HMENU popup = GetSubMenu(bar, i.popup);
     EXPECT_EQ(GetMenuItemID(popup, i.position), static_cast<UINT>(i.id)) << i.text;
     EXPECT_EQ(MenuText(popup, i.position), i.text);
   }
-  EXPECT_EQ(GetMenuItemID(bar, 0), 2u);
-  EXPECT_EQ(GetMenuItemID(bar, 4), 206u);
-  EXPECT_EQ(GetMenuItemID(bar, 5), 878u);
+  EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(kCloseCommand));
+  EXPECT_EQ(GetMenuItemID(bar, 4), static_cast<UINT>(kNewJobCommand));
+  EXPECT_EQ(GetMenuItemID(bar, 5), static_cast<UINT>(kSaveJobAsCommand));
   EXPECT_FALSE(AnalysisEnabled());
 }
 
@@ -141,7 +143,7 @@ TEST_F(PalvoreFrame, TheJobListPutsTheChosenJobFirstAndShowsTwelve) {
   WriteBytes("FJOB$.INF", "A\r\nB\r\nC\r\n");
   ASSERT_TRUE(RunScript({WhenDialog(kFirstJobCaption,
                                     [](HWND d) {
-                                      SendDlgItemMessageA(d, 555, CB_SETCURSEL, 1, 0);
+                                      SendDlgItemMessageA(d, palvore::kListNameBoxId, CB_SETCURSEL, 1, 0);
                                       wintest::Click(d, IDOK);
                                     })},
                         [] { EXPECT_EQ(palvore::ShowJobDialog(), 1); })
@@ -154,7 +156,7 @@ TEST_F(PalvoreFrame, TheJobListPutsTheChosenJobFirstAndShowsTwelve) {
   int shown = 0;
   ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
                                     [&](HWND d) {
-                                      shown = static_cast<int>(SendDlgItemMessageA(d, 555, CB_GETCOUNT, 0, 0));
+                                      shown = static_cast<int>(SendDlgItemMessageA(d, palvore::kListNameBoxId, CB_GETCOUNT, 0, 0));
                                       wintest::Click(d, IDCANCEL);
                                     })},
                         [] { EXPECT_EQ(palvore::ShowJobDialog(), 0); })
@@ -171,8 +173,8 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
   std::string warning, checkText;
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [&](HWND d) {
-                                      checkText = WindowText(GetDlgItem(d, 131));
-                                      wintest::SetText(d, 555, "B");
+                                      checkText = WindowText(GetDlgItem(d, kCaseCheckId));
+                                      wintest::SetText(d, palvore::kListNameBoxId, "B");
                                       wintest::PostClick(d, kOkId);
                                     }),
                          WhenDialog("WARNING!",
@@ -190,7 +192,7 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
   WriteBytes("PILE1.COX", "A\r\nB\r\n");
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [](HWND d) {
-                                      wintest::SetText(d, 555, "B");
+                                      wintest::SetText(d, palvore::kListNameBoxId, "B");
                                       wintest::Click(d, kOkId);
                                     })},
                         [] { EXPECT_EQ(palvore::ShowLoadCases(1), 1); })
@@ -202,8 +204,8 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
   for (const char* f : {"PILE1.LDA", "PILE1.RBA", "PILE1.LDB", "PILE1.GEO"}) WriteBytes(f, "x\r\n");
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [](HWND d) {
-                                      SendDlgItemMessageA(d, 555, CB_SETCURSEL, 1, 0);
-                                      wintest::PostClick(d, 209);
+                                      SendDlgItemMessageA(d, palvore::kListNameBoxId, CB_SETCURSEL, 1, 0);
+                                      wintest::PostClick(d, palvore::kListDeleteId);
                                     }),
                          WhenDialog("Current Selection DELETION Enquiry", [](HWND box) { wintest::AnswerBox(box, IDYES); }),
                          WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
@@ -306,7 +308,7 @@ TEST_F(PalvoreFrame, CancelWritesNothingAndPlaysNothing) {
   palvore::testing::WriteJob(LongPile());
   JobSpec = "PILE1";
   palvore::StructureTitle = "PILE/SHEET-PILE";
-  AnalysisRun r = RunAnalysis(0, 1234);
+  AnalysisRun r = RunAnalysis(0, kExitId);
   EXPECT_TRUE(r.tones.empty());
   EXPECT_FALSE(fs::exists("PILE1.RBA"));
   EXPECT_EQ(palvore::DialogResult, 0);
@@ -396,11 +398,11 @@ TEST_F(PalvoreFrame, TheDialogIsSmallerOnANarrowScreen) {
   EXPECT_EQ(d.width, 360);
   EXPECT_EQ(d.height, 220);
   ASSERT_EQ(d.controls.size(), 2u);
-  EXPECT_EQ(d.controls[0].id, 1);
+  EXPECT_EQ(d.controls[0].id, kAnalyseId);
   EXPECT_EQ(d.controls[0].text, "&ANALYSE");
   EXPECT_EQ(std::vector<int>({d.controls[0].x, d.controls[0].y, d.controls[0].width, d.controls[0].height}),
             (std::vector<int>{130, 185, 50, 14}));
-  EXPECT_EQ(d.controls[1].id, 1234);
+  EXPECT_EQ(d.controls[1].id, kExitId);
   EXPECT_EQ(std::vector<int>({d.controls[1].x, d.controls[1].y, d.controls[1].width, d.controls[1].height}),
             (std::vector<int>{190, 185, 40, 14}));
   EXPECT_EQ(AnalysisDialog(p, 1024).width, 400);
@@ -417,7 +419,7 @@ TEST_F(PalvoreFrame, SaveAsCopiesTheJobWithItsNewHeadersAndPacksTheOldOne) {
   palvore::StructureTitle = "PILE/SHEET-PILE";
   ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
                                     [](HWND d) {
-                                      wintest::SetText(d, 555, "PILE9B");
+                                      wintest::SetText(d, palvore::kListNameBoxId, "PILE9B");
                                       wintest::Click(d, IDOK);
                                     })},
                         [] { palvore::SaveJobAsCommand(); })
@@ -442,8 +444,8 @@ TEST_F(PalvoreFrame, SaveAsCopiesTheJobWithItsNewHeadersAndPacksTheOldOne) {
 
 namespace {
 
-// The data entry's commands run on the job over the main window: the geometry command (306)
-// writes the geometry, the support command (307) rewrites the support file also when cancelled.
+// The data entry's commands run on the job over the main window: the geometry command writes
+// the geometry, the support command rewrites the support file also when cancelled.
 TEST_F(PalvoreFrame, TheDataCommandsEnterTheJobsGeometryAndSupports) {
   JobSpec = "PILE1";
   std::remove("PILE1.geo");
@@ -453,12 +455,12 @@ TEST_F(PalvoreFrame, TheDataCommandsEnterTheJobsGeometryAndSupports) {
   bool ok = RunScript({WhenDialog(caption,
                                   [&](HWND d) {
                                     owner = GetWindow(d, GW_OWNER);
-                                    wintest::SetText(d, 101, "10");
-                                    wintest::SetText(d, 102, "4");
-                                    wintest::SetText(d, 103, "1");
-                                    wintest::SetText(d, 104, "2.1E8");
-                                    wintest::SetText(d, 105, "0.3");
-                                    CheckDlgButton(d, 131, BST_UNCHECKED);
+                                    wintest::SetText(d, entry::kGeometryFieldBaseId + 1, "10");
+                                    wintest::SetText(d, entry::kGeometryFieldBaseId + 2, "4");
+                                    wintest::SetText(d, entry::kGeometryFieldBaseId + 3, "1");
+                                    wintest::SetText(d, entry::kGeometryFieldBaseId + 4, "2.1E8");
+                                    wintest::SetText(d, entry::kGeometryFieldBaseId + 5, "0.3");
+                                    CheckDlgButton(d, entry::kDetailsBoxId, BST_UNCHECKED);
                                     wintest::Click(d, kOkId);
                                   })},
                       [] { palvore::GeometryCommand(); })

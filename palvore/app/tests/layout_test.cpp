@@ -10,7 +10,9 @@
 
 #include "../../tests/testsupport.h"
 #include "app.h"
+#include "graph/actiondialog.h"
 #include "graph/graphwindow.h"
+#include "palvore/entry/ids.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
@@ -52,24 +54,27 @@ TEST_F(PalvoreLayout, EveryCommandWindowShowsItsTextsWhole) {
       {"about box", [] { palvore::AuthorBox(); }, {{"Pile Analysis", 0, IDOK}}},
       {"load cases", [] { palvore::ShowLoadCases(1); }, {{kCasesCaption}}},
       {"load case deletion", [] { palvore::ShowLoadCases(1); },
-       {{kCasesCaption, 209, IDCANCEL, [](HWND d) { SendDlgItemMessageA(d, 555, CB_SETCURSEL, 0, 0); }},
+       {{kCasesCaption, palvore::kListDeleteId, IDCANCEL,
+         [](HWND d) { SendDlgItemMessageA(d, palvore::kListNameBoxId, CB_SETCURSEL, 0, 0); }},
         {"Current Selection DELETION Enquiry", 0, IDNO, nullptr,
          "Do you really want to DELETE the CURRENT SELECTION?"}}},
       {"load case choice", [] { palvore::ShowLoadCases(2); }, {{kCasesCaption}}},
-      {"analysis", [] { palvore::ShowPalvoreAnalysisDialog(0); }, {{"   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1", 0, 1234}}},
+      {"analysis", [] { palvore::ShowPalvoreAnalysisDialog(0); }, {{"   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1", 0, kExitId}}},
       {"load type", [] { palvore::LoadDataCommand(); }, {{kTypeCaption}}},
-      {"output chooser", [] { palvore::PresentationCommand(); }, {{kCasesCaption, 55, 0}, {"", 0, 1234}}},
-      wintest::DocumentCase([] { palvore::PresentationCommand(); }, kCasesCaption, 55, "PILE1", "DATA"),
-      wintest::DocumentCase([] { palvore::PresentationCommand(); }, kCasesCaption, 55, "PILE1", "RESULTS"),
+      {"output chooser", [] { palvore::PresentationCommand(); }, {{kCasesCaption, kOkId, 0}, {"", 0, kExitId}}},
+      wintest::DocumentCase([] { palvore::PresentationCommand(); }, kCasesCaption, kOkId, "PILE1", "DATA"),
+      wintest::DocumentCase([] { palvore::PresentationCommand(); }, kCasesCaption, kOkId, "PILE1", "RESULTS"),
   };
   // Each of the five actions plotted: the graph window, then the action dialog again.
-  for (int action = 201; action <= 205; ++action)
+  constexpr int kLastAction = kFirstActionOption + 4;
+  for (int action = kFirstActionOption; action <= kLastAction; ++action)
     cases.push_back({"action " + std::to_string(action), [] { palvore::PlotCommand(); },
-                     {{kCasesCaption, 55, 0},
-                      {kActionCaption, 56, IDCANCEL, [action](HWND d) { CheckRadioButton(d, 201, 205, action); }},
+                     {{kCasesCaption, kOkId, 0},
+                      {kActionCaption, kPlotActionButton, IDCANCEL,
+                       [action](HWND d) { CheckRadioButton(d, kFirstActionOption, kLastAction, action); }},
                       {" GRAPH - Load Case: A", 0, kGraphCloseButton, nullptr, "",
                        // the file type dialog, captioned by the program, over the first graph
-                       action == 201 ? std::vector<wintest::LayoutSide>{{kGraphFileButton, kGraphTypeCancel}}
+                       action == kFirstActionOption ? std::vector<wintest::LayoutSide>{{kGraphFileButton, kGraphTypeCancel}}
                                      : std::vector<wintest::LayoutSide>{}}}});
   const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 60000);
   EXPECT_TRUE(faults.empty()) << wintest::Lines(faults);

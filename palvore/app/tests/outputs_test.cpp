@@ -14,8 +14,10 @@
 #include "../../tests/testsupport.h"
 #include "app.h"
 #include "core/textfiles.h"
+#include "graph/actiondialog.h"
 #include "graph/graphwindow.h"
 #include "palvore/core/jobfiles.h"
+#include "palvore/entry/ids.h"
 #include "palvore/views/views.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
@@ -101,10 +103,10 @@ TEST_F(PalvoreOutputs, TheActionDialogPlotsTheChosenActionAndMovesOn) {
                        WhenDialog(kActionCaption,
                                   [&](HWND d) {
                                     size = ClientUnits(d);
-                                    for (int id = 201; GetDlgItem(d, id); ++id) ++options;
-                                    EXPECT_EQ(WindowText(GetDlgItem(d, 205)), "&Soil - Pile Contact Pressure");
-                                    CheckRadioButton(d, 201, 205, 205);
-                                    PostClick(d, kFormCancelId);
+                                    for (int id = kFirstActionOption; GetDlgItem(d, id); ++id) ++options;
+                                    EXPECT_EQ(WindowText(GetDlgItem(d, kFirstActionOption + 4)), "&Soil - Pile Contact Pressure");
+                                    CheckRadioButton(d, kFirstActionOption, kFirstActionOption + 4, kFirstActionOption + 4);
+                                    PostClick(d, kPlotActionButton);
                                   }),
                        WhenDialog(" GRAPH - Load Case: A",
                                   [&](HWND g) {
@@ -131,7 +133,7 @@ TEST_F(PalvoreOutputs, TheActionDialogPlotsTheChosenActionAndMovesOn) {
                        WhenDialog(" GRAPH - Load Case: A", [](HWND g) { PostClick(g, kGraphCloseButton); }),
                        WhenDialog(kActionCaption,
                                   [&](HWND d) {
-                                    checkedAfter = CheckedOption(d, 201, 205);
+                                    checkedAfter = CheckedOption(d, kFirstActionOption, kFirstActionOption + 4);
                                     PostClick(d, kCancelId);
                                   })},
                       [] { palvore::PlotCommand(); }, 60000)
@@ -146,7 +148,7 @@ TEST_F(PalvoreOutputs, TheActionDialogPlotsTheChosenActionAndMovesOn) {
   std::string jpeg = ReadBytes("CSpline.JPG");
   ASSERT_GT(jpeg.size(), 1000u);
   EXPECT_EQ(jpeg.substr(0, 2), "\xFF\xD8");
-  EXPECT_EQ(checkedAfter, 201);
+  EXPECT_EQ(checkedAfter, kFirstActionOption);
   EXPECT_FALSE(fs::exists("LineBmp.bmp"));
   EXPECT_FALSE(fs::exists("CSplineX.BMP"));
   EXPECT_EQ(WindowText(palvore::MainWindow), "     PILE/SHEET-PILE ANALYSIS.   JOB: PILE1     Load Case: A");
@@ -164,8 +166,8 @@ TEST_F(PalvoreOutputs, WithoutSoilFourActionsAndACaseWithoutReportIsWarned) {
                        WhenDialog(kActionCaption,
                                   [&](HWND d) {
                                     size = ClientUnits(d);
-                                    for (int id = 201; GetDlgItem(d, id); ++id) ++options;
-                                    PostClick(d, kFormCancelId);
+                                    for (int id = kFirstActionOption; GetDlgItem(d, id); ++id) ++options;
+                                    PostClick(d, kPlotActionButton);
                                   }),
                        WhenDialog("WARNING!",
                                   [&](HWND box) {
@@ -203,7 +205,7 @@ TEST_F(PalvoreOutputs, SheetPileGraphsArePerMetre) {
 }
 
 // Cell (row, value column) of the load table's page.
-int CellId(int row, int column) { return 3000 + (row - 1) * 2 + column; }
+int CellId(int row, int column) { return entry::kCellBaseId + (row - 1) * 2 + column; }
 
 TEST_F(PalvoreOutputs, TheLoadTablesWriteTheCasesLoadFile) {
   PileJob j = palvore::testing::LongPile(4, 4, "PILE1");
@@ -217,14 +219,14 @@ TEST_F(PalvoreOutputs, TheLoadTablesWriteTheCasesLoadFile) {
                                   [&](HWND d) {
                                     size = ClientUnits(d);
                                     typeTitle = WindowText(GetDlgItem(d, kHeadingId));
-                                    EXPECT_EQ(WindowText(GetDlgItem(d, 201)), "Trapezoidal &Load");
-                                    EXPECT_EQ(WindowText(GetDlgItem(d, 202)), "&Nodal Load");
-                                    EXPECT_EQ(IsDlgButtonChecked(d, 201), BST_CHECKED);
+                                    EXPECT_EQ(WindowText(GetDlgItem(d, palvore::kTrapezoidalOptionId)), "Trapezoidal &Load");
+                                    EXPECT_EQ(WindowText(GetDlgItem(d, palvore::kNodalOptionId)), "&Nodal Load");
+                                    EXPECT_EQ(IsDlgButtonChecked(d, palvore::kTrapezoidalOptionId), BST_CHECKED);
                                     PostClick(d, kOkId);
                                   }),
                        WhenDialog(kTableCaption,
                                   [&](HWND t) {
-                                    unit = WindowText(GetDlgItem(t, 116));
+                                    unit = WindowText(GetDlgItem(t, palvore::kColumnUnitBaseId + 2));
                                     HWND page = TablePage();
                                     wintest::SetText(page, CellId(2, 1), "5");
                                     wintest::SetText(page, CellId(2, 2), "7.5");
@@ -232,8 +234,8 @@ TEST_F(PalvoreOutputs, TheLoadTablesWriteTheCasesLoadFile) {
                                   }),
                        WhenDialog(kTypeCaption,
                                   [](HWND d) {
-                                    EXPECT_EQ(IsDlgButtonChecked(d, 201), BST_CHECKED);  // back to the first
-                                    CheckRadioButton(d, 201, 202, 202);
+                                    EXPECT_EQ(IsDlgButtonChecked(d, palvore::kTrapezoidalOptionId), BST_CHECKED);  // back to the first
+                                    CheckRadioButton(d, palvore::kTrapezoidalOptionId, palvore::kNodalOptionId, palvore::kNodalOptionId);
                                     PostClick(d, kOkId);
                                   }),
                        WhenDialog(kTableCaption,
@@ -272,19 +274,19 @@ TEST_F(PalvoreOutputs, TheLoadTablesGenerationDialogs) {
   const char* const generation = " LOAD DATA GENERATION - Load Case: A";
   std::string warning, cell;
   auto fill = [](HWND d, const char* a, const char* b, const char* c, const char* e) {
-    wintest::SetText(d, 241, a);
-    wintest::SetText(d, 242, b);
-    wintest::SetText(d, 243, c);
-    wintest::SetText(d, 244, e);
+    wintest::SetText(d, entry::kFirstRangeFieldId + 0, a);
+    wintest::SetText(d, entry::kFirstRangeFieldId + 1, b);
+    wintest::SetText(d, entry::kFirstRangeFieldId + 2, c);
+    wintest::SetText(d, entry::kFirstRangeFieldId + 3, e);
     PostClick(d, kOkId);
   };
   bool ok = RunScript({WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kOkId); }),
-                       WhenDialog(kTableCaption, [](HWND t) { PostClick(t, 121); }),
+                       WhenDialog(kTableCaption, [](HWND t) { PostClick(t, palvore::kLoadFunctionId); }),
                        WhenDialog(generation, [&](HWND d) { fill(d, "1", "5", "10", "20"); }),
                        WhenDialog(kTableCaption,
                                   [&](HWND t) {
                                     cell = wintest::GetText(TablePage(), CellId(4, 2));
-                                    PostClick(t, 122);
+                                    PostClick(t, palvore::kLoadGenerateId);
                                   }),
                        WhenDialog(generation, [&](HWND d) { fill(d, "3", "2", "1", "7"); }),
                        WhenDialog("WARNING!",
@@ -322,17 +324,19 @@ TEST_F(PalvoreOutputs, ASheetPilesLoadTablesArePerMetre) {
   bool ok = RunScript({WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kOkId); }),
                        WhenDialog(kTableCaption,
                                   [&](HWND t) {
-                                    units.push_back(WindowText(GetDlgItem(t, 115)) + "|" + WindowText(GetDlgItem(t, 116)));
+                                    units.push_back(WindowText(GetDlgItem(t, palvore::kColumnUnitBaseId + 1)) + "|" +
+                                                    WindowText(GetDlgItem(t, palvore::kColumnUnitBaseId + 2)));
                                     PostClick(t, kTableCancelId);
                                   }),
                        WhenDialog(kTypeCaption,
                                   [](HWND d) {
-                                    CheckRadioButton(d, 201, 202, 202);
+                                    CheckRadioButton(d, palvore::kTrapezoidalOptionId, palvore::kNodalOptionId, palvore::kNodalOptionId);
                                     PostClick(d, kOkId);
                                   }),
                        WhenDialog(kTableCaption,
                                   [&](HWND t) {
-                                    units.push_back(WindowText(GetDlgItem(t, 115)) + "|" + WindowText(GetDlgItem(t, 116)));
+                                    units.push_back(WindowText(GetDlgItem(t, palvore::kColumnUnitBaseId + 1)) + "|" +
+                                                    WindowText(GetDlgItem(t, palvore::kColumnUnitBaseId + 2)));
                                     PostClick(t, kTableCancelId);
                                   }),
                        WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kCancelId); })},
@@ -366,7 +370,7 @@ TEST_F(PalvoreOutputs, TheChooserKeepsTheDataDocumentAndMovesToResults) {
                                   [&](HWND d) {
                                     size = ClientUnits(d);
                                     GetWindowRect(d, &box);
-                                    wintest::Click(d, 201);
+                                    wintest::Click(d, kFirstOptionId);  // save
                                     PostClick(d, kOkId);
                                   }),
                        WhenDialog("DATA File Information",
@@ -384,10 +388,10 @@ TEST_F(PalvoreOutputs, TheChooserKeepsTheDataDocumentAndMovesToResults) {
                        WhenDialog(caption,
                                   [&](HWND d) {
                                     focusAfter = GetDlgCtrlID(GetFocus());
-                                    wintest::Click(d, 201);
-                                    wintest::Click(d, 202);  // print
+                                    wintest::Click(d, kFirstOptionId);
+                                    wintest::Click(d, kFirstOptionId + 1);  // print
                                     EXPECT_EQ(palvore::OutputPreview, 0);
-                                    wintest::Click(d, 203);
+                                    wintest::Click(d, kLastOptionId);
                                     PostClick(d, kExitId);
                                   })},
                       [] { palvore::PresentationCommand(); }, 30000)
@@ -405,7 +409,7 @@ TEST_F(PalvoreOutputs, TheChooserKeepsTheDataDocumentAndMovesToResults) {
             "Double Click at this File to View the DATA!");
   EXPECT_TRUE(fs::exists("PILE1_DATA.DDC"));
   EXPECT_FALSE(fs::exists("PILE1_DATA.TXT"));
-  EXPECT_EQ(focusAfter, 56);
+  EXPECT_EQ(focusAfter, kFormCancelId);  // "&RESULTS"
   std::error_code ec;
   fs::remove_all("C:\\PALTEST", ec);
 }

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "../../../common/tests/testdir.h"
+#include "palvore/entry/ids.h"
 #include "win/ids.h"
+#include "win/jobdialog.h"
 #include "win/testing/program.h"
 
 namespace fs = std::filesystem;
@@ -66,11 +68,12 @@ TEST_F(PalvoreProgram, AgreeingShowsTheMenuBarAndTheJobDialog) {
   ASSERT_NE(jobs, nullptr);
   // The menu bar is on (its items are the frame test's: another process's menu cannot be read).
   EXPECT_NE(GetMenu(main), nullptr);
-  for (int id : {555, 209, 210, 666, IDOK, IDCANCEL}) EXPECT_NE(GetDlgItem(jobs, id), nullptr) << id;
+  for (int id : {palvore::kListNameBoxId, palvore::kListDeleteId, palvore::kListExamplesFrameId, kJobPickId, IDOK, IDCANCEL}) EXPECT_NE(GetDlgItem(jobs, id), nullptr) << id;
   Press(jobs, IDCANCEL);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
   // Without a job every data, analysis and output command asks for one first.
-  for (int id : {306, 307, 308, 888, 889, 777, 666}) {
+  for (int id : {kGeometryCommand, kSupportCommand, kLoadCommand, kElasticAnalysisCommand, kPlasticAnalysisCommand,
+                 kPresentationCommand, kPlotCommand}) {
     PostMessageA(main, WM_COMMAND, id, 0);
     jobs = program.WaitForWindow("#32770", kJobCaption);
     ASSERT_NE(jobs, nullptr) << id;
@@ -86,7 +89,7 @@ TEST_F(PalvoreProgram, ANewJobCancelledKeepsTheJobLooseAndCloseAndPacksIt) {
   HWND jobs = Agree();
   ASSERT_NE(jobs, nullptr);
   std::string job = (dir.path() / "PILES" / "PILE1").string();
-  SetField(jobs, 555, job);
+  SetField(jobs, palvore::kListNameBoxId, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     PILE/SHEET-PILE ANALYSIS.   JOB: " + job; }));
   // The caption comes before the job's folder is made.

@@ -7,43 +7,25 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/fieldcheck.h"
-#include "core/globals.h"
 #include "doc/ddoc.h"
 #include "palvore/core/analysis.h"
 #include "palvore/core/checks.h"
-#include "palvore/core/dataentry.h"
 #include "palvore/core/documents.h"
-#include "palvore/core/globals.h"
-#include "palvore/core/jobfiles.h"
-#include "palvore/entry/entry.h"
+#include "palvore/entry/tests/samplejob.h"
 #include "palvore/views/views.h"
-#include "win/messages.h"
 
 int main(int argc, char** argv) {
   using namespace palvore;
   const std::string what = argc > 1 ? argv[1] : "geometry";
   const bool sheet = argc > 2 && std::string(argv[2]) == "sheet";
-  ProgramMessages.ownerIsDialog = true;
-  ProgramMessages.pauseMs = 0;
-  ProgramMessages.numberCheck = IsNumberText;
-  JobSpec = "DEMO";
-  Geometry = PileGeometry();
-  SaveGeometryDialogData("DEMO", {"", "12", "24", "2.1E8", "0.3", "0.2"}, sheet);
-  FillGeometryCells();
-  for (int e = 1; e <= 24; ++e) CellTexts(3, e) = CellTexts(4, e) = "0.5";
-  SaveGeometryCells("DEMO");
-  Supports = PileSupports();
-  Supports.flags = {"", "Y", "Y", "Y", "Y", "N", "", "", "", "", ""};
-  Supports.unyieldingNodes = "1,25";
-  LoadCaseName = "A";
+  sample::Start();
+  sample::Save(sheet);
   if (what == "graph" || what == "results" || what == "data") {
     // Winkler soil under the two elements above the surface, a force and a moment at the top.
-    Geometry.above = 2;
     Geometry.modulus = 2.1E7;
     Geometry.poisson = 0.2;
     SaveGeometryCells("DEMO");
-    Supports.flags = {"", "N", "N", "N", "Y", "N", "", "", "", "", ""};
+    for (int slot : {kTopEdgeFixedSlot, kUnyieldingSlot, kElasticSupportsSlot}) Supports.flags[slot] = "N";
     Supports.soil.Redim(24, 4);
     for (int e = 3; e <= 24; ++e) {
       Supports.soil(e, 0) = e;
@@ -78,15 +60,13 @@ int main(int argc, char** argv) {
   } else if (what == "loads") {
     LoadDataCommand(nullptr);
   } else if (what == "trapezoidal" || what == "nodal") {
-    int t = 0, n = 0;
-    ReadLoadData(TextLineArray(1), 0, t, n);
-    LoadDataDialogs(nullptr, what == "nodal" ? 2 : 1);
+    sample::OpenLoadTable(what == "nodal" ? 2 : 1);
   } else if (what == "geometry") GeometryCommand(nullptr);
   else if (what == "details") GeometryDetailsDialog(nullptr);
-  else if (what == "supports") ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc);
+  else if (what == "supports") ShowModalDialog(SupportTypeDialog(), nullptr, entry::SupportTypeDialogProc);
   else if (what == "unyielding") EditSupportData(nullptr);
   else if (what == "elastic") SupportTableDialog(nullptr, "ELASTIC");
   else if (what == "winkler") SupportTableDialog(nullptr, "WINKLER");
-  else if (what == "halfspace") ShowModalDialog(HalfSpaceDialog(), nullptr, HalfSpaceDialogProc);
+  else if (what == "halfspace") ShowModalDialog(HalfSpaceDialog(), nullptr, entry::HalfSpaceDialogProc);
   return 0;
 }

@@ -14,6 +14,9 @@
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/entry/entry.h"
+#include "palvore/entry/ids.h"
+#include "palvore/entry/tests/samplejob.h"
+#include "palvore/core/slots.h"
 #include "gfx/gfx.h"
 #include "win/grid.h"
 #include "win/messages.h"
@@ -29,6 +32,13 @@ using wintest::WhenDialog;
 
 const char* const kCaption = "   PILE/SHEET-PILE ANALYSIS.   JOB: C:\\PALTEST\\PILE1";
 const char* const kTable = " GEOMETRY DETAILS DATA:";
+
+// The geometry dialog's field of row i; a range or half-space dialog's field k (1..).
+int GeometryField(int row) { return entry::kGeometryFieldBaseId + row; }
+int RangeField(int k) { return entry::kFirstRangeFieldId + k - 1; }
+// The cell of a page row and value column of the table on screen, and a page row's label.
+int CellId(int pageRow, int column) { return entry::kCellBaseId + (pageRow - 1) * TableColumns + column; }
+int RowLabelId(int pageRow) { return entry::kRowLabelBaseId + pageRow; }
 
 // The lines of a text file at [1..count] ([0] empty).
 std::vector<std::string> FileLines(const std::string& file) {
@@ -55,9 +65,7 @@ wintest::Step WarningInto(std::vector<std::string>& texts) {
 class PalvoreEntry : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
+    sample::QuietMessages();
     // The job of the program's own form of name, in a folder of the Wine drive C: emptied first.
     CreateDirectoryA("C:\\PALTEST", nullptr);
     JobSpec = "C:\\PALTEST\\PILE1";
@@ -68,11 +76,11 @@ class PalvoreEntry : public ::testing::Test {
   std::string File(const std::string& extension) const { return file_ + extension; }
   static void Fill(HWND d, const char* length, const char* elements, const char* above, const char* modulus,
                    const char* nu) {
-    wintest::SetText(d, 101, length);
-    wintest::SetText(d, 102, elements);
-    wintest::SetText(d, 103, above);
-    wintest::SetText(d, 104, modulus);
-    wintest::SetText(d, 105, nu);
+    wintest::SetText(d, GeometryField(1), length);
+    wintest::SetText(d, GeometryField(2), elements);
+    wintest::SetText(d, GeometryField(3), above);
+    wintest::SetText(d, GeometryField(4), modulus);
+    wintest::SetText(d, GeometryField(5), nu);
   }
   // A job of n elements of `length` each, widths 0.5, inertias 0.002, nA above the soil.
   void WritePile(int n, double length, int above = 0) {
@@ -101,37 +109,37 @@ TEST_F(PalvoreEntry, GeometryItemsRefusedThenAccepted) {
                                     units = {r.right, r.bottom};
                                     GetClientRect(d, &r);
                                     client = {r.right, r.bottom};
-                                    EXPECT_EQ(wintest::GetText(d, 120), " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:");
-                                    EXPECT_EQ(IsDlgButtonChecked(d, 129), BST_CHECKED);
-                                    EXPECT_EQ(IsDlgButtonChecked(d, 131), BST_CHECKED);
-                                    EXPECT_EQ(GetDlgCtrlID(GetFocus()), 101);
+                                    EXPECT_EQ(wintest::GetText(d, kHeadingId), " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:");
+                                    EXPECT_EQ(IsDlgButtonChecked(d, kPileOptionId), BST_CHECKED);
+                                    EXPECT_EQ(IsDlgButtonChecked(d, entry::kDetailsBoxId), BST_CHECKED);
+                                    EXPECT_EQ(GetDlgCtrlID(GetFocus()), GeometryField(1));
                                     Fill(d, "10", "4", "1", "2.1E8", "0.5");
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "0", "0", "2.1E8", "0.49");
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "-3", "4", "1", "2.1E8", "0.49");
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "5", "5", "2.1E8", "0.49");
-                                    wintest::PostClick(d, 55);
+                                    wintest::PostClick(d, kOkId);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
                                     Fill(d, "10", "4", "1", "2.1E8", "0.3");
-                                    CheckDlgButton(d, 131, BST_UNCHECKED);
-                                    wintest::Click(d, 55);
+                                    CheckDlgButton(d, entry::kDetailsBoxId, BST_UNCHECKED);
+                                    wintest::Click(d, kOkId);
                                   })},
                       [&] { GeometryCommand(nullptr); })
                 .finished;
@@ -160,11 +168,11 @@ TEST_F(PalvoreEntry, GeometryShowsTheJobAndCancelKeepsItsFile) {
   INT_PTR end = -1;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    modulus = wintest::GetText(d, 104);
+                                    modulus = wintest::GetText(d, GeometryField(4));
                                     Fill(d, "1", "1", "0", "1", "0.1");
-                                    wintest::Click(d, 2);
+                                    wintest::Click(d, kCancelId);
                                   })},
-                      [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); })
+                      [&] { end = ShowModalDialog(GeometryDialog(), nullptr, entry::GeometryDialogProc); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(end, 0);
@@ -179,19 +187,19 @@ TEST_F(PalvoreEntry, DetailsTableChecksTheLengthsAndFillsUniformLengths) {
       {WhenDialog(kTable,
                   [&](HWND t) {
                     HWND page = TablePage();
-                    SetDlgItemTextA(page, 3001, "3.34");
-                    SetDlgItemTextA(page, 3004, "3.34");
-                    SetDlgItemTextA(page, 3007, "3.34");  // 10.02
+                    SetDlgItemTextA(page, CellId(1, 1), "3.34");
+                    SetDlgItemTextA(page, CellId(2, 1), "3.34");
+                    SetDlgItemTextA(page, CellId(3, 1), "3.34");  // 10.02
                     wintest::PostClick(t, kContinueId);
                   }),
        WarningInto(warnings),
-       WhenDialog(kTable, [&](HWND t) { wintest::PostClick(t, 121); }),  // UNIFORM lengths
+       WhenDialog(kTable, [&](HWND t) { wintest::PostClick(t, UniformButtonId(1)); }),  // UNIFORM lengths
        WhenDialog(kTable,
                   [&](HWND t) {
                     HWND page = TablePage();
-                    cells.push_back(wintest::GetText(page, 3001));
-                    cells.push_back(wintest::GetText(page, 3007));
-                    SetDlgItemTextA(page, 3007, "3.342333");  // 10.009
+                    cells.push_back(wintest::GetText(page, CellId(1, 1)));
+                    cells.push_back(wintest::GetText(page, CellId(3, 1)));
+                    SetDlgItemTextA(page, CellId(3, 1), "3.342333");  // 10.009
                     wintest::Click(t, kContinueId);
                   })},
       [&] { GeometryDetailsDialog(nullptr); });
@@ -209,11 +217,11 @@ TEST_F(PalvoreEntry, OnlyTheTopEdgeIsNoSupportAndCancelRewritesTheFile) {
   std::vector<std::string> warnings;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::Click(d, 101);
+                                    wintest::Click(d, entry::kFirstSupportBoxId);
                                     wintest::PostClick(d, kContinueId);
                                   }),
                        WarningInto(warnings),
-                       WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 2); })},
+                       WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, kCancelId); })},
                       [&] { SupportDataCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
@@ -235,7 +243,7 @@ TEST_F(PalvoreEntry, UnyieldingNodesFromTheListAndBack) {
   std::vector<std::string> seen;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND u) {
-                                    HWND list = GetDlgItem(u, 77777777);
+                                    HWND list = GetDlgItem(u, entry::kNodeListId);
                                     const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
                                     std::string marks;
                                     for (int i = 0; i < n; ++i)
@@ -254,10 +262,10 @@ TEST_F(PalvoreEntry, UnyieldingNodesFromTheListAndBack) {
   EXPECT_EQ(seen[0], "6 x.x...");
   EXPECT_TRUE(HasLine(FileLines(File(".SUP")), "UNYIELDING SUPPORTS at Nodes: 1,3"));
 
-  ok = RunScript({WhenDialog(kCaption, [&](HWND d) { wintest::PostClick(d, 131); }),
+  ok = RunScript({WhenDialog(kCaption, [&](HWND d) { wintest::PostClick(d, entry::kEnterSupportDataId); }),
                   WhenDialog(kCaption,
                              [&](HWND u) {
-                               wintest::Click(u, 11123);
+                               wintest::Click(u, kRemoveChecksId);
                                wintest::Click(u, kContinueId);
                              })},
                  [&] { SupportDataCommand(nullptr); })
@@ -277,46 +285,46 @@ TEST_F(PalvoreEntry, ElasticTableScrollsAndGenerates) {
   wintest::ScriptResult ok = RunScript(
       {WhenDialog(kCaption,
                   [&](HWND d) {
-                    wintest::Click(d, 103);
-                    wintest::PostClick(d, 131);
+                    wintest::Click(d, entry::kElasticBoxId);
+                    wintest::PostClick(d, entry::kEnterSupportDataId);
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {
                     table = t;
                     HWND page = TablePage();
-                    seen.push_back(wintest::GetText(page, 5001) + " " + wintest::GetText(page, 5020) + " " +
-                                   (GetDlgItem(page, 5021) ? "21" : "-"));
-                    SetDlgItemTextA(page, 3001, "7");
-                    SetFocus(GetDlgItem(page, 3039));
-                    wintest::PressKey(GetDlgItem(page, 3039), VK_NEXT);
+                    seen.push_back(wintest::GetText(page, RowLabelId(1)) + " " + wintest::GetText(page, RowLabelId(20)) + " " +
+                                   (GetDlgItem(page, RowLabelId(21)) ? "21" : "-"));
+                    SetDlgItemTextA(page, CellId(1, 1), "7");
+                    SetFocus(GetDlgItem(page, CellId(20, 1)));
+                    wintest::PressKey(GetDlgItem(page, CellId(20, 1)), VK_NEXT);
                   }),
        wintest::Do([&] {
          HWND page = TablePage();
-         seen.push_back(wintest::GetText(page, 5001) + " " + wintest::GetText(page, 5020));
-         SetFocus(GetDlgItem(page, 3039));
-         wintest::PressKey(GetDlgItem(page, 3039), VK_PRIOR);
+         seen.push_back(wintest::GetText(page, RowLabelId(1)) + " " + wintest::GetText(page, RowLabelId(20)));
+         SetFocus(GetDlgItem(page, CellId(20, 1)));
+         wintest::PressKey(GetDlgItem(page, CellId(20, 1)), VK_PRIOR);
        }),
        wintest::Do([&] {
          HWND page = TablePage();
-         seen.push_back(wintest::GetText(page, 3001));
-         SendMessageA(GetDlgItem(page, 3003), WM_CHAR, '-', 1);
-         SendMessageA(GetDlgItem(page, 3003), WM_CHAR, '5', 1);
-         seen.push_back(wintest::GetText(page, 3003));
-         wintest::PostClick(table, 124);
+         seen.push_back(wintest::GetText(page, CellId(1, 1)));
+         SendMessageA(GetDlgItem(page, CellId(2, 1)), WM_CHAR, '-', 1);
+         SendMessageA(GetDlgItem(page, CellId(2, 1)), WM_CHAR, '5', 1);
+         seen.push_back(wintest::GetText(page, CellId(2, 1)));
+         wintest::PostClick(table, GenerateButtonId(2));
        }),
        WhenDialog(kCaption,
                   [&](HWND g) {
-                    wintest::SetText(g, 242, "25");
-                    wintest::SetText(g, 243, "3");
-                    wintest::SetText(g, 244, "500");
-                    HWND last = GetDlgItem(g, 244);
+                    wintest::SetText(g, RangeField(2), "25");
+                    wintest::SetText(g, RangeField(3), "3");
+                    wintest::SetText(g, RangeField(4), "500");
+                    HWND last = GetDlgItem(g, RangeField(4));
                     SetFocus(last);
                     wintest::PressKey(last, VK_RETURN);
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {
                     HWND page = TablePage();
-                    seen.push_back(wintest::GetText(page, 3007) + " " + wintest::GetText(page, 3009));
+                    seen.push_back(wintest::GetText(page, CellId(4, 1)) + " " + wintest::GetText(page, CellId(5, 1)));
                     wintest::Click(t, kContinueId);
                   })},
       [&] {
@@ -329,16 +337,16 @@ TEST_F(PalvoreEntry, ElasticTableScrollsAndGenerates) {
   EXPECT_EQ(seen[1], "6 25");
   EXPECT_EQ(seen[2], "7");
   EXPECT_EQ(seen[3], "50");  // typed before the 0 there
-  EXPECT_EQ(seen[4], "500 0");  // rows 1, 4, 7, ...: row 4's kh is cell 3007
+  EXPECT_EQ(seen[4], "500 0");  // rows 1, 4, 7, ...: row 4's kh and row 5's
   Supports = PileSupports();
   std::vector<std::string> lines = FileLines(File(".SUP"));
   int springs = 0, soil = 0;
   ReadSupportData(lines, static_cast<int>(lines.size()) - 1, springs, soil);
-  EXPECT_TRUE(SupportFlag(3));
+  EXPECT_TRUE(SupportFlag(kElasticSupportsSlot));
   EXPECT_DOUBLE_EQ(Supports.springs.Get(1, 1), 500);
   EXPECT_DOUBLE_EQ(Supports.springs.Get(4, 1), 500);
   EXPECT_DOUBLE_EQ(Supports.springs.Get(25, 1), 500);
-  EXPECT_DOUBLE_EQ(Supports.springs.Get(2, 1), 50);  // cell 3003: node 2, kh
+  EXPECT_DOUBLE_EQ(Supports.springs.Get(2, 1), 50);  // page row 2: node 2, kh
   EXPECT_DOUBLE_EQ(Supports.springs.Get(3, 1), 0);
 }
 
@@ -352,46 +360,46 @@ TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
   wintest::ScriptResult ok = RunScript(
       {WhenDialog(kCaption,
                   [&](HWND d) {
-                    wintest::Click(d, 171);
-                    wintest::PostClick(d, 131);
+                    wintest::Click(d, entry::kWinklerOptionId);
+                    wintest::PostClick(d, entry::kEnterSupportDataId);
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {
-                    seen.push_back(wintest::GetText(TablePage(), 5001));
-                    wintest::PostClick(t, 121);
+                    seen.push_back(wintest::GetText(TablePage(), RowLabelId(1)));
+                    wintest::PostClick(t, kModulusFunctionId);
                   }),
        WhenDialog(kCaption,
                   [&](HWND f) {
-                    seen.push_back(wintest::GetText(f, 241) + " " + wintest::GetText(f, 242));
-                    wintest::SetText(f, 243, "1000");
-                    wintest::SetText(f, 244, "100");
-                    wintest::SetText(f, 245, "-1");
-                    wintest::PostClick(f, 55);
+                    seen.push_back(wintest::GetText(f, RangeField(1)) + " " + wintest::GetText(f, RangeField(2)));
+                    wintest::SetText(f, RangeField(3), "1000");
+                    wintest::SetText(f, RangeField(4), "100");
+                    wintest::SetText(f, RangeField(5), "-1");
+                    wintest::PostClick(f, kOkId);
                   }),
        WarningInto(warnings),
        WhenDialog(kCaption,
                   [&](HWND f) {
-                    wintest::SetText(f, 245, "2");
-                    wintest::Click(f, 55);
+                    wintest::SetText(f, RangeField(5), "2");
+                    wintest::Click(f, kOkId);
                   }),
-       WhenDialog(kCaption, [&](HWND t) { wintest::PostClick(t, 128); }),  // GENERATE the yield stress at j
+       WhenDialog(kCaption, [&](HWND t) { wintest::PostClick(t, GenerateButtonId(4)); }),  // GENERATE the yield stress at j
        WhenDialog(kCaption,
                   [&](HWND g) {
-                    wintest::SetText(g, 241, "3");
-                    wintest::SetText(g, 242, "4");
-                    wintest::SetText(g, 243, "1");
-                    wintest::SetText(g, 244, "40");
-                    wintest::Click(g, 55);
+                    wintest::SetText(g, RangeField(1), "3");
+                    wintest::SetText(g, RangeField(2), "4");
+                    wintest::SetText(g, RangeField(3), "1");
+                    wintest::SetText(g, RangeField(4), "40");
+                    wintest::Click(g, kOkId);
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {
                     HWND page = TablePage();
-                    seen.push_back(wintest::GetText(page, 3001) + " " + wintest::GetText(page, 3002) + " " +
-                                   wintest::GetText(page, 3014));
+                    seen.push_back(wintest::GetText(page, CellId(1, 1)) + " " + wintest::GetText(page, CellId(1, 2)) + " " +
+                                   wintest::GetText(page, CellId(4, 2)));
                     // One yield stress for both ends of elements 3 and 4 (the first two rows).
-                    seen.push_back(wintest::GetText(page, 3003) + " " + wintest::GetText(page, 3004) + " " +
-                                   wintest::GetText(page, 3007) + " " + wintest::GetText(page, 3008) + " " +
-                                   wintest::GetText(page, 3011));
+                    seen.push_back(wintest::GetText(page, CellId(1, 3)) + " " + wintest::GetText(page, CellId(1, 4)) + " " +
+                                   wintest::GetText(page, CellId(2, 3)) + " " + wintest::GetText(page, CellId(2, 4)) + " " +
+                                   wintest::GetText(page, CellId(3, 3)));
                     wintest::Click(t, kContinueId);
                   })},
       [&] {
@@ -409,21 +417,21 @@ TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
 
   ok = RunScript({WhenDialog(kCaption,
                              [&](HWND d) {
-                               wintest::Click(d, 172);
-                               wintest::PostClick(d, 131);
+                               wintest::Click(d, entry::kIsotropicOptionId);
+                               wintest::PostClick(d, entry::kEnterSupportDataId);
                              }),
                   WhenDialog(kCaption,
                              [&](HWND h) {
-                               wintest::SetText(h, 241, "30000");
-                               wintest::SetText(h, 242, "0.6");
-                               wintest::PostClick(h, 55);
+                               wintest::SetText(h, RangeField(1), "30000");
+                               wintest::SetText(h, RangeField(2), "0.6");
+                               wintest::PostClick(h, kOkId);
                              }),
                   WarningInto(warnings),
                   WhenDialog(kCaption,
                              [&](HWND h) {
-                               wintest::SetText(h, 242, "0.5");
-                               wintest::SetText(h, 243, "40");
-                               wintest::Click(h, 55);
+                               wintest::SetText(h, RangeField(2), "0.5");
+                               wintest::SetText(h, RangeField(3), "40");
+                               wintest::Click(h, kOkId);
                              })},
                  [&] { SupportDataCommand(nullptr); })
   ;
@@ -434,10 +442,10 @@ TEST_F(PalvoreEntry, WinklerFunctionAndHalfSpace) {
   std::vector<std::string> lines = FileLines(File(".SUP"));
   int springs = 0, soil = 0;
   ReadSupportData(lines, static_cast<int>(lines.size()) - 1, springs, soil);
-  EXPECT_TRUE(SupportFlag(5));
-  EXPECT_FALSE(SupportFlag(4));  // one soil at a time
-  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[8]), 30000);
-  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[10]), 40);
+  EXPECT_TRUE(SupportFlag(kHalfSpaceSlot));
+  EXPECT_FALSE(SupportFlag(kWinklerSlot));  // one soil at a time
+  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[kHalfSpaceModulusSlot]), 30000);
+  EXPECT_DOUBLE_EQ(ParseNumber(Supports.flags[kHalfSpaceYieldSlot]), 40);
 }
 
 // After the warning of a wrong item the focus is back on its field.
@@ -447,22 +455,22 @@ TEST_F(PalvoreEntry, HalfSpaceWarningPutsTheFocusOnTheWrongField) {
   int focus = 0;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND h) {
-                                    wintest::SetText(h, 241, "30000");
-                                    wintest::SetText(h, 242, "0.6");
-                                    wintest::SetText(h, 243, "40");
-                                    wintest::PostClick(h, 55);
+                                    wintest::SetText(h, RangeField(1), "30000");
+                                    wintest::SetText(h, RangeField(2), "0.6");
+                                    wintest::SetText(h, RangeField(3), "40");
+                                    wintest::PostClick(h, kOkId);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND h) {
                                     focus = GetDlgCtrlID(GetFocus());
-                                    wintest::Click(h, 2);
+                                    wintest::Click(h, kCancelId);
                                   })},
-                      [&] { ShowModalDialog(HalfSpaceDialog(), nullptr, HalfSpaceDialogProc); })
+                      [&] { ShowModalDialog(HalfSpaceDialog(), nullptr, entry::HalfSpaceDialogProc); })
                 .finished;
   ASSERT_TRUE(ok);
   ASSERT_EQ(warnings.size(), 1u);
-  EXPECT_EQ(focus, 242);
+  EXPECT_EQ(focus, RangeField(2));
 }
 
 // The Winkler table and the trapezoidal load table show every text whole: nothing cut, outside
