@@ -330,7 +330,7 @@ DialogTemplate UnyieldingSupportsDialog() {
   AddButton(d, kExitId, "&Cancel", 90 + 4, y, 40, 14);
   d.height = y + 22;
   std::vector<int> marks = UnyieldingMarks(nodes);
-  OnOpen(d, [nodes, listHeight, marks, x, w](HWND dialog) {
+  OnOpen(d, [nodes, shown, listHeight, marks, x, w](HWND dialog) {
     for (int id : {kHeadingId, kNodeHeadId}) SetFixedFont(dialog, id);
     const DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                         LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
@@ -342,7 +342,6 @@ DialogTemplate UnyieldingSupportsDialog() {
       RECT client{};
       GetClientRect(list, &client);
       const int frame = (r.bottom - r.top) - client.bottom;
-      const int shown = std::min(15, nodes);
       if (item > 0) {
         SetWindowPos(list, nullptr, 0, 0, r.right - r.left, item * shown + frame, SWP_NOMOVE | SWP_NOZORDER);
         GetWindowRect(list, &r);

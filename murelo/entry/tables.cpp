@@ -72,23 +72,23 @@ void TableCommand(HWND table, int id) {
   GenerationValue.clear();
   if (TableKind == 2) {
     if (LoadTableCommand) LoadTableCommand(table, id);
-  } else if (Table.kind == "GEOMETRY") {
-    if (id == kUniformWidthsId) {
+  } else if (Table.kind == "GEOMETRY" || Table.kind == "ELASTIC") {
+    // Two value columns; the geometry table's first UNIFORM fills the widths from the plate or
+    // stem, the stem's second GENERATE is its linear thickness variation.
+    const bool geometry = Table.kind == "GEOMETRY";
+    if (geometry && id == kUniformWidthsId) {
       UniformWidthCells();
-    } else if (id == UniformButtonId(2)) {
-      entry::UniformColumn(EntryProfile(), table, 2);
-    } else if (id == GenerateButtonId(1) || (id == GenerateButtonId(2) && PlateEdited())) {
-      entry::GenerateColumn(EntryProfile(), table, ButtonColumn(id));
-    } else if (id == kLinearVariationId) {
+    } else if (geometry && id == kLinearVariationId && !PlateEdited()) {
       if (ShowModalDialog(LinearVariationDialog(), table, entry::GenerationDialogProc) == 1) {
         int error = FillLinearVariation(FieldTexts);
         if (error != 0)
           WarnBox(table, TableWarning(error == 1 ? "Incorrect Element Width Data" : "Incorrect Element Thickness Data"));
       }
+    } else if (id == UniformButtonId(1) || id == UniformButtonId(2)) {
+      entry::UniformColumn(EntryProfile(), table, ButtonColumn(id));
+    } else if (id == GenerateButtonId(1) || id == GenerateButtonId(2)) {
+      entry::GenerateColumn(EntryProfile(), table, ButtonColumn(id));
     }
-  } else if (Table.kind == "ELASTIC") {
-    if (id == UniformButtonId(1) || id == UniformButtonId(2)) entry::UniformColumn(EntryProfile(), table, ButtonColumn(id));
-    else if (id == GenerateButtonId(1) || id == GenerateButtonId(2)) entry::GenerateColumn(EntryProfile(), table, ButtonColumn(id));
   } else if (Table.kind == "WINKLER") {
     // The UNIFORM places of columns 2 to 4 are the yield stress function's.
     if (id == kModulusFunctionId) WinklerFunction(table, false);
@@ -137,16 +137,12 @@ void TableHeadingsOf(DialogTemplate& d) {
     AddButton(d, id, text, x0 + (column - 1) * CellWidth + 2, y + 15 * row, span * CellWidth - 4, 13);
   };
   int rows = 2;
-  if (Table.kind == "GEOMETRY") {
-    under(kUniformWidthsId, "&UNIFORM", 1, 0);
-    under(GenerateButtonId(1), "&GENERATE", 1, 1);
-    under(UniformButtonId(2), "U&NIFORM", 2, 0);
-    under(kLinearVariationId, PlateEdited() ? "G&ENERATE" : "&LINEAR VARIATION", 2, 1);
-  } else if (Table.kind == "ELASTIC") {
+  if (Table.kind == "GEOMETRY" || Table.kind == "ELASTIC") {
+    const bool linear = Table.kind == "GEOMETRY" && !PlateEdited();
     under(UniformButtonId(1), "&UNIFORM", 1, 0);
-    under(GenerateButtonId(1), "&GENERATE", 1, 1);
+    under(GenerateButtonId(1), kGenerateCaptions[0], 1, 1);
     under(UniformButtonId(2), "U&NIFORM", 2, 0);
-    under(GenerateButtonId(2), "G&ENERATE", 2, 1);
+    under(GenerateButtonId(2), linear ? "&LINEAR VARIATION" : kGenerateCaptions[1], 2, 1);
   } else if (Table.kind == "WINKLER") {
     // The function's caption needs the width of all four columns.
     under(kModulusFunctionId, " Subgrade &Modulus k=A+Bx^n between Nodes 'i' and 'm' ", 1, 0, 4);

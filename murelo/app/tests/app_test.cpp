@@ -240,7 +240,7 @@ TEST_F(MureloFrame, TheCheckRefusesAToeOffThePlatesNodes) {
                                     texts.push_back(wintest::BoxText(box));
                                     wintest::AnswerBox(box, IDNO);
                                   })},
-                      [] { murelo::DispatchCommand(888); })
+                      [] { murelo::DispatchCommand(kElasticAnalysisCommand); })
                 .finished;
   EXPECT_TRUE(ok);
   // The command ends at the refusal: no case is asked for, the caption names no analysis.
@@ -319,7 +319,7 @@ TEST_F(MureloFrame, SaveJobAsRenamesTheHeadersMakesEmptyLoadFilesAndPacksTheOldJ
                                       wintest::SetText(d, kNameBoxId, newJob);
                                       wintest::Click(d, IDOK);
                                     })},
-                        [] { murelo::DispatchCommand(878); })
+                        [] { murelo::DispatchCommand(kSaveJobAsCommand); })
                   .finished);
   EXPECT_EQ(JobSpec, newJob);
   EXPECT_EQ(FirstLine(newJob + ".geo"), "Job: " + newJob + " // GEOMETRY & MAT. PROPERTIES");

@@ -92,6 +92,24 @@ class MureloEndToEnd : public ::testing::Test {
       PostClick(s, button);
     });
   }
+  // The geometry dialog of a substructure with its fields typed and the details box ticked, then
+  // the details table: the widths uniform and one thickness in every row.
+  std::vector<wintest::Step> Geometry(int option, std::vector<std::string> fields, const std::string& details, int rows,
+                                      const std::string& thickness) {
+    return {Substructure(option, murelo::kGeometryActionId),
+            WhenDialog(entry,
+                       [fields](HWND g) {
+                         for (size_t k = 0; k < fields.size(); ++k)
+                           wintest::SetText(g, murelo::kGeometryFieldBaseId + 1 + static_cast<int>(k), fields[k]);
+                         CheckDlgButton(g, murelo::kDetailsBoxId, BST_CHECKED);
+                         PostClick(g, IDOK);
+                       }),
+            WhenDialog(details, [rows, thickness](HWND t) {
+              Click(t, murelo::kUniformWidthsId);
+              for (int row = 1; row <= rows; ++row) SetCell(2, row, 2, thickness);
+              PostClick(t, kContinueId);
+            })};
+  }
   // A table window of that caption (the dialogs before it may share the caption).
   static wintest::Step TableWindow(const std::string& caption, std::function<void(HWND)> act) {
     return [caption, act] {
@@ -113,40 +131,13 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
 
   // Geometry: a base plate 4 m wide in 4 elements (toe 1 m, 0.5 m thick), a stem 3 m high in 3
   // elements (0.3 m thick), each with its details table.
-  Command(kGeometryCommand, {Substructure(murelo::kBasePlateOptionId, murelo::kGeometryActionId),
-                WhenDialog(entry,
-                           [](HWND g) {
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 1, "4");
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 2, "1");
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 3, "4");
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 4, "3E7");
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 5, "0.2");
-                             CheckDlgButton(g, murelo::kDetailsBoxId, BST_CHECKED);
-                             PostClick(g, IDOK);
-                           }),
-                WhenDialog(" GEOMETRY DETAILS DATA BASE PLATE:",
-                           [](HWND t) {
-                             Click(t, murelo::kUniformWidthsId);
-                             for (int row = 1; row <= 4; ++row) SetCell(2, row, 2, "0.5");
-                             PostClick(t, kContinueId);
-                           }),
-                Substructure(murelo::kWallStemOptionId, murelo::kGeometryActionId),
-                WhenDialog(entry,
-                           [](HWND g) {
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 1, "3");
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 2, "3");
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 3, "3E7");
-                             wintest::SetText(g, murelo::kGeometryFieldBaseId + 4, "0.2");
-                             CheckDlgButton(g, murelo::kDetailsBoxId, BST_CHECKED);
-                             PostClick(g, IDOK);
-                           }),
-                WhenDialog(" GEOMETRY DETAILS DATA WALL STEM:",
-                           [](HWND t) {
-                             Click(t, murelo::kUniformWidthsId);
-                             for (int row = 1; row <= 3; ++row) SetCell(2, row, 2, "0.3");
-                             PostClick(t, kContinueId);
-                           }),
-                CancelSubstructure()});
+  std::vector<wintest::Step> geometry = Geometry(murelo::kBasePlateOptionId, {"4", "1", "4", "3E7", "0.2"},
+                                                 " GEOMETRY DETAILS DATA BASE PLATE:", 4, "0.5");
+  for (wintest::Step& s : Geometry(murelo::kWallStemOptionId, {"3", "3", "3E7", "0.2"}, " GEOMETRY DETAILS DATA WALL STEM:",
+                                   3, "0.3"))
+    geometry.push_back(std::move(s));
+  geometry.push_back(CancelSubstructure());
+  Command(kGeometryCommand, geometry);
   ASSERT_TRUE(fs::exists(job + ".GEO"));
 
   // Supports: the toe restrained, a Winkler foundation of 20000 kPa/m under the plate.
