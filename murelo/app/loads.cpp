@@ -42,8 +42,8 @@ void SetTableTexts(const Table2D<std::string>& h, int columns) {
   Table.rowKind = Table.kind == "NODAL" ? "NODE" : "ELEMENT";
 }
 
-// A button of the load table: 121 the same loads at all nodes or the linear load between nodes,
-// 122, 124, 126 GENERATE on value column 1, 2, 3.
+// A button of the load table: the first the same loads at all nodes or the linear load between
+// nodes, the others GENERATE on value column 1, 2 or 3.
 void LoadTableButton(HWND table, int id, int k, int rows, int columns) {
   const bool nodal = k == 1 || k == 3;
   if (id == kLoadFirstButtonId) {
