@@ -35,10 +35,28 @@ constexpr int kRangeHeadingId = 303;
 constexpr int kFirstRangeFieldId = 241, kLastRangeFieldId = 244;
 constexpr int kFirstRangeLabelId = 304;
 
-// The table window: a Winkler table's button of the yield stress between nodes; the cell of page
-// row r and page column c at kCellBaseId + (r - 1) C + c, the label of page row r at
-// kRowLabelBaseId + r.
+// A Winkler table's button of the yield stress between nodes.
 constexpr int kYieldFunctionId = kFirstColumnButtonId + 6;
+
+// The substructure choice of the wall and the tank: its title and rule, and its action buttons
+// (geometry, supports, loads; the graphs' is kContinueId).
+constexpr int kSubstructureTitleId = 220, kSubstructureRuleId = 199;
+constexpr int kGeometryActionId = 198, kSupportActionId = 197, kLoadActionId = 196;
+
+// The half-space dialog's two group headings (elastic, then plastic or Poisson's ratios).
+constexpr int kFirstGroupHeadingId = 298, kSecondGroupHeadingId = 299;
+
+// The table window: the head over all value columns; the grid's cells (page row r, column c of
+// C at 3000 + (r - 1) x C + c) and row labels (5000 + r); the column buttons of value column c,
+// UNIFORM at 119 + 2c and GENERATE at 120 + 2c.
+constexpr int kGroupHeadId = 117;
 constexpr int kCellBaseId = 3000, kRowLabelBaseId = 5000;
+constexpr int CellId(int row, int column, int columns) { return kCellBaseId + (row - 1) * columns + column; }
+constexpr int UniformButtonId(int column) { return kFirstColumnButtonId - 2 + 2 * column; }
+constexpr int GenerateButtonId(int column) { return kFirstColumnButtonId - 1 + 2 * column; }
+constexpr int ButtonColumn(int id) { return (id - kFirstColumnButtonId) / 2 + 1; }
+
+// The load-case list of the programs that number it so: the name box, DELETE and the frame.
+constexpr int kCaseNameBoxId = 555, kCaseDeleteId = 209, kCaseFrameId = 210;
 
 }  // namespace entry

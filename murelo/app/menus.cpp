@@ -5,6 +5,7 @@
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 #include "gfx/gfx.h"
 #include "win/messages.h"
 
@@ -38,7 +39,7 @@ void UpdateAnalysisMenu() {
 void ParkPointer(int x) { ParkPointerOnMenuBar(MainWindow, x); }
 
 void NewJobCommand() {
-  SupportFlags.assign(11, std::string());
+  SupportFlags.assign(kSupportFlagSlots, std::string());
   ::NewJobCommand(ShowJobDialog, UpdateAnalysisMenu);
 }
 

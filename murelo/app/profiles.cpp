@@ -24,20 +24,15 @@ int ShowJobDialog() {
 }
 
 LoadCaseDialogProfile LoadCaseProfile() {
-  LoadCaseDialogProfile p;
+  // The in-process solvers' dialog, but for its list file and its Ok (1), which neither takes the
+  // focus nor Enter.
+  LoadCaseDialogProfile p = InProcessSolverLoadCases();
   p.structureTitle = StructureTitle.empty() ? "Retaining Wall" : StructureTitle;
   p.listExtension = ".COX";
   p.maxCases = kMaxLoadCases;
-  p.nameBoxId = 555;
-  p.okId = 1;
-  p.deleteId = 209;
-  p.frameId = 210;
-  p.checkText = " Is LOAD DATA to be ENTERED/EDITED?";
-  p.checkX = 10;
-  p.checkY = 184;
-  p.checkWidth = 188;
-  p.checkHeight = 12;
-  p.caseFileExtensions = {".LD", ".RB"};
+  p.okId = IDOK;
+  p.focusOnOk = false;
+  p.okEnterKey = false;
   p.mainWindow = MainWindow;
   p.currentCase = &LoadCaseName;
   p.answer = &DialogResult;

@@ -2,6 +2,7 @@
 #include "app.h"
 #include "core/globals.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 #include "win/messages.h"
 
 namespace murelo {
@@ -67,7 +68,7 @@ void DimensionGlobals() {
   BasePlateElements.Redim(1, 1);
   WallStemElements.Redim(1, 1);
   TextLines.assign(2, std::string());
-  SupportFlags.assign(11, std::string());
+  SupportFlags.assign(kSupportFlagSlots, std::string());
   LoadTable.Redim(2, 2);
   SignedNumberChars = "+-.0123456789Ee";
   NumberChars = "+.0123456789Ee";

@@ -10,6 +10,8 @@
 #include "murelo/core/dataentry.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
+#include "murelo/entry/ids.h"
 #include "win/checklist.h"
 #include "win/colours.h"
 #include "win/dataform.h"
@@ -28,6 +30,10 @@ namespace {
 HWND DataOwner = nullptr;    // the window the data command runs over
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+bool IsGeometryField(int id) {
+  return id > kGeometryFieldBaseId && id <= kGeometryFieldBaseId + kPlateGeometryFields;
+}
 
 // The width in dialog units of a text in the system fixed-pitch font, 8 pixels a character: with
 // the dialog font's average character of 6 or 7 pixels (4 units), up to 5.5 units a character.
@@ -49,9 +55,9 @@ void EmptyWorkTables() {
 
 LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   const int id = GetDlgCtrlID(control);
-  if (id >= 101 && id <= 105 && msg == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
+  if (IsGeometryField(id) && msg == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_DOWN)) {
     HWND next = GetDlgItem(GetParent(control), wParam == VK_UP ? id - 1 : id + 1);
-    if (next && GetDlgCtrlID(next) >= 101 && GetDlgCtrlID(next) <= 105) FocusField(next);
+    if (next && IsGeometryField(GetDlgCtrlID(next))) FocusField(next);
     return 0;
   }
   return ::EditSubclassProc(control, msg, wParam, lParam);
@@ -77,16 +83,16 @@ DialogTemplate SubstructureDialog(int action) {
     else AddLabel(d, id, text, (260 - w) / 2, y, w, height);
     return w;
   };
-  const int w = centred(220, "SELECTION OF RETAINING WALL SUBSTRUCTURE", 12, 10, false);
-  AddLine(d, 199, (260 - w) / 2, 22, w, 2);
+  const int w = centred(kSubstructureTitleId, "SELECTION OF RETAINING WALL SUBSTRUCTURE", 12, 10, false);
+  AddLine(d, kSubstructureRuleId, (260 - w) / 2, 22, w, 2);
   const int optionWidth = FixedTextWidth(d, "&BASE PLATE") + 7 + 10;
-  AddOption(d, 201, "&BASE PLATE", (260 - optionWidth) / 2, 27, optionWidth, 13,
+  AddOption(d, kBasePlateOptionId, "&BASE PLATE", (260 - optionWidth) / 2, 27, optionWidth, 13,
             WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 202, "&WALL STEM", (260 - optionWidth) / 2, 40, optionWidth, 13, BS_AUTORADIOBUTTON);
+  AddOption(d, kWallStemOptionId, "&WALL STEM", (260 - optionWidth) / 2, 40, optionWidth, 13, BS_AUTORADIOBUTTON);
   int focus = kContinueId;
-  if (action == 1) centred(focus = 198, "&ENTER / EDIT Geometry and Material Properties Data", 57, 16, true);
-  if (action == 2) centred(focus = 197, "&ENTER / EDIT Support General Data", 57, 16, true);
-  if (action == 3) centred(focus = 196, "&ENTER / EDIT Load Data", 57, 16, true);
+  if (action == 1) centred(focus = kGeometryActionId, "&ENTER / EDIT Geometry and Material Properties Data", 57, 16, true);
+  if (action == 2) centred(focus = kSupportActionId, "&ENTER / EDIT Support General Data", 57, 16, true);
+  if (action == 3) centred(focus = kLoadActionId, "&ENTER / EDIT Load Data", 57, 16, true);
   if (action == 4) {
     AddButton(d, kContinueId, "&OK", 85, 80, 40, 14);
     AddButton(d, kCancelId, "&CANCEL", 135, 80, 40, 14);
@@ -94,9 +100,11 @@ DialogTemplate SubstructureDialog(int action) {
     AddButton(d, kCancelId, "&CANCEL", 105, 80, 50, 14);
   }
   OnOpen(d, [focus](HWND dialog) {
-    for (int id : {201, 202}) SetFixedFont(dialog, id);
-    CheckDlgButton(dialog, 201, BST_CHECKED);
-    for (int id : {201, 202}) SubclassControl(dialog, id, EditSubclassProc3);
+    CheckDlgButton(dialog, kBasePlateOptionId, BST_CHECKED);
+    for (int id : {kBasePlateOptionId, kWallStemOptionId}) {
+      SetFixedFont(dialog, id);
+      SubclassControl(dialog, id, EditSubclassProc3);
+    }
     SetFocus(GetDlgItem(dialog, focus));
     PointerOnControl(dialog, focus);
   });
@@ -105,7 +113,7 @@ DialogTemplate SubstructureDialog(int action) {
 
 namespace {
 const std::vector<ColourRule> kSubstructureColours = {
-    {WM_CTLCOLORSTATIC, 201, 209, RGB(255, 255, 255), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, kBasePlateOptionId, kWallStemOptionId, RGB(255, 255, 255), RGB(0, 128, 128)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
 };
 }  // namespace
@@ -114,28 +122,28 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
   INT_PTR colour;
   if (DialogColours(dialog, msg, wParam, lParam, kSubstructureColours, colour)) return colour;
   if (msg == WM_DESTROY) {
-    RestoreControls(dialog, 201, 202);
+    RestoreControls(dialog, kBasePlateOptionId, kWallStemOptionId);
     return FALSE;
   }
   if (msg != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
-  if (id == 198 || id == 197 || id == 196 || id == kContinueId) {
+  if (id == kGeometryActionId || id == kSupportActionId || id == kLoadActionId || id == kContinueId) {
     POINT pointer{};
     GetCursorPos(&pointer);
-    CurrentSubstructure = Checked(dialog, 202) ? "WALL" : "BASE PLATE";
+    CurrentSubstructure = Checked(dialog, kWallStemOptionId) ? "WALL" : "BASE PLATE";
     HWND owner = DataOwner ? DataOwner : GetParent(dialog);
     ShowWindow(dialog, SW_HIDE);
-    if (id == 198) {
+    if (id == kGeometryActionId) {
       if (ShowModalDialog(GeometryDialog(), owner, GeometryDialogProc) == 1) {
         GeometrySaved = true;
         if (entry::GeometryDetailsWanted()) GeometryDetailsDialog(owner);
         entry::CloseStructureView();
       }
       EmptyWorkTables();
-    } else if (id == 197) {
+    } else if (id == kSupportActionId) {
       if (ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc) == 1 && entry::SupportDataWanted())
         SupportTablesDialog(owner);
-    } else if (id == 196) {
+    } else if (id == kLoadActionId) {
       if (LoadTypeAction) LoadTypeAction(owner);
     } else {
       SharedIntegers(4, 0) = SharedIntegers(4, 1) = SharedIntegers(4, 2) = SharedIntegers(4, 3) = 0;
@@ -143,7 +151,8 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       TextLines.assign(5001, std::string());
     }
     SetCursorPos(pointer.x, pointer.y);
-    CheckRadioButton(dialog, 201, 202, CurrentSubstructure == "BASE PLATE" ? 201 : 202);
+    CheckRadioButton(dialog, kBasePlateOptionId, kWallStemOptionId,
+                     CurrentSubstructure == "BASE PLATE" ? kBasePlateOptionId : kWallStemOptionId);
     Sleep(0);
     ShowWindow(dialog, SW_SHOW);
     SetFocus(GetDlgItem(dialog, id));
@@ -162,15 +171,15 @@ DialogTemplate GeometryDialog() {
   ReadGeometryFile(JobSpec);
   const bool plate = PlateEdited();
   const std::vector<std::string> texts = GeometryDialogTexts();
-  const int n = plate ? 5 : 4;
+  const int n = plate ? kPlateGeometryFields : kStemGeometryFields;
   const int buttons = plate ? 115 : 102;
   DialogTemplate d = NewDialog(EntryCaption(), 10, 10, 340, plate ? 150 : 137);
   const std::string heading =
       std::string(" GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:") + (plate ? " BASE PLATE" : " WALL STEM");
   int h = 0;
   const int w = DialogTextWidth(d, heading, h);
-  AddLabel(d, 120, heading, 6, 12, w, 10);
-  AddLine(d, 99, 6, 22, w, 2);
+  AddLabel(d, kHeadingId, heading, 6, 12, w, 10);
+  AddLine(d, kRuleId, 6, 22, w, 2);
   static const char* const plateLabels[] = {"Base Plate Width ", "Toe Length ", "Total Number of Elements ",
                                             "Modulus of Elasticity ", "Poisson's Ratio "};
   static const char* const plateUnits[] = {" m", " m", "", " kPa", ""};
@@ -180,21 +189,21 @@ DialogTemplate GeometryDialog() {
   const int countField = plate ? 3 : 2;
   for (int k = 1; k <= n; ++k) {
     const int y = 13 * k + 14;
-    AddLabel(d, 110 + k, plate ? plateLabels[k - 1] : stemLabels[k - 1], 6, y, 214, 12, SS_RIGHT);
-    AddField(d, 100 + k, texts[k], 220, y, 80, 13, WS_TABSTOP | ES_AUTOHSCROLL | (k == countField ? ES_NUMBER : 0));
-    AddLabel(d, 120 + k, plate ? plateUnits[k - 1] : stemUnits[k - 1], 300, y, 30, 12);
+    AddLabel(d, kGeometryLabelBaseId + k, plate ? plateLabels[k - 1] : stemLabels[k - 1], 6, y, 214, 12, SS_RIGHT);
+    AddField(d, kGeometryFieldBaseId + k, texts[k], 220, y, 80, 13, WS_TABSTOP | ES_AUTOHSCROLL | (k == countField ? ES_NUMBER : 0));
+    AddLabel(d, kGeometryUnitBaseId + k, plate ? plateUnits[k - 1] : stemUnits[k - 1], 300, y, 30, 12);
   }
-  AddCheckBox(d, 131, " ENTER/EDIT &GEOMETRY DATA  ", 6, buttons - 22, 215, 13, WS_TABSTOP | BS_AUTOCHECKBOX);
-  AddButton(d, 1, "&Ok", 60, buttons, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
+  AddCheckBox(d, kDetailsBoxId, " ENTER/EDIT &GEOMETRY DATA  ", 6, buttons - 22, 215, 13, WS_TABSTOP | BS_AUTOCHECKBOX);
+  AddButton(d, IDOK, "&Ok", 60, buttons, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", 110, buttons, 40, 14);
   OnOpen(d, [n, buttons](HWND dialog) {
     for (int k = 1; k <= n; ++k)
-      for (int id : {110 + k, 100 + k, 120 + k}) SetFixedFont(dialog, id);
-    CheckDlgButton(dialog, 131, BST_CHECKED);
+      for (int id : {kGeometryLabelBaseId + k, kGeometryFieldBaseId + k, kGeometryUnitBaseId + k}) SetFixedFont(dialog, id);
+    CheckDlgButton(dialog, kDetailsBoxId, BST_CHECKED);
     // No field group: Enter is the dialog's own.
     SharedIntegers(4, 0) = SharedIntegers(4, 1) = 0;
-    SubclassControls(dialog, 101, 100 + n, DataFieldSubclassProc);
-    FocusField(GetDlgItem(dialog, 101));
+    SubclassControls(dialog, kGeometryFieldBaseId + 1, kGeometryFieldBaseId + n, DataFieldSubclassProc);
+    FocusField(GetDlgItem(dialog, kGeometryFieldBaseId + 1));
     PlacePointer(dialog, 80, buttons + 7);
   });
   return entry::OnGeometry(EntryProfile(), d);
@@ -203,7 +212,7 @@ DialogTemplate GeometryDialog() {
 namespace {
 // The box white on teal, the heading and the rule black on green.
 const std::vector<ColourRule> kGeometryColours =
-    entry::GeometryColours(129, {{WM_CTLCOLORSTATIC, 130, 140, RGB(255, 255, 255), RGB(0, 128, 128)},
+    entry::GeometryColours(kLastGeometryUnitId, {{WM_CTLCOLORSTATIC, kDetailsBoxId, kDetailsBoxId, RGB(255, 255, 255), RGB(0, 128, 128)},
                                  {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)}});
 }  // namespace
 
@@ -235,8 +244,8 @@ bool GeometryDataCommand(HWND owner) {
 // ---------------------------------------------------------------- support types
 
 namespace {
-const std::vector<int> kPlateTypeIds = {100, 101, 102, 171, 172};
-constexpr int kStemRestraintsId = 101;
+const std::vector<int> kPlateTypeIds = {kToeBoxId, kPlateUnyieldingBoxId, kPlateElasticBoxId, kWinklerOptionId,
+                                        kIsotropicOptionId};
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {
@@ -249,8 +258,8 @@ DialogTemplate SupportTypeDialog() {
   int h = 0;
   const std::string heading = "SPECIFICATION OF SUPPORT TYPES: " + CurrentSubstructure;
   const int hw = DialogTextWidth(d, heading, h) + 8;
-  AddLabel(d, 120, heading, (340 - hw) / 2, 8, hw, 10, SS_CENTER);
-  AddLine(d, 99, (340 - hw) / 2, 18, hw, 2);
+  AddLabel(d, kHeadingId, heading, (340 - hw) / 2, 8, hw, 10, SS_CENTER);
+  AddLine(d, kRuleId, (340 - hw) / 2, 18, hw, 2);
   static const char* const plateTexts[] = {"&Toe Horizontally Restrained", "Vertical &Unyielding Nodal Supports",
                                            "&Vertical/Rotational Elastic Nodal Restraints",
                                            "Plate Resting on &Winkler Foundation",
@@ -273,12 +282,12 @@ DialogTemplate SupportTypeDialog() {
         AddOption(d, kPlateTypeIds[r], plateTexts[r], x, y, boxWidth, 13,
                   WS_TABSTOP | BS_AUTORADIOBUTTON | right | (r == 3 ? WS_GROUP : 0));
     }
-    for (int id : {171, 172}) SetControlCallback(d, id, ToggleCheckProc);
+    for (int id : {kWinklerOptionId, kIsotropicOptionId}) SetControlCallback(d, id, ToggleCheckProc);
   } else {
-    AddCheckBox(d, 101, wallText, x, 27, boxWidth, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX | right);
+    AddCheckBox(d, kStemRestraintsBoxId, wallText, x, 27, boxWidth, 13, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX | right);
   }
-  AddButton(d, 131, " &ENTER / EDIT Support DATA ", 100, 100 + 13 * (k - 5), 140, 16, WS_TABSTOP | WS_GROUP);
-  AddButton(d, 1, "&Ok", 125, height - 40, 40, 14);
+  AddButton(d, kEnterSupportDataId, " &ENTER / EDIT Support DATA ", 100, 100 + 13 * (k - 5), 140, 16, WS_TABSTOP | WS_GROUP);
+  AddButton(d, IDOK, "&Ok", 125, height - 40, 40, 14);
   AddButton(d, kCancelId, "&Cancel", 175, height - 40, 40, 14);
   OnOpen(d, [plate, states](HWND dialog) {
     if (plate) {
@@ -286,14 +295,14 @@ DialogTemplate SupportTypeDialog() {
         SetFixedFont(dialog, kPlateTypeIds[i]);
         if (states[i]) CheckDlgButton(dialog, kPlateTypeIds[i], BST_CHECKED);
       }
-      SharedIntegers(0, 0) = states[3] ? 171 : states[4] ? 172 : 0;
-      SharedIntegers(0, 1) = states[3] || states[4] ? 1 : 0;
+      SharedIntegers(0, 0) = states[kWinklerSlot] ? kWinklerOptionId : states[kHalfSpaceSlot] ? kIsotropicOptionId : 0;
+      SharedIntegers(0, 1) = states[kWinklerSlot] || states[kHalfSpaceSlot] ? 1 : 0;
     } else {
-      SetFixedFont(dialog, 101);
-      if (states[1]) CheckDlgButton(dialog, 101, BST_CHECKED);
+      SetFixedFont(dialog, kStemRestraintsBoxId);
+      if (states[kStemRestraintsState]) CheckDlgButton(dialog, kStemRestraintsBoxId, BST_CHECKED);
     }
-    SetFocus(GetDlgItem(dialog, 131));
-    PointerOnControl(dialog, 131);
+    SetFocus(GetDlgItem(dialog, kEnterSupportDataId));
+    PointerOnControl(dialog, kEnterSupportDataId);
   });
   return entry::SupportTypeForm(EntryProfile(), d);
 }
@@ -304,25 +313,25 @@ DialogTemplate SupportTypeDialog() {
 DialogTemplate UnyieldingSupportsDialog() {
   Table = TableTexts();
   Table.kind = "UNYIELD";
-  const int nodes = ElementCount(1) + 1;
+  const int nodes = ElementCount(kBasePlate) + 1;
   const int shown = std::min(15, nodes);
   DialogTemplate d = NewDialog(" UNYIELDING SUPPORTS DATA:", 0, 0, 180, 0);
-  AddLabel(d, 120, "Set CHECKS at NODES with SUPPORTS", 0, 5, 180, 10, SS_CENTER);
-  AddLine(d, 99, 0, 15, 180, 2);
-  AddButton(d, 11123, "&REMOVE ALL CHECKS", 37, 21, 106, 14);
+  AddLabel(d, kHeadingId, "Set CHECKS at NODES with SUPPORTS", 0, 5, 180, 10, SS_CENTER);
+  AddLine(d, kRuleId, 0, 15, 180, 2);
+  AddButton(d, kRemoveChecksId, "&REMOVE ALL CHECKS", 37, 21, 106, 14);
   int h = 0;
   const int avg = DialogTextWidth(d, "x", h);
   const int w = 9 * avg + (nodes > shown ? 10 : 0);
   const int listHeight = static_cast<int>(shown * 10.1 + 1);
   const int x = 90 - w / 2;
-  AddLabel(d, 302, "Node No", x, 35, w, 12, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, kNodeHeadId, "Node No", x, 35, w, 12, SS_CENTER | SS_SUNKEN);
   const int y = 48 + listHeight + 10;
   AddButton(d, kContinueId, "&Ok", 90 - 45, y, 40, 14);
-  AddButton(d, 1234, "&Cancel", 90 + 4, y, 40, 14);
+  AddButton(d, kExitId, "&Cancel", 90 + 4, y, 40, 14);
   d.height = y + 22;
   std::vector<int> marks = UnyieldingMarks(nodes);
-  OnOpen(d, [nodes, listHeight, marks, x, w](HWND dialog) {
-    for (int id : {120, 302}) SetFixedFont(dialog, id);
+  OnOpen(d, [nodes, shown, listHeight, marks, x, w](HWND dialog) {
+    for (int id : {kHeadingId, kNodeHeadId}) SetFixedFont(dialog, id);
     const DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                         LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
     entry::OpenNodeList(EntryProfile(), dialog, x, 48, w, listHeight, style, nodes, marks, [&](HWND list) {
@@ -333,14 +342,13 @@ DialogTemplate UnyieldingSupportsDialog() {
       RECT client{};
       GetClientRect(list, &client);
       const int frame = (r.bottom - r.top) - client.bottom;
-      const int shown = std::min(15, nodes);
       if (item > 0) {
         SetWindowPos(list, nullptr, 0, 0, r.right - r.left, item * shown + frame, SWP_NOMOVE | SWP_NOZORDER);
         GetWindowRect(list, &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
         int gap = 10, unused = 0;
         UnitsToPixels(dialog, unused, gap);
-        for (int id : {kContinueId, 1234}) {
+        for (int id : {kContinueId, kExitId}) {
           HWND b = GetDlgItem(dialog, id);
           RECT br{};
           GetWindowRect(b, &br);
@@ -376,7 +384,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
     Table.units = {"Nodes i-j", "at i, ki", "at j, kj", "at i", "at j"};
     Table.labels = entry::kWinklerLabels;
     Table.rowKind = "ELEMENT";
-    rows = ElementCount(1);
+    rows = ElementCount(kBasePlate);
     columns = plate ? 4 : 2;
   }
   FillSupportCells(kind);
@@ -395,23 +403,23 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   const int x = (300 - labelWidth - fieldWidth) / 2;
   const std::string heading = " " + kind + " HALF SPACE DATA:";
   const int hw = DialogTextWidth(d, heading, h) + 8;
-  AddLabel(d, 120, heading, (300 - hw) / 2, 6, hw, 10, SS_CENTER);
-  AddLine(d, 99, (300 - hw) / 2, 16, hw, 2);
+  AddLabel(d, kHeadingId, heading, (300 - hw) / 2, 6, hw, 10, SS_CENTER);
+  AddLine(d, kRuleId, (300 - hw) / 2, 16, hw, 2);
   const int t = 28;
-  AddLabel(d, 298, "SOIL ELASTIC PROPERTIES:", x, t, labelWidth, 10);
-  AddLine(d, 97, x, t + 11, labelWidth, 2);
-  AddLabel(d, 299, "SOIL PLASTIC PROPERTY:", x, t + 47, labelWidth, 10);
-  AddLine(d, 98, x, t + 57, labelWidth, 2);
+  AddLabel(d, kFirstGroupHeadingId, "SOIL ELASTIC PROPERTIES:", x, t, labelWidth, 10);
+  AddLine(d, kFirstGroupRuleId, x, t + 11, labelWidth, 2);
+  AddLabel(d, kSecondGroupHeadingId, "SOIL PLASTIC PROPERTY:", x, t + 47, labelWidth, 10);
+  AddLine(d, kSecondGroupRuleId, x, t + 57, labelWidth, 2);
   for (int i = 1; i <= 3; ++i) {
     const int y = t + 13 * i + (i == 3 ? 20 : 0);
-    AddLabel(d, 300 + i, labels[i - 1], x, y, labelWidth, 12, SS_RIGHT | SS_SUNKEN);
-    AddField(d, 241 + i, texts[i], x + labelWidth, y, fieldWidth, 12, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
+    AddLabel(d, kHalfSpaceLabelBaseId + i, labels[i - 1], x, y, labelWidth, 12, SS_RIGHT | SS_SUNKEN);
+    AddField(d, kHalfSpaceFieldId - 1 + i, texts[i], x + labelWidth, y, fieldWidth, 12, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL);
   }
   AddButton(d, kOkId, "&Ok", 105, 120, 40, 14);
   AddButton(d, kCancelId, "&Cancel", 155, 120, 40, 14);
   OnOpen(d, [](HWND dialog) {
-    for (int id = 301; id <= 303; ++id) SetFixedFont(dialog, id);
-    StartFields(dialog, 242, 3);
+    for (int i = 1; i <= 3; ++i) SetFixedFont(dialog, kHalfSpaceLabelBaseId + i);
+    StartFields(dialog, kHalfSpaceFieldId, 3);
     PointerOnControl(dialog, kOkId);
   });
   return entry::OnProfile(EntryProfile(), d);
@@ -421,14 +429,14 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
 
 void SupportTablesDialog(HWND owner) {
   if (PlateEdited()) {
-    if (SupportFlagIsYes(1)) {
+    if (SupportFlagIsYes(kUnyieldingSlot)) {
       ShowModalDialog(UnyieldingSupportsDialog(), owner, entry::NodeListDialogProc);
       entry::CloseStructureView();
     }
-    if (SupportFlagIsYes(2)) SupportTableDialog(owner, "ELASTIC");
-    if (SupportFlagIsYes(3)) SupportTableDialog(owner, "WINKLER");
-    if (SupportFlagIsYes(4)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);
-  } else if (SupportFlagIsYes(5)) {
+    if (SupportFlagIsYes(kElasticSupportsSlot)) SupportTableDialog(owner, "ELASTIC");
+    if (SupportFlagIsYes(kWinklerSlot)) SupportTableDialog(owner, "WINKLER");
+    if (SupportFlagIsYes(kHalfSpaceSlot)) ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), owner, HalfSpaceDialogProc);
+  } else if (SupportFlagIsYes(kStemRestraintsSlot)) {
     SupportTableDialog(owner, "ELASTIC");
   }
 }
@@ -452,9 +460,9 @@ void AddDialogs(entry::Profile& p) {
   };
   p.saveGeometry = [](HWND, const std::vector<std::string>& texts) { return SaveGeometryDialogData(JobSpec, texts); };
   p.geometryCancelled = EmptyWorkTables;
-  p.geometryRestored = {{101, 105}};
+  p.geometryRestored = {{kGeometryFieldBaseId + 1, kGeometryFieldBaseId + kPlateGeometryFields}};
   p.geometryColours = kGeometryColours;
-  p.supportTypeIds = [] { return PlateEdited() ? kPlateTypeIds : std::vector<int>{kStemRestraintsId}; };
+  p.supportTypeIds = [] { return PlateEdited() ? kPlateTypeIds : std::vector<int>{kStemRestraintsBoxId}; };
   p.supportTypeOk = IDOK;
   // The stem's restraints are its only support type: nothing to warn of.
   p.supportTypeWarning = [](const std::vector<bool>& on) {
@@ -469,11 +477,11 @@ void AddDialogs(entry::Profile& p) {
     if (plate)
       for (size_t i = 0; i < on.size(); ++i) states[i] = on[i] ? 1 : 0;
     else
-      states[1] = on[0] ? 1 : 0;
+      states[kStemRestraintsState] = on[0] ? 1 : 0;
     MapSupportTypeFlags(states, 2, plate);
   };
   p.supportTypeColours = entry::kSupportTypesOnRed;
-  p.nodeListColours = entry::NodeListColours(301, 302);
+  p.nodeListColours = entry::NodeListColours(kNodeHeadId, kNodeHeadId);
   p.acceptNodeMarks = AcceptUnyieldingMarks;
   p.nodeListOkEnd = 0;
 }

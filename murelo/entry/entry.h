@@ -49,12 +49,13 @@ GridProfile MureloGridProfile();
 int ShowTableWindow(HWND owner, int kind, int rows, int columns);
 // ---- field keys ----
 
-// The fields of the data dialogs: the geometry dialog's fields (101..105) walk with the Up and
+// The fields of the data dialogs: the geometry dialog's fields walk with the Up and
 // Down arrows and leave Enter to the dialog (its default button "&Ok"); the fields of the
 // generation and one-page dialogs behave as the shared EditSubclassProc (win/fieldkeys.h).
 LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
-// The Enter keys of the load-type choice (button 131 when there is one, else "&OK" kContinueId) and of
-// the load-type and action choices (56, 196, 197, 198, 131 press themselves, others 55).
+// The Enter keys of the load-type choice (its ENTER / EDIT button when there is one, else "&OK"
+// kContinueId) and of the load-type and action choices (the form's Cancel, the action buttons and
+// the check button press themselves, others kOkId).
 LRESULT CALLBACK EditSubclassProc5(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK EditSubclassProc6(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -72,7 +73,7 @@ void SupportDataCommand(HWND owner);
 // dialog, the support types or the hooks below; it ends with 1 on "&CANCEL".
 DialogTemplate SubstructureDialog(int action);
 INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// What the load and graph actions (196, kContinueId) run once CurrentSubstructure is set.
+// What the load and graph actions (kLoadActionId, kContinueId) run once CurrentSubstructure is set.
 extern std::function<void(HWND owner)> LoadTypeAction;
 extern std::function<void(HWND owner)> GraphAction;
 

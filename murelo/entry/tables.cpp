@@ -13,6 +13,7 @@
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/slots.h"
 #include "murelo/entry/entry.h"
+#include "murelo/entry/ids.h"
 #include "murelo/views/views.h"
 #include "win/colours.h"
 #include "win/dataform.h"
@@ -35,6 +36,9 @@ bool LinearDialog = false;  // the range dialog on screen is the stem's linear t
 
 std::string CellOf(int column, int row) { return Trim(CellTexts.Get(column, row)); }
 
+// The GENERATE buttons of value columns 1..4, each with a key of its own.
+const char* const kGenerateCaptions[] = {"&GENERATE", "G&ENERATE", "GENE&RATE", "GENERA&TE"};
+
 std::string GenerationCaption() {
   return std::string(SharedIntegers(4, 3) == 3 ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:") +
          EntryCaption();
@@ -44,11 +48,13 @@ std::string GenerationCaption() {
 DialogTemplate LinearVariationDialog() {
   LinearDialog = true;
   return entry::OnProfile(
-      EntryProfile(), SmallForm(GenerationCaption(), 308, " WALL STEM Thickness [m]:",
-                                {{304, 241, " Start Node No (i):", "1", true},
-                                 {305, 242, " End Node No (m):", std::to_string(TableRows + 1), true},
-                                 {306, 243, " at Start Node i, ti =", CellOf(3, 1), false},
-                                 {307, 244, " at End Node m, tm =", CellOf(3, std::max(1, TableRows)), false}}));
+      EntryProfile(),
+      SmallForm(GenerationCaption(), kLinearHeadingId, " WALL STEM Thickness [m]:",
+                {{kFirstRangeLabelId, kFirstRangeFieldId, " Start Node No (i):", "1", true},
+                 {kFirstRangeLabelId + 1, kFirstRangeFieldId + 1, " End Node No (m):", std::to_string(TableRows + 1), true},
+                 {kFirstRangeLabelId + 2, kFirstRangeFieldId + 2, " at Start Node i, ti =", CellOf(3, 1), false},
+                 {kFirstRangeLabelId + 3, kLastRangeFieldId, " at End Node m, tm =", CellOf(3, std::max(1, TableRows)),
+                  false}}));
 }
 
 // The Winkler functions k = A + Bx^n (moduli) and f = A + Bx^n (yield stresses) between nodes.
@@ -66,29 +72,28 @@ void TableCommand(HWND table, int id) {
   GenerationValue.clear();
   if (TableKind == 2) {
     if (LoadTableCommand) LoadTableCommand(table, id);
-  } else if (Table.kind == "GEOMETRY") {
-    if (id == 121) {
+  } else if (Table.kind == "GEOMETRY" || Table.kind == "ELASTIC") {
+    // Two value columns; the geometry table's first UNIFORM fills the widths from the plate or
+    // stem, the stem's second GENERATE is its linear thickness variation.
+    const bool geometry = Table.kind == "GEOMETRY";
+    if (geometry && id == kUniformWidthsId) {
       UniformWidthCells();
-    } else if (id == 123) {
-      entry::UniformColumn(EntryProfile(), table, 2);
-    } else if (id == 122) {
-      entry::GenerateColumn(EntryProfile(), table, 1);
-    } else if (id == 124 && PlateEdited()) {
-      entry::GenerateColumn(EntryProfile(), table, 2);
-    } else if (id == 124) {
+    } else if (geometry && id == kLinearVariationId && !PlateEdited()) {
       if (ShowModalDialog(LinearVariationDialog(), table, entry::GenerationDialogProc) == 1) {
         int error = FillLinearVariation(FieldTexts);
         if (error != 0)
           WarnBox(table, TableWarning(error == 1 ? "Incorrect Element Width Data" : "Incorrect Element Thickness Data"));
       }
+    } else if (id == UniformButtonId(1) || id == UniformButtonId(2)) {
+      entry::UniformColumn(EntryProfile(), table, ButtonColumn(id));
+    } else if (id == GenerateButtonId(1) || id == GenerateButtonId(2)) {
+      entry::GenerateColumn(EntryProfile(), table, ButtonColumn(id));
     }
-  } else if (Table.kind == "ELASTIC") {
-    if (id == 121 || id == 123) entry::UniformColumn(EntryProfile(), table, (id - 119) / 2);
-    else if (id == 122 || id == 124) entry::GenerateColumn(EntryProfile(), table, (id - 120) / 2);
   } else if (Table.kind == "WINKLER") {
-    if (id == 121) WinklerFunction(table, false);
-    else if (id == 127 || id == 123 || id == 125) WinklerFunction(table, true);
-    else if (id % 2 == 0) entry::GenerateColumn(EntryProfile(), table, (id - 120) / 2);
+    // The UNIFORM places of columns 2 to 4 are the yield stress function's.
+    if (id == kModulusFunctionId) WinklerFunction(table, false);
+    else if (id == kYieldFunctionId || id == UniformButtonId(2) || id == UniformButtonId(3)) WinklerFunction(table, true);
+    else if (id % 2 == 0) entry::GenerateColumn(EntryProfile(), table, ButtonColumn(id));
   }
   GenerationValue.clear();
 }
@@ -114,17 +119,17 @@ bool TableAccept(HWND table) {
 void TableHeadingsOf(DialogTemplate& d) {
   d.caption = TableKind == 1 ? EntryCaption() : Table.title;
   const int x0 = TableLeft + LabelWidth;
-  AddLabel(d, 109, TableKind == 0 ? " GEOMETRY DETAILS DATA:" : Table.title, TableLeft, 4,
+  AddLabel(d, kTableTitleId, TableKind == 0 ? " GEOMETRY DETAILS DATA:" : Table.title, TableLeft, 4,
            std::max(200, TableWidth - 10), 10);
   if (!Table.groupHead.empty())
-    AddLabel(d, 117, Table.groupHead, x0, TableTop - 33, TableColumns * CellWidth, 10, SS_CENTER | SS_SUNKEN);
-  AddLabel(d, 110, Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
-  AddLabel(d, 116, Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
+    AddLabel(d, kGroupHeadId, Table.groupHead, x0, TableTop - 33, TableColumns * CellWidth, 10, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, kLabelHeadId, Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, kLabelUnitId, Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
   for (int c = 1; c <= TableColumns && c <= 4; ++c) {
     if (!Table.heads[c].empty())
-      AddLabel(d, 110 + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10,
+      AddLabel(d, kColumnHeadBaseId + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10,
                SS_CENTER | SS_SUNKEN);
-    AddLabel(d, 130 + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
+    AddLabel(d, kColumnUnitBaseId + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
   }
   // The column buttons take the rows under the page; OK and CANCEL go below them.
   const int y = d.height - 21;
@@ -132,44 +137,35 @@ void TableHeadingsOf(DialogTemplate& d) {
     AddButton(d, id, text, x0 + (column - 1) * CellWidth + 2, y + 15 * row, span * CellWidth - 4, 13);
   };
   int rows = 2;
-  if (Table.kind == "GEOMETRY") {
-    under(121, "&UNIFORM", 1, 0);
-    under(122, "&GENERATE", 1, 1);
-    under(123, "U&NIFORM", 2, 0);
-    under(124, PlateEdited() ? "G&ENERATE" : "&LINEAR VARIATION", 2, 1);
-  } else if (Table.kind == "ELASTIC") {
-    under(121, "&UNIFORM", 1, 0);
-    under(122, "&GENERATE", 1, 1);
-    under(123, "U&NIFORM", 2, 0);
-    under(124, "G&ENERATE", 2, 1);
+  if (Table.kind == "GEOMETRY" || Table.kind == "ELASTIC") {
+    const bool linear = Table.kind == "GEOMETRY" && !PlateEdited();
+    under(UniformButtonId(1), "&UNIFORM", 1, 0);
+    under(GenerateButtonId(1), kGenerateCaptions[0], 1, 1);
+    under(UniformButtonId(2), "U&NIFORM", 2, 0);
+    under(GenerateButtonId(2), linear ? "&LINEAR VARIATION" : kGenerateCaptions[1], 2, 1);
   } else if (Table.kind == "WINKLER") {
     // The function's caption needs the width of all four columns.
-    under(121, " Subgrade &Modulus k=A+Bx^n between Nodes 'i' and 'm' ", 1, 0, 4);
-    under(122, "&GENERATE", 1, 1);
-    under(124, "G&ENERATE", 2, 1);
-    under(126, "GENE&RATE", 3, 1);
-    under(128, "GENERA&TE", 4, 1);
+    under(kModulusFunctionId, " Subgrade &Modulus k=A+Bx^n between Nodes 'i' and 'm' ", 1, 0, 4);
+    for (int c = 1; c <= 4; ++c) under(GenerateButtonId(c), kGenerateCaptions[c - 1], c, 1);
     // Its caption is longer than the table is wide: the button takes four dialog units a
     // character and the window grows to hold it.
     const std::string yield = " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bx^n ";
     const int yieldWidth = std::max(d.width - 10, static_cast<int>(yield.size()) * 4 + 8);
-    AddButton(d, 127, yield, 5, y + 30, yieldWidth, 14);
+    AddButton(d, kYieldFunctionId, yield, 5, y + 30, yieldWidth, 14);
     d.width = std::max(d.width, yieldWidth + 10);
     rows = 3;
   } else {
     // Load tables: the first button over three columns when the table has four; its text is
     // longer than two cells, so it starts under the row labels.
     const int span = TableColumns > 3 ? 3 : TableColumns;
-    AddButton(d, 121, Table.firstButton, TableLeft + 2, y, x0 - TableLeft + span * CellWidth - 4, 13);
-    under(122, "&GENERATE", 1, 1);
-    if (TableColumns >= 2) under(124, "G&ENERATE", 2, 1);
-    if (TableColumns > 2) under(126, "GENE&RATE", 3, 1);
+    AddButton(d, kLoadFirstButtonId, Table.firstButton, TableLeft + 2, y, x0 - TableLeft + span * CellWidth - 4, 13);
+    for (int c = 1; c <= TableColumns && c <= 3; ++c) under(GenerateButtonId(c), kGenerateCaptions[c - 1], c, 1);
   }
   d.height += 15 * rows + 2;
   d.width = std::max(d.width, 230);
   // The OK / CANCEL row stays the last row of the window.
   for (DialogControl& c : d.controls)
-    if (c.id == kContinueId || c.id == 12121) c.y = d.height - 21;
+    if (c.id == kContinueId || c.id == kTableCancelId) c.y = d.height - 21;
 }
 
 }  // namespace
@@ -210,7 +206,7 @@ DialogTemplate LoadGenerationDialog(int kind, int column) {
   std::vector<FormRow> rows;
   auto row = [&](const std::string& label, const std::string& text, bool digits = false) {
     const int i = static_cast<int>(rows.size()) + 1;
-    rows.push_back({300 + i, 240 + i, label, text, digits});
+    rows.push_back({kOnePageLabelBaseId + i, kOnePageFieldBaseId + i, label, text, digits});
   };
   switch (kind) {
     case 0:
@@ -249,7 +245,7 @@ DialogTemplate LoadGenerationDialog(int kind, int column) {
       if (kind == 6) row(range[6], CellOf(4, 1));
       break;
   }
-  return SmallForm(caption, 401, heading, rows);
+  return SmallForm(caption, kOnePageHeadingId, heading, rows);
 }
 
 namespace {
@@ -269,7 +265,7 @@ bool OneValueValid(HWND dialog) {
   FieldTexts.assign(static_cast<size_t>(count) + 1, std::string());
   for (int k = 1; k <= count; ++k) {
     int code = k < firstChecked ? 0 : 7;
-    WarnIncorrectData(dialog, 240 + k, FieldTexts[k], NumberCharsSigned, code);
+    WarnIncorrectData(dialog, kOnePageFieldBaseId + k, FieldTexts[k], NumberCharsSigned, code);
     if (code != 0 && k >= firstChecked) return false;
   }
   auto num = [](int k) { return ParseNumber(FieldTexts[k]); };
@@ -280,7 +276,7 @@ bool OneValueValid(HWND dialog) {
   } else if (kind == 1 || kind == 11) {
     // A range outside the table writes nothing; it is refused here.
     wrong = refuse = num(1) < 1 || num(1) >= num(2) || num(2) > TableRows + 1 ||
-                     (winkler && !(num(1) > GeneralData.Get(1, 4)));
+                     (winkler && !(num(1) > GeneralData.Get(kBasePlate, kPoissonItem)));
   } else if (kind >= 4) {
     std::vector<int> rows;
     wrong = refuse = !GenerationRows(FieldTexts[1], FieldTexts[2], FieldTexts[3], TableRows, rows);
@@ -292,17 +288,18 @@ bool OneValueValid(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  static const std::vector<ColourRule> colours = WithFieldColours(241, 245, {});
-  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, 241, 245, GenerationValue, OneValueValid);
+  constexpr int first = kOnePageFieldBaseId + 1, last = kOnePageFieldBaseId + kOnePageFields;
+  static const std::vector<ColourRule> colours = WithFieldColours(first, last, {});
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, first, last, GenerationValue, OneValueValid);
 }
 
 // ---------------------------------------------------------------- the profile
 
 namespace {
 const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
-    242, 244, {{WM_CTLCOLORSTATIC, 301, 309, RGB(0, 0, 0), RGB(0, 255, 255)},
-               {WM_CTLCOLORSTATIC, 401, 409, RGB(0, 0, 0), RGB(168, 217, 198)},
-               {WM_CTLCOLORSTATIC, 291, 299, RGB(255, 255, 0), RGB(64, 128, 128)},
+    kHalfSpaceFieldId, kHalfSpaceFieldId + 2,
+    {{WM_CTLCOLORSTATIC, kHalfSpaceLabelBaseId + 1, kHalfSpaceLabelBaseId + 9, RGB(0, 0, 0), RGB(0, 255, 255)},
+     {WM_CTLCOLORSTATIC, kFirstGroupHeadingId, kSecondGroupHeadingId, RGB(255, 255, 0), RGB(64, 128, 128)},
                {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
@@ -312,7 +309,7 @@ const entry::Profile& EntryProfile() {
     p.narrowView = 470;
     p.tableOpening = [](int rows) { SharedIntegers(4, 2) = rows; };
     p.generationCaption = GenerationCaption;
-    p.generationHeadingId = 308;
+    p.generationHeadingId = kLinearHeadingId;
     p.generationHeading = [](const std::string& value) { return value; };
     p.valueFieldTakesColumnLabel = true;
     p.rangeByValueRule = true;
@@ -335,7 +332,7 @@ const entry::Profile& EntryProfile() {
       SharedIntegers(3, 0) = column;
       SharedIntegers(3, 1) = TableRows;
     };
-    p.halfSpaceField = 242;
+    p.halfSpaceField = kHalfSpaceFieldId;
     p.halfSpaceFields = [] { return 3; };
     // The yield stress is stored as typed.
     p.halfSpaceProblem = [](std::vector<std::string>& texts) {

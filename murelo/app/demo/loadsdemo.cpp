@@ -17,6 +17,7 @@
 #include "murelo/core/graphs.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/loadedit.h"
+#include "murelo/core/slots.h"
 #include "murelo/entry/entry.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
@@ -49,8 +50,8 @@ void SampleJob() {
   TextLineArray cases{"", "A"};
   SaveTextLines(LoadCaseListFileName(JobSpec), cases, 1);
   EditLoadData([] {
-    LoadTable(1, 1) = 20;
-    LoadTable(1, 2) = 2400;
+    LoadTable(kBasePlate, kUniformLoadItem) = 20;
+    LoadTable(kBasePlate, kMassDensityItem) = 2400;
     for (int e = 1; e <= 6; ++e) StemHorizontalLoads(e, 1) = 10.0 * (7 - e), StemHorizontalLoads(e, 2) = 10.0 * (6 - e);
   });
   AnalyseLoadCase(0);

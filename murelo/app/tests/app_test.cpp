@@ -17,6 +17,7 @@
 #include "win/dialogs.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
+#include "murelo/entry/ids.h"
 
 namespace fs = std::filesystem;
 using wintest::RunScript;
@@ -88,19 +89,21 @@ TEST_F(MureloFrame, TheMenuHasItsItemsIdsAndPopupsWithAnalysisDisabled) {
   for (int i = 0; i < 7; ++i) bars.push_back(MenuText(bar, i));
   EXPECT_EQ(bars, (std::vector<std::string>{"&Close", "&Data Input", "&Analysis", "Data/Results &Presentation",
                                             "&New Job", "&Save Job As", "&Help"}));
-  EXPECT_EQ(GetMenuItemID(bar, 0), 2u);
-  EXPECT_EQ(GetMenuItemID(bar, 4), 206u);
-  EXPECT_EQ(GetMenuItemID(bar, 5), 878u);
+  EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(kCloseCommand));
+  EXPECT_EQ(GetMenuItemID(bar, 4), static_cast<UINT>(kNewJobCommand));
+  EXPECT_EQ(GetMenuItemID(bar, 5), static_cast<UINT>(kSaveJobAsCommand));
   struct Item {
     int popup, position, id;
     const char* text;
   };
   // Built before the job dialog names the structure: the Data Input texts begin with a blank.
   const std::vector<Item> items = {
-      {1, 0, 306, " &Geometry and Material Properties Data"}, {1, 2, 307, " &Support Data"},
-      {1, 4, 308, " &Load Data"},  {2, 0, 888, "&Elastic Analysis"}, {2, 2, 889, "Elastic-&Plastic Analysis"},
-      {3, 0, 777, "&Preview/Print/Save Data/Results"}, {3, 2, 666, "P&lot Structural Response Fields"},
-      {6, 0, 204, "&Help/Info"}, {6, 2, 205, "&About Author/Contact Address"},
+      {1, 0, kGeometryCommand, " &Geometry and Material Properties Data"}, {1, 2, kSupportCommand, " &Support Data"},
+      {1, 4, kLoadCommand, " &Load Data"},
+      {2, 0, kElasticAnalysisCommand, "&Elastic Analysis"},
+      {2, 2, kPlasticAnalysisCommand, "Elastic-&Plastic Analysis"},
+      {3, 0, kPresentationCommand, "&Preview/Print/Save Data/Results"}, {3, 2, kPlotCommand, "P&lot Structural Response Fields"},
+      {6, 0, kHelpCommand, "&Help/Info"}, {6, 2, kAboutCommand, "&About Author/Contact Address"},
   };
   for (const Item& item : items) {
     HMENU popup = GetSubMenu(bar, item.popup);
@@ -142,12 +145,12 @@ TEST_F(MureloFrame, TheLoadCaseDialogHasMurelosControlsAndDeletesTheCasesLoadAnd
   RECT box{};
   bool ok = RunScript({WhenDialog(kCasesCaption,
                                   [&](HWND d) {
-                                    check = wintest::GetText(d, 131);
-                                    GetWindowRect(GetDlgItem(d, 131), &box);
-                                    EXPECT_NE(GetDlgItem(d, 555), nullptr);
-                                    EXPECT_NE(GetDlgItem(d, 210), nullptr);
-                                    EXPECT_EQ(wintest::GetText(d, 1), "&Ok");
-                                    wintest::PostClick(d, 209);
+                                    check = wintest::GetText(d, kCaseCheckId);
+                                    GetWindowRect(GetDlgItem(d, kCaseCheckId), &box);
+                                    EXPECT_NE(GetDlgItem(d, murelo::kCaseNameBoxId), nullptr);
+                                    EXPECT_NE(GetDlgItem(d, murelo::kCaseFrameId), nullptr);
+                                    EXPECT_EQ(wintest::GetText(d, IDOK), "&Ok");
+                                    wintest::PostClick(d, murelo::kCaseDeleteId);
                                   }),
                        WhenDialog("Current Selection DELETION Enquiry", [](HWND b) { wintest::AnswerBox(b, IDYES); }),
                        WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
@@ -186,8 +189,9 @@ TEST_F(MureloFrame, ThePointerParksOnTheMenuBarByCommand) {
       WhenDialog(" WARNING!", [](HWND b) { wintest::AnswerBox(b, IDNO); }),
       WhenDialog(kEntryCaption, [](HWND d) { wintest::Click(d, kCancelId); }),
   };
-  for (const Case& c : {Case{308, 100}, Case{888, 160}, Case{889, 160}, Case{777, 160}, Case{666, 160}, Case{306, 60},
-                        Case{307, 60}}) {
+  for (const Case& c : {Case{kLoadCommand, 100}, Case{kElasticAnalysisCommand, 160}, Case{kPlasticAnalysisCommand, 160},
+                        Case{kPresentationCommand, 160}, Case{kPlotCommand, 160}, Case{kGeometryCommand, 60},
+                        Case{kSupportCommand, 60}}) {
     SCOPED_TRACE(c.id);
     SetCursorPos(0, 0);
     RunScript(leave, [&] { murelo::DispatchCommand(c.id); }, 3000);
@@ -236,7 +240,7 @@ TEST_F(MureloFrame, TheCheckRefusesAToeOffThePlatesNodes) {
                                     texts.push_back(wintest::BoxText(box));
                                     wintest::AnswerBox(box, IDNO);
                                   })},
-                      [] { murelo::DispatchCommand(888); })
+                      [] { murelo::DispatchCommand(kElasticAnalysisCommand); })
                 .finished;
   EXPECT_TRUE(ok);
   // The command ends at the refusal: no case is asked for, the caption names no analysis.
@@ -255,12 +259,12 @@ TEST_F(MureloFrame, DataCommandsAndTheSupportCorrectionOpenTheSubstructureSelect
   murelo::testing::WriteLoads("WALL", "A", murelo::testing::WallLoads());
   std::vector<std::string> actions;
   auto note = [&](HWND d) {
-    for (int id : {198, 197, 196})
+    for (int id : {murelo::kGeometryActionId, murelo::kSupportActionId, murelo::kLoadActionId})
       if (GetDlgItem(d, id)) actions.push_back(std::to_string(id) + " " + wintest::GetText(d, id));
     wintest::Click(d, kCancelId);
   };
-  ASSERT_TRUE(RunScript({WhenDialog(kEntryCaption, note)}, [] { murelo::DispatchCommand(306); }).finished);
-  ASSERT_TRUE(RunScript({WhenDialog(kEntryCaption, note)}, [] { murelo::DispatchCommand(307); }).finished);
+  ASSERT_TRUE(RunScript({WhenDialog(kEntryCaption, note)}, [] { murelo::DispatchCommand(kGeometryCommand); }).finished);
+  ASSERT_TRUE(RunScript({WhenDialog(kEntryCaption, note)}, [] { murelo::DispatchCommand(kSupportCommand); }).finished);
   std::vector<std::string> boxes;
   bool ok = RunScript({WhenDialog(" WARNING!",
                                   [&](HWND box) {
@@ -276,9 +280,9 @@ TEST_F(MureloFrame, DataCommandsAndTheSupportCorrectionOpenTheSubstructureSelect
                       [] { EXPECT_EQ(murelo::CheckJobForAnalysis(), 0); })
                 .finished;
   ASSERT_TRUE(ok);
-  EXPECT_EQ(actions, (std::vector<std::string>{"198 &ENTER / EDIT Geometry and Material Properties Data",
-                                               "197 &ENTER / EDIT Support General Data",
-                                               "197 &ENTER / EDIT Support General Data"}));
+  const std::string geometry = std::to_string(murelo::kGeometryActionId) + " &ENTER / EDIT Geometry and Material Properties Data";
+  const std::string supports = std::to_string(murelo::kSupportActionId) + " &ENTER / EDIT Support General Data";
+  EXPECT_EQ(actions, (std::vector<std::string>{geometry, supports, supports}));
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(FirstLine("WALL.SUP"), "Job: WALL // SUPPORTS");
 }
@@ -291,7 +295,7 @@ TEST_F(MureloFrame, NewJobCancelledKeepsTheJobOpenWithItsFilesLoose) {
   WriteBytes(job + ".geo", "Job: geometry\r\n");
   WriteBytes(job + ".SUP", "Job: supports\r\n");
   ASSERT_TRUE(RunScript({WhenDialog(kJobCaption, [](HWND d) { wintest::Click(d, IDCANCEL); })},
-                        [] { murelo::DispatchCommand(206); })
+                        [] { murelo::DispatchCommand(kNewJobCommand); })
                   .finished);
   EXPECT_EQ(JobSpec, job);
   EXPECT_TRUE(fs::exists(job + ".ZIP"));  // it was packed before the dialog
@@ -315,7 +319,7 @@ TEST_F(MureloFrame, SaveJobAsRenamesTheHeadersMakesEmptyLoadFilesAndPacksTheOldJ
                                       wintest::SetText(d, kNameBoxId, newJob);
                                       wintest::Click(d, IDOK);
                                     })},
-                        [] { murelo::DispatchCommand(878); })
+                        [] { murelo::DispatchCommand(kSaveJobAsCommand); })
                   .finished);
   EXPECT_EQ(JobSpec, newJob);
   EXPECT_EQ(FirstLine(newJob + ".geo"), "Job: " + newJob + " // GEOMETRY & MAT. PROPERTIES");
@@ -338,7 +342,7 @@ TEST_F(MureloFrame, TheAboutBoxKeepsItsCaptionAndNamesNoPerson) {
                                       text = WindowText(FindWindowExA(box, nullptr, "Static", nullptr));
                                       wintest::Click(box, IDOK);
                                     })},
-                        [] { murelo::DispatchCommand(205); })
+                        [] { murelo::DispatchCommand(kAboutCommand); })
                   .finished);
   EXPECT_EQ(text.rfind("The ZOR software authors\r\n", 0), 0u) << text;
   EXPECT_EQ(murelo::DialogResult, 1);
@@ -358,7 +362,7 @@ AnalysisRun RunAnalysis(int mode, int button) {
   AnalysisRun r;
   wintest::TraceCapture trace;
   const std::string caption = "   Retaining Wall ANALYSIS.   JOB: " + JobSpec;
-  RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, 1); }),
+  RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, IDOK); }),
              WhenDialog(caption,
                         [&r, button](HWND d) {
                           r.dialogCaption = WindowText(d);
@@ -367,7 +371,7 @@ AnalysisRun RunAnalysis(int mode, int button) {
                           int w = c.right, h = c.bottom;
                           PixelsToUnits(d, w, h);
                           r.size = {w, h};
-                          r.analyse = wintest::ControlPlace(d, 1);
+                          r.analyse = wintest::ControlPlace(d, kAnalyseId);
                           r.cancel = wintest::ControlPlace(d, kExitId);
                           wintest::PostClick(d, button);
                         }),
@@ -377,10 +381,10 @@ AnalysisRun RunAnalysis(int mode, int button) {
                           HWND owner = GetWindow(box, GW_OWNER);
                           r.boxOwners.push_back(WindowText(owner));
                           r.hiddenDuringAnalysis =
-                              !IsWindowVisible(GetDlgItem(owner, 1)) && !IsWindowVisible(GetDlgItem(owner, kExitId));
+                              !IsWindowVisible(GetDlgItem(owner, kAnalyseId)) && !IsWindowVisible(GetDlgItem(owner, kExitId));
                           wintest::AnswerBox(box, IDOK);
                         })},
-            [mode] { murelo::DispatchCommand(mode ? 889 : 888); }, 30000);
+            [mode] { murelo::DispatchCommand(mode ? kPlasticAnalysisCommand : kElasticAnalysisCommand); }, 30000);
   for (const auto& t : trace.Records("TONE")) r.tones.push_back({t[1], t[2]});
   return r;
 }
@@ -407,7 +411,7 @@ TEST_F(MureloFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
   for (int mode : {1, 0}) {
     SCOPED_TRACE(mode);
     DeleteIfExists("WALL.RBA");
-    AnalysisRun r = RunAnalysis(mode, 1);
+    AnalysisRun r = RunAnalysis(mode, kAnalyseId);
     EXPECT_TRUE(r.boxes.empty());
     EXPECT_EQ(r.dialogCaption, "   Retaining Wall ANALYSIS.   JOB: WALL");
     ASSERT_GE(GetSystemMetrics(SM_CXSCREEN), 1024);
@@ -429,7 +433,7 @@ TEST_F(MureloFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
 
 TEST_F(MureloFrame, CancelWritesNothingAndPlaysNothing) {
   WriteWinklerWall(50, 0);
-  AnalysisRun r = RunAnalysis(0, 1234);
+  AnalysisRun r = RunAnalysis(0, kExitId);
   EXPECT_TRUE(r.tones.empty());
   EXPECT_FALSE(fs::exists("WALL.RBA"));
   EXPECT_EQ(murelo::DialogResult, 0);
@@ -437,7 +441,7 @@ TEST_F(MureloFrame, CancelWritesNothingAndPlaysNothing) {
 
 TEST_F(MureloFrame, AStopIsABoxOwnedByTheAnalysisDialogAndTheTonesStillFollow) {
   WriteWinklerWall(200, 100);  // 1.1 x 800 kN beyond the soil's 400
-  AnalysisRun r = RunAnalysis(1, 1);
+  AnalysisRun r = RunAnalysis(1, kAnalyseId);
   ASSERT_EQ(r.boxes.size(), 1u);
   EXPECT_EQ(r.boxes[0].rfind("The LOAD is too LARGE to be CARRIED OUT", 0), 0u) << r.boxes[0];
   EXPECT_EQ(r.boxOwners[0], "   Retaining Wall ANALYSIS.   JOB: WALL");

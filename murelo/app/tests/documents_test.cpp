@@ -120,7 +120,7 @@ TEST_F(MureloDocuments, TheChooserPassesItsModesAndMovesTheFocus) {
   OutputChooserProfile p = murelo::MureloChooserProfile();
   p.outputData = [&](int mode, HWND) { outputs.push_back("DATA " + std::to_string(mode)); };
   p.outputResults = [&](int mode, HWND) { outputs.push_back("RESULTS " + std::to_string(mode)); };
-  EXPECT_TRUE(RunScript({WhenDialog(kCases, [](HWND d) { PostClick(d, 1); }),
+  EXPECT_TRUE(RunScript({WhenDialog(kCases, [](HWND d) { PostClick(d, IDOK); }),
                          WhenDialog(kChooser,
                                     [&](HWND d) {
                                       caption = wintest::WindowText(d);
@@ -133,12 +133,12 @@ TEST_F(MureloDocuments, TheChooserPassesItsModesAndMovesTheFocus) {
                                                    cls.lpfnWndProc;
                                       wintest::Click(d, kOkId);  // untouched: preview only
                                       focusAfterData = GetFocus();
-                                      wintest::Click(d, 201);  // Save
+                                      wintest::Click(d, kFirstOptionId);  // Save
                                       wintest::Click(d, kOkId);
-                                      wintest::Click(d, 202);  // Print, still saving
+                                      wintest::Click(d, kFirstOptionId + 1);  // Print, still saving
                                       wintest::Click(d, kFormCancelId);
                                       focusAfterResults = GetFocus();
-                                      wintest::Click(d, 201);  // Print alone
+                                      wintest::Click(d, kFirstOptionId);  // Print alone
                                       wintest::Click(d, kFormCancelId);
                                       PostClick(d, kExitId);
                                     })},

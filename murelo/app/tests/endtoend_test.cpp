@@ -23,6 +23,7 @@
 #include "win/ids.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
+#include "murelo/entry/ids.h"
 
 namespace fs = std::filesystem;
 using wintest::Click;
@@ -38,7 +39,7 @@ const char* const kCasesCaption = "  Retaining Wall: Load Name Specification/Sel
 
 // Cell (row, column) of the table window on screen with `columns` value columns.
 void SetCell(int columns, int row, int column, const std::string& text) {
-  wintest::SetText(TablePage(), 3000 + (row - 1) * columns + column, text);
+  wintest::SetText(TablePage(), murelo::CellId(row, column, columns), text);
 }
 
 class MureloEndToEnd : public ::testing::Test {
@@ -82,14 +83,32 @@ class MureloEndToEnd : public ::testing::Test {
         << "command " << id;
   }
   static wintest::Step ChooseCaseA() {
-    return WhenDialog(kCasesCaption, [](HWND d) { PostClick(d, 1); });
+    return WhenDialog(kCasesCaption, [](HWND d) { PostClick(d, IDOK); });
   }
-  // The substructure dialog: option 201 (plate) or 202 (stem), then its action button.
+  // The substructure dialog: the option of the plate or the stem, then its action button.
   wintest::Step Substructure(int option, int button) {
     return WhenDialog(entry, [option, button](HWND s) {
-      CheckRadioButton(s, 201, 202, option);
+      CheckRadioButton(s, murelo::kBasePlateOptionId, murelo::kWallStemOptionId, option);
       PostClick(s, button);
     });
+  }
+  // The geometry dialog of a substructure with its fields typed and the details box ticked, then
+  // the details table: the widths uniform and one thickness in every row.
+  std::vector<wintest::Step> Geometry(int option, std::vector<std::string> fields, const std::string& details, int rows,
+                                      const std::string& thickness) {
+    return {Substructure(option, murelo::kGeometryActionId),
+            WhenDialog(entry,
+                       [fields](HWND g) {
+                         for (size_t k = 0; k < fields.size(); ++k)
+                           wintest::SetText(g, murelo::kGeometryFieldBaseId + 1 + static_cast<int>(k), fields[k]);
+                         CheckDlgButton(g, murelo::kDetailsBoxId, BST_CHECKED);
+                         PostClick(g, IDOK);
+                       }),
+            WhenDialog(details, [rows, thickness](HWND t) {
+              Click(t, murelo::kUniformWidthsId);
+              for (int row = 1; row <= rows; ++row) SetCell(2, row, 2, thickness);
+              PostClick(t, kContinueId);
+            })};
   }
   // A table window of that caption (the dialogs before it may share the caption).
   static wintest::Step TableWindow(const std::string& caption, std::function<void(HWND)> act) {
@@ -112,49 +131,22 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
 
   // Geometry: a base plate 4 m wide in 4 elements (toe 1 m, 0.5 m thick), a stem 3 m high in 3
   // elements (0.3 m thick), each with its details table.
-  Command(306, {Substructure(201, 198),
-                WhenDialog(entry,
-                           [](HWND g) {
-                             wintest::SetText(g, 101, "4");
-                             wintest::SetText(g, 102, "1");
-                             wintest::SetText(g, 103, "4");
-                             wintest::SetText(g, 104, "3E7");
-                             wintest::SetText(g, 105, "0.2");
-                             CheckDlgButton(g, 131, BST_CHECKED);
-                             PostClick(g, 1);
-                           }),
-                WhenDialog(" GEOMETRY DETAILS DATA BASE PLATE:",
-                           [](HWND t) {
-                             Click(t, 121);  // uniform widths
-                             for (int row = 1; row <= 4; ++row) SetCell(2, row, 2, "0.5");
-                             PostClick(t, kContinueId);
-                           }),
-                Substructure(202, 198),
-                WhenDialog(entry,
-                           [](HWND g) {
-                             wintest::SetText(g, 101, "3");
-                             wintest::SetText(g, 102, "3");
-                             wintest::SetText(g, 103, "3E7");
-                             wintest::SetText(g, 104, "0.2");
-                             CheckDlgButton(g, 131, BST_CHECKED);
-                             PostClick(g, 1);
-                           }),
-                WhenDialog(" GEOMETRY DETAILS DATA WALL STEM:",
-                           [](HWND t) {
-                             Click(t, 121);
-                             for (int row = 1; row <= 3; ++row) SetCell(2, row, 2, "0.3");
-                             PostClick(t, kContinueId);
-                           }),
-                CancelSubstructure()});
+  std::vector<wintest::Step> geometry = Geometry(murelo::kBasePlateOptionId, {"4", "1", "4", "3E7", "0.2"},
+                                                 " GEOMETRY DETAILS DATA BASE PLATE:", 4, "0.5");
+  for (wintest::Step& s : Geometry(murelo::kWallStemOptionId, {"3", "3", "3E7", "0.2"}, " GEOMETRY DETAILS DATA WALL STEM:",
+                                   3, "0.3"))
+    geometry.push_back(std::move(s));
+  geometry.push_back(CancelSubstructure());
+  Command(kGeometryCommand, geometry);
   ASSERT_TRUE(fs::exists(job + ".GEO"));
 
   // Supports: the toe restrained, a Winkler foundation of 20000 kPa/m under the plate.
-  Command(307, {Substructure(201, 197),
+  Command(kSupportCommand, {Substructure(murelo::kBasePlateOptionId, murelo::kSupportActionId),
                 WhenDialog(entry,
                            [](HWND d) {
-                             if (IsDlgButtonChecked(d, 100) != BST_CHECKED) Click(d, 100);
-                             if (IsDlgButtonChecked(d, 171) != BST_CHECKED) Click(d, 171);
-                             PostClick(d, 131);
+                             if (IsDlgButtonChecked(d, murelo::kToeBoxId) != BST_CHECKED) Click(d, murelo::kToeBoxId);
+                             if (IsDlgButtonChecked(d, murelo::kWinklerOptionId) != BST_CHECKED) Click(d, murelo::kWinklerOptionId);
+                             PostClick(d, murelo::kEnterSupportDataId);
                            }),
                 TableWindow(entry,
                            [](HWND t) {
@@ -171,31 +163,32 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   // stem's bottom to 0 at its top.
   const std::string types = entry + "     Load Case: A";
   const std::string onePage = " LOAD DATA GENERATION - Load Case: A";
-  Command(308, {WhenDialog(kCasesCaption,
+  Command(kLoadCommand, {WhenDialog(kCasesCaption,
                            [](HWND d) {
-                             wintest::SetText(d, 555, "A");
-                             PostClick(d, 1);
+                             wintest::SetText(d, murelo::kCaseNameBoxId, "A");
+                             PostClick(d, IDOK);
                            }),
-                Substructure(201, 196), WhenDialog(types, [](HWND d) { PostClick(d, 131); }),
+                Substructure(murelo::kBasePlateOptionId, murelo::kLoadActionId), WhenDialog(types, [](HWND d) { PostClick(d, kLoadTypeEnterButton); }),
                 WhenDialog(onePage,
                            [](HWND f) {
-                             wintest::SetText(f, 241, "20");
-                             wintest::SetText(f, 242, "2400");
+                             wintest::SetText(f, murelo::kOnePageFieldBaseId + 1, "20");
+                             wintest::SetText(f, murelo::kOnePageFieldBaseId + 2, "2400");
                              PostClick(f, kOkId);
                            }),
-                WhenDialog(types, [](HWND d) { PostClick(d, kCancelId); }), Substructure(202, 196),
+                WhenDialog(types, [](HWND d) { PostClick(d, kCancelId); }), Substructure(murelo::kWallStemOptionId, murelo::kLoadActionId),
                 WhenDialog(types,
                            [](HWND d) {
-                             CheckRadioButton(d, 201, 204, 203);
-                             PostClick(d, 131);
+                             CheckRadioButton(d, murelo::kLoadTypeFirstOptionId, murelo::kLoadTypeLastOptionId,
+                                              murelo::kLoadTypeFirstOptionId + 2);
+                             PostClick(d, kLoadTypeEnterButton);
                            }),
-                WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, 121); }),
+                WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, murelo::kLoadFirstButtonId); }),
                 WhenDialog(onePage,
                            [](HWND f) {
-                             wintest::SetText(f, 241, "1");
-                             wintest::SetText(f, 242, "4");
-                             wintest::SetText(f, 243, "30");
-                             wintest::SetText(f, 244, "0");
+                             wintest::SetText(f, murelo::kOnePageFieldBaseId + 1, "1");
+                             wintest::SetText(f, murelo::kOnePageFieldBaseId + 2, "4");
+                             wintest::SetText(f, murelo::kOnePageFieldBaseId + 3, "30");
+                             wintest::SetText(f, murelo::kOnePageFieldBaseId + 4, "0");
                              PostClick(f, kOkId);
                            }),
                 WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, kContinueId); }),
@@ -205,8 +198,8 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   EXPECT_NE(loads.find("2400.00"), std::string::npos) << loads;
 
   // Both analyses; the elastic one last, whose report the graphs and documents read.
-  for (int id : {889, 888}) {
-    Command(id, {ChooseCaseA(), WhenDialog(entry, [](HWND d) { PostClick(d, 1); })});
+  for (int id : {kPlasticAnalysisCommand, kElasticAnalysisCommand}) {
+    Command(id, {ChooseCaseA(), WhenDialog(entry, [](HWND d) { PostClick(d, kAnalyseId); })});
     ASSERT_TRUE(fs::exists(job + ".RBA")) << id;
   }
   const std::string report = ReadBytes(job + ".RBA");
@@ -215,9 +208,9 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   const std::string actions = "Retaining Wall ANALYSIS.   JOB: " + job + "     Load Case: A";
   std::vector<wintest::Step> steps{ChooseCaseA()};
   int graphs = 0;
-  for (int option : {201, 202}) {
+  for (int option : {murelo::kBasePlateOptionId, murelo::kWallStemOptionId}) {
     steps.push_back(Substructure(option, kContinueId));
-    for (int k = 1; k <= (option == 201 ? 7 : 5); ++k) {
+    for (int k = 1; k <= (option == murelo::kBasePlateOptionId ? 7 : 5); ++k) {
       steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, kPlotActionButton); }));
       steps.push_back(WhenDialog(" GRAPH - Load Case: A", [&graphs](HWND g) {
         ++graphs;
@@ -227,7 +220,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
     steps.push_back(WhenDialog(actions, [](HWND d) { PostClick(d, kActionCancel); }));
   }
   steps.push_back(CancelSubstructure());
-  Command(666, steps);
+  Command(kPlotCommand, steps);
   EXPECT_EQ(graphs, 12);
   EXPECT_TRUE(trace.Records("BOX").empty());
 
@@ -236,8 +229,8 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   std::vector<wintest::Step> documents{ChooseCaseA()};
   for (const std::string kind : {"DATA", "RESULTS"}) {
     documents.push_back(WhenDialog(chooser, [kind](HWND d) {
-      if (IsDlgButtonChecked(d, 201) != BST_CHECKED) Click(d, 201);
-      PostClick(d, kind == "DATA" ? 55 : 56);
+      if (IsDlgButtonChecked(d, kFirstOptionId) != BST_CHECKED) Click(d, kFirstOptionId);  // Save
+      PostClick(d, kind == "DATA" ? kOkId : kFormCancelId);
     }));
     documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDOK); }));
     documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDYES); }));
@@ -245,7 +238,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
         wintest::WhenWindow("SuiteDocPreview", [](HWND p) { PostMessageA(p, WM_KEYDOWN, VK_ESCAPE, 0); }));
   }
   documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, kExitId); }));
-  Command(777, documents);
+  Command(kPresentationCommand, documents);
   for (const char* file : {"WALL9_DATA.DDC", "WALL9_DATA.TXT", "WALL9_RESULTS.DDC", "WALL9_RESULTS.TXT"})
     EXPECT_TRUE(fs::exists(dir.path() / file)) << file;
   EXPECT_EQ(ReadBytes((dir.path() / "WALL9_RESULTS.TXT").string()), report);

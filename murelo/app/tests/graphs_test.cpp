@@ -14,6 +14,7 @@
 #include "graph/graphwindow.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
+#include "murelo/entry/ids.h"
 
 using wintest::PostClick;
 using wintest::RunScript;
@@ -69,14 +70,14 @@ class MureloPlot : public ::testing::Test {
     std::string output;
     ASSERT_EQ(murelo::RunSolveTool({"WALL9", "A", "elastic"}, output), 0) << output;
   }
-  // The plot command with the case chosen, the substructure (201 plate, 202 stem) and then the
+  // The plot command with the case chosen, the substructure (its option) and then the
   // steps inside the action dialog; the substructure dialog is cancelled at the end.
   bool Run(int option, std::vector<wintest::Step> inside) {
     std::vector<wintest::Step> steps = {
-        WhenDialog(kCases, [](HWND d) { PostClick(d, 1); }),
+        WhenDialog(kCases, [](HWND d) { PostClick(d, IDOK); }),
         WhenDialog(kSubstructure,
                    [option](HWND d) {
-                     CheckRadioButton(d, 201, 202, option);
+                     CheckRadioButton(d, murelo::kBasePlateOptionId, murelo::kWallStemOptionId, option);
                      PostClick(d, kContinueId);
                    }),
     };
@@ -93,7 +94,7 @@ TEST_F(MureloPlot, TheBasePlateOnWinklerSoilOffersSevenActionsAndShowsItsGraph) 
   int options = 0;
   std::string heading, first, last;
   bool graph = false;
-  EXPECT_TRUE(Run(201, {WhenDialog(kActions,
+  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kActions,
                                    [&](HWND d) {
                                      options = OptionCount(d);
                                      heading = wintest::GetText(d, kActionHeading);
@@ -123,7 +124,7 @@ TEST_F(MureloPlot, TheBasePlateOnWinklerSoilOffersSevenActionsAndShowsItsGraph) 
 TEST_F(MureloPlot, TheWallStemOffersFiveActionsAlongItsBase) {
   Solve();
   int options = 0;
-  EXPECT_TRUE(Run(202, {WhenDialog(kActions,
+  EXPECT_TRUE(Run(murelo::kWallStemOptionId, {WhenDialog(kActions,
                                    [&](HWND d) {
                                      options = OptionCount(d);
                                      EXPECT_EQ(wintest::GetText(d, kActionHeading),
@@ -141,7 +142,7 @@ TEST_F(MureloPlot, TheWallStemOffersFiveActionsAlongItsBase) {
 
 TEST_F(MureloPlot, ACaseWithoutReportIsAnnouncedAndNoGraphIsShown) {
   std::string text;
-  EXPECT_TRUE(Run(201, {WhenDialog(kActions, [](HWND d) { PostClick(d, kPlotActionButton); }),
+  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kActions, [](HWND d) { PostClick(d, kPlotActionButton); }),
                         WhenDialog("WARNING!",
                                    [&](HWND box) {
                                      text = wintest::BoxText(box);

@@ -24,6 +24,7 @@
 #include "win/messages.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
+#include "murelo/entry/ids.h"
 
 namespace {
 
@@ -71,15 +72,15 @@ class MureloLayout : public ::testing::Test {
 TEST_F(MureloLayout, EveryCommandWindowShowsItsTextsWhole) {
   using namespace murelo;
   std::vector<LayoutCase> cases = {
-      {"author box", [] { DispatchCommand(205); }, {{"", 0, IDOK}}},
+      {"author box", [] { DispatchCommand(kAboutCommand); }, {{"", 0, IDOK}}},
       {"load cases", [] { ShowLoadCases(1); }, {{kCasesCaption}}},
       {"load case deletion", [] { ShowLoadCases(1); },
-       {{kCasesCaption, 209, IDCANCEL, [](HWND d) { SendDlgItemMessageA(d, 555, CB_SETCURSEL, 0, 0); }},
+       {{kCasesCaption, kCaseDeleteId, IDCANCEL, [](HWND d) { SendDlgItemMessageA(d, kCaseNameBoxId, CB_SETCURSEL, 0, 0); }},
         {"Current Selection DELETION Enquiry", 0, IDNO, nullptr,
          "Do you really want to DELETE the CURRENT SELECTION?"}}},
       {"load case choice", [] { ShowLoadCases(2); }, {{kCasesCaption}}},
-      {"analysis", [] { ShowMureloAnalysisDialog(0); }, {{"", 0, 1234}}},
-      {"output chooser", [] { RunPresentationCommand(); }, {{kCasesCaption, 1, 0}, {"", 0, 1234}}},
+      {"analysis", [] { ShowMureloAnalysisDialog(0); }, {{"", 0, kExitId}}},
+      {"output chooser", [] { RunPresentationCommand(); }, {{kCasesCaption, IDOK, 0}, {"", 0, kExitId}}},
       wintest::DocumentCase([] { murelo::RunPresentationCommand(); }, kCasesCaption, 1, "WALL9", "DATA",
                             "\r\n\r\n", "\r\n"),
       wintest::DocumentCase([] { murelo::RunPresentationCommand(); }, kCasesCaption, 1, "WALL9", "RESULTS",
@@ -95,11 +96,11 @@ TEST_F(MureloLayout, EveryCommandWindowShowsItsTextsWhole) {
     };
     auto loads = [in](int type) { return in([type] { EditLoadData([type] { LoadDataDialogs(nullptr, type); }); }); };
     cases.push_back({name + " load types", in([] { EditLoadData([] { ShowLoadTypeDialog(nullptr); }); }), {{""}}});
-    cases.push_back({name + " uniform load", loads(1), {{"", 0, 56}}});
+    cases.push_back({name + " uniform load", loads(1), {{"", 0, kFormCancelId}}});
     const int types = name == "WALL" ? 4 : 3;
     for (int type = 2; type <= types; ++type) {
-      wintest::LayoutHop table("", 0, 12121);
-      for (int b : {121, 122, 124}) table.sides.push_back({b, 56});
+      wintest::LayoutHop table("", 0, kTableCancelId);
+      for (int b : {kLoadFirstButtonId, GenerateButtonId(1), GenerateButtonId(2)}) table.sides.push_back({b, kFormCancelId});
       cases.push_back({name + " load table " + std::to_string(type), loads(type), {table}});
     }
     // Each action plotted: the graph window, then the action dialog again.

@@ -15,6 +15,7 @@
 #include "win/ids.h"
 #include "win/messages.h"
 #include "win/testing/wintest.h"
+#include "murelo/entry/ids.h"
 
 using wintest::Click;
 using wintest::PostClick;
@@ -46,7 +47,7 @@ std::string ValueAfter(const std::vector<std::string>& lines, const std::string&
   return std::string();
 }
 
-int Checked(HWND d) { return FirstCheckedButton(d, 201, 204); }
+int Checked(HWND d) { return FirstCheckedButton(d, murelo::kLoadTypeFirstOptionId, murelo::kLoadTypeLastOptionId); }
 
 class MureloLoads : public ::testing::Test {
  protected:
@@ -66,12 +67,12 @@ class MureloLoads : public ::testing::Test {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
   }
-  // The command with the substructure (201 plate, 202 stem) chosen and the steps inside the
+  // The command with the substructure (its option) chosen and the steps inside the
   // load-type dialog, which is closed, and the substructure dialog cancelled, at the end.
   bool Run(int option, std::vector<wintest::Step> inside) {
     std::vector<wintest::Step> steps = {WhenDialog(kSubstructure, [option](HWND d) {
-      CheckRadioButton(d, 201, 202, option);
-      PostClick(d, 196);
+      CheckRadioButton(d, murelo::kBasePlateOptionId, murelo::kWallStemOptionId, option);
+      PostClick(d, murelo::kLoadActionId);
     })};
     for (auto& s : inside) steps.push_back(std::move(s));
     steps.push_back(WhenDialog(kTypes, [](HWND d) { PostClick(d, kCancelId); }));
@@ -92,12 +93,12 @@ TEST_F(MureloLoads, TheTypesOfEachSubstructureAreVisitedInTurn) {
       PostClick(t, kTableCancelId);
     });
   };
-  EXPECT_TRUE(Run(201, {WhenDialog(kTypes,
+  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kTypes,
                                    [&](HWND d) {
-                                     while (GetDlgItem(d, 201 + plateTypes)) ++plateTypes;
+                                     while (GetDlgItem(d, murelo::kLoadTypeFirstOptionId + plateTypes)) ++plateTypes;
                                      heading = wintest::GetText(d, kHeadingId);
                                      ticked.push_back(Checked(d));
-                                     PostClick(d, 131);
+                                     PostClick(d, kLoadTypeEnterButton);
                                    }),
                         WhenDialog(kOnePage,
                                    [&](HWND f) {
@@ -107,25 +108,26 @@ TEST_F(MureloLoads, TheTypesOfEachSubstructureAreVisitedInTurn) {
                         WhenDialog(kTypes,
                                    [&](HWND d) {
                                      ticked.push_back(Checked(d));
-                                     PostClick(d, 131);
+                                     PostClick(d, kLoadTypeEnterButton);
                                    }),
                         cancelTable(" BASE PLATE: NODAL LOAD DATA. Load Case: A"),
                         WhenDialog(kTypes,
                                    [&](HWND d) {
                                      ticked.push_back(Checked(d));
-                                     PostClick(d, 131);
+                                     PostClick(d, kLoadTypeEnterButton);
                                    }),
                         cancelTable(" BASE PLATE: TRAPEZOIDAL LOAD DATA. Load Case: A"),
                         WhenDialog(kTypes, [&](HWND d) { ticked.push_back(Checked(d)); })}));
   EXPECT_EQ(plateTypes, 3);
   EXPECT_EQ(heading, "BASE PLATE: SELECTION OF LOAD TYPE");
-  EXPECT_EQ(ticked, (std::vector<int>{201, 202, 203, 201}));
+  EXPECT_EQ(ticked, (std::vector<int>{murelo::kLoadTypeFirstOptionId, murelo::kLoadTypeFirstOptionId + 1,
+                                      murelo::kLoadTypeFirstOptionId + 2, murelo::kLoadTypeFirstOptionId}));
   EXPECT_EQ(opened, (std::vector<std::string>{"uniform", " BASE PLATE: NODAL LOAD DATA. Load Case: A",
                                               " BASE PLATE: TRAPEZOIDAL LOAD DATA. Load Case: A"}));
-  EXPECT_TRUE(Run(202, {WhenDialog(kTypes, [&](HWND d) {
-                    while (GetDlgItem(d, 201 + stemTypes)) ++stemTypes;
+  EXPECT_TRUE(Run(murelo::kWallStemOptionId, {WhenDialog(kTypes, [&](HWND d) {
+                    while (GetDlgItem(d, murelo::kLoadTypeFirstOptionId + stemTypes)) ++stemTypes;
                     stemHeading = wintest::GetText(d, kHeadingId);
-                    EXPECT_EQ(wintest::GetText(d, 204), "Vertical (on Surface) &Trapezoidal Load");
+                    EXPECT_EQ(wintest::GetText(d, murelo::kLoadTypeLastOptionId), "Vertical (on Surface) &Trapezoidal Load");
                   })}));
   EXPECT_EQ(stemTypes, 4);
   EXPECT_EQ(stemHeading, "WALL STEM: SELECTION OF LOAD TYPE");
@@ -136,11 +138,11 @@ TEST_F(MureloLoads, TheTypesOfEachSubstructureAreVisitedInTurn) {
 TEST_F(MureloLoads, UniformLoadWithARefusedDensityThenTheFileAtClose) {
   std::vector<std::string> warnings;
   bool stayed = false;
-  EXPECT_TRUE(Run(201, {WhenDialog(kTypes, [](HWND d) { PostClick(d, 131); }),
+  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kTypes, [](HWND d) { PostClick(d, kLoadTypeEnterButton); }),
                         WhenDialog(kOnePage,
                                    [](HWND f) {
-                                     wintest::SetText(f, 241, "12.3456");
-                                     wintest::SetText(f, 242, "-2400");
+                                     wintest::SetText(f, murelo::kOnePageFieldBaseId + 1, "12.3456");
+                                     wintest::SetText(f, murelo::kOnePageFieldBaseId + 2, "-2400");
                                      PostClick(f, kOkId);
                                    }),
                         WhenDialog("WARNING!",
@@ -150,8 +152,8 @@ TEST_F(MureloLoads, UniformLoadWithARefusedDensityThenTheFileAtClose) {
                                    }),
                         WhenDialog(kOnePage,
                                    [&](HWND f) {
-                                     stayed = wintest::GetText(f, 242) == "-2400";
-                                     wintest::SetText(f, 242, "2400");
+                                     stayed = wintest::GetText(f, murelo::kOnePageFieldBaseId + 2) == "-2400";
+                                     wintest::SetText(f, murelo::kOnePageFieldBaseId + 2, "2400");
                                      PostClick(f, kOkId);
                                    })}));
   EXPECT_EQ(warnings, (std::vector<std::string>{"Incorrect LOAD Data!\r\n\r\n        Correct the Data!         "}));
@@ -170,22 +172,22 @@ TEST_F(MureloLoads, NodalTablesOfBothSubstructures) {
   const std::string plateTitle = " BASE PLATE: NODAL LOAD DATA. Load Case: A";
   std::vector<wintest::Step> plate = {WhenDialog(kTypes,
                                                  [](HWND d) {
-                                                   CheckRadioButton(d, 201, 204, 202);
-                                                   PostClick(d, 131);
+                                                   CheckRadioButton(d, murelo::kLoadTypeFirstOptionId, murelo::kLoadTypeLastOptionId, murelo::kLoadTypeFirstOptionId + 1);
+                                                   PostClick(d, kLoadTypeEnterButton);
                                                  }),
                                       WhenDialog(plateTitle,
                                                  [&](HWND t) {
-                                                   plateThird = GetDlgItem(t, 133) != nullptr;
-                                                   PostClick(t, 121);
+                                                   plateThird = GetDlgItem(t, murelo::kColumnUnitBaseId + 3) != nullptr;
+                                                   PostClick(t, murelo::kLoadFirstButtonId);
                                                  }),
                                       WhenDialog(kOnePage,
                                                  [](HWND f) {
-                                                   wintest::SetText(f, 241, "10");
-                                                   wintest::SetText(f, 242, "-2");
+                                                   wintest::SetText(f, murelo::kOnePageFieldBaseId + 1, "10");
+                                                   wintest::SetText(f, murelo::kOnePageFieldBaseId + 2, "-2");
                                                    PostClick(f, kOkId);
                                                  }),
                                       WhenDialog(plateTitle, [](HWND t) { PostClick(t, kContinueId); })};
-  EXPECT_TRUE(Run(201, std::move(plate)));
+  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, std::move(plate)));
   EXPECT_FALSE(plateThird);
   std::vector<std::string> lines = FileLines("WALL9.LDA");
   ASSERT_TRUE(Has(lines, "NODAL LOADING:"));
@@ -197,31 +199,31 @@ TEST_F(MureloLoads, NodalTablesOfBothSubstructures) {
   EXPECT_EQ(rows, 5);  // every node of the plate
   std::vector<wintest::Step> stem = {WhenDialog(kTypes,
                                                 [](HWND d) {
-                                                  CheckRadioButton(d, 201, 204, 202);
-                                                  PostClick(d, 131);
+                                                  CheckRadioButton(d, murelo::kLoadTypeFirstOptionId, murelo::kLoadTypeLastOptionId, murelo::kLoadTypeFirstOptionId + 1);
+                                                  PostClick(d, kLoadTypeEnterButton);
                                                 }),
                                      WhenDialog(" WALL STEM: NODAL LOAD DATA. Load Case: A", [&](HWND t) {
-                                       stemThird = GetDlgItem(t, 133) != nullptr;
+                                       stemThird = GetDlgItem(t, murelo::kColumnUnitBaseId + 3) != nullptr;
                                        PostClick(t, kTableCancelId);
                                      })};
-  EXPECT_TRUE(Run(202, std::move(stem)));
+  EXPECT_TRUE(Run(murelo::kWallStemOptionId, std::move(stem)));
   EXPECT_TRUE(stemThird);
 }
 
 TEST_F(MureloLoads, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
   const std::string title = " BASE PLATE: TRAPEZOIDAL LOAD DATA. Load Case: A";
-  EXPECT_TRUE(Run(201, {WhenDialog(kTypes,
+  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kTypes,
                                    [](HWND d) {
-                                     CheckRadioButton(d, 201, 204, 203);
-                                     PostClick(d, 131);
+                                     CheckRadioButton(d, murelo::kLoadTypeFirstOptionId, murelo::kLoadTypeLastOptionId, murelo::kLoadTypeFirstOptionId + 2);
+                                     PostClick(d, kLoadTypeEnterButton);
                                    }),
-                        WhenDialog(title, [](HWND t) { PostClick(t, 121); }),
+                        WhenDialog(title, [](HWND t) { PostClick(t, murelo::kLoadFirstButtonId); }),
                         WhenDialog(kOnePage,
                                    [](HWND f) {
-                                     wintest::SetText(f, 241, "2");
-                                     wintest::SetText(f, 242, "5");
-                                     wintest::SetText(f, 243, "0");
-                                     wintest::SetText(f, 244, "3");
+                                     wintest::SetText(f, murelo::kOnePageFieldBaseId + 1, "2");
+                                     wintest::SetText(f, murelo::kOnePageFieldBaseId + 2, "5");
+                                     wintest::SetText(f, murelo::kOnePageFieldBaseId + 3, "0");
+                                     wintest::SetText(f, murelo::kOnePageFieldBaseId + 4, "3");
                                      PostClick(f, kOkId);
                                    }),
                         WhenDialog(title, [](HWND t) { PostClick(t, kContinueId); })}));
@@ -262,12 +264,12 @@ TEST_F(MureloLoads, TheChecksOfferOfALoadCaseRunsTheLoadDataCommand) {
                                     }),
                          WhenDialog("  Retaining Wall: Load Name Specification/Selection",
                                     [](HWND d) {
-                                      wintest::SetText(d, 555, "A");
-                                      PostClick(d, 1);
+                                      wintest::SetText(d, murelo::kCaseNameBoxId, "A");
+                                      PostClick(d, IDOK);
                                     }),
                          WhenDialog(kSubstructure,
                                     [&](HWND d) {
-                                      loadMode = GetDlgItem(d, 196) != nullptr;
+                                      loadMode = GetDlgItem(d, murelo::kLoadActionId) != nullptr;
                                       PostClick(d, kCancelId);
                                     })},
                         [] { murelo::CheckJobForAnalysis(); }, 30000)

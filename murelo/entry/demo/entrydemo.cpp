@@ -5,33 +5,14 @@
 
 #include <string>
 
-#include "core/fieldcheck.h"
-#include "core/globals.h"
-#include "murelo/core/dataentry.h"
-#include "murelo/core/globals.h"
-#include "murelo/core/jobfiles.h"
+#include "murelo/entry/demo/samplejob.h"
 #include "murelo/entry/entry.h"
-#include "win/messages.h"
 
 int main(int argc, char** argv) {
   using namespace murelo;
   const std::string what = argc > 1 ? argv[1] : "geometry";
   const bool wall = argc > 2 && std::string(argv[2]) == "wall";
-  ProgramMessages.ownerIsDialog = true;
-  ProgramMessages.pauseMs = 0;
-  ProgramMessages.numberCheck = IsNumberText;
-  JobSpec = "DEMO";
-  GeneralData.Redim(2, 5);
-  CurrentSubstructure = "WALL";
-  SaveGeometryDialogData("DEMO", {"", "4", "8", "3.0E7", "0.2"});
-  CurrentSubstructure = "BASE PLATE";
-  SaveGeometryDialogData("DEMO", {"", "3", "0.75", "24", "3.0E7", "0.2"});
-  FillGeometryCells();
-  UniformWidthCells();
-  for (int e = 1; e <= 24; ++e) CellTexts(3, e) = "0.5";
-  SaveGeometryCells("DEMO");
-  SupportFlags = {"Y", "Y", "Y", "Y", "N", "Y", "", "", "", "", ""};
-  UnyieldingNodes = "1,25";
+  WriteSampleWall();
   if (wall) CurrentSubstructure = "WALL";
   if (what == "substructure") GeometryDataCommand(nullptr);
   else if (what == "geometry") ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc);
@@ -52,7 +33,7 @@ int main(int argc, char** argv) {
     Table.groupHead = " Trapezoidal Load  [kPa] ";
     Table.secondLabels = {" Start Node No (i):", " End Node No (m):", " Intensity of TRAPEZOIDAL LOAD  [kPa]:",
                           " at Start Node i, qi=", " at End Node m, qm=", "", ""};
-    const int n = ElementCount(wall ? 2 : 1);
+    const int n = ElementCount(wall ? kWallStem : kBasePlate);
     CellTexts.Redim(3, n);
     for (int e = 1; e <= n; ++e) CellTexts(1, e) = std::to_string(e), CellTexts(2, e) = CellTexts(3, e) = "0";
     if (what == "onepage") {

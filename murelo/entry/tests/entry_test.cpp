@@ -15,7 +15,9 @@
 #include "murelo/core/dataentry.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 #include "murelo/entry/entry.h"
+#include "murelo/entry/ids.h"
 #include "win/checklist.h"
 #include "win/grid.h"
 #include "win/messages.h"
@@ -115,27 +117,27 @@ TEST_F(MureloEntry, SubstructureThenGeometryRaisesTheCount) {
   bool saved = false;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND s) {
-                                    heading = wintest::GetText(s, 220);
-                                    selected = IsDlgButtonChecked(s, 201);
+                                    heading = wintest::GetText(s, kSubstructureTitleId);
+                                    selected = IsDlgButtonChecked(s, kBasePlateOptionId);
                                     focus = GetDlgCtrlID(GetFocus());
-                                    wintest::PostClick(s, 198);
+                                    wintest::PostClick(s, kGeometryActionId);
                                   }),
                        WhenDialog(kCaption,
                                   [&](HWND g) {
-                                    for (int id = 101; id <= 105; ++id) texts.push_back(wintest::GetText(g, id));
-                                    texts.push_back(wintest::GetText(g, 120));
-                                    wintest::SetText(g, 103, "6");
-                                    CheckDlgButton(g, 131, BST_UNCHECKED);
-                                    wintest::Click(g, 1);
+                                    for (int id = kGeometryFieldBaseId + 1; id <= kGeometryFieldBaseId + kPlateGeometryFields; ++id) texts.push_back(wintest::GetText(g, id));
+                                    texts.push_back(wintest::GetText(g, kHeadingId));
+                                    wintest::SetText(g, kGeometryFieldBaseId + 3, "6");
+                                    CheckDlgButton(g, kDetailsBoxId, BST_UNCHECKED);
+                                    wintest::Click(g, IDOK);
                                   }),
-                       WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, 2); })},
+                       WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, kCancelId); })},
                       [&] { saved = GeometryDataCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_TRUE(saved);
   EXPECT_EQ(heading, "SELECTION OF RETAINING WALL SUBSTRUCTURE");
   EXPECT_EQ(selected, BST_CHECKED);
-  EXPECT_EQ(focus, 198);
+  EXPECT_EQ(focus, kGeometryActionId);
   EXPECT_EQ(texts, (std::vector<std::string>{"3", ".75", "4", "3.0000E+7", ".2",
                                               " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA: BASE PLATE"}));
   ASSERT_TRUE(ReadGeometryFile(JobSpec));
@@ -155,25 +157,25 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
   INT_PTR end = -1;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND g) {
-                                    wintest::SetText(g, 102, "3.5");
-                                    wintest::PostClick(g, 1);
+                                    wintest::SetText(g, kGeometryFieldBaseId + 2, "3.5");
+                                    wintest::PostClick(g, IDOK);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND g) {
-                                    wintest::SetText(g, 102, "1");
-                                    wintest::SetText(g, 105, "0.5");
-                                    wintest::PostClick(g, 1);
+                                    wintest::SetText(g, kGeometryFieldBaseId + 2, "1");
+                                    wintest::SetText(g, kGeometryFieldBaseId + 5, "0.5");
+                                    wintest::PostClick(g, IDOK);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND g) {
-                                    wintest::SetText(g, 105, "0.2");
-                                    wintest::SetText(g, 103, "0");
-                                    wintest::PostClick(g, 1);
+                                    wintest::SetText(g, kGeometryFieldBaseId + 5, "0.2");
+                                    wintest::SetText(g, kGeometryFieldBaseId + 3, "0");
+                                    wintest::PostClick(g, IDOK);
                                   }),
                        WarningInto(warnings),
-                       WhenDialog(kCaption, [&](HWND g) { wintest::Click(g, 2); })},
+                       WhenDialog(kCaption, [&](HWND g) { wintest::Click(g, kCancelId); })},
                       [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); })
                 .finished;
   ASSERT_TRUE(ok);
@@ -188,25 +190,25 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
   std::vector<int> focus;
   ok = RunScript({WhenDialog(kCaption,
                              [&](HWND g) {
-                               SetFocus(GetDlgItem(g, 101));
-                               wintest::PressKey(GetDlgItem(g, 101), VK_DOWN);
+                               SetFocus(GetDlgItem(g, kGeometryFieldBaseId + 1));
+                               wintest::PressKey(GetDlgItem(g, kGeometryFieldBaseId + 1), VK_DOWN);
                              }),
                   wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
                   WhenDialog(kCaption,
                              [&](HWND g) {
-                               wintest::PressKey(GetDlgItem(g, 102), VK_DOWN);
+                               wintest::PressKey(GetDlgItem(g, kGeometryFieldBaseId + 2), VK_DOWN);
                              }),
                   wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
                   WhenDialog(kCaption,
                              [&](HWND g) {
-                               wintest::PressKey(GetDlgItem(g, 103), VK_UP);
+                               wintest::PressKey(GetDlgItem(g, kGeometryFieldBaseId + 3), VK_UP);
                              }),
                   wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
                   WhenDialog(kCaption,
                              [&](HWND g) {
-                               wintest::SetText(g, 101, "3.5");
-                               CheckDlgButton(g, 131, BST_UNCHECKED);
-                               HWND field = GetDlgItem(g, 101);
+                               wintest::SetText(g, kGeometryFieldBaseId + 1, "3.5");
+                               CheckDlgButton(g, kDetailsBoxId, BST_UNCHECKED);
+                               HWND field = GetDlgItem(g, kGeometryFieldBaseId + 1);
                                SetFocus(field);
                                wintest::PressKey(field, VK_RETURN);
                              })},
@@ -214,9 +216,9 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
            .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(end, 1);
-  EXPECT_EQ(focus, (std::vector<int>{102, 103, 102}));
+  EXPECT_EQ(focus, (std::vector<int>{kGeometryFieldBaseId + 2, kGeometryFieldBaseId + 3, kGeometryFieldBaseId + 2}));
   ASSERT_TRUE(ReadGeometryFile(JobSpec));
-  EXPECT_DOUBLE_EQ(GeneralData(2, 2), 3.5);
+  EXPECT_DOUBLE_EQ(GeneralData(kWallStem, kLengthItem), 3.5);
 }
 
 // A stem of 21 elements: 20 rows on the page; Enter on row 20 scrolls one row; Page Down and Up
@@ -229,7 +231,7 @@ TEST_F(MureloEntry, DetailsTableScrollsChecksAndWrites) {
   std::vector<std::string> seen, warnings;
   std::vector<std::string> before = FileLines(File(".geo")), during;
   HWND table = nullptr;
-  auto top = [] { return wintest::GetText(TablePage(), 5001); };
+  auto top = [] { return wintest::GetText(TablePage(), kRowLabelBaseId + 1); };
   auto press = [](int id, UINT key) {
     HWND cell = GetDlgItem(TablePage(), id);
     SetFocus(cell);
@@ -240,32 +242,32 @@ TEST_F(MureloEntry, DetailsTableScrollsChecksAndWrites) {
                   [&](HWND t) {
                     table = t;
                     HWND page = TablePage();
-                    seen.push_back(top() + " " + wintest::GetText(page, 5020) + " " + (GetDlgItem(page, 5021) ? "21" : "-"));
-                    SetDlgItemTextA(page, 3002, "0.77");
-                    press(3039, VK_RETURN);
+                    seen.push_back(top() + " " + wintest::GetText(page, kRowLabelBaseId + 20) + " " + (GetDlgItem(page, kRowLabelBaseId + 21) ? "21" : "-"));
+                    SetDlgItemTextA(page, CellId(1, 2, 2), "0.77");
+                    press(CellId(20, 1, 2), VK_RETURN);
                   }),
        wintest::Do([&] {
          seen.push_back(top());
-         press(3039, VK_NEXT);
+         press(CellId(20, 1, 2), VK_NEXT);
        }),
        wintest::Do([&] {
          seen.push_back(top());
-         press(3001, VK_PRIOR);
+         press(CellId(1, 1, 2), VK_PRIOR);
        }),
        wintest::Do([&] {
          seen.push_back(top());
-         press(3001, VK_PRIOR);
+         press(CellId(1, 1, 2), VK_PRIOR);
        }),
        wintest::Do([&] {
-         seen.push_back(top() + " " + wintest::GetText(TablePage(), 3002));
-         SetDlgItemTextA(TablePage(), 3004, "0");
+         seen.push_back(top() + " " + wintest::GetText(TablePage(), CellId(1, 2, 2)));
+         SetDlgItemTextA(TablePage(), CellId(2, 2, 2), "0");
          wintest::PostClick(table, kContinueId);
        }),
        WarningInto(warnings),
        WhenDialog(title,
                   [&](HWND t) {
                     during = FileLines(File(".geo"));
-                    SetDlgItemTextA(TablePage(), 3004, "0.25");
+                    SetDlgItemTextA(TablePage(), CellId(2, 2, 2), "0.25");
                     wintest::Click(t, kContinueId);
                   })},
       [&] { GeometryDetailsDialog(nullptr); });
@@ -286,18 +288,18 @@ TEST_F(MureloEntry, LinearVariationOfTheStem) {
   CurrentSubstructure = "WALL";
   const std::string title = " GEOMETRY DETAILS DATA WALL STEM:";
   std::vector<std::string> cells;
-  bool ok = RunScript({WhenDialog(title, [&](HWND t) { wintest::PostClick(t, 124); }),
+  bool ok = RunScript({WhenDialog(title, [&](HWND t) { wintest::PostClick(t, kLinearVariationId); }),
                        WhenDialog(std::string(" GEOMETRY DATA GENERATION:") + kCaption,
                                   [&](HWND g) {
-                                    wintest::SetText(g, 243, "0.5");
-                                    wintest::SetText(g, 244, "0.3");
-                                    wintest::Click(g, 55);
+                                    wintest::SetText(g, kFirstRangeFieldId + 2, "0.5");
+                                    wintest::SetText(g, kLastRangeFieldId, "0.3");
+                                    wintest::Click(g, kOkId);
                                   }),
                        WhenDialog(title,
                                   [&](HWND t) {
-                                    cells.push_back(wintest::GetText(TablePage(), 3002));
-                                    cells.push_back(wintest::GetText(TablePage(), 3004));
-                                    wintest::Click(t, 12121);
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(1, 2, 2)));
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(2, 2, 2)));
+                                    wintest::Click(t, kTableCancelId);
                                   })},
                       [&] { GeometryDetailsDialog(nullptr); })
                 .finished;
@@ -311,36 +313,36 @@ TEST_F(MureloEntry, SupportTypesOfThePlateAndTheStem) {
   WriteWall(4, 3, 0.75, 3, 3);
   std::vector<std::string> warnings;
   int winkler = -1, halfSpace = -1;
-  bool ok = RunScript({WhenDialog(kCaption, [&](HWND s) { wintest::PostClick(s, 197); }),
+  bool ok = RunScript({WhenDialog(kCaption, [&](HWND s) { wintest::PostClick(s, kSupportActionId); }),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::Click(d, 100);
-                                    wintest::PostClick(d, 1);
+                                    wintest::Click(d, kToeBoxId);
+                                    wintest::PostClick(d, IDOK);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::Click(d, 100);
-                                    wintest::Click(d, 171);
-                                    wintest::Click(d, 171);
-                                    winkler = IsDlgButtonChecked(d, 171);
-                                    wintest::Click(d, 171);
-                                    wintest::PostClick(d, 1);
+                                    wintest::Click(d, kToeBoxId);
+                                    wintest::Click(d, kWinklerOptionId);
+                                    wintest::Click(d, kWinklerOptionId);
+                                    winkler = IsDlgButtonChecked(d, kWinklerOptionId);
+                                    wintest::Click(d, kWinklerOptionId);
+                                    wintest::PostClick(d, IDOK);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::Click(d, 172);
-                                    halfSpace = IsDlgButtonChecked(d, 171);
-                                    wintest::Click(d, 1);
+                                    wintest::Click(d, kIsotropicOptionId);
+                                    halfSpace = IsDlgButtonChecked(d, kWinklerOptionId);
+                                    wintest::Click(d, IDOK);
                                   }),
                        WhenDialog(kCaption,
                                   [&](HWND s) {
-                                    wintest::Click(s, 202);
-                                    wintest::PostClick(s, 197);
+                                    wintest::Click(s, kWallStemOptionId);
+                                    wintest::PostClick(s, kSupportActionId);
                                   }),
-                       WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, 1); }),
-                       WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, 2); })},
+                       WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, IDOK); }),
+                       WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, kCancelId); })},
                       [&] { SupportDataCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
@@ -349,9 +351,9 @@ TEST_F(MureloEntry, SupportTypesOfThePlateAndTheStem) {
   const std::string correct = "\r\n\r\nCORRECT the SUPPORT Specification!";
   EXPECT_EQ(warnings, (std::vector<std::string>{"The STRUCTURE is NOT SUPPORTED!" + correct,
                                                 "Toe MUST be Horizontally Restrained!" + correct}));
-  EXPECT_EQ(SupportFlags[4], "Y");
-  EXPECT_EQ(SupportFlags[0], "N");
-  EXPECT_EQ(SupportFlags[5], "N");
+  EXPECT_EQ(SupportFlags[kHalfSpaceSlot], "Y");
+  EXPECT_EQ(SupportFlags[kToeRestrainedSlot], "N");
+  EXPECT_EQ(SupportFlags[kStemRestraintsSlot], "N");
   EXPECT_TRUE(HasLine(FileLines(File(".SUP")), "ISOTROPIC ELASTIC HALF-SPACE"));
 }
 
@@ -364,8 +366,8 @@ TEST_F(MureloEntry, HalfSpaceOfNoModulusAndItsDialog) {
   int option = -1;
   bool ok = RunScript({WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    option = IsDlgButtonChecked(d, 172);
-                                    wintest::Click(d, 2);
+                                    option = IsDlgButtonChecked(d, kIsotropicOptionId);
+                                    wintest::Click(d, kCancelId);
                                   })},
                       [&] { ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc); })
                 .finished;
@@ -376,24 +378,24 @@ TEST_F(MureloEntry, HalfSpaceOfNoModulusAndItsDialog) {
   int focus = -1;
   ok = RunScript({WhenDialog(kCaption,
                              [&](HWND h) {
-                               for (int id = 242; id <= 244; ++id) texts.push_back(wintest::GetText(h, id));
-                               wintest::SetText(h, 242, "5E4");
-                               wintest::SetText(h, 243, "0.51");
-                               wintest::SetText(h, 244, "-1");
-                               wintest::PostClick(h, 55);
+                               for (int id = kHalfSpaceFieldId; id <= kHalfSpaceFieldId + 2; ++id) texts.push_back(wintest::GetText(h, id));
+                               wintest::SetText(h, kHalfSpaceFieldId, "5E4");
+                               wintest::SetText(h, kHalfSpaceFieldId + 1, "0.51");
+                               wintest::SetText(h, kHalfSpaceFieldId + 2, "-1");
+                               wintest::PostClick(h, kOkId);
                              }),
                   WarningInto(warnings),
                   WhenDialog(kCaption,
                              [&](HWND h) {
                                focus = GetDlgCtrlID(GetFocus());
-                               wintest::SetText(h, 243, "0.5");
-                               wintest::PostClick(h, 55);
+                               wintest::SetText(h, kHalfSpaceFieldId + 1, "0.5");
+                               wintest::PostClick(h, kOkId);
                              }),
                   WarningInto(warnings),
                   WhenDialog(kCaption,
                              [&](HWND h) {
-                               wintest::SetText(h, 244, "150");
-                               wintest::Click(h, 55);
+                               wintest::SetText(h, kHalfSpaceFieldId + 2, "150");
+                               wintest::Click(h, kOkId);
                              })},
             [&] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); })
            .finished;
@@ -401,26 +403,26 @@ TEST_F(MureloEntry, HalfSpaceOfNoModulusAndItsDialog) {
   EXPECT_EQ(texts, (std::vector<std::string>{"0", "0.3", "0.0"}));
   const std::string enter = "!\r\n\r\nENTER NEW DATA.";
   EXPECT_EQ(warnings, (std::vector<std::string>{"INCORRECT DATA of Item  2" + enter, "INCORRECT DATA of Item  3" + enter}));
-  EXPECT_EQ(focus, 243);
-  EXPECT_EQ(SupportFlags[7], "5E4");
-  EXPECT_EQ(SupportFlags[8], ".5");
-  EXPECT_EQ(SupportFlags[10], "150");
+  EXPECT_EQ(focus, kHalfSpaceFieldId + 1);
+  EXPECT_EQ(SupportFlags[kHalfSpaceModulusSlot], "5E4");
+  EXPECT_EQ(SupportFlags[kHalfSpacePoissonSlot], ".5");
+  EXPECT_EQ(SupportFlags[kHalfSpaceYieldSlot], "150");
 }
 
 // The check list of 20 nodes shows 15 lines; ticks on nodes 3 and 12 reach the file.
 TEST_F(MureloEntry, UnyieldingNodesThroughTheCheckList) {
   WriteWall(19, 9.5, 0.5, 3, 3);
   int lines = 0, count = 0;
-  bool ok = RunScript({WhenDialog(kCaption, [&](HWND s) { wintest::PostClick(s, 197); }),
+  bool ok = RunScript({WhenDialog(kCaption, [&](HWND s) { wintest::PostClick(s, kSupportActionId); }),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::Click(d, 100);
-                                    wintest::Click(d, 101);
-                                    wintest::PostClick(d, 131);
+                                    wintest::Click(d, kToeBoxId);
+                                    wintest::Click(d, kPlateUnyieldingBoxId);
+                                    wintest::PostClick(d, kEnterSupportDataId);
                                   }),
                        WhenDialog(" UNYIELDING SUPPORTS DATA:",
                                   [&](HWND u) {
-                                    HWND list = GetDlgItem(u, 77777777);
+                                    HWND list = GetDlgItem(u, kNodeListId);
                                     RECT r;
                                     GetClientRect(list, &r);
                                     const int item = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
@@ -431,12 +433,12 @@ TEST_F(MureloEntry, UnyieldingNodesThroughTheCheckList) {
                                     wintest::PressKey(list, VK_SPACE);
                                   }),
                        wintest::Do([&] {
-                         HWND list = GetDlgItem(wintest::FindDialog(" UNYIELDING SUPPORTS DATA:"), 77777777);
+                         HWND list = GetDlgItem(wintest::FindDialog(" UNYIELDING SUPPORTS DATA:"), kNodeListId);
                          SendMessageA(list, LB_SETCURSEL, 11, 0);
                          wintest::PressKey(list, VK_SPACE);
                        }),
                        WhenDialog(" UNYIELDING SUPPORTS DATA:", [&](HWND u) { wintest::Click(u, kContinueId); }),
-                       WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, 2); })},
+                       WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, kCancelId); })},
                       [&] { SupportDataCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
@@ -453,51 +455,51 @@ TEST_F(MureloEntry, WinklerFunctionAndGenerateReachTheFile) {
   std::vector<std::string> cells;
   HWND table = nullptr;
   const std::string generation = std::string(" GEOMETRY DATA GENERATION:") + kCaption;
-  bool ok = RunScript({WhenDialog(kCaption, [&](HWND s) { wintest::PostClick(s, 197); }),
+  bool ok = RunScript({WhenDialog(kCaption, [&](HWND s) { wintest::PostClick(s, kSupportActionId); }),
                        WhenDialog(kCaption,
                                   [&](HWND d) {
-                                    wintest::Click(d, 100);
-                                    wintest::Click(d, 102);
-                                    wintest::Click(d, 171);
-                                    wintest::PostClick(d, 131);
+                                    wintest::Click(d, kToeBoxId);
+                                    wintest::Click(d, kPlateElasticBoxId);
+                                    wintest::Click(d, kWinklerOptionId);
+                                    wintest::PostClick(d, kEnterSupportDataId);
                                   }),
                        // The elastic table of zeros first.
                        WhenDialog(kCaption, [&](HWND t) { wintest::Click(t, kContinueId); }),
                        WhenDialog(kCaption,
                                   [&](HWND t) {
                                     table = t;
-                                    wintest::PostClick(t, 121);
+                                    wintest::PostClick(t, kModulusFunctionId);
                                   }),
                        WhenDialog(" WINKLER SOIL DATA GENERATION:",
                                   [&](HWND f) {
-                                    cells.push_back(wintest::GetText(f, 401));
-                                    wintest::SetText(f, 243, "5000");
-                                    wintest::SetText(f, 244, "1000");
-                                    wintest::SetText(f, 245, "1");
-                                    wintest::Click(f, 55);
+                                    cells.push_back(wintest::GetText(f, kOnePageHeadingId));
+                                    wintest::SetText(f, kOnePageFieldBaseId + 3, "5000");
+                                    wintest::SetText(f, kOnePageFieldBaseId + 4, "1000");
+                                    wintest::SetText(f, kOnePageFieldBaseId + 5, "1");
+                                    wintest::Click(f, kOkId);
                                   }),
                        WhenDialog(kCaption,
                                   [&](HWND t) {
-                                    cells.push_back(wintest::GetText(TablePage(), 3001));
-                                    cells.push_back(wintest::GetText(TablePage(), 3002));
-                                    wintest::PostClick(t, 126);
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(1, 1, 4)));
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(1, 2, 4)));
+                                    wintest::PostClick(t, GenerateButtonId(3));
                                   }),
                        WhenDialog(generation,
                                   [&](HWND g) {
-                                    wintest::SetText(g, 241, "2");
-                                    wintest::SetText(g, 242, "4");
-                                    wintest::SetText(g, 243, "2");
-                                    wintest::SetText(g, 244, "150");
-                                    wintest::Click(g, 55);
+                                    wintest::SetText(g, kFirstRangeFieldId, "2");
+                                    wintest::SetText(g, kFirstRangeFieldId + 1, "4");
+                                    wintest::SetText(g, kFirstRangeFieldId + 2, "2");
+                                    wintest::SetText(g, kLastRangeFieldId, "150");
+                                    wintest::Click(g, kOkId);
                                   }),
                        WhenDialog(kCaption,
                                   [&](HWND t) {
-                                    cells.push_back(wintest::GetText(TablePage(), 3007));
-                                    cells.push_back(wintest::GetText(TablePage(), 3008));  // at j too
-                                    cells.push_back(wintest::GetText(TablePage(), 3011));
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(2, 3, 4)));
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(2, 4, 4)));  // at j too
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(3, 3, 4)));
                                     wintest::Click(t, kContinueId);
                                   }),
-                       WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, 2); })},
+                       WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, kCancelId); })},
                       [&] { SupportDataCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
@@ -535,25 +537,25 @@ TEST_F(MureloEntry, LoadTableRunsTheLoadHooksBesideItsView) {
   };
   LoadTableAccept = [&](HWND) { return true; };
   int end = -1;
-  bool ok = RunScript({WhenDialog(Table.title, [&](HWND t) { wintest::PostClick(t, 121); }),
+  bool ok = RunScript({WhenDialog(Table.title, [&](HWND t) { wintest::PostClick(t, kLoadFirstButtonId); }),
                        WhenDialog(" LOAD DATA GENERATION - Load Case: " + LoadCaseName,
                                   [&](HWND f) {
-                                    wintest::SetText(f, 242, "9");  // past the last node
-                                    wintest::PostClick(f, 55);
+                                    wintest::SetText(f, kOnePageFieldBaseId + 2, "9");  // past the last node
+                                    wintest::PostClick(f, kOkId);
                                   }),
                        WarningInto(warnings),
                        WhenDialog(" LOAD DATA GENERATION - Load Case: " + LoadCaseName,
                                   [&](HWND f) {
-                                    wintest::SetText(f, 242, "4");
-                                    wintest::SetText(f, 244, "3");
-                                    wintest::Click(f, 55);
+                                    wintest::SetText(f, kOnePageFieldBaseId + 2, "4");
+                                    wintest::SetText(f, kOnePageFieldBaseId + 4, "3");
+                                    wintest::Click(f, kOkId);
                                   }),
                        WhenDialog(Table.title, [&](HWND t) { wintest::Click(t, kContinueId); })},
                       [&] { end = ShowTableWindow(nullptr, 2, 3, 2); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(end, 1);
-  EXPECT_EQ(commands, (std::vector<int>{121}));
+  EXPECT_EQ(commands, (std::vector<int>{kLoadFirstButtonId}));
   EXPECT_EQ(warnings, (std::vector<std::string>{"Incorrect LOAD Data!\r\n\r\n        Correct the Data!         "}));
   EXPECT_EQ(fields, (std::vector<std::string>{"", "1", "4", "0", "3"}));
   EXPECT_TRUE(TraceHas(trace_, "\"TRAPEZOIDAL HORIZONTAL LOAD\""));

@@ -7,13 +7,9 @@
 #include <functional>
 
 #include "../../../common/tests/testdir.h"
-#include "core/fieldcheck.h"
-#include "core/globals.h"
-#include "murelo/core/dataentry.h"
-#include "murelo/core/globals.h"
-#include "murelo/core/jobfiles.h"
+#include "murelo/entry/demo/samplejob.h"
 #include "murelo/entry/entry.h"
-#include "win/messages.h"
+#include "murelo/entry/ids.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
@@ -23,30 +19,12 @@ namespace {
 using wintest::LayoutCase;
 
 const char* const kCaption = "   Retaining Wall ANALYSIS.   JOB: DEMO";
-constexpr int kTableCancel = 12121;
-constexpr int kFormCancel = 56;
 
 const char* const kBadRange = "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         ";
 
 class MureloEntryLayout : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
-    JobSpec = "DEMO";
-    GeneralData.Redim(2, 5);
-    CurrentSubstructure = "WALL";
-    SaveGeometryDialogData("DEMO", {"", "4", "8", "3.0E7", "0.2"});
-    CurrentSubstructure = "BASE PLATE";
-    SaveGeometryDialogData("DEMO", {"", "3", "0.75", "24", "3.0E7", "0.2"});
-    FillGeometryCells();
-    UniformWidthCells();
-    for (int e = 1; e <= 24; ++e) CellTexts(3, e) = "0.5";
-    SaveGeometryCells("DEMO");
-    SupportFlags = {"Y", "Y", "Y", "Y", "N", "Y", "", "", "", "", ""};
-    UnyieldingNodes = "1,25";
-  }
+  void SetUp() override { WriteSampleWall(); }
   TestDirectory dir_;
   wintest::TraceCapture trace_;
 };
@@ -60,38 +38,41 @@ TEST_F(MureloEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
   };
   // A table and the dialogs of its buttons, each opened over it and cancelled.
   auto table = [](const char* name, std::function<void()> open, const std::string& caption, std::vector<int> buttons) {
-    return wintest::TableCase(name, std::move(open), caption, kTableCancel, buttons, kFormCancel);
+    return wintest::TableCase(name, std::move(open), caption, kTableCancelId, buttons, kFormCancelId);
   };
   for (const char* sub : {"BASE PLATE", "WALL"}) {
     CurrentSubstructure = sub;
     const bool plate = CurrentSubstructure == "BASE PLATE";
     std::vector<LayoutCase> cases = {
-        {"substructure", [] { GeometryDataCommand(nullptr); }, {{kCaption, 198, IDCANCEL}, {"", 0, IDCANCEL}}},
+        {"substructure", [] { GeometryDataCommand(nullptr); }, {{kCaption, kGeometryActionId, IDCANCEL}, {"", 0, IDCANCEL}}},
         {"substructure of supports", substructure(2), {{kCaption}}},
         {"substructure of loads", substructure(3), {{kCaption}}},
         {"substructure of graphs", substructure(4), {{kCaption}}},
         {"geometry", modal(GeometryDialog, GeometryDialogProc), {{kCaption}}},
         {"geometry warning", modal(GeometryDialog, GeometryDialogProc),
-         {{kCaption, 1, IDCANCEL, wintest::Typing({{101, "-1"}})},
+         {{kCaption, IDOK, IDCANCEL, wintest::Typing({{kGeometryFieldBaseId + 1, "-1"}})},
           {"WARNING!", 0, IDOK, nullptr, "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."}}},
-        table("details", details, "", {122, 123, 124}),  // 121 fills the widths itself
+        table("details", details, "", {GenerateButtonId(1), UniformButtonId(2), kLinearVariationId}),  // the widths fill themselves
         {"support types", modal(SupportTypeDialog, SupportTypeDialogProc), {{kCaption}}},
         {"range refused", supports("ELASTIC"),
-         {{kCaption, 122, kTableCancel},
-          {"", 55, kFormCancel, wintest::Typing({{241, "20"}, {242, "3"}})},  // a start after its end
+         {{kCaption, GenerateButtonId(1), kTableCancelId},
+          {"", kOkId, kFormCancelId, wintest::Typing({{kFirstRangeFieldId, "20"}, {kFirstRangeFieldId + 1, "3"}})},  // a start after its end
           {"WARNING!", 0, IDOK, nullptr, kBadRange}}},
         {"unyielding", modal(UnyieldingSupportsDialog, entry::NodeListDialogProc),
-         {{" UNYIELDING SUPPORTS DATA:", 0, 1234}}},
-        table("elastic", supports("ELASTIC"), kCaption, {121, 122, 123, 124}),
+         {{" UNYIELDING SUPPORTS DATA:", 0, kExitId}}},
+        table("elastic", supports("ELASTIC"), kCaption,
+              {UniformButtonId(1), GenerateButtonId(1), UniformButtonId(2), GenerateButtonId(2)}),
         table("winkler", supports("WINKLER"), kCaption,
-              plate ? std::vector<int>{121, 122, 124, 126, 128, 127} : std::vector<int>{121, 122, 124, 127}),
+              plate ? std::vector<int>{kModulusFunctionId, GenerateButtonId(1), GenerateButtonId(2), GenerateButtonId(3),
+                                       GenerateButtonId(4), kYieldFunctionId}
+                    : std::vector<int>{kModulusFunctionId, GenerateButtonId(1), GenerateButtonId(2), kYieldFunctionId}),
         {"isotropic", [] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); }, {{kCaption}}},
         {"cross-anisotropic",
          [] { ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), nullptr, HalfSpaceDialogProc); }, {{kCaption}}},
     };
     if (plate)
       cases.push_back({"toe free", modal(SupportTypeDialog, SupportTypeDialogProc),
-                       {{kCaption, 1, IDCANCEL, wintest::ClearingChecks(100, 199)},
+                       {{kCaption, IDOK, IDCANCEL, wintest::ClearingChecks(kToeBoxId, kIsotropicOptionId)},
                         {"WARNING!", 0, IDOK, nullptr,
                          "Toe MUST be Horizontally Restrained!\r\n\r\nCORRECT the SUPPORT Specification!"}}});
     // Each window of the substructure edited: the substructure dialog sets it anew.
