@@ -10,6 +10,7 @@
 #include "corvane/entry/formparts.h"
 #include "corvane/entry/entry.h"
 #include "corvane/entry/ids.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
 #include "win/ids.h"
@@ -23,8 +24,6 @@ constexpr int kWidth = 250;
 
 // The value column the generation dialog on screen fills (its mode).
 int GenerationColumn = 1;
-
-std::string Caption() { return "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec; }
 
 std::string KindWord() { return FormTexts.Get(0, 0); }
 
@@ -66,7 +65,7 @@ void AcceptGeneration(HWND dialog) {
     FieldTexts[static_cast<size_t>(i)] = text;
   }
   if (!GenerationFieldsValid(FieldTexts, TableRows, shell && n >= 4)) {
-    RefuseFormData(dialog, kGenerationRangeMessage);
+    WarnBox(dialog, kGenerationRangeMessage);
     return;
   }
   EndDialog(dialog, 1);
@@ -101,7 +100,7 @@ DialogTemplate GenerationDialog(int mode) {
   int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
   bool checkList = n == 3;
   bool node = FormTexts.Get(kGenerationTextRow, 0) == "NODE";
-  DialogTemplate d = NewDialog(Caption(), 0, 0, kWidth, 60);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 60);
   AddLabel(d, kHeadingId, checkList ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:", 8, 7,
            kWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
@@ -146,7 +145,7 @@ INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPAR
 DialogTemplate UniformGeometryDialog(int column, int fourth) {
   SharedIntegers(3, 0) = column;
   SharedIntegers(3, 1) = fourth;
-  DialogTemplate d = NewDialog(Caption(), 0, 0, kWidth, 78);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 78);
   AddLabel(d, kHeadingId, " UNIFORM GEOMETRY DATA GENERATION:", 8, 7, kWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   AddLabel(d, kFormLabelBaseId, RightAligned(GenerationLabel(column)), 6, 30, 166, 10, SS_RIGHT);

@@ -107,7 +107,7 @@ DialogTemplate GeometryDialog() {
   const int n = GeometryItemCount();
   std::string heading = " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:";
   if (StructureType == "TANK") heading += "  " + Substructure;
-  DialogTemplate d = NewDialog("   " + StructureType + " ANALYSIS.   JOB: " + JobSpec, 0, 0, kWidth, 100);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 100);
   AddLabel(d, kGeometryHeadingId, heading, 8, 7, kWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   int y = 26;

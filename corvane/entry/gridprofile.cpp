@@ -112,7 +112,7 @@ void Title(DialogTemplate& d, const std::string& title) {
 }
 
 void GeometryHeadings(DialogTemplate& d) {
-  d.caption = "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec;
+  d.caption = DataCaption();
   if (StructureType == "TANK") d.caption += "  " + Substructure;
   Title(d, " GEOMETRY DETAILS DATA:");
   bool shell = ShellRoof();
@@ -163,7 +163,7 @@ void GeometryHeadings(DialogTemplate& d) {
 
 // Support and load tables take their texts from the template.
 void TemplateHeadings(DialogTemplate& d) {
-  d.caption = TableKind == 2 ? FormTexts.Get(0, 1) : "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec;
+  d.caption = TableKind == 2 ? FormTexts.Get(0, 1) : DataCaption();
   // The window holds its title and its buttons' texts on one line each.
   const std::string second = FormTexts.Get(1, 1).empty() ? "&GENERATE" : FormTexts.Get(1, 1);
   int h = 0;

@@ -8,6 +8,7 @@
 #include "corvane/entry/formparts.h"
 #include "corvane/entry/entry.h"
 #include "corvane/entry/ids.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/ids.h"
 #include "win/messages.h"
@@ -198,7 +199,7 @@ void Accept(HWND dialog) {
     FieldTexts[static_cast<size_t>(i)] = text;
   }
   if (!LoadFormRuleHolds(mode, FieldTexts, n, JobDataTable.Get(2, 3))) {
-    RefuseFormData(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
+    WarnBox(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
     return;
   }
   EndDialog(dialog, 1);

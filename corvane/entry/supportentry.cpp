@@ -17,6 +17,7 @@
 #include "corvane/entry/ids.h"
 #include "win/checklist.h"
 #include "win/colours.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
 #include "win/ids.h"
@@ -27,8 +28,6 @@ namespace corvane {
 namespace {
 
 constexpr int kTypeWidth = 250;
-
-std::string Caption() { return "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec; }
 
 // Whether the accepted support types asked for their data (" &ENTER / EDIT Support DATA ").
 bool DataWanted = false;
@@ -70,7 +69,7 @@ DialogTemplate SupportTypeDialog(int mode) {
   const int height = SupportTypeDialogHeight(mode, k);
   std::string heading = "SPECIFICATION OF SUPPORT TYPES:";
   if (StructureType == "TANK") heading += " " + Substructure;
-  DialogTemplate d = NewDialog(Caption(), 0, 0, kTypeWidth, height);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kTypeWidth, height);
   AddLabel(d, kHeadingId, heading, 8, 7, kTypeWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kTypeWidth - 16, 2);
   int y = 26;
@@ -211,21 +210,15 @@ const std::vector<ColourRule> kHalfSpaceColours = {
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
-void AcceptHalfSpace(HWND dialog) {
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
-  std::vector<std::string> texts(static_cast<size_t>(n) + 1);
-  for (int i = 1; i <= n; ++i) {
-    int read = 55;
-    WarnIncorrectData(dialog, first + i - 1, texts[static_cast<size_t>(i)], NumberCharsSigned, read);
-  }
-  int item = HalfSpaceProblem(HalfSpaceKind, texts);
-  if (item != 0) {
-    std::string message = "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA.";
-    RefuseFormData(dialog, message.c_str());
-    return;
-  }
-  StoreHalfSpace(texts);
-  EndDialog(dialog, 1);
+// The half-space part of Corvane's profile: the kind's fields from `first`, its rules and flags.
+const entry::Profile& OnHalfSpace(int first, int count) {
+  entry::Profile& p = CorvaneEntry();
+  p.halfSpaceField = first;
+  p.halfSpaceFields = [count] { return count; };
+  p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(HalfSpaceKind, texts); };
+  p.storeHalfSpace = StoreHalfSpace;
+  p.halfSpaceColours = kHalfSpaceColours;
+  return p;
 }
 
 }  // namespace
@@ -238,8 +231,9 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   const int first = isotropic ? kIsotropicFieldId : kAnisotropicFieldId;
   SharedIntegers(4, 0) = n;
   SharedIntegers(4, 1) = first;
+  const entry::Profile& p = OnHalfSpace(first, n);
   const int width = 320;
-  DialogTemplate d = NewDialog(Caption(), 0, 0, width, 100);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, width, 100);
   AddLabel(d, kHeadingId, " HALF SPACE DATA:", 8, 7, width - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, width - 16, 2);
   int y = 24;
@@ -266,12 +260,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     SetFocus(GetDlgItem(dialog, first));
     PointerOnControl(dialog, kOkId);
   });
-  return d;
-}
-
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
-  return FormMessage(dialog, msg, wParam, lParam, {&kHalfSpaceColours, AcceptHalfSpace, nullptr, first, first + n - 1});
+  return entry::OnProfile(p, d);
 }
 
 // ---------------------------------------------------------------- unyielding nodes
@@ -317,7 +306,7 @@ DialogTemplate UnyieldingSupportsDialog() {
   const int width = 220, rowHeight = 10, listHeight = shown * rowHeight + 2;
   std::string heading = " UNYIELDING SUPPORTS DATA:";
   if (StructureType == "TANK") heading += "  " + Substructure;
-  DialogTemplate d = NewDialog(Caption(), 0, 0, width, 100);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, width, 100);
   AddLabel(d, kHeadingId, heading, 8, 7, width - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, width - 16, 2);
   AddLabel(d, kNodeCountId, "The Total Number of Nodes that can be Supported is " + Trim(NumberToText(nodes)) + ".", 8, 23,
