@@ -149,13 +149,13 @@ DialogTemplate UniformGeometryDialog(int column, int fourth) {
   AddLabel(d, kHeadingId, " UNIFORM GEOMETRY DATA GENERATION:", 8, 7, kWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   AddLabel(d, kFormLabelBaseId, RightAligned(GenerationLabel(column)), 6, 30, 166, 10, SS_RIGHT);
-  AddField(d, kUniformValueId, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
+  AddField(d, entry::kUniformFieldId, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
   AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, 54, 40, 14);
   AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, 54, 40, 14);
   OnOpen(d, [](HWND dialog) {
     SetFixedFont(dialog, kFormLabelBaseId);
-    SubclassControl(dialog, kUniformValueId, EditSubclassProc);
-    SetFocus(GetDlgItem(dialog, kUniformValueId));
+    SubclassControl(dialog, entry::kUniformFieldId, EditSubclassProc);
+    SetFocus(GetDlgItem(dialog, entry::kUniformFieldId));
     PointerOnControl(dialog, kOkId);
   });
   return d;

@@ -72,7 +72,7 @@ void Accept(HWND dialog) {
     return;
   }
   bool noRoof = Roof() && texts[1] == "0";
-  EndDialog(dialog, Checked(dialog, kNext) && !noRoof ? 1 : 0);
+  EndDialog(dialog, Checked(dialog, entry::kDetailsBoxId) && !noRoof ? 1 : 0);
 }
 
 void Cancel(HWND dialog) {
@@ -113,8 +113,8 @@ DialogTemplate GeometryDialog() {
   int y = 26;
   for (int i = 1; i <= n; ++i, y += 15) {
     AddLabel(d, kFormLabelBaseId + i, GeometryItemLabel(i), 6, y + 2, 176, 10, SS_RIGHT);
-    AddField(d, kGeometryFieldBaseId + i, GeometryFieldText(i), 186, y, 74, 12);
-    AddLabel(d, kGeometryUnitBaseId + i, GeometryItemUnit(i), 262, y + 2, kWidth - 268, 10);
+    AddField(d, entry::kGeometryFieldBaseId + i, GeometryFieldText(i), 186, y, 74, 12);
+    AddLabel(d, entry::kGeometryUnitBaseId + i, GeometryItemUnit(i), 262, y + 2, kWidth - 268, 10);
   }
   y += 4;
   bool strip = StructureType == "BEAM/STRIP", roof = Roof(), tank = StructureType == "TANK";
@@ -129,7 +129,7 @@ DialogTemplate GeometryDialog() {
                 WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
     y += 16;
   }
-  AddCheckBox(d, kNext, " &ENTER / EDIT GEOMETRY DATA ", 60, y, 250, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddCheckBox(d, entry::kDetailsBoxId, " &ENTER / EDIT GEOMETRY DATA ", 60, y, 250, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
   y += 20;
   AddButton(d, kOkId, "&Ok", kWidth / 2 - 60, y, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", kWidth / 2 + 10, y, 50, 14);
@@ -137,9 +137,9 @@ DialogTemplate GeometryDialog() {
   const int buttonsY = y + 7;
   OnOpen(d, [n, strip, roof, tank, buttonsY](HWND dialog) {
     for (int i = 1; i <= n; ++i) {
-      SetFixedFont(dialog, kGeometryFieldBaseId + i);
+      SetFixedFont(dialog, entry::kGeometryFieldBaseId + i);
       SetFixedFont(dialog, kFormLabelBaseId + i);
-      SetFixedFont(dialog, kGeometryUnitBaseId + i);
+      SetFixedFont(dialog, entry::kGeometryUnitBaseId + i);
     }
     for (int id = kInPlane; id <= kSecondChoice; ++id) SetFixedFont(dialog, id);
     if (strip) CheckRadioButton(dialog, kFirstChoice, kSecondChoice, IsYes(AnswerAt(GeometryAnswers, kStripSlot)) ? kFirstChoice : kSecondChoice);
@@ -150,13 +150,13 @@ DialogTemplate GeometryDialog() {
       CheckDlgButton(dialog, kInPlane, shell || IsYes(AnswerAt(GeometryAnswers, s)) ? BST_CHECKED : BST_UNCHECKED);
       if (shell) EnableWindow(GetDlgItem(dialog, kInPlane), FALSE);
     }
-    CheckDlgButton(dialog, kNext, BST_CHECKED);
+    CheckDlgButton(dialog, entry::kDetailsBoxId, BST_CHECKED);
     SharedIntegers(4, 0) = n;
-    SharedIntegers(4, 1) = kGeometryFieldBaseId + 1;
-    SubclassControls(dialog, kGeometryFieldBaseId + 1, kGeometryFieldBaseId + n, EditSubclassProc);
+    SharedIntegers(4, 1) = entry::kGeometryFieldBaseId + 1;
+    SubclassControls(dialog, entry::kGeometryFieldBaseId + 1, entry::kGeometryFieldBaseId + n, EditSubclassProc);
     SubclassControls(dialog, kInPlane, kSecondChoice, EditSubclassProc2);
     PlacePointer(dialog, kWidth / 2, buttonsY);
-    SetFocus(GetDlgItem(dialog, kGeometryFieldBaseId + 1));
+    SetFocus(GetDlgItem(dialog, entry::kGeometryFieldBaseId + 1));
   });
   return d;
 }
@@ -169,7 +169,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return TRUE;
     case WM_COMMAND: {
       int id = LOWORD(wParam), code = HIWORD(wParam);
-      if (code == EN_CHANGE && id > kGeometryFieldBaseId && id <= kGeometryFieldBaseId + 6) {
+      if (code == EN_CHANGE && id > entry::kGeometryFieldBaseId && id <= entry::kGeometryFieldBaseId + 6) {
         InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
         return TRUE;
       }

@@ -54,7 +54,7 @@ void AcceptTypes(HWND dialog, int id) {
     return;
   }
   MapSupportTypeFlags(SupportFlags, states, 0);
-  DataWanted = id == kEnterData;
+  DataWanted = id == entry::kEnterSupportDataId;
   EndDialog(dialog, 1);
 }
 
@@ -89,7 +89,7 @@ DialogTemplate SupportTypeDialog(int mode) {
   const int okY = height - (roof ? 24 : 42);
   AddButton(d, kContinueId, "&Ok", kTypeWidth / 2 - 60, okY, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", kTypeWidth / 2 + 10, okY, 50, 14);
-  if (!roof) AddButton(d, kEnterData, " &ENTER / EDIT Support DATA ", kTypeWidth / 2 - 80, okY + 19, 160, 14);
+  if (!roof) AddButton(d, entry::kEnterSupportDataId, " &ENTER / EDIT Support DATA ", kTypeWidth / 2 - 80, okY + 19, 160, 14);
   OnOpen(d, [options, roof, okY](HWND dialog) {
     SupportStates states{};
     MapSupportTypeFlags(SupportFlags, states, 1);
@@ -115,8 +115,8 @@ DialogTemplate SupportTypeDialog(int mode) {
       EnableWindow(GetDlgItem(dialog, kRoofJunctionBoxId), FALSE);
     }
     for (const SupportOption& o : options) SubclassControl(dialog, o.id, EditSubclassProc4);
-    if (!roof) SubclassControl(dialog, kEnterData, EditSubclassProc2);
-    SetFocus(GetDlgItem(dialog, kFirstSupportTypeId));
+    if (!roof) SubclassControl(dialog, entry::kEnterSupportDataId, EditSubclassProc2);
+    SetFocus(GetDlgItem(dialog, entry::kFirstSupportBoxId));
     PlacePointer(dialog, kTypeWidth / 2, roof ? okY + 7 : okY + 26);
   });
   return d;
@@ -138,7 +138,7 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
     case WM_COMMAND: {
       int id = LOWORD(wParam);
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == kContinueId || id == kEnterData) {
+      if (id == kContinueId || id == entry::kEnterSupportDataId) {
         AcceptTypes(dialog, id);
         return TRUE;
       }
@@ -150,7 +150,7 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
     }
     case WM_DESTROY:
       for (const SupportOption& o : SupportTypeOptions()) RestoreControl(dialog, o.id);
-      RestoreControl(dialog, kEnterData);
+      RestoreControl(dialog, entry::kEnterSupportDataId);
       return FALSE;
   }
   return FALSE;
@@ -269,13 +269,13 @@ namespace {
 
 const std::vector<ColourRule> kCheckListColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
-    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
+    {WM_CTLCOLORLISTBOX, entry::kNodeListId, entry::kNodeListId, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
     {WM_CTLCOLORSTATIC, 302, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
     {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
-HWND ListOf(HWND dialog) { return GetDlgItem(dialog, kCheckList); }
+HWND ListOf(HWND dialog) { return GetDlgItem(dialog, entry::kNodeListId); }
 
 int SupportedNodes() { return ElementCount(1) + 1; }
 
@@ -298,6 +298,20 @@ void GenerateChecks(HWND dialog) {
   MovePointer(kept.x, kept.y);
 }
 
+// Ok: the checked nodes become the unyielding node list, answer 2 "Y" when there is one.
+void AcceptNodeMarks(const std::vector<int>& marks) {
+  AnswerSlot(SupportFlags, kUnyieldingSlot) = "N";
+  UnyieldingNodes = JoinMarkedNodes(marks);
+  if (!UnyieldingNodes.empty()) AnswerSlot(SupportFlags, kUnyieldingSlot) = "Y";
+}
+
+const entry::Profile& OnNodeList() {
+  entry::Profile& p = CorvaneEntry();
+  p.nodeListColours = kCheckListColours;
+  p.acceptNodeMarks = AcceptNodeMarks;
+  return p;
+}
+
 }  // namespace
 
 DialogTemplate UnyieldingSupportsDialog() {
@@ -312,13 +326,13 @@ DialogTemplate UnyieldingSupportsDialog() {
   AddLabel(d, kNodeCountId, "The Total Number of Nodes that can be Supported is " + Trim(NumberToText(nodes)) + ".", 8, 23,
            width - 16, 10, SS_CENTER);
   AddLabel(d, kCheckHintId, "Set CHECKS at NODES with SUPPORTS", 8, 35, width - 16, 10, SS_CENTER);
-  AddLabel(d, kNodeHeadingId, "Node No", 60, 48, 100, 10, SS_CENTER);
-  AddCheckList(d, kCheckList, 60, 58, 100, listHeight);
+  AddLabel(d, entry::kNodeHeadId, "Node No", 60, 48, 100, 10, SS_CENTER);
+  AddCheckList(d, entry::kNodeListId, 60, 58, 100, listHeight);
   int y = 58 + listHeight + 8;
   AddButton(d, kGenerate, "&GENERATE", 20, y, 85, 14);
-  AddButton(d, kRemoveAll, "&REMOVE ALL CHECKS", 115, y, 85, 14);
-  AddButton(d, kListOk, "&Ok", 50, y + 19, 50, 14);
-  AddButton(d, kListCancel, "&Cancel", 120, y + 19, 50, 14);
+  AddButton(d, kRemoveChecksId, "&REMOVE ALL CHECKS", 115, y, 85, 14);
+  AddButton(d, kContinueId, "&Ok", 50, y + 19, 50, 14);
+  AddButton(d, kExitId, "&Cancel", 120, y + 19, 50, 14);
   d.height = y + 41;
   OnOpen(d, [nodes, shown, rowHeight](HWND dialog) {
     HWND list = ListOf(dialog);
@@ -335,38 +349,17 @@ DialogTemplate UnyieldingSupportsDialog() {
     FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
     SetFocus(list);
     OpenTableView(dialog, "UNYIELD");
-    PointerOnControl(dialog, kListOk);
+    PointerOnControl(dialog, kContinueId);
   });
-  return d;
+  return entry::OnProfile(OnNodeList(), d);
 }
 
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kCheckListColours, colour)) return colour;
-  if (msg == WM_DRAWITEM && DrawCheckListItem(lParam)) return TRUE;
-  if (msg == WM_INITDIALOG) return TRUE;
-  if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
-  int id = lParam ? GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) : LOWORD(wParam);
-  if (id == kGenerate) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kGenerate) {
     GenerateChecks(dialog);
-  } else if (id == kRemoveAll) {
-    SetCheckListMarks(ListOf(dialog), {});
-    SetFocus(ListOf(dialog));
-  } else if (id == kListOk) {
-    AnswerSlot(SupportFlags, kUnyieldingSlot) = "N";
-    UnyieldingNodes.clear();
-    std::string list = JoinMarkedNodes(CheckListMarks(ListOf(dialog)));
-    if (!list.empty()) {
-      UnyieldingNodes = list;
-      SupportFlags[kUnyieldingSlot] = "Y";
-    }
-    EndDialog(dialog, 1);
-  } else if (id == kListCancel || id == IDCANCEL) {
-    EndDialog(dialog, 0);
-  } else {
-    return FALSE;
+    return TRUE;
   }
-  return TRUE;
+  return entry::NodeListDialogProc(dialog, msg, wParam, lParam);
 }
 
 // ---------------------------------------------------------------- the sequence and the command
