@@ -149,8 +149,6 @@ extern TankSubstructureActions TankActions;
 // store the choice into SupportFlags and end it with 1; "&Cancel" ends it with 0.
 DialogTemplate SupportTypeDialog(int mode);
 INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The boxes into the states; supported 1 or 0 (StatesSupported).
-void ReadSupportTypeChecks(HWND dialog, SupportStates& states, int& supported);
 // Shows the support-type dialog (nothing for a roof without elements) and, after 131, the data
 // dialogs. Returns its end value.
 int RunSupportTypeDialog(HWND owner, int mode);

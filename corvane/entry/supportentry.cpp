@@ -29,33 +29,42 @@ namespace {
 
 constexpr int kTypeWidth = 250;
 
-// Whether the accepted support types asked for their data (" &ENTER / EDIT Support DATA ").
-bool DataWanted = false;
-
 // Boxes and options black on the pale form, the heading dark red.
 const std::vector<ColourRule> kTypeColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(235, 245, 255)},
 };
 
-int OptionCountShown() { return static_cast<int>(SupportTypeOptions().size()); }
-
 bool ShellRoofAbove() { return CurrentSupportForm() == SupportForm::Wall && IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)); }
 
-void AcceptTypes(HWND dialog, int id) {
+// The check states of the boxes and options, given in the order of SupportTypeOptions.
+SupportStates StatesOf(const std::vector<bool>& on) {
   SupportStates states{};
-  int supported = 0;
-  ReadSupportTypeChecks(dialog, states, supported);
-  if (supported != 1) {
-    WarningTones();
-    ShowMessage(dialog, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!", "WARNING!",
-                WarningBoxStyle, DialogAnswer);
-    return;
-  }
-  MapSupportTypeFlags(SupportFlags, states, 0);
-  DataWanted = id == entry::kEnterSupportDataId;
-  EndDialog(dialog, 1);
+  const std::vector<SupportOption> options = SupportTypeOptions();
+  for (size_t k = 0; k < options.size() && k < on.size(); ++k) states[static_cast<size_t>(options[k].state)] = on[k] ? 1 : 0;
+  return states;
+}
+
+// The support type part of Corvane's profile: its boxes, Ok, refusal and where a choice goes.
+const entry::Profile& OnSupportTypes() {
+  entry::Profile& p = CorvaneEntry();
+  p.supportTypeIds = [] {
+    std::vector<int> ids;
+    for (const SupportOption& o : SupportTypeOptions()) ids.push_back(o.id);
+    return ids;
+  };
+  p.supportTypeOk = kContinueId;
+  p.supportTypeWarning = [](const std::vector<bool>& on) -> std::string {
+    if (StatesSupported(StatesOf(on))) return "";
+    return "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!";
+  };
+  p.storeSupportTypes = [](HWND, const std::vector<bool>& on, bool) {
+    SupportStates states = StatesOf(on);
+    MapSupportTypeFlags(SupportFlags, states, 0);
+  };
+  p.supportTypeColours = kTypeColours;
+  return p;
 }
 
 }  // namespace
@@ -119,50 +128,22 @@ DialogTemplate SupportTypeDialog(int mode) {
     SetFocus(GetDlgItem(dialog, entry::kFirstSupportBoxId));
     PlacePointer(dialog, kTypeWidth / 2, roof ? okY + 7 : okY + 26);
   });
-  return d;
-}
-
-void ReadSupportTypeChecks(HWND dialog, SupportStates& states, int& supported) {
-  states.fill(0);
-  for (const SupportOption& o : SupportTypeOptions())
-    states[static_cast<size_t>(o.state)] = IsDlgButtonChecked(dialog, o.id) == BST_CHECKED ? 1 : 0;
-  supported = StatesSupported(states) ? 1 : 0;
+  return entry::SupportTypeForm(OnSupportTypes(), d);
 }
 
 INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kTypeColours, colour)) return colour;
-  switch (msg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_COMMAND: {
-      int id = LOWORD(wParam);
-      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == kContinueId || id == entry::kEnterSupportDataId) {
-        AcceptTypes(dialog, id);
-        return TRUE;
-      }
-      if (id == IDCANCEL) {
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return FALSE;
-    }
-    case WM_DESTROY:
-      for (const SupportOption& o : SupportTypeOptions()) RestoreControl(dialog, o.id);
-      RestoreControl(dialog, entry::kEnterSupportDataId);
-      return FALSE;
-  }
-  return FALSE;
+  // The module gives back its data button; the boxes and options are Corvane's to give back.
+  if (msg == WM_DESTROY)
+    for (const SupportOption& o : SupportTypeOptions()) RestoreControl(dialog, o.id);
+  return entry::SupportTypeDialogProc(dialog, msg, wParam, lParam);
 }
 
 int RunSupportTypeDialog(HWND owner, int mode) {
   // A roof without elements has nothing to support.
   if (CurrentSupportForm() == SupportForm::Roof && ElementCount(3) == 0) return 0;
-  DataWanted = false;
   DialogAnswer = static_cast<int>(ShowModalDialog(SupportTypeDialog(mode), owner, SupportTypeDialogProc));
   int end = DialogAnswer;
-  if (end == 1 && DataWanted) SupportDataSequence(owner);
+  if (end == 1 && entry::SupportDataWanted()) SupportDataSequence(owner);
   return end;
 }
 
