@@ -41,7 +41,7 @@ const std::vector<ColourRule> kGenerationColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
@@ -74,7 +74,7 @@ void AcceptGeneration(HWND dialog) {
 void AcceptUniform(HWND dialog) {
   std::string word = KindWord(), text;
   int kind = word == "GEOMETRY" ? 2 : word == "ELASTIC" || word == "WINKLER" ? 3 : 7;
-  WarnIncorrectData(dialog, 231, text, NumberCharsSigned, kind);
+  WarnIncorrectData(dialog, entry::kUniformFieldId, text, NumberCharsSigned, kind);
   if (kind > 1) return;
   DialogStatus = text;
   EndDialog(dialog, 0);
@@ -162,18 +162,18 @@ DialogTemplate UniformGeometryDialog(int column, int fourth) {
 }
 
 INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return FormMessage(dialog, msg, wParam, lParam, {&kGenerationColours, AcceptUniform, nullptr, 231, 231});
+  return FormMessage(dialog, msg, wParam, lParam, {&kGenerationColours, AcceptUniform, nullptr, entry::kUniformFieldId, entry::kUniformFieldId});
 }
 
 int RunGenerationDialog(HWND owner, int column) {
   // The grids generate a range and one value; the check list sets its own three fields.
-  return static_cast<int>(WithFields(4, 241, [&] {
+  return static_cast<int>(WithFields(4, entry::kFirstRangeFieldId, [&] {
     return ShowModalDialog(GenerationDialog(column), owner, GenerationDialogProc);
   }));
 }
 
 void RunUniformDialog(HWND owner, int column) {
-  WithFields(1, 231, [&] { return ShowModalDialog(UniformGeometryDialog(column, 1), owner, UniformGeometryDialogProc); });
+  WithFields(1, entry::kUniformFieldId, [&] { return ShowModalDialog(UniformGeometryDialog(column, 1), owner, UniformGeometryDialogProc); });
 }
 
 }  // namespace corvane

@@ -23,6 +23,9 @@ StructureViewPort StructureViewHooks;
 namespace {
 
 constexpr int kWidth = 370;
+// The rows of the dialog: six at most.
+constexpr int kMostItems = 6;
+constexpr int kFirstItemField = entry::kGeometryFieldBaseId + 1, kLastItemField = entry::kGeometryFieldBaseId + kMostItems;
 
 bool Roof() { return StructureType == "TANK" && Substructure == "ROOF STRUCTURE"; }
 
@@ -30,10 +33,12 @@ bool Roof() { return StructureType == "TANK" && Substructure == "ROOF STRUCTURE"
 // focused field on light yellow.
 const std::vector<ColourRule> kGeometryColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(225, 232, 245)},
-    {WM_CTLCOLOREDIT, 101, 106, RGB(0, 0, 0), RGB(255, 255, 200), false, ColourFocused},
-    {WM_CTLCOLOREDIT, 101, 106, RGB(0, 0, 0), RGB(255, 255, 255), false},
-    {WM_CTLCOLORSTATIC, 111, 116, RGB(0, 0, 255), RGB(225, 232, 245)},
-    {WM_CTLCOLORSTATIC, 121, 126, RGB(0, 128, 0), RGB(225, 232, 245)},
+    {WM_CTLCOLOREDIT, kFirstItemField, kLastItemField, RGB(0, 0, 0), RGB(255, 255, 200), false, ColourFocused},
+    {WM_CTLCOLOREDIT, kFirstItemField, kLastItemField, RGB(0, 0, 0), RGB(255, 255, 255), false},
+    {WM_CTLCOLORSTATIC, entry::kGeometryLabelBaseId + 1, entry::kGeometryLabelBaseId + kMostItems, RGB(0, 0, 255),
+     RGB(225, 232, 245)},
+    {WM_CTLCOLORSTATIC, entry::kGeometryUnitBaseId + 1, entry::kGeometryUnitBaseId + kMostItems, RGB(0, 128, 0),
+     RGB(225, 232, 245)},
     {WM_CTLCOLORSTATIC, kInPlane, kSecondChoice, RGB(255, 255, 255), RGB(0, 128, 128)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(128, 0, 0), RGB(225, 232, 245)},
 };
@@ -45,7 +50,7 @@ void Accept(HWND dialog) {
   std::vector<std::string> texts(static_cast<size_t>(n) + 1);
   for (int i = 1; i <= n; ++i) {
     int read = 55;
-    WarnIncorrectData(dialog, 100 + i, texts[static_cast<size_t>(i)], NumberCharsSigned, read);
+    WarnIncorrectData(dialog, entry::kGeometryFieldBaseId + i, texts[static_cast<size_t>(i)], NumberCharsSigned, read);
   }
   std::string problem = GeometryItemsProblem(texts);
   if (!problem.empty()) {
@@ -112,7 +117,7 @@ DialogTemplate GeometryDialog() {
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   int y = 26;
   for (int i = 1; i <= n; ++i, y += 15) {
-    AddLabel(d, kFormLabelBaseId + i, GeometryItemLabel(i), 6, y + 2, 176, 10, SS_RIGHT);
+    AddLabel(d, entry::kGeometryLabelBaseId + i, GeometryItemLabel(i), 6, y + 2, 176, 10, SS_RIGHT);
     AddField(d, entry::kGeometryFieldBaseId + i, GeometryFieldText(i), 186, y, 74, 12);
     AddLabel(d, entry::kGeometryUnitBaseId + i, GeometryItemUnit(i), 262, y + 2, kWidth - 268, 10);
   }
@@ -138,7 +143,7 @@ DialogTemplate GeometryDialog() {
   OnOpen(d, [n, strip, roof, tank, buttonsY](HWND dialog) {
     for (int i = 1; i <= n; ++i) {
       SetFixedFont(dialog, entry::kGeometryFieldBaseId + i);
-      SetFixedFont(dialog, kFormLabelBaseId + i);
+      SetFixedFont(dialog, entry::kGeometryLabelBaseId + i);
       SetFixedFont(dialog, entry::kGeometryUnitBaseId + i);
     }
     for (int id = kInPlane; id <= kSecondChoice; ++id) SetFixedFont(dialog, id);
@@ -169,7 +174,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return TRUE;
     case WM_COMMAND: {
       int id = LOWORD(wParam), code = HIWORD(wParam);
-      if (code == EN_CHANGE && id > entry::kGeometryFieldBaseId && id <= entry::kGeometryFieldBaseId + 6) {
+      if (code == EN_CHANGE && id >= kFirstItemField && id <= kLastItemField) {
         InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
         return TRUE;
       }
@@ -189,7 +194,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return TRUE;
     }
     case WM_DESTROY:
-      RestoreControls(dialog, 101, 106);
+      RestoreControls(dialog, kFirstItemField, kLastItemField);
       RestoreControls(dialog, kInPlane, kSecondChoice);
       return FALSE;
   }

@@ -19,13 +19,19 @@ constexpr int kInPlane = 130, kFirstChoice = 132, kSecondChoice = 133;
 // Generation dialogs: the shell's uniform-width box.
 constexpr int kShellBox = 131;
 
-// Table windows: the roof's radial section options; the column buttons; the remark.
+// Table windows: the roof's radial section options; the column buttons (a support or load table's
+// two; a geometry table's UNIFORM and GENERATE under each value column 1..3); the heads of the
+// units under the column names; the remark.
 constexpr int kCurve = 7777, kStraight = 7778;
 constexpr int kSameValueButtonId = kFirstColumnButtonId, kGenerateButtonId = kFirstColumnButtonId + 1;
+constexpr int UniformButtonId(int column) { return kFirstColumnButtonId + 2 * (column - 1); }
+constexpr int GenerateButtonId(int column) { return kFirstColumnButtonId + 2 * column - 1; }
+constexpr int kTableUnitHeadingId = kFirstTableHeadingId + 4;
 constexpr int kRemarkHeadingId = 117, kRemarkId = 118;
 
-// Load type choice.
+// Load type choice: its title, the roof's frame and line, and the last of a roof's eight options.
 constexpr int kTitle = kHeadingId, kTitleLine = kRuleId, kRoofFrame = 301, kRoofLine = 302;
+constexpr int kLastLoadOptionId = kFirstOptionId + 7;
 
 // Load data form: section headings 130 + k.
 constexpr int kLoadHeadingBaseId = 130;
@@ -34,7 +40,7 @@ constexpr int kLoadHeadingBaseId = 130;
 constexpr int kDome = 201, kCone = 202, kUniform = 203;
 constexpr int kX1 = 241, kZ1 = 242, kRadius = 243;
 constexpr int kOr = 308, kRadiusLabel = 309;
-constexpr int kShellNoteId = 298, kRoofTypeHeadingId = 301;
+constexpr int kShellRemarksId = 297, kShellNoteId = 298, kRoofTypeHeadingId = 301;
 constexpr int kXHeadingId = 302, kZHeadingId = 303, kFirstPointId = 304, kSecondPointId = 305;
 constexpr int kSecondXId = 306, kSecondZId = 307;
 
@@ -50,6 +56,8 @@ constexpr int kHalfSpaceUnitBaseId = 140;
 // shared ones).
 constexpr int kNodeCountId = 121, kCheckHintId = 122;
 constexpr int kGenerate = 11122;
+// Its GENERATE's three fields (start, end, step) from the range dialog's second.
+constexpr int kNodeRangeFieldId = entry::kFirstRangeFieldId + 1;
 
 // Tank substructure choice: options 201.., the action buttons 199 - mode.
 constexpr int kTankTitleId = 220, kTankRuleId = 199;

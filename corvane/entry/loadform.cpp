@@ -210,7 +210,7 @@ void Accept(HWND dialog) {
 DialogTemplate LoadGenerationDialog(int mode) {
   int n = SharedIntegers.Get(4, 0), first = SharedIntegers.Get(4, 1);
   if (n < 1) n = DefaultFieldCount(mode);
-  if (first < 1) first = 241;
+  if (first < 1) first = entry::kFirstRangeFieldId;
   SharedIntegers(4, 0) = n;
   SharedIntegers(4, 1) = first;
   SharedIntegers(4, kModeSlot) = mode;

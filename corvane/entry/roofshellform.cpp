@@ -109,7 +109,7 @@ DialogTemplate RoofShellDialog() {
   DialogTemplate d = NewDialog(DataCaption(), 0, 0, 330, 226);
   AddLabel(d, kHeadingId, " ROOF SHELL GEOMETRY DATA:", 40, 6, 250, 10, SS_CENTER);
   AddLine(d, kRuleId, 40, 17, 250, 2);
-  AddFrame(d, 297, " REMARKS:", 8, 22, 314, 76);
+  AddFrame(d, kShellRemarksId, " REMARKS:", 8, 22, 314, 76);
   AddLabel(d, kShellNoteId,
            "  The Shell Geometry can be given in terms of Coordinates of a point related to wall top (Point 2 - "
            "default point) and another point (such as Point 1) or, for a dome, Shell Radius.\r\n"

@@ -168,7 +168,7 @@ DialogTemplate SupportTableDialog(const std::string& kind) {
   FormTexts(4, 1) = t.remark2;
   FormTexts(kGenerationTextRow, 0) = t.unit;
   SharedIntegers(4, 0) = 4;
-  SharedIntegers(4, 1) = 241;
+  SharedIntegers(4, 1) = entry::kFirstRangeFieldId;
   SharedIntegers(4, 2) = t.rows;
   SharedIntegers(0, 5) = t.values + 1;
   TableKind = 1;
@@ -186,8 +186,8 @@ const std::vector<ColourRule> kHalfSpaceColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
-    {WM_CTLCOLORSTATIC, 130, 131, RGB(0, 110, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kFirstGroupId, kSecondGroupId, RGB(0, 110, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
@@ -251,8 +251,8 @@ namespace {
 const std::vector<ColourRule> kCheckListColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
     {WM_CTLCOLORLISTBOX, entry::kNodeListId, entry::kNodeListId, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
-    {WM_CTLCOLORSTATIC, 302, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, entry::kNodeHeadId, entry::kNodeHeadId, RGB(255, 255, 255), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
@@ -264,7 +264,7 @@ void GenerateChecks(HWND dialog) {
   POINT kept;
   GetCursorPos(&kept);
   SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = 242;
+  SharedIntegers(4, 1) = kNodeRangeFieldId;
   FormTexts(kGenerationTextRow, 0) = "NODE";
   // A generation after a cancelled one is applied.
   DialogStatus.clear();
@@ -351,11 +351,11 @@ void SupportDataSequence(HWND owner) {
   auto on = [](int item) { return IsYes(AnswerAt(SupportFlags, item)); };
   auto table = [owner](const char* kind) { ShowTableWindow(owner, SupportTableDialog(kind)); };
   if (form == SupportForm::Wall) {
-    if (on(7)) table("WINKLER");
-    if (on(8)) table("ELASTIC");
+    if (on(kWallWinklerSlot)) table("WINKLER");
+    if (on(kWallRestraintsSlot)) table("ELASTIC");
     return;
   }
-  if (on(2)) {
+  if (on(kUnyieldingSlot)) {
     const int nodes = SupportedNodes();
     TableRows = nodes;
     CellTexts.Redim(3, nodes);
@@ -365,11 +365,11 @@ void SupportDataSequence(HWND owner) {
     ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
     if (StructureViewHooks.close) StructureViewHooks.close();
   }
-  if (on(3)) table("ELASTIC");
-  if (on(4)) table("WINKLER");
+  if (on(kElasticSupportsSlot)) table("ELASTIC");
+  if (on(kWinklerSlot)) table("WINKLER");
   const char* kinds[2] = {"ISOTROPIC", "CROSS-ANISOTROPIC"};
   for (int k = 0; k < 2; ++k)
-    if (on(5 + k)) ShowModalDialog(HalfSpaceDialog(kinds[k]), owner, HalfSpaceDialogProc);
+    if (on(kIsotropicHalfSpaceSlot + k)) ShowModalDialog(HalfSpaceDialog(kinds[k]), owner, HalfSpaceDialogProc);
 }
 
 void SupportDataCommand(HWND owner) {

@@ -146,7 +146,7 @@ INT_PTR CALLBACK TankSubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam
       return FALSE;
     }
     case WM_DESTROY:
-      RestoreControls(dialog, 196, 203);
+      RestoreControls(dialog, kFirstActionId, kLastOptionId);
       return FALSE;
   }
   return FALSE;
