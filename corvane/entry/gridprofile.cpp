@@ -211,7 +211,7 @@ void Initialise(HWND table) {
 // The load form of a mode over the range fields.
 int LoadForm(HWND table, int mode, int fields) {
   SharedIntegers(4, 0) = fields;
-  SharedIntegers(4, 1) = entry::kFirstRangeFieldId;
+  SharedIntegers(4, 1) = kFirstFormFieldId;
   SharedIntegers(4, 2) = TableRows;
   DialogStatus.clear();
   return static_cast<int>(ShowModalDialog(LoadGenerationDialog(mode), table, LoadDataDialogProc));

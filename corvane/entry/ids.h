@@ -33,8 +33,9 @@ constexpr int kRemarkHeadingId = 117, kRemarkId = 118;
 constexpr int kTitle = kHeadingId, kTitleLine = kRuleId, kRoofFrame = 301, kRoofLine = 302;
 constexpr int kLastLoadOptionId = kFirstOptionId + 7;
 
-// Load data form: section headings 130 + k.
+// Load data form: section headings 130 + k; its fields from the range dialog's first.
 constexpr int kLoadHeadingBaseId = 130;
+constexpr int kFirstFormFieldId = entry::kFirstRangeFieldId;
 
 // Roof shell form.
 constexpr int kDome = 201, kCone = 202, kUniform = 203;
@@ -44,9 +45,12 @@ constexpr int kShellRemarksId = 297, kShellNoteId = 298, kRoofTypeHeadingId = 30
 constexpr int kXHeadingId = 302, kZHeadingId = 303, kFirstPointId = 304, kSecondPointId = 305;
 constexpr int kSecondXId = 306, kSecondZId = 307;
 
-// Support types: the wall-roof junction box (the first box and the data button are the entry
-// module's).
-constexpr int kRoofJunctionBoxId = 110;
+// Support types: the box of state i at 100 + i (the first boxes, the soil options and the data
+// button are the entry module's), the wall-roof junction box among them; a wall's connection
+// options to the base plate from 171 and to the roof from 181.
+constexpr int SupportBoxId(int state) { return entry::kFirstSupportBoxId - 1 + state; }
+constexpr int kRoofJunctionBoxId = SupportBoxId(10);
+constexpr int kFirstPlateJointOptionId = 171, kFirstRoofJointOptionId = 181;
 // Half-space dialog: group headings, fields from 240 (cross-anisotropic) or 243 (isotropic),
 // units 140 + i.
 constexpr int kFirstGroupId = 130, kSecondGroupId = 131;

@@ -175,7 +175,7 @@ const std::vector<ColourRule> kLoadFormColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(230, 240, 255)},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
-    {WM_CTLCOLORSTATIC, 130, 139, RGB(128, 0, 0), RGB(200, 215, 255), false},
+    {WM_CTLCOLORSTATIC, kLoadHeadingBaseId, kLoadHeadingBaseId + 9, RGB(128, 0, 0), RGB(200, 215, 255), false},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(230, 240, 255)},
 };
 
@@ -210,7 +210,7 @@ void Accept(HWND dialog) {
 DialogTemplate LoadGenerationDialog(int mode) {
   int n = SharedIntegers.Get(4, 0), first = SharedIntegers.Get(4, 1);
   if (n < 1) n = DefaultFieldCount(mode);
-  if (first < 1) first = entry::kFirstRangeFieldId;
+  if (first < 1) first = kFirstFormFieldId;
   SharedIntegers(4, 0) = n;
   SharedIntegers(4, 1) = first;
   SharedIntegers(4, kModeSlot) = mode;
