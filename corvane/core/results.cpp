@@ -156,8 +156,9 @@ ActionTable StructuralActions(int structure, const std::string& substructure, bo
 }
 
 int SoilKind(const std::vector<std::string>& supportFlags) {
-  if (IsYes(AnswerAt(supportFlags, 5)) || IsYes(AnswerAt(supportFlags, 6))) return 2;
-  return IsYes(AnswerAt(supportFlags, 4)) ? 1 : 0;
+  if (IsYes(AnswerAt(supportFlags, kIsotropicHalfSpaceSlot)) || IsYes(AnswerAt(supportFlags, kAnisotropicHalfSpaceSlot)))
+    return 2;
+  return IsYes(AnswerAt(supportFlags, kWinklerSlot)) ? 1 : 0;
 }
 
 ActionTable CurrentActions() {

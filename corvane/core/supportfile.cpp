@@ -42,7 +42,7 @@ int Rows(TextLineArray& lines, int& at, int rows) {
 void ListSoilSections(const std::vector<std::string>& answers, TextLineArray& lines, int& at, int type,
                       int& elasticRows, int& winklerRows, const std::string& unyieldingNodes) {
   bool beamStrip = type == 1;
-  int v = type == 3 ? 15 : 8;  // first half-space value
+  int v = type == 3 ? kBaseModulusSlot : kHalfSpaceModulusSlot;  // first half-space value
   if (Answer(answers, kUnyieldingSlot) == "Y") Put(lines, ++at, "UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
   if (Answer(answers, kElasticSupportsSlot) == "Y") {
     Put(lines, ++at, "ELASTIC SUPPORTS:");
@@ -220,7 +220,7 @@ void ListSupportRows(TextLineArray& lines, int, const Table2D<float>& table, int
 
 void ClearSupportFlags(int type) {
   SupportFlags.assign(20, std::string());
-  int lastAnswer = type == 3 ? 14 : 7;
+  int lastAnswer = type == 3 ? kRoofInnerEdgeFixedSlot : kOuterEdgeFixedSlot;
   for (int i = 1; i <= lastAnswer; ++i) SupportFlags[static_cast<size_t>(i)] = "N";
   UnyieldingNodes.clear();
 }
@@ -231,7 +231,7 @@ void ReadSupportData(std::vector<std::string>& answers, const TextLineArray& lin
   elasticStart = winklerStart = wallRestraintStart = wallWinklerStart = wallTitle = roofTitle = 0;
   if (static_cast<size_t>(n) >= lines.size()) n = static_cast<int>(lines.size()) - 1;
   answers.assign(20, std::string());
-  int lastAnswer = type == 3 ? 14 : 7;
+  int lastAnswer = type == 3 ? kRoofInnerEdgeFixedSlot : kOuterEdgeFixedSlot;
   for (int i = 1; i <= lastAnswer; ++i) answers[static_cast<size_t>(i)] = "N";
   auto section = [&](int item, const char* title, int& start) {
     int at = LineOf(lines, n, title);
@@ -240,35 +240,35 @@ void ReadSupportData(std::vector<std::string>& answers, const TextLineArray& lin
   };
 
   if (type == 1) {
-    answers[1] = AnswerOf(lines, n, "Left Edge Fixed against Rotation (?)");
-    answers[7] = AnswerOf(lines, n, "Right Edge Fixed against Rotation (?)");
+    answers[kEdgeFixedSlot] = AnswerOf(lines, n, "Left Edge Fixed against Rotation (?)");
+    answers[kOuterEdgeFixedSlot] = AnswerOf(lines, n, "Right Edge Fixed against Rotation (?)");
   } else if (type == 2) {
     int at = 0;
     std::string value;
     FindAnswer(lines, n, "Inner Edge Fixed against Rotation (?)", at, value);
     if (at == 0) FindAnswer(lines, n, "Edge Fixed against Rotation (?)", at, value);
-    answers[1] = value;
-    answers[7] = AnswerOf(lines, n, "Outer Edge Fixed against Rotation (?)");
+    answers[kEdgeFixedSlot] = value;
+    answers[kOuterEdgeFixedSlot] = AnswerOf(lines, n, "Outer Edge Fixed against Rotation (?)");
   } else {
-    answers[1] = AnswerOf(lines, n, "Edge Fixed against Rotation (?)");
+    answers[kEdgeFixedSlot] = AnswerOf(lines, n, "Edge Fixed against Rotation (?)");
   }
 
   int at = 0;
   std::string list;
   FindLabelLine(lines, 1, n, "UNYIELDING SUPPORTS at Nodes", at, list);
   if (at > 0 && !list.empty() && list.find_first_not_of(" ,0123456789") == std::string::npos) {
-    answers[2] = "Y";
+    answers[kUnyieldingSlot] = "Y";
     unyieldingNodes = list;
   } else {
-    answers[2] = "N";
+    answers[kUnyieldingSlot] = "N";
     unyieldingNodes.clear();
   }
-  section(3, "ELASTIC SUPPORTS", elasticStart);
-  section(4, "WINKLER FOUNDATION", winklerStart);
+  section(kElasticSupportsSlot, "ELASTIC SUPPORTS", elasticStart);
+  section(kWinklerSlot, "WINKLER FOUNDATION", winklerStart);
 
-  int v = type == 3 ? 15 : 8;
+  int v = type == 3 ? kBaseModulusSlot : kHalfSpaceModulusSlot;
   int iso = LineOf(lines, n, "ISOTROPIC ELASTIC HALF-SPACE");
-  answers[5] = iso > 0 ? "Y" : "N";
+  answers[kIsotropicHalfSpaceSlot] = iso > 0 ? "Y" : "N";
   if (iso > 0) {
     const std::string& line = lines[static_cast<size_t>(iso)];
     size_t eq = line.find('='), bracket = line.find('[', eq == std::string::npos ? 0 : eq);
@@ -279,7 +279,7 @@ void ReadSupportData(std::vector<std::string>& answers, const TextLineArray& lin
     if (last != std::string::npos) answers[static_cast<size_t>(v + 1)] = Trim(line.substr(last + 1));
   }
   int cross = LineOf(lines, n, "CROSS-ANISOTROPIC ELASTIC HALF-SPACE");
-  answers[6] = cross > 0 ? "Y" : "N";
+  answers[kAnisotropicHalfSpaceSlot] = cross > 0 ? "Y" : "N";
   if (cross > 0) {
     const int offsets[5] = {2, 3, 4, 6, 7};
     for (int k = 0; k < 5; ++k) answers[static_cast<size_t>(v + k)] = AfterEquals(lines, n, cross + offsets[k]);
@@ -288,19 +288,19 @@ void ReadSupportData(std::vector<std::string>& answers, const TextLineArray& lin
   if (type == 3) {
     wallTitle = LineOf(lines, n, "WALL CYLINDER CONSTRAINT DATA");
     roofTitle = LineOf(lines, n, "ROOF CONSTRAINT DATA");
-    section(7, "WINKLER SOIL AROUND WALL", wallWinklerStart);
-    section(8, "ELASTIC NODAL RESTRAINTS", wallRestraintStart);
-    answers[9] = ConnectionCode(lines, n, kBaseConnections);
-    answers[10] = AnswerOf(lines, n, "Base Plate-Wall Junction at Plate Middle Plane (?)");
+    section(kWallWinklerSlot, "WINKLER SOIL AROUND WALL", wallWinklerStart);
+    section(kWallRestraintsSlot, "ELASTIC NODAL RESTRAINTS", wallRestraintStart);
+    answers[kPlateWallJointSlot] = ConnectionCode(lines, n, kBaseConnections);
+    answers[kPlateJointMiddleSlot] = AnswerOf(lines, n, "Base Plate-Wall Junction at Plate Middle Plane (?)");
     int top = 0;
     std::string value;
     FindAnswer(lines, n, "Top Wall Edge Fixed against Rotation (?)", top, value);
-    answers[11] = top > 0 ? value : ConnectionCode(lines, n, kRoofConnections);
-    answers[12] = AnswerOf(lines, n, "Roof-Wall Junction at Roof Middle Surface (?)");
+    answers[kRoofWallJointSlot] = top > 0 ? value : ConnectionCode(lines, n, kRoofConnections);
+    answers[kRoofJointMiddleSlot] = AnswerOf(lines, n, "Roof-Wall Junction at Roof Middle Surface (?)");
     FindAnswer(lines, n, "Roof Edge Fixed Against Rotation (?)", at, value);
     if (at == 0) FindAnswer(lines, n, "Roof Outer Edge Fixed Against Rotation (?)", at, value);
-    answers[13] = value;
-    answers[14] = AnswerOf(lines, n, "Roof Inner Edge Fixed Against Rotation (?)");
+    answers[kRoofEdgeFixedSlot] = value;
+    answers[kRoofInnerEdgeFixedSlot] = AnswerOf(lines, n, "Roof Inner Edge Fixed Against Rotation (?)");
   }
 }
 

@@ -22,10 +22,17 @@
 #include <string>
 
 #include "corvane/core/supportentry.h"
+#include "entry/entry.h"
 #include "win/dialogs.h"
 #include "win/grid.h"
 
 namespace corvane {
+
+// The caption of the data dialogs: "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec.
+std::string DataCaption();
+// Corvane's profile of the shared data entry: its field texts and status, caption and grid; each
+// dialog that runs on the module sets its part (half-space, support types, node list) first.
+entry::Profile& CorvaneEntry();
 
 DialogTemplate LoadGenerationDialog(int mode);
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -142,8 +149,6 @@ extern TankSubstructureActions TankActions;
 // store the choice into SupportFlags and end it with 1; "&Cancel" ends it with 0.
 DialogTemplate SupportTypeDialog(int mode);
 INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The boxes into the states; supported 1 or 0 (StatesSupported).
-void ReadSupportTypeChecks(HWND dialog, SupportStates& states, int& supported);
 // Shows the support-type dialog (nothing for a roof without elements) and, after 131, the data
 // dialogs. Returns its end value.
 int RunSupportTypeDialog(HWND owner, int mode);
@@ -154,9 +159,10 @@ void SupportDataSequence(HWND owner);
 // DataTableProc (ShowTableWindow); OK stores the cells through TableDialogHooks.storeSupport.
 DialogTemplate SupportTableDialog(const std::string& kind);
 // Half-space data of kind "ISOTROPIC" (2 fields from 243) or "CROSS-ANISOTROPIC" (5 from 240);
-// OK stores the checked texts into SupportFlags and ends it with 1; Cancel ends it with 0.
+// OK stores the checked texts into SupportFlags and ends it with 1 (a wrong item named, the focus
+// back on its field); Cancel ends it with 0. The procedure is the entry module's.
 DialogTemplate HalfSpaceDialog(const std::string& kind);
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+using entry::HalfSpaceDialogProc;
 // The unyielding nodes' check list (77777777) of nodes 1..n+1; OK writes UnyieldingNodes and
 // answer 2, Cancel (1234) changes nothing.
 DialogTemplate UnyieldingSupportsDialog();

@@ -2,42 +2,24 @@
 
 #include "core/globals.h"
 #include "corvane/core/globals.h"
-#include "win/fieldkeys.h"
+#include "entry/entry.h"
 #include "win/ids.h"
-#include "win/messages.h"
 
 namespace corvane {
 
 INT_PTR FormMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const FormBehaviour& form) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, *form.colours, colour)) return colour;
-  switch (msg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_COMMAND: {
-      int id = LOWORD(wParam);
-      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == kOkId) {
-        form.accept(dialog);
-        return TRUE;
-      }
-      if (id == kFormCancelId || id == IDCANCEL) {
-        DialogStatus = "ZZZ";
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return form.click && form.click(dialog, id) ? TRUE : FALSE;
-    }
-    case WM_DESTROY:
-      RestoreControls(dialog, form.firstField, form.lastField);
-      return FALSE;
+  if (msg == WM_COMMAND) {
+    const int id = LOWORD(wParam);
+    if (HIWORD(wParam) != BN_CLICKED) return FALSE;
+    if (id != kOkId && id != kFormCancelId && id != kCancelId && form.click) return form.click(dialog, id) ? TRUE : FALSE;
   }
-  return FALSE;
-}
-
-void RefuseFormData(HWND dialog, const char* message) {
-  WarningTones();
-  ShowMessage(dialog, message, "WARNING!", WarningBoxStyle, DialogAnswer);
+  // The form's Ok ends it itself, with 1 or (the uniform value) 0.
+  const INT_PTR answer = entry::SmallFormMessage(dialog, msg, wParam, lParam, *form.colours, form.firstField,
+                                                 form.lastField, DialogStatus, [&form](HWND d) {
+                                                   form.accept(d);
+                                                   return false;
+                                                 });
+  return msg == WM_INITDIALOG ? TRUE : answer;
 }
 
 }  // namespace corvane

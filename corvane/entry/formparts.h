@@ -1,6 +1,6 @@
 #pragma once
-// What Corvane's two data forms (the load data form and the roof shell dialog) share: their
-// callback's frame and their refusal of data that breaks a rule.
+// What Corvane's small data forms (the load data form, the roof shell, generation, uniform value
+// and half-space dialogs) share: their callback's frame on the entry module's small form.
 #include <windows.h>
 
 #include <vector>
@@ -19,8 +19,5 @@ struct FormBehaviour {
 // A form's callback: its colours, Ok, Cancel (56 or Escape: "ZZZ" in DialogStatus, the form
 // ends with 0), the other buttons and WM_DESTROY.
 INT_PTR FormMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const FormBehaviour& form);
-
-// The warning tones, then message in a "WARNING!" box; the form stays open.
-void RefuseFormData(HWND dialog, const char* message);
 
 }  // namespace corvane

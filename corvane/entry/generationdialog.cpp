@@ -10,6 +10,7 @@
 #include "corvane/entry/formparts.h"
 #include "corvane/entry/entry.h"
 #include "corvane/entry/ids.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
 #include "win/ids.h"
@@ -23,8 +24,6 @@ constexpr int kWidth = 250;
 
 // The value column the generation dialog on screen fills (its mode).
 int GenerationColumn = 1;
-
-std::string Caption() { return "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec; }
 
 std::string KindWord() { return FormTexts.Get(0, 0); }
 
@@ -42,7 +41,7 @@ const std::vector<ColourRule> kGenerationColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
@@ -66,7 +65,7 @@ void AcceptGeneration(HWND dialog) {
     FieldTexts[static_cast<size_t>(i)] = text;
   }
   if (!GenerationFieldsValid(FieldTexts, TableRows, shell && n >= 4)) {
-    RefuseFormData(dialog, kGenerationRangeMessage);
+    WarnBox(dialog, kGenerationRangeMessage);
     return;
   }
   EndDialog(dialog, 1);
@@ -75,7 +74,7 @@ void AcceptGeneration(HWND dialog) {
 void AcceptUniform(HWND dialog) {
   std::string word = KindWord(), text;
   int kind = word == "GEOMETRY" ? 2 : word == "ELASTIC" || word == "WINKLER" ? 3 : 7;
-  WarnIncorrectData(dialog, 231, text, NumberCharsSigned, kind);
+  WarnIncorrectData(dialog, entry::kUniformFieldId, text, NumberCharsSigned, kind);
   if (kind > 1) return;
   DialogStatus = text;
   EndDialog(dialog, 0);
@@ -101,7 +100,7 @@ DialogTemplate GenerationDialog(int mode) {
   int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
   bool checkList = n == 3;
   bool node = FormTexts.Get(kGenerationTextRow, 0) == "NODE";
-  DialogTemplate d = NewDialog(Caption(), 0, 0, kWidth, 60);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 60);
   AddLabel(d, kHeadingId, checkList ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:", 8, 7,
            kWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
@@ -146,35 +145,35 @@ INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPAR
 DialogTemplate UniformGeometryDialog(int column, int fourth) {
   SharedIntegers(3, 0) = column;
   SharedIntegers(3, 1) = fourth;
-  DialogTemplate d = NewDialog(Caption(), 0, 0, kWidth, 78);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 78);
   AddLabel(d, kHeadingId, " UNIFORM GEOMETRY DATA GENERATION:", 8, 7, kWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   AddLabel(d, kFormLabelBaseId, RightAligned(GenerationLabel(column)), 6, 30, 166, 10, SS_RIGHT);
-  AddField(d, kUniformValueId, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
+  AddField(d, entry::kUniformFieldId, Trim(CellTexts.Get(column + 1, 1)), 176, 28, 64, 12);
   AddButton(d, kOkId, "&Ok", kWidth / 2 - 50, 54, 40, 14);
   AddButton(d, kFormCancelId, "&Cancel", kWidth / 2 + 10, 54, 40, 14);
   OnOpen(d, [](HWND dialog) {
     SetFixedFont(dialog, kFormLabelBaseId);
-    SubclassControl(dialog, kUniformValueId, EditSubclassProc);
-    SetFocus(GetDlgItem(dialog, kUniformValueId));
+    SubclassControl(dialog, entry::kUniformFieldId, EditSubclassProc);
+    SetFocus(GetDlgItem(dialog, entry::kUniformFieldId));
     PointerOnControl(dialog, kOkId);
   });
   return d;
 }
 
 INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return FormMessage(dialog, msg, wParam, lParam, {&kGenerationColours, AcceptUniform, nullptr, 231, 231});
+  return FormMessage(dialog, msg, wParam, lParam, {&kGenerationColours, AcceptUniform, nullptr, entry::kUniformFieldId, entry::kUniformFieldId});
 }
 
 int RunGenerationDialog(HWND owner, int column) {
   // The grids generate a range and one value; the check list sets its own three fields.
-  return static_cast<int>(WithFields(4, 241, [&] {
+  return static_cast<int>(WithFields(4, entry::kFirstRangeFieldId, [&] {
     return ShowModalDialog(GenerationDialog(column), owner, GenerationDialogProc);
   }));
 }
 
 void RunUniformDialog(HWND owner, int column) {
-  WithFields(1, 231, [&] { return ShowModalDialog(UniformGeometryDialog(column, 1), owner, UniformGeometryDialogProc); });
+  WithFields(1, entry::kUniformFieldId, [&] { return ShowModalDialog(UniformGeometryDialog(column, 1), owner, UniformGeometryDialogProc); });
 }
 
 }  // namespace corvane

@@ -23,6 +23,9 @@ StructureViewPort StructureViewHooks;
 namespace {
 
 constexpr int kWidth = 370;
+// The rows of the dialog: six at most.
+constexpr int kMostItems = 6;
+constexpr int kFirstItemField = entry::kGeometryFieldBaseId + 1, kLastItemField = entry::kGeometryFieldBaseId + kMostItems;
 
 bool Roof() { return StructureType == "TANK" && Substructure == "ROOF STRUCTURE"; }
 
@@ -30,10 +33,12 @@ bool Roof() { return StructureType == "TANK" && Substructure == "ROOF STRUCTURE"
 // focused field on light yellow.
 const std::vector<ColourRule> kGeometryColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(225, 232, 245)},
-    {WM_CTLCOLOREDIT, 101, 106, RGB(0, 0, 0), RGB(255, 255, 200), false, ColourFocused},
-    {WM_CTLCOLOREDIT, 101, 106, RGB(0, 0, 0), RGB(255, 255, 255), false},
-    {WM_CTLCOLORSTATIC, 111, 116, RGB(0, 0, 255), RGB(225, 232, 245)},
-    {WM_CTLCOLORSTATIC, 121, 126, RGB(0, 128, 0), RGB(225, 232, 245)},
+    {WM_CTLCOLOREDIT, kFirstItemField, kLastItemField, RGB(0, 0, 0), RGB(255, 255, 200), false, ColourFocused},
+    {WM_CTLCOLOREDIT, kFirstItemField, kLastItemField, RGB(0, 0, 0), RGB(255, 255, 255), false},
+    {WM_CTLCOLORSTATIC, entry::kGeometryLabelBaseId + 1, entry::kGeometryLabelBaseId + kMostItems, RGB(0, 0, 255),
+     RGB(225, 232, 245)},
+    {WM_CTLCOLORSTATIC, entry::kGeometryUnitBaseId + 1, entry::kGeometryUnitBaseId + kMostItems, RGB(0, 128, 0),
+     RGB(225, 232, 245)},
     {WM_CTLCOLORSTATIC, kInPlane, kSecondChoice, RGB(255, 255, 255), RGB(0, 128, 128)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(128, 0, 0), RGB(225, 232, 245)},
 };
@@ -45,7 +50,7 @@ void Accept(HWND dialog) {
   std::vector<std::string> texts(static_cast<size_t>(n) + 1);
   for (int i = 1; i <= n; ++i) {
     int read = 55;
-    WarnIncorrectData(dialog, 100 + i, texts[static_cast<size_t>(i)], NumberCharsSigned, read);
+    WarnIncorrectData(dialog, entry::kGeometryFieldBaseId + i, texts[static_cast<size_t>(i)], NumberCharsSigned, read);
   }
   std::string problem = GeometryItemsProblem(texts);
   if (!problem.empty()) {
@@ -72,7 +77,7 @@ void Accept(HWND dialog) {
     return;
   }
   bool noRoof = Roof() && texts[1] == "0";
-  EndDialog(dialog, Checked(dialog, kNext) && !noRoof ? 1 : 0);
+  EndDialog(dialog, Checked(dialog, entry::kDetailsBoxId) && !noRoof ? 1 : 0);
 }
 
 void Cancel(HWND dialog) {
@@ -107,14 +112,14 @@ DialogTemplate GeometryDialog() {
   const int n = GeometryItemCount();
   std::string heading = " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:";
   if (StructureType == "TANK") heading += "  " + Substructure;
-  DialogTemplate d = NewDialog("   " + StructureType + " ANALYSIS.   JOB: " + JobSpec, 0, 0, kWidth, 100);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 100);
   AddLabel(d, kGeometryHeadingId, heading, 8, 7, kWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);
   int y = 26;
   for (int i = 1; i <= n; ++i, y += 15) {
-    AddLabel(d, kFormLabelBaseId + i, GeometryItemLabel(i), 6, y + 2, 176, 10, SS_RIGHT);
-    AddField(d, kGeometryFieldBaseId + i, GeometryFieldText(i), 186, y, 74, 12);
-    AddLabel(d, kGeometryUnitBaseId + i, GeometryItemUnit(i), 262, y + 2, kWidth - 268, 10);
+    AddLabel(d, entry::kGeometryLabelBaseId + i, GeometryItemLabel(i), 6, y + 2, 176, 10, SS_RIGHT);
+    AddField(d, entry::kGeometryFieldBaseId + i, GeometryFieldText(i), 186, y, 74, 12);
+    AddLabel(d, entry::kGeometryUnitBaseId + i, GeometryItemUnit(i), 262, y + 2, kWidth - 268, 10);
   }
   y += 4;
   bool strip = StructureType == "BEAM/STRIP", roof = Roof(), tank = StructureType == "TANK";
@@ -129,7 +134,7 @@ DialogTemplate GeometryDialog() {
                 WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
     y += 16;
   }
-  AddCheckBox(d, kNext, " &ENTER / EDIT GEOMETRY DATA ", 60, y, 250, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+  AddCheckBox(d, entry::kDetailsBoxId, " &ENTER / EDIT GEOMETRY DATA ", 60, y, 250, 12, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
   y += 20;
   AddButton(d, kOkId, "&Ok", kWidth / 2 - 60, y, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", kWidth / 2 + 10, y, 50, 14);
@@ -137,9 +142,9 @@ DialogTemplate GeometryDialog() {
   const int buttonsY = y + 7;
   OnOpen(d, [n, strip, roof, tank, buttonsY](HWND dialog) {
     for (int i = 1; i <= n; ++i) {
-      SetFixedFont(dialog, kGeometryFieldBaseId + i);
-      SetFixedFont(dialog, kFormLabelBaseId + i);
-      SetFixedFont(dialog, kGeometryUnitBaseId + i);
+      SetFixedFont(dialog, entry::kGeometryFieldBaseId + i);
+      SetFixedFont(dialog, entry::kGeometryLabelBaseId + i);
+      SetFixedFont(dialog, entry::kGeometryUnitBaseId + i);
     }
     for (int id = kInPlane; id <= kSecondChoice; ++id) SetFixedFont(dialog, id);
     if (strip) CheckRadioButton(dialog, kFirstChoice, kSecondChoice, IsYes(AnswerAt(GeometryAnswers, kStripSlot)) ? kFirstChoice : kSecondChoice);
@@ -150,13 +155,13 @@ DialogTemplate GeometryDialog() {
       CheckDlgButton(dialog, kInPlane, shell || IsYes(AnswerAt(GeometryAnswers, s)) ? BST_CHECKED : BST_UNCHECKED);
       if (shell) EnableWindow(GetDlgItem(dialog, kInPlane), FALSE);
     }
-    CheckDlgButton(dialog, kNext, BST_CHECKED);
+    CheckDlgButton(dialog, entry::kDetailsBoxId, BST_CHECKED);
     SharedIntegers(4, 0) = n;
-    SharedIntegers(4, 1) = kGeometryFieldBaseId + 1;
-    SubclassControls(dialog, kGeometryFieldBaseId + 1, kGeometryFieldBaseId + n, EditSubclassProc);
+    SharedIntegers(4, 1) = entry::kGeometryFieldBaseId + 1;
+    SubclassControls(dialog, entry::kGeometryFieldBaseId + 1, entry::kGeometryFieldBaseId + n, EditSubclassProc);
     SubclassControls(dialog, kInPlane, kSecondChoice, EditSubclassProc2);
     PlacePointer(dialog, kWidth / 2, buttonsY);
-    SetFocus(GetDlgItem(dialog, kGeometryFieldBaseId + 1));
+    SetFocus(GetDlgItem(dialog, entry::kGeometryFieldBaseId + 1));
   });
   return d;
 }
@@ -169,7 +174,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return TRUE;
     case WM_COMMAND: {
       int id = LOWORD(wParam), code = HIWORD(wParam);
-      if (code == EN_CHANGE && id > kGeometryFieldBaseId && id <= kGeometryFieldBaseId + 6) {
+      if (code == EN_CHANGE && id >= kFirstItemField && id <= kLastItemField) {
         InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
         return TRUE;
       }
@@ -189,7 +194,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
       return TRUE;
     }
     case WM_DESTROY:
-      RestoreControls(dialog, 101, 106);
+      RestoreControls(dialog, kFirstItemField, kLastItemField);
       RestoreControls(dialog, kInPlane, kSecondChoice);
       return FALSE;
   }

@@ -91,14 +91,14 @@ bool Locked(int row, int column) {
 void Headings(DialogTemplate& d, const std::vector<std::pair<std::string, int>>& names,
               const std::vector<std::string>& units) {
   int x = TableLeft, top = TableTop - 22;
-  int id = 109;
+  int id = kFirstTableHeadingId;
   for (size_t k = 0; k < names.size(); ++k) {
     int w = k == 0 ? LabelWidth : names[k].second * CellWidth;
     AddLabel(d, id++, names[k].first, x, top, w, 11, SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE);
     x += w;
   }
   x = TableLeft;
-  id = 113;
+  id = kTableUnitHeadingId;
   for (size_t k = 0; k < units.size(); ++k) {
     int w = k == 0 ? LabelWidth : CellWidth;
     AddLabel(d, id++, units[k], x, top + 11, w, 11, SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE);
@@ -112,7 +112,7 @@ void Title(DialogTemplate& d, const std::string& title) {
 }
 
 void GeometryHeadings(DialogTemplate& d) {
-  d.caption = "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec;
+  d.caption = DataCaption();
   if (StructureType == "TANK") d.caption += "  " + Substructure;
   Title(d, " GEOMETRY DETAILS DATA:");
   bool shell = ShellRoof();
@@ -133,18 +133,18 @@ void GeometryHeadings(DialogTemplate& d) {
   };
   std::vector<Button> buttons;
   if (shell) {
-    buttons.push_back({121, 1, 0, "&Dome/Conical Shell"});
-    buttons.push_back({122, 1, 1, "&GEN/UNIFORM"});
+    buttons.push_back({UniformButtonId(1), 1, 0, "&Dome/Conical Shell"});
+    buttons.push_back({GenerateButtonId(1), 1, 1, "&GEN/UNIFORM"});
   } else {
-    buttons.push_back({121, 1, 0, "&UNIFORM"});
+    buttons.push_back({UniformButtonId(1), 1, 0, "&UNIFORM"});
   }
   if (TableColumns >= 2) {
-    buttons.push_back({123, 2, 0, "U&NIFORM"});
-    buttons.push_back({124, 2, 1, "G&ENERATE"});
+    buttons.push_back({UniformButtonId(2), 2, 0, "U&NIFORM"});
+    buttons.push_back({GenerateButtonId(2), 2, 1, "G&ENERATE"});
   }
   if (TableColumns >= 3) {
-    buttons.push_back({125, 3, 0, "UN&IFORM"});
-    buttons.push_back({126, 3, 1, "GENE&RATE"});
+    buttons.push_back({UniformButtonId(3), 3, 0, "UN&IFORM"});
+    buttons.push_back({GenerateButtonId(3), 3, 1, "GENE&RATE"});
   }
   for (const auto& b : buttons)
     AddButton(d, b.id, b.text, TableLeft + LabelWidth + (b.column - 1) * CellWidth + 3, y + 15 * b.row, CellWidth - 6, 14);
@@ -163,7 +163,7 @@ void GeometryHeadings(DialogTemplate& d) {
 
 // Support and load tables take their texts from the template.
 void TemplateHeadings(DialogTemplate& d) {
-  d.caption = TableKind == 2 ? FormTexts.Get(0, 1) : "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec;
+  d.caption = TableKind == 2 ? FormTexts.Get(0, 1) : DataCaption();
   // The window holds its title and its buttons' texts on one line each.
   const std::string second = FormTexts.Get(1, 1).empty() ? "&GENERATE" : FormTexts.Get(1, 1);
   int h = 0;
@@ -208,10 +208,10 @@ void Initialise(HWND table) {
     CheckRadioButton(table, kCurve, kStraight, AnswerAt(GeometryAnswers, kCurvedSectionSlot) == "Y" ? kCurve : kStraight);
 }
 
-// The load form of a mode over the fields from 241.
+// The load form of a mode over the range fields.
 int LoadForm(HWND table, int mode, int fields) {
   SharedIntegers(4, 0) = fields;
-  SharedIntegers(4, 1) = 241;
+  SharedIntegers(4, 1) = kFirstFormFieldId;
   SharedIntegers(4, 2) = TableRows;
   DialogStatus.clear();
   return static_cast<int>(ShowModalDialog(LoadGenerationDialog(mode), table, LoadDataDialogProc));
@@ -248,7 +248,7 @@ void Generate(HWND table, int column) {
 
 void RoofShell(HWND table) {
   SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = 241;
+  SharedIntegers(4, 1) = entry::kFirstRangeFieldId;
   DialogStatus.clear();
   if (ShowModalDialog(RoofShellDialog(), table, RoofShellDialogProc) != 1) return;
   std::string refused = ApplyRoofShell(TableRows);
@@ -259,10 +259,10 @@ void Command(HWND table, int id) {
   if (TableKind == 0) {
     if (id == kSameValueButtonId && ShellRoof()) {
       RoofShell(table);
-    } else if (id % 2 == 1) {
-      Uniform(table, (id - 119) / 2);
+    } else if ((id - kFirstColumnButtonId) % 2 == 0) {
+      Uniform(table, (id - kFirstColumnButtonId) / 2 + 1);
     } else {
-      Generate(table, (id - 120) / 2);
+      Generate(table, (id - kFirstColumnButtonId + 1) / 2);
     }
   } else if (TableKind == 1) {
     if (id == kSameValueButtonId) Uniform(table, FocusedColumn());

@@ -40,7 +40,7 @@ double BaseCharacterHeight(const DialogTemplate& d) {
 // the dialog pale.
 const std::vector<ColourRule> kLoadTypeColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(230, 240, 255)},
-    {WM_CTLCOLORSTATIC, 201, 208, RGB(255, 255, 0), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, kFirstOptionId, kLastLoadOptionId, RGB(255, 255, 0), RGB(0, 128, 128)},
     {WM_CTLCOLORSTATIC, kRoofFrame, kRoofFrame, RGB(0, 0, 255), RGB(230, 240, 255)},
     {WM_CTLCOLORBTN, kLoadTypeEnterButton, kLoadTypeEnterButton, RGB(0, 0, 0), RGB(70, 186, 155)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
@@ -114,7 +114,7 @@ DialogTemplate LoadTypeDialog(int mode) {
 }
 
 INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_DESTROY) RestoreControls(dialog, 131, 208);
+  if (msg == WM_DESTROY) RestoreControls(dialog, kLoadTypeEnterButton, kLastLoadOptionId);
   LoadTypeProfile profile;
   profile.options = OptionCount;
   profile.colours = &kLoadTypeColours;

@@ -8,6 +8,7 @@
 #include "corvane/entry/formparts.h"
 #include "corvane/entry/entry.h"
 #include "corvane/entry/ids.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/ids.h"
 #include "win/messages.h"
@@ -174,7 +175,7 @@ const std::vector<ColourRule> kLoadFormColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(230, 240, 255)},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
-    {WM_CTLCOLORSTATIC, 130, 139, RGB(128, 0, 0), RGB(200, 215, 255), false},
+    {WM_CTLCOLORSTATIC, kLoadHeadingBaseId, kLoadHeadingBaseId + 9, RGB(128, 0, 0), RGB(200, 215, 255), false},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(230, 240, 255)},
 };
 
@@ -198,7 +199,7 @@ void Accept(HWND dialog) {
     FieldTexts[static_cast<size_t>(i)] = text;
   }
   if (!LoadFormRuleHolds(mode, FieldTexts, n, JobDataTable.Get(2, 3))) {
-    RefuseFormData(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
+    WarnBox(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
     return;
   }
   EndDialog(dialog, 1);
@@ -209,7 +210,7 @@ void Accept(HWND dialog) {
 DialogTemplate LoadGenerationDialog(int mode) {
   int n = SharedIntegers.Get(4, 0), first = SharedIntegers.Get(4, 1);
   if (n < 1) n = DefaultFieldCount(mode);
-  if (first < 1) first = 241;
+  if (first < 1) first = kFirstFormFieldId;
   SharedIntegers(4, 0) = n;
   SharedIntegers(4, 1) = first;
   SharedIntegers(4, kModeSlot) = mode;

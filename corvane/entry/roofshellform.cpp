@@ -5,6 +5,7 @@
 #include "corvane/entry/formparts.h"
 #include "corvane/entry/entry.h"
 #include "corvane/entry/ids.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/ids.h"
 #include "win/messages.h"
@@ -41,7 +42,7 @@ void ShowDomeRadius(HWND dialog, bool show) {
   SharedIntegers(4, 1) = kX1;
 }
 
-void Refuse(HWND dialog) { RefuseFormData(dialog, kShellMessage); }
+void Refuse(HWND dialog) { WarnBox(dialog, kShellMessage); }
 
 void Accept(HWND dialog) {
   std::string x1, z1;
@@ -105,10 +106,10 @@ bool ChooseRoofType(HWND dialog, int id) {
 }  // namespace
 
 DialogTemplate RoofShellDialog() {
-  DialogTemplate d = NewDialog("   " + StructureType + " ANALYSIS.   JOB: " + JobSpec, 0, 0, 330, 226);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, 330, 226);
   AddLabel(d, kHeadingId, " ROOF SHELL GEOMETRY DATA:", 40, 6, 250, 10, SS_CENTER);
   AddLine(d, kRuleId, 40, 17, 250, 2);
-  AddFrame(d, 297, " REMARKS:", 8, 22, 314, 76);
+  AddFrame(d, kShellRemarksId, " REMARKS:", 8, 22, 314, 76);
   AddLabel(d, kShellNoteId,
            "  The Shell Geometry can be given in terms of Coordinates of a point related to wall top (Point 2 - "
            "default point) and another point (such as Point 1) or, for a dome, Shell Radius.\r\n"

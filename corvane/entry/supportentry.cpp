@@ -17,6 +17,7 @@
 #include "corvane/entry/ids.h"
 #include "win/checklist.h"
 #include "win/colours.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/grid.h"
 #include "win/ids.h"
@@ -28,35 +29,42 @@ namespace {
 
 constexpr int kTypeWidth = 250;
 
-std::string Caption() { return "   " + StructureType + " ANALYSIS.   JOB: " + JobSpec; }
-
-// Whether the accepted support types asked for their data (" &ENTER / EDIT Support DATA ").
-bool DataWanted = false;
-
 // Boxes and options black on the pale form, the heading dark red.
 const std::vector<ColourRule> kTypeColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(235, 245, 255)},
 };
 
-int OptionCountShown() { return static_cast<int>(SupportTypeOptions().size()); }
-
 bool ShellRoofAbove() { return CurrentSupportForm() == SupportForm::Wall && IsYes(AnswerAt(GeometryAnswers, kShellRoofSlot)); }
 
-void AcceptTypes(HWND dialog, int id) {
+// The check states of the boxes and options, given in the order of SupportTypeOptions.
+SupportStates StatesOf(const std::vector<bool>& on) {
   SupportStates states{};
-  int supported = 0;
-  ReadSupportTypeChecks(dialog, states, supported);
-  if (supported != 1) {
-    WarningTones();
-    ShowMessage(dialog, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!", "WARNING!",
-                WarningBoxStyle, DialogAnswer);
-    return;
-  }
-  MapSupportTypeFlags(SupportFlags, states, 0);
-  DataWanted = id == kEnterData;
-  EndDialog(dialog, 1);
+  const std::vector<SupportOption> options = SupportTypeOptions();
+  for (size_t k = 0; k < options.size() && k < on.size(); ++k) states[static_cast<size_t>(options[k].state)] = on[k] ? 1 : 0;
+  return states;
+}
+
+// The support type part of Corvane's profile: its boxes, Ok, refusal and where a choice goes.
+const entry::Profile& OnSupportTypes() {
+  entry::Profile& p = CorvaneEntry();
+  p.supportTypeIds = [] {
+    std::vector<int> ids;
+    for (const SupportOption& o : SupportTypeOptions()) ids.push_back(o.id);
+    return ids;
+  };
+  p.supportTypeOk = kContinueId;
+  p.supportTypeWarning = [](const std::vector<bool>& on) -> std::string {
+    if (StatesSupported(StatesOf(on))) return "";
+    return "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!";
+  };
+  p.storeSupportTypes = [](HWND, const std::vector<bool>& on, bool) {
+    SupportStates states = StatesOf(on);
+    MapSupportTypeFlags(SupportFlags, states, 0);
+  };
+  p.supportTypeColours = kTypeColours;
+  return p;
 }
 
 }  // namespace
@@ -70,7 +78,7 @@ DialogTemplate SupportTypeDialog(int mode) {
   const int height = SupportTypeDialogHeight(mode, k);
   std::string heading = "SPECIFICATION OF SUPPORT TYPES:";
   if (StructureType == "TANK") heading += " " + Substructure;
-  DialogTemplate d = NewDialog(Caption(), 0, 0, kTypeWidth, height);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kTypeWidth, height);
   AddLabel(d, kHeadingId, heading, 8, 7, kTypeWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kTypeWidth - 16, 2);
   int y = 26;
@@ -90,7 +98,7 @@ DialogTemplate SupportTypeDialog(int mode) {
   const int okY = height - (roof ? 24 : 42);
   AddButton(d, kContinueId, "&Ok", kTypeWidth / 2 - 60, okY, 50, 14, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
   AddButton(d, kCancelId, "&Cancel", kTypeWidth / 2 + 10, okY, 50, 14);
-  if (!roof) AddButton(d, kEnterData, " &ENTER / EDIT Support DATA ", kTypeWidth / 2 - 80, okY + 19, 160, 14);
+  if (!roof) AddButton(d, entry::kEnterSupportDataId, " &ENTER / EDIT Support DATA ", kTypeWidth / 2 - 80, okY + 19, 160, 14);
   OnOpen(d, [options, roof, okY](HWND dialog) {
     SupportStates states{};
     MapSupportTypeFlags(SupportFlags, states, 1);
@@ -116,54 +124,26 @@ DialogTemplate SupportTypeDialog(int mode) {
       EnableWindow(GetDlgItem(dialog, kRoofJunctionBoxId), FALSE);
     }
     for (const SupportOption& o : options) SubclassControl(dialog, o.id, EditSubclassProc4);
-    if (!roof) SubclassControl(dialog, kEnterData, EditSubclassProc2);
-    SetFocus(GetDlgItem(dialog, kFirstSupportTypeId));
+    if (!roof) SubclassControl(dialog, entry::kEnterSupportDataId, EditSubclassProc2);
+    SetFocus(GetDlgItem(dialog, entry::kFirstSupportBoxId));
     PlacePointer(dialog, kTypeWidth / 2, roof ? okY + 7 : okY + 26);
   });
-  return d;
-}
-
-void ReadSupportTypeChecks(HWND dialog, SupportStates& states, int& supported) {
-  states.fill(0);
-  for (const SupportOption& o : SupportTypeOptions())
-    states[static_cast<size_t>(o.state)] = IsDlgButtonChecked(dialog, o.id) == BST_CHECKED ? 1 : 0;
-  supported = StatesSupported(states) ? 1 : 0;
+  return entry::SupportTypeForm(OnSupportTypes(), d);
 }
 
 INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kTypeColours, colour)) return colour;
-  switch (msg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_COMMAND: {
-      int id = LOWORD(wParam);
-      if (HIWORD(wParam) != BN_CLICKED) return FALSE;
-      if (id == kContinueId || id == kEnterData) {
-        AcceptTypes(dialog, id);
-        return TRUE;
-      }
-      if (id == IDCANCEL) {
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return FALSE;
-    }
-    case WM_DESTROY:
-      for (const SupportOption& o : SupportTypeOptions()) RestoreControl(dialog, o.id);
-      RestoreControl(dialog, kEnterData);
-      return FALSE;
-  }
-  return FALSE;
+  // The module gives back its data button; the boxes and options are Corvane's to give back.
+  if (msg == WM_DESTROY)
+    for (const SupportOption& o : SupportTypeOptions()) RestoreControl(dialog, o.id);
+  return entry::SupportTypeDialogProc(dialog, msg, wParam, lParam);
 }
 
 int RunSupportTypeDialog(HWND owner, int mode) {
   // A roof without elements has nothing to support.
   if (CurrentSupportForm() == SupportForm::Roof && ElementCount(3) == 0) return 0;
-  DataWanted = false;
   DialogAnswer = static_cast<int>(ShowModalDialog(SupportTypeDialog(mode), owner, SupportTypeDialogProc));
   int end = DialogAnswer;
-  if (end == 1 && DataWanted) SupportDataSequence(owner);
+  if (end == 1 && entry::SupportDataWanted()) SupportDataSequence(owner);
   return end;
 }
 
@@ -188,7 +168,7 @@ DialogTemplate SupportTableDialog(const std::string& kind) {
   FormTexts(4, 1) = t.remark2;
   FormTexts(kGenerationTextRow, 0) = t.unit;
   SharedIntegers(4, 0) = 4;
-  SharedIntegers(4, 1) = 241;
+  SharedIntegers(4, 1) = entry::kFirstRangeFieldId;
   SharedIntegers(4, 2) = t.rows;
   SharedIntegers(0, 5) = t.values + 1;
   TableKind = 1;
@@ -206,26 +186,20 @@ const std::vector<ColourRule> kHalfSpaceColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
-    {WM_CTLCOLORSTATIC, 130, 131, RGB(0, 110, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kFirstGroupId, kSecondGroupId, RGB(0, 110, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
-void AcceptHalfSpace(HWND dialog) {
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
-  std::vector<std::string> texts(static_cast<size_t>(n) + 1);
-  for (int i = 1; i <= n; ++i) {
-    int read = 55;
-    WarnIncorrectData(dialog, first + i - 1, texts[static_cast<size_t>(i)], NumberCharsSigned, read);
-  }
-  int item = HalfSpaceProblem(HalfSpaceKind, texts);
-  if (item != 0) {
-    std::string message = "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA.";
-    RefuseFormData(dialog, message.c_str());
-    return;
-  }
-  StoreHalfSpace(texts);
-  EndDialog(dialog, 1);
+// The half-space part of Corvane's profile: the kind's fields from `first`, its rules and flags.
+const entry::Profile& OnHalfSpace(int first, int count) {
+  entry::Profile& p = CorvaneEntry();
+  p.halfSpaceField = first;
+  p.halfSpaceFields = [count] { return count; };
+  p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(HalfSpaceKind, texts); };
+  p.storeHalfSpace = StoreHalfSpace;
+  p.halfSpaceColours = kHalfSpaceColours;
+  return p;
 }
 
 }  // namespace
@@ -238,8 +212,9 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   const int first = isotropic ? kIsotropicFieldId : kAnisotropicFieldId;
   SharedIntegers(4, 0) = n;
   SharedIntegers(4, 1) = first;
+  const entry::Profile& p = OnHalfSpace(first, n);
   const int width = 320;
-  DialogTemplate d = NewDialog(Caption(), 0, 0, width, 100);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, width, 100);
   AddLabel(d, kHeadingId, " HALF SPACE DATA:", 8, 7, width - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, width - 16, 2);
   int y = 24;
@@ -266,12 +241,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     SetFocus(GetDlgItem(dialog, first));
     PointerOnControl(dialog, kOkId);
   });
-  return d;
-}
-
-INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
-  return FormMessage(dialog, msg, wParam, lParam, {&kHalfSpaceColours, AcceptHalfSpace, nullptr, first, first + n - 1});
+  return entry::OnProfile(p, d);
 }
 
 // ---------------------------------------------------------------- unyielding nodes
@@ -280,13 +250,13 @@ namespace {
 
 const std::vector<ColourRule> kCheckListColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(235, 245, 255)},
-    {WM_CTLCOLORLISTBOX, kCheckList, kCheckList, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
-    {WM_CTLCOLORSTATIC, 302, 302, RGB(255, 255, 255), RGB(0, 128, 128)},
-    {WM_CTLCOLORSTATIC, 120, 120, RGB(128, 0, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORLISTBOX, entry::kNodeListId, entry::kNodeListId, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
+    {WM_CTLCOLORSTATIC, entry::kNodeHeadId, entry::kNodeHeadId, RGB(255, 255, 255), RGB(0, 128, 128)},
+    {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
-HWND ListOf(HWND dialog) { return GetDlgItem(dialog, kCheckList); }
+HWND ListOf(HWND dialog) { return GetDlgItem(dialog, entry::kNodeListId); }
 
 int SupportedNodes() { return ElementCount(1) + 1; }
 
@@ -294,7 +264,7 @@ void GenerateChecks(HWND dialog) {
   POINT kept;
   GetCursorPos(&kept);
   SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = 242;
+  SharedIntegers(4, 1) = kNodeRangeFieldId;
   FormTexts(kGenerationTextRow, 0) = "NODE";
   // A generation after a cancelled one is applied.
   DialogStatus.clear();
@@ -309,6 +279,20 @@ void GenerateChecks(HWND dialog) {
   MovePointer(kept.x, kept.y);
 }
 
+// Ok: the checked nodes become the unyielding node list, answer 2 "Y" when there is one.
+void AcceptNodeMarks(const std::vector<int>& marks) {
+  AnswerSlot(SupportFlags, kUnyieldingSlot) = "N";
+  UnyieldingNodes = JoinMarkedNodes(marks);
+  if (!UnyieldingNodes.empty()) AnswerSlot(SupportFlags, kUnyieldingSlot) = "Y";
+}
+
+const entry::Profile& OnNodeList() {
+  entry::Profile& p = CorvaneEntry();
+  p.nodeListColours = kCheckListColours;
+  p.acceptNodeMarks = AcceptNodeMarks;
+  return p;
+}
+
 }  // namespace
 
 DialogTemplate UnyieldingSupportsDialog() {
@@ -317,19 +301,19 @@ DialogTemplate UnyieldingSupportsDialog() {
   const int width = 220, rowHeight = 10, listHeight = shown * rowHeight + 2;
   std::string heading = " UNYIELDING SUPPORTS DATA:";
   if (StructureType == "TANK") heading += "  " + Substructure;
-  DialogTemplate d = NewDialog(Caption(), 0, 0, width, 100);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, width, 100);
   AddLabel(d, kHeadingId, heading, 8, 7, width - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, width - 16, 2);
   AddLabel(d, kNodeCountId, "The Total Number of Nodes that can be Supported is " + Trim(NumberToText(nodes)) + ".", 8, 23,
            width - 16, 10, SS_CENTER);
   AddLabel(d, kCheckHintId, "Set CHECKS at NODES with SUPPORTS", 8, 35, width - 16, 10, SS_CENTER);
-  AddLabel(d, kNodeHeadingId, "Node No", 60, 48, 100, 10, SS_CENTER);
-  AddCheckList(d, kCheckList, 60, 58, 100, listHeight);
+  AddLabel(d, entry::kNodeHeadId, "Node No", 60, 48, 100, 10, SS_CENTER);
+  AddCheckList(d, entry::kNodeListId, 60, 58, 100, listHeight);
   int y = 58 + listHeight + 8;
   AddButton(d, kGenerate, "&GENERATE", 20, y, 85, 14);
-  AddButton(d, kRemoveAll, "&REMOVE ALL CHECKS", 115, y, 85, 14);
-  AddButton(d, kListOk, "&Ok", 50, y + 19, 50, 14);
-  AddButton(d, kListCancel, "&Cancel", 120, y + 19, 50, 14);
+  AddButton(d, kRemoveChecksId, "&REMOVE ALL CHECKS", 115, y, 85, 14);
+  AddButton(d, kContinueId, "&Ok", 50, y + 19, 50, 14);
+  AddButton(d, kExitId, "&Cancel", 120, y + 19, 50, 14);
   d.height = y + 41;
   OnOpen(d, [nodes, shown, rowHeight](HWND dialog) {
     HWND list = ListOf(dialog);
@@ -346,38 +330,17 @@ DialogTemplate UnyieldingSupportsDialog() {
     FillCheckList(list, nodes, NodeMarks(UnyieldingNodes, nodes));
     SetFocus(list);
     OpenTableView(dialog, "UNYIELD");
-    PointerOnControl(dialog, kListOk);
+    PointerOnControl(dialog, kContinueId);
   });
-  return d;
+  return entry::OnProfile(OnNodeList(), d);
 }
 
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kCheckListColours, colour)) return colour;
-  if (msg == WM_DRAWITEM && DrawCheckListItem(lParam)) return TRUE;
-  if (msg == WM_INITDIALOG) return TRUE;
-  if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
-  int id = lParam ? GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) : LOWORD(wParam);
-  if (id == kGenerate) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kGenerate) {
     GenerateChecks(dialog);
-  } else if (id == kRemoveAll) {
-    SetCheckListMarks(ListOf(dialog), {});
-    SetFocus(ListOf(dialog));
-  } else if (id == kListOk) {
-    AnswerSlot(SupportFlags, kUnyieldingSlot) = "N";
-    UnyieldingNodes.clear();
-    std::string list = JoinMarkedNodes(CheckListMarks(ListOf(dialog)));
-    if (!list.empty()) {
-      UnyieldingNodes = list;
-      SupportFlags[kUnyieldingSlot] = "Y";
-    }
-    EndDialog(dialog, 1);
-  } else if (id == kListCancel || id == IDCANCEL) {
-    EndDialog(dialog, 0);
-  } else {
-    return FALSE;
+    return TRUE;
   }
-  return TRUE;
+  return entry::NodeListDialogProc(dialog, msg, wParam, lParam);
 }
 
 // ---------------------------------------------------------------- the sequence and the command
@@ -388,11 +351,11 @@ void SupportDataSequence(HWND owner) {
   auto on = [](int item) { return IsYes(AnswerAt(SupportFlags, item)); };
   auto table = [owner](const char* kind) { ShowTableWindow(owner, SupportTableDialog(kind)); };
   if (form == SupportForm::Wall) {
-    if (on(7)) table("WINKLER");
-    if (on(8)) table("ELASTIC");
+    if (on(kWallWinklerSlot)) table("WINKLER");
+    if (on(kWallRestraintsSlot)) table("ELASTIC");
     return;
   }
-  if (on(2)) {
+  if (on(kUnyieldingSlot)) {
     const int nodes = SupportedNodes();
     TableRows = nodes;
     CellTexts.Redim(3, nodes);
@@ -402,11 +365,11 @@ void SupportDataSequence(HWND owner) {
     ShowModalDialog(UnyieldingSupportsDialog(), owner, UnyieldingSupportsDialogProc);
     if (StructureViewHooks.close) StructureViewHooks.close();
   }
-  if (on(3)) table("ELASTIC");
-  if (on(4)) table("WINKLER");
+  if (on(kElasticSupportsSlot)) table("ELASTIC");
+  if (on(kWinklerSlot)) table("WINKLER");
   const char* kinds[2] = {"ISOTROPIC", "CROSS-ANISOTROPIC"};
   for (int k = 0; k < 2; ++k)
-    if (on(5 + k)) ShowModalDialog(HalfSpaceDialog(kinds[k]), owner, HalfSpaceDialogProc);
+    if (on(kIsotropicHalfSpaceSlot + k)) ShowModalDialog(HalfSpaceDialog(kinds[k]), owner, HalfSpaceDialogProc);
 }
 
 void SupportDataCommand(HWND owner) {

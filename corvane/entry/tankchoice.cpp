@@ -91,7 +91,7 @@ DialogTemplate TankSubstructureDialog(int mode) {
   if (n > 0) ReadGeometrySections(TextLines, n, 3, JobDataTable, GeometryAnswers, a, b, c);
   OptionCount = TankOptionCount(mode, JobDataTable.Get(3, 1), JobDataTable.Get(3, 2), JobDataTable.Get(3, 3));
 
-  DialogTemplate d = NewDialog("   " + StructureType + " ANALYSIS.   JOB: " + JobSpec, 0, 0, kWidth, 130);
+  DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 130);
   int h = 0;
   const std::string title = "SELECTION OF TANK SUBSTRUCTURE";
   int w = DialogTextWidth(d, title, h);
@@ -146,7 +146,7 @@ INT_PTR CALLBACK TankSubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam
       return FALSE;
     }
     case WM_DESTROY:
-      RestoreControls(dialog, 196, 203);
+      RestoreControls(dialog, kFirstActionId, kLastOptionId);
       return FALSE;
   }
   return FALSE;

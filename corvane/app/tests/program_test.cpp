@@ -87,7 +87,7 @@ namespace {
 
 // The marked rows of the check list of another process's dialog.
 std::vector<int> MarkedRows(HWND dialog) {
-  HWND list = GetDlgItem(dialog, corvane::kCheckList);
+  HWND list = GetDlgItem(dialog, entry::kNodeListId);
   std::vector<int> rows;
   int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i)
@@ -119,7 +119,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   HWND geometry = program.WaitForDialog(caption);
   ASSERT_NE(geometry, nullptr);
   const char* items[5] = {"10", "10", "3E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + i, items[i]);
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, entry::kGeometryFieldBaseId + 1 + i, items[i]);
   wintest::ClickControl(geometry, 131);
   Press(geometry, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
@@ -129,7 +129,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   HWND types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, corvane::kEnterData);
+  Press(types, entry::kEnterSupportDataId);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
@@ -154,7 +154,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   EXPECT_EQ(SendMessageA(GetDlgItem(types, 102), BM_GETCHECK, 0, 0), BST_CHECKED);
-  Press(types, corvane::kEnterData);
+  Press(types, entry::kEnterSupportDataId);
   list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
@@ -200,7 +200,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   HWND geometry = program.WaitForDialog(caption);
   ASSERT_NE(geometry, nullptr);
   const char* items[5] = {"4", "8", "3E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + i, items[i]);
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, entry::kGeometryFieldBaseId + 1 + i, items[i]);
   wintest::ClickControl(geometry, 131);
   Press(geometry, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
@@ -210,7 +210,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   HWND types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, corvane::kEnterData);
+  Press(types, entry::kEnterSupportDataId);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
@@ -317,7 +317,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
     ASSERT_NE(geometry, nullptr) << part;
     ASSERT_TRUE(WaitFor([&] { return GetDlgItem(geometry, corvane::kGeometryHeadingId) != nullptr; }));
     const auto& texts = items[static_cast<size_t>(part - 1)];
-    for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, corvane::kGeometryFieldBaseId + 1 + static_cast<int>(i), texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, entry::kGeometryFieldBaseId + 1 + static_cast<int>(i), texts[i]);
     if (part == 3) wintest::ClickControl(geometry, 133);  // " &PLATE STRUCTURE "
     if (part != 2) wintest::ClickControl(geometry, 131);
     Press(geometry, kOkId);
@@ -350,7 +350,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   HWND types = over(choice);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 102);
-  Press(types, corvane::kEnterData);
+  Press(types, entry::kEnterSupportDataId);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(list, corvane::kGenerate) != nullptr; }));
@@ -574,7 +574,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   HWND types = program.WaitForDialog(caption, choice);
   ASSERT_NE(types, nullptr);
   wintest::ClickControl(types, 171);  // "Plate Resting on &Winkler Foundation"
-  Press(types, corvane::kEnterData);
+  Press(types, entry::kEnterSupportDataId);
   HWND table = nullptr;
   ASSERT_TRUE(WaitFor([&] {
     table = program.WaitForDialog(caption, types);
@@ -583,8 +583,8 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   Press(table, corvane::kSameValueButtonId);
   HWND same = program.WaitForDialog(caption, table);
   ASSERT_NE(same, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(same, corvane::kUniformValueId) != nullptr; }));
-  wintest::SetField(same, corvane::kUniformValueId, "20000");
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(same, entry::kUniformFieldId) != nullptr; }));
+  wintest::SetField(same, entry::kUniformFieldId, "20000");
   Press(same, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(same); }));
   Press(table, corvane::kGenerateButtonId);

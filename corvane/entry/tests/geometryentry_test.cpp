@@ -50,10 +50,10 @@ void GridOf(const char* word, int rows, const char* unit = "ELEMENT") {
   SharedIntegers(4, 1) = 0;
 }
 
-// Fills the fields from 241 with the texts, then presses Ok.
+// Fills the fields from the first range field with the texts, then presses Ok.
 Step Generate(const std::vector<std::string>& texts) {
   return WhenDialog(JobCaption(), [texts](HWND d) {
-    for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, 241 + static_cast<int>(i), texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, entry::kFirstRangeFieldId + static_cast<int>(i), texts[i]);
     wintest::PostClick(d, kOkId);
   });
 }
@@ -74,9 +74,11 @@ TEST(GenerationDialog, FieldsLabelsAndDefaults) {
   HWND shown = nullptr;
   auto run = RunScript({WhenDialog(JobCaption(), [&](HWND d) {
                           shown = d;
-                          for (int id : {120, 110, 111, 112, 113, 241, 242, 243, 244}) seen.push_back(wintest::GetText(d, id));
-                          seen.push_back(GetDlgItem(d, 131) ? "131" : "no 131");
-                          seen.push_back(GetFocus() == GetDlgItem(d, 241) ? "focus 241" : "focus elsewhere");
+                          for (int id : {kHeadingId, kFormLabelBaseId, kFormLabelBaseId + 1, kFormLabelBaseId + 2, kFormLabelBaseId + 3,
+                                         entry::kFirstRangeFieldId, entry::kFirstRangeFieldId + 1, entry::kFirstRangeFieldId + 2,
+                                         entry::kLastRangeFieldId}) seen.push_back(wintest::GetText(d, id));
+                          seen.push_back(GetDlgItem(d, kShellBox) ? "131" : "no 131");
+                          seen.push_back(GetFocus() == GetDlgItem(d, entry::kFirstRangeFieldId) ? "focus 241" : "focus elsewhere");
                           wintest::PostClick(d, kFormCancelId);
                         })},
                        [] { RunGenerationDialog(nullptr, 2); });
@@ -91,8 +93,8 @@ TEST(GenerationDialog, FieldsLabelsAndDefaults) {
   GridOf("ELASTIC", 6, "NODE");
   seen.clear();
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
-              seen.push_back(wintest::GetText(d, 110));
-              seen.push_back(wintest::GetText(d, 111));
+              seen.push_back(wintest::GetText(d, kFormLabelBaseId));
+              seen.push_back(wintest::GetText(d, kFormLabelBaseId + 1));
               wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
@@ -127,7 +129,7 @@ TEST(GenerationDialog, RangesAndFieldChecks) {
     auto run = RunScript(steps, [&] {
       if (checkList) {
         SharedIntegers(4, 0) = 3;
-        SharedIntegers(4, 1) = 241;
+        SharedIntegers(4, 1) = entry::kFirstRangeFieldId;
         end = static_cast<int>(ShowModalDialog(GenerationDialog(1), nullptr, GenerationDialogProc));
       } else {
         end = RunGenerationDialog(nullptr, 1);
@@ -152,16 +154,16 @@ TEST(GenerationDialog, EnterMovesThroughTheFieldsAndPressesOkOnce) {
   auto run = RunScript(
       {WhenDialog(JobCaption(),
                   [&](HWND d) {
-                    for (int id = 241; id <= 243; ++id) {
+                    for (int id = entry::kFirstRangeFieldId; id < entry::kLastRangeFieldId; ++id) {
                       wintest::PressKey(GetDlgItem(d, id), VK_RETURN);
                       wintest::Pump();
                       focus.push_back(GetDlgCtrlID(GetFocus()));
                     }
-                    wintest::PressKey(GetDlgItem(d, 244), VK_RETURN);
+                    wintest::PressKey(GetDlgItem(d, entry::kLastRangeFieldId), VK_RETURN);
                   })},
       [&] { presses = RunGenerationDialog(nullptr, 1); });
   EXPECT_TRUE(run.finished);
-  EXPECT_EQ(focus, (std::vector<int>{242, 243, 244}));
+  EXPECT_EQ(focus, (std::vector<int>{entry::kFirstRangeFieldId + 1, entry::kFirstRangeFieldId + 2, entry::kLastRangeFieldId}));
   EXPECT_EQ(presses, 1);
 }
 
@@ -176,9 +178,9 @@ TEST(GenerationDialog, AShellRoofsWholeRoofInOneStep) {
   JobDataTable(3, 3) = 6;
   bool box = false, checked = false;
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
-              box = GetDlgItem(d, 131) != nullptr;
-              checked = IsDlgButtonChecked(d, 131) == BST_CHECKED;
-              wintest::SetText(d, 241, "junk");
+              box = GetDlgItem(d, kShellBox) != nullptr;
+              checked = IsDlgButtonChecked(d, kShellBox) == BST_CHECKED;
+              wintest::SetText(d, entry::kFirstRangeFieldId, "junk");
               wintest::PostClick(d, kOkId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
@@ -187,7 +189,7 @@ TEST(GenerationDialog, AShellRoofsWholeRoofInOneStep) {
   EXPECT_EQ(FieldTexts, (std::vector<std::string>{"", "1", "8", "1", "5.0000E-1"}));
   // Not for the other columns.
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
-              box = GetDlgItem(d, 131) != nullptr;
+              box = GetDlgItem(d, kShellBox) != nullptr;
               wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 2); });
@@ -200,9 +202,9 @@ TEST(UniformDialog, ZeroRefusedInAGeometryTableNotInASupportTable) {
     std::vector<std::string> warnings, seen;
     std::vector<Step> steps = {WhenDialog(JobCaption(), [&](HWND d) {
       seen.push_back(wintest::GetText(d, kHeadingId));
-      seen.push_back(GetDlgItem(d, 231) ? "231" : "");
-      wintest::SetText(d, 231, "0");
-      wintest::PressKey(GetDlgItem(d, 231), VK_RETURN);  // Enter in the only field presses Ok
+      seen.push_back(GetDlgItem(d, entry::kUniformFieldId) ? "231" : "");
+      wintest::SetText(d, entry::kUniformFieldId, "0");
+      wintest::PressKey(GetDlgItem(d, entry::kUniformFieldId), VK_RETURN);  // Enter in the only field presses Ok
     })};
     bool geometry = std::string(word) == "GEOMETRY";
     if (geometry) steps.insert(steps.end(), {Warned(warnings), Press(kFormCancelId)});
@@ -235,13 +237,13 @@ Look LookAt(HWND d) {
   Look l;
   l.heading = wintest::GetText(d, kGeometryHeadingId);
   for (int i = 1; i <= 6; ++i) {
-    if (!GetDlgItem(d, 100 + i)) break;
-    l.labels.push_back(wintest::GetText(d, 110 + i));
-    l.units.push_back(wintest::GetText(d, 120 + i));
+    if (!GetDlgItem(d, entry::kGeometryFieldBaseId + i)) break;
+    l.labels.push_back(wintest::GetText(d, entry::kGeometryLabelBaseId + i));
+    l.units.push_back(wintest::GetText(d, entry::kGeometryUnitBaseId + i));
   }
-  l.box130 = GetDlgItem(d, 130) != nullptr;
-  l.box131 = IsDlgButtonChecked(d, 131) == BST_CHECKED;
-  l.radios = GetDlgItem(d, 132) != nullptr;
+  l.box130 = GetDlgItem(d, kInPlane) != nullptr;
+  l.box131 = IsDlgButtonChecked(d, entry::kDetailsBoxId) == BST_CHECKED;
+  l.radios = GetDlgItem(d, kFirstChoice) != nullptr;
   return l;
 }
 
@@ -280,7 +282,7 @@ TEST(GeometryDialog, RowsLabelsAndUnitsOfEachStructure) {
     EXPECT_EQ(l.box130, c.box130) << c.sub;
     EXPECT_EQ(l.radios, c.radios) << c.sub;
     EXPECT_TRUE(l.box131);
-    EXPECT_EQ(focus, 101);
+    EXPECT_EQ(focus, entry::kGeometryFieldBaseId + 1);
     // Cancel writes nothing.
     EXPECT_FALSE(FileExists("J.geo")) << c.sub;
   }
@@ -291,14 +293,14 @@ TEST(GeometryDialog, ShellChecksAndDisablesTheInPlaneBoxPlateEnablesIt) {
   NewJob("TANK", "ROOF STRUCTURE");
   std::vector<int> state;
   auto look = [&](HWND d) {
-    state.push_back(IsDlgButtonChecked(d, 130) == BST_CHECKED ? 1 : 0);
-    state.push_back(IsWindowEnabled(GetDlgItem(d, 130)) ? 1 : 0);
+    state.push_back(IsDlgButtonChecked(d, kInPlane) == BST_CHECKED ? 1 : 0);
+    state.push_back(IsWindowEnabled(GetDlgItem(d, kInPlane)) ? 1 : 0);
   };
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               look(d);
-              wintest::Click(d, 132);
+              wintest::Click(d, kFirstChoice);
               look(d);
-              wintest::Click(d, 133);
+              wintest::Click(d, kSecondChoice);
               look(d);
               wintest::PostClick(d, kCancelId);
             })},
@@ -312,8 +314,8 @@ TEST(GeometryDialog, ARoofOfNoElementsIsSavedAndEndsWithoutTheTable) {
   INT_PTR end = -1;
   bool box131 = false;
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
-              box131 = IsDlgButtonChecked(d, 131) == BST_CHECKED;
-              wintest::SetText(d, 104, "not checked");
+              box131 = IsDlgButtonChecked(d, entry::kDetailsBoxId) == BST_CHECKED;
+              wintest::SetText(d, entry::kGeometryFieldBaseId + 4, "not checked");
               wintest::PostClick(d, kOkId);
             })},
             [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
@@ -333,11 +335,11 @@ TEST(GeometryDialog, RefusalsComeAfterTheFourTonesAndKeepTheTexts) {
       {WhenDialog(JobCaption(),
                   [](HWND d) {
                     const char* texts[] = {"4", "10", "3E7", "0.5", "1E-5"};
-                    for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
+                    for (int i = 0; i < 5; ++i) wintest::SetText(d, entry::kGeometryFieldBaseId + 1 + i, texts[i]);
                     wintest::PostClick(d, kOkId);
                   }),
        Warned(warnings), WhenDialog(JobCaption(), [&](HWND d) {
-         kept = wintest::GetText(d, 104);
+         kept = wintest::GetText(d, entry::kGeometryFieldBaseId + 4);
          wintest::PostClick(d, kCancelId);
        })},
       [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
@@ -355,16 +357,17 @@ TEST(GeometryDialog, EnterMovesThroughTheFieldsAndPressesOkOnce) {
   std::vector<std::string> warnings;
   RunScript({WhenDialog(JobCaption(),
                         [&](HWND d) {
-                          for (int id = 101; id <= 105; ++id) {
+                          for (int id = entry::kGeometryFieldBaseId + 1; id <= entry::kGeometryFieldBaseId + 5; ++id) {
                             wintest::PressKey(GetDlgItem(d, id), VK_RETURN);
                             wintest::Pump();
                             focus.push_back(GetDlgCtrlID(GetFocus()));
                           }
-                          wintest::PressKey(GetDlgItem(d, 106), VK_RETURN);
+                          wintest::PressKey(GetDlgItem(d, entry::kGeometryFieldBaseId + 6), VK_RETURN);
                         }),
-             Warned(warnings), Press(2)},
+             Warned(warnings), Press(kCancelId)},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
-  EXPECT_EQ(focus, (std::vector<int>{102, 103, 104, 105, 106}));
+  EXPECT_EQ(focus, (std::vector<int>{entry::kGeometryFieldBaseId + 2, entry::kGeometryFieldBaseId + 3, entry::kGeometryFieldBaseId + 4,
+                                     entry::kGeometryFieldBaseId + 5, entry::kGeometryFieldBaseId + 6}));
   // Every field still 0: item 1 is refused, once.
   EXPECT_EQ(warnings, std::vector<std::string>{"INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."});
 }
@@ -385,23 +388,23 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
   std::vector<Step> steps = {
       WhenDialog(JobCaption(),
                  [&](HWND d) {
-                   box131 = IsDlgButtonChecked(d, 131) == BST_CHECKED;
+                   box131 = IsDlgButtonChecked(d, entry::kDetailsBoxId) == BST_CHECKED;
                    const char* texts[] = {"4", "10", "3E7", "0.2", "1E-5"};
-                   for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
+                   for (int i = 0; i < 5; ++i) wintest::SetText(d, entry::kGeometryFieldBaseId + 1 + i, texts[i]);
                    wintest::PostClick(d, kOkId);
                  }),
       table([&](HWND d) {
         columns = TableColumns;
-        wintest::PostClick(d, 121);  // UNIFORM of the lengths
+        wintest::PostClick(d, UniformButtonId(1));  // UNIFORM of the lengths
       }),
       WhenDialog(JobCaption(), [](HWND d) {
-        if (!GetDlgItem(d, 231)) return;
-        wintest::SetText(d, 231, "2.5");
+        if (!GetDlgItem(d, entry::kUniformFieldId)) return;
+        wintest::SetText(d, entry::kUniformFieldId, "2.5");
         wintest::PostClick(d, kOkId);
       }),
-      table([](HWND d) { wintest::PostClick(d, 124); }),  // GENERATE the widths
+      table([](HWND d) { wintest::PostClick(d, GenerateButtonId(2)); }),  // GENERATE the widths
       Generate({"1", "4", "1", "0.3"}),
-      table([](HWND d) { wintest::PostClick(d, 126); }),  // and the depths
+      table([](HWND d) { wintest::PostClick(d, GenerateButtonId(3)); }),  // and the depths
       Generate({"1", "4", "1", "0.6"}),
       table([&](HWND d) {
         for (int c = 1; c <= 3; ++c) {
@@ -427,7 +430,7 @@ TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
   // The job opens again with the values typed.
   std::vector<std::string> texts;
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
-              for (int id = 101; id <= 105; ++id) texts.push_back(wintest::GetText(d, id));
+              for (int id = entry::kGeometryFieldBaseId + 1; id <= entry::kGeometryFieldBaseId + 5; ++id) texts.push_back(wintest::GetText(d, id));
               wintest::PostClick(d, kCancelId);
             })},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
@@ -449,10 +452,10 @@ TEST(GeometryEntry, ACancelledUniformValueLeavesTheColumn) {
   for (int r = 1; r <= 3; ++r) WorkTables[1](r, 1) = 1, WorkTables[1](r, 2) = 0.5f, WorkTables[1](r, 3) = 0.25f * r;
   std::vector<std::string> column;
   const std::string table = JobCaption();
-  RunScript({WhenDialog(table, [](HWND d) { wintest::PostClick(d, 125); }),
+  RunScript({WhenDialog(table, [](HWND d) { wintest::PostClick(d, UniformButtonId(3)); }),
              WhenDialog(JobCaption(), [](HWND d) {
-               if (!GetDlgItem(d, 231)) return;
-               wintest::SetText(d, 231, "9");
+               if (!GetDlgItem(d, entry::kUniformFieldId)) return;
+               wintest::SetText(d, entry::kUniformFieldId, "9");
                wintest::PostClick(d, kFormCancelId);
              }),
              WhenDialog(table, [&](HWND d) {
@@ -475,8 +478,8 @@ TEST(GeometryEntry, AStripTableHasTwoValueColumns) {
   RunScript({WhenDialog(JobCaption(),
                         [](HWND d) {
                           const char* texts[] = {"3", "6", "3E7", "0.2", "1E-5"};
-                          for (int i = 0; i < 5; ++i) wintest::SetText(d, 101 + i, texts[i]);
-                          wintest::Click(d, 132);
+                          for (int i = 0; i < 5; ++i) wintest::SetText(d, entry::kGeometryFieldBaseId + 1 + i, texts[i]);
+                          wintest::Click(d, kFirstChoice);
                           wintest::PostClick(d, kOkId);
                         }),
              WhenDialog(JobCaption(), [&](HWND d) {
@@ -492,7 +495,7 @@ TEST(GeometryEntry, AStripTableHasTwoValueColumns) {
 // ---- The tank substructure choice ----
 
 std::string Checked(HWND d) {
-  for (int id = 201; id <= 203; ++id)
+  for (int id = kFirstOptionId; id <= kLastOptionId; ++id)
     if (IsDlgButtonChecked(d, id) == BST_CHECKED) return wintest::GetText(d, id);
   return "";
 }
@@ -503,7 +506,7 @@ TEST(TankChoice, GeometryWalksTheSubstructuresAndCancelEnds) {
   std::vector<std::string> seen, opened;
   auto choice = [&](int action) {
     return WhenDialog(JobCaption(), [&, action](HWND d) {
-      if (!GetDlgItem(d, 220)) return;
+      if (!GetDlgItem(d, kTankTitleId)) return;
       seen.push_back(Checked(d));
       wintest::PostClick(d, action);
     });
@@ -516,12 +519,12 @@ TEST(TankChoice, GeometryWalksTheSubstructuresAndCancelEnds) {
   int count = 0;
   std::string title, button;
   auto look = WhenDialog(JobCaption(), [&](HWND d) {
-    title = wintest::GetText(d, 220);
+    title = wintest::GetText(d, kTankTitleId);
     button = wintest::GetText(d, kTankGeometryActionId);
-    for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
+    for (int id = kFirstOptionId; id <= kLastOptionId; ++id) count += GetDlgItem(d, id) ? 1 : 0;
   });
   int end = -1;
-  auto run = RunScript({look, choice(198), geometry, choice(198), geometry, choice(198), geometry, choice(2)},
+  auto run = RunScript({look, choice(kTankGeometryActionId), geometry, choice(kTankGeometryActionId), geometry, choice(kTankGeometryActionId), geometry, choice(kCancelId)},
                        [&] { end = RunTankSubstructureChoice(nullptr, 1); });
   EXPECT_TRUE(run.finished);
   EXPECT_EQ(end, 1);
@@ -549,9 +552,9 @@ TEST(TankChoice, ARooflessTankOffersTwoSubstructuresForSupportsAndLoads) {
       });
     };
     auto look = WhenDialog(JobCaption(), [&](HWND d) {
-      for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
+      for (int id = kFirstOptionId; id <= kLastOptionId; ++id) count += GetDlgItem(d, id) ? 1 : 0;
     });
-    RunScript({look, choice(199 - mode), choice(199 - mode), choice(2)},
+    RunScript({look, choice(kTankActionBaseId - mode), choice(kTankActionBaseId - mode), choice(kCancelId)},
               [&] { RunTankSubstructureChoice(nullptr, mode); });
     EXPECT_EQ(count, 2) << mode;
     EXPECT_EQ(subs, (std::vector<std::string>{"BASE PLATE", "WALL"})) << mode;
@@ -567,7 +570,7 @@ TEST(TankChoice, EnterOnAnOptionPressesTheActionButton) {
   TankActions.loads = [&](HWND) { subs.push_back(Substructure); };
   RunScript({WhenDialog(JobCaption(),
                         [](HWND d) {
-                          wintest::PressKey(GetDlgItem(d, 201), VK_RETURN);
+                          wintest::PressKey(GetDlgItem(d, kTankOptionBaseId + 1), VK_RETURN);
                         }),
              WhenDialog(JobCaption(), [](HWND d) { wintest::PostClick(d, kCancelId); })},
             [] { RunTankSubstructureChoice(nullptr, 3); });
@@ -581,22 +584,22 @@ TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
   const COLORREF form = RGB(225, 232, 245), teal = RGB(0, 128, 128), white = RGB(255, 255, 255);
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               ExpectColours(d, {{WM_CTLCOLORDLG, 0, form, RGB(1, 2, 3)},
-                                {WM_CTLCOLOREDIT, 101, RGB(255, 255, 200), RGB(0, 0, 0)},  // focused
-                                {WM_CTLCOLOREDIT, 102, white, RGB(0, 0, 0)},
-                                {WM_CTLCOLORSTATIC, 111, form, RGB(0, 0, 255)},
-                                {WM_CTLCOLORSTATIC, 122, form, RGB(0, 128, 0)},
-                                {WM_CTLCOLORSTATIC, 130, teal, white},
-                                {WM_CTLCOLORSTATIC, 132, teal, white}});
+                                {WM_CTLCOLOREDIT, entry::kGeometryFieldBaseId + 1, RGB(255, 255, 200), RGB(0, 0, 0)},  // focused
+                                {WM_CTLCOLOREDIT, entry::kGeometryFieldBaseId + 2, white, RGB(0, 0, 0)},
+                                {WM_CTLCOLORSTATIC, entry::kGeometryLabelBaseId + 1, form, RGB(0, 0, 255)},
+                                {WM_CTLCOLORSTATIC, entry::kGeometryUnitBaseId + 2, form, RGB(0, 128, 0)},
+                                {WM_CTLCOLORSTATIC, kInPlane, teal, white},
+                                {WM_CTLCOLORSTATIC, kFirstChoice, teal, white}});
               wintest::PostClick(d, kCancelId);
             })},
             [] { ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); });
   GridOf("GEOMETRY", 4);
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               ExpectColours(d, {{WM_CTLCOLORDLG, 0, RGB(235, 245, 255), RGB(1, 2, 3)},
-                                {WM_CTLCOLOREDIT, 241, RGB(255, 255, 200), RGB(0, 0, 160)},
-                                {WM_CTLCOLOREDIT, 242, white, RGB(0, 0, 160)},
-                                {WM_CTLCOLORSTATIC, 120, RGB(235, 245, 255), RGB(128, 0, 0)},
-                                {WM_CTLCOLORSTATIC, 110, RGB(235, 245, 255), RGB(0, 0, 128)}});
+                                {WM_CTLCOLOREDIT, entry::kFirstRangeFieldId, RGB(255, 255, 200), RGB(0, 0, 160)},
+                                {WM_CTLCOLOREDIT, entry::kFirstRangeFieldId + 1, white, RGB(0, 0, 160)},
+                                {WM_CTLCOLORSTATIC, kHeadingId, RGB(235, 245, 255), RGB(128, 0, 0)},
+                                {WM_CTLCOLORSTATIC, kFormLabelBaseId, RGB(235, 245, 255), RGB(0, 0, 128)}});
               wintest::PostClick(d, kFormCancelId);
             })},
             [] { RunGenerationDialog(nullptr, 1); });
@@ -604,9 +607,9 @@ TEST(GeometryEntryColours, GeometryDialogGenerationDialogAndTankChoice) {
   const COLORREF pale = RGB(255, 255, 200);
   RunScript({WhenDialog(JobCaption(), [&](HWND d) {
               ExpectColours(d, {{WM_CTLCOLORDLG, 0, pale, RGB(1, 2, 3)},
-                                {WM_CTLCOLORSTATIC, 201, teal, white},
-                                {WM_CTLCOLORSTATIC, 220, pale, RGB(0, 0, 0)},
-                                {WM_CTLCOLORBTN, 198, pale, RGB(0, 0, 0)}});
+                                {WM_CTLCOLORSTATIC, kTankOptionBaseId + 1, teal, white},
+                                {WM_CTLCOLORSTATIC, kTankTitleId, pale, RGB(0, 0, 0)},
+                                {WM_CTLCOLORBTN, kTankGeometryActionId, pale, RGB(0, 0, 0)}});
               wintest::PostClick(d, kCancelId);
             })},
             [] { RunTankSubstructureChoice(nullptr, 1); });
@@ -625,7 +628,7 @@ TEST(TankChoice, FocusAndPointerOnTheActionButton) {
               wintest::PostClick(d, kCancelId);
             })},
             [] { RunTankSubstructureChoice(nullptr, 1); });
-  EXPECT_EQ(focus, 201);
+  EXPECT_EQ(focus, kTankOptionBaseId + 1);
   EXPECT_TRUE(PtInRect(&button, at)) << at.x << "," << at.y;
 }
 
@@ -650,7 +653,7 @@ TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
   bool noActionButton = false;
   POINT okAt{}, cancelAt{};
   auto look = WhenDialog(JobCaption(), [&](HWND d) {
-    for (int id = 201; id <= 203; ++id) count += GetDlgItem(d, id) ? 1 : 0;
+    for (int id = kFirstOptionId; id <= kLastOptionId; ++id) count += GetDlgItem(d, id) ? 1 : 0;
     ok = wintest::GetText(d, kContinueId);
     cancel = wintest::GetText(d, kCancelId);
     okAt = wintest::ControlPlace(d, kContinueId);
@@ -663,7 +666,7 @@ TEST(TankChoice, ThePlotModeWalksTheSubstructuresThroughOk) {
       seen.push_back(Checked(d));
       if (seen.size() == 2) {
         focusAfter = GetFocus();
-        secondOption = GetDlgItem(d, 202);
+        secondOption = GetDlgItem(d, kTankOptionBaseId + 2);
       }
       wintest::PostClick(d, action);
     });

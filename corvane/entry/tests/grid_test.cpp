@@ -12,6 +12,7 @@
 #include "corvane/core/globals.h"
 #include "corvane/core/slots.h"
 #include "corvane/entry/entry.h"
+#include "corvane/entry/ids.h"
 #include "corvane/entry/tests/formsamples.h"
 #include "win/grid.h"
 #include "win/ids.h"
@@ -107,7 +108,7 @@ wintest::Step Press(int id) {
 // When the load data form shows: its fields from 241 filled with texts, then Ok.
 wintest::Step FillLoadForm(const std::vector<std::string>& texts) {
   return WhenDialog(" LOAD DATA GENERATION - Load Case: Dead", [texts](HWND d) {
-    for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, 241 + static_cast<int>(i), texts[i]);
+    for (size_t i = 0; i < texts.size(); ++i) wintest::SetText(d, kFirstFormFieldId + static_cast<int>(i), texts[i]);
     wintest::Click(d, kOkId);
   });
 }
@@ -144,10 +145,10 @@ TEST(CorvaneGrid, ColoursTheHeadingsPageCellsAndRowLabels) {
   const COLORREF navy = RGB(0, 0, 128), page = RGB(255, 255, 225);
   Show({Do([] {
           SetFocus(Cell(1, 2));
-          ExpectColours(Table(), {{WM_CTLCOLORSTATIC, 109, RGB(225, 235, 255), navy},
-                                  {WM_CTLCOLORSTATIC, 113, RGB(225, 235, 255), navy}});
+          ExpectColours(Table(), {{WM_CTLCOLORSTATIC, kFirstTableHeadingId, RGB(225, 235, 255), navy},
+                                  {WM_CTLCOLORSTATIC, kTableUnitHeadingId, RGB(225, 235, 255), navy}});
           // The title keeps the system's colours.
-          ExpectColours(Table(), {{WM_CTLCOLORSTATIC, 120, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)}});
+          ExpectColours(Table(), {{WM_CTLCOLORSTATIC, kHeadingId, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)}});
           ExpectColours(TablePage(), {{WM_CTLCOLORDLG, 0, page, RGB(1, 2, 3)},
                                       {WM_CTLCOLOREDIT, 3002, RGB(255, 255, 255), RGB(0, 0, 0)},  // focused
                                       {WM_CTLCOLOREDIT, 3001, page, RGB(0, 0, 255)},
@@ -316,8 +317,8 @@ TEST(CorvaneGrid, UniformAndGenerationAcceptedAfterACancelledOne) {
     return 1;
   };
   std::vector<std::string> shown;
-  Show({Press(123), Do([&] { shown.push_back(CellText(1, 2)); }), Press(123), Do([&] { shown.push_back(CellText(1, 2)); }),
-        Press(126), Press(126), Do([&] {
+  Show({Press(UniformButtonId(2)), Do([&] { shown.push_back(CellText(1, 2)); }), Press(UniformButtonId(2)), Do([&] { shown.push_back(CellText(1, 2)); }),
+        Press(GenerateButtonId(3)), Press(GenerateButtonId(3)), Do([&] {
           for (int r = 1; r <= 6; ++r) shown.push_back(CellText(r, 3));
         }),
         Press(kTableCancelId)});
@@ -329,12 +330,12 @@ TEST(CorvaneGrid, LoadGenerationAcceptedAfterACancelledOne) {
   TemplateTable(2, "NODAL", 9);
   const char* form = " LOAD DATA GENERATION - Load Case: Dead";
   std::vector<std::string> shown;
-  EXPECT_EQ(Show({Do([] { SetFocus(Cell(1, 2)); }), Press(122), WhenDialog(form, [](HWND d) { wintest::Click(d, kFormCancelId); }),
-                  Press(122), FillLoadForm({"2", "8", "3", "-7.5"}),
+  EXPECT_EQ(Show({Do([] { SetFocus(Cell(1, 2)); }), Press(kGenerateButtonId), WhenDialog(form, [](HWND d) { wintest::Click(d, kFormCancelId); }),
+                  Press(kGenerateButtonId), FillLoadForm({"2", "8", "3", "-7.5"}),
                   Do([&] {
                     for (int r = 1; r <= 9; ++r) shown.push_back(CellText(r, 2));
                   }),
-                  Press(121), FillLoadForm({"1.5", "0"}),
+                  Press(kSameValueButtonId), FillLoadForm({"1.5", "0"}),
                   Press(kContinueId)}),
             1);
   EXPECT_EQ(shown, (std::vector<std::string>{"0", "-7.5", "0", "0", "-7.5", "0", "0", "-7.5", "0"}));
@@ -352,7 +353,7 @@ TEST(CorvaneGrid, LinearLoadBetweenNodesFillsTheTrapezoidalTable) {
   ASSERT_TRUE(SaveGeometryFile(JobSpec));
   TemplateTable(2, "TRAPEZOIDAL", 4);
   std::vector<std::string> shown;
-  Show({Press(121), FillLoadForm({"2", "5", "0", "6"}),
+  Show({Press(kSameValueButtonId), FillLoadForm({"2", "5", "0", "6"}),
         Do([&] {
           for (int r = 1; r <= 4; ++r) {
             shown.push_back(CellText(r, 1));
@@ -392,15 +393,15 @@ TEST(CorvaneGrid, RoofShellFillsTheZComponents) {
   int radial = 0;
   auto cone = [](bool uniform) {
     return [uniform](HWND d) {
-      wintest::Click(d, 202);
-      if (uniform) wintest::Click(d, 203);
-      wintest::SetText(d, 241, "0");
-      wintest::SetText(d, 242, "2");
+      wintest::Click(d, kCone);
+      if (uniform) wintest::Click(d, kUniform);
+      wintest::SetText(d, kX1, "0");
+      wintest::SetText(d, kZ1, "2");
       wintest::PostClick(d, kOkId);
     };
   };
-  Show({Do([&] { radial = IsDlgButtonChecked(Table(), 7777) == BST_CHECKED ? 1 : 0; }), Press(121),
-        WhenDialog(shell, cone(false)), Answer(), Do([&] { shown.push_back(CellText(1, 2)); }), Press(121),
+  Show({Do([&] { radial = IsDlgButtonChecked(Table(), kCurve) == BST_CHECKED ? 1 : 0; }), Press(UniformButtonId(1)),
+        WhenDialog(shell, cone(false)), Answer(), Do([&] { shown.push_back(CellText(1, 2)); }), Press(UniformButtonId(1)),
         WhenDialog(shell, cone(true)), Do([&] {
           for (int r = 1; r <= 4; ++r) {
             shown.push_back(CellText(r, 1));

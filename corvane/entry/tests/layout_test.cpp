@@ -10,6 +10,7 @@
 #include "corvane/core/globals.h"
 #include "corvane/core/supportentry.h"
 #include "corvane/entry/entry.h"
+#include "corvane/entry/ids.h"
 #include "corvane/entry/tests/formsamples.h"
 #include "win/testing/layoutsteps.h"
 

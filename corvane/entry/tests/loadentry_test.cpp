@@ -115,7 +115,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
   std::vector<Step> steps = {
       Choice([&](HWND d) {
         title = wintest::GetText(d, kHeadingId);
-        options = Texts(d, 201, 208);
+        options = Texts(d, kFirstOptionId, kLastLoadOptionId);
         enter = wintest::GetText(d, kLoadTypeEnterButton);
         close = wintest::GetText(d, kCancelId);
         focus = GetDlgCtrlID(GetFocus());
@@ -136,8 +136,8 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
         nodalTitle = wintest::GetText(d, kHeadingId);
-        headings = Texts(d, 109, 116);
-        nodalButtons = Texts(d, 121, 122);
+        headings = Texts(d, kFirstTableHeadingId, kLastTableHeadingId);
+        nodalButtons = Texts(d, kSameValueButtonId, kGenerateButtonId);
         wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "10");
         wintest::PostClick(d, kContinueId);
       }),
@@ -146,7 +146,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
-        trapTitle = wintest::GetText(d, 121);
+        trapTitle = wintest::GetText(d, kSameValueButtonId);
         wintest::PostClick(d, kContinueId);
       }),
       Choice([&](HWND d) {
@@ -154,7 +154,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table("TEMPERATURE LOAD (Change): A", [&](HWND d) {
-        tempTitle = wintest::GetText(d, 121);
+        tempTitle = wintest::GetText(d, kSameValueButtonId);
         wintest::PostClick(d, kTableCancel);
       }),
       Choice([&](HWND d) {
@@ -170,7 +170,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
                                                "&Temperature Change"}));
   EXPECT_EQ(enter, "&ENTER / EDIT Load Data");
   EXPECT_EQ(close, "&CLOSE");
-  EXPECT_EQ(focus, 201);
+  EXPECT_EQ(focus, kFirstOptionId);
   EXPECT_NEAR(height, expected, 1);
   EXPECT_EQ(warnings, std::vector<std::string>{kRuleBox});
   EXPECT_EQ(seen, (std::vector<std::string>{"202", "203", "204"}));
@@ -198,9 +198,9 @@ TEST(LoadTypeChoice, EnterOnAnOptionPressesEnterEditLoadData) {
   Job("BEAM/STRIP", "STRIP", 4);
   std::string heading, next;
   std::vector<Step> steps = {
-      Choice([](HWND d) { wintest::PressKey(GetDlgItem(d, 201), VK_RETURN); }),
+      Choice([](HWND d) { wintest::PressKey(GetDlgItem(d, kFirstOptionId), VK_RETURN); }),
       WhenDialog(kForm, [&](HWND d) {
-        heading = wintest::GetText(d, 130);
+        heading = wintest::GetText(d, kLoadHeadingBaseId);
         wintest::PostClick(d, kFormCancelId);
       }),
       Choice([&](HWND d) {
@@ -221,14 +221,14 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
   auto generate = [](const std::vector<std::string>& texts) { return Form(texts); };
   std::vector<Step> steps = {
       Choice([](HWND d) {
-        CheckRadioButton(d, 201, 204, 202);
+        CheckRadioButton(d, kFirstOptionId, kFirstOptionId + 3, kFirstOptionId + 1);
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
-      Table(" NODAL LOAD DATA. Load Case: A", [](HWND d) { wintest::PostClick(d, 122); }),
+      Table(" NODAL LOAD DATA. Load Case: A", [](HWND d) { wintest::PostClick(d, kGenerateButtonId); }),
       WhenDialog(kForm, [&](HWND d) {
-        defaults = Texts(d, 241, 244);
-        wintest::SetText(d, 241, "3");
-        wintest::SetText(d, 242, "3");
+        defaults = Texts(d, kFirstFormFieldId, kFirstFormFieldId + 3);
+        wintest::SetText(d, kFirstFormFieldId, "3");
+        wintest::SetText(d, kFirstFormFieldId + 1, "3");
         wintest::PostClick(d, kOkId);
       }),
       Warned(warnings),
@@ -242,7 +242,7 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
       Choice([](HWND d) { wintest::PostClick(d, kLoadTypeEnterButton); }),  // the trapezoidal table
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
         for (int r = 1; r <= 4; ++r) before.push_back(CellText(r, 1));
-        wintest::PostClick(d, 121);
+        wintest::PostClick(d, kSameValueButtonId);
       }),
       generate({"0", "3", "1", "2"}),
       Warned(warnings),
@@ -273,7 +273,7 @@ TEST(LoadTables, AnUnyieldingNodeLocksItsVerticalLoad) {
   bool pviEnabled = true, miEnabled = false;
   std::vector<Step> steps = {
       Choice([](HWND d) {
-        CheckRadioButton(d, 201, 204, 202);
+        CheckRadioButton(d, kFirstOptionId, kFirstOptionId + 3, kFirstOptionId + 1);
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
@@ -385,20 +385,20 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
   std::vector<Step> steps = {
       WhenDialog(TankCaption(),
                  [](HWND d) {
-                   CheckRadioButton(d, 201, 202, 202);
+                   CheckRadioButton(d, kFirstOptionId, kFirstOptionId + 1, kFirstOptionId + 1);
                    wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
         title = wintest::GetText(d, kHeadingId);
-        options = Texts(d, 201, 208);
-        CheckRadioButton(d, 201, 205, 204);
+        options = Texts(d, kFirstOptionId, kLastLoadOptionId);
+        CheckRadioButton(d, kFirstOptionId, kFirstOptionId + 4, kFirstOptionId + 3);
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       WhenDialog(kForm,
                  [&](HWND d) {
-                   heading = wintest::GetText(d, 130);
-                   wintest::SetText(d, 241, "1000");
-                   wintest::SetText(d, 242, "8.001");
+                   heading = wintest::GetText(d, kLoadHeadingBaseId);
+                   wintest::SetText(d, kFirstFormFieldId, "1000");
+                   wintest::SetText(d, kFirstFormFieldId + 1, "8.001");
                    wintest::PostClick(d, kOkId);
                  }),
       Warned(warnings),
@@ -407,7 +407,7 @@ TEST(LoadTypeChoice, ATankWallsFiveKindsAndItsHydrostaticLoadWithinTheWallHeight
       Form({"1000", "8"}),
       Choice([&](HWND d) {
         afterHydrostatic = CheckedOption(d);
-        CheckRadioButton(d, 201, 205, 204);
+        CheckRadioButton(d, kFirstOptionId, kFirstOptionId + 4, kFirstOptionId + 3);
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Form({"1000", "7.5"}),
@@ -453,12 +453,12 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
   std::vector<Step> steps = {
       WhenDialog(TankCaption(),
                  [](HWND d) {
-                   CheckRadioButton(d, 201, 203, 203);
+                   CheckRadioButton(d, kFirstOptionId, kFirstOptionId + 2, kFirstOptionId + 2);
                    wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
         title = wintest::GetText(d, kHeadingId);
-        options = Texts(d, 201, 208);
+        options = Texts(d, kFirstOptionId, kLastLoadOptionId);
         frame = wintest::GetText(d, kRoofFrame);
         RECT f;
         GetWindowRect(GetDlgItem(d, kRoofFrame), &f);
@@ -471,12 +471,12 @@ TEST(LoadTypeChoice, AShellRoofsEightKindsEachIntoItsOwnTable) {
   };
   for (int k = 3; k <= 7; ++k) {
     steps.push_back(Choice([k](HWND d) {
-      CheckRadioButton(d, 201, 208, 200 + k);
+      CheckRadioButton(d, kFirstOptionId, kLastLoadOptionId, kFirstOptionId - 1 + k);
       wintest::PostClick(d, kLoadTypeEnterButton);
     }));
     steps.push_back(Table(table, [&, k](HWND d) {
       kinds.push_back(AnswerAt(GeometryAnswers, kRoofLoadKindSlot));
-      std::vector<std::string> h = Texts(d, 109, 116);
+      std::vector<std::string> h = Texts(d, kFirstTableHeadingId, kLastTableHeadingId);
       columns.push_back(h.size() >= 2 ? h[h.size() - 2] + "|" + h.back() : "");
       wintest::SetText(TablePage(), GetDlgCtrlID(Cell(1, 1)), std::to_string(k));
       wintest::SetText(TablePage(), GetDlgCtrlID(Cell(3, 2)), std::to_string(-k));
@@ -517,12 +517,12 @@ TEST(LoadTypeChoice, AFlatRoofKeepsOnlyItsTrapezoidalTable) {
   std::vector<Step> steps = {
       WhenDialog(TankCaption(),
                  [](HWND d) {
-                   CheckRadioButton(d, 201, 203, 203);
+                   CheckRadioButton(d, kFirstOptionId, kFirstOptionId + 2, kFirstOptionId + 2);
                    wintest::PostClick(d, kTankLoadActionId);
                  }),
       Choice([&](HWND d) {
-        options = Texts(d, 201, 208);
-        CheckRadioButton(d, 201, 204, 203);
+        options = Texts(d, kFirstOptionId, kLastLoadOptionId);
+        CheckRadioButton(d, kFirstOptionId, kFirstOptionId + 3, kFirstOptionId + 2);
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" ROOF STRUCTURE: TRAPEZOIDAL LOAD DATA. Load Case: A",

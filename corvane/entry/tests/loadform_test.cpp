@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "corvane/core/globals.h"
 #include "corvane/entry/entry.h"
+#include "corvane/entry/ids.h"
 #include "corvane/entry/tests/formsamples.h"
 #include "win/ids.h"
 #include "win/tests/colourprobe.h"
@@ -49,9 +50,9 @@ TEST(LoadDataForm, GenerationFormShowsItsLabelsDefaultsAndButtons) {
                           char text[128];
                           GetWindowTextA(d, text, sizeof text);
                           caption = text;
-                          labels = Texts(d, {110, 111, 112, 130, 113});
-                          fields = Texts(d, {241, 242, 243, 244});
-                          buttons = Texts(d, {55, 56});
+                          labels = Texts(d, {kFormLabelBaseId, kFormLabelBaseId + 1, kFormLabelBaseId + 2, kLoadHeadingBaseId, kFormLabelBaseId + 3});
+                          fields = Texts(d, {kFirstFormFieldId, kFirstFormFieldId + 1, kFirstFormFieldId + 2, kFirstFormFieldId + 3});
+                          buttons = Texts(d, {kOkId, kFormCancelId});
                           focus = GetDlgCtrlID(GetFocus());
                           wintest::Click(d, kFormCancelId);
                         })},
@@ -62,7 +63,7 @@ TEST(LoadDataForm, GenerationFormShowsItsLabelsDefaultsAndButtons) {
                                               " Moment Mi [kN.m] ="}));
   EXPECT_EQ(fields, (std::vector<std::string>{"1", "9", "1", "0"}));
   EXPECT_EQ(buttons, (std::vector<std::string>{"&Ok", "&Cancel"}));
-  EXPECT_EQ(focus, 241);
+  EXPECT_EQ(focus, kFirstFormFieldId);
   EXPECT_EQ(DialogStatus, "ZZZ");
 }
 
@@ -71,10 +72,10 @@ TEST(LoadDataForm, ColoursTheFormItsFieldsHeadingsAndLabels) {
   const COLORREF form = RGB(230, 240, 255), darkBlue = RGB(0, 0, 160), unchanged = RGB(1, 2, 3);
   auto run = RunScript({WhenDialog(kCaption, [&](HWND d) {
                           ExpectColours(d, {{WM_CTLCOLORDLG, 0, form, unchanged},
-                                            {WM_CTLCOLOREDIT, 241, RGB(255, 255, 200), darkBlue},  // focused
-                                            {WM_CTLCOLOREDIT, 242, RGB(255, 255, 255), darkBlue},
-                                            {WM_CTLCOLORSTATIC, 130, RGB(200, 215, 255), RGB(128, 0, 0)},
-                                            {WM_CTLCOLORSTATIC, 110, form, darkBlue}});
+                                            {WM_CTLCOLOREDIT, kFirstFormFieldId, RGB(255, 255, 200), darkBlue},  // focused
+                                            {WM_CTLCOLOREDIT, kFirstFormFieldId + 1, RGB(255, 255, 255), darkBlue},
+                                            {WM_CTLCOLORSTATIC, kLoadHeadingBaseId, RGB(200, 215, 255), RGB(128, 0, 0)},
+                                            {WM_CTLCOLORSTATIC, kFormLabelBaseId, form, darkBlue}});
                           wintest::Click(d, kFormCancelId);
                         })},
                        [] { ShowModalDialog(LoadGenerationDialog(5), nullptr, LoadDataDialogProc); });
@@ -94,13 +95,13 @@ TEST(LoadDataForm, EnterWalksTheFieldsAndPressesOkOnceFromTheLast) {
   auto run = RunScript({WhenDialog(kCaption,
                                    [&](HWND d) {
                                      form = d;
-                                     wintest::SetText(d, 243, "0");  // a step of 0 is refused
+                                     wintest::SetText(d, kFirstFormFieldId + 2, "0");  // a step of 0 is refused
                                    }),
                         enter, enter, enter, enter, WhenDialog("WARNING!", [&](HWND box) { wintest::AnswerBox(box, IDOK); }),
-                        Do([&] { wintest::SetText(form, 243, "4"); }), Do([&] { wintest::Click(form, kOkId); })},
+                        Do([&] { wintest::SetText(form, kFirstFormFieldId + 2, "4"); }), Do([&] { wintest::Click(form, kOkId); })},
                        [&] { end = ShowModalDialog(LoadGenerationDialog(4), nullptr, LoadDataDialogProc); });
   ASSERT_TRUE(run.finished);
-  EXPECT_EQ(focus, (std::vector<int>{241, 242, 243, 244}));
+  EXPECT_EQ(focus, (std::vector<int>{kFirstFormFieldId, kFirstFormFieldId + 1, kFirstFormFieldId + 2, kFirstFormFieldId + 3}));
   auto boxes = trace.Records("BOX");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0][2], kRuleBox);
@@ -134,7 +135,7 @@ TEST(LoadDataForm, RangeRulesAndNumberCheck) {
     HWND form = nullptr;
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
       form = d;
-      for (size_t i = 0; i < c.fields.size(); ++i) wintest::SetText(d, 241 + static_cast<int>(i), c.fields[i]);
+      for (size_t i = 0; i < c.fields.size(); ++i) wintest::SetText(d, kFirstFormFieldId + static_cast<int>(i), c.fields[i]);
       wintest::PostClick(d, kOkId);
     })};
     if (*c.box) {
@@ -174,13 +175,13 @@ TEST(LoadDataForm, ScalarFormsShowTheirValuesAndHoldTheirRules) {
   auto run = RunScript({WhenDialog(kCaption,
                                    [&](HWND d) {
                                      form = d;
-                                     shown = Texts(d, {130, 110, 244});
-                                     wintest::SetText(d, 244, "-1");
+                                     shown = Texts(d, {kLoadHeadingBaseId, kFormLabelBaseId, kFirstFormFieldId + 3});
+                                     wintest::SetText(d, kFirstFormFieldId + 3, "-1");
                                      wintest::PostClick(d, kOkId);
                                    }),
                         WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }),
                         Do([&] {
-                          wintest::SetText(form, 244, "2400");
+                          wintest::SetText(form, kFirstFormFieldId + 3, "2400");
                           wintest::Click(form, kOkId);
                         })},
                        [&] { end = ShowModalDialog(LoadGenerationDialog(0), nullptr, LoadDataDialogProc); });
@@ -201,13 +202,13 @@ TEST(LoadDataForm, ScalarFormsShowTheirValuesAndHoldTheirRules) {
   run = RunScript({WhenDialog(kCaption,
                               [&](HWND d) {
                                 form = d;
-                                shown = Texts(d, {243, 244});
-                                wintest::SetText(d, 244, "4.001");
+                                shown = Texts(d, {kFirstFormFieldId + 2, kFirstFormFieldId + 3});
+                                wintest::SetText(d, kFirstFormFieldId + 3, "4.001");
                                 wintest::PostClick(d, kOkId);
                               }),
                    WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }),
                    Do([&] {
-                     wintest::SetText(form, 244, "4");
+                     wintest::SetText(form, kFirstFormFieldId + 3, "4");
                      wintest::Click(form, kOkId);
                    })},
                   [&] { end = ShowModalDialog(LoadGenerationDialog(9), nullptr, LoadDataDialogProc); });

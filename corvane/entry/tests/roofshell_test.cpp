@@ -35,8 +35,8 @@ TEST(RoofShellDialog, ShowsItsFieldsAndTheDomeRadiusOnlyForADome) {
   std::vector<int> state;
   HWND dialog = nullptr;
   auto look = [&] {
-    state.push_back(Visible(dialog, 243) ? 1 : 0);
-    state.push_back(Visible(dialog, 309) ? 1 : 0);
+    state.push_back(Visible(dialog, kRadius) ? 1 : 0);
+    state.push_back(Visible(dialog, kRadiusLabel) ? 1 : 0);
     state.push_back(IsDlgButtonChecked(dialog, kDome) == BST_CHECKED ? 1 : 0);
     state.push_back(RoofType);
   };
@@ -74,16 +74,16 @@ TEST(RoofShellDialog, ColoursTheDialogAndEachGroupOfControls) {
                  black = RGB(0, 0, 0), white = RGB(255, 255, 255);
   auto run = RunScript({WhenDialog(kCaption, [&](HWND d) {
                           ExpectColours(d, {{WM_CTLCOLORDLG, 0, back, RGB(1, 2, 3)},
-                                            {WM_CTLCOLOREDIT, 241, RGB(255, 255, 200), darkBlue},  // focused
-                                            {WM_CTLCOLOREDIT, 242, white, darkBlue},
-                                            {WM_CTLCOLORSTATIC, 298, RGB(255, 250, 230), black},
-                                            {WM_CTLCOLORSTATIC, 201, RGB(0, 0, 128), white},
-                                            {WM_CTLCOLORSTATIC, 203, RGB(0, 0, 128), white},
-                                            {WM_CTLCOLORSTATIC, 307, RGB(210, 225, 255), black},
-                                            {WM_CTLCOLORSTATIC, 120, back, darkRed},
-                                            {WM_CTLCOLORSTATIC, 301, back, darkRed},
-                                            {WM_CTLCOLORSTATIC, 304, back, darkBlue},
-                                            {WM_CTLCOLORBTN, 55, back, darkBlue}});
+                                            {WM_CTLCOLOREDIT, kX1, RGB(255, 255, 200), darkBlue},  // focused
+                                            {WM_CTLCOLOREDIT, kZ1, white, darkBlue},
+                                            {WM_CTLCOLORSTATIC, kShellNoteId, RGB(255, 250, 230), black},
+                                            {WM_CTLCOLORSTATIC, kDome, RGB(0, 0, 128), white},
+                                            {WM_CTLCOLORSTATIC, kUniform, RGB(0, 0, 128), white},
+                                            {WM_CTLCOLORSTATIC, kSecondZId, RGB(210, 225, 255), black},
+                                            {WM_CTLCOLORSTATIC, kHeadingId, back, darkRed},
+                                            {WM_CTLCOLORSTATIC, kRoofTypeHeadingId, back, darkRed},
+                                            {WM_CTLCOLORSTATIC, kFirstPointId, back, darkBlue},
+                                            {WM_CTLCOLORBTN, kOkId, back, darkBlue}});
                           wintest::Click(d, kFormCancelId);
                         })},
                        [] { ShowModalDialog(RoofShellDialog(), nullptr, RoofShellDialogProc); });

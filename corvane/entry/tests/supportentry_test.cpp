@@ -32,7 +32,7 @@ using wintest::RunScript;
 using wintest::Step;
 using wintest::WhenDialog;
 
-constexpr int kList = 77777777;
+constexpr int kList = entry::kNodeListId;
 
 
 
@@ -93,7 +93,9 @@ void SupportFileOf(int type, const std::function<void()>& fill) {
 
 std::vector<int> IdsShown(HWND d) {
   std::vector<int> ids;
-  for (int id : {101, 102, 103, 106, 107, 110, 171, 172, 173, 181, 182, 183})
+  for (int id : {SupportBoxId(1), SupportBoxId(2), SupportBoxId(3), SupportBoxId(6), SupportBoxId(7), SupportBoxId(10),
+                  entry::kWinklerOptionId, entry::kIsotropicOptionId, entry::kAnisotropicOptionId, kFirstRoofJointOptionId,
+                  kFirstRoofJointOptionId + 1, kFirstRoofJointOptionId + 2})
     if (GetDlgItem(d, id)) ids.push_back(id);
   return ids;
 }
@@ -141,9 +143,9 @@ TEST(SupportTypeDialog, BoxesOfEachStructure) {
                                      [&](HWND d) {
                                        ids = IdsShown(d);
                                        heading = wintest::GetText(d, kHeadingId);
-                                       first = wintest::GetText(d, 101);
-                                       enterButton = GetDlgItem(d, 131) != nullptr;
-                                       enter = enterButton ? wintest::GetText(d, 131) : "";
+                                       first = wintest::GetText(d, entry::kFirstSupportBoxId);
+                                       enterButton = GetDlgItem(d, entry::kEnterSupportDataId) != nullptr;
+                                       enter = enterButton ? wintest::GetText(d, entry::kEnterSupportDataId) : "";
                                        focus = GetDlgCtrlID(GetFocus());
                                        RECT r = {0, 0, 0, 0};
                                        GetClientRect(d, &r);
@@ -158,7 +160,7 @@ TEST(SupportTypeDialog, BoxesOfEachStructure) {
     EXPECT_EQ(heading, c.heading);
     EXPECT_EQ(enterButton, c.enterButton) << c.sub;
     if (c.enterButton) EXPECT_EQ(enter, " &ENTER / EDIT Support DATA ");
-    EXPECT_EQ(focus, 101) << c.sub;
+    EXPECT_EQ(focus, entry::kFirstSupportBoxId) << c.sub;
     EXPECT_NEAR(height, c.height, 1) << c.sub;
   }
 }
@@ -170,7 +172,7 @@ TEST(SupportTypeDialog, AnEdgeAloneIsNotSupported) {
   INT_PTR end = -1;
   auto run = RunScript({WhenDialog(JobCaption(),
                                    [](HWND d) {
-                                     wintest::Click(d, 101);
+                                     wintest::Click(d, entry::kFirstSupportBoxId);
                                      wintest::PostClick(d, kContinueId);
                                    }),
                         WhenDialog("WARNING!",
@@ -180,7 +182,7 @@ TEST(SupportTypeDialog, AnEdgeAloneIsNotSupported) {
                                    }),
                         WhenDialog(JobCaption(),
                                    [](HWND d) {  // still open
-                                     wintest::Click(d, 102);
+                                     wintest::Click(d, entry::kUnyieldingBoxId);
                                      wintest::PostClick(d, kContinueId);
                                    })},
                        [&] { end = ShowModalDialog(SupportTypeDialog(0), nullptr, SupportTypeDialogProc); });
@@ -200,14 +202,14 @@ TEST(SupportTypeDialog, TheCheckedSoilModelClickedAgainIsClear) {
   std::string message;
   auto run = RunScript({WhenDialog(JobCaption(),
                                    [&](HWND d) {
-                                     states.push_back(IsDlgButtonChecked(d, 171));
-                                     wintest::Click(d, 171);
-                                     states.push_back(IsDlgButtonChecked(d, 171));
-                                     wintest::Click(d, 172);
-                                     states.push_back(IsDlgButtonChecked(d, 172));
-                                     states.push_back(IsDlgButtonChecked(d, 171));
-                                     wintest::Click(d, 172);
-                                     states.push_back(IsDlgButtonChecked(d, 172));
+                                     states.push_back(IsDlgButtonChecked(d, entry::kWinklerOptionId));
+                                     wintest::Click(d, entry::kWinklerOptionId);
+                                     states.push_back(IsDlgButtonChecked(d, entry::kWinklerOptionId));
+                                     wintest::Click(d, entry::kIsotropicOptionId);
+                                     states.push_back(IsDlgButtonChecked(d, entry::kIsotropicOptionId));
+                                     states.push_back(IsDlgButtonChecked(d, entry::kWinklerOptionId));
+                                     wintest::Click(d, entry::kIsotropicOptionId);
+                                     states.push_back(IsDlgButtonChecked(d, entry::kIsotropicOptionId));
                                      wintest::PostClick(d, kContinueId);
                                    }),
                         WhenDialog("WARNING!",
@@ -231,10 +233,10 @@ TEST(SupportTypeDialog, AWallWithNothingTickedIsAcceptedAndTheShellRoofFixesItsJ
   INT_PTR end = -1;
   auto run = RunScript({WhenDialog(JobCaption(),
                                    [&](HWND d) {
-                                     seen = {IsDlgButtonChecked(d, 110) == BST_CHECKED ? 1 : 0,
-                                             IsWindowEnabled(GetDlgItem(d, 110)) ? 1 : 0,
-                                             IsDlgButtonChecked(d, 171) == BST_CHECKED ? 1 : 0,
-                                             IsDlgButtonChecked(d, 182) == BST_CHECKED ? 1 : 0};
+                                     seen = {IsDlgButtonChecked(d, kRoofJunctionBoxId) == BST_CHECKED ? 1 : 0,
+                                             IsWindowEnabled(GetDlgItem(d, kRoofJunctionBoxId)) ? 1 : 0,
+                                             IsDlgButtonChecked(d, kFirstPlateJointOptionId) == BST_CHECKED ? 1 : 0,
+                                             IsDlgButtonChecked(d, kFirstRoofJointOptionId + 1) == BST_CHECKED ? 1 : 0};
                                      wintest::PostClick(d, kContinueId);
                                    })},
                        [&] { end = ShowModalDialog(SupportTypeDialog(1), nullptr, SupportTypeDialogProc); });
@@ -266,7 +268,7 @@ TEST(SupportTypeDialog, EnterPressesTheDataButtonOrTheRoofsOk) {
     SupportFlags[roof ? 14 : 2] = "Y";
     UnyieldingNodes = "4";
     std::vector<Step> steps = {WhenDialog(JobCaption(), [](HWND d) {
-      wintest::PressKey(GetDlgItem(d, 101), VK_RETURN);
+      wintest::PressKey(GetDlgItem(d, entry::kFirstSupportBoxId), VK_RETURN);
     })};
     bool list = false;
     // The beam's data dialogs follow: first the check list.
@@ -298,7 +300,7 @@ TEST(UnyieldingSupports, RowsKeysClicksAndOk) {
       {WhenDialog(JobCaption(),
                   [&](HWND d) {
                     HWND list = GetDlgItem(d, kList);
-                    seen.push_back(wintest::GetText(d, 121));
+                    seen.push_back(wintest::GetText(d, kNodeCountId));
                     seen.push_back(wintest::GetText(d, kHeadingId));
                     seen.push_back(std::to_string(SendMessageA(list, LB_GETCOUNT, 0, 0)));
                     RECT r;
@@ -340,9 +342,9 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
   std::vector<std::string> seen;
   auto generate = [](const char* start, const char* end, const char* step) {
     return WhenDialog(JobCaption(), [=](HWND g) {
-      wintest::SetText(g, 242, start);
-      wintest::SetText(g, 243, end);
-      wintest::SetText(g, 244, step);
+      wintest::SetText(g, kNodeRangeFieldId, start);
+      wintest::SetText(g, kNodeRangeFieldId + 1, end);
+      wintest::SetText(g, kNodeRangeFieldId + 2, step);
       wintest::PostClick(g, kOkId);
     });
   };
@@ -360,7 +362,7 @@ TEST(UnyieldingSupports, GenerateRemoveAllCancelAndAnEmptyOk) {
        WhenDialog(JobCaption(),
                   [&](HWND g) {
                     seen.push_back(wintest::GetText(g, kHeadingId));
-                    seen.push_back(GetDlgItem(g, 245) ? "value field" : "no value field");
+                    seen.push_back(GetDlgItem(g, kNodeRangeFieldId + 3) ? "value field" : "no value field");
                     wintest::PostClick(g, kFormCancelId);  // cancelled
                   }),
        marks("cancelled:"),
@@ -408,10 +410,10 @@ TEST(HalfSpaceDialog, FieldsChecksAndWhereTheValuesGo) {
     const char* sub;
     const char* kind;
     int first, count, flag;
-  } cases[] = {{"BEAM/STRIP", "BEAM", "ISOTROPIC", 243, 2, 8},
-               {"PLATE", "PLATE", "CROSS-ANISOTROPIC", 240, 5, 8},
-               {"TANK", "BASE PLATE", "ISOTROPIC", 243, 2, 15},
-               {"TANK", "BASE PLATE", "CROSS-ANISOTROPIC", 240, 5, 15}};
+  } cases[] = {{"BEAM/STRIP", "BEAM", "ISOTROPIC", kIsotropicFieldId, 2, kHalfSpaceModulusSlot},
+               {"PLATE", "PLATE", "CROSS-ANISOTROPIC", kAnisotropicFieldId, 5, kHalfSpaceModulusSlot},
+               {"TANK", "BASE PLATE", "ISOTROPIC", kIsotropicFieldId, 2, kBaseModulusSlot},
+               {"TANK", "BASE PLATE", "CROSS-ANISOTROPIC", kAnisotropicFieldId, 5, kBaseModulusSlot}};
   for (const auto& c : cases) {
     Geometry(c.type, c.sub, 10, 8, 4);
     SupportFlags[static_cast<size_t>(c.flag + 1)] = "0.3";
@@ -470,8 +472,8 @@ TEST(SupportCommand, AStaleListLocksNoCellAndTheTableWritesItsRow) {
   auto run = RunScript(
       {WhenDialog(JobCaption(),
                   [](HWND d) {
-                    wintest::Click(d, 102);  // unyielding supports unticked
-                    wintest::PostClick(d, 131);
+                    wintest::Click(d, entry::kUnyieldingBoxId);  // unyielding supports unticked
+                    wintest::PostClick(d, entry::kEnterSupportDataId);
                   }),
        WhenDialog(JobCaption(),
                   [&](HWND t) {
@@ -480,7 +482,7 @@ TEST(SupportCommand, AStaleListLocksNoCellAndTheTableWritesItsRow) {
                     seen.push_back(IsWindowEnabled(Cell(3, 1)) ? "enabled" : "locked");
                     seen.push_back(CellText(3, 1));
                     seen.push_back(CellText(1, 2));
-                    seen.push_back(wintest::GetText(t, 114) + " " + wintest::GetText(t, 115));
+                    seen.push_back(wintest::GetText(t, kTableUnitHeadingId + 1) + " " + wintest::GetText(t, kTableUnitHeadingId + 2));
                     wintest::PostClick(t, kContinueId);
                   })},
       [] { SupportDataCommand(nullptr); }, 20000);
@@ -499,24 +501,24 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
   auto table = [&](const char* what, bool generate) {
     return WhenDialog(JobCaption(), [&seen, what, generate](HWND t) {
       std::string s = std::string(what) + " " + wintest::GetText(t, kHeadingId) + " " + std::to_string(TableRows) + "x" +
-                      std::to_string(TableColumns) + " " + wintest::GetText(t, 117) + "|" + wintest::GetText(t, 118);
+                      std::to_string(TableColumns) + " " + wintest::GetText(t, kRemarkHeadingId) + "|" + wintest::GetText(t, kRemarkId);
       seen.push_back(s);
-      wintest::PostClick(t, generate ? 122 : kContinueId);
+      wintest::PostClick(t, generate ? kGenerateButtonId : kContinueId);
     });
   };
   auto run = RunScript(
       {WhenDialog(JobCaption(),
                   [](HWND d) {
-                    wintest::Click(d, 103);
-                    wintest::Click(d, 171);
-                    wintest::PostClick(d, 131);
+                    wintest::Click(d, entry::kElasticBoxId);
+                    wintest::Click(d, entry::kWinklerOptionId);
+                    wintest::PostClick(d, entry::kEnterSupportDataId);
                   }),
        table("elastic", false),  // left all zero
        table("winkler", true),
        WhenDialog(JobCaption(),
                   [](HWND g) {  // the generation of the moduli over elements 2..10
-                    wintest::SetText(g, 241, "2");
-                    wintest::SetText(g, 244, "8000");
+                    wintest::SetText(g, entry::kFirstRangeFieldId, "2");
+                    wintest::SetText(g, entry::kLastRangeFieldId, "8000");
                     wintest::PostClick(g, kOkId);
                   }),
        Do([&] {
@@ -536,7 +538,7 @@ TEST(SupportCommand, ElasticThenWinklerAndAnAllZeroTableIsDropped) {
   // Reopened: the elastic box is clear, Winkler set.
   std::vector<int> boxes;
   run = RunScript({WhenDialog(JobCaption(), [&](HWND d) {
-                    boxes = {IsDlgButtonChecked(d, 103), IsDlgButtonChecked(d, 171)};
+                    boxes = {IsDlgButtonChecked(d, entry::kElasticBoxId), IsDlgButtonChecked(d, entry::kWinklerOptionId)};
                     wintest::PostClick(d, kCancelId);
                   })},
                   [] { SupportDataCommand(nullptr); });
@@ -569,7 +571,7 @@ TEST(SupportCommand, ATankWalksBasePlateAndWall) {
   auto choose = [&](int action) {
     return WhenDialog(JobCaption(), [&seen, action](HWND c) {
       std::string s;
-      for (int id = 201; id <= 203; ++id)
+      for (int id = kFirstOptionId; id <= kLastOptionId; ++id)
         if (GetDlgItem(c, id)) s += wintest::GetText(c, id) + (IsDlgButtonChecked(c, id) ? "*" : "") + ";";
       seen.push_back(s);
       wintest::PostClick(c, action);
@@ -582,15 +584,15 @@ TEST(SupportCommand, ATankWalksBasePlateAndWall) {
     });
   };
   auto run = RunScript(
-      {choose(197), types([](HWND d) {
-         wintest::Click(d, 102);
+      {choose(kTankSupportActionId), types([](HWND d) {
+         wintest::Click(d, entry::kUnyieldingBoxId);
          wintest::PostClick(d, kContinueId);
        }),
-       choose(197), types([](HWND d) {
-         wintest::Click(d, 107);
+       choose(kTankSupportActionId), types([](HWND d) {
+         wintest::Click(d, SupportBoxId(7));
          wintest::PostClick(d, kContinueId);
        }),
-       choose(2)},
+       choose(kCancelId)},
       [] { SupportDataCommand(nullptr); }, 20000);
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(seen, (std::vector<std::string>{"TANK &BASE PLATE*;TANK &WALL CYLINDER;",
@@ -612,19 +614,19 @@ TEST(SupportCommand, AStripsElasticTableAndItsSameConstantsButton) {
   auto run = RunScript(
       {WhenDialog(JobCaption(),
                   [](HWND d) {
-                    wintest::Click(d, 103);
-                    wintest::PostClick(d, 131);
+                    wintest::Click(d, entry::kElasticBoxId);
+                    wintest::PostClick(d, entry::kEnterSupportDataId);
                   }),
        WhenDialog(JobCaption(),
                   [&](HWND t) {
-                    seen.push_back(wintest::GetText(t, 109) + " " + wintest::GetText(t, 114) + " " +
-                                   wintest::GetText(t, 115));
-                    seen.push_back(wintest::GetText(t, 121));
-                    wintest::PostClick(t, 121);
+                    seen.push_back(wintest::GetText(t, kFirstTableHeadingId) + " " + wintest::GetText(t, kTableUnitHeadingId + 1) + " " +
+                                   wintest::GetText(t, kTableUnitHeadingId + 2));
+                    seen.push_back(wintest::GetText(t, kSameValueButtonId));
+                    wintest::PostClick(t, kSameValueButtonId);
                   }),
        WhenDialog(JobCaption(),
                   [](HWND u) {  // the uniform value of the focused column
-                    wintest::SetText(u, 231, "750");
+                    wintest::SetText(u, entry::kUniformFieldId, "750");
                     wintest::PostClick(u, kOkId);
                   }),
        Do([&] {
@@ -653,21 +655,21 @@ TEST(SupportCommand, AWallsSoilThenItsRestraintsAndTheRoofOffered) {
   auto run = RunScript(
       {WhenDialog(JobCaption(),
                   [&](HWND c) {
-                    seen.push_back(std::to_string(GetDlgItem(c, 203) != nullptr));
-                    wintest::Click(c, 202);
+                    seen.push_back(std::to_string(GetDlgItem(c, kTankOptionBaseId + 3) != nullptr));
+                    wintest::Click(c, kTankOptionBaseId + 2);
                     wintest::PostClick(c, kTankSupportActionId);
                   }),
        WhenDialog(JobCaption(),
                   [](HWND d) {
-                    wintest::Click(d, 101);
-                    wintest::Click(d, 102);
-                    wintest::PostClick(d, 131);
+                    wintest::Click(d, entry::kFirstSupportBoxId);
+                    wintest::Click(d, entry::kUnyieldingBoxId);
+                    wintest::PostClick(d, entry::kEnterSupportDataId);
                   }),
        table(), table(),
        [&seen] {
          HWND c = wintest::FindDialog(JobCaption());
-         if (!c || !GetDlgItem(c, 203)) return false;
-         seen.push_back(IsDlgButtonChecked(c, 203) == BST_CHECKED ? "roof next" : "roof not next");
+         if (!c || !GetDlgItem(c, kTankOptionBaseId + 3)) return false;
+         seen.push_back(IsDlgButtonChecked(c, kTankOptionBaseId + 3) == BST_CHECKED ? "roof next" : "roof not next");
          wintest::PostClick(c, kCancelId);
          return true;
        }},

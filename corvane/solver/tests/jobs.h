@@ -82,7 +82,7 @@ inline void WritePlateJob(const PlateJob& p, const std::string& caseName = "A") 
   }
   if (p.halfSpace || p.crossAnisotropic) {
     SupportFlags[p.halfSpace ? 5 : 6] = "Y";
-    for (size_t k = 0; k < p.halfSpaceValues.size(); ++k) SupportFlags[8 + k] = p.halfSpaceValues[k];
+    for (size_t k = 0; k < p.halfSpaceValues.size(); ++k) SupportFlags[kHalfSpaceModulusSlot + k] = p.halfSpaceValues[k];
   }
   SaveSupportFile(2);
   LoadCaseName = caseName;
@@ -254,7 +254,7 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
   }
   if (t.halfSpace || t.crossAnisotropic) {
     SupportFlags[t.halfSpace ? 5 : 6] = "Y";
-    for (size_t k = 0; k < t.halfSpaceValues.size(); ++k) SupportFlags[15 + k] = t.halfSpaceValues[k];
+    for (size_t k = 0; k < t.halfSpaceValues.size(); ++k) SupportFlags[kBaseModulusSlot + k] = t.halfSpaceValues[k];
   }
   SupportFlags[kPlateWallJointSlot] = t.connection;
   SupportFlags[kPlateJointMiddleSlot] = t.middlePlane;
