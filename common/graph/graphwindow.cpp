@@ -182,7 +182,7 @@ void FitToClient(HWND dialog, const GraphSession* s) {
   UnitsToPixels(dialog, unused, top);
   if (HWND tabs = GetDlgItem(dialog, kGraphTabs))
     SetWindowPos(tabs, HWND_BOTTOM, 0, top, client.right, client.bottom - top, SWP_NOACTIVATE);
-  if (HWND strip = GetDlgItem(dialog, 59)) {  // the buttons' strip
+  if (HWND strip = GetDlgItem(dialog, kGraphStripEnd)) {
     RECT r{};
     GetWindowRect(strip, &r);
     MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
@@ -309,7 +309,7 @@ INT_PTR CALLBACK GraphDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
     case WM_NCACTIVATE:
       // After printing, the first two returns to the window are answered with beeps, and the
       // second repaints it (the print dialog may have left its traces).
-      if (wParam == 1 && s->reactivations > 0) {
+      if (wParam == TRUE && s->reactivations > 0) {
         for (int i = 0; i < 3; ++i) MessageBeep(0);
         if (s->reactivations == 1)
           RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -33,9 +33,6 @@ namespace {
 
 constexpr int kOk = kContinueId;
 constexpr int kCancel = kTableCancelId;
-constexpr int kFirstCell = 3000;
-constexpr int kFirstLabel = 5000;
-
 HWND Container = nullptr;
 HWND Page = nullptr;
 // The data row the page was last filled from: the page is always stored back there.
@@ -45,8 +42,6 @@ int RowPixels = 1;
 
 // The page's brushes: background, focused cell, row labels, locked cells (grey); the table's
 // headings have the fifth.
-
-int CellId(int pageRow, int column) { return kFirstCell + (pageRow - 1) * TableColumns + column; }
 
 int LastTopRow() { return std::max(1, TableRows - VisibleRows + 1); }
 
@@ -110,7 +105,7 @@ void FocusPage() {
   }
   for (int r = 1; r <= VisibleRows; ++r)
     for (int c = 1; c <= TableColumns; ++c) {
-      HWND free = GetDlgItem(Page, CellId(r, c));
+      HWND free = GetDlgItem(Page, TableCellId(r, c));
       if (free && IsWindowEnabled(free)) {
         SetFocus(free);
         SendMessageA(free, EM_SETSEL, 0, -1);
@@ -120,7 +115,7 @@ void FocusPage() {
 }
 
 void MoveDown(HWND cell) {
-  int k = GetDlgCtrlID(cell) - kFirstCell;
+  int k = GetDlgCtrlID(cell) - kFirstCellId;
   int r = (k - 1) / TableColumns + 1;
   if (r == VisibleRows && TopRow + VisibleRows - 1 < TableRows) {
     ScrollTo(TopRow + 1);
@@ -133,7 +128,7 @@ void MoveDown(HWND cell) {
 }
 
 void MoveUp(HWND cell) {
-  int k = GetDlgCtrlID(cell) - kFirstCell;
+  int k = GetDlgCtrlID(cell) - kFirstCellId;
   int r = (k - 1) / TableColumns + 1;
   if (r == 1 && TopRow > 1) {
     ScrollTo(TopRow - 1);
@@ -152,7 +147,7 @@ const std::vector<ColourRule> kPageColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(255, 255, 225)},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 255), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 255), RGB(255, 255, 225)},
-    {WM_CTLCOLORSTATIC, kFirstLabel + 1, AllControlsEnd, RGB(0, 0, 128), RGB(200, 220, 255), false},
+    {WM_CTLCOLORSTATIC, kFirstRowLabelId + 1, AllControlsEnd, RGB(0, 0, 128), RGB(200, 220, 255), false},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 255), RGB(128, 128, 128), false},
 };
 
@@ -166,9 +161,9 @@ DialogTemplate PageTemplate() {
                                WS_CHILD | DS_CONTROL, WS_EX_CONTROLPARENT, DialogPlain);
   for (int r = 1; r <= VisibleRows; ++r) {
     int y = (r - 1) * RowHeight;
-    AddLabel(p, kFirstLabel + r, "", 0, y, LabelWidth, RowHeight, SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE);
+    AddLabel(p, kFirstRowLabelId + r, "", 0, y, LabelWidth, RowHeight, SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE);
     for (int c = 1; c <= TableColumns; ++c)
-      AddField(p, CellId(r, c), "", LabelWidth + (c - 1) * CellWidth, y, CellWidth, RowHeight,
+      AddField(p, TableCellId(r, c), "", LabelWidth + (c - 1) * CellWidth, y, CellWidth, RowHeight,
                WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE, WS_EX_STATICEDGE);
   }
   return p;
@@ -189,6 +184,8 @@ void GrowToHold(HWND table, HWND container) {
 }
 
 }  // namespace
+
+int TableCellId(int pageRow, int column) { return kFirstCellId + (pageRow - 1) * TableColumns + column; }
 
 HWND TableContainer() { return Container; }
 HWND TablePage() { return Page; }
@@ -222,7 +219,7 @@ DialogTemplate BuildDataTable() {
 
 void CellFromControlId() {
   int c = std::max(1, TableColumns);
-  int k = FocusedCellId - kFirstCell;
+  int k = FocusedCellId - kFirstCellId;
   if (k < 1) {
     CurrentRow = CurrentColumn = 0;
     return;
@@ -238,7 +235,7 @@ void StoreTablePage(int mode, int row) {
       int data = FilledTopRow + r - 1;
       if (data < 1 || data > TableRows) continue;
       for (int c = 1; c <= TableColumns; ++c)
-        CellTexts(c + 1, data) = Trim(ControlText(GetDlgItem(Page, CellId(r, c))));
+        CellTexts(c + 1, data) = Trim(ControlText(GetDlgItem(Page, TableCellId(r, c))));
     }
   }
   if (mode <= 1) {
@@ -246,9 +243,9 @@ void StoreTablePage(int mode, int row) {
     for (int r = 1; r <= VisibleRows; ++r) {
       int data = row + r - 1;
       bool shown = data >= 1 && data <= TableRows;
-      SetDlgItemTextA(Page, kFirstLabel + r, shown ? Trim(NumberToText(data + RowLabelOffset)).c_str() : "");
+      SetDlgItemTextA(Page, kFirstRowLabelId + r, shown ? Trim(NumberToText(data + RowLabelOffset)).c_str() : "");
       for (int c = 1; c <= TableColumns; ++c) {
-        HWND cell = GetDlgItem(Page, CellId(r, c));
+        HWND cell = GetDlgItem(Page, TableCellId(r, c));
         bool locked = shown && Locked(data, c);
         if (locked) CellTexts(c + 1, data) = "";
         SetWindowTextA(cell, shown ? CellTexts(c + 1, data).c_str() : "");
@@ -306,7 +303,7 @@ LRESULT CALLBACK TableCellKeyProc(HWND cell, UINT msg, WPARAM wParam, LPARAM lPa
       break;
     case WM_CHAR: {
       if (AlwaysTaken(wParam)) break;
-      int column = (GetDlgCtrlID(cell) - kFirstCell - 1) % std::max(1, TableColumns) + 1;
+      int column = (GetDlgCtrlID(cell) - kFirstCellId - 1) % std::max(1, TableColumns) + 1;
       bool taken = ProgramGrid.accepts && wParam < 256 && ProgramGrid.accepts(static_cast<char>(wParam), column);
       if (!taken) return 0;
       break;
@@ -336,7 +333,7 @@ INT_PTR CALLBACK TablePageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam
       RowPixels = std::max(1, static_cast<int>(row.bottom));
       for (int r = 1; r <= VisibleRows; ++r)
         for (int c = 1; c <= TableColumns; ++c) {
-          HWND cell = GetDlgItem(page, CellId(r, c));
+          HWND cell = GetDlgItem(page, TableCellId(r, c));
           LONG_PTR previous = SetWindowLongPtrA(cell, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TableCellKeyProc));
           SetPropA(cell, "SuiteCellProc", reinterpret_cast<HANDLE>(previous));
         }

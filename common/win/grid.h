@@ -28,6 +28,8 @@
 // The table's own buttons and labels (its OK is kContinueId, its CANCEL kTableCancelId).
 constexpr int kFirstColumnButtonId = 121, kLastColumnButtonId = 128;
 constexpr int kFirstTableHeadingId = 109, kLastTableHeadingId = 116;
+// The page's cells and row labels.
+constexpr int kFirstCellId = 3000, kFirstRowLabelId = 5000;
 
 // Layout of the table on screen (the table dialog is modal, so there is one at a time).
 extern int TableKind;        // 0 geometry tables, 1 support tables, 2 load tables
@@ -91,6 +93,8 @@ INT_PTR CALLBACK FillTablePage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPar
 INT_PTR CALLBACK TablePageProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TableCellKeyProc(HWND cell, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// The control id of the cell of page row pageRow (1..V) and column (1..C).
+int TableCellId(int pageRow, int column);
 // CurrentRow and CurrentColumn of FocusedCellId: k = id - 3000, row (k - 1) div C + 1, column
 // (k - 1) mod C + 1.
 void CellFromControlId();

@@ -16,6 +16,8 @@ constexpr int kCheckButtonId = 131;     // the check button a choice dialog's En
 // The job and load-case lists: the name box over the list, "&DELETE/RECYCLE Current Selection"
 // and the examples frame.
 constexpr int kNameBoxId = 7555, kDeleteId = 7209, kExamplesFrameId = 7210;
+// The same three in the lists of the programs that solve in-process (Trabix, Palvore).
+constexpr int kInProcessNameBoxId = 555, kInProcessDeleteId = 209, kInProcessFrameId = 210;
 
 // The heading line of the data dialogs, tables and choices, and the rule under it.
 constexpr int kHeadingId = 120;

@@ -101,10 +101,10 @@ void DeleteCase(HWND dialog, const LoadCaseDialogState& s) {
 
 LoadCaseDialogProfile InProcessSolverLoadCases() {
   LoadCaseDialogProfile p;
-  p.nameBoxId = 555;
-  p.okId = 55;
-  p.deleteId = 209;
-  p.frameId = 210;
+  p.nameBoxId = kInProcessNameBoxId;
+  p.okId = kOkId;
+  p.deleteId = kInProcessDeleteId;
+  p.frameId = kInProcessFrameId;
   p.checkText = " Is LOAD DATA to be ENTERED/EDITED?";
   p.checkX = 10;
   p.checkY = 184;

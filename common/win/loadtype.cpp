@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
 #include "win/messages.h"
 
 namespace {
@@ -36,7 +37,7 @@ INT_PTR LoadTypeMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, con
       return FALSE;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
-        case 2:
+        case kCancelId:
           EndDialog(dialog, 1);
           return TRUE;
         case IDOK:  // Enter: the default button, also on an option

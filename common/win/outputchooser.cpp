@@ -10,11 +10,6 @@
 
 namespace {
 
-// The chooser's own controls: the outputs are its OK and Cancel buttons, the modes its options.
-constexpr int kPromptId = 111;
-constexpr int kDataId = kOkId, kResultsId = kFormCancelId;
-constexpr int kSaveId = kFirstOptionId, kPrintId = kFirstOptionId + 1, kPreviewId = kLastOptionId;
-
 // Per open chooser: its profile and the pointer to return to.
 struct ChooserState {
   const OutputChooserProfile* profile = nullptr;
@@ -25,9 +20,9 @@ struct ChooserState {
 // Preview rose. Statics and buttons alike (message 0); the rest keep the system's colours.
 const std::vector<ColourRule> kChooserColours = {
     {0, kHeadingId, kHeadingId, RGB(0, 0, 128), RGB(230, 230, 255), false},
-    {0, kPromptId, kPromptId, RGB(0, 0, 128), RGB(255, 255, 225), false},
-    {0, kSaveId, kSaveId, RGB(0, 0, 128), RGB(225, 255, 225), false},
-    {0, kPrintId, kPreviewId, RGB(0, 0, 128), RGB(255, 235, 225), false},
+    {0, kChooserPromptId, kChooserPromptId, RGB(0, 0, 128), RGB(255, 255, 225), false},
+    {0, kChooserSaveId, kChooserSaveId, RGB(0, 0, 128), RGB(225, 255, 225), false},
+    {0, kChooserPrintId, kChooserPreviewId, RGB(0, 0, 128), RGB(255, 235, 225), false},
 };
 
 ChooserState* State(HWND dialog) { return reinterpret_cast<ChooserState*>(GetWindowLongPtrA(dialog, DWLP_USER)); }
@@ -52,18 +47,18 @@ DialogTemplate OutputChoiceDialog(const OutputChooserProfile& profile) {
       10, 10, 288, 133, DataDialogStyle, 0, profile.centred ? DialogConventional : DialogNoMoveSize);
   AddLabel(d, kHeadingId, "PREVIEW/PRINT/SAVE DATA/RESULTS DIALOG:", 40, 22, 210, 10, SS_CENTER);
   AddLine(d, kRuleId, 40, 32, 210, 2);
-  AddLabel(d, kPromptId, "Select one of the following Options", 10, 47, 192, 13, SS_CENTER | SS_SUNKEN);
-  AddButton(d, kDataId, "&DATA", 10, 61, 192, 14);
-  AddButton(d, kResultsId, "&RESULTS", 10, 75, 192, 14);
+  AddLabel(d, kChooserPromptId, "Select one of the following Options", 10, 47, 192, 13, SS_CENTER | SS_SUNKEN);
+  AddButton(d, kChooserDataId, "&DATA", 10, 61, 192, 14);
+  AddButton(d, kChooserResultsId, "&RESULTS", 10, 75, 192, 14);
   AddButton(d, kExitId, "&EXIT", 124, 98, 40, 14);
-  AddCheckBox(d, kSaveId, "&Save", 215, 47, 60, 14, WS_TABSTOP | BS_AUTOCHECKBOX, WS_EX_CLIENTEDGE);
-  AddOption(d, kPrintId, "&Print", 215, 61, 60, 14, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
-  AddOption(d, kPreviewId, "Pre&view", 215, 75, 60, 14, WS_TABSTOP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
+  AddCheckBox(d, kChooserSaveId, "&Save", 215, 47, 60, 14, WS_TABSTOP | BS_AUTOCHECKBOX, WS_EX_CLIENTEDGE);
+  AddOption(d, kChooserPrintId, "&Print", 215, 61, 60, 14, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
+  AddOption(d, kChooserPreviewId, "Pre&view", 215, 75, 60, 14, WS_TABSTOP | BS_AUTORADIOBUTTON, WS_EX_CLIENTEDGE);
   OnOpen(d, [](HWND dialog) {
     HFONT fixed = static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
-    for (int id : {kDataId, kResultsId, kExitId, kPromptId}) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(fixed), TRUE);
-    CheckDlgButton(dialog, kPreviewId, BST_CHECKED);
-    SetFocus(GetDlgItem(dialog, kDataId));
+    for (int id : {kChooserDataId, kChooserResultsId, kExitId, kChooserPromptId}) SendDlgItemMessageA(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(fixed), TRUE);
+    CheckDlgButton(dialog, kChooserPreviewId, BST_CHECKED);
+    SetFocus(GetDlgItem(dialog, kChooserDataId));
     PlacePointer(dialog, 106, 82);
   });
   return d;
@@ -88,8 +83,8 @@ INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
       // Enter on a focused button presses it.
       if (state->profile->subclassButtons) {
-        SubclassControl(dialog, kDataId, EditSubclassProc2);
-        SubclassControl(dialog, kResultsId, EditSubclassProc2);
+        SubclassControl(dialog, kChooserDataId, EditSubclassProc2);
+        SubclassControl(dialog, kChooserResultsId, EditSubclassProc2);
       }
       return FALSE;  // the focus stays on "&DATA"
     }
@@ -98,22 +93,22 @@ INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       const int id = LOWORD(wParam);
       if (!state) return FALSE;
       const OutputChooserProfile& p = *state->profile;
-      if ((id == kDataId || id == kResultsId) && HIWORD(wParam) == BN_CLICKED) {
-        const bool preview = IsDlgButtonChecked(dialog, kPreviewId) == BST_CHECKED;
-        const bool save = IsDlgButtonChecked(dialog, kSaveId) == BST_CHECKED;
+      if ((id == kChooserDataId || id == kChooserResultsId) && HIWORD(wParam) == BN_CLICKED) {
+        const bool preview = IsDlgButtonChecked(dialog, kChooserPreviewId) == BST_CHECKED;
+        const bool save = IsDlgButtonChecked(dialog, kChooserSaveId) == BST_CHECKED;
         const int mode = OutputMode(preview, save);
         TraceLine("OutputChoice|" + std::to_string(id) + "|" + std::to_string(mode));
-        if (id == kDataId && p.outputData) p.outputData(mode, dialog);
-        if (id == kResultsId && p.outputResults) p.outputResults(mode, dialog);
+        if (id == kChooserDataId && p.outputData) p.outputData(mode, dialog);
+        if (id == kChooserResultsId && p.outputResults) p.outputResults(mode, dialog);
         // Back to where the user was, and on to the other output.
         EnableWindow(dialog, TRUE);
-        MovePointer(state->pointer.x, state->pointer.y - (id == kResultsId ? 22 : 0));
-        SetFocus(GetDlgItem(dialog, id == kDataId ? kResultsId : kDataId));
+        MovePointer(state->pointer.x, state->pointer.y - (id == kChooserResultsId ? 22 : 0));
+        SetFocus(GetDlgItem(dialog, id == kChooserDataId ? kChooserResultsId : kChooserDataId));
         InvalidateRect(dialog, nullptr, TRUE);
         return TRUE;
       }
-      if (id == kPrintId && p.preview) *p.preview = 0;
-      if (id == kPreviewId && p.preview) *p.preview = 1;
+      if (id == kChooserPrintId && p.preview) *p.preview = 0;
+      if (id == kChooserPreviewId && p.preview) *p.preview = 1;
       if (id == kExitId) {
         EndDialog(dialog, 0);
         return TRUE;
@@ -124,8 +119,8 @@ INT_PTR CALLBACK OutputChoiceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       ChooserState* state = State(dialog);
       if (!state) return FALSE;
       if (state->profile->subclassButtons) {
-        RestoreControl(dialog, 55);
-        RestoreControl(dialog, 56);
+        RestoreControl(dialog, kChooserDataId);
+        RestoreControl(dialog, kChooserResultsId);
       }
       SetWindowLongPtrA(dialog, DWLP_USER, 0);
       delete state;

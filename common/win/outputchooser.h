@@ -15,6 +15,13 @@
 
 #include "win/colours.h"
 #include "win/dialogs.h"
+#include "win/ids.h"
+
+// The chooser's own controls: the outputs are its OK and Cancel buttons, the modes its options;
+// its heading and rule are the shared ones, "&EXIT" is kExitId.
+constexpr int kChooserPromptId = 111;  // "Select one of the following Options"
+constexpr int kChooserDataId = kOkId, kChooserResultsId = kFormCancelId;
+constexpr int kChooserSaveId = kFirstOptionId, kChooserPrintId = kFirstOptionId + 1, kChooserPreviewId = kLastOptionId;
 
 struct OutputChooserProfile {
   std::string structureTitle;                  // "BEAM/STRIP", "PLATE", "TANK", Trabix's title

@@ -58,7 +58,7 @@ int LauncherDialog() {
     place.showCmd = SW_SHOWMAXIMIZED;
     SetWindowPlacement(dialog, &place);
     CreateLauncherControls(dialog);
-    PointerOnControl(dialog, kCancelId);
+    PointerOnControl(dialog, kExitButtonId);
   });
   return static_cast<int>(ShowModalDialog(d, nullptr, LauncherDialogProc));
 }
@@ -84,7 +84,7 @@ INT_PTR CALLBACK LauncherDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     InvalidateRect(control, nullptr, TRUE);
     UpdateWindow(dialog);
   }
-  if (id == kCancelId) {
+  if (id == kExitButtonId) {
     EndDialog(dialog, 0);
   } else if (const SetupButton* offer = FindSetupButton(id); offer && code == BN_CLICKED) {
     // The path is taken from the root of the current drive, wherever on the medium we were started.

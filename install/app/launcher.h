@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "install/core/ids.h"
 #include "win/colours.h"
 
 namespace install {

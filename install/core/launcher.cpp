@@ -4,10 +4,10 @@ namespace install {
 
 const std::vector<SetupButton>& SetupButtons() {
   static const std::vector<SetupButton> buttons = {
-      {777, "&INSTALL", "\\ZOR Software\\ZOR_setup.exe", 778},
-      {778, "I&NSTALL", "\\Bonus Software\\Sendrow\\TrabixSetup.exe", 779},
-      {779, "IN&STALL", "\\Bonus Software\\Venrith\\VenrithSetup.exe", 800},
-      {800, "INS&TALL", "\\Bonus Software\\Oskary\\Brenwick.exe", 2},
+      {kMainSetupId, "&INSTALL", "\\ZOR Software\\ZOR_setup.exe", kBeamsSetupId},
+      {kBeamsSetupId, "I&NSTALL", "\\Bonus Software\\Sendrow\\TrabixSetup.exe", kPilesSetupId},
+      {kPilesSetupId, "IN&STALL", "\\Bonus Software\\Venrith\\VenrithSetup.exe", kWallsSetupId},
+      {kWallsSetupId, "INS&TALL", "\\Bonus Software\\Oskary\\Brenwick.exe", kExitButtonId},
   };
   return buttons;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "install/core/ids.h"
+
 namespace install {
 
 // One setup offer of the launcher: its button, the button's caption, the setup program as a path
@@ -16,7 +18,7 @@ struct SetupButton {
   int next;
 };
 
-// The four offers, main software first; the last hands the focus to "&Exit" (id 2).
+// The four offers, main software first; the last hands the focus to "&Exit".
 const std::vector<SetupButton>& SetupButtons();
 // The offer of a button id, null for any other id.
 const SetupButton* FindSetupButton(int id);

@@ -53,12 +53,12 @@ TEST(LauncherDialog, MaximisedWithItsControlsPlacedFromTheMiddleInTheFixedFont) 
     }
     GetCursorPos(&pointer);
     RECT r{};
-    GetWindowRect(GetDlgItem(dialog, kCancelId), &r);
+    GetWindowRect(GetDlgItem(dialog, install::kExitButtonId), &r);
     exitCentre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    exitText = wintest::GetText(dialog, kCancelId);
-    frameText = wintest::GetText(dialog, 99);
-    labelText = wintest::GetText(dialog, 3136);
-    wintest::Click(dialog, kCancelId);
+    exitText = wintest::GetText(dialog, install::kExitButtonId);
+    frameText = wintest::GetText(dialog, install::kMainFrameId);
+    labelText = wintest::GetText(dialog, install::kMainPanelId);
+    wintest::Click(dialog, install::kExitButtonId);
   };
   ASSERT_TRUE(wintest::RunScript({wintest::WhenDialog(kCaption, check)}, [&] { result = install::LauncherDialog(); })
                   .finished);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../../common/tests/testdir.h"
+#include "install/core/ids.h"
 #include "win/ids.h"
 #include "win/testing/program.h"
 
@@ -100,7 +101,7 @@ class InstallFromMedium : public ::testing::Test {
     Press(dialog, id);
     HWND box = program.WaitForDialog("WARNING!", dialog);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)),
+    EXPECT_EQ(WindowText(GetDlgItem(box, wintest::kBoxTextId)),
               "Setup Program " + path + " Cant't be found!\rMake sure that this Program is in the RIGHT DIRECTORY!");
     Press(box, IDOK);
     ASSERT_TRUE(WaitFor([&] { return FocusOn(next); }));
@@ -124,16 +125,16 @@ TEST_F(InstallFromMedium, ASetupRunsToItsEndThenTheFocusMovesOnAndAMissingOneIsR
   wintest::TraceCapture trace;
   Start();
   POINT opened = Cursor();
-  EXPECT_TRUE(Same(opened, Centre(GetDlgItem(dialog, kCancelId))));
+  EXPECT_TRUE(Same(opened, Centre(GetDlgItem(dialog, install::kExitButtonId))));
 
   // The setup starts with its quoted path, in the folder the launcher was started from.
   trace.Clear();
-  Press(dialog, 777);
+  Press(dialog, install::kMainSetupId);
   ASSERT_TRUE(WaitFor([&] { return !Marker("ZOR Software").empty(); }));
   std::string whileRunning = Marker("ZOR Software");
   EXPECT_EQ(whileRunning.find("ENDED"), std::string::npos);
-  EXPECT_FALSE(FocusOn(778));
-  ASSERT_TRUE(WaitFor([&] { return FocusOn(778); }));
+  EXPECT_FALSE(FocusOn(install::kBeamsSetupId));
+  ASSERT_TRUE(WaitFor([&] { return FocusOn(install::kBeamsSetupId); }));
   std::vector<std::string> lines;
   Lines(Marker("ZOR Software"), lines);
   ASSERT_EQ(lines.size(), 3u);  // the focus came only after the setup had ended
@@ -142,15 +143,15 @@ TEST_F(InstallFromMedium, ASetupRunsToItsEndThenTheFocusMovesOnAndAMissingOneIsR
   EXPECT_EQ(lines[2], "ENDED");
   EXPECT_TRUE(WaitFor([&] { return PointerPutBackTo(trace, opened); }));
 
-  Press(dialog, 778);
-  ASSERT_TRUE(WaitFor([&] { return FocusOn(779); }));
+  Press(dialog, install::kBeamsSetupId);
+  ASSERT_TRUE(WaitFor([&] { return FocusOn(install::kPilesSetupId); }));
   Lines(Marker("Bonus Software\\Sendrow"), lines);
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "\"\\Bonus Software\\Sendrow\\TrabixSetup.exe\"");
 
   ExpectMissing(trace, 779, "\\Bonus Software\\Venrith\\VenrithSetup.exe", 800);
   EXPECT_TRUE(WaitFor([&] { return PointerPutBackTo(trace, opened); }));
-  Press(dialog, kCancelId);
+  Press(dialog, install::kExitButtonId);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 
@@ -168,7 +169,7 @@ TEST_F(InstallFromMedium, WithoutTheBonusFolderEachBonusButtonNamesItsWholePath)
       {800, "\\Bonus Software\\Oskary\\Brenwick.exe", 2},
   };
   for (const auto& c : cases) ExpectMissing(trace, c.id, c.path, c.next);
-  Press(dialog, kCancelId);
+  Press(dialog, install::kExitButtonId);
   EXPECT_EQ(program.WaitForExit(), 0);
 }
 

@@ -13,10 +13,10 @@ TEST(SetupButtons, EachOfferStartsItsProgramAndPassesTheFocusOn) {
     const char* path;
     int next;
   } expected[] = {
-      {777, "&INSTALL", "\\ZOR Software\\ZOR_setup.exe", 778},
-      {778, "I&NSTALL", "\\Bonus Software\\Sendrow\\TrabixSetup.exe", 779},
-      {779, "IN&STALL", "\\Bonus Software\\Venrith\\VenrithSetup.exe", 800},
-      {800, "INS&TALL", "\\Bonus Software\\Oskary\\Brenwick.exe", 2},
+      {install::kMainSetupId, "&INSTALL", "\\ZOR Software\\ZOR_setup.exe", install::kBeamsSetupId},
+      {install::kBeamsSetupId, "I&NSTALL", "\\Bonus Software\\Sendrow\\TrabixSetup.exe", install::kPilesSetupId},
+      {install::kPilesSetupId, "IN&STALL", "\\Bonus Software\\Venrith\\VenrithSetup.exe", install::kWallsSetupId},
+      {install::kWallsSetupId, "INS&TALL", "\\Bonus Software\\Oskary\\Brenwick.exe", install::kExitButtonId},
   };
   const auto& buttons = install::SetupButtons();
   ASSERT_EQ(buttons.size(), 4u);
@@ -27,7 +27,7 @@ TEST(SetupButtons, EachOfferStartsItsProgramAndPassesTheFocusOn) {
     EXPECT_EQ(buttons[i].next, expected[i].next);
     EXPECT_EQ(install::FindSetupButton(expected[i].id), &buttons[i]);
   }
-  EXPECT_EQ(install::FindSetupButton(2), nullptr);
+  EXPECT_EQ(install::FindSetupButton(install::kExitButtonId), nullptr);
   EXPECT_EQ(install::FindSetupButton(0), nullptr);
 }
 

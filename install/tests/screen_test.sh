@@ -27,6 +27,6 @@ for managed in Y N; do
   [ "$X" -le 3 ] && [ "$Y" -le 22 ] && [ $((X + WIDTH)) -ge 1021 ] && [ $((Y + HEIGHT)) -ge 765 ] ||
     fail "Managed $managed: the launcher is ${WIDTH} x ${HEIGHT} at $X, $Y on a 1024 x 768 screen"
   keys "$w" alt+e || fail "the launcher went before Alt+E (Managed $managed)"
-  wait_until $patience bash -c "! kill -0 $program 2>/dev/null" || fail "Alt+E did not end the launcher (Managed $managed)"
+  wait_ended $program || fail "Alt+E did not end the launcher (Managed $managed)"
 done
 echo "install screen: both ways the launcher covers the screen"

@@ -8,6 +8,9 @@
 
 namespace {
 
+// The sample window's check list.
+constexpr int kSampleListId = 501;
+
 LRESULT CALLBACK SampleProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_DESTROY) PostQuitMessage(0);
   return DefWindowProcA(window, msg, wParam, lParam);
@@ -32,7 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   HWND window = CreateWindowExA(0, "CheckListSample", "Check list sample", WS_OVERLAPPEDWINDOW, 60, 60, 420, 300,
                                 nullptr, nullptr, instance, nullptr);
   HWND list = CreateWindowExA(0, CheckListBoxClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 20, 360, 200, window,
-                              reinterpret_cast<HMENU>(501), instance, nullptr);
+                              reinterpret_cast<HMENU>(kSampleListId), instance, nullptr);
   const char* items[] = {"Unyielding nodal supports", "Elastic nodal supports", "Winkler foundation",
                          "Isotropic elastic half-space", "Cross-anisotropic half-space\t(tab)"};
   for (const char* item : items) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));

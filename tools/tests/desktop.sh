@@ -1,19 +1,55 @@
 # Shell helpers of the tests that drive the programs as a user does on a desktop: a display of
 # the test's own and keys typed through the X server (so Wine sees them as from a keyboard).
 # Source it; call start_desktop first. Every step waits for the window, focus or file the next one
-# needs, never for a fixed time; $patience (seconds) bounds each wait so that only a hang fails.
+# needs, never for a fixed time: its condition is checked again on each event that could make it
+# true (of the X server, a folder, the end of a program); $patience (seconds) bounds each wait so
+# that only a hang fails.
 patience=120
 
-# Runs the command $2... every tenth of a second until it succeeds, for at most $1 seconds;
-# whether it did.
-wait_until() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -lt $end ] || return 1
-    sleep 0.1
-  done
+# The waiter of events (desktop_events.py): it tells each event of the display, of a folder and
+# of the ends of this shell's programs, once it is listening.
+desktop_events="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/desktop_events.py"
+# The system's Python (tools/setup.sh installs it), started without site packages: quick to start.
+desktop_python=/usr/bin/python3
+[ -x "$desktop_python" ] || desktop_python=$(command -v python3)
+
+# Runs the command $3... until it succeeds, for at most $1 seconds, checking it first once the
+# waiter listens and then again on each event: a top-level window of the display made, shown,
+# hidden or gone, a property of one set (its caption), the keyboard focus moved, a name in the
+# folder $2 written or removed, one of this shell's programs ended. Whether it succeeded.
+wait_for_event() {
+  local seconds=$1 folder=$2 events="$tmp/events.$BASHPID" waiter fd line left status=1
+  local end=$((SECONDS + seconds))
+  shift 2
+  rm -f "$events"
+  mkfifo "$events"
+  "$desktop_python" -S "$desktop_events" $((seconds + 1)) --folder "$folder" --children-of $$ --children-of $BASHPID >"$events" &
+  waiter=$!
+  exec {fd}<"$events"
+  rm -f "$events"
+  if read -r -u $fd line && [ "$line" = listening ]; then
+    while :; do
+      "$@" && { status=0; break; }
+      left=$((end - SECONDS))
+      [ $left -gt 0 ] && read -r -t $left -u $fd line || break
+      # The events that came while the command ran are one more check.
+      while read -r -t 0 -u $fd; do read -r -u $fd line || break; done
+    done
+  else
+    echo "desktop: the event waiter did not start" >&2
+  fi
+  kill $waiter 2>/dev/null || true
+  wait $waiter 2>/dev/null || true
+  exec {fd}<&-
+  return $status
 }
+# As wait_for_event, with the current folder's names.
+wait_until() { wait_for_event "$1" . "${@:2}"; }
+# As wait_until, with the names of the folder $1 (wait_in_folder FOLDER SECONDS COMMAND...).
+wait_in_folder() { wait_for_event "$2" "$1" "${@:3}"; }
+# Waits until the process $1, started by this shell, has ended; whether it did within $patience.
+ended_process() { ! kill -0 "$1" 2>/dev/null; }
+wait_ended() { wait_until $patience ended_process "$1"; }
 
 # A desktop of the test's own: a temporary folder $tmp (named after $1, without a dot so that it
 # suits a job specification), an Xvfb display exported as DISPLAY and the Wine prefix $2, with

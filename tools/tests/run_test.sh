@@ -22,9 +22,8 @@ export SUITE_BUILD=$tmp/build SUITE_JOBS=$tmp/jobs
 fail() { echo "FAIL: $*" >&2; [ -f "$tmp/err" ] && sed 's/^/  run: /' "$tmp/err" >&2; exit 1; }
 
 # Waits for run to end after the program was told to; run's status in $status.
-ended() { ! kill -0 $runpid 2>/dev/null; }
 wait_run() {
-  wait_until $patience ended || fail "the program did not end when it was told to"
+  wait_ended $runpid || fail "the program did not end when it was told to"
   status=0
   wait $runpid || status=$?
 }
@@ -59,7 +58,7 @@ open_menu "$main" alt+d || fail "no Data Input menu after Alt+D"
 xdotool key Return
 geometry=$(window "   BEAM/STRIP ANALYSIS.   JOB: JOB1") || fail "no geometry dialog"
 keys "$geometry" 1 2 alt+e alt+o || fail "the geometry dialog went before its values were typed"
-wait_until $patience geometry_written || fail "the geometry dialog wrote no geometry file in the jobs folder"
+wait_in_folder "$SUITE_JOBS" $patience geometry_written || fail "the geometry dialog wrote no geometry file in the jobs folder"
 gone "   BEAM/STRIP ANALYSIS.   JOB: JOB1" || fail "the geometry dialog stayed after Ok"
 close_and_wait
 [ "$status" = 0 ] || fail "run ended with $status after Trabix was closed"

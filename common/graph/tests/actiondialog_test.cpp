@@ -56,7 +56,7 @@ TEST(ActionDialog, PlotsTheCheckedActionAndChecksTheNext) {
   EXPECT_EQ(heading, profile.heading);
   EXPECT_EQ(third, "&Third Action");
   EXPECT_EQ(plotted, (std::vector<int>{1, 3}));
-  EXPECT_EQ(checked, (std::vector<int>{201, 202, 201, 0}));
+  EXPECT_EQ(checked, (std::vector<int>{kFirstActionOption, kFirstActionOption + 1, kFirstActionOption, 0}));
 }
 
 TEST(ActionDialog, OptionsYellowOnTealThePlotButtonOnGreenTheRestOnLightYellow) {

@@ -164,7 +164,7 @@ void DrawControls(HWND g, int run) {
       GetClientRect(control, &di.rcItem);
     SendMessageA(g, WM_DRAWITEM, di.CtlID, reinterpret_cast<LPARAM>(&di));
   }
-  for (int id : {59, 60}) {
+  for (int id : {kGraphStripEnd, kGraphStripStart}) {
     HWND strip = GetDlgItem(g, id);
     WindowDc dc(strip);
     SendMessageA(g, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(strip));

@@ -13,6 +13,14 @@
 
 namespace {
 
+// The sample's own controls.
+constexpr int kModuliFrameId = 130, kRatiosFrameId = 1131;
+constexpr int kFirstLabelId = 110;                         // label of field i at 110 + i
+constexpr int kFirstFieldId = 240, kLastFieldId = 244;     // the five fields
+constexpr int kFirstRatioFieldId = 243;                    // the Poisson's ratios take a sign
+constexpr int kIsotropicId = 201, kAnisotropicId = 202;
+constexpr int kSupportBoxId = 131, kSoilListId = 300;
+
 // Navy labels on light yellow; the focused field black on white, the others blue on the yellow.
 const std::vector<ColourRule> kSampleColours = {
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(255, 255, 200)},
@@ -25,30 +33,30 @@ DialogTemplate SampleDialog() {
   DialogTemplate d = NewDialog("   BEAM/STRIP ANALYSIS.   JOB: D:\\BEAMS\\BEAM1", 0, 0, 300, 200);
   AddLabel(d, kHeadingId, " HALF SPACE DATA:", 60, 6, 180, 10, SS_CENTER);
   AddLine(d, kRuleId, 60, 17, 180, 2);
-  AddFrame(d, 130, " MODULI OF ELASTICITY OF HALF-SPACE: ", 10, 24, 280, 56);
+  AddFrame(d, kModuliFrameId, " MODULI OF ELASTICITY OF HALF-SPACE: ", 10, 24, 280, 56);
   const char* labels[] = {"for Vertical Direction, E[kPa]= ", "for Horizontal Direction, E[kPa]= ",
                           "Quasi Shear Modulus, G[kPa]= ", "Complementary Horizontal Strain, Nu= ",
                           "Vertical Strain, Nu= "};
   for (int i = 0; i < 5; ++i) {
     int y = i < 3 ? 36 + 14 * i : 100 + 14 * (i - 3);
-    AddLabel(d, 110 + i, labels[i], 16, y + 2, 150, 10, SS_RIGHT);
-    AddField(d, 240 + i, i < 3 ? "30000.0" : "0.3", 170, y, 80, 12);
+    AddLabel(d, kFirstLabelId + i, labels[i], 16, y + 2, 150, 10, SS_RIGHT);
+    AddField(d, kFirstFieldId + i, i < 3 ? "30000.0" : "0.3", 170, y, 80, 12);
   }
-  AddFrame(d, 131 + 1000, " POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 10, 88, 280, 42);
-  AddOption(d, 201, "&Isotropic", 16, 138, 70, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 202, "C&ross-anisotropic", 90, 138, 90, 12);
-  AddCheckBox(d, 131, " &ENTER / EDIT Support DATA ", 16, 154, 150, 12);
-  AddListBox(d, 300, 190, 136, 100, 32);
+  AddFrame(d, kRatiosFrameId, " POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 10, 88, 280, 42);
+  AddOption(d, kIsotropicId, "&Isotropic", 16, 138, 70, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, kAnisotropicId, "C&ross-anisotropic", 90, 138, 90, 12);
+  AddCheckBox(d, kSupportBoxId, " &ENTER / EDIT Support DATA ", 16, 154, 150, 12);
+  AddListBox(d, kSoilListId, 190, 136, 100, 32);
   AddButton(d, kOkId, "&Ok", 95, 178, 40, 14);
   AddButton(d, kCancelId, "&Cancel", 165, 178, 40, 14);
-  SetControlCallback(d, 201, ToggleCheckProc);
-  SetControlCallback(d, 202, ToggleCheckProc);
+  SetControlCallback(d, kIsotropicId, ToggleCheckProc);
+  SetControlCallback(d, kAnisotropicId, ToggleCheckProc);
   OnOpen(d, [](HWND dialog) {
     for (const char* item : {"Winkler soil", "Isotropic half-space", "Cross-anisotropic half-space"})
-      SendDlgItemMessageA(dialog, 300, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    CheckDlgButton(dialog, 202, BST_CHECKED);
-    SetFixedFont(dialog, 120);
-    SetFocus(GetDlgItem(dialog, 240));
+      SendDlgItemMessageA(dialog, kSoilListId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    CheckDlgButton(dialog, kAnisotropicId, BST_CHECKED);
+    SetFixedFont(dialog, kHeadingId);
+    SetFocus(GetDlgItem(dialog, kFirstFieldId));
     PlacePointer(dialog, 115, 185);
   });
   return d;
@@ -60,22 +68,22 @@ INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
   switch (msg) {
     case WM_INITDIALOG:
       SharedIntegers(4, 0) = 5;
-      SharedIntegers(4, 1) = 240;
-      SubclassControls(dialog, 240, 244, EditSubclassProc);
+      SharedIntegers(4, 1) = kFirstFieldId;
+      SubclassControls(dialog, kFirstFieldId, kLastFieldId, EditSubclassProc);
       return TRUE;
     case WM_COMMAND:
-      if (HIWORD(wParam) != EN_SETFOCUS && HIWORD(wParam) != EN_KILLFOCUS && LOWORD(wParam) == 55) {
-        for (int id = 240; id <= 244; ++id) {
+      if (HIWORD(wParam) != EN_SETFOCUS && HIWORD(wParam) != EN_KILLFOCUS && LOWORD(wParam) == kOkId) {
+        for (int id = kFirstFieldId; id <= kLastFieldId; ++id) {
           std::string text;
-          int code = id < 243 ? 2 : 6;
-          WarnIncorrectData(dialog, id, text, id < 243 ? "+.0123456789Ee" : "+-.0123456789Ee", code);
+          int code = id < kFirstRatioFieldId ? 2 : 6;
+          WarnIncorrectData(dialog, id, text, id < kFirstRatioFieldId ? "+.0123456789Ee" : "+-.0123456789Ee", code);
           if (code) return TRUE;
         }
         EndDialog(dialog, 1);
       }
       return TRUE;
     case WM_DESTROY:
-      RestoreControls(dialog, 240, 244);
+      RestoreControls(dialog, kFirstFieldId, kLastFieldId);
       return TRUE;
   }
   return FALSE;

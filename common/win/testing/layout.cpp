@@ -6,6 +6,7 @@
 
 #include "win/handles.h"
 #include "win/messages.h"
+#include "win/outputchooser.h"
 #include "win/testing/wintest.h"
 
 namespace wintest {
@@ -350,16 +351,15 @@ LayoutCase TableCase(std::string name, std::function<void()> open, std::string c
 
 LayoutCase DocumentCase(std::function<void()> open, const std::string& casesCaption, int okId, const std::string& job,
                         const std::string& kind, const std::string& firstBreak, const std::string& secondBreak) {
-  constexpr int kData = 55, kResults = 56, kExit = 1234, kSave = 201, kPrint = 202, kPreview = 203;
   const std::string caption = kind + " File Information";
   return {kind + " document",
           std::move(open),
           {{casesCaption, okId, 0},
-           {"", kind == "DATA" ? kData : kResults, kExit,
+           {"", kind == "DATA" ? kChooserDataId : kChooserResultsId, kExitId,
             [](HWND chooser) {
-              CheckDlgButton(chooser, kSave, BST_CHECKED);
-              CheckDlgButton(chooser, kPrint, BST_UNCHECKED);
-              CheckDlgButton(chooser, kPreview, BST_CHECKED);
+              CheckDlgButton(chooser, kChooserSaveId, BST_CHECKED);
+              CheckDlgButton(chooser, kChooserPrintId, BST_UNCHECKED);
+              CheckDlgButton(chooser, kChooserPreviewId, BST_CHECKED);
             }},
            {caption, IDOK, IDOK, nullptr,
             kind + " will be Saved in the PROGRAM Directory in '" + job + "_" + kind + ".DDC' File.   " + firstBreak +

@@ -149,7 +149,7 @@ HWND FindDialog(const std::string& caption) {
 
 std::string BoxText(HWND box) {
   char text[2048] = {0};
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  GetDlgItemTextA(box, kBoxTextId, text, sizeof text);
   return text;
 }
 

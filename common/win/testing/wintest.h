@@ -51,7 +51,8 @@ Step Do(std::function<void()> act);
 // The enabled, visible dialog or message box ("#32770") of this thread with that caption
 // (the newest when several are), NULL when there is none.
 HWND FindDialog(const std::string& caption);
-// The text of a message box.
+// The text of a message box: its static of that id.
+constexpr int kBoxTextId = 0xFFFF;
 std::string BoxText(HWND box);
 // Ends a message box with the answer (IDOK, IDYES, IDNO).
 void AnswerBox(HWND box, int answer);

@@ -9,15 +9,18 @@
 
 namespace {
 
+// The sample dialog's own controls.
+constexpr int kFieldId = 101, kSecondFieldId = 102, kLabelId = 111, kBoxId = 131, kFrameId = 97, kListId = 301;
+
 const std::vector<ColourRule> kRules = {
-    {WM_CTLCOLOREDIT, 101, 102, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
-    {WM_CTLCOLOREDIT, 101, 102, RGB(0, 0, 255), RGB(255, 255, 200), false},
-    {WM_CTLCOLORSTATIC, 111, 111, RGB(0, 0, 255), RGB(0, 255, 255)},
-    {WM_CTLCOLORSTATIC, 131, 131, RGB(255, 255, 255), RGB(128, 128, 0)},
-    {WM_CTLCOLORSTATIC, 97, 97, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
-    {WM_CTLCOLORLISTBOX, 301, 301, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
+    {WM_CTLCOLOREDIT, kFieldId, kSecondFieldId, RGB(0, 0, 0), StockColour(WHITE_BRUSH), false, ColourFocused},
+    {WM_CTLCOLOREDIT, kFieldId, kSecondFieldId, RGB(0, 0, 255), RGB(255, 255, 200), false},
+    {WM_CTLCOLORSTATIC, kLabelId, kLabelId, RGB(0, 0, 255), RGB(0, 255, 255)},
+    {WM_CTLCOLORSTATIC, kBoxId, kBoxId, RGB(255, 255, 255), RGB(128, 128, 0)},
+    {WM_CTLCOLORSTATIC, kFrameId, kFrameId, SystemColour(COLOR_WINDOWTEXT), SystemColour(COLOR_BTNFACE)},
+    {WM_CTLCOLORLISTBOX, kListId, kListId, RGB(0, 0, 255), SystemColour(COLOR_INFOBK)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)},
-    {WM_CTLCOLORBTN, 55, 55, RGB(0, 0, 0), RGB(255, 255, 200)},
+    {WM_CTLCOLORBTN, kOkId, kOkId, RGB(0, 0, 0), RGB(255, 255, 200)},
     {WM_CTLCOLORDLG, AllControls, AllControlsEnd, 0, RGB(230, 240, 255)},
 };
 
@@ -30,16 +33,16 @@ INT_PTR CALLBACK RulesProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
 HWND OpenSample() {
   DialogTemplate d = NewDialog("Colour rules", 0, 0, 200, 140);
   d.style |= WS_VISIBLE;
-  AddLabel(d, 111, "Label", 5, 5, 60, 10);
-  AddField(d, 101, "1", 70, 5, 50, 12);
-  AddField(d, 102, "2", 70, 20, 50, 12);
+  AddLabel(d, kLabelId, "Label", 5, 5, 60, 10);
+  AddField(d, kFieldId, "1", 70, 5, 50, 12);
+  AddField(d, kSecondFieldId, "2", 70, 20, 50, 12);
   AddLabel(d, kHeadingId, "Heading", 5, 35, 60, 10);
-  AddCheckBox(d, 131, "Box", 5, 50, 60, 12);
-  AddFrame(d, 97, "", 2, 2, 190, 70);
-  AddListBox(d, 301, 5, 75, 80, 40);
+  AddCheckBox(d, kBoxId, "Box", 5, 50, 60, 12);
+  AddFrame(d, kFrameId, "", 2, 2, 190, 70);
+  AddListBox(d, kListId, 5, 75, 80, 40);
   AddButton(d, kOkId, "&Ok", 100, 100, 40, 14);
   AddButton(d, kCancelId, "&Cancel", 150, 100, 40, 14);
-  OnOpen(d, [](HWND dialog) { SetFocus(GetDlgItem(dialog, 101)); });
+  OnOpen(d, [](HWND dialog) { SetFocus(GetDlgItem(dialog, kFieldId)); });
   return CreateModelessDialog(d, nullptr, RulesProc);
 }
 
@@ -76,14 +79,14 @@ TEST(ColourRules, EachControlGetsTheColoursOfItsFirstMatchingRule) {
     int mode;
   };
   const Case cases[] = {
-      {WM_CTLCOLOREDIT, 101, RGB(255, 255, 255), RGB(0, 0, 0), OPAQUE},      // focused
-      {WM_CTLCOLOREDIT, 102, RGB(255, 255, 200), RGB(0, 0, 255), OPAQUE},    // not focused
-      {WM_CTLCOLORSTATIC, 111, RGB(0, 255, 255), RGB(0, 0, 255), TRANSPARENT},
-      {WM_CTLCOLORSTATIC, 131, RGB(128, 128, 0), RGB(255, 255, 255), TRANSPARENT},
-      {WM_CTLCOLORSTATIC, 97, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT), TRANSPARENT},
+      {WM_CTLCOLOREDIT, kFieldId, RGB(255, 255, 255), RGB(0, 0, 0), OPAQUE},      // focused
+      {WM_CTLCOLOREDIT, kSecondFieldId, RGB(255, 255, 200), RGB(0, 0, 255), OPAQUE},    // not focused
+      {WM_CTLCOLORSTATIC, kLabelId, RGB(0, 255, 255), RGB(0, 0, 255), TRANSPARENT},
+      {WM_CTLCOLORSTATIC, kBoxId, RGB(128, 128, 0), RGB(255, 255, 255), TRANSPARENT},
+      {WM_CTLCOLORSTATIC, kFrameId, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT), TRANSPARENT},
       {WM_CTLCOLORSTATIC, 120, RGB(200, 11, 36), RGB(255, 255, 0), TRANSPARENT},  // every other static
-      {WM_CTLCOLORLISTBOX, 301, GetSysColor(COLOR_INFOBK), RGB(0, 0, 255), TRANSPARENT},
-      {WM_CTLCOLORBTN, 55, RGB(255, 255, 200), RGB(0, 0, 0), TRANSPARENT},
+      {WM_CTLCOLORLISTBOX, kListId, GetSysColor(COLOR_INFOBK), RGB(0, 0, 255), TRANSPARENT},
+      {WM_CTLCOLORBTN, kOkId, RGB(255, 255, 200), RGB(0, 0, 0), TRANSPARENT},
   };
   for (const Case& c : cases) {
     Answer a = Ask(dialog, c.msg, c.id, dc);
@@ -96,10 +99,10 @@ TEST(ColourRules, EachControlGetsTheColoursOfItsFirstMatchingRule) {
     }
   }
   // System and stock colours are the system's own brushes, not copies.
-  EXPECT_EQ(Ask(dialog, WM_CTLCOLORLISTBOX, 301, dc).brush, GetSysColorBrush(COLOR_INFOBK));
-  EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, 101, dc).brush, GetStockObject(WHITE_BRUSH));
+  EXPECT_EQ(Ask(dialog, WM_CTLCOLORLISTBOX, kListId, dc).brush, GetSysColorBrush(COLOR_INFOBK));
+  EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, kFieldId, dc).brush, GetStockObject(WHITE_BRUSH));
   // One brush for each colour: the unfocused field and button 55 share theirs.
-  EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, 102, dc).brush, Ask(dialog, WM_CTLCOLORBTN, 55, dc).brush);
+  EXPECT_EQ(Ask(dialog, WM_CTLCOLOREDIT, kSecondFieldId, dc).brush, Ask(dialog, WM_CTLCOLORBTN, kOkId, dc).brush);
   // The dialog's own background: its brush, the context left as it was.
   SetTextColor(dc, RGB(1, 2, 3));
   auto back = reinterpret_cast<HBRUSH>(
@@ -108,11 +111,11 @@ TEST(ColourRules, EachControlGetsTheColoursOfItsFirstMatchingRule) {
   EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
   // No rule: the system's colours.
   EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLORBTN, 2, dc).brush), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, 111, dc).brush), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, kLabelId, dc).brush), GetSysColor(COLOR_WINDOW));
   // The focus moves: the colours follow it.
-  SetFocus(GetDlgItem(dialog, 102));
-  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, 101, dc).brush), RGB(255, 255, 200));
-  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, 102, dc).brush), RGB(255, 255, 255));
+  SetFocus(GetDlgItem(dialog, kSecondFieldId));
+  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, kFieldId, dc).brush), RGB(255, 255, 200));
+  EXPECT_EQ(BrushColour(Ask(dialog, WM_CTLCOLOREDIT, kSecondFieldId, dc).brush), RGB(255, 255, 255));
   ReleaseDC(dialog, dc);
   DestroyWindow(dialog);
 }
@@ -121,8 +124,8 @@ TEST(ColourRules, BrushesMadeAtOpeningAreDeletedWithTheDialog) {
   HWND dialog = OpenSample();
   ASSERT_NE(dialog, nullptr);
   HDC dc = GetDC(dialog);
-  HBRUSH made[] = {Ask(dialog, WM_CTLCOLOREDIT, 102, dc).brush, Ask(dialog, WM_CTLCOLORSTATIC, 111, dc).brush,
-                   Ask(dialog, WM_CTLCOLORSTATIC, 120, dc).brush};
+  HBRUSH made[] = {Ask(dialog, WM_CTLCOLOREDIT, kSecondFieldId, dc).brush, Ask(dialog, WM_CTLCOLORSTATIC, kLabelId, dc).brush,
+                   Ask(dialog, WM_CTLCOLORSTATIC, kHeadingId, dc).brush};
   ReleaseDC(dialog, dc);
   for (HBRUSH b : made) EXPECT_EQ(GetObjectType(b), static_cast<DWORD>(OBJ_BRUSH));
   DestroyWindow(dialog);
@@ -140,7 +143,7 @@ TEST(ColourRules, AFieldIsRepaintedWhenItsFocusChanges) {
     WORD code;
     bool repainted;
   };
-  const Case cases[] = {{102, EN_SETFOCUS, true}, {101, EN_KILLFOCUS, true}, {111, EN_SETFOCUS, false}};
+  const Case cases[] = {{kSecondFieldId, EN_SETFOCUS, true}, {kFieldId, EN_KILLFOCUS, true}, {kLabelId, EN_SETFOCUS, false}};
   for (const Case& c : cases) {
     HWND control = GetDlgItem(dialog, c.id);
     UpdateWindow(control);

@@ -15,6 +15,15 @@ namespace {
 using wintest::RunScript;
 using wintest::WhenDialog;
 
+// The controls of this file's own dialogs.
+constexpr int kFieldId = 101, kSecondFieldId = 102, kLabelId = 111, kFrameId = 130;
+constexpr int kOptionAId = 201, kOptionBId = 202, kOptionCId = 203;
+constexpr int kCheckId = 131;  // the first of the check boxes
+constexpr int kListId = 300, kCheckListId = 77777777, kTabsId = 10001;
+constexpr int kOpenId = 10, kAskId = 20;     // the outer and the inner dialog's buttons
+constexpr int kAboutTextId = 100, kAboutOkId = 7;
+constexpr int kCellId = 3001;               // a table cell's id
+
 RECT ClientRectOfChild(HWND dialog, int id) {
   RECT r;
   GetWindowRect(GetDlgItem(dialog, id), &r);
@@ -34,18 +43,18 @@ DialogTemplate EveryKind() {
   DialogTemplate d = NewDialog("Every kind", 10, 10, 300, 180);
   AddLabel(d, kHeadingId, "HEADING:", 50, 5, 200, 10, SS_CENTER);
   AddLine(d, kRuleId, 50, 16, 200, 2);
-  AddLabel(d, 111, "Label", 10, 25, 60, 10);
-  AddField(d, 101, "1.5", 75, 24, 50, 12);
-  AddField(d, 102, "text\r\nbox", 135, 24, 80, 30, WS_TABSTOP | ES_MULTILINE | ES_READONLY | WS_VSCROLL);
-  AddFrame(d, 130, " Frame ", 10, 60, 120, 50);
-  AddOption(d, 201, "&First", 15, 72, 60, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 202, "&Second", 15, 86, 60, 12);
-  AddCheckBox(d, 131, "&Check", 140, 60, 60, 12);
-  AddListBox(d, 300, 140, 75, 70, 40, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT);
-  AddCheckList(d, 77777777, 215, 75, 75, 40,
+  AddLabel(d, kLabelId, "Label", 10, 25, 60, 10);
+  AddField(d, kFieldId, "1.5", 75, 24, 50, 12);
+  AddField(d, kSecondFieldId, "text\r\nbox", 135, 24, 80, 30, WS_TABSTOP | ES_MULTILINE | ES_READONLY | WS_VSCROLL);
+  AddFrame(d, kFrameId, " Frame ", 10, 60, 120, 50);
+  AddOption(d, kOptionAId, "&First", 15, 72, 60, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, kOptionBId, "&Second", 15, 86, 60, 12);
+  AddCheckBox(d, kCheckId, "&Check", 140, 60, 60, 12);
+  AddListBox(d, kListId, 140, 75, 70, 40, WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT);
+  AddCheckList(d, kCheckListId, 215, 75, 75, 40,
                WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT);
   AddComboBox(d, kNameBoxId, 220, 24, 70, 60);
-  AddTabControl(d, 10001, 10, 120, 120, 30);
+  AddTabControl(d, kTabsId, 10, 120, 120, 30);
   AddButton(d, kOkId, "&Ok", 150, 150, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
   AddButton(d, kFormCancelId, "&Draw", 200, 150, 40, 14, WS_TABSTOP | BS_OWNERDRAW);
   return d;
@@ -59,10 +68,10 @@ TEST(RuntimeDialog, PlacesEveryControlAtItsDialogUnitsAndCentresWithoutMoveAndSi
   EXPECT_STREQ(caption, "Every kind");
 
   struct Place { int id, x, y, w, h; };
-  const Place places[] = {{120, 50, 5, 200, 10},   {101, 75, 24, 50, 12},  {102, 135, 24, 80, 30},
-                          {130, 10, 60, 120, 50},  {201, 15, 72, 60, 12},  {131, 140, 60, 60, 12},
-                          {300, 140, 75, 70, 40},  {77777777, 215, 75, 75, 40}, {10001, 10, 120, 120, 30},
-                          {55, 150, 150, 40, 14},  {56, 200, 150, 40, 14}};
+  const Place places[] = {{kHeadingId, 50, 5, 200, 10},  {kFieldId, 75, 24, 50, 12},       {kSecondFieldId, 135, 24, 80, 30},
+                          {kFrameId, 10, 60, 120, 50},   {kOptionAId, 15, 72, 60, 12},     {kCheckId, 140, 60, 60, 12},
+                          {kListId, 140, 75, 70, 40},    {kCheckListId, 215, 75, 75, 40},  {kTabsId, 10, 120, 120, 30},
+                          {kOkId, 150, 150, 40, 14},     {kFormCancelId, 200, 150, 40, 14}};
   for (const auto& p : places) {
     RECT want = Units(dialog, p.x, p.y, p.w, p.h), got = ClientRectOfChild(dialog, p.id);
     EXPECT_EQ(got.left, want.left) << p.id;
@@ -91,7 +100,7 @@ TEST(RuntimeDialog, PlacesEveryControlAtItsDialogUnitsAndCentresWithoutMoveAndSi
   EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
 
   char cls[32];
-  GetClassNameA(GetDlgItem(dialog, 10001), cls, sizeof cls);
+  GetClassNameA(GetDlgItem(dialog, kTabsId), cls, sizeof cls);
   EXPECT_STREQ(cls, "SysTabControl32");
   EXPECT_EQ(GetWindowLongA(GetDlgItem(dialog, kFormCancelId), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
   DestroyWindow(dialog);
@@ -114,20 +123,20 @@ TEST(RuntimeDialog, PlainFlagsLeaveThePlaceAndTheSystemMenuAlone) {
   DestroyWindow(owner);
 }
 
-// Outer dialog: button 10 opens the inner dialog and ends with 100 + the inner's value.
-// Inner dialog: button 20 asks a question and ends with the answer.
+// Outer dialog: its button opens the inner dialog and ends with 100 + the inner's value.
+// Inner dialog: its button asks a question and ends with the answer.
 int InnerValue = 0;
 bool OuterDisabledWhileInner = false;
 HWND OuterDialog = nullptr;
 
 DialogTemplate InnerDialog() {
   DialogTemplate d = NewDialog("Inner", 20, 20, 120, 60);
-  AddButton(d, 20, "&Ask", 40, 20, 40, 14);
+  AddButton(d, kAskId, "&Ask", 40, 20, 40, 14);
   return d;
 }
 
 INT_PTR CALLBACK InnerProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
-  if (msg == WM_COMMAND && LOWORD(wParam) == 20) {
+  if (msg == WM_COMMAND && LOWORD(wParam) == kAskId) {
     OuterDisabledWhileInner = !IsWindowEnabled(OuterDialog);
     ShowMessage(dialog, "Sure?", "Question", QuestionBoxStyle, DialogAnswer);
     EndDialog(dialog, DialogAnswer);
@@ -142,7 +151,7 @@ INT_PTR CALLBACK OuterProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
     EXPECT_EQ(lParam, 4711);
     return TRUE;
   }
-  if (msg == WM_COMMAND && LOWORD(wParam) == 10) {
+  if (msg == WM_COMMAND && LOWORD(wParam) == kOpenId) {
     InnerValue = static_cast<int>(ShowModalDialog(InnerDialog(), dialog, InnerProc));
     EndDialog(dialog, 100 + InnerValue);
     return TRUE;
@@ -152,10 +161,10 @@ INT_PTR CALLBACK OuterProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 TEST(RuntimeDialog, NestedDialogsAndBoxesReturnTheirValuesToTheirCallers) {
   DialogTemplate outer = NewDialog("Outer", 0, 0, 160, 80);
-  AddButton(outer, 10, "&Open", 60, 30, 40, 14);
+  AddButton(outer, kOpenId, "&Open", 60, 30, 40, 14);
   INT_PTR result = 0;
-  auto run = RunScript({WhenDialog("Outer", [](HWND d) { wintest::PostClick(d, 10); }),
-                        WhenDialog("Inner", [](HWND d) { wintest::PostClick(d, 20); }),
+  auto run = RunScript({WhenDialog("Outer", [](HWND d) { wintest::PostClick(d, kOpenId); }),
+                        WhenDialog("Inner", [](HWND d) { wintest::PostClick(d, kAskId); }),
                         WhenDialog("Question", [](HWND box) { wintest::AnswerBox(box, IDNO); })},
                        [&] { result = ShowModalDialog(outer, nullptr, OuterProc, 4711); });
   ASSERT_TRUE(run.finished);
@@ -170,7 +179,7 @@ struct CloseCase {
   const char* name;
   DLGPROC dialogCallback;
   bool buttonCallback;
-  int action;  // 0 the button 7, 1 Esc (IDCANCEL), 2 the close box (WM_CLOSE)
+  int action;  // 0 the button, 1 Esc (IDCANCEL), 2 the close box (WM_CLOSE)
   INT_PTR result;
 };
 
@@ -185,13 +194,13 @@ TEST(CloseDialogProc, EndsWithOneOnTheButtonEscAndTheCloseBox) {
   };
   for (const auto& c : cases) {
     DialogTemplate d = NewDialog("About", 0, 0, 120, 60);
-    AddLabel(d, 100, "SOFTWARE", 10, 10, 100, 10, SS_CENTER);
-    AddButton(d, 7, "&Ok", 40, 35, 40, 14);
-    if (c.buttonCallback) SetControlCallback(d, 7, CloseDialogProc);
+    AddLabel(d, kAboutTextId, "SOFTWARE", 10, 10, 100, 10, SS_CENTER);
+    AddButton(d, kAboutOkId, "&Ok", 40, 35, 40, 14);
+    if (c.buttonCallback) SetControlCallback(d, kAboutOkId, CloseDialogProc);
     INT_PTR result = -5;
     auto run = RunScript({WhenDialog("About",
                                      [&](HWND dialog) {
-                                       if (c.action == 0) wintest::PostClick(dialog, 7);
+                                       if (c.action == 0) wintest::PostClick(dialog, kAboutOkId);
                                        if (c.action == 1) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
                                        if (c.action == 2) PostMessageA(dialog, WM_CLOSE, 0, 0);
                                      })},
@@ -203,40 +212,40 @@ TEST(CloseDialogProc, EndsWithOneOnTheButtonEscAndTheCloseBox) {
 
 TEST(ToggleCheckProc, ASecondClickClearsTheOptionAndAnotherOptionIsSet) {
   DialogTemplate d = NewDialog("Options", 0, 0, 120, 80);
-  AddOption(d, 201, "&A", 10, 10, 60, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
-  AddOption(d, 202, "&B", 10, 24, 60, 12);
-  AddOption(d, 203, "&C", 10, 38, 60, 12);
-  for (int id = 201; id <= 203; ++id) SetControlCallback(d, id, ToggleCheckProc);
+  AddOption(d, kOptionAId, "&A", 10, 10, 60, 12, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  AddOption(d, kOptionBId, "&B", 10, 24, 60, 12);
+  AddOption(d, kOptionCId, "&C", 10, 38, 60, 12);
+  for (int id = kOptionAId; id <= kOptionCId; ++id) SetControlCallback(d, id, ToggleCheckProc);
   SharedIntegers(0, 0) = 0;
   SharedIntegers(0, 1) = 0;
   HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
   ASSERT_NE(dialog, nullptr);
   auto click = [&](int id) {
     wintest::Click(dialog, id);
-    return FirstCheckedButton(dialog, 201, 203);
+    return FirstCheckedButton(dialog, kOptionAId, kOptionCId);
   };
-  EXPECT_EQ(click(201), 201);
-  EXPECT_EQ(click(201), 0);  // the same option again: cleared
+  EXPECT_EQ(click(kOptionAId), kOptionAId);
+  EXPECT_EQ(click(kOptionAId), 0);  // the same option again: cleared
   EXPECT_EQ(SharedIntegers(0, 1), 0);
-  EXPECT_EQ(click(201), 201);  // and set again
-  EXPECT_EQ(click(202), 202);  // another option: set
-  EXPECT_EQ(IsDlgButtonChecked(dialog, 201), 0u);
-  EXPECT_EQ(SharedIntegers(0, 0), 202);
+  EXPECT_EQ(click(kOptionAId), kOptionAId);  // and set again
+  EXPECT_EQ(click(kOptionBId), kOptionBId);  // another option: set
+  EXPECT_EQ(IsDlgButtonChecked(dialog, kOptionAId), 0u);
+  EXPECT_EQ(SharedIntegers(0, 0), kOptionBId);
   EXPECT_EQ(SharedIntegers(0, 1), 1);
   EXPECT_EQ(DialogAnswer, 1);  // the state the click itself left, read before the toggle
-  EXPECT_EQ(click(202), 0);
+  EXPECT_EQ(click(kOptionBId), 0);
   DestroyWindow(dialog);
 }
 
 TEST(FirstCheckedButton, FindsTheFirstCheckedInTheRangeOrNone) {
   DialogTemplate d = NewDialog("Checks", 0, 0, 120, 80);
-  for (int i = 0; i < 4; ++i) AddCheckBox(d, 131 + i, "x", 10, 10 + 12 * i, 60, 12);
+  for (int i = 0; i < 4; ++i) AddCheckBox(d, kCheckId + i, "x", 10, 10 + 12 * i, 60, 12);
   HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
-  EXPECT_EQ(FirstCheckedButton(dialog, 131, 134), 0);
-  CheckDlgButton(dialog, 134, BST_CHECKED);
-  CheckDlgButton(dialog, 133, BST_CHECKED);
-  EXPECT_EQ(FirstCheckedButton(dialog, 131, 134), 133);
-  EXPECT_EQ(FirstCheckedButton(dialog, 131, 132), 0);
+  EXPECT_EQ(FirstCheckedButton(dialog, kCheckId, kCheckId + 3), 0);
+  CheckDlgButton(dialog, kCheckId + 3, BST_CHECKED);
+  CheckDlgButton(dialog, kCheckId + 2, BST_CHECKED);
+  EXPECT_EQ(FirstCheckedButton(dialog, kCheckId, kCheckId + 3), kCheckId + 2);
+  EXPECT_EQ(FirstCheckedButton(dialog, kCheckId, kCheckId + 1), 0);
   DestroyWindow(dialog);
 }
 
@@ -265,18 +274,18 @@ INT_PTR CALLBACK ColourProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 
 TEST(RuntimeDialog, ColourMessagesGetTheCallbacksBrushesAndColours) {
   DialogTemplate d = NewDialog("Colours", 0, 0, 120, 80);
-  AddField(d, 101, "1", 10, 10, 50, 12);
-  AddField(d, 102, "2", 10, 26, 50, 12);
-  AddOption(d, 201, "&A", 10, 44, 60, 12);
-  OnOpen(d, [](HWND dialog) { SetFocus(GetDlgItem(dialog, 101)); });
+  AddField(d, kFieldId, "1", 10, 10, 50, 12);
+  AddField(d, kSecondFieldId, "2", 10, 26, 50, 12);
+  AddOption(d, kOptionAId, "&A", 10, 44, 60, 12);
+  OnOpen(d, [](HWND dialog) { SetFocus(GetDlgItem(dialog, kFieldId)); });
   d.style |= WS_VISIBLE;
   HWND dialog = CreateModelessDialog(d, nullptr, ColourProc);
   ASSERT_NE(dialog, nullptr);
   HDC dc = CreateCompatibleDC(nullptr);
   struct Probe { UINT msg; int id; HBRUSH brush; COLORREF text, back; int mode; };
-  const Probe probes[] = {{WM_CTLCOLOREDIT, 101, White, RGB(0, 0, 0), RGB(255, 255, 255), OPAQUE},
-                          {WM_CTLCOLOREDIT, 102, Yellow, RGB(0, 0, 255), RGB(255, 255, 200), OPAQUE},
-                          {WM_CTLCOLORSTATIC, 201, Yellow, RGB(0, 0, 255), 0, TRANSPARENT}};
+  const Probe probes[] = {{WM_CTLCOLOREDIT, kFieldId, White, RGB(0, 0, 0), RGB(255, 255, 255), OPAQUE},
+                          {WM_CTLCOLOREDIT, kSecondFieldId, Yellow, RGB(0, 0, 255), RGB(255, 255, 200), OPAQUE},
+                          {WM_CTLCOLORSTATIC, kOptionAId, Yellow, RGB(0, 0, 255), 0, TRANSPARENT}};
   for (const auto& p : probes) {
     SetBkMode(dc, OPAQUE);
     LRESULT brush = SendMessageA(dialog, p.msg, reinterpret_cast<WPARAM>(dc),
@@ -296,12 +305,12 @@ TEST(RuntimeDialog, ColourMessagesGetTheCallbacksBrushesAndColours) {
 TEST(RuntimeDialog, AFocusSetAtOpeningStaysAndOpenActionsRunInOrder) {
   std::string order;
   DialogTemplate d = NewDialog("Focus", 0, 0, 120, 80);
-  AddField(d, 101, "", 10, 10, 50, 12);
-  AddField(d, 102, "", 10, 26, 50, 12);
+  AddField(d, kFieldId, "", 10, 10, 50, 12);
+  AddField(d, kSecondFieldId, "", 10, 26, 50, 12);
   OnOpen(d, [&](HWND) { order += "a"; });
   OnOpen(d, [&](HWND dialog) {
     order += "b";
-    SetFocus(GetDlgItem(dialog, 102));
+    SetFocus(GetDlgItem(dialog, kSecondFieldId));
   });
   int focus = 0;
   auto run = RunScript({WhenDialog("Focus",
@@ -312,11 +321,11 @@ TEST(RuntimeDialog, AFocusSetAtOpeningStaysAndOpenActionsRunInOrder) {
                        [&] { EXPECT_EQ(ShowModalDialog(d, nullptr, nullptr), 3); });
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(order, "ab");
-  EXPECT_EQ(focus, 102);
+  EXPECT_EQ(focus, kSecondFieldId);
 
   DialogTemplate plain = NewDialog("No focus set", 0, 0, 120, 80);
-  AddField(plain, 101, "", 10, 10, 50, 12);
-  AddField(plain, 102, "", 10, 26, 50, 12);
+  AddField(plain, kFieldId, "", 10, 10, 50, 12);
+  AddField(plain, kSecondFieldId, "", 10, 26, 50, 12);
   run = RunScript({WhenDialog("No focus set",
                               [&](HWND dialog) {
                                 focus = GetDlgCtrlID(GetFocus());
@@ -324,7 +333,7 @@ TEST(RuntimeDialog, AFocusSetAtOpeningStaysAndOpenActionsRunInOrder) {
                               })},
                   [&] { ShowModalDialog(plain, nullptr, nullptr); });
   ASSERT_TRUE(run.finished);
-  EXPECT_EQ(focus, 101);
+  EXPECT_EQ(focus, kFieldId);
 }
 
 TEST(RuntimeDialog, ControlsMadeOnALiveDialogUseItsUnitsAndFont) {
@@ -334,11 +343,11 @@ TEST(RuntimeDialog, ControlsMadeOnALiveDialogUseItsUnitsAndFont) {
   HWND page = CreateModelessDialog(d, parent, nullptr);
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(GetParent(page), parent);
-  HWND cell = CreateDialogControl(page, "EDIT", 3001, "12.5", 33, 11, 72, 11,
+  HWND cell = CreateDialogControl(page, "EDIT", kCellId, "12.5", 33, 11, 72, 11,
                                   WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE, WS_EX_STATICEDGE);
   ASSERT_NE(cell, nullptr);
-  EXPECT_EQ(GetDlgItem(page, 3001), cell);
-  RECT want = Units(page, 33, 11, 72, 11), got = ClientRectOfChild(page, 3001);
+  EXPECT_EQ(GetDlgItem(page, kCellId), cell);
+  RECT want = Units(page, 33, 11, 72, 11), got = ClientRectOfChild(page, kCellId);
   EXPECT_EQ(got.left, want.left);
   EXPECT_EQ(got.top, want.top);
   EXPECT_EQ(got.right, want.right);
@@ -435,14 +444,14 @@ struct Placed {
 Placed PlaceWithView(long view) {
   Placed p{};
   DialogTemplate d = NewDialog("Table and view", 0, 0, 200, 100);
-  AddField(d, 3001, "1", 5, 20, 60, 12);
+  AddField(d, kCellId, "1", 5, 20, 60, 12);
   AddButton(d, kOkId, "&Ok", 80, 70, 40, 14);
   auto run = RunScript({WhenDialog("Table and view",
                                    [&](HWND dialog) {
                                      p.left = MakeRoomForView(dialog, view, 50);
                                      GetWindowRect(dialog, &p.window);
                                      RECT f;
-                                     GetWindowRect(GetDlgItem(dialog, 3001), &f);
+                                     GetWindowRect(GetDlgItem(dialog, kCellId), &f);
                                      p.field = POINT{f.left, f.top};
                                      EndDialog(dialog, 0);
                                    })},

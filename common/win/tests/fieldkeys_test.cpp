@@ -14,6 +14,9 @@
 
 namespace {
 
+// The fields of this file's own dialogs, one under the other.
+constexpr int kFieldId = 101, kSecondFieldId = 102, kThirdFieldId = 103;
+
 using wintest::Do;
 using wintest::RunScript;
 using wintest::WhenDialog;
@@ -32,14 +35,14 @@ int FocusId() { return GetDlgCtrlID(GetFocus()); }
 
 TEST(EditSubclassProc, EnterWalksTheFieldsAndPressesButton55OnceFromTheLast) {
   SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = 101;
+  SharedIntegers(4, 1) = kFieldId;
   DialogTemplate d = NewDialog("Navigation", 0, 0, 160, 100);
-  for (int i = 0; i < 3; ++i) AddField(d, 101 + i, "", 10, 10 + 16 * i, 60, 12);
+  for (int i = 0; i < 3; ++i) AddField(d, kFieldId + i, "", 10, 10 + 16 * i, 60, 12);
   AddButton(d, kOkId, "&Ok", 30, 70, 40, 14);
   AddButton(d, kFormCancelId, "&Cancel", 80, 70, 40, 14);
   OnOpen(d, [](HWND dialog) {
-    SubclassControls(dialog, 101, 103, EditSubclassProc);
-    SetFocus(GetDlgItem(dialog, 101));
+    SubclassControls(dialog, kFieldId, kThirdFieldId, EditSubclassProc);
+    SetFocus(GetDlgItem(dialog, kFieldId));
   });
   Presses.clear();
   HWND dialog = nullptr;
@@ -65,28 +68,28 @@ TEST(EditSubclassProc, EnterWalksTheFieldsAndPressesButton55OnceFromTheLast) {
                        [&] { ShowModalDialog(d, nullptr, CountingProc); });
   ASSERT_TRUE(run.finished);
   // The press is a click: the button takes the focus, as with the mouse.
-  EXPECT_EQ(focus, (std::vector<int>{101, 101, 102, 103, 103, 102, 103, 55}));
-  EXPECT_EQ(Presses[55], 1);
+  EXPECT_EQ(focus, (std::vector<int>{kFieldId, kFieldId, kSecondFieldId, kThirdFieldId, kThirdFieldId, kSecondFieldId, kThirdFieldId, kOkId}));
+  EXPECT_EQ(Presses[kOkId], 1);
   EXPECT_EQ(Presses.size(), 1u);
 }
 
 TEST(EditSubclassProc, AFieldMovedToHasItsTextSelectedSoTypingReplacesIt) {
   SharedIntegers(4, 0) = 2;
-  SharedIntegers(4, 1) = 101;
+  SharedIntegers(4, 1) = kFieldId;
   DialogTemplate d = NewDialog("Selection", 0, 0, 160, 80);
-  for (int i = 0; i < 2; ++i) AddField(d, 101 + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
+  for (int i = 0; i < 2; ++i) AddField(d, kFieldId + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
   AddButton(d, kOkId, "&Ok", 30, 50, 40, 14);
   OnOpen(d, [](HWND dialog) {
-    SubclassControls(dialog, 101, 102, EditSubclassProc);
-    FocusField(GetDlgItem(dialog, 101));
+    SubclassControls(dialog, kFieldId, kSecondFieldId, EditSubclassProc);
+    FocusField(GetDlgItem(dialog, kFieldId));
   });
   HWND dialog = nullptr;
   auto type = [](char ch) { return Do([ch] { PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(ch), 1); }); };
   std::string first, second;
   auto run = RunScript({WhenDialog("Selection", [&](HWND h) { dialog = h; }), type('7'),
                         Do([&] { wintest::PressKey(GetFocus(), VK_RETURN); }), type('8'), Do([&] {
-                          first = wintest::GetText(dialog, 101);
-                          second = wintest::GetText(dialog, 102);
+                          first = wintest::GetText(dialog, kFieldId);
+                          second = wintest::GetText(dialog, kSecondFieldId);
                           EndDialog(dialog, 0);
                         })},
                        [&] { ShowModalDialog(d, nullptr, CountingProc); });
@@ -108,15 +111,15 @@ void SetReturnState(bool down, bool flip) {
 TEST(EnterKeyProcedures, TheReleaseOfAnEnterPressedBeforeTheDialogOpenedIsNotTheDialogs) {
   // The Enter that chose the menu item is still down while the dialog is built.
   SharedIntegers(4, 0) = 2;
-  SharedIntegers(4, 1) = 101;
+  SharedIntegers(4, 1) = kFieldId;
   for (WNDPROC proc : {EditSubclassProc, EditSubclassProc2}) {
     DialogTemplate d = NewDialog("Opened by Enter", 0, 0, 160, 80);
-    for (int i = 0; i < 2; ++i) AddField(d, 101 + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
+    for (int i = 0; i < 2; ++i) AddField(d, kFieldId + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
     AddButton(d, kOkId, "&Ok", 30, 50, 40, 14);
     OnOpen(d, [proc](HWND dialog) {
       SetReturnState(true, true);
-      SubclassControls(dialog, 101, 102, proc);
-      FocusField(GetDlgItem(dialog, 101));
+      SubclassControls(dialog, kFieldId, kSecondFieldId, proc);
+      FocusField(GetDlgItem(dialog, kFieldId));
     });
     Presses.clear();
     HWND dialog = nullptr;
@@ -133,7 +136,7 @@ TEST(EnterKeyProcedures, TheReleaseOfAnEnterPressedBeforeTheDialogOpenedIsNotThe
                                      }),
                           Do([&] {
                             afterRelease = FocusId();
-                            pressesAfterRelease = Presses[55];
+                            pressesAfterRelease = Presses[kOkId];
                             SetReturnState(true, true);  // a press of the dialog's own
                             wintest::PressReturnOn(GetFocus());
                           }),
@@ -143,10 +146,10 @@ TEST(EnterKeyProcedures, TheReleaseOfAnEnterPressedBeforeTheDialogOpenedIsNotThe
                           })},
                          [&] { ShowModalDialog(d, nullptr, CountingProc); });
     ASSERT_TRUE(run.finished);
-    EXPECT_EQ(afterRelease, 101);
+    EXPECT_EQ(afterRelease, kFieldId);
     EXPECT_EQ(pressesAfterRelease, 0);
-    if (proc == EditSubclassProc) EXPECT_EQ(afterPress, 102);  // the next press moves on
-    else EXPECT_EQ(Presses[55], 1);                         // or presses Ok
+    if (proc == EditSubclassProc) EXPECT_EQ(afterPress, kSecondFieldId);  // the next press moves on
+    else EXPECT_EQ(Presses[kOkId], 1);                         // or presses Ok
   }
 }
 
@@ -157,8 +160,8 @@ TEST(EnterKeyProcedures, TheReleaseOfTheEnterThatClosedABoxPressesNothing) {
     const char* name;
     WNDPROC proc;
     int control;
-  } cases[] = {{"2 on 56", EditSubclassProc2, 56}, {"2 on 131", EditSubclassProc2, 131},
-               {"3 on 198", EditSubclassProc3, 198}};
+  } cases[] = {{"2 on 56", EditSubclassProc2, kFormCancelId}, {"2 on 131", EditSubclassProc2, kCheckButtonId},
+               {"3 on 198", EditSubclassProc3, kLastActionId}};
   for (const auto& c : cases) {
     DialogTemplate d = NewDialog("Behind the box", 0, 0, 200, 100);
     AddButton(d, kOkId, "&Ok", 10, 60, 30, 14);
@@ -214,11 +217,11 @@ struct PressCase {
 
 TEST(EnterKeyProcedures, PressTheButtonsTheirTableNames) {
   const PressCase cases[] = {
-      {"4 without the check button presses Continue", EditSubclassProc4, {kContinueId, kOkId}, 101, {{kContinueId, 1}}},
-      {"4 with the check button presses it", EditSubclassProc4, {kCheckButtonId, kContinueId}, 101, {{kCheckButtonId, 1}}},
+      {"4 without the check button presses Continue", EditSubclassProc4, {kContinueId, kOkId}, kFieldId, {{kContinueId, 1}}},
+      {"4 with the check button presses it", EditSubclassProc4, {kCheckButtonId, kContinueId}, kFieldId, {{kCheckButtonId, 1}}},
       {"2 on Cancel presses itself", EditSubclassProc2, {kOkId}, kFormCancelId, {{kFormCancelId, 1}}},
       {"2 on the check button presses itself", EditSubclassProc2, {kOkId}, kCheckButtonId, {{kCheckButtonId, 1}}},
-      {"2 on a field presses OK", EditSubclassProc2, {kOkId, kFormCancelId}, 101, {{kOkId, 1}}},
+      {"2 on a field presses OK", EditSubclassProc2, {kOkId, kFormCancelId}, kFieldId, {{kOkId, 1}}},
       {"3 on an option presses the action button", EditSubclassProc3, {kFirstActionId + 1, kCancelId}, kFirstOptionId, {{kFirstActionId + 1, 1}}},
       {"3 on an option without action presses Continue", EditSubclassProc3, {kContinueId, kCancelId}, kFirstOptionId, {{kContinueId, 1}}},
       {"3 on the action button presses it", EditSubclassProc3, {kCancelId}, kLastActionId, {{kLastActionId, 1}}},
@@ -261,14 +264,14 @@ TEST(EnterKeyProcedures, PressTheButtonsTheirTableNames) {
 
 TEST(SubclassControl, RestoreGivesThePreviousProcedureBack) {
   DialogTemplate d = NewDialog("Restore", 0, 0, 120, 60);
-  AddField(d, 101, "", 10, 10, 60, 12);
+  AddField(d, kFieldId, "", 10, 10, 60, 12);
   HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
-  HWND field = GetDlgItem(dialog, 101);
+  HWND field = GetDlgItem(dialog, kFieldId);
   LONG_PTR original = GetWindowLongPtrA(field, GWLP_WNDPROC);
-  SubclassControl(dialog, 101, EditSubclassProc);
+  SubclassControl(dialog, kFieldId, EditSubclassProc);
   EXPECT_EQ(GetWindowLongPtrA(field, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(EditSubclassProc));
-  SubclassControl(dialog, 101, EditSubclassProc);  // twice is once
-  RestoreControl(dialog, 101);
+  SubclassControl(dialog, kFieldId, EditSubclassProc);  // twice is once
+  RestoreControl(dialog, kFieldId);
   EXPECT_EQ(GetWindowLongPtrA(field, GWLP_WNDPROC), original);
   // The field still works as an edit field.
   SetWindowTextA(field, "12.5");

@@ -34,7 +34,7 @@ GridProfile TestProfile() {
   };
   p.headings = [](DialogTemplate& d) {
     d.caption = kCaption;
-    AddButton(d, 121, "&UNIFORM", TableLeft + LabelWidth, d.height - 4, 60, 14);
+    AddButton(d, kFirstColumnButtonId, "&UNIFORM", TableLeft + LabelWidth, d.height - 4, 60, 14);
     d.height += 16;
   };
   p.accepts = [](char ch, int column) {
@@ -67,7 +67,7 @@ void FillCells(int rows, int columns) {
   }
 }
 
-HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), 3000 + (pageRow - 1) * TableColumns + column); }
+HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), TableCellId(pageRow, column)); }
 std::string CellText(int pageRow, int column) {
   char text[64] = {0};
   GetWindowTextA(Cell(pageRow, column), text, sizeof text);
@@ -76,7 +76,7 @@ std::string CellText(int pageRow, int column) {
 
 // Opens a table of `rows` rows and two value columns, runs the steps in it and ends it with
 // button `end`; returns the dialog's end value.
-INT_PTR RunTable(int rows, std::vector<wintest::Step> steps, int end = 12121, int columns = 2) {
+INT_PTR RunTable(int rows, std::vector<wintest::Step> steps, int end = kTableCancelId, int columns = 2) {
   ProgramGrid = TestProfile();
   TableKind = 1;
   FillCells(rows, columns);
@@ -99,7 +99,7 @@ TEST(DataGrid, CellFromControlIdForOneToFiveColumns) {
     TableColumns = columns;
     for (int r = 1; r <= 20; ++r)
       for (int c = 1; c <= columns; ++c) {
-        FocusedCellId = 3000 + (r - 1) * columns + c;
+        FocusedCellId = kFirstCellId + (r - 1) * columns + c;
         CellFromControlId();
         EXPECT_EQ(CurrentRow, r) << columns << " columns, id " << FocusedCellId;
         EXPECT_EQ(CurrentColumn, c) << columns << " columns, id " << FocusedCellId;
@@ -156,7 +156,7 @@ TEST(DataGrid, EnterAboveTheLastPageRowMovesToTheCellBelow) {
   RunTable(8, {Do([] { SetFocus(Cell(3, 2)); }), Key(3, 2, VK_RETURN), Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
                Key(4, 2, VK_DOWN), Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }), Key(5, 2, VK_UP),
                Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }), Do([&] { focus.push_back(CurrentRow * 10 + CurrentColumn); })});
-  EXPECT_EQ(focus, (std::vector<int>{3008, 3010, 3008, 42}));
+  EXPECT_EQ(focus, (std::vector<int>{TableCellId(4, 2), TableCellId(5, 2), TableCellId(4, 2), 42}));
 }
 
 TEST(DataGrid, TypedTextSurvivesScrollingAwayAndBack) {
@@ -250,7 +250,7 @@ TEST(DataGrid, OkCancelAndColumnButtons) {
   EXPECT_EQ(RunTable(4, {}, kContinueId), 1);
   EXPECT_EQ(Accepted, 1);
   Status = "";
-  EXPECT_EQ(RunTable(4, {}, 12121), 0);
+  EXPECT_EQ(RunTable(4, {}, kTableCancelId), 0);
   EXPECT_EQ(Status, "ZZZ");
 
   // A column button finds the page stored and the status empty, and the page shows what it did.
@@ -260,8 +260,8 @@ TEST(DataGrid, OkCancelAndColumnButtons) {
                  table = GetParent(TableContainer());
                  SetWindowTextA(Cell(1, 2), "typed");
                }),
-               Do([&] { wintest::PostClick(table, 121); }), Do([&] { shown = CellText(3, 1); })});
-  EXPECT_EQ(Commands, (std::vector<int>{121, 1}));
+               Do([&] { wintest::PostClick(table, kFirstColumnButtonId); }), Do([&] { shown = CellText(3, 1); })});
+  EXPECT_EQ(Commands, (std::vector<int>{kFirstColumnButtonId, 1}));
   EXPECT_EQ(shown, "gentyped");
   EXPECT_EQ(Status, "ZZZ");  // the run ended with CANCEL
 }

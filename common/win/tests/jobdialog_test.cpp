@@ -286,9 +286,9 @@ TEST_F(JobDialog, PickEntersAChosenFileAsAJobSpecification) {
 
 TEST_F(JobDialog, AnotherProgramsProfileGivesItsListIdsAndAfterOkHook) {
   profile.list = {"FJOB$.INF", "\\PILES\\", "PILE1"};
-  profile.comboId = 555;
-  profile.deleteId = 209;
-  profile.frameId = 210;
+  profile.comboId = kInProcessNameBoxId;
+  profile.deleteId = kInProcessDeleteId;
+  profile.frameId = kInProcessFrameId;
   profile.shownEntries = 12;
   std::vector<std::string> jobs;
   for (int i = 1; i <= 20; ++i) jobs.push_back(Spec("P" + std::to_string(i)));
@@ -297,10 +297,10 @@ TEST_F(JobDialog, AnotherProgramsProfileGivesItsListIdsAndAfterOkHook) {
   bool ids = false;
   std::string example;
   int result = Run({WhenDialog(kCaption, [&](HWND d) {
-    shown = ComboItems(d, 555).size();
-    ids = GetDlgItem(d, 209) && GetDlgItem(d, 210) && !GetDlgItem(d, kNameBoxId) && !GetDlgItem(d, kDeleteId);
+    shown = ComboItems(d, kInProcessNameBoxId).size();
+    ids = GetDlgItem(d, kInProcessDeleteId) && GetDlgItem(d, kInProcessFrameId) && !GetDlgItem(d, kNameBoxId) && !GetDlgItem(d, kDeleteId);
     example = wintest::GetText(d, kJobFirstExampleId);
-    wintest::SetText(d, 555, Spec("P7"));
+    wintest::SetText(d, kInProcessNameBoxId, Spec("P7"));
     wintest::Click(d, IDOK);
   })});
   EXPECT_EQ(result, 1);

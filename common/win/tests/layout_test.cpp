@@ -12,6 +12,9 @@
 
 namespace {
 
+// The controls of this file's own dialogs, in the order they are made.
+constexpr int kFirstControlId = 10, kSecondControlId = 11, kThirdControlId = 12, kFourthControlId = 13;
+
 // The faults of a dialog as built, each shortened to its control and what is wrong.
 std::vector<std::string> FaultsOf(const DialogTemplate& d) {
   std::vector<std::string> faults;
@@ -42,12 +45,12 @@ TEST(LayoutFaults, OfALabelOnlyTheLinesItsTextTakesCount) {
     const char* fault;  // the one fault
   } cases[] = {
       {"panel",
-       {{10, "The heading of the panel", 5, 5, 190, 80}, {11, "Below the heading", 10, 40, 100, 10},
-        {12, "Over it", 10, 6, 100, 10}},
+       {{kFirstControlId, "The heading of the panel", 5, 5, 190, 80}, {kSecondControlId, "Below the heading", 10, 40, 100, 10},
+        {kThirdControlId, "Over it", 10, 6, 100, 10}},
        "id 10 \"The heading of the panel\": overlaps id 12"},
       {"blank lines",
-       {{10, "\r\n\r\nThe third line\r\n\r\nThe fifth line", 5, 5, 150, 80}, {11, "On the first", 10, 5, 100, 8},
-        {12, "On the fourth", 10, 29, 100, 8}, {13, "On the fifth", 10, 37, 100, 8}},
+       {{kFirstControlId, "\r\n\r\nThe third line\r\n\r\nThe fifth line", 5, 5, 150, 80}, {kSecondControlId, "On the first", 10, 5, 100, 8},
+        {kThirdControlId, "On the fourth", 10, 29, 100, 8}, {kFourthControlId, "On the fifth", 10, 37, 100, 8}},
        "overlaps id 13"},
   };
   for (const auto& c : cases) {
@@ -63,10 +66,10 @@ TEST(LayoutFaults, OfALabelOnlyTheLinesItsTextTakesCount) {
 // over each other.
 TEST(LayoutFaults, NamesACutTextAControlOutsideAndAnOverlap) {
   DialogTemplate d = NewDialog("Faults", 0, 0, 200, 100);
-  AddLabel(d, 10, "A text far too long for its narrow rectangle", 5, 5, 40, 10, SS_LEFTNOWORDWRAP);
-  AddButton(d, 11, "&Outside", 180, 80, 40, 14);
-  AddLabel(d, 12, "First", 5, 50, 60, 10, SS_LEFT);
-  AddLabel(d, 13, "Second", 30, 50, 60, 10, SS_LEFT);
+  AddLabel(d, kFirstControlId, "A text far too long for its narrow rectangle", 5, 5, 40, 10, SS_LEFTNOWORDWRAP);
+  AddButton(d, kSecondControlId, "&Outside", 180, 80, 40, 14);
+  AddLabel(d, kThirdControlId, "First", 5, 50, 60, 10, SS_LEFT);
+  AddLabel(d, kFourthControlId, "Second", 30, 50, 60, 10, SS_LEFT);
   const std::vector<std::string> faults = FaultsOf(d);
   EXPECT_EQ(faults.size(), 3u) << wintest::FaultList(faults);
   EXPECT_TRUE(Has(faults, "id 10 \"A text far too long for its narrow rectangle\": text is")) << wintest::FaultList(faults);

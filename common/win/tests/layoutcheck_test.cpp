@@ -14,11 +14,15 @@
 
 namespace {
 
+// The controls of this file's own dialogs.
+constexpr int kPanelId = 101, kLabelId = 102;
+constexpr int kWarnId = 55;  // the button that shows the warning
+
 // A panel of three lines, the first two blank, and a label on one of its lines.
 std::vector<std::string> PanelFaults(int labelTop) {
   DialogTemplate d = NewDialog("Panel", 0, 0, 200, 80);
-  AddLabel(d, 101, "\r\n\r\nthe third line of the panel", 10, 10, 150, 30);
-  AddLabel(d, 102, "a label", 10, labelTop, 100, 8);
+  AddLabel(d, kPanelId, "\r\n\r\nthe third line of the panel", 10, 10, 150, 30);
+  AddLabel(d, kLabelId, "a label", 10, labelTop, 100, 8);
   HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
   ShowWindow(dialog, SW_SHOWNOACTIVATE);
   std::vector<std::string> faults = wintest::LayoutFaults(dialog);
@@ -36,7 +40,7 @@ TEST(LayoutFaults, ALabelInAPanelsBlankLineIsWholeAndOneOnItsTextOverlapsIt) {
 // A dialog whose button 55 shows a warning box owned by it.
 INT_PTR CALLBACK WarningDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
-  if (LOWORD(wParam) == 55) {
+  if (LOWORD(wParam) == kWarnId) {
     MessageBoxA(dialog, "Too long a text!", "WARNING!", WarningBoxStyle);
     return TRUE;
   }
@@ -46,8 +50,8 @@ INT_PTR CALLBACK WarningDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
 
 void ShowWarningDialog(const char* label) {
   DialogTemplate d = NewDialog("Warner", 0, 0, 200, 60);
-  AddLabel(d, 101, label, 10, 10, 60, 8);
-  AddButton(d, 55, "&Ok", 10, 30, 40, 14);
+  AddLabel(d, kPanelId, label, 10, 10, 60, 8);
+  AddButton(d, kWarnId, "&Ok", 10, 30, 40, 14);
   AddButton(d, IDCANCEL, "&Cancel", 60, 30, 40, 14);
   ShowModalDialog(d, nullptr, WarningDialogProc);
 }
@@ -55,9 +59,9 @@ void ShowWarningDialog(const char* label) {
 TEST(LayoutFaultsOfCases, EachWindowOfTheWayIsCheckedAndTheBoxByItsTextAndOwner) {
   const std::vector<wintest::LayoutCase> cases = {
       {"whole", [] { ShowWarningDialog("Short"); },
-       {{"Warner", 55, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Too long a text!"}}},
+       {{"Warner", kWarnId, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Too long a text!"}}},
       {"cut", [] { ShowWarningDialog("A label far too long for its place"); },
-       {{"Warner", 55, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Another text"}}},
+       {{"Warner", kWarnId, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Another text"}}},
       {"missing", [] { ShowWarningDialog("Short"); }, {{"Nothing of that caption"}}},
   };
   // The boxes of Trabix, Palvore and Murelo are owned by the dialog that raised them.

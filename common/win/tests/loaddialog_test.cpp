@@ -236,10 +236,10 @@ TEST_F(LoadCaseDialogTest, TheListIsReadUpToTheProfilesLimit) {
 }
 
 TEST_F(LoadCaseDialogTest, AnotherProgramsProfileGivesItsIdsCheckBoxFocusAndEnterOnOk) {
-  profile.nameBoxId = 555;
-  profile.okId = 55;
-  profile.deleteId = 209;
-  profile.frameId = 210;
+  profile.nameBoxId = kInProcessNameBoxId;
+  profile.okId = kOkId;
+  profile.deleteId = kInProcessDeleteId;
+  profile.frameId = kInProcessFrameId;
   profile.checkText = " Is LOAD DATA to be ENTERED/EDITED?";
   profile.checkX = 10;
   profile.checkY = 184;
@@ -256,15 +256,16 @@ TEST_F(LoadCaseDialogTest, AnotherProgramsProfileGivesItsIdsCheckBoxFocusAndEnte
                                      [&](HWND d) {
                                        check = wintest::GetText(d, kCaseCheckId);
                                        focus = GetDlgCtrlID(GetFocus());
-                                       ids = GetDlgItem(d, 555) && GetDlgItem(d, 209) && GetDlgItem(d, 210) &&
+                                       ids = GetDlgItem(d, kInProcessNameBoxId) && GetDlgItem(d, kInProcessDeleteId) &&
+                                             GetDlgItem(d, kInProcessFrameId) &&
                                              !GetDlgItem(d, kContinueId);
-                                       wintest::SetText(d, 555, "B");
+                                       wintest::SetText(d, kInProcessNameBoxId, "B");
                                        wintest::PressKey(GetDlgItem(d, kOkId), VK_RETURN);
                                      }),
                       });
   EXPECT_EQ(result, 1);
   EXPECT_EQ(check, " Is LOAD DATA to be ENTERED/EDITED?");
-  EXPECT_EQ(focus, 55);
+  EXPECT_EQ(focus, kOkId);
   EXPECT_TRUE(ids);
   EXPECT_EQ(List(), "B\r\nA\r\n");
 }

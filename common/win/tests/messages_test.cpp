@@ -12,6 +12,9 @@
 
 namespace {
 
+// The fields of the test's data dialog.
+constexpr int kFieldId = 101, kSecondFieldId = 102;
+
 using wintest::RunScript;
 using wintest::WhenDialog;
 
@@ -19,9 +22,9 @@ using wintest::WhenDialog;
 int LastCode = 0;
 std::string LastText;
 INT_PTR CALLBACK FieldDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
-  if (msg == WM_COMMAND && LOWORD(wParam) == 55) {
+  if (msg == WM_COMMAND && LOWORD(wParam) == kOkId) {
     LastCode = 2;
-    WarnIncorrectData(dialog, 101, LastText, NumberCharsUnsigned, LastCode);
+    WarnIncorrectData(dialog, kFieldId, LastText, NumberCharsUnsigned, LastCode);
     return TRUE;
   }
   return FALSE;
@@ -29,8 +32,8 @@ INT_PTR CALLBACK FieldDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
 
 DialogTemplate FieldDialog() {
   DialogTemplate d = NewDialog("Field check", 0, 0, 160, 80);
-  AddField(d, 101, "", 10, 10, 60, 12);
-  AddField(d, 102, "", 10, 26, 60, 12);
+  AddField(d, kFieldId, "", 10, 10, 60, 12);
+  AddField(d, kSecondFieldId, "", 10, 26, 60, 12);
   AddButton(d, kOkId, "&Ok", 60, 55, 40, 14);
   return d;
 }
@@ -49,8 +52,8 @@ TEST(WarnIncorrectData, WarnsWithTonesAndABoxOnTheParkedPointerAndGivesTheFocusB
           WhenDialog("Field check",
                      [&](HWND d) {
                        dialog = d;
-                       wintest::SetText(d, 101, " -2 ");
-                       SetFocus(GetDlgItem(d, 102));
+                       wintest::SetText(d, kFieldId, " -2 ");
+                       SetFocus(GetDlgItem(d, kSecondFieldId));
                        wintest::PostClick(d, kOkId);
                      }),
           WhenDialog("WARNING!",
@@ -77,7 +80,7 @@ TEST(WarnIncorrectData, WarnsWithTonesAndABoxOnTheParkedPointerAndGivesTheFocusB
   EXPECT_EQ(during.y, std::lround(1.1 * h / 2));
   EXPECT_EQ(after.x, 40);
   EXPECT_EQ(after.y, 30);
-  EXPECT_EQ(focusAfter, 101);
+  EXPECT_EQ(focusAfter, kFieldId);
 
   // Tones, the parked pointer, the box, the pointer back, in this order.
   std::vector<std::vector<std::string>> expected = {
@@ -110,10 +113,10 @@ TEST(WarnIncorrectData, ReadsWithoutAWarningWhenTheFieldPassesOrIsOnlyRead) {
     wintest::TraceCapture trace;
     HWND dialog = CreateModelessDialog(FieldDialog(), nullptr, nullptr);
     ASSERT_NE(dialog, nullptr);
-    wintest::SetText(dialog, 101, c.typed);
+    wintest::SetText(dialog, kFieldId, c.typed);
     std::string text;
     int code = c.kind;
-    WarnIncorrectData(dialog, 101, text, NumberCharsUnsigned, code);
+    WarnIncorrectData(dialog, kFieldId, text, NumberCharsUnsigned, code);
     DestroyWindow(dialog);
     EXPECT_EQ(code, c.code) << c.typed;
     EXPECT_EQ(text, c.text) << c.typed;

@@ -55,15 +55,15 @@ TEST(OutputChooser, ControlsTextsAndPositions) {
     int id;
     const char* text;
     int x, y, w, h;
-  } controls[] = {{120, "PREVIEW/PRINT/SAVE DATA/RESULTS DIALOG:", 40, 22, 210, 10},
-                  {99, "", 40, 32, 210, 2},
-                  {111, "Select one of the following Options", 10, 47, 192, 13},
-                  {55, "&DATA", 10, 61, 192, 14},
-                  {56, "&RESULTS", 10, 75, 192, 14},
-                  {1234, "&EXIT", 124, 98, 40, 14},
-                  {201, "&Save", 215, 47, 60, 14},
-                  {202, "&Print", 215, 61, 60, 14},
-                  {203, "Pre&view", 215, 75, 60, 14}};
+  } controls[] = {{kHeadingId, "PREVIEW/PRINT/SAVE DATA/RESULTS DIALOG:", 40, 22, 210, 10},
+                  {kRuleId, "", 40, 32, 210, 2},
+                  {kChooserPromptId, "Select one of the following Options", 10, 47, 192, 13},
+                  {kChooserDataId, "&DATA", 10, 61, 192, 14},
+                  {kChooserResultsId, "&RESULTS", 10, 75, 192, 14},
+                  {kExitId, "&EXIT", 124, 98, 40, 14},
+                  {kChooserSaveId, "&Save", 215, 47, 60, 14},
+                  {kChooserPrintId, "&Print", 215, 61, 60, 14},
+                  {kChooserPreviewId, "Pre&view", 215, 75, 60, 14}};
   bool checked = false;
   auto result = RunScript({WhenDialog(kCaption,
                                       [&](HWND d) {
@@ -78,13 +78,13 @@ TEST(OutputChooser, ControlsTextsAndPositions) {
                                           MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&got), 2);
                                           EXPECT_EQ(got.left, want.left) << c.id;
                                           EXPECT_EQ(got.top, want.top) << c.id;
-                                          if (c.id == 99 || c.id == 111) continue;  // the edge styles size these
+                                          if (c.id == kRuleId || c.id == kChooserPromptId) continue;  // the edge styles size these
                                           EXPECT_EQ(got.right, want.right) << c.id;
                                           EXPECT_EQ(got.bottom, want.bottom) << c.id;
                                         }
-                                        EXPECT_EQ(IsDlgButtonChecked(d, 201), BST_UNCHECKED);
-                                        EXPECT_EQ(IsDlgButtonChecked(d, 202), BST_UNCHECKED);
-                                        EXPECT_EQ(IsDlgButtonChecked(d, 203), BST_CHECKED);
+                                        EXPECT_EQ(IsDlgButtonChecked(d, kChooserSaveId), BST_UNCHECKED);
+                                        EXPECT_EQ(IsDlgButtonChecked(d, kChooserPrintId), BST_UNCHECKED);
+                                        EXPECT_EQ(IsDlgButtonChecked(d, kChooserPreviewId), BST_CHECKED);
                                         EXPECT_EQ(GetFocus(), GetDlgItem(d, kOkId));
                                         RECT box;
                                         GetClientRect(d, &box);
@@ -109,13 +109,13 @@ TEST(OutputChooser, ColoursItsHeadingPromptAndChoices) {
   bool checked = false;
   auto result = RunScript({WhenDialog(kCaption,
                                       [&](HWND d) {
-                                        ExpectColours(d, {{WM_CTLCOLORSTATIC, 120, RGB(230, 230, 255), navy},
-                                                          {WM_CTLCOLORSTATIC, 111, RGB(255, 255, 225), navy},
-                                                          {WM_CTLCOLORSTATIC, 201, RGB(225, 255, 225), navy},
-                                                          {WM_CTLCOLORSTATIC, 202, rose, navy},
-                                                          {WM_CTLCOLORBTN, 203, rose, navy},
+                                        ExpectColours(d, {{WM_CTLCOLORSTATIC, kHeadingId, RGB(230, 230, 255), navy},
+                                                          {WM_CTLCOLORSTATIC, kChooserPromptId, RGB(255, 255, 225), navy},
+                                                          {WM_CTLCOLORSTATIC, kChooserSaveId, RGB(225, 255, 225), navy},
+                                                          {WM_CTLCOLORSTATIC, kChooserPrintId, rose, navy},
+                                                          {WM_CTLCOLORBTN, kChooserPreviewId, rose, navy},
                                                           // the buttons keep the system's colours
-                                                          {WM_CTLCOLORBTN, 55, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)}});
+                                                          {WM_CTLCOLORBTN, kChooserDataId, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)}});
                                         checked = true;
                                         wintest::Click(d, kExitId);
                                       })},
@@ -134,19 +134,19 @@ TEST(OutputChooser, FourModesAndStaysOpen) {
       {WhenDialog(kCaption,
                   [&](HWND d) {
                     chooser = d;
-                    wintest::Click(d, 201);  // Save on
+                    wintest::Click(d, kChooserSaveId);  // Save on
                     wintest::Click(d, kOkId);   // preview + save: 0
                     focusAfter.push_back(std::to_string(GetDlgCtrlID(GetFocus())));
-                    wintest::Click(d, 201);  // Save off
+                    wintest::Click(d, kChooserSaveId);  // Save off
                     wintest::Click(d, kFormCancelId);   // preview only: 4
                     focusAfter.push_back(std::to_string(GetDlgCtrlID(GetFocus())));
-                    wintest::Click(d, 202);  // Print
+                    wintest::Click(d, kChooserPrintId);  // Print
                     EXPECT_EQ(r.preview, 0);
-                    wintest::Click(d, 201);  // Save on
+                    wintest::Click(d, kChooserSaveId);  // Save on
                     wintest::Click(d, kOkId);   // print + save: 1
-                    wintest::Click(d, 201);  // Save off
+                    wintest::Click(d, kChooserSaveId);  // Save off
                     wintest::Click(d, kFormCancelId);   // print only: 5
-                    wintest::Click(d, 203);
+                    wintest::Click(d, kChooserPreviewId);
                     EXPECT_EQ(r.preview, 1);
                     EXPECT_TRUE(IsWindow(d));
                     EXPECT_TRUE(IsWindowEnabled(d));
@@ -155,7 +155,7 @@ TEST(OutputChooser, FourModesAndStaysOpen) {
       [&] { ShowOutputChooser(nullptr, p); });
   EXPECT_TRUE(result.finished);
   EXPECT_EQ(r.outputs, (std::vector<std::string>{"DATA 0", "RESULTS 4", "DATA 1", "RESULTS 5"}));
-  EXPECT_EQ(focusAfter, (std::vector<std::string>{"56", "55"}));
+  EXPECT_EQ(focusAfter, (std::vector<std::string>{std::to_string(kChooserResultsId), std::to_string(kChooserDataId)}));
 }
 
 TEST(OutputChooser, PresentationCommandAfterTheLoadCaseChoice) {

@@ -12,6 +12,9 @@
 
 namespace {
 
+// The test's own menu commands: one that needs a job, one that does not, one that is not in the table.
+constexpr int kJobCommand = 10, kFreeCommand = 11, kUnknownCommand = 12;
+
 HWND Window = nullptr;
 
 class MenuDispatch : public ::testing::Test {
@@ -29,8 +32,8 @@ class MenuDispatch : public ::testing::Test {
     };
     p.before = [this] { log.push_back("before"); };
     p.after = [this] { log.push_back("after"); };
-    p.commands = {{10, true, [this] { log.push_back("10"); }},
-                  {11, false, [this] { log.push_back("11"); }, 100}};
+    p.commands = {{kJobCommand, true, [this] { log.push_back("10"); }},
+                  {kFreeCommand, false, [this] { log.push_back("11"); }, 100}};
   }
   void TearDown() override {
     JobSpec.clear();
@@ -52,18 +55,18 @@ class MenuDispatch : public ::testing::Test {
 };
 
 TEST_F(MenuDispatch, ACommandThatNeedsAJobAsksForOneAndRunsOnlyWhenOneIsOpen) {
-  DispatchMenuCommand(p, 10);  // the job dialog cancelled: the command does not run
+  DispatchMenuCommand(p, kJobCommand);  // the job dialog cancelled: the command does not run
   jobNamed = "JOB";
-  DispatchMenuCommand(p, 10);  // a job named: it runs
-  DispatchMenuCommand(p, 10);  // the job open: no job dialog
+  DispatchMenuCommand(p, kJobCommand);  // a job named: it runs
+  DispatchMenuCommand(p, kJobCommand);  // the job open: no job dialog
   EXPECT_EQ(log, (std::vector<std::string>{"before", "job dialog", "after", "before", "job dialog", "10", "after",
                                            "before", "10", "after"}));
   EXPECT_EQ(Pointers(), (std::vector<std::vector<std::string>>(3, Pointer(60))));
 }
 
 TEST_F(MenuDispatch, OtherCommandsRunWithoutAJobAndAnUnknownIdRunsNothing) {
-  DispatchMenuCommand(p, 11);
-  DispatchMenuCommand(p, 12);
+  DispatchMenuCommand(p, kFreeCommand);
+  DispatchMenuCommand(p, kUnknownCommand);
   EXPECT_EQ(log, (std::vector<std::string>{"before", "11", "after", "before", "after"}));
   EXPECT_EQ(Pointers(), (std::vector<std::vector<std::string>>{Pointer(100), Pointer(60)}));
 }

@@ -319,7 +319,7 @@ std::function<bool()> AnswerWarningBox(std::string& text) {
   return [&text]() {
     HWND box = FindWindowA("#32770", "WARNING!");
     if (!box) return true;
-    text = WindowText(GetDlgItem(box, 0xFFFF));
+    text = WindowText(GetDlgItem(box, wintest::kBoxTextId));
     if (text.empty()) return true;  // found while it is still being set up: look again
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return false;
@@ -454,7 +454,7 @@ TEST(Printing, AFileThatCannotBeWrittenIsReportedAndThePagesStillGoOut) {
   RunScript([&]() {
     if (++waits > 400) return false;
     HWND box = FindWindowA("#32770", "WARNING!");
-    std::string t = box ? WindowText(GetDlgItem(box, 0xFFFF)) : std::string();
+    std::string t = box ? WindowText(GetDlgItem(box, wintest::kBoxTextId)) : std::string();
     if (!t.empty()) {
       texts.push_back(t);
       PostMessageA(box, WM_COMMAND, IDOK, 0);
