@@ -149,7 +149,7 @@ TEST_F(InstallFromMedium, ASetupRunsToItsEndThenTheFocusMovesOnAndAMissingOneIsR
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "\"\\Bonus Software\\Sendrow\\TrabixSetup.exe\"");
 
-  ExpectMissing(trace, 779, "\\Bonus Software\\Venrith\\VenrithSetup.exe", 800);
+  ExpectMissing(trace, install::kPilesSetupId, "\\Bonus Software\\Venrith\\VenrithSetup.exe", install::kWallsSetupId);
   EXPECT_TRUE(WaitFor([&] { return PointerPutBackTo(trace, opened); }));
   Press(dialog, install::kExitButtonId);
   EXPECT_EQ(program.WaitForExit(), 0);
