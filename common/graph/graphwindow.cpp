@@ -398,10 +398,12 @@ DialogTemplate GraphFileTypeDialog(const std::string& caption) {
 }
 
 namespace {
-// The options yellow on teal, every other static or button black (301 blue) on light yellow.
+// The options yellow on teal, every other static or button black (kTypeBlueLabelId blue) on light
+// yellow.
+constexpr int kLastTypeOptionColoured = 210, kTypeBlueLabelId = 301;
 const std::vector<ColourRule> kFileTypeColours = {
-    {0, 201, 210, RGB(255, 255, 0), RGB(0, 128, 128)},
-    {0, 301, 301, RGB(0, 0, 255), RGB(255, 255, 200)},
+    {0, kGraphBmpOption, kLastTypeOptionColoured, RGB(255, 255, 0), RGB(0, 128, 128)},
+    {0, kTypeBlueLabelId, kTypeBlueLabelId, RGB(0, 0, 255), RGB(255, 255, 200)},
     {0, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(255, 255, 200)},
 };
 }  // namespace

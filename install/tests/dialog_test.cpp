@@ -21,11 +21,24 @@ TEST(LauncherDialog, MaximisedWithItsControlsPlacedFromTheMiddleInTheFixedFont) 
     int id, dx, y, width, height;
   };
   const Placed expected[] = {
-      {99, -191, 20, 379, 135},  {105, -188, 28, 371, 87},  {3136, -186, 34, 368, 80}, {100, -180, 64, 360, 20},
-      {101, -180, 93, 360, 15},  {777, -30, 128, 60, 16},   {106, -191, 175, 379, 132}, {107, -188, 183, 371, 37},
-      {103, -186, 189, 291, 30}, {104, -184, 194, 287, 20}, {778, 115, 196, 60, 16},   {109, -186, 229, 291, 30},
-      {110, -184, 234, 287, 20}, {779, 115, 236, 60, 16},   {112, -186, 269, 291, 30}, {111, -184, 274, 287, 20},
-      {800, 115, 276, 60, 16},   {2, -21, 320, 42, 16},
+      {install::kMainFrameId, -191, 20, 379, 135},
+      {install::kMainInnerFrameId, -188, 28, 371, 87},
+      {install::kMainPanelId, -186, 34, 368, 80},
+      {install::kMainTitleId, -180, 64, 360, 20},
+      {install::kMainHintId, -180, 93, 360, 15},
+      {install::kMainSetupId, -30, 128, 60, 16},
+      {install::kBonusFrameId, -191, 175, 379, 132},
+      {install::kBeamsFrameId, -188, 183, 371, 37},
+      {install::kBeamsPanelId, -186, 189, 291, 30},
+      {install::kBeamsTextId, -184, 194, 287, 20},
+      {install::kBeamsSetupId, 115, 196, 60, 16},
+      {install::kPilesPanelId, -186, 229, 291, 30},
+      {install::kPilesTextId, -184, 234, 287, 20},
+      {install::kPilesSetupId, 115, 236, 60, 16},
+      {install::kWallsPanelId, -186, 269, 291, 30},
+      {install::kWallsTextId, -184, 274, 287, 20},
+      {install::kWallsSetupId, 115, 276, 60, 16},
+      {install::kExitButtonId, -21, 320, 42, 16},
   };
   bool zoomed = false;
   std::vector<std::string> misplaced, wrongFont;
@@ -77,11 +90,11 @@ TEST(LauncherDialog, MaximisedWithItsControlsPlacedFromTheMiddleInTheFixedFont) 
 // checked, then each INSTALL button pressed (no setup lies at the root of this drive) and its box.
 TEST(LauncherDialog, ItsWindowsShowTheirTextsWhole) {
   std::vector<wintest::LayoutWindow> windows;
-  for (int button : {777, 778, 779, 800}) {
+  for (int button : {install::kMainSetupId, install::kBeamsSetupId, install::kPilesSetupId, install::kWallsSetupId}) {
     windows.push_back({kCaption, {button}});
     windows.push_back({"WARNING!", {}, true});
   }
-  windows.push_back({kCaption, {2}});
+  windows.push_back({kCaption, {install::kExitButtonId}});
   std::vector<std::string> faults;
   auto run = wintest::RunScript(wintest::LayoutSteps(windows, faults), [] { install::LauncherDialog(); }, 20000);
   EXPECT_TRUE(run.finished) << run.stepsDone << " of " << windows.size();

@@ -149,7 +149,7 @@ TEST_F(InstallFromMedium, ASetupRunsToItsEndThenTheFocusMovesOnAndAMissingOneIsR
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "\"\\Bonus Software\\Sendrow\\TrabixSetup.exe\"");
 
-  ExpectMissing(trace, 779, "\\Bonus Software\\Venrith\\VenrithSetup.exe", 800);
+  ExpectMissing(trace, install::kPilesSetupId, "\\Bonus Software\\Venrith\\VenrithSetup.exe", install::kWallsSetupId);
   EXPECT_TRUE(WaitFor([&] { return PointerPutBackTo(trace, opened); }));
   Press(dialog, install::kExitButtonId);
   EXPECT_EQ(program.WaitForExit(), 0);
@@ -164,9 +164,9 @@ TEST_F(InstallFromMedium, WithoutTheBonusFolderEachBonusButtonNamesItsWholePath)
     const char* path;
     int next;
   } cases[] = {
-      {778, "\\Bonus Software\\Sendrow\\TrabixSetup.exe", 779},
-      {779, "\\Bonus Software\\Venrith\\VenrithSetup.exe", 800},
-      {800, "\\Bonus Software\\Oskary\\Brenwick.exe", 2},
+      {install::kBeamsSetupId, "\\Bonus Software\\Sendrow\\TrabixSetup.exe", install::kPilesSetupId},
+      {install::kPilesSetupId, "\\Bonus Software\\Venrith\\VenrithSetup.exe", install::kWallsSetupId},
+      {install::kWallsSetupId, "\\Bonus Software\\Oskary\\Brenwick.exe", install::kExitButtonId},
   };
   for (const auto& c : cases) ExpectMissing(trace, c.id, c.path, c.next);
   Press(dialog, install::kExitButtonId);

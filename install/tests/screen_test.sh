@@ -21,10 +21,14 @@ for managed in Y N; do
   # A managed window is one the X server lets a window manager place; an unmanaged one overrides it.
   redirect=$(xwininfo -id "$w" | awk -F': *' '/Override Redirect State/{print $2}')
   case $managed$redirect in Yno|Nyes) ;; *) fail "Managed $managed gave a window with override redirect '$redirect'";; esac
-  eval "$(xdotool getwindowgeometry --shell "$w")"
   # Maximised, its frame may lie beyond the screen's edges; a managed one leaves room for the
-  # caption a window manager would draw.
-  [ "$X" -le 3 ] && [ "$Y" -le 22 ] && [ $((X + WIDTH)) -ge 1021 ] && [ $((Y + HEIGHT)) -ge 765 ] ||
+  # caption a window manager would draw. It may be shown first at its template size and
+  # maximised after: its place is looked at again each time it changes.
+  covers_screen() {
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [ "$X" -le 3 ] && [ "$Y" -le 22 ] && [ $((X + WIDTH)) -ge 1021 ] && [ $((Y + HEIGHT)) -ge 765 ]
+  }
+  wait_until $patience covers_screen ||
     fail "Managed $managed: the launcher is ${WIDTH} x ${HEIGHT} at $X, $Y on a 1024 x 768 screen"
   keys "$w" alt+e || fail "the launcher went before Alt+E (Managed $managed)"
   wait_ended $program || fail "Alt+E did not end the launcher (Managed $managed)"

@@ -15,7 +15,7 @@ desktop_python=/usr/bin/python3
 
 # Runs the command $3... until it succeeds, for at most $1 seconds, checking it first once the
 # waiter listens and then again on each event: a top-level window of the display made, shown,
-# hidden or gone, a property of one set (its caption), the keyboard focus moved, a name in the
+# hidden, moved or resized, or gone, a property of one set (its caption), the keyboard focus moved, a name in the
 # folder $2 written or removed, one of this shell's programs ended. Whether it succeeded.
 wait_for_event() {
   local seconds=$1 folder=$2 events="$tmp/events.$BASHPID" waiter fd line left status=1

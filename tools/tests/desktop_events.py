@@ -6,7 +6,8 @@
 First it listens, then it writes "listening": every event after that line is told, so a test that
 checks its condition after reading the line and again after each later line loses none. Then one
 line per wake-up (the events that came together are told as one):
-  - the X server of $DISPLAY: a top-level window made, mapped, unmapped, reparented or destroyed,
+  - the X server of $DISPLAY: a top-level window made, mapped, unmapped, moved or resized,
+    reparented or destroyed,
     a property of the root or of a top-level set (a caption, WM_TRANSIENT_FOR), the keyboard focus
     going into or out of a top-level or the root;
   - a name made, written, moved or deleted in DIR;

@@ -337,7 +337,7 @@ TEST(GraphFileType, OkGivesTheOptionChosenAndCancelNothing) {
                                         heading = wintest::GetText(d, kHeadingId);
                                         // the options yellow on teal, the rest black on light yellow
                                         ExpectColours(d, {{WM_CTLCOLORSTATIC, kGraphBmpOption, RGB(0, 128, 128), RGB(255, 255, 0)},
-                                                          {WM_CTLCOLORSTATIC, 120, RGB(255, 255, 200), RGB(0, 0, 0)},
+                                                          {WM_CTLCOLORSTATIC, kHeadingId, RGB(255, 255, 200), RGB(0, 0, 0)},
                                                           {WM_CTLCOLORBTN, kGraphTypeOk, RGB(255, 255, 200), RGB(0, 0, 0)}});
                                         bmpFirst = IsDlgButtonChecked(d, kGraphBmpOption) == BST_CHECKED;
                                         CheckRadioButton(d, kGraphBmpOption, kGraphJpegOption, c.option);

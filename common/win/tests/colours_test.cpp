@@ -84,7 +84,7 @@ TEST(ColourRules, EachControlGetsTheColoursOfItsFirstMatchingRule) {
       {WM_CTLCOLORSTATIC, kLabelId, RGB(0, 255, 255), RGB(0, 0, 255), TRANSPARENT},
       {WM_CTLCOLORSTATIC, kBoxId, RGB(128, 128, 0), RGB(255, 255, 255), TRANSPARENT},
       {WM_CTLCOLORSTATIC, kFrameId, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT), TRANSPARENT},
-      {WM_CTLCOLORSTATIC, 120, RGB(200, 11, 36), RGB(255, 255, 0), TRANSPARENT},  // every other static
+      {WM_CTLCOLORSTATIC, kHeadingId, RGB(200, 11, 36), RGB(255, 255, 0), TRANSPARENT},  // every other static
       {WM_CTLCOLORLISTBOX, kListId, GetSysColor(COLOR_INFOBK), RGB(0, 0, 255), TRANSPARENT},
       {WM_CTLCOLORBTN, kOkId, RGB(255, 255, 200), RGB(0, 0, 0), TRANSPARENT},
   };

@@ -236,7 +236,7 @@ TEST(DataGrid, LockedRowStaysDisabledAndEmptyAfterScrolling) {
     });
   };
   // A locked cell is drawn white on grey.
-  auto grey = Do([] { ExpectColours(TablePage(), {{WM_CTLCOLORSTATIC, 3003, RGB(128, 128, 128), RGB(255, 255, 255)}}); });
+  auto grey = Do([] { ExpectColours(TablePage(), {{WM_CTLCOLORSTATIC, TableCellId(2, 1), RGB(128, 128, 128), RGB(255, 255, 255)}}); });
   RunTable(25, {look(2, 0), grey, Key(1, 2, VK_NEXT), look(0, 16), Key(1, 2, VK_PRIOR), look(2, 0)}, kContinueId);
   EXPECT_EQ(state, (std::vector<int>{0, 1, 1, 0, 1, 0, 1, 1}));
   EXPECT_EQ(CellTexts(2, 2), "");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "win/listdialog.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -53,7 +54,7 @@ inline wintest::Step ReadAndAnswer(const std::string& caption, std::string& text
 // the panel green on blue, the heading yellow on purple.
 inline void ExpectListDialogColours(HWND dialog, int frameId, std::vector<ColourProbe> own) {
   own.insert(own.begin(), {{WM_CTLCOLORSTATIC, frameId, RGB(100, 255, 255), RGB(0, 0, 0)},
-                           {WM_CTLCOLORSTATIC, 109, RGB(0, 0, 255), RGB(0, 255, 0)},
-                           {WM_CTLCOLORSTATIC, 111, RGB(128, 0, 128), RGB(255, 255, 0)}});
+                           {WM_CTLCOLORSTATIC, kListPanelId, RGB(0, 0, 255), RGB(0, 255, 0)},
+                           {WM_CTLCOLORSTATIC, kListHeadingId, RGB(128, 0, 128), RGB(255, 255, 0)}});
   ExpectColours(dialog, own);
 }
