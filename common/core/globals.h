@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/sharedslots.h"
+
 // A two-dimensional table indexed from 0 that grows when an element past its end is written.
 template <typename T>
 class Table2D {
@@ -20,6 +22,8 @@ class Table2D {
   T Get(int i, int j) const {
     return (i < 0 || j < 0 || i >= n1_ || j >= n2_) ? T() : cells_[static_cast<size_t>(i) * n2_ + j];
   }
+  T& operator()(SlotIndex s) { return (*this)(s.row, s.column); }
+  T Get(SlotIndex s) const { return Get(s.row, s.column); }
   int Rows() const { return n1_; }
   int Columns() const { return n2_; }
 
@@ -39,7 +43,7 @@ class Table2D {
 };
 
 extern int DialogAnswer;                 // end value of the last modal dialog or message box
-extern Table2D<int> SharedIntegers;      // field counts, first ids, form modes, column widths
+extern Table2D<int> SharedIntegers;      // field counts, first ids, form modes, column widths (sharedslots.h)
 extern Table2D<std::string> CellTexts;   // grid cells: first index the column, second the row
 extern std::vector<std::string> LoadCaseNames;  // load-case names, also a general list
 extern std::vector<std::string> TextLines;      // the shared line array of the job files

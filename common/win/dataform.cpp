@@ -10,8 +10,8 @@
 #include "win/messages.h"
 
 void StartFields(HWND dialog, int first, int count) {
-  SharedIntegers(4, 0) = count;
-  SharedIntegers(4, 1) = first;
+  SharedIntegers(kFieldCountSlot) = count;
+  SharedIntegers(kFirstFieldIdSlot) = first;
   SubclassControls(dialog, first, first + count - 1, EditSubclassProc);
   if (HWND field = GetDlgItem(dialog, first)) FocusField(field);
 }

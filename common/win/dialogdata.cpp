@@ -18,10 +18,10 @@ void RowLabelText(int first, int last, int columns) {
   if (first < 0 || last < first) return;
   if (LoadCaseNames.size() <= static_cast<size_t>(last)) LoadCaseNames.resize(static_cast<size_t>(last) + 1);
   for (int i = first; i <= last; ++i) {
-    std::string row = Fit(CellTexts.Get(1, i), SharedIntegers.Get(0, 0));
-    row += Fit(CellTexts.Get(2, i).substr(0, 11), SharedIntegers.Get(0, 1));
-    if (columns >= 3) row += Fit(CellTexts.Get(3, i).substr(0, 11), SharedIntegers.Get(0, 2));
-    if (columns == 4) row += Fit(CellTexts.Get(4, i).substr(0, 11), SharedIntegers.Get(0, 3));
+    std::string row = Fit(CellTexts.Get(1, i), SharedIntegers.Get(kRowLabelWidth1Slot));
+    row += Fit(CellTexts.Get(2, i).substr(0, 11), SharedIntegers.Get(kRowLabelWidth2Slot));
+    if (columns >= 3) row += Fit(CellTexts.Get(3, i).substr(0, 11), SharedIntegers.Get(kRowLabelWidth3Slot));
+    if (columns == 4) row += Fit(CellTexts.Get(4, i).substr(0, 11), SharedIntegers.Get(kRowLabelWidth4Slot));
     LoadCaseNames[static_cast<size_t>(i)] = row;
   }
 }

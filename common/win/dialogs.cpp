@@ -447,14 +447,14 @@ INT_PTR CALLBACK ToggleCheckProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
   if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
   int id = lParam ? GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) : LOWORD(wParam);
   *ProgramMessages.answer = static_cast<int>(IsDlgButtonChecked(dialog, id));
-  if (id == SharedIntegers(0, 0) && SharedIntegers(0, 1) == 1) {
+  if (id == SharedIntegers(kToggleLastIdSlot) && SharedIntegers(kToggleOnSlot) == 1) {
     CheckDlgButton(dialog, id, BST_UNCHECKED);
-    SharedIntegers(0, 1) = 0;
+    SharedIntegers(kToggleOnSlot) = 0;
   } else {
     CheckDlgButton(dialog, id, BST_CHECKED);
-    SharedIntegers(0, 1) = 1;
+    SharedIntegers(kToggleOnSlot) = 1;
   }
-  SharedIntegers(0, 0) = id;
+  SharedIntegers(kToggleLastIdSlot) = id;
   return FALSE;
 }
 

@@ -178,7 +178,7 @@ INT_PTR CALLBACK CloseDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lP
 // Control callback of option buttons and check boxes: a second click on the option that was set
 // on by the last click clears it; any other click sets the clicked one. The clicked control's state
 // goes to the profile's answer (DialogAnswer); the last clicked id and whether it was set on are kept
-// in SharedIntegers (0,0) and (0,1).
+// in SharedIntegers kToggleLastIdSlot and kToggleOnSlot.
 INT_PTR CALLBACK ToggleCheckProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The id of the first button from first to last that is checked, 0 when none is.
 int FirstCheckedButton(HWND dialog, int first, int last);

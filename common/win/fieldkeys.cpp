@@ -64,7 +64,7 @@ bool ReturnReleasedHere(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   HWND dialog = GetParent(control);
   int id = GetDlgCtrlID(control);
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1), last = first + n - 1;
+  int n = SharedIntegers(kFieldCountSlot), first = SharedIntegers(kFirstFieldIdSlot), last = first + n - 1;
   if (ReturnReleasedHere(control, msg, wParam, lParam)) {
     if (id < last) {
       Focus(dialog, id + 1);

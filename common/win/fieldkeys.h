@@ -12,7 +12,7 @@
 // whole text selected, as the dialog manager does on Tab, so typing replaces it.
 #include <windows.h>
 
-// Fields f .. f+n-1 with n = SharedIntegers(4,0), f = SharedIntegers(4,1): Enter moves to the next
+// Fields f .. f+n-1, n and f from SharedIntegers kFieldCountSlot and kFirstFieldIdSlot: Enter moves to the next
 // field, and in the last presses kOkId; Up (key-down) moves to the previous field from f+1
 // on, Down to the next up to f+n-2.
 LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -21,10 +21,10 @@ void Set(int row, int position, const std::string& text) { FormTexts(row, positi
 void NewTemplate() { FormTexts.Redim(6, 6); }
 
 void Shape(int fields, int firstField, int rows, int columns) {
-  SharedIntegers(4, 0) = fields;
-  SharedIntegers(4, 1) = firstField;
-  SharedIntegers(4, 2) = rows;
-  SharedIntegers(0, 5) = columns;
+  SharedIntegers(kFieldCountSlot) = fields;
+  SharedIntegers(kFirstFieldIdSlot) = firstField;
+  SharedIntegers(kTableRowsSlot) = rows;
+  SharedIntegers(kCellColumnsSlot) = columns;
 }
 
 int Elements() { return ElementCount(SubstructureNumber()); }
@@ -244,8 +244,8 @@ int FillLoadCells() {
   const bool nodal = kind == "NODAL", temperature = kind == "TEMPERATURE";
   const Table2D<float>& table =
       nodal ? NodalOfSubstructure() : temperature ? TemperatureLoadTable : TrapezoidalOfSubstructure();
-  const int rows = std::max(0, SharedIntegers.Get(4, 2));
-  const int values = std::max(1, SharedIntegers.Get(0, 5) - 1);
+  const int rows = std::max(0, SharedIntegers.Get(kTableRowsSlot));
+  const int values = std::max(1, SharedIntegers.Get(kCellColumnsSlot) - 1);
   CellTexts.Redim(values + 1, rows);
   for (int r = 1; r <= rows; ++r) {
     CellTexts(1, r) = "   " + Trim(NumberToText(r));
@@ -262,7 +262,7 @@ float FormLoadValue(double value) { return Cut(value, "###0.000"); }
 float FormStrainValue(double value) { return Cut(value, "0.000E+##"); }
 
 void StoreLoadForm(int mode) {
-  const int n = SharedIntegers.Get(4, 0);
+  const int n = SharedIntegers.Get(kFieldCountSlot);
   switch (mode) {
     case 0:
       if (n == 1) {

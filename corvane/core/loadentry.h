@@ -30,8 +30,8 @@ std::string LoadTitlePrefix();
 
 // Re-creates FormTexts and sets the template of load kind `kind` (1, 2, 3, 4, 6) of Substructure,
 // or of a shell roof's option 1..8 (SetRoofLoadTemplate; options 3..7 also put their kind into
-// GeometryAnswers 6), with SharedIntegers (4,0) fields, (4,1) first field id, (4,2) rows and
-// (0,5) table columns (the number column included). Returns the load form's mode of a scalar
+// GeometryAnswers 6), with SharedIntegers kFieldCountSlot, kFirstFieldIdSlot, kTableRowsSlot and
+// kCellColumnsSlot (the number column included). Returns the load form's mode of a scalar
 // kind, -1 for a table window.
 int SetLoadTemplate(int kind);
 int SetRoofLoadTemplate(int option);
@@ -45,7 +45,7 @@ int FillLoadCells();
 // ("###0.000"), a strain to three decimals of its mantissa ("0.000E+##").
 float FormLoadValue(double value);
 float FormStrainValue(double value);
-// The accepted texts of the load form of `mode` (0, 7, 9; FieldTexts 1..SharedIntegers (4,0))
+// The accepted texts of the load form of `mode` (0, 7, 9; FieldTexts 1..SharedIntegers kFieldCountSlot)
 // into LoadTable.
 void StoreLoadForm(int mode);
 

@@ -3,7 +3,7 @@
 //
 // Load data form: one modal form for every small set of load values (the scalar values of a load
 // case and the parameters of the load tables' buttons). The caller fills the template (FormTexts,
-// SharedIntegers (4,0) number of fields, (4,1) first field id, (4,2) rows of the table) and
+// SharedIntegers kFieldCountSlot, kFirstFieldIdSlot and kTableRowsSlot, the rows of the table) and
 // passes a mode:
 //   0 uniform load and mass density (one field: a shell roof's mass density), 1 linear load
 //   between nodes i and m, 2 and 3 the same loads at all nodes (two or three values), 4 5 6
@@ -78,13 +78,13 @@ void UseCorvaneGrid();
 constexpr int kGenerationTextRow = 7;
 std::string GenerationLabel(int column);
 
-// Generation dialog of value column `mode` (1..3): SharedIntegers (4,0) fields from id (4,1) (the
+// Generation dialog of value column `mode` (1..3): SharedIntegers kFieldCountSlot fields from id kFirstFieldIdSlot (the
 // grids 4 from 241: start, end, step and the value; the check list 3 from 242, no value, with its
 // own heading). It ends with 1 and FieldTexts 1 start, 2 end, 3 step, 4 the value; Cancel (56)
 // ends it with 0 and DialogStatus "ZZZ".
 DialogTemplate GenerationDialog(int mode);
 INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// Uniform value dialog of a column (1..3; the fourth value is kept in SharedIntegers (3,1)): field
+// Uniform value dialog of a column (1..3; the fourth value is kept in SharedIntegers kUniformOffsetSlot): field
 // 231. It ends with 0, the accepted text in DialogStatus, "ZZZ" when cancelled.
 DialogTemplate UniformGeometryDialog(int column, int fourth);
 INT_PTR CALLBACK UniformGeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

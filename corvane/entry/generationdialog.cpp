@@ -46,7 +46,7 @@ const std::vector<ColourRule> kGenerationColours = {
 };
 
 void AcceptGeneration(HWND dialog) {
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
+  int n = SharedIntegers(kFieldCountSlot), first = SharedIntegers(kFirstFieldIdSlot);
   bool shell = ShellRoofGeometry();
   if (shell && IsDlgButtonChecked(dialog, kShellBox) == BST_CHECKED) {
     UniformRoofWidthFields(FieldTexts);
@@ -82,12 +82,12 @@ void AcceptUniform(HWND dialog) {
 
 // Runs a dialog whose Enter group is its own and gives the caller's group back afterwards.
 INT_PTR WithFields(int count, int first, const std::function<INT_PTR()>& show) {
-  int keptCount = SharedIntegers(4, 0), keptFirst = SharedIntegers(4, 1);
-  SharedIntegers(4, 0) = count;
-  SharedIntegers(4, 1) = first;
+  int keptCount = SharedIntegers(kFieldCountSlot), keptFirst = SharedIntegers(kFirstFieldIdSlot);
+  SharedIntegers(kFieldCountSlot) = count;
+  SharedIntegers(kFirstFieldIdSlot) = first;
   INT_PTR end = show();
-  SharedIntegers(4, 0) = keptCount;
-  SharedIntegers(4, 1) = keptFirst;
+  SharedIntegers(kFieldCountSlot) = keptCount;
+  SharedIntegers(kFirstFieldIdSlot) = keptFirst;
   return end;
 }
 
@@ -97,7 +97,7 @@ std::string GenerationLabel(int column) { return FormTexts.Get(kGenerationTextRo
 
 DialogTemplate GenerationDialog(int mode) {
   GenerationColumn = std::max(1, std::min(3, mode));
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
+  int n = SharedIntegers(kFieldCountSlot), first = SharedIntegers(kFirstFieldIdSlot);
   bool checkList = n == 3;
   bool node = FormTexts.Get(kGenerationTextRow, 0) == "NODE";
   DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 60);
@@ -138,13 +138,13 @@ DialogTemplate GenerationDialog(int mode) {
 }
 
 INT_PTR CALLBACK GenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
+  int n = SharedIntegers(kFieldCountSlot), first = SharedIntegers(kFirstFieldIdSlot);
   return FormMessage(dialog, msg, wParam, lParam, {&kGenerationColours, AcceptGeneration, nullptr, first, first + n - 1});
 }
 
 DialogTemplate UniformGeometryDialog(int column, int fourth) {
-  SharedIntegers(3, 0) = column;
-  SharedIntegers(3, 1) = fourth;
+  SharedIntegers(kUniformColumnSlot) = column;
+  SharedIntegers(kUniformOffsetSlot) = fourth;
   DialogTemplate d = NewDialog(DataCaption(), 0, 0, kWidth, 78);
   AddLabel(d, kHeadingId, " UNIFORM GEOMETRY DATA GENERATION:", 8, 7, kWidth - 16, 10, SS_CENTER);
   AddLine(d, kRuleId, 8, 18, kWidth - 16, 2);

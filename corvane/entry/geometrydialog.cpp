@@ -156,8 +156,8 @@ DialogTemplate GeometryDialog() {
       if (shell) EnableWindow(GetDlgItem(dialog, kInPlane), FALSE);
     }
     CheckDlgButton(dialog, entry::kDetailsBoxId, BST_CHECKED);
-    SharedIntegers(4, 0) = n;
-    SharedIntegers(4, 1) = entry::kGeometryFieldBaseId + 1;
+    SharedIntegers(kFieldCountSlot) = n;
+    SharedIntegers(kFirstFieldIdSlot) = entry::kGeometryFieldBaseId + 1;
     SubclassControls(dialog, entry::kGeometryFieldBaseId + 1, entry::kGeometryFieldBaseId + n, EditSubclassProc);
     SubclassControls(dialog, kInPlane, kSecondChoice, EditSubclassProc2);
     PlacePointer(dialog, kWidth / 2, buttonsY);
@@ -210,7 +210,7 @@ DialogTemplate GeometryDetailsDialog() {
   FormTexts(kGenerationTextRow, 0) = "ELEMENT";
   for (int c = 1; c <= columns; ++c) FormTexts(kGenerationTextRow, c) = GeometryColumnLabel(c);
   TableKind = 0;
-  SharedIntegers(4, 2) = n;
+  SharedIntegers(kTableRowsSlot) = n;
   SetTableLayout(1, n, columns);
   return BuildDataTable();
 }

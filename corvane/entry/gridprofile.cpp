@@ -210,9 +210,9 @@ void Initialise(HWND table) {
 
 // The load form of a mode over the range fields.
 int LoadForm(HWND table, int mode, int fields) {
-  SharedIntegers(4, 0) = fields;
-  SharedIntegers(4, 1) = kFirstFormFieldId;
-  SharedIntegers(4, 2) = TableRows;
+  SharedIntegers(kFieldCountSlot) = fields;
+  SharedIntegers(kFirstFieldIdSlot) = kFirstFormFieldId;
+  SharedIntegers(kTableRowsSlot) = TableRows;
   DialogStatus.clear();
   return static_cast<int>(ShowModalDialog(LoadGenerationDialog(mode), table, LoadDataDialogProc));
 }
@@ -247,8 +247,8 @@ void Generate(HWND table, int column) {
 }
 
 void RoofShell(HWND table) {
-  SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = entry::kFirstRangeFieldId;
+  SharedIntegers(kFieldCountSlot) = 3;
+  SharedIntegers(kFirstFieldIdSlot) = entry::kFirstRangeFieldId;
   DialogStatus.clear();
   if (ShowModalDialog(RoofShellDialog(), table, RoofShellDialogProc) != 1) return;
   std::string refused = ApplyRoofShell(TableRows);

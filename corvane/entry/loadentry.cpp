@@ -131,7 +131,8 @@ int ShowLoadTypeDialog(HWND owner, int mode) {
 DialogTemplate LoadTableDialog() {
   FillLoadCells();
   TableKind = 2;
-  SetTableLayout(1, std::max(0, SharedIntegers.Get(4, 2)), std::max(1, SharedIntegers.Get(0, 5) - 1));
+  SetTableLayout(1, std::max(0, SharedIntegers.Get(kTableRowsSlot)),
+                 std::max(1, SharedIntegers.Get(kCellColumnsSlot) - 1));
   return BuildDataTable();
 }
 

@@ -17,8 +17,6 @@ namespace corvane {
 
 namespace {
 
-// SharedIntegers (4,3) keeps the form's mode for its callback.
-constexpr int kModeSlot = 3;
 constexpr int kWidth = 260;
 
 struct Line {
@@ -116,7 +114,7 @@ std::string Shown(float value, const char* mask) {
 // What each field shows when the form opens.
 std::vector<std::string> Defaults(int mode, int n) {
   std::vector<std::string> d(static_cast<size_t>(n) + 1, "0");
-  int rows = SharedIntegers.Get(4, 2);
+  int rows = SharedIntegers.Get(kTableRowsSlot);
   auto load = [](int g, int k) { return LoadTable.Get(g, k); };
   switch (mode) {
     case 0: {
@@ -181,7 +179,8 @@ const std::vector<ColourRule> kLoadFormColours = {
 
 // Ok: the fields through their checks, then the mode's rule; the form ends with 1 when both hold.
 void Accept(HWND dialog) {
-  int mode = SharedIntegers(4, kModeSlot), n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
+  int mode = SharedIntegers(kLoadFormModeSlot), n = SharedIntegers(kFieldCountSlot),
+      first = SharedIntegers(kFirstFieldIdSlot);
   int from = 1, to = n;
   CheckedFields(mode, n, from, to);
   FieldTexts.assign(static_cast<size_t>(n) + 1, std::string());
@@ -208,12 +207,12 @@ void Accept(HWND dialog) {
 }  // namespace
 
 DialogTemplate LoadGenerationDialog(int mode) {
-  int n = SharedIntegers.Get(4, 0), first = SharedIntegers.Get(4, 1);
+  int n = SharedIntegers.Get(kFieldCountSlot), first = SharedIntegers.Get(kFirstFieldIdSlot);
   if (n < 1) n = DefaultFieldCount(mode);
   if (first < 1) first = kFirstFormFieldId;
-  SharedIntegers(4, 0) = n;
-  SharedIntegers(4, 1) = first;
-  SharedIntegers(4, kModeSlot) = mode;
+  SharedIntegers(kFieldCountSlot) = n;
+  SharedIntegers(kFirstFieldIdSlot) = first;
+  SharedIntegers(kLoadFormModeSlot) = mode;
   std::vector<Line> lines = FormLines(mode, n);
   std::vector<std::string> defaults = Defaults(mode, n);
 
@@ -244,7 +243,7 @@ DialogTemplate LoadGenerationDialog(int mode) {
 }
 
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  int n = SharedIntegers(4, 0), first = SharedIntegers(4, 1);
+  int n = SharedIntegers(kFieldCountSlot), first = SharedIntegers(kFirstFieldIdSlot);
   return FormMessage(dialog, msg, wParam, lParam, {&kLoadFormColours, Accept, nullptr, first, first + n - 1});
 }
 

@@ -38,8 +38,8 @@ std::string Text(double value) { return Trim(NumberToText(value)); }
 void ShowDomeRadius(HWND dialog, bool show) {
   for (int id : {kOr, kRadiusLabel, kRadius}) ShowWindow(GetDlgItem(dialog, id), show ? SW_SHOW : SW_HIDE);
   // Enter walks the fields of the form as it is: two for a cone, three for a dome.
-  SharedIntegers(4, 0) = show ? 3 : 2;
-  SharedIntegers(4, 1) = kX1;
+  SharedIntegers(kFieldCountSlot) = show ? 3 : 2;
+  SharedIntegers(kFirstFieldIdSlot) = kX1;
 }
 
 void Refuse(HWND dialog) { WarnBox(dialog, kShellMessage); }

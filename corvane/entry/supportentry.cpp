@@ -117,8 +117,8 @@ DialogTemplate SupportTypeDialog(int mode) {
         groupSet[o.group] = true;
       }
     // The soil toggle's memory from this dialog's own states.
-    SharedIntegers(0, 0) = soil;
-    SharedIntegers(0, 1) = soil != 0 ? 1 : 0;
+    SharedIntegers(kToggleLastIdSlot) = soil;
+    SharedIntegers(kToggleOnSlot) = soil != 0 ? 1 : 0;
     if (ShellRoofAbove()) {
       CheckDlgButton(dialog, kRoofJunctionBoxId, BST_CHECKED);
       EnableWindow(GetDlgItem(dialog, kRoofJunctionBoxId), FALSE);
@@ -167,10 +167,10 @@ DialogTemplate SupportTableDialog(const std::string& kind) {
   FormTexts(4, 0) = t.remark1;
   FormTexts(4, 1) = t.remark2;
   FormTexts(kGenerationTextRow, 0) = t.unit;
-  SharedIntegers(4, 0) = 4;
-  SharedIntegers(4, 1) = entry::kFirstRangeFieldId;
-  SharedIntegers(4, 2) = t.rows;
-  SharedIntegers(0, 5) = t.values + 1;
+  SharedIntegers(kFieldCountSlot) = 4;
+  SharedIntegers(kFirstFieldIdSlot) = entry::kFirstRangeFieldId;
+  SharedIntegers(kTableRowsSlot) = t.rows;
+  SharedIntegers(kCellColumnsSlot) = t.values + 1;
   TableKind = 1;
   SetTableLayout(1, t.rows, t.values);
   return BuildDataTable();
@@ -210,8 +210,8 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   const int n = static_cast<int>(items.size());
   const bool isotropic = kind == "ISOTROPIC";
   const int first = isotropic ? kIsotropicFieldId : kAnisotropicFieldId;
-  SharedIntegers(4, 0) = n;
-  SharedIntegers(4, 1) = first;
+  SharedIntegers(kFieldCountSlot) = n;
+  SharedIntegers(kFirstFieldIdSlot) = first;
   const entry::Profile& p = OnHalfSpace(first, n);
   const int width = 320;
   DialogTemplate d = NewDialog(DataCaption(), 0, 0, width, 100);
@@ -263,8 +263,8 @@ int SupportedNodes() { return ElementCount(1) + 1; }
 void GenerateChecks(HWND dialog) {
   POINT kept;
   GetCursorPos(&kept);
-  SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = kNodeRangeFieldId;
+  SharedIntegers(kFieldCountSlot) = 3;
+  SharedIntegers(kFirstFieldIdSlot) = kNodeRangeFieldId;
   FormTexts(kGenerationTextRow, 0) = "NODE";
   // A generation after a cancelled one is applied.
   DialogStatus.clear();

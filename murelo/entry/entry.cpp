@@ -146,7 +146,8 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
     } else if (id == kLoadActionId) {
       if (LoadTypeAction) LoadTypeAction(owner);
     } else {
-      SharedIntegers(4, 0) = SharedIntegers(4, 1) = SharedIntegers(4, 2) = SharedIntegers(4, 3) = 0;
+      SharedIntegers(kFieldCountSlot) = SharedIntegers(kFirstFieldIdSlot) = SharedIntegers(kTableRowsSlot) =
+          SharedIntegers(kGenerationModeSlot) = 0;
       if (GraphAction) GraphAction(owner);
       TextLines.assign(5001, std::string());
     }
@@ -201,7 +202,7 @@ DialogTemplate GeometryDialog() {
       for (int id : {kGeometryLabelBaseId + k, kGeometryFieldBaseId + k, kGeometryUnitBaseId + k}) SetFixedFont(dialog, id);
     CheckDlgButton(dialog, kDetailsBoxId, BST_CHECKED);
     // No field group: Enter is the dialog's own.
-    SharedIntegers(4, 0) = SharedIntegers(4, 1) = 0;
+    SharedIntegers(kFieldCountSlot) = SharedIntegers(kFirstFieldIdSlot) = 0;
     SubclassControls(dialog, kGeometryFieldBaseId + 1, kGeometryFieldBaseId + n, DataFieldSubclassProc);
     FocusField(GetDlgItem(dialog, kGeometryFieldBaseId + 1));
     PlacePointer(dialog, 80, buttons + 7);
@@ -295,8 +296,9 @@ DialogTemplate SupportTypeDialog() {
         SetFixedFont(dialog, kPlateTypeIds[i]);
         if (states[i]) CheckDlgButton(dialog, kPlateTypeIds[i], BST_CHECKED);
       }
-      SharedIntegers(0, 0) = states[kWinklerSlot] ? kWinklerOptionId : states[kHalfSpaceSlot] ? kIsotropicOptionId : 0;
-      SharedIntegers(0, 1) = states[kWinklerSlot] || states[kHalfSpaceSlot] ? 1 : 0;
+      SharedIntegers(kToggleLastIdSlot) =
+          states[kWinklerSlot] ? kWinklerOptionId : states[kHalfSpaceSlot] ? kIsotropicOptionId : 0;
+      SharedIntegers(kToggleOnSlot) = states[kWinklerSlot] || states[kHalfSpaceSlot] ? 1 : 0;
     } else {
       SetFixedFont(dialog, kStemRestraintsBoxId);
       if (states[kStemRestraintsState]) CheckDlgButton(dialog, kStemRestraintsBoxId, BST_CHECKED);

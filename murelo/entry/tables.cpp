@@ -40,7 +40,8 @@ std::string CellOf(int column, int row) { return Trim(CellTexts.Get(column, row)
 const char* const kGenerateCaptions[] = {"&GENERATE", "G&ENERATE", "GENE&RATE", "GENERA&TE"};
 
 std::string GenerationCaption() {
-  return std::string(SharedIntegers(4, 3) == 3 ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:") +
+  return std::string(SharedIntegers(kGenerationModeSlot) == 3 ? " UNYIELDING SUPPORTS DATA GENERATION:"
+                                                              : " GEOMETRY DATA GENERATION:") +
          EntryCaption();
 }
 
@@ -191,7 +192,7 @@ int ShowTableWindow(HWND owner, int kind, int rows, int columns) {
 
 DialogTemplate LoadGenerationDialog(int kind, int column) {
   OneValueKind = kind;
-  SharedIntegers(3, 1) = kind;
+  SharedIntegers(kLoadGenerationModeSlot) = kind;
   const bool winkler = Table.kind == "WINKLER";
   const std::string caption =
       winkler ? std::string(" WINKLER SOIL DATA GENERATION:") : " LOAD DATA GENERATION - Load Case: " + LoadCaseName;
@@ -307,14 +308,14 @@ const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
     entry::Profile p(&Table, &GenerationValue, &FieldTexts, EntryCaption, MureloGridProfile, DrawStructureView);
     p.narrowView = 470;
-    p.tableOpening = [](int rows) { SharedIntegers(4, 2) = rows; };
+    p.tableOpening = [](int rows) { SharedIntegers(kTableRowsSlot) = rows; };
     p.generationCaption = GenerationCaption;
     p.generationHeadingId = kLinearHeadingId;
     p.generationHeading = [](const std::string& value) { return value; };
     p.valueFieldTakesColumnLabel = true;
     p.rangeByValueRule = true;
     p.generationClosed = [] {
-      SharedIntegers(4, 0) = SharedIntegers(4, 1) = 0;
+      SharedIntegers(kFieldCountSlot) = SharedIntegers(kFirstFieldIdSlot) = 0;
       LinearDialog = false;
     };
     p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
@@ -329,8 +330,8 @@ const entry::Profile& EntryProfile() {
     };
     p.uniformColours = entry::kUniformOnDarkRed;
     p.uniformOpening = [](int column) {
-      SharedIntegers(3, 0) = column;
-      SharedIntegers(3, 1) = TableRows;
+      SharedIntegers(kUniformColumnSlot) = column;
+      SharedIntegers(kUniformRowCountSlot) = TableRows;
     };
     p.halfSpaceField = kHalfSpaceFieldId;
     p.halfSpaceFields = [] { return 3; };

@@ -329,8 +329,8 @@ DialogTemplate SupportTypeDialog() {
     for (int slot = kTopEdgeFixedSlot; slot <= kHalfSpaceSlot; ++slot)
       if (on[slot]) CheckDlgButton(dialog, kSupportIds[slot - kTopEdgeFixedSlot], BST_CHECKED);
     const bool winkler = on[kWinklerSlot], halfSpace = on[kHalfSpaceSlot];
-    SharedIntegers(0, 0) = winkler ? entry::kWinklerOptionId : halfSpace ? entry::kIsotropicOptionId : 0;
-    SharedIntegers(0, 1) = winkler || halfSpace ? 1 : 0;
+    SharedIntegers(kToggleLastIdSlot) = winkler ? entry::kWinklerOptionId : halfSpace ? entry::kIsotropicOptionId : 0;
+    SharedIntegers(kToggleOnSlot) = winkler || halfSpace ? 1 : 0;
     SubclassControl(dialog, entry::kEnterSupportDataId, EditSubclassProc2);
     SetFocus(GetDlgItem(dialog, entry::kFirstSupportBoxId));
     PointerOnControl(dialog, kContinueId);

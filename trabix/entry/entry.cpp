@@ -285,8 +285,8 @@ DialogTemplate NodeFunctionDialog(bool yield) {
   FormTexts(6, 3) = yield ? " Constant A [kPa]=" : " Constant A [kPa/m]=";
   FormTexts(6, 4) = " Constant B [consistent units]=";
   FormTexts(6, 5) = " Exponent n [-]=";
-  SharedIntegers(4, 1) = kValueFieldId;
-  SharedIntegers(4, 2) = TableRows;
+  SharedIntegers(kFirstFieldIdSlot) = kValueFieldId;
+  SharedIntegers(kTableRowsSlot) = TableRows;
   return LoadGenerationDialog(1);
 }
 
@@ -332,8 +332,8 @@ DialogTemplate SupportTypeDialog() {
         if (i >= 4 && i <= 6 && option == 0) option = kSupportIds[i - 1];
       }
     // The option toggle's memory from this dialog's own states, not from an earlier dialog.
-    SharedIntegers(0, 0) = option;
-    SharedIntegers(0, 1) = option != 0 ? 1 : 0;
+    SharedIntegers(kToggleLastIdSlot) = option;
+    SharedIntegers(kToggleOnSlot) = option != 0 ? 1 : 0;
     if (half) EnableWindow(GetDlgItem(dialog, kRightEdgeBoxId), FALSE);
     SetFocus(GetDlgItem(dialog, entry::kFirstSupportBoxId));
     PlacePointer(dialog, 125, 149);
@@ -540,7 +540,7 @@ const entry::Profile& EntryProfile() {
     p.uniformLabelId = kUniformLabelId;
     p.uniformLabelEnd = "";
     p.uniformColours = kUniformColours;
-    p.uniformOpening = [](int column) { SharedIntegers(3, 0) = column; };
+    p.uniformOpening = [](int column) { SharedIntegers(kUniformColumnSlot) = column; };
     p.halfSpaceFields = [] { return HalfSpaceKind == "ISOTROPIC" ? 3 : 6; };
     p.halfSpaceProblem = [](std::vector<std::string>& texts) { return HalfSpaceProblem(HalfSpaceKind, texts); };
     p.storeHalfSpace = [](const std::vector<std::string>& texts) {

@@ -19,7 +19,7 @@ extern std::string DialogStatus;
 // The table template of the value dialog, filled by the table's owner: (0,0) the table kind word
 // ("NODAL", "TRAPEZOIDAL", "TEMPERATURE", "WINKLER"); (5,0..5) the labels of the range dialog
 // (start, end, step, heading, value 1, value 2); (6,0..5) those of the first button's dialog.
-// SharedIntegers (4,1) the first field's id and (4,2) the table rows.
+// SharedIntegers kFirstFieldIdSlot the first field's id and kTableRowsSlot the table rows.
 extern Table2D<std::string> FormTexts;
 // The trimmed texts of the last value, range or uniform dialog after OK, 1..
 extern std::vector<std::string> FieldTexts;

@@ -116,8 +116,8 @@ void UniformLoadWindow(HWND owner) {
   FormTexts(6, 1) = " Uniform Load Intensity" + unit + "=";
   FormTexts(6, 2) = " Material Mass Density [kg/m^3] =";
   FormTexts(6, 3) = " UNIFORM LOAD AND MATERIAL'S MASS DENSITY";
-  SharedIntegers(4, 0) = 2;
-  SharedIntegers(4, 1) = kUniformLoadFieldId;
+  SharedIntegers(kFieldCountSlot) = 2;
+  SharedIntegers(kFirstFieldIdSlot) = kUniformLoadFieldId;
   if (LoadValues.size() <= kMassDensitySlot) LoadValues.resize(kMassDensitySlot + 1, 0.0);
   if (ShowModalDialog(LoadGenerationDialog(0), owner, LoadGenerationDialogProc) != 1) return;
   LoadValues[kUniformLoadSlot] = StoredLoadValue(ParseNumber(FieldTexts[1]));
@@ -152,11 +152,11 @@ void LoadEntryWindow(HWND owner, int kind) {
     FormTexts(5, k) = texts.rangeLabels[k];
     FormTexts(6, k) = texts.firstLabels[k];
   }
-  SharedIntegers(0, 5) = 3;
+  SharedIntegers(kCellColumnsSlot) = 3;
   // The temperature dialogs number their fields from the same id as the other load tables.
-  SharedIntegers(4, 0) = 4;
-  SharedIntegers(4, 1) = kValueFieldId;
-  SharedIntegers(4, 2) = rows;
+  SharedIntegers(kFieldCountSlot) = 4;
+  SharedIntegers(kFirstFieldIdSlot) = kValueFieldId;
+  SharedIntegers(kTableRowsSlot) = rows;
   FillLoadCells(texts.kind, rows);
   ShowTable(owner, 2, rows, 2);
 }

@@ -46,7 +46,7 @@ std::string ShownValue(double value) {
 }
 
 void Fields(int mode, std::string& heading, std::vector<FormField>& fields) {
-  int rows = SharedIntegers.Get(4, 2);
+  int rows = SharedIntegers.Get(kTableRowsSlot);
   std::string r = std::to_string(rows), r1 = std::to_string(rows + 1);
   bool winkler = FormTexts.Get(0, 0) == "WINKLER";
   auto value = [](int i) { return i < static_cast<int>(LoadValues.size()) ? LoadValues[i] : 0.0; };
@@ -102,13 +102,13 @@ const std::vector<ColourRule> ValueDialogColours = {
 
 DialogTemplate LoadGenerationDialog(int mode) {
   ValueMode = mode;
-  SharedIntegers(3, 1) = mode;
+  SharedIntegers(kLoadGenerationModeSlot) = mode;
   std::string heading;
   std::vector<FormField> fields;
   Fields(mode, heading, fields);
   std::string caption = FormTexts.Get(0, 0) == "WINKLER" ? std::string(" WINKLER SOIL DATA GENERATION:")
                                                          : " LOAD DATA GENERATION - Load Case: " + LoadCaseName;
-  int first = SharedIntegers.Get(4, 1) > 0 ? SharedIntegers.Get(4, 1) : kValueFieldId;
+  int first = SharedIntegers.Get(kFirstFieldIdSlot) > 0 ? SharedIntegers.Get(kFirstFieldIdSlot) : kValueFieldId;
   DialogTemplate d = NewDialog(caption, 0, 0, 205, 0, DataDialogStyle, 0,
                                mode == 0 ? DialogConventional : DialogNoMoveSize);
   int h = 0, widest = 60;
@@ -142,7 +142,7 @@ bool ValuesValid(HWND dialog) {
   bool winkler = FormTexts.Get(0, 0) == "WINKLER";
   int integers = IntegerFields(mode);
   int values = mode == 1 && winkler ? 3 : (integers == 3 ? 1 : 2);
-  int first = SharedIntegers.Get(4, 1);
+  int first = SharedIntegers.Get(kFirstFieldIdSlot);
   for (int k = 1; k <= integers + values; ++k) {
     int code = k <= integers ? 55 : 7;
     WarnIncorrectData(dialog, first + k - 1, FieldTexts[k], NumberCharsSigned, code);
@@ -154,7 +154,7 @@ bool ValuesValid(HWND dialog) {
     valid = NodeRangeValid(WholeNumber(FieldTexts[1]), WholeNumber(FieldTexts[2]), ElementCount() + 1, winkler,
                            ParseNumber(FieldTexts[3]), ParseNumber(FieldTexts[4]), ParseNumber(FieldTexts[5]));
   else if (integers == 3)
-    valid = RangeRows(FieldTexts, SharedIntegers.Get(4, 2), rows);
+    valid = RangeRows(FieldTexts, SharedIntegers.Get(kTableRowsSlot), rows);
   if (!valid) WarnBox(dialog, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
   return valid;
 }

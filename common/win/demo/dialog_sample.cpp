@@ -67,8 +67,8 @@ INT_PTR CALLBACK SampleDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM l
   if (DialogColours(dialog, msg, wParam, lParam, kSampleColours, colour)) return colour;
   switch (msg) {
     case WM_INITDIALOG:
-      SharedIntegers(4, 0) = 5;
-      SharedIntegers(4, 1) = kFirstFieldId;
+      SharedIntegers(kFieldCountSlot) = 5;
+      SharedIntegers(kFirstFieldIdSlot) = kFirstFieldId;
       SubclassControls(dialog, kFirstFieldId, kLastFieldId, EditSubclassProc);
       return TRUE;
     case WM_COMMAND:

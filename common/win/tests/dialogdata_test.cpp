@@ -8,10 +8,10 @@ namespace {
 TEST(RowLabelText, BuildsFixedWidthRowsFromTheCellTexts) {
   CellTexts.Redim(4, 3);
   SharedIntegers.Redim(8, 5);
-  SharedIntegers(0, 0) = 4;
-  SharedIntegers(0, 1) = 14;
-  SharedIntegers(0, 2) = 6;
-  SharedIntegers(0, 3) = 3;
+  SharedIntegers(kRowLabelWidth1Slot) = 4;
+  SharedIntegers(kRowLabelWidth2Slot) = 14;
+  SharedIntegers(kRowLabelWidth3Slot) = 6;
+  SharedIntegers(kRowLabelWidth4Slot) = 3;
   CellTexts(1, 2) = "12";
   CellTexts(2, 2) = "CONCENTRATED LOAD";  // cut to 11 first
   CellTexts(3, 2) = "1.5";

@@ -216,8 +216,8 @@ TEST(ToggleCheckProc, ASecondClickClearsTheOptionAndAnotherOptionIsSet) {
   AddOption(d, kOptionBId, "&B", 10, 24, 60, 12);
   AddOption(d, kOptionCId, "&C", 10, 38, 60, 12);
   for (int id = kOptionAId; id <= kOptionCId; ++id) SetControlCallback(d, id, ToggleCheckProc);
-  SharedIntegers(0, 0) = 0;
-  SharedIntegers(0, 1) = 0;
+  SharedIntegers(kToggleLastIdSlot) = 0;
+  SharedIntegers(kToggleOnSlot) = 0;
   HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
   ASSERT_NE(dialog, nullptr);
   auto click = [&](int id) {
@@ -226,12 +226,12 @@ TEST(ToggleCheckProc, ASecondClickClearsTheOptionAndAnotherOptionIsSet) {
   };
   EXPECT_EQ(click(kOptionAId), kOptionAId);
   EXPECT_EQ(click(kOptionAId), 0);  // the same option again: cleared
-  EXPECT_EQ(SharedIntegers(0, 1), 0);
+  EXPECT_EQ(SharedIntegers(kToggleOnSlot), 0);
   EXPECT_EQ(click(kOptionAId), kOptionAId);  // and set again
   EXPECT_EQ(click(kOptionBId), kOptionBId);  // another option: set
   EXPECT_EQ(IsDlgButtonChecked(dialog, kOptionAId), 0u);
-  EXPECT_EQ(SharedIntegers(0, 0), kOptionBId);
-  EXPECT_EQ(SharedIntegers(0, 1), 1);
+  EXPECT_EQ(SharedIntegers(kToggleLastIdSlot), kOptionBId);
+  EXPECT_EQ(SharedIntegers(kToggleOnSlot), 1);
   EXPECT_EQ(DialogAnswer, 1);  // the state the click itself left, read before the toggle
   EXPECT_EQ(click(kOptionBId), 0);
   DestroyWindow(dialog);

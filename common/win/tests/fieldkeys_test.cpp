@@ -34,8 +34,8 @@ INT_PTR CALLBACK CountingProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
 int FocusId() { return GetDlgCtrlID(GetFocus()); }
 
 TEST(EditSubclassProc, EnterWalksTheFieldsAndPressesButton55OnceFromTheLast) {
-  SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = kFieldId;
+  SharedIntegers(kFieldCountSlot) = 3;
+  SharedIntegers(kFirstFieldIdSlot) = kFieldId;
   DialogTemplate d = NewDialog("Navigation", 0, 0, 160, 100);
   for (int i = 0; i < 3; ++i) AddField(d, kFieldId + i, "", 10, 10 + 16 * i, 60, 12);
   AddButton(d, kOkId, "&Ok", 30, 70, 40, 14);
@@ -74,8 +74,8 @@ TEST(EditSubclassProc, EnterWalksTheFieldsAndPressesButton55OnceFromTheLast) {
 }
 
 TEST(EditSubclassProc, AFieldMovedToHasItsTextSelectedSoTypingReplacesIt) {
-  SharedIntegers(4, 0) = 2;
-  SharedIntegers(4, 1) = kFieldId;
+  SharedIntegers(kFieldCountSlot) = 2;
+  SharedIntegers(kFirstFieldIdSlot) = kFieldId;
   DialogTemplate d = NewDialog("Selection", 0, 0, 160, 80);
   for (int i = 0; i < 2; ++i) AddField(d, kFieldId + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);
   AddButton(d, kOkId, "&Ok", 30, 50, 40, 14);
@@ -110,8 +110,8 @@ void SetReturnState(bool down, bool flip) {
 
 TEST(EnterKeyProcedures, TheReleaseOfAnEnterPressedBeforeTheDialogOpenedIsNotTheDialogs) {
   // The Enter that chose the menu item is still down while the dialog is built.
-  SharedIntegers(4, 0) = 2;
-  SharedIntegers(4, 1) = kFieldId;
+  SharedIntegers(kFieldCountSlot) = 2;
+  SharedIntegers(kFirstFieldIdSlot) = kFieldId;
   for (WNDPROC proc : {EditSubclassProc, EditSubclassProc2}) {
     DialogTemplate d = NewDialog("Opened by Enter", 0, 0, 160, 80);
     for (int i = 0; i < 2; ++i) AddField(d, kFieldId + i, "0", 10, 10 + 16 * i, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL);

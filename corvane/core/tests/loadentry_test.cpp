@@ -112,10 +112,10 @@ TEST(LoadTemplate, TablesOfEveryKindAndStructure) {
     Job(c.type, c.sub, c.shell);
     const bool roof = std::string(c.shell) == "Y";
     EXPECT_EQ(roof ? SetRoofLoadTemplate(c.kind) : SetLoadTemplate(c.kind), c.mode) << c.sub << c.kind;
-    EXPECT_EQ(SharedIntegers(4, 2), c.rows) << c.sub << c.kind;
-    EXPECT_EQ(SharedIntegers(0, 5), c.columns) << c.sub << c.kind;
-    EXPECT_EQ(SharedIntegers(4, 0), 4);
-    EXPECT_EQ(SharedIntegers(4, 1), 241);
+    EXPECT_EQ(SharedIntegers(kTableRowsSlot), c.rows) << c.sub << c.kind;
+    EXPECT_EQ(SharedIntegers(kCellColumnsSlot), c.columns) << c.sub << c.kind;
+    EXPECT_EQ(SharedIntegers(kFieldCountSlot), 4);
+    EXPECT_EQ(SharedIntegers(kFirstFieldIdSlot), 241);
     for (const auto& t : c.texts) EXPECT_EQ(FormTexts(t.row, t.position), t.text) << c.sub << c.kind << " " << t.row << "," << t.position;
   }
   Job("TANK", "ROOF STRUCTURE", "Y");
@@ -147,19 +147,19 @@ TEST(LoadTemplate, FormsOfEveryKind) {
   for (const auto& c : cases) {
     Job(c.type, c.sub, c.shell);
     EXPECT_EQ(SetLoadTemplate(c.kind), c.mode) << c.sub << c.kind;
-    EXPECT_EQ(SharedIntegers(4, 0), c.fields) << c.sub << c.kind;
-    EXPECT_EQ(SharedIntegers(4, 1), c.first) << c.sub << c.kind;
+    EXPECT_EQ(SharedIntegers(kFieldCountSlot), c.fields) << c.sub << c.kind;
+    EXPECT_EQ(SharedIntegers(kFirstFieldIdSlot), c.first) << c.sub << c.kind;
     for (const auto& t : c.texts) EXPECT_EQ(FormTexts(t.row, t.position), t.text) << c.sub << c.kind;
   }
   Job("TANK", "ROOF STRUCTURE", "Y");
   EXPECT_EQ(SetRoofLoadTemplate(1), 0);
-  EXPECT_EQ(SharedIntegers(4, 0), 1);
-  EXPECT_EQ(SharedIntegers(4, 1), 244);
+  EXPECT_EQ(SharedIntegers(kFieldCountSlot), 1);
+  EXPECT_EQ(SharedIntegers(kFirstFieldIdSlot), 244);
   EXPECT_EQ(FormTexts(0, 1), " ROOF STRUCTURE: MATERIAL MASS DENSITY");
   EXPECT_EQ(FormTexts(6, 1), " Material Mass Density [kg/m^3] =");
   EXPECT_EQ(FormTexts(6, 3), " ROOF STRUCTURE: MATERIAL's MASS DENSITY");
   EXPECT_EQ(SetRoofLoadTemplate(8), 7);
-  EXPECT_EQ(SharedIntegers(4, 0), 4);
+  EXPECT_EQ(SharedIntegers(kFieldCountSlot), 4);
   EXPECT_EQ(FormTexts(6, 3), " ROOF STRUCTURE - TEMPERATURE LOADING (Change):");
 }
 
@@ -252,7 +252,7 @@ TEST(LoadCells, TablesShowTheirWorkTables) {
   // A job without elements: a table of no rows.
   Job("BEAM/STRIP", "BEAM", "N", 0);
   SetLoadTemplate(3);
-  EXPECT_EQ(SharedIntegers(4, 2), 0);
+  EXPECT_EQ(SharedIntegers(kTableRowsSlot), 0);
   FillLoadCells();
   EXPECT_EQ(CellTexts.Get(2, 1), "");
 }

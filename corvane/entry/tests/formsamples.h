@@ -32,8 +32,8 @@ inline void ShellRoofTank(const std::string& job, float radius, float elements) 
   JobDataTable(3, 1) = elements;
   JobDataTable(3, 2) = 0;
   JobDataTable(3, 3) = radius;
-  SharedIntegers(4, 0) = 3;
-  SharedIntegers(4, 1) = 241;
+  SharedIntegers(kFieldCountSlot) = 3;
+  SharedIntegers(kFirstFieldIdSlot) = 241;
 }
 
 inline void SampleElementTable(const char* type, const char* sub, int n, bool shell) {
@@ -96,9 +96,9 @@ inline void SampleLoadForm(int mode) {
   Substructure = mode == 7 ? "WALL" : "BEAM";
   FormTexts.Redim(6, 6);
   NodalGenerationTexts();
-  SharedIntegers(4, 0) = mode == 7 ? 8 : 4;
-  SharedIntegers(4, 1) = mode == 7 ? 237 : 241;
-  SharedIntegers(4, 2) = 9;
+  SharedIntegers(kFieldCountSlot) = mode == 7 ? 8 : 4;
+  SharedIntegers(kFirstFieldIdSlot) = mode == 7 ? 237 : 241;
+  SharedIntegers(kTableRowsSlot) = 9;
   LoadTable.Redim(12, 4);
   LoadTable(10, 1) = 12.5f;
   LoadTable(7, 2) = -1.2e-4f;

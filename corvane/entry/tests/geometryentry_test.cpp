@@ -46,8 +46,8 @@ void GridOf(const char* word, int rows, const char* unit = "ELEMENT") {
   for (int r = 1; r <= rows; ++r)
     for (int c = 2; c <= 4; ++c) CellTexts(c, r) = "0.5";
   TableRows = rows;
-  SharedIntegers(4, 0) = 0;
-  SharedIntegers(4, 1) = 0;
+  SharedIntegers(kFieldCountSlot) = 0;
+  SharedIntegers(kFirstFieldIdSlot) = 0;
 }
 
 // Fills the fields from the first range field with the texts, then presses Ok.
@@ -88,7 +88,7 @@ TEST(GenerationDialog, FieldsLabelsAndDefaults) {
                                             "0.5", "no 131", "focus 241"}));
   EXPECT_EQ(DialogStatus, "ZZZ");
   // The grid's Enter group is given back.
-  EXPECT_EQ(SharedIntegers(4, 0), 0);
+  EXPECT_EQ(SharedIntegers(kFieldCountSlot), 0);
 
   GridOf("ELASTIC", 6, "NODE");
   seen.clear();
@@ -128,8 +128,8 @@ TEST(GenerationDialog, RangesAndFieldChecks) {
     bool checkList = c.texts.size() == 3;
     auto run = RunScript(steps, [&] {
       if (checkList) {
-        SharedIntegers(4, 0) = 3;
-        SharedIntegers(4, 1) = entry::kFirstRangeFieldId;
+        SharedIntegers(kFieldCountSlot) = 3;
+        SharedIntegers(kFirstFieldIdSlot) = entry::kFirstRangeFieldId;
         end = static_cast<int>(ShowModalDialog(GenerationDialog(1), nullptr, GenerationDialogProc));
       } else {
         end = RunGenerationDialog(nullptr, 1);

@@ -30,9 +30,9 @@ void NodalTemplate() {
   Substructure = "BEAM";
   FormTexts.Redim(6, 6);
   NodalGenerationTexts();
-  SharedIntegers(4, 0) = 4;
-  SharedIntegers(4, 1) = 241;
-  SharedIntegers(4, 2) = 9;
+  SharedIntegers(kFieldCountSlot) = 4;
+  SharedIntegers(kFirstFieldIdSlot) = 241;
+  SharedIntegers(kTableRowsSlot) = 9;
 }
 
 std::vector<std::string> Texts(HWND dialog, const std::vector<int>& ids) {
@@ -166,8 +166,8 @@ TEST(LoadDataForm, ScalarFormsShowTheirValuesAndHoldTheirRules) {
   LoadTable(3, 2) = 7850.25f;
   Substructure = "ROOF STRUCTURE";
   // The shell roof's one mass-density field, from id 244.
-  SharedIntegers(4, 0) = 1;
-  SharedIntegers(4, 1) = 244;
+  SharedIntegers(kFieldCountSlot) = 1;
+  SharedIntegers(kFirstFieldIdSlot) = 244;
   wintest::TraceCapture trace;
   std::vector<std::string> shown;
   HWND form = nullptr;
@@ -196,8 +196,8 @@ TEST(LoadDataForm, ScalarFormsShowTheirValuesAndHoldTheirRules) {
   JobDataTable(2, 3) = 4;
   LoadTable(4, 1) = 1000;
   LoadTable(4, 2) = 3.5f;
-  SharedIntegers(4, 0) = 2;
-  SharedIntegers(4, 1) = 243;
+  SharedIntegers(kFieldCountSlot) = 2;
+  SharedIntegers(kFirstFieldIdSlot) = 243;
   trace.Clear();
   run = RunScript({WhenDialog(kCaption,
                               [&](HWND d) {

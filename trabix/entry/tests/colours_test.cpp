@@ -207,7 +207,7 @@ TEST_F(DialogColoursTest, ValueAndFunctionDialogs) {
   FormTexts(6, 1) = " Uniform Load Intensity [kN/m] =";
   FormTexts(6, 2) = " Material Mass Density [kg/m^3] =";
   FormTexts(6, 3) = " UNIFORM LOAD AND MATERIAL'S MASS DENSITY";
-  SharedIntegers(4, 1) = kUniformLoadFieldId;
+  SharedIntegers(kFirstFieldIdSlot) = kUniformLoadFieldId;
   LoadValues.assign(3, 0.0);
   WhileShown(
       " LOAD DATA GENERATION - Load Case: DEAD",

@@ -41,8 +41,8 @@ class ValueDialog : public ::testing::Test {
     FormTexts(6, 1) = " Force P [kN]=";
     FormTexts(6, 2) = " Moment M [kN*m]=";
     FormTexts(6, 3) = " UNIFORM LOAD and SELF WEIGHT:";
-    SharedIntegers(4, 1) = kValueFieldId;
-    SharedIntegers(4, 2) = 5;
+    SharedIntegers(kFirstFieldIdSlot) = kValueFieldId;
+    SharedIntegers(kTableRowsSlot) = 5;
     CellTexts.Redim(3, 5);
     for (int r = 1; r <= 5; ++r) {
       CellTexts(1, r) = std::to_string(r);
@@ -152,7 +152,7 @@ TEST_F(ValueDialog, WinklerFunctionCaptionAndExponent) {
   FormTexts(6, 3) = " Constant A [kPa/m]=";
   FormTexts(6, 4) = " Constant B [consistent units]=";
   FormTexts(6, 5) = " Exponent n [-]=";
-  SharedIntegers(4, 2) = 4;  // elements
+  SharedIntegers(kTableRowsSlot) = 4;  // elements
   std::string seen;
   bool ok = RunScript({WhenDialog(" WINKLER SOIL DATA GENERATION:",
                                   [](HWND d) {
