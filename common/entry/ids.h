@@ -46,17 +46,13 @@ constexpr int kGeometryActionId = 198, kSupportActionId = 197, kLoadActionId = 1
 // The half-space dialog's two group headings (elastic, then plastic or Poisson's ratios).
 constexpr int kFirstGroupHeadingId = 298, kSecondGroupHeadingId = 299;
 
-// The table window: the head over all value columns; the grid's cells (page row r, column c of
-// C at 3000 + (r - 1) x C + c) and row labels (5000 + r); the column buttons of value column c,
-// UNIFORM at 119 + 2c and GENERATE at 120 + 2c.
+// The table window: the head over all value columns; the id of the grid's cell of page row r and
+// column c of C (win/grid.h); the column buttons of value column c, UNIFORM at 119 + 2c and
+// GENERATE at 120 + 2c.
 constexpr int kGroupHeadId = 117;
-constexpr int kCellBaseId = 3000, kRowLabelBaseId = 5000;
-constexpr int CellId(int row, int column, int columns) { return kCellBaseId + (row - 1) * columns + column; }
+constexpr int CellId(int row, int column, int columns) { return kFirstCellId + (row - 1) * columns + column; }
 constexpr int UniformButtonId(int column) { return kFirstColumnButtonId - 2 + 2 * column; }
 constexpr int GenerateButtonId(int column) { return kFirstColumnButtonId - 1 + 2 * column; }
 constexpr int ButtonColumn(int id) { return (id - kFirstColumnButtonId) / 2 + 1; }
-
-// The load-case list of the programs that number it so: the name box, DELETE and the frame.
-constexpr int kCaseNameBoxId = 555, kCaseDeleteId = 209, kCaseFrameId = 210;
 
 }  // namespace entry

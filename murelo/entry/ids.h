@@ -12,8 +12,8 @@ using entry::kAnisotropicOptionId, entry::kDetailsBoxId, entry::kEnterSupportDat
     entry::kFirstRangeLabelId, entry::kFirstSupportBoxId, entry::kGeometryFieldBaseId, entry::kGeometryLabelBaseId,
     entry::kGeometryUnitBaseId, entry::kHalfSpaceLabelBaseId, entry::kIsotropicOptionId, entry::kLastRangeFieldId,
     entry::kNodeHeadId, entry::kNodeListId, entry::kUniformFieldId, entry::kUniformLabelId, entry::kWinklerOptionId;
-using entry::kCaseDeleteId, entry::kCaseFrameId, entry::kCaseNameBoxId, entry::kCellBaseId, entry::kFirstGroupHeadingId,
-    entry::kGeometryActionId, entry::kGroupHeadId, entry::kLoadActionId, entry::kRowLabelBaseId,
+using entry::kFirstGroupHeadingId,
+    entry::kGeometryActionId, entry::kGroupHeadId, entry::kLoadActionId, entry::kYieldFunctionId,
     entry::kSecondGroupHeadingId, entry::kSubstructureRuleId, entry::kSubstructureTitleId, entry::kSupportActionId;
 using entry::ButtonColumn, entry::CellId, entry::GenerateButtonId, entry::UniformButtonId;
 
@@ -41,7 +41,7 @@ constexpr int kTableTitleId = kFirstTableHeadingId;
 constexpr int kLabelHeadId = kFirstTableHeadingId + 1, kLabelUnitId = kLastTableHeadingId;
 constexpr int kColumnHeadBaseId = kLabelHeadId, kColumnUnitBaseId = 130;
 constexpr int kUniformWidthsId = UniformButtonId(1), kLinearVariationId = GenerateButtonId(2);
-constexpr int kModulusFunctionId = UniformButtonId(1), kYieldFunctionId = UniformButtonId(4);
+constexpr int kModulusFunctionId = UniformButtonId(1);
 constexpr int kLoadFirstButtonId = kFirstColumnButtonId;
 
 // The stem's linear thickness variation: its heading (rows as GENERATE's).

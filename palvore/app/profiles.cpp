@@ -17,9 +17,9 @@ JobDialogProfile JobDialogOfPalvore() {
   p.structureTitle = StructureTitle;
   p.list = {"FJOB$.INF", "\\PILES\\", "PILE1"};
   p.shownEntries = 12;
-  p.comboId = kListNameBoxId;
-  p.deleteId = kListDeleteId;
-  p.frameId = kListExamplesFrameId;
+  p.comboId = kInProcessNameBoxId;
+  p.deleteId = kInProcessDeleteId;
+  p.frameId = kInProcessFrameId;
   p.mainWindow = MainWindow;
   p.answer = &DialogResult;
   p.afterOk = UpdateAnalysisMenu;

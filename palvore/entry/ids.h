@@ -9,10 +9,6 @@
 
 namespace palvore {
 
-// Job and load-case lists (the load-case list numbers them so on the in-process solvers' profile):
-// the name field over the list, "&DELETE/RECYCLE Current Selection", the examples frame.
-constexpr int kListNameBoxId = 555, kListDeleteId = 209, kListExamplesFrameId = 210;
-
 // Geometry dialog: the kind options " &PILE " and " &SHEET-PILE  " (the rows and the details box
 // are the entry module's).
 constexpr int kPileOptionId = 129, kSheetPileOptionId = 130;
@@ -25,10 +21,10 @@ constexpr int kRowHeadId = 110, kRowUnitId = 119;
 constexpr int kColumnHeadBaseId = 110, kColumnUnitBaseId = 114;
 // The column buttons of the geometry and spring tables: UNIFORM and GENERATE of value column c
 // side by side (the Winkler table's GENERATE stand where the geometry table's do).
-constexpr int UniformButtonId(int column) { return kFirstColumnButtonId + 2 * (column - 1); }
-constexpr int GenerateButtonId(int column) { return kFirstColumnButtonId + 2 * column - 1; }
+using entry::GenerateButtonId, entry::UniformButtonId;
 // The Winkler table's function buttons: the subgrade modulus and the yield stress k=A+Bz^n.
-constexpr int kModulusFunctionId = kFirstColumnButtonId, kYieldFunctionId = 127;
+constexpr int kModulusFunctionId = kFirstColumnButtonId;
+using entry::kYieldFunctionId;
 // The load tables' buttons: the linear load between nodes (the same loads at all nodes), GENERATE.
 constexpr int kLoadFunctionId = kFirstColumnButtonId, kLoadGenerateId = kFirstColumnButtonId + 1;
 

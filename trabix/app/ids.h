@@ -5,10 +5,6 @@
 
 namespace trabix {
 
-// The load case list of the programs that solve in-process (win/loaddialog.h): the case's name
-// box, "&DELETE/RECYCLE Current Selection" and the frame.
-constexpr int kCaseNameBoxId = 555, kCaseDeleteId = 209, kCaseFrameId = 210;
-
 // The author box: its text.
 constexpr int kAuthorTextId = 101;
 

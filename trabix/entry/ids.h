@@ -12,7 +12,8 @@ constexpr int kStripOptionId = 132, kBeamOptionId = 133, kHalfOptionId = 134, kE
 // (108 + c) and units (112 + c); the geometry's UNIFORM (121 + 2 (c - 1)) and GENERATE (one more)
 // of column c; the support and load tables' first button, GENERATE and the Winkler table's modulus
 // function.
-constexpr int kTableTitleId = 108, kGroupHeadId = 117, kRowHeadId = 118, kRowUnitId = 119;
+using entry::kGroupHeadId;
+constexpr int kTableTitleId = 108, kRowHeadId = 118, kRowUnitId = 119;
 constexpr int kColumnHeadBaseId = kFirstTableHeadingId - 1, kColumnUnitBaseId = kColumnHeadBaseId + 4;
 constexpr int kFirstButtonId = kFirstColumnButtonId, kGenerateButtonId = kFirstColumnButtonId + 1;
 constexpr int kModulusFunctionId = kFirstColumnButtonId + 2;

@@ -147,10 +147,10 @@ TEST_F(MureloFrame, TheLoadCaseDialogHasMurelosControlsAndDeletesTheCasesLoadAnd
                                   [&](HWND d) {
                                     check = wintest::GetText(d, kCaseCheckId);
                                     GetWindowRect(GetDlgItem(d, kCaseCheckId), &box);
-                                    EXPECT_NE(GetDlgItem(d, murelo::kCaseNameBoxId), nullptr);
-                                    EXPECT_NE(GetDlgItem(d, murelo::kCaseFrameId), nullptr);
+                                    EXPECT_NE(GetDlgItem(d, kInProcessNameBoxId), nullptr);
+                                    EXPECT_NE(GetDlgItem(d, kInProcessFrameId), nullptr);
                                     EXPECT_EQ(wintest::GetText(d, IDOK), "&Ok");
-                                    wintest::PostClick(d, murelo::kCaseDeleteId);
+                                    wintest::PostClick(d, kInProcessDeleteId);
                                   }),
                        WhenDialog("Current Selection DELETION Enquiry", [](HWND b) { wintest::AnswerBox(b, IDYES); }),
                        WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},

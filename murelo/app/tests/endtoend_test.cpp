@@ -165,7 +165,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   const std::string onePage = " LOAD DATA GENERATION - Load Case: A";
   Command(kLoadCommand, {WhenDialog(kCasesCaption,
                            [](HWND d) {
-                             wintest::SetText(d, murelo::kCaseNameBoxId, "A");
+                             wintest::SetText(d, kInProcessNameBoxId, "A");
                              PostClick(d, IDOK);
                            }),
                 Substructure(murelo::kBasePlateOptionId, murelo::kLoadActionId), WhenDialog(types, [](HWND d) { PostClick(d, kLoadTypeEnterButton); }),

@@ -75,7 +75,7 @@ TEST_F(MureloLayout, EveryCommandWindowShowsItsTextsWhole) {
       {"author box", [] { DispatchCommand(kAboutCommand); }, {{"", 0, IDOK}}},
       {"load cases", [] { ShowLoadCases(1); }, {{kCasesCaption}}},
       {"load case deletion", [] { ShowLoadCases(1); },
-       {{kCasesCaption, kCaseDeleteId, IDCANCEL, [](HWND d) { SendDlgItemMessageA(d, kCaseNameBoxId, CB_SETCURSEL, 0, 0); }},
+       {{kCasesCaption, kInProcessDeleteId, IDCANCEL, [](HWND d) { SendDlgItemMessageA(d, kInProcessNameBoxId, CB_SETCURSEL, 0, 0); }},
         {"Current Selection DELETION Enquiry", 0, IDNO, nullptr,
          "Do you really want to DELETE the CURRENT SELECTION?"}}},
       {"load case choice", [] { ShowLoadCases(2); }, {{kCasesCaption}}},

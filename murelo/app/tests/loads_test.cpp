@@ -264,7 +264,7 @@ TEST_F(MureloLoads, TheChecksOfferOfALoadCaseRunsTheLoadDataCommand) {
                                     }),
                          WhenDialog("  Retaining Wall: Load Name Specification/Selection",
                                     [](HWND d) {
-                                      wintest::SetText(d, murelo::kCaseNameBoxId, "A");
+                                      wintest::SetText(d, kInProcessNameBoxId, "A");
                                       PostClick(d, IDOK);
                                     }),
                          WhenDialog(kSubstructure,

@@ -231,7 +231,7 @@ TEST_F(MureloEntry, DetailsTableScrollsChecksAndWrites) {
   std::vector<std::string> seen, warnings;
   std::vector<std::string> before = FileLines(File(".geo")), during;
   HWND table = nullptr;
-  auto top = [] { return wintest::GetText(TablePage(), kRowLabelBaseId + 1); };
+  auto top = [] { return wintest::GetText(TablePage(), kFirstRowLabelId + 1); };
   auto press = [](int id, UINT key) {
     HWND cell = GetDlgItem(TablePage(), id);
     SetFocus(cell);
@@ -242,7 +242,7 @@ TEST_F(MureloEntry, DetailsTableScrollsChecksAndWrites) {
                   [&](HWND t) {
                     table = t;
                     HWND page = TablePage();
-                    seen.push_back(top() + " " + wintest::GetText(page, kRowLabelBaseId + 20) + " " + (GetDlgItem(page, kRowLabelBaseId + 21) ? "21" : "-"));
+                    seen.push_back(top() + " " + wintest::GetText(page, kFirstRowLabelId + 20) + " " + (GetDlgItem(page, kFirstRowLabelId + 21) ? "21" : "-"));
                     SetDlgItemTextA(page, CellId(1, 2, 2), "0.77");
                     press(CellId(20, 1, 2), VK_RETURN);
                   }),

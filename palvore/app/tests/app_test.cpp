@@ -75,7 +75,7 @@ class PalvoreFrame : public ::testing::Test {
   std::vector<std::string> TypeJob(const std::string& caption, const std::string& text, int expected) {
     std::vector<std::string> warnings;
     auto type = [text](HWND d) {
-      wintest::SetText(d, palvore::kListNameBoxId, text);
+      wintest::SetText(d, kInProcessNameBoxId, text);
       wintest::PostClick(d, IDOK);
     };
     std::vector<wintest::Step> steps = {WhenDialog(caption, type)};
@@ -143,7 +143,7 @@ TEST_F(PalvoreFrame, TheJobListPutsTheChosenJobFirstAndShowsTwelve) {
   WriteBytes("FJOB$.INF", "A\r\nB\r\nC\r\n");
   ASSERT_TRUE(RunScript({WhenDialog(kFirstJobCaption,
                                     [](HWND d) {
-                                      SendDlgItemMessageA(d, palvore::kListNameBoxId, CB_SETCURSEL, 1, 0);
+                                      SendDlgItemMessageA(d, kInProcessNameBoxId, CB_SETCURSEL, 1, 0);
                                       wintest::Click(d, IDOK);
                                     })},
                         [] { EXPECT_EQ(palvore::ShowJobDialog(), 1); })
@@ -156,7 +156,7 @@ TEST_F(PalvoreFrame, TheJobListPutsTheChosenJobFirstAndShowsTwelve) {
   int shown = 0;
   ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
                                     [&](HWND d) {
-                                      shown = static_cast<int>(SendDlgItemMessageA(d, palvore::kListNameBoxId, CB_GETCOUNT, 0, 0));
+                                      shown = static_cast<int>(SendDlgItemMessageA(d, kInProcessNameBoxId, CB_GETCOUNT, 0, 0));
                                       wintest::Click(d, IDCANCEL);
                                     })},
                         [] { EXPECT_EQ(palvore::ShowJobDialog(), 0); })
@@ -174,7 +174,7 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [&](HWND d) {
                                       checkText = WindowText(GetDlgItem(d, kCaseCheckId));
-                                      wintest::SetText(d, palvore::kListNameBoxId, "B");
+                                      wintest::SetText(d, kInProcessNameBoxId, "B");
                                       wintest::PostClick(d, kOkId);
                                     }),
                          WhenDialog("WARNING!",
@@ -192,7 +192,7 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
   WriteBytes("PILE1.COX", "A\r\nB\r\n");
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [](HWND d) {
-                                      wintest::SetText(d, palvore::kListNameBoxId, "B");
+                                      wintest::SetText(d, kInProcessNameBoxId, "B");
                                       wintest::Click(d, kOkId);
                                     })},
                         [] { EXPECT_EQ(palvore::ShowLoadCases(1), 1); })
@@ -204,8 +204,8 @@ TEST_F(PalvoreFrame, LoadCaseNamesNeedDistinctFirstLettersAndADeleteTakesTheCase
   for (const char* f : {"PILE1.LDA", "PILE1.RBA", "PILE1.LDB", "PILE1.GEO"}) WriteBytes(f, "x\r\n");
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [](HWND d) {
-                                      SendDlgItemMessageA(d, palvore::kListNameBoxId, CB_SETCURSEL, 1, 0);
-                                      wintest::PostClick(d, palvore::kListDeleteId);
+                                      SendDlgItemMessageA(d, kInProcessNameBoxId, CB_SETCURSEL, 1, 0);
+                                      wintest::PostClick(d, kInProcessDeleteId);
                                     }),
                          WhenDialog("Current Selection DELETION Enquiry", [](HWND box) { wintest::AnswerBox(box, IDYES); }),
                          WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
@@ -419,7 +419,7 @@ TEST_F(PalvoreFrame, SaveAsCopiesTheJobWithItsNewHeadersAndPacksTheOldOne) {
   palvore::StructureTitle = "PILE/SHEET-PILE";
   ASSERT_TRUE(RunScript({WhenDialog(kJobCaption,
                                     [](HWND d) {
-                                      wintest::SetText(d, palvore::kListNameBoxId, "PILE9B");
+                                      wintest::SetText(d, kInProcessNameBoxId, "PILE9B");
                                       wintest::Click(d, IDOK);
                                     })},
                         [] { palvore::SaveJobAsCommand(); })

@@ -205,7 +205,7 @@ TEST_F(PalvoreOutputs, SheetPileGraphsArePerMetre) {
 }
 
 // Cell (row, value column) of the load table's page.
-int CellId(int row, int column) { return entry::kCellBaseId + (row - 1) * 2 + column; }
+int CellId(int row, int column) { return kFirstCellId + (row - 1) * 2 + column; }
 
 TEST_F(PalvoreOutputs, TheLoadTablesWriteTheCasesLoadFile) {
   PileJob j = palvore::testing::LongPile(4, 4, "PILE1");

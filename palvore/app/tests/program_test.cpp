@@ -68,7 +68,7 @@ TEST_F(PalvoreProgram, AgreeingShowsTheMenuBarAndTheJobDialog) {
   ASSERT_NE(jobs, nullptr);
   // The menu bar is on (its items are the frame test's: another process's menu cannot be read).
   EXPECT_NE(GetMenu(main), nullptr);
-  for (int id : {palvore::kListNameBoxId, palvore::kListDeleteId, palvore::kListExamplesFrameId, kJobPickId, IDOK, IDCANCEL}) EXPECT_NE(GetDlgItem(jobs, id), nullptr) << id;
+  for (int id : {kInProcessNameBoxId, kInProcessDeleteId, kInProcessFrameId, kJobPickId, IDOK, IDCANCEL}) EXPECT_NE(GetDlgItem(jobs, id), nullptr) << id;
   Press(jobs, IDCANCEL);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
   // Without a job every data, analysis and output command asks for one first.
@@ -89,7 +89,7 @@ TEST_F(PalvoreProgram, ANewJobCancelledKeepsTheJobLooseAndCloseAndPacksIt) {
   HWND jobs = Agree();
   ASSERT_NE(jobs, nullptr);
   std::string job = (dir.path() / "PILES" / "PILE1").string();
-  SetField(jobs, palvore::kListNameBoxId, job);
+  SetField(jobs, kInProcessNameBoxId, job);
   Press(jobs, IDOK);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     PILE/SHEET-PILE ANALYSIS.   JOB: " + job; }));
   // The caption comes before the job's folder is made.

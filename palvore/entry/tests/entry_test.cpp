@@ -37,8 +37,8 @@ const char* const kTable = " GEOMETRY DETAILS DATA:";
 int GeometryField(int row) { return entry::kGeometryFieldBaseId + row; }
 int RangeField(int k) { return entry::kFirstRangeFieldId + k - 1; }
 // The cell of a page row and value column of the table on screen, and a page row's label.
-int CellId(int pageRow, int column) { return entry::kCellBaseId + (pageRow - 1) * TableColumns + column; }
-int RowLabelId(int pageRow) { return entry::kRowLabelBaseId + pageRow; }
+int CellId(int pageRow, int column) { return kFirstCellId + (pageRow - 1) * TableColumns + column; }
+int RowLabelId(int pageRow) { return kFirstRowLabelId + pageRow; }
 
 // The lines of a text file at [1..count] ([0] empty).
 std::vector<std::string> FileLines(const std::string& file) {

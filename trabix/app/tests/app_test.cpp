@@ -142,11 +142,11 @@ TEST_F(TrabixFrame, TheLoadCaseDialogHasTrabixsControlsAndDeletesOnlyTheCasesLoa
                kCasesCaption,
                [&](HWND d) {
                  focus = GetDlgCtrlID(GetFocus());
-                 for (int id : {trabix::kCaseNameBoxId, kOkId, kCancelId, trabix::kCaseDeleteId, trabix::kCaseFrameId})
+                 for (int id : {kInProcessNameBoxId, kOkId, kCancelId, kInProcessDeleteId, kInProcessFrameId})
                    EXPECT_NE(GetDlgItem(d, id), nullptr) << id;
                  checkText = WindowText(GetDlgItem(d, kCaseCheckId));
-                 SendDlgItemMessageA(d, trabix::kCaseNameBoxId, CB_SETCURSEL, 1, 0);
-                 wintest::PostClick(d, trabix::kCaseDeleteId);
+                 SendDlgItemMessageA(d, kInProcessNameBoxId, CB_SETCURSEL, 1, 0);
+                 wintest::PostClick(d, kInProcessDeleteId);
                }),
            WhenDialog("Current Selection DELETION Enquiry", [](HWND box) { wintest::AnswerBox(box, IDYES); }),
            WhenDialog(kCasesCaption, [](HWND d) { wintest::Click(d, kCancelId); })},
@@ -168,8 +168,8 @@ TEST_F(TrabixFrame, ALongCaseListIsReadWholeAndOffered) {
   ASSERT_TRUE(RunScript({WhenDialog(kCasesCaption,
                                     [&](HWND d) {
                                       offered = static_cast<int>(
-                                          SendDlgItemMessageA(d, trabix::kCaseNameBoxId, CB_GETCOUNT, 0, 0));
-                                      SendDlgItemMessageA(d, trabix::kCaseNameBoxId, CB_SETCURSEL, 59, 0);
+                                          SendDlgItemMessageA(d, kInProcessNameBoxId, CB_GETCOUNT, 0, 0));
+                                      SendDlgItemMessageA(d, kInProcessNameBoxId, CB_SETCURSEL, 59, 0);
                                       wintest::Click(d, kOkId);
                                     })},
                         [] { EXPECT_EQ(trabix::ShowLoadCases(2), 1); })

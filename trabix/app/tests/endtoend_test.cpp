@@ -41,7 +41,7 @@ const char* const kCasesCaption = "  BEAM/STRIP: Load Name Specification/Selecti
 
 // The cells of the table window on screen: row r (from 1), column c (from 1) of C columns.
 void SetCell(int columns, int row, int column, const std::string& text) {
-  wintest::SetText(TablePage(), entry::kCellBaseId + (row - 1) * columns + column, text);
+  wintest::SetText(TablePage(), kFirstCellId + (row - 1) * columns + column, text);
 }
 
 class TrabixEndToEnd : public ::testing::Test {
@@ -90,7 +90,7 @@ class TrabixEndToEnd : public ::testing::Test {
   // The load-case choice with case A at the head of the list.
   static wintest::Step ChooseCaseA() {
     return WhenDialog(kCasesCaption, [](HWND d) {
-      EXPECT_EQ(wintest::GetText(d, trabix::kCaseNameBoxId), "A");
+      EXPECT_EQ(wintest::GetText(d, kInProcessNameBoxId), "A");
       PostClick(d, kOkId);
     });
   }
@@ -120,7 +120,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
                       }),
            WhenDialog(" GEOMETRY DETAILS DATA:", [](HWND t) {
              for (int row = 1; row <= 4; ++row) {
-               EXPECT_EQ(wintest::GetText(TablePage(), entry::kCellBaseId + (row - 1) * 3 + 1), "2.5");
+               EXPECT_EQ(wintest::GetText(TablePage(), kFirstCellId + (row - 1) * 3 + 1), "2.5");
                SetCell(3, row, 2, "0.5");
                SetCell(3, row, 3, "0.8");
              }
@@ -149,7 +149,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   const std::string typeCaption = entryCaption + "     Load Case: A";
   Command(kLoadCommand, {WhenDialog(kCasesCaption,
                                     [](HWND d) {
-                                      wintest::SetText(d, trabix::kCaseNameBoxId, "A");
+                                      wintest::SetText(d, kInProcessNameBoxId, "A");
                                       EXPECT_EQ(IsDlgButtonChecked(d, kCaseCheckId), BST_CHECKED);
                                       PostClick(d, kOkId);
                                     }),

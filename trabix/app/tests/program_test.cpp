@@ -73,7 +73,7 @@ class TrabixProgram : public ::testing::Test {
   }
   // Types into the cell of a table window of `columns` value columns.
   static void Cell(HWND table, int columns, int row, int column, const std::string& text) {
-    int id = entry::kCellBaseId + (row - 1) * columns + column;
+    int id = kFirstCellId + (row - 1) * columns + column;
     SetField(wintest::ParentOfControl(table, id), id, text);
   }
 
@@ -205,7 +205,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
     return program.WaitForDialog(caption);
   };
   auto cells = [](HWND table, int columns, int row, int column, const std::string& text) {
-    int id = entry::kCellBaseId + (row - 1) * columns + column;
+    int id = kFirstCellId + (row - 1) * columns + column;
     SetField(wintest::ParentOfControl(table, id), id, text);
   };
 
@@ -242,7 +242,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   HWND c = next(cases);
   ASSERT_NE(c, nullptr);
-  SetField(c, trabix::kCaseNameBoxId, "A");
+  SetField(c, kInProcessNameBoxId, "A");
   Press(c, kOkId);
   const std::string types = entry + "     Load Case: A";
   HWND ty = next(types, c);
@@ -392,7 +392,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   HWND c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SetField(c, trabix::kCaseNameBoxId, "A");
+  SetField(c, kInProcessNameBoxId, "A");
   Press(c, kOkId);
   HWND ty = Next(entry + "     Load Case: A", c);
   ASSERT_NE(ty, nullptr);
@@ -412,7 +412,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SetField(c, trabix::kCaseNameBoxId, "B");
+  SetField(c, kInProcessNameBoxId, "B");
   Press(c, kOkId);
   ty = Next(entry + "     Load Case: B", c);
   ASSERT_NE(ty, nullptr);
@@ -438,7 +438,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kPlasticAnalysisCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, trabix::kCaseNameBoxId, CB_SETCURSEL, 0, 0);  // the case named last heads the list
+  SendDlgItemMessageA(c, kInProcessNameBoxId, CB_SETCURSEL, 0, 0);  // the case named last heads the list
   Press(c, kOkId);
   HWND a = Next(entry, c);
   ASSERT_NE(a, nullptr);
@@ -451,7 +451,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kPlotCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, trabix::kCaseNameBoxId, CB_SETCURSEL, 0, 0);
+  SendDlgItemMessageA(c, kInProcessNameBoxId, CB_SETCURSEL, 0, 0);
   Press(c, kOkId);
   const std::string actions = "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: B";
   HWND s = Next(actions, c);
@@ -501,7 +501,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   PostMessageA(main, WM_COMMAND, kPresentationCommand, 0);
   c = Next(cases);
   ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, trabix::kCaseNameBoxId, CB_SETCURSEL, 0, 0);
+  SendDlgItemMessageA(c, kInProcessNameBoxId, CB_SETCURSEL, 0, 0);
   Press(c, kOkId);
   const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: B";
   HWND chooser = Next(chooserCaption, c);

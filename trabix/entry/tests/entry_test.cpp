@@ -160,9 +160,9 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
   std::vector<std::string> warnings, cells;
   auto table = [&](HWND t) {
     HWND page = TablePage();
-    cells.push_back(wintest::GetText(page, entry::kCellBaseId + 1));
-    cells.push_back(wintest::GetText(page, entry::kCellBaseId + 4));
-    cells.push_back(wintest::GetText(page, entry::kCellBaseId + 10));
+    cells.push_back(wintest::GetText(page, kFirstCellId + 1));
+    cells.push_back(wintest::GetText(page, kFirstCellId + 4));
+    cells.push_back(wintest::GetText(page, kFirstCellId + 10));
     wintest::PostClick(t, kContinueId);  // widths and depths 0: the widths are reported
   };
   wintest::ScriptResult ok =
@@ -199,8 +199,8 @@ TEST_F(Entry, GeometryTableFollowsAndChecks) {
                  WhenDialog(" GEOMETRY DETAILS DATA:",
                             [&](HWND t) {
                               HWND page = TablePage();
-                              cells.push_back(wintest::GetText(page, entry::kCellBaseId + 2));
-                              cells.push_back(wintest::GetText(page, entry::kCellBaseId + 12));
+                              cells.push_back(wintest::GetText(page, kFirstCellId + 2));
+                              cells.push_back(wintest::GetText(page, kFirstCellId + 12));
                               wintest::Click(t, kContinueId);
                             })},
                 [&] { GeometryCommand(nullptr); });
@@ -274,8 +274,8 @@ TEST_F(Entry, WinklerSetSameFillsBothModulusColumns) {
                  WhenDialog(kCaption,
                             [&](HWND t) {
                               HWND page = TablePage();
-                              wintest::SetText(page, entry::kCellBaseId + 3, "50");  // yield stress at i of element 1
-                              SetFocus(GetDlgItem(page, entry::kCellBaseId + 4));    // a yield column has the focus
+                              wintest::SetText(page, kFirstCellId + 3, "50");  // yield stress at i of element 1
+                              SetFocus(GetDlgItem(page, kFirstCellId + 4));    // a yield column has the focus
                               wintest::PostClick(t, kFirstButtonId);
                             }),
                  WhenDialog(kCaption,
@@ -336,7 +336,7 @@ TEST_F(Entry, WinklerGenerateFillsBothEndsOfEachElement) {
     wintest::PostClick(d, entry::kEnterSupportDataId);
   })};
   for (const auto& part :
-       {generate(entry::kCellBaseId + 2, "2", "4", "30000"), generate(entry::kCellBaseId + 3, "1", "3", "40")})
+       {generate(kFirstCellId + 2, "2", "4", "30000"), generate(kFirstCellId + 3, "1", "3", "40")})
     steps.insert(steps.end(), part.begin(), part.end());
   steps.push_back(WhenDialog(kCaption, [&](HWND t) {
     cells = entrytest::PageCells(16);
@@ -376,8 +376,8 @@ TEST_F(Entry, ElasticSetSameFillsTheColumnOfTheConstantAskedFor) {
                                     wintest::Click(d, entry::kElasticBoxId);
                                     wintest::PostClick(d, entry::kEnterSupportDataId);
                                   }),
-                       setSame(entry::kCellBaseId + 1), answer("5000"),  // a kv cell has the focus
-                       setSame(entry::kCellBaseId + 4), answer("300"),   // a kr cell has the focus
+                       setSame(kFirstCellId + 1), answer("5000"),  // a kv cell has the focus
+                       setSame(kFirstCellId + 4), answer("300"),   // a kr cell has the focus
                        WhenDialog(kCaption,
                                   [&](HWND t) {
                                     cells = entrytest::PageCells(10);
@@ -444,8 +444,8 @@ TEST_F(Entry, DataDialogsInOrder) {
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {  // the springs, left 0
-                    seen.push_back("elastic " + wintest::GetText(TablePage(), entry::kCellBaseId + 1) + " " +
-                                   wintest::GetText(TablePage(), entry::kCellBaseId + 9));
+                    seen.push_back("elastic " + wintest::GetText(TablePage(), kFirstCellId + 1) + " " +
+                                   wintest::GetText(TablePage(), kFirstCellId + 9));
                     wintest::PostClick(t, kContinueId);
                   }),
        WhenDialog(kCaption, [&](HWND t) { wintest::PostClick(t, kModulusFunctionId); }),  // the modulus function
@@ -466,9 +466,9 @@ TEST_F(Entry, DataDialogsInOrder) {
                   }),
        WhenDialog(kCaption,
                   [&](HWND t) {
-                    seen.push_back("winkler " + wintest::GetText(TablePage(), entry::kCellBaseId + 1) + " " +
-                                   wintest::GetText(TablePage(), entry::kCellBaseId + 2) + " " +
-                                   wintest::GetText(TablePage(), entry::kCellBaseId + 6));
+                    seen.push_back("winkler " + wintest::GetText(TablePage(), kFirstCellId + 1) + " " +
+                                   wintest::GetText(TablePage(), kFirstCellId + 2) + " " +
+                                   wintest::GetText(TablePage(), kFirstCellId + 6));
                     wintest::PostClick(t, kContinueId);
                   })},
       [&] { SupportCommand(nullptr); });

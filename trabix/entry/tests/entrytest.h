@@ -64,7 +64,7 @@ inline void SaveBeam(const std::string& depth = "0.5") {
 // The texts of the first `count` cells of the table on screen, in the order of their ids.
 inline std::vector<std::string> PageCells(int count) {
   std::vector<std::string> cells;
-  for (int k = 1; k <= count; ++k) cells.push_back(wintest::GetText(TablePage(), entry::kCellBaseId + k));
+  for (int k = 1; k <= count; ++k) cells.push_back(wintest::GetText(TablePage(), kFirstCellId + k));
   return cells;
 }
 

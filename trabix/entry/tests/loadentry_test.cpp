@@ -100,8 +100,8 @@ TEST_F(LoadEntry, TableWindowsShowTheirTexts) {
                                     [&](HWND t) {
                                       texts = Texts(t);
                                       rows = TableRows;
-                                      first = Cell(entry::kRowLabelBaseId + 1) + " " + Cell(entry::kCellBaseId + 3) +
-                                              " " + Cell(entry::kCellBaseId + 4);
+                                      first = Cell(kFirstRowLabelId + 1) + " " + Cell(kFirstCellId + 3) +
+                                              " " + Cell(kFirstCellId + 4);
                                       wintest::Click(t, kTableCancelId);
                                     })},
                         [&] { LoadEntryWindow(nullptr, c.kind); })
@@ -149,11 +149,11 @@ TEST_F(LoadEntry, FixedUnyieldingNodeOneLeavesBothCellsEmptyAndDisabled) {
   bool enabled[3] = {true, true, false};
   bool ok = RunScript({WhenDialog(kNodal,
                                   [&](HWND t) {
-                                    cells = "[" + Cell(entry::kCellBaseId + 1) + "][" + Cell(entry::kCellBaseId + 2) +
-                                            "][" + Cell(entry::kCellBaseId + 3) + "]";
-                                    enabled[0] = CellEnabled(entry::kCellBaseId + 1);
-                                    enabled[1] = CellEnabled(entry::kCellBaseId + 2);
-                                    enabled[2] = CellEnabled(entry::kCellBaseId + 3);
+                                    cells = "[" + Cell(kFirstCellId + 1) + "][" + Cell(kFirstCellId + 2) +
+                                            "][" + Cell(kFirstCellId + 3) + "]";
+                                    enabled[0] = CellEnabled(kFirstCellId + 1);
+                                    enabled[1] = CellEnabled(kFirstCellId + 2);
+                                    enabled[2] = CellEnabled(kFirstCellId + 3);
                                     wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 2); })
@@ -226,13 +226,13 @@ TEST_F(LoadEntry, GenerateActsOnTheFocusedColumn) {
       wintest::Click(d, kOkId);
     });
   };
-  bool ok = RunScript({generate(entry::kCellBaseId + 4), range("2", "4", "2", "7.5"), generate(entry::kCellBaseId + 3),
+  bool ok = RunScript({generate(kFirstCellId + 4), range("2", "4", "2", "7.5"), generate(kFirstCellId + 3),
                        range("3", "5", "1", "-2"),
                        WhenDialog(kNodal,
                                   [&](HWND t) {
                                     for (int r = 1; r <= 5; ++r) {
-                                      column1 += "[" + Cell(entry::kCellBaseId + 2 * r - 1) + "]";
-                                      column2 += "[" + Cell(entry::kCellBaseId + 2 * r) + "]";
+                                      column1 += "[" + Cell(kFirstCellId + 2 * r - 1) + "]";
+                                      column2 += "[" + Cell(kFirstCellId + 2 * r) + "]";
                                     }
                                     wintest::PostClick(t, kFirstButtonId);
                                   }),
@@ -247,10 +247,10 @@ TEST_F(LoadEntry, GenerateActsOnTheFocusedColumn) {
                                   }),
                        WhenDialog(kNodal,
                                   [&](HWND t) {
-                                    column1 += " " + Cell(entry::kCellBaseId + 1) + Cell(entry::kCellBaseId + 3) +
-                                               Cell(entry::kCellBaseId + 9);
-                                    column2 += " " + Cell(entry::kCellBaseId + 2) + Cell(entry::kCellBaseId + 4) +
-                                               Cell(entry::kCellBaseId + 10);
+                                    column1 += " " + Cell(kFirstCellId + 1) + Cell(kFirstCellId + 3) +
+                                               Cell(kFirstCellId + 9);
+                                    column2 += " " + Cell(kFirstCellId + 2) + Cell(kFirstCellId + 4) +
+                                               Cell(kFirstCellId + 10);
                                     wintest::Click(t, kTableCancelId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 2); })
@@ -271,7 +271,7 @@ TEST_F(LoadEntry, TemperatureGenerateNumbersItsFieldsFrom241) {
   std::string dialog, cells;
   bool ok = RunScript({WhenDialog(kTemperature,
                                   [](HWND t) {
-                                    FocusCell(entry::kCellBaseId + 2);
+                                    FocusCell(kFirstCellId + 2);
                                     wintest::PostClick(t, kGenerateButtonId);
                                   }),
                        WhenDialog(kValueCaption,
@@ -284,8 +284,8 @@ TEST_F(LoadEntry, TemperatureGenerateNumbersItsFieldsFrom241) {
                                   }),
                        WhenDialog(kTemperature,
                                   [&](HWND t) {
-                                    cells = Cell(entry::kCellBaseId + 1) + " " + Cell(entry::kCellBaseId + 2) + " " +
-                                            Cell(entry::kCellBaseId + 8);
+                                    cells = Cell(kFirstCellId + 1) + " " + Cell(kFirstCellId + 2) + " " +
+                                            Cell(kFirstCellId + 8);
                                     wintest::Click(t, kContinueId);
                                   })},
                       [&] { LoadEntryWindow(nullptr, 4); })
@@ -353,15 +353,15 @@ TEST_F(LoadEntry, WholeCommandWritesALoadFileThatReadsBack) {
                  enter(),
                  WhenDialog(kNodal,
                             [](HWND t) {
-                              wintest::SetText(TablePage(), entry::kCellBaseId + 3, "15");
-                              wintest::SetText(TablePage(), entry::kCellBaseId + 6, "-2.5");
+                              wintest::SetText(TablePage(), kFirstCellId + 3, "15");
+                              wintest::SetText(TablePage(), kFirstCellId + 6, "-2.5");
                               wintest::Click(t, kContinueId);
                             }),
                  enter(),
                  WhenDialog(kTrapezoidal,
                             [](HWND t) {
-                              wintest::SetText(TablePage(), entry::kCellBaseId + 3, "4");
-                              wintest::SetText(TablePage(), entry::kCellBaseId + 4, "6");
+                              wintest::SetText(TablePage(), kFirstCellId + 3, "4");
+                              wintest::SetText(TablePage(), kFirstCellId + 4, "6");
                               wintest::Click(t, kContinueId);
                             }),
                  enter(), WhenDialog(kTemperature, [](HWND t) { wintest::PostClick(t, kFirstButtonId); }),
