@@ -99,6 +99,8 @@ DialogTemplate GeometryDialog();
 INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The element table of Substructure from WorkTables, laid out and built for DataTableProc.
 DialogTemplate GeometryDetailsDialog();
+// The warning of a geometry file that cannot be written.
+std::string GeometryUnwrittenWarning();
 // The geometry dialog and, when it ends with 1, the element table; the work tables shrunk after.
 void RunGeometryDialogs(HWND owner);
 // The geometry command: for a tank the substructure choice in mode 1, else RunGeometryDialogs.
