@@ -165,7 +165,7 @@ DialogTemplate SupportTableDialog(const std::string& kind);
 // back on its field); Cancel ends it with 0. The procedure is the entry module's.
 DialogTemplate HalfSpaceDialog(const std::string& kind);
 using entry::HalfSpaceDialogProc;
-// The unyielding nodes' check list (77777777) of nodes 1..n+1; OK writes UnyieldingNodes and
+// The unyielding nodes' check list (entry::kNodeListId) of nodes 1..n+1; OK writes UnyieldingNodes and
 // answer 2, Cancel (1234) changes nothing.
 DialogTemplate UnyieldingSupportsDialog();
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
