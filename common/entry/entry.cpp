@@ -58,9 +58,9 @@ bool UniformValid(HWND dialog) {
   return true;
 }
 
-// Ok (okId) ends the dialog with okEnd when `accepted` (which has warned otherwise); Cancel (2)
-// with 0.
-INT_PTR OkOrCancel(HWND dialog, int id, int okId, const std::function<bool()>& accepted, INT_PTR okEnd = 1) {
+// Ok (okId) ends the dialog with okEnd (read once `accepted` has run) when `accepted` (which has
+// warned otherwise); Cancel (2) with 0.
+INT_PTR OkOrCancel(HWND dialog, int id, int okId, const std::function<bool()>& accepted, const INT_PTR& okEnd = 1) {
   if (id == okId) {
     if (accepted()) EndDialog(dialog, okEnd);
     return TRUE;
@@ -330,6 +330,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
   if (msg != WM_COMMAND) return FALSE;
   const int id = LOWORD(wParam);
   if (id == kCancelId && p.geometryCancelled) p.geometryCancelled();
+  INT_PTR end = p.geometryOkEnd;
   return OkOrCancel(
       dialog, id, p.geometryOk,
       [&] {
@@ -342,13 +343,15 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
           return false;
         }
         if (!p.saveGeometry(dialog, texts)) {
-          WarnBox(dialog, "The geometry file " + JobSpec + ".geo cannot be written.");
+          WarnBox(dialog, p.geometryUnwritten ? p.geometryUnwritten()
+                                              : "The geometry file " + JobSpec + ".geo cannot be written.");
           return false;
         }
         DetailsWanted = IsDlgButtonChecked(dialog, kDetailsBoxId) == BST_CHECKED;
+        if (p.geometryEnd) end = p.geometryEnd(dialog, texts);
         return true;
       },
-      p.geometryOkEnd);
+      end);
 }
 
 bool GeometryDetailsWanted() { return DetailsWanted; }

@@ -101,6 +101,10 @@ struct Profile {
   std::function<void()> geometryCancelled;
   std::vector<std::pair<int, int>> geometryRestored;
   std::vector<ColourRule> geometryColours;
+  // Where a program has its own: the warning of the file that cannot be written, and Ok's end
+  // value from the accepted dialog and texts.
+  std::function<std::string()> geometryUnwritten;
+  std::function<INT_PTR(HWND dialog, const std::vector<std::string>& texts)> geometryEnd;
 
   // The unyielding node list's colours, where its marks go and its end after Ok.
   std::vector<ColourRule> nodeListColours;

@@ -99,6 +99,8 @@ DialogTemplate GeometryDialog();
 INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // The element table of Substructure from WorkTables, laid out and built for DataTableProc.
 DialogTemplate GeometryDetailsDialog();
+// The warning of a geometry file that cannot be written.
+std::string GeometryUnwrittenWarning();
 // The geometry dialog and, when it ends with 1, the element table; the work tables shrunk after.
 void RunGeometryDialogs(HWND owner);
 // The geometry command: for a tank the substructure choice in mode 1, else RunGeometryDialogs.
@@ -163,7 +165,7 @@ DialogTemplate SupportTableDialog(const std::string& kind);
 // back on its field); Cancel ends it with 0. The procedure is the entry module's.
 DialogTemplate HalfSpaceDialog(const std::string& kind);
 using entry::HalfSpaceDialogProc;
-// The unyielding nodes' check list (77777777) of nodes 1..n+1; OK writes UnyieldingNodes and
+// The unyielding nodes' check list (entry::kNodeListId) of nodes 1..n+1; OK writes UnyieldingNodes and
 // answer 2, Cancel (1234) changes nothing.
 DialogTemplate UnyieldingSupportsDialog();
 INT_PTR CALLBACK UnyieldingSupportsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -72,8 +72,10 @@ void AcceptGeneration(HWND dialog) {
 }
 
 void AcceptUniform(HWND dialog) {
-  std::string word = KindWord(), text;
-  int kind = word == "GEOMETRY" ? 2 : word == "ELASTIC" || word == "WINKLER" ? 3 : 7;
+  entry::TableTexts table;
+  table.kind = KindWord();
+  std::string text;
+  int kind = entry::ValueRule(table);
   WarnIncorrectData(dialog, entry::kUniformFieldId, text, NumberCharsSigned, kind);
   if (kind > 1) return;
   DialogStatus = text;

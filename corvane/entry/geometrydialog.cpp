@@ -45,19 +45,9 @@ const std::vector<ColourRule> kGeometryColours = {
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-void Accept(HWND dialog) {
-  const int n = GeometryItemCount();
-  std::vector<std::string> texts(static_cast<size_t>(n) + 1);
-  for (int i = 1; i <= n; ++i) {
-    int read = 55;
-    WarnIncorrectData(dialog, entry::kGeometryFieldBaseId + i, texts[static_cast<size_t>(i)], NumberCharsSigned, read);
-  }
-  std::string problem = GeometryItemsProblem(texts);
-  if (!problem.empty()) {
-    WarningTones();
-    ShowMessage(dialog, problem, "WARNING!", WarningBoxStyle, DialogAnswer);
-    return;
-  }
+// Ok: the items rebuilt into <job>.geo; the dialog stays open when the file could not be
+// written: nothing typed is lost.
+bool SaveGeometry(HWND dialog, const std::vector<std::string>& texts) {
   TextLines.assign(2, std::string());
   int stored = 0;
   LoadTextLines(JobSpec + ".GEO", TextLines, 5000, stored);
@@ -69,21 +59,29 @@ void Accept(HWND dialog) {
   int count = 0;
   RebuildGeometryLines(TextLines, stored, texts, choices, lines, count);
   TextLines = lines;
-  // The dialog stays open when the file could not be written: nothing typed is lost.
-  if (!SaveGeometryLines(JobSpec, lines, count)) {
-    WarningTones();
-    ShowMessage(dialog, "The GEOMETRY File " + JobSpec + ".geo cannot be Written!", "WARNING!", WarningBoxStyle,
-                DialogAnswer);
-    return;
-  }
-  bool noRoof = Roof() && texts[1] == "0";
-  EndDialog(dialog, Checked(dialog, entry::kDetailsBoxId) && !noRoof ? 1 : 0);
+  return SaveGeometryLines(JobSpec, lines, count);
 }
 
-void Cancel(HWND dialog) {
-  for (int s = 1; s <= 3; ++s) WorkTables[s].Redim(1, 1);
-  TextLines.assign(2, std::string());
-  EndDialog(dialog, 0);
+// The geometry part of Corvane's profile: its items and their rules, the file, Cancel's clearing,
+// and the end: 1 when the element table is wanted (a roof of no elements has none).
+const entry::Profile& OnGeometryDialog() {
+  entry::Profile& p = CorvaneEntry();
+  p.geometryFields = GeometryItemCount;
+  p.geometryOk = kOkId;
+  p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) { return GeometryItemsProblem(texts); };
+  p.saveGeometry = SaveGeometry;
+  p.geometryCancelled = [] {
+    for (int s = 1; s <= 3; ++s) WorkTables[s].Redim(1, 1);
+    TextLines.assign(2, std::string());
+  };
+  p.geometryRestored = {{kFirstItemField, kLastItemField}, {kInPlane, kSecondChoice}};
+  p.geometryColours = kGeometryColours;
+  p.geometryUnwritten = GeometryUnwrittenWarning;
+  p.geometryEnd = [](HWND dialog, const std::vector<std::string>& texts) -> INT_PTR {
+    const bool noRoof = Roof() && texts[1] == "0";
+    return Checked(dialog, entry::kDetailsBoxId) && !noRoof ? 1 : 0;
+  };
+  return p;
 }
 
 // Processes what is pending before the next window opens.
@@ -163,42 +161,25 @@ DialogTemplate GeometryDialog() {
     PlacePointer(dialog, kWidth / 2, buttonsY);
     SetFocus(GetDlgItem(dialog, entry::kGeometryFieldBaseId + 1));
   });
-  return d;
+  return entry::OnGeometry(OnGeometryDialog(), d);
 }
 
 INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-  INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kGeometryColours, colour)) return colour;
-  switch (msg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_COMMAND: {
-      int id = LOWORD(wParam), code = HIWORD(wParam);
-      if (code == EN_CHANGE && id >= kFirstItemField && id <= kLastItemField) {
-        InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
-        return TRUE;
-      }
-      if (code != BN_CLICKED) return FALSE;
-      if (id == kOkId) {
-        Accept(dialog);
-      } else if (id == IDCANCEL) {
-        Cancel(dialog);
-      } else if (Roof() && id == kFirstChoice) {
-        CheckDlgButton(dialog, kInPlane, BST_CHECKED);
-        EnableWindow(GetDlgItem(dialog, kInPlane), FALSE);
-      } else if (Roof() && id == kSecondChoice) {
-        EnableWindow(GetDlgItem(dialog, kInPlane), TRUE);
-      } else {
-        return FALSE;
-      }
+  if (msg == WM_COMMAND) {
+    const int id = LOWORD(wParam), code = HIWORD(wParam);
+    if (code == EN_CHANGE && id >= kFirstItemField && id <= kLastItemField) {
+      InvalidateRect(reinterpret_cast<HWND>(lParam), nullptr, TRUE);
       return TRUE;
     }
-    case WM_DESTROY:
-      RestoreControls(dialog, kFirstItemField, kLastItemField);
-      RestoreControls(dialog, kInPlane, kSecondChoice);
-      return FALSE;
+    if (code != BN_CLICKED) return FALSE;
+    // A shell roof always deforms in its plane.
+    if (Roof() && (id == kFirstChoice || id == kSecondChoice)) {
+      if (id == kFirstChoice) CheckDlgButton(dialog, kInPlane, BST_CHECKED);
+      EnableWindow(GetDlgItem(dialog, kInPlane), id == kSecondChoice);
+      return TRUE;
+    }
   }
-  return FALSE;
+  return entry::GeometryDialogProc(dialog, msg, wParam, lParam);
 }
 
 DialogTemplate GeometryDetailsDialog() {
@@ -224,6 +205,8 @@ void RunGeometryDialogs(HWND owner) {
   for (int s = 1; s <= 3; ++s) WorkTables[s].Redim(1, 1);
   TextLines.assign(2, std::string());
 }
+
+std::string GeometryUnwrittenWarning() { return "The GEOMETRY File " + JobSpec + ".geo cannot be Written!"; }
 
 int EnterGeometry(HWND owner) {
   int writes = GeometryFileWrites;

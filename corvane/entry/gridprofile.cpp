@@ -10,6 +10,7 @@
 #include "corvane/core/tablecells.h"
 #include "corvane/entry/entry.h"
 #include "corvane/entry/ids.h"
+#include "win/dataform.h"
 #include "win/dialogdata.h"
 #include "win/ids.h"
 #include "win/messages.h"
@@ -28,10 +29,7 @@ std::string Kind() { return FormTexts.Get(0, 0); }
 
 bool ShellRoof() { return Substructure == "ROOF STRUCTURE" && AnswerAt(GeometryAnswers, kShellRoofSlot) == "Y"; }
 
-void Warn(HWND table, const std::string& message) {
-  WarningTones();
-  ShowMessage(table, message + kCorrect, "WARNING!", WarningBoxStyle, DialogAnswer);
-}
+void Warn(HWND table, const std::string& message) { WarnBox(table, message + kCorrect); }
 
 void Layout() {
   int c = TableColumns;
@@ -298,9 +296,7 @@ bool Accept(HWND table) {
     StoreGeometryCells(TableRows, TableColumns);
     // The table stays open when its data could not be kept: nothing typed is lost.
     if (!SaveGeometryFile(JobSpec)) {
-      WarningTones();
-      ShowMessage(table, "The GEOMETRY File " + JobSpec + ".geo cannot be Written!", "WARNING!", WarningBoxStyle,
-                  DialogAnswer);
+      WarnBox(table, GeometryUnwrittenWarning());
       return false;
     }
   } else if (TableKind == 1) {

@@ -8,8 +8,8 @@
 
 namespace corvane {
 
-// The rows of the data forms: labels 110 + i.
-constexpr int kFormLabelBaseId = 110;
+// The rows of the data forms: labels 110 + i, as the geometry rows'.
+constexpr int kFormLabelBaseId = entry::kGeometryLabelBaseId;
 
 // Geometry and material dialog: heading and choices (its rows and details box are the entry
 // module's).

@@ -384,9 +384,7 @@ void SupportDataCommand(HWND owner) {
     RunSupportTypeDialog(owner, 0);
   }
   if (!SaveSupportFile(type)) {
-    WarningTones();
-    ShowMessage(owner, "The SUPPORT File " + JobSpec + ".SUP cannot be Written!", "WARNING!", WarningBoxStyle,
-                DialogAnswer);
+    WarnBox(owner, "The SUPPORT File " + JobSpec + ".SUP cannot be Written!");
   }
   ElasticSupportTable.Redim(1, 2);
   WinklerTable.Redim(1, 2);

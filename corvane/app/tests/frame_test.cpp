@@ -24,6 +24,7 @@
 #include "gfx/gfx.h"
 #include "win/grid.h"
 #include "win/ids.h"
+#include "win/loadtype.h"
 #include "win/testing/layout.h"
 #include "win/testing/layoutsteps.h"
 #include "win/testing/program.h"
@@ -269,7 +270,7 @@ TEST_F(CorvaneFrame, ABeamJobOnDriveCOpensWithItsListCaptionMenuAndScreen) {
   // Leaving the job by the close command, with ZLIB.DLL present, packs it beside its files.
   ProvideZlib();
   WriteJobFiles(job);
-  Command(2);
+  Command(kCloseCommand);
   EXPECT_TRUE(DrainQuit());
   auto entries = ZipEntries("C:\\BEAMS\\BEAM1.ZIP");
   std::vector<std::string> names;
@@ -314,7 +315,7 @@ TEST_F(CorvaneFrame, WithoutZlibNothingIsPackedUnpackedOrDeleted) {
   WriteBytes(job + ".ZIP", "an old archive");
   OpenBeamJob(job);
   Run(kBeamStripCommand, {Cancel(kBeamJobs)});  // the same type again leaves and keeps the job
-  Command(2);
+  Command(kCloseCommand);
   EXPECT_TRUE(DrainQuit());
   for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
   EXPECT_EQ(ReadBytes(job + ".ZIP"), "an old archive");
@@ -388,7 +389,7 @@ TEST_F(CorvaneFrame, TheSameTypeAgainCancelledKeepsTheJobOpenWithAllItsData) {
   EXPECT_TRUE(fs::exists(job + ".ZIP"));
   // Data written now is packed with the rest when the job is left.
   WriteBytes(job + ".SUP", "new supports");
-  Command(2);
+  Command(kCloseCommand);
   EXPECT_TRUE(DrainQuit());
   auto entries = ZipEntries(job + ".ZIP");
   ASSERT_EQ(entries.size(), JobFiles().size());
@@ -408,7 +409,7 @@ TEST_F(CorvaneFrame, ADataCommandWithoutAJobOpensTheJobDialogAndCancelRunsNothin
                                                         loadCasesShown = true;
                                                         EndDialog(d, 0);
                                                       })},
-                       [] { Command(7308); });
+                       [] { Command(kCorvaneLoadCommand); });
   EXPECT_EQ(run.stepsDone, 1u);
   EXPECT_FALSE(loadCasesShown);
   EXPECT_FALSE(fs::exists(job + ".CAS"));
@@ -527,13 +528,13 @@ TEST_F(CorvaneFrame, ATanksPlotChoosesTheSubstructureAndShowsTheWallsGraph) {
                         }),
              WhenDialog(choice,
                         [&](HWND d) {
-                          for (int id = 201; id <= 203; ++id) substructures += GetDlgItem(d, id) ? 1 : 0;
-                          CheckRadioButton(d, 201, 202, 202);
+                          for (int id = kTankOptionBaseId + 1; id <= kTankOptionBaseId + 3; ++id) substructures += GetDlgItem(d, id) ? 1 : 0;
+                          CheckRadioButton(d, kTankOptionBaseId + 1, kTankOptionBaseId + 2, kTankOptionBaseId + 2);
                           wintest::PostClick(d, kContinueId);
                         }),
              WhenDialog(actions,
                         [&](HWND d) {
-                          while (GetDlgItem(d, 201 + options)) ++options;
+                          while (GetDlgItem(d, kFirstOptionId + options)) ++options;
                           heading = wintest::GetText(d, kHeadingId);
                           wintest::PostClick(d, kFormCancelId);
                         }),
@@ -639,16 +640,16 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
   const std::string caption = "   TANK ANALYSIS.   JOB: " + job;
   std::vector<std::string> selected;
   auto choose = [&](int option) {
-    return WhenWith(caption, 220, [&, option](HWND d) {
+    return WhenWith(caption, kTankTitleId, [&, option](HWND d) {
       selected.push_back(CheckedOption(d));
-      if (option > 0) wintest::Click(d, 200 + option);
-      wintest::PostClick(d, option < 0 ? 2 : 198);
+      if (option > 0) wintest::Click(d, kTankOptionBaseId + option);
+      wintest::PostClick(d, option < 0 ? kCancelId : kTankGeometryActionId);
     });
   };
   auto cancelGeometry = WhenWith(caption, kGeometryHeadingId, [](HWND d) { wintest::PostClick(d, kCancelId); });
   auto shellRoof = WhenWith(caption, kGeometryHeadingId, [](HWND d) {
-    SetTexts(d, 101, {"3", "0", "6", "3E7", "0.2", "1E-5"});
-    wintest::Click(d, 132);
+    SetTexts(d, entry::kGeometryFieldBaseId + 1, {"3", "0", "6", "3E7", "0.2", "1E-5"});
+    wintest::Click(d, kFirstChoice);
     wintest::PostClick(d, kOkId);
   });
   int columns = 0;
@@ -662,20 +663,20 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
   auto cell = [](int row, int column) { return GetDlgItem(TablePage(), 3000 + (row - 1) * TableColumns + column); };
   wintest::TraceCapture trace;
   Run(kCorvaneGeometryCommand, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
-             table([](HWND d) { wintest::PostClick(d, 121); }),
-             WhenWith(caption, 241, [](HWND d) { wintest::PostClick(d, kFormCancelId); }),  // the roof shell dialog
+             table([](HWND d) { wintest::PostClick(d, UniformButtonId(1)); }),
+             WhenWith(caption, kX1, [](HWND d) { wintest::PostClick(d, kFormCancelId); }),  // the roof shell dialog
              table([&](HWND d) {
                for (int r = 1; r <= 3; ++r) {
                  SetWindowTextA(cell(r, 1), "2");
                  SetWindowTextA(cell(r, 2), "0.5");
                  SetWindowTextA(cell(r, 3), "0.1");
                }
-               wintest::Click(d, 7777);
+               wintest::Click(d, kCurve);
                wintest::PostClick(d, kContinueId);
              }),
              choose(3), WhenWith(caption, kGeometryHeadingId, [](HWND d) { wintest::PostClick(d, kOkId); }),
              table([&](HWND d) {
-               curveShown = IsDlgButtonChecked(d, 7777) == BST_CHECKED;
+               curveShown = IsDlgButtonChecked(d, kCurve) == BST_CHECKED;
                wintest::PostClick(d, kTableCancelId);
              }),
              choose(-1)});
@@ -709,17 +710,17 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutGeometryOffersItsCorrection) {
     });
   };
   // No: nothing is opened or written; the check goes on to the supports, declined too.
-  Run(888, {answer(IDNO), answer(IDNO)});
+  Run(kElasticAnalysisCommand, {answer(IDNO), answer(IDNO)});
   EXPECT_EQ(asked, (std::vector<std::string>{missing, supports}));
   EXPECT_FALSE(fs::exists(job + ".geo"));
 
   // Yes: the geometry dialog; what it saved is read again and the check goes on.
   asked.clear();
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  Run(888, {answer(IDYES), WhenWith(caption, kGeometryHeadingId,
+  Run(kElasticAnalysisCommand, {answer(IDYES), WhenWith(caption, kGeometryHeadingId,
                                     [](HWND d) {
-                                      SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
-                                      wintest::Click(d, 131);  // no element table
+                                      SetTexts(d, entry::kGeometryFieldBaseId + 1, {"4", "10", "3E7", "0.2", "1E-5"});
+                                      wintest::Click(d, entry::kDetailsBoxId);  // no element table
                                       wintest::PostClick(d, kOkId);
                                     }),
             answer(IDNO)});
@@ -735,29 +736,29 @@ TEST_F(CorvaneFrame, AnalysingABeamWithoutSupportsOpensTheSupportCommandAndTheCo
   WriteBytes(job + ".CAS", "A\r\n");
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
   Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
-        SetTexts(d, 101, {"10", "10", "3E7", "0.2", "1E-5"});
-        wintest::Click(d, 131);  // no element table
+        SetTexts(d, entry::kGeometryFieldBaseId + 1, {"10", "10", "3E7", "0.2", "1E-5"});
+        wintest::Click(d, entry::kDetailsBoxId);  // no element table
         wintest::PostClick(d, kOkId);
       })});
   ASSERT_TRUE(fs::exists(job + ".geo"));
   std::vector<std::string> asked;
   bool casesShown = false;
-  Run(888, {WhenDialog(" WARNING!",
+  Run(kElasticAnalysisCommand, {WhenDialog(" WARNING!",
                        [&](HWND box) {
                          asked.push_back(wintest::BoxText(box));
                          wintest::AnswerBox(box, IDYES);
                        }),
-            WhenWith(caption, 131,
+            WhenWith(caption, entry::kEnterSupportDataId,
                      [](HWND d) {  // the support types
-                       wintest::Click(d, 102);
-                       wintest::PostClick(d, 131);
+                       wintest::Click(d, entry::kUnyieldingBoxId);
+                       wintest::PostClick(d, entry::kEnterSupportDataId);
                      }),
             WhenWith(caption, kGenerate, [](HWND d) { wintest::PostClick(d, kGenerate); }),
-            WhenWith(caption, 242,
+            WhenWith(caption, kNodeRangeFieldId,
                      [](HWND g) {
-                       wintest::SetText(g, 242, "1");
-                       wintest::SetText(g, 243, "11");
-                       wintest::SetText(g, 244, "10");
+                       wintest::SetText(g, kNodeRangeFieldId, "1");
+                       wintest::SetText(g, kNodeRangeFieldId + 1, "11");
+                       wintest::SetText(g, kNodeRangeFieldId + 2, "10");
                        wintest::PostClick(g, kOkId);
                      }),
             WhenWith(caption, kGenerate, [](HWND d) { wintest::PostClick(d, kContinueId); }),
@@ -781,8 +782,8 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
   OpenBeamJob(job);
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
   Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
-        SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
-        wintest::Click(d, 131);  // no element table
+        SetTexts(d, entry::kGeometryFieldBaseId + 1, {"4", "10", "3E7", "0.2", "1E-5"});
+        wintest::Click(d, entry::kDetailsBoxId);  // no element table
         wintest::PostClick(d, kOkId);
       })});
   ASSERT_TRUE(fs::exists(job + ".geo"));
@@ -793,7 +794,7 @@ TEST_F(CorvaneFrame, TheLoadCommandOpensTheLoadTypeChoiceOfTheCase) {
                           wintest::SetText(d, kNameBoxId, "A");
                           wintest::PostClick(d, kContinueId);
                         }),
-             WhenWith(caption + "     Load Case: A", 131, [&](HWND d) {
+             WhenWith(caption + "     Load Case: A", kLoadTypeEnterButton, [&](HWND d) {
                title = wintest::GetText(d, kHeadingId);
                for (int id = 201; GetDlgItem(d, id); ++id) options.push_back(wintest::GetText(d, id));
                wintest::PostClick(d, kCancelId);
@@ -825,18 +826,18 @@ TEST_F(CorvaneFrame, ATanksLoadCommandOpensTheSubstructureChoice) {
                           wintest::SetText(d, kNameBoxId, "A");
                           wintest::PostClick(d, kContinueId);
                         }),
-             WhenWith(choice, 196,
+             WhenWith(choice, kTankLoadActionId,
                       [&](HWND d) {
-                        for (int id = 201; id <= 203; ++id) substructures += GetDlgItem(d, id) ? 1 : 0;
-                        CheckRadioButton(d, 201, 203, 202);
-                        wintest::PostClick(d, 196);
+                        for (int id = kTankOptionBaseId + 1; id <= kTankOptionBaseId + 3; ++id) substructures += GetDlgItem(d, id) ? 1 : 0;
+                        CheckRadioButton(d, kTankOptionBaseId + 1, kTankOptionBaseId + 3, kTankOptionBaseId + 2);
+                        wintest::PostClick(d, kTankLoadActionId);
                       }),
-             WhenWith(choice + "     Load Case: A", 131,
+             WhenWith(choice + "     Load Case: A", kLoadTypeEnterButton,
                       [&](HWND d) {
                         title = wintest::GetText(d, kHeadingId);
                         wintest::PostClick(d, kCancelId);
                       }),
-             WhenWith(choice, 196, [](HWND d) { wintest::PostClick(d, kCancelId); })});
+             WhenWith(choice, kTankLoadActionId, [](HWND d) { wintest::PostClick(d, kCancelId); })});
   EXPECT_EQ(substructures, 3);
   EXPECT_EQ(title, "WALL: SELECTION OF LOAD TYPE");
   EXPECT_TRUE(fs::exists(job + ".LDA"));
@@ -849,8 +850,8 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
   OpenBeamJob(job);
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
   Run(kCorvaneGeometryCommand, {WhenWith(caption, kGeometryHeadingId, [](HWND d) {
-        SetTexts(d, 101, {"4", "10", "3E7", "0.2", "1E-5"});
-        wintest::Click(d, 131);
+        SetTexts(d, entry::kGeometryFieldBaseId + 1, {"4", "10", "3E7", "0.2", "1E-5"});
+        wintest::Click(d, entry::kDetailsBoxId);
         wintest::PostClick(d, kOkId);
       })});
   ClearSupportFlags(1);
@@ -859,7 +860,7 @@ TEST_F(CorvaneFrame, AnalysingAJobWithoutLoadCasesOpensTheCaseListAndTheLoadComm
   ASSERT_TRUE(SaveSupportFile(1));
   std::vector<std::string> asked;
   bool choiceShown = false, analysisCaseAsked = false;
-  Run(888, {WhenDialog(" WARNING!",
+  Run(kElasticAnalysisCommand, {WhenDialog(" WARNING!",
                        [&](HWND box) {
                          asked.push_back(wintest::BoxText(box));
                          wintest::AnswerBox(box, IDYES);
@@ -930,7 +931,7 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
   auto chooseCase = [&faults](const std::string& caption, const std::string& name) {
     return WhenDialog(caption, [&faults, name](HWND d) {
       for (const std::string& f : wintest::LayoutFaults(d)) faults.push_back("case choice: " + f);
-      wintest::SetText(d, 7555, name);
+      wintest::SetText(d, kNameBoxId, name);
       wintest::PostClick(d, kContinueId);
     });
   };
@@ -943,28 +944,28 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
     std::vector<wintest::Step> before;  // steps ahead of the windows (a case chosen)
   };
   const std::vector<Case> cases = {
-      {"about", Job::None, 7205, {{""}}, {}},
-      {"author", Job::None, 6699, {{""}}, {}},
-      {"beam jobs", Job::None, 7206, {{kBeamJobs, {IDCANCEL}}}, {}},
-      {"plate jobs", Job::None, 7207, {{kPlateJobs, {IDCANCEL}}}, {}},
-      {"tank jobs", Job::None, 7208, {{"  TANK Job Name Specification/Selection", {IDCANCEL}}}, {}},
-      {"another type", Job::Beam, 7207, {{kTypeQuestion, {IDNO}, true}}, {}},
-      {"save as", Job::Beam, 878, {{kBeamJobs, {IDCANCEL}}}, {}},
-      {"load cases", Job::Beam, 7308, {{beamCases, {IDCANCEL}}}, {}},
+      {"about", Job::None, kSoftwareBoxCommand, {{""}}, {}},
+      {"author", Job::None, kAuthorBoxCommand, {{""}}, {}},
+      {"beam jobs", Job::None, kBeamStripCommand, {{kBeamJobs, {IDCANCEL}}}, {}},
+      {"plate jobs", Job::None, kPlateCommand, {{kPlateJobs, {IDCANCEL}}}, {}},
+      {"tank jobs", Job::None, kTankCommand, {{"  TANK Job Name Specification/Selection", {IDCANCEL}}}, {}},
+      {"another type", Job::Beam, kPlateCommand, {{kTypeQuestion, {IDNO}, true}}, {}},
+      {"save as", Job::Beam, kSaveJobAsCommand, {{kBeamJobs, {IDCANCEL}}}, {}},
+      {"load cases", Job::Beam, kCorvaneLoadCommand, {{beamCases, {IDCANCEL}}}, {}},
       // The element table with the structure's view beside it.
-      {"element table", Job::Beam, 7306, {{"   BEAM/STRIP ANALYSIS.   JOB: " + beam}},
-       {WhenWith("   BEAM/STRIP ANALYSIS.   JOB: " + beam, 150,
+      {"element table", Job::Beam, kCorvaneGeometryCommand, {{"   BEAM/STRIP ANALYSIS.   JOB: " + beam}},
+       {WhenWith("   BEAM/STRIP ANALYSIS.   JOB: " + beam, kGeometryHeadingId,
                  [&faults](HWND d) {
                    for (const std::string& f : wintest::LayoutFaults(d)) faults.push_back("geometry: " + f);
-                   SetTexts(d, 101, {"2", "10", "3E7", "0.2", "1E-5"});
-                   wintest::PostClick(d, 55);
+                   SetTexts(d, entry::kGeometryFieldBaseId + 1, {"2", "10", "3E7", "0.2", "1E-5"});
+                   wintest::PostClick(d, kOkId);
                  }),
         [] { return wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec) && TablePage(); }}},
-      {"analysis check", Job::Beam, 888, {{" WARNING!", {IDNO}, true}}, {}},
-      {"beam plot", Job::Beam, 7666,
+      {"analysis check", Job::Beam, kElasticAnalysisCommand, {{" WARNING!", {IDNO}, true}}, {}},
+      {"beam plot", Job::Beam, kCorvanePlotCommand,
        {{beamActions, {56}}, {"WARNING!", {}, true}, {beamActions, {2}}}, {chooseCase(beamCases, "Point")}},
-      {"output chooser", Job::Beam, 7777,
-       {{chooser, {1234}}},
+      {"output chooser", Job::Beam, kCorvanePresentationCommand,
+       {{chooser, {kExitId}}},
        {chooseCase(beamCases, "Point")}},
   };
   {
@@ -1003,7 +1004,7 @@ TEST_F(CorvaneFrame, TheTanksPlotWindowsShowTheirTextsWhole) {
   std::vector<wintest::Step> steps = {
       WhenDialog("  TANK: Load Name Specification/Selection", [&faults](HWND d) {
         faults = wintest::LayoutFaults(d);
-        wintest::SetText(d, 7555, "Water");
+        wintest::SetText(d, kNameBoxId, "Water");
         wintest::PostClick(d, kContinueId);
       })};
   const std::vector<wintest::LayoutWindow> windows = {

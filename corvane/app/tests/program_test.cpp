@@ -120,7 +120,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   ASSERT_NE(geometry, nullptr);
   const char* items[5] = {"10", "10", "3E7", "0.2", "1E-5"};
   for (int i = 0; i < 5; ++i) wintest::SetField(geometry, entry::kGeometryFieldBaseId + 1 + i, items[i]);
-  wintest::ClickControl(geometry, 131);
+  wintest::ClickControl(geometry, entry::kDetailsBoxId);
   Press(geometry, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
 
@@ -128,7 +128,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   HWND types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
-  wintest::ClickControl(types, 102);
+  wintest::ClickControl(types, entry::kUnyieldingBoxId);
   Press(types, entry::kEnterSupportDataId);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
@@ -136,9 +136,9 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
-  wintest::SetField(generation, 242, "1");
-  wintest::SetField(generation, 243, "11");
-  wintest::SetField(generation, 244, "5");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId, "1");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId + 1, "11");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId + 2, "5");
   Press(generation, kOkId);
   ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 6, 11}; }));
   Press(list, kContinueId);
@@ -153,7 +153,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
-  EXPECT_EQ(SendMessageA(GetDlgItem(types, 102), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(GetDlgItem(types, entry::kUnyieldingBoxId), BM_GETCHECK, 0, 0), BST_CHECKED);
   Press(types, entry::kEnterSupportDataId);
   list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
@@ -170,8 +170,8 @@ HWND SubstructureChoice(const wintest::Program& program, const std::string& capt
   HWND found = nullptr;
   WaitFor([&] {
     found = program.WaitForDialog(caption);
-    return found && GetDlgItem(found, 201) && GetDlgItem(found, corvane::kTankTitleId) &&
-           SendMessageA(GetDlgItem(found, 200 + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return found && GetDlgItem(found, corvane::kTankOptionBaseId + 1) && GetDlgItem(found, corvane::kTankTitleId) &&
+           SendMessageA(GetDlgItem(found, corvane::kTankOptionBaseId + option), BM_GETCHECK, 0, 0) == BST_CHECKED;
   });
   return found;
 }
@@ -201,7 +201,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   ASSERT_NE(geometry, nullptr);
   const char* items[5] = {"4", "8", "3E7", "0.2", "1E-5"};
   for (int i = 0; i < 5; ++i) wintest::SetField(geometry, entry::kGeometryFieldBaseId + 1 + i, items[i]);
-  wintest::ClickControl(geometry, 131);
+  wintest::ClickControl(geometry, entry::kDetailsBoxId);
   Press(geometry, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); }));
 
@@ -209,7 +209,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   HWND types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
-  wintest::ClickControl(types, 102);
+  wintest::ClickControl(types, entry::kUnyieldingBoxId);
   Press(types, entry::kEnterSupportDataId);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
@@ -217,9 +217,9 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
-  wintest::SetField(generation, 242, "1");
-  wintest::SetField(generation, 243, "5");
-  wintest::SetField(generation, 244, "4");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId, "1");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId + 1, "5");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId + 2, "4");
   Press(generation, kOkId);
   ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 5}; }));
   Press(list, kContinueId);
@@ -237,11 +237,11 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   Press(choice, kLoadTypeEnterButton);
   HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", choice);
   ASSERT_NE(form, nullptr);
-  wintest::SetField(form, 243, "-12.5");
-  wintest::SetField(form, 244, "2500");
+  wintest::SetField(form, corvane::kFirstFormFieldId + 2, "-12.5");
+  wintest::SetField(form, corvane::kFirstFormFieldId + 3, "2500");
   Press(form, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(form); }));
-  ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(choice, 202), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+  ASSERT_TRUE(WaitFor([&] { return SendMessageA(GetDlgItem(choice, kFirstOptionId + 1), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
   Press(choice, kLoadTypeEnterButton);
   HWND nodal = program.WaitForDialog(" NODAL LOAD DATA. Load Case: A", choice);
   ASSERT_NE(nodal, nullptr);
@@ -318,8 +318,8 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
     ASSERT_TRUE(WaitFor([&] { return GetDlgItem(geometry, corvane::kGeometryHeadingId) != nullptr; }));
     const auto& texts = items[static_cast<size_t>(part - 1)];
     for (size_t i = 0; i < texts.size(); ++i) wintest::SetField(geometry, entry::kGeometryFieldBaseId + 1 + static_cast<int>(i), texts[i]);
-    if (part == 3) wintest::ClickControl(geometry, 133);  // " &PLATE STRUCTURE "
-    if (part != 2) wintest::ClickControl(geometry, 131);
+    if (part == 3) wintest::ClickControl(geometry, corvane::kSecondChoice);  // " &PLATE STRUCTURE "
+    if (part != 2) wintest::ClickControl(geometry, entry::kDetailsBoxId);
     Press(geometry, kOkId);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(geometry); })) << part;
     if (part == 2) {
@@ -345,11 +345,11 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   choice = choiceWith(1);
   ASSERT_NE(choice, nullptr);
-  EXPECT_NE(GetDlgItem(choice, 203), nullptr);
+  EXPECT_NE(GetDlgItem(choice, corvane::kTankOptionBaseId + 3), nullptr);
   Press(choice, corvane::kTankSupportActionId);
   HWND types = over(choice);
   ASSERT_NE(types, nullptr);
-  wintest::ClickControl(types, 102);
+  wintest::ClickControl(types, entry::kUnyieldingBoxId);
   Press(types, entry::kEnterSupportDataId);
   HWND list = program.WaitForDialog(caption, types);
   ASSERT_NE(list, nullptr);
@@ -357,9 +357,9 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   Press(list, corvane::kGenerate);
   HWND generation = program.WaitForDialog(caption, list);
   ASSERT_NE(generation, nullptr);
-  wintest::SetField(generation, 242, "1");
-  wintest::SetField(generation, 243, "5");
-  wintest::SetField(generation, 244, "4");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId, "1");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId + 1, "5");
+  wintest::SetField(generation, corvane::kNodeRangeFieldId + 2, "4");
   Press(generation, kOkId);
   ASSERT_TRUE(WaitFor([&] { return MarkedRows(list) == std::vector<int>{1, 5}; }));
   Press(list, kContinueId);
@@ -380,12 +380,12 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   for (int part = 1; part <= 3; ++part) {
     choice = choiceWith(part);
     ASSERT_NE(choice, nullptr) << part;
-    if (part == 1) EXPECT_NE(GetDlgItem(choice, 203), nullptr);
+    if (part == 1) EXPECT_NE(GetDlgItem(choice, corvane::kTankOptionBaseId + 3), nullptr);
     Press(choice, corvane::kTankLoadActionId);
     if (!WaitFor([&] { return !IsWindowVisible(choice); })) FAIL() << part;
     HWND kinds = program.WaitForDialog(caption + "     Load Case: A");
     ASSERT_NE(kinds, nullptr) << part;
-    if (part == 2) wintest::ClickControl(kinds, 204);  // "&Hydrostatic Load"
+    if (part == 2) wintest::ClickControl(kinds, kFirstOptionId + 3);  // "&Hydrostatic Load"
     Press(kinds, kLoadTypeEnterButton);
     HWND form = program.WaitForDialog(" LOAD DATA GENERATION - Load Case: A", kinds);
     ASSERT_NE(form, nullptr) << part;
@@ -433,7 +433,7 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
   Press(names, kContinueId);
   HWND chooser = program.WaitForDialog(" TANK;  Job: " + job + "; Load: A");
   ASSERT_NE(chooser, nullptr);
-  if (SendMessageA(GetDlgItem(chooser, 201), BM_GETCHECK, 0, 0) != BST_CHECKED) wintest::ClickControl(chooser, 201);
+  if (SendMessageA(GetDlgItem(chooser, kFirstOptionId), BM_GETCHECK, 0, 0) != BST_CHECKED) wintest::ClickControl(chooser, kFirstOptionId);
   Press(chooser, kOkId);
   HWND box = program.WaitForDialog("DATA File Information", chooser);
   ASSERT_NE(box, nullptr);
@@ -554,7 +554,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   Press(choice, corvane::kTankLoadActionId);
   kinds = kindsOf(tank, "TANK", "W");
   ASSERT_NE(kinds, nullptr);
-  wintest::ClickControl(kinds, 204);  // "&Hydrostatic Load"
+  wintest::ClickControl(kinds, kFirstOptionId + 3);  // "&Hydrostatic Load"
   form(kinds, "W", 241, "1000", "3.5");  // the wall is 4 m high
   closeKinds(kinds);
   choice = choiceWith(3);
@@ -573,7 +573,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(choice); }));
   HWND types = program.WaitForDialog(caption, choice);
   ASSERT_NE(types, nullptr);
-  wintest::ClickControl(types, 171);  // "Plate Resting on &Winkler Foundation"
+  wintest::ClickControl(types, entry::kWinklerOptionId);  // "Plate Resting on &Winkler Foundation"
   Press(types, entry::kEnterSupportDataId);
   HWND table = nullptr;
   ASSERT_TRUE(WaitFor([&] {
@@ -590,8 +590,12 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
   Press(table, corvane::kGenerateButtonId);
   HWND generation = program.WaitForDialog(caption, table);
   ASSERT_NE(generation, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(generation, 244) != nullptr; }));
-  for (const auto& [id, text] : std::vector<std::pair<int, std::string>>{{241, "2"}, {242, "3"}, {243, "1"}, {244, "30000"}})
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(generation, entry::kLastRangeFieldId) != nullptr; }));
+  for (const auto& [id, text] : std::vector<std::pair<int, std::string>>{
+           {entry::kFirstRangeFieldId, "2"},
+           {entry::kFirstRangeFieldId + 1, "3"},
+           {entry::kFirstRangeFieldId + 2, "1"},
+           {entry::kLastRangeFieldId, "30000"}})
     wintest::SetField(generation, id, text);
   Press(generation, kOkId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(generation); }));

@@ -31,7 +31,7 @@ using wintest::Step;
 using wintest::WhenDialog;
 
 const char* const kRuleBox = "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ";
-constexpr int kTableCancel = 12121;  // a table window's "&CANCEL"
+constexpr int kTableCancel = kTableCancelId;  // a table window's "&CANCEL"
 const char* const kForm = " LOAD DATA GENERATION - Load Case: A";
 
 // A job on file of the type with nb, nw and nr elements (lengths adding up, wall 8 m high), case

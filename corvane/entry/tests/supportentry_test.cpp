@@ -457,6 +457,27 @@ TEST(HalfSpaceDialog, FieldsChecksAndWhereTheValuesGo) {
   }
 }
 
+TEST(HalfSpaceDialog, TheWarningPutsTheFocusBackOnTheNamedItem) {
+  Geometry("BEAM/STRIP", "BEAM", 10);
+  int focus = 0;
+  auto run = RunScript({WhenDialog(JobCaption(),
+                                   [](HWND d) {
+                                     wintest::SetText(d, kIsotropicFieldId, "30000");
+                                     wintest::SetText(d, kIsotropicFieldId + 1, "0.7");  // above 0.5
+                                     SetFocus(GetDlgItem(d, kIsotropicFieldId));
+                                     wintest::PostClick(d, kOkId);
+                                   }),
+                        WhenDialog("WARNING!", [](HWND box) { wintest::AnswerBox(box, IDOK); }),
+                        WhenDialog(JobCaption(),
+                                   [&](HWND d) {
+                                     focus = GetDlgCtrlID(GetFocus());
+                                     wintest::PostClick(d, kCancelId);
+                                   })},
+                       [] { ShowModalDialog(HalfSpaceDialog("ISOTROPIC"), nullptr, HalfSpaceDialogProc); });
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(focus, kIsotropicFieldId + 1);
+}
+
 // ---- The command ----
 
 TEST(SupportCommand, AStaleListLocksNoCellAndTheTableWritesItsRow) {

@@ -105,8 +105,8 @@ TEST_F(PlotCommandTest, ABeamsActionDialogItsGraphAndTheNextActionChosen) {
                                        }),
                             WhenDialog(" GRAPH - Load Case: Point",
                                        [&](HWND g) {
-                                         graph = GetDlgItem(g, 54) && GetDlgItem(g, kOkId) && GetDlgItem(g, kFormCancelId) &&
-                                                 GetDlgItem(g, 57) && GetDlgItem(g, kGraphTabs);
+                                         graph = GetDlgItem(g, kGraphFileButton) && GetDlgItem(g, kOkId) && GetDlgItem(g, kFormCancelId) &&
+                                                 GetDlgItem(g, kGraphPrintButton) && GetDlgItem(g, kGraphTabs);
                                          graph = graph && SendMessageA(GetDlgItem(g, kGraphTabs), TCM_GETITEMCOUNT,
                                                                        0, 0) == 2;
                                          PostClick(g, kGraphCloseButton);
