@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kNoticeHeadingId = 101;
-constexpr int kNoticeTextId = 102;
 constexpr int kAgreeId = kContinueId;
 
 // The notice is the package's; a program may name itself in its title lines.

@@ -7,6 +7,9 @@
 
 // What the programs' notices and main windows differ in: the notice's title lines and colours
 // (the title label's text on its background, the agreement text's) and the main window's bands.
+// The notice's title label (its lines name the program) and its agreement text.
+constexpr int kNoticeHeadingId = 101, kNoticeTextId = 102;
+
 struct ProgramLook {
   const char* noticeTitle = nullptr;  // none: the package's title lines
   COLORREF titleText = RGB(0, 255, 0), titleBack = RGB(128, 0, 0);

@@ -24,8 +24,7 @@ constexpr int kShellBox = 131;
 // units under the column names; the remark.
 constexpr int kCurve = 7777, kStraight = 7778;
 constexpr int kSameValueButtonId = kFirstColumnButtonId, kGenerateButtonId = kFirstColumnButtonId + 1;
-constexpr int UniformButtonId(int column) { return kFirstColumnButtonId + 2 * (column - 1); }
-constexpr int GenerateButtonId(int column) { return kFirstColumnButtonId + 2 * column - 1; }
+using entry::GenerateButtonId, entry::UniformButtonId;
 constexpr int kTableUnitHeadingId = kFirstTableHeadingId + 4;
 constexpr int kRemarkHeadingId = 117, kRemarkId = 118;
 

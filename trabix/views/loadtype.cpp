@@ -39,7 +39,7 @@ DialogTemplate LoadTypeDialog(const std::string& structureTitle) {
   const int W = 280, H = symmetric ? 150 : 124;
   DialogTemplate d = NewDialog(LoadTypeCaption(structureTitle, LoadCaseName), 0, 0, W, H);
   AddLabel(d, kLoadTypeHeading, "SELECTION OF LOAD TYPE", 20, 8, W - 40, 10, SS_CENTER);
-  AddFrame(d, 99, "", 30, 20, W - 60, symmetric ? 82 : 60);
+  AddFrame(d, kLoadTypeFrame, "", 30, 20, W - 60, symmetric ? 82 : 60);
   const char* options[] = {"&Uniform Load and Self-Weight", IsStrip() ? "&Nodal Line Load" : "&Nodal Load",
                            "Trapezoidal &Load", "&Temperature Change"};
   for (int k = 0; k < 4; ++k)

@@ -75,6 +75,7 @@ namespace trabix {
 // Ids of the load type dialog.
 enum LoadTypeControl {
   kLoadTypeHeading = 120,
+  kLoadTypeFrame = 99,  // around the load kinds
   kFirstLoadKind = 201,  // 201 uniform load and self weight, 202 nodal, 203 trapezoidal, 204 temperature
   kSymmetricLoads = 134,
   kAntisymmetricLoads = 135,

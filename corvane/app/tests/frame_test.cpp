@@ -25,6 +25,7 @@
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/loadtype.h"
+#include "win/startup.h"
 #include "win/testing/layout.h"
 #include "win/testing/layoutsteps.h"
 #include "win/testing/program.h"
@@ -226,8 +227,8 @@ TEST_F(CorvaneFrame, TheNoticeExitEndsTheProgramWithoutAMenuOrAFile) {
                                      agree = wintest::GetText(d, kContinueId);
                                      exitText = wintest::GetText(d, kCancelId);
                                      // the heading green on maroon, the notice's text white on olive brown
-                                     ExpectColours(d, {{WM_CTLCOLORSTATIC, 101, RGB(128, 0, 0), RGB(0, 255, 0)},
-                                                       {WM_CTLCOLORSTATIC, 102, RGB(110, 92, 10), RGB(255, 255, 255)}});
+                                     ExpectColours(d, {{WM_CTLCOLORSTATIC, kNoticeHeadingId, RGB(128, 0, 0), RGB(0, 255, 0)},
+                                                       {WM_CTLCOLORSTATIC, kNoticeTextId, RGB(110, 92, 10), RGB(255, 255, 255)}});
                                      wintest::Click(d, kCancelId);
                                    })},
                        ShowNotice);
@@ -660,7 +661,7 @@ TEST_F(CorvaneFrame, TheTankGeometryCommandWalksTheSubstructuresAndKeepsTheRadia
       act(d);
     });
   };
-  auto cell = [](int row, int column) { return GetDlgItem(TablePage(), 3000 + (row - 1) * TableColumns + column); };
+  auto cell = [](int row, int column) { return GetDlgItem(TablePage(), TableCellId(row, column)); };
   wintest::TraceCapture trace;
   Run(kCorvaneGeometryCommand, {choose(0), cancelGeometry, choose(0), cancelGeometry, choose(0), shellRoof,
              table([](HWND d) { wintest::PostClick(d, UniformButtonId(1)); }),

@@ -245,7 +245,7 @@ TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   Press(choice, kLoadTypeEnterButton);
   HWND nodal = program.WaitForDialog(" NODAL LOAD DATA. Load Case: A", choice);
   ASSERT_NE(nodal, nullptr);
-  const int pviOfNode2 = 3000 + 2 + 1;  // page row 2 of two value columns, column 1
+  const int pviOfNode2 = kFirstCellId + 2 + 1;  // page row 2 of two value columns, column 1
   HWND page = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (page = wintest::ParentOfControl(nodal, pviOfNode2)) != nullptr; }));
   wintest::SetField(page, pviOfNode2, "50");
@@ -329,8 +329,8 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
       HWND page = nullptr;
       ASSERT_TRUE(WaitFor([&] { return (page = wintest::ParentOfControl(rings, 3008)) != nullptr; }));
       for (int r = 1; r <= 4; ++r) {
-        wintest::SetField(page, 3000 + (r - 1) * 2 + 1, "2");
-        wintest::SetField(page, 3000 + (r - 1) * 2 + 2, "0.3");
+        wintest::SetField(page, kFirstCellId + (r - 1) * 2 + 1, "2");
+        wintest::SetField(page, kFirstCellId + (r - 1) * 2 + 2, "0.3");
       }
       Press(rings, kContinueId);
       ASSERT_TRUE(WaitFor([&] { return !IsWindow(rings); }));

@@ -372,7 +372,7 @@ TEST(GeometryDialog, EnterMovesThroughTheFieldsAndPressesOkOnce) {
   EXPECT_EQ(warnings, std::vector<std::string>{"INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."});
 }
 
-HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), 3000 + (pageRow - 1) * TableColumns + column); }
+HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), TableCellId(pageRow, column)); }
 
 TEST(GeometryEntry, ANewBeamJobThroughTheDialogAndItsTable) {
   TestDirectory dir;

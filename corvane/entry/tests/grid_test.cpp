@@ -26,7 +26,7 @@ using wintest::Do;
 using wintest::RunScript;
 using wintest::WhenDialog;
 
-HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), 3000 + (pageRow - 1) * TableColumns + column); }
+HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), TableCellId(pageRow, column)); }
 std::string CellText(int pageRow, int column) {
   char text[64] = {0};
   GetWindowTextA(Cell(pageRow, column), text, sizeof text);
@@ -150,9 +150,9 @@ TEST(CorvaneGrid, ColoursTheHeadingsPageCellsAndRowLabels) {
           // The title keeps the system's colours.
           ExpectColours(Table(), {{WM_CTLCOLORSTATIC, kHeadingId, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_WINDOWTEXT)}});
           ExpectColours(TablePage(), {{WM_CTLCOLORDLG, 0, page, RGB(1, 2, 3)},
-                                      {WM_CTLCOLOREDIT, 3002, RGB(255, 255, 255), RGB(0, 0, 0)},  // focused
-                                      {WM_CTLCOLOREDIT, 3001, page, RGB(0, 0, 255)},
-                                      {WM_CTLCOLORSTATIC, 5001, RGB(200, 220, 255), navy}});
+                                      {WM_CTLCOLOREDIT, kFirstCellId + 2, RGB(255, 255, 255), RGB(0, 0, 0)},  // focused
+                                      {WM_CTLCOLOREDIT, kFirstCellId + 1, page, RGB(0, 0, 255)},
+                                      {WM_CTLCOLORSTATIC, kFirstRowLabelId + 1, RGB(200, 220, 255), navy}});
         }),
         Press(kTableCancelId)});
 }

@@ -83,7 +83,7 @@ Step Table(const std::string& caption, std::function<void(HWND)> act) {
     return true;
   };
 }
-HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), 3000 + (pageRow - 1) * TableColumns + column); }
+HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), TableCellId(pageRow, column)); }
 std::string CellText(int pageRow, int column) {
   char text[64] = {0};
   GetWindowTextA(Cell(pageRow, column), text, sizeof text);

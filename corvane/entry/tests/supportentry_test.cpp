@@ -100,8 +100,8 @@ std::vector<int> IdsShown(HWND d) {
   return ids;
 }
 
-HWND Cell(int row, int column) { return GetDlgItem(TablePage(), 3000 + (row - 1) * TableColumns + column); }
-std::string CellText(int row, int column) { return wintest::GetText(TablePage(), 3000 + (row - 1) * TableColumns + column); }
+HWND Cell(int row, int column) { return GetDlgItem(TablePage(), TableCellId(row, column)); }
+std::string CellText(int row, int column) { return wintest::GetText(TablePage(), TableCellId(row, column)); }
 
 int CurrentRow(HWND d) { return static_cast<int>(SendMessageA(GetDlgItem(d, kList), LB_GETCURSEL, 0, 0)) + 1; }
 int Mark(HWND d, int row) {

@@ -12,6 +12,7 @@
 #include "palvore/entry/ids.h"
 #include "win/ids.h"
 #include "win/jobdialog.h"
+#include "win/startup.h"
 #include "win/testing/program.h"
 
 namespace fs = std::filesystem;
@@ -55,7 +56,7 @@ TEST_F(PalvoreProgram, TheNoticesExitEndsTheProgramWithNothingWritten) {
   ASSERT_NE(notice, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(notice, kContinueId)), "I Agree - &Continue");
   EXPECT_EQ(WindowText(GetDlgItem(notice, kCancelId)), "&Exit");
-  EXPECT_EQ(WindowText(GetDlgItem(notice, 101)).rfind("PILE/SHEET-PILE ANALYSIS\r\n", 0), 0u);
+  EXPECT_EQ(WindowText(GetDlgItem(notice, kNoticeHeadingId)).rfind("PILE/SHEET-PILE ANALYSIS\r\n", 0), 0u);
   EXPECT_EQ(GetMenu(main), nullptr);
   Press(notice, kCancelId);
   EXPECT_EQ(program.WaitForExit(), 0);
