@@ -327,7 +327,8 @@ TEST_F(CorvaneProgram, ANewTankJobEnteredPartByPartIsAnalysedAndDocumented) {
       HWND rings = program.WaitForDialog(caption + "  WALL");
       ASSERT_NE(rings, nullptr);
       HWND page = nullptr;
-      ASSERT_TRUE(WaitFor([&] { return (page = wintest::ParentOfControl(rings, 3008)) != nullptr; }));
+      const int lastCell = kFirstCellId + (4 - 1) * 2 + 2;  // the fourth ring's thickness
+      ASSERT_TRUE(WaitFor([&] { return (page = wintest::ParentOfControl(rings, lastCell)) != nullptr; }));
       for (int r = 1; r <= 4; ++r) {
         wintest::SetField(page, kFirstCellId + (r - 1) * 2 + 1, "2");
         wintest::SetField(page, kFirstCellId + (r - 1) * 2 + 2, "0.3");
