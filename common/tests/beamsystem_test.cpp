@@ -1,6 +1,8 @@
 // The equation layer of the beam-type solvers: the half-space system of a structure whose first
 // nodes have no soil, with bordered yielded nodes, assembled in compact form against the band
-// of the kernel's own routines; the outcomes of a solution; the stop codes of the iterations.
+// of the kernel's own routines; the outcomes of a solution; the half-space reactions and the
+// pressures of a yield pass, read in place against the bordered copy; the stop codes of the
+// iterations.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -161,6 +163,24 @@ SoilMatrix NumberedSoil() {
   for (int i = 1; i <= 4; ++i)
     for (int j = i; j <= 4; ++j) s(i, j) = s(j, i) = 10 * i + j;
   return s;
+}
+
+TEST(BorderYieldedNodes, MovesTheYieldedNodesCouplingsToTheExtraPositions) {
+  SoilMatrix s = NumberedSoil();
+  SoilMatrix b(6, 6);
+  CopySoilMatrix(s, b, 4, 4);
+  std::vector<int> status = {0, 0, 1, 0, 1};  // nodes 2 and 4 yielded
+  BorderYieldedNodes(b, status, 4);
+  // Node 2 went to position 5, node 4 to position 6; their own rows and columns are empty.
+  const int position[] = {0, 1, 5, 3, 6};
+  for (int i = 1; i <= 4; ++i)
+    for (int j = 1; j <= 4; ++j) EXPECT_EQ(b(position[i], position[j]), s(i, j)) << i << "," << j;
+  for (int k = 1; k <= 6; ++k) {
+    EXPECT_EQ(b(2, k), 0.0L);
+    EXPECT_EQ(b(k, 2), 0.0L);
+    EXPECT_EQ(b(4, k), 0.0L);
+    EXPECT_EQ(b(k, 4), 0.0L);
+  }
 }
 
 TEST(HalfSpacePassPressures, YieldedNodesCarryTheirYieldPressureAndTheSoilTakesTheRest) {
