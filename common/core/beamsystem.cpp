@@ -110,11 +110,8 @@ namespace {
 
 double Sign(double v) { return v >= 0 ? 1.0 : -1.0; }
 
-// Pressures of a solution u (2 x nodes freedoms, then the border unknowns) with the soil laid out
-// by `order`: the soil forces R = S v (v the contact translations, then the border unknowns),
-// each contact node's pressure R over its area, the total of all R at nodes + 1, every yielded
-// node (status per node) at its signed yield pressure; the soil end forces (p_e A_e, p_{e+1} A_e)
-// and the soil surface displacement under each node (its translation, or its border unknown).
+}  // namespace
+
 void HalfSpacePassPressures(const HalfSpaceContact& c, const std::vector<int>& order, const Vector& u,
                             const std::vector<int>& status, const Vector& yieldPressure, Vector& pressures,
                             SoilEndForces& soilEnd, Vector& surface) {
@@ -149,8 +146,6 @@ void HalfSpacePassPressures(const HalfSpaceContact& c, const std::vector<int>& o
     soilEnd.atJ[e] = pressures[e + 1] * c.part[e];
   }
 }
-
-}  // namespace
 
 void HalfSpaceReactions(const HalfSpaceContact& c, const Vector& u, Vector& pressures, SoilEndForces& soilEnd) {
   const int n = c.structure.nodes;

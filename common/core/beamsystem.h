@@ -125,6 +125,16 @@ struct HalfSpaceContact {
 // elements.
 void HalfSpaceReactions(const HalfSpaceContact& c, const Vector& u, Vector& pressures, SoilEndForces& soilEnd);
 
+// One pass's pressures of a solution u (2 x nodes freedoms, then the border unknowns) with the
+// soil laid out by `order` (BorderedPositions): the soil forces R = S v (v the contact
+// translations, then the border unknowns), each contact node's pressure R over its area, the
+// total of all R at nodes + 1, every yielded node (status per node) at its signed yield pressure;
+// the soil end forces (p_e A_e, p_{e+1} A_e) and the soil surface displacement under each node
+// (its translation, or its border unknown).
+void HalfSpacePassPressures(const HalfSpaceContact& c, const std::vector<int>& order, const Vector& u,
+                            const std::vector<int>& status, const Vector& yieldPressure, Vector& pressures,
+                            SoilEndForces& soilEnd, Vector& surface);
+
 // The half-space yield iteration after the elastic solution (state: its displacements,
 // pressures and soil end forces): a node whose pressure reaches the yield stress carries exactly
 // that from then on, its translation loosed from the soil, which takes the yield force at a

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 #include "core/numbers.h"
@@ -101,37 +100,6 @@ bool HalfSpaceSurfaceModulus(const std::vector<std::string>& flags, bool isotrop
     return false;
   }
   return modulus > 0 && std::isfinite(static_cast<double>(modulus));
-}
-
-void HalfSpaceReactions(const Vector& u, const SoilMatrix& s, int n, const Vector& length, const Vector& width,
-                        bool strip, Vector& pressures, SoilEndForces& forces) {
-  pressures.assign(n + 2, 0.0);
-  forces.Resize(n - 1);
-  Vector area(n + 1, 0.0);  // area(e) = L_e w_e / 2; area(0) = area(n) = 0
-  for (int e = 1; e <= n - 1; ++e) area[e] = length[e] * (strip ? 1.0 : width[e]) / 2;
-  long double total = 0;
-  for (int i = 1; i <= n; ++i) {
-    long double r = 0;
-    for (int j = 1; j <= n; ++j) r += s(i, j) * u[2 * j - 1];
-    total += r;
-    double a = area[i - 1] + area[i];
-    pressures[i] = a > 0 ? static_cast<double>(r / a) : 0.0;
-  }
-  pressures[n + 1] = static_cast<double>(total);
-  for (int e = 1; e <= n - 1; ++e) {
-    forces.atI[e] = pressures[e] * area[e];
-    forces.atJ[e] = pressures[e + 1] * area[e];
-  }
-}
-
-Vector NodeContactAreas(int n, const Vector& length, const Vector& width, bool strip) {
-  Vector area(n + 1, 0.0);
-  for (int e = 1; e <= n - 1; ++e) {
-    double a = length[e] * (strip ? 1.0 : width[e]) / 2;
-    area[e] += a;
-    area[e + 1] += a;
-  }
-  return area;
 }
 
 namespace {
@@ -240,67 +208,6 @@ bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, lo
     if (InverseResidual(flexibility, stiffness, factor) <= 1.0E-10L) return true;
   }
   return InvertSoilMatrix(flexibility, stiffness, factor);
-}
-
-namespace {
-
-template <typename SoilAt>
-void PassPressures(const Vector& u, Vector& surface, SoilAt s, int size, int n, const Vector& length,
-                   const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
-                   Vector& pressures, SoilEndForces& forces) {
-  std::vector<long double> v(size + 1, 0.0L);
-  for (int k = 1; k <= size; ++k) v[k] = k <= n ? u[2 * k - 1] : u[n + k];
-  surface.assign(n + 1, 0.0);
-  int k = 0;
-  for (int i = 1; i <= n; ++i) surface[i] = static_cast<double>(status[i] == 1 ? v[n + ++k] : v[i]);
-  pressures.assign(n + 2, 0.0);
-  forces.Resize(n - 1);
-  Vector part(n + 1, 0.0);  // A_e = L_e w_e / 2; A_0 = A_n = 0
-  for (int e = 1; e <= n - 1; ++e) part[e] = length[e] * (strip ? 1.0 : width[e]) / 2;
-  long double total = 0;
-  for (int i = 1; i <= size; ++i) {
-    long double r = 0;
-    for (int j = 1; j <= size; ++j) r += s(i, j) * v[j];
-    total += r;
-    if (i <= n) {
-      double a = part[i - 1] + part[i];
-      pressures[i] = a > 0 ? static_cast<double>(r / a) : 0.0;
-    }
-  }
-  pressures[n + 1] = static_cast<double>(total);
-  for (int i = 1; i <= n; ++i)
-    if (status[i] == 1) pressures[i] = yieldPressure[i];
-  for (int e = 1; e <= n - 1; ++e) {
-    forces.atI[e] = pressures[e] * part[e];
-    forces.atJ[e] = pressures[e + 1] * part[e];
-  }
-}
-
-
-}  // namespace
-
-void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, int n, const Vector& length,
-                        const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
-                        Vector& pressures, SoilEndForces& forces) {
-  PassPressures(u, surface, [&s](int i, int j) { return s(i, j); }, s.Rows(), n, length, width, strip, status,
-                yieldPressure, pressures, forces);
-}
-
-void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, const std::vector<int>& order, int n,
-                        const Vector& length, const Vector& width, bool strip, const std::vector<int>& status,
-                        const Vector& yieldPressure, Vector& pressures, SoilEndForces& forces) {
-  auto at = [&s, &order](int i, int j) { return order[i] && order[j] ? s(order[i], order[j]) : 0.0L; };
-  PassPressures(u, surface, at, static_cast<int>(order.size()) - 1, n, length, width, strip, status, yieldPressure,
-                pressures, forces);
-}
-
-std::vector<int> BorderedOrder(const std::vector<int>& status, int n) {
-  std::vector<int> order(n + 1, 0);
-  for (int i = 1; i <= n; ++i) {
-    if (status[i] == 1) order.push_back(i);
-    else order[i] = i;
-  }
-  return order;
 }
 
 const char* const kSoilStiffnessFile = "SOILSTIFMAT.TXT";

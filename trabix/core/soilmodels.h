@@ -1,7 +1,8 @@
 #pragma once
 // The elastic half-space under the beam or strip: the flexibility matrix of the contact nodes
-// (isotropic or cross-anisotropic), inverted into a stiffness matrix by the beam kernel; with the
-// reactions and contact pressures formed from a solution. The Winkler foundation is the kernel's.
+// (isotropic or cross-anisotropic), inverted into a stiffness matrix by the beam kernel. Its
+// reactions, contact pressures and yield iteration are the beam system's (core/beamsystem.h);
+// the Winkler foundation is the kernel's.
 // Soil matrices are kept in extended precision.
 #include <string>
 #include <vector>
@@ -35,39 +36,6 @@ using ::kHalfSpaceDataMessage;
 // the inverse to 1.0E-10 (a badly conditioned flexibility) it is formed as InvertSoilMatrix does
 // it, in extended precision throughout. False when the flexibility is singular.
 bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, long double factor);
-
-// Reactions of the half-space soil stiffness S (n x n) to the translations u(2j-1):
-// pressures(i) = R_i / (A_{i-1} + A_i) with A_e = L_e w_e / 2 (w_e = b_e for a beam, 1.0 for a
-// strip), the total reaction at pressures(n + 1), and the soil end forces (p_e A_e, p_{e+1} A_e).
-void HalfSpaceReactions(const Vector& u, const SoilMatrix& s, int n, const Vector& length, const Vector& width,
-                        bool strip, Vector& pressures, SoilEndForces& forces);
-
-// ---------------------------------------------------------------------------------------------
-// Terms of the elastic-plastic iterations
-
-// Tributary contact area of every node of a half-space job: A_{i-1} + A_i with A_e = L_e w_e / 2
-// (w_e = b_e for a beam, 1.0 for a strip per metre); index 1..n.
-Vector NodeContactAreas(int n, const Vector& length, const Vector& width, bool strip);
-
-// Reactions and pressures of one pass of the half-space yield iteration. u: the solution of the
-// bordered system (2n + Y entries; the soil surface under the k-th yielded node is u(2n + k)).
-// The soil displacements v (n + Y) are v_k = u(2k-1) and v_{n+k} = u(2n+k); R = S v; the
-// pressure of node i is R_i over its contact area, the total reaction (the sum of all n + Y
-// entries of R) is stored at pressures(n + 1), and every yielded node (status 1) then carries
-// its signed yield pressure. Soil end forces (p_e A_e, p_{e+1} A_e). surface(i): the soil
-// surface displacement under node i (its translation, or for a yielded node its extra unknown).
-void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, int n, const Vector& length,
-                        const Vector& width, bool strip, const std::vector<int>& status, const Vector& yieldPressure,
-                        Vector& pressures, SoilEndForces& forces);
-// The same with the bordered matrix read through the unbordered n x n stiffness `s`: position t
-// of the bordered matrix stands for node order[t] (1..n + Y), 0 for a yielded node's own row and
-// column, which are zero. The iteration's passes form no bordered copy.
-void YieldPassPressures(const Vector& u, Vector& surface, const SoilMatrix& s, const std::vector<int>& order, int n,
-                        const Vector& length, const Vector& width, bool strip, const std::vector<int>& status,
-                        const Vector& yieldPressure, Vector& pressures, SoilEndForces& forces);
-// The positions of the bordered matrix (see BorderYieldedNodes): order[t] (t = 1..n + Y) the
-// node whose soil row stands there, 0 for a yielded node's emptied one.
-std::vector<int> BorderedOrder(const std::vector<int>& status, int n);
 
 // ---------------------------------------------------------------------------------------------
 // Inspection

@@ -483,5 +483,53 @@ TEST_F(SolverTest, ReportTotalLines) {
   EXPECT_EQ(half.report.lines[8], "^^^^^");
 }
 
+// A model on the half-space over all its nodes: per element L and b, a beam or a strip, and a
+// soil stiffness whose reaction at node i is i times the unit settlement of every node.
+BeamModel HalfSpaceModel(const Vector& length, const Vector& width, bool strip) {
+  BeamModel m;
+  m.elements = static_cast<int>(length.size()) - 1;
+  m.nodes = m.elements + 1;
+  m.length = length;
+  m.width = width;
+  m.strip = strip;
+  m.soilKind = HalfSpaceSoil;
+  m.soil.Resize(m.nodes, m.nodes);
+  for (int i = 1; i <= m.nodes; ++i) m.soil(i, i) = i;
+  m.u.assign(2 * m.nodes + 1, 0.0);
+  for (int i = 1; i <= m.nodes; ++i) m.u[2 * i - 1] = 1.0;
+  return m;
+}
+
+// Each node's pressure is its soil force over half of each element beside it, a beam's by its
+// widths, a strip's per metre of its length whatever its elements' widths.
+TEST(SoilReactions, HalfSpaceNodesCarryHalfOfEachNeighbouringElement) {
+  const Vector length = {0, 1.0, 2.0, 1.0};
+  const struct {
+    Vector width;
+    bool strip;
+    double area[5];
+  } cases[] = {
+      {{0, 0.4, 0.8, 0.4}, false, {0, 0.2, 0.2 + 0.8, 0.8 + 0.2, 0.2}},  // a width change at node 2
+      {{0, 40.0, 40.0, 40.0}, true, {0, 0.5, 1.5, 1.5, 0.5}},
+  };
+  for (const auto& c : cases) {
+    BeamModel m = HalfSpaceModel(length, c.width, c.strip);
+    SoilReactions(m);
+    for (int i = 1; i <= 4; ++i) EXPECT_DOUBLE_EQ(m.pressures[i], i / c.area[i]) << c.strip << " node " << i;
+    EXPECT_DOUBLE_EQ(m.pressures[5], 1 + 2 + 3 + 4);
+  }
+  // The soil end forces of a strip: each end's pressure on its metre-wide half. R = (8, 19, 30).
+  BeamModel strip = HalfSpaceModel({0, 2.0, 1.0}, {0, 40.0, 40.0}, true);
+  for (int i = 1; i <= 3; ++i) strip.soil(i, i) = 100;
+  strip.soil(1, 2) = strip.soil(2, 1) = -10;
+  strip.u = {0, 0.1, 0, 0.2, 0, 0.3, 0};
+  SoilReactions(strip);
+  EXPECT_NEAR(strip.pressures[1], 8 / 1.0, 1e-12);
+  EXPECT_NEAR(strip.pressures[2], 19 / 1.5, 1e-12);
+  EXPECT_NEAR(strip.pressures[3], 30 / 0.5, 1e-12);
+  EXPECT_NEAR(strip.soilEnd.atJ[1], strip.pressures[2] * 1.0, 1e-12);
+  EXPECT_NEAR(strip.soilEnd.atI[2] + strip.soilEnd.atJ[2], (strip.pressures[2] + strip.pressures[3]) * 0.5, 1e-12);
+}
+
 }  // namespace
 }  // namespace trabix
