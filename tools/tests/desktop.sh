@@ -16,27 +16,30 @@ desktop_python=/usr/bin/python3
 # Runs the command $3... until it succeeds, for at most $1 seconds, checking it first once the
 # waiter listens and then again on each event: a top-level window of the display made, shown,
 # hidden, moved or resized, or gone, a property of one set (its caption), the keyboard focus moved, a name in the
-# folder $2 written or removed, one of this shell's programs ended. Whether it succeeded.
+# folder $2 written or removed, one of this shell's programs ended. Whether it succeeded (2 when
+# the waiter could not start). The command sees the waiter's last line in $event ("answered" once
+# the window $ping_window, when set, has answered: see wait_idle).
 wait_for_event() {
-  local seconds=$1 folder=$2 events="$tmp/events.$BASHPID" waiter fd line left status=1
+  local seconds=$1 folder=$2 events="$tmp/events.$BASHPID" waiter fd event left status=1
   local end=$((SECONDS + seconds))
   shift 2
   rm -f "$events"
   mkfifo "$events"
-  "$desktop_python" -S "$desktop_events" $((seconds + 1)) --folder "$folder" --children-of $$ --children-of $BASHPID >"$events" &
+  "$desktop_python" -S "$desktop_events" $((seconds + 1)) --folder "$folder" --children-of $$ --children-of $BASHPID ${ping_window:+--ping "$ping_window"} >"$events" &
   waiter=$!
   exec {fd}<"$events"
   rm -f "$events"
-  if read -r -u $fd line && [ "$line" = listening ]; then
+  if read -r -u $fd event && [ "$event" = listening ]; then
     while :; do
       "$@" && { status=0; break; }
       left=$((end - SECONDS))
-      [ $left -gt 0 ] && read -r -t $left -u $fd line || break
+      [ $left -gt 0 ] && read -r -t $left -u $fd event || break
       # The events that came while the command ran are one more check.
-      while read -r -t 0 -u $fd; do read -r -u $fd line || break; done
+      while read -r -t 0 -u $fd; do read -r -u $fd event || break; done
     done
   else
     echo "desktop: the event waiter did not start" >&2
+    status=2
   fi
   kill $waiter 2>/dev/null || true
   wait $waiter 2>/dev/null || true
@@ -50,23 +53,42 @@ wait_in_folder() { wait_for_event "$2" "$1" "${@:3}"; }
 # Waits until the process $1, started by this shell, has ended; whether it did within $patience.
 ended_process() { ! kill -0 "$1" 2>/dev/null; }
 wait_ended() { wait_until $patience ended_process "$1"; }
+# Waits until the program of the X window $1 has gone idle, for at most $2 seconds: Wine answers a
+# window manager's ping from the window's message loop once the queue is empty, after putting on
+# the screen what the program painted. Whether it answered (a window hidden or gone never does).
+answered_or_hidden() {
+  [ "$event" = answered ] && { idle=1; return 0; }
+  ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable
+}
+wait_idle() {
+  idle=0
+  ping_window=$1 wait_until "$2" answered_or_hidden "$1" || true
+  [ $idle = 1 ]
+}
 
 # A desktop of the test's own: a temporary folder $tmp (named after $1, without a dot so that it
 # suits a job specification), an Xvfb display exported as DISPLAY and the Wine prefix $2, with
 # its own server; all of them are ended and removed when the test ends.
 start_desktop() {
   tmp=$(mktemp -d "/tmp/$1-XXXXXX")
-  # The server takes a free display itself and says which: two tests started together never
-  # share one (looking for a free number first and starting the server after it is a race).
-  # Through a pipe: reading it waits for the server's own word that it is ready (or its end).
+  trap end_desktop EXIT
+  start_display $patience || { echo "FAIL: no virtual display" >&2; exit 1; }
+  export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  unset WINESERVER
+}
+# An Xvfb display in the folder $tmp, exported as DISPLAY, within $1 seconds; whether it came.
+# Its server is $display_pid (end_desktop ends it). The server takes a free display itself and
+# says which: two started together never share one (looking for a free number first and starting
+# the server after it is a race). Through a pipe: reading it waits for the server's own word that
+# it is ready (or its end).
+display_pid=""
+start_display() {
   mkfifo "$tmp/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 </dev/null &
   display_pid=$!
-  trap end_desktop EXIT
   local number=""
-  read -r -t $patience number <"$tmp/display" && [ -n "$number" ] || { echo "FAIL: no virtual display" >&2; exit 1; }
-  export DISPLAY=:$number WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  unset WINESERVER
+  read -r -t "$1" number <"$tmp/display" && [ -n "$number" ] || return 1
+  export DISPLAY=:$number
 }
 # The test's verdict on a step that went wrong: its reason, and the test ends.
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -80,7 +102,7 @@ prefix_made() {
 }
 end_desktop() {
   wineserver -k >/dev/null 2>&1 || true
-  kill "$display_pid" 2>/dev/null || true
+  [ -z "$display_pid" ] || kill "$display_pid" 2>/dev/null || true
   rm -rf "$tmp"
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The events a desktop test waits for, one line each on the standard output.
 
-  desktop_events.py SECONDS [--folder DIR] [--children-of PID]...
+  desktop_events.py SECONDS [--folder DIR] [--children-of PID]... [--ping WINDOW]
 
 First it listens, then it writes "listening": every event after that line is told, so a test that
 checks its condition after reading the line and again after each later line loses none. Then one
@@ -12,6 +12,9 @@ line per wake-up (the events that came together are told as one):
     going into or out of a top-level or the root;
   - a name made, written, moved or deleted in DIR;
   - the end of a process that was a child of one of the PIDs when it started listening.
+With --ping it asks the window WINDOW as a window manager does (_NET_WM_PING) once it listens;
+Wine answers from the window's message loop when its queue is empty, after putting on the screen
+what was painted. From the answer on, every line says "answered" instead of "event".
 It ends after SECONDS, when the display goes, or when nobody reads its lines any more.
 """
 import ctypes
@@ -25,7 +28,7 @@ SUBSTRUCTURE_NOTIFY = 1 << 19
 STRUCTURE_NOTIFY = 1 << 17
 PROPERTY_CHANGE = 1 << 22
 FOCUS_CHANGE = 1 << 21
-CREATE_NOTIFY, REPARENT_NOTIFY = 16, 21
+CREATE_NOTIFY, REPARENT_NOTIFY, CLIENT_MESSAGE = 16, 21, 33
 TOP_LEVEL_MASK = STRUCTURE_NOTIFY | PROPERTY_CHANGE | FOCUS_CHANGE
 
 # inotify (sys/inotify.h).
@@ -42,7 +45,12 @@ class XEvent(ctypes.Union):
         _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
                     ("display", ctypes.c_void_p), ("first", ctypes.c_ulong), ("window", ctypes.c_ulong),
                     ("third", ctypes.c_ulong)]
-    _fields_ = [("head", Head), ("pad", ctypes.c_long * 24)]
+    # XClientMessageEvent: the window, the message's type, its format and five longs.
+    class Message(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+    _fields_ = [("head", Head), ("message", Message), ("pad", ctypes.c_long * 24)]
 
 
 class Display:
@@ -60,6 +68,9 @@ class Display:
         x.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.POINTER(XEvent)]
         x.XConnectionNumber.argtypes = [ctypes.c_void_p]
         x.XFree.argtypes = [ctypes.c_void_p]
+        x.XInternAtom.restype = ctypes.c_ulong
+        x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
         x.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
                                  ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
                                  ctypes.POINTER(ctypes.c_uint)]
@@ -85,6 +96,20 @@ class Display:
         # Once the server has answered, it reports to us everything after this point.
         x.XSync(self.d, 0)
         self.fd = x.XConnectionNumber(self.d)
+        self.pinged = None
+        self.answered = False
+
+    def ping(self, window):
+        """Asks the window to answer; the answer comes to the root, which is listened to."""
+        protocols = self.x.XInternAtom(self.d, b"WM_PROTOCOLS", 0)
+        self.ping_atom = self.x.XInternAtom(self.d, b"_NET_WM_PING", 0)
+        event = XEvent()
+        m = event.message
+        m.type, m.window, m.message_type, m.format = CLIENT_MESSAGE, window, protocols, 32
+        m.data[0], m.data[1], m.data[2] = self.ping_atom, 0, window
+        self.pinged = window
+        self.x.XSendEvent(self.d, window, 0, 0, ctypes.byref(event))
+        self.x.XSync(self.d, 0)
 
     def take_events(self):
         """Takes the events queued; a new top-level is listened to before it is told."""
@@ -97,6 +122,9 @@ class Display:
             if head.type == CREATE_NOTIFY or (head.type == REPARENT_NOTIFY and head.third == self.root):
                 self.x.XSelectInput(self.d, head.window, TOP_LEVEL_MASK)
                 self.x.XSync(self.d, 0)
+            elif (head.type == CLIENT_MESSAGE and self.pinged is not None and event.message.window == self.root
+                  and event.message.data[0] == self.ping_atom and event.message.data[2] == self.pinged):
+                self.answered = True
         return taken
 
 
@@ -120,13 +148,15 @@ def children_of(parents):
 
 def main(argv):
     seconds = float(argv[0])
-    folder, parents = None, set()
+    folder, parents, pinged = None, set(), None
     i = 1
     while i < len(argv):
         if argv[i] == "--folder":
             folder = argv[i + 1]
         elif argv[i] == "--children-of":
             parents.add(int(argv[i + 1]))
+        elif argv[i] == "--ping":
+            pinged = int(argv[i + 1], 0)
         else:
             raise SystemExit("desktop_events: unknown argument " + argv[i])
         i += 2
@@ -151,6 +181,8 @@ def main(argv):
         poller.register(fd, select.POLLIN)
     # stdout tells when the reader has gone.
     poller.register(sys.stdout.fileno(), 0)
+    if pinged is not None:
+        display.ping(pinged)
     print("listening", flush=True)
     while True:
         told = display.take_events()
@@ -179,7 +211,7 @@ def main(argv):
             told = display.take_events() or told
         if told:
             try:
-                print("event", flush=True)
+                print("answered" if display.answered else "event", flush=True)
             except BrokenPipeError:
                 return 0
 

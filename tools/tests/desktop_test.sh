@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The waits of tools/tests/desktop.sh, on a display of the test's own: a wait checks its
 # condition once its waiter listens and then only on events, and each kind of event it is for
-# wakes it: a window shown and gone, a name written in the folder, the end of a program. Each
-# condition makes its own event after its first check, so none can come before the waiter listens.
+# wakes it: a window shown and gone, a name written in the folder, the end of a program, a
+# window's answer to a ping. Each condition makes its own event after its first check, so none can
+# come before the waiter listens.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 source "$top/tools/tests/desktop.sh"
@@ -54,4 +55,42 @@ told_to_end() {
   ended_process $program
 }
 wait_until $patience told_to_end || fail "the end of a program was not seen"
+# A program idle: a window that answers a window manager's ping as Wine does (to the root, once
+# its program waits for input), and one that never answers, hidden while it is waited for.
+cat >"$tmp/answerer.py" <<'END'
+import ctypes
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XDefaultRootWindow.restype = x.XCreateSimpleWindow.restype = x.XInternAtom.restype = ctypes.c_ulong
+x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+x.XCreateSimpleWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_int] * 4 + [ctypes.c_uint, ctypes.c_ulong, ctypes.c_ulong]
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XStoreName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_char_p]
+x.XMapWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+x.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+d = x.XOpenDisplay(None)
+root = x.XDefaultRootWindow(d)
+w = x.XCreateSimpleWindow(d, root, 0, 0, 100, 100, 0, 0, 0)
+x.XStoreName(d, w, b"Answering window")
+x.XMapWindow(d, w)
+ping = x.XInternAtom(d, b"_NET_WM_PING", 0)
+event = (ctypes.c_long * 24)()
+while True:
+    x.XNextEvent(d, event)
+    # ClientMessage: type, serial, send_event, display, window, message_type, format, data.
+    if ctypes.c_int.from_buffer(event).value == 33 and event[7] == ping:
+        event[4] = root
+        x.XSendEvent(d, root, 0, (1 << 19) | (1 << 20), event)
+        x.XFlush(d)
+END
+"$desktop_python" -S "$tmp/answerer.py" & answerer=$!
+answering=$(window "Answering window") || fail "the answering window was not shown"
+wait_idle "$answering" $patience || fail "the answer of a window to a ping was not seen"
+kill $answerer
+xev -name "Silent window" >/dev/null 2>&1 & probe=$!
+silent=$(window "Silent window") || fail "the silent window was not shown"
+kill $probe
+! wait_idle "$silent" $patience || fail "a window that never answered was taken as answering"
+
 echo "desktop waits: each wakes on its event"

@@ -6,7 +6,8 @@
 #   - a program that ends before any window of it is seen: a clear line and a non-zero status;
 #   - Trabix shows its main window, runs in the jobs folder, and a job whose
 #     geometry is typed into Trabix there is archived and listed there, not in the build;
-#   - the build folder deleted and made again: the job is offered first and opens with its values.
+#   - the build folder deleted and made again: the job is offered first and opens with its values;
+#   - without a display: a picture of the program's painted window, and run ends.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 cross=$(cd "$1" && pwd)
@@ -92,6 +93,15 @@ wait_run
 status=0
 SUITE_JOBS="$tmp/my jobs" "$top/run" Trabix >/dev/null 2>"$tmp/err" || status=$?
 [ $status != 0 ] && grep -q "^run: the jobs folder .*my jobs" "$tmp/err" || fail "a jobs folder with a blank was not refused"
-# 6. The build is still configured through its own path.
+# 6. Without a display: Trabix on a virtual display of run's own, the picture of its screen taken
+#    once Trabix waits for the user: its notice painted (the maroon of the notice's title), which
+#    shows itself when the program's queue first goes empty; then run ends.
+status=0
+picture=$(env -u DISPLAY "$top/run" Trabix 2>"$tmp/err") || status=$?
+[ $status = 0 ] || fail "run without a display ended with $status"
+[ "$picture" = "$tmp/build/Trabix-start.png" ] && [ -s "$picture" ] || fail "run without a display printed no picture: $picture"
+colours=$(convert "$picture" -format %c histogram:info:-)
+grep -q "#800000" <<<"$colours" || fail "the picture does not show the notice painted"
+# 7. The build is still configured through its own path.
 grep -qx "cmake_ninja_workdir = $cross/" "$cross/build.ninja" || fail "the build was configured through another path"
 echo "run: all checks passed"
