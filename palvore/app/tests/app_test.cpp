@@ -16,6 +16,7 @@
 #include "palvore/entry/ids.h"
 #include "win/analysisdialog.h"
 #include "win/ids.h"
+#include "win/testing/menucheck.h"
 #include "win/loaddialog.h"
 #include "win/testing/layout.h"
 #include "win/testing/program.h"
@@ -34,12 +35,6 @@ const char* const kCasesCaption = "  PILE/SHEET-PILE: Load Name Specification/Se
 const char* const kJobCaption = "  PILE/SHEET-PILE Job Name Specification/Selection";
 const char* const kFirstJobCaption = "   Job Name Specification/Selection";
 const char* const kPalTest = "C:\\PALTEST";
-
-std::string MenuText(HMENU menu, UINT position) {
-  char text[128] = {0};
-  GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-  return text;
-}
 
 std::vector<std::string> Lines(const std::string& file) {
   TextLineArray lines = FileLines(file);
@@ -93,32 +88,7 @@ class PalvoreFrame : public ::testing::Test {
 };
 
 TEST_F(PalvoreFrame, TheMenuBarHasItsItemsWithAnalysisGreyed) {
-  HMENU bar = palvore::MainMenu;
-  ASSERT_EQ(GetMenuItemCount(bar), 7);
-  std::vector<std::string> bars;
-  for (int i = 0; i < 7; ++i) bars.push_back(MenuText(bar, i));
-  EXPECT_EQ(bars, (std::vector<std::string>{"&Close", "&Data Input", "&Analysis", "Data/Results &Presentation",
-                                            "&New Job", "&Save Job As", "&Help"}));
-  struct Item {
-    int popup, position, id;
-    const char* text;
-  };
-  for (const Item& i : std::vector<Item>{{1, 0, kGeometryCommand, " &Geometry and Material Properties Data"},
-                                         {1, 2, kSupportCommand, " &Support Data"},
-                                         {1, 4, kLoadCommand, " &Load Data"},
-                                         {2, 0, kElasticAnalysisCommand, "&Elastic Analysis"},
-                                         {2, 2, kPlasticAnalysisCommand, "Elastic-&Plastic Analysis"},
-                                         {3, 0, kPresentationCommand, "&Preview/Print/Save Data/Results"},
-                                         {3, 2, kPlotCommand, "P&lot Structural Response Fields"},
-                                         {6, 0, kHelpCommand, "&Help/Info"},
-                                         {6, 2, kAboutCommand, "&About Author/Contact Address"}}) {
-    HMENU popup = GetSubMenu(bar, i.popup);
-    EXPECT_EQ(GetMenuItemID(popup, i.position), static_cast<UINT>(i.id)) << i.text;
-    EXPECT_EQ(MenuText(popup, i.position), i.text);
-  }
-  EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(kCloseCommand));
-  EXPECT_EQ(GetMenuItemID(bar, 4), static_cast<UINT>(kNewJobCommand));
-  EXPECT_EQ(GetMenuItemID(bar, 5), static_cast<UINT>(kSaveJobAsCommand));
+  ASSERT_NO_FATAL_FAILURE(wintest::ExpectAnalysisProgramMenu(palvore::MainMenu));
   EXPECT_FALSE(AnalysisEnabled());
 }
 

@@ -17,6 +17,7 @@
 #include "core/textfiles.h"
 #include "trabix/core/analysis.h"
 #include "win/ids.h"
+#include "win/testing/menucheck.h"
 #include "trabix/app/ids.h"
 #include "win/loaddialog.h"
 #include "win/testing/wintest.h"
@@ -29,12 +30,6 @@ using wintest::WindowText;
 namespace {
 
 const char* const kCasesCaption = "  BEAM/STRIP: Load Name Specification/Selection";
-
-std::string MenuText(HMENU menu, UINT position) {
-  char text[128] = {0};
-  GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
-  return text;
-}
 
 // A main window of the program's class for the routines to work on.
 class TrabixFrame : public ::testing::Test {
@@ -62,40 +57,7 @@ class TrabixFrame : public ::testing::Test {
 };
 
 TEST_F(TrabixFrame, TheMenuHasItsItemsIdsAndPopupsWithAnalysisDisabled) {
-  HMENU bar = trabix::MainMenu;
-  ASSERT_EQ(GetMenuItemCount(bar), 7);
-  std::vector<std::string> bars;
-  for (int i = 0; i < 7; ++i) bars.push_back(MenuText(bar, i));
-  EXPECT_EQ(bars, (std::vector<std::string>{"&Close", "&Data Input", "&Analysis", "Data/Results &Presentation",
-                                            "&New Job", "&Save Job As", "&Help"}));
-  EXPECT_EQ(GetMenuItemID(bar, 0), 2u);
-  EXPECT_EQ(GetMenuItemID(bar, 4), static_cast<UINT>(kNewJobCommand));
-  EXPECT_EQ(GetMenuItemID(bar, 5), static_cast<UINT>(kSaveJobAsCommand));
-  struct Item {
-    int popup, position, id;
-    const char* text;
-  };
-  const std::vector<Item> items = {
-      {1, 0, kGeometryCommand, " &Geometry and Material Properties Data"},
-      {1, 2, kSupportCommand, " &Support Data"},
-      {1, 4, kLoadCommand, " &Load Data"},
-      {2, 0, kElasticAnalysisCommand, "&Elastic Analysis"},
-      {2, 2, kPlasticAnalysisCommand, "Elastic-&Plastic Analysis"},
-      {3, 0, kPresentationCommand, "&Preview/Print/Save Data/Results"},
-      {3, 2, kPlotCommand, "P&lot Structural Response Fields"},
-      {6, 0, kHelpCommand, "&Help/Info"},
-      {6, 2, kAboutCommand, "&About Author/Contact Address"},
-  };
-  for (const Item& item : items) {
-    HMENU popup = GetSubMenu(bar, item.popup);
-    ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(GetMenuItemID(popup, item.position), static_cast<UINT>(item.id));
-    EXPECT_EQ(MenuText(popup, item.position), item.text);
-    // Items of a popup are separated by "-".
-    if (item.position + 1 < GetMenuItemCount(popup)) {
-      EXPECT_EQ(GetMenuState(popup, item.position + 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    }
-  }
+  ASSERT_NO_FATAL_FAILURE(wintest::ExpectAnalysisProgramMenu(trabix::MainMenu));
   EXPECT_FALSE(AnalysisEnabled());
   EXPECT_EQ(WindowText(trabix::MainWindow), "  BEAM/STRIP ANALYSIS Program");
   char cls[100] = {0};
