@@ -37,9 +37,7 @@ class MureloLayout : public ::testing::Test {
   void SetUp() override {
     using namespace murelo;
     DimensionGlobals();
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
+    ProgramMessages = DialogOwnedMessages(&DialogAnswer);
     StructureTitle = "Retaining Wall";
     CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
     ASSERT_NE(MainWindow, nullptr);

@@ -14,9 +14,7 @@
 namespace murelo {
 
 inline void WriteSampleWall() {
-  ProgramMessages.ownerIsDialog = true;
-  ProgramMessages.pauseMs = 0;
-  ProgramMessages.numberCheck = IsNumberText;
+  ProgramMessages = DialogOwnedMessages(&DialogAnswer);
   JobSpec = "DEMO";
   GeneralData.Redim(2, 5);
   CurrentSubstructure = "WALL";

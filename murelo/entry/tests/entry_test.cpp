@@ -73,9 +73,7 @@ std::string Text(double v) { return LTrim(NumberToText(v)); }
 class MureloEntry : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramMessages.ownerIsDialog = true;
-    ProgramMessages.pauseMs = 0;
-    ProgramMessages.numberCheck = IsNumberText;
+    ProgramMessages = DialogOwnedMessages(&DialogAnswer);
     CreateDirectoryA("C:\\MURTEST", nullptr);
     JobSpec = "C:\\MURTEST\\WALL1";
     for (const char* e : {".geo", ".SUP"}) DeleteFileA((JobSpec + e).c_str());

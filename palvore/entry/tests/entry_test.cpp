@@ -65,7 +65,7 @@ wintest::Step WarningInto(std::vector<std::string>& texts) {
 class PalvoreEntry : public ::testing::Test {
  protected:
   void SetUp() override {
-    sample::QuietMessages();
+    ProgramMessages = DialogOwnedMessages(&DialogAnswer);
     // The job of the program's own form of name, in a folder of the Wine drive C: emptied first.
     CreateDirectoryA("C:\\PALTEST", nullptr);
     JobSpec = "C:\\PALTEST\\PILE1";

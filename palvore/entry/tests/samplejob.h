@@ -1,5 +1,5 @@
 #pragma once
-// What Palvore's entry tests and palvore_entry_demo share: quiet messages, and the sample job of
+// What Palvore's entry tests and palvore_entry_demo share: the program's messages, and the sample job of
 // the layout sweep and the demo ("DEMO" in the current folder, a pile or sheet pile of 12 m in 24
 // elements, 2 of them above the soil, on supports of every kind, load case "A").
 #include "core/fieldcheck.h"
@@ -14,17 +14,9 @@
 namespace palvore {
 namespace sample {
 
-// Message boxes owned by the dialog that shows them, no pauses after them, the program's own
-// number check.
-inline void QuietMessages() {
-  ProgramMessages.ownerIsDialog = true;
-  ProgramMessages.pauseMs = 0;
-  ProgramMessages.numberCheck = IsNumberText;
-}
-
-// The messages quiet, the job and its load case named.
+// The program's own messages (owned by the dialog, no pauses), the job and its load case named.
 inline void Start() {
-  QuietMessages();
+  ProgramMessages = DialogOwnedMessages(&DialogAnswer);
   JobSpec = "DEMO";
   LoadCaseName = "A";
 }

@@ -50,7 +50,7 @@ void ExpectColours(HWND dialog, const std::vector<ColourProbe>& probes, const st
 class DialogColoursTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    entrytest::QuietMessages();
+    ProgramMessages = DialogOwnedMessages(&DialogAnswer);
     JobSpec = "JOB";
     LoadCaseName = "DEAD";
     entrytest::SaveBeam();

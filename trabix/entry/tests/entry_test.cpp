@@ -33,7 +33,7 @@ const char* const kCaption = "   BEAM/STRIP ANALYSIS.   JOB: JOB";
 class Entry : public ::testing::Test {
  protected:
   void SetUp() override {
-    entrytest::QuietMessages();
+    ProgramMessages = DialogOwnedMessages(&DialogAnswer);
     JobSpec = "JOB";
   }
   // Fills the geometry dialog's five fields.

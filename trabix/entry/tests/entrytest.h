@@ -21,14 +21,6 @@
 namespace trabix {
 namespace entrytest {
 
-// Message boxes owned by the dialog that shows them, no pauses after them, the program's own
-// number check.
-inline void QuietMessages() {
-  ProgramMessages.ownerIsDialog = true;
-  ProgramMessages.pauseMs = 0;
-  ProgramMessages.numberCheck = IsNumberText;
-}
-
 // A step that waits for the "WARNING!" box, keeps its text and answers it with OK.
 inline wintest::Step WarningInto(std::vector<std::string>& texts) {
   return wintest::WhenDialog("WARNING!", [&texts](HWND box) {

@@ -106,7 +106,7 @@ std::vector<LayoutCase> EntryCases(bool strip) {
 
 // The job and load case the sample's windows name, with quiet messages.
 void SampleSession() {
-  entrytest::QuietMessages();
+  ProgramMessages = DialogOwnedMessages(&DialogAnswer);
   JobSpec = "JOB";
   LoadCaseName = "DEAD";
 }

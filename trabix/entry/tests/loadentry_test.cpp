@@ -45,7 +45,7 @@ void FocusCell(int id) { SetFocus(GetDlgItem(TablePage(), id)); }
 class LoadEntry : public ::testing::Test {
  protected:
   void SetUp() override {
-    entrytest::QuietMessages();
+    ProgramMessages = DialogOwnedMessages(&DialogAnswer);
     JobSpec = "JOB";
     LoadCaseName = "A";
     // A beam of 4 elements of 2.5 m, unyielding at node 1 with its left edge fixed.

@@ -25,7 +25,7 @@ const char* const kCaption = " LOAD DATA GENERATION - Load Case: DEAD";
 class ValueDialog : public ::testing::Test {
  protected:
   void SetUp() override {
-    entrytest::QuietMessages();
+    ProgramMessages = DialogOwnedMessages(&DialogAnswer);
     LoadCaseName = "DEAD";
     ClearEntryTables();
     GeometryValues[kElementCountSlot] = 4;
