@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "install/core/launcher.h"
 #include "launcher.h"
 #include "win/ids.h"
-#include "win/testing/layoutsteps.h"
+#include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
 namespace {
@@ -89,16 +90,13 @@ TEST(LauncherDialog, MaximisedWithItsControlsPlacedFromTheMiddleInTheFixedFont) 
 // The launcher and the warning of each setup it cannot find show their texts whole: the dialog
 // checked, then each INSTALL button pressed (no setup lies at the root of this drive) and its box.
 TEST(LauncherDialog, ItsWindowsShowTheirTextsWhole) {
-  std::vector<wintest::LayoutWindow> windows;
-  for (int button : {install::kMainSetupId, install::kBeamsSetupId, install::kPilesSetupId, install::kWallsSetupId}) {
-    windows.push_back({kCaption, {button}});
-    windows.push_back({"WARNING!", {}, true});
-  }
-  windows.push_back({kCaption, {install::kExitButtonId}});
-  std::vector<std::string> faults;
-  auto run = wintest::RunScript(wintest::LayoutSteps(windows, faults), [] { install::LauncherDialog(); }, 20000);
-  EXPECT_TRUE(run.finished) << run.stepsDone << " of " << windows.size();
-  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
+  std::vector<wintest::LayoutCase> cases;
+  for (int button : {install::kMainSetupId, install::kBeamsSetupId, install::kPilesSetupId, install::kWallsSetupId})
+    cases.push_back({"setup " + std::to_string(button), [] { install::LauncherDialog(); },
+                     {{kCaption, button, install::kExitButtonId},
+                      {"WARNING!", 0, IDOK, nullptr, install::MissingSetupText(install::FindSetupButton(button)->path)}}});
+  const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 20000);
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::Lines(faults);
 }
 
 // Major + minor / 100 of a system file's version, read here on our own.

@@ -251,6 +251,7 @@ HWND Shown(const LayoutHop& hop, const std::vector<HWND>& before) {
 void End(HWND w, const LayoutHop& hop, int id) {
   if (!hop.windowClass.empty()) PostMessageA(w, WM_CLOSE, 0, 0);
   else if (!hop.boxText.empty()) AnswerBox(w, id);
+  else if (id == kEndWithZero) EndDialog(w, 0);
   else PostClick(w, id);
 }
 

@@ -24,6 +24,9 @@ struct LayoutSide {
   int button;
   int close;
 };
+// For LayoutHop's next and close: the test ends the dialog itself with 0 (as for a form whose own
+// buttons would go on to other windows).
+constexpr int kEndWithZero = -1;
 // One window on the way to a window checked: the dialog or message box with that caption (with
 // none, the dialog the window before has just opened over itself). It is checked, act runs on it
 // (fills fields), its side dialogs open and close in turn, then the button `next` opens the

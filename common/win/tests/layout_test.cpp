@@ -7,7 +7,6 @@
 
 #include "win/dialogs.h"
 #include "win/testing/layout.h"
-#include "win/testing/layoutsteps.h"
 #include "win/testing/wintest.h"
 
 namespace {
@@ -15,13 +14,11 @@ namespace {
 // The controls of this file's own dialogs, in the order they are made.
 constexpr int kFirstControlId = 10, kSecondControlId = 11, kThirdControlId = 12, kFourthControlId = 13;
 
-// The faults of a dialog as built, each shortened to its control and what is wrong.
+// The faults of a dialog as built, shown modal and ended by the test (a line of its own when it
+// did not come or did not close).
 std::vector<std::string> FaultsOf(const DialogTemplate& d) {
-  std::vector<std::string> faults;
-  EXPECT_TRUE(wintest::RunScript(wintest::LayoutSteps({{d.caption}}, faults),
-                                 [&] { ShowModalDialog(d, nullptr, nullptr); })
-                  .finished);
-  return faults;
+  return wintest::LayoutFaultsOfCases(
+      {{d.caption, [&] { ShowModalDialog(d, nullptr, nullptr); }, {{d.caption, 0, wintest::kEndWithZero}}}});
 }
 
 bool Has(const std::vector<std::string>& faults, const std::string& part) {
@@ -57,8 +54,8 @@ TEST(LayoutFaults, OfALabelOnlyTheLinesItsTextTakesCount) {
     DialogTemplate d = NewDialog(c.name, 0, 0, 200, 100);
     for (const Label& l : c.labels) AddLabel(d, l.id, l.text, l.x, l.y, l.width, l.height, SS_LEFT);
     const std::vector<std::string> faults = FaultsOf(d);
-    EXPECT_EQ(faults.size(), 1u) << c.name << ":\n" << wintest::FaultList(faults);
-    EXPECT_TRUE(Has(faults, c.fault)) << c.name << ":\n" << wintest::FaultList(faults);
+    EXPECT_EQ(faults.size(), 1u) << c.name << ":\n" << wintest::Lines(faults);
+    EXPECT_TRUE(Has(faults, c.fault)) << c.name << ":\n" << wintest::Lines(faults);
   }
 }
 
@@ -71,10 +68,10 @@ TEST(LayoutFaults, NamesACutTextAControlOutsideAndAnOverlap) {
   AddLabel(d, kThirdControlId, "First", 5, 50, 60, 10, SS_LEFT);
   AddLabel(d, kFourthControlId, "Second", 30, 50, 60, 10, SS_LEFT);
   const std::vector<std::string> faults = FaultsOf(d);
-  EXPECT_EQ(faults.size(), 3u) << wintest::FaultList(faults);
-  EXPECT_TRUE(Has(faults, "id 10 \"A text far too long for its narrow rectangle\": text is")) << wintest::FaultList(faults);
-  EXPECT_TRUE(Has(faults, "id 11 \"&Outside\": lies at")) << wintest::FaultList(faults);
-  EXPECT_TRUE(Has(faults, "id 12 \"First\": overlaps id 13")) << wintest::FaultList(faults);
+  EXPECT_EQ(faults.size(), 3u) << wintest::Lines(faults);
+  EXPECT_TRUE(Has(faults, "id 10 \"A text far too long for its narrow rectangle\": text is")) << wintest::Lines(faults);
+  EXPECT_TRUE(Has(faults, "id 11 \"&Outside\": lies at")) << wintest::Lines(faults);
+  EXPECT_TRUE(Has(faults, "id 12 \"First\": overlaps id 13")) << wintest::Lines(faults);
 }
 
 }  // namespace

@@ -27,7 +27,6 @@
 #include "win/loadtype.h"
 #include "win/startup.h"
 #include "win/testing/layout.h"
-#include "win/testing/layoutsteps.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
@@ -919,60 +918,45 @@ TEST_F(CorvaneFrame, TheTanksPictureStaysWhenTheJobIsReopenedAndTheWindowPainted
 }
 
 // Every window the menus open, with the boxes they raise, shows its texts whole: one table of
-// cases, each the command (with the job it needs), its windows' captions (empty: the next one not
-// yet checked) and how each is closed.
+// cases, each the command (with the job it needs) and the windows it leads through.
 TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
-  using wintest::LayoutWindow;
+  using wintest::LayoutHop;
+  using wintest::kEndWithZero;
   const std::string beam = Spec("BEAMS\\B3");
   const std::string beamCases = "  BEAM/STRIP: Load Name Specification/Selection";
   const std::string beamActions = "BEAM/STRIP ANALYSIS.   JOB: " + beam + "     Load Case: Point";
   const std::string chooser = " BEAM/STRIP;  Job: " + beam + "; Load: Point";
-  std::vector<std::string> faults;
-  // The load-case dialog checked, then the case named and accepted.
-  auto chooseCase = [&faults](const std::string& caption, const std::string& name) {
-    return WhenDialog(caption, [&faults, name](HWND d) {
-      for (const std::string& f : wintest::LayoutFaults(d)) faults.push_back("case choice: " + f);
-      wintest::SetText(d, kNameBoxId, name);
-      wintest::PostClick(d, kContinueId);
-    });
-  };
+  const std::string table = "   BEAM/STRIP ANALYSIS.   JOB: " + beam;
+  // The load-case dialog, the case named and accepted.
+  const LayoutHop pointCase(beamCases, kContinueId, 0, wintest::Typing({{kNameBoxId, "Point"}}));
   enum class Job { None, Beam };
   struct Case {
     const char* name;
     Job job;
     int command;
-    std::vector<LayoutWindow> windows;
-    std::vector<wintest::Step> before;  // steps ahead of the windows (a case chosen)
+    std::vector<LayoutHop> hops;
   };
   const std::vector<Case> cases = {
-      {"about", Job::None, kSoftwareBoxCommand, {{""}}, {}},
-      {"author", Job::None, kAuthorBoxCommand, {{""}}, {}},
-      {"beam jobs", Job::None, kBeamStripCommand, {{kBeamJobs, {IDCANCEL}}}, {}},
-      {"plate jobs", Job::None, kPlateCommand, {{kPlateJobs, {IDCANCEL}}}, {}},
-      {"tank jobs", Job::None, kTankCommand, {{"  TANK Job Name Specification/Selection", {IDCANCEL}}}, {}},
-      {"another type", Job::Beam, kPlateCommand, {{kTypeQuestion, {IDNO}, true}}, {}},
-      {"save as", Job::Beam, kSaveJobAsCommand, {{kBeamJobs, {IDCANCEL}}}, {}},
-      {"load cases", Job::Beam, kCorvaneLoadCommand, {{beamCases, {IDCANCEL}}}, {}},
-      // The element table with the structure's view beside it.
-      {"element table", Job::Beam, kCorvaneGeometryCommand, {{"   BEAM/STRIP ANALYSIS.   JOB: " + beam}},
-       {WhenWith("   BEAM/STRIP ANALYSIS.   JOB: " + beam, kGeometryHeadingId,
-                 [&faults](HWND d) {
-                   for (const std::string& f : wintest::LayoutFaults(d)) faults.push_back("geometry: " + f);
-                   SetTexts(d, entry::kGeometryFieldBaseId + 1, {"2", "10", "3E7", "0.2", "1E-5"});
-                   wintest::PostClick(d, kOkId);
-                 }),
-        [] { return wintest::FindDialog("   BEAM/STRIP ANALYSIS.   JOB: " + JobSpec) && TablePage(); }}},
-      {"analysis check", Job::Beam, kElasticAnalysisCommand, {{" WARNING!", {IDNO}, true}}, {}},
+      {"about", Job::None, kSoftwareBoxCommand, {{"", 0, kEndWithZero}}},
+      {"author", Job::None, kAuthorBoxCommand, {{"", 0, kEndWithZero}}},
+      {"beam jobs", Job::None, kBeamStripCommand, {{kBeamJobs}}},
+      {"plate jobs", Job::None, kPlateCommand, {{kPlateJobs}}},
+      {"tank jobs", Job::None, kTankCommand, {{"  TANK Job Name Specification/Selection"}}},
+      {"another type", Job::Beam, kPlateCommand, {{kTypeQuestion, 0, IDNO, nullptr, "Do you realy want to consider another Type of Structure?"}}},
+      {"save as", Job::Beam, kSaveJobAsCommand, {{kBeamJobs}}},
+      {"load cases", Job::Beam, kCorvaneLoadCommand, {{beamCases}}},
+      // The geometry dialog filled in, then the element table with the structure's view beside it.
+      {"element table", Job::Beam, kCorvaneGeometryCommand,
+       {{table, kOkId, 0,
+         [](HWND d) { SetTexts(d, entry::kGeometryFieldBaseId + 1, {"2", "10", "3E7", "0.2", "1E-5"}); }},
+        {table, 0, kEndWithZero}}},
+      {"analysis check", Job::Beam, kElasticAnalysisCommand, {{" WARNING!", 0, IDNO, nullptr,
+         " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? "}}},
       {"beam plot", Job::Beam, kCorvanePlotCommand,
-       {{beamActions, {56}}, {"WARNING!", {}, true}, {beamActions, {2}}}, {chooseCase(beamCases, "Point")}},
-      {"output chooser", Job::Beam, kCorvanePresentationCommand,
-       {{chooser, {kExitId}}},
-       {chooseCase(beamCases, "Point")}},
+       {pointCase, {beamActions, 56, 2}, {"WARNING!", 0, IDOK, nullptr, "Results File is Missing! Analyse the Structure!"}}},
+      {"output chooser", Job::Beam, kCorvanePresentationCommand, {pointCase, {chooser, 0, kExitId}}},
   };
-  {
-    auto run = RunScript(wintest::LayoutSteps({{kNotice, {kContinueId}}}, faults), ShowNotice);
-    EXPECT_TRUE(run.finished) << "notice";
-  }
+  std::vector<std::string> faults = wintest::LayoutFaultsOfCases({{"notice", ShowNotice, {{kNotice, 0, kContinueId}}}});
   for (const Case& c : cases) {
     if (c.job == Job::Beam && JobSpec != beam) {
       OpenBeamJob(beam);
@@ -980,43 +964,39 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
       ASSERT_TRUE(SaveGeometryFile(beam));
       WriteBytes(beam + ".CAS", "Point\r\n");
     }
-    std::vector<std::string> found;
-    std::vector<wintest::Step> steps = c.before;
-    for (wintest::Step& s : wintest::LayoutSteps(c.windows, found)) steps.push_back(std::move(s));
-    const size_t total = steps.size();
     const int id = c.command;
-    auto run = RunScript(std::move(steps), [id] { Command(id); }, 60000);
-    EXPECT_TRUE(run.finished) << c.name << ": " << run.stepsDone << " of " << total << " steps";
-    for (const std::string& f : found) faults.push_back(std::string(c.name) + ": " + f);
+    for (const std::string& f : wintest::LayoutFaultsOfCases({{c.name, [id] { Command(id); }, c.hops}}, 60000))
+      faults.push_back(f);
   }
-  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::Lines(faults);
 }
 
 // A tank's plot: the substructure choice, the wall's actions, the graph window with its picture
 // file (its type choice and the information box) and its print without a printer, all with their
 // texts whole.
 TEST_F(CorvaneFrame, TheTanksPlotWindowsShowTheirTextsWhole) {
+  using wintest::LayoutHop;
   const std::string tank = Spec("TANKS\\T1");
   OpenTankWithWallResults(tank);
   const std::string choice = "   TANK ANALYSIS.   JOB: " + tank;
   const std::string actions = "TANK ANALYSIS.   JOB: " + tank + "     Load Case: Water";
   const std::string graph = " GRAPH - Load Case: Water";
-  std::vector<std::string> faults;
-  std::vector<wintest::Step> steps = {
-      WhenDialog("  TANK: Load Name Specification/Selection", [&faults](HWND d) {
-        faults = wintest::LayoutFaults(d);
-        wintest::SetText(d, kNameBoxId, "Water");
-        wintest::PostClick(d, kContinueId);
-      })};
-  const std::vector<wintest::LayoutWindow> windows = {
-      {choice, {202, kContinueId}}, {actions, {56}},
-      // The picture file: its type chosen (BMP), the information where it went.
-      {graph, {54}}, {"", {kContinueId}}, {"", {}, true},
-      // The print without a printer: the warning.
-      {graph, {57}}, {"", {}, true}, {graph, {56}}, {actions, {2}}, {choice, {2}}};
-  for (wintest::Step& s : wintest::LayoutSteps(windows, faults)) steps.push_back(std::move(s));
-  const size_t total = steps.size();
-  auto run = RunScript(std::move(steps), [] { Command(7666); }, 60000);
-  EXPECT_TRUE(run.finished) << run.stepsDone << " of " << total << " steps";
-  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
+  // The way to the graph: the case named, the wall chosen, its actions.
+  const std::vector<LayoutHop> toGraph = {
+      {"  TANK: Load Name Specification/Selection", kContinueId, 0, wintest::Typing({{kNameBoxId, "Water"}})},
+      {choice, kContinueId, 2, [](HWND d) { wintest::PostClick(d, 202); }},
+      {actions, 56, 2}};
+  auto plot = [](std::string name, std::vector<LayoutHop> hops) {
+    return wintest::LayoutCase{std::move(name), [] { Command(7666); }, std::move(hops)};
+  };
+  std::vector<LayoutHop> picture = toGraph, print = toGraph;
+  // The picture file: its type chosen (BMP), the information where it went.
+  picture.insert(picture.end(), {{graph, 54, 56}, {"", kContinueId, 0}, {"Graph Bitmap File Information", 0, IDOK, nullptr,
+        "Graph will be Saved in the Working Directory as 'Linear.bmp' File   "}});
+  // The print without a printer: the warning.
+  print.insert(print.end(), {{graph, 57, 56}, {"WARNING!", 0, IDOK, nullptr,
+        "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!"}});
+  const std::vector<std::string> faults =
+      wintest::LayoutFaultsOfCases({plot("picture file", picture), plot("print", print)}, 60000);
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::Lines(faults);
 }

@@ -1,6 +1,6 @@
 // Every form, dialog and table window of the data commands, opened as the commands open them,
-// shows its texts whole on the screen: one table of cases, each how to open its windows, their
-// captions (empty: the next window not yet checked) and how each is closed.
+// shows its texts whole on the screen: one table of cases, each how to open its windows, which
+// come one after another and are each ended by the test.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,21 +12,21 @@
 #include "corvane/entry/entry.h"
 #include "corvane/entry/ids.h"
 #include "corvane/entry/tests/formsamples.h"
-#include "win/testing/layoutsteps.h"
+#include "win/testing/layout.h"
 
 namespace corvane {
 namespace {
 
-using wintest::LayoutWindow;
+using Case = wintest::LayoutCase;
 
-const std::string kBeam = "   BEAM/STRIP ANALYSIS.   JOB: C:\\TANKS\\SAMPLE";
-const std::string kNext = "";  // the next window not yet checked
-
-struct Case {
-  std::string name;
-  std::function<void()> open;
-  std::vector<LayoutWindow> windows;
-};
+// The windows of a case, count of them one after another: each the next dialog not yet checked,
+// ended with 0 by the test, whereupon the program opens the one after it.
+std::vector<wintest::LayoutHop> Windows(size_t count = 1) {
+  std::vector<wintest::LayoutHop> hops(count, wintest::LayoutHop("", wintest::kEndWithZero, 0));
+  hops.back().next = 0;
+  hops.back().close = wintest::kEndWithZero;
+  return hops;
+}
 
 // Every structure and substructure with the data its forms are opened with.
 struct Structure {
@@ -45,7 +45,7 @@ std::vector<Case> Cases() {
   for (const char* s : {"grid", "beam", "nodal", "load", "thermal", "shell", "geometry", "roof", "generate", "uniform",
                         "tank", "table", "supports", "wall", "checklist", "elastic", "winkler", "beamsoil",
                         "halfspace", "beamloads", "wallloads", "roofloads", "roofload", "hydrostatic"})
-    cases.push_back({s, [s] { OpenFormSample(s); }, {{kNext}}});
+    cases.push_back({s, [s] { OpenFormSample(s); }, Windows()});
   for (const Structure& st : kStructures) {
     const std::string where = std::string(st.type) + " " + st.sub + (st.shell ? " shell" : "");
     // The geometry dialog and the element table.
@@ -58,8 +58,8 @@ std::vector<Case> Cases() {
                        GeometryAnswers[kShellRoofSlot] = st.shell ? "Y" : "N";
                        ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc);
                      },
-                     {{kNext}}});
-    cases.push_back({where + " element table", [st] { SampleElementTable(st.type, st.sub, 8, st.shell); }, {{kNext}}});
+                     Windows()});
+    cases.push_back({where + " element table", [st] { SampleElementTable(st.type, st.sub, 8, st.shell); }, Windows()});
     // The support types and every data dialog they lead to.
     cases.push_back({where + " support types",
                      [st] {
@@ -67,7 +67,7 @@ std::vector<Case> Cases() {
                        GeometryAnswers[kShellRoofSlot] = st.shell ? "Y" : "N";
                        RunSupportTypeDialog(nullptr, st.type == std::string("TANK") ? 1 : 0);
                      },
-                     {{kNext}}});
+                     Windows()});
     // The check list, both tables and both half-spaces; a wall has its two tables, a roof none.
     const bool wall = st.sub == std::string("WALL"), roof = st.sub == std::string("ROOF STRUCTURE");
     if (!roof)
@@ -79,14 +79,14 @@ std::vector<Case> Cases() {
                        WinklerTable.Redim(8, 2);
                        SupportDataSequence(nullptr);
                      },
-                       std::vector<LayoutWindow>(wall ? 2 : 5, LayoutWindow{kNext})});
+                       Windows(wall ? 2 : 5)});
     // The load type choice and each load kind's table or form.
     cases.push_back({where + " load types",
                      [st] {
                        SampleLoadJob(st.type, st.sub, st.shell);
                        ShowLoadTypeDialog(nullptr, st.type == std::string("TANK") ? 3 : StructureCode());
                      },
-                     {{kNext}}});
+                     Windows()});
     const int kinds = st.shell ? 8 : 6;
     for (int kind = 1; kind <= kinds; ++kind) {
       if (!st.shell && kind == 5) continue;
@@ -100,7 +100,7 @@ std::vector<Case> Cases() {
                            LoadDataDialogs(nullptr, kind);
                          }
                        },
-                       {{kNext}}});
+                       Windows()});
     }
   }
   // The generation and uniform value dialogs of each column of a beam's element table.
@@ -112,7 +112,7 @@ std::vector<Case> Cases() {
                        GeometryDetailsDialog();
                        RunGenerationDialog(nullptr, column);
                      },
-                     {{kNext}}});
+                     Windows()});
     cases.push_back({"uniform " + std::to_string(column),
                      [column] {
                        SampleBeamTable();
@@ -120,11 +120,11 @@ std::vector<Case> Cases() {
                        GeometryDetailsDialog();
                        RunUniformDialog(nullptr, column);
                      },
-                     {{kNext}}});
+                     Windows()});
   }
   // The load forms of every mode.
   for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12})
-    cases.push_back({"load form " + std::to_string(mode), [mode] { SampleLoadForm(mode); }, {{kNext}}});
+    cases.push_back({"load form " + std::to_string(mode), [mode] { SampleLoadForm(mode); }, Windows()});
   // The tank's substructure choice of each command.
   for (int mode = 1; mode <= 4; ++mode)
     cases.push_back({"tank choice " + std::to_string(mode),
@@ -133,20 +133,14 @@ std::vector<Case> Cases() {
                        GeometryAnswers[kShellRoofSlot] = "Y";
                        RunTankSubstructureChoice(nullptr, mode);
                      },
-                     {{kNext}}});
+                     Windows()});
   return cases;
 }
 
 TEST(CorvaneForms, EveryFormAndTableShowsItsTextsWhole) {
   UseCorvaneGrid();
-  std::vector<std::string> faults;
-  for (const Case& c : Cases()) {
-    std::vector<std::string> found;
-    auto run = wintest::RunScript(wintest::LayoutSteps(c.windows, found), c.open, 20000);
-    EXPECT_TRUE(run.finished) << c.name << ": " << run.stepsDone << " of " << c.windows.size() << " windows seen";
-    for (const std::string& f : found) faults.push_back(c.name + ": " + f);
-  }
-  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
+  const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(Cases(), 20000);
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::Lines(faults);
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 #include "win/handles.h"
 #include "win/ids.h"
 #include "win/testing/layout.h"
-#include "win/testing/layoutsteps.h"
 #include "win/testing/wintest.h"
 #include "../../solver/tests/jobs.h"
 
@@ -267,23 +266,26 @@ TEST_F(AnalysisCommandTest, TheDialogAndItsBoxesShowTheirTextsWhole) {
       return 1;
     });
   };
-  std::vector<std::string> faults;
-  const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  std::vector<wintest::LayoutWindow> windows = {{caption, {1}}, {"WARNING!", {}, true}};
-  EXPECT_TRUE(RunScript(wintest::LayoutSteps(windows, faults), command).finished) << "missing solver";
-  for (const char* type : {"PLATE", "TANK"}) {
-    StructureType = type;
-    windows = {{"   " + StructureType + " ANALYSIS.   JOB: " + job, {1234}}};
-    EXPECT_TRUE(RunScript(wintest::LayoutSteps(windows, faults), [this] {
-                  ShowModalDialog(AnalysisDialog(owner_), owner_, AnalysisDialogProc);
-                }).finished)
-        << type;
-  }
-  StructureType = "BEAM/STRIP";
-  std::filesystem::remove(job + ".SUP");
-  windows = {{" WARNING!", {IDNO}, true}};
-  EXPECT_TRUE(RunScript(wintest::LayoutSteps(windows, faults), command).finished) << "check";
-  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::FaultList(faults);
+  std::vector<wintest::LayoutCase> cases = {
+      {"missing solver", command, {{"   BEAM/STRIP ANALYSIS.   JOB: " + job, 1, 0}, {"WARNING!", 0, IDOK, nullptr,
+        "ANALYSIS.exe File is MISSING\r\n\r\nPut this File into the Corvane.exe Directory!"}}}};
+  for (const char* type : {"PLATE", "TANK"})
+    cases.push_back({type,
+                     [this, type] {
+                       StructureType = type;
+                       ShowModalDialog(AnalysisDialog(owner_), owner_, AnalysisDialogProc);
+                     },
+                     {{"   " + std::string(type) + " ANALYSIS.   JOB: " + job, 0, 1234}}});
+  cases.push_back({"check",
+                   [&] {
+                     StructureType = "BEAM/STRIP";
+                     std::filesystem::remove(job + ".SUP");
+                     command();
+                   },
+                   {{" WARNING!", 0, IDNO, nullptr,
+                     " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? "}}});
+  const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases);
+  EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::Lines(faults);
 }
 
 TEST_F(AnalysisCommandTest, TankRoofResultsGoWhenTheDialogOpensEvenOnCancel) {

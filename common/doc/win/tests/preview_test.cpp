@@ -12,7 +12,6 @@
 #include "doc/ddoc.h"
 #include "doc/win/docwin.h"
 #include "win/testing/layout.h"
-#include "win/testing/layoutsteps.h"
 #include "win/testing/wintest.h"
 
 using namespace ddoc;
@@ -236,7 +235,7 @@ TEST(Preview, ItsBarShowsItsTextsWhole) {
   });
   EXPECT_EQ(dpEndDoc(doc, 4), 0);
   EXPECT_TRUE(seen);
-  EXPECT_TRUE(faults.empty()) << wintest::FaultList(faults);
+  EXPECT_TRUE(faults.empty()) << wintest::Lines(faults);
 }
 
 // The two-page sample document with a red picture, closed into d (and into file unless it is "").
