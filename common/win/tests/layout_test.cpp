@@ -1,4 +1,5 @@
-// The layout check of the GUI tests judged on dialogs made to show each kind of fault.
+// The layout check of the GUI tests judged on dialogs made to show each kind of fault, and the
+// walk through a case's windows: each window checked, a message box by what the program gives it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -6,6 +7,7 @@
 #include <vector>
 
 #include "win/dialogs.h"
+#include "win/messages.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
@@ -13,6 +15,7 @@ namespace {
 
 // The controls of this file's own dialogs, in the order they are made.
 constexpr int kFirstControlId = 10, kSecondControlId = 11, kThirdControlId = 12, kFourthControlId = 13;
+constexpr int kWarnId = 55;  // the button that shows the warning
 
 // The faults of a dialog as built, shown modal and ended by the test (a line of its own when it
 // did not come or did not close).
@@ -72,6 +75,64 @@ TEST(LayoutFaults, NamesACutTextAControlOutsideAndAnOverlap) {
   EXPECT_TRUE(Has(faults, "id 10 \"A text far too long for its narrow rectangle\": text is")) << wintest::Lines(faults);
   EXPECT_TRUE(Has(faults, "id 11 \"&Outside\": lies at")) << wintest::Lines(faults);
   EXPECT_TRUE(Has(faults, "id 12 \"First\": overlaps id 13")) << wintest::Lines(faults);
+}
+
+// A panel of three lines, the first two blank, and a label on one of its lines.
+std::vector<std::string> PanelFaults(int labelTop) {
+  DialogTemplate d = NewDialog("Panel", 0, 0, 200, 80);
+  AddLabel(d, kFirstControlId, "\r\n\r\nthe third line of the panel", 10, 10, 150, 30);
+  AddLabel(d, kSecondControlId, "a label", 10, labelTop, 100, 8);
+  return FaultsOf(d);
+}
+
+TEST(LayoutFaults, ALabelInAPanelsBlankLineIsWholeAndOneOnItsTextOverlapsIt) {
+  EXPECT_TRUE(PanelFaults(10).empty()) << wintest::Lines(PanelFaults(10));
+  const std::vector<std::string> over = PanelFaults(26);
+  ASSERT_EQ(over.size(), 1u) << wintest::Lines(over);
+  EXPECT_NE(over[0].find("overlaps id 11 \"a label\""), std::string::npos) << over[0];
+}
+
+// A dialog whose button 55 shows a warning box owned by it.
+INT_PTR CALLBACK WarningDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
+  if (LOWORD(wParam) == kWarnId) {
+    MessageBoxA(dialog, "Too long a text!", "WARNING!", WarningBoxStyle);
+    return TRUE;
+  }
+  EndDialog(dialog, LOWORD(wParam));
+  return TRUE;
+}
+
+void ShowWarningDialog(const char* label) {
+  DialogTemplate d = NewDialog("Warner", 0, 0, 200, 60);
+  AddLabel(d, kFirstControlId, label, 10, 10, 60, 8);
+  AddButton(d, kWarnId, "&Ok", 10, 30, 40, 14);
+  AddButton(d, IDCANCEL, "&Cancel", 60, 30, 40, 14);
+  ShowModalDialog(d, nullptr, WarningDialogProc);
+}
+
+TEST(LayoutFaultsOfCases, EachWindowOfTheWayIsCheckedAndTheBoxByItsTextAndOwner) {
+  const std::vector<wintest::LayoutCase> cases = {
+      {"whole", [] { ShowWarningDialog("Short"); },
+       {{"Warner", kWarnId, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Too long a text!"}}},
+      {"cut", [] { ShowWarningDialog("A label far too long for its place"); },
+       {{"Warner", kWarnId, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Another text"}}},
+      {"missing", [] { ShowWarningDialog("Short"); }, {{"Nothing of that caption"}}},
+  };
+  // The boxes of Trabix, Palvore and Murelo are owned by the dialog that raised them.
+  const MessageProfile was = ProgramMessages;
+  ProgramMessages.ownerIsDialog = true;
+  const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 3000);
+  // Corvane's have no owner: a box owned by the dialog is a fault there.
+  ProgramMessages.ownerIsDialog = false;
+  const std::vector<std::string> ownerless = wintest::LayoutFaultsOfCases({cases[0]}, 3000);
+  ProgramMessages = was;
+  ASSERT_EQ(faults.size(), 3u) << wintest::Lines(faults);
+  EXPECT_EQ(faults[0].rfind("cut: \"Warner\" | Static id 10 \"A label", 0), 0u) << faults[0];
+  EXPECT_EQ(faults[1], "cut: \"WARNING!\" box: says \"Too long a text!\", not \"Another text\"");
+  EXPECT_EQ(faults[2], "missing: window 1 \"Nothing of that caption\" did not come");
+  ASSERT_EQ(ownerless.size(), 1u) << wintest::Lines(ownerless);
+  EXPECT_EQ(ownerless[0], "whole: \"WARNING!\" box: owned by \"Warner\", not by no window");
 }
 
 }  // namespace
