@@ -90,12 +90,12 @@ TEST(LauncherDialog, MaximisedWithItsControlsPlacedFromTheMiddleInTheFixedFont) 
 // The launcher and the warning of each setup it cannot find show their texts whole: the dialog
 // checked, then each INSTALL button pressed (no setup lies at the root of this drive) and its box.
 TEST(LauncherDialog, ItsWindowsShowTheirTextsWhole) {
-  std::vector<wintest::LayoutCase> cases;
+  wintest::LayoutHop launcher(kCaption, 0, install::kExitButtonId);
   for (int button : {install::kMainSetupId, install::kBeamsSetupId, install::kPilesSetupId, install::kWallsSetupId})
-    cases.push_back({"setup " + std::to_string(button), [] { install::LauncherDialog(); },
-                     {{kCaption, button, install::kExitButtonId},
-                      {"WARNING!", 0, IDOK, nullptr, install::MissingSetupText(install::FindSetupButton(button)->path)}}});
-  const std::vector<std::string> faults = wintest::LayoutFaultsOfCases(cases, 20000);
+    launcher.sides.push_back(
+        {button, IDOK, "WARNING!", install::MissingSetupText(install::FindSetupButton(button)->path)});
+  const std::vector<std::string> faults =
+      wintest::LayoutFaultsOfCases({{"launcher", [] { install::LauncherDialog(); }, {launcher}}}, 20000);
   EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::Lines(faults);
 }
 

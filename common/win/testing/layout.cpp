@@ -286,10 +286,11 @@ std::vector<std::string> LayoutFaultsOfCases(const std::vector<LayoutCase>& case
       for (const LayoutSide& s : hop.sides) {
         steps.push_back(Do([&, i, s] { PostClick(opened[i], s.button); }));
         steps.push_back([&, i, s]() {
-          side = Shown("", std::vector<HWND>(opened.begin(), opened.begin() + i + 1));
+          const LayoutHop shown(s.boxCaption, 0, s.close, nullptr, s.boxText);
+          side = Shown(shown, std::vector<HWND>(opened.begin(), opened.begin() + i + 1));
           if (!side) return false;
-          check(side, nullptr, nullptr);
-          PostClick(side, s.close);
+          check(side, s.boxText.empty() ? nullptr : &shown, opened[i]);
+          End(side, shown, s.close);
           return true;
         });
         steps.push_back([&, i]() { return !IsWindow(side) && IsWindowEnabled(opened[i]); });

@@ -19,10 +19,14 @@ namespace wintest {
 //   label only the lines its text takes count, not its blank lines nor the room under its text).
 std::vector<std::string> LayoutFaults(HWND window);
 
-// A button of a window that opens a dialog over it, checked and then ended with the button close.
+// A button of a window that opens a dialog over it, checked and then ended with the button close;
+// or, with boxText set, that raises a message box of that caption, checked as LayoutHop checks a
+// box (its owner the window) and answered with close.
 struct LayoutSide {
   int button;
   int close;
+  std::string boxCaption = "";
+  std::string boxText = "";
 };
 // For LayoutHop's next and close: the test ends the dialog itself with 0 (as for a form whose own
 // buttons would go on to other windows).

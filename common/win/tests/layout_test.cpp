@@ -118,6 +118,9 @@ TEST(LayoutFaultsOfCases, EachWindowOfTheWayIsCheckedAndTheBoxByItsTextAndOwner)
       {"cut", [] { ShowWarningDialog("A label far too long for its place"); },
        {{"Warner", kWarnId, IDCANCEL}, {"WARNING!", 0, IDOK, nullptr, "Another text"}}},
       {"missing", [] { ShowWarningDialog("Short"); }, {{"Nothing of that caption"}}},
+      // The box raised by a button of the window, which stays open.
+      {"side box", [] { ShowWarningDialog("Short"); },
+       {{"Warner", 0, IDCANCEL, nullptr, "", {{kWarnId, IDOK, "WARNING!", "Another text"}}}}},
   };
   // The boxes of Trabix, Palvore and Murelo are owned by the dialog that raised them.
   const MessageProfile was = ProgramMessages;
@@ -127,10 +130,11 @@ TEST(LayoutFaultsOfCases, EachWindowOfTheWayIsCheckedAndTheBoxByItsTextAndOwner)
   ProgramMessages.ownerIsDialog = false;
   const std::vector<std::string> ownerless = wintest::LayoutFaultsOfCases({cases[0]}, 3000);
   ProgramMessages = was;
-  ASSERT_EQ(faults.size(), 3u) << wintest::Lines(faults);
+  ASSERT_EQ(faults.size(), 4u) << wintest::Lines(faults);
   EXPECT_EQ(faults[0].rfind("cut: \"Warner\" | Static id 10 \"A label", 0), 0u) << faults[0];
   EXPECT_EQ(faults[1], "cut: \"WARNING!\" box: says \"Too long a text!\", not \"Another text\"");
   EXPECT_EQ(faults[2], "missing: window 1 \"Nothing of that caption\" did not come");
+  EXPECT_EQ(faults[3], "side box: \"WARNING!\" box: says \"Too long a text!\", not \"Another text\"");
   ASSERT_EQ(ownerless.size(), 1u) << wintest::Lines(ownerless);
   EXPECT_EQ(ownerless[0], "whole: \"WARNING!\" box: owned by \"Warner\", not by no window");
 }

@@ -942,7 +942,8 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
       {"beam jobs", Job::None, kBeamStripCommand, {{kBeamJobs}}},
       {"plate jobs", Job::None, kPlateCommand, {{kPlateJobs}}},
       {"tank jobs", Job::None, kTankCommand, {{"  TANK Job Name Specification/Selection"}}},
-      {"another type", Job::Beam, kPlateCommand, {{kTypeQuestion, 0, IDNO, nullptr, "Do you realy want to consider another Type of Structure?"}}},
+      {"another type", Job::Beam, kPlateCommand,
+       {{kTypeQuestion, 0, IDNO, nullptr, "Do you realy want to consider another Type of Structure?"}}},
       {"save as", Job::Beam, kSaveJobAsCommand, {{kBeamJobs}}},
       {"load cases", Job::Beam, kCorvaneLoadCommand, {{beamCases}}},
       // The geometry dialog filled in, then the element table with the structure's view beside it.
@@ -950,10 +951,12 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
        {{table, kOkId, 0,
          [](HWND d) { SetTexts(d, entry::kGeometryFieldBaseId + 1, {"2", "10", "3E7", "0.2", "1E-5"}); }},
         {table, 0, kEndWithZero}}},
-      {"analysis check", Job::Beam, kElasticAnalysisCommand, {{" WARNING!", 0, IDNO, nullptr,
-         " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? "}}},
+      {"analysis check", Job::Beam, kElasticAnalysisCommand,
+       {{" WARNING!", 0, IDNO, nullptr, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? "}}},
       {"beam plot", Job::Beam, kCorvanePlotCommand,
-       {pointCase, {beamActions, 56, 2}, {"WARNING!", 0, IDOK, nullptr, "Results File is Missing! Analyse the Structure!"}}},
+       {pointCase,
+        {beamActions, 56, 2},
+        {"WARNING!", 0, IDOK, nullptr, "Results File is Missing! Analyse the Structure!"}}},
       {"output chooser", Job::Beam, kCorvanePresentationCommand, {pointCase, {chooser, 0, kExitId}}},
   };
   std::vector<std::string> faults = wintest::LayoutFaultsOfCases({{"notice", ShowNotice, {{kNotice, 0, kContinueId}}}});
@@ -991,11 +994,15 @@ TEST_F(CorvaneFrame, TheTanksPlotWindowsShowTheirTextsWhole) {
   };
   std::vector<LayoutHop> picture = toGraph, print = toGraph;
   // The picture file: its type chosen (BMP), the information where it went.
-  picture.insert(picture.end(), {{graph, 54, 56}, {"", kContinueId, 0}, {"Graph Bitmap File Information", 0, IDOK, nullptr,
-        "Graph will be Saved in the Working Directory as 'Linear.bmp' File   "}});
+  picture.insert(picture.end(),
+                 {{graph, 54, 56},
+                  {"", kContinueId, 0},
+                  {"Graph Bitmap File Information", 0, IDOK, nullptr,
+                   "Graph will be Saved in the Working Directory as 'Linear.bmp' File   "}});
   // The print without a printer: the warning.
-  print.insert(print.end(), {{graph, 57, 56}, {"WARNING!", 0, IDOK, nullptr,
-        "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!"}});
+  print.insert(print.end(),
+               {{graph, 57, 56},
+                {"WARNING!", 0, IDOK, nullptr, "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!"}});
   const std::vector<std::string> faults =
       wintest::LayoutFaultsOfCases({plot("picture file", picture), plot("print", print)}, 60000);
   EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << wintest::Lines(faults);

@@ -267,8 +267,10 @@ TEST_F(AnalysisCommandTest, TheDialogAndItsBoxesShowTheirTextsWhole) {
     });
   };
   std::vector<wintest::LayoutCase> cases = {
-      {"missing solver", command, {{"   BEAM/STRIP ANALYSIS.   JOB: " + job, 1, 0}, {"WARNING!", 0, IDOK, nullptr,
-        "ANALYSIS.exe File is MISSING\r\n\r\nPut this File into the Corvane.exe Directory!"}}}};
+      {"missing solver",
+       command,
+       {{"   BEAM/STRIP ANALYSIS.   JOB: " + job, 1, 0},
+        {"WARNING!", 0, IDOK, nullptr, "ANALYSIS.exe File is MISSING\r\n\r\nPut this File into the Corvane.exe Directory!"}}}};
   for (const char* type : {"PLATE", "TANK"})
     cases.push_back({type,
                      [this, type] {
