@@ -1,6 +1,7 @@
 // The shared data entry on a program's profile (see entry.h).
 #include "entry/entry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/fieldcheck.h"
@@ -186,7 +187,39 @@ GridProfile TableGrid(const Profile& p) {
   return grid;
 }
 
-int ShowTable(const Profile& p, HWND owner, int kind, int rows, int columns) {
+void AddTableHeads(const Profile& p, DialogTemplate& d, const std::string& title) {
+  const TableTexts& t = *p.table;
+  const TableHeads& h = p.tableHeads;
+  const int x0 = TableLeft + LabelWidth;
+  AddLabel(d, h.title, title, TableLeft, 4, h.titleWidth != 0 ? h.titleWidth : std::max(200, TableWidth - 10), 10);
+  if (!h.skipsEmptyGroupHead || !t.groupHead.empty())
+    AddLabel(d, h.groupHead, t.groupHead, x0, h.groupHeadY < 0 ? TableTop + h.groupHeadY : h.groupHeadY,
+             TableColumns * CellWidth, 10, h.groupHeadStyle);
+  AddLabel(d, h.rowHead, t.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, h.rowUnit, t.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
+  for (int c = 1; c <= TableColumns && c <= 4; ++c) {
+    const int x = x0 + (c - 1) * CellWidth;
+    if (!h.skipsEmptyColumnHeads || !t.heads[c].empty())
+      AddLabel(d, h.columnHeadBase + c, t.heads[c], x, TableTop - 22, CellWidth, 10, SS_CENTER | SS_SUNKEN);
+    AddLabel(d, h.columnUnitBase + c, t.units[c], x, TableTop - 11, CellWidth, 10, SS_CENTER);
+  }
+}
+
+const std::array<std::string, 3> kUniformCaptions = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
+const std::array<std::string, 4> kGenerateCaptions = {"&GENERATE", "G&ENERATE", "GENE&RATE", "GENERA&TE"};
+
+void AddButtonUnder(DialogTemplate& d, int id, const std::string& text, int y, int column, int row, int span) {
+  AddButton(d, id, text, TableLeft + LabelWidth + (column - 1) * CellWidth + 2, y + 15 * row, span * CellWidth - 4, 13);
+}
+
+void AddUniformGenerateButtons(DialogTemplate& d, int y) {
+  for (int c = 1; c <= TableColumns && c <= 3; ++c) {
+    AddButtonUnder(d, UniformButtonId(c), kUniformCaptions[c - 1], y, c, 0);
+    AddButtonUnder(d, GenerateButtonId(c), kGenerateCaptions[c - 1], y, c, 1);
+  }
+}
+
+int ShowTableWindow(const Profile& p, HWND owner, int kind, int rows, int columns) {
   ProgramGrid = p.grid();
   TableKind = kind;
   SetTableLayout(1, rows, columns);

@@ -31,6 +31,19 @@ struct TableTexts {
   std::array<std::string, 5> heads, units, labels;
 };
 
+// The heads of a program's table windows: the ids of the title, the group head over the value
+// columns, the row labels' head and unit, and value column c's head and unit at base + c; the
+// title's width (0: the table's less 10, at least 200); the group head's y (below 0: that far
+// above the table's top) and style; whether an empty group head, or an empty column head, is
+// left out.
+struct TableHeads {
+  int title = 0, groupHead = 0, rowHead = 0, rowUnit = 0, columnHeadBase = 0, columnUnitBase = 0;
+  int titleWidth = 0;
+  int groupHeadY = 14;
+  DWORD groupHeadStyle = SS_CENTER;
+  bool skipsEmptyGroupHead = true, skipsEmptyColumnHeads = false;
+};
+
 // The drawing of a program's structure view.
 using ViewDrawing = void (*)(HWND window, long left, long top, long width, long height, const std::string& view,
                              int size, const std::string& kind);
@@ -56,6 +69,7 @@ struct Profile {
   long narrowView = 386;
   double viewHeight = 1.0;
   std::function<void(int rows)> tableOpening;  // before a table window is built
+  TableHeads tableHeads;
 
   // GENERATE: the caption, the heading's id and text (from the column's value label), the label
   // of the value field (the column's own label, or the heading's text); the start, end and step
@@ -171,7 +185,19 @@ void OpenStructureView(const Profile& p, HWND window, const std::string& view, c
 void CloseStructureView();
 // The table window of TableKind `kind` (0 geometry, 1 supports, 2 loads) over owner, the table
 // texts and CellTexts prepared, its structure view beside it. Returns its end value (1 after Ok).
-int ShowTable(const Profile& p, HWND owner, int kind, int rows, int columns);
+int ShowTableWindow(const Profile& p, HWND owner, int kind, int rows, int columns);
+// The heads of the table on screen (the grid's headings hook begins with them): its title label
+// reading `title`, then the group, row and column heads of the table texts, on the grid's layout.
+void AddTableHeads(const Profile& p, DialogTemplate& d, const std::string& title);
+// The captions of the column buttons, each with a key of its own: UNIFORM of value columns 1..3,
+// GENERATE of 1..4.
+extern const std::array<std::string, 3> kUniformCaptions;
+extern const std::array<std::string, 4> kGenerateCaptions;
+// A button under the value columns column..column + span - 1 of the table on screen, in the
+// button row `row` (15 units apart) from y.
+void AddButtonUnder(DialogTemplate& d, int id, const std::string& text, int y, int column, int row, int span = 1);
+// UNIFORM over GENERATE under each of the first three value columns, from y.
+void AddUniformGenerateButtons(DialogTemplate& d, int y);
 // The grid's initialise hook: the view of TableKind beside the table.
 void OpenTableView(const Profile& p, HWND table);
 // A data grid's profile with that view and the profile's status; the program adds the rest.

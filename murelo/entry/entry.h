@@ -20,7 +20,7 @@ namespace murelo {
 
 // The cancel mark of the generation dialogs ("ZZZ" after Cancel) and the one value of the
 // uniform dialog after Ok.
-extern std::string GenerationValue;
+extern std::string DialogStatus;
 // The trimmed texts of the last generation or one-page dialog after Ok, 1...
 extern std::vector<std::string> FieldTexts;
 

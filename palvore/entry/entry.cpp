@@ -48,8 +48,8 @@ bool ReadGeometryFile() {
 
 }  // namespace
 
-int ShowTable(HWND owner, int kind, int rows, int columns) {
-  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
+int ShowTableWindow(HWND owner, int kind, int rows, int columns) {
+  return entry::ShowTableWindow(EntryProfile(), owner, kind, rows, columns);
 }
 
 namespace {
@@ -98,44 +98,27 @@ bool TableAccept(HWND table) {
 
 void TableHeadings(DialogTemplate& d) {
   d.caption = Table.kind == "GEOMETRY" ? Table.title : EntryCaption();
-  const int x0 = TableLeft + LabelWidth;
-  AddLabel(d, kTableTitleId, Table.title, TableLeft, 4, std::max(200, TableWidth - 10), 10);
-  if (!Table.groupHead.empty()) AddLabel(d, kTableGroupHeadId, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
-  AddLabel(d, kRowHeadId, Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
-  AddLabel(d, kRowUnitId, Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
-  for (int c = 1; c <= TableColumns; ++c) {
-    AddLabel(d, kColumnHeadBaseId + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10, SS_CENTER | SS_SUNKEN);
-    AddLabel(d, kColumnUnitBaseId + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
-  }
+  entry::AddTableHeads(EntryProfile(), d, Table.title);
   // The column buttons take the row under the page; OK and CANCEL go below them.
   const int y = d.height - 21;
-  auto under = [&](int id, const char* text, int column, int row) {
-    AddButton(d, id, text, x0 + (column - 1) * CellWidth + 2, y + 15 * row, CellWidth - 4, 13);
-  };
   if (Table.kind == "GEOMETRY") {
-    static const char* const uniform[] = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
-    static const char* const generate[] = {"&GENERATE", "G&ENERATE", "GENE&RATE"};
-    for (int c = 1; c <= TableColumns && c <= 3; ++c) {
-      under(UniformButtonId(c), uniform[c - 1], c, 0);
-      under(GenerateButtonId(c), generate[c - 1], c, 1);
-    }
+    entry::AddUniformGenerateButtons(d, y);
     d.height += 32;
   } else if (Table.kind == "ELASTIC") {
-    under(UniformButtonId(1), "&UNIFORM", 1, 0);
-    under(UniformButtonId(2), "U&NIFORM", 2, 0);
-    AddButton(d, GenerateButtonId(2), "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
+    entry::AddButtonUnder(d, UniformButtonId(1), entry::kUniformCaptions[0], y, 1, 0);
+    entry::AddButtonUnder(d, UniformButtonId(2), entry::kUniformCaptions[1], y, 2, 0);
+    entry::AddButtonUnder(d, GenerateButtonId(2), "&GENERATE", y, 1, 1, 2);
     d.height += 32;
   } else if (IsLoadTable(Table.kind)) {
     // The first button's text is longer than two cells: it starts under the row labels.
-    AddButton(d, kLoadFunctionId, Table.firstButton, TableLeft + 2, y, x0 - TableLeft + 2 * CellWidth - 4, 13);
-    AddButton(d, kLoadGenerateId, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
+    AddButton(d, kFirstButtonId, Table.firstButton, TableLeft + 2, y, LabelWidth + 2 * CellWidth - 4, 13);
+    entry::AddButtonUnder(d, kGenerateButtonId, "&GENERATE", y, 1, 1, 2);
     d.height += 32;
   } else {
     // The function button's text needs the width of all value columns.
-    AddButton(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", x0 + 2, y, TableColumns * CellWidth - 4, 13);
-    under(GenerateButtonId(2), "G&ENERATE", 2, 1);
-    under(GenerateButtonId(3), "GENE&RATE", 3, 1);
-    under(GenerateButtonId(4), "GENERA&TE", 4, 1);
+    entry::AddButtonUnder(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", y, 1, 0,
+                          TableColumns);
+    for (int c = 2; c <= 4; ++c) entry::AddButtonUnder(d, GenerateButtonId(c), entry::kGenerateCaptions[c - 1], y, c, 1);
     AddButton(d, kYieldFunctionId, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5, y + 32, d.width - 10, 15);
     d.height += 52;
   }
@@ -225,7 +208,7 @@ int GeometryDetailsDialog(HWND owner) {
   Table.heads = {"Elem.", "Elem. Length", sheet ? "Inertia Mom." : "Elem. Width", "Inertia Mom.", ""};
   Table.units = {"No", "L[m]", sheet ? "I[m^4/m]" : "B[m]", "I[m^4]", ""};
   FillGeometryCells();
-  const int end = ShowTable(owner, 0, ElementCount(), sheet ? 2 : 3);
+  const int end = ShowTableWindow(owner, 0, ElementCount(), sheet ? 2 : 3);
   // A pile left with a zero width is a sheet pile.
   if (end != 1) SheetPileFromZeroWidth(JobSpec);
   return end;
@@ -381,7 +364,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   FillSupportCells(kind);
   const int rows = kind == "ELASTIC" ? n + 1 : n - above;
   if (rows < 1) return 0;  // a pile without embedded elements has no soil to enter
-  return ShowTable(owner, 1, rows, kind == "ELASTIC" ? 2 : 4);
+  return ShowTableWindow(owner, 1, rows, kind == "ELASTIC" ? 2 : 4);
 }
 
 // ---------------------------------------------------------------- half-space
@@ -402,7 +385,7 @@ DialogTemplate HalfSpaceDialog() {
   int y = 18;
   for (int i = 1; i <= 3; ++i) {
     if (i == 1 || i == 3) {
-      AddLabel(d, i == 1 ? kElasticPropertiesId : kPlasticPropertyId, i == 1 ? "SOIL ELASTIC PROPERTIES:" : "SOIL PLASTIC PROPERTY:", 5, y,
+      AddLabel(d, i == 1 ? kFirstGroupHeadingId : kSecondGroupHeadingId, i == 1 ? "SOIL ELASTIC PROPERTIES:" : "SOIL PLASTIC PROPERTY:", 5, y,
                d.width - 10, 10);
       y += 12;
     }
@@ -425,7 +408,7 @@ namespace {
 const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
     entry::kFirstRangeFieldId, entry::kFirstRangeFieldId + 2,
     {{WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 1, kHalfSpaceUnitBaseId + 3, RGB(0, 0, 0), RGB(0, 255, 255)},
-     {WM_CTLCOLORSTATIC, kElasticPropertiesId, kPlasticPropertyId, RGB(255, 255, 0), RGB(64, 128, 128)},
+     {WM_CTLCOLORSTATIC, kFirstGroupHeadingId, kSecondGroupHeadingId, RGB(255, 255, 0), RGB(64, 128, 128)},
      {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
@@ -460,6 +443,7 @@ void SupportDataCommand(HWND owner) {
 const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
     entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, PalvoreGridProfile, DrawStructureView);
+    p.tableHeads = {kTableTitleId, kGroupHeadId, kRowHeadId, kRowUnitId, kColumnHeadBaseId, kColumnUnitBaseId};
     p.generationHeading = [](const std::string&) {
       return Table.rowKind == "NODE" ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:";
     };

@@ -64,7 +64,7 @@ INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 
 // Shows the table of TableKind `kind` (0 geometry, 1 supports, 2 loads) with the structure view of
 // its Table.kind beside it. Returns the table's end value (1 after Ok).
-int ShowTable(HWND owner, int kind, int rows, int columns);
+int ShowTableWindow(HWND owner, int kind, int rows, int columns);
 
 // ---- loads (loadentry.cpp) ----
 
@@ -81,7 +81,7 @@ int LoadDataDialogs(HWND owner, int type);
 // texts in FieldTexts), 0 on "&Cancel" (DialogStatus "ZZZ").
 DialogTemplate LoadGenerationDialog(int kind);
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The load table's buttons: kLoadFunctionId its function, kLoadGenerateId GENERATE on the focused
+// The load table's buttons: kFirstButtonId its function, kGenerateButtonId GENERATE on the focused
 // column.
 void LoadTableCommand(HWND table, int id, int column);
 bool IsLoadTable(const std::string& kind);

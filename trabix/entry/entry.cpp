@@ -64,7 +64,7 @@ void FixedFontsBut(DialogTemplate& d, int frameId) {
 void LoadTableCommand(HWND table, int id) {
   int column = entry::FocusedValueColumn();
   int mode = id == kFirstButtonId ? Table.firstMode : Table.generateMode + column - 1;
-  if (ShowModalDialog(LoadGenerationDialog(mode), table, LoadGenerationDialogProc) != 1) return;
+  if (ShowModalDialog(LoadGenerationDialog(mode), table, LoadDataDialogProc) != 1) return;
   if (id != kFirstButtonId) {
     ApplyColumnRange(column + 1, WholeField(1), WholeField(2), WholeField(3), FieldTexts[4]);
   } else if (mode == 1) {
@@ -99,7 +99,7 @@ void TableCommand(HWND table, int id) {
     entry::GenerateColumn(p, table, column);
   } else if ((id == kModulusFunctionId || id == entry::kYieldFunctionId) && Table.kind == "WINKLER") {
     bool yield = id == entry::kYieldFunctionId;
-    if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadGenerationDialogProc) == 1)
+    if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadDataDialogProc) == 1)
       ApplyNodeFunction(yield ? 2 : 0, FieldTexts, ElementLengths());
   }
 }
@@ -122,42 +122,22 @@ bool TableAccept(HWND table) {
 void TableHeadings(DialogTemplate& d) {
   // A load table is captioned by its heading.
   d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : TableKind == 2 ? Table.title : EntryCaption();
-  int x0 = TableLeft + LabelWidth;
-  AddLabel(d, kTableTitleId, Table.title, TableLeft, 4, 300, 10);
-  AddLabel(d, kGroupHeadId, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
-  AddLabel(d, kRowHeadId, Table.kind == "GEOMETRY" ? "Elem." : Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10,
-           SS_CENTER | SS_SUNKEN);
-  AddLabel(d, kRowUnitId, Table.kind == "GEOMETRY" ? "No" : Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10,
-           SS_CENTER);
-  for (int c = 1; c <= TableColumns; ++c) {
-    AddLabel(d, kColumnHeadBaseId + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10,
-             SS_CENTER | SS_SUNKEN);
-    AddLabel(d, kColumnUnitBaseId + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10,
-             SS_CENTER);
-  }
-  int y = d.height;
+  entry::AddTableHeads(EntryProfile(), d, Table.title);
   if (Table.kind == "GEOMETRY") {
-    static const char* const uniform[] = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
-    static const char* const generate[] = {"&GENERATE", "G&ENERATE", "GENE&RATE"};
-    for (int c = 1; c <= TableColumns && c <= 3; ++c) {
-      AddButton(d, kFirstColumnButtonId + 2 * (c - 1), uniform[c - 1], x0 + (c - 1) * CellWidth + 2, y, CellWidth - 4,
-                13);
-      AddButton(d, kFirstColumnButtonId + 2 * c - 1, generate[c - 1], x0 + (c - 1) * CellWidth + 2, y + 15,
-                CellWidth - 4, 13);
-    }
+    entry::AddUniformGenerateButtons(d, d.height);
     d.height += 32;
-  } else {
-    int w = std::max(d.width - 10, 250);
-    d.width = std::max(d.width, w + 10);
-    AddButton(d, kFirstButtonId, Table.firstButton, 5, y, w, 13);
-    AddButton(d, kGenerateButtonId, "&GENERATE", 5, y + 15, w, 13);
+    return;
+  }
+  int w = std::max(d.width - 10, 250), y = d.height;
+  d.width = std::max(d.width, w + 10);
+  AddButton(d, kFirstButtonId, Table.firstButton, 5, y, w, 13);
+  AddButton(d, kGenerateButtonId, "&GENERATE", 5, y + 15, w, 13);
+  d.height += 32;
+  if (Table.kind == "WINKLER") {
+    AddButton(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", 5, d.height, w, 13);
+    AddButton(d, entry::kYieldFunctionId, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5,
+              d.height + 15, w, 13);
     d.height += 32;
-    if (Table.kind == "WINKLER") {
-      AddButton(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", 5, d.height, w, 13);
-      AddButton(d, entry::kYieldFunctionId, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5,
-                d.height + 15, w, 13);
-      d.height += 32;
-    }
   }
 }
 
@@ -193,8 +173,8 @@ bool RangeRows(const std::vector<std::string>& fields, int rows, std::vector<int
   return true;
 }
 
-int ShowTable(HWND owner, int kind, int rows, int columns) {
-  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
+int ShowTableWindow(HWND owner, int kind, int rows, int columns) {
+  return entry::ShowTableWindow(EntryProfile(), owner, kind, rows, columns);
 }
 
 // ---------------------------------------------------------------- geometry and material
@@ -262,11 +242,11 @@ int GeometryDetailsDialog(HWND owner) {
   bool strip = IsStrip();
   Table.labels = {"", " Element Length L[m]=", strip ? " Element Depth h[m]=" : " Element Width B[m]=",
                   " Element Depth H[m]=", ""};
-  Table.heads = {"", "Elem. Length", strip ? "Elem. Depth" : "Elem. Width", "Elem. Depth", ""};
-  Table.units = {"", "L[m]", strip ? "h[m]" : "B[m]", "H[m]", ""};
+  Table.heads = {"Elem.", "Elem. Length", strip ? "Elem. Depth" : "Elem. Width", "Elem. Depth", ""};
+  Table.units = {"No", "L[m]", strip ? "h[m]" : "B[m]", "H[m]", ""};
   FillGeometryCells();
   int n = ElementCount();
-  return ShowTable(owner, 0, n, strip ? 2 : 3);
+  return ShowTableWindow(owner, 0, n, strip ? 2 : 3);
 }
 
 void GeometryCommand(HWND owner) {
@@ -358,7 +338,7 @@ DialogTemplate UnyieldingSupportsDialog() {
   int nodes = ElementCount() + 1;
   int shown = std::min(15, nodes);
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 200, 0);
-  AddLabel(d, kUnyieldingHeadingId, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
+  AddLabel(d, kNodeListTitleId, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
   AddLabel(d, kCheckHintId, "Set CHECKS at NODES with SUPPORTS", 5, 16, 190, 10);
   AddLabel(d, entry::kNodeHeadId, "Node No", 40, 30, 60, 10);
   int h = 0;
@@ -415,7 +395,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
     entry::WinklerTexts(Table, "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]");
   }
   FillSupportCells(kind);
-  return ShowTable(owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
+  return ShowTableWindow(owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
 }
 
 // ---------------------------------------------------------------- half-space
@@ -442,12 +422,12 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
   int y = 18;
   for (int i = 1; i <= fields; ++i) {
     if (i == 1) {
-      AddLabel(d, kHalfSpaceGroupId, iso ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ", 5, y,
+      AddLabel(d, kFirstGroupHeadingId, iso ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ", 5, y,
                d.width - 10, 10);
       y += 12;
     }
     if ((iso && i == 3) || (!iso && i == 4)) {
-      AddLabel(d, kHalfSpaceSecondGroupId,
+      AddLabel(d, kSecondGroupHeadingId,
                iso ? "SOIL PLASTIC PROPERTY:" : "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 5, y,
                d.width - 10, 10);
       y += 12;
@@ -482,7 +462,7 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
       RGB(0, 255, 255)},
      {WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 6, entry::kHalfSpaceLabelBaseId + 6, RGB(0, 0, 0),
       RGB(127, 164, 164)},
-     {WM_CTLCOLORSTATIC, kHalfSpaceGroupId, kHalfSpaceSecondGroupId, RGB(255, 255, 0), RGB(64, 128, 128)},
+     {WM_CTLCOLORSTATIC, kFirstGroupHeadingId, kSecondGroupHeadingId, RGB(255, 255, 0), RGB(64, 128, 128)},
      {WM_CTLCOLORSTATIC, kHalfSpaceFrameId, kHalfSpaceFrameId, SystemColour(COLOR_WINDOWTEXT),
       SystemColour(COLOR_BTNFACE)},
      {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
@@ -530,6 +510,9 @@ const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
     entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, TrabixGridProfile, DrawStructureView);
     p.viewHeight = 0.718;
+    p.tableHeads = {kTableTitleId, kGroupHeadId, kRowHeadId, kRowUnitId, kColumnHeadBaseId, kColumnUnitBaseId};
+    p.tableHeads.titleWidth = 300;
+    p.tableHeads.skipsEmptyGroupHead = false;
     p.generationHeading = [](const std::string&) { return TableOrGeometry(" GEOMETRY DATA GENERATION:"); };
     p.generationColours = false;
     p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
