@@ -144,6 +144,8 @@ int ValueRule(const TableTexts& table) {
   return table.kind == "ELASTIC" || table.kind == "WINKLER" ? 3 : 7;
 }
 
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
 int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
 
 INT_PTR SmallFormMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const std::vector<ColourRule>& colours,
@@ -287,6 +289,12 @@ void GenerateColumn(const Profile& p, HWND table, int column) {
     for (int r : rows) CellTexts(c + 1, r) = f[4];
 }
 
+void ColumnButtonCommand(const Profile& p, HWND table, int id) {
+  const int column = ButtonColumn(id);
+  if (id == UniformButtonId(column)) UniformColumn(p, table, column);
+  else GenerateColumn(p, table, column);
+}
+
 void UniformColumn(const Profile& p, HWND table, int column) {
   if (column < 1 || column > TableColumns) return;
   if (ShowModalDialog(UniformDialog(p, column), table, UniformDialogProc) != 1) return;
@@ -380,7 +388,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
                                               : "The geometry file " + JobSpec + ".geo cannot be written.");
           return false;
         }
-        DetailsWanted = IsDlgButtonChecked(dialog, kDetailsBoxId) == BST_CHECKED;
+        DetailsWanted = Checked(dialog, kDetailsBoxId);
         if (p.geometryEnd) end = p.geometryEnd(dialog, texts);
         return true;
       },
@@ -410,7 +418,7 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
   // ENTER / EDIT accepts the choice as Ok does.
   return OkOrCancel(dialog, id, id == kEnterSupportDataId ? id : p.supportTypeOk, [&] {
     std::vector<bool> on;
-    for (int control : p.supportTypeIds()) on.push_back(IsDlgButtonChecked(dialog, control) == BST_CHECKED);
+    for (int control : p.supportTypeIds()) on.push_back(Checked(dialog, control));
     const std::string warning = p.supportTypeWarning(on);
     if (!warning.empty()) {
       WarnBox(dialog, warning);

@@ -169,6 +169,8 @@ std::string ItemWarning(int item);
 std::string RangeWarning();
 // The field check of a table's values: lengths above 0, support values 0 or more, loads any.
 int ValueRule(const TableTexts& table);
+// Whether a dialog's check box or option is ticked.
+bool Checked(HWND dialog, int id);
 // The focused value column of the table on screen, 1 when none is.
 int FocusedValueColumn();
 
@@ -218,6 +220,8 @@ INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
 // outside the table or after Cancel.
 void GenerateColumn(const Profile& p, HWND table, int column);
 void UniformColumn(const Profile& p, HWND table, int column);
+// A column button: UNIFORM or GENERATE of its value column.
+void ColumnButtonCommand(const Profile& p, HWND table, int id);
 
 // The half-space dialog's procedure (its fields from halfSpaceField on, "&Ok" 55, "&Cancel" 2):
 // Ok names the first wrong item and puts the focus back on its field, else stores the texts.

@@ -29,8 +29,6 @@ namespace {
 
 HWND DataOwner = nullptr;    // the window the data command runs over
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 bool IsGeometryField(int id) {
   return id > kGeometryFieldBaseId && id <= kGeometryFieldBaseId + kPlateGeometryFields;
 }
@@ -130,7 +128,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
   if (id == kGeometryActionId || id == kSupportActionId || id == kLoadActionId || id == kContinueId) {
     POINT pointer{};
     GetCursorPos(&pointer);
-    CurrentSubstructure = Checked(dialog, kWallStemOptionId) ? "WALL" : "BASE PLATE";
+    CurrentSubstructure = entry::Checked(dialog, kWallStemOptionId) ? "WALL" : "BASE PLATE";
     HWND owner = DataOwner ? DataOwner : GetParent(dialog);
     ShowWindow(dialog, SW_HIDE);
     if (id == kGeometryActionId) {

@@ -82,10 +82,8 @@ void TableCommand(HWND table, int id) {
         if (error != 0)
           WarnBox(table, TableWarning(error == 1 ? "Incorrect Element Width Data" : "Incorrect Element Thickness Data"));
       }
-    } else if (id == UniformButtonId(1) || id == UniformButtonId(2)) {
-      entry::UniformColumn(EntryProfile(), table, ButtonColumn(id));
-    } else if (id == GenerateButtonId(1) || id == GenerateButtonId(2)) {
-      entry::GenerateColumn(EntryProfile(), table, ButtonColumn(id));
+    } else {
+      entry::ColumnButtonCommand(EntryProfile(), table, id);
     }
   } else if (Table.kind == "WINKLER") {
     // The UNIFORM places of columns 2 to 4 are the yield stress function's.

@@ -32,9 +32,6 @@ entry::TableTexts Table;
 
 namespace {
 
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 // Geometry and its element rows from <job>.GEO; a job without the file starts from zeros.
 bool ReadGeometryFile() {
   Geometry = PileGeometry();
@@ -46,22 +43,12 @@ bool ReadGeometryFile() {
   return first > 0;
 }
 
-}  // namespace
-
-int ShowTableWindow(HWND owner, int kind, int rows, int columns) {
-  return entry::ShowTableWindow(EntryProfile(), owner, kind, rows, columns);
-}
-
-namespace {
-
 void TableCommand(HWND table, int id) {
   if (IsLoadTable(Table.kind)) {
     LoadTableCommand(table, id, entry::FocusedValueColumn());
   } else if (Table.kind == "GEOMETRY") {
-    int column = (id - kFirstColumnButtonId) / 2 + 1;
-    if (id == GenerateButtonId(column)) entry::GenerateColumn(EntryProfile(), table, column);
-    else if (column == 1) UniformLengthCells();
-    else entry::UniformColumn(EntryProfile(), table, column);
+    if (id == UniformButtonId(1)) UniformLengthCells();
+    else entry::ColumnButtonCommand(EntryProfile(), table, id);
   } else if (Table.kind == "ELASTIC") {
     if (id == UniformButtonId(1)) entry::UniformColumn(EntryProfile(), table, 1);
     else if (id == UniformButtonId(2)) entry::UniformColumn(EntryProfile(), table, 2);
@@ -208,7 +195,7 @@ int GeometryDetailsDialog(HWND owner) {
   Table.heads = {"Elem.", "Elem. Length", sheet ? "Inertia Mom." : "Elem. Width", "Inertia Mom.", ""};
   Table.units = {"No", "L[m]", sheet ? "I[m^4/m]" : "B[m]", "I[m^4]", ""};
   FillGeometryCells();
-  const int end = ShowTableWindow(owner, 0, ElementCount(), sheet ? 2 : 3);
+  const int end = entry::ShowTableWindow(EntryProfile(), owner, 0, ElementCount(), sheet ? 2 : 3);
   // A pile left with a zero width is a sheet pile.
   if (end != 1) SheetPileFromZeroWidth(JobSpec);
   return end;
@@ -364,7 +351,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   FillSupportCells(kind);
   const int rows = kind == "ELASTIC" ? n + 1 : n - above;
   if (rows < 1) return 0;  // a pile without embedded elements has no soil to enter
-  return ShowTableWindow(owner, 1, rows, kind == "ELASTIC" ? 2 : 4);
+  return entry::ShowTableWindow(EntryProfile(), owner, 1, rows, kind == "ELASTIC" ? 2 : 4);
 }
 
 // ---------------------------------------------------------------- half-space
@@ -464,7 +451,7 @@ const entry::Profile& EntryProfile() {
     p.geometryOk = kOkId;
     p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) { return GeometryDialogWarning(texts); };
     p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
-      return SaveGeometryDialogData(JobSpec, texts, Checked(dialog, kSheetPileOptionId));
+      return SaveGeometryDialogData(JobSpec, texts, entry::Checked(dialog, kSheetPileOptionId));
     };
     p.geometryRestored = {{entry::kGeometryFieldBaseId + 1, entry::kGeometryFieldBaseId + 5},
                           {kPileOptionId, entry::kDetailsBoxId}};

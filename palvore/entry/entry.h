@@ -62,10 +62,6 @@ bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes);
 DialogTemplate FunctionDialog(bool yield);
 INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
-// Shows the table of TableKind `kind` (0 geometry, 1 supports, 2 loads) with the structure view of
-// its Table.kind beside it. Returns the table's end value (1 after Ok).
-int ShowTableWindow(HWND owner, int kind, int rows, int columns);
-
 // ---- loads (loadentry.cpp) ----
 
 // Menu command 308 after the load-case dialog: EditLoadData around the load type dialog.

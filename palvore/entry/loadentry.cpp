@@ -144,7 +144,7 @@ int LoadDataDialogs(HWND owner, int type) {
   FillLoadTexts(type);
   const int rows = FillLoadCells(type);
   if (rows < 1) return 0;
-  return ShowTableWindow(owner, 2, rows, 2);
+  return entry::ShowTableWindow(EntryProfile(), owner, 2, rows, 2);
 }
 
 DialogTemplate LoadGenerationDialog(int kind) {

@@ -35,8 +35,6 @@ namespace {
 std::array<int, 5> Locks{};
 bool GeometrySaved = false;  // the geometry dialog's Ok wrote the file
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 // The job's geometry file into the cleared entry tables; false when it has no geometry.
 bool LoadGeometry() {
   ClearEntryTables();
@@ -79,9 +77,7 @@ void LoadTableCommand(HWND table, int id) {
 void TableCommand(HWND table, int id) {
   const entry::Profile& p = EntryProfile();
   if (Table.kind == "GEOMETRY") {
-    int column = (id - kFirstColumnButtonId) / 2 + 1;
-    if ((id - kFirstColumnButtonId) % 2 == 0) entry::UniformColumn(p, table, column);
-    else entry::GenerateColumn(p, table, column);
+    entry::ColumnButtonCommand(p, table, id);
     return;
   }
   if (Table.firstMode != 0) {
@@ -173,10 +169,6 @@ bool RangeRows(const std::vector<std::string>& fields, int rows, std::vector<int
   return true;
 }
 
-int ShowTableWindow(HWND owner, int kind, int rows, int columns) {
-  return entry::ShowTableWindow(EntryProfile(), owner, kind, rows, columns);
-}
-
 // ---------------------------------------------------------------- geometry and material
 
 DialogTemplate GeometryDialog() {
@@ -246,7 +238,7 @@ int GeometryDetailsDialog(HWND owner) {
   Table.units = {"No", "L[m]", strip ? "h[m]" : "B[m]", "H[m]", ""};
   FillGeometryCells();
   int n = ElementCount();
-  return ShowTableWindow(owner, 0, n, strip ? 2 : 3);
+  return entry::ShowTableWindow(EntryProfile(), owner, 0, n, strip ? 2 : 3);
 }
 
 void GeometryCommand(HWND owner) {
@@ -395,7 +387,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
     entry::WinklerTexts(Table, "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]");
   }
   FillSupportCells(kind);
-  return ShowTableWindow(owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
+  return entry::ShowTableWindow(EntryProfile(), owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
 }
 
 // ---------------------------------------------------------------- half-space
@@ -535,14 +527,15 @@ const entry::Profile& EntryProfile() {
     p.geometryOk = kOkId;
     p.geometryOkEnd = 0;
     p.geometryWarning = [](HWND dialog, const std::vector<std::string>& texts, int& focus) {
-      const int item = GeometryItemProblem(texts, Checked(dialog, kStripOptionId));
+      const int item = GeometryItemProblem(texts, entry::Checked(dialog, kStripOptionId));
       focus = item != 0 ? entry::kGeometryFieldBaseId + item : 0;
       return item != 0 ? entry::ItemWarning(item) : std::string();
     };
     // A file that cannot be written leaves the details table out.
     p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
       GeometrySaved =
-          SaveGeometryDialogData(JobSpec, texts, Checked(dialog, kStripOptionId), Checked(dialog, kHalfOptionId));
+          SaveGeometryDialogData(JobSpec, texts, entry::Checked(dialog, kStripOptionId),
+                                 entry::Checked(dialog, kHalfOptionId));
       return true;
     };
     p.geometryCancelled = [] { GeometrySaved = false; };

@@ -158,7 +158,7 @@ void LoadEntryWindow(HWND owner, int kind) {
   SharedIntegers(kFirstFieldIdSlot) = kValueFieldId;
   SharedIntegers(kTableRowsSlot) = rows;
   FillLoadCells(texts.kind, rows);
-  ShowTableWindow(owner, 2, rows, 2);
+  entry::ShowTableWindow(EntryProfile(), owner, 2, rows, 2);
 }
 
 }  // namespace trabix
