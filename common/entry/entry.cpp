@@ -303,6 +303,29 @@ void UniformColumn(const Profile& p, HWND table, int column) {
 
 // ---------------------------------------------------------------- half-space
 
+DialogTemplate HalfSpaceForm(const Profile& p, const std::string& caption, const std::vector<HalfSpaceRow>& rows,
+                             int room, int unitBase) {
+  DialogTemplate d = NewDialog(caption, 0, 0, 250, 0);
+  int h = 0, widest = 0, y = 18, i = 0;
+  for (const HalfSpaceRow& r : rows) widest = std::max(widest, DialogTextWidth(d, r.label, h));
+  d.width = std::max(220, widest + room);
+  AddLabel(d, kHalfSpaceHeadingId, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
+  for (const HalfSpaceRow& r : rows) {
+    ++i;
+    if (r.groupId != 0) AddLabel(d, r.groupId, r.group, 5, y, d.width - 10, 10);
+    y += (r.groupId != 0 ? 12 : 0) + r.gap;
+    AddLabel(d, kHalfSpaceLabelBaseId + i, r.label, 5, y + 1, widest, 10, SS_RIGHT);
+    AddField(d, p.halfSpaceField + i - 1, r.text, widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
+    if (!r.unit.empty()) AddLabel(d, unitBase + i, r.unit, widest + 98, y + 1, 20, 10);
+    y += 13;
+  }
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
+  d.height = y + 26;
+  OnOpen(d, [first = p.halfSpaceField, i](HWND dialog) { StartFields(dialog, first, i); });
+  return OnProfile(p, d);
+}
+
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   const Profile& p = *Active;
   INT_PTR colour;

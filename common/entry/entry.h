@@ -223,6 +223,19 @@ void UniformColumn(const Profile& p, HWND table, int column);
 // A column button: UNIFORM or GENERATE of its value column.
 void ColumnButtonCommand(const Profile& p, HWND table, int id);
 
+// A row of a half-space dialog: its label, its field's text, the unit after the field ("" none),
+// the group head over the row (id 0 none) and a gap above the row.
+struct HalfSpaceRow {
+  std::string label, text, unit;
+  int groupId = 0;
+  std::string group;
+  int gap = 0;
+};
+// The half-space dialog on the profile: " HALF SPACE DATA:", then each row's group head, label
+// (kHalfSpaceLabelBaseId + i), field (from halfSpaceField) and unit (unitBase + i), as wide as
+// the labels and `room` more; Ok and Cancel under them.
+DialogTemplate HalfSpaceForm(const Profile& p, const std::string& caption, const std::vector<HalfSpaceRow>& rows,
+                             int room, int unitBase = 0);
 // The half-space dialog's procedure (its fields from halfSpaceField on, "&Ok" 55, "&Cancel" 2):
 // Ok names the first wrong item and puts the focus back on its field, else stores the texts.
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

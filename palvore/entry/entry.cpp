@@ -357,38 +357,20 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
 // ---------------------------------------------------------------- half-space
 
 DialogTemplate HalfSpaceDialog() {
-  static const char* const labels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ", "Yield Stress [kPa]= "};
   std::string texts[4];
   for (int i = 1; i <= 3; ++i) {
     const size_t slot = kHalfSpaceModulusSlot + i - 1;
     texts[i] = Trim(Supports.flags.size() > slot ? Supports.flags[slot] : std::string());
     if (texts[i].empty()) texts[i] = "0.0";
   }
-  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 0);
-  int h = 0, widest = 0;
-  for (const char* l : labels) widest = std::max(widest, DialogTextWidth(d, l, h));
-  d.width = std::max(220, widest + 125);
-  AddLabel(d, entry::kHalfSpaceHeadingId, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
-  int y = 18;
-  for (int i = 1; i <= 3; ++i) {
-    if (i == 1 || i == 3) {
-      AddLabel(d, i == 1 ? kFirstGroupHeadingId : kSecondGroupHeadingId, i == 1 ? "SOIL ELASTIC PROPERTIES:" : "SOIL PLASTIC PROPERTY:", 5, y,
-               d.width - 10, 10);
-      y += 12;
-    }
-    AddLabel(d, entry::kHalfSpaceLabelBaseId + i, labels[i - 1], 5, y + 1, widest, 10, SS_RIGHT);
-    AddField(d, entry::kFirstRangeFieldId + i - 1, texts[i], widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
-    if (i != 2) AddLabel(d, kHalfSpaceUnitBaseId + i, "kPa", widest + 98, y + 1, 20, 10);
-    y += 13;
-  }
-  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
-  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
-  d.height = y + 26;
-  OnOpen(d, [](HWND dialog) {
-    StartFields(dialog, entry::kFirstRangeFieldId, 3);
-    PointerOnControl(dialog, kOkId);
-  });
-  return entry::OnProfile(EntryProfile(), d);
+  DialogTemplate d = entry::HalfSpaceForm(
+      EntryProfile(), EntryCaption(),
+      {{"Modulus of Elasticity [kPa]= ", texts[1], "kPa", kFirstGroupHeadingId, "SOIL ELASTIC PROPERTIES:"},
+       {"Poisson's Ratio, Nu= ", texts[2]},
+       {"Yield Stress [kPa]= ", texts[3], "kPa", kSecondGroupHeadingId, "SOIL PLASTIC PROPERTY:"}},
+      125, kHalfSpaceUnitBaseId);
+  OnOpen(d, [](HWND dialog) { PointerOnControl(dialog, kOkId); });
+  return d;
 }
 
 namespace {

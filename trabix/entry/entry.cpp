@@ -398,50 +398,28 @@ std::string HalfSpaceKind;
 
 DialogTemplate HalfSpaceDialog(const std::string& kind) {
   HalfSpaceKind = kind;
-  bool iso = kind == "ISOTROPIC";
-  std::vector<std::string> texts = HalfSpaceTexts(kind);
-  static const char* const isoLabels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ",
-                                          "Uniform Yield Stress [kPa]= "};
-  static const char* const crossLabels[] = {"for Vertical Direction, E[kPa]= ", "for Horizontal Direction, E[kPa]= ",
-                                            "Quasi Shear Modulus, G[kPa]= ", "Complementary Horizontal Strain, Nu= ",
-                                            "Vertical Strain, Nu= ", "Yield Stress [kPa]= "};
-  int fields = iso ? 3 : 6;
-  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 260, 0);
-  int h = 0, widest = 0;
-  for (int i = 0; i < fields; ++i) widest = std::max(widest, DialogTextWidth(d, iso ? isoLabels[i] : crossLabels[i], h));
-  d.width = std::max(220, widest + 105);
-  AddLabel(d, entry::kHalfSpaceHeadingId, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
-  int y = 18;
-  for (int i = 1; i <= fields; ++i) {
-    if (i == 1) {
-      AddLabel(d, kFirstGroupHeadingId, iso ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ", 5, y,
-               d.width - 10, 10);
-      y += 12;
-    }
-    if ((iso && i == 3) || (!iso && i == 4)) {
-      AddLabel(d, kSecondGroupHeadingId,
-               iso ? "SOIL PLASTIC PROPERTY:" : "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 5, y,
-               d.width - 10, 10);
-      y += 12;
-    }
-    if (!iso && i == 6) y += 4;
-    AddLabel(d, entry::kHalfSpaceLabelBaseId + i, iso ? isoLabels[i - 1] : crossLabels[i - 1], 5, y + 1, widest, 10,
-             SS_RIGHT);
-    AddField(d, kHalfSpaceFieldBaseId + i, texts[i], widest + 10, y, 85, 12,
-             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
-    y += 13;
-  }
-  // The frame around the fields, ahead of them in the template so that it lies beneath them.
-  AddFrame(d, kHalfSpaceFrameId, "", 2, 15, d.width - 4, y - 12);
+  const bool iso = kind == "ISOTROPIC";
+  const std::vector<std::string> texts = HalfSpaceTexts(kind);
+  std::vector<entry::HalfSpaceRow> rows;
+  if (iso)
+    rows = {{"Modulus of Elasticity [kPa]= ", texts[1], "", kFirstGroupHeadingId, "SOIL ELASTIC PROPERTIES:"},
+            {"Poisson's Ratio, Nu= ", texts[2]},
+            {"Uniform Yield Stress [kPa]= ", texts[3], "", kSecondGroupHeadingId, "SOIL PLASTIC PROPERTY:"}};
+  else
+    rows = {{"for Vertical Direction, E[kPa]= ", texts[1], "", kFirstGroupHeadingId,
+             "MODULI OF ELASTICITY OF HALF-SPACE: "},
+            {"for Horizontal Direction, E[kPa]= ", texts[2]},
+            {"Quasi Shear Modulus, G[kPa]= ", texts[3]},
+            {"Complementary Horizontal Strain, Nu= ", texts[4], "", kSecondGroupHeadingId,
+             "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:"},
+            {"Vertical Strain, Nu= ", texts[5]},
+            {"Yield Stress [kPa]= ", texts[6], "", 0, "", 4}};
+  DialogTemplate d = entry::HalfSpaceForm(EntryProfile(), EntryCaption(), rows, 105);
+  // The frame around the fields, second in the template so that it lies beneath them.
+  AddFrame(d, kHalfSpaceFrameId, "", 2, 15, d.width - 4, d.height - 38);
   std::rotate(d.controls.begin() + 1, d.controls.end() - 1, d.controls.end());
-  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
-  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
-  d.height = y + 26;
-  OnOpen(d, [fields](HWND dialog) {
-    StartFields(dialog, kHalfSpaceFieldBaseId + 1, fields);
-    PlacePointer(dialog, 30, 30);
-  });
-  return entry::OnProfile(EntryProfile(), d);
+  OnOpen(d, [](HWND dialog) { PlacePointer(dialog, 30, 30); });
+  return d;
 }
 
 namespace {
