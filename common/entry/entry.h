@@ -38,8 +38,7 @@ struct TableTexts {
 // left out.
 struct TableHeads {
   int title = 0, groupHead = 0, rowHead = 0, rowUnit = 0, columnHeadBase = 0, columnUnitBase = 0;
-  int titleWidth = 0;
-  int groupHeadY = 14;
+  int titleWidth = 0, groupHeadY = 14;
   DWORD groupHeadStyle = SS_CENTER;
   bool skipsEmptyGroupHead = true, skipsEmptyColumnHeads = false;
 };

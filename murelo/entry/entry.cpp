@@ -61,14 +61,6 @@ LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LP
   return ::EditSubclassProc(control, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK EditSubclassProc5(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ::EditSubclassProc4(control, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK EditSubclassProc6(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ::EditSubclassProc2(control, msg, wParam, lParam);
-}
-
 // ---------------------------------------------------------------- substructure selection
 
 DialogTemplate SubstructureDialog(int action) {
@@ -140,7 +132,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       EmptyWorkTables();
     } else if (id == kSupportActionId) {
       if (ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc) == 1 && entry::SupportDataWanted())
-        SupportTablesDialog(owner);
+        EditSupportData(owner);
     } else if (id == kLoadActionId) {
       if (LoadTypeAction) LoadTypeAction(owner);
     } else {
@@ -427,7 +419,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
 
 // ---------------------------------------------------------------- the supports command
 
-void SupportTablesDialog(HWND owner) {
+void EditSupportData(HWND owner) {
   if (PlateEdited()) {
     if (SupportFlagIsYes(kUnyieldingSlot)) {
       ShowModalDialog(UnyieldingSupportsDialog(), owner, entry::NodeListDialogProc);

@@ -56,7 +56,7 @@ void TableCommand(HWND table, int id) {
   } else if (Table.kind == "WINKLER") {
     if (id == kModulusFunctionId || id == kYieldFunctionId) {
       bool yield = id == kYieldFunctionId;
-      if (ShowModalDialog(FunctionDialog(yield), table, FunctionDialogProc) == 1)
+      if (ShowModalDialog(NodeFunctionDialog(yield), table, NodeFunctionDialogProc) == 1)
         FillFunctionCells(yield ? 2 : 0, FieldTexts, ElementLengths(), ElementsAboveSoil());
     } else if (id == GenerateButtonId(2) || id == GenerateButtonId(3) || id == GenerateButtonId(4)) {
       entry::GenerateColumn(EntryProfile(), table, (id - kFirstColumnButtonId + 1) / 2);
@@ -247,7 +247,7 @@ bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes) {
   return true;
 }
 
-DialogTemplate FunctionDialog(bool yield) {
+DialogTemplate NodeFunctionDialog(bool yield) {
   const int above = ElementsAboveSoil(), n = ElementCount();
   return SmallForm(EntryCaption(), entry::kRangeHeadingId,
                    yield ? " Yield Stress Function [kPa]: f=A+Bz^n " : " Subgrade MODULUS Function [kPa/m]: k=A+Bz^n ",
@@ -259,7 +259,7 @@ DialogTemplate FunctionDialog(bool yield) {
                                    {" Exponent n [-]=", "0", false}}));
 }
 
-INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK NodeFunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   static const std::vector<ColourRule> colours = WithFieldColours(entry::kFirstRangeFieldId, kLastFunctionFieldId, {});
   return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, entry::kFirstRangeFieldId, kLastFunctionFieldId,
                                  DialogStatus, FunctionValid);

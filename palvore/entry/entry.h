@@ -59,8 +59,8 @@ std::vector<FormRow> GenerationFormRows(int firstLabel, const std::vector<Genera
 bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes);
 // The function f = A + B z^n between nodes of the Winkler table (yield false the moduli, true
 // the yield stresses).
-DialogTemplate FunctionDialog(bool yield);
-INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+DialogTemplate NodeFunctionDialog(bool yield);
+INT_PTR CALLBACK NodeFunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // ---- loads (loadentry.cpp) ----
 
