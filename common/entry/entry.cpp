@@ -1,6 +1,7 @@
 // The shared data entry on a program's profile (see entry.h).
 #include "entry/entry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/fieldcheck.h"
@@ -143,6 +144,8 @@ int ValueRule(const TableTexts& table) {
   return table.kind == "ELASTIC" || table.kind == "WINKLER" ? 3 : 7;
 }
 
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
 int FocusedValueColumn() { return CurrentColumn >= 1 && CurrentColumn <= TableColumns ? CurrentColumn : 1; }
 
 INT_PTR SmallFormMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, const std::vector<ColourRule>& colours,
@@ -186,7 +189,39 @@ GridProfile TableGrid(const Profile& p) {
   return grid;
 }
 
-int ShowTable(const Profile& p, HWND owner, int kind, int rows, int columns) {
+void AddTableHeads(const Profile& p, DialogTemplate& d, const std::string& title) {
+  const TableTexts& t = *p.table;
+  const TableHeads& h = p.tableHeads;
+  const int x0 = TableLeft + LabelWidth;
+  AddLabel(d, h.title, title, TableLeft, 4, h.titleWidth != 0 ? h.titleWidth : std::max(200, TableWidth - 10), 10);
+  if (!h.skipsEmptyGroupHead || !t.groupHead.empty())
+    AddLabel(d, h.groupHead, t.groupHead, x0, h.groupHeadY < 0 ? TableTop + h.groupHeadY : h.groupHeadY,
+             TableColumns * CellWidth, 10, h.groupHeadStyle);
+  AddLabel(d, h.rowHead, t.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
+  AddLabel(d, h.rowUnit, t.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
+  for (int c = 1; c <= TableColumns && c <= 4; ++c) {
+    const int x = x0 + (c - 1) * CellWidth;
+    if (!h.skipsEmptyColumnHeads || !t.heads[c].empty())
+      AddLabel(d, h.columnHeadBase + c, t.heads[c], x, TableTop - 22, CellWidth, 10, SS_CENTER | SS_SUNKEN);
+    AddLabel(d, h.columnUnitBase + c, t.units[c], x, TableTop - 11, CellWidth, 10, SS_CENTER);
+  }
+}
+
+const std::array<std::string, 3> kUniformCaptions = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
+const std::array<std::string, 4> kGenerateCaptions = {"&GENERATE", "G&ENERATE", "GENE&RATE", "GENERA&TE"};
+
+void AddButtonUnder(DialogTemplate& d, int id, const std::string& text, int y, int column, int row, int span) {
+  AddButton(d, id, text, TableLeft + LabelWidth + (column - 1) * CellWidth + 2, y + 15 * row, span * CellWidth - 4, 13);
+}
+
+void AddUniformGenerateButtons(DialogTemplate& d, int y) {
+  for (int c = 1; c <= TableColumns && c <= 3; ++c) {
+    AddButtonUnder(d, UniformButtonId(c), kUniformCaptions[c - 1], y, c, 0);
+    AddButtonUnder(d, GenerateButtonId(c), kGenerateCaptions[c - 1], y, c, 1);
+  }
+}
+
+int ShowTableWindow(const Profile& p, HWND owner, int kind, int rows, int columns) {
   ProgramGrid = p.grid();
   TableKind = kind;
   SetTableLayout(1, rows, columns);
@@ -254,6 +289,12 @@ void GenerateColumn(const Profile& p, HWND table, int column) {
     for (int r : rows) CellTexts(c + 1, r) = f[4];
 }
 
+void ColumnButtonCommand(const Profile& p, HWND table, int id) {
+  const int column = ButtonColumn(id);
+  if (id == UniformButtonId(column)) UniformColumn(p, table, column);
+  else GenerateColumn(p, table, column);
+}
+
 void UniformColumn(const Profile& p, HWND table, int column) {
   if (column < 1 || column > TableColumns) return;
   if (ShowModalDialog(UniformDialog(p, column), table, UniformDialogProc) != 1) return;
@@ -261,6 +302,29 @@ void UniformColumn(const Profile& p, HWND table, int column) {
 }
 
 // ---------------------------------------------------------------- half-space
+
+DialogTemplate HalfSpaceForm(const Profile& p, const std::string& caption, const std::vector<HalfSpaceRow>& rows,
+                             int room, int unitBase) {
+  DialogTemplate d = NewDialog(caption, 0, 0, 250, 0);
+  int h = 0, widest = 0, y = 18, i = 0;
+  for (const HalfSpaceRow& r : rows) widest = std::max(widest, DialogTextWidth(d, r.label, h));
+  d.width = std::max(220, widest + room);
+  AddLabel(d, kHalfSpaceHeadingId, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
+  for (const HalfSpaceRow& r : rows) {
+    ++i;
+    if (r.groupId != 0) AddLabel(d, r.groupId, r.group, 5, y, d.width - 10, 10);
+    y += (r.groupId != 0 ? 12 : 0) + r.gap;
+    AddLabel(d, kHalfSpaceLabelBaseId + i, r.label, 5, y + 1, widest, 10, SS_RIGHT);
+    AddField(d, p.halfSpaceField + i - 1, r.text, widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
+    if (!r.unit.empty()) AddLabel(d, unitBase + i, r.unit, widest + 98, y + 1, 20, 10);
+    y += 13;
+  }
+  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
+  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
+  d.height = y + 26;
+  OnOpen(d, [first = p.halfSpaceField, i](HWND dialog) { StartFields(dialog, first, i); });
+  return OnProfile(p, d);
+}
 
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   const Profile& p = *Active;
@@ -347,7 +411,7 @@ INT_PTR CALLBACK GeometryDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
                                               : "The geometry file " + JobSpec + ".geo cannot be written.");
           return false;
         }
-        DetailsWanted = IsDlgButtonChecked(dialog, kDetailsBoxId) == BST_CHECKED;
+        DetailsWanted = Checked(dialog, kDetailsBoxId);
         if (p.geometryEnd) end = p.geometryEnd(dialog, texts);
         return true;
       },
@@ -377,7 +441,7 @@ INT_PTR CALLBACK SupportTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPA
   // ENTER / EDIT accepts the choice as Ok does.
   return OkOrCancel(dialog, id, id == kEnterSupportDataId ? id : p.supportTypeOk, [&] {
     std::vector<bool> on;
-    for (int control : p.supportTypeIds()) on.push_back(IsDlgButtonChecked(dialog, control) == BST_CHECKED);
+    for (int control : p.supportTypeIds()) on.push_back(Checked(dialog, control));
     const std::string warning = p.supportTypeWarning(on);
     if (!warning.empty()) {
       WarnBox(dialog, warning);

@@ -31,6 +31,18 @@ struct TableTexts {
   std::array<std::string, 5> heads, units, labels;
 };
 
+// The heads of a program's table windows: the ids of the title, the group head over the value
+// columns, the row labels' head and unit, and value column c's head and unit at base + c; the
+// title's width (0: the table's less 10, at least 200); the group head's y (below 0: that far
+// above the table's top) and style; whether an empty group head, or an empty column head, is
+// left out.
+struct TableHeads {
+  int title = 0, groupHead = 0, rowHead = 0, rowUnit = 0, columnHeadBase = 0, columnUnitBase = 0;
+  int titleWidth = 0, groupHeadY = 14;
+  DWORD groupHeadStyle = SS_CENTER;
+  bool skipsEmptyGroupHead = true, skipsEmptyColumnHeads = false;
+};
+
 // The drawing of a program's structure view.
 using ViewDrawing = void (*)(HWND window, long left, long top, long width, long height, const std::string& view,
                              int size, const std::string& kind);
@@ -56,6 +68,7 @@ struct Profile {
   long narrowView = 386;
   double viewHeight = 1.0;
   std::function<void(int rows)> tableOpening;  // before a table window is built
+  TableHeads tableHeads;
 
   // GENERATE: the caption, the heading's id and text (from the column's value label), the label
   // of the value field (the column's own label, or the heading's text); the start, end and step
@@ -155,6 +168,8 @@ std::string ItemWarning(int item);
 std::string RangeWarning();
 // The field check of a table's values: lengths above 0, support values 0 or more, loads any.
 int ValueRule(const TableTexts& table);
+// Whether a dialog's check box or option is ticked.
+bool Checked(HWND dialog, int id);
 // The focused value column of the table on screen, 1 when none is.
 int FocusedValueColumn();
 
@@ -171,7 +186,19 @@ void OpenStructureView(const Profile& p, HWND window, const std::string& view, c
 void CloseStructureView();
 // The table window of TableKind `kind` (0 geometry, 1 supports, 2 loads) over owner, the table
 // texts and CellTexts prepared, its structure view beside it. Returns its end value (1 after Ok).
-int ShowTable(const Profile& p, HWND owner, int kind, int rows, int columns);
+int ShowTableWindow(const Profile& p, HWND owner, int kind, int rows, int columns);
+// The heads of the table on screen (the grid's headings hook begins with them): its title label
+// reading `title`, then the group, row and column heads of the table texts, on the grid's layout.
+void AddTableHeads(const Profile& p, DialogTemplate& d, const std::string& title);
+// The captions of the column buttons, each with a key of its own: UNIFORM of value columns 1..3,
+// GENERATE of 1..4.
+extern const std::array<std::string, 3> kUniformCaptions;
+extern const std::array<std::string, 4> kGenerateCaptions;
+// A button under the value columns column..column + span - 1 of the table on screen, in the
+// button row `row` (15 units apart) from y.
+void AddButtonUnder(DialogTemplate& d, int id, const std::string& text, int y, int column, int row, int span = 1);
+// UNIFORM over GENERATE under each of the first three value columns, from y.
+void AddUniformGenerateButtons(DialogTemplate& d, int y);
 // The grid's initialise hook: the view of TableKind beside the table.
 void OpenTableView(const Profile& p, HWND table);
 // A data grid's profile with that view and the profile's status; the program adds the rest.
@@ -192,7 +219,22 @@ INT_PTR CALLBACK UniformDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM 
 // outside the table or after Cancel.
 void GenerateColumn(const Profile& p, HWND table, int column);
 void UniformColumn(const Profile& p, HWND table, int column);
+// A column button: UNIFORM or GENERATE of its value column.
+void ColumnButtonCommand(const Profile& p, HWND table, int id);
 
+// A row of a half-space dialog: its label, its field's text, the unit after the field ("" none),
+// the group head over the row (id 0 none) and a gap above the row.
+struct HalfSpaceRow {
+  std::string label, text, unit;
+  int groupId = 0;
+  std::string group;
+  int gap = 0;
+};
+// The half-space dialog on the profile: " HALF SPACE DATA:", then each row's group head, label
+// (kHalfSpaceLabelBaseId + i), field (from halfSpaceField) and unit (unitBase + i), as wide as
+// the labels and `room` more; Ok and Cancel under them.
+DialogTemplate HalfSpaceForm(const Profile& p, const std::string& caption, const std::vector<HalfSpaceRow>& rows,
+                             int room, int unitBase = 0);
 // The half-space dialog's procedure (its fields from halfSpaceField on, "&Ok" 55, "&Cancel" 2):
 // Ok names the first wrong item and puts the focus back on its field, else stores the texts.
 INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -19,9 +19,11 @@ constexpr int kFirstSupportBoxId = 101, kUnyieldingBoxId = 102, kElasticBoxId = 
 constexpr int kWinklerOptionId = 171, kIsotropicOptionId = 172, kAnisotropicOptionId = 173;
 constexpr int kEnterSupportDataId = 131;
 
-// The unyielding node list: the list itself and its column head "Node No".
+// The unyielding node list: the list itself, its column head "Node No" and (where it has one) its
+// title " UNYIELDING SUPPORTS DATA:".
 constexpr int kNodeListId = 77777777;
 constexpr int kNodeHeadId = 302;
+constexpr int kNodeListTitleId = 121;
 
 // The half-space dialog: its heading " HALF SPACE DATA:" and its field labels at 300 + i.
 constexpr int kHalfSpaceHeadingId = 296;
@@ -43,16 +45,17 @@ constexpr int kYieldFunctionId = kFirstColumnButtonId + 6;
 constexpr int kSubstructureTitleId = 220, kSubstructureRuleId = 199;
 constexpr int kGeometryActionId = 198, kSupportActionId = 197, kLoadActionId = 196;
 
-// The half-space dialog's two group headings (elastic, then plastic or Poisson's ratios).
-constexpr int kFirstGroupHeadingId = 298, kSecondGroupHeadingId = 299;
+// The load generation dialog of a load (or Winkler) table: its heading and its row i's label at
+// 300 + i.
+constexpr int kLoadGenerationHeadingId = 401, kLoadGenerationLabelBaseId = 300;
 
-// The table window: the head over all value columns; the id of the grid's cell of page row r and
-// column c of C (win/grid.h); the column buttons of value column c, UNIFORM at 119 + 2c and
-// GENERATE at 120 + 2c.
-constexpr int kGroupHeadId = 117;
+// The table window: the id of the grid's cell of page row r and column c of C (win/grid.h); the
+// column buttons of value column c, UNIFORM at 119 + 2c and GENERATE at 120 + 2c; a support or
+// load table's first button (its TableTexts::firstButton) and its GENERATE.
 constexpr int CellId(int row, int column, int columns) { return kFirstCellId + (row - 1) * columns + column; }
 constexpr int UniformButtonId(int column) { return kFirstColumnButtonId - 2 + 2 * column; }
 constexpr int GenerateButtonId(int column) { return kFirstColumnButtonId - 1 + 2 * column; }
 constexpr int ButtonColumn(int id) { return (id - kFirstColumnButtonId) / 2 + 1; }
+constexpr int kFirstButtonId = kFirstColumnButtonId, kGenerateButtonId = kFirstColumnButtonId + 1;
 
 }  // namespace entry

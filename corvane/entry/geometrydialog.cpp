@@ -43,7 +43,6 @@ const std::vector<ColourRule> kGeometryColours = {
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(128, 0, 0), RGB(225, 232, 245)},
 };
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 // Ok: the items rebuilt into <job>.geo; the dialog stays open when the file could not be
 // written: nothing typed is lost.
@@ -52,9 +51,9 @@ bool SaveGeometry(HWND dialog, const std::vector<std::string>& texts) {
   int stored = 0;
   LoadTextLines(JobSpec + ".GEO", TextLines, 5000, stored);
   GeometryChoices choices;
-  choices.strip = StructureType == "BEAM/STRIP" && Checked(dialog, kFirstChoice);
-  choices.shell = Roof() && Checked(dialog, kFirstChoice);
-  choices.inPlane = StructureType == "TANK" && Checked(dialog, kInPlane);
+  choices.strip = StructureType == "BEAM/STRIP" && entry::Checked(dialog, kFirstChoice);
+  choices.shell = Roof() && entry::Checked(dialog, kFirstChoice);
+  choices.inPlane = StructureType == "TANK" && entry::Checked(dialog, kInPlane);
   TextLineArray lines;
   int count = 0;
   RebuildGeometryLines(TextLines, stored, texts, choices, lines, count);
@@ -79,7 +78,7 @@ const entry::Profile& OnGeometryDialog() {
   p.geometryUnwritten = GeometryUnwrittenWarning;
   p.geometryEnd = [](HWND dialog, const std::vector<std::string>& texts) -> INT_PTR {
     const bool noRoof = Roof() && texts[1] == "0";
-    return Checked(dialog, entry::kDetailsBoxId) && !noRoof ? 1 : 0;
+    return entry::Checked(dialog, entry::kDetailsBoxId) && !noRoof ? 1 : 0;
   };
   return p;
 }

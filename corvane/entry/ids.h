@@ -23,7 +23,8 @@ constexpr int kShellBox = 131;
 // two; a geometry table's UNIFORM and GENERATE under each value column 1..3); the heads of the
 // units under the column names; the remark.
 constexpr int kCurve = 7777, kStraight = 7778;
-constexpr int kSameValueButtonId = kFirstColumnButtonId, kGenerateButtonId = kFirstColumnButtonId + 1;
+constexpr int kSameValueButtonId = entry::kFirstButtonId;
+using entry::kGenerateButtonId;
 using entry::GenerateButtonId, entry::UniformButtonId;
 constexpr int kTableUnitHeadingId = kFirstTableHeadingId + 4;
 constexpr int kRemarkHeadingId = 117, kRemarkId = 118;
@@ -52,7 +53,7 @@ constexpr int kRoofJunctionBoxId = SupportBoxId(10);
 constexpr int kFirstPlateJointOptionId = 171, kFirstRoofJointOptionId = 181;
 // Half-space dialog: group headings, fields from 240 (cross-anisotropic) or 243 (isotropic),
 // units 140 + i.
-constexpr int kFirstGroupId = 130, kSecondGroupId = 131;
+constexpr int kFirstGroupHeadingId = 130, kSecondGroupHeadingId = 131;
 constexpr int kAnisotropicFieldId = 240, kIsotropicFieldId = 243;
 constexpr int kHalfSpaceUnitBaseId = 140;
 // Unyielding supports check list (its list, column head, REMOVE ALL CHECKS, Ok and Cancel are the

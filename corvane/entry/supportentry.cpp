@@ -187,7 +187,7 @@ const std::vector<ColourRule> kHalfSpaceColours = {
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 200), false, ColourFocused},
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, RGB(0, 0, 160), RGB(255, 255, 255), false},
     {WM_CTLCOLORSTATIC, kHeadingId, kHeadingId, RGB(128, 0, 0), RGB(235, 245, 255)},
-    {WM_CTLCOLORSTATIC, kFirstGroupId, kSecondGroupId, RGB(0, 110, 0), RGB(235, 245, 255)},
+    {WM_CTLCOLORSTATIC, kFirstGroupHeadingId, kSecondGroupHeadingId, RGB(0, 110, 0), RGB(235, 245, 255)},
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 128), RGB(235, 245, 255)},
 };
 
@@ -222,9 +222,9 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
     AddLabel(d, id, text, 10, y, width - 20, 10);
     y += 13;
   };
-  group(kFirstGroupId, isotropic ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ");
+  group(kFirstGroupHeadingId, isotropic ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ");
   for (int i = 1; i <= n; ++i) {
-    if (!isotropic && i == 4) group(kSecondGroupId, "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:");
+    if (!isotropic && i == 4) group(kSecondGroupHeadingId, "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:");
     const HalfSpaceItem& item = items[static_cast<size_t>(i - 1)];
     AddLabel(d, kFormLabelBaseId + i, item.label, 4, y + 2, 210, 10, SS_RIGHT);
     AddField(d, first + i - 1, HalfSpaceOpeningText(i), 216, y, 64, 12);

@@ -29,8 +29,6 @@ namespace {
 
 HWND DataOwner = nullptr;    // the window the data command runs over
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 bool IsGeometryField(int id) {
   return id > kGeometryFieldBaseId && id <= kGeometryFieldBaseId + kPlateGeometryFields;
 }
@@ -61,14 +59,6 @@ LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LP
     return 0;
   }
   return ::EditSubclassProc(control, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK EditSubclassProc5(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ::EditSubclassProc4(control, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK EditSubclassProc6(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ::EditSubclassProc2(control, msg, wParam, lParam);
 }
 
 // ---------------------------------------------------------------- substructure selection
@@ -130,7 +120,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
   if (id == kGeometryActionId || id == kSupportActionId || id == kLoadActionId || id == kContinueId) {
     POINT pointer{};
     GetCursorPos(&pointer);
-    CurrentSubstructure = Checked(dialog, kWallStemOptionId) ? "WALL" : "BASE PLATE";
+    CurrentSubstructure = entry::Checked(dialog, kWallStemOptionId) ? "WALL" : "BASE PLATE";
     HWND owner = DataOwner ? DataOwner : GetParent(dialog);
     ShowWindow(dialog, SW_HIDE);
     if (id == kGeometryActionId) {
@@ -142,7 +132,7 @@ INT_PTR CALLBACK SubstructureDialogProc(HWND dialog, UINT msg, WPARAM wParam, LP
       EmptyWorkTables();
     } else if (id == kSupportActionId) {
       if (ShowModalDialog(SupportTypeDialog(), owner, SupportTypeDialogProc) == 1 && entry::SupportDataWanted())
-        SupportTablesDialog(owner);
+        EditSupportData(owner);
     } else if (id == kLoadActionId) {
       if (LoadTypeAction) LoadTypeAction(owner);
     } else {
@@ -429,7 +419,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind) {
 
 // ---------------------------------------------------------------- the supports command
 
-void SupportTablesDialog(HWND owner) {
+void EditSupportData(HWND owner) {
   if (PlateEdited()) {
     if (SupportFlagIsYes(kUnyieldingSlot)) {
       ShowModalDialog(UnyieldingSupportsDialog(), owner, entry::NodeListDialogProc);

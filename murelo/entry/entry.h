@@ -20,7 +20,7 @@ namespace murelo {
 
 // The cancel mark of the generation dialogs ("ZZZ" after Cancel) and the one value of the
 // uniform dialog after Ok.
-extern std::string GenerationValue;
+extern std::string DialogStatus;
 // The trimmed texts of the last generation or one-page dialog after Ok, 1...
 extern std::vector<std::string> FieldTexts;
 
@@ -53,11 +53,6 @@ int ShowTableWindow(HWND owner, int kind, int rows, int columns);
 // Down arrows and leave Enter to the dialog (its default button "&Ok"); the fields of the
 // generation and one-page dialogs behave as the shared EditSubclassProc (win/fieldkeys.h).
 LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
-// The Enter keys of the load-type choice (its ENTER / EDIT button when there is one, else "&OK"
-// kContinueId) and of the load-type and action choices (the form's Cancel, the action buttons and
-// the check button press themselves, others kOkId).
-LRESULT CALLBACK EditSubclassProc5(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK EditSubclassProc6(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // ---- the commands ----
 
@@ -89,7 +84,7 @@ int GeometryDetailsDialog(HWND owner);
 DialogTemplate SupportTypeDialog();
 using entry::SupportTypeDialogProc;
 // The tables and dialogs of the ticked support types of CurrentSubstructure, in their order.
-void SupportTablesDialog(HWND owner);
+void EditSupportData(HWND owner);
 // The unyielding node list, shown with entry::NodeListDialogProc.
 DialogTemplate UnyieldingSupportsDialog();
 // The "ELASTIC" or "WINKLER" table of CurrentSubstructure; Ok stores the cells into the work

@@ -12,9 +12,9 @@ using entry::kAnisotropicOptionId, entry::kDetailsBoxId, entry::kEnterSupportDat
     entry::kFirstRangeLabelId, entry::kFirstSupportBoxId, entry::kGeometryFieldBaseId, entry::kGeometryLabelBaseId,
     entry::kGeometryUnitBaseId, entry::kHalfSpaceLabelBaseId, entry::kIsotropicOptionId, entry::kLastRangeFieldId,
     entry::kNodeHeadId, entry::kNodeListId, entry::kUniformFieldId, entry::kUniformLabelId, entry::kWinklerOptionId;
-using entry::kFirstGroupHeadingId,
-    entry::kGeometryActionId, entry::kGroupHeadId, entry::kLoadActionId, entry::kYieldFunctionId,
-    entry::kSecondGroupHeadingId, entry::kSubstructureRuleId, entry::kSubstructureTitleId, entry::kSupportActionId;
+using entry::kFirstButtonId, entry::kGenerateButtonId, entry::kGeometryActionId, entry::kLoadActionId,
+    entry::kLoadGenerationHeadingId, entry::kLoadGenerationLabelBaseId, entry::kSubstructureRuleId,
+    entry::kSubstructureTitleId, entry::kSupportActionId, entry::kYieldFunctionId;
 using entry::ButtonColumn, entry::CellId, entry::GenerateButtonId, entry::UniformButtonId;
 
 // Substructure selection: the two options (the actions and the title are the shared ones).
@@ -30,27 +30,28 @@ constexpr int kLastGeometryUnitId = kGeometryUnitBaseId + 9;
 constexpr int kToeBoxId = 100, kPlateUnyieldingBoxId = 101, kPlateElasticBoxId = 102;
 constexpr int kStemRestraintsBoxId = kFirstSupportBoxId;
 
-// Half-space dialog: the rules under the group headings, its fields from 242.
+// Half-space dialog: the group headings and the rules under them, its fields from 242.
+constexpr int kFirstGroupHeadingId = 298, kSecondGroupHeadingId = 299;
 constexpr int kFirstGroupRuleId = 97, kSecondGroupRuleId = 98;
 constexpr int kHalfSpaceFieldId = 242;
 
-// Table window: the title, the row labels' head and unit, the value columns' heads 110 + c and
-// units 130 + c; the geometry table's uniform widths and the stem's linear thickness variation;
-// the Winkler table's two functions; the load tables' first button.
-constexpr int kTableTitleId = kFirstTableHeadingId;
-constexpr int kLabelHeadId = kFirstTableHeadingId + 1, kLabelUnitId = kLastTableHeadingId;
-constexpr int kColumnHeadBaseId = kLabelHeadId, kColumnUnitBaseId = 130;
+// Table window: the title, the group head, the row labels' head and unit, the value columns'
+// heads 110 + c and units 130 + c; the geometry table's uniform widths and the stem's linear
+// thickness variation; the Winkler table's modulus function (the load tables' first button is
+// the entry module's; the app still knows it by its former name).
+constexpr int kTableTitleId = kFirstTableHeadingId, kGroupHeadId = 117;
+constexpr int kRowHeadId = kFirstTableHeadingId + 1, kRowUnitId = kLastTableHeadingId;
+constexpr int kColumnHeadBaseId = kRowHeadId, kColumnUnitBaseId = 130;
 constexpr int kUniformWidthsId = UniformButtonId(1), kLinearVariationId = GenerateButtonId(2);
 constexpr int kModulusFunctionId = UniformButtonId(1);
-constexpr int kLoadFirstButtonId = kFirstColumnButtonId;
+constexpr int kLoadFirstButtonId = kFirstButtonId;
 
 // The stem's linear thickness variation: its heading (rows as GENERATE's).
 constexpr int kLinearHeadingId = 308;
 
-// The one-page dialog of the load and Winkler tables: its heading, its row i's label 300 + i and
-// field 240 + i.
-constexpr int kOnePageHeadingId = 401;
-constexpr int kOnePageLabelBaseId = 300, kOnePageFieldBaseId = kFirstRangeFieldId - 1;
+// The one-page dialog of the load and Winkler tables (its heading and labels the entry module's
+// load generation dialog's): its row i's field 240 + i.
+constexpr int kOnePageFieldBaseId = kFirstRangeFieldId - 1;
 constexpr int kOnePageFields = 5;
 
 // Load-type dialog: its options (as many as the substructure has load types) and the heading.

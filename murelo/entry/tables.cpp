@@ -23,7 +23,7 @@
 
 namespace murelo {
 
-std::string GenerationValue;
+std::string DialogStatus;
 std::vector<std::string> FieldTexts;
 TableTexts Table;
 std::function<void(HWND table, int id)> LoadTableCommand;
@@ -35,9 +35,6 @@ int OneValueKind = 0;   // the kind of the one-page dialog on screen
 bool LinearDialog = false;  // the range dialog on screen is the stem's linear thickness variation
 
 std::string CellOf(int column, int row) { return Trim(CellTexts.Get(column, row)); }
-
-// The GENERATE buttons of value columns 1..4, each with a key of its own.
-const char* const kGenerateCaptions[] = {"&GENERATE", "G&ENERATE", "GENE&RATE", "GENERA&TE"};
 
 std::string GenerationCaption() {
   return std::string(SharedIntegers(kGenerationModeSlot) == 3 ? " UNYIELDING SUPPORTS DATA GENERATION:"
@@ -70,7 +67,7 @@ void WinklerFunction(HWND table, bool yield) {
 }
 
 void TableCommand(HWND table, int id) {
-  GenerationValue.clear();
+  DialogStatus.clear();
   if (TableKind == 2) {
     if (LoadTableCommand) LoadTableCommand(table, id);
   } else if (Table.kind == "GEOMETRY" || Table.kind == "ELASTIC") {
@@ -85,10 +82,8 @@ void TableCommand(HWND table, int id) {
         if (error != 0)
           WarnBox(table, TableWarning(error == 1 ? "Incorrect Element Width Data" : "Incorrect Element Thickness Data"));
       }
-    } else if (id == UniformButtonId(1) || id == UniformButtonId(2)) {
-      entry::UniformColumn(EntryProfile(), table, ButtonColumn(id));
-    } else if (id == GenerateButtonId(1) || id == GenerateButtonId(2)) {
-      entry::GenerateColumn(EntryProfile(), table, ButtonColumn(id));
+    } else {
+      entry::ColumnButtonCommand(EntryProfile(), table, id);
     }
   } else if (Table.kind == "WINKLER") {
     // The UNIFORM places of columns 2 to 4 are the yield stress function's.
@@ -96,7 +91,7 @@ void TableCommand(HWND table, int id) {
     else if (id == kYieldFunctionId || id == UniformButtonId(2) || id == UniformButtonId(3)) WinklerFunction(table, true);
     else if (id % 2 == 0) entry::GenerateColumn(EntryProfile(), table, ButtonColumn(id));
   }
-  GenerationValue.clear();
+  DialogStatus.clear();
 }
 
 bool TableAccept(HWND table) {
@@ -117,37 +112,20 @@ bool TableAccept(HWND table) {
   return true;
 }
 
-void TableHeadingsOf(DialogTemplate& d) {
+void TableHeadings(DialogTemplate& d) {
   d.caption = TableKind == 1 ? EntryCaption() : Table.title;
-  const int x0 = TableLeft + LabelWidth;
-  AddLabel(d, kTableTitleId, TableKind == 0 ? " GEOMETRY DETAILS DATA:" : Table.title, TableLeft, 4,
-           std::max(200, TableWidth - 10), 10);
-  if (!Table.groupHead.empty())
-    AddLabel(d, kGroupHeadId, Table.groupHead, x0, TableTop - 33, TableColumns * CellWidth, 10, SS_CENTER | SS_SUNKEN);
-  AddLabel(d, kLabelHeadId, Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
-  AddLabel(d, kLabelUnitId, Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
-  for (int c = 1; c <= TableColumns && c <= 4; ++c) {
-    if (!Table.heads[c].empty())
-      AddLabel(d, kColumnHeadBaseId + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10,
-               SS_CENTER | SS_SUNKEN);
-    AddLabel(d, kColumnUnitBaseId + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
-  }
+  entry::AddTableHeads(EntryProfile(), d, TableKind == 0 ? " GEOMETRY DETAILS DATA:" : Table.title);
   // The column buttons take the rows under the page; OK and CANCEL go below them.
   const int y = d.height - 21;
-  auto under = [&](int id, const std::string& text, int column, int row, int span = 1) {
-    AddButton(d, id, text, x0 + (column - 1) * CellWidth + 2, y + 15 * row, span * CellWidth - 4, 13);
-  };
   int rows = 2;
   if (Table.kind == "GEOMETRY" || Table.kind == "ELASTIC") {
-    const bool linear = Table.kind == "GEOMETRY" && !PlateEdited();
-    under(UniformButtonId(1), "&UNIFORM", 1, 0);
-    under(GenerateButtonId(1), kGenerateCaptions[0], 1, 1);
-    under(UniformButtonId(2), "U&NIFORM", 2, 0);
-    under(GenerateButtonId(2), linear ? "&LINEAR VARIATION" : kGenerateCaptions[1], 2, 1);
+    entry::AddUniformGenerateButtons(d, y);
+    // The stem's second GENERATE is its linear thickness variation.
+    if (Table.kind == "GEOMETRY" && !PlateEdited()) d.controls.back().text = "&LINEAR VARIATION";
   } else if (Table.kind == "WINKLER") {
     // The function's caption needs the width of all four columns.
-    under(kModulusFunctionId, " Subgrade &Modulus k=A+Bx^n between Nodes 'i' and 'm' ", 1, 0, 4);
-    for (int c = 1; c <= 4; ++c) under(GenerateButtonId(c), kGenerateCaptions[c - 1], c, 1);
+    entry::AddButtonUnder(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bx^n between Nodes 'i' and 'm' ", y, 1, 0, 4);
+    for (int c = 1; c <= 4; ++c) entry::AddButtonUnder(d, GenerateButtonId(c), entry::kGenerateCaptions[c - 1], y, c, 1);
     // Its caption is longer than the table is wide: the button takes four dialog units a
     // character and the window grows to hold it.
     const std::string yield = " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bx^n ";
@@ -159,8 +137,9 @@ void TableHeadingsOf(DialogTemplate& d) {
     // Load tables: the first button over three columns when the table has four; its text is
     // longer than two cells, so it starts under the row labels.
     const int span = TableColumns > 3 ? 3 : TableColumns;
-    AddButton(d, kLoadFirstButtonId, Table.firstButton, TableLeft + 2, y, x0 - TableLeft + span * CellWidth - 4, 13);
-    for (int c = 1; c <= TableColumns && c <= 3; ++c) under(GenerateButtonId(c), kGenerateCaptions[c - 1], c, 1);
+    AddButton(d, kFirstButtonId, Table.firstButton, TableLeft + 2, y, LabelWidth + span * CellWidth - 4, 13);
+    for (int c = 1; c <= TableColumns && c <= 3; ++c)
+      entry::AddButtonUnder(d, GenerateButtonId(c), entry::kGenerateCaptions[c - 1], y, c, 1);
   }
   d.height += 15 * rows + 2;
   d.width = std::max(d.width, 230);
@@ -174,7 +153,7 @@ void TableHeadingsOf(DialogTemplate& d) {
 GridProfile MureloGridProfile() {
   GridProfile p = entry::TableGrid(EntryProfile());
   p.layout = [] { entry::TableWidths(Table, 33, 98); };
-  p.headings = TableHeadingsOf;
+  p.headings = TableHeadings;
   // Any character goes into a cell; Ok checks what the table needs.
   p.accepts = [](char, int) { return true; };
   p.command = TableCommand;
@@ -183,7 +162,7 @@ GridProfile MureloGridProfile() {
 }
 
 int ShowTableWindow(HWND owner, int kind, int rows, int columns) {
-  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
+  return entry::ShowTableWindow(EntryProfile(), owner, kind, rows, columns);
 }
 
 // ---------------------------------------------------------------- generation dialogs
@@ -207,7 +186,7 @@ DialogTemplate LoadGenerationDialog(int kind, int column) {
   std::vector<FormRow> rows;
   auto row = [&](const std::string& label, const std::string& text, bool digits = false) {
     const int i = static_cast<int>(rows.size()) + 1;
-    rows.push_back({kOnePageLabelBaseId + i, kOnePageFieldBaseId + i, label, text, digits});
+    rows.push_back({kLoadGenerationLabelBaseId + i, kOnePageFieldBaseId + i, label, text, digits});
   };
   switch (kind) {
     case 0:
@@ -246,7 +225,7 @@ DialogTemplate LoadGenerationDialog(int kind, int column) {
       if (kind == 6) row(range[6], CellOf(4, 1));
       break;
   }
-  return SmallForm(caption, kOnePageHeadingId, heading, rows);
+  return SmallForm(caption, kLoadGenerationHeadingId, heading, rows);
 }
 
 namespace {
@@ -291,7 +270,7 @@ bool OneValueValid(HWND dialog) {
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   constexpr int first = kOnePageFieldBaseId + 1, last = kOnePageFieldBaseId + kOnePageFields;
   static const std::vector<ColourRule> colours = WithFieldColours(first, last, {});
-  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, first, last, GenerationValue, OneValueValid);
+  return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, first, last, DialogStatus, OneValueValid);
 }
 
 // ---------------------------------------------------------------- the profile
@@ -306,8 +285,12 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
 
 const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
-    entry::Profile p(&Table, &GenerationValue, &FieldTexts, EntryCaption, MureloGridProfile, DrawStructureView);
+    entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, MureloGridProfile, DrawStructureView);
     p.narrowView = 470;
+    p.tableHeads = {kTableTitleId, kGroupHeadId, kRowHeadId, kRowUnitId, kColumnHeadBaseId, kColumnUnitBaseId};
+    p.tableHeads.groupHeadY = -33;
+    p.tableHeads.groupHeadStyle = SS_CENTER | SS_SUNKEN;
+    p.tableHeads.skipsEmptyColumnHeads = true;
     p.tableOpening = [](int rows) { SharedIntegers(kTableRowsSlot) = rows; };
     p.generationCaption = GenerationCaption;
     p.generationHeadingId = kLinearHeadingId;

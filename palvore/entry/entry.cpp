@@ -32,9 +32,6 @@ entry::TableTexts Table;
 
 namespace {
 
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 // Geometry and its element rows from <job>.GEO; a job without the file starts from zeros.
 bool ReadGeometryFile() {
   Geometry = PileGeometry();
@@ -46,22 +43,12 @@ bool ReadGeometryFile() {
   return first > 0;
 }
 
-}  // namespace
-
-int ShowTable(HWND owner, int kind, int rows, int columns) {
-  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
-}
-
-namespace {
-
 void TableCommand(HWND table, int id) {
   if (IsLoadTable(Table.kind)) {
     LoadTableCommand(table, id, entry::FocusedValueColumn());
   } else if (Table.kind == "GEOMETRY") {
-    int column = (id - kFirstColumnButtonId) / 2 + 1;
-    if (id == GenerateButtonId(column)) entry::GenerateColumn(EntryProfile(), table, column);
-    else if (column == 1) UniformLengthCells();
-    else entry::UniformColumn(EntryProfile(), table, column);
+    if (id == UniformButtonId(1)) UniformLengthCells();
+    else entry::ColumnButtonCommand(EntryProfile(), table, id);
   } else if (Table.kind == "ELASTIC") {
     if (id == UniformButtonId(1)) entry::UniformColumn(EntryProfile(), table, 1);
     else if (id == UniformButtonId(2)) entry::UniformColumn(EntryProfile(), table, 2);
@@ -69,7 +56,7 @@ void TableCommand(HWND table, int id) {
   } else if (Table.kind == "WINKLER") {
     if (id == kModulusFunctionId || id == kYieldFunctionId) {
       bool yield = id == kYieldFunctionId;
-      if (ShowModalDialog(FunctionDialog(yield), table, FunctionDialogProc) == 1)
+      if (ShowModalDialog(NodeFunctionDialog(yield), table, NodeFunctionDialogProc) == 1)
         FillFunctionCells(yield ? 2 : 0, FieldTexts, ElementLengths(), ElementsAboveSoil());
     } else if (id == GenerateButtonId(2) || id == GenerateButtonId(3) || id == GenerateButtonId(4)) {
       entry::GenerateColumn(EntryProfile(), table, (id - kFirstColumnButtonId + 1) / 2);
@@ -98,44 +85,27 @@ bool TableAccept(HWND table) {
 
 void TableHeadings(DialogTemplate& d) {
   d.caption = Table.kind == "GEOMETRY" ? Table.title : EntryCaption();
-  const int x0 = TableLeft + LabelWidth;
-  AddLabel(d, kTableTitleId, Table.title, TableLeft, 4, std::max(200, TableWidth - 10), 10);
-  if (!Table.groupHead.empty()) AddLabel(d, kTableGroupHeadId, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
-  AddLabel(d, kRowHeadId, Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10, SS_CENTER | SS_SUNKEN);
-  AddLabel(d, kRowUnitId, Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10, SS_CENTER);
-  for (int c = 1; c <= TableColumns; ++c) {
-    AddLabel(d, kColumnHeadBaseId + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10, SS_CENTER | SS_SUNKEN);
-    AddLabel(d, kColumnUnitBaseId + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10, SS_CENTER);
-  }
+  entry::AddTableHeads(EntryProfile(), d, Table.title);
   // The column buttons take the row under the page; OK and CANCEL go below them.
   const int y = d.height - 21;
-  auto under = [&](int id, const char* text, int column, int row) {
-    AddButton(d, id, text, x0 + (column - 1) * CellWidth + 2, y + 15 * row, CellWidth - 4, 13);
-  };
   if (Table.kind == "GEOMETRY") {
-    static const char* const uniform[] = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
-    static const char* const generate[] = {"&GENERATE", "G&ENERATE", "GENE&RATE"};
-    for (int c = 1; c <= TableColumns && c <= 3; ++c) {
-      under(UniformButtonId(c), uniform[c - 1], c, 0);
-      under(GenerateButtonId(c), generate[c - 1], c, 1);
-    }
+    entry::AddUniformGenerateButtons(d, y);
     d.height += 32;
   } else if (Table.kind == "ELASTIC") {
-    under(UniformButtonId(1), "&UNIFORM", 1, 0);
-    under(UniformButtonId(2), "U&NIFORM", 2, 0);
-    AddButton(d, GenerateButtonId(2), "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
+    entry::AddButtonUnder(d, UniformButtonId(1), entry::kUniformCaptions[0], y, 1, 0);
+    entry::AddButtonUnder(d, UniformButtonId(2), entry::kUniformCaptions[1], y, 2, 0);
+    entry::AddButtonUnder(d, GenerateButtonId(2), "&GENERATE", y, 1, 1, 2);
     d.height += 32;
   } else if (IsLoadTable(Table.kind)) {
     // The first button's text is longer than two cells: it starts under the row labels.
-    AddButton(d, kLoadFunctionId, Table.firstButton, TableLeft + 2, y, x0 - TableLeft + 2 * CellWidth - 4, 13);
-    AddButton(d, kLoadGenerateId, "&GENERATE", x0 + 2, y + 15, 2 * CellWidth - 4, 13);
+    AddButton(d, kFirstButtonId, Table.firstButton, TableLeft + 2, y, LabelWidth + 2 * CellWidth - 4, 13);
+    entry::AddButtonUnder(d, kGenerateButtonId, "&GENERATE", y, 1, 1, 2);
     d.height += 32;
   } else {
     // The function button's text needs the width of all value columns.
-    AddButton(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", x0 + 2, y, TableColumns * CellWidth - 4, 13);
-    under(GenerateButtonId(2), "G&ENERATE", 2, 1);
-    under(GenerateButtonId(3), "GENE&RATE", 3, 1);
-    under(GenerateButtonId(4), "GENERA&TE", 4, 1);
+    entry::AddButtonUnder(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", y, 1, 0,
+                          TableColumns);
+    for (int c = 2; c <= 4; ++c) entry::AddButtonUnder(d, GenerateButtonId(c), entry::kGenerateCaptions[c - 1], y, c, 1);
     AddButton(d, kYieldFunctionId, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5, y + 32, d.width - 10, 15);
     d.height += 52;
   }
@@ -225,7 +195,7 @@ int GeometryDetailsDialog(HWND owner) {
   Table.heads = {"Elem.", "Elem. Length", sheet ? "Inertia Mom." : "Elem. Width", "Inertia Mom.", ""};
   Table.units = {"No", "L[m]", sheet ? "I[m^4/m]" : "B[m]", "I[m^4]", ""};
   FillGeometryCells();
-  const int end = ShowTable(owner, 0, ElementCount(), sheet ? 2 : 3);
+  const int end = entry::ShowTableWindow(EntryProfile(), owner, 0, ElementCount(), sheet ? 2 : 3);
   // A pile left with a zero width is a sheet pile.
   if (end != 1) SheetPileFromZeroWidth(JobSpec);
   return end;
@@ -277,7 +247,7 @@ bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes) {
   return true;
 }
 
-DialogTemplate FunctionDialog(bool yield) {
+DialogTemplate NodeFunctionDialog(bool yield) {
   const int above = ElementsAboveSoil(), n = ElementCount();
   return SmallForm(EntryCaption(), entry::kRangeHeadingId,
                    yield ? " Yield Stress Function [kPa]: f=A+Bz^n " : " Subgrade MODULUS Function [kPa/m]: k=A+Bz^n ",
@@ -289,7 +259,7 @@ DialogTemplate FunctionDialog(bool yield) {
                                    {" Exponent n [-]=", "0", false}}));
 }
 
-INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK NodeFunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   static const std::vector<ColourRule> colours = WithFieldColours(entry::kFirstRangeFieldId, kLastFunctionFieldId, {});
   return entry::SmallFormMessage(dialog, msg, wParam, lParam, colours, entry::kFirstRangeFieldId, kLastFunctionFieldId,
                                  DialogStatus, FunctionValid);
@@ -381,51 +351,33 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
   FillSupportCells(kind);
   const int rows = kind == "ELASTIC" ? n + 1 : n - above;
   if (rows < 1) return 0;  // a pile without embedded elements has no soil to enter
-  return ShowTable(owner, 1, rows, kind == "ELASTIC" ? 2 : 4);
+  return entry::ShowTableWindow(EntryProfile(), owner, 1, rows, kind == "ELASTIC" ? 2 : 4);
 }
 
 // ---------------------------------------------------------------- half-space
 
 DialogTemplate HalfSpaceDialog() {
-  static const char* const labels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ", "Yield Stress [kPa]= "};
   std::string texts[4];
   for (int i = 1; i <= 3; ++i) {
     const size_t slot = kHalfSpaceModulusSlot + i - 1;
     texts[i] = Trim(Supports.flags.size() > slot ? Supports.flags[slot] : std::string());
     if (texts[i].empty()) texts[i] = "0.0";
   }
-  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 250, 0);
-  int h = 0, widest = 0;
-  for (const char* l : labels) widest = std::max(widest, DialogTextWidth(d, l, h));
-  d.width = std::max(220, widest + 125);
-  AddLabel(d, entry::kHalfSpaceHeadingId, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
-  int y = 18;
-  for (int i = 1; i <= 3; ++i) {
-    if (i == 1 || i == 3) {
-      AddLabel(d, i == 1 ? kElasticPropertiesId : kPlasticPropertyId, i == 1 ? "SOIL ELASTIC PROPERTIES:" : "SOIL PLASTIC PROPERTY:", 5, y,
-               d.width - 10, 10);
-      y += 12;
-    }
-    AddLabel(d, entry::kHalfSpaceLabelBaseId + i, labels[i - 1], 5, y + 1, widest, 10, SS_RIGHT);
-    AddField(d, entry::kFirstRangeFieldId + i - 1, texts[i], widest + 10, y, 85, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
-    if (i != 2) AddLabel(d, kHalfSpaceUnitBaseId + i, "kPa", widest + 98, y + 1, 20, 10);
-    y += 13;
-  }
-  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
-  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
-  d.height = y + 26;
-  OnOpen(d, [](HWND dialog) {
-    StartFields(dialog, entry::kFirstRangeFieldId, 3);
-    PointerOnControl(dialog, kOkId);
-  });
-  return entry::OnProfile(EntryProfile(), d);
+  DialogTemplate d = entry::HalfSpaceForm(
+      EntryProfile(), EntryCaption(),
+      {{"Modulus of Elasticity [kPa]= ", texts[1], "kPa", kFirstGroupHeadingId, "SOIL ELASTIC PROPERTIES:"},
+       {"Poisson's Ratio, Nu= ", texts[2]},
+       {"Yield Stress [kPa]= ", texts[3], "kPa", kSecondGroupHeadingId, "SOIL PLASTIC PROPERTY:"}},
+      125, kHalfSpaceUnitBaseId);
+  OnOpen(d, [](HWND dialog) { PointerOnControl(dialog, kOkId); });
+  return d;
 }
 
 namespace {
 const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
     entry::kFirstRangeFieldId, entry::kFirstRangeFieldId + 2,
     {{WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 1, kHalfSpaceUnitBaseId + 3, RGB(0, 0, 0), RGB(0, 255, 255)},
-     {WM_CTLCOLORSTATIC, kElasticPropertiesId, kPlasticPropertyId, RGB(255, 255, 0), RGB(64, 128, 128)},
+     {WM_CTLCOLORSTATIC, kFirstGroupHeadingId, kSecondGroupHeadingId, RGB(255, 255, 0), RGB(64, 128, 128)},
      {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
 }  // namespace
 
@@ -460,6 +412,7 @@ void SupportDataCommand(HWND owner) {
 const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
     entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, PalvoreGridProfile, DrawStructureView);
+    p.tableHeads = {kTableTitleId, kGroupHeadId, kRowHeadId, kRowUnitId, kColumnHeadBaseId, kColumnUnitBaseId};
     p.generationHeading = [](const std::string&) {
       return Table.rowKind == "NODE" ? " UNYIELDING SUPPORTS DATA GENERATION:" : " GEOMETRY DATA GENERATION:";
     };
@@ -480,7 +433,7 @@ const entry::Profile& EntryProfile() {
     p.geometryOk = kOkId;
     p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) { return GeometryDialogWarning(texts); };
     p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
-      return SaveGeometryDialogData(JobSpec, texts, Checked(dialog, kSheetPileOptionId));
+      return SaveGeometryDialogData(JobSpec, texts, entry::Checked(dialog, kSheetPileOptionId));
     };
     p.geometryRestored = {{entry::kGeometryFieldBaseId + 1, entry::kGeometryFieldBaseId + 5},
                           {kPileOptionId, entry::kDetailsBoxId}};

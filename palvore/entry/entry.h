@@ -59,12 +59,8 @@ std::vector<FormRow> GenerationFormRows(int firstLabel, const std::vector<Genera
 bool GenerationFieldsValid(HWND dialog, const std::vector<int>& codes);
 // The function f = A + B z^n between nodes of the Winkler table (yield false the moduli, true
 // the yield stresses).
-DialogTemplate FunctionDialog(bool yield);
-INT_PTR CALLBACK FunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-
-// Shows the table of TableKind `kind` (0 geometry, 1 supports, 2 loads) with the structure view of
-// its Table.kind beside it. Returns the table's end value (1 after Ok).
-int ShowTable(HWND owner, int kind, int rows, int columns);
+DialogTemplate NodeFunctionDialog(bool yield);
+INT_PTR CALLBACK NodeFunctionDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // ---- loads (loadentry.cpp) ----
 
@@ -81,7 +77,7 @@ int LoadDataDialogs(HWND owner, int type);
 // texts in FieldTexts), 0 on "&Cancel" (DialogStatus "ZZZ").
 DialogTemplate LoadGenerationDialog(int kind);
 INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The load table's buttons: kLoadFunctionId its function, kLoadGenerateId GENERATE on the focused
+// The load table's buttons: kFirstButtonId its function, kGenerateButtonId GENERATE on the focused
 // column.
 void LoadTableCommand(HWND table, int id, int column);
 bool IsLoadTable(const std::string& kind);

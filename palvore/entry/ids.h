@@ -16,7 +16,7 @@ constexpr int kPileOptionId = 129, kSheetPileOptionId = 130;
 // Table windows: the title, the group head, the row labels' head and unit, the column c's head at
 // 110 + c and unit at 114 + c.
 constexpr int kTableTitleId = kFirstTableHeadingId;
-constexpr int kTableGroupHeadId = 130;
+constexpr int kGroupHeadId = 130;
 constexpr int kRowHeadId = 110, kRowUnitId = 119;
 constexpr int kColumnHeadBaseId = 110, kColumnUnitBaseId = 114;
 // The column buttons of the geometry and spring tables: UNIFORM and GENERATE of value column c
@@ -25,24 +25,29 @@ using entry::GenerateButtonId, entry::UniformButtonId;
 // The Winkler table's function buttons: the subgrade modulus and the yield stress k=A+Bz^n.
 constexpr int kModulusFunctionId = kFirstColumnButtonId;
 using entry::kYieldFunctionId;
-// The load tables' buttons: the linear load between nodes (the same loads at all nodes), GENERATE.
-constexpr int kLoadFunctionId = kFirstColumnButtonId, kLoadGenerateId = kFirstColumnButtonId + 1;
+// The load tables' buttons: the first (the linear load between nodes, the same loads at all
+// nodes) and GENERATE; the app's tests still know them by their former names.
+using entry::kFirstButtonId, entry::kGenerateButtonId;
+constexpr int kLoadFunctionId = kFirstButtonId, kLoadGenerateId = kGenerateButtonId;
 
 // The function dialog of the Winkler table: heading, labels and fields as the range dialog's, one
 // field more (the exponent).
 constexpr int kLastFunctionFieldId = entry::kFirstRangeFieldId + 4;
 
-// Unyielding node list: its title over the hint "Set CHECKS at NODES with SUPPORTS".
-constexpr int kNodeListTitleId = 121, kCheckHintId = 120;
+// Unyielding node list: its title (the entry module's) over the hint "Set CHECKS at NODES with
+// SUPPORTS".
+using entry::kNodeListTitleId;
+constexpr int kCheckHintId = 120;
 
 // Half-space dialog: the group headings, fields from entry::kFirstRangeFieldId, units 310 + i.
-constexpr int kElasticPropertiesId = 297, kPlasticPropertyId = 298;
+constexpr int kFirstGroupHeadingId = 297, kSecondGroupHeadingId = 298;
 constexpr int kHalfSpaceUnitBaseId = 310;
 
 // Load type dialog: "Trapezoidal &Load", "&Nodal Load", "&ENTER / EDIT Load Data".
 constexpr int kTrapezoidalOptionId = kLoadTypeFirstOption, kNodalOptionId = kLoadTypeFirstOption + 1;
 constexpr int kEnterLoadDataId = 55;
-// Load generation dialogs: the heading, labels 300 + k (fields from entry::kFirstRangeFieldId).
-constexpr int kLoadGenerationHeadingId = 401, kLoadGenerationLabelBaseId = 300;
+// Load generation dialogs: the heading and labels are the entry module's, the fields from
+// entry::kFirstRangeFieldId.
+using entry::kLoadGenerationHeadingId, entry::kLoadGenerationLabelBaseId;
 
 }  // namespace palvore

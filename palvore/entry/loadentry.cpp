@@ -144,7 +144,7 @@ int LoadDataDialogs(HWND owner, int type) {
   FillLoadTexts(type);
   const int rows = FillLoadCells(type);
   if (rows < 1) return 0;
-  return ShowTable(owner, 2, rows, 2);
+  return entry::ShowTableWindow(EntryProfile(), owner, 2, rows, 2);
 }
 
 DialogTemplate LoadGenerationDialog(int kind) {
@@ -178,7 +178,7 @@ INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 
 void LoadTableCommand(HWND table, int id, int column) {
   const bool trapezoidal = Table.kind == "TRAPEZOIDAL";
-  if (id == kLoadFunctionId) {
+  if (id == kFirstButtonId) {
     const int kind = trapezoidal ? 1 : 2;
     if (ShowModalDialog(LoadGenerationDialog(kind), table, LoadDataDialogProc) != 1) return;
     if (trapezoidal) {
@@ -189,7 +189,7 @@ void LoadTableCommand(HWND table, int id, int column) {
         CellTexts(3, r) = TableCellText(ParseNumber(FieldTexts[kMomentField]));
       }
     }
-  } else if (id == kLoadGenerateId) {
+  } else if (id == kGenerateButtonId) {
     column = column == 2 ? 2 : 1;
     if (ShowModalDialog(LoadGenerationDialog(column == 2 ? 5 : 4), table, LoadDataDialogProc) != 1) return;
     auto whole = [](int field) { return static_cast<int>(ParseNumber(FieldTexts[field])); };

@@ -35,8 +35,6 @@ namespace {
 std::array<int, 5> Locks{};
 bool GeometrySaved = false;  // the geometry dialog's Ok wrote the file
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 // The job's geometry file into the cleared entry tables; false when it has no geometry.
 bool LoadGeometry() {
   ClearEntryTables();
@@ -64,7 +62,7 @@ void FixedFontsBut(DialogTemplate& d, int frameId) {
 void LoadTableCommand(HWND table, int id) {
   int column = entry::FocusedValueColumn();
   int mode = id == kFirstButtonId ? Table.firstMode : Table.generateMode + column - 1;
-  if (ShowModalDialog(LoadGenerationDialog(mode), table, LoadGenerationDialogProc) != 1) return;
+  if (ShowModalDialog(LoadGenerationDialog(mode), table, LoadDataDialogProc) != 1) return;
   if (id != kFirstButtonId) {
     ApplyColumnRange(column + 1, WholeField(1), WholeField(2), WholeField(3), FieldTexts[4]);
   } else if (mode == 1) {
@@ -79,9 +77,7 @@ void LoadTableCommand(HWND table, int id) {
 void TableCommand(HWND table, int id) {
   const entry::Profile& p = EntryProfile();
   if (Table.kind == "GEOMETRY") {
-    int column = (id - kFirstColumnButtonId) / 2 + 1;
-    if ((id - kFirstColumnButtonId) % 2 == 0) entry::UniformColumn(p, table, column);
-    else entry::GenerateColumn(p, table, column);
+    entry::ColumnButtonCommand(p, table, id);
     return;
   }
   if (Table.firstMode != 0) {
@@ -99,7 +95,7 @@ void TableCommand(HWND table, int id) {
     entry::GenerateColumn(p, table, column);
   } else if ((id == kModulusFunctionId || id == entry::kYieldFunctionId) && Table.kind == "WINKLER") {
     bool yield = id == entry::kYieldFunctionId;
-    if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadGenerationDialogProc) == 1)
+    if (ShowModalDialog(NodeFunctionDialog(yield), table, LoadDataDialogProc) == 1)
       ApplyNodeFunction(yield ? 2 : 0, FieldTexts, ElementLengths());
   }
 }
@@ -122,42 +118,22 @@ bool TableAccept(HWND table) {
 void TableHeadings(DialogTemplate& d) {
   // A load table is captioned by its heading.
   d.caption = Table.kind == "GEOMETRY" ? " GEOMETRY DETAILS DATA:" : TableKind == 2 ? Table.title : EntryCaption();
-  int x0 = TableLeft + LabelWidth;
-  AddLabel(d, kTableTitleId, Table.title, TableLeft, 4, 300, 10);
-  AddLabel(d, kGroupHeadId, Table.groupHead, x0, 14, TableColumns * CellWidth, 10, SS_CENTER);
-  AddLabel(d, kRowHeadId, Table.kind == "GEOMETRY" ? "Elem." : Table.heads[0], TableLeft, TableTop - 22, LabelWidth, 10,
-           SS_CENTER | SS_SUNKEN);
-  AddLabel(d, kRowUnitId, Table.kind == "GEOMETRY" ? "No" : Table.units[0], TableLeft, TableTop - 11, LabelWidth, 10,
-           SS_CENTER);
-  for (int c = 1; c <= TableColumns; ++c) {
-    AddLabel(d, kColumnHeadBaseId + c, Table.heads[c], x0 + (c - 1) * CellWidth, TableTop - 22, CellWidth, 10,
-             SS_CENTER | SS_SUNKEN);
-    AddLabel(d, kColumnUnitBaseId + c, Table.units[c], x0 + (c - 1) * CellWidth, TableTop - 11, CellWidth, 10,
-             SS_CENTER);
-  }
-  int y = d.height;
+  entry::AddTableHeads(EntryProfile(), d, Table.title);
   if (Table.kind == "GEOMETRY") {
-    static const char* const uniform[] = {"&UNIFORM", "U&NIFORM", "UN&IFORM"};
-    static const char* const generate[] = {"&GENERATE", "G&ENERATE", "GENE&RATE"};
-    for (int c = 1; c <= TableColumns && c <= 3; ++c) {
-      AddButton(d, kFirstColumnButtonId + 2 * (c - 1), uniform[c - 1], x0 + (c - 1) * CellWidth + 2, y, CellWidth - 4,
-                13);
-      AddButton(d, kFirstColumnButtonId + 2 * c - 1, generate[c - 1], x0 + (c - 1) * CellWidth + 2, y + 15,
-                CellWidth - 4, 13);
-    }
+    entry::AddUniformGenerateButtons(d, d.height);
     d.height += 32;
-  } else {
-    int w = std::max(d.width - 10, 250);
-    d.width = std::max(d.width, w + 10);
-    AddButton(d, kFirstButtonId, Table.firstButton, 5, y, w, 13);
-    AddButton(d, kGenerateButtonId, "&GENERATE", 5, y + 15, w, 13);
+    return;
+  }
+  int w = std::max(d.width - 10, 250), y = d.height;
+  d.width = std::max(d.width, w + 10);
+  AddButton(d, kFirstButtonId, Table.firstButton, 5, y, w, 13);
+  AddButton(d, kGenerateButtonId, "&GENERATE", 5, y + 15, w, 13);
+  d.height += 32;
+  if (Table.kind == "WINKLER") {
+    AddButton(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", 5, d.height, w, 13);
+    AddButton(d, entry::kYieldFunctionId, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5,
+              d.height + 15, w, 13);
     d.height += 32;
-    if (Table.kind == "WINKLER") {
-      AddButton(d, kModulusFunctionId, " Subgrade &Modulus k=A+Bz^n between Nodes 'i' and 'm' ", 5, d.height, w, 13);
-      AddButton(d, entry::kYieldFunctionId, " &Yield Stress between Nodes 'i' and 'm' in form of f=A+Bz^n ", 5,
-                d.height + 15, w, 13);
-      d.height += 32;
-    }
   }
 }
 
@@ -191,10 +167,6 @@ bool RangeRows(const std::vector<std::string>& fields, int rows, std::vector<int
   if (!GenerationRangeValid(whole(1), whole(2), whole(3), rows)) return false;
   for (int r = whole(1); r <= whole(2); r += whole(3)) out.push_back(r);
   return true;
-}
-
-int ShowTable(HWND owner, int kind, int rows, int columns) {
-  return entry::ShowTable(EntryProfile(), owner, kind, rows, columns);
 }
 
 // ---------------------------------------------------------------- geometry and material
@@ -262,11 +234,11 @@ int GeometryDetailsDialog(HWND owner) {
   bool strip = IsStrip();
   Table.labels = {"", " Element Length L[m]=", strip ? " Element Depth h[m]=" : " Element Width B[m]=",
                   " Element Depth H[m]=", ""};
-  Table.heads = {"", "Elem. Length", strip ? "Elem. Depth" : "Elem. Width", "Elem. Depth", ""};
-  Table.units = {"", "L[m]", strip ? "h[m]" : "B[m]", "H[m]", ""};
+  Table.heads = {"Elem.", "Elem. Length", strip ? "Elem. Depth" : "Elem. Width", "Elem. Depth", ""};
+  Table.units = {"No", "L[m]", strip ? "h[m]" : "B[m]", "H[m]", ""};
   FillGeometryCells();
   int n = ElementCount();
-  return ShowTable(owner, 0, n, strip ? 2 : 3);
+  return entry::ShowTableWindow(EntryProfile(), owner, 0, n, strip ? 2 : 3);
 }
 
 void GeometryCommand(HWND owner) {
@@ -358,7 +330,7 @@ DialogTemplate UnyieldingSupportsDialog() {
   int nodes = ElementCount() + 1;
   int shown = std::min(15, nodes);
   DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 200, 0);
-  AddLabel(d, kUnyieldingHeadingId, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
+  AddLabel(d, kNodeListTitleId, " UNYIELDING SUPPORTS DATA:", 5, 4, 190, 10);
   AddLabel(d, kCheckHintId, "Set CHECKS at NODES with SUPPORTS", 5, 16, 190, 10);
   AddLabel(d, entry::kNodeHeadId, "Node No", 40, 30, 60, 10);
   int h = 0;
@@ -415,7 +387,7 @@ int SupportTableDialog(HWND owner, const std::string& kind) {
     entry::WinklerTexts(Table, "Subgr. Mod. k[kPa/m]          Yield Stress [kPa]");
   }
   FillSupportCells(kind);
-  return ShowTable(owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
+  return entry::ShowTableWindow(EntryProfile(), owner, 1, kind == "ELASTIC" ? n + 1 : n, kind == "ELASTIC" ? 2 : 4);
 }
 
 // ---------------------------------------------------------------- half-space
@@ -426,50 +398,28 @@ std::string HalfSpaceKind;
 
 DialogTemplate HalfSpaceDialog(const std::string& kind) {
   HalfSpaceKind = kind;
-  bool iso = kind == "ISOTROPIC";
-  std::vector<std::string> texts = HalfSpaceTexts(kind);
-  static const char* const isoLabels[] = {"Modulus of Elasticity [kPa]= ", "Poisson's Ratio, Nu= ",
-                                          "Uniform Yield Stress [kPa]= "};
-  static const char* const crossLabels[] = {"for Vertical Direction, E[kPa]= ", "for Horizontal Direction, E[kPa]= ",
-                                            "Quasi Shear Modulus, G[kPa]= ", "Complementary Horizontal Strain, Nu= ",
-                                            "Vertical Strain, Nu= ", "Yield Stress [kPa]= "};
-  int fields = iso ? 3 : 6;
-  DialogTemplate d = NewDialog(EntryCaption(), 0, 0, 260, 0);
-  int h = 0, widest = 0;
-  for (int i = 0; i < fields; ++i) widest = std::max(widest, DialogTextWidth(d, iso ? isoLabels[i] : crossLabels[i], h));
-  d.width = std::max(220, widest + 105);
-  AddLabel(d, entry::kHalfSpaceHeadingId, " HALF SPACE DATA:", 5, 4, d.width - 10, 10);
-  int y = 18;
-  for (int i = 1; i <= fields; ++i) {
-    if (i == 1) {
-      AddLabel(d, kHalfSpaceGroupId, iso ? "SOIL ELASTIC PROPERTIES:" : "MODULI OF ELASTICITY OF HALF-SPACE: ", 5, y,
-               d.width - 10, 10);
-      y += 12;
-    }
-    if ((iso && i == 3) || (!iso && i == 4)) {
-      AddLabel(d, kHalfSpaceSecondGroupId,
-               iso ? "SOIL PLASTIC PROPERTY:" : "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:", 5, y,
-               d.width - 10, 10);
-      y += 12;
-    }
-    if (!iso && i == 6) y += 4;
-    AddLabel(d, entry::kHalfSpaceLabelBaseId + i, iso ? isoLabels[i - 1] : crossLabels[i - 1], 5, y + 1, widest, 10,
-             SS_RIGHT);
-    AddField(d, kHalfSpaceFieldBaseId + i, texts[i], widest + 10, y, 85, 12,
-             WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE);
-    y += 13;
-  }
-  // The frame around the fields, ahead of them in the template so that it lies beneath them.
-  AddFrame(d, kHalfSpaceFrameId, "", 2, 15, d.width - 4, y - 12);
+  const bool iso = kind == "ISOTROPIC";
+  const std::vector<std::string> texts = HalfSpaceTexts(kind);
+  std::vector<entry::HalfSpaceRow> rows;
+  if (iso)
+    rows = {{"Modulus of Elasticity [kPa]= ", texts[1], "", kFirstGroupHeadingId, "SOIL ELASTIC PROPERTIES:"},
+            {"Poisson's Ratio, Nu= ", texts[2]},
+            {"Uniform Yield Stress [kPa]= ", texts[3], "", kSecondGroupHeadingId, "SOIL PLASTIC PROPERTY:"}};
+  else
+    rows = {{"for Vertical Direction, E[kPa]= ", texts[1], "", kFirstGroupHeadingId,
+             "MODULI OF ELASTICITY OF HALF-SPACE: "},
+            {"for Horizontal Direction, E[kPa]= ", texts[2]},
+            {"Quasi Shear Modulus, G[kPa]= ", texts[3]},
+            {"Complementary Horizontal Strain, Nu= ", texts[4], "", kSecondGroupHeadingId,
+             "POISSON's RATIOS FOR EFFECT OF HORIZONTAL STRESS ON:"},
+            {"Vertical Strain, Nu= ", texts[5]},
+            {"Yield Stress [kPa]= ", texts[6], "", 0, "", 4}};
+  DialogTemplate d = entry::HalfSpaceForm(EntryProfile(), EntryCaption(), rows, 105);
+  // The frame around the fields, second in the template so that it lies beneath them.
+  AddFrame(d, kHalfSpaceFrameId, "", 2, 15, d.width - 4, d.height - 38);
   std::rotate(d.controls.begin() + 1, d.controls.end() - 1, d.controls.end());
-  AddButton(d, kOkId, "&Ok", d.width / 2 - 45, y + 6, 40, 14);
-  AddButton(d, kCancelId, "&Cancel", d.width / 2 + 5, y + 6, 40, 14);
-  d.height = y + 26;
-  OnOpen(d, [fields](HWND dialog) {
-    StartFields(dialog, kHalfSpaceFieldBaseId + 1, fields);
-    PlacePointer(dialog, 30, 30);
-  });
-  return entry::OnProfile(EntryProfile(), d);
+  OnOpen(d, [](HWND dialog) { PlacePointer(dialog, 30, 30); });
+  return d;
 }
 
 namespace {
@@ -482,7 +432,7 @@ const std::vector<ColourRule> kHalfSpaceColours = WithFieldColours(
       RGB(0, 255, 255)},
      {WM_CTLCOLORSTATIC, entry::kHalfSpaceLabelBaseId + 6, entry::kHalfSpaceLabelBaseId + 6, RGB(0, 0, 0),
       RGB(127, 164, 164)},
-     {WM_CTLCOLORSTATIC, kHalfSpaceGroupId, kHalfSpaceSecondGroupId, RGB(255, 255, 0), RGB(64, 128, 128)},
+     {WM_CTLCOLORSTATIC, kFirstGroupHeadingId, kSecondGroupHeadingId, RGB(255, 255, 0), RGB(64, 128, 128)},
      {WM_CTLCOLORSTATIC, kHalfSpaceFrameId, kHalfSpaceFrameId, SystemColour(COLOR_WINDOWTEXT),
       SystemColour(COLOR_BTNFACE)},
      {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(255, 255, 0), RGB(200, 11, 36)}});
@@ -530,6 +480,9 @@ const entry::Profile& EntryProfile() {
   static const entry::Profile profile = [] {
     entry::Profile p(&Table, &DialogStatus, &FieldTexts, EntryCaption, TrabixGridProfile, DrawStructureView);
     p.viewHeight = 0.718;
+    p.tableHeads = {kTableTitleId, kGroupHeadId, kRowHeadId, kRowUnitId, kColumnHeadBaseId, kColumnUnitBaseId};
+    p.tableHeads.titleWidth = 300;
+    p.tableHeads.skipsEmptyGroupHead = false;
     p.generationHeading = [](const std::string&) { return TableOrGeometry(" GEOMETRY DATA GENERATION:"); };
     p.generationColours = false;
     p.generatedRows = [](const std::vector<std::string>& f, std::vector<int>& rows) {
@@ -552,14 +505,15 @@ const entry::Profile& EntryProfile() {
     p.geometryOk = kOkId;
     p.geometryOkEnd = 0;
     p.geometryWarning = [](HWND dialog, const std::vector<std::string>& texts, int& focus) {
-      const int item = GeometryItemProblem(texts, Checked(dialog, kStripOptionId));
+      const int item = GeometryItemProblem(texts, entry::Checked(dialog, kStripOptionId));
       focus = item != 0 ? entry::kGeometryFieldBaseId + item : 0;
       return item != 0 ? entry::ItemWarning(item) : std::string();
     };
     // A file that cannot be written leaves the details table out.
     p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {
       GeometrySaved =
-          SaveGeometryDialogData(JobSpec, texts, Checked(dialog, kStripOptionId), Checked(dialog, kHalfOptionId));
+          SaveGeometryDialogData(JobSpec, texts, entry::Checked(dialog, kStripOptionId),
+                                 entry::Checked(dialog, kHalfOptionId));
       return true;
     };
     p.geometryCancelled = [] { GeometrySaved = false; };

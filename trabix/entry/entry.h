@@ -64,7 +64,7 @@ DialogTemplate HalfSpaceDialog(const std::string& kind);
 using entry::HalfSpaceDialogProc;
 // The function k = A + B z^n between nodes for the Winkler columns (yield false the moduli,
 // true the yield stresses): the value dialog in mode 1 with the Winkler texts; show it with
-// LoadGenerationDialogProc.
+// LoadDataDialogProc.
 DialogTemplate NodeFunctionDialog(bool yield);
 
 // The load value and generation dialog of mode 0 (uniform load and mass density), 1 (function
@@ -72,7 +72,7 @@ DialogTemplate NodeFunctionDialog(bool yield);
 // 2), 10 (uniform temperature changes), 11 and 12 (GENERATE of the temperature above or below).
 // Ends with 1 after OK with valid data, 0 after Cancel (DialogStatus "ZZZ").
 DialogTemplate LoadGenerationDialog(int mode);
-INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Trabix's profile of the data grid (set into ProgramGrid by the table windows).
 GridProfile TrabixGridProfile();

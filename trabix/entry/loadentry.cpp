@@ -119,7 +119,7 @@ void UniformLoadWindow(HWND owner) {
   SharedIntegers(kFieldCountSlot) = 2;
   SharedIntegers(kFirstFieldIdSlot) = kUniformLoadFieldId;
   if (LoadValues.size() <= kMassDensitySlot) LoadValues.resize(kMassDensitySlot + 1, 0.0);
-  if (ShowModalDialog(LoadGenerationDialog(0), owner, LoadGenerationDialogProc) != 1) return;
+  if (ShowModalDialog(LoadGenerationDialog(0), owner, LoadDataDialogProc) != 1) return;
   LoadValues[kUniformLoadSlot] = StoredLoadValue(ParseNumber(FieldTexts[1]));
   LoadValues[kMassDensitySlot] = StoredLoadValue(ParseNumber(FieldTexts[2]));
 }
@@ -158,7 +158,7 @@ void LoadEntryWindow(HWND owner, int kind) {
   SharedIntegers(kFirstFieldIdSlot) = kValueFieldId;
   SharedIntegers(kTableRowsSlot) = rows;
   FillLoadCells(texts.kind, rows);
-  ShowTable(owner, 2, rows, 2);
+  entry::ShowTableWindow(EntryProfile(), owner, 2, rows, 2);
 }
 
 }  // namespace trabix

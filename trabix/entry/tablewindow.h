@@ -24,11 +24,6 @@ struct TableTexts : entry::TableTexts {
 };
 extern TableTexts Table;
 
-// Shows the table window of TableKind `kind` (0 geometry, 1 supports, 2 loads) over owner with
-// the structure view of its kind beside it; the view is closed when the window has ended.
-// Returns the window's end value (1 after OK).
-int ShowTable(HWND owner, int kind, int rows, int columns);
-
 // The edited cells of a load table ("NODAL", "TRAPEZOIDAL", "TEMPERATURE") into its load table.
 void StoreLoadCells(const std::string& kind);
 

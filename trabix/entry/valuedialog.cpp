@@ -94,7 +94,7 @@ int ValueFirst = kValueFieldId, ValueCount = 0;
 const std::vector<ColourRule> ValueDialogColours = {
     {WM_CTLCOLOREDIT, AllControls, AllControlsEnd, SystemColour(COLOR_WINDOWTEXT), RGB(255, 255, 200), false,
      ColourFocused},
-    {WM_CTLCOLORSTATIC, kValueLabelBaseId + 1, kValueLabelBaseId + 10, SystemColour(COLOR_WINDOWTEXT),
+    {WM_CTLCOLORSTATIC, kLoadGenerationLabelBaseId + 1, kLoadGenerationLabelBaseId + 10, SystemColour(COLOR_WINDOWTEXT),
      SystemColour(COLOR_BTNFACE)},
 };
 
@@ -114,13 +114,13 @@ DialogTemplate LoadGenerationDialog(int mode) {
   int h = 0, widest = 60;
   for (const FormField& f : fields) widest = std::max(widest, DialogTextWidth(d, f.label, h));
   if (mode != 0) d.width = std::max(205, widest + 100);
-  AddLabel(d, kValueHeadingId, heading, 5, 5, d.width - 10, 10);
+  AddLabel(d, kLoadGenerationHeadingId, heading, 5, 5, d.width - 10, 10);
   int n = static_cast<int>(fields.size()), integers = IntegerFields(mode);
   ValueFirst = first;
   ValueCount = n;
   for (int k = 1; k <= n; ++k) {
     int y = 7 + 13 * k;
-    AddLabel(d, kValueLabelBaseId + k, fields[k - 1].label, 5, y + 1, widest, 10, SS_RIGHT);
+    AddLabel(d, kLoadGenerationLabelBaseId + k, fields[k - 1].label, 5, y + 1, widest, 10, SS_RIGHT);
     AddField(d, first + k - 1, fields[k - 1].text, widest + 8, y, 80, 12,
              WS_TABSTOP | ES_AUTOHSCROLL | ES_MULTILINE | (k <= integers ? ES_NUMBER : 0));
   }
@@ -160,7 +160,7 @@ bool ValuesValid(HWND dialog) {
 }
 }  // namespace
 
-INT_PTR CALLBACK LoadGenerationDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK LoadDataDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   return entry::SmallFormMessage(dialog, msg, wParam, lParam, ValueDialogColours, ValueFirst,
                                  ValueFirst + ValueCount - 1, DialogStatus, ValuesValid);
 }

@@ -470,7 +470,7 @@ TEST_F(MureloEntry, WinklerFunctionAndGenerateReachTheFile) {
                                   }),
                        WhenDialog(" WINKLER SOIL DATA GENERATION:",
                                   [&](HWND f) {
-                                    cells.push_back(wintest::GetText(f, kOnePageHeadingId));
+                                    cells.push_back(wintest::GetText(f, kLoadGenerationHeadingId));
                                     wintest::SetText(f, kOnePageFieldBaseId + 3, "5000");
                                     wintest::SetText(f, kOnePageFieldBaseId + 4, "1000");
                                     wintest::SetText(f, kOnePageFieldBaseId + 5, "1");
@@ -535,7 +535,7 @@ TEST_F(MureloEntry, LoadTableRunsTheLoadHooksBesideItsView) {
   };
   LoadTableAccept = [&](HWND) { return true; };
   int end = -1;
-  bool ok = RunScript({WhenDialog(Table.title, [&](HWND t) { wintest::PostClick(t, kLoadFirstButtonId); }),
+  bool ok = RunScript({WhenDialog(Table.title, [&](HWND t) { wintest::PostClick(t, kFirstButtonId); }),
                        WhenDialog(" LOAD DATA GENERATION - Load Case: " + LoadCaseName,
                                   [&](HWND f) {
                                     wintest::SetText(f, kOnePageFieldBaseId + 2, "9");  // past the last node
@@ -553,7 +553,7 @@ TEST_F(MureloEntry, LoadTableRunsTheLoadHooksBesideItsView) {
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(end, 1);
-  EXPECT_EQ(commands, (std::vector<int>{kLoadFirstButtonId}));
+  EXPECT_EQ(commands, (std::vector<int>{kFirstButtonId}));
   EXPECT_EQ(warnings, (std::vector<std::string>{"Incorrect LOAD Data!\r\n\r\n        Correct the Data!         "}));
   EXPECT_EQ(fields, (std::vector<std::string>{"", "1", "4", "0", "3"}));
   EXPECT_TRUE(TraceHas(trace_, "\"TRAPEZOIDAL HORIZONTAL LOAD\""));

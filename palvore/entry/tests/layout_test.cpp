@@ -60,8 +60,8 @@ TEST_F(PalvoreEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
             {kModulusFunctionId, GenerateButtonId(2), GenerateButtonId(3), GenerateButtonId(4), kYieldFunctionId}),
       {"half-space", [] { ShowModalDialog(HalfSpaceDialog(), nullptr, entry::HalfSpaceDialogProc); }, {{kCaption}}},
       {"load type", [] { ShowModalDialog(LoadTypeDialog(), nullptr, LoadTypeDialogProc); }, {{loadType}}},
-      table("trapezoidal", [] { sample::OpenLoadTable(1); }, kCaption, {kLoadFunctionId, kLoadGenerateId}),
-      table("nodal", [] { sample::OpenLoadTable(2); }, kCaption, {kLoadFunctionId, kLoadGenerateId}),
+      table("trapezoidal", [] { sample::OpenLoadTable(1); }, kCaption, {kFirstButtonId, kGenerateButtonId}),
+      table("nodal", [] { sample::OpenLoadTable(2); }, kCaption, {kFirstButtonId, kGenerateButtonId}),
   };
   for (bool sheet : {false, true}) {
     sample::Save(sheet);

@@ -129,7 +129,7 @@ TEST_F(DialogColoursTest, UnyieldingSupports) {
         ExpectColours(d,
                       {{WM_CTLCOLORSTATIC, entry::kNodeHeadId, RGB(0, 128, 128), kWhite},
                        {WM_CTLCOLORSTATIC, kCheckHintId, RGB(128, 255, 0), kBlack},
-                       {WM_CTLCOLORSTATIC, kUnyieldingHeadingId, RGB(128, 255, 0), kBlack},
+                       {WM_CTLCOLORSTATIC, kNodeListTitleId, RGB(128, 255, 0), kBlack},
                        {WM_CTLCOLORSTATIC, kNodeFrameId, RGB(128, 255, 0), kBlack},  // the frame
                        {WM_CTLCOLORLISTBOX, kCheckList, GetSysColor(COLOR_INFOBK), kBlue}},
                       "unyielding");
@@ -211,13 +211,13 @@ TEST_F(DialogColoursTest, ValueAndFunctionDialogs) {
   LoadValues.assign(3, 0.0);
   WhileShown(
       " LOAD DATA GENERATION - Load Case: DEAD",
-      [] { ShowModalDialog(LoadGenerationDialog(0), nullptr, LoadGenerationDialogProc); },
+      [] { ShowModalDialog(LoadGenerationDialog(0), nullptr, LoadDataDialogProc); },
       [](HWND d) {
         ExpectColours(d,
                       {{WM_CTLCOLOREDIT, kUniformLoadFieldId, kLightYellow, kText},
                        {WM_CTLCOLOREDIT, kUniformLoadFieldId + 1, kWindow, kText},
-                       {WM_CTLCOLORSTATIC, kValueLabelBaseId + 1, kFace, kText},
-                       {WM_CTLCOLORSTATIC, kValueLabelBaseId + 2, kFace, kText}},
+                       {WM_CTLCOLORSTATIC, kLoadGenerationLabelBaseId + 1, kFace, kText},
+                       {WM_CTLCOLORSTATIC, kLoadGenerationLabelBaseId + 2, kFace, kText}},
                       "value");
       },
       kFormCancelId);
@@ -225,13 +225,13 @@ TEST_F(DialogColoursTest, ValueAndFunctionDialogs) {
   TableRows = 4;
   WhileShown(
       " WINKLER SOIL DATA GENERATION:",
-      [] { ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadGenerationDialogProc); },
+      [] { ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadDataDialogProc); },
       [](HWND d) {
         SetFocus(GetDlgItem(d, kValueFieldId + 3));
         ExpectColours(d,
                       {{WM_CTLCOLOREDIT, kValueFieldId + 3, kLightYellow, kText},
                        {WM_CTLCOLOREDIT, kValueFieldId, kWindow, kText},
-                       {WM_CTLCOLORSTATIC, kValueLabelBaseId + 5, kFace, kText}},
+                       {WM_CTLCOLORSTATIC, kLoadGenerationLabelBaseId + 5, kFace, kText}},
                       "function");
       },
       kFormCancelId);

@@ -133,7 +133,7 @@ std::vector<LayoutCase> ButtonDialogs() {
            [] {
              FillSupportCells("WINKLER");
              TableRows = 24;
-             ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadGenerationDialogProc);
+             ShowModalDialog(NodeFunctionDialog(false), nullptr, LoadDataDialogProc);
            },
            {}},
           {"column",

@@ -126,7 +126,7 @@ TEST_F(LoadEntry, StripLoadsArePerMetre) {
     });
   };
   auto uniform = WhenDialog(kValueCaption, [&seen](HWND d) {
-    seen.push_back(wintest::GetText(d, kValueLabelBaseId + 1));
+    seen.push_back(wintest::GetText(d, kLoadGenerationLabelBaseId + 1));
     wintest::Click(d, kFormCancelId);
   });
   bool ok = RunScript({heads(kNodal), heads(kTrapezoidal), uniform}, [] {
@@ -175,13 +175,13 @@ TEST_F(LoadEntry, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
   bool ok = RunScript({WhenDialog(kTrapezoidal, [](HWND t) { wintest::PostClick(t, kFirstButtonId); }),
                        WhenDialog(kValueCaption,
                                   [&](HWND d) {
-                                    dialog = wintest::GetText(d, kValueHeadingId) + "|" +
-                                             wintest::GetText(d, kValueLabelBaseId + 1) +
+                                    dialog = wintest::GetText(d, kLoadGenerationHeadingId) + "|" +
+                                             wintest::GetText(d, kLoadGenerationLabelBaseId + 1) +
                                              wintest::GetText(d, kValueFieldId) + "|" +
-                                             wintest::GetText(d, kValueLabelBaseId + 2) +
+                                             wintest::GetText(d, kLoadGenerationLabelBaseId + 2) +
                                              wintest::GetText(d, kValueFieldId + 1) + "|" +
-                                             wintest::GetText(d, kValueLabelBaseId + 3) + "|" +
-                                             wintest::GetText(d, kValueLabelBaseId + 4);
+                                             wintest::GetText(d, kLoadGenerationLabelBaseId + 3) + "|" +
+                                             wintest::GetText(d, kLoadGenerationLabelBaseId + 4);
                                     wintest::SetText(d, kValueFieldId + 2, "10");
                                     wintest::SetText(d, kValueFieldId + 3, "20");
                                     wintest::Click(d, kOkId);
@@ -218,7 +218,7 @@ TEST_F(LoadEntry, GenerateActsOnTheFocusedColumn) {
   };
   auto range = [&](const char* start, const char* end, const char* step, const char* value) {
     return WhenDialog(kValueCaption, [&labels, start, end, step, value](HWND d) {
-      labels.push_back(wintest::GetText(d, kValueHeadingId) + "|" + wintest::GetText(d, kValueLabelBaseId + 4));
+      labels.push_back(wintest::GetText(d, kLoadGenerationHeadingId) + "|" + wintest::GetText(d, kLoadGenerationLabelBaseId + 4));
       wintest::SetText(d, kValueFieldId, start);
       wintest::SetText(d, kValueFieldId + 1, end);
       wintest::SetText(d, kValueFieldId + 2, step);
@@ -238,8 +238,8 @@ TEST_F(LoadEntry, GenerateActsOnTheFocusedColumn) {
                                   }),
                        WhenDialog(kValueCaption,
                                   [&](HWND d) {
-                                    labels.push_back(wintest::GetText(d, kValueHeadingId) + "|" +
-                                                     wintest::GetText(d, kValueLabelBaseId + 1) +
+                                    labels.push_back(wintest::GetText(d, kLoadGenerationHeadingId) + "|" +
+                                                     wintest::GetText(d, kLoadGenerationLabelBaseId + 1) +
                                                      wintest::GetText(d, kValueFieldId));
                                     wintest::SetText(d, kValueFieldId, "1");
                                     wintest::SetText(d, kValueFieldId + 1, "2");
@@ -276,8 +276,8 @@ TEST_F(LoadEntry, TemperatureGenerateNumbersItsFieldsFrom241) {
                                   }),
                        WhenDialog(kValueCaption,
                                   [&](HWND d) {
-                                    dialog = wintest::GetText(d, kValueHeadingId) + "|" +
-                                             wintest::GetText(d, kValueLabelBaseId + 4) +
+                                    dialog = wintest::GetText(d, kLoadGenerationHeadingId) + "|" +
+                                             wintest::GetText(d, kLoadGenerationLabelBaseId + 4) +
                                              wintest::GetText(d, kValueFieldId + 3);
                                     wintest::SetText(d, kValueFieldId + 3, "-15");
                                     wintest::Click(d, kOkId);
@@ -316,10 +316,10 @@ TEST_F(LoadEntry, UniformLoadIsStoredRounded) {
     std::string shown;
     bool ok = RunScript({WhenDialog(kValueCaption,
                                     [&](HWND d) {
-                                      shown = wintest::GetText(d, kValueHeadingId) + "|" +
-                                              wintest::GetText(d, kValueLabelBaseId + 1) +
+                                      shown = wintest::GetText(d, kLoadGenerationHeadingId) + "|" +
+                                              wintest::GetText(d, kLoadGenerationLabelBaseId + 1) +
                                               wintest::GetText(d, kUniformLoadFieldId) + "|" +
-                                              wintest::GetText(d, kValueLabelBaseId + 2) +
+                                              wintest::GetText(d, kLoadGenerationLabelBaseId + 2) +
                                               wintest::GetText(d, kUniformLoadFieldId + 1);
                                       wintest::SetText(d, kUniformLoadFieldId, c.load);
                                       wintest::SetText(d, kUniformLoadFieldId + 1, c.density);

@@ -57,15 +57,15 @@ class ValueDialog : public ::testing::Test {
   std::string Shown(int mode, std::vector<wintest::Step> more, int& end) {
     std::string shown;
     std::vector<wintest::Step> steps = {WhenDialog(kCaption, [&](HWND d) {
-      shown = wintest::GetText(d, kValueHeadingId);
+      shown = wintest::GetText(d, kLoadGenerationHeadingId);
       for (int k = 1; k <= 5; ++k)
         if (GetDlgItem(d, kValueFieldId - 1 + k))
-          shown += "|" + wintest::GetText(d, kValueLabelBaseId + k) + wintest::GetText(d, kValueFieldId - 1 + k);
+          shown += "|" + wintest::GetText(d, kLoadGenerationLabelBaseId + k) + wintest::GetText(d, kValueFieldId - 1 + k);
       shown += "|focus " + std::to_string(GetDlgCtrlID(GetFocus()));
     })};
     steps.insert(steps.end(), more.begin(), more.end());
     EXPECT_TRUE(RunScript(steps, [&] { end = static_cast<int>(ShowModalDialog(LoadGenerationDialog(mode), nullptr,
-                                                                               LoadGenerationDialogProc)); })
+                                                                               LoadDataDialogProc)); })
                     .finished);
     return shown;
   }
@@ -162,7 +162,7 @@ TEST_F(ValueDialog, WinklerFunctionCaptionAndExponent) {
                                   }),
                        entrytest::WarningInto(seen),
                        WhenDialog(" WINKLER SOIL DATA GENERATION:", [](HWND d) { wintest::Click(d, kFormCancelId); })},
-                      [] { ShowModalDialog(LoadGenerationDialog(1), nullptr, LoadGenerationDialogProc); })
+                      [] { ShowModalDialog(LoadGenerationDialog(1), nullptr, LoadDataDialogProc); })
                 .finished;
   EXPECT_TRUE(ok);
   EXPECT_EQ(seen, "Incorrect LOAD Data!\r\n\r\n        Correct the Data!         ");
