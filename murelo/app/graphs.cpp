@@ -58,9 +58,9 @@ int ShowStructuralActions(HWND parent) {
   ClearActionState();
   GraphState.soilKind = GraphSoilKind();
   ActionDialogProfile profile = MureloActionProfile();
-  DialogResult = ShowActionSelectionDialog(parent, profile);
+  DialogAnswer = ShowActionSelectionDialog(parent, profile);
   GraphState = WallGraphState();  // the report and the points are read again by the next showing
-  return DialogResult;
+  return DialogAnswer;
 }
 
 void RunPlotCommand(const std::function<void(int action)>& substructureDialog) {

@@ -97,7 +97,7 @@ void PlotCommand(HWND mainWindow, const std::function<int()>& chooseLoadCase, co
   int count = 0, springs = 0, soil = 0;
   LoadTextLines(SupportFileName(JobSpec), lines, 5000, count);
   if (count > 2) ReadSupportData(lines, count, springs, soil);
-  else Supports.flags.assign(11, "N");
+  else Supports.flags.assign(kSupportFlagSlots, "N");
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), lines, 5000, count);
   int trapezoidal = 0, nodal = 0;

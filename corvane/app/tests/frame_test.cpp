@@ -946,7 +946,7 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
   };
   const std::vector<Case> cases = {
       {"about", Job::None, kSoftwareBoxCommand, {{""}}, {}},
-      {"author", Job::None, kAuthorBoxCommand, {{""}}, {}},
+      {"author", Job::None, kCorvaneAuthorBoxCommand, {{""}}, {}},
       {"beam jobs", Job::None, kBeamStripCommand, {{kBeamJobs, {IDCANCEL}}}, {}},
       {"plate jobs", Job::None, kPlateCommand, {{kPlateJobs, {IDCANCEL}}}, {}},
       {"tank jobs", Job::None, kTankCommand, {{"  TANK Job Name Specification/Selection", {IDCANCEL}}}, {}},

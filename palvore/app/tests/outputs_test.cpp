@@ -420,7 +420,7 @@ TEST_F(PalvoreOutputs, TheChoosersFourModes) {
     int mode;
   } cases[] = {{true, false, 4}, {true, true, 0}, {false, false, 5}, {false, true, 1}};
   for (const auto& c : cases) EXPECT_EQ(OutputMode(c.preview, c.save), c.mode);
-  OutputChooserProfile p = palvore::PalvoreOutputChooser();
+  OutputChooserProfile p = palvore::ChooserProfile();
   EXPECT_EQ(p.captionGap, " ");
   EXPECT_TRUE(p.centred);
 }
@@ -446,7 +446,7 @@ TEST_F(PalvoreOutputs, NoResultsDocumentWithoutAReport) {
 TEST_F(PalvoreOutputs, TheChoosersColours) {
   JobSpec = "C:\\PALTEST\\PILE1";
   palvore::LoadCaseName = "A";
-  OutputChooserProfile p = palvore::PalvoreOutputChooser();
+  OutputChooserProfile p = palvore::ChooserProfile();
   const std::string caption = " PILE/SHEET-PILE; Job: C:\\PALTEST\\PILE1; Load: A";
   const COLORREF yellow = RGB(255, 255, 0), black = RGB(0, 0, 0);
   bool probed = false;
