@@ -75,10 +75,10 @@ void PlotCommand();
 
 // ----- the plot command (graphs.cpp) -----
 // The graph texts of the current job, case and substructure.
-GraphProfile MureloGraphProfile();
+GraphProfile GraphWindowProfile();
 // The "SELECTION OF STRUCTURAL ACTION" dialog of CurrentSubstructure; its plot button runs
 // PlotResponseField.
-ActionDialogProfile MureloActionProfile();
+ActionDialogProfile ActionProfile();
 // The graph of action k of the current case and substructure over owner; without a results
 // report "Results File is Missing! Analyse the Structure!" and no graph. The point count shown.
 int PlotResponseField(HWND owner, int action);

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     GraphState = WallGraphState();
     GraphState.soilKind = GraphSoilKind();
     int n = WallActionPoints(ResultsFileName(JobSpec, LoadCaseName), CurrentSubstructure, action);
-    if (n > 0) ShowGraphWindow(nullptr, MureloGraphProfile(), action, GraphState.points, n);
+    if (n > 0) ShowGraphWindow(nullptr, GraphWindowProfile(), action, GraphState.points, n);
   } else if (what == "chooser") {
     static OutputChooserProfile p = ChooserProfile();
     ShowOutputChooser(nullptr, p);

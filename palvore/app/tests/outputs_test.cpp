@@ -194,7 +194,7 @@ TEST_F(PalvoreOutputs, SheetPileGraphsArePerMetre) {
   palvore::Geometry = palvore::PileGeometry();
   palvore::Geometry.sheetPile = true;
   palvore::Geometry.kind = "Sheet-Pile";
-  GraphProfile p = palvore::PalvoreGraphProfile();
+  GraphProfile p = palvore::GraphWindowProfile();
   EXPECT_EQ(p.heading, "Sheet-Pile");
   EXPECT_EQ(p.OrdinateTitle(1), "Bending Moments [kN*m/m]");
   EXPECT_EQ(p.OrdinateTitle(2), "Shearing Forces [kN/m]");
