@@ -21,7 +21,7 @@ struct AnalysisCommandProfile {
   HWND mainWindow = nullptr;          // its caption names the job and the chosen case
   std::string structureTitle;         // "BEAM/STRIP"
   const std::string* loadCaseName = nullptr;  // the program's current case
-  int* result = nullptr;              // where the end values go (the program's DialogResult)
+  int* result = nullptr;              // where the end values go (DialogAnswer)
 };
 
 // The caption of the main window once a case is chosen:

@@ -39,4 +39,4 @@ constexpr int kPlotCommand = 666;
 constexpr int kNewJobCommand = 206;
 constexpr int kSaveJobAsCommand = 878;
 constexpr int kHelpCommand = 204;
-constexpr int kAboutCommand = 205;
+constexpr int kAuthorBoxCommand = 205;

@@ -101,7 +101,7 @@ HMENU AnalysisProgramMenu(const std::string& structureTitle) {
   AppendMenuA(bar, MF_STRING, kNewJobCommand, "&New Job");
   AppendMenuA(bar, MF_STRING, kSaveJobAsCommand, "&Save Job As");
   AppendMenuA(bar, MF_POPUP,
-              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{kHelpCommand, "&Help/Info"}, {kAboutCommand, "&About Author/Contact Address"}})),
+              reinterpret_cast<UINT_PTR>(SeparatedPopupMenu({{kHelpCommand, "&Help/Info"}, {kAuthorBoxCommand, "&About Author/Contact Address"}})),
               "&Help");
   return bar;
 }
@@ -160,32 +160,32 @@ void DispatchMenuCommand(const MenuDispatchProfile& p, int id) {
 
 namespace {
 
-constexpr int kAboutTextId = -1;
+constexpr int kAuthorTextId = -1;
 
-const std::vector<ColourRule> kAboutColours = {
-    {WM_CTLCOLORSTATIC, kAboutTextId, kAboutTextId, 0xFF0000, RGB(255, 255, 255), false},
+const std::vector<ColourRule> kAuthorBoxColours = {
+    {WM_CTLCOLORSTATIC, kAuthorTextId, kAuthorTextId, 0xFF0000, RGB(255, 255, 255), false},
 };
 
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK AuthorBoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   INT_PTR colour;
-  if (DialogColours(dialog, msg, wParam, lParam, kAboutColours, colour)) return colour;
+  if (DialogColours(dialog, msg, wParam, lParam, kAuthorBoxColours, colour)) return colour;
   return msg == WM_INITDIALOG;
 }
 
 }  // namespace
 
-int ShowAboutBox(HWND owner, const char* text) {
+int ShowAuthorBox(HWND owner, const char* text) {
   // The label holds eight lines of the system's fixed font, which is taller than the dialog's.
   DialogTemplate d = NewDialog("Pile Analysis", 0, 0, 280, 129, WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER);
-  AddLabel(d, kAboutTextId, text, 10, 10, 260, 83, SS_CENTER);
+  AddLabel(d, kAuthorTextId, text, 10, 10, 260, 83, SS_CENTER);
   AddButton(d, IDOK, "&Ok", 120, 104, 40, 14, WS_TABSTOP | BS_DEFPUSHBUTTON);
   SetControlCallback(d, IDOK, CloseDialogProc);
   OnOpen(d, [](HWND dialog) {
-    SendDlgItemMessageA(dialog, kAboutTextId, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)), TRUE);
+    SendDlgItemMessageA(dialog, kAuthorTextId, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FIXED_FONT)), TRUE);
     PlacePointer(dialog, 140, 111);
     MessageBeep(0);
   });
-  return static_cast<int>(ShowModalDialog(d, owner, AboutProc));
+  return static_cast<int>(ShowModalDialog(d, owner, AuthorBoxProc));
 }
 
 void EnableAnalysisMenuItem(HMENU bar) {

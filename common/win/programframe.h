@@ -86,10 +86,10 @@ void NewJobCommand(const std::function<int()>& showJobDialog, const std::functio
 void SaveJobAsCommand(const std::function<int()>& showJobDialog, const SaveAsProfile& profile,
                       const std::function<void()>& saved);
 
-// The About box of the analysis programs: caption "Pile Analysis", the text (six lines) centred
-// in blue on white in the fixed font, "&Ok" with the pointer on it and a beep, modal over owner
-// (the main window). Its end value.
-int ShowAboutBox(HWND owner, const char* text);
+// The author box of the analysis programs ("&About Author/Contact Address"): caption "Pile
+// Analysis", the text (six lines) centred in blue on white in the fixed font, "&Ok" with the
+// pointer on it and a beep, modal over owner (the main window). Its end value.
+int ShowAuthorBox(HWND owner, const char* text);
 
 // Starts the help viewer on the file with show state 1 and waits until it is closed.
 void RunHelpViewer(const std::string& helpFile);

@@ -24,7 +24,7 @@ constexpr long kPanelWindow = 2;
 
 // ----- start-up and main window -----
 // Corvane's profile of the shared program frame.
-const ProgramFrameProfile& CorvaneFrame();
+const ProgramFrameProfile& FrameProfile();
 // Dimensions the global arrays.
 void DimensionGlobals();
 // Registers the class "ZOR" and creates the full-screen main window (MainWindow), shown.
@@ -46,7 +46,7 @@ void BuildAnalysisMenuItem(HMENU menu);
 HMENU BuildPresentationMenu();
 // Puts the menu bar on the main window in place of the one it had.
 void InstallMenu(HMENU menu);
-void EnableAnalysis();
+void EnableAnalysisMenu();
 // Runs the command of a menu id.
 void DispatchCommand(int id);
 // The structure type change of "&Beam/Strip", "&Plate" and "&Tank".
@@ -56,11 +56,11 @@ bool NeedJob();
 // Puts the mouse pointer on the menu bar above the main window's client point (x, 0).
 void ParkPointer(int x);
 void HelpCommand();
-void AboutBox();
-void AuthorBox();
+void SoftwareBox();  // "&About Software"
+void AuthorBox();    // "A&bout Author/Contact Address"
 
 // ----- Corvane's profiles of the shared dialogs -----
-JobDialogProfile JobDialogOfType();
+JobDialogProfile JobProfile();
 // The job dialog of the current structure type; its end value also goes to DialogAnswer.
 int ShowJobDialog();
 LoadCaseDialogProfile LoadCaseProfile();

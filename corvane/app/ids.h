@@ -15,4 +15,4 @@ constexpr int kCorvanePlotCommand = 7666;
 // "&Help".
 constexpr int kCorvaneHelpCommand = 7204;
 constexpr int kSoftwareBoxCommand = 7205;
-constexpr int kAuthorBoxCommand = 6699;
+constexpr int kCorvaneAuthorBoxCommand = 6699;

@@ -13,8 +13,9 @@ namespace {
 constexpr int kInformTextId = 101;
 
 HMENU BuildHelpMenu() {
-  return SeparatedPopupMenu(
-      {{kCorvaneHelpCommand, "&Help/Information"}, {kSoftwareBoxCommand, "&About Software"}, {kAuthorBoxCommand, "A&bout Author/Contact Address"}});
+  return SeparatedPopupMenu({{kCorvaneHelpCommand, "&Help/Information"},
+                             {kSoftwareBoxCommand, "&About Software"},
+                             {kCorvaneAuthorBoxCommand, "A&bout Author/Contact Address"}});
 }
 
 // An inform-only box: a caption, centred lines and "&Ok".
@@ -67,9 +68,9 @@ HMENU BuildJobMenu() {
   return bar;
 }
 
-void InstallMenu(HMENU menu) { InstallMenuBar(CorvaneFrame(), menu); }
+void InstallMenu(HMENU menu) { InstallMenuBar(FrameProfile(), menu); }
 
-void EnableAnalysis() {
+void EnableAnalysisMenu() {
   EnableMenuItem(MainMenu, kElasticAnalysisCommand, MF_BYCOMMAND | MF_ENABLED);
   DrawMenuBar(MainWindow);
 }
@@ -111,7 +112,7 @@ void ChangeStructureType(const std::string& type) {
 
 void HelpCommand() { RunHelpViewer("ZORhelp.hlp"); }
 
-void AboutBox() {
+void SoftwareBox() {
   InformBox("ZOR SOFTWARE\r\nfor Analysis of Beams, Circular Plates and Cylindrical Tanks\r\non Elastic Foundations",
             3);
 }
@@ -138,12 +139,12 @@ void DispatchCommand(int id) {
         {kCorvaneSupportCommand, true,
          [] {
            SupportCommand();
-           EnableAnalysis();
+           EnableAnalysisMenu();
          }},
         {kCorvaneLoadCommand, true,
          [] {
            if (ShowLoadCases(1) == 1) LoadDataCommand();
-           EnableAnalysis();
+           EnableAnalysisMenu();
          },
          100},
         {kElasticAnalysisCommand, false, AnalysisCommand},
@@ -151,8 +152,8 @@ void DispatchCommand(int id) {
         {kCorvanePlotCommand, false, PlotCommand, 160},
         {kSaveJobAsCommand, false, SaveJobAsCommand},
         {kCorvaneHelpCommand, false, HelpCommand},
-        {kSoftwareBoxCommand, false, AboutBox},
-        {kAuthorBoxCommand, false, AuthorBox},
+        {kSoftwareBoxCommand, false, SoftwareBox},
+        {kCorvaneAuthorBoxCommand, false, AuthorBox},
     };
     return p;
   }();

@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-JobDialogProfile JobDialogOfType() {
+JobDialogProfile JobProfile() {
   JobDialogProfile p;
   p.caption = "  " + StructureType + " Job Name Specification/Selection";
   p.structureTitle = StructureType;
@@ -17,7 +17,7 @@ JobDialogProfile JobDialogOfType() {
 }
 
 int ShowJobDialog() {
-  JobDialogProfile p = JobDialogOfType();
+  JobDialogProfile p = JobProfile();
   DialogAnswer = ShowJobNameDialog(MainWindow, p);
   return DialogAnswer;
 }

@@ -31,7 +31,7 @@ void ReleaseGlobals() {
 
 }  // namespace
 
-const ProgramFrameProfile& CorvaneFrame() {
+const ProgramFrameProfile& FrameProfile() {
   static const ProgramFrameProfile frame{"ZOR",             "ZOR",         "      ZOR Program",
                                          CorvaneWindowProc, &MainWindow,   &MainMenu,
                                          DimensionGlobals,  AfterNotice,   ReleaseGlobals,
@@ -49,14 +49,14 @@ void DimensionGlobals() {
   InstallEntryPorts();
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, CorvaneFrame()); }
+HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, FrameProfile()); }
 
-void ShowNotice() { ShowProgramNotice(CorvaneFrame()); }
+void ShowNotice() { ShowProgramNotice(FrameProfile()); }
 
-int RunCorvane(HINSTANCE instance, int show) { return RunProgram(instance, show, CorvaneFrame()); }
+int RunCorvane(HINSTANCE instance, int show) { return RunProgram(instance, show, FrameProfile()); }
 
 extern "C" LRESULT CALLBACK CorvaneWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ProgramWindowMessage(CorvaneFrame(), window, msg, wParam, lParam);
+  return ProgramWindowMessage(FrameProfile(), window, msg, wParam, lParam);
 }
 
 }  // namespace corvane

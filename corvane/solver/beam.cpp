@@ -27,7 +27,7 @@ int FillBeamTables(std::string& detail) {
 
   // Supports: the answers 1 to 7 and the half-space values alike; Trabix keeps the isotropic
   // half-space's yield stress in item 10 and the cross-anisotropic one's in item 13: none here.
-  trabix::SupportFlags.assign(14, "");
+  trabix::SupportFlags.assign(trabix::kSupportFlagSlots, "");
   for (int item = 1; item <= 7; ++item) trabix::SupportFlags[item] = yes(item) ? "Y" : "N";
   for (int item = 8; item <= 12; ++item) trabix::SupportFlags[item] = AnswerAt(SupportFlags, item);
   if (yes(kIsotropicHalfSpaceSlot)) trabix::SupportFlags[trabix::kHalfSpaceYieldSlot] = "0";

@@ -42,7 +42,7 @@ std::string GraphTitle() { return Trim("  " + StructureType + " ANALYSIS.   JOB:
 
 }  // namespace
 
-ActionDialogProfile CorvaneActionProfile(const ActionTable& actions) {
+ActionDialogProfile ActionProfile(const ActionTable& actions) {
   ActionDialogProfile p;
   p.caption = Trim(GraphTitle() + "     Load Case: " + LoadCaseName);
   p.heading = Trim(Substructure) + ": SELECTION OF STRUCTURAL ACTION";
@@ -51,7 +51,7 @@ ActionDialogProfile CorvaneActionProfile(const ActionTable& actions) {
   return p;
 }
 
-GraphProfile CorvaneGraphProfile(const ActionTable& actions) {
+GraphProfile GraphWindowProfile(const ActionTable& actions) {
   GraphProfile p;
   p.heading = StructureType == "TANK" ? StructureType + ":  " + Trim(Substructure) : Trim(Substructure);
   p.jobName = JobSpec;
@@ -72,7 +72,7 @@ void PrintGraph(HWND owner, const std::string& bitmap) { PrintGraphDocument(owne
 
 int PlotResponseField(HWND owner, int action) {
   ActionTable actions = CurrentActions();
-  GraphProfile profile = CorvaneGraphProfile(actions);
+  GraphProfile profile = GraphWindowProfile(actions);
   int count = ResponseFieldPoints(action);
   if (count < 1) {
     WarnMissingResults(owner, profile);
@@ -86,7 +86,7 @@ int ShowStructuralActions(HWND parent) {
   ClearActionState();
   ActionTable actions = CurrentActions();
   OfferActions(actions, SoilKind(SupportFlags));
-  ActionDialogProfile profile = CorvaneActionProfile(actions);
+  ActionDialogProfile profile = ActionProfile(actions);
   DialogAnswer = ShowActionSelectionDialog(parent, profile);
   return DialogAnswer;
 }

@@ -55,8 +55,8 @@ void RunPlotCommand(HWND mainWindow, const std::function<int()>& chooseLoadCase,
 // entries 0 to 3 cleared first; the result file is read at its first plot. Returns its end value.
 int ShowStructuralActions(HWND parent);
 // Corvane's texts of the shared action dialog and graph window for the current job and case.
-ActionDialogProfile CorvaneActionProfile(const ActionTable& actions);
-GraphProfile CorvaneGraphProfile(const ActionTable& actions);
+ActionDialogProfile ActionProfile(const ActionTable& actions);
+GraphProfile GraphWindowProfile(const ActionTable& actions);
 // The graph of action k over owner: "Results File is Missing! Analyse the Structure!" when the
 // case's result file, or the table the action needs, is missing. Returns the points shown (0
 // when nothing was shown).

@@ -8,7 +8,7 @@
 
 namespace murelo {
 
-int ShowMureloAnalysisDialog(int mode) {
+int ShowAnalysisDialog(int mode) {
   AnalysisDialogProfile p;
   p.caption = "   " + StructureTitle + " ANALYSIS.   JOB: " + JobSpec;
   p.structureText = "Retaining Wall";
@@ -16,13 +16,13 @@ int ShowMureloAnalysisDialog(int mode) {
   p.loadCase = LoadCaseName;
   p.analyse = [](HWND, int m) { return AnalyseLoadCase(m); };
   p.warningFor = [](int code) { return SolverWarningFor(code); };
-  p.answer = &DialogResult;
-  return ShowAnalysisDialog(MainWindow, p, mode);
+  p.answer = &DialogAnswer;
+  return ::ShowAnalysisDialog(MainWindow, p, mode);
 }
 
 int CheckJobForAnalysis() {
   CorrectionHooks hooks;
-  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); };
+  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogAnswer); };
   hooks.editGeometry = [] { return GeometryCommand(); };
   hooks.editSupports = [] {
     SupportCommand();
@@ -35,16 +35,16 @@ int CheckJobForAnalysis() {
   return CheckJobData(hooks);
 }
 
-void RunAnalysisCommand(int mode) {
+void AnalysisCommand(int mode) {
   AnalysisCommandProfile p;
   p.checkJob = CheckJobForAnalysis;
   p.chooseLoadCase = [] { return ShowLoadCases(2); };
-  p.analysisDialog = ShowMureloAnalysisDialog;
+  p.analysisDialog = ShowAnalysisDialog;
   p.mainWindow = MainWindow;
   p.structureTitle = StructureTitle;
   p.loadCaseName = &LoadCaseName;
-  p.result = &DialogResult;
-  AnalysisCommand(p, mode);
+  p.result = &DialogAnswer;
+  ::AnalysisCommand(p, mode);
 }
 
 }  // namespace murelo

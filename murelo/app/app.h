@@ -21,14 +21,13 @@ namespace murelo {
 // ----- the program's interface globals (guiglobals.cpp) -----
 extern HWND MainWindow;             // the full-screen main window
 extern HMENU MainMenu;              // its menu bar
-extern int DialogResult;            // the end value of the last modal dialog or message box
 extern std::string StructureTitle;  // "Retaining Wall" once the job dialog has been built
 // The number character sets of the data dialogs: signed, unsigned, digits.
 extern std::string SignedNumberChars, NumberChars, DigitChars;
 constexpr int kMaxLoadCases = 50;   // the load-case list holds at most this many names
 
 // ----- start-up and main window (startup.cpp) -----
-const ProgramFrameProfile& MureloFrame();
+const ProgramFrameProfile& FrameProfile();
 void DimensionGlobals();
 // Registers the class "RETAINING WALL ANALYSIS" and creates the full-screen main window, shown.
 HWND CreateMainWindow(HINSTANCE instance, int show);
@@ -48,11 +47,11 @@ void HelpCommand();
 void AuthorBox();
 
 // ----- profiles of the shared dialogs (profiles.cpp) -----
-JobDialogProfile JobDialogOfMurelo();
-// The job dialog; its end value also goes to DialogResult.
+JobDialogProfile JobProfile();
+// The job dialog; its end value also goes to DialogAnswer.
 int ShowJobDialog();
 LoadCaseDialogProfile LoadCaseProfile();
-// The load-case dialog in mode 1 (entry) or 2 (choice); its end value also goes to DialogResult.
+// The load-case dialog in mode 1 (entry) or 2 (choice); its end value also goes to DialogAnswer.
 int ShowLoadCases(int mode);
 
 // ----- the analysis (analysis.cpp) -----
@@ -60,11 +59,11 @@ int ShowLoadCases(int mode);
 // may start.
 int CheckJobForAnalysis();
 // The analysis dialog of the mode (0 elastic, 1 elastic-plastic); its end value.
-int ShowMureloAnalysisDialog(int mode);
+int ShowAnalysisDialog(int mode);
 // The menu's analysis commands: the check, the case, the dialog, the end tones.
-void RunAnalysisCommand(int mode);
+void AnalysisCommand(int mode);
 
-// ----- commands whose routines come with the data entry, the loads and the graphs; until then
+// ----- commands whose routines come with the data entry and the graphs; until then
 // nothing (commands.cpp) -----
 // The substructure dialog; true when it saved data.
 bool GeometryCommand();
@@ -72,16 +71,14 @@ bool GeometryCommand();
 // Yes, the substructure dialog; true when the file is to be read again.
 bool CorrectMissingGeometry(const std::string& message);
 void SupportCommand();
-void LoadDataCommand();
-void PresentationCommand();
 void PlotCommand();
 
 // ----- the plot command (graphs.cpp) -----
 // The graph texts of the current job, case and substructure.
-GraphProfile MureloGraphProfile();
+GraphProfile GraphWindowProfile();
 // The "SELECTION OF STRUCTURAL ACTION" dialog of CurrentSubstructure; its plot button runs
 // PlotResponseField.
-ActionDialogProfile MureloActionProfile();
+ActionDialogProfile ActionProfile();
 // The graph of action k of the current case and substructure over owner; without a results
 // report "Results File is Missing! Analyse the Structure!" and no graph. The point count shown.
 int PlotResponseField(HWND owner, int action);
@@ -106,7 +103,7 @@ DialogTemplate LoadTypeDialog();
 INT_PTR CALLBACK LoadTypeDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 int ShowLoadTypeDialog(HWND owner);
 // Menu command 308 after the case: EditLoadData around the substructure selection of the loads.
-void RunLoadDataCommand();
+void LoadDataCommand();
 
 // ----- the presentation command (documents.cpp) -----
 extern short OutputPreview;  // 1 preview, 0 print
@@ -114,8 +111,8 @@ extern short OutputPreview;  // 1 preview, 0 print
 // boxes), 4 and 5 only preview or print.
 void OutputData(int mode, HWND parent);
 void OutputResults(int mode, HWND parent);
-OutputChooserProfile MureloChooserProfile();
+OutputChooserProfile ChooserProfile();
 // Menu command 777: the case, then the chooser until "&EXIT".
-void RunPresentationCommand();
+void PresentationCommand();
 
 }  // namespace murelo

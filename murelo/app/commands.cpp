@@ -1,5 +1,5 @@
-// The data entry, load, presentation and plot commands: the menus call these. The load entry,
-// the presentation and the plots come with the loads and the graphs.
+// The data entry and plot commands: the menus call these. The plots come with the graphs; the
+// load and presentation commands are in loads.cpp and documents.cpp.
 #include "app.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/entry/entry.h"
@@ -10,12 +10,10 @@ namespace murelo {
 
 bool GeometryCommand() { return GeometryDataCommand(MainWindow); }
 void SupportCommand() { SupportDataCommand(MainWindow); }
-void LoadDataCommand() { RunLoadDataCommand(); }
-void PresentationCommand() { RunPresentationCommand(); }
 void PlotCommand() { RunPlotCommand(ShowSubstructureDialog); }
 
 bool CorrectMissingGeometry(const std::string& message) {
-  if (AskCorrectionBox(MainWindow, message, DialogResult) != kAnswerYes) return false;
+  if (AskCorrectionBox(MainWindow, message, DialogAnswer) != kAnswerYes) return false;
   GeometryCommand();
   return true;
 }

@@ -39,17 +39,17 @@ void OutputDocument(int mode, HWND parent, const std::string& kind, bool (*write
     ShowMessage(parent,
                 kind + " will be Saved in the PROGRAM Directory in '" + file + "' File.   \r\n\r\n" +
                     "Double Click at this File to View the " + kind + "!",
-                kind + " File Information", InfoBoxStyle, DialogResult);
+                kind + " File Information", InfoBoxStyle, DialogAnswer);
     ShowMessage(parent,
                 kind + " may also be Saved in the PROGRAM Directory\r\nin TEXT FILE '" + name + "_" + kind +
                     ".TXT'.   \r\nDo you want this File?",
-                kind + " File Information", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL, DialogResult);
-    if (DialogResult == IDYES) writeText(name + "_" + kind + ".TXT");
+                kind + " File Information", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL, DialogAnswer);
+    if (DialogAnswer == IDYES) writeText(name + "_" + kind + ".TXT");
   }
   int doc = build(parent, file);
   if (doc < 1) {
     WarningTones();
-    ShowMessage(parent, "Error:", "WARNING!", WarningBoxStyle, DialogResult);
+    ShowMessage(parent, "Error:", "WARNING!", WarningBoxStyle, DialogAnswer);
     return;
   }
   dpEndDoc(doc, mode);
@@ -63,7 +63,7 @@ void OutputResults(int mode, HWND parent) {
   OutputDocument(mode, parent, "RESULTS", WriteResultsText, BuildResultsDocument);
 }
 
-OutputChooserProfile MureloChooserProfile() {
+OutputChooserProfile ChooserProfile() {
   OutputChooserProfile p;
   p.structureTitle = StructureTitle;
   p.loadCaseName = &LoadCaseName;
@@ -71,16 +71,16 @@ OutputChooserProfile MureloChooserProfile() {
   p.outputData = OutputData;
   p.outputResults = OutputResults;
   p.preview = &OutputPreview;
-  p.answer = &DialogResult;
+  p.answer = &DialogAnswer;
   p.captionGap = " ";
   p.centred = true;
   p.subclassButtons = false;
   return p;
 }
 
-void RunPresentationCommand() {
+void PresentationCommand() {
   static OutputChooserProfile profile;
-  profile = MureloChooserProfile();
+  profile = ChooserProfile();
   ::PresentationCommand(MainWindow, profile);
 }
 

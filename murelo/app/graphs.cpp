@@ -14,7 +14,7 @@
 
 namespace murelo {
 
-GraphProfile MureloGraphProfile() {
+GraphProfile GraphWindowProfile() {
   GraphProfile p;
   p.heading = CurrentSubstructure;
   p.jobName = JobSpec;
@@ -33,7 +33,7 @@ GraphProfile MureloGraphProfile() {
   return p;
 }
 
-ActionDialogProfile MureloActionProfile() {
+ActionDialogProfile ActionProfile() {
   ActionDialogProfile p;
   p.caption = Trim("  " + StructureTitle + " ANALYSIS.   JOB: " + JobSpec + "     Load Case: " + LoadCaseName);
   p.heading = Trim(CurrentSubstructure) + ": SELECTION OF STRUCTURAL ACTION";
@@ -43,7 +43,7 @@ ActionDialogProfile MureloActionProfile() {
 }
 
 int PlotResponseField(HWND owner, int action) {
-  GraphProfile profile = MureloGraphProfile();
+  GraphProfile profile = GraphWindowProfile();
   int count = WallActionPoints(ResultsFileName(JobSpec, LoadCaseName), CurrentSubstructure, action);
   if (count < 1) {
     // No report of this case (or a damaged one): no graph, never another case's numbers.
@@ -57,10 +57,10 @@ int PlotResponseField(HWND owner, int action) {
 int ShowStructuralActions(HWND parent) {
   ClearActionState();
   GraphState.soilKind = GraphSoilKind();
-  ActionDialogProfile profile = MureloActionProfile();
-  DialogResult = ShowActionSelectionDialog(parent, profile);
+  ActionDialogProfile profile = ActionProfile();
+  DialogAnswer = ShowActionSelectionDialog(parent, profile);
   GraphState = WallGraphState();  // the report and the points are read again by the next showing
-  return DialogResult;
+  return DialogAnswer;
 }
 
 void RunPlotCommand(const std::function<void(int action)>& substructureDialog) {

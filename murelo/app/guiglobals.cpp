@@ -5,7 +5,6 @@ namespace murelo {
 
 HWND MainWindow = nullptr;
 HMENU MainMenu = nullptr;
-int DialogResult = 0;
 std::string StructureTitle;
 std::string SignedNumberChars, NumberChars, DigitChars;
 

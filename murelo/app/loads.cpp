@@ -148,7 +148,7 @@ int ShowLoadTypeDialog(HWND owner) {
   return static_cast<int>(ShowModalDialog(LoadTypeDialog(), owner, LoadTypeDialogProc));
 }
 
-void RunLoadDataCommand() {
+void LoadDataCommand() {
   EditLoadData([] {
     LoadTypeAction = [](HWND owner) { ShowLoadTypeDialog(owner); };
     ShowModalDialog(SubstructureDialog(3), MainWindow, SubstructureDialogProc);

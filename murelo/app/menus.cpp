@@ -16,7 +16,7 @@ namespace {
 // "&Analysis" may be used from now on.
 void EnableAnalysisMenu() { EnableAnalysisMenuItem(MainMenu); }
 
-const char* const kAboutText =
+const char* const kAuthorText =
     "The ZOR software authors\r\n\r\n"
     "ZOR Software\r\n"
     "The address given with your copy of the software\r\n\r\n"
@@ -28,7 +28,7 @@ const char* const kAboutText =
 
 HMENU BuildJobMenu() { return AnalysisProgramMenu(StructureTitle); }
 
-void InstallMenu(HMENU menu) { InstallMenuBar(MureloFrame(), menu); }
+void InstallMenu(HMENU menu) { InstallMenuBar(FrameProfile(), menu); }
 
 void UpdateAnalysisMenu() {
   // Once enabled it stays so, also across "&New Job".
@@ -51,7 +51,7 @@ void SaveJobAsCommand() {
 
 void HelpCommand() { RunHelpViewer("Nimbrel.hlp"); }
 
-void AuthorBox() { DialogResult = ShowAboutBox(MainWindow, kAboutText); }
+void AuthorBox() { DialogAnswer = ShowAuthorBox(MainWindow, kAuthorText); }
 
 void DispatchCommand(int id) {
   static const MenuDispatchProfile menu = [] {
@@ -75,13 +75,13 @@ void DispatchCommand(int id) {
          100},
         {kElasticAnalysisCommand, true,
          [] {
-           RunAnalysisCommand(0);
+           AnalysisCommand(0);
            GfxWindow(kGfxClose);
          },
          160},
         {kPlasticAnalysisCommand, true,
          [] {
-           RunAnalysisCommand(1);
+           AnalysisCommand(1);
            GfxWindow(kGfxClose);
          },
          160},
@@ -90,7 +90,7 @@ void DispatchCommand(int id) {
         {kNewJobCommand, false, NewJobCommand},
         {kSaveJobAsCommand, false, SaveJobAsCommand},
         {kHelpCommand, false, HelpCommand},
-        {kAboutCommand, false, AuthorBox},
+        {kAuthorBoxCommand, false, AuthorBox},
     };
     return p;
   }();

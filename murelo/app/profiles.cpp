@@ -3,7 +3,7 @@
 
 namespace murelo {
 
-JobDialogProfile JobDialogOfMurelo() {
+JobDialogProfile JobProfile() {
   JobDialogProfile p;
   p.caption = " Job Name Specification/Selection";
   StructureTitle = "Retaining Wall";
@@ -12,15 +12,14 @@ JobDialogProfile JobDialogOfMurelo() {
   p.list = {"FJOB$.INF", "\\WALLS\\", "WALL1"};
   p.shownEntries = 12;
   p.mainWindow = MainWindow;
-  p.answer = &DialogResult;
   p.afterOk = [] { UpdateAnalysisMenu(); };
   return p;
 }
 
 int ShowJobDialog() {
-  JobDialogProfile p = JobDialogOfMurelo();
-  DialogResult = ShowJobNameDialog(MainWindow, p);
-  return DialogResult;
+  JobDialogProfile p = JobProfile();
+  DialogAnswer = ShowJobNameDialog(MainWindow, p);
+  return DialogAnswer;
 }
 
 LoadCaseDialogProfile LoadCaseProfile() {
@@ -35,14 +34,13 @@ LoadCaseDialogProfile LoadCaseProfile() {
   p.okEnterKey = false;
   p.mainWindow = MainWindow;
   p.currentCase = &LoadCaseName;
-  p.answer = &DialogResult;
   return p;
 }
 
 int ShowLoadCases(int mode) {
   LoadCaseDialogProfile p = LoadCaseProfile();
-  DialogResult = ShowLoadCaseDialog(MainWindow, p, mode);
-  return DialogResult;
+  DialogAnswer = ShowLoadCaseDialog(MainWindow, p, mode);
+  return DialogAnswer;
 }
 
 }  // namespace murelo

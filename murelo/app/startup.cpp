@@ -43,7 +43,7 @@ void ReleaseGlobals() {
 
 }  // namespace
 
-const ProgramFrameProfile& MureloFrame() {
+const ProgramFrameProfile& FrameProfile() {
   static const ProgramFrameProfile frame = [] {
     ProgramFrameProfile p;
     p.className = ClassName;
@@ -73,16 +73,16 @@ void DimensionGlobals() {
   SignedNumberChars = "+-.0123456789Ee";
   NumberChars = "+.0123456789Ee";
   DigitChars = "0123456789";
-  ProgramMessages = DialogOwnedMessages(&DialogResult);
+  ProgramMessages = DialogOwnedMessages(&DialogAnswer);
   SetGeometryCorrectionHook(CorrectMissingGeometry);
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, MureloFrame()); }
+HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, FrameProfile()); }
 
-int RunMurelo(HINSTANCE instance, int show) { return RunProgram(instance, show, MureloFrame()); }
+int RunMurelo(HINSTANCE instance, int show) { return RunProgram(instance, show, FrameProfile()); }
 
 extern "C" LRESULT CALLBACK MureloWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ProgramWindowMessage(MureloFrame(), window, msg, wParam, lParam);
+  return ProgramWindowMessage(FrameProfile(), window, msg, wParam, lParam);
 }
 
 }  // namespace murelo

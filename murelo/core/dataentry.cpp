@@ -50,7 +50,7 @@ bool Finite(double v) { return std::isfinite(v); }
 std::string CellText(double value) { return CutCellText(TableCellText(value)); }
 
 void EnsureFlags() {
-  if (SupportFlags.size() < 11) SupportFlags.resize(11);
+  if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
 }
 
 }  // namespace

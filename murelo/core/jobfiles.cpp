@@ -218,7 +218,7 @@ void ListSupportRows(TextLineArray& lines, const Table2D<double>& table, int col
 
 SupportTableLines ReadSupportData(const TextLineArray& lines, int count) {
   SupportTableLines t;
-  if (SupportFlags.size() < 11) SupportFlags.resize(11);
+  if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
   for (int item : {7, 8, 10}) SupportFlags[item].clear();
   int at = 0;
   std::string value;
@@ -263,7 +263,7 @@ void ReadSupportTables(const TextLineArray& lines, int count, int plateElements,
   StemRestraintTable.Redim(stemElements + 1, 2);
   if (count <= 2) {
     // No support file: no supports, whatever the last job had.
-    SupportFlags.assign(11, "N");
+    SupportFlags.assign(kSupportFlagSlots, "N");
     for (int item : {7, 8, 10}) SupportFlags[item].clear();
     UnyieldingNodes.clear();
     return;

@@ -36,7 +36,7 @@ class DataEntry : public ::testing::Test {
     JobSpec = "WALL1";
     CurrentSubstructure = "BASE PLATE";
     GeneralData.Redim(2, 5);
-    SupportFlags.assign(11, "N");
+    SupportFlags.assign(kSupportFlagSlots, "N");
     UnyieldingNodes.clear();
     // The work tables as the support command finds them for a job without supports.
     ElasticSupportTable.Redim(0, 2);

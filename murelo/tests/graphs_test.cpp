@@ -27,7 +27,7 @@ class WallGraphTest : public WallTest {
     l.stemHorizontal = {{1, 20, 10}, {2, 10, 5}, {3, 5, 0}};
     l.stemNodal = {{4, 2, 3, 0}};
     SolverRun r = AnalyseWall(StandardWall(), s, l, "WALL9", "A");
-    SupportFlags.assign(11, "N");
+    SupportFlags.assign(kSupportFlagSlots, "N");
     SupportFlags[kWinklerSlot] = winkler > 0 ? "Y" : "N";
     return r;
   }
@@ -113,7 +113,7 @@ TEST_F(WallGraphTest, ActionListsAndTheirColumns) {
 }
 
 TEST_F(WallGraphTest, GraphSoilKindIsApartFromTheReports) {
-  SupportFlags.assign(11, "N");
+  SupportFlags.assign(kSupportFlagSlots, "N");
   EXPECT_EQ(GraphSoilKind(), 0);
   SupportFlags[kWinklerSlot] = "Y";
   EXPECT_EQ(GraphSoilKind(), 1);

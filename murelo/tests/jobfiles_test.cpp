@@ -109,7 +109,7 @@ TEST_F(JobFileTest, MissingGeometrySectionsOfferTheCorrection) {
 }
 
 TEST_F(JobFileTest, SupportFileWithoutOptionalSections) {
-  SupportFlags.assign(11, "N");
+  SupportFlags.assign(kSupportFlagSlots, "N");
   SupportFlags[kToeRestrainedSlot] = " y ";
   UnyieldingNodes.clear();
   TextLineArray lines(1);
@@ -134,7 +134,7 @@ TEST_F(JobFileTest, SupportFileWithoutOptionalSections) {
 }
 
 TEST_F(JobFileTest, EverySupportSectionReadsBack) {
-  SupportFlags.assign(11, "Y");
+  SupportFlags.assign(kSupportFlagSlots, "Y");
   SupportFlags[kHalfSpaceModulusSlot] = "30000";
   SupportFlags[kHalfSpacePoissonSlot] = ".3";
   SupportFlags[kHalfSpaceYieldSlot] = "150";
@@ -167,7 +167,7 @@ TEST_F(JobFileTest, EverySupportSectionReadsBack) {
   EXPECT_GT(at, 0);
   ASSERT_TRUE(SaveTextLines("WALL.SUP", lines, rows.last));
 
-  SupportFlags.assign(11, "?");
+  SupportFlags.assign(kSupportFlagSlots, "?");
   int count = 0;
   TextLineArray back = Loaded("WALL.SUP", count);
   ReadSupportTables(back, count, 4, 3);
@@ -217,7 +217,7 @@ TEST_F(JobFileTest, DamagedSupportFilesReadWithoutHarm) {
     EXPECT_EQ(WinklerTable(2, 3), 1.0);
   }
   // No file: no supports at all.
-  SupportFlags.assign(11, "Y");
+  SupportFlags.assign(kSupportFlagSlots, "Y");
   ReadSupportTables(TextLineArray(1), 0, 4, 3);
   for (int i = 0; i <= 5; ++i) EXPECT_EQ(SupportFlags[i], "N") << i;
 }

@@ -106,7 +106,7 @@ inline void FillRows(Table2D<double>& table, const std::vector<std::vector<doubl
 }
 
 inline void WriteSupports(const std::string& job, const WallSupports& s, int plateElements) {
-  SupportFlags.assign(11, "N");
+  SupportFlags.assign(kSupportFlagSlots, "N");
   SupportFlags[kToeRestrainedSlot] = s.toeRestrained ? "Y" : "N";
   SupportFlags[kUnyieldingSlot] = s.unyielding.empty() ? "N" : "Y";
   UnyieldingNodes = s.unyielding;

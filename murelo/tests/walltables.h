@@ -2,6 +2,7 @@
 // Leaves no support or load table of one test to the next: the data-entry rules read the work
 // tables as they find them.
 #include "murelo/core/globals.h"
+#include "murelo/core/slots.h"
 
 namespace murelo {
 namespace testing {
@@ -11,7 +12,7 @@ inline void ClearWallTables() {
                              &PlateNodalLoads, &StemHorizontalLoads, &StemVerticalLoads, &StemNodalLoads})
     t->Redim(0, 0);
   LoadTable.Redim(2, 2);
-  SupportFlags.assign(11, std::string());
+  SupportFlags.assign(kSupportFlagSlots, std::string());
   UnyieldingNodes.clear();
 }
 

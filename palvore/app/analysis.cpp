@@ -9,7 +9,7 @@
 
 namespace palvore {
 
-int ShowPalvoreAnalysisDialog(int mode) {
+int ShowAnalysisDialog(int mode) {
   AnalysisDialogProfile p;
   p.caption = "   " + StructureTitle + " ANALYSIS.   JOB: " + JobSpec;
   p.structureText = "Pile/Sheet-Pile";
@@ -20,13 +20,13 @@ int ShowPalvoreAnalysisDialog(int mode) {
     return AnalyseLoadCase();
   };
   p.warningFor = [](int code) { return SolverWarningFor(code); };
-  p.answer = &DialogResult;
-  return ShowAnalysisDialog(MainWindow, p, mode);
+  p.answer = &DialogAnswer;
+  return ::ShowAnalysisDialog(MainWindow, p, mode);
 }
 
 int CheckJobForAnalysis() {
   CorrectionHooks hooks;
-  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); };
+  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogAnswer); };
   hooks.editGeometry = [] { return GeometryCommand(MainWindow); };
   hooks.editSupports = [] {
     SupportCommand();
@@ -39,16 +39,16 @@ int CheckJobForAnalysis() {
   return CheckJobData(hooks);
 }
 
-void RunAnalysisCommand(int mode) {
+void AnalysisCommand(int mode) {
   AnalysisCommandProfile p;
   p.checkJob = CheckJobForAnalysis;
   p.chooseLoadCase = [] { return ShowLoadCases(2); };
-  p.analysisDialog = ShowPalvoreAnalysisDialog;
+  p.analysisDialog = ShowAnalysisDialog;
   p.mainWindow = MainWindow;
   p.structureTitle = StructureTitle;
   p.loadCaseName = &LoadCaseName;
-  p.result = &DialogResult;
-  AnalysisCommand(p, mode);
+  p.result = &DialogAnswer;
+  ::AnalysisCommand(p, mode);
 }
 
 }  // namespace palvore

@@ -14,7 +14,6 @@ namespace palvore {
 // ----- the program's interface globals (guiglobals.cpp) -----
 extern HWND MainWindow;             // the full-screen main window
 extern HMENU MainMenu;              // its menu bar, built when the notice is accepted
-extern int DialogResult;            // the end value of the last modal dialog or message box
 extern std::string StructureTitle;  // "PILE/SHEET-PILE" once the job dialog has been built
 extern std::string StructureKind;   // "PILE" or "SHEET-PILE"
 extern std::string SignedNumberChars, NumberChars, DigitChars;
@@ -22,7 +21,7 @@ extern std::string SignedNumberChars, NumberChars, DigitChars;
 constexpr int kMaxLoadCases = 50;
 
 // ----- start-up and main window (startup.cpp) -----
-const ProgramFrameProfile& PalvoreFrame();
+const ProgramFrameProfile& FrameProfile();
 void DimensionGlobals();
 HWND CreateMainWindow(HINSTANCE instance, int show);
 int RunPalvore(HINSTANCE instance, int show);
@@ -43,18 +42,18 @@ void HelpCommand();
 void AuthorBox();
 
 // ----- profiles of the shared dialogs (profiles.cpp) -----
-// The job dialog; its end value also goes to DialogResult.
+// The job dialog; its end value also goes to DialogAnswer.
 int ShowJobDialog();
-// The load-case dialog in mode 1 (entry) or 2 (choice); its end value also goes to DialogResult.
+// The load-case dialog in mode 1 (entry) or 2 (choice); its end value also goes to DialogAnswer.
 int ShowLoadCases(int mode);
 
 // ----- the analysis (analysis.cpp) -----
 // The analysis dialog of the mode over the main window; its end value.
-int ShowPalvoreAnalysisDialog(int mode);
+int ShowAnalysisDialog(int mode);
 // The job check with its correction offers; 1 when the analysis may start.
 int CheckJobForAnalysis();
 // "&Elastic Analysis" (mode 0) and "Elastic-&Plastic Analysis" (mode 1).
-void RunAnalysisCommand(int mode);
+void AnalysisCommand(int mode);
 
 // ----- the commands over the main window (commands.cpp): 306 the geometry (the entry's
 // GeometryCommand), 307 the supports (SupportDataCommand), 308 the loads of the case chosen
@@ -69,7 +68,7 @@ extern short OutputPreview;  // the chooser's "Pre&view" (1) or "&Print" (0)
 // The data and results documents of the current job and case in output mode 0, 1, 4 or 5.
 void OutputData(int mode, HWND parent);
 void OutputResults(int mode, HWND parent);
-OutputChooserProfile PalvoreOutputChooser();
+OutputChooserProfile ChooserProfile();
 void PresentationCommand();
 
 }  // namespace palvore

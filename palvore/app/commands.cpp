@@ -11,7 +11,7 @@ namespace {
 // A missing geometry found by the graphs is offered for correction as the job check offers it.
 CorrectionHooks GeometryHooks() {
   CorrectionHooks hooks;
-  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); };
+  hooks.askCorrection = [](const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogAnswer); };
   hooks.editGeometry = [] { return GeometryCommand(MainWindow); };
   return hooks;
 }

@@ -21,14 +21,14 @@ void OutputData(int mode, HWND parent) {
         PrintSupportData(doc);
         PrintLoadData(doc);
       },
-      DialogResult);
+      DialogAnswer);
 }
 
 void OutputResults(int mode, HWND parent) {
   // Without the case's report there is nothing to show: no empty document.
   if (!ResultsReportPresent(JobSpec, LoadCaseName)) {
     WarningTones();
-    ShowMessage(parent, kMissingResultsText, "WARNING!", WarningBoxStyle, DialogResult);
+    ShowMessage(parent, kMissingResultsText, "WARNING!", WarningBoxStyle, DialogAnswer);
     return;
   }
   OutputReportDocument(
@@ -37,7 +37,7 @@ void OutputResults(int mode, HWND parent) {
         DeleteIfExists(file);
         CopyFileA(ResultsFileName(JobSpec, LoadCaseName).c_str(), file.c_str(), FALSE);
       },
-      PrintResults, DialogResult);
+      PrintResults, DialogAnswer);
 }
 
 // Statics, the check box and the options (transparent): the options yellow on teal, "&Save"
@@ -49,7 +49,7 @@ const std::vector<ColourRule> kPalvoreChooserColours = {
     {WM_CTLCOLORSTATIC, AllControls, AllControlsEnd, RGB(0, 0, 0), RGB(0, 255, 150)},
 };
 
-OutputChooserProfile PalvoreOutputChooser() {
+OutputChooserProfile ChooserProfile() {
   OutputChooserProfile p;
   p.colours = &kPalvoreChooserColours;
   p.structureTitle = StructureTitle.empty() ? kStructureTitle : StructureTitle;
@@ -58,7 +58,7 @@ OutputChooserProfile PalvoreOutputChooser() {
   p.outputData = OutputData;
   p.outputResults = OutputResults;
   p.preview = &OutputPreview;
-  p.answer = &DialogResult;
+  p.answer = &DialogAnswer;
   p.captionGap = " ";
   p.centred = true;
   return p;
@@ -66,7 +66,7 @@ OutputChooserProfile PalvoreOutputChooser() {
 
 void PresentationCommand() {
   static OutputChooserProfile profile;
-  profile = PalvoreOutputChooser();
+  profile = ChooserProfile();
   ::PresentationCommand(MainWindow, profile);
 }
 

@@ -5,7 +5,6 @@ namespace palvore {
 
 HWND MainWindow = nullptr;
 HMENU MainMenu = nullptr;
-int DialogResult = 0;
 std::string StructureTitle;
 std::string StructureKind = "PILE";
 std::string SignedNumberChars, NumberChars, DigitChars;

@@ -1,4 +1,4 @@
-// The menu bar, the commands it sends and the About box.
+// The menu bar, the commands it sends and the author box.
 #include "app.h"
 #include "core/saveas.h"
 #include "core/textfiles.h"
@@ -13,7 +13,7 @@ namespace palvore {
 
 namespace {
 
-const char* const kAboutText =
+const char* const kAuthorText =
     "The ZOR software authors\r\n\r\n"
     "ZOR Software\r\n"
     "The address given with your copy of the software\r\n\r\n"
@@ -25,7 +25,7 @@ const char* const kAboutText =
 
 HMENU BuildJobMenu() { return AnalysisProgramMenu(StructureTitle); }
 
-void InstallMenu(HMENU menu) { InstallMenuBar(PalvoreFrame(), menu); }
+void InstallMenu(HMENU menu) { InstallMenuBar(FrameProfile(), menu); }
 
 void EnableAnalysisMenu() { EnableAnalysisMenuItem(MainMenu); }
 
@@ -49,7 +49,7 @@ void SaveJobAsCommand() {
 
 void HelpCommand() { RunHelpViewer("Garnol.hlp"); }
 
-void AuthorBox() { DialogResult = ShowAboutBox(MainWindow, kAboutText); }
+void AuthorBox() { DialogAnswer = ShowAuthorBox(MainWindow, kAuthorText); }
 
 void DispatchCommand(int id) {
   static const MenuDispatchProfile menu = [] {
@@ -72,13 +72,13 @@ void DispatchCommand(int id) {
          100},
         {kElasticAnalysisCommand, true,
          [] {
-           RunAnalysisCommand(0);
+           AnalysisCommand(0);
            GfxWindow(kGfxClose);
          },
          160},
         {kPlasticAnalysisCommand, true,
          [] {
-           RunAnalysisCommand(1);
+           AnalysisCommand(1);
            GfxWindow(kGfxClose);
          },
          160},
@@ -87,7 +87,7 @@ void DispatchCommand(int id) {
         {kNewJobCommand, false, NewJobCommand},
         {kSaveJobAsCommand, false, SaveJobAsCommand},
         {kHelpCommand, false, HelpCommand},
-        {kAboutCommand, false, AuthorBox},
+        {kAuthorBoxCommand, false, AuthorBox},
     };
     return p;
   }();

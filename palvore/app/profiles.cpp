@@ -8,7 +8,7 @@ namespace palvore {
 
 namespace {
 
-JobDialogProfile JobDialogOfPalvore() {
+JobDialogProfile JobProfile() {
   JobDialogProfile p;
   // The caption is taken before the title is set: the first job dialog of a run has none.
   p.caption = "  " + StructureTitle + " Job Name Specification/Selection";
@@ -21,7 +21,6 @@ JobDialogProfile JobDialogOfPalvore() {
   p.deleteId = kInProcessDeleteId;
   p.frameId = kInProcessFrameId;
   p.mainWindow = MainWindow;
-  p.answer = &DialogResult;
   p.afterOk = UpdateAnalysisMenu;
   return p;
 }
@@ -33,22 +32,21 @@ LoadCaseDialogProfile LoadCaseProfile() {
   p.maxCases = kMaxLoadCases;
   p.mainWindow = MainWindow;
   p.currentCase = &LoadCaseName;
-  p.answer = &DialogResult;
   return p;
 }
 
 }  // namespace
 
 int ShowJobDialog() {
-  JobDialogProfile p = JobDialogOfPalvore();
-  DialogResult = ShowJobNameDialog(MainWindow, p);
-  return DialogResult;
+  JobDialogProfile p = JobProfile();
+  DialogAnswer = ShowJobNameDialog(MainWindow, p);
+  return DialogAnswer;
 }
 
 int ShowLoadCases(int mode) {
   LoadCaseDialogProfile p = LoadCaseProfile();
-  DialogResult = ShowLoadCaseDialog(MainWindow, p, mode);
-  return DialogResult;
+  DialogAnswer = ShowLoadCaseDialog(MainWindow, p, mode);
+  return DialogAnswer;
 }
 
 }  // namespace palvore

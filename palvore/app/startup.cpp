@@ -38,7 +38,7 @@ void ReleaseGlobals() {
 
 }  // namespace
 
-const ProgramFrameProfile& PalvoreFrame() {
+const ProgramFrameProfile& FrameProfile() {
   static const ProgramFrameProfile frame = [] {
     ProgramFrameProfile p;
     p.className = ClassName;
@@ -64,15 +64,15 @@ void DimensionGlobals() {
   SignedNumberChars = "+-.0123456789Ee";
   NumberChars = "+.0123456789Ee";
   DigitChars = "0123456789";
-  ProgramMessages = DialogOwnedMessages(&DialogResult);
+  ProgramMessages = DialogOwnedMessages(&DialogAnswer);
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, PalvoreFrame()); }
+HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, FrameProfile()); }
 
-int RunPalvore(HINSTANCE instance, int show) { return RunProgram(instance, show, PalvoreFrame()); }
+int RunPalvore(HINSTANCE instance, int show) { return RunProgram(instance, show, FrameProfile()); }
 
 extern "C" LRESULT CALLBACK PalvoreWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ProgramWindowMessage(PalvoreFrame(), window, msg, wParam, lParam);
+  return ProgramWindowMessage(FrameProfile(), window, msg, wParam, lParam);
 }
 
 }  // namespace palvore

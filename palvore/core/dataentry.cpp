@@ -257,7 +257,7 @@ std::vector<int> UnyieldingMarks(int nodes) {
 }
 
 void AcceptUnyieldingMarks(const std::vector<int>& marks) {
-  Supports.flags.resize(11);
+  Supports.flags.resize(kSupportFlagSlots);
   Supports.flags[kUnyieldingSlot] = "N";
   const std::string list = JoinMarkedNodes(marks);
   if (list.empty()) return;
@@ -284,7 +284,7 @@ void FillSupportCells(const std::string& kind) {
 
 void StoreSupportCells(const std::string& kind) {
   const int n = ElementCount(), above = ElementsAboveSoil();
-  Supports.flags.resize(11);
+  Supports.flags.resize(kSupportFlagSlots);
   bool any = false;
   if (kind == "ELASTIC") {
     Supports.springs.Redim(n + 1, 2);
@@ -326,7 +326,7 @@ int HalfSpaceProblem(std::vector<std::string>& texts) {
 
 bool SaveSupportFile(const std::string& job) {
   const int n = ElementCount();
-  Supports.flags.resize(11);
+  Supports.flags.resize(kSupportFlagSlots);
   int springs = 0, soil = 0;
   CompactZeroRows(Supports.springs, n + 1, 2, springs);
   CompactZeroRows(Supports.soil, n, 4, soil);

@@ -173,7 +173,7 @@ void ListSupportRows(TextLineArray& lines, const Table2D<double>& table, int kin
 }
 
 void ReadSupportData(const TextLineArray& lines, int n, int& springsFirst, int& soilFirst) {
-  Supports.flags.assign(11, std::string());
+  Supports.flags.assign(kSupportFlagSlots, std::string());
   for (int i = 1; i <= 5; ++i) Supports.flags[i] = "N";
   Supports.unyieldingNodes.clear();
   const int elements = ElementCount();

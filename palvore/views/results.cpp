@@ -37,7 +37,7 @@ bool HasSoil() { return SupportFlag(kWinklerSlot) || SupportFlag(kHalfSpaceSlot)
 
 const char* const kMissingResultsText = "Results File is Missing! Analyse the Structure!";
 
-GraphProfile PalvoreGraphProfile() {
+GraphProfile GraphWindowProfile() {
   GraphProfile p;
   p.heading = Geometry.kind.empty() ? std::string(IsSheetPile() ? "Sheet-Pile" : "Pile") : Geometry.kind;
   p.headingEffects = 0;
@@ -55,7 +55,7 @@ GraphProfile PalvoreGraphProfile() {
 }
 
 int PlotResponseField(HWND owner, int action) {
-  GraphProfile profile = PalvoreGraphProfile();
+  GraphProfile profile = GraphWindowProfile();
   if (!state.loaded) {
     state.lines.assign(1, std::string());
     state.lineCount = 0;
@@ -75,7 +75,7 @@ int PlotResponseField(HWND owner, int action) {
   return count;
 }
 
-ActionDialogProfile PalvoreActionProfile() {
+ActionDialogProfile ActionProfile() {
   ActionDialogProfile p;
   p.caption = Trim(std::string(" ") + kStructureTitle + " ANALYSIS.   JOB: " + JobSpec + "     Load Case: " + LoadCaseName);
   p.heading = "SELECTION OF STRUCTURAL ACTION";
@@ -97,12 +97,12 @@ void PlotCommand(HWND mainWindow, const std::function<int()>& chooseLoadCase, co
   int count = 0, springs = 0, soil = 0;
   LoadTextLines(SupportFileName(JobSpec), lines, 5000, count);
   if (count > 2) ReadSupportData(lines, count, springs, soil);
-  else Supports.flags.assign(11, "N");
+  else Supports.flags.assign(kSupportFlagSlots, "N");
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), lines, 5000, count);
   int trapezoidal = 0, nodal = 0;
   if (count > 2) ReadLoadData(lines, count, trapezoidal, nodal);
-  ShowActionSelectionDialog(mainWindow, PalvoreActionProfile());
+  ShowActionSelectionDialog(mainWindow, ActionProfile());
   ClearPlotState();
   Geometry.rows.Redim(2, 1);
   Loads.trapezoidal.Redim(2, 1);

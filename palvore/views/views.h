@@ -26,9 +26,9 @@ extern const char* const kMissingResultsText;
 
 // Palvore's graphs for the current job, case and geometry: the heading "Pile" or "Sheet-Pile",
 // "Distance from Top [m]", the ordinate titles per pile or per metre, moments drawn reversed.
-GraphProfile PalvoreGraphProfile();
+GraphProfile GraphWindowProfile();
 // The action dialog: the four actions, the contact pressure fifth with soil (Supports).
-ActionDialogProfile PalvoreActionProfile();
+ActionDialogProfile ActionProfile();
 // Plots action 1..5 of the current case over owner: the report read at the first plot of the
 // dialog, the series built and shown in the graph window. Without a report (or with a table of
 // fewer than 2 rows) the four tones and "Results File is Missing! Analyse the Structure!"; no

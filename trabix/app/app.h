@@ -20,7 +20,6 @@ namespace trabix {
 extern HWND MainWindow;           // the full-screen main window
 extern HMENU MainMenu;            // its menu bar
 extern HWND DialogHandle;         // the dialog being shown modally
-extern int DialogResult;          // the end value of the last modal dialog or message box
 extern OwnedDc MemoryDC;          // kept for the analysis; reset() deletes it once and forgets it
 extern HWND AnalysisDialogHandle; // owner of the solver's stop warnings
 extern std::string StructureTitle;  // "BEAM/STRIP" once the job dialog has been built
@@ -30,7 +29,7 @@ constexpr int kMaxLoadCases = 5000;
 
 // ----- start-up and main window (startup.cpp) -----
 // Trabix's profile of the shared program frame.
-const ProgramFrameProfile& TrabixFrame();
+const ProgramFrameProfile& FrameProfile();
 void DimensionGlobals();
 // Registers the class "BEAM/STRIP ANALYSIS" and creates the full-screen main window, shown.
 HWND CreateMainWindow(HINSTANCE instance, int show);
@@ -54,20 +53,20 @@ void HelpCommand();
 void AuthorBox();
 
 // ----- profiles of the shared dialogs (profiles.cpp) -----
-JobDialogProfile JobDialogOfTrabix();
-// The job dialog; its end value also goes to DialogResult.
+JobDialogProfile JobProfile();
+// The job dialog; its end value also goes to DialogAnswer.
 int ShowJobDialog();
 LoadCaseDialogProfile LoadCaseProfile();
-// The load-case dialog in mode 1 (entry) or 2 (choice); its end value also goes to DialogResult.
+// The load-case dialog in mode 1 (entry) or 2 (choice); its end value also goes to DialogAnswer.
 int ShowLoadCases(int mode);
 
-// ----- the analysis (analysisdialog.cpp) -----
+// ----- the analysis (analysis.cpp) -----
 // Trabix's profile of the shared analysis dialog, shown for the mode; its end value.
-int ShowTrabixAnalysisDialog(int mode);
+int ShowAnalysisDialog(int mode);
 // The job check with the program's correction box and dialogs; 1 when the analysis may start.
 int CheckJobForAnalysis();
 // The menu's analysis commands (888 elastic: mode 0; 889 elastic-plastic: mode 1).
-void RunAnalysisCommand(int mode);
+void AnalysisCommand(int mode);
 // The correction box of the job check: three beeps, the Yes/No question; kAnswerYes or kAnswerNo.
 int AskCorrection(const std::string& message);
 

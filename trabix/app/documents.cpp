@@ -75,7 +75,7 @@ void DataSection(int doc, bool first, const std::string& bookmark, const std::st
   LastPageFooter(doc, kPages);
 }
 
-void MissingFile(HWND parent, const std::string& text) { ShowMessage(parent, text, "WARNING!", WarningBoxStyle, DialogResult); }
+void MissingFile(HWND parent, const std::string& text) { ShowMessage(parent, text, "WARNING!", WarningBoxStyle, DialogAnswer); }
 
 std::string Title() { return StructureTitle + ";   JOB: " + JobSpec; }
 
@@ -195,7 +195,7 @@ void PrintResults(int doc, HWND parent) {
 // Both documents, through the shared output of a report document. kind: "DATA" or "RESULTS".
 void OutputDocument(int mode, HWND parent, const std::string& kind, const std::string& title,
                     void (*writeText)(const std::string& file), void (*pages)(int doc, HWND parent)) {
-  OutputReportDocument(mode, parent, JobSpec, kind, title, writeText, [&](int doc) { pages(doc, parent); }, DialogResult);
+  OutputReportDocument(mode, parent, JobSpec, kind, title, writeText, [&](int doc) { pages(doc, parent); }, DialogAnswer);
 }
 
 void WriteDataText(const std::string& file) {
@@ -240,7 +240,7 @@ void PresentationCommand() {
   p.outputData = OutputData;
   p.outputResults = OutputResults;
   p.preview = &OutputPreview;
-  p.answer = &DialogResult;
+  p.answer = &DialogAnswer;
   ::PresentationCommand(MainWindow, p);
 }
 

@@ -6,7 +6,6 @@ namespace trabix {
 HWND MainWindow = nullptr;
 HMENU MainMenu = nullptr;
 HWND DialogHandle = nullptr;
-int DialogResult = 0;
 OwnedDc MemoryDC;
 HWND AnalysisDialogHandle = nullptr;
 std::string StructureTitle;

@@ -6,6 +6,7 @@
 #include "core/textfiles.h"
 #include "gfx/gfx.h"
 #include "trabix/core/checks.h"
+#include "trabix/core/slots.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -25,7 +26,7 @@ bool HasLines(const std::string& file) {
 // their blank.
 HMENU BuildJobMenu() { return AnalysisProgramMenu(""); }
 
-void InstallMenu(HMENU menu) { InstallMenuBar(TrabixFrame(), menu); }
+void InstallMenu(HMENU menu) { InstallMenuBar(FrameProfile(), menu); }
 
 void UpdateAnalysisMenu() {
   if (!MainMenu) return;
@@ -39,7 +40,7 @@ void ParkPointer(int x) { ParkPointerOnMenuBar(MainWindow, x); }
 bool NeedJob() { return EnsureJob(ShowJobDialog); }
 
 void NewJobCommand() {
-  SupportFlags.assign(14, std::string());
+  SupportFlags.assign(kSupportFlagSlots, std::string());
   ::NewJobCommand(ShowJobDialog, UpdateAnalysisMenu);
 }
 
@@ -59,7 +60,7 @@ void AuthorBox() {
   AddLabel(d, kAuthorTextId, text, 10, 10, width - 20, textHeight, SS_CENTER);
   AddButton(d, IDOK, "&Ok", width / 2 - 20, textHeight + 20, 40, 14);
   SetControlCallback(d, IDOK, CloseDialogProc);
-  DialogResult = static_cast<int>(ShowModalDialog(d, MainWindow, nullptr));
+  DialogAnswer = static_cast<int>(ShowModalDialog(d, MainWindow, nullptr));
 }
 
 void DispatchCommand(int id) {
@@ -81,14 +82,14 @@ void DispatchCommand(int id) {
            if (ShowLoadCases(1) == 1 && !LoadCaseName.empty()) LoadDataCommand();
            UpdateAnalysisMenu();
          }},
-        {kElasticAnalysisCommand, true, [] { RunAnalysisCommand(0); }},
-        {kPlasticAnalysisCommand, true, [] { RunAnalysisCommand(1); }},
+        {kElasticAnalysisCommand, true, [] { AnalysisCommand(0); }},
+        {kPlasticAnalysisCommand, true, [] { AnalysisCommand(1); }},
         {kPresentationCommand, true, [] { PresentationCommand(); }},
         {kPlotCommand, true, [] { PlotCommand(); }},
         {kNewJobCommand, false, NewJobCommand},
         {kSaveJobAsCommand, false, SaveJobAsCommand},
         {kHelpCommand, false, HelpCommand},
-        {kAboutCommand, false, AuthorBox},
+        {kAuthorBoxCommand, false, AuthorBox},
     };
     return p;
   }();

@@ -4,7 +4,7 @@
 
 namespace trabix {
 
-JobDialogProfile JobDialogOfTrabix() {
+JobDialogProfile JobProfile() {
   JobDialogProfile p;
   // The caption is taken before the title is set: the first job dialog of a run has none.
   p.caption = "  " + StructureTitle + " Job Name Specification/Selection";
@@ -13,15 +13,14 @@ JobDialogProfile JobDialogOfTrabix() {
   p.structureTitle = StructureTitle;
   p.list = {"FJOB$.INF", "\\BEAMS\\", "BEAM1"};
   p.mainWindow = MainWindow;
-  p.answer = &DialogResult;
   p.afterOk = [] { UpdateAnalysisMenu(); };
   return p;
 }
 
 int ShowJobDialog() {
-  JobDialogProfile p = JobDialogOfTrabix();
-  DialogResult = ShowJobNameDialog(MainWindow, p);
-  return DialogResult;
+  JobDialogProfile p = JobProfile();
+  DialogAnswer = ShowJobNameDialog(MainWindow, p);
+  return DialogAnswer;
 }
 
 LoadCaseDialogProfile LoadCaseProfile() {
@@ -30,14 +29,13 @@ LoadCaseDialogProfile LoadCaseProfile() {
   p.maxCases = kMaxLoadCases;
   p.mainWindow = MainWindow;
   p.currentCase = &LoadCaseName;
-  p.answer = &DialogResult;
   return p;
 }
 
 int ShowLoadCases(int mode) {
   LoadCaseDialogProfile p = LoadCaseProfile();
-  DialogResult = ShowLoadCaseDialog(MainWindow, p, mode);
-  return DialogResult;
+  DialogAnswer = ShowLoadCaseDialog(MainWindow, p, mode);
+  return DialogAnswer;
 }
 
 }  // namespace trabix

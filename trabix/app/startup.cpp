@@ -1,5 +1,6 @@
 // Start-up, the notice and the main window: Trabix's profile of the shared program frame.
 #include "app.h"
+#include "trabix/core/slots.h"
 #include "win/messages.h"
 
 namespace trabix {
@@ -28,7 +29,7 @@ void ReleaseGlobals() {
 
 }  // namespace
 
-const ProgramFrameProfile& TrabixFrame() {
+const ProgramFrameProfile& FrameProfile() {
   static const ProgramFrameProfile frame{ClassName,      "BEAMS",         "  BEAM/STRIP ANALYSIS Program",
                                          TrabixWindowProc, &MainWindow,   &MainMenu,
                                          DimensionGlobals, AfterNotice,   ReleaseGlobals,
@@ -38,19 +39,19 @@ const ProgramFrameProfile& TrabixFrame() {
 
 void DimensionGlobals() {
   LoadCaseNames.assign(kMaxLoadCases + 1, std::string());
-  SupportFlags.assign(14, std::string());
+  SupportFlags.assign(kSupportFlagSlots, std::string());
   SharedIntegers.Redim(8, 5);
   CellTexts.Redim(1, 1);
   TextLines.assign(2, std::string());
-  ProgramMessages = DialogOwnedMessages(&DialogResult);
+  ProgramMessages = DialogOwnedMessages(&DialogAnswer);
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, TrabixFrame()); }
+HWND CreateMainWindow(HINSTANCE instance, int show) { return CreateProgramWindow(instance, show, FrameProfile()); }
 
-int RunTrabix(HINSTANCE instance, int show) { return RunProgram(instance, show, TrabixFrame()); }
+int RunTrabix(HINSTANCE instance, int show) { return RunProgram(instance, show, FrameProfile()); }
 
 extern "C" LRESULT CALLBACK TrabixWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ProgramWindowMessage(TrabixFrame(), window, msg, wParam, lParam);
+  return ProgramWindowMessage(FrameProfile(), window, msg, wParam, lParam);
 }
 
 }  // namespace trabix

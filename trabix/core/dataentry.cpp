@@ -158,7 +158,7 @@ void ClearEntryTables() {
   GeometryValues.assign(6, 0.0);
   StructureFlags.assign(6, std::string());
   StructureFlags[kStripSlot] = StructureFlags[kSymmetricHalfSlot] = "N";
-  SupportFlags.assign(14, std::string());
+  SupportFlags.assign(kSupportFlagSlots, std::string());
   for (int i = 1; i <= 7; ++i) SupportFlags[i] = "N";
   UnyieldingNodes.clear();
   ElementTable.Redim(0, 3);
@@ -244,7 +244,7 @@ bool SaveGeometryCells(const std::string& job) {
 
 bool SaveSupportFile(const std::string& job) {
   int n = ElementCount();
-  if (SupportFlags.size() < 14) SupportFlags.resize(14);
+  if (SupportFlags.size() < kSupportFlagSlots) SupportFlags.resize(kSupportFlagSlots);
   // Rows are numbered by their node or element before the empty ones are dropped.
   for (int r = 1; r <= n + 1; ++r) SpringTable(r, 0) = r;
   for (int r = 1; r <= n; ++r) SoilTable(r, 0) = r;

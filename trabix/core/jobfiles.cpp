@@ -183,7 +183,7 @@ void ListSupportRows(TextLineArray& lines, int kind, int first, int last, const 
 }
 
 void ReadSupportData(const TextLineArray& lines, int n) {
-  SupportFlags.assign(14, std::string());
+  SupportFlags.assign(kSupportFlagSlots, std::string());
   for (int i = 1; i <= 7; ++i) SupportFlags[i] = "N";
   UnyieldingNodes.clear();
   int elements = ElementCount();

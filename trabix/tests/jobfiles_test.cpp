@@ -141,7 +141,7 @@ TEST(SupportFile, SymmetricHalfAndEmptyTables) {
   StructureFlags[kSymmetricHalfSlot] = "Y";
   GeometryValues.assign(6, 0.0);
   GeometryValues[kElementCountSlot] = 2;
-  SupportFlags.assign(14, "N");
+  SupportFlags.assign(kSupportFlagSlots, "N");
   SupportFlags[kLeftEdgeFixedSlot] = "y";
   SupportFlags[kRightEdgeFixedSlot] = "Y";
   SupportFlags[kElasticSupportsSlot] = SupportFlags[kWinklerSlot] = "Y";  // flagged, but no rows to list

@@ -44,7 +44,7 @@ void ClearResultsMemory() {
   state.lineCount = 0;
 }
 
-GraphProfile TrabixGraphProfile() {
+GraphProfile GraphWindowProfile() {
   GraphProfile p;
   p.heading = IsStrip() ? "STRIP" : "BEAM";
   p.jobName = JobSpec;
@@ -64,7 +64,7 @@ GraphProfile TrabixGraphProfile() {
 void PrintGraph(HWND owner, const std::string& bitmap) { PrintGraphDocument(owner, 5, bitmap); }
 
 int PlotResponseField(HWND owner, int action) {
-  GraphProfile profile = TrabixGraphProfile();
+  GraphProfile profile = GraphWindowProfile();
   if (state.graph.lastAction == 0) {
     state.lines.clear();
     state.lineCount = 0;
@@ -86,7 +86,7 @@ int PlotResponseField(HWND owner, int action) {
   return count;
 }
 
-ActionDialogProfile TrabixActionProfile(const std::string& structureTitle) {
+ActionDialogProfile ActionProfile(const std::string& structureTitle) {
   ActionDialogProfile p;
   p.caption = "  " + structureTitle + " ANALYSIS.   JOB: " + JobSpec + ": SELECTION OF STRUCTURAL ACTION" +
               "     Load Case: " + LoadCaseName;
@@ -114,7 +114,7 @@ void ResultsCommand(HWND mainWindow, const std::string& structureTitle, const st
   }
   state.strip = IsStrip();
   state.soil = HasSoil();
-  ShowActionSelectionDialog(mainWindow, TrabixActionProfile(structureTitle));
+  ShowActionSelectionDialog(mainWindow, ActionProfile(structureTitle));
   ClearResultsMemory();
 }
 

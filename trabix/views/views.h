@@ -55,7 +55,7 @@ void ResultsCommand(HWND mainWindow, const std::string& structureTitle, const st
 
 // Trabix's texts of the shared "SELECTION OF STRUCTURAL ACTION" dialog (graph/actiondialog.h) for
 // the current job and case; its plot button runs PlotResponseField.
-ActionDialogProfile TrabixActionProfile(const std::string& structureTitle);
+ActionDialogProfile ActionProfile(const std::string& structureTitle);
 // The graph of action k of the current case: its report read at the first plot of a showing
 // ("Results File is Missing!" when there is none), its points, the graph window over owner.
 // Returns the point count shown (0 when nothing was shown).
@@ -63,7 +63,7 @@ int PlotResponseField(HWND owner, int action);
 // Forgets the report and the points kept, so the next plot reads the report again.
 void ClearResultsMemory();
 // The graph texts of the current job, case and structure.
-GraphProfile TrabixGraphProfile();
+GraphProfile GraphWindowProfile();
 // Prints the graph picture as the print document "GraphBMP.DDC" (deleted first).
 void PrintGraph(HWND owner, const std::string& bitmap);
 

@@ -41,7 +41,7 @@ inline void ExpectAnalysisProgramMenu(HMENU bar) {
       {3, 0, kPresentationCommand, "&Preview/Print/Save Data/Results"},
       {3, 2, kPlotCommand, "P&lot Structural Response Fields"},
       {6, 0, kHelpCommand, "&Help/Info"},
-      {6, 2, kAboutCommand, "&About Author/Contact Address"},
+      {6, 2, kAuthorBoxCommand, "&About Author/Contact Address"},
   };
   for (const Item& item : items) {
     HMENU popup = GetSubMenu(bar, item.popup);

@@ -938,7 +938,7 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
   };
   const std::vector<Case> cases = {
       {"about", Job::None, kSoftwareBoxCommand, {{"", 0, kEndWithZero}}},
-      {"author", Job::None, kAuthorBoxCommand, {{"", 0, kEndWithZero}}},
+      {"author", Job::None, kCorvaneAuthorBoxCommand, {{"", 0, kEndWithZero}}},
       {"beam jobs", Job::None, kBeamStripCommand, {{kBeamJobs}}},
       {"plate jobs", Job::None, kPlateCommand, {{kPlateJobs}}},
       {"tank jobs", Job::None, kTankCommand, {{"  TANK Job Name Specification/Selection"}}},

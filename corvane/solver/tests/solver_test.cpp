@@ -112,7 +112,7 @@ TEST_F(SolverTest, SimplySupportedBeamMatchesBeamTheoryAndTrabixReport) {
   trabix::ListGeometry(t, count, first, trabix::GeometryHeader("T1"));
   trabix::ListElementTable(t, trabix::ElementTable, 4, first, 1);
   ASSERT_TRUE(SaveTextLines(trabix::GeometryFileName("T1"), t, count));
-  trabix::SupportFlags.assign(14, "N");
+  trabix::SupportFlags.assign(trabix::kSupportFlagSlots, "N");
   trabix::SupportFlags[trabix::kUnyieldingSlot] = "Y";
   int elastic = 0, winkler = 0;
   t.assign(1, "");

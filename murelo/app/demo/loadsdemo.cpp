@@ -81,9 +81,9 @@ int main(int argc, char** argv) {
     GraphState = WallGraphState();
     GraphState.soilKind = GraphSoilKind();
     int n = WallActionPoints(ResultsFileName(JobSpec, LoadCaseName), CurrentSubstructure, action);
-    if (n > 0) ShowGraphWindow(nullptr, MureloGraphProfile(), action, GraphState.points, n);
+    if (n > 0) ShowGraphWindow(nullptr, GraphWindowProfile(), action, GraphState.points, n);
   } else if (what == "chooser") {
-    static OutputChooserProfile p = MureloChooserProfile();
+    static OutputChooserProfile p = ChooserProfile();
     ShowOutputChooser(nullptr, p);
   } else if (what == "data") {
     OutputData(4, nullptr);

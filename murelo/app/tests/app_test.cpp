@@ -1,6 +1,6 @@
 // Murelo's frame routines in-process: the menu, the job and load-case dialogs with Murelo's
 // profile, where the pointer parks after each command, the job check's correction box,
-// "&New Job" cancelled, save-as and the About box.
+// "&New Job" cancelled, save-as and the author box.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -299,18 +299,18 @@ TEST_F(MureloFrame, SaveJobAsRenamesTheHeadersMakesEmptyLoadFilesAndPacksTheOldJ
   EXPECT_FALSE(fs::exists(oldJob + ".LDA"));
 }
 
-TEST_F(MureloFrame, TheAboutBoxKeepsItsCaptionAndNamesNoPerson) {
+TEST_F(MureloFrame, TheAuthorBoxKeepsItsCaptionAndNamesNoPerson) {
   std::string text;
-  murelo::DialogResult = 0;
+  DialogAnswer = 0;
   ASSERT_TRUE(RunScript({WhenDialog("Pile Analysis",
                                     [&](HWND box) {
                                       text = WindowText(FindWindowExA(box, nullptr, "Static", nullptr));
                                       wintest::Click(box, IDOK);
                                     })},
-                        [] { murelo::DispatchCommand(kAboutCommand); })
+                        [] { murelo::DispatchCommand(kAuthorBoxCommand); })
                   .finished);
   EXPECT_EQ(text.rfind("The ZOR software authors\r\n", 0), 0u) << text;
-  EXPECT_EQ(murelo::DialogResult, 1);
+  EXPECT_EQ(DialogAnswer, 1);
 }
 
 struct AnalysisRun {
@@ -401,7 +401,7 @@ TEST_F(MureloFrame, CancelWritesNothingAndPlaysNothing) {
   AnalysisRun r = RunAnalysis(0, kExitId);
   EXPECT_TRUE(r.tones.empty());
   EXPECT_FALSE(fs::exists("WALL.RBA"));
-  EXPECT_EQ(murelo::DialogResult, 0);
+  EXPECT_EQ(DialogAnswer, 0);
 }
 
 TEST_F(MureloFrame, AStopIsABoxOwnedByTheAnalysisDialogAndTheTonesStillFollow) {

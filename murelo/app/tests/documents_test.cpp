@@ -117,7 +117,7 @@ TEST_F(MureloDocuments, TheChooserPassesItsModesAndMovesTheFocus) {
   std::string caption;
   HWND focusAfterData = nullptr, focusAfterResults = nullptr, dataButton = nullptr, resultsButton = nullptr;
   bool subclassed = true;
-  OutputChooserProfile p = murelo::MureloChooserProfile();
+  OutputChooserProfile p = murelo::ChooserProfile();
   p.outputData = [&](int mode, HWND) { outputs.push_back("DATA " + std::to_string(mode)); };
   p.outputResults = [&](int mode, HWND) { outputs.push_back("RESULTS " + std::to_string(mode)); };
   EXPECT_TRUE(RunScript({WhenDialog(kCases, [](HWND d) { PostClick(d, IDOK); }),

@@ -73,7 +73,7 @@ class MureloEndToEnd : public ::testing::Test {
                                         wintest::SetText(d, kNameBoxId, job);
                                         Click(d, IDOK);
                                       })},
-                          [] { ShowProgramNotice(murelo::MureloFrame()); })
+                          [] { ShowProgramNotice(murelo::FrameProfile()); })
                     .finished);
     ASSERT_EQ(JobSpec, job);
   }

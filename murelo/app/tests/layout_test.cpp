@@ -70,18 +70,18 @@ class MureloLayout : public ::testing::Test {
 TEST_F(MureloLayout, EveryCommandWindowShowsItsTextsWhole) {
   using namespace murelo;
   std::vector<LayoutCase> cases = {
-      {"author box", [] { DispatchCommand(kAboutCommand); }, {{"", 0, IDOK}}},
+      {"author box", [] { DispatchCommand(kAuthorBoxCommand); }, {{"", 0, IDOK}}},
       {"load cases", [] { ShowLoadCases(1); }, {{kCasesCaption}}},
       {"load case deletion", [] { ShowLoadCases(1); },
        {{kCasesCaption, kInProcessDeleteId, IDCANCEL, [](HWND d) { SendDlgItemMessageA(d, kInProcessNameBoxId, CB_SETCURSEL, 0, 0); }},
         {"Current Selection DELETION Enquiry", 0, IDNO, nullptr,
          "Do you really want to DELETE the CURRENT SELECTION?"}}},
       {"load case choice", [] { ShowLoadCases(2); }, {{kCasesCaption}}},
-      {"analysis", [] { ShowMureloAnalysisDialog(0); }, {{"", 0, kExitId}}},
-      {"output chooser", [] { RunPresentationCommand(); }, {{kCasesCaption, IDOK, 0}, {"", 0, kExitId}}},
-      wintest::DocumentCase([] { murelo::RunPresentationCommand(); }, kCasesCaption, 1, "WALL9", "DATA",
+      {"analysis", [] { ShowAnalysisDialog(0); }, {{"", 0, kExitId}}},
+      {"output chooser", [] { PresentationCommand(); }, {{kCasesCaption, IDOK, 0}, {"", 0, kExitId}}},
+      wintest::DocumentCase([] { murelo::PresentationCommand(); }, kCasesCaption, 1, "WALL9", "DATA",
                             "\r\n\r\n", "\r\n"),
-      wintest::DocumentCase([] { murelo::RunPresentationCommand(); }, kCasesCaption, 1, "WALL9", "RESULTS",
+      wintest::DocumentCase([] { murelo::PresentationCommand(); }, kCasesCaption, 1, "WALL9", "RESULTS",
                             "\r\n\r\n", "\r\n"),
   };
   for (const char* sub : {"BASE PLATE", "WALL"}) {

@@ -237,7 +237,7 @@ AnalysisRun RunAnalysis(int mode, int button) {
                                                                 !IsWindowVisible(GetDlgItem(owner, kExitId));
                                        wintest::AnswerBox(box, IDOK);
                                      })},
-                         [mode] { palvore::RunAnalysisCommand(mode); }, 30000)
+                         [mode] { palvore::AnalysisCommand(mode); }, 30000)
                    .finished;
   for (const auto& t : trace.Records("TONE")) r.tones.push_back({t[1], t[2]});
   return r;
@@ -281,7 +281,7 @@ TEST_F(PalvoreFrame, CancelWritesNothingAndPlaysNothing) {
   AnalysisRun r = RunAnalysis(0, kExitId);
   EXPECT_TRUE(r.tones.empty());
   EXPECT_FALSE(fs::exists("PILE1.RBA"));
-  EXPECT_EQ(palvore::DialogResult, 0);
+  EXPECT_EQ(DialogAnswer, 0);
 }
 
 // Rigid against Winkler soil that yields at 100 kPa: beyond its collapse load (414.21 kN) the
@@ -326,12 +326,12 @@ TEST_F(PalvoreFrame, AJobFailingTheCheckIsOfferedForCorrectionAndNoEndsTheComman
                                      caseDialog = true;
                                      wintest::PostClick(cases, kCancelId);
                                    })},
-                       [] { palvore::RunAnalysisCommand(0); });
+                       [] { palvore::AnalysisCommand(0); });
   EXPECT_EQ(run.stepsDone, 1u);
   EXPECT_FALSE(run.timedOut);
   EXPECT_FALSE(caseDialog);
   EXPECT_EQ(question, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ");
-  EXPECT_EQ(palvore::DialogResult, 0);
+  EXPECT_EQ(DialogAnswer, 0);
   EXPECT_TRUE(trace.Records("TONE").empty());
   EXPECT_FALSE(fs::exists("PILE1.RBA"));
 }
@@ -353,11 +353,11 @@ TEST_F(PalvoreFrame, ASupportFileCutInsideItsWinklerTableIsOfferedForCorrection)
                                       question = wintest::BoxText(box);
                                       wintest::AnswerBox(box, IDNO);
                                     })},
-                        [] { palvore::RunAnalysisCommand(0); })
+                        [] { palvore::AnalysisCommand(0); })
                   .finished);
   EXPECT_EQ(question, " PILE SUPPORT DATA ARE MISSING!\r\n (line " + std::to_string(at + 4) +
                           ": the END line is missing)\r\n\r\n Do you wish to Correct the Data? ");
-  EXPECT_EQ(palvore::DialogResult, 0);
+  EXPECT_EQ(DialogAnswer, 0);
   EXPECT_FALSE(fs::exists("PILE1.RBA"));
 }
 
@@ -447,9 +447,9 @@ TEST_F(PalvoreFrame, TheDataCommandsEnterTheJobsGeometryAndSupports) {
   EXPECT_EQ(FileLines("PILE1.SUP")[1], "Job: PILE1 // SUPPORTS");
 }
 
-// The About box shows its whole text: every line inside the label, the label and the button
+// The author box shows its whole text: every line inside the label, the label and the button
 // inside the box.
-TEST_F(PalvoreFrame, TheAboutBoxShowsItsWholeText) {
+TEST_F(PalvoreFrame, TheAuthorBoxShowsItsWholeText) {
   std::vector<std::string> faults;
   bool ok = RunScript({WhenDialog("Pile Analysis",
                                   [&](HWND d) {

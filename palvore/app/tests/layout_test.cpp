@@ -1,4 +1,4 @@
-// Every window of Palvore's own commands shows its texts whole: the About box, the
+// Every window of Palvore's own commands shows its texts whole: the author box, the
 // load-case dialog with Palvore's profile, the analysis dialog, the load type dialog, the action
 // dialog and the graph of each action, the output chooser and the boxes and preview of both
 // documents, on an analysed long pile.
@@ -51,7 +51,7 @@ class PalvoreLayout : public ::testing::Test {
 
 TEST_F(PalvoreLayout, EveryCommandWindowShowsItsTextsWhole) {
   std::vector<LayoutCase> cases = {
-      {"about box", [] { palvore::AuthorBox(); }, {{"Pile Analysis", 0, IDOK}}},
+      {"author box", [] { palvore::AuthorBox(); }, {{"Pile Analysis", 0, IDOK}}},
       {"load cases", [] { palvore::ShowLoadCases(1); }, {{kCasesCaption}}},
       {"load case deletion", [] { palvore::ShowLoadCases(1); },
        {{kCasesCaption, kInProcessDeleteId, IDCANCEL,
@@ -59,7 +59,7 @@ TEST_F(PalvoreLayout, EveryCommandWindowShowsItsTextsWhole) {
         {"Current Selection DELETION Enquiry", 0, IDNO, nullptr,
          "Do you really want to DELETE the CURRENT SELECTION?"}}},
       {"load case choice", [] { palvore::ShowLoadCases(2); }, {{kCasesCaption}}},
-      {"analysis", [] { palvore::ShowPalvoreAnalysisDialog(0); }, {{"   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1", 0, kExitId}}},
+      {"analysis", [] { palvore::ShowAnalysisDialog(0); }, {{"   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1", 0, kExitId}}},
       {"load type", [] { palvore::LoadDataCommand(); }, {{kTypeCaption}}},
       {"output chooser", [] { palvore::PresentationCommand(); }, {{kCasesCaption, kOkId, 0}, {"", 0, kExitId}}},
       wintest::DocumentCase([] { palvore::PresentationCommand(); }, kCasesCaption, kOkId, "PILE1", "DATA"),

@@ -194,7 +194,7 @@ TEST_F(PalvoreOutputs, SheetPileGraphsArePerMetre) {
   palvore::Geometry = palvore::PileGeometry();
   palvore::Geometry.sheetPile = true;
   palvore::Geometry.kind = "Sheet-Pile";
-  GraphProfile p = palvore::PalvoreGraphProfile();
+  GraphProfile p = palvore::GraphWindowProfile();
   EXPECT_EQ(p.heading, "Sheet-Pile");
   EXPECT_EQ(p.OrdinateTitle(1), "Bending Moments [kN*m/m]");
   EXPECT_EQ(p.OrdinateTitle(2), "Shearing Forces [kN/m]");
@@ -420,7 +420,7 @@ TEST_F(PalvoreOutputs, TheChoosersFourModes) {
     int mode;
   } cases[] = {{true, false, 4}, {true, true, 0}, {false, false, 5}, {false, true, 1}};
   for (const auto& c : cases) EXPECT_EQ(OutputMode(c.preview, c.save), c.mode);
-  OutputChooserProfile p = palvore::PalvoreOutputChooser();
+  OutputChooserProfile p = palvore::ChooserProfile();
   EXPECT_EQ(p.captionGap, " ");
   EXPECT_TRUE(p.centred);
 }
@@ -446,7 +446,7 @@ TEST_F(PalvoreOutputs, NoResultsDocumentWithoutAReport) {
 TEST_F(PalvoreOutputs, TheChoosersColours) {
   JobSpec = "C:\\PALTEST\\PILE1";
   palvore::LoadCaseName = "A";
-  OutputChooserProfile p = palvore::PalvoreOutputChooser();
+  OutputChooserProfile p = palvore::ChooserProfile();
   const std::string caption = " PILE/SHEET-PILE; Job: C:\\PALTEST\\PILE1; Load: A";
   const COLORREF yellow = RGB(255, 255, 0), black = RGB(0, 0, 0);
   bool probed = false;

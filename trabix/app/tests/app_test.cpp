@@ -88,7 +88,7 @@ TEST_F(TrabixFrame, TheJobDialogNamesTheJobAndEnablesAnalysisOnlyWithCasesAndSup
                 EXPECT_EQ(trabix::ShowJobDialog(), 1);
               }).finished);
   EXPECT_TRUE(AnalysisEnabled());
-  EXPECT_EQ(trabix::DialogResult, 1);
+  EXPECT_EQ(DialogAnswer, 1);
 }
 
 TEST_F(TrabixFrame, TheLoadCaseDialogHasTrabixsControlsAndDeletesOnlyTheCasesLoadAndResults) {
@@ -168,7 +168,7 @@ AnalysisRun RunAnalysis(int mode, int button = 1) {
                                                     WindowText(GetDlgItem(d, kCancelId)) == "&CANCEL";
                                     wintest::PostClick(d, button);
                                   })},
-                      [mode] { trabix::RunAnalysisCommand(mode); }, 20000)
+                      [mode] { trabix::AnalysisCommand(mode); }, 20000)
                 .finished;
   EXPECT_TRUE(ok);
   r.mainCaption = WindowText(trabix::MainWindow);
@@ -222,7 +222,7 @@ TEST_F(TrabixFrame, AStopShowsItsMessageAfterItsTonesAndLeavesNoReport) {
                                     boxOwner = WindowText(GetWindow(box, GW_OWNER));
                                     wintest::AnswerBox(box, IDOK);
                                   })},
-                      [] { trabix::RunAnalysisCommand(1); }, 20000)
+                      [] { trabix::AnalysisCommand(1); }, 20000)
                 .finished;
   EXPECT_TRUE(ok);
   EXPECT_EQ(boxOwner, "   BEAM/STRIP ANALYSIS.   JOB: HSSTRIP");
@@ -257,11 +257,11 @@ TEST_F(TrabixFrame, CancelAndADeclinedCorrectionRunNothing) {
                                     question = wintest::BoxText(box);
                                     wintest::AnswerBox(box, IDNO);
                                   })},
-                      [] { trabix::RunAnalysisCommand(0); })
+                      [] { trabix::AnalysisCommand(0); })
                 .finished;
   EXPECT_TRUE(ok);
   EXPECT_NE(question.find(" Do you wish to Correct the Data? "), std::string::npos) << question;
-  EXPECT_EQ(trabix::DialogResult, 0);
+  EXPECT_EQ(DialogAnswer, 0);
   EXPECT_FALSE(fs::exists("WINKYLD.RBP"));
   EXPECT_TRUE(trace.Records("TONE").empty());
 }
@@ -300,20 +300,20 @@ TEST_F(TrabixFrame, SaveJobAsCopiesTheJobRenamesItsHeadersAndPacksTheOldOne) {
 
 TEST_F(TrabixFrame, TheAuthorBoxHasItsCaptionOurContactLinesAndEndsOnOk) {
   std::string text, button;
-  trabix::DialogResult = 0;
+  DialogAnswer = 0;
   ASSERT_TRUE(RunScript({WhenDialog("Pile Analysis",
                                     [&](HWND box) {
                                       text = wintest::GetText(box, trabix::kAuthorTextId);
                                       button = wintest::GetText(box, IDOK);
                                       wintest::Click(box, IDOK);
                                     })},
-                        [] { trabix::DispatchCommand(kAboutCommand); })
+                        [] { trabix::DispatchCommand(kAuthorBoxCommand); })
                   .finished);
   EXPECT_EQ(text,
             "BEAM/STRIP ANALYSIS\r\nAuthor: the ZOR software authors\r\n"
             "Contact: the address given with your copy of the software");
   EXPECT_EQ(button, "&Ok");
-  EXPECT_EQ(trabix::DialogResult, 1);
+  EXPECT_EQ(DialogAnswer, 1);
   EXPECT_EQ(wintest::FindDialog("Pile Analysis"), nullptr);
 }
 

@@ -77,7 +77,7 @@ class TrabixEndToEnd : public ::testing::Test {
                                         wintest::SetText(d, kNameBoxId, job);
                                         wintest::Click(d, IDOK);
                                       })},
-                          [] { ShowProgramNotice(trabix::TrabixFrame()); })
+                          [] { ShowProgramNotice(trabix::FrameProfile()); })
                     .finished);
     ASSERT_EQ(wintest::WindowText(trabix::MainWindow), "     BEAM/STRIP ANALYSIS.   JOB: " + job);
   }

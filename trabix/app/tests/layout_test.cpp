@@ -48,7 +48,7 @@ class TrabixLayout : public ::testing::Test {
 
 TEST_F(TrabixLayout, EveryCommandWindowShowsItsTextsWhole) {
   const std::vector<LayoutCase> cases = {
-      {"author box", [] { trabix::DispatchCommand(kAboutCommand); }, {{"Pile Analysis", 0, IDOK}}},
+      {"author box", [] { trabix::DispatchCommand(kAuthorBoxCommand); }, {{"Pile Analysis", 0, IDOK}}},
       {"load cases", [] { trabix::ShowLoadCases(1); }, {{kCasesCaption}}},
       {"load case deletion",
        [] { trabix::ShowLoadCases(1); },
@@ -57,7 +57,7 @@ TEST_F(TrabixLayout, EveryCommandWindowShowsItsTextsWhole) {
         {"Current Selection DELETION Enquiry", 0, IDNO, nullptr,
          "Do you really want to DELETE the CURRENT SELECTION?"}}},
       {"load case choice", [] { trabix::ShowLoadCases(2); }, {{kCasesCaption}}},
-      {"analysis", [] { trabix::ShowTrabixAnalysisDialog(0); }, {{"   BEAM/STRIP ANALYSIS.   JOB: WINKYLD"}}},
+      {"analysis", [] { trabix::ShowAnalysisDialog(0); }, {{"   BEAM/STRIP ANALYSIS.   JOB: WINKYLD"}}},
       {"output chooser", [] { trabix::PresentationCommand(); }, {{kCasesCaption, kOkId, 0}, {"", 0, kExitId}}},
       wintest::DocumentCase([] { trabix::PresentationCommand(); }, kCasesCaption, kOkId, "WINKYLD", "DATA"),
       wintest::DocumentCase([] { trabix::PresentationCommand(); }, kCasesCaption, kOkId, "WINKYLD", "RESULTS"),

@@ -51,7 +51,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     return 0;
   }
   if (view == "actions") {
-    ShowActionSelectionDialog(main, trabix::TrabixActionProfile("BEAM/STRIP"));
+    ShowActionSelectionDialog(main, trabix::ActionProfile("BEAM/STRIP"));
     return 0;
   }
   long width = small ? 386 : 610;

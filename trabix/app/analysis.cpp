@@ -22,7 +22,7 @@ int RunSolver(HWND dialog, int mode) {
 
 }  // namespace
 
-int ShowTrabixAnalysisDialog(int mode) {
+int ShowAnalysisDialog(int mode) {
   AnalysisDialogProfile p;
   p.caption = "   " + StructureTitle + " ANALYSIS.   JOB: " + JobSpec;
   p.structureText = "Beam/Strip";
@@ -31,11 +31,11 @@ int ShowTrabixAnalysisDialog(int mode) {
   p.cancelId = 2;
   p.analyse = RunSolver;
   p.warningFor = [](int code) { return SolverWarningFor(code); };
-  p.answer = &DialogResult;
-  return ShowAnalysisDialog(MainWindow, p, mode);
+  p.answer = &DialogAnswer;
+  return ::ShowAnalysisDialog(MainWindow, p, mode);
 }
 
-int AskCorrection(const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogResult); }
+int AskCorrection(const std::string& message) { return AskCorrectionBox(MainWindow, message, DialogAnswer); }
 
 int CheckJobForAnalysis() {
   CorrectionHooks hooks;
@@ -51,16 +51,16 @@ int CheckJobForAnalysis() {
   return CheckJobData(hooks);
 }
 
-void RunAnalysisCommand(int mode) {
+void AnalysisCommand(int mode) {
   AnalysisCommandProfile p;
   p.checkJob = CheckJobForAnalysis;
   p.chooseLoadCase = [] { return ShowLoadCases(2); };
-  p.analysisDialog = ShowTrabixAnalysisDialog;
+  p.analysisDialog = ShowAnalysisDialog;
   p.mainWindow = MainWindow;
   p.structureTitle = StructureTitle;
   p.loadCaseName = &LoadCaseName;
-  p.result = &DialogResult;
-  AnalysisCommand(p, mode);
+  p.result = &DialogAnswer;
+  ::AnalysisCommand(p, mode);
 }
 
 }  // namespace trabix
