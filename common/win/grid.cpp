@@ -372,10 +372,18 @@ INT_PTR CALLBACK FillTablePage(HWND container, UINT msg, WPARAM wParam, LPARAM) 
       RECT outer{0, 0, r.right - r.left, r.bottom - r.top};
       AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(container, GWL_STYLE)) & ~WS_VSCROLL, FALSE,
                          static_cast<DWORD>(GetWindowLongPtrA(container, GWL_EXSTYLE)));
-      SetWindowPos(container, nullptr, 0, 0, outer.right - outer.left + GetSystemMetrics(SM_CXVSCROLL),
-                   outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      // A dialog's template places its client area, so the edge would stand above TableTop, over
+      // the bottom rows of the headings laid out down to it: the edge starts at TableTop instead.
+      HWND table = GetParent(container);
+      RECT placed{}, top{0, TableTop, 0, 0};
+      GetWindowRect(container, &placed);
+      MapWindowPoints(HWND_DESKTOP, table, reinterpret_cast<POINT*>(&placed), 2);
+      MapDialogRect(table, &top);
+      SetWindowPos(container, nullptr, placed.left, std::max(placed.top, top.top),
+                   outer.right - outer.left + GetSystemMetrics(SM_CXVSCROLL), outer.bottom - outer.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       SetWindowPos(page, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      GrowToHold(GetParent(container), container);
+      GrowToHold(table, container);
       ShowWindow(page, SW_SHOW);
       UpdateScrollBar();
       return FALSE;

@@ -1,5 +1,7 @@
 #include "win/testing/layout.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <sstream>
 #include <utility>
@@ -171,22 +173,36 @@ std::vector<std::string> LayoutFaults(HWND window) {
     if (!cut.empty()) faults.push_back(Describe(window, c, s.text) + ": " + cut);
     shown.push_back(s);
   }
+  // Neighbours placed edge to edge in dialog units may share a pixel row or column.
+  auto meet = [](const std::vector<RECT>& a, const std::vector<RECT>& b) {
+    for (const RECT& p : a)
+      for (const RECT& q : b) {
+        RECT both{};
+        if (IntersectRect(&both, &p, &q) && both.right - both.left > kSlack && both.bottom - both.top > kSlack) return true;
+      }
+    return false;
+  };
+  // A window without text of a class other than a static's or a button's (a list, an empty field,
+  // a child dialog with its edge) paints its whole rectangle, hiding the text under or over it;
+  // lines, frames and empty labels are drawn around texts and hide none, and a tab control holds
+  // the controls of its page as a group box does.
+  auto paints = [](HWND control) {
+    const std::string cls = ClassOf(control);
+    for (const char* around : {"Static", "Button", WC_TABCONTROLA})
+      if (_stricmp(cls.c_str(), around) == 0) return false;
+    return true;
+  };
   for (size_t i = 0; i < shown.size(); ++i) {
-    const Shown& a = shown[i];
-    if (a.text.empty() || a.kind == Kind::Group) continue;
+    if (shown[i].kind == Kind::Group) continue;
     for (size_t j = i + 1; j < shown.size(); ++j) {
-      const Shown& b = shown[j];
-      if (b.text.empty() || b.kind == Kind::Group) continue;
-      // Neighbours placed edge to edge in dialog units may share a pixel row or column.
-      bool over = false;
-      for (const RECT& p : a.ink)
-        for (const RECT& q : b.ink) {
-          RECT both{};
-          over = over || (IntersectRect(&both, &p, &q) && both.right - both.left > kSlack && both.bottom - both.top > kSlack);
-        }
-      if (over)
-        faults.push_back(Describe(window, a.control, a.text) + ": overlaps id " + std::to_string(GetDlgCtrlID(b.control)) +
-                         " \"" + b.text + "\"");
+      if (shown[j].kind == Kind::Group) continue;
+      const Shown& a = shown[i].text.empty() ? shown[j] : shown[i];
+      const Shown& b = shown[i].text.empty() ? shown[i] : shown[j];
+      if (a.text.empty() || (b.text.empty() && !paints(b.control)) || !meet(a.ink, b.ink)) continue;
+      const std::string other = std::to_string(GetDlgCtrlID(b.control));
+      faults.push_back(Describe(window, a.control, a.text) +
+                       (b.text.empty() ? ": is covered by " + ClassOf(b.control) + " id " + other
+                                       : ": overlaps id " + other + " \"" + b.text + "\""));
     }
   }
   return faults;

@@ -16,7 +16,9 @@ namespace wintest {
 // - a static's or a button's text needs more room than its rectangle gives, measured with the
 //   control's own font (a word-wrapping static or multi-line button may wrap, within its height);
 // - two visible controls with text overlap (a group box and the controls inside it excepted; of a
-//   label only the lines its text takes count, not its blank lines nor the room under its text).
+//   label only the lines its text takes count, not its blank lines nor the room under its text);
+// - a control with text is covered by a window without text that paints its whole rectangle (a
+//   list, an empty field, a child dialog whose edge reaches out of its template's place).
 std::vector<std::string> LayoutFaults(HWND window);
 
 // A button of a window that opens a dialog over it, checked and then ended with the button close;

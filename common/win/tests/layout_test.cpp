@@ -92,6 +92,29 @@ TEST(LayoutFaults, ALabelInAPanelsBlankLineIsWholeAndOneOnItsTextOverlapsIt) {
   EXPECT_NE(over[0].find("overlaps id 11 \"a label\""), std::string::npos) << over[0];
 }
 
+// A row of sunken headings right above a child window with an edge, as a table's headings stand
+// above its page: the child's template places its client area, so its edge reaches above its top.
+std::vector<std::string> HeadingFaults(int childTop) {
+  DialogTemplate d = NewDialog("Heads", 0, 0, 200, 100);
+  AddLabel(d, kSecondControlId, "h[m] Depth", 10, 10, 100, 11, SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE);
+  AddLine(d, kFirstControlId, 10, 15, 100, 2);  // a line drawn across covers nothing
+  HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
+  DialogTemplate page = NewDialog("", 10, childTop, 100, 40, WS_CHILD | WS_VISIBLE | DS_CONTROL, WS_EX_CLIENTEDGE,
+                                  DialogPlain);
+  CreateModelessDialog(page, dialog, nullptr);
+  ShowWindow(dialog, SW_SHOWNOACTIVATE);
+  std::vector<std::string> faults = wintest::LayoutFaults(dialog);
+  DestroyWindow(dialog);
+  return faults;
+}
+
+TEST(LayoutFaults, AHeadingWhoseLastRowsAWindowWithoutTextCoversIsCut) {
+  const std::vector<std::string> covered = HeadingFaults(21);
+  ASSERT_EQ(covered.size(), 1u) << wintest::Lines(covered);
+  EXPECT_EQ(covered[0], "\"Heads\" | Static id 11 \"h[m] Depth\": is covered by #32770 id 0") << covered[0];
+  EXPECT_TRUE(HeadingFaults(23).empty()) << wintest::Lines(HeadingFaults(23));
+}
+
 // A dialog whose button 55 shows a warning box owned by it.
 INT_PTR CALLBACK WarningDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
