@@ -5,11 +5,11 @@
 
 #include "core/textfiles.h"
 
-// The lines of a text file at [1..count] ([0] empty), up to 10000 of them.
-inline std::vector<std::string> FileLines(const std::string& file) {
+// The lines of a text file at [1..count] ([0] empty), up to capacity of them.
+inline std::vector<std::string> FileLines(const std::string& file, int capacity = 10000) {
   std::vector<std::string> lines;
   int count = 0;
-  LoadTextLines(file, lines, 10000, count);
+  LoadTextLines(file, lines, capacity, count);
   lines.resize(static_cast<size_t>(count) + 1);
   return lines;
 }

@@ -2,6 +2,7 @@
 // Checks of what a user's walk through a program leaves in its folders: the documents saved by
 // SaveBothDocuments, and a job packed by "&Close" that comes back whole when opened again.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <functional>
@@ -9,7 +10,9 @@
 #include <set>
 #include <string>
 
+#include "win/ids.h"
 #include "win/testing/program.h"
+#include "win/testing/wintest.h"
 
 namespace wintest {
 
@@ -36,6 +39,14 @@ inline std::map<std::string, std::string> ExpectTheJobPackedAndRestored(const st
   restored.erase(archive);
   EXPECT_EQ(restored, loose);
   return loose;
+}
+
+// "&Close" sent to a main window of this process: the program ends it (and sets its handle to
+// NULL) and posts the quit message.
+inline void ExpectCloseEndsTheMainWindow(HWND& main) {
+  SendMessageA(main, WM_COMMAND, kCloseCommand, 0);
+  EXPECT_EQ(main, nullptr);
+  EXPECT_TRUE(DrainQuit());
 }
 
 // The names of files read by FileBytesIn.

@@ -231,12 +231,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   // as it was left.
   std::map<std::string, std::string> loose = wintest::ExpectTheJobPackedAndRestored(
       dir.path() / "WALLS", "WALL9.ZIP",
-      [] {
-        SendMessageA(murelo::MainWindow, WM_COMMAND, kCloseCommand, 0);
-        EXPECT_EQ(murelo::MainWindow, nullptr);
-        EXPECT_TRUE(wintest::DrainQuit());
-      },
-      [this] { StartAndOpenJob(); });
+      [] { wintest::ExpectCloseEndsTheMainWindow(murelo::MainWindow); }, [this] { StartAndOpenJob(); });
   EXPECT_EQ(wintest::NamesOf(loose),
             (std::set<std::string>{"WALL9.COX", "WALL9.GEO", "WALL9.LDA", "WALL9.RBA", "WALL9.SUP"}));
 }

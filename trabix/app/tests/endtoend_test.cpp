@@ -222,12 +222,7 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
   // the job named in the job dialog is unpacked as it was left.
   std::map<std::string, std::string> loose = wintest::ExpectTheJobPackedAndRestored(
       dir.path() / "BEAMS", "BEAM1.ZIP",
-      [] {
-        SendMessageA(trabix::MainWindow, WM_COMMAND, kCloseCommand, 0);
-        EXPECT_EQ(trabix::MainWindow, nullptr);
-        EXPECT_TRUE(wintest::DrainQuit());
-      },
-      [this] { StartAndOpenJob(); });
+      [] { wintest::ExpectCloseEndsTheMainWindow(trabix::MainWindow); }, [this] { StartAndOpenJob(); });
   EXPECT_EQ(wintest::NamesOf(loose),
             (std::set<std::string>{"BEAM1.CAS", "BEAM1.GEO", "BEAM1.LDA", "BEAM1.RBA", "BEAM1.SUP"}));
   EXPECT_TRUE(AnalysisEnabled());
