@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "../../common/tests/testdir.h"
+#include "../../common/tests/textlines.h"
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
@@ -15,20 +16,6 @@
 
 namespace murelo {
 namespace {
-
-std::vector<std::string> FileLines(const std::string& file) {
-  std::vector<std::string> lines;
-  int count = 0;
-  LoadTextLines(file, lines, 10000, count);
-  lines.resize(static_cast<size_t>(count) + 1);
-  return lines;
-}
-
-bool HasLine(const std::vector<std::string>& lines, const std::string& start) {
-  for (const std::string& l : lines)
-    if (l.rfind(start, 0) == 0) return true;
-  return false;
-}
 
 class DataEntry : public ::testing::Test {
  protected:

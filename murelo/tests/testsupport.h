@@ -179,6 +179,20 @@ inline void WriteLoads(const std::string& job, const std::string& loadCase, cons
   ASSERT_TRUE(SaveTextLines(LoadCaseListFileName(job), cases, 1));
 }
 
+// The standard wall on Winkler soil of 10000 kPa/m with its toe restrained, and load case "A":
+// a uniform load on the base plate and the stem's horizontal load rows.
+inline void WriteWinklerJob(const std::string& job, double plateUniform,
+                            const std::vector<std::vector<double>>& stemHorizontal) {
+  WallSupports s;
+  s.winkler = 10000;
+  WallLoads l;
+  l.plateUniform = plateUniform;
+  l.stemHorizontal = stemHorizontal;
+  WriteGeometry(job, StandardWall());
+  WriteSupports(job, s, 4);
+  WriteLoads(job, "A", l);
+}
+
 // One section of a parsed report.
 struct ForceRow {
   double distance = 0, shear = 0, axial = 0, moment = 0;

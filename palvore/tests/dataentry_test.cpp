@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "palvore/core/slots.h"
 #include "testsupport.h"
 
@@ -13,12 +15,20 @@ namespace {
 using testing::FileLines;
 using testing::PileJob;
 
-// The job written through the listings, then its geometry read into Geometry as the dialogs find it.
-void WriteAndRead(const PileJob& j) {
-  testing::WriteJob(j);
-  TextLineArray lines = FileLines(j.name + ".GEO");
+// A geometry file's lines read into Geometry as the dialogs find it.
+void ReadGeometry(const TextLineArray& lines) {
   const int n = static_cast<int>(lines.size()) - 1;
   ReadElementRows(lines, n, ReadGeometrySections(lines, n));
+}
+
+// The job of that name (PileJob's but for what change sets) written through the listings, then
+// its geometry read.
+void WriteAndRead(const std::string& name, const std::function<void(PileJob&)>& change = nullptr) {
+  PileJob j;
+  j.name = name;
+  if (change) change(j);
+  testing::WriteJob(j);
+  ReadGeometry(FileLines(j.name + ".GEO"));
 }
 
 TEST(IsNumberText, PalvoreRules) {
@@ -86,11 +96,7 @@ TEST(GeometryDialog, NewJobWritesTheGeneralLines) {
 
 TEST(GeometryDialog, KindChangeKeepsTheInertiaAndBringsBackNoWidth) {
   TestDirectory dir;
-  PileJob j;
-  j.name = "KIND";
-  j.width = 0.6;
-  j.inertia = 0.003;
-  WriteAndRead(j);
+  WriteAndRead("KIND", [](PileJob& j) { j.width = 0.6; j.inertia = 0.003; });
   const std::vector<std::string> texts = {"", "4", "4", "0", "2E7", "0.3"};
   ASSERT_TRUE(SaveGeometryDialogData("KIND", texts, true));
   EXPECT_TRUE(IsSheetPile());
@@ -104,10 +110,7 @@ TEST(GeometryDialog, KindChangeKeepsTheInertiaAndBringsBackNoWidth) {
 
 TEST(GeometryDialog, MoreElementsKeepTheRowsAndShowTheDefaultLength) {
   TestDirectory dir;
-  PileJob j;
-  j.name = "GROW";
-  j.elementLength = 2.0;
-  WriteAndRead(j);
+  WriteAndRead("GROW", [](PileJob& j) { j.elementLength = 2.0; });
   ASSERT_TRUE(SaveGeometryDialogData("GROW", {"", "8", "5", "0", "2E7", "0.3"}, false));
   FillGeometryCells();
   EXPECT_EQ(CellTexts(2, 1), "2");
@@ -119,11 +122,7 @@ TEST(GeometryDialog, MoreElementsKeepTheRowsAndShowTheDefaultLength) {
 
 TEST(GeometryTable, LengthsWithinAThousandthOfTheTotal) {
   TestDirectory dir;
-  PileJob j;
-  j.name = "SUM";
-  j.elements = 2;
-  j.elementLength = 5.0;
-  WriteAndRead(j);
+  WriteAndRead("SUM", [](PileJob& j) { j.elements = 2; j.elementLength = 5.0; });
   FillGeometryCells();
   EXPECT_EQ(GeometryTableProblem(), "");
   CellTexts(2, 2) = "5.009";
@@ -142,11 +141,7 @@ TEST(GeometryTable, LengthsWithinAThousandthOfTheTotal) {
 
 TEST(GeometryTable, UniformLengthsAndTheFileWrittenBack) {
   TestDirectory dir;
-  PileJob j;
-  j.name = "UNI";
-  j.elements = 3;
-  j.elementLength = 10.0 / 3;
-  WriteAndRead(j);
+  WriteAndRead("UNI", [](PileJob& j) { j.elements = 3; j.elementLength = 10.0 / 3; });
   Geometry.length = 10;
   FillGeometryCells();
   CellTexts(2, 1) = "1";
@@ -156,24 +151,18 @@ TEST(GeometryTable, UniformLengthsAndTheFileWrittenBack) {
   CellTexts(3, 2) = "0.75";
   ASSERT_TRUE(SaveGeometryCells("UNI"));
   Geometry = PileGeometry();
-  TextLineArray lines = FileLines("UNI.GEO");
-  int first = ReadGeometrySections(lines, static_cast<int>(lines.size()) - 1);
-  ReadElementRows(lines, static_cast<int>(lines.size()) - 1, first);
+  ReadGeometry(FileLines("UNI.GEO"));
   EXPECT_NEAR(Geometry.rows.Get(2, 2), 0.75, 1e-9);
   EXPECT_NEAR(Geometry.rows.Get(3, 1), 3.33333, 1e-5);
 }
 
 TEST(GeometryTable, CancelWithAZeroWidthMakesASheetPile) {
   TestDirectory dir;
-  PileJob j;
-  j.name = "ZERO";
-  j.width = 0;
-  j.inertia = 0.004;
-  WriteAndRead(j);
+  WriteAndRead("ZERO", [](PileJob& j) { j.width = 0; j.inertia = 0.004; });
   ASSERT_TRUE(SheetPileFromZeroWidth("ZERO"));
   TextLineArray lines = FileLines("ZERO.GEO");
   EXPECT_EQ(lines[2], "PILE/SHEET-PILE DATA:  Sheet-Pile");
-  ReadElementRows(lines, static_cast<int>(lines.size()) - 1, ReadGeometrySections(lines, static_cast<int>(lines.size()) - 1));
+  ReadGeometry(lines);
   EXPECT_DOUBLE_EQ(Geometry.rows.Get(1, 2), 0.004);
   EXPECT_FALSE(SheetPileFromZeroWidth("ZERO"));
 }
@@ -256,11 +245,7 @@ TEST(Supports, HalfSpaceItems) {
 // Each support type written by the dialogs is read back by the job reader.
 TEST(Supports, SupportFileReadsBack) {
   TestDirectory dir;
-  PileJob j;
-  j.name = "SUPP";
-  j.elements = 5;
-  j.above = 2;
-  WriteAndRead(j);
+  WriteAndRead("SUPP", [](PileJob& j) { j.elements = 5; j.above = 2; });
   Supports = PileSupports();
   Supports.flags = {"", "Y", "N", "Y", "Y", "Y", "", "", "30000", "0.3", "10", ""};
   Supports.unyieldingNodes = " ,1, 9,x,3, ";
@@ -295,9 +280,7 @@ TEST(Supports, SupportFileReadsBack) {
 
 TEST(Supports, EmptyTablesSwitchTheirTypeOff) {
   TestDirectory dir;
-  PileJob j;
-  j.name = "OFF";
-  WriteAndRead(j);
+  WriteAndRead("OFF");
   Supports = PileSupports();
   Supports.flags = {"", "N", "N", "Y", "Y", "N", "", "", "", "", "", ""};
   FillSupportCells("ELASTIC");

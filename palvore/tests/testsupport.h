@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "../../common/tests/testdir.h"
+#include "../../common/tests/textlines.h"
 #include "core/globals.h"
 #include "core/jobdata.h"
 #include "core/loadcases.h"
@@ -132,13 +133,7 @@ inline void WriteJob(const PileJob& j) {
 }
 
 // The lines of a text file at [1..count] ([0] empty).
-inline TextLineArray FileLines(const std::string& file) {
-  TextLineArray lines;
-  int count = 0;
-  LoadTextLines(file, lines, 10000, count);
-  lines.resize(static_cast<size_t>(count) + 1);
-  return lines;
-}
+using ::FileLines;
 
 // One row of a parsed results report; a blank force cell reads as NaN.
 struct ForceRow {

@@ -7,6 +7,7 @@
 
 #include "win/dialogs.h"
 #include "win/handles.h"
+#include "win/ids.h"
 
 namespace wintest {
 namespace {
@@ -188,6 +189,19 @@ void Pump() {
   }
 }
 
+void DiscardMessages() {
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+  }
+}
+
+bool DrainQuit() {
+  MSG m;
+  bool quit = false;
+  while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quit = true;
+  return quit;
+}
+
 TraceCapture::TraceCapture() {
   char dir[MAX_PATH] = {0}, name[MAX_PATH] = {0};
   GetTempPathA(MAX_PATH, dir);
@@ -221,7 +235,48 @@ std::vector<std::vector<std::string>> TraceCapture::Records(const std::string& k
   return out;
 }
 
+std::vector<Step> SaveBothDocuments(const std::string& chooser) {
+  std::vector<Step> steps;
+  for (const std::string kind : {"DATA", "RESULTS"}) {
+    steps.push_back(WhenDialog(chooser, [kind](HWND d) {
+      if (IsDlgButtonChecked(d, kFirstOptionId) != BST_CHECKED) Click(d, kFirstOptionId);  // "&Save"
+      PostClick(d, kind == "DATA" ? kOkId : kFormCancelId);
+    }));
+    steps.push_back(WhenDialog(kind + " File Information", [](HWND b) { AnswerBox(b, IDOK); }));
+    steps.push_back(WhenDialog(kind + " File Information", [](HWND b) { AnswerBox(b, IDYES); }));
+    steps.push_back(WhenWindow("SuiteDocPreview", [](HWND p) { PostMessageA(p, WM_KEYDOWN, VK_ESCAPE, 0); }));
+  }
+  steps.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, kExitId); }));
+  return steps;
+}
+
+std::vector<std::string> TraceCapture::Lines() const {
+  std::vector<std::string> lines;
+  std::ifstream in(path_);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+int TraceCapture::Count(const std::string& prefix) const {
+  int n = 0;
+  for (const std::string& line : Lines()) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
+  return n;
+}
+
 void TraceCapture::Clear() { DeleteFileA(path_.c_str()); }
+
+HostWindow::HostWindow(const char* windowClass, const char* caption, int width, int height) {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.lpszClassName = windowClass;
+  RegisterClassA(&wc);
+  window_ = CreateWindowA(windowClass, caption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
+                          nullptr, nullptr);
+}
+
+HostWindow::~HostWindow() {
+  if (window_) DestroyWindow(window_);
+}
 
 std::vector<std::string> SplitTraceLine(const std::string& line) {
   std::vector<std::string> fields;

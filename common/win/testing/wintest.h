@@ -48,6 +48,11 @@ Step WhenWindow(const std::string& windowClass, std::function<void(HWND)> act);
 // A step that runs act once.
 Step Do(std::function<void()> act);
 
+// The steps that, in the output chooser of that caption, save the data and then the results
+// document ("&Save"), answer the information box and the text copy's question (yes), close each
+// preview and leave the chooser ("&EXIT").
+std::vector<Step> SaveBothDocuments(const std::string& chooserCaption);
+
 // The enabled, visible dialog or message box ("#32770") of this thread with that caption
 // (the newest when several are), NULL when there is none.
 HWND FindDialog(const std::string& caption);
@@ -70,6 +75,12 @@ std::string WindowText(HWND window);
 POINT ControlPlace(HWND dialog, int id);
 // Processes the thread's pending messages (posted keys and clicks) outside a modal loop.
 void Pump();
+// Removes the thread's pending messages unhandled, such as the quit message a main window's end
+// posts, which would end the next test's dialogs.
+void DiscardMessages();
+// Takes the quit messages the program posted off the queue, so that later dialogs run; true when
+// there was one.
+bool DrainQuit();
 
 // The pixels of a window's client area as they are on the screen now (top-down rows, 0x00RRGGBB).
 std::vector<DWORD> ClientPixels(HWND window);
@@ -89,11 +100,31 @@ class TraceCapture {
   std::vector<std::vector<std::string>> Records() const;
   // The records of one kind ("TONE", "BOX", "POINTER").
   std::vector<std::vector<std::string>> Records(const std::string& kind) const;
+  // The lines written so far as they stand ("gfx DrawLineEx(0, ..."), escapes kept.
+  std::vector<std::string> Lines() const;
+  // How many lines begin with prefix; whether one does.
+  int Count(const std::string& prefix) const;
+  bool Has(const std::string& prefix) const { return Count(prefix) > 0; }
   void Clear();
   const std::string& Path() const { return path_; }
 
  private:
   std::string path_;
+};
+
+// A visible top-level window of a class of its own (DefWindowProc) at the screen's top left, for
+// the tests that draw into a window or need an owner; destroyed with its holder.
+class HostWindow {
+ public:
+  HostWindow(const char* windowClass, const char* caption, int width, int height);
+  ~HostWindow();
+  HostWindow(const HostWindow&) = delete;
+  HostWindow& operator=(const HostWindow&) = delete;
+  HWND get() const { return window_; }
+  operator HWND() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
 };
 
 // Splits one trace line into its fields and undoes the escapes.

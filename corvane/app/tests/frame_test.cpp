@@ -152,15 +152,8 @@ class CorvaneFrame : public ::testing::Test {
   }
   void TearDown() override {
     if (MainWindow) DestroyWindow(MainWindow);
-    DrainQuit();
+    wintest::DrainQuit();
     CloseScreen();
-  }
-  // The quit message the program posted, taken off the queue so later dialogs run; true when there was one.
-  static bool DrainQuit() {
-    MSG m;
-    bool quit = false;
-    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quit = true;
-    return quit;
   }
   void ProvideZlib() { fs::copy_file(ExeFolder() / "ZLIB.DLL", dir.path() / "ZLIB.DLL"); }
   std::string Spec(const std::string& rest) const { return dir.path().string() + "\\" + rest; }
@@ -235,14 +228,14 @@ TEST_F(CorvaneFrame, TheNoticeExitEndsTheProgramWithoutAMenuOrAFile) {
   EXPECT_EQ(agree, "I Agree - &Continue");
   EXPECT_EQ(exitText, "&Exit");
   EXPECT_EQ(GetMenu(MainWindow), nullptr);
-  EXPECT_TRUE(DrainQuit());
+  EXPECT_TRUE(wintest::DrainQuit());
   EXPECT_TRUE(FilesIn(dir.path()).empty());
 }
 
 TEST_F(CorvaneFrame, IAgreeInstallsTheStartMenu) {
   EXPECT_EQ(GetMenu(MainWindow), nullptr);
   Agree();
-  EXPECT_FALSE(DrainQuit());
+  EXPECT_FALSE(wintest::DrainQuit());
   EXPECT_EQ(MenuBar(), Join({{"&Close 2", "&Structure Type"}, kTypeItems, kHelpItems}));
   EXPECT_EQ(WindowText(MainWindow), "      ZOR Program");
 }
@@ -271,7 +264,7 @@ TEST_F(CorvaneFrame, ABeamJobOnDriveCOpensWithItsListCaptionMenuAndScreen) {
   ProvideZlib();
   WriteJobFiles(job);
   Command(kCloseCommand);
-  EXPECT_TRUE(DrainQuit());
+  EXPECT_TRUE(wintest::DrainQuit());
   auto entries = ZipEntries("C:\\BEAMS\\BEAM1.ZIP");
   std::vector<std::string> names;
   for (const auto& e : entries) names.push_back(e.first);
@@ -316,7 +309,7 @@ TEST_F(CorvaneFrame, WithoutZlibNothingIsPackedUnpackedOrDeleted) {
   OpenBeamJob(job);
   Run(kBeamStripCommand, {Cancel(kBeamJobs)});  // the same type again leaves and keeps the job
   Command(kCloseCommand);
-  EXPECT_TRUE(DrainQuit());
+  EXPECT_TRUE(wintest::DrainQuit());
   for (const auto& f : JobFiles()) EXPECT_EQ(ReadBytes(job + f.first), f.second) << f.first;
   EXPECT_EQ(ReadBytes(job + ".ZIP"), "an old archive");
   EXPECT_FALSE(fs::exists("LASTJOB.ZIP"));
@@ -390,7 +383,7 @@ TEST_F(CorvaneFrame, TheSameTypeAgainCancelledKeepsTheJobOpenWithAllItsData) {
   // Data written now is packed with the rest when the job is left.
   WriteBytes(job + ".SUP", "new supports");
   Command(kCloseCommand);
-  EXPECT_TRUE(DrainQuit());
+  EXPECT_TRUE(wintest::DrainQuit());
   auto entries = ZipEntries(job + ".ZIP");
   ASSERT_EQ(entries.size(), JobFiles().size());
   EXPECT_EQ(entries[3], (std::pair<std::string, std::string>{"BEAM1.SUP", "new supports"}));

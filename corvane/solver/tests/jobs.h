@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../../../common/tests/textlines.h"
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
@@ -294,13 +295,7 @@ inline void WriteTankJob(const TankJob& t, const std::string& caseName = "A") {
 }
 
 // The lines of a file, [1..count].
-inline std::vector<std::string> Lines(const std::string& file) {
-  std::vector<std::string> lines;
-  int count = 0;
-  LoadTextLines(file, lines, 100000, count);
-  lines.resize(static_cast<size_t>(count) + 1);
-  return lines;
-}
+inline std::vector<std::string> Lines(const std::string& file) { return ::FileLines(file, 100000); }
 
 // The blank-separated fields of a line.
 inline std::vector<std::string> Fields(const std::string& line) {

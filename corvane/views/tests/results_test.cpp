@@ -8,7 +8,6 @@
 #include <commctrl.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -40,15 +39,6 @@ int OptionCount(HWND dialog) {
 
 class PlotCommandTest : public ::testing::Test {
  protected:
-  PlotCommandTest() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.lpszClassName = "CorvanePlotTestMain";
-    RegisterClassA(&wc);
-    main_ = CreateWindowA("CorvanePlotTestMain", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr,
-                          nullptr, nullptr, nullptr);
-  }
-  ~PlotCommandTest() override { DestroyWindow(main_); }
   // A job of `elements` elements with its geometry file and the fixture as the case's results.
   void Job(const char* type, const char* substructure, int elements, const std::string& job,
            const std::string& fixture, const std::string& as) {
@@ -71,15 +61,10 @@ class PlotCommandTest : public ::testing::Test {
                      30000)
         .finished;
   }
-  int Count(const std::string& prefix) const {
-    std::ifstream in(trace_.Path());
-    int n = 0;
-    for (std::string line; std::getline(in, line);) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
-    return n;
-  }
+  int Count(const std::string& prefix) const { return trace_.Count(prefix); }
   TestDirectory dir_;
   TraceCapture trace_;
-  HWND main_ = nullptr;
+  wintest::HostWindow main_{"CorvanePlotTestMain", "main", 800, 600};
 };
 
 const std::string kBeamActions = "BEAM/STRIP ANALYSIS.   JOB: B3     Load Case: Point";

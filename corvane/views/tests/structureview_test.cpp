@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "corvane/core/slots.h"
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
+#include "win/testing/viewfixture.h"
 #include "win/testing/wintest.h"
 
 namespace corvane {
@@ -27,21 +27,9 @@ struct Circle {
   bool operator==(const Circle& o) const { return x == o.x && y == o.y && radius == o.radius; }
 };
 
-class StructureViewTest : public ::testing::Test {
+class StructureViewTest : public wintest::ViewTest {
  protected:
-  StructureViewTest() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.lpszClassName = "CorvaneViewsTestHost";
-    RegisterClassA(&wc);
-    host_ = CreateWindowA("CorvaneViewsTestHost", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 800, nullptr,
-                          nullptr, nullptr, nullptr);
-    GeometryAnswers.assign(8, "N");
-  }
-  ~StructureViewTest() override {
-    GfxWindowEx(0, kGfxClose);
-    DestroyWindow(host_);
-  }
+  StructureViewTest() : ViewTest("CorvaneViewsTestHost", 900, 800) { GeometryAnswers.assign(8, "N"); }
   // Draws view of the structure with the table kind (and a shell roof's load type).
   void Draw(const std::string& type, const std::string& substructure, const std::string& view,
             const std::string& kind, bool shell = false, const std::string& loadType = "") {
@@ -52,19 +40,11 @@ class StructureViewTest : public ::testing::Test {
     TableViewKind = kind;
     trace_.Clear();
     long width = 610, height = type == "TANK" ? 610 : 305;
-    DrawStructureView(host_, 10, 10, width, height, view, 1);
+    HWND host = host_.get();  // the view takes its window by reference
+    DrawStructureView(host, 10, 10, width, height, view, 1);
   }
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    std::ifstream in(trace_.Path());
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
-  bool Has(const std::string& prefix) const {
-    for (const std::string& line : Lines())
-      if (line.rfind(prefix, 0) == 0) return true;
-    return false;
-  }
+  std::vector<std::string> Lines() const { return trace_.Lines(); }
+  bool Has(const std::string& prefix) const { return trace_.Has(prefix); }
   // A text drawn from (x, y).
   bool HasTextAt(const std::string& text, int x, int y) const {
     std::string call = "gfx DrawTextRowEx(0, \"" + text + "\"";
@@ -87,9 +67,6 @@ class StructureViewTest : public ::testing::Test {
       if (c == Circle{x, y, radius}) return true;
     return false;
   }
-  TestDirectory dir_;
-  HWND host_ = nullptr;
-  TraceCapture trace_;
 };
 
 const char* const kAxis = "gfx DrawLineEx(0, 99, 265, 99, 110)";

@@ -16,6 +16,7 @@
 #include "../../tests/solvetool.h"
 #include "win/dialogs.h"
 #include "win/ids.h"
+#include "win/testing/analysisrun.h"
 #include "win/testing/menucheck.h"
 #include "win/testing/wintest.h"
 #include "murelo/entry/ids.h"
@@ -53,9 +54,7 @@ class MureloFrame : public ::testing::Test {
   void TearDown() override {
     JobSpec.clear();  // nothing to archive
     if (murelo::MainWindow) DestroyWindow(murelo::MainWindow);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    wintest::DiscardMessages();
   }
   bool AnalysisEnabled() { return !(GetMenuState(murelo::MainMenu, 2, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)); }
   // The archive packs only with ZLIB.DLL in the current directory, as in the program directory.
@@ -313,49 +312,13 @@ TEST_F(MureloFrame, TheAuthorBoxKeepsItsCaptionAndNamesNoPerson) {
   EXPECT_EQ(DialogAnswer, 1);
 }
 
-struct AnalysisRun {
-  std::string dialogCaption;
-  SIZE size{};
-  POINT analyse{}, cancel{};
-  bool hiddenDuringAnalysis = false;
-  std::vector<std::vector<std::string>> tones;
-  std::vector<std::string> boxes, boxOwners;
-};
-
 // The menu's analysis command of the mode, the case chosen and the dialog's button pressed.
-AnalysisRun RunAnalysis(int mode, int button) {
-  AnalysisRun r;
-  wintest::TraceCapture trace;
-  const std::string caption = "   Retaining Wall ANALYSIS.   JOB: " + JobSpec;
-  RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, IDOK); }),
-             WhenDialog(caption,
-                        [&r, button](HWND d) {
-                          r.dialogCaption = WindowText(d);
-                          RECT c;
-                          GetClientRect(d, &c);
-                          int w = c.right, h = c.bottom;
-                          PixelsToUnits(d, w, h);
-                          r.size = {w, h};
-                          r.analyse = wintest::ControlPlace(d, kAnalyseId);
-                          r.cancel = wintest::ControlPlace(d, kExitId);
-                          wintest::PostClick(d, button);
-                        }),
-             WhenDialog("WARNING!",
-                        [&r](HWND box) {
-                          r.boxes.push_back(wintest::BoxText(box));
-                          HWND owner = GetWindow(box, GW_OWNER);
-                          r.boxOwners.push_back(WindowText(owner));
-                          r.hiddenDuringAnalysis =
-                              !IsWindowVisible(GetDlgItem(owner, kAnalyseId)) && !IsWindowVisible(GetDlgItem(owner, kExitId));
-                          wintest::AnswerBox(box, IDOK);
-                        })},
-            [mode] { murelo::DispatchCommand(mode ? kPlasticAnalysisCommand : kElasticAnalysisCommand); }, 30000);
-  for (const auto& t : trace.Records("TONE")) r.tones.push_back({t[1], t[2]});
-  return r;
+wintest::AnalysisRun RunAnalysis(int mode, int button) {
+  return wintest::RunAnalysisDialog(
+      WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, IDOK); }),
+      "   Retaining Wall ANALYSIS.   JOB: " + JobSpec, button,
+      [mode] { murelo::DispatchCommand(mode ? kPlasticAnalysisCommand : kElasticAnalysisCommand); });
 }
-
-const std::vector<std::vector<std::string>> kSixTones = {{"330", "250"}, {"294", "250"}, {"300", "200"},
-                                                          {"204", "280"}, {"330", "250"}, {"294", "250"}};
 
 // The standard wall on Winkler soil that yields at `yield` (0: never), the toe restrained.
 void WriteWinklerWall(double plateLoad, double yield) {
@@ -376,17 +339,11 @@ TEST_F(MureloFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
   for (int mode : {1, 0}) {
     SCOPED_TRACE(mode);
     DeleteIfExists("WALL.RBA");
-    AnalysisRun r = RunAnalysis(mode, kAnalyseId);
+    wintest::AnalysisRun r = RunAnalysis(mode, kAnalyseId);
     EXPECT_TRUE(r.boxes.empty());
     EXPECT_EQ(r.dialogCaption, "   Retaining Wall ANALYSIS.   JOB: WALL");
-    ASSERT_GE(GetSystemMetrics(SM_CXSCREEN), 1024);
-    EXPECT_EQ(r.size.cx, 400);
-    EXPECT_EQ(r.size.cy, 280);
-    EXPECT_EQ(r.analyse.x, 150);
-    EXPECT_EQ(r.analyse.y, 245);
-    EXPECT_EQ(r.cancel.x, 210);
-    EXPECT_EQ(r.cancel.y, 245);
-    EXPECT_EQ(r.tones, kSixTones);
+    ASSERT_NO_FATAL_FAILURE(wintest::ExpectTheAnalysisDialogsPlaces(r));
+    EXPECT_EQ(r.tones, wintest::kSixTones);
     EXPECT_EQ(WindowText(murelo::MainWindow), "     Retaining Wall ANALYSIS.   JOB: WALL     Load Case: A");
     ASSERT_TRUE(fs::exists("WALL.RBA"));
     std::string program = ReadBytes("WALL.RBA"), output;
@@ -398,7 +355,7 @@ TEST_F(MureloFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
 
 TEST_F(MureloFrame, CancelWritesNothingAndPlaysNothing) {
   WriteWinklerWall(50, 0);
-  AnalysisRun r = RunAnalysis(0, kExitId);
+  wintest::AnalysisRun r = RunAnalysis(0, kExitId);
   EXPECT_TRUE(r.tones.empty());
   EXPECT_FALSE(fs::exists("WALL.RBA"));
   EXPECT_EQ(DialogAnswer, 0);
@@ -406,7 +363,7 @@ TEST_F(MureloFrame, CancelWritesNothingAndPlaysNothing) {
 
 TEST_F(MureloFrame, AStopIsABoxOwnedByTheAnalysisDialogAndTheTonesStillFollow) {
   WriteWinklerWall(200, 100);  // 1.1 x 800 kN beyond the soil's 400
-  AnalysisRun r = RunAnalysis(1, kAnalyseId);
+  wintest::AnalysisRun r = RunAnalysis(1, kAnalyseId);
   ASSERT_EQ(r.boxes.size(), 1u);
   EXPECT_EQ(r.boxes[0].rfind("The LOAD is too LARGE to be CARRIED OUT", 0), 0u) << r.boxes[0];
   EXPECT_EQ(r.boxOwners[0], "   Retaining Wall ANALYSIS.   JOB: WALL");
@@ -414,7 +371,7 @@ TEST_F(MureloFrame, AStopIsABoxOwnedByTheAnalysisDialogAndTheTonesStillFollow) {
   EXPECT_FALSE(fs::exists("WALL.RBA"));
   ASSERT_EQ(r.tones.size(), 10u);
   EXPECT_EQ(r.tones[0], (std::vector<std::string>{"100", "550"}));
-  EXPECT_EQ(std::vector<std::vector<std::string>>(r.tones.begin() + 4, r.tones.end()), kSixTones);
+  EXPECT_EQ(std::vector<std::vector<std::string>>(r.tones.begin() + 4, r.tones.end()), wintest::kSixTones);
 }
 
 }  // namespace

@@ -60,15 +60,7 @@ class MureloDocuments : public ::testing::Test {
     murelo::DimensionGlobals();
     murelo::StructureTitle = "Retaining Wall";
     murelo::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
-    using namespace murelo::testing;
-    WallSupports s;
-    s.winkler = 10000;
-    WallLoads l;
-    l.plateUniform = 50;
-    l.stemHorizontal = {{1, 20, 10}, {2, 10, 5}};
-    WriteGeometry("WALL9", StandardWall());
-    WriteSupports("WALL9", s, 4);
-    WriteLoads("WALL9", "A", l);
+    murelo::testing::WriteWinklerJob("WALL9", 50, {{1, 20, 10}, {2, 10, 5}});
     JobSpec = "WALL9";
     murelo::LoadCaseName = "A";
     std::string output;
@@ -78,9 +70,7 @@ class MureloDocuments : public ::testing::Test {
     JobSpec.clear();
     if (murelo::MainWindow) DestroyWindow(murelo::MainWindow);
     // The main window's end posts the quit message: it must not end the next test's dialogs.
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    wintest::DiscardMessages();
   }
   // A document with the two boxes of the save kinds answered (the second with `answer`).
   std::vector<std::string> Output(bool results, int mode, int answer) {

@@ -21,6 +21,7 @@
 #include "graph/graphwindow.h"
 #include "win/grid.h"
 #include "win/ids.h"
+#include "win/testing/jobchecks.h"
 #include "win/testing/program.h"
 #include "win/testing/wintest.h"
 #include "murelo/entry/ids.h"
@@ -53,13 +54,7 @@ class MureloEndToEnd : public ::testing::Test {
   void TearDown() override {
     if (murelo::MainWindow) DestroyWindow(murelo::MainWindow);
     JobSpec.clear();
-    DrainQuit();
-  }
-  static bool DrainQuit() {
-    MSG m;
-    bool quit = false;
-    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quit = true;
-    return quit;
+    wintest::DrainQuit();
   }
   void StartAndOpenJob() {
     murelo::StructureTitle.clear();
@@ -227,37 +222,18 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
   // Both documents, previewed and saved with their text copies.
   const std::string chooser = " Retaining Wall; Job: " + job + "; Load: A";
   std::vector<wintest::Step> documents{ChooseCaseA()};
-  for (const std::string kind : {"DATA", "RESULTS"}) {
-    documents.push_back(WhenDialog(chooser, [kind](HWND d) {
-      if (IsDlgButtonChecked(d, kFirstOptionId) != BST_CHECKED) Click(d, kFirstOptionId);  // Save
-      PostClick(d, kind == "DATA" ? kOkId : kFormCancelId);
-    }));
-    documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDOK); }));
-    documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDYES); }));
-    documents.push_back(
-        wintest::WhenWindow("SuiteDocPreview", [](HWND p) { PostMessageA(p, WM_KEYDOWN, VK_ESCAPE, 0); }));
-  }
-  documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, kExitId); }));
+  for (wintest::Step& s : wintest::SaveBothDocuments(chooser)) documents.push_back(std::move(s));
   Command(kPresentationCommand, documents);
-  for (const char* file : {"WALL9_DATA.DDC", "WALL9_DATA.TXT", "WALL9_RESULTS.DDC", "WALL9_RESULTS.TXT"})
-    EXPECT_TRUE(fs::exists(dir.path() / file)) << file;
+  wintest::ExpectBothDocumentsSaved(dir.path(), "WALL9");
   EXPECT_EQ(ReadBytes((dir.path() / "WALL9_RESULTS.TXT").string()), report);
 
-  // "&Close": every file of the job goes into its archive.
-  std::map<std::string, std::string> loose = wintest::FileBytesIn(dir.path() / "WALLS");
-  std::set<std::string> names;
-  for (const auto& f : loose) names.insert(f.first);
-  EXPECT_EQ(names, (std::set<std::string>{"WALL9.COX", "WALL9.GEO", "WALL9.LDA", "WALL9.RBA", "WALL9.SUP"}));
-  SendMessageA(murelo::MainWindow, WM_COMMAND, kCloseCommand, 0);
-  EXPECT_EQ(murelo::MainWindow, nullptr);
-  EXPECT_TRUE(DrainQuit());
-  EXPECT_EQ(wintest::FilesIn(dir.path() / "WALLS"), (std::set<std::string>{"WALL9.ZIP"}));
-
-  // Started again, the job is unpacked as it was left.
-  StartAndOpenJob();
-  std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "WALLS");
-  restored.erase("WALL9.ZIP");
-  EXPECT_EQ(restored, loose);
+  // "&Close": every file of the job goes into its archive; started again, the job is unpacked
+  // as it was left.
+  std::map<std::string, std::string> loose = wintest::ExpectTheJobPackedAndRestored(
+      dir.path() / "WALLS", "WALL9.ZIP",
+      [] { wintest::ExpectCloseEndsTheMainWindow(murelo::MainWindow); }, [this] { StartAndOpenJob(); });
+  EXPECT_EQ(wintest::NamesOf(loose),
+            (std::set<std::string>{"WALL9.COX", "WALL9.GEO", "WALL9.LDA", "WALL9.RBA", "WALL9.SUP"}));
 }
 
 }  // namespace

@@ -47,24 +47,14 @@ class MureloPlot : public ::testing::Test {
     murelo::DimensionGlobals();
     murelo::StructureTitle = "Retaining Wall";
     murelo::CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
-    using namespace murelo::testing;
-    WallSupports s;
-    s.winkler = 10000;
-    WallLoads l;
-    l.plateUniform = 50;
-    l.stemHorizontal = {{1, 20, 10}, {2, 10, 5}, {3, 5, 0}};
-    WriteGeometry("WALL9", StandardWall());
-    WriteSupports("WALL9", s, 4);
-    WriteLoads("WALL9", "A", l);
+    murelo::testing::WriteWinklerJob("WALL9", 50, {{1, 20, 10}, {2, 10, 5}, {3, 5, 0}});
     JobSpec = "WALL9";
   }
   void TearDown() override {
     JobSpec.clear();
     if (murelo::MainWindow) DestroyWindow(murelo::MainWindow);
     // The main window's end posts the quit message: it must not end the next test's dialogs.
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    wintest::DiscardMessages();
   }
   void Solve() {
     std::string output;

@@ -63,9 +63,7 @@ class MureloLoads : public ::testing::Test {
   void TearDown() override {
     JobSpec.clear();
     if (murelo::MainWindow) DestroyWindow(murelo::MainWindow);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    wintest::DiscardMessages();
   }
   // The command with the substructure (its option) chosen and the steps inside the
   // load-type dialog, which is closed, and the substructure dialog cancelled, at the end.

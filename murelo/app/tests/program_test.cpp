@@ -10,59 +10,29 @@
 #include "../../../common/tests/testdir.h"
 #include "core/textfiles.h"
 #include "win/ids.h"
-#include "win/testing/program.h"
+#include "win/testing/programfixture.h"
 
 namespace fs = std::filesystem;
-using wintest::Press;
-using wintest::SetField;
-using wintest::WaitFor;
 using wintest::WindowText;
 
 namespace {
 
 const char* const kJobCaption = " Job Name Specification/Selection";
 
-class MureloProgram : public ::testing::Test {
- protected:
-  void Start() {
-    ASSERT_TRUE(program.Start(dir.path(), "Murelo.exe", {"ZLIB.DLL"}));
-    main = program.WaitForWindow("RETAINING WALL ANALYSIS");
-    ASSERT_NE(main, nullptr);
-  }
-  // "I Agree - &Continue" on the notice; the job dialog that follows at once.
-  HWND Agree() {
-    HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
-    if (!notice) return nullptr;
-    Press(notice, kContinueId);
-    return program.WaitForWindow("#32770", kJobCaption);
-  }
-  bool OpenJob(HWND jobs, const std::string& job) {
-    SetField(jobs, kNameBoxId, job);
-    Press(jobs, IDOK);
-    // The program makes the job's folder and unpacks its archive after the caption.
-    return WaitFor([&] { return WindowText(main) == "     Retaining Wall ANALYSIS.   JOB: " + job; }) &&
-           program.WaitUntilIdle(main);
-  }
-  int Close() {
-    PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
-    return program.WaitForExit();
-  }
+const wintest::ProgramProfile kMurelo = {"Murelo.exe", "RETAINING WALL ANALYSIS", kJobCaption, kJobCaption,
+                                        "     Retaining Wall ANALYSIS.   JOB: ", kNameBoxId};
 
-  TestDirectory dir;
-  wintest::Program program;
-  HWND main = nullptr;
+class MureloProgram : public wintest::ProgramTest {
+ protected:
+  MureloProgram() : ProgramTest(kMurelo) {}
 };
 
 TEST_F(MureloProgram, TheNoticesExitEndsTheProgramWithoutAFile) {
   Start();
   EXPECT_EQ(WindowText(main), "  RETAINING WALL ANALYSIS Program");
-  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
+  HWND notice = Notice();
   ASSERT_NE(notice, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(notice, kContinueId)), "I Agree - &Continue");
-  EXPECT_EQ(WindowText(GetDlgItem(notice, kCancelId)), "&Exit");
-  Press(notice, kCancelId);
-  EXPECT_EQ(program.WaitForExit(), 0);
-  EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Murelo.exe", "ZLIB.DLL"}));
+  ExitOnTheNotice(notice);
   EXPECT_TRUE(wintest::FilesIn(dir.path() / "ELSEWHERE").empty());
 }
 

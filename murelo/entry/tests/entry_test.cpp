@@ -5,8 +5,11 @@
 #include <windows.h>
 
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "../../../common/tests/testdir.h"
+#include "../../../common/tests/textlines.h"
 #include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "core/numbers.h"
@@ -32,20 +35,6 @@ using wintest::RunScript;
 using wintest::WhenDialog;
 
 const char* const kCaption = "   Retaining Wall ANALYSIS.   JOB: C:\\MURTEST\\WALL1";
-
-std::vector<std::string> FileLines(const std::string& file) {
-  std::vector<std::string> lines;
-  int count = 0;
-  LoadTextLines(file, lines, 10000, count);
-  lines.resize(static_cast<size_t>(count) + 1);
-  return lines;
-}
-
-bool HasLine(const std::vector<std::string>& lines, const std::string& start) {
-  for (const std::string& l : lines)
-    if (l.rfind(start, 0) == 0) return true;
-  return false;
-}
 
 // The first line that starts so, or "".
 std::string LineOf(const std::vector<std::string>& lines, const std::string& start, int below = 0) {
@@ -153,29 +142,18 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
   std::vector<std::string> warnings;
   CurrentSubstructure = "BASE PLATE";
   INT_PTR end = -1;
-  bool ok = RunScript({WhenDialog(kCaption,
-                                  [&](HWND g) {
-                                    wintest::SetText(g, kGeometryFieldBaseId + 2, "3.5");
-                                    wintest::PostClick(g, IDOK);
-                                  }),
-                       WarningInto(warnings),
-                       WhenDialog(kCaption,
-                                  [&](HWND g) {
-                                    wintest::SetText(g, kGeometryFieldBaseId + 2, "1");
-                                    wintest::SetText(g, kGeometryFieldBaseId + 5, "0.5");
-                                    wintest::PostClick(g, IDOK);
-                                  }),
-                       WarningInto(warnings),
-                       WhenDialog(kCaption,
-                                  [&](HWND g) {
-                                    wintest::SetText(g, kGeometryFieldBaseId + 5, "0.2");
-                                    wintest::SetText(g, kGeometryFieldBaseId + 3, "0");
-                                    wintest::PostClick(g, IDOK);
-                                  }),
-                       WarningInto(warnings),
-                       WhenDialog(kCaption, [&](HWND g) { wintest::Click(g, kCancelId); })},
-                      [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); })
-                .finished;
+  // Each refusal: the items typed over what the one before left (item, text), then Ok.
+  using Typed = std::vector<std::pair<int, const char*>>;
+  std::vector<wintest::Step> steps;
+  for (const Typed& typed : {Typed{{2, "3.5"}}, Typed{{2, "1"}, {5, "0.5"}}, Typed{{5, "0.2"}, {3, "0"}}}) {
+    steps.push_back(WhenDialog(kCaption, [typed](HWND g) {
+      for (const auto& item : typed) wintest::SetText(g, kGeometryFieldBaseId + item.first, item.second);
+      wintest::PostClick(g, IDOK);
+    }));
+    steps.push_back(WarningInto(warnings));
+  }
+  steps.push_back(WhenDialog(kCaption, [&](HWND g) { wintest::Click(g, kCancelId); }));
+  bool ok = RunScript(steps, [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); }).finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(end, 0);
   const std::string enter = "!\r\n\r\nENTER NEW DATA.";
@@ -186,32 +164,27 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
   // The stem: the arrows walk the fields; Enter in its height field accepts the dialog.
   CurrentSubstructure = "WALL";
   std::vector<int> focus;
-  ok = RunScript({WhenDialog(kCaption,
-                             [&](HWND g) {
-                               SetFocus(GetDlgItem(g, kGeometryFieldBaseId + 1));
-                               wintest::PressKey(GetDlgItem(g, kGeometryFieldBaseId + 1), VK_DOWN);
-                             }),
-                  wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
-                  WhenDialog(kCaption,
-                             [&](HWND g) {
-                               wintest::PressKey(GetDlgItem(g, kGeometryFieldBaseId + 2), VK_DOWN);
-                             }),
-                  wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
-                  WhenDialog(kCaption,
-                             [&](HWND g) {
-                               wintest::PressKey(GetDlgItem(g, kGeometryFieldBaseId + 3), VK_UP);
-                             }),
-                  wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }),
-                  WhenDialog(kCaption,
-                             [&](HWND g) {
-                               wintest::SetText(g, kGeometryFieldBaseId + 1, "3.5");
-                               CheckDlgButton(g, kDetailsBoxId, BST_UNCHECKED);
-                               HWND field = GetDlgItem(g, kGeometryFieldBaseId + 1);
-                               SetFocus(field);
-                               wintest::PressKey(field, VK_RETURN);
-                             })},
-                 [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); })
-           .finished;
+  struct Arrow {
+    int item;
+    UINT key;
+  };
+  std::vector<wintest::Step> walk;
+  for (const Arrow& a : {Arrow{1, VK_DOWN}, Arrow{2, VK_DOWN}, Arrow{3, VK_UP}}) {
+    walk.push_back(WhenDialog(kCaption, [a](HWND g) {
+      HWND field = GetDlgItem(g, kGeometryFieldBaseId + a.item);
+      if (a.item == 1) SetFocus(field);  // the walk starts in the first field
+      wintest::PressKey(field, a.key);
+    }));
+    walk.push_back(wintest::Do([&] { focus.push_back(GetDlgCtrlID(GetFocus())); }));
+  }
+  walk.push_back(WhenDialog(kCaption, [&](HWND g) {
+    wintest::SetText(g, kGeometryFieldBaseId + 1, "3.5");
+    CheckDlgButton(g, kDetailsBoxId, BST_UNCHECKED);
+    HWND field = GetDlgItem(g, kGeometryFieldBaseId + 1);
+    SetFocus(field);
+    wintest::PressKey(field, VK_RETURN);
+  }));
+  ok = RunScript(walk, [&] { end = ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc); }).finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(end, 1);
   EXPECT_EQ(focus, (std::vector<int>{kGeometryFieldBaseId + 2, kGeometryFieldBaseId + 3, kGeometryFieldBaseId + 2}));

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,29 +11,17 @@
 #include "gfx/gfx.h"
 #include "murelo/core/globals.h"
 #include "murelo/views/views.h"
+#include "win/testing/viewfixture.h"
 #include "win/testing/wintest.h"
 
 namespace {
 
 using wintest::TraceCapture;
 
-std::vector<std::string> TraceLines(const TraceCapture& trace) {
-  std::vector<std::string> lines;
-  std::ifstream in(trace.Path());
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-bool Has(const TraceCapture& trace, const std::string& prefix) {
-  for (const std::string& line : TraceLines(trace))
-    if (line.rfind(prefix, 0) == 0) return true;
-  return false;
-}
-
 // Where the text was drawn from (the first time), or (-1, -1).
 std::pair<int, int> TextAt(const TraceCapture& trace, const std::string& text) {
   const std::string start = "gfx DrawTextRowEx(0, \"" + text + "\"";
-  for (const std::string& line : TraceLines(trace)) {
+  for (const std::string& line : trace.Lines()) {
     if (line.rfind(start, 0) != 0) continue;
     double x = 0, y = 0;
     size_t at = line.find(" at(");
@@ -44,87 +31,73 @@ std::pair<int, int> TextAt(const TraceCapture& trace, const std::string& text) {
   return {-1, -1};
 }
 
-class MureloViewTest : public ::testing::Test {
+class MureloViewTest : public wintest::ViewTest {
  protected:
-  MureloViewTest() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.lpszClassName = "MureloViewsHost";
-    RegisterClassA(&wc);
-    host_ = CreateWindowA("MureloViewsHost", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr,
-                          nullptr, nullptr);
-  }
-  ~MureloViewTest() override {
-    GfxWindowEx(0, kGfxClose);
-    DestroyWindow(host_);
-  }
+  MureloViewTest() : ViewTest("MureloViewsHost", 900, 700) {}
   void Draw(const std::string& substructure, const std::string& view, const std::string& kind) {
     murelo::CurrentSubstructure = substructure;
     trace_.Clear();
     murelo::DrawStructureView(host_, 10, 10, 610, 610, view, 1, kind);
   }
-  TestDirectory dir_;
-  HWND host_ = nullptr;
-  TraceCapture trace_;
 };
 
 TEST_F(MureloViewTest, TrapezoidalLoadOfTheStemAndOfThePlate) {
   Draw("WALL", "Load", "TRAPEZOIDAL");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"TRAPEZOIDAL HORIZONTAL LOAD\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"TRAPEZOIDAL HORIZONTAL LOAD\""));
   // Labels on top: left of the stem (x 400).
   std::pair<int, int> i = TextAt(trace_, "i");
   EXPECT_LT(i.first, 400);
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"qi\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"qj\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"qi\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"qj\""));
 
   Draw("BASE PLATE", "Load", "TRAPEZOIDAL");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"TRAPEZOIDAL LOAD\""));
-  EXPECT_FALSE(Has(trace_, "gfx DrawTextRowEx(0, \"TRAPEZOIDAL HORIZONTAL LOAD\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"TRAPEZOIDAL LOAD\""));
+  EXPECT_FALSE(trace_.Has("gfx DrawTextRowEx(0, \"TRAPEZOIDAL HORIZONTAL LOAD\""));
   // Labels below the plate (y 780).
   EXPECT_GT(TextAt(trace_, "i").second, 780);
   EXPECT_GT(TextAt(trace_, "n").second, 780);
 
   Draw("WALL", "Load", "TRAPEZOIDAL (Vertical)");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"TRAPEZOIDAL VERTICAL LOAD\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"TRAPEZOIDAL VERTICAL LOAD\""));
 }
 
 TEST_F(MureloViewTest, NodalLoadsOfEachSubstructure) {
   Draw("WALL", "Load", "NODAL");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"NODAL LOADS\""));
-  for (const char* word : {"Ph", "Qv", "M"}) EXPECT_TRUE(Has(trace_, std::string("gfx DrawTextRowEx(0, \"") + word + "\"")) << word;
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"NODAL LOADS\""));
+  for (const char* word : {"Ph", "Qv", "M"}) EXPECT_TRUE(trace_.Has(std::string("gfx DrawTextRowEx(0, \"") + word + "\"")) << word;
   Draw("BASE PLATE", "Load", "NODAL");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"Pv\""));
-  EXPECT_FALSE(Has(trace_, "gfx DrawTextRowEx(0, \"Ph\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"Pv\""));
+  EXPECT_FALSE(trace_.Has("gfx DrawTextRowEx(0, \"Ph\""));
 }
 
 TEST_F(MureloViewTest, RestraintsReadKvOnThePlateAndKhOnTheStem) {
   Draw("BASE PLATE", "Supp", "ELASTIC");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"ELASTIC RESTRAINTS\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"(kv)\""));
-  EXPECT_FALSE(Has(trace_, "gfx DrawTextRowEx(0, \"(kh)\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"(kr)\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"ELASTIC RESTRAINTS\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"(kv)\""));
+  EXPECT_FALSE(trace_.Has("gfx DrawTextRowEx(0, \"(kh)\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"(kr)\""));
   // Labels above the plate.
   EXPECT_LT(TextAt(trace_, "i").second, 780);
   Draw("WALL", "Supp", "ELASTIC");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"(kh)\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"(kr)\""));
-  EXPECT_FALSE(Has(trace_, "gfx DrawTextRowEx(0, \"(kv)\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"(kh)\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"(kr)\""));
+  EXPECT_FALSE(trace_.Has("gfx DrawTextRowEx(0, \"(kv)\""));
 }
 
 TEST_F(MureloViewTest, UnyieldingWinklerAndGeometryPictures) {
   Draw("BASE PLATE", "Supp", "UNYIELD");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"UNYIELDING SUPPORTS\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"Unyielding Support\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"UNYIELDING SUPPORTS\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"Unyielding Support\""));
   Draw("BASE PLATE", "Supp", "WINKLER");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"WINKLER FOUNDATION\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"Winkler Found.\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"(k=linear)\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"WINKLER FOUNDATION\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"Winkler Found.\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"(k=linear)\""));
   Draw("WALL", "Geom", "GEOMETRY");
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"GEOMETRY IDEALIZATION\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"t\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"s\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"Backfill\""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"Nodal Line\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"GEOMETRY IDEALIZATION\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"t\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"s\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"Backfill\""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"Nodal Line\""));
 }
 
 }  // namespace

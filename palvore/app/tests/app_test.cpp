@@ -16,6 +16,7 @@
 #include "palvore/entry/ids.h"
 #include "win/analysisdialog.h"
 #include "win/ids.h"
+#include "win/testing/analysisrun.h"
 #include "win/testing/menucheck.h"
 #include "win/loaddialog.h"
 #include "win/testing/layout.h"
@@ -59,9 +60,7 @@ class PalvoreFrame : public ::testing::Test {
     SetReportClock(nullptr);
     JobSpec.clear();  // nothing to archive
     if (palvore::MainWindow) DestroyWindow(palvore::MainWindow);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    wintest::DiscardMessages();
     std::error_code ec;
     fs::remove_all(kPalTest, ec);
   }
@@ -200,51 +199,12 @@ TEST_F(PalvoreFrame, ChoosingFromAnEmptyCaseListEndsWithNothingWritten) {
 // Hetenyi's long pile in Winkler soil, free head, 100 kN at its top.
 PileJob LongPile() { return palvore::testing::LongPile(40, 20, "PILE1"); }
 
-struct AnalysisRun {
-  std::string dialogCaption;
-  SIZE size{};
-  POINT analyse{}, cancel{};
-  bool hiddenDuringAnalysis = false;
-  std::vector<std::vector<std::string>> tones;
-  std::vector<std::string> boxes, boxOwners;
-  bool finished = false;
-};
-
 // The analysis command of the mode, with the analysis dialog's button pressed.
-AnalysisRun RunAnalysis(int mode, int button) {
-  AnalysisRun r;
-  wintest::TraceCapture trace;
-  const std::string caption = "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec;
-  r.finished = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, kOkId); }),
-                          WhenDialog(caption,
-                                     [&r, button](HWND d) {
-                                       r.dialogCaption = WindowText(d);
-                                       RECT c;
-                                       GetClientRect(d, &c);
-                                       int w = c.right, h = c.bottom;
-                                       PixelsToUnits(d, w, h);
-                                       r.size = {w, h};
-                                       r.analyse = wintest::ControlPlace(d, 1);
-                                       r.cancel = wintest::ControlPlace(d, kExitId);
-                                       wintest::PostClick(d, button);
-                                     }),
-                          WhenDialog("WARNING!",
-                                     [&r](HWND box) {
-                                       r.boxes.push_back(wintest::BoxText(box));
-                                       r.boxOwners.push_back(WindowText(GetWindow(box, GW_OWNER)));
-                                       HWND owner = GetWindow(box, GW_OWNER);
-                                       r.hiddenDuringAnalysis = !IsWindowVisible(GetDlgItem(owner, 1)) &&
-                                                                !IsWindowVisible(GetDlgItem(owner, kExitId));
-                                       wintest::AnswerBox(box, IDOK);
-                                     })},
-                         [mode] { palvore::AnalysisCommand(mode); }, 30000)
-                   .finished;
-  for (const auto& t : trace.Records("TONE")) r.tones.push_back({t[1], t[2]});
-  return r;
+wintest::AnalysisRun RunAnalysis(int mode, int button) {
+  return wintest::RunAnalysisDialog(WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, kOkId); }),
+                                    "   PILE/SHEET-PILE ANALYSIS.   JOB: " + JobSpec, button,
+                                    [mode] { palvore::AnalysisCommand(mode); });
 }
-
-const std::vector<std::vector<std::string>> kSixTones = {{"330", "250"}, {"294", "250"}, {"300", "200"},
-                                                          {"204", "280"}, {"330", "250"}, {"294", "250"}};
 
 TEST_F(PalvoreFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
   palvore::testing::WriteJob(LongPile());
@@ -253,18 +213,12 @@ TEST_F(PalvoreFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
   EXPECT_TRUE(AnalysisEnabled());
   for (int mode : {1, 0}) {
   DeleteIfExists("PILE1.RBA");
-  AnalysisRun r = RunAnalysis(mode, 1);
+  wintest::AnalysisRun r = RunAnalysis(mode, 1);
   // The script's box step stays unused: a run without a stop shows no box.
   EXPECT_TRUE(r.boxes.empty());
   EXPECT_EQ(r.dialogCaption, "   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1");
-  ASSERT_GE(GetSystemMetrics(SM_CXSCREEN), 1024);
-  EXPECT_EQ(r.size.cx, 400);
-  EXPECT_EQ(r.size.cy, 280);
-  EXPECT_EQ(r.analyse.x, 150);
-  EXPECT_EQ(r.analyse.y, 245);
-  EXPECT_EQ(r.cancel.x, 210);
-  EXPECT_EQ(r.cancel.y, 245);
-  EXPECT_EQ(r.tones, kSixTones);
+  ASSERT_NO_FATAL_FAILURE(wintest::ExpectTheAnalysisDialogsPlaces(r));
+  EXPECT_EQ(r.tones, wintest::kSixTones);
   EXPECT_EQ(WindowText(palvore::MainWindow), "     PILE/SHEET-PILE ANALYSIS.   JOB: PILE1     Load Case: A");
   ASSERT_TRUE(fs::exists("PILE1.RBA"));
   std::string program = ReadBytes("PILE1.RBA"), output;
@@ -278,7 +232,7 @@ TEST_F(PalvoreFrame, CancelWritesNothingAndPlaysNothing) {
   palvore::testing::WriteJob(LongPile());
   JobSpec = "PILE1";
   palvore::StructureTitle = "PILE/SHEET-PILE";
-  AnalysisRun r = RunAnalysis(0, kExitId);
+  wintest::AnalysisRun r = RunAnalysis(0, kExitId);
   EXPECT_TRUE(r.tones.empty());
   EXPECT_FALSE(fs::exists("PILE1.RBA"));
   EXPECT_EQ(DialogAnswer, 0);
@@ -292,7 +246,7 @@ TEST_F(PalvoreFrame, AStopIsABoxOwnedByTheAnalysisDialogWithNoReport) {
   palvore::testing::WriteJob(StiffPile(450));
   JobSpec = "PILE1";
   palvore::StructureTitle = "PILE/SHEET-PILE";
-  AnalysisRun r = RunAnalysis(1, 1);
+  wintest::AnalysisRun r = RunAnalysis(1, 1);
   ASSERT_EQ(r.boxes.size(), 1u);
   EXPECT_EQ(r.boxes[0].rfind("The SYSTEM is Unstable!", 0), 0u) << r.boxes[0];
   EXPECT_EQ(r.boxOwners[0], "   PILE/SHEET-PILE ANALYSIS.   JOB: PILE1");
@@ -301,7 +255,7 @@ TEST_F(PalvoreFrame, AStopIsABoxOwnedByTheAnalysisDialogWithNoReport) {
   // The stop's four tones, then the six that end the command.
   ASSERT_EQ(r.tones.size(), 10u);
   EXPECT_EQ(r.tones[0], (std::vector<std::string>{"100", "550"}));
-  EXPECT_EQ(std::vector<std::vector<std::string>>(r.tones.begin() + 4, r.tones.end()), kSixTones);
+  EXPECT_EQ(std::vector<std::vector<std::string>>(r.tones.begin() + 4, r.tones.end()), wintest::kSixTones);
 }
 
 TEST_F(PalvoreFrame, AJobFailingTheCheckIsOfferedForCorrectionAndNoEndsTheCommand) {

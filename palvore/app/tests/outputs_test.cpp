@@ -66,9 +66,7 @@ class PalvoreOutputs : public ::testing::Test {
   void TearDown() override {
     JobSpec.clear();
     if (palvore::MainWindow) DestroyWindow(palvore::MainWindow);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    wintest::DiscardMessages();
   }
   // The long pile, analysed (its report <job>.RBA), or without soil and not analysed.
   void AnalysedPile(bool soil = true) {

@@ -13,54 +13,32 @@
 #include "win/ids.h"
 #include "win/jobdialog.h"
 #include "win/startup.h"
-#include "win/testing/program.h"
+#include "win/testing/programfixture.h"
 
 namespace fs = std::filesystem;
-using wintest::Press;
-using wintest::SetField;
-using wintest::WaitFor;
 using wintest::WindowText;
 
 namespace {
 
-const char* const kNoticeCaption = "  ZOR SOFTWARE";
 const char* const kFirstJobCaption = "   Job Name Specification/Selection";
 const char* const kJobCaption = "  PILE/SHEET-PILE Job Name Specification/Selection";
 
-class PalvoreProgram : public ::testing::Test {
+const wintest::ProgramProfile kPalvore = {"Palvore.exe", "PILE/SHEET-PILE ANALYSIS", kFirstJobCaption, kJobCaption,
+                                         "     PILE/SHEET-PILE ANALYSIS.   JOB: ", kInProcessNameBoxId};
+
+class PalvoreProgram : public wintest::ProgramTest {
  protected:
-  void Start() {
-    ASSERT_TRUE(program.Start(dir.path(), "Palvore.exe", {"ZLIB.DLL"}));
-    main = program.WaitForWindow("PILE/SHEET-PILE ANALYSIS");
-    ASSERT_NE(main, nullptr);
-  }
-  HWND Agree() {
-    HWND notice = program.WaitForWindow("#32770", kNoticeCaption);
-    if (!notice) return nullptr;
-    Press(notice, kContinueId);
-    return program.WaitForWindow("#32770", kFirstJobCaption);
-  }
-  int Close() {
-    PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
-    return program.WaitForExit();
-  }
-  TestDirectory dir;
-  wintest::Program program;
-  HWND main = nullptr;
+  PalvoreProgram() : ProgramTest(kPalvore) {}
 };
 
 TEST_F(PalvoreProgram, TheNoticesExitEndsTheProgramWithNothingWritten) {
   Start();
   EXPECT_EQ(WindowText(main), "  PILE/SHEET-PILE ANALYSIS Program");
-  HWND notice = program.WaitForWindow("#32770", kNoticeCaption);
+  HWND notice = Notice();
   ASSERT_NE(notice, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(notice, kContinueId)), "I Agree - &Continue");
-  EXPECT_EQ(WindowText(GetDlgItem(notice, kCancelId)), "&Exit");
   EXPECT_EQ(WindowText(GetDlgItem(notice, kNoticeHeadingId)).rfind("PILE/SHEET-PILE ANALYSIS\r\n", 0), 0u);
   EXPECT_EQ(GetMenu(main), nullptr);
-  Press(notice, kCancelId);
-  EXPECT_EQ(program.WaitForExit(), 0);
-  EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Palvore.exe", "ZLIB.DLL"}));
+  ExitOnTheNotice(notice);
 }
 
 TEST_F(PalvoreProgram, AgreeingShowsTheMenuBarAndTheJobDialog) {
@@ -70,16 +48,11 @@ TEST_F(PalvoreProgram, AgreeingShowsTheMenuBarAndTheJobDialog) {
   // The menu bar is on (its items are the frame test's: another process's menu cannot be read).
   EXPECT_NE(GetMenu(main), nullptr);
   for (int id : {kInProcessNameBoxId, kInProcessDeleteId, kInProcessFrameId, kJobPickId, IDOK, IDCANCEL}) EXPECT_NE(GetDlgItem(jobs, id), nullptr) << id;
-  Press(jobs, IDCANCEL);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
+  ASSERT_NO_FATAL_FAILURE(CancelJobDialog(jobs));
   // Without a job every data, analysis and output command asks for one first.
   for (int id : {kGeometryCommand, kSupportCommand, kLoadCommand, kElasticAnalysisCommand, kPlasticAnalysisCommand,
                  kPresentationCommand, kPlotCommand}) {
-    PostMessageA(main, WM_COMMAND, id, 0);
-    jobs = program.WaitForWindow("#32770", kJobCaption);
-    ASSERT_NE(jobs, nullptr) << id;
-    Press(jobs, IDCANCEL);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); })) << id;
+    ASSERT_NO_FATAL_FAILURE(CancelTheJobDialogOf(id));
   }
   EXPECT_EQ(Close(), 0);
   EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Palvore.exe", "ZLIB.DLL"}));
@@ -87,25 +60,9 @@ TEST_F(PalvoreProgram, AgreeingShowsTheMenuBarAndTheJobDialog) {
 
 TEST_F(PalvoreProgram, ANewJobCancelledKeepsTheJobLooseAndCloseAndPacksIt) {
   Start();
-  HWND jobs = Agree();
-  ASSERT_NE(jobs, nullptr);
   std::string job = (dir.path() / "PILES" / "PILE1").string();
-  SetField(jobs, kInProcessNameBoxId, job);
-  Press(jobs, IDOK);
-  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     PILE/SHEET-PILE ANALYSIS.   JOB: " + job; }));
-  // The caption comes before the job's folder is made.
-  ASSERT_TRUE(program.WaitUntilIdle(main));
-  WriteBytes(job + ".GEO", "Job: geometry\r\n");
-  WriteBytes(job + ".SUP", "Job: supports\r\n");
-  PostMessageA(main, WM_COMMAND, kNewJobCommand, 0);
-  jobs = program.WaitForWindow("#32770", kJobCaption);
-  ASSERT_NE(jobs, nullptr);
-  Press(jobs, IDCANCEL);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
-  // The files come out of the archive one after the other once the dialog has gone.
-  ASSERT_TRUE(program.WaitUntilIdle(main));
-  EXPECT_TRUE(fs::exists(job + ".GEO"));
-  EXPECT_EQ(ReadBytes(job + ".SUP"), "Job: supports\r\n");
+  ASSERT_NO_FATAL_FAILURE(AgreeAndOpen(job));
+  ASSERT_NO_FATAL_FAILURE(ExpectANewJobCancelledKeepsTheJobLoose(job));
   EXPECT_EQ(Close(), 0);
   EXPECT_EQ(wintest::FilesIn(dir.path() / "PILES"), (std::set<std::string>{"PILE1.ZIP"}));
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "../../../common/tests/testdir.h"
+#include "../../../common/tests/textlines.h"
 #include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "core/numbers.h"
@@ -39,21 +40,6 @@ int RangeField(int k) { return entry::kFirstRangeFieldId + k - 1; }
 // The cell of a page row and value column of the table on screen, and a page row's label.
 int CellId(int pageRow, int column) { return kFirstCellId + (pageRow - 1) * TableColumns + column; }
 int RowLabelId(int pageRow) { return kFirstRowLabelId + pageRow; }
-
-// The lines of a text file at [1..count] ([0] empty).
-std::vector<std::string> FileLines(const std::string& file) {
-  std::vector<std::string> lines;
-  int count = 0;
-  LoadTextLines(file, lines, 10000, count);
-  lines.resize(static_cast<size_t>(count) + 1);
-  return lines;
-}
-
-bool HasLine(const std::vector<std::string>& lines, const std::string& start) {
-  for (const std::string& l : lines)
-    if (l.rfind(start, 0) == 0) return true;
-  return false;
-}
 
 wintest::Step WarningInto(std::vector<std::string>& texts) {
   return WhenDialog("WARNING!", [&texts](HWND box) {
@@ -100,58 +86,51 @@ class PalvoreEntry : public ::testing::Test {
 };
 
 TEST_F(PalvoreEntry, GeometryItemsRefusedThenAccepted) {
+  // The items typed in turn (length, elements, above the soil, modulus, Poisson's ratio) and the
+  // item each is refused for.
+  struct Refusal {
+    const char* items[5];
+    const char* named;
+  };
+  const Refusal refusals[] = {{{"10", "4", "1", "2.1E8", "0.5"}, "Item  5!"},
+                              {{"10", "0", "0", "2.1E8", "0.49"}, "Item  2!"},
+                              {{"-3", "4", "1", "2.1E8", "0.49"}, "Item  1!"},
+                              {{"10", "5", "5", "2.1E8", "0.49"}, "Item 2 or of Item 3 !"}};
   std::vector<std::string> warnings;
   SIZE units{}, client{};
-  bool ok = RunScript({WhenDialog(kCaption,
-                                  [&](HWND d) {
-                                    RECT r = {0, 0, 340, 163};
-                                    MapDialogRect(d, &r);
-                                    units = {r.right, r.bottom};
-                                    GetClientRect(d, &r);
-                                    client = {r.right, r.bottom};
-                                    EXPECT_EQ(wintest::GetText(d, kHeadingId), " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:");
-                                    EXPECT_EQ(IsDlgButtonChecked(d, kPileOptionId), BST_CHECKED);
-                                    EXPECT_EQ(IsDlgButtonChecked(d, entry::kDetailsBoxId), BST_CHECKED);
-                                    EXPECT_EQ(GetDlgCtrlID(GetFocus()), GeometryField(1));
-                                    Fill(d, "10", "4", "1", "2.1E8", "0.5");
-                                    wintest::PostClick(d, kOkId);
-                                  }),
-                       WarningInto(warnings),
-                       WhenDialog(kCaption,
-                                  [&](HWND d) {
-                                    Fill(d, "10", "0", "0", "2.1E8", "0.49");
-                                    wintest::PostClick(d, kOkId);
-                                  }),
-                       WarningInto(warnings),
-                       WhenDialog(kCaption,
-                                  [&](HWND d) {
-                                    Fill(d, "-3", "4", "1", "2.1E8", "0.49");
-                                    wintest::PostClick(d, kOkId);
-                                  }),
-                       WarningInto(warnings),
-                       WhenDialog(kCaption,
-                                  [&](HWND d) {
-                                    Fill(d, "10", "5", "5", "2.1E8", "0.49");
-                                    wintest::PostClick(d, kOkId);
-                                  }),
-                       WarningInto(warnings),
-                       WhenDialog(kCaption,
-                                  [&](HWND d) {
-                                    Fill(d, "10", "4", "1", "2.1E8", "0.3");
-                                    CheckDlgButton(d, entry::kDetailsBoxId, BST_UNCHECKED);
-                                    wintest::Click(d, kOkId);
-                                  })},
-                      [&] { GeometryCommand(nullptr); })
-                .finished;
+  std::vector<wintest::Step> steps;
+  for (const Refusal& r : refusals) {
+    const bool opening = &r == &refusals[0];
+    steps.push_back(WhenDialog(kCaption, [&, r, opening](HWND d) {
+      if (opening) {  // the dialog as it opens
+        RECT rect = {0, 0, 340, 163};
+        MapDialogRect(d, &rect);
+        units = {rect.right, rect.bottom};
+        GetClientRect(d, &rect);
+        client = {rect.right, rect.bottom};
+        EXPECT_EQ(wintest::GetText(d, kHeadingId), " GENERAL GEOMETRY and MATERIAL PROPERTIES DATA:");
+        EXPECT_EQ(IsDlgButtonChecked(d, kPileOptionId), BST_CHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(d, entry::kDetailsBoxId), BST_CHECKED);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), GeometryField(1));
+      }
+      Fill(d, r.items[0], r.items[1], r.items[2], r.items[3], r.items[4]);
+      wintest::PostClick(d, kOkId);
+    }));
+    steps.push_back(WarningInto(warnings));
+  }
+  steps.push_back(WhenDialog(kCaption, [&](HWND d) {
+    Fill(d, "10", "4", "1", "2.1E8", "0.3");
+    CheckDlgButton(d, entry::kDetailsBoxId, BST_UNCHECKED);
+    wintest::Click(d, kOkId);
+  }));
+  bool ok = RunScript(steps, [&] { GeometryCommand(nullptr); }).finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(client.cx, units.cx);
   EXPECT_EQ(client.cy, units.cy);
   const std::string enter = "\r\n\r\nENTER NEW DATA.";
   ASSERT_EQ(warnings.size(), 4u);
-  EXPECT_EQ(warnings[0], "INCORRECT DATA of Item  5!" + enter);
-  EXPECT_EQ(warnings[1], "INCORRECT DATA of Item  2!" + enter);
-  EXPECT_EQ(warnings[2], "INCORRECT DATA of Item  1!" + enter);
-  EXPECT_EQ(warnings[3], "INCORRECT DATA of Item 2 or of Item 3 !" + enter);
+  for (size_t i = 0; i < warnings.size(); ++i)
+    EXPECT_EQ(warnings[i], std::string("INCORRECT DATA of ") + refusals[i].named + enter) << i;
   EXPECT_EQ(trace_.Records("TONE").size(), 16u);
   std::vector<std::string> lines = FileLines(File(".geo"));
   ASSERT_GE(lines.size(), 6u);

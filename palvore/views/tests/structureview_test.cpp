@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,50 +11,24 @@
 #include "gfx/gfx.h"
 #include "palvore/core/globals.h"
 #include "palvore/views/views.h"
+#include "win/testing/viewfixture.h"
 #include "win/testing/wintest.h"
 
 namespace {
 
 using wintest::TraceCapture;
 
-std::vector<std::string> TraceLines(const TraceCapture& trace) {
-  std::vector<std::string> lines;
-  std::ifstream in(trace.Path());
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-bool Has(const TraceCapture& trace, const std::string& prefix) {
-  for (const std::string& line : TraceLines(trace))
-    if (line.rfind(prefix, 0) == 0) return true;
-  return false;
-}
 bool HasText(const TraceCapture& trace, const std::string& text) {
-  return Has(trace, "gfx DrawTextRowEx(0, \"" + text + "\"");
+  return trace.Has("gfx DrawTextRowEx(0, \"" + text + "\"");
 }
 
-class PalvoreViewTest : public ::testing::Test {
+class PalvoreViewTest : public wintest::ViewTest {
  protected:
-  PalvoreViewTest() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.lpszClassName = "PalvoreViewsHost";
-    RegisterClassA(&wc);
-    host_ = CreateWindowA("PalvoreViewsHost", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700, nullptr,
-                          nullptr, nullptr, nullptr);
-    palvore::Geometry = palvore::PileGeometry();
-  }
-  ~PalvoreViewTest() override {
-    GfxWindowEx(0, kGfxClose);
-    DestroyWindow(host_);
-  }
+  PalvoreViewTest() : ViewTest("PalvoreViewsHost", 900, 700) { palvore::Geometry = palvore::PileGeometry(); }
   void Draw(const std::string& view, const std::string& kind) {
     trace_.Clear();
     palvore::DrawStructureView(host_, 10, 10, 610, 610, view, 1, kind);
   }
-  TestDirectory dir_;
-  HWND host_ = nullptr;
-  TraceCapture trace_;
 };
 
 TEST_F(PalvoreViewTest, ElasticRestraintsOfASheetPile) {
@@ -65,11 +38,11 @@ TEST_F(PalvoreViewTest, ElasticRestraintsOfASheetPile) {
     EXPECT_TRUE(HasText(trace_, text)) << text;
   EXPECT_FALSE(HasText(trace_, "Soil Surface"));
   // The pile, its nodes, the frame opened, held, shown on the background.
-  EXPECT_TRUE(Has(trace_, "gfx DrawLineEx(0, 500, 150, 500, 912)"));
-  EXPECT_TRUE(Has(trace_, "gfx OpenGfx("));
-  EXPECT_TRUE(Has(trace_, "gfx GfxWindow(5)"));
-  EXPECT_TRUE(Has(trace_, "gfx GfxWindow(3)"));
-  EXPECT_TRUE(Has(trace_, "gfx BrushColorEx(0, " + std::to_string(Hsw(40, 240, 180)) + ")"));
+  EXPECT_TRUE(trace_.Has("gfx DrawLineEx(0, 500, 150, 500, 912)"));
+  EXPECT_TRUE(trace_.Has("gfx OpenGfx("));
+  EXPECT_TRUE(trace_.Has("gfx GfxWindow(5)"));
+  EXPECT_TRUE(trace_.Has("gfx GfxWindow(3)"));
+  EXPECT_TRUE(trace_.Has("gfx BrushColorEx(0, " + std::to_string(Hsw(40, 240, 180)) + ")"));
 }
 
 TEST_F(PalvoreViewTest, EveryTableKindHasItsPicture) {
@@ -98,8 +71,8 @@ TEST_F(PalvoreViewTest, EveryTableKindHasItsPicture) {
 // The moment arc is drawn of straight segments.
 TEST_F(PalvoreViewTest, TheMomentArcIsSegments) {
   Draw("Load", "NODAL");
-  EXPECT_FALSE(Has(trace_, "gfx DrawArc"));
-  EXPECT_TRUE(Has(trace_, "gfx DrawMultiLineEx(0, 13,"));  // 120 degrees in steps of 10
+  EXPECT_FALSE(trace_.Has("gfx DrawArc"));
+  EXPECT_TRUE(trace_.Has("gfx DrawMultiLineEx(0, 13,"));  // 120 degrees in steps of 10
 }
 
 TEST_F(PalvoreViewTest, AnUnknownViewDrawsTheSchematicOnly) {

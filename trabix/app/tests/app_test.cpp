@@ -17,6 +17,7 @@
 #include "core/textfiles.h"
 #include "trabix/core/analysis.h"
 #include "win/ids.h"
+#include "win/testing/analysisrun.h"
 #include "win/testing/menucheck.h"
 #include "trabix/app/ids.h"
 #include "win/loaddialog.h"
@@ -46,9 +47,7 @@ class TrabixFrame : public ::testing::Test {
   void TearDown() override {
     JobSpec.clear();  // nothing to archive
     if (trabix::MainWindow) DestroyWindow(trabix::MainWindow);
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    wintest::DiscardMessages();
   }
   bool AnalysisEnabled() {
     return !(GetMenuState(trabix::MainMenu, 2, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
@@ -177,9 +176,6 @@ AnalysisRun RunAnalysis(int mode, int button = 1) {
   return r;
 }
 
-const std::vector<std::vector<std::string>> kSixTones = {{"330", "250"}, {"294", "250"}, {"300", "200"},
-                                                          {"204", "280"}, {"330", "250"}, {"294", "250"}};
-
 TEST_F(TrabixFrame, ElasticAndElasticPlasticAnalysesWriteTheSolverToolsReports) {
   for (int mode : {0, 1}) {
     trabix::testing::CopyJob("WINKYLD");
@@ -190,7 +186,7 @@ TEST_F(TrabixFrame, ElasticAndElasticPlasticAnalysesWriteTheSolverToolsReports) 
     EXPECT_EQ(r.dialogCaption, "   BEAM/STRIP ANALYSIS.   JOB: WINKYLD");
     EXPECT_TRUE(r.bothButtons);
     EXPECT_EQ(r.mainCaption, "     BEAM/STRIP ANALYSIS.   JOB: WINKYLD     Load Case: P");
-    EXPECT_EQ(r.tones, kSixTones);
+    EXPECT_EQ(r.tones, wintest::kSixTones);
     EXPECT_TRUE(r.boxes.empty());
     ASSERT_TRUE(fs::exists("WINKYLD.RBP")) << mode;
     TextLineArray program = ReportWithoutDate("WINKYLD.RBP");

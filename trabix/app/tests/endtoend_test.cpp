@@ -22,6 +22,7 @@
 #include "trabix/views/views.h"
 #include "win/grid.h"
 #include "win/ids.h"
+#include "win/testing/jobchecks.h"
 #include "win/testing/program.h"
 #include "trabix/app/ids.h"
 #include "trabix/entry/ids.h"
@@ -55,13 +56,7 @@ class TrabixEndToEnd : public ::testing::Test {
   void TearDown() override {
     if (trabix::MainWindow) DestroyWindow(trabix::MainWindow);
     JobSpec.clear();
-    DrainQuit();
-  }
-  static bool DrainQuit() {
-    MSG m;
-    bool quit = false;
-    while (PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) quit = true;
-    return quit;
+    wintest::DrainQuit();
   }
   // The program as it starts: globals, main window, the notice agreed and the job dialog at once,
   // in which the job is named.
@@ -217,39 +212,19 @@ TEST_F(TrabixEndToEnd, ANewJobFromItsDataToGraphsDocumentsAndItsArchive) {
 
   // The data and the results documents, previewed and saved with their text copies.
   const std::string chooser = " BEAM/STRIP;  Job: " + job + "; Load: A";
-  wintest::Step previewClosed =
-      wintest::WhenWindow("SuiteDocPreview", [](HWND preview) { PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0); });
   std::vector<wintest::Step> documents{ChooseCaseA()};
-  for (const std::string kind : {"DATA", "RESULTS"}) {
-    documents.push_back(WhenDialog(chooser, [kind](HWND d) {
-      if (IsDlgButtonChecked(d, kFirstOptionId) != BST_CHECKED) wintest::Click(d, kFirstOptionId);  // "&Save"
-      PostClick(d, kind == "DATA" ? kOkId : kFormCancelId);
-    }));
-    documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDOK); }));
-    documents.push_back(WhenDialog(kind + " File Information", [](HWND b) { wintest::AnswerBox(b, IDYES); }));
-    documents.push_back(previewClosed);
-  }
-  documents.push_back(WhenDialog(chooser, [](HWND d) { PostClick(d, kExitId); }));
+  for (wintest::Step& s : wintest::SaveBothDocuments(chooser)) documents.push_back(std::move(s));
   Command(kPresentationCommand, documents);
-  for (const char* file : {"BEAM1_DATA.DDC", "BEAM1_DATA.TXT", "BEAM1_RESULTS.DDC", "BEAM1_RESULTS.TXT"})
-    EXPECT_TRUE(fs::exists(dir.path() / file)) << file;
+  wintest::ExpectBothDocumentsSaved(dir.path(), "BEAM1");
   EXPECT_EQ(ReadBytes((dir.path() / "BEAM1_RESULTS.TXT").string()), reportBytes);
 
-  // "&Close": every file of the job goes into its archive; none is left loose.
-  std::map<std::string, std::string> loose = wintest::FileBytesIn(dir.path() / "BEAMS");
-  std::set<std::string> names;
-  for (const auto& f : loose) names.insert(f.first);
-  EXPECT_EQ(names, (std::set<std::string>{"BEAM1.CAS", "BEAM1.GEO", "BEAM1.LDA", "BEAM1.RBA", "BEAM1.SUP"}));
-  SendMessageA(trabix::MainWindow, WM_COMMAND, kCloseCommand, 0);
-  EXPECT_EQ(trabix::MainWindow, nullptr);
-  EXPECT_TRUE(DrainQuit());
-  EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
-
-  // Started again, the job named in the job dialog is unpacked as it was left.
-  StartAndOpenJob();
-  std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "BEAMS");
-  restored.erase("BEAM1.ZIP");
-  EXPECT_EQ(restored, loose);
+  // "&Close": every file of the job goes into its archive, none is left loose; started again,
+  // the job named in the job dialog is unpacked as it was left.
+  std::map<std::string, std::string> loose = wintest::ExpectTheJobPackedAndRestored(
+      dir.path() / "BEAMS", "BEAM1.ZIP",
+      [] { wintest::ExpectCloseEndsTheMainWindow(trabix::MainWindow); }, [this] { StartAndOpenJob(); });
+  EXPECT_EQ(wintest::NamesOf(loose),
+            (std::set<std::string>{"BEAM1.CAS", "BEAM1.GEO", "BEAM1.LDA", "BEAM1.RBA", "BEAM1.SUP"}));
   EXPECT_TRUE(AnalysisEnabled());
 }
 

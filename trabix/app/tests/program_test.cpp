@@ -14,6 +14,7 @@
 #include "core/textfiles.h"
 #include "win/ids.h"
 #include "win/testing/program.h"
+#include "win/testing/programfixture.h"
 #include "trabix/app/ids.h"
 #include "trabix/entry/ids.h"
 #include "trabix/views/views.h"
@@ -38,32 +39,78 @@ std::vector<std::string> LinesAfterTheFirst(const std::string& file) {
   return lines.size() > 2 ? std::vector<std::string>(lines.begin() + 2, lines.end()) : std::vector<std::string>();
 }
 
-class TrabixProgram : public ::testing::Test {
+const wintest::ProgramProfile kTrabix = {"Trabix.exe", "BEAM/STRIP ANALYSIS", kFirstJobCaption, kJobCaption,
+                                        "     BEAM/STRIP ANALYSIS.   JOB: ", kNameBoxId};
+
+class TrabixProgram : public wintest::ProgramTest {
  protected:
-  void Start() {
-    ASSERT_TRUE(program.Start(dir.path(), "Trabix.exe", {"ZLIB.DLL"}));
-    main = program.WaitForWindow("BEAM/STRIP ANALYSIS");
-    ASSERT_NE(main, nullptr);
+  TrabixProgram() : ProgramTest(kTrabix) {}
+
+  // "&Geometry...": a beam of 10 m in 4 elements and its details table (width 0.5 m, depth
+  // 0.8 m in every row), written once the table has closed.
+  void EnterTheBeam(const std::string& caption, const std::string& job) {
+    PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
+    HWND d = Next(caption);
+    ASSERT_NE(d, nullptr);
+    const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
+    for (int i = 0; i < 5; ++i) SetField(d, entry::kGeometryFieldBaseId + 1 + i, general[i]);
+    Press(d, kOkId);
+    HWND t = Next(" GEOMETRY DETAILS DATA:", d);
+    ASSERT_NE(t, nullptr);
+    for (int row = 1; row <= 4; ++row) {
+      Cell(t, 3, row, 2, "0.5");
+      Cell(t, 3, row, 3, "0.8");
+    }
+    Press(t, kContinueId);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && fs::exists(job + ".GEO"); }));
   }
-  // "I Agree - &Continue" on the notice; the job dialog that follows at once.
-  HWND Agree() {
-    HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
-    if (!notice) return nullptr;
-    Press(notice, kContinueId);
-    return program.WaitForWindow("#32770", kFirstJobCaption);
+
+  // The program started, the job named and its beam entered.
+  void StartWithTheBeam(const std::string& job, const std::string& caption) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(AgreeAndOpen(job));
+    ASSERT_NO_FATAL_FAILURE(EnterTheBeam(caption, job));
   }
-  // Names a job in the job dialog; true when the main window shows it and the program has made
-  // the job's folder and unpacked its archive (which it does after the caption).
-  bool OpenJob(HWND jobs, const std::string& job) {
-    SetField(jobs, kNameBoxId, job);
-    Press(jobs, IDOK);
-    return WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }) &&
-           program.WaitUntilIdle(main);
+  // "&Support Data" with the option of a support type chosen; the type's data dialog.
+  void ChooseSupport(const std::string& caption, int option, HWND& data) {
+    PostMessageA(main, WM_COMMAND, kSupportCommand, 0);
+    HWND d = Next(caption);
+    ASSERT_NE(d, nullptr);
+    wintest::ClickControl(d, option);
+    ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, option) == BST_CHECKED; }));
+    Press(d, entry::kEnterSupportDataId);
+    data = program.WaitForDialog(caption, d);
+    ASSERT_NE(data, nullptr);
   }
-  // Sends "&Close" and waits for the program to end.
-  int Close() {
-    PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
-    return program.WaitForExit();
+
+  // "&Load Data" for a new case "A" and its uniform load of 10 kN/m; the load-type dialog of the
+  // caption `types` that shows again after it.
+  void EnterCaseAWithItsUniformLoad(const std::string& cases, const std::string& types, HWND& ty) {
+    PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
+    HWND c = Next(cases);
+    ASSERT_NE(c, nullptr);
+    SetField(c, kInProcessNameBoxId, "A");
+    Press(c, kOkId);
+    ty = Next(types, c);
+    ASSERT_NE(ty, nullptr);
+    Press(ty, trabix::kEnterLoadData);
+    HWND v = Next(" LOAD DATA GENERATION - Load Case: A");
+    ASSERT_NE(v, nullptr);
+    SetField(v, trabix::kUniformLoadFieldId, "10");
+    SetField(v, trabix::kUniformLoadFieldId + 1, "0");
+    Press(v, kOkId);
+    ty = Next(types, v);
+    ASSERT_NE(ty, nullptr);
+  }
+
+  // A command that asks for the load case, with the case that heads the list chosen; the case
+  // dialog.
+  void ChooseTheFirstCase(int command, const std::string& cases, HWND& c) {
+    PostMessageA(main, WM_COMMAND, command, 0);
+    c = Next(cases);
+    ASSERT_NE(c, nullptr);
+    SendDlgItemMessageA(c, kInProcessNameBoxId, CB_SETCURSEL, 0, 0);
+    Press(c, kOkId);
   }
 
   // The dialog of that caption the program shows now; `gone` has closed first.
@@ -76,22 +123,14 @@ class TrabixProgram : public ::testing::Test {
     int id = kFirstCellId + (row - 1) * columns + column;
     SetField(wintest::ParentOfControl(table, id), id, text);
   }
-
-  TestDirectory dir;
-  wintest::Program program;
-  HWND main = nullptr;
 };
 
 TEST_F(TrabixProgram, TheNoticesExitEndsTheProgramWithoutAJobDialogOrAFile) {
   Start();
   EXPECT_EQ(WindowText(main), "  BEAM/STRIP ANALYSIS Program");
-  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
+  HWND notice = Notice();
   ASSERT_NE(notice, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(notice, kContinueId)), "I Agree - &Continue");
-  EXPECT_EQ(WindowText(GetDlgItem(notice, kCancelId)), "&Exit");
-  Press(notice, kCancelId);
-  EXPECT_EQ(program.WaitForExit(), 0);
-  EXPECT_EQ(wintest::FilesIn(program.Folder()), (std::set<std::string>{"Trabix.exe", "ZLIB.DLL"}));
+  ExitOnTheNotice(notice);
   EXPECT_TRUE(wintest::FilesIn(dir.path() / "ELSEWHERE").empty());
 }
 
@@ -100,36 +139,18 @@ TEST_F(TrabixProgram, ACancelledJobDialogLeavesNoJobAndADataCommandAsksAgain) {
   HWND jobs = Agree();
   ASSERT_NE(jobs, nullptr);
   EXPECT_NE(GetMenu(main), nullptr);
-  Press(jobs, IDCANCEL);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
+  ASSERT_NO_FATAL_FAILURE(CancelJobDialog(jobs));
   EXPECT_EQ(WindowText(main), "  BEAM/STRIP ANALYSIS Program");
-  PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
-  jobs = program.WaitForWindow("#32770", kJobCaption);
-  ASSERT_NE(jobs, nullptr);
-  Press(jobs, IDCANCEL);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
+  ASSERT_NO_FATAL_FAILURE(CancelTheJobDialogOf(kGeometryCommand));
   EXPECT_EQ(Close(), 0);
 }
 
 TEST_F(TrabixProgram, AJobIsNamedKeptLooseAfterANewJobCancelledAndPackedOnLeaving) {
   Start();
-  HWND jobs = Agree();
-  ASSERT_NE(jobs, nullptr);
   std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
-  ASSERT_TRUE(OpenJob(jobs, job));
+  ASSERT_NO_FATAL_FAILURE(AgreeAndOpen(job));
   EXPECT_EQ(ReadBytes((program.Folder() / "FJOB$.INF").string()), job + "\r\n");
-  WriteBytes(job + ".GEO", "Job: geometry\r\n");
-  WriteBytes(job + ".SUP", "Job: supports\r\n");
-  // "&New Job" packs the job; cancelled, the job stays open with its files loose.
-  PostMessageA(main, WM_COMMAND, kNewJobCommand, 0);
-  jobs = program.WaitForWindow("#32770", kJobCaption);
-  ASSERT_NE(jobs, nullptr);
-  Press(jobs, IDCANCEL);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
-  // The files come out of the archive one after the other once the dialog has gone.
-  ASSERT_TRUE(program.WaitUntilIdle(main));
-  EXPECT_TRUE(fs::exists(job + ".GEO"));
-  EXPECT_EQ(ReadBytes(job + ".SUP"), "Job: supports\r\n");
+  ASSERT_NO_FATAL_FAILURE(ExpectANewJobCancelledKeepsTheJobLoose(job));
   EXPECT_EQ(Close(), 0);
   EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
 }
@@ -140,8 +161,7 @@ TEST_F(TrabixProgram, HelpStartsTheViewerWithItsFileAndWaitsUntilItIsClosed) {
   fs::copy_file(wintest::ExeFolder() / "winhlp32_stub.exe", program.Folder() / "winhlp32.exe");
   HWND jobs = Agree();
   ASSERT_NE(jobs, nullptr);
-  Press(jobs, IDCANCEL);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(jobs); }));
+  ASSERT_NO_FATAL_FAILURE(CancelJobDialog(jobs));
   PostMessageA(main, WM_COMMAND, kHelpCommand, 0);
   fs::path call = program.Folder() / "HELP_CALL.TXT";
   ASSERT_TRUE(WaitFor([&] { return fs::exists(call) && !ReadBytes(call.string()).empty(); }));
@@ -162,11 +182,9 @@ TEST_F(TrabixProgram, SaveJobAsRewritesTheNewJobsHeadersAndPacksTheOldJob) {
   trabix::testing::CopyJob("WINKYLD");
   fs::current_path(dir.path());
   std::string oldJob = (beams / "WINKYLD").string(), newJob = (beams / "BEAM2").string();
-  HWND jobs = Agree();
-  ASSERT_NE(jobs, nullptr);
-  ASSERT_TRUE(OpenJob(jobs, oldJob));
+  ASSERT_NO_FATAL_FAILURE(AgreeAndOpen(oldJob));
   PostMessageA(main, WM_COMMAND, kSaveJobAsCommand, 0);
-  jobs = program.WaitForWindow("#32770", kJobCaption);
+  HWND jobs = program.WaitForWindow("#32770", kJobCaption);
   ASSERT_NE(jobs, nullptr);
   ASSERT_TRUE(OpenJob(jobs, newJob));
   ASSERT_TRUE(WaitFor([&] { return fs::exists(oldJob + ".ZIP") && !fs::exists(oldJob + ".GEO"); }));
@@ -192,75 +210,29 @@ TEST_F(TrabixProgram, SaveJobAsRewritesTheNewJobsHeadersAndPacksTheOldJob) {
 // details table, Winkler supports, case A with a uniform and a nodal load, the elastic analysis,
 // every graph, both documents previewed and saved, "&Close", and the job opened again.
 TEST_F(TrabixProgram, ANewUsersWholeJob) {
-  Start();
   std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
   const std::string entry = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
   const std::string cases = "  BEAM/STRIP: Load Name Specification/Selection";
-  HWND jobs = Agree();
-  ASSERT_NE(jobs, nullptr);
-  ASSERT_TRUE(OpenJob(jobs, job));
-  // The dialog of that caption the program shows now; `gone` has closed first.
-  auto next = [&](const std::string& caption, HWND gone = nullptr) {
-    if (gone) WaitFor([&] { return !IsWindow(gone) || !IsWindowVisible(gone); });
-    return program.WaitForDialog(caption);
-  };
-  auto cells = [](HWND table, int columns, int row, int column, const std::string& text) {
-    int id = kFirstCellId + (row - 1) * columns + column;
-    SetField(wintest::ParentOfControl(table, id), id, text);
-  };
+  ASSERT_NO_FATAL_FAILURE(StartWithTheBeam(job, entry));
 
-  PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
-  HWND d = next(entry);
-  ASSERT_NE(d, nullptr);
-  const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) SetField(d, entry::kGeometryFieldBaseId + 1 + i, general[i]);
-  Press(d, kOkId);
-  HWND t = next(" GEOMETRY DETAILS DATA:", d);
-  ASSERT_NE(t, nullptr);
+  HWND t = nullptr;
+  ASSERT_NO_FATAL_FAILURE(ChooseSupport(entry, entry::kWinklerOptionId, t));
   for (int row = 1; row <= 4; ++row) {
-    cells(t, 3, row, 2, "0.5");
-    cells(t, 3, row, 3, "0.8");
-  }
-  Press(t, kContinueId);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && fs::exists(job + ".GEO"); }));
-
-  PostMessageA(main, WM_COMMAND, kSupportCommand, 0);
-  d = next(entry);
-  ASSERT_NE(d, nullptr);
-  wintest::ClickControl(d, entry::kWinklerOptionId);
-  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, entry::kWinklerOptionId) == BST_CHECKED; }));
-  Press(d, entry::kEnterSupportDataId);
-  t = program.WaitForDialog(entry, d);
-  ASSERT_NE(t, nullptr);
-  for (int row = 1; row <= 4; ++row) {
-    cells(t, 4, row, 1, "20000");
-    cells(t, 4, row, 2, "20000");
+    Cell(t, 4, row, 1, "20000");
+    Cell(t, 4, row, 2, "20000");
   }
   Press(t, kContinueId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && ReadBytes(job + ".SUP").find("WINKLER") != std::string::npos; }));
 
-  PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
-  HWND c = next(cases);
-  ASSERT_NE(c, nullptr);
-  SetField(c, kInProcessNameBoxId, "A");
-  Press(c, kOkId);
   const std::string types = entry + "     Load Case: A";
-  HWND ty = next(types, c);
-  ASSERT_NE(ty, nullptr);
+  HWND ty = nullptr;
+  ASSERT_NO_FATAL_FAILURE(EnterCaseAWithItsUniformLoad(cases, types, ty));
   Press(ty, trabix::kEnterLoadData);
-  HWND v = next(" LOAD DATA GENERATION - Load Case: A");
-  ASSERT_NE(v, nullptr);
-  SetField(v, trabix::kUniformLoadFieldId, "10");
-  SetField(v, trabix::kUniformLoadFieldId + 1, "0");
-  Press(v, kOkId);
-  ty = next(types, v);
-  ASSERT_NE(ty, nullptr);
-  Press(ty, trabix::kEnterLoadData);
-  HWND n = next("NODAL LOAD DATA. Load Case: A");
+  HWND n = Next("NODAL LOAD DATA. Load Case: A");
   ASSERT_NE(n, nullptr);
-  cells(n, 2, 3, 1, "50");
+  Cell(n, 2, 3, 1, "50");
   Press(n, kContinueId);
-  ty = next(types, n);
+  ty = Next(types, n);
   ASSERT_NE(ty, nullptr);
   Press(ty, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDA"); }));
@@ -268,52 +240,52 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   EXPECT_NE(ReadBytes(job + ".LDA").find("    3               50.0000"), std::string::npos);
 
   PostMessageA(main, WM_COMMAND, kElasticAnalysisCommand, 0);
-  c = next(cases);
+  HWND c = Next(cases);
   ASSERT_NE(c, nullptr);
   Press(c, kOkId);
-  HWND a = next(entry, c);
+  HWND a = Next(entry, c);
   ASSERT_NE(a, nullptr);
   Press(a, kAnalyseId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(a) && fs::exists(job + ".RBA"); }));
   EXPECT_NEAR(trabix::testing::ReadReport(job + ".RBA").total, 150.0, 0.15);
 
   PostMessageA(main, WM_COMMAND, kPlotCommand, 0);
-  c = next(cases);
+  c = Next(cases);
   ASSERT_NE(c, nullptr);
   Press(c, kOkId);
   const std::string actions = "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: A";
   HWND g = c;
   for (int k = 1; k <= 5; ++k) {
-    HWND s = next(actions, g);
+    HWND s = Next(actions, g);
     ASSERT_NE(s, nullptr) << k;
     Press(s, kFormCancelId);
-    g = next(" GRAPH - Load Case: A");
+    g = Next(" GRAPH - Load Case: A");
     ASSERT_NE(g, nullptr) << k;
     Press(g, kFormCancelId);
   }
-  HWND s = next(actions, g);
+  HWND s = Next(actions, g);
   ASSERT_NE(s, nullptr);
   Press(s, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(s); }));
 
   PostMessageA(main, WM_COMMAND, kPresentationCommand, 0);
-  c = next(cases);
+  c = Next(cases);
   ASSERT_NE(c, nullptr);
   Press(c, kOkId);
   const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: A";
-  HWND chooser = next(chooserCaption, c);
+  HWND chooser = Next(chooserCaption, c);
   ASSERT_NE(chooser, nullptr);
   HWND previous = nullptr;
   for (const std::string kind : {"DATA", "RESULTS"}) {
-    chooser = next(chooserCaption, previous);
+    chooser = Next(chooserCaption, previous);
     ASSERT_NE(chooser, nullptr);
     if (IsDlgButtonChecked(chooser, kFirstOptionId) != BST_CHECKED) wintest::ClickControl(chooser, kFirstOptionId);
     ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(chooser, kFirstOptionId) == BST_CHECKED; }));
     Press(chooser, kind == "DATA" ? kOkId : kFormCancelId);
-    HWND info = next(kind + " File Information");
+    HWND info = Next(kind + " File Information");
     ASSERT_NE(info, nullptr) << kind;
     Press(info, IDOK);
-    HWND question = next(kind + " File Information", info);
+    HWND question = Next(kind + " File Information", info);
     ASSERT_NE(question, nullptr) << kind;
     Press(question, IDYES);
     HWND preview = program.WaitForWindow("SuiteDocPreview");
@@ -321,7 +293,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
     PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 0);
     previous = preview;
   }
-  chooser = next(chooserCaption, previous);
+  chooser = Next(chooserCaption, previous);
   ASSERT_NE(chooser, nullptr);
   Press(chooser, kExitId);
   for (const char* file : {"BEAM1_DATA.DDC", "BEAM1_DATA.TXT", "BEAM1_RESULTS.DDC", "BEAM1_RESULTS.TXT"})
@@ -333,9 +305,7 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
   EXPECT_EQ(Close(), 0);
   EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
   Start();
-  jobs = Agree();
-  ASSERT_NE(jobs, nullptr);
-  ASSERT_TRUE(OpenJob(jobs, job));
+  ASSERT_NO_FATAL_FAILURE(AgreeAndOpen(job));
   std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "BEAMS");
   restored.erase("BEAM1.ZIP");
   EXPECT_EQ(restored, loose);
@@ -347,38 +317,14 @@ TEST_F(TrabixProgram, ANewUsersWholeJob) {
 // and to a JPEG file and printed (no printer: the print says so and makes no print document),
 // the data document reopened in DocView.exe, the job saved as another and that one reopened.
 TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs) {
-  Start();
   std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
   std::string entry = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
   const std::string cases = "  BEAM/STRIP: Load Name Specification/Selection";
-  HWND jobs = Agree();
-  ASSERT_NE(jobs, nullptr);
-  ASSERT_TRUE(OpenJob(jobs, job));
-
-  PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
-  HWND d = Next(entry);
-  ASSERT_NE(d, nullptr);
-  const char* general[] = {"10", "4", "2E7", "0.2", "1E-5"};
-  for (int i = 0; i < 5; ++i) SetField(d, entry::kGeometryFieldBaseId + 1 + i, general[i]);
-  Press(d, kOkId);
-  HWND t = Next(" GEOMETRY DETAILS DATA:", d);
-  ASSERT_NE(t, nullptr);
-  for (int row = 1; row <= 4; ++row) {
-    Cell(t, 3, row, 2, "0.5");
-    Cell(t, 3, row, 3, "0.8");
-  }
-  Press(t, kContinueId);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(t) && fs::exists(job + ".GEO"); }));
+  ASSERT_NO_FATAL_FAILURE(StartWithTheBeam(job, entry));
 
   // " Resting on &Isotropic Half-Space": E 30000 kPa, Nu 0.25, yield stress 300 kPa.
-  PostMessageA(main, WM_COMMAND, kSupportCommand, 0);
-  d = Next(entry);
-  ASSERT_NE(d, nullptr);
-  wintest::ClickControl(d, entry::kIsotropicOptionId);
-  ASSERT_TRUE(WaitFor([&] { return IsDlgButtonChecked(d, entry::kIsotropicOptionId) == BST_CHECKED; }));
-  Press(d, entry::kEnterSupportDataId);
-  HWND h = program.WaitForDialog(entry, d);
-  ASSERT_NE(h, nullptr);
+  HWND h = nullptr;
+  ASSERT_NO_FATAL_FAILURE(ChooseSupport(entry, entry::kIsotropicOptionId, h));
   SetField(h, trabix::kHalfSpaceFieldBaseId + 1, "30000");
   SetField(h, trabix::kHalfSpaceFieldBaseId + 2, "0.25");
   SetField(h, trabix::kHalfSpaceFieldBaseId + 3, "300");
@@ -389,28 +335,15 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   EXPECT_NE(ReadBytes(job + ".SUP").find("ISOTROPIC YIELD STRESS: 300.00[kPa]"), std::string::npos);
 
   // Case A: a uniform load of 10 kN/m.
-  PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
-  HWND c = Next(cases);
-  ASSERT_NE(c, nullptr);
-  SetField(c, kInProcessNameBoxId, "A");
-  Press(c, kOkId);
-  HWND ty = Next(entry + "     Load Case: A", c);
-  ASSERT_NE(ty, nullptr);
-  Press(ty, trabix::kEnterLoadData);
-  HWND v = Next(" LOAD DATA GENERATION - Load Case: A");
-  ASSERT_NE(v, nullptr);
-  SetField(v, trabix::kUniformLoadFieldId, "10");
-  SetField(v, trabix::kUniformLoadFieldId + 1, "0");
-  Press(v, kOkId);
-  ty = Next(entry + "     Load Case: A", v);
-  ASSERT_NE(ty, nullptr);
+  HWND ty = nullptr;
+  ASSERT_NO_FATAL_FAILURE(EnterCaseAWithItsUniformLoad(cases, entry + "     Load Case: A", ty));
   Press(ty, kCancelId);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(ty) && fs::exists(job + ".LDA"); }));
   ASSERT_TRUE(program.WaitUntilIdle(main));  // the load file written whole
 
   // Case B: "Trapezoidal &Load" rising from 0 to 20 kN/m at mid-length and falling again.
   PostMessageA(main, WM_COMMAND, kLoadCommand, 0);
-  c = Next(cases);
+  HWND c = Next(cases);
   ASSERT_NE(c, nullptr);
   SetField(c, kInProcessNameBoxId, "B");
   Press(c, kOkId);
@@ -434,12 +367,9 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   ASSERT_TRUE(program.WaitUntilIdle(main));  // the load file written whole
   EXPECT_NE(ReadBytes(job + ".LDB").find("TRAPEZOIDAL LOADING"), std::string::npos) << ReadBytes(job + ".LDB");
 
-  // The elastic-plastic analysis of case B: the soil carries the 100 kN.
-  PostMessageA(main, WM_COMMAND, kPlasticAnalysisCommand, 0);
-  c = Next(cases);
-  ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, kInProcessNameBoxId, CB_SETCURSEL, 0, 0);  // the case named last heads the list
-  Press(c, kOkId);
+  // The elastic-plastic analysis of case B (the case named last heads the list): the soil
+  // carries the 100 kN.
+  ASSERT_NO_FATAL_FAILURE(ChooseTheFirstCase(kPlasticAnalysisCommand, cases, c));
   HWND a = Next(entry, c);
   ASSERT_NE(a, nullptr);
   Press(a, kAnalyseId);
@@ -448,11 +378,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   EXPECT_FALSE(fs::exists(job + ".RBA"));
 
   // The bending moments of case B: copied to a bitmap, then to a JPEG file, then printed.
-  PostMessageA(main, WM_COMMAND, kPlotCommand, 0);
-  c = Next(cases);
-  ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, kInProcessNameBoxId, CB_SETCURSEL, 0, 0);
-  Press(c, kOkId);
+  ASSERT_NO_FATAL_FAILURE(ChooseTheFirstCase(kPlotCommand, cases, c));
   const std::string actions = "  BEAM/STRIP ANALYSIS.   JOB: " + job + ": SELECTION OF STRUCTURAL ACTION     Load Case: B";
   HWND s = Next(actions, c);
   ASSERT_NE(s, nullptr);
@@ -498,11 +424,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(s); }));
 
   // The data document of case B saved, then shown by DocView.exe started on its file.
-  PostMessageA(main, WM_COMMAND, kPresentationCommand, 0);
-  c = Next(cases);
-  ASSERT_NE(c, nullptr);
-  SendDlgItemMessageA(c, kInProcessNameBoxId, CB_SETCURSEL, 0, 0);
-  Press(c, kOkId);
+  ASSERT_NO_FATAL_FAILURE(ChooseTheFirstCase(kPresentationCommand, cases, c));
   const std::string chooserCaption = " BEAM/STRIP;  Job: " + job + "; Load: B";
   HWND chooser = Next(chooserCaption, c);
   ASSERT_NE(chooser, nullptr);
@@ -535,7 +457,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   // Saved as BEAM2: the old job packed, the new one carries both cases; reopened after leaving.
   std::string job2 = (dir.path() / "BEAMS" / "BEAM2").string();
   PostMessageA(main, WM_COMMAND, kSaveJobAsCommand, 0);
-  jobs = Next("  BEAM/STRIP Job Name Specification/Selection");
+  HWND jobs = Next("  BEAM/STRIP Job Name Specification/Selection");
   ASSERT_NE(jobs, nullptr);
   ASSERT_TRUE(OpenJob(jobs, job2));
   ASSERT_TRUE(WaitFor([&] { return fs::exists(job + ".ZIP") && !fs::exists(job + ".GEO"); }));
@@ -547,9 +469,7 @@ TEST_F(TrabixProgram, ANewUsersHalfSpaceJobWithTwoCasesGraphFilesViewerAndSaveAs
   EXPECT_EQ(Close(), 0);
   EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP", "BEAM2.ZIP"}));
   Start();
-  jobs = Agree();
-  ASSERT_NE(jobs, nullptr);
-  ASSERT_TRUE(OpenJob(jobs, job2));
+  ASSERT_NO_FATAL_FAILURE(AgreeAndOpen(job2));
   std::map<std::string, std::string> restored = wintest::FileBytesIn(dir.path() / "BEAMS");
   restored.erase("BEAM1.ZIP");
   restored.erase("BEAM2.ZIP");
@@ -566,9 +486,7 @@ class TrabixJobArchive : public TrabixProgram {
  protected:
   void PackedJob() {
     Start();
-    HWND jobs = Agree();
-    ASSERT_NE(jobs, nullptr);
-    ASSERT_TRUE(OpenJob(jobs, job));
+    ASSERT_NO_FATAL_FAILURE(AgreeAndOpen(job));
     WriteBytes(job + ".GEO", "Job: geometry\r\n");
     WriteBytes(job + ".SUP", "Job: supports\r\n");
     ASSERT_EQ(Close(), 0);
@@ -641,9 +559,7 @@ TEST_F(TrabixJobArchive, ADamagedArchiveIsToldAndKeptWhenTheJobIsLeft) {
 TEST_F(TrabixProgram, AGeometryThatCannotBeWrittenIsTold) {
   Start();
   const std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
-  HWND jobs = Agree();
-  ASSERT_NE(jobs, nullptr);
-  ASSERT_TRUE(OpenJob(jobs, job));
+  ASSERT_NO_FATAL_FAILURE(AgreeAndOpen(job));
   fs::create_directory(job + ".GEO.~tmp");  // the write's temporary name is taken
   PostMessageA(main, WM_COMMAND, kGeometryCommand, 0);
   const std::string entry = "   BEAM/STRIP ANALYSIS.   JOB: " + job;

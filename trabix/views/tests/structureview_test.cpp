@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -16,30 +15,17 @@
 #include "trabix/core/globals.h"
 #include "trabix/core/slots.h"
 #include "trabix/views/views.h"
+#include "win/testing/viewfixture.h"
 #include "win/testing/wintest.h"
 
 namespace {
 
 using wintest::TraceCapture;
 
-std::vector<std::string> TraceLines(const TraceCapture& trace) {
-  std::vector<std::string> lines;
-  std::ifstream in(trace.Path());
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-int Count(const TraceCapture& trace, const std::string& prefix) {
-  int n = 0;
-  for (const std::string& line : TraceLines(trace)) n += line.rfind(prefix, 0) == 0 ? 1 : 0;
-  return n;
-}
-bool Has(const TraceCapture& trace, const std::string& prefix) { return Count(trace, prefix) > 0; }
-
 // The x of every node circle on the axis, in drawing order.
 std::vector<int> AxisCircles(const TraceCapture& trace) {
   std::vector<int> xs;
-  for (const std::string& line : TraceLines(trace)) {
+  for (const std::string& line : trace.Lines()) {
     double x = 0, y = 0;
     if (std::sscanf(line.c_str(), "gfx DrawCircleEx(0, 6) w%*d at(%lf, %lf)", &x, &y) == 2 && y == 400)
       xs.push_back(static_cast<int>(x));
@@ -47,44 +33,29 @@ std::vector<int> AxisCircles(const TraceCapture& trace) {
   return xs;
 }
 
-class StructureViewTest : public ::testing::Test {
+class StructureViewTest : public wintest::ViewTest {
  protected:
-  StructureViewTest() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.lpszClassName = "ViewsTestHost";
-    RegisterClassA(&wc);
-    host_ = CreateWindowA("ViewsTestHost", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 600, nullptr,
-                          nullptr, nullptr, nullptr);
-    trabix::StructureFlags.assign(6, "N");
-  }
-  ~StructureViewTest() override {
-    GfxWindowEx(0, kGfxClose);
-    DestroyWindow(host_);
-  }
+  StructureViewTest() : ViewTest("ViewsTestHost", 900, 600) { trabix::StructureFlags.assign(6, "N"); }
   void Draw(const std::string& view, const std::string& kind, long width = 610) {
     trabix::DrawStructureView(host_, 10, 10, width, static_cast<long>(width * 0.718), view, width > 500 ? 1 : 2,
                               kind);
   }
-  TestDirectory dir_;
-  HWND host_ = nullptr;
-  TraceCapture trace_;
 };
 
 TEST_F(StructureViewTest, UnyieldingSupportsOfABeam) {
   Draw("Supp", "UNYIELD");
-  EXPECT_TRUE(Has(trace_, "gfx DrawLineEx(0, 100, 400, 920, 400)"));
+  EXPECT_TRUE(trace_.Has("gfx DrawLineEx(0, 100, 400, 920, 400)"));
   EXPECT_EQ(AxisCircles(trace_), (std::vector<int>{100, 220, 340, 460, 580, 700, 820, 920}));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"UNYIELDING SUPPORTS\", 285212673)"));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"Node \""));
-  EXPECT_FALSE(Has(trace_, "gfx DrawTextRowEx(0, \"Nodal Line \""));
-  EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"Unyielding Support\""));
-  EXPECT_FALSE(Has(trace_, "gfx DrawLineEx(0, 920, 220, 920, 500)"));  // a whole structure
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"UNYIELDING SUPPORTS\", 285212673)"));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"Node \""));
+  EXPECT_FALSE(trace_.Has("gfx DrawTextRowEx(0, \"Nodal Line \""));
+  EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"Unyielding Support\""));
+  EXPECT_FALSE(trace_.Has("gfx DrawLineEx(0, 920, 220, 920, 500)"));  // a whole structure
   // Opened, held while drawing, shown at the end, on the view's background.
-  EXPECT_TRUE(Has(trace_, "gfx OpenGfx("));
-  EXPECT_TRUE(Has(trace_, "gfx GfxWindow(5)"));
-  EXPECT_TRUE(Has(trace_, "gfx GfxWindow(3)"));
-  EXPECT_TRUE(Has(trace_, "gfx BrushColorEx(0, " + std::to_string(Hsw(40, 240, 180)) + ")"));
+  EXPECT_TRUE(trace_.Has("gfx OpenGfx("));
+  EXPECT_TRUE(trace_.Has("gfx GfxWindow(5)"));
+  EXPECT_TRUE(trace_.Has("gfx GfxWindow(3)"));
+  EXPECT_TRUE(trace_.Has("gfx BrushColorEx(0, " + std::to_string(Hsw(40, 240, 180)) + ")"));
 }
 
 // Every table kind: its view, its heading and its own symbol text.
@@ -106,9 +77,9 @@ TEST_F(StructureViewTest, EveryTableKindHasItsHeading) {
     SCOPED_TRACE(c.heading);
     trace_.Clear();
     Draw(c.view, c.kind);
-    EXPECT_TRUE(Has(trace_, std::string("gfx DrawTextRowEx(0, \"") + c.heading + "\", 285212673)"));
-    EXPECT_TRUE(Has(trace_, std::string("gfx DrawTextRowEx(0, \"") + c.label + "\""));
-    EXPECT_TRUE(Has(trace_, "gfx DrawLineEx(0, 100, 400, 920, 400)"));
+    EXPECT_TRUE(trace_.Has(std::string("gfx DrawTextRowEx(0, \"") + c.heading + "\", 285212673)"));
+    EXPECT_TRUE(trace_.Has(std::string("gfx DrawTextRowEx(0, \"") + c.label + "\""));
+    EXPECT_TRUE(trace_.Has("gfx DrawLineEx(0, 100, 400, 920, 400)"));
     GfxWindowEx(0, kGfxClose);
   }
 }
@@ -117,7 +88,7 @@ TEST_F(StructureViewTest, TrapezoidalArrowsOutlineATrapezoid) {
   Draw("Load", "TRAPEZOIDAL");
   for (int k = 0; k <= 6; ++k) {
     int x = 460 + 20 * k;
-    EXPECT_TRUE(Has(trace_, "gfx DrawLineEx(0, " + std::to_string(x) + ", " + std::to_string(394 - 40 - 4 * k) +
+    EXPECT_TRUE(trace_.Has("gfx DrawLineEx(0, " + std::to_string(x) + ", " + std::to_string(394 - 40 - 4 * k) +
                                 ", " + std::to_string(x) + ", 394)"))
         << k;
   }
@@ -128,8 +99,8 @@ TEST_F(StructureViewTest, AStripShowsNodalLines) {
   for (const char* kind : {"UNYIELD", "NODAL"}) {
     trace_.Clear();
     Draw(std::string(kind) == "NODAL" ? "Load" : "Supp", kind);
-    EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"Nodal Line \"")) << kind;
-    EXPECT_FALSE(Has(trace_, "gfx DrawTextRowEx(0, \"Node \"")) << kind;
+    EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"Nodal Line \"")) << kind;
+    EXPECT_FALSE(trace_.Has("gfx DrawTextRowEx(0, \"Node \"")) << kind;
     GfxWindowEx(0, kGfxClose);
   }
 }
@@ -143,23 +114,23 @@ TEST_F(StructureViewTest, ASymmetricHalfShowsTheCentreLineInEveryView) {
   for (const auto& v : views) {
     trace_.Clear();
     Draw(v.view, v.kind);
-    EXPECT_TRUE(Has(trace_, "gfx PenEx(0, 30000, 3, 10)")) << v.view << v.kind;
-    EXPECT_TRUE(Has(trace_, "gfx DrawLineEx(0, 920, 220, 920, 500)")) << v.view << v.kind;
-    EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"C\"")) << v.view << v.kind;
-    EXPECT_TRUE(Has(trace_, "gfx DrawTextRowEx(0, \"L\"")) << v.view << v.kind;
-    EXPECT_TRUE(Has(trace_, "gfx PenEx(0, 0, 0, 1)")) << v.view << v.kind;
+    EXPECT_TRUE(trace_.Has("gfx PenEx(0, 30000, 3, 10)")) << v.view << v.kind;
+    EXPECT_TRUE(trace_.Has("gfx DrawLineEx(0, 920, 220, 920, 500)")) << v.view << v.kind;
+    EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"C\"")) << v.view << v.kind;
+    EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"L\"")) << v.view << v.kind;
+    EXPECT_TRUE(trace_.Has("gfx PenEx(0, 0, 0, 1)")) << v.view << v.kind;
     GfxWindowEx(0, kGfxClose);
   }
 }
 
 TEST_F(StructureViewTest, AnUnknownViewDrawsBackgroundAndAxisOnly) {
   Draw("Nothing", "UNYIELD");
-  EXPECT_TRUE(Has(trace_, "gfx GfxCLS()"));
-  EXPECT_TRUE(Has(trace_, "gfx DrawLineEx(0, 100, 400, 920, 400)"));
+  EXPECT_TRUE(trace_.Has("gfx GfxCLS()"));
+  EXPECT_TRUE(trace_.Has("gfx DrawLineEx(0, 100, 400, 920, 400)"));
   EXPECT_EQ(AxisCircles(trace_).size(), 8u);
-  EXPECT_EQ(Count(trace_, "gfx DrawTextRowEx("), 0);
-  EXPECT_EQ(Count(trace_, "gfx DrawPolygonEx("), 0);
-  EXPECT_EQ(Count(trace_, "gfx DrawLineEx("), 1);
+  EXPECT_EQ(trace_.Count("gfx DrawTextRowEx("), 0);
+  EXPECT_EQ(trace_.Count("gfx DrawPolygonEx("), 0);
+  EXPECT_EQ(trace_.Count("gfx DrawLineEx("), 1);
 }
 
 // The saved picture holds the whole drawing at both window widths: the node circles (cyan) run
