@@ -173,7 +173,7 @@ void TemplateHeadings(DialogTemplate& d) {
   for (int c = 1; c <= TableColumns; ++c) units.push_back(FormTexts.Get(3, c));
   Headings(d, names, units);
   int y = TableTop + VisibleRows * RowHeight + 24, w = LabelWidth + TableColumns * CellWidth;
-  AddButton(d, kSameValueButtonId, FormTexts.Get(1, 0), TableLeft, y, std::max(w, buttons), 14);
+  AddButton(d, kFirstButtonId, FormTexts.Get(1, 0), TableLeft, y, std::max(w, buttons), 14);
   AddButton(d, kGenerateButtonId, second, TableLeft, y + 16, std::max(w, buttons), 14);
   y += 34;
   if (!FormTexts.Get(4, 0).empty() || !FormTexts.Get(4, 1).empty()) {
@@ -255,7 +255,7 @@ void RoofShell(HWND table) {
 
 void Command(HWND table, int id) {
   if (TableKind == 0) {
-    if (id == kSameValueButtonId && ShellRoof()) {
+    if (id == kFirstButtonId && ShellRoof()) {
       RoofShell(table);
     } else if ((id - kFirstColumnButtonId) % 2 == 0) {
       Uniform(table, (id - kFirstColumnButtonId) / 2 + 1);
@@ -263,12 +263,12 @@ void Command(HWND table, int id) {
       Generate(table, (id - kFirstColumnButtonId + 1) / 2);
     }
   } else if (TableKind == 1) {
-    if (id == kSameValueButtonId) Uniform(table, FocusedColumn());
+    if (id == kFirstButtonId) Uniform(table, FocusedColumn());
     if (id == kGenerateButtonId) Generate(table, FocusedColumn());
   } else {
     std::string kind = Kind();
     int column = FocusedColumn();
-    if (id == kSameValueButtonId) {
+    if (id == kFirstButtonId) {
       if (kind == "TRAPEZOIDAL") {
         if (LoadForm(table, 1, 4) == 1) LinearLoadBetweenNodes();
       } else {

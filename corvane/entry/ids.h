@@ -23,8 +23,7 @@ constexpr int kShellBox = 131;
 // two; a geometry table's UNIFORM and GENERATE under each value column 1..3); the heads of the
 // units under the column names; the remark.
 constexpr int kCurve = 7777, kStraight = 7778;
-constexpr int kSameValueButtonId = entry::kFirstButtonId;
-using entry::kGenerateButtonId;
+using entry::kFirstButtonId, entry::kGenerateButtonId;
 using entry::GenerateButtonId, entry::UniformButtonId;
 constexpr int kTableUnitHeadingId = kFirstTableHeadingId + 4;
 constexpr int kRemarkHeadingId = 117, kRemarkId = 118;

@@ -8,7 +8,7 @@
 
 namespace murelo {
 
-bool GeometryCommand() { return GeometryDataCommand(MainWindow); }
+bool GeometryCommand() { return GeometryCommand(MainWindow); }
 void SupportCommand() { SupportDataCommand(MainWindow); }
 void PlotCommand() { RunPlotCommand(ShowSubstructureDialog); }
 

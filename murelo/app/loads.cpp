@@ -46,7 +46,7 @@ void SetTableTexts(const Table2D<std::string>& h, int columns) {
 // nodes, the others GENERATE on value column 1, 2 or 3.
 void LoadTableButton(HWND table, int id, int k, int rows, int columns) {
   const bool nodal = k == 1 || k == 3;
-  if (id == kLoadFirstButtonId) {
+  if (id == kFirstButtonId) {
     const int kind = nodal ? (columns == 3 ? 3 : 2) : 1;
     if (ShowModalDialog(LoadGenerationDialog(kind), table, LoadDataDialogProc) != 1) return;
     if (!nodal) {

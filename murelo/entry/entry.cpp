@@ -223,7 +223,7 @@ int GeometryDetailsDialog(HWND owner) {
   return ShowTableWindow(owner, 0, n, 2);
 }
 
-bool GeometryDataCommand(HWND owner) {
+bool GeometryCommand(HWND owner) {
   if (JobSpec.empty()) return false;
   GeometrySaved = false;
   DataOwner = owner;

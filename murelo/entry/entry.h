@@ -58,7 +58,7 @@ LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LP
 
 // Menu command 306: the substructure dialog in its geometry mode. Returns whether a geometry
 // dialog was accepted (its file written).
-bool GeometryDataCommand(HWND owner);
+bool GeometryCommand(HWND owner);
 // Menu command 307: the support flow, then the support file rewritten (also after Cancel).
 void SupportDataCommand(HWND owner);
 

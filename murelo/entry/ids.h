@@ -44,7 +44,6 @@ constexpr int kRowHeadId = kFirstTableHeadingId + 1, kRowUnitId = kLastTableHead
 constexpr int kColumnHeadBaseId = kRowHeadId, kColumnUnitBaseId = 130;
 constexpr int kUniformWidthsId = UniformButtonId(1), kLinearVariationId = GenerateButtonId(2);
 constexpr int kModulusFunctionId = UniformButtonId(1);
-constexpr int kLoadFirstButtonId = kFirstButtonId;
 
 // The stem's linear thickness variation: its heading (rows as GENERATE's).
 constexpr int kLinearHeadingId = 308;

@@ -28,7 +28,6 @@ using entry::kYieldFunctionId;
 // The load tables' buttons: the first (the linear load between nodes, the same loads at all
 // nodes) and GENERATE; the app's tests still know them by their former names.
 using entry::kFirstButtonId, entry::kGenerateButtonId;
-constexpr int kLoadFunctionId = kFirstButtonId, kLoadGenerateId = kGenerateButtonId;
 
 // The function dialog of the Winkler table: heading, labels and fields as the range dialog's, one
 // field more (the exponent).

@@ -8,13 +8,13 @@
 namespace trabix {
 
 void GeometryCommand() { GeometryCommand(MainWindow); }
-void SupportCommand() { SupportCommand(MainWindow); }
+void SupportCommand() { SupportDataCommand(MainWindow); }
 
 // The case is chosen by the menu (entry mode); the load type dialog opens the load entry of the
 // chosen kind, and the load file is rewritten.
 void LoadDataCommand() {
   EditLoadData([] {
-    ShowLoadTypeDialog(MainWindow, StructureTitle, [](int kind) { LoadEntryWindow(MainWindow, kind); });
+    ShowLoadTypeDialog(MainWindow, StructureTitle, [](int kind) { LoadDataDialogs(MainWindow, kind); });
   });
 }
 

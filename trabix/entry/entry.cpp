@@ -451,7 +451,7 @@ void EditSupportData(HWND owner) {
   if (Supported(kAnisotropicHalfSpaceSlot)) ShowModalDialog(HalfSpaceDialog("CROSS-ANISOTROPIC"), owner, HalfSpaceDialogProc);
 }
 
-void SupportCommand(HWND owner) {
+void SupportDataCommand(HWND owner) {
   if (JobSpec.empty()) return;
   if (!LoadGeometry()) return;  // no geometry: nothing to support
   int count = 0;

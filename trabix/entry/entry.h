@@ -29,7 +29,7 @@ extern std::vector<std::string> FieldTexts;
 void GeometryCommand(HWND owner);
 // Menu command 307: the support types, the data dialogs of the chosen types, then the support
 // file rewritten (also after Cancel). Needs JobSpec; does nothing when the geometry is missing.
-void SupportCommand(HWND owner);
+void SupportDataCommand(HWND owner);
 
 // The load entry of load kind `kind` of the loads command (1 uniform load and self weight: the
 // value dialog, stored rounded into LoadValues items 1 and 2; 2 nodal, 3 trapezoidal, 4
@@ -37,7 +37,7 @@ void SupportCommand(HWND owner);
 // OK stores the cells back). Needs the job's geometry, supports and load tables read (as
 // EditLoadData does) and LoadCaseName. The windows open over the active window (the load type
 // dialog), else over owner, so that no second load window can start while one is open.
-void LoadEntryWindow(HWND owner, int kind);
+void LoadDataDialogs(HWND owner, int kind);
 
 // The parts, for the tests.
 DialogTemplate GeometryDialog();

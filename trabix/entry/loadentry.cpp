@@ -135,7 +135,7 @@ void StoreLoadCells(const std::string& kind) {
   }
 }
 
-void LoadEntryWindow(HWND owner, int kind) {
+void LoadDataDialogs(HWND owner, int kind) {
   if (kind < 1 || kind > 4) return;
   owner = EntryOwner(owner);
   if (kind == 1) {

@@ -581,7 +581,7 @@ TEST_F(CorvaneProgram, NewCasesHoldOnlyWhatWasTypedAndAWinklerModulusFillsBothEn
     table = program.WaitForDialog(caption, types);
     return table && table != choice && GetDlgItem(table, corvane::kGenerateButtonId) != nullptr;
   }));
-  Press(table, corvane::kSameValueButtonId);
+  Press(table, corvane::kFirstButtonId);
   HWND same = program.WaitForDialog(caption, table);
   ASSERT_NE(same, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(same, entry::kUniformFieldId) != nullptr; }));

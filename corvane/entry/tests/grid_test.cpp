@@ -335,7 +335,7 @@ TEST(CorvaneGrid, LoadGenerationAcceptedAfterACancelledOne) {
                   Do([&] {
                     for (int r = 1; r <= 9; ++r) shown.push_back(CellText(r, 2));
                   }),
-                  Press(kSameValueButtonId), FillLoadForm({"1.5", "0"}),
+                  Press(kFirstButtonId), FillLoadForm({"1.5", "0"}),
                   Press(kContinueId)}),
             1);
   EXPECT_EQ(shown, (std::vector<std::string>{"0", "-7.5", "0", "0", "-7.5", "0", "0", "-7.5", "0"}));
@@ -353,7 +353,7 @@ TEST(CorvaneGrid, LinearLoadBetweenNodesFillsTheTrapezoidalTable) {
   ASSERT_TRUE(SaveGeometryFile(JobSpec));
   TemplateTable(2, "TRAPEZOIDAL", 4);
   std::vector<std::string> shown;
-  Show({Press(kSameValueButtonId), FillLoadForm({"2", "5", "0", "6"}),
+  Show({Press(kFirstButtonId), FillLoadForm({"2", "5", "0", "6"}),
         Do([&] {
           for (int r = 1; r <= 4; ++r) {
             shown.push_back(CellText(r, 1));

@@ -137,7 +137,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
       Table(" NODAL LOAD DATA. Load Case: A", [&](HWND d) {
         nodalTitle = wintest::GetText(d, kHeadingId);
         headings = Texts(d, kFirstTableHeadingId, kLastTableHeadingId);
-        nodalButtons = Texts(d, kSameValueButtonId, kGenerateButtonId);
+        nodalButtons = Texts(d, kFirstButtonId, kGenerateButtonId);
         wintest::SetText(TablePage(), GetDlgCtrlID(Cell(2, 1)), "10");
         wintest::PostClick(d, kContinueId);
       }),
@@ -146,7 +146,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
-        trapTitle = wintest::GetText(d, kSameValueButtonId);
+        trapTitle = wintest::GetText(d, kFirstButtonId);
         wintest::PostClick(d, kContinueId);
       }),
       Choice([&](HWND d) {
@@ -154,7 +154,7 @@ TEST(LoadTypeChoice, ABeamsFourKindsInTurnAndTheFileWritten) {
         wintest::PostClick(d, kLoadTypeEnterButton);
       }),
       Table("TEMPERATURE LOAD (Change): A", [&](HWND d) {
-        tempTitle = wintest::GetText(d, kSameValueButtonId);
+        tempTitle = wintest::GetText(d, kFirstButtonId);
         wintest::PostClick(d, kTableCancel);
       }),
       Choice([&](HWND d) {
@@ -242,7 +242,7 @@ TEST(LoadTables, NodalGenerationAndLinearLoadRanges) {
       Choice([](HWND d) { wintest::PostClick(d, kLoadTypeEnterButton); }),  // the trapezoidal table
       Table(" TRAPEZOIDAL LOAD DATA. Load Case: A", [&](HWND d) {
         for (int r = 1; r <= 4; ++r) before.push_back(CellText(r, 1));
-        wintest::PostClick(d, kSameValueButtonId);
+        wintest::PostClick(d, kFirstButtonId);
       }),
       generate({"0", "3", "1", "2"}),
       Warned(warnings),

@@ -642,8 +642,8 @@ TEST(SupportCommand, AStripsElasticTableAndItsSameConstantsButton) {
                   [&](HWND t) {
                     seen.push_back(wintest::GetText(t, kFirstTableHeadingId) + " " + wintest::GetText(t, kTableUnitHeadingId + 1) + " " +
                                    wintest::GetText(t, kTableUnitHeadingId + 2));
-                    seen.push_back(wintest::GetText(t, kSameValueButtonId));
-                    wintest::PostClick(t, kSameValueButtonId);
+                    seen.push_back(wintest::GetText(t, kFirstButtonId));
+                    wintest::PostClick(t, kFirstButtonId);
                   }),
        WhenDialog(JobCaption(),
                   [](HWND u) {  // the uniform value of the focused column

@@ -177,7 +177,7 @@ TEST_F(MureloEndToEnd, ANewWallFromItsDataToGraphsDocumentsAndItsArchive) {
                                               murelo::kLoadTypeFirstOptionId + 2);
                              PostClick(d, kLoadTypeEnterButton);
                            }),
-                WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, murelo::kLoadFirstButtonId); }),
+                WhenDialog(" WALL STEM: TRAPEZOIDAL LOAD DATA. Load Case: A", [](HWND t) { PostClick(t, murelo::kFirstButtonId); }),
                 WhenDialog(onePage,
                            [](HWND f) {
                              wintest::SetText(f, murelo::kOnePageFieldBaseId + 1, "1");

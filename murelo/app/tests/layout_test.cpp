@@ -98,7 +98,7 @@ TEST_F(MureloLayout, EveryCommandWindowShowsItsTextsWhole) {
     const int types = name == "WALL" ? 4 : 3;
     for (int type = 2; type <= types; ++type) {
       wintest::LayoutHop table("", 0, kTableCancelId);
-      for (int b : {kLoadFirstButtonId, GenerateButtonId(1), GenerateButtonId(2)}) table.sides.push_back({b, kFormCancelId});
+      for (int b : {kFirstButtonId, GenerateButtonId(1), GenerateButtonId(2)}) table.sides.push_back({b, kFormCancelId});
       cases.push_back({name + " load table " + std::to_string(type), loads(type), {table}});
     }
     // Each action plotted: the graph window, then the action dialog again.

@@ -176,7 +176,7 @@ TEST_F(MureloLoads, NodalTablesOfBothSubstructures) {
                                       WhenDialog(plateTitle,
                                                  [&](HWND t) {
                                                    plateThird = GetDlgItem(t, murelo::kColumnUnitBaseId + 3) != nullptr;
-                                                   PostClick(t, murelo::kLoadFirstButtonId);
+                                                   PostClick(t, murelo::kFirstButtonId);
                                                  }),
                                       WhenDialog(kOnePage,
                                                  [](HWND f) {
@@ -215,7 +215,7 @@ TEST_F(MureloLoads, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
                                      CheckRadioButton(d, murelo::kLoadTypeFirstOptionId, murelo::kLoadTypeLastOptionId, murelo::kLoadTypeFirstOptionId + 2);
                                      PostClick(d, kLoadTypeEnterButton);
                                    }),
-                        WhenDialog(title, [](HWND t) { PostClick(t, murelo::kLoadFirstButtonId); }),
+                        WhenDialog(title, [](HWND t) { PostClick(t, murelo::kFirstButtonId); }),
                         WhenDialog(kOnePage,
                                    [](HWND f) {
                                      wintest::SetText(f, murelo::kOnePageFieldBaseId + 1, "2");

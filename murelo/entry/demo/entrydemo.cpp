@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   const bool wall = argc > 2 && std::string(argv[2]) == "wall";
   WriteSampleWall();
   if (wall) CurrentSubstructure = "WALL";
-  if (what == "substructure") GeometryDataCommand(nullptr);
+  if (what == "substructure") GeometryCommand(nullptr);
   else if (what == "geometry") ShowModalDialog(GeometryDialog(), nullptr, GeometryDialogProc);
   else if (what == "details") GeometryDetailsDialog(nullptr);
   else if (what == "supports") ShowModalDialog(SupportTypeDialog(), nullptr, SupportTypeDialogProc);

@@ -118,7 +118,7 @@ TEST_F(MureloEntry, SubstructureThenGeometryRaisesTheCount) {
                                     wintest::Click(g, IDOK);
                                   }),
                        WhenDialog(kCaption, [&](HWND s) { wintest::Click(s, kCancelId); })},
-                      [&] { saved = GeometryDataCommand(nullptr); })
+                      [&] { saved = GeometryCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_TRUE(saved);

@@ -44,7 +44,7 @@ TEST_F(MureloEntryLayout, EveryEntryWindowShowsItsTextsWhole) {
     CurrentSubstructure = sub;
     const bool plate = CurrentSubstructure == "BASE PLATE";
     std::vector<LayoutCase> cases = {
-        {"substructure", [] { GeometryDataCommand(nullptr); }, {{kCaption, kGeometryActionId, IDCANCEL}, {"", 0, IDCANCEL}}},
+        {"substructure", [] { GeometryCommand(nullptr); }, {{kCaption, kGeometryActionId, IDCANCEL}, {"", 0, IDCANCEL}}},
         {"substructure of supports", substructure(2), {{kCaption}}},
         {"substructure of loads", substructure(3), {{kCaption}}},
         {"substructure of graphs", substructure(4), {{kCaption}}},

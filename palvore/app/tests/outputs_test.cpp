@@ -279,12 +279,12 @@ TEST_F(PalvoreOutputs, TheLoadTablesGenerationDialogs) {
     PostClick(d, kOkId);
   };
   bool ok = RunScript({WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kOkId); }),
-                       WhenDialog(kTableCaption, [](HWND t) { PostClick(t, palvore::kLoadFunctionId); }),
+                       WhenDialog(kTableCaption, [](HWND t) { PostClick(t, palvore::kFirstButtonId); }),
                        WhenDialog(generation, [&](HWND d) { fill(d, "1", "5", "10", "20"); }),
                        WhenDialog(kTableCaption,
                                   [&](HWND t) {
                                     cell = wintest::GetText(TablePage(), CellId(4, 2));
-                                    PostClick(t, palvore::kLoadGenerateId);
+                                    PostClick(t, palvore::kGenerateButtonId);
                                   }),
                        WhenDialog(generation, [&](HWND d) { fill(d, "3", "2", "1", "7"); }),
                        WhenDialog("WARNING!",

@@ -275,7 +275,7 @@ TEST_F(DialogColoursTest, UnyieldingListOkWithoutMarksGivesNoSupport) {
                                           wintest::Click(u, kRemoveChecksId);
                                           wintest::Click(u, kContinueId);
                                         })},
-                            [] { SupportCommand(nullptr); })
+                            [] { SupportDataCommand(nullptr); })
                       .finished;
   ASSERT_TRUE(finished);
   EXPECT_EQ(rows, 5);
@@ -300,7 +300,7 @@ TEST_F(DialogColoursTest, UnyieldingListDropsNodesPastTheLastAndJoinsWithCommas)
                                           wintest::Pump();
                                           wintest::Click(u, kContinueId);
                                         })},
-                            [] { SupportCommand(nullptr); })
+                            [] { SupportDataCommand(nullptr); })
                       .finished;
   ASSERT_TRUE(finished);
   EXPECT_EQ(SupportFlags[kUnyieldingSlot], "Y");

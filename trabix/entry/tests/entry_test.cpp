@@ -235,7 +235,7 @@ TEST_F(Entry, OnlyLeftEdgeIsNotSupported) {
                               wintest::PostClick(d, kContinueId);
                             }),
                  entrytest::WarningInto(warning), WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, kCancelId); })},
-                [&] { SupportCommand(nullptr); })
+                [&] { SupportDataCommand(nullptr); })
           .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(warning, "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!");
@@ -253,7 +253,7 @@ TEST_F(Entry, WinklerClickedTwiceLeavesNoSoil) {
                                     winkler = IsDlgButtonChecked(d, entry::kWinklerOptionId);
                                     wintest::Click(d, kCancelId);
                                   })},
-                      [&] { SupportCommand(nullptr); })
+                      [&] { SupportDataCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(winkler, BST_UNCHECKED);
@@ -289,7 +289,7 @@ TEST_F(Entry, WinklerSetSameFillsBothModulusColumns) {
                               cells = entrytest::PageCells(16);
                               wintest::PostClick(t, kContinueId);
                             })},
-                [&] { SupportCommand(nullptr); })
+                [&] { SupportDataCommand(nullptr); })
           .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(label, " SUBGRADE MODULUS k[kPa/m]=");
@@ -342,7 +342,7 @@ TEST_F(Entry, WinklerGenerateFillsBothEndsOfEachElement) {
     cells = entrytest::PageCells(16);
     wintest::PostClick(t, kContinueId);
   }));
-  ASSERT_TRUE(RunScript(steps, [&] { SupportCommand(nullptr); }).finished);
+  ASSERT_TRUE(RunScript(steps, [&] { SupportDataCommand(nullptr); }).finished);
   ASSERT_EQ(cells.size(), 16u);
   for (int e = 0; e < 4; ++e) {
     const double k = e == 0 ? 0 : 30000, yield = e == 3 ? 0 : 40;
@@ -383,7 +383,7 @@ TEST_F(Entry, ElasticSetSameFillsTheColumnOfTheConstantAskedFor) {
                                     cells = entrytest::PageCells(10);
                                     wintest::PostClick(t, kContinueId);
                                   })},
-                      [&] { SupportCommand(nullptr); })
+                      [&] { SupportDataCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(labels, (std::vector<std::string>{" Elastic CONSTANT kv[kN/m]=", " Elastic CONSTANT kr[kN*m/rad]="}));
@@ -410,7 +410,7 @@ TEST_F(Entry, SymmetricHalfDisablesRightEdge) {
                                     enabled = IsWindowEnabled(GetDlgItem(d, kRightEdgeBoxId));
                                     wintest::Click(d, kCancelId);
                                   })},
-                      [&] { SupportCommand(nullptr); })
+                      [&] { SupportDataCommand(nullptr); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_FALSE(enabled);
@@ -471,7 +471,7 @@ TEST_F(Entry, DataDialogsInOrder) {
                                    wintest::GetText(TablePage(), kFirstCellId + 6));
                     wintest::PostClick(t, kContinueId);
                   })},
-      [&] { SupportCommand(nullptr); });
+      [&] { SupportDataCommand(nullptr); });
   ASSERT_TRUE(ok.finished);
   ASSERT_EQ(seen.size(), 4u);
   EXPECT_EQ(seen[0], "list 5");

@@ -43,7 +43,7 @@ void SaveSample(bool strip) {
 void OpenLoads(int kind) {
   int nodal = 0, trapezoidal = 0, temperature = 0;
   ReadLoadData(TextLines, 0, nodal, trapezoidal, temperature);
-  LoadEntryWindow(nullptr, kind);
+  LoadDataDialogs(nullptr, kind);
 }
 
 const char* const kNotSupported = "The STRUCTURE is NOT SUPPORTED!\r\n\r\nCORRECT the SUPPORT Specification!";

@@ -104,7 +104,7 @@ TEST_F(LoadEntry, TableWindowsShowTheirTexts) {
                                               " " + Cell(kFirstCellId + 4);
                                       wintest::Click(t, kTableCancelId);
                                     })},
-                        [&] { LoadEntryWindow(nullptr, c.kind); })
+                        [&] { LoadDataDialogs(nullptr, c.kind); })
                   .finished;
     ASSERT_TRUE(ok) << c.kind;
     EXPECT_EQ(texts, c.texts);
@@ -130,9 +130,9 @@ TEST_F(LoadEntry, StripLoadsArePerMetre) {
     wintest::Click(d, kFormCancelId);
   });
   bool ok = RunScript({heads(kNodal), heads(kTrapezoidal), uniform}, [] {
-              LoadEntryWindow(nullptr, 2);
-              LoadEntryWindow(nullptr, 3);
-              LoadEntryWindow(nullptr, 1);
+              LoadDataDialogs(nullptr, 2);
+              LoadDataDialogs(nullptr, 3);
+              LoadDataDialogs(nullptr, 1);
             }).finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(seen, (std::vector<std::string>{"Nodal Loads|Pvi [kN/m] |Mi [kN.m/m] ",
@@ -156,7 +156,7 @@ TEST_F(LoadEntry, FixedUnyieldingNodeOneLeavesBothCellsEmptyAndDisabled) {
                                     enabled[2] = CellEnabled(kFirstCellId + 3);
                                     wintest::Click(t, kContinueId);
                                   })},
-                      [&] { LoadEntryWindow(nullptr, 2); })
+                      [&] { LoadDataDialogs(nullptr, 2); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(cells, "[][][3]");
@@ -191,7 +191,7 @@ TEST_F(LoadEntry, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
                                     cells = entrytest::PageCells(8);
                                     wintest::Click(t, kContinueId);
                                   })},
-                      [&] { LoadEntryWindow(nullptr, 3); })
+                      [&] { LoadDataDialogs(nullptr, 3); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(dialog,
@@ -253,7 +253,7 @@ TEST_F(LoadEntry, GenerateActsOnTheFocusedColumn) {
                                                Cell(kFirstCellId + 10);
                                     wintest::Click(t, kTableCancelId);
                                   })},
-                      [&] { LoadEntryWindow(nullptr, 2); })
+                      [&] { LoadDataDialogs(nullptr, 2); })
                 .finished;
   ASSERT_TRUE(ok);
   ASSERT_EQ(labels.size(), 3u);
@@ -288,7 +288,7 @@ TEST_F(LoadEntry, TemperatureGenerateNumbersItsFieldsFrom241) {
                                             Cell(kFirstCellId + 8);
                                     wintest::Click(t, kContinueId);
                                   })},
-                      [&] { LoadEntryWindow(nullptr, 4); })
+                      [&] { LoadDataDialogs(nullptr, 4); })
                 .finished;
   ASSERT_TRUE(ok);
   EXPECT_EQ(dialog, " Temperature Change [Celsius]| Below Element, Tb=0.00");  // mode 12
@@ -325,7 +325,7 @@ TEST_F(LoadEntry, UniformLoadIsStoredRounded) {
                                       wintest::SetText(d, kUniformLoadFieldId + 1, c.density);
                                       wintest::Click(d, c.button);
                                     })},
-                        [&] { LoadEntryWindow(nullptr, 1); })
+                        [&] { LoadDataDialogs(nullptr, 1); })
                   .finished;
     ASSERT_TRUE(ok);
     EXPECT_EQ(shown, " UNIFORM LOAD AND MATERIAL'S MASS DENSITY| Uniform Load Intensity [kN/m] =3|"
@@ -379,7 +379,7 @@ TEST_F(LoadEntry, WholeCommandWritesALoadFileThatReadsBack) {
                             })},
                 [&] {
                   written = EditLoadData(
-                      [] { ShowLoadTypeDialog(nullptr, "BEAM/STRIP", [](int kind) { LoadEntryWindow(nullptr, kind); }); });
+                      [] { ShowLoadTypeDialog(nullptr, "BEAM/STRIP", [](int kind) { LoadDataDialogs(nullptr, kind); }); });
                 })
           .finished;
   ASSERT_TRUE(ok);
@@ -425,9 +425,9 @@ TEST_F(LoadEntry, StructureViewStandsBesideEveryTableWindow) {
        }},
       {support, "ELASTIC RESTRAINTS", [] { SupportTableDialog(nullptr, "ELASTIC"); }},
       {support, "WINKLER FOUNDATION", [] { SupportTableDialog(nullptr, "WINKLER"); }},
-      {kNodal, "NODAL LOADS", [] { LoadEntryWindow(nullptr, 2); }},
-      {kTrapezoidal, "TRAPEZOIDAL LOAD", [] { LoadEntryWindow(nullptr, 3); }},
-      {kTemperature, "TEMPERATURE CHANGE", [] { LoadEntryWindow(nullptr, 4); }},
+      {kNodal, "NODAL LOADS", [] { LoadDataDialogs(nullptr, 2); }},
+      {kTrapezoidal, "TRAPEZOIDAL LOAD", [] { LoadDataDialogs(nullptr, 3); }},
+      {kTemperature, "TEMPERATURE CHANGE", [] { LoadDataDialogs(nullptr, 4); }},
   };
   for (const Case& c : cases) {
     ReadJob();
