@@ -80,11 +80,12 @@ start_desktop() {
 # Its server is $display_pid (end_desktop ends it). The server takes a free display itself and
 # says which: two started together never share one (looking for a free number first and starting
 # the server after it is a race). Through a pipe: reading it waits for the server's own word that
-# it is ready (or its end).
+# it is ready (or its end). Never reset: by default the server resets when its last client goes,
+# and a client that connects during the reset (more likely on a busy machine) is refused.
 display_pid=""
 start_display() {
   mkfifo "$tmp/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 </dev/null &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" >/dev/null 2>&1 </dev/null &
   display_pid=$!
   local number=""
   read -r -t "$1" number <"$tmp/display" && [ -n "$number" ] || return 1

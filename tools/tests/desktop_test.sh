@@ -9,6 +9,11 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 source "$top/tools/tests/desktop.sh"
 start_desktop desktop-waits /tmp/desktop-waits-no-prefix
 cd "$tmp"
+# The display outlives its last client: what one client leaves on it (here a property of the root)
+# is still there for the next. A server that reset there would refuse a client that connects
+# while it resets.
+xprop -root -f SUITE_KEPT 8s -set SUITE_KEPT kept
+[ "$(xprop -root SUITE_KEPT)" = 'SUITE_KEPT(STRING) = "kept"' ] || fail "the display was reset when its last client went"
 checks=0
 
 # Nothing happens on the display, in the folder or to the programs: one check, then the wait ends
