@@ -22,6 +22,8 @@
 #include "corvane/app/app.h"
 #include "corvane/app/ids.h"
 #include "gfx/gfx.h"
+#include "graph/actiondialog.h"
+#include "graph/graphwindow.h"
 #include "win/grid.h"
 #include "win/ids.h"
 #include "win/loadtype.h"
@@ -948,7 +950,7 @@ TEST_F(CorvaneFrame, EveryWindowOfTheMenusShowsItsTextsWhole) {
        {{" WARNING!", 0, IDNO, nullptr, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? "}}},
       {"beam plot", Job::Beam, kCorvanePlotCommand,
        {pointCase,
-        {beamActions, 56, 2},
+        {beamActions, kPlotActionButton, kActionCancel},
         {"WARNING!", 0, IDOK, nullptr, "Results File is Missing! Analyse the Structure!"}}},
       {"output chooser", Job::Beam, kCorvanePresentationCommand, {pointCase, {chooser, 0, kExitId}}},
   };
@@ -980,21 +982,21 @@ TEST_F(CorvaneFrame, TheTanksPlotWindowsShowTheirTextsWhole) {
   // The way to the graph: the case named, the wall chosen, its actions.
   const std::vector<LayoutHop> toGraph = {
       {"  TANK: Load Name Specification/Selection", kContinueId, 0, wintest::Typing({{kNameBoxId, "Water"}})},
-      {choice, kContinueId, 2, [](HWND d) { wintest::PostClick(d, 202); }},
-      {actions, 56, 2}};
+      {choice, kContinueId, 2, [](HWND d) { wintest::PostClick(d, kTankOptionBaseId + 2); }},
+      {actions, kPlotActionButton, kActionCancel}};
   auto plot = [](std::string name, std::vector<LayoutHop> hops) {
-    return wintest::LayoutCase{std::move(name), [] { Command(7666); }, std::move(hops)};
+    return wintest::LayoutCase{std::move(name), [] { Command(kCorvanePlotCommand); }, std::move(hops)};
   };
   std::vector<LayoutHop> picture = toGraph, print = toGraph;
   // The picture file: its type chosen (BMP), the information where it went.
   picture.insert(picture.end(),
-                 {{graph, 54, 56},
+                 {{graph, kGraphFileButton, kGraphCloseButton},
                   {"", kContinueId, 0},
                   {"Graph Bitmap File Information", 0, IDOK, nullptr,
                    "Graph will be Saved in the Working Directory as 'Linear.bmp' File   "}});
   // The print without a printer: the warning.
   print.insert(print.end(),
-               {{graph, 57, 56},
+               {{graph, kGraphPrintButton, kGraphCloseButton},
                 {"WARNING!", 0, IDOK, nullptr, "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!"}});
   const std::vector<std::string> faults =
       wintest::LayoutFaultsOfCases({plot("picture file", picture), plot("print", print)}, 60000);

@@ -277,7 +277,7 @@ TEST_F(AnalysisCommandTest, TheDialogAndItsBoxesShowTheirTextsWhole) {
                        StructureType = type;
                        ShowModalDialog(AnalysisDialog(owner_), owner_, AnalysisDialogProc);
                      },
-                     {{"   " + std::string(type) + " ANALYSIS.   JOB: " + job, 0, 1234}}});
+                     {{"   " + std::string(type) + " ANALYSIS.   JOB: " + job, 0, kExitId}}});
   cases.push_back({"check",
                    [&] {
                      StructureType = "BEAM/STRIP";
