@@ -6,9 +6,12 @@
 #include <string>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #else
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,14 +46,19 @@ thread_local std::string lastFailure;
 FailureReport failureReport;
 int quietDepth = 0;
 WriteFault writeFault;
+FaultPlace faultPlace = FaultPlace::kBeforeWriting;
 
 const char* const kFaultReason = "There is not enough space on the disk";
 
-// A write the fault layer refuses fails before it touches anything.
+// A write the fault layer refuses before writing fails before it touches anything.
 bool Faulted(const std::string& target) {
-  if (!writeFault || !writeFault(target)) return false;
+  if (!writeFault || faultPlace != FaultPlace::kBeforeWriting || !writeFault(target)) return false;
   lastFailure = kFaultReason;
   return true;
+}
+
+bool FlushFaulted(const std::string& target) {
+  return writeFault && faultPlace == FaultPlace::kRunTimeFlush && writeFault(target);
 }
 
 bool Failed(std::string reason) {
@@ -76,9 +84,70 @@ std::string ParentPart(const std::string& name, std::string* last) {
 
 std::string LastFailure() { return lastFailure; }
 void SetFailureReport(FailureReport report) { failureReport = std::move(report); }
+void TellFailure(const std::string& name) { Told(false, name); }
 QuietFailures::QuietFailures() { ++quietDepth; }
 QuietFailures::~QuietFailures() { --quietDepth; }
-void SetWriteFault(WriteFault fault) { writeFault = std::move(fault); }
+void SetWriteFault(WriteFault fault, FaultPlace place) {
+  writeFault = std::move(fault);
+  faultPlace = place;
+}
+
+namespace {
+
+#ifdef _WIN32
+int Descriptor(std::FILE* f) { return _fileno(f); }
+int OpenForReading(const std::string& name) { return _open(name.c_str(), _O_RDONLY | _O_BINARY); }
+int Duplicate(int from, int to) { return _dup2(from, to); }
+int CloseDescriptor(int fd) { return _close(fd); }
+#else
+int Descriptor(std::FILE* f) { return fileno(f); }
+int OpenForReading(const std::string& name) { return open(name.c_str(), O_RDONLY); }
+int Duplicate(int from, int to) { return dup2(from, to); }
+int CloseDescriptor(int fd) { return close(fd); }
+#endif
+
+long long SizeOnDisk(const std::string& hostName);
+
+// The bytes into a new file of that (host) name. The write is whole only when the run time took
+// every byte, its own flush and the close succeeded and the file holds them all: a run time may
+// report success from fclose although its buffered write found the disk full.
+bool WriteNewFile(const std::string& tmp, const std::string& bytes, bool breakFlush) {
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return Failed(RuntimeReason());
+  if (breakFlush) {
+    // The test fault: the run time keeps every byte in its buffer, and the descriptor below it
+    // cannot write, so the run time's own flush fails as on a full disk.
+    std::setvbuf(f, nullptr, _IOFBF, bytes.size() + 2);
+    int reader = OpenForReading(tmp);
+    if (reader >= 0) {
+      Duplicate(reader, Descriptor(f));
+      CloseDescriptor(reader);
+    }
+  }
+  std::string reason;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  if (!ok) reason = RuntimeReason();
+  if (std::fflush(f) != 0 && ok) {
+    ok = false;
+    reason = RuntimeReason();
+  }
+  if (std::fclose(f) != 0 && ok) {
+    ok = false;
+    reason = RuntimeReason();
+  }
+  if (ok) {
+    const long long size = SizeOnDisk(tmp);
+    if (size != static_cast<long long>(bytes.size())) {
+      ok = false;
+      reason = "Only " + std::to_string(size < 0 ? 0 : size) + " of " + std::to_string(bytes.size()) +
+               " bytes reached the disk";
+    }
+  }
+  if (!ok) lastFailure = breakFlush ? std::string(kFaultReason) : reason;
+  return ok;
+}
+
+}  // namespace
 
 #ifdef _WIN32
 
@@ -97,17 +166,19 @@ std::string SystemReason() {
 bool WriteReplacing(const std::string& name, const std::string& bytes) {
   if (Faulted(name)) return false;
   std::string tmp = name + ".~tmp";
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return Failed(RuntimeReason());
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = (std::fclose(f) == 0) && ok;
-  if (!ok) lastFailure = RuntimeReason();
+  bool ok = WriteNewFile(tmp, bytes, FlushFaulted(name));
   if (ok && !MoveFileExA(tmp.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     lastFailure = SystemReason();
     ok = false;
   }
   if (!ok) DeleteFileA(tmp.c_str());
   return ok;
+}
+
+long long SizeOnDisk(const std::string& hostName) {
+  WIN32_FILE_ATTRIBUTE_DATA d;
+  if (!GetFileAttributesExA(hostName.c_str(), GetFileExInfoStandard, &d)) return -1;
+  return static_cast<long long>((static_cast<unsigned long long>(d.nFileSizeHigh) << 32) | d.nFileSizeLow);
 }
 
 }  // namespace
@@ -142,10 +213,6 @@ bool Replace(const std::string& from, const std::string& to) {
   if (Faulted(to)) return false;
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0 ||
          Failed(SystemReason());
-}
-bool Copy(const std::string& from, const std::string& to) {
-  bool ok = !Faulted(to) && (CopyFileA(from.c_str(), to.c_str(), FALSE) != 0 || Failed(SystemReason()));
-  return Told(ok, to);
 }
 bool IsDirectory(const std::string& name) {
   DWORD a = GetFileAttributesA(name.c_str());
@@ -235,18 +302,18 @@ bool WriteReplacing(const std::string& name, const std::string& bytes) {
   if (Faulted(name)) return false;
   std::string h = Host(name);
   std::string tmp = h + ".~tmp";
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return Failed(RuntimeReason());
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (std::fclose(f) == 0) && ok;
-  if (!ok) lastFailure = RuntimeReason();
+  bool ok = WriteNewFile(tmp, bytes, FlushFaulted(name));
   if (ok && std::rename(tmp.c_str(), h.c_str()) != 0) {
     lastFailure = RuntimeReason();
     ok = false;
   }
   if (!ok) std::remove(tmp.c_str());
   return ok;
+}
+
+long long SizeOnDisk(const std::string& hostName) {
+  struct stat st;
+  return stat(hostName.c_str(), &st) == 0 ? static_cast<long long>(st.st_size) : -1;
 }
 
 }  // namespace
@@ -275,16 +342,6 @@ bool Replace(const std::string& from, const std::string& to) {
   if (stat(t.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return Failed("Access is denied");  // as Windows says
   return std::rename(Host(from).c_str(), t.c_str()) == 0 || Failed(RuntimeReason());
 }
-bool Copy(const std::string& from, const std::string& to) {
-  std::FILE* in = OpenRead(from);
-  if (!in) return Told(Failed(RuntimeReason()), to);
-  std::string bytes;
-  char buf[65536];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) bytes.append(buf, n);
-  std::fclose(in);
-  return WriteWhole(to, bytes);
-}
 long long ModifiedTime(const std::string& name) {
   struct stat st;
   if (stat(Host(name).c_str(), &st) != 0) return 0;
@@ -296,5 +353,19 @@ bool IsDirectory(const std::string& name) {
 }
 
 #endif
+
+// A copy is a whole write of the source's bytes: the same checks, the same temporary name.
+bool Copy(const std::string& from, const std::string& to) {
+  std::FILE* in = OpenRead(from);
+  if (!in) return Told(Failed(RuntimeReason()), to);
+  std::string bytes;
+  char buf[65536];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) bytes.append(buf, n);
+  const bool read = !std::ferror(in);
+  std::fclose(in);
+  if (!read) return Told(Failed(RuntimeReason()), to);
+  return WriteWhole(to, bytes);
+}
 
 }  // namespace hostfs

@@ -40,6 +40,9 @@ std::string LastFailure();
 // Unset (the default, and in the solver) nothing is told beyond the call's result.
 using FailureReport = std::function<void(const std::string& name, const std::string& reason)>;
 void SetFailureReport(FailureReport report);
+// Tells the last failure of this thread under that name: for an owner that writes under a
+// temporary name and reports the file the user knows.
+void TellFailure(const std::string& name);
 // While one lives, failed writes are not told: its owner tells the user itself (the unpack of a
 // job's archive gathers its failure into one message).
 class QuietFailures {
@@ -51,8 +54,11 @@ class QuietFailures {
 };
 
 // A fault layer for tests: when set, every write, copy, rename or replace whose target the
-// predicate accepts fails as a full disk would, before anything is written.
+// predicate accepts fails as a full disk would. Before writing: before anything is written. At the
+// run time's flush: writes and copies go through the C run time as always, whose buffered bytes
+// then cannot be flushed (renames and replaces are not touched).
 using WriteFault = std::function<bool(const std::string& target)>;
-void SetWriteFault(WriteFault fault);
+enum class FaultPlace { kBeforeWriting, kRunTimeFlush };
+void SetWriteFault(WriteFault fault, FaultPlace place = FaultPlace::kBeforeWriting);
 
 }  // namespace hostfs

@@ -10,6 +10,7 @@
 
 #include "core/hostfs.h"
 #include "core/textfiles.h"
+#include "smalldisk.h"
 #include "testdir.h"
 
 namespace fs = std::filesystem;
@@ -40,6 +41,12 @@ TEST_F(FailedWrites, AreToldWithTheFileAndTheReasonAndKeepTheOldFile) {
   } cases[] = {
       {"full disk", [] { hostfs::SetWriteFault([](const std::string& t) { return t == "JOB.GEO"; }); },
        "There is not enough space on the disk"},
+      // The run time took the bytes into its buffer; only its own flush finds the disk full.
+      {"the run time's flush fails",
+       [] {
+         hostfs::SetWriteFault([](const std::string& t) { return t == "JOB.GEO"; }, hostfs::FaultPlace::kRunTimeFlush);
+       },
+       "There is not enough space on the disk"},
       {"temporary name taken", [] { fs::create_directory("JOB.GEO.~tmp"); }, ""},
       {"a folder in the file's place", [] { fs::remove("JOB.GEO"); fs::create_directory("JOB.GEO"); }, ""},
   };
@@ -62,6 +69,27 @@ TEST_F(FailedWrites, AreToldWithTheFileAndTheReasonAndKeepTheOldFile) {
     fs::remove_all("JOB.GEO.~tmp");
     fs::remove_all("JOB.GEO");
   }
+}
+
+// A real disk filled after the job's files were written: the write, the copy and the old files.
+TEST_F(FailedWrites, OnAFullDiskAreToldAndKeepTheOldFiles) {
+  SmallDisk disk("JOBS");
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  WriteBytes("JOBS/JOB.GEO", "old geometry\r\n");
+  WriteBytes("JOBS/JOB.SUP", "old supports\r\n");
+  WriteBytes("SOURCE.LDA", std::string(3000, 'L'));
+  disk.Fill();
+  const TextLineArray lines = {"", "Job: new geometry", "BEAM/STRIP GEOMETRY DATA:"};
+  EXPECT_FALSE(SaveTextLines("JOBS\\JOB.GEO", lines, 2));
+  EXPECT_FALSE(hostfs::Copy("SOURCE.LDA", "JOBS\\JOB.LDA"));
+  EXPECT_EQ(ReadBytes("JOBS/JOB.GEO"), "old geometry\r\n");
+  EXPECT_EQ(ReadBytes("JOBS/JOB.SUP"), "old supports\r\n");
+  EXPECT_FALSE(fs::exists("JOBS/JOB.LDA"));
+  EXPECT_FALSE(fs::exists("JOBS/JOB.GEO.~tmp"));
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0].first, "JOBS\\JOB.GEO");
+  EXPECT_EQ(told[1].first, "JOBS\\JOB.LDA");
+  for (const auto& t : told) EXPECT_FALSE(t.second.empty()) << t.first;
 }
 
 TEST_F(FailedWrites, ACopyThatFailsIsToldAndASuccessIsNot) {
