@@ -1,6 +1,7 @@
 #include "core/saveas.h"
 
 #include <cctype>
+#include <vector>
 
 #include "core/archive.h"
 #include "core/hostfs.h"
@@ -29,6 +30,13 @@ bool SaveJobAs(const std::string& oldJob, const std::string& newJob, const SaveA
   if (from.empty() || to.empty() || SameJob(from, to)) return false;
   // The old job's own name: a found file is that name, a dot and what the copy keeps.
   const std::string stem = Upper(LastPart(from)) + ".";
+  // Each copy goes to a temporary name beside its target ("~" and the name, as the unpack
+  // writes): a save-as cut short leaves no part of a file under a name of the new job.
+  const std::string toFolder = to.substr(0, to.size() - LastPart(to).size());
+  struct Copied {
+    std::string target, temporary;
+  };
+  std::vector<Copied> copied;
   bool found = false;
   for (const hostfs::Entry& e : hostfs::Find(from + ".*")) {
     if (e.directory) continue;
@@ -36,7 +44,25 @@ bool SaveJobAs(const std::string& oldJob, const std::string& newJob, const SaveA
     if (name.size() <= stem.size() || Upper(name.substr(0, stem.size())) != stem) continue;
     if (!found) EnsureJobDirectory(to + ".aaa");
     found = true;
-    hostfs::Copy(e.path, to + "." + name.substr(stem.size()));
+    const std::string ext = name.substr(stem.size());
+    Copied c{to + "." + ext, toFolder + "~" + LastPart(to) + "." + ext};
+    bool whole;
+    {
+      hostfs::QuietFailures quiet;  // told under the target's name
+      whole = hostfs::Copy(e.path, c.temporary);
+    }
+    if (whole) {
+      copied.push_back(c);
+    } else {
+      hostfs::TellFailure(c.target);
+      hostfs::Remove(c.temporary);
+    }
+  }
+  // Every copy is whole: each takes its name.
+  for (const Copied& c : copied) {
+    if (hostfs::Replace(c.temporary, c.target)) continue;
+    hostfs::TellFailure(c.target);
+    hostfs::Remove(c.temporary);
   }
   if (found && profile.rewriteHeaders) profile.rewriteHeaders(to);
   return true;

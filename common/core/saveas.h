@@ -20,7 +20,9 @@ bool SameJob(const std::string& a, const std::string& b);
 
 // Copies every file <oldJob>.<ext> (any extension, also the job's archive) to <newJob>.<ext>,
 // creating the new job's folders before the first copy and replacing files of the same names;
-// the target's other files stay. A copy that fails is skipped. When anything was found the
+// the target's other files stay. The copies are made under temporary names and take their own
+// once every one is whole, so a save-as cut short leaves no torn file that opens as the job. A
+// copy that fails is told under its target's name and skipped. When anything was found the
 // header rewrite runs. Onto the same job nothing at all happens and the result is false.
 bool SaveJobAs(const std::string& oldJob, const std::string& newJob, const SaveAsProfile& profile);
 

@@ -110,3 +110,38 @@ TEST_F(SaveAs, ACopyThatFailsIsToldByNameAndTheOthersAreMade) {
 }
 
 }  // namespace
+
+namespace {
+
+// A save-as killed at any of its writes leaves what was on disk then: the fault layer, accepting
+// every write, looks at the new job's folder at each one. No file is under a name of the new job
+// before every file of the job has been copied whole, and none of them is ever torn.
+TEST_F(SaveAs, KilledAtAnyWriteLeavesNoFileUnderTheNewJobsNamesUntilAllAreWhole) {
+  const std::string exts[] = {"GEO", "SUP", "CAS", "LDA", "ZIP"};
+  int writes = 0;
+  hostfs::SetWriteFault([&](const std::string& target) {
+    ++writes;
+    int placed = 0, whole = 0;
+    for (const std::string& ext : exts) {
+      const std::string bytes = "old OLD/BEAM1." + ext + "\r\n";
+      const std::string own = "NEW/B2." + ext;
+      if (std::filesystem::exists(own)) {
+        ++placed;
+        EXPECT_EQ(ReadBytes(own), bytes) << own << " at the write of " << target;
+      }
+      whole += ReadBytes(own) == bytes || ReadBytes("NEW/~B2." + ext) == bytes;
+    }
+    EXPECT_TRUE(placed == 0 || whole == 5)
+        << placed << " files under the new job's names, " << whole << " of 5 copied, at the write of " << target;
+    return false;
+  });
+  EXPECT_TRUE(SaveJobAs(Spec("OLD\\BEAM1"), Spec("NEW\\B2"), profile_));
+  hostfs::SetWriteFault(nullptr);
+  EXPECT_GE(writes, 5);
+  for (const std::string& ext : exts) EXPECT_EQ(ReadBytes("NEW/B2." + ext), "old OLD/BEAM1." + ext + "\r\n") << ext;
+  int files = 0;
+  for (auto& e : std::filesystem::directory_iterator("NEW")) files += e.is_regular_file() ? 1 : 0;
+  EXPECT_EQ(files, 5);  // no temporary left
+}
+
+}  // namespace
