@@ -5,7 +5,11 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
+#include <set>
+#include <string>
 
+#include "../../../common/tests/smalldisk.h"
 #include "../../../common/tests/testdir.h"
 #include "corvane/solver/solver.h"
 #include "jobs.h"
@@ -103,6 +107,53 @@ TEST_F(AnalysisProgramTest, SingularPlateWarnsAndWritesNothing) {
   EXPECT_EQ(boxes[0][1], "WARNING!");
   EXPECT_EQ(boxes[0][3], "0x2030");
   EXPECT_EQ(boxes[0][4], "1");
+}
+
+// The job's folder a small disk, full once the job is there: each structure's results cannot be
+// written whole. The stop's box says so, the exit code is the stop's, and no results file is
+// left, not even an empty one. (An old results file would free its room when the analysis
+// removes it.)
+TEST_F(AnalysisProgramTest, OnAFullDiskStopsWithTheResultsNotWrittenAndLeavesNoResultsFile) {
+  const struct {
+    const char* type;
+    std::function<void(const std::string& job)> write;
+  } cases[] = {
+      {"PLATE",
+       [](const std::string& job) {
+         testing::PlateJob p;
+         p.job = job;
+         p.unyielding = "11";
+         p.uniform = 10;
+         testing::WritePlateJob(p);
+       }},
+      {"BEAM/STRIP",
+       [](const std::string& job) {
+         testing::BeamJob b;
+         b.job = job;
+         b.winkler = 10000;
+         b.uniform = 10;
+         testing::WriteBeamJob(b);
+       }},
+  };
+  for (const auto& c : cases) {
+    SmallDisk disk("C:\\FULL");
+    if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+    const std::string job = "C:\\FULL\\J1";
+    c.write(job);
+    disk.Fill();
+    wintest::Program program;
+    ASSERT_TRUE(program.Start(dir_.path(), "ANALYSIS.exe", {}, std::string("ANALYSIS.exe ") + c.type + "," + job + ",A"));
+    HWND box = program.WaitForDialog("WARNING!");
+    ASSERT_NE(box, nullptr) << c.type;
+    EXPECT_EQ(wintest::BoxText(box), "The RESULTS File cannot be Written!\r\n\r\nCheck the JOB Directory!") << c.type;
+    wintest::Press(box, IDOK);
+    EXPECT_EQ(program.WaitForExit(), kStopReportNotWritten) << c.type;
+    std::set<std::string> left = wintest::FilesIn("C:\\FULL");
+    for (const std::string& name : left) {
+      EXPECT_EQ(name.find(".R"), std::string::npos) << c.type << ": " << name << " is left";
+      EXPECT_EQ(name.find("~"), std::string::npos) << c.type << ": " << name << " is left";
+    }
+  }
 }
 
 }  // namespace
