@@ -1,6 +1,7 @@
 // The presentation command: the output chooser with Palvore's data and results documents of the
 // chosen load case, and their plain-text copies.
 #include "app.h"
+#include "core/hostfs.h"
 #include "core/textfiles.h"
 #include "palvore/core/documents.h"
 #include "palvore/core/jobfiles.h"
@@ -35,7 +36,7 @@ void OutputResults(int mode, HWND parent) {
       mode, parent, JobSpec, "RESULTS", "RESULTS",
       [](const std::string& file) {
         DeleteIfExists(file);
-        CopyFileA(ResultsFileName(JobSpec, LoadCaseName).c_str(), file.c_str(), FALSE);
+        hostfs::Copy(ResultsFileName(JobSpec, LoadCaseName), file);
       },
       PrintResults, DialogAnswer);
 }

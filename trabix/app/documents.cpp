@@ -4,6 +4,7 @@
 #include "core/jobspec.h"
 #include "core/numbers.h"
 #include "core/reporttext.h"
+#include "core/hostfs.h"
 #include "core/textfiles.h"
 #include "doc/ddoc.h"
 #include "doc/pages.h"
@@ -217,7 +218,7 @@ void WriteDataText(const std::string& file) {
 void WriteResultsText(const std::string& file) {
   DeleteIfExists(file);
   std::string c = CaseLetter();
-  if (!c.empty()) CopyFileA((JobSpec + ".RB" + c).c_str(), file.c_str(), FALSE);
+  if (!c.empty()) hostfs::Copy(JobSpec + ".RB" + c, file);
 }
 
 }  // namespace
