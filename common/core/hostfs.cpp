@@ -151,10 +151,7 @@ bool WriteNewFile(const std::string& tmp, const std::string& bytes, bool breakFl
 
 #ifdef _WIN32
 
-namespace {
-
-std::string SystemReason() {
-  DWORD code = GetLastError();
+std::string SystemReason(unsigned long code) {
   char text[512] = {0};
   DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
                            sizeof text, nullptr);
@@ -162,6 +159,10 @@ std::string SystemReason() {
   while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == '.' || s.back() == ' ')) s.pop_back();
   return s.empty() ? "system error " + std::to_string(code) : s;
 }
+
+namespace {
+
+std::string SystemReason() { return hostfs::SystemReason(GetLastError()); }
 
 bool WriteReplacing(const std::string& name, const std::string& bytes) {
   if (Faulted(name)) return false;
@@ -227,6 +228,8 @@ long long ModifiedTime(const std::string& name) {
 }
 
 #else
+
+std::string SystemReason(unsigned long code) { return std::strerror(static_cast<int>(code)); }
 
 namespace {
 

@@ -35,6 +35,9 @@ long long ModifiedTime(const std::string& name);
 
 // Why the last write, copy, rename or replace of this thread failed, in the system's words.
 std::string LastFailure();
+// The system's words for an error code (a Windows error code on Windows, errno elsewhere), for
+// the other services that tell why the system refused them.
+std::string SystemReason(unsigned long code);
 
 // Where a failed write or copy of a file is told: the programs show a warning naming the file.
 // Unset (the default, and in the solver) nothing is told beyond the call's result.

@@ -117,14 +117,19 @@ bool CopyToClipboard(const Picture* p) {
   bool open = false;
   HWND owner = ClipboardOwner();
   for (int i = 0; i < 20 && !(open = OpenClipboard(owner)); ++i) Sleep(25);
+  // A refusal keeps the system's reason for the caller (GetLastError) past the clean-up.
   if (!open) {
+    DWORD why = GetLastError();
     GlobalFree(mem);
+    SetLastError(why);
     return false;
   }
   EmptyClipboard();
   bool ok = SetClipboardData(CF_DIB, mem) != nullptr;
+  DWORD why = GetLastError();
   CloseClipboard();
   if (!ok) GlobalFree(mem);
+  SetLastError(why);
   return ok;
 }
 
@@ -235,7 +240,9 @@ long SaveModeCall(const char* name, const std::string& args, long window, long m
 long SaveCall(const char* name, const std::string& args, long window, const std::string& target) {
   Picture* p = Resolve(window);
   long ok = p ? Save(p, target) : 0;
+  DWORD why = GetLastError();  // a failed save's reason, past the trace
   Trace(name, args, p, true, TraceAt(), Arg(ok));
+  SetLastError(why);
   return ok;
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/hostfs.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "doc/ddoc.h"
@@ -140,7 +141,14 @@ void CopyToClipboard(HWND dialog, GraphSession* s) {
   if (type != 0) {
     long n = s->tab + 1;
     if (type == 2) SaveGfxModeEx(n, kGfxSaveJpeg);
-    SaveGfxWindowEx(n, "CLIPBOARD");
+    SetLastError(0);
+    if (SaveGfxWindowEx(n, "CLIPBOARD") != 1) {
+      const DWORD code = GetLastError();
+      const std::string reason = code ? hostfs::SystemReason(code) : "the Clipboard refused the Graph";
+      int answer = 0;
+      ShowMessage(dialog, "The Graph could not be Copied to the Clipboard: " + reason + "!", "WARNING!",
+                  WarningBoxStyle, answer);
+    }
   }
   FocusClose(dialog);
 }

@@ -6,5 +6,5 @@
 // Starts program (its file name; empty when the command line's first word names it) with the
 // command line, shown normally, in this process's current directory, and waits until it has ended
 // (answering nothing meanwhile, or with keepPainting the thread's windows painting and its timers
-// ticking). Its exit code is not read. False when it could not be started.
+// ticking). Its exit code is not read. False when it could not be started (GetLastError says why).
 bool RunProgramAndWait(const std::string& program, const std::string& commandLine, bool keepPainting = false);

@@ -2,6 +2,7 @@
 
 #include "core/archive.h"
 #include "core/globals.h"
+#include "core/hostfs.h"
 #include "core/textfiles.h"
 #include "win/colours.h"
 #include "win/dialogs.h"
@@ -142,7 +143,11 @@ void SaveJobAsCommand(const std::function<int()>& showJobDialog, const SaveAsPro
   if (saved) saved();
 }
 
-void RunHelpViewer(const std::string& helpFile) { RunProgramAndWait("", "winhlp32.exe " + helpFile); }
+void RunHelpViewer(const std::string& helpFile) {
+  if (RunProgramAndWait("", "winhlp32.exe " + helpFile)) return;
+  const std::string reason = hostfs::SystemReason(GetLastError());
+  ShowMessageBox("The HELP Viewer 'winhlp32.exe' cannot be Started: " + reason + "!", WarningBoxStyle, "WARNING!");
+}
 
 void DispatchMenuCommand(const MenuDispatchProfile& p, int id) {
   if (id == kCloseCommand) {

@@ -91,7 +91,8 @@ void SaveJobAsCommand(const std::function<int()>& showJobDialog, const SaveAsPro
 // pointer on it and a beep, modal over owner (the main window). Its end value.
 int ShowAuthorBox(HWND owner, const char* text);
 
-// Starts the help viewer on the file with show state 1 and waits until it is closed.
+// Starts the help viewer on the file with show state 1 and waits until it is closed. A viewer that
+// cannot be started is told in a "WARNING!" box with the system's reason.
 void RunHelpViewer(const std::string& helpFile);
 
 // One command of a menu: what it runs, whether it needs a job first, and where the pointer goes

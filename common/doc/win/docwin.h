@@ -57,6 +57,13 @@ int ShowPreview(const Document& doc, HWND owner, const std::string& caption);
 // warning box), a cancelled dialog or a failing printer print nothing and return 0; returns the
 // number of pages printed.
 int PrintDocumentPages(const Document& doc, HWND owner);
+// Pages first..last (from 1) of the document on the printer's device context, each on its paper
+// (mode, may be null). A printer that does not begin the document, begin or take a page or end
+// the document has the print aborted and the failure told in a "WARNING!" box with its reason
+// (PrintFailureText); returns the pages printed, 0 then.
+int PrintPages(HDC dc, const Document& doc, int first, int last, DEVMODEA* mode);
+// "The Document could not be Printed: " what (and the system's words for code, when not 0) "!"...
+std::string PrintFailureText(const std::string& what, unsigned long code);
 bool PrinterInstalled();
 // True when a printer is installed; else the "WARNING!" box with kNoPrinterText, and false.
 extern const char* const kNoPrinterText;

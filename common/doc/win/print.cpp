@@ -4,7 +4,9 @@
 #include <winspool.h>
 
 #include <cstdio>
+#include <string>
 
+#include "core/hostfs.h"
 #include "core/trace.h"
 #include "doc/win/docwin.h"
 #include "win/handles.h"
@@ -24,6 +26,68 @@ bool PrinterOrWarning() {
   TraceLine("print|none|no printer");
   WarningBox(kNoPrinterText);
   return false;
+}
+
+std::string PrintFailureText(const std::string& what, unsigned long code) {
+  const std::string why = code ? what + " (" + hostfs::SystemReason(code) + ")" : what;
+  return "The Document could not be Printed: " + why + "!\r\n\r\nCheck the Printer, then Print again!";
+}
+
+int PrintPages(HDC dc, const Document& doc, int first, int last, DEVMODEA* mode) {
+  DOCINFOA info = {};
+  info.cbSize = sizeof info;
+  info.lpszDocName = doc.title.empty() ? "Document" : doc.title.c_str();
+  SetLastError(0);
+  if (StartDocA(dc, &info) <= 0) {
+    WarningBox(PrintFailureText("the Printer did not Begin the Document", GetLastError()));
+    return 0;
+  }
+  PictureCache cache;
+  std::string failure;
+  unsigned long code = 0;
+  int printed = 0;
+  for (int i = first; i <= last && failure.empty(); ++i) {
+    const Page& page = doc.pages[static_cast<size_t>(i - 1)];
+    if (mode) {
+      // Each page on its own paper and the way it lies (a graph page lies landscape).
+      mode->dmFields |= DM_ORIENTATION | DM_PAPERSIZE;
+      mode->dmOrientation = page.landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+      mode->dmPaperSize = static_cast<short>(page.paper);
+      ResetDCA(dc, mode);
+    }
+    SetLastError(0);
+    if (StartPage(dc) <= 0) {
+      code = GetLastError();
+      failure = "the Printer did not Begin Page " + std::to_string(i);
+      break;
+    }
+    // Positions count from the paper's corner; the device's origin is the printable area's.
+    PageMapping map;
+    map.perCmX = GetDeviceCaps(dc, LOGPIXELSX) / 2.54;
+    map.perCmY = GetDeviceCaps(dc, LOGPIXELSY) / 2.54;
+    map.left = -GetDeviceCaps(dc, PHYSICALOFFSETX);
+    map.top = -GetDeviceCaps(dc, PHYSICALOFFSETY);
+    RenderPage(dc, doc, i - 1, map, cache);
+    SetLastError(0);
+    if (EndPage(dc) <= 0) {
+      code = GetLastError();
+      failure = "the Printer did not Take Page " + std::to_string(i);
+    } else {
+      ++printed;
+    }
+  }
+  if (failure.empty()) {
+    SetLastError(0);
+    if (EndDoc(dc) <= 0) {
+      code = GetLastError();
+      failure = "the Printer did not End the Document";
+    }
+  } else {
+    AbortDoc(dc);
+  }
+  if (failure.empty()) return printed;
+  WarningBox(PrintFailureText(failure, code));
+  return 0;
 }
 
 int PrintDocumentPages(const Document& doc, HWND owner) {
@@ -56,44 +120,12 @@ int PrintDocumentPages(const Document& doc, HWND owner) {
     last = pd.nToPage > count ? count : pd.nToPage;
   }
   OwnedDc printer(pd.hDC);
-  HDC dc = printer.get();
   DEVMODEA* mode = pd.hDevMode ? static_cast<DEVMODEA*>(GlobalLock(pd.hDevMode)) : nullptr;
   int printed = 0;
-  DOCINFOA info = {};
-  info.cbSize = sizeof info;
-  info.lpszDocName = doc.title.empty() ? "Document" : doc.title.c_str();
-  if (dc && StartDocA(dc, &info) > 0) {
-    PictureCache cache;
-    bool failed = false;
-    for (int i = first; i <= last && !failed; ++i) {
-      const Page& page = doc.pages[static_cast<size_t>(i - 1)];
-      if (mode) {
-        // Each page on its own paper and the way it lies (a graph page lies landscape).
-        mode->dmFields |= DM_ORIENTATION | DM_PAPERSIZE;
-        mode->dmOrientation = page.landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
-        mode->dmPaperSize = static_cast<short>(page.paper);
-        ResetDCA(dc, mode);
-      }
-      if (StartPage(dc) <= 0) {
-        failed = true;
-        break;
-      }
-      // Positions count from the paper's corner; the device's origin is the printable area's.
-      PageMapping map;
-      map.perCmX = GetDeviceCaps(dc, LOGPIXELSX) / 2.54;
-      map.perCmY = GetDeviceCaps(dc, LOGPIXELSY) / 2.54;
-      map.left = -GetDeviceCaps(dc, PHYSICALOFFSETX);
-      map.top = -GetDeviceCaps(dc, PHYSICALOFFSETY);
-      RenderPage(dc, doc, i - 1, map, cache);
-      if (EndPage(dc) <= 0) failed = true;
-      else ++printed;
-    }
-    if (failed) {
-      AbortDoc(dc);
-      printed = 0;
-    } else {
-      EndDoc(dc);
-    }
+  if (printer) {
+    printed = PrintPages(printer.get(), doc, first, last, mode);
+  } else {
+    WarningBox(PrintFailureText("the Printer could not be Opened", GetLastError()));
   }
   TraceLine("print|pages|" + std::to_string(printed));
   if (mode) GlobalUnlock(pd.hDevMode);

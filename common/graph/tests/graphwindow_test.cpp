@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "../../tests/testdir.h"
@@ -267,6 +269,44 @@ TEST_F(GraphWindowTest, TheClipboardCopyHoldsABitmap) {
   EXPECT_TRUE(HasLine(trace_, "gfx SaveGfxWindowEx(1, \"CLIPBOARD\") w1 -> 1"));
   EXPECT_TRUE(ClipboardHoldsBitmap());
   EXPECT_TRUE(trace_.Records("BOX").empty());  // nothing is announced
+}
+
+// Another thread holds the clipboard open for the holder's life, as another program may.
+class ClipboardHeld {
+ public:
+  ClipboardHeld() : holder_([this] {
+    const bool open = OpenClipboard(nullptr) != 0;
+    opened_.set_value(open);
+    release_.get_future().wait();
+    if (open) CloseClipboard();
+  }) {}
+  ~ClipboardHeld() {
+    release_.set_value();
+    holder_.join();
+  }
+  bool Held() { return opened_.get_future().get(); }
+
+ private:
+  std::promise<bool> opened_;
+  std::promise<void> release_;
+  std::thread holder_;
+};
+
+TEST_F(GraphWindowTest, AClipboardCopyThatFailsIsAWarningWithItsReason) {
+  int n = 0;
+  GraphPoints p = TwoJumps(n);
+  EmptyTheClipboard();
+  ClipboardHeld held;
+  ASSERT_TRUE(held.Held());
+  std::string message;
+  ASSERT_TRUE(Show({WhenDialog(kCaption, [](HWND g) { PostClick(g, kGraphClipboardButton); }),
+                    WhenDialog(kTypeCaption, [](HWND d) { PostClick(d, kGraphTypeOk); }),
+                    ReadAndAnswer("WARNING!", message), Close()},
+                   p, n));
+  EXPECT_TRUE(HasLine(trace_, "gfx SaveGfxWindowEx(1, \"CLIPBOARD\") w1 -> 0"));
+  const std::string start = "The Graph could not be Copied to the Clipboard: ";
+  EXPECT_EQ(message.rfind(start, 0), 0u) << message;
+  EXPECT_GT(message.size(), start.size() + 1) << message;  // and why
 }
 
 TEST_F(GraphWindowTest, APictureThatCannotBeWrittenIsAWarningNotAnAnnouncement) {

@@ -176,6 +176,25 @@ TEST_F(TrabixProgram, HelpStartsTheViewerWithItsFileAndWaitsUntilItIsClosed) {
   EXPECT_EQ(Close(), 0);
 }
 
+// A viewer that cannot be started (a damaged file where it is looked for first) is told with
+// the system's reason, and the program goes on.
+TEST_F(TrabixProgram, AHelpViewerThatCannotStartIsTold) {
+  Start();
+  WriteBytes((program.Folder() / "winhlp32.exe").string(), "no program\r\n");
+  HWND jobs = Agree();
+  ASSERT_NE(jobs, nullptr);
+  ASSERT_NO_FATAL_FAILURE(CancelJobDialog(jobs));
+  PostMessageA(main, WM_COMMAND, kHelpCommand, 0);
+  HWND box = program.WaitForDialog("WARNING!");
+  ASSERT_NE(box, nullptr);
+  const std::string text = wintest::BoxText(box);
+  const std::string start = "The HELP Viewer 'winhlp32.exe' cannot be Started: ";
+  EXPECT_EQ(text.rfind(start, 0), 0u) << text;
+  EXPECT_GT(text.size(), start.size() + 1) << text;  // and why
+  Press(box, IDOK);
+  EXPECT_EQ(Close(), 0);
+}
+
 TEST_F(TrabixProgram, SaveJobAsRewritesTheNewJobsHeadersAndPacksTheOldJob) {
   Start();
   fs::path beams = dir.path() / "BEAMS";

@@ -11,6 +11,7 @@
 #include "../../tests/docfixture.h"
 #include "doc/ddoc.h"
 #include "doc/win/docwin.h"
+#include "win/handles.h"
 #include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
@@ -467,6 +468,35 @@ TEST(Printing, AFileThatCannotBeWrittenIsReportedAndThePagesStillGoOut) {
   EXPECT_EQ(texts[0], "Document File 'OUT\\JOB1_RESULTS.DDC' could not be Written!   Check the Disk and its Folder.");
   EXPECT_EQ(texts[1], "No PRINTER is Installed!\r\n\r\nInstall a Printer, then Print again!");
   EXPECT_NE(trace.Text().find("print|none|"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// A printer that refuses the print after the print dialog (here a device that begins no
+// document, as a printer gone off line): one warning box says why, and no page counts as printed.
+TEST(Printing, APrintThePrinterRefusesIsAWarningWithItsReason) {
+  TestDirectory dir;
+  docfixture::TraceFile trace;
+  int handle = dpStartDoc(nullptr, "RESULTS", "", 1, 9, 0, 7, 128);
+  dpText(handle, 1.5f, 2, 0, "Results of Analysis");
+  Document doc;
+  ASSERT_EQ(CloseDocument(handle, doc), 0);
+  ASSERT_EQ(doc.pages.size(), 1u);
+  OwnedDc device(CreateCompatibleDC(nullptr));
+  std::string text;
+  int printed = -1;
+  ASSERT_TRUE(wintest::RunScript({wintest::WhenDialog("WARNING!",
+                                                      [&](HWND box) {
+                                                        text = wintest::BoxText(box);
+                                                        wintest::AnswerBox(box, IDOK);
+                                                      })},
+                                 [&] { printed = PrintPages(device.get(), doc, 1, 1, nullptr); })
+                  .finished);
+  EXPECT_EQ(printed, 0);
+  EXPECT_EQ(text.rfind("The Document could not be Printed: the Printer did not Begin the Document", 0), 0u) << text;
+  EXPECT_NE(text.find("!\r\n\r\nCheck the Printer, then Print again!"), std::string::npos) << text;
 }
 
 }  // namespace
