@@ -10,11 +10,13 @@
 #include "../../tests/testsupport.h"
 #include "app.h"
 #include "core/archive.h"
+#include "core/hostfs.h"
 #include "core/reporttext.h"
 #include "core/textfiles.h"
 #include "palvore/core/analysis.h"
 #include "palvore/entry/ids.h"
 #include "win/analysisdialog.h"
+#include "win/files_win.h"
 #include "win/ids.h"
 #include "win/testing/analysisrun.h"
 #include "win/testing/menucheck.h"
@@ -198,6 +200,34 @@ TEST_F(PalvoreFrame, ChoosingFromAnEmptyCaseListEndsWithNothingWritten) {
 
 // Hetenyi's long pile in Winkler soil, free head, 100 kN at its top.
 PileJob LongPile() { return palvore::testing::LongPile(40, 20, "PILE1"); }
+
+// The choice of a case for analysis rewrites the case list. Where the disk is full and only the
+// run time's own flush finds it so, the list stays as it was and one box tells the file and why.
+TEST_F(PalvoreFrame, AChosenCaseWhoseListCannotBeWrittenKeepsTheListAndIsTold) {
+  palvore::testing::WriteJob(LongPile());
+  JobSpec = "PILE1";
+  palvore::StructureTitle = "PILE/SHEET-PILE";
+  const std::string list = palvore::LoadCaseListFileName(JobSpec);
+  const std::string before = ReadBytes(list);
+  ASSERT_FALSE(before.empty());
+  WarnOnFailedWrites();
+  hostfs::SetWriteFault([list](const std::string& target) { return target == list; },
+                        hostfs::FaultPlace::kRunTimeFlush);
+  std::string text;
+  const bool finished = RunScript({WhenDialog(kCasesCaption, [](HWND d) { wintest::PostClick(d, kOkId); }),
+                                   WhenDialog("WARNING!",
+                                              [&](HWND box) {
+                                                text = wintest::BoxText(box);
+                                                wintest::AnswerBox(box, IDOK);
+                                              })},
+                                  [] { palvore::ShowLoadCases(2); })
+                            .finished;
+  hostfs::SetWriteFault(nullptr);
+  hostfs::SetFailureReport(nullptr);
+  EXPECT_TRUE(finished);
+  EXPECT_EQ(text.rfind("File '" + list + "' could not be Written: There is not enough space on the disk!", 0), 0u) << text;
+  EXPECT_EQ(ReadBytes(list), before);
+}
 
 // The analysis command of the mode, with the analysis dialog's button pressed.
 wintest::AnalysisRun RunAnalysis(int mode, int button) {
