@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../../../common/tests/smalldisk.h"
 #include "../../../common/tests/testdir.h"
 #include "corvane/entry/ids.h"
 #include "corvane/app/ids.h"
@@ -179,6 +180,46 @@ HWND SubstructureChoice(const wintest::Program& program, const std::string& capt
 // A new user's beam job from the start: geometry, unyielding supports, a load case with a
 // uniform load and a nodal load, and its analysis with the recording solver in the program
 // directory. The check passes without a question and the solver gets the job and the case.
+// The job's folder a small disk, filled once the job is open: the geometry's Ok cannot write the
+// file, which the run time's own flush is the first to find. One box tells the file and why, and
+// no geometry file is left, not even an empty one.
+TEST_F(CorvaneProgram, AGeometryOnAFullDiskIsToldAndLeavesNoFile) {
+  const std::string folder = (dir.path() / "FULL").string();
+  SmallDisk disk(folder);
+  if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+  Start(true);
+  const std::string job = folder + "\\BEAM1";
+  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
+  ASSERT_NE(notice, nullptr);
+  Press(notice, kContinueId);
+  ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
+  PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
+  HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
+  ASSERT_NE(jobs, nullptr);
+  wintest::SetField(jobs, kNameBoxId, job);
+  Press(jobs, IDOK);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  disk.Fill();
+  PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
+  HWND geometry = program.WaitForDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job);
+  ASSERT_NE(geometry, nullptr);
+  const char* items[5] = {"4", "8", "3E7", "0.2", "1E-5"};
+  for (int i = 0; i < 5; ++i) wintest::SetField(geometry, entry::kGeometryFieldBaseId + 1 + i, items[i]);
+  wintest::ClickControl(geometry, entry::kDetailsBoxId);
+  Press(geometry, kOkId);
+  HWND box = program.WaitForDialog("WARNING!");
+  ASSERT_NE(box, nullptr);
+  const std::string text = wintest::BoxText(box);
+  EXPECT_EQ(text.rfind("File '" + job + ".geo' could not be Written: ", 0), 0u) << text;
+  Press(box, IDOK);
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  EXPECT_FALSE(fs::exists(job + ".geo"));
+  EXPECT_FALSE(fs::exists(job + ".geo.~tmp"));
+  PostMessageA(main, WM_COMMAND, kCloseCommand, 0);
+  EXPECT_EQ(program.WaitForExit(), 0);
+}
+
 TEST_F(CorvaneProgram, ANewBeamJobEnteredWholeIsAnalysed) {
   Start(true);
   fs::copy_file(wintest::ExeFolder() / "analysis_recorder.exe", program.Folder() / "ANALYSIS.exe");
