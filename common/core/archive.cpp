@@ -1,8 +1,8 @@
 #include "core/archive.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <algorithm>
 #include <ctime>
 #include <map>
 #include <set>
@@ -317,7 +317,7 @@ bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
     }
     // Read in any code page, such a name would be another file's than the one it was written as.
     if ((info.flag & kUtf8Names) && BeyondAscii(name)) {
-      ok = refuse("it is Damaged: the Name of its Entry '" + Shown(name) + "' needs a Code Page to be Read");
+      ok = refuse("it is Damaged (the Name of its Entry '" + Shown(name) + "' needs a Code Page to be Read)");
       break;
     }
     if (!JobsOwnEntry(name, archiveName)) {
@@ -353,7 +353,7 @@ bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
       const Entry& a = *byPlace[i - 1];
       const Entry& b = *byPlace[i];
       if (b.dataAt < a.dataAt + a.packed + kLocalHeader)
-        ok = refuse("it is Damaged: its Entries '" + Shown(a.name) + "' and '" + Shown(b.name) + "' share their Data");
+        ok = refuse("it is Damaged (its Entries '" + Shown(a.name) + "' and '" + Shown(b.name) + "' share their Data)");
     }
   }
   // The job's files already there, from one listing: nothing below lists the folder again.

@@ -487,7 +487,7 @@ TEST_F(WithZlib, TheUnpackListsTheFolderAsOftenForAnyNumberOfFiles) {
     EXPECT_EQ(Names(folder).size(), static_cast<size_t>(count) + 1) << count;
   }
   EXPECT_EQ(listings[0], listings[1]);
-  EXPECT_LE(listings[1], 4u);
+  EXPECT_LT(listings[0], 10u);  // fewer than one for each file even of the smaller job
 }
 
 // A program killed during the unpack leaves its temporary files; the next opening removes them,
