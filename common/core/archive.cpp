@@ -1,8 +1,10 @@
 #include "core/archive.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <ctime>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -142,6 +144,17 @@ ZipApi::FileInfo DatedAs(const std::string& file) {
   return info;
 }
 
+// Keeps a "LASTJOB.ZIP" that an earlier leave left as "LASTJOB (n).ZIP", the first such name
+// free: the blank keeps every job's name from it. False when none could be given.
+bool KeepStaleSpare() {
+  for (int n = 1; n <= 999; ++n) {
+    const std::string name = "LASTJOB (" + std::to_string(n) + ").ZIP";
+    if (FileExists(name)) continue;
+    return hostfs::Rename(kLastJob, name);
+  }
+  return false;
+}
+
 // The jobs of this session whose archive was not unpacked whole: their leave keeps it.
 std::set<std::string>& HeldJobs() {
   static std::set<std::string> held;
@@ -151,7 +164,7 @@ std::set<std::string>& HeldJobs() {
 // A checked entry, written under a temporary name until every entry is written.
 struct Unpacked {
   std::string target, temporary, backup;
-  bool replaced = false, moved = false;
+  bool existed = false, replaced = false, moved = false;
 };
 
 void Undo(std::vector<Unpacked>& done) {
@@ -160,6 +173,38 @@ void Undo(std::vector<Unpacked>& done) {
     if (it->moved) hostfs::Rename(it->backup, it->target);
     hostfs::Remove(it->temporary);
   }
+}
+
+// The sign that begins an unpack's temporary names: no job's name holds it, so a temporary is
+// never another job's file, and what a killed unpack left is known by it.
+const char kTemporarySign = '+';
+
+bool StartsWithText(const std::string& name, const std::string& start) {
+  return name.size() >= start.size() && SameText(name.substr(0, start.size()), start);
+}
+
+// The temporary files a killed unpack of the job <stem> left in its folder.
+void RemoveLeftovers(const std::string& folder, const std::string& stem) {
+  const std::string start = kTemporarySign + stem + ".";
+  for (const auto& e : hostfs::Find(folder + start + "*"))
+    if (!e.directory && StartsWithText(BareName(e.path), start)) hostfs::Remove(e.path);
+}
+
+// A name whose bytes go beyond ASCII.
+bool BeyondAscii(const std::string& name) {
+  for (char c : name)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
+}
+
+const unsigned long kUtf8Names = 1ul << 11;  // the entry flag that marks a name in UTF-8
+const unsigned long long kLocalHeader = 30;  // the least a local header takes before its data
+
+// The job's files in its folder by their names in capitals, from one listing of the folder.
+std::map<std::string, hostfs::Entry> PresentFiles(const std::string& folder, const std::string& stem) {
+  std::map<std::string, hostfs::Entry> present;
+  for (const auto& e : hostfs::Find(folder + stem + ".*")) present[Upper(BareName(e.path))] = e;
+  return present;
 }
 
 }  // namespace
@@ -220,7 +265,7 @@ bool ZipJobFiles(const std::string& jobSpec) {
     DeleteIfExists(zipName);
     return false;
   }
-  for (const auto& file : files) DeleteIfExists(file);
+  for (const auto& file : files) hostfs::Remove(file);  // listed above: no listing per file
   return true;
 }
 
@@ -237,14 +282,24 @@ bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
   const ZipApi* z = LoadZipApi();
   if (!z) return refuse("the Zip Library is Missing");
   const std::string folder = FolderOf(archiveName);
+  std::string stem = BareName(archiveName);
+  stem = stem.substr(0, stem.rfind('.'));
+  RemoveLeftovers(folder, stem);
   void* unz = z->unzOpen(archiveName.c_str());
   if (!unz) return refuse("it is no Zip Archive, or it is Incomplete");
-  struct Entry { std::string name; unsigned long size; };
+  struct Entry {
+    std::string name;
+    unsigned long size, packed;
+    unsigned long long dataAt;
+  };
   std::vector<Entry> entries;
-  // First every entry's name and size: an archive holding anything but its job's files, or more
-  // than a job holds, is refused before anything is read or written.
+  // First every entry's name, size and place: an archive holding anything but its job's files, or
+  // more than a job holds, is refused before anything is read or written.
   ZipApi::GlobalInfo g{};
   bool ok = z->unzGetGlobalInfo(unz, &g) == 0 || refuse("it is no Zip Archive, or it is Incomplete");
+  if (ok && g.entries > kMaxJobEntries)
+    ok = refuse("it holds " + std::to_string(g.entries) + " Files, more than the " + std::to_string(kMaxJobEntries) +
+                " a Job has");
   std::set<std::string> seen;
   unsigned long total = 0;
   int step = ok ? z->unzGoToFirstFile(unz) : -1;
@@ -258,6 +313,11 @@ bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
     // A longer name, or one with a NUL inside, would be cut short into the name of another file.
     if (info.nameSize > kMaxEntryName || std::strlen(name) != info.nameSize || !SafeEntryName(name)) {
       ok = refuse("its Entry '" + Shown(name) + "' names no File the Job's Folder can hold");
+      break;
+    }
+    // Read in any code page, such a name would be another file's than the one it was written as.
+    if ((info.flag & kUtf8Names) && BeyondAscii(name)) {
+      ok = refuse("it is Damaged (the Name of its Entry '" + Shown(name) + "' needs a Code Page to be Read)");
       break;
     }
     if (!JobsOwnEntry(name, archiveName)) {
@@ -274,9 +334,31 @@ bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
       break;
     }
     total += info.uncompressedSize;
-    entries.push_back({name, info.uncompressedSize});
+    // Opening an entry reads its local header: where its data begins.
+    if (z->unzOpenCurrentFile(unz) != 0) {
+      ok = refuse("its File '" + Shown(name) + "' is Damaged");
+      break;
+    }
+    entries.push_back({name, info.uncompressedSize, info.compressedSize, z->unzGetCurrentFileZStreamPos64(unz)});
+    z->unzCloseCurrentFile(unz);  // not read: nothing to check yet
     step = (i + 1 < g.entries) ? z->unzGoToNextFile(unz) : 0;
   }
+  // Each entry's data is its own: two entries reading one file's bytes, each check sum sound,
+  // would give the second file the first one's contents.
+  if (ok) {
+    std::vector<const Entry*> byPlace;
+    for (const Entry& e : entries) byPlace.push_back(&e);
+    std::sort(byPlace.begin(), byPlace.end(), [](const Entry* a, const Entry* b) { return a->dataAt < b->dataAt; });
+    for (size_t i = 1; ok && i < byPlace.size(); ++i) {
+      const Entry& a = *byPlace[i - 1];
+      const Entry& b = *byPlace[i];
+      if (b.dataAt < a.dataAt + a.packed + kLocalHeader)
+        ok = refuse("it is Damaged (its Entries '" + Shown(a.name) + "' and '" + Shown(b.name) + "' share their Data)");
+    }
+  }
+  // The job's files already there, from one listing: nothing below lists the folder again.
+  std::map<std::string, hostfs::Entry> present;
+  if (ok) present = PresentFiles(folder, stem);
   // Then each entry, checked and written to its temporary name before the next is read: memory
   // holds one entry at most. A loose file not older than the archive is the job's current state
   // (written after the last unpack, the program perhaps killed before it packed) and stays.
@@ -297,11 +379,15 @@ bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
         break;
       }
       step = (i + 1 < entries.size()) ? z->unzGoToNextFile(unz) : 0;
-      const std::string target = folder + e.name;
       if (bytes.empty()) continue;  // an empty entry is not written out
-      if (FileExists(target) && !hostfs::IsDirectory(target) && hostfs::ModifiedTime(target) >= archiveTime) continue;
-      Unpacked u{target, folder + "~" + e.name, folder + "~" + e.name + ".~old"};
-      if (hostfs::IsDirectory(target)) {
+      auto there = present.find(Upper(e.name));
+      const bool existed = there != present.end();
+      // A file of the job already there keeps the name the folder gives it.
+      Unpacked u{folder + (existed ? BareName(there->second.path) : e.name), folder + kTemporarySign + e.name,
+                 folder + kTemporarySign + e.name + ".old"};
+      u.existed = existed;
+      if (existed && !there->second.directory && hostfs::ModifiedTime(u.target) >= archiveTime) continue;
+      if (existed && there->second.directory) {
         f.reason = "a Folder of that Name is in the Way";
       } else if (hostfs::WriteWhole(u.temporary, bytes)) {
         done.push_back(u);
@@ -310,7 +396,7 @@ bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
         f.reason = hostfs::LastFailure();
       }
       f.kind = ArchiveFault::kNotWritten;
-      f.file = target;
+      f.file = u.target;
       ok = false;
     }
   }
@@ -318,9 +404,8 @@ bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault) {
   // Every entry is written: each takes its name, the file it replaces kept aside until all have.
   for (size_t i = 0; ok && i < done.size(); ++i) {
     Unpacked& u = done[i];
-    hostfs::Remove(u.backup);
-    u.moved = FileExists(u.target) && hostfs::Rename(u.target, u.backup);
-    if ((FileExists(u.target) && !u.moved) || !(u.replaced = hostfs::Replace(u.temporary, u.target))) {
+    if (u.existed) u.moved = hostfs::Rename(u.target, u.backup);
+    if ((u.existed && !u.moved) || !(u.replaced = hostfs::Replace(u.temporary, u.target))) {
       f.kind = ArchiveFault::kNotWritten;
       f.file = u.target;
       f.reason = hostfs::LastFailure();
@@ -348,6 +433,9 @@ bool OpenJobFromZip(const std::string& jobSpec, ArchiveFault* fault) {
 void ArchiveJob(const std::string& jobSpec, const std::string& geometryExtension) {
   if (jobSpec.empty() || !LoadZipApi()) return;
   if (HeldJobs().erase(Upper(jobSpec))) return;  // its archive was not unpacked whole: it stays
+  // One already there was left by a program killed while leaving a job: it is no part of this
+  // leave, and would stop it or be taken for this job's archive.
+  if (FileExists(kLastJob) && !KeepStaleSpare()) return;
   std::string archive = jobSpec + ".ZIP";
   if (FileExists(archive)) {
     // Without the old archive set aside, packing could overwrite or pack it: leave everything.

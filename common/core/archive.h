@@ -36,6 +36,8 @@ struct ZipApi {
   int (*unzReadCurrentFile)(void* unz, void* buf, unsigned len);
   int (*unzCloseCurrentFile)(void* unz);
   int (*unzClose)(void* unz);
+  // Where the open entry's data begins in the archive.
+  unsigned long long (*unzGetCurrentFileZStreamPos64)(void* unz);
 };
 
 // The functions of "ZLIB.DLL" in the current directory; null when the file is absent or is not
@@ -61,11 +63,16 @@ std::string ArchiveFaultText(const ArchiveFault& fault);
 
 // What all of a job's files may hold together; an archive that unpacks to more is refused.
 constexpr unsigned long kMaxJobBytes = 64ul << 20;
+// The files a job can have (some fifty load cases of two files each, and its data files, with
+// room to spare); an archive of more entries is refused before any of them is read.
+constexpr unsigned long kMaxJobEntries = 1000;
 
 // Leaving a job: the old archive is kept as "LASTJOB.ZIP" (current directory) while the job's
 // files are packed into a new one, then dropped, or moved back when neither a new archive nor the
-// job's geometry file exists. Does nothing without the library, and nothing for a job whose
-// archive this session could not unpack whole: that archive and its loose files stay as they are.
+// job's geometry file exists. A "LASTJOB.ZIP" already there (a program killed while leaving) is
+// kept as "LASTJOB (n).ZIP", a name no job has. Does nothing without the library, and nothing for
+// a job whose archive this session could not unpack whole: that archive and its loose files stay
+// as they are.
 void ArchiveJob(const std::string& jobSpec, const std::string& geometryExtension = ".GEO");
 // Packs the loose files <job>.* into "ZIPVER.zip" in the job's folder, each entry dated as its
 // file; on complete success the loose files are deleted and the archive becomes <job>.ZIP. Any
@@ -78,5 +85,7 @@ bool ZipJobFiles(const std::string& jobSpec);
 bool OpenJobFromZip(const std::string& jobSpec, ArchiveFault* fault = nullptr);
 // Unpacks every entry into the archive's folder, all or nothing: each entry is checked, written
 // to a temporary name, and only when every one is written do they take their own names. Entries
-// must be the job's own files under distinct bare names Windows can hold.
+// must be the job's own files under distinct bare names Windows can hold, in ASCII when marked as
+// UTF-8, no more than a job has, each with data of its own. The temporary names begin with "+",
+// which no job's name holds; those a killed unpack left are removed first.
 bool UnzipArchive(const std::string& archiveName, ArchiveFault* fault = nullptr);

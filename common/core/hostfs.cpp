@@ -43,6 +43,7 @@ bool Match(const char* p, const char* s) {
 }
 
 thread_local std::string lastFailure;
+thread_local unsigned long listings = 0;
 FailureReport failureReport;
 int quietDepth = 0;
 WriteFault writeFault;
@@ -83,6 +84,7 @@ std::string ParentPart(const std::string& name, std::string* last) {
 }  // namespace
 
 std::string LastFailure() { return lastFailure; }
+unsigned long FolderListings() { return listings; }
 void SetFailureReport(FailureReport report) { failureReport = std::move(report); }
 void TellFailure(const std::string& name) { Told(false, name); }
 QuietFailures::QuietFailures() { ++quietDepth; }
@@ -186,6 +188,7 @@ long long SizeOnDisk(const std::string& hostName) {
 
 std::vector<Entry> Find(const std::string& pattern) {
   std::vector<Entry> out;
+  ++listings;
   WIN32_FIND_DATAA fd;
   HANDLE h = FindFirstFileA(pattern.c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return out;
@@ -272,6 +275,7 @@ std::string Host(const std::string& name) {
 
 std::vector<Entry> Find(const std::string& pattern) {
   std::vector<Entry> out;
+  ++listings;
   std::string last;
   std::string parent = ParentPart(pattern, &last);
   if (last.empty()) return out;

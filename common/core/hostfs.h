@@ -19,6 +19,9 @@ struct Entry {
 // Visible entries (neither hidden nor system) that a name, which may hold wildcards, matches.
 std::vector<Entry> Find(const std::string& pattern);
 bool HasWildcards(const std::string& name);
+// How many listings Find has made on this thread: work that must not list the folder once per
+// file it handles is measured by it.
+unsigned long FolderListings();
 
 std::FILE* OpenRead(const std::string& name);
 // Writes go to a new file beside the target, which then replaces the target in one step.

@@ -33,7 +33,8 @@ const ZipApi* LoadZipApi() {
               Bind(h, "unzGetCurrentFileInfo", api.unzGetCurrentFileInfo) &&
               Bind(h, "unzOpenCurrentFile", api.unzOpenCurrentFile) &&
               Bind(h, "unzReadCurrentFile", api.unzReadCurrentFile) &&
-              Bind(h, "unzCloseCurrentFile", api.unzCloseCurrentFile) && Bind(h, "unzClose", api.unzClose);
+              Bind(h, "unzCloseCurrentFile", api.unzCloseCurrentFile) && Bind(h, "unzClose", api.unzClose) &&
+              Bind(h, "unzGetCurrentFileZStreamPos64", api.unzGetCurrentFileZStreamPos64);
     if (!ok) {
       FreeLibrary(h);
       return nullptr;

@@ -137,12 +137,13 @@ int UnzOpenEntry(void* unz) { return unzOpenCurrentFile(unz); }
 int UnzRead(void* unz, void* buf, unsigned len) { return unzReadCurrentFile(unz, buf, len); }
 int UnzCloseEntry(void* unz) { return unzCloseCurrentFile(unz); }
 int UnzClose(void* unz) { return unzClose(unz); }
+unsigned long long UnzDataAt(void* unz) { return unzGetCurrentFileZStreamPos64(unz); }
 
 }  // namespace
 
 const ZipApi* NativeZipApi() {
   static const ZipApi api{ZipOpen,   ZipOpenNewFile, ZipWrite,     ZipCloseFile,  ZipClose,      UnzOpen,
                           UnzGlobalInfo, UnzFirst,   UnzNext,      UnzEntryInfo,  UnzOpenEntry,  UnzRead,
-                          UnzCloseEntry, UnzClose};
+                          UnzCloseEntry, UnzClose,   UnzDataAt};
   return &api;
 }

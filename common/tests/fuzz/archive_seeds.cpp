@@ -40,8 +40,9 @@ std::string Zipped(std::initializer_list<const char*> entries, const std::string
 }
 
 // One seed of each kind: traversal, absolute and drive paths, device names, letter-case twins,
-// repeats, names Windows would cut, more bytes than a job has, a bad checksum, a cut archive, and
-// no zip at all.
+// repeats, names Windows would cut, more bytes than a job has, more files than a job has, a bad
+// checksum, two entries reading one file's data, a UTF-8 name beyond ASCII, a cut archive, and no
+// zip at all.
 int WriteHostileSeeds(const fs::path& out) {
   const std::string data = "Job: hostile // GEOMETRY & MAT. PROPERTIES\r\n  1.500\r\n";
   std::vector<std::pair<std::string, std::string>> seeds = {
@@ -62,6 +63,36 @@ int WriteHostileSeeds(const fs::path& out) {
   if (central != std::string::npos) crc[central + 16] ^= 0x55;
   seeds.push_back({"bad-crc", crc});
   seeds.push_back({"truncated", good.substr(0, good.size() * 2 / 3)});
+  // The second directory entry pointing at the first one's local header, with its check sum and sizes.
+  std::string shared = good;
+  size_t first = shared.find("PK\x01\x02");
+  size_t second = first == std::string::npos ? first : shared.find("PK\x01\x02", first + 4);
+  if (second != std::string::npos) {
+    shared.replace(second + 16, 12, shared.substr(first + 16, 12));
+    shared.replace(second + 42, 4, shared.substr(first + 42, 4));
+    seeds.push_back({"shared-data", shared});
+  }
+  // Bit 11 of the flags: the names are UTF-8, one of them beyond ASCII.
+  std::string utf8 = Zipped({"BEAM1.GEO", "BEAM1.G\xc3\x89O"}, data);
+  for (const char* header : {"PK\x03\x04", "PK\x01\x02"}) {
+    const size_t flags = header[2] == 3 ? 7 : 9;  // the high byte of the flags
+    for (size_t at = utf8.find(header); at != std::string::npos; at = utf8.find(header, at + 4))
+      utf8[at + flags] = static_cast<char>(utf8[at + flags] | 0x08);
+  }
+  seeds.push_back({"utf8-name", utf8});
+  {
+    const ZipApi* z = NativeZipApi();
+    fs::remove("HOSTILE.ZIP");
+    void* zip = z->zipOpen("HOSTILE.ZIP", 0);
+    ZipApi::FileInfo info{};
+    for (unsigned long i = 0; zip && i <= kMaxJobEntries; ++i) {
+      z->zipOpenNewFileInZip(zip, ("BEAM1." + std::to_string(i)).c_str(), &info, nullptr, 0, nullptr, 0, nullptr, 8, 9);
+      z->zipCloseFileInZip(zip);
+    }
+    if (zip) z->zipClose(zip, nullptr);
+    std::ifstream in("HOSTILE.ZIP", std::ios::binary);
+    seeds.push_back({"too-many", std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>())});
+  }
   int made = 0;
   for (const auto& [kind, bytes] : seeds) {
     if (bytes.empty()) continue;

@@ -549,6 +549,28 @@ TEST_F(TrabixJobArchive, AKilledProgramsEditIsKeptByTheNextOpening) {
   EXPECT_EQ(Close(), 0);
 }
 
+// A program killed while leaving a job left its spare archive: the next leave packs all the same.
+TEST_F(TrabixJobArchive, ASpareArchiveLeftByAKilledLeaveNeverStopsTheNextLeave) {
+  ASSERT_NO_FATAL_FAILURE(PackedJob());
+  const fs::path spare = program.Folder() / "LASTJOB.ZIP";
+  WriteBytes(spare.string(), "spare archive of a killed leave");
+  ASSERT_NE(Reopen(), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  ASSERT_EQ(ReadBytes(job + ".SUP"), "Job: supports\r\n");
+  WriteBytes(job + ".SUP", "Job: edited supports\r\n");
+  ASSERT_EQ(Close(), 0);
+  EXPECT_EQ(wintest::FilesIn(dir.path() / "BEAMS"), (std::set<std::string>{"BEAM1.ZIP"}));
+  EXPECT_FALSE(fs::exists(spare));
+  EXPECT_EQ(ReadBytes((program.Folder() / "LASTJOB (1).ZIP").string()), "spare archive of a killed leave");
+  // The edit went into the archive.
+  ASSERT_NE(Reopen(), nullptr);
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(job + ".SUP"); }));
+  ASSERT_TRUE(program.WaitUntilIdle(main));
+  EXPECT_EQ(ReadBytes(job + ".SUP"), "Job: edited supports\r\n");
+  EXPECT_EQ(Close(), 0);
+}
+
 TEST_F(TrabixJobArchive, ADamagedArchiveIsToldAndKeptWhenTheJobIsLeft) {
   ASSERT_NO_FATAL_FAILURE(PackedJob());
   std::string damaged = ReadBytes(job + ".ZIP");
