@@ -76,7 +76,8 @@ start_desktop() {
   trap end_desktop EXIT
   start_display $patience || { echo "FAIL: no virtual display" >&2; exit 1; }
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  [ -z "${2:-}" ] || export WINEPREFIX=$2
+  # Never the caller's prefix: end_desktop ends every program of the test's.
+  if [ -n "${2:-}" ]; then export WINEPREFIX=$2; else unset WINEPREFIX; fi
   unset WINESERVER
 }
 # An Xvfb display in the folder $tmp, exported as DISPLAY, within $1 seconds; whether it came.
@@ -104,7 +105,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Wine's set-up window never stands in the way, and left to end before anything copies them.
 wine_templates() {
   local dir=$1/wineprefixes made
-  made="$(wine --version 2>&1) $(stat -c %Y /usr/share/wine/wine.inf 2>/dev/null)"
+  made="$(wine --version 2>/dev/null) $(stat -c %Y /usr/share/wine/wine.inf 2>/dev/null)"
   mkdir -p "$dir"
   (
     flock 9
@@ -129,10 +130,15 @@ wine_templates() {
 own_prefix() {
   wine_templates "$1" || return 1
   local from=$1/wineprefixes/$2 to=$tmp/prefix
-  cp -al "$from" "$to"
-  (cd "$from" && find . -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' \
-     -o -iname '*.ocx' -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.tlb' -o -iname '*.nls' \) -print0 |
-     tar --null -T - -cf -) | (cd "$to" && tar --unlink-first -xf -)
+  # Copied under a shared lock: a template is made anew only while nothing copies it.
+  (
+    flock -s 9
+    cp -al "$from" "$to"
+    cd "$from" &&
+      find . -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' -o -iname '*.ocx' \
+        -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.tlb' -o -iname '*.nls' \) -print0 |
+      xargs -0 cp --parents -p --remove-destination -t "$to"
+  ) 9>"$1/wineprefixes/lock" || return 1
   export WINEPREFIX=$to
 }
 end_desktop() {
