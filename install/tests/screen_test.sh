@@ -7,8 +7,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 cross=$(cd "$1" && pwd)
 source "$top/tools/tests/desktop.sh"
-start_desktop install-screen "$cross/wineprefix-screen"
-prefix_made
+start_desktop install-screen
+own_prefix "$cross" managed || fail "no Wine prefix for the test"
 caption="  INSTALLATION Program of the Soil-Structure Analysis Suite"
 mkdir -p "$tmp/medium"
 cp "$cross/bin/Install.exe" "$tmp/medium/"

@@ -67,13 +67,17 @@ wait_idle() {
 }
 
 # A desktop of the test's own: a temporary folder $tmp (named after $1, without a dot so that it
-# suits a job specification), an Xvfb display exported as DISPLAY and the Wine prefix $2, with
-# its own server; all of them are ended and removed when the test ends.
+# suits a job specification) and an Xvfb display exported as DISPLAY ($display_screen: width x
+# height x depth); with $2 the Wine prefix $2, with its own server (own_prefix gives the test a
+# prefix of its own instead). All of them are ended and removed when the test ends.
+display_screen=1024x768x24
 start_desktop() {
   tmp=$(mktemp -d "/tmp/$1-XXXXXX")
   trap end_desktop EXIT
   start_display $patience || { echo "FAIL: no virtual display" >&2; exit 1; }
-  export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # Never the caller's prefix: end_desktop ends every program of the test's.
+  if [ -n "${2:-}" ]; then export WINEPREFIX=$2; else unset WINEPREFIX; fi
   unset WINESERVER
 }
 # An Xvfb display in the folder $tmp, exported as DISPLAY, within $1 seconds; whether it came.
@@ -85,7 +89,7 @@ start_desktop() {
 display_pid=""
 start_display() {
   mkfifo "$tmp/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" >/dev/null 2>&1 </dev/null &
+  Xvfb -displayfd 3 -screen 0 "$display_screen" -nolisten tcp -noreset 3>"$tmp/display" >/dev/null 2>&1 </dev/null &
   display_pid=$!
   local number=""
   read -r -t "$1" number <"$tmp/display" && [ -n "$number" ] || return 1
@@ -94,16 +98,56 @@ start_display() {
 # The test's verdict on a step that went wrong: its reason, and the test ends.
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# The Wine prefix $WINEPREFIX, made when missing: without a display, so that Wine's set-up window
-# never stands in the way, and left to end before a program starts.
-prefix_made() {
-  [ -e "$WINEPREFIX" ] && return 0
-  env -u DISPLAY wineboot -i >/dev/null 2>&1 </dev/null || true
-  env -u DISPLAY wineserver -w >/dev/null 2>&1 </dev/null || true
+# The booted Wine prefixes of the cross build $1 that its tests copy, in $1/wineprefixes:
+# "managed" as a new prefix is, "unmanaged" with Wine's windows unmanaged (without a window
+# manager Wine otherwise waits about 2 s on every close). Made once, by the first test that needs
+# them while the others wait for it, and again when Wine changes; without a display, so that
+# Wine's set-up window never stands in the way, and left to end before anything copies them.
+wine_templates() {
+  local dir=$1/wineprefixes made
+  made="$(wine --version 2>/dev/null) $(stat -c %Y /usr/share/wine/wine.inf 2>/dev/null)"
+  mkdir -p "$dir"
+  (
+    flock 9
+    [ "$(cat "$dir/made" 2>/dev/null)" = "$made" ] && exit 0
+    rm -rf "$dir/managed" "$dir/unmanaged" "$dir/made"
+    boot() {
+      env -u DISPLAY WINEPREFIX="$dir/$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "${@:2}" >/dev/null 2>&1 </dev/null || true
+      env -u DISPLAY WINEPREFIX="$dir/$1" wineserver -w >/dev/null 2>&1 </dev/null || true
+    }
+    boot managed wineboot -i
+    [ -f "$dir/managed/system.reg" ] || { echo "desktop: Wine could not make a prefix in $dir/managed" >&2; exit 1; }
+    cp -a "$dir/managed" "$dir/unmanaged"
+    boot unmanaged wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+    grep -q '"Managed"="N"' "$dir/unmanaged/user.reg" || { echo "desktop: Wine did not take the unmanaged windows' key" >&2; exit 1; }
+    echo "$made" >"$dir/made"
+  ) 9>"$dir/lock"
+}
+# A Wine prefix of the test's own in $tmp/prefix, exported as WINEPREFIX, copied from the cross
+# build $1's template $2 (managed or unmanaged): with a server of its own it shares no windows,
+# focus or desktop with another test's. Wine's libraries and programs, which nothing writes, are
+# linked (a prefix is 700 MB); every other file (the registry, the .ini files) is copied.
+own_prefix() {
+  wine_templates "$1" || return 1
+  local from=$1/wineprefixes/$2 to=$tmp/prefix
+  # Copied under a shared lock: a template is made anew only while nothing copies it.
+  (
+    flock -s 9
+    cp -al "$from" "$to"
+    cd "$from" &&
+      find . -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' -o -iname '*.ocx' \
+        -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.tlb' -o -iname '*.nls' \) -print0 |
+      xargs -0 cp --parents -p --remove-destination -t "$to"
+  ) 9>"$1/wineprefixes/lock" || return 1
+  export WINEPREFIX=$to
 }
 end_desktop() {
-  wineserver -k >/dev/null 2>&1 || true
-  [ -z "$display_pid" ] || kill "$display_pid" 2>/dev/null || true
+  # Every program of the test's prefix ended, and its server gone, before its files go.
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    wineserver -k >/dev/null 2>&1 </dev/null || true
+    wineserver -w >/dev/null 2>&1 </dev/null || true
+  fi
+  [ -z "$display_pid" ] || { kill "$display_pid" 2>/dev/null; wait "$display_pid" 2>/dev/null; } || true
   rm -rf "$tmp"
 }
 

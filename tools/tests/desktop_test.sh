@@ -7,7 +7,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 source "$top/tools/tests/desktop.sh"
-start_desktop desktop-waits /tmp/desktop-waits-no-prefix
+start_desktop desktop-waits
 cd "$tmp"
 # The display outlives its last client: what one client leaves on it (here a property of the root)
 # is still there for the next. A server that reset there would refuse a client that connects

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The test of ./run as a user starts it on a desktop: a display of the test's own, a jobs folder
-# of the test's own (never the user's), a Wine prefix of its own in the build. The cross build is
+# of the test's own (never the user's), a Wine prefix of its own. The cross build is
 # the only argument; run is given a build folder of the test's own whose cross/ is that build, so
 # that the test can delete the build folder as a user does without building everything again.
 #   - a program that ends before any window of it is seen: a clear line and a non-zero status;
@@ -14,7 +14,8 @@ cross=$(cd "$1" && pwd)
 [ "$(basename "$cross")" = cross ] || { echo "FAIL: $cross is not the cross folder of a build" >&2; exit 1; }
 build=$(dirname "$cross")
 source "$top/tools/tests/desktop.sh"
-start_desktop run-test "$build/wineprefix-run"
+start_desktop run-test
+own_prefix "$cross" managed || fail "no Wine prefix for the test"
 # The build folder run is given: its cross/ is the test's build, so run's build step finds it made
 # (run builds through the link's real path, so the build is never configured through the link).
 make_build() { mkdir -p "$tmp/build" && ln -sfn "$cross" "$tmp/build/cross"; }

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <utility>
 
@@ -273,14 +275,40 @@ void End(HWND w, const LayoutHop& hop, int id) {
 
 }  // namespace
 
+// A long sweep runs in parts side by side: with SUITE_LAYOUT_PART="k/n" (k from 1 to n) each call
+// checks the k-th of n runs of its cases in their order (a table lists a family of windows
+// together), so that the n parts together check every case once. A part says what each call
+// checked, for the count of the whole.
+struct SweepPart {
+  int k = 1;
+  int n = 1;
+  bool named = false;
+};
+SweepPart PartOfSweep() {
+  SweepPart part;
+  const char* text = std::getenv("SUITE_LAYOUT_PART");
+  int k = 0, n = 0;
+  if (text && std::sscanf(text, "%d/%d", &k, &n) == 2 && n >= 1 && k >= 1 && k <= n) {
+    part.k = k;
+    part.n = n;
+    part.named = true;
+  }
+  return part;
+}
+
 std::vector<std::string> LayoutFaultsOfCases(const std::vector<LayoutCase>& cases, int timeoutMs) {
   std::vector<std::string> all;
-  for (const LayoutCase& c : cases) {
+  const SweepPart part = PartOfSweep();
+  const size_t first = cases.size() * (part.k - 1) / part.n, last = cases.size() * part.k / part.n;
+  size_t windows = 0;
+  for (size_t index = first; index < last; ++index) {
+    const LayoutCase& c = cases[index];
     std::vector<HWND> opened(c.hops.size(), nullptr);
     HWND side = nullptr;
     std::vector<Step> steps;
     auto check = [&](HWND w, const LayoutHop* box, HWND before) {
       const std::vector<std::string> faults = box ? BoxFaults(w, before, *box) : LayoutFaults(w);
+      ++windows;
       for (const std::string& f : faults) all.push_back(c.name + ": " + f);
     };
     for (size_t i = 0; i < c.hops.size(); ++i) {
@@ -338,6 +366,11 @@ std::vector<std::string> LayoutFaultsOfCases(const std::vector<LayoutCase>& case
       all.push_back(c.name + ": window " + std::to_string(came + 1) + " \"" + c.hops[came].caption + "\" did not come");
     else if (r.timedOut)
       all.push_back(c.name + ": its windows did not all close");
+  }
+  if (part.named) {
+    std::printf("layout part %d/%d: cases %zu to %zu of %zu, %zu windows checked\n", part.k, part.n, first + 1, last,
+                cases.size(), windows);
+    std::fflush(stdout);
   }
   return all;
 }

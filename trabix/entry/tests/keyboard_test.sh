@@ -11,8 +11,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/../../.." && pwd)
 cross=$(cd "$1" && pwd)
 source "$top/tools/tests/desktop.sh"
-start_desktop trabix-keys "$cross/wineprefix-keys"
-prefix_made
+start_desktop trabix-keys
+own_prefix "$cross" managed || fail "no Wine prefix for the test"
 
 # The program folder, the jobs beside the program.
 mkdir -p "$tmp/prog"
