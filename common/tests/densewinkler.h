@@ -2,8 +2,8 @@
 // A second method for the Winkler yield iterations of the tests: a beam on Winkler halves
 // assembled on its own (Hermite beam elements, each half's soil integrated by Gauss points with
 // linear translations, a yielded half's load integrated the same way) and solved by load steps,
-// each iterated to a state that obeys the soil's law exactly: a half is yielded, with the sign
-// of its end's trial pressure k u, when that reaches the yield stress, and elastic otherwise.
+// each iterated to a state that obeys the soil's law: a half is yielded, with the sign of its
+// end's trial pressure k u, when that reaches the yield stress, and elastic otherwise.
 // Rotations are du/dx; moments their work partners.
 #include <algorithm>
 #include <cmath>
@@ -102,7 +102,9 @@ inline std::vector<double> Solve(const Beam& beam, const std::vector<int>& state
   return SolveBand(a, b, 3);
 }
 
-inline std::vector<int> Decide(const Beam& beam, const std::vector<double>& u) {
+// A half that was yielded the same way stays so within 0.1 % below the yield stress, the
+// tolerance within which the solvers count a half as at it.
+inline std::vector<int> Decide(const Beam& beam, const std::vector<double>& u, const std::vector<int>& was) {
   std::vector<int> state(2 * beam.elements.size(), 0);
   for (size_t e = 0; e < beam.elements.size(); ++e) {
     const Element& el = beam.elements[e];
@@ -110,7 +112,9 @@ inline std::vector<int> Decide(const Beam& beam, const std::vector<double>& u) {
     for (int half = 0; half < 2; ++half) {
       const double k = half == 0 ? el.ki : el.kj, f = half == 0 ? el.fi : el.fj;
       const double trial = k * u[2 * (e + half)];
+      const int before = was[2 * e + half];
       if (f > 0 && std::fabs(trial) >= f) state[2 * e + half] = trial > 0 ? 1 : -1;
+      else if (f > 0 && before * trial > 0 && std::fabs(trial) >= f * (1 - 0.001)) state[2 * e + half] = before;
     }
   }
   return state;
@@ -118,18 +122,33 @@ inline std::vector<int> Decide(const Beam& beam, const std::vector<double>& u) {
 
 }  // namespace detail
 
-inline Solution SolveBeam(const Beam& beam, int steps = 10, int iterations = 200) {
+// Load steps of 1 / steps, each halved (down to a 4096th of it) where the iteration of the
+// step does not settle. The halves' law depends on the translations of their ends alone, so a
+// load path may meet a step that no state carries; then the whole load is taken at once from the
+// elastic state.
+inline Solution SolveBeam(const Beam& beam, int steps = 40, int iterations = 200) {
   Solution s;
   s.state.assign(2 * beam.elements.size(), 0);
-  for (int step = 1; step <= steps; ++step) {
+  double reached = 0, step = 1.0 / steps;
+  while (reached < 1) {
+    const double target = std::min(1.0, reached + step);
+    std::vector<int> state = s.state;
+    std::vector<double> u;
     bool settled = false;
     for (int i = 0; i < iterations && !settled; ++i) {
-      s.u = detail::Solve(beam, s.state, static_cast<double>(step) / steps);
-      const std::vector<int> next = detail::Decide(beam, s.u);
-      settled = next == s.state;
-      s.state = next;
+      u = detail::Solve(beam, state, target);
+      const std::vector<int> next = detail::Decide(beam, u, state);
+      settled = next == state;
+      state = next;
     }
-    if (!settled) return s;
+    if (!settled) {
+      step /= 2;
+      if (step < 1.0 / (4096.0 * steps)) return steps > 1 ? SolveBeam(beam, 1, iterations) : s;
+      continue;
+    }
+    s.u = u;
+    s.state = state;
+    reached = target;
   }
   s.settled = true;
   return s;
