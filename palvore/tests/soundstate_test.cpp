@@ -162,7 +162,9 @@ std::vector<Case> WinklerCases() {
   std::vector<Case> cases;
   // The pile, and stiffnesses at which the yield zone reaches deeper.
   cases.push_back({"fixed head EI 8.45E5", FixedHeadPile(8.45E5)});
-  for (double ei : {4.0E5, 4.5E5, 5.0E5}) cases.push_back({"fixed head EI " + std::to_string(ei), FixedHeadPile(ei)});
+  // At 3.0E5 the yield zone reaches so deep that halves which never returned to elastic left
+  // too few in contact to carry the pile.
+  for (double ei : {3.0E5, 4.0E5, 4.5E5, 5.0E5}) cases.push_back({"fixed head EI " + std::to_string(ei), FixedHeadPile(ei)});
   // A free head turned back by a moment against the load: the top moves against the load.
   {
     PileJob j = FixedHeadPile(4.0E5, "BACKMOM");

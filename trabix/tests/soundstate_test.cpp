@@ -44,6 +44,7 @@ struct Case {
   bool leftFixed = false, rightFixed = false;
   std::string geometryFrom;  // another fixture's geometry in place of the job's own (empty: none)
   std::string thickness;     // WINKYLD's element thickness in place of 0.4000 (empty: kept)
+  std::string soilRow;       // every Winkler row's values after its element number (empty: kept)
 };
 
 std::string Padded(const std::string& text, size_t width) {
@@ -62,6 +63,14 @@ void WriteCase(const Case& c) {
     ASSERT_TRUE(SaveTextLines(job + ".GEO", geo, count));
   }
   if (!c.thickness.empty() && c.thickness != "0.4000") EditFile(job + ".GEO", "           0.4000  ", "           " + c.thickness + "  ");
+  if (!c.soilRow.empty()) {
+    TextLineArray lines;
+    int count = 0;
+    LoadTextLines(job + ".SUP", lines, 5000, count);
+    for (int i = 1; i <= count; ++i)
+      if (lines[i].find("E+") != std::string::npos) lines[i] = lines[i].substr(0, 7) + c.soilRow;
+    ASSERT_TRUE(SaveTextLines(job + ".SUP", lines, count));
+  }
   if (c.leftFixed) EditFile(job + ".SUP", "Left Edge Fixed against Rotation (?):  N", "Left Edge Fixed against Rotation (?):  Y");
   if (c.rightFixed)
     EditFile(job + ".SUP", "Right Edge Fixed against Rotation (?):  N", "Right Edge Fixed against Rotation (?):  Y");
@@ -224,6 +233,22 @@ TEST_F(SoundStateTest, HalfSpaceCasesEndInAStateTheSoilCanBeIn) {
       {"beam, end moments", "HSBEAM", {{1, 0, 600}, {6, 1050, 0}}},
   };
   for (const Case& c : cases) CheckHalfSpaceCase(c);
+}
+
+// WINKSTEP: a beam 4 m long in 4 elements, 0.5 m wide, here on k 1E4 kPa/m with a yield stress
+// of 40 kPa, 20 kN down at one end and 10 kN up at the other. The two states that the soil's law
+// leaves (the lifted end's soil yielded or not) send each other round: no state carries the
+// loads, and the iteration says so with its own warning instead of reporting either.
+TEST_F(SoundStateTest, ShortBeamWhoseStatesGoRoundStopsWithTheIterationWarning) {
+  Case c{"", "WINKSTEP", {{1, 20, 0}, {5, -10, 0}}};
+  c.soilRow = "        1.0000E+4        1.0000E+4          40.000         40.000";
+  CopyJob("WINKSTEP");
+  WriteBytes("WINKSTEP.RBS", "the report of an earlier run\r\n");
+  Outcome o = AnalysePlastic(c);
+  EXPECT_EQ(o.code, kStopIterationUnstable);
+  EXPECT_FALSE(FileExists("WINKSTEP.RBS"));
+  EXPECT_NE(SolverStopMessage(o.code).find("The ITERARTION PROCESS is Unstable!"), std::string::npos);
+  EXPECT_LE(o.model->yieldPasses, 8);  // one pass per contact half at most
 }
 
 }  // namespace
