@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/soillaw.h"
 #include "core/solverstops.h"
 
 namespace beamkernel {
@@ -154,6 +155,33 @@ void HalfSpaceReactions(const HalfSpaceContact& c, const Vector& u, Vector& pres
                          Vector(n + 1, 0.0), pressures, soilEnd, surface);
 }
 
+namespace {
+
+// The soil's law at the contact nodes of a half-space state: an elastic node below the yield
+// stress (by the change test's 0.001 kPa), a yielded one at it and slipping past the soil surface
+// under it the way its pressure resists (the structure pressed beyond the surface for a positive
+// yield pressure, drawn back from it for a negative one).
+bool HalfSpaceStateSound(const HalfSpaceContact& c, const std::vector<int>& status, const Vector& yieldPressure,
+                         const ContactState& state, const Vector& surface) {
+  std::vector<soillaw::ContactPoint> points;
+  for (int i = c.first; i < c.first + c.count; ++i) {
+    soillaw::ContactPoint point;
+    point.pressure = state.pressures[i];
+    point.yieldStress = c.yieldStress;
+    if (status[i] == 1) {
+      point.state = soillaw::PointState::kYielded;
+      point.pressure = yieldPressure[i];
+      point.excess = (yieldPressure[i] > 0 ? 1 : -1) * (state.u[2 * i - 1] - surface[i]);
+    }
+    points.push_back(point);
+  }
+  soillaw::SoilLaw law;
+  law.elasticAllowance = 0.001;
+  return soillaw::FirstUnsoundPoint(points, law) == 0;
+}
+
+}  // namespace
+
 ContactOutcome HalfSpaceYieldIteration(const HalfSpaceContact& c, BeamSystem& system, ContactState& state) {
   const int n = c.structure.nodes, first = c.first, last = c.first + c.count - 1;
   const double y = c.yieldStress;
@@ -224,74 +252,121 @@ ContactOutcome HalfSpaceYieldIteration(const HalfSpaceContact& c, BeamSystem& sy
         }
       }
     }
-    // A changed pressure yields in the next pass.
-    if (!halved && !changed) break;
+    // A changed pressure yields in the next pass; so does a node that the change test leaves out
+    // (the last) when the state breaks the soil's law there.
+    if (!halved && !changed && HalfSpaceStateSound(c, status, yieldPressure, state, surface)) break;
   }
   return ContactOutcome::kSettled;
 }
+
+namespace {
+
+// Within this fraction below its yield stress a half counts as at it.
+constexpr double kAtYield = 0.001;
+
+// The state of a Winkler half decided from the trial pressure k u of its end: 0 elastic, +1 or
+// -1 yielded, carrying the yield stress with the trial's sign (the soil resists the motion). A
+// half that was yielded the same way stays so while its trial lies within kAtYield below the
+// yield stress, so that a half at the edge of a yield zone does not change at every pass.
+int HalfState(double trial, double f, int was) {
+  if (!(f > 0)) return 0;  // an end without a yield stress never yields
+  if (std::fabs(trial) - f >= 0) return trial >= 0 ? 1 : -1;
+  if (was != 0 && was * trial > 0 && std::fabs(trial) >= f * (1 - kAtYield)) return was;
+  return 0;
+}
+
+}  // namespace
 
 ContactOutcome WinklerYieldIteration(const WinklerContact& c, BeamSystem& system, ContactState& state) {
   const int n = c.structure.nodes;
   const Table2D<double>& k = *c.moduli;
   const Vector& length = *c.length;
-  std::vector<int> half(2 * (n - 1) + 1, 0);
+  // Per element half: the state solved in the last pass, the one its solution gives, and the
+  // trial pressures k u of that solution (at first the elastic one's).
+  std::vector<int> solved(2 * (n - 1) + 1, 0), next = solved, checkpoint;
+  Vector trial = state.pressures;
+  for (int e = c.first; e <= c.elements; ++e)
+    for (int at : {2 * e - 1, 2 * e}) next[at] = HalfState(trial[at], k.Get(e, 3 + (at == 2 * e)), 0);
+  // A path that yields one more half at every pass ends within one pass per half; a longer one
+  // is cycling in effect.
+  const int limit = 2 * (c.elements - c.first + 1);
+  int power = 1;
   SoilMatrix soil;
   state.passes = 0;
   for (;;) {
-    std::fill(half.begin(), half.end(), 0);
+    const bool yields = std::any_of(next.begin(), next.end(), [](int h) { return h != 0; });
+    if (!yields && state.passes == 0) break;  // the elastic solution stands, as the elastic analysis holds it
     soil.Resize(n, 2);
     Vector u = *c.keptLoad;
     EndForceTable fixedEnd = *c.keptFixedEnd;
     int elastic = 0;
-    bool yielded = false;
     for (int e = c.first; e <= c.elements; ++e) {
       for (int end = 0; end < 2; ++end) {
         const int at = 2 * e - 1 + end;
-        const double f = k.Get(e, 3 + end), p = state.pressures[at];
-        // An end without a yield stress never yields.
-        if (!(f > 0) || std::fabs(p) - f < 0) {
+        if (next[at] == 0) {
           WinklerSoilMatrix(end + 1, soil, e, length[e], c.width[e], k.Get(e, 1), k.Get(e, 2));
           ++elastic;
           continue;
         }
-        half[at] = 1;
-        yielded = true;
-        const double q = -Sign(p) * f * c.width[e];  // the yielded soil holds the half by f w
+        const double q = -next[at] * k.Get(e, 3 + end) * c.width[e];  // the yielded soil holds the half by f w
         YieldForceTerms(e, length[e], end == 0 ? q : 0.0, end == 0 ? 0.0 : q, fixedEnd, u, c.rotationSign);
-        state.pressures[at] = Sign(p) * f;
       }
     }
-    // A yielded half yields again at every head, so only the first pass can yield nothing: the
-    // elastic solution stands, held as the elastic analysis holds it.
-    if (!yielded) break;
     if (elastic <= 2 && !c.otherwiseSupported) return ContactOutcome::kTooFewInContact;
+    if (state.passes >= limit) return ContactOutcome::kPassLimit;
     AssembleBandSystem(c.structure, &soil, system);
     ClearImposedLoads(c.structure, u);
     if (SolveSymmetric(system, u) != SolveStatus::kSolved) return ContactOutcome::kSingular;
+    ++state.passes;
     state.u = u;
     state.fixedEnd = fixedEnd;
+    solved = next;
+    // Every half decides anew from its end's translation.
     elastic = 0;
-    bool changed = false;
     for (int e = c.first; e <= c.elements; ++e) {
       for (int end = 0; end < 2; ++end) {
         const int at = 2 * e - 1 + end;
-        if (half[at] == 1) continue;
         const double f = k.Get(e, 3 + end);
         const double p = k.Get(e, 1 + end) * u[2 * (e + end) - 1];
-        state.pressures[at] = p;
+        trial[at] = p;
+        next[at] = HalfState(p, f, solved[at]);
+        state.pressures[at] = next[at] != 0 ? next[at] * f : p;
         // Without a yield stress a half is in elastic contact while it carries a pressure.
-        if (f > 0 ? std::fabs(std::fabs(p) - f) / f >= 0.001 : p != 0) ++elastic;
-        if (f > 0 && std::fabs(p) - f >= 0) changed = true;
+        if (next[at] == 0 && (f > 0 ? std::fabs(std::fabs(p) - f) / f >= kAtYield : p != 0)) ++elastic;
       }
     }
-    ++state.passes;
     if (elastic <= 2 && !c.otherwiseSupported) return ContactOutcome::kTooFewInContact;
-    if (!changed) break;
+    if (next == solved) break;
+    // A state met again (checked against one kept at every power of two passes) comes round
+    // for good.
+    if (next == checkpoint) return ContactOutcome::kPassLimit;
+    if (state.passes == power) {
+      checkpoint = solved;
+      power *= 2;
+    }
   }
-  state.status = half;
+  state.status.assign(solved.size(), 0);
+  std::vector<soillaw::ContactPoint> points;
+  for (int e = c.first; e <= c.elements; ++e) {
+    for (int end = 0; end < 2; ++end) {
+      const int at = 2 * e - 1 + end;
+      soillaw::ContactPoint point;
+      point.pressure = state.pressures[at];
+      point.yieldStress = k.Get(e, 3 + end);
+      if (solved[at] != 0) {
+        state.status[at] = 1;
+        point.state = soillaw::PointState::kYielded;
+        point.excess = solved[at] * trial[at] - point.yieldStress;
+        point.allowance = kAtYield * point.yieldStress;
+      }
+      points.push_back(point);
+    }
+  }
+  // The Winkler soil holds tension as it holds pressure.
+  if (soillaw::FirstUnsoundPoint(points, soillaw::SoilLaw{}) != 0) return ContactOutcome::kPassLimit;
   if (state.passes >= 1) {
     double total = 0;
-    ElementResults(state.u, half, state.soilEnd, n - 1, length, c.width, k, state.pressures, total);
+    ElementResults(state.u, state.status, state.soilEnd, n - 1, length, c.width, k, state.pressures, total);
     state.pressures[2 * n] = total;
   }
   return ContactOutcome::kSettled;

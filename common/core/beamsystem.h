@@ -80,7 +80,8 @@ std::vector<int> BorderedPositions(const std::vector<int>& status, int c);
 
 enum class ContactOutcome {
   kSettled,          // the contact state holds
-  kPassLimit,        // the half-space iteration did not settle within its pass limit
+  kPassLimit,        // the iteration did not settle within its pass limit, came round to a state it had left, or
+                     // ended in a state that breaks the soil's law
   kTooFewInContact,  // at most two nodes or halves stay in elastic contact, and nothing else holds
   kSingular,         // a pass's system is singular or its solution not finite
 };
@@ -139,8 +140,10 @@ void HalfSpacePassPressures(const HalfSpaceContact& c, const std::vector<int>& o
 // pressures and soil end forces): a node whose pressure reaches the yield stress carries exactly
 // that from then on, its translation loosed from the soil, which takes the yield force at a
 // border unknown of its own; passes repeat while pressures change, within YieldPassLimit(count)
-// passes, and a yielded node that the structure has left lets go of half its pressure. `system`
-// is the storage of every pass.
+// passes, and a yielded node that the structure has left lets go of half its pressure. A state
+// that settles so ends the iteration only when it obeys the soil's law at every contact node
+// (elastic nodes below the yield stress, yielded ones slipping against their pressure); else the
+// passes go on. `system` is the storage of every pass.
 ContactOutcome HalfSpaceYieldIteration(const HalfSpaceContact& c, BeamSystem& system, ContactState& state);
 
 // A structure on a Winkler soil: the contact elements first .. elements (their lengths, the
@@ -159,9 +162,12 @@ struct WinklerContact {
 };
 
 // The Winkler yield iteration after the elastic solution (state: its displacements and the
-// element-end pressures): each element half whose pressure reaches its end's yield stress carries
-// the stepwise load of that stress and stays yielded; no pass limit. After at least one pass the
-// soil end forces and the total come from ElementResults.
+// element-end pressures): at every pass each element half decides anew from the trial pressure
+// k u of its end: one that reaches its end's yield stress carries the stepwise load of that
+// stress with the trial's sign, one below it is elastic (see HalfState). Passes repeat until the
+// solution keeps the state it was solved with, within one pass per contact half; a state met
+// again stops the iteration, and so does a final state that breaks the soil's law. After at least
+// one pass the soil end forces and the total come from ElementResults.
 ContactOutcome WinklerYieldIteration(const WinklerContact& c, BeamSystem& system, ContactState& state);
 
 // The contact and the iterations on a program's model, which names its parts alike (nodes, elements, length,

@@ -54,6 +54,7 @@ struct PileModel {
   // Elastic-plastic iteration: passes made and the contact state at its end.
   int yieldPasses = 0;
   std::vector<int> yieldStatus;
+  Vector surface;  // half-space: the soil surface's displacement under each node [m]
 };
 
 // The model's pile without its soil: element terms, springs, the unyielding nodes and the top

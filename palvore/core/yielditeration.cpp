@@ -10,7 +10,7 @@ namespace {
 // Half-space: the embedded nodes are the contact nodes; a yielded node's force is its yield
 // pressure over its tributary area of the embedded elements (SoilAreas).
 int HalfSpaceYieldIteration(PileModel& m) {
-  return beamkernel::HalfSpaceYieldIterationOf(m, Structure(m), m.above + 1, SoilAreas(m), nullptr);
+  return beamkernel::HalfSpaceYieldIterationOf(m, Structure(m), m.above + 1, SoilAreas(m), &m.surface);
 }
 
 // Winkler soil: each half of an embedded element yields on its own.

@@ -32,6 +32,7 @@ struct PileJob {
   std::string unyielding;                      // node list; empty: none
   std::vector<std::vector<double>> springs;    // node, horizontal, rotational
   double subgrade = 0, yieldStress = 0;        // Winkler soil of every embedded element (0: none)
+  std::vector<std::vector<double>> soilRows;     // element, k_i, k_j, f_i, f_j: in place of subgrade and yieldStress
   bool halfSpace = false;                      // a half-space of soilModulus, soilPoisson and yieldStress
   double soilModulus = 0, soilPoisson = 0;
   std::vector<std::vector<double>> trapezoidal;  // element, pi, pj
@@ -107,7 +108,7 @@ inline void WriteJob(const PileJob& j) {
 
   Supports = PileSupports();
   Supports.flags = {"", j.topFixed ? "Y" : "N", j.unyielding.empty() ? "N" : "Y", j.springs.empty() ? "N" : "Y",
-                    j.subgrade > 0 ? "Y" : "N", j.halfSpace ? "Y" : "N", "", "", "", "", ""};
+                    j.subgrade > 0 || !j.soilRows.empty() ? "Y" : "N", j.halfSpace ? "Y" : "N", "", "", "", "", ""};
   if (j.halfSpace) {
     Supports.flags[kHalfSpaceModulusSlot] = NumberToText(j.soilModulus);
     Supports.flags[kHalfSpacePoissonSlot] = NumberToText(j.soilPoisson);
@@ -116,6 +117,7 @@ inline void WriteJob(const PileJob& j) {
   std::vector<std::vector<double>> soil;
   for (int e = j.above + 1; e <= j.elements && j.subgrade > 0; ++e)
     soil.push_back({double(e), j.subgrade, j.subgrade, j.yieldStress, j.yieldStress});
+  if (!j.soilRows.empty()) soil = j.soilRows;
   int elasticRows = static_cast<int>(j.springs.size()), winklerRows = static_cast<int>(soil.size());
   lines.clear();
   ListSupports(lines, count, elasticRows, winklerRows, SupportHeader(j.name), j.unyielding);
