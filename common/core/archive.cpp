@@ -175,10 +175,6 @@ void Undo(std::vector<Unpacked>& done) {
   }
 }
 
-// The sign that begins an unpack's temporary names: no job's name holds it, so a temporary is
-// never another job's file, and what a killed unpack left is known by it.
-const char kTemporarySign = '+';
-
 bool StartsWithText(const std::string& name, const std::string& start) {
   return name.size() >= start.size() && SameText(name.substr(0, start.size()), start);
 }

@@ -30,8 +30,8 @@ bool SaveJobAs(const std::string& oldJob, const std::string& newJob, const SaveA
   if (from.empty() || to.empty() || SameJob(from, to)) return false;
   // The old job's own name: a found file is that name, a dot and what the copy keeps.
   const std::string stem = Upper(LastPart(from)) + ".";
-  // Each copy goes to a temporary name beside its target ("~" and the name, as the unpack
-  // writes): a save-as cut short leaves no part of a file under a name of the new job.
+  // Each copy goes to a temporary name beside its target (the temporary sign and the name, as
+  // the unpack writes): a save-as cut short leaves no part of a file under a name of the new job.
   const std::string toFolder = to.substr(0, to.size() - LastPart(to).size());
   struct Copied {
     std::string target, temporary;
@@ -45,7 +45,7 @@ bool SaveJobAs(const std::string& oldJob, const std::string& newJob, const SaveA
     if (!found) EnsureJobDirectory(to + ".aaa");
     found = true;
     const std::string ext = name.substr(stem.size());
-    Copied c{to + "." + ext, toFolder + "~" + LastPart(to) + "." + ext};
+    Copied c{to + "." + ext, toFolder + kTemporarySign + LastPart(to) + "." + ext};
     bool whole;
     {
       hostfs::QuietFailures quiet;  // told under the target's name

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/archive.h"
 #include "core/hostfs.h"
 #include "core/saveas.h"
 #include "core/textfiles.h"
@@ -129,7 +130,7 @@ TEST_F(SaveAs, KilledAtAnyWriteLeavesNoFileUnderTheNewJobsNamesUntilAllAreWhole)
         ++placed;
         EXPECT_EQ(ReadBytes(own), bytes) << own << " at the write of " << target;
       }
-      whole += ReadBytes(own) == bytes || ReadBytes("NEW/~B2." + ext) == bytes;
+      whole += ReadBytes(own) == bytes || ReadBytes(std::string("NEW/") + kTemporarySign + "B2." + ext) == bytes;
     }
     EXPECT_TRUE(placed == 0 || whole == 5)
         << placed << " files under the new job's names, " << whole << " of 5 copied, at the write of " << target;
