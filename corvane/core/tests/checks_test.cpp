@@ -283,6 +283,46 @@ TEST(CheckJobData, GeometryCodes) {
   }
 }
 
+// A chosen half-space whose constants the solver cannot take is refused by the check, naming its
+// item and the value, before ANALYSIS.exe runs: Ok in the half-space dialog without data wrote
+// E = 0 and Nu = 0. A tank's base plate keeps its constants from slot 15 on.
+TEST(CheckSupportData, HalfSpaceConstantsOutsideTheirRange) {
+  const Geometry plate = {"PLATE", {0, 4, 0, 0}, {{}, {0, 0, 1, 5, 3e7, 0.2, 1e-5}, {}, {}}, {}, "N"};
+  const Geometry tank = Tank(6, 4, 4, {2, 2}, 0, 0, 0);
+  const std::string iso = " INCORRECT SUPPORT DATA OF ITEM 5 \r\n (HALF-SPACE: ";
+  const std::string cross = " INCORRECT SUPPORT DATA OF ITEM 6 \r\n (HALF-SPACE: ";
+  const std::string positive = "; it must be bigger than 0)", ratio = "; it must be above 0 and at most 0.5)";
+  std::vector<std::string> tankIso(19, "N"), tankCross(19, "N");
+  tankIso[4] = "Y";
+  tankIso[14] = "0", tankIso[15] = "0";
+  tankCross[5] = "Y";
+  for (int k = 0; k < 5; ++k) tankCross[14 + k] = k == 4 ? "0.8" : k == 3 ? "0.2" : "2";
+  std::vector<std::string> tankGood = tankIso;
+  tankGood[14] = "30000", tankGood[15] = "0.3";
+  const struct {
+    const char* name;
+    Geometry g;
+    Supports s;
+    std::string message;
+  } cases[] = {
+      {"beam on a half-space without data", kBeam, {{"N", "N", "N", "N", "Y", "N", "N", "0", "0"}, "", {}},
+       iso + "Modulus of Elasticity, E[kPa]= 0" + positive},
+      {"beam, Poisson's ratio 0", kBeam, {{"N", "N", "N", "N", "Y", "N", "N", "30000", "0"}, "", {}},
+       iso + "Poisson's Ratio, Nu= 0" + ratio},
+      {"beam, Poisson's ratio 0.6", kBeam, {{"N", "N", "N", "N", "Y", "N", "N", "30000", "0.6"}, "", {}},
+       iso + "Poisson's Ratio, Nu= .6" + ratio},
+      {"beam, Poisson's ratio 0.5", kBeam, {{"N", "N", "N", "N", "Y", "N", "N", "30000", "0.5"}, "", {}}, ""},
+      {"plate on a cross-anisotropic half-space", plate, {{"N", "N", "N", "N", "N", "Y", "N", "3", "4", "5", "0.2", "0.2"}, "", {}}, ""},
+      {"plate, no quasi shear modulus", plate, {{"N", "N", "N", "N", "N", "Y", "N", "3", "4", "0", "0.2", "0.2"}, "", {}},
+       cross + "Quasi Shear Modulus, Gv[kPa]= 0" + positive},
+      {"tank base plate without data", tank, {tankIso, "", {}}, iso + "Modulus of Elasticity, E[kPa]= 0" + positive},
+      {"tank base plate, NUv 0.8", tank, {tankCross, "", {}},
+       cross + "Poisson's Ratio for Vertical Strain, NUv= .8" + ratio},
+      {"tank base plate", tank, {tankGood, "", {}}, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SupportMessage(c.g, c.s), c.message) << c.name;
+}
+
 TEST(CheckJobData, BeamOnAHalfSpaceWithoutModulusPasses) {
   TestDirectory dir;
   JobSpec = "JOB";
