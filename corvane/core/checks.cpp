@@ -304,4 +304,9 @@ void CheckJobData(int type, int& success) {
   }
 }
 
+const ResultsProfile& JobResults() {
+  static const ResultsProfile profile{{".RB", ".RP", ".RW", ".RR"}, {".GEO", ".SUP"}, ".LD"};
+  return profile;
+}
+
 }  // namespace corvane

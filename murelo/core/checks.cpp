@@ -136,4 +136,9 @@ int CheckSupportData(const CorrectionHooks& hooks, bool& stabilityChecked) {
 
 int CheckJobData(const CorrectionHooks& hooks) { return ::CheckJobData(CheckProfile(), hooks); }
 
+const ResultsProfile& JobResults() {
+  static const ResultsProfile profile{{".RB"}, {".GEO", ".SUP"}, ".LD"};
+  return profile;
+}
+
 }  // namespace murelo

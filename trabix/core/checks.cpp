@@ -139,4 +139,9 @@ void RenameJobHeaders(const std::string& newJob) {
     RewriteFirstLine(LoadFileName(newJob, name), LoadHeader(newJob, name));
 }
 
+const ResultsProfile& JobResults() {
+  static const ResultsProfile profile{{".RB"}, {".GEO", ".SUP"}, ".LD"};
+  return profile;
+}
+
 }  // namespace trabix

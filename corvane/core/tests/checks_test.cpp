@@ -9,6 +9,7 @@
 #include "core/textfiles.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/loadfile.h"
 #include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "testsupport.h"
@@ -335,6 +336,56 @@ TEST(CheckJobData, BeamOnAHalfSpaceWithoutModulusPasses) {
   CheckJobData(1, success);
   EXPECT_EQ(success, 1);
   EXPECT_TRUE(script.asked.empty());
+}
+
+// Results never outlive their data: a data command that changes the load file of case A removes
+// A's result files, one that changes the geometry or the supports every case's; a rewrite with
+// the same content keeps them (the graphs and the results document would otherwise show
+// ANALYSIS.exe's results of the old data as the current case's).
+TEST(DataFiles, ChangedDataRemoveTheResultsTheyOutdate) {
+  const Supports twoNodes = {{"N", "Y", "N", "N", "N", "N", "N"}, "1,5", {}};
+  const struct {
+    const char* what;
+    std::function<void()> command;
+    bool caseKept, otherKept;  // JOB.RBA and JOB.RPA of case A, JOB.RBW and JOB.RRW of another
+  } cases[] = {
+      {"loads rewritten unchanged",
+       [] {
+         ReadLoadFile(1);
+         SaveLoadFile(1);
+       },
+       true, true},
+      {"a load changed",
+       [] {
+         ReadLoadFile(1);
+         LoadTable(1, 1) = 350;
+         SaveLoadFile(1);
+       },
+       false, true},
+      {"supports rewritten unchanged", [&] { WriteSupports(twoNodes, 4); }, true, true},
+      {"supports changed", [] { WriteSupports({{"Y", "Y", "N", "N", "N", "N", "N"}, "1,5", {}}, 4); }, false, false},
+      {"geometry rewritten unchanged", [] { WriteGeometry(kBeam); }, true, true},
+      {"geometry changed", [] { WriteGeometry({"BEAM/STRIP", {0, 4, 0, 0}, {{}, {0, 0, 4, 2e7, 0.2, 1e-5, 0}, {}, {}}, {}, "N"}); },
+       false, false},
+  };
+  for (const auto& c : cases) {
+    TestDirectory dir;
+    JobSpec = "JOB";
+    LoadCaseName = "A";
+    // The job's files as the program writes them, then analysed.
+    WriteGeometry(kBeam);
+    WriteSupports(twoNodes, 4);
+    ReadLoadFile(1);
+    LoadTable(1, 1) = 300;
+    ASSERT_TRUE(SaveLoadFile(1));
+    TextLineArray report{"", "results of the data as they were"};
+    for (const char* r : {"JOB.RBA", "JOB.RPA", "JOB.RBW", "JOB.RRW"}) ASSERT_TRUE(SaveTextLines(r, report, 1));
+    c.command();
+    EXPECT_EQ(FileExists("JOB.RBA"), c.caseKept) << c.what;
+    EXPECT_EQ(FileExists("JOB.RPA"), c.caseKept) << c.what;
+    EXPECT_EQ(FileExists("JOB.RBW"), c.otherKept) << c.what;
+    EXPECT_EQ(FileExists("JOB.RRW"), c.otherKept) << c.what;
+  }
 }
 
 TEST(CheckJobData, CodeOneNamesTheStructure) {
