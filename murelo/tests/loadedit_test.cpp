@@ -2,8 +2,7 @@
 // one-page dialogs, and the linear load between nodes.
 #include "murelo/core/loadedit.h"
 
-#include <functional>
-
+#include "../../common/tests/staleresultscases.h"
 #include "murelo/core/dataentry.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/slots.h"
@@ -68,45 +67,34 @@ TEST_F(LoadEditTest, ChangedDataRemoveTheResultsTheyOutdate) {
     int plate = 0, stem = 0;
     LoadSupportFile(plate, stem);
   };
-  const struct {
-    const char* what;
-    std::function<void()> command;
-    bool caseKept, otherKept;  // WALL.RBA of case A, WALL.RBW of another case
-  } cases[] = {
-      {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
-      {"a node load changed", [] { EditLoadData([] { PlateNodalLoads(2, 1) = 350; }); }, false, true},
-      {"supports rewritten unchanged",
-       [&] {
-         loadSupports();
-         SaveSupportFile("WALL");
-       },
-       true, true},
-      {"supports changed",
-       [&] {
-         loadSupports();
-         UnyieldingNodes = "1,4";
-         SaveSupportFile("WALL");
-       },
-       false, false},
-  };
-  for (const auto& c : cases) {
-    testing::WriteGeometry(JobSpec, testing::StandardWall());
-    testing::WriteSupports(JobSpec, [] {
-      testing::WallSupports s;
-      s.unyielding = "1,5";
-      return s;
-    }(), 4);
-    EditLoadData([] { PlateNodalLoads(2, 1) = 300; });
-    // The job's files as the program writes them, then analysed.
-    loadSupports();
-    SaveSupportFile("WALL");
-    TextLineArray report{"", "results of the data as they were"};
-    ASSERT_TRUE(SaveTextLines("WALL.RBA", report, 1));
-    ASSERT_TRUE(SaveTextLines("WALL.RBW", report, 1));
-    c.command();
-    EXPECT_EQ(FileExists("WALL.RBA"), c.caseKept) << c.what;
-    EXPECT_EQ(FileExists("WALL.RBW"), c.otherKept) << c.what;
-  }
+  ExpectResultsAfterDataCommands(
+      {
+          {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
+          {"a node load changed", [] { EditLoadData([] { PlateNodalLoads(2, 1) = 350; }); }, false, true},
+          {"supports rewritten unchanged",
+           [&] {
+             loadSupports();
+             SaveSupportFile("WALL");
+           },
+           true, true},
+          {"supports changed",
+           [&] {
+             loadSupports();
+             UnyieldingNodes = "1,4";
+             SaveSupportFile("WALL");
+           },
+           false, false},
+      },
+      [&] {
+        testing::WriteGeometry(JobSpec, testing::StandardWall());
+        testing::WallSupports s;
+        s.unyielding = "1,5";
+        testing::WriteSupports(JobSpec, s, 4);
+        EditLoadData([] { PlateNodalLoads(2, 1) = 300; });
+        loadSupports();
+        SaveSupportFile("WALL");
+      },
+      "WALL.RBA", "WALL.RBW");
 }
 
 TEST_F(LoadEditTest, StoredValuesAreRoundedToThreeDecimalsAndTinyOnesAreZero) {

@@ -1,8 +1,7 @@
 // The loads command's file work and the linear fill between nodes.
 #include <gtest/gtest.h>
 
-#include <functional>
-
+#include "../../common/tests/staleresultscases.h"
 #include "core/tableentry.h"
 #include "palvore/core/checks.h"
 #include "palvore/core/dataentry.h"
@@ -32,55 +31,46 @@ PileJob SmallPile(bool sheetPile = false) {
 // with the same content keeps them (the plot command would otherwise show the old graph as the
 // current case's).
 TEST(EditLoadData, ChangedDataRemoveTheResultsTheyOutdate) {
-  const struct {
-    const char* what;
-    std::function<void()> command;
-    bool caseKept, otherKept;  // PILE1.RBA of case A, PILE1.RBW of another case
-  } cases[] = {
-      {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
-      {"a node load changed", [] { EditLoadData([] { Loads.nodal(1, 1) = 350; }); }, false, true},
-      {"supports rewritten unchanged",
-       [] {
-         LoadSupportFile({});
-         SaveSupportFile("PILE1");
-       },
-       true, true},
-      {"supports changed",
-       [] {
-         LoadSupportFile({});
-         Supports.flags[kTopEdgeFixedSlot] = SupportFlag(kTopEdgeFixedSlot) ? "N" : "Y";
-         SaveSupportFile("PILE1");
-       },
-       false, false},
-      {"element table changed",
-       [] {
-         LoadSupportFile({});
-         FillGeometryCells();
-         CellTexts(3, 1) = "0.55";
-         SaveGeometryCells("PILE1");
-       },
-       false, false},
-  };
-  for (const auto& c : cases) {
-    TestDirectory dir;
-    PileJob j = SmallPile();
-    j.nodal = {{1, 300, 0}};
-    WriteJob(j);
-    JobSpec = j.name;
-    LoadCaseName = "A";
-    // The job's files as the program writes them, then analysed.
-    EditLoadData([] {});
-    LoadSupportFile({});
-    SaveSupportFile("PILE1");
-    FillGeometryCells();
-    SaveGeometryCells("PILE1");
-    TextLineArray report{"", "results of the data as they were"};
-    ASSERT_TRUE(SaveTextLines("PILE1.RBA", report, 1));
-    ASSERT_TRUE(SaveTextLines("PILE1.RBW", report, 1));
-    c.command();
-    EXPECT_EQ(FileExists("PILE1.RBA"), c.caseKept) << c.what;
-    EXPECT_EQ(FileExists("PILE1.RBW"), c.otherKept) << c.what;
-  }
+  TestDirectory dir;
+  ExpectResultsAfterDataCommands(
+      {
+          {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
+          {"a node load changed", [] { EditLoadData([] { Loads.nodal(1, 1) = 350; }); }, false, true},
+          {"supports rewritten unchanged",
+           [] {
+             LoadSupportFile({});
+             SaveSupportFile("PILE1");
+           },
+           true, true},
+          {"supports changed",
+           [] {
+             LoadSupportFile({});
+             Supports.flags[kTopEdgeFixedSlot] = SupportFlag(kTopEdgeFixedSlot) ? "N" : "Y";
+             SaveSupportFile("PILE1");
+           },
+           false, false},
+          {"element table changed",
+           [] {
+             LoadSupportFile({});
+             FillGeometryCells();
+             CellTexts(3, 1) = "0.55";
+             SaveGeometryCells("PILE1");
+           },
+           false, false},
+      },
+      [] {
+        PileJob j = SmallPile();
+        j.nodal = {{1, 300, 0}};
+        WriteJob(j);
+        JobSpec = j.name;
+        LoadCaseName = "A";
+        EditLoadData([] {});
+        LoadSupportFile({});
+        SaveSupportFile("PILE1");
+        FillGeometryCells();
+        SaveGeometryCells("PILE1");
+      },
+      "PILE1.RBA", "PILE1.RBW");
 }
 
 TEST(EditLoadData, WritesTheLoadsEnteredAndReadsThemBack) {

@@ -3,10 +3,9 @@
 // a job without geometry.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "core/globals.h"
 #include "core/textfiles.h"
+#include "../../common/tests/staleresultscases.h"
 #include "testsupport.h"
 #include "trabix/core/checks.h"
 #include "trabix/core/dataentry.h"
@@ -81,50 +80,41 @@ TEST_F(LoadEditTest, ZeroEntriesAreLeftOut) {
 // with the same content keeps them (the plot command would otherwise show the old graph as the
 // current case's).
 TEST_F(LoadEditTest, ChangedDataRemoveTheResultsTheyOutdate) {
-  const struct {
-    const char* what;
-    std::function<void()> command;
-    bool caseKept, otherKept;  // BEAMJOB.RBA of case "A dead", BEAMJOB.RBW of another case
-  } cases[] = {
-      {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
-      {"a node load changed", [] { EditLoadData([] { NodalLoadTable(4, 2) = 350; }); }, false, true},
-      {"supports rewritten unchanged",
-       [] {
-         LoadSupportFile();
-         SaveSupportFile("BEAMJOB");
-       },
-       true, true},
-      {"supports changed",
-       [] {
-         LoadSupportFile();
-         SupportFlags[kLeftEdgeFixedSlot] = SupportFlags[kLeftEdgeFixedSlot] == "Y" ? "N" : "Y";
-         SaveSupportFile("BEAMJOB");
-       },
-       false, false},
-      {"element table changed",
-       [] {
-         LoadSupportFile();
-         FillGeometryCells();
-         CellTexts(3, 1) = "0.5";
-         SaveGeometryCells("BEAMJOB");
-       },
-       false, false},
-  };
-  for (const auto& c : cases) {
-    // The job's files as the program writes them, then analysed.
-    CopyJob("BEAMJOB");
-    EditLoadData([] {});
-    LoadSupportFile();
-    SaveSupportFile("BEAMJOB");
-    FillGeometryCells();
-    SaveGeometryCells("BEAMJOB");
-    TextLineArray report{"", "results of the data as they were"};
-    ASSERT_TRUE(SaveTextLines("BEAMJOB.RBA", report, 1));
-    ASSERT_TRUE(SaveTextLines("BEAMJOB.RBW", report, 1));
-    c.command();
-    EXPECT_EQ(FileExists("BEAMJOB.RBA"), c.caseKept) << c.what;
-    EXPECT_EQ(FileExists("BEAMJOB.RBW"), c.otherKept) << c.what;
-  }
+  ExpectResultsAfterDataCommands(
+      {
+          {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
+          {"a node load changed", [] { EditLoadData([] { NodalLoadTable(4, 2) = 350; }); }, false, true},
+          {"supports rewritten unchanged",
+           [] {
+             LoadSupportFile();
+             SaveSupportFile("BEAMJOB");
+           },
+           true, true},
+          {"supports changed",
+           [] {
+             LoadSupportFile();
+             SupportFlags[kLeftEdgeFixedSlot] = SupportFlags[kLeftEdgeFixedSlot] == "Y" ? "N" : "Y";
+             SaveSupportFile("BEAMJOB");
+           },
+           false, false},
+          {"element table changed",
+           [] {
+             LoadSupportFile();
+             FillGeometryCells();
+             CellTexts(3, 1) = "0.5";
+             SaveGeometryCells("BEAMJOB");
+           },
+           false, false},
+      },
+      [] {
+        CopyJob("BEAMJOB");
+        EditLoadData([] {});
+        LoadSupportFile();
+        SaveSupportFile("BEAMJOB");
+        FillGeometryCells();
+        SaveGeometryCells("BEAMJOB");
+      },
+      "BEAMJOB.RBA", "BEAMJOB.RBW");
 }
 
 TEST_F(LoadEditTest, ACancelledCaseChoiceWritesNoLoadFile) {

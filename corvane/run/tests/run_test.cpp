@@ -254,6 +254,38 @@ TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {
   EXPECT_TRUE(Tones(trace).empty());
 }
 
+// A half-space ticked in the support types and Ok pressed without its data (E = 0, Nu = 0): the
+// check refuses it with the correction offer before ANALYSIS.exe is started.
+TEST_F(AnalysisCommandTest, AHalfSpaceWithoutDataStartsNothing) {
+  CopySolver();
+  const std::string job = MakeBeamJob("JOBS", "B3");
+  ClearSupportFlags(1);
+  SupportFlags[kIsotropicHalfSpaceSlot] = "Y";
+  SupportFlags[kHalfSpaceModulusSlot] = "0";
+  SupportFlags[kHalfSpacePoissonSlot] = "0";
+  WinklerTable.Redim(4, 1);
+  ASSERT_TRUE(SaveSupportFile(1));
+  std::string question;
+  int asked = 0;
+  auto result = RunScript({WhenDialog(" WARNING!",
+                                      [&](HWND box) {
+                                        question = wintest::BoxText(box);
+                                        wintest::AnswerBox(box, IDNO);
+                                      })},
+                          [&] {
+                            RunAnalysisCommand(owner_, [&] {
+                              ++asked;
+                              return 1;
+                            });
+                          });
+  EXPECT_TRUE(result.finished);
+  EXPECT_EQ(question,
+            " INCORRECT SUPPORT DATA OF ITEM 5 \r\n (HALF-SPACE: Modulus of Elasticity, E[kPa]= 0; it must be bigger "
+            "than 0)\r\n\r\n Do you wish to Correct the Data? ");
+  EXPECT_EQ(asked, 0);
+  EXPECT_FALSE(std::filesystem::exists("ANALYSIS_CALL.TXT"));
+}
+
 // The analysis dialog of a job with a long name and the boxes of the command show their texts
 // whole: each structure's dialog cancelled; a job without supports (the check's question); a
 // solver missing (the warning after ANALYSE).
