@@ -9,7 +9,7 @@
 #include "core/textfiles.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/geometryfile.h"
-#include "corvane/core/loadfile.h"
+#include "corvane/core/loadentry.h"
 #include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "testsupport.h"
@@ -349,19 +349,8 @@ TEST(DataFiles, ChangedDataRemoveTheResultsTheyOutdate) {
     std::function<void()> command;
     bool caseKept, otherKept;  // JOB.RBA and JOB.RPA of case A, JOB.RBW and JOB.RRW of another
   } cases[] = {
-      {"loads rewritten unchanged",
-       [] {
-         ReadLoadFile(1);
-         SaveLoadFile(1);
-       },
-       true, true},
-      {"a load changed",
-       [] {
-         ReadLoadFile(1);
-         LoadTable(1, 1) = 350;
-         SaveLoadFile(1);
-       },
-       false, true},
+      {"loads closed unchanged", [] { VisitLoadData([](int) {}); }, true, true},
+      {"a load changed", [] { VisitLoadData([](int) { LoadTable(1, 1) = 350; }); }, false, true},
       {"supports rewritten unchanged", [&] { WriteSupports(twoNodes, 4); }, true, true},
       {"supports changed", [] { WriteSupports({{"Y", "Y", "N", "N", "N", "N", "N"}, "1,5", {}}, 4); }, false, false},
       {"geometry rewritten unchanged", [] { WriteGeometry(kBeam); }, true, true},
@@ -375,9 +364,7 @@ TEST(DataFiles, ChangedDataRemoveTheResultsTheyOutdate) {
     // The job's files as the program writes them, then analysed.
     WriteGeometry(kBeam);
     WriteSupports(twoNodes, 4);
-    ReadLoadFile(1);
-    LoadTable(1, 1) = 300;
-    ASSERT_TRUE(SaveLoadFile(1));
+    ASSERT_TRUE(VisitLoadData([](int) { LoadTable(1, 1) = 300; }));
     TextLineArray report{"", "results of the data as they were"};
     for (const char* r : {"JOB.RBA", "JOB.RPA", "JOB.RBW", "JOB.RRW"}) ASSERT_TRUE(SaveTextLines(r, report, 1));
     c.command();
