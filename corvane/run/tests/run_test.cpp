@@ -85,6 +85,24 @@ class AnalysisCommandTest : public ::testing::Test {
                              GetModuleHandleA(nullptr), nullptr);
   }
   void TearDown() override { DestroyWindow(owner_); }
+  // The analysis command with the check's correction offer answered No: the question asked;
+  // asked counts the load-case choices made.
+  std::string DeclinedCorrection(int& asked) {
+    std::string question;
+    auto result = RunScript({WhenDialog(" WARNING!",
+                                        [&](HWND box) {
+                                          question = wintest::BoxText(box);
+                                          wintest::AnswerBox(box, IDNO);
+                                        })},
+                            [&] {
+                              RunAnalysisCommand(owner_, [&] {
+                                ++asked;
+                                return 1;
+                              });
+                            });
+    EXPECT_TRUE(result.finished);
+    return question;
+  }
   TestDirectory dir_;
   HWND owner_ = nullptr;
 };
@@ -227,20 +245,8 @@ TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {
   const std::string job = MakeBeamJob("JOBS", "B3");
   std::filesystem::remove(job + ".SUP");
   wintest::TraceCapture trace;
-  std::string question;
   int asked = 0;
-  auto result = RunScript({WhenDialog(" WARNING!",
-                                      [&](HWND box) {
-                                        question = wintest::BoxText(box);
-                                        wintest::AnswerBox(box, IDNO);
-                                      })},
-                          [&] {
-                            RunAnalysisCommand(owner_, [&] {
-                              ++asked;
-                              return 1;
-                            });
-                          });
-  EXPECT_TRUE(result.finished);
+  const std::string question = DeclinedCorrection(asked);
   EXPECT_EQ(question, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ");
   EXPECT_EQ(trace.Records("BEEP").size(), 3u);
   // The pointer goes onto the question and back.
@@ -265,20 +271,8 @@ TEST_F(AnalysisCommandTest, AHalfSpaceWithoutDataStartsNothing) {
   SupportFlags[kHalfSpacePoissonSlot] = "0";
   WinklerTable.Redim(4, 1);
   ASSERT_TRUE(SaveSupportFile(1));
-  std::string question;
   int asked = 0;
-  auto result = RunScript({WhenDialog(" WARNING!",
-                                      [&](HWND box) {
-                                        question = wintest::BoxText(box);
-                                        wintest::AnswerBox(box, IDNO);
-                                      })},
-                          [&] {
-                            RunAnalysisCommand(owner_, [&] {
-                              ++asked;
-                              return 1;
-                            });
-                          });
-  EXPECT_TRUE(result.finished);
+  const std::string question = DeclinedCorrection(asked);
   EXPECT_EQ(question,
             " INCORRECT SUPPORT DATA OF ITEM 5 \r\n (HALF-SPACE: Modulus of Elasticity, E[kPa]= 0; it must be bigger "
             "than 0)\r\n\r\n Do you wish to Correct the Data? ");

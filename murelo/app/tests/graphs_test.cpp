@@ -77,6 +77,18 @@ class MureloPlot : public ::testing::Test {
     steps.push_back(WhenDialog(kSubstructure, [](HWND d) { PostClick(d, kCancelId); }));
     return RunScript(std::move(steps), [] { murelo::PlotCommand(); }, 40000).finished;
   }
+  // The base plate's first action plotted: the text of the warning shown instead of a graph.
+  std::string PlotWarning() {
+    std::string text;
+    EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kActions, [](HWND d) { PostClick(d, kPlotActionButton); }),
+                          WhenDialog("WARNING!",
+                                     [&](HWND box) {
+                                       text = wintest::BoxText(box);
+                                       wintest::AnswerBox(box, IDOK);
+                                     }),
+                          WhenDialog(kActions, [](HWND d) { PostClick(d, kActionCancel); })}));
+    return text;
+  }
   TestDirectory dir_;
   TraceCapture trace_;
 };
@@ -133,15 +145,7 @@ TEST_F(MureloPlot, TheWallStemOffersFiveActionsAlongItsBase) {
 }
 
 TEST_F(MureloPlot, ACaseWithoutReportIsAnnouncedAndNoGraphIsShown) {
-  std::string text;
-  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kActions, [](HWND d) { PostClick(d, kPlotActionButton); }),
-                        WhenDialog("WARNING!",
-                                   [&](HWND box) {
-                                     text = wintest::BoxText(box);
-                                     wintest::AnswerBox(box, IDOK);
-                                   }),
-                        WhenDialog(kActions, [](HWND d) { PostClick(d, kActionCancel); })}));
-  EXPECT_EQ(text, "Results File is Missing! Analyse the Structure!");
+  EXPECT_EQ(PlotWarning(), "Results File is Missing! Analyse the Structure!");
   EXPECT_EQ(Count(trace_, "gfx OpenGfxEx("), 0);
 }
 
@@ -152,15 +156,7 @@ TEST_F(MureloPlot, ResultsOfChangedLoadsAreNotPlotted) {
   Solve();
   murelo::LoadCaseName = "A";
   ASSERT_EQ(murelo::EditLoadData([] { murelo::PlateNodalLoads(2, 1) = 350; }), 1);
-  std::string text;
-  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kActions, [](HWND d) { PostClick(d, kPlotActionButton); }),
-                        WhenDialog("WARNING!",
-                                   [&](HWND box) {
-                                     text = wintest::BoxText(box);
-                                     wintest::AnswerBox(box, IDOK);
-                                   }),
-                        WhenDialog(kActions, [](HWND d) { PostClick(d, kActionCancel); })}));
-  EXPECT_EQ(text, "Results File is Missing! Analyse the Structure!");
+  EXPECT_EQ(PlotWarning(), "Results File is Missing! Analyse the Structure!");
   EXPECT_EQ(Count(trace_, "gfx OpenGfxEx("), 0);
 }
 

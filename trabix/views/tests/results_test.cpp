@@ -64,6 +64,23 @@ class ResultsCommandTest : public ::testing::Test {
                      30000)
         .finished;
   }
+  // The first action of UNIF's case Q plotted: the text of the warning shown instead of a graph;
+  // stayed: the action dialog was shown again after it.
+  std::string PlotWarning(bool& stayed) {
+    std::string text;
+    EXPECT_TRUE(Run("UNIF", "Q",
+                    {WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kPlotActionButton); }),
+                     WhenDialog("WARNING!",
+                                [&](HWND box) {
+                                  text = wintest::BoxText(box);
+                                  wintest::AnswerBox(box, IDOK);
+                                }),
+                     WhenDialog(ActionCaption("UNIF", "Q"), [&](HWND d) {
+                       stayed = true;
+                       PostClick(d, kCancelId);
+                     })}));
+    return text;
+  }
   TestDirectory dir_;
   TraceCapture trace_;
 };
@@ -88,20 +105,8 @@ TEST_F(ResultsCommandTest, ABeamOffersFourActionsAndFiveWithWinklerSoil) {
 }
 
 TEST_F(ResultsCommandTest, AMissingReportIsAnnouncedAndTheDialogStays) {
-  std::string text;
   bool stayed = false;
-  EXPECT_TRUE(Run("UNIF", "Q",
-                  {WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kPlotActionButton); }),
-                   WhenDialog("WARNING!",
-                              [&](HWND box) {
-                                text = wintest::BoxText(box);
-                                wintest::AnswerBox(box, IDOK);
-                              }),
-                   WhenDialog(ActionCaption("UNIF", "Q"), [&](HWND d) {
-                     stayed = true;
-                     PostClick(d, kCancelId);
-                   })}));
-  EXPECT_EQ(text, "Results File is Missing!");
+  EXPECT_EQ(PlotWarning(stayed), "Results File is Missing!");
   EXPECT_TRUE(stayed);
   EXPECT_EQ(Count(trace_, "gfx OpenGfxEx("), 0);
 }
@@ -114,16 +119,8 @@ TEST_F(ResultsCommandTest, ResultsOfChangedLoadsAreNotPlotted) {
   JobSpec = "UNIF";
   LoadCaseName = "Q";
   ASSERT_EQ(EditLoadData([] { LoadValues[kUniformLoadSlot] = 12; }), 1);
-  std::string text;
-  EXPECT_TRUE(Run("UNIF", "Q",
-                  {WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kPlotActionButton); }),
-                   WhenDialog("WARNING!",
-                              [&](HWND box) {
-                                text = wintest::BoxText(box);
-                                wintest::AnswerBox(box, IDOK);
-                              }),
-                   WhenDialog(ActionCaption("UNIF", "Q"), [&](HWND d) { PostClick(d, kCancelId); })}));
-  EXPECT_EQ(text, "Results File is Missing!");
+  bool stayed = false;
+  EXPECT_EQ(PlotWarning(stayed), "Results File is Missing!");
   EXPECT_EQ(Count(trace_, "gfx OpenGfxEx("), 0);
   // Analysed again, the case's graph is shown.
   Solve("UNIF", "Q");
