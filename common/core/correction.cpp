@@ -20,6 +20,31 @@ std::string IncorrectSupportDataMessage(int first, int second) {
          std::to_string(second) + " ";
 }
 
+std::string HalfSpaceDataProblem(int item, const std::vector<std::string>& texts) {
+  struct Constant {
+    const char* name;
+    bool ratio;
+  };
+  static const Constant isotropic[] = {{"Modulus of Elasticity, E[kPa]= ", false}, {"Poisson's Ratio, Nu= ", true}};
+  static const Constant anisotropic[] = {{"Vertical Modulus of Elasticity, Ev[kPa]= ", false},
+                                         {"Horizontal Modulus of Elasticity, Eh[kPa]= ", false},
+                                         {"Quasi Shear Modulus, Gv[kPa]= ", false},
+                                         {"Poisson's Ratio for Complementary Horizontal Strain, NUh= ", true},
+                                         {"Poisson's Ratio for Vertical Strain, NUv= ", true}};
+  const Constant* constants = texts.size() == 5 ? anisotropic : isotropic;
+  const size_t count = texts.size() == 5 ? 5 : 2;
+  for (size_t k = 0; k < count; ++k) {
+    const std::string text = k < texts.size() ? Trim(texts[k]) : std::string();
+    const double v = ParseNumber(text);
+    const bool fits = std::isfinite(v) && v > 0 && (!constants[k].ratio || v <= 0.5);
+    if (fits) continue;
+    return std::string(" INCORRECT SUPPORT DATA") + " OF ITEM" + " " + std::to_string(item) + " " + "\r\n" +
+           " (HALF-SPACE: " + constants[k].name + Trim(NumberToText(v)) +
+           (constants[k].ratio ? "; it must be above 0 and at most 0.5)" : "; it must be bigger than 0)");
+  }
+  return std::string();
+}
+
 std::string DataMissingMessage(const std::string& data, const std::string& damage) {
   return " " + data + " ARE MISSING!" + "\r\n" + " (" + damage + ")";
 }

@@ -36,6 +36,13 @@ extern const char* const kNoLoadCaseMessage;            // " NO LOAD CASE IS SPE
 std::string CorrectionQueryText(const std::string& message);
 // " INCORRECT SUPPORT DATA OF ITEM " + first + " OR " + second + " " (items of the support answers).
 std::string IncorrectSupportDataMessage(int first, int second);
+// The elastic constants of a chosen half-space as every analysis needs them: each modulus above
+// 0, each Poisson's ratio above 0 and at most 0.5. texts are the stored values: E and Nu of an
+// isotropic half-space (2 texts) or Ev, Eh, Gv, NUh and NUv of a cross-anisotropic one (5). The
+// message names the half-space's support item and, on a line of its own, the first value that
+// fails as it reads: " INCORRECT SUPPORT DATA OF ITEM 5 " CR LF " (HALF-SPACE: Poisson's Ratio, Nu= 0; it
+// must be above 0 and at most 0.5)"; "" when every value passes.
+std::string HalfSpaceDataProblem(int item, const std::vector<std::string>& texts);
 // The message of a damaged data file: " " + data + " ARE MISSING!" (data names the file's data,
 // "PILE SUPPORT DATA"), then on a line of its own what is wrong, in brackets.
 std::string DataMissingMessage(const std::string& data, const std::string& damage);

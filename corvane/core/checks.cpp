@@ -170,6 +170,15 @@ void ReadJobGeometry(int type) {
   }
 }
 
+// The chosen half-space's constants (a tank's base plate keeps them from slot 15 on): without
+// them the solver has no soil to work with.
+std::string HalfSpaceDataProblem(int type, bool isotropic) {
+  const int first = type == 3 ? kBaseModulusSlot : kHalfSpaceModulusSlot;
+  std::vector<std::string> texts;
+  for (int k = 0; k < (isotropic ? 2 : 5); ++k) texts.push_back(AnswerAt(SupportFlags, first + k));
+  return ::HalfSpaceDataProblem(isotropic ? kIsotropicHalfSpaceSlot : kAnisotropicHalfSpaceSlot, texts);
+}
+
 bool AnyYes(int first, int last) {
   for (int i = first; i <= last; ++i)
     if (IsYes(AnswerAt(SupportFlags, i))) return true;
@@ -229,6 +238,7 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success) {
             else if (w && a) first = " 4 ", second = " 6 ";
             else if (i && a) first = " 5 ", second = " 6 ";
             if (incorrect || !first.empty()) message = IncorrectSupportDataMessage(first, second);
+            else if (i || a) message = HalfSpaceDataProblem(type, i);
           }
         }
       }
@@ -292,6 +302,11 @@ void CheckJobData(int type, int& success) {
       return;
     }
   }
+}
+
+const ResultsProfile& JobResults() {
+  static const ResultsProfile profile{{".RB", ".RP", ".RW", ".RR"}, {".GEO", ".SUP"}, ".LD"};
+  return profile;
 }
 
 }  // namespace corvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/correction.h"
+#include "core/staleresults.h"
 #include "core/globals.h"
 
 namespace corvane {
@@ -78,5 +79,10 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success);
 // declined. The load-case list goes into LoadCaseNames (1..50), the geometry into
 // JobDataTable, GeometryAnswers and WorkTables.
 void CheckJobData(int type, int& success);
+
+// The results of a load case (the beam/strip, plate and tank substructures' result files of ANALYSIS.exe) and the data files they are computed from: the
+// geometry and support files and the case's load file. Every data command writes through
+// SaveJobDataFile with it.
+const ResultsProfile& JobResults();
 
 }  // namespace corvane

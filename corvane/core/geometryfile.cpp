@@ -4,6 +4,7 @@
 
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "corvane/core/checks.h"
 #include "corvane/core/slots.h"
 
 namespace corvane {
@@ -231,7 +232,7 @@ void BuildGeometryLines(const std::string& job, TextLineArray& lines, int& count
 }
 
 bool SaveGeometryLines(const std::string& job, const TextLineArray& lines, int count) {
-  if (!SaveTextLines(job + ".geo", lines, count)) return false;
+  if (!SaveJobDataFile(JobResults(), job, job + ".geo", lines, count)) return false;
   ++GeometryFileWrites;
   return true;
 }

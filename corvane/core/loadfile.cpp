@@ -5,6 +5,7 @@
 
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "corvane/core/checks.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/slots.h"
 #include "corvane/core/tablecells.h"
@@ -496,7 +497,7 @@ bool SaveLoadFile(int s) {
       rows(RoofLoadTables[3], roofElement, starts[5], 2);
     }
   }
-  return SaveTextLines(LoadFileName(JobSpec, LoadCaseName), lines, count);
+  return SaveJobDataFile(JobResults(), JobSpec, LoadFileName(JobSpec, LoadCaseName), lines, count);
 }
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "corvane/core/checks.h"
 #include "corvane/core/geometryfile.h"
 #include "corvane/core/slots.h"
 
@@ -380,7 +381,7 @@ bool SaveSupportFile(int type) {
   const int values[4] = {elasticValues, winklerValues, 2, 1};
   for (int k = 0; k < 4; ++k)
     if (starts[k] > 0 && rows[k] > 0) ListSupportRows(lines, count, *tables[k], values[k], starts[k], starts[k] + rows[k] - 1);
-  return SaveTextLines(JobSpec + ".SUP", lines, count);
+  return SaveJobDataFile(JobResults(), JobSpec, JobSpec + ".SUP", lines, count);
 }
 
 }  // namespace corvane

@@ -114,6 +114,12 @@ std::string SupportDataProblem(int plateNodes, bool applyStability, bool& applie
     if (!Yes(kUnyieldingSlot) ? nodes < 2 : nodes + springs < 2) return kUnstableStructureMessage;
   }
   if (Yes(kWinklerSlot) && Yes(kHalfSpaceSlot)) return IncorrectSupportDataMessage(3, 4);
+  // The chosen half-space's constants: the solver has no soil to work with otherwise.
+  if (Yes(kHalfSpaceSlot)) {
+    auto text = [](int i) { return SupportFlags.size() > static_cast<size_t>(i) ? SupportFlags[i] : std::string(); };
+    const std::string problem = HalfSpaceDataProblem(kHalfSpaceSlot, {text(kHalfSpaceModulusSlot), text(kHalfSpacePoissonSlot)});
+    if (!problem.empty()) return problem;
+  }
   if (!Yes(kHalfSpaceSlot) && !Yes(kToeRestrainedSlot)) {
     // Only the half-space holds the plate sideways; otherwise the toe or a stem spring must.
     bool held = false;
@@ -129,5 +135,10 @@ int CheckSupportData(const CorrectionHooks& hooks, bool& stabilityChecked) {
 }
 
 int CheckJobData(const CorrectionHooks& hooks) { return ::CheckJobData(CheckProfile(), hooks); }
+
+const ResultsProfile& JobResults() {
+  static const ResultsProfile profile{{".RB"}, {".GEO", ".SUP"}, ".LD"};
+  return profile;
+}
 
 }  // namespace murelo

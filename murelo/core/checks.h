@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/correction.h"
+#include "core/staleresults.h"
 
 namespace murelo {
 
@@ -38,5 +39,10 @@ std::string SupportDataProblem(int plateNodes, bool applyStability, bool& applie
 // not above 1.0E-07 without soil under the plate offers the geometry's correction.
 int CheckSupportData(const CorrectionHooks& hooks, bool& stabilityChecked);
 int CheckJobData(const CorrectionHooks& hooks);
+
+// The results of a load case (the case's results report) and the data files they are computed from: the
+// geometry and support files and the case's load file. Every data command writes through
+// SaveJobDataFile with it.
+const ResultsProfile& JobResults();
 
 }  // namespace murelo

@@ -9,6 +9,7 @@
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
+#include "murelo/core/checks.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 #include "murelo/core/model.h"
@@ -133,7 +134,7 @@ bool SaveGeometryDialogData(const std::string& job, const std::vector<std::strin
   GeometryLines g = ListGeometry(TextLines, "Job: " + job + " // GEOMETRY & MAT. PROPERTIES");
   ListGeometryRows(TextLines, BasePlateElements, n, g.plateRows);
   ListGeometryRows(TextLines, WallStemElements, m, g.stemRows);
-  const bool saved = SaveTextLines(GeometryFileName(job), TextLines, g.last);
+  const bool saved = SaveJobDataFile(JobResults(), job, GeometryFileName(job), TextLines, g.last);
   TextLines.assign(5001, std::string());
   return saved;
 }
@@ -205,7 +206,7 @@ bool SaveGeometryCells(const std::string& job) {
   const int fileRows = ElementCount(s);
   GeneralData = general;
   if (first > 0 && fileRows == n) ListGeometryRows(lines, rows, n, first);
-  return SaveTextLines(GeometryFileName(job), lines, count);
+  return SaveJobDataFile(JobResults(), job, GeometryFileName(job), lines, count);
 }
 
 // ---- Generation commands ----
@@ -431,7 +432,7 @@ bool SaveSupportFile(const std::string& job) {
   if (rows.winkler > 0) ListSupportRows(TextLines, WinklerTable, 4, rows.winkler, rows.winkler + winkler - 1);
   if (rows.restraints > 0)
     ListSupportRows(TextLines, StemRestraintTable, 2, rows.restraints, rows.restraints + restraints - 1);
-  const bool saved = SaveTextLines(SupportFileName(job), TextLines, rows.last);
+  const bool saved = SaveJobDataFile(JobResults(), job, SupportFileName(job), TextLines, rows.last);
   TextLines.assign(5001, std::string());
   return saved;
 }

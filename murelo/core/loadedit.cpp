@@ -7,6 +7,7 @@
 #include "core/numbers.h"
 #include "core/tableentry.h"
 #include "core/textfiles.h"
+#include "murelo/core/checks.h"
 #include "murelo/core/globals.h"
 #include "murelo/core/jobfiles.h"
 
@@ -80,7 +81,7 @@ bool WriteLoadFile(int n, int m) {
   for (int k = 1; k <= 5; ++k)
     if (kept[k] > 0 && firsts[k] > 0)
       ListLoadRows(lines, WorkTable(k), WorkTableColumns(k), firsts[k], firsts[k] + kept[k] - 1);
-  return SaveTextLines(LoadFileName(JobSpec, LoadCaseName), lines, rows.last);
+  return SaveJobDataFile(JobResults(), JobSpec, LoadFileName(JobSpec, LoadCaseName), lines, rows.last);
 }
 
 int EditLoadData(const std::function<void()>& dialogs) {

@@ -58,6 +58,20 @@ TEST_F(CheckTest, SupportAndLoadCaseTable) {
   halfSpace.toeRestrained = false;
   halfSpace.halfSpaceModulus = 30000;
 
+  // Half-spaces whose constants the analysis cannot take (the solver would analyse a Poisson's
+  // ratio outside 0 to 0.5 as 0): refused, naming the item and the value.
+  WallSupports noSoilModulus = halfSpace;
+  noSoilModulus.halfSpace = true;
+  noSoilModulus.halfSpaceModulus = 0;
+  noSoilModulus.halfSpacePoisson = 0;
+  WallSupports ratioAbove = halfSpace;
+  ratioAbove.halfSpacePoisson = 0.6;
+  WallSupports ratioZero = halfSpace;
+  ratioZero.halfSpacePoisson = 0;
+  WallSupports incompressible = halfSpace;
+  incompressible.halfSpacePoisson = 0.5;
+  const std::string halfSpaceItem = " INCORRECT SUPPORT DATA OF ITEM 4 \r\n (HALF-SPACE: ";
+
   struct Case {
     const char* what;
     WallGeometry geometry;
@@ -89,6 +103,15 @@ TEST_F(CheckTest, SupportAndLoadCaseTable) {
       {"Winkler, toe free", StandardWall(), free, true, {kAnswerYes}, {kUnstable, kUnstable}, 0, 1},
       {"Winkler, toe free, stem spring", StandardWall(), freeWithSpring, true, {}, {}, 1, 0},
       {"half-space, toe free", StandardWall(), halfSpace, true, {}, {}, 1, 0},
+      {"half-space without a modulus", StandardWall(), noSoilModulus, true, {kAnswerYes},
+       {halfSpaceItem + "Modulus of Elasticity, E[kPa]= 0; it must be bigger than 0)",
+        halfSpaceItem + "Modulus of Elasticity, E[kPa]= 0; it must be bigger than 0)"},
+       0, 1},
+      {"half-space of Poisson's ratio 0.6", StandardWall(), ratioAbove, true, {},
+       {halfSpaceItem + "Poisson's Ratio, Nu= .6; it must be above 0 and at most 0.5)"}, 0, 0},
+      {"half-space of Poisson's ratio 0", StandardWall(), ratioZero, true, {},
+       {halfSpaceItem + "Poisson's Ratio, Nu= 0; it must be above 0 and at most 0.5)"}, 0, 0},
+      {"half-space of Poisson's ratio 0.5", StandardWall(), incompressible, true, {}, {}, 1, 0},
       {"node beyond the plate", StandardWall(), OnSupports("1,7"), true, {kAnswerYes},
        {" UNYIELDING SUPPORT DATA UNACCEPTABLE", " UNYIELDING SUPPORT DATA UNACCEPTABLE"}, 0, 1},
       {"spring at an unyielding node on Winkler soil", StandardWall(), springAtNode, true, {},

@@ -2,6 +2,10 @@
 // one-page dialogs, and the linear load between nodes.
 #include "murelo/core/loadedit.h"
 
+#include "../../common/tests/staleresultscases.h"
+#include "murelo/core/dataentry.h"
+#include "murelo/core/jobfiles.h"
+#include "murelo/core/slots.h"
 #include "testsupport.h"
 #include "walltables.h"
 
@@ -52,6 +56,45 @@ TEST_F(LoadEditTest, UniformLoadOfANewCaseIsRoundedAndWritten) {
   EXPECT_EQ(IndexOf(lines, "TRAPEZOIDAL LOADING:"), -1);
   EXPECT_EQ(IndexOf(lines, "NODAL LOADING:"), -1);
   EXPECT_EQ(lines.back(), "------------------------- END OF LOAD DATA -------------------------");
+}
+
+// Results never outlive their data: a data command that changes the load file of case A removes
+// A's results report, one that changes the geometry or the supports every case's; a rewrite
+// with the same content keeps them (the plot command would otherwise show the old graph as the
+// current case's).
+TEST_F(LoadEditTest, ChangedDataRemoveTheResultsTheyOutdate) {
+  auto loadSupports = [] {
+    int plate = 0, stem = 0;
+    LoadSupportFile(plate, stem);
+  };
+  ExpectResultsAfterDataCommands(
+      {
+          {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
+          {"a node load changed", [] { EditLoadData([] { PlateNodalLoads(2, 1) = 350; }); }, false, true},
+          {"supports rewritten unchanged",
+           [&] {
+             loadSupports();
+             SaveSupportFile("WALL");
+           },
+           true, true},
+          {"supports changed",
+           [&] {
+             loadSupports();
+             UnyieldingNodes = "1,4";
+             SaveSupportFile("WALL");
+           },
+           false, false},
+      },
+      [&] {
+        testing::WriteGeometry(JobSpec, testing::StandardWall());
+        testing::WallSupports s;
+        s.unyielding = "1,5";
+        testing::WriteSupports(JobSpec, s, 4);
+        EditLoadData([] { PlateNodalLoads(2, 1) = 300; });
+        loadSupports();
+        SaveSupportFile("WALL");
+      },
+      "WALL.RBA", "WALL.RBW");
 }
 
 TEST_F(LoadEditTest, StoredValuesAreRoundedToThreeDecimalsAndTinyOnesAreZero) {

@@ -96,6 +96,7 @@ struct WallSupports {
   std::string unyielding;
   double winkler = 0, winklerYield = 0;  // the yield stress at every element end
   double halfSpaceModulus = 0, halfSpacePoisson = 0.3, yieldStress = 0;
+  bool halfSpace = false;  // the half-space chosen whatever its modulus
   std::vector<std::vector<double>> elastic, restraints;  // (node, two spring constants) rows
 };
 
@@ -113,7 +114,7 @@ inline void WriteSupports(const std::string& job, const WallSupports& s, int pla
   SupportFlags[kElasticSupportsSlot] = s.elastic.empty() ? "N" : "Y";
   SupportFlags[kWinklerSlot] = s.winkler > 0 ? "Y" : "N";
   SupportFlags[kStemRestraintsSlot] = s.restraints.empty() ? "N" : "Y";
-  SupportFlags[kHalfSpaceSlot] = s.halfSpaceModulus > 0 ? "Y" : "N";
+  SupportFlags[kHalfSpaceSlot] = s.halfSpaceModulus > 0 || s.halfSpace ? "Y" : "N";
   SupportFlags[kHalfSpaceModulusSlot] = NumberToText(s.halfSpaceModulus);
   SupportFlags[kHalfSpacePoissonSlot] = NumberToText(s.halfSpacePoisson);
   SupportFlags[kHalfSpaceYieldSlot] = NumberToText(s.yieldStress);

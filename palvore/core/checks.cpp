@@ -91,6 +91,11 @@ std::string SupportDataProblem(bool applyStability, bool& applied) {
     if (held < (SupportFlag(kTopEdgeFixedSlot) ? 1 : 2)) return kUnstableStructureMessage;
   }
   if (SupportFlag(kWinklerSlot) && SupportFlag(kHalfSpaceSlot)) return IncorrectSupportDataMessage(4, 5);
+  // The chosen half-space's constants: the solver has no soil to work with otherwise.
+  if (SupportFlag(kHalfSpaceSlot)) {
+    auto text = [](int i) { return Supports.flags.size() > static_cast<size_t>(i) ? Supports.flags[i] : std::string(); };
+    return HalfSpaceDataProblem(kHalfSpaceSlot, {text(kHalfSpaceModulusSlot), text(kHalfSpacePoissonSlot)});
+  }
   return "";
 }
 
@@ -99,5 +104,10 @@ int CheckSupportData(const CorrectionHooks& hooks, bool& stabilityChecked) {
 }
 
 int CheckJobData(const CorrectionHooks& hooks) { return ::CheckJobData(CheckProfile(), hooks); }
+
+const ResultsProfile& JobResults() {
+  static const ResultsProfile profile{{".RB"}, {".GEO", ".SUP"}, ".LD"};
+  return profile;
+}
 
 }  // namespace palvore

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/correction.h"
+#include "core/staleresults.h"
 
 namespace palvore {
 
@@ -32,5 +33,10 @@ std::string SupportDataProblem(bool applyStability, bool& applied);
 // load cases of <job>.COX (at most 50) go to LoadCaseNames from index 1 and the geometry is read.
 int CheckSupportData(const CorrectionHooks& hooks, bool& stabilityChecked);
 int CheckJobData(const CorrectionHooks& hooks);
+
+// The results of a load case (the case's results report) and the data files they are computed from: the
+// geometry and support files and the case's load file. Every data command writes through
+// SaveJobDataFile with it.
+const ResultsProfile& JobResults();
 
 }  // namespace palvore

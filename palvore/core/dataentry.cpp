@@ -8,6 +8,7 @@
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
+#include "palvore/core/checks.h"
 #include "palvore/core/globals.h"
 #include "palvore/core/jobfiles.h"
 #include "palvore/core/slots.h"
@@ -50,7 +51,7 @@ bool WriteGeometry(const std::string& job) {
   const int n = ElementCount();
   ListGeometry(lines, count, first, GeometryHeader(job), IsSheetPile() ? "Y" : "N", n);
   ListGeometryRows(lines, Geometry.rows, n, first, IsSheetPile() ? 2 : 1);
-  return SaveTextLines(job + ".geo", lines, count);
+  return SaveJobDataFile(JobResults(), job, job + ".geo", lines, count);
 }
 
 std::string CellText(double value) { return CutCellText(TableCellText(value)); }
@@ -337,7 +338,7 @@ bool SaveSupportFile(const std::string& job) {
   ListSupports(lines, count, elasticFirst, winklerFirst, SupportHeader(job), Supports.unyieldingNodes);
   if (elasticFirst > 0) ListSupportRows(lines, Supports.springs, 3, elasticFirst, elasticFirst + springs - 1);
   if (winklerFirst > 0) ListSupportRows(lines, Supports.soil, 4, winklerFirst, winklerFirst + soil - 1);
-  return SaveTextLines(job + ".SUP", lines, count);
+  return SaveJobDataFile(JobResults(), job, job + ".SUP", lines, count);
 }
 
 }  // namespace palvore

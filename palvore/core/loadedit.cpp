@@ -46,7 +46,7 @@ int EditLoadData(const std::function<void()>& loadTypeDialog, const CorrectionHo
   ListLoads(lines, count, nodalFirst, trapezoidalFirst, LoadHeader(JobSpec, LoadCaseName));
   if (nodalKept > 0) ListLoadRows(lines, Loads.nodal, nodalKept, nodalFirst, 2);
   if (trapezoidalKept > 0) ListLoadRows(lines, Loads.trapezoidal, trapezoidalKept, trapezoidalFirst, 1);
-  const bool written = SaveTextLines(file, lines, count);
+  const bool written = SaveJobDataFile(JobResults(), JobSpec, file, lines, count);
 
   Loads.nodal.Redim(2, 1);
   Loads.trapezoidal.Redim(2, 1);

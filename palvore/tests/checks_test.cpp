@@ -111,6 +111,53 @@ TEST(CheckJobData, SupportRulesAndTheirMessages) {
   }
 }
 
+// A chosen half-space whose constants the analysis cannot take is refused before the solver
+// runs, naming its item and the value; corrected in the support command, the check passes.
+TEST(CheckJobData, HalfSpaceConstantsOutsideTheirRangeAreRefused) {
+  const std::string start = " INCORRECT SUPPORT DATA OF ITEM 5 \r\n (HALF-SPACE: ";
+  const struct {
+    double modulus, poisson;
+    std::string message;  // "" passes
+  } cases[] = {
+      {2.0E4, 0.3, ""},
+      {2.0E4, 0.5, ""},
+      {0, 0, start + "Modulus of Elasticity, E[kPa]= 0; it must be bigger than 0)"},
+      {2.0E4, 0, start + "Poisson's Ratio, Nu= 0; it must be above 0 and at most 0.5)"},
+      {2.0E4, 0.6, start + "Poisson's Ratio, Nu= .6; it must be above 0 and at most 0.5)"},
+  };
+  for (const auto& c : cases) {
+    TestDirectory dir;
+    JobSpec = "PILE";
+    PileJob j = Soil();
+    j.subgrade = 0;
+    j.halfSpace = true;
+    j.soilModulus = c.modulus;
+    j.soilPoisson = c.poisson;
+    WriteJob(j);
+    const std::string label = std::to_string(c.modulus) + " " + std::to_string(c.poisson);
+    Script script;
+    EXPECT_EQ(CheckJobData(script.Hooks()), c.message.empty() ? 1 : 0) << label;
+    if (c.message.empty()) {
+      EXPECT_TRUE(script.asked.empty()) << label;
+      continue;
+    }
+    ASSERT_EQ(script.asked.size(), 1u) << label;
+    EXPECT_EQ(script.asked[0], c.message) << label;
+    Script corrected;
+    corrected.answers = {kAnswerYes};
+    corrected.onSupports = [] {
+      PileJob good = Soil();
+      good.subgrade = 0;
+      good.halfSpace = true;
+      good.soilModulus = 2.0E4;
+      good.soilPoisson = 0.3;
+      WriteJob(good);
+    };
+    EXPECT_EQ(CheckJobData(corrected.Hooks()), 1) << label;
+    EXPECT_EQ(corrected.supports, 1) << label;
+  }
+}
+
 TEST(CheckJobData, MissingFilesAndGeometryThatCannotBeAnalysed) {
   const struct {
     const char* what;

@@ -1,8 +1,12 @@
 // The loads command's file work and the linear fill between nodes.
 #include <gtest/gtest.h>
 
+#include "../../common/tests/staleresultscases.h"
 #include "core/tableentry.h"
+#include "palvore/core/checks.h"
+#include "palvore/core/dataentry.h"
 #include "palvore/core/loadedit.h"
+#include "palvore/core/slots.h"
 #include "testsupport.h"
 
 namespace palvore {
@@ -20,6 +24,53 @@ PileJob SmallPile(bool sheetPile = false) {
   j.nodal.clear();
   j.trapezoidal.clear();
   return j;
+}
+
+// Results never outlive their data: a data command that changes the load file of case A removes
+// A's results report, one that changes the geometry or the supports every case's; a rewrite
+// with the same content keeps them (the plot command would otherwise show the old graph as the
+// current case's).
+TEST(EditLoadData, ChangedDataRemoveTheResultsTheyOutdate) {
+  TestDirectory dir;
+  ExpectResultsAfterDataCommands(
+      {
+          {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
+          {"a node load changed", [] { EditLoadData([] { Loads.nodal(1, 1) = 350; }); }, false, true},
+          {"supports rewritten unchanged",
+           [] {
+             LoadSupportFile({});
+             SaveSupportFile("PILE1");
+           },
+           true, true},
+          {"supports changed",
+           [] {
+             LoadSupportFile({});
+             Supports.flags[kTopEdgeFixedSlot] = SupportFlag(kTopEdgeFixedSlot) ? "N" : "Y";
+             SaveSupportFile("PILE1");
+           },
+           false, false},
+          {"element table changed",
+           [] {
+             LoadSupportFile({});
+             FillGeometryCells();
+             CellTexts(3, 1) = "0.55";
+             SaveGeometryCells("PILE1");
+           },
+           false, false},
+      },
+      [] {
+        PileJob j = SmallPile();
+        j.nodal = {{1, 300, 0}};
+        WriteJob(j);
+        JobSpec = j.name;
+        LoadCaseName = "A";
+        EditLoadData([] {});
+        LoadSupportFile({});
+        SaveSupportFile("PILE1");
+        FillGeometryCells();
+        SaveGeometryCells("PILE1");
+      },
+      "PILE1.RBA", "PILE1.RBW");
 }
 
 TEST(EditLoadData, WritesTheLoadsEnteredAndReadsThemBack) {

@@ -90,6 +90,15 @@ std::string SupportDataProblem(bool applyStability, bool& stabilityApplied) {
   if (IsYes(kWinklerSlot) && IsYes(kIsotropicHalfSpaceSlot)) problem = IncorrectSupportDataMessage(4, 5);
   if (IsYes(kWinklerSlot) && IsYes(kAnisotropicHalfSpaceSlot)) problem = IncorrectSupportDataMessage(4, 6);
   if (IsYes(kIsotropicHalfSpaceSlot) && IsYes(kAnisotropicHalfSpaceSlot)) problem = IncorrectSupportDataMessage(5, 6);
+  if (!problem.empty()) return problem;
+  // The chosen half-space's constants: the solver has no soil to work with otherwise.
+  auto texts = [](int first, int last) {
+    std::vector<std::string> t;
+    for (int i = first; i <= last; ++i) t.push_back(SupportFlags.size() > static_cast<size_t>(i) ? SupportFlags[i] : std::string());
+    return t;
+  };
+  if (IsYes(kIsotropicHalfSpaceSlot)) return HalfSpaceDataProblem(kIsotropicHalfSpaceSlot, texts(kHalfSpaceModulusSlot, kHalfSpacePoissonSlot));
+  if (IsYes(kAnisotropicHalfSpaceSlot)) return HalfSpaceDataProblem(kAnisotropicHalfSpaceSlot, texts(kHalfSpaceModulusSlot, kVerticalPoissonSlot));
   return problem;
 }
 
@@ -128,6 +137,11 @@ void RenameJobHeaders(const std::string& newJob) {
   RewriteFirstLine(SupportFileName(newJob), SupportHeader(newJob));
   for (const std::string& name : ReadLoadCaseList(LoadCaseListFileName(newJob), 5000))
     RewriteFirstLine(LoadFileName(newJob, name), LoadHeader(newJob, name));
+}
+
+const ResultsProfile& JobResults() {
+  static const ResultsProfile profile{{".RB"}, {".GEO", ".SUP"}, ".LD"};
+  return profile;
 }
 
 }  // namespace trabix

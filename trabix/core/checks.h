@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/correction.h"
+#include "core/staleresults.h"
 
 namespace trabix {
 
@@ -65,5 +66,10 @@ int CheckJobData(const CorrectionHooks& hooks);
 // files (the load files of the cases its .CAS list names) is rewritten to name newJob. Files
 // that are not there are left alone.
 void RenameJobHeaders(const std::string& newJob);
+
+// The results of a load case (the case's results report) and the data files they are computed from: the
+// geometry and support files and the case's load file. Every data command writes through
+// SaveJobDataFile with it.
+const ResultsProfile& JobResults();
 
 }  // namespace trabix

@@ -9,6 +9,7 @@
 #include "core/numbers.h"
 #include "core/tableentry.h"
 #include "core/textfiles.h"
+#include "trabix/core/checks.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/slots.h"
@@ -208,7 +209,7 @@ bool SaveGeometryDialogData(const std::string& job, const std::vector<std::strin
     TextLines[firstRow + 1] = TextLines[lines];
     lines = firstRow + 1;
   }
-  return SaveTextLines(GeometryFileName(job), TextLines, lines);
+  return SaveJobDataFile(JobResults(), job, GeometryFileName(job), TextLines, lines);
 }
 
 void FillGeometryCells() {
@@ -239,7 +240,7 @@ bool SaveGeometryCells(const std::string& job) {
   int lines = 0, firstRow = 0;
   ListGeometry(TextLines, lines, firstRow, GeometryHeader(job));
   ListElementTable(TextLines, ElementTable, n, firstRow, strip ? 2 : 1);
-  return SaveTextLines(GeometryFileName(job), TextLines, lines);
+  return SaveJobDataFile(JobResults(), job, GeometryFileName(job), TextLines, lines);
 }
 
 bool SaveSupportFile(const std::string& job) {
@@ -258,7 +259,7 @@ bool SaveSupportFile(const std::string& job) {
   ListSupports(TextLines, count, elasticFirst, winklerFirst, SupportHeader(job), UnyieldingNodes);
   if (elasticFirst > 0) ListSupportRows(TextLines, 3, elasticFirst, elasticFirst + springs - 1, SpringTable);
   if (winklerFirst > 0) ListSupportRows(TextLines, 4, winklerFirst, winklerFirst + soil - 1, SoilTable);
-  return SaveTextLines(SupportFileName(job), TextLines, count);
+  return SaveJobDataFile(JobResults(), job, SupportFileName(job), TextLines, count);
 }
 
 void FillSupportCells(const std::string& kind) {

@@ -6,6 +6,7 @@
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
+#include "trabix/core/checks.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 
@@ -44,7 +45,7 @@ int EditLoadData(const std::function<void()>& loadTypeDialog, const CorrectionHo
   if (trapezoidalKept > 0) ListLoadRows(lines, 4, trapezoidalFirst, trapezoidalFirst + trapezoidalKept - 1, LoadTable);
   if (temperatureKept > 0)
     ListLoadRows(lines, 5, temperatureFirst, temperatureFirst + temperatureKept - 1, TemperatureTable);
-  bool written = SaveTextLines(file, lines, count);
+  bool written = SaveJobDataFile(JobResults(), JobSpec, file, lines, count);
 
   NodalLoadTable.Redim(0, 0);
   LoadTable.Redim(0, 0);

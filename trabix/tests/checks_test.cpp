@@ -10,6 +10,7 @@
 #include "solvetool.h"
 #include "testsupport.h"
 #include "trabix/core/checks.h"
+#include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/slots.h"
@@ -97,6 +98,60 @@ TEST_F(CheckTest, SupportRulesInOrder) {
       EXPECT_EQ(script.asked, std::vector<std::string>{c.message}) << label;
     }
     EXPECT_EQ(script.supports, 0) << label;  // No opens nothing
+  }
+}
+
+// A chosen half-space whose constants the analysis cannot take is refused before any solver
+// runs, naming its item and the value; Yes opens the support command and the check runs again.
+TEST_F(CheckTest, HalfSpaceConstantsOutsideTheirRangeAreRefused) {
+  const std::string iso = " INCORRECT SUPPORT DATA OF ITEM 5 \r\n (HALF-SPACE: ";
+  const std::string cross = " INCORRECT SUPPORT DATA OF ITEM 6 \r\n (HALF-SPACE: ";
+  const struct {
+    int kind;  // the half-space's support item
+    std::vector<std::string> values;  // E, Nu or Ev, Eh, Gv, NUh, NUv
+    std::string start;  // how the message starts ("" when the check passes)
+  } cases[] = {
+      {kIsotropicHalfSpaceSlot, {"20000", "0.3"}, ""},
+      {kIsotropicHalfSpaceSlot, {"0", "0"}, iso + "Modulus of Elasticity"},
+      {kIsotropicHalfSpaceSlot, {"20000", "0"}, iso + "Poisson's Ratio, Nu"},
+      {kIsotropicHalfSpaceSlot, {"20000", "-0.2"}, iso + "Poisson's Ratio, Nu"},  // the dialog takes it
+      {kIsotropicHalfSpaceSlot, {"20000", "0.6"}, iso + "Poisson's Ratio, Nu"},
+      {kAnisotropicHalfSpaceSlot, {"20000", "40000", "8000", "0.2", "0.15"}, ""},
+      {kAnisotropicHalfSpaceSlot, {"20000", "40000", "0", "0.2", "0.15"}, cross + "Quasi Shear Modulus"},
+      {kAnisotropicHalfSpaceSlot, {"20000", "40000", "8000", "0.2", "0.7"}, cross + "Poisson's Ratio for Vertical Strain"},
+  };
+  for (const auto& c : cases) {
+    Open("CHECK", "ISOCROSS");
+    ASSERT_EQ(LoadSupportFile(CorrectionHooks{}), 1);
+    const bool isotropic = c.kind == kIsotropicHalfSpaceSlot;
+    SupportFlags[kIsotropicHalfSpaceSlot] = isotropic ? "Y" : "N";
+    SupportFlags[kAnisotropicHalfSpaceSlot] = isotropic ? "N" : "Y";
+    for (size_t k = 0; k < c.values.size(); ++k) SupportFlags[kHalfSpaceModulusSlot + k] = c.values[k];
+    ASSERT_TRUE(SaveSupportFile("CHECK"));
+    std::string label = std::to_string(c.kind);
+    for (const std::string& v : c.values) label += " " + v;
+    Script script;
+    const int result = CheckJobData(script.Hooks());
+    if (c.start.empty()) {
+      EXPECT_EQ(result, 1) << label;
+      EXPECT_TRUE(script.asked.empty()) << label << ": " << (script.asked.empty() ? "" : script.asked[0]);
+      continue;
+    }
+    EXPECT_EQ(result, 0) << label;
+    ASSERT_EQ(script.asked.size(), 1u) << label;
+    EXPECT_EQ(script.asked[0].rfind(c.start, 0), 0u) << label << ": " << script.asked[0];
+    // Corrected in the support command, the check passes.
+    Script corrected;
+    corrected.answers = {kAnswerYes};
+    corrected.onSupports = [&] {
+      LoadSupportFile(CorrectionHooks{});
+      const char* good[] = {"20000", "0.3", "8000", "0.2", "0.15"};
+      const char* goodCross[] = {"20000", "40000", "8000", "0.2", "0.15"};
+      for (size_t k = 0; k < c.values.size(); ++k) SupportFlags[kHalfSpaceModulusSlot + k] = isotropic ? good[k] : goodCross[k];
+      SaveSupportFile("CHECK");
+    };
+    EXPECT_EQ(CheckJobData(corrected.Hooks()), 1) << label;
+    EXPECT_EQ(corrected.supports, 1) << label;
   }
 }
 

@@ -5,7 +5,10 @@
 
 #include "core/globals.h"
 #include "core/textfiles.h"
+#include "../../common/tests/staleresultscases.h"
 #include "testsupport.h"
+#include "trabix/core/checks.h"
+#include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
 #include "trabix/core/jobfiles.h"
 #include "trabix/core/loadedit.h"
@@ -70,6 +73,48 @@ TEST_F(LoadEditTest, ZeroEntriesAreLeftOut) {
   EXPECT_EQ(temperature, 0);
   EXPECT_DOUBLE_EQ(NodalLoadTable.Get(4, 1), -3.5);
   EXPECT_DOUBLE_EQ(NodalLoadTable.Get(2, 1), 0);
+}
+
+// Results never outlive their data: a data command that changes the load file of case A removes
+// A's results report, one that changes the geometry or the supports every case's; a rewrite
+// with the same content keeps them (the plot command would otherwise show the old graph as the
+// current case's).
+TEST_F(LoadEditTest, ChangedDataRemoveTheResultsTheyOutdate) {
+  ExpectResultsAfterDataCommands(
+      {
+          {"loads closed unchanged", [] { EditLoadData([] {}); }, true, true},
+          {"a node load changed", [] { EditLoadData([] { NodalLoadTable(4, 2) = 350; }); }, false, true},
+          {"supports rewritten unchanged",
+           [] {
+             LoadSupportFile();
+             SaveSupportFile("BEAMJOB");
+           },
+           true, true},
+          {"supports changed",
+           [] {
+             LoadSupportFile();
+             SupportFlags[kLeftEdgeFixedSlot] = SupportFlags[kLeftEdgeFixedSlot] == "Y" ? "N" : "Y";
+             SaveSupportFile("BEAMJOB");
+           },
+           false, false},
+          {"element table changed",
+           [] {
+             LoadSupportFile();
+             FillGeometryCells();
+             CellTexts(3, 1) = "0.5";
+             SaveGeometryCells("BEAMJOB");
+           },
+           false, false},
+      },
+      [] {
+        CopyJob("BEAMJOB");
+        EditLoadData([] {});
+        LoadSupportFile();
+        SaveSupportFile("BEAMJOB");
+        FillGeometryCells();
+        SaveGeometryCells("BEAMJOB");
+      },
+      "BEAMJOB.RBA", "BEAMJOB.RBW");
 }
 
 TEST_F(LoadEditTest, ACancelledCaseChoiceWritesNoLoadFile) {

@@ -9,6 +9,7 @@
 #include "core/textfiles.h"
 #include "corvane/core/checks.h"
 #include "corvane/core/geometryfile.h"
+#include "corvane/core/loadentry.h"
 #include "corvane/core/slots.h"
 #include "corvane/core/supportfile.h"
 #include "testsupport.h"
@@ -283,6 +284,46 @@ TEST(CheckJobData, GeometryCodes) {
   }
 }
 
+// A chosen half-space whose constants the solver cannot take is refused by the check, naming its
+// item and the value, before ANALYSIS.exe runs: Ok in the half-space dialog without data wrote
+// E = 0 and Nu = 0. A tank's base plate keeps its constants from slot 15 on.
+TEST(CheckSupportData, HalfSpaceConstantsOutsideTheirRange) {
+  const Geometry plate = {"PLATE", {0, 4, 0, 0}, {{}, {0, 0, 1, 5, 3e7, 0.2, 1e-5}, {}, {}}, {}, "N"};
+  const Geometry tank = Tank(6, 4, 4, {2, 2}, 0, 0, 0);
+  const std::string iso = " INCORRECT SUPPORT DATA OF ITEM 5 \r\n (HALF-SPACE: ";
+  const std::string cross = " INCORRECT SUPPORT DATA OF ITEM 6 \r\n (HALF-SPACE: ";
+  const std::string positive = "; it must be bigger than 0)", ratio = "; it must be above 0 and at most 0.5)";
+  std::vector<std::string> tankIso(19, "N"), tankCross(19, "N");
+  tankIso[4] = "Y";
+  tankIso[14] = "0", tankIso[15] = "0";
+  tankCross[5] = "Y";
+  for (int k = 0; k < 5; ++k) tankCross[14 + k] = k == 4 ? "0.8" : k == 3 ? "0.2" : "2";
+  std::vector<std::string> tankGood = tankIso;
+  tankGood[14] = "30000", tankGood[15] = "0.3";
+  const struct {
+    const char* name;
+    Geometry g;
+    Supports s;
+    std::string message;
+  } cases[] = {
+      {"beam on a half-space without data", kBeam, {{"N", "N", "N", "N", "Y", "N", "N", "0", "0"}, "", {}},
+       iso + "Modulus of Elasticity, E[kPa]= 0" + positive},
+      {"beam, Poisson's ratio 0", kBeam, {{"N", "N", "N", "N", "Y", "N", "N", "30000", "0"}, "", {}},
+       iso + "Poisson's Ratio, Nu= 0" + ratio},
+      {"beam, Poisson's ratio 0.6", kBeam, {{"N", "N", "N", "N", "Y", "N", "N", "30000", "0.6"}, "", {}},
+       iso + "Poisson's Ratio, Nu= .6" + ratio},
+      {"beam, Poisson's ratio 0.5", kBeam, {{"N", "N", "N", "N", "Y", "N", "N", "30000", "0.5"}, "", {}}, ""},
+      {"plate on a cross-anisotropic half-space", plate, {{"N", "N", "N", "N", "N", "Y", "N", "3", "4", "5", "0.2", "0.2"}, "", {}}, ""},
+      {"plate, no quasi shear modulus", plate, {{"N", "N", "N", "N", "N", "Y", "N", "3", "4", "0", "0.2", "0.2"}, "", {}},
+       cross + "Quasi Shear Modulus, Gv[kPa]= 0" + positive},
+      {"tank base plate without data", tank, {tankIso, "", {}}, iso + "Modulus of Elasticity, E[kPa]= 0" + positive},
+      {"tank base plate, NUv 0.8", tank, {tankCross, "", {}},
+       cross + "Poisson's Ratio for Vertical Strain, NUv= .8" + ratio},
+      {"tank base plate", tank, {tankGood, "", {}}, ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SupportMessage(c.g, c.s), c.message) << c.name;
+}
+
 TEST(CheckJobData, BeamOnAHalfSpaceWithoutModulusPasses) {
   TestDirectory dir;
   JobSpec = "JOB";
@@ -295,6 +336,43 @@ TEST(CheckJobData, BeamOnAHalfSpaceWithoutModulusPasses) {
   CheckJobData(1, success);
   EXPECT_EQ(success, 1);
   EXPECT_TRUE(script.asked.empty());
+}
+
+// Results never outlive their data: a data command that changes the load file of case A removes
+// A's result files, one that changes the geometry or the supports every case's; a rewrite with
+// the same content keeps them (the graphs and the results document would otherwise show
+// ANALYSIS.exe's results of the old data as the current case's).
+TEST(DataFiles, ChangedDataRemoveTheResultsTheyOutdate) {
+  const Supports twoNodes = {{"N", "Y", "N", "N", "N", "N", "N"}, "1,5", {}};
+  const struct {
+    const char* what;
+    std::function<void()> command;
+    bool caseKept, otherKept;  // JOB.RBA and JOB.RPA of case A, JOB.RBW and JOB.RRW of another
+  } cases[] = {
+      {"loads closed unchanged", [] { VisitLoadData([](int) {}); }, true, true},
+      {"a load changed", [] { VisitLoadData([](int) { LoadTable(1, 1) = 350; }); }, false, true},
+      {"supports rewritten unchanged", [&] { WriteSupports(twoNodes, 4); }, true, true},
+      {"supports changed", [] { WriteSupports({{"Y", "Y", "N", "N", "N", "N", "N"}, "1,5", {}}, 4); }, false, false},
+      {"geometry rewritten unchanged", [] { WriteGeometry(kBeam); }, true, true},
+      {"geometry changed", [] { WriteGeometry({"BEAM/STRIP", {0, 4, 0, 0}, {{}, {0, 0, 4, 2e7, 0.2, 1e-5, 0}, {}, {}}, {}, "N"}); },
+       false, false},
+  };
+  for (const auto& c : cases) {
+    TestDirectory dir;
+    JobSpec = "JOB";
+    LoadCaseName = "A";
+    // The job's files as the program writes them, then analysed.
+    WriteGeometry(kBeam);
+    WriteSupports(twoNodes, 4);
+    ASSERT_TRUE(VisitLoadData([](int) { LoadTable(1, 1) = 300; }));
+    TextLineArray report{"", "results of the data as they were"};
+    for (const char* r : {"JOB.RBA", "JOB.RPA", "JOB.RBW", "JOB.RRW"}) ASSERT_TRUE(SaveTextLines(r, report, 1));
+    c.command();
+    EXPECT_EQ(FileExists("JOB.RBA"), c.caseKept) << c.what;
+    EXPECT_EQ(FileExists("JOB.RPA"), c.caseKept) << c.what;
+    EXPECT_EQ(FileExists("JOB.RBW"), c.otherKept) << c.what;
+    EXPECT_EQ(FileExists("JOB.RRW"), c.otherKept) << c.what;
+  }
 }
 
 TEST(CheckJobData, CodeOneNamesTheStructure) {

@@ -85,6 +85,24 @@ class AnalysisCommandTest : public ::testing::Test {
                              GetModuleHandleA(nullptr), nullptr);
   }
   void TearDown() override { DestroyWindow(owner_); }
+  // The analysis command with the check's correction offer answered No: the question asked;
+  // asked counts the load-case choices made.
+  std::string DeclinedCorrection(int& asked) {
+    std::string question;
+    auto result = RunScript({WhenDialog(" WARNING!",
+                                        [&](HWND box) {
+                                          question = wintest::BoxText(box);
+                                          wintest::AnswerBox(box, IDNO);
+                                        })},
+                            [&] {
+                              RunAnalysisCommand(owner_, [&] {
+                                ++asked;
+                                return 1;
+                              });
+                            });
+    EXPECT_TRUE(result.finished);
+    return question;
+  }
   TestDirectory dir_;
   HWND owner_ = nullptr;
 };
@@ -227,20 +245,8 @@ TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {
   const std::string job = MakeBeamJob("JOBS", "B3");
   std::filesystem::remove(job + ".SUP");
   wintest::TraceCapture trace;
-  std::string question;
   int asked = 0;
-  auto result = RunScript({WhenDialog(" WARNING!",
-                                      [&](HWND box) {
-                                        question = wintest::BoxText(box);
-                                        wintest::AnswerBox(box, IDNO);
-                                      })},
-                          [&] {
-                            RunAnalysisCommand(owner_, [&] {
-                              ++asked;
-                              return 1;
-                            });
-                          });
-  EXPECT_TRUE(result.finished);
+  const std::string question = DeclinedCorrection(asked);
   EXPECT_EQ(question, " SUPPORT CONDITIONS ARE NOT SPECIFIED\r\n\r\n Do you wish to Correct the Data? ");
   EXPECT_EQ(trace.Records("BEEP").size(), 3u);
   // The pointer goes onto the question and back.
@@ -252,6 +258,26 @@ TEST_F(AnalysisCommandTest, FailedCheckStartsNothing) {
   EXPECT_EQ(DialogAnswer, 0);
   EXPECT_FALSE(std::filesystem::exists("ANALYSIS_CALL.TXT"));
   EXPECT_TRUE(Tones(trace).empty());
+}
+
+// A half-space ticked in the support types and Ok pressed without its data (E = 0, Nu = 0): the
+// check refuses it with the correction offer before ANALYSIS.exe is started.
+TEST_F(AnalysisCommandTest, AHalfSpaceWithoutDataStartsNothing) {
+  CopySolver();
+  const std::string job = MakeBeamJob("JOBS", "B3");
+  ClearSupportFlags(1);
+  SupportFlags[kIsotropicHalfSpaceSlot] = "Y";
+  SupportFlags[kHalfSpaceModulusSlot] = "0";
+  SupportFlags[kHalfSpacePoissonSlot] = "0";
+  WinklerTable.Redim(4, 1);
+  ASSERT_TRUE(SaveSupportFile(1));
+  int asked = 0;
+  const std::string question = DeclinedCorrection(asked);
+  EXPECT_EQ(question,
+            " INCORRECT SUPPORT DATA OF ITEM 5 \r\n (HALF-SPACE: Modulus of Elasticity, E[kPa]= 0; it must be bigger "
+            "than 0)\r\n\r\n Do you wish to Correct the Data? ");
+  EXPECT_EQ(asked, 0);
+  EXPECT_FALSE(std::filesystem::exists("ANALYSIS_CALL.TXT"));
 }
 
 // The analysis dialog of a job with a long name and the boxes of the command show their texts

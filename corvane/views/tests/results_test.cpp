@@ -118,6 +118,30 @@ TEST_F(PlotCommandTest, ABeamsActionDialogItsGraphAndTheNextActionChosen) {
   EXPECT_EQ(ResultLineCount, 0);
 }
 
+// ANALYSIS.exe's result file of the beam, then the beam's modulus changed in the geometry: the
+// graphs of the old geometry are not drawn as the current case's; the plot says the results are
+// missing and the dialog stays.
+TEST_F(PlotCommandTest, ResultsOfAChangedGeometryAreNotPlotted) {
+  Job("BEAM/STRIP", "BEAM", 2, "B3", "B3.RBP", "B3.RBP");
+  JobDataTable(1, 3) = 2.0E+7f;
+  ASSERT_TRUE(SaveGeometryFile("B3"));
+  std::string text;
+  bool stayed = false;
+  EXPECT_TRUE(Run("Point", {WhenDialog(kBeamActions, [](HWND d) { PostClick(d, kPlotActionButton); }),
+                            WhenDialog("WARNING!",
+                                       [&](HWND box) {
+                                         text = wintest::BoxText(box);
+                                         wintest::AnswerBox(box, IDOK);
+                                       }),
+                            WhenDialog(kBeamActions, [&](HWND d) {
+                              stayed = true;
+                              PostClick(d, kActionCancel);
+                            })}));
+  EXPECT_EQ(text, kMissing);
+  EXPECT_TRUE(stayed);
+  EXPECT_EQ(Count("gfx OpenGfxEx("), 0);
+}
+
 TEST_F(PlotCommandTest, ABeamOnSoilOffersTheContactPressure) {
   Job("BEAM/STRIP", "BEAM", 20, "W21", "W21.RBU", "W21.RBU");
   testing::CopyFixture("BEAM.SUP", "W21.SUP");  // a Winkler foundation and a half-space

@@ -14,6 +14,8 @@
 #include "graph/graphwindow.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
+#include "murelo/core/globals.h"
+#include "murelo/core/loadedit.h"
 #include "murelo/entry/ids.h"
 
 using wintest::PostClick;
@@ -75,6 +77,18 @@ class MureloPlot : public ::testing::Test {
     steps.push_back(WhenDialog(kSubstructure, [](HWND d) { PostClick(d, kCancelId); }));
     return RunScript(std::move(steps), [] { murelo::PlotCommand(); }, 40000).finished;
   }
+  // The base plate's first action plotted: the text of the warning shown instead of a graph.
+  std::string PlotWarning() {
+    std::string text;
+    EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kActions, [](HWND d) { PostClick(d, kPlotActionButton); }),
+                          WhenDialog("WARNING!",
+                                     [&](HWND box) {
+                                       text = wintest::BoxText(box);
+                                       wintest::AnswerBox(box, IDOK);
+                                     }),
+                          WhenDialog(kActions, [](HWND d) { PostClick(d, kActionCancel); })}));
+    return text;
+  }
   TestDirectory dir_;
   TraceCapture trace_;
 };
@@ -131,15 +145,18 @@ TEST_F(MureloPlot, TheWallStemOffersFiveActionsAlongItsBase) {
 }
 
 TEST_F(MureloPlot, ACaseWithoutReportIsAnnouncedAndNoGraphIsShown) {
-  std::string text;
-  EXPECT_TRUE(Run(murelo::kBasePlateOptionId, {WhenDialog(kActions, [](HWND d) { PostClick(d, kPlotActionButton); }),
-                        WhenDialog("WARNING!",
-                                   [&](HWND box) {
-                                     text = wintest::BoxText(box);
-                                     wintest::AnswerBox(box, IDOK);
-                                   }),
-                        WhenDialog(kActions, [](HWND d) { PostClick(d, kActionCancel); })}));
-  EXPECT_EQ(text, "Results File is Missing! Analyse the Structure!");
+  EXPECT_EQ(PlotWarning(), "Results File is Missing! Analyse the Structure!");
+  EXPECT_EQ(Count(trace_, "gfx OpenGfxEx("), 0);
+}
+
+// The case analysed, then a nodal load added to it in the load data command: the report of the
+// old loads is no result of the case any more; the plot says the results are missing instead of
+// drawing the old graph under the current job and case.
+TEST_F(MureloPlot, ResultsOfChangedLoadsAreNotPlotted) {
+  Solve();
+  murelo::LoadCaseName = "A";
+  ASSERT_EQ(murelo::EditLoadData([] { murelo::PlateNodalLoads(2, 1) = 350; }), 1);
+  EXPECT_EQ(PlotWarning(), "Results File is Missing! Analyse the Structure!");
   EXPECT_EQ(Count(trace_, "gfx OpenGfxEx("), 0);
 }
 

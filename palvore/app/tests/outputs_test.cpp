@@ -16,7 +16,10 @@
 #include "core/textfiles.h"
 #include "graph/actiondialog.h"
 #include "graph/graphwindow.h"
+#include "palvore/core/checks.h"
+#include "palvore/core/dataentry.h"
 #include "palvore/core/jobfiles.h"
+#include "palvore/core/slots.h"
 #include "palvore/entry/ids.h"
 #include "palvore/views/views.h"
 #include "win/dialogs.h"
@@ -439,6 +442,41 @@ TEST_F(PalvoreOutputs, NoResultsDocumentWithoutAReport) {
   EXPECT_EQ(warning, "Results File is Missing! Analyse the Structure!");
   EXPECT_FALSE(fs::exists("PILE1_RESULTS.DDC"));
   EXPECT_TRUE(trace.Records("dpStartDoc").empty());
+}
+
+// The pile analysed, then its top fixed against rotation in the support command: the report of
+// the old supports is no result of the case any more; neither the plot nor the results
+// document shows it as the current case's, both say the results are missing.
+TEST_F(PalvoreOutputs, ResultsOfChangedSupportsAreNeitherPlottedNorPrinted) {
+  AnalysedPile();
+  ASSERT_TRUE(fs::exists("PILE1.RBA"));
+  palvore::LoadSupportFile({});
+  palvore::Supports.flags[palvore::kTopEdgeFixedSlot] = "Y";
+  ASSERT_TRUE(palvore::SaveSupportFile("PILE1"));
+  std::string plotted, printed;
+  wintest::TraceCapture trace;
+  bool ok = RunScript({ChooseCase(), WhenDialog(kActionCaption, [](HWND d) { PostClick(d, kPlotActionButton); }),
+                       WhenDialog("WARNING!",
+                                  [&](HWND box) {
+                                    plotted = wintest::BoxText(box);
+                                    wintest::AnswerBox(box, IDOK);
+                                  }),
+                       WhenDialog(kActionCaption, [](HWND d) { PostClick(d, kCancelId); })},
+                      [] { palvore::PlotCommand(); }, 30000)
+                .finished;
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(plotted, "Results File is Missing! Analyse the Structure!");
+  ok = RunScript({WhenDialog("WARNING!",
+                             [&](HWND b) {
+                               printed = wintest::BoxText(b);
+                               wintest::AnswerBox(b, IDOK);
+                             })},
+                 [] { palvore::OutputResults(4, nullptr); }, 20000)
+           .finished;
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(printed, "Results File is Missing! Analyse the Structure!");
+  EXPECT_TRUE(trace.Records("dpStartDoc").empty());
+  EXPECT_EQ(trace.Count("gfx OpenGfxEx("), 0);
 }
 
 TEST_F(PalvoreOutputs, TheChoosersColours) {

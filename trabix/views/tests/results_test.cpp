@@ -12,6 +12,8 @@
 #include "../../tests/testsupport.h"
 #include "core/globals.h"
 #include "trabix/core/globals.h"
+#include "trabix/core/loadedit.h"
+#include "trabix/core/slots.h"
 #include "trabix/views/views.h"
 #include "win/ids.h"
 #include "win/testing/wintest.h"
@@ -62,6 +64,23 @@ class ResultsCommandTest : public ::testing::Test {
                      30000)
         .finished;
   }
+  // The first action of UNIF's case Q plotted: the text of the warning shown instead of a graph;
+  // stayed: the action dialog was shown again after it.
+  std::string PlotWarning(bool& stayed) {
+    std::string text;
+    EXPECT_TRUE(Run("UNIF", "Q",
+                    {WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kPlotActionButton); }),
+                     WhenDialog("WARNING!",
+                                [&](HWND box) {
+                                  text = wintest::BoxText(box);
+                                  wintest::AnswerBox(box, IDOK);
+                                }),
+                     WhenDialog(ActionCaption("UNIF", "Q"), [&](HWND d) {
+                       stayed = true;
+                       PostClick(d, kCancelId);
+                     })}));
+    return text;
+  }
   TestDirectory dir_;
   TraceCapture trace_;
 };
@@ -86,22 +105,35 @@ TEST_F(ResultsCommandTest, ABeamOffersFourActionsAndFiveWithWinklerSoil) {
 }
 
 TEST_F(ResultsCommandTest, AMissingReportIsAnnouncedAndTheDialogStays) {
-  std::string text;
   bool stayed = false;
-  EXPECT_TRUE(Run("UNIF", "Q",
-                  {WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kPlotActionButton); }),
-                   WhenDialog("WARNING!",
-                              [&](HWND box) {
-                                text = wintest::BoxText(box);
-                                wintest::AnswerBox(box, IDOK);
-                              }),
-                   WhenDialog(ActionCaption("UNIF", "Q"), [&](HWND d) {
-                     stayed = true;
-                     PostClick(d, kCancelId);
-                   })}));
-  EXPECT_EQ(text, "Results File is Missing!");
+  EXPECT_EQ(PlotWarning(stayed), "Results File is Missing!");
   EXPECT_TRUE(stayed);
   EXPECT_EQ(Count(trace_, "gfx OpenGfxEx("), 0);
+}
+
+// The case analysed, then its uniform load changed from 10 to 12 kN/m in the load command: the
+// report of the old load is no result of the case any more; the plot says the results are
+// missing instead of drawing the old graph under the current job and case.
+TEST_F(ResultsCommandTest, ResultsOfChangedLoadsAreNotPlotted) {
+  Solve("UNIF", "Q");
+  JobSpec = "UNIF";
+  LoadCaseName = "Q";
+  ASSERT_EQ(EditLoadData([] { LoadValues[kUniformLoadSlot] = 12; }), 1);
+  bool stayed = false;
+  EXPECT_EQ(PlotWarning(stayed), "Results File is Missing!");
+  EXPECT_EQ(Count(trace_, "gfx OpenGfxEx("), 0);
+  // Analysed again, the case's graph is shown.
+  Solve("UNIF", "Q");
+  bool graph = false;
+  EXPECT_TRUE(Run("UNIF", "Q",
+                  {WhenDialog(ActionCaption("UNIF", "Q"), [](HWND d) { PostClick(d, kPlotActionButton); }),
+                   WhenDialog(" GRAPH - Load Case: Q",
+                              [&](HWND g) {
+                                graph = true;
+                                PostClick(g, kGraphCloseButton);
+                              }),
+                   WhenDialog(ActionCaption("UNIF", "Q"), [&](HWND d) { PostClick(d, kCancelId); })}));
+  EXPECT_TRUE(graph);
 }
 
 // Moments then shears of the solved beam: the graph window with its tabs and buttons, the
