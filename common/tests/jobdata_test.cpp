@@ -61,6 +61,25 @@ TEST(FindLabelLine, FindsByTheTextBeforeTheColon) {
   EXPECT_EQ(index, 2);
 }
 
+// One rule for every reader of an answer: yes and no once trimmed and upper-cased; any other text
+// is neither (an edge answered "LOAD DEPENDENT!" is not free, and not fixed either).
+TEST(Answers, YesAndNoOnceTrimmedAndUpperCased) {
+  const struct {
+    const char* answer;
+    bool yes, no;
+    const char* listed;
+  } cases[] = {
+      {"Y", true, false, "Y"},   {"y", true, false, "Y"},   {"  y ", true, false, "Y"}, {"N", false, true, "N"},
+      {" n", false, true, "N"},  {"", false, false, ""},    {"YES", false, false, "YES"},
+      {"LOAD DEPENDENT!", false, false, "LOAD DEPENDENT!"}, {"\tY", false, false, "\tY"},  // a TAB is no blank
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsYesAnswer(c.answer), c.yes) << c.answer;
+    EXPECT_EQ(IsNoAnswer(c.answer), c.no) << c.answer;
+    EXPECT_EQ(ListedAnswer(c.answer), c.listed) << c.answer;
+  }
+}
+
 TEST(FindAnswer, MissingQuestionReadsNo) {
   TextLineArray lines = Lines({"Left Edge Fixed against Rotation (?):  Y"});
   int index = -1;

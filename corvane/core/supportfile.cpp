@@ -20,13 +20,8 @@ void Put(TextLineArray& lines, int i, const std::string& text) {
   lines[static_cast<size_t>(i)] = text;
 }
 
-std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
 // An answer as written: upper case and trimmed.
-std::string Answer(const std::vector<std::string>& answers, int i) { return Upper(Trim(AnswerAt(answers, i))); }
+std::string Answer(const std::vector<std::string>& answers, int i) { return ListedAnswer(AnswerAt(answers, i)); }
 
 double Value(const std::vector<std::string>& answers, int i) { return ParseNumber(AnswerAt(answers, i)); }
 

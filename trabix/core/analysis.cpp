@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/globals.h"
+#include "core/jobdata.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
@@ -18,7 +19,7 @@ namespace {
 
 const long double kPi = 4 * std::atan(1.0L);
 
-bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && Trim(SupportFlags[item]) == "Y"; }
+bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && IsYesAnswer(SupportFlags[item]); }
 
 bool Finite(double v) { return std::isfinite(v); }
 

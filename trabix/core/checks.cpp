@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "core/jobdata.h"
 #include "core/listing.h"
 #include "core/loadcases.h"
 #include "core/numbers.h"
@@ -24,9 +25,7 @@ namespace {
 constexpr int kCheckedLoadCases = 20;
 
 bool IsYes(int item) {
-  if (SupportFlags.size() <= static_cast<size_t>(item)) return false;
-  std::string s = Trim(SupportFlags[item]);
-  return s.size() == 1 && std::toupper(static_cast<unsigned char>(s[0])) == 'Y';
+  return SupportFlags.size() > static_cast<size_t>(item) && IsYesAnswer(SupportFlags[item]);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ std::string Upper(std::string s) {
   return s;
 }
 
-bool IsYes(const std::string& flag) { return Upper(Trim(flag)) == "Y"; }
+bool IsYes(const std::string& flag) { return IsYesAnswer(flag); }
 
 std::string& Item(std::vector<std::string>& v, int i) {
   if (v.size() <= static_cast<size_t>(i)) v.resize(i + 1);
@@ -135,9 +135,9 @@ void ListSupports(TextLineArray& lines, int& count, int& elasticRows, int& winkl
   auto add = [&](const std::string& text) { PutLine(lines, ++i, text); };
   add(header);
   add("BEAM/STRIP SUPPORT DATA:");
-  add("Left Edge Fixed against Rotation (?):  " + Upper(Trim(Item(SupportFlags, kLeftEdgeFixedSlot))));
+  add("Left Edge Fixed against Rotation (?):  " + ListedAnswer(Item(SupportFlags, kLeftEdgeFixedSlot)));
   add("Right Edge Fixed against Rotation (?):  " +
-      (IsSymmetricHalf() ? std::string("LOAD DEPENDENT!") : Upper(Trim(Item(SupportFlags, kRightEdgeFixedSlot)))));
+      (IsSymmetricHalf() ? std::string("LOAD DEPENDENT!") : ListedAnswer(Item(SupportFlags, kRightEdgeFixedSlot))));
   if (IsYes(Item(SupportFlags, kUnyieldingSlot))) add("UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
   if (IsYes(Item(SupportFlags, kElasticSupportsSlot)) && springs > 0) {
     add("ELASTIC SUPPORTS:");
@@ -195,9 +195,9 @@ void ReadSupportData(const TextLineArray& lines, int n) {
   int at = 0;
   std::string value;
   FindAnswer(lines, n, "Left Edge Fixed against Rotation (?)", at, value);
-  SupportFlags[kLeftEdgeFixedSlot] = value;
+  SupportFlags[kLeftEdgeFixedSlot] = ListedAnswer(value);
   FindAnswer(lines, n, "Right Edge Fixed against Rotation (?)", at, value);
-  SupportFlags[kRightEdgeFixedSlot] = value;
+  SupportFlags[kRightEdgeFixedSlot] = ListedAnswer(value);
   FindLabelLine(lines, 1, n, "UNYIELDING SUPPORTS at Nodes", at, value);
   if (at > 0) {
     SupportFlags[kUnyieldingSlot] = "Y";
