@@ -244,6 +244,19 @@ std::string ListedAnswer(const std::string& answer) {
 bool IsYesAnswer(const std::string& answer) { return ListedAnswer(answer) == "Y"; }
 bool IsNoAnswer(const std::string& answer) { return ListedAnswer(answer) == "N"; }
 
+std::string StripLoadLine(const std::string& line) {
+  static const std::string uniform = "Uniform Load [kN/m]:";
+  if (line.compare(0, uniform.size(), uniform) == 0) return "Uniform Load [kPa]:" + line.substr(uniform.size());
+  // The unit lines of the nodal and trapezoidal tables, each column's unit kept under its heading.
+  static const char* const units[][2] = {
+      {"                     [kN]                   [kN*m]", "                    [kN/m]                 [kN*m/m]"},
+      {"(Nodes i,j)         [kN/m]                  [kN/m]", "(Nodes i,j)          [kPa]                   [kPa]"},
+  };
+  for (const auto& u : units)
+    if (RTrim(line) == u[0]) return u[1];
+  return line;
+}
+
 void ReadGeometrySections(const TextLineArray& lines, int n, int type, Table2D<double>& jobData,
                           std::vector<std::string>& answers, int& start1, int& start2, int& start3) {
   start1 = start2 = start3 = 0;

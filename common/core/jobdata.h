@@ -79,6 +79,13 @@ bool IsNoAnswer(const std::string& answer);
 // An answer as the listings write it and the readers keep it: trimmed and upper-cased.
 std::string ListedAnswer(const std::string& answer);
 
+// A strip's loads are given per metre of its width, but its load file keeps the beam's labels and
+// units, which the readers look for. The documents and text copies of a strip's data print its
+// load lines through this: "Uniform Load [kN/m]" reads "[kPa]", the nodal loads' "[kN]" and
+// "[kN*m]" read "[kN/m]" and "[kN*m/m]", the trapezoidal loads' "[kN/m]" reads "[kPa]". Any other
+// line is returned as it is.
+std::string StripLoadLine(const std::string& line);
+
 // Structure types of the geometry reader.
 enum GeometryType { GeometryBeamStrip = 1, GeometryCircularPlate = 2, GeometryTank = 3 };
 

@@ -80,6 +80,27 @@ TEST(Answers, YesAndNoOnceTrimmedAndUpperCased) {
   }
 }
 
+// A strip's load lines as its documents print them: the beam's units of the file per metre, every
+// other line (labels, headings, rows, temperatures) as it stands.
+TEST(StripLoadLine, UnitsPerMetre) {
+  const struct {
+    const char* line;
+    const char* printed;
+  } cases[] = {
+      {"Uniform Load [kN/m]: 12.5", "Uniform Load [kPa]: 12.5"},
+      {"                     [kN]                   [kN*m]", "                    [kN/m]                 [kN*m/m]"},
+      {"                     [kN]                   [kN*m]  ", "                    [kN/m]                 [kN*m/m]"},
+      {"(Nodes i,j)         [kN/m]                  [kN/m]", "(Nodes i,j)          [kPa]                   [kPa]"},
+      {"BEAM LOAD DATA:", "BEAM LOAD DATA:"},
+      {"Self Weight (Mass Density) [kg/m^3]: 2500.0", "Self Weight (Mass Density) [kg/m^3]: 2500.0"},
+      {" Node 'i'      Downward Force Pi      Clockwise Moment Mi", " Node 'i'      Downward Force Pi      Clockwise Moment Mi"},
+      {"(Nodes i,j)        [Celsius]               [Celsius]", "(Nodes i,j)        [Celsius]               [Celsius]"},
+      {"    2               10.0000                 15.0000", "    2               10.0000                 15.0000"},
+      {"Central Point Load [kN]: 5.0", "Central Point Load [kN]: 5.0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StripLoadLine(c.line), c.printed) << c.line;
+}
+
 TEST(FindAnswer, MissingQuestionReadsNo) {
   TextLineArray lines = Lines({"Left Edge Fixed against Rotation (?):  Y"});
   int index = -1;

@@ -30,6 +30,20 @@ bool LoadWholeFile(const std::string& file, TextLineArray& lines, int& n) {
 
 std::string JobNamePart() { return JobBaseName(JobSpec); }
 
+void PrintedLoadLines(TextLineArray& lines, int n) {
+  if (StructureType != "BEAM/STRIP") return;
+  TextLineArray geometry;
+  int g = 0;
+  LoadTextLines(JobSpec + ".geo", geometry, 5000, g);
+  Table2D<double> items;
+  items.Redim(8, 6);
+  std::vector<std::string> answers(8);
+  int s1 = 0, s2 = 0, s3 = 0;
+  ReadGeometrySections(geometry, g, GeometryBeamStrip, items, answers, s1, s2, s3);
+  if (answers[1] != "Y") return;
+  for (int i = 1; i <= n && static_cast<size_t>(i) < lines.size(); ++i) lines[i] = StripLoadLine(lines[i]);
+}
+
 bool WriteDataText() {
   TextLineArray out(1), lines;
   int total = 0, n = 0;
@@ -42,6 +56,7 @@ bool WriteDataText() {
     ReportWarning(kLoadMissingText);
     return false;
   }
+  PrintedLoadLines(lines, n);
   AppendPart(out, total, lines, n, 3);
   return SaveTextLines(JobNamePart() + "_DATA.TXT", out, total);
 }
