@@ -337,7 +337,8 @@ DataFileForm SupportFileForm(int type) {
                     kSupportEnd,
                     {{"ELASTIC SUPPORTS", "tt", beamStrip ? 2 : 1, n1 + 1, -1},
                      {"WINKLER FOUNDATION", "tt", beamStrip ? 1 : 2, n1, -1}},
-                    {}};
+                    {},
+                    HalfSpaceNumbers()};
   if (type == 3) {
     form.labels.push_back("WALL CYLINDER CONSTRAINT DATA");
     form.tables.push_back({"WINKLER SOIL AROUND WALL", "tt", 1, n2, -1});

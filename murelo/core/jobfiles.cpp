@@ -300,7 +300,8 @@ DataFileForm SupportFileForm() {
           {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1},
            {"WINKLER SOIL", "tt", 4, n, -1},
            {"ELASTIC NODAL RESTRAINTS", "tt", 2, m + 1, -1}},
-          {}};
+          {},
+          HalfSpaceNumbers()};
 }
 
 DataFileForm LoadFileForm() {
@@ -313,7 +314,8 @@ DataFileForm LoadFileForm() {
            {"HORIZONTAL", "tt", 2, m, -1, stem, ""},
            {"VERTICAL (on Surface)", "tt", 2, m, -1, stem, ""},
            {"NODAL LOADING", "tt", 3, m + 1, -1, stem, ""}},
-          {}};
+          {},
+          {{"Uniform Vert. Load [kPa]"}, {"Uniform Horiz. Load [kPa]"}, {"Self Weight (Mass Density) [kg/m^3]"}}};
 }
 
 // ---------------------------------------------------------------------------------------------

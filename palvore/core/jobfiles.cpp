@@ -219,7 +219,8 @@ DataFileForm GeometryFileForm(const TextLineArray& lines, int n) {
   FindLabelLine(lines, 2, n, "PILE/SHEET-PILE DATA", at, kind);
   const std::string label = at > 0 ? "PILE/SHEET-PILE DATA" : "PILE DATA";
   // Below the kind line: the value heading, the values, the elements above soil and the row heading.
-  return {{label}, kGeometryEnd, {{label, "tvtt", IsSheetPile() ? 2 : 3, 0, ElementCount()}}, {}};
+  return {{label}, kGeometryEnd, {{label, "tvtt", IsSheetPile() ? 2 : 3, 0, ElementCount()}}, {},
+          {{"No of Elements Above Soil Surface", "#", 0, true}}};
 }
 
 DataFileForm SupportFileForm() {
@@ -227,7 +228,8 @@ DataFileForm SupportFileForm() {
   return {{"PILE SUPPORT DATA", "Top Edge Fixed against Rotation (?)"},
           kSupportEnd,
           {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1}, {"WINKLER SOIL", "tt", 4, n, -1}},
-          {}};
+          {},
+          HalfSpaceNumbers()};
 }
 
 DataFileForm LoadFileForm() {

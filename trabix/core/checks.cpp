@@ -31,15 +31,17 @@ bool IsYes(int item) {
 }  // namespace
 
 int LoadGeometryFile(const CorrectionHooks& hooks) {
-  auto read = [] {
+  auto problem = [] {
     if (TextLines.size() < 5001) TextLines.resize(5001);
     int count = 0;
     LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
     int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
-    if (dataLine > 0) ReadElementTable(TextLines, count, dataLine);
-    return dataLine > 0 && DataFileDamage(TextLines, count, GeometryFileForm()).empty();
+    if (dataLine == 0) return std::string(kGeometryMissingMessage);
+    ReadElementTable(TextLines, count, dataLine);
+    const std::string damage = DataFileDamage(TextLines, count, GeometryFileForm());
+    return damage.empty() ? std::string() : DamagedDataMessage(kGeometryMissingMessage, damage);
   };
-  return LoadCheckedGeometry(read, kGeometryMissingMessage, hooks);
+  return LoadCheckedGeometry(std::function<std::string()>(problem), hooks);
 }
 
 int LoadSupportFile(const CorrectionHooks& hooks) {

@@ -243,7 +243,7 @@ std::vector<int> UnyieldingNodeList(const std::string& list, int nodes) { return
 
 DataFileForm GeometryFileForm() {
   // Below the kind line: the value heading, the values, the expansion coefficient and the row heading.
-  return {{"DATA"}, kGeometryEnd, {{"DATA", "tvtt", IsStrip() ? 2 : 3, 0, ElementCount()}}, {}};
+  return {{"DATA"}, kGeometryEnd, {{"DATA", "tvtt", IsStrip() ? 2 : 3, 0, ElementCount()}}, {}, {{"Coefficient of Thermal Expansion"}}};
 }
 
 DataFileForm SupportFileForm() {
@@ -251,7 +251,8 @@ DataFileForm SupportFileForm() {
   return {{"BEAM/STRIP SUPPORT DATA", "Left Edge Fixed against Rotation (?)", "Right Edge Fixed against Rotation (?)"},
           kSupportEnd,
           {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1}, {"WINKLER FOUNDATION", "tt", 4, n, -1}},
-          {}};
+          {},
+          HalfSpaceNumbers()};
 }
 
 DataFileForm LoadFileForm() {
@@ -261,7 +262,8 @@ DataFileForm LoadFileForm() {
           {{"NODAL LOADING", "tt", 2, n + 1, -1},
            {"TRAPEZOIDAL LOADING", "tt", 2, n, -1},
            {"TEMPERATURE LOADING (CHANGES)", "tt", 2, n, -1}},
-          {}};
+          {},
+          {{"Uniform Load [kN/m]"}, {"Self Weight (Mass Density) [kg/m^3]"}}};
 }
 
 // ---------------------------------------------------------------------------------------------
