@@ -49,6 +49,10 @@ std::string DataMissingMessage(const std::string& data, const std::string& damag
   return " " + data + " ARE MISSING!" + "\r\n" + " (" + damage + ")";
 }
 
+std::string DamagedDataMessage(const std::string& missingMessage, const std::string& damage) {
+  return damage.empty() ? missingMessage : missingMessage + "\r\n" + " (" + damage + ")";
+}
+
 std::string LoadDataMissingMessage(const std::string& caseName, const std::string& damage) {
   return DataMissingMessage("LOAD DATA OF LOAD CASE '" + Trim(caseName) + "'", damage);
 }

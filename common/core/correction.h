@@ -46,6 +46,9 @@ std::string HalfSpaceDataProblem(int item, const std::vector<std::string>& texts
 // The message of a damaged data file: " " + data + " ARE MISSING!" (data names the file's data,
 // "PILE SUPPORT DATA"), then on a line of its own what is wrong, in brackets.
 std::string DataMissingMessage(const std::string& data, const std::string& damage);
+// A data-missing message (" ... DATA ARE MISSING!") with what is wrong with the damaged file on a
+// line of its own, in brackets; the message alone when damage is "".
+std::string DamagedDataMessage(const std::string& missingMessage, const std::string& damage);
 // The same for the load file of a load case: " LOAD DATA OF LOAD CASE '<name>' ARE MISSING!".
 std::string LoadDataMissingMessage(const std::string& caseName, const std::string& damage);
 // The same for the load-case list: " LOAD CASE LIST DATA ARE MISSING!".

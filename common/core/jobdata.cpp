@@ -1,6 +1,7 @@
 #include "core/jobdata.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "core/numbers.h"
@@ -234,6 +235,28 @@ std::string LastCharacter(const std::string& line) {
 
 }  // namespace
 
+std::string ListedAnswer(const std::string& answer) {
+  std::string s = Trim(answer);
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+bool IsYesAnswer(const std::string& answer) { return ListedAnswer(answer) == "Y"; }
+bool IsNoAnswer(const std::string& answer) { return ListedAnswer(answer) == "N"; }
+
+std::string StripLoadLine(const std::string& line) {
+  static const std::string uniform = "Uniform Load [kN/m]:";
+  if (line.compare(0, uniform.size(), uniform) == 0) return "Uniform Load [kPa]:" + line.substr(uniform.size());
+  // The unit lines of the nodal and trapezoidal tables, each column's unit kept under its heading.
+  static const char* const units[][2] = {
+      {"                     [kN]                   [kN*m]", "                    [kN/m]                 [kN*m/m]"},
+      {"(Nodes i,j)         [kN/m]                  [kN/m]", "(Nodes i,j)          [kPa]                   [kPa]"},
+  };
+  for (const auto& u : units)
+    if (RTrim(line) == u[0]) return u[1];
+  return line;
+}
+
 void ReadGeometrySections(const TextLineArray& lines, int n, int type, Table2D<double>& jobData,
                           std::vector<std::string>& answers, int& start1, int& start2, int& start3) {
   start1 = start2 = start3 = 0;
@@ -259,7 +282,7 @@ void ReadGeometrySections(const TextLineArray& lines, int n, int type, Table2D<d
     if (at > 0) {
       ItemsFromLine(lines, at + 2, jobData, 1, 1, 3);
       ItemsFromLine(lines, at + 4, jobData, 1, 4, 1);
-      answers[1] = LastField(lines, at + 4);
+      answers[1] = ListedAnswer(LastField(lines, at + 4));
       jobData(1, 5) = ValueAfterColon(lines, at + 5);
       start1 = at + 7;
     }
@@ -267,16 +290,16 @@ void ReadGeometrySections(const TextLineArray& lines, int n, int type, Table2D<d
     if (at > 0) {
       ItemsFromLine(lines, at + 2, jobData, 2, 1, 3);
       ItemsFromLine(lines, at + 4, jobData, 2, 4, 2);
-      answers[2] = LastField(lines, at + 4);
+      answers[2] = ListedAnswer(LastField(lines, at + 4));
       jobData(2, 6) = ValueAfterColon(lines, at + 5);
       start2 = at + 7;
     }
     FindLabelLine(lines, 1, n, "ROOF GEOMETRY DATA", at, value);
     if (at > 0) {
-      answers[4] = Trim(LastCharacter(LineAt(lines, at + 1)));
+      answers[4] = ListedAnswer(LastCharacter(LineAt(lines, at + 1)));
       int base = at;
       if (answers[4] == "Y" && LineAt(lines, at + 2).compare(0, 14, "Radial Section") == 0) {
-        answers[7] = Trim(LastCharacter(LineAt(lines, at + 2)));
+        answers[7] = ListedAnswer(LastCharacter(LineAt(lines, at + 2)));
         base = at + 1;
       }
       // A roof without elements keeps its values and in-plane answer in the file too.
@@ -284,10 +307,10 @@ void ReadGeometrySections(const TextLineArray& lines, int n, int type, Table2D<d
       ItemsFromLine(lines, base + 5, jobData, 3, 4, 2);
       jobData(3, 6) = ValueAfterColon(lines, base + 6);
       if (jobData(3, 1) > 0) {
-        answers[3] = LastField(lines, base + 5);
+        answers[3] = ListedAnswer(LastField(lines, base + 5));
         start3 = answers[4] == "Y" ? base + 9 : base + 8;
       } else {
-        std::string answer = LastField(lines, base + 5);
+        std::string answer = ListedAnswer(LastField(lines, base + 5));
         if (answer == "Y" || answer == "N") answers[3] = answer;
       }
       if (answers[4] == "Y") answers[3] = "Y";

@@ -69,6 +69,23 @@ void CompactZeroRows(Table2D<T>& table, int n, int cols, int& count);
 // node. wholeOnly: a number with a fraction names none either; otherwise it is rounded down.
 std::vector<int> NodeNumbers(const std::string& list, int nodes, bool wholeOnly);
 
+// The answers of the "(?)" questions ("Y"/"N"), however they stand in a file edited by hand:
+// the reader, the checks, the solver and the listing all take an answer by these rules.
+// Yes: "Y" once trimmed and upper-cased ("y", " Y "); any other text is not yes.
+bool IsYesAnswer(const std::string& answer);
+// No, where an answer counts as no only when it says so (an edge free to rotate): "N" once
+// trimmed and upper-cased; any other text is not no.
+bool IsNoAnswer(const std::string& answer);
+// An answer as the listings write it and the readers keep it: trimmed and upper-cased.
+std::string ListedAnswer(const std::string& answer);
+
+// A strip's loads are given per metre of its width, but its load file keeps the beam's labels and
+// units, which the readers look for. The documents and text copies of a strip's data print its
+// load lines through this: "Uniform Load [kN/m]" reads "[kPa]", the nodal loads' "[kN]" and
+// "[kN*m]" read "[kN/m]" and "[kN*m/m]", the trapezoidal loads' "[kN/m]" reads "[kPa]". Any other
+// line is returned as it is.
+std::string StripLoadLine(const std::string& line);
+
 // Structure types of the geometry reader.
 enum GeometryType { GeometryBeamStrip = 1, GeometryCircularPlate = 2, GeometryTank = 3 };
 

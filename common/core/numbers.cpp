@@ -423,6 +423,29 @@ double ParseNumber(const std::string& text) {
   return negative ? -v : v;
 }
 
+bool IsOneNumber(const std::string& text) {
+  const std::string s = Trim(text);
+  size_t i = 0, n = s.size();
+  if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+  size_t digits = 0;
+  for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) ++digits;
+  bool point = false;
+  if (i < n && s[i] == '.') {
+    point = true;
+    for (++i; i < n && s[i] >= '0' && s[i] <= '9'; ++i) ++digits;
+  }
+  // A mask without a 0 place writes 0 as its point alone (".0000" is "#.####" of 0 in no digit).
+  if (digits == 0) return point && i == n;
+  if (i < n && (s[i] == 'E' || s[i] == 'e')) {
+    ++i;
+    if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+    size_t exponent = 0;
+    for (; i < n && s[i] >= '0' && s[i] <= '9'; ++i) ++exponent;
+    if (exponent == 0) return false;
+  }
+  return i == n;
+}
+
 std::string LTrim(const std::string& text) {
   size_t i = text.find_first_not_of(' ');
   return i == std::string::npos ? std::string() : text.substr(i);

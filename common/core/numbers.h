@@ -17,6 +17,16 @@ std::string NumberToText(long long value);
 // Reads the number at the start of a text; a text that is no number reads 0.
 double ParseNumber(const std::string& text);
 
+// Whether a text, without the blanks about it, is one number as the numeric fields hold it: an
+// optional sign, digits with at most one decimal point, then an optional exponent ("E" or "e",
+// an optional sign, digits): "1.5", "-.5", "2E-4", and "." alone (0 through a mask without a 0
+// place). "1e", "1,5", "+-3", "0x10" or digits followed by
+// other characters are no number, though ParseNumber reads a number from their start.
+bool IsOneNumber(const std::string& text);
+// The largest magnitude of a value of a job's data files that the analyses compute with: their
+// products and sums of the data (stiffnesses, load terms) must stay far within double precision.
+constexpr double kLargestDataValue = 1.0E+30;
+
 // Trimming removes blanks only, never TABs.
 std::string Trim(const std::string& text);
 std::string LTrim(const std::string& text);

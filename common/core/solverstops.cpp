@@ -28,6 +28,8 @@ std::string SolverStopMessage(int code, const SolverStopProfile& profile) {
       return "The SUPPORT DATA File is Damaged!" + crlf + crlf + "Correct the Data!";
     case kStopBadLoadData:
       return "The LOAD DATA File is Damaged!" + crlf + crlf + "Correct the Data!";
+    case kStopValueTooLarge:
+      return "A VALUE of the DATA Files is too LARGE to be Analysed!" + crlf + crlf + "Correct the Data!";
     case kStopBadHalfSpace:
       return std::string(kHalfSpaceDataMessage) + crlf + crlf + "Correct the Data!";
     case kStopReportNotWritten:

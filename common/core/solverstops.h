@@ -17,6 +17,7 @@ constexpr int kStopLoadTooLargeNodeWise = 8;       // code 3 against node-wise y
 // (9 is Murelo's own.)
 constexpr int kStopBadSupportData = 11;  // the support file is damaged (cut short, a table out of form)
 constexpr int kStopBadLoadData = 12;     // the load file of the case is damaged
+constexpr int kStopValueTooLarge = 13;   // a value of the data files lies beyond what the analysis computes with
 
 extern const char* const kHalfSpaceDataMessage;  // "The HALF-SPACE Data describe no Elastic Soil!"
 

@@ -4,6 +4,9 @@
 
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "core/solverstops.h"
+
+const char* const kValueOutOfRange = "lies beyond the range the analysis computes with";
 
 namespace {
 
@@ -24,6 +27,60 @@ bool IsRow(const std::string& line, const TableForm& table) {
   const double number = ParseNumber(fields[0]);
   if (!(number >= 1) || number != std::floor(number)) return false;
   return table.limit <= 0 || number <= table.limit;
+}
+
+// What is wrong with one numeric field: "" when it is one number the analyses compute with.
+std::string FieldDamage(const std::string& field) {
+  if (!IsOneNumber(field)) return "\"" + field + "\" is not a number";
+  if (std::fabs(ParseNumber(field)) > kLargestDataValue)
+    return Trim(field) + " " + kValueOutOfRange + " (at most " + Trim(NumberToText(kLargestDataValue)) + ")";
+  return std::string();
+}
+
+// The first field of a line of values that is no number, or one out of range.
+std::string FieldsDamage(const std::string& line) {
+  for (const std::string& field : SplitFields(line)) {
+    std::string damage = FieldDamage(field);
+    if (!damage.empty()) return damage;
+  }
+  return std::string();
+}
+
+// How a text departs from its pattern (NumberField): "" when it matches.
+std::string PatternDamage(const std::string& text, const std::string& pattern) {
+  const std::string otherForm = "\"" + Trim(text) + "\" is not of the form \"" + pattern + "\"";
+  size_t i = 0;
+  auto skipBlanks = [&] {
+    while (i < text.size() && text[i] == ' ') ++i;
+  };
+  for (size_t j = 0; j < pattern.size(); ++j) {
+    const char p = pattern[j];
+    skipBlanks();
+    if (p == ' ') continue;
+    if (p == '?') {
+      size_t end = text.find(' ', i);
+      if (end == std::string::npos) end = text.size();
+      if (end == i) return otherForm;
+      i = end;
+      continue;
+    }
+    if (p != '#') {
+      if (i >= text.size() || text[i] != p) return otherForm;
+      ++i;
+      continue;
+    }
+    // The number runs to a blank or to the character the pattern puts after it.
+    const char next = j + 1 < pattern.size() ? pattern[j + 1] : ' ';
+    size_t end = i;
+    while (end < text.size() && text[end] != ' ' && (next == ' ' || next == '#' || text[end] != next)) ++end;
+    const std::string field = text.substr(i, end - i);
+    if (field.empty()) return otherForm;
+    std::string damage = FieldDamage(field);
+    if (!damage.empty()) return damage;
+    i = end;
+  }
+  skipBlanks();
+  return i < text.size() ? otherForm : std::string();
 }
 
 bool IsRule(const std::string& text) { return !text.empty() && text.find_first_not_of('-') == std::string::npos; }
@@ -51,11 +108,17 @@ std::string TableDamage(const TextLineArray& lines, int n, int labelLine, const 
     const std::string& line = LineAt(lines, i);
     if (IsBlank(line) || (kind == 't' && BeginsWithNumber(line)))
       return At(i, "a heading of " + table.label + " is missing");
+    if (kind == 'v') {
+      std::string damage = FieldsDamage(line);
+      if (!damage.empty()) return At(i, damage);
+    }
   }
   int rows = 0;
   for (++i; i <= n; ++i) {
     if (table.rows >= 0 && rows == table.rows) break;
     if (!IsRow(LineAt(lines, i), table)) break;
+    std::string damage = FieldsDamage(LineAt(lines, i));
+    if (!damage.empty()) return At(i, damage + " in " + table.label);
     ++rows;
   }
   if (table.rows >= 0 && rows < table.rows)
@@ -101,7 +164,37 @@ std::string DataFileDamage(const TextLineArray& lines, int n, const DataFileForm
     std::string damage = TableDamage(lines, last, at, table, form);
     if (!damage.empty()) return damage;
   }
+  for (const NumberField& number : form.numbers) {
+    // Every line of the label: a label that several sections share holds a value in each.
+    for (int from = 2, at = 0; from <= last; from = at + 1) {
+      std::string value;
+      FindLabelLine(lines, from, last, number.label, at, value);
+      if (at == 0) break;
+      const int i = at + number.line;
+      if (number.line > 0) value = LineAt(lines, i);
+      if (number.mayBeEmpty && Trim(value).empty()) continue;
+      std::string damage = PatternDamage(value, number.pattern);
+      if (!damage.empty()) return At(i, damage);
+    }
+  }
   return std::string();
+}
+
+std::vector<NumberField> HalfSpaceNumbers() {
+  const std::string cross = "CROSS-ANISOTROPIC ELASTIC HALF-SPACE";
+  return {{"ISOTROPIC ELASTIC HALF-SPACE", "E = #[kPa]; Nu = #"},
+          {"ISOTROPIC YIELD STRESS", "#[kPa]"},
+          {cross, "for Vertical Direction, Ev = #", 2},
+          {cross, "for Horizontal Direction, Eh = #", 3},
+          {cross, "Quasi Shear Modulus, Gv = #", 4},
+          {cross, "Complementary Horizontal Strain, NUh = #", 6},
+          {cross, "Vertical Strain, NUv = #", 7},
+          {"VERTICAL YIELD STRESS", "#[kPa]"}};
+}
+
+int DataFileStop(const std::string& damage, int damagedStop) {
+  if (damage.empty()) return 0;
+  return damage.find(kValueOutOfRange) != std::string::npos ? kStopValueTooLarge : damagedStop;
 }
 
 std::string DataFileDamage(const std::string& fileName, const DataFileForm& form) {

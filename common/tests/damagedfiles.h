@@ -15,6 +15,8 @@
 #include "core/globals.h"
 #include "core/jobdata.h"
 #include "core/numbers.h"
+#include "core/solverstops.h"
+#include "core/tablereader.h"
 #include "core/textfiles.h"
 
 // A table of the file: the label line that opens it and the heading lines between the label and
@@ -31,6 +33,7 @@ struct DamagedFile {
   std::string name;   // what was done, for the messages of the test
   std::string bytes;  // the file as written
   bool damaged = true;  // false: the same data as the original
+  bool tooLarge = false;  // a value beyond the range the analyses compute with
 };
 
 namespace damagedfiles {
@@ -57,6 +60,45 @@ inline int LabelLine(const TextLineArray& lines, int n, const std::string& label
 inline bool BeginsWithNumber(const std::string& line) {
   std::vector<std::string> f = SplitFields(line);
   return !f.empty() && ParseNumber(f[0]) != 0;
+}
+
+// What a hand or another tool leaves in a numeric field that the readers would take for a
+// number read from its start: the field's number with that text, by what it is.
+struct Spoiler {
+  const char* what;
+  std::string (*field)(const std::string& number);
+};
+inline const std::vector<Spoiler>& Spoilers() {
+  static const std::vector<Spoiler> spoilers = {
+      {"trailing text", [](const std::string& v) { return v + "e"; }},
+      {"a decimal comma", [](const std::string&) { return std::string("1,5"); }},
+      {"a second sign", [](const std::string&) { return std::string("+-3"); }},
+      {"a hexadecimal number", [](const std::string&) { return std::string("0x10"); }},
+      {"high-byte characters", [](const std::string& v) { return v + "\xe9\xe9"; }},
+  };
+  return spoilers;
+}
+constexpr const char* kTooLargeValue = "1E308";
+
+// The line with its k-th blank-separated field replaced.
+inline std::string WithField(const std::string& line, size_t k, const std::string& field) {
+  std::vector<std::string> f = SplitFields(line);
+  if (k < f.size()) f[k] = field;
+  std::string out;
+  for (const std::string& each : f) out += "   " + each;
+  return out;
+}
+
+// The first line below line 1 whose value after its colon is one number, but for the node list
+// of the unyielding supports, whose text is checked on its own; 0 when there is none.
+inline int FirstLabelledNumber(const TextLineArray& lines, int n) {
+  for (int i = 2; i <= n; ++i) {
+    const std::string& line = LineAt(lines, i);
+    const size_t colon = line.find(':');
+    if (colon == std::string::npos || line.find("UNYIELDING") != std::string::npos) continue;
+    if (IsOneNumber(line.substr(colon + 1))) return i;
+  }
+  return 0;
 }
 
 }  // namespace damagedfiles
@@ -97,7 +139,31 @@ inline std::vector<DamagedFile> DamagedVariants(const std::string& file, const s
       edited = lines;
       for (int i = first; i <= last; ++i) edited[static_cast<size_t>(i)] = "~#\x01 gArBaGe \x7f~ @@ 0x1F ~#";
       out.push_back({file + ": garbage in place of " + t.label, Join(edited, n), true});
+      // The first value of the first row: no number, then one too large to compute with.
+      const std::string row = LineAt(lines, first);
+      const std::vector<std::string> f = SplitFields(row);
+      if (f.size() > 1) {
+        for (const Spoiler& s : Spoilers()) {
+          edited = lines;
+          edited[static_cast<size_t>(first)] = WithField(row, 1, s.field(f[1]));
+          out.push_back({file + ": " + s.what + " in a value of " + t.label, Join(edited, n), true});
+        }
+        edited = lines;
+        edited[static_cast<size_t>(first)] = WithField(row, 1, kTooLargeValue);
+        out.push_back({file + ": a value too large in " + t.label, Join(edited, n), true, true});
+      }
     }
+  }
+  if (const int at = FirstLabelledNumber(lines, n)) {
+    const std::string& line = LineAt(lines, at);
+    const std::string head = line.substr(0, line.find(':') + 1), value = Trim(line.substr(line.find(':') + 1));
+    TextLineArray edited = lines;
+    for (const Spoiler& s : Spoilers()) {
+      edited[static_cast<size_t>(at)] = head + " " + s.field(value);
+      out.push_back({file + ": " + s.what + " after \"" + head + "\"", Join(edited, n), true});
+    }
+    edited[static_cast<size_t>(at)] = head + " " + kTooLargeValue;
+    out.push_back({file + ": a value too large after \"" + head + "\"", Join(edited, n), true, true});
   }
   int end = n;
   while (end > 1 && Trim(LineAt(lines, end)).empty()) --end;
@@ -135,6 +201,10 @@ struct DamagedJobProfile {
   std::function<int(std::vector<std::string>& asked)> check;
   std::function<int()> solve;
   std::string report;  // the results file of the case
+  // The solver's stop on a value too large to compute with, and a part of the check's message
+  // that names it.
+  int tooLargeStop = kStopValueTooLarge;
+  std::string tooLargeMessage = kValueOutOfRange;
 };
 
 inline void ExpectDamagedFilesRefused(const DamagedJobProfile& p) {
@@ -168,6 +238,10 @@ inline void ExpectDamagedFilesRefused(const DamagedJobProfile& p) {
     const std::string expected = p.message(d.name.substr(0, d.name.find(':')), d.name);
     EXPECT_NE(asked[0].find(expected), std::string::npos) << d.name << ": " << asked[0] << " (expected " << expected << ")";
     EXPECT_NE(code, 0) << d.name;
+    if (d.tooLarge) {
+      EXPECT_EQ(code, p.tooLargeStop) << d.name;
+      if (!p.tooLargeMessage.empty()) EXPECT_NE(asked[0].find(p.tooLargeMessage), std::string::npos) << d.name << ": " << asked[0];
+    }
     EXPECT_FALSE(std::ifstream(p.report).good()) << d.name << ": a report was written";
   });
   EXPECT_GE(variants, 5);

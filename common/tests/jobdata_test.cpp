@@ -61,6 +61,46 @@ TEST(FindLabelLine, FindsByTheTextBeforeTheColon) {
   EXPECT_EQ(index, 2);
 }
 
+// One rule for every reader of an answer: yes and no once trimmed and upper-cased; any other text
+// is neither (an edge answered "LOAD DEPENDENT!" is not free, and not fixed either).
+TEST(Answers, YesAndNoOnceTrimmedAndUpperCased) {
+  const struct {
+    const char* answer;
+    bool yes, no;
+    const char* listed;
+  } cases[] = {
+      {"Y", true, false, "Y"},   {"y", true, false, "Y"},   {"  y ", true, false, "Y"}, {"N", false, true, "N"},
+      {" n", false, true, "N"},  {"", false, false, ""},    {"YES", false, false, "YES"},
+      {"LOAD DEPENDENT!", false, false, "LOAD DEPENDENT!"}, {"\tY", false, false, "\tY"},  // a TAB is no blank
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsYesAnswer(c.answer), c.yes) << c.answer;
+    EXPECT_EQ(IsNoAnswer(c.answer), c.no) << c.answer;
+    EXPECT_EQ(ListedAnswer(c.answer), c.listed) << c.answer;
+  }
+}
+
+// A strip's load lines as its documents print them: the beam's units of the file per metre, every
+// other line (labels, headings, rows, temperatures) as it stands.
+TEST(StripLoadLine, UnitsPerMetre) {
+  const struct {
+    const char* line;
+    const char* printed;
+  } cases[] = {
+      {"Uniform Load [kN/m]: 12.5", "Uniform Load [kPa]: 12.5"},
+      {"                     [kN]                   [kN*m]", "                    [kN/m]                 [kN*m/m]"},
+      {"                     [kN]                   [kN*m]  ", "                    [kN/m]                 [kN*m/m]"},
+      {"(Nodes i,j)         [kN/m]                  [kN/m]", "(Nodes i,j)          [kPa]                   [kPa]"},
+      {"BEAM LOAD DATA:", "BEAM LOAD DATA:"},
+      {"Self Weight (Mass Density) [kg/m^3]: 2500.0", "Self Weight (Mass Density) [kg/m^3]: 2500.0"},
+      {" Node 'i'      Downward Force Pi      Clockwise Moment Mi", " Node 'i'      Downward Force Pi      Clockwise Moment Mi"},
+      {"(Nodes i,j)        [Celsius]               [Celsius]", "(Nodes i,j)        [Celsius]               [Celsius]"},
+      {"    2               10.0000                 15.0000", "    2               10.0000                 15.0000"},
+      {"Central Point Load [kN]: 5.0", "Central Point Load [kN]: 5.0"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StripLoadLine(c.line), c.printed) << c.line;
+}
+
 TEST(FindAnswer, MissingQuestionReadsNo) {
   TextLineArray lines = Lines({"Left Edge Fixed against Rotation (?):  Y"});
   int index = -1;

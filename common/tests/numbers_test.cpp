@@ -162,3 +162,12 @@ TEST(Trim, RemovesBlanksOnly) {
 }
 
 }  // namespace
+
+// A numeric field holds one number: what the number fields take, nothing after it.
+TEST(IsOneNumber, SignDigitsPointExponentAndNothingElse) {
+  for (const char* text : {"0", "-2", "+7", "1.5", ".5", "-.5", "5.", "2E-4", "1e3", "  3.0E+7  ", "1E308", "."})
+    EXPECT_TRUE(IsOneNumber(text)) << text;
+  for (const char* text : {"", " ", "1e", "1E+", "1,5", "+-3", "--3", "0x10", "&H10", "1.5.2", ".E5", "-", "E5", "1D3",
+                           "12 kN", "1.5\xe9", "\xe91.5", "1.5\t"})
+    EXPECT_FALSE(IsOneNumber(text)) << text;
+}

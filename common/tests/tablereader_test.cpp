@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include "core/solverstops.h"
+
 #include "testdir.h"
 
 namespace {
@@ -27,7 +29,7 @@ TextLineArray Whole() {
           "Node 'i'   Vert.   Rotat.",
           "            [kN/m]   [kN*m/rad]",
           "    2   5.0E+3   0.0E+0",
-          "    5   abc   0.0E+0",  // a value that reads as 0 is a value
+          "    5   0   -.0E+0",  // a value of 0 is a value
           "SOIL:",
           "Element 'i'  k",
           "    1   1.0E+4",
@@ -81,6 +83,68 @@ TEST(DataFileDamage, AWholeFileAndEachDeparture) {
   }
   // A file of no lines is no file: its absence is the caller's to judge.
   EXPECT_EQ(DataFileDamage(TextLineArray(1), 0, Form()), "");
+}
+
+// A field that the readers would read as a number from its start but that holds more (trailing
+// text, a comma, a second sign, a hexadecimal form, high-byte characters) damages the file, as
+// does a value beyond the range the analyses compute with, which is named so; in a table's rows,
+// in a line of values among its headings, and in the values that stand by their labels.
+TEST(DataFileDamage, EveryNumericFieldHoldsOneNumber) {
+  DataFileForm form{{"DATA"},
+                    "END",
+                    {{"DATA", "tvt", 2, 3, -1}},
+                    {},
+                    {{"Uniform Load [kN/m]"}, {"HALF-SPACE", "E = #[kPa]; Nu = #"}, {"COUNT", "#", 0, true}}};
+  const TextLineArray whole{"",
+                            "Job: J // LOADS (A)",
+                            "DATA:",
+                            "heading",
+                            "   4   2.5E+7   -0.2",
+                            "row heading",
+                            "    1   1.5   -2.0E-4",
+                            "    3   +7   1e3",
+                            "Uniform Load [kN/m]: 12.5",
+                            "HALF-SPACE: E = 1.00000E+4[kPa];   Nu = .3000",
+                            "COUNT: ",
+                            "",
+                            "END"};
+  EXPECT_EQ(DataFileDamage(whole, 12, form), "");
+  const std::string range = std::string(kValueOutOfRange) + " (at most 1E+30)";
+  const struct {
+    int line;
+    const char* text;
+    std::string damage;
+  } cases[] = {
+      {6, "    1   1e   -2.0E-4", "line 6: \"1e\" is not a number in DATA"},
+      {6, "    1   1,5   -2.0E-4", "line 6: \"1,5\" is not a number in DATA"},
+      {6, "    1   1.5   +-3", "line 6: \"+-3\" is not a number in DATA"},
+      {6, "    1   0x10   -2.0E-4", "line 6: \"0x10\" is not a number in DATA"},
+      {6, "    1   1.5\xe9\xe9   -2.0E-4", "line 6: \"1.5\xe9\xe9\" is not a number in DATA"},
+      {6, "    1   1.5.2   -2.0E-4", "line 6: \"1.5.2\" is not a number in DATA"},
+      {6, "    1e   1.5   -2.0E-4", "line 6: \"1e\" is not a number in DATA"},
+      {6, "    1   1E308   -2.0E-4", "line 6: 1E308 " + range + " in DATA"},
+      {7, "    3   +7   -1.0000001E+30", "line 7: -1.0000001E+30 " + range + " in DATA"},
+      {4, "   4   2.5E+7   -0.2x", "line 4: \"-0.2x\" is not a number"},
+      {4, "   4   1e308   -0.2", "line 4: 1e308 " + range},
+      {8, "Uniform Load [kN/m]: 12.5e", "line 8: \"12.5e\" is not a number"},
+      {8, "Uniform Load [kN/m]: 12,5", "line 8: \"12,5\" is not a number"},
+      {8, "Uniform Load [kN/m]: 12.5 kN", "line 8: \"12.5 kN\" is not of the form \"#\""},
+      {8, "Uniform Load [kN/m]: 1E308", "line 8: 1E308 " + range},
+      {8, "Uniform Load [kN/m]:", "line 8: \"\" is not of the form \"#\""},
+      {9, "HALF-SPACE: E = 1,0E+4[kPa];   Nu = .3000", "line 9: \"1,0E+4\" is not a number"},
+      {9, "HALF-SPACE: E = 1.0E+4[kPa];   Nu = .3000e", "line 9: \".3000e\" is not a number"},
+      {9, "HALF-SPACE: E = 1.0E+4   Nu = .3", "line 9: \"E = 1.0E+4   Nu = .3\" is not of the form \"E = #[kPa]; Nu = #\""},
+      {10, "COUNT: 2e", "line 10: \"2e\" is not a number"},
+  };
+  for (const auto& c : cases) {
+    TextLineArray lines = whole;
+    lines[static_cast<size_t>(c.line)] = c.text;
+    EXPECT_EQ(DataFileDamage(lines, 12, form), c.damage) << c.text;
+  }
+  // The solvers stop on a damaged file as damaged, and on a value out of range as such.
+  EXPECT_EQ(DataFileStop("", kStopBadLoadData), 0);
+  EXPECT_EQ(DataFileStop("line 7: \"1e\" is not a number in DATA", kStopBadLoadData), kStopBadLoadData);
+  EXPECT_EQ(DataFileStop("line 7: 1E308 " + range + " in DATA", kStopBadLoadData), kStopValueTooLarge);
 }
 
 TEST(DataFileDamage, ElementRowsWithoutALabel) {

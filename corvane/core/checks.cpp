@@ -225,7 +225,7 @@ void CheckSupportData(int type, int& conflict, int& passMarker, int& success) {
           message = IncorrectSupportDataMessage(first, second);
         } else {
           const bool unstable = type == 1 && passMarker == 0 && !AnyYes(4, 6) &&
-                                Trim(AnswerAt(SupportFlags, kEdgeFixedSlot)) == "N" && Trim(AnswerAt(SupportFlags, kOuterEdgeFixedSlot)) == "N" &&
+                                IsNoAnswer(AnswerAt(SupportFlags, kEdgeFixedSlot)) && IsNoAnswer(AnswerAt(SupportFlags, kOuterEdgeFixedSlot)) &&
                                 nodes.size() < 2;
           passMarker = 1;
           if (unstable) {

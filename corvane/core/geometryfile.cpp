@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/correction.h"
 #include "core/jobdata.h"
 #include "core/numbers.h"
 #include "corvane/core/checks.h"
@@ -141,7 +142,17 @@ DataFileForm GeometryFileForm(int type, int substructure, int start) {
   rows.values = ElementTableColumns(type, substructure, GeometryAnswers);
   rows.rows = start > 0 ? ElementCount(substructure) : 0;
   rows.start = start;
-  return {{}, kGeometryEnd, {rows}, {}};
+  DataFileForm form{{}, kGeometryEnd, {rows}, {}};
+  // The section values, checked once with the first substructure's rows.
+  if (substructure == 1) {
+    if (type == 1) form.numbers = {{"BEAM/STRIP DATA", "# # # #", 2}};
+    if (type == 2) form.numbers = {{"CIRCULAR PLATE DATA", "# # #", 2}, {"CIRCULAR PLATE DATA", "# #", 4}};
+    if (type == 3)
+      form.numbers = {{"BASE PLATE DATA", "# # #", 2}, {"BASE PLATE DATA", "# ?", 4}, {"WALL DATA", "# # #", 2},
+                      {"WALL DATA", "# # ?", 4}};
+    form.numbers.push_back({"Coefficient of Thermal Expansion"});
+  }
+  return form;
 }
 
 int ElementTableColumns(int type, int substructure, const std::vector<std::string>& answers) {
@@ -180,10 +191,12 @@ void LoadGeometryFile(const std::string& job, Table2D<float>& table, int substru
     const char* const damagedMessages[4] = {"", "", " WALL CYLINDER GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!",
                                             " ROOF GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"};
     for (int s = 1; s <= (type == 3 ? 3 : 1) && message.empty(); ++s) {
-      if (DataFileDamage(TextLines, n, GeometryFileForm(type, s, starts[s])).empty()) continue;
+      const std::string damage = DataFileDamage(TextLines, n, GeometryFileForm(type, s, starts[s]));
+      if (damage.empty()) continue;
       if (type == 3) message = s == 1 ? " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!" : damagedMessages[s];
       else if (type == 2) message = " CIRCULAR PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
       else message = " BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!";
+      message = DamagedDataMessage(message, damage);  // the line named
     }
     if (message.empty()) {
       if (substructure >= 1 && substructure <= 3) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/jobdata.h"
 #include "core/numbers.h"
 
 namespace corvane {
@@ -53,7 +54,7 @@ int ElementCount(int s) {
   return v > kMaxElements ? kMaxElements : static_cast<int>(v);
 }
 
-bool IsYes(const std::string& answer) { return Trim(answer) == "Y"; }
+bool IsYes(const std::string& answer) { return IsYesAnswer(answer); }
 
 std::string AnswerAt(const std::vector<std::string>& answers, int i) {
   return i >= 0 && static_cast<size_t>(i) < answers.size() ? answers[static_cast<size_t>(i)] : std::string();

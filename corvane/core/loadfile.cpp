@@ -413,6 +413,21 @@ void ReadLoadFile(int s) {
   if (s == 3 && nr > 0 && JobDataTable.Get(3, 2) < 0.0001) RoofNodalLoadTable(1, 1) = LoadTable(5, 2);
 }
 
+// The values of a load file that stand by their labels, in whichever sections hold them.
+std::vector<NumberField> LoadNumbers() {
+  std::vector<NumberField> numbers;
+  for (const char* label :
+       {"Uniform Load [kN/m]", "Uniform Load [kPa]", "Self Weight (Mass Density) [kg/m^3]", "Central Point Load [kN]",
+        "Liquid Density [kg/m^3]", "Depth of Liquid [m]", "Shrinkage/Swelling Strain in Top Fibres",
+        "Shrinkage/Swelling Strain in Bottom Fibres", "Strain in Inner Fibres", "Strain in Outer Fibres",
+        "Free Shrinkage Strain in Base Plate", "Free Shrinkage Strain in Wall", "Free Shrinkage Strain in Roof",
+        "Temperature Change Above Plate [Celsius]", "Temperature Change Below Plate [Celsius]",
+        "Temperature Change Above Roof [Celsius]", "Temperature Change Below Roof [Celsius]", "Inside Tank [Celsius]",
+        "Outside Tank [Celsius]"})
+    numbers.push_back({label});
+  return numbers;
+}
+
 DataFileForm LoadFileForm(int s) {
   const int nb = ElementCount(1), nw = ElementCount(2), nr = ElementCount(3);
   if (s == 1)
@@ -421,12 +436,14 @@ DataFileForm LoadFileForm(int s) {
             {{"NODAL LOADING", "tt", 2, nb + 1, -1},
              {"TRAPEZOIDAL LOADING", "tt", 2, nb, -1},
              {"TEMPERATURE LOADING (CHANGES)", "tt", 2, nb, -1}},
-            {}};
+            {},
+            LoadNumbers()};
   if (s == 2)
     return {{"CIRCULAR PLATE LOAD DATA", "Uniform Load [kPa]"},
             kLoadEnd,
             {{"NODAL LOADING", "tt", 2, nb + 1, -1}, {"TRAPEZOIDAL LOADING", "tt", 2, nb, -1}},
-            {}};
+            {},
+            LoadNumbers()};
   const std::string wall = "WALL LOAD DATA", roof = "ROOF LOAD DATA";
   DataFileForm form{{"BASE PLATE LOAD DATA", wall},
                     kLoadEnd,
@@ -434,7 +451,8 @@ DataFileForm LoadFileForm(int s) {
                      {"TRAPEZOIDAL LOADING", "tt", 2, nb, -1, "", wall},
                      {"NODAL LOADING", "tt", 3, nw + 1, -1, wall, roof},
                      {"TRAPEZOIDAL LOADING", "tt", 2, nw, -1, wall, roof}},
-                    {}};
+                    {},
+                    LoadNumbers()};
   if (nr > 0) {
     form.labels.push_back(roof);
     form.tables.push_back({"NODAL LOADING", "tt", ShellRoof() ? 3 : 2, nr + 1, -1, roof, ""});

@@ -21,13 +21,8 @@ void Put(TextLineArray& lines, int i, const std::string& text) {
   lines[static_cast<size_t>(i)] = text;
 }
 
-std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
 // An answer as written: upper case and trimmed.
-std::string Answer(const std::vector<std::string>& answers, int i) { return Upper(Trim(AnswerAt(answers, i))); }
+std::string Answer(const std::vector<std::string>& answers, int i) { return ListedAnswer(AnswerAt(answers, i)); }
 
 double Value(const std::vector<std::string>& answers, int i) { return ParseNumber(AnswerAt(answers, i)); }
 
@@ -343,7 +338,8 @@ DataFileForm SupportFileForm(int type) {
                     kSupportEnd,
                     {{"ELASTIC SUPPORTS", "tt", beamStrip ? 2 : 1, n1 + 1, -1},
                      {"WINKLER FOUNDATION", "tt", beamStrip ? 1 : 2, n1, -1}},
-                    {}};
+                    {},
+                    HalfSpaceNumbers()};
   if (type == 3) {
     form.labels.push_back("WALL CYLINDER CONSTRAINT DATA");
     form.tables.push_back({"WINKLER SOIL AROUND WALL", "tt", 1, n2, -1});

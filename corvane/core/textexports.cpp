@@ -30,6 +30,30 @@ bool LoadWholeFile(const std::string& file, TextLineArray& lines, int& n) {
 
 std::string JobNamePart() { return JobBaseName(JobSpec); }
 
+namespace {
+
+// The job's geometry file read for its section values and answers, without touching the job data.
+void ReadJobSections(int type, Table2D<double>& items, std::vector<std::string>& answers) {
+  TextLineArray geometry;
+  int g = 0;
+  LoadTextLines(JobSpec + ".geo", geometry, 5000, g);
+  items.Redim(8, 6);
+  answers.assign(8, std::string());
+  int s1 = 0, s2 = 0, s3 = 0;
+  ReadGeometrySections(geometry, g, type, items, answers, s1, s2, s3);
+}
+
+}  // namespace
+
+void PrintedLoadLines(TextLineArray& lines, int n) {
+  if (StructureType != "BEAM/STRIP") return;
+  Table2D<double> items;
+  std::vector<std::string> answers;
+  ReadJobSections(GeometryBeamStrip, items, answers);
+  if (answers[1] != "Y") return;
+  for (int i = 1; i <= n && static_cast<size_t>(i) < lines.size(); ++i) lines[i] = StripLoadLine(lines[i]);
+}
+
 bool WriteDataText() {
   TextLineArray out(1), lines;
   int total = 0, n = 0;
@@ -42,6 +66,7 @@ bool WriteDataText() {
     ReportWarning(kLoadMissingText);
     return false;
   }
+  PrintedLoadLines(lines, n);
   AppendPart(out, total, lines, n, 3);
   return SaveTextLines(JobNamePart() + "_DATA.TXT", out, total);
 }
@@ -55,14 +80,9 @@ bool WriteResultsText() {
   if (c.empty() || !LoadWholeFile(JobSpec + ".RW" + c, lines, n)) ReportWarning(kResultsMissingText);
   AppendPart(out, total, lines, n, 3);
   // A tank without roof elements has no roof results: the file ends with the wall's.
-  TextLineArray geometry;
-  int g = 0;
-  LoadTextLines(JobSpec + ".geo", geometry, 5000, g);
   Table2D<double> items;
-  items.Redim(8, 6);
-  std::vector<std::string> answers(8);
-  int s1 = 0, s2 = 0, s3 = 0;
-  ReadGeometrySections(geometry, g, GeometryTank, items, answers, s1, s2, s3);
+  std::vector<std::string> answers;
+  ReadJobSections(GeometryTank, items, answers);
   if (items.Get(3, 1) >= 1) {
     if (c.empty() || !LoadWholeFile(JobSpec + ".RR" + c, lines, n)) {
       ReportWarning(kResultsMissingText);

@@ -39,6 +39,11 @@ void ReportWarning(const std::string& text);
 // Loads a whole job or result file (up to 10000 lines); false when it is missing or empty.
 bool LoadWholeFile(const std::string& file, TextLineArray& lines, int& n);
 
+// The case's load file (lines 1..n) as the data document and its text copy print it: a strip's
+// loads in their units per metre (StripLoadLine, core/jobdata.h), a beam's and the plates' as
+// they stand.
+void PrintedLoadLines(TextLineArray& lines, int n);
+
 // Geometry, three empty lines, supports, three empty lines, the load file of the current case,
 // into <name>_DATA.TXT. Missing parts are reported; without the load file nothing is written.
 // Returns true when the file was written.

@@ -318,6 +318,7 @@ void PrintLoadData(int doc) {
   int n = 0;
   const std::string c = LoadCaseLetter();
   if (c.empty() || !LoadWholeFile(JobSpec + ".LD" + c, lines, n)) return ReportWarning(kLoadMissingText);
+  PrintedLoadLines(lines, n);
   const std::string load = Trim(LoadCaseName);
   const std::string heading[3] = {" LOAD Data", "WALL LOAD Data;   Load: " + load, "ROOF LOAD Data;   Load: " + load};
   const std::string bookmark[3] = {" LOAD Data", "WALL LOAD Data", "ROOF LOAD Data"};

@@ -36,7 +36,8 @@ AnalysisOutcome ReadJobFiles(int type) {
   if (ok == 1 && type == 3 && ElementCount(3) > 0) LoadGeometryFile(JobSpec, WorkTables[3], 3, type, ok);
   GeometryCorrectionHooks = kept;
   if (ok != 1) {
-    out.code = kAnalysisNoGeometry;
+    // A value beyond the range is named as such, not as missing data.
+    out.code = missing.find(kValueOutOfRange) != std::string::npos ? kStopValueTooLarge : kAnalysisNoGeometry;
     out.detail = missing;
     return out;
   }
@@ -47,12 +48,12 @@ AnalysisOutcome ReadJobFiles(int type) {
   int n1 = 0, n2 = 0, n3 = 0;
   LoadSupportFile(type, n1, n2, n3, 0, ok);
   // A damaged file is not analysed as the part of it that could be read.
-  if (!DataFileDamage(JobSpec + ".SUP", SupportFileForm(type)).empty()) {
-    out.code = kStopBadSupportData;
+  if (int stop = DataFileStop(DataFileDamage(JobSpec + ".SUP", SupportFileForm(type)), kStopBadSupportData)) {
+    out.code = stop;
     return out;
   }
-  if (!DataFileDamage(LoadFileName(JobSpec, LoadCaseName), LoadFileForm(type)).empty()) {
-    out.code = kStopBadLoadData;
+  if (int stop = DataFileStop(DataFileDamage(LoadFileName(JobSpec, LoadCaseName), LoadFileForm(type)), kStopBadLoadData)) {
+    out.code = stop;
     return out;
   }
   LoadTable.Redim(12, 4);

@@ -587,7 +587,7 @@ void SoilForcesAndSurfaces(WallModel& m, const PassTerms& t) {
 const SolverStopProfile& StopProfile() {
   static const SolverStopProfile profile{{kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace,
                                           kStopReportNotWritten, kStopIterationUnstableNodeWise, kStopLoadTooLargeNodeWise,
-                                          kStopBadSupportData, kStopBadLoadData},
+                                          kStopBadSupportData, kStopBadLoadData, kStopValueTooLarge},
                                          false,
                                          {kStopIterationUnstable, kStopLoadTooLarge, kStopIterationUnstableNodeWise,
                                           kStopLoadTooLargeNodeWise, kStopSystemUnstableNodeWise}};
@@ -620,9 +620,8 @@ int ReadWallGeometry(WallModel& m) {
   if (GeneralData(1, 1) > kMaxElements || GeneralData(2, 1) > kMaxElements) return kStopBadJobData;
   const int nb = ElementCount(1), ns = ElementCount(2);
   if (nb < 1) return kSolverNoJob;
-  if (!DataFileDamage(TextLines, count, GeometryFileForm(1)).empty() ||
-      !DataFileDamage(TextLines, count, GeometryFileForm(2)).empty())
-    return kStopBadJobData;
+  for (int s = 1; s <= 2; ++s)
+    if (int stop = DataFileStop(DataFileDamage(TextLines, count, GeometryFileForm(s)), kStopBadJobData)) return stop;
   BasePlateElements.Redim(nb, 4);
   WallStemElements.Redim(ns, 4);
   ReadElementTable(TextLines, count, BasePlateElements, nb, 2, plateRows, plateRows + nb - 1);
@@ -680,7 +679,7 @@ int ReadWallSupports(WallModel& m) {
   TextLines.assign(5001, std::string());
   int count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
-  if (!DataFileDamage(TextLines, count, SupportFileForm()).empty()) return kStopBadSupportData;
+  if (int stop = DataFileStop(DataFileDamage(TextLines, count, SupportFileForm()), kStopBadSupportData)) return stop;
   ReadSupportTables(TextLines, count, m.plateElements, m.stemElements);
   const int n = m.plateNodes;
   m.soilKind = NoSoil;
@@ -794,7 +793,7 @@ int FormWallLoads(WallModel& m) {
   TextLines.assign(5001, std::string());
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
-  if (!DataFileDamage(TextLines, count, LoadFileForm()).empty()) return kStopBadLoadData;
+  if (int stop = DataFileStop(DataFileDamage(TextLines, count, LoadFileForm()), kStopBadLoadData)) return stop;
   ReadLoadTables(TextLines, count, m.plateElements, m.stemElements);
 
   Vector& f = m.load;

@@ -74,8 +74,10 @@ std::string GeometryProblem() {
   const int nb = ElementCount(1), ns = ElementCount(2);
   if (count == 0 || plateRows == 0 || nb < 2 || nb > kMaxElements) return kPlateGeometryMissing;
   if (stemRows == 0 || ns < 2 || ns > kMaxElements) return kStemGeometryMissing;
-  if (!DataFileDamage(TextLines, count, GeometryFileForm(1)).empty()) return kPlateGeometryMissing;
-  if (!DataFileDamage(TextLines, count, GeometryFileForm(2)).empty()) return kStemGeometryMissing;
+  std::string damage = DataFileDamage(TextLines, count, GeometryFileForm(1));
+  if (!damage.empty()) return DamagedDataMessage(kPlateGeometryMissing, damage);
+  damage = DataFileDamage(TextLines, count, GeometryFileForm(2));
+  if (!damage.empty()) return DamagedDataMessage(kStemGeometryMissing, damage);
   BasePlateElements.Redim(nb, 4);
   WallStemElements.Redim(ns, 4);
   ReadElementTable(TextLines, count, BasePlateElements, nb, 2, plateRows, plateRows + nb - 1);

@@ -283,7 +283,7 @@ bool ApplyNodeFunction(int offset, const std::vector<std::string>& fields, const
 
 void MapSupportTypeFlags(SupportStates& states, int direction, bool plate) {
   EnsureFlags();
-  auto yes = [](const std::string& f) { return Trim(f) == "Y" || Trim(f) == "y"; };
+  auto yes = [](const std::string& f) { return IsYesAnswer(f); };
   if (plate) {
     if (direction == 1) {
       for (int i = 0; i <= 4; ++i) states[i] = yes(SupportFlags[i]) ? 1 : 0;

@@ -20,11 +20,6 @@ GeometryCorrectionHook correctionHook = nullptr;
 
 std::string Dashes(int n) { return std::string(static_cast<size_t>(n), '-'); }
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 
 const std::string& LineAt(const TextLineArray& lines, int i) {
   static const std::string empty;
@@ -69,7 +64,7 @@ std::string SupportFileName(const std::string& job) { return job + ".SUP"; }
 std::string LoadCaseListFileName(const std::string& job) { return job + ".COX"; }
 
 bool SupportFlagIsYes(int item) {
-  return SupportFlags.size() > static_cast<size_t>(item) && Upper(Trim(SupportFlags[item])) == "Y";
+  return SupportFlags.size() > static_cast<size_t>(item) && IsYesAnswer(SupportFlags[item]);
 }
 
 int ElementCount(int substructure) { return std::min(WholeNumber(GeneralData(substructure, 1)), kMaxElements); }
@@ -175,7 +170,7 @@ void ListSupports(TextLineArray& lines, std::string header, std::string nodeList
   w.Add(header);
   w.Add(Dashes(61));
   w.Add("BASE PLATE SUPPORT DATA:");
-  w.Add("Toe Horizontally Restrained (?):  " + Upper(Trim(SupportFlags[kToeRestrainedSlot])));
+  w.Add("Toe Horizontally Restrained (?):  " + ListedAnswer(SupportFlags[kToeRestrainedSlot]));
   if (SupportFlagIsYes(kUnyieldingSlot) && !Trim(UnyieldingNodes).empty()) w.Add("UNYIELDING SUPPORTS at Nodes: " + nodeList);
   const std::string springUnits = "                  [kN/m/m]              [kN*m/rad/m]";
   rows.elastic =
@@ -305,7 +300,8 @@ DataFileForm SupportFileForm() {
           {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1},
            {"WINKLER SOIL", "tt", 4, n, -1},
            {"ELASTIC NODAL RESTRAINTS", "tt", 2, m + 1, -1}},
-          {}};
+          {},
+          HalfSpaceNumbers()};
 }
 
 DataFileForm LoadFileForm() {
@@ -318,7 +314,8 @@ DataFileForm LoadFileForm() {
            {"HORIZONTAL", "tt", 2, m, -1, stem, ""},
            {"VERTICAL (on Surface)", "tt", 2, m, -1, stem, ""},
            {"NODAL LOADING", "tt", 3, m + 1, -1, stem, ""}},
-          {}};
+          {},
+          {{"Uniform Vert. Load [kPa]"}, {"Uniform Horiz. Load [kPa]"}, {"Self Weight (Mass Density) [kg/m^3]"}}};
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -21,7 +21,7 @@ bool Finite(double v) { return std::isfinite(v); }
 
 const SolverStopProfile& StopProfile() {
   static const SolverStopProfile profile{{kStopIterationUnstable, kStopReportNotWritten, kStopBadJobData,
-                                          kStopBadSupportData, kStopBadLoadData},
+                                          kStopBadSupportData, kStopBadLoadData, kStopValueTooLarge},
                                          true,
                                          {kStopIterationUnstable, kStopReportNotWritten}};
   return profile;
@@ -42,17 +42,18 @@ int ReadPileJob(PileModel& m) {
   const int elements = ElementCount();
   // Without its element rows there is no pile to analyse.
   if (elements < 1 || present < elements) return kStopSystemUnstable;
-  if (!DataFileDamage(TextLines, count, GeometryFileForm(TextLines, count)).empty()) return kStopBadJobData;
+  if (int stop = DataFileStop(DataFileDamage(TextLines, count, GeometryFileForm(TextLines, count)), kStopBadJobData))
+    return stop;
 
   int springsFirst = 0, soilFirst = 0;
   count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
-  if (!DataFileDamage(TextLines, count, SupportFileForm()).empty()) return kStopBadSupportData;
+  if (int stop = DataFileStop(DataFileDamage(TextLines, count, SupportFileForm()), kStopBadSupportData)) return stop;
   ReadSupportData(TextLines, count, springsFirst, soilFirst);
   int trapezoidalFirst = 0, nodalFirst = 0;
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
-  if (!DataFileDamage(TextLines, count, LoadFileForm()).empty()) return kStopBadLoadData;
+  if (int stop = DataFileStop(DataFileDamage(TextLines, count, LoadFileForm()), kStopBadLoadData)) return stop;
   ReadLoadData(TextLines, count > 2 ? count : 0, trapezoidalFirst, nodalFirst);
 
   m.elements = elements;

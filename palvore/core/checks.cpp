@@ -18,7 +18,11 @@ namespace {
 
 // Reads the geometry file; false when it or its section is missing or its elements cannot be
 // analysed.
+// What is wrong with the geometry file as a listing, as ReadGeometry last found it.
+std::string geometryDamage;
+
 bool ReadGeometry() {
+  geometryDamage.clear();
   if (TextLines.size() < 5001) TextLines.resize(5001);
   int count = 0;
   LoadTextLines(JobSpec + ".geo", TextLines, 5000, count);
@@ -26,7 +30,8 @@ bool ReadGeometry() {
   if (first == 0) return false;
   const int elements = ElementCount();
   if (ReadElementRows(TextLines, count, first) < elements || elements < 1) return false;
-  if (!DataFileDamage(TextLines, count, GeometryFileForm(TextLines, count)).empty()) return false;
+  geometryDamage = DataFileDamage(TextLines, count, GeometryFileForm(TextLines, count));
+  if (!geometryDamage.empty()) return false;
   double sum = 0;
   for (int e = 1; e <= elements; ++e) {
     const double l = Geometry.rows(e, 1), b = Geometry.rows(e, 2), i = Geometry.rows(e, IsSheetPile() ? 2 : 3);
@@ -55,7 +60,13 @@ JobCheckProfile CheckProfile() {
 
 }  // namespace
 
-int LoadGeometryFile(const CorrectionHooks& hooks) { return LoadCheckedGeometry(ReadGeometry, kGeometryMissingMessage, hooks); }
+int LoadGeometryFile(const CorrectionHooks& hooks) {
+  // A damaged file names what is wrong with it.
+  std::function<std::string()> problem = [] {
+    return ReadGeometry() ? std::string() : DamagedDataMessage(kGeometryMissingMessage, geometryDamage);
+  };
+  return LoadCheckedGeometry(problem, hooks);
+}
 
 int LoadSupportFile(const CorrectionHooks& hooks) {
   if (!LoadGeometryFile(hooks)) return 0;

@@ -14,11 +14,6 @@ namespace palvore {
 
 namespace {
 
-std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
 std::string& Flag(int item) {
   if (Supports.flags.size() <= static_cast<size_t>(item)) Supports.flags.resize(item + 1);
   return Supports.flags[item];
@@ -57,7 +52,7 @@ int ElementCount() { return Rounded(Geometry.elements, kMaxElements); }
 int ElementsAboveSoil() { return Rounded(Geometry.above, ElementCount()); }
 bool IsSheetPile() { return Geometry.sheetPile; }
 bool SupportFlag(int item) {
-  return item >= 0 && static_cast<size_t>(item) < Supports.flags.size() && Upper(Trim(Supports.flags[item])) == "Y";
+  return item >= 0 && static_cast<size_t>(item) < Supports.flags.size() && IsYesAnswer(Supports.flags[item]);
 }
 
 std::string GeometryFileName(const std::string& job) { return job + ".GEO"; }
@@ -69,7 +64,7 @@ std::string LoadCaseListFileName(const std::string& job) { return job + ".COX"; 
 
 void ListGeometry(TextLineArray& lines, int& count, int& firstRow, std::string header, const std::string& kindFlag,
                   int elements) {
-  const bool sheet = Upper(Trim(kindFlag)) == "Y";
+  const bool sheet = IsYesAnswer(kindFlag);
   const int n = std::clamp(elements, 0, kMaxElements);
   PutLine(lines, 1, header);
   PutLine(lines, 2, std::string("PILE/SHEET-PILE DATA:") + (sheet ? "  Sheet-Pile" : "  Pile"));
@@ -143,7 +138,7 @@ void ListSupports(TextLineArray& lines, int& count, int& elasticRows, int& winkl
   auto add = [&w](const std::string& text) { w.Add(text); };
   add(header);
   add("PILE SUPPORT DATA:");
-  add("Top Edge Fixed against Rotation (?):  " + Upper(Trim(Flag(kTopEdgeFixedSlot))));
+  add("Top Edge Fixed against Rotation (?):  " + ListedAnswer(Flag(kTopEdgeFixedSlot)));
   if (SupportFlag(kUnyieldingSlot)) add("UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
   if (SupportFlag(kElasticSupportsSlot)) {
     add("ELASTIC SUPPORTS:");
@@ -224,7 +219,8 @@ DataFileForm GeometryFileForm(const TextLineArray& lines, int n) {
   FindLabelLine(lines, 2, n, "PILE/SHEET-PILE DATA", at, kind);
   const std::string label = at > 0 ? "PILE/SHEET-PILE DATA" : "PILE DATA";
   // Below the kind line: the value heading, the values, the elements above soil and the row heading.
-  return {{label}, kGeometryEnd, {{label, "tvtt", IsSheetPile() ? 2 : 3, 0, ElementCount()}}, {}};
+  return {{label}, kGeometryEnd, {{label, "tvtt", IsSheetPile() ? 2 : 3, 0, ElementCount()}}, {},
+          {{"No of Elements Above Soil Surface", "#", 0, true}}};
 }
 
 DataFileForm SupportFileForm() {
@@ -232,7 +228,8 @@ DataFileForm SupportFileForm() {
   return {{"PILE SUPPORT DATA", "Top Edge Fixed against Rotation (?)"},
           kSupportEnd,
           {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1}, {"WINKLER SOIL", "tt", 4, n, -1}},
-          {}};
+          {},
+          HalfSpaceNumbers()};
 }
 
 DataFileForm LoadFileForm() {

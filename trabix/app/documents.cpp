@@ -1,6 +1,7 @@
 // The presentation command: the output chooser with Trabix's documents of the job data and of
 // the results of the chosen load case, and their plain-text copies.
 #include "app.h"
+#include "core/jobdata.h"
 #include "core/jobspec.h"
 #include "core/numbers.h"
 #include "core/reporttext.h"
@@ -9,6 +10,7 @@
 #include "doc/ddoc.h"
 #include "doc/pages.h"
 #include "trabix/core/checks.h"
+#include "trabix/core/jobfiles.h"
 #include "trabix/core/slots.h"
 #include "win/messages.h"
 #include "win/outputchooser.h"
@@ -76,6 +78,19 @@ void DataSection(int doc, bool first, const std::string& bookmark, const std::st
   LastPageFooter(doc, kPages);
 }
 
+// The case's load file as the documents print it: a strip's loads are given per metre, so its
+// lines show units per metre (the file keeps the beam's labels, which the readers look for).
+void PrintedLoadLines(TextLineArray& lines, int count) {
+  if (!IsStrip()) return;
+  for (int i = 1; i <= count && static_cast<size_t>(i) < lines.size(); ++i) lines[i] = StripLoadLine(lines[i]);
+}
+
+// The geometry read for the kind of structure (beam or strip, symmetric half) the documents name.
+void ReadStructureKind() {
+  StructureFlags.assign(6, std::string());
+  if (FileExists(JobSpec + ".GEO")) LoadGeometryFile();
+}
+
 void MissingFile(HWND parent, const std::string& text) { ShowMessage(parent, text, "WARNING!", WarningBoxStyle, DialogAnswer); }
 
 std::string Title() { return StructureTitle + ";   JOB: " + JobSpec; }
@@ -98,10 +113,10 @@ void PrintLoadData(int doc, HWND parent) {
   TextLineArray lines;
   int count = 0;
   std::string c = CaseLetter();
-  StructureFlags.assign(6, std::string());
-  if (FileExists(JobSpec + ".GEO")) LoadGeometryFile();
+  ReadStructureKind();
   if (c.empty() || !LoadFile(JobSpec + ".LD" + c, lines, count))
     MissingFile(parent, "Load Data File is Missing! Enter the Data!");
+  PrintedLoadLines(lines, count);
   std::string heading = " LOAD Data;   Case: " + Trim(LoadCaseName);
   if (SymmetricHalf()) heading += SymmetricLoads() ? "   SYMMETRIC LOADS! " : "   ANTISYMMETRIC LOADS! ";
   DataSection(doc, false, " LOAD Data", Title() + ";   Load: " + Trim(LoadCaseName), heading, lines, count);
@@ -204,9 +219,11 @@ void WriteDataText(const std::string& file) {
   int total = 0, count = 0;
   std::string c = CaseLetter();
   const std::string files[] = {JobSpec + ".GEO", JobSpec + ".SUP", c.empty() ? std::string() : JobSpec + ".LD" + c};
+  ReadStructureKind();
   bool first = true;
   for (const auto& f : files) {
     if (f.empty() || !LoadFile(f, lines, count)) continue;
+    if (&f == &files[2]) PrintedLoadLines(lines, count);
     if (!first)
       for (int k = 0; k < 3; ++k) out.push_back(""), ++total;
     for (int i = 1; i <= count; ++i) out.push_back(lines[i]), ++total;

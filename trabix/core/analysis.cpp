@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/globals.h"
+#include "core/jobdata.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "trabix/core/globals.h"
@@ -18,7 +19,7 @@ namespace {
 
 const long double kPi = 4 * std::atan(1.0L);
 
-bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && Trim(SupportFlags[item]) == "Y"; }
+bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && IsYesAnswer(SupportFlags[item]); }
 
 bool Finite(double v) { return std::isfinite(v); }
 
@@ -29,7 +30,7 @@ namespace {
 const SolverStopProfile& StopProfile() {
   static const SolverStopProfile profile{
       {kStopIterationUnstable, kStopLoadTooLarge, kStopBadJobData, kStopBadHalfSpace, kStopReportNotWritten,
-       kStopBadSupportData, kStopBadLoadData},
+       kStopBadSupportData, kStopBadLoadData, kStopValueTooLarge},
       false,
       {kStopSystemUnstable, kStopLoadTooLarge}};
   return profile;
@@ -49,18 +50,19 @@ int ReadBeamFiles() {
   int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
   if (dataLine == 0) return kSolverNoJob;
   int present = ReadElementTable(TextLines, count, dataLine);
-  if (present < ElementCount() || !DataFileDamage(TextLines, count, GeometryFileForm()).empty()) return kStopBadJobData;
+  if (present < ElementCount()) return kStopBadJobData;
+  if (int stop = DataFileStop(DataFileDamage(TextLines, count, GeometryFileForm()), kStopBadJobData)) return stop;
 
   if (StructureFlags.size() < 6) StructureFlags.resize(6);
   StructureFlags[kSymmetricLoadsSlot].clear();  // the load file says which loads a symmetric half carries
   int nodal = 0, trapezoidal = 0, temperature = 0;
   count = 0;
   LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
-  if (!DataFileDamage(TextLines, count, LoadFileForm()).empty()) return kStopBadLoadData;
+  if (int stop = DataFileStop(DataFileDamage(TextLines, count, LoadFileForm()), kStopBadLoadData)) return stop;
   ReadLoadData(TextLines, count, nodal, trapezoidal, temperature);
   count = 0;
   LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
-  if (!DataFileDamage(TextLines, count, SupportFileForm()).empty()) return kStopBadSupportData;
+  if (int stop = DataFileStop(DataFileDamage(TextLines, count, SupportFileForm()), kStopBadSupportData)) return stop;
   ReadSupportData(TextLines, count);
   return kSolverDone;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "core/jobdata.h"
 #include "core/listing.h"
 #include "core/loadcases.h"
 #include "core/numbers.h"
@@ -24,23 +25,23 @@ namespace {
 constexpr int kCheckedLoadCases = 20;
 
 bool IsYes(int item) {
-  if (SupportFlags.size() <= static_cast<size_t>(item)) return false;
-  std::string s = Trim(SupportFlags[item]);
-  return s.size() == 1 && std::toupper(static_cast<unsigned char>(s[0])) == 'Y';
+  return SupportFlags.size() > static_cast<size_t>(item) && IsYesAnswer(SupportFlags[item]);
 }
 
 }  // namespace
 
 int LoadGeometryFile(const CorrectionHooks& hooks) {
-  auto read = [] {
+  auto problem = [] {
     if (TextLines.size() < 5001) TextLines.resize(5001);
     int count = 0;
     LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
     int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
-    if (dataLine > 0) ReadElementTable(TextLines, count, dataLine);
-    return dataLine > 0 && DataFileDamage(TextLines, count, GeometryFileForm()).empty();
+    if (dataLine == 0) return std::string(kGeometryMissingMessage);
+    ReadElementTable(TextLines, count, dataLine);
+    const std::string damage = DataFileDamage(TextLines, count, GeometryFileForm());
+    return damage.empty() ? std::string() : DamagedDataMessage(kGeometryMissingMessage, damage);
   };
-  return LoadCheckedGeometry(read, kGeometryMissingMessage, hooks);
+  return LoadCheckedGeometry(std::function<std::string()>(problem), hooks);
 }
 
 int LoadSupportFile(const CorrectionHooks& hooks) {

@@ -22,7 +22,7 @@ std::string Field(const std::vector<std::string>& fields, size_t i) {
 }
 
 std::string Flag(int item) {
-  return item < static_cast<int>(SupportFlags.size()) ? Trim(SupportFlags[item]) : std::string();
+  return item < static_cast<int>(SupportFlags.size()) ? ListedAnswer(SupportFlags[item]) : std::string();
 }
 
 bool StructureYes(int item) {

@@ -18,7 +18,7 @@ std::string Upper(std::string s) {
   return s;
 }
 
-bool IsYes(const std::string& flag) { return Upper(Trim(flag)) == "Y"; }
+bool IsYes(const std::string& flag) { return IsYesAnswer(flag); }
 
 std::string& Item(std::vector<std::string>& v, int i) {
   if (v.size() <= static_cast<size_t>(i)) v.resize(i + 1);
@@ -135,9 +135,9 @@ void ListSupports(TextLineArray& lines, int& count, int& elasticRows, int& winkl
   auto add = [&](const std::string& text) { PutLine(lines, ++i, text); };
   add(header);
   add("BEAM/STRIP SUPPORT DATA:");
-  add("Left Edge Fixed against Rotation (?):  " + Upper(Trim(Item(SupportFlags, kLeftEdgeFixedSlot))));
+  add("Left Edge Fixed against Rotation (?):  " + ListedAnswer(Item(SupportFlags, kLeftEdgeFixedSlot)));
   add("Right Edge Fixed against Rotation (?):  " +
-      (IsSymmetricHalf() ? std::string("LOAD DEPENDENT!") : Upper(Trim(Item(SupportFlags, kRightEdgeFixedSlot)))));
+      (IsSymmetricHalf() ? std::string("LOAD DEPENDENT!") : ListedAnswer(Item(SupportFlags, kRightEdgeFixedSlot))));
   if (IsYes(Item(SupportFlags, kUnyieldingSlot))) add("UNYIELDING SUPPORTS at Nodes: " + unyieldingNodes);
   if (IsYes(Item(SupportFlags, kElasticSupportsSlot)) && springs > 0) {
     add("ELASTIC SUPPORTS:");
@@ -195,9 +195,9 @@ void ReadSupportData(const TextLineArray& lines, int n) {
   int at = 0;
   std::string value;
   FindAnswer(lines, n, "Left Edge Fixed against Rotation (?)", at, value);
-  SupportFlags[kLeftEdgeFixedSlot] = value;
+  SupportFlags[kLeftEdgeFixedSlot] = ListedAnswer(value);
   FindAnswer(lines, n, "Right Edge Fixed against Rotation (?)", at, value);
-  SupportFlags[kRightEdgeFixedSlot] = value;
+  SupportFlags[kRightEdgeFixedSlot] = ListedAnswer(value);
   FindLabelLine(lines, 1, n, "UNYIELDING SUPPORTS at Nodes", at, value);
   if (at > 0) {
     SupportFlags[kUnyieldingSlot] = "Y";
@@ -243,7 +243,7 @@ std::vector<int> UnyieldingNodeList(const std::string& list, int nodes) { return
 
 DataFileForm GeometryFileForm() {
   // Below the kind line: the value heading, the values, the expansion coefficient and the row heading.
-  return {{"DATA"}, kGeometryEnd, {{"DATA", "tvtt", IsStrip() ? 2 : 3, 0, ElementCount()}}, {}};
+  return {{"DATA"}, kGeometryEnd, {{"DATA", "tvtt", IsStrip() ? 2 : 3, 0, ElementCount()}}, {}, {{"Coefficient of Thermal Expansion"}}};
 }
 
 DataFileForm SupportFileForm() {
@@ -251,7 +251,8 @@ DataFileForm SupportFileForm() {
   return {{"BEAM/STRIP SUPPORT DATA", "Left Edge Fixed against Rotation (?)", "Right Edge Fixed against Rotation (?)"},
           kSupportEnd,
           {{"ELASTIC SUPPORTS", "tt", 2, n + 1, -1}, {"WINKLER FOUNDATION", "tt", 4, n, -1}},
-          {}};
+          {},
+          HalfSpaceNumbers()};
 }
 
 DataFileForm LoadFileForm() {
@@ -261,7 +262,8 @@ DataFileForm LoadFileForm() {
           {{"NODAL LOADING", "tt", 2, n + 1, -1},
            {"TRAPEZOIDAL LOADING", "tt", 2, n, -1},
            {"TEMPERATURE LOADING (CHANGES)", "tt", 2, n, -1}},
-          {}};
+          {},
+          {{"Uniform Load [kN/m]"}, {"Self Weight (Mass Density) [kg/m^3]"}}};
 }
 
 // ---------------------------------------------------------------------------------------------

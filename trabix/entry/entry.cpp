@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/fieldcheck.h"
+#include "core/jobdata.h"
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "core/tableentry.h"
@@ -270,7 +271,7 @@ const std::vector<int> kSupportIds = {
     entry::kFirstSupportBoxId, entry::kUnyieldingBoxId,     entry::kElasticBoxId, entry::kWinklerOptionId,
     entry::kIsotropicOptionId, entry::kAnisotropicOptionId, kRightEdgeBoxId};
 
-bool Supported(int slot) { return slot < static_cast<int>(SupportFlags.size()) && Trim(SupportFlags[slot]) == "Y"; }
+bool Supported(int slot) { return slot < static_cast<int>(SupportFlags.size()) && IsYesAnswer(SupportFlags[slot]); }
 }  // namespace
 
 DialogTemplate SupportTypeDialog() {

@@ -9,6 +9,7 @@
 #include "../../common/tests/damagedfiles.h"
 #include "solvetool.h"
 #include "testsupport.h"
+#include "trabix/core/analysis.h"
 #include "trabix/core/checks.h"
 #include "trabix/core/dataentry.h"
 #include "trabix/core/globals.h"
@@ -319,6 +320,41 @@ TEST_F(CheckTest, SaveAsRewritesTheHeadersOfTheCopiedFiles) {
   EXPECT_FALSE(FileExists("NEWJOB.LDB"));  // nothing is made up
 }
 
+// A support file edited by hand answers its questions in any case and with blanks about them: the
+// check, the solver and the listing all read such an answer by one rule. The cantilever's left
+// edge answered "y" is fixed for all three: it passes the check and analyses to the report of
+// "Y", and lists as "Y".
+TEST(CheckJobData, AnAnswerMeansTheSameInTheCheckTheSolverAndTheListing) {
+  TestDirectory dir;
+  CopyJob("CANTI");
+  std::string output;
+  ASSERT_EQ(RunSolveTool({"CANTI", "P", "elastic"}, output), kSolverDone) << output;
+  TextLineArray fixed;
+  int fixedCount = 0;
+  LoadTextLines("CANTI.RBP", fixed, 5000, fixedCount);
+  ASSERT_GT(fixedCount, 10);
+  for (const char* answer : {"y", " y ", "y  "}) {
+    CopyJob("CANTI");
+    testing::EditFile("CANTI.SUP", "Rotation (?):  Y", std::string("Rotation (?):  ") + answer);
+    std::remove("CANTI.RBP");
+    std::vector<std::string> asked;
+    EXPECT_EQ(CheckAnsweringNo("CANTI", [](const CorrectionHooks& hooks) { return CheckJobData(hooks); })(asked), 1)
+        << answer << ": " << (asked.empty() ? "" : asked[0]);
+    ASSERT_EQ(RunSolveTool({"CANTI", "P", "elastic"}, output), kSolverDone) << answer << ": " << output;
+    TextLineArray lines;
+    int count = 0;
+    LoadTextLines("CANTI.RBP", lines, 5000, count);
+    ASSERT_EQ(count, fixedCount) << answer;
+    for (int i = 2; i <= count; ++i) EXPECT_EQ(lines[i], fixed[i]) << answer << " report line " << i;  // line 1: the date
+    JobSpec = "CANTI";
+    ASSERT_EQ(LoadSupportFile(), 1) << answer;
+    int listed = 0, springs = 0, soil = 0;
+    TextLineArray listing(5001);
+    ListSupports(listing, listed, springs, soil, "Job: CANTI // SUPPORTS", UnyieldingNodes);
+    EXPECT_EQ(listing[3], "Left Edge Fixed against Rotation (?):  Y") << answer;
+  }
+}
+
 // Every data file cut inside each table, without its END line, with a count too large or with
 // garbage in place of a table's rows is reported by the check and not analysed; with LF line
 // ends it analyses as it does with CR LF. The beam on springs and Winkler soil has every table.
@@ -342,7 +378,7 @@ TEST(CheckJobData, DamagedFilesAreReportedAndNotAnalysed) {
     return " LOAD DATA OF LOAD CASE 'A dead' ARE MISSING!\r\n (";
   };
   p.check = CheckAnsweringNo("BEAMJOB", [](const CorrectionHooks& hooks) { return CheckJobData(hooks); });
-  p.solve = SolveElastic("BEAMJOB", "A dead", [](const std::vector<std::string>& args, std::string& output) {
+  p.solve = ::SolveElastic("BEAMJOB", "A dead", [](const std::vector<std::string>& args, std::string& output) {
     return RunSolveTool(args, output);
   });
   p.report = "BEAMJOB.RBA";

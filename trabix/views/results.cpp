@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/globals.h"
+#include "core/jobdata.h"
 #include "core/numbers.h"
 #include "core/textfiles.h"
 #include "trabix/core/checks.h"
@@ -32,7 +33,7 @@ struct ResultsState {
 ResultsState state;
 
 bool HasSoil() {
-  auto yes = [](size_t i) { return SupportFlags.size() > i && SupportFlags[i] == "Y"; };
+  auto yes = [](size_t i) { return SupportFlags.size() > i && IsYesAnswer(SupportFlags[i]); };
   return yes(kWinklerSlot) || yes(kIsotropicHalfSpaceSlot) || yes(kAnisotropicHalfSpaceSlot);
 }
 

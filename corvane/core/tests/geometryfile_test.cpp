@@ -302,7 +302,9 @@ TEST(GeometryFile, DamagedElementCountIsReportedAsMissingData) {
   int ok = 1;
   LoadGeometryFile("J", table, 1, 1, ok);
   EXPECT_EQ(ok, 0);
-  EXPECT_EQ(asked, std::vector<std::string>{" BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"});
+  // The message names what is wrong, on a line of its own.
+  EXPECT_EQ(asked, std::vector<std::string>{" BEAM/STRIP GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!\r\n"
+                                            " (line 7: the END line is missing)"});
   GeometryCorrectionHooks = GeometryCorrection();
 }
 

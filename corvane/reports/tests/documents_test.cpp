@@ -189,6 +189,62 @@ TEST(OutputData, ModesFourAndFiveKeepNoFile) {
   }
 }
 
+// A strip's loads are given per metre: its data document and text copy print them in units per
+// metre, while its load file keeps the beam's labels; a beam's print as the file stands.
+TEST(OutputData, AStripsLoadsInUnitsPerMetre) {
+  const std::vector<std::pair<std::string, std::string>> perMetre = {
+      {"Uniform Load [kN/m]: 12.5", "Uniform Load [kPa]: 12.5"},
+      {"                     [kN]                   [kN*m]", "                    [kN/m]                 [kN*m/m]"},
+      {"(Nodes i,j)         [kN/m]                  [kN/m]", "(Nodes i,j)          [kPa]                   [kPa]"},
+  };
+  const std::filesystem::path fixtures = Fixtures();  // before the test's folder is entered
+  for (const char* kind : {"beam", "strip"}) {
+    TestDirectory dir;
+    SetJob("BEAM/STRIP", "B1", "Dead load");
+    TextLineArray g;
+    int n = 0;
+    LoadTextLines((fixtures / "BEAM10.GEO").string(), g, 100, n);
+    ASSERT_GT(n, 2);
+    g[2] = std::string("BEAM/STRIP DATA:  ") + kind;
+    ASSERT_TRUE(SaveTextLines("B1.GEO", g, n));
+    std::filesystem::copy_file(fixtures / "BEAM.SUP", "B1.SUP");
+    std::filesystem::copy_file(fixtures / "BEAM.LDD", "B1.LDD");
+    const std::string file = ReadBytes("B1.LDD");
+    Boxes boxes;
+    boxes.answer = 6;  // the text copy too
+    OutputData(0, nullptr);
+    ddoc::Document d;
+    ASSERT_EQ(ddoc::ReadDocumentFile("B1_DATA.DDC", d), ddoc::kDocFileOk) << kind;
+    const std::vector<std::string> texts = Texts(d);
+    int copyCount = 0;
+    TextLineArray copy;
+    LoadTextLines("B1_DATA.TXT", copy, 200, copyCount);
+    auto inCopy = [&](const std::string& line) {
+      for (int i = 1; i <= copyCount; ++i)
+        if (copy[static_cast<size_t>(i)] == line) return true;
+      return false;
+    };
+    const bool strip = std::string(kind) == "strip";
+    for (const auto& u : perMetre) {
+      const std::string& shown = strip ? u.second : u.first;
+      const std::string& notShown = strip ? u.first : u.second;
+      bool found = false, other = false;
+      for (const std::string& t : texts) {
+        const std::string text = t.substr(t.find(':') + 1);
+        found = found || RTrim(text) == RTrim(shown);
+        other = other || RTrim(text) == RTrim(notShown);
+      }
+      EXPECT_TRUE(found) << kind << ": " << shown;
+      EXPECT_FALSE(other) << kind << ": " << notShown;
+      EXPECT_TRUE(inCopy(shown)) << kind << " copy: " << shown;
+      EXPECT_FALSE(inCopy(notShown)) << kind << " copy: " << notShown;
+    }
+    EXPECT_TRUE(inCopy("BEAM LOAD DATA:")) << kind;
+    EXPECT_TRUE(inCopy("(Nodes i,j)        [Celsius]               [Celsius]")) << kind;
+    EXPECT_EQ(ReadBytes("B1.LDD"), file) << kind << ": the load file keeps its labels";
+  }
+}
+
 // A circular plate's result file: a first table of 70 rows (headings 9-10), a zero line, text,
 // and a second table whose rows begin on E + 13 under the headings E + 11, E + 12.
 TEST(OutputResults, PlateTablesWithRepeatedHeadings) {

@@ -135,6 +135,32 @@ TEST_F(SolverTest, SimplySupportedBeamMatchesBeamTheoryAndTrabixReport) {
   }
 }
 
+// A support file edited by hand may answer its questions in lower case or with blanks about the
+// answer: the solver takes "y" as the checks do, so a cantilever answered "y" analyses as "Y".
+TEST_F(SolverTest, CantileverAnsweredInLowerCaseIsFixed) {
+  BeamJob b;
+  b.unyielding = "1";
+  b.uniform = 10;
+  std::vector<std::string> fixed;
+  for (const char* answer : {"Y", "y", " y "}) {
+    WriteBeamJob(b);
+    std::vector<std::string> lines = Lines("B1.SUP");
+    TextLineArray edited(lines.begin(), lines.end());
+    bool found = false;
+    for (std::string& line : edited)
+      if (line == "Left Edge Fixed against Rotation (?):  N") line = std::string("Left Edge Fixed against Rotation (?):  ") + answer, found = true;
+    ASSERT_TRUE(found);
+    ASSERT_TRUE(SaveTextLines("B1.SUP", edited, static_cast<int>(edited.size()) - 1));
+    Outcome run = Analyse("ANALYSIS.exe BEAM/STRIP,B1,A");
+    ASSERT_EQ(run.code, 0) << answer << ": " << (run.warnings.empty() ? "" : run.warnings[0].text);
+    std::vector<std::string> result = Lines("B1.RBA");
+    ASSERT_GT(result.size(), 30u) << answer;
+    if (fixed.empty()) fixed = result;
+    ASSERT_EQ(result.size(), fixed.size()) << answer;
+    for (size_t i = 2; i < result.size(); ++i) EXPECT_EQ(result[i], fixed[i]) << answer << " line " << i;
+  }
+}
+
 // A free beam under a uniform load on uniform Winkler soil settles by q / (k b) without bending.
 // Trabix's soil terms take the translations as linear along an element while its load terms
 // carry the consistent end moments of the cubic, so the coarse beam bends a little; the

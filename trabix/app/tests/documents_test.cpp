@@ -158,6 +158,51 @@ TEST_F(TrabixDocuments, PreviewAndPrintOnlyKeepNoFile) {
   EXPECT_FALSE(fs::exists("WINKYLD_DATA.TXT"));
 }
 
+// A strip's loads are given per metre: its data document and text copy print them in units per
+// metre, while the load file keeps the beam's labels; a beam's print as the file stands.
+TEST(TrabixStripDocuments, AStripsLoadsInUnitsPerMetre) {
+  TestDirectory dir;
+  trabix::DimensionGlobals();
+  trabix::StructureTitle = "BEAM/STRIP";
+  const std::vector<std::pair<std::string, std::string>> perMetre = {
+      {"Uniform Load [kN/m]: 12.0", "Uniform Load [kPa]: 12.0"},
+      {"                     [kN]                   [kN*m]", "                    [kN/m]                 [kN*m/m]"},
+      {"(Nodes i,j)         [kN/m]                  [kN/m]", "(Nodes i,j)          [kPa]                   [kPa]"},
+  };
+  for (const std::string job : {"WINKYLD", "QSTRIPSS"}) {
+    SCOPED_TRACE(job);
+    trabix::testing::CopyJob(job);
+    const std::string file = job + ".LDQ";
+    WriteBytes(file, "Job: " + job + " // LOADS (Q)\r\nLOAD DATA:\r\nUniform Load [kN/m]: 12.0\r\n"
+                     "Self Weight (Mass Density) [kg/m^3]: 0.0\r\n\r\nNODAL LOADING:\r\n"
+                     " Node 'i'      Downward Force Pi      Clockwise Moment Mi\r\n" + perMetre[1].first + "\r\n"
+                     "  2              100.0000                 0.0000\r\n"
+                     "**REMARK: - NODE NUMBERING STARTS AT BEAM/STRIP LEFT EDGE\r\n\r\nTRAPEZOIDAL LOADING:\r\n"
+                     " Elment 'i'  Intensity at Node 'i'   Intensity at Node 'j'\r\n" + perMetre[2].first + "\r\n"
+                     "  2               10.0000                 10.0000\r\n\r\n"
+                     "------------------------- END OF LOAD DATA -------------------------\r\n");
+    WriteBytes(job + ".CAS", "Q\r\n");
+    const std::string bytes = ReadBytes(file);
+    JobSpec = job;
+    trabix::LoadCaseName = "Q";
+    RunOutput(false, 0, IDYES);
+    ddoc::Document data;
+    ASSERT_EQ(ddoc::ReadDocumentFile(job + "_DATA.DDC", data), ddoc::kDocFileOk);
+    const std::string copy = ReadBytes(job + "_DATA.TXT");
+    const bool strip = job == "QSTRIPSS";
+    for (const auto& u : perMetre) {
+      const std::string& shown = strip ? u.second : u.first;
+      const std::string& notShown = strip ? u.first : u.second;
+      EXPECT_TRUE(HasText(data, shown)) << shown;
+      EXPECT_FALSE(HasText(data, notShown)) << notShown;
+      EXPECT_NE(copy.find("\r\n" + shown + "\r\n"), std::string::npos) << "copy: " << shown;
+      EXPECT_EQ(copy.find("\r\n" + notShown + "\r\n"), std::string::npos) << "copy: " << notShown;
+    }
+    EXPECT_EQ(ReadBytes(file), bytes) << "the load file keeps its labels";
+  }
+  JobSpec.clear();
+}
+
 // A symmetric half (its geometry reads "SYMMETRIC BEAM!") with a symmetric case P and an
 // antisymmetric case Q: the load heading of the data document and the title of the results
 // document state the symmetry; a job that is not a half states none.
