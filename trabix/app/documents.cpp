@@ -90,6 +90,10 @@ void PrintSupportData(int doc, HWND parent) {
   TextLineArray lines;
   int count = 0;
   if (!LoadFile(JobSpec + ".SUP", lines, count)) MissingFile(parent, "Support Data File is Missing! Enter the Data!");
+  // The file's label, kept for its readers, is printed as a line of the half-space's section.
+  const std::string label = "VERTICAL YIELD STRESS:";
+  for (int i = 1; i <= count; ++i)
+    if (lines[i].compare(0, label.size(), label) == 0) lines[i] = "  Vertical Yield Stress:" + lines[i].substr(label.size());
   DataSection(doc, false, " SUPPORT Data", Title(), " SUPPORT Data:", lines, count);
 }
 

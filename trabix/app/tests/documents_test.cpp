@@ -107,6 +107,20 @@ TEST_F(TrabixDocuments, TheDataDocumentIsKeptWithItsTextCopy) {
   EXPECT_EQ(text, geo + "\r\n\r\n\r\n" + sup + "\r\n\r\n\r\n" + ld);
 }
 
+// On the support page of a cross-anisotropic half-space the vertical yield stress reads as a
+// line of the half-space's section, "  Vertical Yield Stress:", not as the file's own label.
+TEST_F(TrabixDocuments, TheSupportPageNamesTheVerticalYieldStressInItsSection) {
+  trabix::testing::CopyJob("HSXISO");
+  JobSpec = "HSXISO";
+  trabix::LoadCaseName = "Q";
+  RunOutput(false, 0, IDNO);
+  ddoc::Document d;
+  ASSERT_EQ(ddoc::ReadDocumentFile("HSXISO_DATA.DDC", d), ddoc::kDocFileOk);
+  EXPECT_TRUE(HasText(d, "CROSS-ANISOTROPIC ELASTIC HALF-SPACE:"));
+  EXPECT_TRUE(HasText(d, "  Vertical Yield Stress: 0.00[kPa]"));
+  EXPECT_FALSE(HasText(d, "VERTICAL YIELD STRESS: 0.00[kPa]"));
+}
+
 TEST_F(TrabixDocuments, TheResultsDocumentAndItsCopyOfTheReport) {
   Output o = RunOutput(true, 0, IDYES);
   ASSERT_EQ(o.boxes.size(), 2u);
