@@ -193,7 +193,13 @@ void AddTableHeads(const Profile& p, DialogTemplate& d, const std::string& title
   const TableTexts& t = *p.table;
   const TableHeads& h = p.tableHeads;
   const int x0 = TableLeft + LabelWidth;
-  AddLabel(d, h.title, title, TableLeft, 4, h.titleWidth != 0 ? h.titleWidth : std::max(200, TableWidth - 10), 10);
+  // A title longer than its place (a long load case name) gets the room of one line: wrapped, its
+  // second line would fall under the headings below.
+  int unused = 0;
+  const int titleWidth = std::max(h.titleWidth != 0 ? h.titleWidth : std::max(200, TableWidth - 10),
+                                  DialogTextWidth(d, title, unused) + 4);
+  d.width = std::max(d.width, TableLeft + titleWidth + 5);
+  AddLabel(d, h.title, title, TableLeft, 4, titleWidth, 10);
   if (!h.skipsEmptyGroupHead || !t.groupHead.empty())
     AddLabel(d, h.groupHead, t.groupHead, x0, h.groupHeadY < 0 ? TableTop + h.groupHeadY : h.groupHeadY,
              TableColumns * CellWidth, 10, h.groupHeadStyle);
