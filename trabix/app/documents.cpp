@@ -56,7 +56,7 @@ void DataSection(int doc, bool first, const std::string& bookmark, const std::st
                  const TextLineArray& lines, int count) {
   if (!first) dpNewPage(doc, kPages.paper, kPages.orientation, kPages.bin);
   dpFont(doc, 1, 14, "Arial", 0);
-  dpText(doc, 1.5f, 1.5f, 0, title);
+  dpText(doc, 1.5f, 1.5f, 0, FitToLine(title, 1.5f, kPages.rightEdge, "Arial", 14, true));
   dpBookmark(doc, bookmark);
   dpFont(doc, 1, 18, "Arial", 0xff0000);
   dpText(doc, 1.5f, 2.3f, 0, heading);
@@ -68,6 +68,8 @@ void DataSection(int doc, bool first, const std::string& bookmark, const std::st
     }
     // Lines ending in ":" head a part of the file.
     std::string line = RTrim(lines[i]);
+    // The job file's header names the job, of any length.
+    if (i == 1) line = FitToLine(line, 1.5f, kPages.rightEdge, "COURIER NEW", 12, false);
     dpFont(doc, 0, 12, "COURIER NEW", !line.empty() && line.back() == ':' ? 0xff : 0);
     dpText(doc, 1.5f, row, 0, line);
     row += kPages.lineStep;
@@ -170,9 +172,9 @@ void PrintResults(int doc, HWND parent) {
   std::string title = StructureTitle + ";   JOB: " + JobSpec + ";   Load: " + Trim(LoadCaseName);
   if (SymmetricHalf()) title += SymmetricLoads() ? ":  SYMMETRY CASE" : ":  ANTISYMMETRY CASE";
   dpFont(doc, 1, 14, "Arial", 0);
-  dpText(doc, 1.5f, 1.5f, 0, title);
+  dpText(doc, 1.5f, 1.5f, 0, FitToLine(title, 1.5f, kPages.rightEdge, "Arial", 14, true));
   dpFont(doc, 0, 12, "COURIER NEW", 0);
-  dpText(doc, 1.5f, 2.4f, 0, lines[1]);
+  dpText(doc, 1.5f, 2.4f, 0, FitToLine(lines[1], 1.5f, kPages.rightEdge, "COURIER NEW", 12, false));
   dpBookmark(doc, "Results of Analysis");
   dpFont(doc, 1, 18, "Arial", 0xff0000);
   dpText(doc, 1.5f, 3.5f, 0, "Results of Analysis");
