@@ -211,15 +211,21 @@ TEST_F(GraphWindowTest, EveryPartOfTheMaximisedWindowIsOnTheScreen) {
   std::vector<std::string> off;
   ASSERT_TRUE(Show({WhenDialog(kCaption,
                                [&](HWND g) {
-                                 const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-                                 for (HWND c = GetWindow(g, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-                                   RECT r{};
-                                   GetWindowRect(c, &r);
-                                   if (IsWindowVisible(c) && (r.left < 0 || r.top < 0 || r.right > w || r.bottom > h))
-                                     off.push_back("id " + std::to_string(GetDlgCtrlID(c)) + ": (" + std::to_string(r.left) +
-                                                   "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
-                                                   std::to_string(r.bottom) + ")");
-                                 }
+                                 // Every window inside it, the graph panes on the pages too.
+                                 EnumChildWindows(
+                                     g,
+                                     [](HWND c, LPARAM lp) {
+                                       const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+                                       RECT r{};
+                                       GetWindowRect(c, &r);
+                                       if (IsWindowVisible(c) && (r.left < 0 || r.top < 0 || r.right > w || r.bottom > h))
+                                         reinterpret_cast<std::vector<std::string>*>(lp)->push_back(
+                                             "id " + std::to_string(GetDlgCtrlID(c)) + ": (" + std::to_string(r.left) + "," +
+                                             std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+                                             std::to_string(r.bottom) + ")");
+                                       return TRUE;
+                                     },
+                                     reinterpret_cast<LPARAM>(&off));
                                  PostClick(g, kGraphCloseButton);
                                })},
                    p, n));
