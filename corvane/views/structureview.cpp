@@ -12,6 +12,7 @@
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/slots.h"
+#include "corvane/core/supportentry.h"
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
 #include "gfx/viewparts.h"
@@ -223,13 +224,15 @@ void DrawCentreMarks() {
     for (const GfxPoint& p : NodesOf(3)) NodeCircle(p.x, p.y);
   }
   if (!IsBeamStrip()) {
-    // The axis of symmetry of the circular plate or tank.
+    // The axis of symmetry of the circular plate or tank; an annular plate's stands clear of its
+    // inner edge (node 1), across the hole.
+    const double axis = !IsTank() && AnnularPlate() ? 40 : 99;
     PenEx(0, kViewBlue, 3, 1);
-    DrawLineEx(0, 99, 265, 99, 110);
+    DrawLineEx(0, axis, 265, axis, 110);
     GfxFontEx(0, "Arial", 28, 30, 8, kViewBlue);
     GfxFontEffectsEx(0, 1);
-    ViewText(94, 90, "C");
-    ViewText(98, 98, "L");
+    ViewText(axis - 5, 90, "C");
+    ViewText(axis - 1, 98, "L");
   }
   PenEx(0, 0, 0, 1);
 }

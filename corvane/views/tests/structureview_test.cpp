@@ -97,6 +97,18 @@ TEST_F(StructureViewTest, APlateHasTheAxisOfSymmetryAndNodalLines) {
   EXPECT_FALSE(HasCircle(460, 400, 9));  // only a tank's nodes are enlarged
 }
 
+// An annular plate's axis stands left of its inner edge (node 1 at x 100), across the hole.
+TEST_F(StructureViewTest, AnAnnularPlatesAxisStandsClearOfItsInnerEdge) {
+  JobDataTable.Redim(8, 6);
+  JobDataTable(1, 2) = 1.5;
+  Draw("PLATE", "PLATE", "Geom", "");
+  JobDataTable(1, 2) = 0;
+  EXPECT_FALSE(Has(kAxis));
+  EXPECT_TRUE(Has("gfx DrawLineEx(0, 40, 265, 40, 110)"));
+  EXPECT_TRUE(HasTextAt("C", 35, 90));
+  EXPECT_TRUE(HasTextAt("L", 39, 98));
+}
+
 TEST_F(StructureViewTest, ATanksWallAndRoofWithTheirNodes) {
   Draw("TANK", "BASE PLATE", "Supp", "ELASTIC");
   EXPECT_TRUE(Has("gfx GfxWorldEx(0, 0, 0, 1023, 1023)"));
