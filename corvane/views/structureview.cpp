@@ -296,12 +296,9 @@ void DrawGeometryIdealization(int) {
     ViewText(m.x - 40, m.y - 18, "s");
     ViewText(m.x + 24, m.y - 18, "t");
   } else {
+    // As the table's columns name them: a beam's L and h, a strip's L and t, a plate's s and t.
     ViewText(m.x - 6, m.y + 22, IsBeamStrip() ? "L" : "s");
-    ViewText(b.x + 12, b.y - 40, IsBeamStrip() ? "h" : "t");
-    if (IsBeamStrip()) {
-      ViewText(m.x - 6, m.y + 60, "s");
-      ViewText(b.x + 12, b.y + 20, "t");
-    }
+    ViewText(b.x + 12, b.y - 40, Part() == "BEAM" ? "h" : "t");
   }
   if (OnShell()) {
     // The shell's coordinate axes from its first node.

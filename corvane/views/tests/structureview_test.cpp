@@ -109,6 +109,20 @@ TEST_F(StructureViewTest, AnAnnularPlatesAxisStandsClearOfItsInnerEdge) {
   EXPECT_TRUE(HasTextAt("L", 39, 98));
 }
 
+// The geometry view names the element's dimensions as its table's columns do, one name each: a
+// beam's L and h, a strip's L and t.
+TEST_F(StructureViewTest, TheGeometryViewNamesTheTablesDimensions) {
+  const struct {
+    const char* sub;
+    std::vector<std::string> shown, not_shown;
+  } cases[] = {{"BEAM", {"L", "h"}, {"s", "t"}}, {"STRIP", {"L", "t"}, {"s", "h"}}};
+  for (const auto& c : cases) {
+    Draw("BEAM/STRIP", c.sub, "Geom", "");
+    for (const std::string& t : c.shown) EXPECT_TRUE(Has("gfx DrawTextRowEx(0, \"" + t + "\"")) << c.sub << " " << t;
+    for (const std::string& t : c.not_shown) EXPECT_FALSE(Has("gfx DrawTextRowEx(0, \"" + t + "\"")) << c.sub << " " << t;
+  }
+}
+
 TEST_F(StructureViewTest, ATanksWallAndRoofWithTheirNodes) {
   Draw("TANK", "BASE PLATE", "Supp", "ELASTIC");
   EXPECT_TRUE(Has("gfx GfxWorldEx(0, 0, 0, 1023, 1023)"));
