@@ -408,7 +408,8 @@ void DrawLoads(int) {
     } else {
       TrapezoidArrows("qi", "qj");
     }
-    ElementLabel(place.x - 200, place.y + 40);
+    // Left of the load's arrows and of "qi" over node i (the pointer reaches over them).
+    ElementLabel(place.x - (OnWall() || OnShell() ? 200 : 330), place.y + 40);
   } else if (kind == "NODAL") {
     DrawLegend("NODAL LOADS", "BOTTOM", y);
     // At node i: a horizontal force (wall and shell roof), a vertical force and a moment, named

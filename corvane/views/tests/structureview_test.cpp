@@ -123,6 +123,25 @@ TEST_F(StructureViewTest, TheGeometryViewNamesTheTablesDimensions) {
   }
 }
 
+// A beam's trapezoidal load: the label "Element i" (about 110 units wide) ends left of "qi".
+TEST_F(StructureViewTest, TheTrapezoidalLoadsElementLabelStandsClearOfQi) {
+  Draw("BEAM/STRIP", "BEAM", "Load", "TRAPEZOIDAL");
+  auto at = [this](const std::string& text) {
+    const std::string start = "gfx DrawTextRowEx(0, \"" + text + "\"";
+    for (const std::string& line : Lines()) {
+      double x = 0, y = 0;
+      const size_t p = line.find(" at(");
+      if (line.rfind(start, 0) == 0 && p != std::string::npos && std::sscanf(line.c_str() + p, " at(%lf, %lf)", &x, &y) == 2)
+        return x;
+    }
+    return -1.0;
+  };
+  const double element = at("Element "), qi = at("qi");
+  ASSERT_GE(element, 0);
+  ASSERT_GE(qi, 0);
+  EXPECT_LE(element + 110, qi);
+}
+
 TEST_F(StructureViewTest, ATanksWallAndRoofWithTheirNodes) {
   Draw("TANK", "BASE PLATE", "Supp", "ELASTIC");
   EXPECT_TRUE(Has("gfx GfxWorldEx(0, 0, 0, 1023, 1023)"));
