@@ -33,7 +33,16 @@ struct PageProfile {
   float headingColumn = 1.5f;
   float topRow = 1.5f;
   float lineStep = 0.5f;
+  // The right end of the lines: the paper's width (A4 portrait) less the left margin.
+  float rightEdge = 19.5f;
 };
+
+// The text as it fits between column x and the right edge (cm) in the font (face, points, bold),
+// or shortened with "..." at its end where it would not (a long job name in a title or a job
+// file's first line). Widths are those of Arial, Arial Bold (Times New Roman taken as Arial,
+// which is wider) and Courier New; other characters count an em.
+std::string FitToLine(const std::string& text, float x, float rightEdge, const std::string& face, float points,
+                      bool bold);
 
 // The footer on the current page, then a new page.
 void PageBreak(int doc, const PageProfile& profile = PageProfile());

@@ -193,7 +193,13 @@ void AddTableHeads(const Profile& p, DialogTemplate& d, const std::string& title
   const TableTexts& t = *p.table;
   const TableHeads& h = p.tableHeads;
   const int x0 = TableLeft + LabelWidth;
-  AddLabel(d, h.title, title, TableLeft, 4, h.titleWidth != 0 ? h.titleWidth : std::max(200, TableWidth - 10), 10);
+  // A title longer than its place (a long load case name) gets the room of one line: wrapped, its
+  // second line would fall under the headings below.
+  int unused = 0;
+  const int titleWidth = std::max(h.titleWidth != 0 ? h.titleWidth : std::max(200, TableWidth - 10),
+                                  DialogTextWidth(d, title, unused) + 4);
+  d.width = std::max(d.width, TableLeft + titleWidth + 5);
+  AddLabel(d, h.title, title, TableLeft, 4, titleWidth, 10);
   if (!h.skipsEmptyGroupHead || !t.groupHead.empty())
     AddLabel(d, h.groupHead, t.groupHead, x0, h.groupHeadY < 0 ? TableTop + h.groupHeadY : h.groupHeadY,
              TableColumns * CellWidth, 10, h.groupHeadStyle);
@@ -295,9 +301,34 @@ void ColumnButtonCommand(const Profile& p, HWND table, int id) {
   else GenerateColumn(p, table, column);
 }
 
+// Puts a form over the table, above the button that opened it (below it when there is no room
+// above), and keeps it left of the picture beside the table and on the screen.
+void PlaceOverTable(HWND form, HWND table, HWND button) {
+  RECT f{}, b{}, t{}, page{};
+  GetWindowRect(form, &f);
+  GetWindowRect(button, &b);
+  GetWindowRect(table, &t);
+  const int w = f.right - f.left, h = f.bottom - f.top;
+  long right = t.right;
+  if (HWND container = TableContainer()) {
+    GetWindowRect(container, &page);
+    right = std::max<long>(page.right, b.right);
+  }
+  long x = std::min<long>(b.left, right - w), y = b.top - h - 4;
+  if (y < t.top) y = b.bottom + 4;
+  x = std::max<long>(0, std::min<long>(x, GetSystemMetrics(SM_CXSCREEN) - w));
+  y = std::max<long>(0, std::min<long>(y, GetSystemMetrics(SM_CYSCREEN) - h));
+  SetWindowPos(form, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void UniformColumn(const Profile& p, HWND table, int column) {
   if (column < 1 || column > TableColumns) return;
-  if (ShowModalDialog(UniformDialog(p, column), table, UniformDialogProc) != 1) return;
+  DialogTemplate d = UniformDialog(p, column);
+  // Centred on the screen it would stand over the structure view beside the table.
+  OnOpen(d, [table, column](HWND form) {
+    if (HWND button = GetDlgItem(table, UniformButtonId(column))) PlaceOverTable(form, table, button);
+  });
+  if (ShowModalDialog(d, table, UniformDialogProc) != 1) return;
   FillColumn(column + 1, *p.status);
 }
 

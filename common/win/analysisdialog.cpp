@@ -9,8 +9,8 @@ constexpr long kBannerWindow = 7;  // the graphics window of the dialog's banner
 constexpr long kBlue = 0xFF0000, kRed = 0x0000FF, kGrey = RGB(96, 96, 96), kBlack = RGB(0, 0, 0);
 constexpr int kButtonsFromBottom = 35;
 
-void Row(long w, double x, double y, const std::string& text, const char* face, long colour) {
-  GfxFontEx(w, face, 28, 26, 700, colour);
+void Row(long w, double x, double y, const std::string& text, const char* face, const BannerFont& f, long colour) {
+  GfxFontEx(w, face, f.sizeX, f.sizeY, f.weight, colour);
   DrawFromEx(w, x, y);
   DrawTextRowEx(w, text);
 }
@@ -32,14 +32,16 @@ void AnalysisDialogSize(const AnalysisDialogProfile& p, int screenWidth, int& wi
 
 DialogTemplate AnalysisDialog(const AnalysisDialogProfile& p, int screenWidth) {
   int width = 0, height = 0;
-  AnalysisDialogSize(p, screenWidth > 0 ? screenWidth : GetSystemMetrics(SM_CXSCREEN), width, height);
+  AnalysisDialogSize(p, screenWidth > 0 ? screenWidth : GetSystemMetrics(p.widthMetric), width, height);
   DialogTemplate d = NewDialog(p.caption, 0, 0, width, height);
   int x = width / 2 - 50, y = height - kButtonsFromBottom;
   AddButton(d, kAnalyseId, "&ANALYSE", x, y, 50, 14);
   AddButton(d, p.cancelId, "&CANCEL", x + 60, y, 40, 14);
-  OnOpen(d, [x, y](HWND dialog) {
+  const bool origin = p.pointerOnOrigin;
+  OnOpen(d, [x, y, origin](HWND dialog) {
     SetFocus(GetDlgItem(dialog, kAnalyseId));
-    PlacePointer(dialog, x + 25, y + 7);
+    if (origin) PlacePointer(dialog, 0, 0);
+    else PlacePointer(dialog, x + 25, y + 7);
   });
   return d;
 }
@@ -56,11 +58,11 @@ void AnalysisReadyScreen(HWND dialog, const AnalysisDialogProfile& p, int left, 
   double labelX = ready ? 150 : 100, valueX = ready ? 400 : 350;
   if (ready) {
     GradientBrushEx(w, 4);
-    GfxFontEx(w, "Arial", 54, 44, 700, kBlue);
-    DrawFromEx(w, 0, 60);
+    GfxFontEx(w, "Arial", p.title.sizeX, p.title.sizeY, p.title.weight, kBlue);
+    DrawFromEx(w, 0, p.titleY);
     GradientPanel(w, "ANALYSIS can Commence Now!", "Arial", 4);
   } else {
-    GfxFontEx(w, "Arial", 54, 44, 700, kBlue);
+    GfxFontEx(w, "Arial", p.progressTitle.sizeX, p.progressTitle.sizeY, p.progressTitle.weight, kBlue);
     GfxFontEffectsEx(w, 11);
     DrawFromEx(w, 0, 60);
     double boxWidth = 1023, boxHeight = 60;
@@ -70,13 +72,13 @@ void AnalysisReadyScreen(HWND dialog, const AnalysisDialogProfile& p, int left, 
   const std::string labels[] = {"Structure Type:", "Job Name:", "Load Name:"};
   const std::string values[] = {p.structureText, p.job, p.loadCase};
   for (int i = 0; i < 3; ++i) {
-    Row(w, labelX, 180 + 40 * i, labels[i], "Arial", kGrey);
-    Row(w, valueX, 180 + 40 * i, values[i], "Times New Roman", kBlack);
+    Row(w, labelX, 180 + 40 * i, labels[i], "Arial", p.label, kGrey);
+    Row(w, valueX, 180 + 40 * i, values[i], "Times New Roman", ready ? p.value : p.progressValue, kBlack);
   }
   if (ready) {
     GfxFontEffectsEx(w, 1);
-    Row(w, 150, 350, "Click ANALYSE if you want to proceed,", "Arial", kRed);
-    Row(w, 150, 400, "Click CANCEL otherwise.", "Arial", kRed);
+    Row(w, 150, 350, "Click ANALYSE if you want to proceed,", "Arial", p.click, kRed);
+    Row(w, 150, 400, "Click CANCEL otherwise.", "Arial", p.click, kRed);
     GfxFontEffectsEx(w, 0);
   } else {
     GfxFontEx(w, "Arial", 28, 26, 700, kRed);

@@ -17,6 +17,12 @@
 #include "win/dialogs.h"
 #include "win/ids.h"
 
+// A font of the banner: character box in the banner's world units (1023 x 511) and weight.
+struct BannerFont {
+  double sizeX, sizeY;
+  long weight;
+};
+
 struct AnalysisDialogProfile {
   std::string caption;        // "   " + title + " ANALYSIS.   JOB: " + job
   std::string structureText;  // the banner's "Structure Type:" value
@@ -24,6 +30,15 @@ struct AnalysisDialogProfile {
   int cancelId = kExitId;        // "&CANCEL" ("&ANALYSE" is 1)
   // Size in dialog units: wide from a screen of wideFrom pixels on, else narrow.
   int wideFrom = 1024, wideWidth = 400, wideHeight = 280, narrowWidth = 360, narrowHeight = 220;
+  // The screen width that decides: SM_CXSCREEN or the full-screen client width SM_CXFULLSCREEN.
+  int widthMetric = SM_CXSCREEN;
+  // The banner's fonts: ready title, labels, values, the two "Click ..." lines; in progress the
+  // title and the values.
+  BannerFont title{54, 44, 700}, label{28, 26, 700}, value{28, 26, 700}, click{28, 26, 700};
+  BannerFont progressTitle{54, 44, 700}, progressValue{28, 26, 700};
+  double titleY = 60;  // the ready title's row
+  // The pointer at opening: on "&ANALYSE" or on the dialog's client origin.
+  bool pointerOnOrigin = false;
   // The solver of the mode (0 elastic, 1 elastic-plastic): 0 or less when it ended without a stop,
   // else the stop code.
   std::function<int(HWND dialog, int mode)> analyse;

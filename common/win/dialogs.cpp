@@ -102,6 +102,88 @@ std::vector<DWORD> BuildTemplate(const DialogTemplate& d, bool headerOnly) {
 
 DialogContext* ContextOf(HWND dialog) { return static_cast<DialogContext*>(GetPropA(dialog, ContextProp)); }
 
+// The Ok of a dialog that has no default button, when its id is another than IDOK: the data
+// dialogs' 55, the lists', tables' and the notice's 9876. The dialog manager's Enter then presses
+// it instead of sending IDOK, which no callback of these dialogs answers.
+bool IsPushButton(HWND control) {
+  return control && (SendMessageA(control, WM_GETDLGCODE, 0, 0) & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON));
+}
+
+void DefaultToOk(HWND dialog) {
+  // The system's default id is IDOK until a default push button says otherwise.
+  const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+  if (HIWORD(defaultId) == DC_HASDEFID && IsPushButton(GetDlgItem(dialog, LOWORD(defaultId)))) return;
+  for (int id : {IDOK, kOkId, kContinueId}) {
+    HWND ok = GetDlgItem(dialog, id);
+    if (IsPushButton(ok)) {
+      SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(id), 0);
+      return;
+    }
+  }
+}
+
+// Every dialog and box loop of the thread asks this filter before its dialog manager acts on a
+// message. Keys: the root window each key last went down in; a release anywhere else is the
+// tail of a key that acted there (the Return that closed a box, the Enter that chose the menu
+// item) and reaches no control. Enter on a push button that a program focused (SetFocus, not
+// the dialog manager) makes it the default first, so that Enter presses the button with the
+// focus, as it does after Tab. Ctrl+Tab turns the pages of a tab control.
+thread_local HWND KeyDownRoot[256];
+
+bool KeyTakenByControl(HWND control, const MSG& m) {
+  return (SendMessageA(control, WM_GETDLGCODE, m.wParam, reinterpret_cast<LPARAM>(&m)) & DLGC_WANTALLKEYS) != 0;
+}
+
+// Ctrl+Tab (Ctrl+Shift+Tab back) in a dialog with a tab control: the next tab (after the last the
+// first), with the notices a click on it sends.
+bool NextTab(HWND root) {
+  HWND tabs = FindWindowExA(root, nullptr, WC_TABCONTROLA, nullptr);
+  if (!tabs || !IsWindowVisible(tabs) || !IsWindowEnabled(tabs)) return false;
+  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  if (count < 2) return true;
+  const int now = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+  const int next = ((now < 0 ? 0 : now) + (GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1)) % count;
+  HWND parent = GetParent(tabs);
+  NMHDR nm{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGING)};
+  if (SendMessageA(parent, WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm))) return true;  // refused
+  SendMessageA(tabs, TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
+  nm.code = static_cast<UINT>(TCN_SELCHANGE);
+  SendMessageA(parent, WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm));
+  return true;
+}
+
+LRESULT CALLBACK DialogKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* m = reinterpret_cast<const MSG*>(lParam);
+  if (code == MSGF_DIALOGBOX && m && m->hwnd && m->wParam < 256) {
+    HWND root = GetAncestor(m->hwnd, GA_ROOT);
+    switch (m->message) {
+      case WM_KEYDOWN:
+      case WM_SYSKEYDOWN:
+        KeyDownRoot[m->wParam] = root;
+        if (m->message == WM_KEYDOWN && m->wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 && NextTab(root)) return TRUE;
+        if (m->wParam == VK_RETURN) {
+          HWND focus = GetFocus();
+          HWND dialog = focus ? GetParent(focus) : nullptr;
+          if (dialog && focus == m->hwnd && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON) &&
+              !KeyTakenByControl(focus, *m)) {
+            SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+          }
+        }
+        break;
+      case WM_KEYUP:
+      case WM_SYSKEYUP:
+        if (KeyDownRoot[m->wParam] != root) return TRUE;  // never went down here: dropped
+        KeyDownRoot[m->wParam] = nullptr;
+        break;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void FilterDialogKeys() {
+  thread_local OwnedHook filter(SetWindowsHookExA(WH_MSGFILTER, DialogKeyFilter, nullptr, GetCurrentThreadId()));
+}
+
 bool FocusInside(HWND dialog) {
   HWND f = GetFocus();
   return f && (f == dialog || IsChild(dialog, f));
@@ -119,6 +201,7 @@ INT_PTR CALLBACK LayerProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
     if (c->flags & DialogNoMoveSize) RemoveMoveAndSize(dialog);
     for (auto& action : c->openActions) action(dialog);
     INT_PTR result = c->callback ? c->callback(dialog, msg, wParam, c->param) : TRUE;
+    DefaultToOk(dialog);
     // A focus the builder or the callback set stays; otherwise the system takes the first tab stop.
     if (FocusInside(dialog)) return FALSE;
     return result;
@@ -267,6 +350,7 @@ HWND ModalOwner(HWND named) {
 
 INT_PTR ShowModalDialog(const DialogTemplate& d, HWND owner, DLGPROC callback, LPARAM param) {
   if (NeedsCommonControls(d)) LoadCommonControls();
+  FilterDialogKeys();
   owner = ModalOwner(owner);
   std::vector<DWORD> t = BuildTemplate(d, false);
   DialogContext* c = NewContext(d, callback, true, param);

@@ -19,6 +19,20 @@ LRESULT PassOn(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcA(previous, control, msg, wParam, lParam);
 }
 
+// The controls of the Enter navigation act on the release of Return, so its key-down is theirs:
+// the dialog manager must not press the default button with it, nor an edit field move the focus
+// to that button (as Wine's does).
+LRESULT PassOnTakingReturn(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_GETDLGCODE) {
+    LRESULT code = PassOn(control, msg, wParam, lParam);
+    auto* m = reinterpret_cast<const MSG*>(lParam);
+    if (m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN) code |= DLGC_WANTALLKEYS;
+    return code;
+  }
+  if ((msg == WM_KEYDOWN && wParam == VK_RETURN) || (msg == WM_CHAR && wParam == '\r')) return 0;
+  return PassOn(control, msg, wParam, lParam);
+}
+
 void Press(HWND dialog, int id) {
   if (HWND button = GetDlgItem(dialog, id)) SendMessageA(button, BM_CLICK, 0, 0);
 }
@@ -76,12 +90,12 @@ LRESULT CALLBACK EditSubclassProc(HWND control, UINT msg, WPARAM wParam, LPARAM 
   } else if (msg == WM_KEYDOWN && wParam == VK_DOWN && id >= first && id < last) {
     Focus(dialog, id + 1);
   }
-  return PassOn(control, msg, wParam, lParam);
+  return PassOnTakingReturn(control, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK EditSubclassProc2(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (ReturnReleasedHere(control, msg, wParam, lParam)) PressAsProc2(GetParent(control), GetDlgCtrlID(control));
-  return PassOn(control, msg, wParam, lParam);
+  return PassOnTakingReturn(control, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -100,7 +114,7 @@ LRESULT CALLBACK EditSubclassProc3(HWND control, UINT msg, WPARAM wParam, LPARAM
     }
     PressAsProc2(dialog, id);
   }
-  return PassOn(control, msg, wParam, lParam);
+  return PassOnTakingReturn(control, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -108,6 +122,10 @@ LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM
     HWND dialog = GetParent(control);
     Press(dialog, GetDlgItem(dialog, kCheckButtonId) ? kCheckButtonId : kContinueId);
   }
+  return PassOnTakingReturn(control, msg, wParam, lParam);
+}
+
+LRESULT CallPreviousProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam) {
   return PassOn(control, msg, wParam, lParam);
 }
 

@@ -4,7 +4,8 @@
 // installs one of the four procedures on its fields or buttons at initialisation with
 // SubclassControl; each control keeps its own previous procedure, gets it back with
 // RestoreControl (or by itself when it is destroyed), and receives every message after the
-// procedure has acted. "Press" sends BM_CLICK to the button of that id in the same dialog; a
+// procedure has acted, but for the key-down of Return: that key is the procedure's, so neither
+// the dialog manager (the default button) nor the control acts on it. "Press" sends BM_CLICK to the button of that id in the same dialog; a
 // missing button is not pressed. A release acts only on the control that had the key-down of the same
 // press: the release of a Return whose key-down went elsewhere (the Enter that chose the menu item
 // or pressed the button that opened the dialog, the Enter that closed a message box over it) is
@@ -29,6 +30,10 @@ LRESULT CALLBACK EditSubclassProc4(HWND control, UINT msg, WPARAM wParam, LPARAM
 // the key-down of that press reached the control (as a key or as the dialog manager's question),
 // and the control has kept the focus since.
 bool ReturnReleasedHere(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Hands the message to the procedure the control had before SubclassControl, as the procedures
+// above do after acting (for a program's own procedure that leaves a key to the dialog manager).
+LRESULT CallPreviousProc(HWND control, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Gives the field the focus with its whole text selected (edit fields; other controls just take
 // the focus).

@@ -284,6 +284,10 @@ LRESULT CALLBACK TableCellKeyProc(HWND cell, UINT msg, WPARAM wParam, LPARAM lPa
       switch (wParam) {
         case VK_RETURN:
           return 0;  // Enter acts on its release
+        case VK_ESCAPE:
+          // The cell takes every key, so the dialog manager never sees Esc: it is the table's CANCEL.
+          if (HWND cancel = GetDlgItem(GetAncestor(cell, GA_ROOT), kCancel)) PostMessageA(cancel, BM_CLICK, 0, 0);
+          return 0;
         case VK_DOWN:
           MoveDown(cell);
           return 0;

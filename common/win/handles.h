@@ -40,6 +40,11 @@ struct FreeKernelHandle {
   static void Free(HANDLE h) { CloseHandle(h); }
 };
 
+struct FreeHook {
+  static bool None(HHOOK h) { return h == nullptr; }
+  static void Free(HHOOK h) { UnhookWindowsHookEx(h); }
+};
+
 }  // namespace handles_detail
 
 // Move-only owner of one handle H, freed once by Traits::Free unless it is none.
@@ -89,6 +94,9 @@ using OwnedDc = ScopedHandle<HDC, handles_detail::FreeDc>;
 
 // A kernel handle: file, process, thread, event.
 using OwnedHandle = ScopedHandle<HANDLE, handles_detail::FreeKernelHandle>;
+
+// A hook procedure (SetWindowsHookEx), unhooked when its owner ends.
+using OwnedHook = ScopedHandle<HHOOK, handles_detail::FreeHook>;
 
 // The process and thread handles that CreateProcess fills in, closed together.
 class OwnedProcess {

@@ -68,12 +68,14 @@ std::vector<SupportOption> SupportTypeOptions() {
       break;
     }
     case SupportForm::Plate: {
+      // An annular plate's edges give their Alt letters up to the isotropic half-space (I) and
+      // "&Ok" (O): "I&nner", "Ou&ter".
       bool annular = AnnularPlate();
-      o.push_back({1, 101, annular ? "Plate &Inner Edge Fixed against Rotation" : "Plate Edge &Fixed against Rotation", 0});
+      o.push_back({1, 101, annular ? "Plate I&nner Edge Fixed against Rotation" : "Plate Edge &Fixed against Rotation", 0});
       o.push_back({2, 102, "&Unyielding Nodal Supports", 0});
       o.push_back({3, 103, "&Vertical Elastic Nodal Supports Present", 0});
       SoilOptions(o, "Plate ");
-      if (annular) o.push_back({7, 107, "Plate &Outer Edge Fixed against Rotation", 0});
+      if (annular) o.push_back({7, 107, "Plate Ou&ter Edge Fixed against Rotation", 0});
       break;
     }
     case SupportForm::BasePlate:
@@ -100,7 +102,8 @@ std::vector<SupportOption> SupportTypeOptions() {
       break;
     case SupportForm::Roof:
       if (AnnularRoof()) {
-        o.push_back({1, 101, "Roof &Outer Edge Fixed against Rotation", 0});
+        // "&Ok" keeps the O.
+        o.push_back({1, 101, "Roof Ou&ter Edge Fixed against Rotation", 0});
         o.push_back({2, 102, "Roof &Inner Edge Fixed against Rotation", 0});
       } else {
         o.push_back({1, 101, "Roof Edge &Fixed against Rotation", 0});

@@ -55,7 +55,7 @@ void DataSection(int doc, const std::string& title, const std::string& heading, 
   BeginSection(doc);
   const PageProfile pages = CorvanePages();
   dpFont(doc, 1, 14, 0u, "Arial");
-  dpText(doc, 1.5f, 1.5f, 0, title);
+  dpText(doc, 1.5f, 1.5f, 0, FitToLine(title, 1.5f, pages.rightEdge, "Arial", 14, true));
   dpBookmark(doc, bookmark);
   dpFont(doc, 1, 18, kBlue, "Arial");
   dpText(doc, 1.5f, 2.3f, 0, heading);
@@ -70,7 +70,8 @@ void DataSection(int doc, const std::string& title, const std::string& heading, 
     const int want = IsValueLine(Line(lines, i)) ? 0 : 1;
     if (want != colour) dpFont(doc, 0, 12, want ? kRed : 0u, "COURIER NEW");
     colour = want;
-    dpText(doc, 1.5f, row, 0, Line(lines, i));
+    // The job file's header names the job, of any length.
+    dpText(doc, 1.5f, row, 0, i == 1 ? FitToLine(Line(lines, i), 1.5f, pages.rightEdge, "COURIER NEW", 12, false) : Line(lines, i));
     row += pages.lineStep;
   }
   LastPageFooter(doc, pages);
@@ -215,7 +216,7 @@ bool ResultSection(int doc, const std::string& file, const std::string& heading,
   }
   BeginSection(doc);
   dpFont(doc, 1, 14, 0u, "Arial");
-  dpText(doc, 1.5f, 2.4f, 0, Line(lines, 1));
+  dpText(doc, 1.5f, 2.4f, 0, FitToLine(Line(lines, 1), 1.5f, CorvanePages().rightEdge, "Arial", 14, true));
   dpBookmark(doc, "Results of Analysis");
   dpFont(doc, 1, 18, kBlue, "Arial");
   dpText(doc, 1.5f, 3.5f, 0, heading);

@@ -12,6 +12,7 @@
 #include "core/numbers.h"
 #include "corvane/core/globals.h"
 #include "corvane/core/slots.h"
+#include "corvane/core/supportentry.h"
 #include "corvane/views/views.h"
 #include "gfx/gfx.h"
 #include "gfx/viewparts.h"
@@ -223,13 +224,15 @@ void DrawCentreMarks() {
     for (const GfxPoint& p : NodesOf(3)) NodeCircle(p.x, p.y);
   }
   if (!IsBeamStrip()) {
-    // The axis of symmetry of the circular plate or tank.
+    // The axis of symmetry of the circular plate or tank; an annular plate's stands clear of its
+    // inner edge (node 1), across the hole.
+    const double axis = !IsTank() && AnnularPlate() ? 40 : 99;
     PenEx(0, kViewBlue, 3, 1);
-    DrawLineEx(0, 99, 265, 99, 110);
+    DrawLineEx(0, axis, 265, axis, 110);
     GfxFontEx(0, "Arial", 28, 30, 8, kViewBlue);
     GfxFontEffectsEx(0, 1);
-    ViewText(94, 90, "C");
-    ViewText(98, 98, "L");
+    ViewText(axis - 5, 90, "C");
+    ViewText(axis - 1, 98, "L");
   }
   PenEx(0, 0, 0, 1);
 }
@@ -293,12 +296,9 @@ void DrawGeometryIdealization(int) {
     ViewText(m.x - 40, m.y - 18, "s");
     ViewText(m.x + 24, m.y - 18, "t");
   } else {
+    // As the table's columns name them: a beam's L and h, a strip's L and t, a plate's s and t.
     ViewText(m.x - 6, m.y + 22, IsBeamStrip() ? "L" : "s");
-    ViewText(b.x + 12, b.y - 40, IsBeamStrip() ? "h" : "t");
-    if (IsBeamStrip()) {
-      ViewText(m.x - 6, m.y + 60, "s");
-      ViewText(b.x + 12, b.y + 20, "t");
-    }
+    ViewText(b.x + 12, b.y - 40, Part() == "BEAM" ? "h" : "t");
   }
   if (OnShell()) {
     // The shell's coordinate axes from its first node.
@@ -408,7 +408,8 @@ void DrawLoads(int) {
     } else {
       TrapezoidArrows("qi", "qj");
     }
-    ElementLabel(place.x - 200, place.y + 40);
+    // Left of the load's arrows and of "qi" over node i (the pointer reaches over them).
+    ElementLabel(place.x - (OnWall() || OnShell() ? 200 : 330), place.y + 40);
   } else if (kind == "NODAL") {
     DrawLegend("NODAL LOADS", "BOTTOM", y);
     // At node i: a horizontal force (wall and shell roof), a vertical force and a moment, named

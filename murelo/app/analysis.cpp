@@ -17,6 +17,15 @@ int ShowAnalysisDialog(int mode) {
   p.analyse = [](HWND, int m) { return AnalyseLoadCase(m); };
   p.warningFor = [](int code) { return SolverWarningFor(code); };
   p.answer = &DialogAnswer;
+  p.widthMetric = SM_CXFULLSCREEN;
+  p.title = {60, 60, 500};
+  p.titleY = 40;
+  p.label = {30, 30, 600};
+  p.value = {40, 30, 600};
+  p.click = {40, 30, 600};
+  p.progressTitle = {70, 60, 500};
+  p.progressValue = {30, 30, 600};
+  p.pointerOnOrigin = true;
   return ::ShowAnalysisDialog(MainWindow, p, mode);
 }
 

@@ -14,6 +14,8 @@
 
 namespace murelo {
 
+const char* const kPlateWidthNotPositiveMessage = " WIDTH OF BASE PLATE MUST BE BIGGER THAN ZERO";
+const char* const kStemHeightNotPositiveMessage = " HEIGHT OF WALL STEM MUST BE BIGGER THAN ZERO";
 const char* const kModulusNotPositiveMessage = " MODULUS OF ELASTICITY MUST BE BIGGER THAN ZERO";
 const char* const kUnyieldingUnacceptableMessage = " UNYIELDING SUPPORT DATA UNACCEPTABLE";
 
@@ -82,6 +84,8 @@ std::string GeometryProblem() {
   WallStemElements.Redim(ns, 4);
   ReadElementTable(TextLines, count, BasePlateElements, nb, 2, plateRows, plateRows + nb - 1);
   ReadElementTable(TextLines, count, WallStemElements, ns, 2, stemRows, stemRows + ns - 1);
+  if (!(GeneralData(1, 2) > 0)) return kPlateWidthNotPositiveMessage;
+  if (!(GeneralData(2, 2) > 0)) return kStemHeightNotPositiveMessage;
   bool found = false;
   if (ElementsFit(BasePlateElements, nb, GeneralData(1, 2)))
     FindStemNode(BasePlateElements, nb, GeneralData(1, 2), GeneralData(1, 5), found);

@@ -9,15 +9,17 @@
 
 namespace murelo {
 
+extern const char* const kPlateWidthNotPositiveMessage;  // " WIDTH OF BASE PLATE MUST BE BIGGER THAN ZERO"
+extern const char* const kStemHeightNotPositiveMessage;  // " HEIGHT OF WALL STEM MUST BE BIGGER THAN ZERO"
 extern const char* const kModulusNotPositiveMessage;     // " MODULUS OF ELASTICITY MUST BE BIGGER THAN ZERO"
 extern const char* const kUnyieldingUnacceptableMessage;  // " UNYIELDING SUPPORT DATA UNACCEPTABLE"
 
 // What of <job>.geo the analysis cannot take, as the message offering its correction, or "": a
-// substructure's section missing or fewer than two elements, or elements that cannot be
-// analysed (a width or thickness not above 0, widths that miss the plate width or the stem
-// height by more than 0.1 %, a toe length that falls on no element end) give that
-// substructure's "... GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!". Leaves GeneralData and
-// both element tables read.
+// plate width or stem height not above 0 its own message; a substructure's section missing,
+// fewer than two elements or elements that cannot be analysed (a width or thickness not above 0,
+// widths that miss the plate width or the stem height by more than 0.1 %, a toe length that
+// falls on no element end) that substructure's "... GEOMETRY AND MAT. PROPERTIES DATA ARE
+// MISSING!". Leaves GeneralData and both element tables read.
 std::string GeometryProblem();
 
 // The support rules on the loaded data (SupportFlags, UnyieldingNodes, the tables; plateNodes

@@ -58,7 +58,7 @@ class PagePrinter {
     dpBookmark(doc_, bookmark);
     dpFont(doc_, 1, 12, 0u, "Arial");
     if (!title.empty()) {
-      dpText(doc_, kLineColumn, row_, 0, title);
+      dpText(doc_, kLineColumn, row_, 0, FitToLine(title, kLineColumn, pages_.rightEdge, "Arial", 12, true));
       row_ += 0.7f;
     }
     dpFont(doc_, 1, 12, 0x800000u, "Arial");
@@ -85,7 +85,9 @@ class PagePrinter {
           NewPage();
         }
       }
-      dpText(doc_, kLineColumn, row_, 0, RTrim(line));
+      // A file's header names the job, of any length.
+      const std::string text = i == 1 ? FitToLine(RTrim(line), kLineColumn, pages_.rightEdge, "COURIER NEW", 9, false) : RTrim(line);
+      dpText(doc_, kLineColumn, row_, 0, text);
       row_ += pages_.lineStep;
     }
     row_ += kPartGap;

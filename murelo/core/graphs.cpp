@@ -32,7 +32,8 @@ WallActionTable WallActions(const std::string& substructure, int soilKind) {
     t.abscissaCaption = "Height above Base [m]";
     t.actions = {{"Bending &Moments", "Bending Moments [kN*m/m]", 1, 3},
                  {"Shearing &Forces", "Shearing Forces [kN/m]", 1, 1},
-                 {"Axial &Forces", "Axial Forces [kN/m]", 1, 2},
+                 // Shearing forces keep the F they have in every program; the axial forces take the X.
+                 {"A&xial Forces", "Axial Forces [kN/m]", 1, 2},
                  {"Horizontal &Translations", "Horizontal Translations [mm]", 2, 2},
                  {"Slopes (&Angles of Rotation)", "Slopes [rad]", 2, 1}};
     t.lastSecondTable = 0;

@@ -58,6 +58,11 @@ LRESULT CALLBACK DataFieldSubclassProc(HWND control, UINT msg, WPARAM wParam, LP
     if (next && IsGeometryField(GetDlgCtrlID(next))) FocusField(next);
     return 0;
   }
+  // The geometry fields have no Enter of their own: the dialog manager's Enter presses "&Ok".
+  const MSG* asked = msg == WM_GETDLGCODE ? reinterpret_cast<const MSG*>(lParam) : nullptr;
+  const bool enter = ((msg == WM_KEYDOWN || msg == WM_KEYUP) && wParam == VK_RETURN) ||
+                     (msg == WM_CHAR && wParam == '\r') || (asked && asked->wParam == VK_RETURN);
+  if (IsGeometryField(id) && enter) return CallPreviousProc(control, msg, wParam, lParam);
   return ::EditSubclassProc(control, msg, wParam, lParam);
 }
 

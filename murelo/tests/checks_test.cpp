@@ -147,7 +147,13 @@ TEST_F(CheckTest, ElementsThatCannotBeAnalysedOfferTheGeometry) {
   WallGeometry fine = StandardWall();  // 1.0 m lies between the 12th and 13th element ends
   fine.plate = {50, 0.08, 0.5};
   fine.toe = 1.0;
+  WallGeometry narrow = StandardWall();
+  narrow.plate.width = 0;
+  WallGeometry low = StandardWall();
+  low.stem.width = 0;
   const Case cases[] = {
+      {"plate width 0", narrow, " WIDTH OF BASE PLATE MUST BE BIGGER THAN ZERO"},
+      {"stem height 0", low, " HEIGHT OF WALL STEM MUST BE BIGGER THAN ZERO"},
       {"toe between element ends", toe, " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
       {"stem thickness 0", thin, " WALL STEM GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},
       {"one plate element", one, " BASE PLATE GEOMETRY AND MAT. PROPERTIES DATA ARE MISSING!"},

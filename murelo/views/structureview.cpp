@@ -140,7 +140,12 @@ void DrawGeometryIdealization(const ViewChoice& c) {
       PointerArrow(250, 470, s.xi - 16, (s.yi + s.yj) / 2);
       Label(kViewBlue, true, s.xi - 40, s.yi + 30, l[2]);
       Label(kViewBlue, true, s.xi + 76, (s.yi + s.yj) / 2 - 18, l[3]);
-      LabelRows({l[4], l[5]}, 120, 880);
+      // The key of the sample element, as the key of the nodes under it: its mark, then its name.
+      PenWidthEx(0, 14);
+      PenColorEx(0, Hsw(100, 255, 0));
+      DrawLineEx(0, 100, 897, 128, 897);
+      PenEx(0, 0, 0, 1);
+      LabelRows({l[4], l[5]}, 140, 880);
     }
   }
 }

@@ -143,7 +143,8 @@ void PrintGeometryData(int doc) {
   const int k = page.count > 0 ? ReadGeometrySections(page.lines, page.count) : 0;
   const int n = k > 0 ? ElementCount() : 0;
   page.Set(kHeader);
-  page.Draw(kX, 1.5f, std::string(kStructureTitle) + ";   JOB: " + JobSpec);
+  page.Draw(kX, 1.5f, FitToLine(std::string(kStructureTitle) + ";   JOB: " + JobSpec, kX, page.pages.rightEdge,
+                                kHeader.face, kHeader.size, (kHeader.style & 1) != 0));
   page.Bookmark(Kind() + " Geometry Data");
   page.Set(kTitle);
   page.Draw(kX, 2.3f, Kind() + " Geometry & Material Properties Data:");
@@ -266,9 +267,10 @@ void PrintResults(int doc) {
   if (page.count > 0) ReadGeometrySections(page.lines, page.count);
   page.Load(ResultsFileName(JobSpec, LoadCaseName));
   page.Set(kHeader);
-  page.Draw(kX, 1.5f, std::string(kStructureTitle) + ";   JOB: " + JobSpec + ";   Load: " + LoadCaseName);
+  page.Draw(kX, 1.5f, FitToLine(std::string(kStructureTitle) + ";   JOB: " + JobSpec + ";   Load: " + LoadCaseName, kX,
+                                page.pages.rightEdge, kHeader.face, kHeader.size, (kHeader.style & 1) != 0));
   page.Set(kDate);
-  page.Draw(kX, 2.4f, Trim(page.Line(1)));
+  page.Draw(kX, 2.4f, FitToLine(Trim(page.Line(1)), kX, page.pages.rightEdge, kDate.face, kDate.size, true));
   page.Bookmark("Results of Analysis");
   page.Set(kTitle);
   page.Draw(kX, 3.5f, "Results of Analysis");

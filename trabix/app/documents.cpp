@@ -59,7 +59,7 @@ void DataSection(int doc, bool first, const std::string& bookmark, const std::st
                  const TextLineArray& lines, int count) {
   if (!first) dpNewPage(doc, kPages.paper, kPages.orientation, kPages.bin);
   dpFont(doc, 1, 14, "Arial", 0);
-  dpText(doc, 1.5f, 1.5f, 0, title);
+  dpText(doc, 1.5f, 1.5f, 0, FitToLine(title, 1.5f, kPages.rightEdge, "Arial", 14, true));
   dpBookmark(doc, bookmark);
   dpFont(doc, 1, 18, "Arial", 0xff0000);
   dpText(doc, 1.5f, 2.3f, 0, heading);
@@ -71,6 +71,8 @@ void DataSection(int doc, bool first, const std::string& bookmark, const std::st
     }
     // Lines ending in ":" head a part of the file.
     std::string line = RTrim(lines[i]);
+    // The job file's header names the job, of any length.
+    if (i == 1) line = FitToLine(line, 1.5f, kPages.rightEdge, "COURIER NEW", 12, false);
     dpFont(doc, 0, 12, "COURIER NEW", !line.empty() && line.back() == ':' ? 0xff : 0);
     dpText(doc, 1.5f, row, 0, line);
     row += kPages.lineStep;
@@ -106,6 +108,10 @@ void PrintSupportData(int doc, HWND parent) {
   TextLineArray lines;
   int count = 0;
   if (!LoadFile(JobSpec + ".SUP", lines, count)) MissingFile(parent, "Support Data File is Missing! Enter the Data!");
+  // The file's label, kept for its readers, is printed as a line of the half-space's section.
+  const std::string label = "VERTICAL YIELD STRESS:";
+  for (int i = 1; i <= count; ++i)
+    if (lines[i].compare(0, label.size(), label) == 0) lines[i] = "  Vertical Yield Stress:" + lines[i].substr(label.size());
   DataSection(doc, false, " SUPPORT Data", Title(), " SUPPORT Data:", lines, count);
 }
 
@@ -182,9 +188,9 @@ void PrintResults(int doc, HWND parent) {
   std::string title = StructureTitle + ";   JOB: " + JobSpec + ";   Load: " + Trim(LoadCaseName);
   if (SymmetricHalf()) title += SymmetricLoads() ? ":  SYMMETRY CASE" : ":  ANTISYMMETRY CASE";
   dpFont(doc, 1, 14, "Arial", 0);
-  dpText(doc, 1.5f, 1.5f, 0, title);
+  dpText(doc, 1.5f, 1.5f, 0, FitToLine(title, 1.5f, kPages.rightEdge, "Arial", 14, true));
   dpFont(doc, 0, 12, "COURIER NEW", 0);
-  dpText(doc, 1.5f, 2.4f, 0, lines[1]);
+  dpText(doc, 1.5f, 2.4f, 0, FitToLine(lines[1], 1.5f, kPages.rightEdge, "COURIER NEW", 12, false));
   dpBookmark(doc, "Results of Analysis");
   dpFont(doc, 1, 18, "Arial", 0xff0000);
   dpText(doc, 1.5f, 3.5f, 0, "Results of Analysis");

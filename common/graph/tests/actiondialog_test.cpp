@@ -80,4 +80,51 @@ TEST(ActionDialog, OptionsYellowOnTealThePlotButtonOnGreenTheRestOnLightYellow) 
   EXPECT_TRUE(plotted.empty());
 }
 
+// PLOT pressed with Enter on a job without results, and the warning box closed with Return, both
+// typed as the keyboard's input: the key-down of the second Return ends the box and its release
+// comes to the dialog. The release must not act there: one plot, the option moved once by that
+// plot, the focus still on the plot button.
+TEST(ActionDialog, TheReturnThatClosesAWarningOverItActsOnlyOnTheBox) {
+  std::vector<int> plotted;
+  ActionDialogProfile profile = Profile(plotted);
+  profile.plot = [&plotted](HWND dialog, int action) {
+    plotted.push_back(action);
+    MessageBoxA(dialog, "Results File is Missing! Analyse the Structure!", "WARNING!", MB_OK | MB_ICONWARNING);
+  };
+  auto type = [](BYTE key) {
+    keybd_event(key, static_cast<BYTE>(MapVirtualKeyA(key, 0)), 0, 0);
+    keybd_event(key, static_cast<BYTE>(MapVirtualKeyA(key, 0)), KEYEVENTF_KEYUP, 0);
+  };
+  int checked = -1, boxes = 0;
+  HWND focusAfter = nullptr, plot = nullptr, dialog = nullptr;
+  auto run = RunScript({WhenDialog(profile.caption,
+                                   [&](HWND d) {
+                                     dialog = d;
+                                     plot = GetDlgItem(d, kPlotActionButton);
+                                     SetForegroundWindow(d);
+                                     SetFocus(plot);
+                                     type(VK_RETURN);
+                                   }),
+                        WhenDialog("WARNING!",
+                                   [&](HWND box) {
+                                     ++boxes;
+                                     SetForegroundWindow(box);
+                                     type(VK_RETURN);
+                                   }),
+                        [&] { return !wintest::FindDialog("WARNING!") && GetAsyncKeyState(VK_RETURN) >= 0; },
+                        wintest::Do([] {}),
+                        wintest::Do([&] {
+                          checked = Checked(dialog);
+                          focusAfter = GetFocus();
+                          if (HWND again = wintest::FindDialog("WARNING!")) EndDialog(again, IDOK);
+                          wintest::PostClick(dialog, kActionCancel);
+                        })},
+                       [&] { ShowActionSelectionDialog(nullptr, profile); });
+  EXPECT_TRUE(run.finished);
+  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(plotted, (std::vector<int>{1}));
+  EXPECT_EQ(checked, kFirstActionOption + 1);
+  EXPECT_EQ(focusAfter, plot);
+}
+
 }  // namespace

@@ -16,6 +16,7 @@
 #include "beamprofile.h"
 #include "graph/graphwindow.h"
 #include "win/ids.h"
+#include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -172,6 +173,65 @@ TEST_F(GraphWindowTest, ShowsTheCaptionBothTabsAndTheFourButtons) {
   EXPECT_TRUE(HasLine(trace_, "gfx GradientPanel(1, \"BEAM\""));
   EXPECT_TRUE(HasLine(trace_, "gfx DrawTextRowEx(1, \"JOB NAME: JOB1;      LOAD CASE: A dead\""));
   EXPECT_TRUE(HasLine(trace_, "gfx DrawTextRowEx(2, \"Bending Moments [kN*m]\""));
+}
+
+void SetControlKey(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+// Ctrl+Tab (through the window's own message loop) goes to the next tab, after the last to the
+// first.
+TEST_F(GraphWindowTest, CtrlTabGoesFromTabToTab) {
+  int n = 0;
+  GraphPoints p = TwoJumps(n);
+  HWND graph = nullptr;
+  std::vector<int> selected;
+  auto ctrlTab = [&] {
+    return wintest::Do([&] {
+      SetControlKey(true);
+      wintest::PressKey(GetFocus(), VK_TAB);
+    });
+  };
+  auto look = [&] {
+    return wintest::Do([&] {
+      SetControlKey(false);
+      selected.push_back(static_cast<int>(SendMessageA(GetDlgItem(graph, kGraphTabs), TCM_GETCURSEL, 0, 0)));
+    });
+  };
+  ASSERT_TRUE(Show({WhenDialog(kCaption, [&](HWND g) { graph = g; }), ctrlTab(), look(), ctrlTab(), look(), Close()}, p, n));
+  SetControlKey(false);
+  EXPECT_EQ(selected, (std::vector<int>{1, 0}));
+}
+
+// The maximised window shows all it holds: its tabs, pages and buttons lie on the screen.
+TEST_F(GraphWindowTest, EveryPartOfTheMaximisedWindowIsOnTheScreen) {
+  int n = 0;
+  GraphPoints p = TwoJumps(n);
+  std::vector<std::string> off;
+  ASSERT_TRUE(Show({WhenDialog(kCaption,
+                               [&](HWND g) {
+                                 // Every window inside it, the graph panes on the pages too.
+                                 EnumChildWindows(
+                                     g,
+                                     [](HWND c, LPARAM lp) {
+                                       const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+                                       RECT r{};
+                                       GetWindowRect(c, &r);
+                                       if (IsWindowVisible(c) && (r.left < 0 || r.top < 0 || r.right > w || r.bottom > h))
+                                         reinterpret_cast<std::vector<std::string>*>(lp)->push_back(
+                                             "id " + std::to_string(GetDlgCtrlID(c)) + ": (" + std::to_string(r.left) + "," +
+                                             std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+                                             std::to_string(r.bottom) + ")");
+                                       return TRUE;
+                                     },
+                                     reinterpret_cast<LPARAM>(&off));
+                                 PostClick(g, kGraphCloseButton);
+                               })},
+                   p, n));
+  EXPECT_TRUE(off.empty()) << wintest::Lines(off);
 }
 
 TEST_F(GraphWindowTest, AMomentWithTwoJumpsIsDrawnOnTheSplineTabAsThreeRuns) {

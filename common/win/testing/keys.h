@@ -4,9 +4,9 @@
 
 namespace wintest {
 
-// Return pressed and released on the control, its key-down handed to the control itself (as a
-// control that takes its keys gets it), so the dialog manager's own answer to the key (the default
-// button) stays out; the release is posted.
+// Return pressed and released on the control, both posted through the message loop as the
+// keyboard's are; the procedures take the key-down for themselves, so the dialog manager's own
+// answer to it (the default button) stays out.
 void PressReturnOn(HWND control);
 
 }  // namespace wintest

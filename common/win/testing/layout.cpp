@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -146,10 +147,46 @@ std::vector<RECT> Ink(HWND control, Kind kind, const std::string& text, RECT pla
   return ink;
 }
 
+// The letter Alt presses in a control's text ("&Ok": 'O'), 0 when it has none.
+char AltLetter(HWND control, Kind kind, const std::string& text) {
+  if (kind == Kind::Other || kind == Kind::Group) return 0;
+  if (kind == Kind::Label && (GetWindowLongA(control, GWL_STYLE) & SS_NOPREFIX)) return 0;
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
+  }
+  return 0;
+}
+
+// A top-level window whose visible part leaves the screen: a maximised window by its client area
+// (its frame lies past the edges by design), any other by its whole rectangle.
+std::string ScreenFault(HWND window) {
+  if (GetParent(window) && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) return "";
+  RECT r{};
+  if (IsZoomed(window)) {
+    GetClientRect(window, &r);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  } else {
+    GetWindowRect(window, &r);
+  }
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  if (r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h) return "";
+  std::ostringstream o;
+  o << '"' << WindowText(window) << "\": " << (IsZoomed(window) ? "its client area" : "the window") << " lies at ("
+    << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << "), past the screen " << w << " x " << h;
+  return o.str();
+}
+
 }  // namespace
 
 std::vector<std::string> LayoutFaults(HWND window) {
   std::vector<std::string> faults;
+  const std::string offScreen = ScreenFault(window);
+  if (!offScreen.empty()) faults.push_back(offScreen);
   RECT client{};
   GetClientRect(window, &client);
   struct Shown {
@@ -174,6 +211,17 @@ std::vector<std::string> LayoutFaults(HWND window) {
     const std::string cut = TextFault(c, s.kind, s.text);
     if (!cut.empty()) faults.push_back(Describe(window, c, s.text) + ": " + cut);
     shown.push_back(s);
+  }
+  // One Alt letter, one control: a second would make Alt pick one of them without a sign.
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const char letter = AltLetter(shown[i].control, shown[i].kind, shown[i].text);
+    if (!letter) continue;
+    for (size_t j = 0; j < i; ++j) {
+      if (AltLetter(shown[j].control, shown[j].kind, shown[j].text) != letter) continue;
+      faults.push_back(Describe(window, shown[i].control, shown[i].text) + ": Alt+" + std::string(1, letter) +
+                       " is also id " + std::to_string(GetDlgCtrlID(shown[j].control)) + " \"" + shown[j].text + "\"");
+      break;
+    }
   }
   // Neighbours placed edge to edge in dialog units may share a pixel row or column.
   auto meet = [](const std::vector<RECT>& a, const std::vector<RECT>& b) {

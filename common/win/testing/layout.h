@@ -18,7 +18,9 @@ namespace wintest {
 // - two visible controls with text overlap (a group box and the controls inside it excepted; of a
 //   label only the lines its text takes count, not its blank lines nor the room under its text);
 // - a control with text is covered by a window without text that paints its whole rectangle (a
-//   list, an empty field, a child dialog whose edge reaches out of its template's place).
+//   list, an empty field, a child dialog whose edge reaches out of its template's place);
+// - two visible controls have the same Alt letter ("&Inner", "&Isotropic");
+// - a top-level window leaves the screen (a maximised one: its client area).
 std::vector<std::string> LayoutFaults(HWND window);
 
 // A button of a window that opens a dialog over it, checked and then ended with the button close;

@@ -266,4 +266,29 @@ TEST(DataGrid, OkCancelAndColumnButtons) {
   EXPECT_EQ(Status, "ZZZ");  // the run ended with CANCEL
 }
 
+// Esc ends the table as its CANCEL does, wherever the focus is: in a cell or on a button.
+TEST(DataGrid, EscEndsTheTableAsItsCancel) {
+  for (bool onButton : {false, true}) {
+    ProgramGrid = TestProfile();
+    TableKind = 1;
+    FillCells(4, 2);
+    SetTableLayout(1, 4, 2);
+    Status = "";
+    HWND table = nullptr;
+    INT_PTR result = -1;
+    auto run = RunScript({WhenDialog(kCaption,
+                                     [&](HWND h) {
+                                       table = h;
+                                       if (onButton) SetFocus(GetDlgItem(h, kFirstColumnButtonId));
+                                       else SetFocus(Cell(2, 1));
+                                       wintest::PressKey(GetFocus(), VK_ESCAPE);
+                                     }),
+                          [] { return false; }},  // runs only when Esc left the table open
+                         [&] { result = ShowModalDialog(BuildDataTable(), nullptr, DataTableProc); }, 5000);
+    EXPECT_FALSE(run.timedOut) << onButton;
+    EXPECT_EQ(result, 0) << onButton;
+    EXPECT_EQ(Status, "ZZZ") << onButton;
+  }
+}
+
 }  // namespace

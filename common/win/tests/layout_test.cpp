@@ -77,6 +77,38 @@ TEST(LayoutFaults, NamesACutTextAControlOutsideAndAnOverlap) {
   EXPECT_TRUE(Has(faults, "id 12 \"First\": overlaps id 13")) << wintest::Lines(faults);
 }
 
+// Two items of one dialog on the same Alt letter (case does not count; "&&" is no letter), and a
+// wrapping title whose second line its one-line rectangle loses.
+TEST(LayoutFaults, NamesASharedAltLetterAndAWrappedTitleCutBelow) {
+  DialogTemplate d = NewDialog("Letters", 0, 0, 240, 100);
+  AddCheckBox(d, kFirstControlId, "Plate &Inner Edge Fixed", 5, 5, 150, 12);
+  AddOption(d, kSecondControlId, "Plate on &isotropic soil", 5, 20, 150, 12);
+  AddButton(d, kThirdControlId, "Fish && &Chips", 5, 40, 70, 14);
+  AddButton(d, kFourthControlId, "&Cancel", 80, 40, 40, 14);
+  AddLabel(d, kWarnId, " BASE PLATE: TRAPEZOIDAL LOAD DATA.   Load Case: SERVICE", 5, 70, 150, 10, SS_CENTER);
+  const std::vector<std::string> faults = FaultsOf(d);
+  EXPECT_EQ(faults.size(), 3u) << wintest::Lines(faults);
+  EXPECT_TRUE(Has(faults, "id 11 \"Plate on &isotropic soil\": Alt+I is also id 10")) << wintest::Lines(faults);
+  EXPECT_TRUE(Has(faults, "id 13 \"&Cancel\": Alt+C is also id 12")) << wintest::Lines(faults);
+  EXPECT_TRUE(Has(faults, "Load Case: SERVICE\": text is")) << wintest::Lines(faults);
+}
+
+// A window past the screen's edge; a maximised one counts by its client area.
+TEST(LayoutFaults, AWindowPastTheScreenIsAFault) {
+  const int h = GetSystemMetrics(SM_CYSCREEN);
+  DialogTemplate d = NewDialog("Low", 0, 0, 100, 60, DataDialogStyle, 0, DialogPlain);
+  HWND dialog = CreateModelessDialog(d, nullptr, nullptr);
+  SetWindowPos(dialog, nullptr, 10, h - 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(dialog, SW_SHOWNOACTIVATE);
+  const std::vector<std::string> low = wintest::LayoutFaults(dialog);
+  ShowWindow(dialog, SW_SHOWMAXIMIZED);
+  const std::vector<std::string> maximised = wintest::LayoutFaults(dialog);
+  DestroyWindow(dialog);
+  ASSERT_EQ(low.size(), 1u) << wintest::Lines(low);
+  EXPECT_NE(low[0].find("\"Low\": the window lies at"), std::string::npos) << low[0];
+  EXPECT_TRUE(maximised.empty()) << wintest::Lines(maximised);
+}
+
 // A panel of three lines, the first two blank, and a label on one of its lines.
 std::vector<std::string> PanelFaults(int labelTop) {
   DialogTemplate d = NewDialog("Panel", 0, 0, 200, 80);

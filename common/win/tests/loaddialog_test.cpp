@@ -235,6 +235,27 @@ TEST_F(LoadCaseDialogTest, TheListIsReadUpToTheProfilesLimit) {
   }
 }
 
+// Corvane's dialog, whose Ok is 9876: Enter typed in the name box (through the dialog's loop)
+// presses that Ok.
+TEST_F(LoadCaseDialogTest, EnterInTheNameBoxPressesItsOk) {
+  SetList("A\r\n");
+  int focus = 0;
+  int result = -1;
+  auto run = RunScript({WhenDialog(kCaption,
+                                   [&](HWND d) {
+                                     focus = GetDlgCtrlID(GetFocus());
+                                     wintest::SetText(d, profile.nameBoxId, "C");
+                                     CheckDlgButton(d, kCaseCheckId, BST_CHECKED);
+                                     wintest::PressKey(GetFocus(), VK_RETURN);
+                                   }),
+                        [] { return false; }},  // comes only when the Enter left the dialog open
+                       [&] { result = ShowLoadCaseDialog(nullptr, profile, 1); }, 5000);
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_NE(focus, profile.okId);
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(List(), "C\r\nA\r\n");
+}
+
 TEST_F(LoadCaseDialogTest, AnotherProgramsProfileGivesItsIdsCheckBoxFocusAndEnterOnOk) {
   profile.nameBoxId = kInProcessNameBoxId;
   profile.okId = kOkId;

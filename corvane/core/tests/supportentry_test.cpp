@@ -38,7 +38,7 @@ TEST(SupportTypes, BoxesAndOptionsOfEachStructure) {
       {"PLATE", "PLATE", 0, 0, 0, {"1:101", "2:102", "3:103", "4:171", "5:172", "6:173"},
        "Plate Edge &Fixed against Rotation", "Plate Resting on Cross-&Anisotropic Half-Space"},
       {"PLATE", "PLATE", 0, 1.5, 0, {"1:101", "2:102", "3:103", "4:171", "5:172", "6:173", "7:107"},
-       "Plate &Inner Edge Fixed against Rotation", "Plate &Outer Edge Fixed against Rotation"},
+       "Plate I&nner Edge Fixed against Rotation", "Plate Ou&ter Edge Fixed against Rotation"},
       {"TANK", "BASE PLATE", 4, 0, 0, {"1:101", "2:102", "3:103", "4:171", "5:172", "6:173"},
        "Plate Edge &Fixed against Rotation", "Plate Resting on Cross-&Anisotropic Half-Space"},
       {"TANK", "WALL", 4, 0, 0,
@@ -48,7 +48,7 @@ TEST(SupportTypes, BoxesAndOptionsOfEachStructure) {
        "Tank Partially/Entirely &Buried in Soil", "Wall Top Edge &Fixed against Rotation"},
       {"TANK", "ROOF STRUCTURE", 4, 0, 0, {"1:101"}, "Roof Edge &Fixed against Rotation",
        "Roof Edge &Fixed against Rotation"},
-      {"TANK", "ROOF STRUCTURE", 4, 0, 1.0, {"1:101", "2:102"}, "Roof &Outer Edge Fixed against Rotation",
+      {"TANK", "ROOF STRUCTURE", 4, 0, 1.0, {"1:101", "2:102"}, "Roof Ou&ter Edge Fixed against Rotation",
        "Roof &Inner Edge Fixed against Rotation"},
   };
   for (const auto& c : cases) {

@@ -68,6 +68,16 @@ std::vector<Case> Cases() {
                        RunSupportTypeDialog(nullptr, st.type == std::string("TANK") ? 1 : 0);
                      },
                      Windows()});
+    // An annular plate or roof has its inner and outer edge.
+    if (st.sub == std::string("PLATE") || (st.sub == std::string("ROOF STRUCTURE") && !st.shell))
+      cases.push_back({where + " annular support types",
+                       [st] {
+                         SampleSupportJob(st.type, st.sub, 8);
+                         GeometryAnswers[kShellRoofSlot] = "N";
+                         JobDataTable(st.sub == std::string("PLATE") ? 1 : 3, 2) = 1.0;
+                         RunSupportTypeDialog(nullptr, st.type == std::string("TANK") ? 1 : 0);
+                       },
+                       Windows()});
     // The check list, both tables and both half-spaces; a wall has its two tables, a roof none.
     const bool wall = st.sub == std::string("WALL"), roof = st.sub == std::string("ROOF STRUCTURE");
     if (!roof)

@@ -97,6 +97,51 @@ TEST_F(StructureViewTest, APlateHasTheAxisOfSymmetryAndNodalLines) {
   EXPECT_FALSE(HasCircle(460, 400, 9));  // only a tank's nodes are enlarged
 }
 
+// An annular plate's axis stands left of its inner edge (node 1 at x 100), across the hole.
+TEST_F(StructureViewTest, AnAnnularPlatesAxisStandsClearOfItsInnerEdge) {
+  JobDataTable.Redim(8, 6);
+  JobDataTable(1, 2) = 1.5;
+  Draw("PLATE", "PLATE", "Geom", "");
+  JobDataTable(1, 2) = 0;
+  EXPECT_FALSE(Has(kAxis));
+  EXPECT_TRUE(Has("gfx DrawLineEx(0, 40, 265, 40, 110)"));
+  EXPECT_TRUE(HasTextAt("C", 35, 90));
+  EXPECT_TRUE(HasTextAt("L", 39, 98));
+}
+
+// The geometry view names the element's dimensions as its table's columns do, one name each: a
+// beam's L and h, a strip's L and t.
+TEST_F(StructureViewTest, TheGeometryViewNamesTheTablesDimensions) {
+  const struct {
+    const char* sub;
+    std::vector<std::string> shown, not_shown;
+  } cases[] = {{"BEAM", {"L", "h"}, {"s", "t"}}, {"STRIP", {"L", "t"}, {"s", "h"}}};
+  for (const auto& c : cases) {
+    Draw("BEAM/STRIP", c.sub, "Geom", "");
+    for (const std::string& t : c.shown) EXPECT_TRUE(Has("gfx DrawTextRowEx(0, \"" + t + "\"")) << c.sub << " " << t;
+    for (const std::string& t : c.not_shown) EXPECT_FALSE(Has("gfx DrawTextRowEx(0, \"" + t + "\"")) << c.sub << " " << t;
+  }
+}
+
+// A beam's trapezoidal load: the label "Element i" (about 110 units wide) ends left of "qi".
+TEST_F(StructureViewTest, TheTrapezoidalLoadsElementLabelStandsClearOfQi) {
+  Draw("BEAM/STRIP", "BEAM", "Load", "TRAPEZOIDAL");
+  auto at = [this](const std::string& text) {
+    const std::string start = "gfx DrawTextRowEx(0, \"" + text + "\"";
+    for (const std::string& line : Lines()) {
+      double x = 0, y = 0;
+      const size_t p = line.find(" at(");
+      if (line.rfind(start, 0) == 0 && p != std::string::npos && std::sscanf(line.c_str() + p, " at(%lf, %lf)", &x, &y) == 2)
+        return x;
+    }
+    return -1.0;
+  };
+  const double element = at("Element "), qi = at("qi");
+  ASSERT_GE(element, 0);
+  ASSERT_GE(qi, 0);
+  EXPECT_LE(element + 110, qi);
+}
+
 TEST_F(StructureViewTest, ATanksWallAndRoofWithTheirNodes) {
   Draw("TANK", "BASE PLATE", "Supp", "ELASTIC");
   EXPECT_TRUE(Has("gfx GfxWorldEx(0, 0, 0, 1023, 1023)"));

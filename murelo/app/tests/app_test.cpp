@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "win/dialogs.h"
 #include "win/ids.h"
 #include "win/testing/analysisrun.h"
+#include "win/testing/layout.h"
 #include "win/testing/menucheck.h"
 #include "win/testing/wintest.h"
 #include "murelo/entry/ids.h"
@@ -351,6 +353,37 @@ TEST_F(MureloFrame, AnalyseWritesTheSolverToolsReportAndPlaysTheSixTones) {
     EXPECT_EQ(program, ReadBytes("WALL.RBA"));
     EXPECT_GT(program.size(), 500u);
   }
+}
+
+// The ready screen's fonts (character box and weight): the title 60 x 60 weight 500, labels 30 x 30
+// and values 40 x 30 weight 600, the "Click ..." lines 40 x 30; the pointer on the dialog's
+// client origin.
+TEST_F(MureloFrame, TheReadyScreenHasItsFontsAndThePointerOnTheClientOrigin) {
+  JobSpec = "WALL";
+  murelo::StructureTitle = "Retaining Wall";
+  murelo::LoadCaseName = "A";
+  wintest::TraceCapture trace;
+  POINT pointer{}, origin{};
+  EXPECT_TRUE(RunScript({WhenDialog("   Retaining Wall ANALYSIS.   JOB: WALL",
+                                    [&](HWND d) {
+                                      GetCursorPos(&pointer);
+                                      ClientToScreen(d, &origin);
+                                      wintest::PostClick(d, kExitId);
+                                    })},
+                        [] { murelo::ShowAnalysisDialog(0); })
+                  .finished);
+  EXPECT_EQ(pointer.x, origin.x);
+  EXPECT_EQ(pointer.y, origin.y);
+  std::vector<std::string> fonts;
+  for (const std::string& line : trace.Lines())
+    if (line.rfind("gfx GfxFontEx(", 0) == 0) fonts.push_back(line.substr(0, line.find(')') + 1));
+  const std::string face = "gfx GfxFontEx(7, \"";
+  const std::vector<std::string> want = {face + "Arial\", 60, 60, 500, 16711680, 0, 0)",
+                                         face + "Arial\", 30, 30, 600, 6316128, 0, 0)",
+                                         face + "Times New Roman\", 40, 30, 600, 0, 0, 0)",
+                                         face + "Arial\", 40, 30, 600, 255, 0, 0)"};
+  for (const std::string& w : want)
+    EXPECT_NE(std::find(fonts.begin(), fonts.end(), w), fonts.end()) << w << "\n" << wintest::Lines(fonts);
 }
 
 TEST_F(MureloFrame, CancelWritesNothingAndPlaysNothing) {

@@ -42,7 +42,7 @@ class MureloLayout : public ::testing::Test {
     CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
     ASSERT_NE(MainWindow, nullptr);
     // The standard wall on Winkler soil, a uniform load on the plate and earth pressure on the
-    // stem in case "A", analysed.
+    // stem in case "SERVICE" (a title of the load tables long enough to wrap), analysed.
     using namespace murelo::testing;
     WallSupports supports;
     supports.winkler = 10000;
@@ -51,11 +51,11 @@ class MureloLayout : public ::testing::Test {
     loads.stemHorizontal = {{1, 20, 10}, {2, 10, 5}, {3, 5, 0}};
     WriteGeometry("WALL9", StandardWall());
     WriteSupports("WALL9", supports, 4);
-    WriteLoads("WALL9", "A", loads);
+    WriteLoads("WALL9", "SERVICE", loads);
     JobSpec = "WALL9";
-    LoadCaseName = "A";
+    LoadCaseName = "SERVICE";
     std::string output;
-    ASSERT_EQ(RunSolveTool({"WALL9", "A", "elastic"}, output), 0) << output;
+    ASSERT_EQ(RunSolveTool({"WALL9", "SERVICE", "elastic"}, output), 0) << output;
   }
   void TearDown() override {
     JobSpec.clear();

@@ -61,6 +61,27 @@ TEST_F(MureloViewTest, TrapezoidalLoadOfTheStemAndOfThePlate) {
   EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"TRAPEZOIDAL VERTICAL LOAD\""));
 }
 
+// The stem's geometry names its sample element at the element and again as a key in the column of
+// the nodes' key, behind the element's mark, not as a label standing alone under the picture.
+TEST_F(MureloViewTest, TheStemsElementKeyHasItsMarkBesideTheNodesKey) {
+  Draw("WALL", "Geom", "GEOMETRY");
+  int keys = 0;
+  double lastX = -1, lastY = -1;
+  for (const std::string& line : trace_.Lines()) {
+    double x = 0, y = 0;
+    const size_t at = line.find(" at(");
+    if (line.rfind("gfx DrawTextRowEx(0, \"Element \"", 0) == 0 && at != std::string::npos &&
+        std::sscanf(line.c_str() + at, " at(%lf, %lf)", &x, &y) == 2 && y > 800) {
+      ++keys;
+      lastX = x;
+      lastY = y;
+    }
+  }
+  EXPECT_EQ(keys, 1);
+  EXPECT_EQ(lastX, TextAt(trace_, "Designates ").first);
+  EXPECT_TRUE(trace_.Has("gfx DrawLineEx(0, 100, 897, 128, 897)")) << lastY;
+}
+
 TEST_F(MureloViewTest, NodalLoadsOfEachSubstructure) {
   Draw("WALL", "Load", "NODAL");
   EXPECT_TRUE(trace_.Has("gfx DrawTextRowEx(0, \"NODAL LOADS\""));

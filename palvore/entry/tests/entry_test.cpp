@@ -191,6 +191,36 @@ TEST_F(PalvoreEntry, DetailsTableChecksTheLengthsAndFillsUniformLengths) {
   EXPECT_NE(lines[9].find("3.34233"), std::string::npos) << lines[9];
 }
 
+// The uniform value dialog of a column stands over the table beside its buttons, not over the
+// structure view right of the table's page.
+TEST_F(PalvoreEntry, TheUniformValueDialogStandsOverTheTable) {
+  WritePile(3, 10.0 / 3);
+  HWND table = nullptr;
+  RECT form{}, page{}, window{};
+  wintest::ScriptResult ok = RunScript(
+      {WhenDialog(kTable,
+                  [&](HWND t) {
+                    table = t;
+                    wintest::PostClick(t, UniformButtonId(2));
+                  }),
+       [&] {
+         HWND f = GetActiveWindow();
+         if (!f || f == table) return false;
+         GetWindowRect(f, &form);
+         GetWindowRect(TableContainer(), &page);
+         GetWindowRect(table, &window);
+         PostMessageA(f, WM_COMMAND, MAKEWPARAM(kFormCancelId, BN_CLICKED), 0);
+         return true;
+       },
+       WhenDialog(kTable, [&](HWND t) { wintest::PostClick(t, kTableCancelId); })},
+      [&] { GeometryDetailsDialog(nullptr); });
+  ASSERT_TRUE(ok.finished);
+  EXPECT_LE(form.right, page.right + 2);
+  EXPECT_GE(form.left, window.left);
+  EXPECT_GE(form.top, window.top);
+  EXPECT_LE(form.bottom, window.bottom);
+}
+
 TEST_F(PalvoreEntry, OnlyTheTopEdgeIsNoSupportAndCancelRewritesTheFile) {
   WritePile(5, 2);
   std::vector<std::string> warnings;

@@ -13,6 +13,8 @@
 #include "app.h"
 #include "core/textfiles.h"
 #include "doc/docmodel.h"
+#include "win/handles.h"
+#include "win/testing/layout.h"
 #include "win/testing/wintest.h"
 
 namespace fs = std::filesystem;
@@ -105,6 +107,65 @@ TEST_F(TrabixDocuments, TheDataDocumentIsKeptWithItsTextCopy) {
   std::string text = ReadBytes("WINKYLD_DATA.TXT");
   std::string geo = ReadBytes("WINKYLD.GEO"), sup = ReadBytes("WINKYLD.SUP"), ld = ReadBytes("WINKYLD.LDP");
   EXPECT_EQ(text, geo + "\r\n\r\n\r\n" + sup + "\r\n\r\n\r\n" + ld);
+}
+
+// On the support page of a cross-anisotropic half-space the vertical yield stress reads as a
+// line of the half-space's section, "  Vertical Yield Stress:", not as the file's own label.
+TEST_F(TrabixDocuments, TheSupportPageNamesTheVerticalYieldStressInItsSection) {
+  trabix::testing::CopyJob("HSXISO");
+  JobSpec = "HSXISO";
+  trabix::LoadCaseName = "Q";
+  RunOutput(false, 0, IDNO);
+  ddoc::Document d;
+  ASSERT_EQ(ddoc::ReadDocumentFile("HSXISO_DATA.DDC", d), ddoc::kDocFileOk);
+  EXPECT_TRUE(HasText(d, "CROSS-ANISOTROPIC ELASTIC HALF-SPACE:"));
+  EXPECT_TRUE(HasText(d, "  Vertical Yield Stress: 0.00[kPa]"));
+  EXPECT_FALSE(HasText(d, "VERTICAL YIELD STRESS: 0.00[kPa]"));
+}
+
+// The texts of a document whose right end lies past `edge` (cm), measured in their own fonts.
+std::vector<std::string> PastTheEdge(const ddoc::Document& d, float edge) {
+  std::vector<std::string> past;
+  OwnedDc dc(CreateCompatibleDC(nullptr));
+  for (size_t page = 0; page < d.pages.size(); ++page)
+    for (const ddoc::Item& it : d.pages[page].items) {
+      if (it.kind != ddoc::kTextItem || it.font < 0 || it.text.empty()) continue;
+      const ddoc::Font& f = d.fonts[static_cast<size_t>(it.font)];
+      // One pixel a twip: the font's height in points times 20.
+      OwnedFont font(CreateFontA(-static_cast<int>(f.size * 20 + 0.5f), 0, 0, 0, (f.style & 1) ? FW_BOLD : FW_NORMAL,
+                                 (f.style & 2) ? TRUE : FALSE, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, f.face.c_str()));
+      SelectionGuard use(dc.get(), font.get());
+      SIZE size{};
+      GetTextExtentPoint32A(dc.get(), it.text.c_str(), static_cast<int>(it.text.size()), &size);
+      const float width = size.cx / 1440.0f * 2.54f;
+      const float left = it.align == 1 ? it.x - width / 2 : it.align == 2 ? it.x - width : it.x;
+      if (left + width > edge + 0.05f)
+        past.push_back("page " + std::to_string(page + 1) + ": \"" + it.text + "\" ends at " +
+                       std::to_string(left + width) + " cm");
+    }
+  return past;
+}
+
+// A job name of 60 characters (the job dialog takes it) stays inside the page's right margin in
+// the data and results documents: the title and the job files' first lines end in "...".
+TEST_F(TrabixDocuments, ALongJobNameStaysInsideThePage) {
+  const std::string job = "JOB" + std::string(57, 'W');
+  for (const char* ext : {".GEO", ".SUP", ".CAS", ".LDP"}) {
+    std::string text = ReadBytes(std::string("WINKYLD") + ext);
+    for (size_t at = text.find("WINKYLD"); at != std::string::npos; at = text.find("WINKYLD", at + job.size()))
+      text.replace(at, 7, job);
+    WriteBytes(job + ext, text);
+  }
+  JobSpec = job;
+  std::string output;
+  ASSERT_EQ(trabix::RunSolveTool({job, "P", "elastic"}, output), 0) << output;
+  for (bool results : {false, true}) {
+    RunOutput(results, 0, IDNO);
+    ddoc::Document d;
+    ASSERT_EQ(ddoc::ReadDocumentFile(job + (results ? "_RESULTS.DDC" : "_DATA.DDC"), d), ddoc::kDocFileOk);
+    const std::vector<std::string> past = PastTheEdge(d, 19.5f);
+    EXPECT_TRUE(past.empty()) << results << "\n" << wintest::Lines(past);
+  }
 }
 
 TEST_F(TrabixDocuments, TheResultsDocumentAndItsCopyOfTheReport) {
