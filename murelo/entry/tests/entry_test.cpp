@@ -158,7 +158,7 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
   EXPECT_EQ(end, 0);
   const std::string enter = "!\r\n\r\nENTER NEW DATA.";
   EXPECT_EQ(warnings, (std::vector<std::string>{"INCORRECT DATA of Item  2" + enter, "INCORRECT DATA of Item  5" + enter,
-                                                "INCORRECT DATA of Item  3" + enter}));
+                                                "INCORRECT DATA of Item  3!\r\n(1 to 200 elements)\r\n\r\nENTER NEW DATA."}));
   EXPECT_EQ(FileLines(File(".geo")), before);
 
   // The stem: the arrows walk the fields; Enter in its height field accepts the dialog.

@@ -93,7 +93,7 @@ TEST_F(PalvoreEntry, GeometryItemsRefusedThenAccepted) {
     const char* named;
   };
   const Refusal refusals[] = {{{"10", "4", "1", "2.1E8", "0.5"}, "Item  5!"},
-                              {{"10", "0", "0", "2.1E8", "0.49"}, "Item  2!"},
+                              {{"10", "0", "0", "2.1E8", "0.49"}, "Item  2!\r\n(1 to 4990 elements)"},
                               {{"-3", "4", "1", "2.1E8", "0.49"}, "Item  1!"},
                               {{"10", "5", "5", "2.1E8", "0.49"}, "Item 2 or of Item 3 !"}};
   std::vector<std::string> warnings;
