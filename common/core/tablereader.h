@@ -11,7 +11,7 @@
 #include "core/textfiles.h"
 
 // One table of a data file. Its rows stand right after the label line and its heading lines;
-// each row begins with its number, then its values, separated by blanks. A value that reads as
+// each row begins with its number (each number once), then its values, separated by blanks. A value that reads as
 // 0 by the number rules is a value: only the form of a line is checked.
 struct TableForm {
   std::string label;     // the label that opens the table (the text before the colon)
