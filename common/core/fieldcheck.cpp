@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 
 #include "core/globals.h"
 #include "core/numbers.h"
@@ -65,4 +66,46 @@ void IsNumberText(std::string& text, const std::string& allowed, int& code, int 
     default: break;
   }
   if (!ok) code = 2;
+}
+
+bool CellTakesCharacter(char character, const std::string& before, bool negative) {
+  const char c = character;
+  if ((c >= '0' && c <= '9') || c == '.' || c == '+' || c == 'E' || c == 'e') return true;
+  if (c != '-') return false;
+  if (negative) return true;
+  return !before.empty() && (before.back() == 'E' || before.back() == 'e');
+}
+
+bool IsCellNumber(const std::string& text, bool negative) {
+  const std::string t = Trim(text);
+  size_t i = 0;
+  const size_t n = t.size();
+  if (n == 0) return true;
+  if (t[i] == '+' || (t[i] == '-' && negative)) ++i;
+  size_t digits = 0;
+  while (i < n && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+  if (i < n && t[i] == '.') {
+    ++i;
+    while (i < n && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < n && (t[i] == 'E' || t[i] == 'e')) {
+    ++i;
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+    size_t exponent = 0;
+    while (i < n && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++exponent;
+    if (exponent == 0) return false;
+  }
+  if (i != n) return false;
+  // A value beyond a double would be kept as its largest value instead.
+  return std::isfinite(std::strtod(t.c_str(), nullptr));
+}
+
+std::string ItemWarning(int item, const std::string& range) {
+  return "INCORRECT DATA of Item " + NumberToText(item) + "!" + (range.empty() ? std::string() : "\r\n" + range) +
+         "\r\n\r\nENTER NEW DATA.";
+}
+
+std::string CountRange(int first, int last, const std::string& noun) {
+  return "(" + std::to_string(first) + " to " + std::to_string(last) + " " + noun + ")";
 }

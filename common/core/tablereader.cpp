@@ -1,6 +1,7 @@
 #include "core/tablereader.h"
 
 #include <cmath>
+#include <set>
 
 #include "core/jobdata.h"
 #include "core/numbers.h"
@@ -114,11 +115,16 @@ std::string TableDamage(const TextLineArray& lines, int n, int labelLine, const 
     }
   }
   int rows = 0;
+  std::set<double> numbers;
   for (++i; i <= n; ++i) {
     if (table.rows >= 0 && rows == table.rows) break;
     if (!IsRow(LineAt(lines, i), table)) break;
     std::string damage = FieldsDamage(LineAt(lines, i));
     if (!damage.empty()) return At(i, damage + " in " + table.label);
+    // A node or element given twice would be read as its last row alone.
+    const double number = ParseNumber(SplitFields(LineAt(lines, i))[0]);
+    if (!numbers.insert(number).second)
+      return At(i, table.label + " gives " + Trim(NumberToText(number)) + " twice");
     ++rows;
   }
   if (table.rows >= 0 && rows < table.rows)

@@ -11,10 +11,10 @@
 #include "core/textfiles.h"
 
 // One table of a data file. Its rows stand right after the label line and its heading lines;
-// each row begins with its number, then its values, separated by blanks. Every field of a row,
-// and of a line of values among its headings, is one number (IsOneNumber, core/numbers.h) of a
-// magnitude the analyses compute with (kLargestDataValue): a field such as "1e" or "1,5", which
-// the readers would take as 1, damages the file.
+// each row begins with its number (each number once), then its values, separated by blanks.
+// Every field of a row, and of a line of values among its headings, is one number (IsOneNumber,
+// core/numbers.h) of a magnitude the analyses compute with (kLargestDataValue): a field such as
+// "1e" or "1,5", which the readers would take as 1, damages the file.
 struct TableForm {
   std::string label;     // the label that opens the table (the text before the colon)
   // One letter per line between the label line and the first row: 't' a heading text (not a

@@ -133,10 +133,6 @@ std::vector<ColourRule> GeometryColours(int unitsLast, const std::vector<ColourR
   return WithFieldColours(kGeometryFieldBaseId + 1, kGeometryFieldBaseId + 5, rules);
 }
 
-std::string ItemWarning(int item) {
-  return "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA.";
-}
-
 std::string RangeWarning() { return "Incorrect Unyielding Support Data!\r\n\r\n        Correct the Data!         "; }
 
 int ValueRule(const TableTexts& table) {
@@ -370,7 +366,7 @@ INT_PTR CALLBACK HalfSpaceDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARA
   return OkOrCancel(dialog, LOWORD(wParam), kOkId, [&] {
     std::vector<std::string> texts = TrimmedFields(dialog, p.halfSpaceField, fields);
     if (int item = p.halfSpaceProblem(texts)) {
-      WarnBox(dialog, ItemWarning(item));
+      WarnBox(dialog, ::ItemWarning(item));
       FocusField(GetDlgItem(dialog, p.halfSpaceField + item - 1));
       return false;
     }

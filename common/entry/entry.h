@@ -162,9 +162,8 @@ void WinklerTexts(TableTexts& t, const std::string& groupHead);
 // the support and load tables' the same in every program; the row labels not offset.
 void TableWidths(const TableTexts& table, int geometryLabel, int geometryCell);
 
-// "INCORRECT DATA of Item  n!" and what to do; "Incorrect Unyielding Support Data!" of a refused
-// range.
-std::string ItemWarning(int item);
+// "Incorrect Unyielding Support Data!" of a refused range (a refused item: ItemWarning,
+// core/fieldcheck.h).
 std::string RangeWarning();
 // The field check of a table's values: lengths above 0, support values 0 or more, loads any.
 int ValueRule(const TableTexts& table);

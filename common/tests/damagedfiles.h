@@ -1,7 +1,7 @@
 #pragma once
 // Spoilt copies of a job data file for the readers' tests: the ways a file is damaged by hand or
-// by another tool (cut inside a table, its END line removed, a count too large, garbage in place
-// of a table's rows), and its twin with lines ended by LF alone, which holds the same data.
+// by another tool (cut inside a table, its END line removed, a count too large, a row given twice,
+// garbage in place of a table's rows), and its twin with lines ended by LF alone, which holds the same data.
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -135,6 +135,12 @@ inline std::vector<DamagedFile> DamagedVariants(const std::string& file, const s
       edited[static_cast<size_t>(first)] = line;
     }
     out.push_back({file + ": a count too large in " + t.label, Join(edited, n), true});
+    if (t.countLine == 0 && last >= first) {
+      // Its first row given again after it: one node or element with two rows.
+      edited = lines;
+      edited.insert(edited.begin() + first + 1, LineAt(lines, first));
+      out.push_back({file + ": a row given twice in " + t.label, Join(edited, n + 1), true});
+    }
     if (last >= first) {
       edited = lines;
       for (int i = first; i <= last; ++i) edited[static_cast<size_t>(i)] = "~#\x01 gArBaGe \x7f~ @@ 0x1F ~#";

@@ -83,4 +83,46 @@ TEST(IsNumberText, Table) {
   }
 }
 
+// What a key typed into a cell adds: every character a number of the column may hold, "-"
+// before the number only in a signed column.
+TEST(CellTakesCharacter, Table) {
+  const struct {
+    char ch;
+    const char* before;
+    bool negative, taken;
+  } cases[] = {
+      {'7', "", false, true},     {'.', "1", false, true},   {'+', "", false, true},
+      {'E', "1.5", false, true},  {'e', "5", false, true},   {'-', "5E", false, true},   // "5E-1"
+      {'-', "5e", false, true},   {'-', "", false, false},   {'-', "5", false, false},
+      {'-', "", true, true},      {'-', "2", true, true},    {',', "2", true, false},    // "2,0E-4"
+      {',', "2", false, false},   {' ', "", true, false},    {'x', "1", true, false},
+      {'\xe9', "1", true, false},  // a high-byte letter
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CellTakesCharacter(c.ch, c.before, c.negative), c.taken)
+        << "'" << c.ch << "' after \"" << c.before << "\"" << (c.negative ? " signed" : "");
+}
+
+TEST(IsCellNumber, Table) {
+  const struct {
+    const char* text;
+    bool negative, number;
+  } cases[] = {
+      {"", false, true},        {"  ", false, true},       {"1.5E3", false, true},   {"5E-1", false, true},
+      {" +2.0e+04 ", false, true}, {".5", false, true},    {"5.", false, true},      {"-3", true, true},
+      {"-3", false, false},     {"2,0E-4", true, false},   {"2,0", false, false},    {"1e", false, false},
+      {"1E+", true, false},     {".", false, false},       {"+", false, false},      {"-", true, false},
+      {"1.2.3", false, false},  {"1e2e3", false, false},   {"E5", false, false},     {"+-3", true, false},
+      {"0x10", false, false},   {"1 2", false, false},     {"1E400", false, false},  {"1E-3x", false, false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(IsCellNumber(c.text, c.negative), c.number) << "\"" << c.text << "\"" << (c.negative ? " signed" : "");
+}
+
+TEST(ItemWarning, TheRangeOfACountStandsOnItsOwnLine) {
+  EXPECT_EQ(ItemWarning(1), "INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA.");
+  EXPECT_EQ(ItemWarning(2, CountRange(1, 5000, "elements")),
+            "INCORRECT DATA of Item  2!\r\n(1 to 5000 elements)\r\n\r\nENTER NEW DATA.");
+}
+
 }  // namespace

@@ -69,6 +69,9 @@ TEST(DataFileDamage, AWholeFileAndEachDeparture) {
       {"row with a fraction for its number", 6, "    2.5   5.0E+3   0.0E+0",
        "line 6: a line of another form in ELASTIC SUPPORTS"},
       {"row lacking a value", 7, "    5   1.0", "line 7: a line of another form in ELASTIC SUPPORTS"},
+      // Two spring rows for one node would be read as the last alone.
+      {"a node given twice", 7, "    2   1.0E+3   0.0E+0", "line 7: ELASTIC SUPPORTS gives 2 twice"},
+      {"an element given twice in a table of fixed rows", 12, "    1   2.0E+4", "line 12: SOIL gives 1 twice"},
       {"garbage in place of a row", 6, "\x01#garbage~~", "line 6: a line of another form in ELASTIC SUPPORTS"},
       {"fixed table short", 12, nullptr, "line 12: SOIL holds 2 of its 3 rows"},
       {"fixed table with a row too many", 13, "    4   1.0E+4", "line 13: a line of another form in SOIL"},

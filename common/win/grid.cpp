@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include "core/fieldcheck.h"
 #include "core/globals.h"
 #include "core/numbers.h"
 #include "win/colours.h"
+#include "win/dataform.h"
 #include "win/fieldkeys.h"
 #include "win/handles.h"
 #include "win/messages.h"
@@ -137,8 +139,24 @@ void MoveUp(HWND cell) {
   }
 }
 
-bool AlwaysTaken(WPARAM ch) {
-  return ch == '\t' || ch == '\b' || ch == 3 || ch == 24 || ch == 22 || (ch >= '0' && ch <= '9') || ch == '.';
+// Tab, Backspace and Ctrl+C, Ctrl+X, Ctrl+V edit; the other control characters (Enter, Escape)
+// are commands the cell has no use for and leave it unchanged without a sign.
+bool EditingKey(WPARAM ch) { return ch == '\t' || ch == '\b' || ch == 3 || ch == 24 || ch == 22; }
+bool ControlCharacter(WPARAM ch) { return ch < 32 || ch == 127; }
+
+// The cell's text ahead of its selection (or caret): what a typed character follows.
+std::string TextBeforeCaret(HWND cell) {
+  DWORD from = 0, to = 0;
+  SendMessageA(cell, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  std::string text = ControlText(cell);
+  return text.substr(0, std::min<size_t>(from, text.size()));
+}
+
+// Scrolls the page to data row `row` when it is not shown and gives its cell the focus.
+void ShowCell(int row, int column) {
+  if (row < TopRow || row > TopRow + VisibleRows - 1) ScrollTo(row);
+  FocusedCellId = TableCellId(row - TopRow + 1, column);
+  FocusPage();
 }
 
 // The page light yellow; the focused cell black on white, the others blue on the page; the row
@@ -184,6 +202,24 @@ void GrowToHold(HWND table, HWND container) {
 }
 
 }  // namespace
+
+bool ColumnTakesNegative(int column) { return ProgramGrid.negative ? ProgramGrid.negative(column) : TableKind != 1; }
+
+bool FirstRefusedCell(int& row, int& column) {
+  for (int r = 1; r <= TableRows; ++r)
+    for (int c = 1; c <= TableColumns; ++c)
+      if (!Locked(r, c) && !IsCellNumber(CellTexts.Get(c + 1, r), ColumnTakesNegative(c))) {
+        row = r;
+        column = c;
+        return true;
+      }
+  return false;
+}
+
+std::string RefusedCellWarning(int row, int column) {
+  return "INCORRECT DATA in Row " + Trim(NumberToText(row + RowLabelOffset)) + ", Column " + std::to_string(column) +
+         "!\r\n\r\n          Correct the Data!";
+}
 
 int TableCellId(int pageRow, int column) { return kFirstCellId + (pageRow - 1) * TableColumns + column; }
 
@@ -306,10 +342,15 @@ LRESULT CALLBACK TableCellKeyProc(HWND cell, UINT msg, WPARAM wParam, LPARAM lPa
       if (wParam == VK_RETURN) return 0;  // a release whose key-down went elsewhere
       break;
     case WM_CHAR: {
-      if (AlwaysTaken(wParam)) break;
+      if (EditingKey(wParam)) break;
+      if (ControlCharacter(wParam)) return 0;
       int column = (GetDlgCtrlID(cell) - kFirstCellId - 1) % std::max(1, TableColumns) + 1;
-      bool taken = ProgramGrid.accepts && wParam < 256 && ProgramGrid.accepts(static_cast<char>(wParam), column);
-      if (!taken) return 0;
+      bool taken = wParam < 128 && CellTakesCharacter(static_cast<char>(wParam), TextBeforeCaret(cell), ColumnTakesNegative(column));
+      if (!taken) {
+        // A key the cell refuses is never dropped without a sign.
+        WarningTones();
+        return 0;
+      }
       break;
     }
     case WM_NCDESTROY: {
@@ -442,6 +483,13 @@ INT_PTR CALLBACK DataTableProc(HWND table, UINT msg, WPARAM wParam, LPARAM lPara
       if (HIWORD(wParam) != BN_CLICKED) return FALSE;
       if (id == kOk) {
         StoreTablePage(2, TopRow);
+        // A cell read as another number than the one it shows ("2,0E-4" as 2) is never kept.
+        int row = 0, column = 0;
+        if (FirstRefusedCell(row, column)) {
+          WarnBox(table, RefusedCellWarning(row, column));
+          ShowCell(row, column);
+          return TRUE;
+        }
         if (!ProgramGrid.accept || ProgramGrid.accept(table)) {
           EndDialog(table, 1);
         } else {

@@ -59,9 +59,11 @@ struct GridProfile {
   // Adds the caption, title, headings, row-label heading and column buttons to the table dialog
   // (its size is set for the table, the OK/CANCEL row included; the profile may enlarge it).
   std::function<void(DialogTemplate& table)> headings;
-  // Whether a typed character other than digits, ".", Tab, Backspace and Ctrl+C/X/V (always taken)
-  // is taken by page column `column` (1..C).
-  std::function<bool(char character, int column)> accepts;
+  // Whether the numbers of page column `column` (1..C) may be below 0; left empty: in every
+  // table but the support tables. A cell takes every character its number may hold (win/grid.cpp);
+  // a character it refuses sounds the warning tones, and OK refuses a cell that holds anything
+  // but one such number, naming its row and column.
+  std::function<bool(int column)> negative;
   // When the table starts: works out which cells are locked.
   std::function<void()> prepareLocks;
   // Whether the cell of data row `row`, page column `column` is locked: disabled and kept empty.
@@ -102,6 +104,15 @@ void CellFromControlId();
 // was last filled from and fills it from data row `row` on; 2 only stores; 0 only fills. Filling
 // writes the row labels, clears and disables locked cells and enables the others.
 void StoreTablePage(int mode, int row);
+
+// Whether page column `column` takes numbers below 0, by the profile.
+bool ColumnTakesNegative(int column);
+// The first cell of the table (data row, page column) whose text is not one number of its column
+// (locked cells aside); false when every cell holds one.
+bool FirstRefusedCell(int& row, int& column);
+// The table's warning of that cell: "INCORRECT DATA in Row r, Column c!" with the row's label
+// number, CR LF CR LF "          Correct the Data!".
+std::string RefusedCellWarning(int row, int column);
 
 // Writes the text into CellTexts column `column` (2..C+1) of rows first, first + step, ... up to
 // last; rows outside 1..TableRows and a step below 1 write nothing.

@@ -34,10 +34,6 @@ int ModulusItem() {
   return k == kBeamStrip || k == kBase ? 3 : 4;
 }
 
-std::string ItemMessage(int item) {
-  return "INCORRECT DATA of Item " + NumberToText(item) + "!\r\n\r\nENTER NEW DATA.";
-}
-
 // The listings with every table full must fit their line arrays: the geometry and support files
 // 5000 lines, a load file 10000.
 bool ElementCountsFit(int type, int s, double n) {
@@ -70,6 +66,22 @@ bool ElementCountsFit(int type, int s, double n) {
   GeometryAnswers = keptAnswers;
   std::copy(keptKinds, keptKinds + 6, RoofKindStarts);
   return fits;
+}
+
+// The largest element count of substructure s whose listings fit (they grow with the count).
+int LargestElementCount(int type, int s) {
+  int fits = 0, fails = kMaxElements + 1;
+  while (fails - fits > 1) {
+    const int n = fits + (fails - fits) / 2;
+    (ElementCountsFit(type, s, n) ? fits : fails) = n;
+  }
+  return fits;
+}
+
+// The count's warning says what the program holds: 1 (0 for a roof) to what the listings take.
+std::string CountWarning() {
+  return ItemWarning(1, CountRange(CurrentKind() == kRoof ? 0 : 1,
+                                   LargestElementCount(StructureCode(), GeometrySubstructure()), "elements"));
 }
 
 void ExchangeColumns(Table2D<float>& table, int rows) {
@@ -165,9 +177,9 @@ std::string GeometryItemsProblem(std::vector<std::string>& texts) {
       int kind = 0, code = 0;
       GeometryItemRule(i, allowed, kind);
       NormaliseNumberText(texts[static_cast<size_t>(i)], allowed, code, kind);
-      if (code > 1) return ItemMessage(i);
+      if (code > 1) return i == 1 ? CountWarning() : ItemWarning(i);
     }
-    if (!ElementCountsFit(StructureCode(), GeometrySubstructure(), ParseNumber(texts[1]))) return ItemMessage(1);
+    if (!ElementCountsFit(StructureCode(), GeometrySubstructure(), ParseNumber(texts[1]))) return CountWarning();
   }
   if ((k == kPlate || k == kRoof) && ParseNumber(texts[2]) > ParseNumber(texts[3]))
     return "INCORRECT DATA of Item 2 or of Item 3 !\r\n\r\nENTER NEW DATA.";

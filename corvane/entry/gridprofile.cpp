@@ -47,13 +47,8 @@ void Layout() {
   }
 }
 
-bool Accepts(char ch, int column) {
-  bool geometry = TableKind == 0, support = TableKind == 1, load = TableKind == 2;
-  if (ch == '+') return !(geometry && column == 1);
-  if (ch == '-') return !(support || (geometry && column <= 2));
-  if (ch == 'E' || ch == 'e') return !(load || (geometry && column <= 2));
-  return false;
-}
+// Lengths, widths and support values are never negative.
+bool Negative(int column) { return TableKind == 0 ? column > 2 : TableKind != 1; }
 
 // Only the nodes of the unyielding list lock their first cell, in the nodal load tables and the
 // elastic support tables of the structure or base plate, and only while answer 2 is "Y".
@@ -313,7 +308,7 @@ GridProfile CorvaneGridProfile() {
   GridProfile p;
   p.layout = Layout;
   p.headings = BuildHeadings;
-  p.accepts = Accepts;
+  p.negative = Negative;
   p.prepareLocks = PrepareLocks;
   p.locked = Locked;
   p.initialise = Initialise;

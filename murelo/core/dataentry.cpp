@@ -60,8 +60,9 @@ std::string EntryCaption() { return "   Retaining Wall ANALYSIS.   JOB: " + JobS
 bool PlateEdited() { return CurrentSubstructure == "BASE PLATE"; }
 int EditedSubstructure() { return PlateEdited() ? 1 : 2; }
 
-std::string ItemWarning(int item) {
-  return "INCORRECT DATA of Item " + NumberToText(item) + "!" + kCrLf2 + "ENTER NEW DATA.";
+std::string GeometryItemWarning(int item) {
+  const int countItem = PlateEdited() ? 3 : 2;
+  return ItemWarning(item, item == countItem ? CountRange(1, kMaxDialogElements, "elements") : std::string());
 }
 
 // ---- General geometry dialog ----

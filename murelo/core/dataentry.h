@@ -25,14 +25,14 @@ std::string EntryCaption();
 bool PlateEdited();
 int EditedSubstructure();
 
-// "INCORRECT DATA of Item  <item>!" CR LF CR LF "ENTER NEW DATA." (the number with its blank).
-std::string ItemWarning(int item);
-
 // ---- General geometry dialog ----
 
 // The element counts the dialog takes: whole numbers from 1 to this (the file and the solve stay
 // within their limits).
 constexpr int kMaxDialogElements = 200;
+// The warning of a refused item of the edited substructure's geometry dialog: "INCORRECT DATA of
+// Item  <item>!" CR LF CR LF "ENTER NEW DATA.", the count's with its range "(1 to 200 elements)".
+std::string GeometryItemWarning(int item);
 // The field texts (index 1..5 base plate: width, toe, elements, modulus, Poisson's ratio; 1..4
 // wall stem: height, elements, modulus, Poisson's ratio) of the edited substructure from
 // GeneralData: shortest number texts, the modulus "#.0000E+##", leading blanks removed.

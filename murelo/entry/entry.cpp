@@ -453,7 +453,7 @@ void AddDialogs(entry::Profile& p) {
   p.geometryOk = IDOK;
   p.geometryWarning = [](HWND, std::vector<std::string>& texts, int&) {
     const int item = GeometryDialogItem(texts);
-    return item != 0 ? ItemWarning(item) : std::string();
+    return item != 0 ? GeometryItemWarning(item) : std::string();
   };
   p.saveGeometry = [](HWND, const std::vector<std::string>& texts) { return SaveGeometryDialogData(JobSpec, texts); };
   p.geometryCancelled = EmptyWorkTables;

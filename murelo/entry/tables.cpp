@@ -154,8 +154,7 @@ GridProfile MureloGridProfile() {
   GridProfile p = entry::TableGrid(EntryProfile());
   p.layout = [] { entry::TableWidths(Table, 33, 98); };
   p.headings = TableHeadings;
-  // Any character goes into a cell; Ok checks what the table needs.
-  p.accepts = [](char, int) { return true; };
+  // Support constants are never negative: the grid's own rule.
   p.command = TableCommand;
   p.accept = TableAccept;
   return p;

@@ -85,6 +85,14 @@ TEST_F(DataEntry, GeometryItemsOfThePlateAndTheStem) {
     CurrentSubstructure = c.substructure;
     EXPECT_EQ(GeometryDialogItem(c.texts), c.item) << c.substructure << " " << c.texts[1] << " " << c.texts[2];
   }
+  // The count's warning says how many elements the dialog takes: item 3 of the plate, 2 of the stem.
+  const std::string count = "\r\n(1 to 200 elements)", enter = "\r\n\r\nENTER NEW DATA.";
+  CurrentSubstructure = "BASE PLATE";
+  EXPECT_EQ(GeometryItemWarning(3), "INCORRECT DATA of Item  3!" + count + enter);
+  EXPECT_EQ(GeometryItemWarning(2), "INCORRECT DATA of Item  2!" + enter);
+  CurrentSubstructure = "WALL";
+  EXPECT_EQ(GeometryItemWarning(2), "INCORRECT DATA of Item  2!" + count + enter);
+  EXPECT_EQ(GeometryItemWarning(3), "INCORRECT DATA of Item  3!" + enter);
 }
 
 TEST_F(DataEntry, GeometryDialogTextsAndTheRebuiltFile) {

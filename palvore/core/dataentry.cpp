@@ -58,10 +58,6 @@ std::string CellText(double value) { return CutCellText(TableCellText(value)); }
 
 }  // namespace
 
-std::string ItemWarning(int item) {
-  return "INCORRECT DATA of Item " + NumberToText(item) + "!" + kCrLf2 + "ENTER NEW DATA.";
-}
-
 // ---- General geometry dialog ----
 
 std::vector<std::string> GeometryDialogTexts() {
@@ -92,7 +88,11 @@ std::string GeometryDialogWarning(std::vector<std::string>& texts) {
     if (code == 0 && i == 5 && !(ParseNumber(texts[i]) < 0.5)) code = 2;
     // The counts become array sizes: a count beyond what a job file holds is no count.
     if (code == 0 && (i == 2 || i == 3) && ParseNumber(texts[i]) > kMaxElements) code = 2;
-    if (code != 0) return ItemWarning(i);
+    // A count's warning says what the program holds.
+    if (code != 0)
+      return ItemWarning(i, i == 2   ? CountRange(1, kMaxElements, "elements")
+                            : i == 3 ? CountRange(0, kMaxElements - 1, "elements")
+                                     : std::string());
   }
   if (!(ParseNumber(texts[3]) < ParseNumber(texts[2])))
     return std::string("INCORRECT DATA of Item 2 or of Item 3 !") + kCrLf2 + "ENTER NEW DATA.";

@@ -17,10 +17,6 @@ namespace palvore {
 // 2 positive, 3 and 4 not negative, others any number.
 using ::IsNumberText;
 
-// The warning shown after four tones, captioned "WARNING!", for a failing data item:
-// "INCORRECT DATA of Item  <item>!" CR LF CR LF "ENTER NEW DATA.".
-std::string ItemWarning(int item);
-
 // ---- General geometry dialog ----
 
 // The five field texts (index 1..5: total length, elements, elements above the soil, modulus,

@@ -126,11 +126,7 @@ GridProfile PalvoreGridProfile() {
     if (TableKind == 1 && Table.kind == "WINKLER") RowLabelOffset = ElementsAboveSoil();
   };
   p.headings = TableHeadings;
-  // Support constants are never negative: no sign but "+" in their cells.
-  p.accepts = [](char ch, int) {
-    if (ch == '+' || ch == 'E' || ch == 'e') return true;
-    return ch == '-' && TableKind != 1;
-  };
+  // Support constants are never negative: the grid's own rule.
   p.command = TableCommand;
   p.accept = TableAccept;
   return p;

@@ -55,6 +55,8 @@ TEST(IsNumberText, PalvoreRules) {
 
 TEST(GeometryDialog, ItemsInOrderThenTheCrossCheck) {
   const std::string enter = "\r\n\r\nENTER NEW DATA.";
+  // A count's warning says what the program holds.
+  const std::string count = "\r\n(1 to 4990 elements)", above = "\r\n(0 to 4989 elements)";
   struct Case {
     std::vector<std::string> texts;
     std::string warning;
@@ -62,11 +64,14 @@ TEST(GeometryDialog, ItemsInOrderThenTheCrossCheck) {
       {{"", "10", "4", "1", "2.1E8", "0.3"}, ""},
       {{"", "10", "4", "0", "2.1E8", "0.49"}, ""},
       {{"", "10", "4", "1", "2.1E8", "0.5"}, "INCORRECT DATA of Item  5!" + enter},
-      {{"", "10", "0", "0", "2.1E8", "0.3"}, "INCORRECT DATA of Item  2!" + enter},
+      {{"", "10", "0", "0", "2.1E8", "0.3"}, "INCORRECT DATA of Item  2!" + count + enter},
       {{"", "-3", "4", "1", "2.1E8", "0.3"}, "INCORRECT DATA of Item  1!" + enter},
       {{"", "10", "4", "1", "-1", "0.3"}, "INCORRECT DATA of Item  4!" + enter},
-      {{"", "10", "4", "1.5", "2.1E8", "0.3"}, "INCORRECT DATA of Item  3!" + enter},
-      {{"", "10", "99999", "1", "2.1E8", "0.3"}, "INCORRECT DATA of Item  2!" + enter},
+      {{"", "10", "4", "1.5", "2.1E8", "0.3"}, "INCORRECT DATA of Item  3!" + above + enter},
+      {{"", "10", "99999", "1", "2.1E8", "0.3"}, "INCORRECT DATA of Item  2!" + count + enter},
+      {{"", "10", "4991", "1", "2.1E8", "0.3"}, "INCORRECT DATA of Item  2!" + count + enter},
+      {{"", "10", "4990", "4991", "2.1E8", "0.3"}, "INCORRECT DATA of Item  3!" + above + enter},
+      {{"", "10", "4990", "4989", "2.1E8", "0.3"}, ""},
       {{"", "10", "5", "5", "2.1E8", "0.3"}, "INCORRECT DATA of Item 2 or of Item 3 !" + enter},
   };
   for (Case& c : cases) EXPECT_EQ(GeometryDialogWarning(c.texts), c.warning) << c.texts[1] << " " << c.texts[2];

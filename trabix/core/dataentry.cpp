@@ -107,8 +107,19 @@ int GeometryItemProblem(const std::vector<std::string>& texts, bool strip) {
     if (code != 0) return rule.item;
     // A strip's plate stiffness divides by 1 - Nu^2.
     if (rule.item == 4 && strip && ParseNumber(text) >= 1) return 4;
+    // The number of elements becomes the size of every table: one beyond what a job file holds
+    // would be kept as none.
+    if (rule.item == 1) {
+      std::string count = Trim(Field(texts, 2));
+      IsNumberText(count, NumberCharsDigits, code, 0);
+      if (code != 0 || ParseNumber(count) > kMaxElements) return 2;
+    }
   }
   return 0;
+}
+
+std::string GeometryItemWarning(int item) {
+  return ItemWarning(item, item == 2 ? CountRange(0, kMaxElements, "elements") : std::string());
 }
 
 std::string GeometryTableProblem(int rows, bool strip, double length) {

@@ -66,9 +66,13 @@ using ::ToggleMark;
 // ---- Checks of the dialogs ----
 
 // The five texts of the geometry dialog (index 1..5): the first failing item, 0 when all pass.
-// 1 length above 0; 2 not checked; 3 modulus 0 or more; 4, 5 0 or more (signed characters);
-// a strip moreover needs Poisson's ratio below 1.
+// 1 length above 0; 2 the number of elements: empty (none) or a whole number up to what a job
+// file holds; 3 modulus 0 or more; 4, 5 0 or more (signed characters); a strip moreover needs
+// Poisson's ratio below 1.
 int GeometryItemProblem(const std::vector<std::string>& texts, bool strip);
+// The warning of a failing item: "INCORRECT DATA of Item  <item>!" CR LF CR LF "ENTER NEW DATA.",
+// the number of elements' with its range "(0 to 5000 elements)".
+std::string GeometryItemWarning(int item);
 // The geometry details table in CellTexts (rows 1..rows; column 2 length, 3 width or depth, 4
 // depth of a beam) against the overall length: the message of the first failing check (every
 // width, then a beam's column 4, then the sum of the lengths; a table without rows fails the

@@ -146,13 +146,8 @@ GridProfile TrabixGridProfile() {
   GridProfile p = entry::TableGrid(EntryProfile());
   p.layout = [] { entry::TableWidths(Table, IsStrip() ? 60 : 33, IsStrip() ? 70 : 69); };
   p.headings = TableHeadings;
-  p.accepts = [](char ch, int column) {
-    // Lengths take no sign and no exponent; support values are never negative; loads take no
-    // exponent.
-    if (TableKind == 0) return ch == '+' || (column != 1 && (ch == '-' || ch == 'E' || ch == 'e'));
-    if (TableKind == 1) return ch == '+' || ch == 'E' || ch == 'e';
-    return ch == '+' || ch == '-';
-  };
+  // Lengths and support values are never negative.
+  p.negative = [](int column) { return TableKind == 0 ? column != 1 : TableKind != 1; };
   p.prepareLocks = [] { Locks = TableLockFlags(Table.kind); };
   p.locked = [](int row, int column) { return CellIsLocked(Locks, row, column, TableRows); };
   p.command = TableCommand;
@@ -508,7 +503,7 @@ const entry::Profile& EntryProfile() {
     p.geometryWarning = [](HWND dialog, const std::vector<std::string>& texts, int& focus) {
       const int item = GeometryItemProblem(texts, entry::Checked(dialog, kStripOptionId));
       focus = item != 0 ? entry::kGeometryFieldBaseId + item : 0;
-      return item != 0 ? entry::ItemWarning(item) : std::string();
+      return item != 0 ? GeometryItemWarning(item) : std::string();
     };
     // A file that cannot be written leaves the details table out.
     p.saveGeometry = [](HWND dialog, const std::vector<std::string>& texts) {

@@ -190,7 +190,11 @@ TEST(GeometryItems, Cases) {
       {{"", "0", "5", "2E7", "0.2", "1E-5"}, false, 1},
       {{"", "-1", "5", "2E7", "0.2", "1E-5"}, false, 1},
       {{"", "10", "5", "0", "0.2", "1E-5"}, false, 0},    // modulus 0 accepted
-      {{"", "10", "", "2E7", "0.2", "1E-5"}, false, 0},   // element count not checked
+      {{"", "10", "", "2E7", "0.2", "1E-5"}, false, 0},   // no elements yet
+      {{"", "10", "5000", "2E7", "0.2", "1E-5"}, false, 0},
+      {{"", "10", "6000", "2E7", "0.2", "1E-5"}, false, 2},  // more than a job file holds
+      {{"", "10", "5001", "2E7", "0.2", "1E-5"}, false, 2},
+      {{"", "10", "2.5", "2E7", "0.2", "1E-5"}, false, 2},
       {{"", "10", "5", "2..7", "0.2", "1E-5"}, false, 3},
       {{"", "10", "5", "2E7", "0.2", "1E-5E"}, false, 5},
       {{"", "10", "5", "2E7", "-0.2", "1E-5"}, false, 4},
@@ -198,7 +202,10 @@ TEST(GeometryItems, Cases) {
       {{"", "10", "5", "2E7", "1", "1E-5"}, true, 4},     // a strip would divide by 0
       {{"", "10", "5", "2E7", "0.99", "1E-5"}, true, 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(GeometryItemProblem(c.texts, c.strip), c.item) << c.texts[1] << c.texts[3];
+  for (const Case& c : cases)
+    EXPECT_EQ(GeometryItemProblem(c.texts, c.strip), c.item) << c.texts[1] << " " << c.texts[2] << " " << c.texts[3];
+  EXPECT_EQ(GeometryItemWarning(2), "INCORRECT DATA of Item  2!\r\n(0 to 5000 elements)\r\n\r\nENTER NEW DATA.");
+  EXPECT_EQ(GeometryItemWarning(3), "INCORRECT DATA of Item  3!\r\n\r\nENTER NEW DATA.");
 }
 
 TEST(HalfSpaceItems, Cases) {

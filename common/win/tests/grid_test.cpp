@@ -9,6 +9,7 @@
 #include "win/dialogs.h"
 #include "win/grid.h"
 #include "win/ids.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -24,8 +25,8 @@ int Accepted = 0;
 std::vector<int> Commands;
 std::vector<std::string> Locks;  // the rows the next table locks
 
-// A program's profile as small as the engine needs: "-" nowhere, exponent letters not in
-// column 1, and the first cell of the rows in LockedRows locked.
+// A program's profile as small as the engine needs: numbers below 0 in every column but the
+// first, and the first cell of the rows in LockedRows locked.
 GridProfile TestProfile() {
   GridProfile p;
   p.layout = [] {
@@ -37,11 +38,7 @@ GridProfile TestProfile() {
     AddButton(d, kFirstColumnButtonId, "&UNIFORM", TableLeft + LabelWidth, d.height - 4, 60, 14);
     d.height += 16;
   };
-  p.accepts = [](char ch, int column) {
-    if (ch == '+') return true;
-    if (ch == 'E' || ch == 'e') return column != 1;
-    return false;
-  };
+  p.negative = [](int column) { return column != 1; };
   p.prepareLocks = [] { LockedRows = Locks; };
   p.locked = [](int row, int column) {
     if (column != 1) return false;
@@ -52,18 +49,22 @@ GridProfile TestProfile() {
   p.command = [](HWND, int id) {
     Commands.push_back(id);
     Commands.push_back(Status.empty() ? 1 : 0);
-    CellTexts(2, 3) = "gen" + CellTexts(3, 1);  // what the page held is in CellTexts already
+    CellTexts(2, 3) = "9" + CellTexts(3, 1);  // what the page held is in CellTexts already
   };
   p.accept = [](HWND) { return ++Accepted > 0; };
   p.status = &Status;
   return p;
 }
 
+// The number CellTexts column c (2..) of row r starts with: 1001, 1002, ... in column 2, 2001, ...
+// in column 3.
+std::string Value(int c, int r) { return std::to_string((c - 1) * 1000 + r); }
+
 void FillCells(int rows, int columns) {
   CellTexts.Redim(columns + 1, rows);
   for (int r = 1; r <= rows; ++r) {
     CellTexts(1, r) = NumberToText(r);
-    for (int c = 2; c <= columns + 1; ++c) CellTexts(c, r) = std::string(1, static_cast<char>('a' + c - 2)) + std::to_string(r);
+    for (int c = 2; c <= columns + 1; ++c) CellTexts(c, r) = Value(c, r);
   }
 }
 
@@ -165,15 +166,15 @@ TEST(DataGrid, TypedTextSurvivesScrollingAwayAndBack) {
   INT_PTR end = RunTable(
       45,
       {Do([] {
-         SetWindowTextA(Cell(1, 1), "r1");
-         SetWindowTextA(Cell(20, 2), "r20");
+         SetWindowTextA(Cell(1, 1), "901");
+         SetWindowTextA(Cell(20, 2), "920");
        }),
        Key(20, 2, VK_DOWN),  // top 2
-       Do([] { SetWindowTextA(Cell(20, 1), "r21"); }),
+       Do([] { SetWindowTextA(Cell(20, 1), "921"); }),
        Key(1, 1, VK_NEXT),  // top 22
-       Do([] { SetWindowTextA(Cell(1, 1), "r22"); }),
+       Do([] { SetWindowTextA(Cell(1, 1), "922"); }),
        Key(1, 1, VK_PRIOR),  // top 2
-       Do([] { SetWindowTextA(Cell(1, 2), "r2"); }),
+       Do([] { SetWindowTextA(Cell(1, 2), "902"); }),
        Key(1, 1, VK_UP),  // top 1
        Do([&] {
          shown.push_back(CellText(1, 1));
@@ -187,36 +188,91 @@ TEST(DataGrid, TypedTextSurvivesScrollingAwayAndBack) {
        })},
       kContinueId);
   EXPECT_EQ(end, 1);
-  EXPECT_EQ(shown, (std::vector<std::string>{"r1", "r20", "r2", "r21", "r22"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"901", "920", "902", "921", "922"}));
   for (int r = 1; r <= 45; ++r) {
-    std::string a = "a" + std::to_string(r), b = "b" + std::to_string(r);
-    if (r == 1) a = "r1";
-    if (r == 21) a = "r21";
-    if (r == 22) a = "r22";
-    if (r == 20) b = "r20";
-    if (r == 2) b = "r2";
+    std::string a = Value(2, r), b = Value(3, r);
+    if (r == 1) a = "901";
+    if (r == 21) a = "921";
+    if (r == 22) a = "922";
+    if (r == 20) b = "920";
+    if (r == 2) b = "902";
     EXPECT_EQ(CellTexts(2, r), a) << "row " << r;
     EXPECT_EQ(CellTexts(3, r), b) << "row " << r;
   }
 }
 
-TEST(DataGrid, CharacterFilterOfTheProfile) {
-  std::vector<std::string> texts;
-  auto type = [](int pageRow, int column, const std::string& keys) {
-    return Do([=] {
-      for (char ch : keys) PostMessageA(Cell(pageRow, column), WM_CHAR, static_cast<unsigned char>(ch), 1);
-    });
+// Keys typed into a cell: every character a number of its column may hold is taken ("-" in the
+// unsigned first column only as the exponent's sign); each one refused sounds the warning tones.
+TEST(DataGrid, TypedKeysAreTakenOrRefusedWithTheTones) {
+  const struct {
+    int column;
+    const char* typed;
+    const char* kept;
+    int refused;
+  } cases[] = {
+      {1, "1.5e3", "1.5e3", 0},   {1, "5e-1", "5e-1", 0},     {1, "+2", "+2", 0},
+      {1, "-4", "4", 1},          {2, "-2,0e-4", "-20e-4", 1}, {2, "1x,y5", "15", 3},
   };
-  RunTable(3,
-           {Do([] {
-              SetWindowTextA(Cell(1, 1), "");
-              SetWindowTextA(Cell(1, 2), "");
-            }),
-            type(1, 1, "-1E5e+x."), type(1, 2, "-2E3x"), Do([&] {
-              texts.push_back(CellText(1, 1));
-              texts.push_back(CellText(1, 2));
-            })});
-  EXPECT_EQ(texts, (std::vector<std::string>{"15+.", "2E3"}));
+  for (const auto& c : cases) {
+    wintest::TraceCapture trace;
+    std::string kept;
+    RunTable(3, {Do([&] {
+                   SetFocus(Cell(1, c.column));
+                   EXPECT_TRUE(wintest::TypeKeys(Cell(1, c.column), c.typed));
+                 }),
+                 Do([&] { kept = CellText(1, c.column); })});
+    EXPECT_EQ(kept, c.kept) << c.typed;
+    EXPECT_EQ(trace.Records("TONE").size(), static_cast<size_t>(4 * c.refused)) << c.typed;
+  }
+}
+
+// A cell holding anything but one number of its column (pasted, say) is refused at OK with the
+// table's warning naming its row and column; the table stays open on that cell.
+TEST(DataGrid, OkRefusesACellThatIsNotOneNumberNamingItsRowAndColumn) {
+  Locks.clear();
+  const struct {
+    const char* text;
+    int row, column;
+    const char* warning;
+  } cases[] = {
+      {"2,0E-4", 25, 2, "INCORRECT DATA in Row 25, Column 2!\r\n\r\n          Correct the Data!"},
+      {"-3", 2, 1, "INCORRECT DATA in Row 2, Column 1!\r\n\r\n          Correct the Data!"},
+      {"1e", 1, 2, "INCORRECT DATA in Row 1, Column 2!\r\n\r\n          Correct the Data!"},
+  };
+  for (const auto& c : cases) {
+    Accepted = 0;
+    std::vector<std::string> warnings;
+    int focused = 0, top = 0;
+    HWND table = nullptr;
+    INT_PTR end = RunTable(
+        30,
+        {Do([&] {
+           table = GetParent(TableContainer());
+           // What Ctrl+V pastes: the clipboard's text, whatever the keys would take.
+           if (c.row > VisibleRows) wintest::PressKey(Cell(1, c.column), VK_NEXT);
+         }),
+         Do([&] {
+           HWND cell = Cell(c.row - TopRow + 1, c.column);
+           SetFocus(cell);
+           SendMessageA(cell, EM_SETSEL, 0, -1);
+           SendMessageA(cell, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(c.text));
+           wintest::PressKey(Cell(1, c.column), VK_PRIOR);
+         }),
+         Do([&] { wintest::PostClick(table, kContinueId); }),
+         WhenDialog("WARNING!", [&](HWND box) {
+           warnings.push_back(wintest::BoxText(box));
+           wintest::AnswerBox(box, IDOK);
+         }),
+         Do([&] {
+           focused = GetDlgCtrlID(GetFocus());
+           top = TopRow;
+         })},
+        kTableCancelId);
+    EXPECT_EQ(end, 0) << c.text;  // still open after the warning: ended by CANCEL
+    EXPECT_EQ(Accepted, 0) << c.text;
+    EXPECT_EQ(warnings, std::vector<std::string>{c.warning}) << c.text;
+    EXPECT_EQ(focused, TableCellId(c.row - top + 1, c.column)) << c.text;
+  }
 }
 
 TEST(DataGrid, LockedRowStaysDisabledAndEmptyAfterScrolling) {
@@ -240,7 +296,7 @@ TEST(DataGrid, LockedRowStaysDisabledAndEmptyAfterScrolling) {
   RunTable(25, {look(2, 0), grey, Key(1, 2, VK_NEXT), look(0, 16), Key(1, 2, VK_PRIOR), look(2, 0)}, kContinueId);
   EXPECT_EQ(state, (std::vector<int>{0, 1, 1, 0, 1, 0, 1, 1}));
   EXPECT_EQ(CellTexts(2, 2), "");
-  EXPECT_EQ(CellTexts(3, 2), "b2");
+  EXPECT_EQ(CellTexts(3, 2), Value(3, 2));
   EXPECT_EQ(CellTexts(2, 21), "");
 }
 
@@ -258,11 +314,11 @@ TEST(DataGrid, OkCancelAndColumnButtons) {
   HWND table = nullptr;
   RunTable(4, {Do([&] {
                  table = GetParent(TableContainer());
-                 SetWindowTextA(Cell(1, 2), "typed");
+                 SetWindowTextA(Cell(1, 2), "77");
                }),
                Do([&] { wintest::PostClick(table, kFirstColumnButtonId); }), Do([&] { shown = CellText(3, 1); })});
   EXPECT_EQ(Commands, (std::vector<int>{kFirstColumnButtonId, 1}));
-  EXPECT_EQ(shown, "gentyped");
+  EXPECT_EQ(shown, "977");
   EXPECT_EQ(Status, "ZZZ");  // the run ended with CANCEL
 }
 

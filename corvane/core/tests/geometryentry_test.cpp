@@ -71,6 +71,8 @@ TEST(GeometryItems, FieldTextsAsStored) {
 TEST(GeometryItems, ChecksOfOk) {
   const std::string radius = "INCORRECT DATA of Item 2 or of Item 3 !\r\n\r\nENTER NEW DATA.";
   auto item = [](int i) { return "INCORRECT DATA of Item " + NumberToText(i) + kNewData; };
+  // The count's warning says the largest count whose listings fit: a beam's 2488 elements.
+  const std::string count = "INCORRECT DATA of Item  1!\r\n(1 to 2488 elements)" + std::string(kNewData).substr(1);
   const struct {
     const char* name;
     const char* type;
@@ -82,11 +84,13 @@ TEST(GeometryItems, ChecksOfOk) {
       {"beam Poisson 0.5", "BEAM/STRIP", "BEAM", {"10", "10", "3E7", "0.5", "1E-5"}, item(4)},
       {"beam coefficient 0.001", "BEAM/STRIP", "BEAM", {"10", "10", "3E7", "0.2", "0.001"}, item(5)},
       {"beam length 0", "BEAM/STRIP", "BEAM", {"10", "0", "3E7", "0.2", "1E-5"}, item(2)},
-      {"elements not whole", "BEAM/STRIP", "BEAM", {"2.5", "10", "3E7", "0.2", "1E-5"}, item(1)},
+      {"elements not whole", "BEAM/STRIP", "BEAM", {"2.5", "10", "3E7", "0.2", "1E-5"}, count},
       {"a negative length", "BEAM/STRIP", "BEAM", {"10", "-1", "3E7", "0.2", "1E-5"}, item(2)},
-      {"more elements than a job file holds", "BEAM/STRIP", "BEAM", {"5001", "10", "3E7", "0.2", "1E-5"}, item(1)},
-      {"supports of 4000 elements would not fit", "BEAM/STRIP", "BEAM", {"4000", "10", "3E7", "0.2", "1E-5"}, item(1)},
+      {"more elements than a job file holds", "BEAM/STRIP", "BEAM", {"5001", "10", "3E7", "0.2", "1E-5"}, count},
+      {"supports of 4000 elements would not fit", "BEAM/STRIP", "BEAM", {"4000", "10", "3E7", "0.2", "1E-5"}, count},
       {"2000 elements fit", "BEAM/STRIP", "BEAM", {"2000", "10", "3E7", "0.2", "1E-5"}, ""},
+      {"the largest count named fits", "BEAM/STRIP", "BEAM", {"2488", "10", "3E7", "0.2", "1E-5"}, ""},
+      {"one more does not", "BEAM/STRIP", "BEAM", {"2489", "10", "3E7", "0.2", "1E-5"}, count},
       {"plate inner 0", "PLATE", "PLATE", {"10", "0", "5", "3E7", "0.2", "1E-5"}, ""},
       {"plate inner = outer", "PLATE", "PLATE", {"10", "5", "5", "3E7", "0.2", "1E-5"}, ""},
       {"plate inner above outer", "PLATE", "PLATE", {"10", "6", "5", "3E7", "0.2", "1E-5"}, radius},

@@ -369,7 +369,7 @@ TEST(GeometryDialog, EnterMovesThroughTheFieldsAndPressesOkOnce) {
   EXPECT_EQ(focus, (std::vector<int>{entry::kGeometryFieldBaseId + 2, entry::kGeometryFieldBaseId + 3, entry::kGeometryFieldBaseId + 4,
                                      entry::kGeometryFieldBaseId + 5, entry::kGeometryFieldBaseId + 6}));
   // Every field still 0: item 1 is refused, once.
-  EXPECT_EQ(warnings, std::vector<std::string>{"INCORRECT DATA of Item  1!\r\n\r\nENTER NEW DATA."});
+  EXPECT_EQ(warnings, std::vector<std::string>{"INCORRECT DATA of Item  1!\r\n(1 to 2489 elements)\r\n\r\nENTER NEW DATA."});
 }
 
 HWND Cell(int pageRow, int column) { return GetDlgItem(TablePage(), TableCellId(pageRow, column)); }

@@ -16,6 +16,7 @@
 #include "corvane/entry/tests/formsamples.h"
 #include "win/grid.h"
 #include "win/ids.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 #include "win/tests/colourprobe.h"
 
@@ -168,16 +169,20 @@ TEST(CorvaneGrid, ScrollsByRowsAndPages) {
   EXPECT_EQ(tops, (std::vector<int>{1, 1, 2, 2, 2, 1}));
 }
 
-TEST(CorvaneGrid, CharacterFilterByTable) {
+// Keys typed into the cells: every character a number of the column may hold is taken (lengths,
+// widths and support values are never negative: "-" only as an exponent's sign there); each one
+// refused sounds the warning tones.
+TEST(CorvaneGrid, TypedKeysByTable) {
   const struct {
     int kind;
     const char* word;
     std::vector<std::string> typed;  // per page column
     std::vector<std::string> kept;
+    int refused;
   } cases[] = {
-      {0, "GEOMETRY", {"+-E1e", "+-E2e", "+-E3e"}, {"1", "+2", "+-E3e"}},
-      {1, "ELASTIC", {"-1E+2", "-3e4x"}, {"1E+2", "3e4"}},
-      {2, "NODAL", {"-1E+2", "-3e4x"}, {"-1+2", "-34"}},
+      {0, "GEOMETRY", {"-5e-1", "2,5", "-0.5"}, {"5e-1", "25", "-0.5"}, 2},
+      {1, "ELASTIC", {"-1e+2", "3e-4x"}, {"1e+2", "3e-4"}, 2},
+      {2, "NODAL", {"-1.5e3", "2,0e-4"}, {"-1.5e3", "20e-4"}, 1},
   };
   for (const auto& c : cases) {
     if (c.kind == 0) {
@@ -185,14 +190,16 @@ TEST(CorvaneGrid, CharacterFilterByTable) {
     } else {
       TemplateTable(c.kind, c.word, 3);
     }
+    wintest::TraceCapture trace;
     std::vector<std::string> kept;
     std::vector<wintest::Step> steps;
     for (size_t k = 0; k < c.typed.size(); ++k) {
       int column = static_cast<int>(k) + 1;
       std::string keys = c.typed[k];
       steps.push_back(Do([=] {
-        SetWindowTextA(Cell(1, column), "");
-        for (char ch : keys) PostMessageA(Cell(1, column), WM_CHAR, static_cast<unsigned char>(ch), 1);
+        SetFocus(Cell(1, column));
+        SendMessageA(Cell(1, column), EM_SETSEL, 0, -1);
+        EXPECT_TRUE(wintest::TypeKeys(Cell(1, column), keys));
       }));
     }
     steps.push_back(Do([&] {
@@ -201,6 +208,7 @@ TEST(CorvaneGrid, CharacterFilterByTable) {
     steps.push_back(Press(kTableCancelId));
     Show(steps);
     EXPECT_EQ(kept, c.kept) << c.word;
+    EXPECT_EQ(trace.Records("TONE").size(), static_cast<size_t>(4 * c.refused)) << c.word;
   }
 }
 

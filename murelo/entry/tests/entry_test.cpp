@@ -25,6 +25,7 @@
 #include "win/grid.h"
 #include "win/messages.h"
 #include "win/testing/layout.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 #include "win/ids.h"
 
@@ -158,7 +159,7 @@ TEST_F(MureloEntry, GeometryItemsCancelAndEnter) {
   EXPECT_EQ(end, 0);
   const std::string enter = "!\r\n\r\nENTER NEW DATA.";
   EXPECT_EQ(warnings, (std::vector<std::string>{"INCORRECT DATA of Item  2" + enter, "INCORRECT DATA of Item  5" + enter,
-                                                "INCORRECT DATA of Item  3" + enter}));
+                                                "INCORRECT DATA of Item  3!\r\n(1 to 200 elements)\r\n\r\nENTER NEW DATA."}));
   EXPECT_EQ(FileLines(File(".geo")), before);
 
   // The stem: the arrows walk the fields; Enter in its height field accepts the dialog.
@@ -251,6 +252,38 @@ TEST_F(MureloEntry, DetailsTableScrollsChecksAndWrites) {
   EXPECT_DOUBLE_EQ(WallStemElements(2, 2), 0.25);
   EXPECT_DOUBLE_EQ(WallStemElements(21, 1), 0.5);
   EXPECT_TRUE(TraceHas(trace_, "\"GEOMETRY IDEALIZATION\""));
+}
+
+// Keys typed into the stem's thickness cells: a decimal comma is refused with the warning tones
+// ("0,25" would be kept as 0); the exponent and its sign are taken.
+TEST_F(MureloEntry, KeysTypedIntoTheThicknessCells) {
+  WriteWall(4, 3, 0.75, 2, 2);
+  CurrentSubstructure = "WALL";
+  const std::string title = " GEOMETRY DETAILS DATA WALL STEM:";
+  std::vector<std::string> cells;
+  bool ok = RunScript({WhenDialog(title,
+                                  [&](HWND) {
+                                    SetFocus(GetDlgItem(TablePage(), CellId(1, 2, 2)));
+                                    EXPECT_TRUE(wintest::TypeKeys(GetFocus(), "0,25"));
+                                  }),
+                       wintest::Do([&] {
+                         SetFocus(GetDlgItem(TablePage(), CellId(2, 2, 2)));
+                         EXPECT_TRUE(wintest::TypeKeys(GetFocus(), "25e-2"));
+                       }),
+                       WhenDialog(title,
+                                  [&](HWND t) {
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(1, 2, 2)));
+                                    cells.push_back(wintest::GetText(TablePage(), CellId(2, 2, 2)));
+                                    wintest::Click(t, kContinueId);
+                                  })},
+                      [&] { GeometryDetailsDialog(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(cells, (std::vector<std::string>{"025", "25e-2"}));
+  EXPECT_EQ(trace_.Records("TONE").size(), 4u);  // the comma's
+  ASSERT_TRUE(ReadGeometryFile(JobSpec));
+  EXPECT_DOUBLE_EQ(WallStemElements(1, 2), 25);
+  EXPECT_DOUBLE_EQ(WallStemElements(2, 2), 0.25);
 }
 
 // The stem's thickness varies linearly from node 1 to node 3 through its generation dialog.

@@ -22,6 +22,7 @@
 #include "win/grid.h"
 #include "win/messages.h"
 #include "win/testing/layout.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 #include "win/ids.h"
 
@@ -93,7 +94,7 @@ TEST_F(PalvoreEntry, GeometryItemsRefusedThenAccepted) {
     const char* named;
   };
   const Refusal refusals[] = {{{"10", "4", "1", "2.1E8", "0.5"}, "Item  5!"},
-                              {{"10", "0", "0", "2.1E8", "0.49"}, "Item  2!"},
+                              {{"10", "0", "0", "2.1E8", "0.49"}, "Item  2!\r\n(1 to 4990 elements)"},
                               {{"-3", "4", "1", "2.1E8", "0.49"}, "Item  1!"},
                               {{"10", "5", "5", "2.1E8", "0.49"}, "Item 2 or of Item 3 !"}};
   std::vector<std::string> warnings;
@@ -219,6 +220,39 @@ TEST_F(PalvoreEntry, TheUniformValueDialogStandsOverTheTable) {
   EXPECT_GE(form.left, window.left);
   EXPECT_GE(form.top, window.top);
   EXPECT_LE(form.bottom, window.bottom);
+}
+
+// Keys typed into the inertia cells: a decimal comma is refused with the warning tones, never
+// dropped without a sign ("2,0e-4" would read ten times the value); the exponent is kept.
+TEST_F(PalvoreEntry, KeysTypedIntoTheInertiaCells) {
+  WritePile(3, 10.0 / 3);
+  std::vector<std::string> cells;
+  size_t tones = 0;
+  wintest::ScriptResult ok = RunScript(
+      {WhenDialog(kTable,
+                  [&](HWND) {
+                    SetFocus(GetDlgItem(TablePage(), CellId(1, 3)));
+                    EXPECT_TRUE(wintest::TypeKeys(GetFocus(), "2,0e-4"));
+                  }),
+       wintest::Do([&] {
+         tones = trace_.Records("TONE").size();
+         SetFocus(GetDlgItem(TablePage(), CellId(2, 3)));
+         EXPECT_TRUE(wintest::TypeKeys(GetFocus(), "2.0e-4"));
+       }),
+       WhenDialog(kTable,
+                  [&](HWND t) {
+                    cells.push_back(wintest::GetText(TablePage(), CellId(1, 3)));
+                    cells.push_back(wintest::GetText(TablePage(), CellId(2, 3)));
+                    wintest::Click(t, kContinueId);
+                  })},
+      [&] { GeometryDetailsDialog(nullptr); });
+  ASSERT_TRUE(ok.finished);
+  EXPECT_EQ(cells, (std::vector<std::string>{"20e-4", "2.0e-4"}));
+  EXPECT_EQ(tones, 4u);  // the comma's, and none for the second cell
+  EXPECT_EQ(trace_.Records("TONE").size(), 4u);
+  std::vector<std::string> lines = FileLines(File(".geo"));
+  ASSERT_GE(lines.size(), 10u);
+  EXPECT_NE(lines[8].find("2.0000E-4"), std::string::npos) << lines[8];
 }
 
 TEST_F(PalvoreEntry, OnlyTheTopEdgeIsNoSupportAndCancelRewritesTheFile) {

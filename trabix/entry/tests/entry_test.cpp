@@ -17,6 +17,7 @@
 #include "trabix/entry/ids.h"
 #include "win/messages.h"
 #include "win/testing/layout.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
 #include "win/ids.h"
@@ -94,6 +95,27 @@ TEST_F(Entry, GeometryItemsRefusedThenSavedWithoutTable) {
   std::vector<std::string> lines = entrytest::FileLines("JOB.geo");
   ASSERT_EQ(lines.size(), 9u);  // no element table
   EXPECT_EQ(lines[2], "DATA:  BEAM!");
+}
+
+// More elements than a job file holds, typed into the count: refused with the item's warning,
+// which says the range, and nothing is written (it was kept as no elements).
+TEST_F(Entry, ElementCountAboveTheLimitIsRefusedNamingTheRange) {
+  std::vector<std::string> warnings;
+  bool ok = RunScript({WhenDialog(kCaption,
+                                  [&](HWND d) {
+                                    Fill(d, "10", "");
+                                    HWND count = GetDlgItem(d, entry::kGeometryFieldBaseId + 2);
+                                    SetFocus(count);
+                                    EXPECT_TRUE(wintest::TypeKeys(count, "6000"));
+                                  }),
+                       WhenDialog(kCaption, [&](HWND d) { wintest::PostClick(d, kOkId); }),
+                       entrytest::WarningInto(warnings),
+                       WhenDialog(kCaption, [&](HWND d) { wintest::Click(d, kCancelId); })},
+                      [&] { GeometryCommand(nullptr); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(warnings, std::vector<std::string>{"INCORRECT DATA of Item  2!\r\n(0 to 5000 elements)\r\n\r\nENTER NEW DATA."});
+  EXPECT_FALSE(FileExists("JOB.geo"));
 }
 
 TEST_F(Entry, TypingAtOnceReplacesTheLengthShown) {
@@ -400,6 +422,63 @@ TEST_F(Entry, ElasticSetSameFillsTheColumnOfTheConstantAskedFor) {
   for (const std::string& line : lines)
     if (line.find("5.000000E+3") != std::string::npos && line.find("3.000000E+2") != std::string::npos) ++rows;
   EXPECT_EQ(rows, 5) << file;
+}
+
+// Keys typed into the geometry table's length column and the spring table: an exponent and its
+// sign are taken ("25e-1" is a length of 2.5 m), a leading "-" of a spring constant is refused
+// with the warning tones.
+TEST_F(Entry, KeysTypedIntoTheGeometryAndSpringTables) {
+  WriteBeam();
+  std::string length, spring;
+  std::vector<std::string> warnings;
+  // Taken, the table ends at OK and the command with it, before the steps that would answer a
+  // warning of the lengths (one read as another number) and cancel the table.
+  RunScript({WhenDialog(kCaption,
+                        [&](HWND d) {
+                          Fill(d, "10", "4");
+                          wintest::PostClick(d, kOkId);
+                        }),
+             WhenDialog(" GEOMETRY DETAILS DATA:",
+                        [&](HWND) {
+                          SetFocus(GetDlgItem(TablePage(), kFirstCellId + 1));  // element 1, length
+                          EXPECT_TRUE(wintest::TypeKeys(GetFocus(), "25e-1"));
+                        }),
+             WhenDialog(" GEOMETRY DETAILS DATA:",
+                        [&](HWND t) {
+                          length = wintest::GetText(TablePage(), kFirstCellId + 1);
+                          wintest::PostClick(t, kContinueId);
+                        }),
+             entrytest::WarningInto(warnings),
+             WhenDialog(" GEOMETRY DETAILS DATA:", [](HWND t) { wintest::PostClick(t, kTableCancelId); })},
+            [&] { GeometryCommand(nullptr); });
+  EXPECT_EQ(warnings, std::vector<std::string>{});
+  EXPECT_EQ(length, "25e-1");
+  std::vector<std::string> lines = entrytest::FileLines("JOB.geo");
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(lines[7], "    1              2.5000           0.5000           0.8000  ");
+  EXPECT_EQ(trace_.Records("TONE").size(), 0u);
+
+  bool ok = RunScript({WhenDialog(kCaption,
+                             [&](HWND d) {
+                               wintest::Click(d, entry::kElasticBoxId);
+                               wintest::PostClick(d, entry::kEnterSupportDataId);
+                             }),
+                  WhenDialog(kCaption,
+                             [&](HWND) {
+                               SetFocus(GetDlgItem(TablePage(), kFirstCellId + 3));  // node 2, kv
+                               EXPECT_TRUE(wintest::TypeKeys(GetFocus(), "-2e-3"));
+                             }),
+                  WhenDialog(kCaption,
+                             [&](HWND t) {
+                               spring = wintest::GetText(TablePage(), kFirstCellId + 3);
+                               wintest::Click(t, kContinueId);
+                             })},
+                 [&] { SupportDataCommand(nullptr); })
+           .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(spring, "2e-3");
+  EXPECT_EQ(trace_.Records("TONE").size(), 4u);  // the leading "-"
+  EXPECT_NE(entrytest::FileText("JOB.SUP").find("2.000000E-3"), std::string::npos) << entrytest::FileText("JOB.SUP");
 }
 
 TEST_F(Entry, SymmetricHalfDisablesRightEdge) {

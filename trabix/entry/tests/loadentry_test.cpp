@@ -23,6 +23,7 @@
 #include "trabix/views/views.h"
 #include "win/grid.h"
 #include "win/messages.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 #include "entrytest.h"
 #include "win/ids.h"
@@ -166,6 +167,36 @@ TEST_F(LoadEntry, FixedUnyieldingNodeOneLeavesBothCellsEmptyAndDisabled) {
   EXPECT_EQ(NodalLoadTable.Get(1, 1), 0);
   EXPECT_EQ(NodalLoadTable.Get(1, 2), 0);
   EXPECT_EQ(NodalLoadTable.Get(2, 1), 3);
+}
+
+// Keys typed into the nodal load table: a load in exponent form is kept as typed and stored as
+// its value; a decimal comma is refused with the warning tones, never dropped without a sign.
+TEST_F(LoadEntry, KeysTypedIntoTheNodalTableAreKeptAsTyped) {
+  ReadJob();
+  wintest::TraceCapture trace;
+  std::string force, moment;
+  bool ok = RunScript({WhenDialog(kNodal,
+                                  [&](HWND) {
+                                    FocusCell(kFirstCellId + 3);  // node 2, force
+                                    EXPECT_TRUE(wintest::TypeKeys(GetFocus(), "1.5e3"));
+                                  }),
+                       wintest::Do([&] {
+                         FocusCell(kFirstCellId + 4);  // node 2, moment
+                         EXPECT_TRUE(wintest::TypeKeys(GetFocus(), "-2,5"));
+                       }),
+                       WhenDialog(kNodal,
+                                  [&](HWND t) {
+                                    force = Cell(kFirstCellId + 3);
+                                    moment = Cell(kFirstCellId + 4);
+                                    wintest::Click(t, kContinueId);
+                                  })},
+                      [&] { LoadDataDialogs(nullptr, 2); })
+                .finished;
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(force, "1.5e3");
+  EXPECT_EQ(moment, "-25");
+  EXPECT_EQ(trace.Records("TONE").size(), 4u);  // the comma's
+  EXPECT_EQ(NodalLoadTable.Get(2, 1), 1500);
 }
 
 TEST_F(LoadEntry, LinearLoadBetweenNodesFillsTheTrapezoidalRows) {
