@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 namespace beamkernel {
 
@@ -601,114 +600,6 @@ SolveStatus CondensedSolve(const BandMatrix& a, int neq, int nodes, Vector& b, s
   CoupledSystem system;
   ToCoupled(a, neq, nodes, system);
   return CondensedSolve(system, b, message);
-}
-
-namespace {
-
-// Rows taken together by the blocked loops of HalfSpaceStiffness: each row read from memory
-// serves that many rows of the result while it is in the cache.
-constexpr int kRows = 16;
-
-// The unit lower factor L in the strict lower triangle of `a` (row-major n x n) is replaced by
-// W = L^-1 (its unit diagonal implied), row by row from the last: W(i, j) = -L(i, j) less the
-// sum over k > j of W(i, k) L(k, j), with k descending, so that every row still reads rows of L
-// below it. kRows rows at a time share the reading of each row of L under the block.
-void InvertUnitLower(std::vector<double>& a, int n) {
-  const size_t sn = n;
-  auto step = [&a, sn](int i, int k) {  // W(i, k) is final: take its part off the entries left of it
-    double* ri = &a[i * sn];
-    const double* lk = &a[k * sn];
-    const double w = -ri[k];
-    ri[k] = w;
-    for (int j = 0; j < k; ++j) ri[j] += w * lk[j];
-  };
-  for (int i1 = n; i1 > 0; i1 -= kRows) {
-    const int i0 = std::max(0, i1 - kRows);
-    for (int i = i1 - 1; i >= i0; --i)  // within the block: from its last row, as rows of L are still needed above
-      for (int k = i - 1; k >= i0; --k) step(i, k);
-    for (int k = i0 - 1; k >= 0; --k)
-      for (int i = i0; i < i1; ++i) step(i, k);
-  }
-}
-
-// The upper triangle (with the diagonal) of `a` := W' D^-1 W for the unit lower W in its strict
-// lower triangle and the pivots d: S(i, j) = sum over k >= j of W(k, i) W(k, j) / d_k for j >= i,
-// in ascending k, kRows rows k at a time, so that each row of S is read once for each block.
-void InverseFromFactors(std::vector<double>& a, const std::vector<double>& d, int n) {
-  const size_t sn = n;
-  for (int i = 0; i < n; ++i) std::fill(a.begin() + i * sn + i, a.begin() + (i + 1) * sn, 0.0);
-  for (int k0 = 0; k0 < n; k0 += kRows) {
-    const int k1 = std::min(n, k0 + kRows);
-    for (int i = 0; i < k1; ++i) {
-      double* si = &a[i * sn];
-      for (int k = std::max(k0, i); k < k1; ++k) {
-        const double* wk = &a[k * sn];
-        const double c = (k == i ? 1.0 : wk[i]) / d[k];
-        for (int j = i; j < k; ++j) si[j] += c * wk[j];
-        si[k] += c;  // W(k, k) = 1
-      }
-    }
-  }
-}
-
-// max |F S x - factor x| / (factor max |x|) for a spread of x: the error of S as the inverse
-// of F (the norm of S F / factor - I bounds its relative error), in extended precision.
-long double InverseResidual(const SoilMatrix& f, const SoilMatrix& s, long double factor) {
-  const int n = f.Rows();
-  std::vector<long double> x(n + 1), y(n + 1);
-  unsigned state = 12345;
-  long double worst = 0;
-  for (int trial = 0; trial < 2; ++trial) {
-    for (int i = 1; i <= n; ++i) {
-      state = state * 1103515245u + 12345u;
-      x[i] = static_cast<long double>((state >> 8) & 0xFFFF) / 32768 - 1;  // in [-1, 1)
-    }
-    for (int i = 1; i <= n; ++i) {
-      long double v = 0;
-      for (int j = 1; j <= n; ++j) v += s(i, j) * x[j];
-      y[i] = v;
-    }
-    long double largest = 0, error = 0;
-    for (int i = 1; i <= n; ++i) {
-      long double v = 0;
-      for (int j = 1; j <= n; ++j) v += f(i, j) * y[j];
-      error = std::fmax(error, std::fabs(v - factor * x[i]));
-      largest = std::fmax(largest, std::fabs(x[i]));
-    }
-    if (largest > 0) worst = std::fmax(worst, error / (factor * largest));
-  }
-  return worst;
-}
-
-}  // namespace
-
-bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, long double factor) {
-  // An inverse in extended precision costs several times one in double, and the results keep
-  // four digits: double holds a half-space flexibility's inverse to far more than that unless
-  // the flexibility is badly conditioned, which the residual shows.
-  const int n = flexibility.Rows();
-  const size_t sn = n;
-  std::vector<double> a(sn * sn);
-  for (int i = 0; i < n; ++i)
-    for (int j = 0; j < n; ++j) a[i * sn + j] = static_cast<double>(flexibility(i + 1, j + 1));
-  if (n > 0 && factor > 0 && FactorSymmetricDense(a, n)) {
-    // One array serves: W over L below the diagonal, the inverse in the upper triangle.
-    std::vector<double> d(n);
-    for (int k = 0; k < n; ++k) d[k] = a[k * sn + k];
-    InvertUnitLower(a, n);
-    InverseFromFactors(a, d, n);
-    // Both triangles from the upper one, a tile at a time: the writes down a column of the
-    // lower triangle then stay within a few cache lines.
-    stiffness.ResizeForOverwrite(n, n);
-    constexpr int kTile = 32;
-    for (int i0 = 0; i0 < n; i0 += kTile)
-      for (int j0 = i0; j0 < n; j0 += kTile)
-        for (int i = i0; i < std::min(n, i0 + kTile); ++i)
-          for (int j = std::max(i, j0); j < std::min(n, j0 + kTile); ++j)
-            stiffness(i + 1, j + 1) = stiffness(j + 1, i + 1) = factor * a[i * sn + j];
-    if (InverseResidual(flexibility, stiffness, factor) <= 1.0E-10L) return true;
-  }
-  return InvertSoilMatrix(flexibility, stiffness, factor);
 }
 
 void CopySoilMatrix(const SoilMatrix& from, SoilMatrix& to, int rows, int columns) {

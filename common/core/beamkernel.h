@@ -270,13 +270,6 @@ void ElementResults(const Vector& u, const std::vector<int>& halfStatus, SoilEnd
 // SingularPivot against its own diagonal: the matrix is singular.
 bool InvertSoilMatrix(const SoilMatrix& in, SoilMatrix& out, long double factor);
 
-// The soil stiffness of the half-space, stiffness = factor x flexibility^-1 (the flexibility
-// symmetric and positive definite), kept in extended precision. Formed from an LDL' factor in
-// double and checked against the flexibility in extended precision; where double does not hold
-// the inverse to 1.0E-10 (a badly conditioned flexibility) it is formed as InvertSoilMatrix does
-// it, in extended precision throughout. False when the flexibility is singular.
-bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, long double factor);
-
 // Copies rows 1..rows, columns 1..columns of `from` into `to` (which is at least that large).
 void CopySoilMatrix(const SoilMatrix& from, SoilMatrix& to, int rows, int columns);
 

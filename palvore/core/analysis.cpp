@@ -122,7 +122,7 @@ int FormSoilMatrices(PileModel& m) {
   HalfSpaceSoilMatrix(flexibility, m, nu);
   const long double pi = 4 * std::atan(1.0L);
   const long double factor = 8 * pi * m.soilModulus * (1 - static_cast<long double>(nu)) / (1 + nu);
-  if (!beamkernel::HalfSpaceStiffness(flexibility, m.soil, factor)) return kStopSystemUnstable;
+  if (!beamkernel::InvertSoilMatrix(flexibility, m.soil, factor)) return kStopSystemUnstable;
   return kSolverDone;
 }
 

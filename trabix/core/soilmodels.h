@@ -30,8 +30,12 @@ bool CrossAnisotropicModulus(const std::vector<std::string>& flags, long double&
 bool HalfSpaceSurfaceModulus(const std::vector<std::string>& flags, bool isotropic, long double& modulus);
 using ::kHalfSpaceDataMessage;
 
-// The soil stiffness of the half-space: the shared double work checked in extended precision.
-using beamkernel::HalfSpaceStiffness;
+// The soil stiffness of the half-space, stiffness = factor x flexibility^-1 (the flexibility
+// symmetric and positive definite), kept in extended precision. Formed from an LDL' factor in
+// double and checked against the flexibility in extended precision; where double does not hold
+// the inverse to 1.0E-10 (a badly conditioned flexibility) it is formed as InvertSoilMatrix does
+// it, in extended precision throughout. False when the flexibility is singular.
+bool HalfSpaceStiffness(const SoilMatrix& flexibility, SoilMatrix& stiffness, long double factor);
 
 // ---------------------------------------------------------------------------------------------
 // Inspection
