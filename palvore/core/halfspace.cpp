@@ -8,7 +8,10 @@ namespace palvore {
 
 namespace {
 
-long double LogRatio(long double a, long double b) { return std::log(std::fabs(a / b)); }
+template <class Real>
+Real LogRatio(Real a, Real b) {
+  return std::log(std::fabs(a / b));
+}
 
 // Gauss-Legendre rules of 1 .. kMaxPoints points on [-1, 1], in extended precision: the nodes by
 // Newton's method on the Legendre polynomial, started from the usual cosine estimates.
@@ -61,20 +64,27 @@ int GaussPoints(long double lo, long double hi, long double pole) {
   return std::clamp(n, 1, kMaxPoints);
 }
 
+template <class Real>
+Real PointLoad(Real c, Real b, Real e, Real y, Real nu) {
+  const Real z = 2 * c + y, az = std::fabs(z), sz = z < 0 ? Real(-1) : Real(1);
+  const Real rb = std::sqrt(b * b + z * z), re = std::sqrt(e * e + z * z);
+  const Real first = (3 - 4 * nu) * LogRatio(b + std::sqrt(b * b + y * y), e + std::sqrt(e * e + y * y));
+  const Real second = LogRatio(b + rb, e + re);
+  const Real third = 2 * c * (c + y) * (b / (z * z * rb) - e / (z * z * re));
+  // With t = atan(x / z): sec t + tan t = (r + x sgn z) / |z| and tan(t / 2) = x sgn z / (|z| + r),
+  // r = sqrt(x^2 + z^2); below the surface (z > 0) the logarithm is the second term's.
+  const Real log4 = z > 0 ? second : LogRatio(rb + sz * b, re + sz * e);
+  const Real fourth = 4 * (1 - nu) * (1 - 2 * nu) * (log4 - sz * b / (az + rb) + sz * e / (az + re));
+  return first + second + third + fourth;
+}
+
 }  // namespace
 
 long double HalfSpacePointLoad(long double c, long double b, long double e, long double y, long double nu) {
-  const long double z = 2 * c + y, az = std::fabs(z), sz = z < 0 ? -1 : 1;
-  const long double rb = std::sqrt(b * b + z * z), re = std::sqrt(e * e + z * z);
-  const long double first = (3 - 4 * nu) * LogRatio(b + std::sqrt(b * b + y * y), e + std::sqrt(e * e + y * y));
-  const long double second = LogRatio(b + rb, e + re);
-  const long double third = 2 * c * (c + y) * (b / (z * z * rb) - e / (z * z * re));
-  // With t = atan(x / z): sec t + tan t = (r + x sgn z) / |z| and tan(t / 2) = x sgn z / (|z| + r),
-  // r = sqrt(x^2 + z^2); below the surface (z > 0) the logarithm is the second term's.
-  const long double log4 = z > 0 ? second : LogRatio(rb + sz * b, re + sz * e);
-  const long double fourth = 4 * (1 - nu) * (1 - 2 * nu) * (log4 - sz * b / (az + rb) + sz * e / (az + re));
-  return first + second + third + fourth;
+  return PointLoad(c, b, e, y, nu);
 }
+
+double HalfSpacePointLoad(double c, double b, double e, double y, double nu) { return PointLoad(c, b, e, y, nu); }
 
 long double HalfSpaceInfluence(long double b, long double z, int s, long double nu, long double a, long double dz,
                                bool sheetPile) {

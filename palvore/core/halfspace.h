@@ -11,6 +11,8 @@ namespace palvore {
 // horizontal point force at depth c, at the point at depth c + y offset by eta at right angles
 // to the force (closed form).
 long double HalfSpacePointLoad(long double c, long double b, long double e, long double y, long double nu);
+// The same in double.
+double HalfSpacePointLoad(double c, double b, double e, double y, double nu);
 
 // The displacement at depth z + dz on the pile's axis due to a unit pressure over the rectangle
 // of length a from the node at depth z (downwards for s = +1, upwards for s = -1) and width from
