@@ -52,11 +52,13 @@ std::string SolverStopMessage(int code) { return ::SolverStopMessage(code, StopP
 std::vector<SolverTone> SolverStopTones(int code) { return ::SolverStopTones(code, StopProfile()); }
 SolverWarningData SolverWarningFor(int code) { return ::SolverWarningFor(code, StopProfile()); }
 
-int ReadBeamFiles() {
+int ReadBeamFiles() { return ReadBeamFiles(JobSpec, LoadCaseName); }
+
+int ReadBeamFiles(const std::string& job, const std::string& caseName) {
   if (TextLines.size() < 5001) TextLines.resize(5001);
-  if (Trim(LoadCaseName).empty()) return kSolverNoJob;
+  if (Trim(caseName).empty()) return kSolverNoJob;
   int count = 0;
-  LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
+  LoadTextLines(GeometryFileName(job), TextLines, 5000, count);
   int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
   if (dataLine == 0) return kSolverNoJob;
   int present = ReadElementTable(TextLines, count, dataLine);
@@ -67,11 +69,11 @@ int ReadBeamFiles() {
   StructureFlags[kSymmetricLoadsSlot].clear();  // the load file says which loads a symmetric half carries
   int nodal = 0, trapezoidal = 0, temperature = 0;
   count = 0;
-  LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
+  LoadTextLines(LoadFileName(job, caseName), TextLines, 5000, count);
   if (int stop = DataFileStop(DataFileDamage(TextLines, count, LoadFileForm()), kStopBadLoadData)) return stop;
   ReadLoadData(TextLines, count, nodal, trapezoidal, temperature);
   count = 0;
-  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  LoadTextLines(SupportFileName(job), TextLines, 5000, count);
   if (int stop = DataFileStop(DataFileDamage(TextLines, count, SupportFileForm()), kStopBadSupportData)) return stop;
   ReadSupportData(TextLines, count);
   return kSolverDone;
@@ -419,10 +421,15 @@ int ReadBeamJob(BeamModel& model) {
   return code == kSolverDone ? PrepareBeamModel(model) : code;
 }
 
-int AnalyseLoadCase(BeamModel& m) {
-  if (!Trim(LoadCaseName).empty()) DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
-  int code = ReadBeamJob(m);
-  return code == kSolverDone ? AnalysePreparedBeam(m, JobSpec, LoadCaseName) : code;
+int AnalyseLoadCase(BeamModel& m) { return AnalyseJobCase(m, JobSpec, LoadCaseName, YieldAnalysis); }
+
+int AnalyseJobCase(BeamModel& m, const std::string& job, const std::string& caseName, int mode) {
+  if (!Trim(caseName).empty()) DeleteIfExists(ResultsFileName(job, caseName));
+  int code = ReadBeamFiles(job, caseName);
+  if (code == kSolverDone) code = PrepareBeamModel(m);
+  if (code != kSolverDone) return code;
+  m.data.yieldAnalysis = mode;
+  return AnalysePreparedBeam(m, job, caseName);
 }
 
 int AnalyseBeamData(BeamModel& m, const std::string& job, const std::string& caseName) {

@@ -102,6 +102,9 @@ struct BeamModel {
 
 // AnalyseLoadCase keeping what the analysis worked on (passes, contact states, results).
 int AnalyseLoadCase(BeamModel& model);
+// The same of load case caseName of job `job` in the mode given (0 elastic, 1 elastic-plastic):
+// its job files read through the globals into the model, then AnalysePreparedBeam.
+int AnalyseJobCase(BeamModel& model, const std::string& job, const std::string& caseName, int mode);
 // The analysis of model.data as load case caseName of job `job`: the structure prepared
 // (PrepareStructure), then AnalysePreparedBeam. Another program that fills the data from its own
 // tables analyses its beam through it.
@@ -115,6 +118,7 @@ int AnalysePreparedBeam(BeamModel& model, const std::string& job, const std::str
 // Driver steps, in order; each returns kSolverDone or a stop code.
 int ReadBeamJob(BeamModel& model);         // ReadBeamFiles, then PrepareBeamModel
 int ReadBeamFiles();                       // the job files of JobSpec and LoadCaseName into the globals
+int ReadBeamFiles(const std::string& job, const std::string& caseName);  // those of job and case
 void ReadBeamData(BeamData& data);         // the global tables and YieldAnalysis into the data
 int PrepareBeamModel(BeamModel& model);    // ReadBeamData, then PrepareStructure
 int PrepareStructure(BeamModel& model);    // the structure of model.data checked and prepared
