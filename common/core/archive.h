@@ -47,11 +47,11 @@ const ZipApi* LoadZipApi();
 // The native build has no library: its tests and fuzz targets hand over the functions of a
 // native build of the same sources here (null again: no library).
 void UseZipApi(const ZipApi* api);
+#endif
 
 // The sign that begins the temporary names of an unpack and of a save-as: no job's name holds
 // it, so a temporary is never another job's file, and what a killed copy left is known by it.
 const char kTemporarySign = '+';
-#endif
 
 // Why an archive was not unpacked: refused (damaged, or holding what is no file of its job) or
 // one of its files could not be written. Nothing of it was unpacked either way.
