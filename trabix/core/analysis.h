@@ -66,37 +66,27 @@ struct BeamData {
 
 // What one analysis works on: its data, the prepared structure, its matrices and its results.
 // Kept together so that the yield iterations can reuse the elastic parts.
-struct BeamModel {
+struct BeamModel : beamkernel::ContactModel {
   BeamData data;
-  int elements = 0, nodes = 0;
   bool strip = false, symmetric = false, symmetricLoads = false;
   double modulus = 0, poisson = 0, expansion = 0;
-  Vector length, width, inertia, depth;  // per element: L, b, bending stiffness factor, h
+  Vector width, inertia, depth;          // per element (beside its length L): b, bending stiffness factor, h
   Vector x;                              // node abscissae
   int soilKind = 0;                      // SoilKind
-  SoilMatrix soil;                       // Winkler: per node 2 columns; half-space: n x n stiffness
   SoilMatrix flexibility;                // half-space flexibility (not yet divided by pi E')
   long double soilModulus = 0;           // E' of the half-space
-  double yieldStress = 0, capacity = 0;  // half-space yield stress; capacity of the soil [kN]
+  double capacity = 0;                   // capacity of the soil [kN]
   bool capacityKnown = true;             // Winkler: false when some end never yields (y <= 0)
   int equations = 0;
   BandMatrix elementMatrix;              // element bending terms only
-  beamkernel::BeamSystem system;         // everything assembled, supports imposed; the passes' storage
-  Vector load, keptLoad;                 // keptLoad: before the imposed freedoms were cleared
-  EndForceTable fixedEnd, keptFixedEnd;  // keptFixedEnd: of the loads alone, before any yield terms
+  Vector load;                           // system: everything assembled, supports imposed
   std::vector<int> supportNodes;         // unyielding nodes (with an antisymmetric axis)
   std::vector<int> fixedFreedoms;        // fixed edge rotations and a symmetric axis
   int effectiveSprings = 0;
-  bool otherwiseSupported = false;
-  // Results
-  Vector u, pressures;
+  // Results beside the contact's; its contact state after the elastic-plastic iteration:
+  // half-space per node 1..n, Winkler per element half (2e-1 next to node i, 2e next to node j); 1 yielded.
   EndForceTable endForces;
-  SoilEndForces soilEnd;
   bool zeroModulus = false;
-  // Elastic-plastic iteration: passes made, and the contact state at its end: half-space per
-  // node 1..n, Winkler per element half (2e-1 next to node i, 2e next to node j); 1 yielded.
-  int yieldPasses = 0;
-  std::vector<int> yieldStatus;
   Vector surface;  // half-space: soil surface displacement under each node [m]
 };
 
