@@ -199,7 +199,7 @@ void StepFigures(const std::string& job, int mode) {
     SoilReactions(m);
     solve.push_back(Seconds(t));
     t = Clock::now();
-    if (YieldAnalysis == 1) YieldIteration(m);
+    if (m.data.yieldAnalysis == 1) YieldIteration(m);
     iterate.push_back(Seconds(t));
     t = Clock::now();
     FormEndForces(m);

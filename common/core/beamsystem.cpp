@@ -372,4 +372,40 @@ ContactOutcome WinklerYieldIteration(const WinklerContact& c, BeamSystem& system
   return ContactOutcome::kSettled;
 }
 
+HalfSpaceContact HalfSpaceContactOf(const ContactModel& m, const BeamStructure& structure, int first, Vector part) {
+  HalfSpaceContact c;
+  c.structure = structure;
+  c.first = first;
+  c.count = m.nodes - first + 1;
+  c.soil = &m.soil;
+  c.part = std::move(part);
+  c.yieldStress = m.yieldStress;
+  c.otherwiseSupported = m.otherwiseSupported;
+  c.keptLoad = &m.keptLoad;
+  return c;
+}
+
+int HalfSpaceYieldIterationOf(ContactModel& m, const BeamStructure& structure, int first, Vector part, Vector* surface) {
+  const HalfSpaceContact c = HalfSpaceContactOf(m, structure, first, std::move(part));
+  ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, surface};
+  return StopCodeOf(HalfSpaceYieldIteration(c, m.system, state));
+}
+
+int WinklerYieldIterationOf(ContactModel& m, const BeamStructure& structure, int first, Vector width,
+                            const Table2D<double>& moduli, int rotationSign) {
+  WinklerContact c;
+  c.structure = structure;
+  c.first = first;
+  c.elements = m.elements;
+  c.length = &m.length;
+  c.width = std::move(width);
+  c.moduli = &moduli;
+  c.rotationSign = rotationSign;
+  c.otherwiseSupported = m.otherwiseSupported;
+  c.keptLoad = &m.keptLoad;
+  c.keptFixedEnd = &m.keptFixedEnd;
+  ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, nullptr};
+  return StopCodeOf(WinklerYieldIteration(c, m.system, state));
+}
+
 }  // namespace beamkernel

@@ -170,47 +170,33 @@ struct WinklerContact {
 // one pass the soil end forces and the total come from ElementResults.
 ContactOutcome WinklerYieldIteration(const WinklerContact& c, BeamSystem& system, ContactState& state);
 
-// The contact and the iterations on a program's model, which names its parts alike (nodes, elements, length,
-// system, keptLoad, keptFixedEnd, otherwiseSupported, yieldStress, soil, and the results u,
-// pressures, soilEnd, fixedEnd, yieldPasses, yieldStatus); each returns the stop code
+// What a program's model offers the contact and the yield iterations: its size, its elements'
+// lengths, its soil stiffness and yield stress, the assembled system (the passes' storage), the
+// loads and fixed-end terms of the loads alone, whether springs or unyielding nodes hold it
+// without the soil, and the results the iterations carry on (displacements, pressures, soil
+// end forces, fixed-end terms, passes and contact states). A program's model derives from it.
+struct ContactModel {
+  int nodes = 0, elements = 0;
+  Vector length;                   // per element
+  SoilMatrix soil;                 // Winkler: per node 2 columns; half-space: the contact nodes' stiffness
+  double yieldStress = 0;          // half-space
+  BeamSystem system;
+  Vector keptLoad;                 // the loads before the imposed freedoms were cleared
+  EndForceTable fixedEnd, keptFixedEnd;  // keptFixedEnd: of the loads alone, before any yield terms
+  bool otherwiseSupported = false;
+  Vector u, pressures;
+  SoilEndForces soilEnd;
+  int yieldPasses = 0;
+  std::vector<int> yieldStatus;
+};
+
+// The contact and the iterations on a program's model; each returns the stop code
 // (StopCodeOf). The program gives what differs: its structure, where its contact begins, the
 // areas or widths of its soil terms, its moduli and rotation sign, and where the soil surface's
 // displacements go (nullptr: nowhere).
-template <typename Model>
-HalfSpaceContact HalfSpaceContactOf(const Model& m, const BeamStructure& structure, int first, Vector part) {
-  HalfSpaceContact c;
-  c.structure = structure;
-  c.first = first;
-  c.count = m.nodes - first + 1;
-  c.soil = &m.soil;
-  c.part = std::move(part);
-  c.yieldStress = m.yieldStress;
-  c.otherwiseSupported = m.otherwiseSupported;
-  c.keptLoad = &m.keptLoad;
-  return c;
-}
-template <typename Model>
-int HalfSpaceYieldIterationOf(Model& m, const BeamStructure& structure, int first, Vector part, Vector* surface) {
-  const HalfSpaceContact c = HalfSpaceContactOf(m, structure, first, std::move(part));
-  ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, surface};
-  return StopCodeOf(HalfSpaceYieldIteration(c, m.system, state));
-}
-template <typename Model>
-int WinklerYieldIterationOf(Model& m, const BeamStructure& structure, int first, Vector width,
-                            const Table2D<double>& moduli, int rotationSign) {
-  WinklerContact c;
-  c.structure = structure;
-  c.first = first;
-  c.elements = m.elements;
-  c.length = &m.length;
-  c.width = std::move(width);
-  c.moduli = &moduli;
-  c.rotationSign = rotationSign;
-  c.otherwiseSupported = m.otherwiseSupported;
-  c.keptLoad = &m.keptLoad;
-  c.keptFixedEnd = &m.keptFixedEnd;
-  ContactState state{m.u, m.pressures, m.soilEnd, m.fixedEnd, m.yieldPasses, m.yieldStatus, nullptr};
-  return StopCodeOf(WinklerYieldIteration(c, m.system, state));
-}
+HalfSpaceContact HalfSpaceContactOf(const ContactModel& m, const BeamStructure& structure, int first, Vector part);
+int HalfSpaceYieldIterationOf(ContactModel& m, const BeamStructure& structure, int first, Vector part, Vector* surface);
+int WinklerYieldIterationOf(ContactModel& m, const BeamStructure& structure, int first, Vector width,
+                            const Table2D<double>& moduli, int rotationSign);
 
 }  // namespace beamkernel

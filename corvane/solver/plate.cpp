@@ -15,7 +15,6 @@
 #include "trabix/core/analysis.h"
 #include "core/reporttext.h"
 #include "trabix/core/resultsreport.h"
-#include "trabix/core/slots.h"
 #include "trabix/core/soilmodels.h"
 
 namespace corvane {
@@ -83,14 +82,11 @@ int PreparePlate(PlateModel& m, std::string& detail, double inner, double modulu
   m.halfSpace = !m.winkler && (yes(kIsotropicHalfSpaceSlot) || yes(kAnisotropicHalfSpaceSlot));
   if (m.halfSpace) {
     // A tank keeps its base plate's half-space values in items 15 to 19, the other structures in
-    // items 8 to 12, where the surface modulus reads them.
-    std::vector<std::string> values = SupportFlags;
-    if (basePlate) {
-      values.resize(20);
-      for (int k = 0; k < 5; ++k) values[static_cast<size_t>(trabix::kHalfSpaceModulusSlot + k)] = AnswerAt(SupportFlags, kBaseModulusSlot + k);
-    }
+    // items 8 to 12.
+    std::vector<std::string> constants;
+    for (int k = 0; k < 5; ++k) constants.push_back(AnswerAt(SupportFlags, (basePlate ? kBaseModulusSlot : kHalfSpaceModulusSlot) + k));
     long double surface = 0;
-    if (!trabix::HalfSpaceSurfaceModulus(values, yes(kIsotropicHalfSpaceSlot), surface)) return kStopBadHalfSpace;
+    if (!trabix::HalfSpaceConstantsModulus(constants, yes(kIsotropicHalfSpaceSlot), surface)) return kStopBadHalfSpace;
     ContactAnnuli(m.radius, m.nodes, m.annulusInner, m.annulusOuter);
     if (!HalfSpaceStiffness(m.radius, m.nodes, static_cast<double>(surface), m.soilStiffness)) return kStopBadHalfSpace;
   }

@@ -13,7 +13,6 @@
 #include "corvane/solver/solver.h"
 #include "corvane/solver/system.h"
 #include "trabix/core/analysis.h"
-#include "trabix/core/slots.h"
 
 namespace corvane {
 

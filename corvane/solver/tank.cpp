@@ -14,7 +14,6 @@
 #include "trabix/core/analysis.h"
 #include "core/reporttext.h"
 #include "trabix/core/resultsreport.h"
-#include "trabix/core/slots.h"
 
 namespace corvane {
 

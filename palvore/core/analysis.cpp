@@ -31,11 +31,13 @@ const SolverStopProfile& StopProfile() {
 
 SolverWarningData SolverWarningFor(int code) { return ::SolverWarningFor(code, StopProfile()); }
 
-int ReadPileJob(PileModel& m) {
+int ReadPileJob(PileModel& m) { return ReadPileJob(m, JobSpec, LoadCaseName); }
+
+int ReadPileJob(PileModel& m, const std::string& job, const std::string& caseName) {
   if (TextLines.size() < 5001) TextLines.resize(5001);
-  if (Trim(LoadCaseName).empty()) return kSolverNoJob;
+  if (Trim(caseName).empty()) return kSolverNoJob;
   int count = 0;
-  LoadTextLines(JobSpec + ".geo", TextLines, 5000, count);
+  LoadTextLines(job + ".geo", TextLines, 5000, count);
   const int firstRow = count > 0 ? ReadGeometrySections(TextLines, count) : 0;
   if (firstRow == 0) return kSolverNoJob;
   const int present = ReadElementRows(TextLines, count, firstRow);
@@ -47,12 +49,12 @@ int ReadPileJob(PileModel& m) {
 
   int springsFirst = 0, soilFirst = 0;
   count = 0;
-  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  LoadTextLines(SupportFileName(job), TextLines, 5000, count);
   if (int stop = DataFileStop(DataFileDamage(TextLines, count, SupportFileForm()), kStopBadSupportData)) return stop;
   ReadSupportData(TextLines, count, springsFirst, soilFirst);
   int trapezoidalFirst = 0, nodalFirst = 0;
   count = 0;
-  LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
+  LoadTextLines(LoadFileName(job, caseName), TextLines, 5000, count);
   if (int stop = DataFileStop(DataFileDamage(TextLines, count, LoadFileForm()), kStopBadLoadData)) return stop;
   ReadLoadData(TextLines, count > 2 ? count : 0, trapezoidalFirst, nodalFirst);
 
@@ -210,10 +212,10 @@ void FormEndForces(PileModel& m) {
   }
 }
 
-int WriteResults(const PileModel& m) {
-  const std::string header = Trim("Job: " + JobSpec + " //  Load Case: '" + Trim(LoadCaseName) + "'");
+int WriteResults(const PileModel& m, const std::string& job, const std::string& caseName) {
+  const std::string header = Trim("Job: " + job + " //  Load Case: '" + Trim(caseName) + "'");
   if (!WriteResultsReport(m.soilKind, m.u, m.pressures, m.nodes + 1, m.depth, m.endForces, m.soilEnd, m.sheetPile, m.above,
-                          ResultsFileName(JobSpec, LoadCaseName), header))
+                          ResultsFileName(job, caseName), header))
     return kStopReportNotWritten;
   return kSolverDone;
 }
@@ -223,9 +225,11 @@ int AnalyseLoadCase() {
   return AnalyseLoadCase(m);
 }
 
-int AnalyseLoadCase(PileModel& m) {
-  if (!Trim(LoadCaseName).empty()) DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
-  int code = ReadPileJob(m);
+int AnalyseLoadCase(PileModel& m) { return AnalyseLoadCase(m, JobSpec, LoadCaseName); }
+
+int AnalyseLoadCase(PileModel& m, const std::string& job, const std::string& caseName) {
+  if (!Trim(caseName).empty()) DeleteIfExists(ResultsFileName(job, caseName));
+  int code = ReadPileJob(m, job, caseName);
   if (code == kSolverDone) code = FormSoilMatrices(m);
   if (code != kSolverDone) return code;
   AssembleSystem(m);
@@ -238,7 +242,7 @@ int AnalyseLoadCase(PileModel& m) {
     if (code != kSolverDone) return code;
   }
   FormEndForces(m);
-  return WriteResults(m);
+  return WriteResults(m, job, caseName);
 }
 
 }  // namespace palvore

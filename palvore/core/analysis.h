@@ -30,9 +30,12 @@ SolverWarningData SolverWarningFor(int code);
 int AnalyseLoadCase();
 // The same keeping what the analysis worked on.
 int AnalyseLoadCase(PileModel& model);
+// The same of load case caseName of job `job`.
+int AnalyseLoadCase(PileModel& model, const std::string& job, const std::string& caseName);
 
 // Driver steps, in order; each returns kSolverDone or a stop code.
 int ReadPileJob(PileModel& model);       // job files into the globals, the model prepared
+int ReadPileJob(PileModel& model, const std::string& job, const std::string& caseName);  // of that job and case
 int FormSoilMatrices(PileModel& model);  // Winkler soil matrix or half-space stiffness (mode 0 when fy <= 0.01)
 void AssembleSystem(PileModel& model);   // elements, soil, springs, unyielding nodes, top fixity
 void FormLoadVector(PileModel& model);   // trapezoidal and nodal loads
@@ -40,6 +43,6 @@ int SolveElastic(PileModel& model);      // one solution
 void SoilReactions(PileModel& model);    // pressures, soil end forces and the total soil force
 // then, in the elastic-plastic mode, YieldIteration (palvore/core/yielditeration.h)
 void FormEndForces(PileModel& model);    // element end forces from the displacements
-int WriteResults(const PileModel& model);  // the results report
+int WriteResults(const PileModel& model, const std::string& job, const std::string& caseName);  // the results report
 
 }  // namespace palvore

@@ -23,37 +23,27 @@ constexpr int kRotationSign = -1;
 
 // What one analysis works on: the prepared pile, its matrices and its results. Kept together so
 // that the yield iterations can reuse the elastic parts.
-struct PileModel {
-  int elements = 0, above = 0, nodes = 0;  // nE, nA, nN = nE + 1
+struct PileModel : beamkernel::ContactModel {
+  int above = 0;                           // nA (beside nE = elements and nN = nodes = nE + 1)
   bool sheetPile = false;
   double modulus = 0;                      // E (a zero one replaced by 1.0E-10)
   double embedded = 0;                     // embedded length [m]
-  Vector length, width, inertia;           // per element: L, B (sheet pile: 20 x embedded length), I
+  Vector width, inertia;                   // per element (beside its length L): B (sheet pile: 20 x embedded length), I
   Vector soilWidth;                        // per element: the width of the soil terms, B or 1.0 (sheet pile)
   Vector depth;                            // per node: distance from the top [m]
   int soilKind = NoSoil;
   Table2D<double> moduli;                  // per element: k at i and j, yield stress at i and j; 0 above the soil
-  SoilMatrix soil;                         // Winkler: per node 2 columns; half-space: nS x nS stiffness
   double soilModulus = 0, soilPoisson = 0;  // half-space Es and nu
-  double yieldStress = 0;                  // half-space fy
   Vector area;                             // half-space, per node: L/2 x (B, or 1.0 for a sheet pile) of its embedded elements
   int equations = 0;
   BandMatrix elementMatrix;                // A0: element bending terms only
-  beamkernel::BeamSystem system;           // everything assembled, supports imposed; the passes' storage
-  Vector load, keptLoad;                   // keptLoad: before the imposed freedoms were cleared
-  EndForceTable fixedEnd, keptFixedEnd;    // keptFixedEnd: of the loads alone
+  Vector load;                             // system: everything assembled, supports imposed
   bool topFixed = false;
   std::vector<int> supportNodes;           // unyielding nodes
   std::vector<int> fixedFreedoms;          // the top rotation when it is fixed
   int effectiveSprings = 0;
-  bool otherwiseSupported = false;         // held without the soil (springs, unyielding nodes)
-  // Results
-  Vector u, pressures;
+  // Results beside the contact's (soil: Winkler per node 2 columns, half-space nS x nS stiffness).
   EndForceTable endForces;
-  SoilEndForces soilEnd;
-  // Elastic-plastic iteration: passes made and the contact state at its end.
-  int yieldPasses = 0;
-  std::vector<int> yieldStatus;
   Vector surface;  // half-space: the soil surface's displacement under each node [m]
 };
 

@@ -21,6 +21,16 @@ const long double kPi = 4 * std::atan(1.0L);
 
 bool IsYes(int item) { return SupportFlags.size() > static_cast<size_t>(item) && IsYesAnswer(SupportFlags[item]); }
 
+// The table copied into rows 1..rows and columns 1..columns (row 0 and column 0 unused, as the
+// globals keep them).
+Table2D<double> Copy(const Table2D<double>& t, int rows, int columns) {
+  Table2D<double> c;
+  c.Redim(rows, columns);
+  for (int i = 0; i <= rows; ++i)
+    for (int j = 0; j <= columns; ++j) c(i, j) = t.Get(i, j);
+  return c;
+}
+
 bool Finite(double v) { return std::isfinite(v); }
 
 }  // namespace
@@ -42,11 +52,13 @@ std::string SolverStopMessage(int code) { return ::SolverStopMessage(code, StopP
 std::vector<SolverTone> SolverStopTones(int code) { return ::SolverStopTones(code, StopProfile()); }
 SolverWarningData SolverWarningFor(int code) { return ::SolverWarningFor(code, StopProfile()); }
 
-int ReadBeamFiles() {
+int ReadBeamFiles() { return ReadBeamFiles(JobSpec, LoadCaseName); }
+
+int ReadBeamFiles(const std::string& job, const std::string& caseName) {
   if (TextLines.size() < 5001) TextLines.resize(5001);
-  if (Trim(LoadCaseName).empty()) return kSolverNoJob;
+  if (Trim(caseName).empty()) return kSolverNoJob;
   int count = 0;
-  LoadTextLines(GeometryFileName(JobSpec), TextLines, 5000, count);
+  LoadTextLines(GeometryFileName(job), TextLines, 5000, count);
   int dataLine = count > 0 ? ReadGeometryHeader(TextLines, count) : 0;
   if (dataLine == 0) return kSolverNoJob;
   int present = ReadElementTable(TextLines, count, dataLine);
@@ -57,44 +69,89 @@ int ReadBeamFiles() {
   StructureFlags[kSymmetricLoadsSlot].clear();  // the load file says which loads a symmetric half carries
   int nodal = 0, trapezoidal = 0, temperature = 0;
   count = 0;
-  LoadTextLines(LoadFileName(JobSpec, LoadCaseName), TextLines, 5000, count);
+  LoadTextLines(LoadFileName(job, caseName), TextLines, 5000, count);
   if (int stop = DataFileStop(DataFileDamage(TextLines, count, LoadFileForm()), kStopBadLoadData)) return stop;
   ReadLoadData(TextLines, count, nodal, trapezoidal, temperature);
   count = 0;
-  LoadTextLines(SupportFileName(JobSpec), TextLines, 5000, count);
+  LoadTextLines(SupportFileName(job), TextLines, 5000, count);
   if (int stop = DataFileStop(DataFileDamage(TextLines, count, SupportFileForm()), kStopBadSupportData)) return stop;
   ReadSupportData(TextLines, count);
   return kSolverDone;
 }
 
+void ReadBeamData(BeamData& d) {
+  const int elements = ElementCount(), nodes = elements + 1;
+  auto value = [](int slot) { return GeometryValues.size() > static_cast<size_t>(slot) ? GeometryValues[slot] : 0.0; };
+  d.strip = IsStrip();
+  d.symmetric = IsSymmetricHalf();
+  d.symmetricLoads = HasSymmetricLoads();
+  d.stripWidth = value(kLengthSlot);
+  d.modulus = value(kModulusSlot);
+  d.poisson = value(kPoissonSlot);
+  d.expansion = value(kExpansionSlot);
+  d.elements = Copy(ElementTable, elements, 3);
+
+  d.leftEdgeFixed = IsYes(kLeftEdgeFixedSlot);
+  d.rightEdgeFixed = IsYes(kRightEdgeFixedSlot);
+  d.unyielding = IsYes(kUnyieldingSlot);
+  d.winkler = IsYes(kWinklerSlot);
+  d.isotropicHalfSpace = IsYes(kIsotropicHalfSpaceSlot);
+  d.halfSpace = d.isotropicHalfSpace || IsYes(kAnisotropicHalfSpaceSlot);
+  d.unyieldingNodes = d.unyielding ? UnyieldingNodeList(UnyieldingNodes, nodes) : std::vector<int>();
+  d.springs = Copy(SpringTable, nodes, 2);
+  d.soil = Copy(SoilTable, elements, 4);
+  d.halfSpaceAdmissible = true;
+  d.halfSpaceModulus = 0;
+  d.halfSpaceYield = 0;
+  if (d.halfSpace && !d.winkler) {
+    d.halfSpaceAdmissible = HalfSpaceSurfaceModulus(SupportFlags, d.isotropicHalfSpace, d.halfSpaceModulus);
+    const int yield = d.isotropicHalfSpace ? kHalfSpaceYieldSlot : kVerticalYieldSlot;
+    d.halfSpaceYield = ParseNumber(SupportFlags.size() > static_cast<size_t>(yield) ? SupportFlags[yield] : std::string());
+  }
+
+  d.uniformLoad = LoadValues.size() > kUniformLoadSlot ? LoadValues[kUniformLoadSlot] : 0.0;
+  d.massDensity = LoadValues.size() > kMassDensitySlot ? LoadValues[kMassDensitySlot] : 0.0;
+  d.trapezoidal = Copy(LoadTable, elements, 2);
+  d.nodalLoads = Copy(NodalLoadTable, nodes, 2);
+  d.temperatures = Copy(TemperatureTable, elements, 2);
+  d.yieldAnalysis = YieldAnalysis;
+}
+
 int PrepareBeamModel(BeamModel& model) {
-  int elements = ElementCount();
-  if (elements < 1) return kStopBadJobData;
+  if (ElementCount() < 1) return kStopBadJobData;
+  ReadBeamData(model.data);
+  return PrepareStructure(model);
+}
+
+int PrepareStructure(BeamModel& model) {
   BeamModel& m = model;
+  const BeamData& d = m.data;
+  const int elements = d.elements.Rows() - 1;
+  if (elements < 1) return kStopBadJobData;
   m.elements = elements;
   m.nodes = elements + 1;
-  m.strip = IsStrip();
-  m.symmetric = IsSymmetricHalf();
-  m.symmetricLoads = m.symmetric && HasSymmetricLoads();
-  m.modulus = GeometryValues[kModulusSlot];
+  m.strip = d.strip;
+  m.symmetric = d.symmetric;
+  m.symmetricLoads = m.symmetric && d.symmetricLoads;
+  m.modulus = d.modulus;
   if (!Finite(m.modulus)) return kStopBadJobData;
   if (m.modulus < 1.0E-7) m.modulus = 1.0E-10;  // given as zero
-  m.poisson = m.strip ? GeometryValues[kPoissonSlot] : 0.0;
-  m.expansion = GeometryValues[kExpansionSlot];
+  m.poisson = m.strip ? d.poisson : 0.0;
+  m.expansion = d.expansion;
   if (!(1 - m.poisson * m.poisson > 0) || !Finite(m.expansion)) return kStopBadJobData;
-  double stripWidth = GeometryValues[kLengthSlot];
+  double stripWidth = d.stripWidth;
   m.length.assign(elements + 1, 0.0);
   m.width = m.inertia = m.depth = m.length;
   m.x.assign(m.nodes + 1, 0.0);
   for (int e = 1; e <= elements; ++e) {
-    double l = ElementTable(e, 1), b, h;
+    double l = d.elements.Get(e, 1), b, h;
     if (m.strip) {
-      h = ElementTable(e, 2);
+      h = d.elements.Get(e, 2);
       b = (m.symmetric ? 40 : 20) * stripWidth;
       m.inertia[e] = h * h * h / (12 * (1 - m.poisson * m.poisson));
     } else {
-      b = ElementTable(e, 2);
-      h = ElementTable(e, 3);
+      b = d.elements.Get(e, 2);
+      h = d.elements.Get(e, 3);
       m.inertia[e] = b * h * h * h / 12;
     }
     if (!(l > 0 && b > 0 && h > 0) || !Finite(l) || !Finite(b) || !Finite(h)) return kStopBadJobData;
@@ -108,8 +165,9 @@ int PrepareBeamModel(BeamModel& model) {
 
 int FormSoilMatrices(BeamModel& m) {
   const int n = m.nodes;
+  BeamData& d = m.data;
   m.soilKind = NoSoil;
-  if (IsYes(kWinklerSlot)) {
+  if (d.winkler) {
     m.soilKind = WinklerSoil;
     m.soil.Resize(n, 2);
     m.capacity = 0;
@@ -117,7 +175,7 @@ int FormSoilMatrices(BeamModel& m) {
     bool yields = false;
     for (int e = 1; e <= m.elements; ++e) {
       double w = m.strip ? 1.0 : m.width[e];
-      double ki = SoilTable(e, 1), kj = SoilTable(e, 2), yi = SoilTable(e, 3), yj = SoilTable(e, 4);
+      double ki = d.soil.Get(e, 1), kj = d.soil.Get(e, 2), yi = d.soil.Get(e, 3), yj = d.soil.Get(e, 4);
       if (!Finite(ki) || !Finite(kj) || !Finite(yi) || !Finite(yj)) return kStopBadJobData;
       WinklerSoilMatrix(1, m.soil, e, m.length[e], w, ki, kj);
       WinklerSoilMatrix(2, m.soil, e, m.length[e], w, ki, kj);
@@ -127,22 +185,23 @@ int FormSoilMatrices(BeamModel& m) {
       if (yi <= 0 || yj <= 0) m.capacityKnown = false;
       if (yi > 0.01 || yj > 0.01) yields = true;
     }
-    if (!yields) YieldAnalysis = 0;  // no yield stress given: the soil stays elastic
+    if (!yields) d.yieldAnalysis = 0;  // no yield stress given: the soil stays elastic
     return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
   }
-  if (!IsYes(kIsotropicHalfSpaceSlot) && !IsYes(kAnisotropicHalfSpaceSlot)) {
+  if (!d.halfSpace) {
     // Only a half-space carries a structure without bending stiffness (node by node); on springs
     // or a Winkler foundation its free ends would turn without limit.
     return m.modulus < 1.0E-7 ? kStopBadJobData : kSolverDone;
   }
 
   m.soilKind = HalfSpaceSoil;
-  if (!HalfSpaceSurfaceModulus(SupportFlags, IsYes(kIsotropicHalfSpaceSlot), m.soilModulus)) return kStopBadHalfSpace;
-  m.yieldStress = ParseNumber(SupportFlags[IsYes(kIsotropicHalfSpaceSlot) ? kHalfSpaceYieldSlot : kVerticalYieldSlot]);
+  m.soilModulus = d.halfSpaceModulus;
+  if (!d.halfSpaceAdmissible) return kStopBadHalfSpace;
+  m.yieldStress = d.halfSpaceYield;
   if (!Finite(m.yieldStress)) return kStopBadHalfSpace;
-  if (m.yieldStress <= 0.01) YieldAnalysis = 0;
+  if (m.yieldStress <= 0.01) d.yieldAnalysis = 0;
   if (m.strip) {
-    m.capacity = GeometryValues[kLengthSlot] * m.yieldStress;
+    m.capacity = d.stripWidth * m.yieldStress;
   } else {
     m.capacity = 0;
     for (int e = 1; e <= m.elements; ++e) m.capacity += m.length[e] * m.width[e] * m.yieldStress;
@@ -157,7 +216,7 @@ beamkernel::BeamStructure Structure(const BeamModel& m) {
   beamkernel::BeamStructure s;
   s.nodes = m.nodes;
   s.elements = &m.elementMatrix;
-  s.springs = &SpringTable;
+  s.springs = &m.data.springs;
   s.fixedFreedoms = &m.fixedFreedoms;
   s.supportNodes = &m.supportNodes;
   return s;
@@ -174,14 +233,14 @@ void AssembleSystem(BeamModel& m) {
   }
 
   m.fixedFreedoms.clear();
-  m.supportNodes = IsYes(kUnyieldingSlot) ? UnyieldingNodeList(UnyieldingNodes, n) : std::vector<int>();
-  if (IsYes(kLeftEdgeFixedSlot)) m.fixedFreedoms.push_back(2);
+  m.supportNodes = m.data.unyielding ? m.data.unyieldingNodes : std::vector<int>();
+  if (m.data.leftEdgeFixed) m.fixedFreedoms.push_back(2);
   if (m.symmetric) {
     // The last node lies on the axis: symmetric loads turn no section there, antisymmetric
     // ones move none.
     if (m.symmetricLoads) m.fixedFreedoms.push_back(2 * n);
     else if (std::find(m.supportNodes.begin(), m.supportNodes.end(), n) == m.supportNodes.end()) m.supportNodes.push_back(n);
-  } else if (IsYes(kRightEdgeFixedSlot)) {
+  } else if (m.data.rightEdgeFixed) {
     m.fixedFreedoms.push_back(2 * n);
   }
   if (m.soilKind == HalfSpaceSoil)
@@ -198,19 +257,20 @@ void FormLoadVector(BeamModel& m) {
   const int n = m.nodes;
   m.load.assign(m.equations + 1, 0.0);
   m.fixedEnd.Resize(m.elements);
-  double uniform = LoadValues[kUniformLoadSlot], density = LoadValues[kMassDensitySlot];
+  const BeamData& d = m.data;
+  double uniform = d.uniformLoad, density = d.massDensity;
   for (int e = 1; e <= m.elements; ++e) {
     // Self weight [kN/m]: mass density x g over the cross-section (a strip per metre).
     double self = density > 0 ? density * 9.81 / 1000 * (m.strip ? m.depth[e] : m.width[e] * m.depth[e]) : 0.0;
-    double pi = LoadTable(e, 1) + uniform + self, pj = LoadTable(e, 2) + uniform + self;
+    double pi = d.trapezoidal.Get(e, 1) + uniform + self, pj = d.trapezoidal.Get(e, 2) + uniform + self;
     if (pi != 0 || pj != 0) TrapezoidalLoadTerms(e, m.length[e], pi, pj, m.fixedEnd, m.load);
   }
   for (int i = 1; i <= n; ++i) {
-    m.load[2 * i - 1] += NodalLoadTable(i, 1);
-    m.load[2 * i] += NodalLoadTable(i, 2);
+    m.load[2 * i - 1] += d.nodalLoads.Get(i, 1);
+    m.load[2 * i] += d.nodalLoads.Get(i, 2);
   }
   for (int e = 1; e <= m.elements; ++e) {
-    double change = TemperatureTable(e, 2) - TemperatureTable(e, 1);  // below minus above
+    double change = d.temperatures.Get(e, 2) - d.temperatures.Get(e, 1);  // below minus above
     if (change == 0) continue;
     // Warmer below: the element would sag freely; held at both ends it hogs by M_T.
     double mt = m.modulus * m.inertia[e] * (1 + m.poisson) * m.expansion * change / m.depth[e];
@@ -282,11 +342,11 @@ void SoilReactions(BeamModel& m) {
                                    m.soilEnd);
   } else if (m.soilKind == WinklerSoil) {
     double total = 0;
-    WinklerReactions(m.u, m.elements, m.length, SoilWidths(m), SoilTable, m.soilEnd, total);
+    WinklerReactions(m.u, m.elements, m.length, SoilWidths(m), m.data.soil, m.soilEnd, total);
     m.pressures.assign(2 * n + 1, 0.0);
     for (int e = 1; e <= m.elements; ++e) {
-      m.pressures[2 * e - 1] = SoilTable(e, 1) * m.u[2 * e - 1];
-      m.pressures[2 * e] = SoilTable(e, 2) * m.u[2 * e + 1];
+      m.pressures[2 * e - 1] = m.data.soil.Get(e, 1) * m.u[2 * e - 1];
+      m.pressures[2 * e] = m.data.soil.Get(e, 2) * m.u[2 * e + 1];
     }
     m.pressures[2 * n] = total;
   } else {
@@ -334,7 +394,7 @@ int HalfSpaceYieldIteration(BeamModel& m) {
 
 // Winkler foundation: each element half yields on its own.
 int WinklerYieldIteration(BeamModel& m) {
-  return beamkernel::WinklerYieldIterationOf(m, Structure(m), 1, SoilWidths(m), SoilTable, kRotationSign);
+  return beamkernel::WinklerYieldIterationOf(m, Structure(m), 1, SoilWidths(m), m.data.soil, kRotationSign);
 }
 
 }  // namespace
@@ -361,13 +421,23 @@ int ReadBeamJob(BeamModel& model) {
   return code == kSolverDone ? PrepareBeamModel(model) : code;
 }
 
-int AnalyseLoadCase(BeamModel& m) {
-  if (!Trim(LoadCaseName).empty()) DeleteIfExists(ResultsFileName(JobSpec, LoadCaseName));
-  int code = ReadBeamJob(m);
-  return code == kSolverDone ? AnalysePreparedBeam(m) : code;
+int AnalyseLoadCase(BeamModel& m) { return AnalyseJobCase(m, JobSpec, LoadCaseName, YieldAnalysis); }
+
+int AnalyseJobCase(BeamModel& m, const std::string& job, const std::string& caseName, int mode) {
+  if (!Trim(caseName).empty()) DeleteIfExists(ResultsFileName(job, caseName));
+  int code = ReadBeamFiles(job, caseName);
+  if (code == kSolverDone) code = PrepareBeamModel(m);
+  if (code != kSolverDone) return code;
+  m.data.yieldAnalysis = mode;
+  return AnalysePreparedBeam(m, job, caseName);
 }
 
-int AnalysePreparedBeam(BeamModel& m) {
+int AnalyseBeamData(BeamModel& m, const std::string& job, const std::string& caseName) {
+  int code = PrepareStructure(m);
+  return code == kSolverDone ? AnalysePreparedBeam(m, job, caseName) : code;
+}
+
+int AnalysePreparedBeam(BeamModel& m, const std::string& job, const std::string& caseName) {
   int code = FormSoilMatrices(m);
   if (code != kSolverDone) return code;
   AssembleSystem(m);
@@ -375,16 +445,16 @@ int AnalysePreparedBeam(BeamModel& m) {
   code = SolveElastic(m);
   if (code != kSolverDone) return code;
   SoilReactions(m);
-  if (YieldAnalysis == 1 && m.soilKind != NoSoil) {
+  if (m.data.yieldAnalysis == 1 && m.soilKind != NoSoil) {
     double total = m.soilKind == HalfSpaceSoil ? m.pressures[m.nodes + 1] : m.pressures[2 * m.nodes];
     if (m.capacityKnown && 1.1 * total > m.capacity) return kStopLoadTooLarge;
     code = YieldIteration(m);
     if (code != kSolverDone) return code;
   }
   FormEndForces(m);
-  std::string header = "Job: " + JobSpec + " //  Load Case: '" + Trim(LoadCaseName) + "'";
+  std::string header = "Job: " + job + " //  Load Case: '" + Trim(caseName) + "'";
   if (!WriteResultsReport(m.soilKind, m.u, m.pressures, m.nodes, m.x, m.endForces, m.soilEnd, m.strip,
-                          ResultsFileName(JobSpec, LoadCaseName), header))
+                          ResultsFileName(job, caseName), header))
     return kStopReportNotWritten;
   return kSolverDone;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/beamsystem.h"
+#include "core/globals.h"
 #include "core/solverstops.h"
 #include "trabix/core/elementterms.h"
 #include "trabix/core/soilmodels.h"
@@ -36,53 +37,81 @@ SolverWarningData SolverWarningFor(int code);
 int AnalyseLoadCase();
 
 
-// What one analysis works on: the prepared structure, its matrices and its results. Kept
-// together so that the yield iterations can reuse the elastic parts.
-struct BeamModel {
-  int elements = 0, nodes = 0;
+// What the analysis of a beam is given, each part by name: Trabix reads it from its job files
+// and globals (ReadBeamJob); another program fills it from its own tables.
+struct BeamData {
+  bool strip = false, symmetric = false;  // a strip per metre of its length; the left half of a symmetric job
+  bool symmetricLoads = false;            // a symmetric half's loads are symmetric (else antisymmetric)
+  double stripWidth = 0;                  // strip: its width [m] (of the modelled half)
+  double modulus = 0, poisson = 0, expansion = 0;  // Young's modulus [kPa], Poisson's ratio, thermal expansion
+  Table2D<double> elements;  // per element: 1 length [m]; beam: 2 width, 3 thickness; strip: 2 thickness
+  // Supports.
+  bool leftEdgeFixed = false, rightEdgeFixed = false, unyielding = false, winkler = false;
+  bool halfSpace = false, isotropicHalfSpace = false;
+  std::vector<int> unyieldingNodes;  // node numbers, as the list gives them
+  Table2D<double> springs;           // per node: vertical, rotational spring constant
+  Table2D<double> soil;              // Winkler, per element: modulus at i and j [kPa/m], yield stress at i and j
+  // The half-space: its surface modulus E' (false when the constants describe no admissible
+  // medium) and its yield stress as given (not a number when it was no number).
+  bool halfSpaceAdmissible = true;
+  long double halfSpaceModulus = 0;
+  double halfSpaceYield = 0;
+  // Loads.
+  double uniformLoad = 0, massDensity = 0;  // [kN/m]; for the self weight [kg/m^3]
+  Table2D<double> trapezoidal;              // per element: intensity at i and j [kN/m], downward positive
+  Table2D<double> nodalLoads;               // per node: downward force [kN], clockwise moment [kN*m]
+  Table2D<double> temperatures;             // per element: temperature change above and below [degrees C]
+  int yieldAnalysis = 0;                    // 1 elastic-plastic, 0 elastic
+};
+
+// What one analysis works on: its data, the prepared structure, its matrices and its results.
+// Kept together so that the yield iterations can reuse the elastic parts.
+struct BeamModel : beamkernel::ContactModel {
+  BeamData data;
   bool strip = false, symmetric = false, symmetricLoads = false;
   double modulus = 0, poisson = 0, expansion = 0;
-  Vector length, width, inertia, depth;  // per element: L, b, bending stiffness factor, h
+  Vector width, inertia, depth;          // per element (beside its length L): b, bending stiffness factor, h
   Vector x;                              // node abscissae
   int soilKind = 0;                      // SoilKind
-  SoilMatrix soil;                       // Winkler: per node 2 columns; half-space: n x n stiffness
   SoilMatrix flexibility;                // half-space flexibility (not yet divided by pi E')
   long double soilModulus = 0;           // E' of the half-space
-  double yieldStress = 0, capacity = 0;  // half-space yield stress; capacity of the soil [kN]
+  double capacity = 0;                   // capacity of the soil [kN]
   bool capacityKnown = true;             // Winkler: false when some end never yields (y <= 0)
   int equations = 0;
   BandMatrix elementMatrix;              // element bending terms only
-  beamkernel::BeamSystem system;         // everything assembled, supports imposed; the passes' storage
-  Vector load, keptLoad;                 // keptLoad: before the imposed freedoms were cleared
-  EndForceTable fixedEnd, keptFixedEnd;  // keptFixedEnd: of the loads alone, before any yield terms
+  Vector load;                           // system: everything assembled, supports imposed
   std::vector<int> supportNodes;         // unyielding nodes (with an antisymmetric axis)
   std::vector<int> fixedFreedoms;        // fixed edge rotations and a symmetric axis
   int effectiveSprings = 0;
-  bool otherwiseSupported = false;
-  // Results
-  Vector u, pressures;
+  // Results beside the contact's; its contact state after the elastic-plastic iteration:
+  // half-space per node 1..n, Winkler per element half (2e-1 next to node i, 2e next to node j); 1 yielded.
   EndForceTable endForces;
-  SoilEndForces soilEnd;
   bool zeroModulus = false;
-  // Elastic-plastic iteration: passes made, and the contact state at its end: half-space per
-  // node 1..n, Winkler per element half (2e-1 next to node i, 2e next to node j); 1 yielded.
-  int yieldPasses = 0;
-  std::vector<int> yieldStatus;
   Vector surface;  // half-space: soil surface displacement under each node [m]
 };
 
 // AnalyseLoadCase keeping what the analysis worked on (passes, contact states, results).
 int AnalyseLoadCase(BeamModel& model);
-// The steps after PrepareBeamModel: soil, assembly, loads, solution, the yield iteration in
-// the elastic-plastic mode, end forces and the results report of JobSpec and LoadCaseName
-// (the global tables hold the supports and loads). Another program that fills the tables
-// from its own files analyses its beam through it.
-int AnalysePreparedBeam(BeamModel& model);
+// The same of load case caseName of job `job` in the mode given (0 elastic, 1 elastic-plastic):
+// its job files read through the globals into the model, then AnalysePreparedBeam.
+int AnalyseJobCase(BeamModel& model, const std::string& job, const std::string& caseName, int mode);
+// The analysis of model.data as load case caseName of job `job`: the structure prepared
+// (PrepareStructure), then AnalysePreparedBeam. Another program that fills the data from its own
+// tables analyses its beam through it.
+int AnalyseBeamData(BeamModel& model, const std::string& job, const std::string& caseName);
+// The steps after PrepareStructure: soil, assembly, loads, solution, the yield iteration in the
+// elastic-plastic mode, end forces and the results report of job `job` and load case caseName.
+// It reads the model only: the mode may come back elastic (yieldAnalysis 0) when the soil has no
+// yield stress.
+int AnalysePreparedBeam(BeamModel& model, const std::string& job, const std::string& caseName);
 
 // Driver steps, in order; each returns kSolverDone or a stop code.
 int ReadBeamJob(BeamModel& model);         // ReadBeamFiles, then PrepareBeamModel
 int ReadBeamFiles();                       // the job files of JobSpec and LoadCaseName into the globals
-int PrepareBeamModel(BeamModel& model);    // the structure of the global tables prepared
+int ReadBeamFiles(const std::string& job, const std::string& caseName);  // those of job and case
+void ReadBeamData(BeamData& data);         // the global tables and YieldAnalysis into the data
+int PrepareBeamModel(BeamModel& model);    // ReadBeamData, then PrepareStructure
+int PrepareStructure(BeamModel& model);    // the structure of model.data checked and prepared
 int FormSoilMatrices(BeamModel& model);    // Winkler element matrices or half-space stiffness
 void AssembleSystem(BeamModel& model);     // element, soil, springs and supports
 void FormLoadVector(BeamModel& model);     // element, nodal and temperature loads

@@ -102,6 +102,13 @@ bool HalfSpaceSurfaceModulus(const std::vector<std::string>& flags, bool isotrop
   return modulus > 0 && std::isfinite(static_cast<double>(modulus));
 }
 
+bool HalfSpaceConstantsModulus(const std::vector<std::string>& constants, bool isotropic, long double& modulus) {
+  const size_t first = 8;  // where SupportFlags keeps E or Ev
+  std::vector<std::string> flags(first);
+  flags.insert(flags.end(), constants.begin(), constants.end());
+  return HalfSpaceSurfaceModulus(flags, isotropic, modulus);
+}
+
 namespace {
 
 // Rows taken together by the blocked loops of HalfSpaceStiffness: each row read from memory

@@ -28,6 +28,8 @@ bool CrossAnisotropicModulus(const std::vector<std::string>& flags, long double&
 // nu, a nu outside 0..0.5 taken as 0) E / (1 - nu^2), else CrossAnisotropicModulus. False when it
 // is no positive finite modulus (the half-space stop).
 bool HalfSpaceSurfaceModulus(const std::vector<std::string>& flags, bool isotropic, long double& modulus);
+// The same of the five constants as typed, in their order: E (or Ev), Nu (or Eh), Gv, NUh, NUv.
+bool HalfSpaceConstantsModulus(const std::vector<std::string>& constants, bool isotropic, long double& modulus);
 using ::kHalfSpaceDataMessage;
 
 // The soil stiffness of the half-space, stiffness = factor x flexibility^-1 (the flexibility

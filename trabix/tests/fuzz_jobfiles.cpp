@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     YieldAnalysis = mode;
     if (ReadBeamFiles() != kSolverDone || ElementCount() > fuzz::kMaxFuzzElements) return 0;
     BeamModel model;
-    if (PrepareBeamModel(model) == kSolverDone) AnalysePreparedBeam(model);
+    if (PrepareBeamModel(model) == kSolverDone) AnalysePreparedBeam(model, JobSpec, LoadCaseName);
   }
   return 0;
 }

@@ -14,10 +14,7 @@
 #include "corvane/core/slots.h"
 #include "corvane/solver/solver.h"
 #include "jobs.h"
-#include "trabix/core/globals.h"
-#include "trabix/core/jobfiles.h"
-#include "trabix/core/resultsreport.h"
-#include "trabix/core/slots.h"
+#include "trabix/core/analysis.h"
 
 namespace corvane {
 namespace {
@@ -102,31 +99,29 @@ TEST_F(SolverTest, SimplySupportedBeamMatchesBeamTheoryAndTrabixReport) {
   EXPECT_DOUBLE_EQ(moves[4][2], -2.572E-3);
 
   // The same beam as Trabix's own job: the same report but for the date and the header.
-  trabix::GeometryValues = {0, 10, 4, 3e7, 0, 0};
-  trabix::StructureFlags = {"", "N", "", "", "N", ""};
-  trabix::ElementTable.Redim(4, 3);
-  for (int e = 1; e <= 4; ++e) trabix::ElementTable(e, 0) = e, trabix::ElementTable(e, 1) = 2.5,
-                               trabix::ElementTable(e, 2) = 0.3, trabix::ElementTable(e, 3) = 0.6;
-  TextLineArray t(1);
-  int count = 0, first = 0;
-  trabix::ListGeometry(t, count, first, trabix::GeometryHeader("T1"));
-  trabix::ListElementTable(t, trabix::ElementTable, 4, first, 1);
-  ASSERT_TRUE(SaveTextLines(trabix::GeometryFileName("T1"), t, count));
-  trabix::SupportFlags.assign(trabix::kSupportFlagSlots, "N");
-  trabix::SupportFlags[trabix::kUnyieldingSlot] = "Y";
-  int elastic = 0, winkler = 0;
-  t.assign(1, "");
-  trabix::ListSupports(t, count, elastic, winkler, trabix::SupportHeader("T1"), "1,5");
-  ASSERT_TRUE(SaveTextLines(trabix::SupportFileName("T1"), t, count));
-  trabix::LoadValues = {0, 10, 0};
-  int nodal = 0, trapezoidal = 0, temperature = 0;
-  t.assign(1, "");
-  trabix::ListLoads(t, count, nodal, trapezoidal, temperature, trabix::LoadHeader("T1", "A"));
-  ASSERT_TRUE(SaveTextLines(trabix::LoadFileName("T1", "A"), t, count));
-  JobSpec = "T1";
-  trabix::LoadCaseName = "A";
-  trabix::YieldAnalysis = 0;
-  ASSERT_EQ(trabix::AnalyseLoadCase(), trabix::kSolverDone);
+  auto save = [](const std::string& file, const std::vector<std::string>& lines) {
+    TextLineArray t(1);  // lines from 1
+    t.insert(t.end(), lines.begin(), lines.end());
+    ASSERT_TRUE(SaveTextLines(file, t, static_cast<int>(lines.size())));
+  };
+  save("T1.geo", {"Job: T1 // GEOMETRY & MAT. PROPERTIES", "DATA:  BEAM!",
+                  "Length [m]  No of Elements  Young's Modulus [kPa]   Poisson's Ratio",
+                  "     10          4             3.0000E+7            0.000",
+                  "Coefficient of Thermal Expansion:   .000E+0",
+                  "Element 'i'  Element Length [m]   Width [m]      Thickness [m]",
+                  "    1              2.5000           0.3000           0.6000  ",
+                  "    2              2.5000           0.3000           0.6000  ",
+                  "    3              2.5000           0.3000           0.6000  ",
+                  "    4              2.5000           0.3000           0.6000  ", "",
+                  "--------------------- END OF GEOMETRY DATA ---------------------"});
+  save("T1.SUP", {"Job: T1 // SUPPORTS", "BEAM/STRIP SUPPORT DATA:", "Left Edge Fixed against Rotation (?):  N",
+                  "Right Edge Fixed against Rotation (?):  N", "UNYIELDING SUPPORTS at Nodes: 1,5", "",
+                  "------------------------ END OF SUPPORT DATA ------------------------"});
+  save("T1.LDA", {"Job: T1 // LOADS (A)", "LOAD DATA:", "Uniform Load [kN/m]: 10.0",
+                  "Self Weight (Mass Density) [kg/m^3]: 0.0", "",
+                  "------------------------- END OF LOAD DATA -------------------------"});
+  trabix::BeamModel model;
+  ASSERT_EQ(trabix::AnalyseJobCase(model, "T1", "A", 0), trabix::kSolverDone);
   std::vector<std::string> own = Lines("T1.RBA");
   ASSERT_EQ(own.size(), lines.size());
   for (size_t i = 1; i < own.size(); ++i) {
