@@ -59,9 +59,9 @@ std::string PatternDamage(const std::string& text, const std::string& pattern) {
     skipBlanks();
     if (p == ' ') continue;
     if (p == '?') {
+      // An answer left empty is the writer's unanswered one ("In-Plane Def.(?)" of a tank).
       size_t end = text.find(' ', i);
       if (end == std::string::npos) end = text.size();
-      if (end == i) return otherForm;
       i = end;
       continue;
     }

@@ -34,7 +34,7 @@ struct TableForm {
 
 // A value of the file that stands by its label: the text after the colon of every line of that
 // label (line 0), or the line `line` below it, laid out as `pattern`. A "#" of the pattern is one
-// number (as in a table's rows), a "?" one field of any text (an answer); a blank stands for any
+// number (as in a table's rows), a "?" one field of any text (an answer, which may be empty); a blank stands for any
 // run of blanks; other characters stand for themselves, with any blanks before them
 // ("E = #[kPa]; Nu = #")
 struct NumberField {

@@ -178,3 +178,20 @@ TEST(LoadCaseListDamage, ControlCharactersAndSharedFirstLetters) {
 }
 
 }  // namespace
+
+// An answer field of a value line may be left empty, as the writers leave an unanswered "(?)"
+// (a tank's "In-Plane Def.(?)"); its number is still checked.
+TEST(DataFileDamage, AnAnswerOfAValueLineMayBeEmpty) {
+  DataFileForm form{{"PLATE"}, "END", {}, {}, {{"PLATE", "# ?", 2}}};
+  const struct {
+    const char* line;
+    std::string damage;
+  } cases[] = {{"     0.200            ", ""},
+               {"     0.200   Y", ""},
+               {"     0,200   Y", "line 4: \"0,200\" is not a number"},
+               {"        Y", "line 4: \"Y\" is not a number"}};
+  for (const auto& c : cases) {
+    const TextLineArray lines{"", "Job: J // GEOMETRY", "PLATE:", "Poisson's Ratio  In-Plane Def.(?)", c.line, "", "END"};
+    EXPECT_EQ(DataFileDamage(lines, 6, form), c.damage) << c.line;
+  }
+}

@@ -170,6 +170,16 @@ LRESULT CALLBACK DialogKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
           }
         }
         break;
+      case WM_CHAR: {
+        // A digits-only field refuses every other character; under Wine it does so without a
+        // sign, so the refusal sounds the field-warning tones here (the field still refuses it).
+        const char ch = static_cast<char>(m->wParam);
+        char cls[16] = {0};
+        if (ch >= ' ' && (ch < '0' || ch > '9') && GetClassNameA(m->hwnd, cls, sizeof cls) && lstrcmpiA(cls, "Edit") == 0 &&
+            (GetWindowLongA(m->hwnd, GWL_STYLE) & ES_NUMBER) && !(GetWindowLongA(m->hwnd, GWL_STYLE) & ES_READONLY))
+          WarningTones();
+        break;
+      }
       case WM_KEYUP:
       case WM_SYSKEYUP:
         if (KeyDownRoot[m->wParam] != root) return TRUE;  // never went down here: dropped

@@ -12,6 +12,7 @@
 #include "win/fieldkeys.h"
 #include "win/ids.h"
 #include "win/startup.h"
+#include "win/testing/keys.h"
 #include "win/testing/wintest.h"
 
 namespace {
@@ -183,3 +184,35 @@ TEST(EnterKey, OnTheNoticeAgreesOrAfterTabExits) {
 }
 
 }  // namespace
+
+// A digits-only field (a count) refuses a letter, a point, a sign or a comma with the warning
+// tones, one set per refused key, and keeps the digits as typed.
+TEST(DigitsField, ARefusedCharacterSoundsTheTones) {
+  const struct {
+    const char* typed;
+    const char* kept;
+    int refused;
+  } cases[] = {{"5000", "5000", 0}, {"6e3", "63", 1}, {"1,5", "15", 1}, {"-2.0", "20", 2}};
+  for (const auto& c : cases) {
+    DialogTemplate d = NewDialog("Digits", 0, 0, 200, 100);
+    AddField(d, kFieldId, "", 10, 10, 60, 12, WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER);
+    AddButton(d, IDCANCEL, "&Cancel", 110, 60, 40, 14);
+    OnOpen(d, [](HWND dialog) { SetFocus(GetDlgItem(dialog, kFieldId)); });
+    wintest::TraceCapture trace;
+    std::string kept;
+    HWND dialog = nullptr;
+    auto run = RunScript({WhenDialog("Digits",
+                                     [&](HWND h) {
+                                       dialog = h;
+                                       EXPECT_TRUE(wintest::TypeKeys(GetDlgItem(h, kFieldId), c.typed));
+                                     }),
+                          Do([&] {
+                            kept = wintest::GetText(dialog, kFieldId);
+                            wintest::PostClick(dialog, IDCANCEL);
+                          })},
+                         [&] { ShowModalDialog(d, nullptr, EndingProc); }, 5000);
+    EXPECT_TRUE(run.finished) << c.typed;
+    EXPECT_EQ(kept, c.kept) << c.typed;
+    EXPECT_EQ(trace.Records("TONE").size(), static_cast<size_t>(4 * c.refused)) << c.typed;
+  }
+}
