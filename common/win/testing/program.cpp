@@ -103,7 +103,9 @@ Program::~Program() { End(); }
 void Program::End() {
   if (!process_) return;
   if (WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 1);
-  WaitForSingleObject(process_.get(), 5000);
+  // Until it has ended: the next start copies over its program file, which a program still
+  // ending holds open (on a busy machine that took longer than any fixed wait).
+  WaitForSingleObject(process_.get(), INFINITE);
   process_.reset();
 }
 

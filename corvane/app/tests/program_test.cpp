@@ -33,6 +33,21 @@ class CorvaneProgram : public ::testing::Test {
     ASSERT_NE(main, nullptr);
   }
 
+  // Agrees to the notice and opens the beam job by its name, until the program is idle with it.
+  void OpenBeamJob(const std::string& job) {
+    HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
+    ASSERT_NE(notice, nullptr);
+    Press(notice, kContinueId);
+    ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
+    PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
+    HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
+    ASSERT_NE(jobs, nullptr);
+    wintest::SetField(jobs, kNameBoxId, job);
+    Press(jobs, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
+    ASSERT_TRUE(program.WaitUntilIdle(main));
+  }
+
   TestDirectory dir;
   wintest::Program program;
   HWND main = nullptr;
@@ -100,20 +115,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   Start(true);
   std::string job = (dir.path() / "BEAMS" / "BEAM1").string();
   const std::string caption = "   BEAM/STRIP ANALYSIS.   JOB: " + job;
-  auto openJob = [&] {
-    HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
-    ASSERT_NE(notice, nullptr);
-    Press(notice, kContinueId);
-    ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-    PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
-    HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
-    ASSERT_NE(jobs, nullptr);
-    wintest::SetField(jobs, kNameBoxId, job);
-    Press(jobs, IDOK);
-    ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
-    ASSERT_TRUE(program.WaitUntilIdle(main));
-  };
-  openJob();
+  ASSERT_NO_FATAL_FAILURE(OpenBeamJob(job));
 
   // The geometry: ten elements over 10 m, no element table.
   PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
@@ -150,7 +152,7 @@ TEST_F(CorvaneProgram, UnyieldingNodesGeneratedInANewBeamJobComeBackWhenTheJobIs
   EXPECT_EQ(program.WaitForExit(), 0);
   EXPECT_TRUE(fs::exists(dir.path() / "BEAMS" / "BEAM1.ZIP"));
   Start(true);
-  openJob();
+  ASSERT_NO_FATAL_FAILURE(OpenBeamJob(job));
   PostMessageA(main, WM_COMMAND, kCorvaneSupportCommand, 0);
   types = program.WaitForDialog(caption);
   ASSERT_NE(types, nullptr);
@@ -189,17 +191,7 @@ TEST_F(CorvaneProgram, AGeometryOnAFullDiskIsToldAndLeavesNoFile) {
   if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
   Start(true);
   const std::string job = folder + "\\BEAM1";
-  HWND notice = program.WaitForWindow("#32770", "  ZOR SOFTWARE");
-  ASSERT_NE(notice, nullptr);
-  Press(notice, kContinueId);
-  ASSERT_TRUE(WaitFor([&] { return GetMenu(main) != nullptr; }));
-  PostMessageA(main, WM_COMMAND, kBeamStripCommand, 0);
-  HWND jobs = program.WaitForDialog("  BEAM/STRIP Job Name Specification/Selection");
-  ASSERT_NE(jobs, nullptr);
-  wintest::SetField(jobs, kNameBoxId, job);
-  Press(jobs, IDOK);
-  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "     BEAM/STRIP ANALYSIS.   JOB: " + job; }));
-  ASSERT_TRUE(program.WaitUntilIdle(main));
+  ASSERT_NO_FATAL_FAILURE(OpenBeamJob(job));
   disk.Fill();
   PostMessageA(main, WM_COMMAND, kCorvaneGeometryCommand, 0);
   HWND geometry = program.WaitForDialog("   BEAM/STRIP ANALYSIS.   JOB: " + job);
