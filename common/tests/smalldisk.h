@@ -18,6 +18,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include "win/handles.h"
 #else
 #include <thread>
 #endif
@@ -118,8 +119,7 @@ class SmallDisk {
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessA(windowsPath.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
       return;
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    OwnedProcess started(pi);  // the shell runs on; its status comes in its file
   }
 #else
   static std::string HostName(const std::filesystem::path& name) { return name.string(); }
