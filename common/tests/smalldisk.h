@@ -77,12 +77,15 @@ class SmallDisk {
   void Run(const std::string& command) const {
     std::error_code ec;
     std::filesystem::remove(StatusFile(), ec);
-    RunShell(command + "; echo $? >" + host_ + ".STATUS");
+    started_ = RunShell(command + "; echo $? >" + host_ + ".STATUS");
   }
   // The status the last command wrote; -1 when none came (the shell did not start).
   int Status() const {
-    // Under Wine a Linux program runs on its own, unwaited: its file is what says it has ended.
-    for (int i = 0; i < 1500 && ReadStatus().empty(); ++i) Pause();
+    // Natively the shell has ended when it returns. Under Wine a Linux program runs on its own,
+    // unwaited: its file is what says it has ended, so the wait is for the file, however long a
+    // busy machine takes (a shell that never ends is the test's own time-out, never a skip).
+    if (!started_) return -1;
+    while (ReadStatus().empty()) Pause();
     const std::string text = ReadStatus();
     return text.empty() ? -1 : std::atoi(text.c_str());
   }
@@ -111,22 +114,24 @@ class SmallDisk {
   }
   static void Pause() { Sleep(20); }
   // The Linux shell started by its path from the root drive, as a Linux program starts under Wine.
-  static void RunShell(const std::string& command) {
+  static bool RunShell(const std::string& command) {
     const std::string windowsPath = "Z:\\bin\\sh";
     std::string line = "/bin/sh -c \"" + command + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessA(windowsPath.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-      return;
+      return false;
     OwnedProcess started(pi);  // the shell runs on; its status comes in its file
+    return true;
   }
 #else
   static std::string HostName(const std::filesystem::path& name) { return name.string(); }
   static void Pause() { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
-  static void RunShell(const std::string& command) {
+  static bool RunShell(const std::string& command) {
     const int status = std::system(("(" + command + ") >/dev/null 2>&1").c_str());
     (void)status;  // the command's own status is in its file
+    return true;
   }
 #endif
 
@@ -134,4 +139,5 @@ class SmallDisk {
   std::string host_;
   std::string why_;
   bool mounted_ = false;
+  mutable bool started_ = false;  // the last command's shell started
 };
